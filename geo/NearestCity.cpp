@@ -1,0 +1,21 @@
+#include "geo/NearestCity.h"
+
+#include "geo/GreatCircle.h"
+
+std::optional<NearestCity> findNearestCity(const std::vector<CityRecord>& cities, double latitude,
+                                           double longitude, int lastIndex)
+{
+    long double best = 1000000.0L;  // km, beyond any distance on the sphere
+    int index = lastIndex;
+    for (int i = 0; i < static_cast<int>(cities.size()); ++i) {
+        const CityRecord& city = cities[static_cast<std::size_t>(i)];
+        const long double d = greatCircleDistance(latitude, longitude, city.latitude, city.longitude);
+        if (d < best) {
+            best = d;
+            index = i;
+        }
+    }
+    if (index < 0 || index >= static_cast<int>(cities.size()))
+        return std::nullopt;
+    return NearestCity{index, static_cast<double>(best)};
+}
