@@ -1,0 +1,27 @@
+#include "app/Basis.h"
+
+#include "app/SettingsFile.h"
+#include "platform/NamedMutex.h"
+
+QString programFolder;
+SettingsFile* IniFile = nullptr;
+QString currentMapName;
+TargetInfo target;
+DrawState drawState;
+std::unique_ptr<CountryRaster> countryRaster = std::make_unique<CountryRaster>();
+QStringList countryList;
+std::vector<CityRecord> cityTable;
+NamedMutex* instanceMutex = nullptr;
+
+void finalizeBasis()
+{
+    delete instanceMutex;
+    instanceMutex = nullptr;
+    countryRaster->clear();
+    countryList.clear();
+    cityTable.clear();
+    programFolder.clear();
+    currentMapName.clear();
+    target = {};
+    drawState = {};
+}

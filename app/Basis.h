@@ -1,0 +1,39 @@
+#pragma once
+
+#include "geo/CityRecord.h"
+#include "geo/CountryRaster.h"
+#include "geo/TargetInfo.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class NamedMutex;
+class SettingsFile;
+
+// Antenna-line drawing state shared by the two maps. Directions in degrees clockwise from north.
+struct DrawState {
+    double mercatorLineDirection = 0;  // direction of the inverted line now on the Mercator map
+    bool mercatorLineDrawn = false;
+    double directionLine = 0;          // direction to draw next on the Mercator map
+    double drawnDirectionLine = 0;     // direction last drawn there
+    double antennaDirection = 0;       // rotor azimuth plus display deviation, for the beam map
+    double beamLineDirection = 0;      // direction of the inverted line now on the beam map
+    bool beamLineDrawn = false;
+};
+
+// State owned by the main window's unit for the whole run; every window reads it.
+extern QString programFolder;          // folder of the executable, with trailing "/"
+extern SettingsFile* IniFile;          // open from the main window's creation to its destruction
+extern QString currentMapName;         // Mercator map now loaded; empty before the first load
+extern TargetInfo target;              // current target; all zero means none
+extern DrawState drawState;
+extern std::unique_ptr<CountryRaster> countryRaster;  // all zero until read
+extern QStringList countryList;
+extern std::vector<CityRecord> cityTable;
+extern NamedMutex* instanceMutex;
+
+// Clears the tables and names, as at the end of a run.
+void finalizeBasis();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+// Failures that escape an event handler are shown in an error box with the program title as
+// caption and a "." appended when the text lacks one; the program goes on.
+class ErrorBox {
+public:
+    static const QString programTitle;
+
+    static void show(const QString& text);
+    static void show(const std::exception& error);
+
+    // Runs a handler; an exception it throws is shown, and the handler's remaining steps skipped.
+    template <typename Handler>
+    static void guard(Handler&& handler)
+    {
+        try {
+            std::forward<Handler>(handler)();
+        } catch (const std::exception& error) {
+            show(error);
+        }
+    }
+};

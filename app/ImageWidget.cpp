@@ -1,0 +1,37 @@
+#include "app/ImageWidget.h"
+
+#include <QPainter>
+
+ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ImageWidget::setCanvas(const QImage& image)
+{
+    canvas_ = image;
+    update();
+}
+
+void ImageWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawImage(QPoint(0, 0), canvas_, rect());
+}
+
+void ImageWidget::mousePressEvent(QMouseEvent* event)
+{
+    emit mousePressed(event);
+}
+
+void ImageWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mouseMoved(event);
+}
+
+void ImageWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit mouseReleased(event);
+}

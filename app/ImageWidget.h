@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture control: shows the top-left part of its drawing surface, as large as the widget.
+// The surface may be larger than the widget so that the widget can grow without a new surface.
+class ImageWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageWidget(QWidget* parent = nullptr);
+
+    QImage& canvas() { return canvas_; }
+    void setCanvas(const QImage& image);
+
+signals:
+    void mousePressed(QMouseEvent* event);
+    void mouseMoved(QMouseEvent* event);
+    void mouseReleased(QMouseEvent* event);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage canvas_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+// The program entry: creates the eleven windows in their fixed order, each running its creation
+// handler before the next exists, and destroys them in the reverse order, each writing its
+// settings while the settings file is still open.
+class Program {
+public:
+    explicit Program(QString executableFolder);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    void createWindows();
+    // Runs the message loop until the main window closes; returns the loop's exit code.
+    int run();
+    void destroyWindows();
+
+private:
+    template <typename Window>
+    void create();
+
+    struct Created {
+        QWidget* window;
+        std::function<void()> formDestroy;  // empty for windows that keep no settings
+    };
+
+    QString executableFolder_;
+    std::vector<Created> windows_;
+};

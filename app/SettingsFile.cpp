@@ -1,0 +1,176 @@
+#include "app/SettingsFile.h"
+
+#include "app/TextLines.h"
+#include "app/Windows1252.h"
+#include "geo/AppError.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace {
+
+std::optional<QString> sectionName(const QString& line)
+{
+    const QString trimmed = line.trimmed();
+    if (!trimmed.startsWith(u'['))
+        return std::nullopt;
+    const qsizetype close = trimmed.indexOf(u']');
+    return trimmed.mid(1, close < 0 ? -1 : close - 1).trimmed();
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Splits a key line; comment lines and lines without "=" are not key lines.
+bool keyLine(const QString& line, QString& key, QString& value)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0 || line.trimmed().startsWith(u';'))
+        return false;
+    key = line.left(eq).trimmed();
+    value = line.mid(eq + 1).trimmed();
+    return true;
+}
+
+// A line break inside a value or key would start a new line, and so a forged key, in the file.
+QString singleLine(QString text)
+{
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+} // namespace
+
+SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
+
+QStringList SettingsFile::readLines() const
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return TextLines::split(Windows1252::decode(file.readAll()));
+}
+
+QString SettingsFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    bool inSection = false;
+    for (const QString& line : readLines()) {
+        if (const auto name = sectionName(line)) {
+            inSection = sameName(*name, section);
+            continue;
+        }
+        QString lineKey, value;
+        if (inSection && keyLine(line, lineKey, value) && sameName(lineKey, key))
+            return value.left(maxStringLength);
+    }
+    return defaultValue;
+}
+
+bool SettingsFile::parseInteger(const QString& text, int& value)
+{
+    QString digits = text.trimmed();
+    bool negative = false;
+    if (digits.startsWith(u'-') || digits.startsWith(u'+')) {
+        negative = digits.startsWith(u'-');
+        digits.remove(0, 1);
+    }
+    int base = 10;
+    if (digits.startsWith(u'$')) {
+        base = 16;
+        digits.remove(0, 1);
+    } else if (digits.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        base = 16;
+        digits.remove(0, 2);
+    }
+    if (digits.isEmpty() || digits.startsWith(u'+') || digits.startsWith(u'-'))
+        return false;
+    bool ok = false;
+    const qulonglong magnitude = digits.toULongLong(&ok, base);
+    if (!ok)
+        return false;
+    if (base == 16) {
+        // Hexadecimal covers the full 32 bits, as colour values and masks are written.
+        if (magnitude > 0xFFFFFFFFull)
+            return false;
+        const auto bits = static_cast<qint32>(static_cast<quint32>(magnitude));
+        value = negative ? -bits : bits;
+        return true;
+    }
+    const qlonglong signedValue = negative ? -qlonglong(magnitude) : qlonglong(magnitude);
+    if (magnitude > 0x80000000ull || signedValue > INT_MAX || signedValue < INT_MIN)
+        return false;
+    value = int(signedValue);
+    return true;
+}
+
+int SettingsFile::readInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    int value = defaultValue;
+    return parseInteger(readString(section, key, QString()), value) ? value : defaultValue;
+}
+
+bool SettingsFile::readBool(const QString& section, const QString& key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void SettingsFile::writeInteger(const QString& section, const QString& key, int value)
+{
+    writeString(section, key, QString::number(value));
+}
+
+void SettingsFile::writeBool(const QString& section, const QString& key, bool value)
+{
+    writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void SettingsFile::writeString(const QString& section, const QString& key, const QString& value)
+{
+    const QString newLine = singleLine(key) + u'=' + singleLine(value);
+    QStringList lines = readLines();
+
+    // Find the section, the key within it, and the last non-blank line of the section.
+    qsizetype sectionLine = -1, keyIndex = -1, lastContent = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (const auto name = sectionName(lines[i])) {
+            if (sectionLine >= 0)
+                break;
+            if (sameName(*name, section))
+                sectionLine = lastContent = i;
+            continue;
+        }
+        if (sectionLine < 0)
+            continue;
+        QString lineKey, lineValue;
+        if (keyLine(lines[i], lineKey, lineValue) && sameName(lineKey, key)) {
+            keyIndex = i;
+            break;
+        }
+        if (!lines[i].trimmed().isEmpty())
+            lastContent = i;
+    }
+    if (keyIndex >= 0)
+        lines[keyIndex] = newLine;
+    else if (sectionLine >= 0)
+        lines.insert(lastContent + 1, newLine);
+    else
+        lines << u'[' + section + u']' << newLine;
+
+    const QFileInfo info(path_);
+    if (info.exists() && !info.isWritable())
+        throw AppError(QStringLiteral("Die Einstellungsdatei %1 ist schreibgeschützt").arg(path_));
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly))
+        throw AppError(QStringLiteral("Die Einstellungsdatei %1 kann nicht geschrieben werden: %2")
+                           .arg(path_, file.errorString()));
+    file.write(Windows1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
+    if (!file.commit())
+        throw AppError(QStringLiteral("Die Einstellungsdatei %1 kann nicht geschrieben werden: %2")
+                           .arg(path_, file.errorString()));
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+// The main window: menu bar, cursor panel and first-run prompt; the map images of the two map
+// windows and the rotor panel live in its client area.
+class TFormA : public QMainWindow {
+    Q_OBJECT
+public:
+    // Designed bounds, kept when the settings cannot be read at creation.
+    static constexpr int designedLeft = 313, designedTop = 179;   // screen pixels
+    static constexpr int designedWidth = 870, designedHeight = 640;  // pixels
+
+    explicit TFormA(const QString& executableFolder);
+
+    void FormCreate();
+    void FormDestroy();
+
+    // The client area below the menu bar, where the map images are shown.
+    QWidget* clientArea() const { return client_; }
+    int clientWidth() const;
+    int clientHeight() const;
+    void setClientSize(int width, int height);
+
+    // Country name and prefix at a position, from the country raster and list.
+    void lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const;
+
+    QWidget* P_Cursor = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* StartPanel = nullptr;
+    QPushButton* Button1 = nullptr;
+    QTimer* ResizeTimer = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QAction* Parameter1 = nullptr;
+    QAction* Locator1 = nullptr;
+    QMenu* Karten1 = nullptr;
+    QAction* ZoomMercator = nullptr;
+    QAction* Leer = nullptr;
+    QMenu* Beamkarte1 = nullptr;
+    QAction* Zoom1 = nullptr;
+    QAction* Zoom2 = nullptr;
+    QAction* Feststationen1 = nullptr;
+    QAction* StayOnTop1 = nullptr;
+    QAction* Logger32 = nullptr;
+    QMenu* Hilfe1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Hilfe2 = nullptr;
+
+    void ResizeTimerTimer();
+    void Timer1Timer();
+    void Button1Click();
+    void Parameter1Click();
+    void Locator1Click();
+    void Karten1Click();
+    void Beamkarte1Click();
+    void StayOnTop1Click();
+    void Zoom1Click();
+    void Zoom2Click();
+    void ZoomMercatorClick();
+    void Feststationen1Click();
+    void Hilfe2Click();
+    void About1Click();
+    void Logger32Click();
+
+    bool isStayOnTop() const;
+    void setStayOnTop(bool on);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    void FormResize();
+
+    QString executableFolder_;
+    QWidget* client_ = nullptr;
+};
+
+extern TFormA* FormA;

@@ -1,0 +1,4 @@
+#include "entry/Positions.h"
+
+GeoPosition ownPosition;
+GeoPosition partnerPosition;

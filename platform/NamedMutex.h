@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// A process-wide named lock that the kernel releases when its holder ends, even by a crash:
+// flock() on a file named after the lock in $XDG_RUNTIME_DIR (the temp folder when unset).
+class NamedMutex {
+public:
+    explicit NamedMutex(const QString& name);
+    ~NamedMutex();
+    NamedMutex(const NamedMutex&) = delete;
+    NamedMutex& operator=(const NamedMutex&) = delete;
+
+    // True when this process now holds the lock; false when another process holds it.
+    bool tryLock();
+    void unlock();
+    bool isLocked() const { return fd_ >= 0; }
+
+    static QString lockFolder();
+
+private:
+    QString path_;
+    int fd_ = -1;
+};

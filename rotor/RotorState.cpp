@@ -1,0 +1,3 @@
+#include "rotor/RotorState.h"
+
+RotorState rotorState;
