@@ -1,0 +1,42 @@
+#include "tools/mapgen/DxccTable.h"
+
+#include "tools/mapgen/CsvTable.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+enum Column { prefixColumn = 0, nameColumn = 1, latitudeColumn = 6, longitudeColumn = 7, columnCount = 9 };
+
+// Made-up prefixes such as "VP8/h" and "FT/x" tell apart entities that share a real prefix.
+QString shownPrefix(QString prefix)
+{
+    if (prefix.startsWith('*'))
+        prefix.remove(0, 1);
+    return prefix.section('/', 0, 0);
+}
+
+} // namespace
+
+DxccTable::DxccTable(const QString& ctyCsvPath)
+{
+    for (const QStringList& row : CsvTable::read(ctyCsvPath, ',', columnCount)) {
+        entities_.push_back({shownPrefix(row[prefixColumn]), row[nameColumn], row[latitudeColumn].toDouble(),
+                             -row[longitudeColumn].toDouble()});
+    }
+}
+
+QString DxccTable::prefixForName(const QString& name) const
+{
+    const QString wanted = normalisedName(name);
+    for (const Entity& entity : entities_)
+        if (normalisedName(entity.name) == wanted)
+            return entity.prefix;
+    return QString();
+}
+
+QString DxccTable::normalisedName(const QString& name)
+{
+    static const QRegularExpression notAlphanumeric(QStringLiteral("[^a-z0-9]"));
+    return name.toLower().replace('&', QStringLiteral("and")).remove(notAlphanumeric);
+}

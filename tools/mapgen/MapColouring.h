@@ -1,0 +1,12 @@
+#pragma once
+
+#include "tools/mapgen/WorldShapes.h"
+
+#include <vector>
+
+// Gives every country a palette index that differs from those of all countries it shares a
+// border arc with (greedy colouring, most neighbours first, so a handful of colours suffices).
+class MapColouring {
+public:
+    static std::vector<int> colour(const WorldShapes& world, int paletteSize);
+};
