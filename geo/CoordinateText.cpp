@@ -2,9 +2,7 @@
 
 #include "geo/AppError.h"
 
-#include <charconv>
 #include <cmath>
-#include <string>
 
 namespace {
 
@@ -22,39 +20,41 @@ int digitRun(const QString& text, int position)
     return end - position;
 }
 
-// The longest leading part of text (after blanks) that forms a decimal number with "." as
-// separator, without a "+" sign (std::from_chars does not take one); empty when there is none.
-std::string leadingNumber(const QString& text)
+bool isSign(QChar c)
 {
-    int pos = 0;
-    while (pos < text.size() && text.at(pos).isSpace())
-        ++pos;
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
 
-    std::string number;
-    if (pos < text.size() && (text.at(pos) == QLatin1Char('+') || text.at(pos) == QLatin1Char('-'))) {
-        if (text.at(pos) == QLatin1Char('-'))
-            number += '-';
+// The longest leading part of text (after blanks) that forms a decimal number with "." as
+// separator; empty when there is none.
+QString leadingNumber(const QString& text)
+{
+    int start = 0;
+    while (start < text.size() && text.at(start).isSpace())
+        ++start;
+    int pos = start;
+    if (pos < text.size() && isSign(text.at(pos)))
         ++pos;
+    const int integerDigits = digitRun(text, pos);
+    pos += integerDigits;
+    int fractionDigits = 0;
+    if (pos < text.size() && text.at(pos) == QLatin1Char('.')) {
+        fractionDigits = digitRun(text, pos + 1);
+        pos += 1 + fractionDigits;
     }
-    const int mantissaStart = pos;
-    pos += digitRun(text, pos);
-    if (pos < text.size() && text.at(pos) == QLatin1Char('.'))
-        pos += 1 + digitRun(text, pos + 1);
-    const QString mantissa = text.mid(mantissaStart, pos - mantissaStart);
-    if (mantissa.isEmpty() || mantissa == QLatin1String("."))
+    if (integerDigits + fractionDigits == 0)
         return {};
 
     // An exponent counts only when digits follow "E" and its optional sign.
     if (pos < text.size() && (text.at(pos) == QLatin1Char('e') || text.at(pos) == QLatin1Char('E'))) {
-        int expPos = pos + 1;
-        if (expPos < text.size() && (text.at(expPos) == QLatin1Char('+') || text.at(expPos) == QLatin1Char('-')))
-            ++expPos;
-        const int expDigits = digitRun(text, expPos);
-        if (expDigits > 0)
-            pos = expPos + expDigits;
+        int exponent = pos + 1;
+        if (exponent < text.size() && isSign(text.at(exponent)))
+            ++exponent;
+        const int exponentDigits = digitRun(text, exponent);
+        if (exponentDigits > 0)
+            pos = exponent + exponentDigits;
     }
-    number += text.mid(mantissaStart, pos - mantissaStart).toStdString();
-    return number;
+    return text.mid(start, pos - start);
 }
 
 // The text before the first ":" of rest as a number (0 for an empty field); removes it and the ":".
@@ -110,18 +110,8 @@ double parseDecimal(const QString& text)
     if (comma >= 0)
         normalised[comma] = QLatin1Char('.');
 
-    const std::string number = leadingNumber(normalised);
-    double value = 0.0;
-    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large gives an infinity, too small a zero, each with the written sign.
-        const bool negative = !number.empty() && number.front() == '-';
-        const auto e = number.find_first_of("eE");
-        const bool tooSmall = e != std::string::npos && number.find('-', e) != std::string::npos;
-        value = tooSmall ? 0.0 : HUGE_VAL;
-        return negative ? -value : value;
-    }
-    return value;
+    // QString::toDouble reads "." only, gives an infinity on overflow and 0 on underflow.
+    return leadingNumber(normalised).toDouble();
 }
 
 bool IsLocatorText(const QString& text)

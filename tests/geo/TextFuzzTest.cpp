@@ -7,33 +7,27 @@
 
 namespace {
 
-// Random texts, half of them from the characters the readers care about and half arbitrary
-// UTF-16 code units (unpaired surrogates and NUL included), must never crash the readers.
+// Random texts, half from the characters the readers care about and half arbitrary UTF-16 code
+// units (NUL and unpaired surrogates included): the readers must neither crash nor give NaN.
 TEST(TextFuzz, ReadersSurviveRandomTexts)
 {
     const QString alphabet = QString::fromUtf8("0123456789+-.,eE °'\":;\tJOZAaz");
     std::mt19937 random(20240611);
     for (int round = 0; round < 20000; ++round) {
-        const int length = std::uniform_int_distribution<int>(0, 24)(random);
         QString text;
-        for (int i = 0; i < length; ++i) {
-            if (round % 2 == 0)
-                text += alphabet.at(std::uniform_int_distribution<int>(0, alphabet.size() - 1)(random));
-            else
-                text += QChar(char16_t(std::uniform_int_distribution<int>(0, 0xFFFF)(random)));
-        }
-        const double decimal = parseDecimal(text);
-        const double dms = dmsTextToDegrees(text);
-        EXPECT_FALSE(std::isnan(decimal)) << text.toStdString();
-        EXPECT_FALSE(std::isnan(dms)) << text.toStdString();
+        for (int i = std::uniform_int_distribution<int>(0, 24)(random); i > 0; --i)
+            text += round % 2 ? QChar(char16_t(random() & 0xFFFF)) : alphabet.at(int(random() % alphabet.size()));
+        EXPECT_FALSE(std::isnan(parseDecimal(text)));
+        EXPECT_FALSE(std::isnan(dmsTextToDegrees(text)));
+        double latitude = 0, longitude = 0;
         if (IsLocatorText(text)) {
-            double latitude = 0, longitude = 0;
             EXPECT_NO_THROW(locatorToPosition(text, latitude, longitude));
         }
     }
 }
 
-// Writers produce texts of the documented shape for any finite value.
+// The writers keep their shape for any value, and degree-minute-second text reads back to within
+// the cut second.
 TEST(TextFuzz, WritersKeepTheirShape)
 {
     std::mt19937 random(7);
@@ -41,9 +35,9 @@ TEST(TextFuzz, WritersKeepTheirShape)
     for (int round = 0; round < 20000; ++round) {
         const double a = degrees(random), b = degrees(random);
         EXPECT_EQ(positionToLocator(a, b).size(), 6);
-        const QString dms = degreesToDmsText(a);
-        EXPECT_TRUE(dms.endsWith(QLatin1Char('"'))) << dms.toStdString();
-        EXPECT_NEAR(dmsTextToDegrees(dms), a, 1.0 / 3600) << dms.toStdString();
+        const double back = dmsTextToDegrees(degreesToDmsText(a));
+        EXPECT_LE(std::fabs(back), std::fabs(a));
+        EXPECT_LT(std::fabs(a - back), 1.0 / 3600);
     }
     for (double odd : {qQNaN(), qInf(), -qInf(), 1e300}) {
         EXPECT_EQ(positionToLocator(odd, odd).size(), 6);
