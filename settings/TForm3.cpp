@@ -1,51 +1,385 @@
 #include "settings/TForm3.h"
 
 #include "app/Basis.h"
+#include "app/ErrorBox.h"
+#include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
+#include "beam/TForm10.h"
 #include "mercator/TForm1.h"
+#include "rotor/RotorState.h"
+#include "settings/ParameterRules.h"
+#include "settings/RadioGroup.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
 
 TForm3* Form3 = nullptr;
 double overlapAngle = 0;
 double elevationDefault = 3;
 
 namespace {
+
 const QString parameter = QStringLiteral("Parameter");
+
+// Window layout, pixels: a 5 pixel border around the groups.
+constexpr int border = 5;
+constexpr int fullWidth = 319;
+constexpr int editHeight = 19;
+const QRect groupBox1Rect(border, border, 170, 170);
+const QRect groupBox3Rect(border + 176, border, 143, 118);
+const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
+const QRect azimutRect(border, border + 170, fullWidth, 72);
+const QRect elevationRect(border, border + 242, fullWidth, 52);
+
+const QColor typingColour(255, 255, 0);
+
+QGroupBox* addGroup(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(geometry);
+    return group;
 }
+
+QLineEdit* addEdit(QWidget* parent, const char* name, const QString& text, int maxLength, int width)
+{
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QLatin1String(name));
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    edit->resize(width, editHeight);
+    return edit;
+}
+
+QCheckBox* addCheckBox(QWidget* parent, const char* name, const QString& caption, const QPoint& at)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(true);
+    box->move(at);
+    box->resize(box->sizeHint());
+    return box;
+}
+
+constexpr int gap = 3;  // pixels between a caption and its field
+
+// A caption on the line of a field whose top is y; returns where the field after it starts.
+int addLabel(QWidget* parent, const QString& caption, int x, int y)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setTextFormat(Qt::PlainText);  // keeps the runs of blanks some captions use as spacing
+    label->resize(label->sizeHint());
+    label->move(x, y + (editHeight - label->height()) / 2);
+    return x + label->width() + gap;
+}
+
+int rightOf(const QWidget* widget)
+{
+    return widget->x() + widget->width() + gap;
+}
+
+void setFieldColour(QLineEdit* edit, const QColor& colour)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, colour);
+    edit->setPalette(palette);
+}
+
+// The accepted state: the field background of the system palette again.
+void markAccepted(QLineEdit* edit)
+{
+    setFieldColour(edit, QApplication::palette(edit).color(QPalette::Base));
+}
+
+void markTyping(QLineEdit* edit)
+{
+    setFieldColour(edit, typingColour);
+}
+
+void redrawMap()
+{
+    if (Form1)
+        Form1->RedrawMap();
+}
+
+void redrawBeamMap()
+{
+    if (Form10)
+        Form10->RedrawBeamMap();
+}
+
+} // namespace
 
 TForm3::TForm3()
 {
     Form3 = this;
+    setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    FormCreate();
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    buildControls();
+    ErrorBox::guard([this] { FormCreate(); });
+}
+
+TForm3::~TForm3()
+{
+    // Destroying the fields takes their focus away; that is no user leaving Edit1.
+    for (QLineEdit* edit : numberFields())
+        edit->removeEventFilter(this);
+}
+
+std::array<QLineEdit*, 5> TForm3::numberFields() const
+{
+    return {Edit1, Edit2, EditElevation, E_IstElevation, E_Ueberlappung};
+}
+
+void TForm3::buildControls()
+{
+    GroupBox1 = addGroup(this, "GroupBox1", QStringLiteral("für beide Karten"), groupBox1Rect);
+    RG_MausPos = new RadioGroup(QStringLiteral("Anzeige Mausposition"), {QStringLiteral("Ein"), QStringLiteral("Aus")}, 2, GroupBox1);
+    RG_MausPos->setObjectName(QStringLiteral("RG_MausPos"));
+    RG_MausPos->setGeometry(5, 15, 160, 38);
+    RG_StaedteInseln = new RadioGroup(QStringLiteral("Anzeige Städte/Inseln"), {QStringLiteral("Ein"), QStringLiteral("Aus")}, 2, GroupBox1);
+    RG_StaedteInseln->setObjectName(QStringLiteral("RG_StaedteInseln"));
+    RG_StaedteInseln->setGeometry(5, 55, 160, 38);
+    GB_Staedtekreise = addGroup(GroupBox1, "GB_Staedtekreise", QStringLiteral("Anzeige Städte/Inseln"), QRect(5, 95, 160, 44));
+    Edit2 = addEdit(GB_Staedtekreise, "Edit2", QStringLiteral("3"), 1, 20);
+    Edit2->move(addLabel(GB_Staedtekreise, QStringLiteral("Kreisdurchmesser:"), 8, 18), 18);
+    E_AziFehl = addEdit(GroupBox1, "E_AziFehl", QString(), 0, 36);
+    E_AziFehl->move(addLabel(GroupBox1, QStringLiteral("Anzeigeabweichung"), 8, 145), 145);
+    addLabel(GroupBox1, QStringLiteral("deg"), rightOf(E_AziFehl), 145);
+
+    GroupBox3 = addGroup(this, "GroupBox3", QStringLiteral("Mercatorkarte"), groupBox3Rect);
+    GB_LocRaster = new RadioGroup(QStringLiteral("Locatorraster"),
+                                  {QStringLiteral("kein"), QStringLiteral("grob (z.B. JO)"), QStringLiteral("mittel (z.B. JO45)"),
+                                   QStringLiteral("fein (z.B. JO45RT)")},
+                                  1, GroupBox3);
+    GB_LocRaster->setObjectName(QStringLiteral("GB_LocRaster"));
+    GB_LocRaster->setGeometry(5, 15, 133, 98);
+
+    GroupBox2 = addGroup(this, "GroupBox2", QStringLiteral("Beamkarte"), groupBox2Rect);
+    Edit1 = addEdit(GroupBox2, "Edit1", QStringLiteral("5000"), 0, 34);
+    Edit1->move(addLabel(GroupBox2, QStringLiteral("Entfernungskreise:"), 6, 24), 24);
+    addLabel(GroupBox2, QStringLiteral("km"), rightOf(Edit1), 24);
+
+    GB_Azimut = addGroup(this, "GB_Azimut", QStringLiteral("Azimutrotor"), azimutRect);
+    CB_RotSofort = addCheckBox(GB_Azimut, "CB_RotSofort", QStringLiteral("Rotorstart nach Locatoreingabe sofort"), {8, 18});
+    CB_Optimiert = addCheckBox(GB_Azimut, "CB_Optimiert", QStringLiteral("optimierter Fahrweg"), {8, 44});
+    E_Ueberlappung = addEdit(GB_Azimut, "E_Ueberlappung", QStringLiteral("15"), 2, 24);
+    E_Ueberlappung->move(addLabel(GB_Azimut, QStringLiteral("Überlappungswinkel"), 170, 43), 43);
+    addLabel(GB_Azimut, QStringLiteral("deg"), rightOf(E_Ueberlappung), 43);
+
+    GB_Elevation = addGroup(this, "GB_Elevation", QStringLiteral("Elevationsrotor"), elevationRect);
+    CB_Elevation = addCheckBox(GB_Elevation, "CB_Elevation", QStringLiteral("Elevation bei Programmstart auf Grundeinstellung"), {8, 14});
+    EditElevation = addEdit(GB_Elevation, "EditElevation", QStringLiteral("3"), 3, 30);
+    EditElevation->move(addLabel(GB_Elevation, QStringLiteral("Grundeinstellung = "), 8, 31), 31);
+    E_IstElevation = addEdit(GB_Elevation, "E_IstElevation", QString(), 3, 30);
+    E_IstElevation->setEnabled(false);
+    E_IstElevation->move(addLabel(GB_Elevation, QStringLiteral("Grad            Ist :"), rightOf(EditElevation), 31), 31);
+    addLabel(GB_Elevation, QStringLiteral("Grad"), rightOf(E_IstElevation), 31);
+
+    showRotorGroups(false);
+    setFixedSize(border + fullWidth + border, elevationRect.bottom() + 1 + border);
+
+    for (QLineEdit* edit : numberFields())
+        edit->installEventFilter(this);
+    connect(RG_StaedteInseln, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { RG_StaedteInselnClick(); }); });
+    connect(GB_LocRaster, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { GB_LocRasterClick(); }); });
+    connect(CB_Elevation, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_ElevationClick(); }); });
+}
+
+void TForm3::showRotorGroups(bool visible)
+{
+    GB_Azimut->setVisible(visible);
+    GB_Elevation->setVisible(visible);
 }
 
 void TForm3::FormCreate()
 {
     move(IniFile->readInteger(parameter, QStringLiteral("Links"), 100), IniFile->readInteger(parameter, QStringLiteral("Oben"), 150));
-    mouseDisplayIndex = IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1);
-    cityMarkersIndex = IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1);
-    elevationAtStart = IniFile->readBool(parameter, QStringLiteral("Elev_Grundst"), false);
-    elevationText = IniFile->readString(parameter, QStringLiteral("Elevation"), elevationText);
-    overlapText = IniFile->readString(parameter, QStringLiteral("Ueberlappung"), QStringLiteral("10"));
-    displayOffsetText = IniFile->readString(parameter, QStringLiteral("Anzeigefehler"), QString());
-    locatorGridIndex = IniFile->readInteger(parameter, QStringLiteral("LocatorRaster"), 1);
-    rotorStartAtOnce = IniFile->readBool(parameter, QStringLiteral("RotorSofortstart"), true);
-    optimisedPath = IniFile->readBool(parameter, QStringLiteral("Fahrwegoptimierung"), true);
+    RG_MausPos->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
+    RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
+    Edit1->setText(QString::number(circleSpacingKm));
+    Edit2->setText(QString::number(IniFile->readInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize)));
+    CB_Elevation->setChecked(IniFile->readBool(parameter, QStringLiteral("Elev_Grundst"), false));
+
+    const auto elevation = ParameterRules::elevationSetting(IniFile->readString(parameter, QStringLiteral("Elevation"), EditElevation->text()));
+    EditElevation->setText(elevation.text);
+    elevationDefault = elevation.value;
+
+    const auto overlap = ParameterRules::overlapSetting(IniFile->readString(parameter, QStringLiteral("Ueberlappung"), QStringLiteral("10")));
+    E_Ueberlappung->setText(overlap.text);
+    overlapAngle = overlap.value;
+
+    E_AziFehl->setText(IniFile->readString(parameter, QStringLiteral("Anzeigefehler"), QString()));
+    applyDisplayOffset();
+
+    GB_LocRaster->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("LocatorRaster"), 1));
+    CB_RotSofort->setChecked(IniFile->readBool(parameter, QStringLiteral("RotorSofortstart"), true));
+    CB_Optimiert->setChecked(IniFile->readBool(parameter, QStringLiteral("Fahrwegoptimierung"), true));
+    EditElevation->setEnabled(CB_Elevation->isChecked());
 }
 
 void TForm3::FormDestroy()
 {
     IniFile->writeInteger(parameter, QStringLiteral("Links"), x());
     IniFile->writeInteger(parameter, QStringLiteral("Oben"), y());
-    IniFile->writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), mouseDisplayIndex);
-    IniFile->writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), cityMarkersIndex);
+    IniFile->writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), RG_MausPos->itemIndex());
+    IniFile->writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), RG_StaedteInseln->itemIndex());
     IniFile->writeInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
-    IniFile->writeBool(parameter, QStringLiteral("Elev_Grundst"), elevationAtStart);
-    IniFile->writeString(parameter, QStringLiteral("Elevation"), elevationText);
-    IniFile->writeString(parameter, QStringLiteral("Ueberlappung"), overlapText);
-    IniFile->writeString(parameter, QStringLiteral("Anzeigefehler"), displayOffsetText);
-    IniFile->writeInteger(parameter, QStringLiteral("LocatorRaster"), locatorGridIndex);
-    IniFile->writeBool(parameter, QStringLiteral("RotorSofortstart"), rotorStartAtOnce);
-    IniFile->writeBool(parameter, QStringLiteral("Fahrwegoptimierung"), optimisedPath);
+    IniFile->writeBool(parameter, QStringLiteral("Elev_Grundst"), CB_Elevation->isChecked());
+    IniFile->writeString(parameter, QStringLiteral("Elevation"), EditElevation->text());
+    IniFile->writeString(parameter, QStringLiteral("Ueberlappung"), E_Ueberlappung->text());
+    IniFile->writeString(parameter, QStringLiteral("Anzeigefehler"), E_AziFehl->text());
+    IniFile->writeInteger(parameter, QStringLiteral("LocatorRaster"), GB_LocRaster->itemIndex());
+    IniFile->writeBool(parameter, QStringLiteral("RotorSofortstart"), CB_RotSofort->isChecked());
+    IniFile->writeBool(parameter, QStringLiteral("Fahrwegoptimierung"), CB_Optimiert->isChecked());
+}
+
+// The display deviation takes effect only when the user closes the window with its own button;
+// the main window's menu item merely hides it.
+void TForm3::FormClose()
+{
+    applyDisplayOffset();
+    hide();
+}
+
+void TForm3::closeEvent(QCloseEvent* event)
+{
+    ErrorBox::guard([this] { FormClose(); });
+    event->accept();
+}
+
+void TForm3::applyDisplayOffset()
+{
+    const auto offset = ParameterRules::displayOffsetSetting(E_AziFehl->text());
+    E_AziFehl->setText(offset.text);
+    azimuthDisplayOffset = offset.value;
+}
+
+bool TForm3::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (!edit)
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        EditKeyDown(edit);
+        if (!ParameterRules::keepsKey(key->key(), key->text(), key->modifiers().testFlag(Qt::ControlModifier)))
+            return true;  // the field never sees it
+        ErrorBox::guard([this, edit, key] { keyPressed(edit, key->key()); });
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut && edit == Edit1) {
+        // Another window coming to the front or a popup is no leaving of the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ErrorBox::guard([this] { Edit1Exit(); });
+    }
+    return false;
+}
+
+void TForm3::keyPressed(QLineEdit* edit, int key)
+{
+    if (edit == Edit1)
+        Edit1KeyPress(key);
+    else if (edit == Edit2)
+        Edit2KeyPress(key);
+    else if (edit == E_Ueberlappung)
+        E_UeberlappungKeyPress(key);
+    else
+        EditElevationKeyPress(key);
+}
+
+void TForm3::EditKeyDown(QLineEdit* edit)
+{
+    markTyping(edit);
+}
+
+void TForm3::Edit1KeyPress(int key)
+{
+    if (ParameterRules::isEnter(key))
+        Edit1Exit();
+}
+
+// The field cannot be left until it holds an accepted spacing.
+void TForm3::Edit1Exit()
+{
+    if (!ParameterRules::acceptsCircleSpacing(Edit1->text())) {
+        // Setting the focus from within its own focus change would be undone by that change.
+        QTimer::singleShot(0, Edit1, [edit = Edit1] { edit->setFocus(Qt::OtherFocusReason); });
+        return;
+    }
+    markAccepted(Edit1);
+    circleSpacingKm = ParameterRules::toInteger(Edit1->text());
+    redrawBeamMap();
+}
+
+void TForm3::Edit2KeyPress(int key)
+{
+    if (!ParameterRules::isEnter(key)) {
+        markTyping(Edit2);
+        return;
+    }
+    if (!ParameterRules::acceptsMarkerSize(Edit2->text()))
+        return;  // stays yellow; the old size stays in force
+    markAccepted(Edit2);
+    cityMarkerSize = ParameterRules::toInteger(Edit2->text());
+    redrawBeamMap();
+    redrawMap();
+}
+
+void TForm3::E_UeberlappungKeyPress(int key)
+{
+    if (!ParameterRules::isEnter(key))
+        return;
+    markAccepted(E_Ueberlappung);
+    if (const auto angle = ParameterRules::readLocaleNumber(E_Ueberlappung->text())) {
+        overlapAngle = *angle;
+    } else {
+        overlapAngle = 0;
+        E_Ueberlappung->clear();
+    }
+}
+
+// Shared by EditElevation and the read-only E_IstElevation; both act on EditElevation.
+void TForm3::EditElevationKeyPress(int key)
+{
+    markTyping(EditElevation);
+    if (!ParameterRules::isEnter(key) || EditElevation->text().isEmpty())
+        return;
+    markAccepted(EditElevation);
+    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;  // only the elevation is to move
+    elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
+}
+
+void TForm3::CB_ElevationClick()
+{
+    if (CB_Elevation->isChecked()) {
+        rotorState.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
+        EditElevation->setEnabled(true);
+    } else {
+        rotorState.rotorTargetElevation = rotorState.rotorElevation;
+        EditElevation->setEnabled(false);
+    }
+}
+
+void TForm3::RG_StaedteInselnClick()
+{
+    if (Form1 && !Form1->Karte->isHidden())
+        redrawMap();
+    else
+        redrawBeamMap();
+}
+
+void TForm3::GB_LocRasterClick()
+{
+    redrawMap();
 }

@@ -1,30 +1,76 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 
-// The parameter window: display and rotor options, loaded from and saved to section "Parameter".
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class RadioGroup;
+
+// The parameter window: display and rotor options. Its controls are the live settings that the
+// map windows and the rotor panel read when they need them; it loads them from section
+// "Parameter" at creation and writes them back at shut-down. Closing it only hides it.
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
     TForm3();
+    ~TForm3() override;
 
     void FormCreate();
     void FormDestroy();
+    void FormClose();
 
-    int mouseDisplayIndex = 1;     // 0 on, 1 off
-    int cityMarkersIndex = 1;      // 0 on, 1 off
-    int locatorGridIndex = 1;      // 0 none .. 3 subsquares
-    bool elevationAtStart = false;
-    QString elevationText = QStringLiteral("3");
-    QString overlapText = QStringLiteral("15");
-    QString displayOffsetText;
-    bool rotorStartAtOnce = true;
-    bool optimisedPath = true;
+    // The rotor panel shows the two rotor groups while a rotor link is up; hidden ones leave
+    // their space empty.
+    void showRotorGroups(bool visible);
+
+    // Handlers; the key handlers act on Enter, the shared key filter has already run.
+    void EditKeyDown(QLineEdit* edit);
+    void Edit1KeyPress(int key);
+    void Edit1Exit();
+    void Edit2KeyPress(int key);
+    void E_UeberlappungKeyPress(int key);
+    void EditElevationKeyPress(int key);
+    void CB_ElevationClick();
+    void RG_StaedteInselnClick();
+    void GB_LocRasterClick();
+
+    QGroupBox* GroupBox1 = nullptr;  // "für beide Karten"
+    RadioGroup* RG_MausPos = nullptr;        // 0 "Ein", 1 "Aus"
+    RadioGroup* RG_StaedteInseln = nullptr;  // 0 "Ein", 1 "Aus"
+    QGroupBox* GB_Staedtekreise = nullptr;
+    QLineEdit* Edit2 = nullptr;      // city marker size, pixels
+    QLineEdit* E_AziFehl = nullptr;  // display deviation of the rotor, degrees
+    QGroupBox* GroupBox3 = nullptr;  // "Mercatorkarte"
+    RadioGroup* GB_LocRaster = nullptr;  // 0 none, 1 fields, 2 squares, 3 subsquares
+    QGroupBox* GroupBox2 = nullptr;  // "Beamkarte"
+    QLineEdit* Edit1 = nullptr;      // distance circle spacing, km
+    QGroupBox* GB_Azimut = nullptr;
+    QCheckBox* CB_RotSofort = nullptr;
+    QCheckBox* CB_Optimiert = nullptr;
+    QLineEdit* E_Ueberlappung = nullptr;  // overlap angle, degrees
+    QGroupBox* GB_Elevation = nullptr;
+    QCheckBox* CB_Elevation = nullptr;
+    QLineEdit* EditElevation = nullptr;   // basic elevation, degrees
+    QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees; the rotor panel writes it
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void keyPressed(QLineEdit* edit, int key);
+    void applyDisplayOffset();
+
+    // The fields under the shared key filter and the yellow-while-typing rule.
+    std::array<QLineEdit*, 5> numberFields() const;
 };
 
 extern TForm3* Form3;
-// Rotor overlap beyond the 360 degrees of one turn, degrees.
+// Rotor overlap beyond one full turn, degrees; 0 until loaded.
 extern double overlapAngle;
 // Basic setting of the elevation rotor, degrees.
 extern double elevationDefault;
