@@ -1,30 +1,325 @@
 #include "entry/TForm4.h"
 
 #include "app/Basis.h"
+#include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/TFormA.h"
+#include "beam/TForm10.h"
+#include "entry/PositionForms.h"
+#include "entry/Positions.h"
+#include "entry/TargetPoint.h"
+#include "geo/CoordinateText.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 TForm4* Form4 = nullptr;
 
 namespace {
-const QString locator = QStringLiteral("Locator");
+
+const QString locatorSection = QStringLiteral("Locator");
+const QString longitudeKey = QStringLiteral("U_Länge");
+const QString latitudeKey = QStringLiteral("U_Breite");
+const char* const tagProperty = "Tag";
+
+constexpr int enterKey = 13;
+constexpr int confirmedLocatorKey = 14;  // Enter on a locator that passed the pattern test
+constexpr int backspaceKey = 8;
+constexpr int maxCoordinateLength = 11;  // characters
+constexpr int locatorLength = 6;         // characters
+
+int tagOf(const QObject* object)
+{
+    return object->property(tagProperty).toInt();
 }
+
+// The character a key press types, as a code: 13 for Enter, 8 for backspace, 0 for keys that
+// type nothing (arrows, Delete, Tab), which only count as key-down.
+int typedCode(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return enterKey;
+    case Qt::Key_Backspace:
+        return backspaceKey;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return 0;
+    default:
+        return event->text().isEmpty() ? 0 : event->text().at(0).unicode();
+    }
+}
+
+} // namespace
 
 TForm4::TForm4()
 {
     Form4 = this;
-    setWindowTitle(QStringLiteral("Locator"));
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Locatoreingabe"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    setProperty(tagProperty, int(PositionForms::decimalTag));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);  // border width, pixels
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    GroupBox1 = buildGroup(QStringLiteral("Eigener Standort"), ownFields(), PositionForms::ownLocatorTag);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox2 = buildGroup(QStringLiteral("Partnerstandort"), partnerFields(), PositionForms::partnerLocatorTag);
+    GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
+    layout->addWidget(GroupBox1);
+    layout->addWidget(GroupBox2);
+    GroupBox1->hide();
+
+    // In the partner group the locator comes first in the tab order.
+    setTabOrder(E_Locator2, E_LangDez2);
+    setTabOrder(E_LangDez2, E_BreitDez2);
+    setTabOrder(E_BreitDez2, E_LangGrad2);
+    setTabOrder(E_LangGrad2, E_BreitGrad2);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    Positionstimer = new QTimer(this);
+    Positionstimer->setInterval(100);
+    connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
+    Positionstimer->start();
+
     FormCreate();
+}
+
+QGroupBox* TForm4::buildGroup(const QString& title, const Fields& fields, int locatorTag)
+{
+    auto* group = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(group);
+    QFont fieldFont(QStringLiteral("Courier New"), 10);
+    fieldFont.setStyleHint(QFont::TypeWriter);
+    const auto addField = [&](QLineEdit*& field, const QString& name, const QString& caption, int tag, int row,
+                              int column, int maxLength) {
+        field = new QLineEdit(group);
+        field->setObjectName(name);
+        field->setProperty(tagProperty, tag);
+        field->setMaxLength(maxLength);
+        field->setFont(fieldFont);
+        // Room for the longest text, e.g. -170°00'00".
+        field->setMinimumWidth(QFontMetrics(fieldFont).horizontalAdvance(QString(maxCoordinateLength + 1, u'0')));
+        field->installEventFilter(this);
+        grid->addWidget(new QLabel(caption, group), row, column);
+        grid->addWidget(field, row + 1, column);
+    };
+    const QString suffix = locatorTag == PositionForms::ownLocatorTag ? QString() : QStringLiteral("2");
+    addField(fields.longitudeDecimal, QStringLiteral("E_LangDez") + suffix, QStringLiteral("östl. Länge (Dezi)"),
+             PositionForms::decimalTag, 0, 0, maxCoordinateLength);
+    addField(fields.latitudeDecimal, QStringLiteral("E_BreitDez") + suffix, QStringLiteral("nördll. Breite (Dezi)"),
+             PositionForms::decimalTag, 0, 1, maxCoordinateLength);
+    addField(fields.longitudeDms, QStringLiteral("E_LangGrad") + suffix, QStringLiteral("östl. Länge (Grad)"),
+             PositionForms::dmsTag, 2, 0, maxCoordinateLength);
+    addField(fields.latitudeDms, QStringLiteral("E_BreitGrad") + suffix, QStringLiteral("nördl. Breite (Grad)"),
+             PositionForms::dmsTag, 2, 1, maxCoordinateLength);
+    addField(fields.locator, QStringLiteral("E_Locator") + suffix, QStringLiteral("Locator"), locatorTag, 4, 0,
+             locatorLength);
+    return group;
+}
+
+TForm4::Fields TForm4::ownFields()
+{
+    return {E_LangDez, E_BreitDez, E_LangGrad, E_BreitGrad, E_Locator};
+}
+
+TForm4::Fields TForm4::partnerFields()
+{
+    return {E_LangDez2, E_BreitDez2, E_LangGrad2, E_BreitGrad2, E_Locator2};
+}
+
+PositionTexts TForm4::readTexts(const Fields& fields)
+{
+    return {fields.longitudeDecimal->text(), fields.latitudeDecimal->text(), fields.longitudeDms->text(),
+            fields.latitudeDms->text(), fields.locator->text()};
+}
+
+void TForm4::showTexts(const PositionTexts& texts, const Fields& fields)
+{
+    fields.longitudeDecimal->setText(texts.longitudeDecimal);
+    fields.latitudeDecimal->setText(texts.latitudeDecimal);
+    fields.longitudeDms->setText(texts.longitudeDms);
+    fields.latitudeDms->setText(texts.latitudeDms);
+    fields.locator->setText(texts.locator);
+}
+
+ShownMap::Place TForm4::place() const
+{
+    return {Form1->LocatorPos_X, Form1->LocatorPos_Y, Form10->locatorPosX, Form10->locatorPosY};
+}
+
+bool TForm4::isLocatorField(const QObject* object) const
+{
+    return object == E_Locator || object == E_Locator2;
+}
+
+bool TForm4::isEdited(const QLineEdit* field)
+{
+    return field->palette().color(QPalette::Base) == QColor(255, 255, 0);
+}
+
+void TForm4::setEdited(QLineEdit* field, bool edited)
+{
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, edited ? QColor(255, 255, 0) : QApplication::palette(field).color(QPalette::Base));
+    field->setPalette(palette);
+}
+
+bool TForm4::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field)
+        return QWidget::eventFilter(watched, event);
+
+    if (event->type() == QEvent::FocusOut) {
+        // Only a move to another control is leaving the field, not the window losing activation.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            ErrorBox::guard([this, field] { E_Exit(field); });
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (keyEvent->key() != Qt::Key_Tab && keyEvent->key() != Qt::Key_Backtab)
+        ErrorBox::guard([this, field] { E_BreitDezKeyDown(field); });
+    const int typed = typedCode(keyEvent);
+    if (typed == 0)
+        return false;
+    int key = typed;
+    ErrorBox::guard([&] {
+        if (isLocatorField(field))
+            E_Locator2KeyPress(field, key);
+        else
+            E_KeyPress(field, key);
+    });
+    if (key == typed)
+        return false;  // typed into the field as it is
+    if (key != 0)
+        field->insert(QString(QChar(key)));  // the key was upper-cased
+    return true;
+}
+
+void TForm4::E_BreitDezKeyDown(QLineEdit* sender)
+{
+    setEdited(sender, true);
+}
+
+void TForm4::E_KeyPress(QObject* sender, int& key)
+{
+    auto* field = qobject_cast<QLineEdit*>(sender);
+    if (field)
+        setEdited(field, true);
+    if (key != enterKey && key != confirmedLocatorKey)
+        return;
+    key = 0;  // Enter is never typed, and never beeps
+    const QString senderText = field ? field->text() : windowTitle();
+    if (senderText.isEmpty()) {
+        if (field)
+            setEdited(field, false);
+        return;
+    }
+
+    PositionTexts own = readTexts(ownFields());
+    PositionTexts partner = readTexts(partnerFields());
+    // A failed conversion stops here, so the field stays yellow.
+    const auto outcome = PositionForms::confirm(tagOf(sender), own, ownPosition, partner, partnerPosition);
+    if (field)
+        setEdited(field, false);
+    if (outcome == PositionForms::Outcome::invalidLocator)
+        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("ungültiger Locator"));
+    showTexts(own, ownFields());
+    showTexts(partner, partnerFields());
+
+    if (E_Locator2->text().size() == locatorLength && isVisible()) {
+        target = TargetPoint::seenFrom(ownPosition, partnerPosition.longitude, partnerPosition.latitude);
+        Form2->ShowTargetData();
+        ShownMap::redraw();
+    }
+}
+
+void TForm4::E_Locator2KeyPress(QLineEdit* sender, int& key)
+{
+    if (key >= 'a' && key <= 'z')
+        key = key - 'a' + 'A';
+    if (key == enterKey)
+        key = IsLocatorText(sender->text()) ? confirmedLocatorKey : 0;
+    if (key == confirmedLocatorKey && sender == E_Locator)
+        close();
+    const bool allowed = key == backspaceKey || key == enterKey || key == confirmedLocatorKey
+                         || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
+    if (!allowed)
+        key = 0;
+    E_KeyPress(sender, key);
+}
+
+void TForm4::E_Exit(QLineEdit* sender)
+{
+    if (!isEdited(sender))
+        return;
+    int key = enterKey;
+    E_KeyPress(sender, key);
 }
 
 void TForm4::FormCreate()
 {
-    ownLongitudeText = IniFile->readString(locator, QStringLiteral("U_Länge"), QStringLiteral("0"));
-    ownLatitudeText = IniFile->readString(locator, QStringLiteral("U_Breite"), QStringLiteral("0"));
+    E_LangDez->setText(IniFile->readString(locatorSection, longitudeKey, QStringLiteral("0")));
+    E_BreitDez->setText(IniFile->readString(locatorSection, latitudeKey, QStringLiteral("0")));
+    ShownMap::restore(this, place());
+    if (ownPosition.longitude == 0.0 && ownPosition.latitude == 0.0) {
+        GroupBox1->show();
+        GroupBox2->hide();
+    }
+    int key = enterKey;
+    E_KeyPress(this, key);
+    if (E_Locator->text().size() != locatorLength)
+        Timer1->start();
 }
 
 void TForm4::FormDestroy()
 {
-    IniFile->writeString(locator, QStringLiteral("U_Länge"), ownLongitudeText);
-    IniFile->writeString(locator, QStringLiteral("U_Breite"), ownLatitudeText);
+    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
+    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+}
+
+void TForm4::Timer1Timer()
+{
+    if (isHidden() && E_Locator->text().size() == locatorLength) {
+        Timer1->stop();
+        FormA->StartPanel->setText(QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+        FormA->Button1->show();
+        FormA->Button1->setFocus();
+        return;
+    }
+    QLabel* panel = FormA->StartPanel;
+    QPushButton* button = FormA->Button1;
+    panel->setGeometry(0, 0, FormA->clientWidth(), FormA->clientHeight());
+    button->move((panel->width() - button->width()) / 2, (panel->height() - button->height()) * 3 / 4);
+    panel->show();
+    panel->raise();
+    show();
+    raise();
+    activateWindow();
+    E_Locator->setFocus();
+}
+
+void TForm4::PositionstimerTimer()
+{
+    ShownMap::remember(this, place());
 }

@@ -1,9 +1,17 @@
 #pragma once
 
-#include <QString>
+#include "entry/PositionTexts.h"
+#include "entry/ShownMap.h"
+
 #include <QWidget>
 
-// The position entry window: own and partner position as locator, decimal and degree texts.
+class QGroupBox;
+class QLineEdit;
+class QTimer;
+
+// The position entry window: the own and the partner position, each as decimal degrees,
+// degree-minute-second text and locator. Confirming one form rewrites the others; confirming a
+// partner makes it the target. Until an own locator exists it drives the first-run prompt.
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
@@ -12,8 +20,52 @@ public:
     void FormCreate();
     void FormDestroy();
 
-    QString ownLongitudeText = QStringLiteral("0");  // decimal degrees east, as shown
-    QString ownLatitudeText = QStringLiteral("0");   // decimal degrees north, as shown
+    // Key handlers; key is the typed character code (13 Enter, 14 a locator that passed the
+    // pattern test), set to 0 when the key is swallowed. The sender is an edit field or the window.
+    void E_BreitDezKeyDown(QLineEdit* sender);
+    void E_KeyPress(QObject* sender, int& key);
+    void E_Locator2KeyPress(QLineEdit* sender, int& key);
+    void E_Exit(QLineEdit* sender);
+    void Timer1Timer();
+    void PositionstimerTimer();
+
+    // Yellow: changed and not yet confirmed.
+    static bool isEdited(const QLineEdit* field);
+
+    QGroupBox* GroupBox1 = nullptr;  // own position
+    QGroupBox* GroupBox2 = nullptr;  // partner position
+    QLineEdit* E_LangDez = nullptr;
+    QLineEdit* E_BreitDez = nullptr;
+    QLineEdit* E_LangGrad = nullptr;
+    QLineEdit* E_BreitGrad = nullptr;
+    QLineEdit* E_Locator = nullptr;
+    QLineEdit* E_LangDez2 = nullptr;
+    QLineEdit* E_BreitDez2 = nullptr;
+    QLineEdit* E_LangGrad2 = nullptr;
+    QLineEdit* E_BreitGrad2 = nullptr;
+    QLineEdit* E_Locator2 = nullptr;
+    QTimer* Timer1 = nullptr;          // first-run prompt, 1000 ms
+    QTimer* Positionstimer = nullptr;  // remembers the window position, 100 ms
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Fields {
+        QLineEdit*& longitudeDecimal;
+        QLineEdit*& latitudeDecimal;
+        QLineEdit*& longitudeDms;
+        QLineEdit*& latitudeDms;
+        QLineEdit*& locator;
+    };
+    QGroupBox* buildGroup(const QString& title, const Fields& fields, int locatorTag);
+    static PositionTexts readTexts(const Fields& fields);
+    static void showTexts(const PositionTexts& texts, const Fields& fields);
+    static void setEdited(QLineEdit* field, bool edited);
+    bool isLocatorField(const QObject* object) const;
+    Fields ownFields();
+    Fields partnerFields();
+    ShownMap::Place place() const;
 };
 
 extern TForm4* Form4;

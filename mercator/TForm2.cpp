@@ -1,26 +1,182 @@
 #include "mercator/TForm2.h"
 
 #include "app/Basis.h"
-#include "app/ImageWidget.h"
+#include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/TFormA.h"
 #include "beam/TForm10.h"
+#include "entry/FixedPointText.h"
+#include "entry/Positions.h"
+#include "entry/TargetPoint.h"
+#include "geo/CoordinateText.h"
+#include "geo/NearestCity.h"
+#include "geo/Rounding.h"
 #include "mercator/TForm1.h"
+#include "platform/Dialogs.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
 
 TForm2* Form2 = nullptr;
+
+namespace {
+
+const QString mainSection = QStringLiteral("Main");
+const QString colourKey = QStringLiteral("Fadenkreuzfarbe");
+
+// One row of a group: fixed caption, filled label, optional unit.
+QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, const QString& unit = QString())
+{
+    const int row = grid->rowCount();
+    auto* captionLabel = new QLabel(caption);
+    grid->addWidget(captionLabel, row, 0);
+    auto* value = new QLabel;
+    value->setObjectName(name);
+    grid->addWidget(value, row, 1);
+    if (!unit.isEmpty())
+        grid->addWidget(new QLabel(unit), row, 2);
+    return value;
+}
+
+} // namespace
 
 TForm2::TForm2()
 {
     Form2 = this;
+    setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Basisdaten"), this);
+    auto* basis = new QGridLayout(GroupBox1);
+    Label1 = addRow(basis, QStringLiteral("Länge:"), QStringLiteral("Label1"));
+    Label2 = addRow(basis, QStringLiteral("Breite:"), QStringLiteral("Label2"));
+    Label3 = addRow(basis, QStringLiteral("Locator"), QStringLiteral("Label3"));
+    Label4 = addRow(basis, QStringLiteral("Entfernung:"), QStringLiteral("Label4"), QStringLiteral("km"));
+    Label5 = addRow(basis, QStringLiteral("Winkel:"), QStringLiteral("Label5"), QStringLiteral("deg"));
+    basis->setColumnMinimumWidth(1, 80);  // pixels, room for -179,99999
+    layout->addWidget(GroupBox1);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("Cursorposition"), this);
+    auto* cursor = new QGridLayout(GroupBox2);
+    Label11 = addRow(cursor, QStringLiteral("Land:"), QStringLiteral("Label11"));
+    Label14 = addRow(cursor, QStringLiteral("Kenner:"), QStringLiteral("Label14"));
+    Label12 = addRow(cursor, QStringLiteral("Stadt:"), QStringLiteral("Label12"));
+    Label32 = qobject_cast<QLabel*>(cursor->itemAtPosition(cursor->rowCount() - 1, 0)->widget());
+    Label32->setObjectName(QStringLiteral("Label32"));
+    Label13 = addRow(cursor, QStringLiteral("Entf: Cursor zur nächsten Stadt:"), QStringLiteral("Label13"),
+                     QStringLiteral("km"));
+    layout->addWidget(GroupBox2);
+    for (QLabel* city : {Label32, Label12}) {
+        city->setCursor(Qt::PointingHandCursor);
+        city->installEventFilter(this);
+    }
+
+    Button1 = new QPushButton(QStringLiteral("Farbe / Color"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    layout->addWidget(Button1, 0, Qt::AlignLeft);
+
+    Positionstimer = new QTimer(this);
+    Positionstimer->setInterval(100);
+    connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
+    Positionstimer->start();
+
     FormCreate();
 }
 
 void TForm2::FormCreate()
 {
-    if (!Form1->Karte->isHidden())
-        move(Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y);
-    else
-        move(Form10->crosshairPosX, Form10->crosshairPosY);
-    crosshairColor = unsigned(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Fadenkreuzfarbe"), 0xFFFFFF));
+    ShownMap::restore(this, place());
+    crosshairColor = unsigned(IniFile->readInteger(mainSection, colourKey, 0xFFFFFF));
+}
+
+ShownMap::Place TForm2::place() const
+{
+    return {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form10->crosshairPosX, Form10->crosshairPosY};
+}
+
+void TForm2::ShowTargetData()
+{
+    show();
+    raise();
+    Label1->setText(FixedPointText::format(target.longitude, 5));
+    Label2->setText(FixedPointText::format(target.latitude, 5));
+    Label3->setText(positionToLocator(target.longitude, target.latitude));
+    Label4->setText(FixedPointText::format(target.distance, 0));
+    Label5->setText(FixedPointText::format(target.bearing, 0));
+
+    QString country;
+    QString prefix;
+    FormA->lookupCountry(target.longitude, target.latitude, country, prefix);
+    Label11->setText(country);
+    Label14->setText(prefix);
+
+    // Without any city there is nothing to show.
+    const auto nearest = findNearestCity(cityTable, target.latitude, target.longitude, nearestCityIndex);
+    if (!nearest) {
+        Label12->clear();
+        Label13->clear();
+        return;
+    }
+    nearestCityIndex = nearest->index;
+    Label12->setText(cityTable[std::size_t(nearestCityIndex)].name);
+    Label13->setText(QString::number(roundHalfEven(nearest->distanceKm)));
+}
+
+void TForm2::Label_Stadt_zeigen_Click()
+{
+    if (nearestCityIndex < 0 || std::size_t(nearestCityIndex) >= cityTable.size())
+        return;  // no city was found, so there is none to go to
+    const CityRecord& city = cityTable[std::size_t(nearestCityIndex)];
+    target = TargetPoint::seenFrom(ownPosition, city.longitude, city.latitude);
+    ShowTargetData();
+    ShownMap::redraw();
+}
+
+void TForm2::Button1Click()
+{
+    const auto chosen = Dialogs::current().chooseColor(crosshairColor);
+    if (!chosen)
+        return;
+    crosshairColor = *chosen;
+    IniFile->writeInteger(mainSection, colourKey, int(crosshairColor));
+    ShownMap::redraw();
+}
+
+void TForm2::PositionstimerTimer()
+{
+    ShownMap::remember(this, place());
+}
+
+void TForm2::FormClose()
+{
+    hide();
+    target = {};
+    ShownMap::redraw();
+}
+
+void TForm2::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    ErrorBox::guard([this] { FormClose(); });
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == Label12 || watched == Label32) && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        ErrorBox::guard([this] { Label_Stadt_zeigen_Click(); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -1,8 +1,17 @@
 #pragma once
 
+#include "entry/ShownMap.h"
+
 #include <QWidget>
 
-// The crosshair data window: describes the current target. Owns the crosshair colour.
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The crosshair data window: coordinates, locator, distance and bearing of the current target,
+// its country and prefix and the nearest city. Owns the crosshair colour both maps draw with;
+// closing it clears the target.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
@@ -10,7 +19,37 @@ public:
 
     void FormCreate();
 
+    // Fills every label from target and brings the window to the front.
+    void ShowTargetData();
+    void Label_Stadt_zeigen_Click();
+    void Button1Click();
+    void PositionstimerTimer();
+
     unsigned crosshairColor = 0xFFFFFF;  // Windows colour value 0x00BBGGRR
+    int nearestCityIndex = 0;            // into cityTable, found by the last fill
+
+    QGroupBox* GroupBox1 = nullptr;  // "Basisdaten"
+    QGroupBox* GroupBox2 = nullptr;  // "Cursorposition"
+    QLabel* Label1 = nullptr;        // longitude, degrees east
+    QLabel* Label2 = nullptr;        // latitude, degrees north
+    QLabel* Label3 = nullptr;        // locator
+    QLabel* Label4 = nullptr;        // distance, km
+    QLabel* Label5 = nullptr;        // bearing, degrees
+    QLabel* Label11 = nullptr;       // country
+    QLabel* Label14 = nullptr;       // prefix
+    QLabel* Label32 = nullptr;       // caption "Stadt:"
+    QLabel* Label12 = nullptr;       // nearest city
+    QLabel* Label13 = nullptr;       // distance to the nearest city, km
+    QPushButton* Button1 = nullptr;
+    QTimer* Positionstimer = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormClose();
+    ShownMap::Place place() const;
 };
 
 extern TForm2* Form2;

@@ -1,0 +1,43 @@
+#include "entry/ShownMap.h"
+
+#include "app/ImageWidget.h"
+#include "beam/TForm10.h"
+#include "mercator/TForm1.h"
+
+bool ShownMap::mercator()
+{
+    return Form1 && !Form1->Karte->isHidden();
+}
+
+bool ShownMap::beam()
+{
+    return Form10 && !Form10->BeamKarte->isHidden();
+}
+
+void ShownMap::redraw()
+{
+    if (mercator())
+        Form1->RedrawMap();
+    if (beam())
+        Form10->RedrawBeamMap();
+}
+
+void ShownMap::restore(QWidget* window, const Place& place)
+{
+    if (mercator())
+        window->move(place.mercatorX, place.mercatorY);
+    else
+        window->move(place.beamX, place.beamY);
+}
+
+void ShownMap::remember(const QWidget* window, const Place& place)
+{
+    if (mercator()) {
+        place.mercatorX = window->x();
+        place.mercatorY = window->y();
+    }
+    if (beam()) {
+        place.beamX = window->x();
+        place.beamY = window->y();
+    }
+}
