@@ -162,8 +162,10 @@ void SettingsFile::writeString(const QString& section, const QString& key, const
     else
         lines << u'[' + section + u']' << newLine;
 
+    // The owner's write bit is the file's read-only mark; it is honoured even where the
+    // user's rights would allow the write.
     const QFileInfo info(path_);
-    if (info.exists() && !info.isWritable())
+    if (info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner))
         throw AppError(QStringLiteral("Die Einstellungsdatei %1 ist schreibgeschützt").arg(path_));
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly))

@@ -1,0 +1,179 @@
+#include "app/Basis.h"
+#include "app/SettingsFile.h"
+#include "app/TFormA.h"
+#include "entry/TForm4.h"
+#include "rotor/TForm7.h"
+#include "settings/TForm3.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList captions(const QList<QAction*>& actions)
+{
+    QStringList texts;
+    for (const QAction* action : actions)
+        texts << action->text();
+    return texts;
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+    ProgramFolder folder;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
+{
+    folder.writeReferenceData();
+    folder.start();
+    const QList<QAction*> top = FormA->menuBar()->actions();
+    EXPECT_EQ(captions(top), (QStringList{"Parameter", "Locator", "Mercatorkarte", "Beamkarte", "Feststationen",
+                                          "StayOnTop", "Logger32 NOT found", "Hilfe"}));
+    EXPECT_FALSE(FormA->Feststationen1->isVisible());
+    EXPECT_EQ(captions(FormA->Karten1->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
+    EXPECT_EQ(captions(FormA->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
+    EXPECT_EQ(captions(FormA->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
+    EXPECT_EQ(FormA->windowTitle(), QStringLiteral("Corvane"));
+    EXPECT_EQ(FormA->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+    EXPECT_EQ(FormA->P_Cursor->size(), QSize(144, 59));
+    EXPECT_TRUE(FormA->P_Cursor->isHidden());
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+}
+
+TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile)
+{
+    folder.writeReferenceData();
+    folder.start();
+    EXPECT_EQ(FormA->geometry(), QRect(36, 136, 600, 352));
+    EXPECT_FALSE(FormA->isStayOnTop());
+    EXPECT_EQ(cityTable.size(), 3u);
+    QString name, prefix;
+    FormA->lookupCountry(0, 0, name, prefix);
+    EXPECT_EQ(name + u'|' + prefix, QStringLiteral("Nullinsel|N0"));
+    folder.stop();
+
+    SettingsFile ini(folder.iniPath());
+    const QStringList keys[] = {
+        {"Main", "Links", "Oben", "Breit", "Hoch", "StayOnTop"},
+        {"Locator", "U_Länge", "U_Breite"},
+        {"Mercator", "Hoch", "Breit", "aktuelle Karte", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzAnzeigePos_X", "FadenkreuzAnzeigePos_Y"},
+        {"Beam", "Hoch", "Breit", "Zoom", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzanzeigePos_X", "FadenkreuzanzeigePos_Y"},
+        {"Parameter", "Links", "Oben", "MausAnzeige_EIN_AUS", "Staedte/Inseln_EIN_AUS", "Anzeige Staedte/Inseln Durchmesser",
+         "Kreise", "LocatorRaster", "Elev_Grundst", "Elevation", "Ueberlappung", "Anzeigefehler", "RotorSofortstart", "Fahrwegoptimierung"},
+        {"Hilfe", "Top", "Links", "Breite", "Höhe"},
+    };
+    const QString missing = QStringLiteral("\x01");
+    for (const QStringList& section : keys)
+        for (const QString& key : section.mid(1))
+            EXPECT_NE(ini.readString(section[0], key, missing), missing) << section[0].toStdString() << "/" << key.toStdString();
+    EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("Links"), QString()), QStringLiteral("36"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("StayOnTop"), QString()), QStringLiteral("0"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Mercator"), QStringLiteral("aktuelle Karte"), QString()), QStringLiteral("Welt"));
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("[Locator]\r\nU_L\xE4nge=0\r\n"));
+}
+
+TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
+{
+    folder.writeReferenceData();
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\nOben=60\r\nBreit=700\r\nHoch=400\r\nStayOnTop=2\r\n");
+    folder.start();
+    EXPECT_EQ(FormA->geometry(), QRect(50, 60, 700, 400));
+    EXPECT_FALSE(FormA->isStayOnTop()) << "applied only by the first tick of Timer1";
+    FormA->Timer1Timer();
+    EXPECT_TRUE(FormA->isStayOnTop());
+    EXPECT_EQ(FormA->StayOnTop1->text(), QStringLiteral("StayOnTop *"));
+    FormA->setGeometry(70, 80, 640, 480);
+    folder.stop();
+    SettingsFile ini(folder.iniPath());
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0), 70);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 0), 480);
+    EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("StayOnTop"), QString()), QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)
+{
+    const struct {
+        const char* value;
+        bool onTop;
+        const char* caption;
+    } cases[] = {{"1", true, "StayOnTop *"}, {"yes", false, "StayOnTop  "}, {"0", false, "StayOnTop  "}};
+    folder.writeReferenceData();
+    for (const auto& c : cases) {
+        folder.writeFile(QStringLiteral("Corvane.ini"), QByteArray("[Main]\r\nStayOnTop=") + c.value + "\r\n");
+        folder.start();
+        FormA->Timer1Timer();
+        EXPECT_EQ(FormA->isStayOnTop(), c.onTop) << c.value;
+        EXPECT_EQ(FormA->StayOnTop1->text(), QString::fromLatin1(c.caption));
+        FormA->StayOnTop1->trigger();
+        EXPECT_EQ(FormA->isStayOnTop(), !c.onTop) << "the menu toggles";
+        EXPECT_EQ(FormA->StayOnTop1->isChecked(), !c.onTop);
+        folder.stop();
+    }
+}
+
+TEST_F(MainWindowTest, MissingRasterShowsOneErrorAndSkipsTheRestOfCreation)
+{
+    folder.writeReferenceData();
+    QFile::remove(folder.kartenPath(QStringLiteral("Landeskennung.arr")));
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
+    folder.start();
+    ASSERT_EQ(dialogs.shown.size(), 1) << dialogs.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Datei nicht gefunden: ")));
+    EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("Landeskennung.arr.")));
+    EXPECT_EQ(FormA->geometry(), QRect(313, 179, 870, 640));
+    EXPECT_TRUE(cityTable.empty());
+    EXPECT_NE(Form7, nullptr) << "the other windows are still created";
+    QString name = QStringLiteral("x"), prefix = QStringLiteral("x");
+    FormA->lookupCountry(0, 0, name, prefix);
+    EXPECT_TRUE(name.isEmpty() && prefix.isEmpty());
+}
+
+TEST_F(MainWindowTest, ReadOnlySettingsFileGivesErrorBoxesAndShutDownGoesOn)
+{
+    folder.writeReferenceData();
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
+    QFile::setPermissions(folder.iniPath(), QFile::ReadOwner);
+    folder.start();
+    folder.stop();
+    EXPECT_GE(dialogs.shown.size(), 2) << "one box per window that fails to save";
+    for (const QString& box : dialogs.shown)
+        EXPECT_TRUE(box.startsWith(QStringLiteral("error|Corvane|Die Einstellungsdatei "))) << box.toStdString();
+    EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), QByteArray("[Main]\r\nLinks=50\r\n"));
+}
+
+TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)
+{
+    folder.writeReferenceData();
+    folder.start();
+    FormA->StartPanel->show();
+    Form4->show();
+    FormA->Button1Click();
+    EXPECT_FALSE(FormA->StartPanel->isHidden());
+    Form4->hide();
+    FormA->Button1Click();
+    EXPECT_TRUE(FormA->StartPanel->isHidden());
+}
+
+TEST_F(MainWindowTest, MenuItemsToggleTheirWindows)
+{
+    folder.writeReferenceData();
+    folder.start();
+    ASSERT_TRUE(Form3->isHidden());
+    FormA->Parameter1->trigger();
+    EXPECT_TRUE(Form3->isVisible());
+    FormA->Parameter1->trigger();
+    EXPECT_TRUE(Form3->isHidden());
+    FormA->Locator1->trigger();
+    EXPECT_TRUE(Form4->isVisible());
+}
+
+} // namespace

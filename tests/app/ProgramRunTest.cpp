@@ -1,0 +1,92 @@
+#include "support/ProgramFolder.h"
+
+#include "app/SettingsFile.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+// Runs the real executable, copied into a throw-away program folder.
+class ProgramRunTest : public testing::Test {
+protected:
+    ProgramFolder folder;
+    QString executable = folder.path() + QStringLiteral("Corvane");
+
+    void SetUp() override
+    {
+        folder.writeReferenceData();
+        ASSERT_TRUE(QFile::copy(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/Corvane"), executable));
+    }
+
+    void launch(QProcess& process)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(executable, {});
+        ASSERT_TRUE(process.waitForStarted());
+    }
+
+    // The registry value is written during the main window's creation.
+    void waitUntilRunning()
+    {
+        const QString registry = folder.path() + QStringLiteral("config/Corvane.conf");
+        QElapsedTimer clock;
+        clock.start();
+        while (!QFile::exists(registry) && clock.elapsed() < 20000)
+            QThread::msleep(50);
+        ASSERT_TRUE(QFile::exists(registry));
+        QThread::msleep(300);
+    }
+};
+
+TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
+{
+    QProcess first;
+    launch(first);
+    waitUntilRunning();
+
+    QProcess second;
+    launch(second);
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(folder.iniPath())) << "the second instance writes nothing";
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    ::kill(pid_t(first.processId()), SIGTERM);
+    ASSERT_TRUE(first.waitForFinished(20000));
+    EXPECT_EQ(first.exitCode(), 0);
+    SettingsFile ini(folder.iniPath());
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 0), 600);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), 0), 600);
+
+    const QSettings registry(folder.path() + QStringLiteral("config/Corvane.conf"), QSettings::IniFormat);
+    EXPECT_EQ(registry.value(QStringLiteral("Pfad")).toString(), folder.path());
+}
+
+TEST_F(ProgramRunTest, LockOfACrashedInstanceIsReleased)
+{
+    QProcess crashed;
+    launch(crashed);
+    waitUntilRunning();
+    crashed.kill();
+    ASSERT_TRUE(crashed.waitForFinished(10000));
+
+    QProcess next;
+    launch(next);
+    EXPECT_FALSE(next.waitForFinished(2000)) << "starts normally instead of exiting as a second instance";
+    ::kill(pid_t(next.processId()), SIGTERM);
+    ASSERT_TRUE(next.waitForFinished(20000));
+    EXPECT_EQ(next.exitCode(), 0);
+    EXPECT_TRUE(QFile::exists(folder.iniPath()));
+}
+
+} // namespace

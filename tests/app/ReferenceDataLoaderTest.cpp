@@ -1,0 +1,135 @@
+#include "app/ReferenceDataLoader.h"
+#include "geo/AppError.h"
+#include "geo/CountryLookup.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+class ReferenceDataLoaderTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::unique_ptr<CountryRaster> raster = std::make_unique<CountryRaster>();
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.path() + u'/' + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+};
+
+TEST_F(ReferenceDataLoaderTest, RasterIsReadToItsExactSize)
+{
+    const int cell = 511 * 619 + 268;
+    const struct {
+        int size;
+        bool readable;
+    } cases[] = {{633237, true}, {633237 + 1000, true}, {633236, false}, {0, false}};
+    for (const auto& c : cases) {
+        QByteArray bytes(c.size, '\0');
+        if (c.size > cell)
+            bytes[cell] = 5;
+        const QString path = write(QStringLiteral("raster.arr"), bytes);
+        raster->data()[cell] = 9;  // left from an earlier read
+        if (c.readable) {
+            ReferenceDataLoader::readCountryRaster(path, *raster);
+            EXPECT_EQ(raster->at(511, 268), 5) << c.size;
+        } else {
+            EXPECT_THROW(ReferenceDataLoader::readCountryRaster(path, *raster), AppError) << c.size;
+            EXPECT_EQ(raster->at(511, 268), 0) << "a failed read leaves the raster all zero";
+        }
+    }
+    EXPECT_THROW(ReferenceDataLoader::readCountryRaster(dir.path() + QStringLiteral("/fehlt.arr"), *raster), AppError);
+}
+
+TEST_F(ReferenceDataLoaderTest, CountryListLinesInAllEndingsFeedTheLookup)
+{
+    const QStringList list = ReferenceDataLoader::readCountryList(
+        write(QStringLiteral("l.txt"), "Land;Kenner\r\nA;1\rB;2\nDeutschland;DL;DA\r\nOhne Trenner\r\nM\xFCnchen;x"));
+    ASSERT_EQ(list.size(), 6);
+    EXPECT_EQ(list[3], QStringLiteral("Deutschland;DL;DA"));
+    EXPECT_EQ(list[5], QStringLiteral("München;x"));
+
+    QByteArray bytes(633237, '\0');
+    bytes[511 * 619 + 268] = 3;
+    bytes[511 * 619 + 269] = 4;
+    ReferenceDataLoader::readCountryRaster(write(QStringLiteral("r.arr"), bytes), *raster);
+    QString name, prefix;
+    CountryLookup lookup(*raster, list);
+    lookup.lookupCountry(0, 0, name, prefix);
+    EXPECT_EQ(name, QStringLiteral("Deutschland"));
+    EXPECT_EQ(prefix, QStringLiteral("DL;DA"));
+    lookup.lookupCountry(0, 17.0 / 70.0, name, prefix);
+    EXPECT_EQ(name, QString());
+    EXPECT_EQ(prefix, QStringLiteral("Ohne Trenner"));
+    EXPECT_THROW(ReferenceDataLoader::readCountryList(dir.path() + QStringLiteral("/fehlt.txt")), AppError);
+}
+
+TEST_F(ReferenceDataLoaderTest, CityLines)
+{
+    const struct {
+        QString line;
+        QString name;
+        double latitude, longitude;
+    } cases[] = {
+        {QStringLiteral("Berlin\t52,52\t13,40"), QStringLiteral("Berlin"), 52.52, 13.40},
+        {QStringLiteral("Sydney\t-33.87\t151.21\tmehr\tFelder"), QStringLiteral("Sydney"), -33.87, 151.21},
+        {QStringLiteral("Ohne Tab"), QStringLiteral("Ohne Tab"), 0, 0},
+        {QString(), QString(), 0, 0},
+        {QStringLiteral("Nur Breite\t10"), QStringLiteral("Nur Breite"), 10, 0},
+        {QStringLiteral("Kaputt\tabc\t1e1"), QStringLiteral("Kaputt"), 0, 10},
+        {QStringLiteral("Unendlich\tinf\tnan"), QStringLiteral("Unendlich"), 0, 0},
+        {QString(60, u'n') + QStringLiteral("\t1\t2"), QString(50, u'n'), 1, 2},
+    };
+    for (const auto& c : cases) {
+        const CityRecord city = ReferenceDataLoader::parseCityLine(c.line);
+        EXPECT_EQ(city.name, c.name) << c.line.toStdString();
+        EXPECT_DOUBLE_EQ(city.latitude, c.latitude) << c.line.toStdString();
+        EXPECT_DOUBLE_EQ(city.longitude, c.longitude) << c.line.toStdString();
+    }
+}
+
+TEST_F(ReferenceDataLoaderTest, CityTableHasOneRecordPerLineInFileOrder)
+{
+    const auto cities = ReferenceDataLoader::readCityTable(write(QStringLiteral("c.txt"), "K\xF6ln\t50,94\t6,96\r\n\r\nWien\t48.21\t16.37"));
+    ASSERT_EQ(cities.size(), 3u);
+    EXPECT_EQ(cities[0].name, QStringLiteral("Köln"));
+    EXPECT_EQ(cities[1].name, QString());
+    EXPECT_EQ(cities[2].name, QStringLiteral("Wien"));
+    EXPECT_THROW(ReferenceDataLoader::readCityTable(dir.path() + QStringLiteral("/fehlt.txt")), AppError);
+}
+
+TEST_F(ReferenceDataLoaderTest, RandomBytesNeverCrashTheLoaders)
+{
+    QRandomGenerator random(4711);
+    const QByteArray alphabet("\t\r\n,.-+e0123456789;aZ\xE4");
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(int(random.bounded(2000)), '\0');
+        for (char& b : bytes)
+            b = random.bounded(2) ? alphabet[int(random.bounded(alphabet.size()))] : char(random.bounded(256));
+        const QString path = write(QStringLiteral("random.bin"), bytes);
+        for (const CityRecord& city : ReferenceDataLoader::readCityTable(path)) {
+            EXPECT_TRUE(std::isfinite(city.latitude) && std::isfinite(city.longitude));
+            EXPECT_LE(city.name.size(), 50);
+        }
+        const QStringList list = ReferenceDataLoader::readCountryList(path);
+        EXPECT_THROW(ReferenceDataLoader::readCountryRaster(path, *raster), AppError);
+        QByteArray rasterBytes = bytes.repeated(633237 / (bytes.size() + 1) + 1).left(633237);
+        rasterBytes.resize(633237, '\x7F');
+        ReferenceDataLoader::readCountryRaster(write(QStringLiteral("random.arr"), rasterBytes), *raster);
+        QString name, prefix;
+        for (int i = 0; i < 50; ++i)
+            CountryLookup(*raster, list).lookupCountry(random.generateDouble() * 400 - 200, random.generateDouble() * 200 - 100, name, prefix);
+    }
+}
+
+} // namespace

@@ -1,0 +1,140 @@
+#include "app/SettingsFile.h"
+#include "geo/AppError.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SettingsFileTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.path() + QStringLiteral("/Corvane.ini");
+    SettingsFile ini{path};
+
+    void writeRaw(const QByteArray& bytes)
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray raw() const
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(SettingsFileTest, IntegerValuesAndFallbacks)
+{
+    const struct {
+        const char* text;
+        int expected;  // 77 is the default
+    } cases[] = {
+        {"42", 42}, {"-17", -17}, {"+5", 5}, {"0x1F", 31}, {"0X1f", 31}, {"$FF", 255}, {"-$10", -16},
+        {"0xFFFFFF", 16777215}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
+        {"2147483648", 77}, {"", 77}, {"yes", 77}, {"12abc", 77}, {"1.5", 77}, {"0x", 77}, {"$", 77},
+        {"--3", 77}, {" 9 ", 9},
+    };
+    for (const auto& c : cases) {
+        writeRaw(QByteArray("[Main]\r\nWert=") + c.text + "\r\n");
+        EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Wert"), 77), c.expected) << c.text;
+    }
+}
+
+TEST_F(SettingsFileTest, BooleanValues)
+{
+    const struct {
+        const char* text;
+        bool defaultValue;
+        bool expected;
+    } cases[] = {
+        {"1", false, true}, {"0", true, false}, {"2", false, true}, {"-1", false, true},
+        {"yes", true, true}, {"yes", false, false}, {"", true, true}, {"true", false, false},
+    };
+    for (const auto& c : cases) {
+        writeRaw(QByteArray("[Main]\r\nStayOnTop=") + c.text + "\r\n");
+        EXPECT_EQ(ini.readBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), c.defaultValue), c.expected) << c.text;
+    }
+}
+
+TEST_F(SettingsFileTest, NamesMatchWithoutCaseAndStringsFollowTheirRules)
+{
+    writeRaw("; comment\r\n[mercator]\r\nAKTUELLE KARTE=\r\nHoch = 300 \r\n[Parameter]\r\n"
+             "Staedte/Inseln_EIN_AUS=0\r\nAnzeige Staedte/Inseln Durchmesser=4\r\n");
+    EXPECT_EQ(ini.readString(QStringLiteral("Mercator"), QStringLiteral("aktuelle Karte"), QStringLiteral("Welt")), QString());
+    EXPECT_EQ(ini.readString(QStringLiteral("Mercator"), QStringLiteral("Fehlt"), QStringLiteral("Welt")), QStringLiteral("Welt"));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("MERCATOR"), QStringLiteral("hoch"), 0), 300);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Parameter"), QStringLiteral("Staedte/Inseln_EIN_AUS"), 1), 0);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Parameter"), QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), 3), 4);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 500), 500);
+}
+
+TEST_F(SettingsFileTest, LongStringsAreCutTo2047Characters)
+{
+    ini.writeString(QStringLiteral("Main"), QStringLiteral("Lang"), QString(3000, u'x'));
+    EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("Lang"), QString()).size(), 2047);
+}
+
+TEST_F(SettingsFileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt)
+{
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36), 36);
+    EXPECT_FALSE(QFile::exists(path));
+    ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 12);
+    EXPECT_EQ(raw(), QByteArray("[Main]\r\nLinks=12\r\n"));
+}
+
+TEST_F(SettingsFileTest, UmlautKeysAreWindows1252OnDiskAndRoundTrip)
+{
+    ini.writeString(QStringLiteral("Locator"), QStringLiteral("U_Länge"), QStringLiteral("7,0417"));
+    ini.writeInteger(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), 600);
+    EXPECT_EQ(raw(), QByteArray("[Locator]\r\nU_L\xE4nge=7,0417\r\n[Hilfe]\r\nH\xF6he=600\r\n"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Locator"), QStringLiteral("U_LÄNGE"), QString()), QStringLiteral("7,0417"));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("hilfe"), QStringLiteral("Höhe"), 0), 600);
+}
+
+TEST_F(SettingsFileTest, WritesReplaceInPlaceAndKeepOtherLinesByteExact)
+{
+    writeRaw("[Main]\r\nLinks=1\r\n; keep me \x80\x81\r\n\r\n[Beam]\r\nZoom=3\r\n");
+    ini.writeInteger(QStringLiteral("main"), QStringLiteral("LINKS"), 2);
+    ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 5);
+    ini.writeInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 500);
+    EXPECT_EQ(raw(), QByteArray("[Main]\r\nLINKS=2\r\n; keep me \x80\x81\r\nOben=5\r\n\r\n[Beam]\r\nZoom=3\r\nHoch=500\r\n"));
+}
+
+TEST_F(SettingsFileTest, LineBreaksInValuesCannotForgeKeys)
+{
+    ini.writeString(QStringLiteral("Mercator"), QStringLiteral("aktuelle Karte"), QStringLiteral("Welt\r\n[Main]\r\nLinks=9"));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36), 36);
+}
+
+TEST_F(SettingsFileTest, FailedWriteThrowsAndLeavesTheFileAsItWas)
+{
+    writeRaw("[Main]\r\nLinks=1\r\n");
+    QFile::setPermissions(path, QFile::ReadOwner);
+    EXPECT_THROW(ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2), AppError);
+    EXPECT_EQ(raw(), QByteArray("[Main]\r\nLinks=1\r\n"));
+
+    SettingsFile inMissingFolder(dir.path() + QStringLiteral("/fehlt/Corvane.ini"));
+    EXPECT_THROW(inMissingFolder.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2), AppError);
+}
+
+TEST_F(SettingsFileTest, RandomBytesNeverCrashTheReader)
+{
+    QRandomGenerator random(20261208);
+    const QByteArray alphabet("[]=;\r\n \t$0x-+9aZ\xE4\x80\xFF");
+    for (int round = 0; round < 300; ++round) {
+        QByteArray bytes(int(random.bounded(400)), '\0');
+        for (char& b : bytes)
+            b = random.bounded(2) ? alphabet[int(random.bounded(alphabet.size()))] : char(random.bounded(256));
+        writeRaw(bytes);
+        ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36);
+        ini.readString(QStringLiteral("x"), QStringLiteral(""), QString());
+        ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), round);
+        EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), -1), round);
+    }
+}
+
+} // namespace
