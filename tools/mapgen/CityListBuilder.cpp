@@ -2,8 +2,10 @@
 
 #include "geo/CityRecord.h"
 #include "geo/GreatCircle.h"
+#include "tools/mapgen/CountryRasterBuilder.h"
 
 #include <QHash>
+#include <QPointF>
 
 #include <vector>
 
@@ -41,14 +43,20 @@ QString CityListBuilder::build(const CityExtract& cities, const DxccTable& dxcc,
     QHash<QString, int> prefixUses;
     for (const DxccTable::Entity& entity : dxcc.entities())
         ++prefixUses[entity.prefix];
+
     for (const DxccTable::Entity& entity : dxcc.entities()) {
-        const int number = prefixUses[entity.prefix] == 1 ? catalogue.numberOfPrefix(entity.prefix) : 0;
-        if (number != 0 && cellCounts[number] > smallTerritoryCells)
+        int run, cell, number = 0;
+        if (CountryRasterBuilder::cellOf(QPointF(entity.longitude, entity.latitude), run, cell))
+            number = raster.at(run, cell);
+        const bool ownLand = number != 0 && catalogue.entries()[number - 1].prefix == entity.prefix;
+        // A country of its own that is large enough is already named by its capital.
+        if (ownLand && !catalogue.isPartEntry(number) && cellCounts[number] > smallTerritoryCells)
             continue;
         if (nearListed(places, entity.latitude, entity.longitude))
             continue;
-        const QString name = number != 0 ? catalogue.entries()[number - 1].name : entity.name;
-        places.push_back({name, entity.latitude, entity.longitude});
+        const int named = prefixUses[entity.prefix] == 1 ? catalogue.numberOfPrefix(entity.prefix) : 0;
+        places.push_back({named != 0 ? catalogue.entries()[named - 1].name : entity.name, entity.latitude,
+                          entity.longitude});
     }
 
     QString text;

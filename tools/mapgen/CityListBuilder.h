@@ -13,7 +13,7 @@
 class CityListBuilder {
 public:
     static constexpr long long minimumPopulation = 500000;
-    static constexpr int smallTerritoryCells = 60;      // raster cells, about 45,000 km2 at the equator
+    static constexpr int smallTerritoryCells = 10;      // raster cells, about 8,000 km2 at the equator
     static constexpr double duplicateDistanceKm = 25.0;  // a DXCC point this near a listed place is left out
 
     static QString build(const CityExtract& cities, const DxccTable& dxcc, const CountryCatalogue& catalogue,

@@ -64,6 +64,7 @@ CountryCatalogue::CountryCatalogue(const WorldShapes& world, const DxccTable& dx
         sorted.insert(entry.name.toLower() + ';' + entry.prefix, entry);
     for (const Entry& entry : sorted)
         entries_.push_back(entry);
+    countryEntryCount_ = int(entries_.size());
     for (std::size_t i = 0; i < world.countries.size(); ++i) {
         const int number = numberOf(countryEntries[i], false);
         countryNumbers_.push_back(number);

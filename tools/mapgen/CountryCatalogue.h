@@ -44,8 +44,10 @@ public:
     int numberOfPolygon(int country, const ShapePolygon& polygon) const;
     // Number of the country with this ISO alpha-2 code, 0 for none.
     int numberOfAlpha2(const QString& alpha2) const { return alpha2Numbers_.value(alpha2, 0); }
-    // Number of the entry with this prefix, 0 for none.
+    // Number of the first entry with this prefix, 0 for none.
     int numberOfPrefix(const QString& prefix) const;
+    // True for the numbers of DXCC entities that are parts of a country (Hawaii, Canary Islands).
+    bool isPartEntry(int number) const { return number > countryEntryCount_; }
 
     // Laenderliste.txt as text: a heading, then "name;prefix" for numbers 1, 2, ...; CR LF.
     QString countryListText() const;
@@ -54,6 +56,7 @@ private:
     int numberOf(const Entry& entry, bool addMissing);
 
     std::vector<Entry> entries_;
+    int countryEntryCount_ = 0;
     std::vector<int> countryNumbers_;
     std::vector<Region> regions_;
     QHash<QString, int> alpha2Numbers_;

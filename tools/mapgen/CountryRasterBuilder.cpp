@@ -38,18 +38,29 @@ QPointF samplePosition(int column, int row)
                    sheet.top() - (row + 0.5) * cellSpacing / samplesPerCell);
 }
 
-// Majority of the non-zero samples; a tie goes to the centre sample, then to the lower number.
-std::uint8_t cellNumber(const std::array<std::uint8_t, 9>& samples)
+// A country with fewer samples than this in all (about five cells) is a small state.
+constexpr long smallCountrySamples = 45;
+
+// A small state takes every cell it has a sample in, so it does not vanish beside a large
+// neighbour; otherwise the majority of the non-zero samples decides. Ties go to the country with
+// fewer samples in all, then to the lower number.
+std::uint8_t cellNumber(const std::array<std::uint8_t, 9>& samples, const std::vector<long>& totals)
 {
     std::array<int, 256> counts{};
     for (std::uint8_t s : samples)
         if (s != 0)
             ++counts[s];
     int best = 0;
-    for (int n = 1; n < 256; ++n)
-        if (counts[n] > counts[best] || (counts[n] == counts[best] && counts[n] > 0 && n == samples[4]))
+    for (int n = 1; n < 256; ++n) {
+        if (counts[n] == 0)
+            continue;
+        const bool small = totals[n] < smallCountrySamples;
+        const bool bestSmall = best != 0 && totals[best] < smallCountrySamples;
+        if (best == 0 || (small && !bestSmall) || (small == bestSmall && counts[n] > counts[best])
+            || (small == bestSmall && counts[n] == counts[best] && totals[n] < totals[best]))
             best = n;
-    return counts[best] > 0 ? std::uint8_t(best) : 0;
+    }
+    return std::uint8_t(best);
 }
 
 } // namespace
@@ -71,11 +82,20 @@ std::vector<std::uint8_t> CountryRasterBuilder::sampleNumbers() const
     QImage image(sampleColumns, sampleRows, QImage::Format_RGB32);
     image.fill(Qt::black);
     {
+        // Outlines first, one sample wide, then the fills over them: a cell that a coastline
+        // merely touches still counts as land, while inland the fills decide.
         const ShapePainter shapes(sampleSheet());
         QPainter painter(&image);
-        for (std::size_t c = 0; c < world_.countries.size(); ++c)
-            for (const ShapePolygon& polygon : world_.countries[c].polygons)
-                painter.fillPath(shapes.polygonPath(polygon), QColor(0, 0, catalogue_.numberOfPolygon(int(c), polygon)));
+        for (bool outline : {true, false})
+            for (std::size_t c = 0; c < world_.countries.size(); ++c)
+                for (const ShapePolygon& polygon : world_.countries[c].polygons) {
+                    const QColor colour(0, 0, catalogue_.numberOfPolygon(int(c), polygon));
+                    const QPainterPath path = shapes.polygonPath(polygon);
+                    if (outline)
+                        painter.strokePath(path, QPen(colour, 0));
+                    else
+                        painter.fillPath(path, colour);
+                }
     }
 
     std::vector<std::uint8_t> samples(std::size_t(sampleColumns) * sampleRows);
@@ -105,6 +125,9 @@ std::vector<std::uint8_t> CountryRasterBuilder::sampleNumbers() const
 void CountryRasterBuilder::build(const std::vector<Capital>& capitals, CountryRaster& raster) const
 {
     const std::vector<std::uint8_t> samples = sampleNumbers();
+    std::vector<long> totals(256, 0);
+    for (std::uint8_t s : samples)
+        ++totals[s];
     for (int run = 0; run < CountryRaster::runs; ++run)
         for (int cell = 0; cell < CountryRaster::cellsPerRun; ++cell) {
             std::array<std::uint8_t, 9> cellSamples;
@@ -113,27 +136,26 @@ void CountryRasterBuilder::build(const std::vector<Capital>& capitals, CountryRa
                 const int row = (lastCell - cell) * samplesPerCell + 2 - i / 3;
                 cellSamples[i] = samples[std::size_t(row) * sampleColumns + column];
             }
-            raster.data()[std::size_t(run) * CountryRaster::cellsPerRun + cell] = cellNumber(cellSamples);
+            raster.data()[std::size_t(run) * CountryRaster::cellsPerRun + cell] = cellNumber(cellSamples, totals);
         }
 
     std::vector<bool> capitalCells(CountryRaster::byteCount, false);
-    std::vector<std::pair<std::size_t, int>> claims;
     for (const Capital& capital : capitals) {
         int run, cell;
         if (capital.number == 0 || !cellOf(capital.position, run, cell))
             continue;
         const std::size_t offset = std::size_t(run) * CountryRaster::cellsPerRun + cell;
         if (!capitalCells[offset])
-            claims.emplace_back(offset, capital.number);
+            raster.data()[offset] = std::uint8_t(capital.number);
         capitalCells[offset] = true;
     }
+    // After the capitals, so a country whose only cell a capital next door took gets another.
     stampSmallCountries(capitalCells, raster);
-    for (const auto& [offset, number] : claims)
-        raster.data()[offset] = std::uint8_t(number);
 }
 
 void CountryRasterBuilder::stampSmallCountries(const std::vector<bool>& capitalCells, CountryRaster& raster) const
 {
+    std::vector<bool> taken = capitalCells;  // a stamped cell is not stamped over again
     std::vector<bool> present(256, false);
     for (std::size_t i = 0; i < CountryRaster::byteCount; ++i)
         present[raster.data()[i]] = true;
@@ -165,8 +187,9 @@ void CountryRasterBuilder::stampSmallCountries(const std::vector<bool>& capitalC
                 }
             std::sort(candidates.begin(), candidates.end());
             for (const auto& [distance, offset] : candidates) {
-                if (!capitalCells[offset]) {
+                if (!taken[offset]) {
                     raster.data()[offset] = std::uint8_t(number);
+                    taken[offset] = true;
                     present[number] = true;
                     break;
                 }

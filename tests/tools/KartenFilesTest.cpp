@@ -1,0 +1,167 @@
+#include "GeneratedKarten.h"
+
+#include "mercator/MapCalibration.h"
+#include "tools/mapgen/CsvTable.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every line ends in CR LF, the last one included.
+bool hasCrLfLines(const QByteArray& bytes)
+{
+    if (!bytes.endsWith("\r\n"))
+        return false;
+    for (int i = 0; i < bytes.size(); ++i)
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            return false;
+    return true;
+}
+
+struct MapCorners {
+    const char* name;
+    long double top, bottom, left, right;  // degrees
+    int width, height;                     // pixels
+};
+
+void PrintTo(const MapCorners& m, std::ostream* os) { *os << m.name; }
+
+class MapFileTest : public testing::TestWithParam<MapCorners> {};
+
+TEST_P(MapFileTest, CalibrationReadsBackToTheRenderedCorners)
+{
+    const MapCorners& m = GetParam();
+    const MapView view = MapCalibration::readFile(GeneratedKarten::folder() + m.name + ".inf");
+    EXPECT_EQ(view.top, m.top);
+    EXPECT_EQ(view.bottom, m.bottom);
+    EXPECT_EQ(view.left, m.left);
+    EXPECT_EQ(view.right, m.right);
+}
+
+TEST_P(MapFileTest, BitmapIsA24BitBmpOfTheIntendedSize)
+{
+    const MapCorners& m = GetParam();
+    const QByteArray bytes = fileBytes(GeneratedKarten::folder() + m.name + ".bmp");
+    ASSERT_GT(bytes.size(), 54);
+    EXPECT_TRUE(bytes.startsWith("BM"));
+    EXPECT_EQ(qFromLittleEndian<quint16>(bytes.constData() + 28), 24);  // bits per pixel
+    const QImage image = QImage::fromData(bytes, "BMP");
+    EXPECT_EQ(image.size(), QSize(m.width, m.height));
+}
+
+const MapCorners maps[] = {
+    {"Welt", 90, -90, -180, 180, 3600, 1800},
+    {"Europa", 72, 34, -25, 45, 1400, 760},
+    {"Mitteleuropa", 56, 44, 0, 24, 1200, 600},
+    {"Nordamerika", 75, 10, -170, -50, 1200, 650},
+    {"Suedamerika", 15, -60, -95, -30, 780, 900},
+    {"Afrika", 40, -40, -25, 60, 850, 800},
+    {"Asien", 80, -5, 25, 180, 1240, 680},
+    {"Ozeanien", 10, -50, 100, 180, 960, 720},
+};
+
+INSTANTIATE_TEST_SUITE_P(Maps, MapFileTest, testing::ValuesIn(maps));
+
+TEST(KartenFilesTest, EveryCalibrationFileHasItsBitmap)
+{
+    const QStringList infFiles = QDir(GeneratedKarten::folder()).entryList({"*.inf"});
+    EXPECT_EQ(infFiles.size(), int(std::size(maps)));
+    for (const QString& inf : infFiles)
+        EXPECT_TRUE(QFile::exists(GeneratedKarten::folder() + QString(inf).replace(".inf", ".bmp"))) << inf.toStdString();
+}
+
+TEST(KartenFilesTest, CountryListHasOneUniqueNameAndPrefixPerNumber)
+{
+    EXPECT_TRUE(hasCrLfLines(fileBytes(GeneratedKarten::folder() + "Laenderliste.txt")));
+    const QStringList& list = GeneratedKarten::instance().countryList();
+    ASSERT_GE(list.size(), 200);
+    EXPECT_LE(list.size(), 256);
+    std::set<QString> seen;
+    for (int n = 1; n < list.size(); ++n) {
+        const QStringList parts = list[n].split(';');
+        ASSERT_EQ(parts.size(), 2) << n;
+        EXPECT_FALSE(parts[0].isEmpty()) << n;
+        EXPECT_FALSE(parts[1].isEmpty()) << n;
+        EXPECT_FALSE(list[n].contains('?')) << list[n].toStdString();
+        EXPECT_TRUE(seen.insert(list[n]).second) << list[n].toStdString();
+    }
+}
+
+TEST(KartenFilesTest, RasterHasTheFixedSizeAndEveryCountryOnIt)
+{
+    EXPECT_EQ(QFileInfo(GeneratedKarten::folder() + "Landeskennung.arr").size(), qint64(CountryRaster::byteCount));
+    const GeneratedKarten& karten = GeneratedKarten::instance();
+    std::vector<int> cells(256, 0);
+    for (std::size_t i = 0; i < CountryRaster::byteCount; ++i)
+        ++cells[karten.raster().data()[i]];
+    for (int n = 1; n < 256; ++n) {
+        if (n < karten.countryList().size())
+            EXPECT_GT(cells[n], 0) << karten.countryList()[n].toStdString() << " has no cell";
+        else
+            EXPECT_EQ(cells[n], 0) << "number " << n << " has no line";
+    }
+}
+
+TEST(KartenFilesTest, CityListLinesAreNamedPositions)
+{
+    EXPECT_TRUE(hasCrLfLines(fileBytes(GeneratedKarten::folder() + "Citys.txt")));
+    const std::vector<CityRecord>& cities = GeneratedKarten::instance().cities();
+    ASSERT_GT(cities.size(), 900u);
+    for (const CityRecord& city : cities) {
+        EXPECT_FALSE(city.name.isEmpty());
+        EXPECT_FALSE(city.name.contains('?')) << city.name.toStdString();
+        EXPECT_LE(std::abs(city.latitude), 90.0) << city.name.toStdString();
+        EXPECT_LE(std::abs(city.longitude), 180.0) << city.name.toStdString();
+        EXPECT_FALSE(city.latitude == 0.0 && city.longitude == 0.0) << city.name.toStdString();
+    }
+}
+
+TEST(KartenFilesTest, EveryCapitalIsInTheCityList)
+{
+    const std::vector<CityRecord>& cities = GeneratedKarten::instance().cities();
+    int capitals = 0;
+    for (const QStringList& row : CsvTable::read(GeneratedKarten::dataFolder() + "cities.tsv", '\t', 6)) {
+        if (row[2] != "PPLC")
+            continue;
+        ++capitals;
+        const double latitude = row[4].toDouble(), longitude = row[5].toDouble();
+        const bool listed = std::any_of(cities.begin(), cities.end(), [&](const CityRecord& c) {
+            return std::abs(c.latitude - latitude) < 1e-4 && std::abs(c.longitude - longitude) < 1e-4;
+        });
+        EXPECT_TRUE(listed) << row[0].toStdString();
+    }
+    EXPECT_GE(capitals, 200);
+}
+
+TEST(KartenFilesTest, GeneratorWritesTheSameBytesAgainWithinThirtySeconds)
+{
+    QTemporaryDir out;
+    QElapsedTimer timer;
+    timer.start();
+    const int exitCode = QProcess::execute(CORVANE_MAPGEN_PATH,
+                                           {GeneratedKarten::dataFolder(), out.path()});
+    EXPECT_LT(timer.elapsed(), 30000);
+    ASSERT_EQ(exitCode, 0);
+    const QStringList files = QDir(out.path()).entryList(QDir::Files);
+    EXPECT_EQ(files.size(), 3 + 2 * int(std::size(maps)));
+    for (const QString& file : files)
+        EXPECT_TRUE(fileBytes(out.path() + '/' + file) == fileBytes(GeneratedKarten::folder() + file)) << file.toStdString();
+}
+
+} // namespace

@@ -1,0 +1,89 @@
+#include "mercator/MapCalibration.h"
+
+#include "geo/AppError.h"
+#include "geo/CoordinateText.h"
+
+#include <QTemporaryDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CornerLine {
+    const char* line;
+    double latitude;   // degrees
+    double longitude;  // degrees
+};
+
+void PrintTo(const CornerLine& c, std::ostream* os) { *os << c.line; }
+
+class CornerLineTest : public testing::TestWithParam<CornerLine> {};
+
+TEST_P(CornerLineTest, GivesLatitudeAndLongitude)
+{
+    QString longitude, latitude;
+    MapCalibration::ParseCornerLine(QString::fromUtf8(GetParam().line), longitude, latitude);
+    EXPECT_NEAR(dmsTextToDegrees(latitude), GetParam().latitude, 1e-12) << latitude.toStdString();
+    EXPECT_NEAR(dmsTextToDegrees(longitude), GetParam().longitude, 1e-12) << longitude.toStdString();
+}
+
+const CornerLine cornerLines[] = {
+    {"52.30N 7.25E", 52.3, 7.25},
+    {"7.25E 52.30N", 52.3, 7.25},
+    {"10,50S; 20,00W", -10.5, -20.0},
+    {"45.33N 0.00E", 45.0 + 19.0 / 60.0, 0.0},  // hundredths cut to whole minutes
+    {"72.00N 25.50W", 72.0, -25.5},
+    {"90.00S 180.00E", -90.0, 180.0},
+    {"52.05n 13.95e", 52.05, 13.95},           // lower case, a one-digit minute
+    {"50.00°N : 8.40°E", 50.0, 8.4},          // degree signs, colons and blanks are dropped
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, CornerLineTest, testing::ValuesIn(cornerLines));
+
+class MalformedCornerLineTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(MalformedCornerLineTest, IsRejected)
+{
+    QString longitude, latitude;
+    EXPECT_THROW(MapCalibration::ParseCornerLine(QString::fromUtf8(GetParam()), longitude, latitude), AppError);
+}
+
+const char* const malformedLines[] = {
+    "52.30N",         // one hemisphere letter
+    "",               // none
+    "52.3N 7.25E",    // one decimal
+    "52N 7.25E",      // no decimals
+    "52.30N 7.25N",   // two latitudes
+    "7.25E 8.25W",    // two longitudes
+    "52.30O 7.25N",   // "O" is not east
+};
+
+INSTANTIATE_TEST_SUITE_P(Lines, MalformedCornerLineTest, testing::ValuesIn(malformedLines));
+
+TEST(MapCalibrationFileTest, ReadsNorthWestThenSouthEastCorner)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Europa.inf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("72.00N 25.00W\r\n34.00N 45.00E\r\nignored\r\n");
+    file.close();
+    const MapView view = MapCalibration::readFile(file.fileName());
+    EXPECT_EQ(view.top, 72.0L);
+    EXPECT_EQ(view.left, -25.0L);
+    EXPECT_EQ(view.bottom, 34.0L);
+    EXPECT_EQ(view.right, 45.0L);
+}
+
+TEST(MapCalibrationFileTest, MissingOrShortFileIsAnError)
+{
+    QTemporaryDir dir;
+    EXPECT_THROW(MapCalibration::readFile(dir.filePath("none.inf")), AppError);
+    QFile file(dir.filePath("short.inf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("72.00N 25.00W\r\n");
+    file.close();
+    EXPECT_THROW(MapCalibration::readFile(file.fileName()), AppError);
+}
+
+} // namespace
