@@ -1,7 +1,10 @@
 #include "app/Basis.h"
 #include "app/SettingsFile.h"
+#include "app/ImageWidget.h"
 #include "app/TFormA.h"
+#include "beam/TForm10.h"
 #include "entry/TForm4.h"
+#include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
@@ -13,6 +16,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -174,6 +179,27 @@ TEST_F(MainWindowTest, MenuItemsToggleTheirWindows)
     EXPECT_TRUE(Form3->isHidden());
     FormA->Locator1->trigger();
     EXPECT_TRUE(Form4->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRotorPanel)
+{
+    folder.writeReferenceData();
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nMercatorkarte=0\r\n");
+    folder.start();
+    FormA->show();
+    Form6->resize(120, 40);
+    FormA->setClientSize(700, 400);
+    ASSERT_TRUE(FormA->ResizeTimer->isActive()) << "every resize restarts the timer";
+    QTest::qWait(200);  // one tick, then the resize it causes, then no more
+    EXPECT_FALSE(FormA->ResizeTimer->isActive());
+    EXPECT_EQ(Form10->BeamKarte->geometry(), QRect(0, 0, 400, 400));
+    EXPECT_EQ(FormA->clientWidth(), 400);
+    EXPECT_EQ(FormA->clientHeight(), 400);
+    EXPECT_EQ(Form6->pos(), QPoint((400 - 120) / 2, 400 - Form6->clientHeight() - Form6->borderWidth()));
 }
 
 } // namespace
