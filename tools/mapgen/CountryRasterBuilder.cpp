@@ -1,5 +1,6 @@
 #include "tools/mapgen/CountryRasterBuilder.h"
 
+#include "geo/GeoConstants.h"
 #include "geo/Rounding.h"
 #include "tools/mapgen/ShapePainter.h"
 
@@ -144,7 +145,9 @@ void CountryRasterBuilder::build(const std::vector<Capital>& capitals, CountryRa
         int run, cell;
         if (capital.number == 0 || !cellOf(capital.position, run, cell))
             continue;
-        const std::size_t offset = std::size_t(run) * CountryRaster::cellsPerRun + cell;
+        const std::size_t offset = std::size_t(run) * CountryRaster::cellsPerRun + std::size_t(cell);
+        if (offset >= CountryRaster::byteCount)
+            continue;
         if (!capitalCells[offset])
             raster.data()[offset] = std::uint8_t(capital.number);
         capitalCells[offset] = true;
@@ -181,7 +184,7 @@ void CountryRasterBuilder::stampSmallCountries(const std::vector<bool>& capitalC
                     const int r = run + dr, k = cell + dc;
                     if (r < 0 || r >= CountryRaster::runs || k < 0 || k >= CountryRaster::cellsPerRun)
                         continue;
-                    const double dx = (runLongitude(r) - centre.x()) * std::cos(centre.y() * M_PI / 180.0);
+                    const double dx = (runLongitude(r) - centre.x()) * std::cos(centre.y() * double(degToRad));
                     const double dy = cellLatitude(k) - centre.y();
                     candidates.emplace_back(dx * dx + dy * dy, std::size_t(r) * CountryRaster::cellsPerRun + k);
                 }

@@ -6,6 +6,7 @@
 
 #include <QPointF>
 
+#include <cstdint>
 #include <vector>
 
 // Fills the country raster from the outlines. Each cell looks at 3 x 3 sample points: it is land
