@@ -1,0 +1,170 @@
+#include "entry/PositionForms.h"
+
+#include "geo/AppError.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace {
+
+class PositionFormsTest : public testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+
+    PositionTexts ownTexts;
+    PositionTexts partnerTexts;
+    GeoPosition own;
+    GeoPosition partner;
+};
+
+struct DecimalCase {
+    const char* longitude;
+    const char* latitude;
+    const char* longitudeDecimal;
+    const char* latitudeDecimal;
+    const char* longitudeDms;
+    const char* latitudeDms;
+    const char* locator;
+};
+
+TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
+{
+    const DecimalCase cases[] = {
+        {"190", "0", "-170,0000", "0,0000", "-170°00'00\"", "00°00'00\"", "AJ50AA"},
+        {"0", "-90", "0,0000", "90,0000", "00°00'00\"", "90°00'00\"", "JS00AA"},
+        {"-180", "91", "180,0000", "-89,0000", "180°00'00\"", "-89°00'00\"", "SA01AA"},
+        {"540,5", "270", "-179,5000", "90,0000", "-179°30'00\"", "90°00'00\"", "AS00GA"},
+        {"7.0417", "51,5208", "7,0417", "51,5208", "07°02'30\"", "51°31'14\"", "JO31MM"},
+        {"0", "0", "0,0000", "0,0000", "00°00'00\"", "00°00'00\"", ""},
+        {"abc", "", "0,0000", "0,0000", "00°00'00\"", "00°00'00\"", ""},
+    };
+    for (const DecimalCase& c : cases) {
+        SCOPED_TRACE(std::string(c.longitude) + " / " + c.latitude);
+        partnerTexts.longitudeDecimal = QString::fromUtf8(c.longitude);
+        partnerTexts.latitudeDecimal = QString::fromUtf8(c.latitude);
+        EXPECT_EQ(PositionForms::confirm(PositionForms::decimalTag, ownTexts, own, partnerTexts, partner),
+                  PositionForms::Outcome::rewritten);
+        EXPECT_EQ(partnerTexts.longitudeDecimal, QString::fromUtf8(c.longitudeDecimal));
+        EXPECT_EQ(partnerTexts.latitudeDecimal, QString::fromUtf8(c.latitudeDecimal));
+        EXPECT_EQ(partnerTexts.longitudeDms, QString::fromUtf8(c.longitudeDms));
+        EXPECT_EQ(partnerTexts.latitudeDms, QString::fromUtf8(c.latitudeDms));
+        EXPECT_EQ(partnerTexts.locator, QString::fromUtf8(c.locator));
+    }
+}
+
+TEST_F(PositionFormsTest, DecimalConfirmRereadsTheOwnFieldsSoOnlyTheShownDecimalsRemain)
+{
+    own = {7.0416667, 51.5208333};
+    ownTexts.longitudeDecimal = QStringLiteral("7,0417");
+    ownTexts.latitudeDecimal = QStringLiteral("51,5208");
+    partnerTexts.longitudeDecimal = QStringLiteral("13,4");
+    partnerTexts.latitudeDecimal = QStringLiteral("52,5");
+    PositionForms::confirm(PositionForms::decimalTag, ownTexts, own, partnerTexts, partner);
+    EXPECT_DOUBLE_EQ(own.longitude, 7.0417);
+    EXPECT_DOUBLE_EQ(own.latitude, 51.5208);
+    EXPECT_DOUBLE_EQ(partner.longitude, 13.4);
+    EXPECT_DOUBLE_EQ(partner.latitude, 52.5);
+    EXPECT_EQ(partnerTexts.locator, QStringLiteral("JO62QM"));
+}
+
+TEST_F(PositionFormsTest, DegreeTextsOfBothStationsAreRead)
+{
+    ownTexts.longitudeDms = QStringLiteral("07°02'30\"");
+    ownTexts.latitudeDms = QStringLiteral("51 31 15");
+    partnerTexts.longitudeDms = QStringLiteral("-0 30");
+    partnerTexts.latitudeDms = QStringLiteral("-33:52");
+    PositionForms::confirm(PositionForms::dmsTag, ownTexts, own, partnerTexts, partner);
+    EXPECT_EQ(ownTexts.longitudeDecimal, QStringLiteral("7,0417"));
+    EXPECT_EQ(ownTexts.latitudeDecimal, QStringLiteral("51,5208"));
+    EXPECT_EQ(ownTexts.locator, QStringLiteral("JO31MM"));
+    EXPECT_EQ(partnerTexts.longitudeDecimal, QStringLiteral("-0,5000"));
+    EXPECT_EQ(partnerTexts.longitudeDms, QStringLiteral("-00°30'00\""));
+    EXPECT_EQ(partnerTexts.latitudeDecimal, QStringLiteral("-33,8667"));
+}
+
+struct LocatorCase {
+    int tag;
+    const char* typed;
+    PositionForms::Outcome outcome;
+    double longitude;  // degrees east of the station whose locator was typed
+    double latitude;   // degrees north
+    const char* locatorShown;
+};
+
+TEST_F(PositionFormsTest, LocatorsConvertToTheSubsquareCentreOrLeaveThePositionUnchanged)
+{
+    using O = PositionForms::Outcome;
+    const LocatorCase cases[] = {
+        {PositionForms::ownLocatorTag, "JO31MM", O::rewritten, 7.0416667, 51.5208333, "JO31MM"},
+        {PositionForms::partnerLocatorTag, "jo31mm", O::rewritten, 7.0416667, 51.5208333, "JO31MM"},
+        {PositionForms::partnerLocatorTag, "AA00AA", O::rewritten, -179.9583333, -89.9791667, "AA00AA"},
+        // Letters beyond the valid fields convert arithmetically and fold back into range.
+        {PositionForms::partnerLocatorTag, "ZZ99ZZ", O::rewritten, -19.875, -9.9375, "II00BB"},
+        {PositionForms::ownLocatorTag, "JO31M", O::invalidLocator, 13.4, 52.5, "JO62QM"},
+        {PositionForms::partnerLocatorTag, "JO31MMX", O::invalidLocator, 13.4, 52.5, "JO62QM"},
+    };
+    for (const LocatorCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        own = partner = {13.4, 52.5};
+        const bool ownTyped = c.tag == PositionForms::ownLocatorTag;
+        (ownTyped ? ownTexts : partnerTexts).locator = QString::fromUtf8(c.typed);
+        EXPECT_EQ(PositionForms::confirm(c.tag, ownTexts, own, partnerTexts, partner), c.outcome);
+        const GeoPosition& typed = ownTyped ? own : partner;
+        EXPECT_NEAR(typed.longitude, c.longitude, 1e-6);
+        EXPECT_NEAR(typed.latitude, c.latitude, 1e-6);
+        EXPECT_EQ((ownTyped ? ownTexts : partnerTexts).locator, QString::fromUtf8(c.locatorShown));
+        // The other station keeps its position.
+        const GeoPosition& other = ownTyped ? partner : own;
+        EXPECT_DOUBLE_EQ(other.longitude, 13.4);
+        EXPECT_DOUBLE_EQ(other.latitude, 52.5);
+    }
+}
+
+TEST_F(PositionFormsTest, NonDigitInLocatorPositionThreeChangesNothing)
+{
+    own = {13.4, 52.5};
+    ownTexts.locator = QStringLiteral("JOA1MM");
+    ownTexts.longitudeDecimal = QStringLiteral("unchanged");
+    EXPECT_THROW(PositionForms::confirm(PositionForms::ownLocatorTag, ownTexts, own, partnerTexts, partner), AppError);
+    EXPECT_DOUBLE_EQ(own.longitude, 13.4);
+    EXPECT_DOUBLE_EQ(own.latitude, 52.5);
+    EXPECT_EQ(ownTexts.locator, QStringLiteral("JOA1MM"));
+    EXPECT_EQ(ownTexts.longitudeDecimal, QStringLiteral("unchanged"));
+}
+
+TEST_F(PositionFormsTest, FoldingKeepsTheHalfOpenRangesAndCopesWithExtremeValues)
+{
+    const struct {
+        double in, longitude, latitude;
+    } cases[] = {
+        {180, 180, 0},      {-180, 180, 0},  {90, 90, 90},          {-90, -90, 90},       {-89.5, -89.5, -89.5},
+        {720, 0, 0},        {361, 1, 1},     {1e300, 0, 0},  {1e12 + 90, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in);
+        const double longitude = PositionForms::normalizedLongitude(c.in);
+        const double latitude = PositionForms::normalizedLatitude(c.in);
+        EXPECT_GT(longitude, -180.0);
+        EXPECT_LE(longitude, 180.0);
+        EXPECT_GT(latitude, -90.0);
+        EXPECT_LE(latitude, 90.0);
+        if (std::fabs(c.in) < 1e6) {
+            EXPECT_DOUBLE_EQ(longitude, c.longitude);
+            EXPECT_DOUBLE_EQ(latitude, c.latitude);
+        }
+    }
+    EXPECT_EQ(PositionForms::normalizedLongitude(std::numeric_limits<double>::infinity()), 0.0);
+    EXPECT_EQ(PositionForms::normalizedLatitude(std::numeric_limits<double>::quiet_NaN()), 0.0);
+}
+
+TEST_F(PositionFormsTest, TypedOverflowGivesAPositionInRange)
+{
+    partnerTexts.longitudeDecimal = QStringLiteral("1e400");
+    partnerTexts.latitudeDecimal = QStringLiteral("-1e300");
+    PositionForms::confirm(PositionForms::decimalTag, ownTexts, own, partnerTexts, partner);
+    EXPECT_EQ(partnerTexts.longitudeDecimal, QStringLiteral("0,0000"));
+    EXPECT_GT(partner.latitude, -90.0);
+    EXPECT_LE(partner.latitude, 90.0);
+}
+
+} // namespace

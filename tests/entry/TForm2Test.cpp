@@ -1,0 +1,151 @@
+#include "app/Basis.h"
+#include "beam/TForm10.h"
+#include "entry/Positions.h"
+#include "entry/TForm4.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The own station at 90 degrees east on the equator; the reference data hold country 1
+// "Nullinsel" with prefix "N0" at 0, 0 and the cities Berlin, Dortmund and Sydney.
+class TForm2Test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        folder.writeReferenceData();
+        folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=90\r\nU_Breite=0\r\n");
+    }
+
+    // Enters a partner locator in the position entry window, as the user does.
+    static void enterPartner(const QString& locator)
+    {
+        Form4->show();
+        Form4->E_Locator2->clear();
+        QTest::keyClicks(Form4->E_Locator2, locator);
+        QTest::keyClick(Form4->E_Locator2, Qt::Key_Return);
+    }
+
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+};
+
+TEST_F(TForm2Test, LabelsDescribeAKnownTarget)
+{
+    folder.start();
+    ASSERT_TRUE(Form2->isHidden());
+    enterPartner(QStringLiteral("JJ00AA"));  // centre 0.04167 E, 0.02083 N
+
+    ASSERT_TRUE(Form2->isVisible());
+    // Expected distances and bearing from an independent haversine / atan2 computation.
+    EXPECT_EQ(Form2->Label1->text(), QStringLiteral("0,04167"));
+    EXPECT_EQ(Form2->Label2->text(), QStringLiteral("0,02083"));
+    EXPECT_EQ(Form2->Label3->text(), QStringLiteral("JJ00AA"));
+    EXPECT_EQ(Form2->Label4->text(), QStringLiteral("10014"));
+    EXPECT_EQ(Form2->Label5->text(), QStringLiteral("270"));
+    EXPECT_EQ(Form2->Label11->text(), QStringLiteral("Nullinsel"));
+    EXPECT_EQ(Form2->Label14->text(), QStringLiteral("N0"));
+    EXPECT_EQ(Form2->Label12->text(), QStringLiteral("Dortmund"));
+    EXPECT_EQ(Form2->Label13->text(), QStringLiteral("5774"));
+}
+
+TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
+{
+    folder.start();
+    enterPartner(QStringLiteral("JJ00AA"));
+    QTest::mouseClick(Form2->Label12, Qt::LeftButton);
+
+    EXPECT_DOUBLE_EQ(target.latitude, 51.51);
+    EXPECT_DOUBLE_EQ(target.longitude, 7.47);
+    EXPECT_EQ(Form2->Label4->text(), QStringLiteral("9502"));
+    EXPECT_EQ(Form2->Label5->text(), QStringLiteral("322"));
+    EXPECT_EQ(Form2->Label12->text(), QStringLiteral("Dortmund"));
+    EXPECT_EQ(Form2->Label13->text(), QStringLiteral("0"));
+    EXPECT_EQ(Form2->Label11->text(), QString());  // no country in the tiny raster there
+
+    // The caption "Stadt:" reacts the same way.
+    target = {};
+    QTest::mouseClick(Form2->Label32, Qt::LeftButton);
+    EXPECT_DOUBLE_EQ(target.longitude, 7.47);
+}
+
+TEST_F(TForm2Test, OfEquallyNearCitiesTheEarlierInTheTableWins)
+{
+    folder.writeFile(QStringLiteral("Karten/Citys.txt"), "Nord\t10\t0\r\nSued\t-10\t0\r\n");
+    folder.start();
+    target = {0.0, 0.0, 0.0, 0.0};
+    Form2->ShowTargetData();
+    EXPECT_EQ(Form2->Label12->text(), QStringLiteral("Nord"));
+    EXPECT_EQ(Form2->nearestCityIndex, 0);
+}
+
+TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
+{
+    folder.writeFile(QStringLiteral("Karten/Citys.txt"), "");
+    folder.start();
+    ASSERT_TRUE(cityTable.empty());
+    enterPartner(QStringLiteral("JJ00AA"));
+
+    EXPECT_EQ(Form2->Label4->text(), QStringLiteral("10014"));
+    EXPECT_EQ(Form2->Label12->text(), QString());
+    EXPECT_EQ(Form2->Label13->text(), QString());
+    const TargetInfo before = target;
+    QTest::mouseClick(Form2->Label12, Qt::LeftButton);
+    EXPECT_EQ(target.longitude, before.longitude);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(TForm2Test, CancelledColourDialogChangesNothing)
+{
+    folder.start();
+    const QByteArray before = folder.readFile(QStringLiteral("Corvane.ini"));
+    QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("color||")});
+    EXPECT_EQ(Form2->crosshairColor, 0xFFFFFFu);
+    EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), before);
+}
+
+TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
+{
+    dialogs.colorAnswers.push_back(0x0000FFu);  // red
+    folder.start();
+    QTest::mouseClick(Form2->Button1, Qt::LeftButton);
+    EXPECT_EQ(Form2->crosshairColor, 0x0000FFu);
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("Fadenkreuzfarbe=255\r\n"));
+
+    folder.stop();
+    folder.start();
+    EXPECT_EQ(Form2->crosshairColor, 0x0000FFu);
+}
+
+TEST_F(TForm2Test, ClosingClearsTheTarget)
+{
+    folder.start();
+    enterPartner(QStringLiteral("JO31MM"));
+    ASSERT_TRUE(target.isSet());
+    Form2->close();
+    EXPECT_FALSE(Form2->isVisible());
+    EXPECT_FALSE(target.isSet());
+}
+
+TEST_F(TForm2Test, WindowPlaceIsKeptPerMap)
+{
+    folder.start();
+    Form2->move(400, 300);
+    Form2->PositionstimerTimer();
+    EXPECT_EQ(Form1->FadenkreuzAnzeigePos_X, 400);
+    EXPECT_EQ(Form1->FadenkreuzAnzeigePos_Y, 300);
+    EXPECT_EQ(Form10->crosshairPosX, 5);  // the beam map is not shown
+}
+
+} // namespace

@@ -1,0 +1,240 @@
+#include "app/Basis.h"
+#include "app/TFormA.h"
+#include "entry/Positions.h"
+#include "entry/TForm4.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class TForm4Test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        folder.writeReferenceData();
+    }
+
+    // A run whose own station is at Berlin, 13.4 degrees east, 52.5 degrees north.
+    void startWithOwnPosition()
+    {
+        folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
+        folder.start();
+        Form4->show();
+    }
+
+    static void type(QLineEdit* field, const QString& text)
+    {
+        field->clear();
+        QTest::keyClicks(field, text);
+    }
+
+    // Moves the focus from field to the next control, as the user does with the mouse.
+    static void leave(QLineEdit* field, QWidget* next)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(field, &out);
+        next->setFocus(Qt::MouseFocusReason);
+    }
+
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+};
+
+TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnFields)
+{
+    folder.start();
+    EXPECT_FALSE(Form4->GroupBox1->isHidden());
+    EXPECT_TRUE(Form4->GroupBox2->isHidden());
+    ASSERT_TRUE(Form4->Timer1->isActive());
+
+    Form4->Timer1Timer();  // the prompt covers the main window, the entry window comes up
+    EXPECT_FALSE(FormA->StartPanel->isHidden());
+    EXPECT_EQ(FormA->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+    EXPECT_EQ(FormA->StartPanel->geometry(), QRect(0, 0, FormA->clientWidth(), FormA->clientHeight()));
+    ASSERT_TRUE(Form4->isVisible());
+
+    QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31MM"));
+    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator));
+    QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
+
+    EXPECT_FALSE(Form4->isVisible());
+    EXPECT_FALSE(TForm4::isEdited(Form4->E_Locator));
+    EXPECT_EQ(Form4->E_LangDez->text(), QStringLiteral("7,0417"));
+    EXPECT_EQ(Form4->E_BreitDez->text(), QStringLiteral("51,5208"));
+    EXPECT_EQ(Form4->E_LangGrad->text(), QStringLiteral("07°02'30\""));
+    EXPECT_EQ(Form4->E_BreitGrad->text(), QStringLiteral("51°31'15\""));
+    EXPECT_NEAR(ownPosition.longitude, 7.0416667, 1e-6);
+    EXPECT_FALSE(target.isSet());  // the own station is no target
+
+    Form4->Timer1Timer();
+    EXPECT_EQ(FormA->StartPanel->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+    EXPECT_FALSE(FormA->Button1->isHidden());
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    // The next start finds the own position and shows the partner group without any prompt.
+    folder.stop();
+    folder.start();
+    EXPECT_TRUE(Form4->GroupBox1->isHidden());
+    EXPECT_FALSE(Form4->GroupBox2->isHidden());
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    EXPECT_DOUBLE_EQ(ownPosition.longitude, 7.0417);
+    EXPECT_EQ(Form4->E_Locator->text(), QStringLiteral("JO31MM"));
+}
+
+TEST_F(TForm4Test, EnterOnAnIncompleteOwnLocatorDoesNothing)
+{
+    folder.start();
+    Form4->Timer1Timer();
+    QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31M"));
+    QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
+    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator));
+    EXPECT_EQ(ownPosition.longitude, 0.0);
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST_F(TForm4Test, PartnerLocatorTypedInLowerCaseBecomesTheTarget)
+{
+    startWithOwnPosition();
+    QTest::keyClicks(Form4->E_Locator2, QStringLiteral("jo31mm"));
+    EXPECT_EQ(Form4->E_Locator2->text(), QStringLiteral("JO31MM"));
+    QTest::keyClick(Form4->E_Locator2, Qt::Key_Return);
+
+    EXPECT_TRUE(Form4->isVisible());
+    EXPECT_EQ(Form4->E_LangDez2->text(), QStringLiteral("7,0417"));
+    EXPECT_EQ(Form4->E_BreitGrad2->text(), QStringLiteral("51°31'15\""));
+    EXPECT_NEAR(target.longitude, 7.0416667, 1e-6);
+    EXPECT_NEAR(target.latitude, 51.5208333, 1e-6);
+    EXPECT_NEAR(target.bearing, 258.4741, 1e-3);   // degrees, independent haversine/atan2 value
+    EXPECT_NEAR(target.distance, 448.9316, 1e-3);  // km
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(Form2->Label3->text(), QStringLiteral("JO31MM"));
+    // The own position is untouched by a partner entry.
+    EXPECT_DOUBLE_EQ(ownPosition.longitude, 13.4);
+}
+
+TEST_F(TForm4Test, LocatorFieldsTakeOnlyLettersAndDigits)
+{
+    startWithOwnPosition();
+    QTest::keyClicks(Form4->E_Locator2, QStringLiteral("j-o 3.1m,mX"));
+    EXPECT_EQ(Form4->E_Locator2->text(), QStringLiteral("JO31MM"));
+}
+
+struct PartnerEntry {
+    const char* field;
+    const char* typed;
+    const char* longitudeDecimal;
+    const char* latitudeDecimal;
+    const char* longitudeDms;
+    const char* latitudeDms;
+};
+
+TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
+{
+    const PartnerEntry entries[] = {
+        {"E_LangDez2", "190", "-170,0000", "0,0000", "-170°00'00\"", "00°00'00\""},
+        {"E_BreitDez2", "-90", "-170,0000", "90,0000", "-170°00'00\"", "90°00'00\""},
+        {"E_LangGrad2", "7 2 30", "7,0417", "90,0000", "07°02'30\"", "90°00'00\""},
+        {"E_BreitGrad2", "-33°52'", "7,0417", "-33,8667", "07°02'30\"", "-33°52'00\""},
+    };
+    startWithOwnPosition();
+    for (const PartnerEntry& entry : entries) {
+        SCOPED_TRACE(entry.field);
+        auto* field = Form4->findChild<QLineEdit*>(QString::fromUtf8(entry.field));
+        ASSERT_TRUE(field);
+        type(field, QString::fromUtf8(entry.typed));
+        EXPECT_TRUE(TForm4::isEdited(field));
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_FALSE(TForm4::isEdited(field));
+        EXPECT_EQ(Form4->E_LangDez2->text(), QString::fromUtf8(entry.longitudeDecimal));
+        EXPECT_EQ(Form4->E_BreitDez2->text(), QString::fromUtf8(entry.latitudeDecimal));
+        EXPECT_EQ(Form4->E_LangGrad2->text(), QString::fromUtf8(entry.longitudeDms));
+        EXPECT_EQ(Form4->E_BreitGrad2->text(), QString::fromUtf8(entry.latitudeDms));
+        EXPECT_EQ(target.longitude, partnerPosition.longitude);
+        EXPECT_EQ(target.latitude, partnerPosition.latitude);
+    }
+}
+
+TEST_F(TForm4Test, PartnerAtZeroZeroShowsNoLocatorAndSetsNoTarget)
+{
+    startWithOwnPosition();
+    type(Form4->E_LangDez2, QStringLiteral("0"));
+    QTest::keyClick(Form4->E_LangDez2, Qt::Key_Return);
+    EXPECT_EQ(Form4->E_Locator2->text(), QString());
+    EXPECT_FALSE(target.isSet());
+    EXPECT_FALSE(Form2->isVisible());
+}
+
+TEST_F(TForm4Test, KeyDownWithoutACharacterMarksTheFieldEdited)
+{
+    startWithOwnPosition();
+    QTest::keyClick(Form4->E_LangDez2, Qt::Key_Delete);
+    EXPECT_TRUE(TForm4::isEdited(Form4->E_LangDez2));
+}
+
+TEST_F(TForm4Test, LeavingALocatorFieldWithFiveCharactersWarnsAndKeepsThePosition)
+{
+    startWithOwnPosition();
+    type(Form4->E_Locator2, QStringLiteral("JO31M"));
+    leave(Form4->E_Locator2, Form4->E_LangDez2);
+
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("warning|Corvane|ungültiger Locator")});
+    EXPECT_EQ(partnerPosition.longitude, 0.0);
+    EXPECT_EQ(partnerPosition.latitude, 0.0);
+    EXPECT_EQ(Form4->E_Locator2->text(), QString());  // the locator of the unchanged position
+    EXPECT_FALSE(TForm4::isEdited(Form4->E_Locator2));
+    EXPECT_FALSE(target.isSet());
+}
+
+TEST_F(TForm4Test, LeavingALocatorWithALetterInPositionThreeShowsTheErrorAndStaysYellow)
+{
+    startWithOwnPosition();
+    type(Form4->E_Locator2, QStringLiteral("JOA1MM"));
+    leave(Form4->E_Locator2, Form4->E_LangDez2);
+
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'A' ist kein gültiger Integerwert.")});
+    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator2));
+    EXPECT_EQ(Form4->E_Locator2->text(), QStringLiteral("JOA1MM"));
+    EXPECT_EQ(partnerPosition.longitude, 0.0);
+    EXPECT_FALSE(target.isSet());
+}
+
+TEST_F(TForm4Test, LeavingAnUneditedFieldConfirmsNothing)
+{
+    startWithOwnPosition();
+    Form4->E_LangDez2->setText(QStringLiteral("45"));  // not typed, so not yellow
+    leave(Form4->E_LangDez2, Form4->E_BreitDez2);
+    EXPECT_EQ(Form4->E_LangDez2->text(), QStringLiteral("45"));
+    EXPECT_FALSE(target.isSet());
+}
+
+TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheShownMap)
+{
+    startWithOwnPosition();
+    Form4->move(321, 234);
+    Form4->PositionstimerTimer();
+    EXPECT_EQ(Form1->LocatorPos_X, 321);
+    EXPECT_EQ(Form1->LocatorPos_Y, 234);
+    folder.stop();
+    const QByteArray ini = folder.readFile(QStringLiteral("Corvane.ini"));
+    EXPECT_TRUE(ini.contains("U_L\xe4nge=13,4000\r\n"));
+    EXPECT_TRUE(ini.contains("U_Breite=52,5000\r\n"));
+    EXPECT_TRUE(ini.contains("LocatorPos_X=321\r\n"));
+}
+
+} // namespace
