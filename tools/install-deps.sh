@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6dbus6 libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
   libhamlib-dev libhamlib-utils
-  dbus-daemon dbus-x11
+  dbus-daemon
   xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
 )
 missing=()
