@@ -31,7 +31,7 @@ const QString parameter = QStringLiteral("Parameter");
 // Window layout, pixels: a 5 pixel border around the groups.
 constexpr int border = 5;
 constexpr int fullWidth = 319;
-constexpr int editHeight = 19;
+constexpr int editHeight = 18;
 const QRect groupBox1Rect(border, border, 170, 170);
 const QRect groupBox3Rect(border + 176, border, 143, 118);
 const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
@@ -123,7 +123,11 @@ TForm3::TForm3()
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // The main window's font, narrowed: the group sizes are fixed in pixels and the common
+    // fallback fonts are wider than the one they were laid out for.
+    QFont narrow(QStringLiteral("MS Sans Serif"), 8);
+    narrow.setStretch(QFont::Condensed);
+    setFont(narrow);
     buildControls();
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -170,20 +174,22 @@ void TForm3::buildControls()
     addLabel(GroupBox2, QStringLiteral("km"), rightOf(Edit1), 24);
 
     GB_Azimut = addGroup(this, "GB_Azimut", QStringLiteral("Azimutrotor"), azimutRect);
-    CB_RotSofort = addCheckBox(GB_Azimut, "CB_RotSofort", QStringLiteral("Rotorstart nach Locatoreingabe sofort"), {8, 18});
+    CB_RotSofort = addCheckBox(GB_Azimut, "CB_RotSofort", QStringLiteral("Rotorstart nach Locatoreingabe sofort"), {8, 19});
     CB_Optimiert = addCheckBox(GB_Azimut, "CB_Optimiert", QStringLiteral("optimierter Fahrweg"), {8, 44});
     E_Ueberlappung = addEdit(GB_Azimut, "E_Ueberlappung", QStringLiteral("15"), 2, 24);
     E_Ueberlappung->move(addLabel(GB_Azimut, QStringLiteral("Überlappungswinkel"), 170, 43), 43);
     addLabel(GB_Azimut, QStringLiteral("deg"), rightOf(E_Ueberlappung), 43);
 
     GB_Elevation = addGroup(this, "GB_Elevation", QStringLiteral("Elevationsrotor"), elevationRect);
-    CB_Elevation = addCheckBox(GB_Elevation, "CB_Elevation", QStringLiteral("Elevation bei Programmstart auf Grundeinstellung"), {8, 14});
+    // Two lines in 52 pixels: the box a little lower than its natural height would need.
+    CB_Elevation = addCheckBox(GB_Elevation, "CB_Elevation", QStringLiteral("Elevation bei Programmstart auf Grundeinstellung"), {8, 16});
+    CB_Elevation->resize(CB_Elevation->width(), 16);
     EditElevation = addEdit(GB_Elevation, "EditElevation", QStringLiteral("3"), 3, 30);
-    EditElevation->move(addLabel(GB_Elevation, QStringLiteral("Grundeinstellung = "), 8, 31), 31);
+    EditElevation->move(addLabel(GB_Elevation, QStringLiteral("Grundeinstellung = "), 8, 32), 32);
     E_IstElevation = addEdit(GB_Elevation, "E_IstElevation", QString(), 3, 30);
     E_IstElevation->setEnabled(false);
-    E_IstElevation->move(addLabel(GB_Elevation, QStringLiteral("Grad            Ist :"), rightOf(EditElevation), 31), 31);
-    addLabel(GB_Elevation, QStringLiteral("Grad"), rightOf(E_IstElevation), 31);
+    E_IstElevation->move(addLabel(GB_Elevation, QStringLiteral("Grad            Ist :"), rightOf(EditElevation), 32), 32);
+    addLabel(GB_Elevation, QStringLiteral("Grad"), rightOf(E_IstElevation), 32);
 
     showRotorGroups(false);
     setFixedSize(border + fullWidth + border, elevationRect.bottom() + 1 + border);
