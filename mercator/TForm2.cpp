@@ -38,9 +38,12 @@ QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, c
     grid->addWidget(captionLabel, row, 0);
     auto* value = new QLabel;
     value->setObjectName(name);
-    grid->addWidget(value, row, 1);
-    if (!unit.isEmpty())
+    if (unit.isEmpty()) {
+        grid->addWidget(value, row, 1, 1, 2);  // a long country name does not push the units away
+    } else {
+        grid->addWidget(value, row, 1);
         grid->addWidget(new QLabel(unit), row, 2);
+    }
     return value;
 }
 
@@ -64,6 +67,7 @@ TForm2::TForm2()
     Label4 = addRow(basis, QStringLiteral("Entfernung:"), QStringLiteral("Label4"), QStringLiteral("km"));
     Label5 = addRow(basis, QStringLiteral("Winkel:"), QStringLiteral("Label5"), QStringLiteral("deg"));
     basis->setColumnMinimumWidth(1, 80);  // pixels, room for -179,99999
+    basis->setColumnStretch(3, 1);        // units stay beside their values
     layout->addWidget(GroupBox1);
 
     GroupBox2 = new QGroupBox(QStringLiteral("Cursorposition"), this);
@@ -75,6 +79,7 @@ TForm2::TForm2()
     Label32->setObjectName(QStringLiteral("Label32"));
     Label13 = addRow(cursor, QStringLiteral("Entf: Cursor zur nächsten Stadt:"), QStringLiteral("Label13"),
                      QStringLiteral("km"));
+    cursor->setColumnStretch(3, 1);
     layout->addWidget(GroupBox2);
     for (QLabel* city : {Label32, Label12}) {
         city->setCursor(Qt::PointingHandCursor);
