@@ -1,8 +1,6 @@
 #include "app/Basis.h"
-#include "beam/TForm10.h"
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
-#include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -136,16 +134,6 @@ TEST_F(TForm2Test, ClosingClearsTheTarget)
     Form2->close();
     EXPECT_FALSE(Form2->isVisible());
     EXPECT_FALSE(target.isSet());
-}
-
-TEST_F(TForm2Test, WindowPlaceIsKeptPerMap)
-{
-    folder.start();
-    Form2->move(400, 300);
-    Form2->PositionstimerTimer();
-    EXPECT_EQ(Form1->FadenkreuzAnzeigePos_X, 400);
-    EXPECT_EQ(Form1->FadenkreuzAnzeigePos_Y, 300);
-    EXPECT_EQ(Form10->crosshairPosX, 5);  // the beam map is not shown
 }
 
 } // namespace
