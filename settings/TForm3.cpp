@@ -369,8 +369,9 @@ void TForm3::EditElevationKeyPress(int key)
 void TForm3::CB_ElevationClick()
 {
     if (CB_Elevation->isChecked()) {
-        rotorState.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
+        // Enabled before the text is read, so that an unreadable text can still be corrected.
         EditElevation->setEnabled(true);
+        rotorState.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
     } else {
         rotorState.rotorTargetElevation = rotorState.rotorElevation;
         EditElevation->setEnabled(false);

@@ -177,6 +177,12 @@ TEST_F(ParameterWindowTest, ElevationBoxSetsTheElevationTargetAndTheFieldState)
     QTest::mouseClick(Form3->CB_Elevation, Qt::LeftButton);
     EXPECT_FALSE(Form3->EditElevation->isEnabled());
     EXPECT_DOUBLE_EQ(rotorState.rotorTargetElevation, 17);
+
+    // An emptied field is an error, but the field stays open for the correction.
+    Form3->EditElevation->clear();
+    QTest::mouseClick(Form3->CB_Elevation, Qt::LeftButton);
+    EXPECT_TRUE(Form3->EditElevation->isEnabled());
+    EXPECT_EQ(dialogs.shown.size(), 1);
 }
 
 TEST_F(ParameterWindowTest, DisplayDeviationAppliesWhenTheWindowItselfIsClosed)
