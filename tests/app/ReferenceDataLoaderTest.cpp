@@ -1,9 +1,9 @@
 #include "app/ReferenceDataLoader.h"
 #include "geo/AppError.h"
+#include "support/RandomBytes.h"
 #include "geo/CountryLookup.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -113,9 +113,7 @@ TEST_F(ReferenceDataLoaderTest, RandomBytesNeverCrashTheLoaders)
     QRandomGenerator random(4711);
     const QByteArray alphabet("\t\r\n,.-+e0123456789;aZ\xE4");
     for (int round = 0; round < 200; ++round) {
-        QByteArray bytes(int(random.bounded(2000)), '\0');
-        for (char& b : bytes)
-            b = random.bounded(2) ? alphabet[int(random.bounded(alphabet.size()))] : char(random.bounded(256));
+        const QByteArray bytes = randomBytes(random, 2000, alphabet);
         const QString path = write(QStringLiteral("random.bin"), bytes);
         for (const CityRecord& city : ReferenceDataLoader::readCityTable(path)) {
             EXPECT_TRUE(std::isfinite(city.latitude) && std::isfinite(city.longitude));

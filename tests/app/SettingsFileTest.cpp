@@ -1,8 +1,8 @@
 #include "app/SettingsFile.h"
 #include "geo/AppError.h"
+#include "support/RandomBytes.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -126,9 +126,7 @@ TEST_F(SettingsFileTest, RandomBytesNeverCrashTheReader)
     QRandomGenerator random(20261208);
     const QByteArray alphabet("[]=;\r\n \t$0x-+9aZ\xE4\x80\xFF");
     for (int round = 0; round < 300; ++round) {
-        QByteArray bytes(int(random.bounded(400)), '\0');
-        for (char& b : bytes)
-            b = random.bounded(2) ? alphabet[int(random.bounded(alphabet.size()))] : char(random.bounded(256));
+        const QByteArray bytes = randomBytes(random, 400, alphabet);
         writeRaw(bytes);
         ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36);
         ini.readString(QStringLiteral("x"), QStringLiteral(""), QString());
