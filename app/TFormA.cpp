@@ -174,6 +174,7 @@ void TFormA::FormDestroy()
 {
     if (!Logger32->text().toUpper().contains(QStringLiteral("NOT")))
         Logger32Link::DisconnectLogger32();
+    Logger32Link::release();
     if (IniFile) {
         // The settings file goes away even when a write fails, so that no later window writes to it.
         const std::unique_ptr<SettingsFile> file(IniFile);

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <functional>
+
+// A top-level window as other programs see it for window messages, carried over the session bus:
+// the window named W owns "wm.W" and "wm.h<handle>", answers Handle(), takes SendMessage (the
+// caller waits for the result) and PostMessage (queued here, no reply). A registered message is
+// identified by its name.
+class MessageWindow : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.corvane.WindowMessages")
+public:
+    struct Message {
+        QString name;     // the registered message's name
+        qint64 wParam = 0;
+        qint64 lParam = 0;
+    };
+
+    MessageWindow(const QString& windowName, qint64 handle, QObject* parent = nullptr);
+    ~MessageWindow() override;
+
+    bool isRegistered() const { return registered_; }
+    qint64 handle() const { return handle_; }
+
+    // Takes the oldest posted message, waiting up to timeoutMs for one; false when none came.
+    // While it waits, the bus is served, so sent messages are still answered.
+    bool takePosted(Message& message, int timeoutMs);
+    // Removes one posted message if there is one, without waiting.
+    bool dropPosted();
+
+    // Answers messages sent to this window; without one they return 0.
+    std::function<qint64(const Message&)> onSent;
+
+    // Bus-name form of a window name or handle.
+    static QString busName(const QString& windowName);
+    static QString handleBusName(qint64 handle);
+    // The handle of the window with that name, 0 when there is none.
+    static qint64 findWindow(const QString& windowName);
+    static qint64 sendMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam);
+    static void postMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam);
+
+public slots:
+    qint64 Handle() const;
+    qint64 SendMessage(const QString& name, qint64 wParam, qint64 lParam);
+    void PostMessage(const QString& name, qint64 wParam, qint64 lParam);
+
+signals:
+    // A message was posted; handlers that do not take it leave it queued.
+    void posted();
+
+private:
+    qint64 handle_;
+    QString nameBus_, handleBus_;
+    bool registered_ = false;
+    std::deque<Message> queue_;
+};
