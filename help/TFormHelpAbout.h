@@ -1,12 +1,44 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
-// The about card.
+class QFrame;
+class QLabel;
+class QPushButton;
+
+// The about card: version and file date, the project's contact lines, and buttons that hand the
+// web page and a mail to the system's default programs. It disappears as soon as it loses the
+// focus, like a pop-up card.
 class TFormHelpAbout : public QWidget {
     Q_OBJECT
 public:
+    static const QUrl webAddress;
+    static const QUrl mailAddress;  // mailto: with the subject
+
     TFormHelpAbout();
+
+    void FormCreate();
+    void FormActivate();
+    void FormDeactivate();
+    void B_CloseClick();
+    void Button3Click();
+    void Button2Click();
+
+    QFrame* Panel1 = nullptr;
+    QLabel* LabelVer = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* B_Close = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };
 
 extern TFormHelpAbout* FormHelpAbout;

@@ -2,15 +2,37 @@
 
 #include <QWidget>
 
-// The help viewer window.
+class QPushButton;
+class QTextBrowser;
+
+// The help viewer: the help page in an embedded browser with Close, Back and Forward. Created at
+// start-up and hidden until help is asked for; closing only hides it, so the browser keeps its
+// history for the whole run.
 class TFormHilfe : public QWidget {
     Q_OBJECT
 public:
     TFormHilfe();
 
     void FormCreate();
+    void FormResize();
     void FormDestroy();
+    void B_CloseClick();
+    void B_BackClick();
+    void B_ForwardClick();
+
+    // Shows the window and the page at the anchor; an empty anchor is the top of the page.
     void ShowHelp(const QString& page, const QString& anchor);
+
+    QPushButton* B_Close = nullptr;
+    QPushButton* B_Back = nullptr;
+    QPushButton* B_Forward = nullptr;
+    QTextBrowser* WB1 = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void navigate(const QString& page, const QString& anchor);
 };
 
 extern TFormHilfe* FormHilfe;

@@ -1,0 +1,31 @@
+#include "help/HelpAddress.h"
+
+#include <QDir>
+
+QString HelpAddress::trimBlanksAndControls(const QString& text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first).unicode() <= u' ')
+        ++first;
+    while (last > first && text.at(last - 1).unicode() <= u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+QUrl HelpAddress::toUrl(const QString& page, const QString& anchor, const QUrl& currentSource)
+{
+    QUrl url;
+    if (page.isEmpty())
+        url = currentSource;
+    else if (QDir::isAbsolutePath(page))
+        url = QUrl::fromLocalFile(page);
+    else {
+        QUrl relative;
+        relative.setPath(page);  // a "#" in a file name stays part of the name
+        url = currentSource.resolved(relative);
+    }
+    // An empty but present fragment names the top of the page.
+    url.setFragment(anchor.isEmpty() ? QStringLiteral("") : anchor);
+    return url;
+}

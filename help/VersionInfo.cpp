@@ -1,0 +1,24 @@
+#include "help/VersionInfo.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+#ifndef CORVANE_VERSION
+#define CORVANE_VERSION ""
+#endif
+
+QString VersionInfo::ReadFileVersion()
+{
+    return QStringLiteral(CORVANE_VERSION);
+}
+
+QDate VersionInfo::fileDate(const QString& path)
+{
+    const QFileInfo file(path);
+    return file.exists() ? file.lastModified().toLocalTime().date() : QDate();
+}
+
+QString VersionInfo::versionLine(const QString& version, const QDate& date, const QLocale& locale)
+{
+    return QStringLiteral("Version: ") + version + QStringLiteral(" vom / dated ") + locale.toString(date, QLocale::ShortFormat);
+}

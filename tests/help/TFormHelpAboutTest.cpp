@@ -1,0 +1,148 @@
+#include "app/TFormA.h"
+#include "help/TFormHelpAbout.h"
+#include "help/VersionInfo.h"
+#include "support/ProgramFolder.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QUrlQuery>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Takes the addresses the card hands to the system instead of the default programs.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
+class TFormHelpAboutTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        folder.writeReferenceData();
+        folder.start();
+    }
+
+    void TearDown() override { QLocale::setDefault(QLocale::c()); }
+
+    // As the menu item "About" shows the card.
+    static void showCard()
+    {
+        FormHelpAbout->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FormHelpAbout));
+    }
+
+    ProgramFolder folder;
+};
+
+TEST(VersionInfoTest, VersionLineNamesVersionAndDateInTheShortFormat)
+{
+    const QDate date(2024, 3, 5);
+    EXPECT_EQ(VersionInfo::versionLine(QStringLiteral("0.1.0"), date, QLocale(QLocale::German, QLocale::Germany)),
+              QStringLiteral("Version: 0.1.0 vom / dated 05.03.24"));
+    EXPECT_EQ(VersionInfo::versionLine(QString(), date, QLocale(QLocale::English, QLocale::UnitedStates)),
+              QStringLiteral("Version:  vom / dated 3/5/24"));
+}
+
+TEST(VersionInfoTest, FileDateOfAMissingFileIsInvalid)
+{
+    EXPECT_FALSE(VersionInfo::fileDate(QStringLiteral("/nonexistent/Corvane")).isValid());
+}
+
+TEST_F(TFormHelpAboutTest, CardShowsTheBuildVersionAndTheExecutableDate)
+{
+    EXPECT_TRUE(FormHelpAbout->isHidden());
+    EXPECT_EQ(FormHelpAbout->windowTitle(), QStringLiteral("Über diese Version / About this Version"));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(VersionInfo::ReadFileVersion()).hasMatch());
+
+    const QDate executableDate = VersionInfo::fileDate(QCoreApplication::applicationFilePath());
+    ASSERT_TRUE(executableDate.isValid());
+    EXPECT_EQ(FormHelpAbout->LabelVer->text(), QStringLiteral("Version: ") + VersionInfo::ReadFileVersion()
+                                                   + QStringLiteral(" vom / dated ") + executableDate.toString(QStringLiteral("dd.MM.yy")));
+}
+
+TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
+{
+    EXPECT_EQ(FormHelpAbout->size(), QSize(449, 297));
+    const struct {
+        QLabel* label;
+        int top;  // pixels
+        int pixelSize;
+    } labels[] = {
+        {FormHelpAbout->LabelVer, 16, 16}, {FormHelpAbout->Label1, 64, 13}, {FormHelpAbout->Label2, 80, 13},
+        {FormHelpAbout->Label3, 96, 13},   {FormHelpAbout->Label4, 112, 13}, {FormHelpAbout->Label5, 128, 13},
+    };
+    for (const auto& c : labels) {
+        SCOPED_TRACE(c.label->objectName().toStdString());
+        EXPECT_FALSE(c.label->text().isEmpty());
+        EXPECT_EQ(c.label->y(), c.top);
+        EXPECT_EQ(c.label->font().pixelSize(), c.pixelSize);
+        EXPECT_TRUE(c.label->font().bold());
+        const int textWidth = QFontMetrics(c.label->font()).horizontalAdvance(c.label->text());
+        EXPECT_EQ(c.label->x(), (449 - textWidth) / 2);
+        EXPECT_GE(c.label->x(), 5) << "text runs into the bevel";
+    }
+}
+
+
+TEST_F(TFormHelpAboutTest, CardComesUpCentredOverTheMainWindow)
+{
+    FormA->show();
+    // A client area wider and one narrower than the card; odd differences show the truncation.
+    for (const QSize client : {QSize(700, 501), QSize(300, 200)}) {
+        FormA->move(101, 57);
+        FormA->setClientSize(client.width(), client.height());
+        const int expectedLeft = (FormA->clientWidth() - 449) / 2 + 101;
+        const int expectedTop = (FormA->clientHeight() - 297) / 2 + 57;
+        showCard();
+        EXPECT_EQ(FormHelpAbout->pos(), QPoint(expectedLeft, expectedTop)) << client.width();
+        FormHelpAbout->hide();
+    }
+    EXPECT_EQ((300 - 449) / 2, -74);  // toward zero, not down
+}
+
+TEST_F(TFormHelpAboutTest, CardHidesWhenItLosesTheFocus)
+{
+    FormA->show();
+    showCard();
+    FormA->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([] { return FormHelpAbout->isHidden(); }));
+
+    showCard();
+    QTest::mouseClick(FormHelpAbout->B_Close, Qt::LeftButton);
+    EXPECT_TRUE(FormHelpAbout->isHidden());
+}
+
+TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
+{
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &recorder, "open");
+    showCard();
+    QTest::mouseClick(FormHelpAbout->Button3, Qt::LeftButton);
+    QTest::mouseClick(FormHelpAbout->Button2, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+
+    ASSERT_EQ(recorder.urls.size(), 2);
+    EXPECT_EQ(recorder.urls[0], QUrl(QStringLiteral("https://corvane.example.org")));
+    EXPECT_TRUE(FormHelpAbout->Button3->text().endsWith(QStringLiteral("corvane.example.org")));
+    EXPECT_EQ(recorder.urls[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_EQ(recorder.urls[1].path(), QStringLiteral("corvane@example.org"));
+    EXPECT_EQ(QUrlQuery(recorder.urls[1]).queryItemValue(QStringLiteral("subject")), QStringLiteral("Corvane"));
+}
+
+} // namespace
+
+#include "TFormHelpAboutTest.moc"
