@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -17,8 +18,9 @@ class SettingsFile;
 struct DrawState {
     double mercatorLineDirection = 0;  // direction of the inverted line now on the Mercator map
     bool mercatorLineDrawn = false;
-    double directionLine = 0;          // direction to draw next on the Mercator map
-    double drawnDirectionLine = 0;     // direction last drawn there
+    // Points of the Mercator direction line: 180 longitudes, then 180 latitudes, degrees.
+    std::array<double, 360> directionLine{};       // the line being drawn
+    std::array<double, 360> drawnDirectionLine{};  // the line on the picture now, to erase it
     double antennaDirection = 0;       // rotor azimuth plus display deviation, for the beam map
     double beamLineDirection = 0;      // direction of the inverted line now on the beam map
     bool beamLineDrawn = false;

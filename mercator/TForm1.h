@@ -1,16 +1,24 @@
 #pragma once
 
+#include "geo/GeoPosition.h"
 #include "geo/MapView.h"
+#include "mercator/SampleGreatCircle.h"
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 
 #include <vector>
 
 class ImageWidget;
+class MercatorPicture;
+class QAction;
+class QMouseEvent;
+class QTimer;
 
 // The Mercator map window. The form itself is never shown; its image Karte lives in the main
-// window's client area.
+// window's client area. It loads the maps of the folder Karten, draws the current view with
+// cities, locator grid, target line and antenna direction, and answers the mouse on the image.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -19,16 +27,45 @@ public:
     void FormCreate();
     void FormDestroy();
 
-    bool hasMapBitmap() const { return !mapBitmap.isNull(); }
-    int zoomDepth() const { return int(zoomStack.size()); }
+    // Loads the map pair Karten/name.bmp and name.inf; nothing for the map already loaded or a
+    // missing file. A malformed pair throws and leaves the map loaded before in place.
+    void LoadMap(const QString& name);
+    void KartenwahlClick(QAction* sender);
+
     void RedrawMap();
+    void DrawDirectionLine();
+    void EraseDirectionLine();
+
+    void KarteMouseMove(QMouseEvent* event);
+    void KarteMouseDown(QMouseEvent* event);
+    void KarteMouseUp(QMouseEvent* event);
+    void MouseMoveTimerTimer();
     void Zoom1Click();
 
+    bool hasMapBitmap() const { return !mapBitmap.isNull(); }
+    int zoomDepth() const { return int(zoomStack.size()); }
+
     ImageWidget* Karte = nullptr;
+    QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
     int LocatorPos_X = 5, LocatorPos_Y = 350;                    // screen pixels
     int FadenkreuzAnzeigePos_X = 5, FadenkreuzAnzeigePos_Y = 350;  // screen pixels
-    QImage mapBitmap;
-    std::vector<MapView> zoomStack;
+    QImage mapBitmap;                // RGB32
+    std::vector<MapView> zoomStack;  // entry 0 the whole map, the last the current view
+    bool mapStartup = true;          // a load during creation does not redraw
+
+    long double cursorLon = 0, cursorLat = 0;  // degrees under the mouse
+    int dragStartX = 0, dragStartY = 0;        // image pixels where the left button went down
+    QRect dragRect;                            // zoom rectangle now shown; empty when none
+
+private:
+    void buildMapMenu(const QString& wantedName);
+    MercatorPicture picture();
+    // Fills the cursor panel from cursorLon and cursorLat and shows it when "Ein" is chosen.
+    void showCursorPanel();
+    // Removes the zoom rectangle shown, by inverting it once more.
+    void removeDragRect();
+
+    GeoPosition drawnLineStart_;  // own station the drawn direction line starts from
 };
 
 extern TForm1* Form1;

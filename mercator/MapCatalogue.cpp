@@ -1,0 +1,37 @@
+#include "mercator/MapCatalogue.h"
+
+#include "geo/AppError.h"
+#include "mercator/MapCalibration.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QStringList MapCatalogue::menuCaptions(const QString& kartenFolder)
+{
+    QStringList captions;
+    const QDir folder(kartenFolder);
+    const QStringList files = folder.entryList({QStringLiteral("*.inf")},
+                                               QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QString& file : files)
+        captions << file.left(file.indexOf(u'.'));
+    return captions;
+}
+
+std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder, const QString& name)
+{
+    const QString base = kartenFolder + name;
+    const QString infPath = base + QStringLiteral(".inf");
+    const QString bmpPath = base + QStringLiteral(".bmp");
+    if (!QFileInfo::exists(infPath) || !QFileInfo::exists(bmpPath))
+        return std::nullopt;
+
+    Map map;
+    map.whole = MapCalibration::readFile(infPath);
+    if (map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
+        throw AppError(QStringLiteral("Die Kalibrierdatei %1 beschreibt kein Kartenrechteck").arg(infPath));
+    QImage bitmap(bmpPath, "BMP");
+    if (bitmap.isNull())
+        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
+    map.bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
+    return map;
+}

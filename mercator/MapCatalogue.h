@@ -1,0 +1,28 @@
+#pragma once
+
+#include "geo/MapView.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The maps in the folder Karten: each a bitmap name.bmp with its calibration text name.inf.
+class MapCatalogue {
+public:
+    // A map read from its two files: the bitmap in RGB32 and the whole map's rectangle.
+    struct Map {
+        QImage bitmap;
+        MapView whole;
+    };
+
+    // Menu captions, one per ".inf" file of the folder (hidden ones included), sorted by file name:
+    // the file name up to its first ".".
+    static QStringList menuCaptions(const QString& kartenFolder);
+
+    // Reads kartenFolder + name + ".inf" and ".bmp". Nothing when either file is missing; throws
+    // AppError when the calibration is malformed or the bitmap cannot be read, so a caller keeps
+    // the map it has.
+    static std::optional<Map> read(const QString& kartenFolder, const QString& name);
+};

@@ -1,0 +1,167 @@
+#include "mercator/MercatorPicture.h"
+
+#include "geo/MapTransforms.h"
+#include "mercator/LocatorGrid.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Every drawing goes to the shown part of the surface, without antialiasing, so that pixels are
+// either painted or not and inverting twice restores them.
+void preparePainter(QPainter& painter, QSize size)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRect(QRect(QPoint(0, 0), size));
+}
+
+// The rows of a filled round dot of a diameter in pixels around pixel (0, 0): the pixels whose
+// centres lie within the circle. An odd diameter centres it on the pixel, an even one on its
+// top-left corner.
+std::vector<QRect> roundDot(int diameter)
+{
+    std::vector<QRect> rows;
+    const double radius = diameter / 2.0;
+    const double shift = diameter % 2 == 0 ? 0.5 : 0.0;  // pixel centre to circle centre
+    const int first = -(diameter / 2);
+    const int last = (diameter - 1) / 2;
+    for (int dy = first; dy <= last; ++dy) {
+        int left = 1, right = 0;
+        for (int dx = first; dx <= last; ++dx) {
+            if ((dx + shift) * (dx + shift) + (dy + shift) * (dy + shift) <= radius * radius) {
+                left = std::min(left, dx);
+                right = std::max(right, dx);
+            }
+        }
+        if (left <= right)
+            rows.emplace_back(QPoint(left, dy), QPoint(right, dy));
+    }
+    return rows;
+}
+
+} // namespace
+
+MercatorPicture::MercatorPicture(QImage& canvas, QSize size, const MapView& view)
+    : canvas_(canvas), size_(size), view_(view)
+{
+}
+
+QPoint MercatorPicture::toPixel(double longitude, double latitude) const
+{
+    return {lonToViewX(view_, size_.width(), longitude), latToViewY(view_, size_.height(), latitude)};
+}
+
+void MercatorPicture::copyMapPart(const QImage& bitmap, const MapView& whole)
+{
+    const QPoint topLeft(lonToMapBitmapX(whole, bitmap.width(), view_.left),
+                         latToMapBitmapY(whole, bitmap.height(), view_.top));
+    const QPoint bottomRight(lonToMapBitmapX(whole, bitmap.width(), view_.right),
+                             latToMapBitmapY(whole, bitmap.height(), view_.bottom));
+    const QRect source(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    const QRect target(QPoint(0, 0), size_);
+    if (!bitmap.rect().contains(source))
+        painter.fillRect(target, Qt::white);
+    painter.drawImage(target, bitmap, source);
+}
+
+void MercatorPicture::drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    const std::vector<QRect> dot = roundDot(markerSize);
+    for (const CityRecord& city : cities) {
+        const QPoint centre = toPixel(city.longitude, city.latitude);
+        for (const QRect& row : dot)
+            painter.fillRect(row.translated(centre), color);
+    }
+}
+
+void MercatorPicture::drawLocatorGrid(int level)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    painter.setPen(QPen(Qt::black, 1));
+    const int width = size_.width(), height = size_.height();
+    for (const double longitude : LocatorGrid::meridians(view_, level)) {
+        const int x = lonToViewX(view_, width, longitude);
+        painter.drawLine(x, height, x, 0);
+    }
+    for (const double latitude : LocatorGrid::parallels(view_, level)) {
+        const int y = latToViewY(view_, height, latitude);
+        painter.drawLine(0, y, width, y);
+    }
+}
+
+std::vector<QPolygon> MercatorPicture::linePieces(const GeoPosition& own, const CirclePoints& points) const
+{
+    std::vector<QPolygon> pieces(1);
+    pieces.back() << toPixel(own.longitude, own.latitude);
+    double previousLongitude = own.longitude;
+    for (int i = 1; i <= 180; ++i) {
+        const double longitude = circleLongitude(points, i);
+        if (std::isnan(longitude)) {
+            pieces.emplace_back();
+        } else {
+            // The first segment, from the own station, is always drawn.
+            if (i > 1 && !pieces.back().isEmpty() && std::fabs(longitude - previousLongitude) >= 200.0)
+                pieces.emplace_back();
+            pieces.back() << toPixel(longitude, circleLatitude(points, i));
+        }
+        previousLongitude = longitude;
+    }
+    std::vector<QPolygon> drawable;
+    for (QPolygon& piece : pieces)
+        if (piece.size() > 1)
+            drawable.push_back(std::move(piece));
+    return drawable;
+}
+
+void MercatorPicture::strokePieces(const std::vector<QPolygon>& pieces, const QPen& pen, bool invert)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    if (invert)
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setPen(pen);
+    // One polyline per piece, so that no pixel of a piece is inverted twice at its joints.
+    for (const QPolygon& piece : pieces)
+        painter.drawPolyline(piece);
+}
+
+void MercatorPicture::drawCircle(const GeoPosition& own, const CirclePoints& points, const QColor& color, int width)
+{
+    strokePieces(linePieces(own, points), QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), false);
+}
+
+void MercatorPicture::invertCircle(const GeoPosition& own, const CirclePoints& points)
+{
+    strokePieces(linePieces(own, points), QPen(Qt::black, invertedLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin),
+                 true);
+}
+
+void MercatorPicture::drawCrosshair(double longitude, double latitude, const QColor& color)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    painter.setPen(QPen(color, 1));
+    const QPoint centre = toPixel(longitude, latitude);
+    painter.drawLine(centre.x(), 0, centre.x(), size_.height());
+    painter.drawLine(0, centre.y(), size_.width(), centre.y());
+}
+
+void MercatorPicture::invertFocusRect(const QRect& rect)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    // The outline lies inside the rectangle; right and bottom are exclusive, as for a focus rectangle.
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "geo/CityRecord.h"
+#include "geo/GeoPosition.h"
+#include "geo/MapView.h"
+#include "mercator/SampleGreatCircle.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPolygon>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+class QPen;
+
+// Draws the Mercator map on the top-left part of a drawing surface, as large as the shown image,
+// for one view. Degrees become pixels through the linear view conversions.
+class MercatorPicture {
+public:
+    MercatorPicture(QImage& canvas, QSize size, const MapView& view);
+
+    // Copies the view's part of the whole map's bitmap, stretched over the picture; parts of the
+    // view beyond the bitmap stay white.
+    void copyMapPart(const QImage& bitmap, const MapView& whole);
+    // A round dot of markerSize pixels diameter at every city, in table order.
+    void drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color);
+    // Black one-pixel grid lines of a LocatorGrid level.
+    void drawLocatorGrid(int level);
+    // The sampled half great circle from the own station, copied in a colour.
+    void drawCircle(const GeoPosition& own, const CirclePoints& points, const QColor& color, int width);
+    // The same, with an inverting pen three pixels wide: drawing it twice restores every pixel.
+    void invertCircle(const GeoPosition& own, const CirclePoints& points);
+    // One-pixel vertical and horizontal line through a position, degrees.
+    void drawCrosshair(double longitude, double latitude, const QColor& color);
+    // A dotted rectangle drawn by inversion, so that drawing it again removes it.
+    void invertFocusRect(const QRect& rect);
+
+    // The sampled circle as polylines in pixels: the first starts at the own station; a new one
+    // begins where the circle crosses the 180 degree meridian (longitude jump of 200 degrees or
+    // more) or after a point without a longitude. Pieces of a single point are left out.
+    std::vector<QPolygon> linePieces(const GeoPosition& own, const CirclePoints& points) const;
+
+    static constexpr int invertedLineWidth = 3;  // pixels
+
+private:
+    QPoint toPixel(double longitude, double latitude) const;
+    void strokePieces(const std::vector<QPolygon>& pieces, const QPen& pen, bool invert);
+
+    QImage& canvas_;
+    QSize size_;
+    MapView view_;
+};

@@ -1,0 +1,156 @@
+#include "mercator/MercatorPicture.h"
+
+#include "geo/MapTransforms.h"
+
+#include <QImage>
+#include <QRandomGenerator>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A picture of the whole world at one pixel per degree.
+const MapView world{90, -90, 180, -180};
+const QSize worldSize(360, 180);
+
+QImage whiteCanvas(QSize size = worldSize)
+{
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+QImage noiseCanvas()
+{
+    QImage canvas(worldSize, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            canvas.setPixel(x, y, random.generate() | 0xFF000000u);
+    return canvas;
+}
+
+bool isBlack(const QImage& image, int x, int y)
+{
+    return image.pixel(x, y) == qRgb(0, 0, 0);
+}
+
+TEST(MercatorPicture, FieldGridOnTheWorldEveryTwentyAndTenDegrees)
+{
+    QImage canvas = whiteCanvas();
+    MercatorPicture(canvas, worldSize, world).drawLocatorGrid(1);
+    std::vector<int> columns, rows;
+    for (int x = 0; x < canvas.width(); ++x)
+        if (isBlack(canvas, x, 5))  // row 5 lies on no parallel
+            columns.push_back(x);
+    for (int y = 0; y < canvas.height(); ++y)
+        if (isBlack(canvas, 5, y))
+            rows.push_back(y);
+    std::vector<int> meridianColumns, parallelRows;
+    for (int x = 20; x <= 340; x += 20)
+        meridianColumns.push_back(x);
+    for (int y = 10; y <= 170; y += 10)
+        parallelRows.push_back(y);
+    EXPECT_EQ(columns, meridianColumns);
+    EXPECT_EQ(rows, parallelRows);
+}
+
+TEST(MercatorPicture, ALineCrossingTheDateLineIsTwoPieces)
+{
+    // Due east from 51.5 N 7 E the circle reaches the antipode at 173 W.
+    const GeoPosition own{7, 51.5};
+    CirclePoints points{};
+    SampleGreatCircle(90, own.latitude, own.longitude, points);
+    QImage canvas = whiteCanvas();
+    MercatorPicture picture(canvas, worldSize, world);
+    const std::vector<QPolygon> pieces = picture.linePieces(own, points);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0].first(), QPoint(187, 38));
+    EXPECT_GE(pieces[0].last().x(), 350);
+    EXPECT_LE(pieces[1].first().x(), 10);
+    EXPECT_EQ(pieces[1].last(), QPoint(7, 142));
+
+    picture.drawCircle(own, points, Qt::red, 3);
+    // No stroke joins the two ends across the map: around the row where the circle crosses, the
+    // map between 20 W and 140 E stays untouched.
+    const int crossingRow = pieces[1].first().y();
+    for (int y = crossingRow - 2; y <= crossingRow + 2; ++y)
+        for (int x = 160; x < 320; ++x)
+            ASSERT_EQ(canvas.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+    EXPECT_EQ(canvas.pixel(pieces[0].last()), qRgb(255, 0, 0));
+    EXPECT_EQ(canvas.pixel(pieces[1].first()), qRgb(255, 0, 0));
+}
+
+TEST(MercatorPicture, AnUndefinedPointOpensAGap)
+{
+    const GeoPosition own{0, 0};
+    CirclePoints points{};
+    SampleGreatCircle(0, own.latitude, own.longitude, points);  // point 90 is the north pole
+    QImage canvas = whiteCanvas();
+    const std::vector<QPolygon> pieces = MercatorPicture(canvas, worldSize, world).linePieces(own, points);
+    ASSERT_EQ(pieces.size(), 2u);
+    EXPECT_EQ(pieces[0].size(), 90);   // own station and points 1..89
+    EXPECT_EQ(pieces[1].size(), 90);   // points 91..180
+}
+
+TEST(MercatorPicture, InvertingTwiceRestoresEveryPixel)
+{
+    const QImage original = noiseCanvas();
+    QImage canvas = original;
+    MercatorPicture picture(canvas, worldSize, world);
+    const GeoPosition own{7.0417, 51.5208};
+    CirclePoints points{};
+    SampleGreatCircle(-120, own.latitude, own.longitude, points);
+
+    picture.invertCircle(own, points);
+    picture.invertFocusRect(QRect(30, 40, 101, 57));
+    EXPECT_NE(canvas, original);
+    const QPoint start(187, 38);
+    EXPECT_EQ(canvas.pixel(start), ~original.pixel(start) | 0xFF000000u);
+    picture.invertFocusRect(QRect(30, 40, 101, 57));
+    picture.invertCircle(own, points);
+    EXPECT_EQ(canvas, original);
+}
+
+TEST(MercatorPicture, ZoomedViewCopiesItsPartOfTheBitmap)
+{
+    // Bitmap 360 x 180 over the world, each pixel's red and green its column and row halves.
+    QImage bitmap(worldSize, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x)
+            bitmap.setPixel(x, y, qRgb(x / 2, y, 0));
+    QImage canvas = whiteCanvas(QSize(180, 90));
+    // 0..90 E, 0..45 N: bitmap columns 180..269, rows 45..89, shown twice enlarged.
+    MercatorPicture(canvas, QSize(180, 90), MapView{45, 0, 90, 0}).copyMapPart(bitmap, world);
+    EXPECT_EQ(canvas.pixel(0, 0), qRgb(90, 45, 0));
+    EXPECT_EQ(canvas.pixel(179, 89), qRgb(134, 89, 0));
+}
+
+TEST(MercatorPicture, AViewBeyondTheBitmapLeavesTheRestWhite)
+{
+    QImage bitmap(worldSize, QImage::Format_RGB32);
+    bitmap.fill(Qt::blue);
+    QImage canvas(QSize(100, 100), QImage::Format_RGB32);
+    canvas.fill(Qt::green);
+    // 150 E .. 210 E: the right half lies east of the bitmap.
+    MercatorPicture(canvas, QSize(100, 100), MapView{30, -30, 210, 150}).copyMapPart(bitmap, world);
+    EXPECT_EQ(canvas.pixel(10, 50), qRgb(0, 0, 255));
+    EXPECT_EQ(canvas.pixel(90, 50), qRgb(255, 255, 255));
+}
+
+TEST(MercatorPicture, CityMarkerIsARoundDotOfItsDiameter)
+{
+    QImage canvas = whiteCanvas();
+    MercatorPicture(canvas, worldSize, world).drawCityMarkers({CityRecord{QStringLiteral("Dortmund"), 51.5, 7.5}}, 5, Qt::red);
+    // 7.5 E 51.5 N lies at pixel (187.5, 38.5), rounded half to even to (188, 38).
+    const QRgb red = qRgb(255, 0, 0);
+    int count = 0;
+    for (int y = 30; y < 46; ++y)
+        for (int x = 180; x < 196; ++x)
+            count += canvas.pixel(x, y) == red;
+    EXPECT_EQ(count, 21);  // the 5 x 5 square without its four corners
+    for (const QPoint& p : {QPoint(188, 38), QPoint(186, 38), QPoint(190, 38), QPoint(188, 36), QPoint(188, 40)})
+        EXPECT_EQ(canvas.pixel(p), red) << p.x() << "," << p.y();
+    EXPECT_NE(canvas.pixel(186, 36), red);
+}
+
+} // namespace
