@@ -1,20 +1,135 @@
 #include "rotor/TF_Rotor.h"
 
+#include "app/ErrorBox.h"
+#include "platform/DdeClientConversation.h"
+#include "platform/DdeNames.h"
+#include "platform/DdeServer.h"
+#include "platform/NamedMutex.h"
+#include "platform/Registry.h"
+#include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
+#include "rotor/TForm6.h"
+#include "rotor/TForm7.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
 
 TF_Rotor* F_Rotor = nullptr;
 
+const QString TF_Rotor::serverTopic = QStringLiteral("AntDaten");
+const QString TF_Rotor::rotorTopic = QStringLiteral("RotServConv");
+const QString TF_Rotor::mutexName = QStringLiteral("KQ_DDE_used");
+
+namespace {
+
+constexpr int connectIntervalMs = 2000;
+const QString registryCompany = QStringLiteral("Velt");
+const QString registryProgram = QStringLiteral("Program");
+
+} // namespace
+
 TF_Rotor::TF_Rotor()
+    : Timer1(new QTimer(this)),
+      AntDaten(new DdeServer(QDBusConnection::sessionBus(), DdeNames::ownService(QCoreApplication::applicationFilePath()),
+                             serverTopic,
+                             [this](const QString& sender, const QString& macro) {
+                                 // A transaction whose handling runs to its end is acknowledged.
+                                 bool handled = false;
+                                 ErrorBox::guard([&] {
+                                     AntDatenExecuteMacro(sender, RotorMacros::lines(macro));
+                                     handled = true;
+                                 });
+                                 return handled;
+                             },
+                             this)),
+      DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this))
 {
     F_Rotor = this;
+    setWindowTitle(QStringLiteral("Rotorsteuerung"));
+    Timer1->setInterval(connectIntervalMs);
+    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connect(AntDaten, &DdeServer::conversationClosed, this, [this] { DdeClientConv1Close(); });
+    connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
     FormCreate();
 }
 
+TF_Rotor::~TF_Rotor() = default;
+
 void TF_Rotor::FormCreate()
 {
-    rotorState = RotorState();
+    rotorState = RotorState();  // rotorAzimuth starts at the no-status value
+    rotorMacroLines.clear();
+    Timer1->start();
+    // Without a session bus the program runs as a pure calculator, without a rotor.
+    AntDaten->registerService();
 }
 
 void TF_Rotor::FormDestroy()
 {
+    Timer1->stop();
+    DdeClientConv1->disconnectFromServer();
+    AntDaten->unregisterService();
+    rotorMutex.reset();
+    rotorMacroLines.clear();
+}
+
+void TF_Rotor::Timer1Timer()
+{
+    if (rotorState.rotorConnected)
+        return;
+    rotorMutex = std::make_unique<NamedMutex>(mutexName);
+    // Another program holds the name: it has the link to the rotor program; skip this tick.
+    if (rotorMutex->tryLock())
+        ConnectRotor();
+    if (!rotorState.rotorConnected)
+        rotorMutex.reset();
+}
+
+void TF_Rotor::ConnectRotor()
+{
+    if (rotorState.rotorConnected)
+        return;
+    const QString path = Registry::readString(registryCompany, registryProgram);
+    if (path.isEmpty())
+        return;
+    const QFileInfo program(path);
+    rotorState.rotorProgramFolder = program.path() + u'/';
+    if (Form7)
+        Form7->LoadDirections();
+    const QString service = DdeNames::programService(path);
+    if (!DdeClientConv1->connectTo(service, rotorTopic)
+        && QProcess::startDetached(path, {}, program.path()))
+        DdeClientConv1->connectTo(service, rotorTopic);
+    if (!DdeClientConv1->isConnected())
+        return;  // the next tick tries again
+    rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
+    rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+}
+
+void TF_Rotor::AntDatenExecuteMacro(const QString&, const QStringList& macro)
+{
+    if (RotorMacros::parseStatus(macro, rotorState) != RotorMacros::StatusResult::Complete)
+        return;
+    if (Form6)
+        Form6->UpdateRotorDisplay();
+    if (!rotorState.rotorSendPending)
+        return;
+    rotorState.rotorSendPending = false;
+    // A reply that cannot be built (a target beyond the integer range) or sent (the client
+    // conversation is closed) is dropped silently.
+    try {
+        rotorMacroLines = RotorMacros::targetLines(rotorState.rotorTargetAzimuth, rotorState.rotorTargetElevation);
+        DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+    } catch (const std::exception&) {
+    }
+}
+
+void TF_Rotor::DdeClientConv1Close()
+{
+    DdeClientConv1->disconnectFromServer();
+    rotorState.rotorConnected = false;
+    rotorMutex.reset();
 }

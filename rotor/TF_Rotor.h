@@ -1,15 +1,46 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-// The rotor link window: holds the link to the rotor-control program. Never shown.
+#include <memory>
+
+class DdeClientConversation;
+class DdeServer;
+class NamedMutex;
+class QTimer;
+
+// The rotor link window, never shown: the DDE link to the rotor-control program. As client it
+// sends the hello and the targets on the topic "RotServConv"; as server it takes the rotor
+// program's status macros on the topic "AntDaten" and answers each with the pending target.
 class TF_Rotor : public QWidget {
     Q_OBJECT
 public:
+    static const QString serverTopic;  // "AntDaten"
+    static const QString rotorTopic;   // "RotServConv"
+    static const QString mutexName;    // "KQ_DDE_used"
+
     TF_Rotor();
+    ~TF_Rotor() override;
 
     void FormCreate();
     void FormDestroy();
+
+    // One connection attempt every 2000 ms while not connected.
+    void Timer1Timer();
+    void ConnectRotor();
+    // Handles one status macro; sender is the bus name of the program that sent it.
+    void AntDatenExecuteMacro(const QString& sender, const QStringList& macro);
+    // Either conversation has closed: the link is lost.
+    void DdeClientConv1Close();
+
+    QTimer* Timer1;
+    DdeServer* AntDaten;
+    DdeClientConversation* DdeClientConv1;
+
+private:
+    std::unique_ptr<NamedMutex> rotorMutex;  // held while connected
+    QStringList rotorMacroLines;             // the outgoing macro being built
 };
 
 extern TF_Rotor* F_Rotor;

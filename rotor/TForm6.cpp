@@ -15,3 +15,7 @@ void TForm6::FormCreate()
     setParent(FormA->clientArea());
     hide();
 }
+
+void TForm6::UpdateRotorDisplay()
+{
+}

@@ -9,6 +9,8 @@ public:
     TForm6();
 
     void FormCreate();
+    // Shows the rotor program's latest status; called by the rotor link after every status.
+    void UpdateRotorDisplay();
     int clientHeight() const { return height() - 2 * borderWidth(); }
     int borderWidth() const { return 0; }  // pixels; the panel has no border
 };

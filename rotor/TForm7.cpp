@@ -8,3 +8,7 @@ TForm7::TForm7()
     setWindowTitle(QStringLiteral("Feststationen"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
 }
+
+void TForm7::LoadDirections()
+{
+}

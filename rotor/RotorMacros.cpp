@@ -1,0 +1,122 @@
+#include "rotor/RotorMacros.h"
+
+#include "geo/AppError.h"
+#include "geo/Rounding.h"
+#include "rotor/RotorState.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString crLf = QStringLiteral("\r\n");
+const QString helloPrefix = QStringLiteral("ZD ");
+constexpr int minimumStatusLines = 7;
+
+} // namespace
+
+QString RotorMacros::text(const QStringList& lines)
+{
+    QString result;
+    for (const QString& line : lines)
+        result += line + crLf;
+    return result;
+}
+
+QStringList RotorMacros::lines(const QString& text)
+{
+    const int nul = text.indexOf(QChar(0));
+    const QString body = nul >= 0 ? text.left(nul) : text;
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList result = body.split(lineBreak);
+    if (!result.isEmpty() && result.last().isEmpty())
+        result.removeLast();
+    return result;
+}
+
+QString RotorMacros::applicationTitle(const QString& executablePath)
+{
+    const QString name = QFileInfo(executablePath).fileName();
+    const QString base = name.left(name.indexOf(u'.'));
+    return base.left(1) + base.mid(1).toLower();
+}
+
+QStringList RotorMacros::helloLines(const QString& title)
+{
+    return {helloPrefix + title};
+}
+
+std::optional<QString> RotorMacros::helloTitle(const QStringList& lines)
+{
+    if (lines.isEmpty() || !lines.first().startsWith(helloPrefix))
+        return std::nullopt;
+    return lines.first().mid(helloPrefix.size());
+}
+
+int RotorMacros::tenths(double degrees)
+{
+    const double scaled = degrees * 10;
+    if (!std::isfinite(scaled) || scaled < double(INT_MIN) || scaled > double(INT_MAX))
+        throw AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(scaled));
+    return roundHalfEven(scaled);
+}
+
+QStringList RotorMacros::targetLines(double azimuth, double elevation)
+{
+    return {QString::number(tenths(azimuth)), QString::number(tenths(elevation)), QStringLiteral("0")};
+}
+
+std::optional<RotorMacros::Target> RotorMacros::parseTarget(const QStringList& lines)
+{
+    if (lines.size() < 2)
+        return std::nullopt;
+    const auto azimuth = parseInteger(lines[0]);
+    const auto elevation = parseInteger(lines[1]);
+    if (!azimuth || !elevation)
+        return std::nullopt;
+    return Target{*azimuth / 10.0, *elevation / 10.0};
+}
+
+QStringList RotorMacros::statusLines(const Status& status)
+{
+    const QString zero = QStringLiteral("0");
+    return {QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
+            QString::number(status.motion), zero, zero, zero, zero,
+            QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
+}
+
+std::optional<int> RotorMacros::parseInteger(const QString& line)
+{
+    bool ok = false;
+    const int value = line.trimmed().toInt(&ok, 10);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, RotorState& state)
+{
+    if (lines.size() < minimumStatusLines)
+        return StatusResult::Ignored;
+    // Line 10 is a flag that nothing here acts on.
+    const int fieldCount = std::min<int>(lines.size(), 9);
+    for (int i = 0; i < fieldCount; ++i) {
+        const auto value = parseInteger(lines[i]);
+        if (!value)
+            return StatusResult::Stopped;
+        switch (i) {
+        case 0: state.rotorAzimuth = *value / 10.0; break;
+        case 1: state.rotorElevation = *value / 10.0; break;
+        case 2: state.rotorMotion = *value; break;
+        case 3: state.rotorStatus4 = *value; break;
+        case 4: state.rotorStatus5 = *value; break;
+        case 5: state.rotorStatus6 = *value; break;
+        case 6: state.rotorStatus7 = *value; break;
+        case 7: state.rotorMinAzimuth = *value; break;
+        case 8: state.rotorMaxAzimuth = *value; break;
+        }
+    }
+    return StatusResult::Complete;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct RotorState;
+
+// The text macros of the rotor link: one value per line, every outgoing line ended with CR LF;
+// numbers are decimal integers, angles in tenths of a degree.
+class RotorMacros {
+public:
+    // The macro text of a list of lines. The NUL that ends the text on the wire is the end of the
+    // string here.
+    static QString text(const QStringList& lines);
+    // The lines of a macro text: cut at a NUL, split at CR LF, CR or LF; the terminator of the
+    // last line does not start another one.
+    static QStringList lines(const QString& text);
+
+    // The application title of an executable: its file name up to the first ".", every character
+    // after the first in lower case.
+    static QString applicationTitle(const QString& executablePath);
+    static QStringList helloLines(const QString& title);
+    // The title of a hello macro, or nothing when the lines are no hello.
+    static std::optional<QString> helloTitle(const QStringList& lines);
+
+    // Degrees as tenths of a degree, rounded to nearest with halves to even. Throws AppError for
+    // a value that is not finite or beyond the integer range.
+    static int tenths(double degrees);
+    // The target macro: azimuth and elevation in degrees.
+    static QStringList targetLines(double azimuth, double elevation);
+    struct Target {
+        double azimuth;    // degrees
+        double elevation;  // degrees
+    };
+    static std::optional<Target> parseTarget(const QStringList& lines);
+
+    // The status macro as the rotor program sends it. Angles in degrees, travel ends in whole
+    // degrees; motion -1 turning left, 0 standing, +1 turning right.
+    struct Status {
+        double azimuth;
+        double elevation;
+        int motion;
+        int minAzimuth;
+        int maxAzimuth;
+    };
+    static QStringList statusLines(const Status& status);
+
+    enum class StatusResult {
+        Ignored,    // fewer than 7 lines
+        Stopped,    // a line that is not an integer; the lines before it are stored
+        Complete,   // every line present has been stored
+    };
+    // Stores the fields of a status macro in the rotor state, line by line.
+    static StatusResult parseStatus(const QStringList& lines, RotorState& state);
+
+    static std::optional<int> parseInteger(const QString& line);
+};
