@@ -1,6 +1,6 @@
 #include "help/HelpAddress.h"
 
-#include <QDir>
+#include <QFileInfo>
 
 QString HelpAddress::trimBlanksAndControls(const QString& text)
 {
@@ -18,13 +18,8 @@ QUrl HelpAddress::toUrl(const QString& page, const QString& anchor, const QUrl& 
     QUrl url;
     if (page.isEmpty())
         url = currentSource;
-    else if (QDir::isAbsolutePath(page))
-        url = QUrl::fromLocalFile(page);
-    else {
-        QUrl relative;
-        relative.setPath(page);  // a "#" in a file name stays part of the name
-        url = currentSource.resolved(relative);
-    }
+    else
+        url = QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath());  // relative to the program folder
     // An empty but present fragment names the top of the page.
     url.setFragment(anchor.isEmpty() ? QStringLiteral("") : anchor);
     return url;

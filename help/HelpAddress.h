@@ -4,8 +4,9 @@
 #include <QUrl>
 
 // Turns the help viewer's "page#anchor" addresses into browser addresses. A page names a local
-// file; an empty page means the page now shown, because the browser would otherwise lose the file
-// and look for a document named only by its fragment.
+// file, a relative one in the current folder (the program folder); an empty page means the page
+// now shown, because the browser would otherwise lose the file and look for a document named only
+// by its fragment.
 class HelpAddress {
 public:
     // Removes leading and trailing blanks and control characters (every character up to U+0020).

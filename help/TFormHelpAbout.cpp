@@ -2,6 +2,7 @@
 
 #include "app/ErrorBox.h"
 #include "app/TFormA.h"
+#include "help/PlacedButton.h"
 #include "help/VersionInfo.h"
 
 #include <QCoreApplication>
@@ -33,14 +34,6 @@ QLabel* addLabel(QWidget* parent, const char* name, int top, int pixelSize)
     label->setFont(font);
     label->move(0, top);
     return label;
-}
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 // Sets the text, sizes the label to it and centres it across the given width; the division
@@ -79,9 +72,9 @@ TFormHelpAbout::TFormHelpAbout()
     Label3 = addLabel(Panel1, "Label3", 96, 13);
     Label4 = addLabel(Panel1, "Label4", 112, 13);
     Label5 = addLabel(Panel1, "Label5", 128, 13);
-    B_Close = addButton(Panel1, "B_Close", QStringLiteral("Schließen / Close"), QRect(136, 160, 185, 25));
-    Button3 = addButton(Panel1, "Button3", QStringLiteral("Gehe zu / Goto ") + webAddress.host(), QRect(88, 208, 281, 25));
-    Button2 = addButton(Panel1, "Button2", QStringLiteral("Sende Email an / Send email to: Corvane"), QRect(88, 248, 281, 25));
+    B_Close = addPlacedButton(Panel1, "B_Close", QStringLiteral("Schließen / Close"), QRect(136, 160, 185, 25));
+    Button3 = addPlacedButton(Panel1, "Button3", QStringLiteral("Gehe zu / Goto ") + webAddress.host(), QRect(88, 208, 281, 25));
+    Button2 = addPlacedButton(Panel1, "Button2", QStringLiteral("Sende Email an / Send email to: Corvane"), QRect(88, 248, 281, 25));
     connect(B_Close, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_CloseClick(); }); });
     connect(Button3, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button3Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button2Click(); }); });

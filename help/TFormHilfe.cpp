@@ -4,6 +4,7 @@
 #include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
 #include "help/HelpAddress.h"
+#include "help/PlacedButton.h"
 
 #include <QPushButton>
 #include <QTextBrowser>
@@ -13,14 +14,6 @@ TFormHilfe* FormHilfe = nullptr;
 namespace {
 
 const QString hilfe = QStringLiteral("Hilfe");
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 
@@ -33,9 +26,9 @@ TFormHilfe::TFormHilfe()
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
 
-    B_Close = addButton(this, "B_Close", QStringLiteral("Close"), QRect(0, 0, 73, 25));
-    B_Back = addButton(this, "B_Back", QStringLiteral("Back"), QRect(72, 0, 105, 25));
-    B_Forward = addButton(this, "B_Forward", QStringLiteral("Forward"), QRect(176, 0, 105, 25));
+    B_Close = addPlacedButton(this, "B_Close", QStringLiteral("Close"), QRect(0, 0, 73, 25));
+    B_Back = addPlacedButton(this, "B_Back", QStringLiteral("Back"), QRect(72, 0, 105, 25));
+    B_Forward = addPlacedButton(this, "B_Forward", QStringLiteral("Forward"), QRect(176, 0, 105, 25));
     connect(B_Close, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_CloseClick(); }); });
     connect(B_Back, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_BackClick(); }); });
     connect(B_Forward, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_ForwardClick(); }); });
