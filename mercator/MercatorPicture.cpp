@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -50,6 +51,30 @@ MercatorPicture::MercatorPicture(QImage& canvas, QSize size, const MapView& view
 {
 }
 
+double MercatorPicture::halfTurnDirection(double degrees)
+{
+    double direction = std::fmod(degrees, 360.0);
+    if (direction > 180)
+        direction -= 360;
+    else if (direction <= -180)
+        direction += 360;
+    return direction;
+}
+
+void MercatorPicture::paintMap(const MapLayers& layers)
+{
+    copyMapPart(*layers.bitmap, layers.whole);
+    if (layers.cities)
+        drawCityMarkers(*layers.cities, std::max(0, layers.markerSize), Qt::red);
+    drawLocatorGrid(layers.gridLevel);
+    if (layers.targetShown) {
+        CirclePoints targetLine;
+        SampleGreatCircle(halfTurnDirection(layers.target.bearing), layers.own.latitude, layers.own.longitude, targetLine);
+        drawCircle(layers.own, targetLine, layers.crosshairColour, targetLineWidth);
+        drawCrosshair(layers.target.longitude, layers.target.latitude, layers.crosshairColour);
+    }
+}
+
 QPoint MercatorPicture::toPixel(double longitude, double latitude) const
 {
     return {lonToViewX(view_, size_.width(), longitude), latToViewY(view_, size_.height(), latitude)};
@@ -88,13 +113,19 @@ void MercatorPicture::drawLocatorGrid(int level)
     preparePainter(painter, size_);
     painter.setPen(QPen(Qt::black, 1));
     const int width = size_.width(), height = size_.height();
+    // Lines closer than a pixel fall on the same column or row; each is painted once.
+    int lastX = INT_MIN, lastY = INT_MIN;
     for (const double longitude : LocatorGrid::meridians(view_, level)) {
         const int x = lonToViewX(view_, width, longitude);
-        painter.drawLine(x, height, x, 0);
+        if (x != lastX)
+            painter.drawLine(x, height, x, 0);
+        lastX = x;
     }
     for (const double latitude : LocatorGrid::parallels(view_, level)) {
         const int y = latToViewY(view_, height, latitude);
-        painter.drawLine(0, y, width, y);
+        if (y != lastY)
+            painter.drawLine(0, y, width, y);
+        lastY = y;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "geo/CityRecord.h"
 #include "geo/GeoPosition.h"
 #include "geo/MapView.h"
+#include "geo/TargetInfo.h"
 #include "mercator/SampleGreatCircle.h"
 
 #include <QColor>
@@ -15,11 +16,27 @@
 
 class QPen;
 
+// What a full redraw of the Mercator map paints, bottom to top.
+struct MapLayers {
+    const QImage* bitmap = nullptr;  // the whole map, RGB32
+    MapView whole;                   // the whole map's rectangle
+    const std::vector<CityRecord>* cities = nullptr;  // markers; none when null
+    int markerSize = 3;              // city marker diameter, pixels
+    int gridLevel = 0;               // a LocatorGrid level
+    bool targetShown = false;        // half great circle towards the target and crosshair
+    GeoPosition own;
+    TargetInfo target;
+    QColor crosshairColour;
+};
+
 // Draws the Mercator map on the top-left part of a drawing surface, as large as the shown image,
 // for one view. Degrees become pixels through the linear view conversions.
 class MercatorPicture {
 public:
     MercatorPicture(QImage& canvas, QSize size, const MapView& view);
+
+    // Paints the picture anew from the bitmap up; the direction line is not among the layers.
+    void paintMap(const MapLayers& layers);
 
     // Copies the view's part of the whole map's bitmap, stretched over the picture; parts of the
     // view beyond the bitmap stay white.
@@ -43,6 +60,10 @@ public:
     std::vector<QPolygon> linePieces(const GeoPosition& own, const CirclePoints& points) const;
 
     static constexpr int invertedLineWidth = 3;  // pixels
+    static constexpr int targetLineWidth = 3;    // pixels
+
+    // A direction in degrees as the sampling takes it: -180 < direction <= 180.
+    static double halfTurnDirection(double degrees);
 
 private:
     QPoint toPixel(double longitude, double latitude) const;

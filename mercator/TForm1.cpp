@@ -11,6 +11,7 @@
 #include "geo/CoordinateText.h"
 #include "geo/MapTransforms.h"
 #include "mercator/CursorReadout.h"
+#include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
 #include "mercator/TForm2.h"
@@ -29,7 +30,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <algorithm>
 #include <cmath>
 
 TForm1* Form1 = nullptr;
@@ -40,7 +40,6 @@ namespace {
 
 const QString mercator = QStringLiteral("Mercator");
 constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
-constexpr int targetLineWidth = 3;            // pixels
 
 QString kartenFolder()
 {
@@ -58,17 +57,6 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 {
     const Qt::KeyboardModifiers watched = Qt::ShiftModifier | Qt::AltModifier | Qt::ControlModifier;
     return event->buttons() == buttons && (event->modifiers() & watched) == keys;
-}
-
-// A direction in degrees as the sampling takes it: -180 < direction <= 180.
-double halfTurnDirection(double degrees)
-{
-    double direction = std::fmod(degrees, 360.0);
-    if (direction > 180)
-        direction -= 360;
-    else if (direction <= -180)
-        direction += 360;
-    return direction;
 }
 
 } // namespace
@@ -195,20 +183,20 @@ void TForm1::RedrawMap()
 {
     if (!hasMapBitmap() || zoomStack.empty())
         return;
-    MercatorPicture map = picture();
-    map.copyMapPart(mapBitmap, zoomStack.front());
-    dragRect = QRect();  // the copy has painted over any zoom rectangle
+    MapLayers layers;
+    layers.bitmap = &mapBitmap;
+    layers.whole = zoomStack.front();
     if (Form3 && Form3->RG_StaedteInseln->itemIndex() == 0)
-        map.drawCityMarkers(cityTable, std::max(0, cityMarkerSize), Qt::red);
-    if (Form3)
-        map.drawLocatorGrid(Form3->GB_LocRaster->itemIndex());
-    if (Form2 && Form2->isVisible()) {
-        const QColor colour = WindowsColor::toQColor(Form2->crosshairColor);
-        CirclePoints targetLine;
-        SampleGreatCircle(halfTurnDirection(target.bearing), ownPosition.latitude, ownPosition.longitude, targetLine);
-        map.drawCircle(ownPosition, targetLine, colour, targetLineWidth);
-        map.drawCrosshair(target.longitude, target.latitude, colour);
-    }
+        layers.cities = &cityTable;
+    layers.markerSize = cityMarkerSize;
+    layers.gridLevel = Form3 ? Form3->GB_LocRaster->itemIndex() : LocatorGrid::none;
+    layers.targetShown = Form2 && Form2->isVisible();
+    layers.own = ownPosition;
+    layers.target = target;
+    if (Form2)
+        layers.crosshairColour = WindowsColor::toQColor(Form2->crosshairColor);
+    picture().paintMap(layers);
+    dragRect = QRect();  // the copy has painted over any zoom rectangle
     drawState.mercatorLineDrawn = false;
     drawState.mercatorLineDirection = redrawAnyDirection;
     DrawDirectionLine();
@@ -223,7 +211,7 @@ void TForm1::DrawDirectionLine()
         return;
     EraseDirectionLine();
     drawState.mercatorLineDirection = direction;
-    SampleGreatCircle(halfTurnDirection(direction), ownPosition.latitude, ownPosition.longitude, drawState.directionLine);
+    SampleGreatCircle(MercatorPicture::halfTurnDirection(direction), ownPosition.latitude, ownPosition.longitude, drawState.directionLine);
     picture().invertCircle(ownPosition, drawState.directionLine);
     drawState.mercatorLineDrawn = true;
     drawState.drawnDirectionLine = drawState.directionLine;
