@@ -92,7 +92,7 @@ void TForm1::FormCreate()
     ownPosition.longitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Länge"), QStringLiteral("0")));
     ownPosition.latitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Breite"), QStringLiteral("0")));
 
-    const QString wantedMap = IniFile->readString(mercator, QStringLiteral("aktuelle Karte"), QStringLiteral("Welt"));
+    wantedMapName_ = IniFile->readString(mercator, QStringLiteral("aktuelle Karte"), QStringLiteral("Welt"));
     LocatorPos_X = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_X"), 5);
     LocatorPos_Y = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_Y"), 350);
     FadenkreuzAnzeigePos_X = IniFile->readInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), 5);
@@ -100,10 +100,10 @@ void TForm1::FormCreate()
     cityMarkerSize = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
     const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
 
-    buildMapMenu(wantedMap);
+    buildMapMenu(wantedMapName_);
     // A broken map pair is reported, and the window still takes its place without a map, so that
     // another map can be chosen from the menu.
-    ErrorBox::guard([&] { LoadMap(wantedMap); });
+    ErrorBox::guard([this] { LoadMap(wantedMapName_); });
     mapStartup = false;
 
     Karte->setParent(FormA->clientArea());
@@ -119,9 +119,9 @@ void TForm1::FormDestroy()
 {
     IniFile->writeInteger(mercator, QStringLiteral("Hoch"), Karte->height());
     IniFile->writeInteger(mercator, QStringLiteral("Breit"), Karte->width());
-    // Without a loaded map the saved choice stays, so a map missing once is tried again next time.
-    if (!currentMapName.isEmpty())
-        IniFile->writeString(mercator, QStringLiteral("aktuelle Karte"), currentMapName);
+    // Without a loaded map the choice read at start is kept, so a map missing once is tried again
+    // next time instead of an empty name.
+    IniFile->writeString(mercator, QStringLiteral("aktuelle Karte"), currentMapName.isEmpty() ? wantedMapName_ : currentMapName);
     IniFile->writeInteger(mercator, QStringLiteral("LocatorPos_X"), LocatorPos_X);
     IniFile->writeInteger(mercator, QStringLiteral("LocatorPos_Y"), LocatorPos_Y);
     IniFile->writeInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), FadenkreuzAnzeigePos_X);

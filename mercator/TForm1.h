@@ -66,6 +66,7 @@ private:
     void removeDragRect();
 
     GeoPosition drawnLineStart_;  // own station the drawn direction line starts from
+    QString wantedMapName_;       // the map chosen in the settings at start
 };
 
 extern TForm1* Form1;

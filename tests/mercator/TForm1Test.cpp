@@ -186,6 +186,16 @@ TEST_F(TForm1Test, ABrokenDefaultMapAtStartLeavesAWorkingWindowWithoutMap)
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
 }
 
+TEST_F(TForm1Test, AMissingSavedMapStaysTheSavedChoice)
+{
+    ini += "[Mercator]\r\naktuelle Karte=Asien\r\n";
+    start();
+    EXPECT_TRUE(currentMapName.isEmpty());
+    EXPECT_FALSE(Form1->hasMapBitmap());
+    folder.stop();
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Asien\r\n"));
+}
+
 TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegree)
 {
     start();
