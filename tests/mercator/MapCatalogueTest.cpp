@@ -40,28 +40,6 @@ TEST_F(MapCatalogueTest, CaptionsAreTheNamesUpToTheFirstPoint)
               QStringList({QString(), QStringLiteral("Europa"), QStringLiteral("Welt")}));
 }
 
-TEST_F(MapCatalogueTest, ReadsBitmapAndCalibration)
-{
-    write(QStringLiteral("Europa.inf"), "72.00N 25.50W\r\n34.00N 45.00E\r\n");
-    writeBitmap(QStringLiteral("Europa.bmp"));
-    const std::optional<MapCatalogue::Map> map = MapCatalogue::read(folder(), QStringLiteral("Europa"));
-    ASSERT_TRUE(map);
-    EXPECT_EQ(map->bitmap.size(), QSize(40, 20));
-    EXPECT_EQ(map->bitmap.format(), QImage::Format_RGB32);
-    EXPECT_DOUBLE_EQ(double(map->whole.top), 72);
-    EXPECT_DOUBLE_EQ(double(map->whole.left), -25.5);
-    EXPECT_DOUBLE_EQ(double(map->whole.bottom), 34);
-    EXPECT_DOUBLE_EQ(double(map->whole.right), 45);
-}
-
-TEST_F(MapCatalogueTest, AMissingFileGivesNothing)
-{
-    write(QStringLiteral("Nur.inf"), "72.00N 25.50W\r\n34.00N 45.00E\r\n");
-    writeBitmap(QStringLiteral("Bild.bmp"));
-    EXPECT_FALSE(MapCatalogue::read(folder(), QStringLiteral("Nur")));
-    EXPECT_FALSE(MapCatalogue::read(folder(), QStringLiteral("Bild")));
-}
-
 TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
 {
     const struct {
