@@ -55,8 +55,14 @@ void DdeServer::unregisterService()
 void DdeServer::Execute(const QString& macro)
 {
     const QString sender = message().service();
-    if (!sender.isEmpty() && !partners_->watchedServices().contains(sender))
+    const bool newPartner = !sender.isEmpty() && !partners_->watchedServices().contains(sender);
+    if (newPartner)
         partners_->addWatchedService(sender);
     if (!handler_(sender, macro))
         sendErrorReply(QStringLiteral("dde.Error.NotProcessed"), QStringLiteral("execute transaction not processed"));
+    // A sender that left before it was watched has ended its conversation all the same.
+    if (newPartner && !bus_.interface()->isServiceRegistered(sender)) {
+        partners_->removeWatchedService(sender);
+        emit conversationClosed(sender);
+    }
 }

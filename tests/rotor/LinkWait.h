@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QTest>
+
+// Deadline for a link event: generous, since the link works in 2000 ms connection ticks and
+// 500 ms status steps; a passing test returns as soon as the condition holds.
+constexpr int linkDeadlineMs = 20000;
+
+template <typename Condition>
+bool waitFor(Condition condition, int deadlineMs = linkDeadlineMs)
+{
+    return QTest::qWaitFor(condition, deadlineMs);
+}

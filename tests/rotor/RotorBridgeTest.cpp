@@ -1,0 +1,162 @@
+#include "LinkWait.h"
+
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include "platform/DdeNames.h"
+#include "platform/NamedMutex.h"
+#include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <functional>
+
+namespace {
+
+const QString rotorBus = DdeNames::busName(QStringLiteral("CorvaneRotor"));
+
+// The started program's link window with the real rotor program, which the link itself starts
+// from the registered path, driving a Hamlib rotator.
+class RotorBridgeTest : public testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    QProcess rotctld;
+
+    void SetUp() override { folder.writeReferenceData(); }
+
+    void TearDown() override
+    {
+        stopRotorProgram();
+        folder.stop();
+        if (rotctld.state() != QProcess::NotRunning) {
+            rotctld.terminate();
+            rotctld.waitForFinished(5000);
+        }
+    }
+
+    // The rotor program enters its path and rotator options in the registry, as a user does once.
+    void registerRotorProgram(const QStringList& options)
+    {
+        QProcess registration;
+        registration.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"),
+                           QStringList{QStringLiteral("--register")} + options);
+        ASSERT_TRUE(registration.waitForFinished(10000));
+        ASSERT_EQ(registration.exitCode(), 0) << registration.readAllStandardError().toStdString();
+    }
+
+    static bool rotorProgramRunning()
+    {
+        return QDBusConnection::sessionBus().interface()->isServiceRegistered(rotorBus);
+    }
+
+    static void stopRotorProgram()
+    {
+        const auto pid = QDBusConnection::sessionBus().interface()->servicePid(rotorBus);
+        if (!pid.isValid())
+            return;
+        ::kill(pid_t(pid.value()), SIGTERM);
+        waitFor([] { return !rotorProgramRunning(); }, 10000);
+    }
+
+    static bool mutexFree()
+    {
+        NamedMutex probe(TF_Rotor::mutexName);
+        return probe.tryLock();
+    }
+
+    // Connects, receives statuses, turns the rotor to a target, and loses the link with the
+    // rotor program. rotatorAzimuth reads the rotator's own azimuth, degrees.
+    void runLink(const std::function<double()>& rotatorAzimuth)
+    {
+        folder.start();
+        ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected && rotorState.rotorAzimuth != RotorState::noStatus; }));
+        EXPECT_FALSE(mutexFree());
+        EXPECT_LT(rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth);
+
+        const double step = rotorState.rotorAzimuth + 30 < rotorState.rotorMaxAzimuth ? 30 : -30;  // degrees
+        const double goal = rotorState.rotorAzimuth + step;
+        rotorState.rotorTargetAzimuth = goal;
+        rotorState.rotorTargetElevation = 10;
+        rotorState.rotorSendPending = true;
+        ASSERT_TRUE(waitFor([] { return !rotorState.rotorSendPending; }));
+        ASSERT_TRUE(waitFor([&] { return std::abs(rotatorAzimuth() - goal) < 1; }))
+            << "rotator at " << rotatorAzimuth() << ", reported " << rotorState.rotorAzimuth;
+        ASSERT_TRUE(waitFor([&] { return std::abs(rotorState.rotorAzimuth - goal) < 1; }));
+
+        stopRotorProgram();
+        ASSERT_TRUE(waitFor([] { return !rotorState.rotorConnected; }));
+        EXPECT_TRUE(mutexFree());
+    }
+};
+
+TEST_F(RotorBridgeTest, DummyRotatorFollowsTheTarget)
+{
+    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("1")});
+    runLink([] { return rotorState.rotorAzimuth; });
+}
+
+// Asks a rotctld for its position: command "p", answered by azimuth and elevation lines.
+double rotctldAzimuth(quint16 port)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(2000))
+        return NAN;
+    socket.write("p\n");
+    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) {
+    }
+    return socket.readLine().trimmed().toDouble();
+}
+
+TEST_F(RotorBridgeTest, RotctldRotatorFollowsTheTarget)
+{
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    rotctld.start(QStringLiteral("rotctld"), {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
+                                              QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(port)});
+    ASSERT_TRUE(rotctld.waitForStarted(5000)) << "rotctld not found";
+    ASSERT_TRUE(waitFor([&] { return !std::isnan(rotctldAzimuth(port)); }, 10000));
+
+    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
+                          QStringLiteral("127.0.0.1:%1").arg(port)});
+    runLink([port] { return rotctldAzimuth(port); });
+}
+
+TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
+{
+    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("1")});
+    auto other = std::make_unique<NamedMutex>(TF_Rotor::mutexName);
+    ASSERT_TRUE(other->tryLock());
+    folder.start();
+    QTest::qWait(4500);  // two connection ticks
+    EXPECT_FALSE(rotorState.rotorConnected);
+    EXPECT_FALSE(rotorProgramRunning());
+    EXPECT_TRUE(rotorState.rotorProgramFolder.isEmpty());
+
+    other.reset();
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected; }));
+}
+
+TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
+{
+    folder.start();
+    QTest::qWait(4500);  // two connection ticks
+    EXPECT_FALSE(rotorState.rotorConnected);
+    EXPECT_EQ(rotorState.rotorAzimuth, RotorState::noStatus);
+    EXPECT_TRUE(rotorState.rotorProgramFolder.isEmpty());
+    EXPECT_FALSE(rotorProgramRunning());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,121 @@
+#include "LinkWait.h"
+#include "PrivateBus.h"
+
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include "platform/DdeClientConversation.h"
+#include "platform/DdeNames.h"
+#include "platform/DdeServer.h"
+#include "platform/NamedMutex.h"
+#include "platform/Registry.h"
+#include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The link window of a started program against a scripted rotor program on its own connection:
+// the peer serves "RotServConv" under the service the registry path names, records the macros
+// it gets and sends status macros to the program's "AntDaten".
+class TF_RotorTest : public testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    QDBusConnection peerBus = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("rotor-peer"));
+    QStringList macros;  // received by the peer
+    std::unique_ptr<DdeServer> peer;
+    std::unique_ptr<DdeClientConversation> statusLink;
+
+    void SetUp() override
+    {
+        folder.writeReferenceData();
+        // No file at that path: when the peer does not answer, the start fails and nothing runs.
+        ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), folder.path() + QStringLiteral("FakeRotor.exe")));
+        peer = std::make_unique<DdeServer>(peerBus, QStringLiteral("FakeRotor"), QStringLiteral("RotServConv"),
+                                           [this](const QString&, const QString& macro) {
+                                               macros << macro;
+                                               return true;
+                                           });
+        ASSERT_TRUE(peer->registerService());
+        folder.start();
+        statusLink = std::make_unique<DdeClientConversation>(peerBus);
+        ASSERT_TRUE(statusLink->connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), QStringLiteral("AntDaten")));
+    }
+
+    void TearDown() override
+    {
+        statusLink.reset();
+        peer.reset();
+        folder.stop();
+        QDBusConnection::disconnectFromBus(QStringLiteral("rotor-peer"));
+    }
+};
+
+bool mutexFree()
+{
+    NamedMutex probe(TF_Rotor::mutexName);
+    return probe.tryLock();
+}
+
+TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheMutex)
+{
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
+    EXPECT_EQ(macros.takeFirst(), QStringLiteral("ZD corvane_rotor_tests\r\n"));
+    EXPECT_EQ(rotorState.rotorProgramFolder, folder.path());
+    EXPECT_FALSE(mutexFree());
+
+    ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1234\r\n55\r\n1\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n")));
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorAzimuth == 123.4; }));
+    EXPECT_EQ(rotorState.rotorMinAzimuth, -180);
+    EXPECT_EQ(rotorState.rotorMaxAzimuth, 540);
+
+    // A target waits for the next status.
+    rotorState.rotorTargetAzimuth = 12.25;
+    rotorState.rotorTargetElevation = 12.75;
+    rotorState.rotorSendPending = true;
+    QTest::qWait(300);
+    EXPECT_TRUE(macros.isEmpty());
+
+    // A status with a line that is no integer is not answered.
+    ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1000\r\n55\r\nx\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n")));
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorAzimuth == 100; }));
+    EXPECT_TRUE(rotorState.rotorSendPending);
+    EXPECT_EQ(rotorState.rotorMotion, 1);
+
+    // Seven lines are a status; the reply carries the target.
+    ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1100\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
+    ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
+    EXPECT_EQ(macros.takeFirst(), QStringLiteral("122\r\n128\r\n0\r\n"));
+    EXPECT_FALSE(rotorState.rotorSendPending);
+    EXPECT_EQ(rotorState.rotorAzimuth, 110);
+
+    // A target that cannot be written as a number is dropped without a box.
+    rotorState.rotorTargetAzimuth = 1e300;
+    rotorState.rotorSendPending = true;
+    ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1200\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
+    ASSERT_TRUE(waitFor([] { return !rotorState.rotorSendPending; }));
+    QTest::qWait(300);
+    EXPECT_TRUE(macros.isEmpty());
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+
+    // The rotor program goes: the link is lost and the mutex released for the next attempt.
+    peer.reset();
+    ASSERT_TRUE(waitFor([] { return !rotorState.rotorConnected; }));
+    EXPECT_TRUE(mutexFree());
+}
+
+TEST_F(TF_RotorTest, StatusIsTakenWhileNotConnected)
+{
+    peer.reset();
+    ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("-100000\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n360\r\n1\r\n")));
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorMaxAzimuth == 360; }));
+    EXPECT_EQ(rotorState.rotorAzimuth, RotorState::noStatus);
+    EXPECT_FALSE(rotorState.rotorConnected);
+}
+
+} // namespace
