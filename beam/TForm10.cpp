@@ -1,16 +1,63 @@
 #include "beam/TForm10.h"
 
 #include "app/Basis.h"
+#include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
+#include "beam/AzimuthalProjection.h"
+#include "beam/BeamBitmapGenerator.h"
+#include "beam/BeamPicture.h"
+#include "entry/Positions.h"
+#include "entry/TForm4.h"
+#include "geo/AppError.h"
+#include "geo/Rounding.h"
+#include "mercator/CursorReadout.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "platform/Dialogs.h"
+#include "platform/WindowsColor.h"
+#include "rotor/RotorState.h"
+#include "settings/RadioGroup.h"
+#include "settings/TForm3.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSaveFile>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 TForm10* Form10 = nullptr;
 int circleSpacingKm = 5000;
 
 namespace {
+
 const QString beam = QStringLiteral("Beam");
+constexpr int defaultCircleSpacingKm = 5000;
+constexpr double noBeamLine = -1000;        // beamLineDirection when no line is on the image, degrees
+constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
+constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
+constexpr int progressRows = 100;           // rows built between two progress displays
+
+QSize screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1920, 1080);
 }
+
+QColor crosshairColour()
+{
+    return WindowsColor::toQColor(Form2 ? Form2->crosshairColor : 0xFFFFFFu);
+}
+
+} // namespace
 
 TForm10::TForm10()
 {
@@ -18,23 +65,66 @@ TForm10::TForm10()
     setWindowFlags(Qt::FramelessWindowHint);
     BeamKarte = new ImageWidget(this);
     BeamKarte->setObjectName(QStringLiteral("BeamKarte"));
-    FormCreate();
+    BeamKarte->hide();
+    MouseMoveTimer = new QTimer(this);
+    MouseMoveTimer->setInterval(400);
+    MouseMoveTimer->setSingleShot(true);
+    connect(MouseMoveTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { MouseMoveTimerTimer(); }); });
+    connect(BeamKarte, &ImageWidget::mouseMoved, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseMove(e); }); });
+    connect(BeamKarte, &ImageWidget::mousePressed, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseDown(e); }); });
+    ErrorBox::guard([this] { FormCreate(); });
+}
+
+QString TForm10::beamMapPath()
+{
+    return programFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()
 {
+    drawState.beamLineDrawn = false;
+
+    // One surface as large as the screen, so the image can grow without a new surface.
+    QImage surface(screenSize(), QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    BeamKarte->setCanvas(surface);
+    beamBitmap = QImage();
+    beamMapLoaded = false;
+
     BeamKarte->resize(IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
                       IniFile->readInteger(beam, QStringLiteral("Hoch"), 500));
     zoomMargin = IniFile->readInteger(beam, QStringLiteral("Zoom"), 0);
+    circleSpacingKm = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), defaultCircleSpacingKm);
+    // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
+    if (circleSpacingKm <= 0)
+        circleSpacingKm = defaultCircleSpacingKm;
     locatorPosX = IniFile->readInteger(beam, QStringLiteral("LocatorPos_X"), 5);
     locatorPosY = IniFile->readInteger(beam, QStringLiteral("LocatorPos_Y"), 350);
     crosshairPosX = IniFile->readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), 5);
     crosshairPosY = IniFile->readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), 350);
-    circleSpacingKm = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), 5000);
     const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
+
+    // Placed in the main window before the file is read, so that an unreadable file still leaves
+    // exactly one map image there: the Mercator map.
     BeamKarte->setParent(FormA->clientArea());
     BeamKarte->move(0, 0);
     BeamKarte->setVisible(!mercatorShown);
+    const auto showMercator = [this] {
+        BeamKarte->hide();
+        if (Form1)
+            Form1->Karte->show();
+    };
+    if (!QFile::exists(beamMapPath())) {
+        showMercator();
+        return;
+    }
+    QImage loaded;
+    if (!loaded.load(beamMapPath(), "BMP")) {
+        showMercator();
+        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
+    }
+    beamBitmap = loaded.convertToFormat(QImage::Format_RGB32);
+    beamMapLoaded = true;
 }
 
 void TForm10::FormDestroy()
@@ -48,21 +138,233 @@ void TForm10::FormDestroy()
     IniFile->writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), crosshairPosX);
     IniFile->writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), crosshairPosY);
     beamBitmap = QImage();
+    beamMapLoaded = false;
+}
+
+// ---- Showing and generating -----------------------------------------------------------------
+
+void TForm10::Beamkarte1Click()
+{
+    if (generating_)
+        return;
+    if (!QFile::exists(beamMapPath())) {
+        if (Dialogs::current().confirm(ErrorBox::programTitle,
+                                       QStringLiteral("Beamkarte muss erst generiert werden. Das dauert einige Minuten!")))
+            GenerateBeamMap();
+        return;
+    }
+    if (Form1)
+        Form1->Karte->hide();
+    BeamKarte->show();
+    FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
+    RedrawBeamMap();
+    if (Form4)
+        Form4->move(locatorPosX, locatorPosY);
+    if (Form2)
+        Form2->move(crosshairPosX, crosshairPosY);
+    IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
+}
+
+void TForm10::GenerateBeamMap()
+{
+    if (generating_)
+        return;
+    generating_ = true;
+    // A failure is shown, and the program ends all the same; the file exists only when it was saved.
+    ErrorBox::guard([this] { generate(); });
+    generating_ = false;
+    FormA->close();
+}
+
+void TForm10::generate()
+{
+    if (Form1)
+        Form1->Karte->hide();
+    BeamKarte->show();
+    beamMapLoaded = true;
+
+    const QString world = QStringLiteral("Welt");
+    if (Form1)
+        Form1->LoadMap(world);
+    // Another map sampled in place of the world map would be cached for good as a wrong picture.
+    if (!Form1 || currentMapName != world || Form1->zoomStack.empty())
+        throw AppError(QStringLiteral("Die Weltkarte Karten/Welt.bmp mit Welt.inf fehlt; die Beamkarte wird nicht erzeugt"));
+
+    const int side = beamBitmapSize;  // pixels
+    beamBitmap = QImage(side, side, QImage::Format_RGB32);
+    beamBitmap.fill(Qt::white);
+
+    zoomMargin = 0;
+    BeamKarte->show();
+    const int shown = screenSize().height() / 2;  // pixels
+    BeamKarte->setGeometry(0, 0, shown, shown);
+    FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
+    QCoreApplication::processEvents();
+
+    const BeamBitmapGenerator generator(ownPosition, Form1->mapBitmap, Form1->zoomStack.front(),
+                                        crosshairColour().rgb(), side);
+    const int threads = BeamBitmapGenerator::availableThreads();
+    // Rows are built in runs that end on every 100th row, where the progress is shown.
+    for (int row = 0; row < side;) {
+        const int last = std::min(side - 1, (row + progressRows - 1) / progressRows * progressRows);
+        const QImage part = generator.rows(row, last - row + 1, threads);
+        {
+            QPainter painter(&beamBitmap);
+            painter.drawImage(0, row, part);
+        }
+        if (last % progressRows == 0) {
+            RedrawBeamMap();
+            picture().writeNotice(QStringLiteral("Bitte warten!"), BeamKarte->font());
+            BeamKarte->update();
+            QCoreApplication::processEvents();
+        }
+        row = last + 1;
+    }
+
+    BeamBitmapGenerator::finish(beamBitmap, QApplication::palette().color(QPalette::Button).rgb());
+    QSaveFile file(beamMapPath());
+    if (!file.open(QIODevice::WriteOnly) || !beamBitmap.save(&file, "BMP") || !file.commit())
+        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(beamMapPath()));
+    RedrawBeamMap();
+    QCoreApplication::processEvents();
+}
+
+// ---- Drawing --------------------------------------------------------------------------------
+
+int TForm10::shownMargin() const
+{
+    return std::clamp(zoomMargin, 0, 4 * beamBitmap.width() / 10);
+}
+
+BeamPicture TForm10::picture()
+{
+    return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap, shownMargin());
 }
 
 void TForm10::RedrawBeamMap()
 {
+    if (!beamMapLoaded)
+        return;
+    BeamLayers layers;
+    layers.circleSpacingKm = circleSpacingKm;
+    if (Form3 && Form3->RG_StaedteInseln->itemIndex() == 0)
+        layers.cities = &cityTable;
+    layers.markerSize = cityMarkerSize;
+    layers.own = ownPosition;
+    picture().paint(layers);
+    if (target.distance > targetPathFromKm)
+        DrawTargetPath();
+    drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }
 
-void TForm10::Beamkarte1Click()
+void TForm10::DrawTargetPath()
 {
+    if (picture().view().valid())
+        picture().drawTargetPath(target.bearing, target.distance, crosshairColour());
+}
+
+void TForm10::DrawBeamLine()
+{
+    if (!beamMapLoaded || rotorState.rotorAzimuth == RotorState::noStatus)
+        return;
+    drawState.antennaDirection = rotorState.rotorAzimuth + azimuthDisplayOffset;
+    if (!drawState.beamLineDrawn)
+        drawState.beamLineDirection = noBeamLine;
+    if (std::fabs(drawState.beamLineDirection - drawState.antennaDirection) < 1)
+        return;
+    EraseBeamLine();
+    picture().invertAntennaLine(drawState.antennaDirection);
+    drawState.beamLineDrawn = true;
+    drawState.beamLineDirection = drawState.antennaDirection;
+    BeamKarte->update();
+}
+
+void TForm10::EraseBeamLine()
+{
+    if (!drawState.beamLineDrawn)
+        return;
+    drawState.antennaDirection = rotorState.rotorAzimuth + azimuthDisplayOffset;
+    picture().invertAntennaLine(drawState.beamLineDirection);
+    BeamKarte->update();
+}
+
+// ---- Mouse and zoom -------------------------------------------------------------------------
+
+void TForm10::BeamKarteMouseMove(QMouseEvent* event)
+{
+    const BeamView view(BeamKarte->height(), beamBitmap.width(), shownMargin());
+    if (!view.valid())
+        return;
+    const QPoint mouse = event->position().toPoint();
+    const BeamView::Spot spot = view.spotAt(mouse);
+    if (spot.distanceKm > readableKm) {
+        FormA->P_Cursor->hide();
+        return;
+    }
+    if (!Form3 || Form3->RG_MausPos->itemIndex() == 1)
+        return;
+    if (Form3->RG_MausPos->itemIndex() == 0) {
+        MouseMoveTimer->start();  // restarts the 400 ms
+        FormA->P_Cursor->raise();
+        FormA->P_Cursor->show();
+    }
+    const AzimuthalProjection::Point point = AzimuthalProjection(ownPosition).pointAt(spot.bearing, spot.distanceKm);
+    const double longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
+    const double latitude = static_cast<double>(point.latitude);
+    FormA->P_Cursor->move(CursorReadout::panelPlace(mouse, FormA->P_Cursor->size(), BeamKarte->size()));
+    QString country, prefix;
+    FormA->lookupCountry(longitude, latitude, country, prefix);
+    const CursorReadout::Lines lines = CursorReadout::lines(ownPosition, longitude, latitude, country);
+    FormA->Label1->setText(lines.position);
+    FormA->Label2->setText(lines.distance);
+    // The bearing of the screen position, which is what the antenna is turned to.
+    FormA->Label3->setText(QStringLiteral("Antennenwinkel: %1°").arg(roundHalfEven(spot.bearing)));
+    FormA->Label4->setText(lines.country);
+}
+
+void TForm10::MouseMoveTimerTimer()
+{
+    FormA->P_Cursor->hide();
+    MouseMoveTimer->stop();
+}
+
+void TForm10::BeamKarteMouseDown(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        ZoomMinusClick();
+        return;
+    }
+    const BeamView view(BeamKarte->height(), beamBitmap.width(), shownMargin());
+    if (!view.valid())
+        return;
+    const BeamView::Spot spot = view.spotAt(event->position().toPoint());
+    if (spot.distanceKm > readableKm)
+        return;
+    const AzimuthalProjection::Point point = AzimuthalProjection(ownPosition).pointAt(spot.bearing, spot.distanceKm);
+    // Bearing and distance are those of the screen position, as the picture shows them.
+    target.longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
+    target.latitude = static_cast<double>(point.latitude);
+    target.bearing = static_cast<double>(spot.bearing);
+    target.distance = static_cast<double>(spot.distanceKm);
+    if (Form2)
+        Form2->ShowTargetData();
+    RedrawBeamMap();
 }
 
 void TForm10::ZoomPlusClick()
 {
+    const int step = beamBitmap.width() / 10;  // bitmap pixels
+    zoomMargin += step;
+    if (zoomMargin > 4 * beamBitmap.width() / 10) {
+        zoomMargin -= step;
+        return;
+    }
+    RedrawBeamMap();
 }
 
 void TForm10::ZoomMinusClick()
 {
+    zoomMargin = std::max(0, zoomMargin - beamBitmap.width() / 10);
+    RedrawBeamMap();
 }

@@ -1,0 +1,122 @@
+#include "beam/BeamPicture.h"
+
+#include "beam/AzimuthalProjection.h"
+#include "geo/Rounding.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+
+namespace {
+
+// Every drawing goes to the shown square of the surface, without antialiasing, so that pixels are
+// either painted or not and inverting twice restores them.
+void preparePainter(QPainter& painter, int side)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRect(QRect(0, 0, side, side));
+}
+
+} // namespace
+
+BeamPicture::BeamPicture(QImage& canvas, int side, const QImage& bitmap, int zoomMargin)
+    : canvas_(canvas), side_(side), bitmap_(bitmap), zoomMargin_(zoomMargin), view_(side, bitmap.width(), zoomMargin)
+{
+}
+
+void BeamPicture::paint(const BeamLayers& layers)
+{
+    if (!view_.valid())
+        return;
+    copyBitmap();
+    drawSpokes();
+    drawCircles(layers.circleSpacingKm);
+    if (layers.cities)
+        drawCityDots(*layers.cities, layers.markerSize, layers.own);
+}
+
+void BeamPicture::copyBitmap()
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    const QRect source(zoomMargin_, zoomMargin_, bitmap_.width() - 2 * zoomMargin_, bitmap_.height() - 2 * zoomMargin_);
+    painter.drawImage(QRect(0, 0, side_, side_), bitmap_, source);
+}
+
+void BeamPicture::drawSpokes()
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    painter.setPen(QPen(Qt::black, 1));
+    const QPoint centre(view_.centre(), view_.centre());
+    for (int i = 0; i < 12; ++i)
+        painter.drawLine(view_.polar(30 * i, view_.centre() * view_.magnification()), centre);
+}
+
+void BeamPicture::drawCircles(int spacingKm)
+{
+    if (spacingKm <= 0)
+        return;
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    painter.setPen(QPen(Qt::black, 1));
+    for (int n = 1; static_cast<long double>(n) * spacingKm < AzimuthalProjection::antipodeKm; ++n) {
+        const long double radius = view_.radiusOf(static_cast<long double>(n) * spacingKm);  // pixels
+        QPolygon circle;
+        for (int degrees = 0; degrees <= 360; ++degrees)
+            circle << view_.polar(degrees, radius);
+        painter.drawPolyline(circle);
+    }
+}
+
+void BeamPicture::drawCityDots(const std::vector<CityRecord>& cities, int markerSize, const GeoPosition& own)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    // A zero-length line with a round pen is a dot of the pen's width.
+    painter.setPen(QPen(Qt::red, std::max(0, markerSize), Qt::SolidLine, Qt::RoundCap));
+    for (const CityRecord& city : cities)
+        painter.drawPoint(view_.pixelOf(own, city.longitude, city.latitude));
+}
+
+void BeamPicture::drawTargetPath(double bearing, double distanceKm, const QColor& colour)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    painter.setPen(QPen(colour, pathWidth));
+    const long double shownKm = view_.magnification() * distanceKm;  // km at magnification 1
+    const long double pixelsPerKm = view_.pixelsPerKm();
+    painter.drawLine(view_.polar(bearing, (shownKm + pathBeyondKm) * pixelsPerKm), QPoint(view_.centre(), view_.centre()));
+    const int middle = roundHalfEven(bearing);  // degrees
+    QPolygon arc;
+    for (int degrees = middle - arcHalfWidth; degrees <= middle + arcHalfWidth; ++degrees)
+        arc << view_.polar(degrees, shownKm * pixelsPerKm);
+    painter.drawPolyline(arc);
+}
+
+void BeamPicture::invertAntennaLine(double direction)
+{
+    if (!view_.valid())
+        return;
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+    painter.setPen(QPen(Qt::black, pathWidth));
+    const long double length = (antennaLineKm * view_.magnification() + pathBeyondKm) * view_.pixelsPerKm();  // pixels
+    painter.drawLine(view_.polar(direction, length), QPoint(view_.centre(), view_.centre()));
+}
+
+void BeamPicture::writeNotice(const QString& text, const QFont& font)
+{
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    painter.setFont(font);
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(Qt::white);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(font);
+    const int left = (side_ - metrics.horizontalAdvance(text)) / 2;
+    const int top = side_ * 8 / 10;
+    painter.drawText(QPoint(left, top + metrics.ascent()), text);
+}

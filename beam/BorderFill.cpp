@@ -1,0 +1,46 @@
+#include "beam/BorderFill.h"
+
+#include <vector>
+
+void BorderFill::fill(QImage& image, QPoint seed, QRgb border, QRgb colour)
+{
+    const auto sameRgb = [](QRgb a, QRgb b) { return (a & 0xFFFFFF) == (b & 0xFFFFFF); };
+    if (!image.valid(seed) || sameRgb(image.pixel(seed), border))
+        return;
+    const int width = image.width(), height = image.height();
+    // Reached pixels, so that a fill colour already present does not stop or repeat the fill.
+    std::vector<bool> reached(std::size_t(width) * std::size_t(height), false);
+    const auto open = [&](int x, int y) {
+        return !reached[std::size_t(y) * std::size_t(width) + std::size_t(x)]
+               && !sameRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x], border);
+    };
+    // Scanline fill: each popped seed fills its whole run left and right, then seeds the runs
+    // above and below it.
+    std::vector<QPoint> seeds{seed};
+    while (!seeds.empty()) {
+        const QPoint p = seeds.back();
+        seeds.pop_back();
+        const int y = p.y();
+        if (!open(p.x(), y))
+            continue;
+        int left = p.x(), right = p.x();
+        while (left > 0 && open(left - 1, y))
+            --left;
+        while (right < width - 1 && open(right + 1, y))
+            ++right;
+        QRgb* const line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = left; x <= right; ++x) {
+            line[x] = colour;
+            reached[std::size_t(y) * std::size_t(width) + std::size_t(x)] = true;
+        }
+        for (const int next : {y - 1, y + 1}) {
+            if (next < 0 || next >= height)
+                continue;
+            for (int x = left; x <= right; ++x) {
+                // One seed per run of open pixels in the neighbouring row.
+                if (open(x, next) && (x == left || !open(x - 1, next)))
+                    seeds.emplace_back(x, next);
+            }
+        }
+    }
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+
+// Flood fill bounded by a colour: from a seed pixel, every pixel reachable through its four
+// neighbours without crossing a pixel of the border colour takes the fill colour.
+class BorderFill {
+public:
+    // Nothing when the seed lies outside the image or on the border colour. RGB32 images.
+    static void fill(QImage& image, QPoint seed, QRgb border, QRgb colour);
+};

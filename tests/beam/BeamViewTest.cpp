@@ -1,0 +1,62 @@
+#include "beam/AzimuthalProjection.h"
+#include "beam/BeamView.h"
+#include "geo/GreatCircle.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const long double rimKm = AzimuthalProjection::antipodeKm;
+
+TEST(BeamViewTest, PolarPointsRoundAroundTheCentre)
+{
+    EXPECT_EQ(BeamView::polar(250, 0, 100), QPoint(250, 150));
+    EXPECT_EQ(BeamView::polar(250, 90, 100), QPoint(350, 250));
+    EXPECT_EQ(BeamView::polar(250, 180, 100), QPoint(250, 350));
+    EXPECT_EQ(BeamView::polar(250, 270, 100), QPoint(150, 250));
+    EXPECT_EQ(BeamView::polar(250, 45, 100), QPoint(321, 179));
+}
+
+TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistance)
+{
+    struct Case {
+        int margin;
+        long double magnification;
+    };
+    const Case cases[] = {{0, 1}, {250, 1.25L}, {500, 2500.0L / 1500}, {750, 2.5L}, {1000, 5}};
+    for (const Case& c : cases) {
+        const BeamView view(500, 2500, c.margin);
+        ASSERT_TRUE(view.valid());
+        EXPECT_NEAR(double(view.magnification()), double(c.magnification), 1e-12);
+        const BeamView::Spot top = view.spotAt({250, 0});
+        EXPECT_NEAR(double(top.bearing), 0, 1e-12);
+        EXPECT_NEAR(double(top.distanceKm), double(rimKm / c.magnification), 1e-6) << c.margin;
+    }
+    const BeamView::Spot centre = BeamView(500, 2500, 0).spotAt({250, 250});
+    EXPECT_EQ(double(centre.bearing), 90);
+    EXPECT_EQ(double(centre.distanceKm), 0);
+}
+
+TEST(BeamViewTest, NothingToShowWithoutABitmapOrWithTooWideAMargin)
+{
+    EXPECT_FALSE(BeamView(500, 0, 0).valid());
+    EXPECT_FALSE(BeamView(500, 100, 50).valid());
+    EXPECT_FALSE(BeamView(1, 100, 0).valid());
+    EXPECT_EQ(double(BeamView(500, 0, 0).spotAt({0, 0}).distanceKm), 0);
+}
+
+TEST(BeamViewTest, PlacedPositionsReadBackAtTheirBearingAndDistance)
+{
+    const GeoPosition own{7.0417, 51.5208};
+    const BeamView view(800, 2500, 500);
+    for (const GeoPosition city : {GeoPosition{-74.006, 40.7128}, GeoPosition{13.4, 52.52}, GeoPosition{139.69, 35.69}}) {
+        const QPoint pixel = view.pixelOf(own, city.longitude, city.latitude);
+        const BeamView::Spot spot = view.spotAt(pixel);
+        const long double km = greatCircleDistance(own.latitude, own.longitude, city.latitude, city.longitude);
+        // Within the rounding to a whole pixel.
+        EXPECT_NEAR(double(spot.distanceKm), double(km), double(1 / view.pixelsPerKm() / view.magnification()));
+        EXPECT_NEAR(double(spot.bearing), greatCircleBearing(own.latitude, own.longitude, city.latitude, city.longitude), 1.0);
+    }
+}
+
+} // namespace
