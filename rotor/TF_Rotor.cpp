@@ -6,13 +6,16 @@
 #include "platform/DdeServer.h"
 #include "platform/NamedMutex.h"
 #include "platform/Registry.h"
+#include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
+#include "settings/TForm3.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -132,4 +135,11 @@ void TF_Rotor::DdeClientConv1Close()
     DdeClientConv1->disconnectFromServer();
     rotorState.rotorConnected = false;
     rotorMutex.reset();
+}
+
+double TF_Rotor::OptimiseRotorTarget(double azimuth) const
+{
+    const bool optimise = Form3 && Form3->CB_Optimiert->isChecked();
+    return OptimisedPath::rotorTarget(
+        azimuth, {rotorState.rotorAzimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth}, overlapAngle, optimise);
 }

@@ -34,6 +34,10 @@ public:
     // Either conversation has closed: the link is lost.
     void DdeClientConv1Close();
 
+    // The azimuth to command for a target azimuth, degrees: the shorter way round when the
+    // parameter window asks for an optimised path (OptimisedPath::rotorTarget).
+    double OptimiseRotorTarget(double azimuth) const;
+
     QTimer* Timer1;
     DdeServer* AntDaten;
     DdeClientConversation* DdeClientConv1;

@@ -1,21 +1,354 @@
 #include "rotor/TForm6.h"
 
+#include "app/Basis.h"
+#include "app/ErrorBox.h"
 #include "app/TFormA.h"
+#include "beam/TForm10.h"
+#include "entry/Positions.h"
+#include "entry/ShownMap.h"
+#include "entry/TargetPoint.h"
+#include "geo/CoordinateText.h"
+#include "geo/Rounding.h"
+#include "logger/Logger32Link.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "platform/Dialogs.h"
+#include "rotor/AzimuthEntry.h"
+#include "rotor/OptimisedPath.h"
+#include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
+#include "settings/TForm3.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <type_traits>
 
 TForm6* Form6 = nullptr;
+
+namespace {
+
+const char* const tagProperty = "Tag";
+constexpr int linksTag = 1, startTag = 2, rechtsTag = 3;
+constexpr int controlHeight = 20;        // pixels
+constexpr int contentWidth = 189 + 23;   // right edge of Label1, pixels
+constexpr int locatorLength = 6;         // characters
+const QColor red(255, 0, 0);
+const QColor green(0, 255, 0);
+const QColor yellow(255, 255, 0);
+const QColor blue(0, 0, 255);
+
+// The beam map's antenna line. DrawBeamLine and EraseBeamLine belong to the beam map window and
+// are called once that window has them; until then the beam map shows no antenna line.
+template <typename Map, typename = void>
+struct HasBeamLine : std::false_type {};
+template <typename Map>
+struct HasBeamLine<Map, std::void_t<decltype(std::declval<Map&>().DrawBeamLine()),
+                                    decltype(std::declval<Map&>().EraseBeamLine())>> : std::true_type {};
+
+template <typename Map>
+void drawBeamLine(Map* map)
+{
+    if constexpr (HasBeamLine<Map>::value)
+        map->DrawBeamLine();
+}
+
+template <typename Map>
+void eraseBeamLine(Map* map)
+{
+    if constexpr (HasBeamLine<Map>::value)
+        map->EraseBeamLine();
+}
+
+} // namespace
 
 TForm6::TForm6()
 {
     Form6 = this;
+    setObjectName(QStringLiteral("Form6"));
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, blue);
+    setPalette(palette);
+    // The panel sizes itself to its controls and its border.
+    setFixedSize(panelBorder + contentWidth + panelBorder, panelBorder + controlHeight + panelBorder);
+
+    PanelLinks = addPanel(QStringLiteral("PanelLinks"), QStringLiteral("<<"), 0, 27, linksTag);
+    PanelStart = addPanel(QStringLiteral("PanelStart"), QStringLiteral("Ziel"), 33, 46, startTag);
+    PanelRechts = addPanel(QStringLiteral("PanelRechts"), QStringLiteral(">>"), 85, 26, rechtsTag);
+
+    Edit_Azimut = new QLineEdit(QStringLiteral("JO40HC"), this);
+    Edit_Azimut->setObjectName(QStringLiteral("Edit_Azimut"));
+    Edit_Azimut->setProperty(tagProperty, 6);
+    Edit_Azimut->setGeometry(panelBorder + 117, panelBorder, 66, controlHeight);
+    Edit_Azimut->setMaxLength(locatorLength);
+    QFont fieldFont(QStringLiteral("Courier New"));
+    fieldFont.setStyleHint(QFont::TypeWriter);
+    fieldFont.setBold(true);
+    fieldFont.setPixelSize(15);
+    Edit_Azimut->setFont(fieldFont);
+    Edit_Azimut->setTextMargins(0, 0, 0, 0);
+    Edit_Azimut->installEventFilter(this);
+
+    Label1 = new QLabel(QStringLiteral("Grad"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(panelBorder + 189, panelBorder, 23, controlHeight);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setAutoFillBackground(true);
+    Label1->setPalette(QApplication::palette(Label1));
+
+    // A zero-size cancel button: Esc anywhere in the main window clicks it while the panel shows.
+    Button1 = new QPushButton(QStringLiteral("Button1"), PanelStart);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(0, 0, 0, 0);
+    Button1->setFocusPolicy(Qt::NoFocus);
+    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
+
     FormCreate();
+}
+
+QLabel* TForm6::addPanel(const QString& name, const QString& caption, int left, int width, int tag)
+{
+    auto* panel = new QLabel(caption, this);
+    panel->setObjectName(name);
+    panel->setProperty(tagProperty, tag);
+    panel->setGeometry(panelBorder + left, panelBorder, width, controlHeight);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    panel->setLineWidth(3);  // bevel width, pixels
+    panel->setAutoFillBackground(true);
+    QFont font = panel->font();
+    font.setBold(true);
+    panel->setFont(font);
+    panel->installEventFilter(this);
+    setPanelColor(panel, red);
+    return panel;
 }
 
 void TForm6::FormCreate()
 {
-    setParent(FormA->clientArea());
+    setParent(FormA ? FormA->clientArea() : nullptr);
     hide();
+    // Bearings from Logger32 take the road of a bearing typed and confirmed here.
+    Logger32Link::bearingReceiver = [this](int bearing) {
+        Edit_Azimut->setText(QString::number(bearing));
+        int key = AzimuthEntry::enterKey;
+        Edit_AzimutKeyPress(key);
+    };
 }
+
+void TForm6::FormDestroy()
+{
+    Logger32Link::bearingReceiver = nullptr;
+}
+
+bool TForm6::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Edit_Azimut && event->type() == QEvent::KeyPress) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        ErrorBox::guard([this] { Edit_AzimutKeyDown(); });
+        // The character the key types; Tab moves the focus and types nothing here.
+        const int typed = keyEvent->text().isEmpty() || keyEvent->key() == Qt::Key_Tab ? 0 : keyEvent->text().at(0).unicode();
+        if (typed == 0)
+            return false;
+        int key = typed;
+        ErrorBox::guard([&] { Edit_AzimutKeyPress(key); });
+        if (key == typed && key != AzimuthEntry::enterKey)
+            return false;  // typed into the field as it is
+        if (key != 0 && key != AzimuthEntry::enterKey)
+            Edit_Azimut->insert(QString(QChar(key)));  // the letter was upper-cased
+        return true;
+    }
+    auto* panel = qobject_cast<QLabel*>(watched);
+    if (panel && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (event->type() == QEvent::MouseButtonPress)
+            ErrorBox::guard([&] { PanelMouseDown(panel, button); });
+        else
+            ErrorBox::guard([&] { PanelMouseUp(panel, button); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- The panels -----------------------------------------------------------------------------
+
+void TForm6::setPanelColor(QLabel* panel, const QColor& color)
+{
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, color);
+    panel->setPalette(palette);
+}
+
+bool TForm6::isRed(const QLabel* panel)
+{
+    return panel->palette().color(QPalette::Window) == red;
+}
+
+void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    sender->setFrameShadow(QFrame::Sunken);
+    switch (sender->property(tagProperty).toInt()) {
+    case linksTag:
+        rotorState.rotorTargetAzimuth = isRed(PanelLinks) ? rotorState.rotorMinAzimuth + 1 : rotorState.rotorAzimuth;
+        break;
+    case startTag:
+        if (rotorState.rotorMotion != 0)
+            rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+        else if (target.distance > 0)
+            rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
+        break;
+    case rechtsTag:
+        rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? rotorState.rotorMaxAzimuth - 1 : rotorState.rotorAzimuth;
+        break;
+    }
+}
+
+void TForm6::PanelMouseUp(QLabel* sender, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton)
+        return;
+    sender->setFrameShadow(QFrame::Raised);
+    // The target goes out with the reply to the next status.
+    rotorState.rotorSendPending = true;
+}
+
+// ---- The direction field --------------------------------------------------------------------
+
+bool TForm6::isTyping() const
+{
+    return Edit_Azimut->palette().color(QPalette::Base) == yellow;
+}
+
+void TForm6::setTyping(bool typing)
+{
+    QPalette palette = Edit_Azimut->palette();
+    palette.setColor(QPalette::Base, typing ? yellow : QApplication::palette(Edit_Azimut).color(QPalette::Base));
+    Edit_Azimut->setPalette(palette);
+}
+
+void TForm6::focusField()
+{
+    Edit_Azimut->setFocus();
+    Edit_Azimut->setCursorPosition(0);
+}
+
+void TForm6::Button1Click()
+{
+    focusField();
+    setTyping(true);
+    Edit_Azimut->clear();
+}
+
+void TForm6::Edit_AzimutKeyDown()
+{
+    // The first key of an entry wipes the azimuth shown.
+    if (isTyping())
+        return;
+    setTyping(true);
+    Edit_Azimut->clear();
+}
+
+void TForm6::Edit_AzimutKeyPress(int& key)
+{
+    key = AzimuthEntry::keptKey(key);
+    if (key != AzimuthEntry::enterKey)
+        return;
+    setTyping(false);
+    const QString text = Edit_Azimut->text();
+    if (text.isEmpty())
+        return;
+    if (text.size() == locatorLength && IsLocatorText(text))
+        takeLocator(text);
+    else
+        takeBearing(text);
+}
+
+void TForm6::takeLocator(const QString& locator)
+{
+    double latitude = 0;
+    double longitude = 0;
+    locatorToPosition(locator, latitude, longitude);
+    target = TargetPoint::seenFrom(ownPosition, longitude, latitude);
+    if (Form2)
+        Form2->ShowTargetData();
+    ShownMap::redraw();
+    focusField();
+    if (Form3 && Form3->CB_RotSofort->isChecked()) {
+        rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
+        rotorState.rotorSendPending = true;
+    }
+}
+
+void TForm6::takeBearing(const QString& text)
+{
+    const auto bearing = AzimuthEntry::bearing(text);
+    if (!bearing) {
+        // Nothing moves: the target falls back to where the rotor stands.
+        rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+        rotorState.rotorSendPending = false;
+        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
+        focusField();
+        return;
+    }
+    const double azimuth = OptimisedPath::intoRange(*bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
+    rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(azimuth);
+    rotorState.rotorSendPending = true;
+}
+
+// ---- Status ---------------------------------------------------------------------------------
 
 void TForm6::UpdateRotorDisplay()
 {
+    PanelStart->setText(rotorState.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
+    setPanelColor(PanelLinks, rotorState.rotorMotion == -1 ? green : red);
+    setPanelColor(PanelRechts, rotorState.rotorMotion == 1 ? green : red);
+
+    if (rotorState.rotorAzimuth != RotorState::noStatus) {
+        if (Form3) {
+            Form3->E_IstElevation->setText(QString::number(roundHalfEven(rotorState.rotorElevation)));
+            rotorState.rotorTargetElevation = Form3->CB_Elevation->isChecked() ? elevationDefault : rotorState.rotorElevation;
+        }
+        if (!isTyping())
+            Edit_Azimut->setText(AzimuthEntry::display(rotorState.rotorAzimuth));
+        if (ShownMap::beam())
+            drawBeamLine(Form10);
+        if (ShownMap::mercator())
+            Form1->DrawDirectionLine();
+        if (rotorState.rotorConnected && isHidden()) {
+            show();
+            raise();
+            FormA->Feststationen1->setVisible(true);
+            if (Form3)
+                Form3->showRotorGroups(true);
+            focusField();
+        }
+    } else {
+        hide();
+        if (Form1)
+            Form1->EraseDirectionLine();
+        FormA->Feststationen1->setVisible(false);
+        if (Form3)
+            Form3->showRotorGroups(false);
+        if (Form10)
+            eraseBeamLine(Form10);
+        drawState.beamLineDrawn = false;
+    }
+
+    // A target left from before the first report must not move the rotor on a later send.
+    if (rotorFirstStatus && rotorState.rotorStatus6 > 0) {
+        rotorFirstStatus = false;
+        rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+    }
 }

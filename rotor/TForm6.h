@@ -2,17 +2,65 @@
 
 #include <QWidget>
 
-// The rotor panel: a borderless child at the bottom centre of the main window's client area.
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The rotor panel: a one-line strip at the bottom centre of the main window's client area. Its
+// arrow panels turn the antenna to either end of the travel or stop it, "Ziel" turns it to the
+// current target, and the direction field takes a bearing or a locator. Hidden until the rotor
+// link is up and reporting; after every status it refreshes the rotor parts of other windows.
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
+    static constexpr int panelBorder = 3;  // pixels around the controls
+
     TForm6();
 
     void FormCreate();
+    void FormDestroy();
+
+    // Mouse handlers of the three panels, dispatched on the sender's tag (1 "<<", 2 "Ziel"/"Stop",
+    // 3 ">>"); only the left button acts.
+    void PanelMouseDown(QLabel* sender, Qt::MouseButton button);
+    void PanelMouseUp(QLabel* sender, Qt::MouseButton button);
+    // Esc: starts a new entry in the direction field.
+    void Button1Click();
+    void Edit_AzimutKeyDown();
+    // Takes the typed key as the field does (see AzimuthEntry::keptKey); on Enter the text is
+    // taken as a locator or a bearing. Logger32 bearings arrive here as text and Enter.
+    void Edit_AzimutKeyPress(int& key);
     // Shows the rotor program's latest status; called by the rotor link after every status.
     void UpdateRotorDisplay();
+
     int clientHeight() const { return height() - 2 * borderWidth(); }
-    int borderWidth() const { return 0; }  // pixels; the panel has no border
+    int borderWidth() const { return panelBorder; }
+
+    // The user is typing into the direction field (yellow): statuses leave its text alone.
+    bool isTyping() const;
+
+    QLabel* PanelLinks = nullptr;
+    QLabel* PanelStart = nullptr;
+    QLabel* PanelRechts = nullptr;
+    QLineEdit* Edit_Azimut = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* Button1 = nullptr;  // the cancel button, clicked by Esc
+
+    bool rotorFirstStatus = true;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* addPanel(const QString& name, const QString& caption, int left, int width, int tag);
+    void setTyping(bool typing);
+    static void setPanelColor(QLabel* panel, const QColor& color);
+    static bool isRed(const QLabel* panel);
+    // The direction field's text, confirmed: a locator becomes the target, a bearing the rotor
+    // target.
+    void takeLocator(const QString& locator);
+    void takeBearing(const QString& text);
+    void focusField();
 };
 
 extern TForm6* Form6;

@@ -1,14 +1,352 @@
 #include "rotor/TForm7.h"
 
+#include "app/ErrorBox.h"
+#include "geo/AppError.h"
+#include "geo/Rounding.h"
+#include "platform/Dialogs.h"
+#include "rotor/DirectionLine.h"
+#include "rotor/DirectionsFile.h"
+#include "rotor/OptimisedPath.h"
+#include "rotor/RotorState.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QValidator>
+#include <QVBoxLayout>
+
 TForm7* Form7 = nullptr;
+
+namespace {
+
+constexpr double fullTurn = 360;        // degrees
+constexpr double elevationTurn = 180;   // degrees: elevations run from 0 to 180
+constexpr double designedDpi = 120;     // the layout's sizes are for this resolution, pixels per inch
+constexpr int minIdentifierLength = 2;  // characters
+
+// The identifier field: a TAB, CR or LF would split the record line, so they become blanks; with
+// "Nur Großbuchstaben" letters are upper case.
+class IdentifierValidator : public QValidator {
+public:
+    IdentifierValidator(bool upperCase, QObject* parent) : QValidator(parent), upperCase_(upperCase) {}
+
+    State validate(QString& input, int&) const override
+    {
+        for (QChar& c : input)
+            if (c == u'\t' || c == u'\r' || c == u'\n')
+                c = u' ';
+        if (upperCase_)
+            input = input.toUpper();
+        return Acceptable;
+    }
+
+private:
+    bool upperCase_;
+};
+
+QString wholeDegrees(double degrees)
+{
+    return QString::number(roundHalfEven(degrees));
+}
+
+} // namespace
 
 TForm7::TForm7()
 {
     Form7 = this;
-    setWindowTitle(QStringLiteral("Feststationen"));
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("Richtungen"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    buildControls();
+    ErrorBox::guard([this] { FormCreate(); });
+}
+
+void TForm7::buildControls()
+{
+    const double scale = logicalDpiY() / designedDpi;
+    const auto scaled = [scale](int pixels) { return int(pixels * scale + 0.5); };
+    QFont fixedFont(QStringLiteral("Courier New"));
+    fixedFont.setStyleHint(QFont::TypeWriter);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // the window sizes itself to its contents
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    Neu2 = MainMenu1->addAction(QStringLiteral("Neu"));
+    Neu2->setObjectName(QStringLiteral("Neu2"));
+    RotorSTOP1 = MainMenu1->addAction(QStringLiteral("Rotor STOP"));
+    RotorSTOP1->setObjectName(QStringLiteral("RotorSTOP1"));
+    layout->setMenuBar(MainMenu1);
+
+    RG = new QListWidget(this);
+    RG->setObjectName(QStringLiteral("RG"));
+    RG->setFixedSize(scaled(185), scaled(225));
+    layout->addWidget(RG, 0, Qt::AlignTop);
+
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setFont(fixedFont);
+    ListBox1->hide();
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Datensatz"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setFixedSize(scaled(209), scaled(225));
+    layout->addWidget(GroupBox1, 0, Qt::AlignTop);
+    auto* editor = new QGridLayout(GroupBox1);
+    const auto addEdit = [&](QLineEdit*& edit, const QString& name, const QString& caption, int row, int column, int span) {
+        edit = new QLineEdit(GroupBox1);
+        edit->setObjectName(name);
+        edit->setFont(fixedFont);
+        auto* label = new QLabel(caption, GroupBox1);
+        label->setBuddy(edit);
+        editor->addWidget(label, row, column, 1, span);
+        editor->addWidget(edit, row + 1, column, 1, span);
+    };
+    Cap = new QCheckBox(QStringLiteral("Nur Großbuchstaben"), GroupBox1);
+    Cap->setObjectName(QStringLiteral("Cap"));
+    Cap->setChecked(true);
+    editor->addWidget(Cap, 0, 0, 1, 2);
+    addEdit(E_Kennung, QStringLiteral("E_Kennung"), QStringLiteral("Rufzeichen oder Kennung"), 1, 0, 2);
+    addEdit(E_Azimut, QStringLiteral("E_Azimut"), QStringLiteral("Azimut"), 3, 0, 1);
+    addEdit(E_Elevation, QStringLiteral("E_Elevation"), QStringLiteral("Elevation"), 3, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    const auto addButton = [&](QPushButton*& button, const QString& name, const QString& caption) {
+        button = new QPushButton(caption, GroupBox1);
+        button->setObjectName(name);
+        buttons->addWidget(button);
+    };
+    addButton(Speichern, QStringLiteral("Speichern"), QStringLiteral("Speichern"));
+    addButton(Abbrechen, QStringLiteral("Abbrechen"), QStringLiteral("Abbrechen"));
+    addButton(B_Loeschen, QStringLiteral("B_Loeschen"), QStringLiteral("Löschen"));
+    editor->setRowStretch(5, 1);
+    editor->addLayout(buttons, 6, 0, 1, 2);
+    GroupBox1->hide();
+
+    const auto guarded = [this](void (TForm7::*handler)()) {
+        return [this, handler] { ErrorBox::guard([this, handler] { (this->*handler)(); }); };
+    };
+    connect(Neu2, &QAction::triggered, this, guarded(&TForm7::Neu1Click));
+    connect(RotorSTOP1, &QAction::triggered, this, guarded(&TForm7::RotorSTOP1Click));
+    // Programmatic selections are made under a signal blocker, so only the user's reach RGClick.
+    connect(RG, &QListWidget::currentRowChanged, this, guarded(&TForm7::RGClick));
+    connect(RG, &QListWidget::itemDoubleClicked, this, guarded(&TForm7::RGDblClick));
+    connect(Speichern, &QPushButton::clicked, this, guarded(&TForm7::SpeichernClick));
+    connect(Abbrechen, &QPushButton::clicked, this, guarded(&TForm7::AbbrechenClick));
+    connect(B_Loeschen, &QPushButton::clicked, this, guarded(&TForm7::LoeschenClick));
+    connect(Cap, &QCheckBox::clicked, this, guarded(&TForm7::CapClick));
+}
+
+void TForm7::FormCreate()
+{
+    CapClick();
+    LoadDirections();
+}
+
+bool TForm7::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        ErrorBox::guard([this] { FormActivate(); });
+    return QWidget::event(event);
+}
+
+void TForm7::FormActivate()
+{
+    selectRow(-1);
+    withdrawTarget();
+}
+
+QString TForm7::dataPath()
+{
+    return rotorState.rotorProgramFolder + DirectionsFile::fileName;
+}
+
+int TForm7::selectedRow() const
+{
+    const auto selected = RG->selectedItems();
+    return selected.isEmpty() ? -1 : RG->row(selected.first());
+}
+
+void TForm7::selectRow(int row)
+{
+    const QSignalBlocker blocker(RG);
+    RG->setCurrentRow(row);
+    if (row < 0)
+        RG->clearSelection();
+}
+
+QStringList TForm7::listLines() const
+{
+    QStringList lines;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        lines << ListBox1->item(i)->text();
+    return lines;
 }
 
 void TForm7::LoadDirections()
 {
+    const QSignalBlocker blocker(RG);
+    RG->clear();
+    std::optional<QStringList> lines;
+    try {
+        lines = DirectionsFile::read(dataPath());
+        loadError_.clear();
+    } catch (const AppError& error) {
+        loadError_ = error.message();
+        return;
+    }
+    // Without a file the lines held stay, and a save writes them to the new place.
+    if (!lines)
+        return;
+    DirectionLine::sort(*lines);
+    ListBox1->clear();
+    ListBox1->addItems(*lines);
+    for (const QString& line : *lines)
+        RG->addItem(DirectionLine::identifier(line));
+}
+
+void TForm7::storeLines(const QStringList& lines)
+{
+    // A list that could not be read must not be replaced by what this window happens to hold.
+    if (!loadError_.isEmpty())
+        throw AppError(loadError_ + QStringLiteral("; die Liste wird nicht gespeichert"));
+    DirectionsFile::write(dataPath(), lines);
+    LoadDirections();
+}
+
+double TForm7::OptimiseListTarget(double azimuth) const
+{
+    return OptimisedPath::listTarget(azimuth, {rotorState.rotorAzimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth});
+}
+
+void TForm7::withdrawTarget()
+{
+    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+    rotorState.rotorTargetElevation = rotorState.rotorElevation;
+}
+
+void TForm7::hideEditor()
+{
+    GroupBox1->hide();
+}
+
+void TForm7::RGClick()
+{
+    hideEditor();
+    const int row = selectedRow();
+    if (row < 0 || row >= ListBox1->count())
+        return;
+    const QString line = ListBox1->item(row)->text();
+    const double azimuth = OptimisedPath::intoRange(DirectionLine::localeNumber(DirectionLine::clickAzimuth(line)),
+                                                    rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, fullTurn);
+    rotorState.rotorTargetAzimuth = OptimiseListTarget(azimuth);
+    // The choice turns the antenna: the target goes out with the reply to the next status.
+    rotorState.rotorSendPending = true;
+    rotorState.rotorTargetElevation = DirectionLine::localeNumber(DirectionLine::clickElevation(line));
+}
+
+void TForm7::RGDblClick()
+{
+    const int row = selectedRow();
+    if (row < 0 || row >= ListBox1->count())
+        return;
+    const DirectionLine::Fields fields = DirectionLine::editFields(ListBox1->item(row)->text());
+    E_Kennung->setText(fields.identifier);
+    E_Azimut->setText(fields.azimuth);
+    E_Elevation->setText(fields.elevation);
+    GroupBox1->show();
+    E_Azimut->setFocus();
+    withdrawTarget();
+}
+
+void TForm7::Neu1Click()
+{
+    E_Kennung->clear();
+    GroupBox1->show();
+    E_Kennung->setFocus();
+    selectRow(-1);
+    withdrawTarget();
+    // A new entry starts with the antenna's present direction.
+    E_Azimut->setText(wholeDegrees(rotorState.rotorAzimuth));
+    E_Elevation->setText(wholeDegrees(rotorState.rotorElevation));
+}
+
+void TForm7::RotorSTOP1Click()
+{
+    withdrawTarget();
+    rotorState.rotorSendPending = true;
+}
+
+void TForm7::SpeichernClick()
+{
+    const auto azimuth = DirectionLine::editorNumber(E_Azimut->text());
+    if (!azimuth) {
+        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
+        return;
+    }
+    E_Azimut->setText(wholeDegrees(
+        OptimisedPath::intoRange(*azimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, fullTurn)));
+    const auto elevation = DirectionLine::editorNumber(E_Elevation->text());
+    if (!elevation) {
+        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Elevationswinkel"));
+        return;
+    }
+    E_Elevation->setText(wholeDegrees(OptimisedPath::intoRange(*elevation, 0, elevationTurn, elevationTurn)));
+    const QString identifier = E_Kennung->text();
+    if (identifier.size() < minIdentifierLength)
+        return;
+
+    const QString line = DirectionLine::compose(identifier, E_Azimut->text(), E_Elevation->text());
+    QStringList lines = listLines();
+    const int row = selectedRow();
+    if (row < 0 || row >= lines.size())
+        lines.insert(DirectionLine::insertPosition(lines, line), line);
+    else
+        lines[row] = line;
+    storeLines(lines);
+
+    int found = -1;
+    for (int i = 0; i < RG->count(); ++i)
+        if (RG->item(i)->text() == identifier)
+            found = i;
+    selectRow(found);
+    hideEditor();
+    E_Kennung->clear();
+    E_Azimut->clear();
+    E_Elevation->clear();
+}
+
+void TForm7::LoeschenClick()
+{
+    const int row = selectedRow();
+    if (row < 0 || row >= ListBox1->count())
+        return;
+    const QString question = QStringLiteral("Soll der Datensatz: ") + RG->item(row)->text()
+                             + QStringLiteral("\nwirklich gelöscht werden?");
+    if (!Dialogs::current().confirm(ErrorBox::programTitle, question))
+        return;
+    QStringList lines = listLines();
+    lines.removeAt(row);
+    storeLines(lines);
+    hideEditor();
+}
+
+void TForm7::AbbrechenClick()
+{
+    hideEditor();
+}
+
+void TForm7::CapClick()
+{
+    delete E_Kennung->validator();
+    E_Kennung->setValidator(new IdentifierValidator(Cap->isChecked(), E_Kennung));
 }

@@ -1,15 +1,75 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
-// The directions list: fixed stations with their azimuth and elevation.
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+
+// The directions list "Richtungen": fixed stations with their azimuth and elevation, kept in
+// Data.txt in the rotor program's folder. A click on an entry turns the antenna there, a double
+// click opens it in the record editor, "Neu" starts a new record.
 class TForm7 : public QWidget {
     Q_OBJECT
 public:
     TForm7();
 
-    // Reloads the list from the rotor program's folder; called by the rotor link on every attempt.
+    void FormCreate();
+    void FormActivate();
+    // Reloads the list from the rotor program's folder; called at creation, after every save
+    // and delete, and by the rotor link on every connection attempt. Never throws: a file that
+    // cannot be read leaves the list empty and blocks saving until it can be read again.
     void LoadDirections();
+    // The list's shorter-way rule for an azimuth, degrees (OptimisedPath::listTarget).
+    double OptimiseListTarget(double azimuth) const;
+
+    void RGClick();
+    void RGDblClick();
+    void Neu1Click();
+    void RotorSTOP1Click();
+    void SpeichernClick();
+    void AbbrechenClick();
+    void LoeschenClick();
+    void CapClick();
+
+    // The file the list lives in: the rotor program's folder, or the working folder while that
+    // is not known yet.
+    static QString dataPath();
+    // The row selected in RG, -1 for none.
+    int selectedRow() const;
+
+    QListWidget* RG = nullptr;        // the identifiers, row for row as in ListBox1
+    QListWidget* ListBox1 = nullptr;  // hidden: the full record lines, sorted
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* Neu2 = nullptr;
+    QAction* RotorSTOP1 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;  // the record editor "Datensatz"
+    QCheckBox* Cap = nullptr;
+    QLineEdit* E_Kennung = nullptr;
+    QLineEdit* E_Azimut = nullptr;    // degrees
+    QLineEdit* E_Elevation = nullptr; // degrees
+    QPushButton* Speichern = nullptr;
+    QPushButton* Abbrechen = nullptr;
+    QPushButton* B_Loeschen = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildControls();
+    QStringList listLines() const;
+    // Writes the lines as the new list and reloads it.
+    void storeLines(const QStringList& lines);
+    void selectRow(int row);
+    void hideEditor();
+    void withdrawTarget();
+
+    QString loadError_;  // why the file could not be read at the last load; empty when it could
 };
 
 extern TForm7* Form7;

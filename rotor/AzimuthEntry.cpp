@@ -1,0 +1,29 @@
+#include "rotor/AzimuthEntry.h"
+
+#include "geo/Rounding.h"
+
+#include <QRegularExpression>
+
+int AzimuthEntry::keptKey(int key)
+{
+    if (key >= 'a' && key <= 'z')
+        key = key - 'a' + 'A';
+    const bool kept = key == backspaceKey || key == enterKey || key == '-' || (key >= '0' && key <= '9')
+                      || (key >= 'A' && key <= 'Z');
+    return kept ? key : 0;
+}
+
+QString AzimuthEntry::display(double azimuth)
+{
+    return QStringLiteral("%1").arg(roundHalfEven(azimuth), 3);
+}
+
+std::optional<int> AzimuthEntry::bearing(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^-?[0-9]+$"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}

@@ -1,0 +1,35 @@
+#include "rotor/DirectionsFile.h"
+
+#include "app/TextLines.h"
+#include "app/Windows1252.h"
+#include "geo/AppError.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+const QString DirectionsFile::fileName = QStringLiteral("Data.txt");
+
+std::optional<QStringList> DirectionsFile::read(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists())
+        return std::nullopt;
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()));
+    return TextLines::split(Windows1252::decode(file.readAll()));
+}
+
+void DirectionsFile::write(const QString& path, const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        const QByteArray encoded = Windows1252::encode(line);
+        if (Windows1252::decode(encoded) != line)
+            throw AppError(QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in %2 nicht gespeichert werden können")
+                               .arg(line.section(u'\t', 0, 0), fileName));
+        bytes += encoded + "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+}

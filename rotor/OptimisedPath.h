@@ -1,0 +1,28 @@
+#pragma once
+
+// The way the rotor takes to a bearing. A rotor whose travel spans more than one turn (its ends
+// may lie below 0 and above 360 degrees) can reach most bearings two ways; these rules pick the
+// shorter one. All angles in degrees, in the rotor's own azimuth scale.
+class OptimisedPath {
+public:
+    // The rotor's travel and where it stands now.
+    struct Travel {
+        double azimuth;  // current rotor azimuth
+        int minAzimuth;  // left end of travel
+        int maxAzimuth;  // right end of travel
+    };
+
+    // The rotor panel's rule: with optimisation on, a bearing more than half a turn away is taken
+    // one turn further round when that stays within the travel ends widened by the overlap angle,
+    // and is then held 1 degree inside the travel ends.
+    static double rotorTarget(double bearing, const Travel& travel, double overlap, bool optimise);
+
+    // The directions list's rule: one turn further round when that stays strictly inside the
+    // travel ends; no overlap, no clamping.
+    static double listTarget(double azimuth, const Travel& travel);
+
+    // The value moved by whole periods until it is not above upper, then until it is not below
+    // lower, as repeated subtraction and addition would, but in constant time for any size. A
+    // value that is not finite is returned unchanged.
+    static double intoRange(double value, double lower, double upper, double period);
+};
