@@ -1,0 +1,400 @@
+#include "app/Basis.h"
+#include "app/ImageWidget.h"
+#include "app/SettingsFile.h"
+#include "app/TFormA.h"
+#include "beam/AzimuthalProjection.h"
+#include "beam/BeamView.h"
+#include "beam/TForm10.h"
+#include "entry/Positions.h"
+#include "entry/TForm4.h"
+#include "geo/MapTransforms.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "rotor/RotorState.h"
+#include "settings/RadioGroup.h"
+#include "settings/TForm3.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb grey = qRgb(200, 200, 200);        // the cached beam bitmap of the view tests
+const QRgb magenta = qRgb(255, 0, 255);       // crosshair colour
+const unsigned magentaWindows = 0x00FF00FFu;  // the same as 0x00BBGGRR
+const QRgb black = qRgb(0, 0, 0);
+const QRgb red = qRgb(255, 0, 0);
+constexpr int shownSide = 400;  // pixels of the shown image
+constexpr int centre = shownSide / 2;
+const GeoPosition own{7.0417, 51.5208};
+const MapView wholeWorld{90, -90, 180, -180};
+
+// A whole-world map of 360 x 180 pixels, every pixel in its own colour.
+QImage numberedWorld()
+{
+    QImage map(360, 180, QImage::Format_RGB32);
+    for (int y = 0; y < map.height(); ++y)
+        for (int x = 0; x < map.width(); ++x)
+            map.setPixel(x, y, qRgb(x % 256, y, x / 256 * 100));
+    return map;
+}
+
+class TForm10Test : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        folder.writeReferenceData();
+        ASSERT_TRUE(world.save(folder.kartenPath(QStringLiteral("Welt.bmp")), "BMP"));
+        folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
+        ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
+    }
+
+    void TearDown() override
+    {
+        rotorState = RotorState{};
+        target = {};
+    }
+
+    void writeBeamBitmap(QSize size = {500, 500}) const
+    {
+        QImage bitmap(size, QImage::Format_RGB32);
+        bitmap.fill(grey);
+        ASSERT_TRUE(bitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+    }
+
+    void start(const QByteArray& more = {})
+    {
+        folder.writeFile(QStringLiteral("Corvane.ini"), ini + more);
+        folder.start();
+        FormA->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormA));
+    }
+
+    // Starts with the cached grey bitmap shown 400 x 400 pixels, no cities, crosshair magenta.
+    void startOnBeamMap(const QByteArray& more = {})
+    {
+        writeBeamBitmap();
+        start("[Main]\r\nMercatorkarte=0\r\n" + more);
+        FormA->setClientSize(shownSide, shownSide);
+        ASSERT_TRUE(QTest::qWaitFor([] { return Form10->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
+        Form3->RG_StaedteInseln->setItemIndex(1);
+        Form3->RG_MausPos->setItemIndex(0);
+        Form2->crosshairColor = magentaWindows;
+        Form10->RedrawBeamMap();
+    }
+
+    static QImage shown() { return Form10->BeamKarte->canvas().copy(0, 0, shownSide, shownSide); }
+    static BeamView view() { return BeamView(shownSide, Form10->beamBitmap.width(), Form10->zoomMargin); }
+    static int count(const QImage& image, QRgb colour)
+    {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += image.pixel(x, y) == colour;
+        return n;
+    }
+
+    QImage world = numberedWorld();
+    QByteArray ini;
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+};
+
+const QString generationQuestion = QStringLiteral("Beamkarte muss erst generiert werden. Das dauert einige Minuten!");
+
+TEST_F(TForm10Test, GenerationSamplesTheWorldMapSavesTheBitmapAndEndsTheProgram)
+{
+    QImage europe(70, 38, QImage::Format_RGB32);
+    europe.fill(Qt::darkGreen);
+    ASSERT_TRUE(europe.save(folder.kartenPath(QStringLiteral("Europa.bmp")), "BMP"));
+    folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N 25.00W\r\n34.00N 45.00E\r\n");
+    start("[Mercator]\r\naktuelle Karte=Europa\r\n");
+    Form2->crosshairColor = magentaWindows;
+    Form10->beamBitmapSize = 300;
+    dialogs.confirmAnswers = {true};
+
+    FormA->Beamkarte1Click();
+
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("confirm|"))) << dialogs.shown[0].toStdString();
+    EXPECT_TRUE(dialogs.shown[0].endsWith(generationQuestion));
+    EXPECT_EQ(currentMapName, QStringLiteral("Welt"));
+    QImage saved;
+    ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
+    ASSERT_EQ(saved.size(), QSize(300, 300));
+    const QRgb ownPixel = world.pixel(lonToMapBitmapX(wholeWorld, 360, own.longitude), latToMapBitmapY(wholeWorld, 180, own.latitude));
+    EXPECT_EQ(saved.pixel(150, 150), ownPixel);
+    EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
+    EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
+    EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
+    EXPECT_TRUE(Form10->beamMapLoaded);
+    EXPECT_TRUE(Form1->Karte->isHidden());
+    EXPECT_FALSE(FormA->isVisible()) << "the program ends after saving";
+}
+
+TEST_F(TForm10Test, AnsweringNoLeavesTheMercatorMapShown)
+{
+    start();
+    dialogs.confirmAnswers = {false};
+    FormA->Beamkarte1Click();
+    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("confirm|") + FormA->windowTitle() + u'|' + generationQuestion});
+    EXPECT_FALSE(QFile::exists(TForm10::beamMapPath()));
+    EXPECT_FALSE(Form1->Karte->isHidden());
+    EXPECT_TRUE(Form10->BeamKarte->isHidden());
+    EXPECT_TRUE(FormA->isVisible());
+}
+
+TEST_F(TForm10Test, WithoutTheWorldMapNothingIsCachedAndTheFailureShown)
+{
+    QFile::remove(folder.kartenPath(QStringLiteral("Welt.inf")));
+    start();
+    Form10->beamBitmapSize = 100;
+    dialogs.confirmAnswers = {true};
+    FormA->Beamkarte1Click();
+    ASSERT_EQ(dialogs.shown.size(), 2);
+    EXPECT_TRUE(dialogs.shown[1].startsWith(QStringLiteral("error|"))) << dialogs.shown[1].toStdString();
+    EXPECT_FALSE(QFile::exists(TForm10::beamMapPath()));
+    EXPECT_FALSE(FormA->isVisible());
+}
+
+TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlaces)
+{
+    writeBeamBitmap();
+    start("[Beam]\r\nLocatorPos_X=21\r\nLocatorPos_Y=31\r\nFadenkreuzanzeigePos_X=41\r\nFadenkreuzanzeigePos_Y=51\r\n");
+    ASSERT_TRUE(Form10->BeamKarte->isHidden());
+    FormA->Beamkarte1Click();
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(Form1->Karte->isHidden());
+    EXPECT_FALSE(Form10->BeamKarte->isHidden());
+    EXPECT_EQ(Form4->pos(), QPoint(21, 31));
+    EXPECT_EQ(Form2->pos(), QPoint(41, 51));
+    EXPECT_FALSE(IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
+    EXPECT_GT(count(Form10->BeamKarte->canvas(), grey), 10000) << "the cached bitmap is shown";
+
+    FormA->Karten1Click();
+    EXPECT_TRUE(Form10->BeamKarte->isHidden());
+    EXPECT_FALSE(Form1->Karte->isHidden());
+}
+
+TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
+{
+    struct Case {
+        const char* name;
+        QByteArray file;  // empty: none
+        bool beamShown;
+        bool errorShown;
+    };
+    QImage small(50, 50, QImage::Format_RGB32);
+    small.fill(grey);
+    QByteArray bmp;
+    {
+        QBuffer buffer(&bmp);
+        buffer.open(QIODevice::WriteOnly);
+        small.save(&buffer, "BMP");
+    }
+    const Case cases[] = {
+        {"readable", bmp, true, false},
+        {"missing", {}, false, false},
+        {"garbage", "BM not a bitmap", false, true},
+    };
+    for (const Case& c : cases) {
+        ScriptedDialogs boxes;
+        QFile::remove(folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
+        if (!c.file.isEmpty())
+            folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), c.file);
+        start("[Main]\r\nMercatorkarte=0\r\n");
+        EXPECT_EQ(!Form10->BeamKarte->isHidden(), c.beamShown) << c.name;
+        EXPECT_EQ(Form1->Karte->isHidden(), c.beamShown) << c.name;
+        EXPECT_EQ(Form10->beamMapLoaded, c.beamShown) << c.name;
+        EXPECT_EQ(boxes.shown.size() == 1, c.errorShown) << c.name;
+        folder.stop();
+    }
+}
+
+TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
+{
+    startOnBeamMap();
+    struct Case {
+        double distanceKm;
+        bool drawn;
+    };
+    for (const Case c : {Case{0, false}, Case{3, false}, Case{5, false}, Case{6, true}, Case{6000, true}}) {
+        target = {10, 50, 90, c.distanceKm};
+        Form10->RedrawBeamMap();
+        EXPECT_EQ(count(shown(), magenta) > 0, c.drawn) << c.distanceKm;
+    }
+    // 6000 km due east: the path through half the distance and the arc at the distance.
+    const long double radius = view().radiusOf(6000);
+    EXPECT_EQ(shown().pixel(view().polar(90, radius / 2)), magenta);
+    EXPECT_EQ(shown().pixel(view().polar(90, radius)), magenta);
+    EXPECT_EQ(shown().pixel(view().polar(90 + 29, radius)), magenta);
+    EXPECT_EQ(shown().pixel(view().polar(90 + 40, radius)), grey);
+}
+
+TEST_F(TForm10Test, CirclesSpokesAndCityDots)
+{
+    startOnBeamMap();
+    struct Case {
+        int spacingKm;
+        int circles;
+    };
+    for (const Case c : {Case{5000, 4}, Case{20038, 0}, Case{0, 0}, Case{7000, 2}}) {
+        circleSpacingKm = c.spacingKm;
+        Form10->RedrawBeamMap();
+        const QImage picture = shown();
+        // Circles crossed on the way out at 15 degrees, between two spokes.
+        int crossed = 0;
+        bool onLine = false;
+        for (int r = 5; r <= centre + 1; ++r) {
+            const bool black = picture.pixel(view().polar(15, r)) == qRgb(0, 0, 0);
+            crossed += black && !onLine;
+            onLine = black;
+        }
+        EXPECT_EQ(crossed, c.circles) << c.spacingKm;
+        EXPECT_EQ(picture.pixel(view().polar(30, 100)), black) << "a spoke";
+        EXPECT_EQ(picture.pixel(view().polar(15, 100)), grey) << "between two spokes";
+    }
+    const QPoint dortmund = view().pixelOf(ownPosition, 7.47, 51.51);
+    EXPECT_NE(shown().pixel(dortmund), red);
+    Form3->RG_StaedteInseln->setItemIndex(0);
+    Form10->RedrawBeamMap();
+    EXPECT_EQ(shown().pixel(dortmund), red);
+    EXPECT_EQ(shown().pixel(view().pixelOf(ownPosition, 151.21, -33.87)), red) << "Sydney, near the rim";
+}
+
+TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
+{
+    startOnBeamMap();
+    const QImage original = shown();
+    Form10->DrawBeamLine();
+    EXPECT_EQ(shown(), original) << "no line before the first rotor status";
+
+    rotorState.rotorAzimuth = 45;
+    Form10->DrawBeamLine();
+    const QImage at45 = shown();
+    EXPECT_NE(at45, original);
+    EXPECT_EQ(at45.pixel(view().polar(45, 120)), qRgb(255 - 200, 255 - 200, 255 - 200));
+    EXPECT_TRUE(drawState.beamLineDrawn);
+    EXPECT_DOUBLE_EQ(drawState.beamLineDirection, 45);
+
+    rotorState.rotorAzimuth = 45.9;  // less than a degree: nothing happens
+    Form10->DrawBeamLine();
+    EXPECT_EQ(shown(), at45);
+
+    rotorState.rotorAzimuth = 100;
+    Form10->DrawBeamLine();
+    EXPECT_EQ(shown().pixel(view().polar(45, 120)), grey);
+    EXPECT_NE(shown().pixel(view().polar(100, 120)), grey);
+    Form10->EraseBeamLine();
+    EXPECT_EQ(shown(), original);
+
+    Form10->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
+    Form10->RedrawBeamMap();
+    EXPECT_FALSE(drawState.beamLineDrawn);
+    EXPECT_EQ(shown(), original);
+}
+
+TEST_F(TForm10Test, ZoomStepsStayWithinTheirBoundsAndRedrawOnlyWhenAllowed)
+{
+    startOnBeamMap();
+    struct Step {
+        bool in;
+        int margin;
+        bool redrawn;
+    };
+    // The 500-pixel bitmap zooms in steps of 50 up to 200.
+    const Step steps[] = {{true, 50, true},   {true, 100, true},  {true, 150, true}, {true, 200, true},
+                          {true, 200, false}, {false, 150, true}, {false, 100, true}, {false, 50, true},
+                          {false, 0, true},   {false, 0, true}};
+    for (const Step& s : steps) {
+        Form10->BeamKarte->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
+        if (s.in)
+            FormA->Zoom1->trigger();
+        else
+            FormA->Zoom2->trigger();
+        EXPECT_EQ(Form10->zoomMargin, s.margin);
+        EXPECT_EQ(shown().pixel(3, 3) != qRgb(1, 2, 3), s.redrawn) << s.margin;
+    }
+    Form10->zoomMargin = 100;
+    QTest::mouseClick(Form10->BeamKarte, Qt::RightButton, {}, {centre, centre});
+    EXPECT_EQ(Form10->zoomMargin, 50);
+}
+
+TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
+{
+    startOnBeamMap();
+    struct Case {
+        QPoint mouse;
+        const char* bearing;
+    };
+    // 100 pixels from the centre of the 400-pixel image: half the way to the antipode.
+    const Case cases[] = {{{centre, centre - 100}, "Antennenwinkel: 0°"},
+                          {{centre + 100, centre}, "Antennenwinkel: 90°"},
+                          {{centre, centre + 100}, "Antennenwinkel: 180°"},
+                          {{centre - 100, centre}, "Antennenwinkel: 270°"},
+                          {{centre, centre}, "Antennenwinkel: 90°"}};
+    for (const Case& c : cases) {
+        FormA->P_Cursor->hide();
+        QTest::mouseMove(Form10->BeamKarte, c.mouse);
+        ASSERT_TRUE(QTest::qWaitFor([] { return FormA->P_Cursor->isVisible(); }, 1000)) << c.bearing;
+        EXPECT_EQ(FormA->Label3->text(), QString::fromUtf8(c.bearing));
+        if (c.mouse != QPoint(centre, centre)) {
+            EXPECT_EQ(FormA->Label2->text(), QStringLiteral("Entfernung: 10018,8Km")) << c.bearing;
+        }
+    }
+    EXPECT_EQ(FormA->Label1->text(), QStringLiteral("7,04°O 51,52°N JO31MM"));
+    EXPECT_EQ(FormA->P_Cursor->pos(), QPoint(centre + 10, centre + 10));
+    EXPECT_TRUE(QTest::qWaitFor([] { return FormA->P_Cursor->isHidden(); }, 2000)) << "400 ms after the last move";
+
+    QTest::mouseMove(Form10->BeamKarte, {centre + 180, centre});
+    ASSERT_TRUE(QTest::qWaitFor([] { return FormA->P_Cursor->isVisible(); }, 1000));
+    EXPECT_LT(FormA->P_Cursor->x(), centre + 180) << "flips left near the right edge";
+    QTest::mouseMove(Form10->BeamKarte, {5, 5});
+    EXPECT_TRUE(FormA->P_Cursor->isHidden()) << "beyond 20000 km";
+
+    Form3->RG_MausPos->setItemIndex(1);
+    QTest::mouseMove(Form10->BeamKarte, {centre + 20, centre + 20});
+    QTest::qWait(50);
+    EXPECT_TRUE(FormA->P_Cursor->isHidden());
+}
+
+TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
+{
+    startOnBeamMap();
+    QTest::mouseClick(Form10->BeamKarte, Qt::LeftButton, {}, {centre + 100, centre});
+    EXPECT_DOUBLE_EQ(target.bearing, 90);
+    EXPECT_NEAR(target.distance, double(AzimuthalProjection::antipodeKm / 2), 1e-6);
+    const AzimuthalProjection::Point point = AzimuthalProjection(own).pointAt(90, AzimuthalProjection::antipodeKm / 2);
+    EXPECT_NEAR(target.latitude, double(point.latitude), 1e-9);
+    EXPECT_NEAR(target.longitude, double(point.longitude), 1e-9);
+    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_EQ(shown().pixel(view().polar(90, 50)), magenta) << "redrawn with the path";
+
+    const TargetInfo before = target;
+    QTest::mouseClick(Form10->BeamKarte, Qt::LeftButton, {}, {3, 3});
+    EXPECT_EQ(target.longitude, before.longitude) << "outside the disc nothing happens";
+    EXPECT_EQ(target.distance, before.distance);
+}
+
+TEST_F(TForm10Test, SettingsAreKeptAndARefusedCircleSpacingReplaced)
+{
+    start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n[Parameter]\r\nKreise=-5\r\n");
+    EXPECT_EQ(Form10->zoomMargin, 250);
+    EXPECT_EQ(circleSpacingKm, 5000);
+    circleSpacingKm = 700;
+    folder.stop();
+    SettingsFile settings(folder.iniPath());
+    EXPECT_EQ(settings.readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), 0), 700);
+    EXPECT_EQ(settings.readInteger(QStringLiteral("Beam"), QStringLiteral("Zoom"), 0), 250);
+    EXPECT_EQ(settings.readInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 0), 321);
+}
+
+} // namespace
