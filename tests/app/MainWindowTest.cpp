@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -189,6 +190,10 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
 {
     folder.writeReferenceData();
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nMercatorkarte=0\r\n");
+    // The beam map is shown at start only when its cached bitmap exists.
+    QImage beamBitmap(50, 50, QImage::Format_RGB32);
+    beamBitmap.fill(Qt::white);
+    ASSERT_TRUE(beamBitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
     folder.start();
     FormA->show();
     Form6->resize(120, 40);
