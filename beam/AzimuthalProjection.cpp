@@ -7,6 +7,11 @@
 
 const long double AzimuthalProjection::antipodeKm = earthRadiusKm * geo_detail::pi;
 
+AzimuthalProjection::AzimuthalProjection(const GeoPosition& own)
+    : own_(own), sinOwnLatitude_(std::sin(own.latitude * degToRad)), cosOwnLatitude_(std::cos(own.latitude * degToRad))
+{
+}
+
 long double AzimuthalProjection::screenBearing(long double dx, long double dy)
 {
     long double bearing;  // degrees
@@ -23,19 +28,19 @@ long double AzimuthalProjection::screenBearing(long double dx, long double dy)
 
 AzimuthalProjection::Point AzimuthalProjection::pointAt(long double bearing, long double distanceKm) const
 {
-    const long double ownLatitude = own_.latitude * degToRad;             // radians
     const long double delta = 360 * distanceKm / (2 * antipodeKm) * degToRad;  // angular distance, radians
     // Sine of the latitude of the point, from the spherical law of cosines.
-    const long double s = std::sin(ownLatitude) * std::cos(delta)
-                          + std::cos(ownLatitude) * std::sin(delta) * std::cos(bearing * degToRad);
+    const long double cosDelta = std::cos(delta);
+    const long double s = sinOwnLatitude_ * cosDelta
+                          + cosOwnLatitude_ * std::sin(delta) * std::cos(bearing * degToRad);
     const long double colatitude = arcCosClamped(static_cast<double>(s));  // radians
     Point point;
     point.latitude = 90 - colatitude / degToRad;
 
     long double longitudeDifference = 0;  // degrees
-    const long double divisor = std::cos(ownLatitude) * std::sin(colatitude);
+    const long double divisor = cosOwnLatitude_ * std::sin(colatitude);
     if (divisor != 0) {
-        const long double q = (std::cos(delta) - std::sin(ownLatitude) * s) / divisor;
+        const long double q = (cosDelta - sinOwnLatitude_ * s) / divisor;
         longitudeDifference = arcCosClamped(static_cast<double>(q)) / degToRad;
     }
     if (bearing > 180)

@@ -18,7 +18,7 @@ public:
         long double latitude = 0;
     };
 
-    explicit AzimuthalProjection(const GeoPosition& own) : own_(own) {}
+    explicit AzimuthalProjection(const GeoPosition& own);
 
     // Bearing of a picture offset, dx to the right and dy upwards (pixels), degrees in [0, 360):
     // 0 up, 90 right, 180 down, 270 left; the offset (0, 0) gives 90.
@@ -36,4 +36,5 @@ public:
 
 private:
     GeoPosition own_;
+    long double sinOwnLatitude_, cosOwnLatitude_;  // computed once for the millions of pixels
 };
