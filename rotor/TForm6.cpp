@@ -27,8 +27,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include <type_traits>
-
 TForm6* Form6 = nullptr;
 
 namespace {
@@ -42,28 +40,6 @@ const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor yellow(255, 255, 0);
 const QColor blue(0, 0, 255);
-
-// The beam map's antenna line. DrawBeamLine and EraseBeamLine belong to the beam map window and
-// are called once that window has them; until then the beam map shows no antenna line.
-template <typename Map, typename = void>
-struct HasBeamLine : std::false_type {};
-template <typename Map>
-struct HasBeamLine<Map, std::void_t<decltype(std::declval<Map&>().DrawBeamLine()),
-                                    decltype(std::declval<Map&>().EraseBeamLine())>> : std::true_type {};
-
-template <typename Map>
-void drawBeamLine(Map* map)
-{
-    if constexpr (HasBeamLine<Map>::value)
-        map->DrawBeamLine();
-}
-
-template <typename Map>
-void eraseBeamLine(Map* map)
-{
-    if constexpr (HasBeamLine<Map>::value)
-        map->EraseBeamLine();
-}
 
 } // namespace
 
@@ -323,7 +299,7 @@ void TForm6::UpdateRotorDisplay()
         if (!isTyping())
             Edit_Azimut->setText(AzimuthEntry::display(rotorState.rotorAzimuth));
         if (ShownMap::beam())
-            drawBeamLine(Form10);
+            Form10->DrawBeamLine();
         if (ShownMap::mercator())
             Form1->DrawDirectionLine();
         if (rotorState.rotorConnected && isHidden()) {
@@ -342,7 +318,7 @@ void TForm6::UpdateRotorDisplay()
         if (Form3)
             Form3->showRotorGroups(false);
         if (Form10)
-            eraseBeamLine(Form10);
+            Form10->EraseBeamLine();
         drawState.beamLineDrawn = false;
     }
 

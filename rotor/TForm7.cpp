@@ -138,7 +138,7 @@ void TForm7::buildControls()
     connect(Neu2, &QAction::triggered, this, guarded(&TForm7::Neu1Click));
     connect(RotorSTOP1, &QAction::triggered, this, guarded(&TForm7::RotorSTOP1Click));
     // Programmatic selections are made under a signal blocker, so only the user's reach RGClick.
-    connect(RG, &QListWidget::currentRowChanged, this, guarded(&TForm7::RGClick));
+    connect(RG, &QListWidget::itemSelectionChanged, this, guarded(&TForm7::RGClick));
     connect(RG, &QListWidget::itemDoubleClicked, this, guarded(&TForm7::RGDblClick));
     connect(Speichern, &QPushButton::clicked, this, guarded(&TForm7::SpeichernClick));
     connect(Abbrechen, &QPushButton::clicked, this, guarded(&TForm7::AbbrechenClick));

@@ -1,0 +1,83 @@
+#include "rotor/DirectionsFile.h"
+
+#include "geo/AppError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DirectionsFileTest : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path() const { return dir.filePath(QStringLiteral("Data.txt")); }
+
+    void writeBytes(const QByteArray& bytes) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray readBytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_F(DirectionsFileTest, ReadAndWriteKeepEveryByteOfACrLfFile)
+{
+    // Records, lines that follow no record form, and Windows-1252 bytes, the unassigned 0x81 too.
+    const QByteArray bytes = "ABC\r\nBAKE\t-90\t5\r\nRELAIS NORD\t15\t0\r\nX\tnur Azimut\r\n"
+                             "Z\xe4hler \x80\x81\t400\t180\r\n\r\n\t\t\r\n";
+    writeBytes(bytes);
+    const auto lines = DirectionsFile::read(path());
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->size(), 7);
+    EXPECT_EQ(lines->at(4), QStringLiteral("Zähler €\u0081\t400\t180"));
+    DirectionsFile::write(path(), *lines);
+    EXPECT_EQ(readBytes(), bytes);
+}
+
+TEST_F(DirectionsFileTest, AnyLineEndReadsAndCrLfIsWritten)
+{
+    writeBytes("A\t1\t0\nB\t2\t0\rC\t3\t0\r\nD\t4\t0");
+    const auto lines = DirectionsFile::read(path());
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (QStringList{QStringLiteral("A\t1\t0"), QStringLiteral("B\t2\t0"), QStringLiteral("C\t3\t0"),
+                                   QStringLiteral("D\t4\t0")}));
+    DirectionsFile::write(path(), *lines);
+    EXPECT_EQ(readBytes(), QByteArray("A\t1\t0\r\nB\t2\t0\r\nC\t3\t0\r\nD\t4\t0\r\n"));
+}
+
+TEST_F(DirectionsFileTest, AMissingFileIsNoListAndAnUnreadableOneIsAnError)
+{
+    EXPECT_FALSE(DirectionsFile::read(path()));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data.txt")));  // exists, cannot be read as a file
+    EXPECT_THROW(DirectionsFile::read(path()), AppError);
+}
+
+TEST_F(DirectionsFileTest, AFailedWriteLeavesTheOldFileWhole)
+{
+    const QByteArray old = "ALT\t10\t0\r\n";
+    writeBytes(old);
+    // A character without a Windows-1252 form would be stored as "?".
+    EXPECT_THROW(DirectionsFile::write(path(), {QStringLiteral("NEU\t1\t0"), QStringLiteral("SP\u0141\t2\t0")}), AppError);
+    EXPECT_EQ(readBytes(), old);
+    EXPECT_THROW(DirectionsFile::write(dir.filePath(QStringLiteral("fehlt/Data.txt")), {QStringLiteral("A\t1\t0")}), AppError);
+    // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.txt")});
+}
+
+TEST_F(DirectionsFileTest, AnEmptyListWritesAnEmptyFile)
+{
+    writeBytes("A\t1\t0\r\n");
+    DirectionsFile::write(path(), {});
+    EXPECT_TRUE(QFile::exists(path()));
+    EXPECT_EQ(readBytes(), QByteArray());
+    EXPECT_EQ(DirectionsFile::read(path()), QStringList());
+}
+
+} // namespace
