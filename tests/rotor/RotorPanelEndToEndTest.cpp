@@ -1,0 +1,74 @@
+#include "LinkWait.h"
+
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include "app/Basis.h"
+#include "platform/DdeNames.h"
+#include "rotor/RotorState.h"
+#include "rotor/TForm6.h"
+#include "settings/TForm3.h"
+
+#include <QCheckBox>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QLineEdit>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+
+namespace {
+
+// The whole road from the rotor panel to a rotator: the started program links to the real rotor
+// program, which drives Hamlib's dummy rotator; a locator typed into the panel turns it.
+class RotorPanelEndToEndTest : public testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+
+    void TearDown() override
+    {
+        // The rotor program was started by the link; end it by the pid that owns its bus name.
+        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+        const QString rotorBus = DdeNames::busName(QStringLiteral("CorvaneRotor"));
+        if (const auto pid = bus->servicePid(rotorBus); pid.isValid()) {
+            ::kill(pid_t(pid.value()), SIGTERM);
+            waitFor([&] { return !bus->isServiceRegistered(rotorBus); }, 10000);
+        }
+        folder.stop();
+        rotorState = RotorState{};
+    }
+};
+
+TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
+{
+    ASSERT_TRUE(folder.copyBuiltKarten());
+    // Own station at Berlin, 13.4 degrees east, 52.5 degrees north.
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
+    QProcess registration;
+    registration.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"),
+                       {QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1")});
+    ASSERT_TRUE(registration.waitForFinished(10000));
+    ASSERT_EQ(registration.exitCode(), 0) << registration.readAllStandardError().toStdString();
+
+    folder.start();
+    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); })) << "the panel did not come up";
+    Form3->CB_RotSofort->setChecked(true);
+
+    QTest::keyClicks(Form6->Edit_Azimut, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
+    QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Return);
+    ASSERT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+    EXPECT_NEAR(target.bearing, 20, 5);
+    const double goal = rotorState.rotorTargetAzimuth;
+    EXPECT_NEAR(std::fmod(goal + 720, 360), target.bearing, 1e-9);
+
+    ASSERT_TRUE(waitFor([&] { return std::abs(rotorState.rotorAzimuth - goal) < 1; }))
+        << "rotor at " << rotorState.rotorAzimuth << ", goal " << goal;
+    ASSERT_TRUE(waitFor([&] { return Form6->Edit_Azimut->text().trimmed().toInt() == std::lround(rotorState.rotorAzimuth); }));
+    EXPECT_TRUE(drawState.mercatorLineDrawn);
+    EXPECT_NEAR(drawState.mercatorLineDirection, goal, 1.5);
+}
+
+} // namespace
