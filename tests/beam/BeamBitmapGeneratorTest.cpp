@@ -2,6 +2,8 @@
 #include "beam/BeamView.h"
 #include "geo/MapTransforms.h"
 
+#include "NumberedWorld.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,16 +11,6 @@ namespace {
 const GeoPosition jo31mm{7.0417, 51.5208};  // degrees
 const MapView wholeWorld{90, -90, 180, -180};
 const QRgb polar = qRgb(255, 0, 255);
-
-// A whole-world map of 360 x 180 pixels, 1 degree each, every pixel in its own colour.
-QImage numberedWorld()
-{
-    QImage map(360, 180, QImage::Format_RGB32);
-    for (int y = 0; y < map.height(); ++y)
-        for (int x = 0; x < map.width(); ++x)
-            map.setPixel(x, y, qRgb(x % 256, y, x / 256 * 100));
-    return map;
-}
 
 QRgb worldPixelAt(const QImage& map, double longitude, double latitude)
 {

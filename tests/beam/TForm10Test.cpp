@@ -16,6 +16,8 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
+#include "NumberedWorld.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
@@ -35,16 +37,6 @@ constexpr int shownSide = 400;  // pixels of the shown image
 constexpr int centre = shownSide / 2;
 const GeoPosition own{7.0417, 51.5208};
 const MapView wholeWorld{90, -90, 180, -180};
-
-// A whole-world map of 360 x 180 pixels, every pixel in its own colour.
-QImage numberedWorld()
-{
-    QImage map(360, 180, QImage::Format_RGB32);
-    for (int y = 0; y < map.height(); ++y)
-        for (int x = 0; x < map.width(); ++x)
-            map.setPixel(x, y, qRgb(x % 256, y, x / 256 * 100));
-    return map;
-}
 
 class TForm10Test : public testing::Test {
 protected:
