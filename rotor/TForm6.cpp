@@ -27,6 +27,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
+
 TForm6* Form6 = nullptr;
 
 namespace {
@@ -34,7 +36,8 @@ namespace {
 const char* const tagProperty = "Tag";
 constexpr int linksTag = 1, startTag = 2, rechtsTag = 3;
 constexpr int controlHeight = 20;        // pixels
-constexpr int contentWidth = 189 + 23;   // right edge of Label1, pixels
+constexpr int labelLeft = 189;           // pixels
+constexpr int designedLabelWidth = 23;   // pixels
 constexpr int locatorLength = 6;         // characters
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
@@ -51,9 +54,6 @@ TForm6::TForm6()
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, blue);
     setPalette(palette);
-    // The panel sizes itself to its controls and its border.
-    setFixedSize(panelBorder + contentWidth + panelBorder, panelBorder + controlHeight + panelBorder);
-
     PanelLinks = addPanel(QStringLiteral("PanelLinks"), QStringLiteral("<<"), 0, 27, linksTag);
     PanelStart = addPanel(QStringLiteral("PanelStart"), QStringLiteral("Ziel"), 33, 46, startTag);
     PanelRechts = addPanel(QStringLiteral("PanelRechts"), QStringLiteral(">>"), 85, 26, rechtsTag);
@@ -73,10 +73,17 @@ TForm6::TForm6()
 
     Label1 = new QLabel(QStringLiteral("Grad"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(panelBorder + 189, panelBorder, 23, controlHeight);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setAutoFillBackground(true);
-    Label1->setPalette(QApplication::palette(Label1));
+    QPalette labelPalette = Label1->palette();
+    labelPalette.setColor(QPalette::Window, QApplication::palette(Label1).color(QPalette::Window));
+    labelPalette.setColor(QPalette::WindowText, QApplication::palette(Label1).color(QPalette::WindowText));
+    Label1->setPalette(labelPalette);
+    // The designed width, or the caption's in the font at hand when that is wider.
+    const int labelWidth = std::max(designedLabelWidth, Label1->fontMetrics().horizontalAdvance(Label1->text()) + 4);
+    Label1->setGeometry(panelBorder + labelLeft, panelBorder, labelWidth, controlHeight);
+    // The panel sizes itself to its controls and its border.
+    resize(panelBorder + labelLeft + labelWidth + panelBorder, panelBorder + controlHeight + panelBorder);
 
     // A zero-size cancel button: Esc anywhere in the main window clicks it while the panel shows.
     Button1 = new QPushButton(QStringLiteral("Button1"), PanelStart);

@@ -100,7 +100,8 @@ void TForm7::buildControls()
 
     GroupBox1 = new QGroupBox(QStringLiteral("Datensatz"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setFixedSize(scaled(209), scaled(225));
+    // At least the designed size; wider where the captions need it in the font at hand.
+    GroupBox1->setMinimumSize(scaled(209), scaled(225));
     layout->addWidget(GroupBox1, 0, Qt::AlignTop);
     auto* editor = new QGridLayout(GroupBox1);
     const auto addEdit = [&](QLineEdit*& edit, const QString& name, const QString& caption, int row, int column, int span) {

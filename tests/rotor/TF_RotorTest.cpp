@@ -11,7 +11,9 @@
 #include "platform/Registry.h"
 #include "rotor/RotorState.h"
 #include "rotor/TF_Rotor.h"
+#include "settings/TForm3.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <gtest/gtest.h>
@@ -74,9 +76,11 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     EXPECT_EQ(rotorState.rotorMinAzimuth, -180);
     EXPECT_EQ(rotorState.rotorMaxAzimuth, 540);
 
-    // A target waits for the next status.
+    // A target waits for the next status. The rotor panel sets the elevation on every status,
+    // here to the parameter window's basic setting.
+    Form3->CB_Elevation->setChecked(true);
+    elevationDefault = 12.75;
     rotorState.rotorTargetAzimuth = 12.25;
-    rotorState.rotorTargetElevation = 12.75;
     rotorState.rotorSendPending = true;
     QTest::qWait(300);
     EXPECT_TRUE(macros.isEmpty());
