@@ -139,9 +139,11 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
     if (watched == Edit_Azimut && event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         ErrorBox::guard([this] { Edit_AzimutKeyDown(); });
-        // The character the key types; Tab moves the focus and types nothing here.
-        const int typed = keyEvent->text().isEmpty() || keyEvent->key() == Qt::Key_Tab ? 0 : keyEvent->text().at(0).unicode();
-        if (typed == 0)
+        // The character the key types. Control characters other than Backspace and Enter (Tab,
+        // Esc, Delete) type nothing here and keep their usual meaning.
+        const int typed = keyEvent->text().isEmpty() ? 0 : keyEvent->text().at(0).unicode();
+        const bool typesCharacter = typed >= ' ' ? typed != 0x7F : typed == AzimuthEntry::backspaceKey || typed == AzimuthEntry::enterKey;
+        if (!typesCharacter)
             return false;
         int key = typed;
         ErrorBox::guard([&] { Edit_AzimutKeyPress(key); });

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct FieldsCase {
@@ -16,6 +18,8 @@ struct FieldsCase {
     const char* editAzimuth;
     const char* editElevation;
 };
+
+void PrintTo(const FieldsCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
 
 class DirectionLineFieldsTest : public testing::TestWithParam<FieldsCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 
@@ -16,12 +18,14 @@ struct RotorCase {
     double expected;
 };
 
+void PrintTo(const RotorCase& c, std::ostream* os) { *os << c.what; }
+
 class RotorTargetTest : public testing::TestWithParam<RotorCase> {};
 
 TEST_P(RotorTargetTest, PicksTheWay)
 {
     const RotorCase& c = GetParam();
-    EXPECT_EQ(OptimisedPath::rotorTarget(c.bearing, c.travel, c.overlap, c.optimise), c.expected) << c.what;
+    EXPECT_EQ(OptimisedPath::rotorTarget(c.bearing, c.travel, c.overlap, c.optimise), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RotorTargetTest, testing::Values(
@@ -46,12 +50,14 @@ struct ListCase {
     double expected;
 };
 
+void PrintTo(const ListCase& c, std::ostream* os) { *os << c.what; }
+
 class ListTargetTest : public testing::TestWithParam<ListCase> {};
 
 TEST_P(ListTargetTest, PicksTheWay)
 {
     const ListCase& c = GetParam();
-    EXPECT_EQ(OptimisedPath::listTarget(c.azimuth, c.travel), c.expected) << c.what;
+    EXPECT_EQ(OptimisedPath::listTarget(c.azimuth, c.travel), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ListTargetTest, testing::Values(
@@ -65,13 +71,14 @@ struct RangeCase {
     double value, lower, upper, period, expected;
 };
 
+void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.value << " into " << c.lower << ".." << c.upper; }
+
 class IntoRangeTest : public testing::TestWithParam<RangeCase> {};
 
 TEST_P(IntoRangeTest, StepsByWholePeriods)
 {
     const RangeCase& c = GetParam();
-    EXPECT_DOUBLE_EQ(OptimisedPath::intoRange(c.value, c.lower, c.upper, c.period), c.expected)
-        << c.value << " into " << c.lower << ".." << c.upper;
+    EXPECT_DOUBLE_EQ(OptimisedPath::intoRange(c.value, c.lower, c.upper, c.period), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, IntoRangeTest, testing::Values(

@@ -176,6 +176,11 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
     EXPECT_EQ(Form6->Edit_Azimut->text(), QString());
     QTest::keyClicks(Form6->Edit_Azimut, QStringLiteral("4+5.x"));  // "+" and "." are dropped
     EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("45X"));
+    // Keys that type no character keep their meaning: Home, then Delete removes the "4".
+    QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Home);
+    QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Delete);
+    EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("5X"));
+    QTest::keyClicks(Form6->Edit_Azimut, QStringLiteral("4"));
     connectedStatus(130);
     EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("45X"));
 
