@@ -48,12 +48,6 @@ INSTANTIATE_TEST_SUITE_P(Table, DirectionLineFieldsTest, testing::Values(
                "00000000000000000000000000000000000000000000000000", "", "L",
                "0000000000000000000000000000000000000000000000000012", "7"}));
 
-TEST(DirectionLine, ComposesTheFieldsWithTabs)
-{
-    EXPECT_EQ(DirectionLine::compose(QStringLiteral("RELAIS NORD"), QStringLiteral("15"), QStringLiteral("0")),
-              QStringLiteral("RELAIS NORD\t15\t0"));
-}
-
 TEST(DirectionLine, EditorNumbersAreDecimalWithAPointAndNothingAfter)
 {
     const std::pair<const char*, std::optional<double>> cases[] = {

@@ -71,13 +71,4 @@ TEST_F(DirectionsFileTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.txt")});
 }
 
-TEST_F(DirectionsFileTest, AnEmptyListWritesAnEmptyFile)
-{
-    writeBytes("A\t1\t0\r\n");
-    DirectionsFile::write(path(), {});
-    EXPECT_TRUE(QFile::exists(path()));
-    EXPECT_EQ(readBytes(), QByteArray());
-    EXPECT_EQ(DirectionsFile::read(path()), QStringList());
-}
-
 } // namespace
