@@ -85,7 +85,7 @@ QStringList RotorMacros::statusLines(const Status& status)
 {
     const QString zero = QStringLiteral("0");
     return {QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
-            QString::number(status.motion), zero, zero, zero, zero,
+            QString::number(status.motion), zero, zero, status.positionRead ? QStringLiteral("1") : zero, zero,
             QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
 }
 

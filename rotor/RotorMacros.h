@@ -44,6 +44,9 @@ public:
         int motion;
         int minAzimuth;
         int maxAzimuth;
+        // The rotator's position was read: sent as field 6 = 1, which tells the panel that the
+        // reported azimuth is real and may replace a stale target.
+        bool positionRead = false;
     };
     static QStringList statusLines(const Status& status);
 

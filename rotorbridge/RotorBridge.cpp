@@ -83,6 +83,7 @@ void RotorBridge::sendStatus()
     RotorMacros::Status status{noReadingAzimuth, 0, 0, minAzimuth_, maxAzimuth_};
     if (const auto position = rotator_.position()) {
         positionFailed_ = false;
+        status.positionRead = true;
         status.azimuth = position->azimuth;
         status.elevation = position->elevation;
         if (lastAzimuth_ && std::abs(position->azimuth - *lastAzimuth_) > movingThreshold)

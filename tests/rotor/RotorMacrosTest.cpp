@@ -109,10 +109,12 @@ TEST(RotorMacros, TargetParsedFromTenths)
 
 TEST(RotorMacros, StatusRoundTripsThroughItsLines)
 {
-    const QStringList lines = RotorMacros::statusLines({123.4, 5.5, 1, -180, 540});
-    EXPECT_EQ(lines, QStringList({"1234", "55", "1", "0", "0", "0", "0", "-180", "540", "1"}));
+    EXPECT_EQ(RotorMacros::statusLines({-100000, 0, 0, 0, 360})[5], QStringLiteral("0")) << "no reading, not ready";
+    const QStringList lines = RotorMacros::statusLines({123.4, 5.5, 1, -180, 540, true});
+    EXPECT_EQ(lines, QStringList({"1234", "55", "1", "0", "0", "1", "0", "-180", "540", "1"}));
     RotorState state;
     EXPECT_EQ(RotorMacros::parseStatus(lines, state), RotorMacros::StatusResult::Complete);
+    EXPECT_EQ(state.rotorStatus6, 1);
     EXPECT_DOUBLE_EQ(state.rotorAzimuth, 123.4);
     EXPECT_DOUBLE_EQ(state.rotorElevation, 5.5);
     EXPECT_EQ(state.rotorMotion, 1);
