@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 TFormA* FormA = nullptr;
 
 namespace {
@@ -61,13 +63,13 @@ void TFormA::buildControls()
     P_Cursor = new QWidget(client_);
     P_Cursor->setObjectName(QStringLiteral("P_Cursor"));
     P_Cursor->setAutoFillBackground(true);
-    P_Cursor->resize(144, 59);
+    P_Cursor->resize(cursorPanelWidth, cursorPanelHeight);
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
     const int tops[] = {7, 20, 33, 46};
     for (int i = 0; i < 4; ++i) {
         *labels[i] = new QLabel(P_Cursor);
         (*labels[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        (*labels[i])->setGeometry(7, tops[i], 144 - 7, 13);
+        (*labels[i])->setGeometry(7, tops[i], cursorPanelWidth - 7, 13);
     }
     P_Cursor->hide();
 
@@ -202,6 +204,22 @@ void TFormA::setClientSize(int width, int height)
 {
     // The menu bar and any frame stay as they are; only the client area takes the new size.
     resize(this->width() - client_->width() + width, this->height() - client_->height() + height);
+}
+
+void TFormA::fitCursorPanel()
+{
+    // The panel keeps its designed width unless a line needs more in the font at hand.
+    QLabel* const labels[] = {Label1, Label2, Label3, Label4};
+    int widest = 0;
+    for (const QLabel* label : labels)
+        widest = std::max(widest, label->sizeHint().width());
+    const int margin = labels[0]->x();  // pixels, on either side
+    const int width = std::max(int(cursorPanelWidth), widest + 2 * margin);
+    if (width == P_Cursor->width())
+        return;
+    P_Cursor->resize(width, P_Cursor->height());
+    for (QLabel* label : labels)
+        label->resize(width - margin, label->height());
 }
 
 void TFormA::lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const

@@ -28,6 +28,11 @@ public:
     int clientHeight() const;
     void setClientSize(int width, int height);
 
+    static constexpr int cursorPanelWidth = 144, cursorPanelHeight = 59;  // designed size, pixels
+
+    // Widens the cursor panel when one of its lines does not fit in the designed width.
+    void fitCursorPanel();
+
     // Country name and prefix at a position, from the country raster and list.
     void lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const;
 

@@ -45,7 +45,6 @@ constexpr double noBeamLine = -1000;        // beamLineDirection when no line is
 constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 constexpr int progressRows = 100;           // rows built between two progress displays
-constexpr int cursorPanelWidth = 144;       // designed width of the cursor panel, pixels
 
 QSize screenSize()
 {
@@ -322,18 +321,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     // The bearing of the screen position, which is what the antenna is turned to.
     FormA->Label3->setText(QStringLiteral("Antennenwinkel: %1°").arg(roundHalfEven(spot.bearing)));
     FormA->Label4->setText(lines.country);
-    widenCursorPanel();
-}
-
-void TForm10::widenCursorPanel()
-{
-    // Labels as wide as their text; the panel grows beyond its designed width only when needed.
-    int right = 0;  // pixels
-    for (QLabel* label : {FormA->Label1, FormA->Label2, FormA->Label3, FormA->Label4}) {
-        label->adjustSize();
-        right = std::max(right, label->x() + label->width());
-    }
-    FormA->P_Cursor->resize(std::max(cursorPanelWidth, right + FormA->Label1->x()), FormA->P_Cursor->height());
+    FormA->fitCursorPanel();
 }
 
 void TForm10::MouseMoveTimerTimer()

@@ -52,7 +52,6 @@ private:
     // The margin actually cut: a hand-edited setting outside 0 .. 4/10 of the bitmap is kept within.
     int shownMargin() const;
     void generate();
-    void widenCursorPanel();
 
     bool generating_ = false;
 };

@@ -40,7 +40,6 @@ double azimuthDisplayOffset = 0;
 namespace {
 
 const QString mercator = QStringLiteral("Mercator");
-constexpr int cursorPanelWidth = 144;  // designed width of the cursor panel, pixels
 constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
 
 QString kartenFolder()
@@ -273,23 +272,7 @@ void TForm1::showCursorPanel()
     FormA->Label2->setText(lines.distance);
     FormA->Label3->setText(lines.bearing);
     FormA->Label4->setText(lines.country);
-    fitCursorPanel();
-}
-
-void TForm1::fitCursorPanel()
-{
-    // The panel keeps its designed width unless a line needs more in the font at hand.
-    QLabel* const labels[] = {FormA->Label1, FormA->Label2, FormA->Label3, FormA->Label4};
-    int widest = 0;
-    for (const QLabel* label : labels)
-        widest = std::max(widest, label->sizeHint().width());
-    const int margin = labels[0]->x();  // pixels, on either side
-    const int width = std::max(cursorPanelWidth, widest + 2 * margin);
-    if (width == FormA->P_Cursor->width())
-        return;
-    FormA->P_Cursor->resize(width, FormA->P_Cursor->height());
-    for (QLabel* label : labels)
-        label->resize(width - margin, label->height());
+    FormA->fitCursorPanel();
 }
 
 void TForm1::MouseMoveTimerTimer()

@@ -62,8 +62,6 @@ private:
     MercatorPicture picture();
     // Fills the cursor panel from cursorLon and cursorLat and shows it when "Ein" is chosen.
     void showCursorPanel();
-    // Widens the cursor panel when a line does not fit in its designed width.
-    void fitCursorPanel();
     // Removes the zoom rectangle shown, by inverting it once more.
     void removeDragRect();
 
