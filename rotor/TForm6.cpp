@@ -12,7 +12,6 @@
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
-#include "platform/Dialogs.h"
 #include "rotor/AzimuthEntry.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorState.h"
@@ -251,7 +250,8 @@ void TForm6::Edit_AzimutKeyPress(int& key)
     if (key != AzimuthEntry::enterKey)
         return;
     setTyping(false);
-    const QString text = Edit_Azimut->text();
+    // Typed letters are upper-cased by the key filter; pasted text is upper-cased here.
+    const QString text = Edit_Azimut->text().toUpper();
     if (text.isEmpty())
         return;
     if (text.size() == locatorLength && IsLocatorText(text))
@@ -280,11 +280,9 @@ void TForm6::takeBearing(const QString& text)
 {
     const auto bearing = AzimuthEntry::bearing(text);
     if (!bearing) {
-        // Nothing moves: the target falls back to where the rotor stands.
+        // Nothing moves: the target falls back to where the rotor stands, without a message.
         rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
         rotorState.rotorSendPending = false;
-        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
-        focusField();
         return;
     }
     const double azimuth = OptimisedPath::intoRange(*bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
