@@ -47,13 +47,15 @@ Program::~Program()
 }
 
 template <typename Window>
-void Program::create()
+void Program::create(Window*& instance)
 {
     Window* window = nullptr;
     ErrorBox::guard([&] { window = construct<Window>(executableFolder_); });
-    if (!window)
+    if (!window) {
+        instance = nullptr;  // a constructor that failed after publishing itself
         return;
-    Created created{window, {}};
+    }
+    Created created{window, {}, [&instance] { instance = nullptr; }};
     if constexpr (HasFormDestroy<Window>::value)
         created.formDestroy = [window] { window->FormDestroy(); };
     windows_.push_back(std::move(created));
@@ -61,17 +63,17 @@ void Program::create()
 
 void Program::createWindows()
 {
-    create<TFormA>();
-    create<TFormHelpAbout>();
-    create<TForm1>();
-    create<TForm10>();
-    create<TF_Rotor>();
-    create<TFormHilfe>();
-    create<TForm2>();
-    create<TForm3>();
-    create<TForm4>();
-    create<TForm6>();
-    create<TForm7>();
+    create(FormA);
+    create(FormHelpAbout);
+    create(Form1);
+    create(Form10);
+    create(F_Rotor);
+    create(FormHilfe);
+    create(Form2);
+    create(Form3);
+    create(Form4);
+    create(Form6);
+    create(Form7);
 }
 
 int Program::run()
@@ -85,22 +87,17 @@ int Program::run()
 
 void Program::destroyWindows()
 {
+    // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
+    // loop, and nothing may then work on windows that are half gone.
+    for (const Created& created : windows_)
+        for (QTimer* timer : created.window->findChildren<QTimer*>())
+            timer->stop();
     while (!windows_.empty()) {
         Created last = std::move(windows_.back());
         windows_.pop_back();
         if (last.formDestroy)
             ErrorBox::guard(last.formDestroy);
+        last.forget();
         delete last.window;
     }
-    FormA = nullptr;
-    Form1 = nullptr;
-    Form2 = nullptr;
-    Form3 = nullptr;
-    Form4 = nullptr;
-    Form6 = nullptr;
-    Form7 = nullptr;
-    Form10 = nullptr;
-    F_Rotor = nullptr;
-    FormHilfe = nullptr;
-    FormHelpAbout = nullptr;
 }

@@ -23,12 +23,14 @@ public:
     void destroyWindows();
 
 private:
+    // Creates one window; its global instance pointer is cleared again when it is destroyed.
     template <typename Window>
-    void create();
+    void create(Window*& instance);
 
     struct Created {
         QWidget* window;
         std::function<void()> formDestroy;  // empty for windows that keep no settings
+        std::function<void()> forget;       // clears the window's global instance pointer
     };
 
     QString executableFolder_;

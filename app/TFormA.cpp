@@ -157,10 +157,12 @@ void TFormA::buildMenu()
 void TFormA::FormCreate()
 {
     programFolder = QDir(executableFolder_).absolutePath() + u'/';
+    // The settings object comes first, although the file opens in a later step: every window
+    // created after this one reads and writes through it, also when a step below fails.
+    IniFile = new SettingsFile(programFolder + QStringLiteral("Corvane.ini"));
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
     Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
-    IniFile = new SettingsFile(programFolder + QStringLiteral("Corvane.ini"));
     ReferenceDataLoader::readCountryRaster(programFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
     countryList = ReferenceDataLoader::readCountryList(programFolder + QStringLiteral("Karten/Laenderliste.txt"));

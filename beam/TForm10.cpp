@@ -93,7 +93,10 @@ void TForm10::FormCreate()
 
     BeamKarte->resize(IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
                       IniFile->readInteger(beam, QStringLiteral("Hoch"), 500));
+    // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
     zoomMargin = IniFile->readInteger(beam, QStringLiteral("Zoom"), 0);
+    if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
+        zoomMargin = 0;
     circleSpacingKm = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
     if (circleSpacingKm <= 0)

@@ -97,7 +97,7 @@ TForm4::TForm4()
     connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
     Positionstimer->start();
 
-    FormCreate();
+    ErrorBox::guard([this] { FormCreate(); });
 }
 
 QGroupBox* TForm4::buildGroup(const QString& title, const Fields& fields, int locatorTag)

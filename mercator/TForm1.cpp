@@ -98,7 +98,10 @@ void TForm1::FormCreate()
     LocatorPos_Y = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_Y"), 350);
     FadenkreuzAnzeigePos_X = IniFile->readInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), 5);
     FadenkreuzAnzeigePos_Y = IniFile->readInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_Y"), 350);
-    cityMarkerSize = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
+    // A hand-edited size beyond any sensible dot would make every redraw take seconds.
+    const int markerSize = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
+    if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
+        cityMarkerSize = markerSize;
     const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
 
     buildMapMenu(wantedMapName_);

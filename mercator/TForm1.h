@@ -72,5 +72,6 @@ private:
 extern TForm1* Form1;
 // Pen width of the city and island markers on both maps, pixels.
 extern int cityMarkerSize;
+constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken
 // Degrees added to the rotor azimuth before the antenna line is drawn.
 extern double azimuthDisplayOffset;

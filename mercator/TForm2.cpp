@@ -96,7 +96,7 @@ TForm2::TForm2()
     connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
     Positionstimer->start();
 
-    FormCreate();
+    ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate()

@@ -56,7 +56,7 @@ TF_Rotor::TF_Rotor()
     connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
     connect(AntDaten, &DdeServer::conversationClosed, this, [this] { DdeClientConv1Close(); });
     connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
-    FormCreate();
+    ErrorBox::guard([this] { FormCreate(); });
 }
 
 TF_Rotor::~TF_Rotor() = default;

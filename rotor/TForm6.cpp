@@ -94,7 +94,7 @@ TForm6::TForm6()
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
-    FormCreate();
+    ErrorBox::guard([this] { FormCreate(); });
 }
 
 QLabel* TForm6::addPanel(const QString& name, const QString& caption, int left, int width, int tag)

@@ -4,18 +4,21 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 std::optional<double> ParameterRules::readLocaleNumber(const QString& text)
 {
     bool ok = false;
     const double value = QLocale().toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 std::optional<double> ParameterRules::readPointDecimal(const QString& text)
 {
     bool ok = false;
     const double value = text.toDouble(&ok);  // C format: point separator, no group separators
-    return ok ? std::optional<double>(value) : std::nullopt;
+    // "nan" and "inf" parse, but are no angle: they would stop every rotor target from going out.
+    return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
 int ParameterRules::toInteger(const QString& text)

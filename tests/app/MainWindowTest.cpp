@@ -3,6 +3,7 @@
 #include "app/ImageWidget.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
+#include "mercator/TForm1.h"
 #include "entry/TForm4.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
@@ -149,11 +150,44 @@ TEST_F(MainWindowTest, ReadOnlySettingsFileGivesErrorBoxesAndShutDownGoesOn)
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
     QFile::setPermissions(folder.iniPath(), QFile::ReadOwner);
     folder.start();
+    // While a box is open the event loop runs: no window already destroyed may still be reached,
+    // and no timer may fire into the half-closed program.
+    QStringList stillReachable;
+    dialogs.whileShown = [&] {
+        QTest::qWait(50);
+        if (Form7 || Form6)
+            stillReachable << dialogs.shown.last();
+        if (FormA && FormA->Timer1->isActive())
+            stillReachable << QStringLiteral("Timer1");
+    };
     folder.stop();
+    EXPECT_TRUE(stillReachable.isEmpty()) << stillReachable.join(u'\n').toStdString();
     EXPECT_GE(dialogs.shown.size(), 2) << "one box per window that fails to save";
     for (const QString& box : dialogs.shown)
         EXPECT_TRUE(box.startsWith(QStringLiteral("error|Corvane|Die Einstellungsdatei "))) << box.toStdString();
     EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), QByteArray("[Main]\r\nLinks=50\r\n"));
+}
+
+TEST_F(MainWindowTest, AProgramFolderThatCannotBeEnteredGivesErrorsButNoCrash)
+{
+    Program program(folder.path() + QStringLiteral("fehlt/"));
+    program.createWindows();
+    ASSERT_FALSE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Der Ordner "))) << dialogs.shown[0].toStdString();
+    EXPECT_NE(Form7, nullptr) << "the other windows are still created";
+    program.destroyWindows();
+    EXPECT_EQ(FormA, nullptr);
+    finalizeBasis();
+}
+
+TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
+{
+    folder.writeReferenceData();
+    folder.writeFile(QStringLiteral("Corvane.ini"),
+                     "[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
+    folder.start();
+    EXPECT_EQ(Form10->zoomMargin, 0);
+    EXPECT_EQ(cityMarkerSize, 3);
 }
 
 TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)

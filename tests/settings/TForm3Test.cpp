@@ -262,6 +262,10 @@ TEST_F(ParameterWindowTest, UnreadableStoredNumbersFallBack)
         {"C", "Ueberlappung=viel", &TForm3::E_Ueberlappung, "0", &overlapAngle, 0},
         {"C", "Ueberlappung=", &TForm3::E_Ueberlappung, "0", &overlapAngle, 0},
         {"C", "Ueberlappung=20", &TForm3::E_Ueberlappung, "20", &overlapAngle, 20},
+        // Parsed as numbers by the libraries, but no angles.
+        {"C", "Elevation=nan", &TForm3::EditElevation, "3", &elevationDefault, 3},
+        {"C", "Ueberlappung=inf", &TForm3::E_Ueberlappung, "0", &overlapAngle, 0},
+        {"C", "Anzeigefehler=-inf", &TForm3::E_AziFehl, "", &azimuthDisplayOffset, 0},
     };
     for (const Case& c : cases) {
         ProgramFolder run;

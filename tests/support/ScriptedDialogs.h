@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 // Replaces the modal boxes while it lives: records every box and answers from a script.
@@ -40,10 +41,14 @@ public:
     QStringList shown;
     std::deque<bool> confirmAnswers;                   // No when empty
     std::deque<std::optional<unsigned>> colorAnswers;  // cancelled when empty
+    // Runs while a box is shown, as the user reads it (a real box runs an event loop meanwhile).
+    std::function<void()> whileShown;
 
 private:
     void record(const QString& kind, const QString& caption, const QString& text)
     {
         shown << kind + u'|' + caption + u'|' + text;
+        if (whileShown)
+            whileShown();
     }
 };
