@@ -1,6 +1,8 @@
 #include "app/ImageWidget.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent)
 {
@@ -12,6 +14,19 @@ void ImageWidget::setCanvas(const QImage& image)
 {
     canvas_ = image;
     update();
+}
+
+void ImageWidget::createScreenSurface()
+{
+    QImage surface(screenSize(), QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    setCanvas(surface);
+}
+
+QSize ImageWidget::screenSize()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1920, 1080);
 }
 
 void ImageWidget::paintEvent(QPaintEvent*)

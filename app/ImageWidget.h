@@ -12,6 +12,10 @@ public:
 
     QImage& canvas() { return canvas_; }
     void setCanvas(const QImage& image);
+    // A white surface as large as the screen, so the image can grow without a new surface.
+    void createScreenSurface();
+
+    static QSize screenSize();  // pixels of the primary screen
 
 signals:
     void mousePressed(QMouseEvent* event);

@@ -28,7 +28,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -45,12 +44,6 @@ constexpr double noBeamLine = -1000;        // beamLineDirection when no line is
 constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 constexpr int progressRows = 100;           // rows built between two progress displays
-
-QSize screenSize()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1920, 1080);
-}
 
 QColor crosshairColour()
 {
@@ -84,10 +77,7 @@ void TForm10::FormCreate()
 {
     drawState.beamLineDrawn = false;
 
-    // One surface as large as the screen, so the image can grow without a new surface.
-    QImage surface(screenSize(), QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    BeamKarte->setCanvas(surface);
+    BeamKarte->createScreenSurface();
     beamBitmap = QImage();
     beamMapLoaded = false;
 
@@ -199,7 +189,7 @@ void TForm10::generate()
 
     zoomMargin = 0;
     BeamKarte->show();
-    const int shown = screenSize().height() / 2;  // pixels
+    const int shown = ImageWidget::screenSize().height() / 2;  // pixels
     BeamKarte->setGeometry(0, 0, shown, shown);
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     QCoreApplication::processEvents();

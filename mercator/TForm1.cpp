@@ -23,11 +23,9 @@
 #include "settings/TForm3.h"
 
 #include <QAction>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -45,12 +43,6 @@ constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forc
 QString kartenFolder()
 {
     return programFolder + QStringLiteral("Karten/");
-}
-
-QSize screenSize()
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->size() : QSize(1920, 1080);
 }
 
 // True when exactly these buttons and these of Shift, Alt and Ctrl are held.
@@ -83,10 +75,7 @@ void TForm1::FormCreate()
     target = {};
     drawState.mercatorLineDrawn = false;
 
-    // One surface as large as the screen, so the image can grow without a new surface.
-    QImage surface(screenSize(), QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    Karte->setCanvas(surface);
+    Karte->createScreenSurface();
     Karte->resize(IniFile->readInteger(mercator, QStringLiteral("Breit"), 600),
                   IniFile->readInteger(mercator, QStringLiteral("Hoch"), 300));
 
@@ -300,7 +289,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
     if (event->button() != Qt::LeftButton || zoomStack.empty())
         return;
     const QPoint mouse = event->position().toPoint();
-    if (std::abs(dragStartX - mouse.x()) < screenSize().width() / 20) {
+    if (std::abs(dragStartX - mouse.x()) < ImageWidget::screenSize().width() / 20) {
         // A click: the point becomes the target; the rotor turns only when the user says so.
         const MapView& view = zoomStack.back();
         target = TargetPoint::seenFrom(ownPosition, static_cast<double>(viewXToLon(view, Karte->width(), mouse.x())),
