@@ -5,9 +5,12 @@
 const QString DdeNames::interfaceName = QStringLiteral("dde.Conversation");
 const QString DdeNames::executeMethod = QStringLiteral("Execute");
 
-namespace {
+QString DdeNames::busName(const QString& service)
+{
+    return QStringLiteral("dde.") + busElement(service);
+}
 
-QString sanitised(const QString& name)
+QString DdeNames::busElement(const QString& name)
 {
     QString result = name;
     for (QChar& c : result) {
@@ -20,16 +23,9 @@ QString sanitised(const QString& name)
     return result;
 }
 
-} // namespace
-
-QString DdeNames::busName(const QString& service)
-{
-    return QStringLiteral("dde.") + sanitised(service);
-}
-
 QString DdeNames::objectPath(const QString& topic)
 {
-    return u'/' + sanitised(topic);
+    return u'/' + busElement(topic);
 }
 
 QString DdeNames::programService(const QString& path)

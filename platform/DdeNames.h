@@ -14,6 +14,10 @@ public:
     static QString busName(const QString& service);
     static QString objectPath(const QString& topic);
 
+    // A name turned into one bus-name element: characters outside [A-Za-z0-9_] become "_", and a
+    // "_" goes before a leading digit. Window names for window messages use the same rule.
+    static QString busElement(const QString& name);
+
     // The service of a program given by its path: its file name without a trailing ".exe".
     static QString programService(const QString& path);
     // The service a program registers for itself: its file name up to the first ".".

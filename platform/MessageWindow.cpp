@@ -1,5 +1,7 @@
 #include "platform/MessageWindow.h"
 
+#include "platform/DdeNames.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -13,17 +15,6 @@ const QString interfaceName = QStringLiteral("org.corvane.WindowMessages");
 QDBusConnection bus()
 {
     return QDBusConnection::sessionBus();
-}
-
-// Bus names allow [A-Za-z0-9_] in an element, and no element may start with a digit.
-QString sanitised(const QString& text)
-{
-    QString out;
-    for (const QChar c : text)
-        out += (c.isLetterOrNumber() && c.unicode() < 128) || c == u'_' ? c : u'_';
-    if (out.isEmpty() || out[0].isDigit())
-        out.prepend(u'_');
-    return out;
 }
 
 QDBusMessage call(qint64 handle, const QString& method, const QVariantList& arguments)
@@ -61,7 +52,7 @@ MessageWindow::~MessageWindow()
 
 QString MessageWindow::busName(const QString& windowName)
 {
-    return QStringLiteral("wm.") + sanitised(windowName);
+    return QStringLiteral("wm.") + DdeNames::busElement(windowName);
 }
 
 QString MessageWindow::handleBusName(qint64 handle)

@@ -1,31 +1,11 @@
 #pragma once
 
-#include <QByteArray>
-#include <QProcess>
-#include <QStringList>
+#include <QString>
 
-// A session bus of the test's own, so that parallel tests never share bus names. Must exist
-// before the process first touches QDBusConnection::sessionBus().
+// A private session bus for the whole test process: started before the first test, so that
+// QDBusConnection::sessionBus() of the code under test connects to it and not to a bus that other
+// tests share; stopped after the last.
 class PrivateBus {
 public:
-    PrivateBus()
-    {
-        daemon_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
-        if (daemon_.waitForStarted(5000) && daemon_.waitForReadyRead(5000))
-            address_ = daemon_.readLine().trimmed();
-        if (!address_.isEmpty())
-            qputenv("DBUS_SESSION_BUS_ADDRESS", address_);
-    }
-    ~PrivateBus()
-    {
-        daemon_.kill();
-        daemon_.waitForFinished(2000);
-    }
-
-    bool isRunning() const { return !address_.isEmpty(); }
-    const QByteArray& address() const { return address_; }
-
-private:
-    QProcess daemon_;
-    QByteArray address_;
+    static QString address();
 };
