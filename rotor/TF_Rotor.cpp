@@ -103,13 +103,26 @@ void TF_Rotor::ConnectRotor()
     if (Form7)
         Form7->LoadDirections();
     const QString service = DdeNames::programService(path);
-    if (!DdeClientConv1->connectTo(service, rotorTopic)
-        && QProcess::startDetached(path, {}, program.path()))
+    if (!DdeClientConv1->connectTo(service, rotorTopic) && startRotorProgram(path))
         DdeClientConv1->connectTo(service, rotorTopic);
     if (!DdeClientConv1->isConnected())
         return;  // the next tick tries again
     rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
     rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+}
+
+bool TF_Rotor::startRotorProgram(const QString& path)
+{
+    if (lastStart_.isValid() && lastStart_.elapsed() < restartPause)
+        return false;
+    lastStart_.start();
+    // Detached, with no pipe of ours kept open in it.
+    QProcess process;
+    process.setProgram(path);
+    process.setWorkingDirectory(QFileInfo(path).path());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    return process.startDetached();
 }
 
 void TF_Rotor::AntDatenExecuteMacro(const QString&, const QStringList& macro)

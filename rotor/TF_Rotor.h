@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
 
@@ -42,8 +43,15 @@ public:
     DdeServer* AntDaten;
     DdeClientConversation* DdeClientConv1;
 
+    // Pause between two starts of the rotor program, ms: one that cannot open its rotator ends at
+    // once and must not be started again at every tick.
+    static constexpr qint64 restartPause = 30000;
+
 private:
+    bool startRotorProgram(const QString& path);
+
     std::unique_ptr<NamedMutex> rotorMutex;  // held while connected
+    QElapsedTimer lastStart_;                // since the last start of the rotor program
     QStringList rotorMacroLines;             // the outgoing macro being built
 };
 

@@ -1,5 +1,5 @@
 #include "LinkWait.h"
-#include "PrivateBus.h"
+#include "support/PrivateBus.h"
 
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -16,6 +16,8 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +121,32 @@ TEST_F(TF_RotorTest, StatusIsTakenWhileNotConnected)
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("-100000\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n360\r\n1\r\n")));
     ASSERT_TRUE(waitFor([] { return rotorState.rotorMaxAzimuth == 360; }));
     EXPECT_EQ(rotorState.rotorAzimuth, RotorState::noStatus);
+    EXPECT_FALSE(rotorState.rotorConnected);
+}
+
+} // namespace
+
+namespace {
+
+// A rotor program that cannot open its rotator ends at once; the link starts it again only
+// after a pause, not at every tick.
+TEST(TF_RotorRestartTest, AFailingRotorProgramIsNotStartedAtEveryTick)
+{
+    ASSERT_FALSE(PrivateBus::address().isEmpty());
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    folder.writeReferenceData();
+    const QString starts = folder.path() + QStringLiteral("starts.txt");
+    const QString program = folder.path() + QStringLiteral("BrokenRotor");
+    folder.writeFile(QStringLiteral("BrokenRotor"), QStringLiteral("#!/bin/sh\necho start >> '%1'\nexit 1\n").arg(starts).toUtf8());
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), program));
+    folder.start();
+    for (int tick = 0; tick < 3; ++tick)
+        F_Rotor->Timer1Timer();
+    ASSERT_TRUE(waitFor([&] { return QFile::exists(starts); }));
+    QTest::qWait(300);
+    EXPECT_EQ(folder.readFile(QStringLiteral("starts.txt")), QByteArray("start\n"));
     EXPECT_FALSE(rotorState.rotorConnected);
 }
 
