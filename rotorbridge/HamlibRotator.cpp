@@ -4,6 +4,8 @@
 
 #include <hamlib/rotator.h>
 
+#include <cmath>
+
 namespace {
 
 QString errorText(int code)
@@ -69,6 +71,9 @@ std::optional<HamlibRotator::Position> HamlibRotator::position()
     azimuth_t azimuth = 0;
     elevation_t elevation = 0;
     if (!rot_ || rot_get_position(rot_, &azimuth, &elevation) != RIG_OK)
+        return std::nullopt;
+    // A remote rotator may answer with anything; a position that is no number counts as unread.
+    if (!std::isfinite(azimuth) || !std::isfinite(elevation) || std::abs(azimuth) > 100000 || std::abs(elevation) > 100000)
         return std::nullopt;
     return Position{azimuth, elevation};
 }

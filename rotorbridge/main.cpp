@@ -64,6 +64,10 @@ int main(int argc, char** argv)
     if (!openError.isEmpty())
         return fail(openError + u'.', 1);
     const auto [minAzimuth, maxAzimuth] = travelEnds(*options, rotator);
+    // One end given and the other taken from the rotator can cross; such a range is no range.
+    if (minAzimuth >= maxAzimuth)
+        return fail(QStringLiteral("Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen.")
+                        .arg(minAzimuth).arg(maxAzimuth), 2);
 
     RotorBridge bridge(bus, service, rotator, minAzimuth, maxAzimuth);
     if (!bridge.start())

@@ -160,3 +160,24 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 }
 
 } // namespace
+
+namespace {
+
+// Travel ranges the rotor program refuses with exit code 2 and a message.
+TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
+{
+    const QStringList cases[] = {
+        {"--model", "1", "--min-az", "500"},             // above the dummy rotator's own right end
+        {"--model", "1", "--min-az", "90", "--max-az", "90"},
+        {"--model", "1", "--max-az", "-300"},
+    };
+    for (const QStringList& options : cases) {
+        QProcess program;
+        program.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"), options);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitCode(), 2) << options.join(u' ').toStdString();
+        EXPECT_FALSE(program.readAllStandardError().isEmpty());
+    }
+}
+
+} // namespace
