@@ -196,6 +196,8 @@ QStringList TForm7::listLines() const
 void TForm7::LoadDirections()
 {
     const QSignalBlocker blocker(RG);
+    const QStringList before = listLines();
+    const int selected = selectedRow();
     RG->clear();
     std::optional<QStringList> lines;
     try {
@@ -213,6 +215,10 @@ void TForm7::LoadDirections()
     ListBox1->addItems(*lines);
     for (const QString& line : *lines)
         RG->addItem(DirectionLine::identifier(line));
+    // The rotor link reloads at every connection attempt; an unchanged list keeps its selection,
+    // so that an open editor still replaces the line it was opened for instead of adding one.
+    if (*lines == before)
+        selectRow(selected);
 }
 
 void TForm7::storeLines(const QStringList& lines)

@@ -175,6 +175,7 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
     EXPECT_EQ(rotorState.rotorTargetElevation, 4);
 
     Form7->E_Azimut->setText(QStringLiteral("50"));
+    Form7->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
     Form7->SpeichernClick();
     EXPECT_EQ(folder.readFile(dataFile), QByteArray("BAKE\t100\t0\r\nBAKE\t50\t0\r\nbake\t300\t0\r\n"));
     // Reloaded and sorted; of the rows named exactly "BAKE" the last is selected, not "bake".
