@@ -1,5 +1,5 @@
 #include "LinkWait.h"
-#include "PrivateBus.h"
+#include "support/PrivateBus.h"
 
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
