@@ -63,6 +63,9 @@ void Logger32Link::send(qint64 wParam, qint64 lParam)
 
 void Logger32Link::ConnectLogger32()
 {
+    // A menu click while a handshake waits for Logger32 must not start a second one inside it.
+    if (handshakeRunning_)
+        return;
     mainWindow();
     logger32Window = MessageWindow::findWindow(QStringLiteral("Logger32"));
     if (logger32Window == 0) {
@@ -123,6 +126,8 @@ void Logger32Link::completeHandshake()
 
 void Logger32Link::DisconnectLogger32()
 {
+    if (handshakeRunning_)
+        return;
     if (logger32Window != 0) {
         send(4, 0);
         pause(logger32Pause);
