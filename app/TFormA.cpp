@@ -208,8 +208,12 @@ void TFormA::setClientSize(int width, int height)
     resize(this->width() - client_->width() + width, this->height() - client_->height() + height);
 }
 
-void TFormA::fitCursorPanel()
+void TFormA::showCursorLines(const QString& position, const QString& distance, const QString& bearing, const QString& country)
 {
+    Label1->setText(position);
+    Label2->setText(distance);
+    Label3->setText(bearing);
+    Label4->setText(country);
     // The panel keeps its designed width unless a line needs more in the font at hand.
     QLabel* const labels[] = {Label1, Label2, Label3, Label4};
     int widest = 0;

@@ -30,8 +30,8 @@ public:
 
     static constexpr int cursorPanelWidth = 144, cursorPanelHeight = 59;  // designed size, pixels
 
-    // Widens the cursor panel when one of its lines does not fit in the designed width.
-    void fitCursorPanel();
+    // Fills the cursor panel's four lines and widens the panel when one does not fit.
+    void showCursorLines(const QString& position, const QString& distance, const QString& bearing, const QString& country);
 
     // Country name and prefix at a position, from the country raster and list.
     void lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const;

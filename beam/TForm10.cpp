@@ -309,12 +309,9 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     QString country, prefix;
     FormA->lookupCountry(longitude, latitude, country, prefix);
     const CursorReadout::Lines lines = CursorReadout::lines(ownPosition, longitude, latitude, country);
-    FormA->Label1->setText(lines.position);
-    FormA->Label2->setText(lines.distance);
     // The bearing of the screen position, which is what the antenna is turned to.
-    FormA->Label3->setText(QStringLiteral("Antennenwinkel: %1°").arg(roundHalfEven(spot.bearing)));
-    FormA->Label4->setText(lines.country);
-    FormA->fitCursorPanel();
+    FormA->showCursorLines(lines.position, lines.distance,
+                           QStringLiteral("Antennenwinkel: %1°").arg(roundHalfEven(spot.bearing)), lines.country);
 }
 
 void TForm10::MouseMoveTimerTimer()

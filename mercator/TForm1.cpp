@@ -260,11 +260,7 @@ void TForm1::showCursorPanel()
     QString country, prefix;
     FormA->lookupCountry(longitude, latitude, country, prefix);
     const CursorReadout::Lines lines = CursorReadout::lines(ownPosition, longitude, latitude, country);
-    FormA->Label1->setText(lines.position);
-    FormA->Label2->setText(lines.distance);
-    FormA->Label3->setText(lines.bearing);
-    FormA->Label4->setText(lines.country);
-    FormA->fitCursorPanel();
+    FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void TForm1::MouseMoveTimerTimer()
