@@ -292,6 +292,19 @@ void TForm6::takeBearing(const QString& text)
 
 // ---- Status ---------------------------------------------------------------------------------
 
+void TForm6::HideRotorDisplay()
+{
+    hide();
+    if (Form1)
+        Form1->EraseDirectionLine();
+    FormA->Feststationen1->setVisible(false);
+    if (Form3)
+        Form3->showRotorGroups(false);
+    if (Form10)
+        Form10->EraseBeamLine();
+    drawState.beamLineDrawn = false;
+}
+
 void TForm6::UpdateRotorDisplay()
 {
     PanelStart->setText(rotorState.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
@@ -318,15 +331,7 @@ void TForm6::UpdateRotorDisplay()
             focusField();
         }
     } else {
-        hide();
-        if (Form1)
-            Form1->EraseDirectionLine();
-        FormA->Feststationen1->setVisible(false);
-        if (Form3)
-            Form3->showRotorGroups(false);
-        if (Form10)
-            Form10->EraseBeamLine();
-        drawState.beamLineDrawn = false;
+        HideRotorDisplay();
     }
 
     // A target left from before the first report must not move the rotor on a later send.

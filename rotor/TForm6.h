@@ -32,6 +32,9 @@ public:
     void Edit_AzimutKeyPress(int& key);
     // Shows the rotor program's latest status; called by the rotor link after every status.
     void UpdateRotorDisplay();
+    // Hides the panel, its menu item and parameter groups and erases the rotor heading on both
+    // maps: the rotor program reported that it has no reading, or the link to it is lost.
+    void HideRotorDisplay();
 
     int clientHeight() const { return height() - 2 * borderWidth(); }
     int borderWidth() const { return panelBorder; }

@@ -200,6 +200,8 @@ void TForm7::LoadDirections()
     const int selected = selectedRow();
     RG->clear();
     std::optional<QStringList> lines;
+    // Stamped before reading: a change made while reading shows at the next comparison.
+    loaded_ = FileStamp::of(dataPath());
     try {
         lines = DirectionsFile::read(dataPath());
         loadError_.clear();
@@ -219,6 +221,12 @@ void TForm7::LoadDirections()
     // so that an open editor still replaces the line it was opened for instead of adding one.
     if (*lines == before)
         selectRow(selected);
+}
+
+void TForm7::LoadDirectionsIfChanged()
+{
+    if (!loadError_.isEmpty() || FileStamp::of(dataPath()) != loaded_)
+        LoadDirections();
 }
 
 void TForm7::storeLines(const QStringList& lines)
