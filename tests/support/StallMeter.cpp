@@ -1,0 +1,19 @@
+#include "support/StallMeter.h"
+
+#include <algorithm>
+
+StallMeter::StallMeter()
+{
+    tick_.setTimerType(Qt::PreciseTimer);
+    connect(&tick_, &QTimer::timeout, this, [this] {
+        longest_ = std::max(longest_, sinceLast_.restart());
+    });
+    sinceLast_.start();
+    tick_.start(1);
+}
+
+qint64 StallMeter::longestGapMs() const
+{
+    // A stall still going on counts too.
+    return std::max(longest_, sinceLast_.elapsed());
+}
