@@ -20,8 +20,9 @@ public:
     static constexpr int logger32Pause = 100;  // ms after each message sent
     static constexpr int attemptCount = 5;     // announcements, one per message name
     static constexpr int countedReplies = 10;  // replies after the announcement that may come before reply 3
-    // Bounds on one wait, ms: for a posted reply, and for the answer to a sent message. Without
-    // them a silent or hung Logger32 would keep the link busy for ever. Tests shorten them.
+    // Bounds on one wait, ms: for a posted reply, and for the answer of Logger32's window (to a
+    // sent message, or to the question for its handle). Without them a silent or hung Logger32
+    // would keep the link busy for ever. Tests shorten them.
     static int replyTimeout;
     static int sendTimeout;
     static int disconnectPause;  // ms after the leave message; tests shorten it
