@@ -1,11 +1,15 @@
 #include "support/StallMeter.h"
 
+#include <QThread>
+
 #include <algorithm>
 
-StallMeter::StallMeter()
+StallMeter::StallMeter() : loopLevel_(QThread::currentThread()->loopLevel())
 {
     tick_.setTimerType(Qt::PreciseTimer);
     connect(&tick_, &QTimer::timeout, this, [this] {
+        if (QThread::currentThread()->loopLevel() > loopLevel_)
+            return;
         longest_ = std::max(longest_, sinceLast_.restart());
     });
     sinceLast_.start();

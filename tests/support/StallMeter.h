@@ -6,7 +6,8 @@
 
 // Measures how long the event loop stays away while it lives: a 1 ms timer notes the longest
 // gap between two of its ticks. A loop that keeps painting and answering input never leaves such
-// a gap much above the tick.
+// a gap much above the tick. Ticks from an event loop nested deeper than the meter's own do not
+// end a gap: a wait in place on such a loop holds back user input all the same.
 class StallMeter : public QObject {
     Q_OBJECT
 public:
@@ -18,4 +19,5 @@ private:
     QTimer tick_;
     QElapsedTimer sinceLast_;
     qint64 longest_ = 0;
+    int loopLevel_;
 };
