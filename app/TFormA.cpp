@@ -100,6 +100,9 @@ void TFormA::buildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+
+    logger32Link = new Logger32Link(this);
+    connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Link->caption()); });
 }
 
 void TFormA::buildMenu()
@@ -171,14 +174,12 @@ void TFormA::FormCreate()
                 IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
                 IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352));
     cityTable = ReferenceDataLoader::readCityTable(programFolder + QStringLiteral("Karten/Citys.txt"));
-    Logger32Link::ConnectLogger32();
+    logger32Link->ConnectLogger32();
 }
 
 void TFormA::FormDestroy()
 {
-    if (!Logger32->text().toUpper().contains(QStringLiteral("NOT")))
-        Logger32Link::DisconnectLogger32();
-    Logger32Link::release();
+    logger32Link->shutdown();
     if (IniFile) {
         // The settings file goes away even when a write fails, so that no later window writes to it.
         const std::unique_ptr<SettingsFile> file(IniFile);
@@ -375,8 +376,8 @@ void TFormA::About1Click()
 
 void TFormA::Logger32Click()
 {
-    if (Logger32->text().toUpper().contains(QStringLiteral("NOT")))
-        Logger32Link::ConnectLogger32();
+    if (logger32Link->isUp())
+        logger32Link->DisconnectLogger32();
     else
-        Logger32Link::DisconnectLogger32();
+        logger32Link->ConnectLogger32();
 }
