@@ -153,11 +153,13 @@ bool BridgeOptions::save(const QString& programPath) const
 QStringList BridgeOptions::describe() const
 {
     const auto end = [](const std::optional<int>& degrees) {
-        return degrees ? QStringLiteral("%1°").arg(*degrees) : QStringLiteral("vom Rotor");
+        return degrees ? QStringLiteral("%1°").arg(*degrees) : QStringLiteral("Ende des Rotors");
     };
+    const QString travel = minAzimuth || maxAzimuth ? QStringLiteral("%1 bis %2").arg(end(minAzimuth), end(maxAzimuth))
+                                                    : QStringLiteral("wie der Rotor ihn angibt");
     const QString name = HamlibRotator::modelName(model);
     return {QStringLiteral("Rotormodell: %1%2").arg(model).arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)),
             QStringLiteral("Gerät: %1").arg(device.isEmpty() ? QStringLiteral("Vorgabe des Modells") : device),
             QStringLiteral("Hamlib-Einstellungen: %1").arg(conf.isEmpty() ? QStringLiteral("keine") : conf.join(QStringLiteral(", "))),
-            QStringLiteral("Drehbereich: %1 bis %2").arg(end(minAzimuth), end(maxAzimuth))};
+            QStringLiteral("Drehbereich: %1").arg(travel)};
 }

@@ -18,7 +18,10 @@
 
 namespace {
 
-const QString rotorProgram = qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor");
+QString rotorProgram()
+{
+    return qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor");
+}
 
 // One status as the rotor program sent it, with where the stand-in's rotator stood when it came.
 struct Received {
@@ -70,7 +73,7 @@ protected:
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
         environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
         rotor.setProcessEnvironment(environment);
-        rotor.start(rotorProgram, {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
+        rotor.start(rotorProgram(), {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
         ASSERT_TRUE(waitFor([&] { return toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")); }, 10000))
             << rotor.readAllStandardError().toStdString();
         ASSERT_TRUE(toRotor->executeAsync(QStringLiteral("ZD Probe\r\n")));
