@@ -5,6 +5,7 @@
 #include "app/SettingsFile.h"
 #include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
+#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "geo/AppError.h"
@@ -330,9 +331,9 @@ void TFormA::Karten1Click()
     setClientSize(Form1->Karte->width(), Form1->Karte->height());
     Form1->RedrawMap();
     if (Form4)
-        Form4->move(Form1->LocatorPos_X, Form1->LocatorPos_Y);
+        WindowPlace::restore(Form4, {Form1->LocatorPos_X, Form1->LocatorPos_Y});
     if (Form2)
-        Form2->move(Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y);
+        WindowPlace::restore(Form2, {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y});
     if (IniFile)
         IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
     ZoomMercator->setVisible(Form1->zoomDepth() > 1);

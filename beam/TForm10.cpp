@@ -5,6 +5,7 @@
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
+#include "app/WindowPlace.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamBitmapGenerator.h"
 #include "beam/BeamPicture.h"
@@ -152,9 +153,9 @@ void TForm10::Beamkarte1Click()
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     if (Form4)
-        Form4->move(locatorPosX, locatorPosY);
+        WindowPlace::restore(Form4, {locatorPosX, locatorPosY});
     if (Form2)
-        Form2->move(crosshairPosX, crosshairPosY);
+        WindowPlace::restore(Form2, {crosshairPosX, crosshairPosY});
     IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
 }
 

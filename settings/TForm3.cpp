@@ -4,6 +4,7 @@
 #include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
+#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "rotor/RotorState.h"
@@ -209,7 +210,8 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    move(IniFile->readInteger(parameter, QStringLiteral("Links"), 100), IniFile->readInteger(parameter, QStringLiteral("Oben"), 150));
+    WindowPlace::restore(this, {IniFile->readInteger(parameter, QStringLiteral("Links"), 100),
+                                IniFile->readInteger(parameter, QStringLiteral("Oben"), 150)});
     RG_MausPos->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
     RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
     Edit1->setText(QString::number(circleSpacingKm));
@@ -235,8 +237,9 @@ void TForm3::FormCreate()
 
 void TForm3::FormDestroy()
 {
-    IniFile->writeInteger(parameter, QStringLiteral("Links"), x());
-    IniFile->writeInteger(parameter, QStringLiteral("Oben"), y());
+    const QPoint at = WindowPlace::of(this);
+    IniFile->writeInteger(parameter, QStringLiteral("Links"), at.x());
+    IniFile->writeInteger(parameter, QStringLiteral("Oben"), at.y());
     IniFile->writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), RG_MausPos->itemIndex());
     IniFile->writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), RG_StaedteInseln->itemIndex());
     IniFile->writeInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);

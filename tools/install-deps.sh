@@ -8,7 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
   libhamlib-dev libhamlib-utils
   dbus-daemon
-  xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
+  xvfb xauth xdotool imagemagick x11-apps x11-utils fonts-dejavu-core openbox
+  qt6-translations-l10n
 )
 missing=()
 for p in "${packages[@]}"; do
