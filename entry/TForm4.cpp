@@ -189,8 +189,17 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         // Only a move to another control is leaving the field, not the window losing activation.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            ErrorBox::guard([this, field] { E_Exit(field); });
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            refused_ = false;
+            const bool taken = ErrorBox::guard([this, field] { E_Exit(field); });
+            // A refused value keeps the focus in its field, so the next key corrects it; the
+            // focus is taken back once the move away has ended.
+            if (!taken || refused_)
+                QTimer::singleShot(0, field, [field] {
+                    field->activateWindow();
+                    field->setFocus(Qt::OtherFocusReason);
+                });
+        }
         return false;
     }
     if (event->type() != QEvent::KeyPress)
@@ -239,10 +248,13 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     PositionTexts own = readTexts(ownFields());
     PositionTexts partner = readTexts(partnerFields());
     // A failed conversion stops here, so the field stays yellow.
-    const auto outcome = PositionForms::confirm(tagOf(sender), own, ownPosition, partner, partnerPosition);
+    const bool ownField = field && GroupBox1->isAncestorOf(field);
+    const auto station = ownField ? PositionForms::Station::own : PositionForms::Station::partner;
+    const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPosition, partner, partnerPosition);
     if (field)
         setEdited(field, false);
-    if (outcome == PositionForms::Outcome::invalidLocator)
+    refused_ = outcome == PositionForms::Outcome::invalidLocator;
+    if (refused_)
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("ungültiger Locator"));
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());

@@ -66,6 +66,8 @@ private:
     Fields ownFields();
     Fields partnerFields();
     ShownMap::Place place() const;
+
+    bool refused_ = false;  // the last confirm refused its value (an incomplete locator)
 };
 
 extern TForm4* Form4;
