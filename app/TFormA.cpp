@@ -89,6 +89,8 @@ void TFormA::buildControls()
 
     Button1 = new QPushButton(QStringLiteral("OK"), StartPanel);
     Button1->setObjectName(QStringLiteral("Button1"));
+    // Return and keypad Enter press it when it has the focus, as Space does.
+    Button1->setAutoDefault(true);
     Button1->hide();
     connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
 

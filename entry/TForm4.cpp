@@ -316,7 +316,10 @@ void TForm4::Timer1Timer()
         Timer1->stop();
         FormA->StartPanel->setText(QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
         FormA->Button1->show();
-        FormA->Button1->setFocus();
+        // As if reached with the keyboard, so that the button shows its focus frame.
+        FormA->activateWindow();
+        FormA->setAttribute(Qt::WA_KeyboardFocusChange);
+        FormA->Button1->setFocus(Qt::TabFocusReason);
         return;
     }
     QLabel* panel = FormA->StartPanel;
