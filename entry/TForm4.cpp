@@ -13,6 +13,7 @@
 #include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -96,6 +97,11 @@ TForm4::TForm4()
     Positionstimer->setInterval(100);
     connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
     Positionstimer->start();
+
+    OwnStationAction = new QAction(QStringLiteral("Eigenen Standort ändern"), this);
+    connect(OwnStationAction, &QAction::triggered, this, [this] { ErrorBox::guard([this] { ChangeOwnStation(); }); });
+    addAction(OwnStationAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -250,6 +256,7 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     // A failed conversion stops here, so the field stays yellow.
     const bool ownField = field && GroupBox1->isAncestorOf(field);
     const auto station = ownField ? PositionForms::Station::own : PositionForms::Station::partner;
+    const GeoPosition ownBefore = ownPosition;
     const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPosition, partner, partnerPosition);
     if (field)
         setEdited(field, false);
@@ -259,11 +266,40 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
 
+    if (ownField) {
+        if (ownPosition.longitude != ownBefore.longitude || ownPosition.latitude != ownBefore.latitude)
+            ownStationMoved();
+        return;
+    }
     if (E_Locator2->text().size() == locatorLength && isVisible()) {
         target = TargetPoint::seenFrom(ownPosition, partnerPosition.longitude, partnerPosition.latitude);
         Form2->ShowTargetData();
         ShownMap::redraw();
     }
+}
+
+void TForm4::ownStationMoved()
+{
+    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
+    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+    if (target.isSet()) {
+        target = TargetPoint::seenFrom(ownPosition, target.longitude, target.latitude);
+        Form2->ShowTargetData();
+    }
+    ShownMap::redraw();
+    // A change made from the context menu is done; at the first run the partner group is hidden
+    // and the own group stays.
+    if (!GroupBox2->isHidden())
+        GroupBox1->hide();
+}
+
+void TForm4::ChangeOwnStation()
+{
+    GroupBox1->show();
+    show();
+    raise();
+    activateWindow();
+    E_Locator->setFocus();
 }
 
 void TForm4::E_Locator2KeyPress(QLineEdit* sender, int& key)

@@ -276,3 +276,39 @@ TEST_F(TForm4Test, ARefusedValueKeepsTheFocusInItsField)
 }
 
 } // namespace
+
+namespace {
+
+// From the window's context menu the own group comes back; a new own position confirmed there is
+// stored at once, and the target's bearing and distance are taken from the new place.
+TEST_F(TForm4Test, TheOwnStationCanBeChangedFromTheContextMenu)
+{
+    startWithOwnPosition();
+    type(Form4->E_Locator2, QStringLiteral("JO31MM"));
+    QTest::keyClick(Form4->E_Locator2, Qt::Key_Return);
+    ASSERT_NEAR(target.bearing, 258.4741, 1e-3);  // seen from Berlin
+    ASSERT_TRUE(Form4->GroupBox1->isHidden());
+
+    ASSERT_EQ(Form4->actions().size(), 1);
+    EXPECT_EQ(Form4->actions().first()->text(), QStringLiteral("Eigenen Standort ändern"));
+    EXPECT_EQ(Form4->contextMenuPolicy(), Qt::ActionsContextMenu);
+    Form4->actions().first()->trigger();
+    EXPECT_FALSE(Form4->GroupBox1->isHidden());
+    EXPECT_FALSE(Form4->GroupBox2->isHidden());
+
+    type(Form4->E_LangDez, QStringLiteral("-0,1"));  // London
+    QTest::keyClick(Form4->E_LangDez, Qt::Key_Return);
+    type(Form4->E_BreitDez, QStringLiteral("51,5"));
+    QTest::keyClick(Form4->E_BreitDez, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(ownPosition.longitude, -0.1);
+    EXPECT_DOUBLE_EQ(ownPosition.latitude, 51.5);
+    EXPECT_TRUE(Form4->GroupBox1->isHidden()) << "the change is done";
+    // The target stays where it was; its bearing and distance now start at London.
+    EXPECT_NEAR(target.longitude, 7.0416667, 1e-6);
+    EXPECT_NEAR(target.bearing, 86.9354, 1e-3);  // degrees, independent haversine/atan2 value
+    EXPECT_NEAR(target.distance, 494.600, 1e-2);  // km
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("U_Breite=51,5000\r\n"));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+} // namespace
