@@ -17,6 +17,18 @@ QStringList MapCatalogue::menuCaptions(const QString& kartenFolder)
     return captions;
 }
 
+QString MapCatalogue::spelledAsInFolder(const QString& kartenFolder, const QString& name)
+{
+    const QStringList captions = menuCaptions(kartenFolder);
+    if (captions.contains(name))
+        return name;
+    for (const QString& caption : captions) {
+        if (caption.compare(name, Qt::CaseInsensitive) == 0)
+            return caption;
+    }
+    return name;
+}
+
 std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder, const QString& name)
 {
     const QString base = kartenFolder + name;
