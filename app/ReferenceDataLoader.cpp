@@ -1,6 +1,6 @@
 #include "app/ReferenceDataLoader.h"
 
-#include "app/TextLines.h"
+#include "geo/TextLines.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
 

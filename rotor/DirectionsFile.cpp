@@ -1,6 +1,6 @@
 #include "rotor/DirectionsFile.h"
 
-#include "app/TextLines.h"
+#include "geo/TextLines.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
 
