@@ -46,19 +46,17 @@ quint16 WsjtxLink::localPort() const
     return socket_->localPort();
 }
 
+// A flood is read in turns: what is left after datagramsPerTurn makes the socket report again
+// once the event loop has had its turn, so the window stays responsive. (Reading on from a timer
+// instead would let the socket report with nothing to read, after which it stays silent.)
 void WsjtxLink::readPending()
 {
-    for (int count = 0; count < datagramsPerTurn; ++count) {
-        if (!socket_->hasPendingDatagrams())
-            return;
+    for (int count = 0; count < datagramsPerTurn && socket_->hasPendingDatagrams(); ++count) {
         // One byte more than a message may have, so that a longer datagram is seen and dropped.
         const QNetworkDatagram datagram = socket_->receiveDatagram(WsjtxMessage::maximumSize + 1);
         if (const auto message = WsjtxMessage::decode(datagram.data()))
             take(*message);
     }
-    // A flood is read in turns, so the window stays responsive.
-    if (socket_->hasPendingDatagrams())
-        QTimer::singleShot(0, this, &WsjtxLink::readPending);
 }
 
 void WsjtxLink::take(const WsjtxMessage& message)

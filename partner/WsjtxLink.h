@@ -19,7 +19,7 @@ class WsjtxLink : public QObject {
     Q_OBJECT
 public:
     static constexpr int defaultSettleTime = 1000;  // ms
-    static constexpr int datagramsPerTurn = 64;    // read before the event loop gets a turn
+    static constexpr int datagramsPerTurn = 64;  // read before the event loop gets a turn
 
     explicit WsjtxLink(QObject* parent = nullptr);
 
