@@ -10,13 +10,12 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <utility>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace {
 
