@@ -169,6 +169,8 @@ void TFormA::FormCreate()
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
     Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
+    // The callsign list only adds a way to name partners: without it the lookups find nothing.
+    callsignTable = CallsignTable::load(programFolder + QStringLiteral("Karten/Rufzeichen.txt"));
     ReferenceDataLoader::readCountryRaster(programFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
     countryList = ReferenceDataLoader::readCountryList(programFolder + QStringLiteral("Karten/Laenderliste.txt"));

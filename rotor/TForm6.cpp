@@ -12,6 +12,8 @@
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "partner/Partner.h"
+#include "partner/PartnerText.h"
 #include "rotor/AzimuthEntry.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorState.h"
@@ -256,18 +258,26 @@ void TForm6::Edit_AzimutKeyPress(int& key)
         return;
     if (text.size() == locatorLength && IsLocatorText(text))
         takeLocator(text);
+    else if (const auto bearing = AzimuthEntry::bearing(text))
+        takeBearing(*bearing);
+    else if (const auto partner = PartnerText(callsignTable).callsign(text))
+        takePartner(*partner);
     else
-        takeBearing(text);
+        refuseEntry();
 }
 
 void TForm6::takeLocator(const QString& locator)
 {
-    double latitude = 0;
-    double longitude = 0;
-    locatorToPosition(locator, latitude, longitude);
-    target = TargetPoint::seenFrom(ownPosition, longitude, latitude);
+    Partner partner;
+    locatorToPosition(locator, partner.place.latitude, partner.place.longitude);
+    takePartner(partner);
+}
+
+void TForm6::takePartner(const Partner& partner)
+{
+    target = TargetPoint::seenFrom(ownPosition, partner.place.longitude, partner.place.latitude);
     if (Form2)
-        Form2->ShowTargetData();
+        Form2->ShowTargetData(partner.country, partner.prefix);
     ShownMap::redraw();
     focusField();
     if (Form3 && Form3->CB_RotSofort->isChecked()) {
@@ -276,16 +286,16 @@ void TForm6::takeLocator(const QString& locator)
     }
 }
 
-void TForm6::takeBearing(const QString& text)
+// Nothing moves: the target falls back to where the rotor stands, without a message.
+void TForm6::refuseEntry()
 {
-    const auto bearing = AzimuthEntry::bearing(text);
-    if (!bearing) {
-        // Nothing moves: the target falls back to where the rotor stands, without a message.
-        rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
-        rotorState.rotorSendPending = false;
-        return;
-    }
-    const double azimuth = OptimisedPath::intoRange(*bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
+    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+    rotorState.rotorSendPending = false;
+}
+
+void TForm6::takeBearing(int bearing)
+{
+    const double azimuth = OptimisedPath::intoRange(bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
     rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(azimuth);
     rotorState.rotorSendPending = true;
 }

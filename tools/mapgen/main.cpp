@@ -1,9 +1,10 @@
 // corvane_mapgen <data folder> <Karten folder>: writes the maps with their calibration files, the
-// country raster, the country list and the city list from the sources under data/. The output
-// depends on nothing but the sources, so every build writes the same bytes.
+// country raster, the country list, the city list and the callsign list from the sources under
+// data/. The output depends on nothing but the sources, so every build writes the same bytes.
 
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
+#include "tools/mapgen/CallsignListBuilder.h"
 #include "tools/mapgen/CityExtract.h"
 #include "tools/mapgen/CityListBuilder.h"
 #include "tools/mapgen/CountryCatalogue.h"
@@ -68,6 +69,7 @@ void generate(const QString& dataDir, const QString& outDir)
               QByteArray(reinterpret_cast<const char*>(raster->data()), int(CountryRaster::byteCount)));
     writeFile(outDir + "/Laenderliste.txt", Windows1252::encode(catalogue.countryListText()));
     writeFile(outDir + "/Citys.txt", Windows1252::encode(CityListBuilder::build(cities, dxcc, catalogue, *raster)));
+    writeFile(outDir + "/Rufzeichen.txt", Windows1252::encode(CallsignListBuilder::build(dxcc, catalogue)));
 
     const MapRenderer renderer(world);
     for (const MapSheet& sheet : sheets) {
