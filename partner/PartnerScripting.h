@@ -16,6 +16,34 @@
 class PartnerScripting : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "de.corvane.Partner")
+    // Written out so that the properties say they send no PropertiesChanged: a script follows
+    // the target through TargetChanged.
+    Q_CLASSINFO("D-Bus Introspection", ""
+        "  <interface name=\"de.corvane.Partner\">\n"
+        "    <property name=\"OwnLocator\" type=\"s\" access=\"read\">\n"
+        "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"false\"/>\n"
+        "    </property>\n"
+        "    <property name=\"Bearing\" type=\"d\" access=\"read\">\n"
+        "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"false\"/>\n"
+        "    </property>\n"
+        "    <property name=\"Distance\" type=\"d\" access=\"read\">\n"
+        "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"false\"/>\n"
+        "    </property>\n"
+        "    <property name=\"RotorAzimuth\" type=\"d\" access=\"read\">\n"
+        "      <annotation name=\"org.freedesktop.DBus.Property.EmitsChangedSignal\" value=\"false\"/>\n"
+        "    </property>\n"
+        "    <signal name=\"TargetChanged\">\n"
+        "      <arg name=\"longitude\" type=\"d\" direction=\"out\"/>\n"
+        "      <arg name=\"latitude\" type=\"d\" direction=\"out\"/>\n"
+        "      <arg name=\"bearing\" type=\"d\" direction=\"out\"/>\n"
+        "      <arg name=\"distance\" type=\"d\" direction=\"out\"/>\n"
+        "    </signal>\n"
+        "    <method name=\"SetPartner\">\n"
+        "      <arg name=\"partner\" type=\"s\" direction=\"in\"/>\n"
+        "      <arg name=\"bearing\" type=\"d\" direction=\"out\"/>\n"
+        "      <arg name=\"distance\" type=\"d\" direction=\"out\"/>\n"
+        "    </method>\n"
+        "  </interface>\n")
     Q_PROPERTY(QString OwnLocator READ OwnLocator)
     Q_PROPERTY(double Bearing READ Bearing)
     Q_PROPERTY(double Distance READ Distance)

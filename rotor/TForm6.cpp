@@ -12,6 +12,7 @@
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "partner/GridLocator.h"
 #include "partner/Partner.h"
 #include "partner/PartnerText.h"
 #include "rotor/AzimuthEntry.h"
@@ -40,6 +41,7 @@ constexpr int controlHeight = 20;        // pixels
 constexpr int labelLeft = 189;           // pixels
 constexpr int designedLabelWidth = 23;   // pixels
 constexpr int locatorLength = 6;         // characters
+constexpr int squareLocatorLength = 4;   // characters of a square locator such as JO31
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor yellow(255, 255, 0);
@@ -260,7 +262,11 @@ void TForm6::Edit_AzimutKeyPress(int& key)
         takeLocator(text);
     else if (const auto bearing = AzimuthEntry::bearing(text))
         takeBearing(*bearing);
-    else if (const auto partner = PartnerText(callsignTable).callsign(text))
+    // A four-character locator is refused as before, not read as a callsign (it would land in
+    // the country its letters happen to name).
+    else if (const auto partner = text.size() == squareLocatorLength && GridLocator::centre(text)
+                                      ? std::nullopt
+                                      : PartnerText(callsignTable).callsign(text))
         takePartner(*partner);
     else
         refuseEntry();

@@ -179,10 +179,12 @@ TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
     enter(QStringLiteral("123"));  // still a bearing
     EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, 123);
     EXPECT_NEAR(target.longitude, -15.85, 1e-9);
-    enter(QStringLiteral("QQ1ABC"));  // no entity: refused as before, the rotor stays
-    EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, rotorState.rotorAzimuth);
-    EXPECT_FALSE(rotorState.rotorSendPending);
-    EXPECT_NEAR(target.longitude, -15.85, 1e-9);
+    for (const char* refused : {"QQ1ABC", "JO31"}) {  // no entity; a square locator, not Japan's JO
+        enter(QString::fromLatin1(refused));
+        EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, rotorState.rotorAzimuth) << refused;
+        EXPECT_FALSE(rotorState.rotorSendPending);
+        EXPECT_NEAR(target.longitude, -15.85, 1e-9);
+    }
 }
 
 TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
