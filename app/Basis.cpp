@@ -4,6 +4,8 @@
 #include "platform/NamedMutex.h"
 
 QString programFolder;
+QString dataFolder;
+QString writableFolder;
 SettingsFile* IniFile = nullptr;
 QString currentMapName;
 TargetInfo target;
@@ -23,6 +25,8 @@ void finalizeBasis()
     cityTable.clear();
     callsignTable = CallsignTable();
     programFolder.clear();
+    dataFolder.clear();
+    writableFolder.clear();
     currentMapName.clear();
     target = {};
     drawState = {};

@@ -29,6 +29,8 @@ struct DrawState {
 
 // State owned by the main window's unit for the whole run; every window reads it.
 extern QString programFolder;          // folder of the executable, with trailing "/"
+extern QString dataFolder;             // Karten/ and Help/ are read here; see ProgramLayout
+extern QString writableFolder;         // Corvane.ini and Karten/BeamKarte.bmp are written here
 extern SettingsFile* IniFile;          // open from the main window's creation to its destruction
 extern QString currentMapName;         // Mercator map now loaded; empty before the first load
 extern TargetInfo target;              // current target; all zero means none

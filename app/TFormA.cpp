@@ -5,6 +5,7 @@
 #include "app/SettingsFile.h"
 #include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
+#include "app/ProgramLayout.h"
 #include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
@@ -162,24 +163,31 @@ void TFormA::buildMenu()
 
 void TFormA::FormCreate()
 {
-    programFolder = QDir(executableFolder_).absolutePath() + u'/';
+    const ProgramLayout layout = ProgramLayout::of(executableFolder_);
+    programFolder = layout.programFolder();
+    dataFolder = layout.dataFolder();
+    writableFolder = layout.writableFolder();
+    const bool writableFolderMade = layout.makeWritableFolder();
     // The settings object comes first, although the file opens in a later step: every window
     // created after this one reads and writes through it, also when a step below fails.
-    IniFile = new SettingsFile(programFolder + QStringLiteral("Corvane.ini"));
+    IniFile = new SettingsFile(writableFolder + QStringLiteral("Corvane.ini"));
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
     Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
-    callsignTable = CallsignTable::load(programFolder + QStringLiteral("Karten/Rufzeichen.txt"));
-    ReferenceDataLoader::readCountryRaster(programFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
+    callsignTable = CallsignTable::load(dataFolder + QStringLiteral("Karten/Rufzeichen.txt"));
+    ReferenceDataLoader::readCountryRaster(dataFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
-    countryList = ReferenceDataLoader::readCountryList(programFolder + QStringLiteral("Karten/Laenderliste.txt"));
+    countryList = ReferenceDataLoader::readCountryList(dataFolder + QStringLiteral("Karten/Laenderliste.txt"));
     setGeometry(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
                 IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
                 IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
                 IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352));
-    cityTable = ReferenceDataLoader::readCityTable(programFolder + QStringLiteral("Karten/Citys.txt"));
+    cityTable = ReferenceDataLoader::readCityTable(dataFolder + QStringLiteral("Karten/Citys.txt"));
     logger32Link->ConnectLogger32();
+    // Reported last, so that the reference data are read all the same.
+    if (!writableFolderMade)
+        throw AppError(QStringLiteral("Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert").arg(writableFolder));
 }
 
 void TFormA::FormDestroy()
@@ -370,7 +378,7 @@ void TFormA::ZoomMercatorClick()
 void TFormA::Hilfe2Click()
 {
     if (FormHilfe)
-        FormHilfe->ShowHelp(programFolder + QStringLiteral("Help/Corvane.htm"), QString());
+        FormHilfe->ShowHelp(dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
 }
 
 void TFormA::About1Click()

@@ -16,6 +16,8 @@ int main(int argc, char** argv)
         return 0;
 
     QApplication application(argc, argv);
+    // Ties the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     GermanTranslation::install(application, QString());
     int exitCode = 0;

@@ -71,7 +71,7 @@ TForm10::TForm10()
 
 QString TForm10::beamMapPath()
 {
-    return programFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()

@@ -43,7 +43,7 @@ constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forc
 
 QString kartenFolder()
 {
-    return programFolder + QStringLiteral("Karten/");
+    return dataFolder + QStringLiteral("Karten/");
 }
 
 // True when exactly these buttons and these of Shift, Alt and Ctrl are held.

@@ -1,6 +1,7 @@
 #include "rotor/TForm7.h"
 
 #include "app/ErrorBox.h"
+#include "app/ProgramLayout.h"
 #include "geo/AppError.h"
 #include "geo/Rounding.h"
 #include "platform/Dialogs.h"
@@ -168,7 +169,9 @@ void TForm7::FormActivate()
 
 QString TForm7::dataPath()
 {
-    return rotorState.rotorProgramFolder + DirectionsFile::fileName;
+    // The list lives beside the rotor program, or in the user's own folder when that program is
+    // installed and its folder is not the user's to write.
+    return ProgramLayout::of(rotorState.rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
 }
 
 int TForm7::selectedRow() const
