@@ -1,0 +1,154 @@
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+const QString busName = QStringLiteral("de.corvane.Corvane");
+
+// Every file below a folder with its size and modification time, to see whether a run wrote there.
+QStringList listing(const QString& folder)
+{
+    QStringList files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();) {
+        const QFileInfo file(it.next());
+        files << QStringLiteral("%1 %2 %3").arg(file.filePath()).arg(file.size()).arg(file.lastModified().toMSecsSinceEpoch());
+    }
+    files.sort();
+    return files;
+}
+
+QStringList settingsFilesBelow(const QString& folder)
+{
+    QStringList found;
+    for (QDirIterator it(folder, {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
+        found << QDir::cleanPath(it.next());
+    return found;
+}
+
+// The build installed into a throw-away DESTDIR with the prefix /usr, a portable folder made
+// from the same installed files, and a throw-away home for the user who starts them.
+class InstalledProgramTest : public testing::Test {
+protected:
+    QTemporaryDir scratch;
+    QString prefix = scratch.path() + QStringLiteral("/dest/usr");
+    QString portable = scratch.path() + QStringLiteral("/tragbar");
+    QString home = scratch.path() + QStringLiteral("/home");
+
+    void SetUp() override
+    {
+        QProcess install;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DESTDIR"), scratch.path() + QStringLiteral("/dest"));
+        install.setProcessEnvironment(environment);
+        install.start(QStringLiteral(CORVANE_CMAKE_COMMAND),
+                      {QStringLiteral("--install"), QStringLiteral(CORVANE_BINARY_DIR), QStringLiteral("--prefix"), QStringLiteral("/usr")});
+        ASSERT_TRUE(install.waitForFinished(120000));
+        ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+
+        for (const QString& folder : {QStringLiteral("Karten"), QStringLiteral("Help")}) {
+            ASSERT_TRUE(QDir().mkpath(portable + u'/' + folder));
+            for (const QString& name : QDir(prefix + QStringLiteral("/share/corvane/") + folder).entryList(QDir::Files))
+                ASSERT_TRUE(QFile::copy(prefix + QStringLiteral("/share/corvane/") + folder + u'/' + name, portable + u'/' + folder + u'/' + name));
+        }
+        ASSERT_TRUE(QFile::copy(prefix + QStringLiteral("/lib/corvane/Corvane"), portable + QStringLiteral("/Corvane")));
+    }
+
+    // Starts the program as the user of the throw-away home, names a partner by callsign over the
+    // bus (which needs the callsign list from the maps folder), and ends it as a desktop session
+    // does, so that it saves its settings.
+    void runAsUser(const QString& executable, const QString& xdgDataHome)
+    {
+        QDir(home).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(home));
+        const QString runtime = scratch.path() + QStringLiteral("/run");
+        ASSERT_TRUE(QDir().mkpath(runtime));
+        QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
+            environment.remove(QString::fromLatin1(name));
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (!xdgDataHome.isEmpty())
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgDataHome);
+
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.setWorkingDirectory(scratch.path());
+        program.start(executable, {});
+        ASSERT_TRUE(program.waitForStarted(10000));
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QElapsedTimer clock;
+        clock.start();
+        while (!bus.interface()->isServiceRegistered(busName) && program.state() == QProcess::Running && clock.elapsed() < 30000)
+            QThread::msleep(50);
+        ASSERT_TRUE(bus.interface()->isServiceRegistered(busName)) << program.readAllStandardError().toStdString();
+
+        QDBusMessage call = QDBusMessage::createMethodCall(busName, QStringLiteral("/Partner"), QStringLiteral("de.corvane.Partner"),
+                                                           QStringLiteral("SetPartner"));
+        call << QStringLiteral("VK2ABC");
+        const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+
+        ASSERT_GT(program.processId(), 0) << "ended by itself";
+        ::kill(pid_t(program.processId()), SIGTERM);
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), 0);
+        // The name goes with the process; the next run must not find it still there.
+        clock.restart();
+        while (bus.interface()->isServiceRegistered(busName) && clock.elapsed() < 5000)
+            QThread::msleep(20);
+    }
+};
+
+TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThePortableExecutable)
+{
+    struct Case {
+        const char* name;
+        QString executable;
+        QString xdgDataHome;  // empty: unset
+        QString settings;     // the one settings file the run leaves
+        QString userFolder;   // the folder for the user's files: present only for an installed run
+        bool installed;
+    };
+    const Case cases[] = {
+        {"installed, started through the launcher in bin/", prefix + QStringLiteral("/bin/Corvane"), QString(),
+         home + QStringLiteral("/.local/share/Corvane/Corvane.ini"), home + QStringLiteral("/.local/share/Corvane"), true},
+        {"installed, with XDG_DATA_HOME set", prefix + QStringLiteral("/bin/Corvane"), scratch.path() + QStringLiteral("/daten"),
+         scratch.path() + QStringLiteral("/daten/Corvane/Corvane.ini"), scratch.path() + QStringLiteral("/daten/Corvane"), true},
+        {"portable folder", portable + QStringLiteral("/Corvane"), QString(), portable + QStringLiteral("/Corvane.ini"),
+         home + QStringLiteral("/.local/share/Corvane"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(portable + QStringLiteral("/Corvane.ini"));
+        QDir(scratch.path() + QStringLiteral("/daten")).removeRecursively();
+        const QStringList installedBefore = listing(scratch.path() + QStringLiteral("/dest"));
+
+        runAsUser(c.executable, c.xdgDataHome);
+
+        EXPECT_EQ(settingsFilesBelow(scratch.path()), QStringList{c.settings});
+        const QSettings settings(c.settings, QSettings::IniFormat);
+        EXPECT_EQ(settings.value(QStringLiteral("Main/Breit")).toInt(), 600) << "written at shut-down";
+        EXPECT_EQ(listing(scratch.path() + QStringLiteral("/dest")), installedBefore) << "nothing written under the prefix";
+        // The beam map's cache has its folder ready beside the settings.
+        EXPECT_EQ(QFileInfo(c.userFolder + QStringLiteral("/Karten")).isDir(), c.installed);
+        EXPECT_EQ(QFileInfo::exists(c.userFolder), c.installed);
+    }
+}
+
+} // namespace
