@@ -237,6 +237,9 @@ void TForm7::storeLines(const QStringList& lines)
     // A list that could not be read must not be replaced by what this window happens to hold.
     if (!loadError_.isEmpty())
         throw AppError(loadError_ + QStringLiteral("; die Liste wird nicht gespeichert"));
+    // The user's own folder, where an installed rotor program's list goes, may not exist yet; a
+    // failure shows in the write.
+    ProgramLayout::of(rotorState.rotorProgramFolder).makeWritableFolder();
     DirectionsFile::write(dataPath(), lines);
     LoadDirections();
 }

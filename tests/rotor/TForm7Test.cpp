@@ -1,3 +1,4 @@
+#include "app/ProgramLayout.h"
 #include "app/TFormA.h"
 #include "rotor/RotorState.h"
 #include "rotor/TForm7.h"
@@ -256,6 +257,26 @@ TEST_F(TForm7Test, WithoutAFileTheListHeldMovesToTheNewPlaceOnSave)
     edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
     Form7->SpeichernClick();
     EXPECT_EQ(folder.readFile(QStringLiteral("Neu/Data.txt")), QByteArray("ALT\t1\t0\r\nNEU\t5\t0\r\n"));
+}
+
+TEST_F(TForm7Test, AnInstalledRotorProgramsListIsTheUsersOwn)
+{
+    // An installation's tree: the rotor program's folder and, at the built-in relative place, the
+    // installed maps; a list already beside the rotor program stays untouched there.
+    const QString program = folder.path() + QStringLiteral("usr/lib/corvane/");
+    ASSERT_TRUE(QDir().mkpath(program));
+    ASSERT_TRUE(QDir().mkpath(program + ProgramLayout::installedDataFromProgram + QStringLiteral("/Karten")));
+    folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + QStringLiteral("daten")));
+    rotorState.rotorProgramFolder = program;
+    Form7->LoadDirections();
+    EXPECT_TRUE(rows().isEmpty());
+    Form7->Neu1Click();
+    edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
+    Form7->SpeichernClick();
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(folder.readFile(QStringLiteral("daten/Corvane/Data.txt")), QByteArray("NEU\t5\t0\r\n"));
+    EXPECT_EQ(folder.readFile(QStringLiteral("usr/lib/corvane/Data.txt")), QByteArray("FREMD\t1\t0\r\n"));
 }
 
 TEST_F(TForm7Test, TheMainMenuShowsAndHidesTheList)
