@@ -10,6 +10,7 @@ packages=(
   dbus-daemon
   xvfb xauth xdotool imagemagick x11-apps x11-utils fonts-dejavu-core openbox
   qt6-translations-l10n
+  desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do
