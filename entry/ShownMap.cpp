@@ -1,6 +1,7 @@
 #include "entry/ShownMap.h"
 
 #include "app/ImageWidget.h"
+#include "app/WindowGeometry.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 
@@ -25,9 +26,9 @@ void ShownMap::redraw()
 void ShownMap::restore(QWidget* window, const Place& place)
 {
     if (mercator())
-        window->move(place.mercatorX, place.mercatorY);
+        window->move(WindowGeometry::position(place.mercatorX, place.mercatorY, window->size()));
     else
-        window->move(place.beamX, place.beamY);
+        window->move(WindowGeometry::position(place.beamX, place.beamY, window->size()));
 }
 
 void ShownMap::remember(const QWidget* window, const Place& place)
