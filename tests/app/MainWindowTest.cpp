@@ -109,6 +109,20 @@ TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
     EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("StayOnTop"), QString()), QStringLiteral("1"));
 }
 
+// A run killed between writing and renaming leaves a full temporary copy; the next start removes
+// it, and only it.
+TEST_F(MainWindowTest, StartRemovesTheCopiesOfAKilledSave)
+{
+    folder.writeReferenceData();
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
+    folder.writeFile(QStringLiteral("Corvane.ini.Xa91bQ"), "[Main]\r\nLinks=5");
+    folder.writeFile(QStringLiteral("Corvane.ini.alt"), "eigene Sicherung");
+    folder.start();
+    EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.Xa91bQ")));
+    EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.alt")));
+    EXPECT_EQ(FormA->x(), 50);
+}
+
 // Extreme bounds in the file (hand-edited or damaged) neither overflow nor put any window off
 // the screen, and what is written back at exit is on the screen too.
 TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
