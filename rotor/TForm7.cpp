@@ -1,6 +1,7 @@
 #include "rotor/TForm7.h"
 
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "geo/AppError.h"
 #include "geo/Rounding.h"
 #include "platform/Dialogs.h"
@@ -203,6 +204,7 @@ void TForm7::LoadDirections()
     // Stamped before reading: a change made while reading shows at the next comparison.
     loaded_ = FileStamp::of(dataPath());
     try {
+        FileReplacement::removeLeftovers(dataPath());
         lines = DirectionsFile::read(dataPath());
         loadError_.clear();
     } catch (const AppError& error) {
