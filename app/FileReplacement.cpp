@@ -1,5 +1,6 @@
 #include "app/FileReplacement.h"
 
+#include "app/FileErrorText.h"
 #include "geo/AppError.h"
 
 #include <QDir>
@@ -27,7 +28,7 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes, const 
     // whole count and loses a failure of the later flush, and commit() then renames the cut-off
     // file over the good one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw failed(writeFailure);
+        throw failed(FileErrorText::of(file, FileErrorText::Access::writing));
     // On a full disk, write() returns a short count and sets no error.
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();

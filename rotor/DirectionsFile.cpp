@@ -1,5 +1,6 @@
 #include "rotor/DirectionsFile.h"
 
+#include "app/FileErrorText.h"
 #include "app/FileReplacement.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
@@ -15,7 +16,7 @@ std::optional<QStringList> DirectionsFile::read(const QString& path)
     if (!file.exists())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()));
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, FileErrorText::of(file, FileErrorText::Access::reading)));
     return TextLines::split(Windows1252::decode(file.readAll()));
 }
 
