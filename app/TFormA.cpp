@@ -3,7 +3,9 @@
 #include "app/Basis.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
+#include "app/WindowGeometry.h"
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "app/ImageWidget.h"
 #include "app/ProgramLayout.h"
 #include "app/WindowPlace.h"
@@ -171,6 +173,8 @@ void TFormA::FormCreate()
     // The settings object comes first, although the file opens in a later step: every window
     // created after this one reads and writes through it, also when a step below fails.
     IniFile = new SettingsFile(writableFolder + QStringLiteral("Corvane.ini"));
+    // Copies left by a run killed in the middle of a save; this is the only instance running.
+    FileReplacement::removeLeftovers(IniFile->path());
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
     Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
@@ -179,10 +183,10 @@ void TFormA::FormCreate()
     ReferenceDataLoader::readCountryRaster(dataFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
     countryList = ReferenceDataLoader::readCountryList(dataFolder + QStringLiteral("Karten/Laenderliste.txt"));
-    setGeometry(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
-                IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
-                IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
-                IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
+                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
+                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
+                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352)));
     cityTable = ReferenceDataLoader::readCityTable(dataFolder + QStringLiteral("Karten/Citys.txt"));
     logger32Link->ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
@@ -343,9 +347,9 @@ void TFormA::Karten1Click()
     setClientSize(Form1->Karte->width(), Form1->Karte->height());
     Form1->RedrawMap();
     if (Form4)
-        WindowPlace::restore(Form4, {Form1->LocatorPos_X, Form1->LocatorPos_Y});
+        WindowPlace::restore(Form4, WindowGeometry::position(Form1->LocatorPos_X, Form1->LocatorPos_Y, Form4->size()));
     if (Form2)
-        WindowPlace::restore(Form2, {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y});
+        WindowPlace::restore(Form2, WindowGeometry::position(Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form2->size()));
     if (IniFile)
         IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
     ZoomMercator->setVisible(Form1->zoomDepth() > 1);

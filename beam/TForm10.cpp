@@ -2,9 +2,11 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
+#include "app/WindowGeometry.h"
 #include "app/WindowPlace.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamBitmapGenerator.h"
@@ -23,12 +25,12 @@
 #include "settings/TForm3.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -82,8 +84,8 @@ void TForm10::FormCreate()
     beamBitmap = QImage();
     beamMapLoaded = false;
 
-    BeamKarte->resize(IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
-                      IniFile->readInteger(beam, QStringLiteral("Hoch"), 500));
+    BeamKarte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
+                                               IniFile->readInteger(beam, QStringLiteral("Hoch"), 500)).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
     zoomMargin = IniFile->readInteger(beam, QStringLiteral("Zoom"), 0);
     if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
@@ -108,6 +110,7 @@ void TForm10::FormCreate()
         if (Form1)
             Form1->Karte->show();
     };
+    FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
         showMercator();
         return;
@@ -153,9 +156,9 @@ void TForm10::Beamkarte1Click()
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     if (Form4)
-        WindowPlace::restore(Form4, {locatorPosX, locatorPosY});
+        WindowPlace::restore(Form4, WindowGeometry::position(locatorPosX, locatorPosY, Form4->size()));
     if (Form2)
-        WindowPlace::restore(Form2, {crosshairPosX, crosshairPosY});
+        WindowPlace::restore(Form2, WindowGeometry::position(crosshairPosX, crosshairPosY, Form2->size()));
     IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
 }
 
@@ -216,9 +219,12 @@ void TForm10::generate()
     }
 
     BeamBitmapGenerator::finish(beamBitmap, QApplication::palette().color(QPalette::Button).rgb());
-    QSaveFile file(beamMapPath());
-    if (!file.open(QIODevice::WriteOnly) || !beamBitmap.save(&file, "BMP") || !file.commit())
+    // Encoded in memory first, so that every byte written to the disk is counted.
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    if (!buffer.open(QIODevice::WriteOnly) || !beamBitmap.save(&buffer, "BMP"))
         throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(beamMapPath()));
+    FileReplacement::write(beamMapPath(), bmp, QStringLiteral("Die Beamkarte %1"));
     RedrawBeamMap();
     QCoreApplication::processEvents();
 }

@@ -80,27 +80,29 @@ void Logger32Link::announce(int attempt)
 
 void Logger32Link::startHandshake()
 {
-    sendAndPause(2, 0, [this] { sendAndPause(3, 0, [this] { countReplies(0, false); }); });
+    sendAndPause(2, 0, [this] { sendAndPause(3, 0, [this] { countReplies(0, false, 0); }); });
 }
 
-void Logger32Link::countReplies(int counted, bool up)
+void Logger32Link::countReplies(int counted, bool up, int repeats)
 {
     if (counted == countedReplies) {
         conclude(up);
         return;
     }
-    exchange_.take(replyTimeout, [this, counted, up](const std::optional<Logger32Exchange::Message>& reply) {
+    exchange_.take(replyTimeout, [this, counted, up, repeats](const std::optional<Logger32Exchange::Message>& reply) {
         if (!reply) {
             conclude(up);
         } else if (reply->wParam == 100) {
             if (up)
                 conclude(true);
+            else if (repeats == maxRepeats)  // a peer that only ever says 100 would be asked for ever
+                conclude(false);
             else  // before reply 3: ask again, and this reply does not count
-                sendAndPause(2, 0, [this, counted] { countReplies(counted, false); });
+                sendAndPause(2, 0, [this, counted, repeats] { countReplies(counted, false, repeats + 1); });
         } else if (reply->wParam == 3) {
-            exchange_.pause(logger32Pause, [this, counted] { countReplies(counted + 1, true); });
+            exchange_.pause(logger32Pause, [this, counted, repeats] { countReplies(counted + 1, true, repeats); });
         } else {
-            countReplies(counted + 1, up);
+            countReplies(counted + 1, up, repeats);
         }
     });
 }
@@ -185,10 +187,16 @@ void Logger32Link::sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::
 
 void Logger32Link::ApplicationEvents1Message(const Logger32Exchange::Message& message)
 {
-    if (logger32MessageId.isEmpty() || message.name != logger32MessageId || message.wParam != 101)
-        return;
+    const auto bearing = bearingOf(message, logger32MessageId);
+    if (bearing && bearingReceiver)
+        ErrorBox::guard([&] { bearingReceiver(*bearing); });
+}
+
+std::optional<int> Logger32Link::bearingOf(const Logger32Exchange::Message& message, const QString& messageId)
+{
+    if (messageId.isEmpty() || message.name != messageId || message.wParam != 101)
+        return std::nullopt;
     if (message.lParam < 0 || message.lParam > 360)
-        return;
-    if (bearingReceiver)
-        ErrorBox::guard([&] { bearingReceiver(int(message.lParam)); });
+        return std::nullopt;
+    return int(message.lParam);
 }

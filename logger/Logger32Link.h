@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 // The link to the logging program Logger32 over window messages: a handshake announces this
 // program, and Logger32 then posts antenna bearings. The handshake and the leave run as steps on
@@ -20,12 +21,17 @@ public:
     static constexpr int logger32Pause = 100;  // ms after each message sent
     static constexpr int attemptCount = 5;     // announcements, one per message name
     static constexpr int countedReplies = 10;  // replies after the announcement that may come before reply 3
+    static constexpr int maxRepeats = 10;      // times a reply 100 before reply 3 asks again; the next one fails
     // Bounds on one wait, ms: for a posted reply, and for the answer of Logger32's window (to a
     // sent message, or to the question for its handle). Without them a silent or hung Logger32
     // would keep the link busy for ever. Tests shorten them.
     static int replyTimeout;
     static int sendTimeout;
     static int disconnectPause;  // ms after the leave message; tests shorten it
+
+    // The bearing a posted message carries: wParam 101 under the link's message name, lParam 0 to
+    // 360 degrees; nothing for any other message.
+    static std::optional<int> bearingOf(const Logger32Exchange::Message& message, const QString& messageId);
 
     // Where bearings from Logger32 go (the rotor panel's direction field takes them as typed
     // and confirmed). Degrees, 0 to 360.
@@ -59,7 +65,7 @@ private:
 
     void announce(int attempt);
     void startHandshake();
-    void countReplies(int counted, bool up);
+    void countReplies(int counted, bool up, int repeats);
     void conclude(bool up);
     void finish();
     void setActivity(Activity activity);

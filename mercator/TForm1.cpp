@@ -5,6 +5,7 @@
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
+#include "app/WindowGeometry.h"
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
 #include "entry/TargetPoint.h"
@@ -77,8 +78,8 @@ void TForm1::FormCreate()
     drawState.mercatorLineDrawn = false;
 
     Karte->createScreenSurface();
-    Karte->resize(IniFile->readInteger(mercator, QStringLiteral("Breit"), 600),
-                  IniFile->readInteger(mercator, QStringLiteral("Hoch"), 300));
+    Karte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(mercator, QStringLiteral("Breit"), 600),
+                                           IniFile->readInteger(mercator, QStringLiteral("Hoch"), 300)).size());
 
     ownPosition.longitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Länge"), QStringLiteral("0")));
     ownPosition.latitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Breite"), QStringLiteral("0")));

@@ -187,9 +187,11 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     sender->setFrameShadow(QFrame::Sunken);
+    // The travel ends are any int the rotor program reports: one degree inside them is computed
+    // in double, where it cannot overflow.
     switch (sender->property(tagProperty).toInt()) {
     case linksTag:
-        rotorState.rotorTargetAzimuth = isRed(PanelLinks) ? rotorState.rotorMinAzimuth + 1 : rotorState.rotorAzimuth;
+        rotorState.rotorTargetAzimuth = isRed(PanelLinks) ? double(rotorState.rotorMinAzimuth) + 1 : rotorState.rotorAzimuth;
         break;
     case startTag:
         if (rotorState.rotorMotion != 0)
@@ -198,7 +200,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
             rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
         break;
     case rechtsTag:
-        rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? rotorState.rotorMaxAzimuth - 1 : rotorState.rotorAzimuth;
+        rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotorState.rotorMaxAzimuth) - 1 : rotorState.rotorAzimuth;
         break;
     }
 }

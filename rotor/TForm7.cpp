@@ -1,6 +1,7 @@
 #include "rotor/TForm7.h"
 
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "app/ProgramLayout.h"
 #include "geo/AppError.h"
 #include "geo/Rounding.h"
@@ -206,6 +207,7 @@ void TForm7::LoadDirections()
     // Stamped before reading: a change made while reading shows at the next comparison.
     loaded_ = FileStamp::of(dataPath());
     try {
+        FileReplacement::removeLeftovers(dataPath());
         lines = DirectionsFile::read(dataPath());
         loadError_.clear();
     } catch (const AppError& error) {

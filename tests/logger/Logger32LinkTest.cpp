@@ -111,6 +111,13 @@ TEST_F(Logger32LinkTest, HandshakeOutcomes)
         // A reply 100 before reply 3 asks again and is not counted.
         {{"--ack", "1", "--replies", "100,100,3,100"}, "Logger32 connected",
          {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|2|0", "Logger32 1|2|0"}},
+        // Ten replies 100 before reply 3 ask again ten times; the eleventh ends the attempt as
+        // failed, and Logger32 is told to leave.
+        {{"--ack", "1", "--replies", "100,100,100,100,100,100,100,100,100,100,3,100"}, "Logger32 connected",
+         QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"} + QStringList(10, "Logger32 1|2|0")},
+        {{"--ack", "1", "--replies", "100,100,100,100,100,100,100,100,100,100,100,3,100"}, "Logger32 NOT connected",
+         QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"} + QStringList(10, "Logger32 1|2|0") +
+             QStringList{"Logger32 1|4|0"}},
         // Ten counted replies without reply 3: not connected, and Logger32 is told to leave.
         {{"--ack", "1", "--replies", "7,7,7,7,7,7,7,7,7,7,3"}, "Logger32 NOT connected",
          {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}},

@@ -2,6 +2,7 @@
 // country raster, the country list, the city list and the callsign list from the sources under
 // data/. The output depends on nothing but the sources, so every build writes the same bytes.
 
+#include "app/FileReplacement.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
 #include "tools/mapgen/CallsignListBuilder.h"
@@ -15,7 +16,6 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -36,9 +36,7 @@ const MapSheet sheets[] = {
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Datei %1 kann nicht geschrieben werden").arg(path));
+    FileReplacement::write(path, bytes, QStringLiteral("Datei %1"));
 }
 
 QByteArray bmpBytes(const QImage& image)
