@@ -2,11 +2,10 @@
 
 #include "beam/BeamView.h"
 #include "beam/BorderFill.h"
+#include "beam/IntegerLine.h"
 #include "beam/VectorClones.h"
 #include "geo/MapTransforms.h"
 
-#include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
 #include <cmath>
@@ -199,15 +198,12 @@ QImage BeamBitmapGenerator::rows(int firstRow, int rowCount, int threads) const
 void BeamBitmapGenerator::finish(QImage& picture, QRgb outside)
 {
     const int centre = picture.width() / 2;  // pixels
-    QPolygon rim;
-    rim << QPoint(centre, 0);
-    for (int degrees = 0; degrees <= 360; ++degrees)
-        rim << BeamView::polar(centre, degrees, centre);
-    {
-        QPainter painter(&picture);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawPolyline(rim);
+    // The rim: chords between the points of every degree, from the top round and back.
+    QPoint from(centre, 0);
+    for (int degrees = 0; degrees <= 360; ++degrees) {
+        const QPoint to = BeamView::polar(centre, degrees, centre);
+        IntegerLine::draw(picture, from, to, qRgb(0, 0, 0));
+        from = to;
     }
     const int right = picture.width() - 10, bottom = picture.height() - 10;  // pixels
     for (const QPoint seed : {QPoint(10, 10), QPoint(right, 10), QPoint(10, bottom), QPoint(right, bottom)})
