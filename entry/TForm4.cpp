@@ -238,6 +238,7 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
 
     PositionTexts own = readTexts(ownFields());
     PositionTexts partner = readTexts(partnerFields());
+    const GeoPosition ownBefore = ownPosition;
     // A failed conversion stops here, so the field stays yellow.
     const auto outcome = PositionForms::confirm(tagOf(sender), own, ownPosition, partner, partnerPosition);
     if (field)
@@ -246,6 +247,9 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("ungültiger Locator"));
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
+    // The beam map is a picture around the own station: it follows a new one at once.
+    if ((ownPosition.longitude != ownBefore.longitude || ownPosition.latitude != ownBefore.latitude) && ShownMap::beam())
+        Form10->RedrawBeamMap();
 
     if (E_Locator2->text().size() == locatorLength && isVisible()) {
         target = TargetPoint::seenFrom(ownPosition, partnerPosition.longitude, partnerPosition.latitude);

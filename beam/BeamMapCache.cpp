@@ -1,0 +1,59 @@
+#include "beam/BeamMapCache.h"
+
+#include "app/SettingsFile.h"
+#include "beam/BeamBitmapGenerator.h"
+#include "geo/AppError.h"
+#include "geo/CoordinateText.h"
+#include "mercator/MapCatalogue.h"
+
+#include <QSaveFile>
+
+namespace {
+
+const QString section = QStringLiteral("Beam");
+const QString longitudeKey = QStringLiteral("Mittelpunkt_Länge");
+const QString latitudeKey = QStringLiteral("Mittelpunkt_Breite");
+const QString world = QStringLiteral("Welt");
+
+// A recorded degree value; false when missing.
+bool readDegrees(const SettingsFile& settings, const QString& key, double& degrees)
+{
+    const QString text = settings.readString(section, key, QString());
+    degrees = parseDecimal(text);
+    return !text.isEmpty();
+}
+
+} // namespace
+
+std::optional<GeoPosition> BeamMapCache::recordedPosition(const SettingsFile& settings)
+{
+    GeoPosition recorded;
+    if (!readDegrees(settings, longitudeKey, recorded.longitude) || !readDegrees(settings, latitudeKey, recorded.latitude))
+        return std::nullopt;
+    return recorded;
+}
+
+void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
+{
+    // 17 significant digits give back the same double.
+    settings.writeString(section, longitudeKey, QString::number(own.longitude, 'g', 17));
+    settings.writeString(section, latitudeKey, QString::number(own.latitude, 'g', 17));
+}
+
+QImage BeamMapCache::build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side)
+{
+    const std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder, world);
+    if (!map)
+        throw AppError(QStringLiteral("Die Weltkarte %1Welt.bmp mit Welt.inf fehlt; die Beamkarte bleibt, wie sie ist").arg(kartenFolder));
+    const BeamBitmapGenerator generator(own, map->bitmap, map->whole, polarColour, side);
+    QImage picture = generator.rows(0, side, BeamBitmapGenerator::availableThreads());
+    BeamBitmapGenerator::finish(picture, outside);
+    return picture;
+}
+
+void BeamMapCache::save(const QImage& picture, const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
+        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(path));
+}
