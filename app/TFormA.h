@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CursorPanelFit.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -91,6 +93,7 @@ private:
 
     QString executableFolder_;
     QWidget* client_ = nullptr;
+    CursorPanelFit cursorPanelFit_;
 };
 
 extern TFormA* FormA;
