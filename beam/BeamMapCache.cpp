@@ -6,6 +6,7 @@
 #include "geo/CoordinateText.h"
 #include "mercator/MapCatalogue.h"
 
+#include <QLocale>
 #include <QSaveFile>
 
 namespace {
@@ -35,9 +36,9 @@ std::optional<GeoPosition> BeamMapCache::recordedPosition(const SettingsFile& se
 
 void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
 {
-    // 17 significant digits give back the same double.
-    settings.writeString(section, longitudeKey, QString::number(own.longitude, 'g', 17));
-    settings.writeString(section, latitudeKey, QString::number(own.latitude, 'g', 17));
+    // The shortest text that reads back as the same double.
+    settings.writeString(section, longitudeKey, QString::number(own.longitude, 'g', QLocale::FloatingPointShortest));
+    settings.writeString(section, latitudeKey, QString::number(own.latitude, 'g', QLocale::FloatingPointShortest));
 }
 
 QImage BeamMapCache::build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side)
