@@ -1,6 +1,7 @@
 #include "app/TFormA.h"
 
 #include "app/Basis.h"
+#include "app/CursorPanel.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
 #include "app/ErrorBox.h"
@@ -60,9 +61,8 @@ void TFormA::buildControls()
     client_ = new QWidget(this);
     setCentralWidget(client_);
 
-    P_Cursor = new QWidget(client_);
+    P_Cursor = new CursorPanel(client_);
     P_Cursor->setObjectName(QStringLiteral("P_Cursor"));
-    P_Cursor->setAutoFillBackground(true);
     P_Cursor->resize(cursorPanelWidth, cursorPanelHeight);
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
     const int tops[] = {7, 20, 33, 46};
