@@ -4,6 +4,7 @@
 #include "beam/BorderFill.h"
 #include "beam/IntegerLine.h"
 #include "beam/VectorClones.h"
+#include "geo/GreatCircle.h"
 #include "geo/MapTransforms.h"
 
 
@@ -158,20 +159,37 @@ void BeamBitmapGenerator::fillRow(QRgb* line, int y, Scratch& scratch) const
     mapRows(scratch.values, count, scratch.rows.data());
     mapColumns(scratch.values, count, 1, scratch.rows.data(), scratch.east.data());
     mapColumns(scratch.values, count, -1, scratch.rows.data(), scratch.west.data());
-    if (dy == 0)
-        scratch.east[0] = unsure;  // the centre has no bearing
-    const auto take = [&](int x, double source) {
-        if (source >= 0)
+    const auto take = [&](int dx, int side, double source) {
+        const int x = centre_ + side * dx;
+        const bool centre = dx == 0 && dy == 0;  // it has no bearing
+        if (centre || source == unsure) {
+            if (centre || !clampedPixel(scratch.rows[std::size_t(dx)], scratch.values.quotientClamp[std::size_t(dx)], side, line[x]))
+                colourAt(x, y, line[x]);
+        } else if (source >= 0) {
             line[x] = mapPixels_[static_cast<int>(source)];
-        else if (source == polar)
+        } else if (source == polar) {
             line[x] = polarColour_;
-        else if (source == unsure)
-            colourAt(x, y, line[x]);
+        }
     };
     for (int dx = left; dx >= 1; --dx)
-        take(centre_ - dx, scratch.west[std::size_t(dx)]);
+        take(dx, -1, scratch.west[std::size_t(dx)]);
     for (int dx = 0; dx <= right; ++dx)
-        take(centre_ + dx, scratch.east[std::size_t(dx)]);
+        take(dx, 1, scratch.east[std::size_t(dx)]);
+}
+
+bool BeamBitmapGenerator::clampedPixel(double row, double clamp, int side, QRgb& colour) const
+{
+    if (row < 0 || clamp == 0)
+        return false;
+    // The quotient lies beyond -1 or 1 for sure, so the extended-precision longitude difference is
+    // exactly that of the clamped arccosine: 0 or just below 180 degrees, which no double holds.
+    // The wrap and clamp of the longitude are taken from there as colourAt() takes them.
+    const long double difference = arcCosClamped(clamp) / degToRad;  // degrees
+    const long double longitude = ownLongitude_ + (side < 0 ? -difference : difference);
+    const int column = lonToMapBitmapX(whole_, mapWidth_, AzimuthalProjection::sampledLongitude(longitude));
+    if (column >= 0 && column < mapWidth_)
+        colour = mapPixels_[static_cast<int>(row) + column];
+    return true;
 }
 
 QImage BeamBitmapGenerator::rows(int firstRow, int rowCount, int threads) const

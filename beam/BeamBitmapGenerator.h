@@ -62,6 +62,10 @@ private:
     // The index of the world map pixel at each of the rows and at the own longitude plus side
     // (1 or -1) times the longitude difference, or a code.
     void mapColumns(const BeamRowKernel::Row& values, int count, double side, const double* rows, double* sources) const;
+    // A pixel left unsure whose map row is known and whose longitude quotient is clamped for sure
+    // (clamp -1 or 1; 0: not for sure) takes its colour here, on the side (1 east, -1 west).
+    // False when it is not such a pixel.
+    bool clampedPixel(double row, double clamp, int side, QRgb& colour) const;
 
     AzimuthalProjection projection_;
     BeamRowKernel kernel_;

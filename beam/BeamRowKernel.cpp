@@ -94,6 +94,7 @@ VECTOR_CLONES void longitudeDifferences(int count, double cosOwn, BeamRowKernel:
     const double* const numeratorBound = row.numeratorBound.data();
     double* const difference = row.longitudeDifference.data();
     double* const differenceBound = row.longitudeDifferenceBound.data();
+    double* const quotientClamp = row.quotientClamp.data();
     const double cosOwnSize = std::fabs(cosOwn);
 #pragma omp simd
     for (int dx = 0; dx < count; ++dx) {
@@ -107,6 +108,7 @@ VECTOR_CLONES void longitudeDifferences(int count, double cosOwn, BeamRowKernel:
         const double clamped = std::clamp(q, -1.0, 1.0);
         difference[dx] = std::acos(clamped) * degreesPerRadian;
         differenceBound[dx] = arcCosineBound(clamped, qBound) * degreesPerRadian + degreeRounding;
+        quotientClamp[dx] = q - qBound >= 1 ? 1.0 : q + qBound <= -1 ? -1.0 : 0.0;
     }
 }
 
@@ -114,7 +116,7 @@ VECTOR_CLONES void longitudeDifferences(int count, double cosOwn, BeamRowKernel:
 
 void BeamRowKernel::Row::resize(int count)
 {
-    for (std::vector<double>* values : {&delta, &latitude, &latitudeBound, &longitudeDifference, &longitudeDifferenceBound,
+    for (std::vector<double>* values : {&delta, &latitude, &latitudeBound, &longitudeDifference, &longitudeDifferenceBound, &quotientClamp,
                                         &cosDelta, &sinDelta, &cosBearing, &sinLatitude, &numerator, &numeratorBound})
         values->resize(std::size_t(count));
 }

@@ -15,6 +15,9 @@ public:
     struct Row {
         std::vector<double> latitude, latitudeBound;                        // degrees
         std::vector<double> longitudeDifference, longitudeDifferenceBound;  // degrees east, 0 .. 180
+        // 1 or -1 where the quotient whose arccosine is the longitude difference lies beyond 1 or
+        // -1 for sure, so that its arccosine is exactly 0 or pi; 0 elsewhere.
+        std::vector<double> quotientClamp;
         std::vector<double> delta, cosDelta, sinDelta, cosBearing, sinLatitude, numerator, numeratorBound;
         void resize(int count);
     };
