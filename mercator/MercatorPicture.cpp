@@ -112,6 +112,17 @@ void MercatorPicture::drawLocatorGrid(int level)
     // times the rest of the redraw. The pixels are those of one-pixel lines across the picture.
     const QRgb black = qRgb(0, 0, 0);
     const int width = std::min(size_.width(), canvas_.width()), height = std::min(size_.height(), canvas_.height());
+    // Parallels first: a row they fill needs no meridian pixels, and at the finest level on a
+    // small scale they fill almost every row.
+    std::vector<bool> filled(std::size_t(std::max(height, 0)), false);
+    for (const double latitude : LocatorGrid::parallels(view_, level)) {
+        const int y = latToViewY(view_, size_.height(), latitude);
+        if (y >= 0 && y < height && !filled[std::size_t(y)]) {
+            QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+            std::fill(line, line + width, black);
+            filled[std::size_t(y)] = true;
+        }
+    }
     std::vector<int> columns;  // pixels
     for (const double longitude : LocatorGrid::meridians(view_, level)) {
         const int x = lonToViewX(view_, size_.width(), longitude);
@@ -119,19 +130,14 @@ void MercatorPicture::drawLocatorGrid(int level)
         if (x >= 0 && x < width && (columns.empty() || columns.back() != x))
             columns.push_back(x);
     }
-    if (!columns.empty()) {
-        for (int y = 0; y < height; ++y) {
-            QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
-            for (const int x : columns)
-                line[x] = black;
-        }
-    }
-    for (const double latitude : LocatorGrid::parallels(view_, level)) {
-        const int y = latToViewY(view_, size_.height(), latitude);
-        if (y >= 0 && y < height) {
-            QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
-            std::fill(line, line + width, black);
-        }
+    if (columns.empty())
+        return;
+    for (int y = 0; y < height; ++y) {
+        if (filled[std::size_t(y)])
+            continue;
+        QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+        for (const int x : columns)
+            line[x] = black;
     }
 }
 
