@@ -11,6 +11,7 @@ DrawState drawState;
 std::unique_ptr<CountryRaster> countryRaster = std::make_unique<CountryRaster>();
 QStringList countryList;
 std::vector<CityRecord> cityTable;
+CallsignTable callsignTable;
 NamedMutex* instanceMutex = nullptr;
 
 void finalizeBasis()
@@ -20,6 +21,7 @@ void finalizeBasis()
     countryRaster->clear();
     countryList.clear();
     cityTable.clear();
+    callsignTable = CallsignTable();
     programFolder.clear();
     currentMapName.clear();
     target = {};

@@ -3,6 +3,7 @@
 #include "geo/CityRecord.h"
 #include "geo/CountryRaster.h"
 #include "geo/TargetInfo.h"
+#include "partner/CallsignTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,7 @@ extern DrawState drawState;
 extern std::unique_ptr<CountryRaster> countryRaster;  // all zero until read
 extern QStringList countryList;
 extern std::vector<CityRecord> cityTable;
+extern CallsignTable callsignTable;  // empty when Karten/Rufzeichen.txt is missing
 extern NamedMutex* instanceMutex;
 
 // Clears the tables and names, as at the end of a run.

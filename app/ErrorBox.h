@@ -15,13 +15,16 @@ public:
     static void show(const std::exception& error);
 
     // Runs a handler; an exception it throws is shown, and the handler's remaining steps skipped.
+    // False when that happened.
     template <typename Handler>
-    static void guard(Handler&& handler)
+    static bool guard(Handler&& handler)
     {
         try {
             std::forward<Handler>(handler)();
+            return true;
         } catch (const std::exception& error) {
             show(error);
+            return false;
         }
     }
 };

@@ -9,6 +9,7 @@
 #include "help/TFormHilfe.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "partner/PartnerLinks.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
@@ -74,6 +75,7 @@ void Program::createWindows()
     create(Form4);
     create(Form6);
     create(Form7);
+    ErrorBox::guard([this] { partnerLinks_ = std::make_unique<PartnerLinks>(); });
 }
 
 int Program::run()
@@ -87,6 +89,7 @@ int Program::run()
 
 void Program::destroyWindows()
 {
+    partnerLinks_.reset();
     // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
     // loop, and nothing may then work on windows that are half gone.
     for (const Created& created : windows_)

@@ -3,13 +3,16 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
+class PartnerLinks;
 class QWidget;
 
 // The program entry: creates the eleven windows in their fixed order, each running its creation
 // handler before the next exists, and destroys them in the reverse order, each writing its
-// settings while the settings file is still open.
+// settings while the settings file is still open. The partner inputs from outside (WSJT-X, the
+// session bus) come up after the windows and go before them.
 class Program {
 public:
     explicit Program(QString executableFolder);
@@ -35,4 +38,5 @@ private:
 
     QString executableFolder_;
     std::vector<Created> windows_;
+    std::unique_ptr<PartnerLinks> partnerLinks_;
 };

@@ -1,6 +1,7 @@
 #include "app/ReferenceDataLoader.h"
 
-#include "app/TextLines.h"
+#include "app/FileErrorText.h"
+#include "geo/TextLines.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
 
@@ -15,7 +16,7 @@ void openForReading(QFile& file)
     if (!file.exists())
         throw AppError(QStringLiteral("Datei nicht gefunden: %1").arg(file.fileName()));
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Datei %1 kann nicht gelesen werden: %2").arg(file.fileName(), file.errorString()));
+        throw AppError(QStringLiteral("Datei %1 kann nicht gelesen werden: %2").arg(file.fileName(), FileErrorText::of(file, FileErrorText::Access::reading)));
 }
 
 // A field that is not a finite number as a whole reads as 0, as a parse error is not reported.

@@ -1,13 +1,12 @@
 #include "app/SettingsFile.h"
 
-#include "app/TextLines.h"
+#include "app/FileReplacement.h"
 #include "app/Windows1252.h"
-#include "geo/AppError.h"
+#include "geo/TextLines.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
+#include <climits>
 #include <optional>
 
 namespace {
@@ -162,17 +161,6 @@ void SettingsFile::writeString(const QString& section, const QString& key, const
     else
         lines << u'[' + section + u']' << newLine;
 
-    // The owner's write bit is the file's read-only mark; it is honoured even where the
-    // user's rights would allow the write.
-    const QFileInfo info(path_);
-    if (info.exists() && !info.permissions().testFlag(QFileDevice::WriteOwner))
-        throw AppError(QStringLiteral("Die Einstellungsdatei %1 ist schreibgeschützt").arg(path_));
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("Die Einstellungsdatei %1 kann nicht geschrieben werden: %2")
-                           .arg(path_, file.errorString()));
-    file.write(Windows1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
-    if (!file.commit())
-        throw AppError(QStringLiteral("Die Einstellungsdatei %1 kann nicht geschrieben werden: %2")
-                           .arg(path_, file.errorString()));
+    FileReplacement::write(path_, Windows1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
+                           QStringLiteral("Die Einstellungsdatei %1"));
 }

@@ -4,8 +4,11 @@
 #include "app/CursorPanel.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
+#include "app/WindowGeometry.h"
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "app/ImageWidget.h"
+#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "geo/AppError.h"
@@ -88,6 +91,8 @@ void TFormA::buildControls()
 
     Button1 = new QPushButton(QStringLiteral("OK"), StartPanel);
     Button1->setObjectName(QStringLiteral("Button1"));
+    // Return and keypad Enter press it when it has the focus, as Space does.
+    Button1->setAutoDefault(true);
     Button1->hide();
     connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
 
@@ -100,6 +105,9 @@ void TFormA::buildControls()
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
     connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+
+    logger32Link = new Logger32Link(this);
+    connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Link->caption()); });
 }
 
 void TFormA::buildMenu()
@@ -160,25 +168,27 @@ void TFormA::FormCreate()
     // The settings object comes first, although the file opens in a later step: every window
     // created after this one reads and writes through it, also when a step below fails.
     IniFile = new SettingsFile(programFolder + QStringLiteral("Corvane.ini"));
+    // Copies left by a run killed in the middle of a save; this is the only instance running.
+    FileReplacement::removeLeftovers(IniFile->path());
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
     Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
+    // The callsign list only adds a way to name partners: without it the lookups find nothing.
+    callsignTable = CallsignTable::load(programFolder + QStringLiteral("Karten/Rufzeichen.txt"));
     ReferenceDataLoader::readCountryRaster(programFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
     countryList = ReferenceDataLoader::readCountryList(programFolder + QStringLiteral("Karten/Laenderliste.txt"));
-    setGeometry(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
-                IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
-                IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
-                IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
+                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
+                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
+                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352)));
     cityTable = ReferenceDataLoader::readCityTable(programFolder + QStringLiteral("Karten/Citys.txt"));
-    Logger32Link::ConnectLogger32();
+    logger32Link->ConnectLogger32();
 }
 
 void TFormA::FormDestroy()
 {
-    if (!Logger32->text().toUpper().contains(QStringLiteral("NOT")))
-        Logger32Link::DisconnectLogger32();
-    Logger32Link::release();
+    logger32Link->shutdown();
     if (IniFile) {
         // The settings file goes away even when a write fails, so that no later window writes to it.
         const std::unique_ptr<SettingsFile> file(IniFile);
@@ -328,9 +338,9 @@ void TFormA::Karten1Click()
     setClientSize(Form1->Karte->width(), Form1->Karte->height());
     Form1->RedrawMap();
     if (Form4)
-        Form4->move(Form1->LocatorPos_X, Form1->LocatorPos_Y);
+        WindowPlace::restore(Form4, WindowGeometry::position(Form1->LocatorPos_X, Form1->LocatorPos_Y, Form4->size()));
     if (Form2)
-        Form2->move(Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y);
+        WindowPlace::restore(Form2, WindowGeometry::position(Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form2->size()));
     if (IniFile)
         IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
     ZoomMercator->setVisible(Form1->zoomDepth() > 1);
@@ -374,8 +384,8 @@ void TFormA::About1Click()
 
 void TFormA::Logger32Click()
 {
-    if (Logger32->text().toUpper().contains(QStringLiteral("NOT")))
-        Logger32Link::ConnectLogger32();
+    if (logger32Link->isUp())
+        logger32Link->DisconnectLogger32();
     else
-        Logger32Link::DisconnectLogger32();
+        logger32Link->ConnectLogger32();
 }

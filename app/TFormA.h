@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class Logger32Link;
 class QAction;
 class QLabel;
 class QMenu;
@@ -47,6 +48,8 @@ public:
     QPushButton* Button1 = nullptr;
     QTimer* ResizeTimer = nullptr;
     QTimer* Timer1 = nullptr;
+    // The link to Logger32; the "Logger32" menu item shows its state.
+    Logger32Link* logger32Link = nullptr;
 
     QAction* Parameter1 = nullptr;
     QAction* Locator1 = nullptr;

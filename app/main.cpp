@@ -1,6 +1,7 @@
 #include "app/Basis.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
+#include "platform/GermanTranslation.h"
 #include "platform/NamedMutex.h"
 #include "platform/TerminationSignals.h"
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+    GermanTranslation::install(application, QString());
     int exitCode = 0;
     {
         Program program(QApplication::applicationDirPath());

@@ -1,13 +1,14 @@
 #include "beam/BeamMapCache.h"
 
+#include "app/FileReplacement.h"
 #include "app/SettingsFile.h"
 #include "beam/BeamBitmapGenerator.h"
 #include "geo/AppError.h"
 #include "geo/CoordinateText.h"
 #include "mercator/MapCatalogue.h"
 
+#include <QBuffer>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace {
 
@@ -54,7 +55,10 @@ QImage BeamMapCache::build(const QString& kartenFolder, const GeoPosition& own, 
 
 void BeamMapCache::save(const QImage& picture, const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "BMP") || !file.commit())
+    // Encoded in memory first, so that every byte written to the disk is counted.
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
         throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(path));
+    FileReplacement::write(path, bmp, QStringLiteral("Die Beamkarte %1"));
 }

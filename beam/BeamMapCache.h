@@ -24,6 +24,7 @@ public:
     // Throws AppError when the world map cannot be read.
     static QImage build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side);
 
-    // Writes the picture as a BMP file, atomically; throws AppError on failure.
+    // Writes the picture as a BMP file through a temporary file, keeping the old one on failure;
+    // throws AppError then.
     static void save(const QImage& picture, const QString& path);
 };

@@ -2,9 +2,12 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
+#include "app/WindowGeometry.h"
+#include "app/WindowPlace.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
@@ -77,8 +80,8 @@ void TForm10::FormCreate()
     beamBitmap = QImage();
     beamMapLoaded = false;
 
-    BeamKarte->resize(IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
-                      IniFile->readInteger(beam, QStringLiteral("Hoch"), 500));
+    BeamKarte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
+                                               IniFile->readInteger(beam, QStringLiteral("Hoch"), 500)).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
     zoomMargin = IniFile->readInteger(beam, QStringLiteral("Zoom"), 0);
     if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
@@ -103,6 +106,7 @@ void TForm10::FormCreate()
         if (Form1)
             Form1->Karte->show();
     };
+    FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
         showMercator();
         return;
@@ -142,9 +146,9 @@ void TForm10::Beamkarte1Click()
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     if (Form4)
-        Form4->move(locatorPosX, locatorPosY);
+        WindowPlace::restore(Form4, WindowGeometry::position(locatorPosX, locatorPosY, Form4->size()));
     if (Form2)
-        Form2->move(crosshairPosX, crosshairPosY);
+        WindowPlace::restore(Form2, WindowGeometry::position(crosshairPosX, crosshairPosY, Form2->size()));
     IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
 }
 

@@ -59,18 +59,18 @@ void PositionForms::rewrite(GeoPosition& position, PositionTexts& texts)
     texts.locator = set ? positionToLocator(position.longitude, position.latitude) : QString();
 }
 
-PositionForms::Outcome PositionForms::confirm(int tag, PositionTexts& ownTexts, GeoPosition& own,
+PositionForms::Outcome PositionForms::confirm(int tag, Station station, PositionTexts& ownTexts, GeoPosition& own,
                                               PositionTexts& partnerTexts, GeoPosition& partner)
 {
     Outcome outcome = Outcome::rewritten;
+    const PositionTexts& texts = station == Station::own ? ownTexts : partnerTexts;
+    GeoPosition& position = station == Station::own ? own : partner;
     switch (tag) {
     case decimalTag:
-        own = {parseDecimal(ownTexts.longitudeDecimal), parseDecimal(ownTexts.latitudeDecimal)};
-        partner = {parseDecimal(partnerTexts.longitudeDecimal), parseDecimal(partnerTexts.latitudeDecimal)};
+        position = {parseDecimal(texts.longitudeDecimal), parseDecimal(texts.latitudeDecimal)};
         break;
     case dmsTag:
-        own = {dmsTextToDegrees(ownTexts.longitudeDms), dmsTextToDegrees(ownTexts.latitudeDms)};
-        partner = {dmsTextToDegrees(partnerTexts.longitudeDms), dmsTextToDegrees(partnerTexts.latitudeDms)};
+        position = {dmsTextToDegrees(texts.longitudeDms), dmsTextToDegrees(texts.latitudeDms)};
         break;
     case ownLocatorTag:
         if (!readLocator(ownTexts.locator, own))

@@ -11,11 +11,15 @@ public:
     // The Tag of an entry field: which form it holds.
     enum Tag { decimalTag = 1, dmsTag = 2, ownLocatorTag = 5, partnerLocatorTag = 6 };
     enum class Outcome { rewritten, invalidLocator };
+    // Whose field was confirmed.
+    enum class Station { own, partner };
 
-    // Converts the form selected by tag and rewrites every text. A locator that is not six
+    // Converts the form selected by tag, of the confirmed station only, and rewrites every text.
+    // The other station's position stays bit-identical: its texts are rewritten from it, never
+    // read back (they show it rounded, and reading them back would move it a little each time). A locator that is not six
     // characters long leaves its position unchanged (invalidLocator); the texts are rewritten all
     // the same. Throws AppError, changing nothing, for a non-digit in locator position 3 or 4.
-    static Outcome confirm(int tag, PositionTexts& ownTexts, GeoPosition& own, PositionTexts& partnerTexts,
+    static Outcome confirm(int tag, Station station, PositionTexts& ownTexts, GeoPosition& own, PositionTexts& partnerTexts,
                            GeoPosition& partner);
 
     // Degrees east in (-180, 180] and degrees north in (-90, 90]; a value that is not finite

@@ -1,6 +1,8 @@
 #include "entry/ShownMap.h"
 
 #include "app/ImageWidget.h"
+#include "app/WindowGeometry.h"
+#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 
@@ -25,19 +27,20 @@ void ShownMap::redraw()
 void ShownMap::restore(QWidget* window, const Place& place)
 {
     if (mercator())
-        window->move(place.mercatorX, place.mercatorY);
+        WindowPlace::restore(window, WindowGeometry::position(place.mercatorX, place.mercatorY, window->size()));
     else
-        window->move(place.beamX, place.beamY);
+        WindowPlace::restore(window, WindowGeometry::position(place.beamX, place.beamY, window->size()));
 }
 
 void ShownMap::remember(const QWidget* window, const Place& place)
 {
+    const QPoint at = WindowPlace::of(window);
     if (mercator()) {
-        place.mercatorX = window->x();
-        place.mercatorY = window->y();
+        place.mercatorX = at.x();
+        place.mercatorY = at.y();
     }
     if (beam()) {
-        place.beamX = window->x();
-        place.beamY = window->y();
+        place.beamX = at.x();
+        place.beamY = at.y();
     }
 }

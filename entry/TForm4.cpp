@@ -13,6 +13,7 @@
 #include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -96,6 +97,11 @@ TForm4::TForm4()
     Positionstimer->setInterval(100);
     connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
     Positionstimer->start();
+
+    OwnStationAction = new QAction(QStringLiteral("Eigenen Standort ändern"), this);
+    connect(OwnStationAction, &QAction::triggered, this, [this] { ErrorBox::guard([this] { ChangeOwnStation(); }); });
+    addAction(OwnStationAction);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -189,8 +195,17 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         // Only a move to another control is leaving the field, not the window losing activation.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            ErrorBox::guard([this, field] { E_Exit(field); });
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            refused_ = false;
+            const bool taken = ErrorBox::guard([this, field] { E_Exit(field); });
+            // A refused value keeps the focus in its field, so the next key corrects it; the
+            // focus is taken back once the move away has ended.
+            if (!taken || refused_)
+                QTimer::singleShot(0, field, [field] {
+                    field->activateWindow();
+                    field->setFocus(Qt::OtherFocusReason);
+                });
+        }
         return false;
     }
     if (event->type() != QEvent::KeyPress)
@@ -238,24 +253,53 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
 
     PositionTexts own = readTexts(ownFields());
     PositionTexts partner = readTexts(partnerFields());
-    const GeoPosition ownBefore = ownPosition;
     // A failed conversion stops here, so the field stays yellow.
-    const auto outcome = PositionForms::confirm(tagOf(sender), own, ownPosition, partner, partnerPosition);
+    const bool ownField = field && GroupBox1->isAncestorOf(field);
+    const auto station = ownField ? PositionForms::Station::own : PositionForms::Station::partner;
+    const GeoPosition ownBefore = ownPosition;
+    const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPosition, partner, partnerPosition);
     if (field)
         setEdited(field, false);
-    if (outcome == PositionForms::Outcome::invalidLocator)
+    refused_ = outcome == PositionForms::Outcome::invalidLocator;
+    if (refused_)
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("ungültiger Locator"));
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
-    // The beam map is a picture around the own station: it follows a new one at once.
-    if ((ownPosition.longitude != ownBefore.longitude || ownPosition.latitude != ownBefore.latitude) && ShownMap::beam())
-        Form10->RedrawBeamMap();
 
+    if (ownField) {
+        if (ownPosition.longitude != ownBefore.longitude || ownPosition.latitude != ownBefore.latitude)
+            ownStationMoved();
+        return;
+    }
     if (E_Locator2->text().size() == locatorLength && isVisible()) {
         target = TargetPoint::seenFrom(ownPosition, partnerPosition.longitude, partnerPosition.latitude);
         Form2->ShowTargetData();
         ShownMap::redraw();
     }
+}
+
+void TForm4::ownStationMoved()
+{
+    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
+    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+    if (target.isSet()) {
+        target = TargetPoint::seenFrom(ownPosition, target.longitude, target.latitude);
+        Form2->ShowTargetData();
+    }
+    ShownMap::redraw();
+    // A change made from the context menu is done; at the first run the partner group is hidden
+    // and the own group stays.
+    if (!GroupBox2->isHidden())
+        GroupBox1->hide();
+}
+
+void TForm4::ChangeOwnStation()
+{
+    GroupBox1->show();
+    show();
+    raise();
+    activateWindow();
+    E_Locator->setFocus();
 }
 
 void TForm4::E_Locator2KeyPress(QLineEdit* sender, int& key)
@@ -308,7 +352,10 @@ void TForm4::Timer1Timer()
         Timer1->stop();
         FormA->StartPanel->setText(QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
         FormA->Button1->show();
-        FormA->Button1->setFocus();
+        // As if reached with the keyboard, so that the button shows its focus frame.
+        FormA->activateWindow();
+        FormA->setAttribute(Qt::WA_KeyboardFocusChange);
+        FormA->Button1->setFocus(Qt::TabFocusReason);
         return;
     }
     QLabel* panel = FormA->StartPanel;

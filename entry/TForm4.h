@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QGroupBox;
 class QLineEdit;
 class QTimer;
@@ -28,6 +29,9 @@ public:
     void E_Exit(QLineEdit* sender);
     void Timer1Timer();
     void PositionstimerTimer();
+    // The window's context menu "Eigenen Standort ändern": shows the own group again, so that an
+    // operator who goes portable can give a new own position.
+    void ChangeOwnStation();
 
     // Yellow: changed and not yet confirmed.
     static bool isEdited(const QLineEdit* field);
@@ -46,6 +50,7 @@ public:
     QLineEdit* E_Locator2 = nullptr;
     QTimer* Timer1 = nullptr;          // first-run prompt, 1000 ms
     QTimer* Positionstimer = nullptr;  // remembers the window position, 100 ms
+    QAction* OwnStationAction = nullptr;  // "Eigenen Standort ändern"
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +71,11 @@ private:
     Fields ownFields();
     Fields partnerFields();
     ShownMap::Place place() const;
+    // A confirmed own field moved the own station: store it, take the target's bearing and
+    // distance from the new place, and redraw.
+    void ownStationMoved();
+
+    bool refused_ = false;  // the last confirm refused its value (an incomplete locator)
 };
 
 extern TForm4* Form4;

@@ -43,6 +43,21 @@ long double greatCircleDistance(long double latitude1, long double longitude1, l
 
 double greatCircleBearing(double latitude1, double longitude1, double latitude2, double longitude2)
 {
+    // Cases the formula's floating point gets wrong: its divisor is never exactly 0 (the cosine of
+    // 90 degrees is not), and at a pole or on one meridian the east-west sign is noise.
+    const double deltaLon = std::fmod(longitude2 - longitude1, 360.0);  // degrees, exact
+    const bool sameMeridian = deltaLon == 0.0;
+    if (std::fabs(latitude1) == 90.0)
+        return 0.0;  // point 1 at a pole: every direction is south or north
+    if (sameMeridian && latitude2 == latitude1)
+        return 0.0;  // the same point
+    if (std::fabs(deltaLon) == 180.0 && latitude2 == -latitude1)
+        return 0.0;  // the antipode
+    if (latitude2 == 90.0 || (sameMeridian && latitude2 > latitude1))
+        return 360.0;
+    if (latitude2 == -90.0 || sameMeridian)
+        return 180.0;
+
     // The spherical triangle pole - point 1 - point 2, solved for the angle at point 1 with the
     // law of cosines; the sign of the longitude difference decides east or west.
     const RadianPair p(latitude1, longitude1, latitude2, longitude2);

@@ -2,9 +2,14 @@
 
 #include "geo/GreatCircle.h"
 
+#include <cmath>
+
 std::optional<NearestCity> findNearestCity(const std::vector<CityRecord>& cities, double latitude,
                                            double longitude, int lastIndex)
 {
+    // Every distance from a position that is not finite is NaN, and no city is nearer than NaN.
+    if (!std::isfinite(latitude) || !std::isfinite(longitude))
+        return std::nullopt;
     long double best = 1000000.0L;  // km, beyond any distance on the sphere
     int index = lastIndex;
     for (int i = 0; i < static_cast<int>(cities.size()); ++i) {

@@ -13,6 +13,7 @@ struct NearestCity {
 // The city of the table nearest to a position (degrees). The search starts from lastIndex, the
 // index the caller found last (0 before the first search), and takes a city only when it is
 // strictly nearer than the best so far, so on equal distances the earlier city wins. Gives
-// std::nullopt when the index found lies outside the table, in particular for an empty table.
+// std::nullopt when the index found lies outside the table, in particular for an empty table, and
+// for a position that is not finite.
 std::optional<NearestCity> findNearestCity(const std::vector<CityRecord>& cities, double latitude,
                                            double longitude, int lastIndex = 0);

@@ -3,6 +3,7 @@
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/WindowGeometry.h"
 #include "help/HelpAddress.h"
 #include "help/PlacedButton.h"
 
@@ -43,8 +44,10 @@ TFormHilfe::TFormHilfe()
 
 void TFormHilfe::FormCreate()
 {
-    setGeometry(IniFile->readInteger(hilfe, QStringLiteral("Links"), 100), IniFile->readInteger(hilfe, QStringLiteral("Top"), 75),
-                IniFile->readInteger(hilfe, QStringLiteral("Breite"), 850), IniFile->readInteger(hilfe, QStringLiteral("Höhe"), 600));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfe, QStringLiteral("Links"), 100),
+                                         IniFile->readInteger(hilfe, QStringLiteral("Top"), 75),
+                                         IniFile->readInteger(hilfe, QStringLiteral("Breite"), 850),
+                                         IniFile->readInteger(hilfe, QStringLiteral("Höhe"), 600)));
 }
 
 void TFormHilfe::FormResize()

@@ -1,151 +1,202 @@
 #include "logger/Logger32Link.h"
 
 #include "app/ErrorBox.h"
-#include "app/TFormA.h"
-#include "platform/MessageWindow.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QThread>
+#include <QEventLoop>
 
 int Logger32Link::replyTimeout = 3000;
+int Logger32Link::sendTimeout = 5000;
+int Logger32Link::disconnectPause = 2000;
 std::function<void(int)> Logger32Link::bearingReceiver;
-qint64 Logger32Link::logger32Window = 0;
-QString Logger32Link::logger32MessageId;
-std::unique_ptr<MessageWindow> Logger32Link::window_;
-bool Logger32Link::handshakeRunning_ = false;
 
 namespace {
 
-void setCaption(const QString& caption)
-{
-    if (FormA)
-        FormA->Logger32->setText(caption);
-}
-
-void pause(int ms)
-{
-    QThread::msleep(ulong(ms));
-}
-
-// Clears the handshake flag however the handshake ends.
-struct HandshakeScope {
-    bool& flag;
-    explicit HandshakeScope(bool& f) : flag(f) { flag = true; }
-    ~HandshakeScope() { flag = false; }
-};
+const QString logger32WindowName = QStringLiteral("Logger32");
 
 } // namespace
 
-MessageWindow& Logger32Link::mainWindow()
+Logger32Link::Logger32Link(QObject* parent)
+    : QObject(parent), exchange_([this](const Logger32Exchange::Message& message) { ApplicationEvents1Message(message); })
 {
-    if (!window_) {
-        window_ = std::make_unique<MessageWindow>(ErrorBox::programTitle, QCoreApplication::applicationPid());
-        QObject::connect(window_.get(), &MessageWindow::posted, [] {
-            if (!handshakeRunning_)
-                ApplicationEvents1Message();
-        });
+}
+
+QString Logger32Link::caption() const
+{
+    switch (state_) {
+    case State::NotFound:
+        return QStringLiteral("Logger32 NOT found");
+    case State::NotConnected:
+        return QStringLiteral("Logger32 NOT connected");
+    case State::Connected:
+        return QStringLiteral("Logger32 connected");
+    case State::Start:
+        break;
     }
-    return *window_;
-}
-
-void Logger32Link::release()
-{
-    window_.reset();
-    logger32Window = 0;
-    logger32MessageId.clear();
-}
-
-void Logger32Link::send(qint64 wParam, qint64 lParam)
-{
-    MessageWindow::sendMessage(logger32Window, logger32MessageId, wParam, lParam);
+    return QStringLiteral("Logger32");
 }
 
 void Logger32Link::ConnectLogger32()
 {
-    // A menu click while a handshake waits for Logger32 must not start a second one inside it.
-    if (handshakeRunning_)
+    // A menu click while a handshake or a leave runs must not start another one beside it.
+    if (inProgress())
         return;
-    mainWindow();
-    logger32Window = MessageWindow::findWindow(QStringLiteral("Logger32"));
-    if (logger32Window == 0) {
-        setCaption(QStringLiteral("Logger32 NOT found"));
+    // Whether the window exists is the bus's answer, at once; only its handle needs the window.
+    logger32Window = 0;
+    if (!MessageWindow::windowExists(logger32WindowName)) {
+        setState(State::NotFound);
         return;
     }
-    const HandshakeScope scope(handshakeRunning_);
-    for (int attempt = 1; attempt <= 5; ++attempt) {
-        if (tryAttempt(attempt)) {
-            completeHandshake();
+    setActivity(Activity::Connecting);
+    exchange_.findWindow(logger32WindowName, sendTimeout, [this](qint64 handle) {
+        logger32Window = handle;
+        if (handle == 0) {
+            setState(State::NotFound);
+            finish();
             return;
         }
-    }
-    // No acknowledgement in five attempts: the caption stays as it was.
+        announce(1);
+    });
 }
 
-bool Logger32Link::tryAttempt(int attempt)
+void Logger32Link::announce(int attempt)
 {
     logger32MessageId = QStringLiteral("Logger32 %1").arg(attempt);
-    pause(logger32Pause);
-    send(1, mainWindow().handle());
-    pause(logger32Pause);
-    MessageWindow::Message reply;
-    return mainWindow().takePosted(reply, replyTimeout) && reply.wParam == 0 && reply.lParam == 1;
+    exchange_.pause(logger32Pause, [this, attempt] {
+        // Replies are read from the queue from the first announcement on; whatever came before
+        // (a late reply of an earlier handshake) went its normal way and cannot count here.
+        exchange_.hold();
+        sendAndPause(1, exchange_.ownHandle(), [this, attempt] {
+            exchange_.take(replyTimeout, [this, attempt](const std::optional<Logger32Exchange::Message>& reply) {
+                if (reply && reply->wParam == 0 && reply->lParam == 1)
+                    startHandshake();
+                else if (attempt < attemptCount)
+                    announce(attempt + 1);
+                else
+                    finish();  // no acknowledgement: the caption stays as it was
+            });
+        });
+    });
 }
 
-void Logger32Link::completeHandshake()
+void Logger32Link::startHandshake()
 {
-    send(2, 0);
-    pause(logger32Pause);
-    send(3, 0);
-    pause(logger32Pause);
-    bool up = false;
-    MessageWindow::Message reply;
-    for (int counted = 0; counted < 10;) {
-        if (!mainWindow().takePosted(reply, replyTimeout))
-            break;
-        if (reply.wParam == 100) {
+    sendAndPause(2, 0, [this] { sendAndPause(3, 0, [this] { countReplies(0, false, 0); }); });
+}
+
+void Logger32Link::countReplies(int counted, bool up, int repeats)
+{
+    if (counted == countedReplies) {
+        conclude(up);
+        return;
+    }
+    exchange_.take(replyTimeout, [this, counted, up, repeats](const std::optional<Logger32Exchange::Message>& reply) {
+        if (!reply) {
+            conclude(up);
+        } else if (reply->wParam == 100) {
             if (up)
-                break;
-            send(2, 0);  // before reply 3: ask again, and this reply does not count
-            pause(logger32Pause);
-            continue;
+                conclude(true);
+            else if (repeats == maxRepeats)  // a peer that only ever says 100 would be asked for ever
+                conclude(false);
+            else  // before reply 3: ask again, and this reply does not count
+                sendAndPause(2, 0, [this, counted, repeats] { countReplies(counted, false, repeats + 1); });
+        } else if (reply->wParam == 3) {
+            exchange_.pause(logger32Pause, [this, counted, repeats] { countReplies(counted + 1, true, repeats); });
+        } else {
+            countReplies(counted + 1, up, repeats);
         }
-        ++counted;
-        if (reply.wParam == 3) {
-            up = true;
-            pause(logger32Pause);
-        }
-    }
+    });
+}
+
+void Logger32Link::conclude(bool up)
+{
     if (up) {
-        setCaption(QStringLiteral("Logger32 connected"));
-    } else {
-        setCaption(QStringLiteral("Logger32 NOT connected"));
-        send(4, 0);
+        setState(State::Connected);
+        finish();
+        return;
     }
+    setState(State::NotConnected);
+    exchange_.send(logger32Window, logger32MessageId, 4, 0, sendTimeout, [this] { finish(); });
 }
 
 void Logger32Link::DisconnectLogger32()
 {
-    if (handshakeRunning_)
+    if (inProgress())
         return;
-    if (logger32Window != 0) {
-        send(4, 0);
-        pause(logger32Pause);
-        mainWindow().dropPosted();
+    setActivity(Activity::Leaving);
+    const auto leave = [this] {
+        setState(State::NotConnected);
+        exchange_.pause(disconnectPause, [this] { finish(); });
+    };
+    if (logger32Window == 0) {
+        leave();
+        return;
     }
-    setCaption(QStringLiteral("Logger32 NOT connected"));
-    pause(disconnectPause);
+    // What Logger32 posts until the pause after the leave message has ended waits, and the
+    // first of it is dropped; the rest goes its normal way.
+    exchange_.hold();
+    sendAndPause(4, 0, [this, leave] {
+        exchange_.dropOne();
+        exchange_.release();
+        leave();
+    });
 }
 
-void Logger32Link::ApplicationEvents1Message()
+void Logger32Link::shutdown()
 {
-    MessageWindow::Message message;
-    while (window_ && window_->takePosted(message, 0)) {
-        if (logger32MessageId.isEmpty() || message.name != logger32MessageId || message.wParam != 101)
-            continue;
-        if (message.lParam < 0 || message.lParam > 360)
-            continue;
-        if (bearingReceiver)
-            ErrorBox::guard([&] { bearingReceiver(int(message.lParam)); });
+    if (activity_ == Activity::Connecting) {
+        exchange_.cancel();
+        finish();
     }
+    if (!inProgress() && isUp())
+        DisconnectLogger32();
+    if (!inProgress())
+        return;
+    // The event loop of the program has ended; this one runs the leave to its end.
+    QEventLoop loop;
+    connect(this, &Logger32Link::changed, &loop, [this, &loop] {
+        if (!inProgress())
+            loop.quit();
+    });
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Logger32Link::finish()
+{
+    setActivity(Activity::Idle);
+    // Messages that waited for the handshake now go where they would have gone on arrival.
+    exchange_.release();
+}
+
+void Logger32Link::setActivity(Activity activity)
+{
+    activity_ = activity;
+    emit changed();
+}
+
+void Logger32Link::setState(State state)
+{
+    state_ = state;
+    emit changed();
+}
+
+void Logger32Link::sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::Step next)
+{
+    exchange_.send(logger32Window, logger32MessageId, wParam, lParam, sendTimeout,
+                   [this, next = std::move(next)] { exchange_.pause(logger32Pause, next); });
+}
+
+void Logger32Link::ApplicationEvents1Message(const Logger32Exchange::Message& message)
+{
+    const auto bearing = bearingOf(message, logger32MessageId);
+    if (bearing && bearingReceiver)
+        ErrorBox::guard([&] { bearingReceiver(*bearing); });
+}
+
+std::optional<int> Logger32Link::bearingOf(const Logger32Exchange::Message& message, const QString& messageId)
+{
+    if (messageId.isEmpty() || message.name != messageId || message.wParam != 101)
+        return std::nullopt;
+    if (message.lParam < 0 || message.lParam > 360)
+        return std::nullopt;
+    return int(message.lParam);
 }

@@ -1,45 +1,81 @@
 #pragma once
 
+#include "logger/Logger32Exchange.h"
+
+#include <QObject>
 #include <QString>
 
 #include <functional>
-#include <memory>
-
-class MessageWindow;
+#include <optional>
 
 // The link to the logging program Logger32 over window messages: a handshake announces this
-// program, and Logger32 then posts antenna bearings. The link state lives only in the caption of
-// the main window's "Logger32" menu item.
-class Logger32Link {
+// program, and Logger32 then posts antenna bearings. The handshake and the leave run as steps on
+// the event loop, so a slow, silent or hung Logger32 never freezes the window; their messages and
+// pauses on the bus are the same as if they waited in place.
+class Logger32Link : public QObject {
+    Q_OBJECT
 public:
-    static constexpr int logger32Pause = 100;  // ms after each message sent
-    // Bound on one wait for a posted reply, ms; without it a silent Logger32 would freeze the
-    // program. Tests shorten it.
-    static int replyTimeout;
-    static constexpr int disconnectPause = 2000;  // ms after the leave message
+    // What the "Logger32" menu item shows. Start: no handshake has ended with an answer yet.
+    enum class State { Start, NotFound, NotConnected, Connected };
 
-    static void ConnectLogger32();
-    static void DisconnectLogger32();
+    static constexpr int logger32Pause = 100;  // ms after each message sent
+    static constexpr int attemptCount = 5;     // announcements, one per message name
+    static constexpr int countedReplies = 10;  // replies after the announcement that may come before reply 3
+    static constexpr int maxRepeats = 10;      // times a reply 100 before reply 3 asks again; the next one fails
+    // Bounds on one wait, ms: for a posted reply, and for the answer of Logger32's window (to a
+    // sent message, or to the question for its handle). Without them a silent or hung Logger32
+    // would keep the link busy for ever. Tests shorten them.
+    static int replyTimeout;
+    static int sendTimeout;
+    static int disconnectPause;  // ms after the leave message; tests shorten it
+
+    // The bearing a posted message carries: wParam 101 under the link's message name, lParam 0 to
+    // 360 degrees; nothing for any other message.
+    static std::optional<int> bearingOf(const Logger32Exchange::Message& message, const QString& messageId);
 
     // Where bearings from Logger32 go (the rotor panel's direction field takes them as typed
     // and confirmed). Degrees, 0 to 360.
     static std::function<void(int)> bearingReceiver;
 
-    // Handle of Logger32's window, 0 while not found; the name of the registered message.
-    static qint64 logger32Window;
-    static QString logger32MessageId;
+    explicit Logger32Link(QObject* parent = nullptr);
 
-    // The main window as Logger32 sees it; created on first use, released at shut-down.
-    static MessageWindow& mainWindow();
-    static void release();
+    State state() const { return state_; }
+    // A handshake or a leave is running; the menu item starts nothing meanwhile.
+    bool inProgress() const { return activity_ != Activity::Idle; }
+    QString caption() const;
+    // The link counts as up unless the caption says "NOT".
+    bool isUp() const { return state_ == State::Start || state_ == State::Connected; }
+
+    // Both return at once; the work goes on from the event loop.
+    void ConnectLogger32();
+    void DisconnectLogger32();
+    // At shut-down: cancels a handshake, lets a leave finish, and leaves when the link is up,
+    // waiting for that on a local event loop.
+    void shutdown();
+
+    // Handle of Logger32's window, 0 while not found; the name of the registered message.
+    qint64 logger32Window = 0;
+    QString logger32MessageId;
+
+signals:
+    void changed();
 
 private:
-    static bool tryAttempt(int attempt);
-    static void completeHandshake();
-    // The application-wide hook: sees every posted message outside a handshake.
-    static void ApplicationEvents1Message();
-    static void send(qint64 wParam, qint64 lParam);
+    enum class Activity { Idle, Connecting, Leaving };
 
-    static std::unique_ptr<MessageWindow> window_;
-    static bool handshakeRunning_;
+    void announce(int attempt);
+    void startHandshake();
+    void countReplies(int counted, bool up, int repeats);
+    void conclude(bool up);
+    void finish();
+    void setActivity(Activity activity);
+    void setState(State state);
+    // Sends to Logger32 under the current message name, then pauses logger32Pause.
+    void sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::Step next);
+    // The application-wide hook: sees every posted message no handshake step takes.
+    void ApplicationEvents1Message(const Logger32Exchange::Message& message);
+
+    Logger32Exchange exchange_;
+    State state_ = State::Start;
+    Activity activity_ = Activity::Idle;
 };

@@ -2,10 +2,10 @@
 
 #include "geo/AppError.h"
 #include "geo/CoordinateText.h"
+#include "geo/TextLines.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QTextStream>
 
 namespace {
 
@@ -33,7 +33,7 @@ QString takeValue(QString& rest, const QString& line)
 // (hundredths of a degree) become whole minutes, cut toward zero.
 QString degreeMinuteText(QString value, QChar negativeLetter, const QString& line)
 {
-    static const QRegularExpression number(QStringLiteral("^-?[0-9]*\\.[0-9]{2,}$"));
+    static const QRegularExpression number(QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]*\\.[0-9]{2,}")));
     if (value.contains(negativeLetter))
         value.prepend('-');
     value.chop(1);
@@ -69,12 +69,12 @@ void MapCalibration::ParseCornerLine(const QString& line, QString& longitudeText
 MapView MapCalibration::readFile(const QString& path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Kalibrierdatei %1 kann nicht gelesen werden").arg(path));
-    QTextStream stream(&file);
-    stream.setEncoding(QStringConverter::Latin1);
-    const QString first = stream.readLine();
-    const QString second = stream.readLine();
+    // CR LF, CR or LF end a line, as in the other data files.
+    const QStringList lines = TextLines::split(QString::fromLatin1(file.readAll()));
+    const QString first = lines.value(0);
+    const QString second = lines.value(1);
 
     MapView view;
     QString longitude, latitude;

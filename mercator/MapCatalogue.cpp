@@ -6,6 +6,20 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
+namespace {
+
+// Every corner finite and on the globe: a corner of 400 digits reads as infinity, which passes
+// the order check and then turns every pixel into NaN. Degrees.
+bool onTheGlobe(const MapView& view)
+{
+    const auto within = [](long double value, long double limit) { return std::isfinite(value) && std::fabs(value) <= limit; };
+    return within(view.top, 90) && within(view.bottom, 90) && within(view.left, 180) && within(view.right, 180);
+}
+
+} // namespace
+
 QStringList MapCatalogue::menuCaptions(const QString& kartenFolder)
 {
     QStringList captions;
@@ -15,6 +29,18 @@ QStringList MapCatalogue::menuCaptions(const QString& kartenFolder)
     for (const QString& file : files)
         captions << file.left(file.indexOf(u'.'));
     return captions;
+}
+
+QString MapCatalogue::spelledAsInFolder(const QString& kartenFolder, const QString& name)
+{
+    const QStringList captions = menuCaptions(kartenFolder);
+    if (captions.contains(name))
+        return name;
+    for (const QString& caption : captions) {
+        if (caption.compare(name, Qt::CaseInsensitive) == 0)
+            return caption;
+    }
+    return name;
 }
 
 std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder, const QString& name)
@@ -27,7 +53,7 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder,
 
     Map map;
     map.whole = MapCalibration::readFile(infPath);
-    if (map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
+    if (!onTheGlobe(map.whole) || map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
         throw AppError(QStringLiteral("Die Kalibrierdatei %1 beschreibt kein Kartenrechteck").arg(infPath));
     QImage bitmap(bmpPath, "BMP");
     if (bitmap.isNull())

@@ -20,6 +20,10 @@ public:
     // Menu captions, one per ".inf" file of the folder (hidden ones included), sorted by file name:
     // the file name up to its first ".".
     static QStringList menuCaptions(const QString& kartenFolder);
+    // The name as the folder spells it: map names from a settings file written on a system whose
+    // file names ignore letter case ("welt", "EUROPA") find their files. The name itself when
+    // no map of that name is there.
+    static QString spelledAsInFolder(const QString& kartenFolder, const QString& name);
 
     // Reads kartenFolder + name + ".inf" and ".bmp". Nothing when either file is missing; throws
     // AppError when the calibration is malformed or the bitmap cannot be read, so a caller keeps

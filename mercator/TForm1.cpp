@@ -5,6 +5,7 @@
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
+#include "app/WindowGeometry.h"
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
 #include "entry/TargetPoint.h"
@@ -38,6 +39,7 @@ double azimuthDisplayOffset = 0;
 namespace {
 
 const QString mercator = QStringLiteral("Mercator");
+const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
 constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
 
 QString kartenFolder()
@@ -76,13 +78,14 @@ void TForm1::FormCreate()
     drawState.mercatorLineDrawn = false;
 
     Karte->createScreenSurface();
-    Karte->resize(IniFile->readInteger(mercator, QStringLiteral("Breit"), 600),
-                  IniFile->readInteger(mercator, QStringLiteral("Hoch"), 300));
+    Karte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(mercator, QStringLiteral("Breit"), 600),
+                                           IniFile->readInteger(mercator, QStringLiteral("Hoch"), 300)).size());
 
     ownPosition.longitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Länge"), QStringLiteral("0")));
     ownPosition.latitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Breite"), QStringLiteral("0")));
 
-    wantedMapName_ = IniFile->readString(mercator, QStringLiteral("aktuelle Karte"), QStringLiteral("Welt"));
+    wantedMapName_ = MapCatalogue::spelledAsInFolder(
+        kartenFolder(), IniFile->readString(mercator, QStringLiteral("aktuelle Karte"), defaultMapName));
     LocatorPos_X = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_X"), 5);
     LocatorPos_Y = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_Y"), 350);
     FadenkreuzAnzeigePos_X = IniFile->readInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), 5);
@@ -93,10 +96,15 @@ void TForm1::FormCreate()
         cityMarkerSize = markerSize;
     const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
 
-    buildMapMenu(wantedMapName_);
-    // A broken map pair is reported, and the window still takes its place without a map, so that
+    // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
+    // map rather than an empty window. Without either the window still takes its place, so that
     // another map can be chosen from the menu.
     ErrorBox::guard([this] { LoadMap(wantedMapName_); });
+    if (currentMapName.isEmpty() && wantedMapName_ != defaultMapName) {
+        ErrorBox::guard([this] { LoadMap(defaultMapName); });
+        showingFallback_ = !currentMapName.isEmpty();
+    }
+    buildMapMenu(currentMapName.isEmpty() ? wantedMapName_ : currentMapName);
     mapStartup = false;
 
     Karte->setParent(FormA->clientArea());
@@ -112,9 +120,10 @@ void TForm1::FormDestroy()
 {
     IniFile->writeInteger(mercator, QStringLiteral("Hoch"), Karte->height());
     IniFile->writeInteger(mercator, QStringLiteral("Breit"), Karte->width());
-    // Without a loaded map the choice read at start is kept, so a map missing once is tried again
-    // next time instead of an empty name.
-    IniFile->writeString(mercator, QStringLiteral("aktuelle Karte"), currentMapName.isEmpty() ? wantedMapName_ : currentMapName);
+    // Without a loaded map, or with the world map shown only in place of the stored one, the choice
+    // read at start is kept, so a map missing once is tried again next time.
+    const bool keepStored = currentMapName.isEmpty() || (showingFallback_ && currentMapName == defaultMapName);
+    IniFile->writeString(mercator, QStringLiteral("aktuelle Karte"), keepStored ? wantedMapName_ : currentMapName);
     IniFile->writeInteger(mercator, QStringLiteral("LocatorPos_X"), LocatorPos_X);
     IniFile->writeInteger(mercator, QStringLiteral("LocatorPos_Y"), LocatorPos_Y);
     IniFile->writeInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), FadenkreuzAnzeigePos_X);
@@ -147,6 +156,7 @@ void TForm1::KartenwahlClick(QAction* sender)
             chosen = item;
     }
     chosen->setChecked(true);
+    showingFallback_ = false;
     LoadMap(chosen->text().remove(u'&'));
 }
 

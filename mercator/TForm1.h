@@ -67,6 +67,7 @@ private:
 
     GeoPosition drawnLineStart_;  // own station the drawn direction line starts from
     QString wantedMapName_;       // the map chosen in the settings at start
+    bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
 };
 
 extern TForm1* Form1;

@@ -110,8 +110,10 @@ ShownMap::Place TForm2::place() const
     return {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form10->crosshairPosX, Form10->crosshairPosY};
 }
 
-void TForm2::ShowTargetData()
+void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 {
+    // Told first: the labels below may end early for want of a city.
+    emit targetChanged();
     show();
     raise();
     Label1->setText(FixedPointText::format(target.longitude, 5));
@@ -120,11 +122,11 @@ void TForm2::ShowTargetData()
     Label4->setText(FixedPointText::format(target.distance, 0));
     Label5->setText(FixedPointText::format(target.bearing, 0));
 
-    QString country;
-    QString prefix;
-    FormA->lookupCountry(target.longitude, target.latitude, country, prefix);
-    Label11->setText(country);
-    Label14->setText(prefix);
+    QString rasterCountry;
+    QString rasterPrefix;
+    FormA->lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
+    Label11->setText(country.isEmpty() ? rasterCountry : country);
+    Label14->setText(country.isEmpty() ? rasterPrefix : prefix);
 
     // Without any city there is nothing to show.
     const auto nearest = findNearestCity(cityTable, target.latitude, target.longitude, nearestCityIndex);
@@ -167,6 +169,7 @@ void TForm2::FormClose()
 {
     hide();
     target = {};
+    emit targetChanged();
     ShownMap::redraw();
 }
 

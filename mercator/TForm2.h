@@ -19,8 +19,9 @@ public:
 
     void FormCreate();
 
-    // Fills every label from target and brings the window to the front.
-    void ShowTargetData();
+    // Fills every label from target and brings the window to the front. A partner known by its
+    // callsign brings its entity's name and prefix, shown instead of the country raster's.
+    void ShowTargetData(const QString& country = QString(), const QString& prefix = QString());
     void Label_Stadt_zeigen_Click();
     void Button1Click();
     void PositionstimerTimer();
@@ -42,6 +43,10 @@ public:
     QLabel* Label13 = nullptr;       // distance to the nearest city, km
     QPushButton* Button1 = nullptr;
     QTimer* Positionstimer = nullptr;
+
+signals:
+    // The target was set or cleared: every change of the target is shown here.
+    void targetChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

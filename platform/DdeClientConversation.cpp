@@ -35,19 +35,21 @@ QString DdeClientConversation::ownedBusName(const QString& service) const
 
 bool DdeClientConversation::connectTo(const QString& service, const QString& topic)
 {
-    disconnectFromServer();
     if (service.isEmpty() || !bus_.isConnected() || !bus_.interface())
         return false;
     const QString name = ownedBusName(service);
     if (name.isEmpty())
         return false;
     // Watch before the final check, so that a server leaving in between is not missed.
+    const QStringList watchedBefore = watcher_->watchedServices();
     watcher_->setWatchedServices({name});
-    if (!bus_.interface()->isServiceRegistered(name)) {
-        watcher_->setWatchedServices({});
+    const QString owner = bus_.interface()->serviceOwner(name).value();
+    if (owner.isEmpty()) {
+        watcher_->setWatchedServices(watchedBefore);
         return false;
     }
     busName_ = name;
+    serverConnection_ = owner;
     path_ = DdeNames::objectPath(topic);
     return true;
 }
@@ -56,6 +58,7 @@ void DdeClientConversation::disconnectFromServer()
 {
     watcher_->setWatchedServices({});
     busName_.clear();
+    serverConnection_.clear();
     path_.clear();
 }
 

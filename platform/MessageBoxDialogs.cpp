@@ -2,29 +2,58 @@
 
 #include "platform/WindowsColor.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QMessageBox>
+#include <QPointer>
+
+namespace {
+
+// A box whose buttons are named in German by the program itself, so that they read German even
+// where Qt's translation is missing. Returns the button pressed.
+QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString& caption, const QString& text,
+                                 QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
+    const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}};
+    for (const auto& [button, name] : names) {
+        if (QAbstractButton* shown = box.button(button))
+            shown->setText(QString::fromUtf8(name));
+    }
+    // Return and Enter press the first button, as in the boxes of the system the program came from.
+    box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);
+    // The box must not leave the keyboard elsewhere: focus goes back to where it was.
+    const QPointer<QWidget> focused = QApplication::focusWidget();
+    const auto pressed = QMessageBox::StandardButton(box.exec());
+    if (focused) {
+        focused->activateWindow();
+        focused->setFocus(Qt::OtherFocusReason);
+    }
+    return pressed;
+}
+
+} // namespace
 
 void MessageBoxDialogs::warning(const QString& caption, const QString& text)
 {
-    QMessageBox::warning(QApplication::activeWindow(), caption, text);
+    show(QMessageBox::Warning, caption, text, QMessageBox::Ok);
 }
 
 void MessageBoxDialogs::error(const QString& caption, const QString& text)
 {
-    QMessageBox::critical(QApplication::activeWindow(), caption, text);
+    show(QMessageBox::Critical, caption, text, QMessageBox::Ok);
 }
 
 void MessageBoxDialogs::information(const QString& caption, const QString& text)
 {
-    QMessageBox::information(QApplication::activeWindow(), caption, text);
+    show(QMessageBox::Information, caption, text, QMessageBox::Ok);
 }
 
 bool MessageBoxDialogs::confirm(const QString& caption, const QString& text)
 {
-    return QMessageBox::question(QApplication::activeWindow(), caption, text,
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return show(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<unsigned> MessageBoxDialogs::chooseColor(unsigned initial)

@@ -4,9 +4,8 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
-#include <QEventLoop>
-#include <QTimer>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace {
 
@@ -17,11 +16,22 @@ QDBusConnection bus()
     return QDBusConnection::sessionBus();
 }
 
-QDBusMessage call(qint64 handle, const QString& method, const QVariantList& arguments)
+QDBusMessage call(const QString& busName, const QString& method, const QVariantList& arguments)
 {
-    QDBusMessage message = QDBusMessage::createMethodCall(MessageWindow::handleBusName(handle), QStringLiteral("/"), interfaceName, method);
+    QDBusMessage message = QDBusMessage::createMethodCall(busName, QStringLiteral("/"), interfaceName, method);
     message.setArguments(arguments);
     return message;
+}
+
+// Sends a call and hands its answer to `done` when it comes; the watcher dies with `context`.
+void callAsync(const QDBusMessage& message, int timeoutMs, QObject* context, const MessageWindow::Answer& done)
+{
+    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(message, timeoutMs), context);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, context, [watcher, done] {
+        const QDBusPendingReply<qint64> reply = *watcher;
+        watcher->deleteLater();
+        done(reply.isValid() ? reply.value() : 0);
+    });
 }
 
 } // namespace
@@ -60,26 +70,26 @@ QString MessageWindow::handleBusName(qint64 handle)
     return QStringLiteral("wm.h%1").arg(handle);
 }
 
-qint64 MessageWindow::findWindow(const QString& windowName)
+bool MessageWindow::windowExists(const QString& windowName)
 {
     QDBusConnection connection = bus();
-    if (!connection.isConnected() || !connection.interface()->isServiceRegistered(busName(windowName)).value())
-        return 0;
-    QDBusMessage message = QDBusMessage::createMethodCall(busName(windowName), QStringLiteral("/"), interfaceName, QStringLiteral("Handle"));
-    const QDBusReply<qint64> reply = connection.call(message, QDBus::Block, 2000);
-    return reply.isValid() ? reply.value() : 0;
+    return connection.isConnected() && connection.interface()->isServiceRegistered(busName(windowName)).value();
 }
 
-qint64 MessageWindow::sendMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam)
+void MessageWindow::askHandle(const QString& windowName, int timeoutMs, QObject* context, Answer done)
 {
-    // The caller waits for the answer; its own bus traffic is served meanwhile.
-    const QDBusReply<qint64> reply = bus().call(call(handle, QStringLiteral("SendMessage"), {name, wParam, lParam}), QDBus::BlockWithGui, 5000);
-    return reply.isValid() ? reply.value() : 0;
+    callAsync(call(busName(windowName), QStringLiteral("Handle"), {}), timeoutMs, context, done);
+}
+
+void MessageWindow::sendMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam, int timeoutMs,
+                                QObject* context, Answer done)
+{
+    callAsync(call(handleBusName(handle), QStringLiteral("SendMessage"), {name, wParam, lParam}), timeoutMs, context, done);
 }
 
 void MessageWindow::postMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam)
 {
-    bus().send(call(handle, QStringLiteral("PostMessage"), {name, wParam, lParam}));
+    bus().send(call(handleBusName(handle), QStringLiteral("PostMessage"), {name, wParam, lParam}));
 }
 
 qint64 MessageWindow::Handle() const
@@ -98,17 +108,8 @@ void MessageWindow::PostMessage(const QString& name, qint64 wParam, qint64 lPara
     emit posted();
 }
 
-bool MessageWindow::takePosted(Message& message, int timeoutMs)
+bool MessageWindow::takePosted(Message& message)
 {
-    if (queue_.empty() && timeoutMs > 0) {
-        QEventLoop loop;
-        QTimer timeout;
-        timeout.setSingleShot(true);
-        connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
-        connect(this, &MessageWindow::posted, &loop, &QEventLoop::quit);
-        timeout.start(timeoutMs);
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
     if (queue_.empty())
         return false;
     message = queue_.front();

@@ -27,9 +27,9 @@ public:
     bool isRegistered() const { return registered_; }
     qint64 handle() const { return handle_; }
 
-    // Takes the oldest posted message, waiting up to timeoutMs for one; false when none came.
-    // While it waits, the bus is served, so sent messages are still answered.
-    bool takePosted(Message& message, int timeoutMs);
+    // Takes the oldest posted message; false when none waits. Never waits itself: callers wait
+    // for posted() so that the event loop keeps running.
+    bool takePosted(Message& message);
     // Removes one posted message if there is one, without waiting.
     bool dropPosted();
 
@@ -39,9 +39,15 @@ public:
     // Bus-name form of a window name or handle.
     static QString busName(const QString& windowName);
     static QString handleBusName(qint64 handle);
-    // The handle of the window with that name, 0 when there is none.
-    static qint64 findWindow(const QString& windowName);
-    static qint64 sendMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam);
+    // Whether a window of that name is on the bus; asks only the bus, never the window itself.
+    static bool windowExists(const QString& windowName);
+    // The calls below never block: `done` gets the answer (0 when none came within timeoutMs or
+    // the call failed) from the event loop, and is dropped unheard when `context` goes first.
+    using Answer = std::function<void(qint64)>;
+    // The handle of the window with that name.
+    static void askHandle(const QString& windowName, int timeoutMs, QObject* context, Answer done);
+    static void sendMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam, int timeoutMs,
+                            QObject* context, Answer done);
     static void postMessage(qint64 handle, const QString& name, qint64 wParam, qint64 lParam);
 
 public slots:

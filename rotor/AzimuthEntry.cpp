@@ -20,7 +20,8 @@ QString AzimuthEntry::display(double azimuth)
 
 std::optional<int> AzimuthEntry::bearing(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral("^-?[0-9]+$"));
+    // Anchored at the very end: "$" would also match before a trailing line break.
+    static const QRegularExpression form(QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]+")));
     if (!form.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;

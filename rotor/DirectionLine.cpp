@@ -69,7 +69,9 @@ double DirectionLine::localeNumber(const QString& text)
 
 std::optional<double> DirectionLine::editorNumber(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral(R"(^ *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$)"));
+    // Anchored at the very end: "$" would also match before a trailing line break.
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral(R"( *[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)")));
     if (!form.match(text).hasMatch())
         return std::nullopt;
     bool ok = false;

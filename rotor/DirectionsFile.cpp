@@ -1,11 +1,12 @@
 #include "rotor/DirectionsFile.h"
 
-#include "app/TextLines.h"
+#include "app/FileErrorText.h"
+#include "app/FileReplacement.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
+#include "geo/TextLines.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 const QString DirectionsFile::fileName = QStringLiteral("Data.txt");
 
@@ -15,7 +16,7 @@ std::optional<QStringList> DirectionsFile::read(const QString& path)
     if (!file.exists())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString()));
+        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, FileErrorText::of(file, FileErrorText::Access::reading)));
     return TextLines::split(Windows1252::decode(file.readAll()));
 }
 
@@ -29,7 +30,5 @@ void DirectionsFile::write(const QString& path, const QStringList& lines)
                                .arg(line.section(u'\t', 0, 0), fileName));
         bytes += encoded + "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString()));
+    FileReplacement::write(path, bytes, QStringLiteral("Die Datei %1"));
 }

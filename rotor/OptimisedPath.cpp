@@ -6,22 +6,40 @@ namespace {
 
 constexpr double fullTurn = 360;  // degrees
 
+// Of x + 360, x - 360 (each strictly inside lower..upper) and x (inside or on the ends), the one
+// nearest to the rotor's azimuth, so that the rotor never takes the long way round; x when none
+// lies inside. On equal distances the earlier of that order wins. All angles in degrees.
+double nearestTurn(double x, double azimuth, double lower, double upper)
+{
+    const double candidates[] = {x + fullTurn, x - fullTurn, x};
+    const bool inside[] = {x + fullTurn < upper, x - fullTurn > lower, x >= lower && x <= upper};
+    double best = x;
+    double bestDistance = INFINITY;
+    for (int i = 0; i < 3; ++i) {
+        const double distance = std::fabs(candidates[i] - azimuth);
+        if (inside[i] && distance < bestDistance) {
+            best = candidates[i];
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 double OptimisedPath::rotorTarget(double bearing, const Travel& travel, double overlap, bool optimise)
 {
     if (!optimise || std::fabs(bearing - travel.azimuth) <= fullTurn / 2)
         return bearing;
-    double result = bearing;
-    if (bearing + fullTurn < travel.maxAzimuth + overlap)
-        result = bearing + fullTurn;
-    else if (bearing - fullTurn > travel.minAzimuth - overlap)
-        result = bearing - fullTurn;
+    // The travel ends as doubles: the end-stop arithmetic must not overflow for any reported end.
+    const double minAzimuth = travel.minAzimuth;
+    const double maxAzimuth = travel.maxAzimuth;
+    double result = nearestTurn(bearing, travel.azimuth, minAzimuth - overlap, maxAzimuth + overlap);
     // The overlap may have carried the target past an end: stop just inside it.
-    if (result > travel.maxAzimuth)
-        result = travel.maxAzimuth - 1;
-    if (result < travel.minAzimuth)
-        result = travel.minAzimuth + 1;
+    if (result > maxAzimuth)
+        result = maxAzimuth - 1;
+    if (result < minAzimuth)
+        result = minAzimuth + 1;
     return result;
 }
 
@@ -29,11 +47,7 @@ double OptimisedPath::listTarget(double azimuth, const Travel& travel)
 {
     if (std::fabs(azimuth - travel.azimuth) <= fullTurn / 2)
         return azimuth;
-    if (azimuth + fullTurn < travel.maxAzimuth)
-        return azimuth + fullTurn;
-    if (azimuth - fullTurn > travel.minAzimuth)
-        return azimuth - fullTurn;
-    return azimuth;
+    return nearestTurn(azimuth, travel.azimuth, travel.minAzimuth, travel.maxAzimuth);
 }
 
 double OptimisedPath::intoRange(double value, double lower, double upper, double period)

@@ -12,13 +12,14 @@ public:
         int maxAzimuth;  // right end of travel
     };
 
-    // The rotor panel's rule: with optimisation on, a bearing more than half a turn away is taken
-    // one turn further round when that stays within the travel ends widened by the overlap angle,
-    // and is then held 1 degree inside the travel ends.
+    // The rotor panel's rule: with optimisation on, a bearing more than half a turn away becomes
+    // whichever of itself and one turn either way round is nearest to the rotor's azimuth and
+    // within the travel ends widened by the overlap angle; it is then held 1 degree inside the
+    // travel ends.
     static double rotorTarget(double bearing, const Travel& travel, double overlap, bool optimise);
 
-    // The directions list's rule: one turn further round when that stays strictly inside the
-    // travel ends; no overlap, no clamping.
+    // The directions list's rule: the nearest of the azimuth and one turn either way round that
+    // stays inside the travel ends; no overlap, no clamping.
     static double listTarget(double azimuth, const Travel& travel);
 
     // The value moved by whole periods until it is not above upper, then until it is not below

@@ -100,23 +100,32 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
 {
     if (lines.size() < minimumStatusLines)
         return StatusResult::Ignored;
+    // Parsed into a copy first: a status whose travel ends come out in the wrong order is
+    // ignored whole, since every rule of motion reads them as left end <= right end.
+    RotorState parsed = state;
+    const auto store = [&](StatusResult result) {
+        if (parsed.rotorMinAzimuth > parsed.rotorMaxAzimuth)
+            return StatusResult::Ignored;
+        state = parsed;
+        return result;
+    };
     // Line 10 is a flag that nothing here acts on.
     const int fieldCount = std::min<int>(lines.size(), 9);
     for (int i = 0; i < fieldCount; ++i) {
         const auto value = parseInteger(lines[i]);
         if (!value)
-            return StatusResult::Stopped;
+            return store(StatusResult::Stopped);
         switch (i) {
-        case 0: state.rotorAzimuth = *value / 10.0; break;
-        case 1: state.rotorElevation = *value / 10.0; break;
-        case 2: state.rotorMotion = *value; break;
-        case 3: state.rotorStatus4 = *value; break;
-        case 4: state.rotorStatus5 = *value; break;
-        case 5: state.rotorStatus6 = *value; break;
-        case 6: state.rotorStatus7 = *value; break;
-        case 7: state.rotorMinAzimuth = *value; break;
-        case 8: state.rotorMaxAzimuth = *value; break;
+        case 0: parsed.rotorAzimuth = *value / 10.0; break;
+        case 1: parsed.rotorElevation = *value / 10.0; break;
+        case 2: parsed.rotorMotion = *value; break;
+        case 3: parsed.rotorStatus4 = *value; break;
+        case 4: parsed.rotorStatus5 = *value; break;
+        case 5: parsed.rotorStatus6 = *value; break;
+        case 6: parsed.rotorStatus7 = *value; break;
+        case 7: parsed.rotorMinAzimuth = *value; break;
+        case 8: parsed.rotorMaxAzimuth = *value; break;
         }
     }
-    return StatusResult::Complete;
+    return store(StatusResult::Complete);
 }

@@ -51,7 +51,7 @@ public:
     static QStringList statusLines(const Status& status);
 
     enum class StatusResult {
-        Ignored,    // fewer than 7 lines
+        Ignored,    // fewer than 7 lines, or travel ends left > right; nothing is stored
         Stopped,    // a line that is not an integer; the lines before it are stored
         Complete,   // every line present has been stored
     };

@@ -54,7 +54,12 @@ TF_Rotor::TF_Rotor()
     setWindowTitle(QStringLiteral("Rotorsteuerung"));
     Timer1->setInterval(connectIntervalMs);
     connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
-    connect(AntDaten, &DdeServer::conversationClosed, this, [this] { DdeClientConv1Close(); });
+    // Only the rotor program's own departure ends the link: any other program may call AntDaten
+    // and leave the bus again.
+    connect(AntDaten, &DdeServer::conversationClosed, this, [this](const QString& sender) {
+        if (rotorState.rotorConnected && sender == DdeClientConv1->serverConnection())
+            DdeClientConv1Close();
+    });
     connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -81,7 +86,14 @@ void TF_Rotor::FormDestroy()
 
 void TF_Rotor::Timer1Timer()
 {
+    // A rotor program that still owns its name but sends nothing is as good as gone.
+    if (rotorState.rotorConnected && sinceStatus_.elapsed() > silenceLimit)
+        DdeClientConv1Close();
     if (rotorState.rotorConnected)
+        return;
+    // The own service may have been taken by another program at start: without it no status
+    // could reach this program, so the attempt waits until the name is ours.
+    if (!AntDaten->isRegistered() && !AntDaten->registerService())
         return;
     rotorMutex = std::make_unique<NamedMutex>(mutexName);
     // Another program holds the name: it has the link to the rotor program; skip this tick.
@@ -101,14 +113,16 @@ void TF_Rotor::ConnectRotor()
     const QFileInfo program(path);
     rotorState.rotorProgramFolder = program.path() + u'/';
     if (Form7)
-        Form7->LoadDirections();
+        Form7->LoadDirectionsIfChanged();
     const QString service = DdeNames::programService(path);
+    DdeClientConv1->disconnectFromServer();
     if (!DdeClientConv1->connectTo(service, rotorTopic) && startRotorProgram(path))
         DdeClientConv1->connectTo(service, rotorTopic);
     if (!DdeClientConv1->isConnected())
         return;  // the next tick tries again
     rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
     rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+    sinceStatus_.start();
 }
 
 bool TF_Rotor::startRotorProgram(const QString& path)
@@ -125,10 +139,12 @@ bool TF_Rotor::startRotorProgram(const QString& path)
     return process.startDetached();
 }
 
-void TF_Rotor::AntDatenExecuteMacro(const QString&, const QStringList& macro)
+void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& macro)
 {
     if (RotorMacros::parseStatus(macro, rotorState) != RotorMacros::StatusResult::Complete)
         return;
+    if (sender == DdeClientConv1->serverConnection())
+        sinceStatus_.start();
     if (Form6)
         Form6->UpdateRotorDisplay();
     if (!rotorState.rotorSendPending)
@@ -145,9 +161,13 @@ void TF_Rotor::AntDatenExecuteMacro(const QString&, const QStringList& macro)
 
 void TF_Rotor::DdeClientConv1Close()
 {
+    const bool wasConnected = rotorState.rotorConnected;
     DdeClientConv1->disconnectFromServer();
     rotorState.rotorConnected = false;
     rotorMutex.reset();
+    // No status will come: the panel must not go on showing the last one.
+    if (wasConnected && Form6)
+        Form6->HideRotorDisplay();
 }
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth) const

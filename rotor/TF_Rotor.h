@@ -46,12 +46,15 @@ public:
     // Pause between two starts of the rotor program, ms: one that cannot open its rotator ends at
     // once and must not be started again at every tick.
     static constexpr qint64 restartPause = 30000;
+    // Time without a status from the rotor program after which a link counts as lost, ms.
+    static constexpr qint64 silenceLimit = 10000;
 
 private:
     bool startRotorProgram(const QString& path);
 
     std::unique_ptr<NamedMutex> rotorMutex;  // held while connected
     QElapsedTimer lastStart_;                // since the last start of the rotor program
+    QElapsedTimer sinceStatus_;              // since the hello or the rotor program's last status
     QStringList rotorMacroLines;             // the outgoing macro being built
 };
 

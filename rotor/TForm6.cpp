@@ -12,6 +12,9 @@
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "partner/GridLocator.h"
+#include "partner/Partner.h"
+#include "partner/PartnerText.h"
 #include "rotor/AzimuthEntry.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorState.h"
@@ -38,6 +41,7 @@ constexpr int controlHeight = 20;        // pixels
 constexpr int labelLeft = 189;           // pixels
 constexpr int designedLabelWidth = 23;   // pixels
 constexpr int locatorLength = 6;         // characters
+constexpr int squareLocatorLength = 4;   // characters of a square locator such as JO31
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor yellow(255, 255, 0);
@@ -183,9 +187,11 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     sender->setFrameShadow(QFrame::Sunken);
+    // The travel ends are any int the rotor program reports: one degree inside them is computed
+    // in double, where it cannot overflow.
     switch (sender->property(tagProperty).toInt()) {
     case linksTag:
-        rotorState.rotorTargetAzimuth = isRed(PanelLinks) ? rotorState.rotorMinAzimuth + 1 : rotorState.rotorAzimuth;
+        rotorState.rotorTargetAzimuth = isRed(PanelLinks) ? double(rotorState.rotorMinAzimuth) + 1 : rotorState.rotorAzimuth;
         break;
     case startTag:
         if (rotorState.rotorMotion != 0)
@@ -194,7 +200,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
             rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
         break;
     case rechtsTag:
-        rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? rotorState.rotorMaxAzimuth - 1 : rotorState.rotorAzimuth;
+        rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotorState.rotorMaxAzimuth) - 1 : rotorState.rotorAzimuth;
         break;
     }
 }
@@ -256,18 +262,30 @@ void TForm6::Edit_AzimutKeyPress(int& key)
         return;
     if (text.size() == locatorLength && IsLocatorText(text))
         takeLocator(text);
+    else if (const auto bearing = AzimuthEntry::bearing(text))
+        takeBearing(*bearing);
+    // A four-character locator is refused as before, not read as a callsign (it would land in
+    // the country its letters happen to name).
+    else if (const auto partner = text.size() == squareLocatorLength && GridLocator::centre(text)
+                                      ? std::nullopt
+                                      : PartnerText(callsignTable).callsign(text))
+        takePartner(*partner);
     else
-        takeBearing(text);
+        refuseEntry();
 }
 
 void TForm6::takeLocator(const QString& locator)
 {
-    double latitude = 0;
-    double longitude = 0;
-    locatorToPosition(locator, latitude, longitude);
-    target = TargetPoint::seenFrom(ownPosition, longitude, latitude);
+    Partner partner;
+    locatorToPosition(locator, partner.place.latitude, partner.place.longitude);
+    takePartner(partner);
+}
+
+void TForm6::takePartner(const Partner& partner)
+{
+    target = TargetPoint::seenFrom(ownPosition, partner.place.longitude, partner.place.latitude);
     if (Form2)
-        Form2->ShowTargetData();
+        Form2->ShowTargetData(partner.country, partner.prefix);
     ShownMap::redraw();
     focusField();
     if (Form3 && Form3->CB_RotSofort->isChecked()) {
@@ -276,21 +294,34 @@ void TForm6::takeLocator(const QString& locator)
     }
 }
 
-void TForm6::takeBearing(const QString& text)
+// Nothing moves: the target falls back to where the rotor stands, without a message.
+void TForm6::refuseEntry()
 {
-    const auto bearing = AzimuthEntry::bearing(text);
-    if (!bearing) {
-        // Nothing moves: the target falls back to where the rotor stands, without a message.
-        rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
-        rotorState.rotorSendPending = false;
-        return;
-    }
-    const double azimuth = OptimisedPath::intoRange(*bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
+    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+    rotorState.rotorSendPending = false;
+}
+
+void TForm6::takeBearing(int bearing)
+{
+    const double azimuth = OptimisedPath::intoRange(bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
     rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(azimuth);
     rotorState.rotorSendPending = true;
 }
 
 // ---- Status ---------------------------------------------------------------------------------
+
+void TForm6::HideRotorDisplay()
+{
+    hide();
+    if (Form1)
+        Form1->EraseDirectionLine();
+    FormA->Feststationen1->setVisible(false);
+    if (Form3)
+        Form3->showRotorGroups(false);
+    if (Form10)
+        Form10->EraseBeamLine();
+    drawState.beamLineDrawn = false;
+}
 
 void TForm6::UpdateRotorDisplay()
 {
@@ -318,15 +349,7 @@ void TForm6::UpdateRotorDisplay()
             focusField();
         }
     } else {
-        hide();
-        if (Form1)
-            Form1->EraseDirectionLine();
-        FormA->Feststationen1->setVisible(false);
-        if (Form3)
-            Form3->showRotorGroups(false);
-        if (Form10)
-            Form10->EraseBeamLine();
-        drawState.beamLineDrawn = false;
+        HideRotorDisplay();
     }
 
     // A target left from before the first report must not move the rotor on a later send.

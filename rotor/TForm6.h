@@ -5,6 +5,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct Partner;
 
 // The rotor panel: a one-line strip at the bottom centre of the main window's client area. Its
 // arrow panels turn the antenna to either end of the travel or stop it, "Ziel" turns it to the
@@ -28,10 +29,18 @@ public:
     void Button1Click();
     void Edit_AzimutKeyDown();
     // Takes the typed key as the field does (see AzimuthEntry::keptKey); on Enter the text is
-    // taken as a locator or a bearing. Logger32 bearings arrive here as text and Enter.
+    // taken as a locator, a bearing or else a callsign. Logger32 bearings arrive here as text and
+    // Enter.
     void Edit_AzimutKeyPress(int& key);
+    // Makes the partner the target as a typed locator does: the crosshair window (with the
+    // partner's country, when it came with one), the visible map, and the rotor at once when the
+    // parameter window says so. The WSJT-X link and the partner interface on the bus come here.
+    void takePartner(const Partner& partner);
     // Shows the rotor program's latest status; called by the rotor link after every status.
     void UpdateRotorDisplay();
+    // Hides the panel, its menu item and parameter groups and erases the rotor heading on both
+    // maps: the rotor program reported that it has no reading, or the link to it is lost.
+    void HideRotorDisplay();
 
     int clientHeight() const { return height() - 2 * borderWidth(); }
     int borderWidth() const { return panelBorder; }
@@ -56,10 +65,11 @@ private:
     void setTyping(bool typing);
     static void setPanelColor(QLabel* panel, const QColor& color);
     static bool isRed(const QLabel* panel);
-    // The direction field's text, confirmed: a locator becomes the target, a bearing the rotor
-    // target.
+    // The direction field's text, confirmed: a locator or a callsign becomes the target, a
+    // bearing the rotor target; anything else leaves the rotor where it stands.
     void takeLocator(const QString& locator);
-    void takeBearing(const QString& text);
+    void takeBearing(int bearing);
+    void refuseEntry();
     void focusField();
 };
 

@@ -1,6 +1,7 @@
 #include "rotor/TForm7.h"
 
 #include "app/ErrorBox.h"
+#include "app/FileReplacement.h"
 #include "geo/AppError.h"
 #include "geo/Rounding.h"
 #include "platform/Dialogs.h"
@@ -200,7 +201,10 @@ void TForm7::LoadDirections()
     const int selected = selectedRow();
     RG->clear();
     std::optional<QStringList> lines;
+    // Stamped before reading: a change made while reading shows at the next comparison.
+    loaded_ = FileStamp::of(dataPath());
     try {
+        FileReplacement::removeLeftovers(dataPath());
         lines = DirectionsFile::read(dataPath());
         loadError_.clear();
     } catch (const AppError& error) {
@@ -219,6 +223,12 @@ void TForm7::LoadDirections()
     // so that an open editor still replaces the line it was opened for instead of adding one.
     if (*lines == before)
         selectRow(selected);
+}
+
+void TForm7::LoadDirectionsIfChanged()
+{
+    if (!loadError_.isEmpty() || FileStamp::of(dataPath()) != loaded_)
+        LoadDirections();
 }
 
 void TForm7::storeLines(const QStringList& lines)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rotor/FileStamp.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -21,10 +23,14 @@ public:
 
     void FormCreate();
     void FormActivate();
-    // Reloads the list from the rotor program's folder; called at creation, after every save
-    // and delete, and by the rotor link on every connection attempt. Never throws: a file that
-    // cannot be read leaves the list empty and blocks saving until it can be read again.
+    // Reloads the list from the rotor program's folder; called at creation and after every save
+    // and delete. Never throws: a file that cannot be read leaves the list empty and blocks
+    // saving until it can be read again.
     void LoadDirections();
+    // The rotor link's reload at every connection attempt: reads the file only when it changed
+    // (path, time or size) since the last load, or when that load failed, so a long list does
+    // not stall the window every 2 s while the link is down.
+    void LoadDirectionsIfChanged();
     // The list's shorter-way rule for an azimuth, degrees (OptimisedPath::listTarget).
     double OptimiseListTarget(double azimuth) const;
 
@@ -69,6 +75,7 @@ private:
     void hideEditor();
     void withdrawTarget();
 
+    FileStamp loaded_;   // the file as it was at the last load
     QString loadError_;  // why the file could not be read at the last load; empty when it could
 };
 

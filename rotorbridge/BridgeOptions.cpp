@@ -1,6 +1,7 @@
 #include "rotorbridge/BridgeOptions.h"
 
 #include "platform/Registry.h"
+#include "rotorbridge/HamlibRotator.h"
 
 #include <QCommandLineParser>
 
@@ -12,6 +13,7 @@ const QString company = QStringLiteral("Velt");
 const QString programKey = QStringLiteral("Program");
 const QString modelKey = QStringLiteral("RotorModel");
 const QString deviceKey = QStringLiteral("RotorDevice");
+const QString confKey = QStringLiteral("RotorConf");
 const QString minKey = QStringLiteral("RotorMinAzimuth");
 const QString maxKey = QStringLiteral("RotorMaxAzimuth");
 
@@ -22,10 +24,60 @@ std::optional<int> integer(const QString& text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The command-line text if given, else the saved one.
-QString value(const QCommandLineParser& parser, const QString& option, const QString& key)
+// The texts of the options' values, from the command line or as stored.
+struct Texts {
+    QString model, device, minimum, maximum;
+    QStringList conf;
+};
+
+std::optional<BridgeOptions> fromTexts(const Texts& texts, QString* error)
 {
-    return parser.isSet(option) ? parser.value(option) : Registry::readString(company, key);
+    BridgeOptions options;
+    if (!texts.model.isEmpty()) {
+        const auto number = integer(texts.model);
+        if (!number || *number <= 0) {
+            *error = QStringLiteral("Ungültiges Rotormodell: '%1'").arg(texts.model);
+            return std::nullopt;
+        }
+        options.model = *number;
+    }
+    options.device = texts.device;
+    for (const QString& setting : texts.conf) {
+        if (setting.indexOf(u'=') <= 0 || setting.contains(u'\n')) {
+            *error = QStringLiteral("Ungültige Einstellung '%1': erwartet wird NAME=WERT").arg(setting);
+            return std::nullopt;
+        }
+    }
+    options.conf = texts.conf;
+    const auto readEnd = [&](const QString& text, const char* option, std::optional<int>& end) {
+        if (text.isEmpty())
+            return true;
+        end = integer(text);
+        if (!end)
+            *error = QStringLiteral("Ungültiger Winkel für --%1: '%2'").arg(QLatin1String(option), text);
+        return end.has_value();
+    };
+    if (!readEnd(texts.minimum, "min-az", options.minAzimuth) || !readEnd(texts.maximum, "max-az", options.maxAzimuth))
+        return std::nullopt;
+    if (options.minAzimuth && options.maxAzimuth && *options.minAzimuth >= *options.maxAzimuth) {
+        *error = QStringLiteral("Das linke Ende (%1) muss kleiner sein als das rechte (%2)")
+                     .arg(*options.minAzimuth).arg(*options.maxAzimuth);
+        return std::nullopt;
+    }
+    return options;
+}
+
+Texts storedTexts()
+{
+    Texts texts;
+    texts.model = Registry::readString(company, modelKey);
+    texts.device = Registry::readString(company, deviceKey);
+    texts.minimum = Registry::readString(company, minKey);
+    texts.maximum = Registry::readString(company, maxKey);
+    const QString conf = Registry::readString(company, confKey);
+    if (!conf.isEmpty())
+        texts.conf = conf.split(u'\n');
+    return texts;
 }
 
 } // namespace
@@ -36,12 +88,14 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
     parser.setApplicationDescription(QStringLiteral(
         "Rotorsteuerung für Corvane: meldet Azimut und Elevation eines Hamlib-Rotors an Corvane und fährt ihn auf dessen Ziele."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Diese Hilfe."));
-    parser.addOption(help);
-    parser.addOption({QStringLiteral("model"), QStringLiteral("Hamlib-Rotormodell (1 = Dummy, 2 = rotctld über TCP)."), QStringLiteral("n")});
-    parser.addOption({QStringLiteral("device"), QStringLiteral("Gerät: serielle Schnittstelle oder host:port für rotctld."), QStringLiteral("pfad")});
-    parser.addOption({QStringLiteral("min-az"), QStringLiteral("Linkes Ende des Drehbereichs in Grad."), QStringLiteral("grad")});
-    parser.addOption({QStringLiteral("max-az"), QStringLiteral("Rechtes Ende des Drehbereichs in Grad."), QStringLiteral("grad")});
-    parser.addOption({QStringLiteral("register"), QStringLiteral("Diesen Pfad und die Optionen für Corvane eintragen und beenden.")});
+    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Hamlib-Rotormodell (1 = Dummy, 2 = rotctld über TCP; rotctl -l listet alle)."), QStringLiteral("n"));
+    const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("Gerät: serielle Schnittstelle oder host:port für rotctld."), QStringLiteral("pfad"));
+    const QCommandLineOption conf(QStringLiteral("set-conf"), QStringLiteral("Hamlib-Einstellung wie bei rotctl -C, z. B. serial_speed=9600 (mehrfach möglich)."), QStringLiteral("name=wert"));
+    const QCommandLineOption minimum(QStringLiteral("min-az"), QStringLiteral("Linkes Ende des Drehbereichs in Grad."), QStringLiteral("grad"));
+    const QCommandLineOption maximum(QStringLiteral("max-az"), QStringLiteral("Rechtes Ende des Drehbereichs in Grad."), QStringLiteral("grad"));
+    const QCommandLineOption registerOption(QStringLiteral("register"), QStringLiteral("Genau diese Optionen und diesen Pfad für Corvane eintragen (die übrigen auf ihre Vorgabe), den Rotor einmal öffnen und beenden."));
+    const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Die eingetragenen Optionen zeigen und beenden."));
+    parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return std::nullopt;
@@ -55,37 +109,34 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
         *error = QStringLiteral("Unbekanntes Argument: %1").arg(parser.positionalArguments().first());
         return std::nullopt;
     }
+    if (parser.isSet(registerOption) && parser.isSet(show)) {
+        *error = QStringLiteral("--register und --show schließen einander aus");
+        return std::nullopt;
+    }
 
-    BridgeOptions options;
-    options.registerProgram = parser.isSet(QStringLiteral("register"));
-    const QString model = value(parser, QStringLiteral("model"), modelKey);
-    if (!model.isEmpty()) {
-        const auto number = integer(model);
-        if (!number || *number <= 0) {
-            *error = QStringLiteral("Ungültiges Rotormodell: '%1'").arg(model);
-            return std::nullopt;
-        }
-        options.model = *number;
-    }
-    options.device = value(parser, QStringLiteral("device"), deviceKey);
-    const auto readEnd = [&](const QString& option, const QString& key, std::optional<int>& end) {
-        const QString text = value(parser, option, key);
-        if (text.isEmpty())
-            return true;
-        end = integer(text);
-        if (!end)
-            *error = QStringLiteral("Ungültiger Winkel für --%1: '%2'").arg(option, text);
-        return end.has_value();
+    // A registration stores only what it is given; a run fills the gaps from what is stored.
+    const bool registering = parser.isSet(registerOption);
+    const Texts saved = registering ? Texts{} : storedTexts();
+    const auto text = [&](const QCommandLineOption& option, const QString& fallback) {
+        return parser.isSet(option) ? parser.value(option) : fallback;
     };
-    if (!readEnd(QStringLiteral("min-az"), minKey, options.minAzimuth)
-        || !readEnd(QStringLiteral("max-az"), maxKey, options.maxAzimuth))
-        return std::nullopt;
-    if (options.minAzimuth && options.maxAzimuth && *options.minAzimuth >= *options.maxAzimuth) {
-        *error = QStringLiteral("Das linke Ende (%1) muss kleiner sein als das rechte (%2)")
-                     .arg(*options.minAzimuth).arg(*options.maxAzimuth);
-        return std::nullopt;
-    }
+    Texts texts{text(model, saved.model), text(device, saved.device), text(minimum, saved.minimum),
+                text(maximum, saved.maximum), parser.isSet(conf) ? parser.values(conf) : saved.conf};
+    auto options = fromTexts(texts, error);
+    if (options)
+        options->action = registering ? Action::Register : parser.isSet(show) ? Action::Show : Action::Run;
     return options;
+}
+
+BridgeOptions BridgeOptions::stored(QString* error)
+{
+    const auto options = fromTexts(storedTexts(), error);
+    return options ? *options : BridgeOptions{};
+}
+
+QString BridgeOptions::storedProgram()
+{
+    return Registry::readString(company, programKey);
 }
 
 bool BridgeOptions::save(const QString& programPath) const
@@ -93,7 +144,22 @@ bool BridgeOptions::save(const QString& programPath) const
     const auto text = [](const std::optional<int>& degrees) { return degrees ? QString::number(*degrees) : QString(); };
     return Registry::writeString(company, modelKey, QString::number(model))
            && Registry::writeString(company, deviceKey, device)
+           && Registry::writeString(company, confKey, conf.join(u'\n'))
            && Registry::writeString(company, minKey, text(minAzimuth))
            && Registry::writeString(company, maxKey, text(maxAzimuth))
            && Registry::writeString(company, programKey, programPath);
+}
+
+QStringList BridgeOptions::describe() const
+{
+    const auto end = [](const std::optional<int>& degrees) {
+        return degrees ? QStringLiteral("%1°").arg(*degrees) : QStringLiteral("Ende des Rotors");
+    };
+    const QString travel = minAzimuth || maxAzimuth ? QStringLiteral("%1 bis %2").arg(end(minAzimuth), end(maxAzimuth))
+                                                    : QStringLiteral("wie der Rotor ihn angibt");
+    const QString name = HamlibRotator::modelName(model);
+    return {QStringLiteral("Rotormodell: %1%2").arg(model).arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)),
+            QStringLiteral("Gerät: %1").arg(device.isEmpty() ? QStringLiteral("Vorgabe des Modells") : device),
+            QStringLiteral("Hamlib-Einstellungen: %1").arg(conf.isEmpty() ? QStringLiteral("keine") : conf.join(QStringLiteral(", "))),
+            QStringLiteral("Drehbereich: %1").arg(travel)};
 }

@@ -5,21 +5,36 @@
 
 #include <optional>
 
-// What the rotor program drives: a Hamlib model and device and the travel ends it reports.
-// Values not given on the command line come from those saved by --register, so that the program
-// runs with the user's rotator when Corvane starts it without arguments.
+// What the rotor program drives: a Hamlib model, device and settings and the travel ends it
+// reports. "--register" stores exactly the options given (the others back at their defaults);
+// a run without them takes the stored ones, so that the program drives the user's rotator when
+// Corvane starts it without arguments.
 struct BridgeOptions {
     static constexpr int dummyModel = 1;
 
+    enum class Action {
+        Run,       // drive the rotator for Corvane
+        Register,  // check and store these options and the program's path, then end
+        Show,      // print the stored options, then end
+    };
+
+    Action action = Action::Run;
     int model = dummyModel;
     QString device;                  // empty: the model's default
-    std::optional<int> minAzimuth;   // left end of travel, degrees; Hamlib's when not set
+    QStringList conf;                // Hamlib settings "KEY=VALUE"
+    std::optional<int> minAzimuth;   // left end of travel, degrees; the rotator's when not set
     std::optional<int> maxAzimuth;   // right end of travel, degrees
-    bool registerProgram = false;    // save these values and the program's path, then end
 
     // Nothing and an error text in *error for bad options; an empty error with nothing means
     // that the help was shown.
     static std::optional<BridgeOptions> parse(const QStringList& arguments, QString* error);
-    // Writes the program's path (found by Corvane) and these values to the registry.
+    // The options stored by the last "--register" (defaults where none are stored); an error
+    // text in *error when a stored value cannot be read.
+    static BridgeOptions stored(QString* error);
+    // The path of the rotor program that Corvane starts; empty when none is registered.
+    static QString storedProgram();
+    // Stores the program's path (found by Corvane) and these values.
     bool save(const QString& programPath) const;
+    // The settings as lines for the user: model, device, settings, travel ends.
+    QStringList describe() const;
 };

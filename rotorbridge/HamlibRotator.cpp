@@ -13,64 +13,116 @@ QString errorText(int code)
     return QString::fromLocal8Bit(rigerror2(code)).trimmed();
 }
 
+// A range only when it is one: Hamlib leaves both ends 0 where a model does not say.
+std::optional<HamlibRotator::Range> range(double minimum, double maximum)
+{
+    if (!std::isfinite(minimum) || !std::isfinite(maximum) || minimum >= maximum)
+        return std::nullopt;
+    return HamlibRotator::Range{minimum, maximum};
+}
+
 } // namespace
 
-HamlibRotator::HamlibRotator()
+HamlibRotator::HamlibRotator(Setup setup)
+    : setup_(std::move(setup))
 {
     rig_set_debug(RIG_DEBUG_NONE);  // errors are reported by this program in its own words
 }
 
 HamlibRotator::~HamlibRotator()
 {
-    close();
+    release();
 }
 
-bool HamlibRotator::modelKnown(int model)
+QString HamlibRotator::modelName(int model)
 {
     rig_set_debug(RIG_DEBUG_NONE);
+    // rot_init loads the model's backend; the capabilities alone would not.
     ROT* rot = rot_init(model);
     if (!rot)
-        return false;
+        return QString();
+    const QString name = QStringLiteral("%1 %2").arg(QString::fromLatin1(rot->caps->mfg_name), QString::fromLatin1(rot->caps->model_name));
     rot_cleanup(rot);
-    return true;
+    return name;
 }
 
-QString HamlibRotator::open(int model, const QString& device)
+s_rot* HamlibRotator::configured(QString* error) const
 {
-    close();
-    rot_ = rot_init(model);
-    if (!rot_)
-        return QStringLiteral("Hamlib kennt kein Rotormodell %1").arg(model);
-    if (!device.isEmpty()) {
-        const int code = rot_set_conf(rot_, rot_token_lookup(rot_, "rot_pathname"), QFile::encodeName(device).constData());
-        if (code != RIG_OK) {
-            close();
-            return QStringLiteral("Gerät '%1' nicht einstellbar: %2").arg(device, errorText(code));
-        }
+    ROT* rot = rot_init(setup_.model);
+    if (!rot) {
+        *error = QStringLiteral("Hamlib kennt kein Rotormodell %1").arg(setup_.model);
+        return nullptr;
     }
+    const auto set = [&](const char* name, const QByteArray& value, const QString& shown) {
+        const token_t token = rot_token_lookup(rot, name);
+        const int code = token == RIG_CONF_END ? -RIG_EINVAL : rot_set_conf(rot, token, value.constData());
+        if (code != RIG_OK)
+            *error = QStringLiteral("Einstellung '%1' nicht möglich: %2").arg(shown, errorText(code));
+        return code == RIG_OK;
+    };
+    bool ok = setup_.device.isEmpty()
+              || set("rot_pathname", QFile::encodeName(setup_.device), QStringLiteral("Gerät %1").arg(setup_.device));
+    for (int i = 0; ok && i < setup_.conf.size(); ++i) {
+        const QString& setting = setup_.conf[i];
+        const int equals = setting.indexOf(u'=');
+        ok = equals > 0 && set(setting.left(equals).toUtf8().constData(), setting.mid(equals + 1).toUtf8(), setting);
+        if (equals <= 0)
+            *error = QStringLiteral("Einstellung '%1' hat nicht die Form NAME=WERT").arg(setting);
+    }
+    if (!ok) {
+        rot_cleanup(rot);
+        return nullptr;
+    }
+    return rot;
+}
+
+QString HamlibRotator::check()
+{
+    QString error;
+    if (ROT* rot = configured(&error))
+        rot_cleanup(rot);
+    return error;
+}
+
+QString HamlibRotator::open()
+{
+    release();
+    QString error;
+    rot_ = configured(&error);
+    if (!rot_)
+        return error;
     const int code = rot_open(rot_);
     if (code != RIG_OK) {
-        rot_cleanup(rot_);
-        rot_ = nullptr;
-        return QStringLiteral("Rotor (Modell %1, Gerät '%2') lässt sich nicht öffnen: %3").arg(model).arg(device, errorText(code));
+        release();
+        return QStringLiteral("Rotor (Modell %1, Gerät '%2') lässt sich nicht öffnen: %3")
+            .arg(setup_.model)
+            .arg(setup_.device, errorText(code));
     }
+    open_ = true;
     return QString();
 }
 
 void HamlibRotator::close()
 {
+    release();
+}
+
+void HamlibRotator::release()
+{
     if (!rot_)
         return;
-    rot_close(rot_);
+    if (open_)
+        rot_close(rot_);
     rot_cleanup(rot_);
     rot_ = nullptr;
+    open_ = false;
 }
 
 std::optional<HamlibRotator::Position> HamlibRotator::position()
 {
     azimuth_t azimuth = 0;
     elevation_t elevation = 0;
-    if (!rot_ || rot_get_position(rot_, &azimuth, &elevation) != RIG_OK)
+    if (!open_ || rot_get_position(rot_, &azimuth, &elevation) != RIG_OK)
         return std::nullopt;
     // A remote rotator may answer with anything; a position that is no number counts as unread.
     if (!std::isfinite(azimuth) || !std::isfinite(elevation) || std::abs(azimuth) > 100000 || std::abs(elevation) > 100000)
@@ -80,7 +132,7 @@ std::optional<HamlibRotator::Position> HamlibRotator::position()
 
 QString HamlibRotator::setPosition(double azimuth, double elevation)
 {
-    if (!rot_)
+    if (!open_)
         return QStringLiteral("Rotor nicht geöffnet");
     const int code = rot_set_position(rot_, azimuth_t(azimuth), elevation_t(elevation));
     return code == RIG_OK ? QString() : errorText(code);
@@ -88,11 +140,28 @@ QString HamlibRotator::setPosition(double azimuth, double elevation)
 
 void HamlibRotator::stop()
 {
-    if (rot_)
+    if (open_)
         rot_stop(rot_);
 }
 
-double HamlibRotator::minAzimuth() const { return rot_ ? rot_->state.min_az : 0; }
-double HamlibRotator::maxAzimuth() const { return rot_ ? rot_->state.max_az : 0; }
-double HamlibRotator::minElevation() const { return rot_ ? rot_->state.min_el : 0; }
-double HamlibRotator::maxElevation() const { return rot_ ? rot_->state.max_el : 0; }
+std::optional<HamlibRotator::Range> HamlibRotator::azimuthRange()
+{
+    return rangeOf(true);
+}
+
+std::optional<HamlibRotator::Range> HamlibRotator::elevationRange()
+{
+    return rangeOf(false);
+}
+
+std::optional<HamlibRotator::Range> HamlibRotator::rangeOf(bool azimuth)
+{
+    QString error;
+    ROT* rot = open_ ? rot_ : configured(&error);
+    if (!rot)
+        return std::nullopt;
+    const auto result = azimuth ? range(rot->state.min_az, rot->state.max_az) : range(rot->state.min_el, rot->state.max_el);
+    if (rot != rot_)
+        rot_cleanup(rot);
+    return result;
+}

@@ -1,42 +1,66 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 struct s_rot;
 
 // One rotator driven through Hamlib: a local device, a rotctld over TCP or the dummy rotator.
-// Angles in degrees.
+// It can be closed and opened again, as a link to a rotctld that went away needs. Angles in
+// degrees.
 class HamlibRotator {
 public:
-    HamlibRotator();
-    ~HamlibRotator();
-    HamlibRotator(const HamlibRotator&) = delete;
-    HamlibRotator& operator=(const HamlibRotator&) = delete;
-
-    static bool modelKnown(int model);
-
-    // Opens the rotator of that Hamlib model at the device (serial port, "host:port" for the
-    // network model; empty for the model's default). Returns an error text, empty on success.
-    QString open(int model, const QString& device);
-
+    // Model, device ("host:port" for the network model, empty for the model's default) and Hamlib
+    // configuration settings "KEY=VALUE" (serial speed, timeout and the like).
+    struct Setup {
+        int model = 1;
+        QString device;
+        QStringList conf;
+    };
+    struct Range {
+        double minimum;
+        double maximum;
+    };
     struct Position {
         double azimuth;
         double elevation;
     };
+
+    explicit HamlibRotator(Setup setup);
+    ~HamlibRotator();
+    HamlibRotator(const HamlibRotator&) = delete;
+    HamlibRotator& operator=(const HamlibRotator&) = delete;
+
+    // "Hersteller Modell" as Hamlib names the model; empty for a model Hamlib does not know.
+    static QString modelName(int model);
+
+    // Checks the setup without opening the rotator: the model is known and takes the device and
+    // every setting. Returns an error text, empty when the setup is usable.
+    QString check();
+    // Opens the rotator (closing it first when open). Returns an error text, empty on success.
+    QString open();
+    void close();
+    bool isOpen() const { return open_; }
+
     std::optional<Position> position();
-    // Returns an error text, empty on success.
+    // Returns Hamlib's reason when the rotator refuses the target, empty on success.
     QString setPosition(double azimuth, double elevation);
     void stop();
 
-    double minAzimuth() const;
-    double maxAzimuth() const;
-    double minElevation() const;
-    double maxElevation() const;
+    // The azimuths and elevations the rotator accepts: from the open rotator (a rotctld tells its
+    // own), else from the model and settings. Nothing when neither says.
+    std::optional<Range> azimuthRange();
+    std::optional<Range> elevationRange();
 
 private:
-    void close();
+    // A new Hamlib handle with the setup applied; an error text in *error when that fails.
+    s_rot* configured(QString* error) const;
+    std::optional<Range> rangeOf(bool azimuth);
+    void release();
 
+    Setup setup_;
     s_rot* rot_ = nullptr;
+    bool open_ = false;
 };

@@ -3,72 +3,118 @@
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeServer.h"
 #include "rotor/RotorMacros.h"
-
-#include <QTextStream>
+#include "rotorbridge/BridgeLog.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr int statusIntervalMs = 500;
-constexpr double movingThreshold = 0.05;  // degrees between two statuses that count as turning
 // The azimuth that tells Corvane there is no rotor reading, degrees (sent as -100000 tenths).
 constexpr double noReadingAzimuth = -10000;
 
-void report(const QString& text)
-{
-    QTextStream(stderr) << text << Qt::endl;
-}
-
 } // namespace
 
-RotorBridge::RotorBridge(QDBusConnection bus, const QString& service, HamlibRotator& rotator, int minAzimuth,
-                         int maxAzimuth, QObject* parent)
+RotorBridge::RotorBridge(QDBusConnection bus, const QString& service, HamlibRotator& rotator,
+                         std::optional<int> wantedMinimum, std::optional<int> wantedMaximum, BridgeLog& log,
+                         QObject* parent)
     : QObject(parent),
       bus_(bus),
       rotator_(rotator),
-      minAzimuth_(minAzimuth),
-      maxAzimuth_(maxAzimuth),
+      log_(log),
+      keeper_(rotator, log),
+      wantedMinimum_(wantedMinimum),
+      wantedMaximum_(wantedMaximum),
       server_(new DdeServer(bus, service, QStringLiteral("RotServConv"),
                             [this](const QString&, const QString& macro) { return executeMacro(macro); }, this)),
       corvane_(new DdeClientConversation(bus, this))
 {
     statusTimer_.setInterval(statusIntervalMs);
     connect(&statusTimer_, &QTimer::timeout, this, &RotorBridge::sendStatus);
-    connect(corvane_, &DdeClientConversation::closed, this, [] { report(QStringLiteral("Corvane hat die Verbindung beendet.")); });
+    connect(corvane_, &DdeClientConversation::closed, this, [this] {
+        log_.write(QStringLiteral("%1 hat die Verbindung beendet.").arg(corvaneTitle_));
+    });
 }
 
-bool RotorBridge::start()
+RotorBridge::StartResult RotorBridge::start()
 {
+    keeper_.open();
+    const TravelRange travel = currentTravel();
+    if (!travel.isRange())
+        return StartResult::EmptyTravel;
+    adoptTravel(travel);
     if (!server_->registerService())
-        return false;
+        return StartResult::AlreadyServed;
     statusTimer_.start();
-    return true;
+    return StartResult::Started;
+}
+
+TravelRange RotorBridge::currentTravel()
+{
+    const auto accepted = rotator_.azimuthRange();
+    return TravelRange::effective(wantedMinimum_, wantedMaximum_, accepted ? std::optional(accepted->minimum) : std::nullopt,
+                                  accepted ? std::optional(accepted->maximum) : std::nullopt);
+}
+
+void RotorBridge::updateTravel()
+{
+    const TravelRange travel = currentTravel();
+    // Ends that cross would make every target unreachable: keep the ones in use.
+    if (!travel.isRange()) {
+        log_.write(QStringLiteral("Drehbereich %1° bis %2° ist leer; es bleibt %3° bis %4°.")
+                       .arg(travel.minimum).arg(travel.maximum).arg(travel_.minimum).arg(travel_.maximum));
+        return;
+    }
+    adoptTravel(travel);
+}
+
+void RotorBridge::adoptTravel(const TravelRange& travel)
+{
+    const bool changed = travel.minimum != travel_.minimum || travel.maximum != travel_.maximum || travel.cut != travel_.cut;
+    if (changed && travel.cut)
+        log_.write(QStringLiteral("Drehbereich auf %1° bis %2° gekürzt: mehr nimmt der Rotor nicht an.")
+                       .arg(travel.minimum).arg(travel.maximum));
+    travel_ = travel;
 }
 
 bool RotorBridge::executeMacro(const QString& macro)
 {
     const QStringList lines = RotorMacros::lines(macro);
-    if (const auto title = RotorMacros::helloTitle(lines)) {
-        if (!corvane_->connectTo(*title, QStringLiteral("AntDaten"))) {
-            report(QStringLiteral("Kein Server '%1' mit dem Thema AntDaten erreichbar.").arg(*title));
-            return false;
-        }
-        report(QStringLiteral("Verbunden mit %1.").arg(*title));
-        return true;
-    }
+    if (const auto title = RotorMacros::helloTitle(lines))
+        return takeHello(*title);
     const auto target = RotorMacros::parseTarget(lines);
     if (!target)
         return false;
-    const double azimuth = std::clamp<double>(target->azimuth, minAzimuth_, maxAzimuth_);
-    const bool elevationRange = rotator_.maxElevation() > rotator_.minElevation();
-    const double elevation = elevationRange ? std::clamp(target->elevation, rotator_.minElevation(), rotator_.maxElevation())
-                                            : target->elevation;
+    return turnTo(target->azimuth, target->elevation).isEmpty();
+}
+
+bool RotorBridge::takeHello(const QString& title)
+{
+    // Only a hello whose sender answers replaces the conversation: a stranger's hello leaves a
+    // working link alone.
+    if (!corvane_->connectTo(title, QStringLiteral("AntDaten"))) {
+        log_.write(QStringLiteral("Hallo von '%1', aber kein Server '%1' mit dem Thema AntDaten erreichbar.").arg(title));
+        return false;
+    }
+    corvaneTitle_ = title;
+    log_.write(QStringLiteral("Verbunden mit %1.").arg(title));
+    return true;
+}
+
+QString RotorBridge::turnTo(double azimuth, double elevation)
+{
+    azimuth = std::clamp<double>(azimuth, travel_.minimum, travel_.maximum);
+    if (const auto range = rotator_.elevationRange())
+        elevation = std::clamp(elevation, range->minimum, range->maximum);
     const QString failure = rotator_.setPosition(azimuth, elevation);
     if (!failure.isEmpty())
-        report(QStringLiteral("Ziel %1° / %2° nicht anfahrbar: %3").arg(azimuth).arg(elevation).arg(failure));
-    return failure.isEmpty();
+        log_.write(QStringLiteral("Ziel %1° / %2° abgelehnt: %3").arg(azimuth).arg(elevation).arg(failure));
+    return failure;
+}
+
+void RotorBridge::stop()
+{
+    rotator_.stop();
 }
 
 void RotorBridge::sendStatus()
@@ -78,22 +124,16 @@ void RotorBridge::sendStatus()
         emit busLost();
         return;
     }
-    if (!corvane_->isConnected())
-        return;
-    RotorMacros::Status status{noReadingAzimuth, 0, 0, minAzimuth_, maxAzimuth_};
-    if (const auto position = rotator_.position()) {
-        positionFailed_ = false;
+    last_ = keeper_.read();
+    if (keeper_.takeOpened())
+        updateTravel();
+    RotorMacros::Status status{noReadingAzimuth, 0, 0, travel_.minimum, travel_.maximum};
+    status.motion = motion_.update(last_ ? std::optional(last_->azimuth) : std::nullopt);
+    if (last_) {
         status.positionRead = true;
-        status.azimuth = position->azimuth;
-        status.elevation = position->elevation;
-        if (lastAzimuth_ && std::abs(position->azimuth - *lastAzimuth_) > movingThreshold)
-            status.motion = position->azimuth > *lastAzimuth_ ? 1 : -1;
-        lastAzimuth_ = position->azimuth;
-    } else {
-        if (!positionFailed_)
-            report(QStringLiteral("Rotorposition nicht lesbar."));
-        positionFailed_ = true;
-        lastAzimuth_.reset();
+        status.azimuth = last_->azimuth;
+        status.elevation = last_->elevation;
     }
-    corvane_->executeAsync(RotorMacros::text(RotorMacros::statusLines(status)));
+    if (corvane_->isConnected())
+        corvane_->executeAsync(RotorMacros::text(RotorMacros::statusLines(status)));
 }

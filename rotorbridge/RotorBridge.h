@@ -1,41 +1,72 @@
 #pragma once
 
 #include "rotorbridge/HamlibRotator.h"
+#include "rotorbridge/MotionDetector.h"
+#include "rotorbridge/RotatorKeeper.h"
+#include "rotorbridge/TravelRange.h"
 
 #include <QDBusConnection>
 #include <QObject>
 #include <QTimer>
 
+#include <optional>
+
+class BridgeLog;
 class DdeClientConversation;
 class DdeServer;
 
 // The rotor program's link to Corvane: serves the topic "RotServConv" under its own service;
 // on a hello "ZD <title>" it opens a conversation to (title, "AntDaten"), sends the rotator's
-// status there every 500 ms and turns the rotator to the targets it receives.
+// status there every 500 ms and turns the rotator to the targets it receives. The rotator is read
+// at every status step, also while no Corvane listens, so that a lost rotator is reopened.
 class RotorBridge : public QObject {
     Q_OBJECT
 public:
-    // Travel ends in whole degrees, as reported to Corvane and enforced on targets.
-    RotorBridge(QDBusConnection bus, const QString& service, HamlibRotator& rotator, int minAzimuth, int maxAzimuth,
-                QObject* parent = nullptr);
+    // wantedMinimum, wantedMaximum: the travel ends the user registered, whole degrees; they are
+    // cut to what the rotator accepts.
+    RotorBridge(QDBusConnection bus, const QString& service, HamlibRotator& rotator, std::optional<int> wantedMinimum,
+                std::optional<int> wantedMaximum, BridgeLog& log, QObject* parent = nullptr);
 
-    // False when another program already serves the service.
-    bool start();
+    enum class StartResult {
+        Started,
+        EmptyTravel,     // the travel ends cross once cut to what the rotator accepts
+        AlreadyServed,   // another program already serves the service
+    };
+    // Opens the rotator (a failure is retried later), works out the travel ends and offers the
+    // service.
+    StartResult start();
+
+    const TravelRange& travel() const { return travel_; }
+    // The last position read, degrees; nothing while the rotator cannot be read.
+    std::optional<HamlibRotator::Position> lastPosition() const { return last_; }
+    // Turns the rotator to an azimuth in its own scale (held within the travel ends) and an
+    // elevation, degrees. Returns why the rotator refused, empty on success.
+    QString turnTo(double azimuth, double elevation);
+    void stop();
 
 signals:
     void busLost();
 
 private:
     bool executeMacro(const QString& macro);
+    bool takeHello(const QString& title);
     void sendStatus();
+    // The registered ends cut to what the rotator accepts now.
+    TravelRange currentTravel();
+    void updateTravel();
+    void adoptTravel(const TravelRange& travel);
 
     QDBusConnection bus_;
     HamlibRotator& rotator_;
-    int minAzimuth_;
-    int maxAzimuth_;
+    BridgeLog& log_;
+    RotatorKeeper keeper_;
+    MotionDetector motion_;
+    std::optional<int> wantedMinimum_;
+    std::optional<int> wantedMaximum_;
+    TravelRange travel_;
+    std::optional<HamlibRotator::Position> last_;
     DdeServer* server_;
     DdeClientConversation* corvane_;
+    QString corvaneTitle_;  // the title of the hello that opened the conversation
     QTimer statusTimer_;
-    std::optional<double> lastAzimuth_;  // degrees, from the previous status
-    bool positionFailed_ = false;        // reported once per failure spell
 };

@@ -2,16 +2,17 @@
 // the session bus and drives a Hamlib rotator.
 #include "platform/DdeNames.h"
 #include "platform/TerminationSignals.h"
+#include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/BridgeOptions.h"
 #include "rotorbridge/HamlibRotator.h"
 #include "rotorbridge/RotorBridge.h"
+#include "rotorbridge/RotorScripting.h"
+#include "rotorbridge/TravelRange.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QTextStream>
-
-#include <cmath>
 
 namespace {
 
@@ -21,14 +22,108 @@ int fail(const QString& text, int code)
     return code;
 }
 
-// The travel ends to report: the options', else the rotator's own when they make a range, else
-// a plain turn of 0 to 360 degrees.
-std::pair<int, int> travelEnds(const BridgeOptions& options, const HamlibRotator& rotator)
+void print(const QStringList& lines)
 {
-    const bool ownRange = rotator.maxAzimuth() > rotator.minAzimuth();
-    const int minimum = options.minAzimuth.value_or(ownRange ? int(std::ceil(rotator.minAzimuth())) : 0);
-    const int maximum = options.maxAzimuth.value_or(ownRange ? int(std::floor(rotator.maxAzimuth())) : 360);
-    return {minimum, maximum};
+    QTextStream out(stdout);
+    for (const QString& line : lines)
+        out << line << Qt::endl;
+}
+
+HamlibRotator::Setup setupOf(const BridgeOptions& options)
+{
+    return {options.model, options.device, options.conf};
+}
+
+// Shows what "--register" stored.
+int showRegistered()
+{
+    QString error;
+    const BridgeOptions options = BridgeOptions::stored(&error);
+    const QString program = BridgeOptions::storedProgram();
+    if (program.isEmpty())
+        return fail(QStringLiteral("Es ist kein Rotorprogramm eingetragen."), 1);
+    print(QStringList{QStringLiteral("Programm: %1").arg(program)} + options.describe());
+    if (!error.isEmpty())
+        return fail(QStringLiteral("Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
+    return 0;
+}
+
+// Opens the rotator once and reads its position; only then are the options stored.
+int registerRotor(const BridgeOptions& options)
+{
+    if (HamlibRotator::modelName(options.model).isEmpty())
+        return fail(QStringLiteral("Hamlib kennt kein Rotormodell %1. Nichts eingetragen.").arg(options.model), 2);
+    print(QStringList{QStringLiteral("Einstellungen:")} + options.describe());
+    HamlibRotator rotator(setupOf(options));
+    if (const QString error = rotator.check(); !error.isEmpty())
+        return fail(error + QStringLiteral(". Nichts eingetragen."), 2);
+    if (const QString error = rotator.open(); !error.isEmpty())
+        return fail(error + QStringLiteral(". Nichts eingetragen."), 1);
+    const auto position = rotator.position();
+    if (!position)
+        return fail(QStringLiteral("Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen."), 1);
+    const auto accepted = rotator.azimuthRange();
+    const TravelRange travel =
+        TravelRange::effective(options.minAzimuth, options.maxAzimuth, accepted ? std::optional(accepted->minimum) : std::nullopt,
+                               accepted ? std::optional(accepted->maximum) : std::nullopt);
+    if (!travel.isRange())
+        return fail(QStringLiteral("Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.")
+                        .arg(travel.minimum).arg(travel.maximum), 2);
+    QStringList report{QStringLiteral("Position: Azimut %1°, Elevation %2°").arg(position->azimuth).arg(position->elevation)};
+    if (travel.cut)
+        report << QStringLiteral("Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.")
+                      .arg(accepted->minimum).arg(accepted->maximum);
+    report << QStringLiteral("Drehbereich für Corvane: %1° bis %2°").arg(travel.minimum).arg(travel.maximum);
+    print(report);
+    const QString program = QCoreApplication::applicationFilePath();
+    if (!options.save(program))
+        return fail(QStringLiteral("Eintrag in der Registry nicht möglich."), 1);
+    print({QStringLiteral("Eingetragen: %1").arg(program)});
+    return 0;
+}
+
+int runBridge(QCoreApplication& application, const BridgeOptions& options)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return fail(QStringLiteral("Kein D-Bus-Sitzungsbus erreichbar."), 1);
+    // Corvane may start this program again while a first start is still coming up; the rotator
+    // must not be opened twice.
+    const QString service = DdeNames::programService(QCoreApplication::applicationFilePath());
+    if (bus.interface()->isServiceRegistered(DdeNames::busName(service)))
+        return fail(QStringLiteral("Läuft bereits."), 0);
+
+    HamlibRotator rotator(setupOf(options));
+    // A setup that Hamlib refuses never gets better; a rotator that does not answer may.
+    if (const QString error = rotator.check(); !error.isEmpty())
+        return fail(error + u'.', 2);
+    BridgeLog log(BridgeLog::defaultPath());
+    RotorBridge bridge(bus, service, rotator, options.minAzimuth, options.maxAzimuth, log);
+    RotorScripting scripting(bridge);
+    bus.registerObject(RotorScripting::objectPath, &scripting, QDBusConnection::ExportScriptableSlots);
+    switch (bridge.start()) {
+    case RotorBridge::StartResult::EmptyTravel:
+        return fail(QStringLiteral("Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.")
+                        .arg(options.minAzimuth ? QString::number(*options.minAzimuth) + u'°' : QStringLiteral("Rotor"),
+                             options.maxAzimuth ? QString::number(*options.maxAzimuth) + u'°' : QStringLiteral("Rotor")),
+                    2);
+    case RotorBridge::StartResult::AlreadyServed:
+        return fail(QStringLiteral("Läuft bereits."), 0);
+    case RotorBridge::StartResult::Started:
+        break;
+    }
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, &QCoreApplication::quit);
+    QObject::connect(&bridge, &RotorBridge::busLost, &application, [&log] {
+        log.write(QStringLiteral("Verbindung zum Sitzungsbus verloren."));
+        QCoreApplication::exit(1);
+    });
+    log.write(QStringLiteral("Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.")
+                  .arg(options.model).arg(bridge.travel().minimum).arg(bridge.travel().maximum));
+    const int exitCode = QCoreApplication::exec();
+    bridge.stop();
+    log.write(QStringLiteral("Beendet."));
+    return exitCode;
 }
 
 } // namespace
@@ -39,48 +134,14 @@ int main(int argc, char** argv)
     QString error;
     const auto options = BridgeOptions::parse(QCoreApplication::arguments(), &error);
     if (!options)
-        return error.isEmpty() ? 0 : fail(error, 2);
-
-    const QString program = QCoreApplication::applicationFilePath();
-    if (options->registerProgram) {
-        if (!HamlibRotator::modelKnown(options->model))
-            return fail(QStringLiteral("Hamlib kennt kein Rotormodell %1.").arg(options->model), 2);
-        if (!options->save(program))
-            return fail(QStringLiteral("Eintrag in der Registry nicht möglich."), 1);
-        QTextStream(stdout) << "Eingetragen: " << program << Qt::endl;
-        return 0;
+        return error.isEmpty() ? 0 : fail(error + u'.', 2);
+    switch (options->action) {
+    case BridgeOptions::Action::Show:
+        return showRegistered();
+    case BridgeOptions::Action::Register:
+        return registerRotor(*options);
+    case BridgeOptions::Action::Run:
+        break;
     }
-
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return fail(QStringLiteral("Kein D-Bus-Sitzungsbus erreichbar."), 1);
-    // Corvane may start this program again while a first start is still coming up.
-    const QString service = DdeNames::programService(program);
-    if (bus.interface()->isServiceRegistered(DdeNames::busName(service)))
-        return fail(QStringLiteral("Läuft bereits."), 0);
-
-    HamlibRotator rotator;
-    const QString openError = rotator.open(options->model, options->device);
-    if (!openError.isEmpty())
-        return fail(openError + u'.', 1);
-    const auto [minAzimuth, maxAzimuth] = travelEnds(*options, rotator);
-    // One end given and the other taken from the rotator can cross; such a range is no range.
-    if (minAzimuth >= maxAzimuth)
-        return fail(QStringLiteral("Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen.")
-                        .arg(minAzimuth).arg(maxAzimuth), 2);
-
-    RotorBridge bridge(bus, service, rotator, minAzimuth, maxAzimuth);
-    if (!bridge.start())
-        return fail(QStringLiteral("Läuft bereits."), 0);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, &QCoreApplication::quit);
-    QObject::connect(&bridge, &RotorBridge::busLost, &application, [] {
-        fail(QStringLiteral("Verbindung zum Sitzungsbus verloren."), 1);
-        QCoreApplication::exit(1);
-    });
-    QTextStream(stderr) << "CorvaneRotor: Rotormodell " << options->model << ", Drehbereich " << minAzimuth << "° bis "
-                        << maxAzimuth << "°, wartet auf Corvane." << Qt::endl;
-    const int exitCode = QCoreApplication::exec();
-    rotator.stop();
-    return exitCode;
+    return runBridge(application, *options);
 }

@@ -4,6 +4,8 @@
 #include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
+#include "app/WindowGeometry.h"
+#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "rotor/RotorState.h"
@@ -37,6 +39,7 @@ const QRect groupBox3Rect(border + 176, border, 143, 118);
 const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
 const QRect azimutRect(border, border + 170, fullWidth, 72);
 const QRect elevationRect(border, border + 242, fullWidth, 52);
+const QRect wsjtxRect(border, border + 294, fullWidth, 52);
 
 const QColor typingColour(255, 255, 0);
 
@@ -137,6 +140,8 @@ TForm3::~TForm3()
     // Destroying the fields takes their focus away; that is no user leaving Edit1.
     for (QLineEdit* edit : numberFields())
         edit->removeEventFilter(this);
+    E_WsjtxAdresse->removeEventFilter(this);
+    E_WsjtxPort->removeEventFilter(this);
 }
 
 std::array<QLineEdit*, 5> TForm3::numberFields() const
@@ -191,11 +196,25 @@ void TForm3::buildControls()
     E_IstElevation->move(addLabel(GB_Elevation, QStringLiteral("Grad            Ist :"), rightOf(EditElevation), 32), 32);
     addLabel(GB_Elevation, QStringLiteral("Grad"), rightOf(E_IstElevation), 32);
 
+    GB_Wsjtx = addGroup(this, "GB_Wsjtx", QStringLiteral("WSJT-X / JTDX"), wsjtxRect);
+    CB_Wsjtx = addCheckBox(GB_Wsjtx, "CB_Wsjtx", QStringLiteral("Partner über UDP übernehmen"), {8, 16});
+    CB_Wsjtx->resize(CB_Wsjtx->width(), 16);
+    E_WsjtxAdresse = addEdit(GB_Wsjtx, "E_WsjtxAdresse", wsjtx_.address, 39, 90);
+    E_WsjtxAdresse->move(addLabel(GB_Wsjtx, QStringLiteral("Adresse:"), 8, 32), 32);
+    E_WsjtxPort = addEdit(GB_Wsjtx, "E_WsjtxPort", QString::number(wsjtx_.port), 5, 40);
+    E_WsjtxPort->move(addLabel(GB_Wsjtx, QStringLiteral("Port:"), rightOf(E_WsjtxAdresse) + 4, 32), 32);
+    L_WsjtxZustand = new QLabel(GB_Wsjtx);
+    L_WsjtxZustand->setObjectName(QStringLiteral("L_WsjtxZustand"));
+    L_WsjtxZustand->setGeometry(rightOf(E_WsjtxPort) + 4, 32, fullWidth - rightOf(E_WsjtxPort) - 10, editHeight);
+
     showRotorGroups(false);
-    setFixedSize(border + fullWidth + border, elevationRect.bottom() + 1 + border);
+    setFixedSize(border + fullWidth + border, wsjtxRect.bottom() + 1 + border);
 
     for (QLineEdit* edit : numberFields())
         edit->installEventFilter(this);
+    E_WsjtxAdresse->installEventFilter(this);
+    E_WsjtxPort->installEventFilter(this);
+    connect(CB_Wsjtx, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_WsjtxClick(); }); });
     connect(RG_StaedteInseln, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { RG_StaedteInselnClick(); }); });
     connect(GB_LocRaster, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { GB_LocRasterClick(); }); });
     connect(CB_Elevation, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_ElevationClick(); }); });
@@ -209,7 +228,8 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    move(IniFile->readInteger(parameter, QStringLiteral("Links"), 100), IniFile->readInteger(parameter, QStringLiteral("Oben"), 150));
+    WindowPlace::restore(this, WindowGeometry::position(IniFile->readInteger(parameter, QStringLiteral("Links"), 100),
+                                IniFile->readInteger(parameter, QStringLiteral("Oben"), 150), size()));
     RG_MausPos->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
     RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
     Edit1->setText(QString::number(circleSpacingKm));
@@ -231,12 +251,18 @@ void TForm3::FormCreate()
     CB_RotSofort->setChecked(IniFile->readBool(parameter, QStringLiteral("RotorSofortstart"), true));
     CB_Optimiert->setChecked(IniFile->readBool(parameter, QStringLiteral("Fahrwegoptimierung"), true));
     EditElevation->setEnabled(CB_Elevation->isChecked());
+
+    wsjtx_ = WsjtxSettings::read(*IniFile);
+    CB_Wsjtx->setChecked(wsjtx_.enabled);
+    E_WsjtxAdresse->setText(wsjtx_.address);
+    E_WsjtxPort->setText(QString::number(wsjtx_.port));
 }
 
 void TForm3::FormDestroy()
 {
-    IniFile->writeInteger(parameter, QStringLiteral("Links"), x());
-    IniFile->writeInteger(parameter, QStringLiteral("Oben"), y());
+    const QPoint at = WindowPlace::of(this);
+    IniFile->writeInteger(parameter, QStringLiteral("Links"), at.x());
+    IniFile->writeInteger(parameter, QStringLiteral("Oben"), at.y());
     IniFile->writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), RG_MausPos->itemIndex());
     IniFile->writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), RG_StaedteInseln->itemIndex());
     IniFile->writeInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
@@ -247,6 +273,7 @@ void TForm3::FormDestroy()
     IniFile->writeInteger(parameter, QStringLiteral("LocatorRaster"), GB_LocRaster->itemIndex());
     IniFile->writeBool(parameter, QStringLiteral("RotorSofortstart"), CB_RotSofort->isChecked());
     IniFile->writeBool(parameter, QStringLiteral("Fahrwegoptimierung"), CB_Optimiert->isChecked());
+    wsjtx_.write(*IniFile);
 }
 
 // The display deviation takes effect only when the user closes the window with its own button;
@@ -278,6 +305,10 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         EditKeyDown(edit);
+        if (edit == E_WsjtxAdresse) {
+            ErrorBox::guard([this, key] { E_WsjtxAdresseKeyPress(key->key()); });
+            return false;
+        }
         if (!ParameterRules::keepsKey(key->key(), key->text(), key->modifiers().testFlag(Qt::ControlModifier)))
             return true;  // the field never sees it
         ErrorBox::guard([this, edit, key] { keyPressed(edit, key->key()); });
@@ -300,6 +331,8 @@ void TForm3::keyPressed(QLineEdit* edit, int key)
         Edit2KeyPress(key);
     else if (edit == E_Ueberlappung)
         E_UeberlappungKeyPress(key);
+    else if (edit == E_WsjtxPort)
+        E_WsjtxPortKeyPress(key);
     else
         EditElevationKeyPress(key);
 }
@@ -389,4 +422,42 @@ void TForm3::RG_StaedteInselnClick()
 void TForm3::GB_LocRasterClick()
 {
     redrawMap();
+}
+
+void TForm3::CB_WsjtxClick()
+{
+    wsjtx_.enabled = CB_Wsjtx->isChecked();
+    emit wsjtxSettingsChanged();
+}
+
+void TForm3::E_WsjtxAdresseKeyPress(int key)
+{
+    if (ParameterRules::isEnter(key) && WsjtxSettings::acceptsAddress(E_WsjtxAdresse->text())) {
+        wsjtx_.address = E_WsjtxAdresse->text().trimmed();
+        acceptWsjtx(E_WsjtxAdresse);
+    }
+}
+
+void TForm3::E_WsjtxPortKeyPress(int key)
+{
+    if (!ParameterRules::isEnter(key))
+        return;
+    if (const auto port = WsjtxSettings::readPort(E_WsjtxPort->text())) {
+        wsjtx_.port = *port;
+        acceptWsjtx(E_WsjtxPort);
+    }
+}
+
+void TForm3::acceptWsjtx(QLineEdit* edit)
+{
+    markAccepted(edit);
+    emit wsjtxSettingsChanged();
+}
+
+void TForm3::showWsjtxState(bool enabled, bool listening)
+{
+    if (!enabled)
+        L_WsjtxZustand->setText(QStringLiteral("aus"));
+    else
+        L_WsjtxZustand->setText(listening ? QStringLiteral("empfangsbereit") : QStringLiteral("nicht nutzbar"));
 }

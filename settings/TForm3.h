@@ -1,11 +1,14 @@
 #pragma once
 
+#include "partner/WsjtxSettings.h"
+
 #include <QWidget>
 
 #include <array>
 
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class RadioGroup;
 
@@ -36,6 +39,16 @@ public:
     void CB_ElevationClick();
     void RG_StaedteInselnClick();
     void GB_LocRasterClick();
+    // The WSJT-X group: the box applies at once, address and port on Enter when usable (an
+    // unusable one stays yellow and the link keeps listening where it did).
+    void CB_WsjtxClick();
+    void E_WsjtxAdresseKeyPress(int key);
+    void E_WsjtxPortKeyPress(int key);
+
+    // The WSJT-X link's settings as last accepted here.
+    const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
+    // Tells in the group whether the link listens.
+    void showWsjtxState(bool enabled, bool listening);
 
     QGroupBox* GroupBox1 = nullptr;  // "für beide Karten"
     RadioGroup* RG_MausPos = nullptr;        // 0 "Ein", 1 "Aus"
@@ -55,6 +68,15 @@ public:
     QCheckBox* CB_Elevation = nullptr;
     QLineEdit* EditElevation = nullptr;   // basic elevation, degrees
     QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees; the rotor panel writes it
+    QGroupBox* GB_Wsjtx = nullptr;  // "WSJT-X / JTDX"
+    QCheckBox* CB_Wsjtx = nullptr;
+    QLineEdit* E_WsjtxAdresse = nullptr;
+    QLineEdit* E_WsjtxPort = nullptr;
+    QLabel* L_WsjtxZustand = nullptr;
+
+signals:
+    // The WSJT-X link is to listen anew as wsjtxSettings() says.
+    void wsjtxSettingsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +89,9 @@ private:
 
     // The fields under the shared key filter and the yellow-while-typing rule.
     std::array<QLineEdit*, 5> numberFields() const;
+    void acceptWsjtx(QLineEdit* edit);
+
+    WsjtxSettings wsjtx_;
 };
 
 extern TForm3* Form3;

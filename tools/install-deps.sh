@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; does nothing when all
-# are present. Non-interactive; uses sudo when not run as root.
+# are present. Non-interactive; uses sudo when not run as root. With --sanitizers also clang with
+# its sanitizer and libFuzzer runtimes and the symbolizer, for the checks of .ci/run.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -8,8 +9,12 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
   libhamlib-dev libhamlib-utils
   dbus-daemon
-  xvfb xauth xdotool imagemagick x11-apps fonts-dejavu-core
+  xvfb xauth xdotool imagemagick x11-apps x11-utils fonts-dejavu-core openbox
+  qt6-translations-l10n
 )
+if [ "${1:-}" = "--sanitizers" ]; then
+  packages+=(clang-14 libclang-rt-14-dev llvm-14)
+fi
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -24,8 +24,9 @@ fi
 cp "$work/node_modules/world-atlas/countries-50m.json" "$data/countries-50m.json"
 
 # Prefix, name, DXCC number, continent, CQ zone, ITU zone, latitude, longitude (west positive),
-# UTC offset: the alias lists after them are not needed.
-cut -d, -f1-9 "$cty" | tr -d '\r' > "$data/cty.csv"
+# UTC offset and the alias list (further prefixes and "=" exact calls, ending in ";"), which the
+# callsign lookup needs.
+cut -d, -f1-10 "$cty" | tr -d '\r' > "$data/cty.csv"
 
 NODE_PATH="$work/node_modules" node "$repo/tools/refresh-data.js" "$data"
 ls -l "$data"

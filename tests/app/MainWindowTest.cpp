@@ -2,9 +2,12 @@
 #include "app/SettingsFile.h"
 #include "app/ImageWidget.h"
 #include "app/TFormA.h"
+#include "app/WindowGeometry.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "entry/TForm4.h"
+#include "help/TFormHilfe.h"
+#include "mercator/TForm2.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "settings/TForm3.h"
@@ -129,6 +132,51 @@ TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0), 70);
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 0), 480);
     EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("StayOnTop"), QString()), QStringLiteral("1"));
+}
+
+// A run killed between writing and renaming leaves a full temporary copy; the next start removes
+// it, and only it.
+TEST_F(MainWindowTest, StartRemovesTheCopiesOfAKilledSave)
+{
+    folder.writeReferenceData();
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
+    folder.writeFile(QStringLiteral("Corvane.ini.Xa91bQ"), "[Main]\r\nLinks=5");
+    folder.writeFile(QStringLiteral("Corvane.ini.alt"), "eigene Sicherung");
+    folder.start();
+    EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.Xa91bQ")));
+    EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.alt")));
+    EXPECT_EQ(FormA->x(), 50);
+}
+
+// Extreme bounds in the file (hand-edited or damaged) neither overflow nor put any window off
+// the screen, and what is written back at exit is on the screen too.
+TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
+{
+    folder.writeReferenceData();
+    for (const char* extreme : {"2147483647", "-2147483648"}) {
+        const QByteArray v(extreme);
+        folder.writeFile(QStringLiteral("Corvane.ini"),
+                         "[Main]\r\nLinks=" + v + "\r\nOben=" + v + "\r\nBreit=" + v + "\r\nHoch=" + v +
+                         "\r\n[Mercator]\r\nBreit=" + v + "\r\nHoch=" + v + "\r\nLocatorPos_X=" + v + "\r\nLocatorPos_Y=" + v +
+                         "\r\nFadenkreuzAnzeigePos_X=" + v + "\r\nFadenkreuzAnzeigePos_Y=" + v +
+                         "\r\n[Parameter]\r\nLinks=" + v + "\r\nOben=" + v +
+                         "\r\n[Hilfe]\r\nLinks=" + v + "\r\nTop=" + v + "\r\nBreite=" + v + "\r\nH\xF6he=" + v + "\r\n");
+        folder.start();
+        const QRect area = WindowGeometry::availableArea();
+        for (const QWidget* window : {static_cast<QWidget*>(FormA), static_cast<QWidget*>(FormHilfe),
+                                      static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form4),
+                                      static_cast<QWidget*>(Form2)})
+            EXPECT_TRUE(area.contains(window->geometry())) << extreme << ' ' << window->objectName().toStdString();
+        EXPECT_LE(Form1->Karte->width(), area.width()) << extreme;
+        EXPECT_LE(Form1->Karte->height(), area.height()) << extreme;
+        folder.stop();
+        SettingsFile ini(folder.iniPath());
+        EXPECT_TRUE(area.contains(QRect(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0),
+                                        ini.readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 0),
+                                        ini.readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 0),
+                                        ini.readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 0))))
+            << extreme;
+    }
 }
 
 TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)

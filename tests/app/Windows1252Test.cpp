@@ -1,4 +1,4 @@
-#include "app/TextLines.h"
+#include "geo/TextLines.h"
 #include "app/Windows1252.h"
 
 #include <gtest/gtest.h>

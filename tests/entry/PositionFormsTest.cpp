@@ -44,7 +44,7 @@ TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
         SCOPED_TRACE(std::string(c.longitude) + " / " + c.latitude);
         partnerTexts.longitudeDecimal = QString::fromUtf8(c.longitude);
         partnerTexts.latitudeDecimal = QString::fromUtf8(c.latitude);
-        EXPECT_EQ(PositionForms::confirm(PositionForms::decimalTag, ownTexts, own, partnerTexts, partner),
+        EXPECT_EQ(PositionForms::confirm(PositionForms::decimalTag, PositionForms::Station::partner, ownTexts, own, partnerTexts, partner),
                   PositionForms::Outcome::rewritten);
         EXPECT_EQ(partnerTexts.longitudeDecimal, QString::fromUtf8(c.longitudeDecimal));
         EXPECT_EQ(partnerTexts.latitudeDecimal, QString::fromUtf8(c.latitudeDecimal));
@@ -54,18 +54,52 @@ TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
     }
 }
 
-TEST_F(PositionFormsTest, DecimalConfirmRereadsTheOwnFieldsSoOnlyTheShownDecimalsRemain)
+// Only the confirmed station is read back from its texts; the other keeps its exact position,
+// however often partner fields are confirmed in any form.
+TEST_F(PositionFormsTest, OnlyTheConfirmedStationIsReadBack)
+{
+    using S = PositionForms::Station;
+    const GeoPosition exact{7.0416667, 51.5208333};
+    const struct {
+        int tag;
+        S station;
+        bool ownReadBack;
+    } cases[] = {
+        {PositionForms::decimalTag, S::partner, false},
+        {PositionForms::dmsTag, S::partner, false},
+        {PositionForms::partnerLocatorTag, S::partner, false},
+        {PositionForms::decimalTag, S::own, true},
+        {PositionForms::dmsTag, S::own, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tag);
+        own = exact;
+        PositionForms::rewrite(own, ownTexts);
+        partner = {13.4, 52.5};
+        PositionForms::rewrite(partner, partnerTexts);
+        for (int confirmation = 0; confirmation < 3; ++confirmation)
+            PositionForms::confirm(c.tag, c.station, ownTexts, own, partnerTexts, partner);
+        if (c.ownReadBack) {
+            // What the shown texts hold: 4 decimals, or whole seconds cut at each of the 3 reads.
+            EXPECT_NE(own.latitude, exact.latitude);
+            EXPECT_NEAR(own.latitude, exact.latitude, 3.0 / 3600);
+        } else {
+            EXPECT_EQ(own.longitude, exact.longitude);
+            EXPECT_EQ(own.latitude, exact.latitude);
+            EXPECT_EQ(ownTexts.latitudeDecimal, QStringLiteral("51,5208"));
+        }
+    }
+}
+
+TEST_F(PositionFormsTest, DecimalConfirmOfTheOwnFieldsKeepsOnlyTheShownDecimals)
 {
     own = {7.0416667, 51.5208333};
     ownTexts.longitudeDecimal = QStringLiteral("7,0417");
     ownTexts.latitudeDecimal = QStringLiteral("51,5208");
-    partnerTexts.longitudeDecimal = QStringLiteral("13,4");
-    partnerTexts.latitudeDecimal = QStringLiteral("52,5");
-    PositionForms::confirm(PositionForms::decimalTag, ownTexts, own, partnerTexts, partner);
+    partner = {13.4, 52.5};
+    PositionForms::confirm(PositionForms::decimalTag, PositionForms::Station::own, ownTexts, own, partnerTexts, partner);
     EXPECT_DOUBLE_EQ(own.longitude, 7.0417);
     EXPECT_DOUBLE_EQ(own.latitude, 51.5208);
-    EXPECT_DOUBLE_EQ(partner.longitude, 13.4);
-    EXPECT_DOUBLE_EQ(partner.latitude, 52.5);
     EXPECT_EQ(partnerTexts.locator, QStringLiteral("JO62QM"));
 }
 
@@ -95,7 +129,8 @@ TEST_F(PositionFormsTest, LocatorsConvertToTheSubsquareCentreOrLeaveThePositionU
         own = partner = {13.4, 52.5};
         const bool ownTyped = c.tag == PositionForms::ownLocatorTag;
         (ownTyped ? ownTexts : partnerTexts).locator = QString::fromUtf8(c.typed);
-        EXPECT_EQ(PositionForms::confirm(c.tag, ownTexts, own, partnerTexts, partner), c.outcome);
+        const auto station = ownTyped ? PositionForms::Station::own : PositionForms::Station::partner;
+        EXPECT_EQ(PositionForms::confirm(c.tag, station, ownTexts, own, partnerTexts, partner), c.outcome);
         const GeoPosition& typed = ownTyped ? own : partner;
         EXPECT_NEAR(typed.longitude, c.longitude, 1e-6);
         EXPECT_NEAR(typed.latitude, c.latitude, 1e-6);
@@ -112,7 +147,7 @@ TEST_F(PositionFormsTest, NonDigitInLocatorPositionThreeChangesNothing)
     own = {13.4, 52.5};
     ownTexts.locator = QStringLiteral("JOA1MM");
     ownTexts.longitudeDecimal = QStringLiteral("unchanged");
-    EXPECT_THROW(PositionForms::confirm(PositionForms::ownLocatorTag, ownTexts, own, partnerTexts, partner), AppError);
+    EXPECT_THROW(PositionForms::confirm(PositionForms::ownLocatorTag, PositionForms::Station::own, ownTexts, own, partnerTexts, partner), AppError);
     EXPECT_DOUBLE_EQ(own.longitude, 13.4);
     EXPECT_DOUBLE_EQ(own.latitude, 52.5);
     EXPECT_EQ(ownTexts.locator, QStringLiteral("JOA1MM"));
@@ -145,7 +180,7 @@ TEST_F(PositionFormsTest, FoldingKeepsTheHalfOpenRangesAndCopesWithExtremeValues
 
     // A typed overflow reads as infinity.
     partnerTexts.longitudeDecimal = QStringLiteral("1e400");
-    PositionForms::confirm(PositionForms::decimalTag, ownTexts, own, partnerTexts, partner);
+    PositionForms::confirm(PositionForms::decimalTag, PositionForms::Station::partner, ownTexts, own, partnerTexts, partner);
     EXPECT_EQ(partnerTexts.longitudeDecimal, QStringLiteral("0,0000"));
 }
 

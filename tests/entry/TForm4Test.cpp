@@ -4,6 +4,7 @@
 #include "entry/TForm4.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "platform/Dialogs.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
@@ -208,7 +209,7 @@ TEST_F(TForm4Test, LeavingALocatorWithALetterInPositionThreeShowsTheErrorAndStay
 TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheShownMap)
 {
     startWithOwnPosition();
-    Form4->move(321, 234);
+    Form4->setGeometry(QRect(QPoint(321, 234), Form4->size()));  // the client area, as the place is kept
     Form4->PositionstimerTimer();
     EXPECT_EQ(Form1->LocatorPos_X, 321);
     EXPECT_EQ(Form1->LocatorPos_Y, 234);
@@ -217,6 +218,97 @@ TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheS
     EXPECT_TRUE(ini.contains("U_L\xe4nge=13,4000\r\n"));
     EXPECT_TRUE(ini.contains("U_Breite=52,5000\r\n"));
     EXPECT_TRUE(ini.contains("LocatorPos_X=321\r\n"));
+}
+
+} // namespace
+
+namespace {
+
+// Partner entries in every form leave the own position exactly as it was: only a confirmed own
+// field may change it.
+TEST_F(TForm4Test, OwnPositionStaysBitIdenticalThroughPartnerEntries)
+{
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=7,0416667\r\nU_Breite=51,5208333\r\n");
+    folder.start();
+    Form4->show();
+    const GeoPosition before = ownPosition;
+    ASSERT_EQ(before.latitude, 51.5208333);
+    const std::pair<QLineEdit*, const char*> entries[] = {
+        {Form4->E_LangDez2, "13,4"}, {Form4->E_BreitGrad2, "52 30"}, {Form4->E_Locator2, "JO62QM"},
+        {Form4->E_BreitDez2, "-33,87"}, {Form4->E_LangGrad2, "151 12"},
+    };
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& [field, typed] : entries) {
+            type(field, QString::fromUtf8(typed));
+            QTest::keyClick(field, Qt::Key_Return);
+            EXPECT_EQ(ownPosition.longitude, before.longitude) << field->objectName().toStdString();
+            EXPECT_EQ(ownPosition.latitude, before.latitude) << field->objectName().toStdString();
+        }
+    }
+    folder.stop();
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("U_Breite=51,5208\r\n"));
+}
+
+// With the real boxes: leaving a field whose value is refused shows the error, and the focus is
+// back in the field afterwards, so the next key goes there.
+TEST_F(TForm4Test, ARefusedValueKeepsTheFocusInItsField)
+{
+    startWithOwnPosition();
+    Dialogs::install(nullptr);
+    Form4->activateWindow();
+    Form4->E_Locator2->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form4));
+    QString shown;
+    QTimer::singleShot(200, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            shown = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    type(Form4->E_Locator2, QStringLiteral("FNX1PR"));
+    QTest::keyClick(Form4->E_Locator2, Qt::Key_Tab);
+    Dialogs::install(&dialogs);
+    EXPECT_EQ(shown, QStringLiteral("'X' ist kein gültiger Integerwert."));
+    QTest::qWait(100);
+    EXPECT_EQ(QApplication::focusWidget(), Form4->E_Locator2)
+        << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator2));
+}
+
+} // namespace
+
+namespace {
+
+// From the window's context menu the own group comes back; a new own position confirmed there is
+// stored at once, and the target's bearing and distance are taken from the new place.
+TEST_F(TForm4Test, TheOwnStationCanBeChangedFromTheContextMenu)
+{
+    startWithOwnPosition();
+    type(Form4->E_Locator2, QStringLiteral("JO31MM"));
+    QTest::keyClick(Form4->E_Locator2, Qt::Key_Return);
+    ASSERT_NEAR(target.bearing, 258.4741, 1e-3);  // seen from Berlin
+    ASSERT_TRUE(Form4->GroupBox1->isHidden());
+
+    ASSERT_EQ(Form4->actions().size(), 1);
+    EXPECT_EQ(Form4->actions().first()->text(), QStringLiteral("Eigenen Standort ändern"));
+    EXPECT_EQ(Form4->contextMenuPolicy(), Qt::ActionsContextMenu);
+    Form4->actions().first()->trigger();
+    EXPECT_FALSE(Form4->GroupBox1->isHidden());
+    EXPECT_FALSE(Form4->GroupBox2->isHidden());
+
+    type(Form4->E_LangDez, QStringLiteral("-0,1"));  // London
+    QTest::keyClick(Form4->E_LangDez, Qt::Key_Return);
+    type(Form4->E_BreitDez, QStringLiteral("51,5"));
+    QTest::keyClick(Form4->E_BreitDez, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(ownPosition.longitude, -0.1);
+    EXPECT_DOUBLE_EQ(ownPosition.latitude, 51.5);
+    EXPECT_TRUE(Form4->GroupBox1->isHidden()) << "the change is done";
+    // The target stays where it was; its bearing and distance now start at London.
+    EXPECT_NEAR(target.longitude, 7.0416667, 1e-6);
+    EXPECT_NEAR(target.bearing, 86.9354, 1e-3);  // degrees, independent haversine/atan2 value
+    EXPECT_NEAR(target.distance, 494.600, 1e-2);  // km
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("U_Breite=51,5000\r\n"));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 } // namespace

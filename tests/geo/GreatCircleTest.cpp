@@ -46,3 +46,43 @@ TEST(GreatCircleBearing, RangeAboveZeroUpTo360AndZeroForSamePoint)
 }
 
 } // namespace
+
+namespace {
+
+// Cases where floating point would leave the formula's divisor or sign a rounding error away
+// from the truth: answered exactly.
+TEST(GreatCircleBearing, PolesMeridiansAndDegenerateCasesAreExact)
+{
+    const struct {
+        const char* what;
+        double lat1, lon1, lat2, lon2, bearing;
+    } cases[] = {
+        {"target at the north pole", 51.5, 7, 90, 123.4, 360},
+        {"target at the north pole, west of the meridian", 51.5, 7, 90, -173, 360},
+        {"target at the south pole", 51.5, 7, -90, 0, 180},
+        {"due north", 50, 7, 60, 7, 360},
+        {"due north across the date line", 10, 180, 20, -180, 360},
+        {"due south", 50, 7, 40, 7, 180},
+        {"the same point", 51.5, 7, 51.5, 7, 0},
+        {"the same point, other longitude spelling", 0, 180, 0, -180, 0},
+        {"the antipode", 51.5, 7, -51.5, -173, 0},
+        {"the antipode on the equator", 0, 0, 0, 180, 0},
+        {"own station at the north pole", 90, 0, 10, 50, 0},
+        {"own station at the south pole", -90, 0, 10, 50, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(greatCircleBearing(c.lat1, c.lon1, c.lat2, c.lon2), c.bearing) << c.what;
+}
+
+// Random targets exactly at the north pole: always 360, never 0.
+TEST(GreatCircleBearing, ANorthPoleTargetIsAlways360)
+{
+    for (int i = 0; i < 2000; ++i) {
+        const double lat1 = -89.0 + (i * 37 % 1780) / 10.0;
+        const double lon1 = -180.0 + (i * 53 % 3600) / 10.0;
+        const double lon2 = -180.0 + (i * 71 % 3600) / 10.0;
+        ASSERT_EQ(greatCircleBearing(lat1, lon1, 90, lon2), 360.0) << lat1 << " " << lon1 << " " << lon2;
+    }
+}
+
+} // namespace

@@ -12,7 +12,6 @@ TEST(FindNearestCity, StrictlyNearerWinsSoEarlierEntryWinsTies)
                                             {"West", 0, -10}, {"Nord", 10, 0}, {"Paris 2", 48.86, 2.35}};
     const struct { double latitude, longitude; int lastIndex, index; double km; } cases[] = {
         {51.5, 7.0, 0, 0, 32.6}, {48.85, 2.35, 5, 1, 1.1}, {0, 0, 4, 2, 1113.2}, {0.001, -9.0, 0, 3, 111.3},
-        {std::nan(""), 7.0, 4, 4, 1000000},  // nothing compares: the last city stays
     };
     for (const auto& c : cases) {
         const auto found = findNearestCity(cities, c.latitude, c.longitude, c.lastIndex);
@@ -21,6 +20,17 @@ TEST(FindNearestCity, StrictlyNearerWinsSoEarlierEntryWinsTies)
         EXPECT_NEAR(found->distanceKm, c.km, 0.05);
     }
     EXPECT_FALSE(findNearestCity(cities, std::nan(""), 7.0, 6).has_value());
+}
+
+// A position that is not finite has no nearest city, wherever the search starts.
+TEST(FindNearestCity, NoCityForAPositionThatIsNotFinite)
+{
+    const std::vector<CityRecord> cities = {{QStringLiteral("Essen"), 51.45, 7.01}, {QStringLiteral("Berlin"), 52.52, 13.40}};
+    const double odd[] = {std::nan(""), HUGE_VAL, -HUGE_VAL};
+    for (const double value : odd) {
+        EXPECT_FALSE(findNearestCity(cities, value, 7.0, 0).has_value()) << value;
+        EXPECT_FALSE(findNearestCity(cities, 51.5, value, 1).has_value()) << value;
+    }
 }
 
 TEST(FindNearestCity, EmptyTableGivesNoCity)

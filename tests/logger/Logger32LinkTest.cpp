@@ -3,6 +3,7 @@
 #include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StallMeter.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <iostream>
 
 namespace {
 
@@ -26,14 +29,15 @@ protected:
         ASSERT_FALSE(PrivateBus::address().isEmpty());
         folder.writeReferenceData();
         Logger32Link::replyTimeout = 500;
+        Logger32Link::sendTimeout = 500;
+        Logger32Link::disconnectPause = 200;
         Logger32Link::bearingReceiver = [this](int bearing) { bearings << bearing; };
     }
     void TearDown() override
     {
         folder.stop();
         Logger32Link::bearingReceiver = nullptr;
-        logger32.kill();
-        logger32.waitForFinished(2000);
+        stopLogger32();
     }
 
     void startLogger32(const QStringList& arguments)
@@ -42,6 +46,30 @@ protected:
         ASSERT_TRUE(logger32.waitForStarted(5000));
         ASSERT_TRUE(logger32.waitForReadyRead(5000));
         ASSERT_EQ(logger32.readLine().trimmed(), QByteArray("ready"));
+    }
+    void stopLogger32()
+    {
+        logger32.kill();
+        logger32.waitForFinished(2000);
+    }
+
+    // The program's windows, with the rotor panel's bearing receiver replaced by the recorder.
+    void startProgram()
+    {
+        folder.start();
+        Logger32Link::bearingReceiver = [this](int bearing) { bearings << bearing; };
+    }
+
+    Logger32Link& link() const { return *FormA->logger32Link; }
+
+    // Runs the event loop until the link has finished what it does; false when it never did.
+    bool waitForLink(int limitMs = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (link().inProgress() && clock.elapsed() < limitMs)
+            QTest::qWait(10);
+        return !link().inProgress();
     }
 
     // What Logger32 was sent, with our own window handle written as "h".
@@ -59,10 +87,14 @@ protected:
     QString caption() const { return FormA->Logger32->text(); }
 };
 
+const QStringList fiveAnnouncements{"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 4|1|h", "Logger32 5|1|h"};
+
 TEST_F(Logger32LinkTest, WithoutLogger32TheCaptionSaysNotFound)
 {
     folder.start();
     EXPECT_EQ(caption(), QStringLiteral("Logger32 NOT found"));
+    EXPECT_EQ(link().state(), Logger32Link::State::NotFound);
+    EXPECT_FALSE(link().inProgress());
 }
 
 TEST_F(Logger32LinkTest, HandshakeOutcomes)
@@ -79,32 +111,79 @@ TEST_F(Logger32LinkTest, HandshakeOutcomes)
         // A reply 100 before reply 3 asks again and is not counted.
         {{"--ack", "1", "--replies", "100,100,3,100"}, "Logger32 connected",
          {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|2|0", "Logger32 1|2|0"}},
+        // Ten replies 100 before reply 3 ask again ten times; the eleventh ends the attempt as
+        // failed, and Logger32 is told to leave.
+        {{"--ack", "1", "--replies", "100,100,100,100,100,100,100,100,100,100,3,100"}, "Logger32 connected",
+         QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"} + QStringList(10, "Logger32 1|2|0")},
+        {{"--ack", "1", "--replies", "100,100,100,100,100,100,100,100,100,100,100,3,100"}, "Logger32 NOT connected",
+         QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"} + QStringList(10, "Logger32 1|2|0") +
+             QStringList{"Logger32 1|4|0"}},
         // Ten counted replies without reply 3: not connected, and Logger32 is told to leave.
         {{"--ack", "1", "--replies", "7,7,7,7,7,7,7,7,7,7,3"}, "Logger32 NOT connected",
          {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}},
-        // No acknowledgement in five attempts: the caption stays as it was.
-        {{"--ack", "0"}, "Logger32",
-         {"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 4|1|h", "Logger32 5|1|h"}},
+        // Garbage, a bearing among it, counts like any other reply.
+        {{"--ack", "1", "--replies", "0:1,-1,101:90,65536,2,4,5,6,7,8,3"}, "Logger32 NOT connected",
+         {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}},
+        // Acknowledged but silent afterwards: the wait for reply 3 ends by its bound.
+        {{"--ack", "1", "--replies", ""}, "Logger32 NOT connected",
+         {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}},
+        // No acknowledgement in five attempts, silent or garbled: the caption stays as it was.
+        {{"--ack", "0"}, "Logger32", fiveAnnouncements},
+        {{"--ack", "2", "--ack-reply", "1:0"}, "Logger32", fiveAnnouncements},
     };
     for (const auto& c : cases) {
+        const std::string name = c.arguments.join(u' ').toStdString();
         startLogger32(c.arguments);
-        folder.start();
-        EXPECT_EQ(caption(), c.caption) << c.arguments.join(u' ').toStdString();
-        EXPECT_EQ(received(), c.sent) << c.arguments.join(u' ').toStdString();
-        FormA->Logger32->setText(QStringLiteral("Logger32 NOT found"));  // no leave message at shut-down
+        startProgram();
+        ASSERT_TRUE(waitForLink()) << name;
+        EXPECT_EQ(caption(), c.caption) << name;
+        EXPECT_EQ(received(), c.sent) << name;
+        EXPECT_TRUE(bearings.isEmpty()) << name;
         folder.stop();
-        logger32.kill();
-        logger32.waitForFinished(2000);
+        stopLogger32();
+    }
+}
+
+TEST_F(Logger32LinkTest, SilentOrHungLogger32NeverStallsTheWindow)
+{
+    const struct {
+        QStringList arguments;
+        QStringList sent;
+    } cases[] = {
+        {{"--ack", "0"}, fiveAnnouncements},
+        // Hung at the first message: every later one waits in vain for its answer.
+        {{"--hang"}, {"Logger32 1|1|h"}},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.arguments.join(u' ').toStdString();
+        startLogger32(c.arguments);
+        QElapsedTimer clock;
+        clock.start();
+        startProgram();
+        FormA->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormA));
+        StallMeter meter;
+        // A click meanwhile starts no second handshake.
+        QTest::qWait(1000);
+        FormA->Logger32->trigger();
+        ASSERT_TRUE(waitForLink(60000)) << name;
+        const qint64 handshakeMs = clock.elapsed();
+        EXPECT_EQ(caption(), QStringLiteral("Logger32")) << name;
+        EXPECT_EQ(received(), c.sent) << name;
+        EXPECT_LE(meter.longestGapMs(), 50) << name;
+        std::cout << name << ": handshake " << handshakeMs << " ms, longest event-loop stall " << meter.longestGapMs()
+                  << " ms\n";
+        folder.stop();
+        stopLogger32();
     }
 }
 
 TEST_F(Logger32LinkTest, BearingsInRangeReachTheRotorPanel)
 {
     startLogger32({"--ack", "1", "--replies", "3,100", "--bearings", "90,361,-1,360,0"});
-    folder.start();
+    startProgram();
+    ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
-    // The rotor panel takes the bearings at its creation; record them here instead.
-    Logger32Link::bearingReceiver = [this](int bearing) { bearings << bearing; };
     QElapsedTimer clock;
     clock.start();
     while (bearings.size() < 3 && clock.elapsed() < 5000)
@@ -112,18 +191,115 @@ TEST_F(Logger32LinkTest, BearingsInRangeReachTheRotorPanel)
     EXPECT_EQ(bearings, (QList<int>{90, 360, 0}));
 }
 
+TEST_F(Logger32LinkTest, BearingsPostedRightAfterTheLastReplyAreTakenAtOnce)
+{
+    const struct {
+        QString replies;
+        QList<int> bearings;
+    } cases[] = {
+        {"3,100,101:45", {45}},
+        {"3,100,101:361,101:-1,101:360,101:0", {360, 0}},
+        // Other leftovers go the same way and change nothing.
+        {"3,100,0:1,101:45,100", {45}},
+    };
+    for (const auto& c : cases) {
+        startLogger32({"--ack", "1", "--replies", c.replies});
+        startProgram();
+        QElapsedTimer sinceConnected;
+        QList<qint64> delays;
+        QObject::connect(&link(), &Logger32Link::changed, [&] {
+            if (link().state() == Logger32Link::State::Connected && !sinceConnected.isValid())
+                sinceConnected.start();
+        });
+        Logger32Link::bearingReceiver = [&](int bearing) {
+            bearings << bearing;
+            delays << sinceConnected.elapsed();
+        };
+        ASSERT_TRUE(waitForLink()) << c.replies.toStdString();
+        EXPECT_EQ(caption(), QStringLiteral("Logger32 connected"));
+        EXPECT_EQ(bearings, c.bearings) << c.replies.toStdString();
+        for (const qint64 delay : delays)
+            EXPECT_LE(delay, 100) << c.replies.toStdString();
+        bearings.clear();
+        folder.stop();
+        stopLogger32();
+    }
+}
+
 TEST_F(Logger32LinkTest, MenuClickDisconnectsAndConnectsAgainFromTheFirstName)
 {
     startLogger32({"--ack", "1", "--replies", "3,100"});
-    folder.start();
+    startProgram();
+    ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
     received();
     FormA->Logger32->trigger();
+    ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 NOT connected"));
     EXPECT_EQ(received(), QStringList{"Logger32 1|4|0"});
     FormA->Logger32->trigger();
+    ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 connected"));
     EXPECT_EQ(received(), (QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"}));
+}
+
+TEST_F(Logger32LinkTest, RepliesLeftOverFromAnEarlierHandshakeDoNotCountForTheNext)
+{
+    // Seven replies 100 too many: one goes with the leave, the rest would answer five announcements.
+    startLogger32({"--ack", "1", "--replies", "3,100,100,100,100,100,100,100,100"});
+    startProgram();
+    ASSERT_TRUE(waitForLink());
+    ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
+    for (const char* expected : {"Logger32 NOT connected", "Logger32 connected"}) {
+        FormA->Logger32->trigger();
+        ASSERT_TRUE(waitForLink());
+        EXPECT_EQ(caption(), QString::fromLatin1(expected));
+    }
+}
+
+TEST_F(Logger32LinkTest, ClosingTheProgramDuringAHandshakeCancelsItAndLeaves)
+{
+    const struct {
+        QStringList arguments;
+        int closeAfterMs;  // when the handshake waits for a reply (or, hung, for an answer)
+        QStringList sent;
+        qint64 limitMs;  // for the shut-down
+    } cases[] = {
+        {{"--ack", "0"}, 400, {"Logger32 1|1|h", "Logger32 1|4|0"}, 1000},
+        {{"--ack", "1", "--replies", ""}, 650, {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}, 1000},
+        // The leave waits for its answer as long as any message does.
+        {{"--hang"}, 400, {"Logger32 1|1|h"}, 1500},
+    };
+    for (const auto& c : cases) {
+        const std::string name = c.arguments.join(u' ').toStdString();
+        startLogger32(c.arguments);
+        startProgram();
+        QTest::qWait(c.closeAfterMs);
+        ASSERT_TRUE(link().inProgress()) << name;
+        QElapsedTimer clock;
+        clock.start();
+        folder.stop();
+        EXPECT_LE(clock.elapsed(), c.limitMs) << name;
+        // Late answers from the bus find nothing left to run.
+        QTest::qWait(700);
+        EXPECT_EQ(received(), c.sent) << name;
+        stopLogger32();
+    }
+}
+
+TEST_F(Logger32LinkTest, WithASilentLogger32TheMainWindowAppearsWithinASecond)
+{
+    startLogger32({"--ack", "0"});
+    QElapsedTimer clock;
+    clock.start();
+    startProgram();
+    FormA->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormA));
+    const qint64 shownMs = clock.elapsed();
+    std::cout << "main window shown after " << shownMs << " ms\n";
+    EXPECT_LE(shownMs, 1000);
+    EXPECT_TRUE(link().inProgress());
+    EXPECT_EQ(caption(), QStringLiteral("Logger32"));
 }
 
 } // namespace

@@ -42,8 +42,9 @@ TEST_F(MapCatalogueTest, CaptionsAreTheNamesUpToTheFirstPoint)
 
 TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
 {
+    const QByteArray huge(400, '9');  // reads as infinity
     const struct {
-        const char* calibration;
+        QByteArray calibration;
         bool validBitmap;
     } cases[] = {
         {"72.00N\r\n34.00N 45.00E\r\n", true},               // one hemisphere letter
@@ -51,6 +52,14 @@ TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
         {"34.00N 25.50W\r\n72.00N 45.00E\r\n", true},       // north edge south of the south edge
         {"72.00N 25.50W\r\n34.00N 25.50W\r\n", true},       // no width
         {"72.00N 25.50W\r\n34.00N 45.00E\r\n", false},      // bitmap not readable
+        // Corners off the globe or not finite, each otherwise in the right order.
+        {huge + ".00N 25.50W\r\n34.00N 45.00E\r\n", true},
+        {"72.00N 25.50W\r\n" + huge + ".00S 45.00E\r\n", true},
+        {"72.00N " + huge + ".00W\r\n34.00N 45.00E\r\n", true},
+        {"72.00N 25.50W\r\n34.00N " + huge + ".00E\r\n", true},
+        {"90.60N 25.50W\r\n34.00N 45.00E\r\n", true},  // 90 degrees 36 minutes
+        {"72.00N 180.60W\r\n34.00N 45.00E\r\n", true},
+        {"72.00N 25.50W\r\n90.60S 180.60E\r\n", true},
     };
     for (const auto& c : cases) {
         write(QStringLiteral("Kaputt.inf"), c.calibration);
@@ -58,8 +67,12 @@ TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
             writeBitmap(QStringLiteral("Kaputt.bmp"));
         else
             write(QStringLiteral("Kaputt.bmp"), "BM kein Bild");
-        EXPECT_THROW(MapCatalogue::read(folder(), QStringLiteral("Kaputt")), AppError) << c.calibration;
+        EXPECT_THROW(MapCatalogue::read(folder(), QStringLiteral("Kaputt")), AppError) << c.calibration.left(80).constData();
     }
+    // The whole globe, edges included, is a map.
+    write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
+    writeBitmap(QStringLiteral("Welt.bmp"));
+    EXPECT_TRUE(MapCatalogue::read(folder(), QStringLiteral("Welt")).has_value());
 }
 
 } // namespace

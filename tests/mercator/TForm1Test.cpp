@@ -186,12 +186,12 @@ TEST_F(TForm1Test, ABrokenDefaultMapAtStartLeavesAWorkingWindowWithoutMap)
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
 }
 
-TEST_F(TForm1Test, AMissingSavedMapStaysTheSavedChoice)
+TEST_F(TForm1Test, AMissingSavedMapShowsTheWorldAndStaysTheSavedChoice)
 {
     ini += "[Mercator]\r\naktuelle Karte=Asien\r\n";
     start();
-    EXPECT_TRUE(currentMapName.isEmpty());
-    EXPECT_FALSE(Form1->hasMapBitmap());
+    EXPECT_EQ(currentMapName, QStringLiteral("Welt"));
+    EXPECT_TRUE(Form1->hasMapBitmap());
     folder.stop();
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Asien\r\n"));
 }
@@ -363,6 +363,31 @@ TEST_F(TForm1Test, TooNarrowARectangleIsRefused)
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("information|")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("|zu großer Zoomfaktor")));
     EXPECT_EQ(shown(), before);
+}
+
+} // namespace
+
+namespace {
+
+// Map names stored with another letter case find their files; a stored map that cannot be loaded
+// gives way to the world map, with the check mark on what is shown.
+TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWorld)
+{
+    const struct {
+        const char* stored;
+        const char* loaded;
+    } cases[] = {{"europa", "Europa"}, {"EUROPA", "Europa"}, {"welt", "Welt"}, {"Atlantis", "Welt"}, {"Kanada", "Welt"}};
+    const QByteArray base = ini;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        ini = base + "[Mercator]\r\naktuelle Karte=" + c.stored + "\r\n";
+        start();
+        EXPECT_EQ(currentMapName, QString::fromUtf8(c.loaded));
+        EXPECT_TRUE(mapItem(QString::fromUtf8(c.loaded))->isChecked());
+        EXPECT_NE(shown().pixel(300, 150), qRgb(0, 0, 0));
+        folder.stop();
+    }
+    EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 } // namespace

@@ -18,6 +18,7 @@ TEST(AzimuthEntry, ReadsOnlyDecimalIntegersAsBearings)
     const std::pair<const char*, std::optional<int>> cases[] = {
         {"90", 90}, {"-30", -30}, {"000500", 500}, {"JO31", std::nullopt}, {"12A", std::nullopt},
         {"-", std::nullopt}, {"", std::nullopt}, {"+5", std::nullopt}, {" 5", std::nullopt}, {"--5", std::nullopt},
+        {"90\n", std::nullopt}, {"90\r\n", std::nullopt},
     };
     for (const auto& [text, bearing] : cases)
         EXPECT_EQ(AzimuthEntry::bearing(QString::fromLatin1(text)), bearing) << text;

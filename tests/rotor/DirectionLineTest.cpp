@@ -54,6 +54,7 @@ TEST(DirectionLine, EditorNumbersAreDecimalWithAPointAndNothingAfter)
         {"12.6", 12.6}, {"  15", 15}, {"-30", -30}, {"+5", 5}, {"-3e2", -300}, {"12.", 12}, {".5", 0.5}, {"1E1", 10},
         {"12,6", std::nullopt}, {"", std::nullopt}, {"15 ", std::nullopt}, {"abc", std::nullopt},
         {"1e999", std::nullopt}, {"inf", std::nullopt}, {"1.2.3", std::nullopt}, {"0x10", std::nullopt},
+        {"15\n", std::nullopt}, {"15\r", std::nullopt},
     };
     for (const auto& [text, value] : cases)
         EXPECT_EQ(DirectionLine::editorNumber(QString::fromLatin1(text)), value) << text;

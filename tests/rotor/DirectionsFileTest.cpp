@@ -1,6 +1,7 @@
 #include "rotor/DirectionsFile.h"
 
 #include "geo/AppError.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,6 +69,28 @@ TEST_F(DirectionsFileTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(readBytes(), old);
     EXPECT_THROW(DirectionsFile::write(dir.filePath(QStringLiteral("fehlt/Data.txt")), {QStringLiteral("A\t1\t0")}), AppError);
     // No temporary file is left behind.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.txt")});
+}
+
+// A full disk and a read-only file (the owner's write bit, also for root) are refused like
+// the settings file, and the old list stays.
+TEST_F(DirectionsFileTest, AFullDiskOrAReadOnlyFileKeepsTheOldList)
+{
+    const QByteArray old = "ALT\t10\t0\r\n";
+    const QStringList many(500, QStringLiteral("NEUER EINTRAG\t123.4\t5"));
+    writeBytes(old);
+    try {
+        const FileSizeLimit full(1000);
+        DirectionsFile::write(path(), many);
+        ADD_FAILURE() << "a full disk was taken for a success";
+    } catch (const AppError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("Datenträger voll oder Schreibfehler"))) << error.what();
+    }
+    EXPECT_EQ(readBytes(), old);
+
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteGroup | QFile::WriteOther);
+    EXPECT_THROW(DirectionsFile::write(path(), {QStringLiteral("NEU\t1\t0")}), AppError);
+    EXPECT_EQ(readBytes(), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.txt")});
 }
 

@@ -41,7 +41,12 @@ INSTANTIATE_TEST_SUITE_P(Table, RotorTargetTest, testing::Values(
     RotorCase{"one turn back, travel below zero", 290, {-80, -90, 450}, 0, true, -70},
     RotorCase{"travel -180..180: the only way", 170, {-170, -180, 180}, 0, true, 170},
     RotorCase{"travel -180..180: overlap past the left end", 170, {-170, -180, 180}, 15, true, -179},
-    RotorCase{"no status yet: far from -10000, no room either way", 90, {-10000, 0, 0}, 0, true, 1}));
+    RotorCase{"no status yet: far from -10000, no room either way", 90, {-10000, 0, 0}, 0, true, 1},
+    RotorCase{"one turn further fits but is the long way", 90, {-160, -180, 540}, 10, true, 90},
+    RotorCase{"a Logger32 bearing at the left end stays", 45, {-180, -180, 540}, 10, true, 45},
+    RotorCase{"the bearing itself beyond the widened ends: one turn further", 45, {300, 90, 450}, 10, true, 405},
+    RotorCase{"the nearer of two fitting turns", 10, {-300, -360, 540}, 0, true, -350},
+    RotorCase{"extreme travel ends do not overflow", 90, {-1000, -2147483647 - 1, 2147483647}, 0, true, -270}));
 
 struct ListCase {
     const char* what;
@@ -65,7 +70,9 @@ INSTANTIATE_TEST_SUITE_P(Table, ListTargetTest, testing::Values(
     ListCase{"one turn further", 50, {400, 0, 450}, 410},
     ListCase{"no overlap: the right end is strict", 90, {400, 0, 450}, 90},
     ListCase{"one turn back", 350, {10, -30, 450}, -10},
-    ListCase{"no room: unchanged, never clamped", 350, {10, 0, 450}, 350}));
+    ListCase{"no room: unchanged, never clamped", 350, {10, 0, 450}, 350},
+    ListCase{"one turn further fits but is the long way", 45, {-180, -180, 540}, 45},
+    ListCase{"the nearer of two fitting turns", 10, {-300, -360, 540}, -350}));
 
 struct RangeCase {
     double value, lower, upper, period, expected;

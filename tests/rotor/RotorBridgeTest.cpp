@@ -7,9 +7,11 @@
 #include "platform/NamedMutex.h"
 #include "rotor/RotorState.h"
 #include "rotor/TF_Rotor.h"
+#include "rotor/TForm6.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -17,6 +19,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <cstdio>
 #include <functional>
 
 namespace {
@@ -178,6 +181,104 @@ TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
         EXPECT_EQ(program.exitCode(), 2) << options.join(u' ').toStdString();
         EXPECT_FALSE(program.readAllStandardError().isEmpty());
     }
+}
+
+} // namespace
+
+namespace {
+
+// rotctld is killed and started again on the same port: the rotor program reopens the rotator by
+// itself and the program reads real azimuths again within 10 s, without a new rotor program.
+TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
+{
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    const QStringList arguments{QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
+                                QStringLiteral("-t"), QString::number(port)};
+    rotctld.start(QStringLiteral("rotctld"), arguments);
+    ASSERT_TRUE(rotctld.waitForStarted(5000)) << "rotctld not found";
+    ASSERT_TRUE(waitFor([&] { return !std::isnan(rotctldAzimuth(port)); }, 10000));
+    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
+                          QStringLiteral("127.0.0.1:%1").arg(port)});
+    folder.start();
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected && rotorState.rotorStatus6 == 1; }));
+    const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value();
+
+    rotctld.kill();
+    rotctld.waitForFinished(5000);
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorAzimuth == RotorState::noStatus; }, 10000));
+    QTest::qWait(3000);  // the rotor program has tried to reopen meanwhile
+    rotctld.start(QStringLiteral("rotctld"), arguments);
+    ASSERT_TRUE(rotctld.waitForStarted(5000));
+    QElapsedTimer back;
+    back.start();
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorAzimuth != RotorState::noStatus && rotorState.rotorStatus6 == 1; }, 10000));
+    std::printf("real azimuth again %lld ms after rotctld came back\n", static_cast<long long>(back.elapsed()));
+    EXPECT_EQ(QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value(), rotorPid);
+    EXPECT_TRUE(rotorState.rotorConnected);
+    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); }));
+}
+
+// What the registration prints and stores, and what it refuses; a refused registration leaves
+// the one before in place.
+class RotorRegistrationTest : public RotorBridgeTest {
+protected:
+    struct Result {
+        int exitCode;
+        QString output;  // standard output and error
+    };
+
+    static Result run(const QStringList& arguments)
+    {
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"), arguments);
+        program.waitForFinished(20000);
+        return {program.exitCode(), QString::fromUtf8(program.readAll())};
+    }
+};
+
+TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)
+{
+    const Result first = run({"--register", "--model", "1", "--min-az", "-180", "--max-az", "540", "--set-conf", "min_el=0"});
+    ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();
+    EXPECT_TRUE(first.output.contains(QStringLiteral("Der Rotor nimmt nur -180° bis 450° an"))) << first.output.toStdString();
+    EXPECT_TRUE(first.output.contains(QStringLiteral("Drehbereich für Corvane: -180° bis 450°")));
+    EXPECT_TRUE(first.output.contains(QStringLiteral("Position: Azimut 0°")));
+    const QString shown = run({"--show"}).output;
+    EXPECT_TRUE(shown.contains(QStringLiteral("Drehbereich: -180° bis 540°"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Hamlib-Einstellungen: min_el=0")));
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const QString nobody = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
+    closed.close();
+    struct Refusal {
+        QStringList arguments;
+        int exitCode;
+        QString says;
+    };
+    const Refusal refusals[] = {
+        {{"--register", "--model", "999999"}, 2, "Hamlib kennt kein Rotormodell 999999"},
+        {{"--register", "--model", "2", "--device", nobody}, 1, "lässt sich nicht öffnen"},
+        {{"--register", "--model", "1", "--set-conf", "gibtsnicht=1"}, 2, "Einstellung 'gibtsnicht=1' nicht möglich"},
+        {{"--register", "--model", "1", "--min-az", "460"}, 2, "ist leer"},
+    };
+    for (const Refusal& refusal : refusals) {
+        const Result result = run(refusal.arguments);
+        EXPECT_EQ(result.exitCode, refusal.exitCode) << result.output.toStdString();
+        EXPECT_TRUE(result.output.contains(refusal.says)) << result.output.toStdString();
+        EXPECT_TRUE(result.output.contains(QStringLiteral("Nichts eingetragen."))) << result.output.toStdString();
+        EXPECT_EQ(run({"--show"}).output, shown) << "changed by " << refusal.arguments.join(u' ').toStdString();
+    }
+
+    // The cut range is what the running rotor program reports.
+    folder.start();
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected && rotorState.rotorMaxAzimuth != 0; }));
+    EXPECT_EQ(rotorState.rotorMinAzimuth, -180);
+    EXPECT_EQ(rotorState.rotorMaxAzimuth, 450);
 }
 
 } // namespace

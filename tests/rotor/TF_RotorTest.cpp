@@ -11,10 +11,12 @@
 #include "platform/Registry.h"
 #include "rotor/RotorState.h"
 #include "rotor/TF_Rotor.h"
+#include "rotor/TForm6.h"
 #include "settings/TForm3.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QDBusConnection>
 #include <QFile>
 #include <QTest>
@@ -148,6 +150,95 @@ TEST(TF_RotorRestartTest, AFailingRotorProgramIsNotStartedAtEveryTick)
     QTest::qWait(300);
     EXPECT_EQ(folder.readFile(QStringLiteral("starts.txt")), QByteArray("start\n"));
     EXPECT_FALSE(rotorState.rotorConnected);
+}
+
+} // namespace
+
+namespace {
+
+const QString statusMacro = QStringLiteral("1234\r\n55\r\n0\r\n0\r\n0\r\n1\r\n0\r\n-180\r\n540\r\n1\r\n");
+
+// A program that calls AntDaten once (as dbus-send does) and leaves the bus again is no rotor
+// program: the link stays, no second hello goes out, and a target still reaches the rotor.
+TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
+{
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([&] { return macros.size() == 1; }));
+    {
+        QDBusConnection foreign = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("foreign"));
+        DdeClientConversation call(foreign);
+        ASSERT_TRUE(call.connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), QStringLiteral("AntDaten")));
+        ASSERT_TRUE(call.executeAsync(QStringLiteral("hallo\r\n")));
+        QTest::qWait(200);
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("foreign"));
+    QTest::qWait(2500);  // past the next connection tick
+    EXPECT_TRUE(rotorState.rotorConnected);
+    EXPECT_EQ(macros.size(), 1);
+    EXPECT_FALSE(mutexFree());
+
+    ASSERT_TRUE(statusLink->executeAsync(statusMacro));  // the first status takes over its azimuth
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorAzimuth == 123.4; }));
+    rotorState.rotorTargetAzimuth = 90;
+    rotorState.rotorSendPending = true;
+    ASSERT_TRUE(statusLink->executeAsync(statusMacro));
+    ASSERT_TRUE(waitFor([&] { return macros.size() == 2; }));
+    EXPECT_TRUE(macros.last().startsWith(QStringLiteral("900\r\n"))) << macros.last().toStdString();
+}
+
+// A rotor program that keeps its name but sends nothing for 10 s: the link counts as lost, the
+// panel goes, and the attempts start again (a new hello).
+TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTenSeconds)
+{
+    ASSERT_TRUE(waitFor([] { return rotorState.rotorConnected; }));
+    ASSERT_TRUE(statusLink->executeAsync(statusMacro));
+    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); }));
+    QElapsedTimer silence;
+    silence.start();
+    ASSERT_TRUE(waitFor([] { return !rotorState.rotorConnected || Form6->isHidden(); }, 15000));
+    EXPECT_GE(silence.elapsed(), TF_Rotor::silenceLimit - 100);
+    EXPECT_TRUE(Form6->isHidden());
+    ASSERT_TRUE(waitFor([&] { return macros.count(QStringLiteral("ZD corvane_rotor_tests\r\n")) == 2; }, 5000));
+
+    // Statuses again: the panel comes back.
+    ASSERT_TRUE(statusLink->executeAsync(statusMacro));
+    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); }));
+}
+
+} // namespace
+
+namespace {
+
+// Another program owns the program's own service at start: every connection attempt tries to
+// register it again, and once it is free the link comes up.
+TEST(TF_RotorServiceTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
+{
+    ASSERT_FALSE(PrivateBus::address().isEmpty());
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    folder.writeReferenceData();
+    QDBusConnection other = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("name-taker"));
+    DdeServer squatter(other, DdeNames::ownService(QCoreApplication::applicationFilePath()), QStringLiteral("AntDaten"),
+                       [](const QString&, const QString&) { return true; });
+    ASSERT_TRUE(squatter.registerService());
+    QStringList macros;
+    DdeServer peer(other, QStringLiteral("FakeRotor"), QStringLiteral("RotServConv"), [&](const QString&, const QString& macro) {
+        macros << macro;
+        return true;
+    });
+    ASSERT_TRUE(peer.registerService());
+    ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), folder.path() + QStringLiteral("FakeRotor.exe")));
+    folder.start();
+    QTest::qWait(4500);  // two connection ticks
+    EXPECT_FALSE(F_Rotor->AntDaten->isRegistered());
+    EXPECT_TRUE(macros.isEmpty()) << "no hello while statuses would reach the other program";
+
+    squatter.unregisterService();
+    ASSERT_TRUE(waitFor([&] { return F_Rotor->AntDaten->isRegistered() && !macros.isEmpty(); }));
+    EXPECT_EQ(macros, QStringList{QStringLiteral("ZD corvane_rotor_tests\r\n")});
+    folder.stop();
+    rotorState = RotorState{};
+    QDBusConnection::disconnectFromBus(QStringLiteral("name-taker"));
 }
 
 } // namespace

@@ -25,6 +25,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 const QColor red(255, 0, 0);
@@ -286,6 +288,16 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     QTest::mouseClick(Form6->PanelRechts, Qt::RightButton);
     EXPECT_EQ(rotorState.rotorTargetAzimuth, 150);
     EXPECT_FALSE(rotorState.rotorSendPending);
+}
+
+// Travel ends at the extremes of int: one degree inside them is still exact, with no overflow.
+TEST_F(TForm6Test, ArrowsAtExtremeTravelEndsStayOneDegreeInside)
+{
+    connectedStatus(100, INT_MIN, INT_MAX);
+    QTest::mouseClick(Form6->PanelLinks, Qt::LeftButton);
+    EXPECT_EQ(rotorState.rotorTargetAzimuth, double(INT_MIN) + 1);
+    QTest::mouseClick(Form6->PanelRechts, Qt::LeftButton);
+    EXPECT_EQ(rotorState.rotorTargetAzimuth, double(INT_MAX) - 1);
 }
 
 TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)

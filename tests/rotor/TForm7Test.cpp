@@ -5,6 +5,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -265,6 +266,42 @@ TEST_F(TForm7Test, TheMainMenuShowsAndHidesTheList)
     EXPECT_TRUE(Form7->isVisible());
     FormA->Feststationen1->trigger();
     EXPECT_FALSE(Form7->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// The rotor link's reload reads Data.txt again only when its path, time or size changed.
+TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
+{
+    load("ALT\t1\t0\r\n");
+    const QString path = folder.path() + dataFile;
+    const QDateTime written = QFileInfo(path).lastModified();
+    const auto rewrite = [&](const QByteArray& bytes, const QDateTime& modified) {
+        folder.writeFile(dataFile, bytes);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
+    };
+
+    rewrite("NEU\t1\t0\r\n", written);  // same size and time: taken for unchanged
+    Form7->LoadDirectionsIfChanged();
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("ALT")});
+
+    rewrite("NEU\t1\t0\r\n", written.addSecs(1));
+    Form7->LoadDirectionsIfChanged();
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("NEU")});
+
+    rewrite("NEUER\t1\t0\r\n", written.addSecs(1));
+    Form7->LoadDirectionsIfChanged();
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("NEUER")});
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Anders")));
+    folder.writeFile(QStringLiteral("Anders/Data.txt"), "ANDERS\t1\t0\r\n");
+    rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Anders/");
+    Form7->LoadDirectionsIfChanged();
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("ANDERS")});
 }
 
 } // namespace

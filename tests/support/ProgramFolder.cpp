@@ -16,6 +16,8 @@ ProgramFolder::ProgramFolder()
     // The registry and lock files of the run stay inside the folder too.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path() + QStringLiteral("/config")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir_.path()));
+    // So is the rotor program's log, which the program started by the link inherits.
+    qputenv("XDG_STATE_HOME", QFile::encodeName(dir_.path() + QStringLiteral("/state")));
 }
 
 ProgramFolder::~ProgramFolder()

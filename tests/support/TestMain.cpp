@@ -6,9 +6,11 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // Tests run without a display, and find the sources and the built program folder through
-    // these variables (set here, because gtest_discover_tests cannot pass several of them).
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Tests run without a display unless a wrapper provides one (CORVANE_TEST_PLATFORM), and find
+    // the sources and the built program folder through these variables (set here, because
+    // gtest_discover_tests cannot pass several of them).
+    qputenv("QT_QPA_PLATFORM", qEnvironmentVariableIsEmpty("CORVANE_TEST_PLATFORM") ? QByteArray("offscreen")
+                                                                                      : qgetenv("CORVANE_TEST_PLATFORM"));
     if (qEnvironmentVariableIsEmpty("CORVANE_SOURCE_DIR"))
         qputenv("CORVANE_SOURCE_DIR", CORVANE_SOURCE_DIR);
     if (qEnvironmentVariableIsEmpty("CORVANE_PROGRAM_DIR"))

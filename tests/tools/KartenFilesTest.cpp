@@ -1,6 +1,7 @@
 #include "GeneratedKarten.h"
 
 #include "mercator/MapCalibration.h"
+#include "partner/CallsignTable.h"
 #include "tools/mapgen/CsvTable.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -149,6 +151,22 @@ TEST(KartenFilesTest, EveryCapitalIsInTheCityList)
     EXPECT_GE(capitals, 200);
 }
 
+// The callsign list from the whole country file: German names where the country list has the
+// entity, exact calls, the longest prefix, and WAE-only entities counted to their DXCC entity.
+TEST(KartenFilesTest, CallsignListFindsTheEntitiesOfRealCalls)
+{
+    const CallsignTable calls = CallsignTable::load(GeneratedKarten::folder() + QStringLiteral("Rufzeichen.txt"));
+    const std::pair<const char*, const char*> cases[] = {
+        {"VK2ABC", "Australien"}, {"EA8", "Kanarische Inseln"}, {"KH6XYZ", "Hawaii"}, {"EA8/DL1ABC", "Kanarische Inseln"},
+        {"DL1ABC", "Deutschland"}, {"VK9MAV", "Australien"}, {"IT9ABC", "Italien"}, {"GM3ABC", "Scotland"},
+        {"3D2CR", "Conway Reef"}};
+    for (const auto& [call, entity] : cases) {
+        const auto found = calls.lookup(QString::fromLatin1(call));
+        ASSERT_TRUE(found) << call;
+        EXPECT_EQ(found->name, QString::fromUtf8(entity)) << call;
+    }
+}
+
 TEST(KartenFilesTest, GeneratorWritesTheSameBytesAgainWithinThirtySeconds)
 {
     QTemporaryDir out;
@@ -159,7 +177,7 @@ TEST(KartenFilesTest, GeneratorWritesTheSameBytesAgainWithinThirtySeconds)
     EXPECT_LT(timer.elapsed(), 30000);
     ASSERT_EQ(exitCode, 0);
     const QStringList files = QDir(out.path()).entryList(QDir::Files);
-    EXPECT_EQ(files.size(), 3 + 2 * int(std::size(maps)));
+    EXPECT_EQ(files.size(), 4 + 2 * int(std::size(maps)));  // raster, country, city and callsign lists, maps
     for (const QString& file : files)
         EXPECT_TRUE(fileBytes(out.path() + '/' + file) == fileBytes(GeneratedKarten::folder() + file)) << file.toStdString();
 }

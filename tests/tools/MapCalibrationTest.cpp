@@ -61,18 +61,21 @@ const char* const malformedLines[] = {
 
 INSTANTIATE_TEST_SUITE_P(Lines, MalformedCornerLineTest, testing::ValuesIn(malformedLines));
 
-TEST(MapCalibrationFileTest, ReadsNorthWestThenSouthEastCorner)
+TEST(MapCalibrationFileTest, ReadsNorthWestThenSouthEastCornerWithAnyLineEnd)
 {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("Europa.inf"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("72.00N 25.00W\r\n34.00N 45.00E\r\nignored\r\n");
-    file.close();
-    const MapView view = MapCalibration::readFile(file.fileName());
-    EXPECT_EQ(view.top, 72.0L);
-    EXPECT_EQ(view.left, -25.0L);
-    EXPECT_EQ(view.bottom, 34.0L);
-    EXPECT_EQ(view.right, 45.0L);
+    for (const char* end : {"\r\n", "\r", "\n"}) {
+        SCOPED_TRACE(QByteArray(end).toHex().toStdString());
+        QTemporaryDir dir;
+        QFile file(dir.filePath("Europa.inf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("72.00N 25.00W") + end + "34.00N 45.00E" + end + "ignored" + end);
+        file.close();
+        const MapView view = MapCalibration::readFile(file.fileName());
+        EXPECT_EQ(view.top, 72.0L);
+        EXPECT_EQ(view.left, -25.0L);
+        EXPECT_EQ(view.bottom, 34.0L);
+        EXPECT_EQ(view.right, 45.0L);
+    }
 }
 
 TEST(MapCalibrationFileTest, MissingOrShortFileIsAnError)

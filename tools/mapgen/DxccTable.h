@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -12,6 +13,12 @@ public:
         QString name;    // English name of the country file
         double latitude;   // degrees north
         double longitude;  // degrees east (the file counts west positive)
+        // Further prefixes and exact calls ("=" in front), without their zone marks ("(14)",
+        // "[28]"); the main prefix is among them.
+        QStringList aliases;
+        bool waeOnly;  // an entity of the WAE list only ("*"), not of the DXCC list
+        // False for the made-up prefixes ("3D2/c") of entities that share a real one.
+        bool ownPrefix;
     };
 
     // Throws AppError when the file cannot be read.

@@ -1,9 +1,11 @@
 // corvane_mapgen <data folder> <Karten folder>: writes the maps with their calibration files, the
-// country raster, the country list and the city list from the sources under data/. The output
-// depends on nothing but the sources, so every build writes the same bytes.
+// country raster, the country list, the city list and the callsign list from the sources under
+// data/. The output depends on nothing but the sources, so every build writes the same bytes.
 
+#include "app/FileReplacement.h"
 #include "app/Windows1252.h"
 #include "geo/AppError.h"
+#include "tools/mapgen/CallsignListBuilder.h"
 #include "tools/mapgen/CityExtract.h"
 #include "tools/mapgen/CityListBuilder.h"
 #include "tools/mapgen/CountryCatalogue.h"
@@ -14,7 +16,6 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -35,9 +36,7 @@ const MapSheet sheets[] = {
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("Datei %1 kann nicht geschrieben werden").arg(path));
+    FileReplacement::write(path, bytes, QStringLiteral("Datei %1"));
 }
 
 QByteArray bmpBytes(const QImage& image)
@@ -68,6 +67,7 @@ void generate(const QString& dataDir, const QString& outDir)
               QByteArray(reinterpret_cast<const char*>(raster->data()), int(CountryRaster::byteCount)));
     writeFile(outDir + "/Laenderliste.txt", Windows1252::encode(catalogue.countryListText()));
     writeFile(outDir + "/Citys.txt", Windows1252::encode(CityListBuilder::build(cities, dxcc, catalogue, *raster)));
+    writeFile(outDir + "/Rufzeichen.txt", Windows1252::encode(CallsignListBuilder::build(dxcc, catalogue)));
 
     const MapRenderer renderer(world);
     for (const MapSheet& sheet : sheets) {

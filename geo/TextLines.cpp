@@ -1,4 +1,4 @@
-#include "app/TextLines.h"
+#include "geo/TextLines.h"
 
 QStringList TextLines::split(const QString& text)
 {

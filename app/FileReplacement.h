@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Replaces a whole file of ours (settings, directions list, cached picture) through a temporary
+// file renamed over it at the end, so that the old file stays whole unless every byte of the new
+// one reached the disk.
+class FileReplacement {
+public:
+    // What a failed write tells the user instead of the operating system's often empty reason.
+    static const QString writeFailure;  // "Datenträger voll oder Schreibfehler"
+
+    // Writes bytes as the new content of path. `what` names the file for the user with a "%1"
+    // for the path ("Die Datei %1"). Throws AppError when the file is read-only, and when the
+    // temporary file cannot be created, written in full, flushed or renamed; the old file is then
+    // kept.
+    static void write(const QString& path, const QByteArray& bytes, const QString& what);
+
+    // The owner's write bit is the file's read-only mark: it is honoured even where the user's
+    // rights (root) would allow the write. A missing file is writable.
+    static bool isReadOnly(const QString& path);
+
+    // Removes the temporary copies a write leaves behind when the program is killed between
+    // writing and renaming: "<name>.XXXXXX" beside path, six letters or digits, plain files only.
+    // Gives how many were removed.
+    static int removeLeftovers(const QString& path);
+};

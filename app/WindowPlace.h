@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+// Where a top-level window stands, as the settings file keeps it: the top-left corner of its
+// client area, screen pixels. Saved and restored in the same coordinates, so that a window
+// manager's frame cannot shift a window at every start (a window placed by its frame corner but
+// read back by its client corner, or the other way round, creeps by the frame each time).
+class WindowPlace {
+public:
+    static QPoint of(const QWidget* window);
+    // Puts the window's client area at the place, keeping its size.
+    static void restore(QWidget* window, const QPoint& place);
+};

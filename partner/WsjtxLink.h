@@ -1,0 +1,47 @@
+#pragma once
+
+#include "partner/WsjtxSettings.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QUdpSocket;
+struct WsjtxMessage;
+
+// Listens for the UDP messages of WSJT-X and JTDX and announces the station being worked once
+// it has settled. WSJT-X sends a status for every key typed into its DX call field, so a partner
+// counts only after it has stayed the same for settleTime: the rotor never chases "VK2", "VK2A",
+// "VK2AB" on the way to "VK2ABC". The partner is the DX grid when it is a locator, else the DX
+// call when the grid is empty. The socket shares its address and port, so that other listeners
+// (GridTracker, a logger) can bind beside it. Every datagram that does not decode is dropped.
+class WsjtxLink : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int defaultSettleTime = 1000;  // ms
+    static constexpr int datagramsPerTurn = 64;  // read before the event loop gets a turn
+
+    explicit WsjtxLink(QObject* parent = nullptr);
+
+    // Closes the socket and, when enabled, binds it anew (joining the group for a multicast
+    // address); false when that fails, for example for an address that is not this machine's.
+    bool listen(const WsjtxSettings& settings);
+    bool isListening() const;
+    quint16 localPort() const;
+
+    int settleTime = defaultSettleTime;  // ms; tests shorten it
+
+signals:
+    // A locator (4 or 6 characters) or a callsign, once per change of the settled partner.
+    void partnerSettled(const QString& partner);
+
+private:
+    void readPending();
+    void take(const WsjtxMessage& message);
+    void settle();
+
+    QUdpSocket* socket_;
+    QTimer settleTimer_;
+    QString pending_;  // partner of the latest status, empty for none
+    QString settled_;  // partner last announced
+};

@@ -1,0 +1,68 @@
+#include "rotorbridge/RotatorKeeper.h"
+
+#include "rotorbridge/BridgeLog.h"
+
+RotatorKeeper::RotatorKeeper(HamlibRotator& rotator, BridgeLog& log)
+    : rotator_(rotator),
+      log_(log)
+{
+}
+
+qint64 RotatorKeeper::reopenPause(int failedOpens)
+{
+    constexpr qint64 pauses[] = {1000, 2000, 5000};  // ms
+    constexpr int last = int(std::size(pauses)) - 1;
+    return pauses[failedOpens < 1 ? 0 : failedOpens > last + 1 ? last : failedOpens - 1];
+}
+
+bool RotatorKeeper::open()
+{
+    sinceAttempt_.start();
+    const QString error = rotator_.open();
+    if (error.isEmpty()) {
+        log_.write(everOpened_ ? QStringLiteral("Rotor wieder geöffnet.") : QStringLiteral("Rotor geöffnet."));
+        everOpened_ = true;
+        failedOpens_ = 0;
+        failedReads_ = 0;
+        lastOpenError_.clear();
+        opened_ = true;
+        return true;
+    }
+    ++failedOpens_;
+    if (error != lastOpenError_)
+        log_.write(error + QStringLiteral("; neuer Versuch folgt."));
+    lastOpenError_ = error;
+    return false;
+}
+
+std::optional<HamlibRotator::Position> RotatorKeeper::read()
+{
+    if (!rotator_.isOpen()) {
+        if (sinceAttempt_.isValid() && sinceAttempt_.elapsed() < reopenPause(failedOpens_))
+            return std::nullopt;
+        if (!open())
+            return std::nullopt;
+    }
+    if (const auto position = rotator_.position()) {
+        failedReads_ = 0;
+        return position;
+    }
+    if (++failedReads_ == 1)
+        log_.write(QStringLiteral("Rotorposition nicht lesbar."));
+    if (failedReads_ >= failuresBeforeReopen) {
+        log_.write(QStringLiteral("Verbindung zum Rotor verloren; er wird neu geöffnet."));
+        rotator_.close();
+        failedReads_ = 0;
+        // Counted as one failed opening, so the first new attempt follows after the first pause.
+        failedOpens_ = 1;
+        sinceAttempt_.start();
+    }
+    return std::nullopt;
+}
+
+bool RotatorKeeper::takeOpened()
+{
+    const bool opened = opened_;
+    opened_ = false;
+    return opened;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDBusContext>
+#include <QObject>
+
+class RotorBridge;
+
+// A small interface for the operator's shell scripts on the session bus, beside the link to
+// Corvane: object "/Rotor", interface "corvane.Rotor" of the rotor program's bus name. Angles in
+// degrees, the azimuth in the rotor's own scale.
+class RotorScripting : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "corvane.Rotor")
+public:
+    static const QString objectPath;  // "/Rotor"
+
+    explicit RotorScripting(RotorBridge& bridge, QObject* parent = nullptr);
+
+public slots:
+    // The last position read; an error reply while the rotator cannot be read.
+    Q_SCRIPTABLE double Azimuth();
+    Q_SCRIPTABLE double Elevation();
+    // The travel ends reported to Corvane, whole degrees.
+    Q_SCRIPTABLE int MinAzimuth();
+    Q_SCRIPTABLE int MaxAzimuth();
+    // Turns to the azimuth (held within the travel ends) and elevation; an error reply with the
+    // rotator's reason when it refuses.
+    Q_SCRIPTABLE void TurnTo(double azimuth, double elevation);
+    Q_SCRIPTABLE void Stop();
+
+private:
+    bool positionKnown();
+
+    RotorBridge& bridge_;
+};

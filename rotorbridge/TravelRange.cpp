@@ -1,0 +1,38 @@
+#include "rotorbridge/TravelRange.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Whole degrees inside a rotator end, without overflow for any end Hamlib may give.
+int inwards(double end, bool lower)
+{
+    const double whole = lower ? std::ceil(end) : std::floor(end);
+    return whole <= INT_MIN ? INT_MIN : whole >= INT_MAX ? INT_MAX : int(whole);
+}
+
+} // namespace
+
+TravelRange TravelRange::effective(std::optional<int> wantedMinimum, std::optional<int> wantedMaximum,
+                                   std::optional<double> acceptedMinimum, std::optional<double> acceptedMaximum)
+{
+    TravelRange range;
+    const bool accepted = acceptedMinimum && acceptedMaximum;
+    if (accepted) {
+        range.minimum = inwards(*acceptedMinimum, true);
+        range.maximum = inwards(*acceptedMaximum, false);
+    }
+    if (wantedMinimum) {
+        range.cut = accepted && *wantedMinimum < range.minimum;
+        if (!range.cut)
+            range.minimum = *wantedMinimum;
+    }
+    if (wantedMaximum) {
+        const bool cut = accepted && *wantedMaximum > range.maximum;
+        range.cut = range.cut || cut;
+        if (!cut)
+            range.maximum = *wantedMaximum;
+    }
+    return range;
+}

@@ -1,0 +1,109 @@
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include "app/TFormA.h"
+#include "entry/TForm4.h"
+#include "platform/Dialogs.h"
+#include "platform/GermanTranslation.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// Runs a modal step; while it waits, inspect() sees the box and closes it.
+void whileModal(const std::function<void()>& step, const std::function<void(QWidget*)>& inspect)
+{
+    bool seen = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        seen = true;
+        inspect(box);
+    });
+    step();
+    EXPECT_TRUE(seen) << "no modal box came up";
+}
+
+QStringList buttonTexts(QWidget* box)
+{
+    QStringList texts;
+    for (const QAbstractButton* button : box->findChildren<QAbstractButton*>())
+        texts << button->text();
+    texts.sort();
+    return texts;
+}
+
+// The program's own boxes name their buttons in German with or without Qt's translation, and
+// Return answers the default button (Yes, as on the system the program came from).
+TEST(GermanDialogsTest, ConfirmationAndMessageBoxesSpeakGerman)
+{
+    Dialogs::install(nullptr);
+    for (const bool translated : {false, true}) {
+        SCOPED_TRACE(translated ? "with Qt's translation" : "without");
+        if (translated)
+            ASSERT_TRUE(GermanTranslation::install(*qApp, QString()));
+        bool answer = false;
+        whileModal([&] { answer = Dialogs::current().confirm(QStringLiteral("Corvane"), QStringLiteral("Wirklich?")); },
+                   [](QWidget* box) {
+                       EXPECT_EQ(buttonTexts(box), (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
+                       QTest::keyClick(box, Qt::Key_Return);
+                   });
+        EXPECT_TRUE(answer);
+        whileModal([] { Dialogs::current().warning(QStringLiteral("Corvane"), QStringLiteral("ungültiger Locator")); },
+                   [](QWidget* box) {
+                       EXPECT_EQ(buttonTexts(box), QStringList{QStringLiteral("OK")});
+                       QTest::keyClick(box, Qt::Key_Enter);
+                   });
+    }
+}
+
+TEST(GermanDialogsTest, TheColourDialogIsGermanWithTheTranslation)
+{
+    if (!GermanTranslation::install(*qApp, QString()))
+        GTEST_SKIP() << "Qt's German translation is not installed";
+    Dialogs::install(nullptr);
+    whileModal([] { Dialogs::current().chooseColor(0x0000ff); }, [](QWidget* box) {
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Farbauswahl"));
+        EXPECT_TRUE(buttonTexts(box).contains(QStringLiteral("Abbrechen"))) << buttonTexts(box).join(u',').toStdString();
+        static_cast<QDialog*>(box)->reject();
+    });
+    EXPECT_FALSE(GermanTranslation::install(*qApp, QStringLiteral("/no/such/folder")));
+}
+
+// The first-run prompt's "OK" has the focus, shows it, and takes Return and keypad Enter.
+TEST(GermanDialogsTest, ReturnAndEnterPressTheFirstRunOk)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        ScriptedDialogs dialogs;
+        ProgramFolder folder;
+        folder.writeReferenceData();
+        folder.start();
+        FormA->show();
+        Form4->Timer1Timer();
+        QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31MM"));
+        QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
+        Form4->Timer1Timer();  // the prompt now offers "OK"
+        ASSERT_FALSE(FormA->Button1->isHidden());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FormA));
+        EXPECT_TRUE(FormA->Button1->hasFocus());
+        EXPECT_TRUE(FormA->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
+        QTest::keyClick(FormA->Button1, key);
+        EXPECT_TRUE(FormA->StartPanel->isHidden());
+        folder.stop();
+    }
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "WsjtxDatagrams.h"
+
+#include "app/Basis.h"
+#include "app/SettingsFile.h"
+#include "entry/Positions.h"
+#include "mercator/TForm2.h"
+#include "partner/PartnerScripting.h"
+#include "rotor/RotorState.h"
+#include "rotor/TForm6.h"
+#include "settings/TForm3.h"
+#include "support/PrivateBus.h"
+#include "support/ProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QCheckBox>
+#include <QDBusArgument>
+#include <QDBusConnection>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusVariant>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString interfaceName = QStringLiteral("de.corvane.Partner");
+
+int freeUdpPort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
+}
+
+// Receives TargetChanged on its own connection, as a script would.
+class SignalCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QList<double>> received;
+public slots:
+    void targetChanged(double longitude, double latitude, double bearing, double distance)
+    {
+        received.append({longitude, latitude, bearing, distance});
+    }
+};
+
+// A started program with the own station at Berlin (13.4 E, 52.5 N), immediate rotor start on,
+// a small callsign list, and the WSJT-X link on a free port. Scripts reach it over the private
+// session bus through a connection of their own.
+class PartnerLinksTest : public testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    int port = freeUdpPort();
+    QDBusConnection script = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("script"));
+
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        folder.writeReferenceData();
+        folder.writeFile(QStringLiteral("Karten/Rufzeichen.txt"),
+                         "Australien;VK;-23.70;132.33;AX VI VJ VK VL\r\n"
+                         "Kanarische Inseln;EA8;28.32;-15.85;AM8 AN8 AO8 EA8 EB8\r\n");
+        folder.writeFile(QStringLiteral("Corvane.ini"), QStringLiteral("[Locator]\r\nU_L\u00e4nge=13,4\r\nU_Breite=52,5\r\n"
+                                                                       "[Parameter]\r\nRotorSofortstart=1\r\nFahrwegoptimierung=0\r\n"
+                                                                       "[WSJT-X]\r\nPort=%1\r\n").arg(port).toLatin1());
+        folder.start();
+        rotorState.rotorAzimuth = 100;
+        rotorState.rotorMinAzimuth = 0;
+        rotorState.rotorMaxAzimuth = 450;
+    }
+
+    void TearDown() override
+    {
+        folder.stop();
+        rotorState = RotorState{};
+        target = TargetInfo{};
+    }
+
+    QDBusMessage callSetPartner(const QString& partner)
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(PartnerScripting::serviceName, PartnerScripting::objectPath,
+                                                           interfaceName, QStringLiteral("SetPartner"));
+        call << partner;
+        QDBusPendingCall pending = script.asyncCall(call);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 5000));
+        return pending.reply();
+    }
+
+    QVariant property(const QString& name)
+    {
+        QDBusMessage get = QDBusMessage::createMethodCall(PartnerScripting::serviceName, PartnerScripting::objectPath,
+                                                          QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        get << interfaceName << name;
+        QDBusPendingCall pending = script.asyncCall(get);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 5000));
+        return pending.reply().arguments().value(0).value<QDBusVariant>().variant();
+    }
+
+    void sendStatus(const QString& dxCall, const QString& dxGrid)
+    {
+        QUdpSocket sender;
+        const QByteArray datagram = WsjtxDatagrams::status(2, dxCall, dxGrid);
+        ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(port)), datagram.size());
+    }
+};
+
+TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
+{
+    SignalCatcher catcher;
+    ASSERT_TRUE(script.connect(PartnerScripting::serviceName, PartnerScripting::objectPath, interfaceName,
+                               QStringLiteral("TargetChanged"), &catcher, SLOT(targetChanged(double, double, double, double))));
+
+    const QDBusMessage reply = callSetPartner(QStringLiteral("JO31MM"));
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    ASSERT_EQ(reply.arguments().size(), 2);
+    EXPECT_DOUBLE_EQ(reply.arguments()[0].toDouble(), target.bearing);
+    EXPECT_DOUBLE_EQ(reply.arguments()[1].toDouble(), target.distance);
+    EXPECT_NEAR(target.distance, 440, 20);  // Berlin to the Ruhr, km
+    EXPECT_EQ(Form2->Label3->text(), QStringLiteral("JO31MM"));
+    EXPECT_TRUE(Form2->isVisible());
+    // Immediate rotor start: the bearing goes to the rotor with the next status.
+    EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, target.bearing);
+    EXPECT_TRUE(rotorState.rotorSendPending);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !catcher.received.isEmpty(); }, 5000));
+    EXPECT_DOUBLE_EQ(catcher.received.last()[2], target.bearing);
+
+    EXPECT_EQ(property(QStringLiteral("OwnLocator")).toString(), QStringLiteral("JO62QM"));
+    EXPECT_DOUBLE_EQ(property(QStringLiteral("Bearing")).toDouble(), target.bearing);
+    EXPECT_DOUBLE_EQ(property(QStringLiteral("Distance")).toDouble(), target.distance);
+    EXPECT_DOUBLE_EQ(property(QStringLiteral("RotorAzimuth")).toDouble(), 100);
+
+    // A callsign names its entity as the country; a click on the map is heard as well.
+    ASSERT_EQ(callSetPartner(QStringLiteral("VK2ABC")).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(Form2->Label11->text(), QStringLiteral("Australien"));
+    EXPECT_EQ(Form2->Label14->text(), QStringLiteral("VK"));
+    const int heard = int(catcher.received.size());
+    Form2->Label_Stadt_zeigen_Click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return catcher.received.size() > heard; }, 5000));
+
+    const QDBusMessage refused = callSetPartner(QStringLiteral("kein Ort"));
+    EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
+    EXPECT_EQ(refused.errorName(), QStringLiteral("de.corvane.Partner.Error.Unknown"));
+}
+
+TEST_F(PartnerLinksTest, WsjtxStatusBecomesTheTargetAsATypedLocator)
+{
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
+    ASSERT_TRUE(QTest::qWaitFor([] { return target.isSet(); }, 5000));
+    EXPECT_EQ(Form2->Label3->text(), QStringLiteral("QF56MM"));  // the square's centre
+    EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, target.bearing);
+
+    // Without a grid the call names the partner, here the centre of its entity.
+    sendStatus(QStringLiteral("EA8BQM"), QString());
+    ASSERT_TRUE(QTest::qWaitFor([] { return Form2->Label11->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
+    EXPECT_NEAR(target.latitude, 28.32, 1e-9);
+}
+
+TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
+{
+    Form3->CB_RotSofort->setChecked(false);
+    const auto enter = [](const QString& text) {
+        Form6->Edit_Azimut->setText(text);
+        int key = 13;
+        Form6->Edit_AzimutKeyPress(key);
+    };
+    enter(QStringLiteral("EA8"));
+    EXPECT_EQ(Form2->Label11->text(), QStringLiteral("Kanarische Inseln"));
+    EXPECT_NEAR(target.longitude, -15.85, 1e-9);
+    enter(QStringLiteral("123"));  // still a bearing
+    EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, 123);
+    EXPECT_NEAR(target.longitude, -15.85, 1e-9);
+    for (const char* refused : {"QQ1ABC", "JO31"}) {  // no entity; a square locator, not Japan's JO
+        enter(QString::fromLatin1(refused));
+        EXPECT_DOUBLE_EQ(rotorState.rotorTargetAzimuth, rotorState.rotorAzimuth) << refused;
+        EXPECT_FALSE(rotorState.rotorSendPending);
+        EXPECT_NEAR(target.longitude, -15.85, 1e-9);
+    }
+}
+
+TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
+{
+    EXPECT_TRUE(Form3->CB_Wsjtx->isChecked());
+    EXPECT_EQ(Form3->E_WsjtxAdresse->text(), QStringLiteral("127.0.0.1"));
+    const int newPort = freeUdpPort();
+    Form3->E_WsjtxPort->setText(QString::number(newPort));
+    Form3->E_WsjtxPortKeyPress(Qt::Key_Return);
+    Form3->E_WsjtxAdresse->setText(QStringLiteral("keine Adresse"));
+    Form3->E_WsjtxAdresse->setFocus();
+    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);  // refused: the link stays where it is
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    port = newPort;
+    sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return target.isSet(); }, 5000));
+
+    QTest::mouseClick(Form3->CB_Wsjtx, Qt::LeftButton, {}, QPoint(5, Form3->CB_Wsjtx->height() / 2));
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("aus"));
+    folder.stop();
+    const SettingsFile ini(folder.iniPath());
+    EXPECT_FALSE(ini.readBool(WsjtxSettings::section, QStringLiteral("Empfang"), true));
+    EXPECT_EQ(ini.readString(WsjtxSettings::section, QStringLiteral("Adresse"), QString()), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(ini.readInteger(WsjtxSettings::section, QStringLiteral("Port"), 0), newPort);
+}
+
+TEST(WsjtxSettingsTest, MissingOrUnusableKeysReadAsTheDefaults)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Corvane.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[WSJT-X]\r\nAdresse=irgendwo\r\nPort=70000\r\n");
+    file.close();
+    const WsjtxSettings read = WsjtxSettings::read(SettingsFile(path));
+    EXPECT_TRUE(read.enabled);
+    EXPECT_EQ(read.address, QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(read.port, 2237);
+}
+
+} // namespace
+
+#include "PartnerLinksTest.moc"

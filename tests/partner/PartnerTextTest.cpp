@@ -1,0 +1,105 @@
+#include "partner/CallsignTable.h"
+#include "partner/GridLocator.h"
+#include "partner/PartnerText.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+// A few entities in the form of Karten/Rufzeichen.txt, with an exact call that beats a longer
+// prefix (VK9MAV is Australian although VK9M is Mellish Reef) and two lines to be left out.
+const CallsignTable& table()
+{
+    static const CallsignTable calls = CallsignTable::fromText(QStringLiteral(
+        "Spanien;EA;40.32;-3.43;AM AN EA EB EC ED EE EF EG EH\r\n"
+        "Kanarische Inseln;EA8;28.32;-15.85;AM8 AN8 EA8 EB8 =EA1AK/8\r\n"
+        "Australien;VK;-23.70;132.33;AX VI VJ VK VL =VK9MAV\r\n"
+        "Mellish Reef;VK9M;-17.40;155.85;VK9M\r\n"
+        "Hawaii;KH6;21.12;-157.48;AH6 KH6 KH7 NH6 WH6\r\n"
+        "Vereinigte Staaten;K;37.60;-91.87;AA AB K N W\r\n"
+        "Deutschland;DL;51.00;10.00;DA DB DC DD DE DF DG DH DI DJ DK DL DM DN DO DP DQ DR\r\n"
+        "a line without fields\r\n"
+        "Kaputt;XX;Nord;1;XX\r\n"));
+    return calls;
+}
+
+struct CallCase {
+    const char* call;
+    const char* entity;  // nullptr: no entity
+};
+
+class CallsignLookupTest : public testing::TestWithParam<CallCase> {};
+
+TEST_P(CallsignLookupTest, FindsTheEntityOfTheCall)
+{
+    const auto entity = table().lookup(QString::fromLatin1(GetParam().call));
+    if (!GetParam().entity) {
+        EXPECT_FALSE(entity) << entity->name.toStdString();
+        return;
+    }
+    ASSERT_TRUE(entity);
+    EXPECT_EQ(entity->name, QString::fromUtf8(GetParam().entity));
+}
+
+INSTANTIATE_TEST_SUITE_P(Calls, CallsignLookupTest, testing::Values(
+    CallCase{"VK2ABC", "Australien"},
+    CallCase{"EA8", "Kanarische Inseln"},          // the longest prefix wins over EA
+    CallCase{"ea8bqm", "Kanarische Inseln"},
+    CallCase{"EA1ABC", "Spanien"},
+    CallCase{"KH6XYZ", "Hawaii"},                  // not the United States' K
+    CallCase{"K1ABC", "Vereinigte Staaten"},
+    CallCase{"VK9MAV", "Australien"},              // exact call beats the longer prefix VK9M
+    CallCase{"VK9MX", "Mellish Reef"},
+    CallCase{"EA1AK/8", "Kanarische Inseln"},      // exact call with a slash
+    CallCase{"EA8/DL1ABC", "Kanarische Inseln"},   // portable: the prefix before the slash
+    CallCase{"DL1ABC/EA8", "Kanarische Inseln"},   // or after it, being the shorter part
+    CallCase{"DL1ABC/P", "Deutschland"},           // operating marks do not count
+    CallCase{"K1ABC/4", "Vereinigte Staaten"},
+    CallCase{" dl1abc ", "Deutschland"},
+    CallCase{"XX1ABC", nullptr},                   // its line had no readable latitude
+    CallCase{"QQ1ABC", nullptr},
+    CallCase{"", nullptr},
+    CallCase{"VK2 ABC", nullptr},
+    CallCase{"VK2ABC!", nullptr},
+    CallCase{"DL1ABC//P", nullptr},
+    CallCase{"/", nullptr},
+    CallCase{"DL1ABCDEFGHIJKLMNOPQRS", nullptr}));  // longer than any call
+
+struct TextCase {
+    const char* text;
+    std::optional<GeoPosition> place;  // longitude, latitude
+    const char* country;
+};
+
+class PartnerTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(PartnerTextTest, ReadsLocatorsCoordinatesAndCalls)
+{
+    const auto partner = PartnerText(table()).read(QString::fromUtf8(GetParam().text));
+    ASSERT_EQ(partner.has_value(), GetParam().place.has_value());
+    if (!partner)
+        return;
+    EXPECT_NEAR(partner->place.longitude, GetParam().place->longitude, 1e-6);
+    EXPECT_NEAR(partner->place.latitude, GetParam().place->latitude, 1e-6);
+    EXPECT_EQ(partner->country, QString::fromUtf8(GetParam().country));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, PartnerTextTest, testing::Values(
+    TextCase{"JO31MM", GeoPosition{7.0416667, 51.5208333}, ""},  // subsquare centre, as the panel
+    TextCase{"jo31mm", GeoPosition{7.0416667, 51.5208333}, ""},
+    TextCase{"JO31", GeoPosition{7.0, 51.5}, ""},                  // square centre, not Japan's JO
+    TextCase{"QF56", GeoPosition{151.0, -33.5}, ""},
+    TextCase{"RR73", GeoPosition{175.0, 83.5}, ""},
+    TextCase{"-33.87 151.21", GeoPosition{151.21, -33.87}, ""},  // latitude first
+    TextCase{" 52,5   13,4 ", GeoPosition{13.4, 52.5}, ""},
+    TextCase{"91 0", std::nullopt, ""},
+    TextCase{"0 181", std::nullopt, ""},
+    TextCase{"VK2ABC", GeoPosition{132.33, -23.70}, "Australien"},
+    TextCase{"JS31", std::nullopt, ""},      // S is beyond the fields and no prefix here
+    TextCase{"JO31MZ", std::nullopt, ""},    // Z is beyond the subsquares
+    TextCase{"hello world", std::nullopt, ""},
+    TextCase{"", std::nullopt, ""}));
+
+} // namespace

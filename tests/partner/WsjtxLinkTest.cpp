@@ -1,0 +1,139 @@
+#include "WsjtxDatagrams.h"
+
+#include "partner/WsjtxLink.h"
+#include "support/RandomBytes.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace WsjtxDatagrams;
+
+constexpr int settleTime = 150;  // ms
+
+// A link listening on a free port of 127.0.0.1 and a sender beside it, as WSJT-X on the same
+// machine would be.
+class WsjtxLinkTest : public testing::Test {
+protected:
+    WsjtxLink link;
+    QUdpSocket sender;
+    QSignalSpy settled{&link, &WsjtxLink::partnerSettled};
+
+    void SetUp() override
+    {
+        link.settleTime = settleTime;
+        WsjtxSettings settings;
+        settings.port = 0;  // any free port
+        ASSERT_TRUE(link.listen(settings));
+    }
+
+    void send(const QByteArray& datagram)
+    {
+        ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, link.localPort()), datagram.size());
+    }
+
+    // Lets the link read and settle; returns the partners announced meanwhile.
+    QStringList partnersAfter(int ms = 3 * settleTime)
+    {
+        QTest::qWait(ms);
+        QStringList partners;
+        for (const QList<QVariant>& arguments : settled)
+            partners << arguments.at(0).toString();
+        settled.clear();
+        return partners;
+    }
+};
+
+TEST_F(WsjtxLinkTest, ActsOnlyOnceTheCallHasStoppedChanging)
+{
+    for (const char* typed : {"VK2", "VK2A", "VK2AB", "VK2ABC"}) {
+        send(status(2, typed, ""));
+        QTest::qWait(30);
+    }
+    EXPECT_EQ(partnersAfter(), QStringList{QStringLiteral("VK2ABC")});
+    // WSJT-X repeats its status every few seconds: the same partner changes nothing.
+    send(status(2, "VK2ABC", ""));
+    send(status(2, "VK2ABC", ""));
+    EXPECT_EQ(partnersAfter(), QStringList());
+}
+
+TEST_F(WsjtxLinkTest, GridWinsOverCallAndRepeatsChangeNothing)
+{
+    send(heartbeat(3));
+    send(status(3, "vk2abc", "qf56od"));
+    EXPECT_EQ(partnersAfter(), QStringList{QStringLiteral("QF56OD")});
+    send(status(3, "VK2ABC", "QF56OD"));
+    send(qsoLogged(3, "VK2ABC", "QF56OD"));
+    EXPECT_EQ(partnersAfter(), QStringList());
+    send(status(2, "EA8BQM", "IL18"));
+    EXPECT_EQ(partnersAfter(), QStringList{QStringLiteral("IL18")});
+    // A grid that is no locator names nobody, and the call is not used beside it.
+    send(status(3, "K1ABC", "XX99"));
+    EXPECT_EQ(partnersAfter(), QStringList());
+    // Back to the partner after an empty field: a new entry, acted on again.
+    send(status(3, "", ""));
+    partnersAfter();
+    send(status(3, "EA8BQM", "IL18"));
+    EXPECT_EQ(partnersAfter(), QStringList{QStringLiteral("IL18")});
+}
+
+TEST_F(WsjtxLinkTest, FloodOfForeignDatagramsNeitherActsNorBlocks)
+{
+    QRandomGenerator random(2237);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 3000; ++i) {
+        QByteArray datagram = randomBytes(random, 400, QByteArray("\xad\xbc\xcb\xda\x00\x03", 6));
+        if (i % 3 == 0)
+            datagram.prepend(header(0xadbccbda, 3, 1));
+        sender.writeDatagram(datagram, QHostAddress::LocalHost, link.localPort());
+        if (i % 100 == 0)
+            QTest::qWait(1);  // the socket's receive buffer would drop what the link has no turn to read
+    }
+    sender.writeDatagram(QByteArray(60000, '\xad'), QHostAddress::LocalHost, link.localPort());
+    QTest::qWait(50);
+    send(status(3, "ZL1ABC", "RF72"));
+    EXPECT_EQ(partnersAfter(), QStringList{QStringLiteral("RF72")});
+    EXPECT_LT(clock.elapsed(), 5000);
+}
+
+TEST(WsjtxLinkMulticastTest, TwoListenersShareTheGroupAndPort)
+{
+    WsjtxSettings settings;
+    settings.address = QStringLiteral("239.255.0.1");
+    settings.port = 22370 + int(QCoreApplication::applicationPid() % 1000);
+    WsjtxLink first;
+    WsjtxLink second;
+    first.settleTime = second.settleTime = settleTime;
+    if (!first.listen(settings))
+        GTEST_SKIP() << "no multicast on this machine";
+    ASSERT_TRUE(second.listen(settings));
+    QSignalSpy firstSettled(&first, &WsjtxLink::partnerSettled);
+    QSignalSpy secondSettled(&second, &WsjtxLink::partnerSettled);
+    QUdpSocket sender;
+    sender.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
+    sender.writeDatagram(status(3, "JA1XYZ", "PM95"), QHostAddress(settings.address), quint16(settings.port));
+    if (!firstSettled.wait(2000))
+        GTEST_SKIP() << "multicast datagrams do not loop back here";
+    EXPECT_TRUE(secondSettled.count() == 1 || secondSettled.wait(2000));
+}
+
+TEST(WsjtxLinkSettingsTest, OffOrUnusableAddressMeansNotListening)
+{
+    WsjtxLink link;
+    WsjtxSettings settings;
+    settings.enabled = false;
+    EXPECT_FALSE(link.listen(settings));
+    EXPECT_FALSE(link.isListening());
+    settings.enabled = true;
+    settings.address = QStringLiteral("192.0.2.1");  // documentation range, no address of this machine
+    EXPECT_FALSE(link.listen(settings));
+    EXPECT_FALSE(link.isListening());
+}
+
+} // namespace

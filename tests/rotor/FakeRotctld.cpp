@@ -1,0 +1,63 @@
+#include "FakeRotctld.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+FakeRotctld::FakeRotctld(quint16 port)
+{
+    sinceTarget_.start();
+    connect(this, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = nextPendingConnection()) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                while (socket->canReadLine())
+                    answer(socket, socket->readLine().trimmed());
+            });
+        }
+    });
+    listen(QHostAddress::LocalHost, port);
+}
+
+QString FakeRotctld::device() const
+{
+    return QStringLiteral("127.0.0.1:%1").arg(port());
+}
+
+double FakeRotctld::azimuth() const
+{
+    const double travelled = degreesPerSecond * double(sinceTarget_.elapsed()) / 1000;
+    return target_ >= start_ ? std::min(target_, start_ + travelled) : std::max(target_, start_ - travelled);
+}
+
+void FakeRotctld::setAzimuth(double azimuth)
+{
+    start_ = target_ = azimuth;
+}
+
+void FakeRotctld::answer(QTcpSocket* socket, const QByteArray& line)
+{
+    QByteArray reply = "RPRT 0\n";
+    if (line == "\\dump_state") {
+        reply = "1\n1\nmin_az=-180.000000\nmax_az=450.000000\nmin_el=0.000000\nmax_el=90.000000\nsouth_zero=0\n"
+                "rot_type=AzEl\ndone\n";
+    } else if (line == "p") {
+        ++positionReads;
+        const double wobble = std::uniform_real_distribution<double>(-jitter, jitter)(random_);
+        reply = QByteArray::number(azimuth() + wobble, 'f', 2) + "\n0.00\n";
+    } else if (line.startsWith("P ")) {
+        const QList<QByteArray> fields = line.split(' ');
+        start_ = azimuth();
+        target_ = fields.value(1).toDouble();
+        sinceTarget_.start();
+    } else if (line == "S") {
+        setAzimuth(azimuth());
+    }
+    if (stallMs <= 0) {
+        socket->write(reply);
+        return;
+    }
+    QTimer::singleShot(stallMs, socket, [socket, reply] { socket->write(reply); });
+}

@@ -1,0 +1,200 @@
+#include "FakeRotctld.h"
+#include "LinkWait.h"
+#include "support/PrivateBus.h"
+
+#include "platform/DdeClientConversation.h"
+#include "platform/DdeServer.h"
+#include "rotor/RotorMacros.h"
+#include "rotor/RotorState.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+QString rotorProgram()
+{
+    return qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor");
+}
+
+// One status as the rotor program sent it, with where the stand-in's rotator stood when it came.
+struct Received {
+    RotorState status;
+    double trueAzimuth;  // degrees
+};
+
+// The real rotor program against a stand-in rotctld, watched by a probe that takes Corvane's
+// place: the probe serves "AntDaten" under the service "Probe" and greets the rotor program with
+// "ZD Probe", so the statuses come to it.
+class RotorProgramTest : public testing::Test {
+protected:
+    QTemporaryDir home;
+    QDBusConnection probeBus = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("probe"));
+    FakeRotctld rotctld;
+    std::vector<Received> statuses;
+    std::unique_ptr<DdeServer> probe;
+    std::unique_ptr<DdeClientConversation> toRotor;
+    QProcess rotor;
+
+    void SetUp() override
+    {
+        probe = std::make_unique<DdeServer>(probeBus, QStringLiteral("Probe"), QStringLiteral("AntDaten"),
+                                            [this](const QString&, const QString& macro) {
+                                                RotorState state;
+                                                RotorMacros::parseStatus(RotorMacros::lines(macro), state);
+                                                statuses.push_back({state, rotctld.azimuth()});
+                                                return true;
+                                            });
+        ASSERT_TRUE(probe->registerService());
+        toRotor = std::make_unique<DdeClientConversation>(probeBus);
+    }
+
+    void TearDown() override
+    {
+        if (rotor.state() != QProcess::NotRunning) {
+            rotor.terminate();
+            rotor.waitForFinished(5000);
+        }
+        toRotor.reset();
+        probe.reset();
+        QDBusConnection::disconnectFromBus(QStringLiteral("probe"));
+    }
+
+    // Starts the rotor program for the stand-in (or the device given) and greets it.
+    void startRotor(const QString& device)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
+        rotor.setProcessEnvironment(environment);
+        rotor.start(rotorProgram(), {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
+        ASSERT_TRUE(waitFor([&] { return toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")); }, 10000))
+            << rotor.readAllStandardError().toStdString();
+        ASSERT_TRUE(toRotor->executeAsync(QStringLiteral("ZD Probe\r\n")));
+        ASSERT_TRUE(waitFor([&] { return !statuses.empty(); }, 5000));
+    }
+
+    // Waits for that many further statuses; returns them.
+    std::vector<Received> collect(size_t count)
+    {
+        const size_t first = statuses.size();
+        waitFor([&] { return statuses.size() >= first + count; }, int(count) * 1000 + 5000);
+        return {statuses.begin() + std::ptrdiff_t(first), statuses.end()};
+    }
+
+    std::string log() const
+    {
+        QFile file(home.path() + QStringLiteral("/state/Corvane/CorvaneRotor.log"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+};
+
+TEST_F(RotorProgramTest, AStandingRotatorThatWobblesReportsNoMotion)
+{
+    rotctld.setAzimuth(100);
+    rotctld.jitter = 0.5;
+    startRotor(rotctld.device());
+    const std::vector<Received> received = collect(16);
+    ASSERT_GE(received.size(), 16u);
+    for (const Received& r : received) {
+        EXPECT_EQ(r.status.rotorStatus6, 1);
+        EXPECT_NEAR(r.status.rotorAzimuth, 100, 0.6);
+        EXPECT_EQ(r.status.rotorMotion, 0) << "at " << r.status.rotorAzimuth;
+    }
+}
+
+TEST_F(RotorProgramTest, ATurningRotatorReportsItsDirectionUntilItStops)
+{
+    rotctld.setAzimuth(100);
+    rotctld.jitter = 0.5;
+    startRotor(rotctld.device());
+    for (const double goal : {130.0, 100.0}) {
+        const int direction = goal > rotctld.azimuth() ? 1 : -1;
+        const double from = rotctld.azimuth();
+        statuses.clear();
+        ASSERT_TRUE(toRotor->executeAsync(QString::number(int(goal * 10)) + QStringLiteral("\r\n0\r\n0\r\n")));
+        ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() == goal; }, 15000));
+        const std::vector<Received> after = collect(6);
+        // The statuses while it turned: its direction from the second on.
+        std::vector<int> turning;
+        for (const Received& r : statuses) {
+            if (r.trueAzimuth != from && r.trueAzimuth != goal)
+                turning.push_back(r.status.rotorMotion);
+        }
+        ASSERT_GE(turning.size(), 6u);
+        for (size_t i = 1; i < turning.size(); ++i)
+            EXPECT_EQ(turning[i], direction) << "status " << i << " of the turn to " << goal;
+        // Standing again: 0 from the third status after the stop on.
+        for (size_t i = 2; i < after.size(); ++i)
+            EXPECT_EQ(after[i].status.rotorMotion, 0) << "status " << i << " after the stop at " << goal;
+    }
+}
+
+TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
+{
+    QTcpServer probePort;
+    ASSERT_TRUE(probePort.listen(QHostAddress::LocalHost));
+    const quint16 port = probePort.serverPort();
+    probePort.close();
+    startRotor(QStringLiteral("127.0.0.1:%1").arg(port));
+    const std::vector<Received> down = collect(8);
+    ASSERT_FALSE(down.empty());
+    for (const Received& r : down) {
+        EXPECT_EQ(r.status.rotorAzimuth, RotorState::noStatus);
+        EXPECT_EQ(r.status.rotorStatus6, 0);
+    }
+    EXPECT_EQ(rotor.state(), QProcess::Running);
+
+    FakeRotctld late(port);
+    ASSERT_TRUE(late.isListening());
+    late.setAzimuth(42);
+    QElapsedTimer back;
+    back.start();
+    ASSERT_TRUE(waitFor([&] { return statuses.back().status.rotorAzimuth == 42; }, 10000)) << log();
+    EXPECT_LT(back.elapsed(), 10000);
+    EXPECT_NE(log().find("Rotor geöffnet."), std::string::npos) << log();
+}
+
+TEST_F(RotorProgramTest, AStrangersHelloDoesNotTakeTheStatuses)
+{
+    startRotor(rotctld.device());
+    QDBusConnection strangerBus = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("stranger"));
+    {
+        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/RotServConv"),
+                                                           QStringLiteral("dde.Conversation"), QStringLiteral("Execute"));
+        call << QStringLiteral("ZD Nobody\r\n");
+        const QDBusMessage reply = strangerBus.call(call, QDBus::Block, 5000);
+        EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage);
+    }
+    QDBusConnection::disconnectFromBus(QStringLiteral("stranger"));
+    EXPECT_GE(collect(4).size(), 4u);
+}
+
+// The commands of the README's section on steering from the shell, as printed there.
+TEST_F(RotorProgramTest, TheShellCommandsTurnAndReadTheRotor)
+{
+    rotctld.setAzimuth(10);
+    rotctld.degreesPerSecond = 60;
+    startRotor(rotctld.device());
+    const auto busctl = [](const QStringList& arguments) {
+        QProcess process;
+        process.start(QStringLiteral("busctl"), QStringList{QStringLiteral("--user"), QStringLiteral("call"),
+                                                            QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/Rotor"),
+                                                            QStringLiteral("corvane.Rotor")} + arguments);
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    };
+    ASSERT_EQ(busctl({QStringLiteral("Azimuth")}), QStringLiteral("d 10"));
+    busctl({QStringLiteral("TurnTo"), QStringLiteral("dd"), QStringLiteral("45"), QStringLiteral("0")});
+    ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() == 45; }, 5000));
+    ASSERT_TRUE(waitFor([&] { return busctl({QStringLiteral("Azimuth")}) == QStringLiteral("d 45"); }, 5000));
+    EXPECT_EQ(busctl({QStringLiteral("MaxAzimuth")}), QStringLiteral("i 450"));
+}
+
+} // namespace
