@@ -1,6 +1,7 @@
 #include "app/TFormA.h"
 
 #include "app/Basis.h"
+#include "app/CursorPanel.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
 #include "app/WindowGeometry.h"
@@ -64,9 +65,8 @@ void TFormA::buildControls()
     client_ = new QWidget(this);
     setCentralWidget(client_);
 
-    P_Cursor = new QWidget(client_);
+    P_Cursor = new CursorPanel(client_);
     P_Cursor->setObjectName(QStringLiteral("P_Cursor"));
-    P_Cursor->setAutoFillBackground(true);
     P_Cursor->resize(cursorPanelWidth, cursorPanelHeight);
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
     const int tops[] = {7, 20, 33, 46};
@@ -232,11 +232,10 @@ void TFormA::showCursorLines(const QString& position, const QString& distance, c
     Label2->setText(distance);
     Label3->setText(bearing);
     Label4->setText(country);
-    // The panel keeps its designed width unless a line needs more in the font at hand.
     QLabel* const labels[] = {Label1, Label2, Label3, Label4};
-    int widest = 0;
-    for (const QLabel* label : labels)
-        widest = std::max(widest, label->sizeHint().width());
+    // The panel keeps its designed width unless a line needs more in the font at hand.
+    const int widest = cursorPanelFit_.widest({position, distance, bearing, country}, Label1->font(),
+                                              [&](int line) { return labels[line]->sizeHint().width(); });
     const int margin = labels[0]->x();  // pixels, on either side
     const int width = std::max(int(cursorPanelWidth), widest + 2 * margin);
     if (width == P_Cursor->width())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/CursorPanelFit.h"
+
 #include <QMainWindow>
 
 class Logger32Link;
@@ -94,6 +96,7 @@ private:
 
     QString executableFolder_;
     QWidget* client_ = nullptr;
+    CursorPanelFit cursorPanelFit_;
 };
 
 extern TFormA* FormA;

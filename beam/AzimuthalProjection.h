@@ -34,6 +34,9 @@ public:
     // Longitude as the mouse read-out shows it: wrapped once into [-180, 180). Degrees.
     static long double shownLongitude(long double longitude);
 
+    long double sinOwnLatitude() const { return sinOwnLatitude_; }
+    long double cosOwnLatitude() const { return cosOwnLatitude_; }
+
 private:
     GeoPosition own_;
     long double sinOwnLatitude_, cosOwnLatitude_;  // computed once for the millions of pixels

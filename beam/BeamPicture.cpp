@@ -106,17 +106,3 @@ void BeamPicture::invertAntennaLine(double direction)
     const long double length = (antennaLineKm * view_.magnification() + pathBeyondKm) * view_.pixelsPerKm();  // pixels
     painter.drawLine(view_.polar(direction, length), QPoint(view_.centre(), view_.centre()));
 }
-
-void BeamPicture::writeNotice(const QString& text, const QFont& font)
-{
-    QPainter painter(&canvas_);
-    preparePainter(painter, side_);
-    painter.setFont(font);
-    painter.setBackgroundMode(Qt::OpaqueMode);
-    painter.setBackground(Qt::white);
-    painter.setPen(Qt::black);
-    const QFontMetrics metrics(font);
-    const int left = (side_ - metrics.horizontalAdvance(text)) / 2;
-    const int top = side_ * 8 / 10;
-    painter.drawText(QPoint(left, top + metrics.ascent()), text);
-}

@@ -43,8 +43,6 @@ public:
     // The antenna line from the centre in a direction (degrees), drawn with an inverting pen three
     // pixels wide: drawing it twice restores every pixel.
     void invertAntennaLine(double direction);
-    // A text with its top at 8/10 of the picture's height, centred, on a white background.
-    void writeNotice(const QString& text, const QFont& font);
 
     static constexpr int pathWidth = 3;          // target path and antenna line, pixels
     static constexpr int arcHalfWidth = 30;      // degrees on either side of the target bearing

@@ -9,7 +9,7 @@
 #include "app/WindowGeometry.h"
 #include "app/WindowPlace.h"
 #include "beam/AzimuthalProjection.h"
-#include "beam/BeamBitmapGenerator.h"
+#include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
@@ -18,15 +18,12 @@
 #include "mercator/CursorReadout.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
-#include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
 #include "rotor/RotorState.h"
 #include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
 
 #include <QApplication>
-#include <QBuffer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QMouseEvent>
@@ -46,7 +43,6 @@ constexpr int defaultCircleSpacingKm = 5000;
 constexpr double noBeamLine = -1000;        // beamLineDirection when no line is on the image, degrees
 constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
-constexpr int progressRows = 100;           // rows built between two progress displays
 
 QColor crosshairColour()
 {
@@ -142,14 +138,8 @@ void TForm10::FormDestroy()
 
 void TForm10::Beamkarte1Click()
 {
-    if (generating_)
+    if (!currentBitmap())
         return;
-    if (!QFile::exists(beamMapPath())) {
-        if (Dialogs::current().confirm(ErrorBox::programTitle,
-                                       QStringLiteral("Beamkarte muss erst generiert werden. Das dauert einige Minuten!")))
-            GenerateBeamMap();
-        return;
-    }
     if (Form1)
         Form1->Karte->hide();
     BeamKarte->show();
@@ -162,71 +152,36 @@ void TForm10::Beamkarte1Click()
     IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
 }
 
-void TForm10::GenerateBeamMap()
+bool TForm10::currentBitmap()
 {
-    if (generating_)
-        return;
+    const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
+        return a && a->longitude == b.longitude && a->latitude == b.latitude;
+    };
+    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*IniFile), ownPosition))
+        return true;
+    // A failure is shown once per position, not at every redraw.
+    if (generating_ || same(failedFor_, ownPosition))
+        return beamMapLoaded;
     generating_ = true;
-    // A failure is shown, and the program ends all the same; the file exists only when it was saved.
-    ErrorBox::guard([this] { generate(); });
+    try {
+        GenerateBeamMap();
+        failedFor_.reset();
+    } catch (const std::exception& error) {
+        failedFor_ = ownPosition;
+        ErrorBox::show(error);
+    }
     generating_ = false;
-    FormA->close();
+    return beamMapLoaded;
 }
 
-void TForm10::generate()
+void TForm10::GenerateBeamMap()
 {
-    if (Form1)
-        Form1->Karte->hide();
-    BeamKarte->show();
+    QImage picture = BeamMapCache::build(programFolder + QStringLiteral("Karten/"), ownPosition, crosshairColour().rgb(),
+                                         QApplication::palette().color(QPalette::Button).rgb(), beamBitmapSize);
+    BeamMapCache::save(picture, beamMapPath());
+    BeamMapCache::record(*IniFile, ownPosition);
+    beamBitmap = std::move(picture);
     beamMapLoaded = true;
-
-    const QString world = QStringLiteral("Welt");
-    if (Form1)
-        Form1->LoadMap(world);
-    // Another map sampled in place of the world map would be cached for good as a wrong picture.
-    if (!Form1 || currentMapName != world || Form1->zoomStack.empty())
-        throw AppError(QStringLiteral("Die Weltkarte Karten/Welt.bmp mit Welt.inf fehlt; die Beamkarte wird nicht erzeugt"));
-
-    const int side = beamBitmapSize;  // pixels
-    beamBitmap = QImage(side, side, QImage::Format_RGB32);
-    beamBitmap.fill(Qt::white);
-
-    zoomMargin = 0;
-    BeamKarte->show();
-    const int shown = ImageWidget::screenSize().height() / 2;  // pixels
-    BeamKarte->setGeometry(0, 0, shown, shown);
-    FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
-    QCoreApplication::processEvents();
-
-    const BeamBitmapGenerator generator(ownPosition, Form1->mapBitmap, Form1->zoomStack.front(),
-                                        crosshairColour().rgb(), side);
-    const int threads = BeamBitmapGenerator::availableThreads();
-    // Rows are built in runs that end on every 100th row, where the progress is shown.
-    for (int row = 0; row < side;) {
-        const int last = std::min(side - 1, (row + progressRows - 1) / progressRows * progressRows);
-        const QImage part = generator.rows(row, last - row + 1, threads);
-        {
-            QPainter painter(&beamBitmap);
-            painter.drawImage(0, row, part);
-        }
-        if (last % progressRows == 0) {
-            RedrawBeamMap();
-            picture().writeNotice(QStringLiteral("Bitte warten!"), BeamKarte->font());
-            BeamKarte->update();
-            QCoreApplication::processEvents();
-        }
-        row = last + 1;
-    }
-
-    BeamBitmapGenerator::finish(beamBitmap, QApplication::palette().color(QPalette::Button).rgb());
-    // Encoded in memory first, so that every byte written to the disk is counted.
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    if (!buffer.open(QIODevice::WriteOnly) || !beamBitmap.save(&buffer, "BMP"))
-        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(beamMapPath()));
-    FileReplacement::write(beamMapPath(), bmp, QStringLiteral("Die Beamkarte %1"));
-    RedrawBeamMap();
-    QCoreApplication::processEvents();
 }
 
 // ---- Drawing --------------------------------------------------------------------------------
@@ -243,6 +198,8 @@ BeamPicture TForm10::picture()
 
 void TForm10::RedrawBeamMap()
 {
+    if (!BeamKarte->isHidden())
+        currentBitmap();
     if (!beamMapLoaded)
         return;
     BeamLayers layers;

@@ -1,15 +1,19 @@
 #pragma once
 
+#include "geo/GeoPosition.h"
+
 #include <QImage>
 #include <QWidget>
+
+#include <optional>
 
 class BeamPicture;
 class ImageWidget;
 class QMouseEvent;
 class QTimer;
 
-// The beam map window: an azimuthal-equidistant map centred on the own station, built once from
-// the world map and cached as Karten/BeamKarte.bmp. The form is never shown; its image BeamKarte
+// The beam map window: an azimuthal-equidistant map centred on the own station, built from the
+// world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The form is never shown; its image BeamKarte
 // lives in the main window's client area, in turn with the Mercator map's image.
 class TForm10 : public QWidget {
     Q_OBJECT
@@ -19,11 +23,14 @@ public:
     void FormCreate();
     void FormDestroy();
 
-    // Shows the beam map, or offers to build it when the cache file is missing.
+    // Shows the beam map, built first when the cache file is missing or made for another position.
     void Beamkarte1Click();
-    // Builds the beam bitmap for the own station, saves it and ends the program.
+    // Builds the beam bitmap for the own station from the world map, saves it and records the
+    // position beside it; throws AppError, keeping the file, when the world map cannot be read.
     void GenerateBeamMap();
 
+    // Full redraw; while the beam map is shown, a bitmap made for another position is built anew
+    // first.
     void RedrawBeamMap();
     void DrawTargetPath();
     void DrawBeamLine();
@@ -51,9 +58,12 @@ private:
     BeamPicture picture();
     // The margin actually cut: a hand-edited setting outside 0 .. 4/10 of the bitmap is kept within.
     int shownMargin() const;
-    void generate();
+    // Makes beamBitmap the picture for the own station, building it when it is missing or made for
+    // another position; a failure is shown. False when there is no picture to show.
+    bool currentBitmap();
 
     bool generating_ = false;
+    std::optional<GeoPosition> failedFor_;  // the position whose picture could not be built
 };
 
 extern TForm10* Form10;

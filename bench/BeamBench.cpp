@@ -1,5 +1,7 @@
-// Cost of building the 2500 x 2500 beam bitmap from the generated world map (on one thread and on
-// every core), and of a full beam map redraw with every city, shown 600 x 600 pixels.
+// Cost of building the 2500 x 2500 beam bitmap from the generated world map (on one and on two
+// threads), whether it matches the extended-precision evaluation pixel for pixel at the stations
+// most likely to differ, and the cost of a full beam map redraw with every city, shown 600 x 600
+// pixels.
 
 #include "app/ReferenceDataLoader.h"
 #include "beam/BeamBitmapGenerator.h"
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 
@@ -46,7 +49,44 @@ void GenerateBeamBitmap(benchmark::State& state)
     }
     state.counters["threads"] = threads;
 }
-BENCHMARK(GenerateBeamBitmap)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(GenerateBeamBitmap)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Own stations: both poles, the meridians at 0 and 180, latitudes whose pixels meet the polar
+// limits or a row's edge exactly.
+const GeoPosition stations[] = {
+    {0, 90}, {0, -90}, {0, 0}, {-179.95, 10}, {180, 0}, {151.21, -33.87}, {7.05, 45.05},
+    {0, -64.5}, {179, 84.5}, {7.0417, 51.5208}, {-100, 40}, {-45, 89.999},
+};
+
+// Pixels of the fast rows that differ from the extended-precision evaluation (computed on two
+// threads here, it takes seconds), at full size; reported as the counter "differing".
+void FastRowsMatchReference(benchmark::State& state)
+{
+    const GeoPosition station = stations[state.range(0)];
+    const BeamBitmapGenerator generator(station, world().bitmap, world().whole, qRgb(255, 255, 255), side);
+    QImage fast;
+    for (auto _ : state)
+        fast = generator.rows(0, side, 2);
+    QImage reference(side, side, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    const auto evaluate = [&](int firstRow) {
+        for (int y = firstRow; y < side; y += 2)
+            for (int x = 0; x < side; ++x)
+                generator.colourAt(x, y, reinterpret_cast<QRgb*>(reference.scanLine(y))[x]);
+    };
+    reference.bits();  // detached before the threads write into it
+    std::thread other(evaluate, 1);
+    evaluate(0);
+    other.join();
+    int differing = 0;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            differing += fast.pixel(x, y) != reference.pixel(x, y);
+    state.counters["differing"] = differing;
+    state.counters["latitude"] = station.latitude;
+    state.counters["longitude"] = station.longitude;
+}
+BENCHMARK(FastRowsMatchReference)->DenseRange(0, std::size(stations) - 1)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void RedrawBeamMap(benchmark::State& state)
 {

@@ -1,5 +1,6 @@
 // Cost of a full Mercator map redraw and of moving the inverted antenna line, on the generated
-// world map shown 1200 x 600 pixels with every city and the finest locator grid.
+// world map shown 1200 x 600 pixels with every city and the finest locator grid, and of the full
+// redraw on a whole full-HD screen for each locator grid level.
 
 #include "app/ReferenceDataLoader.h"
 #include "mercator/LocatorGrid.h"
@@ -35,19 +36,27 @@ const World& world()
     return loaded;
 }
 
-void RedrawWorldMap(benchmark::State& state)
+// Every layer of a redraw of the world map: cities, a grid level, the target line and crosshair.
+MapLayers worldLayers(int gridLevel)
 {
     const World& w = world();
-    QImage canvas(1920, 1080, QImage::Format_RGB32);  // the screen-sized surface
     MapLayers layers;
     layers.bitmap = &w.map.bitmap;
     layers.whole = w.map.whole;
     layers.cities = &w.cities;
-    layers.gridLevel = LocatorGrid::subsquares;
+    layers.gridLevel = gridLevel;
     layers.targetShown = true;
     layers.own = own;
     layers.target = {-74.0, 40.7, 292.0, 6000.0};
     layers.crosshairColour = Qt::white;
+    return layers;
+}
+
+void RedrawWorldMap(benchmark::State& state)
+{
+    const World& w = world();
+    QImage canvas(1920, 1080, QImage::Format_RGB32);  // the screen-sized surface
+    const MapLayers layers = worldLayers(LocatorGrid::subsquares);
     CirclePoints directionLine;
     for (auto _ : state) {
         MercatorPicture picture(canvas, shown, w.map.whole);
@@ -59,6 +68,20 @@ void RedrawWorldMap(benchmark::State& state)
     state.counters["cities"] = double(w.cities.size());
 }
 BENCHMARK(RedrawWorldMap)->Unit(benchmark::kMillisecond);
+
+// The full redraw over the whole 1920 x 1080 screen, for the grid levels "kein", "grob",
+// "mittel" and "fein".
+void RedrawFullScreenWorldMap(benchmark::State& state)
+{
+    QImage canvas(1920, 1080, QImage::Format_RGB32);
+    const MapLayers layers = worldLayers(int(state.range(0)));
+    for (auto _ : state) {
+        MercatorPicture picture(canvas, canvas.size(), world().map.whole);
+        picture.paintMap(layers);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+}
+BENCHMARK(RedrawFullScreenWorldMap)->DenseRange(LocatorGrid::none, LocatorGrid::subsquares)->Unit(benchmark::kMillisecond);
 
 void MoveDirectionLine(benchmark::State& state)
 {

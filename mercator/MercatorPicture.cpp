@@ -7,7 +7,6 @@
 #include <QPen>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -109,23 +108,36 @@ void MercatorPicture::drawCityMarkers(const std::vector<CityRecord>& cities, int
 
 void MercatorPicture::drawLocatorGrid(int level)
 {
-    QPainter painter(&canvas_);
-    preparePainter(painter, size_);
-    painter.setPen(QPen(Qt::black, 1));
-    const int width = size_.width(), height = size_.height();
-    // Lines closer than a pixel fall on the same column or row; each is painted once.
-    int lastX = INT_MIN, lastY = INT_MIN;
-    for (const double longitude : LocatorGrid::meridians(view_, level)) {
-        const int x = lonToViewX(view_, width, longitude);
-        if (x != lastX)
-            painter.drawLine(x, height, x, 0);
-        lastX = x;
-    }
+    // Written straight into the rows: at the finest level a painter stroke per line costs several
+    // times the rest of the redraw. The pixels are those of one-pixel lines across the picture.
+    const QRgb black = qRgb(0, 0, 0);
+    const int width = std::min(size_.width(), canvas_.width()), height = std::min(size_.height(), canvas_.height());
+    // Parallels first: a row they fill needs no meridian pixels, and at the finest level on a
+    // small scale they fill almost every row.
+    std::vector<bool> filled(std::size_t(std::max(height, 0)), false);
     for (const double latitude : LocatorGrid::parallels(view_, level)) {
-        const int y = latToViewY(view_, height, latitude);
-        if (y != lastY)
-            painter.drawLine(0, y, width, y);
-        lastY = y;
+        const int y = latToViewY(view_, size_.height(), latitude);
+        if (y >= 0 && y < height && !filled[std::size_t(y)]) {
+            QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+            std::fill(line, line + width, black);
+            filled[std::size_t(y)] = true;
+        }
+    }
+    std::vector<int> columns;  // pixels
+    for (const double longitude : LocatorGrid::meridians(view_, level)) {
+        const int x = lonToViewX(view_, size_.width(), longitude);
+        // Lines closer than a pixel fall on the same column; each is set once.
+        if (x >= 0 && x < width && (columns.empty() || columns.back() != x))
+            columns.push_back(x);
+    }
+    if (columns.empty())
+        return;
+    for (int y = 0; y < height; ++y) {
+        if (filled[std::size_t(y)])
+            continue;
+        QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+        for (const int x : columns)
+            line[x] = black;
     }
 }
 

@@ -29,8 +29,8 @@ struct MapLayers {
     QColor crosshairColour;
 };
 
-// Draws the Mercator map on the top-left part of a drawing surface, as large as the shown image,
-// for one view. Degrees become pixels through the linear view conversions.
+// Draws the Mercator map on the top-left part of a drawing surface (RGB32), as large as the shown
+// image, for one view. Degrees become pixels through the linear view conversions.
 class MercatorPicture {
 public:
     MercatorPicture(QImage& canvas, QSize size, const MapView& view);

@@ -59,6 +59,31 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
+TEST_F(MainWindowTest, CursorPanelWidensForALongLineAndForALargerFontOnly)
+{
+    folder.writeReferenceData();
+    folder.start();
+    const QString position = QStringLiteral("7,04°O 51,52°N");
+    const QString distance = QStringLiteral("Entfernung: 0,0Km");
+    const QString bearing = QStringLiteral("Antennenwinkel: 90°");
+    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    EXPECT_EQ(FormA->P_Cursor->width(), 144) << "the designed width holds short lines";
+    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Südgeorgien und die Südlichen Sandwichinseln"));
+    const int wide = FormA->P_Cursor->width();
+    EXPECT_GT(wide, 144);
+    EXPECT_EQ(FormA->Label4->width(), wide - FormA->Label4->x());
+    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    EXPECT_EQ(FormA->P_Cursor->width(), 144) << "and shrinks back";
+
+    for (QLabel* label : {FormA->Label1, FormA->Label2, FormA->Label3, FormA->Label4}) {
+        QFont larger = label->font();
+        larger.setPointSize(larger.pointSize() * 3);
+        label->setFont(larger);
+    }
+    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    EXPECT_GT(FormA->P_Cursor->width(), 144) << "the same lines in a larger font";
+}
+
 TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile)
 {
     folder.writeReferenceData();

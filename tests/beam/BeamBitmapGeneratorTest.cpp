@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+#include <QString>
+
 namespace {
 
 const GeoPosition jo31mm{7.0417, 51.5208};  // degrees
@@ -81,6 +84,78 @@ TEST_F(BeamBitmapGeneratorTest, RegionalMapLeavesWhatItDoesNotCoverWhite)
     EXPECT_EQ(colour, qRgb(0, 128, 0));
     EXPECT_FALSE(regional.colourAt(150, 290, colour));
 }
+
+// The picture as the extended-precision evaluation gives it, pixel by pixel: the reference that
+// the fast rows must meet exactly.
+QImage referencePicture(const BeamBitmapGenerator& generator)
+{
+    QImage picture(generator.side(), generator.side(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < picture.height(); ++y) {
+        QRgb* const line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            generator.colourAt(x, y, line[x]);
+    }
+    return picture;
+}
+
+struct Station {
+    const char* name;
+    GeoPosition own;  // degrees
+    int side;         // pixels
+};
+
+// Both poles, the meridians at 0 and 180, latitudes whose pixels meet the polar limits, and
+// stations beside the world map's pixel edges.
+const Station stations[] = {
+    {"north pole", {0, 90}, 500},
+    {"south pole", {0, -90}, 500},
+    {"null island", {0, 0}, 500},
+    {"10 N 179.95 W", {-179.95, 10}, 500},
+    {"0 N 180 E", {180, 0}, 500},
+    {"33.87 S 151.21 E", {151.21, -33.87}, 500},
+    {"45.05 N 7.05 E", {7.05, 45.05}, 500},
+    {"64.5 S 0 E", {0, -64.5}, 500},
+    {"84.5 N 179 E", {179, 84.5}, 500},
+    {"JO31MM", {7.0417, 51.5208}, 500},
+    {"western, odd side", {-100, 40}, 401},
+    {"near the north pole", {-45, 89.999}, 500},
+    {"south pole, odd side", {123.4, -90}, 333},
+    {"north pole, 200 E of Greenwich", {-160, 90}, 512},
+};
+
+void PrintTo(const Station& station, std::ostream* out)
+{
+    *out << station.name;
+}
+
+class FastRowsTest : public testing::TestWithParam<Station> {};
+
+TEST_P(FastRowsTest, EveryPixelIsTheExtendedPrecisionOne)
+{
+    // The real world map: 0.1 degrees a pixel, so that every decision is as fine as in use.
+    QImage world;
+    ASSERT_TRUE(world.load(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/Karten/Welt.bmp"), "BMP"));
+    world = world.convertToFormat(QImage::Format_RGB32);
+    const Station& station = GetParam();
+    const BeamBitmapGenerator generator(station.own, world, wholeWorld, polar, station.side);
+    const QImage reference = referencePicture(generator);
+    const QImage fast = generator.rows(0, station.side, 2);
+    int differing = 0;
+    QPoint first(-1, -1);
+    for (int y = 0; y < station.side; ++y)
+        for (int x = 0; x < station.side; ++x)
+            if (fast.pixel(x, y) != reference.pixel(x, y) && differing++ == 0)
+                first = QPoint(x, y);
+    EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
+}
+
+INSTANTIATE_TEST_SUITE_P(Stations, FastRowsTest, testing::ValuesIn(stations),
+                         [](const testing::TestParamInfo<Station>& info) {
+                             QString name = QString::fromLatin1(info.param.name);
+                             name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
+                             return name.toStdString();
+                         });
 
 TEST(BeamBitmapFinishTest, RimIsBlackAndOnlyTheCornersGetTheOutsideColour)
 {

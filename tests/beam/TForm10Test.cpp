@@ -3,6 +3,7 @@
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/AzimuthalProjection.h"
+#include "beam/BeamMapCache.h"
 #include "beam/BeamView.h"
 #include "beam/TForm10.h"
 #include "entry/Positions.h"
@@ -20,8 +21,11 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -55,11 +59,21 @@ protected:
         target = {};
     }
 
-    void writeBeamBitmap(QSize size = {500, 500}) const
+    // A grey cached bitmap, recorded as made for the own station unless told otherwise.
+    void writeBeamBitmap(QSize size = {500, 500}, bool recorded = true)
     {
         QImage bitmap(size, QImage::Format_RGB32);
         bitmap.fill(grey);
         ASSERT_TRUE(bitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+        if (recorded)
+            ini += "[Beam]\r\nMittelpunkt_L\xe4nge=7.0417\r\nMittelpunkt_Breite=51.5208\r\n";
+    }
+
+    // The pixel a built beam bitmap shows at its centre: the world map's at the own station.
+    QRgb worldPixelAt(const GeoPosition& position) const
+    {
+        return world.pixel(lonToMapBitmapX(wholeWorld, 360, position.longitude),
+                           latToMapBitmapY(wholeWorld, 180, position.latitude));
     }
 
     void start(const QByteArray& more = {})
@@ -100,9 +114,7 @@ protected:
     ProgramFolder folder;
 };
 
-const QString generationQuestion = QStringLiteral("Beamkarte muss erst generiert werden. Das dauert einige Minuten!");
-
-TEST_F(TForm10Test, GenerationSamplesTheWorldMapSavesTheBitmapAndEndsTheProgram)
+TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
 {
     QImage europe(70, 38, QImage::Format_RGB32);
     europe.fill(Qt::darkGreen);
@@ -111,50 +123,108 @@ TEST_F(TForm10Test, GenerationSamplesTheWorldMapSavesTheBitmapAndEndsTheProgram)
     start("[Mercator]\r\naktuelle Karte=Europa\r\n");
     Form2->crosshairColor = magentaWindows;
     Form10->beamBitmapSize = 300;
-    dialogs.confirmAnswers = {true};
-
     FormA->Beamkarte1Click();
 
-    ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("confirm|"))) << dialogs.shown[0].toStdString();
-    EXPECT_TRUE(dialogs.shown[0].endsWith(generationQuestion));
-    EXPECT_EQ(currentMapName, QStringLiteral("Welt"));
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+    EXPECT_EQ(currentMapName, QStringLiteral("Europa")) << "the Mercator window keeps its map";
     QImage saved;
     ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
     ASSERT_EQ(saved.size(), QSize(300, 300));
-    const QRgb ownPixel = world.pixel(lonToMapBitmapX(wholeWorld, 360, own.longitude), latToMapBitmapY(wholeWorld, 180, own.latitude));
-    EXPECT_EQ(saved.pixel(150, 150), ownPixel);
+    EXPECT_EQ(saved.pixel(150, 150), worldPixelAt(own));
     EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
     EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
     EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
+    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*IniFile);
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(recorded->longitude, ownPosition.longitude);
+    EXPECT_EQ(recorded->latitude, ownPosition.latitude);
     EXPECT_TRUE(Form10->beamMapLoaded);
     EXPECT_TRUE(Form1->Karte->isHidden());
-    EXPECT_FALSE(FormA->isVisible()) << "the program ends after saving";
+    EXPECT_FALSE(Form10->BeamKarte->isHidden());
+    EXPECT_EQ(QSize(FormA->clientWidth(), FormA->clientHeight()), Form10->BeamKarte->size());
+    EXPECT_EQ(Form10->BeamKarte->size(), QSize(500, 500)) << "building leaves the image at its size";
+    EXPECT_TRUE(FormA->isVisible()) << "the program goes on";
 }
 
-TEST_F(TForm10Test, AnsweringNoLeavesTheMercatorMapShown)
+TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
 {
+    writeBeamBitmap({300, 300}, false);
     start();
-    dialogs.confirmAnswers = {false};
+    Form10->beamBitmapSize = 300;
+    ASSERT_EQ(Form10->beamBitmap.pixel(150, 150), grey);
     FormA->Beamkarte1Click();
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("confirm|") + FormA->windowTitle() + u'|' + generationQuestion});
-    EXPECT_FALSE(QFile::exists(TForm10::beamMapPath()));
-    EXPECT_FALSE(Form1->Karte->isHidden());
-    EXPECT_TRUE(Form10->BeamKarte->isHidden());
-    EXPECT_TRUE(FormA->isVisible());
+    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(own));
+    EXPECT_TRUE(BeamMapCache::recordedPosition(*IniFile));
+    const QDateTime built = QFileInfo(TForm10::beamMapPath()).lastModified();
+
+    // Marked, so that a second build would show.
+    Form10->beamBitmap.setPixel(150, 150, grey);
+    Form10->RedrawBeamMap();
+    FormA->Karten1Click();
+    FormA->Beamkarte1Click();
+    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), grey);
+    EXPECT_EQ(QFileInfo(TForm10::beamMapPath()).lastModified(), built);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
-TEST_F(TForm10Test, WithoutTheWorldMapNothingIsCachedAndTheFailureShown)
+TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
 {
-    QFile::remove(folder.kartenPath(QStringLiteral("Welt.inf")));
-    start();
-    Form10->beamBitmapSize = 100;
-    dialogs.confirmAnswers = {true};
-    FormA->Beamkarte1Click();
-    ASSERT_EQ(dialogs.shown.size(), 2);
-    EXPECT_TRUE(dialogs.shown[1].startsWith(QStringLiteral("error|"))) << dialogs.shown[1].toStdString();
-    EXPECT_FALSE(QFile::exists(TForm10::beamMapPath()));
-    EXPECT_FALSE(FormA->isVisible());
+    startOnBeamMap();
+    Form10->beamBitmapSize = 300;
+    ASSERT_EQ(Form10->beamBitmap.pixel(250, 250), grey) << "the cache recorded for the own station is kept";
+    Form4->show();
+    const GeoPosition sydney{151.21, -33.87};  // degrees
+    for (const auto& [field, text] : {std::pair{Form4->E_LangDez, QStringLiteral("151,21")},
+                                      std::pair{Form4->E_BreitDez, QStringLiteral("-33,87")}}) {
+        field->clear();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    ASSERT_EQ(ownPosition.longitude, sydney.longitude);
+    ASSERT_EQ(ownPosition.latitude, sydney.latitude);
+    ASSERT_EQ(Form10->beamBitmap.size(), QSize(300, 300));
+    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(sydney));
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), Form10->beamBitmap.pixel(150 - 15, 150 + 15)) << "and shown at once";
+    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*IniFile);
+    ASSERT_TRUE(recorded);
+    EXPECT_EQ(recorded->longitude, sydney.longitude);
+    EXPECT_EQ(recorded->latitude, sydney.latitude);
+    QImage saved;
+    ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), Form10->beamBitmap);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+}
+
+TEST_F(TForm10Test, WithoutTheWorldMapTheFailureIsShownOnceAndTheCacheKept)
+{
+    struct Case {
+        const char* name;
+        bool cached;  // a file made for another position
+    };
+    for (const Case c : {Case{"no cache", false}, Case{"cache of another station", true}}) {
+        ScriptedDialogs boxes;
+        QFile::remove(folder.kartenPath(QStringLiteral("Welt.inf")));
+        QFile::remove(folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
+        if (c.cached)
+            writeBeamBitmap({300, 300}, false);
+        start();
+        Form10->beamBitmapSize = 100;
+        FormA->Beamkarte1Click();
+        Form10->RedrawBeamMap();
+        ASSERT_EQ(boxes.shown.size(), 1) << c.name;
+        EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("error|"))) << boxes.shown[0].toStdString();
+        EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("Welt"))) << boxes.shown[0].toStdString();
+        EXPECT_EQ(QFile::exists(TForm10::beamMapPath()), c.cached) << c.name;
+        EXPECT_EQ(Form10->BeamKarte->isHidden(), !c.cached) << c.name << ": what there is, is shown";
+        if (c.cached) {
+            QImage kept;
+            ASSERT_TRUE(kept.load(TForm10::beamMapPath(), "BMP"));
+            EXPECT_EQ(kept.pixel(150, 150), grey) << c.name;
+        }
+        EXPECT_TRUE(FormA->isVisible()) << c.name;
+        folder.stop();
+        ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
+    }
 }
 
 TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlaces)

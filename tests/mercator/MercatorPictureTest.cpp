@@ -1,8 +1,10 @@
 #include "mercator/MercatorPicture.h"
 
 #include "geo/MapTransforms.h"
+#include "mercator/LocatorGrid.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
@@ -52,6 +54,49 @@ TEST(MercatorPicture, FieldGridOnTheWorldEveryTwentyAndTenDegrees)
         parallelRows.push_back(y);
     EXPECT_EQ(columns, meridianColumns);
     EXPECT_EQ(rows, parallelRows);
+}
+
+// The grid as one-pixel painter lines across the shown part of the surface draw it: the reference
+// for the grid written straight into the rows.
+QImage paintedGrid(QImage canvas, QSize shown, const MapView& view, int level)
+{
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setClipRect(QRect(QPoint(0, 0), shown));
+    painter.setPen(QPen(Qt::black, 1));
+    for (const double longitude : LocatorGrid::meridians(view, level)) {
+        const int x = lonToViewX(view, shown.width(), longitude);
+        painter.drawLine(x, shown.height(), x, 0);
+    }
+    for (const double latitude : LocatorGrid::parallels(view, level)) {
+        const int y = latToViewY(view, shown.height(), latitude);
+        painter.drawLine(0, y, shown.width(), y);
+    }
+    return canvas;
+}
+
+TEST(MercatorPicture, GridWrittenIntoTheRowsSetsThePaintersPixels)
+{
+    struct Case {
+        const char* name;
+        MapView view;
+        QSize shown;  // pixels, on a larger surface
+    };
+    const Case cases[] = {
+        {"world on a full-HD screen", world, {1920, 1080}},
+        {"world, odd size", world, {1001, 499}},
+        {"Europe zoomed", {72, 34, 45, -25}, {900, 700}},
+        {"two subsquares wide, lines on the edges", {51.5, 51.375, 7.1666666666666667, 7}, {640, 480}},
+    };
+    for (const Case& c : cases) {
+        for (int level = LocatorGrid::none; level <= LocatorGrid::subsquares; ++level) {
+            QImage canvas(c.shown + QSize(37, 23), QImage::Format_RGB32);
+            canvas.fill(Qt::white);
+            const QImage expected = paintedGrid(canvas, c.shown, c.view, level);
+            MercatorPicture(canvas, c.shown, c.view).drawLocatorGrid(level);
+            EXPECT_EQ(canvas, expected) << c.name << ", level " << level;
+        }
+    }
 }
 
 TEST(MercatorPicture, ALineCrossingTheDateLineIsTwoPieces)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QWidget>
+
+// The cursor panel beside the mouse. It paints its own background instead of having it filled,
+// so that moving it, which happens at every mouse move, repaints the spots it leaves and enters
+// instead of first copying its old pixels across the screen's backing store.
+class CursorPanel : public QWidget {
+public:
+    explicit CursorPanel(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

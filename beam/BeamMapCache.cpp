@@ -1,0 +1,64 @@
+#include "beam/BeamMapCache.h"
+
+#include "app/FileReplacement.h"
+#include "app/SettingsFile.h"
+#include "beam/BeamBitmapGenerator.h"
+#include "geo/AppError.h"
+#include "geo/CoordinateText.h"
+#include "mercator/MapCatalogue.h"
+
+#include <QBuffer>
+#include <QLocale>
+
+namespace {
+
+const QString section = QStringLiteral("Beam");
+const QString longitudeKey = QStringLiteral("Mittelpunkt_Länge");
+const QString latitudeKey = QStringLiteral("Mittelpunkt_Breite");
+const QString world = QStringLiteral("Welt");
+
+// A recorded degree value; false when missing.
+bool readDegrees(const SettingsFile& settings, const QString& key, double& degrees)
+{
+    const QString text = settings.readString(section, key, QString());
+    degrees = parseDecimal(text);
+    return !text.isEmpty();
+}
+
+} // namespace
+
+std::optional<GeoPosition> BeamMapCache::recordedPosition(const SettingsFile& settings)
+{
+    GeoPosition recorded;
+    if (!readDegrees(settings, longitudeKey, recorded.longitude) || !readDegrees(settings, latitudeKey, recorded.latitude))
+        return std::nullopt;
+    return recorded;
+}
+
+void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
+{
+    // The shortest text that reads back as the same double.
+    settings.writeString(section, longitudeKey, QString::number(own.longitude, 'g', QLocale::FloatingPointShortest));
+    settings.writeString(section, latitudeKey, QString::number(own.latitude, 'g', QLocale::FloatingPointShortest));
+}
+
+QImage BeamMapCache::build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side)
+{
+    const std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder, world);
+    if (!map)
+        throw AppError(QStringLiteral("Die Weltkarte %1Welt.bmp mit Welt.inf fehlt; die Beamkarte bleibt, wie sie ist").arg(kartenFolder));
+    const BeamBitmapGenerator generator(own, map->bitmap, map->whole, polarColour, side);
+    QImage picture = generator.rows(0, side, BeamBitmapGenerator::availableThreads());
+    BeamBitmapGenerator::finish(picture, outside);
+    return picture;
+}
+
+void BeamMapCache::save(const QImage& picture, const QString& path)
+{
+    // Encoded in memory first, so that every byte written to the disk is counted.
+    QByteArray bmp;
+    QBuffer buffer(&bmp);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
+        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(path));
+    FileReplacement::write(path, bmp, QStringLiteral("Die Beamkarte %1"));
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "geo/GeoPosition.h"
+
+#include <QImage>
+#include <QString>
+
+#include <optional>
+
+class SettingsFile;
+
+// The cached beam bitmap Karten/BeamKarte.bmp and the own position it was built for, which the
+// settings file keeps beside it, so that a picture never shows another station's view.
+class BeamMapCache {
+public:
+    // The position recorded in section "Beam"; nothing when it is missing (a file from a version
+    // that recorded none).
+    static std::optional<GeoPosition> recordedPosition(const SettingsFile& settings);
+    // Records the position in full precision.
+    static void record(SettingsFile& settings, const GeoPosition& own);
+
+    // The finished picture around own, side x side pixels, sampled from the world map "Welt" of
+    // kartenFolder on every core: polar caps in polarColour, the outside of the rim in outside.
+    // Throws AppError when the world map cannot be read.
+    static QImage build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side);
+
+    // Writes the picture as a BMP file through a temporary file, keeping the old one on failure;
+    // throws AppError then.
+    static void save(const QImage& picture, const QString& path);
+};
