@@ -199,5 +199,8 @@ double dmsTextToDegrees(const QString& text)
     const long double minutes = takeField(rest);
     const long double seconds = takeField(rest);
     const long double fraction = minutes / 60.0L + seconds / 3600.0L;
-    return static_cast<double>(negative ? degrees - fraction : degrees + fraction);
+    const long double value = negative ? degrees - fraction : degrees + fraction;
+    // Fields that overflow to opposite infinities would add up to NaN: unreadable, so 0, as for an
+    // empty text.
+    return std::isnan(value) ? 0.0 : static_cast<double>(value);
 }

@@ -94,4 +94,13 @@ TEST(DmsTextToDegrees, AnySeparatorMissingFieldsZeroSignOfDegreesForAll)
         EXPECT_NEAR(dmsTextToDegrees(u(c.text)), c.degrees, 1e-12) << c.text;
 }
 
+// Fields that overflow to opposite infinities (found by fuzzing) read as 0, never as NaN.
+TEST(DmsTextToDegrees, OppositeOverflowingFieldsAreNoNumber)
+{
+    const QString huge(400, u'1');
+    EXPECT_EQ(dmsTextToDegrees(huge + QStringLiteral(":-") + huge), 0.0);
+    EXPECT_EQ(dmsTextToDegrees(QStringLiteral("-") + huge + QStringLiteral(":-") + huge), 0.0);
+    EXPECT_TRUE(std::isinf(dmsTextToDegrees(huge)));
+}
+
 } // namespace
