@@ -27,8 +27,9 @@ TEST(FileErrorText, NamesRealFailuresInGerman)
               QStringLiteral("der Ordner %1 ist nicht vorhanden").arg(dir.filePath(QStringLiteral("gibtsnicht"))));
 
     QFile folder(dir.filePath(QStringLiteral("Ordner")));
-    if (!folder.open(QIODevice::ReadOnly))
+    if (!folder.open(QIODevice::ReadOnly)) {
         EXPECT_EQ(FileErrorText::of(folder, A::reading), QStringLiteral("Datei lässt sich nicht öffnen"));
+    }
 }
 
 TEST(FileErrorText, AFailedSaveOfTheSettingsSaysWhyInGerman)

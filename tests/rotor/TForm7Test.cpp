@@ -131,8 +131,9 @@ TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
         edit(QStringLiteral("X1"), QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
         Form7->SpeichernClick();
         ASSERT_EQ(Form7->ListBox1->count(), 1) << c.azimuth;
-        if (c.stored)
+        if (c.stored) {
             EXPECT_EQ(Form7->ListBox1->item(0)->text(), QString::fromLatin1(c.stored));
+        }
     }
     // Even a huge azimuth ends inside the travel.
     const int stored = Form7->ListBox1->item(0)->text().section(u'\t', 1, 1).toInt();

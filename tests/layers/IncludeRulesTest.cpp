@@ -1,0 +1,127 @@
+// The layers stay apart: no file of a library below the windows, and no link, reaches a window
+// class through its includes, directly or through another header.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+QString sourceRoot() { return qEnvironmentVariable("CORVANE_SOURCE_DIR") + u'/'; }
+
+// Window classes are named after their single instances (Form1 is a TForm1, F_Rotor a TF_Rotor).
+bool isWindowHeader(const QString& path)
+{
+    static const QRegularExpression name(QStringLiteral("(^|/)T(Form|F_)\\w+\\.h$"));
+    return name.match(path).hasMatch();
+}
+
+// The project headers a file includes, as paths from the source root; system and generated
+// headers are not followed.
+QStringList projectIncludes(const QString& file)
+{
+    static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*\"([^\"]+)\""),
+                                            QRegularExpression::MultilineOption);
+    QFile source(sourceRoot() + file);
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(source.readAll());
+    const QString folder = QFileInfo(file).path();
+    QStringList found;
+    for (auto it = include.globalMatch(text); it.hasNext();) {
+        const QString named = it.next().captured(1);
+        for (const QString& candidate : {QDir::cleanPath(folder + u'/' + named), QDir::cleanPath(named)}) {
+            if (QFileInfo::exists(sourceRoot() + candidate)) {
+                found << candidate;
+                break;
+            }
+        }
+    }
+    return found;
+}
+
+// Every window header the files reach, each with the chain of includes that leads to it. A file
+// among the starting ones is not counted against itself.
+QStringList windowHeadersReached(const QStringList& files)
+{
+    QStringList reached;
+    QSet<QString> seen(files.begin(), files.end());
+    QList<QStringList> chains;
+    for (const QString& file : files)
+        chains << QStringList{file};
+    while (!chains.isEmpty()) {
+        const QStringList chain = chains.takeFirst();
+        for (const QString& header : projectIncludes(chain.last())) {
+            if (seen.contains(header))
+                continue;
+            seen.insert(header);
+            const QStringList longer = chain + QStringList{header};
+            if (isWindowHeader(header))
+                reached << longer.join(QStringLiteral(" -> "));
+            else
+                chains << longer;
+        }
+    }
+    return reached;
+}
+
+QStringList coreFiles()
+{
+    QFile list(QStringLiteral(CORVANE_CORE_FILES));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+TEST(IncludeRules, NoCoreLibraryFileReachesAWindow)
+{
+    const QStringList files = coreFiles();
+    ASSERT_GT(files.size(), 50) << "the build's list of core files was not read";
+    for (const QString& file : files) {
+        const QStringList reached = windowHeadersReached({file});
+        EXPECT_TRUE(reached.isEmpty()) << reached.join(u'\n').toStdString();
+    }
+}
+
+struct LinkCase {
+    const char* name;
+    QStringList files;
+    // Why the link still calls up into windows; empty when it must not. A listed link that no
+    // longer reaches a window fails too, so that its entry is removed.
+    const char* knownException;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
+
+class LinkIncludeRulesTest : public testing::TestWithParam<LinkCase> {};
+
+TEST_P(LinkIncludeRulesTest, ReachesNoWindow)
+{
+    const LinkCase& c = GetParam();
+    for (const QString& file : c.files)
+        ASSERT_TRUE(QFileInfo::exists(sourceRoot() + file)) << file.toStdString();
+    const QStringList reached = windowHeadersReached(c.files);
+    if (*c.knownException == '\0') {
+        EXPECT_TRUE(reached.isEmpty()) << reached.join(u'\n').toStdString();
+    } else {
+        EXPECT_FALSE(reached.isEmpty()) << "no longer an exception: " << c.knownException;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkIncludeRulesTest, testing::Values(
+    LinkCase{"RotorLink", {"rotor/TF_Rotor.h", "rotor/TF_Rotor.cpp"},
+             "the rotor link hands each status to the rotor panel and the directions list by calling them"},
+    LinkCase{"Logger32Link", {"logger/Logger32Link.h", "logger/Logger32Link.cpp", "logger/Logger32Exchange.h",
+                              "logger/Logger32Exchange.cpp"}, ""},
+    LinkCase{"PartnerLinks", {"partner/PartnerLinks.h", "partner/PartnerLinks.cpp", "partner/PartnerScripting.h",
+                              "partner/PartnerScripting.cpp", "partner/WsjtxLink.h", "partner/WsjtxLink.cpp"},
+             "the partner links pass a partner to the rotor panel and read the parameter window"}),
+    [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
+
+} // namespace
