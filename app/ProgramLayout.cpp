@@ -1,5 +1,7 @@
 #include "app/ProgramLayout.h"
 
+#include "platform/XdgFolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -32,15 +34,7 @@ ProgramLayout ProgramLayout::of(const QString& executableFolder, const QProcessE
 
 QString ProgramLayout::userFolder(const QProcessEnvironment& environment)
 {
-    // A relative XDG_DATA_HOME is invalid and ignored, as the base-directory rules say.
-    QString base = environment.value(QStringLiteral("XDG_DATA_HOME"));
-    if (!QDir::isAbsolutePath(base)) {
-        QString home = environment.value(QStringLiteral("HOME"));
-        if (home.isEmpty())
-            home = QDir::homePath();
-        base = home + QStringLiteral("/.local/share");
-    }
-    return withSlash(base + QStringLiteral("/Corvane"));
+    return withSlash(XdgFolder::base("XDG_DATA_HOME", ".local/share", environment) + QStringLiteral("/Corvane"));
 }
 
 bool ProgramLayout::makeWritableFolder() const

@@ -346,9 +346,9 @@ void TFormA::Karten1Click()
     setClientSize(Form1->Karte->width(), Form1->Karte->height());
     Form1->RedrawMap();
     if (Form4)
-        WindowPlace::restore(Form4, WindowGeometry::position(Form1->LocatorPos_X, Form1->LocatorPos_Y, Form4->size()));
+        WindowPlace::restore(Form4, {Form1->LocatorPos_X, Form1->LocatorPos_Y});
     if (Form2)
-        WindowPlace::restore(Form2, WindowGeometry::position(Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form2->size()));
+        WindowPlace::restore(Form2, {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y});
     if (IniFile)
         IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
     ZoomMercator->setVisible(Form1->zoomDepth() > 1);

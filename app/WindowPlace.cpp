@@ -1,5 +1,7 @@
 #include "app/WindowPlace.h"
 
+#include "app/WindowGeometry.h"
+
 #include <QWidget>
 
 QPoint WindowPlace::of(const QWidget* window)
@@ -9,5 +11,5 @@ QPoint WindowPlace::of(const QWidget* window)
 
 void WindowPlace::restore(QWidget* window, const QPoint& place)
 {
-    window->setGeometry(QRect(place, window->size()));
+    window->setGeometry(QRect(WindowGeometry::position(place.x(), place.y(), window->size()), window->size()));
 }

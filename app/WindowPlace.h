@@ -11,6 +11,7 @@ class QWidget;
 class WindowPlace {
 public:
     static QPoint of(const QWidget* window);
-    // Puts the window's client area at the place, keeping its size.
+    // Puts the window's client area at the place read from the settings file, keeping its size and
+    // moved as little as needed to lie whole on the screen (WindowGeometry), whatever the file holds.
     static void restore(QWidget* window, const QPoint& place);
 };

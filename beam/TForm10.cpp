@@ -146,9 +146,9 @@ void TForm10::Beamkarte1Click()
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     if (Form4)
-        WindowPlace::restore(Form4, WindowGeometry::position(locatorPosX, locatorPosY, Form4->size()));
+        WindowPlace::restore(Form4, {locatorPosX, locatorPosY});
     if (Form2)
-        WindowPlace::restore(Form2, WindowGeometry::position(crosshairPosX, crosshairPosY, Form2->size()));
+        WindowPlace::restore(Form2, {crosshairPosX, crosshairPosY});
     IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
 }
 

@@ -1,7 +1,6 @@
 #include "entry/ShownMap.h"
 
 #include "app/ImageWidget.h"
-#include "app/WindowGeometry.h"
 #include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
@@ -27,9 +26,9 @@ void ShownMap::redraw()
 void ShownMap::restore(QWidget* window, const Place& place)
 {
     if (mercator())
-        WindowPlace::restore(window, WindowGeometry::position(place.mercatorX, place.mercatorY, window->size()));
+        WindowPlace::restore(window, {place.mercatorX, place.mercatorY});
     else
-        WindowPlace::restore(window, WindowGeometry::position(place.beamX, place.beamY, window->size()));
+        WindowPlace::restore(window, {place.beamX, place.beamY});
 }
 
 void ShownMap::remember(const QWidget* window, const Place& place)

@@ -1,5 +1,7 @@
 #include "rotorbridge/BridgeLog.h"
 
+#include "platform/XdgFolder.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -13,11 +15,7 @@ BridgeLog::BridgeLog(QString path)
 
 QString BridgeLog::defaultPath()
 {
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
-    if (state.isEmpty() || QDir::isRelativePath(state))
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/Corvane/CorvaneRotor.log");
+    return XdgFolder::base("XDG_STATE_HOME", ".local/state") + QStringLiteral("/Corvane/CorvaneRotor.log");
 }
 
 void BridgeLog::write(const QString& text)

@@ -4,7 +4,6 @@
 #include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
-#include "app/WindowGeometry.h"
 #include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
@@ -228,8 +227,8 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    WindowPlace::restore(this, WindowGeometry::position(IniFile->readInteger(parameter, QStringLiteral("Links"), 100),
-                                IniFile->readInteger(parameter, QStringLiteral("Oben"), 150), size()));
+    WindowPlace::restore(this, {IniFile->readInteger(parameter, QStringLiteral("Links"), 100),
+                                IniFile->readInteger(parameter, QStringLiteral("Oben"), 150)});
     RG_MausPos->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
     RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
     Edit1->setText(QString::number(circleSpacingKm));
