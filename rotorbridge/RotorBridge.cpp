@@ -51,9 +51,7 @@ RotorBridge::StartResult RotorBridge::start()
 
 TravelRange RotorBridge::currentTravel()
 {
-    const auto accepted = rotator_.azimuthRange();
-    return TravelRange::effective(wantedMinimum_, wantedMaximum_, accepted ? std::optional(accepted->minimum) : std::nullopt,
-                                  accepted ? std::optional(accepted->maximum) : std::nullopt);
+    return TravelRange::effective(wantedMinimum_, wantedMaximum_, rotator_.azimuthRange());
 }
 
 void RotorBridge::updateTravel()

@@ -15,13 +15,12 @@ int inwards(double end, bool lower)
 } // namespace
 
 TravelRange TravelRange::effective(std::optional<int> wantedMinimum, std::optional<int> wantedMaximum,
-                                   std::optional<double> acceptedMinimum, std::optional<double> acceptedMaximum)
+                                   const std::optional<HamlibRotator::Range>& accepted)
 {
     TravelRange range;
-    const bool accepted = acceptedMinimum && acceptedMaximum;
     if (accepted) {
-        range.minimum = inwards(*acceptedMinimum, true);
-        range.maximum = inwards(*acceptedMaximum, false);
+        range.minimum = inwards(accepted->minimum, true);
+        range.maximum = inwards(accepted->maximum, false);
     }
     if (wantedMinimum) {
         range.cut = accepted && *wantedMinimum < range.minimum;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rotorbridge/HamlibRotator.h"
+
 #include <optional>
 
 // The travel ends reported to Corvane, whole degrees: those the user registered, cut to what the
@@ -13,7 +15,7 @@ public:
 
     // accepted: the rotator's own azimuth range, degrees, when it has one.
     static TravelRange effective(std::optional<int> wantedMinimum, std::optional<int> wantedMaximum,
-                                 std::optional<double> acceptedMinimum, std::optional<double> acceptedMaximum);
+                                 const std::optional<HamlibRotator::Range>& accepted);
 
     // The left end lies below the right one.
     bool isRange() const { return minimum < maximum; }

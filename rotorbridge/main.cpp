@@ -64,8 +64,7 @@ int registerRotor(const BridgeOptions& options)
         return fail(QStringLiteral("Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen."), 1);
     const auto accepted = rotator.azimuthRange();
     const TravelRange travel =
-        TravelRange::effective(options.minAzimuth, options.maxAzimuth, accepted ? std::optional(accepted->minimum) : std::nullopt,
-                               accepted ? std::optional(accepted->maximum) : std::nullopt);
+        TravelRange::effective(options.minAzimuth, options.maxAzimuth, accepted);
     if (!travel.isRange())
         return fail(QStringLiteral("Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.")
                         .arg(travel.minimum).arg(travel.maximum), 2);

@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Table, MotionDetectorTest, testing::Values(
 struct TravelCase {
     const char* what;
     std::optional<int> wantedMinimum, wantedMaximum;
-    std::optional<double> acceptedMinimum, acceptedMaximum;
+    std::optional<HamlibRotator::Range> accepted;
     int minimum, maximum;
     bool cut;
 };
@@ -60,21 +60,21 @@ class TravelRangeTest : public testing::TestWithParam<TravelCase> {};
 TEST_P(TravelRangeTest, CutsToWhatTheRotatorAccepts)
 {
     const TravelCase& c = GetParam();
-    const TravelRange range = TravelRange::effective(c.wantedMinimum, c.wantedMaximum, c.acceptedMinimum, c.acceptedMaximum);
+    const TravelRange range = TravelRange::effective(c.wantedMinimum, c.wantedMaximum, c.accepted);
     EXPECT_EQ(range.minimum, c.minimum);
     EXPECT_EQ(range.maximum, c.maximum);
     EXPECT_EQ(range.cut, c.cut);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, TravelRangeTest, testing::Values(
-    TravelCase{"registered beyond the rotator: cut", -180, 540, -180.0, 450.0, -180, 450, true},
-    TravelCase{"registered inside: kept", 0, 360, -180.0, 450.0, 0, 360, false},
-    TravelCase{"nothing registered: the rotator's", {}, {}, -180.0, 450.0, -180, 450, false},
-    TravelCase{"fractional rotator ends: whole degrees inside", {}, {}, -179.5, 449.5, -179, 449, false},
-    TravelCase{"a rotator without a range: as registered", -90, 500, {}, {}, -90, 500, false},
-    TravelCase{"neither says: a plain turn", {}, {}, {}, {}, 0, 360, false},
-    TravelCase{"left end beyond the right one: crossed, no range", 500, {}, -180.0, 450.0, 500, 450, false},
-    TravelCase{"huge rotator ends do not overflow", {}, {}, -1e12, 1e12, INT_MIN, INT_MAX, false}));
+    TravelCase{"registered beyond the rotator: cut", -180, 540, HamlibRotator::Range{-180.0, 450.0}, -180, 450, true},
+    TravelCase{"registered inside: kept", 0, 360, HamlibRotator::Range{-180.0, 450.0}, 0, 360, false},
+    TravelCase{"nothing registered: the rotator's", {}, {}, HamlibRotator::Range{-180.0, 450.0}, -180, 450, false},
+    TravelCase{"fractional rotator ends: whole degrees inside", {}, {}, HamlibRotator::Range{-179.5, 449.5}, -179, 449, false},
+    TravelCase{"a rotator without a range: as registered", -90, 500, {}, -90, 500, false},
+    TravelCase{"neither says: a plain turn", {}, {}, {}, 0, 360, false},
+    TravelCase{"left end beyond the right one: crossed, no range", 500, {}, HamlibRotator::Range{-180.0, 450.0}, 500, 450, false},
+    TravelCase{"huge rotator ends do not overflow", {}, {}, HamlibRotator::Range{-1e12, 1e12}, INT_MIN, INT_MAX, false}));
 
 TEST(RotatorKeeper, ReopeningPausesGrowToFiveSeconds)
 {

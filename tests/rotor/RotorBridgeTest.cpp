@@ -1,4 +1,5 @@
 #include "LinkWait.h"
+#include "RotorProgramRun.h"
 
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -49,11 +50,8 @@ protected:
     // The rotor program enters its path and rotator options in the registry, as a user does once.
     void registerRotorProgram(const QStringList& options)
     {
-        QProcess registration;
-        registration.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"),
-                           QStringList{QStringLiteral("--register")} + options);
-        ASSERT_TRUE(registration.waitForFinished(10000));
-        ASSERT_EQ(registration.exitCode(), 0) << registration.readAllStandardError().toStdString();
+        const RotorProgramRun registration = RotorProgramRun::of(QStringList{QStringLiteral("--register")} + options);
+        ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
     }
 
     static bool rotorProgramRunning()
@@ -175,11 +173,9 @@ TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
         {"--model", "1", "--max-az", "-300"},
     };
     for (const QStringList& options : cases) {
-        QProcess program;
-        program.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"), options);
-        ASSERT_TRUE(program.waitForFinished(10000));
-        EXPECT_EQ(program.exitCode(), 2) << options.join(u' ').toStdString();
-        EXPECT_FALSE(program.readAllStandardError().isEmpty());
+        const RotorProgramRun program = RotorProgramRun::of(options);
+        EXPECT_EQ(program.exitCode, 2) << options.join(u' ').toStdString();
+        EXPECT_FALSE(program.output.isEmpty());
     }
 }
 
@@ -225,19 +221,8 @@ TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
 // the one before in place.
 class RotorRegistrationTest : public RotorBridgeTest {
 protected:
-    struct Result {
-        int exitCode;
-        QString output;  // standard output and error
-    };
-
-    static Result run(const QStringList& arguments)
-    {
-        QProcess program;
-        program.setProcessChannelMode(QProcess::MergedChannels);
-        program.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"), arguments);
-        program.waitForFinished(20000);
-        return {program.exitCode(), QString::fromUtf8(program.readAll())};
-    }
+    using Result = RotorProgramRun;
+    static Result run(const QStringList& arguments) { return RotorProgramRun::of(arguments); }
 };
 
 TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)

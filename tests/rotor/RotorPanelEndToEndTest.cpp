@@ -1,4 +1,5 @@
 #include "LinkWait.h"
+#include "RotorProgramRun.h"
 
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -47,11 +48,9 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     ASSERT_TRUE(folder.copyBuiltKarten());
     // Own station at Berlin, 13.4 degrees east, 52.5 degrees north.
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
-    QProcess registration;
-    registration.start(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor"),
-                       {QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1")});
-    ASSERT_TRUE(registration.waitForFinished(10000));
-    ASSERT_EQ(registration.exitCode(), 0) << registration.readAllStandardError().toStdString();
+    const RotorProgramRun registration =
+        RotorProgramRun::of({QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1")});
+    ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
 
     folder.start();
     ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); })) << "the panel did not come up";

@@ -1,5 +1,6 @@
 #include "FakeRotctld.h"
 #include "LinkWait.h"
+#include "RotorProgramRun.h"
 #include "support/PrivateBus.h"
 
 #include "platform/DdeClientConversation.h"
@@ -18,10 +19,6 @@
 
 namespace {
 
-QString rotorProgram()
-{
-    return qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor");
-}
 
 // One status as the rotor program sent it, with where the stand-in's rotator stood when it came.
 struct Received {
@@ -73,7 +70,7 @@ protected:
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
         environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
         rotor.setProcessEnvironment(environment);
-        rotor.start(rotorProgram(), {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
+        rotor.start(rotorProgramPath(), {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
         ASSERT_TRUE(waitFor([&] { return toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")); }, 10000))
             << rotor.readAllStandardError().toStdString();
         ASSERT_TRUE(toRotor->executeAsync(QStringLiteral("ZD Probe\r\n")));

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+// The built rotor program, run to its end with the test's environment (its registry is the test
+// folder's): exit code and everything it printed.
+inline QString rotorProgramPath()
+{
+    return qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/CorvaneRotor");
+}
+
+struct RotorProgramRun {
+    int exitCode;
+    QString output;  // standard output and error
+
+    static RotorProgramRun of(const QStringList& arguments)
+    {
+        QProcess program;
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(rotorProgramPath(), arguments);
+        const bool ended = program.waitForFinished(20000);
+        return {ended ? program.exitCode() : -1, QString::fromUtf8(program.readAll())};
+    }
+};
