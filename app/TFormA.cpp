@@ -74,6 +74,8 @@ void TFormA::buildControls()
         *labels[i] = new QLabel(P_Cursor);
         (*labels[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         (*labels[i])->setGeometry(7, tops[i], cursorPanelWidth - 7, 13);
+        // The lines are plain text; a label left to guess checks every new text for markup.
+        (*labels[i])->setTextFormat(Qt::PlainText);
     }
     P_Cursor->hide();
 

@@ -34,6 +34,7 @@ public:
     // Longitude as the mouse read-out shows it: wrapped once into [-180, 180). Degrees.
     static long double shownLongitude(long double longitude);
 
+    const GeoPosition& own() const { return own_; }
     long double sinOwnLatitude() const { return sinOwnLatitude_; }
     long double cosOwnLatitude() const { return cosOwnLatitude_; }
 

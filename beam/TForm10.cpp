@@ -14,7 +14,6 @@
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
 #include "geo/AppError.h"
-#include "geo/Rounding.h"
 #include "mercator/CursorReadout.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
@@ -266,16 +265,18 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
         FormA->P_Cursor->raise();
         FormA->P_Cursor->show();
     }
-    const AzimuthalProjection::Point point = AzimuthalProjection(ownPosition).pointAt(spot.bearing, spot.distanceKm);
+    if (!readoutProjection_ || readoutProjection_->own().latitude != ownPosition.latitude
+        || readoutProjection_->own().longitude != ownPosition.longitude)
+        readoutProjection_.emplace(ownPosition);
+    const AzimuthalProjection::Point point = readoutProjection_->pointAt(spot.bearing, spot.distanceKm);
     const double longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     const double latitude = static_cast<double>(point.latitude);
     FormA->P_Cursor->move(CursorReadout::panelPlace(mouse, FormA->P_Cursor->size(), BeamKarte->size()));
     QString country, prefix;
     FormA->lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = CursorReadout::lines(ownPosition, longitude, latitude, country);
     // The bearing of the screen position, which is what the antenna is turned to.
-    FormA->showCursorLines(lines.position, lines.distance,
-                           QStringLiteral("Antennenwinkel: %1°").arg(roundHalfEven(spot.bearing)), lines.country);
+    const CursorReadout::Lines lines = cursorReadout_.linesAtBearing(ownPosition, longitude, latitude, country, spot.bearing);
+    FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void TForm10::MouseMoveTimerTimer()

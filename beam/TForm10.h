@@ -1,6 +1,8 @@
 #pragma once
 
+#include "beam/AzimuthalProjection.h"
 #include "geo/GeoPosition.h"
+#include "mercator/CursorReadout.h"
 
 #include <QImage>
 #include <QWidget>
@@ -64,6 +66,9 @@ private:
 
     bool generating_ = false;
     std::optional<GeoPosition> failedFor_;  // the position whose picture could not be built
+    // The projection around the own station of the last mouse read-out, kept while the station stays.
+    std::optional<AzimuthalProjection> readoutProjection_;
+    CursorReadout cursorReadout_;
 };
 
 extern TForm10* Form10;

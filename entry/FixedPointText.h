@@ -7,4 +7,6 @@
 class FixedPointText {
 public:
     static QString format(double value, int decimals);
+    // The same text appended to text, which saves building a string of its own.
+    static void append(QString& text, double value, int decimals);
 };

@@ -2,24 +2,50 @@
 
 #include "entry/FixedPointText.h"
 #include "geo/CoordinateText.h"
-#include "geo/GreatCircle.h"
 #include "geo/Rounding.h"
 
 #include <cmath>
 
+const GreatCircleFrom& CursorReadout::from(const GeoPosition& own)
+{
+    if (!from_ || from_->latitude1() != own.latitude || from_->longitude1() != own.longitude)
+        from_.emplace(own.latitude, own.longitude);
+    return *from_;
+}
+
 CursorReadout::Lines CursorReadout::lines(const GeoPosition& own, double longitude, double latitude,
                                           const QString& countryName)
 {
+    const GreatCircleFrom::DistanceAndBearing path = from(own).distanceAndBearingTo(latitude, longitude);
+    return linesOf(longitude, latitude, countryName, static_cast<double>(path.distanceKm), path.bearing);
+}
+
+CursorReadout::Lines CursorReadout::linesAtBearing(const GeoPosition& own, double longitude, double latitude,
+                                                   const QString& countryName, long double bearing)
+{
+    const double distance = static_cast<double>(from(own).distanceTo(latitude, longitude));  // km
+    return linesOf(longitude, latitude, countryName, distance, bearing);
+}
+
+CursorReadout::Lines CursorReadout::linesOf(double longitude, double latitude, const QString& countryName,
+                                            double distanceKm, long double bearing)
+{
+    // Each line is written into one string; joining parts would build a string for every step.
     Lines lines;
-    lines.position = FixedPointText::format(std::fabs(longitude), 2)
-                     + (longitude >= 0 ? QStringLiteral("°O ") : QStringLiteral("°W "))
-                     + FixedPointText::format(std::fabs(latitude), 2)
-                     + (latitude >= 0 ? QStringLiteral("°N ") : QStringLiteral("°S "))
-                     + positionToLocator(longitude, latitude);
-    const double distance = static_cast<double>(greatCircleDistance(own.latitude, own.longitude, latitude, longitude));
-    lines.distance = QStringLiteral("Entfernung: ") + FixedPointText::format(distance, 1) + QStringLiteral("Km");
-    const double bearing = greatCircleBearing(own.latitude, own.longitude, latitude, longitude);
-    lines.bearing = QStringLiteral("Antennenwinkel: ") + QString::number(roundHalfEven(bearing)) + QStringLiteral("°");
+    lines.position.reserve(32);
+    FixedPointText::append(lines.position, std::fabs(longitude), 2);
+    lines.position += QStringView(longitude >= 0 ? u"°O " : u"°W ");
+    FixedPointText::append(lines.position, std::fabs(latitude), 2);
+    lines.position += QStringView(latitude >= 0 ? u"°N " : u"°S ");
+    lines.position += positionToLocator(longitude, latitude);
+    lines.distance.reserve(24);
+    lines.distance += QStringView(u"Entfernung: ");
+    FixedPointText::append(lines.distance, distanceKm, 1);
+    lines.distance += QStringView(u"Km");
+    lines.bearing.reserve(24);
+    lines.bearing += QStringView(u"Antennenwinkel: ");
+    lines.bearing += QString::number(roundHalfEven(bearing));
+    lines.bearing += u'°';
     lines.country = countryName;
     return lines;
 }

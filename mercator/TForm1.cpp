@@ -269,7 +269,7 @@ void TForm1::showCursorPanel()
     const double longitude = static_cast<double>(cursorLon), latitude = static_cast<double>(cursorLat);
     QString country, prefix;
     FormA->lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = CursorReadout::lines(ownPosition, longitude, latitude, country);
+    const CursorReadout::Lines lines = cursorReadout_.lines(ownPosition, longitude, latitude, country);
     FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 

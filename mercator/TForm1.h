@@ -2,6 +2,7 @@
 
 #include "geo/GeoPosition.h"
 #include "geo/MapView.h"
+#include "mercator/CursorReadout.h"
 #include "mercator/SampleGreatCircle.h"
 
 #include <QImage>
@@ -68,6 +69,7 @@ private:
     GeoPosition drawnLineStart_;  // own station the drawn direction line starts from
     QString wantedMapName_;       // the map chosen in the settings at start
     bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
+    CursorReadout cursorReadout_;
 };
 
 extern TForm1* Form1;

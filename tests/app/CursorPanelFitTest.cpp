@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(CursorPanelFitTest, MeasuresOnlyLinesOfANewLengthOrAllInANewFont)
+TEST(CursorPanelFitTest, MeasuresOnlyNewShapesOfANewLengthOrAllInANewFont)
 {
     QFont normal(QStringLiteral("DejaVu Sans"), 8);
     QFont large = normal;
@@ -24,8 +24,11 @@ TEST(CursorPanelFitTest, MeasuresOnlyLinesOfANewLengthOrAllInANewFont)
         {"a shorter country", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", "Polen"}, &normal, {3}},
         {"no country", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", ""}, &normal, {3}},
         {"unchanged", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", ""}, &normal, {}},
+        {"a country measured before", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", "Polen"}, &normal, {}},
+        {"a distance of a shape measured before", {"7,05°O 51,53°N JO31MN", "Entfernung: 3,7Km", "Antennenwinkel: 91°", "Polen"}, &normal, {}},
         {"another font", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", ""}, &large, {0, 1, 2, 3}},
         {"the same font again", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", ""}, &large, {}},
+        {"a country known only in the old font", {"7,05°O 51,53°N JO31MN", "Entfernung: 12,2Km", "Antennenwinkel: 91°", "Polen"}, &large, {3}},
     };
     CursorPanelFit fit;
     for (const Step& step : steps) {

@@ -1,8 +1,11 @@
 #include "geo/GreatCircle.h"
+#include "geo/GreatCircleFrom.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -82,6 +85,27 @@ TEST(GreatCircleBearing, ANorthPoleTargetIsAlways360)
         const double lon1 = -180.0 + (i * 53 % 3600) / 10.0;
         const double lon2 = -180.0 + (i * 71 % 3600) / 10.0;
         ASSERT_EQ(greatCircleBearing(lat1, lon1, 90, lon2), 360.0) << lat1 << " " << lon1 << " " << lon2;
+    }
+}
+
+// The shared computation of distance and bearing gives bit for bit the two separate results, for
+// random points and for the cases the bearing treats apart.
+TEST(GreatCircleFrom, DistanceAndBearingTogetherEqualTheSeparateResults)
+{
+    std::mt19937_64 random(4711);
+    std::uniform_real_distribution<double> latitude(-90, 90), longitude(-180, 180);
+    struct Pair {
+        double lat1, lon1, lat2, lon2;
+    };
+    std::vector<Pair> pairs = {{51.5, 7, 90, 123.4}, {51.5, 7, -51.5, -173}, {0, 180, 0, -180}, {90, 0, 10, 50},
+                               {50, 7, 40, 7},       {51.5, 7, 51.5, 7},     {10, 20, 1000, 1000}};
+    for (int i = 0; i < 20000; ++i)
+        pairs.push_back({latitude(random), longitude(random), latitude(random), longitude(random)});
+    for (const Pair& p : pairs) {
+        const GreatCircleFrom from(p.lat1, p.lon1);
+        const GreatCircleFrom::DistanceAndBearing both = from.distanceAndBearingTo(p.lat2, p.lon2);
+        ASSERT_EQ(both.distanceKm, greatCircleDistance(p.lat1, p.lon1, p.lat2, p.lon2)) << p.lat1 << " " << p.lon1 << " " << p.lat2 << " " << p.lon2;
+        ASSERT_EQ(both.bearing, greatCircleBearing(p.lat1, p.lon1, p.lat2, p.lon2)) << p.lat1 << " " << p.lon1 << " " << p.lat2 << " " << p.lon2;
     }
 }
 
