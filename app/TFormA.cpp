@@ -4,6 +4,7 @@
 #include "app/CursorPanel.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/WindowGeometry.h"
 #include "app/ErrorBox.h"
 #include "app/FileReplacement.h"
@@ -21,6 +22,7 @@
 #include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "settings/TForm3.h"
@@ -38,6 +40,8 @@
 TFormA* FormA = nullptr;
 
 namespace {
+
+namespace mainKeys = SettingsKeys::Main;
 
 void toggleVisible(QWidget* window)
 {
@@ -177,16 +181,16 @@ void TFormA::FormCreate()
     FileReplacement::removeLeftovers(IniFile->path());
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
-    Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
+    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, programFolder);
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
     callsignTable = CallsignTable::load(dataFolder + QStringLiteral("Karten/Rufzeichen.txt"));
     ReferenceDataLoader::readCountryRaster(dataFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
     countryList = ReferenceDataLoader::readCountryList(dataFolder + QStringLiteral("Karten/Laenderliste.txt"));
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
-                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
-                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
-                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352)));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(mainKeys::section, mainKeys::left, 36),
+                                         IniFile->readInteger(mainKeys::section, mainKeys::top, 136),
+                                         IniFile->readInteger(mainKeys::section, mainKeys::width, 600),
+                                         IniFile->readInteger(mainKeys::section, mainKeys::height, 352)));
     cityTable = ReferenceDataLoader::readCityTable(dataFolder + QStringLiteral("Karten/Citys.txt"));
     logger32Link->ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
@@ -202,11 +206,11 @@ void TFormA::FormDestroy()
         const std::unique_ptr<SettingsFile> file(IniFile);
         IniFile = nullptr;
         const QRect bounds = geometry();
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), bounds.left());
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Oben"), bounds.top());
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Breit"), bounds.width());
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), bounds.height());
-        file->writeBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), isStayOnTop());
+        file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
+        file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
+        file->writeInteger(mainKeys::section, mainKeys::width, bounds.width());
+        file->writeInteger(mainKeys::section, mainKeys::height, bounds.height());
+        file->writeBool(mainKeys::section, mainKeys::stayOnTop, isStayOnTop());
     }
 }
 
@@ -288,7 +292,7 @@ void TFormA::ResizeTimerTimer()
 void TFormA::Timer1Timer()
 {
     Timer1->stop();
-    const bool onTop = IniFile && IniFile->readBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), false);
+    const bool onTop = IniFile && IniFile->readBool(mainKeys::section, mainKeys::stayOnTop, false);
     StayOnTop1->setChecked(onTop);
     setStayOnTop(onTop);
 }
@@ -350,7 +354,7 @@ void TFormA::Karten1Click()
     if (Form2)
         WindowPlace::restore(Form2, {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y});
     if (IniFile)
-        IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
+        IniFile->writeBool(mainKeys::section, mainKeys::mercatorShown, true);
     ZoomMercator->setVisible(Form1->zoomDepth() > 1);
 }
 

@@ -3,6 +3,7 @@
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/PositionForms.h"
@@ -29,9 +30,7 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const QString locatorSection = QStringLiteral("Locator");
-const QString longitudeKey = QStringLiteral("U_Länge");
-const QString latitudeKey = QStringLiteral("U_Breite");
+namespace locatorKeys = SettingsKeys::Locator;
 const char* const tagProperty = "Tag";
 
 constexpr int enterKey = 13;
@@ -280,8 +279,8 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
 
 void TForm4::ownStationMoved()
 {
-    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
-    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
     if (target.isSet()) {
         target = TargetPoint::seenFrom(ownPosition, target.longitude, target.latitude);
         Form2->ShowTargetData();
@@ -327,8 +326,8 @@ void TForm4::E_Exit(QLineEdit* sender)
 
 void TForm4::FormCreate()
 {
-    E_LangDez->setText(IniFile->readString(locatorSection, longitudeKey, QStringLiteral("0")));
-    E_BreitDez->setText(IniFile->readString(locatorSection, latitudeKey, QStringLiteral("0")));
+    E_LangDez->setText(IniFile->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
+    E_BreitDez->setText(IniFile->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
     ShownMap::restore(this, place());
     if (ownPosition.longitude == 0.0 && ownPosition.latitude == 0.0) {
         GroupBox1->show();
@@ -342,8 +341,8 @@ void TForm4::FormCreate()
 
 void TForm4::FormDestroy()
 {
-    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
-    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
 }
 
 void TForm4::Timer1Timer()

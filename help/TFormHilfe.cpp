@@ -3,6 +3,7 @@
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/WindowGeometry.h"
 #include "help/HelpAddress.h"
 #include "help/PlacedButton.h"
@@ -14,7 +15,7 @@ TFormHilfe* FormHilfe = nullptr;
 
 namespace {
 
-const QString hilfe = QStringLiteral("Hilfe");
+namespace hilfeKeys = SettingsKeys::Hilfe;
 
 } // namespace
 
@@ -44,10 +45,10 @@ TFormHilfe::TFormHilfe()
 
 void TFormHilfe::FormCreate()
 {
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfe, QStringLiteral("Links"), 100),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Top"), 75),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Breite"), 850),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Höhe"), 600)));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfeKeys::section, hilfeKeys::left, 100),
+                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::top, 75),
+                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::width, 850),
+                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::height, 600)));
 }
 
 void TFormHilfe::FormResize()
@@ -64,10 +65,10 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 void TFormHilfe::FormDestroy()
 {
     const QRect bounds = geometry();
-    IniFile->writeInteger(hilfe, QStringLiteral("Top"), bounds.top());
-    IniFile->writeInteger(hilfe, QStringLiteral("Links"), bounds.left());
-    IniFile->writeInteger(hilfe, QStringLiteral("Breite"), bounds.width());
-    IniFile->writeInteger(hilfe, QStringLiteral("Höhe"), bounds.height());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::height, bounds.height());
 }
 
 void TFormHilfe::B_CloseClick()

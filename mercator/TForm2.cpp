@@ -3,6 +3,7 @@
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/FixedPointText.h"
@@ -27,8 +28,7 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-const QString mainSection = QStringLiteral("Main");
-const QString colourKey = QStringLiteral("Fadenkreuzfarbe");
+namespace mainKeys = SettingsKeys::Main;
 
 // One row of a group: fixed caption, filled label, optional unit.
 QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, const QString& unit = QString())
@@ -102,7 +102,7 @@ TForm2::TForm2()
 void TForm2::FormCreate()
 {
     ShownMap::restore(this, place());
-    crosshairColor = unsigned(IniFile->readInteger(mainSection, colourKey, 0xFFFFFF));
+    crosshairColor = unsigned(IniFile->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF));
 }
 
 ShownMap::Place TForm2::place() const
@@ -156,7 +156,7 @@ void TForm2::Button1Click()
     if (!chosen)
         return;
     crosshairColor = *chosen;
-    IniFile->writeInteger(mainSection, colourKey, int(crosshairColor));
+    IniFile->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(crosshairColor));
     ShownMap::redraw();
 }
 

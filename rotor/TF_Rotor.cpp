@@ -6,6 +6,7 @@
 #include "platform/DdeServer.h"
 #include "platform/NamedMutex.h"
 #include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
@@ -29,8 +30,6 @@ const QString TF_Rotor::mutexName = QStringLiteral("KQ_DDE_used");
 namespace {
 
 constexpr int connectIntervalMs = 2000;
-const QString registryCompany = QStringLiteral("Velt");
-const QString registryProgram = QStringLiteral("Program");
 
 } // namespace
 
@@ -107,7 +106,7 @@ void TF_Rotor::ConnectRotor()
 {
     if (rotorState.rotorConnected)
         return;
-    const QString path = Registry::readString(registryCompany, registryProgram);
+    const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
     if (path.isEmpty())
         return;
     const QFileInfo program(path);
