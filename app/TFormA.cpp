@@ -8,6 +8,7 @@
 #include "app/WindowGeometry.h"
 #include "app/ErrorBox.h"
 #include "app/FileReplacement.h"
+#include "app/GuardedConnection.h"
 #include "app/ImageWidget.h"
 #include "app/ProgramLayout.h"
 #include "app/WindowPlace.h"
@@ -99,17 +100,17 @@ void TFormA::buildControls()
     // Return and keypad Enter press it when it has the focus, as Space does.
     Button1->setAutoDefault(true);
     Button1->hide();
-    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    connectGuarded(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
 
     ResizeTimer = new QTimer(this);
     ResizeTimer->setInterval(50);
     ResizeTimer->setSingleShot(true);
-    connect(ResizeTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { ResizeTimerTimer(); }); });
+    connectGuarded(ResizeTimer, &QTimer::timeout, this, &TFormA::ResizeTimerTimer);
 
     // Enabled by the program entry once every window exists.
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, &TFormA::Timer1Timer);
 
     logger32Link = new Logger32Link(this);
     connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Link->caption()); });
@@ -118,13 +119,10 @@ void TFormA::buildControls()
 void TFormA::buildMenu()
 {
     QMenuBar* bar = menuBar();
-    const auto handler = [this](void (TFormA::*method)()) {
-        return [this, method] { ErrorBox::guard([this, method] { (this->*method)(); }); };
-    };
     const auto topAction = [&](const QString& name, const QString& caption, void (TFormA::*method)()) {
         QAction* action = bar->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler(method));
+        connectGuarded(action, &QAction::triggered, this, method);
         return action;
     };
     const auto topMenu = [&](const QString& name, const QString& caption, void (TFormA::*onOpen)()) {
@@ -132,14 +130,14 @@ void TFormA::buildMenu()
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
         if (onOpen)
-            connect(menu, &QMenu::aboutToShow, this, handler(onOpen));
+            connectGuarded(menu, &QMenu::aboutToShow, this, onOpen);
         return menu;
     };
     const auto subItem = [&](QMenu* menu, const QString& name, const QString& caption, void (TFormA::*method)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         if (method)
-            connect(action, &QAction::triggered, this, handler(method));
+            connectGuarded(action, &QAction::triggered, this, method);
         return action;
     };
 
@@ -157,9 +155,9 @@ void TFormA::buildMenu()
     StayOnTop1->setCheckable(true);
     // StayOnTop1Click inverts the check mark itself, so Qt's own toggle is undone first.
     disconnect(StayOnTop1, &QAction::triggered, nullptr, nullptr);
-    connect(StayOnTop1, &QAction::triggered, this, [this] {
+    connectGuarded(StayOnTop1, &QAction::triggered, this, [this] {
         StayOnTop1->setChecked(!StayOnTop1->isChecked());
-        ErrorBox::guard([this] { StayOnTop1Click(); });
+        StayOnTop1Click();
     });
     Logger32 = topAction(QStringLiteral("Logger32"), QStringLiteral("Logger32"), &TFormA::Logger32Click);
     Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("Hilfe"), nullptr);

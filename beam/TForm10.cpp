@@ -3,6 +3,7 @@
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/FileReplacement.h"
+#include "app/GuardedConnection.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
@@ -62,9 +63,9 @@ TForm10::TForm10()
     MouseMoveTimer = new QTimer(this);
     MouseMoveTimer->setInterval(400);
     MouseMoveTimer->setSingleShot(true);
-    connect(MouseMoveTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { MouseMoveTimerTimer(); }); });
-    connect(BeamKarte, &ImageWidget::mouseMoved, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseMove(e); }); });
-    connect(BeamKarte, &ImageWidget::mousePressed, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseDown(e); }); });
+    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm10::MouseMoveTimerTimer);
+    connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
+    connectGuarded(BeamKarte, &ImageWidget::mousePressed, this, &TForm10::BeamKarteMouseDown);
     ErrorBox::guard([this] { FormCreate(); });
 }
 

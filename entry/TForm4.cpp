@@ -2,6 +2,7 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -91,14 +92,14 @@ TForm4::TForm4()
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
     Positionstimer = new QTimer(this);
     Positionstimer->setInterval(100);
-    connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
+    connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm4::PositionstimerTimer);
     Positionstimer->start();
 
     OwnStationAction = new QAction(QStringLiteral("Eigenen Standort ändern"), this);
-    connect(OwnStationAction, &QAction::triggered, this, [this] { ErrorBox::guard([this] { ChangeOwnStation(); }); });
+    connectGuarded(OwnStationAction, &QAction::triggered, this, &TForm4::ChangeOwnStation);
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 

@@ -2,6 +2,7 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/WindowGeometry.h"
@@ -31,9 +32,9 @@ TFormHilfe::TFormHilfe()
     B_Close = addPlacedButton(this, "B_Close", QStringLiteral("Close"), QRect(0, 0, 73, 25));
     B_Back = addPlacedButton(this, "B_Back", QStringLiteral("Back"), QRect(72, 0, 105, 25));
     B_Forward = addPlacedButton(this, "B_Forward", QStringLiteral("Forward"), QRect(176, 0, 105, 25));
-    connect(B_Close, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_CloseClick(); }); });
-    connect(B_Back, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_BackClick(); }); });
-    connect(B_Forward, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_ForwardClick(); }); });
+    connectGuarded(B_Close, &QPushButton::clicked, this, &TFormHilfe::B_CloseClick);
+    connectGuarded(B_Back, &QPushButton::clicked, this, &TFormHilfe::B_BackClick);
+    connectGuarded(B_Forward, &QPushButton::clicked, this, &TFormHilfe::B_ForwardClick);
 
     WB1 = new QTextBrowser(this);
     WB1->setObjectName(QStringLiteral("WB1"));

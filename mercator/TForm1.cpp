@@ -2,6 +2,7 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
@@ -66,10 +67,10 @@ TForm1::TForm1()
     MouseMoveTimer = new QTimer(this);
     MouseMoveTimer->setInterval(400);
     MouseMoveTimer->setSingleShot(true);
-    connect(MouseMoveTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { MouseMoveTimerTimer(); }); });
-    connect(Karte, &ImageWidget::mouseMoved, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { KarteMouseMove(e); }); });
-    connect(Karte, &ImageWidget::mousePressed, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { KarteMouseDown(e); }); });
-    connect(Karte, &ImageWidget::mouseReleased, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { KarteMouseUp(e); }); });
+    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm1::MouseMoveTimerTimer);
+    connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
+    connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
+    connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -145,7 +146,7 @@ void TForm1::buildMapMenu(const QString& wantedName)
         item->setObjectName(QStringLiteral("K%1").arg(++number));
         item->setCheckable(true);
         item->setChecked(caption == wantedName);
-        connect(item, &QAction::triggered, this, [this, item] { ErrorBox::guard([&] { KartenwahlClick(item); }); });
+        connectGuarded(item, &QAction::triggered, this, [this, item] { KartenwahlClick(item); });
     }
 }
 

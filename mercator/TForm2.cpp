@@ -2,6 +2,7 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -88,12 +89,12 @@ TForm2::TForm2()
 
     Button1 = new QPushButton(QStringLiteral("Farbe / Color"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
     Positionstimer = new QTimer(this);
     Positionstimer->setInterval(100);
-    connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
+    connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm2::PositionstimerTimer);
     Positionstimer->start();
 
     ErrorBox::guard([this] { FormCreate(); });

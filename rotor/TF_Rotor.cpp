@@ -1,6 +1,7 @@
 #include "rotor/TF_Rotor.h"
 
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
 #include "platform/DdeServer.h"
@@ -52,7 +53,7 @@ TF_Rotor::TF_Rotor()
     F_Rotor = this;
     setWindowTitle(QStringLiteral("Rotorsteuerung"));
     Timer1->setInterval(connectIntervalMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, &TF_Rotor::Timer1Timer);
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
     // and leave the bus again.
     connect(AntDaten, &DdeServer::conversationClosed, this, [this](const QString& sender) {

@@ -2,6 +2,7 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
@@ -214,10 +215,10 @@ void TForm3::buildControls()
         edit->installEventFilter(this);
     E_WsjtxAdresse->installEventFilter(this);
     E_WsjtxPort->installEventFilter(this);
-    connect(CB_Wsjtx, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_WsjtxClick(); }); });
-    connect(RG_StaedteInseln, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { RG_StaedteInselnClick(); }); });
-    connect(GB_LocRaster, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { GB_LocRasterClick(); }); });
-    connect(CB_Elevation, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_ElevationClick(); }); });
+    connectGuarded(CB_Wsjtx, &QCheckBox::clicked, this, &TForm3::CB_WsjtxClick);
+    connectGuarded(RG_StaedteInseln, &RadioGroup::itemClicked, this, &TForm3::RG_StaedteInselnClick);
+    connectGuarded(GB_LocRaster, &RadioGroup::itemClicked, this, &TForm3::GB_LocRasterClick);
+    connectGuarded(CB_Elevation, &QCheckBox::clicked, this, &TForm3::CB_ElevationClick);
 }
 
 void TForm3::showRotorGroups(bool visible)
