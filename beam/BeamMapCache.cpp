@@ -1,10 +1,10 @@
 #include "beam/BeamMapCache.h"
 
-#include "app/FileReplacement.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
+#include "base/AppError.h"
+#include "base/FileReplacement.h"
 #include "beam/BeamBitmapGenerator.h"
-#include "geo/AppError.h"
 #include "geo/CoordinateText.h"
 #include "mercator/MapCatalogue.h"
 

@@ -9,11 +9,11 @@
 #include "beam/TForm10.h"
 #include "entry/PositionForms.h"
 #include "entry/Positions.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
+#include "readout/TargetPoint.h"
 
 #include <QAction>
 #include <QApplication>

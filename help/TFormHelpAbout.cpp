@@ -3,8 +3,8 @@
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/TFormA.h"
-#include "help/PlacedButton.h"
 #include "help/VersionInfo.h"
+#include "widgets/PlacedButton.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

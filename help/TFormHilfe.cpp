@@ -5,9 +5,9 @@
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "app/WindowGeometry.h"
 #include "help/HelpAddress.h"
-#include "help/PlacedButton.h"
+#include "widgets/PlacedButton.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QPushButton>
 #include <QTextBrowser>

@@ -6,15 +6,15 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
+#include "base/Rounding.h"
 #include "beam/TForm10.h"
-#include "entry/FixedPointText.h"
 #include "entry/Positions.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
 #include "geo/NearestCity.h"
-#include "geo/Rounding.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
+#include "readout/TargetPoint.h"
+#include "text/FixedPointText.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

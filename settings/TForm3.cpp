@@ -3,15 +3,15 @@
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
-#include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "rotor/RotorState.h"
 #include "settings/ParameterRules.h"
-#include "settings/RadioGroup.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QCheckBox>

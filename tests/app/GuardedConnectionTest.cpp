@@ -1,5 +1,5 @@
 #include "app/GuardedConnection.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QObject>

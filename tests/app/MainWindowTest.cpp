@@ -1,18 +1,18 @@
 #include "app/Basis.h"
 #include "app/SettingsFile.h"
-#include "app/ImageWidget.h"
 #include "app/TFormA.h"
-#include "app/WindowGeometry.h"
 #include "beam/TForm10.h"
-#include "mercator/TForm1.h"
 #include "entry/TForm4.h"
 #include "help/TFormHilfe.h"
+#include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "mercator/CursorReadout.h"
+#include "readout/CursorReadout.h"
 
-#include "entry/FixedPointText.h"
+#include "text/FixedPointText.h"
 #include "geo/CoordinateText.h"
 #include "geo/GreatCircle.h"
-#include "geo/Rounding.h"
+#include "base/Rounding.h"
 
 #include <cmath>
 
