@@ -1,6 +1,6 @@
 #include "app/ErrorBox.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "platform/Dialogs.h"
 
 const QString ErrorBox::programTitle = QStringLiteral("Corvane");

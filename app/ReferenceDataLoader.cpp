@@ -1,9 +1,9 @@
 #include "app/ReferenceDataLoader.h"
 
-#include "app/FileErrorText.h"
-#include "geo/TextLines.h"
-#include "app/Windows1252.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
+#include "base/FileErrorText.h"
+#include "text/TextLines.h"
+#include "text/Windows1252.h"
 
 #include <QFile>
 

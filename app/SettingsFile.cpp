@@ -1,8 +1,8 @@
 #include "app/SettingsFile.h"
 
-#include "app/FileReplacement.h"
-#include "app/Windows1252.h"
-#include "geo/TextLines.h"
+#include "base/FileReplacement.h"
+#include "text/TextLines.h"
+#include "text/Windows1252.h"
 
 #include <QFile>
 

@@ -2,17 +2,16 @@
 
 #include "app/Basis.h"
 #include "app/CursorPanel.h"
+#include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
+#include "app/ProgramLayout.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
-#include "app/WindowGeometry.h"
-#include "app/ErrorBox.h"
-#include "app/FileReplacement.h"
-#include "app/ImageWidget.h"
-#include "app/ProgramLayout.h"
-#include "app/WindowPlace.h"
+#include "app/SettingsKeys.h"
+#include "base/AppError.h"
+#include "base/FileReplacement.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
-#include "geo/AppError.h"
 #include "geo/CountryLookup.h"
 #include "help/TFormHelpAbout.h"
 #include "help/TFormHilfe.h"
@@ -21,9 +20,13 @@
 #include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "settings/TForm3.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/WindowGeometry.h"
+#include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +41,8 @@
 TFormA* FormA = nullptr;
 
 namespace {
+
+namespace mainKeys = SettingsKeys::Main;
 
 void toggleVisible(QWidget* window)
 {
@@ -97,17 +102,17 @@ void TFormA::buildControls()
     // Return and keypad Enter press it when it has the focus, as Space does.
     Button1->setAutoDefault(true);
     Button1->hide();
-    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    connectGuarded(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
 
     ResizeTimer = new QTimer(this);
     ResizeTimer->setInterval(50);
     ResizeTimer->setSingleShot(true);
-    connect(ResizeTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { ResizeTimerTimer(); }); });
+    connectGuarded(ResizeTimer, &QTimer::timeout, this, &TFormA::ResizeTimerTimer);
 
     // Enabled by the program entry once every window exists.
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, &TFormA::Timer1Timer);
 
     logger32Link = new Logger32Link(this);
     connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Link->caption()); });
@@ -116,13 +121,10 @@ void TFormA::buildControls()
 void TFormA::buildMenu()
 {
     QMenuBar* bar = menuBar();
-    const auto handler = [this](void (TFormA::*method)()) {
-        return [this, method] { ErrorBox::guard([this, method] { (this->*method)(); }); };
-    };
     const auto topAction = [&](const QString& name, const QString& caption, void (TFormA::*method)()) {
         QAction* action = bar->addAction(caption);
         action->setObjectName(name);
-        connect(action, &QAction::triggered, this, handler(method));
+        connectGuarded(action, &QAction::triggered, this, method);
         return action;
     };
     const auto topMenu = [&](const QString& name, const QString& caption, void (TFormA::*onOpen)()) {
@@ -130,14 +132,14 @@ void TFormA::buildMenu()
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
         if (onOpen)
-            connect(menu, &QMenu::aboutToShow, this, handler(onOpen));
+            connectGuarded(menu, &QMenu::aboutToShow, this, onOpen);
         return menu;
     };
     const auto subItem = [&](QMenu* menu, const QString& name, const QString& caption, void (TFormA::*method)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(name);
         if (method)
-            connect(action, &QAction::triggered, this, handler(method));
+            connectGuarded(action, &QAction::triggered, this, method);
         return action;
     };
 
@@ -155,9 +157,9 @@ void TFormA::buildMenu()
     StayOnTop1->setCheckable(true);
     // StayOnTop1Click inverts the check mark itself, so Qt's own toggle is undone first.
     disconnect(StayOnTop1, &QAction::triggered, nullptr, nullptr);
-    connect(StayOnTop1, &QAction::triggered, this, [this] {
+    connectGuarded(StayOnTop1, &QAction::triggered, this, [this] {
         StayOnTop1->setChecked(!StayOnTop1->isChecked());
-        ErrorBox::guard([this] { StayOnTop1Click(); });
+        StayOnTop1Click();
     });
     Logger32 = topAction(QStringLiteral("Logger32"), QStringLiteral("Logger32"), &TFormA::Logger32Click);
     Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("Hilfe"), nullptr);
@@ -179,16 +181,16 @@ void TFormA::FormCreate()
     FileReplacement::removeLeftovers(IniFile->path());
     if (!QDir::setCurrent(programFolder))
         throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
-    Registry::writeString(QStringLiteral("Corvane"), QStringLiteral("Pfad"), programFolder);
+    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, programFolder);
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
     callsignTable = CallsignTable::load(dataFolder + QStringLiteral("Karten/Rufzeichen.txt"));
     ReferenceDataLoader::readCountryRaster(dataFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
     countryList.clear();
     countryList = ReferenceDataLoader::readCountryList(dataFolder + QStringLiteral("Karten/Laenderliste.txt"));
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36),
-                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 136),
-                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 600),
-                                         IniFile->readInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), 352)));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(mainKeys::section, mainKeys::left, 36),
+                                         IniFile->readInteger(mainKeys::section, mainKeys::top, 136),
+                                         IniFile->readInteger(mainKeys::section, mainKeys::width, 600),
+                                         IniFile->readInteger(mainKeys::section, mainKeys::height, 352)));
     cityTable = ReferenceDataLoader::readCityTable(dataFolder + QStringLiteral("Karten/Citys.txt"));
     logger32Link->ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
@@ -204,11 +206,11 @@ void TFormA::FormDestroy()
         const std::unique_ptr<SettingsFile> file(IniFile);
         IniFile = nullptr;
         const QRect bounds = geometry();
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), bounds.left());
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Oben"), bounds.top());
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Breit"), bounds.width());
-        file->writeInteger(QStringLiteral("Main"), QStringLiteral("Hoch"), bounds.height());
-        file->writeBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), isStayOnTop());
+        file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
+        file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
+        file->writeInteger(mainKeys::section, mainKeys::width, bounds.width());
+        file->writeInteger(mainKeys::section, mainKeys::height, bounds.height());
+        file->writeBool(mainKeys::section, mainKeys::stayOnTop, isStayOnTop());
     }
 }
 
@@ -290,7 +292,7 @@ void TFormA::ResizeTimerTimer()
 void TFormA::Timer1Timer()
 {
     Timer1->stop();
-    const bool onTop = IniFile && IniFile->readBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), false);
+    const bool onTop = IniFile && IniFile->readBool(mainKeys::section, mainKeys::stayOnTop, false);
     StayOnTop1->setChecked(onTop);
     setStayOnTop(onTop);
 }
@@ -352,7 +354,7 @@ void TFormA::Karten1Click()
     if (Form2)
         WindowPlace::restore(Form2, {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y});
     if (IniFile)
-        IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
+        IniFile->writeBool(mainKeys::section, mainKeys::mercatorShown, true);
     ZoomMercator->setVisible(Form1->zoomDepth() > 1);
 }
 

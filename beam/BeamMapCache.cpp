@@ -1,9 +1,10 @@
 #include "beam/BeamMapCache.h"
 
-#include "app/FileReplacement.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
+#include "base/AppError.h"
+#include "base/FileReplacement.h"
 #include "beam/BeamBitmapGenerator.h"
-#include "geo/AppError.h"
 #include "geo/CoordinateText.h"
 #include "mercator/MapCatalogue.h"
 
@@ -12,15 +13,13 @@
 
 namespace {
 
-const QString section = QStringLiteral("Beam");
-const QString longitudeKey = QStringLiteral("Mittelpunkt_Länge");
-const QString latitudeKey = QStringLiteral("Mittelpunkt_Breite");
+namespace beamKeys = SettingsKeys::Beam;
 const QString world = QStringLiteral("Welt");
 
 // A recorded degree value; false when missing.
 bool readDegrees(const SettingsFile& settings, const QString& key, double& degrees)
 {
-    const QString text = settings.readString(section, key, QString());
+    const QString text = settings.readString(beamKeys::section, key, QString());
     degrees = parseDecimal(text);
     return !text.isEmpty();
 }
@@ -30,7 +29,8 @@ bool readDegrees(const SettingsFile& settings, const QString& key, double& degre
 std::optional<GeoPosition> BeamMapCache::recordedPosition(const SettingsFile& settings)
 {
     GeoPosition recorded;
-    if (!readDegrees(settings, longitudeKey, recorded.longitude) || !readDegrees(settings, latitudeKey, recorded.latitude))
+    if (!readDegrees(settings, beamKeys::centreLongitude, recorded.longitude)
+        || !readDegrees(settings, beamKeys::centreLatitude, recorded.latitude))
         return std::nullopt;
     return recorded;
 }
@@ -38,8 +38,9 @@ std::optional<GeoPosition> BeamMapCache::recordedPosition(const SettingsFile& se
 void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
 {
     // The shortest text that reads back as the same double.
-    settings.writeString(section, longitudeKey, QString::number(own.longitude, 'g', QLocale::FloatingPointShortest));
-    settings.writeString(section, latitudeKey, QString::number(own.latitude, 'g', QLocale::FloatingPointShortest));
+    const auto text = [](double degrees) { return QString::number(degrees, 'g', QLocale::FloatingPointShortest); };
+    settings.writeString(beamKeys::section, beamKeys::centreLongitude, text(own.longitude));
+    settings.writeString(beamKeys::section, beamKeys::centreLatitude, text(own.latitude));
 }
 
 QImage BeamMapCache::build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side)

@@ -1,7 +1,7 @@
 #include "beam/BeamPicture.h"
 
+#include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
-#include "geo/Rounding.h"
 
 #include <QPainter>
 #include <QPolygon>

@@ -1,9 +1,9 @@
 #include "beam/BeamView.h"
 
+#include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
 #include "geo/GeoConstants.h"
 #include "geo/GreatCircle.h"
-#include "geo/Rounding.h"
 
 #include <cmath>
 

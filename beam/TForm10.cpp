@@ -2,25 +2,27 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
-#include "app/FileReplacement.h"
-#include "app/ImageWidget.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
-#include "app/WindowGeometry.h"
-#include "app/WindowPlace.h"
+#include "base/AppError.h"
+#include "base/FileReplacement.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
-#include "geo/AppError.h"
-#include "mercator/CursorReadout.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "platform/WindowsColor.h"
+#include "readout/CursorReadout.h"
 #include "rotor/RotorState.h"
-#include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/WindowGeometry.h"
+#include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,7 +39,7 @@ int circleSpacingKm = 5000;
 
 namespace {
 
-const QString beam = QStringLiteral("Beam");
+namespace beamKeys = SettingsKeys::Beam;
 constexpr int defaultCircleSpacingKm = 5000;
 constexpr double noBeamLine = -1000;        // beamLineDirection when no line is on the image, degrees
 constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
@@ -60,9 +62,9 @@ TForm10::TForm10()
     MouseMoveTimer = new QTimer(this);
     MouseMoveTimer->setInterval(400);
     MouseMoveTimer->setSingleShot(true);
-    connect(MouseMoveTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { MouseMoveTimerTimer(); }); });
-    connect(BeamKarte, &ImageWidget::mouseMoved, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseMove(e); }); });
-    connect(BeamKarte, &ImageWidget::mousePressed, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseDown(e); }); });
+    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm10::MouseMoveTimerTimer);
+    connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
+    connectGuarded(BeamKarte, &ImageWidget::mousePressed, this, &TForm10::BeamKarteMouseDown);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -79,21 +81,22 @@ void TForm10::FormCreate()
     beamBitmap = QImage();
     beamMapLoaded = false;
 
-    BeamKarte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
-                                               IniFile->readInteger(beam, QStringLiteral("Hoch"), 500)).size());
+    BeamKarte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(beamKeys::section, beamKeys::width, 500),
+                                               IniFile->readInteger(beamKeys::section, beamKeys::height, 500)).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
-    zoomMargin = IniFile->readInteger(beam, QStringLiteral("Zoom"), 0);
+    zoomMargin = IniFile->readInteger(beamKeys::section, beamKeys::zoom, 0);
     if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
         zoomMargin = 0;
-    circleSpacingKm = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), defaultCircleSpacingKm);
+    circleSpacingKm = IniFile->readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
+                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
     if (circleSpacingKm <= 0)
         circleSpacingKm = defaultCircleSpacingKm;
-    locatorPosX = IniFile->readInteger(beam, QStringLiteral("LocatorPos_X"), 5);
-    locatorPosY = IniFile->readInteger(beam, QStringLiteral("LocatorPos_Y"), 350);
-    crosshairPosX = IniFile->readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), 5);
-    crosshairPosY = IniFile->readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), 350);
-    const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
+    locatorPosX = IniFile->readInteger(beamKeys::section, beamKeys::locatorX, 5);
+    locatorPosY = IniFile->readInteger(beamKeys::section, beamKeys::locatorY, 350);
+    crosshairPosX = IniFile->readInteger(beamKeys::section, beamKeys::crosshairX, 5);
+    crosshairPosY = IniFile->readInteger(beamKeys::section, beamKeys::crosshairY, 350);
+    const bool mercatorShown = IniFile->readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
@@ -121,14 +124,14 @@ void TForm10::FormCreate()
 
 void TForm10::FormDestroy()
 {
-    IniFile->writeInteger(beam, QStringLiteral("Hoch"), BeamKarte->height());
-    IniFile->writeInteger(beam, QStringLiteral("Breit"), BeamKarte->width());
-    IniFile->writeInteger(beam, QStringLiteral("Zoom"), zoomMargin);
-    IniFile->writeInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), circleSpacingKm);
-    IniFile->writeInteger(beam, QStringLiteral("LocatorPos_X"), locatorPosX);
-    IniFile->writeInteger(beam, QStringLiteral("LocatorPos_Y"), locatorPosY);
-    IniFile->writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), crosshairPosX);
-    IniFile->writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), crosshairPosY);
+    IniFile->writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
+    IniFile->writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
+    IniFile->writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
+    IniFile->writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, circleSpacingKm);
+    IniFile->writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
+    IniFile->writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
+    IniFile->writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
+    IniFile->writeInteger(beamKeys::section, beamKeys::crosshairY, crosshairPosY);
     beamBitmap = QImage();
     beamMapLoaded = false;
 }
@@ -148,7 +151,7 @@ void TForm10::Beamkarte1Click()
         WindowPlace::restore(Form4, {locatorPosX, locatorPosY});
     if (Form2)
         WindowPlace::restore(Form2, {crosshairPosX, crosshairPosY});
-    IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
+    IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
 }
 
 bool TForm10::currentBitmap()

@@ -2,7 +2,7 @@
 
 #include "beam/AzimuthalProjection.h"
 #include "geo/GeoPosition.h"
-#include "mercator/CursorReadout.h"
+#include "readout/CursorReadout.h"
 
 #include <QImage>
 #include <QWidget>

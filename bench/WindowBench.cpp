@@ -3,11 +3,11 @@
 // and the start, from creating the windows to the first paint of the map shown.
 
 #include "app/Basis.h"
-#include "app/ImageWidget.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
+#include "widgets/ImageWidget.h"
 
 #include <benchmark/benchmark.h>
 

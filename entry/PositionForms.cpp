@@ -1,7 +1,7 @@
 #include "entry/PositionForms.h"
 
-#include "entry/FixedPointText.h"
 #include "geo/CoordinateText.h"
+#include "text/FixedPointText.h"
 
 #include <cmath>
 

@@ -2,16 +2,18 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/PositionForms.h"
 #include "entry/Positions.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
+#include "readout/TargetPoint.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,9 +31,7 @@ TForm4* Form4 = nullptr;
 
 namespace {
 
-const QString locatorSection = QStringLiteral("Locator");
-const QString longitudeKey = QStringLiteral("U_Länge");
-const QString latitudeKey = QStringLiteral("U_Breite");
+namespace locatorKeys = SettingsKeys::Locator;
 const char* const tagProperty = "Tag";
 
 constexpr int enterKey = 13;
@@ -92,14 +92,14 @@ TForm4::TForm4()
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
     Positionstimer = new QTimer(this);
     Positionstimer->setInterval(100);
-    connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
+    connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm4::PositionstimerTimer);
     Positionstimer->start();
 
     OwnStationAction = new QAction(QStringLiteral("Eigenen Standort ändern"), this);
-    connect(OwnStationAction, &QAction::triggered, this, [this] { ErrorBox::guard([this] { ChangeOwnStation(); }); });
+    connectGuarded(OwnStationAction, &QAction::triggered, this, &TForm4::ChangeOwnStation);
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -280,8 +280,8 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
 
 void TForm4::ownStationMoved()
 {
-    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
-    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
     if (target.isSet()) {
         target = TargetPoint::seenFrom(ownPosition, target.longitude, target.latitude);
         Form2->ShowTargetData();
@@ -327,8 +327,8 @@ void TForm4::E_Exit(QLineEdit* sender)
 
 void TForm4::FormCreate()
 {
-    E_LangDez->setText(IniFile->readString(locatorSection, longitudeKey, QStringLiteral("0")));
-    E_BreitDez->setText(IniFile->readString(locatorSection, latitudeKey, QStringLiteral("0")));
+    E_LangDez->setText(IniFile->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
+    E_BreitDez->setText(IniFile->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
     ShownMap::restore(this, place());
     if (ownPosition.longitude == 0.0 && ownPosition.latitude == 0.0) {
         GroupBox1->show();
@@ -342,8 +342,8 @@ void TForm4::FormCreate()
 
 void TForm4::FormDestroy()
 {
-    IniFile->writeString(locatorSection, longitudeKey, E_LangDez->text());
-    IniFile->writeString(locatorSection, latitudeKey, E_BreitDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
 }
 
 void TForm4::Timer1Timer()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "entry/PositionTexts.h"
-#include "entry/ShownMap.h"
+#include "readout/ShownMap.h"
 
 #include <QWidget>
 

@@ -4,9 +4,9 @@
 #include "FuzzFolder.h"
 
 #include "app/ReferenceDataLoader.h"
-#include "geo/TextLines.h"
-#include "app/Windows1252.h"
 #include "geo/NearestCity.h"
+#include "text/TextLines.h"
+#include "text/Windows1252.h"
 
 #include <cmath>
 

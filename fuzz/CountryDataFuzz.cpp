@@ -6,9 +6,9 @@
 #include "FuzzFolder.h"
 
 #include "app/ReferenceDataLoader.h"
-#include "app/Windows1252.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "geo/CountryLookup.h"
+#include "text/Windows1252.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "rotor/DirectionLine.h"
 #include "rotor/DirectionsFile.h"
 

@@ -3,7 +3,7 @@
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "mercator/MapCatalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

@@ -1,6 +1,6 @@
 #include "geo/CoordinateText.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 
 #include <cmath>
 

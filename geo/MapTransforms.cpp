@@ -1,6 +1,6 @@
 #include "geo/MapTransforms.h"
 
-#include "geo/Rounding.h"
+#include "base/Rounding.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
 #include "help/TFormHelpAbout.h"
 
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/TFormA.h"
-#include "help/PlacedButton.h"
 #include "help/VersionInfo.h"
+#include "widgets/PlacedButton.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -75,9 +76,9 @@ TFormHelpAbout::TFormHelpAbout()
     B_Close = addPlacedButton(Panel1, "B_Close", QStringLiteral("Schließen / Close"), QRect(136, 160, 185, 25));
     Button3 = addPlacedButton(Panel1, "Button3", QStringLiteral("Gehe zu / Goto ") + webAddress.host(), QRect(88, 208, 281, 25));
     Button2 = addPlacedButton(Panel1, "Button2", QStringLiteral("Sende Email an / Send email to: Corvane"), QRect(88, 248, 281, 25));
-    connect(B_Close, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_CloseClick(); }); });
-    connect(Button3, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button3Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button2Click(); }); });
+    connectGuarded(B_Close, &QPushButton::clicked, this, &TFormHelpAbout::B_CloseClick);
+    connectGuarded(Button3, &QPushButton::clicked, this, &TFormHelpAbout::Button3Click);
+    connectGuarded(Button2, &QPushButton::clicked, this, &TFormHelpAbout::Button2Click);
 
     ErrorBox::guard([this] { FormCreate(); });
 }

@@ -2,10 +2,12 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
-#include "app/WindowGeometry.h"
+#include "app/SettingsKeys.h"
 #include "help/HelpAddress.h"
-#include "help/PlacedButton.h"
+#include "widgets/PlacedButton.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QPushButton>
 #include <QTextBrowser>
@@ -14,7 +16,7 @@ TFormHilfe* FormHilfe = nullptr;
 
 namespace {
 
-const QString hilfe = QStringLiteral("Hilfe");
+namespace hilfeKeys = SettingsKeys::Hilfe;
 
 } // namespace
 
@@ -30,9 +32,9 @@ TFormHilfe::TFormHilfe()
     B_Close = addPlacedButton(this, "B_Close", QStringLiteral("Close"), QRect(0, 0, 73, 25));
     B_Back = addPlacedButton(this, "B_Back", QStringLiteral("Back"), QRect(72, 0, 105, 25));
     B_Forward = addPlacedButton(this, "B_Forward", QStringLiteral("Forward"), QRect(176, 0, 105, 25));
-    connect(B_Close, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_CloseClick(); }); });
-    connect(B_Back, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_BackClick(); }); });
-    connect(B_Forward, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { B_ForwardClick(); }); });
+    connectGuarded(B_Close, &QPushButton::clicked, this, &TFormHilfe::B_CloseClick);
+    connectGuarded(B_Back, &QPushButton::clicked, this, &TFormHilfe::B_BackClick);
+    connectGuarded(B_Forward, &QPushButton::clicked, this, &TFormHilfe::B_ForwardClick);
 
     WB1 = new QTextBrowser(this);
     WB1->setObjectName(QStringLiteral("WB1"));
@@ -44,10 +46,10 @@ TFormHilfe::TFormHilfe()
 
 void TFormHilfe::FormCreate()
 {
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfe, QStringLiteral("Links"), 100),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Top"), 75),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Breite"), 850),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Höhe"), 600)));
+    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfeKeys::section, hilfeKeys::left, 100),
+                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::top, 75),
+                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::width, 850),
+                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::height, 600)));
 }
 
 void TFormHilfe::FormResize()
@@ -64,10 +66,10 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 void TFormHilfe::FormDestroy()
 {
     const QRect bounds = geometry();
-    IniFile->writeInteger(hilfe, QStringLiteral("Top"), bounds.top());
-    IniFile->writeInteger(hilfe, QStringLiteral("Links"), bounds.left());
-    IniFile->writeInteger(hilfe, QStringLiteral("Breite"), bounds.width());
-    IniFile->writeInteger(hilfe, QStringLiteral("Höhe"), bounds.height());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());
+    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::height, bounds.height());
 }
 
 void TFormHilfe::B_CloseClick()

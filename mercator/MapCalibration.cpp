@@ -1,8 +1,8 @@
 #include "mercator/MapCalibration.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "geo/CoordinateText.h"
-#include "geo/TextLines.h"
+#include "text/TextLines.h"
 
 #include <QFile>
 #include <QRegularExpression>

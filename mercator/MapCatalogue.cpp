@@ -1,6 +1,6 @@
 #include "mercator/MapCatalogue.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "mercator/MapCalibration.h"
 
 #include <QDir>

@@ -2,16 +2,14 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
-#include "app/ImageWidget.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
-#include "app/WindowGeometry.h"
 #include "entry/Positions.h"
 #include "entry/TForm4.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
 #include "geo/MapTransforms.h"
-#include "mercator/CursorReadout.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
@@ -19,9 +17,13 @@
 #include "mercator/ZoomRectangle.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
+#include "readout/CursorReadout.h"
+#include "readout/TargetPoint.h"
 #include "rotor/RotorState.h"
-#include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QAction>
 #include <QLabel>
@@ -38,7 +40,7 @@ double azimuthDisplayOffset = 0;
 
 namespace {
 
-const QString mercator = QStringLiteral("Mercator");
+namespace mercatorKeys = SettingsKeys::Mercator;
 const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
 constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
 
@@ -65,10 +67,10 @@ TForm1::TForm1()
     MouseMoveTimer = new QTimer(this);
     MouseMoveTimer->setInterval(400);
     MouseMoveTimer->setSingleShot(true);
-    connect(MouseMoveTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { MouseMoveTimerTimer(); }); });
-    connect(Karte, &ImageWidget::mouseMoved, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { KarteMouseMove(e); }); });
-    connect(Karte, &ImageWidget::mousePressed, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { KarteMouseDown(e); }); });
-    connect(Karte, &ImageWidget::mouseReleased, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { KarteMouseUp(e); }); });
+    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm1::MouseMoveTimerTimer);
+    connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
+    connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
+    connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -78,23 +80,27 @@ void TForm1::FormCreate()
     drawState.mercatorLineDrawn = false;
 
     Karte->createScreenSurface();
-    Karte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(mercator, QStringLiteral("Breit"), 600),
-                                           IniFile->readInteger(mercator, QStringLiteral("Hoch"), 300)).size());
+    Karte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(mercatorKeys::section, mercatorKeys::width, 600),
+                                           IniFile->readInteger(mercatorKeys::section, mercatorKeys::height, 300))
+                      .size());
 
-    ownPosition.longitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Länge"), QStringLiteral("0")));
-    ownPosition.latitude = parseDecimal(IniFile->readString(QStringLiteral("Locator"), QStringLiteral("U_Breite"), QStringLiteral("0")));
+    ownPosition.longitude = parseDecimal(
+        IniFile->readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
+    ownPosition.latitude = parseDecimal(
+        IniFile->readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
-        kartenFolder(), IniFile->readString(mercator, QStringLiteral("aktuelle Karte"), defaultMapName));
-    LocatorPos_X = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_X"), 5);
-    LocatorPos_Y = IniFile->readInteger(mercator, QStringLiteral("LocatorPos_Y"), 350);
-    FadenkreuzAnzeigePos_X = IniFile->readInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), 5);
-    FadenkreuzAnzeigePos_Y = IniFile->readInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_Y"), 350);
+        kartenFolder(), IniFile->readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+    LocatorPos_X = IniFile->readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5);
+    LocatorPos_Y = IniFile->readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350);
+    FadenkreuzAnzeigePos_X = IniFile->readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5);
+    FadenkreuzAnzeigePos_Y = IniFile->readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
-    const int markerSize = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
+    const int markerSize = IniFile->readInteger(SettingsKeys::Parameter::section,
+                                                SettingsKeys::Parameter::cityMarkerSize, cityMarkerSize);
     if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
         cityMarkerSize = markerSize;
-    const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
+    const bool mercatorShown = IniFile->readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
@@ -118,16 +124,16 @@ void TForm1::FormCreate()
 
 void TForm1::FormDestroy()
 {
-    IniFile->writeInteger(mercator, QStringLiteral("Hoch"), Karte->height());
-    IniFile->writeInteger(mercator, QStringLiteral("Breit"), Karte->width());
+    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
+    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
     // Without a loaded map, or with the world map shown only in place of the stored one, the choice
     // read at start is kept, so a map missing once is tried again next time.
     const bool keepStored = currentMapName.isEmpty() || (showingFallback_ && currentMapName == defaultMapName);
-    IniFile->writeString(mercator, QStringLiteral("aktuelle Karte"), keepStored ? wantedMapName_ : currentMapName);
-    IniFile->writeInteger(mercator, QStringLiteral("LocatorPos_X"), LocatorPos_X);
-    IniFile->writeInteger(mercator, QStringLiteral("LocatorPos_Y"), LocatorPos_Y);
-    IniFile->writeInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_X"), FadenkreuzAnzeigePos_X);
-    IniFile->writeInteger(mercator, QStringLiteral("FadenkreuzAnzeigePos_Y"), FadenkreuzAnzeigePos_Y);
+    IniFile->writeString(mercatorKeys::section, mercatorKeys::mapName, keepStored ? wantedMapName_ : currentMapName);
+    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::locatorX, LocatorPos_X);
+    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::locatorY, LocatorPos_Y);
+    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::crosshairX, FadenkreuzAnzeigePos_X);
+    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::crosshairY, FadenkreuzAnzeigePos_Y);
 }
 
 // ---- Map catalogue --------------------------------------------------------------------------
@@ -140,7 +146,7 @@ void TForm1::buildMapMenu(const QString& wantedName)
         item->setObjectName(QStringLiteral("K%1").arg(++number));
         item->setCheckable(true);
         item->setChecked(caption == wantedName);
-        connect(item, &QAction::triggered, this, [this, item] { ErrorBox::guard([&] { KartenwahlClick(item); }); });
+        connectGuarded(item, &QAction::triggered, this, [this, item] { KartenwahlClick(item); });
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "geo/GeoPosition.h"
 #include "geo/MapView.h"
-#include "mercator/CursorReadout.h"
 #include "mercator/SampleGreatCircle.h"
+#include "readout/CursorReadout.h"
 
 #include <QImage>
 #include <QRect>

@@ -2,17 +2,19 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
+#include "base/Rounding.h"
 #include "beam/TForm10.h"
-#include "entry/FixedPointText.h"
 #include "entry/Positions.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
 #include "geo/NearestCity.h"
-#include "geo/Rounding.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
+#include "readout/TargetPoint.h"
+#include "text/FixedPointText.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -27,8 +29,7 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-const QString mainSection = QStringLiteral("Main");
-const QString colourKey = QStringLiteral("Fadenkreuzfarbe");
+namespace mainKeys = SettingsKeys::Main;
 
 // One row of a group: fixed caption, filled label, optional unit.
 QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, const QString& unit = QString())
@@ -88,12 +89,12 @@ TForm2::TForm2()
 
     Button1 = new QPushButton(QStringLiteral("Farbe / Color"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
     Positionstimer = new QTimer(this);
     Positionstimer->setInterval(100);
-    connect(Positionstimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { PositionstimerTimer(); }); });
+    connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm2::PositionstimerTimer);
     Positionstimer->start();
 
     ErrorBox::guard([this] { FormCreate(); });
@@ -102,7 +103,7 @@ TForm2::TForm2()
 void TForm2::FormCreate()
 {
     ShownMap::restore(this, place());
-    crosshairColor = unsigned(IniFile->readInteger(mainSection, colourKey, 0xFFFFFF));
+    crosshairColor = unsigned(IniFile->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF));
 }
 
 ShownMap::Place TForm2::place() const
@@ -156,7 +157,7 @@ void TForm2::Button1Click()
     if (!chosen)
         return;
     crosshairColor = *chosen;
-    IniFile->writeInteger(mainSection, colourKey, int(crosshairColor));
+    IniFile->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(crosshairColor));
     ShownMap::redraw();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/ShownMap.h"
+#include "readout/ShownMap.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "mercator/ZoomRectangle.h"
 
+#include "base/Rounding.h"
 #include "geo/MapTransforms.h"
-#include "geo/Rounding.h"
 
 #include <algorithm>
 

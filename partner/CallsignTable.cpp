@@ -1,6 +1,6 @@
 #include "partner/CallsignTable.h"
 
-#include "app/Windows1252.h"
+#include "text/Windows1252.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,27 +1,26 @@
 #include "partner/WsjtxSettings.h"
 
 #include "app/SettingsFile.h"
+#include "app/SettingsKeys.h"
 
 #include <QHostAddress>
 
-const QString WsjtxSettings::section = QStringLiteral("WSJT-X");
+const QString WsjtxSettings::section = SettingsKeys::Wsjtx::section;
 
 namespace {
 
-const QString enabledKey = QStringLiteral("Empfang");
-const QString addressKey = QStringLiteral("Adresse");
-const QString portKey = QStringLiteral("Port");
+namespace wsjtxKeys = SettingsKeys::Wsjtx;
 
 } // namespace
 
 WsjtxSettings WsjtxSettings::read(const SettingsFile& file)
 {
     WsjtxSettings settings;
-    settings.enabled = file.readBool(section, enabledKey, settings.enabled);
-    const QString address = file.readString(section, addressKey, settings.address).trimmed();
+    settings.enabled = file.readBool(section, wsjtxKeys::enabled, settings.enabled);
+    const QString address = file.readString(section, wsjtxKeys::address, settings.address).trimmed();
     if (acceptsAddress(address))
         settings.address = address;
-    const int port = file.readInteger(section, portKey, settings.port);
+    const int port = file.readInteger(section, wsjtxKeys::port, settings.port);
     if (port >= 1 && port <= 65535)
         settings.port = port;
     return settings;
@@ -29,9 +28,9 @@ WsjtxSettings WsjtxSettings::read(const SettingsFile& file)
 
 void WsjtxSettings::write(SettingsFile& file) const
 {
-    file.writeBool(section, enabledKey, enabled);
-    file.writeString(section, addressKey, address);
-    file.writeInteger(section, portKey, port);
+    file.writeBool(section, wsjtxKeys::enabled, enabled);
+    file.writeString(section, wsjtxKeys::address, address);
+    file.writeInteger(section, wsjtxKeys::port, port);
 }
 
 bool WsjtxSettings::acceptsAddress(const QString& text)

@@ -1,6 +1,6 @@
 #include "rotor/AzimuthEntry.h"
 
-#include "geo/Rounding.h"
+#include "base/Rounding.h"
 
 #include <QRegularExpression>
 

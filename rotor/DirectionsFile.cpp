@@ -1,10 +1,10 @@
 #include "rotor/DirectionsFile.h"
 
-#include "app/FileErrorText.h"
-#include "app/FileReplacement.h"
-#include "app/Windows1252.h"
-#include "geo/AppError.h"
-#include "geo/TextLines.h"
+#include "base/AppError.h"
+#include "base/FileErrorText.h"
+#include "base/FileReplacement.h"
+#include "text/TextLines.h"
+#include "text/Windows1252.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "rotor/RotorMacros.h"
 
-#include "geo/AppError.h"
-#include "geo/Rounding.h"
+#include "base/AppError.h"
+#include "base/Rounding.h"
 #include "rotor/RotorState.h"
 
 #include <QFileInfo>

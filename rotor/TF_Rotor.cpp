@@ -1,11 +1,13 @@
 #include "rotor/TF_Rotor.h"
 
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
 #include "platform/DdeServer.h"
 #include "platform/NamedMutex.h"
 #include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
@@ -29,8 +31,6 @@ const QString TF_Rotor::mutexName = QStringLiteral("KQ_DDE_used");
 namespace {
 
 constexpr int connectIntervalMs = 2000;
-const QString registryCompany = QStringLiteral("Velt");
-const QString registryProgram = QStringLiteral("Program");
 
 } // namespace
 
@@ -53,7 +53,7 @@ TF_Rotor::TF_Rotor()
     F_Rotor = this;
     setWindowTitle(QStringLiteral("Rotorsteuerung"));
     Timer1->setInterval(connectIntervalMs);
-    connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
+    connectGuarded(Timer1, &QTimer::timeout, this, &TF_Rotor::Timer1Timer);
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
     // and leave the bus again.
     connect(AntDaten, &DdeServer::conversationClosed, this, [this](const QString& sender) {
@@ -107,7 +107,7 @@ void TF_Rotor::ConnectRotor()
 {
     if (rotorState.rotorConnected)
         return;
-    const QString path = Registry::readString(registryCompany, registryProgram);
+    const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
     if (path.isEmpty())
         return;
     const QFileInfo program(path);

@@ -2,19 +2,20 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
+#include "app/GuardedConnection.h"
 #include "app/TFormA.h"
+#include "base/Rounding.h"
 #include "beam/TForm10.h"
 #include "entry/Positions.h"
-#include "entry/ShownMap.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
-#include "geo/Rounding.h"
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "partner/GridLocator.h"
 #include "partner/Partner.h"
 #include "partner/PartnerText.h"
+#include "readout/ShownMap.h"
+#include "readout/TargetPoint.h"
 #include "rotor/AzimuthEntry.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorState.h"
@@ -93,7 +94,7 @@ TForm6::TForm6()
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(0, 0, 0, 0);
     Button1->setFocusPolicy(Qt::NoFocus);
-    connect(Button1, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button1Click(); }); });
+    connectGuarded(Button1, &QPushButton::clicked, this, &TForm6::Button1Click);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Button1, &QPushButton::click);

@@ -1,10 +1,11 @@
 #include "rotor/TForm7.h"
 
 #include "app/ErrorBox.h"
-#include "app/FileReplacement.h"
+#include "app/GuardedConnection.h"
 #include "app/ProgramLayout.h"
-#include "geo/AppError.h"
-#include "geo/Rounding.h"
+#include "base/AppError.h"
+#include "base/FileReplacement.h"
+#include "base/Rounding.h"
 #include "platform/Dialogs.h"
 #include "rotor/DirectionLine.h"
 #include "rotor/DirectionsFile.h"
@@ -135,18 +136,15 @@ void TForm7::buildControls()
     editor->addLayout(buttons, 6, 0, 1, 2);
     GroupBox1->hide();
 
-    const auto guarded = [this](void (TForm7::*handler)()) {
-        return [this, handler] { ErrorBox::guard([this, handler] { (this->*handler)(); }); };
-    };
-    connect(Neu2, &QAction::triggered, this, guarded(&TForm7::Neu1Click));
-    connect(RotorSTOP1, &QAction::triggered, this, guarded(&TForm7::RotorSTOP1Click));
+    connectGuarded(Neu2, &QAction::triggered, this, &TForm7::Neu1Click);
+    connectGuarded(RotorSTOP1, &QAction::triggered, this, &TForm7::RotorSTOP1Click);
     // Programmatic selections are made under a signal blocker, so only the user's reach RGClick.
-    connect(RG, &QListWidget::itemSelectionChanged, this, guarded(&TForm7::RGClick));
-    connect(RG, &QListWidget::itemDoubleClicked, this, guarded(&TForm7::RGDblClick));
-    connect(Speichern, &QPushButton::clicked, this, guarded(&TForm7::SpeichernClick));
-    connect(Abbrechen, &QPushButton::clicked, this, guarded(&TForm7::AbbrechenClick));
-    connect(B_Loeschen, &QPushButton::clicked, this, guarded(&TForm7::LoeschenClick));
-    connect(Cap, &QCheckBox::clicked, this, guarded(&TForm7::CapClick));
+    connectGuarded(RG, &QListWidget::itemSelectionChanged, this, &TForm7::RGClick);
+    connectGuarded(RG, &QListWidget::itemDoubleClicked, this, &TForm7::RGDblClick);
+    connectGuarded(Speichern, &QPushButton::clicked, this, &TForm7::SpeichernClick);
+    connectGuarded(Abbrechen, &QPushButton::clicked, this, &TForm7::AbbrechenClick);
+    connectGuarded(B_Loeschen, &QPushButton::clicked, this, &TForm7::LoeschenClick);
+    connectGuarded(Cap, &QCheckBox::clicked, this, &TForm7::CapClick);
 }
 
 void TForm7::FormCreate()

@@ -1,6 +1,7 @@
 #include "rotorbridge/BridgeOptions.h"
 
 #include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 #include "rotorbridge/HamlibRotator.h"
 
 #include <QCommandLineParser>
@@ -9,13 +10,7 @@
 
 namespace {
 
-const QString company = QStringLiteral("Velt");
-const QString programKey = QStringLiteral("Program");
-const QString modelKey = QStringLiteral("RotorModel");
-const QString deviceKey = QStringLiteral("RotorDevice");
-const QString confKey = QStringLiteral("RotorConf");
-const QString minKey = QStringLiteral("RotorMinAzimuth");
-const QString maxKey = QStringLiteral("RotorMaxAzimuth");
+namespace rotorKeys = RegistryKeys::Rotor;
 
 std::optional<int> integer(const QString& text)
 {
@@ -70,11 +65,11 @@ std::optional<BridgeOptions> fromTexts(const Texts& texts, QString* error)
 Texts storedTexts()
 {
     Texts texts;
-    texts.model = Registry::readString(company, modelKey);
-    texts.device = Registry::readString(company, deviceKey);
-    texts.minimum = Registry::readString(company, minKey);
-    texts.maximum = Registry::readString(company, maxKey);
-    const QString conf = Registry::readString(company, confKey);
+    texts.model = Registry::readString(rotorKeys::company, rotorKeys::model);
+    texts.device = Registry::readString(rotorKeys::company, rotorKeys::device);
+    texts.minimum = Registry::readString(rotorKeys::company, rotorKeys::minAzimuth);
+    texts.maximum = Registry::readString(rotorKeys::company, rotorKeys::maxAzimuth);
+    const QString conf = Registry::readString(rotorKeys::company, rotorKeys::conf);
     if (!conf.isEmpty())
         texts.conf = conf.split(u'\n');
     return texts;
@@ -136,18 +131,18 @@ BridgeOptions BridgeOptions::stored(QString* error)
 
 QString BridgeOptions::storedProgram()
 {
-    return Registry::readString(company, programKey);
+    return Registry::readString(rotorKeys::company, rotorKeys::program);
 }
 
 bool BridgeOptions::save(const QString& programPath) const
 {
     const auto text = [](const std::optional<int>& degrees) { return degrees ? QString::number(*degrees) : QString(); };
-    return Registry::writeString(company, modelKey, QString::number(model))
-           && Registry::writeString(company, deviceKey, device)
-           && Registry::writeString(company, confKey, conf.join(u'\n'))
-           && Registry::writeString(company, minKey, text(minAzimuth))
-           && Registry::writeString(company, maxKey, text(maxAzimuth))
-           && Registry::writeString(company, programKey, programPath);
+    return Registry::writeString(rotorKeys::company, rotorKeys::model, QString::number(model))
+           && Registry::writeString(rotorKeys::company, rotorKeys::device, device)
+           && Registry::writeString(rotorKeys::company, rotorKeys::conf, conf.join(u'\n'))
+           && Registry::writeString(rotorKeys::company, rotorKeys::minAzimuth, text(minAzimuth))
+           && Registry::writeString(rotorKeys::company, rotorKeys::maxAzimuth, text(maxAzimuth))
+           && Registry::writeString(rotorKeys::company, rotorKeys::program, programPath);
 }
 
 QStringList BridgeOptions::describe() const

@@ -1,6 +1,6 @@
 #include "settings/ParameterRules.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 
 #include <QLocale>
 

@@ -2,14 +2,16 @@
 
 #include "app/Basis.h"
 #include "app/ErrorBox.h"
-#include "app/ImageWidget.h"
+#include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
-#include "app/WindowPlace.h"
+#include "app/SettingsKeys.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "rotor/RotorState.h"
 #include "settings/ParameterRules.h"
-#include "settings/RadioGroup.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/RadioGroup.h"
+#include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +29,7 @@ double elevationDefault = 3;
 
 namespace {
 
-const QString parameter = QStringLiteral("Parameter");
+namespace parameterKeys = SettingsKeys::Parameter;
 
 // Window layout, pixels: a 5 pixel border around the groups.
 constexpr int border = 5;
@@ -213,10 +215,10 @@ void TForm3::buildControls()
         edit->installEventFilter(this);
     E_WsjtxAdresse->installEventFilter(this);
     E_WsjtxPort->installEventFilter(this);
-    connect(CB_Wsjtx, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_WsjtxClick(); }); });
-    connect(RG_StaedteInseln, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { RG_StaedteInselnClick(); }); });
-    connect(GB_LocRaster, &RadioGroup::itemClicked, this, [this] { ErrorBox::guard([this] { GB_LocRasterClick(); }); });
-    connect(CB_Elevation, &QCheckBox::clicked, this, [this] { ErrorBox::guard([this] { CB_ElevationClick(); }); });
+    connectGuarded(CB_Wsjtx, &QCheckBox::clicked, this, &TForm3::CB_WsjtxClick);
+    connectGuarded(RG_StaedteInseln, &RadioGroup::itemClicked, this, &TForm3::RG_StaedteInselnClick);
+    connectGuarded(GB_LocRaster, &RadioGroup::itemClicked, this, &TForm3::GB_LocRasterClick);
+    connectGuarded(CB_Elevation, &QCheckBox::clicked, this, &TForm3::CB_ElevationClick);
 }
 
 void TForm3::showRotorGroups(bool visible)
@@ -227,28 +229,31 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    WindowPlace::restore(this, {IniFile->readInteger(parameter, QStringLiteral("Links"), 100),
-                                IniFile->readInteger(parameter, QStringLiteral("Oben"), 150)});
-    RG_MausPos->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
-    RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
+    WindowPlace::restore(this, {IniFile->readInteger(parameterKeys::section, parameterKeys::left, 100),
+                                IniFile->readInteger(parameterKeys::section, parameterKeys::top, 150)});
+    RG_MausPos->setItemIndex(IniFile->readInteger(parameterKeys::section, parameterKeys::mousePosition, 1));
+    RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameterKeys::section, parameterKeys::cities, 1));
     Edit1->setText(QString::number(circleSpacingKm));
-    Edit2->setText(QString::number(IniFile->readInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize)));
-    CB_Elevation->setChecked(IniFile->readBool(parameter, QStringLiteral("Elev_Grundst"), false));
+    Edit2->setText(
+        QString::number(IniFile->readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, cityMarkerSize)));
+    CB_Elevation->setChecked(IniFile->readBool(parameterKeys::section, parameterKeys::elevationAtStart, false));
 
-    const auto elevation = ParameterRules::elevationSetting(IniFile->readString(parameter, QStringLiteral("Elevation"), EditElevation->text()));
+    const auto elevation = ParameterRules::elevationSetting(
+        IniFile->readString(parameterKeys::section, parameterKeys::elevation, EditElevation->text()));
     EditElevation->setText(elevation.text);
     elevationDefault = elevation.value;
 
-    const auto overlap = ParameterRules::overlapSetting(IniFile->readString(parameter, QStringLiteral("Ueberlappung"), QStringLiteral("10")));
+    const auto overlap = ParameterRules::overlapSetting(
+        IniFile->readString(parameterKeys::section, parameterKeys::overlap, QStringLiteral("10")));
     E_Ueberlappung->setText(overlap.text);
     overlapAngle = overlap.value;
 
-    E_AziFehl->setText(IniFile->readString(parameter, QStringLiteral("Anzeigefehler"), QString()));
+    E_AziFehl->setText(IniFile->readString(parameterKeys::section, parameterKeys::displayOffset, QString()));
     applyDisplayOffset();
 
-    GB_LocRaster->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("LocatorRaster"), 1));
-    CB_RotSofort->setChecked(IniFile->readBool(parameter, QStringLiteral("RotorSofortstart"), true));
-    CB_Optimiert->setChecked(IniFile->readBool(parameter, QStringLiteral("Fahrwegoptimierung"), true));
+    GB_LocRaster->setItemIndex(IniFile->readInteger(parameterKeys::section, parameterKeys::locatorGrid, 1));
+    CB_RotSofort->setChecked(IniFile->readBool(parameterKeys::section, parameterKeys::rotorAtOnce, true));
+    CB_Optimiert->setChecked(IniFile->readBool(parameterKeys::section, parameterKeys::optimisedPath, true));
     EditElevation->setEnabled(CB_Elevation->isChecked());
 
     wsjtx_ = WsjtxSettings::read(*IniFile);
@@ -260,18 +265,18 @@ void TForm3::FormCreate()
 void TForm3::FormDestroy()
 {
     const QPoint at = WindowPlace::of(this);
-    IniFile->writeInteger(parameter, QStringLiteral("Links"), at.x());
-    IniFile->writeInteger(parameter, QStringLiteral("Oben"), at.y());
-    IniFile->writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), RG_MausPos->itemIndex());
-    IniFile->writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), RG_StaedteInseln->itemIndex());
-    IniFile->writeInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
-    IniFile->writeBool(parameter, QStringLiteral("Elev_Grundst"), CB_Elevation->isChecked());
-    IniFile->writeString(parameter, QStringLiteral("Elevation"), EditElevation->text());
-    IniFile->writeString(parameter, QStringLiteral("Ueberlappung"), E_Ueberlappung->text());
-    IniFile->writeString(parameter, QStringLiteral("Anzeigefehler"), E_AziFehl->text());
-    IniFile->writeInteger(parameter, QStringLiteral("LocatorRaster"), GB_LocRaster->itemIndex());
-    IniFile->writeBool(parameter, QStringLiteral("RotorSofortstart"), CB_RotSofort->isChecked());
-    IniFile->writeBool(parameter, QStringLiteral("Fahrwegoptimierung"), CB_Optimiert->isChecked());
+    IniFile->writeInteger(parameterKeys::section, parameterKeys::left, at.x());
+    IniFile->writeInteger(parameterKeys::section, parameterKeys::top, at.y());
+    IniFile->writeInteger(parameterKeys::section, parameterKeys::mousePosition, RG_MausPos->itemIndex());
+    IniFile->writeInteger(parameterKeys::section, parameterKeys::cities, RG_StaedteInseln->itemIndex());
+    IniFile->writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, cityMarkerSize);
+    IniFile->writeBool(parameterKeys::section, parameterKeys::elevationAtStart, CB_Elevation->isChecked());
+    IniFile->writeString(parameterKeys::section, parameterKeys::elevation, EditElevation->text());
+    IniFile->writeString(parameterKeys::section, parameterKeys::overlap, E_Ueberlappung->text());
+    IniFile->writeString(parameterKeys::section, parameterKeys::displayOffset, E_AziFehl->text());
+    IniFile->writeInteger(parameterKeys::section, parameterKeys::locatorGrid, GB_LocRaster->itemIndex());
+    IniFile->writeBool(parameterKeys::section, parameterKeys::rotorAtOnce, CB_RotSofort->isChecked());
+    IniFile->writeBool(parameterKeys::section, parameterKeys::optimisedPath, CB_Optimiert->isChecked());
     wsjtx_.write(*IniFile);
 }
 

@@ -1,23 +1,24 @@
 #include "app/Basis.h"
 #include "app/SettingsFile.h"
-#include "app/ImageWidget.h"
 #include "app/TFormA.h"
-#include "app/WindowGeometry.h"
 #include "beam/TForm10.h"
-#include "mercator/TForm1.h"
 #include "entry/TForm4.h"
 #include "help/TFormHilfe.h"
+#include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QAction>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -274,6 +275,29 @@ TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)
     Form4->hide();
     FormA->Button1Click();
     EXPECT_TRUE(FormA->StartPanel->isHidden());
+}
+
+// The first-run prompt's "OK" has the focus, shows it, and takes Return and keypad Enter.
+TEST(MainWindowFirstRunTest, ReturnAndEnterPressTheOk)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        ScriptedDialogs dialogs;
+        ProgramFolder folder;
+        folder.writeReferenceData();
+        folder.start();
+        FormA->show();
+        Form4->Timer1Timer();
+        QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31MM"));
+        QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
+        Form4->Timer1Timer();  // the prompt now offers "OK"
+        ASSERT_FALSE(FormA->Button1->isHidden());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FormA));
+        EXPECT_TRUE(FormA->Button1->hasFocus());
+        EXPECT_TRUE(FormA->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
+        QTest::keyClick(FormA->Button1, key);
+        EXPECT_TRUE(FormA->StartPanel->isHidden());
+        folder.stop();
+    }
 }
 
 TEST_F(MainWindowTest, MenuItemsToggleTheirWindows)

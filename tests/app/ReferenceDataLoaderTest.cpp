@@ -1,7 +1,7 @@
 #include "app/ReferenceDataLoader.h"
-#include "geo/AppError.h"
-#include "support/RandomBytes.h"
+#include "base/AppError.h"
 #include "geo/CountryLookup.h"
+#include "support/RandomBytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>

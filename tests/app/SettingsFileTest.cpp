@@ -1,5 +1,5 @@
 #include "app/SettingsFile.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "support/RandomBytes.h"
 
 #include <QFile>

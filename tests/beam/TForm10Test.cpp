@@ -1,5 +1,4 @@
 #include "app/Basis.h"
-#include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/AzimuthalProjection.h"
@@ -12,10 +11,11 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "rotor/RotorState.h"
-#include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/RadioGroup.h"
 
 #include "NumberedWorld.h"
 

@@ -2,11 +2,11 @@
 #include "support/ScriptedDialogs.h"
 
 #include "app/TFormA.h"
-#include "app/WindowPlace.h"
 #include "entry/TForm4.h"
 #include "help/TFormHilfe.h"
 #include "mercator/TForm2.h"
 #include "settings/TForm3.h"
+#include "widgets/WindowPlace.h"
 
 #include <QGuiApplication>
 #include <QProcess>

@@ -1,6 +1,6 @@
 #include "entry/PositionForms.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "geo/CoordinateText.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "app/Basis.h"
-#include "app/WindowGeometry.h"
 #include "help/TFormHilfe.h"
 #include "support/ProgramFolder.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QFile>
 #include <QPushButton>

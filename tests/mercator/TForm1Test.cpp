@@ -1,15 +1,15 @@
 #include "app/Basis.h"
-#include "app/ImageWidget.h"
 #include "app/TFormA.h"
 #include "entry/TForm4.h"
 #include "mercator/MercatorPicture.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "rotor/RotorState.h"
-#include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/RadioGroup.h"
 
 #include <QAction>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "rotor/DirectionLine.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "rotor/DirectionsFile.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>

@@ -1,7 +1,6 @@
-#include "LinkWait.h"
-#include "RotorProgramRun.h"
-
+#include "support/LinkWait.h"
 #include "support/ProgramFolder.h"
+#include "support/RotorProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
 #include "platform/DdeNames.h"
@@ -159,29 +158,6 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
     EXPECT_FALSE(rotorProgramRunning());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
-
-} // namespace
-
-namespace {
-
-// Travel ranges the rotor program refuses with exit code 2 and a message.
-TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
-{
-    const QStringList cases[] = {
-        {"--model", "1", "--min-az", "500"},             // above the dummy rotator's own right end
-        {"--model", "1", "--min-az", "90", "--max-az", "90"},
-        {"--model", "1", "--max-az", "-300"},
-    };
-    for (const QStringList& options : cases) {
-        const RotorProgramRun program = RotorProgramRun::of(options);
-        EXPECT_EQ(program.exitCode, 2) << options.join(u' ').toStdString();
-        EXPECT_FALSE(program.output.isEmpty());
-    }
-}
-
-} // namespace
-
-namespace {
 
 // rotctld is killed and started again on the same port: the rotor program reopens the rotator by
 // itself and the program reads real azimuths again within 10 s, without a new rotor program.

@@ -1,4 +1,4 @@
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "platform/DdeNames.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"

@@ -1,7 +1,6 @@
-#include "LinkWait.h"
-#include "RotorProgramRun.h"
-
+#include "support/LinkWait.h"
 #include "support/ProgramFolder.h"
+#include "support/RotorProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
 #include "app/Basis.h"

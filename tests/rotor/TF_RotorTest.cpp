@@ -1,6 +1,5 @@
-#include "LinkWait.h"
+#include "support/LinkWait.h"
 #include "support/PrivateBus.h"
-
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 

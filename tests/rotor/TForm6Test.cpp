@@ -1,18 +1,18 @@
 #include "app/Basis.h"
-#include "app/ImageWidget.h"
 #include "app/TFormA.h"
 #include "entry/Positions.h"
-#include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "readout/TargetPoint.h"
 #include "rotor/RotorState.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "tools/mapgen/CountryCatalogue.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "tools/mapgen/CsvTable.h"
 
 #include <QMap>

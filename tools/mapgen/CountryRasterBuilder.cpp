@@ -1,7 +1,7 @@
 #include "tools/mapgen/CountryRasterBuilder.h"
 
+#include "base/Rounding.h"
 #include "geo/GeoConstants.h"
-#include "geo/Rounding.h"
 #include "tools/mapgen/ShapePainter.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "tools/mapgen/CsvTable.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 
 #include <QFile>
 

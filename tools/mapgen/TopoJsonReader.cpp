@@ -1,6 +1,6 @@
 #include "tools/mapgen/TopoJsonReader.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "tools/mapgen/AntimeridianRing.h"
 
 #include <QFile>

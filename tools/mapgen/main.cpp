@@ -2,9 +2,9 @@
 // country raster, the country list, the city list and the callsign list from the sources under
 // data/. The output depends on nothing but the sources, so every build writes the same bytes.
 
-#include "app/FileReplacement.h"
-#include "app/Windows1252.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
+#include "base/FileReplacement.h"
+#include "text/Windows1252.h"
 #include "tools/mapgen/CallsignListBuilder.h"
 #include "tools/mapgen/CityExtract.h"
 #include "tools/mapgen/CityListBuilder.h"

@@ -1,5 +1,5 @@
-#include "geo/TextLines.h"
-#include "app/Windows1252.h"
+#include "text/TextLines.h"
+#include "text/Windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "geo/TextLines.h"
+#include "text/TextLines.h"
 
 QStringList TextLines::split(const QString& text)
 {

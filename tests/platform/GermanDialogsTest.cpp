@@ -1,8 +1,3 @@
-#include "support/ProgramFolder.h"
-#include "support/ScriptedDialogs.h"
-
-#include "app/TFormA.h"
-#include "entry/TForm4.h"
 #include "platform/Dialogs.h"
 #include "platform/GermanTranslation.h"
 
@@ -11,9 +6,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -82,29 +75,6 @@ TEST(GermanDialogsTest, TheColourDialogIsGermanWithTheTranslation)
         static_cast<QDialog*>(box)->reject();
     });
     EXPECT_FALSE(GermanTranslation::install(*qApp, QStringLiteral("/no/such/folder")));
-}
-
-// The first-run prompt's "OK" has the focus, shows it, and takes Return and keypad Enter.
-TEST(GermanDialogsTest, ReturnAndEnterPressTheFirstRunOk)
-{
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        ScriptedDialogs dialogs;
-        ProgramFolder folder;
-        folder.writeReferenceData();
-        folder.start();
-        FormA->show();
-        Form4->Timer1Timer();
-        QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31MM"));
-        QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
-        Form4->Timer1Timer();  // the prompt now offers "OK"
-        ASSERT_FALSE(FormA->Button1->isHidden());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FormA));
-        EXPECT_TRUE(FormA->Button1->hasFocus());
-        EXPECT_TRUE(FormA->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
-        QTest::keyClick(FormA->Button1, key);
-        EXPECT_TRUE(FormA->StartPanel->isHidden());
-        folder.stop();
-    }
 }
 
 } // namespace

@@ -1,7 +1,7 @@
-#include "app/FileReplacement.h"
+#include "base/FileReplacement.h"
 
-#include "app/FileErrorText.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
+#include "base/FileErrorText.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/WindowGeometry.h"
+#include "widgets/WindowGeometry.h"
 
 #include <gtest/gtest.h>
 

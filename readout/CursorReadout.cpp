@@ -1,8 +1,8 @@
-#include "mercator/CursorReadout.h"
+#include "readout/CursorReadout.h"
 
-#include "entry/FixedPointText.h"
+#include "base/Rounding.h"
 #include "geo/CoordinateText.h"
-#include "geo/Rounding.h"
+#include "text/FixedPointText.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "app/Windows1252.h"
+#include "text/Windows1252.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "entry/FixedPointText.h"
+#include "text/FixedPointText.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/FileReplacement.h"
+#include "base/FileReplacement.h"
 #include "app/SettingsFile.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>

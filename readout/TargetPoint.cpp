@@ -1,4 +1,4 @@
-#include "entry/TargetPoint.h"
+#include "readout/TargetPoint.h"
 
 #include "geo/GreatCircle.h"
 

@@ -1,6 +1,6 @@
-#include "app/WindowPlace.h"
+#include "widgets/WindowPlace.h"
 
-#include "app/WindowGeometry.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QWidget>
 

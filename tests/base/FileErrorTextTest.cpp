@@ -1,6 +1,6 @@
-#include "app/FileErrorText.h"
+#include "base/FileErrorText.h"
 #include "app/SettingsFile.h"
-#include "geo/AppError.h"
+#include "base/AppError.h"
 
 #include <QDir>
 #include <QFile>

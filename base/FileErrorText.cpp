@@ -1,4 +1,4 @@
-#include "app/FileErrorText.h"
+#include "base/FileErrorText.h"
 
 #include <QFileInfo>
 

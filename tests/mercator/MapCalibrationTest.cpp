@@ -1,6 +1,6 @@
 #include "mercator/MapCalibration.h"
 
-#include "geo/AppError.h"
+#include "base/AppError.h"
 #include "geo/CoordinateText.h"
 
 #include <QTemporaryDir>

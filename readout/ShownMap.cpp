@@ -1,9 +1,9 @@
-#include "entry/ShownMap.h"
+#include "readout/ShownMap.h"
 
-#include "app/ImageWidget.h"
-#include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/WindowPlace.h"
 
 bool ShownMap::mercator()
 {

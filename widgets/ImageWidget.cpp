@@ -1,4 +1,4 @@
-#include "app/ImageWidget.h"
+#include "widgets/ImageWidget.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "settings/RadioGroup.h"
+#include "widgets/RadioGroup.h"
 
 #include <QGridLayout>
 #include <QRadioButton>

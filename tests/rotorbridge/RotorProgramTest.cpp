@@ -1,7 +1,7 @@
 #include "FakeRotctld.h"
-#include "LinkWait.h"
-#include "RotorProgramRun.h"
+#include "support/LinkWait.h"
 #include "support/PrivateBus.h"
+#include "support/RotorProgramRun.h"
 
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeServer.h"
@@ -192,6 +192,21 @@ TEST_F(RotorProgramTest, TheShellCommandsTurnAndReadTheRotor)
     ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() == 45; }, 5000));
     ASSERT_TRUE(waitFor([&] { return busctl({QStringLiteral("Azimuth")}) == QStringLiteral("d 45"); }, 5000));
     EXPECT_EQ(busctl({QStringLiteral("MaxAzimuth")}), QStringLiteral("i 450"));
+}
+
+// Travel ranges the rotor program refuses with exit code 2 and a message.
+TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
+{
+    const QStringList cases[] = {
+        {"--model", "1", "--min-az", "500"},             // above the dummy rotator's own right end
+        {"--model", "1", "--min-az", "90", "--max-az", "90"},
+        {"--model", "1", "--max-az", "-300"},
+    };
+    for (const QStringList& options : cases) {
+        const RotorProgramRun program = RotorProgramRun::of(options);
+        EXPECT_EQ(program.exitCode, 2) << options.join(u' ').toStdString();
+        EXPECT_FALSE(program.output.isEmpty());
+    }
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "LinkWait.h"
+#include "support/LinkWait.h"
 #include "support/PrivateBus.h"
 
 #include "platform/DdeClientConversation.h"
