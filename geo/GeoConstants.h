@@ -11,3 +11,6 @@ constexpr long double degToRad = geo_detail::pi / 180.0L;
 
 // Radius of the sphere that is the only Earth model of the program, km.
 constexpr long double earthRadiusKm = 6378.145L;
+
+// Target latitude or longitude of exactly this value marks "no target": distance 0.
+constexpr long double noTargetCoordinate = 1000.0L;

@@ -1,16 +1,10 @@
 #pragma once
 
+#include "geo/ArcCosClamped.h"
 #include "geo/GeoConstants.h"
 
 // Great-circle geometry on the sphere of radius earthRadiusKm. Angles in decimal degrees, east and
 // north positive; distances in km; bearings in degrees clockwise from north.
-
-// Arccosine in radians that accepts rounding errors beyond [-1, 1]: 0 at or above 1, pi at or
-// below -1.
-double arcCosClamped(double x);
-
-// Target latitude or longitude of exactly this value marks "no target": distance 0.
-constexpr long double noTargetCoordinate = 1000.0L;
 
 // Distance in km from point 1 to point 2; 0 when latitude2 or longitude2 is noTargetCoordinate.
 long double greatCircleDistance(long double latitude1, long double longitude1, long double latitude2,

@@ -1,7 +1,7 @@
 #include "geo/GreatCircleFrom.h"
 
+#include "geo/ArcCosClamped.h"
 #include "geo/GeoConstants.h"
-#include "geo/GreatCircle.h"
 
 #include <cmath>
 
