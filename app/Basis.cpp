@@ -15,6 +15,11 @@ QStringList countryList;
 std::vector<CityRecord> cityTable;
 CallsignTable callsignTable;
 NamedMutex* instanceMutex = nullptr;
+int cityMarkerSize = 3;
+double azimuthDisplayOffset = 0;
+int circleSpacingKm = 5000;
+double overlapAngle = 0;
+double elevationDefault = 3;
 
 void finalizeBasis()
 {

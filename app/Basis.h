@@ -41,5 +41,12 @@ extern std::vector<CityRecord> cityTable;
 extern CallsignTable callsignTable;  // empty when Karten/Rufzeichen.txt is missing
 extern NamedMutex* instanceMutex;
 
+// Display and rotor settings, kept by the parameter window and read by the maps and the rotor.
+extern int cityMarkerSize;          // pen width of the city and island markers on both maps, pixels
+extern double azimuthDisplayOffset; // degrees added to the rotor azimuth before the antenna line is drawn
+extern int circleSpacingKm;         // spacing of the distance circles on the beam map, km
+extern double overlapAngle;         // rotor overlap beyond one full turn, degrees; 0 until loaded
+extern double elevationDefault;     // basic setting of the elevation rotor, degrees
+
 // Clears the tables and names, as at the end of a run.
 void finalizeBasis();

@@ -75,7 +75,18 @@ void Program::createWindows()
     create(Form4);
     create(Form6);
     create(Form7);
+    connectWindows();
     ErrorBox::guard([this] { partnerLinks_ = std::make_unique<PartnerLinks>(); });
+}
+
+void Program::connectWindows()
+{
+    if (!Form3)
+        return;
+    if (Form1)
+        QObject::connect(Form3, &TForm3::mapLayersChanged, Form1, &TForm1::redrawIfShown);
+    if (Form10)
+        QObject::connect(Form3, &TForm3::mapLayersChanged, Form10, &TForm10::redrawIfShown);
 }
 
 int Program::run()

@@ -29,6 +29,8 @@ private:
     // Creates one window; its global instance pointer is cleared again when it is destroyed.
     template <typename Window>
     void create(Window*& instance);
+    // Subscribes windows to the news of windows created after them.
+    void connectWindows();
 
     struct Created {
         QWidget* window;

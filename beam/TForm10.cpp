@@ -20,7 +20,6 @@
 #include "mercator/TForm2.h"
 #include "platform/WindowsColor.h"
 #include "rotor/RotorState.h"
-#include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
 
 #include <QApplication>
@@ -34,7 +33,6 @@
 #include <cmath>
 
 TForm10* Form10 = nullptr;
-int circleSpacingKm = 5000;
 
 namespace {
 
@@ -196,6 +194,17 @@ BeamPicture TForm10::picture()
     return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap, shownMargin());
 }
 
+bool TForm10::mapShown() const
+{
+    return !BeamKarte->isHidden();
+}
+
+void TForm10::redrawIfShown()
+{
+    if (mapShown())
+        RedrawBeamMap();
+}
+
 void TForm10::RedrawBeamMap()
 {
     if (!BeamKarte->isHidden())
@@ -204,7 +213,7 @@ void TForm10::RedrawBeamMap()
         return;
     BeamLayers layers;
     layers.circleSpacingKm = circleSpacingKm;
-    if (Form3 && Form3->RG_StaedteInseln->itemIndex() == 0)
+    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
         layers.cities = &cityTable;
     layers.markerSize = cityMarkerSize;
     layers.own = ownPosition;
@@ -259,9 +268,11 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
         FormA->P_Cursor->hide();
         return;
     }
-    if (!Form3 || Form3->RG_MausPos->itemIndex() == 1)
+    const TForm3::OnOff readOut = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
+    if (readOut == TForm3::OnOff::off)
         return;
-    if (Form3->RG_MausPos->itemIndex() == 0) {
+    // Without a choice the panel keeps its state, but its lines follow the mouse.
+    if (readOut == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
         FormA->P_Cursor->raise();
         FormA->P_Cursor->show();

@@ -29,6 +29,9 @@ public:
     // position beside it; throws AppError, keeping the file, when the world map cannot be read.
     void GenerateBeamMap();
 
+    // The beam image is the one shown in the main window.
+    bool mapShown() const;
+    void redrawIfShown();
     // Full redraw; while the beam map is shown, a bitmap made for another position is built anew
     // first.
     void RedrawBeamMap();
@@ -67,5 +70,3 @@ private:
 };
 
 extern TForm10* Form10;
-// Spacing of the distance circles on the beam map, km.
-extern int circleSpacingKm;

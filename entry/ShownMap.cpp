@@ -1,18 +1,17 @@
 #include "entry/ShownMap.h"
 
-#include "app/ImageWidget.h"
 #include "app/WindowPlace.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 
 bool ShownMap::mercator()
 {
-    return Form1 && !Form1->Karte->isHidden();
+    return Form1 && Form1->mapShown();
 }
 
 bool ShownMap::beam()
 {
-    return Form10 && !Form10->BeamKarte->isHidden();
+    return Form10 && Form10->mapShown();
 }
 
 void ShownMap::redraw()

@@ -20,7 +20,6 @@
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
 #include "rotor/RotorState.h"
-#include "settings/RadioGroup.h"
 #include "settings/TForm3.h"
 
 #include <QAction>
@@ -33,8 +32,6 @@
 #include <cmath>
 
 TForm1* Form1 = nullptr;
-int cityMarkerSize = 3;
-double azimuthDisplayOffset = 0;
 
 namespace {
 
@@ -182,6 +179,17 @@ MercatorPicture TForm1::picture()
     return MercatorPicture(Karte->canvas(), Karte->size(), zoomStack.back());
 }
 
+bool TForm1::mapShown() const
+{
+    return !Karte->isHidden();
+}
+
+void TForm1::redrawIfShown()
+{
+    if (mapShown())
+        RedrawMap();
+}
+
 void TForm1::RedrawMap()
 {
     if (!hasMapBitmap() || zoomStack.empty())
@@ -189,10 +197,10 @@ void TForm1::RedrawMap()
     MapLayers layers;
     layers.bitmap = &mapBitmap;
     layers.whole = zoomStack.front();
-    if (Form3 && Form3->RG_StaedteInseln->itemIndex() == 0)
+    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
         layers.cities = &cityTable;
     layers.markerSize = cityMarkerSize;
-    layers.gridLevel = Form3 ? Form3->GB_LocRaster->itemIndex() : LocatorGrid::none;
+    layers.gridLevel = Form3 ? Form3->locatorGrid() : LocatorGrid::none;
     layers.targetShown = Form2 && Form2->isVisible();
     layers.own = ownPosition;
     layers.target = target;
@@ -261,7 +269,7 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
 
 void TForm1::showCursorPanel()
 {
-    if (Form3 && Form3->RG_MausPos->itemIndex() == 0) {
+    if (Form3 && Form3->mousePositionShown() == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
         FormA->P_Cursor->raise();
         FormA->P_Cursor->show();

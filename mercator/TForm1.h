@@ -32,7 +32,10 @@ public:
     void LoadMap(const QString& name);
     void KartenwahlClick(QAction* sender);
 
+    // The map image is the one shown in the main window.
+    bool mapShown() const;
     void RedrawMap();
+    void redrawIfShown();
     void DrawDirectionLine();
     void EraseDirectionLine();
 
@@ -71,8 +74,4 @@ private:
 };
 
 extern TForm1* Form1;
-// Pen width of the city and island markers on both maps, pixels.
-extern int cityMarkerSize;
 constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken
-// Degrees added to the rotor azimuth before the antenna line is drawn.
-extern double azimuthDisplayOffset;

@@ -1,5 +1,6 @@
 #include "rotor/TF_Rotor.h"
 
+#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
@@ -15,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -172,7 +172,7 @@ void TF_Rotor::DdeClientConv1Close()
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth) const
 {
-    const bool optimise = Form3 && Form3->CB_Optimiert->isChecked();
+    const bool optimise = Form3 && Form3->optimisedPath();
     return OptimisedPath::rotorTarget(
         azimuth, {rotorState.rotorAzimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth}, overlapAngle, optimise);
 }

@@ -8,7 +8,6 @@
 #include "entry/ShownMap.h"
 #include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
-#include "geo/Rounding.h"
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
@@ -22,7 +21,6 @@
 #include "settings/TForm3.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -288,7 +286,7 @@ void TForm6::takePartner(const Partner& partner)
         Form2->ShowTargetData(partner.country, partner.prefix);
     ShownMap::redraw();
     focusField();
-    if (Form3 && Form3->CB_RotSofort->isChecked()) {
+    if (Form3 && Form3->rotorStartImmediately()) {
         rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
         rotorState.rotorSendPending = true;
     }
@@ -331,8 +329,8 @@ void TForm6::UpdateRotorDisplay()
 
     if (rotorState.rotorAzimuth != RotorState::noStatus) {
         if (Form3) {
-            Form3->E_IstElevation->setText(QString::number(roundHalfEven(rotorState.rotorElevation)));
-            rotorState.rotorTargetElevation = Form3->CB_Elevation->isChecked() ? elevationDefault : rotorState.rotorElevation;
+            Form3->showRotorElevation(rotorState.rotorElevation);
+            rotorState.rotorTargetElevation = Form3->elevationEnabled() ? elevationDefault : rotorState.rotorElevation;
         }
         if (!isTyping())
             Edit_Azimut->setText(AzimuthEntry::display(rotorState.rotorAzimuth));

@@ -5,8 +5,7 @@
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/WindowPlace.h"
-#include "beam/TForm10.h"
-#include "mercator/TForm1.h"
+#include "geo/Rounding.h"
 #include "rotor/RotorState.h"
 #include "settings/ParameterRules.h"
 #include "settings/RadioGroup.h"
@@ -22,8 +21,6 @@
 #include <QTimer>
 
 TForm3* Form3 = nullptr;
-double overlapAngle = 0;
-double elevationDefault = 3;
 
 namespace {
 
@@ -105,16 +102,16 @@ void markTyping(QLineEdit* edit)
     setFieldColour(edit, typingColour);
 }
 
-void redrawMap()
+TForm3::OnOff onOff(const RadioGroup* group)
 {
-    if (Form1)
-        Form1->RedrawMap();
-}
-
-void redrawBeamMap()
-{
-    if (Form10)
-        Form10->RedrawBeamMap();
+    switch (group->itemIndex()) {
+    case 0:
+        return TForm3::OnOff::on;
+    case 1:
+        return TForm3::OnOff::off;
+    default:
+        return TForm3::OnOff::none;
+    }
 }
 
 } // namespace
@@ -357,7 +354,7 @@ void TForm3::Edit1Exit()
     }
     markAccepted(Edit1);
     circleSpacingKm = ParameterRules::toInteger(Edit1->text());
-    redrawBeamMap();
+    emit mapLayersChanged();
 }
 
 void TForm3::Edit2KeyPress(int key)
@@ -370,8 +367,7 @@ void TForm3::Edit2KeyPress(int key)
         return;  // stays yellow; the old size stays in force
     markAccepted(Edit2);
     cityMarkerSize = ParameterRules::toInteger(Edit2->text());
-    redrawBeamMap();
-    redrawMap();
+    emit mapLayersChanged();
 }
 
 void TForm3::E_UeberlappungKeyPress(int key)
@@ -412,15 +408,47 @@ void TForm3::CB_ElevationClick()
 
 void TForm3::RG_StaedteInselnClick()
 {
-    if (Form1 && !Form1->Karte->isHidden())
-        redrawMap();
-    else
-        redrawBeamMap();
+    emit mapLayersChanged();
 }
 
 void TForm3::GB_LocRasterClick()
 {
-    redrawMap();
+    emit mapLayersChanged();
+}
+
+TForm3::OnOff TForm3::mousePositionShown() const
+{
+    return onOff(RG_MausPos);
+}
+
+TForm3::OnOff TForm3::citiesShown() const
+{
+    return onOff(RG_StaedteInseln);
+}
+
+int TForm3::locatorGrid() const
+{
+    return GB_LocRaster->itemIndex();
+}
+
+bool TForm3::rotorStartImmediately() const
+{
+    return CB_RotSofort->isChecked();
+}
+
+bool TForm3::optimisedPath() const
+{
+    return CB_Optimiert->isChecked();
+}
+
+bool TForm3::elevationEnabled() const
+{
+    return CB_Elevation->isChecked();
+}
+
+void TForm3::showRotorElevation(double degrees)
+{
+    E_IstElevation->setText(QString::number(roundHalfEven(degrees)));
 }
 
 void TForm3::CB_WsjtxClick()

@@ -12,12 +12,15 @@ class QLabel;
 class QLineEdit;
 class RadioGroup;
 
-// The parameter window: display and rotor options. Its controls are the live settings that the
-// map windows and the rotor panel read when they need them; it loads them from section
-// "Parameter" at creation and writes them back at shut-down. Closing it only hides it.
+// The parameter window: display and rotor options. The map windows and the rotor panel read its
+// choices through the typed getters when they need them; it loads them from section "Parameter"
+// at creation and writes them back at shut-down. Closing it only hides it.
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
+    // A choice of the "Ein" / "Aus" groups; none while the stored index selects neither button.
+    enum class OnOff { on, off, none };
+
     TForm3();
     ~TForm3() override;
 
@@ -45,6 +48,17 @@ public:
     void E_WsjtxAdresseKeyPress(int key);
     void E_WsjtxPortKeyPress(int key);
 
+    OnOff mousePositionShown() const;
+    OnOff citiesShown() const;
+    // LocatorGrid::Level of the Mercator map's grid; -1 while no level is chosen.
+    int locatorGrid() const;
+    bool rotorStartImmediately() const;
+    bool optimisedPath() const;
+    // The elevation rotor goes to the basic setting instead of staying where it stands.
+    bool elevationEnabled() const;
+    // Shows where the elevation rotor stands, degrees.
+    void showRotorElevation(double degrees);
+
     // The WSJT-X link's settings as last accepted here.
     const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
     // Tells in the group whether the link listens.
@@ -67,7 +81,7 @@ public:
     QGroupBox* GB_Elevation = nullptr;
     QCheckBox* CB_Elevation = nullptr;
     QLineEdit* EditElevation = nullptr;   // basic elevation, degrees
-    QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees; the rotor panel writes it
+    QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees
     QGroupBox* GB_Wsjtx = nullptr;  // "WSJT-X / JTDX"
     QCheckBox* CB_Wsjtx = nullptr;
     QLineEdit* E_WsjtxAdresse = nullptr;
@@ -75,6 +89,8 @@ public:
     QLabel* L_WsjtxZustand = nullptr;
 
 signals:
+    // Something the maps draw changed: cities shown, locator grid, marker size or circle spacing.
+    void mapLayersChanged();
     // The WSJT-X link is to listen anew as wsjtxSettings() says.
     void wsjtxSettingsChanged();
 
@@ -95,7 +111,3 @@ private:
 };
 
 extern TForm3* Form3;
-// Rotor overlap beyond one full turn, degrees; 0 until loaded.
-extern double overlapAngle;
-// Basic setting of the elevation rotor, degrees.
-extern double elevationDefault;

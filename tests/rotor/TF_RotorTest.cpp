@@ -4,6 +4,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
+#include "app/Basis.h"
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
 #include "platform/DdeServer.h"

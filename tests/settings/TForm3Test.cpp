@@ -1,5 +1,6 @@
 #include "settings/TForm3.h"
 
+#include "app/Basis.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
