@@ -10,6 +10,7 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerLinks.h"
+#include "partner/PartnerScripting.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
@@ -76,7 +77,10 @@ void Program::createWindows()
     create(Form6);
     create(Form7);
     connectWindows();
-    ErrorBox::guard([this] { partnerLinks_ = std::make_unique<PartnerLinks>(); });
+    ErrorBox::guard([this] {
+        partnerLinks_ = std::make_unique<PartnerLinks>();
+        connectPartnerLinks();
+    });
 }
 
 void Program::connectWindows()
@@ -87,6 +91,20 @@ void Program::connectWindows()
         QObject::connect(Form3, &TForm3::mapLayersChanged, Form1, &TForm1::redrawIfShown);
     if (Form10)
         QObject::connect(Form3, &TForm3::mapLayersChanged, Form10, &TForm10::redrawIfShown);
+}
+
+void Program::connectPartnerLinks()
+{
+    PartnerLinks* links = partnerLinks_.get();
+    if (Form6)
+        QObject::connect(links, &PartnerLinks::partnerNamed, Form6, &TForm6::takePartner);
+    if (Form2)
+        QObject::connect(Form2, &TForm2::targetChanged, links->scripting, &PartnerScripting::announceTarget);
+    if (Form3) {
+        QObject::connect(Form3, &TForm3::wsjtxSettingsChanged, links, [links] { links->listen(Form3->wsjtxSettings()); });
+        QObject::connect(links, &PartnerLinks::wsjtxStateChanged, Form3, &TForm3::showWsjtxState);
+    }
+    links->listen(Form3 ? Form3->wsjtxSettings() : WsjtxSettings());
 }
 
 int Program::run()

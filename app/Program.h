@@ -7,9 +7,9 @@
 #include <vector>
 
 class PartnerLinks;
-class QWidget;
+class QObject;
 
-// The program entry: creates the eleven windows in their fixed order, each running its creation
+// The program entry: creates the eleven windows (the rotor link among them) in their fixed order, each running its creation
 // handler before the next exists, and destroys them in the reverse order, each writing its
 // settings while the settings file is still open. The partner inputs from outside (WSJT-X, the
 // session bus) come up after the windows and go before them.
@@ -31,9 +31,11 @@ private:
     void create(Window*& instance);
     // Subscribes windows to the news of windows created after them.
     void connectWindows();
+    // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
+    void connectPartnerLinks();
 
     struct Created {
-        QWidget* window;
+        QObject* window;
         std::function<void()> formDestroy;  // empty for windows that keep no settings
         std::function<void()> forget;       // clears the window's global instance pointer
     };

@@ -39,6 +39,21 @@ TFormA* FormA = nullptr;
 
 namespace {
 
+QString logger32Caption(Logger32Link::State state)
+{
+    switch (state) {
+    case Logger32Link::State::NotFound:
+        return QStringLiteral("Logger32 NOT found");
+    case Logger32Link::State::NotConnected:
+        return QStringLiteral("Logger32 NOT connected");
+    case Logger32Link::State::Connected:
+        return QStringLiteral("Logger32 connected");
+    case Logger32Link::State::Start:
+        break;
+    }
+    return QStringLiteral("Logger32");
+}
+
 void toggleVisible(QWidget* window)
 {
     if (window)
@@ -108,7 +123,7 @@ void TFormA::buildControls()
     connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
 
     logger32Link = new Logger32Link(this);
-    connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Link->caption()); });
+    connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Caption(logger32Link->state())); });
 }
 
 void TFormA::buildMenu()

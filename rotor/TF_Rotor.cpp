@@ -10,9 +10,6 @@
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
-#include "rotor/TForm6.h"
-#include "rotor/TForm7.h"
-#include "settings/TForm3.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -51,7 +48,6 @@ TF_Rotor::TF_Rotor()
       DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this))
 {
     F_Rotor = this;
-    setWindowTitle(QStringLiteral("Rotorsteuerung"));
     Timer1->setInterval(connectIntervalMs);
     connect(Timer1, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { Timer1Timer(); }); });
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
@@ -112,8 +108,7 @@ void TF_Rotor::ConnectRotor()
         return;
     const QFileInfo program(path);
     rotorState.rotorProgramFolder = program.path() + u'/';
-    if (Form7)
-        Form7->LoadDirectionsIfChanged();
+    emit connecting();
     const QString service = DdeNames::programService(path);
     DdeClientConv1->disconnectFromServer();
     if (!DdeClientConv1->connectTo(service, rotorTopic) && startRotorProgram(path))
@@ -123,6 +118,8 @@ void TF_Rotor::ConnectRotor()
     rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
     rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
     sinceStatus_.start();
+    if (rotorState.rotorConnected)
+        emit connected();
 }
 
 bool TF_Rotor::startRotorProgram(const QString& path)
@@ -145,8 +142,7 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
         return;
     if (sender == DdeClientConv1->serverConnection())
         sinceStatus_.start();
-    if (Form6)
-        Form6->UpdateRotorDisplay();
+    emit statusReceived();
     if (!rotorState.rotorSendPending)
         return;
     rotorState.rotorSendPending = false;
@@ -165,14 +161,19 @@ void TF_Rotor::DdeClientConv1Close()
     DdeClientConv1->disconnectFromServer();
     rotorState.rotorConnected = false;
     rotorMutex.reset();
-    // No status will come: the panel must not go on showing the last one.
-    if (wasConnected && Form6)
-        Form6->HideRotorDisplay();
+    // No status will come: nothing may go on showing the last one.
+    if (wasConnected)
+        emit closed();
 }
 
-double TF_Rotor::OptimiseRotorTarget(double azimuth) const
+double TF_Rotor::OptimiseRotorTarget(double azimuth, bool optimise) const
 {
-    const bool optimise = Form3 && Form3->optimisedPath();
     return OptimisedPath::rotorTarget(
         azimuth, {rotorState.rotorAzimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth}, overlapAngle, optimise);
+}
+
+void TF_Rotor::sendTarget(double azimuth)
+{
+    rotorState.rotorTargetAzimuth = azimuth;
+    rotorState.rotorSendPending = true;
 }

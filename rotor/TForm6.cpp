@@ -33,6 +33,12 @@ TForm6* Form6 = nullptr;
 
 namespace {
 
+// The parameter window's choice of the shorter way round.
+bool optimisedPath()
+{
+    return Form3 && Form3->optimisedPath();
+}
+
 const char* const tagProperty = "Tag";
 constexpr int linksTag = 1, startTag = 2, rechtsTag = 3;
 constexpr int controlHeight = 20;        // pixels
@@ -96,6 +102,13 @@ TForm6::TForm6()
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
+    if (F_Rotor) {
+        connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm6::UpdateRotorDisplay);
+        connect(F_Rotor, &TF_Rotor::closed, this, &TForm6::HideRotorDisplay);
+    }
+    if (FormA)
+        connect(FormA->logger32Link, &Logger32Link::bearingReceived, this, &TForm6::takeLogger32Bearing);
+
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -122,17 +135,6 @@ void TForm6::FormCreate()
 {
     setParent(FormA ? FormA->clientArea() : nullptr);
     hide();
-    // Bearings from Logger32 take the road of a bearing typed and confirmed here.
-    Logger32Link::bearingReceiver = [this](int bearing) {
-        Edit_Azimut->setText(QString::number(bearing));
-        int key = AzimuthEntry::enterKey;
-        Edit_AzimutKeyPress(key);
-    };
-}
-
-void TForm6::FormDestroy()
-{
-    Logger32Link::bearingReceiver = nullptr;
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event)
@@ -195,7 +197,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
         if (rotorState.rotorMotion != 0)
             rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
         else if (target.distance > 0)
-            rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
+            rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing, optimisedPath());
         break;
     case rechtsTag:
         rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotorState.rotorMaxAzimuth) - 1 : rotorState.rotorAzimuth;
@@ -208,8 +210,7 @@ void TForm6::PanelMouseUp(QLabel* sender, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     sender->setFrameShadow(QFrame::Raised);
-    // The target goes out with the reply to the next status.
-    rotorState.rotorSendPending = true;
+    F_Rotor->sendTarget(rotorState.rotorTargetAzimuth);
 }
 
 // ---- The direction field --------------------------------------------------------------------
@@ -286,10 +287,8 @@ void TForm6::takePartner(const Partner& partner)
         Form2->ShowTargetData(partner.country, partner.prefix);
     ShownMap::redraw();
     focusField();
-    if (Form3 && Form3->rotorStartImmediately()) {
-        rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
-        rotorState.rotorSendPending = true;
-    }
+    if (Form3 && Form3->rotorStartImmediately())
+        F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(target.bearing, optimisedPath()));
 }
 
 // Nothing moves: the target falls back to where the rotor stands, without a message.
@@ -302,8 +301,14 @@ void TForm6::refuseEntry()
 void TForm6::takeBearing(int bearing)
 {
     const double azimuth = OptimisedPath::intoRange(bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
-    rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(azimuth);
-    rotorState.rotorSendPending = true;
+    F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(azimuth, optimisedPath()));
+}
+
+void TForm6::takeLogger32Bearing(int bearing)
+{
+    Edit_Azimut->setText(QString::number(bearing));
+    int key = AzimuthEntry::enterKey;
+    Edit_AzimutKeyPress(key);
 }
 
 // ---- Status ---------------------------------------------------------------------------------
@@ -314,8 +319,6 @@ void TForm6::HideRotorDisplay()
     if (Form1)
         Form1->EraseDirectionLine();
     FormA->Feststationen1->setVisible(false);
-    if (Form3)
-        Form3->showRotorGroups(false);
     if (Form10)
         Form10->EraseBeamLine();
     drawState.beamLineDrawn = false;
@@ -328,10 +331,6 @@ void TForm6::UpdateRotorDisplay()
     setPanelColor(PanelRechts, rotorState.rotorMotion == 1 ? green : red);
 
     if (rotorState.rotorAzimuth != RotorState::noStatus) {
-        if (Form3) {
-            Form3->showRotorElevation(rotorState.rotorElevation);
-            rotorState.rotorTargetElevation = Form3->elevationEnabled() ? elevationDefault : rotorState.rotorElevation;
-        }
         if (!isTyping())
             Edit_Azimut->setText(AzimuthEntry::display(rotorState.rotorAzimuth));
         if (ShownMap::beam())
@@ -342,8 +341,6 @@ void TForm6::UpdateRotorDisplay()
             show();
             raise();
             FormA->Feststationen1->setVisible(true);
-            if (Form3)
-                Form3->showRotorGroups(true);
             focusField();
         }
     } else {

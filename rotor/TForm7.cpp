@@ -10,6 +10,7 @@
 #include "rotor/DirectionsFile.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -68,6 +69,8 @@ TForm7::TForm7()
     setWindowTitle(QStringLiteral("Richtungen"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     buildControls();
+    if (F_Rotor)
+        connect(F_Rotor, &TF_Rotor::connecting, this, &TForm7::LoadDirectionsIfChanged);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -271,9 +274,8 @@ void TForm7::RGClick()
     const QString line = ListBox1->item(row)->text();
     const double azimuth = OptimisedPath::intoRange(DirectionLine::localeNumber(DirectionLine::clickAzimuth(line)),
                                                     rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, fullTurn);
-    rotorState.rotorTargetAzimuth = OptimiseListTarget(azimuth);
-    // The choice turns the antenna: the target goes out with the reply to the next status.
-    rotorState.rotorSendPending = true;
+    // The choice turns the antenna.
+    F_Rotor->sendTarget(OptimiseListTarget(azimuth));
     rotorState.rotorTargetElevation = DirectionLine::localeNumber(DirectionLine::clickElevation(line));
 }
 
@@ -306,7 +308,7 @@ void TForm7::Neu1Click()
 void TForm7::RotorSTOP1Click()
 {
     withdrawTarget();
-    rotorState.rotorSendPending = true;
+    F_Rotor->sendTarget(rotorState.rotorTargetAzimuth);
 }
 
 void TForm7::SpeichernClick()

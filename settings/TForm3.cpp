@@ -7,6 +7,7 @@
 #include "app/WindowPlace.h"
 #include "geo/Rounding.h"
 #include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
 #include "settings/ParameterRules.h"
 #include "settings/RadioGroup.h"
 
@@ -128,6 +129,10 @@ TForm3::TForm3()
     narrow.setStretch(QFont::Condensed);
     setFont(narrow);
     buildControls();
+    if (F_Rotor) {
+        connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
+        connect(F_Rotor, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
+    }
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -446,9 +451,16 @@ bool TForm3::elevationEnabled() const
     return CB_Elevation->isChecked();
 }
 
-void TForm3::showRotorElevation(double degrees)
+void TForm3::takeRotorStatus()
 {
-    E_IstElevation->setText(QString::number(roundHalfEven(degrees)));
+    if (rotorState.rotorAzimuth == RotorState::noStatus) {
+        showRotorGroups(false);
+        return;
+    }
+    E_IstElevation->setText(QString::number(roundHalfEven(rotorState.rotorElevation)));
+    rotorState.rotorTargetElevation = elevationEnabled() ? elevationDefault : rotorState.rotorElevation;
+    if (rotorState.rotorConnected)
+        showRotorGroups(true);
 }
 
 void TForm3::CB_WsjtxClick()

@@ -28,8 +28,7 @@ public:
     void FormDestroy();
     void FormClose();
 
-    // The rotor panel shows the two rotor groups while a rotor link is up; hidden ones leave
-    // their space empty.
+    // The two rotor groups show while the rotor panel does; hidden ones leave their space empty.
     void showRotorGroups(bool visible);
 
     // Handlers; the key handlers act on Enter, the shared key filter has already run.
@@ -56,8 +55,6 @@ public:
     bool optimisedPath() const;
     // The elevation rotor goes to the basic setting instead of staying where it stands.
     bool elevationEnabled() const;
-    // Shows where the elevation rotor stands, degrees.
-    void showRotorElevation(double degrees);
 
     // The WSJT-X link's settings as last accepted here.
     const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
@@ -102,6 +99,8 @@ private:
     void buildControls();
     void keyPressed(QLineEdit* edit, int key);
     void applyDisplayOffset();
+    // A status of the rotor link: the elevation shown and the one to send, and the rotor groups.
+    void takeRotorStatus();
 
     // The fields under the shared key filter and the yellow-while-typing rule.
     std::array<QLineEdit*, 5> numberFields() const;

@@ -1,6 +1,7 @@
 #include "app/Basis.h"
 #include "app/ImageWidget.h"
 #include "app/TFormA.h"
+#include "entry/TForm4.h"
 #include "entry/Positions.h"
 #include "entry/TargetPoint.h"
 #include "geo/CoordinateText.h"
@@ -34,8 +35,8 @@ const QColor green(0, 255, 0);
 const QColor yellow(255, 255, 0);
 
 // A started program with the own station at Berlin (13.4 E, 52.5 N) and a small world map; the
-// rotor program is simulated by writing the rotor state as a status macro does and calling the
-// panel's status handler as the rotor link does.
+// rotor program is simulated by writing the rotor state as a status macro does and telling the
+// link's subscribers as the rotor link does.
 class TForm6Test : public testing::Test {
 protected:
     ScriptedDialogs dialogs;
@@ -71,7 +72,7 @@ protected:
         rotorState.rotorMotion = motion;
         rotorState.rotorMinAzimuth = minAzimuth;
         rotorState.rotorMaxAzimuth = maxAzimuth;
-        Form6->UpdateRotorDisplay();
+        emit F_Rotor->statusReceived();
     }
 
     static void connectedStatus(double azimuth, int minAzimuth = 0, int maxAzimuth = 450)
@@ -248,17 +249,24 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
 TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
 {
     connectedStatus(10, -180, 180);
-    ASSERT_TRUE(Logger32Link::bearingReceiver);
-    Logger32Link::bearingReceiver(270);
+    Logger32Link* link = FormA->logger32Link;
+    emit link->bearingReceived(270);
     EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("270"));
     EXPECT_EQ(rotorState.rotorTargetAzimuth, -90);
     EXPECT_TRUE(rotorState.rotorSendPending);
-    Logger32Link::bearingReceiver(90);
+    emit link->bearingReceived(90);
     EXPECT_EQ(rotorState.rotorTargetAzimuth, 90);
     EXPECT_TRUE(rotorState.rotorSendPending);
 
-    folder.stop();  // the panel is gone: bearings have nowhere to go
-    EXPECT_FALSE(Logger32Link::bearingReceiver);
+    // The panel goes before the main window and its link (the entry window goes right after the
+    // panel): bearings then have nowhere to go.
+    double targetAfterThePanel = 0;
+    QObject::connect(Form4, &QObject::destroyed, [&] {
+        emit link->bearingReceived(270);
+        targetAfterThePanel = rotorState.rotorTargetAzimuth;
+    });
+    folder.stop();
+    EXPECT_EQ(targetAfterThePanel, 90);
 }
 
 TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease)
@@ -310,7 +318,7 @@ TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)
 
     target = TargetPoint::seenFrom(ownPosition, 151.21, -33.87);
     QTest::mouseClick(Form6->PanelStart, Qt::LeftButton);
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, F_Rotor->OptimiseRotorTarget(target.bearing));
+    EXPECT_EQ(rotorState.rotorTargetAzimuth, F_Rotor->OptimiseRotorTarget(target.bearing, Form3->optimisedPath()));
 
     status(80, 1);
     ASSERT_EQ(Form6->PanelStart->text(), QStringLiteral("Stop"));
