@@ -1,30 +1,24 @@
 #include "beam/TForm10.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/FileReplacement.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "app/WindowGeometry.h"
-#include "app/WindowPlace.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
-#include "entry/Positions.h"
-#include "entry/TForm4.h"
 #include "geo/AppError.h"
 #include "geo/Rounding.h"
 #include "mercator/CursorReadout.h"
 #include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
 #include "platform/WindowsColor.h"
-#include "rotor/RotorState.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -44,7 +38,7 @@ constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
 QColor crosshairColour()
 {
-    return WindowsColor::toQColor(Form2 ? Form2->crosshairColor : 0xFFFFFFu);
+    return WindowsColor::toQColor(session->crosshairColor);
 }
 
 } // namespace
@@ -62,37 +56,52 @@ TForm10::TForm10()
     connect(MouseMoveTimer, &QTimer::timeout, this, [this] { ErrorBox::guard([this] { MouseMoveTimerTimer(); }); });
     connect(BeamKarte, &ImageWidget::mouseMoved, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseMove(e); }); });
     connect(BeamKarte, &ImageWidget::mousePressed, this, [this](QMouseEvent* e) { ErrorBox::guard([&] { BeamKarteMouseDown(e); }); });
+
+    connect(session, &Session::displayChanged, this, &TForm10::redrawIfShown);
+    connect(session, &Session::rotorStatusChanged, this, &TForm10::followRotor);
+    connect(session, &Session::rotorLinkLost, this, &TForm10::dropBeamLine);
+    // Each window's part of a menu command runs on its own, so that a failure in one leaves the
+    // others' parts done.
+    const auto guarded = [this](void (TForm10::*handler)()) {
+        return [this, handler] { ErrorBox::guard([this, handler] { (this->*handler)(); }); };
+    };
+    connect(FormA, &TFormA::beamMapRequested, this, guarded(&TForm10::Beamkarte1Click));
+    connect(FormA, &TFormA::beamZoomInRequested, this, guarded(&TForm10::ZoomPlusClick));
+    connect(FormA, &TFormA::beamZoomOutRequested, this, guarded(&TForm10::ZoomMinusClick));
+    connect(FormA, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
+    connect(FormA, &TFormA::clientAreaResized, this, guarded(&TForm10::fillClientArea));
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 QString TForm10::beamMapPath()
 {
-    return writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return session->folders.writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()
 {
-    drawState.beamLineDrawn = false;
+    session->drawState.beamLineDrawn = false;
 
+    const SettingsFile& ini = *session->IniFile;
     BeamKarte->createScreenSurface();
     beamBitmap = QImage();
     beamMapLoaded = false;
 
-    BeamKarte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(beam, QStringLiteral("Breit"), 500),
-                                               IniFile->readInteger(beam, QStringLiteral("Hoch"), 500)).size());
+    BeamKarte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(beam, QStringLiteral("Breit"), 500),
+                                               ini.readInteger(beam, QStringLiteral("Hoch"), 500)).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
-    zoomMargin = IniFile->readInteger(beam, QStringLiteral("Zoom"), 0);
+    zoomMargin = ini.readInteger(beam, QStringLiteral("Zoom"), 0);
     if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
         zoomMargin = 0;
-    circleSpacingKm = IniFile->readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), defaultCircleSpacingKm);
+    const int spacingKm =
+        ini.readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
-    if (circleSpacingKm <= 0)
-        circleSpacingKm = defaultCircleSpacingKm;
-    locatorPosX = IniFile->readInteger(beam, QStringLiteral("LocatorPos_X"), 5);
-    locatorPosY = IniFile->readInteger(beam, QStringLiteral("LocatorPos_Y"), 350);
-    crosshairPosX = IniFile->readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), 5);
-    crosshairPosY = IniFile->readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), 350);
-    const bool mercatorShown = IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
+    session->circleSpacingKm = spacingKm > 0 ? spacingKm : defaultCircleSpacingKm;
+    locatorPosX = ini.readInteger(beam, QStringLiteral("LocatorPos_X"), 5);
+    locatorPosY = ini.readInteger(beam, QStringLiteral("LocatorPos_Y"), 350);
+    crosshairPosX = ini.readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), 5);
+    crosshairPosY = ini.readInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), 350);
+    const bool mercatorShown = ini.readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true);
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
@@ -102,7 +111,7 @@ void TForm10::FormCreate()
     const auto showMercator = [this] {
         BeamKarte->hide();
         if (Form1)
-            Form1->Karte->show();
+            Form1->setMapShown(true);
     };
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
@@ -120,14 +129,15 @@ void TForm10::FormCreate()
 
 void TForm10::FormDestroy()
 {
-    IniFile->writeInteger(beam, QStringLiteral("Hoch"), BeamKarte->height());
-    IniFile->writeInteger(beam, QStringLiteral("Breit"), BeamKarte->width());
-    IniFile->writeInteger(beam, QStringLiteral("Zoom"), zoomMargin);
-    IniFile->writeInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), circleSpacingKm);
-    IniFile->writeInteger(beam, QStringLiteral("LocatorPos_X"), locatorPosX);
-    IniFile->writeInteger(beam, QStringLiteral("LocatorPos_Y"), locatorPosY);
-    IniFile->writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), crosshairPosX);
-    IniFile->writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), crosshairPosY);
+    SettingsFile& ini = *session->IniFile;
+    ini.writeInteger(beam, QStringLiteral("Hoch"), BeamKarte->height());
+    ini.writeInteger(beam, QStringLiteral("Breit"), BeamKarte->width());
+    ini.writeInteger(beam, QStringLiteral("Zoom"), zoomMargin);
+    ini.writeInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), session->circleSpacingKm);
+    ini.writeInteger(beam, QStringLiteral("LocatorPos_X"), locatorPosX);
+    ini.writeInteger(beam, QStringLiteral("LocatorPos_Y"), locatorPosY);
+    ini.writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_X"), crosshairPosX);
+    ini.writeInteger(beam, QStringLiteral("FadenkreuzanzeigePos_Y"), crosshairPosY);
     beamBitmap = QImage();
     beamMapLoaded = false;
 }
@@ -139,15 +149,12 @@ void TForm10::Beamkarte1Click()
     if (!currentBitmap())
         return;
     if (Form1)
-        Form1->Karte->hide();
+        Form1->setMapShown(false);
     BeamKarte->show();
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
-    if (Form4)
-        WindowPlace::restore(Form4, {locatorPosX, locatorPosY});
-    if (Form2)
-        WindowPlace::restore(Form2, {crosshairPosX, crosshairPosY});
-    IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
+    emit mapChosen();
+    session->IniFile->writeBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), false);
 }
 
 bool TForm10::currentBitmap()
@@ -155,17 +162,17 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*IniFile), ownPosition))
+    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session->IniFile), session->ownPosition))
         return true;
     // A failure is shown once per position, not at every redraw.
-    if (generating_ || same(failedFor_, ownPosition))
+    if (generating_ || same(failedFor_, session->ownPosition))
         return beamMapLoaded;
     generating_ = true;
     try {
         GenerateBeamMap();
         failedFor_.reset();
     } catch (const std::exception& error) {
-        failedFor_ = ownPosition;
+        failedFor_ = session->ownPosition;
         ErrorBox::show(error);
     }
     generating_ = false;
@@ -174,10 +181,11 @@ bool TForm10::currentBitmap()
 
 void TForm10::GenerateBeamMap()
 {
-    QImage picture = BeamMapCache::build(programFolder + QStringLiteral("Karten/"), ownPosition, crosshairColour().rgb(),
+    QImage picture = BeamMapCache::build(session->folders.programFolder + QStringLiteral("Karten/"),
+                                         session->ownPosition, crosshairColour().rgb(),
                                          QApplication::palette().color(QPalette::Button).rgb(), beamBitmapSize);
     BeamMapCache::save(picture, beamMapPath());
-    BeamMapCache::record(*IniFile, ownPosition);
+    BeamMapCache::record(*session->IniFile, session->ownPosition);
     beamBitmap = std::move(picture);
     beamMapLoaded = true;
 }
@@ -205,6 +213,29 @@ void TForm10::redrawIfShown()
         RedrawBeamMap();
 }
 
+void TForm10::fillClientArea()
+{
+    if (!mapShown())
+        return;
+    BeamKarte->setGeometry(0, 0, FormA->clientHeight(), FormA->clientHeight());
+    RedrawBeamMap();
+    FormA->setClientSize(BeamKarte->width(), FormA->clientHeight());
+}
+
+void TForm10::followRotor()
+{
+    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
+        dropBeamLine();
+    else if (mapShown())
+        DrawBeamLine();
+}
+
+void TForm10::dropBeamLine()
+{
+    EraseBeamLine();
+    session->drawState.beamLineDrawn = false;
+}
+
 void TForm10::RedrawBeamMap()
 {
     if (!BeamKarte->isHidden())
@@ -212,46 +243,48 @@ void TForm10::RedrawBeamMap()
     if (!beamMapLoaded)
         return;
     BeamLayers layers;
-    layers.circleSpacingKm = circleSpacingKm;
+    layers.circleSpacingKm = session->circleSpacingKm;
     if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &cityTable;
-    layers.markerSize = cityMarkerSize;
-    layers.own = ownPosition;
+        layers.cities = &session->referenceData.cityTable;
+    layers.markerSize = session->cityMarkerSize;
+    layers.own = session->ownPosition;
     picture().paint(layers);
-    if (target.distance > targetPathFromKm)
+    if (session->target.distance > targetPathFromKm)
         DrawTargetPath();
-    drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
+    session->drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }
 
 void TForm10::DrawTargetPath()
 {
     if (picture().view().valid())
-        picture().drawTargetPath(target.bearing, target.distance, crosshairColour());
+        picture().drawTargetPath(session->target.bearing, session->target.distance, crosshairColour());
 }
 
 void TForm10::DrawBeamLine()
 {
-    if (!beamMapLoaded || rotorState.rotorAzimuth == RotorState::noStatus)
+    if (!beamMapLoaded || session->rotorState.rotorAzimuth == RotorState::noStatus)
         return;
-    drawState.antennaDirection = rotorState.rotorAzimuth + azimuthDisplayOffset;
-    if (!drawState.beamLineDrawn)
-        drawState.beamLineDirection = noBeamLine;
-    if (std::fabs(drawState.beamLineDirection - drawState.antennaDirection) < 1)
+    DrawState& drawn = session->drawState;
+    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
+    if (!drawn.beamLineDrawn)
+        drawn.beamLineDirection = noBeamLine;
+    if (std::fabs(drawn.beamLineDirection - drawn.antennaDirection) < 1)
         return;
     EraseBeamLine();
-    picture().invertAntennaLine(drawState.antennaDirection);
-    drawState.beamLineDrawn = true;
-    drawState.beamLineDirection = drawState.antennaDirection;
+    picture().invertAntennaLine(drawn.antennaDirection);
+    drawn.beamLineDrawn = true;
+    drawn.beamLineDirection = drawn.antennaDirection;
     BeamKarte->update();
 }
 
 void TForm10::EraseBeamLine()
 {
-    if (!drawState.beamLineDrawn)
+    DrawState& drawn = session->drawState;
+    if (!drawn.beamLineDrawn)
         return;
-    drawState.antennaDirection = rotorState.rotorAzimuth + azimuthDisplayOffset;
-    picture().invertAntennaLine(drawState.beamLineDirection);
+    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
+    picture().invertAntennaLine(drawn.beamLineDirection);
     BeamKarte->update();
 }
 
@@ -265,7 +298,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     const QPoint mouse = event->position().toPoint();
     const BeamView::Spot spot = view.spotAt(mouse);
     if (spot.distanceKm > readableKm) {
-        FormA->P_Cursor->hide();
+        FormA->hideCursorPanel();
         return;
     }
     const TForm3::OnOff readOut = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
@@ -274,16 +307,16 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     // Without a choice the panel keeps its state, but its lines follow the mouse.
     if (readOut == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->P_Cursor->raise();
-        FormA->P_Cursor->show();
+        FormA->showCursorPanel();
     }
-    const AzimuthalProjection::Point point = AzimuthalProjection(ownPosition).pointAt(spot.bearing, spot.distanceKm);
+    const AzimuthalProjection::Point point =
+        AzimuthalProjection(session->ownPosition).pointAt(spot.bearing, spot.distanceKm);
     const double longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     const double latitude = static_cast<double>(point.latitude);
-    FormA->P_Cursor->move(CursorReadout::panelPlace(mouse, FormA->P_Cursor->size(), BeamKarte->size()));
+    FormA->placeCursorPanel(mouse, BeamKarte->size());
     QString country, prefix;
-    FormA->lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = CursorReadout::lines(ownPosition, longitude, latitude, country);
+    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
+    const CursorReadout::Lines lines = CursorReadout::lines(session->ownPosition, longitude, latitude, country);
     // The bearing of the screen position, which is what the antenna is turned to.
     FormA->showCursorLines(lines.position, lines.distance,
                            QStringLiteral("Antennenwinkel: %1°").arg(roundHalfEven(spot.bearing)), lines.country);
@@ -291,7 +324,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
 
 void TForm10::MouseMoveTimerTimer()
 {
-    FormA->P_Cursor->hide();
+    FormA->hideCursorPanel();
     MouseMoveTimer->stop();
 }
 
@@ -307,15 +340,15 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
     const BeamView::Spot spot = view.spotAt(event->position().toPoint());
     if (spot.distanceKm > readableKm)
         return;
-    const AzimuthalProjection::Point point = AzimuthalProjection(ownPosition).pointAt(spot.bearing, spot.distanceKm);
+    const AzimuthalProjection::Point point =
+        AzimuthalProjection(session->ownPosition).pointAt(spot.bearing, spot.distanceKm);
     // Bearing and distance are those of the screen position, as the picture shows them.
+    TargetInfo target;
     target.longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     target.latitude = static_cast<double>(point.latitude);
     target.bearing = static_cast<double>(spot.bearing);
     target.distance = static_cast<double>(spot.distanceKm);
-    if (Form2)
-        Form2->ShowTargetData();
-    RedrawBeamMap();
+    session->setTarget(target);
 }
 
 void TForm10::ZoomPlusClick()

@@ -14,14 +14,6 @@ bool ShownMap::beam()
     return Form10 && Form10->mapShown();
 }
 
-void ShownMap::redraw()
-{
-    if (mercator())
-        Form1->RedrawMap();
-    if (beam())
-        Form10->RedrawBeamMap();
-}
-
 void ShownMap::restore(QWidget* window, const Place& place)
 {
     if (mercator())
@@ -41,4 +33,13 @@ void ShownMap::remember(const QWidget* window, const Place& place)
         place.beamX = at.x();
         place.beamY = at.y();
     }
+}
+
+void ShownMap::restoreOnSwitch(QWidget* window, const std::function<Place()>& place)
+{
+    const auto restorePlace = [window, place] { restore(window, place()); };
+    if (Form1)
+        QObject::connect(Form1, &TForm1::mapChosen, window, restorePlace);
+    if (Form10)
+        QObject::connect(Form10, &TForm10::mapChosen, window, restorePlace);
 }

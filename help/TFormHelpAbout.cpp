@@ -79,6 +79,8 @@ TFormHelpAbout::TFormHelpAbout()
     connect(Button3, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button3Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { ErrorBox::guard([this] { Button2Click(); }); });
 
+    if (FormA)
+        connect(FormA, &TFormA::aboutRequested, this, &QWidget::show);
     ErrorBox::guard([this] { FormCreate(); });
 }
 

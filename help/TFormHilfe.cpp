@@ -1,11 +1,12 @@
 #include "help/TFormHilfe.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/SettingsFile.h"
+#include "app/TFormA.h"
 #include "app/WindowGeometry.h"
 #include "help/HelpAddress.h"
 #include "help/PlacedButton.h"
+#include "session/Session.h"
 
 #include <QPushButton>
 #include <QTextBrowser>
@@ -39,15 +40,19 @@ TFormHilfe::TFormHilfe()
     // Links out of the page (data sources, licences) go to the system's browser.
     WB1->setOpenExternalLinks(true);
 
+    if (FormA)
+        connect(FormA, &TFormA::helpRequested, this, [this] {
+            ShowHelp(session->folders.dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
+        });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TFormHilfe::FormCreate()
 {
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfe, QStringLiteral("Links"), 100),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Top"), 75),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Breite"), 850),
-                                         IniFile->readInteger(hilfe, QStringLiteral("Höhe"), 600)));
+    setGeometry(WindowGeometry::onScreen(session->IniFile->readInteger(hilfe, QStringLiteral("Links"), 100),
+                                         session->IniFile->readInteger(hilfe, QStringLiteral("Top"), 75),
+                                         session->IniFile->readInteger(hilfe, QStringLiteral("Breite"), 850),
+                                         session->IniFile->readInteger(hilfe, QStringLiteral("Höhe"), 600)));
 }
 
 void TFormHilfe::FormResize()
@@ -64,10 +69,10 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 void TFormHilfe::FormDestroy()
 {
     const QRect bounds = geometry();
-    IniFile->writeInteger(hilfe, QStringLiteral("Top"), bounds.top());
-    IniFile->writeInteger(hilfe, QStringLiteral("Links"), bounds.left());
-    IniFile->writeInteger(hilfe, QStringLiteral("Breite"), bounds.width());
-    IniFile->writeInteger(hilfe, QStringLiteral("Höhe"), bounds.height());
+    session->IniFile->writeInteger(hilfe, QStringLiteral("Top"), bounds.top());
+    session->IniFile->writeInteger(hilfe, QStringLiteral("Links"), bounds.left());
+    session->IniFile->writeInteger(hilfe, QStringLiteral("Breite"), bounds.width());
+    session->IniFile->writeInteger(hilfe, QStringLiteral("Höhe"), bounds.height());
 }
 
 void TFormHilfe::B_CloseClick()

@@ -1,9 +1,9 @@
 #include "partner/PartnerLinks.h"
 
-#include "app/Basis.h"
 #include "partner/PartnerScripting.h"
 #include "partner/PartnerText.h"
 #include "partner/WsjtxLink.h"
+#include "session/Session.h"
 
 #include <QMetaMethod>
 
@@ -12,13 +12,16 @@ PartnerLinks::PartnerLinks()
       scripting(new PartnerScripting([this](const QString& text) { return take(text); }, this))
 {
     connect(wsjtxLink, &WsjtxLink::partnerSettled, this, [this](const QString& partner) { take(partner); });
+    // Scripts hear of every change of the target, whichever window made it.
+    connect(session, &Session::targetChanged, scripting, &PartnerScripting::announceTarget);
+    connect(session, &Session::ownPositionChanged, scripting, &PartnerScripting::announceTarget);
     // A second program on the bus keeps its name; this one then goes without the interface.
     scripting->registerOnSessionBus();
 }
 
 bool PartnerLinks::take(const QString& text)
 {
-    const auto partner = PartnerText(callsignTable).read(text);
+    const auto partner = PartnerText(session->referenceData.callsignTable).read(text);
     if (!partner || !isSignalConnected(QMetaMethod::fromSignal(&PartnerLinks::partnerNamed)))
         return false;
     emit partnerNamed(*partner);

@@ -13,7 +13,8 @@ class QTimer;
 
 // The rotor link: the DDE link to the rotor-control program. As client it sends the hello and the
 // targets on the topic "RotServConv"; as server it takes the rotor program's status macros on the
-// topic "AntDaten" into rotorState, tells its subscribers, and answers each with the pending target.
+// topic "AntDaten" into the session's rotorState, tells its subscribers, and answers each with the
+// pending target.
 class TF_Rotor : public QObject {
     Q_OBJECT
 public:

@@ -37,8 +37,8 @@ public:
     void takePartner(const Partner& partner);
     // Shows the rotor program's latest status, at every status of the rotor link.
     void UpdateRotorDisplay();
-    // Hides the panel and its menu item and erases the rotor heading on both maps: the rotor
-    // program reported that it has no reading, or the link to it is lost.
+    // Hides the panel and its menu item: the rotor program reported that it has no reading, or the
+    // link to it is lost.
     void HideRotorDisplay();
 
     int clientHeight() const { return height() - 2 * borderWidth(); }
@@ -72,6 +72,8 @@ private:
     void takeLogger32Bearing(int bearing);
     void refuseEntry();
     void focusField();
+    // At the bottom centre of the main window's client area.
+    void centreInClientArea();
 };
 
 extern TForm6* Form6;

@@ -1,13 +1,13 @@
 #include "settings/TForm3.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/ImageWidget.h"
 #include "app/SettingsFile.h"
+#include "app/TFormA.h"
 #include "app/WindowPlace.h"
 #include "geo/Rounding.h"
-#include "rotor/RotorState.h"
 #include "rotor/TF_Rotor.h"
+#include "session/Session.h"
 #include "settings/ParameterRules.h"
 #include "settings/RadioGroup.h"
 
@@ -133,6 +133,9 @@ TForm3::TForm3()
         connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
         connect(F_Rotor, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
     }
+    // The main window's menu shows and hides it; closing it only hides it.
+    if (FormA)
+        connect(FormA, &TFormA::parametersRequested, this, [this] { setVisible(!isVisible()); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -229,31 +232,35 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    WindowPlace::restore(this, {IniFile->readInteger(parameter, QStringLiteral("Links"), 100),
-                                IniFile->readInteger(parameter, QStringLiteral("Oben"), 150)});
-    RG_MausPos->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
-    RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
-    Edit1->setText(QString::number(circleSpacingKm));
-    Edit2->setText(QString::number(IniFile->readInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize)));
-    CB_Elevation->setChecked(IniFile->readBool(parameter, QStringLiteral("Elev_Grundst"), false));
+    const SettingsFile& ini = *session->IniFile;
+    WindowPlace::restore(this, {ini.readInteger(parameter, QStringLiteral("Links"), 100),
+                                ini.readInteger(parameter, QStringLiteral("Oben"), 150)});
+    RG_MausPos->setItemIndex(ini.readInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), 1));
+    RG_StaedteInseln->setItemIndex(ini.readInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), 1));
+    Edit1->setText(QString::number(session->circleSpacingKm));
+    Edit2->setText(QString::number(
+        ini.readInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), session->cityMarkerSize)));
+    CB_Elevation->setChecked(ini.readBool(parameter, QStringLiteral("Elev_Grundst"), false));
 
-    const auto elevation = ParameterRules::elevationSetting(IniFile->readString(parameter, QStringLiteral("Elevation"), EditElevation->text()));
+    const auto elevation =
+        ParameterRules::elevationSetting(ini.readString(parameter, QStringLiteral("Elevation"), EditElevation->text()));
     EditElevation->setText(elevation.text);
-    elevationDefault = elevation.value;
+    session->elevationDefault = elevation.value;
 
-    const auto overlap = ParameterRules::overlapSetting(IniFile->readString(parameter, QStringLiteral("Ueberlappung"), QStringLiteral("10")));
+    const auto overlap =
+        ParameterRules::overlapSetting(ini.readString(parameter, QStringLiteral("Ueberlappung"), QStringLiteral("10")));
     E_Ueberlappung->setText(overlap.text);
-    overlapAngle = overlap.value;
+    session->overlapAngle = overlap.value;
 
-    E_AziFehl->setText(IniFile->readString(parameter, QStringLiteral("Anzeigefehler"), QString()));
+    E_AziFehl->setText(ini.readString(parameter, QStringLiteral("Anzeigefehler"), QString()));
     applyDisplayOffset();
 
-    GB_LocRaster->setItemIndex(IniFile->readInteger(parameter, QStringLiteral("LocatorRaster"), 1));
-    CB_RotSofort->setChecked(IniFile->readBool(parameter, QStringLiteral("RotorSofortstart"), true));
-    CB_Optimiert->setChecked(IniFile->readBool(parameter, QStringLiteral("Fahrwegoptimierung"), true));
+    GB_LocRaster->setItemIndex(ini.readInteger(parameter, QStringLiteral("LocatorRaster"), 1));
+    CB_RotSofort->setChecked(ini.readBool(parameter, QStringLiteral("RotorSofortstart"), true));
+    CB_Optimiert->setChecked(ini.readBool(parameter, QStringLiteral("Fahrwegoptimierung"), true));
     EditElevation->setEnabled(CB_Elevation->isChecked());
 
-    wsjtx_ = WsjtxSettings::read(*IniFile);
+    wsjtx_ = WsjtxSettings::read(ini);
     CB_Wsjtx->setChecked(wsjtx_.enabled);
     E_WsjtxAdresse->setText(wsjtx_.address);
     E_WsjtxPort->setText(QString::number(wsjtx_.port));
@@ -261,20 +268,21 @@ void TForm3::FormCreate()
 
 void TForm3::FormDestroy()
 {
+    SettingsFile& ini = *session->IniFile;
     const QPoint at = WindowPlace::of(this);
-    IniFile->writeInteger(parameter, QStringLiteral("Links"), at.x());
-    IniFile->writeInteger(parameter, QStringLiteral("Oben"), at.y());
-    IniFile->writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), RG_MausPos->itemIndex());
-    IniFile->writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), RG_StaedteInseln->itemIndex());
-    IniFile->writeInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), cityMarkerSize);
-    IniFile->writeBool(parameter, QStringLiteral("Elev_Grundst"), CB_Elevation->isChecked());
-    IniFile->writeString(parameter, QStringLiteral("Elevation"), EditElevation->text());
-    IniFile->writeString(parameter, QStringLiteral("Ueberlappung"), E_Ueberlappung->text());
-    IniFile->writeString(parameter, QStringLiteral("Anzeigefehler"), E_AziFehl->text());
-    IniFile->writeInteger(parameter, QStringLiteral("LocatorRaster"), GB_LocRaster->itemIndex());
-    IniFile->writeBool(parameter, QStringLiteral("RotorSofortstart"), CB_RotSofort->isChecked());
-    IniFile->writeBool(parameter, QStringLiteral("Fahrwegoptimierung"), CB_Optimiert->isChecked());
-    wsjtx_.write(*IniFile);
+    ini.writeInteger(parameter, QStringLiteral("Links"), at.x());
+    ini.writeInteger(parameter, QStringLiteral("Oben"), at.y());
+    ini.writeInteger(parameter, QStringLiteral("MausAnzeige_EIN_AUS"), RG_MausPos->itemIndex());
+    ini.writeInteger(parameter, QStringLiteral("Staedte/Inseln_EIN_AUS"), RG_StaedteInseln->itemIndex());
+    ini.writeInteger(parameter, QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), session->cityMarkerSize);
+    ini.writeBool(parameter, QStringLiteral("Elev_Grundst"), CB_Elevation->isChecked());
+    ini.writeString(parameter, QStringLiteral("Elevation"), EditElevation->text());
+    ini.writeString(parameter, QStringLiteral("Ueberlappung"), E_Ueberlappung->text());
+    ini.writeString(parameter, QStringLiteral("Anzeigefehler"), E_AziFehl->text());
+    ini.writeInteger(parameter, QStringLiteral("LocatorRaster"), GB_LocRaster->itemIndex());
+    ini.writeBool(parameter, QStringLiteral("RotorSofortstart"), CB_RotSofort->isChecked());
+    ini.writeBool(parameter, QStringLiteral("Fahrwegoptimierung"), CB_Optimiert->isChecked());
+    wsjtx_.write(ini);
 }
 
 // The display deviation takes effect only when the user closes the window with its own button;
@@ -295,7 +303,7 @@ void TForm3::applyDisplayOffset()
 {
     const auto offset = ParameterRules::displayOffsetSetting(E_AziFehl->text());
     E_AziFehl->setText(offset.text);
-    azimuthDisplayOffset = offset.value;
+    session->azimuthDisplayOffset = offset.value;
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
@@ -358,8 +366,7 @@ void TForm3::Edit1Exit()
         return;
     }
     markAccepted(Edit1);
-    circleSpacingKm = ParameterRules::toInteger(Edit1->text());
-    emit mapLayersChanged();
+    session->setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
 }
 
 void TForm3::Edit2KeyPress(int key)
@@ -371,8 +378,7 @@ void TForm3::Edit2KeyPress(int key)
     if (!ParameterRules::acceptsMarkerSize(Edit2->text()))
         return;  // stays yellow; the old size stays in force
     markAccepted(Edit2);
-    cityMarkerSize = ParameterRules::toInteger(Edit2->text());
-    emit mapLayersChanged();
+    session->setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
 }
 
 void TForm3::E_UeberlappungKeyPress(int key)
@@ -381,9 +387,9 @@ void TForm3::E_UeberlappungKeyPress(int key)
         return;
     markAccepted(E_Ueberlappung);
     if (const auto angle = ParameterRules::readLocaleNumber(E_Ueberlappung->text())) {
-        overlapAngle = *angle;
+        session->overlapAngle = *angle;
     } else {
-        overlapAngle = 0;
+        session->overlapAngle = 0;
         E_Ueberlappung->clear();
     }
 }
@@ -395,18 +401,20 @@ void TForm3::EditElevationKeyPress(int key)
     if (!ParameterRules::isEnter(key) || EditElevation->text().isEmpty())
         return;
     markAccepted(EditElevation);
-    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;  // only the elevation is to move
-    elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
+    RotorState& rotor = session->rotorState;
+    rotor.rotorTargetAzimuth = rotor.rotorAzimuth;  // only the elevation is to move
+    session->elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
 }
 
 void TForm3::CB_ElevationClick()
 {
+    RotorState& rotor = session->rotorState;
     if (CB_Elevation->isChecked()) {
         // Enabled before the text is read, so that an unreadable text can still be corrected.
         EditElevation->setEnabled(true);
-        rotorState.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
+        rotor.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
     } else {
-        rotorState.rotorTargetElevation = rotorState.rotorElevation;
+        rotor.rotorTargetElevation = rotor.rotorElevation;
         EditElevation->setEnabled(false);
     }
 }
@@ -453,13 +461,14 @@ bool TForm3::elevationEnabled() const
 
 void TForm3::takeRotorStatus()
 {
-    if (rotorState.rotorAzimuth == RotorState::noStatus) {
+    RotorState& rotor = session->rotorState;
+    if (rotor.rotorAzimuth == RotorState::noStatus) {
         showRotorGroups(false);
         return;
     }
-    E_IstElevation->setText(QString::number(roundHalfEven(rotorState.rotorElevation)));
-    rotorState.rotorTargetElevation = elevationEnabled() ? elevationDefault : rotorState.rotorElevation;
-    if (rotorState.rotorConnected)
+    E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
+    rotor.rotorTargetElevation = elevationEnabled() ? session->elevationDefault : rotor.rotorElevation;
+    if (rotor.rotorConnected)
         showRotorGroups(true);
 }
 

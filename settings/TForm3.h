@@ -86,7 +86,7 @@ public:
     QLabel* L_WsjtxZustand = nullptr;
 
 signals:
-    // Something the maps draw changed: cities shown, locator grid, marker size or circle spacing.
+    // Cities shown or locator grid changed: the map shown draws anew.
     void mapLayersChanged();
     // The WSJT-X link is to listen anew as wsjtxSettings() says.
     void wsjtxSettingsChanged();
