@@ -285,7 +285,7 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
             ownStationMoved(ownPlace);
         return;
     }
-    // Only folded into range here.
+    // A partner's confirm moves the own station only into range.
     if (ownMoved)
         session->setOwnPosition(ownPlace);
     if (E_Locator2->text().size() == locatorLength && isVisible())

@@ -53,7 +53,7 @@ TEST(SessionTest, EachTargetReplacesTheNamesOfTheOneBefore)
     expectTarget(shared.target, TargetPoint::seenFrom(berlin, dortmund.longitude, dortmund.latitude));
     EXPECT_EQ(shared.targetPrefix, germanPrefix);
 
-    const TargetInfo measured{151.21, -33.87, 90, 10009};  // bearing and distance as a picture shows them
+    const TargetInfo measured{151.21, -33.87, 90, 10009};  // bearing (degrees) and distance (km) read off a picture
     shared.setTarget(measured);
     expectTarget(shared.target, measured);
     EXPECT_TRUE(shared.targetCountry.isEmpty() && shared.targetPrefix.isEmpty());
