@@ -1,6 +1,5 @@
 #include "app/Program.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -13,6 +12,7 @@
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 
 #include <QApplication>
@@ -38,9 +38,26 @@ Window* construct(const QString& executableFolder)
         return new Window();
 }
 
+// A map redraws for a new target or own station after the crosshair window, made after it, has
+// come up for them (slots run in the order they were connected): it draws the target only while
+// that window is open. The parameter window's layers come after it too.
+template <typename Map>
+void redrawOnNews(Map* map)
+{
+    if (!map)
+        return;
+    QObject::connect(session, &Session::targetChanged, map, &Map::redrawIfShown);
+    QObject::connect(session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
+    if (Form3)
+        QObject::connect(Form3, &TForm3::mapLayersChanged, map, &Map::redrawIfShown);
+}
+
 } // namespace
 
-Program::Program(QString executableFolder) : executableFolder_(std::move(executableFolder)) {}
+Program::Program(QString executableFolder)
+    : executableFolder_(std::move(executableFolder)), session_(std::make_unique<Session>())
+{
+}
 
 Program::~Program()
 {
@@ -75,7 +92,30 @@ void Program::createWindows()
     create(Form4);
     create(Form6);
     create(Form7);
-    ErrorBox::guard([this] { partnerLinks_ = std::make_unique<PartnerLinks>(); });
+    connectWindows();
+    ErrorBox::guard([this] {
+        partnerLinks_ = std::make_unique<PartnerLinks>();
+        connectPartnerLinks();
+    });
+}
+
+void Program::connectWindows()
+{
+    redrawOnNews(Form1);
+    redrawOnNews(Form10);
+}
+
+void Program::connectPartnerLinks()
+{
+    PartnerLinks* links = partnerLinks_.get();
+    if (Form6)
+        QObject::connect(links, &PartnerLinks::partnerNamed, Form6, &TForm6::takePartner);
+    if (Form3) {
+        QObject::connect(Form3, &TForm3::wsjtxSettingsChanged, links,
+                         [links] { links->listen(Form3->wsjtxSettings()); });
+        QObject::connect(links, &PartnerLinks::wsjtxStateChanged, Form3, &TForm3::showWsjtxState);
+    }
+    links->listen(Form3 ? Form3->wsjtxSettings() : WsjtxSettings());
 }
 
 int Program::run()
@@ -83,7 +123,7 @@ int Program::run()
     // Only closing the main window ends the run, not closing the last tool window.
     QApplication::setQuitOnLastWindowClosed(false);
     FormA->show();
-    FormA->Timer1->start();
+    FormA->allWindowsCreated();
     return QApplication::exec();
 }
 

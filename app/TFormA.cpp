@@ -1,6 +1,5 @@
 #include "app/TFormA.h"
 
-#include "app/Basis.h"
 #include "app/CursorPanel.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
@@ -15,22 +14,20 @@
 #include "geo/CountryLookup.h"
 #include "help/TFormHelpAbout.h"
 #include "help/TFormHilfe.h"
+#include "widgets/WindowGeometry.h"
 #include "logger/Logger32Link.h"
-#include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
-#include "platform/Dialogs.h"
+#include "readout/CursorReadout.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ImageWidget.h"
-#include "widgets/WindowGeometry.h"
 #include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -44,10 +41,19 @@ namespace {
 
 namespace mainKeys = SettingsKeys::Main;
 
-void toggleVisible(QWidget* window)
+QString logger32Caption(Logger32Link::State state)
 {
-    if (window)
-        window->setVisible(!window->isVisible());
+    switch (state) {
+    case Logger32Link::State::NotFound:
+        return QStringLiteral("Logger32 NOT found");
+    case Logger32Link::State::NotConnected:
+        return QStringLiteral("Logger32 NOT connected");
+    case Logger32Link::State::Connected:
+        return QStringLiteral("Logger32 connected");
+    case Logger32Link::State::Start:
+        break;
+    }
+    return QStringLiteral("Logger32");
 }
 
 } // namespace
@@ -115,7 +121,8 @@ void TFormA::buildControls()
     connectGuarded(Timer1, &QTimer::timeout, this, &TFormA::Timer1Timer);
 
     logger32Link = new Logger32Link(this);
-    connect(logger32Link, &Logger32Link::changed, this, [this] { Logger32->setText(logger32Link->caption()); });
+    connect(logger32Link, &Logger32Link::changed, this,
+            [this] { Logger32->setText(logger32Caption(logger32Link->state())); });
 }
 
 void TFormA::buildMenu()
@@ -170,41 +177,48 @@ void TFormA::buildMenu()
 void TFormA::FormCreate()
 {
     const ProgramLayout layout = ProgramLayout::of(executableFolder_);
-    programFolder = layout.programFolder();
-    dataFolder = layout.dataFolder();
-    writableFolder = layout.writableFolder();
+    ProgramFolders& folders = session->folders;
+    folders.programFolder = layout.programFolder();
+    folders.dataFolder = layout.dataFolder();
+    folders.writableFolder = layout.writableFolder();
     const bool writableFolderMade = layout.makeWritableFolder();
     // The settings object comes first, although the file opens in a later step: every window
     // created after this one reads and writes through it, also when a step below fails.
-    IniFile = new SettingsFile(writableFolder + QStringLiteral("Corvane.ini"));
+    session->IniFile = new SettingsFile(folders.writableFolder + QStringLiteral("Corvane.ini"));
+    SettingsFile& ini = *session->IniFile;
     // Copies left by a run killed in the middle of a save; this is the only instance running.
-    FileReplacement::removeLeftovers(IniFile->path());
-    if (!QDir::setCurrent(programFolder))
-        throw AppError(QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(programFolder));
-    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, programFolder);
+    FileReplacement::removeLeftovers(ini.path());
+    if (!QDir::setCurrent(folders.programFolder))
+        throw AppError(
+            QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(folders.programFolder));
+    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, folders.programFolder);
+    ReferenceData& data = session->referenceData;
+    const QString karten = folders.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
-    callsignTable = CallsignTable::load(dataFolder + QStringLiteral("Karten/Rufzeichen.txt"));
-    ReferenceDataLoader::readCountryRaster(dataFolder + QStringLiteral("Karten/Landeskennung.arr"), *countryRaster);
-    countryList.clear();
-    countryList = ReferenceDataLoader::readCountryList(dataFolder + QStringLiteral("Karten/Laenderliste.txt"));
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(mainKeys::section, mainKeys::left, 36),
-                                         IniFile->readInteger(mainKeys::section, mainKeys::top, 136),
-                                         IniFile->readInteger(mainKeys::section, mainKeys::width, 600),
-                                         IniFile->readInteger(mainKeys::section, mainKeys::height, 352)));
-    cityTable = ReferenceDataLoader::readCityTable(dataFolder + QStringLiteral("Karten/Citys.txt"));
+    data.callsignTable = CallsignTable::load(karten + QStringLiteral("Rufzeichen.txt"));
+    ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
+    data.countryList.clear();
+    data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));
+    setGeometry(WindowGeometry::onScreen(ini.readInteger(mainKeys::section, mainKeys::left, 36),
+                                         ini.readInteger(mainKeys::section, mainKeys::top, 136),
+                                         ini.readInteger(mainKeys::section, mainKeys::width, 600),
+                                         ini.readInteger(mainKeys::section, mainKeys::height, 352)));
+    data.cityTable = ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"));
     logger32Link->ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
     if (!writableFolderMade)
-        throw AppError(QStringLiteral("Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert").arg(writableFolder));
+        throw AppError(
+            QStringLiteral("Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert")
+                .arg(folders.writableFolder));
 }
 
 void TFormA::FormDestroy()
 {
     logger32Link->shutdown();
-    if (IniFile) {
+    if (session->IniFile) {
         // The settings file goes away even when a write fails, so that no later window writes to it.
-        const std::unique_ptr<SettingsFile> file(IniFile);
-        IniFile = nullptr;
+        const std::unique_ptr<SettingsFile> file(session->IniFile);
+        session->IniFile = nullptr;
         const QRect bounds = geometry();
         file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
         file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
@@ -249,9 +263,63 @@ void TFormA::showCursorLines(const QString& position, const QString& distance, c
         label->resize(width - margin, label->height());
 }
 
-void TFormA::lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const
+void TFormA::placeCursorPanel(QPoint mouse, QSize image)
 {
-    CountryLookup(*countryRaster, countryList).lookupCountry(longitude, latitude, countryName, prefix);
+    P_Cursor->move(CursorReadout::panelPlace(mouse, P_Cursor->size(), image));
+}
+
+void TFormA::showCursorPanel()
+{
+    P_Cursor->raise();
+    P_Cursor->show();
+}
+
+void TFormA::hideCursorPanel()
+{
+    P_Cursor->hide();
+}
+
+void TFormA::showStartPrompt()
+{
+    StartPanel->setGeometry(0, 0, clientWidth(), clientHeight());
+    Button1->move((StartPanel->width() - Button1->width()) / 2, (StartPanel->height() - Button1->height()) * 3 / 4);
+    StartPanel->show();
+    StartPanel->raise();
+}
+
+void TFormA::showStartHint()
+{
+    StartPanel->setText(QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+    Button1->show();
+    // As if reached with the keyboard, so that the button shows its focus frame.
+    activateWindow();
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    Button1->setFocus(Qt::TabFocusReason);
+}
+
+void TFormA::hideStartPrompt()
+{
+    StartPanel->hide();
+}
+
+QAction* TFormA::addMapMenuItem(const QString& caption)
+{
+    return Karten1->addAction(caption);
+}
+
+void TFormA::showMercatorZoomOut(bool shown)
+{
+    ZoomMercator->setVisible(shown);
+}
+
+void TFormA::showFixedStationsItem(bool shown)
+{
+    Feststationen1->setVisible(shown);
+}
+
+void TFormA::allWindowsCreated()
+{
+    Timer1->start();
 }
 
 void TFormA::resizeEvent(QResizeEvent* event)
@@ -274,25 +342,14 @@ void TFormA::FormResize()
 void TFormA::ResizeTimerTimer()
 {
     ResizeTimer->stop();
-    if (Form1 && !Form1->Karte->isHidden()) {
-        if (!Form1->hasMapBitmap())
-            return;
-        Form1->Karte->setGeometry(0, 0, clientWidth(), clientHeight());
-        Form1->RedrawMap();
-        setClientSize(clientWidth(), Form1->Karte->height());
-    } else if (Form10) {
-        Form10->BeamKarte->setGeometry(0, 0, clientHeight(), clientHeight());
-        Form10->RedrawBeamMap();
-        setClientSize(Form10->BeamKarte->width(), clientHeight());
-    }
-    if (Form6)
-        Form6->move((clientWidth() - Form6->width()) / 2, clientHeight() - Form6->clientHeight() - Form6->borderWidth());
+    emit clientAreaResized();
 }
 
 void TFormA::Timer1Timer()
 {
     Timer1->stop();
-    const bool onTop = IniFile && IniFile->readBool(mainKeys::section, mainKeys::stayOnTop, false);
+    const SettingsFile* ini = session->IniFile;
+    const bool onTop = ini && ini->readBool(mainKeys::section, mainKeys::stayOnTop, false);
     StayOnTop1->setChecked(onTop);
     setStayOnTop(onTop);
 }
@@ -321,77 +378,57 @@ void TFormA::setStayOnTop(bool on)
 
 void TFormA::Button1Click()
 {
-    if (!Form4 || !Form4->isVisible())
-        StartPanel->hide();
+    emit startPromptConfirmed();
 }
 
 void TFormA::Parameter1Click()
 {
-    toggleVisible(Form3);
+    emit parametersRequested();
 }
 
 void TFormA::Locator1Click()
 {
-    toggleVisible(Form4);
+    emit locatorEntryRequested();
 }
 
 void TFormA::Feststationen1Click()
 {
-    toggleVisible(Form7);
+    emit fixedStationsRequested();
 }
 
 void TFormA::Karten1Click()
 {
-    if (!Form1)
-        return;
-    if (Form10)
-        Form10->BeamKarte->hide();
-    Form1->Karte->show();
-    setClientSize(Form1->Karte->width(), Form1->Karte->height());
-    Form1->RedrawMap();
-    if (Form4)
-        WindowPlace::restore(Form4, {Form1->LocatorPos_X, Form1->LocatorPos_Y});
-    if (Form2)
-        WindowPlace::restore(Form2, {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y});
-    if (IniFile)
-        IniFile->writeBool(mainKeys::section, mainKeys::mercatorShown, true);
-    ZoomMercator->setVisible(Form1->zoomDepth() > 1);
+    emit mercatorMapRequested();
 }
 
 void TFormA::Beamkarte1Click()
 {
-    if (Form10)
-        Form10->Beamkarte1Click();
+    emit beamMapRequested();
 }
 
 void TFormA::Zoom1Click()
 {
-    if (Form10)
-        Form10->ZoomPlusClick();
+    emit beamZoomInRequested();
 }
 
 void TFormA::Zoom2Click()
 {
-    if (Form10)
-        Form10->ZoomMinusClick();
+    emit beamZoomOutRequested();
 }
 
 void TFormA::ZoomMercatorClick()
 {
-    if (Form1)
-        Form1->Zoom1Click();
+    emit mercatorZoomOutRequested();
 }
 
 void TFormA::Hilfe2Click()
 {
-    if (FormHilfe)
-        FormHilfe->ShowHelp(dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
+    emit helpRequested();
 }
 
 void TFormA::About1Click()
 {
-    if (FormHelpAbout)
-        FormHelpAbout->show();
+    emit aboutRequested();
 }
 
 void TFormA::Logger32Click()

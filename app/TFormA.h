@@ -12,7 +12,8 @@ class QPushButton;
 class QTimer;
 
 // The main window: menu bar, cursor panel and first-run prompt; the map images of the two map
-// windows and the rotor panel live in its client area.
+// windows and the rotor panel live in its client area. Its menu commands go out as signals to the
+// windows they concern, which all come after it.
 class TFormA : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,9 +36,24 @@ public:
 
     // Fills the cursor panel's four lines and widens the panel when one does not fit.
     void showCursorLines(const QString& position, const QString& distance, const QString& bearing, const QString& country);
+    // Places the cursor panel beside the mouse, image pixels, where it fits in the image.
+    void placeCursorPanel(QPoint mouse, QSize image);
+    void showCursorPanel();
+    void hideCursorPanel();
 
-    // Country name and prefix at a position, from the country raster and list.
-    void lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const;
+    // The first-run prompt over the client area, while the own locator is missing; then the hint
+    // on the menu, confirmed with its OK button.
+    void showStartPrompt();
+    void showStartHint();
+    void hideStartPrompt();
+
+    // An item of the Mercator map menu, after the fixed ones.
+    QAction* addMapMenuItem(const QString& caption);
+    void showMercatorZoomOut(bool shown);
+    void showFixedStationsItem(bool shown);
+
+    // Every window exists: the stay-on-top setting may be applied.
+    void allWindowsCreated();
 
     QWidget* P_Cursor = nullptr;
     QLabel* Label1 = nullptr;
@@ -84,6 +100,22 @@ public:
 
     bool isStayOnTop() const;
     void setStayOnTop(bool on);
+
+signals:
+    void parametersRequested();
+    void locatorEntryRequested();
+    void fixedStationsRequested();
+    void mercatorMapRequested();
+    void mercatorZoomOutRequested();
+    void beamMapRequested();
+    void beamZoomInRequested();
+    void beamZoomOutRequested();
+    void helpRequested();
+    void aboutRequested();
+    // OK on the first-run prompt.
+    void startPromptConfirmed();
+    // The client area has kept its new size for a moment: the map shown fills it again.
+    void clientAreaResized();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,4 +1,3 @@
-#include "app/Basis.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "platform/GermanTranslation.h"
@@ -10,9 +9,10 @@
 
 int main(int argc, char** argv)
 {
-    // A second start ends at once, silently, before any window exists.
-    instanceMutex = new NamedMutex(QStringLiteral("Corvane"));
-    if (!instanceMutex->tryLock())
+    // A second start ends at once, silently, before any window exists. The lock is held until
+    // the process ends.
+    NamedMutex instanceMutex(QStringLiteral("Corvane"));
+    if (!instanceMutex.tryLock())
         return 0;
 
     QApplication application(argc, argv);
@@ -20,18 +20,14 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     GermanTranslation::install(application, QString());
-    int exitCode = 0;
-    {
-        Program program(QApplication::applicationDirPath());
-        program.createWindows();
-        TerminationSignals termination;
-        QObject::connect(&termination, &TerminationSignals::terminationRequested, [] {
-            if (FormA)
-                FormA->close();
-        });
-        exitCode = program.run();
-        program.destroyWindows();
-    }
-    finalizeBasis();
+    Program program(QApplication::applicationDirPath());
+    program.createWindows();
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, [] {
+        if (FormA)
+            FormA->close();
+    });
+    const int exitCode = program.run();
+    program.destroyWindows();
     return exitCode;
 }

@@ -1,6 +1,5 @@
 #include "beam/TForm10.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
@@ -8,25 +7,24 @@
 #include "app/TFormA.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
+#include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
-#include "entry/Positions.h"
 #include "entry/TForm4.h"
-#include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
-#include "platform/WindowsColor.h"
 #include "readout/CursorReadout.h"
+#include "widgets/WindowGeometry.h"
+#include "mercator/TForm1.h"
+#include "platform/WindowsColor.h"
 #include "rotor/RotorState.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
-#include "widgets/WindowGeometry.h"
 #include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -35,7 +33,6 @@
 #include <cmath>
 
 TForm10* Form10 = nullptr;
-int circleSpacingKm = 5000;
 
 namespace {
 
@@ -47,7 +44,7 @@ constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
 QColor crosshairColour()
 {
-    return WindowsColor::toQColor(Form2 ? Form2->crosshairColor : 0xFFFFFFu);
+    return WindowsColor::toQColor(session->crosshairColor);
 }
 
 } // namespace
@@ -65,38 +62,49 @@ TForm10::TForm10()
     connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm10::MouseMoveTimerTimer);
     connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
     connectGuarded(BeamKarte, &ImageWidget::mousePressed, this, &TForm10::BeamKarteMouseDown);
+
+    connect(session, &Session::displayChanged, this, &TForm10::redrawIfShown);
+    connect(session, &Session::rotorStatusChanged, this, &TForm10::followRotor);
+    connect(session, &Session::rotorLinkLost, this, &TForm10::dropBeamLine);
+    // Each window's part of a menu command runs on its own, so that a failure in one leaves the
+    // others' parts done.
+    connectGuarded(FormA, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
+    connectGuarded(FormA, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
+    connectGuarded(FormA, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
+    connect(FormA, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
+    connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm10::fillClientArea);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 QString TForm10::beamMapPath()
 {
-    return writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return session->folders.writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()
 {
-    drawState.beamLineDrawn = false;
+    session->drawState.beamLineDrawn = false;
 
+    const SettingsFile& ini = *session->IniFile;
     BeamKarte->createScreenSurface();
     beamBitmap = QImage();
     beamMapLoaded = false;
 
-    BeamKarte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(beamKeys::section, beamKeys::width, 500),
-                                               IniFile->readInteger(beamKeys::section, beamKeys::height, 500)).size());
+    BeamKarte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(beamKeys::section, beamKeys::width, 500),
+                                               ini.readInteger(beamKeys::section, beamKeys::height, 500)).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
-    zoomMargin = IniFile->readInteger(beamKeys::section, beamKeys::zoom, 0);
+    zoomMargin = ini.readInteger(beamKeys::section, beamKeys::zoom, 0);
     if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
         zoomMargin = 0;
-    circleSpacingKm = IniFile->readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
-                                           defaultCircleSpacingKm);
+    const int spacingKm = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
+                                          defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
-    if (circleSpacingKm <= 0)
-        circleSpacingKm = defaultCircleSpacingKm;
-    locatorPosX = IniFile->readInteger(beamKeys::section, beamKeys::locatorX, 5);
-    locatorPosY = IniFile->readInteger(beamKeys::section, beamKeys::locatorY, 350);
-    crosshairPosX = IniFile->readInteger(beamKeys::section, beamKeys::crosshairX, 5);
-    crosshairPosY = IniFile->readInteger(beamKeys::section, beamKeys::crosshairY, 350);
-    const bool mercatorShown = IniFile->readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    session->circleSpacingKm = spacingKm > 0 ? spacingKm : defaultCircleSpacingKm;
+    locatorPosX = ini.readInteger(beamKeys::section, beamKeys::locatorX, 5);
+    locatorPosY = ini.readInteger(beamKeys::section, beamKeys::locatorY, 350);
+    crosshairPosX = ini.readInteger(beamKeys::section, beamKeys::crosshairX, 5);
+    crosshairPosY = ini.readInteger(beamKeys::section, beamKeys::crosshairY, 350);
+    const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
@@ -106,7 +114,7 @@ void TForm10::FormCreate()
     const auto showMercator = [this] {
         BeamKarte->hide();
         if (Form1)
-            Form1->Karte->show();
+            Form1->setMapShown(true);
     };
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
@@ -124,14 +132,15 @@ void TForm10::FormCreate()
 
 void TForm10::FormDestroy()
 {
-    IniFile->writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
-    IniFile->writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
-    IniFile->writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
-    IniFile->writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, circleSpacingKm);
-    IniFile->writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
-    IniFile->writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
-    IniFile->writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
-    IniFile->writeInteger(beamKeys::section, beamKeys::crosshairY, crosshairPosY);
+    SettingsFile& ini = *session->IniFile;
+    ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
+    ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
+    ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
+    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session->circleSpacingKm);
+    ini.writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
+    ini.writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
+    ini.writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
+    ini.writeInteger(beamKeys::section, beamKeys::crosshairY, crosshairPosY);
     beamBitmap = QImage();
     beamMapLoaded = false;
 }
@@ -143,15 +152,12 @@ void TForm10::Beamkarte1Click()
     if (!currentBitmap())
         return;
     if (Form1)
-        Form1->Karte->hide();
+        Form1->setMapShown(false);
     BeamKarte->show();
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
-    if (Form4)
-        WindowPlace::restore(Form4, {locatorPosX, locatorPosY});
-    if (Form2)
-        WindowPlace::restore(Form2, {crosshairPosX, crosshairPosY});
-    IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
+    emit mapChosen();
+    session->IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
 }
 
 bool TForm10::currentBitmap()
@@ -159,17 +165,17 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*IniFile), ownPosition))
+    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session->IniFile), session->ownPosition))
         return true;
     // A failure is shown once per position, not at every redraw.
-    if (generating_ || same(failedFor_, ownPosition))
+    if (generating_ || same(failedFor_, session->ownPosition))
         return beamMapLoaded;
     generating_ = true;
     try {
         GenerateBeamMap();
         failedFor_.reset();
     } catch (const std::exception& error) {
-        failedFor_ = ownPosition;
+        failedFor_ = session->ownPosition;
         ErrorBox::show(error);
     }
     generating_ = false;
@@ -178,10 +184,11 @@ bool TForm10::currentBitmap()
 
 void TForm10::GenerateBeamMap()
 {
-    QImage picture = BeamMapCache::build(programFolder + QStringLiteral("Karten/"), ownPosition, crosshairColour().rgb(),
+    QImage picture = BeamMapCache::build(session->folders.programFolder + QStringLiteral("Karten/"),
+                                         session->ownPosition, crosshairColour().rgb(),
                                          QApplication::palette().color(QPalette::Button).rgb(), beamBitmapSize);
     BeamMapCache::save(picture, beamMapPath());
-    BeamMapCache::record(*IniFile, ownPosition);
+    BeamMapCache::record(*session->IniFile, session->ownPosition);
     beamBitmap = std::move(picture);
     beamMapLoaded = true;
 }
@@ -198,6 +205,40 @@ BeamPicture TForm10::picture()
     return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap, shownMargin());
 }
 
+bool TForm10::mapShown() const
+{
+    return !BeamKarte->isHidden();
+}
+
+void TForm10::redrawIfShown()
+{
+    if (mapShown())
+        RedrawBeamMap();
+}
+
+void TForm10::fillClientArea()
+{
+    if (!mapShown())
+        return;
+    BeamKarte->setGeometry(0, 0, FormA->clientHeight(), FormA->clientHeight());
+    RedrawBeamMap();
+    FormA->setClientSize(BeamKarte->width(), FormA->clientHeight());
+}
+
+void TForm10::followRotor()
+{
+    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
+        dropBeamLine();
+    else if (mapShown())
+        DrawBeamLine();
+}
+
+void TForm10::dropBeamLine()
+{
+    EraseBeamLine();
+    session->drawState.beamLineDrawn = false;
+}
+
 void TForm10::RedrawBeamMap()
 {
     if (!BeamKarte->isHidden())
@@ -205,46 +246,48 @@ void TForm10::RedrawBeamMap()
     if (!beamMapLoaded)
         return;
     BeamLayers layers;
-    layers.circleSpacingKm = circleSpacingKm;
-    if (Form3 && Form3->RG_StaedteInseln->itemIndex() == 0)
-        layers.cities = &cityTable;
-    layers.markerSize = cityMarkerSize;
-    layers.own = ownPosition;
+    layers.circleSpacingKm = session->circleSpacingKm;
+    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
+        layers.cities = &session->referenceData.cityTable;
+    layers.markerSize = session->cityMarkerSize;
+    layers.own = session->ownPosition;
     picture().paint(layers);
-    if (target.distance > targetPathFromKm)
+    if (session->target.distance > targetPathFromKm)
         DrawTargetPath();
-    drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
+    session->drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }
 
 void TForm10::DrawTargetPath()
 {
     if (picture().view().valid())
-        picture().drawTargetPath(target.bearing, target.distance, crosshairColour());
+        picture().drawTargetPath(session->target.bearing, session->target.distance, crosshairColour());
 }
 
 void TForm10::DrawBeamLine()
 {
-    if (!beamMapLoaded || rotorState.rotorAzimuth == RotorState::noStatus)
+    if (!beamMapLoaded || session->rotorState.rotorAzimuth == RotorState::noStatus)
         return;
-    drawState.antennaDirection = rotorState.rotorAzimuth + azimuthDisplayOffset;
-    if (!drawState.beamLineDrawn)
-        drawState.beamLineDirection = noBeamLine;
-    if (std::fabs(drawState.beamLineDirection - drawState.antennaDirection) < 1)
+    DrawState& drawn = session->drawState;
+    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
+    if (!drawn.beamLineDrawn)
+        drawn.beamLineDirection = noBeamLine;
+    if (std::fabs(drawn.beamLineDirection - drawn.antennaDirection) < 1)
         return;
     EraseBeamLine();
-    picture().invertAntennaLine(drawState.antennaDirection);
-    drawState.beamLineDrawn = true;
-    drawState.beamLineDirection = drawState.antennaDirection;
+    picture().invertAntennaLine(drawn.antennaDirection);
+    drawn.beamLineDrawn = true;
+    drawn.beamLineDirection = drawn.antennaDirection;
     BeamKarte->update();
 }
 
 void TForm10::EraseBeamLine()
 {
-    if (!drawState.beamLineDrawn)
+    DrawState& drawn = session->drawState;
+    if (!drawn.beamLineDrawn)
         return;
-    drawState.antennaDirection = rotorState.rotorAzimuth + azimuthDisplayOffset;
-    picture().invertAntennaLine(drawState.beamLineDirection);
+    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
+    picture().invertAntennaLine(drawn.beamLineDirection);
     BeamKarte->update();
 }
 
@@ -258,33 +301,35 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     const QPoint mouse = event->position().toPoint();
     const BeamView::Spot spot = view.spotAt(mouse);
     if (spot.distanceKm > readableKm) {
-        FormA->P_Cursor->hide();
+        FormA->hideCursorPanel();
         return;
     }
-    if (!Form3 || Form3->RG_MausPos->itemIndex() == 1)
+    const TForm3::OnOff readOut = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
+    if (readOut == TForm3::OnOff::off)
         return;
-    if (Form3->RG_MausPos->itemIndex() == 0) {
+    // Without a choice the panel keeps its state, but its lines follow the mouse.
+    if (readOut == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->P_Cursor->raise();
-        FormA->P_Cursor->show();
+        FormA->showCursorPanel();
     }
-    if (!readoutProjection_ || readoutProjection_->own().latitude != ownPosition.latitude
-        || readoutProjection_->own().longitude != ownPosition.longitude)
-        readoutProjection_.emplace(ownPosition);
+    const GeoPosition& own = session->ownPosition;
+    if (!readoutProjection_ || readoutProjection_->own().latitude != own.latitude
+        || readoutProjection_->own().longitude != own.longitude)
+        readoutProjection_.emplace(own);
     const AzimuthalProjection::Point point = readoutProjection_->pointAt(spot.bearing, spot.distanceKm);
     const double longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     const double latitude = static_cast<double>(point.latitude);
-    FormA->P_Cursor->move(CursorReadout::panelPlace(mouse, FormA->P_Cursor->size(), BeamKarte->size()));
+    FormA->placeCursorPanel(mouse, BeamKarte->size());
     QString country, prefix;
-    FormA->lookupCountry(longitude, latitude, country, prefix);
+    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
     // The bearing of the screen position, which is what the antenna is turned to.
-    const CursorReadout::Lines lines = cursorReadout_.linesAtBearing(ownPosition, longitude, latitude, country, spot.bearing);
+    const CursorReadout::Lines lines = cursorReadout_.linesAtBearing(own, longitude, latitude, country, spot.bearing);
     FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void TForm10::MouseMoveTimerTimer()
 {
-    FormA->P_Cursor->hide();
+    FormA->hideCursorPanel();
     MouseMoveTimer->stop();
 }
 
@@ -300,15 +345,15 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
     const BeamView::Spot spot = view.spotAt(event->position().toPoint());
     if (spot.distanceKm > readableKm)
         return;
-    const AzimuthalProjection::Point point = AzimuthalProjection(ownPosition).pointAt(spot.bearing, spot.distanceKm);
+    const AzimuthalProjection::Point point =
+        AzimuthalProjection(session->ownPosition).pointAt(spot.bearing, spot.distanceKm);
     // Bearing and distance are those of the screen position, as the picture shows them.
+    TargetInfo target;
     target.longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     target.latitude = static_cast<double>(point.latitude);
     target.bearing = static_cast<double>(spot.bearing);
     target.distance = static_cast<double>(spot.distanceKm);
-    if (Form2)
-        Form2->ShowTargetData();
-    RedrawBeamMap();
+    session->setTarget(target);
 }
 
 void TForm10::ZoomPlusClick()

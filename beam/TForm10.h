@@ -15,8 +15,9 @@ class QMouseEvent;
 class QTimer;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
-// world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The form is never shown; its image BeamKarte
-// lives in the main window's client area, in turn with the Mercator map's image.
+// world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
+// form is never shown; its image BeamKarte lives in the main window's client area, in turn with
+// the Mercator map's image. It redraws itself on the session's news while its image is shown.
 class TForm10 : public QWidget {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ public:
     // position beside it; throws AppError, keeping the file, when the world map cannot be read.
     void GenerateBeamMap();
 
+    // The beam image is the one shown in the main window.
+    bool mapShown() const;
+    void redrawIfShown();
     // Full redraw; while the beam map is shown, a bitmap made for another position is built anew
     // first.
     void RedrawBeamMap();
@@ -56,8 +60,19 @@ public:
     int locatorPosX = 5, locatorPosY = 350;      // screen pixels
     int crosshairPosX = 5, crosshairPosY = 350;  // screen pixels
 
+signals:
+    // The main window switched to this map: the tool windows take their places for it.
+    void mapChosen();
+
 private:
     BeamPicture picture();
+    // The main window's client area has a new size; the image takes its height as a square while
+    // the map is shown.
+    void fillClientArea();
+    // Draws the antenna line of a rotor status, or drops it when the status has no reading.
+    void followRotor();
+    // Erases the antenna line and forgets it.
+    void dropBeamLine();
     // The margin actually cut: a hand-edited setting outside 0 .. 4/10 of the bitmap is kept within.
     int shownMargin() const;
     // Makes beamBitmap the picture for the own station, building it when it is missing or made for
@@ -72,5 +87,3 @@ private:
 };
 
 extern TForm10* Form10;
-// Spacing of the distance circles on the beam map, km.
-extern int circleSpacingKm;

@@ -2,7 +2,6 @@
 // with the generated maps: the mouse read-out on both maps per mouse move, cursor panel included,
 // and the start, from creating the windows to the first paint of the map shown.
 
-#include "app/Basis.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -69,7 +68,6 @@ public:
     ~Run()
     {
         program_.destroyWindows();
-        finalizeBasis();
     }
 
 private:

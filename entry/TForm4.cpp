@@ -1,6 +1,5 @@
 #include "entry/TForm4.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
@@ -8,12 +7,11 @@
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/PositionForms.h"
-#include "entry/Positions.h"
 #include "geo/CoordinateText.h"
 #include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
 #include "platform/Dialogs.h"
 #include "readout/TargetPoint.h"
+#include "session/Session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,7 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
 
 TForm4* Form4 = nullptr;
@@ -39,6 +36,11 @@ constexpr int confirmedLocatorKey = 14;  // Enter on a locator that passed the p
 constexpr int backspaceKey = 8;
 constexpr int maxCoordinateLength = 11;  // characters
 constexpr int locatorLength = 6;         // characters
+
+bool moved(const GeoPosition& from, const GeoPosition& to)
+{
+    return from.longitude != to.longitude || from.latitude != to.latitude;
+}
 
 int tagOf(const QObject* object)
 {
@@ -102,6 +104,15 @@ TForm4::TForm4()
     connectGuarded(OwnStationAction, &QAction::triggered, this, &TForm4::ChangeOwnStation);
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(FormA, &TFormA::locatorEntryRequested, this, [this] { setVisible(!isVisible()); });
+    // The first-run prompt stays while this window is open.
+    connect(FormA, &TFormA::startPromptConfirmed, this, [this] {
+        if (!isVisible())
+            FormA->hideStartPrompt();
+    });
+    connect(Form1, &TForm1::targetClicked, this, &QWidget::hide);
+    ShownMap::restoreOnSwitch(this, [this] { return place(); });
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -256,8 +267,9 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     // A failed conversion stops here, so the field stays yellow.
     const bool ownField = field && GroupBox1->isAncestorOf(field);
     const auto station = ownField ? PositionForms::Station::own : PositionForms::Station::partner;
-    const GeoPosition ownBefore = ownPosition;
-    const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPosition, partner, partnerPosition);
+    GeoPosition ownPlace = session->ownPosition;
+    GeoPosition partnerPlace = session->partnerPosition;
+    const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPlace, partner, partnerPlace);
     if (field)
         setEdited(field, false);
     refused_ = outcome == PositionForms::Outcome::invalidLocator;
@@ -266,27 +278,26 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
 
+    if (moved(session->partnerPosition, partnerPlace))
+        session->setPartnerPosition(partnerPlace);
+    const bool ownMoved = moved(session->ownPosition, ownPlace);
     if (ownField) {
-        if (ownPosition.longitude != ownBefore.longitude || ownPosition.latitude != ownBefore.latitude)
-            ownStationMoved();
+        if (ownMoved)
+            ownStationMoved(ownPlace);
         return;
     }
-    if (E_Locator2->text().size() == locatorLength && isVisible()) {
-        target = TargetPoint::seenFrom(ownPosition, partnerPosition.longitude, partnerPosition.latitude);
-        Form2->ShowTargetData();
-        ShownMap::redraw();
-    }
+    // A partner's confirm moves the own station only into range.
+    if (ownMoved)
+        session->setOwnPosition(ownPlace);
+    if (E_Locator2->text().size() == locatorLength && isVisible())
+        session->setTarget(partnerPlace.longitude, partnerPlace.latitude);
 }
 
-void TForm4::ownStationMoved()
+void TForm4::ownStationMoved(const GeoPosition& position)
 {
-    IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
-    if (target.isSet()) {
-        target = TargetPoint::seenFrom(ownPosition, target.longitude, target.latitude);
-        Form2->ShowTargetData();
-    }
-    ShownMap::redraw();
+    session->IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    session->IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    session->setOwnPosition(position);
     // A change made from the context menu is done; at the first run the partner group is hidden
     // and the own group stays.
     if (!GroupBox2->isHidden())
@@ -327,10 +338,10 @@ void TForm4::E_Exit(QLineEdit* sender)
 
 void TForm4::FormCreate()
 {
-    E_LangDez->setText(IniFile->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
-    E_BreitDez->setText(IniFile->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
+    E_LangDez->setText(session->IniFile->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
+    E_BreitDez->setText(session->IniFile->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
     ShownMap::restore(this, place());
-    if (ownPosition.longitude == 0.0 && ownPosition.latitude == 0.0) {
+    if (session->ownPosition.longitude == 0.0 && session->ownPosition.latitude == 0.0) {
         GroupBox1->show();
         GroupBox2->hide();
     }
@@ -342,28 +353,18 @@ void TForm4::FormCreate()
 
 void TForm4::FormDestroy()
 {
-    IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    session->IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    session->IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
 }
 
 void TForm4::Timer1Timer()
 {
     if (isHidden() && E_Locator->text().size() == locatorLength) {
         Timer1->stop();
-        FormA->StartPanel->setText(QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
-        FormA->Button1->show();
-        // As if reached with the keyboard, so that the button shows its focus frame.
-        FormA->activateWindow();
-        FormA->setAttribute(Qt::WA_KeyboardFocusChange);
-        FormA->Button1->setFocus(Qt::TabFocusReason);
+        FormA->showStartHint();
         return;
     }
-    QLabel* panel = FormA->StartPanel;
-    QPushButton* button = FormA->Button1;
-    panel->setGeometry(0, 0, FormA->clientWidth(), FormA->clientHeight());
-    button->move((panel->width() - button->width()) / 2, (panel->height() - button->height()) * 3 / 4);
-    panel->show();
-    panel->raise();
+    FormA->showStartPrompt();
     show();
     raise();
     activateWindow();

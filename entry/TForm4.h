@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/PositionTexts.h"
+#include "geo/GeoPosition.h"
 #include "readout/ShownMap.h"
 
 #include <QWidget>
@@ -71,9 +72,8 @@ private:
     Fields ownFields();
     Fields partnerFields();
     ShownMap::Place place() const;
-    // A confirmed own field moved the own station: store it, take the target's bearing and
-    // distance from the new place, and redraw.
-    void ownStationMoved();
+    // A confirmed own field moved the own station: store it and make it the session's.
+    void ownStationMoved(const GeoPosition& position);
 
     bool refused_ = false;  // the last confirm refused its value (an incomplete locator)
 };

@@ -80,6 +80,8 @@ TFormHelpAbout::TFormHelpAbout()
     connectGuarded(Button3, &QPushButton::clicked, this, &TFormHelpAbout::Button3Click);
     connectGuarded(Button2, &QPushButton::clicked, this, &TFormHelpAbout::Button2Click);
 
+    if (FormA)
+        connect(FormA, &TFormA::aboutRequested, this, &QWidget::show);
     ErrorBox::guard([this] { FormCreate(); });
 }
 

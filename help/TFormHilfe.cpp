@@ -1,11 +1,12 @@
 #include "help/TFormHilfe.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
+#include "app/TFormA.h"
 #include "help/HelpAddress.h"
+#include "session/Session.h"
 #include "widgets/PlacedButton.h"
 #include "widgets/WindowGeometry.h"
 
@@ -41,15 +42,20 @@ TFormHilfe::TFormHilfe()
     // Links out of the page (data sources, licences) go to the system's browser.
     WB1->setOpenExternalLinks(true);
 
+    if (FormA)
+        connect(FormA, &TFormA::helpRequested, this, [this] {
+            ShowHelp(session->folders.dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
+        });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TFormHilfe::FormCreate()
 {
-    setGeometry(WindowGeometry::onScreen(IniFile->readInteger(hilfeKeys::section, hilfeKeys::left, 100),
-                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::top, 75),
-                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::width, 850),
-                                         IniFile->readInteger(hilfeKeys::section, hilfeKeys::height, 600)));
+    const SettingsFile& ini = *session->IniFile;
+    setGeometry(WindowGeometry::onScreen(ini.readInteger(hilfeKeys::section, hilfeKeys::left, 100),
+                                         ini.readInteger(hilfeKeys::section, hilfeKeys::top, 75),
+                                         ini.readInteger(hilfeKeys::section, hilfeKeys::width, 850),
+                                         ini.readInteger(hilfeKeys::section, hilfeKeys::height, 600)));
 }
 
 void TFormHilfe::FormResize()
@@ -66,10 +72,11 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 void TFormHilfe::FormDestroy()
 {
     const QRect bounds = geometry();
-    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
-    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
-    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());
-    IniFile->writeInteger(hilfeKeys::section, hilfeKeys::height, bounds.height());
+    SettingsFile& ini = *session->IniFile;
+    ini.writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
+    ini.writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
+    ini.writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());
+    ini.writeInteger(hilfeKeys::section, hilfeKeys::height, bounds.height());
 }
 
 void TFormHilfe::B_CloseClick()

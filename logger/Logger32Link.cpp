@@ -7,7 +7,6 @@
 int Logger32Link::replyTimeout = 3000;
 int Logger32Link::sendTimeout = 5000;
 int Logger32Link::disconnectPause = 2000;
-std::function<void(int)> Logger32Link::bearingReceiver;
 
 namespace {
 
@@ -18,21 +17,6 @@ const QString logger32WindowName = QStringLiteral("Logger32");
 Logger32Link::Logger32Link(QObject* parent)
     : QObject(parent), exchange_([this](const Logger32Exchange::Message& message) { ApplicationEvents1Message(message); })
 {
-}
-
-QString Logger32Link::caption() const
-{
-    switch (state_) {
-    case State::NotFound:
-        return QStringLiteral("Logger32 NOT found");
-    case State::NotConnected:
-        return QStringLiteral("Logger32 NOT connected");
-    case State::Connected:
-        return QStringLiteral("Logger32 connected");
-    case State::Start:
-        break;
-    }
-    return QStringLiteral("Logger32");
 }
 
 void Logger32Link::ConnectLogger32()
@@ -188,8 +172,8 @@ void Logger32Link::sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::
 void Logger32Link::ApplicationEvents1Message(const Logger32Exchange::Message& message)
 {
     const auto bearing = bearingOf(message, logger32MessageId);
-    if (bearing && bearingReceiver)
-        ErrorBox::guard([&] { bearingReceiver(*bearing); });
+    if (bearing)
+        ErrorBox::guard([&] { emit bearingReceived(*bearing); });
 }
 
 std::optional<int> Logger32Link::bearingOf(const Logger32Exchange::Message& message, const QString& messageId)

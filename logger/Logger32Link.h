@@ -5,7 +5,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 // The link to the logging program Logger32 over window messages: a handshake announces this
@@ -33,17 +32,12 @@ public:
     // 360 degrees; nothing for any other message.
     static std::optional<int> bearingOf(const Logger32Exchange::Message& message, const QString& messageId);
 
-    // Where bearings from Logger32 go (the rotor panel's direction field takes them as typed
-    // and confirmed). Degrees, 0 to 360.
-    static std::function<void(int)> bearingReceiver;
-
     explicit Logger32Link(QObject* parent = nullptr);
 
     State state() const { return state_; }
     // A handshake or a leave is running; the menu item starts nothing meanwhile.
     bool inProgress() const { return activity_ != Activity::Idle; }
-    QString caption() const;
-    // The link counts as up unless the caption says "NOT".
+    // The link counts as up until Logger32 is missing or has refused.
     bool isUp() const { return state_ == State::Start || state_ == State::Connected; }
 
     // Both return at once; the work goes on from the event loop.
@@ -58,7 +52,10 @@ public:
     QString logger32MessageId;
 
 signals:
+    // The state or the activity changed.
     void changed();
+    // Logger32 posted an antenna bearing, degrees 0 to 360.
+    void bearingReceived(int bearing);
 
 private:
     enum class Activity { Idle, Connecting, Leaving };

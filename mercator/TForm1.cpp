@@ -1,13 +1,12 @@
 #include "mercator/TForm1.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
-#include "entry/Positions.h"
 #include "entry/TForm4.h"
+#include "widgets/WindowGeometry.h"
 #include "geo/CoordinateText.h"
 #include "geo/MapTransforms.h"
 #include "mercator/LocatorGrid.h"
@@ -20,14 +19,12 @@
 #include "readout/CursorReadout.h"
 #include "readout/TargetPoint.h"
 #include "rotor/RotorState.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
-#include "widgets/WindowGeometry.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -35,8 +32,6 @@
 #include <cmath>
 
 TForm1* Form1 = nullptr;
-int cityMarkerSize = 3;
-double azimuthDisplayOffset = 0;
 
 namespace {
 
@@ -46,7 +41,7 @@ constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forc
 
 QString kartenFolder()
 {
-    return dataFolder + QStringLiteral("Karten/");
+    return session->folders.dataFolder + QStringLiteral("Karten/");
 }
 
 // True when exactly these buttons and these of Shift, Alt and Ctrl are held.
@@ -71,46 +66,57 @@ TForm1::TForm1()
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
     connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
     connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
+
+    connect(session, &Session::displayChanged, this, &TForm1::redrawIfShown);
+    connect(session, &Session::rotorStatusChanged, this, &TForm1::followRotor);
+    connect(session, &Session::rotorLinkLost, this, &TForm1::EraseDirectionLine);
+    // Each window's part of a menu command runs on its own, so that a failure in one leaves the
+    // others' parts done.
+    connectGuarded(FormA, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
+    connectGuarded(FormA, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
+    connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm1::fillClientArea);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm1::FormCreate()
 {
-    target = {};
-    drawState.mercatorLineDrawn = false;
+    session->target = {};
+    session->drawState.mercatorLineDrawn = false;
 
+    const SettingsFile& ini = *session->IniFile;
     Karte->createScreenSurface();
-    Karte->resize(WindowGeometry::onScreen(0, 0, IniFile->readInteger(mercatorKeys::section, mercatorKeys::width, 600),
-                                           IniFile->readInteger(mercatorKeys::section, mercatorKeys::height, 300))
+    Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
+                                           ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
                       .size());
 
-    ownPosition.longitude = parseDecimal(
-        IniFile->readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
-    ownPosition.latitude = parseDecimal(
-        IniFile->readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
+    GeoPosition& own = session->ownPosition;
+    own.longitude = parseDecimal(
+        ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
+    own.latitude = parseDecimal(
+        ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
-        kartenFolder(), IniFile->readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
-    LocatorPos_X = IniFile->readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5);
-    LocatorPos_Y = IniFile->readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350);
-    FadenkreuzAnzeigePos_X = IniFile->readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5);
-    FadenkreuzAnzeigePos_Y = IniFile->readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
+        kartenFolder(), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+    LocatorPos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5);
+    LocatorPos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350);
+    FadenkreuzAnzeigePos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5);
+    FadenkreuzAnzeigePos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
-    const int markerSize = IniFile->readInteger(SettingsKeys::Parameter::section,
-                                                SettingsKeys::Parameter::cityMarkerSize, cityMarkerSize);
+    const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
+                                           session->cityMarkerSize);
     if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
-        cityMarkerSize = markerSize;
-    const bool mercatorShown = IniFile->readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+        session->cityMarkerSize = markerSize;
+    const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
     // another map can be chosen from the menu.
     ErrorBox::guard([this] { LoadMap(wantedMapName_); });
-    if (currentMapName.isEmpty() && wantedMapName_ != defaultMapName) {
+    if (session->currentMapName.isEmpty() && wantedMapName_ != defaultMapName) {
         ErrorBox::guard([this] { LoadMap(defaultMapName); });
-        showingFallback_ = !currentMapName.isEmpty();
+        showingFallback_ = !session->currentMapName.isEmpty();
     }
-    buildMapMenu(currentMapName.isEmpty() ? wantedMapName_ : currentMapName);
+    buildMapMenu(session->currentMapName.isEmpty() ? wantedMapName_ : session->currentMapName);
     mapStartup = false;
 
     Karte->setParent(FormA->clientArea());
@@ -118,22 +124,22 @@ void TForm1::FormCreate()
     Karte->setVisible(mercatorShown);
     resize(FormA->clientWidth(), FormA->clientHeight());
     move(0, 0);
-    if (FormA->isStayOnTop())
-        FormA->StayOnTop1->setChecked(true);
 }
 
 void TForm1::FormDestroy()
 {
-    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
-    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
+    SettingsFile& ini = *session->IniFile;
+    const QString& current = session->currentMapName;
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
     // Without a loaded map, or with the world map shown only in place of the stored one, the choice
     // read at start is kept, so a map missing once is tried again next time.
-    const bool keepStored = currentMapName.isEmpty() || (showingFallback_ && currentMapName == defaultMapName);
-    IniFile->writeString(mercatorKeys::section, mercatorKeys::mapName, keepStored ? wantedMapName_ : currentMapName);
-    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::locatorX, LocatorPos_X);
-    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::locatorY, LocatorPos_Y);
-    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::crosshairX, FadenkreuzAnzeigePos_X);
-    IniFile->writeInteger(mercatorKeys::section, mercatorKeys::crosshairY, FadenkreuzAnzeigePos_Y);
+    const bool keepStored = current.isEmpty() || (showingFallback_ && current == defaultMapName);
+    ini.writeString(mercatorKeys::section, mercatorKeys::mapName, keepStored ? wantedMapName_ : current);
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorX, LocatorPos_X);
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorY, LocatorPos_Y);
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairX, FadenkreuzAnzeigePos_X);
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairY, FadenkreuzAnzeigePos_Y);
 }
 
 // ---- Map catalogue --------------------------------------------------------------------------
@@ -142,11 +148,12 @@ void TForm1::buildMapMenu(const QString& wantedName)
 {
     int number = 0;
     for (const QString& caption : MapCatalogue::menuCaptions(kartenFolder())) {
-        QAction* item = FormA->Karten1->addAction(caption);
+        QAction* item = FormA->addMapMenuItem(caption);
         item->setObjectName(QStringLiteral("K%1").arg(++number));
         item->setCheckable(true);
         item->setChecked(caption == wantedName);
         connectGuarded(item, &QAction::triggered, this, [this, item] { KartenwahlClick(item); });
+        mapItems_.push_back(item);
     }
 }
 
@@ -156,7 +163,7 @@ void TForm1::KartenwahlClick(QAction* sender)
     if (name.size() < 2 || !name[1].isDigit())
         return;
     QAction* chosen = nullptr;
-    for (QAction* item : FormA->Karten1->actions()) {
+    for (QAction* item : mapItems_) {
         item->setChecked(false);
         if (!chosen && item->objectName() == name)
             chosen = item;
@@ -168,15 +175,15 @@ void TForm1::KartenwahlClick(QAction* sender)
 
 void TForm1::LoadMap(const QString& name)
 {
-    if (name == currentMapName)
+    if (name == session->currentMapName)
         return;
     std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(), name);
     if (!map)
         return;
     mapBitmap = std::move(map->bitmap);
-    currentMapName = name;
+    session->currentMapName = name;
     zoomStack.assign(1, map->whole);
-    FormA->ZoomMercator->setVisible(false);
+    FormA->showMercatorZoomOut(false);
     if (!mapStartup)
         RedrawMap();
 }
@@ -188,6 +195,49 @@ MercatorPicture TForm1::picture()
     return MercatorPicture(Karte->canvas(), Karte->size(), zoomStack.back());
 }
 
+bool TForm1::mapShown() const
+{
+    return !Karte->isHidden();
+}
+
+void TForm1::setMapShown(bool shown)
+{
+    Karte->setVisible(shown);
+}
+
+void TForm1::redrawIfShown()
+{
+    if (mapShown())
+        RedrawMap();
+}
+
+void TForm1::showInMainWindow()
+{
+    Karte->show();
+    FormA->setClientSize(Karte->width(), Karte->height());
+    RedrawMap();
+    emit mapChosen();
+    session->IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    FormA->showMercatorZoomOut(zoomDepth() > 1);
+}
+
+void TForm1::fillClientArea()
+{
+    if (!mapShown() || !hasMapBitmap())
+        return;
+    Karte->setGeometry(0, 0, FormA->clientWidth(), FormA->clientHeight());
+    RedrawMap();
+    FormA->setClientSize(FormA->clientWidth(), Karte->height());
+}
+
+void TForm1::followRotor()
+{
+    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
+        EraseDirectionLine();
+    else if (mapShown())
+        DrawDirectionLine();
+}
+
 void TForm1::RedrawMap()
 {
     if (!hasMapBitmap() || zoomStack.empty())
@@ -195,46 +245,49 @@ void TForm1::RedrawMap()
     MapLayers layers;
     layers.bitmap = &mapBitmap;
     layers.whole = zoomStack.front();
-    if (Form3 && Form3->RG_StaedteInseln->itemIndex() == 0)
-        layers.cities = &cityTable;
-    layers.markerSize = cityMarkerSize;
-    layers.gridLevel = Form3 ? Form3->GB_LocRaster->itemIndex() : LocatorGrid::none;
+    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
+        layers.cities = &session->referenceData.cityTable;
+    layers.markerSize = session->cityMarkerSize;
+    layers.gridLevel = Form3 ? Form3->locatorGrid() : LocatorGrid::none;
     layers.targetShown = Form2 && Form2->isVisible();
-    layers.own = ownPosition;
-    layers.target = target;
-    if (Form2)
-        layers.crosshairColour = WindowsColor::toQColor(Form2->crosshairColor);
+    layers.own = session->ownPosition;
+    layers.target = session->target;
+    layers.crosshairColour = WindowsColor::toQColor(session->crosshairColor);
     picture().paintMap(layers);
     dragRect = QRect();  // the copy has painted over any zoom rectangle
-    drawState.mercatorLineDrawn = false;
-    drawState.mercatorLineDirection = redrawAnyDirection;
+    session->drawState.mercatorLineDrawn = false;
+    session->drawState.mercatorLineDirection = redrawAnyDirection;
     DrawDirectionLine();
     Karte->update();
 }
 
 void TForm1::DrawDirectionLine()
 {
-    const double direction = rotorState.rotorAzimuth + azimuthDisplayOffset;  // degrees
-    if (std::fabs(drawState.mercatorLineDirection - direction) < 1 || rotorState.rotorAzimuth == RotorState::noStatus
-        || (ownPosition.latitude == 0 && ownPosition.longitude == 0) || zoomStack.empty())
+    const double azimuth = session->rotorState.rotorAzimuth;           // degrees
+    const double direction = azimuth + session->azimuthDisplayOffset;  // degrees
+    const GeoPosition& own = session->ownPosition;
+    DrawState& drawn = session->drawState;
+    if (std::fabs(drawn.mercatorLineDirection - direction) < 1 || azimuth == RotorState::noStatus
+        || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
         return;
     EraseDirectionLine();
-    drawState.mercatorLineDirection = direction;
-    SampleGreatCircle(MercatorPicture::halfTurnDirection(direction), ownPosition.latitude, ownPosition.longitude, drawState.directionLine);
-    picture().invertCircle(ownPosition, drawState.directionLine);
-    drawState.mercatorLineDrawn = true;
-    drawState.drawnDirectionLine = drawState.directionLine;
-    drawnLineStart_ = ownPosition;
+    drawn.mercatorLineDirection = direction;
+    SampleGreatCircle(MercatorPicture::halfTurnDirection(direction), own.latitude, own.longitude, drawn.directionLine);
+    picture().invertCircle(own, drawn.directionLine);
+    drawn.mercatorLineDrawn = true;
+    drawn.drawnDirectionLine = drawn.directionLine;
+    drawnLineStart_ = own;
     Karte->update();
 }
 
 void TForm1::EraseDirectionLine()
 {
-    if (!drawState.mercatorLineDrawn || zoomStack.empty())
+    DrawState& drawn = session->drawState;
+    if (!drawn.mercatorLineDrawn || zoomStack.empty())
         return;
     // From where the line was drawn, so a moved own station cannot leave pixels inverted.
-    picture().invertCircle(drawnLineStart_, drawState.drawnDirectionLine);
-    drawState.mercatorLineDrawn = false;
+    picture().invertCircle(drawnLineStart_, drawn.drawnDirectionLine);
+    drawn.mercatorLineDrawn = false;
     Karte->update();
 }
 
@@ -248,7 +301,7 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
         || heldExactly(event, Qt::LeftButton, Qt::ControlModifier))
         return;
     const QPoint mouse = event->position().toPoint();
-    FormA->P_Cursor->move(CursorReadout::panelPlace(mouse, FormA->P_Cursor->size(), Karte->size()));
+    FormA->placeCursorPanel(mouse, Karte->size());
     cursorLon = viewXToLon(zoomStack.back(), Karte->width(), mouse.x());
     cursorLat = viewYToLat(zoomStack.back(), Karte->height(), mouse.y());
 
@@ -267,21 +320,20 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
 
 void TForm1::showCursorPanel()
 {
-    if (Form3 && Form3->RG_MausPos->itemIndex() == 0) {
+    if (Form3 && Form3->mousePositionShown() == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->P_Cursor->raise();
-        FormA->P_Cursor->show();
+        FormA->showCursorPanel();
     }
     const double longitude = static_cast<double>(cursorLon), latitude = static_cast<double>(cursorLat);
     QString country, prefix;
-    FormA->lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = cursorReadout_.lines(ownPosition, longitude, latitude, country);
+    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
+    const CursorReadout::Lines lines = cursorReadout_.lines(session->ownPosition, longitude, latitude, country);
     FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void TForm1::MouseMoveTimerTimer()
 {
-    FormA->P_Cursor->hide();
+    FormA->hideCursorPanel();
     MouseMoveTimer->stop();
 }
 
@@ -304,13 +356,9 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
     if (std::abs(dragStartX - mouse.x()) < ImageWidget::screenSize().width() / 20) {
         // A click: the point becomes the target; the rotor turns only when the user says so.
         const MapView& view = zoomStack.back();
-        target = TargetPoint::seenFrom(ownPosition, static_cast<double>(viewXToLon(view, Karte->width(), mouse.x())),
-                                       static_cast<double>(viewYToLat(view, Karte->height(), mouse.y())));
-        if (Form2)
-            Form2->ShowTargetData();
-        RedrawMap();
-        if (Form4)
-            Form4->hide();
+        session->setTarget(static_cast<double>(viewXToLon(view, Karte->width(), mouse.x())),
+                           static_cast<double>(viewYToLat(view, Karte->height(), mouse.y())));
+        emit targetClicked();
         return;
     }
     const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());
@@ -322,7 +370,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
         return;
     }
     zoomStack.push_back(*view);
-    FormA->ZoomMercator->setVisible(true);
+    FormA->showMercatorZoomOut(true);
     RedrawMap();
 }
 
@@ -339,6 +387,6 @@ void TForm1::Zoom1Click()
     if (zoomStack.size() <= 1)
         return;
     zoomStack.pop_back();
-    FormA->ZoomMercator->setVisible(zoomStack.size() > 1);
+    FormA->showMercatorZoomOut(zoomStack.size() > 1);
     RedrawMap();
 }

@@ -20,6 +20,7 @@ class QTimer;
 // The Mercator map window. The form itself is never shown; its image Karte lives in the main
 // window's client area. It loads the maps of the folder Karten, draws the current view with
 // cities, locator grid, target line and antenna direction, and answers the mouse on the image.
+// It redraws itself on the session's news while its image is shown.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -33,7 +34,12 @@ public:
     void LoadMap(const QString& name);
     void KartenwahlClick(QAction* sender);
 
+    // The map image is the one shown in the main window.
+    bool mapShown() const;
+    // Only shows or hides the image; the beam map does so when it takes over or gives way.
+    void setMapShown(bool shown);
     void RedrawMap();
+    void redrawIfShown();
     void DrawDirectionLine();
     void EraseDirectionLine();
 
@@ -58,8 +64,20 @@ public:
     int dragStartX = 0, dragStartY = 0;        // image pixels where the left button went down
     QRect dragRect;                            // zoom rectangle now shown; empty when none
 
+signals:
+    // The main window switched to this map: the tool windows take their places for it.
+    void mapChosen();
+    // A click on the map made its point the target.
+    void targetClicked();
+
 private:
     void buildMapMenu(const QString& wantedName);
+    // The main window's menu chose this map: it is shown at its own size.
+    void showInMainWindow();
+    // The main window's client area has a new size; the image takes it while the map is shown.
+    void fillClientArea();
+    // Draws the antenna line of a rotor status, or erases it when the status has no reading.
+    void followRotor();
     MercatorPicture picture();
     // Fills the cursor panel from cursorLon and cursorLat and shows it when "Ein" is chosen.
     void showCursorPanel();
@@ -67,14 +85,11 @@ private:
     void removeDragRect();
 
     GeoPosition drawnLineStart_;  // own station the drawn direction line starts from
+    std::vector<QAction*> mapItems_;  // the maps in the main window's menu
     QString wantedMapName_;       // the map chosen in the settings at start
     bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
     CursorReadout cursorReadout_;
 };
 
 extern TForm1* Form1;
-// Pen width of the city and island markers on both maps, pixels.
-extern int cityMarkerSize;
 constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken
-// Degrees added to the rotor azimuth before the antenna line is drawn.
-extern double azimuthDisplayOffset;

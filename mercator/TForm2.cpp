@@ -1,6 +1,5 @@
 #include "mercator/TForm2.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
@@ -8,13 +7,13 @@
 #include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "beam/TForm10.h"
-#include "entry/Positions.h"
+#include "text/FixedPointText.h"
 #include "geo/CoordinateText.h"
 #include "geo/NearestCity.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "readout/TargetPoint.h"
-#include "text/FixedPointText.h"
+#include "session/Session.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -97,13 +96,16 @@ TForm2::TForm2()
     connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm2::PositionstimerTimer);
     Positionstimer->start();
 
+    connect(session, &Session::targetChanged, this, &TForm2::showNewTarget);
+    connect(session, &Session::ownPositionChanged, this, &TForm2::showNewTarget);
+    ShownMap::restoreOnSwitch(this, [this] { return place(); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate()
 {
     ShownMap::restore(this, place());
-    crosshairColor = unsigned(IniFile->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF));
+    session->crosshairColor = unsigned(session->IniFile->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF));
 }
 
 ShownMap::Place TForm2::place() const
@@ -111,10 +113,15 @@ ShownMap::Place TForm2::place() const
     return {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form10->crosshairPosX, Form10->crosshairPosY};
 }
 
+void TForm2::showNewTarget()
+{
+    if (session->target.isSet())
+        ShowTargetData(session->targetCountry, session->targetPrefix);
+}
+
 void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 {
-    // Told first: the labels below may end early for want of a city.
-    emit targetChanged();
+    const TargetInfo& target = session->target;
     show();
     raise();
     Label1->setText(FixedPointText::format(target.longitude, 5));
@@ -125,40 +132,39 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 
     QString rasterCountry;
     QString rasterPrefix;
-    FormA->lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
+    session->referenceData.lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
     Label11->setText(country.isEmpty() ? rasterCountry : country);
     Label14->setText(country.isEmpty() ? rasterPrefix : prefix);
 
     // Without any city there is nothing to show.
-    const auto nearest = findNearestCity(cityTable, target.latitude, target.longitude, nearestCityIndex);
+    const std::vector<CityRecord>& cities = session->referenceData.cityTable;
+    const auto nearest = findNearestCity(cities, target.latitude, target.longitude, nearestCityIndex);
     if (!nearest) {
         Label12->clear();
         Label13->clear();
         return;
     }
     nearestCityIndex = nearest->index;
-    Label12->setText(cityTable[std::size_t(nearestCityIndex)].name);
+    Label12->setText(cities[std::size_t(nearestCityIndex)].name);
     Label13->setText(QString::number(roundHalfEven(nearest->distanceKm)));
 }
 
 void TForm2::Label_Stadt_zeigen_Click()
 {
-    if (nearestCityIndex < 0 || std::size_t(nearestCityIndex) >= cityTable.size())
+    const std::vector<CityRecord>& cities = session->referenceData.cityTable;
+    if (nearestCityIndex < 0 || std::size_t(nearestCityIndex) >= cities.size())
         return;  // no city was found, so there is none to go to
-    const CityRecord& city = cityTable[std::size_t(nearestCityIndex)];
-    target = TargetPoint::seenFrom(ownPosition, city.longitude, city.latitude);
-    ShowTargetData();
-    ShownMap::redraw();
+    const CityRecord& city = cities[std::size_t(nearestCityIndex)];
+    session->setTarget(city.longitude, city.latitude);
 }
 
 void TForm2::Button1Click()
 {
-    const auto chosen = Dialogs::current().chooseColor(crosshairColor);
+    const auto chosen = Dialogs::current().chooseColor(session->crosshairColor);
     if (!chosen)
         return;
-    crosshairColor = *chosen;
-    IniFile->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(crosshairColor));
-    ShownMap::redraw();
+    session->setCrosshairColor(*chosen);
+    session->IniFile->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(*chosen));
 }
 
 void TForm2::PositionstimerTimer()
@@ -169,9 +175,7 @@ void TForm2::PositionstimerTimer()
 void TForm2::FormClose()
 {
     hide();
-    target = {};
-    emit targetChanged();
-    ShownMap::redraw();
+    session->clearTarget();
 }
 
 void TForm2::closeEvent(QCloseEvent* event)

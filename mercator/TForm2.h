@@ -10,8 +10,8 @@ class QPushButton;
 class QTimer;
 
 // The crosshair data window: coordinates, locator, distance and bearing of the current target,
-// its country and prefix and the nearest city. Owns the crosshair colour both maps draw with;
-// closing it clears the target.
+// its country and prefix and the nearest city; it comes up whenever a target is set. Chooses the
+// crosshair colour both maps draw with; closing it clears the target.
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
@@ -19,15 +19,15 @@ public:
 
     void FormCreate();
 
-    // Fills every label from target and brings the window to the front. A partner known by its
-    // callsign brings its entity's name and prefix, shown instead of the country raster's.
+    // Fills every label from the session's target and brings the window to the front. A partner
+    // known by its callsign brings its entity's name and prefix, shown instead of the country
+    // raster's.
     void ShowTargetData(const QString& country = QString(), const QString& prefix = QString());
     void Label_Stadt_zeigen_Click();
     void Button1Click();
     void PositionstimerTimer();
 
-    unsigned crosshairColor = 0xFFFFFF;  // Windows colour value 0x00BBGGRR
-    int nearestCityIndex = 0;            // into cityTable, found by the last fill
+    int nearestCityIndex = 0;  // into the city table, found by the last fill
 
     QGroupBox* GroupBox1 = nullptr;  // "Basisdaten"
     QGroupBox* GroupBox2 = nullptr;  // "Cursorposition"
@@ -44,10 +44,6 @@ public:
     QPushButton* Button1 = nullptr;
     QTimer* Positionstimer = nullptr;
 
-signals:
-    // The target was set or cleared: every change of the target is shown here.
-    void targetChanged();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +51,8 @@ protected:
 private:
     void FormClose();
     ShownMap::Place place() const;
+    // A target set anew is shown, with the name its callsign brought.
+    void showNewTarget();
 };
 
 extern TForm2* Form2;

@@ -1,25 +1,33 @@
 #pragma once
 
+#include "partner/Partner.h"
+
 #include <QObject>
 #include <QString>
 
 class PartnerScripting;
 class WsjtxLink;
+struct WsjtxSettings;
 
 // The inputs that name a partner from outside: the WSJT-X / JTDX link and the partner interface
-// on the session bus. Both hand the partner to the rotor panel, which sets it as the target as
-// if its locator had been typed there. Created after the windows, destroyed before them.
+// on the session bus. Both hand the partner on, to be set as the target as if its locator had
+// been typed into the rotor panel. Created after the windows, destroyed before them.
 class PartnerLinks : public QObject {
     Q_OBJECT
 public:
     PartnerLinks();
 
-    // Sets the partner named by the text (locator, coordinates or callsign) through the rotor
-    // panel; false when the text names no place.
+    // Hands on the partner named by the text (locator, coordinates or callsign); false when the
+    // text names no place or nobody takes partners.
     bool take(const QString& text);
-    // Listens again as the parameter window's WSJT-X group now says.
-    void relisten();
+    // Listens again as the settings say.
+    void listen(const WsjtxSettings& settings);
 
     WsjtxLink* wsjtxLink = nullptr;
     PartnerScripting* scripting = nullptr;
+
+signals:
+    void partnerNamed(const Partner& partner);
+    // Whether the WSJT-X link is switched on and listens, after every listen().
+    void wsjtxStateChanged(bool enabled, bool listening);
 };

@@ -1,9 +1,7 @@
 #include "partner/PartnerScripting.h"
 
-#include "app/Basis.h"
-#include "entry/Positions.h"
 #include "geo/CoordinateText.h"
-#include "rotor/RotorState.h"
+#include "session/Session.h"
 
 #include <QDBusConnection>
 
@@ -15,7 +13,7 @@ const QString PartnerScripting::objectPath = QStringLiteral("/Partner");
 PartnerScripting::PartnerScripting(PartnerTaker taker, QObject* parent)
     : QObject(parent),
       taker_(std::move(taker)),
-      announced_(target)
+      announced_(session->target)
 {
 }
 
@@ -38,22 +36,22 @@ bool PartnerScripting::registerOnSessionBus()
 
 QString PartnerScripting::OwnLocator() const
 {
-    return positionToLocator(ownPosition.longitude, ownPosition.latitude);
+    return positionToLocator(session->ownPosition.longitude, session->ownPosition.latitude);
 }
 
 double PartnerScripting::Bearing() const
 {
-    return target.bearing;
+    return session->target.bearing;
 }
 
 double PartnerScripting::Distance() const
 {
-    return target.distance;
+    return session->target.distance;
 }
 
 double PartnerScripting::RotorAzimuth() const
 {
-    return rotorState.rotorAzimuth;
+    return session->rotorState.rotorAzimuth;
 }
 
 double PartnerScripting::SetPartner(const QString& partner, double& distance)
@@ -66,12 +64,13 @@ double PartnerScripting::SetPartner(const QString& partner, double& distance)
         return 0;
     }
     announceTarget();
-    distance = target.distance;
-    return target.bearing;
+    distance = session->target.distance;
+    return session->target.bearing;
 }
 
 void PartnerScripting::announceTarget()
 {
+    const TargetInfo& target = session->target;
     if (target.longitude == announced_.longitude && target.latitude == announced_.latitude
         && target.bearing == announced_.bearing && target.distance == announced_.distance)
         return;

@@ -7,20 +7,12 @@
 
 bool ShownMap::mercator()
 {
-    return Form1 && !Form1->Karte->isHidden();
+    return Form1 && Form1->mapShown();
 }
 
 bool ShownMap::beam()
 {
-    return Form10 && !Form10->BeamKarte->isHidden();
-}
-
-void ShownMap::redraw()
-{
-    if (mercator())
-        Form1->RedrawMap();
-    if (beam())
-        Form10->RedrawBeamMap();
+    return Form10 && Form10->mapShown();
 }
 
 void ShownMap::restore(QWidget* window, const Place& place)
@@ -42,4 +34,13 @@ void ShownMap::remember(const QWidget* window, const Place& place)
         place.beamX = at.x();
         place.beamY = at.y();
     }
+}
+
+void ShownMap::restoreOnSwitch(QWidget* window, const std::function<Place()>& place)
+{
+    const auto restorePlace = [window, place] { restore(window, place()); };
+    if (Form1)
+        QObject::connect(Form1, &TForm1::mapChosen, window, restorePlace);
+    if (Form10)
+        QObject::connect(Form10, &TForm10::mapChosen, window, restorePlace);
 }

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Process-wide rotor values kept by the rotor link, as the rotor program reports them.
-// Angles in degrees, in the rotor's own azimuth scale.
+// The rotor values as the rotor program reports them, and the target to send it. Angles in
+// degrees, in the rotor's own azimuth scale.
 struct RotorState {
     static constexpr double noStatus = -10000;  // rotorAzimuth before the first status, degrees
 
@@ -19,5 +19,3 @@ struct RotorState {
     bool rotorConnected = false;
     QString rotorProgramFolder;  // with trailing "/"; empty until read
 };
-
-extern RotorState rotorState;

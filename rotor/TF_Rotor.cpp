@@ -10,14 +10,10 @@
 #include "platform/RegistryKeys.h"
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
-#include "rotor/RotorState.h"
-#include "rotor/TForm6.h"
-#include "rotor/TForm7.h"
-#include "settings/TForm3.h"
+#include "session/Session.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -51,16 +47,18 @@ TF_Rotor::TF_Rotor()
       DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this))
 {
     F_Rotor = this;
-    setWindowTitle(QStringLiteral("Rotorsteuerung"));
     Timer1->setInterval(connectIntervalMs);
     connectGuarded(Timer1, &QTimer::timeout, this, &TF_Rotor::Timer1Timer);
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
     // and leave the bus again.
     connect(AntDaten, &DdeServer::conversationClosed, this, [this](const QString& sender) {
-        if (rotorState.rotorConnected && sender == DdeClientConv1->serverConnection())
+        if (session->rotorState.rotorConnected && sender == DdeClientConv1->serverConnection())
             DdeClientConv1Close();
     });
     connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
+    // The maps, made before this link, follow the rotor through the session.
+    connect(this, &TF_Rotor::statusReceived, session, &Session::rotorStatusChanged);
+    connect(this, &TF_Rotor::closed, session, &Session::rotorLinkLost);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -68,7 +66,7 @@ TF_Rotor::~TF_Rotor() = default;
 
 void TF_Rotor::FormCreate()
 {
-    rotorState = RotorState();  // rotorAzimuth starts at the no-status value
+    session->rotorState = RotorState();  // rotorAzimuth starts at the no-status value
     rotorMacroLines.clear();
     Timer1->start();
     // Without a session bus the program runs as a pure calculator, without a rotor.
@@ -87,9 +85,9 @@ void TF_Rotor::FormDestroy()
 void TF_Rotor::Timer1Timer()
 {
     // A rotor program that still owns its name but sends nothing is as good as gone.
-    if (rotorState.rotorConnected && sinceStatus_.elapsed() > silenceLimit)
+    if (session->rotorState.rotorConnected && sinceStatus_.elapsed() > silenceLimit)
         DdeClientConv1Close();
-    if (rotorState.rotorConnected)
+    if (session->rotorState.rotorConnected)
         return;
     // The own service may have been taken by another program at start: without it no status
     // could reach this program, so the attempt waits until the name is ours.
@@ -99,21 +97,20 @@ void TF_Rotor::Timer1Timer()
     // Another program holds the name: it has the link to the rotor program; skip this tick.
     if (rotorMutex->tryLock())
         ConnectRotor();
-    if (!rotorState.rotorConnected)
+    if (!session->rotorState.rotorConnected)
         rotorMutex.reset();
 }
 
 void TF_Rotor::ConnectRotor()
 {
-    if (rotorState.rotorConnected)
+    if (session->rotorState.rotorConnected)
         return;
     const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
     if (path.isEmpty())
         return;
     const QFileInfo program(path);
-    rotorState.rotorProgramFolder = program.path() + u'/';
-    if (Form7)
-        Form7->LoadDirectionsIfChanged();
+    session->rotorState.rotorProgramFolder = program.path() + u'/';
+    emit connecting();
     const QString service = DdeNames::programService(path);
     DdeClientConv1->disconnectFromServer();
     if (!DdeClientConv1->connectTo(service, rotorTopic) && startRotorProgram(path))
@@ -121,8 +118,10 @@ void TF_Rotor::ConnectRotor()
     if (!DdeClientConv1->isConnected())
         return;  // the next tick tries again
     rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
-    rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+    session->rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
     sinceStatus_.start();
+    if (session->rotorState.rotorConnected)
+        emit connected();
 }
 
 bool TF_Rotor::startRotorProgram(const QString& path)
@@ -141,19 +140,19 @@ bool TF_Rotor::startRotorProgram(const QString& path)
 
 void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& macro)
 {
-    if (RotorMacros::parseStatus(macro, rotorState) != RotorMacros::StatusResult::Complete)
+    if (RotorMacros::parseStatus(macro, session->rotorState) != RotorMacros::StatusResult::Complete)
         return;
     if (sender == DdeClientConv1->serverConnection())
         sinceStatus_.start();
-    if (Form6)
-        Form6->UpdateRotorDisplay();
-    if (!rotorState.rotorSendPending)
+    emit statusReceived();
+    if (!session->rotorState.rotorSendPending)
         return;
-    rotorState.rotorSendPending = false;
+    session->rotorState.rotorSendPending = false;
     // A reply that cannot be built (a target beyond the integer range) or sent (the client
     // conversation is closed) is dropped silently.
     try {
-        rotorMacroLines = RotorMacros::targetLines(rotorState.rotorTargetAzimuth, rotorState.rotorTargetElevation);
+        const RotorState& rotor = session->rotorState;
+        rotorMacroLines = RotorMacros::targetLines(rotor.rotorTargetAzimuth, rotor.rotorTargetElevation);
         DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
     } catch (const std::exception&) {
     }
@@ -161,18 +160,24 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
 
 void TF_Rotor::DdeClientConv1Close()
 {
-    const bool wasConnected = rotorState.rotorConnected;
+    const bool wasConnected = session->rotorState.rotorConnected;
     DdeClientConv1->disconnectFromServer();
-    rotorState.rotorConnected = false;
+    session->rotorState.rotorConnected = false;
     rotorMutex.reset();
-    // No status will come: the panel must not go on showing the last one.
-    if (wasConnected && Form6)
-        Form6->HideRotorDisplay();
+    // No status will come: nothing may go on showing the last one.
+    if (wasConnected)
+        emit closed();
 }
 
-double TF_Rotor::OptimiseRotorTarget(double azimuth) const
+double TF_Rotor::OptimiseRotorTarget(double azimuth, bool optimise) const
 {
-    const bool optimise = Form3 && Form3->CB_Optimiert->isChecked();
-    return OptimisedPath::rotorTarget(
-        azimuth, {rotorState.rotorAzimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth}, overlapAngle, optimise);
+    const RotorState& rotor = session->rotorState;
+    return OptimisedPath::rotorTarget(azimuth, {rotor.rotorAzimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth},
+                                      session->overlapAngle, optimise);
+}
+
+void TF_Rotor::sendTarget(double azimuth)
+{
+    session->rotorState.rotorTargetAzimuth = azimuth;
+    session->rotorState.rotorSendPending = true;
 }

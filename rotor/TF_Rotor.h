@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QObject>
 #include <QStringList>
-#include <QWidget>
 
 #include <memory>
 
@@ -11,10 +11,11 @@ class DdeServer;
 class NamedMutex;
 class QTimer;
 
-// The rotor link window, never shown: the DDE link to the rotor-control program. As client it
-// sends the hello and the targets on the topic "RotServConv"; as server it takes the rotor
-// program's status macros on the topic "AntDaten" and answers each with the pending target.
-class TF_Rotor : public QWidget {
+// The rotor link: the DDE link to the rotor-control program. As client it sends the hello and the
+// targets on the topic "RotServConv"; as server it takes the rotor program's status macros on the
+// topic "AntDaten" into the session's rotorState, tells its subscribers, and answers each with the
+// pending target.
+class TF_Rotor : public QObject {
     Q_OBJECT
 public:
     static const QString serverTopic;  // "AntDaten"
@@ -35,9 +36,11 @@ public:
     // Either conversation has closed: the link is lost.
     void DdeClientConv1Close();
 
-    // The azimuth to command for a target azimuth, degrees: the shorter way round when the
-    // parameter window asks for an optimised path (OptimisedPath::rotorTarget).
-    double OptimiseRotorTarget(double azimuth) const;
+    // The azimuth to command for a target azimuth, degrees: the shorter way round when optimise is
+    // set (OptimisedPath::rotorTarget).
+    double OptimiseRotorTarget(double azimuth, bool optimise) const;
+    // The azimuth goes out with the reply to the next status, degrees.
+    void sendTarget(double azimuth);
 
     QTimer* Timer1;
     DdeServer* AntDaten;
@@ -48,6 +51,15 @@ public:
     static constexpr qint64 restartPause = 30000;
     // Time without a status from the rotor program after which a link counts as lost, ms.
     static constexpr qint64 silenceLimit = 10000;
+
+signals:
+    // An attempt to link up begins; rotorState.rotorProgramFolder names the rotor program's folder.
+    void connecting();
+    void connected();
+    // A complete status is in rotorState; the reply to it goes out when every subscriber is done.
+    void statusReceived();
+    // The link that was up is lost.
+    void closed();
 
 private:
     bool startRotorProgram(const QString& path);

@@ -1,16 +1,12 @@
 #include "rotor/TForm6.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "beam/TForm10.h"
-#include "entry/Positions.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
-#include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
 #include "partner/GridLocator.h"
 #include "partner/Partner.h"
 #include "partner/PartnerText.h"
@@ -18,12 +14,11 @@
 #include "readout/TargetPoint.h"
 #include "rotor/AzimuthEntry.h"
 #include "rotor/OptimisedPath.h"
-#include "rotor/RotorState.h"
 #include "rotor/TF_Rotor.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -35,6 +30,12 @@
 TForm6* Form6 = nullptr;
 
 namespace {
+
+// The parameter window's choice of the shorter way round.
+bool optimisedPath()
+{
+    return Form3 && Form3->optimisedPath();
+}
 
 const char* const tagProperty = "Tag";
 constexpr int linksTag = 1, startTag = 2, rechtsTag = 3;
@@ -99,6 +100,15 @@ TForm6::TForm6()
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
+    if (F_Rotor) {
+        connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm6::UpdateRotorDisplay);
+        connect(F_Rotor, &TF_Rotor::closed, this, &TForm6::HideRotorDisplay);
+    }
+    if (FormA) {
+        connect(FormA->logger32Link, &Logger32Link::bearingReceived, this, &TForm6::takeLogger32Bearing);
+        connect(FormA, &TFormA::clientAreaResized, this, &TForm6::centreInClientArea);
+    }
+
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -125,17 +135,6 @@ void TForm6::FormCreate()
 {
     setParent(FormA ? FormA->clientArea() : nullptr);
     hide();
-    // Bearings from Logger32 take the road of a bearing typed and confirmed here.
-    Logger32Link::bearingReceiver = [this](int bearing) {
-        Edit_Azimut->setText(QString::number(bearing));
-        int key = AzimuthEntry::enterKey;
-        Edit_AzimutKeyPress(key);
-    };
-}
-
-void TForm6::FormDestroy()
-{
-    Logger32Link::bearingReceiver = nullptr;
 }
 
 bool TForm6::eventFilter(QObject* watched, QEvent* event)
@@ -190,18 +189,19 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
     sender->setFrameShadow(QFrame::Sunken);
     // The travel ends are any int the rotor program reports: one degree inside them is computed
     // in double, where it cannot overflow.
+    RotorState& rotor = session->rotorState;
     switch (sender->property(tagProperty).toInt()) {
     case linksTag:
-        rotorState.rotorTargetAzimuth = isRed(PanelLinks) ? double(rotorState.rotorMinAzimuth) + 1 : rotorState.rotorAzimuth;
+        rotor.rotorTargetAzimuth = isRed(PanelLinks) ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
         break;
     case startTag:
-        if (rotorState.rotorMotion != 0)
-            rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
-        else if (target.distance > 0)
-            rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
+        if (rotor.rotorMotion != 0)
+            rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
+        else if (session->target.distance > 0)
+            rotor.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath());
         break;
     case rechtsTag:
-        rotorState.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotorState.rotorMaxAzimuth) - 1 : rotorState.rotorAzimuth;
+        rotor.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
         break;
     }
 }
@@ -211,8 +211,7 @@ void TForm6::PanelMouseUp(QLabel* sender, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     sender->setFrameShadow(QFrame::Raised);
-    // The target goes out with the reply to the next status.
-    rotorState.rotorSendPending = true;
+    F_Rotor->sendTarget(session->rotorState.rotorTargetAzimuth);
 }
 
 // ---- The direction field --------------------------------------------------------------------
@@ -269,7 +268,7 @@ void TForm6::Edit_AzimutKeyPress(int& key)
     // the country its letters happen to name).
     else if (const auto partner = text.size() == squareLocatorLength && GridLocator::centre(text)
                                       ? std::nullopt
-                                      : PartnerText(callsignTable).callsign(text))
+                                      : PartnerText(session->referenceData.callsignTable).callsign(text))
         takePartner(*partner);
     else
         refuseEntry();
@@ -284,29 +283,31 @@ void TForm6::takeLocator(const QString& locator)
 
 void TForm6::takePartner(const Partner& partner)
 {
-    target = TargetPoint::seenFrom(ownPosition, partner.place.longitude, partner.place.latitude);
-    if (Form2)
-        Form2->ShowTargetData(partner.country, partner.prefix);
-    ShownMap::redraw();
+    session->setTarget(partner.place.longitude, partner.place.latitude, partner.country, partner.prefix);
     focusField();
-    if (Form3 && Form3->CB_RotSofort->isChecked()) {
-        rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(target.bearing);
-        rotorState.rotorSendPending = true;
-    }
+    if (Form3 && Form3->rotorStartImmediately())
+        F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath()));
 }
 
 // Nothing moves: the target falls back to where the rotor stands, without a message.
 void TForm6::refuseEntry()
 {
-    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
-    rotorState.rotorSendPending = false;
+    session->rotorState.rotorTargetAzimuth = session->rotorState.rotorAzimuth;
+    session->rotorState.rotorSendPending = false;
 }
 
 void TForm6::takeBearing(int bearing)
 {
-    const double azimuth = OptimisedPath::intoRange(bearing, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, 360);
-    rotorState.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(azimuth);
-    rotorState.rotorSendPending = true;
+    const RotorState& rotor = session->rotorState;
+    const double azimuth = OptimisedPath::intoRange(bearing, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, 360);
+    F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(azimuth, optimisedPath()));
+}
+
+void TForm6::takeLogger32Bearing(int bearing)
+{
+    Edit_Azimut->setText(QString::number(bearing));
+    int key = AzimuthEntry::enterKey;
+    Edit_AzimutKeyPress(key);
 }
 
 // ---- Status ---------------------------------------------------------------------------------
@@ -314,39 +315,23 @@ void TForm6::takeBearing(int bearing)
 void TForm6::HideRotorDisplay()
 {
     hide();
-    if (Form1)
-        Form1->EraseDirectionLine();
-    FormA->Feststationen1->setVisible(false);
-    if (Form3)
-        Form3->showRotorGroups(false);
-    if (Form10)
-        Form10->EraseBeamLine();
-    drawState.beamLineDrawn = false;
+    FormA->showFixedStationsItem(false);
 }
 
 void TForm6::UpdateRotorDisplay()
 {
-    PanelStart->setText(rotorState.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
-    setPanelColor(PanelLinks, rotorState.rotorMotion == -1 ? green : red);
-    setPanelColor(PanelRechts, rotorState.rotorMotion == 1 ? green : red);
+    RotorState& rotor = session->rotorState;
+    PanelStart->setText(rotor.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
+    setPanelColor(PanelLinks, rotor.rotorMotion == -1 ? green : red);
+    setPanelColor(PanelRechts, rotor.rotorMotion == 1 ? green : red);
 
-    if (rotorState.rotorAzimuth != RotorState::noStatus) {
-        if (Form3) {
-            Form3->E_IstElevation->setText(QString::number(roundHalfEven(rotorState.rotorElevation)));
-            rotorState.rotorTargetElevation = Form3->CB_Elevation->isChecked() ? elevationDefault : rotorState.rotorElevation;
-        }
+    if (rotor.rotorAzimuth != RotorState::noStatus) {
         if (!isTyping())
-            Edit_Azimut->setText(AzimuthEntry::display(rotorState.rotorAzimuth));
-        if (ShownMap::beam())
-            Form10->DrawBeamLine();
-        if (ShownMap::mercator())
-            Form1->DrawDirectionLine();
-        if (rotorState.rotorConnected && isHidden()) {
+            Edit_Azimut->setText(AzimuthEntry::display(rotor.rotorAzimuth));
+        if (rotor.rotorConnected && isHidden()) {
             show();
             raise();
-            FormA->Feststationen1->setVisible(true);
-            if (Form3)
-                Form3->showRotorGroups(true);
+            FormA->showFixedStationsItem(true);
             focusField();
         }
     } else {
@@ -354,8 +339,13 @@ void TForm6::UpdateRotorDisplay()
     }
 
     // A target left from before the first report must not move the rotor on a later send.
-    if (rotorFirstStatus && rotorState.rotorStatus6 > 0) {
+    if (rotorFirstStatus && rotor.rotorStatus6 > 0) {
         rotorFirstStatus = false;
-        rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
+        rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
     }
+}
+
+void TForm6::centreInClientArea()
+{
+    move((FormA->clientWidth() - width()) / 2, FormA->clientHeight() - clientHeight() - borderWidth());
 }

@@ -10,7 +10,7 @@ struct Partner;
 // The rotor panel: a one-line strip at the bottom centre of the main window's client area. Its
 // arrow panels turn the antenna to either end of the travel or stop it, "Ziel" turns it to the
 // current target, and the direction field takes a bearing or a locator. Hidden until the rotor
-// link is up and reporting; after every status it refreshes the rotor parts of other windows.
+// link is up and reporting.
 class TForm6 : public QWidget {
     Q_OBJECT
 public:
@@ -19,7 +19,6 @@ public:
     TForm6();
 
     void FormCreate();
-    void FormDestroy();
 
     // Mouse handlers of the three panels, dispatched on the sender's tag (1 "<<", 2 "Ziel"/"Stop",
     // 3 ">>"); only the left button acts.
@@ -36,10 +35,10 @@ public:
     // partner's country, when it came with one), the visible map, and the rotor at once when the
     // parameter window says so. The WSJT-X link and the partner interface on the bus come here.
     void takePartner(const Partner& partner);
-    // Shows the rotor program's latest status; called by the rotor link after every status.
+    // Shows the rotor program's latest status, at every status of the rotor link.
     void UpdateRotorDisplay();
-    // Hides the panel, its menu item and parameter groups and erases the rotor heading on both
-    // maps: the rotor program reported that it has no reading, or the link to it is lost.
+    // Hides the panel and its menu item: the rotor program reported that it has no reading, or the
+    // link to it is lost.
     void HideRotorDisplay();
 
     int clientHeight() const { return height() - 2 * borderWidth(); }
@@ -69,8 +68,12 @@ private:
     // bearing the rotor target; anything else leaves the rotor where it stands.
     void takeLocator(const QString& locator);
     void takeBearing(int bearing);
+    // A bearing from Logger32 takes the road of one typed and confirmed here, degrees.
+    void takeLogger32Bearing(int bearing);
     void refuseEntry();
     void focusField();
+    // At the bottom centre of the main window's client area.
+    void centreInClientArea();
 };
 
 extern TForm6* Form6;

@@ -3,6 +3,7 @@
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/ProgramLayout.h"
+#include "app/TFormA.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "base/Rounding.h"
@@ -10,7 +11,8 @@
 #include "rotor/DirectionLine.h"
 #include "rotor/DirectionsFile.h"
 #include "rotor/OptimisedPath.h"
-#include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
+#include "session/Session.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -69,6 +71,10 @@ TForm7::TForm7()
     setWindowTitle(QStringLiteral("Richtungen"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     buildControls();
+    if (F_Rotor)
+        connect(F_Rotor, &TF_Rotor::connecting, this, &TForm7::LoadDirectionsIfChanged);
+    if (FormA)
+        connect(FormA, &TFormA::fixedStationsRequested, this, [this] { setVisible(!isVisible()); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -170,7 +176,7 @@ QString TForm7::dataPath()
 {
     // The list lives beside the rotor program, or in the user's own folder when that program is
     // installed and its folder is not the user's to write.
-    return ProgramLayout::of(rotorState.rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
+    return ProgramLayout::of(session->rotorState.rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
 }
 
 int TForm7::selectedRow() const
@@ -239,20 +245,21 @@ void TForm7::storeLines(const QStringList& lines)
         throw AppError(loadError_ + QStringLiteral("; die Liste wird nicht gespeichert"));
     // The user's own folder, where an installed rotor program's list goes, may not exist yet; a
     // failure shows in the write.
-    ProgramLayout::of(rotorState.rotorProgramFolder).makeWritableFolder();
+    ProgramLayout::of(session->rotorState.rotorProgramFolder).makeWritableFolder();
     DirectionsFile::write(dataPath(), lines);
     LoadDirections();
 }
 
 double TForm7::OptimiseListTarget(double azimuth) const
 {
-    return OptimisedPath::listTarget(azimuth, {rotorState.rotorAzimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth});
+    const RotorState& rotor = session->rotorState;
+    return OptimisedPath::listTarget(azimuth, {rotor.rotorAzimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth});
 }
 
 void TForm7::withdrawTarget()
 {
-    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;
-    rotorState.rotorTargetElevation = rotorState.rotorElevation;
+    session->rotorState.rotorTargetAzimuth = session->rotorState.rotorAzimuth;
+    session->rotorState.rotorTargetElevation = session->rotorState.rotorElevation;
 }
 
 void TForm7::hideEditor()
@@ -267,12 +274,12 @@ void TForm7::RGClick()
     if (row < 0 || row >= ListBox1->count())
         return;
     const QString line = ListBox1->item(row)->text();
+    const RotorState& rotor = session->rotorState;
     const double azimuth = OptimisedPath::intoRange(DirectionLine::localeNumber(DirectionLine::clickAzimuth(line)),
-                                                    rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, fullTurn);
-    rotorState.rotorTargetAzimuth = OptimiseListTarget(azimuth);
-    // The choice turns the antenna: the target goes out with the reply to the next status.
-    rotorState.rotorSendPending = true;
-    rotorState.rotorTargetElevation = DirectionLine::localeNumber(DirectionLine::clickElevation(line));
+                                                    rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn);
+    // The choice turns the antenna.
+    F_Rotor->sendTarget(OptimiseListTarget(azimuth));
+    session->rotorState.rotorTargetElevation = DirectionLine::localeNumber(DirectionLine::clickElevation(line));
 }
 
 void TForm7::RGDblClick()
@@ -297,14 +304,14 @@ void TForm7::Neu1Click()
     selectRow(-1);
     withdrawTarget();
     // A new entry starts with the antenna's present direction.
-    E_Azimut->setText(wholeDegrees(rotorState.rotorAzimuth));
-    E_Elevation->setText(wholeDegrees(rotorState.rotorElevation));
+    E_Azimut->setText(wholeDegrees(session->rotorState.rotorAzimuth));
+    E_Elevation->setText(wholeDegrees(session->rotorState.rotorElevation));
 }
 
 void TForm7::RotorSTOP1Click()
 {
     withdrawTarget();
-    rotorState.rotorSendPending = true;
+    F_Rotor->sendTarget(session->rotorState.rotorTargetAzimuth);
 }
 
 void TForm7::SpeichernClick()
@@ -314,8 +321,9 @@ void TForm7::SpeichernClick()
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
         return;
     }
-    E_Azimut->setText(wholeDegrees(
-        OptimisedPath::intoRange(*azimuth, rotorState.rotorMinAzimuth, rotorState.rotorMaxAzimuth, fullTurn)));
+    const RotorState& rotor = session->rotorState;
+    E_Azimut->setText(
+        wholeDegrees(OptimisedPath::intoRange(*azimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn)));
     const auto elevation = DirectionLine::editorNumber(E_Elevation->text());
     if (!elevation) {
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Elevationswinkel"));

@@ -27,7 +27,7 @@ public:
     // and delete. Never throws: a file that cannot be read leaves the list empty and blocks
     // saving until it can be read again.
     void LoadDirections();
-    // The rotor link's reload at every connection attempt: reads the file only when it changed
+    // The reload at every connection attempt of the rotor link: reads the file only when it changed
     // (path, time or size) since the last load, or when that load failed, so a long list does
     // not stall the window every 2 s while the link is down.
     void LoadDirectionsIfChanged();

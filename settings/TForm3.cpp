@@ -1,17 +1,20 @@
 #include "settings/TForm3.h"
 
-#include "app/Basis.h"
 #include "app/ErrorBox.h"
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
+#include "app/TFormA.h"
+#include "base/Rounding.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "rotor/RotorState.h"
+#include "rotor/TF_Rotor.h"
+#include "session/Session.h"
+#include "widgets/WindowPlace.h"
 #include "settings/ParameterRules.h"
 #include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
-#include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,8 +27,6 @@
 #include <QTimer>
 
 TForm3* Form3 = nullptr;
-double overlapAngle = 0;
-double elevationDefault = 3;
 
 namespace {
 
@@ -107,16 +108,16 @@ void markTyping(QLineEdit* edit)
     setFieldColour(edit, typingColour);
 }
 
-void redrawMap()
+TForm3::OnOff onOff(const RadioGroup* group)
 {
-    if (Form1)
-        Form1->RedrawMap();
-}
-
-void redrawBeamMap()
-{
-    if (Form10)
-        Form10->RedrawBeamMap();
+    switch (group->itemIndex()) {
+    case 0:
+        return TForm3::OnOff::on;
+    case 1:
+        return TForm3::OnOff::off;
+    default:
+        return TForm3::OnOff::none;
+    }
 }
 
 } // namespace
@@ -133,6 +134,13 @@ TForm3::TForm3()
     narrow.setStretch(QFont::Condensed);
     setFont(narrow);
     buildControls();
+    if (F_Rotor) {
+        connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
+        connect(F_Rotor, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
+    }
+    // The main window's menu shows and hides it; closing it only hides it.
+    if (FormA)
+        connect(FormA, &TFormA::parametersRequested, this, [this] { setVisible(!isVisible()); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -229,34 +237,35 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    WindowPlace::restore(this, {IniFile->readInteger(parameterKeys::section, parameterKeys::left, 100),
-                                IniFile->readInteger(parameterKeys::section, parameterKeys::top, 150)});
-    RG_MausPos->setItemIndex(IniFile->readInteger(parameterKeys::section, parameterKeys::mousePosition, 1));
-    RG_StaedteInseln->setItemIndex(IniFile->readInteger(parameterKeys::section, parameterKeys::cities, 1));
-    Edit1->setText(QString::number(circleSpacingKm));
-    Edit2->setText(
-        QString::number(IniFile->readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, cityMarkerSize)));
-    CB_Elevation->setChecked(IniFile->readBool(parameterKeys::section, parameterKeys::elevationAtStart, false));
+    const SettingsFile& ini = *session->IniFile;
+    WindowPlace::restore(this, {ini.readInteger(parameterKeys::section, parameterKeys::left, 100),
+                                ini.readInteger(parameterKeys::section, parameterKeys::top, 150)});
+    RG_MausPos->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::mousePosition, 1));
+    RG_StaedteInseln->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::cities, 1));
+    Edit1->setText(QString::number(session->circleSpacingKm));
+    Edit2->setText(QString::number(
+        ini.readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize)));
+    CB_Elevation->setChecked(ini.readBool(parameterKeys::section, parameterKeys::elevationAtStart, false));
 
     const auto elevation = ParameterRules::elevationSetting(
-        IniFile->readString(parameterKeys::section, parameterKeys::elevation, EditElevation->text()));
+        ini.readString(parameterKeys::section, parameterKeys::elevation, EditElevation->text()));
     EditElevation->setText(elevation.text);
-    elevationDefault = elevation.value;
+    session->elevationDefault = elevation.value;
 
     const auto overlap = ParameterRules::overlapSetting(
-        IniFile->readString(parameterKeys::section, parameterKeys::overlap, QStringLiteral("10")));
+        ini.readString(parameterKeys::section, parameterKeys::overlap, QStringLiteral("10")));
     E_Ueberlappung->setText(overlap.text);
-    overlapAngle = overlap.value;
+    session->overlapAngle = overlap.value;
 
-    E_AziFehl->setText(IniFile->readString(parameterKeys::section, parameterKeys::displayOffset, QString()));
+    E_AziFehl->setText(ini.readString(parameterKeys::section, parameterKeys::displayOffset, QString()));
     applyDisplayOffset();
 
-    GB_LocRaster->setItemIndex(IniFile->readInteger(parameterKeys::section, parameterKeys::locatorGrid, 1));
-    CB_RotSofort->setChecked(IniFile->readBool(parameterKeys::section, parameterKeys::rotorAtOnce, true));
-    CB_Optimiert->setChecked(IniFile->readBool(parameterKeys::section, parameterKeys::optimisedPath, true));
+    GB_LocRaster->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::locatorGrid, 1));
+    CB_RotSofort->setChecked(ini.readBool(parameterKeys::section, parameterKeys::rotorAtOnce, true));
+    CB_Optimiert->setChecked(ini.readBool(parameterKeys::section, parameterKeys::optimisedPath, true));
     EditElevation->setEnabled(CB_Elevation->isChecked());
 
-    wsjtx_ = WsjtxSettings::read(*IniFile);
+    wsjtx_ = WsjtxSettings::read(ini);
     CB_Wsjtx->setChecked(wsjtx_.enabled);
     E_WsjtxAdresse->setText(wsjtx_.address);
     E_WsjtxPort->setText(QString::number(wsjtx_.port));
@@ -264,20 +273,21 @@ void TForm3::FormCreate()
 
 void TForm3::FormDestroy()
 {
+    SettingsFile& ini = *session->IniFile;
     const QPoint at = WindowPlace::of(this);
-    IniFile->writeInteger(parameterKeys::section, parameterKeys::left, at.x());
-    IniFile->writeInteger(parameterKeys::section, parameterKeys::top, at.y());
-    IniFile->writeInteger(parameterKeys::section, parameterKeys::mousePosition, RG_MausPos->itemIndex());
-    IniFile->writeInteger(parameterKeys::section, parameterKeys::cities, RG_StaedteInseln->itemIndex());
-    IniFile->writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, cityMarkerSize);
-    IniFile->writeBool(parameterKeys::section, parameterKeys::elevationAtStart, CB_Elevation->isChecked());
-    IniFile->writeString(parameterKeys::section, parameterKeys::elevation, EditElevation->text());
-    IniFile->writeString(parameterKeys::section, parameterKeys::overlap, E_Ueberlappung->text());
-    IniFile->writeString(parameterKeys::section, parameterKeys::displayOffset, E_AziFehl->text());
-    IniFile->writeInteger(parameterKeys::section, parameterKeys::locatorGrid, GB_LocRaster->itemIndex());
-    IniFile->writeBool(parameterKeys::section, parameterKeys::rotorAtOnce, CB_RotSofort->isChecked());
-    IniFile->writeBool(parameterKeys::section, parameterKeys::optimisedPath, CB_Optimiert->isChecked());
-    wsjtx_.write(*IniFile);
+    ini.writeInteger(parameterKeys::section, parameterKeys::left, at.x());
+    ini.writeInteger(parameterKeys::section, parameterKeys::top, at.y());
+    ini.writeInteger(parameterKeys::section, parameterKeys::mousePosition, RG_MausPos->itemIndex());
+    ini.writeInteger(parameterKeys::section, parameterKeys::cities, RG_StaedteInseln->itemIndex());
+    ini.writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize);
+    ini.writeBool(parameterKeys::section, parameterKeys::elevationAtStart, CB_Elevation->isChecked());
+    ini.writeString(parameterKeys::section, parameterKeys::elevation, EditElevation->text());
+    ini.writeString(parameterKeys::section, parameterKeys::overlap, E_Ueberlappung->text());
+    ini.writeString(parameterKeys::section, parameterKeys::displayOffset, E_AziFehl->text());
+    ini.writeInteger(parameterKeys::section, parameterKeys::locatorGrid, GB_LocRaster->itemIndex());
+    ini.writeBool(parameterKeys::section, parameterKeys::rotorAtOnce, CB_RotSofort->isChecked());
+    ini.writeBool(parameterKeys::section, parameterKeys::optimisedPath, CB_Optimiert->isChecked());
+    wsjtx_.write(ini);
 }
 
 // The display deviation takes effect only when the user closes the window with its own button;
@@ -298,7 +308,7 @@ void TForm3::applyDisplayOffset()
 {
     const auto offset = ParameterRules::displayOffsetSetting(E_AziFehl->text());
     E_AziFehl->setText(offset.text);
-    azimuthDisplayOffset = offset.value;
+    session->azimuthDisplayOffset = offset.value;
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
@@ -361,8 +371,7 @@ void TForm3::Edit1Exit()
         return;
     }
     markAccepted(Edit1);
-    circleSpacingKm = ParameterRules::toInteger(Edit1->text());
-    redrawBeamMap();
+    session->setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
 }
 
 void TForm3::Edit2KeyPress(int key)
@@ -374,9 +383,7 @@ void TForm3::Edit2KeyPress(int key)
     if (!ParameterRules::acceptsMarkerSize(Edit2->text()))
         return;  // stays yellow; the old size stays in force
     markAccepted(Edit2);
-    cityMarkerSize = ParameterRules::toInteger(Edit2->text());
-    redrawBeamMap();
-    redrawMap();
+    session->setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
 }
 
 void TForm3::E_UeberlappungKeyPress(int key)
@@ -385,9 +392,9 @@ void TForm3::E_UeberlappungKeyPress(int key)
         return;
     markAccepted(E_Ueberlappung);
     if (const auto angle = ParameterRules::readLocaleNumber(E_Ueberlappung->text())) {
-        overlapAngle = *angle;
+        session->overlapAngle = *angle;
     } else {
-        overlapAngle = 0;
+        session->overlapAngle = 0;
         E_Ueberlappung->clear();
     }
 }
@@ -399,33 +406,75 @@ void TForm3::EditElevationKeyPress(int key)
     if (!ParameterRules::isEnter(key) || EditElevation->text().isEmpty())
         return;
     markAccepted(EditElevation);
-    rotorState.rotorTargetAzimuth = rotorState.rotorAzimuth;  // only the elevation is to move
-    elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
+    RotorState& rotor = session->rotorState;
+    rotor.rotorTargetAzimuth = rotor.rotorAzimuth;  // only the elevation is to move
+    session->elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
 }
 
 void TForm3::CB_ElevationClick()
 {
+    RotorState& rotor = session->rotorState;
     if (CB_Elevation->isChecked()) {
         // Enabled before the text is read, so that an unreadable text can still be corrected.
         EditElevation->setEnabled(true);
-        rotorState.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
+        rotor.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
     } else {
-        rotorState.rotorTargetElevation = rotorState.rotorElevation;
+        rotor.rotorTargetElevation = rotor.rotorElevation;
         EditElevation->setEnabled(false);
     }
 }
 
 void TForm3::RG_StaedteInselnClick()
 {
-    if (Form1 && !Form1->Karte->isHidden())
-        redrawMap();
-    else
-        redrawBeamMap();
+    emit mapLayersChanged();
 }
 
 void TForm3::GB_LocRasterClick()
 {
-    redrawMap();
+    emit mapLayersChanged();
+}
+
+TForm3::OnOff TForm3::mousePositionShown() const
+{
+    return onOff(RG_MausPos);
+}
+
+TForm3::OnOff TForm3::citiesShown() const
+{
+    return onOff(RG_StaedteInseln);
+}
+
+int TForm3::locatorGrid() const
+{
+    return GB_LocRaster->itemIndex();
+}
+
+bool TForm3::rotorStartImmediately() const
+{
+    return CB_RotSofort->isChecked();
+}
+
+bool TForm3::optimisedPath() const
+{
+    return CB_Optimiert->isChecked();
+}
+
+bool TForm3::elevationEnabled() const
+{
+    return CB_Elevation->isChecked();
+}
+
+void TForm3::takeRotorStatus()
+{
+    RotorState& rotor = session->rotorState;
+    if (rotor.rotorAzimuth == RotorState::noStatus) {
+        showRotorGroups(false);
+        return;
+    }
+    E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
+    rotor.rotorTargetElevation = elevationEnabled() ? session->elevationDefault : rotor.rotorElevation;
+    if (rotor.rotorConnected)
+        showRotorGroups(true);
 }
 
 void TForm3::CB_WsjtxClick()

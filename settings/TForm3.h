@@ -12,12 +12,15 @@ class QLabel;
 class QLineEdit;
 class RadioGroup;
 
-// The parameter window: display and rotor options. Its controls are the live settings that the
-// map windows and the rotor panel read when they need them; it loads them from section
-// "Parameter" at creation and writes them back at shut-down. Closing it only hides it.
+// The parameter window: display and rotor options. The map windows and the rotor panel read its
+// choices through the typed getters when they need them; it loads them from section "Parameter"
+// at creation and writes them back at shut-down. Closing it only hides it.
 class TForm3 : public QWidget {
     Q_OBJECT
 public:
+    // A choice of the "Ein" / "Aus" groups; none while the stored index selects neither button.
+    enum class OnOff { on, off, none };
+
     TForm3();
     ~TForm3() override;
 
@@ -25,8 +28,7 @@ public:
     void FormDestroy();
     void FormClose();
 
-    // The rotor panel shows the two rotor groups while a rotor link is up; hidden ones leave
-    // their space empty.
+    // The two rotor groups show while the rotor panel does; hidden ones leave their space empty.
     void showRotorGroups(bool visible);
 
     // Handlers; the key handlers act on Enter, the shared key filter has already run.
@@ -44,6 +46,15 @@ public:
     void CB_WsjtxClick();
     void E_WsjtxAdresseKeyPress(int key);
     void E_WsjtxPortKeyPress(int key);
+
+    OnOff mousePositionShown() const;
+    OnOff citiesShown() const;
+    // LocatorGrid::Level of the Mercator map's grid; -1 while no level is chosen.
+    int locatorGrid() const;
+    bool rotorStartImmediately() const;
+    bool optimisedPath() const;
+    // The elevation rotor goes to the basic setting instead of staying where it stands.
+    bool elevationEnabled() const;
 
     // The WSJT-X link's settings as last accepted here.
     const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
@@ -67,7 +78,7 @@ public:
     QGroupBox* GB_Elevation = nullptr;
     QCheckBox* CB_Elevation = nullptr;
     QLineEdit* EditElevation = nullptr;   // basic elevation, degrees
-    QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees; the rotor panel writes it
+    QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees
     QGroupBox* GB_Wsjtx = nullptr;  // "WSJT-X / JTDX"
     QCheckBox* CB_Wsjtx = nullptr;
     QLineEdit* E_WsjtxAdresse = nullptr;
@@ -75,6 +86,8 @@ public:
     QLabel* L_WsjtxZustand = nullptr;
 
 signals:
+    // Cities shown or locator grid changed: the map shown draws anew.
+    void mapLayersChanged();
     // The WSJT-X link is to listen anew as wsjtxSettings() says.
     void wsjtxSettingsChanged();
 
@@ -86,6 +99,8 @@ private:
     void buildControls();
     void keyPressed(QLineEdit* edit, int key);
     void applyDisplayOffset();
+    // A status of the rotor link: the elevation shown and the one to send, and the rotor groups.
+    void takeRotorStatus();
 
     // The fields under the shared key filter and the yellow-while-typing rule.
     std::array<QLineEdit*, 5> numberFields() const;
@@ -95,7 +110,3 @@ private:
 };
 
 extern TForm3* Form3;
-// Rotor overlap beyond one full turn, degrees; 0 until loaded.
-extern double overlapAngle;
-// Basic setting of the elevation rotor, degrees.
-extern double elevationDefault;

@@ -1,4 +1,3 @@
-#include "app/Basis.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -8,6 +7,7 @@
 #include "mercator/TForm2.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -91,9 +91,9 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     folder.start();
     EXPECT_EQ(FormA->geometry(), QRect(36, 136, 600, 352));
     EXPECT_FALSE(FormA->isStayOnTop());
-    EXPECT_EQ(cityTable.size(), 3u);
+    EXPECT_EQ(session->referenceData.cityTable.size(), 3u);
     QString name, prefix;
-    FormA->lookupCountry(0, 0, name, prefix);
+    session->referenceData.lookupCountry(0, 0, name, prefix);
     EXPECT_EQ(name + u'|' + prefix, QStringLiteral("Nullinsel|N0"));
     folder.stop();
 
@@ -211,10 +211,10 @@ TEST_F(MainWindowTest, MissingRasterShowsOneErrorAndSkipsTheRestOfCreation)
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Datei nicht gefunden: ")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("Landeskennung.arr.")));
     EXPECT_EQ(FormA->geometry(), QRect(313, 179, 870, 640));
-    EXPECT_TRUE(cityTable.empty());
+    EXPECT_TRUE(session->referenceData.cityTable.empty());
     EXPECT_NE(Form7, nullptr) << "the other windows are still created";
     QString name = QStringLiteral("x"), prefix = QStringLiteral("x");
-    FormA->lookupCountry(0, 0, name, prefix);
+    session->referenceData.lookupCountry(0, 0, name, prefix);
     EXPECT_TRUE(name.isEmpty() && prefix.isEmpty());
 }
 
@@ -251,7 +251,6 @@ TEST_F(MainWindowTest, AProgramFolderThatCannotBeEnteredGivesErrorsButNoCrash)
     EXPECT_NE(Form7, nullptr) << "the other windows are still created";
     program.destroyWindows();
     EXPECT_EQ(FormA, nullptr);
-    finalizeBasis();
 }
 
 TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
@@ -261,7 +260,7 @@ TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
                      "[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
     folder.start();
     EXPECT_EQ(Form10->zoomMargin, 0);
-    EXPECT_EQ(cityMarkerSize, 3);
+    EXPECT_EQ(session->cityMarkerSize, 3);
 }
 
 TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)

@@ -1,7 +1,7 @@
-#include "app/Basis.h"
-#include "help/TFormHilfe.h"
-#include "support/ProgramFolder.h"
 #include "widgets/WindowGeometry.h"
+#include "help/TFormHilfe.h"
+#include "session/Session.h"
+#include "support/ProgramFolder.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -32,7 +32,8 @@ protected:
     }
 
     // As the menu item "Hilfe" asks for help.
-    void showHelpFromMenu() { FormHilfe->ShowHelp(programFolder + QStringLiteral("Help/Corvane.htm"), QString()); }
+    static QString helpPage() { return session->folders.programFolder + QStringLiteral("Help/Corvane.htm"); }
+    void showHelpFromMenu() { FormHilfe->ShowHelp(helpPage(), QString()); }
 
     static int scrollPosition() { return FormHilfe->WB1->verticalScrollBar()->value(); }
 
@@ -82,7 +83,7 @@ TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 
     showHelpFromMenu();
     ASSERT_TRUE(FormHilfe->isVisible());
-    EXPECT_EQ(FormHilfe->WB1->source().toLocalFile(), programFolder + QStringLiteral("Help/Corvane.htm"));
+    EXPECT_EQ(FormHilfe->WB1->source().toLocalFile(), helpPage());
     EXPECT_TRUE(FormHilfe->WB1->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
     EXPECT_GT(anchorPosition(QStringLiteral("Beamkarte")), 0);
     EXPECT_EQ(scrollPosition(), 0);
@@ -95,7 +96,7 @@ TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 {
     startSmall();
-    FormHilfe->ShowHelp(programFolder + QStringLiteral("Help/Corvane.htm \t"), QStringLiteral(" Rotor\r\n"));
+    FormHilfe->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
 
     EXPECT_EQ(FormHilfe->WB1->source().fragment(), QStringLiteral("Rotor"));
     EXPECT_EQ(scrollPosition(), anchorPosition(QStringLiteral("Rotor")));

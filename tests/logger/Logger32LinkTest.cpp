@@ -31,12 +31,10 @@ protected:
         Logger32Link::replyTimeout = 500;
         Logger32Link::sendTimeout = 500;
         Logger32Link::disconnectPause = 200;
-        Logger32Link::bearingReceiver = [this](int bearing) { bearings << bearing; };
     }
     void TearDown() override
     {
         folder.stop();
-        Logger32Link::bearingReceiver = nullptr;
         stopLogger32();
     }
 
@@ -53,11 +51,11 @@ protected:
         logger32.waitForFinished(2000);
     }
 
-    // The program's windows, with the rotor panel's bearing receiver replaced by the recorder.
+    // The program's windows, with the bearings recorded as they reach the rotor panel.
     void startProgram()
     {
         folder.start();
-        Logger32Link::bearingReceiver = [this](int bearing) { bearings << bearing; };
+        QObject::connect(&link(), &Logger32Link::bearingReceived, [this](int bearing) { bearings << bearing; });
     }
 
     Logger32Link& link() const { return *FormA->logger32Link; }
@@ -204,17 +202,17 @@ TEST_F(Logger32LinkTest, BearingsPostedRightAfterTheLastReplyAreTakenAtOnce)
     };
     for (const auto& c : cases) {
         startLogger32({"--ack", "1", "--replies", c.replies});
-        startProgram();
+        folder.start();
         QElapsedTimer sinceConnected;
         QList<qint64> delays;
         QObject::connect(&link(), &Logger32Link::changed, [&] {
             if (link().state() == Logger32Link::State::Connected && !sinceConnected.isValid())
                 sinceConnected.start();
         });
-        Logger32Link::bearingReceiver = [&](int bearing) {
+        QObject::connect(&link(), &Logger32Link::bearingReceived, [&](int bearing) {
             bearings << bearing;
             delays << sinceConnected.elapsed();
-        };
+        });
         ASSERT_TRUE(waitForLink()) << c.replies.toStdString();
         EXPECT_EQ(caption(), QStringLiteral("Logger32 connected"));
         EXPECT_EQ(bearings, c.bearings) << c.replies.toStdString();

@@ -3,10 +3,9 @@
 #include "support/RotorProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
-#include "app/Basis.h"
 #include "platform/DdeNames.h"
-#include "rotor/RotorState.h"
 #include "rotor/TForm6.h"
+#include "session/Session.h"
 #include "settings/TForm3.h"
 
 #include <QCheckBox>
@@ -38,7 +37,6 @@ protected:
             waitFor([&] { return !bus->isServiceRegistered(rotorBus); }, 10000);
         }
         folder.stop();
-        rotorState = RotorState{};
     }
 };
 
@@ -58,15 +56,16 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     QTest::keyClicks(Form6->Edit_Azimut, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
     QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Return);
     ASSERT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
-    EXPECT_NEAR(target.bearing, 20, 5);
-    const double goal = rotorState.rotorTargetAzimuth;
-    EXPECT_NEAR(std::fmod(goal + 720, 360), target.bearing, 1e-9);
+    EXPECT_NEAR(session->target.bearing, 20, 5);
+    const double goal = session->rotorState.rotorTargetAzimuth;
+    EXPECT_NEAR(std::fmod(goal + 720, 360), session->target.bearing, 1e-9);
 
-    ASSERT_TRUE(waitFor([&] { return std::abs(rotorState.rotorAzimuth - goal) < 1; }))
-        << "rotor at " << rotorState.rotorAzimuth << ", goal " << goal;
-    ASSERT_TRUE(waitFor([&] { return Form6->Edit_Azimut->text().trimmed().toInt() == std::lround(rotorState.rotorAzimuth); }));
-    EXPECT_TRUE(drawState.mercatorLineDrawn);
-    EXPECT_NEAR(drawState.mercatorLineDirection, goal, 1.5);
+    ASSERT_TRUE(waitFor([&] { return std::abs(session->rotorState.rotorAzimuth - goal) < 1; }))
+        << "rotor at " << session->rotorState.rotorAzimuth << ", goal " << goal;
+    ASSERT_TRUE(waitFor(
+        [&] { return Form6->Edit_Azimut->text().trimmed().toInt() == std::lround(session->rotorState.rotorAzimuth); }));
+    EXPECT_TRUE(session->drawState.mercatorLineDrawn);
+    EXPECT_NEAR(session->drawState.mercatorLineDirection, goal, 1.5);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "app/ProgramLayout.h"
 #include "app/TFormA.h"
-#include "rotor/RotorState.h"
 #include "rotor/TForm7.h"
+#include "session/Session.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
@@ -36,23 +36,17 @@ protected:
         folder.start();
         Form7->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form7));
-        rotorState.rotorAzimuth = 10;
-        rotorState.rotorElevation = 4;
-        rotorState.rotorMinAzimuth = 0;
-        rotorState.rotorMaxAzimuth = 450;
-    }
-
-    void TearDown() override
-    {
-        folder.stop();
-        rotorState = RotorState{};
+        session->rotorState.rotorAzimuth = 10;
+        session->rotorState.rotorElevation = 4;
+        session->rotorState.rotorMinAzimuth = 0;
+        session->rotorState.rotorMaxAzimuth = 450;
     }
 
     // The rotor link has found the rotor program, with this Data.txt beside it.
     void load(const QByteArray& bytes)
     {
         folder.writeFile(dataFile, bytes);
-        rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Rotor/");
+        session->rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Rotor/");
         Form7->LoadDirections();
     }
 
@@ -125,8 +119,8 @@ TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
                           {"1e300", "1e300", 0, 450, nullptr}};
     for (const Case& c : cases) {
         load("");
-        rotorState.rotorMinAzimuth = c.minAzimuth;
-        rotorState.rotorMaxAzimuth = c.maxAzimuth;
+        session->rotorState.rotorMinAzimuth = c.minAzimuth;
+        session->rotorState.rotorMaxAzimuth = c.maxAzimuth;
         Form7->Neu1Click();
         edit(QStringLiteral("X1"), QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
         Form7->SpeichernClick();
@@ -174,8 +168,8 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
     EXPECT_EQ(Form7->E_Kennung->text(), QStringLiteral("BAKE"));
     EXPECT_EQ(Form7->E_Azimut->text(), QStringLiteral("200"));
     // The double click withdraws the target the click had set.
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, 10);
-    EXPECT_EQ(rotorState.rotorTargetElevation, 4);
+    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 10);
+    EXPECT_EQ(session->rotorState.rotorTargetElevation, 4);
 
     Form7->E_Azimut->setText(QStringLiteral("50"));
     Form7->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
@@ -190,29 +184,29 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
 TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
 {
     load("FERN\t-30\t12\r\nNAH\t50\t0\r\nZ\tx\t0\r\nZZ\t20\tx\r\n");
-    rotorState.rotorAzimuth = 400;
+    session->rotorState.rotorAzimuth = 400;
     click(1);  // 50 is 350 degrees away: one turn further, 410
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, 410);
-    EXPECT_EQ(rotorState.rotorTargetElevation, 0);
-    EXPECT_TRUE(rotorState.rotorSendPending);
+    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 410);
+    EXPECT_EQ(session->rotorState.rotorTargetElevation, 0);
+    EXPECT_TRUE(session->rotorState.rotorSendPending);
     click(0);  // -30 is brought into the travel first: 330
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, 330);
-    EXPECT_EQ(rotorState.rotorTargetElevation, 12);
+    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 330);
+    EXPECT_EQ(session->rotorState.rotorTargetElevation, 12);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // An unreadable azimuth leaves the targets; an unreadable elevation keeps the new azimuth.
     click(2);
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'x' ist kein gültiger Gleitkommawert.")});
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, 330);
+    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 330);
     click(3);
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, 380);
-    EXPECT_EQ(rotorState.rotorTargetElevation, 12);
+    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 380);
+    EXPECT_EQ(session->rotorState.rotorTargetElevation, 12);
 
-    rotorState.rotorSendPending = false;
+    session->rotorState.rotorSendPending = false;
     Form7->RotorSTOP1->trigger();
-    EXPECT_EQ(rotorState.rotorTargetAzimuth, 400);
-    EXPECT_EQ(rotorState.rotorTargetElevation, 4);
-    EXPECT_TRUE(rotorState.rotorSendPending);
+    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 400);
+    EXPECT_EQ(session->rotorState.rotorTargetElevation, 4);
+    EXPECT_TRUE(session->rotorState.rotorSendPending);
 }
 
 TEST_F(TForm7Test, DeleteAsksFirstAndRemovesOnlyOnYes)
@@ -251,7 +245,7 @@ TEST_F(TForm7Test, WithoutAFileTheListHeldMovesToTheNewPlaceOnSave)
 {
     load("ALT\t1\t0\r\n");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Neu")));
-    rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Neu/");
+    session->rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Neu/");
     Form7->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
     Form7->Neu1Click();
@@ -269,7 +263,7 @@ TEST_F(TForm7Test, AnInstalledRotorProgramsListIsTheUsersOwn)
     ASSERT_TRUE(QDir().mkpath(program + ProgramLayout::installedDataFromProgram + QStringLiteral("/Karten")));
     folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + QStringLiteral("daten")));
-    rotorState.rotorProgramFolder = program;
+    session->rotorState.rotorProgramFolder = program;
     Form7->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
     Form7->Neu1Click();
@@ -321,7 +315,7 @@ TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
 
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Anders")));
     folder.writeFile(QStringLiteral("Anders/Data.txt"), "ANDERS\t1\t0\r\n");
-    rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Anders/");
+    session->rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Anders/");
     Form7->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("ANDERS")});
 }

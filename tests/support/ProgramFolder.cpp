@@ -1,6 +1,5 @@
 #include "support/ProgramFolder.h"
 
-#include "app/Basis.h"
 #include "geo/CountryRaster.h"
 
 #include <QDir>
@@ -72,5 +71,4 @@ void ProgramFolder::stop()
         return;
     program_->destroyWindows();
     program_.reset();
-    finalizeBasis();
 }

@@ -1,4 +1,0 @@
-#include "entry/Positions.h"
-
-GeoPosition ownPosition;
-GeoPosition partnerPosition;

@@ -1,3 +1,0 @@
-#include "rotor/RotorState.h"
-
-RotorState rotorState;

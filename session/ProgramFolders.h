@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// Where the program reads and writes, as ProgramLayout finds it at start; each with trailing "/".
+struct ProgramFolders {
+    QString programFolder;   // folder of the executable
+    QString dataFolder;      // Karten/ and Help/ are read here
+    QString writableFolder;  // Corvane.ini and Karten/BeamKarte.bmp are written here
+};

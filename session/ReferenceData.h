@@ -1,0 +1,22 @@
+#pragma once
+
+#include "geo/CityRecord.h"
+#include "geo/CountryRaster.h"
+#include "partner/CallsignTable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+// The tables read from Karten/ at start.
+struct ReferenceData {
+    std::unique_ptr<CountryRaster> countryRaster = std::make_unique<CountryRaster>();  // all zero until read
+    QStringList countryList;
+    std::vector<CityRecord> cityTable;
+    CallsignTable callsignTable;  // empty when Karten/Rufzeichen.txt is missing
+
+    // Country name and prefix at a position, degrees, from the country raster and list.
+    void lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const;
+};
