@@ -9,22 +9,12 @@
 #include "app/SettingsKeys.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
-#include "beam/TForm10.h"
-#include "entry/TForm4.h"
-#include "geo/CountryLookup.h"
-#include "help/TFormHelpAbout.h"
-#include "help/TFormHilfe.h"
 #include "widgets/WindowGeometry.h"
 #include "logger/Logger32Link.h"
 #include "readout/CursorReadout.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
-#include "rotor/TForm6.h"
-#include "rotor/TForm7.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
-#include "widgets/ImageWidget.h"
-#include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>

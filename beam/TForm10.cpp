@@ -11,17 +11,13 @@
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
-#include "entry/TForm4.h"
 #include "readout/CursorReadout.h"
 #include "widgets/WindowGeometry.h"
 #include "mercator/TForm1.h"
 #include "platform/WindowsColor.h"
-#include "rotor/RotorState.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ImageWidget.h"
-#include "widgets/RadioGroup.h"
-#include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QFile>

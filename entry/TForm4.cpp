@@ -10,7 +10,6 @@
 #include "geo/CoordinateText.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
-#include "readout/TargetPoint.h"
 #include "session/Session.h"
 
 #include <QAction>

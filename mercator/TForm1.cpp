@@ -5,7 +5,6 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
-#include "entry/TForm4.h"
 #include "widgets/WindowGeometry.h"
 #include "geo/CoordinateText.h"
 #include "geo/MapTransforms.h"
@@ -17,12 +16,9 @@
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
 #include "readout/CursorReadout.h"
-#include "readout/TargetPoint.h"
-#include "rotor/RotorState.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ImageWidget.h"
-#include "widgets/RadioGroup.h"
 
 #include <QAction>
 #include <QMouseEvent>

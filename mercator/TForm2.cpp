@@ -4,7 +4,6 @@
 #include "app/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "beam/TForm10.h"
 #include "text/FixedPointText.h"
@@ -12,7 +11,6 @@
 #include "geo/NearestCity.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
-#include "readout/TargetPoint.h"
 #include "session/Session.h"
 
 #include <QCloseEvent>

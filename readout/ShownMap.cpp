@@ -2,7 +2,6 @@
 
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
-#include "widgets/ImageWidget.h"
 #include "widgets/WindowPlace.h"
 
 bool ShownMap::mercator()

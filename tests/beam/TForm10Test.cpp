@@ -9,7 +9,6 @@
 #include "geo/MapTransforms.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
-#include "rotor/RotorState.h"
 #include "session/Session.h"
 #include "widgets/RadioGroup.h"
 #include "settings/TForm3.h"

@@ -4,7 +4,6 @@
 #include "mercator/MercatorPicture.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
-#include "rotor/RotorState.h"
 #include "session/Session.h"
 #include "widgets/RadioGroup.h"
 #include "settings/TForm3.h"

@@ -4,7 +4,6 @@
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
-#include "rotor/RotorState.h"
 #include "session/Session.h"
 #include "widgets/RadioGroup.h"
 #include "support/ProgramFolder.h"
