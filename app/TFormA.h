@@ -31,6 +31,9 @@ public:
     int clientWidth() const;
     int clientHeight() const;
     void setClientSize(int width, int height);
+    // Shows or hides the Mercator map's image; the beam map, which takes the client area in turn,
+    // tells the Mercator map through here.
+    void showMercatorImage(bool shown) { emit mercatorImageShown(shown); }
 
     static constexpr int cursorPanelWidth = 144, cursorPanelHeight = 59;  // designed size, pixels
 
@@ -116,6 +119,7 @@ signals:
     void startPromptConfirmed();
     // The client area has kept its new size for a moment: the map shown fills it again.
     void clientAreaResized();
+    void mercatorImageShown(bool shown);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

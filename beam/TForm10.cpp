@@ -13,7 +13,6 @@
 #include "beam/BeamPicture.h"
 #include "readout/CursorReadout.h"
 #include "widgets/WindowGeometry.h"
-#include "mercator/TForm1.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
@@ -109,8 +108,7 @@ void TForm10::FormCreate()
     BeamKarte->setVisible(!mercatorShown);
     const auto showMercator = [this] {
         BeamKarte->hide();
-        if (Form1)
-            Form1->setMapShown(true);
+        FormA->showMercatorImage(true);
     };
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
@@ -147,8 +145,7 @@ void TForm10::Beamkarte1Click()
 {
     if (!currentBitmap())
         return;
-    if (Form1)
-        Form1->setMapShown(false);
+    FormA->showMercatorImage(false);
     BeamKarte->show();
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();

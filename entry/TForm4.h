@@ -2,7 +2,7 @@
 
 #include "entry/PositionTexts.h"
 #include "geo/GeoPosition.h"
-#include "readout/ShownMap.h"
+#include "mercator/ShownMap.h"
 
 #include <QWidget>
 

@@ -71,6 +71,7 @@ TForm1::TForm1()
     connectGuarded(FormA, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
     connectGuarded(FormA, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
     connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm1::fillClientArea);
+    connect(FormA, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
     ErrorBox::guard([this] { FormCreate(); });
 }
 

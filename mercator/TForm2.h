@@ -1,6 +1,6 @@
 #pragma once
 
-#include "readout/ShownMap.h"
+#include "mercator/ShownMap.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "readout/ShownMap.h"
+#include "mercator/ShownMap.h"
 
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
