@@ -2,6 +2,7 @@
 // class through its includes, directly or through another header.
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -86,6 +87,38 @@ TEST(IncludeRules, NoCoreLibraryFileReachesAWindow)
     for (const QString& file : files) {
         const QStringList reached = windowHeadersReached({file});
         EXPECT_TRUE(reached.isEmpty()) << reached.join(u'\n').toStdString();
+    }
+}
+
+// The program's sources: every folder of the source root but the tests, tools and build output.
+QStringList programSources()
+{
+    static const QStringList outside = {"tests", "bench", "tools", "fuzz", "data", "packaging", "docs"};
+    QStringList found;
+    const QDir root(sourceRoot());
+    for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (outside.contains(folder) || folder.startsWith(u"build") || folder.startsWith(u'.'))
+            continue;
+        QDirIterator it(root.filePath(folder), {"*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << root.relativeFilePath(it.next());
+    }
+    return found;
+}
+
+// A window asks another window or is told by a signal; it never reaches into the other's
+// controls (Form3->CB_Optimiert->isChecked()).
+TEST(IncludeRules, NoWindowReachesIntoAnotherWindowsControls)
+{
+    static const QRegularExpression reach(QStringLiteral("\\b(Form\\w*|F_Rotor)->\\w+->"));
+    const QStringList files = programSources();
+    ASSERT_GT(files.size(), 100) << "the program's sources were not found";
+    for (const QString& file : files) {
+        QFile source(sourceRoot() + file);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << file.toStdString();
+        const QString text = QString::fromUtf8(source.readAll());
+        for (auto it = reach.globalMatch(text); it.hasNext();)
+            ADD_FAILURE() << file.toStdString() << ": " << it.next().captured(0).toStdString();
     }
 }
 
