@@ -1,6 +1,6 @@
 #include "app/Program.h"
 
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"

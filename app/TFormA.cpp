@@ -1,8 +1,8 @@
 #include "app/TFormA.h"
 
 #include "app/CursorPanel.h"
-#include "app/ErrorBox.h"
-#include "app/GuardedConnection.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "app/ProgramLayout.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"

@@ -1,7 +1,7 @@
 #include "help/TFormHelpAbout.h"
 
-#include "app/ErrorBox.h"
-#include "app/GuardedConnection.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "app/TFormA.h"
 #include "help/VersionInfo.h"
 #include "widgets/PlacedButton.h"

@@ -1,6 +1,6 @@
 #include "logger/Logger32Exchange.h"
 
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #include "mercator/TForm1.h"
 
-#include "app/ErrorBox.h"
-#include "app/GuardedConnection.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"

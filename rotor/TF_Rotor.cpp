@@ -1,7 +1,7 @@
 #include "rotor/TF_Rotor.h"
 
-#include "app/ErrorBox.h"
-#include "app/GuardedConnection.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
 #include "platform/DdeServer.h"

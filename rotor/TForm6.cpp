@@ -1,7 +1,7 @@
 #include "rotor/TForm6.h"
 
-#include "app/ErrorBox.h"
-#include "app/GuardedConnection.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "app/TFormA.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"

@@ -1,7 +1,7 @@
 #include "rotor/TForm7.h"
 
-#include "app/ErrorBox.h"
-#include "app/GuardedConnection.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "app/ProgramLayout.h"
 #include "app/TFormA.h"
 #include "base/AppError.h"

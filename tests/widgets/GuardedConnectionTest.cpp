@@ -1,4 +1,4 @@
-#include "app/GuardedConnection.h"
+#include "widgets/GuardedConnection.h"
 #include "base/AppError.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ErrorBox.h"
+#include "widgets/ErrorBox.h"
 
 #include <QObject>
 
