@@ -33,7 +33,7 @@ long double GreatCircleFrom::distanceTo(long double latitude2, long double longi
     return legTo(latitude2, longitude2).sigma * earthRadiusKm;
 }
 
-double GreatCircleFrom::specialBearing(double latitude2, double longitude2) const
+std::optional<double> GreatCircleFrom::specialBearing(double latitude2, double longitude2) const
 {
     // Cases the formula's floating point gets wrong: its divisor is never exactly 0 (the cosine of
     // 90 degrees is not), and at a pole or on one meridian the east-west sign is noise.
@@ -50,7 +50,7 @@ double GreatCircleFrom::specialBearing(double latitude2, double longitude2) cons
         return 360.0;
     if (latitude2 == -90.0 || sameMeridian)
         return 180.0;
-    return -1.0;
+    return std::nullopt;
 }
 
 double GreatCircleFrom::bearingOf(const Leg& leg) const
@@ -70,8 +70,8 @@ double GreatCircleFrom::bearingOf(const Leg& leg) const
 
 double GreatCircleFrom::bearingTo(double latitude2, double longitude2) const
 {
-    const double special = specialBearing(latitude2, longitude2);
-    return special >= 0 ? special : bearingOf(legTo(latitude2, longitude2));
+    const std::optional<double> special = specialBearing(latitude2, longitude2);
+    return special ? *special : bearingOf(legTo(latitude2, longitude2));
 }
 
 GreatCircleFrom::DistanceAndBearing GreatCircleFrom::distanceAndBearingTo(double latitude2, double longitude2) const
@@ -83,7 +83,7 @@ GreatCircleFrom::DistanceAndBearing GreatCircleFrom::distanceAndBearingTo(double
     }
     const Leg leg = legTo(latitude2, longitude2);
     result.distanceKm = leg.sigma * earthRadiusKm;
-    const double special = specialBearing(latitude2, longitude2);
-    result.bearing = special >= 0 ? special : bearingOf(leg);
+    const std::optional<double> special = specialBearing(latitude2, longitude2);
+    result.bearing = special ? *special : bearingOf(leg);
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // Great circles from one fixed point 1, usually the own station, to any point 2: the sine and
 // cosine of point 1's latitude are computed once, and distanceAndBearing shares the trigonometry
 // of the two results. Every result is bit for bit what greatCircleDistance and greatCircleBearing
@@ -30,8 +32,8 @@ private:
         double sigma;  // central angle, radians
     };
     Leg legTo(long double latitude2, long double longitude2) const;
-    // The bearing's special cases, degrees; negative when the formula applies.
-    double specialBearing(double latitude2, double longitude2) const;
+    // The bearing's special cases, degrees; none when the formula applies.
+    std::optional<double> specialBearing(double latitude2, double longitude2) const;
     double bearingOf(const Leg& leg) const;
 
     long double latitude1_, longitude1_;  // degrees
