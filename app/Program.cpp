@@ -1,6 +1,5 @@
 #include "app/Program.h"
 
-#include "widgets/ErrorBox.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
@@ -14,6 +13,7 @@
 #include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "widgets/ErrorBox.h"
 
 #include <QApplication>
 #include <QTimer>

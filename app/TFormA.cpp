@@ -1,20 +1,20 @@
 #include "app/TFormA.h"
 
 #include "app/CursorPanel.h"
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/ProgramLayout.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
-#include "widgets/WindowGeometry.h"
 #include "logger/Logger32Link.h"
-#include "readout/CursorReadout.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
+#include "readout/CursorReadout.h"
 #include "session/Session.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,5 @@
 #include "beam/TForm10.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -11,12 +9,14 @@
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
-#include "readout/CursorReadout.h"
-#include "widgets/WindowGeometry.h"
 #include "platform/WindowsColor.h"
+#include "readout/CursorReadout.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,7 +1,5 @@
 #include "entry/TForm4.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -11,6 +9,8 @@
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "help/TFormHelpAbout.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/TFormA.h"
 #include "help/VersionInfo.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "widgets/PlacedButton.h"
 
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 #include "help/TFormHilfe.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "help/HelpAddress.h"
 #include "session/Session.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "widgets/PlacedButton.h"
 #include "widgets/WindowGeometry.h"
 

@@ -1,11 +1,8 @@
 #include "mercator/TForm1.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
-#include "widgets/WindowGeometry.h"
 #include "geo/CoordinateText.h"
 #include "geo/MapTransforms.h"
 #include "mercator/LocatorGrid.h"
@@ -18,7 +15,10 @@
 #include "readout/CursorReadout.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
+#include "widgets/WindowGeometry.h"
 
 #include <QAction>
 #include <QMouseEvent>

@@ -1,17 +1,17 @@
 #include "mercator/TForm2.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "base/Rounding.h"
 #include "beam/TForm10.h"
-#include "text/FixedPointText.h"
 #include "geo/CoordinateText.h"
 #include "geo/NearestCity.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
+#include "text/FixedPointText.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

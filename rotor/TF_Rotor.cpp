@@ -1,7 +1,5 @@
 #include "rotor/TF_Rotor.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
 #include "platform/DdeServer.h"
@@ -11,6 +9,8 @@
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
 #include "session/Session.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,7 +1,5 @@
 #include "rotor/TForm6.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/TFormA.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
@@ -13,6 +11,8 @@
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,5 @@
 #include "rotor/TForm7.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/ProgramLayout.h"
 #include "app/TFormA.h"
 #include "base/AppError.h"
@@ -13,6 +11,8 @@
 #include "rotor/OptimisedPath.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 
 #include <QCheckBox>
 #include <QEvent>

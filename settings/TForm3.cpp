@@ -1,17 +1,17 @@
 #include "settings/TForm3.h"
 
-#include "widgets/ErrorBox.h"
-#include "widgets/GuardedConnection.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
-#include "widgets/WindowPlace.h"
 #include "settings/ParameterRules.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
+#include "widgets/WindowPlace.h"
 
 #include <QApplication>
 #include <QCheckBox>

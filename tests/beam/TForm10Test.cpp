@@ -10,10 +10,10 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "session/Session.h"
-#include "widgets/RadioGroup.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/RadioGroup.h"
 
 #include "NumberedWorld.h"
 

@@ -1,17 +1,17 @@
 #include "app/TFormA.h"
 #include "entry/TForm4.h"
-#include "readout/TargetPoint.h"
-#include "widgets/ImageWidget.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "readout/TargetPoint.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
 
 #include <QAction>
 #include <QCheckBox>

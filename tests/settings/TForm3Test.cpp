@@ -5,9 +5,9 @@
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "session/Session.h"
-#include "widgets/RadioGroup.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/RadioGroup.h"
 
 #include <QAction>
 #include <QApplication>
