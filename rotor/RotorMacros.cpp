@@ -84,9 +84,12 @@ std::optional<RotorMacros::Target> RotorMacros::parseTarget(const QStringList& l
 QStringList RotorMacros::statusLines(const Status& status)
 {
     const QString zero = QStringLiteral("0");
-    return {QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
-            QString::number(status.motion), zero, zero, status.positionRead ? QStringLiteral("1") : zero, zero,
-            QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
+    QStringList lines{QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
+                      QString::number(status.motion), zero, zero, status.positionRead ? QStringLiteral("1") : zero, zero,
+                      QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
+    if (status.goalAzimuth)
+        lines << QString::number(tenths(*status.goalAzimuth)) << QString::number(status.goalCount);
+    return lines;
 }
 
 std::optional<int> RotorMacros::parseInteger(const QString& line)
@@ -110,7 +113,7 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         return result;
     };
     // Line 10 is a flag that nothing here acts on.
-    const int fieldCount = std::min<int>(lines.size(), 9);
+    const int fieldCount = std::min<int>(lines.size(), 12);
     for (int i = 0; i < fieldCount; ++i) {
         const auto value = parseInteger(lines[i]);
         if (!value)
@@ -125,6 +128,8 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         case 6: parsed.rotorStatus7 = *value; break;
         case 7: parsed.rotorMinAzimuth = *value; break;
         case 8: parsed.rotorMaxAzimuth = *value; break;
+        case 10: parsed.rotorGoalAzimuth = *value / 10.0; break;
+        case 11: parsed.rotorGoalCount = *value; break;
         }
     }
     return store(StatusResult::Complete);
