@@ -112,8 +112,17 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         state = parsed;
         return result;
     };
-    // Line 10 is a flag that nothing here acts on.
-    const int fieldCount = std::min<int>(lines.size(), 12);
+    // Line 10 is a flag that nothing here acts on; lines 11 and 12, the goal, are taken only as a
+    // pair of integers, since older rotor programs may send anything after line 10.
+    if (lines.size() >= 12) {
+        const auto goal = parseInteger(lines[10]);
+        const auto count = parseInteger(lines[11]);
+        if (goal && count) {
+            parsed.rotorGoalAzimuth = *goal / 10.0;
+            parsed.rotorGoalCount = *count;
+        }
+    }
+    const int fieldCount = std::min<int>(lines.size(), 9);
     for (int i = 0; i < fieldCount; ++i) {
         const auto value = parseInteger(lines[i]);
         if (!value)
@@ -128,8 +137,6 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         case 6: parsed.rotorStatus7 = *value; break;
         case 7: parsed.rotorMinAzimuth = *value; break;
         case 8: parsed.rotorMaxAzimuth = *value; break;
-        case 10: parsed.rotorGoalAzimuth = *value / 10.0; break;
-        case 11: parsed.rotorGoalCount = *value; break;
         }
     }
     return store(StatusResult::Complete);

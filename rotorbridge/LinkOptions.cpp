@@ -44,12 +44,18 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
             into = *parsed;
         return parsed.has_value();
     };
-    const auto number = [&](int index, double minimum, double maximum) -> std::optional<double> {
+    // A number within its limits into `into`; an empty text leaves the default.
+    const auto number = [&](int index, double minimum, double maximum, double& into) {
+        if (texts[index].isEmpty())
+            return true;
         const auto value = LenientNumber::read(texts[index]);
-        if (!value || *value < minimum || *value > maximum)
+        if (!value || *value < minimum || *value > maximum) {
             *error = QStringLiteral("Ungültiger Wert für --%1: '%2' (erwartet %3 bis %4)")
                          .arg(QLatin1String(settings[index].option), texts[index]).arg(minimum).arg(maximum);
-        return value && *value >= minimum && *value <= maximum ? value : std::nullopt;
+            return false;
+        }
+        into = *value;
+        return true;
     };
     if (!texts[0].isEmpty()) {
         Endpoint rotctld;
@@ -60,22 +66,14 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
     }
     if (!endpoint(1, options.pst) || !endpoint(2, options.n1mm) || !endpoint(3, options.n1mmAnnounce))
         return std::nullopt;
-    const std::pair<int, std::pair<double, double>> limits[] = {{4, {-360, 720}}, {5, {-90, 180}}, {6, {0, 90}}, {7, {0, 60000}}};
-    double values[4] = {0, options.parkElevation, options.deadBand, double(options.leastIntervalMs)};
-    for (int i = 0; i < 4; ++i) {
-        const auto& [index, range] = limits[i];
-        if (texts[index].isEmpty())
-            continue;
-        const auto value = number(index, range.first, range.second);
-        if (!value)
-            return std::nullopt;
-        values[i] = *value;
-        if (index == 4)
-            options.parkAzimuth = *value;
-    }
-    options.parkElevation = values[1];
-    options.deadBand = values[2];
-    options.leastIntervalMs = int(std::lround(values[3]));
+    double parkAzimuth = 0;
+    double interval = options.leastIntervalMs;
+    if (!number(4, -360, 720, parkAzimuth) || !number(5, -90, 180, options.parkElevation)
+        || !number(6, 0, 90, options.deadBand) || !number(7, 0, 60000, interval))
+        return std::nullopt;
+    if (!texts[4].isEmpty())
+        options.parkAzimuth = parkAzimuth;
+    options.leastIntervalMs = int(std::lround(interval));
     return options;
 }
 
