@@ -18,14 +18,15 @@ namespace {
 
 void BM_RotctldSetPositionLatency(benchmark::State& state)
 {
-    BridgeLog log{QString()};
+    BridgeLog log {QString()};
     HamlibRotator rotator({1, {}, {}});
     if (!rotator.open().isEmpty()) {
         state.SkipWithError("Hamlib's dummy rotator does not open");
         return;
     }
     RotorBridge bridge(QDBusConnection::sessionBus(), QStringLiteral("RotorClientBench"), rotator, {}, {}, log);
-    RotorCommands commands(bridge, rotator, [] { return PathSettings{}; }, {CommandPacer::defaultDeadBand, 0, {}, 0}, log);
+    RotorCommands commands(
+        bridge, rotator, [] { return PathSettings {}; }, {CommandPacer::defaultDeadBand, 0, {}, 0}, log);
     FaultLog faults(log);
     RotctldServer server(commands, faults, 1, QStringLiteral("Bench"));
     server.listen(Endpoint::local(0));
@@ -50,7 +51,7 @@ void BM_RotctldSetPositionLatency(benchmark::State& state)
 }
 BENCHMARK(BM_RotctldSetPositionLatency)->Unit(benchmark::kMillisecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -3,10 +3,7 @@
 #include <cmath>
 
 CommandPacer::CommandPacer(double deadBand, int leastIntervalMs, Sender sender, QObject* parent)
-    : QObject(parent),
-      deadBand_(deadBand),
-      leastIntervalMs_(leastIntervalMs),
-      sender_(std::move(sender))
+    : QObject(parent), deadBand_(deadBand), leastIntervalMs_(leastIntervalMs), sender_(std::move(sender))
 {
     waitTimer_.setSingleShot(true);
     connect(&waitTimer_, &QTimer::timeout, this, &CommandPacer::sendWaiting);
@@ -14,8 +11,8 @@ CommandPacer::CommandPacer(double deadBand, int leastIntervalMs, Sender sender, 
 
 bool CommandPacer::withinDeadBand(const Heading& heading, const Heading& reference) const
 {
-    return std::fabs(heading.azimuth - reference.azimuth) < deadBand_
-           && std::fabs(heading.elevation - reference.elevation) < deadBand_;
+    return std::fabs(heading.azimuth - reference.azimuth) < deadBand_ &&
+        std::fabs(heading.elevation - reference.elevation) < deadBand_;
 }
 
 CommandPacer::Outcome CommandPacer::submit(const Heading& heading, std::optional<Heading> pointing)

@@ -15,7 +15,7 @@
 class CommandPacer : public QObject {
     Q_OBJECT
 public:
-    static constexpr double defaultDeadBand = 2;       // degrees
+    static constexpr double defaultDeadBand = 2;  // degrees
     static constexpr int defaultLeastIntervalMs = 1000;
 
     struct Heading {

@@ -15,19 +15,17 @@ const QString partnerPath = QStringLiteral("/Partner");
 const QString partnerInterface = QStringLiteral("de.corvane.Partner");
 constexpr int answerTimeoutMs = 5000;
 
-} // namespace
+}  // namespace
 
 CorvanePartner::CorvanePartner(QDBusConnection bus, RotorCommands& commands, BridgeLog& log, QObject* parent)
-    : QObject(parent),
-      bus_(bus),
-      commands_(commands),
-      log_(log)
+    : QObject(parent), bus_(bus), commands_(commands), log_(log)
 {
 }
 
 void CorvanePartner::request(const QString& locator, const QString& client)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(corvaneService, partnerPath, partnerInterface, QStringLiteral("SetPartner"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(corvaneService, partnerPath, partnerInterface, QStringLiteral("SetPartner"));
     call << locator;
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, answerTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, locator, client](QDBusPendingCallWatcher* done) {
@@ -38,7 +36,9 @@ void CorvanePartner::request(const QString& locator, const QString& client)
                            .arg(locator, client, reply.error().message()));
             return;
         }
-        log_.write(QStringLiteral("Locator %1 von %2 ist Corvanes Partner, Richtung %3°.").arg(locator, client).arg(reply.argumentAt<0>()));
+        log_.write(QStringLiteral("Locator %1 von %2 ist Corvanes Partner, Richtung %3°.")
+                       .arg(locator, client)
+                       .arg(reply.argumentAt<0>()));
         commands_.turnToBearing(reply.argumentAt<0>(), std::nullopt, client);
     });
 }

@@ -2,9 +2,7 @@
 
 #include <QTimer>
 
-DatagramPort::DatagramPort(Handler handler, QObject* parent)
-    : QObject(parent),
-      handler_(std::move(handler))
+DatagramPort::DatagramPort(Handler handler, QObject* parent) : QObject(parent), handler_(std::move(handler))
 {
     connect(&socket_, &QUdpSocket::readyRead, this, &DatagramPort::readSome);
 }

@@ -14,7 +14,7 @@
 class DatagramPort : public QObject {
     Q_OBJECT
 public:
-    static constexpr int batch = 64;         // datagrams handled before the event loop runs again
+    static constexpr int batch = 64;          // datagrams handled before the event loop runs again
     static constexpr qint64 maxBytes = 2048;  // bytes read of one datagram
 
     using Handler = std::function<void(const QNetworkDatagram&)>;

@@ -4,7 +4,7 @@ std::optional<Endpoint> Endpoint::parse(const QString& text, QString* error)
 {
     const QString trimmed = text.trimmed();
     if (trimmed == QLatin1String("aus") || trimmed == QLatin1String("off"))
-        return Endpoint{QHostAddress(), 0, true};
+        return Endpoint {QHostAddress(), 0, true};
     Endpoint endpoint;
     const qsizetype colon = trimmed.lastIndexOf(u':');
     QString portText = trimmed;
@@ -21,7 +21,8 @@ std::optional<Endpoint> Endpoint::parse(const QString& text, QString* error)
     bool ok = false;
     const uint port = portText.toUInt(&ok);
     if (!ok || port == 0 || port > 65535) {
-        *error = QStringLiteral("Ungültiger Port in '%1': erwartet wird [ADRESSE:]PORT mit PORT 1 bis 65535 oder 'aus'").arg(text);
+        *error = QStringLiteral("Ungültiger Port in '%1': erwartet wird [ADRESSE:]PORT mit PORT 1 bis 65535 oder 'aus'")
+                     .arg(text);
         return std::nullopt;
     }
     endpoint.port = quint16(port);
@@ -32,6 +33,7 @@ QString Endpoint::text() const
 {
     if (off)
         return QStringLiteral("aus");
-    const QString host = address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']' : address.toString();
+    const QString host =
+        address.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + address.toString() + u']' : address.toString();
     return QStringLiteral("%1:%2").arg(host).arg(port);
 }

@@ -10,7 +10,7 @@
 // "aus" (or "off") switches a listener off.
 class Endpoint {
 public:
-    QHostAddress address{QHostAddress::LocalHost};
+    QHostAddress address {QHostAddress::LocalHost};
     quint16 port = 0;
     bool off = false;
 

@@ -2,9 +2,7 @@
 
 #include "rotorbridge/BridgeLog.h"
 
-FaultLog::FaultLog(BridgeLog& log, qint64 quiet)
-    : log_(log),
-      quiet_(quiet)
+FaultLog::FaultLog(BridgeLog& log, qint64 quiet) : log_(log), quiet_(quiet)
 {
 }
 

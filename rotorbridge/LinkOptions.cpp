@@ -21,10 +21,13 @@ struct Setting {
 };
 
 const Setting settings[] = {
-    {"serve-rotctld", rotorKeys::rotctld, "[adresse:]port", "rotctld-kompatiblen TCP-Server anbieten (Adresse 127.0.0.1, wenn keine genannt ist)."},
-    {"pst", rotorKeys::pst, "[adresse:]port|aus", "PstRotator-UDP-Port (Vorgabe 127.0.0.1:12000; Antworten an Port + 1)."},
+    {"serve-rotctld", rotorKeys::rotctld, "[adresse:]port",
+     "rotctld-kompatiblen TCP-Server anbieten (Adresse 127.0.0.1, wenn keine genannt ist)."},
+    {"pst", rotorKeys::pst, "[adresse:]port|aus",
+     "PstRotator-UDP-Port (Vorgabe 127.0.0.1:12000; Antworten an Port + 1)."},
     {"n1mm", rotorKeys::n1mm, "[adresse:]port|aus", "N1MM-Rotor-UDP-Port (Vorgabe 127.0.0.1:12040)."},
-    {"n1mm-announce", rotorKeys::n1mmAnnounce, "[adresse:]port|aus", "Ziel der N1MM-Positionsmeldungen (Vorgabe 127.0.0.1:13010)."},
+    {"n1mm-announce", rotorKeys::n1mmAnnounce, "[adresse:]port|aus",
+     "Ziel der N1MM-Positionsmeldungen (Vorgabe 127.0.0.1:13010)."},
     {"park-az", rotorKeys::parkAzimuth, "grad", "Parkposition: Azimut (ohne: die Parkposition des Rotors)."},
     {"park-el", rotorKeys::parkElevation, "grad", "Parkposition: Elevation (Vorgabe 0)."},
     {"dead-band", rotorKeys::deadBand, "grad", "Totzone: näher liegende Ziele werden nicht gesendet (Vorgabe 2)."},
@@ -51,7 +54,9 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
         const auto value = LenientNumber::read(texts[index]);
         if (!value || *value < minimum || *value > maximum) {
             *error = QStringLiteral("Ungültiger Wert für --%1: '%2' (erwartet %3 bis %4)")
-                         .arg(QLatin1String(settings[index].option), texts[index]).arg(minimum).arg(maximum);
+                         .arg(QLatin1String(settings[index].option), texts[index])
+                         .arg(minimum)
+                         .arg(maximum);
             return false;
         }
         into = *value;
@@ -68,8 +73,8 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
         return std::nullopt;
     double parkAzimuth = 0;
     double interval = options.leastIntervalMs;
-    if (!number(4, -360, 720, parkAzimuth) || !number(5, -90, 180, options.parkElevation)
-        || !number(6, 0, 90, options.deadBand) || !number(7, 0, 60000, interval))
+    if (!number(4, -360, 720, parkAzimuth) || !number(5, -90, 180, options.parkElevation) ||
+        !number(6, 0, 90, options.deadBand) || !number(7, 0, 60000, interval))
         return std::nullopt;
     if (!texts[4].isEmpty())
         options.parkAzimuth = parkAzimuth;
@@ -77,12 +82,13 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
     return options;
 }
 
-} // namespace
+}  // namespace
 
 void LinkOptions::declare(QCommandLineParser& parser)
 {
     for (const Setting& setting : settings)
-        parser.addOption(QCommandLineOption(QLatin1String(setting.option), QString::fromUtf8(setting.help), QLatin1String(setting.valueName)));
+        parser.addOption(QCommandLineOption(QLatin1String(setting.option), QString::fromUtf8(setting.help),
+                                            QLatin1String(setting.valueName)));
 }
 
 std::optional<LinkOptions> LinkOptions::read(const QCommandLineParser& parser, bool registering, QString* error)
@@ -91,7 +97,7 @@ std::optional<LinkOptions> LinkOptions::read(const QCommandLineParser& parser, b
     for (const Setting& setting : settings) {
         const QString option = QLatin1String(setting.option);
         texts << (parser.isSet(option) ? parser.value(option)
-                  : registering        ? QString()
+                      : registering    ? QString()
                                        : Registry::readString(rotorKeys::company, setting.key));
     }
     return fromTexts(texts, error);
@@ -107,9 +113,14 @@ std::optional<LinkOptions> LinkOptions::stored(QString* error)
 
 bool LinkOptions::save() const
 {
-    const QStringList texts{rotctld ? rotctld->text() : QString(), pst.text(), n1mm.text(), n1mmAnnounce.text(),
-                            parkAzimuth ? QString::number(*parkAzimuth) : QString(), QString::number(parkElevation),
-                            QString::number(deadBand), QString::number(leastIntervalMs)};
+    const QStringList texts {rotctld ? rotctld->text() : QString(),
+                             pst.text(),
+                             n1mm.text(),
+                             n1mmAnnounce.text(),
+                             parkAzimuth ? QString::number(*parkAzimuth) : QString(),
+                             QString::number(parkElevation),
+                             QString::number(deadBand),
+                             QString::number(leastIntervalMs)};
     bool ok = true;
     for (int i = 0; i < texts.size(); ++i)
         ok = Registry::writeString(rotorKeys::company, settings[i].key, texts[i]) && ok;
@@ -121,7 +132,8 @@ QStringList LinkOptions::describe() const
     return {QStringLiteral("rotctld-Server: %1").arg(rotctld ? rotctld->text() : QStringLiteral("aus")),
             QStringLiteral("PstRotator-UDP: %1").arg(pst.text()),
             QStringLiteral("N1MM-UDP: %1, Meldungen an %2").arg(n1mm.text(), n1mmAnnounce.text()),
-            QStringLiteral("Parkposition: %1").arg(parkAzimuth ? QStringLiteral("Azimut %1°, Elevation %2°").arg(*parkAzimuth).arg(parkElevation)
-                                                               : QStringLiteral("die des Rotors")),
+            QStringLiteral("Parkposition: %1")
+                .arg(parkAzimuth ? QStringLiteral("Azimut %1°, Elevation %2°").arg(*parkAzimuth).arg(parkElevation)
+                                 : QStringLiteral("die des Rotors")),
             QStringLiteral("Totzone: %1°, Mindestabstand der Befehle: %2 ms").arg(deadBand).arg(leastIntervalMs)};
 }

@@ -14,13 +14,13 @@ class QCommandLineParser;
 // on the loopback), the N1MM announcements, the park position, dead band and least interval.
 // Registered and read back like the rotator's options.
 struct LinkOptions {
-    std::optional<Endpoint> rotctld;     // nothing: no rotctld server
+    std::optional<Endpoint> rotctld;  // nothing: no rotctld server
     Endpoint pst = Endpoint::local(12000);
     Endpoint n1mm = Endpoint::local(12040);
     Endpoint n1mmAnnounce = Endpoint::local(13010);
-    std::optional<double> parkAzimuth;   // degrees; nothing: the rotator's own park
-    double parkElevation = 0;            // degrees
-    double deadBand = 2;                 // degrees
+    std::optional<double> parkAzimuth;  // degrees; nothing: the rotator's own park
+    double parkElevation = 0;           // degrees
+    double deadBand = 2;                // degrees
     int leastIntervalMs = 1000;
 
     // Declares the options on the parser.

@@ -4,11 +4,9 @@
 #include "rotorbridge/N1mmMessage.h"
 #include "rotorbridge/RotorCommands.h"
 
-N1mmListener::N1mmListener(RotorCommands& commands, FaultLog& faults, Endpoint announceTo, int announceMs, QObject* parent)
-    : QObject(parent),
-      commands_(commands),
-      faults_(faults),
-      announceTo_(std::move(announceTo)),
+N1mmListener::N1mmListener(RotorCommands& commands, FaultLog& faults, Endpoint announceTo, int announceMs,
+                           QObject* parent)
+    : QObject(parent), commands_(commands), faults_(faults), announceTo_(std::move(announceTo)),
       port_([this](const QNetworkDatagram& datagram) { take(datagram); })
 {
     announceTimer_.setInterval(announceMs);
@@ -22,7 +20,8 @@ QString N1mmListener::listen(const Endpoint& endpoint)
 
 void N1mmListener::take(const QNetworkDatagram& datagram)
 {
-    const QString client = QStringLiteral("N1MM %1:%2").arg(datagram.senderAddress().toString()).arg(datagram.senderPort());
+    const QString client =
+        QStringLiteral("N1MM %1:%2").arg(datagram.senderAddress().toString()).arg(datagram.senderPort());
     const N1mmMessage message = N1mmMessage::parse(datagram.data());
     switch (message.fault) {
     case N1mmMessage::Fault::Malformed:

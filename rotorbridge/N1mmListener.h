@@ -17,7 +17,7 @@ class N1mmListener : public QObject {
 public:
     static constexpr quint16 defaultPort = 12040;
     static constexpr quint16 defaultAnnouncePort = 13010;
-    static constexpr int defaultAnnounceMs = 2000;  // between two announcements, ms
+    static constexpr int defaultAnnounceMs = 2000;     // between two announcements, ms
     static constexpr qint64 listenersQuietMs = 60000;  // announcements end this long after the last datagram, ms
 
     N1mmListener(RotorCommands& commands, FaultLog& faults, Endpoint announceTo, int announceMs = defaultAnnounceMs,

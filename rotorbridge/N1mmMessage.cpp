@@ -23,7 +23,7 @@ double apart(double a, double b)
     return std::min(difference, fullTurn - difference);
 }
 
-} // namespace
+}  // namespace
 
 N1mmMessage N1mmMessage::parse(QByteArrayView datagram)
 {

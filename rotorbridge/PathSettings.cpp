@@ -22,6 +22,7 @@ PathSettings PathSettings::fromFile(const QString& path)
         return settings;
     const SettingsFile ini(path);
     settings.optimise = ini.readBool(keys::section, keys::optimisedPath, true);
-    settings.overlap = ParameterRules::overlapSetting(ini.readString(keys::section, keys::overlap, QStringLiteral("10"))).value;
+    settings.overlap =
+        ParameterRules::overlapSetting(ini.readString(keys::section, keys::overlap, QStringLiteral("10"))).value;
     return settings;
 }

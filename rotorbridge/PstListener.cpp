@@ -5,10 +5,7 @@
 #include "rotorbridge/RotorCommands.h"
 
 PstListener::PstListener(RotorCommands& commands, FaultLog& faults, PartnerRequest partner, QObject* parent)
-    : QObject(parent),
-      commands_(commands),
-      faults_(faults),
-      partner_(std::move(partner)),
+    : QObject(parent), commands_(commands), faults_(faults), partner_(std::move(partner)),
       port_([this](const QNetworkDatagram& datagram) { take(datagram); })
 {
 }
@@ -20,14 +17,16 @@ QString PstListener::listen(const Endpoint& endpoint)
 
 void PstListener::take(const QNetworkDatagram& datagram)
 {
-    const QString client = QStringLiteral("PstRotator %1:%2").arg(datagram.senderAddress().toString()).arg(datagram.senderPort());
+    const QString client =
+        QStringLiteral("PstRotator %1:%2").arg(datagram.senderAddress().toString()).arg(datagram.senderPort());
     const PstMessage message = PstMessage::parse(datagram.data());
     switch (message.fault) {
     case PstMessage::Fault::Malformed:
         faults_.report(QStringLiteral("PstRotator: Datagramm unlesbar, nicht beachtet"), client);
         return;
     case PstMessage::Fault::OutOfRange:
-        faults_.report(QStringLiteral("PstRotator: Winkel außerhalb 0° bis 360° (Elevation bis 180°), nicht beachtet"), client);
+        faults_.report(QStringLiteral("PstRotator: Winkel außerhalb 0° bis 360° (Elevation bis 180°), nicht beachtet"),
+                       client);
         return;
     case PstMessage::Fault::None:
         break;

@@ -16,7 +16,7 @@ bool isLocator(const QString& text)
     return pattern.match(text).hasMatch();
 }
 
-} // namespace
+}  // namespace
 
 PstMessage PstMessage::parse(QByteArrayView datagram)
 {

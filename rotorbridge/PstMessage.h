@@ -10,13 +10,13 @@
 // queries "<PST>AZ?</PST>" and "<PST>EL?</PST>". Angles in degrees.
 class PstMessage {
 public:
-    static constexpr int maxBytes = 1024;  // a longer datagram is no PstRotator message
+    static constexpr int maxBytes = 1024;        // a longer datagram is no PstRotator message
     static constexpr double maxElevation = 180;  // degrees; some rotators turn over the top
 
     enum class Fault {
         None,
-        Malformed,    // not the format, or a number that is none
-        OutOfRange,   // azimuth outside 0 to 360 degrees, elevation outside 0 to 180
+        Malformed,   // not the format, or a number that is none
+        OutOfRange,  // azimuth outside 0 to 360 degrees, elevation outside 0 to 180
     };
 
     std::optional<double> azimuth;

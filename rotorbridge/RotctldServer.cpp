@@ -12,11 +12,7 @@
 // What the server keeps of one client, owned by its socket.
 class RotctldServer::Client : public QObject {
 public:
-    Client(QTcpSocket* socket, RotctldSession session)
-        : QObject(socket),
-          session(std::move(session))
-    {
-    }
+    Client(QTcpSocket* socket, RotctldSession session) : QObject(socket), session(std::move(session)) { }
     RotctldSession session;
     LineReader reader;
     QByteArrayList lines;  // read, not yet answered
@@ -27,14 +23,10 @@ namespace {
 
 constexpr qint64 readChunk = 4096;  // bytes read from one client per turn
 
-} // namespace
+}  // namespace
 
 RotctldServer::RotctldServer(RotorCommands& commands, FaultLog& faults, int model, QString info, QObject* parent)
-    : QObject(parent),
-      commands_(commands),
-      faults_(faults),
-      model_(model),
-      info_(std::move(info))
+    : QObject(parent), commands_(commands), faults_(faults), model_(model), info_(std::move(info))
 {
     server_.setMaxPendingConnections(maxClients);
     connect(&server_, &QTcpServer::newConnection, this, &RotctldServer::accept);
@@ -55,7 +47,8 @@ int RotctldServer::clientCount() const
 void RotctldServer::accept()
 {
     while (QTcpSocket* socket = server_.nextPendingConnection()) {
-        const QString name = QStringLiteral("rotctld %1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
+        const QString name =
+            QStringLiteral("rotctld %1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         if (clientCount() > maxClients) {
             faults_.report(QStringLiteral("rotctld: zu viele Clients, Verbindung abgewiesen"), name);

@@ -18,7 +18,7 @@ class RotctldServer : public QObject {
     Q_OBJECT
 public:
     static constexpr int maxClients = 16;
-    static constexpr int linesPerTurn = 64;             // lines of one client before the others' turn
+    static constexpr int linesPerTurn = 64;              // lines of one client before the others' turn
     static constexpr qint64 maxUnsentBytes = 64 * 1024;  // answers a client may leave unread
 
     // model, info: what \dump_state and get_info report.

@@ -8,8 +8,9 @@ namespace {
 // The short command each long name stands for.
 char shortName(const QByteArray& name)
 {
-    static const QList<QPair<QByteArray, char>> names{{"get_pos", 'p'}, {"set_pos", 'P'},   {"stop", 'S'}, {"park", 'K'},
-                                                      {"get_info", '_'}, {"dump_state", 'D'}, {"quit", 'q'}};
+    static const QList<QPair<QByteArray, char>> names {{"get_pos", 'p'}, {"set_pos", 'P'},  {"stop", 'S'},
+                                                       {"park", 'K'},    {"get_info", '_'}, {"dump_state", 'D'},
+                                                       {"quit", 'q'}};
     for (const auto& [longName, letter] : names)
         if (name == longName)
             return letter;
@@ -21,13 +22,10 @@ QByteArray degrees(double value, int decimals)
     return QByteArray::number(value, 'f', decimals);
 }
 
-} // namespace
+}  // namespace
 
 RotctldSession::RotctldSession(RotorCommands& commands, int model, QString info, QString client)
-    : commands_(commands),
-      model_(model),
-      info_(std::move(info)),
-      client_(std::move(client))
+    : commands_(commands), model_(model), info_(std::move(info)), client_(std::move(client))
 {
 }
 
@@ -75,8 +73,8 @@ QByteArray RotctldSession::position(bool extended) const
         return report(ioError);
     if (!extended)
         return degrees(position->azimuth, 2) + '\n' + degrees(position->elevation, 2) + '\n';
-    return "get_pos:\nAzimuth: " + degrees(position->azimuth, 2) + "\nElevation: " + degrees(position->elevation, 2)
-           + "\nRPRT 0\n";
+    return "get_pos:\nAzimuth: " + degrees(position->azimuth, 2) + "\nElevation: " + degrees(position->elevation, 2) +
+        "\nRPRT 0\n";
 }
 
 QByteArray RotctldSession::setPosition(const QList<QByteArray>& arguments, bool extended)
@@ -87,8 +85,8 @@ QByteArray RotctldSession::setPosition(const QList<QByteArray>& arguments, bool 
     const auto elevation = LenientNumber::read(QByteArrayView(arguments[1]));
     const TravelRange& travel = commands_.travel();
     const HamlibRotator::Range elevations = commands_.elevationRange();
-    if (!azimuth || !elevation || *azimuth < travel.minimum || *azimuth > travel.maximum
-        || *elevation < elevations.minimum || *elevation > elevations.maximum)
+    if (!azimuth || !elevation || *azimuth < travel.minimum || *azimuth > travel.maximum ||
+        *elevation < elevations.minimum || *elevation > elevations.maximum)
         return report(invalid);
     const QString failure = commands_.turnToBearing(*azimuth, *elevation, client_);
     const QByteArray result = report(failure.isEmpty() ? 0 : ioError);
@@ -107,10 +105,11 @@ QByteArray RotctldSession::dumpState(bool extended) const
     const HamlibRotator::Range elevations = commands_.elevationRange();
     const QByteArray model = QByteArray::number(model_);
     if (!extended)
-        return "1\n" + model + "\nmin_az=" + degrees(travel.minimum, 6) + "\nmax_az=" + degrees(travel.maximum, 6)
-               + "\nmin_el=" + degrees(elevations.minimum, 6) + "\nmax_el=" + degrees(elevations.maximum, 6)
-               + "\nsouth_zero=0\nrot_type=AzEl\ndone\n";
-    return "dump_state:\nrotctld Protocol Ver: 1\nRotor Model: " + model + "\nMinimum Azimuth: " + degrees(travel.minimum, 6)
-           + "\nMaximum Azimuth: " + degrees(travel.maximum, 6) + "\nMinimum Elevation: " + degrees(elevations.minimum, 6)
-           + "\nMaximum Elevation: " + degrees(elevations.maximum, 6) + "\nSouth Zero: 0\nrot_type=AzEl\ndone\nRPRT 0\n";
+        return "1\n" + model + "\nmin_az=" + degrees(travel.minimum, 6) + "\nmax_az=" + degrees(travel.maximum, 6) +
+            "\nmin_el=" + degrees(elevations.minimum, 6) + "\nmax_el=" + degrees(elevations.maximum, 6) +
+            "\nsouth_zero=0\nrot_type=AzEl\ndone\n";
+    return "dump_state:\nrotctld Protocol Ver: 1\nRotor Model: " + model +
+        "\nMinimum Azimuth: " + degrees(travel.minimum, 6) + "\nMaximum Azimuth: " + degrees(travel.maximum, 6) +
+        "\nMinimum Elevation: " + degrees(elevations.minimum, 6) +
+        "\nMaximum Elevation: " + degrees(elevations.maximum, 6) + "\nSouth Zero: 0\nrot_type=AzEl\ndone\nRPRT 0\n";
 }

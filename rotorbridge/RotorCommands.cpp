@@ -12,19 +12,16 @@ constexpr double fullTurn = 360;  // degrees
 
 const QString notANumber = QStringLiteral("Winkel ist keine Zahl");
 
-} // namespace
+}  // namespace
 
 RotorCommands::RotorCommands(RotorBridge& bridge, HamlibRotator& rotator, PathSource path, Rules rules, BridgeLog& log,
                              QObject* parent)
-    : QObject(parent),
-      bridge_(bridge),
-      rotator_(rotator),
-      path_(std::move(path)),
-      rules_(rules),
-      log_(log),
+    : QObject(parent), bridge_(bridge), rotator_(rotator), path_(std::move(path)), rules_(rules), log_(log),
       pacer_(rules.deadBand, rules.leastIntervalMs, [this](const CommandPacer::Heading& heading) {
           log_.write(QStringLiteral("Ziel von %1: Azimut %2°, Elevation %3°.")
-                         .arg(heading.client).arg(heading.azimuth).arg(heading.elevation));
+                         .arg(heading.client)
+                         .arg(heading.azimuth)
+                         .arg(heading.elevation));
           return bridge_.turnTo(heading.azimuth, heading.elevation);
       })
 {
@@ -47,7 +44,7 @@ const TravelRange& RotorCommands::travel() const
 
 HamlibRotator::Range RotorCommands::elevationRange() const
 {
-    return rotator_.elevationRange().value_or(HamlibRotator::Range{0, 90});
+    return rotator_.elevationRange().value_or(HamlibRotator::Range {0, 90});
 }
 
 double RotorCommands::elevationToKeep() const
@@ -57,7 +54,8 @@ double RotorCommands::elevationToKeep() const
     return bridge_.lastPosition() ? bridge_.lastPosition()->elevation : 0;
 }
 
-RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional<double> elevation, const QString& client)
+RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional<double> elevation,
+                                                   const QString& client)
 {
     if (!std::isfinite(bearing) || (elevation && !std::isfinite(*elevation)))
         return notANumber;
@@ -83,7 +81,7 @@ RotorCommands::Answer RotorCommands::submit(double azimuth, double elevation, co
 {
     std::optional<CommandPacer::Heading> pointing;
     if (const auto position = bridge_.lastPosition())
-        pointing = CommandPacer::Heading{position->azimuth, position->elevation, QString()};
+        pointing = CommandPacer::Heading {position->azimuth, position->elevation, QString()};
     if (pacer_.submit({azimuth, elevation, client}, pointing) == CommandPacer::Outcome::Failed)
         return QStringLiteral("Rotor nimmt das Ziel nicht an");
     return QString();

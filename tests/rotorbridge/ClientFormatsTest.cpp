@@ -3,9 +3,12 @@
 #include "rotorbridge/LenientNumber.h"
 #include "rotorbridge/LineReader.h"
 #include "rotorbridge/N1mmMessage.h"
+#include "rotorbridge/PathSettings.h"
 #include "rotorbridge/PstMessage.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -17,9 +20,17 @@ namespace {
 TEST(LenientNumber, ReadsWhatClientsSendAndRefusesTheRest)
 {
     const std::pair<QByteArray, std::optional<double>> cases[] = {
-        {"85", 85.0},        {" 85.5 ", 85.5},       {"85,5", 85.5},          {"85.000000.2", 85.0},
-        {"-12.25", -12.25},  {"", std::nullopt},     {"nan", std::nullopt},   {"inf", std::nullopt},
-        {"85x", std::nullopt}, {"1e400", std::nullopt}, {QByteArray(10240, '1'), std::nullopt},
+        {"85", 85.0},
+        {" 85.5 ", 85.5},
+        {"85,5", 85.5},
+        {"85.000000.2", 85.0},
+        {"-12.25", -12.25},
+        {"", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"85x", std::nullopt},
+        {"1e400", std::nullopt},
+        {QByteArray(10240, '1'), std::nullopt},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(LenientNumber::read(QByteArrayView(text)), expected) << text.left(40).toStdString();
@@ -42,9 +53,14 @@ TEST(Endpoint, ReadsAddressAndPort)
 {
     QString error;
     const std::pair<QString, QString> cases[] = {
-        {"4533", "127.0.0.1:4533"}, {"0.0.0.0:4533", "0.0.0.0:4533"}, {"[::1]:12000", "[::1]:12000"},
-        {"aus", "aus"},             {"0", ""},                        {"70000", ""},
-        {"rechner:4533", ""},       {"", ""},
+        {"4533", "127.0.0.1:4533"},
+        {"0.0.0.0:4533", "0.0.0.0:4533"},
+        {"[::1]:12000", "[::1]:12000"},
+        {"aus", "aus"},
+        {"0", ""},
+        {"70000", ""},
+        {"rechner:4533", ""},
+        {"", ""},
     };
     for (const auto& [text, expected] : cases) {
         const auto endpoint = Endpoint::parse(text, &error);
@@ -95,6 +111,22 @@ TEST(PstMessage, ReadsTheFormatWithItsQuirks)
     EXPECT_EQ(PstMessage::answer("AZ", 84.6), QByteArray("AZ:85\r"));
 }
 
+TEST(PathSettings, FollowsCorvanesSettingsFileAndItsDefaults)
+{
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/Corvane.ini");
+    const PathSettings missing = PathSettings::fromFile(path);
+    EXPECT_TRUE(missing.optimise);
+    EXPECT_EQ(missing.overlap, 10) << "Corvane's defaults while it has written nothing";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Parameter]\r\nFahrwegoptimierung=0\r\nUeberlappung=25\r\n");
+    file.close();
+    const PathSettings written = PathSettings::fromFile(path);
+    EXPECT_FALSE(written.optimise);
+    EXPECT_EQ(written.overlap, 25);
+}
+
 TEST(N1mmMessage, ReadsTurnsAndStopsAndAnnouncesInTenths)
 {
     using F = N1mmMessage::Fault;
@@ -110,26 +142,31 @@ TEST(N1mmMessage, ReadsTurnsAndStopsAndAnnouncesInTenths)
     EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><goazi>inf</goazi></N1MMRotor>").fault, F::Malformed);
     EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><rotor>Beam</rotor></N1MMRotor>").fault, F::Malformed);
 
-    const std::pair<double, QByteArray> announced[] = {{146, "Beam @ 1460"}, {-10, "Beam @ 3500"}, {359.99, "Beam @ 0"},
-                                                       {405.5, "Beam @ 455"}};
+    const std::pair<double, QByteArray> announced[] = {
+        {146, "Beam @ 1460"}, {-10, "Beam @ 3500"}, {359.99, "Beam @ 0"}, {405.5, "Beam @ 455"}};
     for (const auto& [azimuth, text] : announced)
         EXPECT_EQ(N1mmMessage::announcement(QStringLiteral("Beam"), azimuth), text) << azimuth;
-    const std::pair<std::pair<double, double>, double> ends[] = {{{10, 20}, 10}, {{10, 180}, 190}, {{350, 160}, 170}, {{200, 10}, 20}};
+    const std::pair<std::pair<double, double>, double> ends[] = {
+        {{10, 20}, 10}, {{10, 180}, 190}, {{350, 160}, 170}, {{200, 10}, 20}};
     for (const auto& [given, expected] : ends)
-        EXPECT_DOUBLE_EQ(N1mmMessage::nearerEnd(given.first, given.second), expected) << given.first << " at " << given.second;
+        EXPECT_DOUBLE_EQ(N1mmMessage::nearerEnd(given.first, given.second), expected)
+            << given.first << " at " << given.second;
 }
 
 // Headings through the pacer with a least interval of intervalMs; returns the azimuths sent.
 struct PacerCase {
     const char* what;
-    std::vector<double> headings;   // degrees, submitted one after another without a pause
+    std::vector<double> headings;    // degrees, submitted one after another without a pause
     std::optional<double> pointing;  // degrees
     std::vector<double> sent;
 };
 
-void PrintTo(const PacerCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const PacerCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
-class CommandPacerTest : public testing::TestWithParam<PacerCase> {};
+class CommandPacerTest : public testing::TestWithParam<PacerCase> { };
 
 TEST_P(CommandPacerTest, SparesTheRelays)
 {
@@ -143,19 +180,24 @@ TEST_P(CommandPacerTest, SparesTheRelays)
     for (double azimuth : c.headings) {
         std::optional<CommandPacer::Heading> pointing;
         if (c.pointing)
-            pointing = CommandPacer::Heading{*c.pointing, 0, QString()};
+            pointing = CommandPacer::Heading {*c.pointing, 0, QString()};
         pacer.submit({azimuth, 0, QStringLiteral("Test")}, pointing);
     }
     QTest::qWait(3 * intervalMs);
     EXPECT_EQ(sent, c.sent);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, CommandPacerTest, testing::Values(
-    PacerCase{"first heading goes at once", {100}, {}, {100}},
-    PacerCase{"inside the dead band of where it points: nothing", {101.5}, 100.0, {}},
-    PacerCase{"at the edge of the dead band: sent", {102}, 100.0, {102}},
-    PacerCase{"within the interval the newest replaces the waiting one", {100, 110, 120, 130}, {}, {100, 130}},
-    PacerCase{"a newest heading back inside the dead band of the goal cancels the waiting one", {100, 110, 101}, {}, {100}},
-    PacerCase{"dead band counts from the goal, not from where it points", {100, 101}, 0.0, {100}}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandPacerTest,
+    testing::Values(
+        PacerCase {"first heading goes at once", {100}, {}, {100}},
+        PacerCase {"inside the dead band of where it points: nothing", {101.5}, 100.0, {}},
+        PacerCase {"at the edge of the dead band: sent", {102}, 100.0, {102}},
+        PacerCase {"within the interval the newest replaces the waiting one", {100, 110, 120, 130}, {}, {100, 130}},
+        PacerCase {"a newest heading back inside the dead band of the goal cancels the waiting one",
+                   {100, 110, 101},
+                   {},
+                   {100}},
+        PacerCase {"dead band counts from the goal, not from where it points", {100, 101}, 0.0, {100}}));
 
-} // namespace
+}  // namespace

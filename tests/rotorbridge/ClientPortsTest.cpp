@@ -12,9 +12,9 @@
 #include <QDBusConnection>
 #include <QFile>
 #include <QNetworkDatagram>
+#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
-#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 #include <QUdpSocket>
@@ -33,11 +33,11 @@ constexpr double parkAzimuth = 200;  // degrees
 // rotctld), its ports on the loopback at free ports; the PstRotator answers come to `answers`.
 struct Station {
     explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}})
-        : rotator(setup),
-          bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances), rotator, {}, {}, log),
-          commands(bridge, rotator, [] { return PathSettings{}; }, rules, log),
-          faults(log),
-          rotctld(commands, faults, 1, QStringLiteral("Corvane Test")),
+        : rotator(setup), bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances),
+                                 rotator, {}, {}, log),
+          commands(
+              bridge, rotator, [] { return PathSettings {}; }, rules, log),
+          faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test")),
           pst(commands, faults, [this](const QString& locator, const QString&) { locators << locator; }),
           n1mm(commands, faults, Endpoint::local(0), 20)
     {
@@ -53,13 +53,19 @@ struct Station {
     }
 
     // Waits for the first reading of the rotator.
-    bool positionKnown() { return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000); }
+    bool positionKnown()
+    {
+        return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000);
+    }
 
-    void sendTo(quint16 port, const QByteArray& datagram) { sender.writeDatagram(datagram, QHostAddress::LocalHost, port); }
+    void sendTo(quint16 port, const QByteArray& datagram)
+    {
+        sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
+    }
 
     static inline int instances = 0;
     QTemporaryDir folder;
-    BridgeLog log{folder.path() + QStringLiteral("/CorvaneRotor.log")};
+    BridgeLog log {folder.path() + QStringLiteral("/CorvaneRotor.log")};
     HamlibRotator rotator;
     RotorBridge bridge;
     RotorCommands commands;
@@ -77,12 +83,15 @@ struct DatagramCase {
     bool n1mm;  // to the N1MM port, else to the PstRotator port
     std::vector<QByteArray> datagrams;
     std::optional<double> goal;  // degrees, the azimuth last sent to the rotator
-    int sent;                     // commands that reached the rotator
+    int sent;                    // commands that reached the rotator
 };
 
-void PrintTo(const DatagramCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const DatagramCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
-class DatagramPortsTest : public testing::TestWithParam<DatagramCase> {};
+class DatagramPortsTest : public testing::TestWithParam<DatagramCase> { };
 
 const QByteArray pstSentinel = "<PST><AZIMUTH>33</AZIMUTH></PST>";
 const QByteArray n1mmSentinel = "<N1MMRotor><rotor>Beam</rotor><goazi>33</goazi></N1MMRotor>";
@@ -93,26 +102,47 @@ TEST_P(DatagramPortsTest, TurnsAsTheFormatSays)
     const DatagramCase& c = GetParam();
     for (const QByteArray& datagram : c.datagrams)
         station.sendTo(c.n1mm ? station.n1mm.port() : station.pst.port(), datagram);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return station.commands.sentCount() == c.sent && station.commands.goalAzimuth() == c.goal; }, 3000))
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return station.commands.sentCount() == c.sent && station.commands.goalAzimuth() == c.goal; }, 3000))
         << "sent " << station.commands.sentCount() << ", goal " << station.commands.goalAzimuth().value_or(-1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, DatagramPortsTest, testing::Values(
-    DatagramCase{"PST azimuth", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>"}, 85.0, 1},
-    DatagramCase{"PST decimal comma", false, {"<PST><AZIMUTH>85,5</AZIMUTH></PST>"}, 85.5, 1},
-    DatagramCase{"PST Hamlib 4.6 slip", false, {"<PST><AZIMUTH>85.000000.2</AZIMUTH></PST>"}, 85.0, 1},
-    DatagramCase{"PST both axes with TRACK", false, {"<PST><TRACK>1</TRACK><AZIMUTH>120</AZIMUTH><ELEVATION>25</ELEVATION></PST>"}, 120.0, 1},
-    DatagramCase{"PST stop forgets the goal", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"}, std::nullopt, 1},
-    DatagramCase{"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth, 1},
-    DatagramCase{"PST out of range, NaN, 10 KB and garbage are ignored", false,
-                 {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
-                  "<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>", "<PST><AZIM", pstSentinel}, 33.0, 1},
-    DatagramCase{"N1MM heading", true, {"<N1MMRotor><rotor>Beam</rotor><goazi>55.0</goazi><offset>0.0</offset>"
-                                        "<bidirectional>0</bidirectional><freqband>14</freqband></N1MMRotor>"}, 55.0, 1},
-    DatagramCase{"N1MM stop", true, {n1mmSentinel, "<N1MMRotor><stop>Beam</stop></N1MMRotor>"}, std::nullopt, 1},
-    DatagramCase{"N1MM out of range and garbage are ignored", true,
-                 {"<N1MMRotor><goazi>400</goazi></N1MMRotor>", "<N1MMRotor><goazi>1e999</goazi></N1MMRotor>", "\xff\xfe", n1mmSentinel},
-                 33.0, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, DatagramPortsTest,
+    testing::Values(
+        DatagramCase {"PST azimuth", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>"}, 85.0, 1},
+        DatagramCase {"PST decimal comma", false, {"<PST><AZIMUTH>85,5</AZIMUTH></PST>"}, 85.5, 1},
+        DatagramCase {"PST Hamlib 4.6 slip", false, {"<PST><AZIMUTH>85.000000.2</AZIMUTH></PST>"}, 85.0, 1},
+        DatagramCase {"PST both axes with TRACK",
+                      false,
+                      {"<PST><TRACK>1</TRACK><AZIMUTH>120</AZIMUTH><ELEVATION>25</ELEVATION></PST>"},
+                      120.0,
+                      1},
+        DatagramCase {"PST stop forgets the goal",
+                      false,
+                      {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"},
+                      std::nullopt,
+                      1},
+        DatagramCase {"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth, 1},
+        DatagramCase {"PST out of range, NaN, 10 KB and garbage are ignored",
+                      false,
+                      {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
+                       "<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>", "<PST><AZIM", pstSentinel},
+                      33.0,
+                      1},
+        DatagramCase {"N1MM heading",
+                      true,
+                      {"<N1MMRotor><rotor>Beam</rotor><goazi>55.0</goazi><offset>0.0</offset>"
+                       "<bidirectional>0</bidirectional><freqband>14</freqband></N1MMRotor>"},
+                      55.0,
+                      1},
+        DatagramCase {"N1MM stop", true, {n1mmSentinel, "<N1MMRotor><stop>Beam</stop></N1MMRotor>"}, std::nullopt, 1},
+        DatagramCase {"N1MM out of range and garbage are ignored",
+                      true,
+                      {"<N1MMRotor><goazi>400</goazi></N1MMRotor>", "<N1MMRotor><goazi>1e999</goazi></N1MMRotor>",
+                       "\xff\xfe", n1mmSentinel},
+                      33.0,
+                      1}));
 
 TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 {
@@ -122,13 +152,15 @@ TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
     station.sendTo(station.pst.port(), "<PST>EL?</PST>");
     station.sendTo(station.pst.port(), "<PST><QRA>KN34BJ</QRA></PST>");
     QByteArrayList received;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        while (station.answers.hasPendingDatagrams())
-            received << station.answers.receiveDatagram().data();
-        return received.size() == 2 && !station.locators.isEmpty();
-    }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            while (station.answers.hasPendingDatagrams())
+                received << station.answers.receiveDatagram().data();
+            return received.size() == 2 && !station.locators.isEmpty();
+        },
+        3000));
     EXPECT_EQ(received, QByteArrayList({"AZ:0\r", "EL:0\r"}));
-    EXPECT_EQ(station.locators, QStringList{QStringLiteral("KN34BJ")});
+    EXPECT_EQ(station.locators, QStringList {QStringLiteral("KN34BJ")});
 }
 
 TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePosition)
@@ -139,11 +171,13 @@ TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePositi
     ASSERT_TRUE(logger.bind(QHostAddress::LocalHost, 0));
     N1mmListener announcing(station.commands, station.faults, Endpoint::local(logger.localPort()), 20);
     ASSERT_EQ(announcing.listen(Endpoint::local(0)), QString());
-    station.sendTo(announcing.port(), "<N1MMRotor><rotor>Beam</rotor><goazi>170</goazi><bidirectional>1</bidirectional></N1MMRotor>");
+    station.sendTo(announcing.port(),
+                   "<N1MMRotor><rotor>Beam</rotor><goazi>170</goazi><bidirectional>1</bidirectional></N1MMRotor>");
     ASSERT_TRUE(QTest::qWaitFor([&] { return station.commands.goalAzimuth().has_value(); }, 3000));
-    EXPECT_DOUBLE_EQ(*station.commands.goalAzimuth(), 350 - 360) << "350 is nearer to 0 than 170, and -10 the way there";
+    EXPECT_DOUBLE_EQ(*station.commands.goalAzimuth(), 350 - 360)
+        << "350 is nearer to 0 than 170, and -10 the way there";
     ASSERT_TRUE(QTest::qWaitFor([&] { return logger.hasPendingDatagrams(); }, 3000));
-    EXPECT_TRUE(logger.receiveDatagram().data().startsWith("Beam @ ")) ;
+    EXPECT_TRUE(logger.receiveDatagram().data().startsWith("Beam @ "));
 }
 
 // Sends lines to the rotctld server and collects the answer up to the marker line's answer.
@@ -151,10 +185,12 @@ QByteArray exchange(QTcpSocket& socket, const QByteArray& lines)
 {
     socket.write(lines + "_\n");
     QByteArray answer;
-    const bool complete = QTest::qWaitFor([&] {
-        answer += socket.readAll();
-        return answer.endsWith("Corvane Test\n");
-    }, 3000);
+    const bool complete = QTest::qWaitFor(
+        [&] {
+            answer += socket.readAll();
+            return answer.endsWith("Corvane Test\n");
+        },
+        3000);
     return complete ? answer.chopped(int(qstrlen("Corvane Test\n"))) : "incomplete: " + answer;
 }
 
@@ -168,7 +204,9 @@ TEST(RotctldServer, AnswersAsRotctldDoes)
     const std::pair<QByteArray, QByteArray> cases[] = {
         {"p", "0.00\n0.00\n"},
         {"+\\get_pos", "get_pos:\nAzimuth: 0.00\nElevation: 0.00\nRPRT 0\n"},
-        {"\\dump_state", "1\n1\nmin_az=-180.000000\nmax_az=450.000000\nmin_el=0.000000\nmax_el=90.000000\nsouth_zero=0\nrot_type=AzEl\ndone\n"},
+        {"\\dump_state",
+         "1\n1\nmin_az=-180.000000\nmax_az=450.000000\nmin_el=0.000000\nmax_el=90.000000\nsouth_zero=0\nrot_type="
+         "AzEl\ndone\n"},
         {"+_", "get_info:\nInfo: Corvane Test\nRPRT 0\n"},
         {"P 100 10", "RPRT 0\n"},
         {"+P 110,5 10", "set_pos: 110,5 10\nRPRT 0\n"},
@@ -208,7 +246,8 @@ TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
         requests += "\\dump_state\n";
     greedy.write(requests);
     ASSERT_TRUE(QTest::qWaitFor([&] { return station.rotctld.clientCount() == 3; }, 3000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return station.rotctld.clientCount() == 2; }, 20000)) << "the greedy one is dropped";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return station.rotctld.clientCount() == 2; }, 20000))
+        << "the greedy one is dropped";
     EXPECT_EQ(exchange(client, "P 100 10\n"), "RPRT 0\n") << "the others are served on";
     EXPECT_EQ(silent.state(), QAbstractSocket::ConnectedState);
     QFile log(station.log.path());
@@ -250,7 +289,7 @@ TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
     EXPECT_EQ(text.count("rotctld: Befehl abgelehnt"), 1);
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -265,7 +304,8 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
     QObject::connect(&thread, &QThread::started, [&] {
         auto* rotctld = new FakeRotctld;
         rotctld->degreesPerSecond = 60;  // 6 degrees/s, ten times faster
-        QObject::connect(&thread, &QThread::finished, rotctld, [rotctld] { delete rotctld; }, Qt::DirectConnection);
+        QObject::connect(
+            &thread, &QThread::finished, rotctld, [rotctld] { delete rotctld; }, Qt::DirectConnection);
         standIn = rotctld;
     });
     thread.start();
@@ -298,4 +338,4 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
     EXPECT_EQ(standing, 0);
 }
 
-} // namespace
+}  // namespace
