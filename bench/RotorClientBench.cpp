@@ -1,7 +1,8 @@
 // Latency from a rotctld client's "P" command to Hamlib's set_position: the client sends a
 // heading over the loopback and waits for "RPRT 0", which the server writes once set_position has
-// returned. The least interval is 0 here, so only the path itself is measured; Hamlib's dummy
-// rotator stands behind. Run it in a session bus (dbus-run-session).
+// returned. The least interval is 0 here, so only the path itself is measured; behind it stands
+// Hamlib's dummy rotator, in this process or in a rotctld of its own (then set_position includes
+// the round trip to that rotctld). Run it in a session bus (dbus-run-session).
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/FaultLog.h"
 #include "rotorbridge/HamlibRotator.h"
@@ -11,17 +12,19 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QProcess>
 #include <QTcpSocket>
+#include <QThread>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-void BM_RotctldSetPositionLatency(benchmark::State& state)
+void measure(benchmark::State& state, const HamlibRotator::Setup& setup)
 {
     BridgeLog log {QString()};
-    HamlibRotator rotator({1, {}, {}});
+    HamlibRotator rotator(setup);
     if (!rotator.open().isEmpty()) {
-        state.SkipWithError("Hamlib's dummy rotator does not open");
+        state.SkipWithError("the rotator does not open");
         return;
     }
     RotorBridge bridge(QDBusConnection::sessionBus(), QStringLiteral("RotorClientBench"), rotator, {}, {}, log);
@@ -49,7 +52,28 @@ void BM_RotctldSetPositionLatency(benchmark::State& state)
     }
     state.counters["sent"] = commands.sentCount();
 }
+
+void BM_RotctldSetPositionLatency(benchmark::State& state)
+{
+    measure(state, {1, {}, {}});
+}
 BENCHMARK(BM_RotctldSetPositionLatency)->Unit(benchmark::kMillisecond);
+
+void BM_RotctldSetPositionLatencyThroughRotctld(benchmark::State& state)
+{
+    QProcess rotctld;
+    rotctld.start(QStringLiteral("rotctld"),
+                  {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-t"), QStringLiteral("24733")});
+    if (!rotctld.waitForStarted(3000)) {
+        state.SkipWithError("rotctld not found");
+        return;
+    }
+    QThread::msleep(300);  // until it listens
+    measure(state, {2, QStringLiteral("127.0.0.1:24733"), {}});
+    rotctld.terminate();
+    rotctld.waitForFinished(3000);
+}
+BENCHMARK(BM_RotctldSetPositionLatencyThroughRotctld)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
