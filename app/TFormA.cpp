@@ -182,6 +182,7 @@ void TFormA::FormCreate()
         throw AppError(
             QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(folders.programFolder));
     Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, folders.programFolder);
+    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile, ini.path());
     ReferenceData& data = session->referenceData;
     const QString karten = folders.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.

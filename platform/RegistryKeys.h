@@ -16,12 +16,24 @@ inline const QString conf = QStringLiteral("RotorConf");      // Hamlib settings
 // Ends of the travel, degrees; empty for the rotator's own.
 inline const QString minAzimuth = QStringLiteral("RotorMinAzimuth");
 inline const QString maxAzimuth = QStringLiteral("RotorMaxAzimuth");
+// The clients' listeners, "[ADDRESS:]PORT" or "aus"; empty for the default.
+inline const QString rotctld = QStringLiteral("ServeRotctld");
+inline const QString pst = QStringLiteral("ServePst");
+inline const QString n1mm = QStringLiteral("ServeN1mm");
+inline const QString n1mmAnnounce = QStringLiteral("N1mmAnnounce");
+// Park position, degrees; empty for the rotator's own park.
+inline const QString parkAzimuth = QStringLiteral("ParkAzimuth");
+inline const QString parkElevation = QStringLiteral("ParkElevation");
+inline const QString deadBand = QStringLiteral("DeadBand");            // degrees; empty for the default
+inline const QString leastInterval = QStringLiteral("LeastInterval");  // ms between two commands; empty for the default
 }
 
 // Corvane's own entry.
 namespace Corvane {
 inline const QString company = QStringLiteral("Corvane");
 inline const QString path = QStringLiteral("Pfad");  // the program folder
+// The settings file in use: the rotor program reads the path rule there.
+inline const QString settingsFile = QStringLiteral("Einstellungsdatei");
 }
 
 }

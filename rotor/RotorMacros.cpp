@@ -84,9 +84,12 @@ std::optional<RotorMacros::Target> RotorMacros::parseTarget(const QStringList& l
 QStringList RotorMacros::statusLines(const Status& status)
 {
     const QString zero = QStringLiteral("0");
-    return {QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
-            QString::number(status.motion), zero, zero, status.positionRead ? QStringLiteral("1") : zero, zero,
-            QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
+    QStringList lines{QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
+                      QString::number(status.motion), zero, zero, status.positionRead ? QStringLiteral("1") : zero, zero,
+                      QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
+    if (status.goalAzimuth)
+        lines << QString::number(tenths(*status.goalAzimuth)) << QString::number(status.goalCount);
+    return lines;
 }
 
 std::optional<int> RotorMacros::parseInteger(const QString& line)
@@ -109,7 +112,16 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         state = parsed;
         return result;
     };
-    // Line 10 is a flag that nothing here acts on.
+    // Line 10 is a flag that nothing here acts on; lines 11 and 12, the goal, are taken only as a
+    // pair of integers, since older rotor programs may send anything after line 10.
+    if (lines.size() >= 12) {
+        const auto goal = parseInteger(lines[10]);
+        const auto count = parseInteger(lines[11]);
+        if (goal && count) {
+            parsed.rotorGoalAzimuth = *goal / 10.0;
+            parsed.rotorGoalCount = *count;
+        }
+    }
     const int fieldCount = std::min<int>(lines.size(), 9);
     for (int i = 0; i < fieldCount; ++i) {
         const auto value = parseInteger(lines[i]);

@@ -47,6 +47,10 @@ public:
         // The rotator's position was read: sent as field 6 = 1, which tells the panel that the
         // reported azimuth is real and may replace a stale target.
         bool positionRead = false;
+        // The azimuth the rotator was last sent, by whichever client, and how many targets it has
+        // been sent: lines 11 and 12, which a reader that knows only ten lines passes over.
+        std::optional<double> goalAzimuth = std::nullopt;
+        int goalCount = 0;
     };
     static QStringList statusLines(const Status& status);
 

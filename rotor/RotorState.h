@@ -13,6 +13,11 @@ struct RotorState {
     int rotorStatus4 = 0, rotorStatus5 = 0, rotorStatus6 = 0, rotorStatus7 = 0;
     int rotorMinAzimuth = 0;  // left end of travel, degrees
     int rotorMaxAzimuth = 0;  // right end of travel, degrees
+    // The azimuth the rotor program last sent the rotator, whichever client asked, and a count
+    // that grows with every target it sent; noStatus and 0 from a rotor program that does not
+    // report them.
+    double rotorGoalAzimuth = noStatus;
+    int rotorGoalCount = 0;
     double rotorTargetAzimuth = 0;
     double rotorTargetElevation = 0;
     bool rotorSendPending = false;

@@ -91,6 +91,7 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
     const QCommandLineOption registerOption(QStringLiteral("register"), QStringLiteral("Genau diese Optionen und diesen Pfad für Corvane eintragen (die übrigen auf ihre Vorgabe), den Rotor einmal öffnen und beenden."));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Die eingetragenen Optionen zeigen und beenden."));
     parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show});
+    LinkOptions::declare(parser);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return std::nullopt;
@@ -118,15 +119,22 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
     Texts texts{text(model, saved.model), text(device, saved.device), text(minimum, saved.minimum),
                 text(maximum, saved.maximum), parser.isSet(conf) ? parser.values(conf) : saved.conf};
     auto options = fromTexts(texts, error);
-    if (options)
-        options->action = registering ? Action::Register : parser.isSet(show) ? Action::Show : Action::Run;
+    const auto links = options ? LinkOptions::read(parser, registering, error) : std::nullopt;
+    if (!links)
+        return std::nullopt;
+    options->links = *links;
+    options->action = registering ? Action::Register : parser.isSet(show) ? Action::Show : Action::Run;
     return options;
 }
 
 BridgeOptions BridgeOptions::stored(QString* error)
 {
-    const auto options = fromTexts(storedTexts(), error);
-    return options ? *options : BridgeOptions{};
+    auto options = fromTexts(storedTexts(), error);
+    const auto links = options ? LinkOptions::stored(error) : std::nullopt;
+    if (!links)
+        return BridgeOptions{};
+    options->links = *links;
+    return *options;
 }
 
 QString BridgeOptions::storedProgram()
@@ -142,7 +150,7 @@ bool BridgeOptions::save(const QString& programPath) const
            && Registry::writeString(rotorKeys::company, rotorKeys::conf, conf.join(u'\n'))
            && Registry::writeString(rotorKeys::company, rotorKeys::minAzimuth, text(minAzimuth))
            && Registry::writeString(rotorKeys::company, rotorKeys::maxAzimuth, text(maxAzimuth))
-           && Registry::writeString(rotorKeys::company, rotorKeys::program, programPath);
+           && links.save() && Registry::writeString(rotorKeys::company, rotorKeys::program, programPath);
 }
 
 QStringList BridgeOptions::describe() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rotorbridge/LinkOptions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +26,7 @@ struct BridgeOptions {
     QStringList conf;                // Hamlib settings "KEY=VALUE"
     std::optional<int> minAzimuth;   // left end of travel, degrees; the rotator's when not set
     std::optional<int> maxAzimuth;   // right end of travel, degrees
+    LinkOptions links;               // the other clients' ports and the rules of motion
 
     // Nothing and an error text in *error for bad options; an empty error with nothing means
     // that the help was shown.
@@ -35,6 +38,7 @@ struct BridgeOptions {
     static QString storedProgram();
     // Stores the program's path (found by Corvane) and these values.
     bool save(const QString& programPath) const;
-    // The settings as lines for the user: model, device, settings, travel ends.
+    // The rotator's settings as lines for the user: model, device, settings, travel ends (the
+    // links describe themselves).
     QStringList describe() const;
 };

@@ -144,6 +144,19 @@ void HamlibRotator::stop()
         rot_stop(rot_);
 }
 
+bool HamlibRotator::canPark() const
+{
+    return open_ && rot_->caps->park;
+}
+
+QString HamlibRotator::park()
+{
+    if (!open_)
+        return QStringLiteral("Rotor nicht geöffnet");
+    const int code = rot_park(rot_);
+    return code == RIG_OK ? QString() : errorText(code);
+}
+
 std::optional<HamlibRotator::Range> HamlibRotator::azimuthRange()
 {
     return rangeOf(true);

@@ -48,6 +48,10 @@ public:
     // Returns Hamlib's reason when the rotator refuses the target, empty on success.
     QString setPosition(double azimuth, double elevation);
     void stop();
+    // The backend has a park of its own (the dummy, a rotctld behind, some controllers).
+    bool canPark() const;
+    // Returns Hamlib's reason when the rotator refuses to park, empty on success.
+    QString park();
 
     // The azimuths and elevations the rotator accepts: from the open rotator (a rotctld tells its
     // own), else from the model and settings. Nothing when neither says.

@@ -83,6 +83,8 @@ bool RotorBridge::executeMacro(const QString& macro)
     const auto target = RotorMacros::parseTarget(lines);
     if (!target)
         return false;
+    if (route_)
+        return route_(target->azimuth, target->elevation);
     return turnTo(target->azimuth, target->elevation).isEmpty();
 }
 
@@ -105,8 +107,12 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
     if (const auto range = rotator_.elevationRange())
         elevation = std::clamp(elevation, range->minimum, range->maximum);
     const QString failure = rotator_.setPosition(azimuth, elevation);
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
         log_.write(QStringLiteral("Ziel %1° / %2° abgelehnt: %3").arg(azimuth).arg(elevation).arg(failure));
+        return failure;
+    }
+    goal_ = azimuth;
+    ++goalCount_;
     return failure;
 }
 
@@ -132,6 +138,8 @@ void RotorBridge::sendStatus()
         status.azimuth = last_->azimuth;
         status.elevation = last_->elevation;
     }
+    status.goalAzimuth = goal_;
+    status.goalCount = goalCount_;
     if (corvane_->isConnected())
         corvane_->executeAsync(RotorMacros::text(RotorMacros::statusLines(status)));
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 class BridgeLog;
@@ -43,6 +44,9 @@ public:
     // elevation, degrees. Returns why the rotator refused, empty on success.
     QString turnTo(double azimuth, double elevation);
     void stop();
+    // Where the targets from Corvane go instead of straight to turnTo: the path that every
+    // client's heading takes. Returns whether the target is taken.
+    void routeTargets(std::function<bool(double azimuth, double elevation)> route) { route_ = std::move(route); }
 
 signals:
     void busLost();
@@ -69,4 +73,9 @@ private:
     DdeClientConversation* corvane_;
     QString corvaneTitle_;  // the title of the hello that opened the conversation
     QTimer statusTimer_;
+    std::function<bool(double, double)> route_;
+    // The last azimuth sent to the rotator, degrees, and how many have been sent: the status tells
+    // Corvane's panel the target whoever set it.
+    std::optional<double> goal_;
+    int goalCount_ = 0;
 };

@@ -1,18 +1,21 @@
 #include "rotorbridge/RotorScripting.h"
 
 #include "rotorbridge/RotorBridge.h"
+#include "rotorbridge/RotorCommands.h"
 
 const QString RotorScripting::objectPath = QStringLiteral("/Rotor");
 
 namespace {
 
 const QString failedError = QStringLiteral("corvane.Rotor.Error.Failed");
+const QString client = QStringLiteral("Bus /Rotor");  // for the log
 
 } // namespace
 
-RotorScripting::RotorScripting(RotorBridge& bridge, QObject* parent)
+RotorScripting::RotorScripting(RotorBridge& bridge, RotorCommands& commands, QObject* parent)
     : QObject(parent),
-      bridge_(bridge)
+      bridge_(bridge),
+      commands_(commands)
 {
 }
 
@@ -44,14 +47,23 @@ int RotorScripting::MaxAzimuth()
     return bridge_.travel().maximum;
 }
 
-void RotorScripting::TurnTo(double azimuth, double elevation)
+void RotorScripting::answer(const QString& failure)
 {
-    const QString failure = bridge_.turnTo(azimuth, elevation);
     if (!failure.isEmpty())
         sendErrorReply(failedError, failure);
 }
 
+void RotorScripting::TurnTo(double azimuth, double elevation)
+{
+    answer(commands_.turnToAzimuth(azimuth, elevation, client));
+}
+
 void RotorScripting::Stop()
 {
-    bridge_.stop();
+    answer(commands_.stop(client));
+}
+
+void RotorScripting::Park()
+{
+    answer(commands_.park(client));
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 
 class RotorBridge;
+class RotorCommands;
 
 // A small interface for the operator's shell scripts on the session bus, beside the link to
 // Corvane: object "/Rotor", interface "corvane.Rotor" of the rotor program's bus name. Angles in
@@ -14,7 +15,7 @@ class RotorScripting : public QObject, protected QDBusContext {
 public:
     static const QString objectPath;  // "/Rotor"
 
-    explicit RotorScripting(RotorBridge& bridge, QObject* parent = nullptr);
+    RotorScripting(RotorBridge& bridge, RotorCommands& commands, QObject* parent = nullptr);
 
 public slots:
     // The last position read; an error reply while the rotator cannot be read.
@@ -23,13 +24,18 @@ public slots:
     // The travel ends reported to Corvane, whole degrees.
     Q_SCRIPTABLE int MinAzimuth();
     Q_SCRIPTABLE int MaxAzimuth();
-    // Turns to the azimuth (held within the travel ends) and elevation; an error reply with the
-    // rotator's reason when it refuses.
+    // Turns to the azimuth (held within the travel ends) and elevation, with the dead band and the
+    // least interval of every client; an error reply when it is refused.
     Q_SCRIPTABLE void TurnTo(double azimuth, double elevation);
     Q_SCRIPTABLE void Stop();
+    // Turns to the registered park position, or parks the way the rotator itself does.
+    Q_SCRIPTABLE void Park();
 
 private:
     bool positionKnown();
 
+    void answer(const QString& failure);
+
     RotorBridge& bridge_;
+    RotorCommands& commands_;
 };

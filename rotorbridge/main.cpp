@@ -4,8 +4,14 @@
 #include "platform/TerminationSignals.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/BridgeOptions.h"
+#include "rotorbridge/CorvanePartner.h"
+#include "rotorbridge/FaultLog.h"
 #include "rotorbridge/HamlibRotator.h"
+#include "rotorbridge/N1mmListener.h"
+#include "rotorbridge/PstListener.h"
+#include "rotorbridge/RotctldServer.h"
 #include "rotorbridge/RotorBridge.h"
+#include "rotorbridge/RotorCommands.h"
 #include "rotorbridge/RotorScripting.h"
 #include "rotorbridge/TravelRange.h"
 
@@ -42,7 +48,7 @@ int showRegistered()
     const QString program = BridgeOptions::storedProgram();
     if (program.isEmpty())
         return fail(QStringLiteral("Es ist kein Rotorprogramm eingetragen."), 1);
-    print(QStringList{QStringLiteral("Programm: %1").arg(program)} + options.describe());
+    print(QStringList{QStringLiteral("Programm: %1").arg(program)} + options.describe() + options.links.describe());
     if (!error.isEmpty())
         return fail(QStringLiteral("Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
     return 0;
@@ -53,7 +59,7 @@ int registerRotor(const BridgeOptions& options)
 {
     if (HamlibRotator::modelName(options.model).isEmpty())
         return fail(QStringLiteral("Hamlib kennt kein Rotormodell %1. Nichts eingetragen.").arg(options.model), 2);
-    print(QStringList{QStringLiteral("Einstellungen:")} + options.describe());
+    print(QStringList{QStringLiteral("Einstellungen:")} + options.describe() + options.links.describe());
     HamlibRotator rotator(setupOf(options));
     if (const QString error = rotator.check(); !error.isEmpty())
         return fail(error + QStringLiteral(". Nichts eingetragen."), 2);
@@ -81,6 +87,22 @@ int registerRotor(const BridgeOptions& options)
     return 0;
 }
 
+// Opens the clients' ports; a port that is taken is logged and left out, never fatal.
+void serveClients(const LinkOptions& links, RotctldServer& rotctld, PstListener& pst, N1mmListener& n1mm, BridgeLog& log)
+{
+    const auto open = [&log](const QString& what, const Endpoint& endpoint, const std::function<QString()>& listen) {
+        if (endpoint.off)
+            return;
+        const QString error = listen();
+        log.write(error.isEmpty() ? QStringLiteral("%1 auf %2.").arg(what, endpoint.text())
+                                  : QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.").arg(what, endpoint.text(), error));
+    };
+    if (links.rotctld)
+        open(QStringLiteral("rotctld-Server"), *links.rotctld, [&] { return rotctld.listen(*links.rotctld); });
+    open(QStringLiteral("PstRotator-UDP"), links.pst, [&] { return pst.listen(links.pst); });
+    open(QStringLiteral("N1MM-UDP"), links.n1mm, [&] { return n1mm.listen(links.n1mm); });
+}
+
 int runBridge(QCoreApplication& application, const BridgeOptions& options)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -98,7 +120,14 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
         return fail(error + u'.', 2);
     BridgeLog log(BridgeLog::defaultPath());
     RotorBridge bridge(bus, service, rotator, options.minAzimuth, options.maxAzimuth, log);
-    RotorScripting scripting(bridge);
+    RotorCommands commands(bridge, rotator, &PathSettings::recorded,
+                           {options.links.deadBand, options.links.leastIntervalMs, options.links.parkAzimuth,
+                            options.links.parkElevation},
+                           log);
+    bridge.routeTargets([&commands](double azimuth, double elevation) {
+        return commands.turnToAzimuth(azimuth, elevation, QStringLiteral("Corvane")).isEmpty();
+    });
+    RotorScripting scripting(bridge, commands);
     bus.registerObject(RotorScripting::objectPath, &scripting, QDBusConnection::ExportScriptableSlots);
     switch (bridge.start()) {
     case RotorBridge::StartResult::EmptyTravel:
@@ -111,6 +140,12 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
     case RotorBridge::StartResult::Started:
         break;
     }
+    FaultLog faults(log);
+    CorvanePartner partner(bus, commands, log);
+    RotctldServer rotctld(commands, faults, options.model, QStringLiteral("Corvane %1").arg(HamlibRotator::modelName(options.model)));
+    PstListener pst(commands, faults, [&partner](const QString& locator, const QString& client) { partner.request(locator, client); });
+    N1mmListener n1mm(commands, faults, options.links.n1mmAnnounce);
+    serveClients(options.links, rotctld, pst, n1mm, log);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, &QCoreApplication::quit);
     QObject::connect(&bridge, &RotorBridge::busLost, &application, [&log] {

@@ -120,6 +120,16 @@ TEST(RotorMacros, StatusRoundTripsThroughItsLines)
     EXPECT_EQ(state.rotorMotion, 1);
     EXPECT_EQ(state.rotorMinAzimuth, -180);
     EXPECT_EQ(state.rotorMaxAzimuth, 540);
+    EXPECT_EQ(state.rotorGoalCount, 0) << "ten lines leave the goal unreported";
+
+    RotorMacros::Status withGoal{123.4, 5.5, 1, -180, 540, true};
+    withGoal.goalAzimuth = 85.5;
+    withGoal.goalCount = 7;
+    const QStringList goalLines = RotorMacros::statusLines(withGoal);
+    EXPECT_EQ(goalLines.mid(10), QStringList({"855", "7"})) << "the goal follows the ten lines older readers know";
+    EXPECT_EQ(RotorMacros::parseStatus(goalLines, state), RotorMacros::StatusResult::Complete);
+    EXPECT_DOUBLE_EQ(state.rotorGoalAzimuth, 85.5);
+    EXPECT_EQ(state.rotorGoalCount, 7);
 }
 
 // Fields 1-9 of a status: azimuth and elevation in degrees, then the integers.

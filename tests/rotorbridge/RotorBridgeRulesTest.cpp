@@ -158,6 +158,26 @@ TEST_F(BridgeOptionsTest, RegisterTakesOnlyWhatItIsGivenAndARunFillsTheRestFromT
     EXPECT_EQ(BridgeOptions::storedProgram(), QStringLiteral("/opt/rotor/CorvaneRotor"));
 }
 
+TEST_F(BridgeOptionsTest, ClientPortsAndMotionRulesAreRegisteredAndReadBack)
+{
+    QString error;
+    const auto defaults = parse({"--register"}, &error);
+    ASSERT_TRUE(defaults) << error.toStdString();
+    EXPECT_EQ(defaults->links.describe(),
+              (QStringList{"rotctld-Server: aus", "PstRotator-UDP: 127.0.0.1:12000", "N1MM-UDP: 127.0.0.1:12040, Meldungen an 127.0.0.1:13010",
+                           "Parkposition: die des Rotors", "Totzone: 2°, Mindestabstand der Befehle: 1000 ms"}));
+    const auto registered = parse({"--register", "--serve-rotctld", "0.0.0.0:4533", "--pst", "aus", "--n1mm", "12041",
+                                   "--park-az", "180", "--park-el", "5", "--dead-band", "1,5", "--least-interval", "2000"}, &error);
+    ASSERT_TRUE(registered) << error.toStdString();
+    ASSERT_TRUE(registered->save(QStringLiteral("/opt/rotor/CorvaneRotor")));
+    const auto run = parse({"--n1mm", "aus"}, &error);
+    ASSERT_TRUE(run) << error.toStdString();
+    EXPECT_EQ(run->links.describe(),
+              (QStringList{"rotctld-Server: 0.0.0.0:4533", "PstRotator-UDP: aus", "N1MM-UDP: aus, Meldungen an 127.0.0.1:13010",
+                           "Parkposition: Azimut 180°, Elevation 5°", "Totzone: 1.5°, Mindestabstand der Befehle: 2000 ms"}));
+    EXPECT_EQ(BridgeOptions::stored(&error).links.n1mm.port, 12041) << "a run's options are not stored";
+}
+
 TEST_F(BridgeOptionsTest, BadOptionsAreRefusedWithAMessage)
 {
     const QStringList cases[] = {
@@ -169,6 +189,11 @@ TEST_F(BridgeOptionsTest, BadOptionsAreRefusedWithAMessage)
         {"--min-az", "links"},
         {"--register", "--show"},
         {"überzählig"},
+        {"--serve-rotctld", "70000"},
+        {"--pst", "rechner:12000"},
+        {"--dead-band", "-1"},
+        {"--least-interval", "nan"},
+        {"--park-az", "1e400"},
     };
     for (const QStringList& arguments : cases) {
         QString error;

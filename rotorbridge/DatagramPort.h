@@ -1,0 +1,36 @@
+#pragma once
+
+#include "rotorbridge/Endpoint.h"
+
+#include <QNetworkDatagram>
+#include <QObject>
+#include <QUdpSocket>
+
+#include <functional>
+
+// A UDP port of the rotor program: bound to an endpoint, it hands each datagram to its handler,
+// a bounded number per turn of the event loop, so that a flood on the port cannot hold up the
+// rotor's status. Datagrams longer than maxBytes are cut there; the handler refuses them.
+class DatagramPort : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int batch = 64;          // datagrams handled before the event loop runs again
+    static constexpr qint64 maxBytes = 2048;  // bytes read of one datagram
+
+    using Handler = std::function<void(const QNetworkDatagram&)>;
+
+    explicit DatagramPort(Handler handler, QObject* parent = nullptr);
+
+    // Binds to the endpoint; returns why not (a port already taken), empty on success.
+    QString bind(const Endpoint& endpoint);
+    quint16 port() const { return socket_.localPort(); }
+    // Sends a datagram from this port.
+    void send(const QByteArray& data, const QHostAddress& address, quint16 port);
+
+private:
+    void readSome();
+
+    Handler handler_;
+    QUdpSocket socket_;
+    bool readScheduled_ = false;
+};

@@ -1,0 +1,139 @@
+#include "rotorbridge/LinkOptions.h"
+
+#include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
+#include "rotorbridge/LenientNumber.h"
+
+#include <QCommandLineParser>
+
+#include <cmath>
+
+namespace {
+
+namespace rotorKeys = RegistryKeys::Rotor;
+
+// Option name, registry key and help text of each setting, in the order of the struct.
+struct Setting {
+    const char* option;
+    const QString& key;
+    const char* valueName;
+    const char* help;
+};
+
+const Setting settings[] = {
+    {"serve-rotctld", rotorKeys::rotctld, "[adresse:]port",
+     "rotctld-kompatiblen TCP-Server anbieten (Adresse 127.0.0.1, wenn keine genannt ist)."},
+    {"pst", rotorKeys::pst, "[adresse:]port|aus",
+     "PstRotator-UDP-Port (Vorgabe 127.0.0.1:12000; Antworten an Port + 1)."},
+    {"n1mm", rotorKeys::n1mm, "[adresse:]port|aus", "N1MM-Rotor-UDP-Port (Vorgabe 127.0.0.1:12040)."},
+    {"n1mm-announce", rotorKeys::n1mmAnnounce, "[adresse:]port|aus",
+     "Ziel der N1MM-Positionsmeldungen (Vorgabe 127.0.0.1:13010)."},
+    {"park-az", rotorKeys::parkAzimuth, "grad", "Parkposition: Azimut (ohne: die Parkposition des Rotors)."},
+    {"park-el", rotorKeys::parkElevation, "grad", "Parkposition: Elevation (Vorgabe 0)."},
+    {"dead-band", rotorKeys::deadBand, "grad", "Totzone: näher liegende Ziele werden nicht gesendet (Vorgabe 2)."},
+    {"least-interval", rotorKeys::leastInterval, "ms", "Mindestabstand zweier Befehle an den Rotor (Vorgabe 1000)."},
+};
+
+using Texts = QStringList;  // one per setting, empty where not given
+
+std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
+{
+    LinkOptions options;
+    const auto endpoint = [&](int index, Endpoint& into) {
+        if (texts[index].isEmpty())
+            return true;
+        const auto parsed = Endpoint::parse(texts[index], error);
+        if (parsed)
+            into = *parsed;
+        return parsed.has_value();
+    };
+    // A number within its limits into `into`; an empty text leaves the default.
+    const auto number = [&](int index, double minimum, double maximum, double& into) {
+        if (texts[index].isEmpty())
+            return true;
+        const auto value = LenientNumber::read(texts[index]);
+        if (!value || *value < minimum || *value > maximum) {
+            *error = QStringLiteral("Ungültiger Wert für --%1: '%2' (erwartet %3 bis %4)")
+                         .arg(QLatin1String(settings[index].option), texts[index])
+                         .arg(minimum)
+                         .arg(maximum);
+            return false;
+        }
+        into = *value;
+        return true;
+    };
+    if (!texts[0].isEmpty()) {
+        Endpoint rotctld;
+        if (!endpoint(0, rotctld))
+            return std::nullopt;
+        if (!rotctld.off)
+            options.rotctld = rotctld;
+    }
+    if (!endpoint(1, options.pst) || !endpoint(2, options.n1mm) || !endpoint(3, options.n1mmAnnounce))
+        return std::nullopt;
+    double parkAzimuth = 0;
+    double interval = options.leastIntervalMs;
+    if (!number(4, -360, 720, parkAzimuth) || !number(5, -90, 180, options.parkElevation) ||
+        !number(6, 0, 90, options.deadBand) || !number(7, 0, 60000, interval))
+        return std::nullopt;
+    if (!texts[4].isEmpty())
+        options.parkAzimuth = parkAzimuth;
+    options.leastIntervalMs = int(std::lround(interval));
+    return options;
+}
+
+}  // namespace
+
+void LinkOptions::declare(QCommandLineParser& parser)
+{
+    for (const Setting& setting : settings)
+        parser.addOption(QCommandLineOption(QLatin1String(setting.option), QString::fromUtf8(setting.help),
+                                            QLatin1String(setting.valueName)));
+}
+
+std::optional<LinkOptions> LinkOptions::read(const QCommandLineParser& parser, bool registering, QString* error)
+{
+    Texts texts;
+    for (const Setting& setting : settings) {
+        const QString option = QLatin1String(setting.option);
+        texts << (parser.isSet(option) ? parser.value(option)
+                      : registering    ? QString()
+                                       : Registry::readString(rotorKeys::company, setting.key));
+    }
+    return fromTexts(texts, error);
+}
+
+std::optional<LinkOptions> LinkOptions::stored(QString* error)
+{
+    Texts texts;
+    for (const Setting& setting : settings)
+        texts << Registry::readString(rotorKeys::company, setting.key);
+    return fromTexts(texts, error);
+}
+
+bool LinkOptions::save() const
+{
+    const QStringList texts {rotctld ? rotctld->text() : QString(),
+                             pst.text(),
+                             n1mm.text(),
+                             n1mmAnnounce.text(),
+                             parkAzimuth ? QString::number(*parkAzimuth) : QString(),
+                             QString::number(parkElevation),
+                             QString::number(deadBand),
+                             QString::number(leastIntervalMs)};
+    bool ok = true;
+    for (int i = 0; i < texts.size(); ++i)
+        ok = Registry::writeString(rotorKeys::company, settings[i].key, texts[i]) && ok;
+    return ok;
+}
+
+QStringList LinkOptions::describe() const
+{
+    return {QStringLiteral("rotctld-Server: %1").arg(rotctld ? rotctld->text() : QStringLiteral("aus")),
+            QStringLiteral("PstRotator-UDP: %1").arg(pst.text()),
+            QStringLiteral("N1MM-UDP: %1, Meldungen an %2").arg(n1mm.text(), n1mmAnnounce.text()),
+            QStringLiteral("Parkposition: %1")
+                .arg(parkAzimuth ? QStringLiteral("Azimut %1°, Elevation %2°").arg(*parkAzimuth).arg(parkElevation)
+                                 : QStringLiteral("die des Rotors")),
+            QStringLiteral("Totzone: %1°, Mindestabstand der Befehle: %2 ms").arg(deadBand).arg(leastIntervalMs)};
+}

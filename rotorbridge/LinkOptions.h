@@ -1,0 +1,34 @@
+#pragma once
+
+#include "rotorbridge/Endpoint.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QCommandLineParser;
+
+// How the rotor program serves the other rotator clients, and the rules of motion for all of
+// them: the rotctld server (off unless registered), the PstRotator and N1MM ports (on by default
+// on the loopback), the N1MM announcements, the park position, dead band and least interval.
+// Registered and read back like the rotator's options.
+struct LinkOptions {
+    std::optional<Endpoint> rotctld;  // nothing: no rotctld server
+    Endpoint pst = Endpoint::local(12000);
+    Endpoint n1mm = Endpoint::local(12040);
+    Endpoint n1mmAnnounce = Endpoint::local(13010);
+    std::optional<double> parkAzimuth;  // degrees; nothing: the rotator's own park
+    double parkElevation = 0;           // degrees
+    double deadBand = 2;                // degrees
+    int leastIntervalMs = 1000;
+
+    // Declares the options on the parser.
+    static void declare(QCommandLineParser& parser);
+    // The options given, the stored ones where none is given (registering: the defaults).
+    // Nothing and an error text in *error for a bad value.
+    static std::optional<LinkOptions> read(const QCommandLineParser& parser, bool registering, QString* error);
+    static std::optional<LinkOptions> stored(QString* error);
+    bool save() const;
+    QStringList describe() const;
+};

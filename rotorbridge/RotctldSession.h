@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class RotorCommands;
+
+// One client of the rotctld-compatible server: reads its command lines as Hamlib's rotctld does
+// and answers in rotctld's words. Short commands ("p", "P 85 10", "S", "K", "_", "q") and long
+// ones ("\get_pos", "\set_pos 85 10", "\stop", "\park", "\get_info", "\dump_state", "\quit");
+// a leading "+" asks for the extended answer ("get_pos:" … "RPRT 0"). Errors are "RPRT n" with
+// Hamlib's codes: -1 for a malformed command or a position outside the range \dump_state gives.
+class RotctldSession {
+public:
+    // Hamlib's error codes as rotctld sends them.
+    static constexpr int invalid = -1;         // RIG_EINVAL
+    static constexpr int notImplemented = -4;  // RIG_ENIMPL
+    static constexpr int ioError = -6;         // RIG_EIO
+
+    struct Reply {
+        QByteArray text;
+        bool close = false;  // the client said goodbye
+    };
+
+    // model: the Hamlib model behind, reported in \dump_state; info: the answer to get_info;
+    // client: the name for the log ("rotctld 127.0.0.1:50312").
+    RotctldSession(RotorCommands& commands, int model, QString info, QString client);
+
+    Reply answer(const QByteArray& line);
+    static QByteArray report(int code) { return "RPRT " + QByteArray::number(code) + '\n'; }
+
+private:
+    QByteArray position(bool extended) const;
+    QByteArray setPosition(const QList<QByteArray>& arguments, bool extended);
+    QByteArray dumpState(bool extended) const;
+    QByteArray simple(const char* name, const QString& failure, bool extended, int failureCode) const;
+
+    RotorCommands& commands_;
+    int model_;
+    QString info_;
+    QString client_;
+};

@@ -1,0 +1,123 @@
+#include "rotorbridge/RotorCommands.h"
+
+#include "rotor/OptimisedPath.h"
+#include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/RotorBridge.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double fullTurn = 360;  // degrees
+
+const QString notANumber = QStringLiteral("Winkel ist keine Zahl");
+
+}  // namespace
+
+RotorCommands::RotorCommands(RotorBridge& bridge, HamlibRotator& rotator, PathSource path, Rules rules, BridgeLog& log,
+                             QObject* parent)
+    : QObject(parent), bridge_(bridge), rotator_(rotator), path_(std::move(path)), rules_(rules), log_(log),
+      pacer_(rules.deadBand, rules.leastIntervalMs, [this](const CommandPacer::Heading& heading) {
+          log_.write(QStringLiteral("Ziel von %1: Azimut %2°, Elevation %3°.")
+                         .arg(heading.client)
+                         .arg(heading.azimuth)
+                         .arg(heading.elevation));
+          return bridge_.turnTo(heading.azimuth, heading.elevation);
+      })
+{
+}
+
+std::optional<HamlibRotator::Position> RotorCommands::position() const
+{
+    return bridge_.lastPosition();
+}
+
+std::optional<double> RotorCommands::goalAzimuth() const
+{
+    return pacer_.goal() ? std::optional(pacer_.goal()->azimuth) : std::nullopt;
+}
+
+const TravelRange& RotorCommands::travel() const
+{
+    return bridge_.travel();
+}
+
+HamlibRotator::Range RotorCommands::elevationRange() const
+{
+    return rotator_.elevationRange().value_or(HamlibRotator::Range {0, 90});
+}
+
+double RotorCommands::elevationToKeep() const
+{
+    if (pacer_.goal())
+        return pacer_.goal()->elevation;
+    return bridge_.lastPosition() ? bridge_.lastPosition()->elevation : 0;
+}
+
+RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional<double> elevation,
+                                                   const QString& client)
+{
+    if (!std::isfinite(bearing) || (elevation && !std::isfinite(*elevation)))
+        return notANumber;
+    const TravelRange& travel = bridge_.travel();
+    const double inRange = OptimisedPath::intoRange(bearing, travel.minimum, travel.maximum, fullTurn);
+    double azimuth = inRange;
+    if (const auto position = bridge_.lastPosition()) {
+        const PathSettings path = path_();
+        azimuth = OptimisedPath::rotorTarget(inRange, {position->azimuth, travel.minimum, travel.maximum}, path.overlap,
+                                             path.optimise);
+    }
+    return submit(azimuth, elevation ? *elevation : elevationToKeep(), client);
+}
+
+RotorCommands::Answer RotorCommands::turnToAzimuth(double azimuth, double elevation, const QString& client)
+{
+    if (!std::isfinite(azimuth) || !std::isfinite(elevation))
+        return notANumber;
+    return submit(azimuth, elevation, client);
+}
+
+RotorCommands::Answer RotorCommands::submit(double azimuth, double elevation, const QString& client)
+{
+    std::optional<CommandPacer::Heading> pointing;
+    if (const auto position = bridge_.lastPosition())
+        pointing = CommandPacer::Heading {position->azimuth, position->elevation, QString()};
+    if (pacer_.submit({azimuth, elevation, client}, pointing) == CommandPacer::Outcome::Failed)
+        return QStringLiteral("Rotor nimmt das Ziel nicht an");
+    return QString();
+}
+
+RotorCommands::Answer RotorCommands::turnElevation(double elevation, const QString& client)
+{
+    std::optional<double> azimuth = goalAzimuth();
+    if (!azimuth && bridge_.lastPosition())
+        azimuth = bridge_.lastPosition()->azimuth;
+    if (!azimuth)
+        return QStringLiteral("Azimut des Rotors unbekannt");
+    return turnToAzimuth(*azimuth, elevation, client);
+}
+
+RotorCommands::Answer RotorCommands::stop(const QString& client)
+{
+    pacer_.forget();
+    log_.write(QStringLiteral("Stopp von %1.").arg(client));
+    bridge_.stop();
+    return QString();
+}
+
+RotorCommands::Answer RotorCommands::park(const QString& client)
+{
+    if (rules_.parkAzimuth)
+        return turnToAzimuth(*rules_.parkAzimuth, rules_.parkElevation, client + QStringLiteral(" (Parkposition)"));
+    if (!rotator_.canPark()) {
+        const QString reason = QStringLiteral("keine Parkposition eingetragen, und der Rotor parkt nicht selbst");
+        log_.write(QStringLiteral("Parken von %1 abgelehnt: %2.").arg(client, reason));
+        return reason;
+    }
+    pacer_.forget();
+    log_.write(QStringLiteral("Parken von %1 (Parkposition des Rotors).").arg(client));
+    const QString failure = rotator_.park();
+    if (!failure.isEmpty())
+        log_.write(QStringLiteral("Parken abgelehnt: %1").arg(failure));
+    return failure;
+}

@@ -1,0 +1,203 @@
+#include "rotorbridge/CommandPacer.h"
+#include "rotorbridge/Endpoint.h"
+#include "rotorbridge/LenientNumber.h"
+#include "rotorbridge/LineReader.h"
+#include "rotorbridge/N1mmMessage.h"
+#include "rotorbridge/PathSettings.h"
+#include "rotorbridge/PstMessage.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+TEST(LenientNumber, ReadsWhatClientsSendAndRefusesTheRest)
+{
+    const std::pair<QByteArray, std::optional<double>> cases[] = {
+        {"85", 85.0},
+        {" 85.5 ", 85.5},
+        {"85,5", 85.5},
+        {"85.000000.2", 85.0},
+        {"-12.25", -12.25},
+        {"", std::nullopt},
+        {"nan", std::nullopt},
+        {"inf", std::nullopt},
+        {"85x", std::nullopt},
+        {"1e400", std::nullopt},
+        {QByteArray(10240, '1'), std::nullopt},
+    };
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(LenientNumber::read(QByteArrayView(text)), expected) << text.left(40).toStdString();
+}
+
+TEST(LineReader, SplitsLinesAndDropsOverlongOnesWhole)
+{
+    LineReader reader;
+    auto result = reader.feed("p\r\nP 10");
+    EXPECT_EQ(result.lines, QByteArrayList({"p"}));
+    result = reader.feed(" 20\n" + QByteArray(LineReader::maxLine + 1, '9'));
+    EXPECT_EQ(result.lines, QByteArrayList({"P 10 20"})) << "a line split over two reads";
+    EXPECT_EQ(result.overlong, 1);
+    result = reader.feed(QByteArray(100000, '9') + "\nS\n");
+    EXPECT_EQ(result.lines, QByteArrayList({"S"})) << "the rest of the over-long line is dropped, the next line kept";
+    EXPECT_EQ(result.overlong, 0) << "one over-long line counts once";
+}
+
+TEST(Endpoint, ReadsAddressAndPort)
+{
+    QString error;
+    const std::pair<QString, QString> cases[] = {
+        {"4533", "127.0.0.1:4533"},
+        {"0.0.0.0:4533", "0.0.0.0:4533"},
+        {"[::1]:12000", "[::1]:12000"},
+        {"aus", "aus"},
+        {"0", ""},
+        {"70000", ""},
+        {"rechner:4533", ""},
+        {"", ""},
+    };
+    for (const auto& [text, expected] : cases) {
+        const auto endpoint = Endpoint::parse(text, &error);
+        EXPECT_EQ(endpoint ? endpoint->text() : QString(), expected) << text.toStdString();
+    }
+}
+
+struct PstCase {
+    const char* datagram;
+    std::optional<double> azimuth, elevation;
+    PstMessage::Fault fault;
+};
+
+TEST(PstMessage, ReadsTheFormatWithItsQuirks)
+{
+    using F = PstMessage::Fault;
+    const std::optional<double> none;
+    const PstCase cases[] = {
+        {"<PST><AZIMUTH>85</AZIMUTH></PST>", 85.0, none, F::None},
+        {"<PST><ELEVATION>25</ELEVATION></PST>", none, 25.0, F::None},
+        {"<PST><TRACK>1</TRACK><AZIMUTH>85,5</AZIMUTH><ELEVATION>25</ELEVATION></PST>", 85.5, 25.0, F::None},
+        {"<PST><AZIMUTH>85.000000.2</AZIMUTH></PST>\r\n", 85.0, none, F::None},
+        {"<pst><azimuth>10</azimuth></pst>\0", 10.0, none, F::None},
+        {"<PST><AZIMUTH>361</AZIMUTH></PST>", none, none, F::OutOfRange},
+        {"<PST><AZIMUTH>-1</AZIMUTH></PST>", none, none, F::OutOfRange},
+        {"<PST><AZIMUTH>NaN</AZIMUTH></PST>", none, none, F::Malformed},
+        {"<PST><AZIMUTH>85</PST>", none, none, F::Malformed},
+        {"<PST><QRA>XX99</QRA></PST>", none, none, F::Malformed},
+        {"<PST>WAS?</PST>", none, none, F::Malformed},
+        {"<N1MMRotor><goazi>1</goazi></N1MMRotor>", none, none, F::Malformed},
+        {"\x01\xff garbage", none, none, F::Malformed},
+    };
+    for (const PstCase& c : cases) {
+        const PstMessage message = PstMessage::parse(c.datagram);
+        EXPECT_EQ(message.fault, c.fault) << c.datagram;
+        EXPECT_EQ(message.azimuth, c.azimuth) << c.datagram;
+        EXPECT_EQ(message.elevation, c.elevation) << c.datagram;
+    }
+    const QByteArray huge = "<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>";
+    EXPECT_EQ(PstMessage::parse(huge).fault, F::Malformed) << "a 10 KB number";
+
+    const PstMessage flags = PstMessage::parse("<PST><STOP>1</STOP></PST>");
+    EXPECT_TRUE(flags.stop);
+    EXPECT_TRUE(PstMessage::parse("<PST><PARK>1</PARK></PST>").park);
+    EXPECT_EQ(PstMessage::parse("<PST><QRA>kn34bj</QRA></PST>").locator, QStringLiteral("KN34BJ"));
+    EXPECT_TRUE(PstMessage::parse("<PST>AZ?</PST>").asksAzimuth);
+    EXPECT_TRUE(PstMessage::parse("<PST>EL?</PST>").asksElevation);
+    EXPECT_EQ(PstMessage::answer("AZ", 84.6), QByteArray("AZ:85\r"));
+}
+
+TEST(PathSettings, FollowsCorvanesSettingsFileAndItsDefaults)
+{
+    QTemporaryDir folder;
+    const QString path = folder.path() + QStringLiteral("/Corvane.ini");
+    const PathSettings missing = PathSettings::fromFile(path);
+    EXPECT_TRUE(missing.optimise);
+    EXPECT_EQ(missing.overlap, 10) << "Corvane's defaults while it has written nothing";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Parameter]\r\nFahrwegoptimierung=0\r\nUeberlappung=25\r\n");
+    file.close();
+    const PathSettings written = PathSettings::fromFile(path);
+    EXPECT_FALSE(written.optimise);
+    EXPECT_EQ(written.overlap, 25);
+}
+
+TEST(N1mmMessage, ReadsTurnsAndStopsAndAnnouncesInTenths)
+{
+    using F = N1mmMessage::Fault;
+    const auto turn = N1mmMessage::parse("<N1MMRotor><rotor>Beam</rotor><goazi>55.0</goazi><offset>0.0</offset>"
+                                         "<bidirectional>1</bidirectional><freqband>14</freqband></N1MMRotor>");
+    EXPECT_EQ(turn.fault, F::None);
+    EXPECT_EQ(turn.rotor, QStringLiteral("Beam"));
+    EXPECT_EQ(turn.heading, 55.0);
+    EXPECT_TRUE(turn.bidirectional);
+    const auto stop = N1mmMessage::parse("<?xml version=\"1.0\"?><N1MMRotor><stop>Beam</stop></N1MMRotor>");
+    EXPECT_TRUE(stop.stop);
+    EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><goazi>360.5</goazi></N1MMRotor>").fault, F::OutOfRange);
+    EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><goazi>inf</goazi></N1MMRotor>").fault, F::Malformed);
+    EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><rotor>Beam</rotor></N1MMRotor>").fault, F::Malformed);
+
+    const std::pair<double, QByteArray> announced[] = {
+        {146, "Beam @ 1460"}, {-10, "Beam @ 3500"}, {359.99, "Beam @ 0"}, {405.5, "Beam @ 455"}};
+    for (const auto& [azimuth, text] : announced)
+        EXPECT_EQ(N1mmMessage::announcement(QStringLiteral("Beam"), azimuth), text) << azimuth;
+    const std::pair<std::pair<double, double>, double> ends[] = {
+        {{10, 20}, 10}, {{10, 180}, 190}, {{350, 160}, 170}, {{200, 10}, 20}};
+    for (const auto& [given, expected] : ends)
+        EXPECT_DOUBLE_EQ(N1mmMessage::nearerEnd(given.first, given.second), expected)
+            << given.first << " at " << given.second;
+}
+
+// Headings through the pacer with a least interval of intervalMs; returns the azimuths sent.
+struct PacerCase {
+    const char* what;
+    std::vector<double> headings;    // degrees, submitted one after another without a pause
+    std::optional<double> pointing;  // degrees
+    std::vector<double> sent;
+};
+
+void PrintTo(const PacerCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class CommandPacerTest : public testing::TestWithParam<PacerCase> { };
+
+TEST_P(CommandPacerTest, SparesTheRelays)
+{
+    constexpr int intervalMs = 30;
+    std::vector<double> sent;
+    CommandPacer pacer(2, intervalMs, [&](const CommandPacer::Heading& heading) {
+        sent.push_back(heading.azimuth);
+        return QString();
+    });
+    const PacerCase& c = GetParam();
+    for (double azimuth : c.headings) {
+        std::optional<CommandPacer::Heading> pointing;
+        if (c.pointing)
+            pointing = CommandPacer::Heading {*c.pointing, 0, QString()};
+        pacer.submit({azimuth, 0, QStringLiteral("Test")}, pointing);
+    }
+    QTest::qWait(3 * intervalMs);
+    EXPECT_EQ(sent, c.sent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CommandPacerTest,
+    testing::Values(
+        PacerCase {"first heading goes at once", {100}, {}, {100}},
+        PacerCase {"inside the dead band of where it points: nothing", {101.5}, 100.0, {}},
+        PacerCase {"at the edge of the dead band: sent", {102}, 100.0, {102}},
+        PacerCase {"within the interval the newest replaces the waiting one", {100, 110, 120, 130}, {}, {100, 130}},
+        PacerCase {"a newest heading back inside the dead band of the goal cancels the waiting one",
+                   {100, 110, 101},
+                   {},
+                   {100}},
+        PacerCase {"dead band counts from the goal, not from where it points", {100, 101}, 0.0, {100}}));
+
+}  // namespace

@@ -1,0 +1,341 @@
+#include "FakeRotctld.h"
+
+#include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/FaultLog.h"
+#include "rotorbridge/HamlibRotator.h"
+#include "rotorbridge/N1mmListener.h"
+#include "rotorbridge/PstListener.h"
+#include "rotorbridge/RotctldServer.h"
+#include "rotorbridge/RotorBridge.h"
+#include "rotorbridge/RotorCommands.h"
+
+#include <QDBusConnection>
+#include <QFile>
+#include <QNetworkDatagram>
+#include <QScopeGuard>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <QUdpSocket>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+#include <thread>
+
+namespace {
+
+constexpr double parkAzimuth = 200;  // degrees
+
+// The rotor program's client side in this process over a rotator (Hamlib's dummy, or a stand-in
+// rotctld), its ports on the loopback at free ports; the PstRotator answers come to `answers`.
+struct Station {
+    explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}})
+        : rotator(setup), bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances),
+                                 rotator, {}, {}, log),
+          commands(
+              bridge, rotator, [] { return PathSettings {}; }, rules, log),
+          faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test")),
+          pst(commands, faults, [this](const QString& locator, const QString&) { locators << locator; }),
+          n1mm(commands, faults, Endpoint::local(0), 20)
+    {
+        EXPECT_EQ(bridge.start(), RotorBridge::StartResult::Started);
+        EXPECT_EQ(rotctld.listen(Endpoint::local(0)), QString());
+        EXPECT_EQ(n1mm.listen(Endpoint::local(0)), QString());
+        // PstRotator answers to the port above its own: take two free neighbours.
+        for (quint16 port = 24000 + quint16(instances * 7 % 2000);; port += 2) {
+            if (answers.bind(QHostAddress::LocalHost, port + 1) && pst.listen(Endpoint::local(port)).isEmpty())
+                break;
+            answers.close();
+        }
+    }
+
+    // Waits for the first reading of the rotator.
+    bool positionKnown()
+    {
+        return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000);
+    }
+
+    void sendTo(quint16 port, const QByteArray& datagram)
+    {
+        sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
+    }
+
+    static inline int instances = 0;
+    QTemporaryDir folder;
+    BridgeLog log {folder.path() + QStringLiteral("/CorvaneRotor.log")};
+    HamlibRotator rotator;
+    RotorBridge bridge;
+    RotorCommands commands;
+    FaultLog faults;
+    RotctldServer rotctld;
+    QStringList locators;
+    PstListener pst;
+    N1mmListener n1mm;
+    QUdpSocket answers;
+    QUdpSocket sender;
+};
+
+struct DatagramCase {
+    const char* what;
+    bool n1mm;  // to the N1MM port, else to the PstRotator port
+    std::vector<QByteArray> datagrams;
+    std::optional<double> goal;  // degrees, the azimuth last sent to the rotator
+    int sent;                    // commands that reached the rotator
+};
+
+void PrintTo(const DatagramCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
+class DatagramPortsTest : public testing::TestWithParam<DatagramCase> { };
+
+const QByteArray pstSentinel = "<PST><AZIMUTH>33</AZIMUTH></PST>";
+const QByteArray n1mmSentinel = "<N1MMRotor><rotor>Beam</rotor><goazi>33</goazi></N1MMRotor>";
+
+TEST_P(DatagramPortsTest, TurnsAsTheFormatSays)
+{
+    Station station;
+    const DatagramCase& c = GetParam();
+    for (const QByteArray& datagram : c.datagrams)
+        station.sendTo(c.n1mm ? station.n1mm.port() : station.pst.port(), datagram);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return station.commands.sentCount() == c.sent && station.commands.goalAzimuth() == c.goal; }, 3000))
+        << "sent " << station.commands.sentCount() << ", goal " << station.commands.goalAzimuth().value_or(-1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DatagramPortsTest,
+    testing::Values(
+        DatagramCase {"PST azimuth", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>"}, 85.0, 1},
+        DatagramCase {"PST decimal comma", false, {"<PST><AZIMUTH>85,5</AZIMUTH></PST>"}, 85.5, 1},
+        DatagramCase {"PST Hamlib 4.6 slip", false, {"<PST><AZIMUTH>85.000000.2</AZIMUTH></PST>"}, 85.0, 1},
+        DatagramCase {"PST both axes with TRACK",
+                      false,
+                      {"<PST><TRACK>1</TRACK><AZIMUTH>120</AZIMUTH><ELEVATION>25</ELEVATION></PST>"},
+                      120.0,
+                      1},
+        DatagramCase {"PST stop forgets the goal",
+                      false,
+                      {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"},
+                      std::nullopt,
+                      1},
+        DatagramCase {"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth, 1},
+        DatagramCase {"PST out of range, NaN, 10 KB and garbage are ignored",
+                      false,
+                      {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
+                       "<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>", "<PST><AZIM", pstSentinel},
+                      33.0,
+                      1},
+        DatagramCase {"N1MM heading",
+                      true,
+                      {"<N1MMRotor><rotor>Beam</rotor><goazi>55.0</goazi><offset>0.0</offset>"
+                       "<bidirectional>0</bidirectional><freqband>14</freqband></N1MMRotor>"},
+                      55.0,
+                      1},
+        DatagramCase {"N1MM stop", true, {n1mmSentinel, "<N1MMRotor><stop>Beam</stop></N1MMRotor>"}, std::nullopt, 1},
+        DatagramCase {"N1MM out of range and garbage are ignored",
+                      true,
+                      {"<N1MMRotor><goazi>400</goazi></N1MMRotor>", "<N1MMRotor><goazi>1e999</goazi></N1MMRotor>",
+                       "\xff\xfe", n1mmSentinel},
+                      33.0,
+                      1}));
+
+TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
+{
+    Station station;
+    ASSERT_TRUE(station.positionKnown());
+    station.sendTo(station.pst.port(), "<PST>AZ?</PST>");
+    station.sendTo(station.pst.port(), "<PST>EL?</PST>");
+    station.sendTo(station.pst.port(), "<PST><QRA>KN34BJ</QRA></PST>");
+    QByteArrayList received;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            while (station.answers.hasPendingDatagrams())
+                received << station.answers.receiveDatagram().data();
+            return received.size() == 2 && !station.locators.isEmpty();
+        },
+        3000));
+    EXPECT_EQ(received, QByteArrayList({"AZ:0\r", "EL:0\r"}));
+    EXPECT_EQ(station.locators, QStringList {QStringLiteral("KN34BJ")});
+}
+
+TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePosition)
+{
+    Station station;
+    ASSERT_TRUE(station.positionKnown());  // the dummy stands at 0 degrees
+    QUdpSocket logger;
+    ASSERT_TRUE(logger.bind(QHostAddress::LocalHost, 0));
+    N1mmListener announcing(station.commands, station.faults, Endpoint::local(logger.localPort()), 20);
+    ASSERT_EQ(announcing.listen(Endpoint::local(0)), QString());
+    station.sendTo(announcing.port(),
+                   "<N1MMRotor><rotor>Beam</rotor><goazi>170</goazi><bidirectional>1</bidirectional></N1MMRotor>");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return station.commands.goalAzimuth().has_value(); }, 3000));
+    EXPECT_DOUBLE_EQ(*station.commands.goalAzimuth(), 350 - 360)
+        << "350 is nearer to 0 than 170, and -10 the way there";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return logger.hasPendingDatagrams(); }, 3000));
+    EXPECT_TRUE(logger.receiveDatagram().data().startsWith("Beam @ "));
+}
+
+// Sends lines to the rotctld server and collects the answer up to the marker line's answer.
+QByteArray exchange(QTcpSocket& socket, const QByteArray& lines)
+{
+    socket.write(lines + "_\n");
+    QByteArray answer;
+    const bool complete = QTest::qWaitFor(
+        [&] {
+            answer += socket.readAll();
+            return answer.endsWith("Corvane Test\n");
+        },
+        3000);
+    return complete ? answer.chopped(int(qstrlen("Corvane Test\n"))) : "incomplete: " + answer;
+}
+
+TEST(RotctldServer, AnswersAsRotctldDoes)
+{
+    Station station;
+    ASSERT_TRUE(station.positionKnown());
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, station.rotctld.port());
+    ASSERT_TRUE(client.waitForConnected(3000));
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"p", "0.00\n0.00\n"},
+        {"+\\get_pos", "get_pos:\nAzimuth: 0.00\nElevation: 0.00\nRPRT 0\n"},
+        {"\\dump_state",
+         "1\n1\nmin_az=-180.000000\nmax_az=450.000000\nmin_el=0.000000\nmax_el=90.000000\nsouth_zero=0\nrot_type="
+         "AzEl\ndone\n"},
+        {"+_", "get_info:\nInfo: Corvane Test\nRPRT 0\n"},
+        {"P 100 10", "RPRT 0\n"},
+        {"+P 110,5 10", "set_pos: 110,5 10\nRPRT 0\n"},
+        {"\\set_pos 120 10", "RPRT 0\n"},
+        {"P 451 0", "RPRT -1\n"},
+        {"P 100 91", "RPRT -1\n"},
+        {"P nan 0", "RPRT -1\n"},
+        {"P 100", "RPRT -1\n"},
+        {"P " + QByteArray(10240, '1') + " 0", "RPRT -1\n"},
+        {"Z", "RPRT -1\n"},
+        {"\\no_such_command", "RPRT -1\n"},
+        {"S", "RPRT 0\n"},
+        {"+\\stop", "stop:\nRPRT 0\n"},
+        {"+K", "park:\nRPRT 0\n"},
+    };
+    for (const auto& [line, expected] : cases)
+        EXPECT_EQ(exchange(client, line + '\n'), expected) << line.left(40).toStdString();
+    EXPECT_EQ(station.commands.goalAzimuth(), parkAzimuth) << "K turned to the registered park position";
+    EXPECT_EQ(station.commands.sentCount(), 4);
+    client.write("q\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 3000));
+}
+
+TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
+{
+    Station station;
+    ASSERT_TRUE(station.positionKnown());
+    QTcpSocket silent, greedy, client;
+    for (QTcpSocket* socket : {&silent, &greedy, &client}) {
+        socket->connectToHost(QHostAddress::LocalHost, station.rotctld.port());
+        ASSERT_TRUE(socket->waitForConnected(3000));
+    }
+    // The greedy client asks without ever reading: its answers pile up until the server drops it.
+    greedy.setReadBufferSize(1);
+    QByteArray requests;
+    for (int i = 0; i < 200000; ++i)
+        requests += "\\dump_state\n";
+    greedy.write(requests);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return station.rotctld.clientCount() == 3; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return station.rotctld.clientCount() == 2; }, 20000))
+        << "the greedy one is dropped";
+    EXPECT_EQ(exchange(client, "P 100 10\n"), "RPRT 0\n") << "the others are served on";
+    EXPECT_EQ(silent.state(), QAbstractSocket::ConnectedState);
+    QFile log(station.log.path());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("liest seine Antworten nicht"));
+}
+
+TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
+{
+    Station station;
+    ASSERT_TRUE(station.positionKnown());
+    std::atomic<bool> flooding = true;
+    const quint16 pstPort = station.pst.port(), rotctldPort = station.rotctld.port();
+    std::thread flood([&] {
+        QUdpSocket udp;
+        QTcpSocket tcp;
+        tcp.connectToHost(QHostAddress::LocalHost, rotctldPort);
+        tcp.waitForConnected(3000);
+        const QByteArray garbage(900, '\x7f');
+        while (flooding) {
+            for (int i = 0; i < 100; ++i)
+                udp.writeDatagram(garbage, QHostAddress::LocalHost, pstPort);
+            tcp.write("P x y\n" + garbage);
+            tcp.waitForBytesWritten(10);
+            tcp.readAll();
+        }
+    });
+    // The rotator is read at every status, every 500 ms: new readings must keep coming.
+    station.commands.turnToAzimuth(300, 0, QStringLiteral("Test"));
+    const double first = station.commands.position()->azimuth;
+    const bool moving = QTest::qWaitFor([&] { return station.commands.position()->azimuth > first + 1; }, 5000);
+    flooding = false;
+    flood.join();
+    EXPECT_TRUE(moving) << "the status loop stalled under the flood";
+    QFile log(station.log.path());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray text = log.readAll();
+    EXPECT_EQ(text.count("PstRotator: Datagramm unlesbar"), 1);
+    EXPECT_EQ(text.count("rotctld: Befehl abgelehnt"), 1);
+}
+
+}  // namespace
+
+namespace {
+
+// Gpredict-style tracking through the rotctld server to a 6 degrees/s stand-in rotator, ten times
+// faster than life (an update every 100 ms instead of every second, the least interval scaled
+// alike): sixty updates stand for one minute.
+TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
+{
+    // Hamlib waits for the stand-in's answers: it runs in a thread of its own.
+    QThread thread;
+    std::atomic<FakeRotctld*> standIn = nullptr;
+    QObject::connect(&thread, &QThread::started, [&] {
+        auto* rotctld = new FakeRotctld;
+        rotctld->degreesPerSecond = 60;  // 6 degrees/s, ten times faster
+        QObject::connect(
+            &thread, &QThread::finished, rotctld, [rotctld] { delete rotctld; }, Qt::DirectConnection);
+        standIn = rotctld;
+    });
+    thread.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return standIn.load() != nullptr; }, 3000));
+    const auto stopThread = qScopeGuard([&] {
+        thread.quit();
+        thread.wait();
+    });
+    Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / 10, parkAzimuth, 0},
+                    {2, standIn.load()->device(), {}});
+    ASSERT_TRUE(station.positionKnown());
+    QTcpSocket tracker;
+    tracker.connectToHost(QHostAddress::LocalHost, station.rotctld.port());
+    ASSERT_TRUE(tracker.waitForConnected(3000));
+    const auto track = [&](const std::function<double(int)>& azimuth) {
+        const int before = station.commands.sentCount();
+        for (int update = 0; update < 60; ++update) {
+            tracker.write("P " + QByteArray::number(azimuth(update), 'f', 2) + " 0.00\n");
+            QTest::qWait(100);
+            tracker.readAll();
+        }
+        return station.commands.sentCount() - before;
+    };
+    const int following = track([](int update) { return 100 + 0.5 * update; });
+    const int standing = track([](int update) { return 129.5 + (update % 2 ? 0.4 : -0.4); });
+    RecordProperty("commandsPerMinuteFollowing", following);
+    RecordProperty("commandsPerMinuteInsideDeadBand", standing);
+    std::printf("commands per minute: following 0.5 degrees/s %d, inside the dead band %d\n", following, standing);
+    EXPECT_LE(following, 16) << "one command per dead band of travel, not one per update";
+    EXPECT_EQ(standing, 0);
+}
+
+}  // namespace
