@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need; does nothing when all
 # are present. Non-interactive; uses sudo when not run as root. With --sanitizers also clang with
-# its sanitizer and libFuzzer runtimes and the symbolizer, for the checks of .ci/run.
+# its sanitizer and libFuzzer runtimes and the symbolizer, for the checks of .ci/run; with
+# --package lintian, for checking the Debian packages.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
@@ -13,9 +14,10 @@ packages=(
   qt6-translations-l10n
   desktop-file-utils appstream
 )
-if [ "${1:-}" = "--sanitizers" ]; then
-  packages+=(clang-14 libclang-rt-14-dev llvm-14)
-fi
+case "${1:-}" in
+  --sanitizers) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
+  --package) packages+=(lintian file) ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
