@@ -176,7 +176,7 @@ void TForm4::showTexts(const PositionTexts& texts, const Fields& fields)
 
 ShownMap::Place TForm4::place() const
 {
-    return {Form1->LocatorPos_X, Form1->LocatorPos_Y, Form10->locatorPosX, Form10->locatorPosY};
+    return {Form1->locatorPosX, Form1->locatorPosY, Form10->locatorPosX, Form10->locatorPosY};
 }
 
 bool TForm4::isLocatorField(const QObject* object) const

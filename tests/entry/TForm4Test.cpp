@@ -210,8 +210,8 @@ TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheS
     startWithOwnPosition();
     Form4->setGeometry(QRect(QPoint(321, 234), Form4->size()));  // the client area, as the place is kept
     Form4->PositionstimerTimer();
-    EXPECT_EQ(Form1->LocatorPos_X, 321);
-    EXPECT_EQ(Form1->LocatorPos_Y, 234);
+    EXPECT_EQ(Form1->locatorPosX, 321);
+    EXPECT_EQ(Form1->locatorPosY, 234);
     folder.stop();
     const QByteArray ini = folder.readFile(QStringLiteral("Corvane.ini"));
     EXPECT_TRUE(ini.contains("U_L\xe4nge=13,4000\r\n"));
