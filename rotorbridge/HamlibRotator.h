@@ -47,7 +47,8 @@ public:
     std::optional<Position> position();
     // Returns Hamlib's reason when the rotator refuses the target, empty on success.
     QString setPosition(double azimuth, double elevation);
-    void stop();
+    // Returns Hamlib's reason when the rotator cannot be stopped, empty on success.
+    QString stop();
 
     // The azimuths and elevations the rotator accepts: from the open rotator (a rotctld tells its
     // own), else from the model and settings. Nothing when neither says.
@@ -55,6 +56,8 @@ public:
     std::optional<Range> elevationRange();
 
 private:
+    static const QString notOpen;  // "Rotor nicht geöffnet"
+
     // A new Hamlib handle with the setup applied; an error text in *error when that fails.
     s_rot* configured(QString* error) const;
     std::optional<Range> rangeOf(bool azimuth);

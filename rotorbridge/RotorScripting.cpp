@@ -53,5 +53,7 @@ void RotorScripting::TurnTo(double azimuth, double elevation)
 
 void RotorScripting::Stop()
 {
-    bridge_.stop();
+    const QString failure = bridge_.stop();
+    if (!failure.isEmpty())
+        sendErrorReply(failedError, failure);
 }

@@ -24,8 +24,9 @@ public slots:
     Q_SCRIPTABLE int MinAzimuth();
     Q_SCRIPTABLE int MaxAzimuth();
     // Turns to the azimuth (held within the travel ends) and elevation; an error reply with the
-    // rotator's reason when it refuses.
+    // rotator's reason when it refuses, and for an angle that is not a finite number.
     Q_SCRIPTABLE void TurnTo(double azimuth, double elevation);
+    // An error reply when the rotator is not open or refuses.
     Q_SCRIPTABLE void Stop();
 
 private:
