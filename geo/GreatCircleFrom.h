@@ -32,7 +32,8 @@ private:
         double sigma;  // central angle, radians
     };
     Leg legTo(long double latitude2, long double longitude2) const;
-    // The bearing's special cases, degrees; none when the formula applies.
+    // The bearing's special cases, degrees; none when the formula applies, and always none for a
+    // latitude beyond ±90 degrees.
     std::optional<double> specialBearing(double latitude2, double longitude2) const;
     double bearingOf(const Leg& leg) const;
 

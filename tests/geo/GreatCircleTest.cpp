@@ -77,6 +77,23 @@ TEST(GreatCircleBearing, PolesMeridiansAndDegenerateCasesAreExact)
         EXPECT_EQ(greatCircleBearing(c.lat1, c.lon1, c.lat2, c.lon2), c.bearing) << c.what;
 }
 
+// Beyond the poles (1000 stands for "no position") nothing is exact: the formula's result stays.
+TEST(GreatCircleBearing, LatitudesBeyondThePolesKeepTheFormulasResult)
+{
+    const struct {
+        const char* what;
+        double lat1, lon1, lat2, lon2, bearing;
+    } cases[] = {
+        {"own station at latitude 1000, target on its meridian", 1000, 7, 50, 7, 360},
+        {"target at latitude 1000 on the meridian", 50, 7, 1000, 7, 180},
+        {"target at latitude -1000 on the meridian", 50, 7, -1000, 7, 360},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NEAR(greatCircleBearing(c.lat1, c.lon1, c.lat2, c.lon2), c.bearing, 1e-4) << c.what;
+        EXPECT_NEAR(GreatCircleFrom(c.lat1, c.lon1).bearingTo(c.lat2, c.lon2), c.bearing, 1e-4) << c.what;
+    }
+}
+
 // Random targets exactly at the north pole: always 360, never 0.
 TEST(GreatCircleBearing, ANorthPoleTargetIsAlways360)
 {
