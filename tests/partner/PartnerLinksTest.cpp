@@ -137,9 +137,25 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     Form2->Label_Stadt_zeigen_Click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return catcher.received.size() > heard; }, 5000));
 
-    const QDBusMessage refused = callSetPartner(QStringLiteral("kein Ort"));
-    EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
-    EXPECT_EQ(refused.errorName(), QStringLiteral("de.corvane.Partner.Error.Unknown"));
+    // Refused texts are quoted in the reply, a long one only by its start; the target stays.
+    const double bearing = session->target.bearing;
+    const struct {
+        QString text;
+        const char* reason;
+    } refusals[] = {
+        {QStringLiteral("kein Ort"), "'kein Ort' ist weder Locator"},
+        {QString(300, u'x'), "ist zu lang (300 Zeichen, höchstens 200)"},
+        {QString(8 << 20, u'J'), "ist zu lang (8388608 Zeichen"},
+    };
+    for (const auto& r : refusals) {
+        const QDBusMessage refused = callSetPartner(r.text);
+        EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
+        EXPECT_EQ(refused.errorName(), QStringLiteral("de.corvane.Partner.Error.Unknown"));
+        EXPECT_TRUE(refused.errorMessage().contains(QString::fromUtf8(r.reason)))
+            << refused.errorMessage().left(200).toStdString();
+        EXPECT_LT(refused.errorMessage().size(), 120);
+    }
+    EXPECT_EQ(session->target.bearing, bearing);
 }
 
 TEST_F(PartnerLinksTest, WsjtxStatusBecomesTheTargetAsATypedLocator)
