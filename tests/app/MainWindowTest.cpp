@@ -141,11 +141,13 @@ TEST_F(MainWindowTest, StartRemovesTheCopiesOfAKilledSave)
 {
     folder.writeReferenceData();
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
-    folder.writeFile(QStringLiteral("Corvane.ini.Xa91bQ"), "[Main]\r\nLinks=5");
+    folder.writeFile(QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ"), "[Main]\r\nLinks=5");
     folder.writeFile(QStringLiteral("Corvane.ini.alt"), "eigene Sicherung");
+    folder.writeFile(QStringLiteral("Corvane.ini.backup"), "eigene Sicherung");
     folder.start();
-    EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.Xa91bQ")));
+    EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ")));
     EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.alt")));
+    EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.backup")));
     EXPECT_EQ(FormA->x(), 50);
 }
 
