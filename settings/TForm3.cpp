@@ -504,10 +504,13 @@ void TForm3::acceptWsjtx(QLineEdit* edit)
     emit wsjtxSettingsChanged();
 }
 
-void TForm3::showWsjtxState(bool enabled, bool listening)
+void TForm3::showWsjtxState(bool enabled, bool listening, bool openToNetwork)
 {
     if (!enabled)
         L_WsjtxZustand->setText(QStringLiteral("aus"));
+    else if (!listening)
+        L_WsjtxZustand->setText(QStringLiteral("nicht nutzbar"));
     else
-        L_WsjtxZustand->setText(listening ? QStringLiteral("empfangsbereit") : QStringLiteral("nicht nutzbar"));
+        L_WsjtxZustand->setText(openToNetwork ? QStringLiteral("empfangsbereit, auch aus dem Netz")
+                                              : QStringLiteral("empfangsbereit"));
 }

@@ -209,6 +209,14 @@ TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
     EXPECT_TRUE(QTest::qWaitFor([] { return session->target.isSet(); }, 5000));
 
+    // Open to every interface: said in the status.
+    Form3->E_WsjtxAdresse->setText(QStringLiteral("0.0.0.0"));
+    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit, auch aus dem Netz"));
+    Form3->E_WsjtxAdresse->setText(QStringLiteral("127.0.0.1"));
+    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+
     QTest::mouseClick(Form3->CB_Wsjtx, Qt::LeftButton, {}, QPoint(5, Form3->CB_Wsjtx->height() / 2));
     EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("aus"));
     folder.stop();
