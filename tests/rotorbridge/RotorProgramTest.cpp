@@ -86,6 +86,14 @@ protected:
         return {statuses.begin() + std::ptrdiff_t(first), statuses.end()};
     }
 
+    // A port of the loopback where nothing listens.
+    static quint16 freePort()
+    {
+        QTcpServer probePort;
+        EXPECT_TRUE(probePort.listen(QHostAddress::LocalHost));
+        return probePort.serverPort();
+    }
+
     struct BusReply {
         bool ok;
         QString output;  // the reply, or the error text
@@ -154,10 +162,7 @@ TEST_F(RotorProgramTest, ATurningRotatorReportsItsDirectionUntilItStops)
 
 TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
 {
-    QTcpServer probePort;
-    ASSERT_TRUE(probePort.listen(QHostAddress::LocalHost));
-    const quint16 port = probePort.serverPort();
-    probePort.close();
+    const quint16 port = freePort();
     startRotor(QStringLiteral("127.0.0.1:%1").arg(port));
     const std::vector<Received> down = collect(8);
     ASSERT_FALSE(down.empty());
@@ -236,11 +241,7 @@ TEST_F(RotorProgramTest, OnlyFiniteTargetsReachTheRotator)
 
 TEST_F(RotorProgramTest, StopWithoutAnOpenRotatorIsAnError)
 {
-    QTcpServer probePort;
-    ASSERT_TRUE(probePort.listen(QHostAddress::LocalHost));
-    const quint16 port = probePort.serverPort();
-    probePort.close();
-    startRotor(QStringLiteral("127.0.0.1:%1").arg(port));
+    startRotor(QStringLiteral("127.0.0.1:%1").arg(freePort()));
     const BusReply reply = call({QStringLiteral("Stop")});
     EXPECT_FALSE(reply.ok);
     EXPECT_TRUE(reply.output.contains(QStringLiteral("Rotor nicht geöffnet"))) << reply.output.toStdString();
