@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
@@ -129,6 +130,9 @@ int Program::run()
 
 void Program::destroyWindows()
 {
+    // Every window saves its place on the way out: the file is written once, at the end.
+    if (session->IniFile)
+        session->IniFile->holdWrites();
     partnerLinks_.reset();
     // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
     // loop, and nothing may then work on windows that are half gone.

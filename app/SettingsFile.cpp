@@ -44,31 +44,84 @@ QString singleLine(QString text)
     return text;
 }
 
+// The key of the index: section and key name as compared, without regard to case.
+QString indexKey(const QString& section, const QString& key)
+{
+    return section.toCaseFolded() + u'\n' + key.toCaseFolded();
+}
+
+// A line as it reads back from the file: characters Windows-1252 lacks become what the file holds.
+QString asStored(const QString& line)
+{
+    return Windows1252::decode(Windows1252::encode(line));
+}
+
 } // namespace
 
 SettingsFile::SettingsFile(QString path) : path_(std::move(path)) {}
 
-QStringList SettingsFile::readLines() const
+void SettingsFile::load() const
 {
+    if (lines_)
+        return;
     QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        // Missing is a first run; present but unreadable must not be taken for one.
+        unreadable_ = file.exists();
+        lines_ = QStringList();
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    unreadable_ = file.error() != QFileDevice::NoError;
+    lines_ = unreadable_ ? QStringList() : TextLines::split(Windows1252::decode(bytes));
+}
+
+bool SettingsFile::isReadable() const
+{
+    load();
+    return !unreadable_;
+}
+
+QString SettingsFile::unreadableMessage() const
+{
+    if (isReadable())
         return {};
-    return TextLines::split(Windows1252::decode(file.readAll()));
+    return QStringLiteral("Die Einstellungsdatei %1 kann nicht gelesen werden; sie bleibt unverändert, und "
+                          "Einstellungen werden in diesem Lauf nicht gespeichert")
+        .arg(path_);
+}
+
+void SettingsFile::buildIndex() const
+{
+    load();
+    if (indexValid_)
+        return;
+    index_.clear();
+    QString section;  // case-folded
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines_->size(); ++i) {
+        const QString& line = lines_->at(i);
+        if (const auto name = sectionName(line)) {
+            section = name->toCaseFolded();
+            inSection = true;
+            continue;
+        }
+        QString lineKey, value;
+        if (inSection && keyLine(line, lineKey, value))
+            index_.insert(section + u'\n' + lineKey.toCaseFolded(), i);  // the first one counts
+    }
+    indexValid_ = true;
 }
 
 QString SettingsFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    bool inSection = false;
-    for (const QString& line : readLines()) {
-        if (const auto name = sectionName(line)) {
-            inSection = sameName(*name, section);
-            continue;
-        }
-        QString lineKey, value;
-        if (inSection && keyLine(line, lineKey, value) && sameName(lineKey, key))
-            return value.left(maxStringLength);
-    }
-    return defaultValue;
+    buildIndex();
+    const auto found = index_.constFind(indexKey(section, key));
+    if (found == index_.constEnd())
+        return defaultValue;
+    QString lineKey, value;
+    keyLine(lines_->at(*found), lineKey, value);
+    return value.left(maxStringLength);
 }
 
 bool SettingsFile::parseInteger(const QString& text, int& value)
@@ -131,8 +184,11 @@ void SettingsFile::writeBool(const QString& section, const QString& key, bool va
 
 void SettingsFile::writeString(const QString& section, const QString& key, const QString& value)
 {
-    const QString newLine = singleLine(key) + u'=' + singleLine(value);
-    QStringList lines = readLines();
+    load();
+    if (unreadable_)
+        return;
+    QStringList& lines = *lines_;
+    const QString newLine = asStored(singleLine(key) + u'=' + singleLine(value));
 
     // Find the section, the key within it, and the last non-blank line of the section.
     qsizetype sectionLine = -1, keyIndex = -1, lastContent = -1;
@@ -154,13 +210,39 @@ void SettingsFile::writeString(const QString& section, const QString& key, const
         if (!lines[i].trimmed().isEmpty())
             lastContent = i;
     }
-    if (keyIndex >= 0)
+    if (keyIndex >= 0) {
+        QString oldKey, oldValue, newKey, newValue;
+        keyLine(lines[keyIndex], oldKey, oldValue);
+        keyLine(newLine, newKey, newValue);
+        if (oldValue == newValue)
+            return;  // it reads the same: the file stays as it is
         lines[keyIndex] = newLine;
-    else if (sectionLine >= 0)
-        lines.insert(lastContent + 1, newLine);
-    else
-        lines << u'[' + section + u']' << newLine;
+    } else {
+        if (sectionLine >= 0)
+            lines.insert(lastContent + 1, newLine);
+        else
+            lines << asStored(u'[' + singleLine(section) + u']') << newLine;
+        indexValid_ = false;
+    }
+    changed_ = true;
+    if (!holding_)
+        store();
+}
 
-    FileReplacement::write(path_, Windows1252::encode(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
+void SettingsFile::holdWrites()
+{
+    holding_ = true;
+}
+
+void SettingsFile::flush()
+{
+    if (changed_)
+        store();
+}
+
+void SettingsFile::store()
+{
+    FileReplacement::write(path_, Windows1252::encode(lines_->join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
                            QStringLiteral("Die Einstellungsdatei %1"));
+    changed_ = false;
 }

@@ -92,6 +92,8 @@ inline const QString section = QStringLiteral("WSJT-X");
 inline const QString enabled = QStringLiteral("Empfang");  // 1: listen for partners
 inline const QString address = QStringLiteral("Adresse");  // IPv4 or IPv6, unicast or a multicast group
 inline const QString port = QStringLiteral("Port");        // UDP port 1 to 65535
+// The network interface a multicast group is joined on ("eth0"); missing: the loopback only.
+inline const QString multicastInterface = QStringLiteral("Schnittstelle");
 }
 
 }

@@ -197,6 +197,8 @@ void TFormA::FormCreate()
     data.cityTable = ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"));
     logger32Link->ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
+    if (!ini.isReadable())
+        throw AppError(ini.unreadableMessage());
     if (!writableFolderMade)
         throw AppError(
             QStringLiteral("Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert")
@@ -205,18 +207,27 @@ void TFormA::FormCreate()
 
 void TFormA::FormDestroy()
 {
+    // The settings are saved first and the program then makes room for a new start; only then
+    // does the leave from Logger32 run (seconds with a slow or hung Logger32).
+    ErrorBox::guard([this] { saveSettings(); });
+    emit settingsSaved();
     logger32Link->shutdown();
-    if (session->IniFile) {
-        // The settings file goes away even when a write fails, so that no later window writes to it.
-        const std::unique_ptr<SettingsFile> file(session->IniFile);
-        session->IniFile = nullptr;
-        const QRect bounds = geometry();
-        file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
-        file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
-        file->writeInteger(mainKeys::section, mainKeys::width, bounds.width());
-        file->writeInteger(mainKeys::section, mainKeys::height, bounds.height());
-        file->writeBool(mainKeys::section, mainKeys::stayOnTop, isStayOnTop());
-    }
+}
+
+void TFormA::saveSettings()
+{
+    if (!session->IniFile)
+        return;
+    // The settings file goes away even when a write fails, so that no later window writes to it.
+    const std::unique_ptr<SettingsFile> file(session->IniFile);
+    session->IniFile = nullptr;
+    const QRect bounds = geometry();
+    file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
+    file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
+    file->writeInteger(mainKeys::section, mainKeys::width, bounds.width());
+    file->writeInteger(mainKeys::section, mainKeys::height, bounds.height());
+    file->writeBool(mainKeys::section, mainKeys::stayOnTop, isStayOnTop());
+    file->flush();
 }
 
 int TFormA::clientWidth() const

@@ -117,6 +117,8 @@ signals:
     void aboutRequested();
     // OK on the first-run prompt.
     void startPromptConfirmed();
+    // At shut-down, once the settings file is written: a new start may begin.
+    void settingsSaved();
     // The client area has kept its new size for a moment: the map shown fills it again.
     void clientAreaResized();
     void mercatorImageShown(bool shown);
@@ -126,6 +128,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Writes the main window's place and flushes the settings file, then lets it go.
+    void saveSettings();
     void buildControls();
     void buildMenu();
     void FormResize();

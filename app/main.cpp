@@ -10,7 +10,8 @@
 int main(int argc, char** argv)
 {
     // A second start ends at once, silently, before any window exists. The lock is held until
-    // the process ends.
+    // the settings are saved at shut-down; what follows (the leave from Logger32) may take
+    // seconds and must not keep a new start out.
     NamedMutex instanceMutex(QStringLiteral("Corvane"));
     if (!instanceMutex.tryLock())
         return 0;
@@ -22,6 +23,8 @@ int main(int argc, char** argv)
     GermanTranslation::install(application, QString());
     Program program(QApplication::applicationDirPath());
     program.createWindows();
+    if (FormA)
+        QObject::connect(FormA, &TFormA::settingsSaved, [&instanceMutex] { instanceMutex.unlock(); });
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, [] {
         if (FormA)

@@ -22,7 +22,10 @@ public:
     static bool isReadOnly(const QString& path);
 
     // Removes the temporary copies a write leaves behind when the program is killed between
-    // writing and renaming: "<name>.XXXXXX" beside path, six letters or digits, plain files only.
-    // Gives how many were removed.
+    // writing and renaming: ".<name>.corvane-neu-XXXXXX" beside path, six letters or digits,
+    // plain files only. Nothing without that mark is touched. Gives how many were removed.
     static int removeLeftovers(const QString& path);
+
+    // The start of a temporary copy's name for path: ".<name>.corvane-neu-".
+    static QString temporaryPrefix(const QString& path);
 };

@@ -26,10 +26,11 @@
 
 namespace {
 
-// A program folder with the built maps and a settings file of an own station at JO31MM.
+// A program folder with the built maps and a settings file of an own station at JO31MM, grown by
+// that many bytes of other keys.
 class Folder {
 public:
-    explicit Folder(bool beamShown)
+    explicit Folder(bool beamShown, qsizetype extraSettingsBytes = 0)
     {
         QDir(dir_.path()).mkpath(QStringLiteral("Karten"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path() + QStringLiteral("/config")));
@@ -49,6 +50,11 @@ public:
         ini.write(QByteArray("[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n[Parameter]\r\nMausAnzeige_EIN_AUS=0\r\n"
                              "[Main]\r\nMercatorkarte=")
                   + (beamShown ? "0" : "1") + "\r\n");
+        for (qsizetype written = 0, key = 0; written < extraSettingsBytes; ++key) {
+            const QByteArray line = "[Notiz" + QByteArray::number(key / 50) + "]\r\nEintrag" + QByteArray::number(key) +
+                "=" + QByteArray(60, 'x') + "\r\n";
+            written += ini.write(line);
+        }
     }
 
     QString path() const { return dir_.path() + u'/'; }
@@ -129,10 +135,11 @@ protected:
 
 // From the creation of the eleven windows to the end of the first paint of the map that is shown,
 // for either map; the beam map's cache exists and fits the own station.
+// range(1): megabytes of other keys in the settings file.
 void StartToFirstPaintedMap(benchmark::State& state)
 {
     const bool beam = state.range(0) == 1;
-    const Folder folder(beam);
+    const Folder folder(beam, state.range(1) << 20);
     if (beam) {
         const Run first(folder);
         Form10->Beamkarte1Click();  // builds the cache for the station
@@ -157,7 +164,29 @@ void StartToFirstPaintedMap(benchmark::State& state)
     }
     state.SetLabel(beam ? "beam map" : "Mercator map");
 }
-BENCHMARK(StartToFirstPaintedMap)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10)->UseManualTime();
+BENCHMARK(StartToFirstPaintedMap)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 10})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->UseManualTime();
+
+// The shut-down after the main window was moved: every window saves its place; range(0):
+// megabytes of other keys in the settings file.
+void ShutDown(benchmark::State& state)
+{
+    const Folder folder(false, state.range(0) << 20);
+    for (auto _ : state) {
+        auto run = std::make_unique<Run>(folder);
+        QApplication::processEvents();
+        FormA->move(FormA->x() + 1, FormA->y());
+        const auto started = std::chrono::steady_clock::now();
+        run.reset();
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+    }
+}
+BENCHMARK(ShutDown)->Arg(0)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
 
 } // namespace
 

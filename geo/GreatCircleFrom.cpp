@@ -38,6 +38,10 @@ std::optional<double> GreatCircleFrom::specialBearing(double longitude2, double 
     // Cases the formula's floating point gets wrong: its divisor is never exactly 0 (the cosine of
     // 90 degrees is not), and at a pole or on one meridian the east-west sign is noise.
     const double latitude1 = static_cast<double>(latitude1_);
+    // Beyond the poles stands "no position" (latitude 1000): no geometry to be exact about, the
+    // formula's result stays.
+    if (!(std::fabs(latitude1) <= 90.0 && std::fabs(latitude2) <= 90.0))
+        return std::nullopt;
     const double deltaLon = std::fmod(longitude2 - static_cast<double>(longitude1_), 360.0);  // degrees, exact
     const bool sameMeridian = deltaLon == 0.0;
     if (std::fabs(latitude1) == 90.0)

@@ -33,7 +33,8 @@ private:
         double sigma;  // central angle, radians
     };
     Leg legTo(long double longitude2, long double latitude2) const;
-    // The bearing's special cases, degrees; none when the formula applies.
+    // The bearing's special cases, degrees; none when the formula applies, and always none for a
+    // latitude beyond ±90 degrees.
     std::optional<double> specialBearing(double longitude2, double latitude2) const;
     double bearingOf(const Leg& leg) const;
 

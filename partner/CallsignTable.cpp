@@ -13,7 +13,7 @@ enum Field { nameField, prefixField, latitudeField, longitudeField, aliasField, 
 
 bool isOperatingMark(const QString& part)
 {
-    static const QRegularExpression mark(QStringLiteral("^([0-9]|P|M|MM|AM|QRP)$"));
+    static const QRegularExpression mark(QStringLiteral("^([0-9]|P|M|AM|QRP)$"));
     return mark.match(part).hasMatch();
 }
 
@@ -64,6 +64,9 @@ std::optional<CallsignTable::Entity> CallsignTable::lookup(const QString& text) 
         return entities_[std::size_t(*exact)];
 
     QStringList parts = call.split('/');
+    // A maritime mobile station is at sea, in no entity: its home call would misplace it.
+    if (parts.size() > 1 && parts.indexOf(QStringLiteral("MM"), 1) >= 0)
+        return std::nullopt;
     if (parts.size() > 1)
         parts.erase(std::remove_if(parts.begin() + 1, parts.end(), isOperatingMark), parts.end());
     if (parts.size() == 1)

@@ -30,8 +30,9 @@ public:
 
     // The entity of a call or prefix ("VK2ABC", "EA8", "ea8/dl1abc"). Portable forms take the
     // entity of the part that is a prefix ("EA8/DL1ABC" and "DL1ABC/EA8": the Canary Islands);
-    // operating marks ("/P", "/M", "/MM", "/AM", "/QRP", a single call-area digit) are ignored.
-    // Nothing for text that is no call or matches no prefix.
+    // operating marks ("/P", "/M", "/AM", "/QRP", a single call-area digit) are ignored.
+    // Nothing for text that is no call or matches no prefix, and for a maritime mobile ("/MM"),
+    // which is in no entity.
     std::optional<Entity> lookup(const QString& call) const;
 
 private:

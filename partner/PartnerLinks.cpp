@@ -30,5 +30,6 @@ bool PartnerLinks::take(const QString& text)
 
 void PartnerLinks::listen(const WsjtxSettings& settings)
 {
-    emit wsjtxStateChanged(settings.enabled, wsjtxLink->listen(settings));
+    const bool listening = wsjtxLink->listen(settings);
+    emit wsjtxStateChanged(settings.enabled, listening, wsjtxLink->isOpenToNetwork());
 }

@@ -28,6 +28,7 @@ public:
 
 signals:
     void partnerNamed(const Partner& partner);
-    // Whether the WSJT-X link is switched on and listens, after every listen().
-    void wsjtxStateChanged(bool enabled, bool listening);
+    // Whether the WSJT-X link is switched on, listens, and hears other machines too, after every
+    // listen().
+    void wsjtxStateChanged(bool enabled, bool listening, bool openToNetwork);
 };

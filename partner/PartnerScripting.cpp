@@ -54,15 +54,35 @@ double PartnerScripting::RotorAzimuth() const
     return session->rotorState.rotorAzimuth;
 }
 
+namespace {
+
+// No locator, coordinate pair or call is longer; a longer text is refused unread.
+constexpr qsizetype longestPartnerText = 200;  // characters
+// How much of a refused text the error reply quotes.
+constexpr qsizetype quotedCharacters = 40;
+
+QString quoted(const QString& text)
+{
+    return text.size() <= quotedCharacters ? text : text.left(quotedCharacters) + QStringLiteral("…");
+}
+
+}  // namespace
+
 double PartnerScripting::SetPartner(const QString& partner, double& distance)
 {
     distance = 0;
-    if (!taker_(partner)) {
+    const auto refuse = [&](const QString& reason) {
         if (calledFromDBus())
-            sendErrorReply(QStringLiteral("de.corvane.Partner.Error.Unknown"),
-                           QStringLiteral("'%1' ist weder Locator noch Koordinate noch Rufzeichen").arg(partner));
+            sendErrorReply(QStringLiteral("de.corvane.Partner.Error.Unknown"), reason);
         return 0;
-    }
+    };
+    if (partner.size() > longestPartnerText)
+        return refuse(QStringLiteral("'%1' ist zu lang (%2 Zeichen, höchstens %3)")
+                          .arg(quoted(partner))
+                          .arg(partner.size())
+                          .arg(longestPartnerText));
+    if (!taker_(partner))
+        return refuse(QStringLiteral("'%1' ist weder Locator noch Koordinate noch Rufzeichen").arg(quoted(partner)));
     announceTarget();
     distance = session->target.distance;
     return session->target.bearing;

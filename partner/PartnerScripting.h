@@ -70,8 +70,9 @@ public:
 
 public slots:
     // A locator ("JO31MM", "QF56"), "latitude longitude" ("-33.87 151.21") or a callsign
-    // ("VK2ABC"); returns the target's bearing and, as second value, its distance. An error reply
-    // when the text names no place.
+    // ("VK2ABC"); returns the target's bearing and, as second value, its distance. An error reply,
+    // quoting at most the start of the text, when the text names no place or is far longer than
+    // any of these.
     Q_SCRIPTABLE double SetPartner(const QString& partner, double& distance);
 
     // Emits TargetChanged when the target differs from the one last announced.

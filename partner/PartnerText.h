@@ -7,9 +7,9 @@
 
 #include <optional>
 
-// Reads a partner given as text by other programs and scripts: a locator of four or six
-// characters, "latitude longitude" in decimal degrees (north and east positive, "," or "." as
-// decimal separator), or a callsign or prefix, in that order.
+// Reads a partner given as text by other programs and scripts: a locator of two, four, six or
+// eight characters (before any call of that form: "JO" is the field, not Japan), "latitude longitude" in decimal
+// degrees (north and east positive, "," or "." as decimal separator), or a callsign or prefix, in that order.
 class PartnerText {
 public:
     explicit PartnerText(const CallsignTable& calls) : calls_(calls) {}

@@ -2,9 +2,12 @@
 
 #include "partner/GridLocator.h"
 #include "partner/WsjtxMessage.h"
+#include "platform/UdpReceiveBuffer.h"
 
+#include <QDebug>
 #include <QHostAddress>
 #include <QNetworkDatagram>
+#include <QNetworkInterface>
 #include <QUdpSocket>
 
 WsjtxLink::WsjtxLink(QObject* parent)
@@ -16,24 +19,64 @@ WsjtxLink::WsjtxLink(QObject* parent)
     connect(socket_, &QUdpSocket::readyRead, this, &WsjtxLink::readPending);
 }
 
+namespace {
+
+// The interface a multicast group is joined on: the one named, else the loopback.
+QNetworkInterface joinInterface(const QString& name)
+{
+    if (!name.isEmpty())
+        return QNetworkInterface::interfaceFromName(name);
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface& candidate : interfaces) {
+        if (candidate.flags().testFlag(QNetworkInterface::IsLoopBack))
+            return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
 bool WsjtxLink::listen(const WsjtxSettings& settings)
 {
     socket_->abort();
     settleTimer_.stop();
     pending_.clear();
     settled_.clear();
+    openToNetwork_ = false;
     if (!settings.enabled)
         return false;
+    if (!bind(settings)) {
+        socket_->abort();
+        return false;
+    }
+    qInfo().noquote() << UdpReceiveBuffer::enlarge(*socket_);
+    return true;
+}
+
+bool WsjtxLink::bind(const WsjtxSettings& settings)
+{
     const QHostAddress address(settings.address);
     const auto sharing = QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint;
-    if (!address.isMulticast())
+    if (!address.isMulticast()) {
+        openToNetwork_ = !address.isLoopback();
         return socket_->bind(address, quint16(settings.port), sharing);
-    const QHostAddress any = address.protocol() == QAbstractSocket::IPv6Protocol ? QHostAddress(QHostAddress::AnyIPv6)
-                                                                                 : QHostAddress(QHostAddress::AnyIPv4);
-    if (socket_->bind(any, quint16(settings.port), sharing) && socket_->joinMulticastGroup(address))
-        return true;
-    socket_->abort();
-    return false;
+    }
+    const QNetworkInterface joinOn = joinInterface(settings.multicastInterface);
+    if (!joinOn.isValid())
+        return false;
+#ifdef Q_OS_WIN
+    // Windows binds no group address: the port takes datagrams from every interface.
+    const QHostAddress bound = address.protocol() == QAbstractSocket::IPv6Protocol
+        ? QHostAddress(QHostAddress::AnyIPv6)
+        : QHostAddress(QHostAddress::AnyIPv4);
+    openToNetwork_ = true;
+#else
+    // Bound to the group, the socket takes only the group's datagrams, not every one sent to the
+    // port of any of this machine's addresses.
+    const QHostAddress bound = address;
+    openToNetwork_ = !joinOn.flags().testFlag(QNetworkInterface::IsLoopBack);
+#endif
+    return socket_->bind(bound, quint16(settings.port), sharing) && socket_->joinMulticastGroup(address, joinOn);
 }
 
 bool WsjtxLink::isListening() const
@@ -44,6 +87,11 @@ bool WsjtxLink::isListening() const
 quint16 WsjtxLink::localPort() const
 {
     return socket_->localPort();
+}
+
+int WsjtxLink::receiveBufferSize() const
+{
+    return UdpReceiveBuffer::granted(*socket_);
 }
 
 // A flood is read in turns: what is left after datagramsPerTurn makes the socket report again

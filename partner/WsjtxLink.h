@@ -15,6 +15,7 @@ struct WsjtxMessage;
 // "VK2AB" on the way to "VK2ABC". The partner is the DX grid when it is a locator, else the DX
 // call when the grid is empty. The socket shares its address and port, so that other listeners
 // (GridTracker, a logger) can bind beside it. Every datagram that does not decode is dropped.
+// A multicast group is joined on the loopback interface unless the settings name another.
 class WsjtxLink : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +29,11 @@ public:
     bool listen(const WsjtxSettings& settings);
     bool isListening() const;
     quint16 localPort() const;
+    // Whether datagrams from other machines reach the link: listening on an address other than
+    // the loopback, or on a group joined beyond it.
+    bool isOpenToNetwork() const { return isListening() && openToNetwork_; }
+    // The socket's receive buffer as the kernel granted it, bytes.
+    int receiveBufferSize() const;
 
     int settleTime = defaultSettleTime;  // ms; tests shorten it
 
@@ -36,6 +42,7 @@ signals:
     void partnerSettled(const QString& partner);
 
 private:
+    bool bind(const WsjtxSettings& settings);
     void readPending();
     void take(const WsjtxMessage& message);
     void settle();
@@ -44,4 +51,5 @@ private:
     QTimer settleTimer_;
     QString pending_;  // partner of the latest status, empty for none
     QString settled_;  // partner last announced
+    bool openToNetwork_ = false;
 };

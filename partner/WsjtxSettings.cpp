@@ -23,6 +23,7 @@ WsjtxSettings WsjtxSettings::read(const SettingsFile& file)
     const int port = file.readInteger(section, wsjtxKeys::port, settings.port);
     if (port >= 1 && port <= 65535)
         settings.port = port;
+    settings.multicastInterface = file.readString(section, wsjtxKeys::multicastInterface, QString()).trimmed();
     return settings;
 }
 

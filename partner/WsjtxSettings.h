@@ -14,6 +14,9 @@ struct WsjtxSettings {
     bool enabled = true;
     QString address = QStringLiteral("127.0.0.1");  // unicast, or a multicast group to join
     int port = 2237;
+    // The interface a multicast group is joined on, by name; empty: the loopback interface, so
+    // that only programs on this machine reach the link. Read from the file only, never written.
+    QString multicastInterface;
 
     static WsjtxSettings read(const SettingsFile& file);
     void write(SettingsFile& file) const;

@@ -1,7 +1,7 @@
 #include "platform/NamedMutex.h"
 
-#include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,8 +16,9 @@ NamedMutex::~NamedMutex()
 
 QString NamedMutex::lockFolder()
 {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtime.isEmpty() && QDir(runtime).exists() ? runtime : QDir::tempPath();
+    // A folder only this user can write: in the shared temp folder another user could take the
+    // lock first. Without $XDG_RUNTIME_DIR, Qt makes a private 0700 folder of its own.
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
 }
 
 bool NamedMutex::tryLock()
@@ -26,7 +27,7 @@ bool NamedMutex::tryLock()
         return true;
     const int fd = ::open(QFile::encodeName(path_).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
-        return true;  // no lock folder to write: run rather than refuse to start at all
+        return false;  // a lock that cannot be opened may be held: taking it for free would let two run
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd);
         return false;

@@ -3,7 +3,8 @@
 #include <QString>
 
 // A process-wide named lock that the kernel releases when its holder ends, even by a crash:
-// flock() on a file named after the lock in $XDG_RUNTIME_DIR (the temp folder when unset).
+// flock() on a file named after the lock in the user's private runtime folder ($XDG_RUNTIME_DIR,
+// else a 0700 folder Qt makes for the user).
 class NamedMutex {
 public:
     explicit NamedMutex(const QString& name);
@@ -11,7 +12,8 @@ public:
     NamedMutex(const NamedMutex&) = delete;
     NamedMutex& operator=(const NamedMutex&) = delete;
 
-    // True when this process now holds the lock; false when another process holds it.
+    // True when this process now holds the lock; false when another process holds it or the
+    // lock file cannot be opened.
     bool tryLock();
     void unlock();
     bool isLocked() const { return fd_ >= 0; }

@@ -331,10 +331,12 @@ void TForm6::UpdateRotorDisplay()
         HideRotorDisplay();
     }
 
-    // A target left from before the first report must not move the rotor on a later send.
+    // A target left from before the first report must not move the rotor on a later send; one
+    // waiting to be sent (a bearing from Logger32 in the first seconds) is meant and stays.
     if (rotorFirstStatus && rotor.rotorStatus6 > 0) {
         rotorFirstStatus = false;
-        rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
+        if (!rotor.rotorSendPending)
+            rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
     }
 }
 

@@ -23,6 +23,8 @@ std::optional<HamlibRotator::Range> range(double minimum, double maximum)
 
 } // namespace
 
+const QString HamlibRotator::notOpen = QStringLiteral("Rotor nicht geöffnet");
+
 HamlibRotator::HamlibRotator(Setup setup)
     : setup_(std::move(setup))
 {
@@ -133,15 +135,17 @@ std::optional<HamlibRotator::Position> HamlibRotator::position()
 QString HamlibRotator::setPosition(double azimuth, double elevation)
 {
     if (!open_)
-        return QStringLiteral("Rotor nicht geöffnet");
+        return notOpen;
     const int code = rot_set_position(rot_, azimuth_t(azimuth), elevation_t(elevation));
     return code == RIG_OK ? QString() : errorText(code);
 }
 
-void HamlibRotator::stop()
+QString HamlibRotator::stop()
 {
-    if (open_)
-        rot_stop(rot_);
+    if (!open_)
+        return notOpen;
+    const int code = rot_stop(rot_);
+    return code == RIG_OK ? QString() : errorText(code);
 }
 
 bool HamlibRotator::canPark() const

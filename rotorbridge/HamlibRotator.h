@@ -47,7 +47,8 @@ public:
     std::optional<Position> position();
     // Returns Hamlib's reason when the rotator refuses the target, empty on success.
     QString setPosition(double azimuth, double elevation);
-    void stop();
+    // Returns Hamlib's reason when the rotator cannot be stopped, empty on success.
+    QString stop();
     // The backend has a park of its own (the dummy, a rotctld behind, some controllers).
     bool canPark() const;
     // Returns Hamlib's reason when the rotator refuses to park, empty on success.
@@ -59,6 +60,8 @@ public:
     std::optional<Range> elevationRange();
 
 private:
+    static const QString notOpen;  // "Rotor nicht geöffnet"
+
     // A new Hamlib handle with the setup applied; an error text in *error when that fails.
     s_rot* configured(QString* error) const;
     std::optional<Range> rangeOf(bool azimuth);

@@ -6,6 +6,7 @@
 #include "rotorbridge/BridgeLog.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -103,6 +104,14 @@ bool RotorBridge::takeHello(const QString& title)
 
 QString RotorBridge::turnTo(double azimuth, double elevation)
 {
+    // Clamping passes NaN through, and Hamlib turns a rotator past its stops on NaN: every
+    // command, from the bus, a macro or a listener, is refused here unless both angles are numbers.
+    if (!std::isfinite(azimuth) || !std::isfinite(elevation)) {
+        const QString failure =
+            QStringLiteral("Ziel %1° / %2° abgelehnt: keine endliche Zahl").arg(azimuth).arg(elevation);
+        log_.write(failure);
+        return failure;
+    }
     azimuth = std::clamp<double>(azimuth, travel_.minimum, travel_.maximum);
     if (const auto range = rotator_.elevationRange())
         elevation = std::clamp(elevation, range->minimum, range->maximum);
@@ -116,9 +125,9 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
     return failure;
 }
 
-void RotorBridge::stop()
+QString RotorBridge::stop()
 {
-    rotator_.stop();
+    return rotator_.stop();
 }
 
 void RotorBridge::sendStatus()

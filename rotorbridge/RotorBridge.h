@@ -41,9 +41,11 @@ public:
     // The last position read, degrees; nothing while the rotator cannot be read.
     std::optional<HamlibRotator::Position> lastPosition() const { return last_; }
     // Turns the rotator to an azimuth in its own scale (held within the travel ends) and an
-    // elevation, degrees. Returns why the rotator refused, empty on success.
+    // elevation, degrees. An angle that is not a finite number is refused. Returns why the
+    // target was refused, empty on success.
     QString turnTo(double azimuth, double elevation);
-    void stop();
+    // Returns why the rotator could not be stopped, empty on success.
+    QString stop();
     // Where the targets from Corvane go instead of straight to turnTo: the path that every
     // client's heading takes. Returns whether the target is taken.
     void routeTargets(std::function<bool(double azimuth, double elevation)> route) { route_ = std::move(route); }

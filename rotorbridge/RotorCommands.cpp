@@ -101,8 +101,10 @@ RotorCommands::Answer RotorCommands::stop(const QString& client)
 {
     pacer_.forget();
     log_.write(QStringLiteral("Stopp von %1.").arg(client));
-    bridge_.stop();
-    return QString();
+    const QString failure = bridge_.stop();
+    if (!failure.isEmpty())
+        log_.write(QStringLiteral("Stopp von %1 nicht ausgeführt: %2.").arg(client, failure));
+    return failure;
 }
 
 RotorCommands::Answer RotorCommands::park(const QString& client)

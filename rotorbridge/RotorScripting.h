@@ -25,8 +25,10 @@ public slots:
     Q_SCRIPTABLE int MinAzimuth();
     Q_SCRIPTABLE int MaxAzimuth();
     // Turns to the azimuth (held within the travel ends) and elevation, with the dead band and the
-    // least interval of every client; an error reply when it is refused.
+    // least interval of every client; an error reply with the reason when it is refused, also for
+    // an angle that is not a finite number.
     Q_SCRIPTABLE void TurnTo(double azimuth, double elevation);
+    // An error reply when the rotator is not open or refuses.
     Q_SCRIPTABLE void Stop();
     // Turns to the registered park position, or parks the way the rotator itself does.
     Q_SCRIPTABLE void Park();

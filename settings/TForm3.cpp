@@ -38,7 +38,7 @@ const QRect groupBox3Rect(border + 176, border, 143, 118);
 const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
 const QRect azimutRect(border, border + 170, fullWidth, 72);
 const QRect elevationRect(border, border + 242, fullWidth, 52);
-const QRect wsjtxRect(border, border + 294, fullWidth, 52);
+const QRect wsjtxRect(border, border + 294, fullWidth, 70);
 
 const QColor typingColour(255, 255, 0);
 
@@ -211,7 +211,8 @@ void TForm3::buildControls()
     E_WsjtxPort->move(addLabel(GB_Wsjtx, QStringLiteral("Port:"), rightOf(E_WsjtxAdresse) + 4, 32), 32);
     L_WsjtxZustand = new QLabel(GB_Wsjtx);
     L_WsjtxZustand->setObjectName(QStringLiteral("L_WsjtxZustand"));
-    L_WsjtxZustand->setGeometry(rightOf(E_WsjtxPort) + 4, 32, fullWidth - rightOf(E_WsjtxPort) - 10, editHeight);
+    // A row of its own: "empfangsbereit, auch aus dem Netz" is wider than the room beside the port.
+    L_WsjtxZustand->setGeometry(8, 50, fullWidth - 16, editHeight);
 
     showRotorGroups(false);
     setFixedSize(border + fullWidth + border, wsjtxRect.bottom() + 1 + border);
@@ -504,10 +505,13 @@ void TForm3::acceptWsjtx(QLineEdit* edit)
     emit wsjtxSettingsChanged();
 }
 
-void TForm3::showWsjtxState(bool enabled, bool listening)
+void TForm3::showWsjtxState(bool enabled, bool listening, bool openToNetwork)
 {
     if (!enabled)
         L_WsjtxZustand->setText(QStringLiteral("aus"));
+    else if (!listening)
+        L_WsjtxZustand->setText(QStringLiteral("nicht nutzbar"));
     else
-        L_WsjtxZustand->setText(listening ? QStringLiteral("empfangsbereit") : QStringLiteral("nicht nutzbar"));
+        L_WsjtxZustand->setText(openToNetwork ? QStringLiteral("empfangsbereit, auch aus dem Netz")
+                                              : QStringLiteral("empfangsbereit"));
 }

@@ -58,8 +58,8 @@ public:
 
     // The WSJT-X link's settings as last accepted here.
     const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
-    // Tells in the group whether the link listens.
-    void showWsjtxState(bool enabled, bool listening);
+    // Tells in the group whether the link listens, and whether other machines reach it.
+    void showWsjtxState(bool enabled, bool listening, bool openToNetwork = false);
 
     QGroupBox* GroupBox1 = nullptr;  // "für beide Karten"
     RadioGroup* RG_MausPos = nullptr;        // 0 "Ein", 1 "Aus"

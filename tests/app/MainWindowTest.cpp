@@ -9,6 +9,7 @@
 #include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/ImageWidget.h"
@@ -16,6 +17,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,17 +137,52 @@ TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
     EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("StayOnTop"), QString()), QStringLiteral("1"));
 }
 
+// A full disk at quitting: one box for the settings file, not one per window saving its place.
+TEST_F(MainWindowTest, AFullDiskAtQuittingShowsOneBox)
+{
+    folder.writeReferenceData();
+    folder.start();
+    FormA->move(FormA->x() + 40, FormA->y() + 30);
+    Form3->move(Form3->x() + 40, Form3->y() + 30);
+    FormHilfe->move(FormHilfe->x() + 40, FormHilfe->y() + 30);
+    dialogs.shown.clear();
+    {
+        const FileSizeLimit full(0);
+        folder.stop();
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1) << dialogs.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(dialogs.shown.front().contains(QStringLiteral("Einstellungsdatei")))
+        << dialogs.shown.front().toStdString();
+}
+
+// A settings file that is there but cannot be read (here an I/O error) is said at the start and
+// left as it is: the run neither reads it as a first run's nor writes over it.
+TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsToldAndKept)
+{
+    folder.writeReferenceData();
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), folder.iniPath()));
+    folder.start();
+    ASSERT_FALSE(dialogs.shown.isEmpty());
+    EXPECT_TRUE(dialogs.shown.front().contains(folder.iniPath())) << dialogs.shown.front().toStdString();
+    EXPECT_TRUE(dialogs.shown.front().contains(QStringLiteral("kann nicht gelesen werden")));
+    FormA->move(FormA->x() + 40, FormA->y() + 30);
+    folder.stop();
+    EXPECT_EQ(QFileInfo(folder.iniPath()).symLinkTarget(), QStringLiteral("/proc/self/mem"));
+}
+
 // A run killed between writing and renaming leaves a full temporary copy; the next start removes
 // it, and only it.
 TEST_F(MainWindowTest, StartRemovesTheCopiesOfAKilledSave)
 {
     folder.writeReferenceData();
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\n");
-    folder.writeFile(QStringLiteral("Corvane.ini.Xa91bQ"), "[Main]\r\nLinks=5");
+    folder.writeFile(QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ"), "[Main]\r\nLinks=5");
     folder.writeFile(QStringLiteral("Corvane.ini.alt"), "eigene Sicherung");
+    folder.writeFile(QStringLiteral("Corvane.ini.backup"), "eigene Sicherung");
     folder.start();
-    EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.Xa91bQ")));
+    EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ")));
     EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.alt")));
+    EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.backup")));
     EXPECT_EQ(FormA->x(), 50);
 }
 
@@ -236,7 +273,7 @@ TEST_F(MainWindowTest, ReadOnlySettingsFileGivesErrorBoxesAndShutDownGoesOn)
     };
     folder.stop();
     EXPECT_TRUE(stillReachable.isEmpty()) << stillReachable.join(u'\n').toStdString();
-    EXPECT_GE(dialogs.shown.size(), 2) << "one box per window that fails to save";
+    EXPECT_EQ(dialogs.shown.size(), 1) << "one box for the file, however many windows save their places";
     for (const QString& box : dialogs.shown)
         EXPECT_TRUE(box.startsWith(QStringLiteral("error|Corvane|Die Einstellungsdatei "))) << box.toStdString();
     EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), QByteArray("[Main]\r\nLinks=50\r\n"));

@@ -1,3 +1,4 @@
+#include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
 
 #include "app/SettingsFile.h"
@@ -70,6 +71,44 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
 
     const QSettings registry(folder.path() + QStringLiteral("config/Corvane.conf"), QSettings::IniFormat);
     EXPECT_EQ(registry.value(QStringLiteral("Pfad")).toString(), folder.path());
+}
+
+// Closing while Logger32 is linked: the leave takes seconds (a 2 s pause, more with a slow
+// Logger32), but a start right after the close opens its window instead of ending as a second
+// instance.
+TEST_F(ProgramRunTest, AStartRightAfterClosingOpensItsWindow)
+{
+    ASSERT_FALSE(PrivateBus::address().isEmpty());
+    QProcess logger32;
+    logger32.start(QStringLiteral(FAKE_LOGGER32), {});
+    ASSERT_TRUE(logger32.waitForStarted(5000));
+    QByteArray heard;
+    const auto hear = [&](const QByteArray& what) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!heard.contains(what) && clock.elapsed() < 20000) {
+            logger32.waitForReadyRead(100);
+            heard += logger32.readAll();
+        }
+        return heard.contains(what);
+    };
+    ASSERT_TRUE(hear("ready"));
+    QProcess first;
+    launch(first);
+    ASSERT_TRUE(hear("|3|0")) << "the link to Logger32 comes up: " << heard.toStdString();
+
+    ::kill(pid_t(first.processId()), SIGTERM);  // as closing the main window
+    ASSERT_TRUE(hear("|4|0")) << "the leave begins: " << heard.toStdString();
+    EXPECT_EQ(first.state(), QProcess::Running) << "still in its leave";
+    QProcess next;
+    launch(next);
+    EXPECT_FALSE(next.waitForFinished(2000)) << "starts normally instead of exiting as a second instance";
+    ASSERT_TRUE(first.waitForFinished(20000));
+    EXPECT_EQ(first.exitCode(), 0);
+    ::kill(pid_t(next.processId()), SIGTERM);
+    ASSERT_TRUE(next.waitForFinished(20000));
+    logger32.terminate();
+    logger32.waitForFinished(5000);
 }
 
 TEST_F(ProgramRunTest, LockOfACrashedInstanceIsReleased)

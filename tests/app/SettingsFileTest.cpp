@@ -6,7 +6,18 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 namespace {
+
+// The file's inode (of a link itself): a replaced file has a new one.
+ino_t inodeOf(const QString& path)
+{
+    struct stat status { };
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+}
 
 class SettingsFileTest : public testing::Test {
 protected:
@@ -40,7 +51,8 @@ TEST_F(SettingsFileTest, IntegerValuesAndFallbacks)
     };
     for (const auto& c : cases) {
         writeRaw(QByteArray("[Main]\r\nWert=") + c.text + "\r\n");
-        EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Wert"), 77), c.expected) << c.text;
+        EXPECT_EQ(SettingsFile(path).readInteger(QStringLiteral("Main"), QStringLiteral("Wert"), 77), c.expected)
+            << c.text;
     }
 }
 
@@ -56,7 +68,9 @@ TEST_F(SettingsFileTest, BooleanValues)
     };
     for (const auto& c : cases) {
         writeRaw(QByteArray("[Main]\r\nStayOnTop=") + c.text + "\r\n");
-        EXPECT_EQ(ini.readBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), c.defaultValue), c.expected) << c.text;
+        EXPECT_EQ(SettingsFile(path).readBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), c.defaultValue),
+                  c.expected)
+            << c.text;
     }
 }
 
@@ -121,6 +135,79 @@ TEST_F(SettingsFileTest, FailedWriteThrowsAndLeavesTheFileAsItWas)
     EXPECT_THROW(inMissingFolder.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2), AppError);
 }
 
+// The file is replaced only when a value changes, and while writes are held only at flush().
+TEST_F(SettingsFileTest, OnlyChangesReachTheFileAndHeldWritesGoOnce)
+{
+    const struct {
+        const char* what;
+        std::function<void(SettingsFile&)> write;
+        bool replaced;
+    } cases[] = {
+        {"the same value", [](SettingsFile& f) { f.writeInteger(QStringLiteral("main"), QStringLiteral("LINKS"), 1); },
+         false},
+        {"the same bool", [](SettingsFile& f) { f.writeBool(QStringLiteral("Main"), QStringLiteral("Links"), true); },
+         false},
+        {"a new value", [](SettingsFile& f) { f.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2); },
+         true},
+        {"a new key", [](SettingsFile& f) { f.writeInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 1); }, true},
+    };
+    for (const auto& c : cases) {
+        writeRaw("[Main]\r\nLinks=1\r\n");
+        SettingsFile file(path);
+        const ino_t inode = inodeOf(path);
+        c.write(file);
+        EXPECT_EQ(inodeOf(path) != inode, c.replaced) << c.what;
+    }
+
+    writeRaw("[Main]\r\nLinks=1\r\n");
+    SettingsFile file(path);
+    file.holdWrites();
+    const ino_t inode = inodeOf(path);
+    for (int window = 0; window < 8; ++window)
+        file.writeInteger(QStringLiteral("Fenster%1").arg(window), QStringLiteral("Links"), window);
+    EXPECT_EQ(inodeOf(path), inode) << "nothing written before the flush";
+    EXPECT_EQ(file.readInteger(QStringLiteral("Fenster7"), QStringLiteral("Links"), 0), 7);
+    file.flush();
+    EXPECT_NE(inodeOf(path), inode);
+    EXPECT_EQ(SettingsFile(path).readInteger(QStringLiteral("Fenster7"), QStringLiteral("Links"), 0), 7);
+    const auto flushed = inodeOf(path);
+    file.flush();
+    EXPECT_EQ(inodeOf(path), flushed) << "nothing left to write";
+}
+
+// A file that is there but cannot be read (no read permission, an I/O error on a stick) is never
+// rebuilt from nothing; the message names it.
+TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWritten)
+{
+    const struct {
+        const char* what;
+        std::function<bool()> make;  // false: not possible here
+    } cases[] = {
+        {"an I/O error on reading", [this] { return QFile::link(QStringLiteral("/proc/self/mem"), path); }},
+        {"no read permission",
+         [this] {
+             writeRaw("[Main]\r\nLinks=1\r\n");
+             QFile::setPermissions(path, QFile::WriteOwner);
+             return !QFile(path).open(QIODevice::ReadOnly);  // root reads it all the same
+         }},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(path);
+        if (!c.make())
+            continue;
+        const ino_t before = inodeOf(path);
+        SettingsFile file(path);
+        EXPECT_FALSE(file.isReadable()) << c.what;
+        EXPECT_TRUE(file.unreadableMessage().contains(path)) << c.what;
+        EXPECT_EQ(file.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36), 36) << c.what;
+        file.writeBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), false);
+        file.flush();
+        EXPECT_EQ(inodeOf(path), before) << c.what;
+    }
+    QFile::remove(path);
+    EXPECT_TRUE(SettingsFile(path).isReadable()) << "a missing file is a first run";
+}
+
 TEST_F(SettingsFileTest, RandomBytesNeverCrashTheReader)
 {
     QRandomGenerator random(20261208);
@@ -128,6 +215,7 @@ TEST_F(SettingsFileTest, RandomBytesNeverCrashTheReader)
     for (int round = 0; round < 300; ++round) {
         const QByteArray bytes = randomBytes(random, 400, alphabet);
         writeRaw(bytes);
+        SettingsFile ini(path);
         ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36);
         ini.readString(QStringLiteral("x"), QStringLiteral(""), QString());
         ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), round);

@@ -67,7 +67,8 @@ TEST_F(FileReplacementTest, AFullDiskKeepsTheOldFileAndSaysSo)
         EXPECT_TRUE(message.contains(QStringLiteral("Datenträger voll oder Schreibfehler"))) << c.name << ": " << message.toStdString();
         EXPECT_TRUE(message.contains(path)) << c.name;
         EXPECT_EQ(raw(), old) << c.name;
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Corvane.ini")}) << c.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Corvane.ini")})
+            << c.name;
     }
     // With room again, the same write goes through.
     SettingsFile ini(path);
@@ -89,28 +90,31 @@ TEST_F(FileReplacementTest, TheOwnersWriteBitMarksAFileReadOnlyEvenForRoot)
     EXPECT_FALSE(FileReplacement::isReadOnly(dir.filePath(QStringLiteral("fehlt.txt"))));
 }
 
-// Only the copies a killed save leaves, "<name>." and six letters or digits, go; nothing else.
+// Only the copies a killed save leaves, marked as ours, go; a user's look-alike names stay.
 TEST_F(FileReplacementTest, LeftoversOfAKilledSaveAreRemovedAndNothingElse)
 {
     const struct {
         const char* name;
         bool removed;
     } cases[] = {
-        {"Corvane.ini.a1B2c3", true}, {"Corvane.ini.XXXXXX", true}, {"Corvane.ini.000000", true},
-        {"Corvane.ini", false}, {"Corvane.ini.bak", false}, {"Corvane.ini.a1B2c3d", false},
-        {"Corvane.ini.a1-2c3", false}, {"Corvane.ini.a1B2c3.txt", false}, {"corvane.ini.a1B2c3", false},
-        {"Data.txt.a1B2c3", false}, {"xCorvane.ini.a1B2c3", false},
+        {".Corvane.ini.corvane-neu-a1B2c3", true}, {".Corvane.ini.corvane-neu-000000", true},
+        {"Corvane.ini", false}, {"Corvane.ini.bak", false}, {"Corvane.ini.backup", false},
+        {"Corvane.ini.a1B2c3", false}, {"Corvane.ini.XXXXXX", false}, {"Corvane.ini.Sicher", false},
+        {".Corvane.ini.corvane-neu-a1B2c3d", false}, {".Corvane.ini.corvane-neu-a1-2c3", false},
+        {".corvane.ini.corvane-neu-a1B2c3", false}, {".Data.txt.corvane-neu-a1B2c3", false},
+        {"Data.txt.Sicher", false},
     };
     for (const auto& c : cases)
         writeRaw(dir.filePath(QString::fromLatin1(c.name)), "x");
-    QDir(dir.path()).mkdir(QStringLiteral("Corvane.ini.folder"));
-    QFile::link(dir.filePath(QStringLiteral("Corvane.ini")), dir.filePath(QStringLiteral("Corvane.ini.linked")));
+    QDir(dir.path()).mkdir(QStringLiteral(".Corvane.ini.corvane-neu-folder"));
+    QFile::link(dir.filePath(QStringLiteral("Corvane.ini")),
+                dir.filePath(QStringLiteral(".Corvane.ini.corvane-neu-linked")));
 
-    EXPECT_EQ(FileReplacement::removeLeftovers(path), 3);
+    EXPECT_EQ(FileReplacement::removeLeftovers(path), 2);
     for (const auto& c : cases)
         EXPECT_EQ(QFile::exists(dir.filePath(QString::fromLatin1(c.name))), !c.removed) << c.name;
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Corvane.ini.folder"))).isDir());
-    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("Corvane.ini.linked"))).isSymLink());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral(".Corvane.ini.corvane-neu-folder"))).isDir());
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral(".Corvane.ini.corvane-neu-linked"))).isSymLink());
 }
 
 } // namespace

@@ -77,6 +77,19 @@ TEST(GreatCircleBearing, PolesMeridiansAndDegenerateCasesAreExact)
         EXPECT_EQ(greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2), c.bearing) << c.what;
 }
 
+// Beyond the poles (1000 stands for "no position") nothing is exact: the formula's result stays.
+TEST(GreatCircleBearing, LatitudesBeyondThePolesKeepTheFormulasResult)
+{
+    constexpr double meridian = 7;  // both points on it, degrees east
+    const struct {
+        double lat1, lat2, bearing;
+    } cases[] = {{1000, 50, 360}, {50, 1000, 180}, {50, -1000, 360}};
+    for (const auto& c : cases) {
+        EXPECT_NEAR(greatCircleBearing(meridian, c.lat1, meridian, c.lat2), c.bearing, 1e-4) << c.lat1 << " " << c.lat2;
+        EXPECT_NEAR(GreatCircleFrom(meridian, c.lat1).bearingTo(meridian, c.lat2), c.bearing, 1e-4) << c.lat1;
+    }
+}
+
 // Random targets exactly at the north pole: always 360, never 0.
 TEST(GreatCircleBearing, ANorthPoleTargetIsAlways360)
 {

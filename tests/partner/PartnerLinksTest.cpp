@@ -137,9 +137,25 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     Form2->Label_Stadt_zeigen_Click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return catcher.received.size() > heard; }, 5000));
 
-    const QDBusMessage refused = callSetPartner(QStringLiteral("kein Ort"));
-    EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
-    EXPECT_EQ(refused.errorName(), QStringLiteral("de.corvane.Partner.Error.Unknown"));
+    // Refused texts are quoted in the reply, a long one only by its start; the target stays.
+    const double bearing = session->target.bearing;
+    const struct {
+        QString text;
+        const char* reason;
+    } refusals[] = {
+        {QStringLiteral("kein Ort"), "'kein Ort' ist weder Locator"},
+        {QString(300, u'x'), "ist zu lang (300 Zeichen, höchstens 200)"},
+        {QString(8 << 20, u'J'), "ist zu lang (8388608 Zeichen"},
+    };
+    for (const auto& r : refusals) {
+        const QDBusMessage refused = callSetPartner(r.text);
+        EXPECT_EQ(refused.type(), QDBusMessage::ErrorMessage);
+        EXPECT_EQ(refused.errorName(), QStringLiteral("de.corvane.Partner.Error.Unknown"));
+        EXPECT_TRUE(refused.errorMessage().contains(QString::fromUtf8(r.reason)))
+            << refused.errorMessage().left(200).toStdString();
+        EXPECT_LT(refused.errorMessage().size(), 120);
+    }
+    EXPECT_EQ(session->target.bearing, bearing);
 }
 
 TEST_F(PartnerLinksTest, WsjtxStatusBecomesTheTargetAsATypedLocator)
@@ -192,6 +208,14 @@ TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
     port = newPort;
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
     EXPECT_TRUE(QTest::qWaitFor([] { return session->target.isSet(); }, 5000));
+
+    // Open to every interface: said in the status.
+    Form3->E_WsjtxAdresse->setText(QStringLiteral("0.0.0.0"));
+    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit, auch aus dem Netz"));
+    Form3->E_WsjtxAdresse->setText(QStringLiteral("127.0.0.1"));
+    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);
+    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
 
     QTest::mouseClick(Form3->CB_Wsjtx, Qt::LeftButton, {}, QPoint(5, Form3->CB_Wsjtx->height() / 2));
     EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("aus"));

@@ -20,6 +20,7 @@ const CallsignTable& table()
         "Hawaii;KH6;21.12;-157.48;AH6 KH6 KH7 NH6 WH6\r\n"
         "Vereinigte Staaten;K;37.60;-91.87;AA AB K N W\r\n"
         "Deutschland;DL;51.00;10.00;DA DB DC DD DE DF DG DH DI DJ DK DL DM DN DO DP DQ DR\r\n"
+        "Japan;JA;36.40;138.38;JA JE JF JG JH JI JJ JK JL JM JN JO JP JQ JR JS\r\n"
         "a line without fields\r\n"
         "Kaputt;XX;Nord;1;XX\r\n"));
     return calls;
@@ -56,6 +57,9 @@ INSTANTIATE_TEST_SUITE_P(Calls, CallsignLookupTest, testing::Values(
     CallCase{"EA8/DL1ABC", "Kanarische Inseln"},   // portable: the prefix before the slash
     CallCase{"DL1ABC/EA8", "Kanarische Inseln"},   // or after it, being the shorter part
     CallCase{"DL1ABC/P", "Deutschland"},           // operating marks do not count
+    CallCase{"DL1ABC/AM", "Deutschland"},
+    CallCase{"DL1ABC/MM", nullptr},                // maritime mobile: at sea, in no entity
+    CallCase{"EA8/DL1ABC/MM", nullptr},
     CallCase{"K1ABC/4", "Vereinigte Staaten"},
     CallCase{" dl1abc ", "Deutschland"},
     CallCase{"XX1ABC", nullptr},                   // its line had no readable latitude
@@ -97,8 +101,14 @@ INSTANTIATE_TEST_SUITE_P(Texts, PartnerTextTest, testing::Values(
     TextCase{"91 0", std::nullopt, ""},
     TextCase{"0 181", std::nullopt, ""},
     TextCase{"VK2ABC", GeoPosition{132.33, -23.70}, "Australien"},
-    TextCase{"JS31", std::nullopt, ""},      // S is beyond the fields and no prefix here
-    TextCase{"JO31MZ", std::nullopt, ""},    // Z is beyond the subsquares
+    TextCase{"JO", GeoPosition{10.0, 55.0}, ""},                    // field centre, not Japan
+    TextCase{"jo31mm55", GeoPosition{7.0458333, 51.5229167}, ""},  // extended square centre
+    TextCase{"AA00AA00", GeoPosition{-179.9958333, -89.9979167}, ""},
+    TextCase{"JO31MM5", GeoPosition{138.38, 36.40}, "Japan"},      // no locator form: a call
+    TextCase{"DL1ABC/MM", std::nullopt, ""},
+    TextCase{"JS31", GeoPosition{138.38, 36.40}, "Japan"},         // S is beyond the fields: a call
+    TextCase{"XS31", std::nullopt, ""},                            // neither, and no prefix here
+    TextCase{"JO31MZ", GeoPosition{138.38, 36.40}, "Japan"},       // Z is beyond the subsquares: a call
     TextCase{"hello world", std::nullopt, ""},
     TextCase{"", std::nullopt, ""}));
 

@@ -4,6 +4,7 @@
 #include "support/RandomBytes.h"
 
 #include <QElapsedTimer>
+#include <QNetworkInterface>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
@@ -13,6 +14,16 @@
 namespace {
 
 using namespace WsjtxDatagrams;
+
+QNetworkInterface loopback()
+{
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface& candidate : interfaces) {
+        if (candidate.flags().testFlag(QNetworkInterface::IsLoopBack))
+            return candidate;
+    }
+    return {};
+}
 
 constexpr int settleTime = 150;  // ms
 
@@ -116,11 +127,48 @@ TEST(WsjtxLinkMulticastTest, TwoListenersShareTheGroupAndPort)
     QSignalSpy firstSettled(&first, &WsjtxLink::partnerSettled);
     QSignalSpy secondSettled(&second, &WsjtxLink::partnerSettled);
     QUdpSocket sender;
+    ASSERT_TRUE(sender.bind(QHostAddress::AnyIPv4, 0));
+    sender.setMulticastInterface(loopback());
     sender.setSocketOption(QAbstractSocket::MulticastLoopbackOption, 1);
     sender.writeDatagram(status(3, "JA1XYZ", "PM95"), QHostAddress(settings.address), quint16(settings.port));
     if (!firstSettled.wait(2000))
         GTEST_SKIP() << "multicast datagrams do not loop back here";
     EXPECT_TRUE(secondSettled.count() == 1 || secondSettled.wait(2000));
+}
+
+// Which addresses let other machines in; the group is joined on the loopback unless another
+// interface is named. Every listener asks for a larger receive buffer than the kernel's default.
+TEST(WsjtxLinkSettingsTest, SaysWhenOtherMachinesReachItAndWidensItsBuffer)
+{
+    const struct {
+        const char* address;
+        const char* joinOn;
+        bool openToNetwork;
+    } cases[] = {
+        {"127.0.0.1", "", false},   {"0.0.0.0", "", true},        {"::", "", true},
+        {"239.255.0.1", "", false}, {"239.255.0.1", "lo", false},
+    };
+    QUdpSocket plain;
+    ASSERT_TRUE(plain.bind(QHostAddress::LocalHost, 0));
+    const int kernelDefault = plain.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+    for (const auto& c : cases) {
+        WsjtxLink link;
+        WsjtxSettings settings;
+        settings.address = QString::fromLatin1(c.address);
+        settings.multicastInterface = QString::fromLatin1(c.joinOn);
+        settings.port = 0;
+        if (!link.listen(settings)) {
+            EXPECT_TRUE(QHostAddress(settings.address).protocol() == QAbstractSocket::IPv6Protocol) << c.address;
+            continue;  // no IPv6 on this machine
+        }
+        EXPECT_EQ(link.isOpenToNetwork(), c.openToNetwork) << c.address << " " << c.joinOn;
+        EXPECT_GT(link.receiveBufferSize(), kernelDefault) << c.address;
+    }
+    WsjtxLink link;
+    WsjtxSettings settings;
+    settings.address = QStringLiteral("239.255.0.1");
+    settings.multicastInterface = QStringLiteral("keine-schnittstelle");
+    EXPECT_FALSE(link.listen(settings));
 }
 
 TEST(WsjtxLinkSettingsTest, OffOrUnusableAddressMeansNotListening)

@@ -69,7 +69,7 @@ TEST_F(DirectionsFileTest, AFailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(readBytes(), old);
     EXPECT_THROW(DirectionsFile::write(dir.filePath(QStringLiteral("fehlt/Data.txt")), {QStringLiteral("A\t1\t0")}), AppError);
     // No temporary file is left behind.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.txt")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Data.txt")});
 }
 
 // A full disk and a read-only file (the owner's write bit, also for root) are refused like
@@ -91,7 +91,7 @@ TEST_F(DirectionsFileTest, AFullDiskOrAReadOnlyFileKeepsTheOldList)
     QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteGroup | QFile::WriteOther);
     EXPECT_THROW(DirectionsFile::write(path(), {QStringLiteral("NEU\t1\t0")}), AppError);
     EXPECT_EQ(readBytes(), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Data.txt")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Data.txt")});
 }
 
 } // namespace

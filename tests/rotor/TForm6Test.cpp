@@ -130,6 +130,25 @@ TEST_F(TForm6Test, TheFirstStatusRuleWaitsForStatusField6)
     EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 20);
 }
 
+// A target waiting to be sent when the first status comes is meant (a Logger32 bearing right after
+// the start): it survives and goes out; a stale one does not.
+TEST_F(TForm6Test, TheFirstStatusKeepsATargetWaitingToBeSent)
+{
+    const struct {
+        bool pending;
+        double target;  // after the first status, degrees
+    } cases[] = {{true, 270}, {false, 10}};
+    for (const auto& c : cases) {
+        Form6->rotorFirstStatus = true;
+        session->rotorState.rotorStatus6 = 1;
+        session->rotorState.rotorTargetAzimuth = 270;
+        session->rotorState.rotorSendPending = c.pending;
+        connectedStatus(10);
+        EXPECT_EQ(session->rotorState.rotorTargetAzimuth, c.target) << c.pending;
+        EXPECT_EQ(session->rotorState.rotorSendPending, c.pending);
+    }
+}
+
 TEST_F(TForm6Test, TheSentElevationIsTheBasicSettingOrWhereTheRotorStands)
 {
     Form3->CB_Elevation->setChecked(true);

@@ -41,7 +41,13 @@ INSTANTIATE_TEST_SUITE_P(Table, MotionDetectorTest, testing::Values(
     MotionCase{"turning right: from the second reading on", {10, 13, 16, 19, 22, 22, 22}, {0, 1, 1, 1, 1, 0, 0}},
     MotionCase{"turning left", {50, 47, 44.5, 41}, {0, -1, -1, -1}},
     MotionCase{"slowing to a stop keeps it only while steps exceed the wobble", {0, 3, 6, 7.2, 7.9, 8.0}, {0, 1, 1, 1, 0, 0}},
-    MotionCase{"a step of 1.5 degrees does not start motion", {0, 1.5, 3.0}, {0, 0, 0}},
+    MotionCase{"a step of 1.5 degrees does not start motion", {0, 1.5}, {0, 0}},
+    // 1 °/s, half a degree a step, with the worst wobble: its direction within 3 s, held.
+    MotionCase{"turning slowly right", {100.5, 100, 101.5, 101, 102.5, 102, 102.5, 103, 104.5, 104},
+               {0, 0, 0, 0, 1, 1, 1, 1, 1, 1}},
+    MotionCase{"turning slowly left", {99.5, 100, 98.5, 99, 97.5, 98, 96.5, 97}, {0, 0, 0, 0, -1, -1, -1, -1}},
+    MotionCase{"a slow rotator stopping", {0, 0.5, 1, 1.5, 2, 2.5, 3, 3, 3, 3, 3, 3, 3},
+               {0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 0, 0}},
     MotionCase{"reversing at once", {0, 3, 6, 3, 0}, {0, 1, 1, -1, -1}},
     MotionCase{"an unread position forgets the readings", {0, 3, none, 6, 9}, {0, 1, 0, 0, 1}}));
 

@@ -13,6 +13,7 @@
 #include <QDBusMessage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -85,6 +86,32 @@ protected:
         return {statuses.begin() + std::ptrdiff_t(first), statuses.end()};
     }
 
+    // A port of the loopback where nothing listens.
+    static quint16 freePort()
+    {
+        QTcpServer probePort;
+        EXPECT_TRUE(probePort.listen(QHostAddress::LocalHost));
+        return probePort.serverPort();
+    }
+
+    struct BusReply {
+        bool ok;
+        QString output;  // the reply, or the error text
+    };
+    // A method of the shell interface, called as an operator would with busctl ("--": negative
+    // numbers are no options). The event loop runs meanwhile, so the stand-in rotctld answers.
+    static BusReply call(const QStringList& arguments)
+    {
+        QProcess process;
+        process.start(QStringLiteral("busctl"), QStringList{QStringLiteral("--user"), QStringLiteral("call"),
+                                                            QStringLiteral("--"), QStringLiteral("dde.CorvaneRotor"),
+                                                            QStringLiteral("/Rotor"), QStringLiteral("corvane.Rotor")}
+                                                    + arguments);
+        const bool finished = QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000);
+        const bool ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        return {ok, QString::fromUtf8(ok ? process.readAllStandardOutput() : process.readAllStandardError()).trimmed()};
+    }
+
     std::string log() const
     {
         QFile file(home.path() + QStringLiteral("/state/Corvane/CorvaneRotor.log"));
@@ -135,10 +162,7 @@ TEST_F(RotorProgramTest, ATurningRotatorReportsItsDirectionUntilItStops)
 
 TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
 {
-    QTcpServer probePort;
-    ASSERT_TRUE(probePort.listen(QHostAddress::LocalHost));
-    const quint16 port = probePort.serverPort();
-    probePort.close();
+    const quint16 port = freePort();
     startRotor(QStringLiteral("127.0.0.1:%1").arg(port));
     const std::vector<Received> down = collect(8);
     ASSERT_FALSE(down.empty());
@@ -179,19 +203,48 @@ TEST_F(RotorProgramTest, TheShellCommandsTurnAndReadTheRotor)
     rotctld.setAzimuth(10);
     rotctld.degreesPerSecond = 60;
     startRotor(rotctld.device());
-    const auto busctl = [](const QStringList& arguments) {
-        QProcess process;
-        process.start(QStringLiteral("busctl"), QStringList{QStringLiteral("--user"), QStringLiteral("call"),
-                                                            QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/Rotor"),
-                                                            QStringLiteral("corvane.Rotor")} + arguments);
-        process.waitForFinished(10000);
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    };
+    const auto busctl = [this](const QStringList& arguments) { return call(arguments).output; };
     ASSERT_EQ(busctl({QStringLiteral("Azimuth")}), QStringLiteral("d 10"));
     busctl({QStringLiteral("TurnTo"), QStringLiteral("dd"), QStringLiteral("45"), QStringLiteral("0")});
     ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() == 45; }, 5000));
     ASSERT_TRUE(waitFor([&] { return busctl({QStringLiteral("Azimuth")}) == QStringLiteral("d 45"); }, 5000));
     EXPECT_EQ(busctl({QStringLiteral("MaxAzimuth")}), QStringLiteral("i 450"));
+}
+
+// Angles that are no finite number never reach the rotator, from the bus or anywhere else; a
+// huge finite one is held within the travel ends.
+TEST_F(RotorProgramTest, OnlyFiniteTargetsReachTheRotator)
+{
+    rotctld.setAzimuth(100);
+    rotctld.degreesPerSecond = 1000;
+    startRotor(rotctld.device());
+    const struct {
+        const char* azimuth;
+        const char* elevation;
+        bool refused;
+    } cases[] = {
+        {"nan", "0", true},   {"inf", "0", true},    {"-inf", "0", true},    {"45", "nan", true},
+        {"45", "-inf", true}, {"1e308", "0", false}, {"-1e308", "0", false},
+    };
+    for (const auto& c : cases) {
+        const BusReply reply = call({QStringLiteral("TurnTo"), QStringLiteral("dd"), QString::fromLatin1(c.azimuth),
+                                     QString::fromLatin1(c.elevation)});
+        EXPECT_EQ(reply.ok, !c.refused) << c.azimuth << " " << c.elevation << ": " << reply.output.toStdString();
+        if (c.refused) {
+            EXPECT_TRUE(reply.output.contains(QStringLiteral("keine endliche Zahl"))) << reply.output.toStdString();
+        }
+        QTest::qWait(50);
+        EXPECT_TRUE(rotctld.azimuth() >= 0 && rotctld.azimuth() <= 450) << c.azimuth << " led to " << rotctld.azimuth();
+    }
+    EXPECT_NE(log().find("keine endliche Zahl"), std::string::npos) << log();
+}
+
+TEST_F(RotorProgramTest, StopWithoutAnOpenRotatorIsAnError)
+{
+    startRotor(QStringLiteral("127.0.0.1:%1").arg(freePort()));
+    const BusReply reply = call({QStringLiteral("Stop")});
+    EXPECT_FALSE(reply.ok);
+    EXPECT_TRUE(reply.output.contains(QStringLiteral("Rotor nicht geöffnet"))) << reply.output.toStdString();
 }
 
 // Travel ranges the rotor program refuses with exit code 2 and a message.

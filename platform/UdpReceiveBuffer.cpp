@@ -1,0 +1,18 @@
+#include "platform/UdpReceiveBuffer.h"
+
+#include <QAbstractSocket>
+#include <QVariant>
+
+int UdpReceiveBuffer::granted(QAbstractSocket& socket)
+{
+    return socket.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toInt();
+}
+
+QString UdpReceiveBuffer::enlarge(QAbstractSocket& socket)
+{
+    socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, wantedBytes);
+    return QStringLiteral("UDP-Empfangspuffer Port %1: %2 KB erbeten, %3 KB erhalten")
+        .arg(socket.localPort())
+        .arg(wantedBytes / 1024)
+        .arg(granted(socket) / 1024);
+}
