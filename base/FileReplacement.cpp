@@ -18,6 +18,17 @@ bool FileReplacement::isReadOnly(const QString& path)
 
 void FileReplacement::write(const QString& path, const QByteArray& bytes, const QString& what)
 {
+    write(
+        path,
+        [&bytes](QIODevice& file) {
+            // On a full disk, write() returns a short count and sets no error.
+            return file.write(bytes) == bytes.size() ? Produced::whole : Produced::failed;
+        },
+        what);
+}
+
+bool FileReplacement::write(const QString& path, const std::function<Produced(QIODevice&)>& produce, const QString& what)
+{
     if (isReadOnly(path))
         throw AppError(QStringLiteral("%1 ist schreibgeschützt").arg(what.arg(path)));
     const auto failed = [&](const QString& reason) {
@@ -29,13 +40,18 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes, const 
     // file over the good one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw failed(FileErrorText::of(file, FileErrorText::Access::writing));
-    // On a full disk, write() returns a short count and sets no error.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+    const Produced produced = produce(file);
+    if (produced == Produced::abandoned) {
+        file.cancelWriting();
+        return false;
+    }
+    if (produced == Produced::failed || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         throw failed(writeFailure);
     }
     if (!file.commit())
         throw failed(writeFailure);
+    return true;
 }
 
 int FileReplacement::removeLeftovers(const QString& path)
