@@ -6,6 +6,7 @@
 #include "beam/VectorClones.h"
 #include "geo/GreatCircle.h"
 #include "geo/MapTransforms.h"
+#include "mercator/LargeImage.h"
 
 
 #include <algorithm>
@@ -202,7 +203,11 @@ QImage BeamBitmapGenerator::rows(int firstRow, int rowCount, int threads) const
 void BeamBitmapGenerator::generate(QImage& picture, int threads) const
 {
     if (picture.size() != QSize(side_, side_) || picture.format() != QImage::Format_RGB32 || !picture.isDetached())
-        picture = QImage(side_, side_, QImage::Format_RGB32);
+        picture = LargeImage::rgb32(side_, side_);
+    // A picture read from a file carries the file's resolution; a built one has that of a new image.
+    const QImage fresh(1, 1, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(fresh.dotsPerMeterX());
+    picture.setDotsPerMeterY(fresh.dotsPerMeterY());
     fillRows(picture.bits(), picture.bytesPerLine(), 0, side_, threads);
 }
 

@@ -22,6 +22,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -82,7 +83,11 @@ private:
 class PaintWatch : public QObject {
 public:
     explicit PaintWatch(QWidget* widget) : widget_(widget) { widget->installEventFilter(this); }
-    ~PaintWatch() override { widget_->removeEventFilter(this); }
+    ~PaintWatch() override
+    {
+        if (widget_)
+            widget_->removeEventFilter(this);
+    }
 
     // Runs the event loop until the widget has been painted; false after 10 s without.
     bool waitForPaint()
@@ -105,7 +110,7 @@ protected:
     }
 
 private:
-    QWidget* widget_;
+    QPointer<QWidget> widget_;  // the program may be gone first
     bool painted_ = false;
 };
 
@@ -195,10 +200,17 @@ int childClick(const QString& folder, int move)
 
 // ---- The parent: benchmarks over child processes -----------------------------------------------
 
-// The figures a child printed, or an empty list when it failed.
-QList<double> child(const QStringList& arguments)
+// The figures a child printed, or an empty list when it failed. The child's per-user folders
+// (settings, locks) are those of the program folder.
+QList<double> child(const QStringList& arguments, const QString& folder = {})
 {
     QProcess process;
+    if (!folder.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folder + QStringLiteral("config"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
@@ -249,8 +261,11 @@ void StartToMainWindowPainted(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         const Folder folder(beam, beamFile);
+        // The program has run in this folder before, as on every start but the first.
+        const QStringList arguments{QStringLiteral("start"), folder.path(), QString::number(int(beam))};
+        child(arguments, folder.path());
         state.ResumeTiming();
-        const QList<double> figures = child({QStringLiteral("start"), folder.path(), QString::number(int(beam))});
+        const QList<double> figures = child(arguments, folder.path());
         if (figures.size() < 2) {
             state.SkipWithError("the child failed");
             return;
@@ -270,7 +285,7 @@ void BeamClickCold(benchmark::State& state)
     int move = 0;
     for (auto _ : state) {
         const Folder folder(false, beamFile);
-        const QList<double> figures = child({QStringLiteral("click"), folder.path(), QString::number(move)});
+        const QList<double> figures = child({QStringLiteral("click"), folder.path(), QString::number(move)}, folder.path());
         move = (move + 1) % int(std::size(moves));
         if (figures.isEmpty() || figures[0] < 0) {
             state.SkipWithError("the child failed");
@@ -330,7 +345,9 @@ int dump(const QString& into)
 int main(int argc, char** argv)
 {
     mainEntered = Clock::now();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // On the X server of DISPLAY when there is one, as the user meets the program; else offscreen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.value(1) == QStringLiteral("--child")) {

@@ -1,5 +1,7 @@
 #include "mercator/BmpReader.h"
 
+#include "mercator/LargeImage.h"
+
 #include <QFile>
 
 namespace {
@@ -28,7 +30,7 @@ QImage decode24(const uchar* file, qint64 size)
     const qint64 bytesPerRow = ((qint64(width) * 24 + 31) / 32) * 4;
     if (offset + bytesPerRow * height > size)
         return {};
-    QImage image(width, height, QImage::Format_RGB32);
+    QImage image = LargeImage::rgb32(width, height);
     if (image.isNull())
         return {};
     image.setDotsPerMeterX(qint32(get32(file + 38)));
