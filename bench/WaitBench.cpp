@@ -8,6 +8,7 @@
 // writes the beam bitmap file and the shown beam map of a few stations there, for comparing two
 // builds byte for byte.
 
+#include "BuiltMaps.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -51,17 +52,7 @@ class Folder {
 public:
     explicit Folder(bool beamShown, const QString& beamFile = {})
     {
-        QDir(dir_.path()).mkpath(QStringLiteral("Karten"));
-        const QString built = QStringLiteral(CORVANE_PROGRAM_DIR "/Karten");
-        for (QDirIterator it(built, QDir::Files); it.hasNext();) {
-            const QString source = it.next();
-            if (it.fileName() != QStringLiteral("BeamKarte.bmp"))
-                QFile::copy(source, path() + QStringLiteral("Karten/") + it.fileName());
-        }
-        if (!QFile::exists(path() + QStringLiteral("Karten/Welt.bmp"))) {
-            std::fprintf(stderr, "Welt.bmp missing in %s: build the target karten first\n", qPrintable(built));
-            std::exit(1);
-        }
+        copyBuiltMaps(path());
         QByteArray ini("[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n[Parameter]\r\nMausAnzeige_EIN_AUS=0\r\n");
         ini += QByteArray("[Main]\r\nMercatorkarte=") + (beamShown ? "0" : "1") + "\r\n";
         if (!beamFile.isEmpty()) {
