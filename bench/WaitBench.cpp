@@ -321,6 +321,7 @@ int dump(const QString& into)
             FormA->setClientSize(700, 700);
             settle(100);
             clickAfterMove(moves[move]);
+            settle(500);  // the tool windows take their places for the beam map
             shown = Form10->BeamKarte->canvas().copy(0, 0, Form10->BeamKarte->width(), Form10->BeamKarte->height());
         }
         const QString name = into + QStringLiteral("/move%1").arg(move);
