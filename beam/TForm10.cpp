@@ -210,7 +210,8 @@ void TForm10::saveIfBehind()
 void TForm10::fileWritten(const GeoPosition& own)
 {
     fileBehind_ = false;
-    BeamMapCache::record(*session->IniFile, own);
+    if (session->IniFile)
+        BeamMapCache::record(*session->IniFile, own);
 }
 
 // ---- Drawing --------------------------------------------------------------------------------
