@@ -27,10 +27,13 @@ void BeamMapWriter::start(const QImage& picture, const QString& path, const GeoP
         outcome->done = true;
         // Reported from the starting thread's event loop; a write abandoned or finished by then
         // has been dealt with, and the call does nothing.
-        QMetaObject::invokeMethod(this, [this, outcome] {
-            if (outcome == outcome_)
-                report();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, outcome] {
+                if (outcome == outcome_)
+                    report();
+            },
+            Qt::QueuedConnection);
     });
 }
 

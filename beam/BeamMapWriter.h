@@ -40,7 +40,7 @@ signals:
 private:
     // What one write came to, filled by its thread.
     struct Outcome {
-        std::atomic<bool> abandon{false}, done{false};
+        std::atomic<bool> abandon {false}, done {false};
         bool written = false;
         QString message;
     };

@@ -42,7 +42,7 @@ double msSinceMain()
     return std::chrono::duration<double, std::milli>(Clock::now() - mainEntered).count();
 }
 
-const GeoPosition home{7.0417, 51.5208};  // degrees, JO31MM
+const GeoPosition home {7.0417, 51.5208};  // degrees, JO31MM
 // Stations the beam map is built for after a move; the dump compares all of them.
 const GeoPosition moves[] = {{151.21, -33.87}, {-100, 40}, {0, 90}, {180, 0}, {-45, 89.999}, {7.05, 45.05}};
 
@@ -53,7 +53,8 @@ public:
     explicit Folder(bool beamShown, const QString& beamFile = {})
     {
         copyBuiltMaps(path());
-        QByteArray ini("[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n[Parameter]\r\nMausAnzeige_EIN_AUS=0\r\n");
+        QByteArray ini(
+            "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n[Parameter]\r\nMausAnzeige_EIN_AUS=0\r\n");
         ini += QByteArray("[Main]\r\nMercatorkarte=") + (beamShown ? "0" : "1") + "\r\n";
         if (!beamFile.isEmpty()) {
             QFile::copy(beamFile, path() + QStringLiteral("Karten/BeamKarte.bmp"));
@@ -202,7 +203,7 @@ QList<double> child(const QStringList& arguments, const QString& folder = {})
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder);
         process.setProcessEnvironment(environment);
     }
-    process.start(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + arguments);
+    process.start(QCoreApplication::applicationFilePath(), QStringList {QStringLiteral("--child")} + arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return {};
     QList<double> figures;
@@ -253,7 +254,7 @@ void StartToMainWindowPainted(benchmark::State& state)
         state.PauseTiming();
         const Folder folder(beam, beamFile);
         // The program has run in this folder before, as on every start but the first.
-        const QStringList arguments{QStringLiteral("start"), folder.path(), QString::number(int(beam))};
+        const QStringList arguments {QStringLiteral("start"), folder.path(), QString::number(int(beam))};
         child(arguments, folder.path());
         state.ResumeTiming();
         const QList<double> figures = child(arguments, folder.path());
@@ -276,7 +277,8 @@ void BeamClickCold(benchmark::State& state)
     int move = 0;
     for (auto _ : state) {
         const Folder folder(false, beamFile);
-        const QList<double> figures = child({QStringLiteral("click"), folder.path(), QString::number(move)}, folder.path());
+        const QList<double> figures =
+            child({QStringLiteral("click"), folder.path(), QString::number(move)}, folder.path());
         move = (move + 1) % int(std::size(moves));
         if (figures.isEmpty() || figures[0] < 0) {
             state.SkipWithError("the child failed");
@@ -332,7 +334,7 @@ int dump(const QString& into)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv)
 {

@@ -24,8 +24,8 @@ quint16 get16(const uchar* at)
 QImage decode24(const uchar* file, qint64 size)
 {
     constexpr int headers = 14 + 40;  // file header and the Windows info header, bytes
-    if (size < headers || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 || get16(file + 26) != 1
-        || get16(file + 28) != 24 || get32(file + 30) != 0)
+    if (size < headers || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 || get16(file + 26) != 1 ||
+        get16(file + 28) != 24 || get32(file + 30) != 0)
         return {};
     const qint32 width = qint32(get32(file + 18)), height = qint32(get32(file + 22));
     const quint32 offset = get32(file + 10);
@@ -62,7 +62,7 @@ QImage decode24(const uchar* file, qint64 size)
     return image;
 }
 
-} // namespace
+}  // namespace
 
 QImage BmpReader::read(const QString& path)
 {

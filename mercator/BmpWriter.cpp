@@ -28,7 +28,7 @@ void put32(uchar*& at, quint32 value)
     put16(at, quint16(value >> 16));
 }
 
-} // namespace
+}  // namespace
 
 qint64 BmpWriter::fileSize(int width, int height)
 {
@@ -37,7 +37,8 @@ qint64 BmpWriter::fileSize(int width, int height)
 
 BmpWriter::Outcome BmpWriter::write(const QImage& picture, QIODevice& device, const std::atomic<bool>* abandon)
 {
-    const QImage rgb = picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb =
+        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width(), height = rgb.height();
     const int bytesPerRow = rowBytes(width);
     const qint64 imageBytes = qint64(bytesPerRow) * height;

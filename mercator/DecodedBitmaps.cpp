@@ -21,7 +21,7 @@ struct Entry {
 std::mutex guard;
 std::deque<Entry> entries;  // the newest first
 
-} // namespace
+}  // namespace
 
 QImage DecodedBitmaps::read(const QString& path)
 {

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::size_t hugePage = 2 * 1024 * 1024;  // bytes
-constexpr std::size_t worthIt = 4 * hugePage;       // smaller images are ordinary ones, bytes
+constexpr std::size_t worthIt = 4 * hugePage;      // smaller images are ordinary ones, bytes
 
 struct Mapping {
     void* start;
@@ -21,7 +21,7 @@ void unmap(void* info)
     delete mapping;
 }
 
-} // namespace
+}  // namespace
 
 QImage LargeImage::rgb32(int width, int height)
 {
@@ -37,7 +37,7 @@ QImage LargeImage::rgb32(int width, int height)
     const std::uintptr_t aligned = (reinterpret_cast<std::uintptr_t>(start) + hugePage - 1) & ~(hugePage - 1);
     madvise(reinterpret_cast<void*>(aligned), bytes, MADV_HUGEPAGE);
     QImage image(reinterpret_cast<uchar*>(aligned), width, height, bytesPerLine, QImage::Format_RGB32, unmap,
-                 new Mapping{start, length});
+                 new Mapping {start, length});
     // The metadata of an ordinary image of the same kind, which a BMP file written from it keeps.
     const QImage ordinary(1, 1, QImage::Format_RGB32);
     image.setDotsPerMeterX(ordinary.dotsPerMeterX());

@@ -37,8 +37,8 @@ TEST(BmpFileTest, WrittenBytesAreQtsAndReadPixelsAreQts)
     };
     // Widths with each of the four row paddings, one row and one column, and a batch of rows
     // larger than the writer's buffer.
-    for (const Case c : {Case{1, 1, 0}, Case{2, 3, 3780}, Case{3, 7, 2834}, Case{4, 2, 0}, Case{5, 5, 1000},
-                         Case{301, 17, 3780}, Case{40000, 9, 3780}}) {
+    for (const Case c : {Case {1, 1, 0}, Case {2, 3, 3780}, Case {3, 7, 2834}, Case {4, 2, 0}, Case {5, 5, 1000},
+                         Case {301, 17, 3780}, Case {40000, 9, 3780}}) {
         QImage image = patterned(c.width, c.height);
         image.setDotsPerMeterX(c.dotsPerMeter);
         image.setDotsPerMeterY(c.dotsPerMeter);
@@ -75,10 +75,10 @@ TEST(BmpFileTest, OtherKindsReadAsQtReadsThem)
         QByteArray bytes;
         bool whole;  // Qt leaves the rows of a short file unset: only whether it reads is compared
     };
-    for (const Case& c : {Case{"8 bits", qtBytes(indexed), true}, Case{"top row first", topDown, true},
-                          Case{"cut short", whole.left(whole.size() - 10), false},
-                          Case{"header only", whole.left(54), false}, Case{"not a bitmap", QByteArray("BM nothing"), true},
-                          Case{"empty", QByteArray(), true}}) {
+    for (const Case& c :
+         {Case {"8 bits", qtBytes(indexed), true}, Case {"top row first", topDown, true},
+          Case {"cut short", whole.left(whole.size() - 10), false}, Case {"header only", whole.left(54), false},
+          Case {"not a bitmap", QByteArray("BM nothing"), true}, Case {"empty", QByteArray(), true}}) {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("b.bmp"));
         QFile file(path);
@@ -97,7 +97,7 @@ TEST(BmpFileTest, OtherKindsReadAsQtReadsThem)
 
 TEST(BmpFileTest, AnAbandonedWriteStopsBeforeTheRows)
 {
-    const std::atomic<bool> abandon{true};
+    const std::atomic<bool> abandon {true};
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -105,4 +105,4 @@ TEST(BmpFileTest, AnAbandonedWriteStopsBeforeTheRows)
     EXPECT_EQ(bytes.size(), 54) << "the headers only";
 }
 
-} // namespace
+}  // namespace

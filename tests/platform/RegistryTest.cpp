@@ -25,9 +25,9 @@ TEST(RegistryTest, AValueAlreadyThereIsNotWrittenAgain)
         bool written;
     };
     ASSERT_TRUE(Registry::writeString(company, QStringLiteral("Path"), QStringLiteral("/opt/corvane/")));
-    for (const Case& c : {Case{"the same", QStringLiteral("/opt/corvane/"), false},
-                          Case{"another", QStringLiteral("/home/dl1abc/Corvane, neu/"), true},
-                          Case{"the same with a comma", QStringLiteral("/home/dl1abc/Corvane, neu/"), false}}) {
+    for (const Case& c : {Case {"the same", QStringLiteral("/opt/corvane/"), false},
+                          Case {"another", QStringLiteral("/home/dl1abc/Corvane, neu/"), true},
+                          Case {"the same with a comma", QStringLiteral("/home/dl1abc/Corvane, neu/"), false}}) {
         age();
         EXPECT_TRUE(Registry::writeString(company, QStringLiteral("Path"), c.value)) << c.name;
         EXPECT_EQ(QFileInfo(file).lastModified() != old, c.written) << c.name;
