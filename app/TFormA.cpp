@@ -186,7 +186,8 @@ void TFormA::FormCreate()
     ReferenceData& data = session->referenceData;
     const QString karten = folders.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
-    data.callsignTable = CallsignTable::load(karten + QStringLiteral("Rufzeichen.txt"));
+    // No map needs it, so it is read while the windows come up.
+    data.callsignTable.loadWith([path = karten + QStringLiteral("Rufzeichen.txt")] { return CallsignTable::load(path); });
     ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
     data.countryList.clear();
     data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));

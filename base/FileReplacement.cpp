@@ -47,6 +47,17 @@ bool syncToDisk(QFile& file)
 
 void FileReplacement::write(const QString& path, const QByteArray& bytes, const QString& what)
 {
+    write(
+        path,
+        [&bytes](QIODevice& file) {
+            // On a full disk, write() returns a short count and sets no error.
+            return file.write(bytes) == bytes.size() ? Produced::whole : Produced::failed;
+        },
+        what);
+}
+
+bool FileReplacement::write(const QString& path, const std::function<Produced(QIODevice&)>& produce, const QString& what)
+{
     if (isReadOnly(path))
         throw AppError(QStringLiteral("%1 ist schreibgeschützt").arg(what.arg(path)));
     const auto failed = [&](const QString& reason) {
@@ -57,14 +68,16 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes, const 
     for (int depth = 0; depth < 32 && target.isSymLink(); ++depth)
         target.setFile(target.symLinkTarget());
     // The temporary copy carries a mark of ours, so that a clean-up after a killed write can never
-    // take a user's own "Corvane.ini.backup".
+    // take a user's own "Corvane.ini.backup". It removes itself unless renamed.
     QTemporaryFile file(target.dir().filePath(temporaryPrefix(target.filePath()) + QStringLiteral("XXXXXX")));
     // Unbuffered, so that a short write shows in the count at once: a buffered write reports the
     // whole count and can lose a failure of the later flush.
     if (!static_cast<QFile&>(file).open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         throw failed(FileErrorText::of(file, FileErrorText::Access::writing));
-    // On a full disk, write() returns a short count and sets no error.
-    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError || !syncToDisk(file))
+    const Produced produced = produce(file);
+    if (produced == Produced::abandoned)
+        return false;
+    if (produced == Produced::failed || !file.flush() || file.error() != QFileDevice::NoError || !syncToDisk(file))
         throw failed(writeFailure);
     // The file keeps its permissions; a new one gets the usual ones of a user's file.
     file.setPermissions(target.exists() ? target.permissions()
@@ -75,6 +88,7 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes, const 
     if (error)
         throw failed(writeFailure);
     file.setAutoRemove(false);
+    return true;
 }
 
 int FileReplacement::removeLeftovers(const QString& path)

@@ -6,6 +6,7 @@
 #include "beam/VectorClones.h"
 #include "geo/GreatCircle.h"
 #include "geo/MapTransforms.h"
+#include "mercator/LargeImage.h"
 
 
 #include <algorithm>
@@ -195,14 +196,32 @@ bool BeamBitmapGenerator::clampedPixel(double row, double clamp, int side, QRgb&
 QImage BeamBitmapGenerator::rows(int firstRow, int rowCount, int threads) const
 {
     QImage part(side_, rowCount, QImage::Format_RGB32);
-    part.fill(Qt::white);
-    // Detached once here; the workers then write disjoint rows of the same memory.
-    uchar* const bits = part.bits();
-    const qsizetype bytesPerLine = part.bytesPerLine();
+    fillRows(part.bits(), part.bytesPerLine(), firstRow, rowCount, threads);
+    return part;
+}
+
+void BeamBitmapGenerator::generate(QImage& picture, int threads) const
+{
+    if (picture.size() != QSize(side_, side_) || picture.format() != QImage::Format_RGB32 || !picture.isDetached())
+        picture = LargeImage::rgb32(side_, side_);
+    // A picture read from a file carries the file's resolution; a built one has that of a new image.
+    const QImage fresh(1, 1, QImage::Format_RGB32);
+    picture.setDotsPerMeterX(fresh.dotsPerMeterX());
+    picture.setDotsPerMeterY(fresh.dotsPerMeterY());
+    fillRows(picture.bits(), picture.bytesPerLine(), 0, side_, threads);
+}
+
+void BeamBitmapGenerator::fillRows(uchar* bits, qsizetype bytesPerLine, int firstRow, int rowCount, int threads) const
+{
+    // The workers write disjoint rows of the same memory; each row is made white just before it
+    // is filled, while it is in the cache.
     const auto work = [&](int worker, int workers) {
         Scratch scratch;
-        for (int i = worker; i < rowCount; i += workers)
-            fillRow(reinterpret_cast<QRgb*>(bits + i * bytesPerLine), firstRow + i, scratch);
+        for (int i = worker; i < rowCount; i += workers) {
+            QRgb* const line = reinterpret_cast<QRgb*>(bits + i * bytesPerLine);
+            std::fill(line, line + side_, qRgb(255, 255, 255));
+            fillRow(line, firstRow + i, scratch);
+        }
     };
     const int workers = std::clamp(threads, 1, std::max(1, rowCount));
     std::vector<std::thread> started;
@@ -211,8 +230,8 @@ QImage BeamBitmapGenerator::rows(int firstRow, int rowCount, int threads) const
     work(0, workers);
     for (std::thread& thread : started)
         thread.join();
-    return part;
 }
+
 void BeamBitmapGenerator::finish(QImage& picture, QRgb outside)
 {
     const int centre = picture.width() / 2;  // pixels

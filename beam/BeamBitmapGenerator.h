@@ -34,6 +34,10 @@ public:
     // colour is taken, every pixel as colourAt() gives it. The rows are shared out among the given
     // number of threads; the result does not depend on their number.
     QImage rows(int firstRow, int rowCount, int threads) const;
+    // The whole picture as rows() gives it, drawn into picture: its memory is used again when it
+    // is an unshared RGB32 image of the generator's side, so that a new position touches no fresh
+    // memory.
+    void generate(QImage& picture, int threads) const;
 
     // Closes the picture: a black one-pixel rim of radius side / 2 and the outside of the rim,
     // filled from near the four corners, in the colour outside.
@@ -57,6 +61,8 @@ private:
     // The largest dx >= 0 with (dx, dy) inside the disc, or -1.
     int discReach(int dy) const;
     void fillRow(QRgb* line, int y, Scratch& scratch) const;
+    // Rows firstRow .. firstRow + rowCount - 1 into the memory at bits, white first.
+    void fillRows(uchar* bits, qsizetype bytesPerLine, int firstRow, int rowCount, int threads) const;
     // The index of the first world map pixel in the row at each latitude, or a code.
     void mapRows(const BeamRowKernel::Row& values, int count, double* rows) const;
     // The index of the world map pixel at each of the rows and at the own longitude plus side

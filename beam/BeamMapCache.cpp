@@ -6,9 +6,9 @@
 #include "base/FileReplacement.h"
 #include "beam/BeamBitmapGenerator.h"
 #include "geo/CoordinateText.h"
+#include "mercator/BmpWriter.h"
 #include "mercator/MapCatalogue.h"
 
-#include <QBuffer>
 #include <QLocale>
 
 namespace {
@@ -43,23 +43,33 @@ void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
     settings.writeString(beamKeys::section, beamKeys::centreLatitude, text(own.latitude));
 }
 
-QImage BeamMapCache::build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side)
+void BeamMapCache::build(QImage& picture, const QString& kartenFolder, const GeoPosition& own, QRgb polarColour,
+                         QRgb outside, int side)
 {
+    // The decoded world map is shared with the Mercator window when it shows the same.
     const std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder, world);
     if (!map)
         throw AppError(QStringLiteral("Die Weltkarte %1Welt.bmp mit Welt.inf fehlt; die Beamkarte bleibt, wie sie ist").arg(kartenFolder));
     const BeamBitmapGenerator generator(own, map->bitmap, map->whole, polarColour, side);
-    QImage picture = generator.rows(0, side, BeamBitmapGenerator::availableThreads());
+    generator.generate(picture, BeamBitmapGenerator::availableThreads());
     BeamBitmapGenerator::finish(picture, outside);
-    return picture;
 }
 
-void BeamMapCache::save(const QImage& picture, const QString& path)
+bool BeamMapCache::save(const QImage& picture, const QString& path, const std::atomic<bool>* abandon)
 {
-    // Encoded in memory first, so that every byte written to the disk is counted.
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
-        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gespeichert werden").arg(path));
-    FileReplacement::write(path, bmp, QStringLiteral("Die Beamkarte %1"));
+    // The rows are encoded straight into the temporary file, each write counted.
+    return FileReplacement::write(
+        path,
+        [&](QIODevice& file) {
+            switch (BmpWriter::write(picture, file, abandon)) {
+            case BmpWriter::Outcome::written:
+                return FileReplacement::Produced::whole;
+            case BmpWriter::Outcome::abandoned:
+                return FileReplacement::Produced::abandoned;
+            case BmpWriter::Outcome::failed:
+                break;
+            }
+            return FileReplacement::Produced::failed;
+        },
+        QStringLiteral("Die Beamkarte %1"));
 }

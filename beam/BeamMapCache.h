@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 class SettingsFile;
@@ -21,10 +22,12 @@ public:
 
     // The finished picture around own, side x side pixels, sampled from the world map "Welt" of
     // kartenFolder on every core: polar caps in polarColour, the outside of the rim in outside.
-    // Throws AppError when the world map cannot be read.
-    static QImage build(const QString& kartenFolder, const GeoPosition& own, QRgb polarColour, QRgb outside, int side);
+    // Drawn into picture, whose memory is used again when it fits. Throws AppError, leaving
+    // picture as it was, when the world map cannot be read.
+    static void build(QImage& picture, const QString& kartenFolder, const GeoPosition& own, QRgb polarColour,
+                      QRgb outside, int side);
 
     // Writes the picture as a BMP file through a temporary file, keeping the old one on failure;
-    // throws AppError then.
-    static void save(const QImage& picture, const QString& path);
+    // throws AppError then. Once abandon is set the write stops and the old file stays: false.
+    static bool save(const QImage& picture, const QString& path, const std::atomic<bool>* abandon = nullptr);
 };

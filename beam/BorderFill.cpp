@@ -1,5 +1,6 @@
 #include "beam/BorderFill.h"
 
+#include <algorithm>
 #include <vector>
 
 void BorderFill::fill(QImage& image, QPoint seed, QRgb border, QRgb colour)
@@ -9,7 +10,7 @@ void BorderFill::fill(QImage& image, QPoint seed, QRgb border, QRgb colour)
         return;
     const int width = image.width(), height = image.height();
     // Reached pixels, so that a fill colour already present does not stop or repeat the fill.
-    std::vector<bool> reached(std::size_t(width) * std::size_t(height), false);
+    std::vector<unsigned char> reached(std::size_t(width) * std::size_t(height), 0);
     const auto open = [&](int x, int y) {
         return !reached[std::size_t(y) * std::size_t(width) + std::size_t(x)]
                && !sameRgb(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x], border);
@@ -29,17 +30,22 @@ void BorderFill::fill(QImage& image, QPoint seed, QRgb border, QRgb colour)
         while (right < width - 1 && open(right + 1, y))
             ++right;
         QRgb* const line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = left; x <= right; ++x) {
-            line[x] = colour;
-            reached[std::size_t(y) * std::size_t(width) + std::size_t(x)] = true;
-        }
+        unsigned char* const reachedLine = &reached[std::size_t(y) * std::size_t(width)];
+        std::fill(line + left, line + right + 1, colour);
+        std::fill(reachedLine + left, reachedLine + right + 1, 1);
         for (const int next : {y - 1, y + 1}) {
             if (next < 0 || next >= height)
                 continue;
+            const QRgb* const neighbour = reinterpret_cast<const QRgb*>(image.constScanLine(next));
+            const unsigned char* const reachedNeighbour = &reached[std::size_t(next) * std::size_t(width)];
+            // One seed per run of open pixels in the neighbouring row, at the run's first pixel
+            // within left .. right.
+            bool previousOpen = false;
             for (int x = left; x <= right; ++x) {
-                // One seed per run of open pixels in the neighbouring row.
-                if (open(x, next) && (x == left || !open(x - 1, next)))
+                const bool isOpen = !reachedNeighbour[x] && !sameRgb(neighbour[x], border);
+                if (isOpen && !previousOpen)
                     seeds.emplace_back(x, next);
+                previousOpen = isOpen;
             }
         }
     }

@@ -8,8 +8,10 @@
 #include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
+#include "beam/BeamMapWriter.h"
 #include "beam/BeamPicture.h"
 #include "beam/BeamProjection.h"
+#include "mercator/BmpReader.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
@@ -50,6 +52,10 @@ TForm10::TForm10() : MapWindow(*session, *FormA, QStringLiteral("BeamKarte"))
     BeamKarte->hide();
     connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
     connectGuarded(BeamKarte, &ImageWidget::mousePressed, this, &TForm10::BeamKarteMouseDown);
+    writer_ = new BeamMapWriter();
+    writer_->setParent(this);
+    connectGuarded(writer_, &BeamMapWriter::written, this, &TForm10::fileWritten);
+    connect(writer_, &BeamMapWriter::failed, this, [](const GeoPosition&, const QString& message) { ErrorBox::show(message); });
 
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
@@ -101,17 +107,21 @@ void TForm10::FormCreate()
         showMercator();
         return;
     }
-    QImage loaded;
-    if (!loaded.load(beamMapPath(), "BMP")) {
+    QImage loaded = BmpReader::read(beamMapPath());
+    if (loaded.isNull()) {
         showMercator();
         throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
     }
-    beamBitmap = loaded.convertToFormat(QImage::Format_RGB32);
+    beamBitmap = std::move(loaded);
     beamMapLoaded = true;
+    bitmapFor_ = BeamMapCache::recordedPosition(ini);
 }
 
 void TForm10::FormDestroy()
 {
+    // A quit while the picture is being written waits for the file, so that it and the position
+    // recorded beside it agree.
+    writer_->finish();
     SettingsFile& ini = *session->IniFile;
     ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
@@ -128,6 +138,7 @@ void TForm10::Beamkarte1Click()
 {
     if (!currentBitmap())
         return;
+    saveIfBehind();
     FormA->showMercatorImage(false);
     BeamKarte->show();
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
@@ -141,7 +152,7 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session->IniFile), session->ownPosition))
+    if (beamMapLoaded && same(bitmapFor_, session->ownPosition))
         return true;
     // A failure is shown once per position, not at every redraw.
     if (generating_ || same(failedFor_, session->ownPosition))
@@ -160,13 +171,30 @@ bool TForm10::currentBitmap()
 
 void TForm10::GenerateBeamMap()
 {
-    QImage picture = BeamMapCache::build(session->folders.programFolder + QStringLiteral("Karten/"),
-                                         session->ownPosition, crosshairColour().rgb(),
-                                         QApplication::palette().color(QPalette::Button).rgb(), beamBitmapSize);
-    BeamMapCache::save(picture, beamMapPath());
-    BeamMapCache::record(*session->IniFile, session->ownPosition);
-    beamBitmap = std::move(picture);
+    // The picture is drawn into beamBitmap's memory, which the write of the last one may still read.
+    writer_->abandon();
+    BeamMapCache::build(beamBitmap, session->folders.programFolder + QStringLiteral("Karten/"), session->ownPosition,
+                        crosshairColour().rgb(), QApplication::palette().color(QPalette::Button).rgb(),
+                        beamBitmapSize);
     beamMapLoaded = true;
+    bitmapFor_ = session->ownPosition;
+    fileBehind_ = true;
+    // Written after the picture is shown; a failure is reported then and the file tried again at
+    // the next choice of the beam map.
+    writer_->start(beamBitmap, beamMapPath(), session->ownPosition);
+}
+
+void TForm10::saveIfBehind()
+{
+    if (fileBehind_ && bitmapFor_ && !writer_->running())
+        writer_->start(beamBitmap, beamMapPath(), *bitmapFor_);
+}
+
+void TForm10::fileWritten(const GeoPosition& own)
+{
+    fileBehind_ = false;
+    if (session->IniFile)
+        BeamMapCache::record(*session->IniFile, own);
 }
 
 // ---- Drawing --------------------------------------------------------------------------------

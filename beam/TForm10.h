@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class BeamMapWriter;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
@@ -26,8 +27,9 @@ public:
 
     // Shows the beam map, built first when the cache file is missing or made for another position.
     void Beamkarte1Click();
-    // Builds the beam bitmap for the own station from the world map, saves it and records the
-    // position beside it; throws AppError, keeping the file, when the world map cannot be read.
+    // Builds the beam bitmap for the own station from the world map and starts saving it; the
+    // position is recorded beside the file once it is written. Throws AppError, keeping the
+    // picture and the file, when the world map cannot be read.
     void GenerateBeamMap();
 
     // Full redraw; while the beam map is shown, a bitmap made for another position is built anew
@@ -66,7 +68,14 @@ private:
     // another position; a failure is shown. False when there is no picture to show.
     bool currentBitmap();
 
+    // Saves the shown picture when the file does not hold it yet.
+    void saveIfBehind();
+    void fileWritten(const GeoPosition& own);
+
     bool generating_ = false;
+    BeamMapWriter* writer_ = nullptr;
+    std::optional<GeoPosition> bitmapFor_;  // the own position beamBitmap was made for
+    bool fileBehind_ = false;               // the file does not hold beamBitmap yet
     std::optional<GeoPosition> failedFor_;  // the position whose picture could not be built
     // The projection around the own station of the last mouse read-out, kept while the station stays.
     std::optional<AzimuthalProjection> readoutProjection_;

@@ -5,6 +5,7 @@
 
 #include "app/ReferenceDataLoader.h"
 #include "beam/BeamBitmapGenerator.h"
+#include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
 #include "mercator/MapCatalogue.h"
 
@@ -50,6 +51,28 @@ void GenerateBeamBitmap(benchmark::State& state)
     state.counters["threads"] = threads;
 }
 BENCHMARK(GenerateBeamBitmap)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The finished picture (disc, rim and outside) as a click builds it, world map and all, at
+// several sides: with the picture's memory of the last build used again, as the window does, and
+// (second argument 0) in fresh memory each time, as a first build meets it.
+void BuildBeamMap(benchmark::State& state)
+{
+    const int pictureSide = int(state.range(0));
+    const bool reused = state.range(1) == 1;
+    QImage picture;
+    for (auto _ : state) {
+        if (!reused)
+            picture = QImage();
+        BeamMapCache::build(picture, karten, own, qRgb(255, 255, 255), qRgb(240, 240, 240), pictureSide);
+        benchmark::DoNotOptimize(picture.constBits());
+    }
+    state.counters["side"] = pictureSide;
+}
+BENCHMARK(BuildBeamMap)
+    ->ArgsProduct({{2500, 3500, 5000}, {1, 0}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(2);
 
 // Own stations: both poles, the meridians at 0 and 180, latitudes whose pixels meet the polar
 // limits or a row's edge exactly.

@@ -2,6 +2,7 @@
 // with the generated maps: the mouse read-out on both maps per mouse move, cursor panel included,
 // and the start, from creating the windows to the first paint of the map shown.
 
+#include "BuiltMaps.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -32,19 +33,9 @@ class Folder {
 public:
     explicit Folder(bool beamShown, qsizetype extraSettingsBytes = 0)
     {
-        QDir(dir_.path()).mkpath(QStringLiteral("Karten"));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.path() + QStringLiteral("/config")));
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir_.path()));
-        const QString built = QStringLiteral(CORVANE_PROGRAM_DIR "/Karten");
-        for (QDirIterator it(built, QDir::Files); it.hasNext();) {
-            const QString source = it.next();
-            if (it.fileName() != QStringLiteral("BeamKarte.bmp"))
-                QFile::copy(source, path() + QStringLiteral("Karten/") + it.fileName());
-        }
-        if (!QFile::exists(path() + QStringLiteral("Karten/Welt.bmp"))) {
-            std::fprintf(stderr, "Welt.bmp missing in %s: build the target karten first\n", qPrintable(built));
-            std::exit(1);
-        }
+        copyBuiltMaps(path());
         QFile ini(path() + QStringLiteral("Corvane.ini"));
         ini.open(QIODevice::WriteOnly);
         ini.write(QByteArray("[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n[Parameter]\r\nMausAnzeige_EIN_AUS=0\r\n"

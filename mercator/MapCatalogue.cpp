@@ -1,6 +1,7 @@
 #include "mercator/MapCatalogue.h"
 
 #include "base/AppError.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCalibration.h"
 
 #include <QDir>
@@ -55,9 +56,8 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder,
     map.whole = MapCalibration::readFile(infPath);
     if (!onTheGlobe(map.whole) || map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
         throw AppError(QStringLiteral("Die Kalibrierdatei %1 beschreibt kein Kartenrechteck").arg(infPath));
-    QImage bitmap(bmpPath, "BMP");
-    if (bitmap.isNull())
+    map.bitmap = DecodedBitmaps::read(bmpPath);
+    if (map.bitmap.isNull())
         throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
-    map.bitmap = bitmap.convertToFormat(QImage::Format_RGB32);
     return map;
 }

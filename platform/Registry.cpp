@@ -7,6 +7,9 @@ bool Registry::writeString(const QString& company, const QString& name, const QS
     QSettings key(QSettings::NativeFormat, QSettings::UserScope, company);
     if (!key.isWritable())
         return false;
+    // A value that is there already is not written again: the write rewrites the whole file.
+    if (key.value(name) == QVariant(value))
+        return key.status() == QSettings::NoError;
     key.setValue(name, value);
     key.sync();
     return key.status() == QSettings::NoError;

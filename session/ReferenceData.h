@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/LoadedLater.h"
 #include "geo/CityRecord.h"
 #include "geo/CountryRaster.h"
 #include "partner/CallsignTable.h"
@@ -15,7 +16,9 @@ struct ReferenceData {
     std::unique_ptr<CountryRaster> countryRaster = std::make_unique<CountryRaster>();  // all zero until read
     QStringList countryList;
     std::vector<CityRecord> cityTable;
-    CallsignTable callsignTable;  // empty when Karten/Rufzeichen.txt is missing
+    // Empty when Karten/Rufzeichen.txt is missing; read beside the start, as only a partner's
+    // callsign needs it.
+    LoadedLater<CallsignTable> callsignTable;
 
     // Country name and prefix at a position, degrees, from the country raster and list.
     void lookupCountry(double longitude, double latitude, QString& countryName, QString& prefix) const;

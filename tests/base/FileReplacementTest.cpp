@@ -12,6 +12,22 @@
 
 namespace {
 
+// A producer of chunks x 64 KiB, each write's count checked; it abandons the content after
+// abandonAfter chunks.
+std::function<FileReplacement::Produced(QIODevice&)> streamed(int chunks, int abandonAfter = -1)
+{
+    return [=](QIODevice& file) {
+        const QByteArray chunk(64 * 1024, 'B');
+        for (int n = 0; n < chunks; ++n) {
+            if (n == abandonAfter)
+                return FileReplacement::Produced::abandoned;
+            if (file.write(chunk) != chunk.size())
+                return FileReplacement::Produced::failed;
+        }
+        return FileReplacement::Produced::whole;
+    };
+}
+
 class FileReplacementTest : public testing::Test {
 protected:
     QTemporaryDir dir;
@@ -51,6 +67,8 @@ TEST_F(FileReplacementTest, AFullDiskKeepsTheOldFileAndSaysSo)
          [](SettingsFile&, const QString& file) {
              FileReplacement::write(file, QByteArray(2 << 20, 'B'), QStringLiteral("Die Beamkarte %1"));
          }},
+        {"2 MB streamed in 64 KiB writes, 1 MB free", 1 << 20,
+         [](SettingsFile&, const QString& file) { FileReplacement::write(file, streamed(32), QStringLiteral("Die Beamkarte %1")); }},
     };
     for (const auto& c : cases) {
         writeRaw(path, old);
@@ -75,6 +93,22 @@ TEST_F(FileReplacementTest, AFullDiskKeepsTheOldFileAndSaysSo)
     ini.writeString(QStringLiteral("Main"), QStringLiteral("X"), QString(20000, u'v'));
     EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("X"), QString()).size(), 2047);
     EXPECT_EQ(ini.readInteger(QStringLiteral("Hilfe"), QStringLiteral("Top"), 0), 75);
+}
+
+TEST_F(FileReplacementTest, AStreamedContentReplacesTheFileOnlyWhenWhole)
+{
+    const struct {
+        const char* name;
+        int abandonAfter;  // chunks; -1: never
+        bool replaced;
+    } cases[] = {{"abandoned at once", 0, false}, {"abandoned halfway", 2, false}, {"whole", -1, true}};
+    for (const auto& c : cases) {
+        writeRaw(path, "alt");
+        EXPECT_EQ(FileReplacement::write(path, streamed(4, c.abandonAfter), QStringLiteral("Die Beamkarte %1")), c.replaced)
+            << c.name;
+        EXPECT_EQ(raw().size(), c.replaced ? 4 * 64 * 1024 : 3) << c.name;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Corvane.ini")}) << c.name;
+    }
 }
 
 TEST_F(FileReplacementTest, TheOwnersWriteBitMarksAFileReadOnlyEvenForRoot)

@@ -12,6 +12,7 @@
 #include "session/Session.h"
 #include "settings/TForm3.h"
 #include "support/DotLayer.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -90,6 +91,15 @@ protected:
         Form10->RedrawBeamMap();
     }
 
+    // The file is written after the picture is shown; true once the position beside it is recorded.
+    static bool recordedAs(const GeoPosition& position)
+    {
+        return QTest::qWaitFor([&] {
+            const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->IniFile);
+            return recorded && recorded->longitude == position.longitude && recorded->latitude == position.latitude;
+        }, 5000);
+    }
+
     static QImage shown() { return Form10->BeamKarte->canvas().copy(0, 0, shownSide, shownSide); }
     static BeamView view() { return BeamView(shownSide, Form10->beamBitmap.width(), Form10->zoomMargin); }
     static int count(const QImage& image, QRgb colour)
@@ -118,6 +128,7 @@ TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
     Form10->beamBitmapSize = 300;
     FormA->Beamkarte1Click();
 
+    ASSERT_TRUE(recordedAs(session->ownPosition));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
     EXPECT_EQ(session->currentMapName, QStringLiteral("Europa")) << "the Mercator window keeps its map";
     QImage saved;
@@ -127,10 +138,6 @@ TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
     EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
     EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
     EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
-    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->IniFile);
-    ASSERT_TRUE(recorded);
-    EXPECT_EQ(recorded->longitude, session->ownPosition.longitude);
-    EXPECT_EQ(recorded->latitude, session->ownPosition.latitude);
     EXPECT_TRUE(Form10->beamMapLoaded);
     EXPECT_TRUE(Form1->Karte->isHidden());
     EXPECT_FALSE(Form10->BeamKarte->isHidden());
@@ -147,7 +154,7 @@ TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
     ASSERT_EQ(Form10->beamBitmap.pixel(150, 150), grey);
     FormA->Beamkarte1Click();
     EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(own));
-    EXPECT_TRUE(BeamMapCache::recordedPosition(*session->IniFile));
+    ASSERT_TRUE(recordedAs(own));
     const QDateTime built = QFileInfo(TForm10::beamMapPath()).lastModified();
 
     // Marked, so that a second build would show.
@@ -178,13 +185,52 @@ TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
     ASSERT_EQ(Form10->beamBitmap.size(), QSize(300, 300));
     EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(sydney));
     EXPECT_EQ(shown().pixel(centre - 20, centre + 20), Form10->beamBitmap.pixel(150 - 15, 150 + 15)) << "and shown at once";
-    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->IniFile);
-    ASSERT_TRUE(recorded);
-    EXPECT_EQ(recorded->longitude, sydney.longitude);
-    EXPECT_EQ(recorded->latitude, sydney.latitude);
+    ASSERT_TRUE(recordedAs(sydney));
     QImage saved;
     ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), Form10->beamBitmap);
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+}
+
+TEST_F(TForm10Test, AFailedSaveShowsThePictureBuiltAndTheFileIsTriedAgainAtTheNextChoice)
+{
+    startOnBeamMap();
+    Form10->beamBitmapSize = 300;
+    const GeoPosition sydney{151.21, -33.87};  // degrees
+    {
+        const FileSizeLimit full(16 * 1024);  // bytes: the settings file fits, the picture does not
+        session->setOwnPosition(sydney);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shown.isEmpty(); }, 5000));
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1);
+    EXPECT_TRUE(dialogs.shown[0].contains(QStringLiteral("Datenträger voll"))) << dialogs.shown[0].toStdString();
+    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(sydney)) << "the new station's picture";
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), Form10->beamBitmap.pixel(150 - 15, 150 + 15)) << "is shown";
+    QImage kept;
+    ASSERT_TRUE(kept.load(TForm10::beamMapPath(), "BMP"));
+    EXPECT_EQ(kept.pixel(250, 250), grey) << "the old file is whole";
+    EXPECT_TRUE(recordedAs(own));
+
+    FormA->Beamkarte1Click();
+    ASSERT_TRUE(recordedAs(sydney)) << "the next choice writes the file";
+    QImage saved;
+    ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), Form10->beamBitmap);
+    EXPECT_EQ(dialogs.shown.size(), 1);
+}
+
+TEST_F(TForm10Test, AQuitDuringTheWriteLeavesTheFileAndItsPositionInAgreement)
+{
+    startOnBeamMap();
+    Form10->beamBitmapSize = 1000;
+    const GeoPosition sydney{151.21, -33.87};  // degrees
+    session->setOwnPosition(sydney);
+    const QImage built = Form10->beamBitmap;
+    folder.stop();
+    QImage saved;
+    ASSERT_TRUE(saved.load(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), built);
+    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("Mittelpunkt_Breite=-33.87"));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 

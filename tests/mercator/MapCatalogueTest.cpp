@@ -2,7 +2,9 @@
 
 #include "base/AppError.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -73,6 +75,41 @@ TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
     write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
     writeBitmap(QStringLiteral("Welt.bmp"));
     EXPECT_TRUE(MapCatalogue::read(folder(), QStringLiteral("Welt")).has_value());
+}
+
+TEST_F(MapCatalogueTest, AMapIsDecodedOnceUntilItsFileChanges)
+{
+    write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
+    const QString path = folder() + QStringLiteral("Welt.bmp");
+    struct Case {
+        const char* name;
+        QSize size;
+        bool sameTime;  // the file's time of change put back as it was
+        QRgb colour;    // of the new file
+    };
+    QImage image(40, 20, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    ASSERT_TRUE(image.save(path, "BMP"));
+    for (const Case c : {Case{"rewritten, same size", {40, 20}, false, qRgb(255, 0, 0)},
+                         Case{"another size", {41, 20}, false, qRgb(0, 255, 0)},
+                         Case{"same size and time", {41, 20}, true, qRgb(0, 0, 255)}}) {
+        const std::optional<MapCatalogue::Map> first = MapCatalogue::read(folder(), QStringLiteral("Welt"));
+        const std::optional<MapCatalogue::Map> again = MapCatalogue::read(folder(), QStringLiteral("Welt"));
+        ASSERT_TRUE(first && again) << c.name;
+        EXPECT_EQ(first->bitmap.constBits(), again->bitmap.constBits()) << c.name << ": shared, not decoded again";
+
+        const QDateTime changed = QFileInfo(path).lastModified();
+        QImage next(c.size, QImage::Format_RGB32);
+        next.fill(c.colour);
+        ASSERT_TRUE(next.save(path, "BMP"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(c.sameTime ? changed : changed.addSecs(2), QFileDevice::FileModificationTime));
+        file.close();
+        const std::optional<MapCatalogue::Map> changedMap = MapCatalogue::read(folder(), QStringLiteral("Welt"));
+        ASSERT_TRUE(changedMap) << c.name;
+        EXPECT_EQ(changedMap->bitmap.pixel(0, 0), c.sameTime ? first->bitmap.pixel(0, 0) : c.colour) << c.name;
+    }
 }
 
 } // namespace

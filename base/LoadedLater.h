@@ -1,0 +1,37 @@
+#pragma once
+
+#include <future>
+#include <utility>
+
+// A value read on a thread of its own while the program goes on (a table the first paint does
+// not need); its first use waits for the reading to end. Used from one thread only.
+template <typename T>
+class LoadedLater {
+public:
+    // Starts read() on a thread of its own; its result becomes the value.
+    template <typename Read>
+    void loadWith(Read&& read)
+    {
+        loading_ = std::async(std::launch::async, std::forward<Read>(read));
+    }
+
+    LoadedLater& operator=(T value)
+    {
+        loading_ = {};
+        value_ = std::move(value);
+        return *this;
+    }
+
+    // The value, once its reading has ended.
+    const T& get()
+    {
+        if (loading_.valid())
+            value_ = loading_.get();
+        return value_;
+    }
+    operator const T&() { return get(); }
+
+private:
+    T value_{};
+    std::future<T> loading_;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+
+#include <cstdio>
+#include <cstdlib>
+
+// Copies the maps and tables the build made (not a beam bitmap file) into programFolder/Karten;
+// ends the benchmark program when the world map is missing.
+inline void copyBuiltMaps(const QString& programFolder)
+{
+    QDir(programFolder).mkpath(QStringLiteral("Karten"));
+    const QString built = QStringLiteral(CORVANE_PROGRAM_DIR "/Karten");
+    for (QDirIterator it(built, QDir::Files); it.hasNext();) {
+        const QString source = it.next();
+        if (it.fileName() != QStringLiteral("BeamKarte.bmp"))
+            QFile::copy(source, programFolder + QStringLiteral("Karten/") + it.fileName());
+    }
+    if (!QFile::exists(programFolder + QStringLiteral("Karten/Welt.bmp"))) {
+        std::fprintf(stderr, "Welt.bmp missing in %s: build the target karten first\n", qPrintable(built));
+        std::exit(1);
+    }
+}

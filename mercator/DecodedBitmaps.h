@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The map bitmaps decoded last, so that the windows showing the same map (the Mercator window
+// and the beam map's generator, both on the world map) decode it once per run. A bitmap is taken
+// from here while its file keeps its size and time of change; the images are shared, not copied.
+class DecodedBitmaps {
+public:
+    // The bitmap of the BMP file at path in RGB32; a null image when it cannot be read.
+    static QImage read(const QString& path);
+};
