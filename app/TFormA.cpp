@@ -18,12 +18,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 TFormA* FormA = nullptr;
 
@@ -167,22 +169,25 @@ void TFormA::buildMenu()
 void TFormA::FormCreate()
 {
     const ProgramLayout layout = ProgramLayout::of(executableFolder_);
-    ProgramFolders& folders = session->folders;
+    ProgramFolders folders;
     folders.programFolder = layout.programFolder();
     folders.dataFolder = layout.dataFolder();
     folders.writableFolder = layout.writableFolder();
+    session->setFolders(folders);
     const bool writableFolderMade = layout.makeWritableFolder();
     // The settings object comes first, although the file opens in a later step: every window
     // created after this one reads and writes through it, also when a step below fails.
-    session->IniFile = new SettingsFile(folders.writableFolder + QStringLiteral("Corvane.ini"));
-    SettingsFile& ini = *session->IniFile;
+    session->setIniFile(new SettingsFile(folders.writableFolder + QStringLiteral("Corvane.ini")));
+    SettingsFile& ini = *session->iniFile();
     // Copies left by a run killed in the middle of a save; this is the only instance running.
     FileReplacement::removeLeftovers(ini.path());
     if (!QDir::setCurrent(folders.programFolder))
         throw AppError(
             QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(folders.programFolder));
     Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, folders.programFolder);
-    ReferenceData& data = session->referenceData;
+    // What is read goes into the session also when a later step fails.
+    ReferenceData data;
+    const auto keepData = qScopeGuard([&data] { session->setReferenceData(std::move(data)); });
     const QString karten = folders.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
     data.callsignTable = CallsignTable::load(karten + QStringLiteral("Rufzeichen.txt"));
@@ -205,10 +210,10 @@ void TFormA::FormCreate()
 void TFormA::FormDestroy()
 {
     logger32Link->shutdown();
-    if (session->IniFile) {
+    if (session->iniFile()) {
         // The settings file goes away even when a write fails, so that no later window writes to it.
-        const std::unique_ptr<SettingsFile> file(session->IniFile);
-        session->IniFile = nullptr;
+        const std::unique_ptr<SettingsFile> file(session->iniFile());
+        session->setIniFile(nullptr);
         const QRect bounds = geometry();
         file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
         file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
@@ -338,7 +343,7 @@ void TFormA::ResizeTimerTimer()
 void TFormA::Timer1Timer()
 {
     Timer1->stop();
-    const SettingsFile* ini = session->IniFile;
+    const SettingsFile* ini = session->iniFile();
     const bool onTop = ini && ini->readBool(mainKeys::section, mainKeys::stayOnTop, false);
     StayOnTop1->setChecked(onTop);
     setStayOnTop(onTop);

@@ -33,13 +33,12 @@ namespace {
 
 namespace beamKeys = SettingsKeys::Beam;
 constexpr int defaultCircleSpacingKm = 5000;
-constexpr double noBeamLine = -1000;        // beamLineDirection when no line is on the image, degrees
 constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
 QColor crosshairColour()
 {
-    return WindowsColor::toQColor(session->crosshairColor);
+    return WindowsColor::toQColor(session->crosshairColor());
 }
 
 } // namespace
@@ -73,14 +72,14 @@ TForm10::TForm10()
 
 QString TForm10::beamMapPath()
 {
-    return session->folders.writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return session->folders().writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()
 {
-    session->drawState.beamLineDrawn = false;
+    drawState_.beamLineDrawn = false;
 
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session->iniFile();
     BeamKarte->createScreenSurface();
     beamBitmap = QImage();
     beamMapLoaded = false;
@@ -94,7 +93,7 @@ void TForm10::FormCreate()
     const int spacingKm = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
-    session->circleSpacingKm = spacingKm > 0 ? spacingKm : defaultCircleSpacingKm;
+    session->setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
     locatorPosX = ini.readInteger(beamKeys::section, beamKeys::locatorX, 5);
     locatorPosY = ini.readInteger(beamKeys::section, beamKeys::locatorY, 350);
     crosshairPosX = ini.readInteger(beamKeys::section, beamKeys::crosshairX, 5);
@@ -126,11 +125,11 @@ void TForm10::FormCreate()
 
 void TForm10::FormDestroy()
 {
-    SettingsFile& ini = *session->IniFile;
+    SettingsFile& ini = *session->iniFile();
     ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
-    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session->circleSpacingKm);
+    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session->circleSpacingKm());
     ini.writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
     ini.writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
     ini.writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
@@ -150,7 +149,7 @@ void TForm10::Beamkarte1Click()
     FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     emit mapChosen();
-    session->IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
+    session->iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
 }
 
 bool TForm10::currentBitmap()
@@ -158,17 +157,17 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session->IniFile), session->ownPosition))
+    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session->iniFile()), session->ownPosition()))
         return true;
     // A failure is shown once per position, not at every redraw.
-    if (generating_ || same(failedFor_, session->ownPosition))
+    if (generating_ || same(failedFor_, session->ownPosition()))
         return beamMapLoaded;
     generating_ = true;
     try {
         GenerateBeamMap();
         failedFor_.reset();
     } catch (const std::exception& error) {
-        failedFor_ = session->ownPosition;
+        failedFor_ = session->ownPosition();
         ErrorBox::show(error);
     }
     generating_ = false;
@@ -177,11 +176,11 @@ bool TForm10::currentBitmap()
 
 void TForm10::GenerateBeamMap()
 {
-    QImage picture = BeamMapCache::build(session->folders.programFolder + QStringLiteral("Karten/"),
-                                         session->ownPosition, crosshairColour().rgb(),
+    QImage picture = BeamMapCache::build(session->folders().programFolder + QStringLiteral("Karten/"),
+                                         session->ownPosition(), crosshairColour().rgb(),
                                          QApplication::palette().color(QPalette::Button).rgb(), beamBitmapSize);
     BeamMapCache::save(picture, beamMapPath());
-    BeamMapCache::record(*session->IniFile, session->ownPosition);
+    BeamMapCache::record(*session->iniFile(), session->ownPosition());
     beamBitmap = std::move(picture);
     beamMapLoaded = true;
 }
@@ -220,7 +219,7 @@ void TForm10::fillClientArea()
 
 void TForm10::followRotor()
 {
-    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
+    if (!session->rotorState().rotorAzimuth)
         dropBeamLine();
     else if (mapShown())
         DrawBeamLine();
@@ -229,7 +228,7 @@ void TForm10::followRotor()
 void TForm10::dropBeamLine()
 {
     EraseBeamLine();
-    session->drawState.beamLineDrawn = false;
+    drawState_.beamLineDrawn = false;
 }
 
 void TForm10::RedrawBeamMap()
@@ -239,33 +238,34 @@ void TForm10::RedrawBeamMap()
     if (!beamMapLoaded)
         return;
     BeamLayers layers;
-    layers.circleSpacingKm = session->circleSpacingKm;
+    layers.circleSpacingKm = session->circleSpacingKm();
     if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &session->referenceData.cityTable;
-    layers.markerSize = session->cityMarkerSize;
-    layers.own = session->ownPosition;
+        layers.cities = &session->referenceData().cityTable;
+    layers.markerSize = session->cityMarkerSize();
+    layers.own = session->ownPosition();
     picture().paint(layers);
-    if (session->target.distance > targetPathFromKm)
+    if (session->target().distance > targetPathFromKm)
         DrawTargetPath();
-    session->drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
+    drawState_.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }
 
 void TForm10::DrawTargetPath()
 {
     if (picture().view().valid())
-        picture().drawTargetPath(session->target.bearing, session->target.distance, crosshairColour());
+        picture().drawTargetPath(session->target().bearing, session->target().distance, crosshairColour());
 }
 
 void TForm10::DrawBeamLine()
 {
-    if (!beamMapLoaded || session->rotorState.rotorAzimuth == RotorState::noStatus)
+    const auto azimuth = session->rotorState().rotorAzimuth;  // degrees
+    if (!beamMapLoaded || !azimuth)
         return;
-    DrawState& drawn = session->drawState;
-    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
+    DrawState& drawn = drawState_;
+    drawn.antennaDirection = *azimuth + session->azimuthDisplayOffset();
     if (!drawn.beamLineDrawn)
-        drawn.beamLineDirection = noBeamLine;
-    if (std::fabs(drawn.beamLineDirection - drawn.antennaDirection) < 1)
+        drawn.beamLineDirection.reset();
+    if (drawn.beamLineDirection && std::fabs(*drawn.beamLineDirection - drawn.antennaDirection) < 1)
         return;
     EraseBeamLine();
     picture().invertAntennaLine(drawn.antennaDirection);
@@ -276,11 +276,12 @@ void TForm10::DrawBeamLine()
 
 void TForm10::EraseBeamLine()
 {
-    DrawState& drawn = session->drawState;
-    if (!drawn.beamLineDrawn)
+    DrawState& drawn = drawState_;
+    if (!drawn.beamLineDrawn || !drawn.beamLineDirection)
         return;
-    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
-    picture().invertAntennaLine(drawn.beamLineDirection);
+    if (const auto azimuth = session->rotorState().rotorAzimuth)
+        drawn.antennaDirection = *azimuth + session->azimuthDisplayOffset();
+    picture().invertAntennaLine(*drawn.beamLineDirection);
     BeamKarte->update();
 }
 
@@ -305,7 +306,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
         MouseMoveTimer->start();  // restarts the 400 ms
         FormA->showCursorPanel();
     }
-    const GeoPosition& own = session->ownPosition;
+    const GeoPosition& own = session->ownPosition();
     if (!readoutProjection_ || readoutProjection_->own().latitude != own.latitude
         || readoutProjection_->own().longitude != own.longitude)
         readoutProjection_.emplace(own);
@@ -314,7 +315,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     const double latitude = static_cast<double>(point.latitude);
     FormA->placeCursorPanel(mouse, BeamKarte->size());
     QString country, prefix;
-    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
+    session->referenceData().lookupCountry(longitude, latitude, country, prefix);
     // The bearing of the screen position, which is what the antenna is turned to.
     const CursorReadout::Lines lines = cursorReadout_.linesAtBearing(own, longitude, latitude, country, spot.bearing);
     FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
@@ -339,7 +340,7 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
     if (spot.distanceKm > readableKm)
         return;
     const AzimuthalProjection::Point point =
-        AzimuthalProjection(session->ownPosition).pointAt(spot.bearing, spot.distanceKm);
+        AzimuthalProjection(session->ownPosition()).pointAt(spot.bearing, spot.distanceKm);
     // Bearing and distance are those of the screen position, as the picture shows them.
     TargetInfo target;
     target.longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));

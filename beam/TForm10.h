@@ -3,6 +3,7 @@
 #include "beam/AzimuthalProjection.h"
 #include "geo/GeoPosition.h"
 #include "readout/CursorReadout.h"
+#include "session/DrawState.h"
 
 #include <QImage>
 #include <QWidget>
@@ -50,6 +51,7 @@ public:
 
     // Program folder path of the cache file.
     static QString beamMapPath();
+    const DrawState& drawState() const { return drawState_; }
 
     ImageWidget* BeamKarte = nullptr;
     QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
@@ -84,6 +86,7 @@ private:
     // The projection around the own station of the last mouse read-out, kept while the station stays.
     std::optional<AzimuthalProjection> readoutProjection_;
     CursorReadout cursorReadout_;
+    DrawState drawState_;
 };
 
 extern TForm10* Form10;

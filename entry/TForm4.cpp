@@ -266,8 +266,8 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     // A failed conversion stops here, so the field stays yellow.
     const bool ownField = field && GroupBox1->isAncestorOf(field);
     const auto station = ownField ? PositionForms::Station::own : PositionForms::Station::partner;
-    GeoPosition ownPlace = session->ownPosition;
-    GeoPosition partnerPlace = session->partnerPosition;
+    GeoPosition ownPlace = session->ownPosition();
+    GeoPosition partnerPlace = session->partnerPosition();
     const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPlace, partner, partnerPlace);
     if (field)
         setEdited(field, false);
@@ -277,9 +277,9 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
 
-    if (moved(session->partnerPosition, partnerPlace))
+    if (moved(session->partnerPosition(), partnerPlace))
         session->setPartnerPosition(partnerPlace);
-    const bool ownMoved = moved(session->ownPosition, ownPlace);
+    const bool ownMoved = moved(session->ownPosition(), ownPlace);
     if (ownField) {
         if (ownMoved)
             ownStationMoved(ownPlace);
@@ -294,8 +294,8 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
 
 void TForm4::ownStationMoved(const GeoPosition& position)
 {
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    session->iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    session->iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
     session->setOwnPosition(position);
     // A change made from the context menu is done; at the first run the partner group is hidden
     // and the own group stays.
@@ -337,10 +337,10 @@ void TForm4::E_Exit(QLineEdit* sender)
 
 void TForm4::FormCreate()
 {
-    E_LangDez->setText(session->IniFile->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
-    E_BreitDez->setText(session->IniFile->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
+    E_LangDez->setText(session->iniFile()->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
+    E_BreitDez->setText(session->iniFile()->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
     ShownMap::restore(this, place());
-    if (session->ownPosition.longitude == 0.0 && session->ownPosition.latitude == 0.0) {
+    if (session->ownPosition().longitude == 0.0 && session->ownPosition().latitude == 0.0) {
         GroupBox1->show();
         GroupBox2->hide();
     }
@@ -352,8 +352,8 @@ void TForm4::FormCreate()
 
 void TForm4::FormDestroy()
 {
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    session->iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    session->iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
 }
 
 void TForm4::Timer1Timer()

@@ -44,14 +44,14 @@ TFormHilfe::TFormHilfe()
 
     if (FormA)
         connect(FormA, &TFormA::helpRequested, this, [this] {
-            ShowHelp(session->folders.dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
+            ShowHelp(session->folders().dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
         });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TFormHilfe::FormCreate()
 {
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session->iniFile();
     setGeometry(WindowGeometry::onScreen(ini.readInteger(hilfeKeys::section, hilfeKeys::left, 100),
                                          ini.readInteger(hilfeKeys::section, hilfeKeys::top, 75),
                                          ini.readInteger(hilfeKeys::section, hilfeKeys::width, 850),
@@ -72,7 +72,7 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 void TFormHilfe::FormDestroy()
 {
     const QRect bounds = geometry();
-    SettingsFile& ini = *session->IniFile;
+    SettingsFile& ini = *session->iniFile();
     ini.writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
     ini.writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
     ini.writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());

@@ -33,11 +33,10 @@ namespace {
 
 namespace mercatorKeys = SettingsKeys::Mercator;
 const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
-constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
 
 QString kartenFolder()
 {
-    return session->folders.dataFolder + QStringLiteral("Karten/");
+    return session->folders().dataFolder + QStringLiteral("Karten/");
 }
 
 // True when exactly these buttons and these of Shift, Alt and Ctrl are held.
@@ -77,20 +76,21 @@ TForm1::TForm1()
 
 void TForm1::FormCreate()
 {
-    session->target = {};
-    session->drawState.mercatorLineDrawn = false;
+    session->clearTarget();
+    drawState_.mercatorLineDrawn = false;
 
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session->iniFile();
     Karte->createScreenSurface();
     Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
                                            ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
                       .size());
 
-    GeoPosition& own = session->ownPosition;
+    GeoPosition own;
     own.longitude = parseDecimal(
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
     own.latitude = parseDecimal(
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
+    session->setOwnPosition(own);
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
         kartenFolder(), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
@@ -100,20 +100,20 @@ void TForm1::FormCreate()
     FadenkreuzAnzeigePos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
     const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
-                                           session->cityMarkerSize);
+                                           session->cityMarkerSize());
     if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
-        session->cityMarkerSize = markerSize;
+        session->setCityMarkerSize(markerSize);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
     // another map can be chosen from the menu.
     ErrorBox::guard([this] { LoadMap(wantedMapName_); });
-    if (session->currentMapName.isEmpty() && wantedMapName_ != defaultMapName) {
+    if (session->currentMapName().isEmpty() && wantedMapName_ != defaultMapName) {
         ErrorBox::guard([this] { LoadMap(defaultMapName); });
-        showingFallback_ = !session->currentMapName.isEmpty();
+        showingFallback_ = !session->currentMapName().isEmpty();
     }
-    buildMapMenu(session->currentMapName.isEmpty() ? wantedMapName_ : session->currentMapName);
+    buildMapMenu(session->currentMapName().isEmpty() ? wantedMapName_ : session->currentMapName());
     mapStartup = false;
 
     Karte->setParent(FormA->clientArea());
@@ -125,8 +125,8 @@ void TForm1::FormCreate()
 
 void TForm1::FormDestroy()
 {
-    SettingsFile& ini = *session->IniFile;
-    const QString& current = session->currentMapName;
+    SettingsFile& ini = *session->iniFile();
+    const QString& current = session->currentMapName();
     ini.writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
     ini.writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
     // Without a loaded map, or with the world map shown only in place of the stored one, the choice
@@ -172,13 +172,13 @@ void TForm1::KartenwahlClick(QAction* sender)
 
 void TForm1::LoadMap(const QString& name)
 {
-    if (name == session->currentMapName)
+    if (name == session->currentMapName())
         return;
     std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(), name);
     if (!map)
         return;
     mapBitmap = std::move(map->bitmap);
-    session->currentMapName = name;
+    session->setCurrentMapName(name);
     zoomStack.assign(1, map->whole);
     FormA->showMercatorZoomOut(false);
     if (!mapStartup)
@@ -214,7 +214,7 @@ void TForm1::showInMainWindow()
     FormA->setClientSize(Karte->width(), Karte->height());
     RedrawMap();
     emit mapChosen();
-    session->IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    session->iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
     FormA->showMercatorZoomOut(zoomDepth() > 1);
 }
 
@@ -229,7 +229,7 @@ void TForm1::fillClientArea()
 
 void TForm1::followRotor()
 {
-    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
+    if (!session->rotorState().rotorAzimuth)
         EraseDirectionLine();
     else if (mapShown())
         DrawDirectionLine();
@@ -243,29 +243,30 @@ void TForm1::RedrawMap()
     layers.bitmap = &mapBitmap;
     layers.whole = zoomStack.front();
     if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &session->referenceData.cityTable;
-    layers.markerSize = session->cityMarkerSize;
+        layers.cities = &session->referenceData().cityTable;
+    layers.markerSize = session->cityMarkerSize();
     layers.gridLevel = Form3 ? Form3->locatorGrid() : LocatorGrid::none;
     layers.targetShown = Form2 && Form2->isVisible();
-    layers.own = session->ownPosition;
-    layers.target = session->target;
-    layers.crosshairColour = WindowsColor::toQColor(session->crosshairColor);
+    layers.own = session->ownPosition();
+    layers.target = session->target();
+    layers.crosshairColour = WindowsColor::toQColor(session->crosshairColor());
     picture().paintMap(layers);
     dragRect = QRect();  // the copy has painted over any zoom rectangle
-    session->drawState.mercatorLineDrawn = false;
-    session->drawState.mercatorLineDirection = redrawAnyDirection;
+    drawState_.mercatorLineDrawn = false;
+    drawState_.mercatorLineDirection.reset();
     DrawDirectionLine();
     Karte->update();
 }
 
 void TForm1::DrawDirectionLine()
 {
-    const double azimuth = session->rotorState.rotorAzimuth;           // degrees
-    const double direction = azimuth + session->azimuthDisplayOffset;  // degrees
-    const GeoPosition& own = session->ownPosition;
-    DrawState& drawn = session->drawState;
-    if (std::fabs(drawn.mercatorLineDirection - direction) < 1 || azimuth == RotorState::noStatus
-        || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
+    const auto azimuth = session->rotorState().rotorAzimuth;  // degrees
+    const GeoPosition& own = session->ownPosition();
+    DrawState& drawn = drawState_;
+    if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
+        return;
+    const double direction = *azimuth + session->azimuthDisplayOffset();  // degrees
+    if (drawn.mercatorLineDirection && std::fabs(*drawn.mercatorLineDirection - direction) < 1)
         return;
     EraseDirectionLine();
     drawn.mercatorLineDirection = direction;
@@ -279,7 +280,7 @@ void TForm1::DrawDirectionLine()
 
 void TForm1::EraseDirectionLine()
 {
-    DrawState& drawn = session->drawState;
+    DrawState& drawn = drawState_;
     if (!drawn.mercatorLineDrawn || zoomStack.empty())
         return;
     // From where the line was drawn, so a moved own station cannot leave pixels inverted.
@@ -323,8 +324,8 @@ void TForm1::showCursorPanel()
     }
     const double longitude = static_cast<double>(cursorLon), latitude = static_cast<double>(cursorLat);
     QString country, prefix;
-    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = cursorReadout_.lines(session->ownPosition, longitude, latitude, country);
+    session->referenceData().lookupCountry(longitude, latitude, country, prefix);
+    const CursorReadout::Lines lines = cursorReadout_.lines(session->ownPosition(), longitude, latitude, country);
     FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 

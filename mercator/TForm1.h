@@ -4,6 +4,7 @@
 #include "geo/MapView.h"
 #include "mercator/SampleGreatCircle.h"
 #include "readout/CursorReadout.h"
+#include "session/DrawState.h"
 
 #include <QImage>
 #include <QRect>
@@ -51,6 +52,7 @@ public:
 
     bool hasMapBitmap() const { return !mapBitmap.isNull(); }
     int zoomDepth() const { return int(zoomStack.size()); }
+    const DrawState& drawState() const { return drawState_; }
 
     ImageWidget* Karte = nullptr;
     QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
@@ -89,6 +91,7 @@ private:
     QString wantedMapName_;       // the map chosen in the settings at start
     bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
     CursorReadout cursorReadout_;
+    DrawState drawState_;
 };
 
 extern TForm1* Form1;

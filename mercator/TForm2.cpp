@@ -103,7 +103,8 @@ TForm2::TForm2()
 void TForm2::FormCreate()
 {
     ShownMap::restore(this, place());
-    session->crosshairColor = unsigned(session->IniFile->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF));
+    session->setCrosshairColor(
+        unsigned(session->iniFile()->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF)));
 }
 
 ShownMap::Place TForm2::place() const
@@ -113,13 +114,13 @@ ShownMap::Place TForm2::place() const
 
 void TForm2::showNewTarget()
 {
-    if (session->target.isSet())
-        ShowTargetData(session->targetCountry, session->targetPrefix);
+    if (session->target().isSet())
+        ShowTargetData(session->targetCountry(), session->targetPrefix());
 }
 
 void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 {
-    const TargetInfo& target = session->target;
+    const TargetInfo& target = session->target();
     show();
     raise();
     Label1->setText(FixedPointText::format(target.longitude, 5));
@@ -130,12 +131,12 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 
     QString rasterCountry;
     QString rasterPrefix;
-    session->referenceData.lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
+    session->referenceData().lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
     Label11->setText(country.isEmpty() ? rasterCountry : country);
     Label14->setText(country.isEmpty() ? rasterPrefix : prefix);
 
     // Without any city there is nothing to show.
-    const std::vector<CityRecord>& cities = session->referenceData.cityTable;
+    const std::vector<CityRecord>& cities = session->referenceData().cityTable;
     const auto nearest = findNearestCity(cities, target.latitude, target.longitude, nearestCityIndex);
     if (!nearest) {
         Label12->clear();
@@ -149,7 +150,7 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 
 void TForm2::Label_Stadt_zeigen_Click()
 {
-    const std::vector<CityRecord>& cities = session->referenceData.cityTable;
+    const std::vector<CityRecord>& cities = session->referenceData().cityTable;
     if (nearestCityIndex < 0 || std::size_t(nearestCityIndex) >= cities.size())
         return;  // no city was found, so there is none to go to
     const CityRecord& city = cities[std::size_t(nearestCityIndex)];
@@ -158,11 +159,11 @@ void TForm2::Label_Stadt_zeigen_Click()
 
 void TForm2::Button1Click()
 {
-    const auto chosen = Dialogs::current().chooseColor(session->crosshairColor);
+    const auto chosen = Dialogs::current().chooseColor(session->crosshairColor());
     if (!chosen)
         return;
     session->setCrosshairColor(*chosen);
-    session->IniFile->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(*chosen));
+    session->iniFile()->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(*chosen));
 }
 
 void TForm2::PositionstimerTimer()

@@ -21,7 +21,7 @@ PartnerLinks::PartnerLinks()
 
 bool PartnerLinks::take(const QString& text)
 {
-    const auto partner = PartnerText(session->referenceData.callsignTable).read(text);
+    const auto partner = PartnerText(session->referenceData().callsignTable).read(text);
     if (!partner || !isSignalConnected(QMetaMethod::fromSignal(&PartnerLinks::partnerNamed)))
         return false;
     emit partnerNamed(*partner);

@@ -65,7 +65,12 @@ public:
     QString OwnLocator() const;
     double Bearing() const;
     double Distance() const;
-    // −10000 until the rotor program has reported.
+    // The value RotorAzimuth answers while there is no reading: the number scripts have always
+    // been given, degrees.
+    static constexpr double noRotorAzimuth = -10000;
+
+    // noRotorAzimuth until the rotor program has reported a reading, and again while it reports
+    // none.
     double RotorAzimuth() const;
 
 public slots:

@@ -185,19 +185,21 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
     sender->setFrameShadow(QFrame::Sunken);
     // The travel ends are any int the rotor program reports: one degree inside them is computed
     // in double, where it cannot overflow.
-    RotorState& rotor = session->rotorState;
+    // No choice (standing, no target; or no reading) sends the link's target again.
+    const RotorState& rotor = session->rotorState();
+    pressedTarget_.reset();
     switch (sender->property(tagProperty).toInt()) {
     case linksTag:
-        rotor.rotorTargetAzimuth = isRed(PanelLinks) ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
+        pressedTarget_ = isRed(PanelLinks) ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
         break;
     case startTag:
         if (rotor.rotorMotion != 0)
-            rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
-        else if (session->target.distance > 0)
-            rotor.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath());
+            pressedTarget_ = rotor.rotorAzimuth;
+        else if (session->target().distance > 0)
+            pressedTarget_ = F_Rotor->OptimiseRotorTarget(session->target().bearing, optimisedPath());
         break;
     case rechtsTag:
-        rotor.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
+        pressedTarget_ = isRed(PanelRechts) ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
         break;
     }
 }
@@ -207,7 +209,7 @@ void TForm6::PanelMouseUp(QLabel* sender, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     sender->setFrameShadow(QFrame::Raised);
-    F_Rotor->sendTarget(session->rotorState.rotorTargetAzimuth);
+    F_Rotor->turnTo(pressedTarget_.value_or(F_Rotor->targetAzimuth()));
 }
 
 // ---- The direction field --------------------------------------------------------------------
@@ -264,7 +266,7 @@ void TForm6::Edit_AzimutKeyPress(int& key)
     // the country its letters happen to name).
     else if (const auto partner = text.size() == squareLocatorLength && GridLocator::centre(text)
                                       ? std::nullopt
-                                      : PartnerText(session->referenceData.callsignTable).callsign(text))
+                                      : PartnerText(session->referenceData().callsignTable).callsign(text))
         takePartner(*partner);
     else
         refuseEntry();
@@ -282,21 +284,20 @@ void TForm6::takePartner(const Partner& partner)
     session->setTarget(partner.place.longitude, partner.place.latitude, partner.country, partner.prefix);
     focusField();
     if (Form3 && Form3->rotorStartImmediately())
-        F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath()));
+        F_Rotor->turnTo(F_Rotor->OptimiseRotorTarget(session->target().bearing, optimisedPath()));
 }
 
 // Nothing moves: the target falls back to where the rotor stands, without a message.
 void TForm6::refuseEntry()
 {
-    session->rotorState.rotorTargetAzimuth = session->rotorState.rotorAzimuth;
-    session->rotorState.rotorSendPending = false;
+    F_Rotor->cancelTarget();
 }
 
 void TForm6::takeBearing(int bearing)
 {
-    const RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session->rotorState();
     const double azimuth = OptimisedPath::intoRange(bearing, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, 360);
-    F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(azimuth, optimisedPath()));
+    F_Rotor->turnTo(F_Rotor->OptimiseRotorTarget(azimuth, optimisedPath()));
 }
 
 void TForm6::takeLogger32Bearing(int bearing)
@@ -316,14 +317,14 @@ void TForm6::HideRotorDisplay()
 
 void TForm6::UpdateRotorDisplay()
 {
-    RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session->rotorState();
     PanelStart->setText(rotor.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
     setPanelColor(PanelLinks, rotor.rotorMotion == -1 ? green : red);
     setPanelColor(PanelRechts, rotor.rotorMotion == 1 ? green : red);
 
-    if (rotor.rotorAzimuth != RotorState::noStatus) {
+    if (rotor.rotorAzimuth) {
         if (!isTyping())
-            Edit_Azimut->setText(AzimuthEntry::display(rotor.rotorAzimuth));
+            Edit_Azimut->setText(AzimuthEntry::display(*rotor.rotorAzimuth));
         if (rotor.rotorConnected && isHidden()) {
             show();
             raise();
@@ -337,7 +338,7 @@ void TForm6::UpdateRotorDisplay()
     // A target left from before the first report must not move the rotor on a later send.
     if (rotorFirstStatus && rotor.rotorStatus6 > 0) {
         rotorFirstStatus = false;
-        rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
+        F_Rotor->withdrawTarget();
     }
 }
 

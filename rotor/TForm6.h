@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -74,6 +76,8 @@ private:
     void focusField();
     // At the bottom centre of the main window's client area.
     void centreInClientArea();
+
+    std::optional<double> pressedTarget_;  // chosen by the panel pressed last, degrees
 };
 
 extern TForm6* Form6;

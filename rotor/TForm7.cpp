@@ -176,7 +176,7 @@ QString TForm7::dataPath()
 {
     // The list lives beside the rotor program, or in the user's own folder when that program is
     // installed and its folder is not the user's to write.
-    return ProgramLayout::of(session->rotorState.rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
+    return ProgramLayout::of(session->rotorState().rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
 }
 
 int TForm7::selectedRow() const
@@ -245,21 +245,20 @@ void TForm7::storeLines(const QStringList& lines)
         throw AppError(loadError_ + QStringLiteral("; die Liste wird nicht gespeichert"));
     // The user's own folder, where an installed rotor program's list goes, may not exist yet; a
     // failure shows in the write.
-    ProgramLayout::of(session->rotorState.rotorProgramFolder).makeWritableFolder();
+    ProgramLayout::of(session->rotorState().rotorProgramFolder).makeWritableFolder();
     DirectionsFile::write(dataPath(), lines);
     LoadDirections();
 }
 
 double TForm7::OptimiseListTarget(double azimuth) const
 {
-    const RotorState& rotor = session->rotorState;
-    return OptimisedPath::listTarget(azimuth, {rotor.rotorAzimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth});
+    return OptimisedPath::listTarget(azimuth, session->rotorState().travel());
 }
 
 void TForm7::withdrawTarget()
 {
-    session->rotorState.rotorTargetAzimuth = session->rotorState.rotorAzimuth;
-    session->rotorState.rotorTargetElevation = session->rotorState.rotorElevation;
+    F_Rotor->withdrawTarget();
+    F_Rotor->setTargetElevation(session->rotorState().rotorElevation);
 }
 
 void TForm7::hideEditor()
@@ -274,12 +273,12 @@ void TForm7::RGClick()
     if (row < 0 || row >= ListBox1->count())
         return;
     const QString line = ListBox1->item(row)->text();
-    const RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session->rotorState();
     const double azimuth = OptimisedPath::intoRange(DirectionLine::localeNumber(DirectionLine::clickAzimuth(line)),
                                                     rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn);
     // The choice turns the antenna.
-    F_Rotor->sendTarget(OptimiseListTarget(azimuth));
-    session->rotorState.rotorTargetElevation = DirectionLine::localeNumber(DirectionLine::clickElevation(line));
+    F_Rotor->turnTo(OptimiseListTarget(azimuth));
+    F_Rotor->setTargetElevation(DirectionLine::localeNumber(DirectionLine::clickElevation(line)));
 }
 
 void TForm7::RGDblClick()
@@ -303,15 +302,16 @@ void TForm7::Neu1Click()
     E_Kennung->setFocus();
     selectRow(-1);
     withdrawTarget();
-    // A new entry starts with the antenna's present direction.
-    E_Azimut->setText(wholeDegrees(session->rotorState.rotorAzimuth));
-    E_Elevation->setText(wholeDegrees(session->rotorState.rotorElevation));
+    // A new entry starts with the antenna's present direction; without a reading it is typed.
+    const auto azimuth = session->rotorState().rotorAzimuth;
+    E_Azimut->setText(azimuth ? wholeDegrees(*azimuth) : QString());
+    E_Elevation->setText(wholeDegrees(session->rotorState().rotorElevation));
 }
 
 void TForm7::RotorSTOP1Click()
 {
     withdrawTarget();
-    F_Rotor->sendTarget(session->rotorState.rotorTargetAzimuth);
+    F_Rotor->stop();
 }
 
 void TForm7::SpeichernClick()
@@ -321,7 +321,7 @@ void TForm7::SpeichernClick()
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
         return;
     }
-    const RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session->rotorState();
     E_Azimut->setText(
         wholeDegrees(OptimisedPath::intoRange(*azimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn)));
     const auto elevation = DirectionLine::editorNumber(E_Elevation->text());

@@ -234,25 +234,25 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session->iniFile();
     WindowPlace::restore(this, {ini.readInteger(parameterKeys::section, parameterKeys::left, 100),
                                 ini.readInteger(parameterKeys::section, parameterKeys::top, 150)});
     RG_MausPos->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::mousePosition, 1));
     RG_StaedteInseln->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::cities, 1));
-    Edit1->setText(QString::number(session->circleSpacingKm));
+    Edit1->setText(QString::number(session->circleSpacingKm()));
     Edit2->setText(QString::number(
-        ini.readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize)));
+        ini.readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize())));
     CB_Elevation->setChecked(ini.readBool(parameterKeys::section, parameterKeys::elevationAtStart, false));
 
     const auto elevation = ParameterRules::elevationSetting(
         ini.readString(parameterKeys::section, parameterKeys::elevation, EditElevation->text()));
     EditElevation->setText(elevation.text);
-    session->elevationDefault = elevation.value;
+    session->setElevationDefault(elevation.value);
 
     const auto overlap = ParameterRules::overlapSetting(
         ini.readString(parameterKeys::section, parameterKeys::overlap, QStringLiteral("10")));
     E_Ueberlappung->setText(overlap.text);
-    session->overlapAngle = overlap.value;
+    session->setOverlapAngle(overlap.value);
 
     E_AziFehl->setText(ini.readString(parameterKeys::section, parameterKeys::displayOffset, QString()));
     applyDisplayOffset();
@@ -270,13 +270,13 @@ void TForm3::FormCreate()
 
 void TForm3::FormDestroy()
 {
-    SettingsFile& ini = *session->IniFile;
+    SettingsFile& ini = *session->iniFile();
     const QPoint at = WindowPlace::of(this);
     ini.writeInteger(parameterKeys::section, parameterKeys::left, at.x());
     ini.writeInteger(parameterKeys::section, parameterKeys::top, at.y());
     ini.writeInteger(parameterKeys::section, parameterKeys::mousePosition, RG_MausPos->itemIndex());
     ini.writeInteger(parameterKeys::section, parameterKeys::cities, RG_StaedteInseln->itemIndex());
-    ini.writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize);
+    ini.writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize());
     ini.writeBool(parameterKeys::section, parameterKeys::elevationAtStart, CB_Elevation->isChecked());
     ini.writeString(parameterKeys::section, parameterKeys::elevation, EditElevation->text());
     ini.writeString(parameterKeys::section, parameterKeys::overlap, E_Ueberlappung->text());
@@ -305,7 +305,7 @@ void TForm3::applyDisplayOffset()
 {
     const auto offset = ParameterRules::displayOffsetSetting(E_AziFehl->text());
     E_AziFehl->setText(offset.text);
-    session->azimuthDisplayOffset = offset.value;
+    session->setAzimuthDisplayOffset(offset.value);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
@@ -389,9 +389,9 @@ void TForm3::E_UeberlappungKeyPress(int key)
         return;
     markAccepted(E_Ueberlappung);
     if (const auto angle = ParameterRules::readLocaleNumber(E_Ueberlappung->text())) {
-        session->overlapAngle = *angle;
+        session->setOverlapAngle(*angle);
     } else {
-        session->overlapAngle = 0;
+        session->setOverlapAngle(0);
         E_Ueberlappung->clear();
     }
 }
@@ -403,20 +403,22 @@ void TForm3::EditElevationKeyPress(int key)
     if (!ParameterRules::isEnter(key) || EditElevation->text().isEmpty())
         return;
     markAccepted(EditElevation);
-    RotorState& rotor = session->rotorState;
-    rotor.rotorTargetAzimuth = rotor.rotorAzimuth;  // only the elevation is to move
-    session->elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
+    if (F_Rotor)
+        F_Rotor->withdrawTarget();  // only the elevation is to move
+    session->setElevationDefault(ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0));
 }
 
 void TForm3::CB_ElevationClick()
 {
-    RotorState& rotor = session->rotorState;
     if (CB_Elevation->isChecked()) {
         // Enabled before the text is read, so that an unreadable text can still be corrected.
         EditElevation->setEnabled(true);
-        rotor.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
+        const double elevation = ParameterRules::toInteger(EditElevation->text());
+        if (F_Rotor)
+            F_Rotor->setTargetElevation(elevation);
     } else {
-        rotor.rotorTargetElevation = rotor.rotorElevation;
+        if (F_Rotor)
+            F_Rotor->setTargetElevation(session->rotorState().rotorElevation);
         EditElevation->setEnabled(false);
     }
 }
@@ -463,13 +465,13 @@ bool TForm3::elevationEnabled() const
 
 void TForm3::takeRotorStatus()
 {
-    RotorState& rotor = session->rotorState;
-    if (rotor.rotorAzimuth == RotorState::noStatus) {
+    const RotorState& rotor = session->rotorState();
+    if (!rotor.rotorAzimuth) {
         showRotorGroups(false);
         return;
     }
     E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
-    rotor.rotorTargetElevation = elevationEnabled() ? session->elevationDefault : rotor.rotorElevation;
+    F_Rotor->setTargetElevation(elevationEnabled() ? session->elevationDefault() : rotor.rotorElevation);
     if (rotor.rotorConnected)
         showRotorGroups(true);
 }

@@ -91,9 +91,9 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     folder.start();
     EXPECT_EQ(FormA->geometry(), QRect(36, 136, 600, 352));
     EXPECT_FALSE(FormA->isStayOnTop());
-    EXPECT_EQ(session->referenceData.cityTable.size(), 3u);
+    EXPECT_EQ(session->referenceData().cityTable.size(), 3u);
     QString name, prefix;
-    session->referenceData.lookupCountry(0, 0, name, prefix);
+    session->referenceData().lookupCountry(0, 0, name, prefix);
     EXPECT_EQ(name + u'|' + prefix, QStringLiteral("Nullinsel|N0"));
     folder.stop();
 
@@ -211,10 +211,10 @@ TEST_F(MainWindowTest, MissingRasterShowsOneErrorAndSkipsTheRestOfCreation)
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Datei nicht gefunden: ")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("Landeskennung.arr.")));
     EXPECT_EQ(FormA->geometry(), QRect(313, 179, 870, 640));
-    EXPECT_TRUE(session->referenceData.cityTable.empty());
+    EXPECT_TRUE(session->referenceData().cityTable.empty());
     EXPECT_NE(Form7, nullptr) << "the other windows are still created";
     QString name = QStringLiteral("x"), prefix = QStringLiteral("x");
-    session->referenceData.lookupCountry(0, 0, name, prefix);
+    session->referenceData().lookupCountry(0, 0, name, prefix);
     EXPECT_TRUE(name.isEmpty() && prefix.isEmpty());
 }
 
@@ -260,7 +260,7 @@ TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
                      "[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
     folder.start();
     EXPECT_EQ(Form10->zoomMargin, 0);
-    EXPECT_EQ(session->cityMarkerSize, 3);
+    EXPECT_EQ(session->cityMarkerSize(), 3);
 }
 
 TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)

@@ -11,6 +11,7 @@
 #include "mercator/TForm2.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -85,7 +86,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([] { return Form10->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
         Form3->RG_StaedteInseln->setItemIndex(1);
         Form3->RG_MausPos->setItemIndex(0);
-        session->crosshairColor = magentaWindows;
+        session->setCrosshairColor(magentaWindows);
         Form10->RedrawBeamMap();
     }
 
@@ -113,12 +114,12 @@ TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
     ASSERT_TRUE(europe.save(folder.kartenPath(QStringLiteral("Europa.bmp")), "BMP"));
     folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N 25.00W\r\n34.00N 45.00E\r\n");
     start("[Mercator]\r\naktuelle Karte=Europa\r\n");
-    session->crosshairColor = magentaWindows;
+    session->setCrosshairColor(magentaWindows);
     Form10->beamBitmapSize = 300;
     FormA->Beamkarte1Click();
 
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Europa")) << "the Mercator window keeps its map";
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
     QImage saved;
     ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
     ASSERT_EQ(saved.size(), QSize(300, 300));
@@ -126,10 +127,10 @@ TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
     EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
     EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
     EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
-    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->IniFile);
+    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->iniFile());
     ASSERT_TRUE(recorded);
-    EXPECT_EQ(recorded->longitude, session->ownPosition.longitude);
-    EXPECT_EQ(recorded->latitude, session->ownPosition.latitude);
+    EXPECT_EQ(recorded->longitude, session->ownPosition().longitude);
+    EXPECT_EQ(recorded->latitude, session->ownPosition().latitude);
     EXPECT_TRUE(Form10->beamMapLoaded);
     EXPECT_TRUE(Form1->Karte->isHidden());
     EXPECT_FALSE(Form10->BeamKarte->isHidden());
@@ -146,7 +147,7 @@ TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
     ASSERT_EQ(Form10->beamBitmap.pixel(150, 150), grey);
     FormA->Beamkarte1Click();
     EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(own));
-    EXPECT_TRUE(BeamMapCache::recordedPosition(*session->IniFile));
+    EXPECT_TRUE(BeamMapCache::recordedPosition(*session->iniFile()));
     const QDateTime built = QFileInfo(TForm10::beamMapPath()).lastModified();
 
     // Marked, so that a second build would show.
@@ -172,12 +173,12 @@ TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
-    ASSERT_EQ(session->ownPosition.longitude, sydney.longitude);
-    ASSERT_EQ(session->ownPosition.latitude, sydney.latitude);
+    ASSERT_EQ(session->ownPosition().longitude, sydney.longitude);
+    ASSERT_EQ(session->ownPosition().latitude, sydney.latitude);
     ASSERT_EQ(Form10->beamBitmap.size(), QSize(300, 300));
     EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(sydney));
     EXPECT_EQ(shown().pixel(centre - 20, centre + 20), Form10->beamBitmap.pixel(150 - 15, 150 + 15)) << "and shown at once";
-    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->IniFile);
+    const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->iniFile());
     ASSERT_TRUE(recorded);
     EXPECT_EQ(recorded->longitude, sydney.longitude);
     EXPECT_EQ(recorded->latitude, sydney.latitude);
@@ -230,7 +231,7 @@ TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlac
     EXPECT_FALSE(Form10->BeamKarte->isHidden());
     EXPECT_EQ(Form4->pos(), QPoint(21, 31));
     EXPECT_EQ(Form2->pos(), QPoint(41, 51));
-    EXPECT_FALSE(session->IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
+    EXPECT_FALSE(session->iniFile()->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
     EXPECT_GT(count(Form10->BeamKarte->canvas(), grey), 10000) << "the cached bitmap is shown";
 
     FormA->Karten1Click();
@@ -281,7 +282,7 @@ TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
         bool drawn;
     };
     for (const Case c : {Case{0, false}, Case{3, false}, Case{5, false}, Case{6, true}, Case{6000, true}}) {
-        session->target = {10, 50, 90, c.distanceKm};
+        session->setTarget(TargetInfo{10, 50, 90, c.distanceKm});
         Form10->RedrawBeamMap();
         EXPECT_EQ(count(shown(), magenta) > 0, c.drawn) << c.distanceKm;
     }
@@ -301,7 +302,7 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
         int circles;
     };
     for (const Case c : {Case{5000, 4}, Case{20038, 0}, Case{0, 0}, Case{7000, 2}}) {
-        session->circleSpacingKm = c.spacingKm;
+        session->setCircleSpacingKm(c.spacingKm);
         Form10->RedrawBeamMap();
         const QImage picture = shown();
         // Circles crossed on the way out at 15 degrees, between two spokes.
@@ -316,12 +317,12 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
         EXPECT_EQ(picture.pixel(view().polar(30, 100)), black) << "a spoke";
         EXPECT_EQ(picture.pixel(view().polar(15, 100)), grey) << "between two spokes";
     }
-    const QPoint dortmund = view().pixelOf(session->ownPosition, 7.47, 51.51);
+    const QPoint dortmund = view().pixelOf(session->ownPosition(), 7.47, 51.51);
     EXPECT_NE(shown().pixel(dortmund), red);
     Form3->RG_StaedteInseln->setItemIndex(0);
     Form10->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
-    EXPECT_EQ(shown().pixel(view().pixelOf(session->ownPosition, 151.21, -33.87)), red) << "Sydney, near the rim";
+    EXPECT_EQ(shown().pixel(view().pixelOf(session->ownPosition(), 151.21, -33.87)), red) << "Sydney, near the rim";
 }
 
 TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
@@ -331,19 +332,19 @@ TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
     Form10->DrawBeamLine();
     EXPECT_EQ(shown(), original) << "no line before the first rotor status";
 
-    session->rotorState.rotorAzimuth = 45;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45; });
     Form10->DrawBeamLine();
     const QImage at45 = shown();
     EXPECT_NE(at45, original);
     EXPECT_EQ(at45.pixel(view().polar(45, 120)), qRgb(255 - 200, 255 - 200, 255 - 200));
-    EXPECT_TRUE(session->drawState.beamLineDrawn);
-    EXPECT_DOUBLE_EQ(session->drawState.beamLineDirection, 45);
+    EXPECT_TRUE(Form10->drawState().beamLineDrawn);
+    EXPECT_DOUBLE_EQ(Form10->drawState().beamLineDirection.value_or(0), 45);
 
-    session->rotorState.rotorAzimuth = 45.9;  // less than a degree: nothing happens
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45.9; });  // less than a degree: nothing happens
     Form10->DrawBeamLine();
     EXPECT_EQ(shown(), at45);
 
-    session->rotorState.rotorAzimuth = 100;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 100; });
     Form10->DrawBeamLine();
     EXPECT_EQ(shown().pixel(view().polar(45, 120)), grey);
     EXPECT_NE(shown().pixel(view().polar(100, 120)), grey);
@@ -352,7 +353,7 @@ TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
 
     Form10->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
     Form10->RedrawBeamMap();
-    EXPECT_FALSE(session->drawState.beamLineDrawn);
+    EXPECT_FALSE(Form10->drawState().beamLineDrawn);
     EXPECT_EQ(shown(), original);
 }
 
@@ -424,26 +425,26 @@ TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
 {
     startOnBeamMap();
     QTest::mouseClick(Form10->BeamKarte, Qt::LeftButton, {}, {centre + 100, centre});
-    EXPECT_DOUBLE_EQ(session->target.bearing, 90);
-    EXPECT_NEAR(session->target.distance, double(AzimuthalProjection::antipodeKm / 2), 1e-6);
+    EXPECT_DOUBLE_EQ(session->target().bearing, 90);
+    EXPECT_NEAR(session->target().distance, double(AzimuthalProjection::antipodeKm / 2), 1e-6);
     const AzimuthalProjection::Point point = AzimuthalProjection(own).pointAt(90, AzimuthalProjection::antipodeKm / 2);
-    EXPECT_NEAR(session->target.latitude, double(point.latitude), 1e-9);
-    EXPECT_NEAR(session->target.longitude, double(point.longitude), 1e-9);
+    EXPECT_NEAR(session->target().latitude, double(point.latitude), 1e-9);
+    EXPECT_NEAR(session->target().longitude, double(point.longitude), 1e-9);
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_EQ(shown().pixel(view().polar(90, 50)), magenta) << "redrawn with the path";
 
-    const TargetInfo before = session->target;
+    const TargetInfo before = session->target();
     QTest::mouseClick(Form10->BeamKarte, Qt::LeftButton, {}, {3, 3});
-    EXPECT_EQ(session->target.longitude, before.longitude) << "outside the disc nothing happens";
-    EXPECT_EQ(session->target.distance, before.distance);
+    EXPECT_EQ(session->target().longitude, before.longitude) << "outside the disc nothing happens";
+    EXPECT_EQ(session->target().distance, before.distance);
 }
 
 TEST_F(TForm10Test, SettingsAreKeptAndARefusedCircleSpacingReplaced)
 {
     start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n[Parameter]\r\nKreise=-5\r\n");
     EXPECT_EQ(Form10->zoomMargin, 250);
-    EXPECT_EQ(session->circleSpacingKm, 5000);
-    session->circleSpacingKm = 700;
+    EXPECT_EQ(session->circleSpacingKm(), 5000);
+    session->setCircleSpacingKm(700);
     folder.stop();
     SettingsFile settings(folder.iniPath());
     EXPECT_EQ(settings.readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), 0), 700);

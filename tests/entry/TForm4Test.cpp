@@ -77,8 +77,8 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     EXPECT_EQ(Form4->E_BreitDez->text(), QStringLiteral("51,5208"));
     EXPECT_EQ(Form4->E_LangGrad->text(), QStringLiteral("07°02'30\""));
     EXPECT_EQ(Form4->E_BreitGrad->text(), QStringLiteral("51°31'15\""));
-    EXPECT_NEAR(session->ownPosition.longitude, 7.0416667, 1e-6);
-    EXPECT_FALSE(session->target.isSet());  // the own station is no target
+    EXPECT_NEAR(session->ownPosition().longitude, 7.0416667, 1e-6);
+    EXPECT_FALSE(session->target().isSet());  // the own station is no target
 
     Form4->Timer1Timer();
     EXPECT_EQ(FormA->StartPanel->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
@@ -95,7 +95,7 @@ TEST_F(TForm4Test, EnterOnAnIncompleteOwnLocatorDoesNothing)
     QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
     EXPECT_TRUE(Form4->isVisible());
     EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator));
-    EXPECT_EQ(session->ownPosition.longitude, 0.0);
+    EXPECT_EQ(session->ownPosition().longitude, 0.0);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -109,14 +109,14 @@ TEST_F(TForm4Test, PartnerLocatorTypedInLowerCaseBecomesTheTarget)
     EXPECT_TRUE(Form4->isVisible());
     EXPECT_EQ(Form4->E_LangDez2->text(), QStringLiteral("7,0417"));
     EXPECT_EQ(Form4->E_BreitGrad2->text(), QStringLiteral("51°31'15\""));
-    EXPECT_NEAR(session->target.longitude, 7.0416667, 1e-6);
-    EXPECT_NEAR(session->target.latitude, 51.5208333, 1e-6);
-    EXPECT_NEAR(session->target.bearing, 258.4741, 1e-3);   // degrees, independent haversine/atan2 value
-    EXPECT_NEAR(session->target.distance, 448.9316, 1e-3);  // km
+    EXPECT_NEAR(session->target().longitude, 7.0416667, 1e-6);
+    EXPECT_NEAR(session->target().latitude, 51.5208333, 1e-6);
+    EXPECT_NEAR(session->target().bearing, 258.4741, 1e-3);   // degrees, independent haversine/atan2 value
+    EXPECT_NEAR(session->target().distance, 448.9316, 1e-3);  // km
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_EQ(Form2->Label3->text(), QStringLiteral("JO31MM"));
     // The own position is untouched by a partner entry.
-    EXPECT_DOUBLE_EQ(session->ownPosition.longitude, 13.4);
+    EXPECT_DOUBLE_EQ(session->ownPosition().longitude, 13.4);
 }
 
 TEST_F(TForm4Test, LocatorFieldsTakeOnlyLettersAndDigits)
@@ -156,8 +156,8 @@ TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
         EXPECT_EQ(Form4->E_BreitDez2->text(), QString::fromUtf8(entry.latitudeDecimal));
         EXPECT_EQ(Form4->E_LangGrad2->text(), QString::fromUtf8(entry.longitudeDms));
         EXPECT_EQ(Form4->E_BreitGrad2->text(), QString::fromUtf8(entry.latitudeDms));
-        EXPECT_EQ(session->target.longitude, session->partnerPosition.longitude);
-        EXPECT_EQ(session->target.latitude, session->partnerPosition.latitude);
+        EXPECT_EQ(session->target().longitude, session->partnerPosition().longitude);
+        EXPECT_EQ(session->target().latitude, session->partnerPosition().latitude);
     }
 }
 
@@ -167,7 +167,7 @@ TEST_F(TForm4Test, PartnerAtZeroZeroShowsNoLocatorAndSetsNoTarget)
     type(Form4->E_LangDez2, QStringLiteral("0"));
     QTest::keyClick(Form4->E_LangDez2, Qt::Key_Return);
     EXPECT_EQ(Form4->E_Locator2->text(), QString());
-    EXPECT_FALSE(session->target.isSet());
+    EXPECT_FALSE(session->target().isSet());
     EXPECT_FALSE(Form2->isVisible());
 }
 
@@ -185,11 +185,11 @@ TEST_F(TForm4Test, LeavingALocatorFieldWithFiveCharactersWarnsAndKeepsThePositio
     leave(Form4->E_Locator2, Form4->E_LangDez2);
 
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("warning|Corvane|ungültiger Locator")});
-    EXPECT_EQ(session->partnerPosition.longitude, 0.0);
-    EXPECT_EQ(session->partnerPosition.latitude, 0.0);
+    EXPECT_EQ(session->partnerPosition().longitude, 0.0);
+    EXPECT_EQ(session->partnerPosition().latitude, 0.0);
     EXPECT_EQ(Form4->E_Locator2->text(), QString());  // the locator of the unchanged position
     EXPECT_FALSE(TForm4::isEdited(Form4->E_Locator2));
-    EXPECT_FALSE(session->target.isSet());
+    EXPECT_FALSE(session->target().isSet());
 }
 
 TEST_F(TForm4Test, LeavingALocatorWithALetterInPositionThreeShowsTheErrorAndStaysYellow)
@@ -201,8 +201,8 @@ TEST_F(TForm4Test, LeavingALocatorWithALetterInPositionThreeShowsTheErrorAndStay
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'A' ist kein gültiger Integerwert.")});
     EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator2));
     EXPECT_EQ(Form4->E_Locator2->text(), QStringLiteral("JOA1MM"));
-    EXPECT_EQ(session->partnerPosition.longitude, 0.0);
-    EXPECT_FALSE(session->target.isSet());
+    EXPECT_EQ(session->partnerPosition().longitude, 0.0);
+    EXPECT_FALSE(session->target().isSet());
 }
 
 TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheShownMap)
@@ -230,7 +230,7 @@ TEST_F(TForm4Test, OwnPositionStaysBitIdenticalThroughPartnerEntries)
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=7,0416667\r\nU_Breite=51,5208333\r\n");
     folder.start();
     Form4->show();
-    const GeoPosition before = session->ownPosition;
+    const GeoPosition before = session->ownPosition();
     ASSERT_EQ(before.latitude, 51.5208333);
     const std::pair<QLineEdit*, const char*> entries[] = {
         {Form4->E_LangDez2, "13,4"}, {Form4->E_BreitGrad2, "52 30"}, {Form4->E_Locator2, "JO62QM"},
@@ -240,8 +240,8 @@ TEST_F(TForm4Test, OwnPositionStaysBitIdenticalThroughPartnerEntries)
         for (const auto& [field, typed] : entries) {
             type(field, QString::fromUtf8(typed));
             QTest::keyClick(field, Qt::Key_Return);
-            EXPECT_EQ(session->ownPosition.longitude, before.longitude) << field->objectName().toStdString();
-            EXPECT_EQ(session->ownPosition.latitude, before.latitude) << field->objectName().toStdString();
+            EXPECT_EQ(session->ownPosition().longitude, before.longitude) << field->objectName().toStdString();
+            EXPECT_EQ(session->ownPosition().latitude, before.latitude) << field->objectName().toStdString();
         }
     }
     folder.stop();
@@ -285,7 +285,7 @@ TEST_F(TForm4Test, TheOwnStationCanBeChangedFromTheContextMenu)
     startWithOwnPosition();
     type(Form4->E_Locator2, QStringLiteral("JO31MM"));
     QTest::keyClick(Form4->E_Locator2, Qt::Key_Return);
-    ASSERT_NEAR(session->target.bearing, 258.4741, 1e-3);  // seen from Berlin
+    ASSERT_NEAR(session->target().bearing, 258.4741, 1e-3);  // seen from Berlin
     ASSERT_TRUE(Form4->GroupBox1->isHidden());
 
     ASSERT_EQ(Form4->actions().size(), 1);
@@ -299,13 +299,13 @@ TEST_F(TForm4Test, TheOwnStationCanBeChangedFromTheContextMenu)
     QTest::keyClick(Form4->E_LangDez, Qt::Key_Return);
     type(Form4->E_BreitDez, QStringLiteral("51,5"));
     QTest::keyClick(Form4->E_BreitDez, Qt::Key_Return);
-    EXPECT_DOUBLE_EQ(session->ownPosition.longitude, -0.1);
-    EXPECT_DOUBLE_EQ(session->ownPosition.latitude, 51.5);
+    EXPECT_DOUBLE_EQ(session->ownPosition().longitude, -0.1);
+    EXPECT_DOUBLE_EQ(session->ownPosition().latitude, 51.5);
     EXPECT_TRUE(Form4->GroupBox1->isHidden()) << "the change is done";
     // The target stays where it was; its bearing and distance now start at London.
-    EXPECT_NEAR(session->target.longitude, 7.0416667, 1e-6);
-    EXPECT_NEAR(session->target.bearing, 86.9354, 1e-3);  // degrees, independent haversine/atan2 value
-    EXPECT_NEAR(session->target.distance, 494.600, 1e-2);  // km
+    EXPECT_NEAR(session->target().longitude, 7.0416667, 1e-6);
+    EXPECT_NEAR(session->target().bearing, 86.9354, 1e-3);  // degrees, independent haversine/atan2 value
+    EXPECT_NEAR(session->target().distance, 494.600, 1e-2);  // km
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("U_Breite=51,5000\r\n"));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }

@@ -32,7 +32,7 @@ protected:
     }
 
     // As the menu item "Hilfe" asks for help.
-    static QString helpPage() { return session->folders.programFolder + QStringLiteral("Help/Corvane.htm"); }
+    static QString helpPage() { return session->folders().programFolder + QStringLiteral("Help/Corvane.htm"); }
     void showHelpFromMenu() { FormHilfe->ShowHelp(helpPage(), QString()); }
 
     static int scrollPosition() { return FormHilfe->WB1->verticalScrollBar()->value(); }

@@ -122,6 +122,20 @@ TEST(IncludeRules, NoWindowReachesIntoAnotherWindowsControls)
     }
 }
 
+// Calls that only one place of the program may make: the session's rotor state is the rotor
+// link's to write.
+TEST(IncludeRules, OnlyTheRotorLinkWritesTheRotorState)
+{
+    static const QRegularExpression write(QStringLiteral("\\bsetRotorState\\s*\\("));
+    const QStringList allowed = {"rotor/TF_Rotor.cpp", "session/Session.h", "session/Session.cpp"};
+    for (const QString& file : programSources()) {
+        QFile source(sourceRoot() + file);
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << file.toStdString();
+        if (!allowed.contains(file) && write.match(QString::fromUtf8(source.readAll())).hasMatch())
+            ADD_FAILURE() << file.toStdString() << " writes the rotor state";
+    }
+}
+
 struct LinkCase {
     const char* name;
     QStringList files;

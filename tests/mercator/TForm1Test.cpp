@@ -6,6 +6,7 @@
 #include "mercator/TForm2.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -96,7 +97,7 @@ TEST_F(TForm1Test, StartLoadsTheSavedMapAndListsEveryMap)
 {
     ini += "[Mercator]\r\naktuelle Karte=Europa\r\n";
     start();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Europa"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Europa"));
     ASSERT_EQ(Form1->zoomDepth(), 1);
     EXPECT_DOUBLE_EQ(double(Form1->zoomStack[0].top), 72);
     EXPECT_DOUBLE_EQ(double(Form1->zoomStack[0].left), -25);
@@ -126,7 +127,7 @@ TEST_F(TForm1Test, ChoosingAnotherMapLoadsItWholeAndMovesTheCheckMark)
     start();
     drag({100, 50}, {250, 120});
     mapItem(QStringLiteral("Europa"))->trigger();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Europa"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Europa"));
     EXPECT_EQ(Form1->zoomDepth(), 1);
     EXPECT_FALSE(FormA->ZoomMercator->isVisible());
     EXPECT_EQ(shown().pixel(300, 150), europaColour);
@@ -139,14 +140,14 @@ TEST_F(TForm1Test, AMapWithAMissingFileIsNotLoaded)
     start();
     // Kanada.Nord.inf is listed as Kanada, and choosing it looks for Kanada.inf.
     mapItem(QStringLiteral("Kanada"))->trigger();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Welt"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Welt"));
     EXPECT_EQ(Form1->mapBitmap.size(), QSize(360, 180));
     EXPECT_TRUE(mapItem(QStringLiteral("Kanada"))->isChecked());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     folder.writeFile(QStringLiteral("Karten/Kanada.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
     mapItem(QStringLiteral("Kanada"))->trigger();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Kanada"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Kanada"));
 }
 
 TEST_F(TForm1Test, AMalformedCalibrationKeepsTheMapLoadedBefore)
@@ -159,7 +160,7 @@ TEST_F(TForm1Test, AMalformedCalibrationKeepsTheMapLoadedBefore)
 
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|"))) << dialogs.shown[0].toStdString();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Welt"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Welt"));
     EXPECT_EQ(Form1->mapBitmap.size(), QSize(360, 180));
     ASSERT_EQ(Form1->zoomDepth(), 2);
     EXPECT_EQ(Form1->zoomStack.back().left, zoomed.left);
@@ -172,13 +173,13 @@ TEST_F(TForm1Test, ABrokenDefaultMapAtStartLeavesAWorkingWindowWithoutMap)
     folder.writeFile(QStringLiteral("Karten/Welt.inf"), "kaputt\r\n");
     start();
     EXPECT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(session->currentMapName.isEmpty());
+    EXPECT_TRUE(session->currentMapName().isEmpty());
     EXPECT_EQ(Form1->Karte->parentWidget(), FormA->clientArea());
     drag({100, 50}, {250, 120});  // no map: the mouse does nothing
     EXPECT_EQ(Form1->zoomDepth(), 0);
 
     mapItem(QStringLiteral("Europa"))->trigger();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Europa"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Europa"));
     folder.stop();
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
 }
@@ -187,7 +188,7 @@ TEST_F(TForm1Test, AMissingSavedMapShowsTheWorldAndStaysTheSavedChoice)
 {
     ini += "[Mercator]\r\naktuelle Karte=Asien\r\n";
     start();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Welt"));
+    EXPECT_EQ(session->currentMapName(), QStringLiteral("Welt"));
     EXPECT_TRUE(Form1->hasMapBitmap());
     folder.stop();
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Asien\r\n"));
@@ -197,35 +198,35 @@ TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegree)
 {
     start();
     const QImage withoutLine = shown();
-    session->rotorState.rotorAzimuth = 90;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 90; });
     Form1->DrawDirectionLine();
-    ASSERT_TRUE(session->drawState.mercatorLineDrawn);
+    ASSERT_TRUE(Form1->drawState().mercatorLineDrawn);
     const QImage at90 = shown();
     EXPECT_NE(at90, withoutLine);
 
-    session->rotorState.rotorAzimuth = 90.5;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 90.5; });
     Form1->DrawDirectionLine();
     EXPECT_EQ(shown(), at90);
-    session->rotorState.rotorAzimuth = 91;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 91; });
     Form1->DrawDirectionLine();
     EXPECT_NE(shown(), at90);
-    EXPECT_DOUBLE_EQ(session->drawState.mercatorLineDirection, 91);
+    EXPECT_DOUBLE_EQ(Form1->drawState().mercatorLineDirection.value_or(0), 91);
 
     Form1->EraseDirectionLine();
-    EXPECT_FALSE(session->drawState.mercatorLineDrawn);
+    EXPECT_FALSE(Form1->drawState().mercatorLineDrawn);
     EXPECT_EQ(shown(), withoutLine);
 }
 
 TEST_F(TForm1Test, RedrawPaintsTheDirectionLineAgain)
 {
     start();
-    session->rotorState.rotorAzimuth = 270;  // drawn as -90: westwards from the own station
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 270; });  // drawn as -90: westwards from the own station
     Form1->RedrawMap();
-    EXPECT_TRUE(session->drawState.mercatorLineDrawn);
-    EXPECT_DOUBLE_EQ(session->drawState.mercatorLineDirection, 270);
+    EXPECT_TRUE(Form1->drawState().mercatorLineDrawn);
+    EXPECT_DOUBLE_EQ(Form1->drawState().mercatorLineDirection.value_or(0), 270);
     // Point 90 of the line lies on the equator 90 degrees west of 7.0417 E: pixel (162, 150), inverted.
     const QRgb inverted = qRgb(255 - qRed(weltColour), 255 - qGreen(weltColour), 255 - qBlue(weltColour));
-    EXPECT_NEAR(circleLongitude(session->drawState.directionLine, 90), -82.9583, 1e-6);
+    EXPECT_NEAR(circleLongitude(Form1->drawState().directionLine, 90), -82.9583, 1e-6);
     EXPECT_EQ(shown().pixel(162, 150), inverted);
 }
 
@@ -233,12 +234,12 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
 {
     ini = "[Locator]\r\nU_L\xe4nge=0\r\nU_Breite=0\r\n";
     start();
-    session->rotorState.rotorAzimuth = 45;
-    session->crosshairColor = 0x0000FF;  // red
-    session->target = {90, 45, 45, 1000};
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45; });
+    session->setCrosshairColor(0x0000FF);  // red
+    session->setTarget(TargetInfo{90, 45, 45, 1000});
     Form2->show();
     Form1->RedrawMap();
-    EXPECT_FALSE(session->drawState.mercatorLineDrawn);
+    EXPECT_FALSE(Form1->drawState().mercatorLineDrawn);
     EXPECT_EQ(shown().pixel(450, 10), qRgb(255, 0, 0));  // crosshair at 90 E
     EXPECT_EQ(shown().pixel(10, 75), qRgb(255, 0, 0));   // and at 45 N
 }
@@ -286,13 +287,13 @@ TEST_F(TForm1Test, CursorPanelStaysHiddenWhenSwitchedOff)
 TEST_F(TForm1Test, ClickMakesThePointTheTarget)
 {
     start();
-    session->crosshairColor = 0x0000FF;
+    session->setCrosshairColor(0x0000FF);
     Form4->show();
     QTest::mouseClick(Form1->Karte, Qt::LeftButton, Qt::NoModifier, QPoint(450, 75));  // 90 E, 45 N
-    EXPECT_DOUBLE_EQ(session->target.longitude, 90);
-    EXPECT_DOUBLE_EQ(session->target.latitude, 45);
-    EXPECT_NEAR(session->target.bearing, 62.065, 1e-3);
-    EXPECT_NEAR(session->target.distance, 5854.53, 1e-2);
+    EXPECT_DOUBLE_EQ(session->target().longitude, 90);
+    EXPECT_DOUBLE_EQ(session->target().latitude, 45);
+    EXPECT_NEAR(session->target().bearing, 62.065, 1e-3);
+    EXPECT_NEAR(session->target().distance, 5854.53, 1e-2);
     EXPECT_TRUE(Form2->isVisible());
     EXPECT_FALSE(Form4->isVisible());
     EXPECT_EQ(shown().pixel(450, 290), qRgb(255, 0, 0));
@@ -379,7 +380,7 @@ TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWor
         SCOPED_TRACE(c.stored);
         ini = base + "[Mercator]\r\naktuelle Karte=" + c.stored + "\r\n";
         start();
-        EXPECT_EQ(session->currentMapName, QString::fromUtf8(c.loaded));
+        EXPECT_EQ(session->currentMapName(), QString::fromUtf8(c.loaded));
         EXPECT_TRUE(mapItem(QString::fromUtf8(c.loaded))->isChecked());
         EXPECT_NE(shown().pixel(300, 150), qRgb(0, 0, 0));
         folder.stop();

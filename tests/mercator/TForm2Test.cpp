@@ -62,8 +62,8 @@ TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
     enterPartner(QStringLiteral("JJ00AA"));
     QTest::mouseClick(Form2->Label12, Qt::LeftButton);
 
-    EXPECT_DOUBLE_EQ(session->target.latitude, 51.51);
-    EXPECT_DOUBLE_EQ(session->target.longitude, 7.47);
+    EXPECT_DOUBLE_EQ(session->target().latitude, 51.51);
+    EXPECT_DOUBLE_EQ(session->target().longitude, 7.47);
     EXPECT_EQ(Form2->Label4->text(), QStringLiteral("9502"));
     EXPECT_EQ(Form2->Label5->text(), QStringLiteral("322"));
     EXPECT_EQ(Form2->Label12->text(), QStringLiteral("Dortmund"));
@@ -71,16 +71,16 @@ TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
     EXPECT_EQ(Form2->Label11->text(), QString());  // no country in the tiny raster there
 
     // The caption "Stadt:" reacts the same way.
-    session->target = {};
+    session->clearTarget();
     QTest::mouseClick(Form2->Label32, Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(session->target.longitude, 7.47);
+    EXPECT_DOUBLE_EQ(session->target().longitude, 7.47);
 }
 
 TEST_F(TForm2Test, OfEquallyNearCitiesTheEarlierInTheTableWins)
 {
     folder.writeFile(QStringLiteral("Karten/Citys.txt"), "Nord\t10\t0\r\nSued\t-10\t0\r\n");
     folder.start();
-    session->target = {0.0, 0.0, 0.0, 0.0};
+    session->setTarget(TargetInfo{0.0, 0.0, 0.0, 0.0});
     Form2->ShowTargetData();
     EXPECT_EQ(Form2->Label12->text(), QStringLiteral("Nord"));
     EXPECT_EQ(Form2->nearestCityIndex, 0);
@@ -90,15 +90,15 @@ TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
 {
     folder.writeFile(QStringLiteral("Karten/Citys.txt"), "");
     folder.start();
-    ASSERT_TRUE(session->referenceData.cityTable.empty());
+    ASSERT_TRUE(session->referenceData().cityTable.empty());
     enterPartner(QStringLiteral("JJ00AA"));
 
     EXPECT_EQ(Form2->Label4->text(), QStringLiteral("10014"));
     EXPECT_EQ(Form2->Label12->text(), QString());
     EXPECT_EQ(Form2->Label13->text(), QString());
-    const TargetInfo before = session->target;
+    const TargetInfo before = session->target();
     QTest::mouseClick(Form2->Label12, Qt::LeftButton);
-    EXPECT_EQ(session->target.longitude, before.longitude);
+    EXPECT_EQ(session->target().longitude, before.longitude);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -108,7 +108,7 @@ TEST_F(TForm2Test, CancelledColourDialogChangesNothing)
     const QByteArray before = folder.readFile(QStringLiteral("Corvane.ini"));
     QTest::mouseClick(Form2->Button1, Qt::LeftButton);
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("color||")});
-    EXPECT_EQ(session->crosshairColor, 0xFFFFFFu);
+    EXPECT_EQ(session->crosshairColor(), 0xFFFFFFu);
     EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), before);
 }
 
@@ -117,22 +117,22 @@ TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
     dialogs.colorAnswers.push_back(0x0000FFu);  // red
     folder.start();
     QTest::mouseClick(Form2->Button1, Qt::LeftButton);
-    EXPECT_EQ(session->crosshairColor, 0x0000FFu);
+    EXPECT_EQ(session->crosshairColor(), 0x0000FFu);
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("Fadenkreuzfarbe=255\r\n"));
 
     folder.stop();
     folder.start();
-    EXPECT_EQ(session->crosshairColor, 0x0000FFu);
+    EXPECT_EQ(session->crosshairColor(), 0x0000FFu);
 }
 
 TEST_F(TForm2Test, ClosingClearsTheTarget)
 {
     folder.start();
     enterPartner(QStringLiteral("JO31MM"));
-    ASSERT_TRUE(session->target.isSet());
+    ASSERT_TRUE(session->target().isSet());
     Form2->close();
     EXPECT_FALSE(Form2->isVisible());
-    EXPECT_FALSE(session->target.isSet());
+    EXPECT_FALSE(session->target().isSet());
 }
 
 } // namespace

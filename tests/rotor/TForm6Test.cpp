@@ -1,4 +1,5 @@
 #include "app/TFormA.h"
+#include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
@@ -9,6 +10,7 @@
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/ImageWidget.h"
@@ -25,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 
 namespace {
 
@@ -52,23 +55,26 @@ protected:
         folder.start();
         Form3->CB_Optimiert->setChecked(false);
         Form3->CB_RotSofort->setChecked(false);
-        session->overlapAngle = 0;
+        session->setOverlapAngle(0);
     }
 
     // A status of the rotor program: azimuth and elevation in degrees, travel ends in degrees.
-    static void status(double azimuth, int motion = 0, int minAzimuth = 0, int maxAzimuth = 450, double elevation = 0)
+    static void status(std::optional<double> azimuth, int motion = 0, int minAzimuth = 0, int maxAzimuth = 450,
+                       double elevation = 0)
     {
-        session->rotorState.rotorAzimuth = azimuth;
-        session->rotorState.rotorElevation = elevation;
-        session->rotorState.rotorMotion = motion;
-        session->rotorState.rotorMinAzimuth = minAzimuth;
-        session->rotorState.rotorMaxAzimuth = maxAzimuth;
+        editRotorState([&](RotorState& r) {
+            r.rotorAzimuth = azimuth;
+            r.rotorElevation = elevation;
+            r.rotorMotion = motion;
+            r.rotorMinAzimuth = minAzimuth;
+            r.rotorMaxAzimuth = maxAzimuth;
+        });
         emit F_Rotor->statusReceived();
     }
 
     static void connectedStatus(double azimuth, int minAzimuth = 0, int maxAzimuth = 450)
     {
-        session->rotorState.rotorConnected = true;
+        editRotorState([](RotorState& r) { r.rotorConnected = true; });
         status(azimuth, 0, minAzimuth, maxAzimuth);
     }
 
@@ -86,8 +92,8 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     EXPECT_TRUE(Form6->isHidden());
     EXPECT_FALSE(FormA->Feststationen1->isVisible());
 
-    session->rotorState.rotorStatus6 = 1;
-    session->rotorState.rotorTargetAzimuth = 300;  // stale
+    editRotorState([&](RotorState& r) { r.rotorStatus6 = 1; });
+    F_Rotor->turnTo(300);  // stale
     status(123.4, 1, -180, 540, 5.5);
     EXPECT_TRUE(Form6->isHidden());  // a status alone, without the link, shows nothing
     EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("123"));
@@ -96,11 +102,11 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     EXPECT_EQ(panelColor(Form6->PanelRechts), green);
     EXPECT_EQ(Form3->E_IstElevation->text(), QStringLiteral("6"));
     // First-status rule: the stale target is replaced by where the rotor stands.
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 123.4);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 123.4);
     EXPECT_FALSE(Form6->rotorFirstStatus);
 
-    session->rotorState.rotorConnected = true;
-    session->rotorState.rotorTargetAzimuth = 200;
+    editRotorState([&](RotorState& r) { r.rotorConnected = true; });
+    F_Rotor->turnTo(200);
     status(100, -1);
     EXPECT_FALSE(Form6->isHidden());
     EXPECT_TRUE(FormA->Feststationen1->isVisible());
@@ -110,9 +116,9 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     EXPECT_EQ(Form6->PanelStart->text(), QStringLiteral("Stop"));
     EXPECT_EQ(panelColor(Form6->PanelLinks), green);
     EXPECT_EQ(panelColor(Form6->PanelRechts), red);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 200);  // the rule acts only once
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 200);  // the rule acts only once
 
-    status(RotorState::noStatus);
+    status(std::nullopt);
     EXPECT_TRUE(Form6->isHidden());
     EXPECT_FALSE(FormA->Feststationen1->isVisible());
     EXPECT_TRUE(Form3->GB_Azimut->isHidden());
@@ -121,24 +127,24 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
 
 TEST_F(TForm6Test, TheFirstStatusRuleWaitsForStatusField6)
 {
-    session->rotorState.rotorTargetAzimuth = 300;
+    F_Rotor->turnTo(300);
     connectedStatus(10);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 300);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 300);
     EXPECT_TRUE(Form6->rotorFirstStatus);
-    session->rotorState.rotorStatus6 = 2;
+    editRotorState([&](RotorState& r) { r.rotorStatus6 = 2; });
     connectedStatus(20);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 20);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 20);
 }
 
 TEST_F(TForm6Test, TheSentElevationIsTheBasicSettingOrWhereTheRotorStands)
 {
     Form3->CB_Elevation->setChecked(true);
-    session->elevationDefault = 7;
+    session->setElevationDefault(7);
     status(10, 0, 0, 450, 30);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 7);
+    EXPECT_EQ(F_Rotor->targetElevation(), 7);
     Form3->CB_Elevation->setChecked(false);
     status(10, 0, 0, 450, 30);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 30);
+    EXPECT_EQ(F_Rotor->targetElevation(), 30);
 }
 
 TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
@@ -146,19 +152,19 @@ TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
     connectedStatus(10);
     const std::pair<const char*, double> cases[] = {{"-30", 330}, {"500", 140}, {"90", 90}};
     for (const auto& [typed, commanded] : cases) {
-        session->rotorState.rotorSendPending = false;
+        F_Rotor->cancelTarget();
         enter(QString::fromLatin1(typed));
-        EXPECT_EQ(session->rotorState.rotorTargetAzimuth, commanded) << typed;
-        EXPECT_TRUE(session->rotorState.rotorSendPending) << typed;
+        EXPECT_EQ(F_Rotor->targetAzimuth(), commanded) << typed;
+        EXPECT_TRUE(F_Rotor->sendPending()) << typed;
         EXPECT_NE(Form6->Edit_Azimut->palette().color(QPalette::Base), yellow);
     }
 
     // With the optimised path the bearing goes the shorter way round.
     Form3->CB_Optimiert->setChecked(true);
-    session->overlapAngle = 10;
+    session->setOverlapAngle(10);
     connectedStatus(400);
     enter(QStringLiteral("50"));
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 410);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 410);
 }
 
 TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
@@ -180,10 +186,10 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
 
     // Enter on an empty field only ends the entry.
     Form6->Edit_Azimut->clear();
-    session->rotorState.rotorTargetAzimuth = 77;
+    F_Rotor->turnTo(77);
     QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Return);
     EXPECT_FALSE(Form6->isTyping());
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 77);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 77);
     connectedStatus(359.6);
     EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("360"));
 }
@@ -191,12 +197,12 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
 TEST_F(TForm6Test, AnInvalidBearingKeepsTheRotorWhereItIsWithoutAMessage)
 {
     connectedStatus(42);
-    session->rotorState.rotorSendPending = true;
+    F_Rotor->turnTo(F_Rotor->targetAzimuth());
     for (const char* typed : {"12A", "JO31", "-"}) {
         enter(QString::fromLatin1(typed));
         EXPECT_TRUE(dialogs.shown.isEmpty()) << typed;
-        EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 42);
-        EXPECT_FALSE(session->rotorState.rotorSendPending);
+        EXPECT_EQ(F_Rotor->targetAzimuth(), 42);
+        EXPECT_FALSE(F_Rotor->sendPending());
     }
 }
 
@@ -211,15 +217,15 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     double latitude = 0;
     double longitude = 0;
     locatorToPosition(QStringLiteral("JO31MM"), latitude, longitude);
-    const TargetInfo expected = TargetPoint::seenFrom(session->ownPosition, longitude, latitude);
-    EXPECT_EQ(session->target.longitude, expected.longitude);
-    EXPECT_EQ(session->target.latitude, expected.latitude);
-    EXPECT_EQ(session->target.bearing, expected.bearing);
-    EXPECT_NEAR(session->target.distance, 449, 5);  // Berlin to Dortmund, km
+    const TargetInfo expected = TargetPoint::seenFrom(session->ownPosition(), longitude, latitude);
+    EXPECT_EQ(session->target().longitude, expected.longitude);
+    EXPECT_EQ(session->target().latitude, expected.latitude);
+    EXPECT_EQ(session->target().bearing, expected.bearing);
+    EXPECT_NEAR(session->target().distance, 449, 5);  // Berlin to Dortmund, km
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(Form2->Label3->text(), QStringLiteral("JO31MM"));
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, expected.bearing);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), expected.bearing);
+    EXPECT_TRUE(F_Rotor->sendPending());
 
     // Pasted text passes no key filter; a lower-case locator is taken all the same.
     QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Backspace);  // starts an entry
@@ -229,12 +235,11 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
 
     // Without immediate start the locator only becomes the target.
     Form3->CB_RotSofort->setChecked(false);
-    session->rotorState.rotorSendPending = false;
-    session->rotorState.rotorTargetAzimuth = 10;
+    F_Rotor->cancelTarget();  // back to 10 degrees, where the rotor stands, unsent
     enter(QStringLiteral("PM95VQ"));
-    EXPECT_GT(session->target.distance, 8000);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 10);
-    EXPECT_FALSE(session->rotorState.rotorSendPending);
+    EXPECT_GT(session->target().distance, 8000);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 10);
+    EXPECT_FALSE(F_Rotor->sendPending());
 }
 
 TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
@@ -243,18 +248,18 @@ TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
     Logger32Link* link = FormA->logger32Link;
     emit link->bearingReceived(270);
     EXPECT_EQ(Form6->Edit_Azimut->text(), QStringLiteral("270"));
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, -90);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), -90);
+    EXPECT_TRUE(F_Rotor->sendPending());
     emit link->bearingReceived(90);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 90);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 90);
+    EXPECT_TRUE(F_Rotor->sendPending());
 
     // The panel goes before the main window and its link (the entry window goes right after the
     // panel): bearings then have nowhere to go.
     double targetAfterThePanel = 0;
     QObject::connect(Form4, &QObject::destroyed, [&] {
         emit link->bearingReceived(270);
-        targetAfterThePanel = session->rotorState.rotorTargetAzimuth;
+        targetAfterThePanel = F_Rotor->targetAzimuth();
     });
     folder.stop();
     EXPECT_EQ(targetAfterThePanel, 90);
@@ -264,29 +269,29 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
 {
     connectedStatus(100, -180, 540);
     QTest::mousePress(Form6->PanelLinks, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, -179);
     EXPECT_EQ(Form6->PanelLinks->frameShadow(), QFrame::Sunken);
-    EXPECT_FALSE(session->rotorState.rotorSendPending);
+    EXPECT_FALSE(F_Rotor->sendPending());
     QTest::mouseRelease(Form6->PanelLinks, Qt::LeftButton);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), -179);
+    EXPECT_TRUE(F_Rotor->sendPending());
     EXPECT_EQ(Form6->PanelLinks->frameShadow(), QFrame::Raised);
 
     QTest::mouseClick(Form6->PanelRechts, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 539);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 539);
 
     // Pressed again while the rotor already turns that way: stop.
     status(200, 1, -180, 540);
     QTest::mouseClick(Form6->PanelRechts, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 200);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 200);
     status(150, -1, -180, 540);
     QTest::mouseClick(Form6->PanelLinks, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 150);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 150);
 
     // Only the left button acts.
-    session->rotorState.rotorSendPending = false;
+    F_Rotor->cancelTarget();
     QTest::mouseClick(Form6->PanelRechts, Qt::RightButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 150);
-    EXPECT_FALSE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 150);
+    EXPECT_FALSE(F_Rotor->sendPending());
 }
 
 // Travel ends at the extremes of int: one degree inside them is still exact, with no overflow.
@@ -294,28 +299,28 @@ TEST_F(TForm6Test, ArrowsAtExtremeTravelEndsStayOneDegreeInside)
 {
     connectedStatus(100, INT_MIN, INT_MAX);
     QTest::mouseClick(Form6->PanelLinks, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, double(INT_MIN) + 1);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), double(INT_MIN) + 1);
     QTest::mouseClick(Form6->PanelRechts, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, double(INT_MAX) - 1);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), double(INT_MAX) - 1);
 }
 
 TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)
 {
     connectedStatus(10);
-    session->rotorState.rotorTargetAzimuth = 33;
+    F_Rotor->turnTo(33);
     QTest::mouseClick(Form6->PanelStart, Qt::LeftButton);  // no target set: unchanged, still marked
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 33);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 33);
+    EXPECT_TRUE(F_Rotor->sendPending());
 
-    session->target = TargetPoint::seenFrom(session->ownPosition, 151.21, -33.87);
+    session->setTarget(151.21, -33.87);
     QTest::mouseClick(Form6->PanelStart, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth,
-              F_Rotor->OptimiseRotorTarget(session->target.bearing, Form3->optimisedPath()));
+    EXPECT_EQ(F_Rotor->targetAzimuth(),
+              F_Rotor->OptimiseRotorTarget(session->target().bearing, Form3->optimisedPath()));
 
     status(80, 1);
     ASSERT_EQ(Form6->PanelStart->text(), QStringLiteral("Stop"));
     QTest::mouseClick(Form6->PanelStart, Qt::LeftButton);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 80);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 80);
 }
 
 TEST_F(TForm6Test, EscStartsANewEntry)
@@ -338,13 +343,13 @@ TEST_F(TForm6Test, StatusesDrawTheAntennaLineAndTheLostStatusErasesIt)
 {
     ASSERT_FALSE(Form1->Karte->isHidden());
     connectedStatus(90);
-    EXPECT_TRUE(session->drawState.mercatorLineDrawn);
-    EXPECT_EQ(session->drawState.mercatorLineDirection, 90);
+    EXPECT_TRUE(Form1->drawState().mercatorLineDrawn);
+    EXPECT_EQ(Form1->drawState().mercatorLineDirection, 90);
     connectedStatus(135);
-    EXPECT_EQ(session->drawState.mercatorLineDirection, 135);
-    status(RotorState::noStatus);
-    EXPECT_FALSE(session->drawState.mercatorLineDrawn);
-    EXPECT_FALSE(session->drawState.beamLineDrawn);
+    EXPECT_EQ(Form1->drawState().mercatorLineDirection, 135);
+    status(std::nullopt);
+    EXPECT_FALSE(Form1->drawState().mercatorLineDrawn);
+    EXPECT_FALSE(Form10->drawState().beamLineDrawn);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "app/ProgramLayout.h"
 #include "app/TFormA.h"
 #include "rotor/TForm7.h"
+#include "rotor/TF_Rotor.h"
 #include "session/Session.h"
+#include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
@@ -36,17 +38,19 @@ protected:
         folder.start();
         Form7->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Form7));
-        session->rotorState.rotorAzimuth = 10;
-        session->rotorState.rotorElevation = 4;
-        session->rotorState.rotorMinAzimuth = 0;
-        session->rotorState.rotorMaxAzimuth = 450;
+        editRotorState([](RotorState& r) {
+            r.rotorAzimuth = 10;
+            r.rotorElevation = 4;
+            r.rotorMinAzimuth = 0;
+            r.rotorMaxAzimuth = 450;
+        });
     }
 
     // The rotor link has found the rotor program, with this Data.txt beside it.
     void load(const QByteArray& bytes)
     {
         folder.writeFile(dataFile, bytes);
-        session->rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Rotor/");
+        editRotorState([&](RotorState& r) { r.rotorProgramFolder = folder.path() + QStringLiteral("Rotor/"); });
         Form7->LoadDirections();
     }
 
@@ -119,8 +123,10 @@ TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
                           {"1e300", "1e300", 0, 450, nullptr}};
     for (const Case& c : cases) {
         load("");
-        session->rotorState.rotorMinAzimuth = c.minAzimuth;
-        session->rotorState.rotorMaxAzimuth = c.maxAzimuth;
+        editRotorState([&](RotorState& r) {
+            r.rotorMinAzimuth = c.minAzimuth;
+            r.rotorMaxAzimuth = c.maxAzimuth;
+        });
         Form7->Neu1Click();
         edit(QStringLiteral("X1"), QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
         Form7->SpeichernClick();
@@ -168,8 +174,8 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
     EXPECT_EQ(Form7->E_Kennung->text(), QStringLiteral("BAKE"));
     EXPECT_EQ(Form7->E_Azimut->text(), QStringLiteral("200"));
     // The double click withdraws the target the click had set.
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 10);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 4);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 10);
+    EXPECT_EQ(F_Rotor->targetElevation(), 4);
 
     Form7->E_Azimut->setText(QStringLiteral("50"));
     Form7->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
@@ -184,29 +190,29 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
 TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
 {
     load("FERN\t-30\t12\r\nNAH\t50\t0\r\nZ\tx\t0\r\nZZ\t20\tx\r\n");
-    session->rotorState.rotorAzimuth = 400;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 400; });
     click(1);  // 50 is 350 degrees away: one turn further, 410
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 410);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 0);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 410);
+    EXPECT_EQ(F_Rotor->targetElevation(), 0);
+    EXPECT_TRUE(F_Rotor->sendPending());
     click(0);  // -30 is brought into the travel first: 330
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 330);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 12);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 330);
+    EXPECT_EQ(F_Rotor->targetElevation(), 12);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // An unreadable azimuth leaves the targets; an unreadable elevation keeps the new azimuth.
     click(2);
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'x' ist kein gültiger Gleitkommawert.")});
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 330);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 330);
     click(3);
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 380);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 12);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 380);
+    EXPECT_EQ(F_Rotor->targetElevation(), 12);
 
-    session->rotorState.rotorSendPending = false;
+    F_Rotor->cancelTarget();
     Form7->RotorSTOP1->trigger();
-    EXPECT_EQ(session->rotorState.rotorTargetAzimuth, 400);
-    EXPECT_EQ(session->rotorState.rotorTargetElevation, 4);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_EQ(F_Rotor->targetAzimuth(), 400);
+    EXPECT_EQ(F_Rotor->targetElevation(), 4);
+    EXPECT_TRUE(F_Rotor->sendPending());
 }
 
 TEST_F(TForm7Test, DeleteAsksFirstAndRemovesOnlyOnYes)
@@ -245,7 +251,7 @@ TEST_F(TForm7Test, WithoutAFileTheListHeldMovesToTheNewPlaceOnSave)
 {
     load("ALT\t1\t0\r\n");
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Neu")));
-    session->rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Neu/");
+    editRotorState([&](RotorState& r) { r.rotorProgramFolder = folder.path() + QStringLiteral("Neu/"); });
     Form7->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
     Form7->Neu1Click();
@@ -263,7 +269,7 @@ TEST_F(TForm7Test, AnInstalledRotorProgramsListIsTheUsersOwn)
     ASSERT_TRUE(QDir().mkpath(program + ProgramLayout::installedDataFromProgram + QStringLiteral("/Karten")));
     folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
     qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + QStringLiteral("daten")));
-    session->rotorState.rotorProgramFolder = program;
+    editRotorState([&](RotorState& r) { r.rotorProgramFolder = program; });
     Form7->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
     Form7->Neu1Click();
@@ -315,7 +321,7 @@ TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
 
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Anders")));
     folder.writeFile(QStringLiteral("Anders/Data.txt"), "ANDERS\t1\t0\r\n");
-    session->rotorState.rotorProgramFolder = folder.path() + QStringLiteral("Anders/");
+    editRotorState([&](RotorState& r) { r.rotorProgramFolder = folder.path() + QStringLiteral("Anders/"); });
     Form7->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("ANDERS")});
 }

@@ -4,7 +4,9 @@
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
+#include "rotor/TF_Rotor.h"
 #include "session/Session.h"
+#include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -94,9 +96,9 @@ TEST_F(ParameterWindowTest, CircleSpacingNeedsThreeCharactersAndAtLeast300Km)
         int km;
     } const cases[] = {{"299", false, 0}, {"300", true, 300}, {"50", false, 0}, {"0300", true, 300}, {"1200", true, 1200}, {"", false, 0}};
     for (const Case& c : cases) {
-        const int before = session->circleSpacingKm;
+        const int before = session->circleSpacingKm();
         typeAndEnter(Form3->Edit1, QString::fromLatin1(c.typed));
-        EXPECT_EQ(session->circleSpacingKm, c.accepted ? c.km : before) << c.typed;
+        EXPECT_EQ(session->circleSpacingKm(), c.accepted ? c.km : before) << c.typed;
         EXPECT_EQ(fieldColour(Form3->Edit1), c.accepted ? acceptedColour(Form3->Edit1) : yellow) << c.typed;
     }
 }
@@ -108,13 +110,13 @@ TEST_F(ParameterWindowTest, Edit1KeepsTheFocusUntilItHoldsAnAcceptedSpacing)
     typeAndEnter(Form3->Edit1, QStringLiteral("299"));
     QTest::keyClick(Form3->Edit1, Qt::Key_Tab);
     EXPECT_TRUE(QTest::qWaitFor([] { return Form3->Edit1->hasFocus(); }));
-    EXPECT_NE(session->circleSpacingKm, 299);
+    EXPECT_NE(session->circleSpacingKm(), 299);
 
     typeAndEnter(Form3->Edit1, QStringLiteral("400"));
     QTest::keyClick(Form3->Edit1, Qt::Key_Tab);
     QTest::qWait(20);
     EXPECT_FALSE(Form3->Edit1->hasFocus());
-    EXPECT_EQ(session->circleSpacingKm, 400);
+    EXPECT_EQ(session->circleSpacingKm(), 400);
 }
 
 TEST_F(ParameterWindowTest, MarkerSizeTakesTwoToNine)
@@ -122,10 +124,10 @@ TEST_F(ParameterWindowTest, MarkerSizeTakesTwoToNine)
     folder.start();
     showParameterWindow();
     for (char digit = '0'; digit <= '9'; ++digit) {
-        const int before = session->cityMarkerSize;
+        const int before = session->cityMarkerSize();
         typeAndEnter(Form3->Edit2, QString(QLatin1Char(digit)));
         const bool accepted = digit >= '2';
-        EXPECT_EQ(session->cityMarkerSize, accepted ? digit - '0' : before) << digit;
+        EXPECT_EQ(session->cityMarkerSize(), accepted ? digit - '0' : before) << digit;
         EXPECT_EQ(fieldColour(Form3->Edit2), accepted ? acceptedColour(Form3->Edit2) : yellow) << digit;
     }
 }
@@ -136,7 +138,7 @@ TEST_F(ParameterWindowTest, NumberFieldsDropEverythingButDigits)
     showParameterWindow();
     typeAndEnter(Form3->Edit1, QStringLiteral("1a,2.-3 4"));
     EXPECT_EQ(Form3->Edit1->text(), QStringLiteral("1234"));
-    EXPECT_EQ(session->circleSpacingKm, 1234);
+    EXPECT_EQ(session->circleSpacingKm(), 1234);
 }
 
 TEST_F(ParameterWindowTest, OverlapFieldTakesTwoDigitsAndAnEmptyFieldMeansZero)
@@ -145,11 +147,11 @@ TEST_F(ParameterWindowTest, OverlapFieldTakesTwoDigitsAndAnEmptyFieldMeansZero)
     showParameterWindow();
     typeAndEnter(Form3->E_Ueberlappung, QStringLiteral("123"));
     EXPECT_EQ(Form3->E_Ueberlappung->text(), QStringLiteral("12"));
-    EXPECT_DOUBLE_EQ(session->overlapAngle, 12);
+    EXPECT_DOUBLE_EQ(session->overlapAngle(), 12);
     EXPECT_EQ(fieldColour(Form3->E_Ueberlappung), acceptedColour(Form3->E_Ueberlappung));
 
     typeAndEnter(Form3->E_Ueberlappung, QString());
-    EXPECT_DOUBLE_EQ(session->overlapAngle, 0);
+    EXPECT_DOUBLE_EQ(session->overlapAngle(), 0);
     EXPECT_TRUE(Form3->E_Ueberlappung->text().isEmpty());
 }
 
@@ -157,11 +159,11 @@ TEST_F(ParameterWindowTest, NewBasicElevationHoldsTheAzimuth)
 {
     startWith("Elev_Grundst=1\r\n");
     showParameterWindow();
-    session->rotorState.rotorAzimuth = 123;
-    session->rotorState.rotorTargetAzimuth = 200;
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 123; });
+    F_Rotor->turnTo(200);
     typeAndEnter(Form3->EditElevation, QStringLiteral("45"));
-    EXPECT_DOUBLE_EQ(session->elevationDefault, 45);
-    EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetAzimuth, 123);
+    EXPECT_DOUBLE_EQ(session->elevationDefault(), 45);
+    EXPECT_DOUBLE_EQ(F_Rotor->targetAzimuth(), 123);
     EXPECT_EQ(fieldColour(Form3->EditElevation), acceptedColour(Form3->EditElevation));
 }
 
@@ -169,14 +171,14 @@ TEST_F(ParameterWindowTest, ElevationBoxSetsTheElevationTargetAndTheFieldState)
 {
     folder.start();
     showParameterWindow();
-    session->rotorState.rotorElevation = 17;
+    editRotorState([&](RotorState& r) { r.rotorElevation = 17; });
     ASSERT_FALSE(Form3->CB_Elevation->isChecked());
     QTest::mouseClick(Form3->CB_Elevation, Qt::LeftButton);
     EXPECT_TRUE(Form3->EditElevation->isEnabled());
-    EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetElevation, 3);
+    EXPECT_DOUBLE_EQ(F_Rotor->targetElevation(), 3);
     QTest::mouseClick(Form3->CB_Elevation, Qt::LeftButton);
     EXPECT_FALSE(Form3->EditElevation->isEnabled());
-    EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetElevation, 17);
+    EXPECT_DOUBLE_EQ(F_Rotor->targetElevation(), 17);
 
     // An emptied field is an error, but the field stays open for the correction.
     Form3->EditElevation->clear();
@@ -193,18 +195,18 @@ TEST_F(ParameterWindowTest, DisplayDeviationAppliesWhenTheWindowItselfIsClosed)
     QTest::keyClicks(Form3->E_AziFehl, QStringLiteral("-3.5"));
     FormA->Parameter1->trigger();  // the menu only hides it
     EXPECT_TRUE(Form3->isHidden());
-    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset, 0);
+    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset(), 0);
 
     FormA->Parameter1->trigger();
     Form3->E_AziFehl->setText(QStringLiteral("-3.5"));
     EXPECT_TRUE(Form3->close());
     EXPECT_TRUE(Form3->isHidden());
-    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset, -3.5);
+    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset(), -3.5);
 
     Form3->show();
     Form3->E_AziFehl->setText(QStringLiteral("-3,5"));
     Form3->close();
-    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset, 0);
+    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset(), 0);
     EXPECT_TRUE(Form3->E_AziFehl->text().isEmpty());
 }
 
@@ -234,9 +236,9 @@ TEST_F(ParameterWindowTest, MissingSectionGivesTheDefaults)
     EXPECT_FALSE(Form3->CB_Elevation->isChecked());
     EXPECT_FALSE(Form3->EditElevation->isEnabled());
     EXPECT_EQ(Form3->EditElevation->text(), QStringLiteral("3"));
-    EXPECT_DOUBLE_EQ(session->elevationDefault, 3);
+    EXPECT_DOUBLE_EQ(session->elevationDefault(), 3);
     EXPECT_EQ(Form3->E_Ueberlappung->text(), QStringLiteral("10"));  // not the field's own "15"
-    EXPECT_DOUBLE_EQ(session->overlapAngle, 10);
+    EXPECT_DOUBLE_EQ(session->overlapAngle(), 10);
     EXPECT_TRUE(Form3->E_AziFehl->text().isEmpty());
     EXPECT_TRUE(Form3->CB_RotSofort->isChecked());
     EXPECT_TRUE(Form3->CB_Optimiert->isChecked());
@@ -249,23 +251,24 @@ TEST_F(ParameterWindowTest, UnreadableStoredNumbersFallBack)
         const char* line;
         QLineEdit* TForm3::*field;
         const char* text;
-        double Session::*value;
+        double (Session::*value)() const;
+        void (Session::*set)(double);
         double expected;
     } const cases[] = {
-        {"C", "Anzeigefehler=-2.5", &TForm3::E_AziFehl, "-2.5", &Session::azimuthDisplayOffset, -2.5},
-        {"C", "Anzeigefehler=-2,5", &TForm3::E_AziFehl, "", &Session::azimuthDisplayOffset, 0},
-        {"de_DE", "Anzeigefehler=-2,5", &TForm3::E_AziFehl, "", &Session::azimuthDisplayOffset, 0},
-        {"C", "Elevation=steil", &TForm3::EditElevation, "3", &Session::elevationDefault, 3},
-        {"C", "Elevation=", &TForm3::EditElevation, "3", &Session::elevationDefault, 3},
-        {"de_DE", "Elevation=7,5", &TForm3::EditElevation, "7,5", &Session::elevationDefault, 7.5},
-        {"C", "Elevation=7.5", &TForm3::EditElevation, "7.5", &Session::elevationDefault, 7.5},
-        {"C", "Ueberlappung=viel", &TForm3::E_Ueberlappung, "0", &Session::overlapAngle, 0},
-        {"C", "Ueberlappung=", &TForm3::E_Ueberlappung, "0", &Session::overlapAngle, 0},
-        {"C", "Ueberlappung=20", &TForm3::E_Ueberlappung, "20", &Session::overlapAngle, 20},
+        {"C", "Anzeigefehler=-2.5", &TForm3::E_AziFehl, "-2.5", &Session::azimuthDisplayOffset, &Session::setAzimuthDisplayOffset, -2.5},
+        {"C", "Anzeigefehler=-2,5", &TForm3::E_AziFehl, "", &Session::azimuthDisplayOffset, &Session::setAzimuthDisplayOffset, 0},
+        {"de_DE", "Anzeigefehler=-2,5", &TForm3::E_AziFehl, "", &Session::azimuthDisplayOffset, &Session::setAzimuthDisplayOffset, 0},
+        {"C", "Elevation=steil", &TForm3::EditElevation, "3", &Session::elevationDefault, &Session::setElevationDefault, 3},
+        {"C", "Elevation=", &TForm3::EditElevation, "3", &Session::elevationDefault, &Session::setElevationDefault, 3},
+        {"de_DE", "Elevation=7,5", &TForm3::EditElevation, "7,5", &Session::elevationDefault, &Session::setElevationDefault, 7.5},
+        {"C", "Elevation=7.5", &TForm3::EditElevation, "7.5", &Session::elevationDefault, &Session::setElevationDefault, 7.5},
+        {"C", "Ueberlappung=viel", &TForm3::E_Ueberlappung, "0", &Session::overlapAngle, &Session::setOverlapAngle, 0},
+        {"C", "Ueberlappung=", &TForm3::E_Ueberlappung, "0", &Session::overlapAngle, &Session::setOverlapAngle, 0},
+        {"C", "Ueberlappung=20", &TForm3::E_Ueberlappung, "20", &Session::overlapAngle, &Session::setOverlapAngle, 20},
         // Parsed as numbers by the libraries, but no angles.
-        {"C", "Elevation=nan", &TForm3::EditElevation, "3", &Session::elevationDefault, 3},
-        {"C", "Ueberlappung=inf", &TForm3::E_Ueberlappung, "0", &Session::overlapAngle, 0},
-        {"C", "Anzeigefehler=-inf", &TForm3::E_AziFehl, "", &Session::azimuthDisplayOffset, 0},
+        {"C", "Elevation=nan", &TForm3::EditElevation, "3", &Session::elevationDefault, &Session::setElevationDefault, 3},
+        {"C", "Ueberlappung=inf", &TForm3::E_Ueberlappung, "0", &Session::overlapAngle, &Session::setOverlapAngle, 0},
+        {"C", "Anzeigefehler=-inf", &TForm3::E_AziFehl, "", &Session::azimuthDisplayOffset, &Session::setAzimuthDisplayOffset, 0},
     };
     for (const Case& c : cases) {
         ProgramFolder run;
@@ -273,10 +276,10 @@ TEST_F(ParameterWindowTest, UnreadableStoredNumbersFallBack)
         run.writeFile(QStringLiteral("Corvane.ini"), QByteArray("[Parameter]\r\n") + c.line + "\r\n");
         QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
         Program program(run.path());
-        session->*c.value = 99;  // so that a value never read cannot pass as the default
+        (session->*c.set)(99);  // so that a value never read cannot pass as the default
         program.createWindows();
         EXPECT_EQ((Form3->*c.field)->text(), QString::fromLatin1(c.text)) << c.locale << " " << c.line;
-        EXPECT_DOUBLE_EQ(session->*c.value, c.expected) << c.locale << " " << c.line;
+        EXPECT_DOUBLE_EQ((session->*c.value)(), c.expected) << c.locale << " " << c.line;
     }
 }
 
@@ -291,7 +294,7 @@ TEST_F(ParameterWindowTest, SectionSurvivesAWriteReadRoundTrip)
     EXPECT_EQ(Form3->Edit1->text(), QStringLiteral("1200"));
     EXPECT_EQ(Form3->Edit2->text(), QStringLiteral("5"));
     EXPECT_TRUE(Form3->EditElevation->isEnabled());
-    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset, 1.5);
+    EXPECT_DOUBLE_EQ(session->azimuthDisplayOffset(), 1.5);
     folder.stop();
     QStringList written = parameterLines(folder.readFile(QStringLiteral("Corvane.ini")));
     written.removeAll(QStringLiteral("Kreise=1200"));

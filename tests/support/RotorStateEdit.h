@@ -1,0 +1,12 @@
+#pragma once
+
+#include "session/Session.h"
+
+// Changes the session's rotor state in place of a status from the rotor program.
+template <typename Edit>
+void editRotorState(Edit edit)
+{
+    RotorState state = session->rotorState();
+    edit(state);
+    session->setRotorState(state);
+}
