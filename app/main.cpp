@@ -23,9 +23,9 @@ int main(int argc, char** argv)
     Program program(QApplication::applicationDirPath());
     program.createWindows();
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, [] {
-        if (FormA)
-            FormA->close();
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, [&program] {
+        if (program.mainWindow())
+            program.mainWindow()->close();
     });
     const int exitCode = program.run();
     program.destroyWindows();

@@ -27,7 +27,6 @@
 #include <algorithm>
 #include <cmath>
 
-TForm10* Form10 = nullptr;
 
 namespace {
 
@@ -36,16 +35,16 @@ constexpr int defaultCircleSpacingKm = 5000;
 constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
-QColor crosshairColour()
+QColor crosshairColour(const Session& session)
 {
-    return WindowsColor::toQColor(session->crosshairColor());
+    return WindowsColor::toQColor(session.crosshairColor());
 }
 
 } // namespace
 
-TForm10::TForm10()
+TForm10::TForm10(Session& session, TFormA* mainWindow)
+    : session_(session), mainWindow_(mainWindow)
 {
-    Form10 = this;
     setWindowFlags(Qt::FramelessWindowHint);
     BeamKarte = new ImageWidget(this);
     BeamKarte->setObjectName(QStringLiteral("BeamKarte"));
@@ -57,29 +56,29 @@ TForm10::TForm10()
     connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
     connectGuarded(BeamKarte, &ImageWidget::mousePressed, this, &TForm10::BeamKarteMouseDown);
 
-    connect(session, &Session::displayChanged, this, &TForm10::redrawIfShown);
-    connect(session, &Session::rotorStatusChanged, this, &TForm10::followRotor);
-    connect(session, &Session::rotorLinkLost, this, &TForm10::dropBeamLine);
+    connect(&session_, &Session::displayChanged, this, &TForm10::redrawIfShown);
+    connect(&session_, &Session::rotorStatusChanged, this, &TForm10::followRotor);
+    connect(&session_, &Session::rotorLinkLost, this, &TForm10::dropBeamLine);
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
-    connectGuarded(FormA, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
-    connectGuarded(FormA, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
-    connectGuarded(FormA, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
-    connect(FormA, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
-    connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm10::fillClientArea);
+    connectGuarded(mainWindow_, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
+    connectGuarded(mainWindow_, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
+    connectGuarded(mainWindow_, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
+    connect(mainWindow_, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
+    connectGuarded(mainWindow_, &TFormA::clientAreaResized, this, &TForm10::fillClientArea);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
-QString TForm10::beamMapPath()
+QString TForm10::beamMapPath() const
 {
-    return session->folders().writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return session_.folders().writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()
 {
     drawState_.beamLineDrawn = false;
 
-    const SettingsFile& ini = *session->iniFile();
+    const SettingsFile& ini = *session_.iniFile();
     BeamKarte->createScreenSurface();
     beamBitmap = QImage();
     beamMapLoaded = false;
@@ -93,7 +92,7 @@ void TForm10::FormCreate()
     const int spacingKm = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
-    session->setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
+    session_.setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
     locatorPosX = ini.readInteger(beamKeys::section, beamKeys::locatorX, 5);
     locatorPosY = ini.readInteger(beamKeys::section, beamKeys::locatorY, 350);
     crosshairPosX = ini.readInteger(beamKeys::section, beamKeys::crosshairX, 5);
@@ -102,12 +101,12 @@ void TForm10::FormCreate()
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
-    BeamKarte->setParent(FormA->clientArea());
+    BeamKarte->setParent(mainWindow_->clientArea());
     BeamKarte->move(0, 0);
     BeamKarte->setVisible(!mercatorShown);
     const auto showMercator = [this] {
         BeamKarte->hide();
-        FormA->showMercatorImage(true);
+        mainWindow_->showMercatorImage(true);
     };
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
@@ -125,11 +124,11 @@ void TForm10::FormCreate()
 
 void TForm10::FormDestroy()
 {
-    SettingsFile& ini = *session->iniFile();
+    SettingsFile& ini = *session_.iniFile();
     ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
-    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session->circleSpacingKm());
+    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session_.circleSpacingKm());
     ini.writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
     ini.writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
     ini.writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
@@ -144,12 +143,12 @@ void TForm10::Beamkarte1Click()
 {
     if (!currentBitmap())
         return;
-    FormA->showMercatorImage(false);
+    mainWindow_->showMercatorImage(false);
     BeamKarte->show();
-    FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
+    mainWindow_->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     emit mapChosen();
-    session->iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
+    session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
 }
 
 bool TForm10::currentBitmap()
@@ -157,17 +156,17 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session->iniFile()), session->ownPosition()))
+    if (beamMapLoaded && same(BeamMapCache::recordedPosition(*session_.iniFile()), session_.ownPosition()))
         return true;
     // A failure is shown once per position, not at every redraw.
-    if (generating_ || same(failedFor_, session->ownPosition()))
+    if (generating_ || same(failedFor_, session_.ownPosition()))
         return beamMapLoaded;
     generating_ = true;
     try {
         GenerateBeamMap();
         failedFor_.reset();
     } catch (const std::exception& error) {
-        failedFor_ = session->ownPosition();
+        failedFor_ = session_.ownPosition();
         ErrorBox::show(error);
     }
     generating_ = false;
@@ -176,11 +175,11 @@ bool TForm10::currentBitmap()
 
 void TForm10::GenerateBeamMap()
 {
-    QImage picture = BeamMapCache::build(session->folders().programFolder + QStringLiteral("Karten/"),
-                                         session->ownPosition(), crosshairColour().rgb(),
+    QImage picture = BeamMapCache::build(session_.folders().programFolder + QStringLiteral("Karten/"),
+                                         session_.ownPosition(), crosshairColour(session_).rgb(),
                                          QApplication::palette().color(QPalette::Button).rgb(), beamBitmapSize);
     BeamMapCache::save(picture, beamMapPath());
-    BeamMapCache::record(*session->iniFile(), session->ownPosition());
+    BeamMapCache::record(*session_.iniFile(), session_.ownPosition());
     beamBitmap = std::move(picture);
     beamMapLoaded = true;
 }
@@ -212,14 +211,14 @@ void TForm10::fillClientArea()
 {
     if (!mapShown())
         return;
-    BeamKarte->setGeometry(0, 0, FormA->clientHeight(), FormA->clientHeight());
+    BeamKarte->setGeometry(0, 0, mainWindow_->clientHeight(), mainWindow_->clientHeight());
     RedrawBeamMap();
-    FormA->setClientSize(BeamKarte->width(), FormA->clientHeight());
+    mainWindow_->setClientSize(BeamKarte->width(), mainWindow_->clientHeight());
 }
 
 void TForm10::followRotor()
 {
-    if (!session->rotorState().rotorAzimuth)
+    if (!session_.rotorState().rotorAzimuth)
         dropBeamLine();
     else if (mapShown())
         DrawBeamLine();
@@ -238,13 +237,13 @@ void TForm10::RedrawBeamMap()
     if (!beamMapLoaded)
         return;
     BeamLayers layers;
-    layers.circleSpacingKm = session->circleSpacingKm();
-    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &session->referenceData().cityTable;
-    layers.markerSize = session->cityMarkerSize();
-    layers.own = session->ownPosition();
+    layers.circleSpacingKm = session_.circleSpacingKm();
+    if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
+        layers.cities = &session_.referenceData().cityTable;
+    layers.markerSize = session_.cityMarkerSize();
+    layers.own = session_.ownPosition();
     picture().paint(layers);
-    if (session->target().distance > targetPathFromKm)
+    if (session_.target().distance > targetPathFromKm)
         DrawTargetPath();
     drawState_.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
@@ -253,16 +252,16 @@ void TForm10::RedrawBeamMap()
 void TForm10::DrawTargetPath()
 {
     if (picture().view().valid())
-        picture().drawTargetPath(session->target().bearing, session->target().distance, crosshairColour());
+        picture().drawTargetPath(session_.target().bearing, session_.target().distance, crosshairColour(session_));
 }
 
 void TForm10::DrawBeamLine()
 {
-    const auto azimuth = session->rotorState().rotorAzimuth;  // degrees
+    const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
     if (!beamMapLoaded || !azimuth)
         return;
     DrawState& drawn = drawState_;
-    drawn.antennaDirection = *azimuth + session->azimuthDisplayOffset();
+    drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
     if (!drawn.beamLineDrawn)
         drawn.beamLineDirection.reset();
     if (drawn.beamLineDirection && std::fabs(*drawn.beamLineDirection - drawn.antennaDirection) < 1)
@@ -279,8 +278,8 @@ void TForm10::EraseBeamLine()
     DrawState& drawn = drawState_;
     if (!drawn.beamLineDrawn || !drawn.beamLineDirection)
         return;
-    if (const auto azimuth = session->rotorState().rotorAzimuth)
-        drawn.antennaDirection = *azimuth + session->azimuthDisplayOffset();
+    if (const auto azimuth = session_.rotorState().rotorAzimuth)
+        drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
     picture().invertAntennaLine(*drawn.beamLineDirection);
     BeamKarte->update();
 }
@@ -295,35 +294,35 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     const QPoint mouse = event->position().toPoint();
     const BeamView::Spot spot = view.spotAt(mouse);
     if (spot.distanceKm > readableKm) {
-        FormA->hideCursorPanel();
+        mainWindow_->hideCursorPanel();
         return;
     }
-    const TForm3::OnOff readOut = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
+    const TForm3::OnOff readOut = parameterWindow_ ? parameterWindow_->mousePositionShown() : TForm3::OnOff::off;
     if (readOut == TForm3::OnOff::off)
         return;
     // Without a choice the panel keeps its state, but its lines follow the mouse.
     if (readOut == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->showCursorPanel();
+        mainWindow_->showCursorPanel();
     }
-    const GeoPosition& own = session->ownPosition();
+    const GeoPosition& own = session_.ownPosition();
     if (!readoutProjection_ || readoutProjection_->own().latitude != own.latitude
         || readoutProjection_->own().longitude != own.longitude)
         readoutProjection_.emplace(own);
     const AzimuthalProjection::Point point = readoutProjection_->pointAt(spot.bearing, spot.distanceKm);
     const double longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     const double latitude = static_cast<double>(point.latitude);
-    FormA->placeCursorPanel(mouse, BeamKarte->size());
+    mainWindow_->placeCursorPanel(mouse, BeamKarte->size());
     QString country, prefix;
-    session->referenceData().lookupCountry(longitude, latitude, country, prefix);
+    session_.referenceData().lookupCountry(longitude, latitude, country, prefix);
     // The bearing of the screen position, which is what the antenna is turned to.
     const CursorReadout::Lines lines = cursorReadout_.linesAtBearing(own, longitude, latitude, country, spot.bearing);
-    FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
+    mainWindow_->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void TForm10::MouseMoveTimerTimer()
 {
-    FormA->hideCursorPanel();
+    mainWindow_->hideCursorPanel();
     MouseMoveTimer->stop();
 }
 
@@ -340,14 +339,14 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
     if (spot.distanceKm > readableKm)
         return;
     const AzimuthalProjection::Point point =
-        AzimuthalProjection(session->ownPosition()).pointAt(spot.bearing, spot.distanceKm);
+        AzimuthalProjection(session_.ownPosition()).pointAt(spot.bearing, spot.distanceKm);
     // Bearing and distance are those of the screen position, as the picture shows them.
     TargetInfo target;
     target.longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
     target.latitude = static_cast<double>(point.latitude);
     target.bearing = static_cast<double>(spot.bearing);
     target.distance = static_cast<double>(spot.distanceKm);
-    session->setTarget(target);
+    session_.setTarget(target);
 }
 
 void TForm10::ZoomPlusClick()
@@ -365,4 +364,9 @@ void TForm10::ZoomMinusClick()
 {
     zoomMargin = std::max(0, zoomMargin - beamBitmap.width() / 10);
     RedrawBeamMap();
+}
+
+void TForm10::setParameterWindow(TForm3* parameterWindow)
+{
+    parameterWindow_ = parameterWindow;
 }

@@ -10,6 +10,10 @@
 
 #include <optional>
 
+class Session;
+class TFormA;
+class TForm3;
+
 class BeamPicture;
 class ImageWidget;
 class QMouseEvent;
@@ -21,8 +25,15 @@ class QTimer;
 // the Mercator map's image. It redraws itself on the session's news while its image is shown.
 class TForm10 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+
 public:
-    TForm10();
+    TForm10(Session& session, TFormA* mainWindow);
+    // The parameter window, made after the map.
+    void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();
     void FormDestroy();
@@ -50,7 +61,7 @@ public:
     void MouseMoveTimerTimer();
 
     // Program folder path of the cache file.
-    static QString beamMapPath();
+    QString beamMapPath() const;
     const DrawState& drawState() const { return drawState_; }
 
     ImageWidget* BeamKarte = nullptr;
@@ -88,5 +99,3 @@ private:
     CursorReadout cursorReadout_;
     DrawState drawState_;
 };
-
-extern TForm10* Form10;

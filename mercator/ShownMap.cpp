@@ -4,17 +4,22 @@
 #include "mercator/TForm1.h"
 #include "widgets/WindowPlace.h"
 
-bool ShownMap::mercator()
+ShownMap::ShownMap(const TForm1* mercatorWindow, const TForm10* beamWindow)
+    : mercatorWindow_(mercatorWindow), beamWindow_(beamWindow)
 {
-    return Form1 && Form1->mapShown();
 }
 
-bool ShownMap::beam()
+bool ShownMap::mercator() const
 {
-    return Form10 && Form10->mapShown();
+    return mercatorWindow_ && mercatorWindow_->mapShown();
 }
 
-void ShownMap::restore(QWidget* window, const Place& place)
+bool ShownMap::beam() const
+{
+    return beamWindow_ && beamWindow_->mapShown();
+}
+
+void ShownMap::restore(QWidget* window, const Place& place) const
 {
     if (mercator())
         WindowPlace::restore(window, {place.mercatorX, place.mercatorY});
@@ -22,7 +27,7 @@ void ShownMap::restore(QWidget* window, const Place& place)
         WindowPlace::restore(window, {place.beamX, place.beamY});
 }
 
-void ShownMap::remember(const QWidget* window, const Place& place)
+void ShownMap::remember(const QWidget* window, const Place& place) const
 {
     const QPoint at = WindowPlace::of(window);
     if (mercator()) {
@@ -35,11 +40,11 @@ void ShownMap::remember(const QWidget* window, const Place& place)
     }
 }
 
-void ShownMap::restoreOnSwitch(QWidget* window, const std::function<Place()>& place)
+void ShownMap::restoreOnSwitch(QWidget* window, const std::function<Place()>& place) const
 {
-    const auto restorePlace = [window, place] { restore(window, place()); };
-    if (Form1)
-        QObject::connect(Form1, &TForm1::mapChosen, window, restorePlace);
-    if (Form10)
-        QObject::connect(Form10, &TForm10::mapChosen, window, restorePlace);
+    const auto restorePlace = [shown = *this, window, place] { shown.restore(window, place()); };
+    if (mercatorWindow_)
+        QObject::connect(mercatorWindow_, &TForm1::mapChosen, window, restorePlace);
+    if (beamWindow_)
+        QObject::connect(beamWindow_, &TForm10::mapChosen, window, restorePlace);
 }

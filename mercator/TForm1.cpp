@@ -27,16 +27,15 @@
 #include <algorithm>
 #include <cmath>
 
-TForm1* Form1 = nullptr;
 
 namespace {
 
 namespace mercatorKeys = SettingsKeys::Mercator;
 const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
 
-QString kartenFolder()
+QString kartenFolder(const Session& session)
 {
-    return session->folders().dataFolder + QStringLiteral("Karten/");
+    return session.folders().dataFolder + QStringLiteral("Karten/");
 }
 
 // True when exactly these buttons and these of Shift, Alt and Ctrl are held.
@@ -48,9 +47,9 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1()
+TForm1::TForm1(Session& session, TFormA* mainWindow)
+    : session_(session), mainWindow_(mainWindow)
 {
-    Form1 = this;
     setWindowFlags(Qt::FramelessWindowHint);
     Karte = new ImageWidget(this);
     Karte->setObjectName(QStringLiteral("Karte"));
@@ -62,24 +61,24 @@ TForm1::TForm1()
     connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
     connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
 
-    connect(session, &Session::displayChanged, this, &TForm1::redrawIfShown);
-    connect(session, &Session::rotorStatusChanged, this, &TForm1::followRotor);
-    connect(session, &Session::rotorLinkLost, this, &TForm1::EraseDirectionLine);
+    connect(&session_, &Session::displayChanged, this, &TForm1::redrawIfShown);
+    connect(&session_, &Session::rotorStatusChanged, this, &TForm1::followRotor);
+    connect(&session_, &Session::rotorLinkLost, this, &TForm1::EraseDirectionLine);
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
-    connectGuarded(FormA, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
-    connectGuarded(FormA, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
-    connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm1::fillClientArea);
-    connect(FormA, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
+    connectGuarded(mainWindow_, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
+    connectGuarded(mainWindow_, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
+    connectGuarded(mainWindow_, &TFormA::clientAreaResized, this, &TForm1::fillClientArea);
+    connect(mainWindow_, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm1::FormCreate()
 {
-    session->clearTarget();
+    session_.clearTarget();
     drawState_.mercatorLineDrawn = false;
 
-    const SettingsFile& ini = *session->iniFile();
+    const SettingsFile& ini = *session_.iniFile();
     Karte->createScreenSurface();
     Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
                                            ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
@@ -90,43 +89,43 @@ void TForm1::FormCreate()
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
     own.latitude = parseDecimal(
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
-    session->setOwnPosition(own);
+    session_.setOwnPosition(own);
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
-        kartenFolder(), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+        kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
     LocatorPos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5);
     LocatorPos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350);
     FadenkreuzAnzeigePos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5);
     FadenkreuzAnzeigePos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
     const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
-                                           session->cityMarkerSize());
+                                           session_.cityMarkerSize());
     if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
-        session->setCityMarkerSize(markerSize);
+        session_.setCityMarkerSize(markerSize);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
     // another map can be chosen from the menu.
     ErrorBox::guard([this] { LoadMap(wantedMapName_); });
-    if (session->currentMapName().isEmpty() && wantedMapName_ != defaultMapName) {
+    if (session_.currentMapName().isEmpty() && wantedMapName_ != defaultMapName) {
         ErrorBox::guard([this] { LoadMap(defaultMapName); });
-        showingFallback_ = !session->currentMapName().isEmpty();
+        showingFallback_ = !session_.currentMapName().isEmpty();
     }
-    buildMapMenu(session->currentMapName().isEmpty() ? wantedMapName_ : session->currentMapName());
+    buildMapMenu(session_.currentMapName().isEmpty() ? wantedMapName_ : session_.currentMapName());
     mapStartup = false;
 
-    Karte->setParent(FormA->clientArea());
+    Karte->setParent(mainWindow_->clientArea());
     Karte->move(0, 0);
     Karte->setVisible(mercatorShown);
-    resize(FormA->clientWidth(), FormA->clientHeight());
+    resize(mainWindow_->clientWidth(), mainWindow_->clientHeight());
     move(0, 0);
 }
 
 void TForm1::FormDestroy()
 {
-    SettingsFile& ini = *session->iniFile();
-    const QString& current = session->currentMapName();
+    SettingsFile& ini = *session_.iniFile();
+    const QString& current = session_.currentMapName();
     ini.writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
     ini.writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
     // Without a loaded map, or with the world map shown only in place of the stored one, the choice
@@ -144,8 +143,8 @@ void TForm1::FormDestroy()
 void TForm1::buildMapMenu(const QString& wantedName)
 {
     int number = 0;
-    for (const QString& caption : MapCatalogue::menuCaptions(kartenFolder())) {
-        QAction* item = FormA->addMapMenuItem(caption);
+    for (const QString& caption : MapCatalogue::menuCaptions(kartenFolder(session_))) {
+        QAction* item = mainWindow_->addMapMenuItem(caption);
         item->setObjectName(QStringLiteral("K%1").arg(++number));
         item->setCheckable(true);
         item->setChecked(caption == wantedName);
@@ -172,15 +171,15 @@ void TForm1::KartenwahlClick(QAction* sender)
 
 void TForm1::LoadMap(const QString& name)
 {
-    if (name == session->currentMapName())
+    if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(), name);
+    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name);
     if (!map)
         return;
     mapBitmap = std::move(map->bitmap);
-    session->setCurrentMapName(name);
+    session_.setCurrentMapName(name);
     zoomStack.assign(1, map->whole);
-    FormA->showMercatorZoomOut(false);
+    mainWindow_->showMercatorZoomOut(false);
     if (!mapStartup)
         RedrawMap();
 }
@@ -211,25 +210,25 @@ void TForm1::redrawIfShown()
 void TForm1::showInMainWindow()
 {
     Karte->show();
-    FormA->setClientSize(Karte->width(), Karte->height());
+    mainWindow_->setClientSize(Karte->width(), Karte->height());
     RedrawMap();
     emit mapChosen();
-    session->iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
-    FormA->showMercatorZoomOut(zoomDepth() > 1);
+    session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    mainWindow_->showMercatorZoomOut(zoomDepth() > 1);
 }
 
 void TForm1::fillClientArea()
 {
     if (!mapShown() || !hasMapBitmap())
         return;
-    Karte->setGeometry(0, 0, FormA->clientWidth(), FormA->clientHeight());
+    Karte->setGeometry(0, 0, mainWindow_->clientWidth(), mainWindow_->clientHeight());
     RedrawMap();
-    FormA->setClientSize(FormA->clientWidth(), Karte->height());
+    mainWindow_->setClientSize(mainWindow_->clientWidth(), Karte->height());
 }
 
 void TForm1::followRotor()
 {
-    if (!session->rotorState().rotorAzimuth)
+    if (!session_.rotorState().rotorAzimuth)
         EraseDirectionLine();
     else if (mapShown())
         DrawDirectionLine();
@@ -242,14 +241,14 @@ void TForm1::RedrawMap()
     MapLayers layers;
     layers.bitmap = &mapBitmap;
     layers.whole = zoomStack.front();
-    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &session->referenceData().cityTable;
-    layers.markerSize = session->cityMarkerSize();
-    layers.gridLevel = Form3 ? Form3->locatorGrid() : LocatorGrid::none;
-    layers.targetShown = Form2 && Form2->isVisible();
-    layers.own = session->ownPosition();
-    layers.target = session->target();
-    layers.crosshairColour = WindowsColor::toQColor(session->crosshairColor());
+    if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
+        layers.cities = &session_.referenceData().cityTable;
+    layers.markerSize = session_.cityMarkerSize();
+    layers.gridLevel = parameterWindow_ ? parameterWindow_->locatorGrid() : LocatorGrid::none;
+    layers.targetShown = crosshairWindow_ && crosshairWindow_->isVisible();
+    layers.own = session_.ownPosition();
+    layers.target = session_.target();
+    layers.crosshairColour = WindowsColor::toQColor(session_.crosshairColor());
     picture().paintMap(layers);
     dragRect = QRect();  // the copy has painted over any zoom rectangle
     drawState_.mercatorLineDrawn = false;
@@ -260,12 +259,12 @@ void TForm1::RedrawMap()
 
 void TForm1::DrawDirectionLine()
 {
-    const auto azimuth = session->rotorState().rotorAzimuth;  // degrees
-    const GeoPosition& own = session->ownPosition();
+    const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
+    const GeoPosition& own = session_.ownPosition();
     DrawState& drawn = drawState_;
     if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
         return;
-    const double direction = *azimuth + session->azimuthDisplayOffset();  // degrees
+    const double direction = *azimuth + session_.azimuthDisplayOffset();  // degrees
     if (drawn.mercatorLineDirection && std::fabs(*drawn.mercatorLineDirection - direction) < 1)
         return;
     EraseDirectionLine();
@@ -299,7 +298,7 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
         || heldExactly(event, Qt::LeftButton, Qt::ControlModifier))
         return;
     const QPoint mouse = event->position().toPoint();
-    FormA->placeCursorPanel(mouse, Karte->size());
+    mainWindow_->placeCursorPanel(mouse, Karte->size());
     cursorLon = viewXToLon(zoomStack.back(), Karte->width(), mouse.x());
     cursorLat = viewYToLat(zoomStack.back(), Karte->height(), mouse.y());
 
@@ -318,20 +317,20 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
 
 void TForm1::showCursorPanel()
 {
-    if (Form3 && Form3->mousePositionShown() == TForm3::OnOff::on) {
+    if (parameterWindow_ && parameterWindow_->mousePositionShown() == TForm3::OnOff::on) {
         MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->showCursorPanel();
+        mainWindow_->showCursorPanel();
     }
     const double longitude = static_cast<double>(cursorLon), latitude = static_cast<double>(cursorLat);
     QString country, prefix;
-    session->referenceData().lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = cursorReadout_.lines(session->ownPosition(), longitude, latitude, country);
-    FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
+    session_.referenceData().lookupCountry(longitude, latitude, country, prefix);
+    const CursorReadout::Lines lines = cursorReadout_.lines(session_.ownPosition(), longitude, latitude, country);
+    mainWindow_->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void TForm1::MouseMoveTimerTimer()
 {
-    FormA->hideCursorPanel();
+    mainWindow_->hideCursorPanel();
     MouseMoveTimer->stop();
 }
 
@@ -354,7 +353,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
     if (std::abs(dragStartX - mouse.x()) < ImageWidget::screenSize().width() / 20) {
         // A click: the point becomes the target; the rotor turns only when the user says so.
         const MapView& view = zoomStack.back();
-        session->setTarget(static_cast<double>(viewXToLon(view, Karte->width(), mouse.x())),
+        session_.setTarget(static_cast<double>(viewXToLon(view, Karte->width(), mouse.x())),
                            static_cast<double>(viewYToLat(view, Karte->height(), mouse.y())));
         emit targetClicked();
         return;
@@ -368,7 +367,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
         return;
     }
     zoomStack.push_back(*view);
-    FormA->showMercatorZoomOut(true);
+    mainWindow_->showMercatorZoomOut(true);
     RedrawMap();
 }
 
@@ -385,6 +384,16 @@ void TForm1::Zoom1Click()
     if (zoomStack.size() <= 1)
         return;
     zoomStack.pop_back();
-    FormA->showMercatorZoomOut(zoomStack.size() > 1);
+    mainWindow_->showMercatorZoomOut(zoomStack.size() > 1);
     RedrawMap();
+}
+
+void TForm1::setCrosshairWindow(TForm2* crosshairWindow)
+{
+    crosshairWindow_ = crosshairWindow;
+}
+
+void TForm1::setParameterWindow(TForm3* parameterWindow)
+{
+    parameterWindow_ = parameterWindow;
 }

@@ -12,6 +12,11 @@
 
 #include <vector>
 
+class Session;
+class TFormA;
+class TForm2;
+class TForm3;
+
 class ImageWidget;
 class MercatorPicture;
 class QAction;
@@ -24,8 +29,17 @@ class QTimer;
 // It redraws itself on the session's news while its image is shown.
 class TForm1 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TForm2* crosshairWindow_ = nullptr;  // made after this window; handed in by the program
+    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+
 public:
-    TForm1();
+    TForm1(Session& session, TFormA* mainWindow);
+    // The crosshair data and parameter windows, made after the map, each once it exists.
+    void setCrosshairWindow(TForm2* crosshairWindow);
+    void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();
     void FormDestroy();
@@ -93,6 +107,4 @@ private:
     CursorReadout cursorReadout_;
     DrawState drawState_;
 };
-
-extern TForm1* Form1;
 constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class Session;
+
 // The partner interface for the operator's scripts on the session bus: bus name
 // "de.corvane.Corvane", object "/Partner", interface "de.corvane.Partner". SetPartner takes a
 // partner as text and sets the target as a locator typed into the rotor panel would; the
@@ -55,7 +57,7 @@ public:
     // Sets the partner named by the text; false when the text names no place.
     using PartnerTaker = std::function<bool(const QString&)>;
 
-    explicit PartnerScripting(PartnerTaker taker, QObject* parent = nullptr);
+    PartnerScripting(const Session& session, PartnerTaker taker, QObject* parent = nullptr);
     ~PartnerScripting() override;
 
     // Registers the object on the session bus, then the bus name; false when either is taken
@@ -86,6 +88,7 @@ signals:
     Q_SCRIPTABLE void TargetChanged(double longitude, double latitude, double bearing, double distance);
 
 private:
+    const Session& session_;
     PartnerTaker taker_;
     TargetInfo announced_;
     bool ownsName_ = false;

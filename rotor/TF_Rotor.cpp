@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QTimer>
 
-TF_Rotor* F_Rotor = nullptr;
 
 const QString TF_Rotor::serverTopic = QStringLiteral("AntDaten");
 const QString TF_Rotor::rotorTopic = QStringLiteral("RotServConv");
@@ -30,8 +29,9 @@ constexpr int connectIntervalMs = 2000;
 
 } // namespace
 
-TF_Rotor::TF_Rotor()
-    : Timer1(new QTimer(this)),
+TF_Rotor::TF_Rotor(Session& session)
+    : session_(session),
+      Timer1(new QTimer(this)),
       AntDaten(new DdeServer(QDBusConnection::sessionBus(), DdeNames::ownService(QCoreApplication::applicationFilePath()),
                              serverTopic,
                              [this](const QString& sender, const QString& macro) {
@@ -46,19 +46,18 @@ TF_Rotor::TF_Rotor()
                              this)),
       DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this))
 {
-    F_Rotor = this;
     Timer1->setInterval(connectIntervalMs);
     connectGuarded(Timer1, &QTimer::timeout, this, &TF_Rotor::Timer1Timer);
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
     // and leave the bus again.
     connect(AntDaten, &DdeServer::conversationClosed, this, [this](const QString& sender) {
-        if (session->rotorState().rotorConnected && sender == DdeClientConv1->serverConnection())
+        if (session_.rotorState().rotorConnected && sender == DdeClientConv1->serverConnection())
             DdeClientConv1Close();
     });
     connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
     // The maps, made before this link, follow the rotor through the session.
-    connect(this, &TF_Rotor::statusReceived, session, &Session::rotorStatusChanged);
-    connect(this, &TF_Rotor::closed, session, &Session::rotorLinkLost);
+    connect(this, &TF_Rotor::statusReceived, &session_, &Session::rotorStatusChanged);
+    connect(this, &TF_Rotor::closed, &session_, &Session::rotorLinkLost);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -66,13 +65,13 @@ TF_Rotor::~TF_Rotor() = default;
 
 void TF_Rotor::FormCreate()
 {
-    session->setRotorState(RotorState());  // no azimuth until the first status
+    session_.setRotorState(RotorState());  // no azimuth until the first status
     targetAzimuth_ = 0;
     targetElevation_ = 0;
     sendPending_ = false;
     rotorMacroLines.clear();
     Timer1->start();
-    // Without a session bus the program runs as a pure calculator, without a rotor.
+    // Without a &session_ bus the program runs as a pure calculator, without a rotor.
     AntDaten->registerService();
 }
 
@@ -88,9 +87,9 @@ void TF_Rotor::FormDestroy()
 void TF_Rotor::Timer1Timer()
 {
     // A rotor program that still owns its name but sends nothing is as good as gone.
-    if (session->rotorState().rotorConnected && sinceStatus_.elapsed() > silenceLimit)
+    if (session_.rotorState().rotorConnected && sinceStatus_.elapsed() > silenceLimit)
         DdeClientConv1Close();
-    if (session->rotorState().rotorConnected)
+    if (session_.rotorState().rotorConnected)
         return;
     // The own service may have been taken by another program at start: without it no status
     // could reach this program, so the attempt waits until the name is ours.
@@ -100,21 +99,21 @@ void TF_Rotor::Timer1Timer()
     // Another program holds the name: it has the link to the rotor program; skip this tick.
     if (rotorMutex->tryLock())
         ConnectRotor();
-    if (!session->rotorState().rotorConnected)
+    if (!session_.rotorState().rotorConnected)
         rotorMutex.reset();
 }
 
 void TF_Rotor::ConnectRotor()
 {
-    if (session->rotorState().rotorConnected)
+    if (session_.rotorState().rotorConnected)
         return;
     const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
     if (path.isEmpty())
         return;
     const QFileInfo program(path);
-    RotorState state = session->rotorState();
+    RotorState state = session_.rotorState();
     state.rotorProgramFolder = program.path() + u'/';
-    session->setRotorState(state);
+    session_.setRotorState(state);
     emit connecting();
     const QString service = DdeNames::programService(path);
     DdeClientConv1->disconnectFromServer();
@@ -124,7 +123,7 @@ void TF_Rotor::ConnectRotor()
         return;  // the next tick tries again
     rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
     state.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
-    session->setRotorState(state);
+    session_.setRotorState(state);
     sinceStatus_.start();
     if (state.rotorConnected)
         emit connected();
@@ -146,9 +145,9 @@ bool TF_Rotor::startRotorProgram(const QString& path)
 
 void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& macro)
 {
-    RotorState state = session->rotorState();
+    RotorState state = session_.rotorState();
     const RotorMacros::StatusResult result = RotorMacros::parseStatus(macro, state);
-    session->setRotorState(state);
+    session_.setRotorState(state);
     if (result != RotorMacros::StatusResult::Complete)
         return;
     if (sender == DdeClientConv1->serverConnection())
@@ -168,11 +167,11 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
 
 void TF_Rotor::DdeClientConv1Close()
 {
-    RotorState state = session->rotorState();
+    RotorState state = session_.rotorState();
     const bool wasConnected = state.rotorConnected;
     DdeClientConv1->disconnectFromServer();
     state.rotorConnected = false;
-    session->setRotorState(state);
+    session_.setRotorState(state);
     rotorMutex.reset();
     // No status will come: nothing may go on showing the last one.
     if (wasConnected)
@@ -181,7 +180,7 @@ void TF_Rotor::DdeClientConv1Close()
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, bool optimise) const
 {
-    return OptimisedPath::rotorTarget(azimuth, session->rotorState().travel(), session->overlapAngle(), optimise);
+    return OptimisedPath::rotorTarget(azimuth, session_.rotorState().travel(), session_.overlapAngle(), optimise);
 }
 
 void TF_Rotor::turnTo(double azimuth)
@@ -199,7 +198,7 @@ void TF_Rotor::stop()
 void TF_Rotor::withdrawTarget()
 {
     // Without a reading there is no place to fall back to: the target stays.
-    if (const auto azimuth = session->rotorState().rotorAzimuth)
+    if (const auto azimuth = session_.rotorState().rotorAzimuth)
         targetAzimuth_ = *azimuth;
 }
 

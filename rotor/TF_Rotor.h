@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class Session;
+
 class DdeClientConversation;
 class DdeServer;
 class NamedMutex;
@@ -17,12 +19,15 @@ class QTimer;
 // pending target. It alone writes the session's rotor state; the windows ask it to turn or stop.
 class TF_Rotor : public QObject {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+
 public:
     static const QString serverTopic;  // "AntDaten"
     static const QString rotorTopic;   // "RotServConv"
     static const QString mutexName;    // "KQ_DDE_used"
 
-    TF_Rotor();
+    explicit TF_Rotor(Session& session);
     ~TF_Rotor() override;
 
     void FormCreate();
@@ -83,5 +88,3 @@ private:
     double targetElevation_ = 0;             // degrees
     bool sendPending_ = false;               // the target goes out with the next reply
 };
-
-extern TF_Rotor* F_Rotor;

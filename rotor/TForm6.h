@@ -4,6 +4,12 @@
 
 #include <optional>
 
+class Session;
+class TFormA;
+class TF_Rotor;
+class TForm3;
+
+class Logger32Link;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,10 +21,16 @@ struct Partner;
 // link is up and reporting.
 class TForm6 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TF_Rotor* rotorLink_;
+    TForm3* parameterWindow_;
+
 public:
     static constexpr int panelBorder = 3;  // pixels around the controls
 
-    TForm6();
+    TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, TForm3* parameterWindow, Logger32Link& logger32Link);
 
     void FormCreate();
 
@@ -79,5 +91,3 @@ private:
 
     std::optional<double> pressedTarget_;  // chosen by the panel pressed last, degrees
 };
-
-extern TForm6* Form6;

@@ -4,17 +4,9 @@
 
 #include <utility>
 
-Session* session = nullptr;
+Session::Session() = default;
 
-Session::Session()
-{
-    session = this;
-}
-
-Session::~Session()
-{
-    session = nullptr;
-}
+Session::~Session() = default;
 
 void Session::setOwnPosition(const GeoPosition& position)
 {

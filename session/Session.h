@@ -109,6 +109,3 @@ private:
     QString currentMapName_;
     ReferenceData referenceData_;
 };
-
-// The one session of the run; null before the program entry makes it and after it is gone.
-extern Session* session;
