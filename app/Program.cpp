@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/MapPlaces.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
@@ -48,7 +49,8 @@ void redrawOnNews(Session& session, Map* map, TForm3* parameterWindow)
 Program::Program(QString executableFolder)
     : executableFolder_(std::move(executableFolder)),
       session_(std::make_unique<Session>()),
-      logger32Link_(std::make_unique<Logger32Link>())
+      logger32Link_(std::make_unique<Logger32Link>()),
+      mapPlaces_(std::make_unique<MapPlaces>())
 {
 }
 
@@ -79,11 +81,11 @@ void Program::createWindows()
     Session& shared = *session_;
     create(mainWindow_, executableFolder_, shared, *logger32Link_);
     create(aboutWindow_, mainWindow_);
-    create(mercatorWindow_, shared, mainWindow_);
-    create(beamWindow_, shared, mainWindow_);
+    create(mercatorWindow_, shared, mainWindow_, *mapPlaces_);
+    create(beamWindow_, shared, mainWindow_, *mapPlaces_);
     create(rotorLink_, shared);
     create(helpWindow_, shared, mainWindow_);
-    create(crosshairWindow_, shared, mercatorWindow_, beamWindow_);
+    create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);
     if (mercatorWindow_)
         mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     create(parameterWindow_, shared, mainWindow_, rotorLink_);
@@ -91,7 +93,7 @@ void Program::createWindows()
         mercatorWindow_->setParameterWindow(parameterWindow_);
     if (beamWindow_)
         beamWindow_->setParameterWindow(parameterWindow_);
-    create(entryWindow_, shared, mainWindow_, mercatorWindow_, beamWindow_);
+    create(entryWindow_, shared, mainWindow_, mercatorWindow_, beamWindow_, *mapPlaces_);
     create(rotorPanel_, shared, mainWindow_, rotorLink_, parameterWindow_, *logger32Link_);
     create(directionsWindow_, shared, mainWindow_, rotorLink_);
     connectWindows();

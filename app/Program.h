@@ -7,6 +7,7 @@
 #include <vector>
 
 class Logger32Link;
+class MapPlaces;
 class PartnerLinks;
 class QObject;
 class Session;
@@ -43,6 +44,7 @@ public:
     // its creation failed.
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
+    MapPlaces& mapPlaces() const { return *mapPlaces_; }
     TFormA* mainWindow() const { return mainWindow_; }
     TFormHelpAbout* aboutWindow() const { return aboutWindow_; }
     TForm1* mercatorWindow() const { return mercatorWindow_; }
@@ -76,6 +78,7 @@ private:
     QString executableFolder_;
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
+    std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows
     std::vector<Created> windows_;
     TFormA* mainWindow_ = nullptr;
     TFormHelpAbout* aboutWindow_ = nullptr;

@@ -1,5 +1,6 @@
 #include "beam/TForm10.h"
 
+#include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -42,8 +43,8 @@ QColor crosshairColour(const Session& session)
 
 } // namespace
 
-TForm10::TForm10(Session& session, TFormA* mainWindow)
-    : session_(session), mainWindow_(mainWindow)
+TForm10::TForm10(Session& session, TFormA* mainWindow, MapPlaces& places)
+    : session_(session), mainWindow_(mainWindow), places_(places)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     BeamKarte = new ImageWidget(this);
@@ -93,10 +94,12 @@ void TForm10::FormCreate()
                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
     session_.setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
-    locatorPosX = ini.readInteger(beamKeys::section, beamKeys::locatorX, 5);
-    locatorPosY = ini.readInteger(beamKeys::section, beamKeys::locatorY, 350);
-    crosshairPosX = ini.readInteger(beamKeys::section, beamKeys::crosshairX, 5);
-    crosshairPosY = ini.readInteger(beamKeys::section, beamKeys::crosshairY, 350);
+    places_.setPlace(MapPlaces::Tool::entry, MapPlaces::Map::beam,
+                     {ini.readInteger(beamKeys::section, beamKeys::locatorX, 5),
+                      ini.readInteger(beamKeys::section, beamKeys::locatorY, 350)});
+    places_.setPlace(MapPlaces::Tool::crosshair, MapPlaces::Map::beam,
+                     {ini.readInteger(beamKeys::section, beamKeys::crosshairX, 5),
+                      ini.readInteger(beamKeys::section, beamKeys::crosshairY, 350)});
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
@@ -129,10 +132,12 @@ void TForm10::FormDestroy()
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
     ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session_.circleSpacingKm());
-    ini.writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
-    ini.writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
-    ini.writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
-    ini.writeInteger(beamKeys::section, beamKeys::crosshairY, crosshairPosY);
+    const QPoint entry = places_.place(MapPlaces::Tool::entry, MapPlaces::Map::beam);
+    const QPoint crosshair = places_.place(MapPlaces::Tool::crosshair, MapPlaces::Map::beam);
+    ini.writeInteger(beamKeys::section, beamKeys::locatorX, entry.x());
+    ini.writeInteger(beamKeys::section, beamKeys::locatorY, entry.y());
+    ini.writeInteger(beamKeys::section, beamKeys::crosshairX, crosshair.x());
+    ini.writeInteger(beamKeys::section, beamKeys::crosshairY, crosshair.y());
     beamBitmap = QImage();
     beamMapLoaded = false;
 }

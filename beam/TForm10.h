@@ -11,6 +11,7 @@
 #include <optional>
 
 class Session;
+class MapPlaces;
 class TFormA;
 class TForm3;
 
@@ -28,10 +29,11 @@ class TForm10 : public QWidget {
     // What this window works with, handed in by the program.
     Session& session_;
     TFormA* mainWindow_;
+    MapPlaces& places_;  // read and written with the map's section
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
 
 public:
-    TForm10(Session& session, TFormA* mainWindow);
+    TForm10(Session& session, TFormA* mainWindow, MapPlaces& places);
     // The parameter window, made after the map.
     void setParameterWindow(TForm3* parameterWindow);
 
@@ -70,8 +72,6 @@ public:
     bool beamMapLoaded = false;        // the drawing operations do nothing while false
     int beamBitmapSize = 2500;         // side of a generated beam bitmap, pixels; tests use less
     int zoomMargin = 0;                // bitmap pixels cut from each side of beamBitmap when shown
-    int locatorPosX = 5, locatorPosY = 350;      // screen pixels
-    int crosshairPosX = 5, crosshairPosY = 350;  // screen pixels
 
 signals:
     // The main window switched to this map: the tool windows take their places for it.

@@ -66,8 +66,8 @@ int typedCode(const QKeyEvent* event)
 
 } // namespace
 
-TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow)
-    : session_(session), mainWindow_(mainWindow), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow)
+TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
+    : session_(session), mainWindow_(mainWindow), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Locatoreingabe"));
@@ -110,7 +110,7 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
             mainWindow_->hideStartPrompt();
     });
     connect(mercatorWindow_, &TForm1::targetClicked, this, &QWidget::hide);
-    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, [this] { return place(); });
+    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::entry);
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -173,10 +173,6 @@ void TForm4::showTexts(const PositionTexts& texts, const Fields& fields)
     fields.locator->setText(texts.locator);
 }
 
-ShownMap::Place TForm4::place() const
-{
-    return {mercatorWindow_->LocatorPos_X, mercatorWindow_->LocatorPos_Y, beamWindow_->locatorPosX, beamWindow_->locatorPosY};
-}
 
 bool TForm4::isLocatorField(const QObject* object) const
 {
@@ -338,7 +334,7 @@ void TForm4::FormCreate()
 {
     E_LangDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
     E_BreitDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
-    ShownMap(mercatorWindow_, beamWindow_).restore(this, place());
+    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::entry);
     if (session_.ownPosition().longitude == 0.0 && session_.ownPosition().latitude == 0.0) {
         GroupBox1->show();
         GroupBox2->hide();
@@ -371,5 +367,5 @@ void TForm4::Timer1Timer()
 
 void TForm4::PositionstimerTimer()
 {
-    ShownMap(mercatorWindow_, beamWindow_).remember(this, place());
+    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::entry);
 }

@@ -27,9 +27,10 @@ class TForm4 : public QWidget {
     TFormA* mainWindow_;
     TForm1* mercatorWindow_;
     TForm10* beamWindow_;
+    MapPlaces& places_;
 
 public:
-    TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow);
+    TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places);
 
     void FormCreate();
     void FormDestroy();
@@ -83,7 +84,6 @@ private:
     bool isLocatorField(const QObject* object) const;
     Fields ownFields();
     Fields partnerFields();
-    ShownMap::Place place() const;
     // A confirmed own field moved the own station: store it and make it the session's.
     void ownStationMoved(const GeoPosition& position);
 

@@ -19,30 +19,24 @@ bool ShownMap::beam() const
     return beamWindow_ && beamWindow_->mapShown();
 }
 
-void ShownMap::restore(QWidget* window, const Place& place) const
+void ShownMap::restore(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const
 {
-    if (mercator())
-        WindowPlace::restore(window, {place.mercatorX, place.mercatorY});
-    else
-        WindowPlace::restore(window, {place.beamX, place.beamY});
+    const QPoint at = places.place(tool, mercator() ? MapPlaces::Map::mercator : MapPlaces::Map::beam);
+    WindowPlace::restore(window, at);
 }
 
-void ShownMap::remember(const QWidget* window, const Place& place) const
+void ShownMap::remember(const QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
 {
     const QPoint at = WindowPlace::of(window);
-    if (mercator()) {
-        place.mercatorX = at.x();
-        place.mercatorY = at.y();
-    }
-    if (beam()) {
-        place.beamX = at.x();
-        place.beamY = at.y();
-    }
+    if (mercator())
+        places.setPlace(tool, MapPlaces::Map::mercator, at);
+    if (beam())
+        places.setPlace(tool, MapPlaces::Map::beam, at);
 }
 
-void ShownMap::restoreOnSwitch(QWidget* window, const std::function<Place()>& place) const
+void ShownMap::restoreOnSwitch(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const
 {
-    const auto restorePlace = [shown = *this, window, place] { shown.restore(window, place()); };
+    const auto restorePlace = [shown = *this, window, &places, tool] { shown.restore(window, places, tool); };
     if (mercatorWindow_)
         QObject::connect(mercatorWindow_, &TForm1::mapChosen, window, restorePlace);
     if (beamWindow_)

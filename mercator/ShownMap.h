@@ -1,6 +1,6 @@
 #pragma once
 
-#include <functional>
+#include "app/MapPlaces.h"
 
 class QWidget;
 class TForm1;
@@ -16,19 +16,12 @@ public:
     bool mercator() const;
     bool beam() const;
 
-    // A tool window's screen position, pixels, kept in one pair per map.
-    struct Place {
-        int& mercatorX;
-        int& mercatorY;
-        int& beamX;
-        int& beamY;
-    };
-    // Moves the window to the place kept for the shown map.
-    void restore(QWidget* window, const Place& place) const;
-    // Copies the window's position into the pair of every visible map image.
-    void remember(const QWidget* window, const Place& place) const;
-    // Restores the window's place whenever the main window switches to the other map.
-    void restoreOnSwitch(QWidget* window, const std::function<Place()>& place) const;
+    // Moves the tool window to its place for the shown map.
+    void restore(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const;
+    // Keeps the tool window's position as its place for every visible map image.
+    void remember(const QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const;
+    // Restores the tool window's place whenever the main window switches to the other map.
+    void restoreOnSwitch(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const;
 
 private:
     const TForm1* mercatorWindow_;

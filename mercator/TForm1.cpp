@@ -1,5 +1,6 @@
 #include "mercator/TForm1.h"
 
+#include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -47,8 +48,8 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1(Session& session, TFormA* mainWindow)
-    : session_(session), mainWindow_(mainWindow)
+TForm1::TForm1(Session& session, TFormA* mainWindow, MapPlaces& places)
+    : session_(session), mainWindow_(mainWindow), places_(places)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     Karte = new ImageWidget(this);
@@ -93,10 +94,12 @@ void TForm1::FormCreate()
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
         kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
-    LocatorPos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5);
-    LocatorPos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350);
-    FadenkreuzAnzeigePos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5);
-    FadenkreuzAnzeigePos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
+    places_.setPlace(MapPlaces::Tool::entry, MapPlaces::Map::mercator,
+                     {ini.readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5),
+                      ini.readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350)});
+    places_.setPlace(MapPlaces::Tool::crosshair, MapPlaces::Map::mercator,
+                     {ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5),
+                      ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350)});
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
     const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
                                            session_.cityMarkerSize());
@@ -132,10 +135,12 @@ void TForm1::FormDestroy()
     // read at start is kept, so a map missing once is tried again next time.
     const bool keepStored = current.isEmpty() || (showingFallback_ && current == defaultMapName);
     ini.writeString(mercatorKeys::section, mercatorKeys::mapName, keepStored ? wantedMapName_ : current);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorX, LocatorPos_X);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorY, LocatorPos_Y);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairX, FadenkreuzAnzeigePos_X);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairY, FadenkreuzAnzeigePos_Y);
+    const QPoint entry = places_.place(MapPlaces::Tool::entry, MapPlaces::Map::mercator);
+    const QPoint crosshair = places_.place(MapPlaces::Tool::crosshair, MapPlaces::Map::mercator);
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorX, entry.x());
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorY, entry.y());
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairX, crosshair.x());
+    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairY, crosshair.y());
 }
 
 // ---- Map catalogue --------------------------------------------------------------------------

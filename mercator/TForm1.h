@@ -13,6 +13,7 @@
 #include <vector>
 
 class Session;
+class MapPlaces;
 class TFormA;
 class TForm2;
 class TForm3;
@@ -32,11 +33,12 @@ class TForm1 : public QWidget {
     // What this window works with, handed in by the program.
     Session& session_;
     TFormA* mainWindow_;
+    MapPlaces& places_;  // read and written with the map's section
     TForm2* crosshairWindow_ = nullptr;  // made after this window; handed in by the program
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
 
 public:
-    TForm1(Session& session, TFormA* mainWindow);
+    TForm1(Session& session, TFormA* mainWindow, MapPlaces& places);
     // The crosshair data and parameter windows, made after the map, each once it exists.
     void setCrosshairWindow(TForm2* crosshairWindow);
     void setParameterWindow(TForm3* parameterWindow);
@@ -70,8 +72,6 @@ public:
 
     ImageWidget* Karte = nullptr;
     QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
-    int LocatorPos_X = 5, LocatorPos_Y = 350;                    // screen pixels
-    int FadenkreuzAnzeigePos_X = 5, FadenkreuzAnzeigePos_Y = 350;  // screen pixels
     QImage mapBitmap;                // RGB32
     std::vector<MapView> zoomStack;  // entry 0 the whole map, the last the current view
     bool mapStartup = true;          // a load during creation does not redraw

@@ -46,8 +46,8 @@ QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, c
 
 } // namespace
 
-TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow)
-    : session_(session), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow)
+TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
+    : session_(session), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
@@ -94,21 +94,17 @@ TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow)
 
     connect(&session_, &Session::targetChanged, this, &TForm2::showNewTarget);
     connect(&session_, &Session::ownPositionChanged, this, &TForm2::showNewTarget);
-    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, [this] { return place(); });
+    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::crosshair);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate()
 {
-    ShownMap(mercatorWindow_, beamWindow_).restore(this, place());
+    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::crosshair);
     session_.setCrosshairColor(
         unsigned(session_.iniFile()->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF)));
 }
 
-ShownMap::Place TForm2::place() const
-{
-    return {mercatorWindow_->FadenkreuzAnzeigePos_X, mercatorWindow_->FadenkreuzAnzeigePos_Y, beamWindow_->crosshairPosX, beamWindow_->crosshairPosY};
-}
 
 void TForm2::showNewTarget()
 {
@@ -166,7 +162,7 @@ void TForm2::Button1Click()
 
 void TForm2::PositionstimerTimer()
 {
-    ShownMap(mercatorWindow_, beamWindow_).remember(this, place());
+    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::crosshair);
 }
 
 void TForm2::FormClose()

@@ -22,9 +22,10 @@ class TForm2 : public QWidget {
     Session& session_;
     TForm1* mercatorWindow_;
     TForm10* beamWindow_;
+    MapPlaces& places_;
 
 public:
-    TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow);
+    TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places);
 
     void FormCreate();
 
@@ -59,7 +60,6 @@ protected:
 
 private:
     void FormClose();
-    ShownMap::Place place() const;
     // A target set anew is shown, with the name its callsign brought.
     void showNewTarget();
 };

@@ -210,8 +210,7 @@ TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheS
     startWithOwnPosition();
     form4()->setGeometry(QRect(QPoint(321, 234), form4()->size()));  // the client area, as the place is kept
     form4()->PositionstimerTimer();
-    EXPECT_EQ(form1()->LocatorPos_X, 321);
-    EXPECT_EQ(form1()->LocatorPos_Y, 234);
+    EXPECT_EQ(RunningProgram::get()->mapPlaces().place(MapPlaces::Tool::entry, MapPlaces::Map::mercator), QPoint(321, 234));
     folder.stop();
     const QByteArray ini = folder.readFile(QStringLiteral("Corvane.ini"));
     EXPECT_TRUE(ini.contains("U_L\xe4nge=13,4000\r\n"));
