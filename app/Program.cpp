@@ -1,11 +1,13 @@
 #include "app/Program.h"
 
+#include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "help/TFormHelpAbout.h"
 #include "help/TFormHilfe.h"
+#include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerLinks.h"
@@ -20,6 +22,7 @@
 #include <QTimer>
 
 #include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -28,35 +31,27 @@ struct HasFormDestroy : std::false_type {};
 template <typename T>
 struct HasFormDestroy<T, std::void_t<decltype(std::declval<T&>().FormDestroy())>> : std::true_type {};
 
-// Window constructors run their creation handler; a failure there skips the rest of that handler
-// only, so the window still exists. The main window takes the executable's folder.
-template <typename Window>
-Window* construct(const QString& executableFolder)
-{
-    if constexpr (std::is_constructible_v<Window, QString>)
-        return new Window(executableFolder);
-    else
-        return new Window();
-}
-
 // A map redraws for a new target or own station after the crosshair window, made after it, has
 // come up for them (slots run in the order they were connected): it draws the target only while
 // that window is open. The parameter window's layers come after it too.
 template <typename Map>
-void redrawOnNews(Map* map)
+void redrawOnNews(Session& session, Map* map, TForm3* parameterWindow)
 {
     if (!map)
         return;
-    QObject::connect(session, &Session::targetChanged, map, &Map::redrawIfShown);
-    QObject::connect(session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
-    if (Form3)
-        QObject::connect(Form3, &TForm3::mapLayersChanged, map, &Map::redrawIfShown);
+    QObject::connect(&session, &Session::targetChanged, map, &Map::redrawIfShown);
+    QObject::connect(&session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
+    if (parameterWindow)
+        QObject::connect(parameterWindow, &TForm3::mapLayersChanged, map, &Map::redrawIfShown);
 }
 
 } // namespace
 
 Program::Program(QString executableFolder)
-    : executableFolder_(std::move(executableFolder)), session_(std::make_unique<Session>())
+    : executableFolder_(std::move(executableFolder)),
+      session_(std::make_unique<Session>()),
+      logger32Link_(std::make_unique<Logger32Link>()),
+      mapPlaces_(std::make_unique<MapPlaces>())
 {
 }
 
@@ -65,15 +60,17 @@ Program::~Program()
     destroyWindows();
 }
 
-template <typename Window>
-void Program::create(Window*& instance)
+// Window constructors run their creation handler; a failure there skips the rest of that handler
+// only, so the window still exists.
+template <typename Window, typename... Collaborators>
+void Program::create(Window*& instance, Collaborators&&... collaborators)
 {
+    instance = nullptr;
     Window* window = nullptr;
-    ErrorBox::guard([&] { window = construct<Window>(executableFolder_); });
-    if (!window) {
-        instance = nullptr;  // a constructor that failed after publishing itself
+    ErrorBox::guard([&] { window = new Window(std::forward<Collaborators>(collaborators)...); });
+    if (!window)
         return;
-    }
+    instance = window;
     Created created{window, {}, [&instance] { instance = nullptr; }};
     if constexpr (HasFormDestroy<Window>::value)
         created.formDestroy = [window] { window->FormDestroy(); };
@@ -82,57 +79,65 @@ void Program::create(Window*& instance)
 
 void Program::createWindows()
 {
-    create(FormA);
-    create(FormHelpAbout);
-    create(Form1);
-    create(Form10);
-    create(F_Rotor);
-    create(FormHilfe);
-    create(Form2);
-    create(Form3);
-    create(Form4);
-    create(Form6);
-    create(Form7);
+    Session& shared = *session_;
+    create(mainWindow_, executableFolder_, shared, *logger32Link_);
+    create(aboutWindow_, mainWindow_);
+    create(mercatorWindow_, shared, mainWindow_, *mapPlaces_);
+    create(beamWindow_, shared, mainWindow_, *mapPlaces_);
+    create(rotorLink_, shared);
+    create(helpWindow_, shared, mainWindow_);
+    create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);
+    if (mercatorWindow_)
+        mercatorWindow_->setCrosshairWindow(crosshairWindow_);
+    create(parameterWindow_, shared, mainWindow_, rotorLink_);
+    if (mercatorWindow_)
+        mercatorWindow_->setParameterWindow(parameterWindow_);
+    if (beamWindow_)
+        beamWindow_->setParameterWindow(parameterWindow_);
+    create(entryWindow_, shared, mainWindow_, mercatorWindow_, beamWindow_, *mapPlaces_);
+    create(rotorPanel_, shared, mainWindow_, rotorLink_, parameterWindow_, *logger32Link_);
+    create(directionsWindow_, shared, mainWindow_, rotorLink_);
     connectWindows();
     ErrorBox::guard([this] {
-        partnerLinks_ = std::make_unique<PartnerLinks>();
+        partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
         connectPartnerLinks();
     });
 }
 
 void Program::connectWindows()
 {
-    redrawOnNews(Form1);
-    redrawOnNews(Form10);
+    redrawOnNews(*session_, mercatorWindow_, parameterWindow_);
+    redrawOnNews(*session_, beamWindow_, parameterWindow_);
 }
 
 void Program::connectPartnerLinks()
 {
     PartnerLinks* links = partnerLinks_.get();
-    if (Form6)
-        QObject::connect(links, &PartnerLinks::partnerNamed, Form6, &TForm6::takePartner);
-    if (Form3) {
-        QObject::connect(Form3, &TForm3::wsjtxSettingsChanged, links,
-                         [links] { links->listen(Form3->wsjtxSettings()); });
-        QObject::connect(links, &PartnerLinks::wsjtxStateChanged, Form3, &TForm3::showWsjtxState);
+    TForm3* parameters = parameterWindow_;
+    if (rotorPanel_)
+        QObject::connect(links, &PartnerLinks::partnerNamed, rotorPanel_, &TForm6::takePartner);
+    if (parameters) {
+        QObject::connect(parameters, &TForm3::wsjtxSettingsChanged, links,
+                         [links, parameters] { links->listen(parameters->wsjtxSettings()); });
+        QObject::connect(links, &PartnerLinks::wsjtxStateChanged, parameters, &TForm3::showWsjtxState);
     }
-    links->listen(Form3 ? Form3->wsjtxSettings() : WsjtxSettings());
+    links->listen(parameters ? parameters->wsjtxSettings() : WsjtxSettings());
 }
 
 int Program::run()
 {
     // Only closing the main window ends the run, not closing the last tool window.
     QApplication::setQuitOnLastWindowClosed(false);
-    FormA->show();
-    FormA->allWindowsCreated();
+    mainWindow_->show();
+    mainWindow_->allWindowsCreated();
     return QApplication::exec();
 }
 
 void Program::destroyWindows()
 {
     // Every window saves its place on the way out: the file is written once, at the end.
-    if (session->IniFile)
-        session->IniFile->holdWrites();
+    if (session_->iniFile())
+        session_->iniFile()->holdWrites();
     partnerLinks_.reset();
     // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
     // loop, and nothing may then work on windows that are half gone.

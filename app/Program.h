@@ -6,15 +6,28 @@
 #include <memory>
 #include <vector>
 
+class Logger32Link;
+class MapPlaces;
 class PartnerLinks;
 class QObject;
 class Session;
+class TF_Rotor;
+class TForm1;
+class TForm10;
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm6;
+class TForm7;
+class TFormA;
+class TFormHelpAbout;
+class TFormHilfe;
 
 // The program entry: makes the session, then creates the eleven windows (the rotor link among
-// them) in their fixed order, each running its creation handler before the next exists, and
-// destroys them in the reverse order, each writing its settings while the settings file is still
-// open. The partner inputs from outside (WSJT-X, the session bus) come up after the windows and
-// go before them.
+// them) in their fixed order, each handed what it works with and running its creation handler
+// before the next exists, and destroys them in the reverse order, each writing its settings while
+// the settings file is still open. The partner inputs from outside (WSJT-X, the session bus) come
+// up after the windows and go before them.
 class Program {
 public:
     explicit Program(QString executableFolder);
@@ -27,10 +40,29 @@ public:
     int run();
     void destroyWindows();
 
+    // The parts of the run; a window is null before createWindows, after destroyWindows and when
+    // its creation failed.
+    Session& session() const { return *session_; }
+    Logger32Link& logger32Link() const { return *logger32Link_; }
+    MapPlaces& mapPlaces() const { return *mapPlaces_; }
+    TFormA* mainWindow() const { return mainWindow_; }
+    TFormHelpAbout* aboutWindow() const { return aboutWindow_; }
+    TForm1* mercatorWindow() const { return mercatorWindow_; }
+    TForm10* beamWindow() const { return beamWindow_; }
+    TF_Rotor* rotorLink() const { return rotorLink_; }
+    TFormHilfe* helpWindow() const { return helpWindow_; }
+    TForm2* crosshairWindow() const { return crosshairWindow_; }
+    TForm3* parameterWindow() const { return parameterWindow_; }
+    TForm4* entryWindow() const { return entryWindow_; }
+    TForm6* rotorPanel() const { return rotorPanel_; }
+    TForm7* directionsWindow() const { return directionsWindow_; }
+    PartnerLinks* partnerLinks() const { return partnerLinks_.get(); }
+
 private:
-    // Creates one window; its global instance pointer is cleared again when it is destroyed.
-    template <typename Window>
-    void create(Window*& instance);
+    // Creates one window from its collaborators; its pointer here is cleared again when it is
+    // destroyed.
+    template <typename Window, typename... Collaborators>
+    void create(Window*& instance, Collaborators&&... collaborators);
     // The subscriptions that must wait for windows created later: the maps' to the parameter
     // window, and to the target after the crosshair window's.
     void connectWindows();
@@ -40,11 +72,24 @@ private:
     struct Created {
         QObject* window;
         std::function<void()> formDestroy;  // empty for windows that keep no settings
-        std::function<void()> forget;       // clears the window's global instance pointer
+        std::function<void()> forget;       // clears the window's pointer here
     };
 
     QString executableFolder_;
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
+    std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
+    std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows
     std::vector<Created> windows_;
+    TFormA* mainWindow_ = nullptr;
+    TFormHelpAbout* aboutWindow_ = nullptr;
+    TForm1* mercatorWindow_ = nullptr;
+    TForm10* beamWindow_ = nullptr;
+    TF_Rotor* rotorLink_ = nullptr;
+    TFormHilfe* helpWindow_ = nullptr;
+    TForm2* crosshairWindow_ = nullptr;
+    TForm3* parameterWindow_ = nullptr;
+    TForm4* entryWindow_ = nullptr;
+    TForm6* rotorPanel_ = nullptr;
+    TForm7* directionsWindow_ = nullptr;
     std::unique_ptr<PartnerLinks> partnerLinks_;
 };

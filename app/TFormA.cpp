@@ -18,14 +18,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
-TFormA* FormA = nullptr;
 
 namespace {
 
@@ -48,9 +49,11 @@ QString logger32Caption(Logger32Link::State state)
 
 } // namespace
 
-TFormA::TFormA(const QString& executableFolder) : executableFolder_(executableFolder)
+TFormA::TFormA(const QString& executableFolder, Session& session, Logger32Link& logger32Link)
+    : session_(session),
+      logger32Link_(logger32Link),
+      executableFolder_(executableFolder)
 {
-    FormA = this;
     setWindowTitle(ErrorBox::programTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
@@ -110,9 +113,8 @@ void TFormA::buildControls()
     Timer1->setInterval(500);
     connectGuarded(Timer1, &QTimer::timeout, this, &TFormA::Timer1Timer);
 
-    logger32Link = new Logger32Link(this);
-    connect(logger32Link, &Logger32Link::changed, this,
-            [this] { Logger32->setText(logger32Caption(logger32Link->state())); });
+    connect(&logger32Link_, &Logger32Link::changed, this,
+            [this] { Logger32->setText(logger32Caption(logger32Link_.state())); });
 }
 
 void TFormA::buildMenu()
@@ -167,15 +169,16 @@ void TFormA::buildMenu()
 void TFormA::FormCreate()
 {
     const ProgramLayout layout = ProgramLayout::of(executableFolder_);
-    ProgramFolders& folders = session->folders;
+    ProgramFolders folders;
     folders.programFolder = layout.programFolder();
     folders.dataFolder = layout.dataFolder();
     folders.writableFolder = layout.writableFolder();
+    session_.setFolders(folders);
     const bool writableFolderMade = layout.makeWritableFolder();
     // The settings object comes first, although the file opens in a later step: every window
     // created after this one reads and writes through it, also when a step below fails.
-    session->IniFile = new SettingsFile(folders.writableFolder + QStringLiteral("Corvane.ini"));
-    SettingsFile& ini = *session->IniFile;
+    session_.setIniFile(new SettingsFile(folders.writableFolder + QStringLiteral("Corvane.ini")));
+    SettingsFile& ini = *session_.iniFile();
     // Copies left by a run killed in the middle of a save; this is the only instance running.
     FileReplacement::removeLeftovers(ini.path());
     if (!QDir::setCurrent(folders.programFolder))
@@ -183,7 +186,9 @@ void TFormA::FormCreate()
             QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(folders.programFolder));
     Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, folders.programFolder);
     Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile, ini.path());
-    ReferenceData& data = session->referenceData;
+    // What is read goes into the session also when a later step fails.
+    ReferenceData data;
+    const auto keepData = qScopeGuard([this, &data] { session_.setReferenceData(std::move(data)); });
     const QString karten = folders.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
     // No map needs it, so it is read while the windows come up.
@@ -196,7 +201,7 @@ void TFormA::FormCreate()
                                          ini.readInteger(mainKeys::section, mainKeys::width, 600),
                                          ini.readInteger(mainKeys::section, mainKeys::height, 352)));
     data.cityTable = ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"));
-    logger32Link->ConnectLogger32();
+    logger32Link_.ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
     if (!ini.isReadable())
         throw AppError(ini.unreadableMessage());
@@ -212,16 +217,16 @@ void TFormA::FormDestroy()
     // does the leave from Logger32 run (seconds with a slow or hung Logger32).
     ErrorBox::guard([this] { saveSettings(); });
     emit settingsSaved();
-    logger32Link->shutdown();
+    logger32Link_.shutdown();
 }
 
 void TFormA::saveSettings()
 {
-    if (!session->IniFile)
+    if (!session_.iniFile())
         return;
     // The settings file goes away even when a write fails, so that no later window writes to it.
-    const std::unique_ptr<SettingsFile> file(session->IniFile);
-    session->IniFile = nullptr;
+    const std::unique_ptr<SettingsFile> file(session_.iniFile());
+    session_.setIniFile(nullptr);
     const QRect bounds = geometry();
     file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
     file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
@@ -351,7 +356,7 @@ void TFormA::ResizeTimerTimer()
 void TFormA::Timer1Timer()
 {
     Timer1->stop();
-    const SettingsFile* ini = session->IniFile;
+    const SettingsFile* ini = session_.iniFile();
     const bool onTop = ini && ini->readBool(mainKeys::section, mainKeys::stayOnTop, false);
     StayOnTop1->setChecked(onTop);
     setStayOnTop(onTop);
@@ -436,8 +441,8 @@ void TFormA::About1Click()
 
 void TFormA::Logger32Click()
 {
-    if (logger32Link->isUp())
-        logger32Link->DisconnectLogger32();
+    if (logger32Link_.isUp())
+        logger32Link_.DisconnectLogger32();
     else
-        logger32Link->ConnectLogger32();
+        logger32Link_.ConnectLogger32();
 }

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+class Session;
+
 class Logger32Link;
 class QAction;
 class QLabel;
@@ -16,12 +18,16 @@ class QTimer;
 // windows they concern, which all come after it.
 class TFormA : public QMainWindow {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    Logger32Link& logger32Link_;  // the "Logger32" menu item shows its state
+
 public:
     // Designed bounds, kept when the settings cannot be read at creation.
     static constexpr int designedLeft = 313, designedTop = 179;   // screen pixels
     static constexpr int designedWidth = 870, designedHeight = 640;  // pixels
 
-    explicit TFormA(const QString& executableFolder);
+    TFormA(const QString& executableFolder, Session& session, Logger32Link& logger32Link);
 
     void FormCreate();
     void FormDestroy();
@@ -67,8 +73,6 @@ public:
     QPushButton* Button1 = nullptr;
     QTimer* ResizeTimer = nullptr;
     QTimer* Timer1 = nullptr;
-    // The link to Logger32; the "Logger32" menu item shows its state.
-    Logger32Link* logger32Link = nullptr;
 
     QAction* Parameter1 = nullptr;
     QAction* Locator1 = nullptr;
@@ -138,5 +142,3 @@ private:
     QWidget* client_ = nullptr;
     CursorPanelFit cursorPanelFit_;
 };
-
-extern TFormA* FormA;

@@ -23,12 +23,12 @@ int main(int argc, char** argv)
     GermanTranslation::install(application, QString());
     Program program(QApplication::applicationDirPath());
     program.createWindows();
-    if (FormA)
-        QObject::connect(FormA, &TFormA::settingsSaved, [&instanceMutex] { instanceMutex.unlock(); });
+    if (program.mainWindow())
+        QObject::connect(program.mainWindow(), &TFormA::settingsSaved, [&instanceMutex] { instanceMutex.unlock(); });
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, [] {
-        if (FormA)
-            FormA->close();
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, [&program] {
+        if (program.mainWindow())
+            program.mainWindow()->close();
     });
     const int exitCode = program.run();
     program.destroyWindows();

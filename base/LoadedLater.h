@@ -22,16 +22,17 @@ public:
         return *this;
     }
 
-    // The value, once its reading has ended.
-    const T& get()
+    // The value, once its reading has ended. Reading on is not a change of the value, so the
+    // holder's readers, which see it as const, may wait for it too.
+    const T& get() const
     {
         if (loading_.valid())
             value_ = loading_.get();
         return value_;
     }
-    operator const T&() { return get(); }
+    operator const T&() const { return get(); }
 
 private:
-    T value_{};
-    std::future<T> loading_;
+    mutable T value_{};
+    mutable std::future<T> loading_;
 };

@@ -1,5 +1,6 @@
 #include "beam/TForm10.h"
 
+#include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -27,27 +28,24 @@
 #include <algorithm>
 #include <cmath>
 
-TForm10* Form10 = nullptr;
-
 namespace {
 
 namespace beamKeys = SettingsKeys::Beam;
-const MapWindow::PlaceKeys placeKeys{beamKeys::section, beamKeys::locatorX, beamKeys::locatorY, beamKeys::crosshairX,
-                                     beamKeys::crosshairY};
+const MapWindow::PlaceKeys placeKeys{MapPlaces::Map::beam, beamKeys::section, beamKeys::locatorX, beamKeys::locatorY,
+                                     beamKeys::crosshairX, beamKeys::crosshairY};
 constexpr int defaultCircleSpacingKm = 5000;
-constexpr double noBeamLine = -1000;        // beamLineDirection when no line is on the image, degrees
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
-QColor crosshairColour()
+QColor crosshairColour(const Session& session)
 {
-    return WindowsColor::toQColor(session->crosshairColor);
+    return WindowsColor::toQColor(session.crosshairColor());
 }
 
 } // namespace
 
-TForm10::TForm10() : MapWindow(*session, *FormA, QStringLiteral("BeamKarte"))
+TForm10::TForm10(Session& session, TFormA* mainWindow, MapPlaces& places)
+    : MapWindow(session, mainWindow, places, QStringLiteral("BeamKarte"))
 {
-    Form10 = this;
     BeamKarte = image();
     BeamKarte->hide();
     connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
@@ -59,23 +57,23 @@ TForm10::TForm10() : MapWindow(*session, *FormA, QStringLiteral("BeamKarte"))
 
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
-    connectGuarded(FormA, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
-    connectGuarded(FormA, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
-    connectGuarded(FormA, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
-    connect(FormA, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
+    connectGuarded(mainWindow_, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
+    connectGuarded(mainWindow_, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
+    connectGuarded(mainWindow_, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
+    connect(mainWindow_, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
-QString TForm10::beamMapPath()
+QString TForm10::beamMapPath() const
 {
-    return session->folders.writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return session_.folders().writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
 }
 
 void TForm10::FormCreate()
 {
-    session->drawState.beamLineDrawn = false;
+    drawState_.beamLineDrawn = false;
 
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session_.iniFile();
     BeamKarte->createScreenSurface();
     beamBitmap = QImage();
     beamMapLoaded = false;
@@ -89,18 +87,18 @@ void TForm10::FormCreate()
     const int spacingKm = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
-    session->circleSpacingKm = spacingKm > 0 ? spacingKm : defaultCircleSpacingKm;
+    session_.setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
     loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
-    BeamKarte->setParent(FormA->clientArea());
+    BeamKarte->setParent(mainWindow_->clientArea());
     BeamKarte->move(0, 0);
     BeamKarte->setVisible(!mercatorShown);
     const auto showMercator = [this] {
         BeamKarte->hide();
-        FormA->showMercatorImage(true);
+        mainWindow_->showMercatorImage(true);
     };
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
@@ -122,11 +120,11 @@ void TForm10::FormDestroy()
     // A quit while the picture is being written waits for the file, so that it and the position
     // recorded beside it agree.
     writer_->finish();
-    SettingsFile& ini = *session->IniFile;
+    SettingsFile& ini = *session_.iniFile();
     ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
-    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session->circleSpacingKm);
+    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session_.circleSpacingKm());
     savePlaces(ini, placeKeys);
     beamBitmap = QImage();
     beamMapLoaded = false;
@@ -139,12 +137,12 @@ void TForm10::Beamkarte1Click()
     if (!currentBitmap())
         return;
     saveIfBehind();
-    FormA->showMercatorImage(false);
+    mainWindow_->showMercatorImage(false);
     BeamKarte->show();
-    FormA->setClientSize(BeamKarte->width(), BeamKarte->height());
+    mainWindow_->setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     emit mapChosen();
-    session->IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
+    session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
 }
 
 bool TForm10::currentBitmap()
@@ -152,17 +150,17 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(bitmapFor_, session->ownPosition))
+    if (beamMapLoaded && same(bitmapFor_, session_.ownPosition()))
         return true;
     // A failure is shown once per position, not at every redraw.
-    if (generating_ || same(failedFor_, session->ownPosition))
+    if (generating_ || same(failedFor_, session_.ownPosition()))
         return beamMapLoaded;
     generating_ = true;
     try {
         GenerateBeamMap();
         failedFor_.reset();
     } catch (const std::exception& error) {
-        failedFor_ = session->ownPosition;
+        failedFor_ = session_.ownPosition();
         ErrorBox::show(error);
     }
     generating_ = false;
@@ -173,15 +171,15 @@ void TForm10::GenerateBeamMap()
 {
     // The picture is drawn into beamBitmap's memory, which the write of the last one may still read.
     writer_->abandon();
-    BeamMapCache::build(beamBitmap, session->folders.programFolder + QStringLiteral("Karten/"), session->ownPosition,
-                        crosshairColour().rgb(), QApplication::palette().color(QPalette::Button).rgb(),
+    BeamMapCache::build(beamBitmap, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
+                        crosshairColour(session_).rgb(), QApplication::palette().color(QPalette::Button).rgb(),
                         beamBitmapSize);
     beamMapLoaded = true;
-    bitmapFor_ = session->ownPosition;
+    bitmapFor_ = session_.ownPosition();
     fileBehind_ = true;
     // Written after the picture is shown; a failure is reported then and the file tried again at
     // the next choice of the beam map.
-    writer_->start(beamBitmap, beamMapPath(), session->ownPosition);
+    writer_->start(beamBitmap, beamMapPath(), session_.ownPosition());
 }
 
 void TForm10::saveIfBehind()
@@ -193,8 +191,8 @@ void TForm10::saveIfBehind()
 void TForm10::fileWritten(const GeoPosition& own)
 {
     fileBehind_ = false;
-    if (session->IniFile)
-        BeamMapCache::record(*session->IniFile, own);
+    if (session_.iniFile())
+        BeamMapCache::record(*session_.iniFile(), own);
 }
 
 // ---- Drawing --------------------------------------------------------------------------------
@@ -219,7 +217,7 @@ std::unique_ptr<MapProjection> TForm10::projection()
     const BeamView shown = view();
     if (!shown.valid())
         return nullptr;
-    const GeoPosition& own = session->ownPosition;
+    const GeoPosition& own = session_.ownPosition();
     if (!readoutProjection_ || readoutProjection_->own().latitude != own.latitude
         || readoutProjection_->own().longitude != own.longitude)
         readoutProjection_.emplace(own);
@@ -234,7 +232,7 @@ std::optional<QSize> TForm10::filledSize(QSize clientArea) const
 void TForm10::eraseAntennaLine()
 {
     EraseBeamLine();
-    session->drawState.beamLineDrawn = false;
+    drawState_.beamLineDrawn = false;
 }
 
 void TForm10::RedrawBeamMap()
@@ -244,35 +242,36 @@ void TForm10::RedrawBeamMap()
     if (!beamMapLoaded)
         return;
     BeamLayers layers;
-    layers.circleSpacingKm = session->circleSpacingKm;
-    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &session->referenceData.cityTable;
-    layers.markerSize = session->cityMarkerSize;
-    layers.own = session->ownPosition;
+    layers.circleSpacingKm = session_.circleSpacingKm();
+    if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
+        layers.cities = &session_.referenceData().cityTable;
+    layers.markerSize = session_.cityMarkerSize();
+    layers.own = session_.ownPosition();
     picture().paint(layers);
     if (const std::unique_ptr<MapProjection> shown = projection())
         drawLayers(BeamKarte->canvas(), *shown);
-    if (session->target.distance > targetPathFromKm)
+    if (session_.target().distance > targetPathFromKm)
         DrawTargetPath();
-    session->drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
+    drawState_.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }
 
 void TForm10::DrawTargetPath()
 {
     if (picture().view().valid())
-        picture().drawTargetPath(session->target.bearing, session->target.distance, crosshairColour());
+        picture().drawTargetPath(session_.target().bearing, session_.target().distance, crosshairColour(session_));
 }
 
 void TForm10::DrawBeamLine()
 {
-    if (!beamMapLoaded || session->rotorState.rotorAzimuth == RotorState::noStatus)
+    const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
+    if (!beamMapLoaded || !azimuth)
         return;
-    DrawState& drawn = session->drawState;
-    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
+    DrawState& drawn = drawState_;
+    drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
     if (!drawn.beamLineDrawn)
-        drawn.beamLineDirection = noBeamLine;
-    if (std::fabs(drawn.beamLineDirection - drawn.antennaDirection) < 1)
+        drawn.beamLineDirection.reset();
+    if (drawn.beamLineDirection && std::fabs(*drawn.beamLineDirection - drawn.antennaDirection) < 1)
         return;
     EraseBeamLine();
     picture().invertAntennaLine(drawn.antennaDirection);
@@ -283,11 +282,12 @@ void TForm10::DrawBeamLine()
 
 void TForm10::EraseBeamLine()
 {
-    DrawState& drawn = session->drawState;
-    if (!drawn.beamLineDrawn)
+    DrawState& drawn = drawState_;
+    if (!drawn.beamLineDrawn || !drawn.beamLineDirection)
         return;
-    drawn.antennaDirection = session->rotorState.rotorAzimuth + session->azimuthDisplayOffset;
-    picture().invertAntennaLine(drawn.beamLineDirection);
+    if (const auto azimuth = session_.rotorState().rotorAzimuth)
+        drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
+    picture().invertAntennaLine(*drawn.beamLineDirection);
     BeamKarte->update();
 }
 
@@ -299,7 +299,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     if (!shown)
         return;
     // Without a choice the panel keeps its state, but its lines follow the mouse.
-    const TForm3::OnOff choice = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
+    const TForm3::OnOff choice = parameterWindow_ ? parameterWindow_->mousePositionShown() : TForm3::OnOff::off;
     readOut(event->position().toPoint(), *shown,
             choice == TForm3::OnOff::on ? PanelUse::show
                                         : (choice == TForm3::OnOff::none ? PanelUse::follow : PanelUse::none));
@@ -330,4 +330,9 @@ void TForm10::ZoomMinusClick()
 {
     zoomMargin = std::max(0, zoomMargin - beamBitmap.width() / 10);
     RedrawBeamMap();
+}
+
+void TForm10::setParameterWindow(TForm3* parameterWindow)
+{
+    parameterWindow_ = parameterWindow;
 }

@@ -12,6 +12,7 @@ class BeamMapWriter;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
+class TForm3;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
@@ -19,8 +20,12 @@ class QMouseEvent;
 // the Mercator map's image. It redraws itself on the session's news while its image is shown.
 class TForm10 : public MapWindow {
     Q_OBJECT
+    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+
 public:
-    TForm10();
+    TForm10(Session& session, TFormA* mainWindow, MapPlaces& places);
+    // The parameter window, made after the map.
+    void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();
     void FormDestroy();
@@ -45,7 +50,7 @@ public:
     void BeamKarteMouseDown(QMouseEvent* event);
 
     // Program folder path of the cache file.
-    static QString beamMapPath();
+    QString beamMapPath() const;
 
     ImageWidget* BeamKarte = nullptr;
     QImage beamBitmap;                 // RGB32; empty until loaded or generated
@@ -80,5 +85,3 @@ private:
     // The projection around the own station of the last mouse read-out, kept while the station stays.
     std::optional<AzimuthalProjection> readoutProjection_;
 };
-
-extern TForm10* Form10;

@@ -112,11 +112,13 @@ public:
     explicit Run(const QString& folder) : program_(folder)
     {
         program_.createWindows();
-        FormA->show();
-        FormA->allWindowsCreated();
+        program_.mainWindow()->show();
+        program_.mainWindow()->allWindowsCreated();
     }
     ~Run() { program_.destroyWindows(); }
     void stop() { program_.destroyWindows(); }
+
+    Program& program() { return program_; }
 
 private:
     Program program_;
@@ -131,14 +133,14 @@ void settle(int ms)
 
 // Moves the own station (the Mercator map shown) and then chooses the beam map; ms until the
 // new beam map is painted.
-double clickAfterMove(const GeoPosition& to)
+double clickAfterMove(Program& program, const GeoPosition& to)
 {
-    FormA->Karten1Click();
-    session->setOwnPosition(to);
+    program.mainWindow()->Karten1Click();
+    program.session().setOwnPosition(to);
     QApplication::processEvents();
-    PaintWatch beam(Form10->BeamKarte);
+    PaintWatch beam(program.beamWindow()->BeamKarte);
     const Clock::time_point clicked = Clock::now();
-    FormA->Beamkarte1Click();
+    program.mainWindow()->Beamkarte1Click();
     if (!beam.waitForPaint())
         return -1;
     return std::chrono::duration<double, std::milli>(Clock::now() - clicked).count();
@@ -166,10 +168,10 @@ int childStart(const QString& folder, bool beam)
     // at the earliest.
     Program program(folder);
     program.createWindows();
-    PaintWatch window(FormA);
-    PaintWatch map(Form10->BeamKarte);
-    FormA->show();
-    FormA->allWindowsCreated();
+    PaintWatch window(program.mainWindow());
+    PaintWatch map(program.beamWindow()->BeamKarte);
+    program.mainWindow()->show();
+    program.mainWindow()->allWindowsCreated();
     if (!window.waitForPaint())
         return 1;
     const double windowPainted = msSinceMain();
@@ -186,7 +188,7 @@ int childClick(const QString& folder, int move)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     Run run(folder);
     settle(300);  // the start is over
-    std::printf("%f\n", clickAfterMove(moves[move]));
+    std::printf("%f\n", clickAfterMove(run.program(), moves[move]));
     return 0;
 }
 
@@ -220,8 +222,8 @@ const QString& beamFileForHome()
         const Folder folder(false);
         {
             Run run(folder.path());
-            FormA->Karten1Click();
-            Form10->Beamkarte1Click();
+            run.program().mainWindow()->Karten1Click();
+            run.program().beamWindow()->Beamkarte1Click();
         }
         const QString kept = dir.path() + QStringLiteral("/BeamKarte.bmp");
         QFile::copy(folder.path() + QStringLiteral("Karten/BeamKarte.bmp"), kept);
@@ -298,7 +300,7 @@ void BeamClickWarm(benchmark::State& state)
     settle(300);
     int move = 0;
     for (auto _ : state) {
-        const double ms = clickAfterMove(moves[move]);
+        const double ms = clickAfterMove(run.program(), moves[move]);
         move = (move + 1) % int(std::size(moves));
         if (ms < 0) {
             state.SkipWithError("the beam map was not painted");
@@ -320,11 +322,13 @@ int dump(const QString& into)
         QImage shown;
         {
             Run run(folder.path());
-            FormA->setClientSize(700, 700);
+            Program& program = run.program();
+            program.mainWindow()->setClientSize(700, 700);
             settle(100);
-            clickAfterMove(moves[move]);
+            clickAfterMove(program, moves[move]);
             settle(500);  // the tool windows take their places for the beam map
-            shown = Form10->BeamKarte->canvas().copy(0, 0, Form10->BeamKarte->width(), Form10->BeamKarte->height());
+            ImageWidget* image = program.beamWindow()->BeamKarte;
+            shown = image->canvas().copy(0, 0, image->width(), image->height());
         }
         const QString name = into + QStringLiteral("/move%1").arg(move);
         QFile::copy(folder.path() + QStringLiteral("Karten/BeamKarte.bmp"), name + QStringLiteral(".bmp"));

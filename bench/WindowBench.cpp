@@ -60,12 +60,16 @@ public:
     explicit Run(const Folder& folder) : program_(folder.path())
     {
         program_.createWindows();
-        FormA->show();
+        program_.mainWindow()->show();
     }
     ~Run()
     {
         program_.destroyWindows();
     }
+
+    TFormA* mainWindow() const { return program_.mainWindow(); }
+    TForm1* mercatorWindow() const { return program_.mercatorWindow(); }
+    TForm10* beamWindow() const { return program_.beamWindow(); }
 
 private:
     Program program_;
@@ -73,7 +77,7 @@ private:
 
 // Mouse moves over the image in small steps along a circle around its centre, as a hand moves.
 // Timed by hand: the paints they cause run untimed between two moves, as the event loop runs them.
-void moveOver(benchmark::State& state, ImageWidget* image)
+void moveOver(benchmark::State& state, const Run& run, ImageWidget* image)
 {
     const QPointF centre(image->width() / 2.0, image->height() / 2.0);
     const double radius = image->height() / 3.0;  // pixels
@@ -87,7 +91,7 @@ void moveOver(benchmark::State& state, ImageWidget* image)
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
         QApplication::processEvents();
     }
-    if (FormA->P_Cursor->isHidden())
+    if (run.mainWindow()->P_Cursor->isHidden())
         state.SkipWithError("the cursor panel was not shown");
 }
 
@@ -95,10 +99,10 @@ void BeamMouseMove(benchmark::State& state)
 {
     const Folder folder(true);
     const Run run(folder);
-    Form10->Beamkarte1Click();  // builds the cache for the station
-    FormA->setClientSize(800, 800);
+    run.beamWindow()->Beamkarte1Click();  // builds the cache for the station
+    run.mainWindow()->setClientSize(800, 800);
     QApplication::processEvents();
-    moveOver(state, Form10->BeamKarte);
+    moveOver(state, run, run.beamWindow()->BeamKarte);
 }
 BENCHMARK(BeamMouseMove)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
@@ -107,7 +111,7 @@ void MercatorMouseMove(benchmark::State& state)
     const Folder folder(false);
     const Run run(folder);
     QApplication::processEvents();
-    moveOver(state, Form1->Karte);
+    moveOver(state, run, run.mercatorWindow()->Karte);
 }
 BENCHMARK(MercatorMouseMove)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
@@ -133,13 +137,13 @@ void StartToFirstPaintedMap(benchmark::State& state)
     const Folder folder(beam, state.range(1) << 20);
     if (beam) {
         const Run first(folder);
-        Form10->Beamkarte1Click();  // builds the cache for the station
+        first.beamWindow()->Beamkarte1Click();  // builds the cache for the station
     }
     for (auto _ : state) {
         // Timed by hand: the shut-down at the end of the iteration is not part of it.
         const auto started = std::chrono::steady_clock::now();
         const Run run(folder);
-        ImageWidget* const map = beam ? Form10->BeamKarte : Form1->Karte;
+        ImageWidget* const map = beam ? run.beamWindow()->BeamKarte : run.mercatorWindow()->Karte;
         PaintWatch watch;
         map->installEventFilter(&watch);
         for (QDeadlineTimer patience(5000); !watch.painted;) {
@@ -171,7 +175,7 @@ void ShutDown(benchmark::State& state)
     for (auto _ : state) {
         auto run = std::make_unique<Run>(folder);
         QApplication::processEvents();
-        FormA->move(FormA->x() + 1, FormA->y());
+        run->mainWindow()->move(run->mainWindow()->x() + 1, run->mainWindow()->y());
         const auto started = std::chrono::steady_clock::now();
         run.reset();
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());

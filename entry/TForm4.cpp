@@ -11,6 +11,7 @@
 #include "session/Session.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
+#include "widgets/WindowTimer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +24,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-TForm4* Form4 = nullptr;
 
 namespace {
 
@@ -66,9 +66,9 @@ int typedCode(const QKeyEvent* event)
 
 } // namespace
 
-TForm4::TForm4()
+TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
+    : session_(session), mainWindow_(mainWindow), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
 {
-    Form4 = this;
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Locatoreingabe"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -94,9 +94,8 @@ TForm4::TForm4()
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connectGuarded(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
-    Positionstimer = new QTimer(this);
-    Positionstimer->setInterval(100);
-    connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm4::PositionstimerTimer);
+    Positionstimer = new WindowTimer(this, 100);
+    connectGuarded(Positionstimer, &WindowTimer::timeout, this, &TForm4::PositionstimerTimer);
     Positionstimer->start();
 
     OwnStationAction = new QAction(QStringLiteral("Eigenen Standort ändern"), this);
@@ -104,14 +103,14 @@ TForm4::TForm4()
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(FormA, &TFormA::locatorEntryRequested, this, [this] { setVisible(!isVisible()); });
+    connect(mainWindow_, &TFormA::locatorEntryRequested, this, [this] { setVisible(!isVisible()); });
     // The first-run prompt stays while this window is open.
-    connect(FormA, &TFormA::startPromptConfirmed, this, [this] {
+    connect(mainWindow_, &TFormA::startPromptConfirmed, this, [this] {
         if (!isVisible())
-            FormA->hideStartPrompt();
+            mainWindow_->hideStartPrompt();
     });
-    connect(Form1, &TForm1::targetClicked, this, &QWidget::hide);
-    ShownMap::restoreOnSwitch(this, [this] { return place(); });
+    connect(mercatorWindow_, &TForm1::targetClicked, this, &QWidget::hide);
+    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::entry);
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -174,10 +173,6 @@ void TForm4::showTexts(const PositionTexts& texts, const Fields& fields)
     fields.locator->setText(texts.locator);
 }
 
-ShownMap::Place TForm4::place() const
-{
-    return {Form1->locatorPosX, Form1->locatorPosY, Form10->locatorPosX, Form10->locatorPosY};
-}
 
 bool TForm4::isLocatorField(const QObject* object) const
 {
@@ -270,8 +265,8 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     // A failed conversion stops here, so the field stays yellow.
     const bool ownField = field && GroupBox1->isAncestorOf(field);
     const auto station = ownField ? PositionForms::Station::own : PositionForms::Station::partner;
-    GeoPosition ownPlace = session->ownPosition;
-    GeoPosition partnerPlace = session->partnerPosition;
+    GeoPosition ownPlace = session_.ownPosition();
+    GeoPosition partnerPlace = session_.partnerPosition();
     const auto outcome = PositionForms::confirm(tagOf(sender), station, own, ownPlace, partner, partnerPlace);
     if (field)
         setEdited(field, false);
@@ -281,9 +276,9 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
 
-    if (moved(session->partnerPosition, partnerPlace))
-        session->setPartnerPosition(partnerPlace);
-    const bool ownMoved = moved(session->ownPosition, ownPlace);
+    if (moved(session_.partnerPosition(), partnerPlace))
+        session_.setPartnerPosition(partnerPlace);
+    const bool ownMoved = moved(session_.ownPosition(), ownPlace);
     if (ownField) {
         if (ownMoved)
             ownStationMoved(ownPlace);
@@ -291,16 +286,16 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
     }
     // A partner's confirm moves the own station only into range.
     if (ownMoved)
-        session->setOwnPosition(ownPlace);
+        session_.setOwnPosition(ownPlace);
     if (E_Locator2->text().size() == locatorLength && isVisible())
-        session->setTarget(partnerPlace.longitude, partnerPlace.latitude);
+        session_.setTarget(partnerPlace.longitude, partnerPlace.latitude);
 }
 
 void TForm4::ownStationMoved(const GeoPosition& position)
 {
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
-    session->setOwnPosition(position);
+    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    session_.setOwnPosition(position);
     // A change made from the context menu is done; at the first run the partner group is hidden
     // and the own group stays.
     if (!GroupBox2->isHidden())
@@ -341,10 +336,10 @@ void TForm4::E_Exit(QLineEdit* sender)
 
 void TForm4::FormCreate()
 {
-    E_LangDez->setText(session->IniFile->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
-    E_BreitDez->setText(session->IniFile->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
-    ShownMap::restore(this, place());
-    if (session->ownPosition.longitude == 0.0 && session->ownPosition.latitude == 0.0) {
+    E_LangDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
+    E_BreitDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
+    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::entry);
+    if (session_.ownPosition().longitude == 0.0 && session_.ownPosition().latitude == 0.0) {
         GroupBox1->show();
         GroupBox2->hide();
     }
@@ -356,18 +351,18 @@ void TForm4::FormCreate()
 
 void TForm4::FormDestroy()
 {
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    session->IniFile->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
+    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
 }
 
 void TForm4::Timer1Timer()
 {
     if (isHidden() && E_Locator->text().size() == locatorLength) {
         Timer1->stop();
-        FormA->showStartHint();
+        mainWindow_->showStartHint();
         return;
     }
-    FormA->showStartPrompt();
+    mainWindow_->showStartPrompt();
     show();
     raise();
     activateWindow();
@@ -376,5 +371,5 @@ void TForm4::Timer1Timer()
 
 void TForm4::PositionstimerTimer()
 {
-    ShownMap::remember(this, place());
+    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::entry);
 }

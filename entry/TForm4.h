@@ -7,18 +7,31 @@
 #include <QSet>
 #include <QWidget>
 
+class Session;
+class TFormA;
+class TForm1;
+class TForm10;
+
 class QAction;
 class QGroupBox;
 class QLineEdit;
 class QTimer;
+class WindowTimer;
 
 // The position entry window: the own and the partner position, each as decimal degrees,
 // degree-minute-second text and locator. Confirming one form rewrites the others; confirming a
 // partner makes it the target. Until an own locator exists it drives the first-run prompt.
 class TForm4 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TForm1* mercatorWindow_;
+    TForm10* beamWindow_;
+    MapPlaces& places_;
+
 public:
-    TForm4();
+    TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places);
 
     void FormCreate();
     void FormDestroy();
@@ -51,7 +64,7 @@ public:
     QLineEdit* E_BreitGrad2 = nullptr;
     QLineEdit* E_Locator2 = nullptr;
     QTimer* Timer1 = nullptr;          // first-run prompt, 1000 ms
-    QTimer* Positionstimer = nullptr;  // remembers the window position, 100 ms
+    WindowTimer* Positionstimer = nullptr;  // remembers the window position while shown, 100 ms
     QAction* OwnStationAction = nullptr;  // "Eigenen Standort ändern"
 
 protected:
@@ -72,12 +85,9 @@ private:
     bool isLocatorField(const QObject* object) const;
     Fields ownFields();
     Fields partnerFields();
-    ShownMap::Place place() const;
     // A confirmed own field moved the own station: store it and make it the session's.
     void ownStationMoved(const GeoPosition& position);
 
     bool refused_ = false;  // the last confirm refused its value (an incomplete locator)
     QSet<const QLineEdit*> edited_;  // fields changed and not yet confirmed
 };
-
-extern TForm4* Form4;

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(state.rotorMinAzimuth <= state.rotorMaxAzimuth);
     if (result == RotorMacros::StatusResult::Ignored)
         FUZZ_CHECK(state.rotorAzimuth == before.rotorAzimuth && state.rotorMinAzimuth == before.rotorMinAzimuth);
-    const OptimisedPath::Travel travel{state.rotorAzimuth, state.rotorMinAzimuth, state.rotorMaxAzimuth};
+    const OptimisedPath::Travel travel = state.travel();
     for (const double bearing : {0.0, 90.5, 180.0, 359.9}) {
         for (const bool optimise : {false, true})
             FUZZ_CHECK(std::isfinite(OptimisedPath::rotorTarget(bearing, travel, 10, optimise)));

@@ -15,7 +15,6 @@
 #include <QLocale>
 #include <QPushButton>
 
-TFormHelpAbout* FormHelpAbout = nullptr;
 
 const QUrl TFormHelpAbout::webAddress(QStringLiteral("https://corvane.example.org"));
 const QUrl TFormHelpAbout::mailAddress(QStringLiteral("mailto:corvane@example.org?subject=Corvane"));
@@ -49,9 +48,9 @@ void placeCentred(QLabel* label, const QString& text, int width)
 
 } // namespace
 
-TFormHelpAbout::TFormHelpAbout()
+TFormHelpAbout::TFormHelpAbout(TFormA* mainWindow)
+    : mainWindow_(mainWindow)
 {
-    FormHelpAbout = this;
     setObjectName(QStringLiteral("FormHelpAbout"));
     setWindowTitle(QStringLiteral("Über diese Version / About this Version"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -80,8 +79,8 @@ TFormHelpAbout::TFormHelpAbout()
     connectGuarded(Button3, &QPushButton::clicked, this, &TFormHelpAbout::Button3Click);
     connectGuarded(Button2, &QPushButton::clicked, this, &TFormHelpAbout::Button2Click);
 
-    if (FormA)
-        connect(FormA, &TFormA::aboutRequested, this, &QWidget::show);
+    if (mainWindow_)
+        connect(mainWindow_, &TFormA::aboutRequested, this, &QWidget::show);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -100,9 +99,9 @@ void TFormHelpAbout::FormCreate()
 // Centres the card over the main window each time it is shown; the divisions truncate toward zero.
 void TFormHelpAbout::FormActivate()
 {
-    if (!FormA)
+    if (!mainWindow_)
         return;
-    move((FormA->clientWidth() - width()) / 2 + FormA->x(), (FormA->clientHeight() - height()) / 2 + FormA->y());
+    move((mainWindow_->clientWidth() - width()) / 2 + mainWindow_->x(), (mainWindow_->clientHeight() - height()) / 2 + mainWindow_->y());
 }
 
 void TFormHelpAbout::FormDeactivate()

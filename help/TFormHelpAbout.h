@@ -3,6 +3,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class TFormA;
+
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -12,11 +14,14 @@ class QPushButton;
 // focus, like a pop-up card.
 class TFormHelpAbout : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    TFormA* mainWindow_;
+
 public:
     static const QUrl webAddress;
     static const QUrl mailAddress;  // mailto: with the subject
 
-    TFormHelpAbout();
+    explicit TFormHelpAbout(TFormA* mainWindow);
 
     void FormCreate();
     void FormActivate();
@@ -40,5 +45,3 @@ protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 };
-
-extern TFormHelpAbout* FormHelpAbout;

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
-TFormHilfe* FormHilfe = nullptr;
 
 namespace {
 
@@ -21,9 +20,9 @@ namespace hilfeKeys = SettingsKeys::Hilfe;
 
 } // namespace
 
-TFormHilfe::TFormHilfe()
+TFormHilfe::TFormHilfe(Session& session, TFormA* mainWindow)
+    : session_(session), mainWindow_(mainWindow)
 {
-    FormHilfe = this;
     setObjectName(QStringLiteral("FormHilfe"));
     setWindowTitle(QStringLiteral("Hilfe"));
     // System menu and maximise box, no minimise box; above the other windows.
@@ -42,16 +41,16 @@ TFormHilfe::TFormHilfe()
     // Links out of the page (data sources, licences) go to the system's browser.
     WB1->setOpenExternalLinks(true);
 
-    if (FormA)
-        connect(FormA, &TFormA::helpRequested, this, [this] {
-            ShowHelp(session->folders.dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
+    if (mainWindow_)
+        connect(mainWindow_, &TFormA::helpRequested, this, [this] {
+            ShowHelp(session_.folders().dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
         });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TFormHilfe::FormCreate()
 {
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session_.iniFile();
     setGeometry(WindowGeometry::onScreen(ini.readInteger(hilfeKeys::section, hilfeKeys::left, 100),
                                          ini.readInteger(hilfeKeys::section, hilfeKeys::top, 75),
                                          ini.readInteger(hilfeKeys::section, hilfeKeys::width, 850),
@@ -72,7 +71,7 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 void TFormHilfe::FormDestroy()
 {
     const QRect bounds = geometry();
-    SettingsFile& ini = *session->IniFile;
+    SettingsFile& ini = *session_.iniFile();
     ini.writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
     ini.writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
     ini.writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class Session;
+class TFormA;
+
 class QPushButton;
 class QTextBrowser;
 
@@ -10,8 +13,12 @@ class QTextBrowser;
 // history for the whole run.
 class TFormHilfe : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+
 public:
-    TFormHilfe();
+    TFormHilfe(Session& session, TFormA* mainWindow);
 
     void FormCreate();
     void FormResize();
@@ -34,5 +41,3 @@ protected:
 private:
     void navigate(const QString& page, const QString& anchor);
 };
-
-extern TFormHilfe* FormHilfe;

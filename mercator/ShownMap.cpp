@@ -4,42 +4,41 @@
 #include "mercator/TForm1.h"
 #include "widgets/WindowPlace.h"
 
-bool ShownMap::mercator()
+ShownMap::ShownMap(const TForm1* mercatorWindow, const TForm10* beamWindow)
+    : mercatorWindow_(mercatorWindow), beamWindow_(beamWindow)
 {
-    return Form1 && Form1->mapShown();
 }
 
-bool ShownMap::beam()
+bool ShownMap::mercator() const
 {
-    return Form10 && Form10->mapShown();
+    return mercatorWindow_ && mercatorWindow_->mapShown();
 }
 
-void ShownMap::restore(QWidget* window, const Place& place)
+bool ShownMap::beam() const
 {
-    if (mercator())
-        WindowPlace::restore(window, {place.mercatorX, place.mercatorY});
-    else
-        WindowPlace::restore(window, {place.beamX, place.beamY});
+    return beamWindow_ && beamWindow_->mapShown();
 }
 
-void ShownMap::remember(const QWidget* window, const Place& place)
+void ShownMap::restore(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const
+{
+    const QPoint at = places.place(tool, mercator() ? MapPlaces::Map::mercator : MapPlaces::Map::beam);
+    WindowPlace::restore(window, at);
+}
+
+void ShownMap::remember(const QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
 {
     const QPoint at = WindowPlace::of(window);
-    if (mercator()) {
-        place.mercatorX = at.x();
-        place.mercatorY = at.y();
-    }
-    if (beam()) {
-        place.beamX = at.x();
-        place.beamY = at.y();
-    }
+    if (mercator())
+        places.setPlace(tool, MapPlaces::Map::mercator, at);
+    if (beam())
+        places.setPlace(tool, MapPlaces::Map::beam, at);
 }
 
-void ShownMap::restoreOnSwitch(QWidget* window, const std::function<Place()>& place)
+void ShownMap::restoreOnSwitch(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const
 {
-    const auto restorePlace = [window, place] { restore(window, place()); };
-    if (Form1)
-        QObject::connect(Form1, &TForm1::mapChosen, window, restorePlace);
-    if (Form10)
-        QObject::connect(Form10, &TForm10::mapChosen, window, restorePlace);
+    const auto restorePlace = [shown = *this, window, &places, tool] { shown.restore(window, places, tool); };
+    if (mercatorWindow_)
+        QObject::connect(mercatorWindow_, &TForm1::mapChosen, window, restorePlace);
+    if (beamWindow_)
+        QObject::connect(beamWindow_, &TForm10::mapChosen, window, restorePlace);
 }

@@ -1,5 +1,6 @@
 #include "mercator/TForm1.h"
 
+#include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
@@ -25,19 +26,16 @@
 #include <algorithm>
 #include <cmath>
 
-TForm1* Form1 = nullptr;
-
 namespace {
 
 namespace mercatorKeys = SettingsKeys::Mercator;
-const MapWindow::PlaceKeys placeKeys{mercatorKeys::section, mercatorKeys::locatorX, mercatorKeys::locatorY,
-                                     mercatorKeys::crosshairX, mercatorKeys::crosshairY};
+const MapWindow::PlaceKeys placeKeys{MapPlaces::Map::mercator, mercatorKeys::section, mercatorKeys::locatorX,
+                                     mercatorKeys::locatorY, mercatorKeys::crosshairX, mercatorKeys::crosshairY};
 const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
-constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
 
-QString kartenFolder()
+QString kartenFolder(const Session& session)
 {
-    return session->folders.dataFolder + QStringLiteral("Karten/");
+    return session.folders().dataFolder + QStringLiteral("Karten/");
 }
 
 // True when exactly these buttons and these of Shift, Alt and Ctrl are held.
@@ -49,9 +47,9 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1() : MapWindow(*session, *FormA, QStringLiteral("Karte"))
+TForm1::TForm1(Session& session, TFormA* mainWindow, MapPlaces& places)
+    : MapWindow(session, mainWindow, places, QStringLiteral("Karte"))
 {
-    Form1 = this;
     Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
     connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
@@ -59,61 +57,62 @@ TForm1::TForm1() : MapWindow(*session, *FormA, QStringLiteral("Karte"))
 
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
-    connectGuarded(FormA, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
-    connectGuarded(FormA, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
-    connect(FormA, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
+    connectGuarded(mainWindow_, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
+    connectGuarded(mainWindow_, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
+    connect(mainWindow_, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm1::FormCreate()
 {
-    session->target = {};
-    session->drawState.mercatorLineDrawn = false;
+    session_.clearTarget();
+    drawState_.mercatorLineDrawn = false;
 
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session_.iniFile();
     Karte->createScreenSurface();
     Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
                                            ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
                       .size());
 
-    GeoPosition& own = session->ownPosition;
+    GeoPosition own;
     own.longitude = parseDecimal(
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
     own.latitude = parseDecimal(
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
+    session_.setOwnPosition(own);
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
-        kartenFolder(), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+        kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
     loadPlaces(ini, placeKeys);
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
     const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
-                                           session->cityMarkerSize);
+                                           session_.cityMarkerSize());
     if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
-        session->cityMarkerSize = markerSize;
+        session_.setCityMarkerSize(markerSize);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
     // another map can be chosen from the menu.
     ErrorBox::guard([this] { LoadMap(wantedMapName_); });
-    if (session->currentMapName.isEmpty() && wantedMapName_ != defaultMapName) {
+    if (session_.currentMapName().isEmpty() && wantedMapName_ != defaultMapName) {
         ErrorBox::guard([this] { LoadMap(defaultMapName); });
-        showingFallback_ = !session->currentMapName.isEmpty();
+        showingFallback_ = !session_.currentMapName().isEmpty();
     }
-    buildMapMenu(session->currentMapName.isEmpty() ? wantedMapName_ : session->currentMapName);
+    buildMapMenu(session_.currentMapName().isEmpty() ? wantedMapName_ : session_.currentMapName());
     mapStartup = false;
 
-    Karte->setParent(FormA->clientArea());
+    Karte->setParent(mainWindow_->clientArea());
     Karte->move(0, 0);
     Karte->setVisible(mercatorShown);
-    resize(FormA->clientWidth(), FormA->clientHeight());
+    resize(mainWindow_->clientWidth(), mainWindow_->clientHeight());
     move(0, 0);
 }
 
 void TForm1::FormDestroy()
 {
-    SettingsFile& ini = *session->IniFile;
-    const QString& current = session->currentMapName;
+    SettingsFile& ini = *session_.iniFile();
+    const QString& current = session_.currentMapName();
     ini.writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
     ini.writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
     // Without a loaded map, or with the world map shown only in place of the stored one, the choice
@@ -128,8 +127,8 @@ void TForm1::FormDestroy()
 void TForm1::buildMapMenu(const QString& wantedName)
 {
     int number = 0;
-    for (const QString& caption : MapCatalogue::menuCaptions(kartenFolder())) {
-        QAction* item = FormA->addMapMenuItem(caption);
+    for (const QString& caption : MapCatalogue::menuCaptions(kartenFolder(session_))) {
+        QAction* item = mainWindow_->addMapMenuItem(caption);
         item->setObjectName(QStringLiteral("K%1").arg(++number));
         item->setCheckable(true);
         item->setChecked(caption == wantedName);
@@ -156,15 +155,15 @@ void TForm1::KartenwahlClick(QAction* sender)
 
 void TForm1::LoadMap(const QString& name)
 {
-    if (name == session->currentMapName)
+    if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(), name);
+    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name);
     if (!map)
         return;
     mapBitmap = std::move(map->bitmap);
-    session->currentMapName = name;
+    session_.setCurrentMapName(name);
     zoomStack.assign(1, map->whole);
-    FormA->showMercatorZoomOut(false);
+    mainWindow_->showMercatorZoomOut(false);
     if (!mapStartup)
         RedrawMap();
 }
@@ -184,11 +183,11 @@ void TForm1::setMapShown(bool shown)
 void TForm1::showInMainWindow()
 {
     Karte->show();
-    FormA->setClientSize(Karte->width(), Karte->height());
+    mainWindow_->setClientSize(Karte->width(), Karte->height());
     RedrawMap();
     emit mapChosen();
-    session->IniFile->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
-    FormA->showMercatorZoomOut(zoomDepth() > 1);
+    session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    mainWindow_->showMercatorZoomOut(zoomDepth() > 1);
 }
 
 std::optional<QSize> TForm1::filledSize(QSize clientArea) const
@@ -212,31 +211,32 @@ void TForm1::RedrawMap()
     MapLayers layers;
     layers.bitmap = &mapBitmap;
     layers.whole = zoomStack.front();
-    if (Form3 && Form3->citiesShown() == TForm3::OnOff::on)
-        layers.cities = &session->referenceData.cityTable;
-    layers.markerSize = session->cityMarkerSize;
-    layers.gridLevel = Form3 ? Form3->locatorGrid() : LocatorGrid::none;
-    layers.targetShown = Form2 && Form2->isVisible();
-    layers.own = session->ownPosition;
-    layers.target = session->target;
-    layers.crosshairColour = WindowsColor::toQColor(session->crosshairColor);
+    if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
+        layers.cities = &session_.referenceData().cityTable;
+    layers.markerSize = session_.cityMarkerSize();
+    layers.gridLevel = parameterWindow_ ? parameterWindow_->locatorGrid() : LocatorGrid::none;
+    layers.targetShown = crosshairWindow_ && crosshairWindow_->isVisible();
+    layers.own = session_.ownPosition();
+    layers.target = session_.target();
+    layers.crosshairColour = WindowsColor::toQColor(session_.crosshairColor());
     picture().paintMap(layers);
     drawLayers(Karte->canvas(), MercatorProjection(zoomStack.back(), Karte->size()));
     dragRect = QRect();  // the copy has painted over any zoom rectangle
-    session->drawState.mercatorLineDrawn = false;
-    session->drawState.mercatorLineDirection = redrawAnyDirection;
+    drawState_.mercatorLineDrawn = false;
+    drawState_.mercatorLineDirection.reset();
     DrawDirectionLine();
     Karte->update();
 }
 
 void TForm1::DrawDirectionLine()
 {
-    const double azimuth = session->rotorState.rotorAzimuth;           // degrees
-    const double direction = azimuth + session->azimuthDisplayOffset;  // degrees
-    const GeoPosition& own = session->ownPosition;
-    DrawState& drawn = session->drawState;
-    if (std::fabs(drawn.mercatorLineDirection - direction) < 1 || azimuth == RotorState::noStatus
-        || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
+    const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
+    const GeoPosition& own = session_.ownPosition();
+    DrawState& drawn = drawState_;
+    if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
+        return;
+    const double direction = *azimuth + session_.azimuthDisplayOffset();  // degrees
+    if (drawn.mercatorLineDirection && std::fabs(*drawn.mercatorLineDirection - direction) < 1)
         return;
     EraseDirectionLine();
     drawn.mercatorLineDirection = direction;
@@ -250,7 +250,7 @@ void TForm1::DrawDirectionLine()
 
 void TForm1::EraseDirectionLine()
 {
-    DrawState& drawn = session->drawState;
+    DrawState& drawn = drawState_;
     if (!drawn.mercatorLineDrawn || zoomStack.empty())
         return;
     // From where the line was drawn, so a moved own station cannot leave pixels inverted.
@@ -277,7 +277,8 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
         placeCursorPanel(mouse);
     else
         readOut(mouse, *view,
-                Form3 && Form3->mousePositionShown() == TForm3::OnOff::on ? PanelUse::show : PanelUse::follow);
+                parameterWindow_ && parameterWindow_->mousePositionShown() == TForm3::OnOff::on ? PanelUse::show
+                                                                                                : PanelUse::follow);
 
     if (mouse.x() != dragStartX && mouse.y() != dragStartY && leftDrag) {
         const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());
@@ -319,7 +320,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
         return;
     }
     zoomStack.push_back(*view);
-    FormA->showMercatorZoomOut(true);
+    mainWindow_->showMercatorZoomOut(true);
     RedrawMap();
 }
 
@@ -336,6 +337,16 @@ void TForm1::Zoom1Click()
     if (zoomStack.size() <= 1)
         return;
     zoomStack.pop_back();
-    FormA->showMercatorZoomOut(zoomStack.size() > 1);
+    mainWindow_->showMercatorZoomOut(zoomStack.size() > 1);
     RedrawMap();
+}
+
+void TForm1::setCrosshairWindow(TForm2* crosshairWindow)
+{
+    crosshairWindow_ = crosshairWindow;
+}
+
+void TForm1::setParameterWindow(TForm3* parameterWindow)
+{
+    parameterWindow_ = parameterWindow;
 }

@@ -11,6 +11,8 @@
 #include <vector>
 
 class MercatorPicture;
+class TForm2;
+class TForm3;
 class QAction;
 class QMouseEvent;
 
@@ -20,8 +22,14 @@ class QMouseEvent;
 // It redraws itself on the session's news while its image is shown.
 class TForm1 : public MapWindow {
     Q_OBJECT
+    TForm2* crosshairWindow_ = nullptr;  // made after this window; handed in by the program
+    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+
 public:
-    TForm1();
+    TForm1(Session& session, TFormA* mainWindow, MapPlaces& places);
+    // The crosshair data and parameter windows, made after the map, each once it exists.
+    void setCrosshairWindow(TForm2* crosshairWindow);
+    void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();
     void FormDestroy();
@@ -75,6 +83,4 @@ private:
     QString wantedMapName_;       // the map chosen in the settings at start
     bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
 };
-
-extern TForm1* Form1;
 constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken

@@ -12,6 +12,7 @@
 #include "text/FixedPointText.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
+#include "widgets/WindowTimer.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -19,10 +20,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
-TForm2* Form2 = nullptr;
 
 namespace {
 
@@ -47,9 +46,9 @@ QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, c
 
 } // namespace
 
-TForm2::TForm2()
+TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
+    : session_(session), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
 {
-    Form2 = this;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -89,37 +88,33 @@ TForm2::TForm2()
     connectGuarded(Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     layout->addWidget(Button1, 0, Qt::AlignLeft);
 
-    Positionstimer = new QTimer(this);
-    Positionstimer->setInterval(100);
-    connectGuarded(Positionstimer, &QTimer::timeout, this, &TForm2::PositionstimerTimer);
+    Positionstimer = new WindowTimer(this, 100);
+    connectGuarded(Positionstimer, &WindowTimer::timeout, this, &TForm2::PositionstimerTimer);
     Positionstimer->start();
 
-    connect(session, &Session::targetChanged, this, &TForm2::showNewTarget);
-    connect(session, &Session::ownPositionChanged, this, &TForm2::showNewTarget);
-    ShownMap::restoreOnSwitch(this, [this] { return place(); });
+    connect(&session_, &Session::targetChanged, this, &TForm2::showNewTarget);
+    connect(&session_, &Session::ownPositionChanged, this, &TForm2::showNewTarget);
+    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::crosshair);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate()
 {
-    ShownMap::restore(this, place());
-    session->crosshairColor = unsigned(session->IniFile->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF));
+    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::crosshair);
+    session_.setCrosshairColor(
+        unsigned(session_.iniFile()->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF)));
 }
 
-ShownMap::Place TForm2::place() const
-{
-    return {Form1->crosshairPosX, Form1->crosshairPosY, Form10->crosshairPosX, Form10->crosshairPosY};
-}
 
 void TForm2::showNewTarget()
 {
-    if (session->target.isSet())
-        ShowTargetData(session->targetCountry, session->targetPrefix);
+    if (session_.target().isSet())
+        ShowTargetData(session_.targetCountry(), session_.targetPrefix());
 }
 
 void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 {
-    const TargetInfo& target = session->target;
+    const TargetInfo& target = session_.target();
     show();
     raise();
     Label1->setText(FixedPointText::format(target.longitude, 5));
@@ -130,12 +125,12 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 
     QString rasterCountry;
     QString rasterPrefix;
-    session->referenceData.lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
+    session_.referenceData().lookupCountry(target.longitude, target.latitude, rasterCountry, rasterPrefix);
     Label11->setText(country.isEmpty() ? rasterCountry : country);
     Label14->setText(country.isEmpty() ? rasterPrefix : prefix);
 
     // Without any city there is nothing to show.
-    const std::vector<CityRecord>& cities = session->referenceData.cityTable;
+    const std::vector<CityRecord>& cities = session_.referenceData().cityTable;
     const auto nearest = findNearestCity(cities, target.latitude, target.longitude, nearestCityIndex);
     if (!nearest) {
         Label12->clear();
@@ -149,31 +144,31 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 
 void TForm2::Label_Stadt_zeigen_Click()
 {
-    const std::vector<CityRecord>& cities = session->referenceData.cityTable;
+    const std::vector<CityRecord>& cities = session_.referenceData().cityTable;
     if (nearestCityIndex < 0 || std::size_t(nearestCityIndex) >= cities.size())
         return;  // no city was found, so there is none to go to
     const CityRecord& city = cities[std::size_t(nearestCityIndex)];
-    session->setTarget(city.longitude, city.latitude);
+    session_.setTarget(city.longitude, city.latitude);
 }
 
 void TForm2::Button1Click()
 {
-    const auto chosen = Dialogs::current().chooseColor(session->crosshairColor);
+    const auto chosen = Dialogs::current().chooseColor(session_.crosshairColor());
     if (!chosen)
         return;
-    session->setCrosshairColor(*chosen);
-    session->IniFile->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(*chosen));
+    session_.setCrosshairColor(*chosen);
+    session_.iniFile()->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(*chosen));
 }
 
 void TForm2::PositionstimerTimer()
 {
-    ShownMap::remember(this, place());
+    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::crosshair);
 }
 
 void TForm2::FormClose()
 {
     hide();
-    session->clearTarget();
+    session_.clearTarget();
 }
 
 void TForm2::closeEvent(QCloseEvent* event)

@@ -4,18 +4,28 @@
 
 #include <QWidget>
 
+class Session;
+class TForm1;
+class TForm10;
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class QTimer;
+class WindowTimer;
 
 // The crosshair data window: coordinates, locator, distance and bearing of the current target,
 // its country and prefix and the nearest city; it comes up whenever a target is set. Chooses the
 // crosshair colour both maps draw with; closing it clears the target.
 class TForm2 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TForm1* mercatorWindow_;
+    TForm10* beamWindow_;
+    MapPlaces& places_;
+
 public:
-    TForm2();
+    TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places);
 
     void FormCreate();
 
@@ -42,7 +52,7 @@ public:
     QLabel* Label12 = nullptr;       // nearest city
     QLabel* Label13 = nullptr;       // distance to the nearest city, km
     QPushButton* Button1 = nullptr;
-    QTimer* Positionstimer = nullptr;
+    WindowTimer* Positionstimer = nullptr;  // remembers the window position while shown, 100 ms
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,9 +60,6 @@ protected:
 
 private:
     void FormClose();
-    ShownMap::Place place() const;
     // A target set anew is shown, with the name its callsign brought.
     void showNewTarget();
 };
-
-extern TForm2* Form2;

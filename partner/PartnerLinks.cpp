@@ -7,21 +7,22 @@
 
 #include <QMetaMethod>
 
-PartnerLinks::PartnerLinks()
-    : wsjtxLink(new WsjtxLink(this)),
-      scripting(new PartnerScripting([this](const QString& text) { return take(text); }, this))
+PartnerLinks::PartnerLinks(Session& session)
+    : session_(session),
+      wsjtxLink(new WsjtxLink(this)),
+      scripting(new PartnerScripting(session, [this](const QString& text) { return take(text); }, this))
 {
     connect(wsjtxLink, &WsjtxLink::partnerSettled, this, [this](const QString& partner) { take(partner); });
     // Scripts hear of every change of the target, whichever window made it.
-    connect(session, &Session::targetChanged, scripting, &PartnerScripting::announceTarget);
-    connect(session, &Session::ownPositionChanged, scripting, &PartnerScripting::announceTarget);
+    connect(&session_, &Session::targetChanged, scripting, &PartnerScripting::announceTarget);
+    connect(&session_, &Session::ownPositionChanged, scripting, &PartnerScripting::announceTarget);
     // A second program on the bus keeps its name; this one then goes without the interface.
     scripting->registerOnSessionBus();
 }
 
 bool PartnerLinks::take(const QString& text)
 {
-    const auto partner = PartnerText(session->referenceData.callsignTable).read(text);
+    const auto partner = PartnerText(session_.referenceData().callsignTable).read(text);
     if (!partner || !isSignalConnected(QMetaMethod::fromSignal(&PartnerLinks::partnerNamed)))
         return false;
     emit partnerNamed(*partner);

@@ -6,6 +6,7 @@
 #include <QString>
 
 class PartnerScripting;
+class Session;
 class WsjtxLink;
 struct WsjtxSettings;
 
@@ -14,8 +15,10 @@ struct WsjtxSettings;
 // been typed into the rotor panel. Created after the windows, destroyed before them.
 class PartnerLinks : public QObject {
     Q_OBJECT
+    Session& session_;
+
 public:
-    PartnerLinks();
+    explicit PartnerLinks(Session& session);
 
     // Hands on the partner named by the text (locator, coordinates or callsign); false when the
     // text names no place or nobody takes partners.

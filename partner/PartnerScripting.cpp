@@ -10,10 +10,11 @@
 const QString PartnerScripting::serviceName = QStringLiteral("de.corvane.Corvane");
 const QString PartnerScripting::objectPath = QStringLiteral("/Partner");
 
-PartnerScripting::PartnerScripting(PartnerTaker taker, QObject* parent)
+PartnerScripting::PartnerScripting(const Session& session, PartnerTaker taker, QObject* parent)
     : QObject(parent),
+      session_(session),
       taker_(std::move(taker)),
-      announced_(session->target)
+      announced_(session.target())
 {
 }
 
@@ -36,22 +37,22 @@ bool PartnerScripting::registerOnSessionBus()
 
 QString PartnerScripting::OwnLocator() const
 {
-    return positionToLocator(session->ownPosition.longitude, session->ownPosition.latitude);
+    return positionToLocator(session_.ownPosition().longitude, session_.ownPosition().latitude);
 }
 
 double PartnerScripting::Bearing() const
 {
-    return session->target.bearing;
+    return session_.target().bearing;
 }
 
 double PartnerScripting::Distance() const
 {
-    return session->target.distance;
+    return session_.target().distance;
 }
 
 double PartnerScripting::RotorAzimuth() const
 {
-    return session->rotorState.rotorAzimuth;
+    return session_.rotorState().rotorAzimuth.value_or(noRotorAzimuth);
 }
 
 namespace {
@@ -84,13 +85,13 @@ double PartnerScripting::SetPartner(const QString& partner, double& distance)
     if (!taker_(partner))
         return refuse(QStringLiteral("'%1' ist weder Locator noch Koordinate noch Rufzeichen").arg(quoted(partner)));
     announceTarget();
-    distance = session->target.distance;
-    return session->target.bearing;
+    distance = session_.target().distance;
+    return session_.target().bearing;
 }
 
 void PartnerScripting::announceTarget()
 {
-    const TargetInfo& target = session->target;
+    const TargetInfo& target = session_.target();
     if (target.longitude == announced_.longitude && target.latitude == announced_.latitude
         && target.bearing == announced_.bearing && target.distance == announced_.distance)
         return;

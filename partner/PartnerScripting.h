@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class Session;
+
 // The partner interface for the operator's scripts on the session bus: bus name
 // "de.corvane.Corvane", object "/Partner", interface "de.corvane.Partner". SetPartner takes a
 // partner as text and sets the target as a locator typed into the rotor panel would; the
@@ -55,7 +57,7 @@ public:
     // Sets the partner named by the text; false when the text names no place.
     using PartnerTaker = std::function<bool(const QString&)>;
 
-    explicit PartnerScripting(PartnerTaker taker, QObject* parent = nullptr);
+    PartnerScripting(const Session& session, PartnerTaker taker, QObject* parent = nullptr);
     ~PartnerScripting() override;
 
     // Registers the object on the session bus, then the bus name; false when either is taken
@@ -65,7 +67,12 @@ public:
     QString OwnLocator() const;
     double Bearing() const;
     double Distance() const;
-    // −10000 until the rotor program has reported.
+    // The value RotorAzimuth answers while there is no reading: the number scripts have always
+    // been given, degrees.
+    static constexpr double noRotorAzimuth = -10000;
+
+    // noRotorAzimuth until the rotor program has reported a reading, and again while it reports
+    // none.
     double RotorAzimuth() const;
 
 public slots:
@@ -82,6 +89,7 @@ signals:
     Q_SCRIPTABLE void TargetChanged(double longitude, double latitude, double bearing, double distance);
 
 private:
+    const Session& session_;
     PartnerTaker taker_;
     TargetInfo announced_;
     bool ownsName_ = false;

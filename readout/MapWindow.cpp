@@ -11,8 +11,8 @@
 #include <QPainter>
 #include <QTimer>
 
-MapWindow::MapWindow(Session& session, TFormA& mainWindow, const QString& imageName)
-    : session_(session), mainWindow_(mainWindow)
+MapWindow::MapWindow(Session& session, TFormA* mainWindow, MapPlaces& places, const QString& imageName)
+    : session_(session), mainWindow_(mainWindow), places_(places)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     image_ = new ImageWidget(this);
@@ -24,7 +24,7 @@ MapWindow::MapWindow(Session& session, TFormA& mainWindow, const QString& imageN
     connect(&session_, &Session::displayChanged, this, &MapWindow::redrawIfShown);
     connect(&session_, &Session::rotorStatusChanged, this, &MapWindow::followRotor);
     connect(&session_, &Session::rotorLinkLost, this, [this] { eraseAntennaLine(); });
-    connectGuarded(&mainWindow_, &TFormA::clientAreaResized, this, &MapWindow::fillClientArea);
+    connectGuarded(mainWindow_, &TFormA::clientAreaResized, this, &MapWindow::fillClientArea);
 }
 
 bool MapWindow::mapShown() const
@@ -47,17 +47,17 @@ void MapWindow::fillClientArea()
 {
     if (!mapShown())
         return;
-    const std::optional<QSize> size = filledSize(QSize(mainWindow_.clientWidth(), mainWindow_.clientHeight()));
+    const std::optional<QSize> size = filledSize(QSize(mainWindow_->clientWidth(), mainWindow_->clientHeight()));
     if (!size)
         return;
     image_->setGeometry(0, 0, size->width(), size->height());
     redraw();
-    mainWindow_.setClientSize(image_->width(), image_->height());
+    mainWindow_->setClientSize(image_->width(), image_->height());
 }
 
 void MapWindow::followRotor()
 {
-    if (session_.rotorState.rotorAzimuth == RotorState::noStatus)
+    if (!session_.rotorState().rotorAzimuth)
         eraseAntennaLine();
     else if (mapShown())
         drawAntennaLine();
@@ -67,34 +67,34 @@ void MapWindow::readOut(QPoint mouse, const MapProjection& projection, PanelUse 
 {
     const std::optional<GeoPosition> position = projection.positionAt(mouse);
     if (!position) {
-        mainWindow_.hideCursorPanel();
+        mainWindow_->hideCursorPanel();
         return;
     }
     if (use == PanelUse::none)
         return;
     if (use == PanelUse::show) {
         MouseMoveTimer->start();  // restarts the 400 ms
-        mainWindow_.showCursorPanel();
+        mainWindow_->showCursorPanel();
     }
     placeCursorPanel(mouse);
     QString country, prefix;
-    session_.referenceData.lookupCountry(position->longitude, position->latitude, country, prefix);
+    session_.referenceData().lookupCountry(position->longitude, position->latitude, country, prefix);
     const std::optional<MapProjection::Measured> measured = projection.measuredAt(mouse);
     const CursorReadout::Lines lines = measured
-        ? cursorReadout_.linesAtBearing(session_.ownPosition, position->longitude, position->latitude, country,
+        ? cursorReadout_.linesAtBearing(session_.ownPosition(), position->longitude, position->latitude, country,
                                         measured->bearing)
-        : cursorReadout_.lines(session_.ownPosition, position->longitude, position->latitude, country);
-    mainWindow_.showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
+        : cursorReadout_.lines(session_.ownPosition(), position->longitude, position->latitude, country);
+    mainWindow_->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void MapWindow::placeCursorPanel(QPoint mouse)
 {
-    mainWindow_.placeCursorPanel(mouse, image_->size());
+    mainWindow_->placeCursorPanel(mouse, image_->size());
 }
 
 void MapWindow::hideCursorPanel()
 {
-    mainWindow_.hideCursorPanel();
+    mainWindow_->hideCursorPanel();
     MouseMoveTimer->stop();
 }
 
@@ -129,16 +129,20 @@ void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection) cons
 
 void MapWindow::loadPlaces(const SettingsFile& ini, const PlaceKeys& keys)
 {
-    locatorPosX = ini.readInteger(keys.section, keys.locatorX, 5);
-    locatorPosY = ini.readInteger(keys.section, keys.locatorY, 350);
-    crosshairPosX = ini.readInteger(keys.section, keys.crosshairX, 5);
-    crosshairPosY = ini.readInteger(keys.section, keys.crosshairY, 350);
+    places_.setPlace(MapPlaces::Tool::entry, keys.map,
+                     {ini.readInteger(keys.section, keys.locatorX, 5),
+                      ini.readInteger(keys.section, keys.locatorY, 350)});
+    places_.setPlace(MapPlaces::Tool::crosshair, keys.map,
+                     {ini.readInteger(keys.section, keys.crosshairX, 5),
+                      ini.readInteger(keys.section, keys.crosshairY, 350)});
 }
 
 void MapWindow::savePlaces(SettingsFile& ini, const PlaceKeys& keys) const
 {
-    ini.writeInteger(keys.section, keys.locatorX, locatorPosX);
-    ini.writeInteger(keys.section, keys.locatorY, locatorPosY);
-    ini.writeInteger(keys.section, keys.crosshairX, crosshairPosX);
-    ini.writeInteger(keys.section, keys.crosshairY, crosshairPosY);
+    const QPoint entry = places_.place(MapPlaces::Tool::entry, keys.map);
+    const QPoint crosshair = places_.place(MapPlaces::Tool::crosshair, keys.map);
+    ini.writeInteger(keys.section, keys.locatorX, entry.x());
+    ini.writeInteger(keys.section, keys.locatorY, entry.y());
+    ini.writeInteger(keys.section, keys.crosshairX, crosshair.x());
+    ini.writeInteger(keys.section, keys.crosshairY, crosshair.y());
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/MapPlaces.h"
 #include "readout/CursorReadout.h"
+#include "session/DrawState.h"
 
 #include <QSize>
 #include <QString>
@@ -35,14 +37,13 @@ public:
     // A layer drawn over the map at every redraw, in the order added; the window does not own it.
     void addLayer(const MapLayer& layer);
 
-    // Where the position entry window and the crosshair data window stand while this map is
-    // shown, screen pixels.
-    int locatorPosX = 5, locatorPosY = 350;
-    int crosshairPosX = 5, crosshairPosY = 350;
+    const DrawState& drawState() const { return drawState_; }
+
     QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
 
     // The settings keys of the tool windows' places in a map's section.
     struct PlaceKeys {
+        MapPlaces::Map map;
         const QString& section;
         const QString& locatorX;
         const QString& locatorY;
@@ -55,7 +56,8 @@ signals:
     void mapChosen();
 
 protected:
-    MapWindow(Session& session, TFormA& mainWindow, const QString& imageName);
+    // The places are shared with the tool windows, which move to them while this map is shown.
+    MapWindow(Session& session, TFormA* mainWindow, MapPlaces& places, const QString& imageName);
 
     // The pixels of the map now shown; null while there is no picture.
     virtual std::unique_ptr<MapProjection> projection() = 0;
@@ -77,11 +79,15 @@ protected:
     // Draws the layers onto the picture.
     void drawLayers(QImage& canvas, const MapProjection& projection) const;
 
+    // Read and write this map's tool-window places in its section.
     void loadPlaces(const SettingsFile& ini, const PlaceKeys& keys);
     void savePlaces(SettingsFile& ini, const PlaceKeys& keys) const;
 
+    // What the map works with, handed in by the program.
     Session& session_;
-    TFormA& mainWindow_;
+    TFormA* mainWindow_;
+    MapPlaces& places_;
+    DrawState drawState_;  // the antenna line on this map's picture
 
 private:
     // The main window's client area has a new size; the image takes it while the map is shown.

@@ -128,7 +128,11 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         if (!value)
             return store(StatusResult::Stopped);
         switch (i) {
-        case 0: parsed.rotorAzimuth = *value / 10.0; break;
+        case 0:
+            parsed.rotorAzimuth = *value / 10.0;
+            if (*parsed.rotorAzimuth == RotorState::noReadingAzimuth)
+                parsed.rotorAzimuth.reset();
+            break;
         case 1: parsed.rotorElevation = *value / 10.0; break;
         case 2: parsed.rotorMotion = *value; break;
         case 3: parsed.rotorStatus4 = *value; break;

@@ -59,7 +59,8 @@ public:
         Stopped,    // a line that is not an integer; the lines before it are stored
         Complete,   // every line present has been stored
     };
-    // Stores the fields of a status macro in the rotor state, line by line.
+    // Stores the fields of a status macro in the rotor state, line by line; the azimuth
+    // RotorState::noReadingAzimuth is stored as none.
     static StatusResult parseStatus(const QStringList& lines, RotorState& state);
 
     static std::optional<int> parseInteger(const QString& line);

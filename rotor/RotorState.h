@@ -1,26 +1,34 @@
 #pragma once
 
+#include "rotor/OptimisedPath.h"
+
 #include <QString>
 
-// The rotor values as the rotor program reports them, and the target to send it. Angles in
+#include <optional>
+
+// The rotor values as the rotor program reports them, and the state of the link to it. Angles in
 // degrees, in the rotor's own azimuth scale.
 struct RotorState {
-    static constexpr double noStatus = -10000;  // rotorAzimuth before the first status, degrees
-
-    double rotorAzimuth = noStatus;
+    std::optional<double> rotorAzimuth;  // none before the first status with a reading
     double rotorElevation = 0;
     int rotorMotion = 0;  // -1 turning left, 0 standing, +1 turning right
     int rotorStatus4 = 0, rotorStatus5 = 0, rotorStatus6 = 0, rotorStatus7 = 0;
     int rotorMinAzimuth = 0;  // left end of travel, degrees
     int rotorMaxAzimuth = 0;  // right end of travel, degrees
     // The azimuth the rotor program last sent the rotator, whichever client asked, and a count
-    // that grows with every target it sent; noStatus and 0 from a rotor program that does not
-    // report them.
-    double rotorGoalAzimuth = noStatus;
+    // that grows with every target it sent; none and 0 from a rotor program that does not report
+    // them.
+    std::optional<double> rotorGoalAzimuth;
     int rotorGoalCount = 0;
-    double rotorTargetAzimuth = 0;
-    double rotorTargetElevation = 0;
-    bool rotorSendPending = false;
     bool rotorConnected = false;
     QString rotorProgramFolder;  // with trailing "/"; empty until read
+
+    // The travel for the path rules. Without a reading the rotor counts as standing at the
+    // number the rotor program sends for none, far below any travel end, as it always has.
+    OptimisedPath::Travel travel() const
+    {
+        return {rotorAzimuth.value_or(noReadingAzimuth), rotorMinAzimuth, rotorMaxAzimuth};
+    }
+
+    static constexpr double noReadingAzimuth = -10000;  // degrees, sent as -100000 tenths
 };

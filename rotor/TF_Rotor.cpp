@@ -18,7 +18,6 @@
 #include <QProcess>
 #include <QTimer>
 
-TF_Rotor* F_Rotor = nullptr;
 
 const QString TF_Rotor::serverTopic = QStringLiteral("AntDaten");
 const QString TF_Rotor::rotorTopic = QStringLiteral("RotServConv");
@@ -30,8 +29,9 @@ constexpr int connectIntervalMs = 2000;
 
 } // namespace
 
-TF_Rotor::TF_Rotor()
-    : Timer1(new QTimer(this)),
+TF_Rotor::TF_Rotor(Session& session)
+    : session_(session),
+      Timer1(new QTimer(this)),
       AntDaten(new DdeServer(QDBusConnection::sessionBus(), DdeNames::ownService(QCoreApplication::applicationFilePath()),
                              serverTopic,
                              [this](const QString& sender, const QString& macro) {
@@ -46,19 +46,18 @@ TF_Rotor::TF_Rotor()
                              this)),
       DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this))
 {
-    F_Rotor = this;
     Timer1->setInterval(connectIntervalMs);
     connectGuarded(Timer1, &QTimer::timeout, this, &TF_Rotor::Timer1Timer);
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
     // and leave the bus again.
     connect(AntDaten, &DdeServer::conversationClosed, this, [this](const QString& sender) {
-        if (session->rotorState.rotorConnected && sender == DdeClientConv1->serverConnection())
+        if (session_.rotorState().rotorConnected && sender == DdeClientConv1->serverConnection())
             DdeClientConv1Close();
     });
     connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
     // The maps, made before this link, follow the rotor through the session.
-    connect(this, &TF_Rotor::statusReceived, session, &Session::rotorStatusChanged);
-    connect(this, &TF_Rotor::closed, session, &Session::rotorLinkLost);
+    connect(this, &TF_Rotor::statusReceived, &session_, &Session::rotorStatusChanged);
+    connect(this, &TF_Rotor::closed, &session_, &Session::rotorLinkLost);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -66,7 +65,10 @@ TF_Rotor::~TF_Rotor() = default;
 
 void TF_Rotor::FormCreate()
 {
-    session->rotorState = RotorState();  // rotorAzimuth starts at the no-status value
+    session_.setRotorState(RotorState());  // no azimuth until the first status
+    targetAzimuth_ = 0;
+    targetElevation_ = 0;
+    sendPending_ = false;
     rotorMacroLines.clear();
     Timer1->start();
     // Without a session bus the program runs as a pure calculator, without a rotor.
@@ -85,9 +87,9 @@ void TF_Rotor::FormDestroy()
 void TF_Rotor::Timer1Timer()
 {
     // A rotor program that still owns its name but sends nothing is as good as gone.
-    if (session->rotorState.rotorConnected && sinceStatus_.elapsed() > silenceLimit)
+    if (session_.rotorState().rotorConnected && sinceStatus_.elapsed() > silenceLimit)
         DdeClientConv1Close();
-    if (session->rotorState.rotorConnected)
+    if (session_.rotorState().rotorConnected)
         return;
     // The own service may have been taken by another program at start: without it no status
     // could reach this program, so the attempt waits until the name is ours.
@@ -97,19 +99,21 @@ void TF_Rotor::Timer1Timer()
     // Another program holds the name: it has the link to the rotor program; skip this tick.
     if (rotorMutex->tryLock())
         ConnectRotor();
-    if (!session->rotorState.rotorConnected)
+    if (!session_.rotorState().rotorConnected)
         rotorMutex.reset();
 }
 
 void TF_Rotor::ConnectRotor()
 {
-    if (session->rotorState.rotorConnected)
+    if (session_.rotorState().rotorConnected)
         return;
     const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
     if (path.isEmpty())
         return;
     const QFileInfo program(path);
-    session->rotorState.rotorProgramFolder = program.path() + u'/';
+    RotorState state = session_.rotorState();
+    state.rotorProgramFolder = program.path() + u'/';
+    session_.setRotorState(state);
     emit connecting();
     const QString service = DdeNames::programService(path);
     DdeClientConv1->disconnectFromServer();
@@ -118,9 +122,10 @@ void TF_Rotor::ConnectRotor()
     if (!DdeClientConv1->isConnected())
         return;  // the next tick tries again
     rotorMacroLines = RotorMacros::helloLines(RotorMacros::applicationTitle(QCoreApplication::applicationFilePath()));
-    session->rotorState.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+    state.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+    session_.setRotorState(state);
     sinceStatus_.start();
-    if (session->rotorState.rotorConnected)
+    if (state.rotorConnected)
         emit connected();
 }
 
@@ -140,19 +145,21 @@ bool TF_Rotor::startRotorProgram(const QString& path)
 
 void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& macro)
 {
-    if (RotorMacros::parseStatus(macro, session->rotorState) != RotorMacros::StatusResult::Complete)
+    RotorState state = session_.rotorState();
+    const RotorMacros::StatusResult result = RotorMacros::parseStatus(macro, state);
+    session_.setRotorState(state);
+    if (result != RotorMacros::StatusResult::Complete)
         return;
     if (sender == DdeClientConv1->serverConnection())
         sinceStatus_.start();
     emit statusReceived();
-    if (!session->rotorState.rotorSendPending)
+    if (!sendPending_)
         return;
-    session->rotorState.rotorSendPending = false;
+    sendPending_ = false;
     // A reply that cannot be built (a target beyond the integer range) or sent (the client
     // conversation is closed) is dropped silently.
     try {
-        const RotorState& rotor = session->rotorState;
-        rotorMacroLines = RotorMacros::targetLines(rotor.rotorTargetAzimuth, rotor.rotorTargetElevation);
+        rotorMacroLines = RotorMacros::targetLines(targetAzimuth_, targetElevation_);
         DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
     } catch (const std::exception&) {
     }
@@ -160,9 +167,11 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
 
 void TF_Rotor::DdeClientConv1Close()
 {
-    const bool wasConnected = session->rotorState.rotorConnected;
+    RotorState state = session_.rotorState();
+    const bool wasConnected = state.rotorConnected;
     DdeClientConv1->disconnectFromServer();
-    session->rotorState.rotorConnected = false;
+    state.rotorConnected = false;
+    session_.setRotorState(state);
     rotorMutex.reset();
     // No status will come: nothing may go on showing the last one.
     if (wasConnected)
@@ -171,13 +180,35 @@ void TF_Rotor::DdeClientConv1Close()
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, bool optimise) const
 {
-    const RotorState& rotor = session->rotorState;
-    return OptimisedPath::rotorTarget(azimuth, {rotor.rotorAzimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth},
-                                      session->overlapAngle, optimise);
+    return OptimisedPath::rotorTarget(azimuth, session_.rotorState().travel(), session_.overlapAngle(), optimise);
 }
 
-void TF_Rotor::sendTarget(double azimuth)
+void TF_Rotor::turnTo(double azimuth)
 {
-    session->rotorState.rotorTargetAzimuth = azimuth;
-    session->rotorState.rotorSendPending = true;
+    targetAzimuth_ = azimuth;
+    sendPending_ = true;
+}
+
+void TF_Rotor::stop()
+{
+    withdrawTarget();
+    sendPending_ = true;
+}
+
+void TF_Rotor::withdrawTarget()
+{
+    // Without a reading there is no place to fall back to: the target stays.
+    if (const auto azimuth = session_.rotorState().rotorAzimuth)
+        targetAzimuth_ = *azimuth;
+}
+
+void TF_Rotor::cancelTarget()
+{
+    withdrawTarget();
+    sendPending_ = false;
+}
+
+void TF_Rotor::setTargetElevation(double elevation)
+{
+    targetElevation_ = elevation;
 }

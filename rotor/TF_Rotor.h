@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class Session;
+
 class DdeClientConversation;
 class DdeServer;
 class NamedMutex;
@@ -13,16 +15,19 @@ class QTimer;
 
 // The rotor link: the DDE link to the rotor-control program. As client it sends the hello and the
 // targets on the topic "RotServConv"; as server it takes the rotor program's status macros on the
-// topic "AntDaten" into the session's rotorState, tells its subscribers, and answers each with the
-// pending target.
+// topic "AntDaten" into the session's rotor state, tells its subscribers, and answers each with the
+// pending target. It alone writes the session's rotor state; the windows ask it to turn or stop.
 class TF_Rotor : public QObject {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+
 public:
     static const QString serverTopic;  // "AntDaten"
     static const QString rotorTopic;   // "RotServConv"
     static const QString mutexName;    // "KQ_DDE_used"
 
-    TF_Rotor();
+    explicit TF_Rotor(Session& session);
     ~TF_Rotor() override;
 
     void FormCreate();
@@ -39,8 +44,19 @@ public:
     // The azimuth to command for a target azimuth, degrees: the shorter way round when optimise is
     // set (OptimisedPath::rotorTarget).
     double OptimiseRotorTarget(double azimuth, bool optimise) const;
-    // The azimuth goes out with the reply to the next status, degrees.
-    void sendTarget(double azimuth);
+    // The rotor turns to the azimuth: it goes out with the reply to the next status, degrees.
+    void turnTo(double azimuth);
+    // The rotor stops where it stands: its reported azimuth goes out as the target.
+    void stop();
+    // The target falls back to where the rotor stands, without sending it.
+    void withdrawTarget();
+    // As withdrawTarget, and a target not yet sent stays unsent.
+    void cancelTarget();
+    // The elevation that goes out with every target, degrees.
+    void setTargetElevation(double elevation);
+    double targetAzimuth() const { return targetAzimuth_; }      // degrees
+    double targetElevation() const { return targetElevation_; }  // degrees
+    bool sendPending() const { return sendPending_; }
 
     QTimer* Timer1;
     DdeServer* AntDaten;
@@ -68,6 +84,7 @@ private:
     QElapsedTimer lastStart_;                // since the last start of the rotor program
     QElapsedTimer sinceStatus_;              // since the hello or the rotor program's last status
     QStringList rotorMacroLines;             // the outgoing macro being built
+    double targetAzimuth_ = 0;               // degrees
+    double targetElevation_ = 0;             // degrees
+    bool sendPending_ = false;               // the target goes out with the next reply
 };
-
-extern TF_Rotor* F_Rotor;

@@ -23,14 +23,13 @@
 
 #include <algorithm>
 
-TForm6* Form6 = nullptr;
 
 namespace {
 
 // The parameter window's choice of the shorter way round.
-bool optimisedPath()
+bool optimisedPath(const TForm3* parameterWindow)
 {
-    return Form3 && Form3->optimisedPath();
+    return parameterWindow && parameterWindow->optimisedPath();
 }
 
 const char* const tagProperty = "Tag";
@@ -47,9 +46,9 @@ const QColor blue(0, 0, 255);
 
 } // namespace
 
-TForm6::TForm6()
+TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, TForm3* parameterWindow, Logger32Link& logger32Link)
+    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink), parameterWindow_(parameterWindow)
 {
-    Form6 = this;
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -96,13 +95,13 @@ TForm6::TForm6()
     escape->setContext(Qt::WindowShortcut);
     connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
-    if (F_Rotor) {
-        connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm6::UpdateRotorDisplay);
-        connect(F_Rotor, &TF_Rotor::closed, this, &TForm6::HideRotorDisplay);
+    if (rotorLink_) {
+        connect(rotorLink_, &TF_Rotor::statusReceived, this, &TForm6::UpdateRotorDisplay);
+        connect(rotorLink_, &TF_Rotor::closed, this, &TForm6::HideRotorDisplay);
     }
-    if (FormA) {
-        connect(FormA->logger32Link, &Logger32Link::bearingReceived, this, &TForm6::takeLogger32Bearing);
-        connect(FormA, &TFormA::clientAreaResized, this, &TForm6::centreInClientArea);
+    connect(&logger32Link, &Logger32Link::bearingReceived, this, &TForm6::takeLogger32Bearing);
+    if (mainWindow_) {
+        connect(mainWindow_, &TFormA::clientAreaResized, this, &TForm6::centreInClientArea);
     }
 
     ErrorBox::guard([this] { FormCreate(); });
@@ -129,7 +128,7 @@ QLabel* TForm6::addPanel(const QString& name, const QString& caption, int left, 
 
 void TForm6::FormCreate()
 {
-    setParent(FormA ? FormA->clientArea() : nullptr);
+    setParent(mainWindow_ ? mainWindow_->clientArea() : nullptr);
     hide();
 }
 
@@ -180,19 +179,21 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
     sender->setFrameShadow(QFrame::Sunken);
     // The travel ends are any int the rotor program reports: one degree inside them is computed
     // in double, where it cannot overflow.
-    RotorState& rotor = session->rotorState;
+    // No choice (standing, no target; or no reading) sends the link's target again.
+    const RotorState& rotor = session_.rotorState();
+    pressedTarget_.reset();
     switch (sender->property(tagProperty).toInt()) {
     case linksTag:
-        rotor.rotorTargetAzimuth = shownMotion_ != -1 ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
+        pressedTarget_ = shownMotion_ != -1 ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
         break;
     case startTag:
         if (rotor.rotorMotion != 0)
-            rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
-        else if (session->target.distance > 0)
-            rotor.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath());
+            pressedTarget_ = rotor.rotorAzimuth;
+        else if (session_.target().distance > 0)
+            pressedTarget_ = rotorLink_->OptimiseRotorTarget(session_.target().bearing, optimisedPath(parameterWindow_));
         break;
     case rechtsTag:
-        rotor.rotorTargetAzimuth = shownMotion_ != 1 ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
+        pressedTarget_ = shownMotion_ != 1 ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
         break;
     }
 }
@@ -202,7 +203,7 @@ void TForm6::PanelMouseUp(QLabel* sender, Qt::MouseButton button)
     if (button != Qt::LeftButton)
         return;
     sender->setFrameShadow(QFrame::Raised);
-    F_Rotor->sendTarget(session->rotorState.rotorTargetAzimuth);
+    rotorLink_->turnTo(pressedTarget_.value_or(rotorLink_->targetAzimuth()));
 }
 
 // ---- The direction field --------------------------------------------------------------------
@@ -260,7 +261,7 @@ void TForm6::Edit_AzimutKeyPress(int& key)
     // the country its letters happen to name).
     else if (const auto partner = text.size() == squareLocatorLength && GridLocator::centre(text)
                                       ? std::nullopt
-                                      : PartnerText(session->referenceData.callsignTable).callsign(text))
+                                      : PartnerText(session_.referenceData().callsignTable).callsign(text))
         takePartner(*partner);
     else
         refuseEntry();
@@ -275,24 +276,23 @@ void TForm6::takeLocator(const QString& locator)
 
 void TForm6::takePartner(const Partner& partner)
 {
-    session->setTarget(partner.place.longitude, partner.place.latitude, partner.country, partner.prefix);
+    session_.setTarget(partner.place.longitude, partner.place.latitude, partner.country, partner.prefix);
     focusField();
-    if (Form3 && Form3->rotorStartImmediately())
-        F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath()));
+    if (parameterWindow_ && parameterWindow_->rotorStartImmediately())
+        rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(session_.target().bearing, optimisedPath(parameterWindow_)));
 }
 
 // Nothing moves: the target falls back to where the rotor stands, without a message.
 void TForm6::refuseEntry()
 {
-    session->rotorState.rotorTargetAzimuth = session->rotorState.rotorAzimuth;
-    session->rotorState.rotorSendPending = false;
+    rotorLink_->cancelTarget();
 }
 
 void TForm6::takeBearing(int bearing)
 {
-    const RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session_.rotorState();
     const double azimuth = OptimisedPath::intoRange(bearing, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, 360);
-    F_Rotor->sendTarget(F_Rotor->OptimiseRotorTarget(azimuth, optimisedPath()));
+    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(azimuth, optimisedPath(parameterWindow_)));
 }
 
 void TForm6::takeLogger32Bearing(int bearing)
@@ -307,24 +307,24 @@ void TForm6::takeLogger32Bearing(int bearing)
 void TForm6::HideRotorDisplay()
 {
     hide();
-    FormA->showFixedStationsItem(false);
+    mainWindow_->showFixedStationsItem(false);
 }
 
 void TForm6::UpdateRotorDisplay()
 {
-    RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session_.rotorState();
     PanelStart->setText(rotor.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
     shownMotion_ = rotor.rotorMotion;
     setPanelColor(PanelLinks, shownMotion_ == -1 ? green : red);
     setPanelColor(PanelRechts, shownMotion_ == 1 ? green : red);
 
-    if (rotor.rotorAzimuth != RotorState::noStatus) {
+    if (rotor.rotorAzimuth) {
         if (!isTyping())
-            Edit_Azimut->setText(AzimuthEntry::display(rotor.rotorAzimuth));
+            Edit_Azimut->setText(AzimuthEntry::display(*rotor.rotorAzimuth));
         if (rotor.rotorConnected && isHidden()) {
             show();
             raise();
-            FormA->showFixedStationsItem(true);
+            mainWindow_->showFixedStationsItem(true);
             focusField();
         }
     } else {
@@ -335,12 +335,12 @@ void TForm6::UpdateRotorDisplay()
     // waiting to be sent (a bearing from Logger32 in the first seconds) is meant and stays.
     if (rotorFirstStatus && rotor.rotorStatus6 > 0) {
         rotorFirstStatus = false;
-        if (!rotor.rotorSendPending)
-            rotor.rotorTargetAzimuth = rotor.rotorAzimuth;
+        if (!rotorLink_->sendPending())
+            rotorLink_->withdrawTarget();
     }
 }
 
 void TForm6::centreInClientArea()
 {
-    move((FormA->clientWidth() - width()) / 2, FormA->clientHeight() - clientHeight() - borderWidth());
+    move((mainWindow_->clientWidth() - width()) / 2, mainWindow_->clientHeight() - clientHeight() - borderWidth());
 }

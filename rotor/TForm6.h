@@ -2,6 +2,14 @@
 
 #include <QWidget>
 
+#include <optional>
+
+class Session;
+class TFormA;
+class TF_Rotor;
+class TForm3;
+
+class Logger32Link;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,10 +21,16 @@ struct Partner;
 // link is up and reporting.
 class TForm6 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TF_Rotor* rotorLink_;
+    TForm3* parameterWindow_;
+
 public:
     static constexpr int panelBorder = 3;  // pixels around the controls
 
-    TForm6();
+    TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, TForm3* parameterWindow, Logger32Link& logger32Link);
 
     void FormCreate();
 
@@ -78,6 +92,6 @@ private:
     void focusField();
     // At the bottom centre of the main window's client area.
     void centreInClientArea();
-};
 
-extern TForm6* Form6;
+    std::optional<double> pressedTarget_;  // chosen by the panel pressed last, degrees
+};

@@ -26,7 +26,6 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
-TForm7* Form7 = nullptr;
 
 namespace {
 
@@ -62,17 +61,17 @@ QString wholeDegrees(double degrees)
 
 } // namespace
 
-TForm7::TForm7()
+TForm7::TForm7(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
+    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink)
 {
-    Form7 = this;
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Richtungen"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     buildControls();
-    if (F_Rotor)
-        connect(F_Rotor, &TF_Rotor::connecting, this, &TForm7::LoadDirectionsIfChanged);
-    if (FormA)
-        connect(FormA, &TFormA::fixedStationsRequested, this, [this] { setVisible(!isVisible()); });
+    if (rotorLink_)
+        connect(rotorLink_, &TF_Rotor::connecting, this, &TForm7::LoadDirectionsIfChanged);
+    if (mainWindow_)
+        connect(mainWindow_, &TFormA::fixedStationsRequested, this, [this] { setVisible(!isVisible()); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -166,11 +165,11 @@ void TForm7::FormActivate()
     withdrawTarget();
 }
 
-QString TForm7::dataPath()
+QString TForm7::dataPath() const
 {
     // The list lives beside the rotor program, or in the user's own folder when that program is
     // installed and its folder is not the user's to write.
-    return ProgramLayout::of(session->rotorState.rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
+    return ProgramLayout::of(session_.rotorState().rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
 }
 
 int TForm7::selectedRow() const
@@ -212,21 +211,20 @@ void TForm7::storeLines(const QStringList& lines)
 {
     // The user's own folder, where an installed rotor program's list goes, may not exist yet; a
     // failure shows in the write.
-    ProgramLayout::of(session->rotorState.rotorProgramFolder).makeWritableFolder();
+    ProgramLayout::of(session_.rotorState().rotorProgramFolder).makeWritableFolder();
     directions_.store(dataPath(), lines);
     LoadDirections();
 }
 
 double TForm7::OptimiseListTarget(double azimuth) const
 {
-    const RotorState& rotor = session->rotorState;
-    return OptimisedPath::listTarget(azimuth, {rotor.rotorAzimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth});
+    return OptimisedPath::listTarget(azimuth, session_.rotorState().travel());
 }
 
 void TForm7::withdrawTarget()
 {
-    session->rotorState.rotorTargetAzimuth = session->rotorState.rotorAzimuth;
-    session->rotorState.rotorTargetElevation = session->rotorState.rotorElevation;
+    rotorLink_->withdrawTarget();
+    rotorLink_->setTargetElevation(session_.rotorState().rotorElevation);
 }
 
 void TForm7::hideEditor()
@@ -241,12 +239,12 @@ void TForm7::RGClick()
     if (!directions_.contains(row))
         return;
     const QString line = directions_.lines().at(row);
-    const RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session_.rotorState();
     const double azimuth = OptimisedPath::intoRange(DirectionLine::localeNumber(DirectionLine::clickAzimuth(line)),
                                                     rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn);
     // The choice turns the antenna.
-    F_Rotor->sendTarget(OptimiseListTarget(azimuth));
-    session->rotorState.rotorTargetElevation = DirectionLine::localeNumber(DirectionLine::clickElevation(line));
+    rotorLink_->turnTo(OptimiseListTarget(azimuth));
+    rotorLink_->setTargetElevation(DirectionLine::localeNumber(DirectionLine::clickElevation(line)));
 }
 
 void TForm7::RGDblClick()
@@ -270,15 +268,16 @@ void TForm7::Neu1Click()
     E_Kennung->setFocus();
     selectRow(-1);
     withdrawTarget();
-    // A new entry starts with the antenna's present direction.
-    E_Azimut->setText(wholeDegrees(session->rotorState.rotorAzimuth));
-    E_Elevation->setText(wholeDegrees(session->rotorState.rotorElevation));
+    // A new entry starts with the antenna's present direction; without a reading it is typed.
+    const auto azimuth = session_.rotorState().rotorAzimuth;
+    E_Azimut->setText(azimuth ? wholeDegrees(*azimuth) : QString());
+    E_Elevation->setText(wholeDegrees(session_.rotorState().rotorElevation));
 }
 
 void TForm7::RotorSTOP1Click()
 {
     withdrawTarget();
-    F_Rotor->sendTarget(session->rotorState.rotorTargetAzimuth);
+    rotorLink_->stop();
 }
 
 void TForm7::SpeichernClick()
@@ -288,7 +287,7 @@ void TForm7::SpeichernClick()
         Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
         return;
     }
-    const RotorState& rotor = session->rotorState;
+    const RotorState& rotor = session_.rotorState();
     E_Azimut->setText(
         wholeDegrees(OptimisedPath::intoRange(*azimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn)));
     const auto elevation = DirectionLine::editorNumber(E_Elevation->text());

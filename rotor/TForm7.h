@@ -5,6 +5,10 @@
 #include <QString>
 #include <QWidget>
 
+class Session;
+class TFormA;
+class TF_Rotor;
+
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -18,8 +22,13 @@ class QPushButton;
 // click opens it in the record editor, "Neu" starts a new record.
 class TForm7 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TF_Rotor* rotorLink_;
+
 public:
-    TForm7();
+    TForm7(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink);
 
     void FormCreate();
     void FormActivate();
@@ -45,7 +54,7 @@ public:
 
     // The file the list lives in: the rotor program's folder, or the working folder while that
     // is not known yet.
-    static QString dataPath();
+    QString dataPath() const;
     // The row selected in RG, -1 for none.
     int selectedRow() const;
     // The records the list shows.
@@ -77,5 +86,3 @@ private:
 
     DirectionsList directions_;
 };
-
-extern TForm7* Form7;

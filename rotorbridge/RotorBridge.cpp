@@ -3,6 +3,7 @@
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeServer.h"
 #include "rotor/RotorMacros.h"
+#include "rotor/RotorState.h"
 #include "rotorbridge/BridgeLog.h"
 
 #include <algorithm>
@@ -11,8 +12,6 @@
 namespace {
 
 constexpr int statusIntervalMs = 500;
-// The azimuth that tells Corvane there is no rotor reading, degrees (sent as -100000 tenths).
-constexpr double noReadingAzimuth = -10000;
 
 } // namespace
 
@@ -140,7 +139,7 @@ void RotorBridge::sendStatus()
     last_ = keeper_.read();
     if (keeper_.takeOpened())
         updateTravel();
-    RotorMacros::Status status{noReadingAzimuth, 0, 0, travel_.minimum, travel_.maximum};
+    RotorMacros::Status status{RotorState::noReadingAzimuth, 0, 0, travel_.minimum, travel_.maximum};
     status.motion = motion_.update(last_ ? std::optional(last_->azimuth) : std::nullopt);
     if (last_) {
         status.positionRead = true;

@@ -10,7 +10,13 @@ namespace {
 
 constexpr double fullTurn = 360;  // degrees
 
-const QString notANumber = QStringLiteral("Winkel ist keine Zahl");
+// An angle that is no finite number (NaN, infinity) is refused in the reply and in the log.
+QString refuseNotFinite(BridgeLog& log, const QString& client)
+{
+    const QString reason = QStringLiteral("Winkel ist keine endliche Zahl");
+    log.write(QStringLiteral("Ziel von %1 abgelehnt: %2.").arg(client, reason));
+    return reason;
+}
 
 }  // namespace
 
@@ -58,7 +64,7 @@ RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional
                                                    const QString& client)
 {
     if (!std::isfinite(bearing) || (elevation && !std::isfinite(*elevation)))
-        return notANumber;
+        return refuseNotFinite(log_, client);
     const TravelRange& travel = bridge_.travel();
     const double inRange = OptimisedPath::intoRange(bearing, travel.minimum, travel.maximum, fullTurn);
     double azimuth = inRange;
@@ -73,7 +79,7 @@ RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional
 RotorCommands::Answer RotorCommands::turnToAzimuth(double azimuth, double elevation, const QString& client)
 {
     if (!std::isfinite(azimuth) || !std::isfinite(elevation))
-        return notANumber;
+        return refuseNotFinite(log_, client);
     return submit(azimuth, elevation, client);
 }
 

@@ -2,48 +2,42 @@
 
 #include "readout/TargetPoint.h"
 
-Session* session = nullptr;
+#include <utility>
 
-Session::Session()
-{
-    session = this;
-}
+Session::Session() = default;
 
-Session::~Session()
-{
-    session = nullptr;
-}
+Session::~Session() = default;
 
 void Session::setOwnPosition(const GeoPosition& position)
 {
-    ownPosition = position;
-    if (target.isSet()) {
-        target = TargetPoint::seenFrom(ownPosition, target.longitude, target.latitude);
-        targetCountry.clear();
-        targetPrefix.clear();
+    ownPosition_ = position;
+    if (target_.isSet()) {
+        target_ = TargetPoint::seenFrom(ownPosition_, target_.longitude, target_.latitude);
+        targetCountry_.clear();
+        targetPrefix_.clear();
     }
     emit ownPositionChanged();
 }
 
 void Session::setPartnerPosition(const GeoPosition& position)
 {
-    partnerPosition = position;
+    partnerPosition_ = position;
     emit partnerPositionChanged();
 }
 
 void Session::setTarget(double longitude, double latitude, const QString& country, const QString& prefix)
 {
-    target = TargetPoint::seenFrom(ownPosition, longitude, latitude);
-    targetCountry = country;
-    targetPrefix = prefix;
+    target_ = TargetPoint::seenFrom(ownPosition_, longitude, latitude);
+    targetCountry_ = country;
+    targetPrefix_ = prefix;
     emit targetChanged();
 }
 
 void Session::setTarget(const TargetInfo& measured)
 {
-    target = measured;
-    targetCountry.clear();
-    targetPrefix.clear();
+    target_ = measured;
+    targetCountry_.clear();
+    targetPrefix_.clear();
     emit targetChanged();
 }
 
@@ -54,18 +48,62 @@ void Session::clearTarget()
 
 void Session::setCityMarkerSize(int pixels)
 {
-    cityMarkerSize = pixels;
+    cityMarkerSize_ = pixels;
     emit displayChanged();
 }
 
 void Session::setCircleSpacingKm(int km)
 {
-    circleSpacingKm = km;
+    circleSpacingKm_ = km;
     emit displayChanged();
 }
 
 void Session::setCrosshairColor(unsigned color)
 {
-    crosshairColor = color;
+    crosshairColor_ = color;
     emit displayChanged();
+}
+
+void Session::setRotorState(const RotorState& state)
+{
+    rotorState_ = state;
+}
+
+void Session::setAzimuthDisplayOffset(double degrees)
+{
+    azimuthDisplayOffset_ = degrees;
+    emit azimuthDisplayOffsetChanged();
+}
+
+void Session::setOverlapAngle(double degrees)
+{
+    overlapAngle_ = degrees;
+    emit overlapAngleChanged();
+}
+
+void Session::setElevationDefault(double degrees)
+{
+    elevationDefault_ = degrees;
+    emit elevationDefaultChanged();
+}
+
+void Session::setFolders(const ProgramFolders& folders)
+{
+    folders_ = folders;
+}
+
+void Session::setIniFile(SettingsFile* file)
+{
+    iniFile_ = file;
+}
+
+void Session::setCurrentMapName(const QString& name)
+{
+    currentMapName_ = name;
+    emit currentMapNameChanged();
+}
+
+void Session::setReferenceData(ReferenceData data)
+{
+    referenceData_ = std::move(data);
 }

@@ -3,7 +3,6 @@
 #include "geo/GeoPosition.h"
 #include "geo/TargetInfo.h"
 #include "rotor/RotorState.h"
-#include "session/DrawState.h"
 #include "session/ProgramFolders.h"
 #include "session/ReferenceData.h"
 
@@ -14,8 +13,8 @@ class SettingsFile;
 
 // What the windows of one run share: the two stations, the target, the rotor's values, the
 // display settings, the program's folders and its reference data. One instance, made by the
-// program entry before the windows; they learn of changes through its signals instead of telling
-// each other.
+// program entry before the windows; it is changed only through its setters, and the windows
+// learn of changes through its signals instead of telling each other.
 class Session : public QObject {
     Q_OBJECT
 public:
@@ -24,27 +23,28 @@ public:
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    GeoPosition ownPosition;      // read at start from the settings
-    GeoPosition partnerPosition;  // the last partner entered
-    TargetInfo target;            // all zero means none
+    const GeoPosition& ownPosition() const { return ownPosition_; }
+    const GeoPosition& partnerPosition() const { return partnerPosition_; }
+    const TargetInfo& target() const { return target_; }  // all zero means none
     // Entity name and prefix of a target named by its callsign; empty when the raster names it.
-    QString targetCountry;
-    QString targetPrefix;
+    const QString& targetCountry() const { return targetCountry_; }
+    const QString& targetPrefix() const { return targetPrefix_; }
+    // As the rotor program reports it; written by the rotor link alone.
+    const RotorState& rotorState() const { return rotorState_; }
 
-    RotorState rotorState;  // as the rotor program reports it, and the target to send it
-    DrawState drawState;
+    int cityMarkerSize() const { return cityMarkerSize_; }
+    double azimuthDisplayOffset() const { return azimuthDisplayOffset_; }
+    int circleSpacingKm() const { return circleSpacingKm_; }
+    unsigned crosshairColor() const { return crosshairColor_; }
+    double overlapAngle() const { return overlapAngle_; }
+    double elevationDefault() const { return elevationDefault_; }
 
-    int cityMarkerSize = 3;              // pen width of the city and island markers on both maps, pixels
-    double azimuthDisplayOffset = 0;     // added to the rotor azimuth before the antenna line is drawn, degrees
-    int circleSpacingKm = 5000;          // spacing of the distance circles on the beam map, km
-    unsigned crosshairColor = 0xFFFFFF;  // target crosshair and path on both maps, Windows colour 0x00BBGGRR
-    double overlapAngle = 0;             // rotor overlap beyond one full turn, degrees; 0 until loaded
-    double elevationDefault = 3;         // basic setting of the elevation rotor, degrees
-
-    ProgramFolders folders;
-    SettingsFile* IniFile = nullptr;  // open from the main window's creation to its destruction
-    QString currentMapName;           // Mercator map now loaded; empty before the first load
-    ReferenceData referenceData;
+    const ProgramFolders& folders() const { return folders_; }
+    // Open from the main window's creation to its destruction; null outside it.
+    SettingsFile* iniFile() const { return iniFile_; }
+    // Mercator map now loaded; empty before the first load.
+    const QString& currentMapName() const { return currentMapName_; }
+    const ReferenceData& referenceData() const { return referenceData_; }
 
     // The own station moved; a target keeps its place and takes its bearing and distance from
     // the new station.
@@ -57,9 +57,20 @@ public:
     // A target whose bearing and distance were measured on a picture.
     void setTarget(const TargetInfo& measured);
     void clearTarget();
+    // Only the rotor link calls it; it tells of a complete status through rotorStatusChanged and
+    // of a lost link through rotorLinkLost.
+    void setRotorState(const RotorState& state);
     void setCityMarkerSize(int pixels);
     void setCircleSpacingKm(int km);
     void setCrosshairColor(unsigned color);
+    void setAzimuthDisplayOffset(double degrees);
+    void setOverlapAngle(double degrees);
+    void setElevationDefault(double degrees);
+    void setFolders(const ProgramFolders& folders);
+    // The session does not own the file: the main window opens and closes it.
+    void setIniFile(SettingsFile* file);
+    void setCurrentMapName(const QString& name);
+    void setReferenceData(ReferenceData data);
 
 signals:
     // Tells of the target too, which moves with the own station.
@@ -73,7 +84,28 @@ signals:
     void rotorLinkLost();
     // Marker size, circle spacing or crosshair colour changed.
     void displayChanged();
-};
+    void azimuthDisplayOffsetChanged();
+    void overlapAngleChanged();
+    void elevationDefaultChanged();
+    void currentMapNameChanged();
 
-// The one session of the run; null before the program entry makes it and after it is gone.
-extern Session* session;
+private:
+    GeoPosition ownPosition_;      // read at start from the settings
+    GeoPosition partnerPosition_;  // the last partner entered
+    TargetInfo target_;
+    QString targetCountry_;
+    QString targetPrefix_;
+    RotorState rotorState_;
+
+    int cityMarkerSize_ = 3;              // pen width of the city and island markers on both maps, pixels
+    double azimuthDisplayOffset_ = 0;     // added to the rotor azimuth before the antenna line is drawn, degrees
+    int circleSpacingKm_ = 5000;          // spacing of the distance circles on the beam map, km
+    unsigned crosshairColor_ = 0xFFFFFF;  // target crosshair and path on both maps, Windows colour 0x00BBGGRR
+    double overlapAngle_ = 0;             // rotor overlap beyond one full turn, degrees; 0 until loaded
+    double elevationDefault_ = 3;         // basic setting of the elevation rotor, degrees
+
+    ProgramFolders folders_;
+    SettingsFile* iniFile_ = nullptr;
+    QString currentMapName_;
+    ReferenceData referenceData_;
+};

@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-TForm3* Form3 = nullptr;
 
 namespace {
 
@@ -119,9 +118,9 @@ TForm3::OnOff onOff(const RadioGroup* group)
 
 } // namespace
 
-TForm3::TForm3()
+TForm3::TForm3(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
+    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink)
 {
-    Form3 = this;
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
@@ -131,13 +130,13 @@ TForm3::TForm3()
     narrow.setStretch(QFont::Condensed);
     setFont(narrow);
     buildControls();
-    if (F_Rotor) {
-        connect(F_Rotor, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
-        connect(F_Rotor, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
+    if (rotorLink_) {
+        connect(rotorLink_, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
+        connect(rotorLink_, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
     }
     // The main window's menu shows and hides it; closing it only hides it.
-    if (FormA)
-        connect(FormA, &TFormA::parametersRequested, this, [this] { setVisible(!isVisible()); });
+    if (mainWindow_)
+        connect(mainWindow_, &TFormA::parametersRequested, this, [this] { setVisible(!isVisible()); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -235,25 +234,25 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    const SettingsFile& ini = *session->IniFile;
+    const SettingsFile& ini = *session_.iniFile();
     WindowPlace::restore(this, {ini.readInteger(parameterKeys::section, parameterKeys::left, 100),
                                 ini.readInteger(parameterKeys::section, parameterKeys::top, 150)});
     RG_MausPos->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::mousePosition, 1));
     RG_StaedteInseln->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::cities, 1));
-    Edit1->setText(QString::number(session->circleSpacingKm));
+    Edit1->setText(QString::number(session_.circleSpacingKm()));
     Edit2->setText(QString::number(
-        ini.readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize)));
+        ini.readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session_.cityMarkerSize())));
     CB_Elevation->setChecked(ini.readBool(parameterKeys::section, parameterKeys::elevationAtStart, false));
 
     const auto elevation = ParameterRules::elevationSetting(
         ini.readString(parameterKeys::section, parameterKeys::elevation, EditElevation->text()));
     EditElevation->setText(elevation.text);
-    session->elevationDefault = elevation.value;
+    session_.setElevationDefault(elevation.value);
 
     const auto overlap = ParameterRules::overlapSetting(
         ini.readString(parameterKeys::section, parameterKeys::overlap, QStringLiteral("10")));
     E_Ueberlappung->setText(overlap.text);
-    session->overlapAngle = overlap.value;
+    session_.setOverlapAngle(overlap.value);
 
     E_AziFehl->setText(ini.readString(parameterKeys::section, parameterKeys::displayOffset, QString()));
     applyDisplayOffset();
@@ -271,13 +270,13 @@ void TForm3::FormCreate()
 
 void TForm3::FormDestroy()
 {
-    SettingsFile& ini = *session->IniFile;
+    SettingsFile& ini = *session_.iniFile();
     const QPoint at = WindowPlace::of(this);
     ini.writeInteger(parameterKeys::section, parameterKeys::left, at.x());
     ini.writeInteger(parameterKeys::section, parameterKeys::top, at.y());
     ini.writeInteger(parameterKeys::section, parameterKeys::mousePosition, RG_MausPos->itemIndex());
     ini.writeInteger(parameterKeys::section, parameterKeys::cities, RG_StaedteInseln->itemIndex());
-    ini.writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session->cityMarkerSize);
+    ini.writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session_.cityMarkerSize());
     ini.writeBool(parameterKeys::section, parameterKeys::elevationAtStart, CB_Elevation->isChecked());
     ini.writeString(parameterKeys::section, parameterKeys::elevation, EditElevation->text());
     ini.writeString(parameterKeys::section, parameterKeys::overlap, E_Ueberlappung->text());
@@ -306,7 +305,7 @@ void TForm3::applyDisplayOffset()
 {
     const auto offset = ParameterRules::displayOffsetSetting(E_AziFehl->text());
     E_AziFehl->setText(offset.text);
-    session->azimuthDisplayOffset = offset.value;
+    session_.setAzimuthDisplayOffset(offset.value);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
@@ -369,7 +368,7 @@ void TForm3::Edit1Exit()
         return;
     }
     markAccepted(Edit1);
-    session->setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
+    session_.setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
 }
 
 void TForm3::Edit2KeyPress(int key)
@@ -381,7 +380,7 @@ void TForm3::Edit2KeyPress(int key)
     if (!ParameterRules::acceptsMarkerSize(Edit2->text()))
         return;  // stays yellow; the old size stays in force
     markAccepted(Edit2);
-    session->setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
+    session_.setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
 }
 
 void TForm3::E_UeberlappungKeyPress(int key)
@@ -390,9 +389,9 @@ void TForm3::E_UeberlappungKeyPress(int key)
         return;
     markAccepted(E_Ueberlappung);
     if (const auto angle = ParameterRules::readLocaleNumber(E_Ueberlappung->text())) {
-        session->overlapAngle = *angle;
+        session_.setOverlapAngle(*angle);
     } else {
-        session->overlapAngle = 0;
+        session_.setOverlapAngle(0);
         E_Ueberlappung->clear();
     }
 }
@@ -404,20 +403,22 @@ void TForm3::EditElevationKeyPress(int key)
     if (!ParameterRules::isEnter(key) || EditElevation->text().isEmpty())
         return;
     markAccepted(EditElevation);
-    RotorState& rotor = session->rotorState;
-    rotor.rotorTargetAzimuth = rotor.rotorAzimuth;  // only the elevation is to move
-    session->elevationDefault = ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0);
+    if (rotorLink_)
+        rotorLink_->withdrawTarget();  // only the elevation is to move
+    session_.setElevationDefault(ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0));
 }
 
 void TForm3::CB_ElevationClick()
 {
-    RotorState& rotor = session->rotorState;
     if (CB_Elevation->isChecked()) {
         // Enabled before the text is read, so that an unreadable text can still be corrected.
         EditElevation->setEnabled(true);
-        rotor.rotorTargetElevation = ParameterRules::toInteger(EditElevation->text());
+        const double elevation = ParameterRules::toInteger(EditElevation->text());
+        if (rotorLink_)
+            rotorLink_->setTargetElevation(elevation);
     } else {
-        rotor.rotorTargetElevation = rotor.rotorElevation;
+        if (rotorLink_)
+            rotorLink_->setTargetElevation(session_.rotorState().rotorElevation);
         EditElevation->setEnabled(false);
     }
 }
@@ -464,13 +465,13 @@ bool TForm3::elevationEnabled() const
 
 void TForm3::takeRotorStatus()
 {
-    RotorState& rotor = session->rotorState;
-    if (rotor.rotorAzimuth == RotorState::noStatus) {
+    const RotorState& rotor = session_.rotorState();
+    if (!rotor.rotorAzimuth) {
         showRotorGroups(false);
         return;
     }
     E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
-    rotor.rotorTargetElevation = elevationEnabled() ? session->elevationDefault : rotor.rotorElevation;
+    rotorLink_->setTargetElevation(elevationEnabled() ? session_.elevationDefault() : rotor.rotorElevation);
     if (rotor.rotorConnected)
         showRotorGroups(true);
 }

@@ -6,6 +6,10 @@
 
 #include <array>
 
+class Session;
+class TFormA;
+class TF_Rotor;
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -17,11 +21,16 @@ class RadioGroup;
 // at creation and writes them back at shut-down. Closing it only hides it.
 class TForm3 : public QWidget {
     Q_OBJECT
+    // What this window works with, handed in by the program.
+    Session& session_;
+    TFormA* mainWindow_;
+    TF_Rotor* rotorLink_;
+
 public:
     // A choice of the "Ein" / "Aus" groups; none while the stored index selects neither button.
     enum class OnOff { on, off, none };
 
-    TForm3();
+    TForm3(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink);
     ~TForm3() override;
 
     void FormCreate();
@@ -108,5 +117,3 @@ private:
 
     WsjtxSettings wsjtx_;
 };
-
-extern TForm3* Form3;

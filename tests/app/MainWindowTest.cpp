@@ -48,17 +48,17 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
 {
     folder.writeReferenceData();
     folder.start();
-    const QList<QAction*> top = FormA->menuBar()->actions();
+    const QList<QAction*> top = formA()->menuBar()->actions();
     EXPECT_EQ(captions(top), (QStringList{"Parameter", "Locator", "Mercatorkarte", "Beamkarte", "Feststationen",
                                           "StayOnTop", "Logger32 NOT found", "Hilfe"}));
-    EXPECT_FALSE(FormA->Feststationen1->isVisible());
-    EXPECT_EQ(captions(FormA->Karten1->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
-    EXPECT_EQ(captions(FormA->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
-    EXPECT_EQ(captions(FormA->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
-    EXPECT_EQ(FormA->windowTitle(), QStringLiteral("Corvane"));
-    EXPECT_EQ(FormA->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
-    EXPECT_EQ(FormA->P_Cursor->size(), QSize(144, 59));
-    EXPECT_TRUE(FormA->P_Cursor->isHidden());
+    EXPECT_FALSE(formA()->Feststationen1->isVisible());
+    EXPECT_EQ(captions(formA()->Karten1->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
+    EXPECT_EQ(captions(formA()->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
+    EXPECT_EQ(captions(formA()->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
+    EXPECT_EQ(formA()->windowTitle(), QStringLiteral("Corvane"));
+    EXPECT_EQ(formA()->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+    EXPECT_EQ(formA()->P_Cursor->size(), QSize(144, 59));
+    EXPECT_TRUE(formA()->P_Cursor->isHidden());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
@@ -69,33 +69,33 @@ TEST_F(MainWindowTest, CursorPanelWidensForALongLineAndForALargerFontOnly)
     const QString position = QStringLiteral("7,04°O 51,52°N");
     const QString distance = QStringLiteral("Entfernung: 0,0Km");
     const QString bearing = QStringLiteral("Antennenwinkel: 90°");
-    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
-    EXPECT_EQ(FormA->P_Cursor->width(), 144) << "the designed width holds short lines";
-    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Südgeorgien und die Südlichen Sandwichinseln"));
-    const int wide = FormA->P_Cursor->width();
+    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    EXPECT_EQ(formA()->P_Cursor->width(), 144) << "the designed width holds short lines";
+    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Südgeorgien und die Südlichen Sandwichinseln"));
+    const int wide = formA()->P_Cursor->width();
     EXPECT_GT(wide, 144);
-    EXPECT_EQ(FormA->Label4->width(), wide - FormA->Label4->x());
-    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
-    EXPECT_EQ(FormA->P_Cursor->width(), 144) << "and shrinks back";
+    EXPECT_EQ(formA()->Label4->width(), wide - formA()->Label4->x());
+    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    EXPECT_EQ(formA()->P_Cursor->width(), 144) << "and shrinks back";
 
-    for (QLabel* label : {FormA->Label1, FormA->Label2, FormA->Label3, FormA->Label4}) {
+    for (QLabel* label : {formA()->Label1, formA()->Label2, formA()->Label3, formA()->Label4}) {
         QFont larger = label->font();
         larger.setPointSize(larger.pointSize() * 3);
         label->setFont(larger);
     }
-    FormA->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
-    EXPECT_GT(FormA->P_Cursor->width(), 144) << "the same lines in a larger font";
+    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    EXPECT_GT(formA()->P_Cursor->width(), 144) << "the same lines in a larger font";
 }
 
 TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile)
 {
     folder.writeReferenceData();
     folder.start();
-    EXPECT_EQ(FormA->geometry(), QRect(36, 136, 600, 352));
-    EXPECT_FALSE(FormA->isStayOnTop());
-    EXPECT_EQ(session->referenceData.cityTable.size(), 3u);
+    EXPECT_EQ(formA()->geometry(), QRect(36, 136, 600, 352));
+    EXPECT_FALSE(formA()->isStayOnTop());
+    EXPECT_EQ(session()->referenceData().cityTable.size(), 3u);
     QString name, prefix;
-    session->referenceData.lookupCountry(0, 0, name, prefix);
+    session()->referenceData().lookupCountry(0, 0, name, prefix);
     EXPECT_EQ(name + u'|' + prefix, QStringLiteral("Nullinsel|N0"));
     folder.stop();
 
@@ -124,12 +124,12 @@ TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
     folder.writeReferenceData();
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Main]\r\nLinks=50\r\nOben=60\r\nBreit=700\r\nHoch=400\r\nStayOnTop=2\r\n");
     folder.start();
-    EXPECT_EQ(FormA->geometry(), QRect(50, 60, 700, 400));
-    EXPECT_FALSE(FormA->isStayOnTop()) << "applied only by the first tick of Timer1";
-    FormA->Timer1Timer();
-    EXPECT_TRUE(FormA->isStayOnTop());
-    EXPECT_EQ(FormA->StayOnTop1->text(), QStringLiteral("StayOnTop *"));
-    FormA->setGeometry(70, 80, 640, 480);
+    EXPECT_EQ(formA()->geometry(), QRect(50, 60, 700, 400));
+    EXPECT_FALSE(formA()->isStayOnTop()) << "applied only by the first tick of Timer1";
+    formA()->Timer1Timer();
+    EXPECT_TRUE(formA()->isStayOnTop());
+    EXPECT_EQ(formA()->StayOnTop1->text(), QStringLiteral("StayOnTop *"));
+    formA()->setGeometry(70, 80, 640, 480);
     folder.stop();
     SettingsFile ini(folder.iniPath());
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0), 70);
@@ -142,9 +142,9 @@ TEST_F(MainWindowTest, AFullDiskAtQuittingShowsOneBox)
 {
     folder.writeReferenceData();
     folder.start();
-    FormA->move(FormA->x() + 40, FormA->y() + 30);
-    Form3->move(Form3->x() + 40, Form3->y() + 30);
-    FormHilfe->move(FormHilfe->x() + 40, FormHilfe->y() + 30);
+    formA()->move(formA()->x() + 40, formA()->y() + 30);
+    form3()->move(form3()->x() + 40, form3()->y() + 30);
+    formHilfe()->move(formHilfe()->x() + 40, formHilfe()->y() + 30);
     dialogs.shown.clear();
     {
         const FileSizeLimit full(0);
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsToldAndKept)
     ASSERT_FALSE(dialogs.shown.isEmpty());
     EXPECT_TRUE(dialogs.shown.front().contains(folder.iniPath())) << dialogs.shown.front().toStdString();
     EXPECT_TRUE(dialogs.shown.front().contains(QStringLiteral("kann nicht gelesen werden")));
-    FormA->move(FormA->x() + 40, FormA->y() + 30);
+    formA()->move(formA()->x() + 40, formA()->y() + 30);
     folder.stop();
     EXPECT_EQ(QFileInfo(folder.iniPath()).symLinkTarget(), QStringLiteral("/proc/self/mem"));
 }
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, StartRemovesTheCopiesOfAKilledSave)
     EXPECT_FALSE(QFile::exists(folder.path() + QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ")));
     EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.alt")));
     EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.backup")));
-    EXPECT_EQ(FormA->x(), 50);
+    EXPECT_EQ(formA()->x(), 50);
 }
 
 // Extreme bounds in the file (hand-edited or damaged) neither overflow nor put any window off
@@ -201,12 +201,12 @@ TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
                          "\r\n[Hilfe]\r\nLinks=" + v + "\r\nTop=" + v + "\r\nBreite=" + v + "\r\nH\xF6he=" + v + "\r\n");
         folder.start();
         const QRect area = WindowGeometry::availableArea();
-        for (const QWidget* window : {static_cast<QWidget*>(FormA), static_cast<QWidget*>(FormHilfe),
-                                      static_cast<QWidget*>(Form3), static_cast<QWidget*>(Form4),
-                                      static_cast<QWidget*>(Form2)})
+        for (const QWidget* window : {static_cast<QWidget*>(formA()), static_cast<QWidget*>(formHilfe()),
+                                      static_cast<QWidget*>(form3()), static_cast<QWidget*>(form4()),
+                                      static_cast<QWidget*>(form2())})
             EXPECT_TRUE(area.contains(window->geometry())) << extreme << ' ' << window->objectName().toStdString();
-        EXPECT_LE(Form1->Karte->width(), area.width()) << extreme;
-        EXPECT_LE(Form1->Karte->height(), area.height()) << extreme;
+        EXPECT_LE(form1()->Karte->width(), area.width()) << extreme;
+        EXPECT_LE(form1()->Karte->height(), area.height()) << extreme;
         folder.stop();
         SettingsFile ini(folder.iniPath());
         EXPECT_TRUE(area.contains(QRect(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0),
@@ -228,12 +228,12 @@ TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)
     for (const auto& c : cases) {
         folder.writeFile(QStringLiteral("Corvane.ini"), QByteArray("[Main]\r\nStayOnTop=") + c.value + "\r\n");
         folder.start();
-        FormA->Timer1Timer();
-        EXPECT_EQ(FormA->isStayOnTop(), c.onTop) << c.value;
-        EXPECT_EQ(FormA->StayOnTop1->text(), QString::fromLatin1(c.caption));
-        FormA->StayOnTop1->trigger();
-        EXPECT_EQ(FormA->isStayOnTop(), !c.onTop) << "the menu toggles";
-        EXPECT_EQ(FormA->StayOnTop1->isChecked(), !c.onTop);
+        formA()->Timer1Timer();
+        EXPECT_EQ(formA()->isStayOnTop(), c.onTop) << c.value;
+        EXPECT_EQ(formA()->StayOnTop1->text(), QString::fromLatin1(c.caption));
+        formA()->StayOnTop1->trigger();
+        EXPECT_EQ(formA()->isStayOnTop(), !c.onTop) << "the menu toggles";
+        EXPECT_EQ(formA()->StayOnTop1->isChecked(), !c.onTop);
         folder.stop();
     }
 }
@@ -247,11 +247,11 @@ TEST_F(MainWindowTest, MissingRasterShowsOneErrorAndSkipsTheRestOfCreation)
     ASSERT_EQ(dialogs.shown.size(), 1) << dialogs.shown.join(u'\n').toStdString();
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Datei nicht gefunden: ")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("Landeskennung.arr.")));
-    EXPECT_EQ(FormA->geometry(), QRect(313, 179, 870, 640));
-    EXPECT_TRUE(session->referenceData.cityTable.empty());
-    EXPECT_NE(Form7, nullptr) << "the other windows are still created";
+    EXPECT_EQ(formA()->geometry(), QRect(313, 179, 870, 640));
+    EXPECT_TRUE(session()->referenceData().cityTable.empty());
+    EXPECT_NE(form7(), nullptr) << "the other windows are still created";
     QString name = QStringLiteral("x"), prefix = QStringLiteral("x");
-    session->referenceData.lookupCountry(0, 0, name, prefix);
+    session()->referenceData().lookupCountry(0, 0, name, prefix);
     EXPECT_TRUE(name.isEmpty() && prefix.isEmpty());
 }
 
@@ -266,9 +266,9 @@ TEST_F(MainWindowTest, ReadOnlySettingsFileGivesErrorBoxesAndShutDownGoesOn)
     QStringList stillReachable;
     dialogs.whileShown = [&] {
         QTest::qWait(50);
-        if (Form7 || Form6)
+        if (form7() || form6())
             stillReachable << dialogs.shown.last();
-        if (FormA && FormA->Timer1->isActive())
+        if (formA() && formA()->Timer1->isActive())
             stillReachable << QStringLiteral("Timer1");
     };
     folder.stop();
@@ -282,12 +282,13 @@ TEST_F(MainWindowTest, ReadOnlySettingsFileGivesErrorBoxesAndShutDownGoesOn)
 TEST_F(MainWindowTest, AProgramFolderThatCannotBeEnteredGivesErrorsButNoCrash)
 {
     Program program(folder.path() + QStringLiteral("fehlt/"));
+    const RunningProgram::Use running(program);
     program.createWindows();
     ASSERT_FALSE(dialogs.shown.isEmpty());
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Der Ordner "))) << dialogs.shown[0].toStdString();
-    EXPECT_NE(Form7, nullptr) << "the other windows are still created";
+    EXPECT_NE(form7(), nullptr) << "the other windows are still created";
     program.destroyWindows();
-    EXPECT_EQ(FormA, nullptr);
+    EXPECT_EQ(formA(), nullptr);
 }
 
 TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
@@ -296,21 +297,21 @@ TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
     folder.writeFile(QStringLiteral("Corvane.ini"),
                      "[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
     folder.start();
-    EXPECT_EQ(Form10->zoomMargin, 0);
-    EXPECT_EQ(session->cityMarkerSize, 3);
+    EXPECT_EQ(form10()->zoomMargin, 0);
+    EXPECT_EQ(session()->cityMarkerSize(), 3);
 }
 
 TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)
 {
     folder.writeReferenceData();
     folder.start();
-    FormA->StartPanel->show();
-    Form4->show();
-    FormA->Button1Click();
-    EXPECT_FALSE(FormA->StartPanel->isHidden());
-    Form4->hide();
-    FormA->Button1Click();
-    EXPECT_TRUE(FormA->StartPanel->isHidden());
+    formA()->StartPanel->show();
+    form4()->show();
+    formA()->Button1Click();
+    EXPECT_FALSE(formA()->StartPanel->isHidden());
+    form4()->hide();
+    formA()->Button1Click();
+    EXPECT_TRUE(formA()->StartPanel->isHidden());
 }
 
 // The first-run prompt's "OK" has the focus, shows it, and takes Return and keypad Enter.
@@ -321,17 +322,17 @@ TEST(MainWindowFirstRunTest, ReturnAndEnterPressTheOk)
         ProgramFolder folder;
         folder.writeReferenceData();
         folder.start();
-        FormA->show();
-        Form4->Timer1Timer();
-        QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31MM"));
-        QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
-        Form4->Timer1Timer();  // the prompt now offers "OK"
-        ASSERT_FALSE(FormA->Button1->isHidden());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FormA));
-        EXPECT_TRUE(FormA->Button1->hasFocus());
-        EXPECT_TRUE(FormA->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
-        QTest::keyClick(FormA->Button1, key);
-        EXPECT_TRUE(FormA->StartPanel->isHidden());
+        formA()->show();
+        form4()->Timer1Timer();
+        QTest::keyClicks(form4()->E_Locator, QStringLiteral("JO31MM"));
+        QTest::keyClick(form4()->E_Locator, Qt::Key_Return);
+        form4()->Timer1Timer();  // the prompt now offers "OK"
+        ASSERT_FALSE(formA()->Button1->isHidden());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
+        EXPECT_TRUE(formA()->Button1->hasFocus());
+        EXPECT_TRUE(formA()->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
+        QTest::keyClick(formA()->Button1, key);
+        EXPECT_TRUE(formA()->StartPanel->isHidden());
         folder.stop();
     }
 }
@@ -340,13 +341,13 @@ TEST_F(MainWindowTest, MenuItemsToggleTheirWindows)
 {
     folder.writeReferenceData();
     folder.start();
-    ASSERT_TRUE(Form3->isHidden());
-    FormA->Parameter1->trigger();
-    EXPECT_TRUE(Form3->isVisible());
-    FormA->Parameter1->trigger();
-    EXPECT_TRUE(Form3->isHidden());
-    FormA->Locator1->trigger();
-    EXPECT_TRUE(Form4->isVisible());
+    ASSERT_TRUE(form3()->isHidden());
+    formA()->Parameter1->trigger();
+    EXPECT_TRUE(form3()->isVisible());
+    formA()->Parameter1->trigger();
+    EXPECT_TRUE(form3()->isHidden());
+    formA()->Locator1->trigger();
+    EXPECT_TRUE(form4()->isVisible());
 }
 
 } // namespace
@@ -362,16 +363,16 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     beamBitmap.fill(Qt::white);
     ASSERT_TRUE(beamBitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
     folder.start();
-    FormA->show();
-    Form6->resize(120, 40);
-    FormA->setClientSize(700, 400);
-    ASSERT_TRUE(FormA->ResizeTimer->isActive()) << "every resize restarts the timer";
+    formA()->show();
+    form6()->resize(120, 40);
+    formA()->setClientSize(700, 400);
+    ASSERT_TRUE(formA()->ResizeTimer->isActive()) << "every resize restarts the timer";
     QTest::qWait(200);  // one tick, then the resize it causes, then no more
-    EXPECT_FALSE(FormA->ResizeTimer->isActive());
-    EXPECT_EQ(Form10->BeamKarte->geometry(), QRect(0, 0, 400, 400));
-    EXPECT_EQ(FormA->clientWidth(), 400);
-    EXPECT_EQ(FormA->clientHeight(), 400);
-    EXPECT_EQ(Form6->pos(), QPoint((400 - 120) / 2, 400 - Form6->clientHeight() - Form6->borderWidth()));
+    EXPECT_FALSE(formA()->ResizeTimer->isActive());
+    EXPECT_EQ(form10()->BeamKarte->geometry(), QRect(0, 0, 400, 400));
+    EXPECT_EQ(formA()->clientWidth(), 400);
+    EXPECT_EQ(formA()->clientHeight(), 400);
+    EXPECT_EQ(form6()->pos(), QPoint((400 - 120) / 2, 400 - form6()->clientHeight() - form6()->borderWidth()));
 }
 
 } // namespace

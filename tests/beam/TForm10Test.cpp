@@ -13,6 +13,7 @@
 #include "settings/TForm3.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
+#include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -74,8 +75,8 @@ protected:
     {
         folder.writeFile(QStringLiteral("Corvane.ini"), ini + more);
         folder.start();
-        FormA->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormA));
+        formA()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
     }
 
     // Starts with the cached grey bitmap shown 400 x 400 pixels, no cities, crosshair magenta.
@@ -83,25 +84,25 @@ protected:
     {
         writeBeamBitmap();
         start("[Main]\r\nMercatorkarte=0\r\n" + more);
-        FormA->setClientSize(shownSide, shownSide);
-        ASSERT_TRUE(QTest::qWaitFor([] { return Form10->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
-        Form3->RG_StaedteInseln->setItemIndex(1);
-        Form3->RG_MausPos->setItemIndex(0);
-        session->crosshairColor = magentaWindows;
-        Form10->RedrawBeamMap();
+        formA()->setClientSize(shownSide, shownSide);
+        ASSERT_TRUE(QTest::qWaitFor([] { return form10()->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
+        form3()->RG_StaedteInseln->setItemIndex(1);
+        form3()->RG_MausPos->setItemIndex(0);
+        session()->setCrosshairColor(magentaWindows);
+        form10()->RedrawBeamMap();
     }
 
     // The file is written after the picture is shown; true once the position beside it is recorded.
     static bool recordedAs(const GeoPosition& position)
     {
         return QTest::qWaitFor([&] {
-            const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session->IniFile);
+            const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session()->iniFile());
             return recorded && recorded->longitude == position.longitude && recorded->latitude == position.latitude;
         }, 5000);
     }
 
-    static QImage shown() { return Form10->BeamKarte->canvas().copy(0, 0, shownSide, shownSide); }
-    static BeamView view() { return BeamView(shownSide, Form10->beamBitmap.width(), Form10->zoomMargin); }
+    static QImage shown() { return form10()->BeamKarte->canvas().copy(0, 0, shownSide, shownSide); }
+    static BeamView view() { return BeamView(shownSide, form10()->beamBitmap.width(), form10()->zoomMargin); }
     static int count(const QImage& image, QRgb colour)
     {
         int n = 0;
@@ -124,108 +125,108 @@ TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
     ASSERT_TRUE(europe.save(folder.kartenPath(QStringLiteral("Europa.bmp")), "BMP"));
     folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N 25.00W\r\n34.00N 45.00E\r\n");
     start("[Mercator]\r\naktuelle Karte=Europa\r\n");
-    session->crosshairColor = magentaWindows;
-    Form10->beamBitmapSize = 300;
-    FormA->Beamkarte1Click();
+    session()->setCrosshairColor(magentaWindows);
+    form10()->beamBitmapSize = 300;
+    formA()->Beamkarte1Click();
 
-    ASSERT_TRUE(recordedAs(session->ownPosition));
+    ASSERT_TRUE(recordedAs(session()->ownPosition()));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
-    EXPECT_EQ(session->currentMapName, QStringLiteral("Europa")) << "the Mercator window keeps its map";
+    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
     QImage saved;
-    ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
+    ASSERT_TRUE(saved.load(form10()->beamMapPath(), "BMP"));
     ASSERT_EQ(saved.size(), QSize(300, 300));
     EXPECT_EQ(saved.pixel(150, 150), worldPixelAt(own));
     EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
     EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
     EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
-    EXPECT_TRUE(Form10->beamMapLoaded);
-    EXPECT_TRUE(Form1->Karte->isHidden());
-    EXPECT_FALSE(Form10->BeamKarte->isHidden());
-    EXPECT_EQ(QSize(FormA->clientWidth(), FormA->clientHeight()), Form10->BeamKarte->size());
-    EXPECT_EQ(Form10->BeamKarte->size(), QSize(500, 500)) << "building leaves the image at its size";
-    EXPECT_TRUE(FormA->isVisible()) << "the program goes on";
+    EXPECT_TRUE(form10()->beamMapLoaded);
+    EXPECT_TRUE(form1()->Karte->isHidden());
+    EXPECT_FALSE(form10()->BeamKarte->isHidden());
+    EXPECT_EQ(QSize(formA()->clientWidth(), formA()->clientHeight()), form10()->BeamKarte->size());
+    EXPECT_EQ(form10()->BeamKarte->size(), QSize(500, 500)) << "building leaves the image at its size";
+    EXPECT_TRUE(formA()->isVisible()) << "the program goes on";
 }
 
 TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
 {
     writeBeamBitmap({300, 300}, false);
     start();
-    Form10->beamBitmapSize = 300;
-    ASSERT_EQ(Form10->beamBitmap.pixel(150, 150), grey);
-    FormA->Beamkarte1Click();
-    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(own));
+    form10()->beamBitmapSize = 300;
+    ASSERT_EQ(form10()->beamBitmap.pixel(150, 150), grey);
+    formA()->Beamkarte1Click();
+    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), worldPixelAt(own));
     ASSERT_TRUE(recordedAs(own));
-    const QDateTime built = QFileInfo(TForm10::beamMapPath()).lastModified();
+    const QDateTime built = QFileInfo(form10()->beamMapPath()).lastModified();
 
     // Marked, so that a second build would show.
-    Form10->beamBitmap.setPixel(150, 150, grey);
-    Form10->RedrawBeamMap();
-    FormA->Karten1Click();
-    FormA->Beamkarte1Click();
-    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), grey);
-    EXPECT_EQ(QFileInfo(TForm10::beamMapPath()).lastModified(), built);
+    form10()->beamBitmap.setPixel(150, 150, grey);
+    form10()->RedrawBeamMap();
+    formA()->Karten1Click();
+    formA()->Beamkarte1Click();
+    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), grey);
+    EXPECT_EQ(QFileInfo(form10()->beamMapPath()).lastModified(), built);
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
 TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
 {
     startOnBeamMap();
-    Form10->beamBitmapSize = 300;
-    ASSERT_EQ(Form10->beamBitmap.pixel(250, 250), grey) << "the cache recorded for the own station is kept";
-    Form4->show();
+    form10()->beamBitmapSize = 300;
+    ASSERT_EQ(form10()->beamBitmap.pixel(250, 250), grey) << "the cache recorded for the own station is kept";
+    form4()->show();
     const GeoPosition sydney{151.21, -33.87};  // degrees
-    for (const auto& [field, text] : {std::pair{Form4->E_LangDez, QStringLiteral("151,21")},
-                                      std::pair{Form4->E_BreitDez, QStringLiteral("-33,87")}}) {
+    for (const auto& [field, text] : {std::pair{form4()->E_LangDez, QStringLiteral("151,21")},
+                                      std::pair{form4()->E_BreitDez, QStringLiteral("-33,87")}}) {
         field->clear();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
     }
-    ASSERT_EQ(session->ownPosition.longitude, sydney.longitude);
-    ASSERT_EQ(session->ownPosition.latitude, sydney.latitude);
-    ASSERT_EQ(Form10->beamBitmap.size(), QSize(300, 300));
-    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(sydney));
-    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), Form10->beamBitmap.pixel(150 - 15, 150 + 15)) << "and shown at once";
+    ASSERT_EQ(session()->ownPosition().longitude, sydney.longitude);
+    ASSERT_EQ(session()->ownPosition().latitude, sydney.latitude);
+    ASSERT_EQ(form10()->beamBitmap.size(), QSize(300, 300));
+    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), worldPixelAt(sydney));
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), form10()->beamBitmap.pixel(150 - 15, 150 + 15)) << "and shown at once";
     ASSERT_TRUE(recordedAs(sydney));
     QImage saved;
-    ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), Form10->beamBitmap);
+    ASSERT_TRUE(saved.load(form10()->beamMapPath(), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form10()->beamBitmap);
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
 TEST_F(TForm10Test, AFailedSaveShowsThePictureBuiltAndTheFileIsTriedAgainAtTheNextChoice)
 {
     startOnBeamMap();
-    Form10->beamBitmapSize = 300;
+    form10()->beamBitmapSize = 300;
     const GeoPosition sydney{151.21, -33.87};  // degrees
     {
         const FileSizeLimit full(16 * 1024);  // bytes: the settings file fits, the picture does not
-        session->setOwnPosition(sydney);
+        session()->setOwnPosition(sydney);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shown.isEmpty(); }, 5000));
     }
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].contains(QStringLiteral("Datenträger voll"))) << dialogs.shown[0].toStdString();
-    EXPECT_EQ(Form10->beamBitmap.pixel(150, 150), worldPixelAt(sydney)) << "the new station's picture";
-    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), Form10->beamBitmap.pixel(150 - 15, 150 + 15)) << "is shown";
+    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), worldPixelAt(sydney)) << "the new station's picture";
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), form10()->beamBitmap.pixel(150 - 15, 150 + 15)) << "is shown";
     QImage kept;
-    ASSERT_TRUE(kept.load(TForm10::beamMapPath(), "BMP"));
+    ASSERT_TRUE(kept.load(form10()->beamMapPath(), "BMP"));
     EXPECT_EQ(kept.pixel(250, 250), grey) << "the old file is whole";
     EXPECT_TRUE(recordedAs(own));
 
-    FormA->Beamkarte1Click();
+    formA()->Beamkarte1Click();
     ASSERT_TRUE(recordedAs(sydney)) << "the next choice writes the file";
     QImage saved;
-    ASSERT_TRUE(saved.load(TForm10::beamMapPath(), "BMP"));
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), Form10->beamBitmap);
+    ASSERT_TRUE(saved.load(form10()->beamMapPath(), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form10()->beamBitmap);
     EXPECT_EQ(dialogs.shown.size(), 1);
 }
 
 TEST_F(TForm10Test, AQuitDuringTheWriteLeavesTheFileAndItsPositionInAgreement)
 {
     startOnBeamMap();
-    Form10->beamBitmapSize = 1000;
+    form10()->beamBitmapSize = 1000;
     const GeoPosition sydney{151.21, -33.87};  // degrees
-    session->setOwnPosition(sydney);
-    const QImage built = Form10->beamBitmap;
+    session()->setOwnPosition(sydney);
+    const QImage built = form10()->beamBitmap;
     folder.stop();
     QImage saved;
     ASSERT_TRUE(saved.load(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
@@ -247,20 +248,20 @@ TEST_F(TForm10Test, WithoutTheWorldMapTheFailureIsShownOnceAndTheCacheKept)
         if (c.cached)
             writeBeamBitmap({300, 300}, false);
         start();
-        Form10->beamBitmapSize = 100;
-        FormA->Beamkarte1Click();
-        Form10->RedrawBeamMap();
+        form10()->beamBitmapSize = 100;
+        formA()->Beamkarte1Click();
+        form10()->RedrawBeamMap();
         ASSERT_EQ(boxes.shown.size(), 1) << c.name;
         EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("error|"))) << boxes.shown[0].toStdString();
         EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("Welt"))) << boxes.shown[0].toStdString();
-        EXPECT_EQ(QFile::exists(TForm10::beamMapPath()), c.cached) << c.name;
-        EXPECT_EQ(Form10->BeamKarte->isHidden(), !c.cached) << c.name << ": what there is, is shown";
+        EXPECT_EQ(QFile::exists(form10()->beamMapPath()), c.cached) << c.name;
+        EXPECT_EQ(form10()->BeamKarte->isHidden(), !c.cached) << c.name << ": what there is, is shown";
         if (c.cached) {
             QImage kept;
-            ASSERT_TRUE(kept.load(TForm10::beamMapPath(), "BMP"));
+            ASSERT_TRUE(kept.load(form10()->beamMapPath(), "BMP"));
             EXPECT_EQ(kept.pixel(150, 150), grey) << c.name;
         }
-        EXPECT_TRUE(FormA->isVisible()) << c.name;
+        EXPECT_TRUE(formA()->isVisible()) << c.name;
         folder.stop();
         ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
     }
@@ -270,19 +271,19 @@ TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlac
 {
     writeBeamBitmap();
     start("[Beam]\r\nLocatorPos_X=21\r\nLocatorPos_Y=31\r\nFadenkreuzanzeigePos_X=41\r\nFadenkreuzanzeigePos_Y=51\r\n");
-    ASSERT_TRUE(Form10->BeamKarte->isHidden());
-    FormA->Beamkarte1Click();
+    ASSERT_TRUE(form10()->BeamKarte->isHidden());
+    formA()->Beamkarte1Click();
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(Form1->Karte->isHidden());
-    EXPECT_FALSE(Form10->BeamKarte->isHidden());
-    EXPECT_EQ(Form4->pos(), QPoint(21, 31));
-    EXPECT_EQ(Form2->pos(), QPoint(41, 51));
-    EXPECT_FALSE(session->IniFile->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
-    EXPECT_GT(count(Form10->BeamKarte->canvas(), grey), 10000) << "the cached bitmap is shown";
+    EXPECT_TRUE(form1()->Karte->isHidden());
+    EXPECT_FALSE(form10()->BeamKarte->isHidden());
+    EXPECT_EQ(form4()->pos(), QPoint(21, 31));
+    EXPECT_EQ(form2()->pos(), QPoint(41, 51));
+    EXPECT_FALSE(session()->iniFile()->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
+    EXPECT_GT(count(form10()->BeamKarte->canvas(), grey), 10000) << "the cached bitmap is shown";
 
-    FormA->Karten1Click();
-    EXPECT_TRUE(Form10->BeamKarte->isHidden());
-    EXPECT_FALSE(Form1->Karte->isHidden());
+    formA()->Karten1Click();
+    EXPECT_TRUE(form10()->BeamKarte->isHidden());
+    EXPECT_FALSE(form1()->Karte->isHidden());
 }
 
 TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
@@ -312,9 +313,9 @@ TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
         if (!c.file.isEmpty())
             folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), c.file);
         start("[Main]\r\nMercatorkarte=0\r\n");
-        EXPECT_EQ(!Form10->BeamKarte->isHidden(), c.beamShown) << c.name;
-        EXPECT_EQ(Form1->Karte->isHidden(), c.beamShown) << c.name;
-        EXPECT_EQ(Form10->beamMapLoaded, c.beamShown) << c.name;
+        EXPECT_EQ(!form10()->BeamKarte->isHidden(), c.beamShown) << c.name;
+        EXPECT_EQ(form1()->Karte->isHidden(), c.beamShown) << c.name;
+        EXPECT_EQ(form10()->beamMapLoaded, c.beamShown) << c.name;
         EXPECT_EQ(boxes.shown.size() == 1, c.errorShown) << c.name;
         folder.stop();
     }
@@ -328,8 +329,8 @@ TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
         bool drawn;
     };
     for (const Case c : {Case{0, false}, Case{3, false}, Case{5, false}, Case{6, true}, Case{6000, true}}) {
-        session->target = {10, 50, 90, c.distanceKm};
-        Form10->RedrawBeamMap();
+        session()->setTarget(TargetInfo{10, 50, 90, c.distanceKm});
+        form10()->RedrawBeamMap();
         EXPECT_EQ(count(shown(), magenta) > 0, c.drawn) << c.distanceKm;
     }
     // 6000 km due east: the path through half the distance and the arc at the distance.
@@ -348,8 +349,8 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
         int circles;
     };
     for (const Case c : {Case{5000, 4}, Case{20038, 0}, Case{0, 0}, Case{7000, 2}}) {
-        session->circleSpacingKm = c.spacingKm;
-        Form10->RedrawBeamMap();
+        session()->setCircleSpacingKm(c.spacingKm);
+        form10()->RedrawBeamMap();
         const QImage picture = shown();
         // Circles crossed on the way out at 15 degrees, between two spokes.
         int crossed = 0;
@@ -363,43 +364,43 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
         EXPECT_EQ(picture.pixel(view().polar(30, 100)), black) << "a spoke";
         EXPECT_EQ(picture.pixel(view().polar(15, 100)), grey) << "between two spokes";
     }
-    const QPoint dortmund = view().pixelOf(session->ownPosition, 7.47, 51.51);
+    const QPoint dortmund = view().pixelOf(session()->ownPosition(), 7.47, 51.51);
     EXPECT_NE(shown().pixel(dortmund), red);
-    Form3->RG_StaedteInseln->setItemIndex(0);
-    Form10->RedrawBeamMap();
+    form3()->RG_StaedteInseln->setItemIndex(0);
+    form10()->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
-    EXPECT_EQ(shown().pixel(view().pixelOf(session->ownPosition, 151.21, -33.87)), red) << "Sydney, near the rim";
+    EXPECT_EQ(shown().pixel(view().pixelOf(session()->ownPosition(), 151.21, -33.87)), red) << "Sydney, near the rim";
 }
 
 TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
 {
     startOnBeamMap();
     const QImage original = shown();
-    Form10->DrawBeamLine();
+    form10()->DrawBeamLine();
     EXPECT_EQ(shown(), original) << "no line before the first rotor status";
 
-    session->rotorState.rotorAzimuth = 45;
-    Form10->DrawBeamLine();
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45; });
+    form10()->DrawBeamLine();
     const QImage at45 = shown();
     EXPECT_NE(at45, original);
     EXPECT_EQ(at45.pixel(view().polar(45, 120)), qRgb(255 - 200, 255 - 200, 255 - 200));
-    EXPECT_TRUE(session->drawState.beamLineDrawn);
-    EXPECT_DOUBLE_EQ(session->drawState.beamLineDirection, 45);
+    EXPECT_TRUE(form10()->drawState().beamLineDrawn);
+    EXPECT_DOUBLE_EQ(form10()->drawState().beamLineDirection.value_or(0), 45);
 
-    session->rotorState.rotorAzimuth = 45.9;  // less than a degree: nothing happens
-    Form10->DrawBeamLine();
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45.9; });  // less than a degree: nothing happens
+    form10()->DrawBeamLine();
     EXPECT_EQ(shown(), at45);
 
-    session->rotorState.rotorAzimuth = 100;
-    Form10->DrawBeamLine();
+    editRotorState([&](RotorState& r) { r.rotorAzimuth = 100; });
+    form10()->DrawBeamLine();
     EXPECT_EQ(shown().pixel(view().polar(45, 120)), grey);
     EXPECT_NE(shown().pixel(view().polar(100, 120)), grey);
-    Form10->EraseBeamLine();
+    form10()->EraseBeamLine();
     EXPECT_EQ(shown(), original);
 
-    Form10->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
-    Form10->RedrawBeamMap();
-    EXPECT_FALSE(session->drawState.beamLineDrawn);
+    form10()->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
+    form10()->RedrawBeamMap();
+    EXPECT_FALSE(form10()->drawState().beamLineDrawn);
     EXPECT_EQ(shown(), original);
 }
 
@@ -416,17 +417,17 @@ TEST_F(TForm10Test, ZoomStepsStayWithinTheirBoundsAndRedrawOnlyWhenAllowed)
                           {true, 200, false}, {false, 150, true}, {false, 100, true}, {false, 50, true},
                           {false, 0, true},   {false, 0, true}};
     for (const Step& s : steps) {
-        Form10->BeamKarte->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
+        form10()->BeamKarte->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
         if (s.in)
-            FormA->Zoom1->trigger();
+            formA()->Zoom1->trigger();
         else
-            FormA->Zoom2->trigger();
-        EXPECT_EQ(Form10->zoomMargin, s.margin);
+            formA()->Zoom2->trigger();
+        EXPECT_EQ(form10()->zoomMargin, s.margin);
         EXPECT_EQ(shown().pixel(3, 3) != qRgb(1, 2, 3), s.redrawn) << s.margin;
     }
-    Form10->zoomMargin = 100;
-    QTest::mouseClick(Form10->BeamKarte, Qt::RightButton, {}, {centre, centre});
-    EXPECT_EQ(Form10->zoomMargin, 50);
+    form10()->zoomMargin = 100;
+    QTest::mouseClick(form10()->BeamKarte, Qt::RightButton, {}, {centre, centre});
+    EXPECT_EQ(form10()->zoomMargin, 50);
 }
 
 TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
@@ -443,63 +444,63 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
                           {{centre - 100, centre}, "Antennenwinkel: 270°"},
                           {{centre, centre}, "Antennenwinkel: 90°"}};
     for (const Case& c : cases) {
-        FormA->P_Cursor->hide();
-        QTest::mouseMove(Form10->BeamKarte, c.mouse);
-        ASSERT_TRUE(QTest::qWaitFor([] { return FormA->P_Cursor->isVisible(); }, 1000)) << c.bearing;
-        EXPECT_EQ(FormA->Label3->text(), QString::fromUtf8(c.bearing));
+        formA()->P_Cursor->hide();
+        QTest::mouseMove(form10()->BeamKarte, c.mouse);
+        ASSERT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isVisible(); }, 1000)) << c.bearing;
+        EXPECT_EQ(formA()->Label3->text(), QString::fromUtf8(c.bearing));
         if (c.mouse != QPoint(centre, centre)) {
-            EXPECT_EQ(FormA->Label2->text(), QStringLiteral("Entfernung: 10018,8Km")) << c.bearing;
+            EXPECT_EQ(formA()->Label2->text(), QStringLiteral("Entfernung: 10018,8Km")) << c.bearing;
         }
     }
-    EXPECT_EQ(FormA->Label1->text(), QStringLiteral("7,04°O 51,52°N JO31MM"));
-    EXPECT_EQ(FormA->P_Cursor->pos(), QPoint(centre + 10, centre + 10));
-    EXPECT_TRUE(QTest::qWaitFor([] { return FormA->P_Cursor->isHidden(); }, 2000)) << "400 ms after the last move";
+    EXPECT_EQ(formA()->Label1->text(), QStringLiteral("7,04°O 51,52°N JO31MM"));
+    EXPECT_EQ(formA()->P_Cursor->pos(), QPoint(centre + 10, centre + 10));
+    EXPECT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isHidden(); }, 2000)) << "400 ms after the last move";
 
-    QTest::mouseMove(Form10->BeamKarte, {centre + 180, centre});
-    ASSERT_TRUE(QTest::qWaitFor([] { return FormA->P_Cursor->isVisible(); }, 1000));
-    EXPECT_LT(FormA->P_Cursor->x(), centre + 180) << "flips left near the right edge";
-    QTest::mouseMove(Form10->BeamKarte, {5, 5});
-    EXPECT_TRUE(FormA->P_Cursor->isHidden()) << "beyond 20000 km";
+    QTest::mouseMove(form10()->BeamKarte, {centre + 180, centre});
+    ASSERT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isVisible(); }, 1000));
+    EXPECT_LT(formA()->P_Cursor->x(), centre + 180) << "flips left near the right edge";
+    QTest::mouseMove(form10()->BeamKarte, {5, 5});
+    EXPECT_TRUE(formA()->P_Cursor->isHidden()) << "beyond 20000 km";
 
-    Form3->RG_MausPos->setItemIndex(1);
-    QTest::mouseMove(Form10->BeamKarte, {centre + 20, centre + 20});
+    form3()->RG_MausPos->setItemIndex(1);
+    QTest::mouseMove(form10()->BeamKarte, {centre + 20, centre + 20});
     QTest::qWait(50);
-    EXPECT_TRUE(FormA->P_Cursor->isHidden());
+    EXPECT_TRUE(formA()->P_Cursor->isHidden());
 }
 
 TEST_F(TForm10Test, LayersAreDrawnWhereTheProjectionPutsThem)
 {
     startOnBeamMap();
     const DotLayer layer(own);
-    Form10->addLayer(layer);
-    Form10->RedrawBeamMap();
+    form10()->addLayer(layer);
+    form10()->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(centre, centre), red) << "the own station at the centre";
 }
 
 TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
 {
     startOnBeamMap();
-    QTest::mouseClick(Form10->BeamKarte, Qt::LeftButton, {}, {centre + 100, centre});
-    EXPECT_DOUBLE_EQ(session->target.bearing, 90);
-    EXPECT_NEAR(session->target.distance, double(AzimuthalProjection::antipodeKm / 2), 1e-6);
+    QTest::mouseClick(form10()->BeamKarte, Qt::LeftButton, {}, {centre + 100, centre});
+    EXPECT_DOUBLE_EQ(session()->target().bearing, 90);
+    EXPECT_NEAR(session()->target().distance, double(AzimuthalProjection::antipodeKm / 2), 1e-6);
     const AzimuthalProjection::Point point = AzimuthalProjection(own).pointAt(90, AzimuthalProjection::antipodeKm / 2);
-    EXPECT_NEAR(session->target.latitude, double(point.latitude), 1e-9);
-    EXPECT_NEAR(session->target.longitude, double(point.longitude), 1e-9);
-    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_NEAR(session()->target().latitude, double(point.latitude), 1e-9);
+    EXPECT_NEAR(session()->target().longitude, double(point.longitude), 1e-9);
+    EXPECT_TRUE(form2()->isVisible());
     EXPECT_EQ(shown().pixel(view().polar(90, 50)), magenta) << "redrawn with the path";
 
-    const TargetInfo before = session->target;
-    QTest::mouseClick(Form10->BeamKarte, Qt::LeftButton, {}, {3, 3});
-    EXPECT_EQ(session->target.longitude, before.longitude) << "outside the disc nothing happens";
-    EXPECT_EQ(session->target.distance, before.distance);
+    const TargetInfo before = session()->target();
+    QTest::mouseClick(form10()->BeamKarte, Qt::LeftButton, {}, {3, 3});
+    EXPECT_EQ(session()->target().longitude, before.longitude) << "outside the disc nothing happens";
+    EXPECT_EQ(session()->target().distance, before.distance);
 }
 
 TEST_F(TForm10Test, SettingsAreKeptAndARefusedCircleSpacingReplaced)
 {
     start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n[Parameter]\r\nKreise=-5\r\n");
-    EXPECT_EQ(Form10->zoomMargin, 250);
-    EXPECT_EQ(session->circleSpacingKm, 5000);
-    session->circleSpacingKm = 700;
+    EXPECT_EQ(form10()->zoomMargin, 250);
+    EXPECT_EQ(session()->circleSpacingKm(), 5000);
+    session()->setCircleSpacingKm(700);
     folder.stop();
     SettingsFile settings(folder.iniPath());
     EXPECT_EQ(settings.readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), 0), 700);

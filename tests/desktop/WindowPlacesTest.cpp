@@ -24,11 +24,11 @@ struct Watched {
 };
 
 const Watched watched[] = {
-    {"main window", [] { return static_cast<QWidget*>(FormA); }},
-    {"position entry", [] { return static_cast<QWidget*>(Form4); }},
-    {"crosshair data", [] { return static_cast<QWidget*>(Form2); }},
-    {"parameters", [] { return static_cast<QWidget*>(Form3); }},
-    {"help", [] { return static_cast<QWidget*>(FormHilfe); }},
+    {"main window", [] { return static_cast<QWidget*>(formA()); }},
+    {"position entry", [] { return static_cast<QWidget*>(form4()); }},
+    {"crosshair data", [] { return static_cast<QWidget*>(form2()); }},
+    {"parameters", [] { return static_cast<QWidget*>(form3()); }},
+    {"help", [] { return static_cast<QWidget*>(formHilfe()); }},
 };
 
 constexpr int settleMs = 700;  // time the window manager takes to frame and place a window

@@ -39,8 +39,8 @@ protected:
     // As the menu item "About" shows the card.
     static void showCard()
     {
-        FormHelpAbout->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(FormHelpAbout));
+        formHelpAbout()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(formHelpAbout()));
     }
 
     ProgramFolder folder;
@@ -62,26 +62,26 @@ TEST(VersionInfoTest, FileDateOfAMissingFileIsInvalid)
 
 TEST_F(TFormHelpAboutTest, CardShowsTheBuildVersionAndTheExecutableDate)
 {
-    EXPECT_TRUE(FormHelpAbout->isHidden());
-    EXPECT_EQ(FormHelpAbout->windowTitle(), QStringLiteral("Über diese Version / About this Version"));
+    EXPECT_TRUE(formHelpAbout()->isHidden());
+    EXPECT_EQ(formHelpAbout()->windowTitle(), QStringLiteral("Über diese Version / About this Version"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(VersionInfo::ReadFileVersion()).hasMatch());
 
     const QDate executableDate = VersionInfo::fileDate(QCoreApplication::applicationFilePath());
     ASSERT_TRUE(executableDate.isValid());
-    EXPECT_EQ(FormHelpAbout->LabelVer->text(), QStringLiteral("Version: ") + VersionInfo::ReadFileVersion()
+    EXPECT_EQ(formHelpAbout()->LabelVer->text(), QStringLiteral("Version: ") + VersionInfo::ReadFileVersion()
                                                    + QStringLiteral(" vom / dated ") + executableDate.toString(QStringLiteral("dd.MM.yy")));
 }
 
 TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
 {
-    EXPECT_EQ(FormHelpAbout->size(), QSize(449, 297));
+    EXPECT_EQ(formHelpAbout()->size(), QSize(449, 297));
     const struct {
         QLabel* label;
         int top;  // pixels
         int pixelSize;
     } labels[] = {
-        {FormHelpAbout->LabelVer, 16, 16}, {FormHelpAbout->Label1, 64, 13}, {FormHelpAbout->Label2, 80, 13},
-        {FormHelpAbout->Label3, 96, 13},   {FormHelpAbout->Label4, 112, 13}, {FormHelpAbout->Label5, 128, 13},
+        {formHelpAbout()->LabelVer, 16, 16}, {formHelpAbout()->Label1, 64, 13}, {formHelpAbout()->Label2, 80, 13},
+        {formHelpAbout()->Label3, 96, 13},   {formHelpAbout()->Label4, 112, 13}, {formHelpAbout()->Label5, 128, 13},
     };
     for (const auto& c : labels) {
         SCOPED_TRACE(c.label->objectName().toStdString());
@@ -98,30 +98,30 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
 
 TEST_F(TFormHelpAboutTest, CardComesUpCentredOverTheMainWindow)
 {
-    FormA->show();
+    formA()->show();
     // A client area wider and one narrower than the card; odd differences show the truncation.
     for (const QSize client : {QSize(700, 501), QSize(300, 200)}) {
-        FormA->move(101, 57);
-        FormA->setClientSize(client.width(), client.height());
-        const int expectedLeft = (FormA->clientWidth() - 449) / 2 + 101;
-        const int expectedTop = (FormA->clientHeight() - 297) / 2 + 57;
+        formA()->move(101, 57);
+        formA()->setClientSize(client.width(), client.height());
+        const int expectedLeft = (formA()->clientWidth() - 449) / 2 + 101;
+        const int expectedTop = (formA()->clientHeight() - 297) / 2 + 57;
         showCard();
-        EXPECT_EQ(FormHelpAbout->pos(), QPoint(expectedLeft, expectedTop)) << client.width();
-        FormHelpAbout->hide();
+        EXPECT_EQ(formHelpAbout()->pos(), QPoint(expectedLeft, expectedTop)) << client.width();
+        formHelpAbout()->hide();
     }
     EXPECT_EQ((300 - 449) / 2, -74);  // toward zero, not down
 }
 
 TEST_F(TFormHelpAboutTest, CardHidesWhenItLosesTheFocus)
 {
-    FormA->show();
+    formA()->show();
     showCard();
-    FormA->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([] { return FormHelpAbout->isHidden(); }));
+    formA()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([] { return formHelpAbout()->isHidden(); }));
 
     showCard();
-    QTest::mouseClick(FormHelpAbout->B_Close, Qt::LeftButton);
-    EXPECT_TRUE(FormHelpAbout->isHidden());
+    QTest::mouseClick(formHelpAbout()->B_Close, Qt::LeftButton);
+    EXPECT_TRUE(formHelpAbout()->isHidden());
 }
 
 TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
@@ -130,14 +130,14 @@ TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &recorder, "open");
     showCard();
-    QTest::mouseClick(FormHelpAbout->Button3, Qt::LeftButton);
-    QTest::mouseClick(FormHelpAbout->Button2, Qt::LeftButton);
+    QTest::mouseClick(formHelpAbout()->Button3, Qt::LeftButton);
+    QTest::mouseClick(formHelpAbout()->Button2, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
     ASSERT_EQ(recorder.urls.size(), 2);
     EXPECT_EQ(recorder.urls[0], QUrl(QStringLiteral("https://corvane.example.org")));
-    EXPECT_TRUE(FormHelpAbout->Button3->text().endsWith(QStringLiteral("corvane.example.org")));
+    EXPECT_TRUE(formHelpAbout()->Button3->text().endsWith(QStringLiteral("corvane.example.org")));
     EXPECT_EQ(recorder.urls[1].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(recorder.urls[1].path(), QStringLiteral("corvane@example.org"));
     EXPECT_EQ(QUrlQuery(recorder.urls[1]).queryItemValue(QStringLiteral("subject")), QStringLiteral("Corvane"));

@@ -32,20 +32,20 @@ protected:
     }
 
     // As the menu item "Hilfe" asks for help.
-    static QString helpPage() { return session->folders.programFolder + QStringLiteral("Help/Corvane.htm"); }
-    void showHelpFromMenu() { FormHilfe->ShowHelp(helpPage(), QString()); }
+    static QString helpPage() { return session()->folders().programFolder + QStringLiteral("Help/Corvane.htm"); }
+    void showHelpFromMenu() { formHilfe()->ShowHelp(helpPage(), QString()); }
 
-    static int scrollPosition() { return FormHilfe->WB1->verticalScrollBar()->value(); }
+    static int scrollPosition() { return formHilfe()->WB1->verticalScrollBar()->value(); }
 
     // Where the page's anchor scrolls to, found independently of the navigation under test.
     static int anchorPosition(const QString& anchor)
     {
-        const QUrl before = FormHilfe->WB1->source();
+        const QUrl before = formHilfe()->WB1->source();
         const int beforeScroll = scrollPosition();
-        FormHilfe->WB1->scrollToAnchor(anchor);
+        formHilfe()->WB1->scrollToAnchor(anchor);
         const int position = scrollPosition();
-        FormHilfe->WB1->verticalScrollBar()->setValue(beforeScroll);
-        EXPECT_EQ(FormHilfe->WB1->source(), before);
+        formHilfe()->WB1->verticalScrollBar()->setValue(beforeScroll);
+        EXPECT_EQ(formHilfe()->WB1->source(), before);
         return position;
     }
 
@@ -53,7 +53,7 @@ protected:
     // from which the link was clicked.
     static int clickLink(const QString& href)
     {
-        QTextBrowser* browser = FormHilfe->WB1;
+        QTextBrowser* browser = formHilfe()->WB1;
         for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
@@ -79,16 +79,16 @@ protected:
 TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 {
     startSmall();
-    ASSERT_TRUE(FormHilfe->isHidden());
+    ASSERT_TRUE(formHilfe()->isHidden());
 
     showHelpFromMenu();
-    ASSERT_TRUE(FormHilfe->isVisible());
-    EXPECT_EQ(FormHilfe->WB1->source().toLocalFile(), helpPage());
-    EXPECT_TRUE(FormHilfe->WB1->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
+    ASSERT_TRUE(formHilfe()->isVisible());
+    EXPECT_EQ(formHilfe()->WB1->source().toLocalFile(), helpPage());
+    EXPECT_TRUE(formHilfe()->WB1->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
     EXPECT_GT(anchorPosition(QStringLiteral("Beamkarte")), 0);
     EXPECT_EQ(scrollPosition(), 0);
 
-    FormHilfe->WB1->verticalScrollBar()->setValue(anchorPosition(QStringLiteral("Dateien")));
+    formHilfe()->WB1->verticalScrollBar()->setValue(anchorPosition(QStringLiteral("Dateien")));
     showHelpFromMenu();
     EXPECT_EQ(scrollPosition(), 0);
 }
@@ -96,9 +96,9 @@ TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 {
     startSmall();
-    FormHilfe->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
+    formHilfe()->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
 
-    EXPECT_EQ(FormHilfe->WB1->source().fragment(), QStringLiteral("Rotor"));
+    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QStringLiteral("Rotor"));
     EXPECT_EQ(scrollPosition(), anchorPosition(QStringLiteral("Rotor")));
     EXPECT_GT(scrollPosition(), 0);
 }
@@ -106,15 +106,15 @@ TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 TEST_F(TFormHilfeTest, BackAndForwardWithNothingInThatDirectionDoNothing)
 {
     startSmall();
-    FormHilfe->show();
-    QTest::mouseClick(FormHilfe->B_Back, Qt::LeftButton);
-    QTest::mouseClick(FormHilfe->B_Forward, Qt::LeftButton);
-    EXPECT_TRUE(FormHilfe->WB1->source().isEmpty());
+    formHilfe()->show();
+    QTest::mouseClick(formHilfe()->B_Back, Qt::LeftButton);
+    QTest::mouseClick(formHilfe()->B_Forward, Qt::LeftButton);
+    EXPECT_TRUE(formHilfe()->WB1->source().isEmpty());
 
     showHelpFromMenu();
-    const QUrl shown = FormHilfe->WB1->source();
-    QTest::mouseClick(FormHilfe->B_Forward, Qt::LeftButton);
-    EXPECT_EQ(FormHilfe->WB1->source(), shown);
+    const QUrl shown = formHilfe()->WB1->source();
+    QTest::mouseClick(formHilfe()->B_Forward, Qt::LeftButton);
+    EXPECT_EQ(formHilfe()->WB1->source(), shown);
     EXPECT_EQ(scrollPosition(), 0);
 }
 
@@ -122,23 +122,23 @@ TEST_F(TFormHilfeTest, BackReturnsFromAnInPageLinkAndForwardGoesThereAgain)
 {
     startSmall();
     showHelpFromMenu();
-    const QString file = FormHilfe->WB1->source().toLocalFile();
+    const QString file = formHilfe()->WB1->source().toLocalFile();
     const int parameterSection = anchorPosition(QStringLiteral("Parameter"));
 
     const int linkPlace = clickLink(QStringLiteral("#Parameter"));
-    EXPECT_EQ(FormHilfe->WB1->source().toLocalFile(), file);
-    EXPECT_EQ(FormHilfe->WB1->source().fragment(), QStringLiteral("Parameter"));
+    EXPECT_EQ(formHilfe()->WB1->source().toLocalFile(), file);
+    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QStringLiteral("Parameter"));
     EXPECT_EQ(scrollPosition(), parameterSection);
 
     // Back to the table of contents, where the link was clicked.
-    QTest::mouseClick(FormHilfe->B_Back, Qt::LeftButton);
-    EXPECT_EQ(FormHilfe->WB1->source().toLocalFile(), file);
-    EXPECT_TRUE(FormHilfe->WB1->source().fragment().isEmpty());
+    QTest::mouseClick(formHilfe()->B_Back, Qt::LeftButton);
+    EXPECT_EQ(formHilfe()->WB1->source().toLocalFile(), file);
+    EXPECT_TRUE(formHilfe()->WB1->source().fragment().isEmpty());
     EXPECT_EQ(scrollPosition(), linkPlace);
     EXPECT_LT(scrollPosition(), parameterSection);
 
-    QTest::mouseClick(FormHilfe->B_Forward, Qt::LeftButton);
-    EXPECT_EQ(FormHilfe->WB1->source().fragment(), QStringLiteral("Parameter"));
+    QTest::mouseClick(formHilfe()->B_Forward, Qt::LeftButton);
+    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QStringLiteral("Parameter"));
     EXPECT_EQ(scrollPosition(), parameterSection);
 }
 
@@ -147,34 +147,34 @@ TEST_F(TFormHilfeTest, CloseOnlyHidesAndTheHistoryStays)
     startSmall();
     showHelpFromMenu();
     clickLink(QStringLiteral("#Rotor"));
-    const QUrl shown = FormHilfe->WB1->source();
+    const QUrl shown = formHilfe()->WB1->source();
 
-    QTest::mouseClick(FormHilfe->B_Close, Qt::LeftButton);
-    EXPECT_TRUE(FormHilfe->isHidden());
-    FormHilfe->show();
-    EXPECT_EQ(FormHilfe->WB1->source(), shown);
-    QTest::mouseClick(FormHilfe->B_Back, Qt::LeftButton);
-    EXPECT_EQ(FormHilfe->WB1->source().fragment(), QString());
+    QTest::mouseClick(formHilfe()->B_Close, Qt::LeftButton);
+    EXPECT_TRUE(formHilfe()->isHidden());
+    formHilfe()->show();
+    EXPECT_EQ(formHilfe()->WB1->source(), shown);
+    QTest::mouseClick(formHilfe()->B_Back, Qt::LeftButton);
+    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QString());
 }
 
 TEST_F(TFormHilfeTest, BrowserFillsTheWindowBelowTheButtons)
 {
     startSmall();
-    EXPECT_EQ(FormHilfe->B_Close->geometry(), QRect(0, 0, 73, 25));
-    EXPECT_EQ(FormHilfe->B_Back->geometry(), QRect(72, 0, 105, 25));
-    EXPECT_EQ(FormHilfe->B_Forward->geometry(), QRect(176, 0, 105, 25));
+    EXPECT_EQ(formHilfe()->B_Close->geometry(), QRect(0, 0, 73, 25));
+    EXPECT_EQ(formHilfe()->B_Back->geometry(), QRect(72, 0, 105, 25));
+    EXPECT_EQ(formHilfe()->B_Forward->geometry(), QRect(176, 0, 105, 25));
 
     showHelpFromMenu();
-    FormHilfe->resize(517, 333);
-    EXPECT_EQ(FormHilfe->WB1->geometry(), QRect(0, 25, 517, 308));
+    formHilfe()->resize(517, 333);
+    EXPECT_EQ(formHilfe()->WB1->geometry(), QRect(0, 25, 517, 308));
 }
 
 TEST_F(TFormHilfeTest, GeometryRoundTripsThroughSectionHilfe)
 {
     startSmall();
-    EXPECT_EQ(FormHilfe->geometry(), QRect(30, 40, 420, 300));
+    EXPECT_EQ(formHilfe()->geometry(), QRect(30, 40, 420, 300));
 
-    FormHilfe->setGeometry(61, 52, 703, 404);
+    formHilfe()->setGeometry(61, 52, 703, 404);
     folder.stop();
     const QByteArray file = folder.readFile(QStringLiteral("Corvane.ini"));
     for (const char* line : {"Top=52", "Links=61", "Breite=703", "H\xf6he=404"})
@@ -182,7 +182,7 @@ TEST_F(TFormHilfeTest, GeometryRoundTripsThroughSectionHilfe)
     EXPECT_FALSE(file.contains("H\xc3\xb6he"));
 
     folder.start();
-    EXPECT_EQ(FormHilfe->geometry(), QRect(61, 52, 703, 404));
+    EXPECT_EQ(formHilfe()->geometry(), QRect(61, 52, 703, 404));
 }
 
 TEST_F(TFormHilfeTest, WithoutSettingsTheWindowTakesItsDefaultBounds)
@@ -191,7 +191,7 @@ TEST_F(TFormHilfeTest, WithoutSettingsTheWindowTakesItsDefaultBounds)
     // The default 850 pixels are wider than the 800 of the test screen: cut to it, moved to its
     // left edge, top and height kept.
     ASSERT_EQ(WindowGeometry::availableArea(), QRect(0, 0, 800, 800));
-    EXPECT_EQ(FormHilfe->geometry(), QRect(0, 75, 800, 600));
+    EXPECT_EQ(formHilfe()->geometry(), QRect(0, 75, 800, 600));
 }
 
 } // namespace

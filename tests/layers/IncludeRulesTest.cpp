@@ -106,19 +106,55 @@ QStringList programSources()
     return found;
 }
 
+// Every match of a pattern in the program's sources, as "file: match".
+QStringList matchesInProgram(const QRegularExpression& pattern)
+{
+    QStringList found;
+    for (const QString& file : programSources()) {
+        QFile source(sourceRoot() + file);
+        if (!source.open(QIODevice::ReadOnly))
+            return {file + QStringLiteral(": unreadable")};
+        const QString text = QString::fromUtf8(source.readAll());
+        for (auto it = pattern.globalMatch(text); it.hasNext();)
+            found << file + QStringLiteral(": ") + it.next().captured(0);
+    }
+    return found;
+}
+
 // A window asks another window or is told by a signal; it never reaches into the other's
-// controls (Form3->CB_Optimiert->isChecked()).
+// controls (parameterWindow_->CB_Optimiert->isChecked()), neither through a member that holds the
+// window nor by looking a control up by name.
 TEST(IncludeRules, NoWindowReachesIntoAnotherWindowsControls)
 {
-    static const QRegularExpression reach(QStringLiteral("\\b(Form\\w*|F_Rotor)->\\w+->"));
-    const QStringList files = programSources();
-    ASSERT_GT(files.size(), 100) << "the program's sources were not found";
-    for (const QString& file : files) {
+    ASSERT_GT(programSources().size(), 100) << "the program's sources were not found";
+    static const QRegularExpression reach(QStringLiteral(
+        "\\b(Form\\w*|F_Rotor|\\w+Window_?|rotorPanel_?|rotorLink_?)(\\(\\))?->(\\w+->|findChild)"));
+    const QStringList found = matchesInProgram(reach);
+    EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+}
+
+// Windows, links and the session are handed to whoever uses them: no instance pointer at
+// namespace scope, neither declared for other files nor defined.
+TEST(IncludeRules, NoWindowOrSessionIsAGlobal)
+{
+    static const QRegularExpression global(QStringLiteral(
+        "^(extern\\s+)?(T(Form|F_)\\w+|Session|Program)\\s*\\*\\s*\\w+\\s*(=[^;]*)?;"),
+        QRegularExpression::MultilineOption);
+    const QStringList found = matchesInProgram(global);
+    EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
+}
+
+// Calls that only one place of the program may make: the session's rotor state is the rotor
+// link's to write.
+TEST(IncludeRules, OnlyTheRotorLinkWritesTheRotorState)
+{
+    static const QRegularExpression write(QStringLiteral("\\bsetRotorState\\s*\\("));
+    const QStringList allowed = {"rotor/TF_Rotor.cpp", "session/Session.h", "session/Session.cpp"};
+    for (const QString& file : programSources()) {
         QFile source(sourceRoot() + file);
         ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << file.toStdString();
-        const QString text = QString::fromUtf8(source.readAll());
-        for (auto it = reach.globalMatch(text); it.hasNext();)
-            ADD_FAILURE() << file.toStdString() << ": " << it.next().captured(0).toStdString();
+        if (!allowed.contains(file) && write.match(QString::fromUtf8(source.readAll())).hasMatch())
+            ADD_FAILURE() << file.toStdString() << " writes the rotor state";
     }
 }
 

@@ -58,7 +58,7 @@ protected:
         QObject::connect(&link(), &Logger32Link::bearingReceived, [this](int bearing) { bearings << bearing; });
     }
 
-    Logger32Link& link() const { return *FormA->logger32Link; }
+    Logger32Link& link() const { return RunningProgram::get()->logger32Link(); }
 
     // Runs the event loop until the link has finished what it does; false when it never did.
     bool waitForLink(int limitMs = 20000)
@@ -82,7 +82,7 @@ protected:
         return lines;
     }
 
-    QString caption() const { return FormA->Logger32->text(); }
+    QString caption() const { return formA()->Logger32->text(); }
 };
 
 const QStringList fiveAnnouncements{"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 4|1|h", "Logger32 5|1|h"};
@@ -158,12 +158,12 @@ TEST_F(Logger32LinkTest, SilentOrHungLogger32NeverStallsTheWindow)
         QElapsedTimer clock;
         clock.start();
         startProgram();
-        FormA->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(FormA));
+        formA()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
         StallMeter meter;
         // A click meanwhile starts no second handshake.
         QTest::qWait(1000);
-        FormA->Logger32->trigger();
+        formA()->Logger32->trigger();
         ASSERT_TRUE(waitForLink(60000)) << name;
         const qint64 handshakeMs = clock.elapsed();
         EXPECT_EQ(caption(), QStringLiteral("Logger32")) << name;
@@ -231,11 +231,11 @@ TEST_F(Logger32LinkTest, MenuClickDisconnectsAndConnectsAgainFromTheFirstName)
     ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
     received();
-    FormA->Logger32->trigger();
+    formA()->Logger32->trigger();
     ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 NOT connected"));
     EXPECT_EQ(received(), QStringList{"Logger32 1|4|0"});
-    FormA->Logger32->trigger();
+    formA()->Logger32->trigger();
     ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 connected"));
     EXPECT_EQ(received(), (QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"}));
@@ -249,7 +249,7 @@ TEST_F(Logger32LinkTest, RepliesLeftOverFromAnEarlierHandshakeDoNotCountForTheNe
     ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
     for (const char* expected : {"Logger32 NOT connected", "Logger32 connected"}) {
-        FormA->Logger32->trigger();
+        formA()->Logger32->trigger();
         ASSERT_TRUE(waitForLink());
         EXPECT_EQ(caption(), QString::fromLatin1(expected));
     }
@@ -291,8 +291,8 @@ TEST_F(Logger32LinkTest, WithASilentLogger32TheMainWindowAppearsWithinASecond)
     QElapsedTimer clock;
     clock.start();
     startProgram();
-    FormA->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(FormA));
+    formA()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
     const qint64 shownMs = clock.elapsed();
     std::cout << "main window shown after " << shownMs << " ms\n";
     EXPECT_LE(shownMs, 1000);

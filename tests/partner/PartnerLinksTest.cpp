@@ -4,8 +4,10 @@
 #include "mercator/TForm2.h"
 #include "partner/PartnerScripting.h"
 #include "rotor/TForm6.h"
+#include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/RotorStateEdit.h"
 #include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -71,9 +73,11 @@ protected:
                                                                        "[Parameter]\r\nRotorSofortstart=1\r\nFahrwegoptimierung=0\r\n"
                                                                        "[WSJT-X]\r\nPort=%1\r\n").arg(port).toLatin1());
         folder.start();
-        session->rotorState.rotorAzimuth = 100;
-        session->rotorState.rotorMinAzimuth = 0;
-        session->rotorState.rotorMaxAzimuth = 450;
+        editRotorState([](RotorState& r) {
+            r.rotorAzimuth = 100;
+            r.rotorMinAzimuth = 0;
+            r.rotorMaxAzimuth = 450;
+        });
     }
 
     QDBusMessage callSetPartner(const QString& partner)
@@ -113,32 +117,36 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     const QDBusMessage reply = callSetPartner(QStringLiteral("JO31MM"));
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     ASSERT_EQ(reply.arguments().size(), 2);
-    EXPECT_DOUBLE_EQ(reply.arguments()[0].toDouble(), session->target.bearing);
-    EXPECT_DOUBLE_EQ(reply.arguments()[1].toDouble(), session->target.distance);
-    EXPECT_NEAR(session->target.distance, 440, 20);  // Berlin to the Ruhr, km
-    EXPECT_EQ(Form2->Label3->text(), QStringLiteral("JO31MM"));
-    EXPECT_TRUE(Form2->isVisible());
+    EXPECT_DOUBLE_EQ(reply.arguments()[0].toDouble(), session()->target().bearing);
+    EXPECT_DOUBLE_EQ(reply.arguments()[1].toDouble(), session()->target().distance);
+    EXPECT_NEAR(session()->target().distance, 440, 20);  // Berlin to the Ruhr, km
+    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO31MM"));
+    EXPECT_TRUE(form2()->isVisible());
     // Immediate rotor start: the bearing goes to the rotor with the next status.
-    EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetAzimuth, session->target.bearing);
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
+    EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), session()->target().bearing);
+    EXPECT_TRUE(rotorLink()->sendPending());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !catcher.received.isEmpty(); }, 5000));
-    EXPECT_DOUBLE_EQ(catcher.received.last()[2], session->target.bearing);
+    EXPECT_DOUBLE_EQ(catcher.received.last()[2], session()->target().bearing);
 
     EXPECT_EQ(property(QStringLiteral("OwnLocator")).toString(), QStringLiteral("JO62QM"));
-    EXPECT_DOUBLE_EQ(property(QStringLiteral("Bearing")).toDouble(), session->target.bearing);
-    EXPECT_DOUBLE_EQ(property(QStringLiteral("Distance")).toDouble(), session->target.distance);
+    EXPECT_DOUBLE_EQ(property(QStringLiteral("Bearing")).toDouble(), session()->target().bearing);
+    EXPECT_DOUBLE_EQ(property(QStringLiteral("Distance")).toDouble(), session()->target().distance);
     EXPECT_DOUBLE_EQ(property(QStringLiteral("RotorAzimuth")).toDouble(), 100);
+    // No reading is the number the interface has always given for it, degrees.
+    editRotorState([](RotorState& r) { r.rotorAzimuth.reset(); });
+    EXPECT_DOUBLE_EQ(property(QStringLiteral("RotorAzimuth")).toDouble(), -10000);
+    editRotorState([](RotorState& r) { r.rotorAzimuth = 100; });
 
     // A callsign names its entity as the country; a click on the map is heard as well.
     ASSERT_EQ(callSetPartner(QStringLiteral("VK2ABC")).type(), QDBusMessage::ReplyMessage);
-    EXPECT_EQ(Form2->Label11->text(), QStringLiteral("Australien"));
-    EXPECT_EQ(Form2->Label14->text(), QStringLiteral("VK"));
+    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Australien"));
+    EXPECT_EQ(form2()->Label14->text(), QStringLiteral("VK"));
     const int heard = int(catcher.received.size());
-    Form2->Label_Stadt_zeigen_Click();
+    form2()->Label_Stadt_zeigen_Click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return catcher.received.size() > heard; }, 5000));
 
     // Refused texts are quoted in the reply, a long one only by its start; the target stays.
-    const double bearing = session->target.bearing;
+    const double bearing = session()->target().bearing;
     const struct {
         QString text;
         const char* reason;
@@ -155,70 +163,70 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
             << refused.errorMessage().left(200).toStdString();
         EXPECT_LT(refused.errorMessage().size(), 120);
     }
-    EXPECT_EQ(session->target.bearing, bearing);
+    EXPECT_EQ(session()->target().bearing, bearing);
 }
 
 TEST_F(PartnerLinksTest, WsjtxStatusBecomesTheTargetAsATypedLocator)
 {
-    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
-    ASSERT_TRUE(QTest::qWaitFor([] { return session->target.isSet(); }, 5000));
-    EXPECT_EQ(Form2->Label3->text(), QStringLiteral("QF56MM"));  // the square's centre
-    EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetAzimuth, session->target.bearing);
+    ASSERT_TRUE(QTest::qWaitFor([] { return session()->target().isSet(); }, 5000));
+    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("QF56MM"));  // the square's centre
+    EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), session()->target().bearing);
 
     // Without a grid the call names the partner, here the centre of its entity.
     sendStatus(QStringLiteral("EA8BQM"), QString());
-    ASSERT_TRUE(QTest::qWaitFor([] { return Form2->Label11->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
-    EXPECT_NEAR(session->target.latitude, 28.32, 1e-9);
+    ASSERT_TRUE(QTest::qWaitFor([] { return form2()->Label11->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
+    EXPECT_NEAR(session()->target().latitude, 28.32, 1e-9);
 }
 
 TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
 {
-    Form3->CB_RotSofort->setChecked(false);
+    form3()->CB_RotSofort->setChecked(false);
     const auto enter = [](const QString& text) {
-        Form6->Edit_Azimut->setText(text);
+        form6()->Edit_Azimut->setText(text);
         int key = 13;
-        Form6->Edit_AzimutKeyPress(key);
+        form6()->Edit_AzimutKeyPress(key);
     };
     enter(QStringLiteral("EA8"));
-    EXPECT_EQ(Form2->Label11->text(), QStringLiteral("Kanarische Inseln"));
-    EXPECT_NEAR(session->target.longitude, -15.85, 1e-9);
+    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Kanarische Inseln"));
+    EXPECT_NEAR(session()->target().longitude, -15.85, 1e-9);
     enter(QStringLiteral("123"));  // still a bearing
-    EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetAzimuth, 123);
-    EXPECT_NEAR(session->target.longitude, -15.85, 1e-9);
+    EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), 123);
+    EXPECT_NEAR(session()->target().longitude, -15.85, 1e-9);
     for (const char* refused : {"QQ1ABC", "JO31"}) {  // no entity; a square locator, not Japan's JO
         enter(QString::fromLatin1(refused));
-        EXPECT_DOUBLE_EQ(session->rotorState.rotorTargetAzimuth, session->rotorState.rotorAzimuth) << refused;
-        EXPECT_FALSE(session->rotorState.rotorSendPending);
-        EXPECT_NEAR(session->target.longitude, -15.85, 1e-9);
+        EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), 100) << refused;  // where the rotor stands, degrees
+        EXPECT_FALSE(rotorLink()->sendPending());
+        EXPECT_NEAR(session()->target().longitude, -15.85, 1e-9);
     }
 }
 
 TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
 {
-    EXPECT_TRUE(Form3->CB_Wsjtx->isChecked());
-    EXPECT_EQ(Form3->E_WsjtxAdresse->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_TRUE(form3()->CB_Wsjtx->isChecked());
+    EXPECT_EQ(form3()->E_WsjtxAdresse->text(), QStringLiteral("127.0.0.1"));
     const int newPort = freeUdpPort();
-    Form3->E_WsjtxPort->setText(QString::number(newPort));
-    Form3->E_WsjtxPortKeyPress(Qt::Key_Return);
-    Form3->E_WsjtxAdresse->setText(QStringLiteral("keine Adresse"));
-    Form3->E_WsjtxAdresse->setFocus();
-    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);  // refused: the link stays where it is
-    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    form3()->E_WsjtxPort->setText(QString::number(newPort));
+    form3()->E_WsjtxPortKeyPress(Qt::Key_Return);
+    form3()->E_WsjtxAdresse->setText(QStringLiteral("keine Adresse"));
+    form3()->E_WsjtxAdresse->setFocus();
+    QTest::keyClick(form3()->E_WsjtxAdresse, Qt::Key_Return);  // refused: the link stays where it is
+    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
     port = newPort;
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
-    EXPECT_TRUE(QTest::qWaitFor([] { return session->target.isSet(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([] { return session()->target().isSet(); }, 5000));
 
     // Open to every interface: said in the status.
-    Form3->E_WsjtxAdresse->setText(QStringLiteral("0.0.0.0"));
-    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);
-    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit, auch aus dem Netz"));
-    Form3->E_WsjtxAdresse->setText(QStringLiteral("127.0.0.1"));
-    QTest::keyClick(Form3->E_WsjtxAdresse, Qt::Key_Return);
-    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    form3()->E_WsjtxAdresse->setText(QStringLiteral("0.0.0.0"));
+    QTest::keyClick(form3()->E_WsjtxAdresse, Qt::Key_Return);
+    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit, auch aus dem Netz"));
+    form3()->E_WsjtxAdresse->setText(QStringLiteral("127.0.0.1"));
+    QTest::keyClick(form3()->E_WsjtxAdresse, Qt::Key_Return);
+    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
 
-    QTest::mouseClick(Form3->CB_Wsjtx, Qt::LeftButton, {}, QPoint(5, Form3->CB_Wsjtx->height() / 2));
-    EXPECT_EQ(Form3->L_WsjtxZustand->text(), QStringLiteral("aus"));
+    QTest::mouseClick(form3()->CB_Wsjtx, Qt::LeftButton, {}, QPoint(5, form3()->CB_Wsjtx->height() / 2));
+    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("aus"));
     folder.stop();
     const SettingsFile ini(folder.iniPath());
     EXPECT_FALSE(ini.readBool(WsjtxSettings::section, QStringLiteral("Empfang"), true));

@@ -78,20 +78,19 @@ protected:
     void runLink(const std::function<double()>& rotatorAzimuth)
     {
         folder.start();
-        RotorState& rotor = session->rotorState;
-        ASSERT_TRUE(waitFor([&] { return rotor.rotorConnected && rotor.rotorAzimuth != RotorState::noStatus; }));
+        const RotorState& rotor = session()->rotorState();
+        ASSERT_TRUE(waitFor([&] { return rotor.rotorConnected && rotor.rotorAzimuth; }));
         EXPECT_FALSE(mutexFree());
         EXPECT_LT(rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth);
 
-        const double step = rotor.rotorAzimuth + 30 < rotor.rotorMaxAzimuth ? 30 : -30;  // degrees
-        const double goal = rotor.rotorAzimuth + step;
-        rotor.rotorTargetAzimuth = goal;
-        rotor.rotorTargetElevation = 10;
-        rotor.rotorSendPending = true;
-        ASSERT_TRUE(waitFor([&] { return !rotor.rotorSendPending; }));
+        const double step = *rotor.rotorAzimuth + 30 < rotor.rotorMaxAzimuth ? 30 : -30;  // degrees
+        const double goal = *rotor.rotorAzimuth + step;
+        rotorLink()->setTargetElevation(10);
+        rotorLink()->turnTo(goal);
+        ASSERT_TRUE(waitFor([] { return !rotorLink()->sendPending(); }));
         ASSERT_TRUE(waitFor([&] { return std::abs(rotatorAzimuth() - goal) < 1; }))
-            << "rotator at " << rotatorAzimuth() << ", reported " << rotor.rotorAzimuth;
-        ASSERT_TRUE(waitFor([&] { return std::abs(rotor.rotorAzimuth - goal) < 1; }));
+            << "rotator at " << rotatorAzimuth() << ", reported " << rotor.rotorAzimuth.value_or(NAN);
+        ASSERT_TRUE(waitFor([&] { return std::abs(rotor.rotorAzimuth.value_or(NAN) - goal) < 1; }));
 
         stopRotorProgram();
         ASSERT_TRUE(waitFor([&] { return !rotor.rotorConnected; }));
@@ -102,7 +101,7 @@ protected:
 TEST_F(RotorBridgeTest, DummyRotatorFollowsTheTarget)
 {
     registerRotorProgram({QStringLiteral("--model"), QStringLiteral("1")});
-    runLink([] { return session->rotorState.rotorAzimuth; });
+    runLink([] { return session()->rotorState().rotorAzimuth.value_or(NAN); });
 }
 
 // Asks a rotctld for its position: command "p", answered by azimuth and elevation lines.
@@ -141,21 +140,21 @@ TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
     ASSERT_TRUE(other->tryLock());
     folder.start();
     QTest::qWait(4500);  // two connection ticks
-    EXPECT_FALSE(session->rotorState.rotorConnected);
+    EXPECT_FALSE(session()->rotorState().rotorConnected);
     EXPECT_FALSE(rotorProgramRunning());
-    EXPECT_TRUE(session->rotorState.rotorProgramFolder.isEmpty());
+    EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
 
     other.reset();
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
 }
 
 TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 {
     folder.start();
     QTest::qWait(4500);  // two connection ticks
-    EXPECT_FALSE(session->rotorState.rotorConnected);
-    EXPECT_EQ(session->rotorState.rotorAzimuth, RotorState::noStatus);
-    EXPECT_TRUE(session->rotorState.rotorProgramFolder.isEmpty());
+    EXPECT_FALSE(session()->rotorState().rotorConnected);
+    EXPECT_FALSE(session()->rotorState().rotorAzimuth);
+    EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
     EXPECT_FALSE(rotorProgramRunning());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -176,23 +175,23 @@ TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
     registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
                           QStringLiteral("127.0.0.1:%1").arg(port)});
     folder.start();
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorConnected && session->rotorState.rotorStatus6 == 1; }));
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorStatus6 == 1; }));
     const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value();
 
     rotctld.kill();
     rotctld.waitForFinished(5000);
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorAzimuth == RotorState::noStatus; }, 10000));
+    ASSERT_TRUE(waitFor([] { return !session()->rotorState().rotorAzimuth; }, 10000));
     QTest::qWait(3000);  // the rotor program has tried to reopen meanwhile
     rotctld.start(QStringLiteral("rotctld"), arguments);
     ASSERT_TRUE(rotctld.waitForStarted(5000));
     QElapsedTimer back;
     back.start();
-    const RotorState& rotor = session->rotorState;
-    ASSERT_TRUE(waitFor([&] { return rotor.rotorAzimuth != RotorState::noStatus && rotor.rotorStatus6 == 1; }, 10000));
+    const RotorState& rotor = session()->rotorState();
+    ASSERT_TRUE(waitFor([&] { return rotor.rotorAzimuth && rotor.rotorStatus6 == 1; }, 10000));
     std::printf("real azimuth again %lld ms after rotctld came back\n", static_cast<long long>(back.elapsed()));
     EXPECT_EQ(QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value(), rotorPid);
-    EXPECT_TRUE(session->rotorState.rotorConnected);
-    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); }));
+    EXPECT_TRUE(session()->rotorState().rotorConnected);
+    ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); }));
 }
 
 // What the registration prints and stores, and what it refuses; a refused registration leaves
@@ -239,9 +238,9 @@ TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)
 
     // The cut range is what the running rotor program reports.
     folder.start();
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorConnected && session->rotorState.rotorMaxAzimuth != 0; }));
-    EXPECT_EQ(session->rotorState.rotorMinAzimuth, -180);
-    EXPECT_EQ(session->rotorState.rotorMaxAzimuth, 450);
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorMaxAzimuth != 0; }));
+    EXPECT_EQ(session()->rotorState().rotorMinAzimuth, -180);
+    EXPECT_EQ(session()->rotorState().rotorMaxAzimuth, 450);
 }
 
 } // namespace

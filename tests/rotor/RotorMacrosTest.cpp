@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -115,7 +116,7 @@ TEST(RotorMacros, StatusRoundTripsThroughItsLines)
     RotorState state;
     EXPECT_EQ(RotorMacros::parseStatus(lines, state), RotorMacros::StatusResult::Complete);
     EXPECT_EQ(state.rotorStatus6, 1);
-    EXPECT_DOUBLE_EQ(state.rotorAzimuth, 123.4);
+    EXPECT_DOUBLE_EQ(state.rotorAzimuth.value_or(0), 123.4);
     EXPECT_DOUBLE_EQ(state.rotorElevation, 5.5);
     EXPECT_EQ(state.rotorMotion, 1);
     EXPECT_EQ(state.rotorMinAzimuth, -180);
@@ -128,13 +129,14 @@ TEST(RotorMacros, StatusRoundTripsThroughItsLines)
     const QStringList goalLines = RotorMacros::statusLines(withGoal);
     EXPECT_EQ(goalLines.mid(10), QStringList({"855", "7"})) << "the goal follows the ten lines older readers know";
     EXPECT_EQ(RotorMacros::parseStatus(goalLines, state), RotorMacros::StatusResult::Complete);
-    EXPECT_DOUBLE_EQ(state.rotorGoalAzimuth, 85.5);
+    EXPECT_EQ(state.rotorGoalAzimuth, 85.5);
     EXPECT_EQ(state.rotorGoalCount, 7);
 }
 
 // Fields 1-9 of a status: azimuth and elevation in degrees, then the integers.
 struct Fields {
-    double azimuth, elevation;
+    std::optional<double> azimuth;
+    double elevation;
     int motion, status4, status5, status6, status7, minAzimuth, maxAzimuth;
 };
 
@@ -147,7 +149,7 @@ Fields fieldsOf(const RotorState& s)
 TEST(RotorMacros, StatusStoresLineByLine)
 {
     using R = RotorMacros::StatusResult;
-    constexpr double none = RotorState::noStatus;
+    constexpr std::optional<double> none;
     const struct {
         QStringList lines;
         R result;
@@ -159,6 +161,8 @@ TEST(RotorMacros, StatusStoresLineByLine)
         {{" 900 ", "+10", "0", "0", "0", "2", "0", "0", "360", "1"}, R::Complete, {90, 1, 0, 0, 0, 2, 0, 0, 360}},
         // Seven to nine lines: the fields present are taken.
         {{"900", "0", "0", "1", "2", "3", "4"}, R::Complete, {90, 0, 0, 1, 2, 3, 4, 0, 0}},
+        // The rotor program's number for no reading is stored as none.
+        {{"-100000", "0", "0", "0", "0", "0", "0", "0", "360"}, R::Complete, {none, 0, 0, 0, 0, 0, 0, 0, 360}},
         {{"900", "0", "0", "1", "2", "3", "4", "-90"}, R::Complete, {90, 0, 0, 1, 2, 3, 4, -90, 0}},
         // Fewer than seven lines: nothing is stored.
         {{"900", "0", "0", "1", "2", "3"}, R::Ignored, {none, 0, 0, 0, 0, 0, 0, 0, 0}},

@@ -3,7 +3,9 @@
 #include "support/RotorProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
+#include "mercator/TForm1.h"
 #include "platform/DdeNames.h"
+#include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
@@ -50,22 +52,22 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
 
     folder.start();
-    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); })) << "the panel did not come up";
-    Form3->CB_RotSofort->setChecked(true);
+    ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); })) << "the panel did not come up";
+    form3()->CB_RotSofort->setChecked(true);
 
-    QTest::keyClicks(Form6->Edit_Azimut, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
-    QTest::keyClick(Form6->Edit_Azimut, Qt::Key_Return);
+    QTest::keyClicks(form6()->Edit_Azimut, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
+    QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Return);
     ASSERT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
-    EXPECT_NEAR(session->target.bearing, 20, 5);
-    const double goal = session->rotorState.rotorTargetAzimuth;
-    EXPECT_NEAR(std::fmod(goal + 720, 360), session->target.bearing, 1e-9);
+    EXPECT_NEAR(session()->target().bearing, 20, 5);
+    const double goal = rotorLink()->targetAzimuth();
+    EXPECT_NEAR(std::fmod(goal + 720, 360), session()->target().bearing, 1e-9);
 
-    ASSERT_TRUE(waitFor([&] { return std::abs(session->rotorState.rotorAzimuth - goal) < 1; }))
-        << "rotor at " << session->rotorState.rotorAzimuth << ", goal " << goal;
+    ASSERT_TRUE(waitFor([&] { return std::abs(session()->rotorState().rotorAzimuth.value_or(NAN) - goal) < 1; }))
+        << "rotor at " << session()->rotorState().rotorAzimuth.value_or(NAN) << ", goal " << goal;
     ASSERT_TRUE(waitFor(
-        [&] { return Form6->Edit_Azimut->text().trimmed().toInt() == std::lround(session->rotorState.rotorAzimuth); }));
-    EXPECT_TRUE(session->drawState.mercatorLineDrawn);
-    EXPECT_NEAR(session->drawState.mercatorLineDirection, goal, 1.5);
+        [&] { return form6()->Edit_Azimut->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN)); }));
+    EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
+    EXPECT_NEAR(form1()->drawState().mercatorLineDirection.value_or(0), goal, 1.5);
 }
 
 } // namespace

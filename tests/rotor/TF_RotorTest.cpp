@@ -68,51 +68,49 @@ bool mutexFree()
 
 TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheMutex)
 {
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
     ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
     EXPECT_EQ(macros.takeFirst(), QStringLiteral("ZD corvane_rotor_tests\r\n"));
-    EXPECT_EQ(session->rotorState.rotorProgramFolder, folder.path());
+    EXPECT_EQ(session()->rotorState().rotorProgramFolder, folder.path());
     EXPECT_FALSE(mutexFree());
 
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1234\r\n55\r\n1\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n")));
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorAzimuth == 123.4; }));
-    EXPECT_EQ(session->rotorState.rotorMinAzimuth, -180);
-    EXPECT_EQ(session->rotorState.rotorMaxAzimuth, 540);
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorAzimuth == 123.4; }));
+    EXPECT_EQ(session()->rotorState().rotorMinAzimuth, -180);
+    EXPECT_EQ(session()->rotorState().rotorMaxAzimuth, 540);
 
     // A target waits for the next status. The rotor panel sets the elevation on every status,
     // here to the parameter window's basic setting.
-    Form3->CB_Elevation->setChecked(true);
-    session->elevationDefault = 12.75;
-    session->rotorState.rotorTargetAzimuth = 12.25;
-    session->rotorState.rotorSendPending = true;
+    form3()->CB_Elevation->setChecked(true);
+    session()->setElevationDefault(12.75);
+    rotorLink()->turnTo(12.25);
     QTest::qWait(300);
     EXPECT_TRUE(macros.isEmpty());
 
     // A status with a line that is no integer is not answered.
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1000\r\n55\r\nx\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n")));
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorAzimuth == 100; }));
-    EXPECT_TRUE(session->rotorState.rotorSendPending);
-    EXPECT_EQ(session->rotorState.rotorMotion, 1);
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorAzimuth == 100; }));
+    EXPECT_TRUE(rotorLink()->sendPending());
+    EXPECT_EQ(session()->rotorState().rotorMotion, 1);
 
     // Seven lines are a status; the reply carries the target.
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1100\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
     ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
     EXPECT_EQ(macros.takeFirst(), QStringLiteral("122\r\n128\r\n0\r\n"));
-    EXPECT_FALSE(session->rotorState.rotorSendPending);
-    EXPECT_EQ(session->rotorState.rotorAzimuth, 110);
+    EXPECT_FALSE(rotorLink()->sendPending());
+    EXPECT_EQ(session()->rotorState().rotorAzimuth, 110);
 
     // A target that cannot be written as a number is dropped without a box.
-    session->rotorState.rotorTargetAzimuth = 1e300;
-    session->rotorState.rotorSendPending = true;
+    rotorLink()->turnTo(1e300);
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1200\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
-    ASSERT_TRUE(waitFor([] { return !session->rotorState.rotorSendPending; }));
+    ASSERT_TRUE(waitFor([] { return !rotorLink()->sendPending(); }));
     QTest::qWait(300);
     EXPECT_TRUE(macros.isEmpty());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // The rotor program goes: the link is lost and the mutex released for the next attempt.
     peer.reset();
-    ASSERT_TRUE(waitFor([] { return !session->rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([] { return !session()->rotorState().rotorConnected; }));
     EXPECT_TRUE(mutexFree());
 }
 
@@ -120,9 +118,9 @@ TEST_F(TF_RotorTest, StatusIsTakenWhileNotConnected)
 {
     peer.reset();
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("-100000\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n360\r\n1\r\n")));
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorMaxAzimuth == 360; }));
-    EXPECT_EQ(session->rotorState.rotorAzimuth, RotorState::noStatus);
-    EXPECT_FALSE(session->rotorState.rotorConnected);
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorMaxAzimuth == 360; }));
+    EXPECT_FALSE(session()->rotorState().rotorAzimuth);
+    EXPECT_FALSE(session()->rotorState().rotorConnected);
 }
 
 } // namespace
@@ -144,11 +142,11 @@ TEST(TF_RotorRestartTest, AFailingRotorProgramIsNotStartedAtEveryTick)
     ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), program));
     folder.start();
     for (int tick = 0; tick < 3; ++tick)
-        F_Rotor->Timer1Timer();
+        rotorLink()->Timer1Timer();
     ASSERT_TRUE(waitFor([&] { return QFile::exists(starts); }));
     QTest::qWait(300);
     EXPECT_EQ(folder.readFile(QStringLiteral("starts.txt")), QByteArray("start\n"));
-    EXPECT_FALSE(session->rotorState.rotorConnected);
+    EXPECT_FALSE(session()->rotorState().rotorConnected);
 }
 
 } // namespace
@@ -161,7 +159,7 @@ const QString statusMacro = QStringLiteral("1234\r\n55\r\n0\r\n0\r\n0\r\n1\r\n0\
 // program: the link stays, no second hello goes out, and a target still reaches the rotor.
 TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
 {
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
     ASSERT_TRUE(waitFor([&] { return macros.size() == 1; }));
     {
         QDBusConnection foreign = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("foreign"));
@@ -172,14 +170,13 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("foreign"));
     QTest::qWait(2500);  // past the next connection tick
-    EXPECT_TRUE(session->rotorState.rotorConnected);
+    EXPECT_TRUE(session()->rotorState().rotorConnected);
     EXPECT_EQ(macros.size(), 1);
     EXPECT_FALSE(mutexFree());
 
     ASSERT_TRUE(statusLink->executeAsync(statusMacro));  // the first status takes over its azimuth
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorAzimuth == 123.4; }));
-    session->rotorState.rotorTargetAzimuth = 90;
-    session->rotorState.rotorSendPending = true;
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorAzimuth == 123.4; }));
+    rotorLink()->turnTo(90);
     ASSERT_TRUE(statusLink->executeAsync(statusMacro));
     ASSERT_TRUE(waitFor([&] { return macros.size() == 2; }));
     EXPECT_TRUE(macros.last().startsWith(QStringLiteral("900\r\n"))) << macros.last().toStdString();
@@ -189,19 +186,19 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
 // panel goes, and the attempts start again (a new hello).
 TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTenSeconds)
 {
-    ASSERT_TRUE(waitFor([] { return session->rotorState.rotorConnected; }));
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
     ASSERT_TRUE(statusLink->executeAsync(statusMacro));
-    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); }));
+    ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); }));
     QElapsedTimer silence;
     silence.start();
-    ASSERT_TRUE(waitFor([] { return !session->rotorState.rotorConnected || Form6->isHidden(); }, 15000));
+    ASSERT_TRUE(waitFor([] { return !session()->rotorState().rotorConnected || form6()->isHidden(); }, 15000));
     EXPECT_GE(silence.elapsed(), TF_Rotor::silenceLimit - 100);
-    EXPECT_TRUE(Form6->isHidden());
+    EXPECT_TRUE(form6()->isHidden());
     ASSERT_TRUE(waitFor([&] { return macros.count(QStringLiteral("ZD corvane_rotor_tests\r\n")) == 2; }, 5000));
 
     // Statuses again: the panel comes back.
     ASSERT_TRUE(statusLink->executeAsync(statusMacro));
-    ASSERT_TRUE(waitFor([] { return !Form6->isHidden(); }));
+    ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); }));
 }
 
 } // namespace
@@ -229,11 +226,11 @@ TEST(TF_RotorServiceTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
     ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), folder.path() + QStringLiteral("FakeRotor.exe")));
     folder.start();
     QTest::qWait(4500);  // two connection ticks
-    EXPECT_FALSE(F_Rotor->AntDaten->isRegistered());
+    EXPECT_FALSE(rotorLink()->AntDaten->isRegistered());
     EXPECT_TRUE(macros.isEmpty()) << "no hello while statuses would reach the other program";
 
     squatter.unregisterService();
-    ASSERT_TRUE(waitFor([&] { return F_Rotor->AntDaten->isRegistered() && !macros.isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return rotorLink()->AntDaten->isRegistered() && !macros.isEmpty(); }));
     EXPECT_EQ(macros, QStringList{QStringLiteral("ZD corvane_rotor_tests\r\n")});
     folder.stop();
     QDBusConnection::disconnectFromBus(QStringLiteral("name-taker"));

@@ -5,6 +5,10 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 namespace {
 
 const GeoPosition berlin{13.40, 52.52};  // degrees east, north
@@ -35,10 +39,10 @@ TEST(SessionTest, ATargetFollowsTheOwnStationAndNoTargetStaysNone)
         EXPECT_EQ(ownChanged.count(), 1);
         EXPECT_EQ(targetChanged.count(), 0);
         if (targetSet)
-            expectTarget(shared.target, TargetPoint::seenFrom(berlin, dortmund.longitude, dortmund.latitude));
+            expectTarget(shared.target(), TargetPoint::seenFrom(berlin, dortmund.longitude, dortmund.latitude));
         else
-            EXPECT_FALSE(shared.target.isSet());
-        EXPECT_TRUE(shared.targetCountry.isEmpty()) << "the raster names a target seen anew";
+            EXPECT_FALSE(shared.target().isSet());
+        EXPECT_TRUE(shared.targetCountry().isEmpty()) << "the raster names a target seen anew";
     }
 }
 
@@ -50,19 +54,57 @@ TEST(SessionTest, EachTargetReplacesTheNamesOfTheOneBefore)
     const QSignalSpy targetChanged(&shared, &Session::targetChanged);
 
     shared.setTarget(dortmund.longitude, dortmund.latitude, germany, germanPrefix);
-    expectTarget(shared.target, TargetPoint::seenFrom(berlin, dortmund.longitude, dortmund.latitude));
-    EXPECT_EQ(shared.targetPrefix, germanPrefix);
+    expectTarget(shared.target(), TargetPoint::seenFrom(berlin, dortmund.longitude, dortmund.latitude));
+    EXPECT_EQ(shared.targetPrefix(), germanPrefix);
 
     const TargetInfo measured{151.21, -33.87, 90, 10009};  // bearing (degrees) and distance (km) read off a picture
     shared.setTarget(measured);
-    expectTarget(shared.target, measured);
-    EXPECT_TRUE(shared.targetCountry.isEmpty() && shared.targetPrefix.isEmpty());
+    expectTarget(shared.target(), measured);
+    EXPECT_TRUE(shared.targetCountry().isEmpty() && shared.targetPrefix().isEmpty());
 
     shared.setTarget(dortmund.longitude, dortmund.latitude, germany, germanPrefix);
     shared.clearTarget();
-    EXPECT_FALSE(shared.target.isSet());
-    EXPECT_TRUE(shared.targetCountry.isEmpty() && shared.targetPrefix.isEmpty());
+    EXPECT_FALSE(shared.target().isSet());
+    EXPECT_TRUE(shared.targetCountry().isEmpty() && shared.targetPrefix().isEmpty());
     EXPECT_EQ(targetChanged.count(), 4);
+}
+
+// Each setter tells through its own signal and through no other.
+TEST(SessionTest, EachSetterTellsOnlyItsOwnSignal)
+{
+    using Signal = void (Session::*)();
+    const struct {
+        const char* what;
+        std::function<void(Session&)> set;
+        Signal signal;
+    } cases[] = {
+        {"marker size", [](Session& s) { s.setCityMarkerSize(5); }, &Session::displayChanged},
+        {"circle spacing", [](Session& s) { s.setCircleSpacingKm(700); }, &Session::displayChanged},
+        {"crosshair colour", [](Session& s) { s.setCrosshairColor(0xFF); }, &Session::displayChanged},
+        {"display offset", [](Session& s) { s.setAzimuthDisplayOffset(-3); }, &Session::azimuthDisplayOffsetChanged},
+        {"overlap", [](Session& s) { s.setOverlapAngle(10); }, &Session::overlapAngleChanged},
+        {"elevation", [](Session& s) { s.setElevationDefault(7); }, &Session::elevationDefaultChanged},
+        {"map name", [](Session& s) { s.setCurrentMapName(QStringLiteral("Welt")); }, &Session::currentMapNameChanged},
+        {"partner", [](Session& s) { s.setPartnerPosition(dortmund); }, &Session::partnerPositionChanged},
+    };
+    const Signal all[] = {&Session::ownPositionChanged, &Session::partnerPositionChanged, &Session::targetChanged,
+                          &Session::rotorStatusChanged, &Session::rotorLinkLost, &Session::displayChanged,
+                          &Session::azimuthDisplayOffsetChanged, &Session::overlapAngleChanged,
+                          &Session::elevationDefaultChanged, &Session::currentMapNameChanged};
+    for (const auto& c : cases) {
+        Session shared;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const Signal signal : all)
+            spies.push_back(std::make_unique<QSignalSpy>(&shared, signal));
+        c.set(shared);
+        for (size_t i = 0; i < spies.size(); ++i)
+            EXPECT_EQ(spies[i]->count(), all[i] == c.signal ? 1 : 0) << c.what << ", signal " << i;
+    }
+    Session shared;
+    shared.setElevationDefault(7);
+    shared.setOverlapAngle(10);
+    EXPECT_EQ(shared.elevationDefault(), 7);
+    EXPECT_EQ(shared.overlapAngle(), 10);
 }
 
 } // namespace

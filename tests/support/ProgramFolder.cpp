@@ -62,6 +62,7 @@ bool ProgramFolder::copyBuiltKarten() const
 void ProgramFolder::start()
 {
     program_ = std::make_unique<Program>(path());
+    use_ = std::make_unique<RunningProgram::Use>(*program_);
     program_->createWindows();
 }
 
@@ -70,5 +71,6 @@ void ProgramFolder::stop()
     if (!program_)
         return;
     program_->destroyWindows();
+    use_.reset();
     program_.reset();
 }

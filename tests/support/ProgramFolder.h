@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Program.h"
+#include "support/RunningProgram.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,4 +35,5 @@ public:
 private:
     QTemporaryDir dir_;
     std::unique_ptr<Program> program_;
+    std::unique_ptr<RunningProgram::Use> use_;  // while program_ runs
 };

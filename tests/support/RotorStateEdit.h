@@ -1,0 +1,13 @@
+#pragma once
+
+#include "session/Session.h"
+#include "support/RunningProgram.h"
+
+// Changes the session's rotor state in place of a status from the rotor program.
+template <typename Edit>
+void editRotorState(Edit edit)
+{
+    RotorState state = session()->rotorState();
+    edit(state);
+    session()->setRotorState(state);
+}
