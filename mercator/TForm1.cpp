@@ -9,7 +9,6 @@
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
-#include "mercator/TForm2.h"
 #include "mercator/ZoomRectangle.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
@@ -393,7 +392,7 @@ void TForm1::Zoom1Click()
     RedrawMap();
 }
 
-void TForm1::setCrosshairWindow(TForm2* crosshairWindow)
+void TForm1::setCrosshairWindow(const QWidget* crosshairWindow)
 {
     crosshairWindow_ = crosshairWindow;
 }

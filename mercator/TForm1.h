@@ -15,7 +15,6 @@
 class Session;
 class MapPlaces;
 class TFormA;
-class TForm2;
 class TForm3;
 
 class ImageWidget;
@@ -34,13 +33,14 @@ class TForm1 : public QWidget {
     Session& session_;
     TFormA* mainWindow_;
     MapPlaces& places_;  // read and written with the map's section
-    TForm2* crosshairWindow_ = nullptr;  // made after this window; handed in by the program
+    // The crosshair data window, made after this window: the target is drawn while it is open.
+    const QWidget* crosshairWindow_ = nullptr;
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
 
 public:
     TForm1(Session& session, TFormA* mainWindow, MapPlaces& places);
     // The crosshair data and parameter windows, made after the map, each once it exists.
-    void setCrosshairWindow(TForm2* crosshairWindow);
+    void setCrosshairWindow(const QWidget* crosshairWindow);
     void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();
