@@ -47,10 +47,11 @@ void redrawOnNews(Session& session, Map* map, TForm3* parameterWindow)
 
 } // namespace
 
-Program::Program(QString executableFolder)
+Program::Program(QString executableFolder, Timing timing)
     : executableFolder_(std::move(executableFolder)),
+      timing_(timing),
       session_(std::make_unique<Session>()),
-      logger32Link_(std::make_unique<Logger32Link>()),
+      logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
       mapPlaces_(std::make_unique<MapPlaces>())
 {
 }
@@ -84,7 +85,7 @@ void Program::createWindows()
     create(aboutWindow_, mainWindow_);
     create(mercatorWindow_, shared, mainWindow_, *mapPlaces_);
     create(beamWindow_, shared, mainWindow_, *mapPlaces_);
-    create(rotorLink_, shared);
+    create(rotorLink_, shared, timing_.rotorLink);
     create(helpWindow_, shared, mainWindow_);
     create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);
     if (mercatorWindow_)

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "logger/Logger32Link.h"
+#include "rotor/TF_Rotor.h"
+
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-class Logger32Link;
 class MapPlaces;
 class PartnerLinks;
 class QObject;
 class Session;
-class TF_Rotor;
 class TForm1;
 class TForm10;
 class TForm2;
@@ -30,7 +31,13 @@ class TFormHilfe;
 // up after the windows and go before them.
 class Program {
 public:
-    explicit Program(QString executableFolder);
+    // The links' waits and intervals; tests shorten them.
+    struct Timing {
+        RotorLinkTiming rotorLink;
+        Logger32Timing logger32Link;
+    };
+
+    explicit Program(QString executableFolder, Timing timing = {});
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -76,6 +83,7 @@ private:
     };
 
     QString executableFolder_;
+    Timing timing_;
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
     std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows

@@ -4,18 +4,16 @@
 
 #include <QEventLoop>
 
-int Logger32Link::replyTimeout = 3000;
-int Logger32Link::sendTimeout = 5000;
-int Logger32Link::disconnectPause = 2000;
-
 namespace {
 
 const QString logger32WindowName = QStringLiteral("Logger32");
 
 } // namespace
 
-Logger32Link::Logger32Link(QObject* parent)
-    : QObject(parent), exchange_([this](const Logger32Exchange::Message& message) { ApplicationEvents1Message(message); })
+Logger32Link::Logger32Link(Logger32Timing timing, QObject* parent)
+    : QObject(parent),
+      timing_(timing),
+      exchange_([this](const Logger32Exchange::Message& message) { ApplicationEvents1Message(message); })
 {
 }
 
@@ -31,7 +29,7 @@ void Logger32Link::ConnectLogger32()
         return;
     }
     setActivity(Activity::Connecting);
-    exchange_.findWindow(logger32WindowName, sendTimeout, [this](qint64 handle) {
+    exchange_.findWindow(logger32WindowName, timing_.sendTimeout, [this](qint64 handle) {
         logger32Window = handle;
         if (handle == 0) {
             setState(State::NotFound);
@@ -50,7 +48,7 @@ void Logger32Link::announce(int attempt)
         // (a late reply of an earlier handshake) went its normal way and cannot count here.
         exchange_.hold();
         sendAndPause(1, exchange_.ownHandle(), [this, attempt] {
-            exchange_.take(replyTimeout, [this, attempt](const std::optional<Logger32Exchange::Message>& reply) {
+            exchange_.take(timing_.replyTimeout, [this, attempt](const std::optional<Logger32Exchange::Message>& reply) {
                 if (reply && reply->wParam == 0 && reply->lParam == 1)
                     startHandshake();
                 else if (attempt < attemptCount)
@@ -73,7 +71,7 @@ void Logger32Link::countReplies(int counted, bool up, int repeats)
         conclude(up);
         return;
     }
-    exchange_.take(replyTimeout, [this, counted, up, repeats](const std::optional<Logger32Exchange::Message>& reply) {
+    exchange_.take(timing_.replyTimeout, [this, counted, up, repeats](const std::optional<Logger32Exchange::Message>& reply) {
         if (!reply) {
             conclude(up);
         } else if (reply->wParam == 100) {
@@ -99,7 +97,7 @@ void Logger32Link::conclude(bool up)
         return;
     }
     setState(State::NotConnected);
-    exchange_.send(logger32Window, logger32MessageId, 4, 0, sendTimeout, [this] { finish(); });
+    exchange_.send(logger32Window, logger32MessageId, 4, 0, timing_.sendTimeout, [this] { finish(); });
 }
 
 void Logger32Link::DisconnectLogger32()
@@ -109,7 +107,7 @@ void Logger32Link::DisconnectLogger32()
     setActivity(Activity::Leaving);
     const auto leave = [this] {
         setState(State::NotConnected);
-        exchange_.pause(disconnectPause, [this] { finish(); });
+        exchange_.pause(timing_.disconnectPause, [this] { finish(); });
     };
     if (logger32Window == 0) {
         leave();
@@ -165,7 +163,7 @@ void Logger32Link::setState(State state)
 
 void Logger32Link::sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::Step next)
 {
-    exchange_.send(logger32Window, logger32MessageId, wParam, lParam, sendTimeout,
+    exchange_.send(logger32Window, logger32MessageId, wParam, lParam, timing_.sendTimeout,
                    [this, next = std::move(next)] { exchange_.pause(logger32Pause, next); });
 }
 

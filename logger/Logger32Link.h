@@ -7,6 +7,15 @@
 
 #include <optional>
 
+// Bounds on one wait of the Logger32 link, ms: for a posted reply, and for the answer of Logger32's window (to a
+// sent message, or to the question for its handle). Without them a silent or hung Logger32
+// would keep the link busy for ever. Tests shorten them.
+struct Logger32Timing {
+    int replyTimeout = 3000;
+    int sendTimeout = 5000;
+    int disconnectPause = 2000;  // after the leave message
+};
+
 // The link to the logging program Logger32 over window messages: a handshake announces this
 // program, and Logger32 then posts antenna bearings. The handshake and the leave run as steps on
 // the event loop, so a slow, silent or hung Logger32 never freezes the window; their messages and
@@ -21,18 +30,12 @@ public:
     static constexpr int attemptCount = 5;     // announcements, one per message name
     static constexpr int countedReplies = 10;  // replies after the announcement that may come before reply 3
     static constexpr int maxRepeats = 10;      // times a reply 100 before reply 3 asks again; the next one fails
-    // Bounds on one wait, ms: for a posted reply, and for the answer of Logger32's window (to a
-    // sent message, or to the question for its handle). Without them a silent or hung Logger32
-    // would keep the link busy for ever. Tests shorten them.
-    static int replyTimeout;
-    static int sendTimeout;
-    static int disconnectPause;  // ms after the leave message; tests shorten it
 
     // The bearing a posted message carries: wParam 101 under the link's message name, lParam 0 to
     // 360 degrees; nothing for any other message.
     static std::optional<int> bearingOf(const Logger32Exchange::Message& message, const QString& messageId);
 
-    explicit Logger32Link(QObject* parent = nullptr);
+    explicit Logger32Link(Logger32Timing timing = {}, QObject* parent = nullptr);
 
     State state() const { return state_; }
     // A handshake or a leave is running; the menu item starts nothing meanwhile.
@@ -59,6 +62,8 @@ signals:
 
 private:
     enum class Activity { Idle, Connecting, Leaving };
+
+    const Logger32Timing timing_;
 
     void announce(int attempt);
     void startHandshake();

@@ -9,7 +9,6 @@
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
 #include "mercator/MercatorProjection.h"
-#include "mercator/TForm2.h"
 #include "mercator/ZoomRectangle.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
@@ -341,7 +340,7 @@ void TForm1::Zoom1Click()
     RedrawMap();
 }
 
-void TForm1::setCrosshairWindow(TForm2* crosshairWindow)
+void TForm1::setCrosshairWindow(const QWidget* crosshairWindow)
 {
     crosshairWindow_ = crosshairWindow;
 }

@@ -11,7 +11,6 @@
 #include <vector>
 
 class MercatorPicture;
-class TForm2;
 class TForm3;
 class QAction;
 class QMouseEvent;
@@ -22,13 +21,14 @@ class QMouseEvent;
 // It redraws itself on the session's news while its image is shown.
 class TForm1 : public MapWindow {
     Q_OBJECT
-    TForm2* crosshairWindow_ = nullptr;  // made after this window; handed in by the program
+    // The crosshair data window, made after this window: the target is drawn while it is open.
+    const QWidget* crosshairWindow_ = nullptr;
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
 
 public:
     TForm1(Session& session, TFormA* mainWindow, MapPlaces& places);
     // The crosshair data and parameter windows, made after the map, each once it exists.
-    void setCrosshairWindow(TForm2* crosshairWindow);
+    void setCrosshairWindow(const QWidget* crosshairWindow);
     void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();

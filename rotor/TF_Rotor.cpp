@@ -18,18 +18,11 @@
 #include <QProcess>
 #include <QTimer>
 
-
 const QString TF_Rotor::serverTopic = QStringLiteral("AntDaten");
 const QString TF_Rotor::rotorTopic = QStringLiteral("RotServConv");
 const QString TF_Rotor::mutexName = QStringLiteral("KQ_DDE_used");
 
-namespace {
-
-constexpr int connectIntervalMs = 2000;
-
-} // namespace
-
-TF_Rotor::TF_Rotor(Session& session)
+TF_Rotor::TF_Rotor(Session& session, RotorLinkTiming timing)
     : session_(session),
       Timer1(new QTimer(this)),
       AntDaten(new DdeServer(QDBusConnection::sessionBus(), DdeNames::ownService(QCoreApplication::applicationFilePath()),
@@ -44,9 +37,10 @@ TF_Rotor::TF_Rotor(Session& session)
                                  return handled;
                              },
                              this)),
-      DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this))
+      DdeClientConv1(new DdeClientConversation(QDBusConnection::sessionBus(), this)),
+      timing_(timing)
 {
-    Timer1->setInterval(connectIntervalMs);
+    Timer1->setInterval(timing_.connectInterval);
     connectGuarded(Timer1, &QTimer::timeout, this, &TF_Rotor::Timer1Timer);
     // Only the rotor program's own departure ends the link: any other program may call AntDaten
     // and leave the bus again.
@@ -87,7 +81,7 @@ void TF_Rotor::FormDestroy()
 void TF_Rotor::Timer1Timer()
 {
     // A rotor program that still owns its name but sends nothing is as good as gone.
-    if (session_.rotorState().rotorConnected && sinceStatus_.elapsed() > silenceLimit)
+    if (session_.rotorState().rotorConnected && sinceStatus_.elapsed() > timing_.silenceLimit)
         DdeClientConv1Close();
     if (session_.rotorState().rotorConnected)
         return;
@@ -131,7 +125,7 @@ void TF_Rotor::ConnectRotor()
 
 bool TF_Rotor::startRotorProgram(const QString& path)
 {
-    if (lastStart_.isValid() && lastStart_.elapsed() < restartPause)
+    if (lastStart_.isValid() && lastStart_.elapsed() < timing_.restartPause)
         return false;
     lastStart_.start();
     // Detached, with no pipe of ours kept open in it.

@@ -13,6 +13,15 @@ class DdeServer;
 class NamedMutex;
 class QTimer;
 
+// The rotor link's intervals, ms; tests shorten them.
+struct RotorLinkTiming {
+    int connectInterval = 2000;  // one connection attempt per interval while not connected
+    // Pause between two starts of the rotor program: one that cannot open its rotator ends at
+    // once and must not be started again at every tick.
+    qint64 restartPause = 30000;
+    qint64 silenceLimit = 10000;  // without a status from the rotor program, a link counts as lost
+};
+
 // The rotor link: the DDE link to the rotor-control program. As client it sends the hello and the
 // targets on the topic "RotServConv"; as server it takes the rotor program's status macros on the
 // topic "AntDaten" into the session's rotor state, tells its subscribers, and answers each with the
@@ -27,13 +36,13 @@ public:
     static const QString rotorTopic;   // "RotServConv"
     static const QString mutexName;    // "KQ_DDE_used"
 
-    explicit TF_Rotor(Session& session);
+    explicit TF_Rotor(Session& session, RotorLinkTiming timing = {});
     ~TF_Rotor() override;
 
     void FormCreate();
     void FormDestroy();
 
-    // One connection attempt every 2000 ms while not connected.
+    // One connection attempt per connectInterval while not connected.
     void Timer1Timer();
     void ConnectRotor();
     // Handles one status macro; sender is the bus name of the program that sent it.
@@ -62,12 +71,6 @@ public:
     DdeServer* AntDaten;
     DdeClientConversation* DdeClientConv1;
 
-    // Pause between two starts of the rotor program, ms: one that cannot open its rotator ends at
-    // once and must not be started again at every tick.
-    static constexpr qint64 restartPause = 30000;
-    // Time without a status from the rotor program after which a link counts as lost, ms.
-    static constexpr qint64 silenceLimit = 10000;
-
 signals:
     // An attempt to link up begins; rotorState.rotorProgramFolder names the rotor program's folder.
     void connecting();
@@ -79,6 +82,8 @@ signals:
 
 private:
     bool startRotorProgram(const QString& path);
+
+    const RotorLinkTiming timing_;
 
     std::unique_ptr<NamedMutex> rotorMutex;  // held while connected
     QElapsedTimer lastStart_;                // since the last start of the rotor program

@@ -28,9 +28,7 @@ protected:
     {
         ASSERT_FALSE(PrivateBus::address().isEmpty());
         folder.writeReferenceData();
-        Logger32Link::replyTimeout = 500;
-        Logger32Link::sendTimeout = 500;
-        Logger32Link::disconnectPause = 200;
+        folder.timing.logger32Link = {500, 500, 200};
     }
     void TearDown() override
     {
@@ -162,7 +160,7 @@ TEST_F(Logger32LinkTest, SilentOrHungLogger32NeverStallsTheWindow)
         ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
         StallMeter meter;
         // A click meanwhile starts no second handshake.
-        QTest::qWait(1000);
+        QTest::qWait(100);
         formA()->Logger32->trigger();
         ASSERT_TRUE(waitForLink(60000)) << name;
         const qint64 handshakeMs = clock.elapsed();

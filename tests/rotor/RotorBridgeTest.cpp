@@ -138,8 +138,9 @@ TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
     registerRotorProgram({QStringLiteral("--model"), QStringLiteral("1")});
     auto other = std::make_unique<NamedMutex>(TF_Rotor::mutexName);
     ASSERT_TRUE(other->tryLock());
+    folder.timing.rotorLink.connectInterval = 40;  // ms
     folder.start();
-    QTest::qWait(4500);  // two connection ticks
+    QTest::qWait(100);  // two connection ticks
     EXPECT_FALSE(session()->rotorState().rotorConnected);
     EXPECT_FALSE(rotorProgramRunning());
     EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
@@ -150,8 +151,9 @@ TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
 
 TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 {
+    folder.timing.rotorLink.connectInterval = 40;  // ms
     folder.start();
-    QTest::qWait(4500);  // two connection ticks
+    QTest::qWait(100);  // two connection ticks
     EXPECT_FALSE(session()->rotorState().rotorConnected);
     EXPECT_FALSE(session()->rotorState().rotorAzimuth);
     EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());

@@ -23,6 +23,10 @@
 
 namespace {
 
+// Connection attempts every 40 ms, a silent rotor program gone after 500 ms; 100 ms are two ticks.
+const RotorLinkTiming fastLink{40, 30000, 500};
+constexpr int twoTicksMs = 100;
+
 // The link window of a started program against a scripted rotor program on its own connection:
 // the peer serves "RotServConv" under the service the registry path names, records the macros
 // it gets and sends status macros to the program's "AntDaten".
@@ -46,6 +50,7 @@ protected:
                                                return true;
                                            });
         ASSERT_TRUE(peer->registerService());
+        folder.timing.rotorLink = fastLink;
         folder.start();
         statusLink = std::make_unique<DdeClientConversation>(peerBus);
         ASSERT_TRUE(statusLink->connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), QStringLiteral("AntDaten")));
@@ -84,7 +89,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     form3()->CB_Elevation->setChecked(true);
     session()->setElevationDefault(12.75);
     rotorLink()->turnTo(12.25);
-    QTest::qWait(300);
+    QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
 
     // A status with a line that is no integer is not answered.
@@ -104,7 +109,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     rotorLink()->turnTo(1e300);
     ASSERT_TRUE(statusLink->executeAsync(QStringLiteral("1200\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n")));
     ASSERT_TRUE(waitFor([] { return !rotorLink()->sendPending(); }));
-    QTest::qWait(300);
+    QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
@@ -144,7 +149,7 @@ TEST(TF_RotorRestartTest, AFailingRotorProgramIsNotStartedAtEveryTick)
     for (int tick = 0; tick < 3; ++tick)
         rotorLink()->Timer1Timer();
     ASSERT_TRUE(waitFor([&] { return QFile::exists(starts); }));
-    QTest::qWait(300);
+    QTest::qWait(twoTicksMs);
     EXPECT_EQ(folder.readFile(QStringLiteral("starts.txt")), QByteArray("start\n"));
     EXPECT_FALSE(session()->rotorState().rotorConnected);
 }
@@ -166,10 +171,10 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
         DdeClientConversation call(foreign);
         ASSERT_TRUE(call.connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), QStringLiteral("AntDaten")));
         ASSERT_TRUE(call.executeAsync(QStringLiteral("hallo\r\n")));
-        QTest::qWait(200);
+        QTest::qWait(twoTicksMs);
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("foreign"));
-    QTest::qWait(2500);  // past the next connection tick
+    QTest::qWait(twoTicksMs);  // past the next connection tick
     EXPECT_TRUE(session()->rotorState().rotorConnected);
     EXPECT_EQ(macros.size(), 1);
     EXPECT_FALSE(mutexFree());
@@ -182,9 +187,9 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     EXPECT_TRUE(macros.last().startsWith(QStringLiteral("900\r\n"))) << macros.last().toStdString();
 }
 
-// A rotor program that keeps its name but sends nothing for 10 s: the link counts as lost, the
-// panel goes, and the attempts start again (a new hello).
-TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTenSeconds)
+// A rotor program that keeps its name but sends nothing for the silence limit: the link counts as
+// lost, the panel goes, and the attempts start again (a new hello).
+TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTheSilenceLimit)
 {
     ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
     ASSERT_TRUE(statusLink->executeAsync(statusMacro));
@@ -192,7 +197,7 @@ TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTenSeconds)
     QElapsedTimer silence;
     silence.start();
     ASSERT_TRUE(waitFor([] { return !session()->rotorState().rotorConnected || form6()->isHidden(); }, 15000));
-    EXPECT_GE(silence.elapsed(), TF_Rotor::silenceLimit - 100);
+    EXPECT_GE(silence.elapsed(), fastLink.silenceLimit - 100);
     EXPECT_TRUE(form6()->isHidden());
     ASSERT_TRUE(waitFor([&] { return macros.count(QStringLiteral("ZD corvane_rotor_tests\r\n")) == 2; }, 5000));
 
@@ -224,8 +229,9 @@ TEST(TF_RotorServiceTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
     });
     ASSERT_TRUE(peer.registerService());
     ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), folder.path() + QStringLiteral("FakeRotor.exe")));
+    folder.timing.rotorLink = fastLink;
     folder.start();
-    QTest::qWait(4500);  // two connection ticks
+    QTest::qWait(twoTicksMs);
     EXPECT_FALSE(rotorLink()->AntDaten->isRegistered());
     EXPECT_TRUE(macros.isEmpty()) << "no hello while statuses would reach the other program";
 

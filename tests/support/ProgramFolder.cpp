@@ -61,7 +61,7 @@ bool ProgramFolder::copyBuiltKarten() const
 
 void ProgramFolder::start()
 {
-    program_ = std::make_unique<Program>(path());
+    program_ = std::make_unique<Program>(path(), timing);
     use_ = std::make_unique<RunningProgram::Use>(*program_);
     program_->createWindows();
 }

@@ -32,6 +32,8 @@ public:
     void stop();   // destroys them in reverse order, as at shut-down
     Program* program() { return program_.get(); }
 
+    Program::Timing timing;  // for the next start
+
 private:
     QTemporaryDir dir_;
     std::unique_ptr<Program> program_;
