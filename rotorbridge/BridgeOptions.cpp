@@ -90,7 +90,9 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
     const QCommandLineOption maximum(QStringLiteral("max-az"), QStringLiteral("Rechtes Ende des Drehbereichs in Grad."), QStringLiteral("grad"));
     const QCommandLineOption registerOption(QStringLiteral("register"), QStringLiteral("Genau diese Optionen und diesen Pfad für Corvane eintragen (die übrigen auf ihre Vorgabe), den Rotor einmal öffnen und beenden."));
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Die eingetragenen Optionen zeigen und beenden."));
-    parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show});
+    const QCommandLineOption check(QStringLiteral("check"), QStringLiteral("Den Rotor mit genau diesen Optionen einmal öffnen und seine Position lesen, nichts eintragen."));
+    const QCommandLineOption listModels(QStringLiteral("list-models"), QStringLiteral("Die Rotormodelle zeigen, die Hamlib kennt (Nummer;Hersteller;Modell), und beenden."));
+    parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show, check, listModels});
     LinkOptions::declare(parser);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -105,13 +107,16 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
         *error = QStringLiteral("Unbekanntes Argument: %1").arg(parser.positionalArguments().first());
         return std::nullopt;
     }
-    if (parser.isSet(registerOption) && parser.isSet(show)) {
-        *error = QStringLiteral("--register und --show schließen einander aus");
+    const int actions = int(parser.isSet(registerOption)) + int(parser.isSet(show)) + int(parser.isSet(check))
+                        + int(parser.isSet(listModels));
+    if (actions > 1) {
+        *error = QStringLiteral("--register, --show, --check und --list-models schließen einander aus");
         return std::nullopt;
     }
 
-    // A registration stores only what it is given; a run fills the gaps from what is stored.
-    const bool registering = parser.isSet(registerOption);
+    // A registration, and its check beforehand, take only what they are given; a run fills the
+    // gaps from what is stored.
+    const bool registering = parser.isSet(registerOption) || parser.isSet(check);
     const Texts saved = registering ? Texts{} : storedTexts();
     const auto text = [&](const QCommandLineOption& option, const QString& fallback) {
         return parser.isSet(option) ? parser.value(option) : fallback;
@@ -123,7 +128,11 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
     if (!links)
         return std::nullopt;
     options->links = *links;
-    options->action = registering ? Action::Register : parser.isSet(show) ? Action::Show : Action::Run;
+    options->action = parser.isSet(registerOption) ? Action::Register
+                      : parser.isSet(check)        ? Action::Check
+                      : parser.isSet(show)         ? Action::Show
+                      : parser.isSet(listModels)   ? Action::ListModels
+                                                   : Action::Run;
     return options;
 }
 

@@ -18,6 +18,8 @@ struct BridgeOptions {
         Run,       // drive the rotator for Corvane
         Register,  // check and store these options and the program's path, then end
         Show,      // print the stored options, then end
+        Check,     // open the rotator with these options and read its position, store nothing
+        ListModels,  // print the rotator models Hamlib knows, then end
     };
 
     Action action = Action::Run;

@@ -4,6 +4,7 @@
 
 #include <hamlib/rotator.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -46,6 +47,22 @@ QString HamlibRotator::modelName(int model)
     const QString name = QStringLiteral("%1 %2").arg(QString::fromLatin1(rot->caps->mfg_name), QString::fromLatin1(rot->caps->model_name));
     rot_cleanup(rot);
     return name;
+}
+
+std::vector<HamlibRotator::Model> HamlibRotator::models()
+{
+    rig_set_debug(RIG_DEBUG_NONE);
+    rot_load_all_backends();
+    std::vector<Model> found;
+    rot_list_foreach(
+        [](const rot_caps* caps, rig_ptr_t data) {
+            static_cast<std::vector<Model>*>(data)->push_back(
+                {int(caps->rot_model), QString::fromLatin1(caps->mfg_name), QString::fromLatin1(caps->model_name)});
+            return 1;  // go on
+        },
+        &found);
+    std::sort(found.begin(), found.end(), [](const Model& a, const Model& b) { return a.number < b.number; });
+    return found;
 }
 
 s_rot* HamlibRotator::configured(QString* error) const

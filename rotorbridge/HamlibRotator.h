@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 struct s_rot;
 
@@ -35,6 +36,13 @@ public:
 
     // "Hersteller Modell" as Hamlib names the model; empty for a model Hamlib does not know.
     static QString modelName(int model);
+    struct Model {
+        int number;
+        QString maker;
+        QString name;
+    };
+    // Every rotator model Hamlib knows, by number.
+    static std::vector<Model> models();
 
     // Checks the setup without opening the rotator: the model is known and takes the device and
     // every setting. Returns an error text, empty when the setup is usable.

@@ -10,13 +10,6 @@ namespace {
 
 constexpr double fullTurn = 360;  // degrees
 
-// An angle that is no finite number (NaN, infinity) is refused in the reply and in the log.
-QString refuseNotFinite(BridgeLog& log, const QString& client)
-{
-    const QString reason = QStringLiteral("Winkel ist keine endliche Zahl");
-    log.write(QStringLiteral("Ziel von %1 abgelehnt: %2.").arg(client, reason));
-    return reason;
-}
 
 }  // namespace
 
@@ -64,7 +57,7 @@ RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional
                                                    const QString& client)
 {
     if (!std::isfinite(bearing) || (elevation && !std::isfinite(*elevation)))
-        return refuseNotFinite(log_, client);
+        return refusedAsNoNumber(bearing, elevation.value_or(0), client);
     const TravelRange& travel = bridge_.travel();
     const double inRange = OptimisedPath::intoRange(bearing, travel.minimum, travel.maximum, fullTurn);
     double azimuth = inRange;
@@ -79,8 +72,16 @@ RotorCommands::Answer RotorCommands::turnToBearing(double bearing, std::optional
 RotorCommands::Answer RotorCommands::turnToAzimuth(double azimuth, double elevation, const QString& client)
 {
     if (!std::isfinite(azimuth) || !std::isfinite(elevation))
-        return refuseNotFinite(log_, client);
+        return refusedAsNoNumber(azimuth, elevation, client);
     return submit(azimuth, elevation, client);
+}
+
+RotorCommands::Answer RotorCommands::refusedAsNoNumber(double azimuth, double elevation, const QString& client)
+{
+    // The same words as the rotator side's own refusal, which every command passes as well.
+    const QString reason = QStringLiteral("Ziel %1° / %2° abgelehnt: keine endliche Zahl").arg(azimuth).arg(elevation);
+    log_.write(QStringLiteral("%1 (von %2)").arg(reason, client));
+    return reason;
 }
 
 RotorCommands::Answer RotorCommands::submit(double azimuth, double elevation, const QString& client)

@@ -60,6 +60,8 @@ public:
 
 private:
     Answer submit(double azimuth, double elevation, const QString& client);
+    // Refuses a heading that is no finite number, says why and logs it with the client.
+    Answer refusedAsNoNumber(double azimuth, double elevation, const QString& client);
     double elevationToKeep() const;
 
     RotorBridge& bridge_;

@@ -54,8 +54,19 @@ int showRegistered()
     return 0;
 }
 
-// Opens the rotator once and reads its position; only then are the options stored.
-int registerRotor(const BridgeOptions& options)
+// One line a model: "number;maker;model", for the rotor set-up window and for scripts.
+int listModels()
+{
+    QStringList lines;
+    for (const HamlibRotator::Model& model : HamlibRotator::models())
+        lines << QStringLiteral("%1;%2;%3").arg(model.number).arg(model.maker, model.name);
+    print(lines);
+    return 0;
+}
+
+// Opens the rotator once and reads its position; only when that works and the options are
+// stored (a check stores nothing).
+int registerRotor(const BridgeOptions& options, bool store)
 {
     if (HamlibRotator::modelName(options.model).isEmpty())
         return fail(QStringLiteral("Hamlib kennt kein Rotormodell %1. Nichts eingetragen.").arg(options.model), 2);
@@ -80,6 +91,10 @@ int registerRotor(const BridgeOptions& options)
                       .arg(accepted->minimum).arg(accepted->maximum);
     report << QStringLiteral("Drehbereich für Corvane: %1° bis %2°").arg(travel.minimum).arg(travel.maximum);
     print(report);
+    if (!store) {
+        print({QStringLiteral("Prüfung gelungen. Nichts eingetragen.")});
+        return 0;
+    }
     const QString program = QCoreApplication::applicationFilePath();
     if (!options.save(program))
         return fail(QStringLiteral("Eintrag in der Registry nicht möglich."), 1);
@@ -173,7 +188,11 @@ int main(int argc, char** argv)
     case BridgeOptions::Action::Show:
         return showRegistered();
     case BridgeOptions::Action::Register:
-        return registerRotor(*options);
+        return registerRotor(*options, true);
+    case BridgeOptions::Action::Check:
+        return registerRotor(*options, false);
+    case BridgeOptions::Action::ListModels:
+        return listModels();
     case BridgeOptions::Action::Run:
         break;
     }

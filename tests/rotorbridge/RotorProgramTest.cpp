@@ -262,4 +262,40 @@ TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
     }
 }
 
+// What the rotor set-up window relies on: a check opens the rotator as a registration would and
+// stores nothing, whatever its outcome; the model list is Hamlib's, by number.
+TEST(RotorBridgeOptionsTest, ACheckStoresNothingAndTheModelsAreListed)
+{
+    const QString shown = RotorProgramRun::of({QStringLiteral("--show")}).output;
+    const struct {
+        QStringList arguments;
+        int exitCode;
+        const char* says;
+    } cases[] = {
+        {{"--check", "--model", "1"}, 0, "Prüfung gelungen. Nichts eingetragen."},
+        {{"--check", "--model", "2", "--device", "unbekannt.invalid:4533"}, 1, "lässt sich nicht öffnen"},
+        {{"--check", "--model", "999999"}, 2, "Hamlib kennt kein Rotormodell 999999"},
+        {{"--check", "--show"}, 2, "schließen einander aus"},
+    };
+    for (const auto& c : cases) {
+        const RotorProgramRun program = RotorProgramRun::of(c.arguments);
+        EXPECT_EQ(program.exitCode, c.exitCode) << program.output.toStdString();
+        EXPECT_TRUE(program.output.contains(QString::fromUtf8(c.says))) << program.output.toStdString();
+        EXPECT_EQ(RotorProgramRun::of({QStringLiteral("--show")}).output, shown) << c.arguments.join(u' ').toStdString();
+    }
+
+    const RotorProgramRun list = RotorProgramRun::of({QStringLiteral("--list-models")});
+    ASSERT_EQ(list.exitCode, 0);
+    const QStringList lines = list.output.split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(lines.contains(QStringLiteral("1;Hamlib;Dummy")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("2;Hamlib;NET rotctl")));
+    int previous = 0;
+    for (const QString& line : lines) {
+        const int number = line.section(u';', 0, 0).toInt();
+        EXPECT_GT(number, previous) << line.toStdString();
+        EXPECT_EQ(line.count(u';'), 2) << line.toStdString();
+        previous = number;
+    }
+}
+
 } // namespace
