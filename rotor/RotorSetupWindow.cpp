@@ -1,0 +1,261 @@
+#include "rotor/RotorSetupWindow.h"
+
+#include "platform/DdeNames.h"
+
+#include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <csignal>
+#include <utility>
+
+namespace {
+
+constexpr int programTimeout = 20000;  // ms a check or registration may take: a serial timeout or two
+
+QLineEdit* field(const QString& name, const QString& placeholder = QString())
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setPlaceholderText(placeholder);
+    return edit;
+}
+
+} // namespace
+
+RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      rotorProgram_(std::move(rotorProgram)),
+      search_(field(QStringLiteral("Suche"), QStringLiteral("Hersteller oder Modell"))),
+      modelList_(new QListWidget),
+      device_(field(QStringLiteral("Geraet"), QStringLiteral("/dev/ttyUSB0 oder localhost:4533"))),
+      serialSpeed_(new QComboBox),
+      minAzimuth_(field(QStringLiteral("LinkesEnde"), QStringLiteral("wie der Rotor"))),
+      maxAzimuth_(field(QStringLiteral("RechtesEnde"), QStringLiteral("wie der Rotor"))),
+      rotctld_(field(QStringLiteral("Rotctld"), QStringLiteral("aus, z. B. 4533"))),
+      pst_(field(QStringLiteral("Pst"), QStringLiteral("127.0.0.1:12000"))),
+      n1mm_(field(QStringLiteral("N1mm"), QStringLiteral("127.0.0.1:12040"))),
+      parkAzimuth_(field(QStringLiteral("ParkAzimut"), QStringLiteral("die des Rotors"))),
+      parkElevation_(field(QStringLiteral("ParkElevation"), QStringLiteral("0"))),
+      deadBand_(field(QStringLiteral("Totzone"), QStringLiteral("2"))),
+      leastInterval_(field(QStringLiteral("Mindestabstand"), QStringLiteral("1000"))),
+      checkButton_(new QPushButton(QStringLiteral("&Prüfen"))),
+      applyButton_(new QPushButton(QStringLiteral("Ü&bernehmen"))),
+      answer_(new QPlainTextEdit)
+{
+    setWindowTitle(QStringLiteral("Rotor einrichten"));
+    modelList_->setObjectName(QStringLiteral("Modelle"));
+    serialSpeed_->setObjectName(QStringLiteral("Geschwindigkeit"));
+    serialSpeed_->setEditable(true);
+    serialSpeed_->addItems({QString(), QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                            QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                            QStringLiteral("57600"), QStringLiteral("115200")});
+    answer_->setObjectName(QStringLiteral("Antwort"));
+    answer_->setReadOnly(true);
+    answer_->setMaximumBlockCount(200);
+
+    auto* rotator = new QGroupBox(QStringLiteral("Rotor"));
+    auto* rotatorForm = new QFormLayout(rotator);
+    rotatorForm->addRow(QStringLiteral("&Suche:"), search_);
+    rotatorForm->addRow(QStringLiteral("&Modell:"), modelList_);
+    rotatorForm->addRow(QStringLiteral("&Gerät oder host:port:"), device_);
+    rotatorForm->addRow(QStringLiteral("Serielle &Geschwindigkeit (Baud):"), serialSpeed_);
+    auto* travel = new QHBoxLayout;
+    travel->addWidget(minAzimuth_);
+    travel->addWidget(new QLabel(QStringLiteral("bis")));
+    travel->addWidget(maxAzimuth_);
+    rotatorForm->addRow(QStringLiteral("&Drehbereich (Grad):"), travel);
+
+    auto* clients = new QGroupBox(QStringLiteral("Andere Programme und Bewegung"));
+    auto* clientForm = new QFormLayout(clients);
+    clientForm->addRow(QStringLiteral("rotctld-&Server ([Adresse:]Port):"), rotctld_);
+    clientForm->addRow(QStringLiteral("Pst&Rotator-UDP ([Adresse:]Port oder aus):"), pst_);
+    clientForm->addRow(QStringLiteral("N1MM-&UDP ([Adresse:]Port oder aus):"), n1mm_);
+    auto* park = new QHBoxLayout;
+    park->addWidget(parkAzimuth_);
+    park->addWidget(new QLabel(QStringLiteral("Elevation")));
+    park->addWidget(parkElevation_);
+    clientForm->addRow(QStringLiteral("P&arkposition Azimut (Grad):"), park);
+    clientForm->addRow(QStringLiteral("&Totzone (Grad):"), deadBand_);
+    clientForm->addRow(QStringLiteral("Mindestabstand der &Befehle (ms):"), leastInterval_);
+
+    auto* closeButton = new QPushButton(QStringLiteral("Schließen"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(checkButton_);
+    buttons->addWidget(applyButton_);
+    buttons->addStretch();
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(rotator);
+    layout->addWidget(clients);
+    layout->addLayout(buttons);
+    layout->addWidget(answer_);
+
+    connect(search_, &QLineEdit::textChanged, this, &RotorSetupWindow::showModels);
+    connect(checkButton_, &QPushButton::clicked, this, &RotorSetupWindow::check);
+    connect(applyButton_, &QPushButton::clicked, this, &RotorSetupWindow::apply);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(&process_, &QProcess::finished, this, &RotorSetupWindow::ended);
+    connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            answer_->setPlainText(QStringLiteral("Das Rotorprogramm %1 lässt sich nicht starten.").arg(rotorProgram_));
+            checkButton_->setEnabled(true);
+            applyButton_->setEnabled(true);
+            emit finished(false);
+        }
+    });
+}
+
+void RotorSetupWindow::open()
+{
+    QProcess list;
+    list.start(rotorProgram_, {QStringLiteral("--list-models")});
+    models_ = list.waitForFinished(programTimeout) ? RotorSetup::parseModels(QString::fromUtf8(list.readAllStandardOutput()))
+                                                    : std::vector<RotorSetup::Model>{};
+    fill(RotorSetup::registered());
+    answer_->setPlainText(models_.empty() ? QStringLiteral("Das Rotorprogramm %1 nennt keine Rotormodelle.").arg(rotorProgram_)
+                                          : QString());
+    show();
+    raise();
+    activateWindow();
+    search_->setFocus();
+}
+
+void RotorSetupWindow::fill(const RotorSetup& setup)
+{
+    shown_ = setup;
+    device_->setText(setup.device);
+    serialSpeed_->setCurrentText(setup.serialSpeed);
+    minAzimuth_->setText(setup.minAzimuth);
+    maxAzimuth_->setText(setup.maxAzimuth);
+    rotctld_->setText(setup.rotctld);
+    pst_->setText(setup.pst);
+    n1mm_->setText(setup.n1mm);
+    parkAzimuth_->setText(setup.parkAzimuth);
+    parkElevation_->setText(setup.parkElevation);
+    deadBand_->setText(setup.deadBand);
+    leastInterval_->setText(setup.leastInterval);
+    search_->clear();
+    showModels();
+}
+
+void RotorSetupWindow::showModels()
+{
+    // Keeps the chosen model chosen while the search narrows the list, when it is still in it.
+    const QString chosen = modelList_->currentItem() ? modelList_->currentItem()->data(Qt::UserRole).toString() : shown_.model;
+    modelList_->clear();
+    for (const RotorSetup::Model& model : RotorSetup::matching(models_, search_->text())) {
+        auto* item = new QListWidgetItem(model.text(), modelList_);
+        item->setData(Qt::UserRole, QString::number(model.number));
+        if (item->data(Qt::UserRole).toString() == chosen)
+            modelList_->setCurrentItem(item);
+    }
+    if (!modelList_->currentItem() && modelList_->count() > 0)
+        modelList_->setCurrentRow(0);
+}
+
+RotorSetup RotorSetupWindow::edited() const
+{
+    RotorSetup setup = shown_;
+    if (modelList_->currentItem())
+        setup.model = modelList_->currentItem()->data(Qt::UserRole).toString();
+    setup.device = device_->text();
+    setup.serialSpeed = serialSpeed_->currentText();
+    setup.minAzimuth = minAzimuth_->text();
+    setup.maxAzimuth = maxAzimuth_->text();
+    setup.rotctld = rotctld_->text();
+    setup.pst = pst_->text();
+    setup.n1mm = n1mm_->text();
+    setup.parkAzimuth = parkAzimuth_->text();
+    setup.parkElevation = parkElevation_->text();
+    setup.deadBand = deadBand_->text();
+    setup.leastInterval = leastInterval_->text();
+    return setup;
+}
+
+void RotorSetupWindow::check()
+{
+    run(QStringLiteral("--check"));
+}
+
+void RotorSetupWindow::apply()
+{
+    run(QStringLiteral("--register"));
+}
+
+void RotorSetupWindow::run(const QString& action)
+{
+    if (busy())
+        return;
+    action_ = action;
+    checkButton_->setEnabled(false);
+    applyButton_->setEnabled(false);
+    answer_->setPlainText(action == QLatin1String("--check") ? QStringLiteral("Der Rotor wird geöffnet …")
+                                                             : QStringLiteral("Wird eingetragen …"));
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(rotorProgram_, QStringList{action} + edited().arguments());
+    // A serial device that never answers must not keep the window waiting forever.
+    QTimer::singleShot(programTimeout, &process_, [this] {
+        if (busy())
+            process_.kill();
+    });
+}
+
+void RotorSetupWindow::ended(int exitCode, QProcess::ExitStatus status)
+{
+    const bool succeeded = status == QProcess::NormalExit && exitCode == 0;
+    QString text = QString::fromUtf8(process_.readAll()).trimmed();
+    text.remove(QStringLiteral("CorvaneRotor: "));
+    if (status != QProcess::NormalExit)
+        text += QStringLiteral("\nDas Rotorprogramm hat nicht rechtzeitig geantwortet. Nichts eingetragen.");
+    if (succeeded && action_ == QLatin1String("--register")) {
+        text += QStringLiteral("\nDas Rotorprogramm wird mit den neuen Einstellungen neu gestartet.");
+        shown_ = RotorSetup::registered();
+        endRunningRotorProgram();
+    }
+    answer_->setPlainText(text);
+    checkButton_->setEnabled(true);
+    applyButton_->setEnabled(true);
+    action_.clear();
+    emit finished(succeeded);
+}
+
+void RotorSetupWindow::endRunningRotorProgram() const
+{
+    // The running one may be another build than the one just registered: its bus name is that of
+    // its own file name, which both share.
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    if (!bus)
+        return;
+    const QString name = DdeNames::busName(DdeNames::programService(rotorProgram_));
+    const QDBusReply<uint> pid = bus->servicePid(name);
+    if (pid.isValid() && pid.value() > 0)
+        ::kill(pid_t(pid.value()), SIGTERM);
+}
+
+QString RotorSetupWindow::answer() const
+{
+    return answer_->toPlainText();
+}
+
+void RotorSetupWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,89 @@
+#include "rotor/RotorSetup.h"
+#include "rotor/RotorSetupWindow.h"
+#include "support/RotorProgramRun.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(RotorSetup, OptionsForTheRotorProgramOnlyWhereAValueIsGiven)
+{
+    RotorSetup setup;
+    EXPECT_EQ(setup.arguments(), QStringList({"--model", "1"}));
+    setup.model = QStringLiteral("601");
+    setup.device = QStringLiteral(" /dev/ttyUSB0 ");
+    setup.serialSpeed = QStringLiteral("9600");
+    setup.otherConf = QStringList{QStringLiteral("timeout=500")};
+    setup.minAzimuth = QStringLiteral("-180");
+    setup.rotctld = QStringLiteral("4533");
+    setup.pst = QStringLiteral("aus");
+    setup.deadBand = QStringLiteral("3");
+    EXPECT_EQ(setup.arguments(), QStringList({"--model", "601", "--device", "/dev/ttyUSB0", "--min-az", "-180",
+                                              "--serve-rotctld", "4533", "--pst", "aus", "--dead-band", "3",
+                                              "--set-conf", "serial_speed=9600", "--set-conf", "timeout=500"}));
+}
+
+TEST(RotorSetup, ModelsAsTheRotorProgramListsThemAndTheSearch)
+{
+    const auto models = RotorSetup::parseModels(QStringLiteral(
+        "1;Hamlib;Dummy\n2;Hamlib;NET rotctl\nkaputt\n601;Yaesu;GS-232A\n602;Yaesu;GS-232B\n;x;y\n901;SPID;Rot2Prog\n"));
+    ASSERT_EQ(models.size(), 5u);
+    EXPECT_EQ(models[2].text(), QStringLiteral("601 – Yaesu GS-232A"));
+    const struct { const char* search; std::vector<int> numbers; } cases[] = {
+        {"", {1, 2, 601, 602, 901}}, {"yaesu", {601, 602}}, {"YAESU 232b", {602}}, {"spid", {901}}, {"60", {601, 602}},
+        {"Kenwood", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> found;
+        for (const auto& model : RotorSetup::matching(models, QString::fromLatin1(c.search)))
+            found.push_back(model.number);
+        EXPECT_EQ(found, c.numbers) << c.search;
+    }
+}
+
+// The window with the real rotor program and Hamlib's dummy rotator and network model, in a
+// registry of its own.
+TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
+{
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    RotorSetupWindow window(rotorProgramPath());
+    window.open();
+    QSignalSpy finished(&window, &RotorSetupWindow::finished);
+    auto* search = window.findChild<QLineEdit*>(QStringLiteral("Suche"));
+    auto* models = window.findChild<QListWidget*>(QStringLiteral("Modelle"));
+    auto* device = window.findChild<QLineEdit*>(QStringLiteral("Geraet"));
+    ASSERT_TRUE(search && models && device);
+
+    search->setText(QStringLiteral("net rotctl"));
+    ASSERT_EQ(models->count(), 1);
+    device->setText(QStringLiteral("unbekannt.invalid:4533"));
+    window.check();
+    ASSERT_TRUE(finished.wait(25000));
+    EXPECT_FALSE(finished.takeFirst().first().toBool());
+    EXPECT_TRUE(window.answer().contains(QStringLiteral("lässt sich nicht öffnen"))) << window.answer().toStdString();
+    EXPECT_TRUE(window.answer().contains(QStringLiteral("Nichts eingetragen.")));
+    EXPECT_TRUE(RotorProgramRun::of({QStringLiteral("--show")}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen")));
+
+    search->setText(QStringLiteral("hamlib dummy"));
+    device->clear();
+    window.check();
+    ASSERT_TRUE(finished.wait(25000));
+    EXPECT_TRUE(finished.takeFirst().first().toBool()) << window.answer().toStdString();
+    EXPECT_TRUE(window.answer().contains(QStringLiteral("Prüfung gelungen")));
+    EXPECT_TRUE(RotorProgramRun::of({QStringLiteral("--show")}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen")));
+
+    window.findChild<QLineEdit*>(QStringLiteral("Totzone"))->setText(QStringLiteral("4"));
+    window.apply();
+    ASSERT_TRUE(finished.wait(25000));
+    EXPECT_TRUE(finished.takeFirst().first().toBool()) << window.answer().toStdString();
+    const RotorSetup stored = RotorSetup::registered();
+    EXPECT_EQ(stored.model, QStringLiteral("1"));
+    EXPECT_EQ(stored.deadBand, QStringLiteral("4"));
+}
+
+} // namespace
