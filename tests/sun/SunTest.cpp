@@ -1,14 +1,20 @@
 #include "beam/AzimuthalProjection.h"
+#include "beam/BeamProjection.h"
+#include "mercator/MercatorProjection.h"
+#include "sun/GreylineLayer.h"
 #include "sun/SolarPosition.h"
 #include "sun/SunEvents.h"
 #include "sun/TwilightShade.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -192,6 +198,48 @@ TEST(TwilightShade, BandsDarkenStepwiseAndKeepAlpha)
     shade.shadeGrid(pixels, 2, 1, 2, longitudes, &latitude);
     EXPECT_EQ(pixels[0], 0x80C0A060u);
     EXPECT_EQ(pixels[1], 0x804B3E25u);  // each colour * 100 / 256, alpha kept
+}
+
+// The layer finds the pixels' places through each map's projection: a zoomed Mercator view and a
+// magnified beam map, each pixel in the band of the place the projection names for it.
+TEST(GreylineLayer, ShadesBothMapsWherePixelsShowTheirPlaces)
+{
+    const double instant = double(QDateTime(QDate(2026, 6, 21), QTime(18, 0), Qt::UTC).toSecsSinceEpoch());
+    const SolarPosition sun = SolarPosition::at(instant);
+    const GreylineLayer layer([instant] { return instant; });
+    // pixelDegrees: how far a pixel's place may lie from its centre, in the sun's altitude.
+    const auto check = [&](const MapProjection& projection, QSize size, const std::function<double(QPoint)>& pixelDegrees) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor(0x80, 0x80, 0x80));
+        {
+            QPainter painter(&image);
+            layer.draw(painter, projection);
+        }
+        int mismatches = 0, shown = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const auto place = projection.positionAt({x, y});
+                if (!place)
+                    continue;
+                ++shown;
+                const double s = sun.sinAltitudeAt(*place);
+                if (!nearEdge(s, pixelDegrees({x, y})) && keptOf(image.pixel(x, y)) != TwilightShade::brightness(s))
+                    ++mismatches;
+            }
+        EXPECT_GT(shown, size.width() * size.height() / 20);
+        EXPECT_EQ(mismatches, 0);
+    };
+    MapView europe;
+    europe.left = -30, europe.right = 60, europe.top = 75, europe.bottom = 25;
+    check(MercatorProjection(europe, {450, 250}), {450, 250}, [](QPoint) { return 0.3; });
+
+    // 2500 px cut by 250 on each side: the antipode 250 px from the centre of a 400 px image.
+    const AzimuthalProjection around({7.0, 51.5});
+    const BeamProjection beam(BeamView(400, 2500, 250), around);
+    check(beam, {400, 400}, [&](QPoint pixel) {
+        const double d = double(beam.measuredAt(pixel)->distanceKm / AzimuthalProjection::antipodeKm) * M_PI;
+        return 180.0 / 250 * (d < 1e-9 ? 1 : d / std::sin(d));  // circles stretch towards the antipode
+    });
 }
 
 } // namespace
