@@ -1,7 +1,9 @@
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamProjection.h"
 #include "mercator/MercatorProjection.h"
+#include "sun/GreylineBearings.h"
 #include "sun/GreylineLayer.h"
+#include "sun/GreylineSpokesLayer.h"
 #include "sun/SolarPosition.h"
 #include "sun/SunEvents.h"
 #include "sun/TwilightShade.h"
@@ -240,6 +242,48 @@ TEST(GreylineLayer, ShadesBothMapsWherePixelsShowTheirPlaces)
         const double d = double(beam.measuredAt(pixel)->distanceKm / AzimuthalProjection::antipodeKm) * M_PI;
         return 180.0 / 250 * (d < 1e-9 ? 1 : d / std::sin(d));  // circles stretch towards the antipode
     });
+}
+
+// The greyline's bearings at Berlin on 2026-12-08, the sun's azimuth and altitude from PyEphem:
+// 15:30 UTC in civil twilight (239.14 degrees, -5.51), noon in daylight, 22:00 in full night.
+TEST(GreylineBearings, OnlyInTwilightAtRightAnglesToTheSun)
+{
+    const GeoPosition berlin{13.4, 52.52};
+    const auto at = [](int hour, int minute) {
+        return SolarPosition::at(double(QDateTime(QDate(2026, 12, 8), QTime(hour, minute), Qt::UTC).toSecsSinceEpoch()));
+    };
+    const auto twilight = GreylineBearings::at(at(15, 30), berlin);
+    ASSERT_TRUE(twilight);
+    EXPECT_NEAR(twilight->first, 149.14, 0.02);
+    EXPECT_NEAR(twilight->second, 329.14, 0.02);
+    EXPECT_FALSE(GreylineBearings::at(at(12, 0), berlin));
+    EXPECT_FALSE(GreylineBearings::at(at(22, 0), berlin));
+
+    // Drawn as spokes on the beam map only.
+    const double instant = double(QDateTime(QDate(2026, 12, 8), QTime(15, 30), Qt::UTC).toSecsSinceEpoch());
+    const GreylineSpokesLayer spokes([instant] { return instant; });
+    const BeamProjection beam(BeamView(401, 2500, 0), AzimuthalProjection(berlin));
+    QImage image(401, 401, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        spokes.draw(painter, beam);
+    }
+    for (double bearing : {149.14, 329.14}) {
+        const double angle = bearing * M_PI / 180;
+        const QPoint along(int(std::lround(200 + std::sin(angle) * 120)), int(std::lround(200 - std::cos(angle) * 120)));
+        EXPECT_NE(image.pixel(along), qRgb(0, 0, 0)) << bearing;
+    }
+    EXPECT_EQ(image.pixel(200, 80), qRgb(0, 0, 0));  // due north: no spoke
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    QImage flat(360, 180, QImage::Format_RGB32);
+    flat.fill(Qt::black);
+    {
+        QPainter painter(&flat);
+        spokes.draw(painter, MercatorProjection(world, {360, 180}));
+    }
+    EXPECT_EQ(flat, [] { QImage black(360, 180, QImage::Format_RGB32); black.fill(Qt::black); return black; }());
 }
 
 } // namespace
