@@ -4,6 +4,8 @@
 #include "sun/GreylineBearings.h"
 #include "sun/GreylineLayer.h"
 #include "sun/GreylineSpokesLayer.h"
+#include "sun/MinuteTicker.h"
+#include "geo/SwitchedLayer.h"
 #include "sun/SolarPosition.h"
 #include "sun/SunEvents.h"
 #include "sun/TwilightShade.h"
@@ -12,6 +14,10 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -284,6 +290,50 @@ TEST(GreylineBearings, OnlyInTwilightAtRightAnglesToTheSun)
         spokes.draw(painter, MercatorProjection(world, {360, 180}));
     }
     EXPECT_EQ(flat, [] { QImage black(360, 180, QImage::Format_RGB32); black.fill(Qt::black); return black; }());
+}
+
+// The ticks fall on the clock's full minutes, not a minute after the start; they go on until
+// stopped (a 40 ms "minute" in the running case).
+TEST(MinuteTicker, TicksOnFullMinutesOfTheClockUntilStopped)
+{
+    const struct { qint64 now; int delay; } cases[] = {
+        {1797840000000, 60000}, {1797840000001, 59999}, {1797840015000, 45000}, {1797840059999, 1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MinuteTicker::delayToNext(c.now, 60000), c.delay) << c.now;
+
+    MinuteTicker ticker([] { return QDateTime::currentMSecsSinceEpoch(); }, 40);
+    QSignalSpy ticks(&ticker, &MinuteTicker::tick);
+    ticker.setRunning(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() >= 3; }, 2000));
+    ticker.setRunning(false);
+    const auto count = ticks.size();
+    QTest::qWait(100);
+    EXPECT_EQ(ticks.size(), count);
+}
+
+TEST(SwitchedLayer, DrawsOnlyWhileOn)
+{
+    bool on = false;
+    const double instant = 1797840000.0;
+    const GreylineLayer greyline([instant] { return instant; });
+    const SwitchedLayer switched(greyline, [&on] { return on; });
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const MercatorProjection projection(world, {360, 180});
+    const auto drawn = [&] {
+        QImage image(360, 180, QImage::Format_RGB32);
+        image.fill(QColor(0x80, 0x80, 0x80));
+        QPainter painter(&image);
+        switched.draw(painter, projection);
+        painter.end();
+        return image;
+    };
+    QImage grey(360, 180, QImage::Format_RGB32);
+    grey.fill(QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(drawn(), grey);
+    on = true;
+    EXPECT_NE(drawn(), grey);
 }
 
 } // namespace
