@@ -24,6 +24,14 @@ std::optional<GeoPosition> BeamProjection::positionAt(QPoint pixel) const
                         static_cast<double>(point.latitude)};
 }
 
+std::optional<MapProjection::Disc> BeamProjection::disc() const
+{
+    if (!view_.valid())
+        return std::nullopt;
+    const double centre = view_.centre();
+    return Disc {around_.own(), centre, centre, static_cast<double>(view_.radiusOf(AzimuthalProjection::antipodeKm))};
+}
+
 QPoint BeamProjection::pixelOf(const GeoPosition& position) const
 {
     return view_.pixelOf(around_.own(), position.longitude, position.latitude);

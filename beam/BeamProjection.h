@@ -16,6 +16,7 @@ public:
     QPoint pixelOf(const GeoPosition& position) const override;
     // The screen's bearing and distance, which is what the antenna is turned to.
     std::optional<Measured> measuredAt(QPoint pixel) const override;
+    std::optional<Disc> disc() const override;
 
 private:
     BeamView view_;

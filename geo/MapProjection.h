@@ -31,4 +31,17 @@ public:
         (void)pixel;
         return std::nullopt;
     }
+
+    // How the picture is laid out, for layers that work on whole rows of pixels (the shading)
+    // instead of asking for every pixel's place.
+    // Columns are meridians and rows parallels: the places of one row and one column give all.
+    virtual bool columnsAreMeridians() const { return false; }
+    // An azimuthal-equidistant disc around a place: its centre pixel and the radius at which the
+    // antipode lies, pixels.
+    struct Disc {
+        GeoPosition centre;
+        double centreX = 0, centreY = 0;
+        double antipodeRadius = 0;
+    };
+    virtual std::optional<Disc> disc() const { return std::nullopt; }
 };

@@ -14,6 +14,7 @@ public:
     // Every pixel shows a place, also beyond the image.
     std::optional<GeoPosition> positionAt(QPoint pixel) const override;
     QPoint pixelOf(const GeoPosition& position) const override;
+    bool columnsAreMeridians() const override { return true; }
 
 private:
     MapView view_;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "geo/MapLayer.h"
+
+#include <functional>
+#include <utility>
+
+// A layer drawn only while a setting says so: off, the map keeps every pixel it had without it.
+class SwitchedLayer : public MapLayer {
+public:
+    SwitchedLayer(const MapLayer& layer, std::function<bool()> on) : layer_(layer), on_(std::move(on)) { }
+
+    void draw(QPainter& painter, const MapProjection& projection) const override
+    {
+        if (on_())
+            layer_.draw(painter, projection);
+    }
+
+private:
+    const MapLayer& layer_;
+    std::function<bool()> on_;
+};
