@@ -1,0 +1,102 @@
+#include "partner/CallsignTable.h"
+#include "spots/AdifWatcher.h"
+#include "spots/SpotService.h"
+#include "support/StallMeter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const CallsignTable& calls()
+{
+    static const CallsignTable table = CallsignTable::fromText(QStringLiteral(
+        "Australien;VK;-23.70;132.33;VK;150\r\nJapan;JA;36.40;138.38;JA;339\r\nDeutschland;DL;51.00;10.00;DL;230\r\n"));
+    return table;
+}
+
+constexpr qint64 noon = 1796904000;  // 2026-12-10 12:00 UTC
+
+TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
+{
+    qint64 now = noon;
+    SpotService service(calls(), [&] { return now; }, 20);
+    QSignalSpy changed(&service, &SpotService::changed);
+
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("DL1ABC JA1XYZ -12"));  // names no place
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ ZZ9ZZZ"));          // unknown, no grid
+    for (int i = 0; i < 1000; ++i) {
+        ClusterLine line;
+        line.call = QStringLiteral("JA1XYZ");
+        line.frequencyKhz = 14025;
+        line.minuteOfDay = 12 * 60 + 30;  // later than now: yesterday's spot
+        service.takeClusterSpot(line, QStringLiteral("dxc.example"));
+    }
+    ASSERT_TRUE(changed.wait(1000));
+    QTest::qWait(60);
+    EXPECT_EQ(changed.size(), 1);
+
+    const auto& markers = service.spots().markers();
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].call, QStringLiteral("VK2ABC"));
+    EXPECT_TRUE(markers[0].placedByGrid);
+    EXPECT_EQ(markers[0].heardAt, noon);
+    EXPECT_EQ(markers[1].heardAt, noon - 86400 + 1800);
+    EXPECT_EQ(service.spots().clusterSpots().size(), 200u);
+
+    // Without a log nothing is new; with one, what it lacks is.
+    EXPECT_FALSE(service.isNew(markers[0]));
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    service.setWorked(worked);
+    EXPECT_TRUE(service.isNew(markers[0]));
+    EXPECT_FALSE(service.isNew(markers[1]));
+
+    service.takeClear(QStringLiteral("WSJT-X"));
+    EXPECT_EQ(service.spots().markers().size(), 1u);
+}
+
+TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("log.adi"));
+    const auto write = [&](const QByteArray& content) {
+        QSaveFile file(path);  // a new file renamed over the old one, as loggers save
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        ASSERT_TRUE(file.commit());
+    };
+    // About 50 MB: the window's loop must keep turning while it is read.
+    QByteArray big;
+    const QByteArray qso("<CALL:6>JA1XYZ <BAND:3>20m <MODE:3>FT8 <COMMENT:20>a long comment field. <EOR>\n");
+    big.reserve(50'000'000);
+    while (big.size() < 50'000'000)
+        big += qso;
+    write(big);
+
+    AdifWatcher watcher(calls());
+    QSignalSpy changed(&watcher, &AdifWatcher::workedChanged);
+    StallMeter stalls;
+    watcher.watch(path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !changed.isEmpty(); }, 20000));  // no nested loop: the meter sees it
+    EXPECT_LT(stalls.longestGapMs(), 100);
+    EXPECT_EQ(watcher.worked().dxcc, QSet<int>{339});
+
+    write("<CALL:6>VK2ABC<EOR><CALL:6>DL1ABC<EOR>");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.worked().dxcc == QSet<int>({150, 230}); }, 5000));
+
+    QSignalSpy failed(&watcher, &AdifWatcher::readFailed);
+    watcher.watch(folder.filePath(QStringLiteral("missing.adi")));
+    ASSERT_TRUE(failed.wait(5000));
+    EXPECT_TRUE(failed[0][0].toString().startsWith(QStringLiteral("Das Logbuch"))) << failed[0][0].toString().toStdString();
+    EXPECT_TRUE(watcher.worked().dxcc.isEmpty());
+}
+
+} // namespace
