@@ -9,8 +9,8 @@
 #include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
+#include "beam/BeamProjection.h"
 #include "platform/WindowsColor.h"
-#include "readout/CursorReadout.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ErrorBox.h"
@@ -21,8 +21,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -32,9 +30,10 @@ TForm10* Form10 = nullptr;
 namespace {
 
 namespace beamKeys = SettingsKeys::Beam;
+const MapWindow::PlaceKeys placeKeys{beamKeys::section, beamKeys::locatorX, beamKeys::locatorY, beamKeys::crosshairX,
+                                     beamKeys::crosshairY};
 constexpr int defaultCircleSpacingKm = 5000;
 constexpr double noBeamLine = -1000;        // beamLineDirection when no line is on the image, degrees
-constexpr long double readableKm = 20000;   // mouse read-outs and clicks reach this far, km
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
 QColor crosshairColour()
@@ -44,30 +43,20 @@ QColor crosshairColour()
 
 } // namespace
 
-TForm10::TForm10()
+TForm10::TForm10() : MapWindow(*session, *FormA, QStringLiteral("BeamKarte"))
 {
     Form10 = this;
-    setWindowFlags(Qt::FramelessWindowHint);
-    BeamKarte = new ImageWidget(this);
-    BeamKarte->setObjectName(QStringLiteral("BeamKarte"));
+    BeamKarte = image();
     BeamKarte->hide();
-    MouseMoveTimer = new QTimer(this);
-    MouseMoveTimer->setInterval(400);
-    MouseMoveTimer->setSingleShot(true);
-    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm10::MouseMoveTimerTimer);
     connectGuarded(BeamKarte, &ImageWidget::mouseMoved, this, &TForm10::BeamKarteMouseMove);
     connectGuarded(BeamKarte, &ImageWidget::mousePressed, this, &TForm10::BeamKarteMouseDown);
 
-    connect(session, &Session::displayChanged, this, &TForm10::redrawIfShown);
-    connect(session, &Session::rotorStatusChanged, this, &TForm10::followRotor);
-    connect(session, &Session::rotorLinkLost, this, &TForm10::dropBeamLine);
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
     connectGuarded(FormA, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
     connectGuarded(FormA, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
     connectGuarded(FormA, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
     connect(FormA, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
-    connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm10::fillClientArea);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -95,10 +84,7 @@ void TForm10::FormCreate()
                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
     session->circleSpacingKm = spacingKm > 0 ? spacingKm : defaultCircleSpacingKm;
-    locatorPosX = ini.readInteger(beamKeys::section, beamKeys::locatorX, 5);
-    locatorPosY = ini.readInteger(beamKeys::section, beamKeys::locatorY, 350);
-    crosshairPosX = ini.readInteger(beamKeys::section, beamKeys::crosshairX, 5);
-    crosshairPosY = ini.readInteger(beamKeys::section, beamKeys::crosshairY, 350);
+    loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
@@ -131,10 +117,7 @@ void TForm10::FormDestroy()
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
     ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session->circleSpacingKm);
-    ini.writeInteger(beamKeys::section, beamKeys::locatorX, locatorPosX);
-    ini.writeInteger(beamKeys::section, beamKeys::locatorY, locatorPosY);
-    ini.writeInteger(beamKeys::section, beamKeys::crosshairX, crosshairPosX);
-    ini.writeInteger(beamKeys::section, beamKeys::crosshairY, crosshairPosY);
+    savePlaces(ini, placeKeys);
     beamBitmap = QImage();
     beamMapLoaded = false;
 }
@@ -198,35 +181,29 @@ BeamPicture TForm10::picture()
     return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap, shownMargin());
 }
 
-bool TForm10::mapShown() const
+BeamView TForm10::view() const
 {
-    return !BeamKarte->isHidden();
+    return BeamView(BeamKarte->height(), beamBitmap.width(), shownMargin());
 }
 
-void TForm10::redrawIfShown()
+std::unique_ptr<MapProjection> TForm10::projection()
 {
-    if (mapShown())
-        RedrawBeamMap();
+    const BeamView shown = view();
+    if (!shown.valid())
+        return nullptr;
+    const GeoPosition& own = session->ownPosition;
+    if (!readoutProjection_ || readoutProjection_->own().latitude != own.latitude
+        || readoutProjection_->own().longitude != own.longitude)
+        readoutProjection_.emplace(own);
+    return std::make_unique<BeamProjection>(shown, *readoutProjection_);
 }
 
-void TForm10::fillClientArea()
+std::optional<QSize> TForm10::filledSize(QSize clientArea) const
 {
-    if (!mapShown())
-        return;
-    BeamKarte->setGeometry(0, 0, FormA->clientHeight(), FormA->clientHeight());
-    RedrawBeamMap();
-    FormA->setClientSize(BeamKarte->width(), FormA->clientHeight());
+    return QSize(clientArea.height(), clientArea.height());
 }
 
-void TForm10::followRotor()
-{
-    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
-        dropBeamLine();
-    else if (mapShown())
-        DrawBeamLine();
-}
-
-void TForm10::dropBeamLine()
+void TForm10::eraseAntennaLine()
 {
     EraseBeamLine();
     session->drawState.beamLineDrawn = false;
@@ -245,6 +222,8 @@ void TForm10::RedrawBeamMap()
     layers.markerSize = session->cityMarkerSize;
     layers.own = session->ownPosition;
     picture().paint(layers);
+    if (const std::unique_ptr<MapProjection> shown = projection())
+        drawLayers(BeamKarte->canvas(), *shown);
     if (session->target.distance > targetPathFromKm)
         DrawTargetPath();
     session->drawState.beamLineDrawn = false;  // the copy has painted over any antenna line
@@ -288,42 +267,14 @@ void TForm10::EraseBeamLine()
 
 void TForm10::BeamKarteMouseMove(QMouseEvent* event)
 {
-    const BeamView view(BeamKarte->height(), beamBitmap.width(), shownMargin());
-    if (!view.valid())
-        return;
-    const QPoint mouse = event->position().toPoint();
-    const BeamView::Spot spot = view.spotAt(mouse);
-    if (spot.distanceKm > readableKm) {
-        FormA->hideCursorPanel();
-        return;
-    }
-    const TForm3::OnOff readOut = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
-    if (readOut == TForm3::OnOff::off)
+    const std::unique_ptr<MapProjection> shown = projection();
+    if (!shown)
         return;
     // Without a choice the panel keeps its state, but its lines follow the mouse.
-    if (readOut == TForm3::OnOff::on) {
-        MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->showCursorPanel();
-    }
-    const GeoPosition& own = session->ownPosition;
-    if (!readoutProjection_ || readoutProjection_->own().latitude != own.latitude
-        || readoutProjection_->own().longitude != own.longitude)
-        readoutProjection_.emplace(own);
-    const AzimuthalProjection::Point point = readoutProjection_->pointAt(spot.bearing, spot.distanceKm);
-    const double longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
-    const double latitude = static_cast<double>(point.latitude);
-    FormA->placeCursorPanel(mouse, BeamKarte->size());
-    QString country, prefix;
-    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
-    // The bearing of the screen position, which is what the antenna is turned to.
-    const CursorReadout::Lines lines = cursorReadout_.linesAtBearing(own, longitude, latitude, country, spot.bearing);
-    FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
-}
-
-void TForm10::MouseMoveTimerTimer()
-{
-    FormA->hideCursorPanel();
-    MouseMoveTimer->stop();
+    const TForm3::OnOff choice = Form3 ? Form3->mousePositionShown() : TForm3::OnOff::off;
+    readOut(event->position().toPoint(), *shown,
+            choice == TForm3::OnOff::on ? PanelUse::show
+                                        : (choice == TForm3::OnOff::none ? PanelUse::follow : PanelUse::none));
 }
 
 void TForm10::BeamKarteMouseDown(QMouseEvent* event)
@@ -332,21 +283,8 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
         ZoomMinusClick();
         return;
     }
-    const BeamView view(BeamKarte->height(), beamBitmap.width(), shownMargin());
-    if (!view.valid())
-        return;
-    const BeamView::Spot spot = view.spotAt(event->position().toPoint());
-    if (spot.distanceKm > readableKm)
-        return;
-    const AzimuthalProjection::Point point =
-        AzimuthalProjection(session->ownPosition).pointAt(spot.bearing, spot.distanceKm);
-    // Bearing and distance are those of the screen position, as the picture shows them.
-    TargetInfo target;
-    target.longitude = static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude));
-    target.latitude = static_cast<double>(point.latitude);
-    target.bearing = static_cast<double>(spot.bearing);
-    target.distance = static_cast<double>(spot.distanceKm);
-    session->setTarget(target);
+    if (const std::unique_ptr<MapProjection> shown = projection())
+        makeTarget(event->position().toPoint(), *shown);
 }
 
 void TForm10::ZoomPlusClick()

@@ -2,23 +2,21 @@
 
 #include "beam/AzimuthalProjection.h"
 #include "geo/GeoPosition.h"
-#include "readout/CursorReadout.h"
+#include "readout/MapWindow.h"
 
 #include <QImage>
-#include <QWidget>
 
 #include <optional>
 
 class BeamPicture;
-class ImageWidget;
+class BeamView;
 class QMouseEvent;
-class QTimer;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
 // form is never shown; its image BeamKarte lives in the main window's client area, in turn with
 // the Mercator map's image. It redraws itself on the session's news while its image is shown.
-class TForm10 : public QWidget {
+class TForm10 : public MapWindow {
     Q_OBJECT
 public:
     TForm10();
@@ -32,9 +30,6 @@ public:
     // position beside it; throws AppError, keeping the file, when the world map cannot be read.
     void GenerateBeamMap();
 
-    // The beam image is the one shown in the main window.
-    bool mapShown() const;
-    void redrawIfShown();
     // Full redraw; while the beam map is shown, a bitmap made for another position is built anew
     // first.
     void RedrawBeamMap();
@@ -46,33 +41,25 @@ public:
 
     void BeamKarteMouseMove(QMouseEvent* event);
     void BeamKarteMouseDown(QMouseEvent* event);
-    void MouseMoveTimerTimer();
 
     // Program folder path of the cache file.
     static QString beamMapPath();
 
     ImageWidget* BeamKarte = nullptr;
-    QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
     QImage beamBitmap;                 // RGB32; empty until loaded or generated
     bool beamMapLoaded = false;        // the drawing operations do nothing while false
     int beamBitmapSize = 2500;         // side of a generated beam bitmap, pixels; tests use less
     int zoomMargin = 0;                // bitmap pixels cut from each side of beamBitmap when shown
-    int locatorPosX = 5, locatorPosY = 350;      // screen pixels
-    int crosshairPosX = 5, crosshairPosY = 350;  // screen pixels
-
-signals:
-    // The main window switched to this map: the tool windows take their places for it.
-    void mapChosen();
 
 private:
     BeamPicture picture();
-    // The main window's client area has a new size; the image takes its height as a square while
-    // the map is shown.
-    void fillClientArea();
-    // Draws the antenna line of a rotor status, or drops it when the status has no reading.
-    void followRotor();
-    // Erases the antenna line and forgets it.
-    void dropBeamLine();
+    BeamView view() const;
+    std::unique_ptr<MapProjection> projection() override;
+    void redraw() override { RedrawBeamMap(); }
+    void drawAntennaLine() override { DrawBeamLine(); }
+    void eraseAntennaLine() override;
+    // The image takes the client area's height as a square.
+    std::optional<QSize> filledSize(QSize clientArea) const override;
     // The margin actually cut: a hand-edited setting outside 0 .. 4/10 of the bitmap is kept within.
     int shownMargin() const;
     // Makes beamBitmap the picture for the own station, building it when it is missing or made for
@@ -83,7 +70,6 @@ private:
     std::optional<GeoPosition> failedFor_;  // the position whose picture could not be built
     // The projection around the own station of the last mouse read-out, kept while the station stays.
     std::optional<AzimuthalProjection> readoutProjection_;
-    CursorReadout cursorReadout_;
 };
 
 extern TForm10* Form10;

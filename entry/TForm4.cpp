@@ -176,7 +176,7 @@ void TForm4::showTexts(const PositionTexts& texts, const Fields& fields)
 
 ShownMap::Place TForm4::place() const
 {
-    return {Form1->LocatorPos_X, Form1->LocatorPos_Y, Form10->locatorPosX, Form10->locatorPosY};
+    return {Form1->locatorPosX, Form1->locatorPosY, Form10->locatorPosX, Form10->locatorPosY};
 }
 
 bool TForm4::isLocatorField(const QObject* object) const
@@ -184,13 +184,17 @@ bool TForm4::isLocatorField(const QObject* object) const
     return object == E_Locator || object == E_Locator2;
 }
 
-bool TForm4::isEdited(const QLineEdit* field)
+bool TForm4::isEdited(const QLineEdit* field) const
 {
-    return field->palette().color(QPalette::Base) == QColor(255, 255, 0);
+    return edited_.contains(field);
 }
 
 void TForm4::setEdited(QLineEdit* field, bool edited)
 {
+    if (edited)
+        edited_.insert(field);
+    else
+        edited_.remove(field);
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, edited ? QColor(255, 255, 0) : QApplication::palette(field).color(QPalette::Base));
     field->setPalette(palette);

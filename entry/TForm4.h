@@ -4,6 +4,7 @@
 #include "geo/GeoPosition.h"
 #include "mercator/ShownMap.h"
 
+#include <QSet>
 #include <QWidget>
 
 class QAction;
@@ -34,8 +35,8 @@ public:
     // operator who goes portable can give a new own position.
     void ChangeOwnStation();
 
-    // Yellow: changed and not yet confirmed.
-    static bool isEdited(const QLineEdit* field);
+    // Changed and not yet confirmed; such a field is shown yellow.
+    bool isEdited(const QLineEdit* field) const;
 
     QGroupBox* GroupBox1 = nullptr;  // own position
     QGroupBox* GroupBox2 = nullptr;  // partner position
@@ -67,7 +68,7 @@ private:
     QGroupBox* buildGroup(const QString& title, const Fields& fields, int locatorTag);
     static PositionTexts readTexts(const Fields& fields);
     static void showTexts(const PositionTexts& texts, const Fields& fields);
-    static void setEdited(QLineEdit* field, bool edited);
+    void setEdited(QLineEdit* field, bool edited);
     bool isLocatorField(const QObject* object) const;
     Fields ownFields();
     Fields partnerFields();
@@ -76,6 +77,7 @@ private:
     void ownStationMoved(const GeoPosition& position);
 
     bool refused_ = false;  // the last confirm refused its value (an incomplete locator)
+    QSet<const QLineEdit*> edited_;  // fields changed and not yet confirmed
 };
 
 extern TForm4* Form4;

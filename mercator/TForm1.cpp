@@ -4,15 +4,14 @@
 #include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "geo/CoordinateText.h"
-#include "geo/MapTransforms.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
+#include "mercator/MercatorProjection.h"
 #include "mercator/TForm2.h"
 #include "mercator/ZoomRectangle.h"
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
-#include "readout/CursorReadout.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
 #include "widgets/ErrorBox.h"
@@ -22,7 +21,6 @@
 
 #include <QAction>
 #include <QMouseEvent>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +30,8 @@ TForm1* Form1 = nullptr;
 namespace {
 
 namespace mercatorKeys = SettingsKeys::Mercator;
+const MapWindow::PlaceKeys placeKeys{mercatorKeys::section, mercatorKeys::locatorX, mercatorKeys::locatorY,
+                                     mercatorKeys::crosshairX, mercatorKeys::crosshairY};
 const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
 constexpr double redrawAnyDirection = -1000;  // mercatorLineDirection that forces the next draw
 
@@ -49,28 +49,18 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1()
+TForm1::TForm1() : MapWindow(*session, *FormA, QStringLiteral("Karte"))
 {
     Form1 = this;
-    setWindowFlags(Qt::FramelessWindowHint);
-    Karte = new ImageWidget(this);
-    Karte->setObjectName(QStringLiteral("Karte"));
-    MouseMoveTimer = new QTimer(this);
-    MouseMoveTimer->setInterval(400);
-    MouseMoveTimer->setSingleShot(true);
-    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &TForm1::MouseMoveTimerTimer);
+    Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
     connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
     connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
 
-    connect(session, &Session::displayChanged, this, &TForm1::redrawIfShown);
-    connect(session, &Session::rotorStatusChanged, this, &TForm1::followRotor);
-    connect(session, &Session::rotorLinkLost, this, &TForm1::EraseDirectionLine);
     // Each window's part of a menu command runs on its own, so that a failure in one leaves the
     // others' parts done.
     connectGuarded(FormA, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
     connectGuarded(FormA, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
-    connectGuarded(FormA, &TFormA::clientAreaResized, this, &TForm1::fillClientArea);
     connect(FormA, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -94,10 +84,7 @@ void TForm1::FormCreate()
 
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
         kartenFolder(), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
-    LocatorPos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorX, 5);
-    LocatorPos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::locatorY, 350);
-    FadenkreuzAnzeigePos_X = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairX, 5);
-    FadenkreuzAnzeigePos_Y = ini.readInteger(mercatorKeys::section, mercatorKeys::crosshairY, 350);
+    loadPlaces(ini, placeKeys);
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
     const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
                                            session->cityMarkerSize);
@@ -133,10 +120,7 @@ void TForm1::FormDestroy()
     // read at start is kept, so a map missing once is tried again next time.
     const bool keepStored = current.isEmpty() || (showingFallback_ && current == defaultMapName);
     ini.writeString(mercatorKeys::section, mercatorKeys::mapName, keepStored ? wantedMapName_ : current);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorX, LocatorPos_X);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::locatorY, LocatorPos_Y);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairX, FadenkreuzAnzeigePos_X);
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::crosshairY, FadenkreuzAnzeigePos_Y);
+    savePlaces(ini, placeKeys);
 }
 
 // ---- Map catalogue --------------------------------------------------------------------------
@@ -192,20 +176,9 @@ MercatorPicture TForm1::picture()
     return MercatorPicture(Karte->canvas(), Karte->size(), zoomStack.back());
 }
 
-bool TForm1::mapShown() const
-{
-    return !Karte->isHidden();
-}
-
 void TForm1::setMapShown(bool shown)
 {
     Karte->setVisible(shown);
-}
-
-void TForm1::redrawIfShown()
-{
-    if (mapShown())
-        RedrawMap();
 }
 
 void TForm1::showInMainWindow()
@@ -218,21 +191,18 @@ void TForm1::showInMainWindow()
     FormA->showMercatorZoomOut(zoomDepth() > 1);
 }
 
-void TForm1::fillClientArea()
+std::optional<QSize> TForm1::filledSize(QSize clientArea) const
 {
-    if (!mapShown() || !hasMapBitmap())
-        return;
-    Karte->setGeometry(0, 0, FormA->clientWidth(), FormA->clientHeight());
-    RedrawMap();
-    FormA->setClientSize(FormA->clientWidth(), Karte->height());
+    if (!hasMapBitmap())
+        return std::nullopt;
+    return clientArea;
 }
 
-void TForm1::followRotor()
+std::unique_ptr<MapProjection> TForm1::projection()
 {
-    if (session->rotorState.rotorAzimuth == RotorState::noStatus)
-        EraseDirectionLine();
-    else if (mapShown())
-        DrawDirectionLine();
+    if (zoomStack.empty())
+        return nullptr;
+    return std::make_unique<MercatorProjection>(zoomStack.back(), Karte->size());
 }
 
 void TForm1::RedrawMap()
@@ -251,6 +221,7 @@ void TForm1::RedrawMap()
     layers.target = session->target;
     layers.crosshairColour = WindowsColor::toQColor(session->crosshairColor);
     picture().paintMap(layers);
+    drawLayers(Karte->canvas(), MercatorProjection(zoomStack.back(), Karte->size()));
     dragRect = QRect();  // the copy has painted over any zoom rectangle
     session->drawState.mercatorLineDrawn = false;
     session->drawState.mercatorLineDirection = redrawAnyDirection;
@@ -292,19 +263,21 @@ void TForm1::EraseDirectionLine()
 
 void TForm1::KarteMouseMove(QMouseEvent* event)
 {
-    if (zoomStack.empty())
+    const std::unique_ptr<MapProjection> view = projection();
+    if (!view)
         return;
     if (heldExactly(event, Qt::LeftButton, Qt::ShiftModifier) || heldExactly(event, Qt::LeftButton, Qt::AltModifier)
         || heldExactly(event, Qt::LeftButton, Qt::ControlModifier))
         return;
     const QPoint mouse = event->position().toPoint();
-    FormA->placeCursorPanel(mouse, Karte->size());
-    cursorLon = viewXToLon(zoomStack.back(), Karte->width(), mouse.x());
-    cursorLat = viewYToLat(zoomStack.back(), Karte->height(), mouse.y());
-
     const bool leftDrag = heldExactly(event, Qt::LeftButton);
-    if (!leftDrag && !heldExactly(event, Qt::RightButton))
-        showCursorPanel();
+    // While a button drags, the panel follows the mouse with the lines it has; otherwise its lines
+    // follow the mouse whatever the choice, and "Ein" shows it.
+    if (leftDrag || heldExactly(event, Qt::RightButton))
+        placeCursorPanel(mouse);
+    else
+        readOut(mouse, *view,
+                Form3 && Form3->mousePositionShown() == TForm3::OnOff::on ? PanelUse::show : PanelUse::follow);
 
     if (mouse.x() != dragStartX && mouse.y() != dragStartY && leftDrag) {
         const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());
@@ -313,25 +286,6 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
         dragRect = rectangle;
         Karte->update();
     }
-}
-
-void TForm1::showCursorPanel()
-{
-    if (Form3 && Form3->mousePositionShown() == TForm3::OnOff::on) {
-        MouseMoveTimer->start();  // restarts the 400 ms
-        FormA->showCursorPanel();
-    }
-    const double longitude = static_cast<double>(cursorLon), latitude = static_cast<double>(cursorLat);
-    QString country, prefix;
-    session->referenceData.lookupCountry(longitude, latitude, country, prefix);
-    const CursorReadout::Lines lines = cursorReadout_.lines(session->ownPosition, longitude, latitude, country);
-    FormA->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
-}
-
-void TForm1::MouseMoveTimerTimer()
-{
-    FormA->hideCursorPanel();
-    MouseMoveTimer->stop();
 }
 
 void TForm1::KarteMouseDown(QMouseEvent* event)
@@ -352,10 +306,8 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
     const QPoint mouse = event->position().toPoint();
     if (std::abs(dragStartX - mouse.x()) < ImageWidget::screenSize().width() / 20) {
         // A click: the point becomes the target; the rotor turns only when the user says so.
-        const MapView& view = zoomStack.back();
-        session->setTarget(static_cast<double>(viewXToLon(view, Karte->width(), mouse.x())),
-                           static_cast<double>(viewYToLat(view, Karte->height(), mouse.y())));
-        emit targetClicked();
+        if (makeTarget(mouse, MercatorProjection(zoomStack.back(), Karte->size())))
+            emit targetClicked();
         return;
     }
     const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());

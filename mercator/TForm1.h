@@ -3,25 +3,22 @@
 #include "geo/GeoPosition.h"
 #include "geo/MapView.h"
 #include "mercator/SampleGreatCircle.h"
-#include "readout/CursorReadout.h"
+#include "readout/MapWindow.h"
 
 #include <QImage>
 #include <QRect>
-#include <QWidget>
 
 #include <vector>
 
-class ImageWidget;
 class MercatorPicture;
 class QAction;
 class QMouseEvent;
-class QTimer;
 
 // The Mercator map window. The form itself is never shown; its image Karte lives in the main
 // window's client area. It loads the maps of the folder Karten, draws the current view with
 // cities, locator grid, target line and antenna direction, and answers the mouse on the image.
 // It redraws itself on the session's news while its image is shown.
-class TForm1 : public QWidget {
+class TForm1 : public MapWindow {
     Q_OBJECT
 public:
     TForm1();
@@ -34,39 +31,29 @@ public:
     void LoadMap(const QString& name);
     void KartenwahlClick(QAction* sender);
 
-    // The map image is the one shown in the main window.
-    bool mapShown() const;
     // Only shows or hides the image; the beam map does so when it takes over or gives way.
     void setMapShown(bool shown);
     void RedrawMap();
-    void redrawIfShown();
     void DrawDirectionLine();
     void EraseDirectionLine();
 
     void KarteMouseMove(QMouseEvent* event);
     void KarteMouseDown(QMouseEvent* event);
     void KarteMouseUp(QMouseEvent* event);
-    void MouseMoveTimerTimer();
     void Zoom1Click();
 
     bool hasMapBitmap() const { return !mapBitmap.isNull(); }
     int zoomDepth() const { return int(zoomStack.size()); }
 
     ImageWidget* Karte = nullptr;
-    QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
-    int LocatorPos_X = 5, LocatorPos_Y = 350;                    // screen pixels
-    int FadenkreuzAnzeigePos_X = 5, FadenkreuzAnzeigePos_Y = 350;  // screen pixels
     QImage mapBitmap;                // RGB32
     std::vector<MapView> zoomStack;  // entry 0 the whole map, the last the current view
     bool mapStartup = true;          // a load during creation does not redraw
 
-    long double cursorLon = 0, cursorLat = 0;  // degrees under the mouse
     int dragStartX = 0, dragStartY = 0;        // image pixels where the left button went down
     QRect dragRect;                            // zoom rectangle now shown; empty when none
 
 signals:
-    // The main window switched to this map: the tool windows take their places for it.
-    void mapChosen();
     // A click on the map made its point the target.
     void targetClicked();
 
@@ -74,13 +61,12 @@ private:
     void buildMapMenu(const QString& wantedName);
     // The main window's menu chose this map: it is shown at its own size.
     void showInMainWindow();
-    // The main window's client area has a new size; the image takes it while the map is shown.
-    void fillClientArea();
-    // Draws the antenna line of a rotor status, or erases it when the status has no reading.
-    void followRotor();
+    std::unique_ptr<MapProjection> projection() override;
+    void redraw() override { RedrawMap(); }
+    void drawAntennaLine() override { DrawDirectionLine(); }
+    void eraseAntennaLine() override { EraseDirectionLine(); }
+    std::optional<QSize> filledSize(QSize clientArea) const override;
     MercatorPicture picture();
-    // Fills the cursor panel from cursorLon and cursorLat and shows it when "Ein" is chosen.
-    void showCursorPanel();
     // Removes the zoom rectangle shown, by inverting it once more.
     void removeDragRect();
 
@@ -88,7 +74,6 @@ private:
     std::vector<QAction*> mapItems_;  // the maps in the main window's menu
     QString wantedMapName_;       // the map chosen in the settings at start
     bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
-    CursorReadout cursorReadout_;
 };
 
 extern TForm1* Form1;

@@ -108,7 +108,7 @@ void TForm2::FormCreate()
 
 ShownMap::Place TForm2::place() const
 {
-    return {Form1->FadenkreuzAnzeigePos_X, Form1->FadenkreuzAnzeigePos_Y, Form10->crosshairPosX, Form10->crosshairPosY};
+    return {Form1->crosshairPosX, Form1->crosshairPosY, Form10->crosshairPosX, Form10->crosshairPosY};
 }
 
 void TForm2::showNewTarget()

@@ -173,11 +173,6 @@ void TForm6::setPanelColor(QLabel* panel, const QColor& color)
     panel->setPalette(palette);
 }
 
-bool TForm6::isRed(const QLabel* panel)
-{
-    return panel->palette().color(QPalette::Window) == red;
-}
-
 void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
@@ -188,7 +183,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
     RotorState& rotor = session->rotorState;
     switch (sender->property(tagProperty).toInt()) {
     case linksTag:
-        rotor.rotorTargetAzimuth = isRed(PanelLinks) ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
+        rotor.rotorTargetAzimuth = shownMotion_ != -1 ? double(rotor.rotorMinAzimuth) + 1 : rotor.rotorAzimuth;
         break;
     case startTag:
         if (rotor.rotorMotion != 0)
@@ -197,7 +192,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
             rotor.rotorTargetAzimuth = F_Rotor->OptimiseRotorTarget(session->target.bearing, optimisedPath());
         break;
     case rechtsTag:
-        rotor.rotorTargetAzimuth = isRed(PanelRechts) ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
+        rotor.rotorTargetAzimuth = shownMotion_ != 1 ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
         break;
     }
 }
@@ -214,11 +209,12 @@ void TForm6::PanelMouseUp(QLabel* sender, Qt::MouseButton button)
 
 bool TForm6::isTyping() const
 {
-    return Edit_Azimut->palette().color(QPalette::Base) == yellow;
+    return typing_;
 }
 
 void TForm6::setTyping(bool typing)
 {
+    typing_ = typing;
     QPalette palette = Edit_Azimut->palette();
     palette.setColor(QPalette::Base, typing ? yellow : QApplication::palette(Edit_Azimut).color(QPalette::Base));
     Edit_Azimut->setPalette(palette);
@@ -318,8 +314,9 @@ void TForm6::UpdateRotorDisplay()
 {
     RotorState& rotor = session->rotorState;
     PanelStart->setText(rotor.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
-    setPanelColor(PanelLinks, rotor.rotorMotion == -1 ? green : red);
-    setPanelColor(PanelRechts, rotor.rotorMotion == 1 ? green : red);
+    shownMotion_ = rotor.rotorMotion;
+    setPanelColor(PanelLinks, shownMotion_ == -1 ? green : red);
+    setPanelColor(PanelRechts, shownMotion_ == 1 ? green : red);
 
     if (rotor.rotorAzimuth != RotorState::noStatus) {
         if (!isTyping())

@@ -62,8 +62,12 @@ protected:
 private:
     QLabel* addPanel(const QString& name, const QString& caption, int left, int width, int tag);
     void setTyping(bool typing);
+    // Shown yellow while true.
+    bool typing_ = false;
+    // The motion the arrow panels show from the last status (-1 left, 0 standing, +1 right): the
+    // panel of the turn under way is green, a red one turns to its end of travel.
+    int shownMotion_ = 0;
     static void setPanelColor(QLabel* panel, const QColor& color);
-    static bool isRed(const QLabel* panel);
     // The direction field's text, confirmed: a locator or a callsign becomes the target, a
     // bearing the rotor target; anything else leaves the rotor where it stands.
     void takeLocator(const QString& locator);

@@ -2,8 +2,6 @@
 
 #include "app/ProgramLayout.h"
 #include "app/TFormA.h"
-#include "base/AppError.h"
-#include "base/FileReplacement.h"
 #include "base/Rounding.h"
 #include "platform/Dialogs.h"
 #include "rotor/DirectionLine.h"
@@ -102,10 +100,6 @@ void TForm7::buildControls()
     RG->setFixedSize(scaled(185), scaled(225));
     layout->addWidget(RG, 0, Qt::AlignTop);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setFont(fixedFont);
-    ListBox1->hide();
 
     GroupBox1 = new QGroupBox(QStringLiteral("Datensatz"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -193,60 +187,33 @@ void TForm7::selectRow(int row)
         RG->clearSelection();
 }
 
-QStringList TForm7::listLines() const
-{
-    QStringList lines;
-    for (int i = 0; i < ListBox1->count(); ++i)
-        lines << ListBox1->item(i)->text();
-    return lines;
-}
-
 void TForm7::LoadDirections()
 {
     const QSignalBlocker blocker(RG);
-    const QStringList before = listLines();
+    const QStringList before = directions_.lines();
     const int selected = selectedRow();
     RG->clear();
-    std::optional<QStringList> lines;
-    // Stamped before reading: a change made while reading shows at the next comparison.
-    loaded_ = FileStamp::of(dataPath());
-    try {
-        FileReplacement::removeLeftovers(dataPath());
-        lines = DirectionsFile::read(dataPath());
-        loadError_.clear();
-    } catch (const AppError& error) {
-        loadError_ = error.message();
+    if (directions_.load(dataPath()) != DirectionsList::Loaded::read)
         return;
-    }
-    // Without a file the lines held stay, and a save writes them to the new place.
-    if (!lines)
-        return;
-    DirectionLine::sort(*lines);
-    ListBox1->clear();
-    ListBox1->addItems(*lines);
-    for (const QString& line : *lines)
-        RG->addItem(DirectionLine::identifier(line));
+    RG->addItems(directions_.identifiers());
     // The rotor link reloads at every connection attempt; an unchanged list keeps its selection,
     // so that an open editor still replaces the line it was opened for instead of adding one.
-    if (*lines == before)
+    if (directions_.lines() == before)
         selectRow(selected);
 }
 
 void TForm7::LoadDirectionsIfChanged()
 {
-    if (!loadError_.isEmpty() || FileStamp::of(dataPath()) != loaded_)
+    if (directions_.changedSince(dataPath()))
         LoadDirections();
 }
 
 void TForm7::storeLines(const QStringList& lines)
 {
-    // A list that could not be read must not be replaced by what this window happens to hold.
-    if (!loadError_.isEmpty())
-        throw AppError(loadError_ + QStringLiteral("; die Liste wird nicht gespeichert"));
     // The user's own folder, where an installed rotor program's list goes, may not exist yet; a
     // failure shows in the write.
     ProgramLayout::of(session->rotorState.rotorProgramFolder).makeWritableFolder();
-    DirectionsFile::write(dataPath(), lines);
+    directions_.store(dataPath(), lines);
     LoadDirections();
 }
 
@@ -271,9 +238,9 @@ void TForm7::RGClick()
 {
     hideEditor();
     const int row = selectedRow();
-    if (row < 0 || row >= ListBox1->count())
+    if (!directions_.contains(row))
         return;
-    const QString line = ListBox1->item(row)->text();
+    const QString line = directions_.lines().at(row);
     const RotorState& rotor = session->rotorState;
     const double azimuth = OptimisedPath::intoRange(DirectionLine::localeNumber(DirectionLine::clickAzimuth(line)),
                                                     rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn);
@@ -285,9 +252,9 @@ void TForm7::RGClick()
 void TForm7::RGDblClick()
 {
     const int row = selectedRow();
-    if (row < 0 || row >= ListBox1->count())
+    if (!directions_.contains(row))
         return;
-    const DirectionLine::Fields fields = DirectionLine::editFields(ListBox1->item(row)->text());
+    const DirectionLine::Fields fields = DirectionLine::editFields(directions_.lines().at(row));
     E_Kennung->setText(fields.identifier);
     E_Azimut->setText(fields.azimuth);
     E_Elevation->setText(fields.elevation);
@@ -335,13 +302,7 @@ void TForm7::SpeichernClick()
         return;
 
     const QString line = DirectionLine::compose(identifier, E_Azimut->text(), E_Elevation->text());
-    QStringList lines = listLines();
-    const int row = selectedRow();
-    if (row < 0 || row >= lines.size())
-        lines.insert(DirectionLine::insertPosition(lines, line), line);
-    else
-        lines[row] = line;
-    storeLines(lines);
+    storeLines(directions_.withRecord(selectedRow(), line));
 
     int found = -1;
     for (int i = 0; i < RG->count(); ++i)
@@ -357,15 +318,13 @@ void TForm7::SpeichernClick()
 void TForm7::LoeschenClick()
 {
     const int row = selectedRow();
-    if (row < 0 || row >= ListBox1->count())
+    if (!directions_.contains(row))
         return;
     const QString question = QStringLiteral("Soll der Datensatz: ") + RG->item(row)->text()
                              + QStringLiteral("\nwirklich gelöscht werden?");
     if (!Dialogs::current().confirm(ErrorBox::programTitle, question))
         return;
-    QStringList lines = listLines();
-    lines.removeAt(row);
-    storeLines(lines);
+    storeLines(directions_.withoutRecord(row));
     hideEditor();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rotor/FileStamp.h"
+#include "rotor/DirectionsList.h"
 
 #include <QString>
 #include <QWidget>
@@ -48,9 +48,10 @@ public:
     static QString dataPath();
     // The row selected in RG, -1 for none.
     int selectedRow() const;
+    // The records the list shows.
+    const DirectionsList& directions() const { return directions_; }
 
-    QListWidget* RG = nullptr;        // the identifiers, row for row as in ListBox1
-    QListWidget* ListBox1 = nullptr;  // hidden: the full record lines, sorted
+    QListWidget* RG = nullptr;  // the identifiers, row for row as in the records
     QMenuBar* MainMenu1 = nullptr;
     QAction* Neu2 = nullptr;
     QAction* RotorSTOP1 = nullptr;
@@ -68,15 +69,13 @@ protected:
 
 private:
     void buildControls();
-    QStringList listLines() const;
     // Writes the lines as the new list and reloads it.
     void storeLines(const QStringList& lines);
     void selectRow(int row);
     void hideEditor();
     void withdrawTarget();
 
-    FileStamp loaded_;   // the file as it was at the last load
-    QString loadError_;  // why the file could not be read at the last load; empty when it could
+    DirectionsList directions_;
 };
 
 extern TForm7* Form7;

@@ -11,6 +11,7 @@
 #include "mercator/TForm2.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/DotLayer.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -418,6 +419,15 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
     QTest::mouseMove(Form10->BeamKarte, {centre + 20, centre + 20});
     QTest::qWait(50);
     EXPECT_TRUE(FormA->P_Cursor->isHidden());
+}
+
+TEST_F(TForm10Test, LayersAreDrawnWhereTheProjectionPutsThem)
+{
+    startOnBeamMap();
+    const DotLayer layer(own);
+    Form10->addLayer(layer);
+    Form10->RedrawBeamMap();
+    EXPECT_EQ(shown().pixel(centre, centre), red) << "the own station at the centre";
 }
 
 TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)

@@ -68,11 +68,11 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     ASSERT_TRUE(Form4->isVisible());
 
     QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31MM"));
-    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator));
+    EXPECT_TRUE(Form4->isEdited(Form4->E_Locator));
     QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
 
     EXPECT_FALSE(Form4->isVisible());
-    EXPECT_FALSE(TForm4::isEdited(Form4->E_Locator));
+    EXPECT_FALSE(Form4->isEdited(Form4->E_Locator));
     EXPECT_EQ(Form4->E_LangDez->text(), QStringLiteral("7,0417"));
     EXPECT_EQ(Form4->E_BreitDez->text(), QStringLiteral("51,5208"));
     EXPECT_EQ(Form4->E_LangGrad->text(), QStringLiteral("07°02'30\""));
@@ -94,7 +94,7 @@ TEST_F(TForm4Test, EnterOnAnIncompleteOwnLocatorDoesNothing)
     QTest::keyClicks(Form4->E_Locator, QStringLiteral("JO31M"));
     QTest::keyClick(Form4->E_Locator, Qt::Key_Return);
     EXPECT_TRUE(Form4->isVisible());
-    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator));
+    EXPECT_TRUE(Form4->isEdited(Form4->E_Locator));
     EXPECT_EQ(session->ownPosition.longitude, 0.0);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -149,9 +149,9 @@ TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
         auto* field = Form4->findChild<QLineEdit*>(QString::fromUtf8(entry.field));
         ASSERT_TRUE(field);
         type(field, QString::fromUtf8(entry.typed));
-        EXPECT_TRUE(TForm4::isEdited(field));
+        EXPECT_TRUE(Form4->isEdited(field));
         QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_FALSE(TForm4::isEdited(field));
+        EXPECT_FALSE(Form4->isEdited(field));
         EXPECT_EQ(Form4->E_LangDez2->text(), QString::fromUtf8(entry.longitudeDecimal));
         EXPECT_EQ(Form4->E_BreitDez2->text(), QString::fromUtf8(entry.latitudeDecimal));
         EXPECT_EQ(Form4->E_LangGrad2->text(), QString::fromUtf8(entry.longitudeDms));
@@ -175,7 +175,7 @@ TEST_F(TForm4Test, KeyDownWithoutACharacterMarksTheFieldEdited)
 {
     startWithOwnPosition();
     QTest::keyClick(Form4->E_LangDez2, Qt::Key_Delete);
-    EXPECT_TRUE(TForm4::isEdited(Form4->E_LangDez2));
+    EXPECT_TRUE(Form4->isEdited(Form4->E_LangDez2));
 }
 
 TEST_F(TForm4Test, LeavingALocatorFieldWithFiveCharactersWarnsAndKeepsThePosition)
@@ -188,7 +188,7 @@ TEST_F(TForm4Test, LeavingALocatorFieldWithFiveCharactersWarnsAndKeepsThePositio
     EXPECT_EQ(session->partnerPosition.longitude, 0.0);
     EXPECT_EQ(session->partnerPosition.latitude, 0.0);
     EXPECT_EQ(Form4->E_Locator2->text(), QString());  // the locator of the unchanged position
-    EXPECT_FALSE(TForm4::isEdited(Form4->E_Locator2));
+    EXPECT_FALSE(Form4->isEdited(Form4->E_Locator2));
     EXPECT_FALSE(session->target.isSet());
 }
 
@@ -199,7 +199,7 @@ TEST_F(TForm4Test, LeavingALocatorWithALetterInPositionThreeShowsTheErrorAndStay
     leave(Form4->E_Locator2, Form4->E_LangDez2);
 
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'A' ist kein gültiger Integerwert.")});
-    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator2));
+    EXPECT_TRUE(Form4->isEdited(Form4->E_Locator2));
     EXPECT_EQ(Form4->E_Locator2->text(), QStringLiteral("JOA1MM"));
     EXPECT_EQ(session->partnerPosition.longitude, 0.0);
     EXPECT_FALSE(session->target.isSet());
@@ -210,8 +210,8 @@ TEST_F(TForm4Test, OwnPositionIsSavedAsShownAndTheWindowPlaceIsRememberedForTheS
     startWithOwnPosition();
     Form4->setGeometry(QRect(QPoint(321, 234), Form4->size()));  // the client area, as the place is kept
     Form4->PositionstimerTimer();
-    EXPECT_EQ(Form1->LocatorPos_X, 321);
-    EXPECT_EQ(Form1->LocatorPos_Y, 234);
+    EXPECT_EQ(Form1->locatorPosX, 321);
+    EXPECT_EQ(Form1->locatorPosY, 234);
     folder.stop();
     const QByteArray ini = folder.readFile(QStringLiteral("Corvane.ini"));
     EXPECT_TRUE(ini.contains("U_L\xe4nge=13,4000\r\n"));
@@ -271,7 +271,7 @@ TEST_F(TForm4Test, ARefusedValueKeepsTheFocusInItsField)
     QTest::qWait(100);
     EXPECT_EQ(QApplication::focusWidget(), Form4->E_Locator2)
         << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
-    EXPECT_TRUE(TForm4::isEdited(Form4->E_Locator2));
+    EXPECT_TRUE(Form4->isEdited(Form4->E_Locator2));
 }
 
 } // namespace

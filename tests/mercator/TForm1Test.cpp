@@ -6,6 +6,7 @@
 #include "mercator/TForm2.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/DotLayer.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
@@ -281,6 +282,16 @@ TEST_F(TForm1Test, CursorPanelStaysHiddenWhenSwitchedOff)
     QTest::mouseMove(Form1->Karte, QPoint(300, 150));
     EXPECT_FALSE(FormA->P_Cursor->isVisible());
     EXPECT_EQ(FormA->Label4->text(), QStringLiteral("Nullinsel"));
+}
+
+TEST_F(TForm1Test, LayersAreDrawnWhereTheProjectionPutsThem)
+{
+    start();
+    const DotLayer layer({90, 45});
+    Form1->addLayer(layer);
+    Form1->RedrawMap();
+    EXPECT_EQ(shown().pixel(450, 75), qRgb(255, 0, 0));  // 600 x 300 pixels for the whole world
+    EXPECT_EQ(shown().pixel(451, 75), weltColour);
 }
 
 TEST_F(TForm1Test, ClickMakesThePointTheTarget)

@@ -77,7 +77,7 @@ TEST_F(TForm7Test, LoadsSortedAndKeepsLinesThatAreNoRecords)
 {
     load("RELAIS NORD\t15\t0\r\nabc\r\nBAKE\t-90\t5\r\n");
     EXPECT_EQ(rows(), (QStringList{QString(), QStringLiteral("BAKE"), QStringLiteral("RELAIS NORD")}));
-    EXPECT_EQ(Form7->ListBox1->item(0)->text(), QStringLiteral("abc"));
+    EXPECT_EQ(Form7->directions().lines().at(0), QStringLiteral("abc"));
     EXPECT_TRUE(Form7->GroupBox1->isHidden());
 
     // A save writes every line back, the one without TABs too.
@@ -124,13 +124,13 @@ TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
         Form7->Neu1Click();
         edit(QStringLiteral("X1"), QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
         Form7->SpeichernClick();
-        ASSERT_EQ(Form7->ListBox1->count(), 1) << c.azimuth;
+        ASSERT_EQ(Form7->directions().size(), 1) << c.azimuth;
         if (c.stored) {
-            EXPECT_EQ(Form7->ListBox1->item(0)->text(), QString::fromLatin1(c.stored));
+            EXPECT_EQ(Form7->directions().lines().at(0), QString::fromLatin1(c.stored));
         }
     }
     // Even a huge azimuth ends inside the travel.
-    const int stored = Form7->ListBox1->item(0)->text().section(u'\t', 1, 1).toInt();
+    const int stored = Form7->directions().lines().at(0).section(u'\t', 1, 1).toInt();
     EXPECT_GE(stored, 0);
     EXPECT_LE(stored, 450);
 }
@@ -176,8 +176,8 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
     Form7->SpeichernClick();
     EXPECT_EQ(folder.readFile(dataFile), QByteArray("BAKE\t100\t0\r\nBAKE\t50\t0\r\nbake\t300\t0\r\n"));
     // Reloaded and sorted; of the rows named exactly "BAKE" the last is selected, not "bake".
-    EXPECT_EQ(Form7->ListBox1->item(1)->text(), QStringLiteral("bake\t300\t0"));
-    EXPECT_EQ(Form7->ListBox1->item(2)->text(), QStringLiteral("BAKE\t50\t0"));
+    EXPECT_EQ(Form7->directions().lines().at(1), QStringLiteral("bake\t300\t0"));
+    EXPECT_EQ(Form7->directions().lines().at(2), QStringLiteral("BAKE\t50\t0"));
     EXPECT_EQ(Form7->selectedRow(), 2);
 }
 

@@ -1,0 +1,30 @@
+#include "beam/BeamProjection.h"
+
+BeamProjection::BeamProjection(const BeamView& view, const AzimuthalProjection& around) : view_(view), around_(around)
+{
+}
+
+std::optional<MapProjection::Measured> BeamProjection::measuredAt(QPoint pixel) const
+{
+    if (!view_.valid())
+        return std::nullopt;
+    const BeamView::Spot spot = view_.spotAt(pixel);
+    if (spot.distanceKm > readableKm)
+        return std::nullopt;
+    return Measured {spot.bearing, spot.distanceKm};
+}
+
+std::optional<GeoPosition> BeamProjection::positionAt(QPoint pixel) const
+{
+    const std::optional<Measured> spot = measuredAt(pixel);
+    if (!spot)
+        return std::nullopt;
+    const AzimuthalProjection::Point point = around_.pointAt(spot->bearing, spot->distanceKm);
+    return GeoPosition {static_cast<double>(AzimuthalProjection::shownLongitude(point.longitude)),
+                        static_cast<double>(point.latitude)};
+}
+
+QPoint BeamProjection::pixelOf(const GeoPosition& position) const
+{
+    return view_.pixelOf(around_.own(), position.longitude, position.latitude);
+}

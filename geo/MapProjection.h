@@ -1,0 +1,34 @@
+#pragma once
+
+#include "geo/GeoPosition.h"
+
+#include <QPoint>
+
+#include <optional>
+
+// Where places lie on the picture of a map: image pixel <-> geographic position. Both maps answer
+// it, the Mercator map and the azimuthal beam map, so that what is read off or drawn on a map is
+// written once for both.
+class MapProjection {
+public:
+    // Bearing (degrees clockwise from north) and distance (km) from the own station as a picture
+    // shows them at a pixel.
+    struct Measured {
+        long double bearing = 0;
+        long double distanceKm = 0;
+    };
+
+    virtual ~MapProjection() = default;
+
+    // The position shown at an image pixel; none where the picture shows no place.
+    virtual std::optional<GeoPosition> positionAt(QPoint pixel) const = 0;
+    // The image pixel where a position is drawn, rounded half to even.
+    virtual QPoint pixelOf(const GeoPosition& position) const = 0;
+    // Bearing and distance read off the picture itself, for a picture drawn around the own
+    // station; none where they are those of the great circle to positionAt.
+    virtual std::optional<Measured> measuredAt(QPoint pixel) const
+    {
+        (void)pixel;
+        return std::nullopt;
+    }
+};

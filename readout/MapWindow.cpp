@@ -1,0 +1,144 @@
+#include "readout/MapWindow.h"
+
+#include "app/SettingsFile.h"
+#include "app/TFormA.h"
+#include "geo/MapLayer.h"
+#include "geo/MapProjection.h"
+#include "session/Session.h"
+#include "widgets/GuardedConnection.h"
+#include "widgets/ImageWidget.h"
+
+#include <QPainter>
+#include <QTimer>
+
+MapWindow::MapWindow(Session& session, TFormA& mainWindow, const QString& imageName)
+    : session_(session), mainWindow_(mainWindow)
+{
+    setWindowFlags(Qt::FramelessWindowHint);
+    image_ = new ImageWidget(this);
+    image_->setObjectName(imageName);
+    MouseMoveTimer = new QTimer(this);
+    MouseMoveTimer->setInterval(400);
+    MouseMoveTimer->setSingleShot(true);
+    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &MapWindow::hideCursorPanel);
+    connect(&session_, &Session::displayChanged, this, &MapWindow::redrawIfShown);
+    connect(&session_, &Session::rotorStatusChanged, this, &MapWindow::followRotor);
+    connect(&session_, &Session::rotorLinkLost, this, [this] { eraseAntennaLine(); });
+    connectGuarded(&mainWindow_, &TFormA::clientAreaResized, this, &MapWindow::fillClientArea);
+}
+
+bool MapWindow::mapShown() const
+{
+    return !image_->isHidden();
+}
+
+void MapWindow::redrawIfShown()
+{
+    if (mapShown())
+        redraw();
+}
+
+void MapWindow::addLayer(const MapLayer& layer)
+{
+    layers_.push_back(&layer);
+}
+
+void MapWindow::fillClientArea()
+{
+    if (!mapShown())
+        return;
+    const std::optional<QSize> size = filledSize(QSize(mainWindow_.clientWidth(), mainWindow_.clientHeight()));
+    if (!size)
+        return;
+    image_->setGeometry(0, 0, size->width(), size->height());
+    redraw();
+    mainWindow_.setClientSize(image_->width(), image_->height());
+}
+
+void MapWindow::followRotor()
+{
+    if (session_.rotorState.rotorAzimuth == RotorState::noStatus)
+        eraseAntennaLine();
+    else if (mapShown())
+        drawAntennaLine();
+}
+
+void MapWindow::readOut(QPoint mouse, const MapProjection& projection, PanelUse use)
+{
+    const std::optional<GeoPosition> position = projection.positionAt(mouse);
+    if (!position) {
+        mainWindow_.hideCursorPanel();
+        return;
+    }
+    if (use == PanelUse::none)
+        return;
+    if (use == PanelUse::show) {
+        MouseMoveTimer->start();  // restarts the 400 ms
+        mainWindow_.showCursorPanel();
+    }
+    placeCursorPanel(mouse);
+    QString country, prefix;
+    session_.referenceData.lookupCountry(position->longitude, position->latitude, country, prefix);
+    const std::optional<MapProjection::Measured> measured = projection.measuredAt(mouse);
+    const CursorReadout::Lines lines = measured
+        ? cursorReadout_.linesAtBearing(session_.ownPosition, position->longitude, position->latitude, country,
+                                        measured->bearing)
+        : cursorReadout_.lines(session_.ownPosition, position->longitude, position->latitude, country);
+    mainWindow_.showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
+}
+
+void MapWindow::placeCursorPanel(QPoint mouse)
+{
+    mainWindow_.placeCursorPanel(mouse, image_->size());
+}
+
+void MapWindow::hideCursorPanel()
+{
+    mainWindow_.hideCursorPanel();
+    MouseMoveTimer->stop();
+}
+
+bool MapWindow::makeTarget(QPoint pixel, const MapProjection& projection)
+{
+    const std::optional<GeoPosition> position = projection.positionAt(pixel);
+    if (!position)
+        return false;
+    const std::optional<MapProjection::Measured> measured = projection.measuredAt(pixel);
+    if (!measured) {
+        session_.setTarget(position->longitude, position->latitude);
+        return true;
+    }
+    // Bearing and distance are those of the screen position, as the picture shows them.
+    TargetInfo target;
+    target.longitude = position->longitude;
+    target.latitude = position->latitude;
+    target.bearing = static_cast<double>(measured->bearing);
+    target.distance = static_cast<double>(measured->distanceKm);
+    session_.setTarget(target);
+    return true;
+}
+
+void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection) const
+{
+    if (layers_.empty())
+        return;
+    QPainter painter(&canvas);
+    for (const MapLayer* layer : layers_)
+        layer->draw(painter, projection);
+}
+
+void MapWindow::loadPlaces(const SettingsFile& ini, const PlaceKeys& keys)
+{
+    locatorPosX = ini.readInteger(keys.section, keys.locatorX, 5);
+    locatorPosY = ini.readInteger(keys.section, keys.locatorY, 350);
+    crosshairPosX = ini.readInteger(keys.section, keys.crosshairX, 5);
+    crosshairPosY = ini.readInteger(keys.section, keys.crosshairY, 350);
+}
+
+void MapWindow::savePlaces(SettingsFile& ini, const PlaceKeys& keys) const
+{
+    ini.writeInteger(keys.section, keys.locatorX, locatorPosX);
+    ini.writeInteger(keys.section, keys.locatorY, locatorPosY);
+    ini.writeInteger(keys.section, keys.crosshairX, crosshairPosX);
+    ini.writeInteger(keys.section, keys.crosshairY, crosshairPosY);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "readout/CursorReadout.h"
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class ImageWidget;
+class MapLayer;
+class MapProjection;
+class QImage;
+class QTimer;
+class Session;
+class SettingsFile;
+class TFormA;
+
+// What both map windows do, the Mercator map and the beam map: an image in the main window's
+// client area that fills it, the cursor panel over it with its 400 ms timer, a click that makes
+// a place the target, the antenna line that follows the rotor, the places the tool windows
+// take while the map is shown, and the layers drawn over the map. Each map says how its pixels
+// map to positions (projection) and how it draws.
+class MapWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The image the map is drawn in; lives in the main window's client area.
+    ImageWidget* image() const { return image_; }
+    // The map image is the one shown in the main window.
+    bool mapShown() const;
+    void redrawIfShown();
+    // A layer drawn over the map at every redraw, in the order added; the window does not own it.
+    void addLayer(const MapLayer& layer);
+
+    // Where the position entry window and the crosshair data window stand while this map is
+    // shown, screen pixels.
+    int locatorPosX = 5, locatorPosY = 350;
+    int crosshairPosX = 5, crosshairPosY = 350;
+    QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
+
+    // The settings keys of the tool windows' places in a map's section.
+    struct PlaceKeys {
+        const QString& section;
+        const QString& locatorX;
+        const QString& locatorY;
+        const QString& crosshairX;
+        const QString& crosshairY;
+    };
+
+signals:
+    // The main window switched to this map: the tool windows take their places for it.
+    void mapChosen();
+
+protected:
+    MapWindow(Session& session, TFormA& mainWindow, const QString& imageName);
+
+    // The pixels of the map now shown; null while there is no picture.
+    virtual std::unique_ptr<MapProjection> projection() = 0;
+    virtual void redraw() = 0;
+    virtual void drawAntennaLine() = 0;
+    // Takes the antenna line off the picture and forgets it.
+    virtual void eraseAntennaLine() = 0;
+    // The image size that fills a client area of this size, pixels; none while there is no map.
+    virtual std::optional<QSize> filledSize(QSize clientArea) const = 0;
+
+    // What the read-out does with the cursor panel besides filling its lines: show it for 400 ms,
+    // leave it as it is, or leave panel and lines alone.
+    enum class PanelUse { show, follow, none };
+    // The read-out of the mouse at an image pixel. A pixel that shows no place hides the panel.
+    void readOut(QPoint mouse, const MapProjection& projection, PanelUse use);
+    void placeCursorPanel(QPoint mouse);
+    // Makes the place at an image pixel the target; false where the picture shows none.
+    bool makeTarget(QPoint pixel, const MapProjection& projection);
+    // Draws the layers onto the picture.
+    void drawLayers(QImage& canvas, const MapProjection& projection) const;
+
+    void loadPlaces(const SettingsFile& ini, const PlaceKeys& keys);
+    void savePlaces(SettingsFile& ini, const PlaceKeys& keys) const;
+
+    Session& session_;
+    TFormA& mainWindow_;
+
+private:
+    // The main window's client area has a new size; the image takes it while the map is shown.
+    void fillClientArea();
+    // Draws the antenna line of a rotor status, or erases it when the status has no reading.
+    void followRotor();
+    void hideCursorPanel();
+
+    ImageWidget* image_ = nullptr;
+    std::vector<const MapLayer*> layers_;
+    CursorReadout cursorReadout_;
+};

@@ -1,0 +1,84 @@
+// Both maps through the one projection interface: known pixels and round trips pixel -> position
+// -> pixel, which the read-out, clicks and later layers rely on.
+#include "beam/BeamProjection.h"
+#include "mercator/MercatorProjection.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const GeoPosition equator {0, 0};
+const GeoPosition jo31mm {7.0417, 51.5208};
+
+struct KnownPixel {
+    const char* map;
+    std::shared_ptr<const MapProjection> projection;
+    QPoint pixel;
+    std::optional<GeoPosition> position;  // none where the picture shows no place
+};
+
+// Whole world 360 x 180 pixels: one degree a pixel. Europe 72 N .. 34 N, 25 W .. 45 E over
+// 700 x 380 pixels: ten pixels a degree. Beam map 400 pixels wide around 0 N 0 E, unzoomed: the
+// rim at the antipode 200 pixels from the centre, so 100 pixels are a quarter of a great circle.
+const std::shared_ptr<const MapProjection> world =
+    std::make_shared<MercatorProjection>(MapView {90, -90, 180, -180}, QSize(360, 180));
+const std::shared_ptr<const MapProjection> europe =
+    std::make_shared<MercatorProjection>(MapView {72, 34, 45, -25}, QSize(700, 380));
+const std::shared_ptr<const MapProjection> beam =
+    std::make_shared<BeamProjection>(BeamView(400, 500, 0), AzimuthalProjection(equator));
+const std::shared_ptr<const MapProjection> beamAtHome =
+    std::make_shared<BeamProjection>(BeamView(400, 2500, 500), AzimuthalProjection(jo31mm));
+
+TEST(MapProjectionTest, KnownPixelsShowKnownPositions)
+{
+    const KnownPixel cases[] = {
+        {"world centre", world, {180, 90}, GeoPosition {0, 0}},
+        {"world top left", world, {0, 0}, GeoPosition {-180, 90}},
+        {"world 90 E 45 S", world, {270, 135}, GeoPosition {90, -45}},
+        {"Europe 0 E 50 N", europe, {250, 220}, GeoPosition {0, 50}},
+        {"beam centre", beam, {200, 200}, equator},
+        {"beam quarter east", beam, {300, 200}, GeoPosition {90, 0}},
+        {"beam quarter west", beam, {100, 200}, GeoPosition {-90, 0}},
+        {"beam north pole", beam, {200, 100}, GeoPosition {0, 90}},
+        {"beam corner beyond 20000 km", beam, {2, 2}, std::nullopt},
+        {"zoomed beam centre", beamAtHome, {200, 200}, jo31mm},
+    };
+    for (const KnownPixel& c : cases) {
+        const std::optional<GeoPosition> position = c.projection->positionAt(c.pixel);
+        ASSERT_EQ(position.has_value(), c.position.has_value()) << c.map;
+        if (!position)
+            continue;
+        EXPECT_NEAR(position->longitude, c.position->longitude, 1e-6) << c.map;  // degrees, 0.1 m
+        EXPECT_NEAR(position->latitude, c.position->latitude, 1e-6) << c.map;
+        if (c.position->latitude != 90) {  // every pixel column shows the pole
+            EXPECT_EQ(c.projection->pixelOf(*c.position), c.pixel) << c.map;
+        }
+    }
+}
+
+TEST(MapProjectionTest, PixelsComeBackFromTheirPositions)
+{
+    const std::shared_ptr<const MapProjection> maps[] = {world, europe, beam, beamAtHome};
+    const QPoint pixels[] = {{1, 1}, {37, 150}, {123, 45}, {199, 201}, {250, 310}, {333, 77}, {359, 179}};
+    for (const auto& map : maps)
+        for (const QPoint pixel : pixels)
+            if (const std::optional<GeoPosition> position = map->positionAt(pixel)) {
+                EXPECT_EQ(map->pixelOf(*position), pixel) << pixel.x() << ',' << pixel.y();
+            }
+}
+
+TEST(MapProjectionTest, OnlyTheBeamMapMeasuresBearingAndDistanceOnThePicture)
+{
+    EXPECT_FALSE(world->measuredAt({100, 100}));
+    const std::optional<MapProjection::Measured> east = beam->measuredAt({300, 200});
+    ASSERT_TRUE(east);
+    EXPECT_EQ(double(east->bearing), 90);
+    EXPECT_NEAR(double(east->distanceKm), double(AzimuthalProjection::antipodeKm / 2), 1e-9);
+    EXPECT_FALSE(beam->measuredAt({2, 2}));
+    EXPECT_FALSE(BeamProjection(BeamView(400, 0, 0), AzimuthalProjection(equator)).positionAt({200, 200}))
+        << "without a bitmap nothing is shown";
+}
+
+}  // namespace
