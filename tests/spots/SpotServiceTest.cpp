@@ -100,3 +100,46 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
 }
 
 } // namespace
+
+#include "mercator/MercatorProjection.h"
+#include "spots/SpotLayer.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+// Markers where the projection puts the places, magenta for an entity the log lacks, fading with age.
+TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
+{
+    qint64 now = noon;
+    SpotService service(calls(), [&] { return now; }, 10);
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));  // (151, -33.5)
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1XYZ PM95"));  // (139, 35.5)
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    service.setWorked(worked);
+    const SpotLayer layer(service);
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const MercatorProjection projection(world, {720, 360});
+    const auto drawn = [&] {
+        QImage image(720, 360, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        layer.draw(painter, projection);
+        painter.end();
+        return image;
+    };
+    QImage image = drawn();
+    EXPECT_EQ(image.pixel(projection.pixelOf({151, -33.5})), qRgb(255, 64, 255));
+    EXPECT_EQ(image.pixel(projection.pixelOf({139, 35.5})), qRgb(255, 255, 0));
+    EXPECT_EQ(image.pixel(projection.pixelOf({0, 0})), qRgb(0, 0, 0));
+
+    now += 10 * 60;  // two thirds of the lifetime gone: a third of the colour left
+    image = drawn();
+    EXPECT_NEAR(qRed(image.pixel(projection.pixelOf({139, 35.5}))), 255 * 3 / 8, 2);
+}
+
+} // namespace
