@@ -24,8 +24,8 @@ QPoint BeamView::polar(int centre, long double bearing, long double radius)
 
 QPoint BeamView::pixelOf(const GeoPosition& own, double longitude, double latitude) const
 {
-    const long double distance = greatCircleDistance(own.latitude, own.longitude, latitude, longitude);
-    const double bearing = greatCircleBearing(own.latitude, own.longitude, latitude, longitude);
+    const long double distance = greatCircleDistance(own.longitude, own.latitude, longitude, latitude);
+    const double bearing = greatCircleBearing(own.longitude, own.latitude, longitude, latitude);
     return polar(bearing, radiusOf(distance));
 }
 

@@ -39,7 +39,7 @@ void BM_GreatCircleDistance(benchmark::State& state)
     std::size_t i = 0;
     for (auto _ : state) {
         const Point& t = targets()[i++ & 4095];
-        benchmark::DoNotOptimize(greatCircleDistance(51.5, 7.0, t.latitude, t.longitude));
+        benchmark::DoNotOptimize(greatCircleDistance(7.0, 51.5, t.longitude, t.latitude));
     }
 }
 BENCHMARK(BM_GreatCircleDistance);
@@ -49,7 +49,7 @@ void BM_GreatCircleBearing(benchmark::State& state)
     std::size_t i = 0;
     for (auto _ : state) {
         const Point& t = targets()[i++ & 4095];
-        benchmark::DoNotOptimize(greatCircleBearing(51.5, 7.0, t.latitude, t.longitude));
+        benchmark::DoNotOptimize(greatCircleBearing(7.0, 51.5, t.longitude, t.latitude));
     }
 }
 BENCHMARK(BM_GreatCircleBearing);

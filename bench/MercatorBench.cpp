@@ -61,7 +61,7 @@ void RedrawWorldMap(benchmark::State& state)
     for (auto _ : state) {
         MercatorPicture picture(canvas, shown, w.map.whole);
         picture.paintMap(layers);
-        SampleGreatCircle(45, own.latitude, own.longitude, directionLine);
+        SampleGreatCircle(45, own.longitude, own.latitude, directionLine);
         picture.invertCircle(own, directionLine);
         benchmark::DoNotOptimize(canvas.constBits());
     }
@@ -90,14 +90,14 @@ void MoveDirectionLine(benchmark::State& state)
     MercatorPicture picture(canvas, shown, w.map.whole);
     picture.copyMapPart(w.map.bitmap, w.map.whole);
     CirclePoints drawn;
-    SampleGreatCircle(0, own.latitude, own.longitude, drawn);
+    SampleGreatCircle(0, own.longitude, own.latitude, drawn);
     picture.invertCircle(own, drawn);
     double direction = 0;
     for (auto _ : state) {
         // Erase the line on the picture, sample the next direction and draw it.
         picture.invertCircle(own, drawn);
         direction = direction >= 179 ? -179 : direction + 1;
-        SampleGreatCircle(direction, own.latitude, own.longitude, drawn);
+        SampleGreatCircle(direction, own.longitude, own.latitude, drawn);
         picture.invertCircle(own, drawn);
         benchmark::DoNotOptimize(canvas.constBits());
     }

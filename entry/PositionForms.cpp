@@ -30,7 +30,7 @@ bool readLocator(const QString& text, GeoPosition& position)
         return false;
     double latitude = 0.0;
     double longitude = 0.0;
-    locatorToPosition(text.toUpper(), latitude, longitude);
+    locatorToPosition(text.toUpper(), longitude, latitude);
     position = {longitude, latitude};
     return true;
 }

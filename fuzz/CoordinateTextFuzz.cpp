@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The reader takes letters up to "Z"; the grid itself ends at "R" (fields) and "X" (subsquares).
     if (IsLocatorText(text) && text[0] <= u'R' && text[1] <= u'R' && text[4] <= u'X' && text[5] <= u'X') {
         double latitude = 0, longitude = 0;
-        locatorToPosition(text, latitude, longitude);
+        locatorToPosition(text, longitude, latitude);
         FUZZ_CHECK(std::fabs(latitude) <= 90 && std::fabs(longitude) <= 180);
         FUZZ_CHECK(positionToLocator(longitude, latitude) == text.left(6).toUpper());
     }

@@ -127,7 +127,7 @@ bool IsLocatorText(const QString& text)
     return true;
 }
 
-void locatorToPosition(const QString& locator, double& latitude, double& longitude)
+void locatorToPosition(const QString& locator, double& longitude, double& latitude)
 {
     // South edge of the subsquare plus half its height (2.5 minutes), west edge plus half its
     // width (5 minutes); degrees.

@@ -18,7 +18,7 @@ bool IsLocatorText(const QString& text);
 // Centre of the subsquare of a six-character locator, degrees. Reads characters 1..6 without a
 // pattern test (a missing character reads as NUL); throws AppError for a non-digit in position 3
 // or 4. Letters beyond the valid fields convert arithmetically.
-void locatorToPosition(const QString& locator, double& latitude, double& longitude);
+void locatorToPosition(const QString& locator, double& longitude, double& latitude);
 
 // Six-character locator of a position, degrees. Longitude and latitude are folded into range by
 // one step at most and never clamped, so longitude 180 gives the first letter "S".

@@ -2,13 +2,13 @@
 
 #include "geo/GreatCircleFrom.h"
 
-long double greatCircleDistance(long double latitude1, long double longitude1, long double latitude2,
-                                long double longitude2)
+long double greatCircleDistance(long double longitude1, long double latitude1, long double longitude2,
+                                long double latitude2)
 {
-    return GreatCircleFrom(latitude1, longitude1).distanceTo(latitude2, longitude2);
+    return GreatCircleFrom(longitude1, latitude1).distanceTo(longitude2, latitude2);
 }
 
-double greatCircleBearing(double latitude1, double longitude1, double latitude2, double longitude2)
+double greatCircleBearing(double longitude1, double latitude1, double longitude2, double latitude2)
 {
-    return GreatCircleFrom(latitude1, longitude1).bearingTo(latitude2, longitude2);
+    return GreatCircleFrom(longitude1, latitude1).bearingTo(longitude2, latitude2);
 }

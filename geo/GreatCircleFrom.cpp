@@ -5,13 +5,13 @@
 
 #include <cmath>
 
-GreatCircleFrom::GreatCircleFrom(long double latitude1, long double longitude1)
+GreatCircleFrom::GreatCircleFrom(long double longitude1, long double latitude1)
     : latitude1_(latitude1), longitude1_(longitude1), sinLatitude1_(std::sin(latitude1 * degToRad)),
       cosLatitude1_(std::cos(latitude1 * degToRad))
 {
 }
 
-GreatCircleFrom::Leg GreatCircleFrom::legTo(long double latitude2, long double longitude2) const
+GreatCircleFrom::Leg GreatCircleFrom::legTo(long double longitude2, long double latitude2) const
 {
     Leg leg;
     const long double lat2 = latitude2 * degToRad, deltaLon = (longitude2 - longitude1_) * degToRad;  // radians
@@ -25,15 +25,15 @@ GreatCircleFrom::Leg GreatCircleFrom::legTo(long double latitude2, long double l
     return leg;
 }
 
-long double GreatCircleFrom::distanceTo(long double latitude2, long double longitude2) const
+long double GreatCircleFrom::distanceTo(long double longitude2, long double latitude2) const
 {
     if (latitude2 == noTargetCoordinate || longitude2 == noTargetCoordinate)
         return 0.0L;
     // Radians on the sphere times its radius.
-    return legTo(latitude2, longitude2).sigma * earthRadiusKm;
+    return legTo(longitude2, latitude2).sigma * earthRadiusKm;
 }
 
-std::optional<double> GreatCircleFrom::specialBearing(double latitude2, double longitude2) const
+std::optional<double> GreatCircleFrom::specialBearing(double longitude2, double latitude2) const
 {
     // Cases the formula's floating point gets wrong: its divisor is never exactly 0 (the cosine of
     // 90 degrees is not), and at a pole or on one meridian the east-west sign is noise.
@@ -68,22 +68,22 @@ double GreatCircleFrom::bearingOf(const Leg& leg) const
     return eastward > 0.0L ? angle : 360.0 - angle;
 }
 
-double GreatCircleFrom::bearingTo(double latitude2, double longitude2) const
+double GreatCircleFrom::bearingTo(double longitude2, double latitude2) const
 {
-    const std::optional<double> special = specialBearing(latitude2, longitude2);
-    return special ? *special : bearingOf(legTo(latitude2, longitude2));
+    const std::optional<double> special = specialBearing(longitude2, latitude2);
+    return special ? *special : bearingOf(legTo(longitude2, latitude2));
 }
 
-GreatCircleFrom::DistanceAndBearing GreatCircleFrom::distanceAndBearingTo(double latitude2, double longitude2) const
+GreatCircleFrom::DistanceAndBearing GreatCircleFrom::distanceAndBearingTo(double longitude2, double latitude2) const
 {
     DistanceAndBearing result;
     if (latitude2 == noTargetCoordinate || longitude2 == noTargetCoordinate) {
-        result.bearing = bearingTo(latitude2, longitude2);
+        result.bearing = bearingTo(longitude2, latitude2);
         return result;
     }
-    const Leg leg = legTo(latitude2, longitude2);
+    const Leg leg = legTo(longitude2, latitude2);
     result.distanceKm = leg.sigma * earthRadiusKm;
-    const std::optional<double> special = specialBearing(latitude2, longitude2);
+    const std::optional<double> special = specialBearing(longitude2, latitude2);
     result.bearing = special ? *special : bearingOf(leg);
     return result;
 }

@@ -14,7 +14,7 @@ std::optional<NearestCity> findNearestCity(const std::vector<CityRecord>& cities
     int index = lastIndex;
     for (int i = 0; i < static_cast<int>(cities.size()); ++i) {
         const CityRecord& city = cities[static_cast<std::size_t>(i)];
-        const long double d = greatCircleDistance(latitude, longitude, city.latitude, city.longitude);
+        const long double d = greatCircleDistance(longitude, latitude, city.longitude, city.latitude);
         if (d < best) {
             best = d;
             index = i;

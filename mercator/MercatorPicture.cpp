@@ -68,7 +68,7 @@ void MercatorPicture::paintMap(const MapLayers& layers)
     drawLocatorGrid(layers.gridLevel);
     if (layers.targetShown) {
         CirclePoints targetLine;
-        SampleGreatCircle(halfTurnDirection(layers.target.bearing), layers.own.latitude, layers.own.longitude, targetLine);
+        SampleGreatCircle(halfTurnDirection(layers.target.bearing), layers.own.longitude, layers.own.latitude, targetLine);
         drawCircle(layers.own, targetLine, layers.crosshairColour, targetLineWidth);
         drawCrosshair(layers.target.longitude, layers.target.latitude, layers.crosshairColour);
     }

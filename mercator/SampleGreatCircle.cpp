@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-void SampleGreatCircle(double direction, double ownLatitude, double ownLongitude, CirclePoints& points)
+void SampleGreatCircle(double direction, double ownLongitude, double ownLatitude, CirclePoints& points)
 {
     const long double r = degToRad;
     const long double sinLat1 = std::sin(r * ownLatitude);

@@ -13,4 +13,4 @@ inline double circleLatitude(const CirclePoints& points, int i) { return points[
 // Samples the half great circle that leaves the own station (degrees) in direction degrees
 // clockwise from north, -180 < direction <= 180. The sine of each latitude and the cosine of each
 // longitude difference are held as doubles, the rest in extended precision.
-void SampleGreatCircle(double direction, double ownLatitude, double ownLongitude, CirclePoints& points);
+void SampleGreatCircle(double direction, double ownLongitude, double ownLatitude, CirclePoints& points);

@@ -240,7 +240,7 @@ void TForm1::DrawDirectionLine()
         return;
     EraseDirectionLine();
     drawn.mercatorLineDirection = direction;
-    SampleGreatCircle(MercatorPicture::halfTurnDirection(direction), own.latitude, own.longitude, drawn.directionLine);
+    SampleGreatCircle(MercatorPicture::halfTurnDirection(direction), own.longitude, own.latitude, drawn.directionLine);
     picture().invertCircle(own, drawn.directionLine);
     drawn.mercatorLineDrawn = true;
     drawn.drawnDirectionLine = drawn.directionLine;

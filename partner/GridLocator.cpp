@@ -12,7 +12,7 @@ std::optional<GeoPosition> GridLocator::centre(const QString& text)
         return std::nullopt;
     GeoPosition position;
     if (locator.size() == 6) {
-        locatorToPosition(locator, position.latitude, position.longitude);
+        locatorToPosition(locator, position.longitude, position.latitude);
         return position;
     }
     // Square: 20° fields and 2° squares of longitude, 10° and 1° of latitude; half a square on top.

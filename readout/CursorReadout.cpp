@@ -9,21 +9,21 @@
 const GreatCircleFrom& CursorReadout::from(const GeoPosition& own)
 {
     if (!from_ || from_->latitude1() != own.latitude || from_->longitude1() != own.longitude)
-        from_.emplace(own.latitude, own.longitude);
+        from_.emplace(own.longitude, own.latitude);
     return *from_;
 }
 
 CursorReadout::Lines CursorReadout::lines(const GeoPosition& own, double longitude, double latitude,
                                           const QString& countryName)
 {
-    const GreatCircleFrom::DistanceAndBearing path = from(own).distanceAndBearingTo(latitude, longitude);
+    const GreatCircleFrom::DistanceAndBearing path = from(own).distanceAndBearingTo(longitude, latitude);
     return linesOf(longitude, latitude, countryName, static_cast<double>(path.distanceKm), path.bearing);
 }
 
 CursorReadout::Lines CursorReadout::linesAtBearing(const GeoPosition& own, double longitude, double latitude,
                                                    const QString& countryName, long double bearing)
 {
-    const double distance = static_cast<double>(from(own).distanceTo(latitude, longitude));  // km
+    const double distance = static_cast<double>(from(own).distanceTo(longitude, latitude));  // km
     return linesOf(longitude, latitude, countryName, distance, bearing);
 }
 

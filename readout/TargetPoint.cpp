@@ -7,8 +7,8 @@ TargetInfo TargetPoint::seenFrom(const GeoPosition& ownStation, double longitude
     TargetInfo target;
     target.longitude = longitude;
     target.latitude = latitude;
-    target.bearing = greatCircleBearing(ownStation.latitude, ownStation.longitude, latitude, longitude);
+    target.bearing = greatCircleBearing(ownStation.longitude, ownStation.latitude, longitude, latitude);
     target.distance = static_cast<double>(
-        greatCircleDistance(ownStation.latitude, ownStation.longitude, latitude, longitude));
+        greatCircleDistance(ownStation.longitude, ownStation.latitude, longitude, latitude));
     return target;
 }

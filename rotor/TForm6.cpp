@@ -269,7 +269,7 @@ void TForm6::Edit_AzimutKeyPress(int& key)
 void TForm6::takeLocator(const QString& locator)
 {
     Partner partner;
-    locatorToPosition(locator, partner.place.latitude, partner.place.longitude);
+    locatorToPosition(locator, partner.place.longitude, partner.place.latitude);
     takePartner(partner);
 }
 

@@ -56,8 +56,8 @@ TEST(AzimuthalProjectionTest, KnownBearingsAndDistancesGiveThePointBack)
         {{0, -60}, {120, -10}},
     };
     for (const Case& c : cases) {
-        const long double distance = greatCircleDistance(c.own.latitude, c.own.longitude, c.point.latitude, c.point.longitude);
-        const double bearing = greatCircleBearing(c.own.latitude, c.own.longitude, c.point.latitude, c.point.longitude);
+        const long double distance = greatCircleDistance(c.own.longitude, c.own.latitude, c.point.longitude, c.point.latitude);
+        const double bearing = greatCircleBearing(c.own.longitude, c.own.latitude, c.point.longitude, c.point.latitude);
         const AzimuthalProjection::Point p = AzimuthalProjection(c.own).pointAt(bearing, distance);
         EXPECT_NEAR(double(p.latitude), c.point.latitude, 1e-6) << c.point.longitude;
         EXPECT_NEAR(double(AzimuthalProjection::shownLongitude(p.longitude)), c.point.longitude, longitudeTolerance);

@@ -52,10 +52,10 @@ TEST(BeamViewTest, PlacedPositionsReadBackAtTheirBearingAndDistance)
     for (const GeoPosition city : {GeoPosition{-74.006, 40.7128}, GeoPosition{13.4, 52.52}, GeoPosition{139.69, 35.69}}) {
         const QPoint pixel = view.pixelOf(own, city.longitude, city.latitude);
         const BeamView::Spot spot = view.spotAt(pixel);
-        const long double km = greatCircleDistance(own.latitude, own.longitude, city.latitude, city.longitude);
+        const long double km = greatCircleDistance(own.longitude, own.latitude, city.longitude, city.latitude);
         // Within the rounding to a whole pixel.
         EXPECT_NEAR(double(spot.distanceKm), double(km), double(1 / view.pixelsPerKm() / view.magnification()));
-        EXPECT_NEAR(double(spot.bearing), greatCircleBearing(own.latitude, own.longitude, city.latitude, city.longitude), 1.0);
+        EXPECT_NEAR(double(spot.bearing), greatCircleBearing(own.longitude, own.latitude, city.longitude, city.latitude), 1.0);
     }
 }
 

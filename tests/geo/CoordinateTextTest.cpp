@@ -38,7 +38,7 @@ TEST(LocatorToPosition, CentreOfSubsquareWithoutFolding)
     };
     for (const auto& c : cases) {
         double latitude = 0, longitude = 0;
-        locatorToPosition(u(c.locator), latitude, longitude);
+        locatorToPosition(u(c.locator), longitude, latitude);
         EXPECT_NEAR(latitude, c.latitude, 5e-8) << c.locator;
         EXPECT_NEAR(longitude, c.longitude, 5e-8) << c.locator;
     }
@@ -53,7 +53,7 @@ TEST(LocatorToPosition, NonDigitInPosition3Or4IsConversionErrorAndWritesNothing)
     for (const auto& c : cases) {
         double latitude = 1, longitude = 2;
         try {
-            locatorToPosition(u(c.locator), latitude, longitude);
+            locatorToPosition(u(c.locator), longitude, latitude);
             ADD_FAILURE() << c.locator;
         } catch (const AppError& e) {
             EXPECT_EQ(e.message(), u(c.message));

@@ -48,8 +48,8 @@ TEST(GreatCircleReference, PublishedPairsToSixDecimals)
         const Reference ref = reference(c.lat1, c.lon1, c.lat2, c.lon2);
         EXPECT_NEAR(ref.km, c.km, 5e-7);
         EXPECT_NEAR(ref.bearing, c.bearing, 5e-7);
-        EXPECT_NEAR(double(greatCircleDistance(c.lat1, c.lon1, c.lat2, c.lon2)), c.km, 5e-7);
-        EXPECT_NEAR(greatCircleBearing(c.lat1, c.lon1, c.lat2, c.lon2), c.bearing, 5e-7);
+        EXPECT_NEAR(double(greatCircleDistance(c.lon1, c.lat1, c.lon2, c.lat2)), c.km, 5e-7);
+        EXPECT_NEAR(greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2), c.bearing, 5e-7);
     }
 }
 
@@ -91,13 +91,13 @@ TEST(GreatCircleReference, AgreesWithGeographicLibOnRandomPairs)
             continue;
         SCOPED_TRACE(::testing::Message() << lat1 << " " << lon1 << " -> " << lat2 << " " << lon2);
         ++distancesCompared;
-        ASSERT_NEAR(double(greatCircleDistance(lat1, lon1, lat2, lon2)), ref.km, 0.001);
+        ASSERT_NEAR(double(greatCircleDistance(lon1, lat1, lon2, lat2)), ref.km, 0.001);
 
         if (ref.km < bearingMinimumKm || fromAntipodeKm < bearingMinimumKm
             || std::fabs(lat1) > 90.0 - poleMarginDegrees)
             continue;
         ++bearingsCompared;
-        const double bearing = greatCircleBearing(lat1, lon1, lat2, lon2);
+        const double bearing = greatCircleBearing(lon1, lat1, lon2, lat2);
         ASSERT_LT(bearingDifference(bearing, ref.bearing), 0.0001);
         ASSERT_GT(bearing, 0.0);
         ASSERT_LE(bearing, 360.0);

@@ -29,7 +29,7 @@ TEST(GreatCircleDistance, KnownDistancesAndNoTargetMarkerOfPointTwo)
         {51.5, 7, 1000, 2.35, 0, 0}, {51.5, 7, 48.85, 1000, 0, 0}, {1000, 7, 48.85, 2.35, 14346.6, 0.05},  // 1000 N is 80 S
     };
     for (const auto& c : cases)
-        EXPECT_NEAR(double(greatCircleDistance(c.lat1, c.lon1, c.lat2, c.lon2)), c.km, c.tolerance) << double(c.lat2);
+        EXPECT_NEAR(double(greatCircleDistance(c.lon1, c.lat1, c.lon2, c.lat2)), c.km, c.tolerance) << double(c.lat2);
 }
 
 // Due north takes the "west" branch, 360 - A with A a rounding error from 0, so it rounds to 360.
@@ -41,7 +41,7 @@ TEST(GreatCircleBearing, RangeAboveZeroUpTo360AndZeroForSamePoint)
         {51.5, 7, 51.5, 7, 0, 0}, {-33.87, 151.21, -33.87, 151.21, 0, 0},
     };
     for (const auto& c : cases) {
-        const double bearing = greatCircleBearing(c.lat1, c.lon1, c.lat2, c.lon2);
+        const double bearing = greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2);
         EXPECT_NEAR(bearing, c.bearing, c.tolerance) << c.lat2 << " " << c.lon2;
         EXPECT_EQ(std::nearbyint(bearing), std::nearbyint(c.bearing)) << c.lat2 << " " << c.lon2;
         EXPECT_LE(bearing, 360.0);
@@ -74,7 +74,7 @@ TEST(GreatCircleBearing, PolesMeridiansAndDegenerateCasesAreExact)
         {"own station at the south pole", -90, 0, 10, 50, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(greatCircleBearing(c.lat1, c.lon1, c.lat2, c.lon2), c.bearing) << c.what;
+        EXPECT_EQ(greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2), c.bearing) << c.what;
 }
 
 // Random targets exactly at the north pole: always 360, never 0.
@@ -84,7 +84,7 @@ TEST(GreatCircleBearing, ANorthPoleTargetIsAlways360)
         const double lat1 = -89.0 + (i * 37 % 1780) / 10.0;
         const double lon1 = -180.0 + (i * 53 % 3600) / 10.0;
         const double lon2 = -180.0 + (i * 71 % 3600) / 10.0;
-        ASSERT_EQ(greatCircleBearing(lat1, lon1, 90, lon2), 360.0) << lat1 << " " << lon1 << " " << lon2;
+        ASSERT_EQ(greatCircleBearing(lon1, lat1, lon2, 90), 360.0) << lat1 << " " << lon1 << " " << lon2;
     }
 }
 
@@ -102,10 +102,10 @@ TEST(GreatCircleFrom, DistanceAndBearingTogetherEqualTheSeparateResults)
     for (int i = 0; i < 20000; ++i)
         pairs.push_back({latitude(random), longitude(random), latitude(random), longitude(random)});
     for (const Pair& p : pairs) {
-        const GreatCircleFrom from(p.lat1, p.lon1);
-        const GreatCircleFrom::DistanceAndBearing both = from.distanceAndBearingTo(p.lat2, p.lon2);
-        ASSERT_EQ(both.distanceKm, greatCircleDistance(p.lat1, p.lon1, p.lat2, p.lon2)) << p.lat1 << " " << p.lon1 << " " << p.lat2 << " " << p.lon2;
-        ASSERT_EQ(both.bearing, greatCircleBearing(p.lat1, p.lon1, p.lat2, p.lon2)) << p.lat1 << " " << p.lon1 << " " << p.lat2 << " " << p.lon2;
+        const GreatCircleFrom from(p.lon1, p.lat1);
+        const GreatCircleFrom::DistanceAndBearing both = from.distanceAndBearingTo(p.lon2, p.lat2);
+        ASSERT_EQ(both.distanceKm, greatCircleDistance(p.lon1, p.lat1, p.lon2, p.lat2)) << p.lat1 << " " << p.lon1 << " " << p.lat2 << " " << p.lon2;
+        ASSERT_EQ(both.bearing, greatCircleBearing(p.lon1, p.lat1, p.lon2, p.lat2)) << p.lat1 << " " << p.lon1 << " " << p.lat2 << " " << p.lon2;
     }
 }
 

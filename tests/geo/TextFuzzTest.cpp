@@ -21,7 +21,7 @@ TEST(TextFuzz, ReadersSurviveRandomTexts)
         EXPECT_FALSE(std::isnan(dmsTextToDegrees(text)));
         double latitude = 0, longitude = 0;
         if (IsLocatorText(text)) {
-            EXPECT_NO_THROW(locatorToPosition(text, latitude, longitude));
+            EXPECT_NO_THROW(locatorToPosition(text, longitude, latitude));
         }
     }
 }

@@ -104,7 +104,7 @@ TEST(MercatorPicture, ALineCrossingTheDateLineIsTwoPieces)
     // Due east from 51.5 N 7 E the circle reaches the antipode at 173 W.
     const GeoPosition own{7, 51.5};
     CirclePoints points{};
-    SampleGreatCircle(90, own.latitude, own.longitude, points);
+    SampleGreatCircle(90, own.longitude, own.latitude, points);
     QImage canvas = whiteCanvas();
     MercatorPicture picture(canvas, worldSize, world);
     const std::vector<QPolygon> pieces = picture.linePieces(own, points);
@@ -129,7 +129,7 @@ TEST(MercatorPicture, AnUndefinedPointOpensAGap)
 {
     const GeoPosition own{0, 0};
     CirclePoints points{};
-    SampleGreatCircle(0, own.latitude, own.longitude, points);  // point 90 is the north pole
+    SampleGreatCircle(0, own.longitude, own.latitude, points);  // point 90 is the north pole
     QImage canvas = whiteCanvas();
     const std::vector<QPolygon> pieces = MercatorPicture(canvas, worldSize, world).linePieces(own, points);
     ASSERT_EQ(pieces.size(), 2u);
@@ -144,7 +144,7 @@ TEST(MercatorPicture, InvertingTwiceRestoresEveryPixel)
     MercatorPicture picture(canvas, worldSize, world);
     const GeoPosition own{7.0417, 51.5208};
     CirclePoints points{};
-    SampleGreatCircle(-120, own.latitude, own.longitude, points);
+    SampleGreatCircle(-120, own.longitude, own.latitude, points);
 
     picture.invertCircle(own, points);
     picture.invertFocusRect(QRect(30, 40, 101, 57));

@@ -18,7 +18,7 @@ TEST_P(SampleGreatCircleTable, PointLiesWhereSphericalGeometrySaysItDoes)
 {
     const SampleCase& c = GetParam();
     CirclePoints points{};
-    SampleGreatCircle(c.direction, c.ownLatitude, c.ownLongitude, points);
+    SampleGreatCircle(c.direction, c.ownLongitude, c.ownLatitude, points);
     // The longitude's cosine is held as a double; near 0 and 180 degrees its arccosine magnifies
     // that rounding to some 1e-6 degrees.
     EXPECT_NEAR(circleLatitude(points, c.point), c.latitude, 1e-9);
@@ -44,7 +44,7 @@ TEST(SampleGreatCircle, LongitudesStayWithinTheMap)
 {
     for (const double direction : {-179.0, -135.0, -90.0, -1.0, 0.0, 1.0, 45.0, 90.0, 179.0, 180.0}) {
         CirclePoints points{};
-        SampleGreatCircle(direction, 51.5208, 7.0417, points);
+        SampleGreatCircle(direction, 7.0417, 51.5208, points);
         for (int i = 1; i <= 180; ++i) {
             EXPECT_GE(circleLongitude(points, i), -180.0) << direction << " point " << i;
             EXPECT_LT(circleLongitude(points, i), 180.0) << direction << " point " << i;

@@ -210,7 +210,7 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
 
     double latitude = 0;
     double longitude = 0;
-    locatorToPosition(QStringLiteral("JO31MM"), latitude, longitude);
+    locatorToPosition(QStringLiteral("JO31MM"), longitude, latitude);
     const TargetInfo expected = TargetPoint::seenFrom(session->ownPosition, longitude, latitude);
     EXPECT_EQ(session->target.longitude, expected.longitude);
     EXPECT_EQ(session->target.latitude, expected.latitude);

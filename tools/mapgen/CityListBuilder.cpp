@@ -17,10 +17,10 @@ struct Place {
     double longitude;  // degrees east
 };
 
-bool nearListed(const std::vector<Place>& places, double latitude, double longitude)
+bool nearListed(const std::vector<Place>& places, double longitude, double latitude)
 {
     for (const Place& place : places)
-        if (greatCircleDistance(latitude, longitude, place.latitude, place.longitude) < CityListBuilder::duplicateDistanceKm)
+        if (greatCircleDistance(longitude, latitude, place.longitude, place.latitude) < CityListBuilder::duplicateDistanceKm)
             return true;
     return false;
 }
@@ -52,7 +52,7 @@ QString CityListBuilder::build(const CityExtract& cities, const DxccTable& dxcc,
         // A country of its own that is large enough is already named by its capital.
         if (ownLand && !catalogue.isPartEntry(number) && cellCounts[number] > smallTerritoryCells)
             continue;
-        if (nearListed(places, entity.latitude, entity.longitude))
+        if (nearListed(places, entity.longitude, entity.latitude))
             continue;
         const int named = prefixUses[entity.prefix] == 1 ? catalogue.numberOfPrefix(entity.prefix) : 0;
         places.push_back({named != 0 ? catalogue.entries()[named - 1].name : entity.name, entity.latitude,
