@@ -14,6 +14,7 @@ struct Spot {
     QString call;
     GeoPosition place;
     bool placedByGrid = false;  // else at the centre of its entity
+    QString grid;               // the square the station gave; empty when it gave none
     QString country;            // entity name; empty when the call's entity is not known
     QString prefix;             // entity main prefix
     int dxcc = 0;               // entity number; 0 when not known

@@ -19,6 +19,7 @@ std::optional<Spot> SpotPlacer::place(const QString& call, const QString& grid) 
     if (const auto square = grid.isEmpty() ? std::nullopt : GridLocator::centre(grid)) {
         spot.place = *square;
         spot.placedByGrid = true;
+        spot.grid = grid.toUpper();
     } else if (!entity) {
         return std::nullopt;
     }

@@ -143,3 +143,66 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
 }
 
 } // namespace
+
+#include "spots/DxSpotsWindow.h"
+#include "spots/HamBand.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+
+namespace {
+
+TEST(HamBand, FrequenciesToBands)
+{
+    const struct { double khz; const char* band; } cases[] = {
+        {1840, "160m"}, {3573, "80m"}, {7074, "40m"}, {10136, "30m"}, {14025, "20m"}, {14350, "20m"}, {14351, ""},
+        {18100, "17m"}, {21074, "15m"}, {24915, "12m"}, {28074, "10m"}, {50313, "6m"}, {144174, "2m"}, {100, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HamBand::of(c.khz), QLatin1String(c.band)) << c.khz;
+}
+
+// The list shows the cluster's spots newest first with the way from the own station, filters by
+// band, marks what the log lacks and hands on the square (else the call) of a double-clicked row.
+TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
+{
+    qint64 now = noon;
+    SpotService service(calls(), [&] { return now; }, 10);
+    const auto spot = [&](const char* call, double khz, const char* grid, int minute) {
+        ClusterLine line;
+        line.call = QString::fromLatin1(call);
+        line.frequencyKhz = khz;
+        line.grid = QString::fromLatin1(grid);
+        line.minuteOfDay = minute;
+        service.takeClusterSpot(line, QStringLiteral("dxc.example"));
+    };
+    spot("JA1XYZ", 14025, "", 11 * 60 + 58);
+    spot("VK2ABC", 7074, "QF56", 11 * 60 + 59);
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    service.setWorked(worked);
+    DxSpotsWindow window(service, [] { return GeoPosition{13.4, 52.5}; });
+    window.show();
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("Spots"));
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->rowCount(), 2);
+    const QStringList first = {table->item(0, 0)->text(), table->item(0, 2)->text(), table->item(0, 3)->text(),
+                               table->item(0, 6)->text()};
+    EXPECT_EQ(first, QStringList({"11:59", "VK2ABC", "Australien", "neu"}));
+    EXPECT_EQ(table->item(1, 6)->text(), QString());  // Japan is in the log
+    EXPECT_TRUE(table->item(1, 5)->text().endsWith(QLatin1String(" km")));
+
+    QSignalSpy chosen(&window, &DxSpotsWindow::partnerChosen);
+    emit table->cellDoubleClicked(0, 2);
+    emit table->cellDoubleClicked(1, 2);
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[0][0].toString(), QStringLiteral("QF56"));
+    EXPECT_EQ(chosen[1][0].toString(), QStringLiteral("JA1XYZ"));
+
+    window.findChild<QComboBox*>(QStringLiteral("Band"))->setCurrentText(QStringLiteral("20m"));
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("JA1XYZ"));
+}
+
+} // namespace
