@@ -9,7 +9,7 @@
 
 namespace {
 
-enum Field { nameField, prefixField, latitudeField, longitudeField, aliasField, fieldCount };
+enum Field { nameField, prefixField, latitudeField, longitudeField, aliasField, fieldCount, dxccField = fieldCount };
 
 bool isOperatingMark(const QString& part)
 {
@@ -29,7 +29,8 @@ CallsignTable CallsignTable::fromText(const QString& text)
         bool latitudeOk = false;
         bool longitudeOk = false;
         const Entity entity{fields[nameField], fields[prefixField], fields[latitudeField].toDouble(&latitudeOk),
-                            fields[longitudeField].toDouble(&longitudeOk)};
+                            fields[longitudeField].toDouble(&longitudeOk),
+                            fields.size() > dxccField ? fields[dxccField].toInt() : 0};
         if (!latitudeOk || !longitudeOk)
             continue;
         const int index = int(table.entities_.size());

@@ -15,13 +15,15 @@ public:
         QString prefix;   // the entity's main prefix
         double latitude;  // degrees north
         double longitude; // degrees east
+        int dxcc = 0;     // the DXCC entity number; 0 where the list does not give it
     };
 
     static constexpr int maxCallLength = 20;  // characters; longer texts are no call
 
     CallsignTable() = default;
-    // Lines "name;prefix;latitude;longitude;aliases" (aliases blank-separated, "=" before exact
-    // calls); lines with fewer fields or unreadable numbers are left out.
+    // Lines "name;prefix;latitude;longitude;aliases[;dxcc]" (aliases blank-separated, "=" before
+    // exact calls, then the DXCC entity number); lines with fewer fields or unreadable numbers are
+    // left out.
     static CallsignTable fromText(const QString& text);
     // The file in Windows-1252; a missing or unreadable file gives an empty table.
     static CallsignTable load(const QString& path);

@@ -109,6 +109,14 @@ void WsjtxLink::readPending()
 
 void WsjtxLink::take(const WsjtxMessage& message)
 {
+    if (message.type == WsjtxMessage::Decode) {
+        emit decoded(message.clientId, message.decodedText);
+        return;
+    }
+    if (message.type == WsjtxMessage::Clear) {
+        emit cleared(message.clientId);
+        return;
+    }
     if (message.type != WsjtxMessage::Status)
         return;
     const QString grid = message.dxGrid.trimmed().toUpper();

@@ -9,8 +9,8 @@
 class QUdpSocket;
 struct WsjtxMessage;
 
-// Listens for the UDP messages of WSJT-X and JTDX and announces the station being worked once
-// it has settled. WSJT-X sends a status for every key typed into its DX call field, so a partner
+// Listens for the UDP messages of WSJT-X and JTDX, passes on what they decode, and announces the
+// station being worked once it has settled. WSJT-X sends a status for every key typed into its DX call field, so a partner
 // counts only after it has stayed the same for settleTime: the rotor never chases "VK2", "VK2A",
 // "VK2AB" on the way to "VK2ABC". The partner is the DX grid when it is a locator, else the DX
 // call when the grid is empty. The socket shares its address and port, so that other listeners
@@ -40,6 +40,10 @@ public:
 signals:
     // A locator (4 or 6 characters) or a callsign, once per change of the settled partner.
     void partnerSettled(const QString& partner);
+    // A message decoded from the air by the instance clientId ("CQ DL1ABC JO31").
+    void decoded(const QString& clientId, const QString& text);
+    // The instance cleared its band activity.
+    void cleared(const QString& clientId);
 
 private:
     bool bind(const WsjtxSettings& settings);

@@ -36,6 +36,21 @@ void readStatus(QDataStream& in, WsjtxMessage& message)
     message.dxGrid = readUtf8(in);
 }
 
+void readDecode(QDataStream& in, WsjtxMessage& message)
+{
+    bool isNew = false, lowConfidence = false;
+    QTime time;
+    double deltaTime = 0;  // s
+    in >> isNew >> time >> message.snr >> deltaTime >> message.audioOffset;
+    readUtf8(in);  // mode
+    message.decodedText = readUtf8(in);
+    // Senders before WSJT-X 2.0 end the message here.
+    if (!in.atEnd())
+        in >> lowConfidence;
+    if (!in.atEnd())
+        in >> message.offAir;
+}
+
 void readQsoLogged(QDataStream& in, WsjtxMessage& message)
 {
     QDateTime timeOff;
@@ -69,6 +84,11 @@ std::optional<WsjtxMessage> WsjtxMessage::decode(const QByteArray& datagram)
         break;
     case Status:
         readStatus(in, message);
+        break;
+    case Decode:
+        readDecode(in, message);
+        break;
+    case Clear:  // the id says whose spots go; a newer sender's window field is not needed
         break;
     case QsoLogged:
         readQsoLogged(in, message);

@@ -10,7 +10,7 @@
 // Only the types this program reads are decoded; the fields are those up to the last one read,
 // later fields (which newer senders append) are not looked at.
 struct WsjtxMessage {
-    enum Type : quint32 { Heartbeat = 0, Status = 1, QsoLogged = 5 };
+    enum Type : quint32 { Heartbeat = 0, Status = 1, Decode = 2, Clear = 3, QsoLogged = 5 };
 
     static constexpr quint32 magic = 0xadbccbda;
     static constexpr int maximumSize = 8192;  // bytes; a status is a few hundred
@@ -24,6 +24,11 @@ struct WsjtxMessage {
     // Status and QSO Logged: the station being worked.
     QString dxCall;
     QString dxGrid;
+    // Decode: one message decoded from the air, as the band activity window lists it.
+    QString decodedText;       // "CQ DL1ABC JO31"
+    qint32 snr = 0;            // dB
+    quint32 audioOffset = 0;   // Hz above the dial frequency
+    bool offAir = false;       // decoded from a recording, not live
 
     // Nothing for a datagram that is too long, truncated, of another magic, schema or type.
     static std::optional<WsjtxMessage> decode(const QByteArray& datagram);

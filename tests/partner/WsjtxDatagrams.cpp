@@ -61,6 +61,23 @@ QByteArray status(quint32 schema, const QString& dxCall, const QString& dxGrid, 
     return w.bytes();
 }
 
+QByteArray decode(quint32 schema, const QString& text, bool olderSender, const QString& id)
+{
+    Writer w(schema, 2, id);
+    w << true << QTime(12, 30, 15) << qint32(-12) << 0.2 << quint32(1234);  // new, time, SNR (dB), DT (s), offset (Hz)
+    w.utf8(QStringLiteral("~")).utf8(text);
+    if (!olderSender)
+        w << false << true;  // low confidence, off air
+    return w.bytes();
+}
+
+QByteArray clear(quint32 schema, const QString& id)
+{
+    Writer w(schema, 3, id);
+    w << quint8(2);  // both windows
+    return w.bytes();
+}
+
 QByteArray qsoLogged(quint32 schema, const QString& dxCall, const QString& dxGrid)
 {
     Writer w(schema, 5, QStringLiteral("WSJT-X"));

@@ -11,6 +11,9 @@ QByteArray heartbeat(quint32 schema, const QString& id = QStringLiteral("WSJT-X"
 // A status with every field of WSJT-X 2.6, the DX call and DX grid as given.
 QByteArray status(quint32 schema, const QString& dxCall, const QString& dxGrid, const QString& id = QStringLiteral("WSJT-X"));
 QByteArray qsoLogged(quint32 schema, const QString& dxCall, const QString& dxGrid);
+// A decode as WSJT-X 2.6 sends it; olderSender leaves out the two fields added in 2.0.
+QByteArray decode(quint32 schema, const QString& text, bool olderSender = false, const QString& id = QStringLiteral("WSJT-X"));
+QByteArray clear(quint32 schema, const QString& id = QStringLiteral("WSJT-X"));
 // The header alone, with any magic, schema and type.
 QByteArray header(quint32 magic, quint32 schema, quint32 type);
 

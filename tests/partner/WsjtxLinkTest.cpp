@@ -113,6 +113,19 @@ TEST_F(WsjtxLinkTest, FloodOfForeignDatagramsNeitherActsNorBlocks)
     EXPECT_LT(clock.elapsed(), 5000);
 }
 
+TEST_F(WsjtxLinkTest, PassesOnDecodesAndClearsAtOnce)
+{
+    QSignalSpy decoded(&link, &WsjtxLink::decoded);
+    QSignalSpy cleared(&link, &WsjtxLink::cleared);
+    send(decode(2, QStringLiteral("CQ VK2ABC QF56"), false, QStringLiteral("JTDX")));
+    send(clear(3));
+    ASSERT_TRUE(cleared.wait(2000));
+    ASSERT_EQ(decoded.size(), 1);
+    EXPECT_EQ(decoded[0], (QList<QVariant>{QStringLiteral("JTDX"), QStringLiteral("CQ VK2ABC QF56")}));
+    EXPECT_EQ(cleared[0].first().toString(), QStringLiteral("WSJT-X"));
+    EXPECT_TRUE(settled.isEmpty());
+}
+
 TEST(WsjtxLinkMulticastTest, TwoListenersShareTheGroupAndPort)
 {
     WsjtxSettings settings;

@@ -56,13 +56,36 @@ INSTANTIATE_TEST_SUITE_P(Datagrams, WsjtxMessageTest, testing::Values(
                  false, WsjtxMessage::Status, "", ""},
     DatagramCase{"Schema1", [] { QByteArray d = status(3, "VK2ABC", "QF56"); d[7] = 1; return d; }, false, WsjtxMessage::Status, "", ""},
     DatagramCase{"Schema4", [] { QByteArray d = status(3, "VK2ABC", "QF56"); d[7] = 4; return d; }, false, WsjtxMessage::Status, "", ""},
-    DatagramCase{"DecodeMessageType", [] { QByteArray d = status(3, "VK2ABC", "QF56"); d[11] = 2; return d; },
+    DatagramCase{"ReplyMessageType", [] { QByteArray d = status(3, "VK2ABC", "QF56"); d[11] = 4; return d; },
                  false, WsjtxMessage::Status, "", ""},
     DatagramCase{"Oversized", [] { return status(3, "VK2ABC", "QF56") + QByteArray(WsjtxMessage::maximumSize, 'x'); },
                  false, WsjtxMessage::Status, "", ""},
     DatagramCase{"Empty", [] { return QByteArray(); }, false, WsjtxMessage::Status, "", ""},
     DatagramCase{"PlainText", [] { return QByteArray("CQ DL1ABC JO62"); }, false, WsjtxMessage::Status, "", ""}),
     [](const testing::TestParamInfo<DatagramCase>& info) { return std::string(info.param.name); });
+
+TEST(WsjtxMessageDecodeTest, DecodedTextSnrOffsetAndClearOfEverySchema)
+{
+    const struct { QByteArray datagram; bool offAir; } cases[] = {
+        {decode(2, QStringLiteral("CQ VK2ABC QF56")), true},
+        {decode(3, QStringLiteral("CQ VK2ABC QF56")), true},
+        {decode(2, QStringLiteral("CQ VK2ABC QF56"), true), false},
+    };
+    for (const auto& c : cases) {
+        const auto message = WsjtxMessage::decode(c.datagram);
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->type, WsjtxMessage::Decode);
+        EXPECT_EQ(message->decodedText, QStringLiteral("CQ VK2ABC QF56"));
+        EXPECT_EQ(message->snr, -12);
+        EXPECT_EQ(message->audioOffset, 1234u);
+        EXPECT_EQ(message->offAir, c.offAir);
+    }
+    EXPECT_FALSE(WsjtxMessage::decode(decode(3, QStringLiteral("CQ VK2ABC QF56")).left(30)));
+    const auto cleared = WsjtxMessage::decode(clear(3, QStringLiteral("JTDX")));
+    ASSERT_TRUE(cleared);
+    EXPECT_EQ(cleared->type, WsjtxMessage::Clear);
+    EXPECT_EQ(cleared->clientId, QStringLiteral("JTDX"));
+}
 
 // Random bytes behind a valid header, and every cut of valid datagrams: nothing crashes, and a
 // cut before the DX grid never decodes.

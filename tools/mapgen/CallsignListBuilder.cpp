@@ -11,9 +11,10 @@ QString CallsignListBuilder::build(const DxccTable& dxcc, const CountryCatalogue
             continue;
         const int number = entity.ownPrefix ? catalogue.numberOfPrefix(entity.prefix) : 0;
         const QString name = number > 0 ? catalogue.entries()[std::size_t(number - 1)].name : entity.name;
-        text += QStringLiteral("%1;%2;%3;%4;%5\r\n")
+        text += QStringLiteral("%1;%2;%3;%4;%5;%6\r\n")
                     .arg(name, entity.prefix, QString::number(entity.latitude, 'f', 2),
-                         QString::number(entity.longitude, 'f', 2), entity.aliases.join(' '));
+                         QString::number(entity.longitude, 'f', 2), entity.aliases.join(' '))
+                    .arg(entity.number);
     }
     return text;
 }

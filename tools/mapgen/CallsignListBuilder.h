@@ -10,8 +10,9 @@ class DxccTable;
 class CallsignListBuilder {
 public:
     // One line per DXCC entity (WAE-only entities left out, their calls count to the DXCC entity
-    // around them): "name;prefix;latitude;longitude;aliases", degrees north and east with a point,
-    // aliases blank-separated with "=" before exact calls; CR LF. The name is the country list's
+    // around them): "name;prefix;latitude;longitude;aliases;dxcc", degrees north and east with a
+    // point, aliases blank-separated with "=" before exact calls, then the DXCC entity number;
+    // CR LF. The name is the country list's
     // German one where the catalogue has the entity's own prefix, else the country file's.
     static QString build(const DxccTable& dxcc, const CountryCatalogue& catalogue);
 };

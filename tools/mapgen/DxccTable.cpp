@@ -6,7 +6,7 @@
 
 namespace {
 
-enum Column { prefixColumn = 0, nameColumn = 1, latitudeColumn = 6, longitudeColumn = 7, aliasColumn = 9, columnCount = 9 };
+enum Column { prefixColumn = 0, nameColumn = 1, numberColumn = 2, latitudeColumn = 6, longitudeColumn = 7, aliasColumn = 9, columnCount = 9 };
 
 // Made-up prefixes such as "VP8/h" and "FT/x" tell apart entities that share a real prefix.
 QString shownPrefix(QString prefix)
@@ -38,7 +38,7 @@ DxccTable::DxccTable(const QString& ctyCsvPath)
     for (const QStringList& row : CsvTable::read(ctyCsvPath, ',', columnCount)) {
         entities_.push_back({shownPrefix(row[prefixColumn]), row[nameColumn], row[latitudeColumn].toDouble(),
                              -row[longitudeColumn].toDouble(), aliasesOf(row), row[prefixColumn].startsWith('*'),
-                             !row[prefixColumn].contains('/')});
+                             !row[prefixColumn].contains('/'), row[numberColumn].toInt()});
     }
 }
 

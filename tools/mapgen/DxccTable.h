@@ -19,6 +19,7 @@ public:
         bool waeOnly;  // an entity of the WAE list only ("*"), not of the DXCC list
         // False for the made-up prefixes ("3D2/c") of entities that share a real one.
         bool ownPrefix;
+        int number;  // the DXCC entity number, as logs record it in their DXCC field
     };
 
     // Throws AppError when the file cannot be read.

@@ -1,0 +1,87 @@
+// Cost of reading the own log: a 100,000-QSO ADIF file as loggers export it, half of the QSOs
+// without a DXCC field so that their calls go through the callsign table.
+
+#include "mercator/MercatorProjection.h"
+#include "partner/CallsignTable.h"
+#include "spots/AdifLog.h"
+#include "spots/SpotLayer.h"
+#include "spots/SpotService.h"
+
+#include <QByteArray>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QString>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray hundredThousandQsos()
+{
+    const char* calls[] = {"DL1ABC", "JA1XYZ", "VK2ABC", "K1ABC", "EA8BQM", "PY2XX", "ZS6ABC", "UA9ABC", "VE3ABC", "LU1AA"};
+    QByteArray log("Exported for the benchmark\n<ADIF_VER:5>3.1.4\n<PROGRAMID:7>Corvane\n<EOH>\n");
+    for (int i = 0; i < 100000; ++i) {
+        const QByteArray call(calls[i % 10]);
+        log += "<CALL:" + QByteArray::number(call.size()) + ">" + call + " <QSO_DATE:8>20260101 <TIME_ON:6>120000 "
+               "<BAND:3>20m <MODE:3>FT8 <RST_SENT:3>-10 <RST_RCVD:3>-12 <GRIDSQUARE:4>JO31 ";
+        if (i % 2)
+            log += "<DXCC:3>230 ";
+        log += "<COMMENT:14>tnx fer the QSO <EOR>\n";
+    }
+    return log;
+}
+
+void BM_ReadAdifLog100k(benchmark::State& state)
+{
+    const CallsignTable calls = CallsignTable::load(QStringLiteral(CORVANE_PROGRAM_DIR "/Karten/Rufzeichen.txt"));
+    const QByteArray log = hundredThousandQsos();
+    for (auto _ : state) {
+        const AdifLog::Worked worked = AdifLog::read(log, calls);
+        benchmark::DoNotOptimize(worked.records);
+    }
+    state.counters["MB"] = double(log.size()) / 1e6;
+}
+BENCHMARK(BM_ReadAdifLog100k)->Unit(benchmark::kMillisecond);
+
+// What 2,000 spots add to a full-screen redraw of the world map: the layer drawn over a picture.
+void BM_DrawTwoThousandSpots(benchmark::State& state)
+{
+    const CallsignTable calls = CallsignTable::load(QStringLiteral(CORVANE_PROGRAM_DIR "/Karten/Rufzeichen.txt"));
+    const qint64 now = 1796904000;
+    SpotService service(calls, [now] { return now; });
+    QRandomGenerator random(5);
+    for (int i = 0; i < 2000; ++i) {
+        const QString grid = QStringLiteral("%1%2%3%4")
+                                 .arg(QChar('A' + random.bounded(18)), QChar('A' + random.bounded(18)))
+                                 .arg(random.bounded(10))
+                                 .arg(random.bounded(10));
+        ClusterLine line;
+        line.call = QStringLiteral("K%1AB").arg(i);
+        line.grid = grid;
+        line.minuteOfDay = int(now % 86400 / 60) - random.bounded(14);
+        service.takeClusterSpot(line, QStringLiteral("dxc.example"));
+    }
+    const SpotLayer layer(service);
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const MercatorProjection projection(world, {1920, 1080});
+    QImage picture(1920, 1080, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    for (auto _ : state) {
+        QPainter painter(&picture);
+        layer.draw(painter, projection);
+    }
+}
+BENCHMARK(BM_DrawTwoThousandSpots)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);  // the calls' text needs the fonts
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#include "spots/AdifWatcher.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtConcurrent/QtConcurrentRun>
+
+AdifWatcher::AdifWatcher(const CallsignTable& calls, QObject* parent)
+    : QObject(parent), calls_(calls)
+{
+    connect(&files_, &QFileSystemWatcher::fileChanged, this, &AdifWatcher::read);
+    // A logger that writes a new file and renames it over the old one takes the watched file
+    // away; the folder tells of the new one.
+    connect(&files_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        if (!path_.isEmpty() && !files_.files().contains(path_) && QFile::exists(path_)) {
+            files_.addPath(path_);
+            read();
+        }
+    });
+    connect(&reading_, &QFutureWatcher<Result>::finished, this, &AdifWatcher::finished);
+}
+
+AdifWatcher::~AdifWatcher()
+{
+    reading_.waitForFinished();
+}
+
+void AdifWatcher::watch(const QString& path)
+{
+    if (!files_.files().isEmpty())
+        files_.removePaths(files_.files());
+    if (!files_.directories().isEmpty())
+        files_.removePaths(files_.directories());
+    path_ = path;
+    if (path_.isEmpty()) {
+        worked_ = {};
+        emit workedChanged();
+        return;
+    }
+    files_.addPath(path_);
+    files_.addPath(QFileInfo(path_).absolutePath());
+    read();
+}
+
+void AdifWatcher::read()
+{
+    if (reading_.isRunning()) {
+        readAgain_ = true;
+        return;
+    }
+    const QString path = path_;
+    const CallsignTable& calls = calls_;
+    reading_.setFuture(QtConcurrent::run([path, &calls] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return Result{{}, QStringLiteral("Das Logbuch %1 kann nicht gelesen werden: %2").arg(path, file.errorString())};
+        return Result{AdifLog::read(file.readAll(), calls), QString()};
+    }));
+}
+
+void AdifWatcher::finished()
+{
+    const Result result = reading_.result();
+    if (readAgain_) {
+        readAgain_ = false;
+        read();
+        return;
+    }
+    worked_ = result.worked;
+    if (!result.error.isEmpty())
+        emit readFailed(result.error);
+    emit workedChanged();
+}

@@ -1,0 +1,110 @@
+#include "spots/ClusterClient.h"
+
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <utility>
+
+ClusterClient::ClusterClient(std::vector<int> retryDelays, QObject* parent)
+    : QObject(parent), socket_(new QTcpSocket(this)), retryTimer_(new QTimer(this)), retryDelays_(std::move(retryDelays))
+{
+    if (retryDelays_.empty())
+        retryDelays_.push_back(30000);
+    retryTimer_->setSingleShot(true);
+    connect(retryTimer_, &QTimer::timeout, this, &ClusterClient::connectNow);
+    connect(socket_, &QTcpSocket::connected, this, [this] {
+        attempt_ = 0;
+        setState(State::Connected);
+    });
+    connect(socket_, &QTcpSocket::readyRead, this, &ClusterClient::readLines);
+    connect(socket_, &QTcpSocket::disconnected, this, &ClusterClient::dropped);
+    connect(socket_, &QTcpSocket::errorOccurred, this, [this] {
+        if (socket_->state() != QAbstractSocket::ConnectedState)
+            dropped();
+    });
+}
+
+ClusterClient::~ClusterClient()
+{
+    socket_->disconnect(this);
+}
+
+void ClusterClient::start(const QString& host, quint16 port, const QString& call)
+{
+    stop();
+    host_ = host;
+    port_ = port;
+    call_ = call;
+    if (host_.isEmpty() || port_ == 0)
+        return;
+    attempt_ = 0;
+    connectNow();
+}
+
+void ClusterClient::stop()
+{
+    retryTimer_->stop();
+    host_.clear();
+    socket_->abort();
+    setState(State::Off);
+}
+
+void ClusterClient::connectNow()
+{
+    if (host_.isEmpty())
+        return;
+    pending_.clear();
+    discarding_ = false;
+    loggedIn_ = false;
+    setState(State::Connecting);
+    socket_->abort();
+    socket_->connectToHost(host_, port_);
+}
+
+void ClusterClient::dropped()
+{
+    if (host_.isEmpty() || retryTimer_->isActive())
+        return;
+    const std::size_t step = std::min(attempt_, retryDelays_.size() - 1);
+    ++attempt_;
+    setState(State::Waiting);
+    retryTimer_->start(retryDelays_[step]);
+}
+
+void ClusterClient::readLines()
+{
+    pending_ += socket_->readAll();
+    int start = 0;
+    for (;;) {
+        const int end = pending_.indexOf('\n', start);
+        if (end < 0)
+            break;
+        const QByteArray line = pending_.mid(start, end - start);
+        start = end + 1;
+        if (discarding_) {
+            discarding_ = false;
+            continue;
+        }
+        if (const auto spot = ClusterLine::parse(line))
+            emit spotReceived(*spot);
+    }
+    pending_.remove(0, start);
+    // The prompt comes without a line end: "login: ", "Please enter your call: ".
+    if (!loggedIn_ && (pending_.contains("login:") || pending_.toLower().contains("call:"))) {
+        socket_->write(call_.toLatin1() + "\r\n");
+        loggedIn_ = true;
+        pending_.clear();
+    }
+    if (pending_.size() > ClusterLine::maximumBytes) {
+        pending_.clear();
+        discarding_ = true;
+    }
+}
+
+void ClusterClient::setState(State state)
+{
+    if (state == state_)
+        return;
+    state_ = state;
+    emit stateChanged(state);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "geo/GeoPosition.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QTableWidget;
+class SpotService;
+
+// "DX-Spots": the last 200 spots of the DX cluster, newest first: UTC, frequency, call, country,
+// bearing and distance from the own station, an entity the own log lacks marked "neu"; a band
+// filter. A double click makes the spotted station the partner.
+class DxSpotsWindow : public QWidget {
+    Q_OBJECT
+public:
+    DxSpotsWindow(const SpotService& spots, std::function<GeoPosition()> ownPosition, QWidget* parent = nullptr);
+
+    // Fills the list anew from the spots; called on every change while the window is shown.
+    void refresh();
+
+signals:
+    // The grid square the spot gave, or else the call: as typed into the rotor panel.
+    void partnerChosen(const QString& partner);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    const SpotService& spots_;
+    std::function<GeoPosition()> ownPosition_;
+    QComboBox* band_;
+    QTableWidget* table_;
+};

@@ -1,0 +1,73 @@
+#include "spots/SpotLayer.h"
+
+#include "geo/MapProjection.h"
+#include "spots/SpotService.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRect>
+
+#include <cmath>
+
+namespace {
+
+const QColor heardColour(255, 255, 0);  // yellow: worked before, or no log chosen
+const QColor newColour(255, 64, 255);   // magenta: an entity the own log lacks
+constexpr int opacitySteps = 8;         // fading in steps: fewer changes of the painter's state
+
+} // namespace
+
+SpotLayer::SpotLayer(const SpotService& spots) : spots_(spots)
+{
+}
+
+void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
+{
+    const auto& markers = spots_.spots().markers();
+    if (markers.empty())
+        return;
+    const qint64 now = spots_.now();
+    const QRect picture = painter.viewport();
+    for (auto& labels : labels_)
+        if (labels.size() > 2 * int(markers.size()) + 256)
+            labels.clear();  // calls no longer heard
+    painter.save();
+    // Faintest first, so that fresh spots lie on top.
+    for (int step = 1; step <= opacitySteps; ++step) {
+        bool opacitySet = false;
+        for (const Spot& spot : markers) {
+            const int spotStep = int(std::ceil(SpotList::opacity(spot, now) * opacitySteps));
+            if (spotStep != step)
+                continue;
+            const QPoint at = projection.pixelOf(spot.place);
+            if (!picture.adjusted(-60, -10, 10, 10).contains(at))
+                continue;
+            if (!opacitySet) {
+                painter.setOpacity(double(step) / opacitySteps);
+                opacitySet = true;
+            }
+            const bool isNew = spots_.isNew(spot);
+            painter.fillRect(at.x() - markerSize / 2, at.y() - markerSize / 2, markerSize, markerSize,
+                             isNew ? newColour : heardColour);
+            painter.drawImage(at.x() + markerSize, at.y() - markerSize - 4, label(spot.call, isNew, painter.font()));
+        }
+    }
+    painter.restore();
+}
+
+const QImage& SpotLayer::label(const QString& call, bool isNew, const QFont& font) const
+{
+    QHash<QString, QImage>& labels = labels_[isNew ? 1 : 0];
+    auto found = labels.find(call);
+    if (found != labels.end())
+        return *found;
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(call) + 1, metrics.height(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(isNew ? newColour : heardColour);
+    painter.drawText(0, metrics.ascent(), call);
+    painter.end();
+    return *labels.insert(call, image);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "geo/MapLayer.h"
+
+#include <QHash>
+#include <QImage>
+#include <QString>
+
+class SpotService;
+
+// The stations heard on the air drawn over a map: a small square at each place with the call
+// beside it, fading as the spot ages, in a colour of its own for an entity the own log lacks.
+// Written once for both maps; the projection says where each place lies.
+class SpotLayer : public MapLayer {
+public:
+    static constexpr int markerSize = 5;  // pixels
+
+    explicit SpotLayer(const SpotService& spots);
+
+    void draw(QPainter& painter, const MapProjection& projection) const override;
+
+private:
+    // The call written once in its colour, then copied at every redraw: a map full of spots is
+    // redrawn at every change, and laying out text costs several times a copy.
+    const QImage& label(const QString& call, bool isNew, const QFont& font) const;
+
+    const SpotService& spots_;
+    mutable QHash<QString, QImage> labels_[2];  // by call: [0] heard before, [1] new
+};

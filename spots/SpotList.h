@@ -1,0 +1,32 @@
+#pragma once
+
+#include "spots/Spot.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+// The stations to show: every call heard in the last 15 minutes on the maps (one marker a call
+// and source, moved and renewed by each new decode or spot, fading out as it ages), and the last
+// 200 cluster spots for the spot list, newest first.
+class SpotList {
+public:
+    static constexpr qint64 lifetimeSeconds = 15 * 60;
+    static constexpr int listedClusterSpots = 200;
+
+    void add(const Spot& spot);
+    // WSJT-X's Clear: the decodes of that instance go.
+    void clearWsjtx(const QString& origin);
+    // Drops the markers not renewed within their lifetime; true when any went.
+    bool expire(qint64 now);
+
+    const std::vector<Spot>& markers() const { return markers_; }
+    const std::deque<Spot>& clusterSpots() const { return clusterSpots_; }
+    // Opacity of a marker: 1 when just heard, falling to 0 at the end of its lifetime.
+    static double opacity(const Spot& spot, qint64 now);
+
+private:
+    std::vector<Spot> markers_;
+    std::deque<Spot> clusterSpots_;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "spots/AdifLog.h"
+#include "spots/ClusterLine.h"
+#include "spots/SpotList.h"
+#include "spots/SpotPlacer.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class CallsignTable;
+
+// Gathers the stations heard on the air for the maps and the spot list: callers decoded by
+// WSJT-X / JTDX and spots of the DX cluster, each placed by its grid or entity, renewed by every
+// new decode or spot and dropped 15 minutes after it was last heard. It tells of news at most
+// every updateInterval, so that a flooding cluster costs the window one redraw per interval.
+class SpotService : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<qint64()>;  // UTC seconds since 1970
+
+    static constexpr int defaultUpdateInterval = 250;  // ms
+    static constexpr int expireInterval = 10000;       // ms
+
+    SpotService(const CallsignTable& calls, Clock clock, int updateInterval = defaultUpdateInterval,
+                QObject* parent = nullptr);
+
+    void takeDecode(const QString& clientId, const QString& text);
+    void takeClear(const QString& clientId);
+    void takeClusterSpot(const ClusterLine& line, const QString& host);
+    // The entities of the own log; an empty log (none chosen) marks no spot as new.
+    void setWorked(const AdifLog::Worked& worked);
+
+    const SpotList& spots() const { return spots_; }
+    // An entity that the own log has not worked yet; false without a log or a known entity.
+    bool isNew(const Spot& spot) const;
+    qint64 now() const { return clock_(); }
+
+signals:
+    void changed();
+
+private:
+    void add(Spot spot);
+    void announce();
+
+    SpotPlacer placer_;
+    Clock clock_;
+    SpotList spots_;
+    AdifLog::Worked worked_;
+    QTimer announceTimer_;
+    QTimer expireTimer_;
+};

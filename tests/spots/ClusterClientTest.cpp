@@ -1,0 +1,94 @@
+#include "spots/ClusterClient.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+// A stand-in cluster on loopback: asks for the call as the cluster programs do, then sends
+// whatever the test gives it.
+class StandInCluster : public QObject {
+public:
+    QTcpServer server;
+    QTcpSocket* client = nullptr;
+    QByteArray received;
+
+    StandInCluster()
+    {
+        server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server, &QTcpServer::newConnection, this, [this] {
+            client = server.nextPendingConnection();
+            QObject::connect(client, &QTcpSocket::readyRead, this, [this] { received += client->readAll(); });
+            client->write("Hello from the stand-in cluster\r\nPlease enter your call: ");
+        });
+    }
+    bool waitForLogin() { return QTest::qWaitFor([this] { return received.contains("\r\n"); }, 5000); }
+};
+
+TEST(ClusterClient, LogsInReadsSpotsDropsOverlongLinesAndSurvivesAFlood)
+{
+    StandInCluster cluster;
+    ClusterClient client({20});
+    QSignalSpy spots(&client, &ClusterClient::spotReceived);
+    client.start(QStringLiteral("127.0.0.1"), cluster.server.serverPort(), QStringLiteral("DL1ABC"));
+    ASSERT_TRUE(cluster.waitForLogin());
+    EXPECT_EQ(cluster.received, QByteArray("DL1ABC\r\n"));
+    EXPECT_EQ(client.state(), ClusterClient::State::Connected);
+
+    cluster.client->write("DX de W3LPL:     14025.0  JA1XYZ       CW 599 PM95                 1234Z\r\n");
+    cluster.client->write(QByteArray(10000, 'x'));  // no line end: dropped, with what follows up to the end
+    cluster.client->write(" still the long line\r\n");
+    QByteArray flood;
+    for (int i = 0; i < 1000; ++i)
+        flood += "DX de W3LPL:      7074.0  VK2ABC       FT8 QF56                    0005Z\r\ngarbage line\r\n";
+    cluster.client->write(flood);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spots.size() >= 1001; }, 10000)) << spots.size();
+    EXPECT_EQ(spots.size(), 1001);
+    EXPECT_EQ(spots.first().first().value<ClusterLine>().call, QStringLiteral("JA1XYZ"));
+    EXPECT_EQ(spots.last().first().value<ClusterLine>().grid, QStringLiteral("QF56"));
+}
+
+TEST(ClusterClient, ReconnectsAfterADropAndBacksOffWhileNobodyListens)
+{
+    StandInCluster cluster;
+    const quint16 port = cluster.server.serverPort();
+    ClusterClient client({30, 60, 80});
+    client.start(QStringLiteral("127.0.0.1"), port, QStringLiteral("DL1ABC"));
+    ASSERT_TRUE(cluster.waitForLogin());
+
+    // A drop: the client comes back by itself and logs in again.
+    cluster.received.clear();
+    cluster.client->disconnectFromHost();
+    ASSERT_TRUE(cluster.waitForLogin());
+
+    // Nobody listens any more: the attempts wait 30, 60, then 80 ms each.
+    cluster.server.close();
+    cluster.client->disconnectFromHost();
+    std::vector<qint64> attempts;
+    QElapsedTimer clock;
+    clock.start();
+    QObject::connect(&client, &ClusterClient::stateChanged, [&](ClusterClient::State state) {
+        if (state == ClusterClient::State::Connecting)
+            attempts.push_back(clock.elapsed());
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return attempts.size() >= 5; }, 5000));
+    const qint64 least[] = {30, 60, 80, 80};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GE(attempts[i + 1] - attempts[i], least[i]) << i;
+    EXPECT_LT(attempts[4] - attempts[3], 1000);
+
+    client.stop();
+    EXPECT_EQ(client.state(), ClusterClient::State::Off);
+    const auto count = attempts.size();
+    QTest::qWait(100);  // longer than the longest wait
+    EXPECT_EQ(attempts.size(), count);
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+#include "partner/CallsignTable.h"
+#include "spots/AdifWatcher.h"
+#include "spots/SpotService.h"
+#include "support/StallMeter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+const CallsignTable& calls()
+{
+    static const CallsignTable table = CallsignTable::fromText(QStringLiteral(
+        "Australien;VK;-23.70;132.33;VK;150\r\nJapan;JA;36.40;138.38;JA;339\r\nDeutschland;DL;51.00;10.00;DL;230\r\n"));
+    return table;
+}
+
+constexpr qint64 noon = 1796904000;  // 2026-12-10 12:00 UTC
+
+TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
+{
+    qint64 now = noon;
+    SpotService service(calls(), [&] { return now; }, 20);
+    QSignalSpy changed(&service, &SpotService::changed);
+
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("DL1ABC JA1XYZ -12"));  // names no place
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ ZZ9ZZZ"));          // unknown, no grid
+    for (int i = 0; i < 1000; ++i) {
+        ClusterLine line;
+        line.call = QStringLiteral("JA1XYZ");
+        line.frequencyKhz = 14025;
+        line.minuteOfDay = 12 * 60 + 30;  // later than now: yesterday's spot
+        service.takeClusterSpot(line, QStringLiteral("dxc.example"));
+    }
+    ASSERT_TRUE(changed.wait(1000));
+    QTest::qWait(60);
+    EXPECT_EQ(changed.size(), 1);
+
+    const auto& markers = service.spots().markers();
+    ASSERT_EQ(markers.size(), 2u);
+    EXPECT_EQ(markers[0].call, QStringLiteral("VK2ABC"));
+    EXPECT_TRUE(markers[0].placedByGrid);
+    EXPECT_EQ(markers[0].heardAt, noon);
+    EXPECT_EQ(markers[1].heardAt, noon - 86400 + 1800);
+    EXPECT_EQ(service.spots().clusterSpots().size(), 200u);
+
+    // Without a log nothing is new; with one, what it lacks is.
+    EXPECT_FALSE(service.isNew(markers[0]));
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    service.setWorked(worked);
+    EXPECT_TRUE(service.isNew(markers[0]));
+    EXPECT_FALSE(service.isNew(markers[1]));
+
+    service.takeClear(QStringLiteral("WSJT-X"));
+    EXPECT_EQ(service.spots().markers().size(), 1u);
+}
+
+TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("log.adi"));
+    const auto write = [&](const QByteArray& content) {
+        QSaveFile file(path);  // a new file renamed over the old one, as loggers save
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        ASSERT_TRUE(file.commit());
+    };
+    // About 50 MB: the window's loop must keep turning while it is read.
+    QByteArray big;
+    const QByteArray qso("<CALL:6>JA1XYZ <BAND:3>20m <MODE:3>FT8 <COMMENT:20>a long comment field. <EOR>\n");
+    big.reserve(50'000'000);
+    while (big.size() < 50'000'000)
+        big += qso;
+    write(big);
+
+    AdifWatcher watcher(calls());
+    QSignalSpy changed(&watcher, &AdifWatcher::workedChanged);
+    StallMeter stalls;
+    watcher.watch(path);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !changed.isEmpty(); }, 20000));  // no nested loop: the meter sees it
+    EXPECT_LT(stalls.longestGapMs(), 100);
+    EXPECT_EQ(watcher.worked().dxcc, QSet<int>{339});
+
+    write("<CALL:6>VK2ABC<EOR><CALL:6>DL1ABC<EOR>");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.worked().dxcc == QSet<int>({150, 230}); }, 5000));
+
+    QSignalSpy failed(&watcher, &AdifWatcher::readFailed);
+    watcher.watch(folder.filePath(QStringLiteral("missing.adi")));
+    ASSERT_TRUE(failed.wait(5000));
+    EXPECT_TRUE(failed[0][0].toString().startsWith(QStringLiteral("Das Logbuch"))) << failed[0][0].toString().toStdString();
+    EXPECT_TRUE(watcher.worked().dxcc.isEmpty());
+}
+
+} // namespace
+
+#include "mercator/MercatorProjection.h"
+#include "spots/SpotLayer.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+// Markers where the projection puts the places, magenta for an entity the log lacks, fading with age.
+TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
+{
+    qint64 now = noon;
+    SpotService service(calls(), [&] { return now; }, 10);
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));  // (151, -33.5)
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1XYZ PM95"));  // (139, 35.5)
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    service.setWorked(worked);
+    const SpotLayer layer(service);
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const MercatorProjection projection(world, {720, 360});
+    const auto drawn = [&] {
+        QImage image(720, 360, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        layer.draw(painter, projection);
+        painter.end();
+        return image;
+    };
+    QImage image = drawn();
+    EXPECT_EQ(image.pixel(projection.pixelOf({151, -33.5})), qRgb(255, 64, 255));
+    EXPECT_EQ(image.pixel(projection.pixelOf({139, 35.5})), qRgb(255, 255, 0));
+    EXPECT_EQ(image.pixel(projection.pixelOf({0, 0})), qRgb(0, 0, 0));
+
+    now += 10 * 60;  // two thirds of the lifetime gone: a third of the colour left
+    image = drawn();
+    EXPECT_NEAR(qRed(image.pixel(projection.pixelOf({139, 35.5}))), 255 * 3 / 8, 2);
+}
+
+} // namespace
+
+#include "spots/DxSpotsWindow.h"
+#include "spots/HamBand.h"
+
+#include <QComboBox>
+#include <QTableWidget>
+
+namespace {
+
+TEST(HamBand, FrequenciesToBands)
+{
+    const struct { double khz; const char* band; } cases[] = {
+        {1840, "160m"}, {3573, "80m"}, {7074, "40m"}, {10136, "30m"}, {14025, "20m"}, {14350, "20m"}, {14351, ""},
+        {18100, "17m"}, {21074, "15m"}, {24915, "12m"}, {28074, "10m"}, {50313, "6m"}, {144174, "2m"}, {100, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HamBand::of(c.khz), QLatin1String(c.band)) << c.khz;
+}
+
+// The list shows the cluster's spots newest first with the way from the own station, filters by
+// band, marks what the log lacks and hands on the square (else the call) of a double-clicked row.
+TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
+{
+    qint64 now = noon;
+    SpotService service(calls(), [&] { return now; }, 10);
+    const auto spot = [&](const char* call, double khz, const char* grid, int minute) {
+        ClusterLine line;
+        line.call = QString::fromLatin1(call);
+        line.frequencyKhz = khz;
+        line.grid = QString::fromLatin1(grid);
+        line.minuteOfDay = minute;
+        service.takeClusterSpot(line, QStringLiteral("dxc.example"));
+    };
+    spot("JA1XYZ", 14025, "", 11 * 60 + 58);
+    spot("VK2ABC", 7074, "QF56", 11 * 60 + 59);
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    service.setWorked(worked);
+    DxSpotsWindow window(service, [] { return GeoPosition{13.4, 52.5}; });
+    window.show();
+    auto* table = window.findChild<QTableWidget*>(QStringLiteral("Spots"));
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->rowCount(), 2);
+    const QStringList first = {table->item(0, 0)->text(), table->item(0, 2)->text(), table->item(0, 3)->text(),
+                               table->item(0, 6)->text()};
+    EXPECT_EQ(first, QStringList({"11:59", "VK2ABC", "Australien", "neu"}));
+    EXPECT_EQ(table->item(1, 6)->text(), QString());  // Japan is in the log
+    EXPECT_TRUE(table->item(1, 5)->text().endsWith(QLatin1String(" km")));
+
+    QSignalSpy chosen(&window, &DxSpotsWindow::partnerChosen);
+    emit table->cellDoubleClicked(0, 2);
+    emit table->cellDoubleClicked(1, 2);
+    ASSERT_EQ(chosen.size(), 2);
+    EXPECT_EQ(chosen[0][0].toString(), QStringLiteral("QF56"));
+    EXPECT_EQ(chosen[1][0].toString(), QStringLiteral("JA1XYZ"));
+
+    window.findChild<QComboBox*>(QStringLiteral("Band"))->setCurrentText(QStringLiteral("20m"));
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("JA1XYZ"));
+}
+
+} // namespace

@@ -1,0 +1,164 @@
+#include "partner/CallsignTable.h"
+#include "spots/AdifLog.h"
+#include "spots/ClusterLine.h"
+#include "spots/DecodeText.h"
+#include "spots/SpotList.h"
+#include "spots/SpotPlacer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const CallsignTable& calls()
+{
+    static const CallsignTable table = CallsignTable::fromText(QStringLiteral(
+        "Australien;VK;-23.70;132.33;AX VI VJ VK VL;150\r\n"
+        "Japan;JA;36.40;138.38;7J 7K 8J JA JR;339\r\n"
+        "Deutschland;DL;51.00;10.00;DA DL DJ DK;230\r\n"
+        "Kanarische Inseln;EA8;28.32;-15.85;EA8 EB8;29\r\n"
+        "Vereinigte Staaten;K;37.53;-91.67;K N W AA;291\r\n"
+        "Altes Format;XX;1.00;2.00;XX\r\n"));
+    return table;
+}
+
+TEST(DecodeText, CqFormsAndRepliesThatNameTheirGrid)
+{
+    const struct { const char* message; const char* call; const char* grid; } cases[] = {
+        {"CQ DL1ABC JO31", "DL1ABC", "JO31"},
+        {"CQ DX VK2ABC QF56", "VK2ABC", "QF56"},
+        {"CQ POTA K1ABC FN42", "K1ABC", "FN42"},
+        {"CQ 290 W1AW FN31", "W1AW", "FN31"},
+        {"CQ DL1ABC", "DL1ABC", ""},
+        {"CQ NA W1AW", "W1AW", ""},
+        {"cq ja1xyz pm95", "JA1XYZ", "PM95"},
+        {"CQ <PJ4/K1ABC>", "PJ4/K1ABC", ""},
+        {"QRZ EA8BQM IL18", "EA8BQM", "IL18"},
+        {"DL1ABC VK2ABC QF56", "VK2ABC", "QF56"},   // a reply giving its square
+        {"DL1ABC VK2ABC -12", nullptr, nullptr},     // a report names no place
+        {"DL1ABC VK2ABC R-12", nullptr, nullptr},
+        {"DL1ABC VK2ABC RR73", nullptr, nullptr},    // RR73 is no square
+        {"DL1ABC VK2ABC 73", nullptr, nullptr},
+        {"CQ DX", nullptr, nullptr},
+        {"TNX FOR QSO 73 GL", nullptr, nullptr},
+        {"CQ DL1ABC JO31 EXTRA WORD", nullptr, nullptr},
+        {"", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto caller = DecodeText::caller(QString::fromLatin1(c.message));
+        ASSERT_EQ(caller.has_value(), c.call != nullptr) << c.message;
+        if (caller) {
+            EXPECT_EQ(caller->call, QLatin1String(c.call)) << c.message;
+            EXPECT_EQ(caller->grid, QLatin1String(c.grid)) << c.message;
+        }
+    }
+}
+
+TEST(ClusterLine, SpotLinesAsClustersSendThem)
+{
+    const struct { const char* line; const char* spotter; double khz; const char* call; const char* grid; int minute; } cases[] = {
+        {"DX de DL1ABC:    14025.0  JA1XYZ       CW 599                      1234Z", "DL1ABC", 14025.0, "JA1XYZ", "", 754},
+        {"DX de W3LPL-#:    7074.0  VK2ABC       FT8 -12 dB QF56             0005Z FN20", "W3LPL-#", 7074.0, "VK2ABC", "QF56", 5},
+        {"DX de EA8BQM:   28495.5  K1ABC        up 5 pse jn45ab            2359Z", "EA8BQM", 28495.5, "K1ABC", "JN45AB", 1439},
+        {"dx de dl1abc:   1840  ja1xyz  0000Z", "DL1ABC", 1840, "JA1XYZ", "", 0},
+        {"DX de DL1ABC:    14025.0  JA1XYZ       tnx RR73                    1234Z", "DL1ABC", 14025.0, "JA1XYZ", "", 754},
+        {"DX de DL1ABC:    14025.0  JA1XYZ       CW                          2460Z", nullptr, 0, nullptr, nullptr, 0},
+        {"DX de DL1ABC:    14025.0  JA1XYZ       CW", nullptr, 0, nullptr, nullptr, 0},
+        {"WWV de W0MU <18>:   SFI=150, A=5, K=1", nullptr, 0, nullptr, nullptr, 0},
+        {"To ALL de DL1ABC: hello", nullptr, 0, nullptr, nullptr, 0},
+        {"DX de DL1ABC:    14025.0  ---          CW                          1234Z", nullptr, 0, nullptr, nullptr, 0},
+    };
+    for (const auto& c : cases) {
+        const auto spot = ClusterLine::parse(QByteArray(c.line));
+        ASSERT_EQ(spot.has_value(), c.call != nullptr) << c.line;
+        if (!spot)
+            continue;
+        EXPECT_EQ(spot->spotter, QLatin1String(c.spotter)) << c.line;
+        EXPECT_DOUBLE_EQ(spot->frequencyKhz, c.khz) << c.line;
+        EXPECT_EQ(spot->call, QLatin1String(c.call)) << c.line;
+        EXPECT_EQ(spot->grid, QLatin1String(c.grid)) << c.line;
+        EXPECT_EQ(spot->minuteOfDay, c.minute) << c.line;
+    }
+    EXPECT_FALSE(ClusterLine::parse("DX de DL1ABC:    14025.0  JA1XYZ  " + QByteArray(300, 'x') + " 1234Z"));
+}
+
+TEST(AdifLog, EntitiesFromTheDxccFieldElseTheCall)
+{
+    const struct { const char* name; const char* log; std::vector<int> dxcc; int records; } cases[] = {
+        {"header and two QSOs", "Exported by a logger\n<ADIF_VER:5>3.1.4 <EOH>\n"
+                                "<CALL:6>JA1XYZ<BAND:3>20m<EOR>\n<call:6>vk2abc <dxcc:3:N>150 <eor>\n", {150, 339}, 2},
+        {"no header", "<CALL:6>DL1ABC<QSO_DATE:8>20260101<EOR>", {230}, 1},
+        {"DXCC field wins over the call", "<CALL:6>DL1ABC<DXCC:2>29<EOR>", {29}, 1},
+        {"header fields belong to no QSO", "<CALL:6>JA1XYZ<EOH><CALL:6>DL1ABC<EOR>", {230}, 1},
+        {"free text and a stray bracket", "x < y <CALL:6>K1ABCZ<COMMENT:5>a<b>c<EOR>", {291}, 1},
+        {"unreadable length is skipped", "<CALL:X>JA1XYZ<CALL:6>EA8BQM<EOR>", {29}, 1},
+        {"length beyond the end", "<CALL:6>JA1XYZ<EOR><CALL:60>DL1ABC<EOR>", {339}, 1},
+        {"huge length", "<CALL:99999999999999>JA1XYZ<EOR>", {}, 0},
+        {"unknown call", "<CALL:6>ZZ9ZZZ<EOR>", {}, 1},
+        {"empty", "", {}, 0},
+    };
+    for (const auto& c : cases) {
+        const AdifLog::Worked worked = AdifLog::read(QByteArray(c.log), calls());
+        EXPECT_EQ(worked.dxcc, QSet<int>(c.dxcc.begin(), c.dxcc.end())) << c.name;
+        EXPECT_EQ(worked.records, c.records) << c.name;
+    }
+    // An entity the list gives no number for counts by its prefix.
+    const AdifLog::Worked old = AdifLog::read("<CALL:5>XX1AB<EOR>", calls());
+    EXPECT_TRUE(old.contains(0, QStringLiteral("XX")));
+    EXPECT_FALSE(old.contains(339, QStringLiteral("JA")));
+}
+
+TEST(SpotPlacer, GridFirstThenEntityAndNothingAtSea)
+{
+    const SpotPlacer placer(calls());
+    const struct { const char* call; const char* grid; bool placed; double longitude, latitude; const char* country; } cases[] = {
+        {"VK2ABC", "QF56", true, 151, -33.5, "Australien"},
+        {"JA1XYZ", "", true, 138.38, 36.40, "Japan"},
+        {"ZZ9ZZZ", "JO31", true, 7, 51.5, ""},  // unknown call, known square
+        {"ZZ9ZZZ", "", false, 0, 0, ""},
+        {"DL1ABC/MM", "", false, 0, 0, ""},
+        {"DL1ABC/MM", "IN80", true, -3, 40.5, ""},
+        {"EA8/DL1ABC", "", true, -15.85, 28.32, "Kanarische Inseln"},
+    };
+    for (const auto& c : cases) {
+        const auto spot = placer.place(QString::fromLatin1(c.call), QString::fromLatin1(c.grid));
+        ASSERT_EQ(spot.has_value(), c.placed) << c.call;
+        if (!spot)
+            continue;
+        EXPECT_NEAR(spot->place.longitude, c.longitude, 1e-9) << c.call;
+        EXPECT_NEAR(spot->place.latitude, c.latitude, 1e-9) << c.call;
+        EXPECT_EQ(spot->country, QLatin1String(c.country)) << c.call;
+    }
+}
+
+TEST(SpotList, RenewedByCallFadingClearedAndListedNewestFirst)
+{
+    SpotList list;
+    const auto spot = [](const char* call, Spot::Source source, qint64 at, const char* origin = "WSJT-X") {
+        Spot s;
+        s.call = QString::fromLatin1(call);
+        s.source = source;
+        s.heardAt = at;
+        s.origin = QString::fromLatin1(origin);
+        return s;
+    };
+    list.add(spot("VK2ABC", Spot::Source::Wsjtx, 0));
+    list.add(spot("JA1XYZ", Spot::Source::Wsjtx, 0, "JTDX"));
+    list.add(spot("VK2ABC", Spot::Source::Wsjtx, 600));    // renewed, one marker
+    list.add(spot("VK2ABC", Spot::Source::Cluster, 700, "dxc.example"));  // a cluster marker of its own
+    ASSERT_EQ(list.markers().size(), 3u);
+    EXPECT_DOUBLE_EQ(SpotList::opacity(list.markers()[0], 600 + 450), 0.5);
+    EXPECT_TRUE(list.expire(900));  // JA1XYZ heard at 0 is gone after 15 minutes
+    ASSERT_EQ(list.markers().size(), 2u);
+    list.clearWsjtx(QStringLiteral("WSJT-X"));
+    ASSERT_EQ(list.markers().size(), 1u);
+    EXPECT_EQ(list.markers()[0].source, Spot::Source::Cluster);
+    EXPECT_FALSE(list.expire(1000));
+
+    for (int i = 0; i < 250; ++i)
+        list.add(spot(qPrintable(QStringLiteral("K%1AB").arg(i)), Spot::Source::Cluster, 1000 + i, "dxc.example"));
+    ASSERT_EQ(int(list.clusterSpots().size()), SpotList::listedClusterSpots);
+    EXPECT_EQ(list.clusterSpots().front().call, QStringLiteral("K249AB"));
+    EXPECT_EQ(list.clusterSpots().back().call, QStringLiteral("K50AB"));
+}
+
+} // namespace
