@@ -16,9 +16,23 @@
 #include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "geo/SwitchedLayer.h"
+#include "partner/WsjtxLink.h"
+#include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
+#include "readout/MapLabelLayer.h"
+#include "rotor/RotorSetupWindow.h"
+#include "spots/DxSpotsWindow.h"
+#include "spots/SpotLayer.h"
+#include "spots/SpotService.h"
+#include "sun/GreylineLayer.h"
+#include "sun/GreylineSpokesLayer.h"
+#include "sun/MinuteTicker.h"
 #include "widgets/ErrorBox.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QTimer>
 
 #include <type_traits>
@@ -103,6 +117,10 @@ void Program::createWindows()
         partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
         connectPartnerLinks();
     });
+    ErrorBox::guard([this] {
+        addMapLayers();
+        connectExtras();
+    });
 }
 
 void Program::connectWindows()
@@ -125,6 +143,98 @@ void Program::connectPartnerLinks()
     links->listen(parameters ? parameters->wsjtxSettings() : WsjtxSettings());
 }
 
+void Program::addMapLayers()
+{
+    const auto now = [] { return double(QDateTime::currentSecsSinceEpoch()); };
+    TForm3* parameters = parameterWindow_;
+    const auto switched = [&](std::unique_ptr<MapLayer> layer, bool (TForm3::*setting)() const) {
+        const MapLayer& drawn = *layer;
+        mapLayers_.push_back(std::move(layer));
+        mapLayers_.push_back(std::make_unique<SwitchedLayer>(drawn, [parameters, setting] {
+            return parameters && (parameters->*setting)();
+        }));
+        return mapLayers_.back().get();
+    };
+    // Shading first, then what is drawn over it.
+    const MapLayer* shading = switched(std::make_unique<GreylineLayer>(now), &TForm3::greylineShown);
+    const MapLayer* spokes = switched(std::make_unique<GreylineSpokesLayer>(now), &TForm3::greylineShown);
+    Session& session = *session_;
+    const MapLayer* labels = switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
+                                                                       [&session] { return session.circleSpacingKm(); }),
+                                      &TForm3::mapLabelsShown);
+    spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
+                                           [] { return QDateTime::currentSecsSinceEpoch(); });
+    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_));
+    const MapLayer* heard = mapLayers_.back().get();
+    for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
+        if (!map)
+            continue;
+        for (const MapLayer* layer : {shading, spokes, labels, heard})
+            map->addLayer(*layer);
+        QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
+    }
+    if (partnerLinks_) {
+        QObject::connect(partnerLinks_->wsjtxLink, &WsjtxLink::decoded, spots_.get(), &SpotService::takeDecode);
+        QObject::connect(partnerLinks_->wsjtxLink, &WsjtxLink::cleared, spots_.get(), &SpotService::takeClear);
+    }
+}
+
+void Program::connectExtras()
+{
+    TFormA* main = mainWindow_;
+    if (!main)
+        return;
+    QObject::connect(main, &TFormA::rotorSetupRequested, main, [this] {
+        if (!rotorSetupWindow_) {
+            QString program = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
+            if (program.isEmpty())
+                program = QApplication::applicationDirPath() + QStringLiteral("/CorvaneRotor");
+            rotorSetupWindow_ = std::make_unique<RotorSetupWindow>(program);
+        }
+        rotorSetupWindow_->open();
+    });
+    if (rotorPanel_) {
+        TForm6* panel = rotorPanel_;
+        QObject::connect(main, &TFormA::rotorTurnRequested, panel, &TForm6::turnToTarget);
+        QObject::connect(main, &TFormA::rotorStopRequested, panel, &TForm6::stopRotor);
+    }
+    if (rotorLink_) {
+        QObject::connect(main, &TFormA::rotorParkRequested, rotorLink_, &TF_Rotor::park);
+        QObject::connect(rotorLink_, &TF_Rotor::parkAnswered, main, [](const QString& refusal) {
+            if (!refusal.isEmpty())
+                ErrorBox::show(QStringLiteral("Parken nicht möglich: %1").arg(refusal));
+        });
+    }
+    if (TForm3* parameters = parameterWindow_) {
+        main->greylineItem->setChecked(parameters->greylineShown());
+        QObject::connect(main, &TFormA::greylineToggled, parameters, &TForm3::setGreylineShown);
+        QObject::connect(parameters, &TForm3::greylineChanged, main->greylineItem, &QAction::setChecked);
+    }
+    // Once a minute: the sun has moved on.
+    minuteTicker_ = std::make_unique<MinuteTicker>([] { return QDateTime::currentMSecsSinceEpoch(); });
+    QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, main, [this] {
+        if (crosshairWindow_ && crosshairWindow_->isVisible())
+            crosshairWindow_->showSun();
+        if (parameterWindow_ && parameterWindow_->greylineShown()) {
+            if (mercatorWindow_)
+                mercatorWindow_->redrawIfShown();
+            if (beamWindow_)
+                beamWindow_->redrawIfShown();
+        }
+    });
+    minuteTicker_->setRunning(true);
+    if (spots_) {
+        dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
+        QObject::connect(main, &TFormA::dxSpotsRequested, dxSpotsWindow_.get(), [this] {
+            dxSpotsWindow_->show();
+            dxSpotsWindow_->raise();
+        });
+        if (partnerLinks_)
+            QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, partnerLinks_.get(),
+                             [this](const QString& partner) { partnerLinks_->take(partner); });
+    }
+}
+
 int Program::run()
 {
     // Only closing the main window ends the run, not closing the last tool window.
@@ -136,6 +246,10 @@ int Program::run()
 
 void Program::destroyWindows()
 {
+    // The extras go first: they hold the maps' layers and listen to windows about to go.
+    minuteTicker_.reset();
+    dxSpotsWindow_.reset();
+    rotorSetupWindow_.reset();
     // Every window saves its place on the way out: the file is written once, at the end.
     if (session_->iniFile())
         session_->iniFile()->holdWrites();

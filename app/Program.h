@@ -9,7 +9,12 @@
 #include <memory>
 #include <vector>
 
+class MapLayer;
 class MapPlaces;
+class MinuteTicker;
+class RotorSetupWindow;
+class SpotService;
+class DxSpotsWindow;
 class PartnerLinks;
 class QObject;
 class Session;
@@ -75,6 +80,10 @@ private:
     void connectWindows();
     // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
     void connectPartnerLinks();
+    // The main window's extras: rotor set-up, park and keys; the sun on the maps; the spots.
+    void connectExtras();
+    // The layers drawn over both maps, each while its setting is on.
+    void addMapLayers();
 
     struct Created {
         QObject* window;
@@ -100,4 +109,9 @@ private:
     TForm6* rotorPanel_ = nullptr;
     TForm7* directionsWindow_ = nullptr;
     std::unique_ptr<PartnerLinks> partnerLinks_;
+    std::vector<std::unique_ptr<MapLayer>> mapLayers_;  // made before the maps draw them, gone after the maps
+    std::unique_ptr<MinuteTicker> minuteTicker_;
+    std::unique_ptr<SpotService> spots_;
+    std::unique_ptr<DxSpotsWindow> dxSpotsWindow_;
+    std::unique_ptr<RotorSetupWindow> rotorSetupWindow_;  // made when first asked for
 };

@@ -75,6 +75,11 @@ inline const QString locatorGrid = QStringLiteral("LocatorRaster");     // 0 non
 inline const QString rotorAtOnce = QStringLiteral("RotorSofortstart");  // 1: turn as soon as a locator is entered
 // 1: the rotor takes the shorter way round, through the overlap where needed.
 inline const QString optimisedPath = QStringLiteral("Fahrwegoptimierung");
+// 1: night and twilight darkened on both maps, with the greyline's bearings on the beam map.
+inline const QString greyline = QStringLiteral("Graulinie");
+// 1: the own station marked on the Mercator map, compass, spoke bearings and circle distances on
+// the beam map.
+inline const QString mapLabels = QStringLiteral("Kartenbeschriftung");
 }
 
 // The help window.

@@ -161,9 +161,40 @@ void TFormA::buildMenu()
         StayOnTop1Click();
     });
     Logger32 = topAction(QStringLiteral("Logger32"), QStringLiteral("Logger32"), &TFormA::Logger32Click);
+    buildExtrasMenu();
     Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("Hilfe"), nullptr);
     About1 = subItem(Hilfe1, QStringLiteral("About1"), QStringLiteral("About"), &TFormA::About1Click);
     Hilfe2 = subItem(Hilfe1, QStringLiteral("Hilfe2"), QStringLiteral("Hilfe"), &TFormA::Hilfe2Click);
+}
+
+void TFormA::buildExtrasMenu()
+{
+    extrasMenu = menuBar()->addMenu(QStringLiteral("Extras"));
+    extrasMenu->setObjectName(QStringLiteral("extrasMenu"));
+    const auto item = [this](const QString& name, const QString& caption, const QKeySequence& keys = QKeySequence()) {
+        QAction* action = extrasMenu->addAction(caption);
+        action->setObjectName(name);
+        action->setShortcut(keys);
+        // The rotor keys work in every window of the program, as contest operators expect.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        return action;
+    };
+    rotorSetupItem = item(QStringLiteral("rotorSetupItem"), QStringLiteral("Rotor einrichten …"));
+    rotorParkItem = item(QStringLiteral("rotorParkItem"), QStringLiteral("Rotor parken"));
+    shortPathItem = item(QStringLiteral("shortPathItem"), QStringLiteral("Zum Ziel drehen, kurzer Weg"), QKeySequence(Qt::ALT | Qt::Key_J));
+    longPathItem = item(QStringLiteral("longPathItem"), QStringLiteral("Zum Ziel drehen, langer Weg"), QKeySequence(Qt::ALT | Qt::Key_L));
+    rotorStopItem = item(QStringLiteral("rotorStopItem"), QStringLiteral("Rotor anhalten"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
+    extrasMenu->addSeparator();
+    greylineItem = item(QStringLiteral("greylineItem"), QStringLiteral("Tag und Nacht auf den Karten"));
+    greylineItem->setCheckable(true);
+    dxSpotsItem = item(QStringLiteral("dxSpotsItem"), QStringLiteral("DX-Spots"));
+    connect(rotorSetupItem, &QAction::triggered, this, &TFormA::rotorSetupRequested);
+    connect(rotorParkItem, &QAction::triggered, this, &TFormA::rotorParkRequested);
+    connect(shortPathItem, &QAction::triggered, this, [this] { emit rotorTurnRequested(false); });
+    connect(longPathItem, &QAction::triggered, this, [this] { emit rotorTurnRequested(true); });
+    connect(rotorStopItem, &QAction::triggered, this, &TFormA::rotorStopRequested);
+    connect(greylineItem, &QAction::toggled, this, &TFormA::greylineToggled);
+    connect(dxSpotsItem, &QAction::triggered, this, &TFormA::dxSpotsRequested);
 }
 
 void TFormA::FormCreate()

@@ -85,6 +85,15 @@ public:
     QAction* Feststationen1 = nullptr;
     QAction* StayOnTop1 = nullptr;
     QAction* Logger32 = nullptr;
+    // Beyond the menus above: the rotor's set-up, park and keys, the maps' extras.
+    QMenu* extrasMenu = nullptr;
+    QAction* rotorSetupItem = nullptr;
+    QAction* rotorParkItem = nullptr;
+    QAction* shortPathItem = nullptr;  // Alt+J in every window of the program
+    QAction* longPathItem = nullptr;   // Alt+L
+    QAction* rotorStopItem = nullptr;  // Ctrl+Alt+J
+    QAction* greylineItem = nullptr;   // checkable, follows the parameter window's setting
+    QAction* dxSpotsItem = nullptr;
     QMenu* Hilfe1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Hilfe2 = nullptr;
@@ -105,6 +114,7 @@ public:
     void About1Click();
     void Logger32Click();
 
+    void buildExtrasMenu();
     bool isStayOnTop() const;
     void setStayOnTop(bool on);
 
@@ -121,6 +131,13 @@ signals:
     void aboutRequested();
     // OK on the first-run prompt.
     void startPromptConfirmed();
+    void rotorSetupRequested();
+    void rotorParkRequested();
+    // Turn to the current target, the short or the long way round.
+    void rotorTurnRequested(bool longPath);
+    void rotorStopRequested();
+    void greylineToggled(bool shown);
+    void dxSpotsRequested();
     // At shut-down, once the settings file is written: a new start may begin.
     void settingsSaved();
     // The client area has kept its new size for a moment: the map shown fills it again.

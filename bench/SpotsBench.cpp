@@ -50,7 +50,7 @@ void BM_DrawTwoThousandSpots(benchmark::State& state)
 {
     const CallsignTable calls = CallsignTable::load(QStringLiteral(CORVANE_PROGRAM_DIR "/Karten/Rufzeichen.txt"));
     const qint64 now = 1796904000;
-    SpotService service(calls, [now] { return now; });
+    SpotService service([&calls]() -> const CallsignTable& { return calls; }, [now] { return now; });
     QRandomGenerator random(5);
     for (int i = 0; i < 2000; ++i) {
         const QString grid = QStringLiteral("%1%2%3%4")

@@ -5,10 +5,14 @@
 #include "base/Rounding.h"
 #include "beam/TForm10.h"
 #include "geo/CoordinateText.h"
+#include "geo/GeoConstants.h"
 #include "geo/NearestCity.h"
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
+#include "sun/GreylineBearings.h"
+#include "sun/SolarPosition.h"
+#include "sun/SunEvents.h"
 #include "text/FixedPointText.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
@@ -21,6 +25,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 
 namespace {
@@ -63,6 +69,8 @@ TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, Ma
     Label3 = addRow(basis, QStringLiteral("Locator"), QStringLiteral("Label3"));
     Label4 = addRow(basis, QStringLiteral("Entfernung:"), QStringLiteral("Label4"), QStringLiteral("km"));
     Label5 = addRow(basis, QStringLiteral("Winkel:"), QStringLiteral("Label5"), QStringLiteral("deg"));
+    longDistance = addRow(basis, QStringLiteral("Langer Weg:"), QStringLiteral("longDistance"), QStringLiteral("km"));
+    longBearing = addRow(basis, QStringLiteral("Winkel langer Weg:"), QStringLiteral("longBearing"), QStringLiteral("deg"));
     basis->setColumnMinimumWidth(1, 80);  // pixels, room for -179,99999
     basis->setColumnStretch(3, 1);        // units stay beside their values
     layout->addWidget(GroupBox1);
@@ -78,6 +86,14 @@ TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, Ma
                      QStringLiteral("km"));
     cursor->setColumnStretch(3, 1);
     layout->addWidget(GroupBox2);
+
+    sunGroup = new QGroupBox(QStringLiteral("Sonne (UTC)"), this);
+    auto* sun = new QGridLayout(sunGroup);
+    ownSun = addRow(sun, QStringLiteral("Auf-/Untergang hier:"), QStringLiteral("ownSun"));
+    targetSun = addRow(sun, QStringLiteral("Auf-/Untergang Ziel:"), QStringLiteral("targetSun"));
+    greyline = addRow(sun, QStringLiteral("Graulinie:"), QStringLiteral("greyline"));
+    sun->setColumnStretch(3, 1);
+    layout->addWidget(sunGroup);
     for (QLabel* city : {Label32, Label12}) {
         city->setCursor(Qt::PointingHandCursor);
         city->installEventFilter(this);
@@ -112,6 +128,22 @@ void TForm2::showNewTarget()
         ShowTargetData(session_.targetCountry(), session_.targetPrefix());
 }
 
+void TForm2::showSun()
+{
+    const QDateTime now = clock_();
+    const auto riseAndSet = [&](const GeoPosition& place) {
+        const SunEvents events = SunEvents::on(now.date(), place);
+        return QStringLiteral("%1 / %2").arg(events.riseText(), events.setText());
+    };
+    const GeoPosition own = session_.ownPosition();
+    ownSun->setText(riseAndSet(own));
+    const TargetInfo& target = session_.target();
+    targetSun->setText(target.isSet() ? riseAndSet({target.longitude, target.latitude}) : QString());
+    const auto bearings = GreylineBearings::at(SolarPosition::at(double(now.toSecsSinceEpoch())), own);
+    greyline->setText(bearings ? QStringLiteral("%1° / %2°").arg(std::lround(bearings->first)).arg(std::lround(bearings->second))
+                               : QStringLiteral("–"));
+}
+
 void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 {
     const TargetInfo& target = session_.target();
@@ -122,6 +154,11 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
     Label3->setText(positionToLocator(target.longitude, target.latitude));
     Label4->setText(FixedPointText::format(target.distance, 0));
     Label5->setText(FixedPointText::format(target.bearing, 0));
+    // The other way round the sphere: the rest of the circumference, and the opposite direction.
+    const double circumference = double(2 * geo_detail::pi * earthRadiusKm);  // km
+    longDistance->setText(FixedPointText::format(circumference - target.distance, 0));
+    longBearing->setText(FixedPointText::format(std::fmod(target.bearing + 180, 360.0), 0));
+    showSun();
 
     QString rasterCountry;
     QString rasterPrefix;

@@ -2,7 +2,10 @@
 
 #include "mercator/ShownMap.h"
 
+#include <QDateTime>
 #include <QWidget>
+
+#include <functional>
 
 class Session;
 class TForm1;
@@ -36,6 +39,10 @@ public:
     void Label_Stadt_zeigen_Click();
     void Button1Click();
     void PositionstimerTimer();
+    // Sunrise, sunset and the greyline for the clock's moment; the program calls it every minute.
+    void showSun();
+    // UTC now; tests give a fixed moment.
+    void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
     int nearestCityIndex = 0;  // into the city table, found by the last fill
 
@@ -46,6 +53,12 @@ public:
     QLabel* Label3 = nullptr;        // locator
     QLabel* Label4 = nullptr;        // distance, km
     QLabel* Label5 = nullptr;        // bearing, degrees
+    QLabel* longDistance = nullptr;  // the long path's distance, km
+    QLabel* longBearing = nullptr;   // the long path's bearing, degrees
+    QGroupBox* sunGroup = nullptr;   // "Sonne (UTC)"
+    QLabel* ownSun = nullptr;        // sunrise / sunset at the own station today, UTC
+    QLabel* targetSun = nullptr;     // the same at the target
+    QLabel* greyline = nullptr;      // the bearings along the greyline while the own station is in twilight
     QLabel* Label11 = nullptr;       // country
     QLabel* Label14 = nullptr;       // prefix
     QLabel* Label32 = nullptr;       // caption "Stadt:"
@@ -62,4 +75,6 @@ private:
     void FormClose();
     // A target set anew is shown, with the name its callsign brought.
     void showNewTarget();
+
+    std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTimeUtc(); };
 };

@@ -15,6 +15,9 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QFileInfo>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
 #include <QProcess>
 #include <QTimer>
 
@@ -170,6 +173,23 @@ void TF_Rotor::DdeClientConv1Close()
     // No status will come: nothing may go on showing the last one.
     if (wasConnected)
         emit closed();
+}
+
+void TF_Rotor::park()
+{
+    const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
+    if (path.isEmpty() || !session_.rotorState().rotorConnected) {
+        emit parkAnswered(QStringLiteral("Kein Rotorprogramm verbunden"));
+        return;
+    }
+    const QString service = DdeNames::busName(DdeNames::programService(path));
+    QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/Rotor"), QStringLiteral("corvane.Rotor"),
+                                                       QStringLiteral("Park"));
+    auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+        watcher->deleteLater();
+        emit parkAnswered(watcher->isError() ? watcher->error().message() : QString());
+    });
 }
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, bool optimise) const

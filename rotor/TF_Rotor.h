@@ -66,6 +66,9 @@ public:
     double targetAzimuth() const { return targetAzimuth_; }      // degrees
     double targetElevation() const { return targetElevation_; }  // degrees
     bool sendPending() const { return sendPending_; }
+    // Asks the rotor program to park the rotator (its registered park position, or the rotator's
+    // own); the answer comes as parkAnswered.
+    void park();
 
     QTimer* Timer1;
     DdeServer* AntDaten;
@@ -79,6 +82,8 @@ signals:
     void statusReceived();
     // The link that was up is lost.
     void closed();
+    // The rotor program's answer to park(): empty when it parks, else its reason in German.
+    void parkAnswered(const QString& refusal);
 
 private:
     bool startRotorProgram(const QString& path);

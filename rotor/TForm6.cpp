@@ -22,6 +22,7 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cmath>
 
 
 namespace {
@@ -295,6 +296,21 @@ void TForm6::takeBearing(int bearing)
     rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(azimuth, optimisedPath(parameterWindow_)));
 }
 
+void TForm6::turnToTarget(bool longPath)
+{
+    const TargetInfo& target = session_.target();
+    if (!session_.rotorState().rotorConnected || target.distance <= 0)
+        return;
+    const double bearing = longPath ? std::fmod(target.bearing + 180, 360.0) : target.bearing;  // degrees
+    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(bearing, optimisedPath(parameterWindow_)));
+}
+
+void TForm6::stopRotor()
+{
+    if (session_.rotorState().rotorConnected)
+        rotorLink_->stop();
+}
+
 void TForm6::takeLogger32Bearing(int bearing)
 {
     Edit_Azimut->setText(QString::number(bearing));
@@ -314,6 +330,9 @@ void TForm6::UpdateRotorDisplay()
 {
     const RotorState& rotor = session_.rotorState();
     PanelStart->setText(rotor.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
+    // Where the antenna is going, whichever program sent it there (a logger, a tracker, this one).
+    PanelStart->setToolTip(rotor.rotorGoalAzimuth ? QStringLiteral("Ziel des Rotors: %1°").arg(AzimuthEntry::display(*rotor.rotorGoalAzimuth))
+                                                  : QString());
     shownMotion_ = rotor.rotorMotion;
     setPanelColor(PanelLinks, shownMotion_ == -1 ? green : red);
     setPanelColor(PanelRechts, shownMotion_ == 1 ? green : red);

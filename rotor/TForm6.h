@@ -49,6 +49,11 @@ public:
     // partner's country, when it came with one), the visible map, and the rotor at once when the
     // parameter window says so. The WSJT-X link and the partner interface on the bus come here.
     void takePartner(const Partner& partner);
+    // Turns to the current target's bearing, or to its long path (the bearing plus 180 degrees),
+    // as the "Ziel" control does; nothing without a target or a rotor.
+    void turnToTarget(bool longPath);
+    // Stops the rotor where it stands, as the "Stop" control does.
+    void stopRotor();
     // Shows the rotor program's latest status, at every status of the rotor link.
     void UpdateRotorDisplay();
     // Hides the panel and its menu item: the rotor program reported that it has no reading, or the

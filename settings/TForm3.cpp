@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <utility>
 
 namespace {
 
@@ -38,6 +39,7 @@ const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
 const QRect azimutRect(border, border + 170, fullWidth, 72);
 const QRect elevationRect(border, border + 242, fullWidth, 52);
 const QRect wsjtxRect(border, border + 294, fullWidth, 70);
+const QRect sunRect(border, border + 364, fullWidth, 40);
 
 const QColor typingColour(255, 255, 0);
 
@@ -213,8 +215,12 @@ void TForm3::buildControls()
     // A row of its own: "empfangsbereit, auch aus dem Netz" is wider than the room beside the port.
     L_WsjtxZustand->setGeometry(8, 50, fullWidth - 16, editHeight);
 
+    GB_Sonne = addGroup(this, "GB_Sonne", QStringLiteral("Sonne und Beschriftung"), sunRect);
+    CB_Graulinie = addCheckBox(GB_Sonne, "CB_Graulinie", QStringLiteral("Tag und Nacht zeigen"), {8, 16});
+    CB_Beschriftung = addCheckBox(GB_Sonne, "CB_Beschriftung", QStringLiteral("Karten beschriften"), {170, 16});
+
     showRotorGroups(false);
-    setFixedSize(border + fullWidth + border, wsjtxRect.bottom() + 1 + border);
+    setFixedSize(border + fullWidth + border, sunRect.bottom() + 1 + border);
 
     for (QLineEdit* edit : numberFields())
         edit->installEventFilter(this);
@@ -224,6 +230,11 @@ void TForm3::buildControls()
     connectGuarded(RG_StaedteInseln, &RadioGroup::itemClicked, this, &TForm3::RG_StaedteInselnClick);
     connectGuarded(GB_LocRaster, &RadioGroup::itemClicked, this, &TForm3::GB_LocRasterClick);
     connectGuarded(CB_Elevation, &QCheckBox::clicked, this, &TForm3::CB_ElevationClick);
+    connect(CB_Graulinie, &QCheckBox::toggled, this, [this](bool shown) {
+        emit greylineChanged(shown);
+        emit mapLayersChanged();
+    });
+    connect(CB_Beschriftung, &QCheckBox::toggled, this, &TForm3::mapLayersChanged);
 }
 
 void TForm3::showRotorGroups(bool visible)
@@ -260,6 +271,8 @@ void TForm3::FormCreate()
     GB_LocRaster->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::locatorGrid, 1));
     CB_RotSofort->setChecked(ini.readBool(parameterKeys::section, parameterKeys::rotorAtOnce, true));
     CB_Optimiert->setChecked(ini.readBool(parameterKeys::section, parameterKeys::optimisedPath, true));
+    CB_Graulinie->setChecked(ini.readBool(parameterKeys::section, parameterKeys::greyline, false));
+    CB_Beschriftung->setChecked(ini.readBool(parameterKeys::section, parameterKeys::mapLabels, false));
     EditElevation->setEnabled(CB_Elevation->isChecked());
 
     wsjtx_ = WsjtxSettings::read(ini);
@@ -284,6 +297,10 @@ void TForm3::FormDestroy()
     ini.writeInteger(parameterKeys::section, parameterKeys::locatorGrid, GB_LocRaster->itemIndex());
     ini.writeBool(parameterKeys::section, parameterKeys::rotorAtOnce, CB_RotSofort->isChecked());
     ini.writeBool(parameterKeys::section, parameterKeys::optimisedPath, CB_Optimiert->isChecked());
+    // Written once switched on, so that a settings file of before keeps its bytes while they stay off.
+    for (const auto& [key, box] : {std::pair{parameterKeys::greyline, CB_Graulinie}, std::pair{parameterKeys::mapLabels, CB_Beschriftung}})
+        if (box->isChecked() || !ini.readString(parameterKeys::section, key, QString()).isEmpty())
+            ini.writeBool(parameterKeys::section, key, box->isChecked());
     wsjtx_.write(ini);
 }
 
@@ -436,6 +453,21 @@ void TForm3::GB_LocRasterClick()
 TForm3::OnOff TForm3::mousePositionShown() const
 {
     return onOff(RG_MausPos);
+}
+
+bool TForm3::greylineShown() const
+{
+    return CB_Graulinie->isChecked();
+}
+
+bool TForm3::mapLabelsShown() const
+{
+    return CB_Beschriftung->isChecked();
+}
+
+void TForm3::setGreylineShown(bool shown)
+{
+    CB_Graulinie->setChecked(shown);
 }
 
 TForm3::OnOff TForm3::citiesShown() const

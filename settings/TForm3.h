@@ -67,6 +67,9 @@ public:
 
     // The WSJT-X link's settings as last accepted here.
     const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
+    bool greylineShown() const;
+    bool mapLabelsShown() const;
+    void setGreylineShown(bool shown);
     // Tells in the group whether the link listens, and whether other machines reach it.
     void showWsjtxState(bool enabled, bool listening, bool openToNetwork = false);
 
@@ -90,6 +93,9 @@ public:
     QLineEdit* E_IstElevation = nullptr;  // current rotor elevation, degrees
     QGroupBox* GB_Wsjtx = nullptr;  // "WSJT-X / JTDX"
     QCheckBox* CB_Wsjtx = nullptr;
+    QGroupBox* GB_Sonne = nullptr;  // "Sonne und Beschriftung"
+    QCheckBox* CB_Graulinie = nullptr;
+    QCheckBox* CB_Beschriftung = nullptr;
     QLineEdit* E_WsjtxAdresse = nullptr;
     QLineEdit* E_WsjtxPort = nullptr;
     QLabel* L_WsjtxZustand = nullptr;
@@ -97,6 +103,7 @@ public:
 signals:
     // Cities shown or locator grid changed: the map shown draws anew.
     void mapLayersChanged();
+    void greylineChanged(bool shown);
     // The WSJT-X link is to listen anew as wsjtxSettings() says.
     void wsjtxSettingsChanged();
 

@@ -1,11 +1,12 @@
 #include "spots/SpotService.h"
 
 #include "spots/DecodeText.h"
+#include "spots/SpotPlacer.h"
 
 #include <utility>
 
-SpotService::SpotService(const CallsignTable& calls, Clock clock, int updateInterval, QObject* parent)
-    : QObject(parent), placer_(calls), clock_(std::move(clock))
+SpotService::SpotService(Calls calls, Clock clock, int updateInterval, QObject* parent)
+    : QObject(parent), calls_(std::move(calls)), clock_(std::move(clock))
 {
     announceTimer_.setSingleShot(true);
     announceTimer_.setInterval(updateInterval);
@@ -24,7 +25,7 @@ void SpotService::takeDecode(const QString& clientId, const QString& text)
     const auto caller = DecodeText::caller(text);
     if (!caller)
         return;
-    auto spot = placer_.place(caller->call, caller->grid);
+    auto spot = SpotPlacer(calls_()).place(caller->call, caller->grid);
     if (!spot)
         return;
     spot->source = Spot::Source::Wsjtx;
@@ -42,7 +43,7 @@ void SpotService::takeClear(const QString& clientId)
 
 void SpotService::takeClusterSpot(const ClusterLine& line, const QString& host)
 {
-    auto spot = placer_.place(line.call, line.grid.left(6));
+    auto spot = SpotPlacer(calls_()).place(line.call, line.grid.left(6));
     if (!spot)
         return;
     spot->source = Spot::Source::Cluster;

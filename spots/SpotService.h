@@ -3,7 +3,6 @@
 #include "spots/AdifLog.h"
 #include "spots/ClusterLine.h"
 #include "spots/SpotList.h"
-#include "spots/SpotPlacer.h"
 
 #include <QObject>
 #include <QTimer>
@@ -20,12 +19,13 @@ class SpotService : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<qint64()>;  // UTC seconds since 1970
+    // The callsign table, asked for at the first spot: it may still be loading at start.
+    using Calls = std::function<const CallsignTable&()>;
 
     static constexpr int defaultUpdateInterval = 250;  // ms
     static constexpr int expireInterval = 10000;       // ms
 
-    SpotService(const CallsignTable& calls, Clock clock, int updateInterval = defaultUpdateInterval,
-                QObject* parent = nullptr);
+    SpotService(Calls calls, Clock clock, int updateInterval = defaultUpdateInterval, QObject* parent = nullptr);
 
     void takeDecode(const QString& clientId, const QString& text);
     void takeClear(const QString& clientId);
@@ -45,7 +45,7 @@ private:
     void add(Spot spot);
     void announce();
 
-    SpotPlacer placer_;
+    Calls calls_;
     Clock clock_;
     SpotList spots_;
     AdifLog::Worked worked_;

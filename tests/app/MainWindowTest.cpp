@@ -50,11 +50,21 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
     folder.start();
     const QList<QAction*> top = formA()->menuBar()->actions();
     EXPECT_EQ(captions(top), (QStringList{"Parameter", "Locator", "Mercatorkarte", "Beamkarte", "Feststationen",
-                                          "StayOnTop", "Logger32 NOT found", "Hilfe"}));
+                                          "StayOnTop", "Logger32 NOT found", "Extras", "Hilfe"}));
     EXPECT_FALSE(formA()->Feststationen1->isVisible());
     EXPECT_EQ(captions(formA()->Karten1->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
     EXPECT_EQ(captions(formA()->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
     EXPECT_EQ(captions(formA()->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
+    // The rotor keys as contest loggers have them, in every window of the program.
+    const struct { QAction* item; QKeySequence keys; } rotorKeys[] = {
+        {formA()->shortPathItem, QKeySequence(Qt::ALT | Qt::Key_J)},
+        {formA()->longPathItem, QKeySequence(Qt::ALT | Qt::Key_L)},
+        {formA()->rotorStopItem, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J)},
+    };
+    for (const auto& key : rotorKeys) {
+        EXPECT_EQ(key.item->shortcut(), key.keys) << key.item->text().toStdString();
+        EXPECT_EQ(key.item->shortcutContext(), Qt::ApplicationShortcut);
+    }
     EXPECT_EQ(formA()->windowTitle(), QStringLiteral("Corvane"));
     EXPECT_EQ(formA()->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
     EXPECT_EQ(formA()->P_Cursor->size(), QSize(144, 59));

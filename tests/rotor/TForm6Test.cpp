@@ -383,3 +383,32 @@ TEST_F(TForm6Test, StatusesDrawTheAntennaLineAndTheLostStatusErasesIt)
 }
 
 } // namespace
+
+namespace {
+
+// The rotor keys of the main window's Extras menu: short and long path to the target, and stop.
+TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
+{
+    connectedStatus(100, -180, 540);
+    session()->setTarget(13.4, 10.0);  // due south of the own station
+    const double bearing = session()->target().bearing;
+    ASSERT_NEAR(bearing, 180, 0.5);
+    const struct { QAction* item; double target; } cases[] = {
+        {formA()->shortPathItem, bearing},
+        {formA()->longPathItem, bearing - 180},
+        {formA()->rotorStopItem, 100},
+    };
+    for (const auto& c : cases) {
+        rotorLink()->cancelTarget();
+        c.item->trigger();
+        EXPECT_EQ(rotorLink()->targetAzimuth(), c.target) << c.item->text().toStdString();
+        EXPECT_TRUE(rotorLink()->sendPending());
+    }
+    // Without a target there is nothing to turn to.
+    session()->clearTarget();
+    rotorLink()->cancelTarget();
+    formA()->shortPathItem->trigger();
+    EXPECT_FALSE(rotorLink()->sendPending());
+}
+
+} // namespace

@@ -25,7 +25,7 @@ constexpr qint64 noon = 1796904000;  // 2026-12-10 12:00 UTC
 TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
 {
     qint64 now = noon;
-    SpotService service(calls(), [&] { return now; }, 20);
+    SpotService service(calls, [&] { return now; }, 20);
     QSignalSpy changed(&service, &SpotService::changed);
 
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
@@ -113,7 +113,7 @@ namespace {
 TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
 {
     qint64 now = noon;
-    SpotService service(calls(), [&] { return now; }, 10);
+    SpotService service(calls, [&] { return now; }, 10);
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));  // (151, -33.5)
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1XYZ PM95"));  // (139, 35.5)
     AdifLog::Worked worked;
@@ -167,7 +167,7 @@ TEST(HamBand, FrequenciesToBands)
 TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
 {
     qint64 now = noon;
-    SpotService service(calls(), [&] { return now; }, 10);
+    SpotService service(calls, [&] { return now; }, 10);
     const auto spot = [&](const char* call, double khz, const char* grid, int minute) {
         ClusterLine line;
         line.call = QString::fromLatin1(call);
