@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -31,6 +32,14 @@ QLineEdit* field(const QString& name, const QString& placeholder = QString())
     edit->setObjectName(name);
     edit->setPlaceholderText(placeholder);
     return edit;
+}
+
+// The caption of a row whose field is a layout: the form makes no buddy for it by itself.
+QLabel* buddyLabel(const QString& caption, QWidget* buddy)
+{
+    auto* label = new QLabel(caption);
+    label->setBuddy(buddy);
+    return label;
 }
 
 } // namespace
@@ -76,7 +85,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     travel->addWidget(minAzimuth_);
     travel->addWidget(new QLabel(QStringLiteral("bis")));
     travel->addWidget(maxAzimuth_);
-    rotatorForm->addRow(QStringLiteral("&Drehbereich (Grad):"), travel);
+    rotatorForm->addRow(buddyLabel(QStringLiteral("&Drehbereich (Grad):"), minAzimuth_), travel);
 
     auto* clients = new QGroupBox(QStringLiteral("Andere Programme und Bewegung"));
     auto* clientForm = new QFormLayout(clients);
@@ -87,7 +96,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     park->addWidget(parkAzimuth_);
     park->addWidget(new QLabel(QStringLiteral("Elevation")));
     park->addWidget(parkElevation_);
-    clientForm->addRow(QStringLiteral("P&arkposition Azimut (Grad):"), park);
+    clientForm->addRow(buddyLabel(QStringLiteral("P&arkposition Azimut (Grad):"), parkAzimuth_), park);
     clientForm->addRow(QStringLiteral("&Totzone (Grad):"), deadBand_);
     clientForm->addRow(QStringLiteral("Mindestabstand der &Befehle (ms):"), leastInterval_);
 
@@ -227,6 +236,7 @@ void RotorSetupWindow::ended(int exitCode, QProcess::ExitStatus status)
         endRunningRotorProgram();
     }
     answer_->setPlainText(text);
+    answer_->moveCursor(QTextCursor::End);  // the verdict is the last line
     checkButton_->setEnabled(true);
     applyButton_->setEnabled(true);
     action_.clear();
