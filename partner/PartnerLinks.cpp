@@ -10,7 +10,13 @@
 PartnerLinks::PartnerLinks(Session& session)
     : session_(session),
       wsjtxLink(new WsjtxLink(this)),
-      scripting(new PartnerScripting(session, [this](const QString& text) { return take(text); }, this))
+      scripting(new PartnerScripting(
+          session, [this](const QString& text) { return take(text); },
+          [this](const QString& text) -> std::optional<GeoPosition> {
+              const auto partner = PartnerText(session_.referenceData().callsignTable).read(text);
+              return partner ? std::optional<GeoPosition>(partner->place) : std::nullopt;
+          },
+          this))
 {
     connect(wsjtxLink, &WsjtxLink::partnerSettled, this, [this](const QString& partner) { take(partner); });
     // Scripts hear of every change of the target, whichever window made it.

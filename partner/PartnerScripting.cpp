@@ -1,6 +1,7 @@
 #include "partner/PartnerScripting.h"
 
 #include "geo/CoordinateText.h"
+#include "sun/SunEvents.h"
 #include "session/Session.h"
 
 #include <QDBusConnection>
@@ -10,10 +11,11 @@
 const QString PartnerScripting::serviceName = QStringLiteral("de.corvane.Corvane");
 const QString PartnerScripting::objectPath = QStringLiteral("/Partner");
 
-PartnerScripting::PartnerScripting(const Session& session, PartnerTaker taker, QObject* parent)
+PartnerScripting::PartnerScripting(const Session& session, PartnerTaker taker, PlaceReader reader, QObject* parent)
     : QObject(parent),
       session_(session),
       taker_(std::move(taker)),
+      reader_(std::move(reader)),
       announced_(session.target())
 {
 }
@@ -87,6 +89,30 @@ double PartnerScripting::SetPartner(const QString& partner, double& distance)
     announceTarget();
     distance = session_.target().distance;
     return session_.target().bearing;
+}
+
+QString PartnerScripting::SunTimes(const QString& place, const QString& date, QString& set)
+{
+    set.clear();
+    const auto refuse = [&](const QString& reason) {
+        if (calledFromDBus())
+            sendErrorReply(QStringLiteral("de.corvane.Partner.Error.Unknown"), reason);
+        return QString();
+    };
+    if (place.size() > longestPartnerText)
+        return refuse(QStringLiteral("'%1' ist zu lang (%2 Zeichen, höchstens %3)")
+                          .arg(quoted(place))
+                          .arg(place.size())
+                          .arg(longestPartnerText));
+    const QDate day = date.size() == 10 ? QDate::fromString(date, QStringLiteral("yyyy-MM-dd")) : QDate();
+    if (!day.isValid())
+        return refuse(QStringLiteral("'%1' ist kein Datum der Form JJJJ-MM-TT").arg(quoted(date)));
+    const std::optional<GeoPosition> at = reader_(place);
+    if (!at)
+        return refuse(QStringLiteral("'%1' ist weder Locator noch Koordinate noch Rufzeichen").arg(quoted(place)));
+    const SunEvents events = SunEvents::on(day, *at);
+    set = events.setText();
+    return events.riseText();
 }
 
 void PartnerScripting::announceTarget()

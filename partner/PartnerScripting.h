@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geo/GeoPosition.h"
 #include "geo/TargetInfo.h"
 
 #include <QDBusContext>
@@ -7,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class Session;
 
@@ -45,6 +47,12 @@ class PartnerScripting : public QObject, protected QDBusContext {
         "      <arg name=\"bearing\" type=\"d\" direction=\"out\"/>\n"
         "      <arg name=\"distance\" type=\"d\" direction=\"out\"/>\n"
         "    </method>\n"
+        "    <method name=\"SunTimes\">\n"
+        "      <arg name=\"place\" type=\"s\" direction=\"in\"/>\n"
+        "      <arg name=\"date\" type=\"s\" direction=\"in\"/>\n"
+        "      <arg name=\"rise\" type=\"s\" direction=\"out\"/>\n"
+        "      <arg name=\"set\" type=\"s\" direction=\"out\"/>\n"
+        "    </method>\n"
         "  </interface>\n")
     Q_PROPERTY(QString OwnLocator READ OwnLocator)
     Q_PROPERTY(double Bearing READ Bearing)
@@ -56,8 +64,10 @@ public:
 
     // Sets the partner named by the text; false when the text names no place.
     using PartnerTaker = std::function<bool(const QString&)>;
+    // The place a text names, read as SetPartner reads it, without making it the partner.
+    using PlaceReader = std::function<std::optional<GeoPosition>(const QString&)>;
 
-    PartnerScripting(const Session& session, PartnerTaker taker, QObject* parent = nullptr);
+    PartnerScripting(const Session& session, PartnerTaker taker, PlaceReader reader, QObject* parent = nullptr);
     ~PartnerScripting() override;
 
     // Registers the object on the session bus, then the bus name; false when either is taken
@@ -81,6 +91,10 @@ public slots:
     // quoting at most the start of the text, when the text names no place or is far longer than
     // any of these.
     Q_SCRIPTABLE double SetPartner(const QString& partner, double& distance);
+    // Sunrise and, as second value, sunset at a place (read as SetPartner reads it) on a UTC date
+    // "YYYY-MM-DD": "HH:MM" UTC, or "Polartag" / "Polarnacht" where the sun does not rise or set.
+    // An error reply in German for a place or date it cannot read.
+    Q_SCRIPTABLE QString SunTimes(const QString& place, const QString& date, QString& set);
 
     // Emits TargetChanged when the target differs from the one last announced.
     void announceTarget();
@@ -91,6 +105,7 @@ signals:
 private:
     const Session& session_;
     PartnerTaker taker_;
+    PlaceReader reader_;
     TargetInfo announced_;
     bool ownsName_ = false;
 };

@@ -251,3 +251,45 @@ TEST(WsjtxSettingsTest, MissingOrUnusableKeysReadAsTheDefaults)
 } // namespace
 
 #include "PartnerLinksTest.moc"
+
+namespace {
+
+// Times from PyEphem (sun's centre at -0.833 degrees), the place read as SetPartner reads it; the
+// partner stays as it was.
+TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
+{
+    const struct {
+        const char* place;
+        const char* date;
+        const char* rise;
+        const char* set;  // or the start of the refusal, with rise empty
+    } cases[] = {
+        {"JO31", "2026-12-08", "07:24", "15:23"},
+        {"-33.5 151.0", "2026-12-21", "18:43", "09:05"},   // Sydney: the morning's rise falls on the UTC day before
+        {"69.65 18.96", "2026-06-21", "Polartag", "Polartag"},
+        {"69.65 18.96", "2026-12-21", "Polarnacht", "Polarnacht"},
+        {"JO31", "2026-13-01", "", "'2026-13-01' ist kein Datum"},
+        {"JO31", "8.12.2026", "", "'8.12.2026' ist kein Datum"},
+        {"kein Ort", "2026-12-08", "", "'kein Ort' ist weder Locator"},
+    };
+    const TargetInfo before = session()->target();
+    for (const auto& c : cases) {
+        QDBusMessage call = QDBusMessage::createMethodCall(PartnerScripting::serviceName, PartnerScripting::objectPath,
+                                                           interfaceName, QStringLiteral("SunTimes"));
+        call << QString::fromUtf8(c.place) << QString::fromUtf8(c.date);
+        QDBusPendingCall pending = script.asyncCall(call);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 5000));
+        const QDBusMessage reply = pending.reply();
+        if (*c.rise) {
+            ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << c.place << " " << reply.errorMessage().toStdString();
+            EXPECT_EQ(reply.arguments(), (QList<QVariant>{QString::fromUtf8(c.rise), QString::fromUtf8(c.set)})) << c.place;
+        } else {
+            ASSERT_EQ(reply.type(), QDBusMessage::ErrorMessage) << c.date;
+            EXPECT_TRUE(reply.errorMessage().startsWith(QString::fromUtf8(c.set))) << reply.errorMessage().toStdString();
+        }
+    }
+    EXPECT_EQ(session()->target().longitude, before.longitude);
+    EXPECT_EQ(session()->target().latitude, before.latitude);
+}
+
+} // namespace
