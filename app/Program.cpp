@@ -164,7 +164,12 @@ void Program::addMapLayers()
                                       &TForm3::mapLabelsShown);
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
-    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_));
+    // A click on a marker makes that station the partner as if its square or call were typed.
+    PartnerLinks* links = partnerLinks_.get();
+    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_, [links](const QString& partner) {
+        if (links)
+            links->take(partner);
+    }));
     const MapLayer* heard = mapLayers_.back().get();
     for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
         if (!map)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 class MapProjection;
 class QPainter;
 
@@ -10,4 +12,12 @@ public:
     virtual ~MapLayer() = default;
 
     virtual void draw(QPainter& painter, const MapProjection& projection) const = 0;
+    // A click on the picture that the layer answers itself (on one of its markers); false leaves
+    // the click to the map.
+    virtual bool takeClick(QPoint pixel, const MapProjection& projection) const
+    {
+        (void)pixel;
+        (void)projection;
+        return false;
+    }
 };

@@ -16,6 +16,11 @@ public:
             layer_.draw(painter, projection);
     }
 
+    bool takeClick(QPoint pixel, const MapProjection& projection) const override
+    {
+        return on_() && layer_.takeClick(pixel, projection);
+    }
+
 private:
     const MapLayer& layer_;
     std::function<bool()> on_;

@@ -100,6 +100,10 @@ void MapWindow::hideCursorPanel()
 
 bool MapWindow::makeTarget(QPoint pixel, const MapProjection& projection)
 {
+    // A marker of a layer on top answers the click before the map does.
+    for (auto layer = layers_.rbegin(); layer != layers_.rend(); ++layer)
+        if ((*layer)->takeClick(pixel, projection))
+            return true;
     const std::optional<GeoPosition> position = projection.positionAt(pixel);
     if (!position)
         return false;

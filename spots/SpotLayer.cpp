@@ -8,6 +8,8 @@
 #include <QRect>
 
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -17,8 +19,27 @@ constexpr int opacitySteps = 8;         // fading in steps: fewer changes of the
 
 } // namespace
 
-SpotLayer::SpotLayer(const SpotService& spots) : spots_(spots)
+SpotLayer::SpotLayer(const SpotService& spots, std::function<void(const QString&)> picked)
+    : spots_(spots), picked_(std::move(picked))
 {
+}
+
+bool SpotLayer::takeClick(QPoint pixel, const MapProjection& projection) const
+{
+    if (!picked_)
+        return false;
+    // The freshest marker under the mouse, a pixel or two around it included.
+    const Spot* hit = nullptr;
+    for (const Spot& spot : spots_.spots().markers()) {
+        const QPoint at = projection.pixelOf(spot.place);
+        if (std::abs(at.x() - pixel.x()) <= markerSize && std::abs(at.y() - pixel.y()) <= markerSize
+            && (!hit || spot.heardAt > hit->heardAt))
+            hit = &spot;
+    }
+    if (!hit)
+        return false;
+    picked_(hit->placedByGrid ? hit->grid : hit->call);
+    return true;
 }
 
 void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const

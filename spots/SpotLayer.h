@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class SpotService;
 
 // The stations heard on the air drawn over a map: a small square at each place with the call
@@ -15,9 +17,11 @@ class SpotLayer : public MapLayer {
 public:
     static constexpr int markerSize = 5;  // pixels
 
-    explicit SpotLayer(const SpotService& spots);
+    // picked: what a click on a marker hands on, the square the station gave or else its call.
+    explicit SpotLayer(const SpotService& spots, std::function<void(const QString& partner)> picked = {});
 
     void draw(QPainter& painter, const MapProjection& projection) const override;
+    bool takeClick(QPoint pixel, const MapProjection& projection) const override;
 
 private:
     // The call written once in its colour, then copied at every redraw: a map full of spots is
@@ -25,5 +29,6 @@ private:
     const QImage& label(const QString& call, bool isNew, const QFont& font) const;
 
     const SpotService& spots_;
+    std::function<void(const QString&)> picked_;
     mutable QHash<QString, QImage> labels_[2];  // by call: [0] heard before, [1] new
 };

@@ -137,6 +137,15 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
     EXPECT_EQ(image.pixel(projection.pixelOf({139, 35.5})), qRgb(255, 255, 0));
     EXPECT_EQ(image.pixel(projection.pixelOf({0, 0})), qRgb(0, 0, 0));
 
+    // Without a taker clicks go to the map; with one, a click beside a marker names its partner.
+    EXPECT_FALSE(layer.takeClick(projection.pixelOf({151, -33.5}), projection));
+    QStringList picked;
+    const SpotLayer clickable(service, [&picked](const QString& partner) { picked << partner; });
+    EXPECT_TRUE(clickable.takeClick(projection.pixelOf({151, -33.5}) + QPoint(2, -1), projection));
+    EXPECT_TRUE(clickable.takeClick(projection.pixelOf({139, 35.5}), projection));
+    EXPECT_FALSE(clickable.takeClick(projection.pixelOf({0, 0}), projection));
+    EXPECT_EQ(picked, (QStringList{"QF56", "PM95"}));
+
     now += 10 * 60;  // two thirds of the lifetime gone: a third of the colour left
     image = drawn();
     EXPECT_NEAR(qRed(image.pixel(projection.pixelOf({139, 35.5}))), 255 * 3 / 8, 2);
