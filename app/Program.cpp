@@ -22,6 +22,8 @@
 #include "platform/RegistryKeys.h"
 #include "readout/MapLabelLayer.h"
 #include "rotor/RotorSetupWindow.h"
+#include "spots/AdifWatcher.h"
+#include "spots/ClusterClient.h"
 #include "spots/DxSpotsWindow.h"
 #include "spots/SpotLayer.h"
 #include "spots/SpotService.h"
@@ -120,6 +122,7 @@ void Program::createWindows()
     ErrorBox::guard([this] {
         addMapLayers();
         connectExtras();
+        connectSpotSources();
     });
 }
 
@@ -240,6 +243,51 @@ void Program::connectExtras()
     }
 }
 
+void Program::connectSpotSources()
+{
+    TForm3* parameters = parameterWindow_;
+    if (!spots_ || !parameters)
+        return;
+    cluster_ = std::make_unique<ClusterClient>();
+    QObject::connect(cluster_.get(), &ClusterClient::spotReceived, spots_.get(), [this, parameters](const ClusterLine& line) {
+        spots_->takeClusterSpot(line, parameters->cluster().host);
+    });
+    QObject::connect(cluster_.get(), &ClusterClient::stateChanged, parameters, [parameters](ClusterClient::State state) {
+        static const QString texts[] = {QString(), QStringLiteral("Cluster: verbindet …"), QStringLiteral("Cluster: verbunden"),
+                                        QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt")};
+        parameters->showClusterState(texts[int(state)]);
+    });
+    const auto startCluster = [this, parameters] {
+        const TForm3::Cluster cluster = parameters->cluster();
+        cluster_->start(cluster.host, cluster.port, cluster.call);
+    };
+    QObject::connect(parameters, &TForm3::clusterSettingsChanged, cluster_.get(), startCluster);
+    startCluster();
+    QObject::connect(parameters, &TForm3::logChanged, parameters, [this] { watchOwnLog(); });
+    // After the first paint: the log needs the callsign table, which is still loading at start.
+    QTimer::singleShot(0, parameters, [this] { watchOwnLog(); });
+}
+
+void Program::watchOwnLog()
+{
+    const QString path = parameterWindow_ ? parameterWindow_->logPath() : QString();
+    if (!ownLog_) {
+        if (path.isEmpty())
+            return;
+        ownLog_ = std::make_unique<AdifWatcher>(session_->referenceData().callsignTable);
+        QObject::connect(ownLog_.get(), &AdifWatcher::workedChanged, spots_.get(), [this] {
+            spots_->setWorked(ownLog_->worked());
+            if (parameterWindow_ && ownLog_->worked().records > 0)
+                parameterWindow_->showClusterState(QStringLiteral("Logbuch: %1 QSOs gelesen").arg(ownLog_->worked().records));
+        });
+        QObject::connect(ownLog_.get(), &AdifWatcher::readFailed, spots_.get(), [this](const QString& reason) {
+            if (parameterWindow_)
+                parameterWindow_->showClusterState(reason);
+        });
+    }
+    ownLog_->watch(path);
+}
+
 int Program::run()
 {
     // Only closing the main window ends the run, not closing the last tool window.
@@ -253,6 +301,8 @@ void Program::destroyWindows()
 {
     // The extras go first: they hold the maps' layers and listen to windows about to go.
     minuteTicker_.reset();
+    cluster_.reset();
+    ownLog_.reset();
     dxSpotsWindow_.reset();
     rotorSetupWindow_.reset();
     // Every window saves its place on the way out: the file is written once, at the end.

@@ -15,6 +15,8 @@ class MinuteTicker;
 class RotorSetupWindow;
 class SpotService;
 class DxSpotsWindow;
+class ClusterClient;
+class AdifWatcher;
 class PartnerLinks;
 class QObject;
 class Session;
@@ -69,6 +71,7 @@ public:
     TForm6* rotorPanel() const { return rotorPanel_; }
     TForm7* directionsWindow() const { return directionsWindow_; }
     PartnerLinks* partnerLinks() const { return partnerLinks_.get(); }
+    SpotService* spots() const { return spots_.get(); }
 
 private:
     // Creates one window from its collaborators; its pointer here is cleared again when it is
@@ -84,6 +87,9 @@ private:
     void connectExtras();
     // The layers drawn over both maps, each while its setting is on.
     void addMapLayers();
+    // The DX cluster and the own log, as the parameter window sets them.
+    void connectSpotSources();
+    void watchOwnLog();
 
     struct Created {
         QObject* window;
@@ -113,5 +119,7 @@ private:
     std::unique_ptr<MinuteTicker> minuteTicker_;
     std::unique_ptr<SpotService> spots_;
     std::unique_ptr<DxSpotsWindow> dxSpotsWindow_;
+    std::unique_ptr<ClusterClient> cluster_;
+    std::unique_ptr<AdifWatcher> ownLog_;  // made when a log is first chosen: it needs the callsign table
     std::unique_ptr<RotorSetupWindow> rotorSetupWindow_;  // made when first asked for
 };

@@ -82,6 +82,15 @@ inline const QString greyline = QStringLiteral("Graulinie");
 inline const QString mapLabels = QStringLiteral("Kartenbeschriftung");
 }
 
+// The DX cluster and the own log, for the stations heard on the air.
+namespace DxCluster {
+inline const QString section = QStringLiteral("DX-Cluster");
+inline const QString host = QStringLiteral("Host");            // empty: no cluster
+inline const QString port = QStringLiteral("Port");            // TCP port of the cluster's telnet service
+inline const QString call = QStringLiteral("Rufzeichen");      // the login call
+inline const QString log = QStringLiteral("Logbuch");          // path of the own log, ADIF; empty: none
+}
+
 // The help window.
 namespace Hilfe {
 inline const QString section = QStringLiteral("Hilfe");

@@ -15,6 +15,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QPushButton>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -28,6 +30,7 @@
 namespace {
 
 namespace parameterKeys = SettingsKeys::Parameter;
+namespace clusterKeys = SettingsKeys::DxCluster;
 
 // Window layout, pixels: a 5 pixel border around the groups.
 constexpr int border = 5;
@@ -40,6 +43,7 @@ const QRect azimutRect(border, border + 170, fullWidth, 72);
 const QRect elevationRect(border, border + 242, fullWidth, 52);
 const QRect wsjtxRect(border, border + 294, fullWidth, 70);
 const QRect sunRect(border, border + 364, fullWidth, 40);
+const QRect clusterRect(border, border + 404, fullWidth, 88);
 
 const QColor typingColour(255, 255, 0);
 
@@ -219,8 +223,24 @@ void TForm3::buildControls()
     CB_Graulinie = addCheckBox(GB_Sonne, "CB_Graulinie", QStringLiteral("Tag und Nacht zeigen"), {8, 16});
     CB_Beschriftung = addCheckBox(GB_Sonne, "CB_Beschriftung", QStringLiteral("Karten beschriften"), {170, 16});
 
+    GB_Cluster = addGroup(this, "GB_Cluster", QStringLiteral("DX-Cluster und Logbuch"), clusterRect);
+    E_ClusterHost = addEdit(GB_Cluster, "E_ClusterHost", QString(), 100, 96);
+    E_ClusterHost->move(addLabel(GB_Cluster, QStringLiteral("Cluster:"), 8, 16), 16);
+    E_ClusterPort = addEdit(GB_Cluster, "E_ClusterPort", QString(), 5, 40);
+    E_ClusterPort->move(addLabel(GB_Cluster, QStringLiteral("Port:"), rightOf(E_ClusterHost) + 4, 16), 16);
+    E_ClusterCall = addEdit(GB_Cluster, "E_ClusterCall", QString(), 20, 64);
+    E_ClusterCall->move(addLabel(GB_Cluster, QStringLiteral("Call:"), rightOf(E_ClusterPort) + 4, 16), 16);
+    E_Logbuch = addEdit(GB_Cluster, "E_Logbuch", QString(), 0, 196);
+    E_Logbuch->move(addLabel(GB_Cluster, QStringLiteral("Logbuch (ADIF):"), 8, 40), 40);
+    B_Logbuch = new QPushButton(QStringLiteral("…"), GB_Cluster);
+    B_Logbuch->setObjectName(QStringLiteral("B_Logbuch"));
+    B_Logbuch->setGeometry(rightOf(E_Logbuch), 40, 24, editHeight);
+    L_ClusterZustand = new QLabel(GB_Cluster);
+    L_ClusterZustand->setObjectName(QStringLiteral("L_ClusterZustand"));
+    L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, editHeight);
+
     showRotorGroups(false);
-    setFixedSize(border + fullWidth + border, sunRect.bottom() + 1 + border);
+    setFixedSize(border + fullWidth + border, clusterRect.bottom() + 1 + border);
 
     for (QLineEdit* edit : numberFields())
         edit->installEventFilter(this);
@@ -235,6 +255,17 @@ void TForm3::buildControls()
         emit mapLayersChanged();
     });
     connect(CB_Beschriftung, &QCheckBox::toggled, this, &TForm3::mapLayersChanged);
+    for (QLineEdit* edit : {E_ClusterHost, E_ClusterPort, E_ClusterCall})
+        connect(edit, &QLineEdit::editingFinished, this, &TForm3::clusterSettingsChanged);
+    connect(E_Logbuch, &QLineEdit::editingFinished, this, &TForm3::logChanged);
+    connect(B_Logbuch, &QPushButton::clicked, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Logbuch wählen"), E_Logbuch->text(),
+                                                          QStringLiteral("ADIF (*.adi *.ADI);;Alle Dateien (*)"));
+        if (path.isEmpty())
+            return;
+        E_Logbuch->setText(path);
+        emit logChanged();
+    });
 }
 
 void TForm3::showRotorGroups(bool visible)
@@ -273,6 +304,10 @@ void TForm3::FormCreate()
     CB_Optimiert->setChecked(ini.readBool(parameterKeys::section, parameterKeys::optimisedPath, true));
     CB_Graulinie->setChecked(ini.readBool(parameterKeys::section, parameterKeys::greyline, false));
     CB_Beschriftung->setChecked(ini.readBool(parameterKeys::section, parameterKeys::mapLabels, false));
+    E_ClusterHost->setText(ini.readString(clusterKeys::section, clusterKeys::host, QString()));
+    E_ClusterPort->setText(ini.readString(clusterKeys::section, clusterKeys::port, QString()));
+    E_ClusterCall->setText(ini.readString(clusterKeys::section, clusterKeys::call, QString()));
+    E_Logbuch->setText(ini.readString(clusterKeys::section, clusterKeys::log, QString()));
     EditElevation->setEnabled(CB_Elevation->isChecked());
 
     wsjtx_ = WsjtxSettings::read(ini);
@@ -301,6 +336,11 @@ void TForm3::FormDestroy()
     for (const auto& [key, box] : {std::pair{parameterKeys::greyline, CB_Graulinie}, std::pair{parameterKeys::mapLabels, CB_Beschriftung}})
         if (box->isChecked() || !ini.readString(parameterKeys::section, key, QString()).isEmpty())
             ini.writeBool(parameterKeys::section, key, box->isChecked());
+    // The section is written once something is set in it, for the same reason.
+    for (const auto& [key, edit] : {std::pair{clusterKeys::host, E_ClusterHost}, std::pair{clusterKeys::port, E_ClusterPort},
+                                    std::pair{clusterKeys::call, E_ClusterCall}, std::pair{clusterKeys::log, E_Logbuch}})
+        if (!edit->text().isEmpty() || !ini.readString(clusterKeys::section, key, QString()).isEmpty())
+            ini.writeString(clusterKeys::section, key, edit->text());
     wsjtx_.write(ini);
 }
 
@@ -453,6 +493,21 @@ void TForm3::GB_LocRasterClick()
 TForm3::OnOff TForm3::mousePositionShown() const
 {
     return onOff(RG_MausPos);
+}
+
+TForm3::Cluster TForm3::cluster() const
+{
+    return {E_ClusterHost->text().trimmed(), quint16(E_ClusterPort->text().toUInt()), E_ClusterCall->text().trimmed()};
+}
+
+QString TForm3::logPath() const
+{
+    return E_Logbuch->text().trimmed();
+}
+
+void TForm3::showClusterState(const QString& state)
+{
+    L_ClusterZustand->setText(state);
 }
 
 bool TForm3::greylineShown() const

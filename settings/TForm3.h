@@ -14,6 +14,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class RadioGroup;
 
 // The parameter window: display and rotor options. The map windows and the rotor panel read its
@@ -67,6 +68,17 @@ public:
 
     // The WSJT-X link's settings as last accepted here.
     const WsjtxSettings& wsjtxSettings() const { return wsjtx_; }
+    // The DX cluster to read spots from; an empty host or port 0 means none.
+    struct Cluster {
+        QString host;
+        quint16 port = 0;
+        QString call;
+    };
+    Cluster cluster() const;
+    // The own log (ADIF); empty for none.
+    QString logPath() const;
+    // The cluster link's and the log's state, in German, below their fields.
+    void showClusterState(const QString& state);
     bool greylineShown() const;
     bool mapLabelsShown() const;
     void setGreylineShown(bool shown);
@@ -96,6 +108,13 @@ public:
     QGroupBox* GB_Sonne = nullptr;  // "Sonne und Beschriftung"
     QCheckBox* CB_Graulinie = nullptr;
     QCheckBox* CB_Beschriftung = nullptr;
+    QGroupBox* GB_Cluster = nullptr;  // "DX-Cluster und Logbuch"
+    QLineEdit* E_ClusterHost = nullptr;
+    QLineEdit* E_ClusterPort = nullptr;
+    QLineEdit* E_ClusterCall = nullptr;
+    QLineEdit* E_Logbuch = nullptr;
+    QPushButton* B_Logbuch = nullptr;
+    QLabel* L_ClusterZustand = nullptr;
     QLineEdit* E_WsjtxAdresse = nullptr;
     QLineEdit* E_WsjtxPort = nullptr;
     QLabel* L_WsjtxZustand = nullptr;
@@ -104,6 +123,8 @@ signals:
     // Cities shown or locator grid changed: the map shown draws anew.
     void mapLayersChanged();
     void greylineChanged(bool shown);
+    void clusterSettingsChanged();
+    void logChanged();
     // The WSJT-X link is to listen anew as wsjtxSettings() says.
     void wsjtxSettingsChanged();
 

@@ -293,3 +293,43 @@ TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
 }
 
 } // namespace
+
+#include "spots/SpotService.h"
+#include "support/RunningProgram.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+
+namespace {
+
+// The cluster set in the parameter window is read, its spots reach the list, and a decode from
+// WSJT-X puts its caller on the maps.
+TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
+{
+    QTcpServer cluster;
+    ASSERT_TRUE(cluster.listen(QHostAddress::LocalHost));
+    QObject::connect(&cluster, &QTcpServer::newConnection, &cluster, [&cluster] {
+        QTcpSocket* peer = cluster.nextPendingConnection();
+        peer->write("login: ");
+        QObject::connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+            peer->readAll();
+            peer->write("DX de W3LPL:     14025.0  VK2ABC       CW QF56                     1234Z\r\n");
+        });
+    });
+    form3()->E_ClusterHost->setText(QStringLiteral("127.0.0.1"));
+    form3()->E_ClusterPort->setText(QString::number(cluster.serverPort()));
+    form3()->E_ClusterCall->setText(QStringLiteral("DL1ABC"));
+    emit form3()->clusterSettingsChanged();
+    SpotService* spots = RunningProgram::get()->spots();
+    ASSERT_TRUE(spots);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !spots->spots().clusterSpots().empty(); }, 5000));
+    EXPECT_EQ(spots->spots().clusterSpots().front().call, QStringLiteral("VK2ABC"));
+    EXPECT_EQ(form3()->L_ClusterZustand->text(), QStringLiteral("Cluster: verbunden"));
+
+    QUdpSocket sender;
+    const QByteArray datagram = WsjtxDatagrams::decode(2, QStringLiteral("CQ JA1XYZ PM95"));
+    ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(port)), datagram.size());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return spots->spots().markers().size() == 2; }, 5000));
+}
+
+} // namespace
