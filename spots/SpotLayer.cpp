@@ -83,10 +83,13 @@ const QImage& SpotLayer::label(const QString& call, bool isNew, const QFont& fon
     if (found != labels.end())
         return *found;
     const QFontMetrics metrics(font);
-    QImage image(metrics.horizontalAdvance(call) + 1, metrics.height(), QImage::Format_ARGB32_Premultiplied);
+    QImage image(metrics.horizontalAdvance(call) + 2, metrics.height() + 1, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
+    // A dark shadow keeps the call readable on light land and bright day alike.
+    painter.setPen(Qt::black);
+    painter.drawText(1, metrics.ascent() + 1, call);
     painter.setPen(isNew ? newColour : heardColour);
     painter.drawText(0, metrics.ascent(), call);
     painter.end();
