@@ -58,21 +58,50 @@ void TwilightShade::darken(std::uint32_t* row, const float* sinAltitude, int n)
 void TwilightShade::shadeGrid(std::uint32_t* pixels, int width, int height, std::ptrdiff_t stride,
                               const double* columnLongitudes, const double* rowLatitudes) const
 {
-    // sin(altitude) = sin(lat) sin(dec) + cos(lat) cos(dec) cos(hour angle): the hour-angle
-    // cosine belongs to the column, the rest to the row.
+    // sin(altitude) = sin(lat) sin(dec) + cos(lat) cos(dec) cos(hour angle): along a row it only
+    // grows with the column's hour-angle cosine. With the columns sorted by that cosine, each
+    // band of a row is a run of that order, found by binary search, and daylight is never touched.
     const GeoPosition& subsolar = sun_.subsolarPoint();
     const double sinDeclination = std::sin(subsolar.latitude * radians);
     const double cosDeclination = std::cos(subsolar.latitude * radians);
-    std::vector<float> hourCosines(static_cast<std::size_t>(width));
-    for (int x = 0; x < width; ++x)
-        hourCosines[x] = float(std::cos((columnLongitudes[x] - subsolar.longitude) * radians));
-    sines_.resize(static_cast<std::size_t>(width));
+    std::vector<double> hourCosines(static_cast<std::size_t>(width));
+    std::vector<int> byCosine(static_cast<std::size_t>(width));
+    for (int x = 0; x < width; ++x) {
+        hourCosines[x] = std::cos((columnLongitudes[x] - subsolar.longitude) * radians);
+        byCosine[x] = x;
+    }
+    std::sort(byCosine.begin(), byCosine.end(), [&](int a, int b) { return hourCosines[a] < hourCosines[b]; });
+    std::vector<double> sortedCosines(static_cast<std::size_t>(width));
+    for (int i = 0; i < width; ++i)
+        sortedCosines[i] = hourCosines[byCosine[i]];
+
     for (int y = 0; y < height; ++y) {
-        const float fromLatitude = float(std::sin(rowLatitudes[y] * radians) * sinDeclination);
-        const float scale = float(std::cos(rowLatitudes[y] * radians) * cosDeclination);
-        for (int x = 0; x < width; ++x)
-            sines_[x] = fromLatitude + scale * hourCosines[x];
-        darken(pixels + y * stride, sines_.data(), width);
+        const double fromLatitude = std::sin(rowLatitudes[y] * radians) * sinDeclination;
+        const double scale = std::cos(rowLatitudes[y] * radians) * cosDeclination;
+        std::uint32_t* row = pixels + y * stride;
+        // How many columns lie below each band edge: the darker bands first in the order.
+        int below[4];
+        for (int k = 0; k < 4; ++k) {
+            if (scale <= 1e-12) {  // at a pole the whole row has one altitude
+                below[k] = fromLatitude < bandEdges[k] ? width : 0;
+                continue;
+            }
+            const double limit = (double(bandEdges[k]) - fromLatitude) / scale;
+            below[k] = int(std::lower_bound(sortedCosines.begin(), sortedCosines.end(), limit) - sortedCosines.begin());
+        }
+        // Columns [below[k + 1], below[k]) are in band k + 1; those under below[3] in the night.
+        int end = below[0];
+        for (int band = 1; band <= 4; ++band) {
+            const int begin = band < 4 ? below[band] : 0;
+            const std::uint32_t keep = bandBrightness[band];
+            for (int i = begin; i < end; ++i) {
+                std::uint32_t& pixel = row[byCosine[i]];
+                const std::uint32_t redBlue = ((pixel & 0x00FF00FFu) * keep >> 8) & 0x00FF00FFu;
+                const std::uint32_t green = ((pixel & 0x0000FF00u) * keep >> 8) & 0x0000FF00u;
+                pixel = (pixel & 0xFF000000u) | redBlue | green;
+            }
+            end = begin;
+        }
     }
 }
 
