@@ -11,8 +11,7 @@
 // stays as it is, then civil twilight (sun -0.833 to -6 degrees), nautical (-6 to -12),
 // astronomical (-12 to -18) and night, each darker. Works on rows of 32-bit pixels (0xAARRGGBB)
 // for both maps: the Mercator map, whose columns are meridians and rows parallels, and the
-// azimuthal-equidistant beam map. Both compute the sine of the sun's altitude for a row and hand
-// it to one darkening step.
+// azimuthal-equidistant beam map; both share the bands and their brightness.
 class TwilightShade {
 public:
     explicit TwilightShade(const SolarPosition& sun);
