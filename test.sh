@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds everything and runs the whole test suite on a private
 # session bus, without a display. CORVANE_WERROR=ON makes every compiler warning an error.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 #pragma once
 
 // A function marked VECTOR_CLONES is built twice, for AVX2 (four doubles a vector) and for any

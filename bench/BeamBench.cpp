@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Cost of building the 2500 x 2500 beam bitmap from the generated world map (on one and on two
 // threads), whether it matches the extended-precision evaluation pixel for pixel at the stations
 // most likely to differ, and the cost of a full beam map redraw with every city, shown 600 x 600

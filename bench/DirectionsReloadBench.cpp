@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Cost of the rotor link's reload of the directions list at each connection attempt (every
 // 2000 ms while the link is down): a full read and sort of Data.txt against the check that finds
 // the file unchanged.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Cost of the geodesy routines that run under the moving mouse and for every target.
 
 #include "geo/CountryLookup.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Cost of a full Mercator map redraw and of moving the inverted antenna line, on the generated
 // world map shown 1200 x 600 pixels with every city and the finest locator grid, and of the full
 // redraw on a whole full-HD screen for each locator grid level.

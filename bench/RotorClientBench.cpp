@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Latency from a rotctld client's "P" command to Hamlib's set_position: the client sends a
 // heading over the loopback and waits for "RPRT 0", which the server writes once set_position has
 // returned. The least interval is 0 here, so only the path itself is measured; behind it stands

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The settings file where the user waits on it: the writes of a shut-down (each window saving
 // its place), held and written once against one replacement per write, and the reads of a start
 // over a settings file grown to 10 MB.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Cost of reading the own log: a 100,000-QSO ADIF file as loggers export it, half of the QSOs
 // without a DXCC field so that their calls go through the callsign table.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Cost of the twilight shading added to a map redraw: a full-screen Mercator picture and the
 // largest beam map, on the calling thread only.
 

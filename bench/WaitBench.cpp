@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // What the user waits for, each measured in a fresh process as the program meets it (cold) and,
 // for the beam map, also repeated within one process (warm):
 // - a bare Qt QWidget program, from main() to the first paint of its window (the baseline);

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Costs of the running program, with real windows on the offscreen platform over a program folder
 // with the generated maps: the mouse read-out on both maps per mouse move, cursor panel included,
 // and the start, from creating the windows to the first paint of the map shown.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The calibration file of a map beside a valid bitmap. Property: a map that is taken has four
 // finite corners on the globe, north above south and east right of west; anything else is an
 // AppError, never another failure.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Callsigns and prefixes as typed or sent by other programs, looked up in a small table with
 // exact calls and nested prefixes. Properties: a lookup is the same for upper and lower case, an
 // entity found is one of the table's, and a text longer than a call (blanks around it aside)

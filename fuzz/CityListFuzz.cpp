@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The city list. Properties: one city per line, names of at most 50 characters, coordinates
 // finite; the nearest city to a point is one of the table at a distance on the globe.
 #include "FuzzCheck.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Texts typed as positions: decimal, degree-minute-second and locator. Properties: no reader
 // gives NaN; a locator of the grid reads as the centre of its subsquare, which gives the same locator
 // back; degree-minute-second text of a read value reads back within one second (the seconds are

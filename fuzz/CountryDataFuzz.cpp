@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The country list, and the country raster built by repeating the input's bytes. Properties: a
 // list saved again with CR LF reads back the same; a lookup at a raster point names a country
 // only where the raster holds a number with a line in the list, the name holds no ";" and the

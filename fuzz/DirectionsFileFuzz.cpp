@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Data.txt of the directions list. Properties: a list read and written again reads back the
 // same lines; every field a click reads
 // is at most 50 characters; a number the record editor takes is finite.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Messages posted to the main window under Logger32's registered names: the name, wParam and
 // lParam come from the input. Property: a bearing is taken only from message 101 under the
 // link's own name, and always lies within 0 to 360 degrees, the value sent.

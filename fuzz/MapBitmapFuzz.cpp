@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The bitmap of a map beside a valid calibration file. Property: a map that is taken has a
 // bitmap of at least one pixel in the drawing format; anything else is an AppError.
 #include "FuzzCheck.h"

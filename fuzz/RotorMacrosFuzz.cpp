@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Status and target macros from the rotor program. Properties: a status that is taken leaves the
 // travel ends in order; the rotor panel's and the directions list's targets from it are finite;
 // a target read from a macro is written back to the same lines.

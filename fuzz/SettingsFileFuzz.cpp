@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The settings file as a hand-edited or damaged file may hold it. Properties: a string read is
 // one line of at most 2047 characters; a write of one key reads back exactly and leaves the
 // value of another key as it was.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // UDP datagrams as WSJT-X and JTDX send them, or anything else that reaches the port. Properties:
 // only datagrams within the size limit that start with the magic number decode; a decoded one
 // is of a type the program reads, and a locator taken from it lies on the globe.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 #pragma once
 
 // Angle and Earth constants shared by every geodesy routine, in extended precision.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 #pragma once
 
 // The current target point as seen from the own station. All four fields 0 means no target.

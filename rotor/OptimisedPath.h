@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 #pragma once
 
 // The way the rotor takes to a bearing. A rotor whose travel spans more than one turn (its ends

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 #include "rotorbridge/Endpoint.h"
 
 std::optional<Endpoint> Endpoint::parse(const QString& text, QString* error)

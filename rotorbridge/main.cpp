@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // CorvaneRotor: the rotor-control program beside Corvane. Talks the rotor macros to Corvane over
 // the session bus and drives a Hamlib rotator.
 #include "platform/DdeNames.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the two Debian packages (corvane, corvane-data) the way a packager would, without the
 # tests and benchmarks, and checks them with lintian: any error or warning fails. Informational
 # tags are printed for the record. Usage: tools/check-package.sh [BUILD_DIR]

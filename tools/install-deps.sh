@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing need; does nothing when all
 # are present. Non-interactive; uses sudo when not run as root. With --sanitizers also clang with
 # its sanitizer and libFuzzer runtimes and the symbolizer, for the checks of .ci/run; with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the German country names and the city extract for tools/refresh-data.sh.
 // Usage: NODE_PATH=<node_modules> node refresh-data.js <data folder>
 'use strict';

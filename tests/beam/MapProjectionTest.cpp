@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Both maps through the one projection interface: known pixels and round trips pixel -> position
 // -> pixel, which the read-out, clicks and later layers rely on.
 #include "beam/BeamProjection.h"

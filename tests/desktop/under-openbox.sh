@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a test program on a private X server under the openbox window manager, as on a user's
 # desktop: windows get frames and are placed by the window manager.
 set -euo pipefail

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // Checks the great-circle routines against GeographicLib's geodesic solution on the same sphere
 // (a = 6378.145 km, no flattening), an independent algorithm that is accurate to nanometres.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // The layers stay apart: no file of a library below the windows, and no link, reaches a window
 // class through its includes, directly or through another header.
 
@@ -183,5 +186,21 @@ INSTANTIATE_TEST_SUITE_P(Links, LinkIncludeRulesTest, testing::Values(
     LinkCase{"PartnerLinks", {"partner/PartnerLinks.h", "partner/PartnerLinks.cpp", "partner/PartnerScripting.h",
                               "partner/PartnerScripting.cpp", "partner/WsjtxLink.h", "partner/WsjtxLink.cpp"}}),
     [](const testing::TestParamInfo<LinkCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+
+namespace {
+
+// Every source of the program names its licence in its first lines, as the packages declare it.
+TEST(IncludeRules, EverySourceNamesItsLicence)
+{
+    QStringList unmarked;
+    for (const QString& file : programSources()) {
+        QFile source(sourceRoot() + file);
+        if (!source.open(QIODevice::ReadOnly) || !source.read(300).contains("SPDX-License-Identifier: GPL-3.0-or-later"))
+            unmarked << file;
+    }
+    EXPECT_TRUE(unmarked.isEmpty()) << unmarked.join(u'\n').toStdString();
+}
 
 } // namespace

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // A stand-in for the logging program Logger32 on the session bus, for the link tests. It owns the
 // window "Logger32", prints every message sent to it as "name|wParam|lParam", and answers as told:
 //   --ack N          acknowledge the announcement only under the message name "Logger32 N" (0: never)

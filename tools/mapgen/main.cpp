@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
 // corvane_mapgen <data folder> <Karten folder>: writes the maps with their calibration files, the
 // country raster, the country list, the city list and the callsign list from the sources under
 // data/. The output depends on nothing but the sources, so every build writes the same bytes.
