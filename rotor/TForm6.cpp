@@ -17,6 +17,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,6 +62,18 @@ TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, TForm3
     PanelLinks = addPanel(QStringLiteral("PanelLinks"), QStringLiteral("<<"), 0, 27, linksTag);
     PanelStart = addPanel(QStringLiteral("PanelStart"), QStringLiteral("Ziel"), 33, 46, startTag);
     PanelRechts = addPanel(QStringLiteral("PanelRechts"), QStringLiteral(">>"), 85, 26, rechtsTag);
+    // The long path and the rotor keys, on the panel's context menu too.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The keys themselves belong to the main window's menu (in every window): here they are only named.
+    const auto command = [this](const QString& name, const QString& caption, auto handler) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    command(QStringLiteral("shortPathCommand"), QStringLiteral("Zum Ziel drehen, kurzer Weg (Alt+J)"), [this] { turnToTarget(false); });
+    command(QStringLiteral("longPathCommand"), QStringLiteral("Zum Ziel drehen, langer Weg (Alt+L)"), [this] { turnToTarget(true); });
+    command(QStringLiteral("stopCommand"), QStringLiteral("Rotor anhalten (Strg+Alt+J)"), [this] { stopRotor(); });
 
     Edit_Azimut = new QLineEdit(QStringLiteral("JO40HC"), this);
     Edit_Azimut->setObjectName(QStringLiteral("Edit_Azimut"));

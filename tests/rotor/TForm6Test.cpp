@@ -407,6 +407,14 @@ TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
         EXPECT_EQ(rotorLink()->targetAzimuth(), c.target) << c.item->text().toStdString();
         EXPECT_TRUE(rotorLink()->sendPending());
     }
+    // The rotor panel's own context menu offers the same, the long path included.
+    const auto panelCommand = [](const char* name) { return form6()->findChild<QAction*>(QLatin1String(name)); };
+    ASSERT_TRUE(panelCommand("longPathCommand"));
+    rotorLink()->cancelTarget();
+    panelCommand("longPathCommand")->trigger();
+    EXPECT_EQ(rotorLink()->targetAzimuth(), bearing - 180);
+    EXPECT_EQ(form6()->contextMenuPolicy(), Qt::ActionsContextMenu);
+
     // Without a target there is nothing to turn to.
     session()->clearTarget();
     rotorLink()->cancelTarget();
