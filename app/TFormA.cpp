@@ -168,6 +168,15 @@ void TFormA::buildMenu()
     Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("Hilfe"), nullptr);
     About1 = subItem(Hilfe1, QStringLiteral("About1"), QStringLiteral("About"), &TFormA::About1Click);
     Hilfe2 = subItem(Hilfe1, QStringLiteral("Hilfe2"), QStringLiteral("Hilfe"), &TFormA::Hilfe2Click);
+    // F1 opens the help and Ctrl+Q ends the program as its close button does, in every window.
+    Hilfe2->setShortcut(QKeySequence::HelpContents);
+    Hilfe2->setShortcutContext(Qt::ApplicationShortcut);
+    quitAction = new QAction(this);
+    quitAction->setObjectName(QStringLiteral("quitAction"));
+    quitAction->setShortcut(QKeySequence::Quit);
+    quitAction->setShortcutContext(Qt::ApplicationShortcut);
+    addAction(quitAction);
+    connect(quitAction, &QAction::triggered, this, &QWidget::close);
 }
 
 void TFormA::buildExtrasMenu()

@@ -97,6 +97,7 @@ public:
     QAction* rotorStopItem = nullptr;  // Ctrl+Alt+J
     QAction* greylineItem = nullptr;   // checkable, follows the parameter window's setting
     QAction* dxSpotsItem = nullptr;
+    QAction* quitAction = nullptr;  // Ctrl+Q, no menu item
     QMenu* Hilfe1 = nullptr;
     QAction* About1 = nullptr;
     QAction* Hilfe2 = nullptr;

@@ -12,6 +12,7 @@
 #include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
+#include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/WindowTimer.h"
@@ -74,6 +75,7 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Locatoreingabe"));
+    closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setProperty(tagProperty, int(PositionForms::decimalTag));
 

@@ -5,6 +5,7 @@
 
 #include "app/TFormA.h"
 #include "help/VersionInfo.h"
+#include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/PlacedButton.h"
@@ -56,6 +57,7 @@ TFormHelpAbout::TFormHelpAbout(TFormA* mainWindow)
 {
     setObjectName(QStringLiteral("FormHelpAbout"));
     setWindowTitle(QStringLiteral("Über diese Version / About this Version"));
+    closeOnEscape(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     QPalette colours(skyBlue);  // bevel shades follow the card's colour
     colours.setColor(QPalette::Window, skyBlue);

@@ -8,6 +8,7 @@
 #include "app/TFormA.h"
 #include "help/HelpAddress.h"
 #include "session/Session.h"
+#include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/PlacedButton.h"
@@ -28,6 +29,7 @@ TFormHilfe::TFormHilfe(Session& session, TFormA* mainWindow)
 {
     setObjectName(QStringLiteral("FormHilfe"));
     setWindowTitle(QStringLiteral("Hilfe"));
+    closeOnEscape(this);
     // System menu and maximise box, no minimise box; above the other windows.
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);

@@ -17,6 +17,7 @@
 #include "sun/SolarPosition.h"
 #include "sun/SunEvents.h"
 #include "text/FixedPointText.h"
+#include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/WindowTimer.h"
@@ -60,6 +61,7 @@ TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, Ma
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
+    closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
 
     auto* layout = new QVBoxLayout(this);

@@ -5,6 +5,8 @@
 
 #include "platform/DdeNames.h"
 
+#include "widgets/CloseOnEscape.h"
+
 #include <QComboBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -12,7 +14,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,6 +69,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
       answer_(new QPlainTextEdit)
 {
     setWindowTitle(QStringLiteral("Rotor einrichten"));
+    closeOnEscape(this);
     modelList_->setObjectName(QStringLiteral("Modelle"));
     serialSpeed_->setObjectName(QStringLiteral("Geschwindigkeit"));
     serialSpeed_->setEditable(true);
@@ -264,11 +266,3 @@ QString RotorSetupWindow::answer() const
     return answer_->toPlainText();
 }
 
-void RotorSetupWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}

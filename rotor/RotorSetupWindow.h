@@ -42,9 +42,6 @@ signals:
     // A check or registration ended; succeeded when the rotor program said so.
     void finished(bool succeeded);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void showModels();
     void run(const QString& action);

@@ -12,6 +12,7 @@
 #include "rotor/OptimisedPath.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
+#include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
@@ -69,6 +70,7 @@ TForm7::TForm7(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Richtungen"));
+    closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     buildControls();
     if (rotorLink_)

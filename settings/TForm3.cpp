@@ -10,6 +10,7 @@
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/ParameterRules.h"
+#include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -132,6 +133,7 @@ TForm3::TForm3(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
+    closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     // The main window's font, narrowed: the group sizes are fixed in pixels and the common
     // fallback fonts are wider than the one they were laid out for.

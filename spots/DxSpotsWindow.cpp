@@ -7,11 +7,12 @@
 #include "spots/HamBand.h"
 #include "spots/SpotService.h"
 
+#include "widgets/CloseOnEscape.h"
+
 #include <QComboBox>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QTableWidget>
@@ -39,6 +40,7 @@ DxSpotsWindow::DxSpotsWindow(const SpotService& spots, std::function<GeoPosition
       table_(new QTableWidget(0, columns))
 {
     setWindowTitle(QStringLiteral("DX-Spots"));
+    closeOnEscape(this);
     band_->setObjectName(QStringLiteral("Band"));
     band_->addItem(QStringLiteral("alle Bänder"));
     band_->addItems(HamBand::names());
@@ -106,11 +108,3 @@ void DxSpotsWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
 }
 
-void DxSpotsWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}

@@ -5,6 +5,7 @@
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
+#include "help/TFormHelpAbout.h"
 #include "help/TFormHilfe.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
@@ -386,6 +387,32 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     EXPECT_EQ(formA()->clientWidth(), 400);
     EXPECT_EQ(formA()->clientHeight(), 400);
     EXPECT_EQ(form6()->pos(), QPoint((400 - 120) / 2, 400 - form6()->clientHeight() - form6()->borderWidth()));
+}
+
+} // namespace
+
+namespace {
+
+// F1 opens the help from any window, Ctrl+Q ends the program the ordinary way, and Esc closes
+// every tool window.
+TEST_F(MainWindowTest, HelpKeyQuitKeyAndEscapeClosesTheToolWindows)
+{
+    folder.writeReferenceData();
+    folder.start();
+    EXPECT_EQ(formA()->Hilfe2->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    EXPECT_EQ(formA()->Hilfe2->shortcutContext(), Qt::ApplicationShortcut);
+    EXPECT_EQ(formA()->quitAction->shortcut(), QKeySequence(QKeySequence::Quit));
+    EXPECT_EQ(formA()->quitAction->shortcutContext(), Qt::ApplicationShortcut);
+
+    const QList<QWidget*> toolWindows{form2(), form3(), form4(), form7(), formHilfe(), formHelpAbout()};
+    for (QWidget* window : toolWindows) {
+        ASSERT_TRUE(window);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+        QTest::keyClick(window, Qt::Key_Escape);
+        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }, 1000)) << window->objectName().toStdString();
+    }
 }
 
 } // namespace
