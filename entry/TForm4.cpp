@@ -108,7 +108,15 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(mainWindow_, &TFormA::locatorEntryRequested, this, [this] { setVisible(!isVisible()); });
+    connect(mainWindow_, &TFormA::locatorEntryRequested, this, [this] {
+        setVisible(!isVisible());
+        if (!isVisible())
+            return;
+        // The keyboard goes to the locator field of the group shown.
+        raise();
+        activateWindow();
+        (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
+    });
     // The first-run prompt stays while this window is open.
     connect(mainWindow_, &TFormA::startPromptConfirmed, this, [this] {
         if (!isVisible())
@@ -301,10 +309,11 @@ void TForm4::ownStationMoved(const GeoPosition& position)
     session_.iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
     session_.iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
     session_.setOwnPosition(position);
-    // A change made from the context menu is done; at the first run the partner group is hidden
-    // and the own group stays.
-    if (!GroupBox2->isHidden())
-        GroupBox1->hide();
+    // The own station is confirmed: a change from the context menu is done, and after the first
+    // run's entry the window is for partners at once, as from the next start on (a partner typed
+    // into the own group would move the own station).
+    GroupBox1->hide();
+    GroupBox2->show();
 }
 
 void TForm4::ChangeOwnStation()

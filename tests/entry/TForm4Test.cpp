@@ -82,6 +82,17 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     EXPECT_EQ(form4()->E_BreitGrad->text(), QStringLiteral("51°31'15\""));
     EXPECT_NEAR(session()->ownPosition().longitude, 7.0416667, 1e-6);
     EXPECT_FALSE(session()->target().isSet());  // the own station is no target
+    // From now on the window is for partners: the next partner cannot move the own station.
+    EXPECT_TRUE(form4()->GroupBox1->isHidden());
+    EXPECT_FALSE(form4()->GroupBox2->isHidden());
+    emit formA()->locatorEntryRequested();
+    ASSERT_TRUE(form4()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([] { return form4()->E_Locator2->hasFocus(); }, 1000));
+    QTest::keyClicks(form4()->E_Locator2, QStringLiteral("JO62QM"));
+    QTest::keyClick(form4()->E_Locator2, Qt::Key_Return);
+    EXPECT_NEAR(session()->ownPosition().longitude, 7.0416667, 1e-6);
+    EXPECT_TRUE(session()->target().isSet());
+    form4()->hide();
 
     form4()->Timer1Timer();
     EXPECT_EQ(formA()->StartPanel->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
