@@ -21,7 +21,9 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QClipboard>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -208,6 +210,24 @@ void TForm4::setEdited(QLineEdit* field, bool edited)
     field->setPalette(palette);
 }
 
+void TForm4::paste(QLineEdit* field)
+{
+    // Each pasted character takes the road of a typed one: refused, upper-cased or taken as the
+    // field's rules say. A line break at the end of a copied line is no key.
+    const QString text = QGuiApplication::clipboard()->text().trimmed();
+    for (const QChar character : text) {
+        int key = character.unicode();
+        ErrorBox::guard([&] {
+            if (isLocatorField(field))
+                E_Locator2KeyPress(field, key);
+            else
+                E_KeyPress(field, key);
+        });
+        if (key != 0 && key != enterKey && key != confirmedLocatorKey)
+            field->insert(QString(QChar(key)));
+    }
+}
+
 bool TForm4::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
@@ -234,8 +254,17 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event)
         return false;
 
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    // Copying and selecting change nothing; undo and cut work as in any field.
+    if (keyEvent->matches(QKeySequence::Copy) || keyEvent->matches(QKeySequence::SelectAll))
+        return false;
     if (keyEvent->key() != Qt::Key_Tab && keyEvent->key() != Qt::Key_Backtab)
         ErrorBox::guard([this, field] { E_BreitDezKeyDown(field); });
+    if (keyEvent->matches(QKeySequence::Undo) || keyEvent->matches(QKeySequence::Cut))
+        return false;
+    if (keyEvent->matches(QKeySequence::Paste)) {
+        paste(field);
+        return true;
+    }
     const int typed = typedCode(keyEvent);
     if (typed == 0)
         return false;

@@ -71,6 +71,8 @@ public:
     QAction* OwnStationAction = nullptr;  // "Eigenen Standort ändern"
 
 protected:
+    // Ctrl+V: the clipboard's text, character by character, as if typed.
+    void paste(QLineEdit* field);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

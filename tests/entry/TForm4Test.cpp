@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -138,6 +140,30 @@ TEST_F(TForm4Test, LocatorFieldsTakeOnlyLettersAndDigits)
     startWithOwnPosition();
     QTest::keyClicks(form4()->E_Locator2, QStringLiteral("j-o 3.1m,mx"));
     EXPECT_EQ(form4()->E_Locator2->text(), QStringLiteral("JO31MM"));
+}
+
+// Ctrl+V pastes through the rules a typed key takes; copy, select all and undo work as usual.
+TEST_F(TForm4Test, PastedTextTakesTheRoadOfTypedKeys)
+{
+    startWithOwnPosition();
+    QLineEdit* field = form4()->E_Locator2;
+    const struct { const char* clipboard; const char* shown; } cases[] = {
+        {"jo62qm", "JO62QM"}, {" JO-31 mm \n", "JO31MM"}, {"!!", ""}, {"qf56odxyz", "QF56OD"},
+    };
+    for (const auto& c : cases) {
+        field->clear();
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(field->text(), QLatin1String(c.shown)) << c.clipboard;
+    }
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(field->selectedText(), QStringLiteral("QF56OD"));
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("QF56OD"));
+    QTest::keyClick(field, Qt::Key_Backspace);
+    EXPECT_EQ(field->text(), QString());
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("QF56OD"));
 }
 
 struct PartnerEntry {
