@@ -16,6 +16,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -142,8 +143,14 @@ void TForm7::buildControls()
 
     connectGuarded(Neu2, &QAction::triggered, this, &TForm7::Neu1Click);
     connectGuarded(RotorSTOP1, &QAction::triggered, this, &TForm7::RotorSTOP1Click);
-    // Programmatic selections are made under a signal blocker, so only the user's reach RGClick.
-    connectGuarded(RG, &QListWidget::itemSelectionChanged, this, &TForm7::RGClick);
+    // Programmatic selections are made under a signal blocker, so only the user's reach RGClick:
+    // every click on an entry, the one already selected included, and a selection moved by the
+    // keyboard (a selection moved by the mouse is its click).
+    connectGuarded(RG, &QListWidget::itemClicked, this, &TForm7::RGClick);
+    connectGuarded(RG, &QListWidget::itemSelectionChanged, this, [this] {
+        if (QApplication::mouseButtons() == Qt::NoButton)
+            RGClick();
+    });
     connectGuarded(RG, &QListWidget::itemDoubleClicked, this, &TForm7::RGDblClick);
     connectGuarded(Speichern, &QPushButton::clicked, this, &TForm7::SpeichernClick);
     connectGuarded(Abbrechen, &QPushButton::clicked, this, &TForm7::AbbrechenClick);

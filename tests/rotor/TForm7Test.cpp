@@ -211,6 +211,18 @@ TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
     EXPECT_EQ(rotorLink()->targetAzimuth(), 380);
     EXPECT_EQ(rotorLink()->targetElevation(), 12);
 
+    // The entry already selected turns the rotor again (with one entry there is no other to pick),
+    // and so does a selection moved with the keyboard.
+    rotorLink()->cancelTarget();
+    click(3);
+    EXPECT_EQ(rotorLink()->targetAzimuth(), 380);
+    EXPECT_TRUE(rotorLink()->sendPending());
+    rotorLink()->cancelTarget();
+    QTest::keyClick(form7()->RG, Qt::Key_Up);  // to "Z", whose azimuth is unreadable: shown, no turn
+    EXPECT_EQ(rotorLink()->targetAzimuth(), 400);
+    QTest::keyClick(form7()->RG, Qt::Key_Up);  // to "NAH"
+    EXPECT_EQ(rotorLink()->targetAzimuth(), 410);
+
     rotorLink()->cancelTarget();
     form7()->RotorSTOP1->trigger();
     EXPECT_EQ(rotorLink()->targetAzimuth(), 400);
