@@ -139,6 +139,8 @@ QLabel* TForm6::addPanel(const QString& name, const QString& caption, int left, 
     font.setBold(true);
     panel->setFont(font);
     panel->installEventFilter(this);
+    // Reached with Tab and pressed with Space like a button; the focus is shown by an underline.
+    panel->setFocusPolicy(Qt::TabFocus);
     setPanelColor(panel, red);
     return panel;
 }
@@ -169,6 +171,23 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     auto* panel = qobject_cast<QLabel*>(watched);
+    if (panel && panel->focusPolicy() == Qt::TabFocus
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        if (keyEvent->key() != Qt::Key_Space || keyEvent->isAutoRepeat())
+            return false;
+        if (event->type() == QEvent::KeyPress)
+            ErrorBox::guard([&] { PanelMouseDown(panel, Qt::LeftButton); });
+        else
+            ErrorBox::guard([&] { PanelMouseUp(panel, Qt::LeftButton); });
+        return true;
+    }
+    if (panel && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QFont font = panel->font();
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        panel->setFont(font);
+        return false;
+    }
     if (panel && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)) {
         const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
         if (event->type() == QEvent::MouseButtonPress)

@@ -423,3 +423,26 @@ TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
 }
 
 } // namespace
+
+namespace {
+
+// "<<", "Ziel" and ">>" are reached with Tab and pressed with Space, as the mouse presses them.
+TEST_F(TForm6Test, PanelsAreReachedWithTabAndPressedWithSpace)
+{
+    connectedStatus(100, -180, 540);
+    for (QLabel* panel : {form6()->PanelLinks, form6()->PanelStart, form6()->PanelRechts})
+        EXPECT_EQ(panel->focusPolicy(), Qt::TabFocus) << panel->objectName().toStdString();
+    const struct { QLabel* panel; double target; } cases[] = {
+        {form6()->PanelLinks, -179}, {form6()->PanelRechts, 539},
+    };
+    for (const auto& c : cases) {
+        rotorLink()->cancelTarget();
+        QTest::keyPress(c.panel, Qt::Key_Space);
+        EXPECT_EQ(c.panel->frameShadow(), QFrame::Sunken);
+        QTest::keyRelease(c.panel, Qt::Key_Space);
+        EXPECT_EQ(rotorLink()->targetAzimuth(), c.target) << c.panel->objectName().toStdString();
+        EXPECT_TRUE(rotorLink()->sendPending());
+    }
+}
+
+} // namespace
