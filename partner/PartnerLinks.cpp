@@ -16,7 +16,7 @@ PartnerLinks::PartnerLinks(Session& session)
       scripting(new PartnerScripting(
           session, [this](const QString& text) { return take(text); },
           [this](const QString& text) -> std::optional<GeoPosition> {
-              const auto partner = PartnerText(session_.referenceData().callsignTable).read(text);
+              const auto partner = read(text);
               return partner ? std::optional<GeoPosition>(partner->place) : std::nullopt;
           },
           this))
@@ -29,9 +29,14 @@ PartnerLinks::PartnerLinks(Session& session)
     scripting->registerOnSessionBus();
 }
 
+std::optional<Partner> PartnerLinks::read(const QString& text) const
+{
+    return PartnerText(session_.referenceData().callsignTable).read(text);
+}
+
 bool PartnerLinks::take(const QString& text)
 {
-    const auto partner = PartnerText(session_.referenceData().callsignTable).read(text);
+    const auto partner = read(text);
     if (!partner || !isSignalConnected(QMetaMethod::fromSignal(&PartnerLinks::partnerNamed)))
         return false;
     emit partnerNamed(*partner);

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class PartnerScripting;
 class Session;
 class WsjtxLink;
@@ -37,4 +39,8 @@ signals:
     // Whether the WSJT-X link is switched on, listens, and hears other machines too, after every
     // listen().
     void wsjtxStateChanged(bool enabled, bool listening, bool openToNetwork);
+
+private:
+    // The place and entity a text names: the one reading for partners and for the sun's times.
+    std::optional<Partner> read(const QString& text) const;
 };

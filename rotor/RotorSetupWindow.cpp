@@ -135,10 +135,13 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
 
 void RotorSetupWindow::open()
 {
-    QProcess list;
-    list.start(rotorProgram_, {QStringLiteral("--list-models")});
-    models_ = list.waitForFinished(programTimeout) ? RotorSetup::parseModels(QString::fromUtf8(list.readAllStandardOutput()))
-                                                    : std::vector<RotorSetup::Model>{};
+    // Hamlib's list does not change while the program runs: asked once, until it has answered.
+    if (models_.empty()) {
+        QProcess list;
+        list.start(rotorProgram_, {QStringLiteral("--list-models")});
+        if (list.waitForFinished(programTimeout))
+            models_ = RotorSetup::parseModels(QString::fromUtf8(list.readAllStandardOutput()));
+    }
     fill(RotorSetup::registered());
     answer_->setPlainText(models_.empty() ? QStringLiteral("Das Rotorprogramm %1 nennt keine Rotormodelle.").arg(rotorProgram_)
                                           : QString());
