@@ -31,7 +31,6 @@
 #include "spots/SpotLayer.h"
 #include "spots/SpotService.h"
 #include "sun/GreylineLayer.h"
-#include "sun/GreylineSpokesLayer.h"
 #include "sun/MinuteTicker.h"
 #include "widgets/ErrorBox.h"
 
@@ -163,7 +162,6 @@ void Program::addMapLayers()
     };
     // Shading first, then what is drawn over it.
     const MapLayer* shading = switched(std::make_unique<GreylineLayer>(now), &TForm3::greylineShown);
-    const MapLayer* spokes = switched(std::make_unique<GreylineSpokesLayer>(now), &TForm3::greylineShown);
     Session& session = *session_;
     const MapLayer* labels = switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
                                                                        [&session] { return session.circleSpacingKm(); }),
@@ -180,7 +178,7 @@ void Program::addMapLayers()
     for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
         if (!map)
             continue;
-        for (const MapLayer* layer : {shading, spokes, labels, heard})
+        for (const MapLayer* layer : {shading, labels, heard})
             map->addLayer(*layer);
         QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
     }

@@ -6,7 +6,6 @@
 #include "mercator/MercatorProjection.h"
 #include "sun/GreylineBearings.h"
 #include "sun/GreylineLayer.h"
-#include "sun/GreylineSpokesLayer.h"
 #include "sun/MinuteTicker.h"
 #include "geo/SwitchedLayer.h"
 #include "sun/SolarPosition.h"
@@ -270,7 +269,7 @@ TEST(GreylineBearings, OnlyInTwilightAtRightAnglesToTheSun)
 
     // Drawn as spokes on the beam map only.
     const double instant = double(QDateTime(QDate(2026, 12, 8), QTime(15, 30), Qt::UTC).toSecsSinceEpoch());
-    const GreylineSpokesLayer spokes([instant] { return instant; });
+    const GreylineLayer spokes([instant] { return instant; });  // on black only the spokes show
     const BeamProjection beam(BeamView(401, 2500, 0), AzimuthalProjection(berlin));
     QImage image(401, 401, QImage::Format_RGB32);
     image.fill(Qt::black);
