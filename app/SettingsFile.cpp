@@ -110,8 +110,13 @@ void SettingsFile::buildIndex() const
             continue;
         }
         QString lineKey, value;
-        if (inSection && keyLine(line, lineKey, value))
-            index_.insert(section + u'\n' + lineKey.toCaseFolded(), i);  // the first one counts
+        if (!inSection || !keyLine(line, lineKey, value))
+            continue;
+        // The first one counts, as a write changes the first one: a hand-edited file may hold a
+        // section or a key twice.
+        const QString indexed = section + u'\n' + lineKey.toCaseFolded();
+        if (!index_.contains(indexed))
+            index_.insert(indexed, i);
     }
     indexValid_ = true;
 }

@@ -121,6 +121,30 @@ TEST_F(SettingsFileTest, WritesReplaceInPlaceAndKeepOtherLinesByteExact)
     EXPECT_EQ(raw(), QByteArray("[Main]\r\nLINKS=2\r\n; keep me \x80\x81\r\nOben=5\r\n\r\n[Beam]\r\nZoom=3\r\nHoch=500\r\n"));
 }
 
+TEST_F(SettingsFileTest, ASectionOrKeyHeldTwiceReadsAndWritesTheFirst)
+{
+    const struct {
+        const char* file;
+        const char* before;  // what "Höhe" in [Hilfe] reads before the write
+    } cases[] = {
+        {"[Hilfe]\r\nH\xF6he=1\r\n[Main]\r\n[Hilfe]\r\nH\xF6he=2\r\n", "1"},
+        {"[Hilfe]\r\nH\xF6he=1\r\nH\xF6he=2\r\n", "1"},
+        {"[Hilfe]\r\nTop=5\r\n[HILFE]\r\nH\xF6he=2\r\n", "2"},
+    };
+    for (const auto& c : cases) {
+        writeRaw(c.file);
+        SettingsFile file(path);
+        EXPECT_EQ(file.readString(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), QString()), QLatin1String(c.before))
+            << c.file;
+        file.writeString(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), QStringLiteral("600 ä"));
+        EXPECT_EQ(file.readString(QStringLiteral("hilfe"), QStringLiteral("HÖHE"), QString()), QStringLiteral("600 ä"))
+            << c.file;
+        EXPECT_EQ(SettingsFile(path).readString(QStringLiteral("hilfe"), QStringLiteral("HÖHE"), QString()),
+                  QStringLiteral("600 ä"))
+            << c.file;
+    }
+}
+
 TEST_F(SettingsFileTest, LineBreaksInValuesCannotForgeKeys)
 {
     ini.writeString(QStringLiteral("Mercator"), QStringLiteral("aktuelle Karte"), QStringLiteral("Welt\r\n[Main]\r\nLinks=9"));
