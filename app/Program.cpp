@@ -33,6 +33,7 @@
 #include "sun/GreylineLayer.h"
 #include "sun/MinuteTicker.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/GuardedConnection.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,6 +62,28 @@ void redrawOnNews(Session& session, Map* map, TForm3* parameterWindow)
     QObject::connect(&session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
     if (parameterWindow)
         QObject::connect(parameterWindow, &TForm3::mapLayersChanged, map, &Map::redrawIfShown);
+}
+
+// The main window's commands for a map, subscribed as soon as the map exists, so that the maps
+// take their parts of a command in the order they were made, and before the windows after them.
+// Each window's part runs on its own, so that a failure in one leaves the others' parts done.
+void subscribeMercatorMap(TFormA& main, TForm1& map)
+{
+    connectGuarded(&main, &TFormA::clientAreaResized, static_cast<MapWindow*>(&map), &MapWindow::fillClientArea);
+    connectGuarded(&main, &TFormA::mercatorMapRequested, &map, &TForm1::showInMainWindow);
+    connectGuarded(&main, &TFormA::mercatorZoomOutRequested, &map, &TForm1::Zoom1Click);
+    // The beam map shows or hides the Mercator map's image through the main window, at its
+    // creation too: subscribed before the beam map is made.
+    QObject::connect(&main, &TFormA::mercatorImageShown, &map, &TForm1::setMapShown);
+}
+
+void subscribeBeamMap(TFormA& main, TForm10& map)
+{
+    connectGuarded(&main, &TFormA::clientAreaResized, static_cast<MapWindow*>(&map), &MapWindow::fillClientArea);
+    connectGuarded(&main, &TFormA::beamMapRequested, &map, &TForm10::Beamkarte1Click);
+    connectGuarded(&main, &TFormA::beamZoomInRequested, &map, &TForm10::ZoomPlusClick);
+    connectGuarded(&main, &TFormA::beamZoomOutRequested, &map, &TForm10::ZoomMinusClick);
+    QObject::connect(&main, &TFormA::mercatorMapRequested, &map, &TForm10::hideMap);
 }
 
 } // namespace
@@ -101,8 +124,12 @@ void Program::createWindows()
     Session& shared = *session_;
     create(mainWindow_, executableFolder_, shared, *logger32Link_);
     create(aboutWindow_, mainWindow_);
-    create(mercatorWindow_, shared, mainWindow_, *mapPlaces_);
-    create(beamWindow_, shared, mainWindow_, *mapPlaces_);
+    create(mercatorWindow_, shared, *mainWindow_, *mapPlaces_);
+    if (mercatorWindow_)
+        subscribeMercatorMap(*mainWindow_, *mercatorWindow_);
+    create(beamWindow_, shared, *mainWindow_, *mapPlaces_);
+    if (beamWindow_)
+        subscribeBeamMap(*mainWindow_, *beamWindow_);
     create(rotorLink_, shared, timing_.rotorLink);
     create(helpWindow_, shared, mainWindow_);
     create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);

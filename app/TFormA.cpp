@@ -13,7 +13,6 @@
 #include "logger/Logger32Link.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
-#include "readout/CursorReadout.h"
 #include "session/Session.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
@@ -27,7 +26,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
 #include <utility>
 
 
@@ -73,18 +71,9 @@ void TFormA::buildControls()
     setCentralWidget(client_);
 
     P_Cursor = new CursorPanel(client_);
-    P_Cursor->setObjectName(QStringLiteral("P_Cursor"));
-    P_Cursor->resize(cursorPanelWidth, cursorPanelHeight);
     QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
-    const int tops[] = {7, 20, 33, 46};
-    for (int i = 0; i < 4; ++i) {
-        *labels[i] = new QLabel(P_Cursor);
-        (*labels[i])->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        (*labels[i])->setGeometry(7, tops[i], cursorPanelWidth - 7, 13);
-        // The lines are plain text; a label left to guess checks every new text for markup.
-        (*labels[i])->setTextFormat(Qt::PlainText);
-    }
-    P_Cursor->hide();
+    for (int i = 0; i < 4; ++i)
+        *labels[i] = P_Cursor->line(i);
 
     StartPanel = new QLabel(QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"), client_);
     StartPanel->setObjectName(QStringLiteral("StartPanel"));
@@ -293,41 +282,6 @@ void TFormA::setClientSize(int width, int height)
 {
     // The menu bar and any frame stay as they are; only the client area takes the new size.
     resize(this->width() - client_->width() + width, this->height() - client_->height() + height);
-}
-
-void TFormA::showCursorLines(const QString& position, const QString& distance, const QString& bearing, const QString& country)
-{
-    Label1->setText(position);
-    Label2->setText(distance);
-    Label3->setText(bearing);
-    Label4->setText(country);
-    QLabel* const labels[] = {Label1, Label2, Label3, Label4};
-    // The panel keeps its designed width unless a line needs more in the font at hand.
-    const int widest = cursorPanelFit_.widest({position, distance, bearing, country}, Label1->font(),
-                                              [&](int line) { return labels[line]->sizeHint().width(); });
-    const int margin = labels[0]->x();  // pixels, on either side
-    const int width = std::max(int(cursorPanelWidth), widest + 2 * margin);
-    if (width == P_Cursor->width())
-        return;
-    P_Cursor->resize(width, P_Cursor->height());
-    for (QLabel* label : labels)
-        label->resize(width - margin, label->height());
-}
-
-void TFormA::placeCursorPanel(QPoint mouse, QSize image)
-{
-    P_Cursor->move(CursorReadout::panelPlace(mouse, P_Cursor->size(), image));
-}
-
-void TFormA::showCursorPanel()
-{
-    P_Cursor->raise();
-    P_Cursor->show();
-}
-
-void TFormA::hideCursorPanel()
-{
-    P_Cursor->hide();
 }
 
 void TFormA::showStartPrompt()

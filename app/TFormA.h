@@ -3,12 +3,13 @@
 
 #pragma once
 
-#include "app/CursorPanelFit.h"
+#include "app/MapHost.h"
 
 #include <QMainWindow>
 
 class Session;
 
+class CursorPanel;
 class Logger32Link;
 class QAction;
 class QLabel;
@@ -19,7 +20,7 @@ class QTimer;
 // The main window: menu bar, cursor panel and first-run prompt; the map images of the two map
 // windows and the rotor panel live in its client area. Its menu commands go out as signals to the
 // windows they concern, which all come after it.
-class TFormA : public QMainWindow {
+class TFormA : public QMainWindow, public MapHost {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
@@ -36,22 +37,12 @@ public:
     void FormDestroy();
 
     // The client area below the menu bar, where the map images are shown.
-    QWidget* clientArea() const { return client_; }
+    QWidget* clientArea() const override { return client_; }
     int clientWidth() const;
     int clientHeight() const;
-    void setClientSize(int width, int height);
-    // Shows or hides the Mercator map's image; the beam map, which takes the client area in turn,
-    // tells the Mercator map through here.
-    void showMercatorImage(bool shown) { emit mercatorImageShown(shown); }
-
-    static constexpr int cursorPanelWidth = 144, cursorPanelHeight = 59;  // designed size, pixels
-
-    // Fills the cursor panel's four lines and widens the panel when one does not fit.
-    void showCursorLines(const QString& position, const QString& distance, const QString& bearing, const QString& country);
-    // Places the cursor panel beside the mouse, image pixels, where it fits in the image.
-    void placeCursorPanel(QPoint mouse, QSize image);
-    void showCursorPanel();
-    void hideCursorPanel();
+    void setClientSize(int width, int height) override;
+    CursorPanel& cursorPanel() override { return *P_Cursor; }
+    void showMercatorImage(bool shown) override { emit mercatorImageShown(shown); }
 
     // The first-run prompt over the client area, while the own locator is missing; then the hint
     // on the menu, confirmed with its OK button.
@@ -59,15 +50,14 @@ public:
     void showStartHint();
     void hideStartPrompt();
 
-    // An item of the Mercator map menu, after the fixed ones.
-    QAction* addMapMenuItem(const QString& caption);
-    void showMercatorZoomOut(bool shown);
+    QAction* addMapMenuItem(const QString& caption) override;
+    void showMercatorZoomOut(bool shown) override;
     void showFixedStationsItem(bool shown);
 
     // Every window exists: the stay-on-top setting may be applied.
     void allWindowsCreated();
 
-    QWidget* P_Cursor = nullptr;
+    CursorPanel* P_Cursor = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -161,5 +151,4 @@ private:
 
     QString executableFolder_;
     QWidget* client_ = nullptr;
-    CursorPanelFit cursorPanelFit_;
 };

@@ -5,8 +5,8 @@
 
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
+#include "app/MapHost.h"
 #include "app/SettingsKeys.h"
-#include "app/TFormA.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "base/Rounding.h"
@@ -46,8 +46,8 @@ QColor crosshairColour(const Session& session)
 
 } // namespace
 
-TForm10::TForm10(Session& session, TFormA* mainWindow, MapPlaces& places)
-    : MapWindow(session, mainWindow, places, QStringLiteral("BeamKarte"))
+TForm10::TForm10(Session& session, MapHost& host, MapPlaces& places, int bitmapSide)
+    : MapWindow(session, host, places, QStringLiteral("BeamKarte")), bitmapSide_(bitmapSide)
 {
     BeamKarte = image();
     BeamKarte->hide();
@@ -57,13 +57,6 @@ TForm10::TForm10(Session& session, TFormA* mainWindow, MapPlaces& places)
     writer_->setParent(this);
     connectGuarded(writer_, &BeamMapWriter::written, this, &TForm10::fileWritten);
     connect(writer_, &BeamMapWriter::failed, this, [](const GeoPosition&, const QString& message) { ErrorBox::show(message); });
-
-    // Each window's part of a menu command runs on its own, so that a failure in one leaves the
-    // others' parts done.
-    connectGuarded(mainWindow_, &TFormA::beamMapRequested, this, &TForm10::Beamkarte1Click);
-    connectGuarded(mainWindow_, &TFormA::beamZoomInRequested, this, &TForm10::ZoomPlusClick);
-    connectGuarded(mainWindow_, &TFormA::beamZoomOutRequested, this, &TForm10::ZoomMinusClick);
-    connect(mainWindow_, &TFormA::mercatorMapRequested, BeamKarte, &QWidget::hide);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -78,15 +71,15 @@ void TForm10::FormCreate()
 
     const SettingsFile& ini = *session_.iniFile();
     BeamKarte->createScreenSurface();
-    beamBitmap = QImage();
-    beamMapLoaded = false;
+    beamBitmap_ = QImage();
+    beamMapLoaded_ = false;
 
     BeamKarte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(beamKeys::section, beamKeys::width, 500),
                                                ini.readInteger(beamKeys::section, beamKeys::height, 500)).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
-    zoomMargin = ini.readInteger(beamKeys::section, beamKeys::zoom, 0);
-    if (zoomMargin < 0 || zoomMargin > 4 * beamBitmapSize / 10)
-        zoomMargin = 0;
+    zoomMargin_ = ini.readInteger(beamKeys::section, beamKeys::zoom, 0);
+    if (zoomMargin_ < 0 || zoomMargin_ > 4 * bitmapSide_ / 10)
+        zoomMargin_ = 0;
     const int spacingKm = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
                                           defaultCircleSpacingKm);
     // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
@@ -96,12 +89,12 @@ void TForm10::FormCreate()
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
-    BeamKarte->setParent(mainWindow_->clientArea());
+    BeamKarte->setParent(host_.clientArea());
     BeamKarte->move(0, 0);
     BeamKarte->setVisible(!mercatorShown);
     const auto showMercator = [this] {
         BeamKarte->hide();
-        mainWindow_->showMercatorImage(true);
+        host_.showMercatorImage(true);
     };
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath())) {
@@ -113,8 +106,8 @@ void TForm10::FormCreate()
         showMercator();
         throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
     }
-    beamBitmap = std::move(loaded);
-    beamMapLoaded = true;
+    beamBitmap_ = std::move(loaded);
+    beamMapLoaded_ = true;
     bitmapFor_ = BeamMapCache::recordedPosition(ini);
 }
 
@@ -126,11 +119,11 @@ void TForm10::FormDestroy()
     SettingsFile& ini = *session_.iniFile();
     ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
-    ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin);
+    ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin_);
     ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session_.circleSpacingKm());
     savePlaces(ini, placeKeys);
-    beamBitmap = QImage();
-    beamMapLoaded = false;
+    beamBitmap_ = QImage();
+    beamMapLoaded_ = false;
 }
 
 // ---- Showing and generating -----------------------------------------------------------------
@@ -140,9 +133,9 @@ void TForm10::Beamkarte1Click()
     if (!currentBitmap())
         return;
     saveIfBehind();
-    mainWindow_->showMercatorImage(false);
+    host_.showMercatorImage(false);
     BeamKarte->show();
-    mainWindow_->setClientSize(BeamKarte->width(), BeamKarte->height());
+    host_.setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     emit mapChosen();
     session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
@@ -153,11 +146,11 @@ bool TForm10::currentBitmap()
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
-    if (beamMapLoaded && same(bitmapFor_, session_.ownPosition()))
+    if (beamMapLoaded_ && same(bitmapFor_, session_.ownPosition()))
         return true;
     // A failure is shown once per position, not at every redraw.
     if (generating_ || same(failedFor_, session_.ownPosition()))
-        return beamMapLoaded;
+        return beamMapLoaded_;
     generating_ = true;
     try {
         GenerateBeamMap();
@@ -167,28 +160,28 @@ bool TForm10::currentBitmap()
         ErrorBox::show(error);
     }
     generating_ = false;
-    return beamMapLoaded;
+    return beamMapLoaded_;
 }
 
 void TForm10::GenerateBeamMap()
 {
-    // The picture is drawn into beamBitmap's memory, which the write of the last one may still read.
+    // The picture is drawn into beamBitmap_'s memory, which the write of the last one may still read.
     writer_->abandon();
-    BeamMapCache::build(beamBitmap, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
+    BeamMapCache::build(beamBitmap_, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
                         crosshairColour(session_).rgb(), QApplication::palette().color(QPalette::Button).rgb(),
-                        beamBitmapSize);
-    beamMapLoaded = true;
+                        bitmapSide_);
+    beamMapLoaded_ = true;
     bitmapFor_ = session_.ownPosition();
     fileBehind_ = true;
     // Written after the picture is shown; a failure is reported then and the file tried again at
     // the next choice of the beam map.
-    writer_->start(beamBitmap, beamMapPath(), session_.ownPosition());
+    writer_->start(beamBitmap_, beamMapPath(), session_.ownPosition());
 }
 
 void TForm10::saveIfBehind()
 {
     if (fileBehind_ && bitmapFor_ && !writer_->running())
-        writer_->start(beamBitmap, beamMapPath(), *bitmapFor_);
+        writer_->start(beamBitmap_, beamMapPath(), *bitmapFor_);
 }
 
 void TForm10::fileWritten(const GeoPosition& own)
@@ -202,17 +195,17 @@ void TForm10::fileWritten(const GeoPosition& own)
 
 int TForm10::shownMargin() const
 {
-    return std::clamp(zoomMargin, 0, 4 * beamBitmap.width() / 10);
+    return std::clamp(zoomMargin_, 0, 4 * beamBitmap_.width() / 10);
 }
 
 BeamPicture TForm10::picture()
 {
-    return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap, shownMargin());
+    return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap_, shownMargin());
 }
 
 BeamView TForm10::view() const
 {
-    return BeamView(BeamKarte->height(), beamBitmap.width(), shownMargin());
+    return BeamView(BeamKarte->height(), beamBitmap_.width(), shownMargin());
 }
 
 std::unique_ptr<MapProjection> TForm10::projection()
@@ -242,7 +235,7 @@ void TForm10::RedrawBeamMap()
 {
     if (!BeamKarte->isHidden())
         currentBitmap();
-    if (!beamMapLoaded)
+    if (!beamMapLoaded_)
         return;
     BeamLayers layers;
     layers.circleSpacingKm = session_.circleSpacingKm();
@@ -268,7 +261,7 @@ void TForm10::DrawTargetPath()
 void TForm10::DrawBeamLine()
 {
     const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
-    if (!beamMapLoaded || !azimuth)
+    if (!beamMapLoaded_ || !azimuth)
         return;
     DrawState& drawn = drawState_;
     drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
@@ -320,10 +313,10 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
 
 void TForm10::ZoomPlusClick()
 {
-    const int step = beamBitmap.width() / 10;  // bitmap pixels
-    zoomMargin += step;
-    if (zoomMargin > 4 * beamBitmap.width() / 10) {
-        zoomMargin -= step;
+    const int step = beamBitmap_.width() / 10;  // bitmap pixels
+    zoomMargin_ += step;
+    if (zoomMargin_ > 4 * beamBitmap_.width() / 10) {
+        zoomMargin_ -= step;
         return;
     }
     RedrawBeamMap();
@@ -331,8 +324,13 @@ void TForm10::ZoomPlusClick()
 
 void TForm10::ZoomMinusClick()
 {
-    zoomMargin = std::max(0, zoomMargin - beamBitmap.width() / 10);
+    zoomMargin_ = std::max(0, zoomMargin_ - beamBitmap_.width() / 10);
     RedrawBeamMap();
+}
+
+void TForm10::hideMap()
+{
+    BeamKarte->hide();
 }
 
 void TForm10::setParameterWindow(TForm3* parameterWindow)

@@ -19,22 +19,26 @@ class TForm3;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
-// form is never shown; its image BeamKarte lives in the main window's client area, in turn with
+// form is never shown; its image BeamKarte lives in the host's (the main window's) client area, in turn with
 // the Mercator map's image. It redraws itself on the session's news while its image is shown.
 class TForm10 : public MapWindow {
     Q_OBJECT
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
 
 public:
-    TForm10(Session& session, TFormA* mainWindow, MapPlaces& places);
+    static constexpr int defaultBitmapSide = 2500;  // pixels
+
+    // bitmapSide: the side of a built beam bitmap, pixels; tests build smaller ones.
+    TForm10(Session& session, MapHost& host, MapPlaces& places, int bitmapSide = defaultBitmapSide);
     // The parameter window, made after the map.
     void setParameterWindow(TForm3* parameterWindow);
 
-    void FormCreate();
     void FormDestroy();
 
     // Shows the beam map, built first when the cache file is missing or made for another position.
     void Beamkarte1Click();
+    // The main window shows the Mercator map instead.
+    void hideMap();
     // Builds the beam bitmap for the own station from the world map and starts saving it; the
     // position is recorded beside the file once it is written. Throws AppError, keeping the
     // picture and the file, when the world map cannot be read.
@@ -43,25 +47,21 @@ public:
     // Full redraw; while the beam map is shown, a bitmap made for another position is built anew
     // first.
     void RedrawBeamMap();
-    void DrawTargetPath();
     void DrawBeamLine();
     void EraseBeamLine();
     void ZoomPlusClick();
     void ZoomMinusClick();
 
-    void BeamKarteMouseMove(QMouseEvent* event);
-    void BeamKarteMouseDown(QMouseEvent* event);
-
     // Program folder path of the cache file.
     QString beamMapPath() const;
-
-    ImageWidget* BeamKarte = nullptr;
-    QImage beamBitmap;                 // RGB32; empty until loaded or generated
-    bool beamMapLoaded = false;        // the drawing operations do nothing while false
-    int beamBitmapSize = 2500;         // side of a generated beam bitmap, pixels; tests use less
-    int zoomMargin = 0;                // bitmap pixels cut from each side of beamBitmap when shown
+    // RGB32; empty until loaded or generated.
+    const QImage& beamBitmap() const { return beamBitmap_; }
+    bool beamMapLoaded() const { return beamMapLoaded_; }
+    // Bitmap pixels cut from each side of the beam bitmap when shown.
+    int zoomMargin() const { return zoomMargin_; }
 
 private:
+    void FormCreate();
     BeamPicture picture();
     BeamView view() const;
     std::unique_ptr<MapProjection> projection() override;
@@ -70,6 +70,9 @@ private:
     void eraseAntennaLine() override;
     // The image takes the client area's height as a square.
     std::optional<QSize> filledSize(QSize clientArea) const override;
+    void DrawTargetPath();
+    void BeamKarteMouseMove(QMouseEvent* event);
+    void BeamKarteMouseDown(QMouseEvent* event);
     // The margin actually cut: a hand-edited setting outside 0 .. 4/10 of the bitmap is kept within.
     int shownMargin() const;
     // Makes beamBitmap the picture for the own station, building it when it is missing or made for
@@ -79,6 +82,12 @@ private:
     // Saves the shown picture when the file does not hold it yet.
     void saveIfBehind();
     void fileWritten(const GeoPosition& own);
+
+    ImageWidget* BeamKarte = nullptr;
+    const int bitmapSide_;        // pixels
+    QImage beamBitmap_;           // RGB32; empty until loaded or generated
+    bool beamMapLoaded_ = false;  // the drawing operations do nothing while false
+    int zoomMargin_ = 0;          // bitmap pixels cut from each side of beamBitmap_ when shown
 
     bool generating_ = false;
     BeamMapWriter* writer_ = nullptr;

@@ -141,7 +141,7 @@ double clickAfterMove(Program& program, const GeoPosition& to)
     program.mainWindow()->Karten1Click();
     program.session().setOwnPosition(to);
     QApplication::processEvents();
-    PaintWatch beam(program.beamWindow()->BeamKarte);
+    PaintWatch beam(program.beamWindow()->image());
     const Clock::time_point clicked = Clock::now();
     program.mainWindow()->Beamkarte1Click();
     if (!beam.waitForPaint())
@@ -172,7 +172,7 @@ int childStart(const QString& folder, bool beam)
     Program program(folder);
     program.createWindows();
     PaintWatch window(program.mainWindow());
-    PaintWatch map(program.beamWindow()->BeamKarte);
+    PaintWatch map(program.beamWindow()->image());
     program.mainWindow()->show();
     program.mainWindow()->allWindowsCreated();
     if (!window.waitForPaint())
@@ -330,7 +330,7 @@ int dump(const QString& into)
             settle(100);
             clickAfterMove(program, moves[move]);
             settle(500);  // the tool windows take their places for the beam map
-            ImageWidget* image = program.beamWindow()->BeamKarte;
+            ImageWidget* image = program.beamWindow()->image();
             shown = image->canvas().copy(0, 0, image->width(), image->height());
         }
         const QString name = into + QStringLiteral("/move%1").arg(move);

@@ -6,6 +6,7 @@
 // and the start, from creating the windows to the first paint of the map shown.
 
 #include "BuiltMaps.h"
+#include "app/CursorPanel.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -105,7 +106,7 @@ void BeamMouseMove(benchmark::State& state)
     run.beamWindow()->Beamkarte1Click();  // builds the cache for the station
     run.mainWindow()->setClientSize(800, 800);
     QApplication::processEvents();
-    moveOver(state, run, run.beamWindow()->BeamKarte);
+    moveOver(state, run, run.beamWindow()->image());
 }
 BENCHMARK(BeamMouseMove)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
@@ -114,7 +115,7 @@ void MercatorMouseMove(benchmark::State& state)
     const Folder folder(false);
     const Run run(folder);
     QApplication::processEvents();
-    moveOver(state, run, run.mercatorWindow()->Karte);
+    moveOver(state, run, run.mercatorWindow()->image());
 }
 BENCHMARK(MercatorMouseMove)->Unit(benchmark::kMicrosecond)->UseManualTime();
 
@@ -146,7 +147,7 @@ void StartToFirstPaintedMap(benchmark::State& state)
         // Timed by hand: the shut-down at the end of the iteration is not part of it.
         const auto started = std::chrono::steady_clock::now();
         const Run run(folder);
-        ImageWidget* const map = beam ? run.beamWindow()->BeamKarte : run.mercatorWindow()->Karte;
+        ImageWidget* const map = beam ? run.beamWindow()->image() : run.mercatorWindow()->image();
         PaintWatch watch;
         map->installEventFilter(&watch);
         for (QDeadlineTimer patience(5000); !watch.painted;) {

@@ -5,8 +5,8 @@
 
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
+#include "app/MapHost.h"
 #include "app/SettingsKeys.h"
-#include "app/TFormA.h"
 #include "geo/CoordinateText.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
@@ -49,19 +49,13 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1(Session& session, TFormA* mainWindow, MapPlaces& places)
-    : MapWindow(session, mainWindow, places, QStringLiteral("Karte"))
+TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places)
+    : MapWindow(session, host, places, QStringLiteral("Karte"))
 {
     Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
     connectGuarded(Karte, &ImageWidget::mousePressed, this, &TForm1::KarteMouseDown);
     connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
-
-    // Each window's part of a menu command runs on its own, so that a failure in one leaves the
-    // others' parts done.
-    connectGuarded(mainWindow_, &TFormA::mercatorMapRequested, this, &TForm1::showInMainWindow);
-    connectGuarded(mainWindow_, &TFormA::mercatorZoomOutRequested, this, &TForm1::Zoom1Click);
-    connect(mainWindow_, &TFormA::mercatorImageShown, this, &TForm1::setMapShown);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -102,12 +96,12 @@ void TForm1::FormCreate()
         showingFallback_ = !session_.currentMapName().isEmpty();
     }
     buildMapMenu(session_.currentMapName().isEmpty() ? wantedMapName_ : session_.currentMapName());
-    mapStartup = false;
+    mapStartup_ = false;
 
-    Karte->setParent(mainWindow_->clientArea());
+    Karte->setParent(host_.clientArea());
     Karte->move(0, 0);
     Karte->setVisible(mercatorShown);
-    resize(mainWindow_->clientWidth(), mainWindow_->clientHeight());
+    resize(host_.clientArea()->size());
     move(0, 0);
 }
 
@@ -130,7 +124,7 @@ void TForm1::buildMapMenu(const QString& wantedName)
 {
     int number = 0;
     for (const QString& caption : MapCatalogue::menuCaptions(kartenFolder(session_))) {
-        QAction* item = mainWindow_->addMapMenuItem(caption);
+        QAction* item = host_.addMapMenuItem(caption);
         item->setObjectName(QStringLiteral("K%1").arg(++number));
         item->setCheckable(true);
         item->setChecked(caption == wantedName);
@@ -162,11 +156,11 @@ void TForm1::LoadMap(const QString& name)
     std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name);
     if (!map)
         return;
-    mapBitmap = std::move(map->bitmap);
+    mapBitmap_ = std::move(map->bitmap);
     session_.setCurrentMapName(name);
-    zoomStack.assign(1, map->whole);
-    mainWindow_->showMercatorZoomOut(false);
-    if (!mapStartup)
+    zoomStack_.assign(1, map->whole);
+    host_.showMercatorZoomOut(false);
+    if (!mapStartup_)
         RedrawMap();
 }
 
@@ -174,7 +168,7 @@ void TForm1::LoadMap(const QString& name)
 
 MercatorPicture TForm1::picture()
 {
-    return MercatorPicture(Karte->canvas(), Karte->size(), zoomStack.back());
+    return MercatorPicture(Karte->canvas(), Karte->size(), zoomStack_.back());
 }
 
 void TForm1::setMapShown(bool shown)
@@ -185,11 +179,11 @@ void TForm1::setMapShown(bool shown)
 void TForm1::showInMainWindow()
 {
     Karte->show();
-    mainWindow_->setClientSize(Karte->width(), Karte->height());
+    host_.setClientSize(Karte->width(), Karte->height());
     RedrawMap();
     emit mapChosen();
     session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
-    mainWindow_->showMercatorZoomOut(zoomDepth() > 1);
+    host_.showMercatorZoomOut(zoomDepth() > 1);
 }
 
 std::optional<QSize> TForm1::filledSize(QSize clientArea) const
@@ -201,18 +195,18 @@ std::optional<QSize> TForm1::filledSize(QSize clientArea) const
 
 std::unique_ptr<MapProjection> TForm1::projection()
 {
-    if (zoomStack.empty())
+    if (zoomStack_.empty())
         return nullptr;
-    return std::make_unique<MercatorProjection>(zoomStack.back(), Karte->size());
+    return std::make_unique<MercatorProjection>(zoomStack_.back(), Karte->size());
 }
 
 void TForm1::RedrawMap()
 {
-    if (!hasMapBitmap() || zoomStack.empty())
+    if (!hasMapBitmap() || zoomStack_.empty())
         return;
     MapLayers layers;
-    layers.bitmap = &mapBitmap;
-    layers.whole = zoomStack.front();
+    layers.bitmap = &mapBitmap_;
+    layers.whole = zoomStack_.front();
     if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
     layers.markerSize = session_.cityMarkerSize();
@@ -222,8 +216,8 @@ void TForm1::RedrawMap()
     layers.target = session_.target();
     layers.crosshairColour = WindowsColor::toQColor(session_.crosshairColor());
     picture().paintMap(layers);
-    drawLayers(Karte->canvas(), MercatorProjection(zoomStack.back(), Karte->size()));
-    dragRect = QRect();  // the copy has painted over any zoom rectangle
+    drawLayers(Karte->canvas(), MercatorProjection(zoomStack_.back(), Karte->size()));
+    dragRect_ = QRect();  // the copy has painted over any zoom rectangle
     drawState_.mercatorLineDrawn = false;
     drawState_.mercatorLineDirection.reset();
     DrawDirectionLine();
@@ -235,7 +229,7 @@ void TForm1::DrawDirectionLine()
     const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
     const GeoPosition& own = session_.ownPosition();
     DrawState& drawn = drawState_;
-    if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack.empty())
+    if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack_.empty())
         return;
     const double direction = *azimuth + session_.azimuthDisplayOffset();  // degrees
     if (drawn.mercatorLineDirection && std::fabs(*drawn.mercatorLineDirection - direction) < 1)
@@ -253,7 +247,7 @@ void TForm1::DrawDirectionLine()
 void TForm1::EraseDirectionLine()
 {
     DrawState& drawn = drawState_;
-    if (!drawn.mercatorLineDrawn || zoomStack.empty())
+    if (!drawn.mercatorLineDrawn || zoomStack_.empty())
         return;
     // From where the line was drawn, so a moved own station cannot leave pixels inverted.
     picture().invertCircle(drawnLineStart_, drawn.drawnDirectionLine);
@@ -282,11 +276,11 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
                 parameterWindow_ && parameterWindow_->mousePositionShown() == TForm3::OnOff::on ? PanelUse::show
                                                                                                 : PanelUse::follow);
 
-    if (mouse.x() != dragStartX && mouse.y() != dragStartY && leftDrag) {
-        const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());
+    if (mouse.x() != dragStartX_ && mouse.y() != dragStartY_ && leftDrag) {
+        const QRect rectangle = ZoomRectangle::rectangle(dragStartX_, dragStartY_, mouse.x(), mapBitmap_.size());
         removeDragRect();
         picture().invertFocusRect(rectangle);
-        dragRect = rectangle;
+        dragRect_ = rectangle;
         Karte->update();
     }
 }
@@ -297,49 +291,49 @@ void TForm1::KarteMouseDown(QMouseEvent* event)
         Zoom1Click();
         return;
     }
-    dragStartX = int(event->position().x());
-    dragStartY = int(event->position().y());
-    dragRect = QRect();
+    dragStartX_ = int(event->position().x());
+    dragStartY_ = int(event->position().y());
+    dragRect_ = QRect();
 }
 
 void TForm1::KarteMouseUp(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || zoomStack.empty())
+    if (event->button() != Qt::LeftButton || zoomStack_.empty())
         return;
     const QPoint mouse = event->position().toPoint();
-    if (std::abs(dragStartX - mouse.x()) < ImageWidget::screenSize().width() / 20) {
+    if (std::abs(dragStartX_ - mouse.x()) < ImageWidget::screenSize().width() / 20) {
         // A click: the point becomes the target; the rotor turns only when the user says so.
-        if (makeTarget(mouse, MercatorProjection(zoomStack.back(), Karte->size())))
+        if (makeTarget(mouse, MercatorProjection(zoomStack_.back(), Karte->size())))
             emit targetClicked();
         return;
     }
-    const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());
-    const std::optional<MapView> view = ZoomRectangle::zoomedView(rectangle, zoomStack.back(), Karte->size(), zoomStack.front());
+    const QRect rectangle = ZoomRectangle::rectangle(dragStartX_, dragStartY_, mouse.x(), mapBitmap_.size());
+    const std::optional<MapView> view = ZoomRectangle::zoomedView(rectangle, zoomStack_.back(), Karte->size(), zoomStack_.front());
     if (!view) {
         removeDragRect();
         Karte->update();
         Dialogs::current().information(ErrorBox::programTitle, QStringLiteral("zu großer Zoomfaktor"));
         return;
     }
-    zoomStack.push_back(*view);
-    mainWindow_->showMercatorZoomOut(true);
+    zoomStack_.push_back(*view);
+    host_.showMercatorZoomOut(true);
     RedrawMap();
 }
 
 void TForm1::removeDragRect()
 {
-    if (dragRect.isEmpty())
+    if (dragRect_.isEmpty())
         return;
-    picture().invertFocusRect(dragRect);
-    dragRect = QRect();
+    picture().invertFocusRect(dragRect_);
+    dragRect_ = QRect();
 }
 
 void TForm1::Zoom1Click()
 {
-    if (zoomStack.size() <= 1)
+    if (zoomStack_.size() <= 1)
         return;
-    zoomStack.pop_back();
-    mainWindow_->showMercatorZoomOut(zoomStack.size() > 1);
+    zoomStack_.pop_back();
+    host_.showMercatorZoomOut(zoomStack_.size() > 1);
     RedrawMap();
 }
 

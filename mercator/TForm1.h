@@ -18,8 +18,8 @@ class TForm3;
 class QAction;
 class QMouseEvent;
 
-// The Mercator map window. The form itself is never shown; its image Karte lives in the main
-// window's client area. It loads the maps of the folder Karten, draws the current view with
+// The Mercator map window. The form itself is never shown; its image Karte lives in the host's
+// (the main window's) client area. It loads the maps of the folder Karten, draws the current view with
 // cities, locator grid, target line and antenna direction, and answers the mouse on the image.
 // It redraws itself on the session's news while its image is shown.
 class TForm1 : public MapWindow {
@@ -29,61 +29,66 @@ class TForm1 : public MapWindow {
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
 
 public:
-    TForm1(Session& session, TFormA* mainWindow, MapPlaces& places);
+    TForm1(Session& session, MapHost& host, MapPlaces& places);
     // The crosshair data and parameter windows, made after the map, each once it exists.
     void setCrosshairWindow(const QWidget* crosshairWindow);
     void setParameterWindow(TForm3* parameterWindow);
 
-    void FormCreate();
     void FormDestroy();
 
     // Loads the map pair Karten/name.bmp and name.inf; nothing for the map already loaded or a
     // missing file. A malformed pair throws and leaves the map loaded before in place.
     void LoadMap(const QString& name);
-    void KartenwahlClick(QAction* sender);
 
+    // The main window's menu chose this map: it is shown at its own size.
+    void showInMainWindow();
     // Only shows or hides the image; the beam map does so when it takes over or gives way.
     void setMapShown(bool shown);
     void RedrawMap();
     void DrawDirectionLine();
     void EraseDirectionLine();
-
-    void KarteMouseMove(QMouseEvent* event);
-    void KarteMouseDown(QMouseEvent* event);
-    void KarteMouseUp(QMouseEvent* event);
+    // Back to the view before the last zoom.
     void Zoom1Click();
 
-    bool hasMapBitmap() const { return !mapBitmap.isNull(); }
-    int zoomDepth() const { return int(zoomStack.size()); }
-
-    ImageWidget* Karte = nullptr;
-    QImage mapBitmap;                // RGB32
-    std::vector<MapView> zoomStack;  // entry 0 the whole map, the last the current view
-    bool mapStartup = true;          // a load during creation does not redraw
-
-    int dragStartX = 0, dragStartY = 0;        // image pixels where the left button went down
-    QRect dragRect;                            // zoom rectangle now shown; empty when none
+    bool hasMapBitmap() const { return !mapBitmap_.isNull(); }
+    const QImage& mapBitmap() const { return mapBitmap_; }
+    int zoomDepth() const { return int(zoomStack_.size()); }
+    // The view shown; only while a map is loaded.
+    const MapView& shownView() const { return zoomStack_.back(); }
+    // The maps of the folder Karten as the menu lists them.
+    const std::vector<QAction*>& mapItems() const { return mapItems_; }
 
 signals:
     // A click on the map made its point the target.
     void targetClicked();
 
 private:
+    void FormCreate();
     void buildMapMenu(const QString& wantedName);
-    // The main window's menu chose this map: it is shown at its own size.
-    void showInMainWindow();
+    void KartenwahlClick(QAction* sender);
     std::unique_ptr<MapProjection> projection() override;
     void redraw() override { RedrawMap(); }
     void drawAntennaLine() override { DrawDirectionLine(); }
     void eraseAntennaLine() override { EraseDirectionLine(); }
     std::optional<QSize> filledSize(QSize clientArea) const override;
     MercatorPicture picture();
+
+    void KarteMouseMove(QMouseEvent* event);
+    void KarteMouseDown(QMouseEvent* event);
+    void KarteMouseUp(QMouseEvent* event);
     // Removes the zoom rectangle shown, by inverting it once more.
     void removeDragRect();
 
-    GeoPosition drawnLineStart_;  // own station the drawn direction line starts from
+    ImageWidget* Karte = nullptr;
+    QImage mapBitmap_;                     // RGB32
+    std::vector<MapView> zoomStack_;       // entry 0 the whole map, the last the current view
+    bool mapStartup_ = true;               // a load during creation does not redraw
+    int dragStartX_ = 0, dragStartY_ = 0;  // image pixels where the left button went down
+    QRect dragRect_;                       // zoom rectangle now shown; empty when none
+
+    GeoPosition drawnLineStart_;      // own station the drawn direction line starts from
     std::vector<QAction*> mapItems_;  // the maps in the main window's menu
-    QString wantedMapName_;       // the map chosen in the settings at start
-    bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
+    QString wantedMapName_;           // the map chosen in the settings at start
+    bool showingFallback_ = false;    // the world map shown because the chosen one could not be loaded
 };
 constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken

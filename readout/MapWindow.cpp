@@ -3,31 +3,25 @@
 
 #include "readout/MapWindow.h"
 
+#include "app/CursorPanel.h"
+#include "app/MapHost.h"
 #include "app/SettingsFile.h"
-#include "app/TFormA.h"
 #include "geo/MapLayer.h"
 #include "geo/MapProjection.h"
 #include "session/Session.h"
-#include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
 
 #include <QPainter>
-#include <QTimer>
 
-MapWindow::MapWindow(Session& session, TFormA* mainWindow, MapPlaces& places, const QString& imageName)
-    : session_(session), mainWindow_(mainWindow), places_(places)
+MapWindow::MapWindow(Session& session, MapHost& host, MapPlaces& places, const QString& imageName)
+    : session_(session), host_(host), places_(places)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     image_ = new ImageWidget(this);
     image_->setObjectName(imageName);
-    MouseMoveTimer = new QTimer(this);
-    MouseMoveTimer->setInterval(400);
-    MouseMoveTimer->setSingleShot(true);
-    connectGuarded(MouseMoveTimer, &QTimer::timeout, this, &MapWindow::hideCursorPanel);
     connect(&session_, &Session::displayChanged, this, &MapWindow::redrawIfShown);
     connect(&session_, &Session::rotorStatusChanged, this, &MapWindow::followRotor);
     connect(&session_, &Session::rotorLinkLost, this, [this] { eraseAntennaLine(); });
-    connectGuarded(mainWindow_, &TFormA::clientAreaResized, this, &MapWindow::fillClientArea);
 }
 
 bool MapWindow::mapShown() const
@@ -50,12 +44,12 @@ void MapWindow::fillClientArea()
 {
     if (!mapShown())
         return;
-    const std::optional<QSize> size = filledSize(QSize(mainWindow_->clientWidth(), mainWindow_->clientHeight()));
+    const std::optional<QSize> size = filledSize(host_.clientArea()->size());
     if (!size)
         return;
     image_->setGeometry(0, 0, size->width(), size->height());
     redraw();
-    mainWindow_->setClientSize(image_->width(), image_->height());
+    host_.setClientSize(image_->width(), image_->height());
 }
 
 void MapWindow::followRotor()
@@ -70,15 +64,13 @@ void MapWindow::readOut(QPoint mouse, const MapProjection& projection, PanelUse 
 {
     const std::optional<GeoPosition> position = projection.positionAt(mouse);
     if (!position) {
-        mainWindow_->hideCursorPanel();
+        host_.cursorPanel().hide();
         return;
     }
     if (use == PanelUse::none)
         return;
-    if (use == PanelUse::show) {
-        MouseMoveTimer->start();  // restarts the 400 ms
-        mainWindow_->showCursorPanel();
-    }
+    if (use == PanelUse::show)
+        host_.cursorPanel().showOnTop();
     placeCursorPanel(mouse);
     QString country, prefix;
     session_.referenceData().lookupCountry(position->longitude, position->latitude, country, prefix);
@@ -87,18 +79,12 @@ void MapWindow::readOut(QPoint mouse, const MapProjection& projection, PanelUse 
         ? cursorReadout_.linesAtBearing(session_.ownPosition(), position->longitude, position->latitude, country,
                                         measured->bearing)
         : cursorReadout_.lines(session_.ownPosition(), position->longitude, position->latitude, country);
-    mainWindow_->showCursorLines(lines.position, lines.distance, lines.bearing, lines.country);
+    host_.cursorPanel().showLines(lines.position, lines.distance, lines.bearing, lines.country);
 }
 
 void MapWindow::placeCursorPanel(QPoint mouse)
 {
-    mainWindow_->placeCursorPanel(mouse, image_->size());
-}
-
-void MapWindow::hideCursorPanel()
-{
-    mainWindow_->hideCursorPanel();
-    MouseMoveTimer->stop();
+    host_.cursorPanel().placeBeside(mouse, image_->size());
 }
 
 bool MapWindow::makeTarget(QPoint pixel, const MapProjection& projection)

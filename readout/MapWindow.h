@@ -19,13 +19,12 @@ class ImageWidget;
 class MapLayer;
 class MapProjection;
 class QImage;
-class QTimer;
 class Session;
+class MapHost;
 class SettingsFile;
-class TFormA;
 
-// What both map windows do, the Mercator map and the beam map: an image in the main window's
-// client area that fills it, the cursor panel over it with its 400 ms timer, a click that makes
+// What both map windows do, the Mercator map and the beam map: an image in the host's (the main
+// window's) client area that fills it, the cursor panel over it, a click that makes
 // a place the target, the antenna line that follows the rotor, the places the tool windows
 // take while the map is shown, and the layers drawn over the map. Each map says how its pixels
 // map to positions (projection) and how it draws.
@@ -41,8 +40,8 @@ public:
     void addLayer(const MapLayer& layer);
 
     const DrawState& drawState() const { return drawState_; }
-
-    QTimer* MouseMoveTimer = nullptr;  // hides the cursor panel 400 ms after the last update
+    // The host's client area has a new size; the image takes it while the map is shown.
+    void fillClientArea();
 
     // The settings keys of the tool windows' places in a map's section.
     struct PlaceKeys {
@@ -60,7 +59,7 @@ signals:
 
 protected:
     // The places are shared with the tool windows, which move to them while this map is shown.
-    MapWindow(Session& session, TFormA* mainWindow, MapPlaces& places, const QString& imageName);
+    MapWindow(Session& session, MapHost& host, MapPlaces& places, const QString& imageName);
 
     // The pixels of the map now shown; null while there is no picture.
     virtual std::unique_ptr<MapProjection> projection() = 0;
@@ -71,7 +70,7 @@ protected:
     // The image size that fills a client area of this size, pixels; none while there is no map.
     virtual std::optional<QSize> filledSize(QSize clientArea) const = 0;
 
-    // What the read-out does with the cursor panel besides filling its lines: show it for 400 ms,
+    // What the read-out does with the cursor panel besides filling its lines: show it for a while,
     // leave it as it is, or leave panel and lines alone.
     enum class PanelUse { show, follow, none };
     // The read-out of the mouse at an image pixel. A pixel that shows no place hides the panel.
@@ -88,16 +87,13 @@ protected:
 
     // What the map works with, handed in by the program.
     Session& session_;
-    TFormA* mainWindow_;
+    MapHost& host_;
     MapPlaces& places_;
     DrawState drawState_;  // the antenna line on this map's picture
 
 private:
-    // The main window's client area has a new size; the image takes it while the map is shown.
-    void fillClientArea();
     // Draws the antenna line of a rotor status, or erases it when the status has no reading.
     void followRotor();
-    void hideCursorPanel();
 
     ImageWidget* image_ = nullptr;
     std::vector<const MapLayer*> layers_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "app/CursorPanel.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -83,13 +84,13 @@ TEST_F(MainWindowTest, CursorPanelWidensForALongLineAndForALargerFontOnly)
     const QString position = QStringLiteral("7,04°O 51,52°N");
     const QString distance = QStringLiteral("Entfernung: 0,0Km");
     const QString bearing = QStringLiteral("Antennenwinkel: 90°");
-    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Polen"));
     EXPECT_EQ(formA()->P_Cursor->width(), 144) << "the designed width holds short lines";
-    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Südgeorgien und die Südlichen Sandwichinseln"));
+    formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Südgeorgien und die Südlichen Sandwichinseln"));
     const int wide = formA()->P_Cursor->width();
     EXPECT_GT(wide, 144);
     EXPECT_EQ(formA()->Label4->width(), wide - formA()->Label4->x());
-    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Polen"));
     EXPECT_EQ(formA()->P_Cursor->width(), 144) << "and shrinks back";
 
     for (QLabel* label : {formA()->Label1, formA()->Label2, formA()->Label3, formA()->Label4}) {
@@ -97,7 +98,7 @@ TEST_F(MainWindowTest, CursorPanelWidensForALongLineAndForALargerFontOnly)
         larger.setPointSize(larger.pointSize() * 3);
         label->setFont(larger);
     }
-    formA()->showCursorLines(position, distance, bearing, QStringLiteral("Polen"));
+    formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Polen"));
     EXPECT_GT(formA()->P_Cursor->width(), 144) << "the same lines in a larger font";
 }
 
@@ -219,8 +220,8 @@ TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
                                       static_cast<QWidget*>(form3()), static_cast<QWidget*>(form4()),
                                       static_cast<QWidget*>(form2())})
             EXPECT_TRUE(area.contains(window->geometry())) << extreme << ' ' << window->objectName().toStdString();
-        EXPECT_LE(form1()->Karte->width(), area.width()) << extreme;
-        EXPECT_LE(form1()->Karte->height(), area.height()) << extreme;
+        EXPECT_LE(form1()->image()->width(), area.width()) << extreme;
+        EXPECT_LE(form1()->image()->height(), area.height()) << extreme;
         folder.stop();
         SettingsFile ini(folder.iniPath());
         EXPECT_TRUE(area.contains(QRect(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0),
@@ -311,7 +312,7 @@ TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
     folder.writeFile(QStringLiteral("Corvane.ini"),
                      "[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
     folder.start();
-    EXPECT_EQ(form10()->zoomMargin, 0);
+    EXPECT_EQ(form10()->zoomMargin(), 0);
     EXPECT_EQ(session()->cityMarkerSize(), 3);
 }
 
@@ -383,7 +384,7 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     ASSERT_TRUE(formA()->ResizeTimer->isActive()) << "every resize restarts the timer";
     QTest::qWait(200);  // one tick, then the resize it causes, then no more
     EXPECT_FALSE(formA()->ResizeTimer->isActive());
-    EXPECT_EQ(form10()->BeamKarte->geometry(), QRect(0, 0, 400, 400));
+    EXPECT_EQ(form10()->image()->geometry(), QRect(0, 0, 400, 400));
     EXPECT_EQ(formA()->clientWidth(), 400);
     EXPECT_EQ(formA()->clientHeight(), 400);
     EXPECT_EQ(form6()->pos(), QPoint((400 - 120) / 2, 400 - form6()->clientHeight() - form6()->borderWidth()));

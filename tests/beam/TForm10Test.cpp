@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "widgets/ImageWidget.h"
+#include "app/CursorPanel.h"
 #include "app/SettingsFile.h"
-#include "app/TFormA.h"
-#include "beam/AzimuthalProjection.h"
 #include "beam/BeamMapCache.h"
-#include "beam/BeamView.h"
 #include "beam/TForm10.h"
-#include "entry/TForm4.h"
 #include "geo/MapTransforms.h"
-#include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
-#include "session/Session.h"
 #include "settings/TForm3.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
+#include "support/MapStage.h"
 #include "support/RotorStateEdit.h"
-#include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
 
 #include "NumberedWorld.h"
@@ -29,10 +23,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -44,25 +41,42 @@ const QRgb red = qRgb(255, 0, 0);
 constexpr int shownSide = 400;  // pixels of the shown image
 constexpr int centre = shownSide / 2;
 const GeoPosition own{7.0417, 51.5208};
+const GeoPosition sydney{151.21, -33.87};  // degrees
 const MapView wholeWorld{90, -90, 180, -180};
+constexpr double antipodeKm = 6378.145 * M_PI;  // half the earth's circumference, km: the rim
 
+// The image pixel at a bearing (degrees) and radius (pixels) from the centre, without zoom.
+QPoint at(double bearing, double radius)
+{
+    const double angle = bearing * M_PI / 180;
+    return {centre + int(std::lround(std::sin(angle) * radius)), centre - int(std::lround(std::cos(angle) * radius))};
+}
+
+double radiusOf(double km)
+{
+    return km / antipodeKm * centre;
+}
+
+// The beam map window alone, with the own station at 7.0417 E 51.5208 N and the world map of
+// numbered pixels.
 class TForm10Test : public testing::Test {
 protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        folder.writeReferenceData();
-        ASSERT_TRUE(world.save(folder.kartenPath(QStringLiteral("Welt.bmp")), "BMP"));
-        folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
+        ASSERT_TRUE(world.save(stage.folder.kartenPath(QStringLiteral("Welt.bmp")), "BMP"));
+        stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
         ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
     }
+
+    void TearDown() override { stop(); }
 
     // A grey cached bitmap, recorded as made for the own station unless told otherwise.
     void writeBeamBitmap(QSize size = {500, 500}, bool recorded = true)
     {
         QImage bitmap(size, QImage::Format_RGB32);
         bitmap.fill(grey);
-        ASSERT_TRUE(bitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+        ASSERT_TRUE(bitmap.save(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
         if (recorded)
             ini += "[Beam]\r\nMittelpunkt_L\xe4nge=7.0417\r\nMittelpunkt_Breite=51.5208\r\n";
     }
@@ -74,38 +88,60 @@ protected:
                            latToMapBitmapY(wholeWorld, 180, position.latitude));
     }
 
-    void start(const QByteArray& more = {})
+    // Builds the map over the settings as the program does: the own station is read by the
+    // Mercator map before, the parameter window is made after it, and a new target or own station
+    // has it redraw.
+    void start(const QByteArray& more = {}, int bitmapSide = TForm10::defaultBitmapSide)
     {
-        folder.writeFile(QStringLiteral("Corvane.ini"), ini + more);
-        folder.start();
-        formA()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
+        stage.open(ini + more);
+        stage.session.setOwnPosition(own);
+        map = std::make_unique<TForm10>(stage.session, stage, stage.places, bitmapSide);
+        parameters = std::make_unique<TForm3>(stage.session, nullptr, nullptr);
+        map->setParameterWindow(parameters.get());
+        QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
+        QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
 
     // Starts with the cached grey bitmap shown 400 x 400 pixels, no cities, crosshair magenta.
-    void startOnBeamMap(const QByteArray& more = {})
+    void startOnBeamMap(int bitmapSide = TForm10::defaultBitmapSide)
     {
         writeBeamBitmap();
-        start("[Main]\r\nMercatorkarte=0\r\n" + more);
-        formA()->setClientSize(shownSide, shownSide);
-        ASSERT_TRUE(QTest::qWaitFor([] { return form10()->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
-        form3()->RG_StaedteInseln->setItemIndex(1);
-        form3()->RG_MausPos->setItemIndex(0);
-        session()->setCrosshairColor(magentaWindows);
-        form10()->RedrawBeamMap();
+        start("[Main]\r\nMercatorkarte=0\r\n", bitmapSide);
+        stage.setClientSize(shownSide, shownSide);
+        map->fillClientArea();
+        ASSERT_EQ(map->image()->size(), QSize(shownSide, shownSide));
+        choose("RG_StaedteInseln", 1);
+        choose("RG_MausPos", 0);
+        stage.session.setCrosshairColor(magentaWindows);
+        map->RedrawBeamMap();
     }
 
+    // Ends the run as the program does: the map saves its settings before the file is closed.
+    void stop()
+    {
+        if (!map)
+            return;
+        stage.holdWrites();
+        parameters.reset();
+        map->FormDestroy();
+        map.reset();
+        stage.close();
+    }
+
+    void choose(const char* group, int item) const { parameters->findChild<RadioGroup*>(group)->setItemIndex(item); }
+
     // The file is written after the picture is shown; true once the position beside it is recorded.
-    static bool recordedAs(const GeoPosition& position)
+    bool recordedAs(const GeoPosition& position) const
     {
         return QTest::qWaitFor([&] {
-            const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*session()->iniFile());
+            const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*stage.session.iniFile());
             return recorded && recorded->longitude == position.longitude && recorded->latitude == position.latitude;
         }, 5000);
     }
 
-    static QImage shown() { return form10()->BeamKarte->canvas().copy(0, 0, shownSide, shownSide); }
-    static BeamView view() { return BeamView(shownSide, form10()->beamBitmap.width(), form10()->zoomMargin); }
+    QImage shown() const { return map->image()->canvas().copy(0, 0, shownSide, shownSide); }
+    const CursorPanel& panel() { return stage.cursorPanel(); }
+    QString line(int index) { return stage.cursorPanel().line(index)->text(); }
     static int count(const QImage& image, QRgb colour)
     {
         int n = 0;
@@ -118,123 +154,105 @@ protected:
     QImage world = numberedWorld();
     QByteArray ini;
     ScriptedDialogs dialogs;
-    ProgramFolder folder;
+    MapStage stage;
+    std::unique_ptr<TForm10> map;
+    std::unique_ptr<TForm3> parameters;
 };
 
 TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
 {
-    QImage europe(70, 38, QImage::Format_RGB32);
-    europe.fill(Qt::darkGreen);
-    ASSERT_TRUE(europe.save(folder.kartenPath(QStringLiteral("Europa.bmp")), "BMP"));
-    folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N 25.00W\r\n34.00N 45.00E\r\n");
-    start("[Mercator]\r\naktuelle Karte=Europa\r\n");
-    session()->setCrosshairColor(magentaWindows);
-    form10()->beamBitmapSize = 300;
-    formA()->Beamkarte1Click();
+    start({}, 300);
+    stage.session.setCurrentMapName(QStringLiteral("Europa"));
+    stage.session.setCrosshairColor(magentaWindows);
+    map->Beamkarte1Click();
 
-    ASSERT_TRUE(recordedAs(session()->ownPosition()));
+    ASSERT_TRUE(recordedAs(own));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
+    EXPECT_EQ(stage.session.currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
     QImage saved;
-    ASSERT_TRUE(saved.load(form10()->beamMapPath(), "BMP"));
+    ASSERT_TRUE(saved.load(map->beamMapPath(), "BMP"));
     ASSERT_EQ(saved.size(), QSize(300, 300));
     EXPECT_EQ(saved.pixel(150, 150), worldPixelAt(own));
     EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
     EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
     EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
-    EXPECT_TRUE(form10()->beamMapLoaded);
-    EXPECT_TRUE(form1()->Karte->isHidden());
-    EXPECT_FALSE(form10()->BeamKarte->isHidden());
-    EXPECT_EQ(QSize(formA()->clientWidth(), formA()->clientHeight()), form10()->BeamKarte->size());
-    EXPECT_EQ(form10()->BeamKarte->size(), QSize(500, 500)) << "building leaves the image at its size";
-    EXPECT_TRUE(formA()->isVisible()) << "the program goes on";
+    EXPECT_TRUE(map->beamMapLoaded());
+    EXPECT_EQ(stage.mercatorImageShown, false);
+    EXPECT_FALSE(map->image()->isHidden());
+    EXPECT_EQ(stage.clientArea()->size(), map->image()->size());
+    EXPECT_EQ(map->image()->size(), QSize(500, 500)) << "building leaves the image at its size";
 }
 
 TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
 {
     writeBeamBitmap({300, 300}, false);
-    start();
-    form10()->beamBitmapSize = 300;
-    ASSERT_EQ(form10()->beamBitmap.pixel(150, 150), grey);
-    formA()->Beamkarte1Click();
-    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), worldPixelAt(own));
+    start({}, 300);
+    ASSERT_EQ(map->beamBitmap().pixel(150, 150), grey);
+    map->Beamkarte1Click();
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(own));
     ASSERT_TRUE(recordedAs(own));
-    const QDateTime built = QFileInfo(form10()->beamMapPath()).lastModified();
+    const QDateTime built = QFileInfo(map->beamMapPath()).lastModified();
 
-    // Marked, so that a second build would show.
-    form10()->beamBitmap.setPixel(150, 150, grey);
-    form10()->RedrawBeamMap();
-    formA()->Karten1Click();
-    formA()->Beamkarte1Click();
-    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), grey);
-    EXPECT_EQ(QFileInfo(form10()->beamMapPath()).lastModified(), built);
+    // Without the world map, a second build would fail and say so.
+    ASSERT_TRUE(QFile::remove(stage.folder.kartenPath(QStringLiteral("Welt.inf"))));
+    map->RedrawBeamMap();
+    map->hideMap();  // the Mercator map is chosen
+    map->Beamkarte1Click();
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(own));
+    EXPECT_EQ(QFileInfo(map->beamMapPath()).lastModified(), built);
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
 TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
 {
-    startOnBeamMap();
-    form10()->beamBitmapSize = 300;
-    ASSERT_EQ(form10()->beamBitmap.pixel(250, 250), grey) << "the cache recorded for the own station is kept";
-    form4()->show();
-    const GeoPosition sydney{151.21, -33.87};  // degrees
-    for (const auto& [field, text] : {std::pair{form4()->E_LangDez, QStringLiteral("151,21")},
-                                      std::pair{form4()->E_BreitDez, QStringLiteral("-33,87")}}) {
-        field->clear();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
-    ASSERT_EQ(session()->ownPosition().longitude, sydney.longitude);
-    ASSERT_EQ(session()->ownPosition().latitude, sydney.latitude);
-    ASSERT_EQ(form10()->beamBitmap.size(), QSize(300, 300));
-    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), worldPixelAt(sydney));
-    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), form10()->beamBitmap.pixel(150 - 15, 150 + 15)) << "and shown at once";
+    startOnBeamMap(300);
+    ASSERT_EQ(map->beamBitmap().pixel(250, 250), grey) << "the cache recorded for the own station is kept";
+    stage.session.setOwnPosition(sydney);
+    ASSERT_EQ(map->beamBitmap().size(), QSize(300, 300));
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(sydney));
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15)) << "and shown at once";
     ASSERT_TRUE(recordedAs(sydney));
     QImage saved;
-    ASSERT_TRUE(saved.load(form10()->beamMapPath(), "BMP"));
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form10()->beamBitmap);
+    ASSERT_TRUE(saved.load(map->beamMapPath(), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), map->beamBitmap());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
 TEST_F(TForm10Test, AFailedSaveShowsThePictureBuiltAndTheFileIsTriedAgainAtTheNextChoice)
 {
-    startOnBeamMap();
-    form10()->beamBitmapSize = 300;
-    const GeoPosition sydney{151.21, -33.87};  // degrees
+    startOnBeamMap(300);
     {
         const FileSizeLimit full(16 * 1024);  // bytes: the settings file fits, the picture does not
-        session()->setOwnPosition(sydney);
+        stage.session.setOwnPosition(sydney);
         ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs.shown.isEmpty(); }, 5000));
     }
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].contains(QStringLiteral("Datenträger voll"))) << dialogs.shown[0].toStdString();
-    EXPECT_EQ(form10()->beamBitmap.pixel(150, 150), worldPixelAt(sydney)) << "the new station's picture";
-    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), form10()->beamBitmap.pixel(150 - 15, 150 + 15)) << "is shown";
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(sydney)) << "the new station's picture";
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15)) << "is shown";
     QImage kept;
-    ASSERT_TRUE(kept.load(form10()->beamMapPath(), "BMP"));
+    ASSERT_TRUE(kept.load(map->beamMapPath(), "BMP"));
     EXPECT_EQ(kept.pixel(250, 250), grey) << "the old file is whole";
     EXPECT_TRUE(recordedAs(own));
 
-    formA()->Beamkarte1Click();
+    map->Beamkarte1Click();
     ASSERT_TRUE(recordedAs(sydney)) << "the next choice writes the file";
     QImage saved;
-    ASSERT_TRUE(saved.load(form10()->beamMapPath(), "BMP"));
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), form10()->beamBitmap);
+    ASSERT_TRUE(saved.load(map->beamMapPath(), "BMP"));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), map->beamBitmap());
     EXPECT_EQ(dialogs.shown.size(), 1);
 }
 
 TEST_F(TForm10Test, AQuitDuringTheWriteLeavesTheFileAndItsPositionInAgreement)
 {
-    startOnBeamMap();
-    form10()->beamBitmapSize = 1000;
-    const GeoPosition sydney{151.21, -33.87};  // degrees
-    session()->setOwnPosition(sydney);
-    const QImage built = form10()->beamBitmap;
-    folder.stop();
+    startOnBeamMap(1000);
+    stage.session.setOwnPosition(sydney);
+    const QImage built = map->beamBitmap();
+    stop();
     QImage saved;
-    ASSERT_TRUE(saved.load(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+    ASSERT_TRUE(saved.load(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), built);
-    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("Mittelpunkt_Breite=-33.87"));
+    EXPECT_TRUE(stage.folder.readFile(QStringLiteral("Corvane.ini")).contains("Mittelpunkt_Breite=-33.87"));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
@@ -246,27 +264,24 @@ TEST_F(TForm10Test, WithoutTheWorldMapTheFailureIsShownOnceAndTheCacheKept)
     };
     for (const Case c : {Case{"no cache", false}, Case{"cache of another station", true}}) {
         ScriptedDialogs boxes;
-        QFile::remove(folder.kartenPath(QStringLiteral("Welt.inf")));
-        QFile::remove(folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
+        QFile::remove(stage.folder.kartenPath(QStringLiteral("Welt.inf")));
+        QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
         if (c.cached)
             writeBeamBitmap({300, 300}, false);
-        start();
-        form10()->beamBitmapSize = 100;
-        formA()->Beamkarte1Click();
-        form10()->RedrawBeamMap();
+        start({}, 100);
+        map->Beamkarte1Click();
+        map->RedrawBeamMap();
         ASSERT_EQ(boxes.shown.size(), 1) << c.name;
         EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("error|"))) << boxes.shown[0].toStdString();
         EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("Welt"))) << boxes.shown[0].toStdString();
-        EXPECT_EQ(QFile::exists(form10()->beamMapPath()), c.cached) << c.name;
-        EXPECT_EQ(form10()->BeamKarte->isHidden(), !c.cached) << c.name << ": what there is, is shown";
+        EXPECT_EQ(QFile::exists(map->beamMapPath()), c.cached) << c.name;
+        EXPECT_EQ(map->image()->isHidden(), !c.cached) << c.name << ": what there is, is shown";
         if (c.cached) {
             QImage kept;
-            ASSERT_TRUE(kept.load(form10()->beamMapPath(), "BMP"));
+            ASSERT_TRUE(kept.load(map->beamMapPath(), "BMP"));
             EXPECT_EQ(kept.pixel(150, 150), grey) << c.name;
         }
-        EXPECT_TRUE(formA()->isVisible()) << c.name;
-        folder.stop();
-        ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
+        stop();
     }
 }
 
@@ -274,19 +289,20 @@ TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlac
 {
     writeBeamBitmap();
     start("[Beam]\r\nLocatorPos_X=21\r\nLocatorPos_Y=31\r\nFadenkreuzanzeigePos_X=41\r\nFadenkreuzanzeigePos_Y=51\r\n");
-    ASSERT_TRUE(form10()->BeamKarte->isHidden());
-    formA()->Beamkarte1Click();
+    ASSERT_TRUE(map->image()->isHidden());
+    const QSignalSpy chosen(map.get(), &MapWindow::mapChosen);
+    map->Beamkarte1Click();
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(form1()->Karte->isHidden());
-    EXPECT_FALSE(form10()->BeamKarte->isHidden());
-    EXPECT_EQ(form4()->pos(), QPoint(21, 31));
-    EXPECT_EQ(form2()->pos(), QPoint(41, 51));
-    EXPECT_FALSE(session()->iniFile()->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
-    EXPECT_GT(count(form10()->BeamKarte->canvas(), grey), 10000) << "the cached bitmap is shown";
+    EXPECT_EQ(stage.mercatorImageShown, false);
+    EXPECT_FALSE(map->image()->isHidden());
+    EXPECT_EQ(chosen.count(), 1) << "the tool windows move to their places for the beam map";
+    EXPECT_EQ(stage.places.place(MapPlaces::Tool::entry, MapPlaces::Map::beam), QPoint(21, 31));
+    EXPECT_EQ(stage.places.place(MapPlaces::Tool::crosshair, MapPlaces::Map::beam), QPoint(41, 51));
+    EXPECT_FALSE(stage.session.iniFile()->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
+    EXPECT_GT(count(map->image()->canvas(), grey), 10000) << "the cached bitmap is shown";
 
-    formA()->Karten1Click();
-    EXPECT_TRUE(form10()->BeamKarte->isHidden());
-    EXPECT_FALSE(form1()->Karte->isHidden());
+    map->hideMap();
+    EXPECT_TRUE(map->image()->isHidden());
 }
 
 TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
@@ -312,15 +328,17 @@ TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
     };
     for (const Case& c : cases) {
         ScriptedDialogs boxes;
-        QFile::remove(folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
+        QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
         if (!c.file.isEmpty())
-            folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), c.file);
+            stage.folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), c.file);
+        stage.mercatorImageShown.reset();
         start("[Main]\r\nMercatorkarte=0\r\n");
-        EXPECT_EQ(!form10()->BeamKarte->isHidden(), c.beamShown) << c.name;
-        EXPECT_EQ(form1()->Karte->isHidden(), c.beamShown) << c.name;
-        EXPECT_EQ(form10()->beamMapLoaded, c.beamShown) << c.name;
+        EXPECT_EQ(!map->image()->isHidden(), c.beamShown) << c.name;
+        // The Mercator map, hidden by the setting, is shown again when the beam map cannot be.
+        EXPECT_EQ(stage.mercatorImageShown, c.beamShown ? std::nullopt : std::optional(true)) << c.name;
+        EXPECT_EQ(map->beamMapLoaded(), c.beamShown) << c.name;
         EXPECT_EQ(boxes.shown.size() == 1, c.errorShown) << c.name;
-        folder.stop();
+        stop();
     }
 }
 
@@ -332,16 +350,15 @@ TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
         bool drawn;
     };
     for (const Case c : {Case{0, false}, Case{3, false}, Case{5, false}, Case{6, true}, Case{6000, true}}) {
-        session()->setTarget(TargetInfo{10, 50, 90, c.distanceKm});
-        form10()->RedrawBeamMap();
+        stage.session.setTarget(TargetInfo{10, 50, 90, c.distanceKm});
+        map->RedrawBeamMap();
         EXPECT_EQ(count(shown(), magenta) > 0, c.drawn) << c.distanceKm;
     }
-    // 6000 km due east: the path through half the distance and the arc at the distance.
-    const long double radius = view().radiusOf(6000);
-    EXPECT_EQ(shown().pixel(view().polar(90, radius / 2)), magenta);
-    EXPECT_EQ(shown().pixel(view().polar(90, radius)), magenta);
-    EXPECT_EQ(shown().pixel(view().polar(90 + 29, radius)), magenta);
-    EXPECT_EQ(shown().pixel(view().polar(90 + 40, radius)), grey);
+    // 6000 km due east, 59.9 pixels: the path through half the distance and the arc at the distance.
+    EXPECT_EQ(shown().pixel(230, centre), magenta);
+    EXPECT_EQ(shown().pixel(260, centre), magenta);
+    EXPECT_EQ(shown().pixel(at(90 + 29, radiusOf(6000))), magenta);
+    EXPECT_EQ(shown().pixel(at(90 + 40, radiusOf(6000))), grey);
 }
 
 TEST_F(TForm10Test, CirclesSpokesAndCityDots)
@@ -352,58 +369,63 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
         int circles;
     };
     for (const Case c : {Case{5000, 4}, Case{20038, 0}, Case{0, 0}, Case{7000, 2}}) {
-        session()->setCircleSpacingKm(c.spacingKm);
-        form10()->RedrawBeamMap();
+        stage.session.setCircleSpacingKm(c.spacingKm);
+        map->RedrawBeamMap();
         const QImage picture = shown();
         // Circles crossed on the way out at 15 degrees, between two spokes.
         int crossed = 0;
         bool onLine = false;
         for (int r = 5; r <= centre + 1; ++r) {
-            const bool black = picture.pixel(view().polar(15, r)) == qRgb(0, 0, 0);
-            crossed += black && !onLine;
-            onLine = black;
+            const bool dark = picture.pixel(at(15, r)) == black;
+            crossed += dark && !onLine;
+            onLine = dark;
         }
         EXPECT_EQ(crossed, c.circles) << c.spacingKm;
-        EXPECT_EQ(picture.pixel(view().polar(30, 100)), black) << "a spoke";
-        EXPECT_EQ(picture.pixel(view().polar(15, 100)), grey) << "between two spokes";
+        EXPECT_EQ(picture.pixel(250, 113), black) << "a spoke, at 30 degrees";
+        EXPECT_EQ(picture.pixel(at(15, 100)), grey) << "between two spokes";
     }
-    const QPoint dortmund = view().pixelOf(session()->ownPosition(), 7.47, 51.51);
+    // Dortmund, 29.7 km east of the own station, is drawn at the centre; Sydney, 16562 km away
+    // at 69.7 degrees, near the rim.
+    const QPoint dortmund(centre, centre);
+    const QPoint sydneyPixel(355, 143);
     EXPECT_NE(shown().pixel(dortmund), red);
-    form3()->RG_StaedteInseln->setItemIndex(0);
-    form10()->RedrawBeamMap();
+    EXPECT_NE(shown().pixel(sydneyPixel), red);
+    choose("RG_StaedteInseln", 0);
+    map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
-    EXPECT_EQ(shown().pixel(view().pixelOf(session()->ownPosition(), 151.21, -33.87)), red) << "Sydney, near the rim";
+    EXPECT_EQ(shown().pixel(sydneyPixel), red);
 }
 
 TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
 {
     startOnBeamMap();
     const QImage original = shown();
-    form10()->DrawBeamLine();
+    map->DrawBeamLine();
     EXPECT_EQ(shown(), original) << "no line before the first rotor status";
 
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45; });
-    form10()->DrawBeamLine();
+    const auto rotorAt = [this](double azimuth) {
+        editRotorState(stage.session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
+        map->DrawBeamLine();
+    };
+    rotorAt(45);
     const QImage at45 = shown();
     EXPECT_NE(at45, original);
-    EXPECT_EQ(at45.pixel(view().polar(45, 120)), qRgb(255 - 200, 255 - 200, 255 - 200));
-    EXPECT_TRUE(form10()->drawState().beamLineDrawn);
-    EXPECT_DOUBLE_EQ(form10()->drawState().beamLineDirection.value_or(0), 45);
+    EXPECT_EQ(at45.pixel(285, 115), qRgb(255 - 200, 255 - 200, 255 - 200)) << "120 pixels to the north-east";
+    EXPECT_TRUE(map->drawState().beamLineDrawn);
+    EXPECT_DOUBLE_EQ(map->drawState().beamLineDirection.value_or(0), 45);
 
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45.9; });  // less than a degree: nothing happens
-    form10()->DrawBeamLine();
+    rotorAt(45.9);  // less than a degree: nothing happens
     EXPECT_EQ(shown(), at45);
 
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 100; });
-    form10()->DrawBeamLine();
-    EXPECT_EQ(shown().pixel(view().polar(45, 120)), grey);
-    EXPECT_NE(shown().pixel(view().polar(100, 120)), grey);
-    form10()->EraseBeamLine();
+    rotorAt(100);
+    EXPECT_EQ(shown().pixel(285, 115), grey);
+    EXPECT_NE(shown().pixel(318, 221), grey) << "120 pixels at 100 degrees";
+    map->EraseBeamLine();
     EXPECT_EQ(shown(), original);
 
-    form10()->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
-    form10()->RedrawBeamMap();
-    EXPECT_FALSE(form10()->drawState().beamLineDrawn);
+    map->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
+    map->RedrawBeamMap();
+    EXPECT_FALSE(map->drawState().beamLineDrawn);
     EXPECT_EQ(shown(), original);
 }
 
@@ -420,17 +442,18 @@ TEST_F(TForm10Test, ZoomStepsStayWithinTheirBoundsAndRedrawOnlyWhenAllowed)
                           {true, 200, false}, {false, 150, true}, {false, 100, true}, {false, 50, true},
                           {false, 0, true},   {false, 0, true}};
     for (const Step& s : steps) {
-        form10()->BeamKarte->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
+        map->image()->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
         if (s.in)
-            formA()->Zoom1->trigger();
+            map->ZoomPlusClick();
         else
-            formA()->Zoom2->trigger();
-        EXPECT_EQ(form10()->zoomMargin, s.margin);
+            map->ZoomMinusClick();
+        EXPECT_EQ(map->zoomMargin(), s.margin);
         EXPECT_EQ(shown().pixel(3, 3) != qRgb(1, 2, 3), s.redrawn) << s.margin;
     }
-    form10()->zoomMargin = 100;
-    QTest::mouseClick(form10()->BeamKarte, Qt::RightButton, {}, {centre, centre});
-    EXPECT_EQ(form10()->zoomMargin, 50);
+    map->ZoomPlusClick();
+    map->ZoomPlusClick();
+    QTest::mouseClick(map->image(), Qt::RightButton, {}, {centre, centre});
+    EXPECT_EQ(map->zoomMargin(), 50);
 }
 
 TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
@@ -447,65 +470,63 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
                           {{centre - 100, centre}, "Antennenwinkel: 270°"},
                           {{centre, centre}, "Antennenwinkel: 90°"}};
     for (const Case& c : cases) {
-        formA()->P_Cursor->hide();
-        QTest::mouseMove(form10()->BeamKarte, c.mouse);
-        ASSERT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isVisible(); }, 1000)) << c.bearing;
-        EXPECT_EQ(formA()->Label3->text(), QString::fromUtf8(c.bearing));
+        stage.cursorPanel().hide();
+        QTest::mouseMove(map->image(), c.mouse);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return panel().isVisible(); }, 1000)) << c.bearing;
+        EXPECT_EQ(line(2), QString::fromUtf8(c.bearing));
         if (c.mouse != QPoint(centre, centre)) {
-            EXPECT_EQ(formA()->Label2->text(), QStringLiteral("Entfernung: 10018,8Km")) << c.bearing;
+            EXPECT_EQ(line(1), QStringLiteral("Entfernung: 10018,8Km")) << c.bearing;
         }
     }
-    EXPECT_EQ(formA()->Label1->text(), QStringLiteral("7,04°O 51,52°N JO31MM"));
-    EXPECT_EQ(formA()->P_Cursor->pos(), QPoint(centre + 10, centre + 10));
-    EXPECT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isHidden(); }, 2000)) << "400 ms after the last move";
+    EXPECT_EQ(line(0), QStringLiteral("7,04°O 51,52°N JO31MM"));
+    EXPECT_EQ(panel().pos(), QPoint(centre + 10, centre + 10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel().isHidden(); }, 2000)) << "a while after the last move";
 
-    QTest::mouseMove(form10()->BeamKarte, {centre + 180, centre});
-    ASSERT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isVisible(); }, 1000));
-    EXPECT_LT(formA()->P_Cursor->x(), centre + 180) << "flips left near the right edge";
-    QTest::mouseMove(form10()->BeamKarte, {5, 5});
-    EXPECT_TRUE(formA()->P_Cursor->isHidden()) << "beyond 20000 km";
+    QTest::mouseMove(map->image(), {centre + 180, centre});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel().isVisible(); }, 1000));
+    EXPECT_LT(panel().x(), centre + 180) << "flips left near the right edge";
+    QTest::mouseMove(map->image(), {5, 5});
+    EXPECT_TRUE(panel().isHidden()) << "beyond 20000 km";
 
-    form3()->RG_MausPos->setItemIndex(1);
-    QTest::mouseMove(form10()->BeamKarte, {centre + 20, centre + 20});
-    QTest::qWait(50);
-    EXPECT_TRUE(formA()->P_Cursor->isHidden());
+    choose("RG_MausPos", 1);
+    QTest::mouseMove(map->image(), {centre + 20, centre + 20});
+    EXPECT_TRUE(panel().isHidden());
 }
 
 TEST_F(TForm10Test, LayersAreDrawnWhereTheProjectionPutsThem)
 {
     startOnBeamMap();
     const DotLayer layer(own);
-    form10()->addLayer(layer);
-    form10()->RedrawBeamMap();
+    map->addLayer(layer);
+    map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(centre, centre), red) << "the own station at the centre";
 }
 
 TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
 {
     startOnBeamMap();
-    QTest::mouseClick(form10()->BeamKarte, Qt::LeftButton, {}, {centre + 100, centre});
-    EXPECT_DOUBLE_EQ(session()->target().bearing, 90);
-    EXPECT_NEAR(session()->target().distance, double(AzimuthalProjection::antipodeKm / 2), 1e-6);
-    const AzimuthalProjection::Point point = AzimuthalProjection(own).pointAt(90, AzimuthalProjection::antipodeKm / 2);
-    EXPECT_NEAR(session()->target().latitude, double(point.latitude), 1e-9);
-    EXPECT_NEAR(session()->target().longitude, double(point.longitude), 1e-9);
-    EXPECT_TRUE(form2()->isVisible());
-    EXPECT_EQ(shown().pixel(view().polar(90, 50)), magenta) << "redrawn with the path";
+    QTest::mouseClick(map->image(), Qt::LeftButton, {}, {centre + 100, centre});
+    // A quarter of a great circle due east of 7.0417 E 51.5208 N: the equator, 90 degrees further east.
+    EXPECT_DOUBLE_EQ(stage.session.target().bearing, 90);
+    EXPECT_NEAR(stage.session.target().distance, antipodeKm / 2, 1e-6);
+    EXPECT_NEAR(stage.session.target().latitude, 0, 1e-9);
+    EXPECT_NEAR(stage.session.target().longitude, 97.0417, 1e-9);
+    EXPECT_EQ(shown().pixel(250, centre), magenta) << "redrawn with the path";
 
-    const TargetInfo before = session()->target();
-    QTest::mouseClick(form10()->BeamKarte, Qt::LeftButton, {}, {3, 3});
-    EXPECT_EQ(session()->target().longitude, before.longitude) << "outside the disc nothing happens";
-    EXPECT_EQ(session()->target().distance, before.distance);
+    const TargetInfo before = stage.session.target();
+    QTest::mouseClick(map->image(), Qt::LeftButton, {}, {3, 3});
+    EXPECT_EQ(stage.session.target().longitude, before.longitude) << "outside the disc nothing happens";
+    EXPECT_EQ(stage.session.target().distance, before.distance);
 }
 
 TEST_F(TForm10Test, SettingsAreKeptAndARefusedCircleSpacingReplaced)
 {
     start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n[Parameter]\r\nKreise=-5\r\n");
-    EXPECT_EQ(form10()->zoomMargin, 250);
-    EXPECT_EQ(session()->circleSpacingKm(), 5000);
-    session()->setCircleSpacingKm(700);
-    folder.stop();
-    SettingsFile settings(folder.iniPath());
+    EXPECT_EQ(map->zoomMargin(), 250);
+    EXPECT_EQ(stage.session.circleSpacingKm(), 5000);
+    stage.session.setCircleSpacingKm(700);
+    stop();
+    SettingsFile settings(stage.folder.iniPath());
     EXPECT_EQ(settings.readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), 0), 700);
     EXPECT_EQ(settings.readInteger(QStringLiteral("Beam"), QStringLiteral("Zoom"), 0), 250);
     EXPECT_EQ(settings.readInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 0), 321);

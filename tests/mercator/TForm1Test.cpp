@@ -1,117 +1,149 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "widgets/ImageWidget.h"
-#include "app/TFormA.h"
-#include "entry/TForm4.h"
-#include "mercator/MercatorPicture.h"
+#include "app/CursorPanel.h"
 #include "mercator/TForm1.h"
-#include "mercator/TForm2.h"
-#include "session/Session.h"
 #include "settings/TForm3.h"
 #include "support/DotLayer.h"
+#include "support/MapStage.h"
 #include "support/RotorStateEdit.h"
-#include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
 
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
-#include <QMenu>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
 const QRgb weltColour = qRgb(200, 220, 255);
 const QRgb europaColour = qRgb(120, 200, 120);
+const QRgb red = qRgb(255, 0, 0);
 const QByteArray weltCalibration = "90.00N 180.00W\r\n90.00S 180.00E\r\n";
 const QByteArray europaCalibration = "72.00N 25.00W\r\n34.00N 45.00E\r\n";
 
-// Two small maps, Welt (the whole world, 360 x 180) and Europa, and a third whose calibration
-// file holds a second point (Kanada.Nord.inf); the own station at 7.0417 E 51.5208 N; the
-// reference country "Nullinsel" lies at 0, 0. The map is shown 600 x 300 pixels.
+QRgb inverted(QRgb colour)
+{
+    return qRgb(255 - qRed(colour), 255 - qGreen(colour), 255 - qBlue(colour));
+}
+
+// The Mercator map window alone. Two small maps, Welt (the whole world, 360 x 180) and Europa,
+// and a third whose calibration file holds a second point (Kanada.Nord.inf); the own station at
+// 7.0417 E 51.5208 N; the reference country "Nullinsel" lies at 0, 0. The map is shown 600 x 300
+// pixels, without grid and cities.
 class TForm1Test : public testing::Test {
 protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        folder.writeReferenceData();
+        writeMaps();
+        ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
+    }
+
+    void TearDown() override { stop(); }
+
+    void writeMaps()
+    {
         writeMap(QStringLiteral("Welt"), QSize(360, 180), weltColour, weltCalibration);
         writeMap(QStringLiteral("Europa"), QSize(140, 76), europaColour, europaCalibration);
         writeBitmap(QStringLiteral("Kanada"), QSize(100, 50), Qt::gray);
-        folder.writeFile(QStringLiteral("Karten/Kanada.Nord.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
-        ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
+        stage->folder.writeFile(QStringLiteral("Karten/Kanada.Nord.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
     }
 
     void writeBitmap(const QString& name, QSize size, QColor colour) const
     {
         QImage image(size, QImage::Format_RGB32);
         image.fill(colour);
-        ASSERT_TRUE(image.save(folder.kartenPath(name + QStringLiteral(".bmp")), "BMP"));
+        ASSERT_TRUE(image.save(stage->folder.kartenPath(name + QStringLiteral(".bmp")), "BMP"));
     }
 
     void writeMap(const QString& name, QSize size, QRgb colour, const QByteArray& calibration) const
     {
         writeBitmap(name, size, QColor(colour));
-        folder.writeFile(QStringLiteral("Karten/") + name + QStringLiteral(".inf"), calibration);
+        stage->folder.writeFile(QStringLiteral("Karten/") + name + QStringLiteral(".inf"), calibration);
     }
 
-    // Starts the run with the main window shown and the map at 600 x 300 pixels.
+    // Builds the map over the settings, then its parameter window, as the program does.
     void start()
     {
-        folder.writeFile(QStringLiteral("Corvane.ini"), ini);
-        folder.start();
-        formA()->show();
-        formA()->setClientSize(600, 300);
-        ASSERT_TRUE(QTest::qWaitFor([] { return form1()->Karte->size() == QSize(600, 300); }, 3000));
-        form3()->GB_LocRaster->setItemIndex(0);
-        form3()->RG_StaedteInseln->setItemIndex(1);
-        form1()->RedrawMap();
+        stage->open(ini);
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->places);
+        parameters = std::make_unique<TForm3>(stage->session, nullptr, nullptr);
+        map->setCrosshairWindow(&crosshair);
+        map->setParameterWindow(parameters.get());
+        stage->setClientSize(600, 300);
+        map->fillClientArea();
+        choose("GB_LocRaster", 0);
+        choose("RG_StaedteInseln", 1);
+        map->RedrawMap();
     }
 
-    static QAction* mapItem(const QString& caption)
+    // Ends the run as the program does: the map saves its settings before the file is closed.
+    void stop()
     {
-        for (QAction* item : formA()->Karten1->actions())
-            if (item->text() == caption && item->objectName().startsWith(u'K'))
+        if (!map)
+            return;
+        stage->holdWrites();
+        map->FormDestroy();
+        map.reset();
+        parameters.reset();
+        stage->close();
+    }
+
+    // An item of a choice in the parameter window.
+    void choose(const char* group, int item) const { parameters->findChild<RadioGroup*>(group)->setItemIndex(item); }
+
+    QAction* mapItem(const QString& caption) const
+    {
+        for (QAction* item : map->mapItems())
+            if (item->text() == caption)
                 return item;
         return nullptr;
     }
 
-    static QImage shown() { return form1()->Karte->canvas().copy(0, 0, 600, 300); }
+    QImage shown() const { return map->image()->canvas().copy(0, 0, 600, 300); }
+    QLabel* line(int index) const { return stage->cursorPanel().line(index); }
 
-    static void drag(QPoint from, QPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier)
+    void drag(QPoint from, QPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier) const
     {
-        QTest::mousePress(form1()->Karte, Qt::LeftButton, keys, from);
-        QTest::mouseMove(form1()->Karte, to);
-        QTest::mouseRelease(form1()->Karte, Qt::LeftButton, keys, to);
+        QTest::mousePress(map->image(), Qt::LeftButton, keys, from);
+        QTest::mouseMove(map->image(), to);
+        QTest::mouseRelease(map->image(), Qt::LeftButton, keys, to);
     }
 
     static int clickThreshold() { return QGuiApplication::primaryScreen()->size().width() / 20; }
 
     QByteArray ini;
     ScriptedDialogs dialogs;
-    ProgramFolder folder;
+    std::unique_ptr<MapStage> stage = std::make_unique<MapStage>();
+    QWidget crosshair;  // the crosshair data window: the target is drawn while it is shown
+    std::unique_ptr<TForm3> parameters;
+    std::unique_ptr<TForm1> map;
 };
 
 TEST_F(TForm1Test, StartLoadsTheSavedMapAndListsEveryMap)
 {
     ini += "[Mercator]\r\naktuelle Karte=Europa\r\n";
     start();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Europa"));
-    ASSERT_EQ(form1()->zoomDepth(), 1);
-    EXPECT_DOUBLE_EQ(double(form1()->zoomStack[0].top), 72);
-    EXPECT_DOUBLE_EQ(double(form1()->zoomStack[0].left), -25);
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
+    ASSERT_EQ(map->zoomDepth(), 1);
+    EXPECT_DOUBLE_EQ(double(map->shownView().top), 72);
+    EXPECT_DOUBLE_EQ(double(map->shownView().left), -25);
     EXPECT_EQ(shown().pixel(300, 150), europaColour);
+    EXPECT_FALSE(stage->zoomOutShown);
 
     QStringList items;
-    for (QAction* item : formA()->Karten1->actions())
+    for (QAction* item : stage->menu.actions())
         items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
-    EXPECT_EQ(items, QStringList({QStringLiteral("ZoomMercator=Zoom -"), QStringLiteral("Leer=-------------"),
-                                  QStringLiteral("K1=Europa*"), QStringLiteral("K2=Kanada"), QStringLiteral("K3=Welt")}));
+    EXPECT_EQ(items, QStringList({QStringLiteral("K1=Europa*"), QStringLiteral("K2=Kanada"), QStringLiteral("K3=Welt")}));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -119,10 +151,10 @@ TEST_F(TForm1Test, ChoosingTheLoadedMapDoesNothingNotEvenARedraw)
 {
     start();
     drag({100, 50}, {250, 120});
-    ASSERT_EQ(form1()->zoomDepth(), 2);
-    form1()->Karte->canvas().setPixel(5, 5, qRgb(1, 2, 3));
+    ASSERT_EQ(map->zoomDepth(), 2);
+    map->image()->canvas().setPixel(5, 5, qRgb(1, 2, 3));
     mapItem(QStringLiteral("Welt"))->trigger();
-    EXPECT_EQ(form1()->zoomDepth(), 2);
+    EXPECT_EQ(map->zoomDepth(), 2);
     EXPECT_EQ(shown().pixel(5, 5), qRgb(1, 2, 3));
 }
 
@@ -131,9 +163,9 @@ TEST_F(TForm1Test, ChoosingAnotherMapLoadsItWholeAndMovesTheCheckMark)
     start();
     drag({100, 50}, {250, 120});
     mapItem(QStringLiteral("Europa"))->trigger();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Europa"));
-    EXPECT_EQ(form1()->zoomDepth(), 1);
-    EXPECT_FALSE(formA()->ZoomMercator->isVisible());
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
+    EXPECT_EQ(map->zoomDepth(), 1);
+    EXPECT_FALSE(stage->zoomOutShown);
     EXPECT_EQ(shown().pixel(300, 150), europaColour);
     EXPECT_TRUE(mapItem(QStringLiteral("Europa"))->isChecked());
     EXPECT_FALSE(mapItem(QStringLiteral("Welt"))->isChecked());
@@ -144,221 +176,241 @@ TEST_F(TForm1Test, AMapWithAMissingFileIsNotLoaded)
     start();
     // Kanada.Nord.inf is listed as Kanada, and choosing it looks for Kanada.inf.
     mapItem(QStringLiteral("Kanada"))->trigger();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Welt"));
-    EXPECT_EQ(form1()->mapBitmap.size(), QSize(360, 180));
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Welt"));
+    EXPECT_EQ(map->mapBitmap().size(), QSize(360, 180));
     EXPECT_TRUE(mapItem(QStringLiteral("Kanada"))->isChecked());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
-    folder.writeFile(QStringLiteral("Karten/Kanada.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
+    stage->folder.writeFile(QStringLiteral("Karten/Kanada.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
     mapItem(QStringLiteral("Kanada"))->trigger();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Kanada"));
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Kanada"));
 }
 
 TEST_F(TForm1Test, AMalformedCalibrationKeepsTheMapLoadedBefore)
 {
     start();
-    folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N\r\n34.00N 45.00E\r\n");
+    stage->folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N\r\n34.00N 45.00E\r\n");
     drag({100, 50}, {250, 120});
-    const MapView zoomed = form1()->zoomStack.back();
+    const MapView zoomed = map->shownView();
     mapItem(QStringLiteral("Europa"))->trigger();
 
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|"))) << dialogs.shown[0].toStdString();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Welt"));
-    EXPECT_EQ(form1()->mapBitmap.size(), QSize(360, 180));
-    ASSERT_EQ(form1()->zoomDepth(), 2);
-    EXPECT_EQ(form1()->zoomStack.back().left, zoomed.left);
-    form1()->RedrawMap();
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Welt"));
+    EXPECT_EQ(map->mapBitmap().size(), QSize(360, 180));
+    ASSERT_EQ(map->zoomDepth(), 2);
+    EXPECT_EQ(map->shownView().left, zoomed.left);
+    map->RedrawMap();
     EXPECT_EQ(shown().pixel(300, 150), weltColour);
 }
 
 TEST_F(TForm1Test, ABrokenDefaultMapAtStartLeavesAWorkingWindowWithoutMap)
 {
-    folder.writeFile(QStringLiteral("Karten/Welt.inf"), "kaputt\r\n");
+    stage->folder.writeFile(QStringLiteral("Karten/Welt.inf"), "kaputt\r\n");
     start();
     EXPECT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(session()->currentMapName().isEmpty());
-    EXPECT_EQ(form1()->Karte->parentWidget(), formA()->clientArea());
+    EXPECT_TRUE(stage->session.currentMapName().isEmpty());
+    EXPECT_EQ(map->image()->parentWidget(), stage->clientArea());
     drag({100, 50}, {250, 120});  // no map: the mouse does nothing
-    EXPECT_EQ(form1()->zoomDepth(), 0);
+    EXPECT_EQ(map->zoomDepth(), 0);
 
     mapItem(QStringLiteral("Europa"))->trigger();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Europa"));
-    folder.stop();
-    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
+    stop();
+    EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
 }
 
 TEST_F(TForm1Test, AMissingSavedMapShowsTheWorldAndStaysTheSavedChoice)
 {
     ini += "[Mercator]\r\naktuelle Karte=Asien\r\n";
     start();
-    EXPECT_EQ(session()->currentMapName(), QStringLiteral("Welt"));
-    EXPECT_TRUE(form1()->hasMapBitmap());
-    folder.stop();
-    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Asien\r\n"));
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Welt"));
+    EXPECT_TRUE(map->hasMapBitmap());
+    stop();
+    EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Asien\r\n"));
 }
 
 TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegree)
 {
     start();
     const QImage withoutLine = shown();
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 90; });
-    form1()->DrawDirectionLine();
-    ASSERT_TRUE(form1()->drawState().mercatorLineDrawn);
+    const auto rotorAt = [this](double azimuth) {
+        editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
+        map->DrawDirectionLine();
+    };
+    rotorAt(90);
+    ASSERT_TRUE(map->drawState().mercatorLineDrawn);
     const QImage at90 = shown();
     EXPECT_NE(at90, withoutLine);
 
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 90.5; });
-    form1()->DrawDirectionLine();
+    rotorAt(90.5);
     EXPECT_EQ(shown(), at90);
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 91; });
-    form1()->DrawDirectionLine();
+    rotorAt(91);
     EXPECT_NE(shown(), at90);
-    EXPECT_DOUBLE_EQ(form1()->drawState().mercatorLineDirection.value_or(0), 91);
+    EXPECT_DOUBLE_EQ(map->drawState().mercatorLineDirection.value_or(0), 91);
 
-    form1()->EraseDirectionLine();
-    EXPECT_FALSE(form1()->drawState().mercatorLineDrawn);
+    map->EraseDirectionLine();
+    EXPECT_FALSE(map->drawState().mercatorLineDrawn);
     EXPECT_EQ(shown(), withoutLine);
 }
 
 TEST_F(TForm1Test, RedrawPaintsTheDirectionLineAgain)
 {
     start();
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 270; });  // drawn as -90: westwards from the own station
-    form1()->RedrawMap();
-    EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
-    EXPECT_DOUBLE_EQ(form1()->drawState().mercatorLineDirection.value_or(0), 270);
+    editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = 270; });  // westwards from the own station
+    map->RedrawMap();
+    EXPECT_TRUE(map->drawState().mercatorLineDrawn);
+    EXPECT_DOUBLE_EQ(map->drawState().mercatorLineDirection.value_or(0), 270);
     // Point 90 of the line lies on the equator 90 degrees west of 7.0417 E: pixel (162, 150), inverted.
-    const QRgb inverted = qRgb(255 - qRed(weltColour), 255 - qGreen(weltColour), 255 - qBlue(weltColour));
-    EXPECT_NEAR(circleLongitude(form1()->drawState().directionLine, 90), -82.9583, 1e-6);
-    EXPECT_EQ(shown().pixel(162, 150), inverted);
+    EXPECT_NEAR(circleLongitude(map->drawState().directionLine, 90), -82.9583, 1e-6);
+    EXPECT_EQ(shown().pixel(162, 150), inverted(weltColour));
 }
 
 TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
 {
     ini = "[Locator]\r\nU_L\xe4nge=0\r\nU_Breite=0\r\n";
     start();
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 45; });
-    session()->setCrosshairColor(0x0000FF);  // red
-    session()->setTarget(TargetInfo{90, 45, 45, 1000});
-    form2()->show();
-    form1()->RedrawMap();
-    EXPECT_FALSE(form1()->drawState().mercatorLineDrawn);
-    EXPECT_EQ(shown().pixel(450, 10), qRgb(255, 0, 0));  // crosshair at 90 E
-    EXPECT_EQ(shown().pixel(10, 75), qRgb(255, 0, 0));   // and at 45 N
+    editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = 45; });
+    stage->session.setCrosshairColor(0x0000FF);  // red
+    stage->session.setTarget(TargetInfo{90, 45, 45, 1000});
+    crosshair.show();
+    map->RedrawMap();
+    EXPECT_FALSE(map->drawState().mercatorLineDrawn);
+    EXPECT_EQ(shown().pixel(450, 10), red);  // crosshair at 90 E
+    EXPECT_EQ(shown().pixel(10, 75), red);   // and at 45 N
 }
 
 TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 {
     start();
-    form3()->GB_LocRaster->setItemIndex(1);  // "grob": every 20 and 10 degrees
-    form1()->RedrawMap();
+    choose("GB_LocRaster", 1);  // "grob": every 20 and 10 degrees
+    map->RedrawMap();
     const QImage picture = shown();
-    EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));    // 60 W
-    EXPECT_EQ(picture.pixel(50, 17), qRgb(0, 0, 0));    // 80 N
+    EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));  // 60 W
+    EXPECT_EQ(picture.pixel(50, 17), qRgb(0, 0, 0));  // 80 N
     EXPECT_EQ(picture.pixel(110, 5), weltColour);
-    EXPECT_EQ(picture.pixel(0, 5), weltColour);         // the map's edge carries no line
+    EXPECT_EQ(picture.pixel(0, 5), weltColour);  // the map's edge carries no line
 }
 
 TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
 {
     start();
-    form3()->RG_MausPos->setItemIndex(0);
-    QTest::mouseMove(form1()->Karte, QPoint(300, 150));  // 0 E, 0 N
-    EXPECT_EQ(formA()->Label1->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
+    choose("RG_MausPos", 0);
+    const CursorPanel& panel = stage->cursorPanel();
+    QTest::mouseMove(map->image(), QPoint(300, 150));  // 0 E, 0 N
+    EXPECT_EQ(line(0)->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
     // Distance and bearing from an independent spherical computation: 5773.43 km, 188.97 degrees.
-    EXPECT_EQ(formA()->Label2->text(), QStringLiteral("Entfernung: 5773,4Km"));
-    EXPECT_EQ(formA()->Label3->text(), QStringLiteral("Antennenwinkel: 189°"));
-    EXPECT_EQ(formA()->Label4->text(), QStringLiteral("Nullinsel"));
-    EXPECT_TRUE(formA()->P_Cursor->isVisible());
-    EXPECT_EQ(formA()->P_Cursor->pos(), QPoint(310, 160));
+    EXPECT_EQ(line(1)->text(), QStringLiteral("Entfernung: 5773,4Km"));
+    EXPECT_EQ(line(2)->text(), QStringLiteral("Antennenwinkel: 189°"));
+    EXPECT_EQ(line(3)->text(), QStringLiteral("Nullinsel"));
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.pos(), QPoint(310, 160));
 
-    QTest::mouseMove(form1()->Karte, QPoint(590, 295));  // near the corner: the panel moves to the other side
-    EXPECT_EQ(formA()->Label1->text().left(16), QStringLiteral("174,00°O 87,00°S"));
-    EXPECT_EQ(formA()->P_Cursor->pos(), QPoint(590 - 144 - 10, 295 - 59 - 10));
-    EXPECT_TRUE(QTest::qWaitFor([] { return formA()->P_Cursor->isHidden(); }, 2000));
+    QTest::mouseMove(map->image(), QPoint(590, 295));  // near the corner: the panel moves to the other side
+    EXPECT_EQ(line(0)->text().left(16), QStringLiteral("174,00°O 87,00°S"));
+    EXPECT_EQ(panel.pos(), QPoint(590 - 144 - 10, 295 - 59 - 10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.isHidden(); }, 2000));
 }
 
 TEST_F(TForm1Test, CursorPanelStaysHiddenWhenSwitchedOff)
 {
     start();
-    form3()->RG_MausPos->setItemIndex(1);
-    QTest::mouseMove(form1()->Karte, QPoint(300, 150));
-    EXPECT_FALSE(formA()->P_Cursor->isVisible());
-    EXPECT_EQ(formA()->Label4->text(), QStringLiteral("Nullinsel"));
+    choose("RG_MausPos", 1);
+    QTest::mouseMove(map->image(), QPoint(300, 150));
+    EXPECT_FALSE(stage->cursorPanel().isVisible());
+    EXPECT_EQ(line(3)->text(), QStringLiteral("Nullinsel"));
 }
 
 TEST_F(TForm1Test, LayersAreDrawnWhereTheProjectionPutsThem)
 {
     start();
     const DotLayer layer({90, 45});
-    form1()->addLayer(layer);
-    form1()->RedrawMap();
-    EXPECT_EQ(shown().pixel(450, 75), qRgb(255, 0, 0));  // 600 x 300 pixels for the whole world
+    map->addLayer(layer);
+    map->RedrawMap();
+    EXPECT_EQ(shown().pixel(450, 75), red);  // 600 x 300 pixels for the whole world
     EXPECT_EQ(shown().pixel(451, 75), weltColour);
 }
 
 TEST_F(TForm1Test, ClickMakesThePointTheTarget)
 {
     start();
-    session()->setCrosshairColor(0x0000FF);
-    form4()->show();
-    QTest::mouseClick(form1()->Karte, Qt::LeftButton, Qt::NoModifier, QPoint(450, 75));  // 90 E, 45 N
-    EXPECT_DOUBLE_EQ(session()->target().longitude, 90);
-    EXPECT_DOUBLE_EQ(session()->target().latitude, 45);
-    EXPECT_NEAR(session()->target().bearing, 62.065, 1e-3);
-    EXPECT_NEAR(session()->target().distance, 5854.53, 1e-2);
-    EXPECT_TRUE(form2()->isVisible());
-    EXPECT_FALSE(form4()->isVisible());
-    EXPECT_EQ(shown().pixel(450, 290), qRgb(255, 0, 0));
-    EXPECT_EQ(form1()->zoomDepth(), 1);
+    stage->session.setCrosshairColor(0x0000FF);
+    QSignalSpy clicked(map.get(), &TForm1::targetClicked);
+    QTest::mouseClick(map->image(), Qt::LeftButton, Qt::NoModifier, QPoint(450, 75));  // 90 E, 45 N
+    EXPECT_DOUBLE_EQ(stage->session.target().longitude, 90);
+    EXPECT_DOUBLE_EQ(stage->session.target().latitude, 45);
+    EXPECT_NEAR(stage->session.target().bearing, 62.065, 1e-3);
+    EXPECT_NEAR(stage->session.target().distance, 5854.53, 1e-2);
+    EXPECT_EQ(clicked.count(), 1) << "the entry window closes, the crosshair window opens";
+    crosshair.show();
+    map->RedrawMap();
+    EXPECT_EQ(shown().pixel(450, 290), red);
+    EXPECT_EQ(map->zoomDepth(), 1);
 }
 
 TEST_F(TForm1Test, DragZoomsInAndRightClickZoomsOut)
 {
     start();
-    QTest::mouseClick(form1()->Karte, Qt::RightButton);  // on the whole map: nothing
-    EXPECT_EQ(form1()->zoomDepth(), 1);
+    QTest::mouseClick(map->image(), Qt::RightButton);  // on the whole map: nothing
+    EXPECT_EQ(map->zoomDepth(), 1);
 
     drag({100, 50}, {250, 120});  // 120 W .. 30 W, 60 N .. 15 N
-    ASSERT_EQ(form1()->zoomDepth(), 2);
-    EXPECT_NEAR(double(form1()->zoomStack.back().left), -120, 1e-12);
-    EXPECT_TRUE(formA()->ZoomMercator->isVisible());
+    ASSERT_EQ(map->zoomDepth(), 2);
+    EXPECT_NEAR(double(map->shownView().left), -120, 1e-12);
+    EXPECT_TRUE(stage->zoomOutShown);
 
     drag({1, 1}, {301, 151});
-    EXPECT_EQ(form1()->zoomDepth(), 3);
-    QTest::mouseClick(form1()->Karte, Qt::RightButton);
-    formA()->ZoomMercator->trigger();
-    EXPECT_EQ(form1()->zoomDepth(), 1);
-    EXPECT_FALSE(formA()->ZoomMercator->isVisible());
+    EXPECT_EQ(map->zoomDepth(), 3);
+    QTest::mouseClick(map->image(), Qt::RightButton);
+    map->Zoom1Click();  // the menu's "Zoom -"
+    EXPECT_EQ(map->zoomDepth(), 1);
+    EXPECT_FALSE(stage->zoomOutShown);
 }
 
+// The rectangle from (100, 50) to the mouse at (250, 120) is 150 pixels wide and half as high;
+// its dotted outline is inverted, and nothing else of the picture changes, not even where the
+// mouse passed before.
 TEST_F(TForm1Test, DragShowsOneFocusRectangleThatFollowsTheMouse)
 {
     start();
     const QImage before = shown();
-    QTest::mousePress(form1()->Karte, Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
-    QTest::mouseMove(form1()->Karte, QPoint(200, 120));
-    QTest::mouseMove(form1()->Karte, QPoint(250, 120));
-    QImage expected = before;
-    MercatorPicture(expected, QSize(600, 300), form1()->zoomStack.back()).invertFocusRect(QRect(100, 50, 150, 75));
-    EXPECT_EQ(shown(), expected);
-    QTest::mouseRelease(form1()->Karte, Qt::LeftButton, Qt::NoModifier, QPoint(250, 120));
+    QTest::mousePress(map->image(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 50));
+    QTest::mouseMove(map->image(), QPoint(200, 120));
+    QTest::mouseMove(map->image(), QPoint(250, 120));
+    const QImage after = shown();
+    const QRect outline(100, 50, 150, 75);
+    int changed[4] = {};  // on the left, right, top and bottom side
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 600; ++x) {
+            if (after.pixel(x, y) == before.pixel(x, y))
+                continue;
+            const bool sides[] = {x == outline.left(), x == outline.right(), y == outline.top(), y == outline.bottom()};
+            EXPECT_TRUE(outline.contains(x, y) && (sides[0] || sides[1] || sides[2] || sides[3])) << x << ", " << y;
+            EXPECT_EQ(after.pixel(x, y), inverted(before.pixel(x, y))) << x << ", " << y;
+            for (int side = 0; side < 4; ++side)
+                changed[side] += sides[side];
+        }
+    }
+    // Dotted: at least every third pixel of each side.
+    EXPECT_GE(changed[0], 75 / 3);
+    EXPECT_GE(changed[1], 75 / 3);
+    EXPECT_GE(changed[2], 150 / 3);
+    EXPECT_GE(changed[3], 150 / 3);
+    QTest::mouseRelease(map->image(), Qt::LeftButton, Qt::NoModifier, QPoint(250, 120));
 }
 
 TEST_F(TForm1Test, ModifiedDragNeitherMovesThePanelNorDrawsARectangle)
 {
     start();
     const QImage before = shown();
-    const QPoint panel = formA()->P_Cursor->pos();
+    const QPoint panel = stage->cursorPanel().pos();
     for (const Qt::KeyboardModifier key : {Qt::ShiftModifier, Qt::AltModifier, Qt::ControlModifier}) {
-        QTest::mousePress(form1()->Karte, Qt::LeftButton, key, QPoint(100, 50));
-        QTest::mouseEvent(QTest::MouseMove, form1()->Karte, Qt::NoButton, key, QPoint(250, 120));
+        QTest::mousePress(map->image(), Qt::LeftButton, key, QPoint(100, 50));
+        QTest::mouseEvent(QTest::MouseMove, map->image(), Qt::NoButton, key, QPoint(250, 120));
         EXPECT_EQ(shown(), before) << key;
-        EXPECT_EQ(formA()->P_Cursor->pos(), panel) << key;
-        QTest::mouseRelease(form1()->Karte, Qt::LeftButton, key, QPoint(100, 50));
-        form2()->hide();
-        form1()->RedrawMap();
+        EXPECT_EQ(stage->cursorPanel().pos(), panel) << key;
+        QTest::mouseRelease(map->image(), Qt::LeftButton, key, QPoint(100, 50));
+        map->RedrawMap();
     }
 }
 
@@ -370,19 +422,15 @@ TEST_F(TForm1Test, TooNarrowARectangleIsRefused)
         GTEST_SKIP() << "on this screen every rectangle narrower than 8 % of the map counts as a click";
     const QImage before = shown();
     drag({100, 50}, {100 + width, 60});
-    EXPECT_EQ(form1()->zoomDepth(), 1);
+    EXPECT_EQ(map->zoomDepth(), 1);
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("information|")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("|zu großer Zoomfaktor")));
     EXPECT_EQ(shown(), before);
 }
 
-} // namespace
-
-namespace {
-
 // Map names stored with another letter case find their files; a stored map that cannot be loaded
-// gives way to the world map, with the check mark on what is shown.
+// gives way to the world map, with the check mark on what is shown. Each case is a run of its own.
 TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWorld)
 {
     const struct {
@@ -392,12 +440,14 @@ TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWor
     const QByteArray base = ini;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
+        stop();
+        stage = std::make_unique<MapStage>();
+        writeMaps();
         ini = base + "[Mercator]\r\naktuelle Karte=" + c.stored + "\r\n";
         start();
-        EXPECT_EQ(session()->currentMapName(), QString::fromUtf8(c.loaded));
+        EXPECT_EQ(stage->session.currentMapName(), QString::fromUtf8(c.loaded));
         EXPECT_TRUE(mapItem(QString::fromUtf8(c.loaded))->isChecked());
         EXPECT_NE(shown().pixel(300, 150), qRgb(0, 0, 0));
-        folder.stop();
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }

@@ -374,7 +374,7 @@ TEST_F(TForm6Test, EscStartsANewEntry)
 
 TEST_F(TForm6Test, StatusesDrawTheAntennaLineAndTheLostStatusErasesIt)
 {
-    ASSERT_FALSE(form1()->Karte->isHidden());
+    ASSERT_FALSE(form1()->image()->isHidden());
     connectedStatus(90);
     EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
     EXPECT_EQ(form1()->drawState().mercatorLineDirection, 90);

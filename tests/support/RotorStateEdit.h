@@ -6,11 +6,18 @@
 #include "session/Session.h"
 #include "support/RunningProgram.h"
 
-// Changes the session's rotor state in place of a status from the rotor program.
+// Changes a session's rotor state in place of a status from the rotor program.
+template <typename Edit>
+void editRotorState(Session& session, Edit edit)
+{
+    RotorState state = session.rotorState();
+    edit(state);
+    session.setRotorState(state);
+}
+
+// The same for the session of the program running.
 template <typename Edit>
 void editRotorState(Edit edit)
 {
-    RotorState state = session()->rotorState();
-    edit(state);
-    session()->setRotorState(state);
+    editRotorState(*session(), edit);
 }

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
+#pragma once
+
+#include "app/MapHost.h"
+#include "app/MapPlaces.h"
+#include "session/Session.h"
+#include "support/ProgramFolder.h"
+
+#include <QMenu>
+
+#include <memory>
+#include <optional>
+
+class SettingsFile;
+
+// What a map window works with, without the rest of the program: a throw-away program folder
+// with small reference data, the session set up over it as the main window sets it up at start
+// (folders, settings file, reference data), the tool windows' places, and a host of plain widgets
+// in the main window's place: a client area with a cursor panel, and a menu.
+class MapStage : public MapHost {
+public:
+    static constexpr int cursorPanelMs = 40;  // the cursor panel's time after the last mouse move, ms
+
+    MapStage();
+    ~MapStage();
+
+    // Writes the settings file, then opens it and reads the reference data into the session.
+    void open(const QByteArray& ini);
+    // From now on the settings collect in memory, as at the program's shut-down.
+    void holdWrites();
+    // Writes what the settings file holds and closes it, as the main window does at shut-down.
+    void close();
+
+    QWidget* clientArea() const override { return client_.get(); }
+    void setClientSize(int width, int height) override;
+    CursorPanel& cursorPanel() override { return *panel_; }
+    QAction* addMapMenuItem(const QString& caption) override { return menu.addAction(caption); }
+    void showMercatorZoomOut(bool shown) override { zoomOutShown = shown; }
+    void showMercatorImage(bool shown) override { mercatorImageShown = shown; }
+
+    ProgramFolder folder;
+    Session session;
+    MapPlaces places;
+    QMenu menu;                              // the maps' items of the Mercator map menu
+    bool zoomOutShown = true;                // the Mercator menu's "Zoom -", shown until a map is loaded
+    std::optional<bool> mercatorImageShown;  // as the beam map last told
+
+private:
+    std::unique_ptr<QWidget> client_;
+    CursorPanel* panel_ = nullptr;
+    std::unique_ptr<SettingsFile> ini_;
+};
