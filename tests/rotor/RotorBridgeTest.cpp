@@ -16,8 +16,10 @@
 #include <QDBusConnectionInterface>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -37,7 +39,11 @@ protected:
     ProgramFolder folder;
     QProcess rotctld;
 
-    void SetUp() override { folder.writeReferenceData(); }
+    void SetUp() override
+    {
+        folder.writeReferenceData();
+        folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
+    }
 
     void TearDown() override
     {
@@ -69,6 +75,16 @@ protected:
         ::kill(pid_t(pid.value()), SIGTERM);
         waitFor([] { return !rotorProgramRunning(); }, 10000);
     }
+
+    // The number of connection ticks of the program's rotor link has reached count since the call.
+    static bool connectionTicks(int count)
+    {
+        const QSignalSpy ticks(rotorLink()->Timer1, &QTimer::timeout);
+        return waitFor([&] { return ticks.count() >= count; });
+    }
+
+    // What the rotor program has written to its log (in the folder's state home).
+    QByteArray rotorProgramLog() const { return folder.readFile(QStringLiteral("state/Corvane/CorvaneRotor.log")); }
 
     static bool mutexFree()
     {
@@ -143,7 +159,7 @@ TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
     ASSERT_TRUE(other->tryLock());
     folder.timing.rotorLink.connectInterval = 40;  // ms
     folder.start();
-    QTest::qWait(100);  // two connection ticks
+    ASSERT_TRUE(connectionTicks(2));
     EXPECT_FALSE(session()->rotorState().rotorConnected);
     EXPECT_FALSE(rotorProgramRunning());
     EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
@@ -156,7 +172,7 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 {
     folder.timing.rotorLink.connectInterval = 40;  // ms
     folder.start();
-    QTest::qWait(100);  // two connection ticks
+    ASSERT_TRUE(connectionTicks(2));
     EXPECT_FALSE(session()->rotorState().rotorConnected);
     EXPECT_FALSE(session()->rotorState().rotorAzimuth);
     EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
@@ -183,10 +199,12 @@ TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
     ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorStatus6 == 1; }));
     const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value();
 
+    const qint64 logBefore = rotorProgramLog().size();
     rotctld.kill();
     rotctld.waitForFinished(5000);
     ASSERT_TRUE(waitFor([] { return !session()->rotorState().rotorAzimuth; }, 10000));
-    QTest::qWait(3000);  // the rotor program has tried to reopen meanwhile
+    // The rotor program has tried to reopen the rotator in vain before rotctld comes back.
+    ASSERT_TRUE(waitFor([&] { return rotorProgramLog().mid(logBefore).contains("neuer Versuch folgt"); }, 10000));
     rotctld.start(QStringLiteral("rotctld"), arguments);
     ASSERT_TRUE(rotctld.waitForStarted(5000));
     QElapsedTimer back;
