@@ -6,14 +6,12 @@
 #include "beam/BeamMapCache.h"
 #include "beam/TForm10.h"
 #include "geo/MapTransforms.h"
-#include "settings/TForm3.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
 #include "support/MapStage.h"
 #include "support/RotorStateEdit.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/ImageWidget.h"
-#include "widgets/RadioGroup.h"
 
 #include "NumberedWorld.h"
 
@@ -50,11 +48,6 @@ QPoint at(double bearing, double radius)
 {
     const double angle = bearing * M_PI / 180;
     return {centre + int(std::lround(std::sin(angle) * radius)), centre - int(std::lround(std::cos(angle) * radius))};
-}
-
-double radiusOf(double km)
-{
-    return km / antipodeKm * centre;
 }
 
 // The beam map window alone, with the own station at 7.0417 E 51.5208 N and the world map of
@@ -96,8 +89,7 @@ protected:
         stage.open(ini + more);
         stage.session.setOwnPosition(own);
         map = std::make_unique<TForm10>(stage.session, stage, stage.places, bitmapSide);
-        parameters = std::make_unique<TForm3>(stage.session, nullptr, nullptr);
-        map->setParameterWindow(parameters.get());
+        map->setParameterWindow(stage.addParameterWindow());
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
@@ -110,25 +102,18 @@ protected:
         stage.setClientSize(shownSide, shownSide);
         map->fillClientArea();
         ASSERT_EQ(map->image()->size(), QSize(shownSide, shownSide));
-        choose("RG_StaedteInseln", 1);
-        choose("RG_MausPos", 0);
+        stage.choose("RG_StaedteInseln", 1);
+        stage.choose("RG_MausPos", 0);
         stage.session.setCrosshairColor(magentaWindows);
         map->RedrawBeamMap();
     }
 
-    // Ends the run as the program does: the map saves its settings before the file is closed.
     void stop()
     {
-        if (!map)
-            return;
-        stage.holdWrites();
-        parameters.reset();
-        map->FormDestroy();
+        if (map)
+            stage.close([this] { map->FormDestroy(); });
         map.reset();
-        stage.close();
     }
-
-    void choose(const char* group, int item) const { parameters->findChild<RadioGroup*>(group)->setItemIndex(item); }
 
     // The file is written after the picture is shown; true once the position beside it is recorded.
     bool recordedAs(const GeoPosition& position) const
@@ -156,7 +141,6 @@ protected:
     ScriptedDialogs dialogs;
     MapStage stage;
     std::unique_ptr<TForm10> map;
-    std::unique_ptr<TForm3> parameters;
 };
 
 TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
@@ -355,13 +339,14 @@ TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
         EXPECT_EQ(count(shown(), magenta) > 0, c.drawn) << c.distanceKm;
     }
     // 6000 km due east, 59.9 pixels: the path through half the distance and the arc at the distance.
-    EXPECT_EQ(shown().pixel(230, centre), magenta);
-    EXPECT_EQ(shown().pixel(260, centre), magenta);
-    EXPECT_EQ(shown().pixel(at(90 + 29, radiusOf(6000))), magenta);
-    EXPECT_EQ(shown().pixel(at(90 + 40, radiusOf(6000))), grey);
+    const double radius = 6000 / antipodeKm * centre;  // pixels
+    EXPECT_EQ(shown().pixel(at(90, radius / 2)), magenta);
+    EXPECT_EQ(shown().pixel(at(90, radius)), magenta);
+    EXPECT_EQ(shown().pixel(at(90 + 29, radius)), magenta);
+    EXPECT_EQ(shown().pixel(at(90 + 40, radius)), grey);
 }
 
-TEST_F(TForm10Test, CirclesSpokesAndCityDots)
+TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
 {
     startOnBeamMap();
     struct Case {
@@ -390,9 +375,16 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
     const QPoint sydneyPixel(355, 143);
     EXPECT_NE(shown().pixel(dortmund), red);
     EXPECT_NE(shown().pixel(sydneyPixel), red);
-    choose("RG_StaedteInseln", 0);
+    stage.choose("RG_StaedteInseln", 0);
     map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
+    EXPECT_EQ(shown().pixel(sydneyPixel), red);
+
+    // A layer is drawn where the projection puts its position.
+    const DotLayer layer(sydney);
+    map->addLayer(layer);
+    stage.choose("RG_StaedteInseln", 1);
+    map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(sydneyPixel), red);
 }
 
@@ -488,18 +480,9 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
     QTest::mouseMove(map->image(), {5, 5});
     EXPECT_TRUE(panel().isHidden()) << "beyond 20000 km";
 
-    choose("RG_MausPos", 1);
+    stage.choose("RG_MausPos", 1);
     QTest::mouseMove(map->image(), {centre + 20, centre + 20});
     EXPECT_TRUE(panel().isHidden());
-}
-
-TEST_F(TForm10Test, LayersAreDrawnWhereTheProjectionPutsThem)
-{
-    startOnBeamMap();
-    const DotLayer layer(own);
-    map->addLayer(layer);
-    map->RedrawBeamMap();
-    EXPECT_EQ(shown().pixel(centre, centre), red) << "the own station at the centre";
 }
 
 TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)

@@ -6,6 +6,8 @@
 #include "app/CursorPanel.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
+#include "settings/TForm3.h"
+#include "widgets/RadioGroup.h"
 
 #include <QFont>
 
@@ -36,18 +38,27 @@ void MapStage::open(const QByteArray& ini)
     session.setReferenceData(std::move(data));
 }
 
-void MapStage::holdWrites()
-{
-    ini_->holdWrites();
-}
-
-void MapStage::close()
+void MapStage::close(const std::function<void()>& save)
 {
     if (!ini_)
         return;
+    ini_->holdWrites();
+    if (save)
+        save();
     session.setIniFile(nullptr);
     ini_->flush();
     ini_.reset();
+}
+
+TForm3* MapStage::addParameterWindow()
+{
+    parameters_ = std::make_unique<TForm3>(session, nullptr, nullptr);
+    return parameters_.get();
+}
+
+void MapStage::choose(const char* group, int item) const
+{
+    parameters_->findChild<RadioGroup*>(group)->setItemIndex(item);
 }
 
 void MapStage::setClientSize(int width, int height)

@@ -10,15 +10,17 @@
 
 #include <QMenu>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class SettingsFile;
+class TForm3;
 
 // What a map window works with, without the rest of the program: a throw-away program folder
 // with small reference data, the session set up over it as the main window sets it up at start
-// (folders, settings file, reference data), the tool windows' places, and a host of plain widgets
-// in the main window's place: a client area with a cursor panel, and a menu.
+// (folders, settings file, reference data), the tool windows' places, the parameter window, and a
+// host of plain widgets in the main window's place: a client area with a cursor panel, and a menu.
 class MapStage : public MapHost {
 public:
     static constexpr int cursorPanelMs = 40;  // the cursor panel's time after the last mouse move, ms
@@ -28,10 +30,14 @@ public:
 
     // Writes the settings file, then opens it and reads the reference data into the session.
     void open(const QByteArray& ini);
-    // From now on the settings collect in memory, as at the program's shut-down.
-    void holdWrites();
-    // Writes what the settings file holds and closes it, as the main window does at shut-down.
-    void close();
+    // Ends the run as the program does: save writes the window's settings, which collect in memory
+    // until the settings file is written once and closed.
+    void close(const std::function<void()>& save = {});
+
+    // The parameter window, made after the map as the program makes it, in place of one made before.
+    TForm3* addParameterWindow();
+    // Chooses item number item of the parameter window's choice named group.
+    void choose(const char* group, int item) const;
 
     QWidget* clientArea() const override { return client_.get(); }
     void setClientSize(int width, int height) override;
@@ -51,4 +57,5 @@ private:
     std::unique_ptr<QWidget> client_;
     CursorPanel* panel_ = nullptr;
     std::unique_ptr<SettingsFile> ini_;
+    std::unique_ptr<TForm3> parameters_;
 };
