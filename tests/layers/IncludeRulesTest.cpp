@@ -136,6 +136,18 @@ TEST(IncludeRules, NoWindowReachesIntoAnotherWindowsControls)
     EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
 }
 
+// The maps see the main window only as their MapHost, so that each runs without it.
+TEST(IncludeRules, TheMapsReachTheMainWindowOnlyAsTheirHost)
+{
+    for (const char* file : {"readout/MapWindow.h", "readout/MapWindow.cpp", "mercator/TForm1.h", "mercator/TForm1.cpp",
+                             "beam/TForm10.h", "beam/TForm10.cpp"}) {
+        ASSERT_TRUE(QFileInfo::exists(sourceRoot() + file)) << file;
+        const QStringList reached =
+            windowHeadersReached({QString::fromUtf8(file)}).filter(QStringLiteral("app/TFormA.h"));
+        EXPECT_TRUE(reached.isEmpty()) << reached.join(u'\n').toStdString();
+    }
+}
+
 // Windows, links and the session are handed to whoever uses them: no instance pointer at
 // namespace scope, neither declared for other files nor defined.
 TEST(IncludeRules, NoWindowOrSessionIsAGlobal)
