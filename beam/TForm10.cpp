@@ -3,9 +3,9 @@
 
 #include "beam/TForm10.h"
 
+#include "app/MapHost.h"
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
-#include "app/MapHost.h"
 #include "app/SettingsKeys.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"

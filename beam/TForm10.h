@@ -19,8 +19,9 @@ class TForm3;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
-// form is never shown; its image BeamKarte lives in the host's (the main window's) client area, in turn with
-// the Mercator map's image. It redraws itself on the session's news while its image is shown.
+// form is never shown; its image BeamKarte lives in the host's (the main window's) client area,
+// in turn with the Mercator map's image. It redraws itself on the session's news while its image
+// is shown.
 class TForm10 : public MapWindow {
     Q_OBJECT
     TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program

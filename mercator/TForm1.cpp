@@ -3,9 +3,9 @@
 
 #include "mercator/TForm1.h"
 
+#include "app/MapHost.h"
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
-#include "app/MapHost.h"
 #include "app/SettingsKeys.h"
 #include "geo/CoordinateText.h"
 #include "mercator/LocatorGrid.h"

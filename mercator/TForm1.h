@@ -19,9 +19,9 @@ class QAction;
 class QMouseEvent;
 
 // The Mercator map window. The form itself is never shown; its image Karte lives in the host's
-// (the main window's) client area. It loads the maps of the folder Karten, draws the current view with
-// cities, locator grid, target line and antenna direction, and answers the mouse on the image.
-// It redraws itself on the session's news while its image is shown.
+// (the main window's) client area. It loads the maps of the folder Karten, draws the current view
+// with cities, locator grid, target line and antenna direction, and answers the mouse on the
+// image. It redraws itself on the session's news while its image is shown.
 class TForm1 : public MapWindow {
     Q_OBJECT
     // The crosshair data window, made after this window: the target is drawn while it is open.
