@@ -5,7 +5,6 @@
 #include "app/SettingsFile.h"
 #include "beam/BeamMapCache.h"
 #include "beam/TForm10.h"
-#include "geo/MapTransforms.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
 #include "support/MapStage.h"
@@ -40,7 +39,10 @@ constexpr int shownSide = 400;  // pixels of the shown image
 constexpr int centre = shownSide / 2;
 const GeoPosition own{7.0417, 51.5208};
 const GeoPosition sydney{151.21, -33.87};  // degrees
-const MapView wholeWorld{90, -90, 180, -180};
+// Where the world map, 360 x 180 pixels of a degree each from 180 W and 90 N, shows the own
+// station and Sydney: what a beam bitmap built for them shows at its centre.
+const QPoint ownOnWorld(187, 38);
+const QPoint sydneyOnWorld(331, 124);
 constexpr double antipodeKm = 6378.145 * M_PI;  // half the earth's circumference, km: the rim
 
 // The image pixel at a bearing (degrees) and radius (pixels) from the centre, without zoom.
@@ -72,13 +74,6 @@ protected:
         ASSERT_TRUE(bitmap.save(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
         if (recorded)
             ini += "[Beam]\r\nMittelpunkt_L\xe4nge=7.0417\r\nMittelpunkt_Breite=51.5208\r\n";
-    }
-
-    // The pixel a built beam bitmap shows at its centre: the world map's at the own station.
-    QRgb worldPixelAt(const GeoPosition& position) const
-    {
-        return world.pixel(lonToMapBitmapX(wholeWorld, 360, position.longitude),
-                           latToMapBitmapY(wholeWorld, 180, position.latitude));
     }
 
     // Builds the map over the settings as the program does: the own station is read by the
@@ -156,7 +151,7 @@ TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
     QImage saved;
     ASSERT_TRUE(saved.load(map->beamMapPath(), "BMP"));
     ASSERT_EQ(saved.size(), QSize(300, 300));
-    EXPECT_EQ(saved.pixel(150, 150), worldPixelAt(own));
+    EXPECT_EQ(saved.pixel(150, 150), world.pixel(ownOnWorld));
     EXPECT_EQ(saved.pixel(150, 150 - 30), magenta) << "the north polar cap";
     EXPECT_EQ(saved.pixel(150, 0), black) << "the rim";
     EXPECT_EQ(saved.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
@@ -173,7 +168,7 @@ TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
     start({}, 300);
     ASSERT_EQ(map->beamBitmap().pixel(150, 150), grey);
     map->Beamkarte1Click();
-    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(own));
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(ownOnWorld));
     ASSERT_TRUE(recordedAs(own));
     const QDateTime built = QFileInfo(map->beamMapPath()).lastModified();
 
@@ -182,7 +177,7 @@ TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
     map->RedrawBeamMap();
     map->hideMap();  // the Mercator map is chosen
     map->Beamkarte1Click();
-    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(own));
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(ownOnWorld));
     EXPECT_EQ(QFileInfo(map->beamMapPath()).lastModified(), built);
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
@@ -193,7 +188,7 @@ TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
     ASSERT_EQ(map->beamBitmap().pixel(250, 250), grey) << "the cache recorded for the own station is kept";
     stage.session.setOwnPosition(sydney);
     ASSERT_EQ(map->beamBitmap().size(), QSize(300, 300));
-    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(sydney));
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(sydneyOnWorld));
     EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15)) << "and shown at once";
     ASSERT_TRUE(recordedAs(sydney));
     QImage saved;
@@ -212,7 +207,7 @@ TEST_F(TForm10Test, AFailedSaveShowsThePictureBuiltAndTheFileIsTriedAgainAtTheNe
     }
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].contains(QStringLiteral("Datenträger voll"))) << dialogs.shown[0].toStdString();
-    EXPECT_EQ(map->beamBitmap().pixel(150, 150), worldPixelAt(sydney)) << "the new station's picture";
+    EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(sydneyOnWorld)) << "the new station's picture";
     EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15)) << "is shown";
     QImage kept;
     ASSERT_TRUE(kept.load(map->beamMapPath(), "BMP"));
