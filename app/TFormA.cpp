@@ -151,12 +151,14 @@ void TFormA::buildMenu()
     Parameter1 = topAction(QStringLiteral("Parameter1"), QStringLiteral("&Parameter"), &TFormA::Parameter1Click);
     Locator1 = topAction(QStringLiteral("Locator1"), QStringLiteral("L&ocator"), &TFormA::Locator1Click);
     Karten1 = topMenu(QStringLiteral("Karten1"), QStringLiteral("&Mercatorkarte"), &TFormA::Karten1Click);
-    ZoomMercator = subItem(Karten1, QStringLiteral("ZoomMercator"), QStringLiteral("Zoom &-"), &TFormA::ZoomMercatorClick);
+    ZoomMercator =
+        subItem(Karten1, QStringLiteral("ZoomMercator"), QStringLiteral("Zoom &-"), &TFormA::ZoomMercatorClick);
     Leer = subItem(Karten1, QStringLiteral("Leer"), QStringLiteral("-------------"), nullptr);
     Beamkarte1 = topMenu(QStringLiteral("Beamkarte1"), QStringLiteral("&Beamkarte"), &TFormA::Beamkarte1Click);
     Zoom1 = subItem(Beamkarte1, QStringLiteral("Zoom1"), QStringLiteral("Zoom &+"), &TFormA::Zoom1Click);
     Zoom2 = subItem(Beamkarte1, QStringLiteral("Zoom2"), QStringLiteral("Zoom &-"), &TFormA::Zoom2Click);
-    Feststationen1 = topAction(QStringLiteral("Feststationen1"), QStringLiteral("&Feststationen"), &TFormA::Feststationen1Click);
+    Feststationen1 =
+        topAction(QStringLiteral("Feststationen1"), QStringLiteral("&Feststationen"), &TFormA::Feststationen1Click);
     Feststationen1->setVisible(false);
     StayOnTop1 = topAction(QStringLiteral("StayOnTop1"), QStringLiteral("&StayOnTop"), &TFormA::StayOnTop1Click);
     StayOnTop1->setCheckable(true);
@@ -196,9 +198,12 @@ void TFormA::buildExtrasMenu()
     };
     rotorSetupItem = item(QStringLiteral("rotorSetupItem"), QStringLiteral("Rotor &einrichten …"));
     rotorParkItem = item(QStringLiteral("rotorParkItem"), QStringLiteral("Rotor &parken"));
-    shortPathItem = item(QStringLiteral("shortPathItem"), QStringLiteral("Zum Ziel drehen, &kurzer Weg"), QKeySequence(Qt::ALT | Qt::Key_J));
-    longPathItem = item(QStringLiteral("longPathItem"), QStringLiteral("Zum Ziel drehen, la&nger Weg"), QKeySequence(Qt::ALT | Qt::Key_L));
-    rotorStopItem = item(QStringLiteral("rotorStopItem"), QStringLiteral("Rotor &anhalten"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
+    shortPathItem = item(QStringLiteral("shortPathItem"), QStringLiteral("Zum Ziel drehen, &kurzer Weg"),
+                         QKeySequence(Qt::ALT | Qt::Key_J));
+    longPathItem = item(QStringLiteral("longPathItem"), QStringLiteral("Zum Ziel drehen, la&nger Weg"),
+                        QKeySequence(Qt::ALT | Qt::Key_L));
+    rotorStopItem = item(QStringLiteral("rotorStopItem"), QStringLiteral("Rotor &anhalten"),
+                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
     extrasMenu->addSeparator();
     greylineItem = item(QStringLiteral("greylineItem"), QStringLiteral("&Tag und Nacht auf den Karten"));
     greylineItem->setCheckable(true);

@@ -62,8 +62,9 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
     EXPECT_EQ(captions(formA()->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
     EXPECT_EQ(captions(formA()->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
     EXPECT_EQ(captions(formA()->extrasMenu->actions()),
-              (QStringList{"Rotor einrichten …", "Rotor parken", "Zum Ziel drehen, kurzer Weg", "Zum Ziel drehen, langer Weg",
-                           "Rotor anhalten", "", "Tag und Nacht auf den Karten", "DX-Spots"}));
+              (QStringList {"Rotor einrichten …", "Rotor parken", "Zum Ziel drehen, kurzer Weg",
+                            "Zum Ziel drehen, langer Weg", "Rotor anhalten", "", "Tag und Nacht auf den Karten",
+                            "DX-Spots"}));
     // The rotor keys as contest loggers have them, in every window of the program.
     const struct { QAction* item; QKeySequence keys; } rotorKeys[] = {
         {formA()->shortPathItem, QKeySequence(Qt::ALT | Qt::Key_J)},
@@ -389,7 +390,8 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     formA()->setClientSize(700, 400);
     ASSERT_TRUE(formA()->ResizeTimer->isActive()) << "every resize restarts the timer";
     // One tick, then the resize it causes, then no more.
-    ASSERT_TRUE(QTest::qWaitFor([] { return formA()->clientWidth() == 400 && !formA()->ResizeTimer->isActive(); }, 2000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return formA()->clientWidth() == 400 && !formA()->ResizeTimer->isActive(); }, 2000));
     relayouts.clear();
     EXPECT_FALSE(relayouts.wait(5 * formA()->ResizeTimer->interval()));
     EXPECT_EQ(form10()->BeamKarte->geometry(), QRect(0, 0, 400, 400));
@@ -481,7 +483,7 @@ TEST_F(MainWindowKeysTest, EveryItemHasAnAcceleratorOfItsOwnAndNoneIsJOrL)
             seen.insert(letter);
         }
     }
-    EXPECT_EQ(captions(formA()->Karten1->actions()).mid(2), (QStringList{"Lettland", "Wales", "Welt"}));
+    EXPECT_EQ(captions(formA()->Karten1->actions()).mid(2), (QStringList {"Lettland", "Wales", "Welt"}));
     formA()->setStayOnTop(true);
     EXPECT_EQ(key(formA()->StayOnTop1), Qt::Key_S) << "the caption keeps its accelerator when it changes";
 }
@@ -496,7 +498,7 @@ TEST_F(MainWindowKeysTest, AltAndTheLetterOpenTheMenuAndTheLetterTakesTheItem)
     for (QAction* top : items(formA()->menuBar()->actions())) {
         const std::string caption = MenuCaption::shown(top->text()).toStdString();
         QMenu* menu = top->menu();
-        const QList<QAction*> targets = menu ? items(menu->actions()) : QList<QAction*>{top};
+        const QList<QAction*> targets = menu ? items(menu->actions()) : QList<QAction*> {top};
         for (QAction* target : targets) {
             if (target == formA()->ZoomMercator)
                 continue;  // shown only while the map is zoomed in
@@ -519,4 +521,4 @@ TEST_F(MainWindowKeysTest, AltAndTheLetterOpenTheMenuAndTheLetterTakesTheItem)
     }
 }
 
-} // namespace
+}  // namespace

@@ -110,7 +110,8 @@ TEST_F(TForm1Test, StartLoadsTheSavedMapAndListsEveryMap)
 
     QStringList items;
     for (QAction* item : formA()->Karten1->actions())
-        items << item->objectName() + u'=' + MenuCaption::shown(item->text()) + (item->isChecked() ? QStringLiteral("*") : QString());
+        items << item->objectName() + u'=' + MenuCaption::shown(item->text()) +
+                (item->isChecked() ? QStringLiteral("*") : QString());
     EXPECT_EQ(items, QStringList({QStringLiteral("ZoomMercator=Zoom -"), QStringLiteral("Leer=-------------"),
                                   QStringLiteral("K1=Europa*"), QStringLiteral("K2=Kanada"), QStringLiteral("K3=Welt")}));
     EXPECT_TRUE(dialogs.shown.isEmpty());
