@@ -134,8 +134,12 @@ void TFormA::buildMenu()
         QMenu* menu = bar->addMenu(caption);
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
+        // The map is switched once the menu is open: switching resizes the window, and a resize
+        // while the menu bar opens the menu closes it again.
         if (onOpen)
-            connectGuarded(menu, &QMenu::aboutToShow, this, onOpen);
+            connect(
+                menu, &QMenu::aboutToShow, this, [this, onOpen] { ErrorBox::guard([=] { (this->*onOpen)(); }); },
+                Qt::QueuedConnection);
         return menu;
     };
     const auto subItem = [&](QMenu* menu, const QString& name, const QString& caption, void (TFormA::*method)()) {
