@@ -20,6 +20,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
+#include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
 
 #include <QAction>
@@ -152,7 +153,7 @@ void TForm1::KartenwahlClick(QAction* sender)
     }
     chosen->setChecked(true);
     showingFallback_ = false;
-    LoadMap(chosen->text().remove(u'&'));
+    LoadMap(MenuCaption::shown(chosen->text()));
 }
 
 void TForm1::LoadMap(const QString& name)

@@ -13,6 +13,7 @@
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/MenuCaption.h"
 #include "widgets/RadioGroup.h"
 
 #include <QAction>
@@ -76,7 +77,7 @@ protected:
     static QAction* mapItem(const QString& caption)
     {
         for (QAction* item : formA()->Karten1->actions())
-            if (item->text() == caption && item->objectName().startsWith(u'K'))
+            if (MenuCaption::shown(item->text()) == caption && item->objectName().startsWith(u'K'))
                 return item;
         return nullptr;
     }
@@ -109,7 +110,8 @@ TEST_F(TForm1Test, StartLoadsTheSavedMapAndListsEveryMap)
 
     QStringList items;
     for (QAction* item : formA()->Karten1->actions())
-        items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+        items << item->objectName() + u'=' + MenuCaption::shown(item->text()) +
+                (item->isChecked() ? QStringLiteral("*") : QString());
     EXPECT_EQ(items, QStringList({QStringLiteral("ZoomMercator=Zoom -"), QStringLiteral("Leer=-------------"),
                                   QStringLiteral("K1=Europa*"), QStringLiteral("K2=Kanada"), QStringLiteral("K3=Welt")}));
     EXPECT_TRUE(dialogs.shown.isEmpty());
