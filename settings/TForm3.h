@@ -53,7 +53,8 @@ private:
     void buildControls();
     // Shows each setting now and again whenever it changes.
     void followSettings();
-    template <typename Show> void follow(void (ParameterSettings::*changed)(), Show show);
+    template <typename Show>
+    void follow(void (ParameterSettings::*changed)(), Show show);
 
     // Handlers; the key handlers act on Enter, the shared key filter has already run.
     void keyPressed(QLineEdit* edit, int key);
