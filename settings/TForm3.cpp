@@ -29,8 +29,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <utility>
-
 namespace {
 
 // Window layout, pixels: a 5 pixel border around the groups.
