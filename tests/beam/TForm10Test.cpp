@@ -13,7 +13,7 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
 #include "support/RotorStateEdit.h"
@@ -89,8 +89,8 @@ protected:
         start("[Main]\r\nMercatorkarte=0\r\n" + more);
         formA()->setClientSize(shownSide, shownSide);
         ASSERT_TRUE(QTest::qWaitFor([] { return form10()->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
-        form3()->RG_StaedteInseln->setItemIndex(1);
-        form3()->RG_MausPos->setItemIndex(0);
+        parameters()->setCitiesShown(ParameterSettings::OnOff::off);
+        parameters()->setMousePositionShown(ParameterSettings::OnOff::on);
         session()->setCrosshairColor(magentaWindows);
         form10()->RedrawBeamMap();
     }
@@ -369,7 +369,7 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
     }
     const QPoint dortmund = view().pixelOf(session()->ownPosition(), 7.47, 51.51);
     EXPECT_NE(shown().pixel(dortmund), red);
-    form3()->RG_StaedteInseln->setItemIndex(0);
+    parameters()->setCitiesShown(ParameterSettings::OnOff::on);
     form10()->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
     EXPECT_EQ(shown().pixel(view().pixelOf(session()->ownPosition(), 151.21, -33.87)), red) << "Sydney, near the rim";
@@ -465,7 +465,7 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
     QTest::mouseMove(form10()->BeamKarte, {5, 5});
     EXPECT_TRUE(formA()->P_Cursor->isHidden()) << "beyond 20000 km";
 
-    form3()->RG_MausPos->setItemIndex(1);
+    parameters()->setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(form10()->BeamKarte, {centre + 20, centre + 20});
     QTest::qWait(50);
     EXPECT_TRUE(formA()->P_Cursor->isHidden());

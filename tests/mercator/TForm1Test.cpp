@@ -8,7 +8,7 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "support/DotLayer.h"
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
@@ -69,8 +69,8 @@ protected:
         formA()->show();
         formA()->setClientSize(600, 300);
         ASSERT_TRUE(QTest::qWaitFor([] { return form1()->Karte->size() == QSize(600, 300); }, 3000));
-        form3()->GB_LocRaster->setItemIndex(0);
-        form3()->RG_StaedteInseln->setItemIndex(1);
+        parameters()->setLocatorGrid(0);
+        parameters()->setCitiesShown(ParameterSettings::OnOff::off);
         form1()->RedrawMap();
     }
 
@@ -253,7 +253,7 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
 TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 {
     start();
-    form3()->GB_LocRaster->setItemIndex(1);  // "grob": every 20 and 10 degrees
+    parameters()->setLocatorGrid(1);  // "grob": every 20 and 10 degrees
     form1()->RedrawMap();
     const QImage picture = shown();
     EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));    // 60 W
@@ -265,7 +265,7 @@ TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
 {
     start();
-    form3()->RG_MausPos->setItemIndex(0);
+    parameters()->setMousePositionShown(ParameterSettings::OnOff::on);
     QTest::mouseMove(form1()->Karte, QPoint(300, 150));  // 0 E, 0 N
     EXPECT_EQ(formA()->Label1->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
     // Distance and bearing from an independent spherical computation: 5773.43 km, 188.97 degrees.
@@ -284,7 +284,7 @@ TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
 TEST_F(TForm1Test, CursorPanelStaysHiddenWhenSwitchedOff)
 {
     start();
-    form3()->RG_MausPos->setItemIndex(1);
+    parameters()->setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(form1()->Karte, QPoint(300, 150));
     EXPECT_FALSE(formA()->P_Cursor->isVisible());
     EXPECT_EQ(formA()->Label4->text(), QStringLiteral("Nullinsel"));
