@@ -20,6 +20,7 @@ class SpotService;
 class DxSpotsWindow;
 class ClusterClient;
 class AdifWatcher;
+class ParameterSettings;
 class PartnerLinks;
 class QObject;
 class Session;
@@ -62,6 +63,7 @@ public:
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
     MapPlaces& mapPlaces() const { return *mapPlaces_; }
+    ParameterSettings& parameters() const { return *parameters_; }
     TFormA* mainWindow() const { return mainWindow_; }
     TFormHelpAbout* aboutWindow() const { return aboutWindow_; }
     TForm1* mercatorWindow() const { return mercatorWindow_; }
@@ -81,8 +83,8 @@ private:
     // destroyed.
     template <typename Window, typename... Collaborators>
     void create(Window*& instance, Collaborators&&... collaborators);
-    // The subscriptions that must wait for windows created later: the maps' to the parameter
-    // window, and to the target after the crosshair window's.
+    // The subscriptions that must wait for windows created later: the maps' to the target and to
+    // the parameters after the crosshair window's.
     void connectWindows();
     // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
     void connectPartnerLinks();
@@ -90,7 +92,7 @@ private:
     void connectExtras();
     // The layers drawn over both maps, each while its setting is on.
     void addMapLayers();
-    // The DX cluster and the own log, as the parameter window sets them.
+    // The DX cluster and the own log, as the parameters name them.
     void connectSpotSources();
     void watchOwnLog();
 
@@ -105,6 +107,8 @@ private:
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
     std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows
+    // Read once the main window has opened the settings file; the parameter window writes them back.
+    std::unique_ptr<ParameterSettings> parameters_;
     std::vector<Created> windows_;
     TFormA* mainWindow_ = nullptr;
     TFormHelpAbout* aboutWindow_ = nullptr;

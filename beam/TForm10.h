@@ -15,7 +15,7 @@ class BeamMapWriter;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
-class TForm3;
+class ParameterSettings;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
@@ -24,15 +24,14 @@ class TForm3;
 // is shown.
 class TForm10 : public MapWindow {
     Q_OBJECT
-    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+    const ParameterSettings& parameters_;
 
 public:
     static constexpr int defaultBitmapSide = 2500;  // pixels
 
     // bitmapSide: the side of a built beam bitmap, pixels; tests build smaller ones.
-    TForm10(Session& session, MapHost& host, MapPlaces& places, int bitmapSide = defaultBitmapSide);
-    // The parameter window, made after the map.
-    void setParameterWindow(TForm3* parameterWindow);
+    TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+            int bitmapSide = defaultBitmapSide);
 
     void FormDestroy();
 

@@ -77,14 +77,12 @@ protected:
     }
 
     // Builds the map over the settings as the program does: the own station is read by the
-    // Mercator map before, the parameter window is made after it, and a new target or own station
-    // has it redraw.
+    // Mercator map before, and a new target or own station has it redraw.
     void start(const QByteArray& more = {}, int bitmapSide = TForm10::defaultBitmapSide)
     {
         stage.open(ini + more);
         stage.session.setOwnPosition(own);
-        map = std::make_unique<TForm10>(stage.session, stage, stage.places, bitmapSide);
-        map->setParameterWindow(stage.addParameterWindow());
+        map = std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, bitmapSide);
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
@@ -97,8 +95,8 @@ protected:
         stage.setClientSize(shownSide, shownSide);
         map->fillClientArea();
         ASSERT_EQ(map->image()->size(), QSize(shownSide, shownSide));
-        stage.choose("RG_StaedteInseln", 1);
-        stage.choose("RG_MausPos", 0);
+        stage.parameters.setCitiesShown(ParameterSettings::OnOff::off);
+        stage.parameters.setMousePositionShown(ParameterSettings::OnOff::on);
         stage.session.setCrosshairColor(magentaWindows);
         map->RedrawBeamMap();
     }
@@ -370,7 +368,7 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
     const QPoint sydneyPixel(355, 143);
     EXPECT_NE(shown().pixel(dortmund), red);
     EXPECT_NE(shown().pixel(sydneyPixel), red);
-    stage.choose("RG_StaedteInseln", 0);
+    stage.parameters.setCitiesShown(ParameterSettings::OnOff::on);
     map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
     EXPECT_EQ(shown().pixel(sydneyPixel), red);
@@ -378,7 +376,7 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
     // A layer is drawn where the projection puts its position.
     const DotLayer layer(sydney);
     map->addLayer(layer);
-    stage.choose("RG_StaedteInseln", 1);
+    stage.parameters.setCitiesShown(ParameterSettings::OnOff::off);
     map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(sydneyPixel), red);
 }
@@ -475,7 +473,7 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
     QTest::mouseMove(map->image(), {5, 5});
     EXPECT_TRUE(panel().isHidden()) << "beyond 20000 km";
 
-    stage.choose("RG_MausPos", 1);
+    stage.parameters.setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(map->image(), {centre + 20, centre + 20});
     EXPECT_TRUE(panel().isHidden());
 }

@@ -7,6 +7,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StallMeter.h"
+#include "widgets/MenuCaption.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -83,7 +84,7 @@ protected:
         return lines;
     }
 
-    QString caption() const { return formA()->Logger32->text(); }
+    QString caption() const { return MenuCaption::shown(formA()->Logger32->text()); }
 };
 
 const QStringList fiveAnnouncements{"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 4|1|h", "Logger32 5|1|h"};

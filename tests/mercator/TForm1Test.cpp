@@ -66,17 +66,16 @@ protected:
             stage->folder.writeFile(QStringLiteral("Karten/") + name + QStringLiteral(".inf"), calibration);
     }
 
-    // Builds the map over the settings, then its parameter window, as the program does.
+    // Builds the map over the settings, without grid and cities.
     void start()
     {
         stage->open(ini);
-        map = std::make_unique<TForm1>(stage->session, *stage, stage->places);
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters);
         map->setCrosshairWindow(&crosshair);
-        map->setParameterWindow(stage->addParameterWindow());
         stage->setClientSize(600, 300);
         map->fillClientArea();
-        stage->choose("GB_LocRaster", 0);
-        stage->choose("RG_StaedteInseln", 1);
+        stage->parameters.setLocatorGrid(0);
+        stage->parameters.setCitiesShown(ParameterSettings::OnOff::off);
         map->RedrawMap();
     }
 
@@ -244,7 +243,7 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
 TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 {
     start();
-    stage->choose("GB_LocRaster", 1);  // "grob": every 20 and 10 degrees
+    stage->parameters.setLocatorGrid(1);  // "grob": every 20 and 10 degrees
     map->RedrawMap();
     const QImage picture = shown();
     EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));  // 60 W
@@ -256,7 +255,7 @@ TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
 {
     start();
-    stage->choose("RG_MausPos", 0);
+    stage->parameters.setMousePositionShown(ParameterSettings::OnOff::on);
     const CursorPanel& panel = stage->cursorPanel();
     QTest::mouseMove(map->image(), QPoint(300, 150));  // 0 E, 0 N
     EXPECT_EQ(line(0)->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
@@ -272,7 +271,7 @@ TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
     EXPECT_EQ(panel.pos(), QPoint(590 - 144 - 10, 295 - 59 - 10));
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel.isHidden(); }, 2000));
 
-    stage->choose("RG_MausPos", 1);  // "Aus": the lines follow the mouse, the panel stays hidden
+    stage->parameters.setMousePositionShown(ParameterSettings::OnOff::off);  // "Aus": the lines follow the mouse, the panel stays hidden
     QTest::mouseMove(map->image(), QPoint(300, 150));
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(line(0)->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));

@@ -6,8 +6,6 @@
 #include "app/CursorPanel.h"
 #include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
-#include "settings/TForm3.h"
-#include "widgets/RadioGroup.h"
 
 #include <QFont>
 
@@ -30,6 +28,7 @@ void MapStage::open(const QByteArray& ini)
     session.setFolders({folder.path(), folder.path(), folder.path()});
     ini_ = std::make_unique<SettingsFile>(folder.iniPath());
     session.setIniFile(ini_.get());
+    parameters.load(*ini_);
     const QString karten = folder.kartenPath(QString());
     ReferenceData data;
     ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
@@ -48,17 +47,6 @@ void MapStage::close(const std::function<void()>& save)
     session.setIniFile(nullptr);
     ini_->flush();
     ini_.reset();
-}
-
-TForm3* MapStage::addParameterWindow()
-{
-    parameters_ = std::make_unique<TForm3>(session, nullptr, nullptr);
-    return parameters_.get();
-}
-
-void MapStage::choose(const char* group, int item) const
-{
-    parameters_->findChild<RadioGroup*>(group)->setItemIndex(item);
 }
 
 void MapStage::setClientSize(int width, int height)

@@ -6,6 +6,7 @@
 #include "app/MapHost.h"
 #include "app/MapPlaces.h"
 #include "session/Session.h"
+#include "settings/ParameterSettings.h"
 #include "support/ProgramFolder.h"
 
 #include <QMenu>
@@ -15,12 +16,12 @@
 #include <optional>
 
 class SettingsFile;
-class TForm3;
 
 // What a map window works with, without the rest of the program: a throw-away program folder
 // with small reference data, the session set up over it as the main window sets it up at start
-// (folders, settings file, reference data), the tool windows' places, the parameter window, and a
-// host of plain widgets in the main window's place: a client area with a cursor panel, and a menu.
+// (folders, settings file, reference data), the parameters and the tool windows' places read from
+// it, and a host of plain widgets in the main window's place: a client area with a cursor panel,
+// and a menu.
 class MapStage : public MapHost {
 public:
     static constexpr int cursorPanelMs = 40;  // the cursor panel's time after the last mouse move, ms
@@ -28,16 +29,11 @@ public:
     MapStage();
     ~MapStage();
 
-    // Writes the settings file, then opens it and reads the reference data into the session.
+    // Writes the settings file, then opens it and reads the parameters and the reference data.
     void open(const QByteArray& ini);
     // Ends the run as the program does: save writes the window's settings, which collect in memory
     // until the settings file is written once and closed.
     void close(const std::function<void()>& save = {});
-
-    // The parameter window, made after the map as the program makes it, in place of one made before.
-    TForm3* addParameterWindow();
-    // Chooses item number item of the parameter window's choice named group.
-    void choose(const char* group, int item) const;
 
     QWidget* clientArea() const override { return client_.get(); }
     void setClientSize(int width, int height) override;
@@ -48,6 +44,7 @@ public:
 
     ProgramFolder folder;
     Session session;
+    ParameterSettings parameters;
     MapPlaces places;
     QMenu menu;                              // the maps' items of the Mercator map menu
     bool zoomOutShown = true;                // the Mercator menu's "Zoom -", shown until a map is loaded
@@ -57,5 +54,4 @@ private:
     std::unique_ptr<QWidget> client_;
     CursorPanel* panel_ = nullptr;
     std::unique_ptr<SettingsFile> ini_;
-    std::unique_ptr<TForm3> parameters_;
 };
