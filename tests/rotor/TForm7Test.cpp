@@ -59,7 +59,8 @@ protected:
     void TearDown() override
     {
         window.reset();
-        link->FormDestroy();
+        if (link)
+            link->FormDestroy();
     }
 
     template <typename Edit>
