@@ -15,6 +15,7 @@
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
 #include "support/DotLayer.h"
+#include "support/Controls.h"
 #include "support/FileSizeLimit.h"
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
@@ -178,8 +179,8 @@ TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
     ASSERT_EQ(form10()->beamBitmap.pixel(250, 250), grey) << "the cache recorded for the own station is kept";
     form4()->show();
     const GeoPosition sydney{151.21, -33.87};  // degrees
-    for (const auto& [field, text] : {std::pair{form4()->E_LangDez, QStringLiteral("151,21")},
-                                      std::pair{form4()->E_BreitDez, QStringLiteral("-33,87")}}) {
+    for (const auto& [field, text] : {std::pair{control<QLineEdit>(form4(), "E_LangDez"), QStringLiteral("151,21")},
+                                      std::pair{control<QLineEdit>(form4(), "E_BreitDez"), QStringLiteral("-33,87")}}) {
         field->clear();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
