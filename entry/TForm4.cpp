@@ -25,7 +25,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
+
+#include <memory>
 
 
 namespace {
@@ -129,6 +132,9 @@ QGroupBox* TForm4::buildGroup(const QString& title, const Fields& fields, int lo
         // Room for the longest text, e.g. -170°00'00".
         field->setMinimumWidth(QFontMetrics(fieldFont).horizontalAdvance(QString(maxCoordinateLength + 1, u'0')));
         field->installEventFilter(this);
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QLineEdit::customContextMenuRequested, this,
+                [this, edit = field](const QPoint& at) { showFieldMenu(edit, at); });
         grid->addWidget(new QLabel(caption, group), row, column);
         grid->addWidget(field, row + 1, column);
     };
@@ -335,6 +341,16 @@ void TForm4::ChangeOwnStation()
     raise();
     activateWindow();
     E_Locator->setFocus();
+}
+
+// A field's own edit menu with the window's item below it: the menu key opens the menu of the field
+// that has the keyboard, and the window's item must be reachable from there too.
+void TForm4::showFieldMenu(QLineEdit* field, const QPoint& at)
+{
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(OwnStationAction);
+    menu->exec(field->mapToGlobal(at));
 }
 
 void TForm4::toggleFromMenu()

@@ -15,6 +15,7 @@ class Session;
 class QAction;
 class QGroupBox;
 class QLineEdit;
+class QPoint;
 class QTimer;
 class WindowTimer;
 
@@ -64,6 +65,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void showFieldMenu(QLineEdit* field, const QPoint& at);
+
     QGroupBox* GroupBox1 = nullptr;  // own position
     QGroupBox* GroupBox2 = nullptr;  // partner position
     QLineEdit* E_LangDez = nullptr;
