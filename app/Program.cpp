@@ -12,6 +12,7 @@
 #include "help/TFormHilfe.h"
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
+#include "mercator/ShownMap.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerLinks.h"
 #include "rotor/TF_Rotor.h"
@@ -145,7 +146,10 @@ void Program::createWindows()
     if (const SettingsFile* ini = shared.iniFile())
         parameters_->load(*ini);
     shareWithSession(*parameters_, shared);
-    create(aboutWindow_, mainWindow_);
+    TFormA* main = mainWindow_;
+    create(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
+        return QRect(main->pos(), QSize(main->clientWidth(), main->clientHeight()));
+    }) : TFormHelpAbout::ClientArea());
     create(mercatorWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_);
     if (mercatorWindow_)
         subscribeMercatorMap(*mainWindow_, *mercatorWindow_);
@@ -153,15 +157,17 @@ void Program::createWindows()
     if (beamWindow_)
         subscribeBeamMap(*mainWindow_, *beamWindow_);
     create(rotorLink_, shared, timing_.rotorLink);
-    create(helpWindow_, shared, mainWindow_);
-    create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);
+    create(helpWindow_, shared);
+    const ShownMap shownMap(mercatorWindow_, beamWindow_);
+    create(crosshairWindow_, shared, shownMap, *mapPlaces_);
     if (mercatorWindow_)
         mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     create(parameterWindow_, shared, *parameters_, mainWindow_, rotorLink_);
-    create(entryWindow_, shared, mainWindow_, mercatorWindow_, beamWindow_, *mapPlaces_);
+    create(entryWindow_, shared, shownMap, *mapPlaces_);
     create(rotorPanel_, shared, mainWindow_, rotorLink_, *parameters_, *logger32Link_);
-    create(directionsWindow_, shared, mainWindow_, rotorLink_);
+    create(directionsWindow_, shared, rotorLink_);
     connectWindows();
+    connectToolWindows();
     ErrorBox::guard([this] {
         partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
         connectPartnerLinks();
@@ -177,6 +183,32 @@ void Program::connectWindows()
 {
     redrawOnNews(*session_, mercatorWindow_, *parameters_);
     redrawOnNews(*session_, beamWindow_, *parameters_);
+}
+
+void Program::connectToolWindows()
+{
+    TFormA* main = mainWindow_;
+    if (!main)
+        return;
+    if (TForm4* entry = entryWindow_) {
+        QObject::connect(main, &TFormA::locatorEntryRequested, entry, &TForm4::toggleFromMenu);
+        QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
+        QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
+        // The first-run prompt stays while the entry window is open.
+        QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
+            if (!entry->isVisible())
+                main->hideStartPrompt();
+        });
+        if (mercatorWindow_)
+            QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
+    }
+    if (TForm7* directions = directionsWindow_)
+        QObject::connect(main, &TFormA::fixedStationsRequested, directions,
+                         [directions] { directions->setVisible(!directions->isVisible()); });
+    if (TFormHilfe* help = helpWindow_)
+        QObject::connect(main, &TFormA::helpRequested, help, &TFormHilfe::showHelpPage);
+    if (TFormHelpAbout* about = aboutWindow_)
+        QObject::connect(main, &TFormA::aboutRequested, about, &QWidget::show);
 }
 
 void Program::connectPartnerLinks()

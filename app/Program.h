@@ -86,6 +86,8 @@ private:
     // The subscriptions that must wait for windows created later: the maps' to the target and to
     // the parameters after the crosshair window's.
     void connectWindows();
+    // The main window's menu and first-run prompt to the tool windows that answer them.
+    void connectToolWindows();
     // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
     void connectPartnerLinks();
     // The main window's extras: rotor set-up, park and keys; the sun on the maps; the spots.

@@ -5,11 +5,8 @@
 
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "app/TFormA.h"
-#include "beam/TForm10.h"
 #include "entry/PositionForms.h"
 #include "geo/CoordinateText.h"
-#include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
 #include "widgets/CloseOnEscape.h"
@@ -28,7 +25,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTimer>
+
+#include <memory>
 
 
 namespace {
@@ -72,8 +72,8 @@ int typedCode(const QKeyEvent* event)
 
 } // namespace
 
-TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
-    : session_(session), mainWindow_(mainWindow), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
+TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places)
+    : session_(session), shownMap_(shownMap), places_(places)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Locatoreingabe"));
@@ -99,6 +99,7 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
     setTabOrder(E_LangGrad2, E_BreitGrad2);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connectGuarded(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
     Positionstimer = new WindowTimer(this, 100);
@@ -110,22 +111,7 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(mainWindow_, &TFormA::locatorEntryRequested, this, [this] {
-        setVisible(!isVisible());
-        if (!isVisible())
-            return;
-        // The keyboard goes to the locator field of the group shown.
-        raise();
-        activateWindow();
-        (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
-    });
-    // The first-run prompt stays while this window is open.
-    connect(mainWindow_, &TFormA::startPromptConfirmed, this, [this] {
-        if (!isVisible())
-            mainWindow_->hideStartPrompt();
-    });
-    connect(mercatorWindow_, &TForm1::targetClicked, this, &QWidget::hide);
-    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::entry);
+    shownMap_.restoreOnSwitch(this, places_, MapPlaces::Tool::entry);
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -146,6 +132,9 @@ QGroupBox* TForm4::buildGroup(const QString& title, const Fields& fields, int lo
         // Room for the longest text, e.g. -170°00'00".
         field->setMinimumWidth(QFontMetrics(fieldFont).horizontalAdvance(QString(maxCoordinateLength + 1, u'0')));
         field->installEventFilter(this);
+        field->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(field, &QLineEdit::customContextMenuRequested, this,
+                [this, edit = field](const QPoint& at) { showFieldMenu(edit, at); });
         grid->addWidget(new QLabel(caption, group), row, column);
         grid->addWidget(field, row + 1, column);
     };
@@ -354,6 +343,27 @@ void TForm4::ChangeOwnStation()
     E_Locator->setFocus();
 }
 
+// A field's own edit menu with the window's item below it: the menu key opens the menu of the field
+// that has the keyboard, and the window's item must be reachable from there too.
+void TForm4::showFieldMenu(QLineEdit* field, const QPoint& at)
+{
+    const std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(OwnStationAction);
+    menu->exec(field->mapToGlobal(at));
+}
+
+void TForm4::toggleFromMenu()
+{
+    setVisible(!isVisible());
+    if (!isVisible())
+        return;
+    // The keyboard goes to the locator field of the group shown.
+    raise();
+    activateWindow();
+    (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
+}
+
 void TForm4::E_Locator2KeyPress(QLineEdit* sender, int& key)
 {
     if (key >= 'a' && key <= 'z')
@@ -381,7 +391,7 @@ void TForm4::FormCreate()
 {
     E_LangDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
     E_BreitDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
-    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::entry);
+    shownMap_.restore(this, places_, MapPlaces::Tool::entry);
     if (session_.ownPosition().longitude == 0.0 && session_.ownPosition().latitude == 0.0) {
         GroupBox1->show();
         GroupBox2->hide();
@@ -402,10 +412,10 @@ void TForm4::Timer1Timer()
 {
     if (isHidden() && E_Locator->text().size() == locatorLength) {
         Timer1->stop();
-        mainWindow_->showStartHint();
+        emit startHintDue();
         return;
     }
-    mainWindow_->showStartPrompt();
+    emit startPromptDue();
     show();
     raise();
     activateWindow();
@@ -414,5 +424,5 @@ void TForm4::Timer1Timer()
 
 void TForm4::PositionstimerTimer()
 {
-    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::entry);
+    shownMap_.remember(this, places_, MapPlaces::Tool::entry);
 }

@@ -14,6 +14,7 @@
 #include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/Controls.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -345,8 +346,8 @@ TEST(MainWindowFirstRunTest, ReturnAndEnterPressTheOk)
         folder.start();
         formA()->show();
         form4()->Timer1Timer();
-        QTest::keyClicks(form4()->E_Locator, QStringLiteral("JO31MM"));
-        QTest::keyClick(form4()->E_Locator, Qt::Key_Return);
+        QTest::keyClicks(control<QLineEdit>(form4(), "E_Locator"), QStringLiteral("JO31MM"));
+        QTest::keyClick(control<QLineEdit>(form4(), "E_Locator"), Qt::Key_Return);
         form4()->Timer1Timer();  // the prompt now offers "OK"
         ASSERT_FALSE(formA()->Button1->isHidden());
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));

@@ -10,6 +10,7 @@
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/Controls.h"
 #include "support/RotorStateEdit.h"
 #include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
@@ -123,7 +124,7 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     EXPECT_DOUBLE_EQ(reply.arguments()[0].toDouble(), session()->target().bearing);
     EXPECT_DOUBLE_EQ(reply.arguments()[1].toDouble(), session()->target().distance);
     EXPECT_NEAR(session()->target().distance, 440, 20);  // Berlin to the Ruhr, km
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO31MM"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("JO31MM"));
     EXPECT_TRUE(form2()->isVisible());
     // Immediate rotor start: the bearing goes to the rotor with the next status.
     EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), session()->target().bearing);
@@ -142,8 +143,8 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
 
     // A callsign names its entity as the country; a click on the map is heard as well.
     ASSERT_EQ(callSetPartner(QStringLiteral("VK2ABC")).type(), QDBusMessage::ReplyMessage);
-    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Australien"));
-    EXPECT_EQ(form2()->Label14->text(), QStringLiteral("VK"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label11")->text(), QStringLiteral("Australien"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label14")->text(), QStringLiteral("VK"));
     const int heard = int(catcher.received.size());
     form2()->Label_Stadt_zeigen_Click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return catcher.received.size() > heard; }, 5000));
@@ -174,12 +175,12 @@ TEST_F(PartnerLinksTest, WsjtxStatusBecomesTheTargetAsATypedLocator)
     EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit"));
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
     ASSERT_TRUE(QTest::qWaitFor([] { return session()->target().isSet(); }, 5000));
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("QF56MM"));  // the square's centre
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("QF56MM"));  // the square's centre
     EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), session()->target().bearing);
 
     // Without a grid the call names the partner, here the centre of its entity.
     sendStatus(QStringLiteral("EA8BQM"), QString());
-    ASSERT_TRUE(QTest::qWaitFor([] { return form2()->Label11->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return control<QLabel>(form2(), "Label11")->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
     EXPECT_NEAR(session()->target().latitude, 28.32, 1e-9);
 }
 
@@ -192,7 +193,7 @@ TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
         form6()->Edit_AzimutKeyPress(key);
     };
     enter(QStringLiteral("EA8"));
-    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Kanarische Inseln"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label11")->text(), QStringLiteral("Kanarische Inseln"));
     EXPECT_NEAR(session()->target().longitude, -15.85, 1e-9);
     enter(QStringLiteral("123"));  // still a bearing
     EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), 123);

@@ -13,6 +13,7 @@
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "support/Controls.h"
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -256,7 +257,7 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     EXPECT_EQ(session()->target().bearing, expected.bearing);
     EXPECT_NEAR(session()->target().distance, 449, 5);  // Berlin to Dortmund, km
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO31MM"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("JO31MM"));
     EXPECT_EQ(rotorLink()->targetAzimuth(), expected.bearing);
     EXPECT_TRUE(rotorLink()->sendPending());
 
@@ -264,7 +265,7 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Backspace);  // starts an entry
     form6()->Edit_Azimut->setText(QStringLiteral("jo62qm"));
     QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Return);
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO62QM"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("JO62QM"));
 
     // Without immediate start the locator only becomes the target.
     parameters()->setRotorStartImmediately(false);

@@ -4,7 +4,6 @@
 #include "support/MapStage.h"
 
 #include "app/CursorPanel.h"
-#include "app/ReferenceDataLoader.h"
 #include "app/SettingsFile.h"
 
 #include <QFont>
@@ -25,28 +24,19 @@ MapStage::~MapStage()
 void MapStage::open(const QByteArray& ini)
 {
     folder.writeFile(QStringLiteral("Corvane.ini"), ini);
-    session.setFolders({folder.path(), folder.path(), folder.path()});
-    ini_ = std::make_unique<SettingsFile>(folder.iniPath());
-    session.setIniFile(ini_.get());
-    parameters.load(*ini_);
-    const QString karten = folder.kartenPath(QString());
-    ReferenceData data;
-    ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
-    data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));
-    data.cityTable = ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"));
-    session.setReferenceData(std::move(data));
+    WindowSession::open();
+    parameters.load(this->ini());
 }
 
 void MapStage::close(const std::function<void()>& save)
 {
-    if (!ini_)
+    if (!session.iniFile())
         return;
-    ini_->holdWrites();
+    ini().holdWrites();
     if (save)
         save();
     session.setIniFile(nullptr);
-    ini_->flush();
-    ini_.reset();
+    ini().flush();
 }
 
 void MapStage::setClientSize(int width, int height)

@@ -4,10 +4,8 @@
 #pragma once
 
 #include "app/MapHost.h"
-#include "app/MapPlaces.h"
-#include "session/Session.h"
 #include "settings/ParameterSettings.h"
-#include "support/ProgramFolder.h"
+#include "support/WindowSession.h"
 
 #include <QMenu>
 
@@ -15,14 +13,10 @@
 #include <memory>
 #include <optional>
 
-class SettingsFile;
-
-// What a map window works with, without the rest of the program: a throw-away program folder
-// with small reference data, the session set up over it as the main window sets it up at start
-// (folders, settings file, reference data), the parameters and the tool windows' places read from
-// it, and a host of plain widgets in the main window's place: a client area with a cursor panel,
-// and a menu.
-class MapStage : public MapHost {
+// What a map window works with, without the rest of the program: a window session over a
+// throw-away folder with small reference data, the parameters read from its settings, and a host
+// of plain widgets in the main window's place: a client area with a cursor panel, and a menu.
+class MapStage : public WindowSession, public MapHost {
 public:
     static constexpr int cursorPanelMs = 40;  // the cursor panel's time after the last mouse move, ms
 
@@ -32,7 +26,7 @@ public:
     // Writes the settings file, then opens it and reads the parameters and the reference data.
     void open(const QByteArray& ini);
     // Ends the run as the program does: save writes the window's settings, which collect in memory
-    // until the settings file is written once and closed.
+    // until the settings file is written once and let go.
     void close(const std::function<void()>& save = {});
 
     QWidget* clientArea() const override { return client_.get(); }
@@ -42,10 +36,7 @@ public:
     void showMercatorZoomOut(bool shown) override { zoomOutShown = shown; }
     void showMercatorImage(bool shown) override { mercatorImageShown = shown; }
 
-    ProgramFolder folder;
-    Session session;
     ParameterSettings parameters;
-    MapPlaces places;
     QMenu menu;                              // the maps' items of the Mercator map menu
     bool zoomOutShown = true;                // the Mercator menu's "Zoom -", shown until a map is loaded
     std::optional<bool> mercatorImageShown;  // as the beam map last told
@@ -53,5 +44,4 @@ public:
 private:
     std::unique_ptr<QWidget> client_;
     CursorPanel* panel_ = nullptr;
-    std::unique_ptr<SettingsFile> ini_;
 };

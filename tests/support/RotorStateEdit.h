@@ -6,7 +6,7 @@
 #include "session/Session.h"
 #include "support/RunningProgram.h"
 
-// Changes a session's rotor state in place of a status from the rotor program.
+// Changes the session's rotor state in place of a status from the rotor program.
 template <typename Edit>
 void editRotorState(Session& session, Edit edit)
 {
@@ -15,7 +15,7 @@ void editRotorState(Session& session, Edit edit)
     session.setRotorState(state);
 }
 
-// The same for the session of the program running.
+// The same for the running program's session.
 template <typename Edit>
 void editRotorState(Edit edit)
 {
