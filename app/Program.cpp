@@ -285,6 +285,7 @@ void Program::connectExtras()
         QObject::connect(main, &TFormA::dxSpotsRequested, dxSpotsWindow_.get(), [this] {
             dxSpotsWindow_->show();
             dxSpotsWindow_->raise();
+            dxSpotsWindow_->activateWindow();
         });
         if (partnerLinks_)
             QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, partnerLinks_.get(),
