@@ -32,6 +32,7 @@
 #include "spots/SpotService.h"
 #include "sun/GreylineLayer.h"
 #include "sun/MinuteTicker.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 
 #include <QAction>
@@ -126,6 +127,14 @@ void Program::createWindows()
         connectExtras();
         connectSpotSources();
     });
+    // What the first picture does not need comes after it: the callsign table, then the own log,
+    // which needs it.
+    if (mainWindow_)
+        AfterFirstPaint::run(mainWindow_, [this] {
+            session_->referenceData().callsignTable.startReading();
+            if (spots_ && parameterWindow_)
+                watchOwnLog();
+        });
 }
 
 void Program::connectWindows()
@@ -265,8 +274,6 @@ void Program::connectSpotSources()
     QObject::connect(parameters, &TForm3::clusterSettingsChanged, cluster_.get(), startCluster);
     startCluster();
     QObject::connect(parameters, &TForm3::logChanged, parameters, [this] { watchOwnLog(); });
-    // After the first paint: the log needs the callsign table, which is still loading at start.
-    QTimer::singleShot(0, parameters, [this] { watchOwnLog(); });
 }
 
 void Program::watchOwnLog()
