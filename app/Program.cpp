@@ -3,6 +3,7 @@
 
 #include "app/Program.h"
 
+#include "app/LaterWindows.h"
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
@@ -71,7 +72,8 @@ Program::Program(QString executableFolder, Timing timing)
       timing_(timing),
       session_(std::make_unique<Session>()),
       logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
-      mapPlaces_(std::make_unique<MapPlaces>())
+      mapPlaces_(std::make_unique<MapPlaces>()),
+      laterWindows_(std::make_unique<LaterWindows>())
 {
 }
 
@@ -80,10 +82,26 @@ Program::~Program()
     destroyWindows();
 }
 
+template <typename Window, typename... Collaborators>
+void Program::create(Window*& instance, Collaborators&&... collaborators)
+{
+    windows_.emplace_back();
+    createInSlot(windows_.size() - 1, instance, std::forward<Collaborators>(collaborators)...);
+}
+
+// The collaborators are held by reference until the window is made: members or the session.
+template <typename Window, typename... Collaborators>
+void Program::createLater(Window*& instance, Collaborators&... collaborators)
+{
+    const std::size_t slot = windows_.size();
+    windows_.emplace_back();
+    laterWindows_->add([this, slot, &instance, &collaborators...] { createInSlot(slot, instance, collaborators...); });
+}
+
 // Window constructors run their creation handler; a failure there skips the rest of that handler
 // only, so the window still exists.
 template <typename Window, typename... Collaborators>
-void Program::create(Window*& instance, Collaborators&&... collaborators)
+void Program::createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators)
 {
     instance = nullptr;
     Window* window = nullptr;
@@ -94,18 +112,18 @@ void Program::create(Window*& instance, Collaborators&&... collaborators)
     Created created{window, {}, [&instance] { instance = nullptr; }};
     if constexpr (HasFormDestroy<Window>::value)
         created.formDestroy = [window] { window->FormDestroy(); };
-    windows_.push_back(std::move(created));
+    windows_[slot] = std::move(created);
 }
 
 void Program::createWindows()
 {
     Session& shared = *session_;
     create(mainWindow_, executableFolder_, shared, *logger32Link_);
-    create(aboutWindow_, mainWindow_);
+    createLater(aboutWindow_, mainWindow_);
     create(mercatorWindow_, shared, mainWindow_, *mapPlaces_);
     create(beamWindow_, shared, mainWindow_, *mapPlaces_);
     create(rotorLink_, shared, timing_.rotorLink);
-    create(helpWindow_, shared, mainWindow_);
+    createLater(helpWindow_, shared, mainWindow_);
     create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);
     if (mercatorWindow_)
         mercatorWindow_->setCrosshairWindow(crosshairWindow_);
@@ -127,14 +145,36 @@ void Program::createWindows()
         connectExtras();
         connectSpotSources();
     });
+    if (!mainWindow_) {
+        laterWindows_->createAll();
+        return;
+    }
+    // A request for a window not made yet makes it and is then passed on to it.
+    for (void (TFormA::*request)() : {&TFormA::aboutRequested, &TFormA::helpRequested})
+        QObject::connect(mainWindow_, request, mainWindow_, [this, request] {
+            if (laterWindows_->createAll())
+                emit(mainWindow_->*request)();
+        });
+    laterWindows_->createAfterFirstPaint(mainWindow_);
     // What the first picture does not need comes after it: the callsign table, then the own log,
     // which needs it.
-    if (mainWindow_)
-        AfterFirstPaint::run(mainWindow_, [this] {
-            session_->referenceData().callsignTable.startReading();
-            if (spots_ && parameterWindow_)
-                watchOwnLog();
-        });
+    AfterFirstPaint::run(mainWindow_, [this] {
+        session_->referenceData().callsignTable.startReading();
+        if (spots_ && parameterWindow_)
+            watchOwnLog();
+    });
+}
+
+TFormHelpAbout* Program::aboutWindow() const
+{
+    laterWindows_->createAll();
+    return aboutWindow_;
+}
+
+TFormHilfe* Program::helpWindow() const
+{
+    laterWindows_->createAll();
+    return helpWindow_;
 }
 
 void Program::connectWindows()
@@ -307,6 +347,8 @@ int Program::run()
 
 void Program::destroyWindows()
 {
+    // A window never made saves its place as one made at start does.
+    laterWindows_->createAll();
     // The extras go first: they hold the maps' layers and listen to windows about to go.
     minuteTicker_.reset();
     cluster_.reset();
@@ -320,11 +362,14 @@ void Program::destroyWindows()
     // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
     // loop, and nothing may then work on windows that are half gone.
     for (const Created& created : windows_)
-        for (QTimer* timer : created.window->findChildren<QTimer*>())
-            timer->stop();
+        if (created.window)
+            for (QTimer* timer : created.window->findChildren<QTimer*>())
+                timer->stop();
     while (!windows_.empty()) {
         Created last = std::move(windows_.back());
         windows_.pop_back();
+        if (!last.window)
+            continue;
         if (last.formDestroy)
             ErrorBox::guard(last.formDestroy);
         last.forget();

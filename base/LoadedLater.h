@@ -10,12 +10,10 @@
 // A value read on a thread of its own once the program has time for it (a table the first paint
 // does not need); its first use waits for the reading to end, or reads it there and then when the
 // reading has not started yet. Used from one thread only.
-template <typename T>
-class LoadedLater {
+template <typename T> class LoadedLater {
 public:
     // The reading, read(), is kept until startReading or the first use; its result becomes the value.
-    template <typename Read>
-    void readWith(Read&& read)
+    template <typename Read> void readWith(Read&& read)
     {
         loading_ = {};
         read_ = std::forward<Read>(read);
@@ -50,7 +48,7 @@ public:
     operator const T&() const { return get(); }
 
 private:
-    mutable T value_{};
+    mutable T value_ {};
     mutable std::function<T()> read_;  // the reading not started yet
     mutable std::future<T> loading_;
 };

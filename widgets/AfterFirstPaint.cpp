@@ -14,8 +14,7 @@ void AfterFirstPaint::run(QWidget* window, std::function<void()> task)
     new AfterFirstPaint(window, std::move(task));  // a child of the window
 }
 
-AfterFirstPaint::AfterFirstPaint(QWidget* window, std::function<void()> task)
-    : QObject(window), task_(std::move(task))
+AfterFirstPaint::AfterFirstPaint(QWidget* window, std::function<void()> task) : QObject(window), task_(std::move(task))
 {
     window->installEventFilter(this);
 }

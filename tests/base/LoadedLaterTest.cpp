@@ -22,7 +22,12 @@ TEST(LoadedLaterTest, ReadsOnceWhenFirstNeeded)
     } cases[] = {
         {"used without a start", [](LoadedLater<int>&) {}, 42, 1},
         {"started, then used", [](LoadedLater<int>& v) { v.startReading(); }, 42, 1},
-        {"started twice", [](LoadedLater<int>& v) { v.startReading(); v.startReading(); }, 42, 1},
+        {"started twice",
+         [](LoadedLater<int>& v) {
+             v.startReading();
+             v.startReading();
+         },
+         42, 1},
         {"set in its place", [](LoadedLater<int>& v) { v = 7; }, 7, 0},
     };
     for (const auto& c : cases) {
@@ -41,4 +46,4 @@ TEST(LoadedLaterTest, ReadsOnceWhenFirstNeeded)
     }
 }
 
-} // namespace
+}  // namespace

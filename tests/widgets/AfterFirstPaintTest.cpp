@@ -66,4 +66,4 @@ TEST(AfterFirstPaintTest, RunsOnceAfterTheFirstPaint)
     }
 }
 
-} // namespace
+}  // namespace
