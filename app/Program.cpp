@@ -13,12 +13,14 @@
 #include "help/TFormHilfe.h"
 #include "logger/Logger32Link.h"
 #include "mercator/TForm1.h"
+#include "mercator/ShownMap.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerLinks.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "session/Session.h"
+#include "settings/ParameterSettings.h"
 #include "settings/TForm3.h"
 #include "geo/SwitchedLayer.h"
 #include "partner/WsjtxLink.h"
@@ -53,16 +55,33 @@ struct HasFormDestroy<T, std::void_t<decltype(std::declval<T&>().FormDestroy())>
 
 // A map redraws for a new target or own station after the crosshair window, made after it, has
 // come up for them (slots run in the order they were connected): it draws the target only while
-// that window is open. The parameter window's layers come after it too.
+// that window is open. The parameters that change what a map draws come after it too.
 template <typename Map>
-void redrawOnNews(Session& session, Map* map, TForm3* parameterWindow)
+void redrawOnNews(Session& session, Map* map, const ParameterSettings& parameters)
 {
     if (!map)
         return;
     QObject::connect(&session, &Session::targetChanged, map, &Map::redrawIfShown);
     QObject::connect(&session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
-    if (parameterWindow)
-        QObject::connect(parameterWindow, &TForm3::mapLayersChanged, map, &Map::redrawIfShown);
+    for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::locatorGridChanged,
+                         &ParameterSettings::greylineShownChanged, &ParameterSettings::mapLabelsShownChanged})
+        QObject::connect(&parameters, changed, map, &Map::redrawIfShown);
+}
+
+// The session carries the parameters the maps and the rotor link draw and turn with; it takes
+// them from the settings now and at every change.
+void shareWithSession(const ParameterSettings& parameters, Session& session)
+{
+    const auto share = [&parameters, &session] {
+        session.setCityMarkerSize(parameters.cityMarkerSize());
+        session.setElevationDefault(parameters.elevationDegrees());
+        session.setOverlapAngle(parameters.overlapDegrees());
+        session.setAzimuthDisplayOffset(parameters.displayOffsetDegrees());
+    };
+    share();
+    for (auto changed : {&ParameterSettings::cityMarkerSizeChanged, &ParameterSettings::elevationChanged,
+                         &ParameterSettings::overlapChanged, &ParameterSettings::displayOffsetChanged})
+        QObject::connect(&parameters, changed, &session, share);
 }
 
 } // namespace
@@ -73,6 +92,7 @@ Program::Program(QString executableFolder, Timing timing)
       session_(std::make_unique<Session>()),
       logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
       mapPlaces_(std::make_unique<MapPlaces>()),
+      parameters_(std::make_unique<ParameterSettings>()),
       laterWindows_(std::make_unique<LaterWindows>())
 {
 }
@@ -89,13 +109,13 @@ void Program::create(Window*& instance, Collaborators&&... collaborators)
     createInSlot(windows_.size() - 1, instance, std::forward<Collaborators>(collaborators)...);
 }
 
-// The collaborators are held by reference until the window is made: members or the session.
+// The collaborators are kept as copies until the window is made; a shared part goes in as std::ref.
 template <typename Window, typename... Collaborators>
-void Program::createLater(Window*& instance, Collaborators&... collaborators)
+void Program::createLater(Window*& instance, Collaborators... collaborators)
 {
     const std::size_t slot = windows_.size();
     windows_.emplace_back();
-    laterWindows_->add([this, slot, &instance, &collaborators...] { createInSlot(slot, instance, collaborators...); });
+    laterWindows_->add([this, slot, &instance, collaborators...] { createInSlot(slot, instance, collaborators...); });
 }
 
 // Window constructors run their creation handler; a failure there skips the rest of that handler
@@ -119,23 +139,27 @@ void Program::createWindows()
 {
     Session& shared = *session_;
     create(mainWindow_, executableFolder_, shared, *logger32Link_);
-    createLater(aboutWindow_, mainWindow_);
-    create(mercatorWindow_, shared, mainWindow_, *mapPlaces_);
-    create(beamWindow_, shared, mainWindow_, *mapPlaces_);
+    if (const SettingsFile* ini = shared.iniFile())
+        parameters_->load(*ini);
+    shareWithSession(*parameters_, shared);
+    TFormA* main = mainWindow_;
+    createLater(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
+        return QRect(main->pos(), QSize(main->clientWidth(), main->clientHeight()));
+    }) : TFormHelpAbout::ClientArea());
+    create(mercatorWindow_, shared, mainWindow_, *mapPlaces_, *parameters_);
+    create(beamWindow_, shared, mainWindow_, *mapPlaces_, *parameters_);
     create(rotorLink_, shared, timing_.rotorLink);
-    createLater(helpWindow_, shared, mainWindow_);
-    create(crosshairWindow_, shared, mercatorWindow_, beamWindow_, *mapPlaces_);
+    createLater(helpWindow_, std::ref(shared));
+    const ShownMap shownMap(mercatorWindow_, beamWindow_);
+    create(crosshairWindow_, shared, shownMap, *mapPlaces_);
     if (mercatorWindow_)
         mercatorWindow_->setCrosshairWindow(crosshairWindow_);
-    create(parameterWindow_, shared, mainWindow_, rotorLink_);
-    if (mercatorWindow_)
-        mercatorWindow_->setParameterWindow(parameterWindow_);
-    if (beamWindow_)
-        beamWindow_->setParameterWindow(parameterWindow_);
-    create(entryWindow_, shared, mainWindow_, mercatorWindow_, beamWindow_, *mapPlaces_);
-    create(rotorPanel_, shared, mainWindow_, rotorLink_, parameterWindow_, *logger32Link_);
-    create(directionsWindow_, shared, mainWindow_, rotorLink_);
+    create(parameterWindow_, shared, *parameters_, mainWindow_, rotorLink_);
+    create(entryWindow_, shared, shownMap, *mapPlaces_);
+    create(rotorPanel_, shared, mainWindow_, rotorLink_, *parameters_, *logger32Link_);
+    create(directionsWindow_, shared, rotorLink_);
     connectWindows();
+    connectToolWindows();
     ErrorBox::guard([this] {
         partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
         connectPartnerLinks();
@@ -149,18 +173,12 @@ void Program::createWindows()
         laterWindows_->createAll();
         return;
     }
-    // A request for a window not made yet makes it and is then passed on to it.
-    for (void (TFormA::*request)() : {&TFormA::aboutRequested, &TFormA::helpRequested})
-        QObject::connect(mainWindow_, request, mainWindow_, [this, request] {
-            if (laterWindows_->createAll())
-                emit(mainWindow_->*request)();
-        });
     laterWindows_->createAfterFirstPaint(mainWindow_);
     // What the first picture does not need comes after it: the callsign table, then the own log,
     // which needs it.
     AfterFirstPaint::run(mainWindow_, [this] {
         session_->referenceData().callsignTable.startReading();
-        if (spots_ && parameterWindow_)
+        if (spots_)
             watchOwnLog();
     });
 }
@@ -179,42 +197,71 @@ TFormHilfe* Program::helpWindow() const
 
 void Program::connectWindows()
 {
-    redrawOnNews(*session_, mercatorWindow_, parameterWindow_);
-    redrawOnNews(*session_, beamWindow_, parameterWindow_);
+    redrawOnNews(*session_, mercatorWindow_, *parameters_);
+    redrawOnNews(*session_, beamWindow_, *parameters_);
+}
+
+void Program::connectToolWindows()
+{
+    TFormA* main = mainWindow_;
+    if (!main)
+        return;
+    if (TForm4* entry = entryWindow_) {
+        QObject::connect(main, &TFormA::locatorEntryRequested, entry, &TForm4::toggleFromMenu);
+        QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
+        QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
+        // The first-run prompt stays while the entry window is open.
+        QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
+            if (!entry->isVisible())
+                main->hideStartPrompt();
+        });
+        if (mercatorWindow_)
+            QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
+    }
+    if (TForm7* directions = directionsWindow_)
+        QObject::connect(main, &TFormA::fixedStationsRequested, directions,
+                         [directions] { directions->setVisible(!directions->isVisible()); });
+    // Made at this request when the first paint has not made them yet.
+    QObject::connect(main, &TFormA::helpRequested, main, [this] {
+        if (TFormHilfe* help = helpWindow())
+            help->showHelpPage();
+    });
+    QObject::connect(main, &TFormA::aboutRequested, main, [this] {
+        if (TFormHelpAbout* about = aboutWindow())
+            about->show();
+    });
 }
 
 void Program::connectPartnerLinks()
 {
     PartnerLinks* links = partnerLinks_.get();
-    TForm3* parameters = parameterWindow_;
+    const ParameterSettings* parameters = parameters_.get();
     if (rotorPanel_)
         QObject::connect(links, &PartnerLinks::partnerNamed, rotorPanel_, &TForm6::takePartner);
-    if (parameters) {
-        QObject::connect(parameters, &TForm3::wsjtxSettingsChanged, links,
-                         [links, parameters] { links->listen(parameters->wsjtxSettings()); });
-        QObject::connect(links, &PartnerLinks::wsjtxStateChanged, parameters, &TForm3::showWsjtxState);
-    }
-    links->listen(parameters ? parameters->wsjtxSettings() : WsjtxSettings());
+    QObject::connect(parameters, &ParameterSettings::wsjtxChanged, links,
+                     [links, parameters] { links->listen(parameters->wsjtx()); });
+    if (parameterWindow_)
+        QObject::connect(links, &PartnerLinks::wsjtxStateChanged, parameterWindow_, &TForm3::showWsjtxState);
+    links->listen(parameters->wsjtx());
 }
 
 void Program::addMapLayers()
 {
     const auto now = [] { return double(QDateTime::currentSecsSinceEpoch()); };
-    TForm3* parameters = parameterWindow_;
-    const auto switched = [&](std::unique_ptr<MapLayer> layer, bool (TForm3::*setting)() const) {
+    const ParameterSettings* parameters = parameters_.get();
+    const auto switched = [&](std::unique_ptr<MapLayer> layer, bool (ParameterSettings::*setting)() const) {
         const MapLayer& drawn = *layer;
         mapLayers_.push_back(std::move(layer));
-        mapLayers_.push_back(std::make_unique<SwitchedLayer>(drawn, [parameters, setting] {
-            return parameters && (parameters->*setting)();
-        }));
+        mapLayers_.push_back(
+            std::make_unique<SwitchedLayer>(drawn, [parameters, setting] { return (parameters->*setting)(); }));
         return mapLayers_.back().get();
     };
     // Shading first, then what is drawn over it.
-    const MapLayer* shading = switched(std::make_unique<GreylineLayer>(now), &TForm3::greylineShown);
+    const MapLayer* shading = switched(std::make_unique<GreylineLayer>(now), &ParameterSettings::greylineShown);
     Session& session = *session_;
     const MapLayer* labels = switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
                                                                        [&session] { return session.circleSpacingKm(); }),
-                                      &TForm3::mapLabelsShown);
+                                      &ParameterSettings::mapLabelsShown);
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.
@@ -263,17 +310,17 @@ void Program::connectExtras()
                 ErrorBox::show(QStringLiteral("Parken nicht möglich: %1").arg(refusal));
         });
     }
-    if (TForm3* parameters = parameterWindow_) {
-        main->greylineItem->setChecked(parameters->greylineShown());
-        QObject::connect(main, &TFormA::greylineToggled, parameters, &TForm3::setGreylineShown);
-        QObject::connect(parameters, &TForm3::greylineChanged, main->greylineItem, &QAction::setChecked);
-    }
+    ParameterSettings* parameters = parameters_.get();
+    main->greylineItem->setChecked(parameters->greylineShown());
+    QObject::connect(main, &TFormA::greylineToggled, parameters, &ParameterSettings::setGreylineShown);
+    QObject::connect(parameters, &ParameterSettings::greylineShownChanged, main->greylineItem,
+                     [main, parameters] { main->greylineItem->setChecked(parameters->greylineShown()); });
     // Once a minute: the sun has moved on.
     minuteTicker_ = std::make_unique<MinuteTicker>([] { return QDateTime::currentMSecsSinceEpoch(); });
     QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, main, [this] {
         if (crosshairWindow_ && crosshairWindow_->isVisible())
             crosshairWindow_->showSun();
-        if (parameterWindow_ && parameterWindow_->greylineShown()) {
+        if (parameters_->greylineShown()) {
             if (mercatorWindow_)
                 mercatorWindow_->redrawIfShown();
             if (beamWindow_)
@@ -295,30 +342,31 @@ void Program::connectExtras()
 
 void Program::connectSpotSources()
 {
-    TForm3* parameters = parameterWindow_;
-    if (!spots_ || !parameters)
+    const ParameterSettings* parameters = parameters_.get();
+    if (!spots_)
         return;
     cluster_ = std::make_unique<ClusterClient>();
     QObject::connect(cluster_.get(), &ClusterClient::spotReceived, spots_.get(), [this, parameters](const ClusterLine& line) {
-        spots_->takeClusterSpot(line, parameters->cluster().host);
+        spots_->takeClusterSpot(line, parameters->cluster().hostName());
     });
-    QObject::connect(cluster_.get(), &ClusterClient::stateChanged, parameters, [parameters](ClusterClient::State state) {
-        static const QString texts[] = {QString(), QStringLiteral("Cluster: verbindet …"), QStringLiteral("Cluster: verbunden"),
-                                        QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt")};
-        parameters->showClusterState(texts[int(state)]);
-    });
+    if (TForm3* window = parameterWindow_)
+        QObject::connect(cluster_.get(), &ClusterClient::stateChanged, window, [window](ClusterClient::State state) {
+            static const QString texts[] = {QString(), QStringLiteral("Cluster: verbindet …"), QStringLiteral("Cluster: verbunden"),
+                                            QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt")};
+            window->showClusterState(texts[int(state)]);
+        });
     const auto startCluster = [this, parameters] {
-        const TForm3::Cluster cluster = parameters->cluster();
-        cluster_->start(cluster.host, cluster.port, cluster.call);
+        const ParameterSettings::Cluster& cluster = parameters->cluster();
+        cluster_->start(cluster.hostName(), cluster.portNumber(), cluster.login());
     };
-    QObject::connect(parameters, &TForm3::clusterSettingsChanged, cluster_.get(), startCluster);
+    QObject::connect(parameters, &ParameterSettings::clusterChanged, cluster_.get(), startCluster);
     startCluster();
-    QObject::connect(parameters, &TForm3::logChanged, parameters, [this] { watchOwnLog(); });
+    QObject::connect(parameters, &ParameterSettings::logChanged, spots_.get(), [this] { watchOwnLog(); });
 }
 
 void Program::watchOwnLog()
 {
-    const QString path = parameterWindow_ ? parameterWindow_->logPath() : QString();
+    const QString path = parameters_->logPath();
     if (!ownLog_) {
         if (path.isEmpty())
             return;

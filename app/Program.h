@@ -21,6 +21,7 @@ class SpotService;
 class DxSpotsWindow;
 class ClusterClient;
 class AdifWatcher;
+class ParameterSettings;
 class PartnerLinks;
 class QObject;
 class Session;
@@ -66,6 +67,7 @@ public:
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
     MapPlaces& mapPlaces() const { return *mapPlaces_; }
+    ParameterSettings& parameters() const { return *parameters_; }
     TFormA* mainWindow() const { return mainWindow_; }
     TFormHelpAbout* aboutWindow() const;
     TForm1* mercatorWindow() const { return mercatorWindow_; }
@@ -87,19 +89,21 @@ private:
     void create(Window*& instance, Collaborators&&... collaborators);
     // Keeps the window's place in the order of windows, and creates it there later.
     template <typename Window, typename... Collaborators>
-    void createLater(Window*& instance, Collaborators&... collaborators);
+    void createLater(Window*& instance, Collaborators... collaborators);
     template <typename Window, typename... Collaborators>
     void createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators);
-    // The subscriptions that must wait for windows created later: the maps' to the parameter
-    // window, and to the target after the crosshair window's.
+    // The subscriptions that must wait for windows created later: the maps' to the target and to
+    // the parameters after the crosshair window's.
     void connectWindows();
+    // The main window's menu and first-run prompt to the tool windows that answer them.
+    void connectToolWindows();
     // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
     void connectPartnerLinks();
     // The main window's extras: rotor set-up, park and keys; the sun on the maps; the spots.
     void connectExtras();
     // The layers drawn over both maps, each while its setting is on.
     void addMapLayers();
-    // The DX cluster and the own log, as the parameter window sets them.
+    // The DX cluster and the own log, as the parameters name them.
     void connectSpotSources();
     void watchOwnLog();
 
@@ -115,6 +119,8 @@ private:
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
     std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows
+    // Read once the main window has opened the settings file; the parameter window writes them back.
+    std::unique_ptr<ParameterSettings> parameters_;
     // In the order of creation at start, which shut-down reverses.
     std::vector<Created> windows_;
     std::unique_ptr<LaterWindows> laterWindows_;

@@ -17,6 +17,7 @@
 #include "session/Session.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
+#include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
 
 #include <QCoreApplication>
@@ -39,15 +40,15 @@ QString logger32Caption(Logger32Link::State state)
 {
     switch (state) {
     case Logger32Link::State::NotFound:
-        return QStringLiteral("Logger32 NOT found");
+        return QStringLiteral("Lo&gger32 NOT found");
     case Logger32Link::State::NotConnected:
-        return QStringLiteral("Logger32 NOT connected");
+        return QStringLiteral("Lo&gger32 NOT connected");
     case Logger32Link::State::Connected:
-        return QStringLiteral("Logger32 connected");
+        return QStringLiteral("Lo&gger32 connected");
     case Logger32Link::State::Start:
         break;
     }
-    return QStringLiteral("Logger32");
+    return QStringLiteral("Lo&gger32");
 }
 
 } // namespace
@@ -133,8 +134,12 @@ void TFormA::buildMenu()
         QMenu* menu = bar->addMenu(caption);
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
+        // The map is switched once the menu is open: switching resizes the window, and a resize
+        // while the menu bar opens the menu closes it again.
         if (onOpen)
-            connectGuarded(menu, &QMenu::aboutToShow, this, onOpen);
+            connect(
+                menu, &QMenu::aboutToShow, this, [this, onOpen] { ErrorBox::guard([=] { (this->*onOpen)(); }); },
+                Qt::QueuedConnection);
         return menu;
     };
     const auto subItem = [&](QMenu* menu, const QString& name, const QString& caption, void (TFormA::*method)()) {
@@ -145,17 +150,21 @@ void TFormA::buildMenu()
         return action;
     };
 
-    Parameter1 = topAction(QStringLiteral("Parameter1"), QStringLiteral("Parameter"), &TFormA::Parameter1Click);
-    Locator1 = topAction(QStringLiteral("Locator1"), QStringLiteral("Locator"), &TFormA::Locator1Click);
-    Karten1 = topMenu(QStringLiteral("Karten1"), QStringLiteral("Mercatorkarte"), &TFormA::Karten1Click);
-    ZoomMercator = subItem(Karten1, QStringLiteral("ZoomMercator"), QStringLiteral("Zoom -"), &TFormA::ZoomMercatorClick);
+    // Each caption underlines a character of its own within its menu ("&"); J and L stay free for
+    // the rotor keys Alt+J and Alt+L of the "Extras" menu.
+    Parameter1 = topAction(QStringLiteral("Parameter1"), QStringLiteral("&Parameter"), &TFormA::Parameter1Click);
+    Locator1 = topAction(QStringLiteral("Locator1"), QStringLiteral("L&ocator"), &TFormA::Locator1Click);
+    Karten1 = topMenu(QStringLiteral("Karten1"), QStringLiteral("&Mercatorkarte"), &TFormA::Karten1Click);
+    ZoomMercator =
+        subItem(Karten1, QStringLiteral("ZoomMercator"), QStringLiteral("Zoom &-"), &TFormA::ZoomMercatorClick);
     Leer = subItem(Karten1, QStringLiteral("Leer"), QStringLiteral("-------------"), nullptr);
-    Beamkarte1 = topMenu(QStringLiteral("Beamkarte1"), QStringLiteral("Beamkarte"), &TFormA::Beamkarte1Click);
-    Zoom1 = subItem(Beamkarte1, QStringLiteral("Zoom1"), QStringLiteral("Zoom +"), &TFormA::Zoom1Click);
-    Zoom2 = subItem(Beamkarte1, QStringLiteral("Zoom2"), QStringLiteral("Zoom -"), &TFormA::Zoom2Click);
-    Feststationen1 = topAction(QStringLiteral("Feststationen1"), QStringLiteral("Feststationen"), &TFormA::Feststationen1Click);
+    Beamkarte1 = topMenu(QStringLiteral("Beamkarte1"), QStringLiteral("&Beamkarte"), &TFormA::Beamkarte1Click);
+    Zoom1 = subItem(Beamkarte1, QStringLiteral("Zoom1"), QStringLiteral("Zoom &+"), &TFormA::Zoom1Click);
+    Zoom2 = subItem(Beamkarte1, QStringLiteral("Zoom2"), QStringLiteral("Zoom &-"), &TFormA::Zoom2Click);
+    Feststationen1 =
+        topAction(QStringLiteral("Feststationen1"), QStringLiteral("&Feststationen"), &TFormA::Feststationen1Click);
     Feststationen1->setVisible(false);
-    StayOnTop1 = topAction(QStringLiteral("StayOnTop1"), QStringLiteral("StayOnTop"), &TFormA::StayOnTop1Click);
+    StayOnTop1 = topAction(QStringLiteral("StayOnTop1"), QStringLiteral("&StayOnTop"), &TFormA::StayOnTop1Click);
     StayOnTop1->setCheckable(true);
     // StayOnTop1Click inverts the check mark itself, so Qt's own toggle is undone first.
     disconnect(StayOnTop1, &QAction::triggered, nullptr, nullptr);
@@ -165,9 +174,9 @@ void TFormA::buildMenu()
     });
     Logger32 = topAction(QStringLiteral("Logger32"), QStringLiteral("Logger32"), &TFormA::Logger32Click);
     buildExtrasMenu();
-    Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("Hilfe"), nullptr);
-    About1 = subItem(Hilfe1, QStringLiteral("About1"), QStringLiteral("About"), &TFormA::About1Click);
-    Hilfe2 = subItem(Hilfe1, QStringLiteral("Hilfe2"), QStringLiteral("Hilfe"), &TFormA::Hilfe2Click);
+    Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("&Hilfe"), nullptr);
+    About1 = subItem(Hilfe1, QStringLiteral("About1"), QStringLiteral("&About"), &TFormA::About1Click);
+    Hilfe2 = subItem(Hilfe1, QStringLiteral("Hilfe2"), QStringLiteral("&Hilfe"), &TFormA::Hilfe2Click);
     // F1 opens the help and Ctrl+Q ends the program as its close button does, in every window.
     Hilfe2->setShortcut(QKeySequence::HelpContents);
     Hilfe2->setShortcutContext(Qt::ApplicationShortcut);
@@ -181,7 +190,7 @@ void TFormA::buildMenu()
 
 void TFormA::buildExtrasMenu()
 {
-    extrasMenu = menuBar()->addMenu(QStringLiteral("Extras"));
+    extrasMenu = menuBar()->addMenu(QStringLiteral("&Extras"));
     extrasMenu->setObjectName(QStringLiteral("extrasMenu"));
     const auto item = [this](const QString& name, const QString& caption, const QKeySequence& keys = QKeySequence()) {
         QAction* action = extrasMenu->addAction(caption);
@@ -191,15 +200,18 @@ void TFormA::buildExtrasMenu()
         action->setShortcutContext(Qt::ApplicationShortcut);
         return action;
     };
-    rotorSetupItem = item(QStringLiteral("rotorSetupItem"), QStringLiteral("Rotor einrichten …"));
-    rotorParkItem = item(QStringLiteral("rotorParkItem"), QStringLiteral("Rotor parken"));
-    shortPathItem = item(QStringLiteral("shortPathItem"), QStringLiteral("Zum Ziel drehen, kurzer Weg"), QKeySequence(Qt::ALT | Qt::Key_J));
-    longPathItem = item(QStringLiteral("longPathItem"), QStringLiteral("Zum Ziel drehen, langer Weg"), QKeySequence(Qt::ALT | Qt::Key_L));
-    rotorStopItem = item(QStringLiteral("rotorStopItem"), QStringLiteral("Rotor anhalten"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
+    rotorSetupItem = item(QStringLiteral("rotorSetupItem"), QStringLiteral("Rotor &einrichten …"));
+    rotorParkItem = item(QStringLiteral("rotorParkItem"), QStringLiteral("Rotor &parken"));
+    shortPathItem = item(QStringLiteral("shortPathItem"), QStringLiteral("Zum Ziel drehen, &kurzer Weg"),
+                         QKeySequence(Qt::ALT | Qt::Key_J));
+    longPathItem = item(QStringLiteral("longPathItem"), QStringLiteral("Zum Ziel drehen, la&nger Weg"),
+                        QKeySequence(Qt::ALT | Qt::Key_L));
+    rotorStopItem = item(QStringLiteral("rotorStopItem"), QStringLiteral("Rotor &anhalten"),
+                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
     extrasMenu->addSeparator();
-    greylineItem = item(QStringLiteral("greylineItem"), QStringLiteral("Tag und Nacht auf den Karten"));
+    greylineItem = item(QStringLiteral("greylineItem"), QStringLiteral("&Tag und Nacht auf den Karten"));
     greylineItem->setCheckable(true);
-    dxSpotsItem = item(QStringLiteral("dxSpotsItem"), QStringLiteral("DX-Spots"));
+    dxSpotsItem = item(QStringLiteral("dxSpotsItem"), QStringLiteral("&DX-Spots"));
     connect(rotorSetupItem, &QAction::triggered, this, &TFormA::rotorSetupRequested);
     connect(rotorParkItem, &QAction::triggered, this, &TFormA::rotorParkRequested);
     connect(shortPathItem, &QAction::triggered, this, [this] { emit rotorTurnRequested(false); });
@@ -355,7 +367,15 @@ void TFormA::hideStartPrompt()
 
 QAction* TFormA::addMapMenuItem(const QString& caption)
 {
-    return Karten1->addAction(caption);
+    // The maps' names come from the files in the maps folder: each gets the first letter that is
+    // still free in the menu.
+    QString taken;
+    for (const QAction* item : Karten1->actions()) {
+        const QChar letter = MenuCaption::accelerator(item->text());
+        if (!letter.isNull())
+            taken += letter;
+    }
+    return Karten1->addAction(MenuCaption::marked(caption, taken));
 }
 
 void TFormA::showMercatorZoomOut(bool shown)
@@ -418,7 +438,7 @@ bool TFormA::isStayOnTop() const
 
 void TFormA::setStayOnTop(bool on)
 {
-    StayOnTop1->setText(on ? QStringLiteral("StayOnTop *") : QStringLiteral("StayOnTop  "));
+    StayOnTop1->setText(on ? QStringLiteral("&StayOnTop *") : QStringLiteral("&StayOnTop  "));
     if (on == isStayOnTop())
         return;
     const bool wasVisible = isVisible();

@@ -18,7 +18,7 @@
 #include "mercator/BmpReader.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -46,8 +46,8 @@ QColor crosshairColour(const Session& session)
 
 } // namespace
 
-TForm10::TForm10(Session& session, TFormA* mainWindow, MapPlaces& places)
-    : MapWindow(session, mainWindow, places, QStringLiteral("BeamKarte"))
+TForm10::TForm10(Session& session, TFormA* mainWindow, MapPlaces& places, const ParameterSettings& parameters)
+    : MapWindow(session, mainWindow, places, QStringLiteral("BeamKarte")), parameters_(parameters)
 {
     BeamKarte = image();
     BeamKarte->hide();
@@ -246,7 +246,7 @@ void TForm10::RedrawBeamMap()
         return;
     BeamLayers layers;
     layers.circleSpacingKm = session_.circleSpacingKm();
-    if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
+    if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
     layers.markerSize = session_.cityMarkerSize();
     layers.own = session_.ownPosition();
@@ -302,10 +302,11 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
     if (!shown)
         return;
     // Without a choice the panel keeps its state, but its lines follow the mouse.
-    const TForm3::OnOff choice = parameterWindow_ ? parameterWindow_->mousePositionShown() : TForm3::OnOff::off;
+    const ParameterSettings::OnOff choice = parameters_.mousePositionShown();
     readOut(event->position().toPoint(), *shown,
-            choice == TForm3::OnOff::on ? PanelUse::show
-                                        : (choice == TForm3::OnOff::none ? PanelUse::follow : PanelUse::none));
+            choice == ParameterSettings::OnOff::on
+                ? PanelUse::show
+                : (choice == ParameterSettings::OnOff::none ? PanelUse::follow : PanelUse::none));
 }
 
 void TForm10::BeamKarteMouseDown(QMouseEvent* event)
@@ -333,9 +334,4 @@ void TForm10::ZoomMinusClick()
 {
     zoomMargin = std::max(0, zoomMargin - beamBitmap.width() / 10);
     RedrawBeamMap();
-}
-
-void TForm10::setParameterWindow(TForm3* parameterWindow)
-{
-    parameterWindow_ = parameterWindow;
 }

@@ -15,7 +15,7 @@ class BeamMapWriter;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
-class TForm3;
+class ParameterSettings;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
@@ -23,12 +23,10 @@ class TForm3;
 // the Mercator map's image. It redraws itself on the session's news while its image is shown.
 class TForm10 : public MapWindow {
     Q_OBJECT
-    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+    const ParameterSettings& parameters_;
 
 public:
-    TForm10(Session& session, TFormA* mainWindow, MapPlaces& places);
-    // The parameter window, made after the map.
-    void setParameterWindow(TForm3* parameterWindow);
+    TForm10(Session& session, TFormA* mainWindow, MapPlaces& places, const ParameterSettings& parameters);
 
     void FormCreate();
     void FormDestroy();

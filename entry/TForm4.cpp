@@ -5,11 +5,8 @@
 
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "app/TFormA.h"
-#include "beam/TForm10.h"
 #include "entry/PositionForms.h"
 #include "geo/CoordinateText.h"
-#include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
 #include "widgets/CloseOnEscape.h"
@@ -72,8 +69,8 @@ int typedCode(const QKeyEvent* event)
 
 } // namespace
 
-TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
-    : session_(session), mainWindow_(mainWindow), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
+TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places)
+    : session_(session), shownMap_(shownMap), places_(places)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Locatoreingabe"));
@@ -99,6 +96,7 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
     setTabOrder(E_LangGrad2, E_BreitGrad2);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(1000);
     connectGuarded(Timer1, &QTimer::timeout, this, &TForm4::Timer1Timer);
     Positionstimer = new WindowTimer(this, 100);
@@ -110,22 +108,7 @@ TForm4::TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TFo
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(mainWindow_, &TFormA::locatorEntryRequested, this, [this] {
-        setVisible(!isVisible());
-        if (!isVisible())
-            return;
-        // The keyboard goes to the locator field of the group shown.
-        raise();
-        activateWindow();
-        (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
-    });
-    // The first-run prompt stays while this window is open.
-    connect(mainWindow_, &TFormA::startPromptConfirmed, this, [this] {
-        if (!isVisible())
-            mainWindow_->hideStartPrompt();
-    });
-    connect(mercatorWindow_, &TForm1::targetClicked, this, &QWidget::hide);
-    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::entry);
+    shownMap_.restoreOnSwitch(this, places_, MapPlaces::Tool::entry);
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -354,6 +337,17 @@ void TForm4::ChangeOwnStation()
     E_Locator->setFocus();
 }
 
+void TForm4::toggleFromMenu()
+{
+    setVisible(!isVisible());
+    if (!isVisible())
+        return;
+    // The keyboard goes to the locator field of the group shown.
+    raise();
+    activateWindow();
+    (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
+}
+
 void TForm4::E_Locator2KeyPress(QLineEdit* sender, int& key)
 {
     if (key >= 'a' && key <= 'z')
@@ -381,7 +375,7 @@ void TForm4::FormCreate()
 {
     E_LangDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
     E_BreitDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
-    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::entry);
+    shownMap_.restore(this, places_, MapPlaces::Tool::entry);
     if (session_.ownPosition().longitude == 0.0 && session_.ownPosition().latitude == 0.0) {
         GroupBox1->show();
         GroupBox2->hide();
@@ -402,10 +396,10 @@ void TForm4::Timer1Timer()
 {
     if (isHidden() && E_Locator->text().size() == locatorLength) {
         Timer1->stop();
-        mainWindow_->showStartHint();
+        emit startHintDue();
         return;
     }
-    mainWindow_->showStartPrompt();
+    emit startPromptDue();
     show();
     raise();
     activateWindow();
@@ -414,5 +408,5 @@ void TForm4::Timer1Timer()
 
 void TForm4::PositionstimerTimer()
 {
-    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::entry);
+    shownMap_.remember(this, places_, MapPlaces::Tool::entry);
 }

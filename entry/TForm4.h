@@ -11,9 +11,6 @@
 #include <QWidget>
 
 class Session;
-class TFormA;
-class TForm1;
-class TForm10;
 
 class QAction;
 class QGroupBox;
@@ -23,18 +20,16 @@ class WindowTimer;
 
 // The position entry window: the own and the partner position, each as decimal degrees,
 // degree-minute-second text and locator. Confirming one form rewrites the others; confirming a
-// partner makes it the target. Until an own locator exists it drives the first-run prompt.
+// partner makes it the target. Until an own locator exists it asks for the first-run prompt.
 class TForm4 : public QWidget {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
-    TFormA* mainWindow_;
-    TForm1* mercatorWindow_;
-    TForm10* beamWindow_;
+    const ShownMap shownMap_;
     MapPlaces& places_;
 
 public:
-    TForm4(Session& session, TFormA* mainWindow, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places);
+    TForm4(Session& session, ShownMap shownMap, MapPlaces& places);
 
     void FormCreate();
     void FormDestroy();
@@ -50,10 +45,25 @@ public:
     // The window's context menu "Eigenen Standort ändern": shows the own group again, so that an
     // operator who goes portable can give a new own position.
     void ChangeOwnStation();
+    // The menu's "Locatoreingabe": shows the window with the keyboard in the shown group's
+    // locator field, or hides it.
+    void toggleFromMenu();
 
     // Changed and not yet confirmed; such a field is shown yellow.
     bool isEdited(const QLineEdit* field) const;
 
+signals:
+    // The first-run prompt covers the main window while no own locator is given.
+    void startPromptDue();
+    // The own locator is given and the window closed: the prompt turns into the hint.
+    void startHintDue();
+
+protected:
+    // Ctrl+V: the clipboard's text, character by character, as if typed.
+    void paste(QLineEdit* field);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
     QGroupBox* GroupBox1 = nullptr;  // own position
     QGroupBox* GroupBox2 = nullptr;  // partner position
     QLineEdit* E_LangDez = nullptr;
@@ -70,12 +80,6 @@ public:
     WindowTimer* Positionstimer = nullptr;  // remembers the window position while shown, 100 ms
     QAction* OwnStationAction = nullptr;  // "Eigenen Standort ändern"
 
-protected:
-    // Ctrl+V: the clipboard's text, character by character, as if typed.
-    void paste(QLineEdit* field);
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     struct Fields {
         QLineEdit*& longitudeDecimal;
         QLineEdit*& latitudeDecimal;

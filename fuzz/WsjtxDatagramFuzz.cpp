@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(datagram.size() <= WsjtxMessage::maximumSize);
     FUZZ_CHECK(datagram.size() >= 4 && qFromBigEndian<quint32>(datagram.constData()) == WsjtxMessage::magic);
     FUZZ_CHECK(message->type == WsjtxMessage::Heartbeat || message->type == WsjtxMessage::Status
+               || message->type == WsjtxMessage::Decode || message->type == WsjtxMessage::Clear
                || message->type == WsjtxMessage::QsoLogged);
     if (const auto place = GridLocator::centre(message->dxGrid)) {
         FUZZ_CHECK(std::isfinite(place->latitude) && std::fabs(place->latitude) <= 90);

@@ -3,7 +3,6 @@
 
 #include "help/TFormHelpAbout.h"
 
-#include "app/TFormA.h"
 #include "help/VersionInfo.h"
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
@@ -52,8 +51,8 @@ void placeCentred(QLabel* label, const QString& text, int width)
 
 } // namespace
 
-TFormHelpAbout::TFormHelpAbout(TFormA* mainWindow)
-    : mainWindow_(mainWindow)
+TFormHelpAbout::TFormHelpAbout(ClientArea mainClientArea)
+    : mainClientArea_(std::move(mainClientArea))
 {
     setObjectName(QStringLiteral("FormHelpAbout"));
     setWindowTitle(QStringLiteral("Über diese Version / About this Version"));
@@ -84,8 +83,6 @@ TFormHelpAbout::TFormHelpAbout(TFormA* mainWindow)
     connectGuarded(Button3, &QPushButton::clicked, this, &TFormHelpAbout::Button3Click);
     connectGuarded(Button2, &QPushButton::clicked, this, &TFormHelpAbout::Button2Click);
 
-    if (mainWindow_)
-        connect(mainWindow_, &TFormA::aboutRequested, this, &QWidget::show);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -104,9 +101,10 @@ void TFormHelpAbout::FormCreate()
 // Centres the card over the main window each time it is shown; the divisions truncate toward zero.
 void TFormHelpAbout::FormActivate()
 {
-    if (!mainWindow_)
+    if (!mainClientArea_)
         return;
-    move((mainWindow_->clientWidth() - width()) / 2 + mainWindow_->x(), (mainWindow_->clientHeight() - height()) / 2 + mainWindow_->y());
+    const QRect area = mainClientArea_();
+    move((area.width() - width()) / 2 + area.x(), (area.height() - height()) / 2 + area.y());
 }
 
 void TFormHelpAbout::FormDeactivate()

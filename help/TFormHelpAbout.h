@@ -3,10 +3,11 @@
 
 #pragma once
 
+#include <QRect>
 #include <QUrl>
 #include <QWidget>
 
-class TFormA;
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -17,14 +18,15 @@ class QPushButton;
 // focus, like a pop-up card.
 class TFormHelpAbout : public QWidget {
     Q_OBJECT
-    // What this window works with, handed in by the program.
-    TFormA* mainWindow_;
-
 public:
+    // The main window's client area: its size, at the main window's position, screen pixels.
+    using ClientArea = std::function<QRect()>;
+
     static const QUrl webAddress;
     static const QUrl mailAddress;  // mailto: with the subject
 
-    explicit TFormHelpAbout(TFormA* mainWindow);
+    // The card comes up centred over the area; without one it stays where it is.
+    explicit TFormHelpAbout(ClientArea mainClientArea);
 
     void FormCreate();
     void FormActivate();
@@ -33,6 +35,12 @@ public:
     void Button3Click();
     void Button2Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    ClientArea mainClientArea_;
     QFrame* Panel1 = nullptr;
     QLabel* LabelVer = nullptr;
     QLabel* Label1 = nullptr;
@@ -43,8 +51,4 @@ public:
     QPushButton* B_Close = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button2 = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 };

@@ -5,7 +5,6 @@
 
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "app/TFormA.h"
 #include "help/HelpAddress.h"
 #include "session/Session.h"
 #include "widgets/CloseOnEscape.h"
@@ -24,8 +23,8 @@ namespace hilfeKeys = SettingsKeys::Hilfe;
 
 } // namespace
 
-TFormHilfe::TFormHilfe(Session& session, TFormA* mainWindow)
-    : session_(session), mainWindow_(mainWindow)
+TFormHilfe::TFormHilfe(Session& session)
+    : session_(session)
 {
     setObjectName(QStringLiteral("FormHilfe"));
     setWindowTitle(QStringLiteral("Hilfe"));
@@ -46,10 +45,6 @@ TFormHilfe::TFormHilfe(Session& session, TFormA* mainWindow)
     // Links out of the page (data sources, licences) go to the system's browser.
     WB1->setOpenExternalLinks(true);
 
-    if (mainWindow_)
-        connect(mainWindow_, &TFormA::helpRequested, this, [this] {
-            ShowHelp(session_.folders().dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
-        });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -110,6 +105,11 @@ void TFormHilfe::ShowHelp(const QString& page, const QString& anchor)
     // move the browser always makes, also when the page is already shown.
     navigate(page, QStringLiteral("Beamkarte"));
     navigate(HelpAddress::trimBlanksAndControls(page), HelpAddress::trimBlanksAndControls(anchor));
+}
+
+void TFormHilfe::showHelpPage()
+{
+    ShowHelp(session_.folders().dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
 }
 
 void TFormHilfe::navigate(const QString& page, const QString& anchor)

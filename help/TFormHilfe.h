@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class Session;
-class TFormA;
 
 class QPushButton;
 class QTextBrowser;
@@ -18,10 +17,9 @@ class TFormHilfe : public QWidget {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
-    TFormA* mainWindow_;
 
 public:
-    TFormHilfe(Session& session, TFormA* mainWindow);
+    explicit TFormHilfe(Session& session);
 
     void FormCreate();
     void FormResize();
@@ -32,15 +30,17 @@ public:
 
     // Shows the window and the page at the anchor; an empty anchor is the top of the page.
     void ShowHelp(const QString& page, const QString& anchor);
-
-    QPushButton* B_Close = nullptr;
-    QPushButton* B_Back = nullptr;
-    QPushButton* B_Forward = nullptr;
-    QTextBrowser* WB1 = nullptr;
+    // The menu's "Hilfe": the program's help page from its top.
+    void showHelpPage();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    QPushButton* B_Close = nullptr;
+    QPushButton* B_Back = nullptr;
+    QPushButton* B_Forward = nullptr;
+    QTextBrowser* WB1 = nullptr;
+
     void navigate(const QString& page, const QString& anchor);
 };

@@ -46,7 +46,7 @@ void Logger32Link::ConnectLogger32()
 void Logger32Link::announce(int attempt)
 {
     logger32MessageId = QStringLiteral("Logger32 %1").arg(attempt);
-    exchange_.pause(logger32Pause, [this, attempt] {
+    exchange_.pause(timing_.messagePause, [this, attempt] {
         // Replies are read from the queue from the first announcement on; whatever came before
         // (a late reply of an earlier handshake) went its normal way and cannot count here.
         exchange_.hold();
@@ -85,7 +85,7 @@ void Logger32Link::countReplies(int counted, bool up, int repeats)
             else  // before reply 3: ask again, and this reply does not count
                 sendAndPause(2, 0, [this, counted, repeats] { countReplies(counted, false, repeats + 1); });
         } else if (reply->wParam == 3) {
-            exchange_.pause(logger32Pause, [this, counted, repeats] { countReplies(counted + 1, true, repeats); });
+            exchange_.pause(timing_.messagePause, [this, counted, repeats] { countReplies(counted + 1, true, repeats); });
         } else {
             countReplies(counted + 1, up, repeats);
         }
@@ -167,7 +167,7 @@ void Logger32Link::setState(State state)
 void Logger32Link::sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::Step next)
 {
     exchange_.send(logger32Window, logger32MessageId, wParam, lParam, timing_.sendTimeout,
-                   [this, next = std::move(next)] { exchange_.pause(logger32Pause, next); });
+                   [this, next = std::move(next)] { exchange_.pause(timing_.messagePause, next); });
 }
 
 void Logger32Link::ApplicationEvents1Message(const Logger32Exchange::Message& message)

@@ -17,6 +17,7 @@ struct Logger32Timing {
     int replyTimeout = 3000;
     int sendTimeout = 5000;
     int disconnectPause = 2000;  // after the leave message
+    int messagePause = 100;      // after each message sent, so that Logger32 keeps up
 };
 
 // The link to the logging program Logger32 over window messages: a handshake announces this
@@ -29,7 +30,6 @@ public:
     // What the "Logger32" menu item shows. Start: no handshake has ended with an answer yet.
     enum class State { Start, NotFound, NotConnected, Connected };
 
-    static constexpr int logger32Pause = 100;  // ms after each message sent
     static constexpr int attemptCount = 5;     // announcements, one per message name
     static constexpr int countedReplies = 10;  // replies after the announcement that may come before reply 3
     static constexpr int maxRepeats = 10;      // times a reply 100 before reply 3 asks again; the next one fails
@@ -75,7 +75,7 @@ private:
     void finish();
     void setActivity(Activity activity);
     void setState(State state);
-    // Sends to Logger32 under the current message name, then pauses logger32Pause.
+    // Sends to Logger32 under the current message name, then pauses timing_.messagePause.
     void sendAndPause(qint64 wParam, qint64 lParam, Logger32Exchange::Step next);
     // The application-wide hook: sees every posted message no handshake step takes.
     void ApplicationEvents1Message(const Logger32Exchange::Message& message);

@@ -16,10 +16,11 @@
 #include "platform/Dialogs.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
+#include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
 
 #include <QAction>
@@ -49,8 +50,8 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1(Session& session, TFormA* mainWindow, MapPlaces& places)
-    : MapWindow(session, mainWindow, places, QStringLiteral("Karte"))
+TForm1::TForm1(Session& session, TFormA* mainWindow, MapPlaces& places, const ParameterSettings& parameters)
+    : MapWindow(session, mainWindow, places, QStringLiteral("Karte")), parameters_(parameters)
 {
     Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
@@ -86,11 +87,6 @@ void TForm1::FormCreate()
     wantedMapName_ = MapCatalogue::spelledAsInFolder(
         kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
     loadPlaces(ini, placeKeys);
-    // A hand-edited size beyond any sensible dot would make every redraw take seconds.
-    const int markerSize = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::cityMarkerSize,
-                                           session_.cityMarkerSize());
-    if (markerSize >= 0 && markerSize <= maxCityMarkerSize)
-        session_.setCityMarkerSize(markerSize);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
@@ -152,7 +148,7 @@ void TForm1::KartenwahlClick(QAction* sender)
     }
     chosen->setChecked(true);
     showingFallback_ = false;
-    LoadMap(chosen->text().remove(u'&'));
+    LoadMap(MenuCaption::shown(chosen->text()));
 }
 
 void TForm1::LoadMap(const QString& name)
@@ -213,10 +209,10 @@ void TForm1::RedrawMap()
     MapLayers layers;
     layers.bitmap = &mapBitmap;
     layers.whole = zoomStack.front();
-    if (parameterWindow_ && parameterWindow_->citiesShown() == TForm3::OnOff::on)
+    if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
     layers.markerSize = session_.cityMarkerSize();
-    layers.gridLevel = parameterWindow_ ? parameterWindow_->locatorGrid() : LocatorGrid::none;
+    layers.gridLevel = parameters_.locatorGrid();
     layers.targetShown = crosshairWindow_ && crosshairWindow_->isVisible();
     layers.own = session_.ownPosition();
     layers.target = session_.target();
@@ -279,8 +275,7 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
         placeCursorPanel(mouse);
     else
         readOut(mouse, *view,
-                parameterWindow_ && parameterWindow_->mousePositionShown() == TForm3::OnOff::on ? PanelUse::show
-                                                                                                : PanelUse::follow);
+                parameters_.mousePositionShown() == ParameterSettings::OnOff::on ? PanelUse::show : PanelUse::follow);
 
     if (mouse.x() != dragStartX && mouse.y() != dragStartY && leftDrag) {
         const QRect rectangle = ZoomRectangle::rectangle(dragStartX, dragStartY, mouse.x(), mapBitmap.size());
@@ -346,9 +341,4 @@ void TForm1::Zoom1Click()
 void TForm1::setCrosshairWindow(const QWidget* crosshairWindow)
 {
     crosshairWindow_ = crosshairWindow;
-}
-
-void TForm1::setParameterWindow(TForm3* parameterWindow)
-{
-    parameterWindow_ = parameterWindow;
 }

@@ -14,7 +14,7 @@
 #include <vector>
 
 class MercatorPicture;
-class TForm3;
+class ParameterSettings;
 class QAction;
 class QMouseEvent;
 
@@ -26,13 +26,12 @@ class TForm1 : public MapWindow {
     Q_OBJECT
     // The crosshair data window, made after this window: the target is drawn while it is open.
     const QWidget* crosshairWindow_ = nullptr;
-    TForm3* parameterWindow_ = nullptr;  // made after this window; handed in by the program
+    const ParameterSettings& parameters_;
 
 public:
-    TForm1(Session& session, TFormA* mainWindow, MapPlaces& places);
-    // The crosshair data and parameter windows, made after the map, each once it exists.
+    TForm1(Session& session, TFormA* mainWindow, MapPlaces& places, const ParameterSettings& parameters);
+    // The crosshair data window, made after the map, once it exists.
     void setCrosshairWindow(const QWidget* crosshairWindow);
-    void setParameterWindow(TForm3* parameterWindow);
 
     void FormCreate();
     void FormDestroy();
@@ -86,4 +85,3 @@ private:
     QString wantedMapName_;       // the map chosen in the settings at start
     bool showingFallback_ = false; // the world map shown because the chosen one could not be loaded
 };
-constexpr int maxCityMarkerSize = 99;  // pixels; larger stored sizes are not taken

@@ -6,11 +6,9 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
 #include "base/Rounding.h"
-#include "beam/TForm10.h"
 #include "geo/CoordinateText.h"
 #include "geo/GeoConstants.h"
 #include "geo/NearestCity.h"
-#include "mercator/TForm1.h"
 #include "platform/Dialogs.h"
 #include "session/Session.h"
 #include "sun/GreylineBearings.h"
@@ -56,8 +54,8 @@ QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, c
 
 } // namespace
 
-TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places)
-    : session_(session), mercatorWindow_(mercatorWindow), beamWindow_(beamWindow), places_(places)
+TForm2::TForm2(Session& session, ShownMap shownMap, MapPlaces& places)
+    : session_(session), shownMap_(shownMap), places_(places)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
@@ -115,13 +113,13 @@ TForm2::TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, Ma
 
     connect(&session_, &Session::targetChanged, this, &TForm2::showNewTarget);
     connect(&session_, &Session::ownPositionChanged, this, &TForm2::showNewTarget);
-    ShownMap(mercatorWindow_, beamWindow_).restoreOnSwitch(this, places_, MapPlaces::Tool::crosshair);
+    shownMap_.restoreOnSwitch(this, places_, MapPlaces::Tool::crosshair);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
 void TForm2::FormCreate()
 {
-    ShownMap(mercatorWindow_, beamWindow_).restore(this, places_, MapPlaces::Tool::crosshair);
+    shownMap_.restore(this, places_, MapPlaces::Tool::crosshair);
     session_.setCrosshairColor(
         unsigned(session_.iniFile()->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF)));
 }
@@ -173,23 +171,23 @@ void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 
     // Without any city there is nothing to show.
     const std::vector<CityRecord>& cities = session_.referenceData().cityTable;
-    const auto nearest = findNearestCity(cities, target.latitude, target.longitude, nearestCityIndex);
+    const auto nearest = findNearestCity(cities, target.latitude, target.longitude, nearestCityIndex_);
     if (!nearest) {
         Label12->clear();
         Label13->clear();
         return;
     }
-    nearestCityIndex = nearest->index;
-    Label12->setText(cities[std::size_t(nearestCityIndex)].name);
+    nearestCityIndex_ = nearest->index;
+    Label12->setText(cities[std::size_t(nearestCityIndex_)].name);
     Label13->setText(QString::number(roundHalfEven(nearest->distanceKm)));
 }
 
 void TForm2::Label_Stadt_zeigen_Click()
 {
     const std::vector<CityRecord>& cities = session_.referenceData().cityTable;
-    if (nearestCityIndex < 0 || std::size_t(nearestCityIndex) >= cities.size())
+    if (nearestCityIndex_ < 0 || std::size_t(nearestCityIndex_) >= cities.size())
         return;  // no city was found, so there is none to go to
-    const CityRecord& city = cities[std::size_t(nearestCityIndex)];
+    const CityRecord& city = cities[std::size_t(nearestCityIndex_)];
     session_.setTarget(city.longitude, city.latitude);
 }
 
@@ -204,7 +202,7 @@ void TForm2::Button1Click()
 
 void TForm2::PositionstimerTimer()
 {
-    ShownMap(mercatorWindow_, beamWindow_).remember(this, places_, MapPlaces::Tool::crosshair);
+    shownMap_.remember(this, places_, MapPlaces::Tool::crosshair);
 }
 
 void TForm2::FormClose()

@@ -11,8 +11,6 @@
 #include <functional>
 
 class Session;
-class TForm1;
-class TForm10;
 
 class QGroupBox;
 class QLabel;
@@ -26,12 +24,11 @@ class TForm2 : public QWidget {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
-    TForm1* mercatorWindow_;
-    TForm10* beamWindow_;
+    const ShownMap shownMap_;
     MapPlaces& places_;
 
 public:
-    TForm2(Session& session, TForm1* mercatorWindow, TForm10* beamWindow, MapPlaces& places);
+    TForm2(Session& session, ShownMap shownMap, MapPlaces& places);
 
     void FormCreate();
 
@@ -47,8 +44,19 @@ public:
     // UTC now; tests give a fixed moment.
     void setClock(std::function<QDateTime()> clock) { clock_ = std::move(clock); }
 
-    int nearestCityIndex = 0;  // into the city table, found by the last fill
+    // Into the city table, found by the last fill.
+    int nearestCityIndex() const { return nearestCityIndex_; }
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormClose();
+    // A target set anew is shown, with the name its callsign brought.
+    void showNewTarget();
+
+    int nearestCityIndex_ = 0;
     QGroupBox* GroupBox1 = nullptr;  // "Basisdaten"
     QGroupBox* GroupBox2 = nullptr;  // "Cursorposition"
     QLabel* Label1 = nullptr;        // longitude, degrees east
@@ -69,15 +77,5 @@ public:
     QLabel* Label13 = nullptr;       // distance to the nearest city, km
     QPushButton* Button1 = nullptr;
     WindowTimer* Positionstimer = nullptr;  // remembers the window position while shown, 100 ms
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void FormClose();
-    // A target set anew is shown, with the name its callsign brought.
-    void showNewTarget();
-
     std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTimeUtc(); };
 };

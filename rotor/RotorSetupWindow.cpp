@@ -85,7 +85,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     rotatorForm->addRow(QStringLiteral("&Suche:"), search_);
     rotatorForm->addRow(QStringLiteral("&Modell:"), modelList_);
     rotatorForm->addRow(QStringLiteral("&Gerät oder host:port:"), device_);
-    rotatorForm->addRow(QStringLiteral("Serielle &Geschwindigkeit (Baud):"), serialSpeed_);
+    rotatorForm->addRow(QStringLiteral("Serielle Gesch&windigkeit (Baud):"), serialSpeed_);
     auto* travel = new QHBoxLayout;
     travel->addWidget(minAzimuth_);
     travel->addWidget(new QLabel(QStringLiteral("bis")));
@@ -94,7 +94,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
 
     auto* clients = new QGroupBox(QStringLiteral("Andere Programme und Bewegung"));
     auto* clientForm = new QFormLayout(clients);
-    clientForm->addRow(QStringLiteral("rotctld-&Server ([Adresse:]Port):"), rotctld_);
+    clientForm->addRow(QStringLiteral("rotctld-Ser&ver ([Adresse:]Port):"), rotctld_);
     clientForm->addRow(QStringLiteral("Pst&Rotator-UDP ([Adresse:]Port oder aus):"), pst_);
     clientForm->addRow(QStringLiteral("N1MM-&UDP ([Adresse:]Port oder aus):"), n1mm_);
     auto* park = new QHBoxLayout;
@@ -103,9 +103,9 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     park->addWidget(parkElevation_);
     clientForm->addRow(buddyLabel(QStringLiteral("P&arkposition Azimut (Grad):"), parkAzimuth_), park);
     clientForm->addRow(QStringLiteral("&Totzone (Grad):"), deadBand_);
-    clientForm->addRow(QStringLiteral("Mindestabstand der &Befehle (ms):"), leastInterval_);
+    clientForm->addRow(QStringLiteral("Mindestabstand der Befe&hle (ms):"), leastInterval_);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Schließen"));
+    auto* closeButton = new QPushButton(QStringLiteral("S&chließen"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(checkButton_);
     buttons->addWidget(applyButton_);

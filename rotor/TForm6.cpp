@@ -13,7 +13,7 @@
 #include "rotor/OptimisedPath.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
@@ -31,12 +31,6 @@
 
 namespace {
 
-// The parameter window's choice of the shorter way round.
-bool optimisedPath(const TForm3* parameterWindow)
-{
-    return parameterWindow && parameterWindow->optimisedPath();
-}
-
 const char* const tagProperty = "Tag";
 constexpr int linksTag = 1, startTag = 2, rechtsTag = 3;
 constexpr int controlHeight = 20;        // pixels
@@ -51,8 +45,9 @@ const QColor blue(0, 0, 255);
 
 } // namespace
 
-TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, TForm3* parameterWindow, Logger32Link& logger32Link)
-    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink), parameterWindow_(parameterWindow)
+TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, const ParameterSettings& parameters,
+               Logger32Link& logger32Link)
+    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink), parameters_(parameters)
 {
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);
@@ -226,7 +221,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
         if (rotor.rotorMotion != 0)
             pressedTarget_ = rotor.rotorAzimuth;
         else if (session_.target().distance > 0)
-            pressedTarget_ = rotorLink_->OptimiseRotorTarget(session_.target().bearing, optimisedPath(parameterWindow_));
+            pressedTarget_ = rotorLink_->OptimiseRotorTarget(session_.target().bearing, parameters_.optimisedPath());
         break;
     case rechtsTag:
         pressedTarget_ = shownMotion_ != 1 ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
@@ -314,8 +309,8 @@ void TForm6::takePartner(const Partner& partner)
 {
     session_.setTarget(partner.place.longitude, partner.place.latitude, partner.country, partner.prefix);
     focusField();
-    if (parameterWindow_ && parameterWindow_->rotorStartImmediately())
-        rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(session_.target().bearing, optimisedPath(parameterWindow_)));
+    if (parameters_.rotorStartImmediately())
+        rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(session_.target().bearing, parameters_.optimisedPath()));
 }
 
 // Nothing moves: the target falls back to where the rotor stands, without a message.
@@ -328,7 +323,7 @@ void TForm6::takeBearing(int bearing)
 {
     const RotorState& rotor = session_.rotorState();
     const double azimuth = OptimisedPath::intoRange(bearing, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, 360);
-    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(azimuth, optimisedPath(parameterWindow_)));
+    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(azimuth, parameters_.optimisedPath()));
 }
 
 void TForm6::turnToTarget(bool longPath)
@@ -337,7 +332,7 @@ void TForm6::turnToTarget(bool longPath)
     if (!session_.rotorState().rotorConnected || target.distance <= 0)
         return;
     const double bearing = longPath ? std::fmod(target.bearing + 180, 360.0) : target.bearing;  // degrees
-    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(bearing, optimisedPath(parameterWindow_)));
+    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(bearing, parameters_.optimisedPath()));
 }
 
 void TForm6::stopRotor()

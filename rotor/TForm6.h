@@ -10,7 +10,7 @@
 class Session;
 class TFormA;
 class TF_Rotor;
-class TForm3;
+class ParameterSettings;
 
 class Logger32Link;
 class QLabel;
@@ -28,12 +28,13 @@ class TForm6 : public QWidget {
     Session& session_;
     TFormA* mainWindow_;
     TF_Rotor* rotorLink_;
-    TForm3* parameterWindow_;
+    const ParameterSettings& parameters_;
 
 public:
     static constexpr int panelBorder = 3;  // pixels around the controls
 
-    TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, TForm3* parameterWindow, Logger32Link& logger32Link);
+    TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, const ParameterSettings& parameters,
+           Logger32Link& logger32Link);
 
     void FormCreate();
 

@@ -4,7 +4,6 @@
 #include "rotor/TForm7.h"
 
 #include "app/ProgramLayout.h"
-#include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "platform/Dialogs.h"
 #include "rotor/DirectionLine.h"
@@ -66,8 +65,8 @@ QString wholeDegrees(double degrees)
 
 } // namespace
 
-TForm7::TForm7(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
-    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink)
+TForm7::TForm7(Session& session, TF_Rotor* rotorLink)
+    : session_(session), rotorLink_(rotorLink)
 {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("Richtungen"));
@@ -76,8 +75,6 @@ TForm7::TForm7(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
     buildControls();
     if (rotorLink_)
         connect(rotorLink_, &TF_Rotor::connecting, this, &TForm7::LoadDirectionsIfChanged);
-    if (mainWindow_)
-        connect(mainWindow_, &TFormA::fixedStationsRequested, this, [this] { setVisible(!isVisible()); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 

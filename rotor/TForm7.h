@@ -9,7 +9,6 @@
 #include <QWidget>
 
 class Session;
-class TFormA;
 class TF_Rotor;
 
 class QAction;
@@ -27,11 +26,10 @@ class TForm7 : public QWidget {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
-    TFormA* mainWindow_;
     TF_Rotor* rotorLink_;
 
 public:
-    TForm7(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink);
+    TForm7(Session& session, TF_Rotor* rotorLink);
 
     void FormCreate();
     void FormActivate();
@@ -63,6 +61,10 @@ public:
     // The records the list shows.
     const DirectionsList& directions() const { return directions_; }
 
+protected:
+    bool event(QEvent* event) override;
+
+private:
     QListWidget* RG = nullptr;  // the identifiers, row for row as in the records
     QMenuBar* MainMenu1 = nullptr;
     QAction* Neu2 = nullptr;
@@ -76,10 +78,6 @@ public:
     QPushButton* Abbrechen = nullptr;
     QPushButton* B_Loeschen = nullptr;
 
-protected:
-    bool event(QEvent* event) override;
-
-private:
     void buildControls();
     // Writes the lines as the new list and reloads it.
     void storeLines(const QStringList& lines);

@@ -4,12 +4,12 @@
 #include "settings/TForm3.h"
 
 #include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
 #include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/ParameterRules.h"
+#include "settings/ParameterSettings.h"
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
@@ -29,12 +29,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <utility>
-
 namespace {
-
-namespace parameterKeys = SettingsKeys::Parameter;
-namespace clusterKeys = SettingsKeys::DxCluster;
 
 // Window layout, pixels: a 5 pixel border around the groups.
 constexpr int border = 5;
@@ -114,22 +109,17 @@ void markTyping(QLineEdit* edit)
     setFieldColour(edit, typingColour);
 }
 
-TForm3::OnOff onOff(const RadioGroup* group)
+// Shows a text only when it differs, so that the cursor of a field being read stays put.
+void showText(QLineEdit* edit, const QString& text)
 {
-    switch (group->itemIndex()) {
-    case 0:
-        return TForm3::OnOff::on;
-    case 1:
-        return TForm3::OnOff::off;
-    default:
-        return TForm3::OnOff::none;
-    }
+    if (edit->text() != text)
+        edit->setText(text);
 }
 
 } // namespace
 
-TForm3::TForm3(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink)
-    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink)
+TForm3::TForm3(Session& session, ParameterSettings& settings, TFormA* mainWindow, TF_Rotor* rotorLink)
+    : session_(session), settings_(settings), mainWindow_(mainWindow), rotorLink_(rotorLink)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
@@ -215,9 +205,9 @@ void TForm3::buildControls()
     GB_Wsjtx = addGroup(this, "GB_Wsjtx", QStringLiteral("WSJT-X / JTDX"), wsjtxRect);
     CB_Wsjtx = addCheckBox(GB_Wsjtx, "CB_Wsjtx", QStringLiteral("Partner über UDP übernehmen"), {8, 16});
     CB_Wsjtx->resize(CB_Wsjtx->width(), 16);
-    E_WsjtxAdresse = addEdit(GB_Wsjtx, "E_WsjtxAdresse", wsjtx_.address, 39, 90);
+    E_WsjtxAdresse = addEdit(GB_Wsjtx, "E_WsjtxAdresse", QString(), 39, 90);
     E_WsjtxAdresse->move(addLabel(GB_Wsjtx, QStringLiteral("Adresse:"), 8, 32), 32);
-    E_WsjtxPort = addEdit(GB_Wsjtx, "E_WsjtxPort", QString::number(wsjtx_.port), 5, 40);
+    E_WsjtxPort = addEdit(GB_Wsjtx, "E_WsjtxPort", QString(), 5, 40);
     E_WsjtxPort->move(addLabel(GB_Wsjtx, QStringLiteral("Port:"), rightOf(E_WsjtxAdresse) + 4, 32), 32);
     L_WsjtxZustand = new QLabel(GB_Wsjtx);
     L_WsjtxZustand->setObjectName(QStringLiteral("L_WsjtxZustand"));
@@ -251,25 +241,28 @@ void TForm3::buildControls()
         edit->installEventFilter(this);
     E_WsjtxAdresse->installEventFilter(this);
     E_WsjtxPort->installEventFilter(this);
-    connectGuarded(CB_Wsjtx, &QCheckBox::clicked, this, &TForm3::CB_WsjtxClick);
-    connectGuarded(RG_StaedteInseln, &RadioGroup::itemClicked, this, &TForm3::RG_StaedteInselnClick);
-    connectGuarded(GB_LocRaster, &RadioGroup::itemClicked, this, &TForm3::GB_LocRasterClick);
+    connect(CB_Wsjtx, &QCheckBox::clicked, &settings_, &ParameterSettings::setWsjtxEnabled);
+    connect(RG_MausPos, &RadioGroup::itemClicked, this,
+            [this] { settings_.setMousePositionShown(ParameterSettings::onOffAt(RG_MausPos->itemIndex())); });
+    connect(RG_StaedteInseln, &RadioGroup::itemClicked, this,
+            [this] { settings_.setCitiesShown(ParameterSettings::onOffAt(RG_StaedteInseln->itemIndex())); });
+    connect(GB_LocRaster, &RadioGroup::itemClicked, this,
+            [this] { settings_.setLocatorGrid(GB_LocRaster->itemIndex()); });
     connectGuarded(CB_Elevation, &QCheckBox::clicked, this, &TForm3::CB_ElevationClick);
-    connect(CB_Graulinie, &QCheckBox::toggled, this, [this](bool shown) {
-        emit greylineChanged(shown);
-        emit mapLayersChanged();
-    });
-    connect(CB_Beschriftung, &QCheckBox::toggled, this, &TForm3::mapLayersChanged);
+    connect(CB_RotSofort, &QCheckBox::toggled, &settings_, &ParameterSettings::setRotorStartImmediately);
+    connect(CB_Optimiert, &QCheckBox::toggled, &settings_, &ParameterSettings::setOptimisedPath);
+    connect(CB_Graulinie, &QCheckBox::toggled, &settings_, &ParameterSettings::setGreylineShown);
+    connect(CB_Beschriftung, &QCheckBox::toggled, &settings_, &ParameterSettings::setMapLabelsShown);
     for (QLineEdit* edit : {E_ClusterHost, E_ClusterPort, E_ClusterCall})
-        connect(edit, &QLineEdit::editingFinished, this, &TForm3::clusterSettingsChanged);
-    connect(E_Logbuch, &QLineEdit::editingFinished, this, &TForm3::logChanged);
+        connect(edit, &QLineEdit::editingFinished, this, &TForm3::takeCluster);
+    connect(E_Logbuch, &QLineEdit::editingFinished, this, [this] { settings_.setLogText(E_Logbuch->text()); });
     connect(B_Logbuch, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Logbuch wählen"), E_Logbuch->text(),
                                                           QStringLiteral("ADIF (*.adi *.ADI);;Alle Dateien (*)"));
         if (path.isEmpty())
             return;
         E_Logbuch->setText(path);
-        emit logChanged();
+        settings_.setLogText(path);
     });
 }
 
@@ -281,72 +274,62 @@ void TForm3::showRotorGroups(bool visible)
 
 void TForm3::FormCreate()
 {
-    const SettingsFile& ini = *session_.iniFile();
-    WindowPlace::restore(this, {ini.readInteger(parameterKeys::section, parameterKeys::left, 100),
-                                ini.readInteger(parameterKeys::section, parameterKeys::top, 150)});
-    RG_MausPos->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::mousePosition, 1));
-    RG_StaedteInseln->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::cities, 1));
+    WindowPlace::restore(this, settings_.windowPlace());
     Edit1->setText(QString::number(session_.circleSpacingKm()));
-    Edit2->setText(QString::number(
-        ini.readInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session_.cityMarkerSize())));
-    CB_Elevation->setChecked(ini.readBool(parameterKeys::section, parameterKeys::elevationAtStart, false));
+    followSettings();
+}
 
-    const auto elevation = ParameterRules::elevationSetting(
-        ini.readString(parameterKeys::section, parameterKeys::elevation, EditElevation->text()));
-    EditElevation->setText(elevation.text);
-    session_.setElevationDefault(elevation.value);
+template <typename Show>
+void TForm3::follow(void (ParameterSettings::*changed)(), Show show)
+{
+    show();
+    connect(&settings_, changed, this, show);
+}
 
-    const auto overlap = ParameterRules::overlapSetting(
-        ini.readString(parameterKeys::section, parameterKeys::overlap, QStringLiteral("10")));
-    E_Ueberlappung->setText(overlap.text);
-    session_.setOverlapAngle(overlap.value);
-
-    E_AziFehl->setText(ini.readString(parameterKeys::section, parameterKeys::displayOffset, QString()));
-    applyDisplayOffset();
-
-    GB_LocRaster->setItemIndex(ini.readInteger(parameterKeys::section, parameterKeys::locatorGrid, 1));
-    CB_RotSofort->setChecked(ini.readBool(parameterKeys::section, parameterKeys::rotorAtOnce, true));
-    CB_Optimiert->setChecked(ini.readBool(parameterKeys::section, parameterKeys::optimisedPath, true));
-    CB_Graulinie->setChecked(ini.readBool(parameterKeys::section, parameterKeys::greyline, false));
-    CB_Beschriftung->setChecked(ini.readBool(parameterKeys::section, parameterKeys::mapLabels, false));
-    E_ClusterHost->setText(ini.readString(clusterKeys::section, clusterKeys::host, QString()));
-    E_ClusterPort->setText(ini.readString(clusterKeys::section, clusterKeys::port, QString()));
-    E_ClusterCall->setText(ini.readString(clusterKeys::section, clusterKeys::call, QString()));
-    E_Logbuch->setText(ini.readString(clusterKeys::section, clusterKeys::log, QString()));
-    EditElevation->setEnabled(CB_Elevation->isChecked());
-
-    wsjtx_ = WsjtxSettings::read(ini);
-    CB_Wsjtx->setChecked(wsjtx_.enabled);
-    E_WsjtxAdresse->setText(wsjtx_.address);
-    E_WsjtxPort->setText(QString::number(wsjtx_.port));
+void TForm3::followSettings()
+{
+    const ParameterSettings& s = settings_;
+    follow(&ParameterSettings::mousePositionShownChanged,
+           [this, &s] { RG_MausPos->setItemIndex(ParameterSettings::indexOf(s.mousePositionShown())); });
+    follow(&ParameterSettings::citiesShownChanged,
+           [this, &s] { RG_StaedteInseln->setItemIndex(ParameterSettings::indexOf(s.citiesShown())); });
+    follow(&ParameterSettings::cityMarkerSizeChanged,
+           [this, &s] { showText(Edit2, QString::number(s.cityMarkerSize())); });
+    follow(&ParameterSettings::elevationAtStartChanged, [this, &s] {
+        CB_Elevation->setChecked(s.elevationAtStart());
+        EditElevation->setEnabled(s.elevationAtStart());
+    });
+    follow(&ParameterSettings::elevationChanged, [this, &s] { showText(EditElevation, s.elevationText()); });
+    follow(&ParameterSettings::overlapChanged, [this, &s] { showText(E_Ueberlappung, s.overlapText()); });
+    follow(&ParameterSettings::displayOffsetChanged, [this, &s] { showText(E_AziFehl, s.displayOffsetText()); });
+    follow(&ParameterSettings::locatorGridChanged, [this, &s] { GB_LocRaster->setItemIndex(s.locatorGrid()); });
+    follow(&ParameterSettings::rotorStartImmediatelyChanged,
+           [this, &s] { CB_RotSofort->setChecked(s.rotorStartImmediately()); });
+    follow(&ParameterSettings::optimisedPathChanged, [this, &s] { CB_Optimiert->setChecked(s.optimisedPath()); });
+    follow(&ParameterSettings::greylineShownChanged, [this, &s] { CB_Graulinie->setChecked(s.greylineShown()); });
+    follow(&ParameterSettings::mapLabelsShownChanged, [this, &s] { CB_Beschriftung->setChecked(s.mapLabelsShown()); });
+    follow(&ParameterSettings::clusterChanged, [this, &s] {
+        showText(E_ClusterHost, s.cluster().host);
+        showText(E_ClusterPort, s.cluster().port);
+        showText(E_ClusterCall, s.cluster().call);
+    });
+    follow(&ParameterSettings::logChanged, [this, &s] { showText(E_Logbuch, s.logText()); });
+    // Address and port are shown once: only their own fields change them, and a port being typed
+    // must not be put back when the address is taken.
+    E_WsjtxAdresse->setText(s.wsjtx().address);
+    E_WsjtxPort->setText(QString::number(s.wsjtx().port));
+    follow(&ParameterSettings::wsjtxChanged, [this, &s] { CB_Wsjtx->setChecked(s.wsjtx().enabled); });
 }
 
 void TForm3::FormDestroy()
 {
-    SettingsFile& ini = *session_.iniFile();
-    const QPoint at = WindowPlace::of(this);
-    ini.writeInteger(parameterKeys::section, parameterKeys::left, at.x());
-    ini.writeInteger(parameterKeys::section, parameterKeys::top, at.y());
-    ini.writeInteger(parameterKeys::section, parameterKeys::mousePosition, RG_MausPos->itemIndex());
-    ini.writeInteger(parameterKeys::section, parameterKeys::cities, RG_StaedteInseln->itemIndex());
-    ini.writeInteger(parameterKeys::section, parameterKeys::cityMarkerSize, session_.cityMarkerSize());
-    ini.writeBool(parameterKeys::section, parameterKeys::elevationAtStart, CB_Elevation->isChecked());
-    ini.writeString(parameterKeys::section, parameterKeys::elevation, EditElevation->text());
-    ini.writeString(parameterKeys::section, parameterKeys::overlap, E_Ueberlappung->text());
-    ini.writeString(parameterKeys::section, parameterKeys::displayOffset, E_AziFehl->text());
-    ini.writeInteger(parameterKeys::section, parameterKeys::locatorGrid, GB_LocRaster->itemIndex());
-    ini.writeBool(parameterKeys::section, parameterKeys::rotorAtOnce, CB_RotSofort->isChecked());
-    ini.writeBool(parameterKeys::section, parameterKeys::optimisedPath, CB_Optimiert->isChecked());
-    // Written once switched on, so that a settings file of before keeps its bytes while they stay off.
-    for (const auto& [key, box] : {std::pair{parameterKeys::greyline, CB_Graulinie}, std::pair{parameterKeys::mapLabels, CB_Beschriftung}})
-        if (box->isChecked() || !ini.readString(parameterKeys::section, key, QString()).isEmpty())
-            ini.writeBool(parameterKeys::section, key, box->isChecked());
-    // The section is written once something is set in it, for the same reason.
-    for (const auto& [key, edit] : {std::pair{clusterKeys::host, E_ClusterHost}, std::pair{clusterKeys::port, E_ClusterPort},
-                                    std::pair{clusterKeys::call, E_ClusterCall}, std::pair{clusterKeys::log, E_Logbuch}})
-        if (!edit->text().isEmpty() || !ini.readString(clusterKeys::section, key, QString()).isEmpty())
-            ini.writeString(clusterKeys::section, key, edit->text());
-    wsjtx_.write(ini);
+    // What the fields hold at shut-down is kept, confirmed or not, so that nothing typed is lost.
+    settings_.setElevationText(EditElevation->text());
+    settings_.setOverlapText(E_Ueberlappung->text());
+    settings_.setDisplayOffsetText(E_AziFehl->text());
+    settings_.setWindowPlace(WindowPlace::of(this));
+    if (SettingsFile* ini = session_.iniFile())
+        settings_.save(*ini);
 }
 
 // The display deviation takes effect only when the user closes the window with its own button;
@@ -365,9 +348,9 @@ void TForm3::closeEvent(QCloseEvent* event)
 
 void TForm3::applyDisplayOffset()
 {
-    const auto offset = ParameterRules::displayOffsetSetting(E_AziFehl->text());
-    E_AziFehl->setText(offset.text);
-    session_.setAzimuthDisplayOffset(offset.value);
+    const QString text = ParameterRules::displayOffsetSetting(E_AziFehl->text()).text;
+    E_AziFehl->setText(text);
+    settings_.setDisplayOffsetText(text);
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event)
@@ -377,7 +360,7 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        EditKeyDown(edit);
+        markTyping(edit);
         if (edit == E_WsjtxAdresse) {
             ErrorBox::guard([this, key] { E_WsjtxAdresseKeyPress(key->key()); });
             return false;
@@ -410,11 +393,6 @@ void TForm3::keyPressed(QLineEdit* edit, int key)
         EditElevationKeyPress(key);
 }
 
-void TForm3::EditKeyDown(QLineEdit* edit)
-{
-    markTyping(edit);
-}
-
 void TForm3::Edit1KeyPress(int key)
 {
     if (ParameterRules::isEnter(key))
@@ -442,7 +420,7 @@ void TForm3::Edit2KeyPress(int key)
     if (!ParameterRules::acceptsMarkerSize(Edit2->text()))
         return;  // stays yellow; the old size stays in force
     markAccepted(Edit2);
-    session_.setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
+    settings_.setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
 }
 
 void TForm3::E_UeberlappungKeyPress(int key)
@@ -450,12 +428,10 @@ void TForm3::E_UeberlappungKeyPress(int key)
     if (!ParameterRules::isEnter(key))
         return;
     markAccepted(E_Ueberlappung);
-    if (const auto angle = ParameterRules::readLocaleNumber(E_Ueberlappung->text())) {
-        session_.setOverlapAngle(*angle);
-    } else {
-        session_.setOverlapAngle(0);
+    // An unreadable angle is none: an empty field, 0 degrees.
+    if (!ParameterRules::readLocaleNumber(E_Ueberlappung->text()))
         E_Ueberlappung->clear();
-    }
+    settings_.setOverlapText(E_Ueberlappung->text());
 }
 
 // Shared by EditElevation and the read-only E_IstElevation; both act on EditElevation.
@@ -467,92 +443,31 @@ void TForm3::EditElevationKeyPress(int key)
     markAccepted(EditElevation);
     if (rotorLink_)
         rotorLink_->withdrawTarget();  // only the elevation is to move
-    session_.setElevationDefault(ParameterRules::readLocaleNumber(EditElevation->text()).value_or(0));
+    settings_.setElevationText(EditElevation->text());
 }
 
 void TForm3::CB_ElevationClick()
 {
+    // The field is enabled before its text is read, so that an unreadable text can still be corrected.
+    settings_.setElevationAtStart(CB_Elevation->isChecked());
     if (CB_Elevation->isChecked()) {
-        // Enabled before the text is read, so that an unreadable text can still be corrected.
-        EditElevation->setEnabled(true);
         const double elevation = ParameterRules::toInteger(EditElevation->text());
         if (rotorLink_)
             rotorLink_->setTargetElevation(elevation);
     } else {
         if (rotorLink_)
             rotorLink_->setTargetElevation(session_.rotorState().rotorElevation);
-        EditElevation->setEnabled(false);
     }
 }
 
-void TForm3::RG_StaedteInselnClick()
+void TForm3::takeCluster()
 {
-    emit mapLayersChanged();
-}
-
-void TForm3::GB_LocRasterClick()
-{
-    emit mapLayersChanged();
-}
-
-TForm3::OnOff TForm3::mousePositionShown() const
-{
-    return onOff(RG_MausPos);
-}
-
-TForm3::Cluster TForm3::cluster() const
-{
-    return {E_ClusterHost->text().trimmed(), quint16(E_ClusterPort->text().toUInt()), E_ClusterCall->text().trimmed()};
-}
-
-QString TForm3::logPath() const
-{
-    return E_Logbuch->text().trimmed();
+    settings_.setCluster({E_ClusterHost->text(), E_ClusterPort->text(), E_ClusterCall->text()});
 }
 
 void TForm3::showClusterState(const QString& state)
 {
     L_ClusterZustand->setText(state);
-}
-
-bool TForm3::greylineShown() const
-{
-    return CB_Graulinie->isChecked();
-}
-
-bool TForm3::mapLabelsShown() const
-{
-    return CB_Beschriftung->isChecked();
-}
-
-void TForm3::setGreylineShown(bool shown)
-{
-    CB_Graulinie->setChecked(shown);
-}
-
-TForm3::OnOff TForm3::citiesShown() const
-{
-    return onOff(RG_StaedteInseln);
-}
-
-int TForm3::locatorGrid() const
-{
-    return GB_LocRaster->itemIndex();
-}
-
-bool TForm3::rotorStartImmediately() const
-{
-    return CB_RotSofort->isChecked();
-}
-
-bool TForm3::optimisedPath() const
-{
-    return CB_Optimiert->isChecked();
-}
-
-bool TForm3::elevationEnabled() const
-{
-    return CB_Elevation->isChecked();
 }
 
 void TForm3::takeRotorStatus()
@@ -563,22 +478,16 @@ void TForm3::takeRotorStatus()
         return;
     }
     E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
-    rotorLink_->setTargetElevation(elevationEnabled() ? session_.elevationDefault() : rotor.rotorElevation);
+    rotorLink_->setTargetElevation(settings_.elevationAtStart() ? session_.elevationDefault() : rotor.rotorElevation);
     if (rotor.rotorConnected)
         showRotorGroups(true);
-}
-
-void TForm3::CB_WsjtxClick()
-{
-    wsjtx_.enabled = CB_Wsjtx->isChecked();
-    emit wsjtxSettingsChanged();
 }
 
 void TForm3::E_WsjtxAdresseKeyPress(int key)
 {
     if (ParameterRules::isEnter(key) && WsjtxSettings::acceptsAddress(E_WsjtxAdresse->text())) {
-        wsjtx_.address = E_WsjtxAdresse->text().trimmed();
-        acceptWsjtx(E_WsjtxAdresse);
+        markAccepted(E_WsjtxAdresse);
+        settings_.setWsjtxAddress(E_WsjtxAdresse->text().trimmed());
     }
 }
 
@@ -587,15 +496,9 @@ void TForm3::E_WsjtxPortKeyPress(int key)
     if (!ParameterRules::isEnter(key))
         return;
     if (const auto port = WsjtxSettings::readPort(E_WsjtxPort->text())) {
-        wsjtx_.port = *port;
-        acceptWsjtx(E_WsjtxPort);
+        markAccepted(E_WsjtxPort);
+        settings_.setWsjtxPort(*port);
     }
-}
-
-void TForm3::acceptWsjtx(QLineEdit* edit)
-{
-    markAccepted(edit);
-    emit wsjtxSettingsChanged();
 }
 
 void TForm3::showWsjtxState(bool enabled, bool listening, bool openToNetwork)

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -70,9 +71,18 @@ DxSpotsWindow::DxSpotsWindow(const SpotService& spots, std::function<GeoPosition
         if (isVisible())
             refresh();
     });
-    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int row) {
-        emit partnerChosen(table_->item(row, callColumn)->data(Qt::UserRole).toString());
-    });
+    connect(table_, &QTableWidget::cellDoubleClicked, this, &DxSpotsWindow::choose);
+    // Enter takes the row the arrow keys chose, as a double click does.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(key, table_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] { choose(table_->currentRow()); });
+    }
+}
+
+void DxSpotsWindow::choose(int row)
+{
+    if (const QTableWidgetItem* call = row >= 0 ? table_->item(row, callColumn) : nullptr)
+        emit partnerChosen(call->data(Qt::UserRole).toString());
 }
 
 void DxSpotsWindow::refresh()
@@ -81,6 +91,9 @@ void DxSpotsWindow::refresh()
     const GeoPosition own = ownPosition_();
     const GreatCircleFrom from(own.longitude, own.latitude);
     const QLocale locale;
+    // The chosen row stays chosen while new spots push it down.
+    const int chosen = table_->currentRow();
+    const QVariant chosenSpot = chosen >= 0 ? table_->item(chosen, utcColumn)->data(Qt::UserRole) : QVariant();
     table_->setRowCount(0);
     for (const Spot& spot : spots_.spots().clusterSpots()) {
         if (!band.isEmpty() && HamBand::of(spot.frequencyKhz) != band)
@@ -89,7 +102,12 @@ void DxSpotsWindow::refresh()
         table_->insertRow(row);
         const auto way = from.distanceAndBearingTo(spot.place.longitude, spot.place.latitude);
         const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-        table_->setItem(row, utcColumn, cell(QDateTime::fromSecsSinceEpoch(spot.heardAt, Qt::UTC).toString(QStringLiteral("HH:mm"))));
+        QTableWidgetItem* utc = cell(QDateTime::fromSecsSinceEpoch(spot.heardAt, Qt::UTC).toString(QStringLiteral("HH:mm")));
+        const QString spotKey = spot.call + u' ' + QString::number(spot.heardAt);
+        utc->setData(Qt::UserRole, spotKey);
+        table_->setItem(row, utcColumn, utc);
+        if (chosenSpot == spotKey)
+            table_->setCurrentCell(row, callColumn);
         table_->setItem(row, frequencyColumn, cell(locale.toString(spot.frequencyKhz, 'f', 1), right));
         QTableWidgetItem* call = cell(spot.call);
         // What a double click hands on: the square the spot gave, else the call.
@@ -105,6 +123,7 @@ void DxSpotsWindow::refresh()
 void DxSpotsWindow::showEvent(QShowEvent* event)
 {
     refresh();
+    table_->setFocus(Qt::OtherFocusReason);
     QWidget::showEvent(event);
 }
 

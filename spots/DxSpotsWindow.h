@@ -15,7 +15,7 @@ class SpotService;
 
 // "DX-Spots": the last 200 spots of the DX cluster, newest first: UTC, frequency, call, country,
 // bearing and distance from the own station, an entity the own log lacks marked "neu"; a band
-// filter. A double click makes the spotted station the partner.
+// filter. A double click, or Enter on the chosen row, makes the spotted station the partner.
 class DxSpotsWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +32,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void choose(int row);
+
     const SpotService& spots_;
     std::function<GeoPosition()> ownPosition_;
     QComboBox* band_;

@@ -13,10 +13,12 @@
 #include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/Controls.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/ImageWidget.h"
+#include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
 
 #include <QAction>
@@ -28,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -38,7 +41,7 @@ QStringList captions(const QList<QAction*>& actions)
 {
     QStringList texts;
     for (const QAction* action : actions)
-        texts << action->text();
+        texts << MenuCaption::shown(action->text());
     return texts;
 }
 
@@ -59,6 +62,10 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
     EXPECT_EQ(captions(formA()->Karten1->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
     EXPECT_EQ(captions(formA()->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
     EXPECT_EQ(captions(formA()->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
+    EXPECT_EQ(captions(formA()->extrasMenu->actions()),
+              (QStringList {"Rotor einrichten …", "Rotor parken", "Zum Ziel drehen, kurzer Weg",
+                            "Zum Ziel drehen, langer Weg", "Rotor anhalten", "", "Tag und Nacht auf den Karten",
+                            "DX-Spots"}));
     // The rotor keys as contest loggers have them, in every window of the program.
     const struct { QAction* item; QKeySequence keys; } rotorKeys[] = {
         {formA()->shortPathItem, QKeySequence(Qt::ALT | Qt::Key_J)},
@@ -66,7 +73,7 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
         {formA()->rotorStopItem, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J)},
     };
     for (const auto& key : rotorKeys) {
-        EXPECT_EQ(key.item->shortcut(), key.keys) << key.item->text().toStdString();
+        EXPECT_EQ(key.item->shortcut(), key.keys) << key.item->objectName().toStdString();
         EXPECT_EQ(key.item->shortcutContext(), Qt::ApplicationShortcut);
     }
     EXPECT_EQ(formA()->windowTitle(), QStringLiteral("Corvane"));
@@ -142,7 +149,7 @@ TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
     EXPECT_FALSE(formA()->isStayOnTop()) << "applied only by the first tick of Timer1";
     formA()->Timer1Timer();
     EXPECT_TRUE(formA()->isStayOnTop());
-    EXPECT_EQ(formA()->StayOnTop1->text(), QStringLiteral("StayOnTop *"));
+    EXPECT_EQ(MenuCaption::shown(formA()->StayOnTop1->text()), QStringLiteral("StayOnTop *"));
     formA()->setGeometry(70, 80, 640, 480);
     folder.stop();
     SettingsFile ini(folder.iniPath());
@@ -244,7 +251,7 @@ TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)
         folder.start();
         formA()->Timer1Timer();
         EXPECT_EQ(formA()->isStayOnTop(), c.onTop) << c.value;
-        EXPECT_EQ(formA()->StayOnTop1->text(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(MenuCaption::shown(formA()->StayOnTop1->text()), QString::fromLatin1(c.caption));
         formA()->StayOnTop1->trigger();
         EXPECT_EQ(formA()->isStayOnTop(), !c.onTop) << "the menu toggles";
         EXPECT_EQ(formA()->StayOnTop1->isChecked(), !c.onTop);
@@ -338,8 +345,8 @@ TEST(MainWindowFirstRunTest, ReturnAndEnterPressTheOk)
         folder.start();
         formA()->show();
         form4()->Timer1Timer();
-        QTest::keyClicks(form4()->E_Locator, QStringLiteral("JO31MM"));
-        QTest::keyClick(form4()->E_Locator, Qt::Key_Return);
+        QTest::keyClicks(control<QLineEdit>(form4(), "E_Locator"), QStringLiteral("JO31MM"));
+        QTest::keyClick(control<QLineEdit>(form4(), "E_Locator"), Qt::Key_Return);
         form4()->Timer1Timer();  // the prompt now offers "OK"
         ASSERT_FALSE(formA()->Button1->isHidden());
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
@@ -379,10 +386,15 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     folder.start();
     formA()->show();
     form6()->resize(120, 40);
+    formA()->ResizeTimer->setInterval(10);  // ms
+    QSignalSpy relayouts(formA(), &TFormA::clientAreaResized);
     formA()->setClientSize(700, 400);
     ASSERT_TRUE(formA()->ResizeTimer->isActive()) << "every resize restarts the timer";
-    QTest::qWait(200);  // one tick, then the resize it causes, then no more
-    EXPECT_FALSE(formA()->ResizeTimer->isActive());
+    // One tick, then the resize it causes, then no more.
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return formA()->clientWidth() == 400 && !formA()->ResizeTimer->isActive(); }, 2000));
+    relayouts.clear();
+    EXPECT_FALSE(relayouts.wait(5 * formA()->ResizeTimer->interval()));
     EXPECT_EQ(form10()->BeamKarte->geometry(), QRect(0, 0, 400, 400));
     EXPECT_EQ(formA()->clientWidth(), 400);
     EXPECT_EQ(formA()->clientHeight(), 400);
@@ -416,3 +428,116 @@ TEST_F(MainWindowTest, HelpKeyQuitKeyAndEscapeClosesTheToolWindows)
 }
 
 } // namespace
+
+namespace {
+
+class MainWindowKeysTest : public MainWindowTest {
+protected:
+    void start()
+    {
+        folder.writeReferenceData();
+        // Map names whose first letters clash with each other and with the rotor keys.
+        for (const char* map : {"Welt", "Wales", "Lettland"})
+            folder.writeFile(QStringLiteral("Karten/%1.inf").arg(QLatin1String(map)), "");
+        // With the beam map's file there, opening its menu asks nothing.
+        QImage beamBitmap(50, 50, QImage::Format_RGB32);
+        beamBitmap.fill(Qt::white);
+        ASSERT_TRUE(beamBitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+        folder.start();
+        formA()->showFixedStationsItem(true);
+    }
+
+    // The items the keys can reach: the inert divider and separators have no accelerator.
+    static QList<QAction*> items(const QList<QAction*>& actions)
+    {
+        QList<QAction*> reachable;
+        for (QAction* action : actions)
+            if (!action->isSeparator() && action != formA()->Leer)
+                reachable << action;
+        return reachable;
+    }
+
+    static Qt::Key key(const QAction* action)
+    {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
+        return mnemonic.isEmpty() ? Qt::Key_unknown : mnemonic[0].key();
+    }
+};
+
+// Each item of the menu bar and of every menu has its own underlined character, and none is J or
+// L: Alt+J and Alt+L turn the rotor from every window of the program.
+TEST_F(MainWindowKeysTest, EveryItemHasAnAcceleratorOfItsOwnAndNoneIsJOrL)
+{
+    start();
+    const QList<QAction*> menus[] = {formA()->menuBar()->actions(), formA()->Karten1->actions(),
+                                     formA()->Beamkarte1->actions(), formA()->extrasMenu->actions(),
+                                     formA()->Hilfe1->actions()};
+    for (const QList<QAction*>& menu : menus) {
+        QSet<int> seen;
+        for (const QAction* item : items(menu)) {
+            const std::string caption = MenuCaption::shown(item->text()).toStdString();
+            const Qt::Key letter = key(item);
+            EXPECT_NE(letter, Qt::Key_unknown) << caption;
+            EXPECT_NE(letter, Qt::Key_J) << caption;
+            EXPECT_NE(letter, Qt::Key_L) << caption;
+            EXPECT_FALSE(seen.contains(letter)) << caption << ": the accelerator is taken";
+            seen.insert(letter);
+        }
+    }
+    EXPECT_EQ(captions(formA()->Karten1->actions()).mid(2), (QStringList {"Lettland", "Wales", "Welt"}));
+    formA()->setStayOnTop(true);
+    EXPECT_EQ(key(formA()->StayOnTop1), Qt::Key_S) << "the caption keeps its accelerator when it changes";
+}
+
+// Alt and an item's letter on the menu bar take the item or open its menu; in an open menu the
+// letter alone takes the item. What each item then does is tested with its window: here the
+// items' handlers are cut off, so that no window takes the keyboard focus meanwhile.
+TEST_F(MainWindowKeysTest, AltAndTheLetterOpenTheMenuAndTheLetterTakesTheItem)
+{
+    start();
+    formA()->show();
+    for (QAction* top : items(formA()->menuBar()->actions())) {
+        const std::string caption = MenuCaption::shown(top->text()).toStdString();
+        QMenu* menu = top->menu();
+        const QList<QAction*> targets = menu ? items(menu->actions()) : QList<QAction*> {top};
+        for (QAction* target : targets) {
+            if (target == formA()->ZoomMercator)
+                continue;  // shown only while the map is zoomed in
+            QObject::disconnect(target, &QAction::triggered, formA(), nullptr);
+            QSignalSpy taken(target, &QAction::triggered);
+            formA()->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
+            QTest::keyClick(formA(), key(top), Qt::AltModifier);
+            if (menu) {
+                ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000)) << caption;
+                QTest::keyClick(menu, key(target));
+                EXPECT_FALSE(menu->isVisible()) << caption;
+            }
+            EXPECT_EQ(taken.count(), 1) << caption << " / " << MenuCaption::shown(target->text()).toStdString();
+        }
+    }
+}
+
+// Opening a map's menu shows that map, and the menu stays open for its zoom items although the
+// main window takes the other map's size.
+TEST_F(MainWindowKeysTest, OpeningAMapsMenuShowsTheMapAndKeepsTheMenuOpen)
+{
+    start();
+    formA()->show();
+    const struct {
+        QMenu* menu;
+        QWidget* image;
+    } maps[] = {{formA()->Beamkarte1, form10()->BeamKarte}, {formA()->Karten1, form1()->Karte}};
+    for (const auto& map : maps) {
+        const QSize before = formA()->size();
+        formA()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
+        QTest::keyClick(formA(), key(map.menu->menuAction()), Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return map.image->isVisible() && formA()->size() != before; }, 2000))
+            << map.menu->objectName().toStdString();
+        EXPECT_TRUE(map.menu->isVisible()) << map.menu->objectName().toStdString();
+        QTest::keyClick(map.menu, Qt::Key_Escape);
+    }
+}
+
+}  // namespace

@@ -13,8 +13,9 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "support/DotLayer.h"
+#include "support/Controls.h"
 #include "support/FileSizeLimit.h"
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
@@ -89,8 +90,8 @@ protected:
         start("[Main]\r\nMercatorkarte=0\r\n" + more);
         formA()->setClientSize(shownSide, shownSide);
         ASSERT_TRUE(QTest::qWaitFor([] { return form10()->BeamKarte->size() == QSize(shownSide, shownSide); }, 3000));
-        form3()->RG_StaedteInseln->setItemIndex(1);
-        form3()->RG_MausPos->setItemIndex(0);
+        parameters()->setCitiesShown(ParameterSettings::OnOff::off);
+        parameters()->setMousePositionShown(ParameterSettings::OnOff::on);
         session()->setCrosshairColor(magentaWindows);
         form10()->RedrawBeamMap();
     }
@@ -178,8 +179,8 @@ TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
     ASSERT_EQ(form10()->beamBitmap.pixel(250, 250), grey) << "the cache recorded for the own station is kept";
     form4()->show();
     const GeoPosition sydney{151.21, -33.87};  // degrees
-    for (const auto& [field, text] : {std::pair{form4()->E_LangDez, QStringLiteral("151,21")},
-                                      std::pair{form4()->E_BreitDez, QStringLiteral("-33,87")}}) {
+    for (const auto& [field, text] : {std::pair{control<QLineEdit>(form4(), "E_LangDez"), QStringLiteral("151,21")},
+                                      std::pair{control<QLineEdit>(form4(), "E_BreitDez"), QStringLiteral("-33,87")}}) {
         field->clear();
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Return);
@@ -369,7 +370,7 @@ TEST_F(TForm10Test, CirclesSpokesAndCityDots)
     }
     const QPoint dortmund = view().pixelOf(session()->ownPosition(), 7.47, 51.51);
     EXPECT_NE(shown().pixel(dortmund), red);
-    form3()->RG_StaedteInseln->setItemIndex(0);
+    parameters()->setCitiesShown(ParameterSettings::OnOff::on);
     form10()->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
     EXPECT_EQ(shown().pixel(view().pixelOf(session()->ownPosition(), 151.21, -33.87)), red) << "Sydney, near the rim";
@@ -465,7 +466,7 @@ TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
     QTest::mouseMove(form10()->BeamKarte, {5, 5});
     EXPECT_TRUE(formA()->P_Cursor->isHidden()) << "beyond 20000 km";
 
-    form3()->RG_MausPos->setItemIndex(1);
+    parameters()->setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(form10()->BeamKarte, {centre + 20, centre + 20});
     QTest::qWait(50);
     EXPECT_TRUE(formA()->P_Cursor->isHidden());

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/TFormA.h"
 #include "help/TFormHelpAbout.h"
 #include "help/VersionInfo.h"
-#include "support/ProgramFolder.h"
+#include "support/Controls.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -16,6 +14,8 @@
 #include <QTest>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -28,25 +28,29 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
+// The about card alone, centred over a main window's client area the test chooses.
 class TFormHelpAboutTest : public testing::Test {
 protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        folder.writeReferenceData();
-        folder.start();
+        card = std::make_unique<TFormHelpAbout>([this] { return mainClientArea; });
     }
 
     void TearDown() override { QLocale::setDefault(QLocale::c()); }
 
     // As the menu item "About" shows the card.
-    static void showCard()
+    void showCard()
     {
-        formHelpAbout()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(formHelpAbout()));
+        card->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(card.get()));
     }
 
-    ProgramFolder folder;
+    QLabel* label(const char* name) const { return control<QLabel>(card.get(), name); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(card.get(), name); }
+
+    QRect mainClientArea{101, 57, 700, 501};  // screen pixels
+    std::unique_ptr<TFormHelpAbout> card;
 };
 
 TEST(VersionInfoTest, VersionLineNamesVersionAndDateInTheShortFormat)
@@ -65,26 +69,26 @@ TEST(VersionInfoTest, FileDateOfAMissingFileIsInvalid)
 
 TEST_F(TFormHelpAboutTest, CardShowsTheBuildVersionAndTheExecutableDate)
 {
-    EXPECT_TRUE(formHelpAbout()->isHidden());
-    EXPECT_EQ(formHelpAbout()->windowTitle(), QStringLiteral("Über diese Version / About this Version"));
+    EXPECT_TRUE(card->isHidden());
+    EXPECT_EQ(card->windowTitle(), QStringLiteral("Über diese Version / About this Version"));
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(VersionInfo::ReadFileVersion()).hasMatch());
 
     const QDate executableDate = VersionInfo::fileDate(QCoreApplication::applicationFilePath());
     ASSERT_TRUE(executableDate.isValid());
-    EXPECT_EQ(formHelpAbout()->LabelVer->text(), QStringLiteral("Version: ") + VersionInfo::ReadFileVersion()
+    EXPECT_EQ(label("LabelVer")->text(), QStringLiteral("Version: ") + VersionInfo::ReadFileVersion()
                                                    + QStringLiteral(" vom / dated ") + executableDate.toString(QStringLiteral("dd.MM.yy")));
 }
 
 TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
 {
-    EXPECT_EQ(formHelpAbout()->size(), QSize(449, 297));
+    EXPECT_EQ(card->size(), QSize(449, 297));
     const struct {
         QLabel* label;
         int top;  // pixels
         int pixelSize;
     } labels[] = {
-        {formHelpAbout()->LabelVer, 16, 16}, {formHelpAbout()->Label1, 64, 13}, {formHelpAbout()->Label2, 80, 13},
-        {formHelpAbout()->Label3, 96, 13},   {formHelpAbout()->Label4, 112, 13}, {formHelpAbout()->Label5, 128, 13},
+        {label("LabelVer"), 16, 16}, {label("Label1"), 64, 13}, {label("Label2"), 80, 13},
+        {label("Label3"), 96, 13},   {label("Label4"), 112, 13}, {label("Label5"), 128, 13},
     };
     for (const auto& c : labels) {
         SCOPED_TRACE(c.label->objectName().toStdString());
@@ -92,8 +96,10 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
         EXPECT_EQ(c.label->y(), c.top);
         EXPECT_EQ(c.label->font().pixelSize(), c.pixelSize);
         EXPECT_TRUE(c.label->font().bold());
-        const int textWidth = QFontMetrics(c.label->font()).horizontalAdvance(c.label->text());
-        EXPECT_EQ(c.label->x(), (449 - textWidth) / 2);
+        // As wide as its text, by the label's own measure (which adds a pixel), with as much room
+        // left as right (one pixel of rounding).
+        EXPECT_NEAR(c.label->width(), c.label->minimumSizeHint().width(), 1);
+        EXPECT_NEAR(c.label->x(), 449 - (c.label->x() + c.label->width()), 1);
         EXPECT_GE(c.label->x(), 5) << "text runs into the bevel";
     }
 }
@@ -101,30 +107,31 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
 
 TEST_F(TFormHelpAboutTest, CardComesUpCentredOverTheMainWindow)
 {
-    formA()->show();
-    // A client area wider and one narrower than the card; odd differences show the truncation.
-    for (const QSize client : {QSize(700, 501), QSize(300, 200)}) {
-        formA()->move(101, 57);
-        formA()->setClientSize(client.width(), client.height());
-        const int expectedLeft = (formA()->clientWidth() - 449) / 2 + 101;
-        const int expectedTop = (formA()->clientHeight() - 297) / 2 + 57;
+    // A client area wider and one narrower than the card (449 x 297 pixels); odd differences
+    // show the truncation toward zero.
+    const struct {
+        QRect area;
+        QPoint shown;
+    } cases[] = {{{101, 57, 700, 501}, {226, 159}}, {{101, 57, 300, 200}, {27, 9}}, {{0, 0, 300, 200}, {-74, -48}}};
+    for (const auto& c : cases) {
+        mainClientArea = c.area;
         showCard();
-        EXPECT_EQ(formHelpAbout()->pos(), QPoint(expectedLeft, expectedTop)) << client.width();
-        formHelpAbout()->hide();
+        EXPECT_EQ(card->pos(), c.shown) << c.area.width();
+        card->hide();
     }
-    EXPECT_EQ((300 - 449) / 2, -74);  // toward zero, not down
 }
 
 TEST_F(TFormHelpAboutTest, CardHidesWhenItLosesTheFocus)
 {
-    formA()->show();
+    QWidget mainWindow;
+    mainWindow.show();
     showCard();
-    formA()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([] { return formHelpAbout()->isHidden(); }));
+    mainWindow.activateWindow();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return card->isHidden(); }));
 
     showCard();
-    QTest::mouseClick(formHelpAbout()->B_Close, Qt::LeftButton);
-    EXPECT_TRUE(formHelpAbout()->isHidden());
+    QTest::mouseClick(button("B_Close"), Qt::LeftButton);
+    EXPECT_TRUE(card->isHidden());
 }
 
 TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
@@ -133,14 +140,14 @@ TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &recorder, "open");
     showCard();
-    QTest::mouseClick(formHelpAbout()->Button3, Qt::LeftButton);
-    QTest::mouseClick(formHelpAbout()->Button2, Qt::LeftButton);
+    QTest::mouseClick(button("Button3"), Qt::LeftButton);
+    QTest::mouseClick(button("Button2"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
     ASSERT_EQ(recorder.urls.size(), 2);
     EXPECT_EQ(recorder.urls[0], QUrl(QStringLiteral("https://corvane.example.org")));
-    EXPECT_TRUE(formHelpAbout()->Button3->text().endsWith(QStringLiteral("corvane.example.org")));
+    EXPECT_TRUE(button("Button3")->text().endsWith(QStringLiteral("corvane.example.org")));
     EXPECT_EQ(recorder.urls[1].scheme(), QStringLiteral("mailto"));
     EXPECT_EQ(recorder.urls[1].path(), QStringLiteral("corvane@example.org"));
     EXPECT_EQ(QUrlQuery(recorder.urls[1]).queryItemValue(QStringLiteral("subject")), QStringLiteral("Corvane"));

@@ -4,7 +4,8 @@
 #include "widgets/WindowGeometry.h"
 #include "help/TFormHilfe.h"
 #include "session/Session.h"
-#include "support/ProgramFolder.h"
+#include "support/Controls.h"
+#include "support/WindowSession.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -14,49 +15,58 @@
 #include <QTextBrowser>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
-// The help window over a program folder that holds the real help page.
+// The help window alone over a program folder that holds the real help page.
 class TFormHilfeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        folder.writeReferenceData();
         QFile page(qEnvironmentVariable("CORVANE_SOURCE_DIR") + QStringLiteral("/help/Corvane.htm"));
         ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-        folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
+        world.folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
     }
 
-    // Starts with a window small enough that the page scrolls.
-    void startSmall()
+    void build()
     {
-        folder.writeFile(QStringLiteral("Corvane.ini"), "[Hilfe]\r\nTop=40\r\nLinks=30\r\nBreite=420\r\nH\xf6he=300\r\n");
-        folder.start();
+        world.open();
+        window = std::make_unique<TFormHilfe>(world.session);
     }
 
-    // As the menu item "Hilfe" asks for help.
-    static QString helpPage() { return session()->folders().programFolder + QStringLiteral("Help/Corvane.htm"); }
-    void showHelpFromMenu() { formHilfe()->ShowHelp(helpPage(), QString()); }
+    // Builds a window small enough that the page scrolls.
+    void buildSmall()
+    {
+        world.folder.writeFile(QStringLiteral("Corvane.ini"), "[Hilfe]\r\nTop=40\r\nLinks=30\r\nBreite=420\r\nH\xf6he=300\r\n");
+        build();
+    }
 
-    static int scrollPosition() { return formHilfe()->WB1->verticalScrollBar()->value(); }
+    QString helpPage() const { return world.folder.path() + QStringLiteral("Help/Corvane.htm"); }
+    // As the menu item "Hilfe" asks for help.
+    void showHelpFromMenu() { window->showHelpPage(); }
+
+    QTextBrowser* browser() const { return control<QTextBrowser>(window.get(), "WB1"); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(window.get(), name); }
+    int scrollPosition() const { return browser()->verticalScrollBar()->value(); }
 
     // Where the page's anchor scrolls to, found independently of the navigation under test.
-    static int anchorPosition(const QString& anchor)
+    int anchorPosition(const QString& anchor)
     {
-        const QUrl before = formHilfe()->WB1->source();
+        const QUrl before = browser()->source();
         const int beforeScroll = scrollPosition();
-        formHilfe()->WB1->scrollToAnchor(anchor);
+        browser()->scrollToAnchor(anchor);
         const int position = scrollPosition();
-        formHilfe()->WB1->verticalScrollBar()->setValue(beforeScroll);
-        EXPECT_EQ(formHilfe()->WB1->source(), before);
+        browser()->verticalScrollBar()->setValue(beforeScroll);
+        EXPECT_EQ(browser()->source(), before);
         return position;
     }
 
     // Clicks the first link to href on the page, as the user does; returns the scroll position
     // from which the link was clicked.
-    static int clickLink(const QString& href)
+    int clickLink(const QString& href) const
     {
-        QTextBrowser* browser = formHilfe()->WB1;
+        QTextBrowser* browser = this->browser();
         for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next()) {
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
@@ -76,125 +86,126 @@ protected:
         return -1;
     }
 
-    ProgramFolder folder;
+    WindowSession world;
+    std::unique_ptr<TFormHilfe> window;
 };
 
 TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 {
-    startSmall();
-    ASSERT_TRUE(formHilfe()->isHidden());
+    buildSmall();
+    ASSERT_TRUE(window->isHidden());
 
     showHelpFromMenu();
-    ASSERT_TRUE(formHilfe()->isVisible());
-    EXPECT_EQ(formHilfe()->WB1->source().toLocalFile(), helpPage());
-    EXPECT_TRUE(formHilfe()->WB1->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_EQ(browser()->source().toLocalFile(), helpPage());
+    EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
     EXPECT_GT(anchorPosition(QStringLiteral("Beamkarte")), 0);
     EXPECT_EQ(scrollPosition(), 0);
 
-    formHilfe()->WB1->verticalScrollBar()->setValue(anchorPosition(QStringLiteral("Dateien")));
+    browser()->verticalScrollBar()->setValue(anchorPosition(QStringLiteral("Dateien")));
     showHelpFromMenu();
     EXPECT_EQ(scrollPosition(), 0);
 }
 
 TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 {
-    startSmall();
-    formHilfe()->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
+    buildSmall();
+    window->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
 
-    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QStringLiteral("Rotor"));
+    EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Rotor"));
     EXPECT_EQ(scrollPosition(), anchorPosition(QStringLiteral("Rotor")));
     EXPECT_GT(scrollPosition(), 0);
 }
 
 TEST_F(TFormHilfeTest, BackAndForwardWithNothingInThatDirectionDoNothing)
 {
-    startSmall();
-    formHilfe()->show();
-    QTest::mouseClick(formHilfe()->B_Back, Qt::LeftButton);
-    QTest::mouseClick(formHilfe()->B_Forward, Qt::LeftButton);
-    EXPECT_TRUE(formHilfe()->WB1->source().isEmpty());
+    buildSmall();
+    window->show();
+    QTest::mouseClick(button("B_Back"), Qt::LeftButton);
+    QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
+    EXPECT_TRUE(browser()->source().isEmpty());
 
     showHelpFromMenu();
-    const QUrl shown = formHilfe()->WB1->source();
-    QTest::mouseClick(formHilfe()->B_Forward, Qt::LeftButton);
-    EXPECT_EQ(formHilfe()->WB1->source(), shown);
+    const QUrl shown = browser()->source();
+    QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
+    EXPECT_EQ(browser()->source(), shown);
     EXPECT_EQ(scrollPosition(), 0);
 }
 
 TEST_F(TFormHilfeTest, BackReturnsFromAnInPageLinkAndForwardGoesThereAgain)
 {
-    startSmall();
+    buildSmall();
     showHelpFromMenu();
-    const QString file = formHilfe()->WB1->source().toLocalFile();
+    const QString file = browser()->source().toLocalFile();
     const int parameterSection = anchorPosition(QStringLiteral("Parameter"));
 
     const int linkPlace = clickLink(QStringLiteral("#Parameter"));
-    EXPECT_EQ(formHilfe()->WB1->source().toLocalFile(), file);
-    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QStringLiteral("Parameter"));
+    EXPECT_EQ(browser()->source().toLocalFile(), file);
+    EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Parameter"));
     EXPECT_EQ(scrollPosition(), parameterSection);
 
     // Back to the table of contents, where the link was clicked.
-    QTest::mouseClick(formHilfe()->B_Back, Qt::LeftButton);
-    EXPECT_EQ(formHilfe()->WB1->source().toLocalFile(), file);
-    EXPECT_TRUE(formHilfe()->WB1->source().fragment().isEmpty());
+    QTest::mouseClick(button("B_Back"), Qt::LeftButton);
+    EXPECT_EQ(browser()->source().toLocalFile(), file);
+    EXPECT_TRUE(browser()->source().fragment().isEmpty());
     EXPECT_EQ(scrollPosition(), linkPlace);
     EXPECT_LT(scrollPosition(), parameterSection);
 
-    QTest::mouseClick(formHilfe()->B_Forward, Qt::LeftButton);
-    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QStringLiteral("Parameter"));
+    QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
+    EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Parameter"));
     EXPECT_EQ(scrollPosition(), parameterSection);
 }
 
 TEST_F(TFormHilfeTest, CloseOnlyHidesAndTheHistoryStays)
 {
-    startSmall();
+    buildSmall();
     showHelpFromMenu();
     clickLink(QStringLiteral("#Rotor"));
-    const QUrl shown = formHilfe()->WB1->source();
+    const QUrl shown = browser()->source();
 
-    QTest::mouseClick(formHilfe()->B_Close, Qt::LeftButton);
-    EXPECT_TRUE(formHilfe()->isHidden());
-    formHilfe()->show();
-    EXPECT_EQ(formHilfe()->WB1->source(), shown);
-    QTest::mouseClick(formHilfe()->B_Back, Qt::LeftButton);
-    EXPECT_EQ(formHilfe()->WB1->source().fragment(), QString());
+    QTest::mouseClick(button("B_Close"), Qt::LeftButton);
+    EXPECT_TRUE(window->isHidden());
+    window->show();
+    EXPECT_EQ(browser()->source(), shown);
+    QTest::mouseClick(button("B_Back"), Qt::LeftButton);
+    EXPECT_EQ(browser()->source().fragment(), QString());
 }
 
 TEST_F(TFormHilfeTest, BrowserFillsTheWindowBelowTheButtons)
 {
-    startSmall();
-    EXPECT_EQ(formHilfe()->B_Close->geometry(), QRect(0, 0, 73, 25));
-    EXPECT_EQ(formHilfe()->B_Back->geometry(), QRect(72, 0, 105, 25));
-    EXPECT_EQ(formHilfe()->B_Forward->geometry(), QRect(176, 0, 105, 25));
+    buildSmall();
+    EXPECT_EQ(button("B_Close")->geometry(), QRect(0, 0, 73, 25));
+    EXPECT_EQ(button("B_Back")->geometry(), QRect(72, 0, 105, 25));
+    EXPECT_EQ(button("B_Forward")->geometry(), QRect(176, 0, 105, 25));
 
     showHelpFromMenu();
-    formHilfe()->resize(517, 333);
-    EXPECT_EQ(formHilfe()->WB1->geometry(), QRect(0, 25, 517, 308));
+    window->resize(517, 333);
+    EXPECT_EQ(browser()->geometry(), QRect(0, 25, 517, 308));
 }
 
 TEST_F(TFormHilfeTest, GeometryRoundTripsThroughSectionHilfe)
 {
-    startSmall();
-    EXPECT_EQ(formHilfe()->geometry(), QRect(30, 40, 420, 300));
+    buildSmall();
+    EXPECT_EQ(window->geometry(), QRect(30, 40, 420, 300));
 
-    formHilfe()->setGeometry(61, 52, 703, 404);
-    folder.stop();
-    const QByteArray file = folder.readFile(QStringLiteral("Corvane.ini"));
+    window->setGeometry(61, 52, 703, 404);
+    window->FormDestroy();
+    const QByteArray file = world.folder.readFile(QStringLiteral("Corvane.ini"));
     for (const char* line : {"Top=52", "Links=61", "Breite=703", "H\xf6he=404"})
         EXPECT_TRUE(file.contains(line)) << line;
     EXPECT_FALSE(file.contains("H\xc3\xb6he"));
 
-    folder.start();
-    EXPECT_EQ(formHilfe()->geometry(), QRect(61, 52, 703, 404));
+    build();  // the file read anew
+    EXPECT_EQ(window->geometry(), QRect(61, 52, 703, 404));
 }
 
 TEST_F(TFormHilfeTest, WithoutSettingsTheWindowTakesItsDefaultBounds)
 {
-    folder.start();
+    build();
     // The default 850 pixels are wider than the 800 of the test screen: cut to it, moved to its
     // left edge, top and height kept.
     ASSERT_EQ(WindowGeometry::availableArea(), QRect(0, 0, 800, 800));
-    EXPECT_EQ(formHilfe()->geometry(), QRect(0, 75, 800, 600));
+    EXPECT_EQ(window->geometry(), QRect(0, 75, 800, 600));
 }
 
 } // namespace

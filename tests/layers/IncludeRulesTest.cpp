@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
@@ -91,6 +92,23 @@ TEST(IncludeRules, NoCoreLibraryFileReachesAWindow)
         const QStringList reached = windowHeadersReached({file});
         EXPECT_TRUE(reached.isEmpty()) << reached.join(u'\n').toStdString();
     }
+}
+
+// A core library is usable without windows: none needs a window library to link, directly or
+// through another library (the parameters, for one, are read and written without their window).
+TEST(IncludeRules, NoCoreLibraryLinksAWindowLibrary)
+{
+    QFile list(QStringLiteral(CORVANE_CORE_LINKS));
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly | QIODevice::Text));
+    QHash<QString, QStringList> needs;
+    for (const QString& line : QString::fromUtf8(list.readAll()).split(u'\n', Qt::SkipEmptyParts))
+        needs.insert(line.section(u':', 0, 0), line.section(u':', 1).split(u' ', Qt::SkipEmptyParts));
+    const QStringList windows = needs.take(QStringLiteral("windows"));
+    ASSERT_TRUE(windows.contains(QStringLiteral("corvane_settings_windows")));
+    ASSERT_TRUE(needs.value(QStringLiteral("corvane_settings_core")).contains(QStringLiteral("corvane_settings_file")));
+    for (auto it = needs.cbegin(); it != needs.cend(); ++it)
+        for (const QString& needed : it.value())
+            EXPECT_FALSE(windows.contains(needed)) << it.key().toStdString() << " needs " << needed.toStdString();
 }
 
 // The program's sources: every folder of the source root but the tests, tools and build output.

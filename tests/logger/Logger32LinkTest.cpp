@@ -7,6 +7,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/StallMeter.h"
+#include "widgets/MenuCaption.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -31,7 +32,7 @@ protected:
     {
         ASSERT_FALSE(PrivateBus::address().isEmpty());
         folder.writeReferenceData();
-        folder.timing.logger32Link = {500, 500, 200};
+        folder.timing.logger32Link = {300, 300, 50, 10};  // ms: reply, send, after the leave, after each message
     }
     void TearDown() override
     {
@@ -71,19 +72,24 @@ protected:
         return !link().inProgress();
     }
 
-    // What Logger32 was sent, with our own window handle written as "h".
-    QStringList received()
+    // What Logger32 was sent since the last call, with our own window handle written as "h". Logger32
+    // prints each message before it answers, so once the link is idle all of them are on their
+    // way; this runs the event loop until at least the expected number has come through the pipe.
+    QStringList received(qsizetype expected)
     {
-        QTest::qWait(100);
         const QString handle = QString::number(QCoreApplication::applicationPid());
         QStringList lines;
-        for (const QByteArray& line : logger32.readAllStandardOutput().split('\n'))
-            if (!line.isEmpty())
-                lines << QString::fromUtf8(line).replace(QStringLiteral("|") + handle, QStringLiteral("|h"));
+        QElapsedTimer clock;
+        clock.start();
+        do {
+            while (logger32.canReadLine())
+                lines << QString::fromUtf8(logger32.readLine().trimmed()).replace(QStringLiteral("|") + handle, QStringLiteral("|h"));
+        } while (lines.size() < expected && clock.elapsed() < 5000
+                 && (QTest::qWaitFor([this] { return logger32.canReadLine(); }, 50) || true));
         return lines;
     }
 
-    QString caption() const { return formA()->Logger32->text(); }
+    QString caption() const { return MenuCaption::shown(formA()->Logger32->text()); }
 };
 
 const QStringList fiveAnnouncements{"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 4|1|h", "Logger32 5|1|h"};
@@ -136,7 +142,7 @@ TEST_F(Logger32LinkTest, HandshakeOutcomes)
         startProgram();
         ASSERT_TRUE(waitForLink()) << name;
         EXPECT_EQ(caption(), c.caption) << name;
-        EXPECT_EQ(received(), c.sent) << name;
+        EXPECT_EQ(received(c.sent.size()), c.sent) << name;
         EXPECT_TRUE(bearings.isEmpty()) << name;
         folder.stop();
         stopLogger32();
@@ -168,7 +174,7 @@ TEST_F(Logger32LinkTest, SilentOrHungLogger32NeverStallsTheWindow)
         ASSERT_TRUE(waitForLink(60000)) << name;
         const qint64 handshakeMs = clock.elapsed();
         EXPECT_EQ(caption(), QStringLiteral("Logger32")) << name;
-        EXPECT_EQ(received(), c.sent) << name;
+        EXPECT_EQ(received(c.sent.size()), c.sent) << name;
         EXPECT_LE(meter.longestGapMs(), 50) << name;
         std::cout << name << ": handshake " << handshakeMs << " ms, longest event-loop stall " << meter.longestGapMs()
                   << " ms\n";
@@ -185,8 +191,7 @@ TEST_F(Logger32LinkTest, BearingsInRangeReachTheRotorPanel)
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
     QElapsedTimer clock;
     clock.start();
-    while (bearings.size() < 3 && clock.elapsed() < 5000)
-        QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return bearings.size() >= 3; }, 5000));
     EXPECT_EQ(bearings, (QList<int>{90, 360, 0}));
 }
 
@@ -231,15 +236,15 @@ TEST_F(Logger32LinkTest, MenuClickDisconnectsAndConnectsAgainFromTheFirstName)
     startProgram();
     ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
-    received();
+    received(3);
     formA()->Logger32->trigger();
     ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 NOT connected"));
-    EXPECT_EQ(received(), QStringList{"Logger32 1|4|0"});
+    EXPECT_EQ(received(1), QStringList{"Logger32 1|4|0"});
     formA()->Logger32->trigger();
     ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 connected"));
-    EXPECT_EQ(received(), (QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"}));
+    EXPECT_EQ(received(3), (QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"}));
 }
 
 TEST_F(Logger32LinkTest, RepliesLeftOverFromAnEarlierHandshakeDoNotCountForTheNext)
@@ -260,28 +265,29 @@ TEST_F(Logger32LinkTest, ClosingTheProgramDuringAHandshakeCancelsItAndLeaves)
 {
     const struct {
         QStringList arguments;
-        int closeAfterMs;  // when the handshake waits for a reply (or, hung, for an answer)
+        int closeAfter;  // messages: then the handshake waits for a reply (or, hung, for an answer)
         QStringList sent;
         qint64 limitMs;  // for the shut-down
     } cases[] = {
-        {{"--ack", "0"}, 400, {"Logger32 1|1|h", "Logger32 1|4|0"}, 1000},
-        {{"--ack", "1", "--replies", ""}, 650, {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}, 1000},
+        {{"--ack", "0"}, 1, {"Logger32 1|1|h", "Logger32 1|4|0"}, 1000},
+        {{"--ack", "1", "--replies", ""}, 3, {"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0", "Logger32 1|4|0"}, 1000},
         // The leave waits for its answer as long as any message does.
-        {{"--hang"}, 400, {"Logger32 1|1|h"}, 1500},
+        {{"--hang"}, 1, {"Logger32 1|1|h"}, 1500},
     };
     for (const auto& c : cases) {
         const std::string name = c.arguments.join(u' ').toStdString();
         startLogger32(c.arguments);
         startProgram();
-        QTest::qWait(c.closeAfterMs);
+        QStringList sent = received(c.closeAfter);
         ASSERT_TRUE(link().inProgress()) << name;
         QElapsedTimer clock;
         clock.start();
         folder.stop();
         EXPECT_LE(clock.elapsed(), c.limitMs) << name;
         // Late answers from the bus find nothing left to run.
-        QTest::qWait(700);
-        EXPECT_EQ(received(), c.sent) << name;
+        QTest::qWait(100);
+        sent += received(c.sent.size() - sent.size());
+        EXPECT_EQ(sent, c.sent) << name;
         stopLogger32();
     }
 }

@@ -8,11 +8,12 @@
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 #include "support/DotLayer.h"
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
+#include "widgets/MenuCaption.h"
 #include "widgets/RadioGroup.h"
 
 #include <QAction>
@@ -68,15 +69,15 @@ protected:
         formA()->show();
         formA()->setClientSize(600, 300);
         ASSERT_TRUE(QTest::qWaitFor([] { return form1()->Karte->size() == QSize(600, 300); }, 3000));
-        form3()->GB_LocRaster->setItemIndex(0);
-        form3()->RG_StaedteInseln->setItemIndex(1);
+        parameters()->setLocatorGrid(0);
+        parameters()->setCitiesShown(ParameterSettings::OnOff::off);
         form1()->RedrawMap();
     }
 
     static QAction* mapItem(const QString& caption)
     {
         for (QAction* item : formA()->Karten1->actions())
-            if (item->text() == caption && item->objectName().startsWith(u'K'))
+            if (MenuCaption::shown(item->text()) == caption && item->objectName().startsWith(u'K'))
                 return item;
         return nullptr;
     }
@@ -109,7 +110,8 @@ TEST_F(TForm1Test, StartLoadsTheSavedMapAndListsEveryMap)
 
     QStringList items;
     for (QAction* item : formA()->Karten1->actions())
-        items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+        items << item->objectName() + u'=' + MenuCaption::shown(item->text()) +
+                (item->isChecked() ? QStringLiteral("*") : QString());
     EXPECT_EQ(items, QStringList({QStringLiteral("ZoomMercator=Zoom -"), QStringLiteral("Leer=-------------"),
                                   QStringLiteral("K1=Europa*"), QStringLiteral("K2=Kanada"), QStringLiteral("K3=Welt")}));
     EXPECT_TRUE(dialogs.shown.isEmpty());
@@ -251,7 +253,7 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
 TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 {
     start();
-    form3()->GB_LocRaster->setItemIndex(1);  // "grob": every 20 and 10 degrees
+    parameters()->setLocatorGrid(1);  // "grob": every 20 and 10 degrees
     form1()->RedrawMap();
     const QImage picture = shown();
     EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));    // 60 W
@@ -263,7 +265,7 @@ TEST_F(TForm1Test, GridFollowsTheParameterWindow)
 TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
 {
     start();
-    form3()->RG_MausPos->setItemIndex(0);
+    parameters()->setMousePositionShown(ParameterSettings::OnOff::on);
     QTest::mouseMove(form1()->Karte, QPoint(300, 150));  // 0 E, 0 N
     EXPECT_EQ(formA()->Label1->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
     // Distance and bearing from an independent spherical computation: 5773.43 km, 188.97 degrees.
@@ -282,7 +284,7 @@ TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
 TEST_F(TForm1Test, CursorPanelStaysHiddenWhenSwitchedOff)
 {
     start();
-    form3()->RG_MausPos->setItemIndex(1);
+    parameters()->setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(form1()->Karte, QPoint(300, 150));
     EXPECT_FALSE(formA()->P_Cursor->isVisible());
     EXPECT_EQ(formA()->Label4->text(), QStringLiteral("Nullinsel"));

@@ -1,141 +1,147 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "entry/TForm4.h"
 #include "mercator/TForm2.h"
-#include "session/Session.h"
-#include "support/ProgramFolder.h"
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowSession.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
-// The own station at 90 degrees east on the equator; the reference data hold country 1
-// "Nullinsel" with prefix "N0" at 0, 0 and the cities Berlin, Dortmund and Sydney.
+// The crosshair data window alone. The own station at 90 degrees east on the equator; the
+// reference data hold country 1 "Nullinsel" with prefix "N0" at 0, 0 and the cities Berlin,
+// Dortmund and Sydney.
 class TForm2Test : public testing::Test {
 protected:
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        folder.writeReferenceData();
-        folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=90\r\nU_Breite=0\r\n");
+        world.folder.writeReferenceData();
     }
 
-    // Enters a partner locator in the position entry window, as the user does.
-    static void enterPartner(const QString& locator)
+    void build()
     {
-        form4()->show();
-        form4()->E_Locator2->clear();
-        QTest::keyClicks(form4()->E_Locator2, locator);
-        QTest::keyClick(form4()->E_Locator2, Qt::Key_Return);
+        world.open();
+        world.session.setOwnPosition({90, 0});
+        window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places);
     }
+
+    // The partner's locator JJ00AA, as the entry window sets it: its centre, 1/24 degree east
+    // and 1/48 degree north.
+    void targetJJ00AA() { world.session.setTarget(1.0 / 24, 1.0 / 48); }
+
+    QString text(const char* label) const { return control<QLabel>(window.get(), label)->text(); }
+    void click(const char* name) const { QTest::mouseClick(control<QWidget>(window.get(), name), Qt::LeftButton); }
+    QByteArray iniText() const { return world.folder.readFile(QStringLiteral("Corvane.ini")); }
 
     ScriptedDialogs dialogs;
-    ProgramFolder folder;
+    WindowSession world;
+    std::unique_ptr<TForm2> window;
 };
 
 TEST_F(TForm2Test, LabelsDescribeAKnownTarget)
 {
-    folder.start();
-    ASSERT_TRUE(form2()->isHidden());
-    enterPartner(QStringLiteral("JJ00AA"));  // centre 0.04167 E, 0.02083 N
+    build();
+    ASSERT_TRUE(window->isHidden());
+    targetJJ00AA();
 
-    ASSERT_TRUE(form2()->isVisible());
+    ASSERT_TRUE(window->isVisible());
     // Expected distances and bearing from an independent haversine / atan2 computation.
-    EXPECT_EQ(form2()->Label1->text(), QStringLiteral("0,04167"));
-    EXPECT_EQ(form2()->Label2->text(), QStringLiteral("0,02083"));
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JJ00AA"));
-    EXPECT_EQ(form2()->Label4->text(), QStringLiteral("10014"));
-    EXPECT_EQ(form2()->Label5->text(), QStringLiteral("270"));
-    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Nullinsel"));
-    EXPECT_EQ(form2()->Label14->text(), QStringLiteral("N0"));
-    EXPECT_EQ(form2()->Label12->text(), QStringLiteral("Dortmund"));
-    EXPECT_EQ(form2()->Label13->text(), QStringLiteral("5774"));
+    const std::pair<const char*, const char*> shown[] = {
+        {"Label1", "0,04167"}, {"Label2", "0,02083"},   {"Label3", "JJ00AA"},
+        {"Label4", "10014"},   {"Label5", "270"},       {"Label11", "Nullinsel"},
+        {"Label14", "N0"},     {"Label12", "Dortmund"}, {"Label13", "5774"},
+    };
+    for (const auto& [label, expected] : shown)
+        EXPECT_EQ(text(label), QString::fromUtf8(expected)) << label;
 }
 
 TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
 {
-    folder.start();
-    enterPartner(QStringLiteral("JJ00AA"));
-    QTest::mouseClick(form2()->Label12, Qt::LeftButton);
+    build();
+    targetJJ00AA();
+    click("Label12");
 
-    EXPECT_DOUBLE_EQ(session()->target().latitude, 51.51);
-    EXPECT_DOUBLE_EQ(session()->target().longitude, 7.47);
-    EXPECT_EQ(form2()->Label4->text(), QStringLiteral("9502"));
-    EXPECT_EQ(form2()->Label5->text(), QStringLiteral("322"));
-    EXPECT_EQ(form2()->Label12->text(), QStringLiteral("Dortmund"));
-    EXPECT_EQ(form2()->Label13->text(), QStringLiteral("0"));
-    EXPECT_EQ(form2()->Label11->text(), QString());  // no country in the tiny raster there
+    EXPECT_DOUBLE_EQ(world.session.target().latitude, 51.51);
+    EXPECT_DOUBLE_EQ(world.session.target().longitude, 7.47);
+    EXPECT_EQ(text("Label4"), QStringLiteral("9502"));
+    EXPECT_EQ(text("Label5"), QStringLiteral("322"));
+    EXPECT_EQ(text("Label12"), QStringLiteral("Dortmund"));
+    EXPECT_EQ(text("Label13"), QStringLiteral("0"));
+    EXPECT_EQ(text("Label11"), QString());  // no country in the tiny raster there
 
     // The caption "Stadt:" reacts the same way.
-    session()->clearTarget();
-    QTest::mouseClick(form2()->Label32, Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(session()->target().longitude, 7.47);
+    world.session.clearTarget();
+    click("Label32");
+    EXPECT_DOUBLE_EQ(world.session.target().longitude, 7.47);
 }
 
 TEST_F(TForm2Test, OfEquallyNearCitiesTheEarlierInTheTableWins)
 {
-    folder.writeFile(QStringLiteral("Karten/Citys.txt"), "Nord\t10\t0\r\nSued\t-10\t0\r\n");
-    folder.start();
-    session()->setTarget(TargetInfo{0.0, 0.0, 0.0, 0.0});
-    form2()->ShowTargetData();
-    EXPECT_EQ(form2()->Label12->text(), QStringLiteral("Nord"));
-    EXPECT_EQ(form2()->nearestCityIndex, 0);
+    world.folder.writeFile(QStringLiteral("Karten/Citys.txt"), "Nord\t10\t0\r\nSued\t-10\t0\r\n");
+    build();
+    world.session.setTarget(TargetInfo {0.0, 0.0, 0.0, 0.0});
+    window->ShowTargetData();
+    EXPECT_EQ(text("Label12"), QStringLiteral("Nord"));
+    EXPECT_EQ(window->nearestCityIndex(), 0);
 }
 
 TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
 {
-    folder.writeFile(QStringLiteral("Karten/Citys.txt"), "");
-    folder.start();
-    ASSERT_TRUE(session()->referenceData().cityTable.empty());
-    enterPartner(QStringLiteral("JJ00AA"));
+    world.folder.writeFile(QStringLiteral("Karten/Citys.txt"), "");
+    build();
+    ASSERT_TRUE(world.session.referenceData().cityTable.empty());
+    targetJJ00AA();
 
-    EXPECT_EQ(form2()->Label4->text(), QStringLiteral("10014"));
-    EXPECT_EQ(form2()->Label12->text(), QString());
-    EXPECT_EQ(form2()->Label13->text(), QString());
-    const TargetInfo before = session()->target();
-    QTest::mouseClick(form2()->Label12, Qt::LeftButton);
-    EXPECT_EQ(session()->target().longitude, before.longitude);
+    EXPECT_EQ(text("Label4"), QStringLiteral("10014"));
+    EXPECT_EQ(text("Label12"), QString());
+    EXPECT_EQ(text("Label13"), QString());
+    const TargetInfo before = world.session.target();
+    click("Label12");
+    EXPECT_EQ(world.session.target().longitude, before.longitude);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
 TEST_F(TForm2Test, CancelledColourDialogChangesNothing)
 {
-    folder.start();
-    const QByteArray before = folder.readFile(QStringLiteral("Corvane.ini"));
-    QTest::mouseClick(form2()->Button1, Qt::LeftButton);
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("color||")});
-    EXPECT_EQ(session()->crosshairColor(), 0xFFFFFFu);
-    EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), before);
+    build();
+    const QByteArray before = iniText();
+    click("Button1");
+    EXPECT_EQ(dialogs.shown, QStringList {QStringLiteral("color||")});
+    EXPECT_EQ(world.session.crosshairColor(), 0xFFFFFFu);
+    EXPECT_EQ(iniText(), before);
 }
 
 TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
 {
     dialogs.colorAnswers.push_back(0x0000FFu);  // red
-    folder.start();
-    QTest::mouseClick(form2()->Button1, Qt::LeftButton);
-    EXPECT_EQ(session()->crosshairColor(), 0x0000FFu);
-    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("Fadenkreuzfarbe=255\r\n"));
+    build();
+    click("Button1");
+    EXPECT_EQ(world.session.crosshairColor(), 0x0000FFu);
+    EXPECT_TRUE(iniText().contains("Fadenkreuzfarbe=255\r\n"));
 
-    folder.stop();
-    folder.start();
-    EXPECT_EQ(session()->crosshairColor(), 0x0000FFu);
+    world.session.setCrosshairColor(0xFFFFFFu);
+    world.open();  // the file read anew
+    window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places);
+    EXPECT_EQ(world.session.crosshairColor(), 0x0000FFu);
 }
 
 TEST_F(TForm2Test, ClosingClearsTheTarget)
 {
-    folder.start();
-    enterPartner(QStringLiteral("JO31MM"));
-    ASSERT_TRUE(session()->target().isSet());
-    form2()->close();
-    EXPECT_FALSE(form2()->isVisible());
-    EXPECT_FALSE(session()->target().isSet());
+    build();
+    world.session.setTarget(7.0417, 51.5208);
+    ASSERT_TRUE(window->isVisible());
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(world.session.target().isSet());
 }
 
-} // namespace
+}  // namespace

@@ -10,6 +10,7 @@
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "support/Controls.h"
 #include "support/RotorStateEdit.h"
 #include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
@@ -123,7 +124,7 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     EXPECT_DOUBLE_EQ(reply.arguments()[0].toDouble(), session()->target().bearing);
     EXPECT_DOUBLE_EQ(reply.arguments()[1].toDouble(), session()->target().distance);
     EXPECT_NEAR(session()->target().distance, 440, 20);  // Berlin to the Ruhr, km
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO31MM"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("JO31MM"));
     EXPECT_TRUE(form2()->isVisible());
     // Immediate rotor start: the bearing goes to the rotor with the next status.
     EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), session()->target().bearing);
@@ -142,8 +143,8 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
 
     // A callsign names its entity as the country; a click on the map is heard as well.
     ASSERT_EQ(callSetPartner(QStringLiteral("VK2ABC")).type(), QDBusMessage::ReplyMessage);
-    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Australien"));
-    EXPECT_EQ(form2()->Label14->text(), QStringLiteral("VK"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label11")->text(), QStringLiteral("Australien"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label14")->text(), QStringLiteral("VK"));
     const int heard = int(catcher.received.size());
     form2()->Label_Stadt_zeigen_Click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return catcher.received.size() > heard; }, 5000));
@@ -171,28 +172,28 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
 
 TEST_F(PartnerLinksTest, WsjtxStatusBecomesTheTargetAsATypedLocator)
 {
-    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit"));
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
     ASSERT_TRUE(QTest::qWaitFor([] { return session()->target().isSet(); }, 5000));
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("QF56MM"));  // the square's centre
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("QF56MM"));  // the square's centre
     EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), session()->target().bearing);
 
     // Without a grid the call names the partner, here the centre of its entity.
     sendStatus(QStringLiteral("EA8BQM"), QString());
-    ASSERT_TRUE(QTest::qWaitFor([] { return form2()->Label11->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return control<QLabel>(form2(), "Label11")->text() == QStringLiteral("Kanarische Inseln"); }, 5000));
     EXPECT_NEAR(session()->target().latitude, 28.32, 1e-9);
 }
 
 TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
 {
-    form3()->CB_RotSofort->setChecked(false);
+    parameters()->setRotorStartImmediately(false);
     const auto enter = [](const QString& text) {
         form6()->Edit_Azimut->setText(text);
         int key = 13;
         form6()->Edit_AzimutKeyPress(key);
     };
     enter(QStringLiteral("EA8"));
-    EXPECT_EQ(form2()->Label11->text(), QStringLiteral("Kanarische Inseln"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label11")->text(), QStringLiteral("Kanarische Inseln"));
     EXPECT_NEAR(session()->target().longitude, -15.85, 1e-9);
     enter(QStringLiteral("123"));  // still a bearing
     EXPECT_DOUBLE_EQ(rotorLink()->targetAzimuth(), 123);
@@ -207,29 +208,32 @@ TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
 
 TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
 {
-    EXPECT_TRUE(form3()->CB_Wsjtx->isChecked());
-    EXPECT_EQ(form3()->E_WsjtxAdresse->text(), QStringLiteral("127.0.0.1"));
+    auto* box = parameterControl<QCheckBox>("CB_Wsjtx");
+    auto* address = parameterControl<QLineEdit>("E_WsjtxAdresse");
+    auto* portField = parameterControl<QLineEdit>("E_WsjtxPort");
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_EQ(address->text(), QStringLiteral("127.0.0.1"));
     const int newPort = freeUdpPort();
-    form3()->E_WsjtxPort->setText(QString::number(newPort));
-    form3()->E_WsjtxPortKeyPress(Qt::Key_Return);
-    form3()->E_WsjtxAdresse->setText(QStringLiteral("keine Adresse"));
-    form3()->E_WsjtxAdresse->setFocus();
-    QTest::keyClick(form3()->E_WsjtxAdresse, Qt::Key_Return);  // refused: the link stays where it is
-    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    portField->setText(QString::number(newPort));
+    QTest::keyClick(portField, Qt::Key_Return);
+    address->setText(QStringLiteral("keine Adresse"));
+    address->setFocus();
+    QTest::keyClick(address, Qt::Key_Return);  // refused: the link stays where it is
+    EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit"));
     port = newPort;
     sendStatus(QStringLiteral("VK2ABC"), QStringLiteral("QF56"));
     EXPECT_TRUE(QTest::qWaitFor([] { return session()->target().isSet(); }, 5000));
 
     // Open to every interface: said in the status.
-    form3()->E_WsjtxAdresse->setText(QStringLiteral("0.0.0.0"));
-    QTest::keyClick(form3()->E_WsjtxAdresse, Qt::Key_Return);
-    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit, auch aus dem Netz"));
-    form3()->E_WsjtxAdresse->setText(QStringLiteral("127.0.0.1"));
-    QTest::keyClick(form3()->E_WsjtxAdresse, Qt::Key_Return);
-    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("empfangsbereit"));
+    address->setText(QStringLiteral("0.0.0.0"));
+    QTest::keyClick(address, Qt::Key_Return);
+    EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit, auch aus dem Netz"));
+    address->setText(QStringLiteral("127.0.0.1"));
+    QTest::keyClick(address, Qt::Key_Return);
+    EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit"));
 
-    QTest::mouseClick(form3()->CB_Wsjtx, Qt::LeftButton, {}, QPoint(5, form3()->CB_Wsjtx->height() / 2));
-    EXPECT_EQ(form3()->L_WsjtxZustand->text(), QStringLiteral("aus"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("aus"));
     folder.stop();
     const SettingsFile ini(folder.iniPath());
     EXPECT_FALSE(ini.readBool(WsjtxSettings::section, QStringLiteral("Empfang"), true));
@@ -319,15 +323,13 @@ TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
             peer->write("DX de W3LPL:     14025.0  VK2ABC       CW QF56                     1234Z\r\n");
         });
     });
-    form3()->E_ClusterHost->setText(QStringLiteral("127.0.0.1"));
-    form3()->E_ClusterPort->setText(QString::number(cluster.serverPort()));
-    form3()->E_ClusterCall->setText(QStringLiteral("DL1ABC"));
-    emit form3()->clusterSettingsChanged();
+    parameters()->setCluster(
+        {QStringLiteral("127.0.0.1"), QString::number(cluster.serverPort()), QStringLiteral("DL1ABC")});
     SpotService* spots = RunningProgram::get()->spots();
     ASSERT_TRUE(spots);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !spots->spots().clusterSpots().empty(); }, 5000));
     EXPECT_EQ(spots->spots().clusterSpots().front().call, QStringLiteral("VK2ABC"));
-    EXPECT_EQ(form3()->L_ClusterZustand->text(), QStringLiteral("Cluster: verbunden"));
+    EXPECT_EQ(parameterControl<QLabel>("L_ClusterZustand")->text(), QStringLiteral("Cluster: verbunden"));
 
     QUdpSocket sender;
     const QByteArray datagram = WsjtxDatagrams::decode(2, QStringLiteral("CQ JA1XYZ PM95"));

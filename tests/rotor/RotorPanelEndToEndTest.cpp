@@ -11,7 +11,7 @@
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 
 #include <QCheckBox>
 #include <QDBusConnection>
@@ -56,7 +56,7 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
 
     folder.start();
     ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); })) << "the panel did not come up";
-    form3()->CB_RotSofort->setChecked(true);
+    parameters()->setRotorStartImmediately(true);
 
     QTest::keyClicks(form6()->Edit_Azimut, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
     QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Return);

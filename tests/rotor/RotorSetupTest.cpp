@@ -3,6 +3,7 @@
 
 #include "rotor/RotorSetup.h"
 #include "rotor/RotorSetupWindow.h"
+#include "support/Mnemonics.h"
 #include "support/RotorProgramRun.h"
 
 #include <QLineEdit>
@@ -61,6 +62,10 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
     auto* models = window.findChild<QListWidget*>(QStringLiteral("Modelle"));
     auto* device = window.findChild<QLineEdit*>(QStringLiteral("Geraet"));
     ASSERT_TRUE(search && models && device);
+    // Each underlined letter reaches one field or button.
+    const QString letters = mnemonicsOf(window);
+    for (const QChar letter : letters)
+        EXPECT_EQ(letters.count(letter), 1) << letters.toStdString();
 
     search->setText(QStringLiteral("net rotctl"));
     ASSERT_EQ(models->count(), 1);

@@ -14,7 +14,7 @@
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -89,7 +89,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
 
     // A target waits for the next status. The rotor panel sets the elevation on every status,
     // here to the parameter window's basic setting.
-    form3()->CB_Elevation->setChecked(true);
+    parameters()->setElevationAtStart(true);
     session()->setElevationDefault(12.75);
     rotorLink()->turnTo(12.25);
     QTest::qWait(twoTicksMs);

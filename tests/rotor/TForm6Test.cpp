@@ -12,7 +12,8 @@
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
-#include "settings/TForm3.h"
+#include "settings/ParameterSettings.h"
+#include "support/Controls.h"
 #include "support/RotorStateEdit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -56,8 +57,8 @@ protected:
         folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
         folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
         folder.start();
-        form3()->CB_Optimiert->setChecked(false);
-        form3()->CB_RotSofort->setChecked(false);
+        parameters()->setOptimisedPath(false);
+        parameters()->setRotorStartImmediately(false);
         session()->setOverlapAngle(0);
     }
 
@@ -112,7 +113,7 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     EXPECT_EQ(form6()->PanelStart->text(), QStringLiteral("Stop"));
     EXPECT_EQ(panelColor(form6()->PanelLinks), red);
     EXPECT_EQ(panelColor(form6()->PanelRechts), green);
-    EXPECT_EQ(form3()->E_IstElevation->text(), QStringLiteral("6"));
+    EXPECT_EQ(parameterControl<QLineEdit>("E_IstElevation")->text(), QStringLiteral("6"));
     // First-status rule: the stale target is replaced by where the rotor stands.
     EXPECT_EQ(rotorLink()->targetAzimuth(), 123.4);
     EXPECT_FALSE(form6()->rotorFirstStatus);
@@ -122,8 +123,8 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     status(100, -1);
     EXPECT_FALSE(form6()->isHidden());
     EXPECT_TRUE(formA()->Feststationen1->isVisible());
-    EXPECT_FALSE(form3()->GB_Azimut->isHidden());
-    EXPECT_FALSE(form3()->GB_Elevation->isHidden());
+    EXPECT_FALSE(parameterControl<QGroupBox>("GB_Azimut")->isHidden());
+    EXPECT_FALSE(parameterControl<QGroupBox>("GB_Elevation")->isHidden());
     EXPECT_EQ(form6()->Edit_Azimut->text(), QStringLiteral("100"));
     EXPECT_EQ(form6()->PanelStart->text(), QStringLiteral("Stop"));
     EXPECT_EQ(panelColor(form6()->PanelLinks), green);
@@ -133,8 +134,8 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     status(std::nullopt);
     EXPECT_TRUE(form6()->isHidden());
     EXPECT_FALSE(formA()->Feststationen1->isVisible());
-    EXPECT_TRUE(form3()->GB_Azimut->isHidden());
-    EXPECT_TRUE(form3()->GB_Elevation->isHidden());
+    EXPECT_TRUE(parameterControl<QGroupBox>("GB_Azimut")->isHidden());
+    EXPECT_TRUE(parameterControl<QGroupBox>("GB_Elevation")->isHidden());
 }
 
 TEST_F(TForm6Test, TheFirstStatusRuleWaitsForStatusField6)
@@ -171,11 +172,11 @@ TEST_F(TForm6Test, TheFirstStatusKeepsATargetWaitingToBeSent)
 
 TEST_F(TForm6Test, TheSentElevationIsTheBasicSettingOrWhereTheRotorStands)
 {
-    form3()->CB_Elevation->setChecked(true);
+    parameters()->setElevationAtStart(true);
     session()->setElevationDefault(7);
     status(10, 0, 0, 450, 30);
     EXPECT_EQ(rotorLink()->targetElevation(), 7);
-    form3()->CB_Elevation->setChecked(false);
+    parameters()->setElevationAtStart(false);
     status(10, 0, 0, 450, 30);
     EXPECT_EQ(rotorLink()->targetElevation(), 30);
 }
@@ -193,7 +194,7 @@ TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
     }
 
     // With the optimised path the bearing goes the shorter way round.
-    form3()->CB_Optimiert->setChecked(true);
+    parameters()->setOptimisedPath(true);
     session()->setOverlapAngle(10);
     connectedStatus(400);
     enter(QStringLiteral("50"));
@@ -242,7 +243,7 @@ TEST_F(TForm6Test, AnInvalidBearingKeepsTheRotorWhereItIsWithoutAMessage)
 TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked)
 {
     connectedStatus(10);
-    form3()->CB_RotSofort->setChecked(true);
+    parameters()->setRotorStartImmediately(true);
     QTest::keyClicks(form6()->Edit_Azimut, QStringLiteral("jo31mm"));
     EXPECT_EQ(form6()->Edit_Azimut->text(), QStringLiteral("JO31MM"));
     QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Return);
@@ -256,7 +257,7 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     EXPECT_EQ(session()->target().bearing, expected.bearing);
     EXPECT_NEAR(session()->target().distance, 449, 5);  // Berlin to Dortmund, km
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO31MM"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("JO31MM"));
     EXPECT_EQ(rotorLink()->targetAzimuth(), expected.bearing);
     EXPECT_TRUE(rotorLink()->sendPending());
 
@@ -264,10 +265,10 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Backspace);  // starts an entry
     form6()->Edit_Azimut->setText(QStringLiteral("jo62qm"));
     QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Return);
-    EXPECT_EQ(form2()->Label3->text(), QStringLiteral("JO62QM"));
+    EXPECT_EQ(control<QLabel>(form2(), "Label3")->text(), QStringLiteral("JO62QM"));
 
     // Without immediate start the locator only becomes the target.
-    form3()->CB_RotSofort->setChecked(false);
+    parameters()->setRotorStartImmediately(false);
     rotorLink()->cancelTarget();  // back to 10 degrees, where the rotor stands, unsent
     enter(QStringLiteral("PM95VQ"));
     EXPECT_GT(session()->target().distance, 8000);
@@ -348,7 +349,7 @@ TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)
     session()->setTarget(151.21, -33.87);
     QTest::mouseClick(form6()->PanelStart, Qt::LeftButton);
     EXPECT_EQ(rotorLink()->targetAzimuth(),
-              rotorLink()->OptimiseRotorTarget(session()->target().bearing, form3()->optimisedPath()));
+              rotorLink()->OptimiseRotorTarget(session()->target().bearing, parameters()->optimisedPath()));
 
     status(80, 1);
     ASSERT_EQ(form6()->PanelStart->text(), QStringLiteral("Stop"));

@@ -2,13 +2,13 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "app/ProgramLayout.h"
-#include "app/TFormA.h"
 #include "rotor/TForm7.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "support/RotorStateEdit.h"
-#include "support/ProgramFolder.h"
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WindowSession.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -23,24 +23,31 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
-// The directions list of a started program whose rotor program lives in the folder "Rotor",
-// with its travel from 0 to 450 degrees and the rotor at 10 degrees.
+// The directions list alone with the real rotor link, whose rotor program lives in the folder
+// "Rotor", with its travel from 0 to 450 degrees and the rotor at 10 degrees.
 class TForm7Test : public testing::Test {
 protected:
     ScriptedDialogs dialogs;
-    ProgramFolder folder;
-    const QString dataFile = QStringLiteral("Rotor/Data.txt");
+    WindowSession world;
+    QString dataFile = QStringLiteral("Rotor/Data.txt");
+    std::unique_ptr<TF_Rotor> link;
+    std::unique_ptr<TForm7> window;
 
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        folder.writeReferenceData();
-        ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Rotor")));
-        folder.start();
-        form7()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form7()));
+        ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Rotor")));
+        world.open();
+        RotorLinkTiming quiet;
+        quiet.connectInterval = 3600000;  // ms: no connection attempt while a test runs
+        link = std::make_unique<TF_Rotor>(world.session, quiet);
+        window = std::make_unique<TForm7>(world.session, link.get());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         editRotorState([](RotorState& r) {
             r.rotorAzimuth = 10;
             r.rotorElevation = 4;
@@ -49,68 +56,89 @@ protected:
         });
     }
 
+    void TearDown() override
+    {
+        window.reset();
+        if (link)
+            link->FormDestroy();
+    }
+
+    template <typename Edit>
+    void editRotorState(Edit edit)
+    {
+        ::editRotorState(world.session, edit);
+    }
+
+    QByteArray readFile(const QString& relativePath) const { return world.folder.readFile(relativePath); }
+
     // The rotor link has found the rotor program, with this Data.txt beside it.
     void load(const QByteArray& bytes)
     {
-        folder.writeFile(dataFile, bytes);
-        editRotorState([&](RotorState& r) { r.rotorProgramFolder = folder.path() + QStringLiteral("Rotor/"); });
-        form7()->LoadDirections();
+        world.folder.writeFile(dataFile, bytes);
+        editRotorState([&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Rotor/"); });
+        window->LoadDirections();
     }
 
-    static QStringList rows()
+    QListWidget* list() const { return control<QListWidget>(window.get(), "RG"); }
+    QLineEdit* field(const char* name) const { return control<QLineEdit>(window.get(), name); }
+    QGroupBox* editor() const { return control<QGroupBox>(window.get(), "GroupBox1"); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(window.get(), name); }
+    QAction* menuItem(const char* name) const { return control<QAction>(window.get(), name); }
+
+    QStringList rows() const
     {
         QStringList texts;
-        for (int i = 0; i < form7()->RG->count(); ++i)
-            texts << form7()->RG->item(i)->text();
+        for (int i = 0; i < list()->count(); ++i)
+            texts << list()->item(i)->text();
         return texts;
     }
 
     // A click on a row as the user makes it.
-    static void click(int row)
+    void click(int row) const
     {
-        QListWidget* list = form7()->RG;
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
     }
 
-    static void edit(const QString& identifier, const QString& azimuth, const QString& elevation)
+    void edit(const QString& identifier, const QString& azimuth, const QString& elevation) const
     {
-        form7()->E_Kennung->setText(identifier);
-        form7()->E_Azimut->setText(azimuth);
-        form7()->E_Elevation->setText(elevation);
+        field("E_Kennung")->setText(identifier);
+        field("E_Azimut")->setText(azimuth);
+        field("E_Elevation")->setText(elevation);
     }
 };
 
 TEST_F(TForm7Test, LoadsSortedAndKeepsLinesThatAreNoRecords)
 {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Richtungen"));
     load("RELAIS NORD\t15\t0\r\nabc\r\nBAKE\t-90\t5\r\n");
     EXPECT_EQ(rows(), (QStringList{QString(), QStringLiteral("BAKE"), QStringLiteral("RELAIS NORD")}));
-    EXPECT_EQ(form7()->directions().lines().at(0), QStringLiteral("abc"));
-    EXPECT_TRUE(form7()->GroupBox1->isHidden());
+    EXPECT_EQ(window->directions().lines().at(0), QStringLiteral("abc"));
+    EXPECT_TRUE(editor()->isHidden());
 
     // A save writes every line back, the one without TABs too.
-    form7()->Neu1Click();
+    window->Neu1Click();
     edit(QStringLiteral("DB0XY"), QStringLiteral("200"), QStringLiteral("0"));
-    form7()->Speichern->click();
-    EXPECT_EQ(folder.readFile(dataFile), QByteArray("abc\r\nBAKE\t-90\t5\r\nDB0XY\t200\t0\r\nRELAIS NORD\t15\t0\r\n"));
+    button("Speichern")->click();
+    EXPECT_EQ(readFile(dataFile), QByteArray("abc\r\nBAKE\t-90\t5\r\nDB0XY\t200\t0\r\nRELAIS NORD\t15\t0\r\n"));
 }
 
 TEST_F(TForm7Test, NewRecordStartsAtTheAntennaDirectionAndIsSavedAtItsSortedPlace)
 {
     load("B\t1\t0\r\nD\t3\t0\r\n");
-    form7()->Neu2->trigger();
-    EXPECT_FALSE(form7()->GroupBox1->isHidden());
-    EXPECT_EQ(form7()->E_Azimut->text(), QStringLiteral("10"));
-    EXPECT_EQ(form7()->E_Elevation->text(), QStringLiteral("4"));
-    EXPECT_EQ(form7()->selectedRow(), -1);
+    menuItem("Neu2")->trigger();
+    EXPECT_FALSE(editor()->isHidden());
+    EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("10"));
+    EXPECT_EQ(field("E_Elevation")->text(), QStringLiteral("4"));
+    EXPECT_EQ(window->selectedRow(), -1);
 
-    QTest::keyClicks(form7()->E_Kennung, QStringLiteral("c\tx"));  // upper case, no TAB
-    EXPECT_EQ(form7()->E_Kennung->text(), QStringLiteral("CX"));
-    form7()->Speichern->click();
+    QTest::keyClicks(field("E_Kennung"), QStringLiteral("c\tx"));  // upper case, no TAB
+    EXPECT_EQ(field("E_Kennung")->text(), QStringLiteral("CX"));
+    button("Speichern")->click();
     EXPECT_EQ(rows(), (QStringList{QStringLiteral("B"), QStringLiteral("CX"), QStringLiteral("D")}));
-    EXPECT_EQ(form7()->selectedRow(), 1);
-    EXPECT_TRUE(form7()->GroupBox1->isHidden());
-    EXPECT_TRUE(form7()->E_Kennung->text().isEmpty());
-    EXPECT_EQ(folder.readFile(dataFile), QByteArray("B\t1\t0\r\nCX\t10\t4\r\nD\t3\t0\r\n"));
+    EXPECT_EQ(window->selectedRow(), 1);
+    EXPECT_TRUE(editor()->isHidden());
+    EXPECT_TRUE(field("E_Kennung")->text().isEmpty());
+    EXPECT_EQ(readFile(dataFile), QByteArray("B\t1\t0\r\nCX\t10\t4\r\nD\t3\t0\r\n"));
 }
 
 TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
@@ -130,16 +158,16 @@ TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
             r.rotorMinAzimuth = c.minAzimuth;
             r.rotorMaxAzimuth = c.maxAzimuth;
         });
-        form7()->Neu1Click();
+        window->Neu1Click();
         edit(QStringLiteral("X1"), QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
-        form7()->SpeichernClick();
-        ASSERT_EQ(form7()->directions().size(), 1) << c.azimuth;
+        window->SpeichernClick();
+        ASSERT_EQ(window->directions().size(), 1) << c.azimuth;
         if (c.stored) {
-            EXPECT_EQ(form7()->directions().lines().at(0), QString::fromLatin1(c.stored));
+            EXPECT_EQ(window->directions().lines().at(0), QString::fromLatin1(c.stored));
         }
     }
     // Even a huge azimuth ends inside the travel.
-    const int stored = form7()->directions().lines().at(0).section(u'\t', 1, 1).toInt();
+    const int stored = window->directions().lines().at(0).section(u'\t', 1, 1).toInt();
     EXPECT_GE(stored, 0);
     EXPECT_LE(stored, 450);
 }
@@ -147,7 +175,7 @@ TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
 TEST_F(TForm7Test, UnreadableNumbersAndShortIdentifiersSaveNothing)
 {
     load("B\t1\t0\r\n");
-    const QByteArray before = folder.readFile(dataFile);
+    const QByteArray before = readFile(dataFile);
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"XY", "12,6", "0", "warning|Corvane|Fehler im Azimutwinkel"},
         {"XY", "", "0", "warning|Corvane|Fehler im Azimutwinkel"},
@@ -157,37 +185,37 @@ TEST_F(TForm7Test, UnreadableNumbersAndShortIdentifiersSaveNothing)
     };
     for (const auto& [identifier, azimuth, elevation, warning] : cases) {
         dialogs.shown.clear();
-        form7()->Neu1Click();
+        window->Neu1Click();
         edit(QString::fromLatin1(identifier), QString::fromLatin1(azimuth), QString::fromLatin1(elevation));
-        form7()->SpeichernClick();
+        window->SpeichernClick();
         EXPECT_EQ(dialogs.shown, warning ? QStringList{QString::fromUtf8(warning)} : QStringList()) << azimuth;
-        EXPECT_FALSE(form7()->GroupBox1->isHidden());
-        EXPECT_EQ(folder.readFile(dataFile), before);
+        EXPECT_FALSE(editor()->isHidden());
+        EXPECT_EQ(readFile(dataFile), before);
     }
     // The short identifier stopped after the numbers were corrected.
-    EXPECT_EQ(form7()->E_Azimut->text(), QStringLiteral("140"));
+    EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("140"));
 }
 
 TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersIsSelected)
 {
     load("BAKE\t100\t0\r\nBAKE\t200\t0\r\nbake\t300\t0\r\n");
     click(1);
-    QTest::mouseDClick(form7()->RG->viewport(), Qt::LeftButton, {}, form7()->RG->visualItemRect(form7()->RG->item(1)).center());
-    ASSERT_FALSE(form7()->GroupBox1->isHidden());
-    EXPECT_EQ(form7()->E_Kennung->text(), QStringLiteral("BAKE"));
-    EXPECT_EQ(form7()->E_Azimut->text(), QStringLiteral("200"));
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(1)).center());
+    ASSERT_FALSE(editor()->isHidden());
+    EXPECT_EQ(field("E_Kennung")->text(), QStringLiteral("BAKE"));
+    EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("200"));
     // The double click withdraws the target the click had set.
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 10);
-    EXPECT_EQ(rotorLink()->targetElevation(), 4);
+    EXPECT_EQ(link->targetAzimuth(), 10);
+    EXPECT_EQ(link->targetElevation(), 4);
 
-    form7()->E_Azimut->setText(QStringLiteral("50"));
-    form7()->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
-    form7()->SpeichernClick();
-    EXPECT_EQ(folder.readFile(dataFile), QByteArray("BAKE\t100\t0\r\nBAKE\t50\t0\r\nbake\t300\t0\r\n"));
+    field("E_Azimut")->setText(QStringLiteral("50"));
+    window->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
+    window->SpeichernClick();
+    EXPECT_EQ(readFile(dataFile), QByteArray("BAKE\t100\t0\r\nBAKE\t50\t0\r\nbake\t300\t0\r\n"));
     // Reloaded and sorted; of the rows named exactly "BAKE" the last is selected, not "bake".
-    EXPECT_EQ(form7()->directions().lines().at(1), QStringLiteral("bake\t300\t0"));
-    EXPECT_EQ(form7()->directions().lines().at(2), QStringLiteral("BAKE\t50\t0"));
-    EXPECT_EQ(form7()->selectedRow(), 2);
+    EXPECT_EQ(window->directions().lines().at(1), QStringLiteral("bake\t300\t0"));
+    EXPECT_EQ(window->directions().lines().at(2), QStringLiteral("BAKE\t50\t0"));
+    EXPECT_EQ(window->selectedRow(), 2);
 }
 
 TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
@@ -195,114 +223,104 @@ TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
     load("FERN\t-30\t12\r\nNAH\t50\t0\r\nZ\tx\t0\r\nZZ\t20\tx\r\n");
     editRotorState([&](RotorState& r) { r.rotorAzimuth = 400; });
     click(1);  // 50 is 350 degrees away: one turn further, 410
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 410);
-    EXPECT_EQ(rotorLink()->targetElevation(), 0);
-    EXPECT_TRUE(rotorLink()->sendPending());
+    EXPECT_EQ(link->targetAzimuth(), 410);
+    EXPECT_EQ(link->targetElevation(), 0);
+    EXPECT_TRUE(link->sendPending());
     click(0);  // -30 is brought into the travel first: 330
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 330);
-    EXPECT_EQ(rotorLink()->targetElevation(), 12);
+    EXPECT_EQ(link->targetAzimuth(), 330);
+    EXPECT_EQ(link->targetElevation(), 12);
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     // An unreadable azimuth leaves the targets; an unreadable elevation keeps the new azimuth.
     click(2);
     EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'x' ist kein gültiger Gleitkommawert.")});
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 330);
+    EXPECT_EQ(link->targetAzimuth(), 330);
     click(3);
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 380);
-    EXPECT_EQ(rotorLink()->targetElevation(), 12);
+    EXPECT_EQ(link->targetAzimuth(), 380);
+    EXPECT_EQ(link->targetElevation(), 12);
 
     // The entry already selected turns the rotor again (with one entry there is no other to pick),
     // and so does a selection moved with the keyboard.
-    rotorLink()->cancelTarget();
+    link->cancelTarget();
     click(3);
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 380);
-    EXPECT_TRUE(rotorLink()->sendPending());
-    rotorLink()->cancelTarget();
-    QTest::keyClick(form7()->RG, Qt::Key_Up);  // to "Z", whose azimuth is unreadable: shown, no turn
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 400);
-    QTest::keyClick(form7()->RG, Qt::Key_Up);  // to "NAH"
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 410);
+    EXPECT_EQ(link->targetAzimuth(), 380);
+    EXPECT_TRUE(link->sendPending());
+    link->cancelTarget();
+    QTest::keyClick(list(), Qt::Key_Up);  // to "Z", whose azimuth is unreadable: shown, no turn
+    EXPECT_EQ(link->targetAzimuth(), 400);
+    QTest::keyClick(list(), Qt::Key_Up);  // to "NAH"
+    EXPECT_EQ(link->targetAzimuth(), 410);
 
-    rotorLink()->cancelTarget();
-    form7()->RotorSTOP1->trigger();
-    EXPECT_EQ(rotorLink()->targetAzimuth(), 400);
-    EXPECT_EQ(rotorLink()->targetElevation(), 4);
-    EXPECT_TRUE(rotorLink()->sendPending());
+    link->cancelTarget();
+    menuItem("RotorSTOP1")->trigger();
+    EXPECT_EQ(link->targetAzimuth(), 400);
+    EXPECT_EQ(link->targetElevation(), 4);
+    EXPECT_TRUE(link->sendPending());
 }
 
 TEST_F(TForm7Test, DeleteAsksFirstAndRemovesOnlyOnYes)
 {
     load("BAKE\t1\t0\r\nREST\t2\t0\r\n");
-    form7()->LoeschenClick();  // nothing selected
+    window->LoeschenClick();  // nothing selected
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
     click(0);
     dialogs.confirmAnswers = {false, true};
-    form7()->B_Loeschen->click();
+    button("B_Loeschen")->click();
     EXPECT_EQ(dialogs.shown.last(), QStringLiteral("confirm|Corvane|Soll der Datensatz: BAKE\nwirklich gelöscht werden?"));
     EXPECT_EQ(rows().size(), 2);
-    form7()->B_Loeschen->click();
+    button("B_Loeschen")->click();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("REST")});
-    EXPECT_EQ(folder.readFile(dataFile), QByteArray("REST\t2\t0\r\n"));
+    EXPECT_EQ(readFile(dataFile), QByteArray("REST\t2\t0\r\n"));
 }
 
 TEST_F(TForm7Test, AListThatCannotBeReadIsNeverOverwritten)
 {
     load("ALT\t1\t0\r\n");
-    ASSERT_TRUE(QFile::remove(folder.path() + dataFile));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(dataFile));  // now present but unreadable
-    form7()->LoadDirections();
+    ASSERT_TRUE(QFile::remove(world.folder.path() + dataFile));
+    ASSERT_TRUE(QDir(world.folder.path()).mkdir(dataFile));  // now present but unreadable
+    window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
 
-    form7()->Neu1Click();
+    window->Neu1Click();
     edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
-    form7()->Speichern->click();
+    button("Speichern")->click();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown.first().startsWith(QStringLiteral("error|Corvane|Die Datei "))) << dialogs.shown.first().toStdString();
-    EXPECT_TRUE(QFileInfo(folder.path() + dataFile).isDir());
+    EXPECT_TRUE(QFileInfo(world.folder.path() + dataFile).isDir());
 }
 
 TEST_F(TForm7Test, WithoutAFileTheListHeldMovesToTheNewPlaceOnSave)
 {
     load("ALT\t1\t0\r\n");
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Neu")));
-    editRotorState([&](RotorState& r) { r.rotorProgramFolder = folder.path() + QStringLiteral("Neu/"); });
-    form7()->LoadDirections();
+    ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Neu")));
+    editRotorState([&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Neu/"); });
+    window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
-    form7()->Neu1Click();
+    window->Neu1Click();
     edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
-    form7()->SpeichernClick();
-    EXPECT_EQ(folder.readFile(QStringLiteral("Neu/Data.txt")), QByteArray("ALT\t1\t0\r\nNEU\t5\t0\r\n"));
+    window->SpeichernClick();
+    EXPECT_EQ(readFile(QStringLiteral("Neu/Data.txt")), QByteArray("ALT\t1\t0\r\nNEU\t5\t0\r\n"));
 }
 
 TEST_F(TForm7Test, AnInstalledRotorProgramsListIsTheUsersOwn)
 {
     // An installation's tree: the rotor program's folder and, at the built-in relative place, the
     // installed maps; a list already beside the rotor program stays untouched there.
-    const QString program = folder.path() + QStringLiteral("usr/lib/corvane/");
+    const QString program = world.folder.path() + QStringLiteral("usr/lib/corvane/");
     ASSERT_TRUE(QDir().mkpath(program));
     ASSERT_TRUE(QDir().mkpath(program + ProgramLayout::installedDataFromProgram + QStringLiteral("/Karten")));
-    folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(folder.path() + QStringLiteral("daten")));
+    world.folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(world.folder.path() + QStringLiteral("daten")));
     editRotorState([&](RotorState& r) { r.rotorProgramFolder = program; });
-    form7()->LoadDirections();
+    window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
-    form7()->Neu1Click();
+    window->Neu1Click();
     edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
-    form7()->SpeichernClick();
+    window->SpeichernClick();
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(folder.readFile(QStringLiteral("daten/Corvane/Data.txt")), QByteArray("NEU\t5\t0\r\n"));
-    EXPECT_EQ(folder.readFile(QStringLiteral("usr/lib/corvane/Data.txt")), QByteArray("FREMD\t1\t0\r\n"));
-}
-
-TEST_F(TForm7Test, TheMainMenuShowsAndHidesTheList)
-{
-    EXPECT_EQ(form7()->windowTitle(), QStringLiteral("Richtungen"));
-    form7()->hide();
-    formA()->Feststationen1->trigger();
-    EXPECT_TRUE(form7()->isVisible());
-    formA()->Feststationen1->trigger();
-    EXPECT_FALSE(form7()->isVisible());
+    EXPECT_EQ(readFile(QStringLiteral("daten/Corvane/Data.txt")), QByteArray("NEU\t5\t0\r\n"));
+    EXPECT_EQ(readFile(QStringLiteral("usr/lib/corvane/Data.txt")), QByteArray("FREMD\t1\t0\r\n"));
 }
 
 } // namespace
@@ -313,31 +331,31 @@ namespace {
 TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
 {
     load("ALT\t1\t0\r\n");
-    const QString path = folder.path() + dataFile;
+    const QString path = world.folder.path() + dataFile;
     const QDateTime written = QFileInfo(path).lastModified();
     const auto rewrite = [&](const QByteArray& bytes, const QDateTime& modified) {
-        folder.writeFile(dataFile, bytes);
+        world.folder.writeFile(dataFile, bytes);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     };
 
     rewrite("NEU\t1\t0\r\n", written);  // same size and time: taken for unchanged
-    form7()->LoadDirectionsIfChanged();
+    window->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("ALT")});
 
     rewrite("NEU\t1\t0\r\n", written.addSecs(1));
-    form7()->LoadDirectionsIfChanged();
+    window->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("NEU")});
 
     rewrite("NEUER\t1\t0\r\n", written.addSecs(1));
-    form7()->LoadDirectionsIfChanged();
+    window->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("NEUER")});
 
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("Anders")));
-    folder.writeFile(QStringLiteral("Anders/Data.txt"), "ANDERS\t1\t0\r\n");
-    editRotorState([&](RotorState& r) { r.rotorProgramFolder = folder.path() + QStringLiteral("Anders/"); });
-    form7()->LoadDirectionsIfChanged();
+    ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Anders")));
+    world.folder.writeFile(QStringLiteral("Anders/Data.txt"), "ANDERS\t1\t0\r\n");
+    editRotorState([&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Anders/"); });
+    window->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("ANDERS")});
 }
 

@@ -296,17 +296,18 @@ TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
 
 namespace {
 
-// Gpredict-style tracking through the rotctld server to a 6 degrees/s stand-in rotator, ten times
-// faster than life (an update every 100 ms instead of every second, the least interval scaled
-// alike): sixty updates stand for one minute.
+// Gpredict-style tracking through the rotctld server to a 6 degrees/s stand-in rotator, twenty
+// times faster than life (an update every 50 ms instead of every second, the least interval and
+// the rotator's speed scaled alike): sixty updates stand for one minute.
 TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
 {
+    constexpr int speedUp = 20;
     // Hamlib waits for the stand-in's answers: it runs in a thread of its own.
     QThread thread;
     std::atomic<FakeRotctld*> standIn = nullptr;
     QObject::connect(&thread, &QThread::started, [&] {
         auto* rotctld = new FakeRotctld;
-        rotctld->degreesPerSecond = 60;  // 6 degrees/s, ten times faster
+        rotctld->degreesPerSecond = 6 * speedUp;
         QObject::connect(
             &thread, &QThread::finished, rotctld, [rotctld] { delete rotctld; }, Qt::DirectConnection);
         standIn = rotctld;
@@ -317,7 +318,7 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
         thread.quit();
         thread.wait();
     });
-    Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / 10, parkAzimuth, 0},
+    Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
                     {2, standIn.load()->device(), {}});
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket tracker;
@@ -327,7 +328,7 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
         const int before = station.commands.sentCount();
         for (int update = 0; update < 60; ++update) {
             tracker.write("P " + QByteArray::number(azimuth(update), 'f', 2) + " 0.00\n");
-            QTest::qWait(100);
+            QTest::qWait(1000 / speedUp);
             tracker.readAll();
         }
         return station.commands.sentCount() - before;

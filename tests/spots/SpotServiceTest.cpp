@@ -212,9 +212,24 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     EXPECT_EQ(chosen[0][0].toString(), QStringLiteral("QF56"));
     EXPECT_EQ(chosen[1][0].toString(), QStringLiteral("JA1XYZ"));
 
+    // By keyboard: the list has the focus, the arrow keys choose, Enter takes; a new spot pushes
+    // the chosen row down without losing it.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_TRUE(table->hasFocus());
+    QTest::keyClick(table, Qt::Key_Down);
+    QSignalSpy changed(&service, &SpotService::changed);
+    spot("W1AW", 14074, "FN31", 12 * 60);
+    ASSERT_TRUE(changed.wait(1000));
+    ASSERT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->item(table->currentRow(), 2)->text(), QStringLiteral("JA1XYZ"));
+    QTest::keyClick(table, Qt::Key_Return);
+    ASSERT_EQ(chosen.size(), 3);
+    EXPECT_EQ(chosen[2][0].toString(), QStringLiteral("JA1XYZ"));
+
     window.findChild<QComboBox*>(QStringLiteral("Band"))->setCurrentText(QStringLiteral("20m"));
-    ASSERT_EQ(table->rowCount(), 1);
-    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("JA1XYZ"));
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("JA1XYZ"));
 }
 
 } // namespace

@@ -8,9 +8,16 @@
 
 // Changes the session's rotor state in place of a status from the rotor program.
 template <typename Edit>
+void editRotorState(Session& session, Edit edit)
+{
+    RotorState state = session.rotorState();
+    edit(state);
+    session.setRotorState(state);
+}
+
+// The same for the running program's session.
+template <typename Edit>
 void editRotorState(Edit edit)
 {
-    RotorState state = session()->rotorState();
-    edit(state);
-    session()->setRotorState(state);
+    editRotorState(*session(), edit);
 }

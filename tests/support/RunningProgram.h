@@ -15,6 +15,7 @@
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "session/Session.h"
+#include "settings/ParameterSettings.h"
 #include "settings/TForm3.h"
 
 // The program a whole-program test runs: set while a ProgramFolder has started one, or while a
@@ -46,7 +47,18 @@ inline TForm10* form10() { return RunningProgram::get() ? RunningProgram::get()-
 inline TF_Rotor* rotorLink() { return RunningProgram::get() ? RunningProgram::get()->rotorLink() : nullptr; }
 inline TFormHilfe* formHilfe() { return RunningProgram::get() ? RunningProgram::get()->helpWindow() : nullptr; }
 inline TForm2* form2() { return RunningProgram::get() ? RunningProgram::get()->crosshairWindow() : nullptr; }
+inline ParameterSettings* parameters()
+{
+    return RunningProgram::get() ? &RunningProgram::get()->parameters() : nullptr;
+}
 inline TForm3* form3() { return RunningProgram::get() ? RunningProgram::get()->parameterWindow() : nullptr; }
 inline TForm4* form4() { return RunningProgram::get() ? RunningProgram::get()->entryWindow() : nullptr; }
 inline TForm6* form6() { return RunningProgram::get() ? RunningProgram::get()->rotorPanel() : nullptr; }
 inline TForm7* form7() { return RunningProgram::get() ? RunningProgram::get()->directionsWindow() : nullptr; }
+
+// A control of the parameter window, by its object name; the window keeps its controls private.
+template <typename Control>
+Control* parameterControl(const char* name)
+{
+    return form3() ? form3()->findChild<Control*>(QLatin1String(name)) : nullptr;
+}

@@ -1,0 +1,132 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
+#pragma once
+
+#include "partner/WsjtxSettings.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+class SettingsFile;
+
+// The display and rotor choices of sections "Parameter", "DX-Cluster" and "WSJT-X": read once at
+// start, changed by the parameter window (and the main window's greyline item), written back at
+// shut-down. Every setter signals only a real change, one signal per value. The texts of the
+// elevation, overlap and display deviation are kept as typed, so that the file keeps them as the
+// user wrote them; their degrees follow from the text by the rules of ParameterRules.
+class ParameterSettings : public QObject {
+    Q_OBJECT
+public:
+    // A choice of the "Ein" / "Aus" groups; none while the stored index selects neither.
+    enum class OnOff { on, off, none };
+
+    // The DX cluster as typed; an empty host or port 0 means none.
+    struct Cluster {
+        QString host;
+        QString port;
+        QString call;
+        bool operator==(const Cluster& other) const;
+        bool operator!=(const Cluster& other) const { return !(*this == other); }
+        QString hostName() const { return host.trimmed(); }
+        quint16 portNumber() const { return quint16(port.toUInt()); }
+        QString login() const { return call.trimmed(); }
+    };
+
+    static constexpr int defaultCityMarkerSize = 3;  // pixels
+    static constexpr int maxCityMarkerSize = 99;     // pixels; larger stored sizes are not taken
+
+    explicit ParameterSettings(QObject* parent = nullptr);
+
+    // Reads the three sections; values missing or out of range take their defaults, whatever
+    // was in force before.
+    void load(const SettingsFile& file);
+    // Writes them; keys that were never on or set stay out of a file that does not hold them.
+    void save(SettingsFile& file) const;
+
+    QPoint windowPlace() const { return windowPlace_; }  // the parameter window's, screen pixels
+    OnOff mousePositionShown() const { return mousePosition_; }
+    OnOff citiesShown() const { return cities_; }
+    int cityMarkerSize() const { return cityMarkerSize_; }  // pixels
+    // The elevation rotor goes to the basic setting at start instead of staying where it stands.
+    bool elevationAtStart() const { return elevationAtStart_; }
+    const QString& elevationText() const { return elevationText_; }
+    double elevationDegrees() const;  // basic elevation
+    const QString& overlapText() const { return overlapText_; }
+    double overlapDegrees() const;  // rotor overlap beyond a full turn
+    const QString& displayOffsetText() const { return displayOffsetText_; }
+    double displayOffsetDegrees() const;  // added to the rotor azimuth on the maps
+    // LocatorGrid::Level of the Mercator map's grid; -1 while no level is chosen.
+    int locatorGrid() const { return locatorGrid_; }
+    bool rotorStartImmediately() const { return rotorStartImmediately_; }
+    bool optimisedPath() const { return optimisedPath_; }
+    bool greylineShown() const { return greylineShown_; }
+    bool mapLabelsShown() const { return mapLabelsShown_; }
+    const Cluster& cluster() const { return cluster_; }
+    // The own log (ADIF) as typed, and as a path: empty for none.
+    const QString& logText() const { return logText_; }
+    QString logPath() const { return logText_.trimmed(); }
+    const WsjtxSettings& wsjtx() const { return wsjtx_; }
+
+    void setWindowPlace(QPoint place) { windowPlace_ = place; }
+    void setMousePositionShown(OnOff shown);
+    void setCitiesShown(OnOff shown);
+    void setCityMarkerSize(int pixels);
+    void setElevationAtStart(bool on);
+    void setElevationText(const QString& text);
+    void setOverlapText(const QString& text);
+    void setDisplayOffsetText(const QString& text);
+    void setLocatorGrid(int level);
+    void setRotorStartImmediately(bool on);
+    void setOptimisedPath(bool on);
+    void setGreylineShown(bool shown);
+    void setMapLabelsShown(bool shown);
+    void setCluster(const Cluster& cluster);
+    void setLogText(const QString& text);
+    void setWsjtxEnabled(bool enabled);
+    void setWsjtxAddress(const QString& address);
+    void setWsjtxPort(int port);
+
+    // The index a radio group of "Ein" / "Aus" shows for a choice, and back.
+    static int indexOf(OnOff choice);
+    static OnOff onOffAt(int index);
+
+signals:
+    void mousePositionShownChanged();
+    void citiesShownChanged();
+    void cityMarkerSizeChanged();
+    void elevationAtStartChanged();
+    void elevationChanged();
+    void overlapChanged();
+    void displayOffsetChanged();
+    void locatorGridChanged();
+    void rotorStartImmediatelyChanged();
+    void optimisedPathChanged();
+    void greylineShownChanged();
+    void mapLabelsShownChanged();
+    void clusterChanged();
+    void logChanged();
+    // Enabled, address or port: the WSJT-X link is to listen anew as wsjtx() says.
+    void wsjtxChanged();
+
+private:
+    template <typename T> void change(T& value, const T& changed, void (ParameterSettings::*signal)());
+
+    QPoint windowPlace_ {100, 150};
+    OnOff mousePosition_ = OnOff::off;
+    OnOff cities_ = OnOff::off;
+    int cityMarkerSize_ = defaultCityMarkerSize;
+    bool elevationAtStart_ = false;
+    QString elevationText_ = QStringLiteral("3");
+    QString overlapText_ = QStringLiteral("10");
+    QString displayOffsetText_;
+    int locatorGrid_ = 1;
+    bool rotorStartImmediately_ = true;
+    bool optimisedPath_ = true;
+    bool greylineShown_ = false;
+    bool mapLabelsShown_ = false;
+    Cluster cluster_;
+    QString logText_;
+    WsjtxSettings wsjtx_;
+};
