@@ -3,6 +3,7 @@
 
 #include "app/Program.h"
 
+#include "app/LaterWindows.h"
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
@@ -34,6 +35,7 @@
 #include "spots/SpotService.h"
 #include "sun/GreylineLayer.h"
 #include "sun/MinuteTicker.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
@@ -113,7 +115,8 @@ Program::Program(QString executableFolder, Timing timing)
       session_(std::make_unique<Session>()),
       logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
       mapPlaces_(std::make_unique<MapPlaces>()),
-      parameters_(std::make_unique<ParameterSettings>())
+      parameters_(std::make_unique<ParameterSettings>()),
+      laterWindows_(std::make_unique<LaterWindows>())
 {
 }
 
@@ -122,10 +125,26 @@ Program::~Program()
     destroyWindows();
 }
 
+template <typename Window, typename... Collaborators>
+void Program::create(Window*& instance, Collaborators&&... collaborators)
+{
+    windows_.emplace_back();
+    createInSlot(windows_.size() - 1, instance, std::forward<Collaborators>(collaborators)...);
+}
+
+// The collaborators are kept as copies until the window is made; a shared part goes in as std::ref.
+template <typename Window, typename... Collaborators>
+void Program::createLater(Window*& instance, Collaborators... collaborators)
+{
+    const std::size_t slot = windows_.size();
+    windows_.emplace_back();
+    laterWindows_->add([this, slot, &instance, collaborators...] { createInSlot(slot, instance, collaborators...); });
+}
+
 // Window constructors run their creation handler; a failure there skips the rest of that handler
 // only, so the window still exists.
 template <typename Window, typename... Collaborators>
-void Program::create(Window*& instance, Collaborators&&... collaborators)
+void Program::createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators)
 {
     instance = nullptr;
     Window* window = nullptr;
@@ -136,7 +155,7 @@ void Program::create(Window*& instance, Collaborators&&... collaborators)
     Created created{window, {}, [&instance] { instance = nullptr; }};
     if constexpr (HasFormDestroy<Window>::value)
         created.formDestroy = [window] { window->FormDestroy(); };
-    windows_.push_back(std::move(created));
+    windows_[slot] = std::move(created);
 }
 
 void Program::createWindows()
@@ -147,7 +166,7 @@ void Program::createWindows()
         parameters_->load(*ini);
     shareWithSession(*parameters_, shared);
     TFormA* main = mainWindow_;
-    create(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
+    createLater(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
         return QRect(main->pos(), QSize(main->clientWidth(), main->clientHeight()));
     }) : TFormHelpAbout::ClientArea());
     create(mercatorWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_);
@@ -157,7 +176,7 @@ void Program::createWindows()
     if (beamWindow_)
         subscribeBeamMap(*mainWindow_, *beamWindow_);
     create(rotorLink_, shared, timing_.rotorLink);
-    create(helpWindow_, shared);
+    createLater(helpWindow_, std::ref(shared));
     const ShownMap shownMap(mercatorWindow_, beamWindow_);
     create(crosshairWindow_, shared, shownMap, *mapPlaces_);
     if (mercatorWindow_)
@@ -177,6 +196,30 @@ void Program::createWindows()
         connectExtras();
         connectSpotSources();
     });
+    if (!mainWindow_) {
+        laterWindows_->createAll();
+        return;
+    }
+    laterWindows_->createAfterFirstPaint(mainWindow_);
+    // What the first picture does not need comes after it: the callsign table, then the own log,
+    // which needs it.
+    AfterFirstPaint::run(mainWindow_, [this] {
+        session_->referenceData().callsignTable.startReading();
+        if (spots_)
+            watchOwnLog();
+    });
+}
+
+TFormHelpAbout* Program::aboutWindow() const
+{
+    laterWindows_->createAll();
+    return aboutWindow_;
+}
+
+TFormHilfe* Program::helpWindow() const
+{
+    laterWindows_->createAll();
+    return helpWindow_;
 }
 
 void Program::connectWindows()
@@ -205,10 +248,15 @@ void Program::connectToolWindows()
     if (TForm7* directions = directionsWindow_)
         QObject::connect(main, &TFormA::fixedStationsRequested, directions,
                          [directions] { directions->setVisible(!directions->isVisible()); });
-    if (TFormHilfe* help = helpWindow_)
-        QObject::connect(main, &TFormA::helpRequested, help, &TFormHilfe::showHelpPage);
-    if (TFormHelpAbout* about = aboutWindow_)
-        QObject::connect(main, &TFormA::aboutRequested, about, &QWidget::show);
+    // Made at this request when the first paint has not made them yet.
+    QObject::connect(main, &TFormA::helpRequested, main, [this] {
+        if (TFormHilfe* help = helpWindow())
+            help->showHelpPage();
+    });
+    QObject::connect(main, &TFormA::aboutRequested, main, [this] {
+        if (TFormHelpAbout* about = aboutWindow())
+            about->show();
+    });
 }
 
 void Program::connectPartnerLinks()
@@ -312,6 +360,7 @@ void Program::connectExtras()
         QObject::connect(main, &TFormA::dxSpotsRequested, dxSpotsWindow_.get(), [this] {
             dxSpotsWindow_->show();
             dxSpotsWindow_->raise();
+            dxSpotsWindow_->activateWindow();
         });
         if (partnerLinks_)
             QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, partnerLinks_.get(),
@@ -341,8 +390,6 @@ void Program::connectSpotSources()
     QObject::connect(parameters, &ParameterSettings::clusterChanged, cluster_.get(), startCluster);
     startCluster();
     QObject::connect(parameters, &ParameterSettings::logChanged, spots_.get(), [this] { watchOwnLog(); });
-    // After the first paint: the log needs the callsign table, which is still loading at start.
-    QTimer::singleShot(0, spots_.get(), [this] { watchOwnLog(); });
 }
 
 void Program::watchOwnLog()
@@ -376,6 +423,8 @@ int Program::run()
 
 void Program::destroyWindows()
 {
+    // A window never made saves its place as one made at start does.
+    laterWindows_->createAll();
     // The extras go first: they hold the maps' layers and listen to windows about to go.
     minuteTicker_.reset();
     cluster_.reset();
@@ -389,11 +438,14 @@ void Program::destroyWindows()
     // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
     // loop, and nothing may then work on windows that are half gone.
     for (const Created& created : windows_)
-        for (QTimer* timer : created.window->findChildren<QTimer*>())
-            timer->stop();
+        if (created.window)
+            for (QTimer* timer : created.window->findChildren<QTimer*>())
+                timer->stop();
     while (!windows_.empty()) {
         Created last = std::move(windows_.back());
         windows_.pop_back();
+        if (!last.window)
+            continue;
         if (last.formDestroy)
             ErrorBox::guard(last.formDestroy);
         last.forget();

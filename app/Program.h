@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+class LaterWindows;
 class MapLayer;
 class MapPlaces;
 class MinuteTicker;
@@ -39,7 +40,9 @@ class TFormHilfe;
 // them) in their fixed order, each handed what it works with and running its creation handler
 // before the next exists, and destroys them in the reverse order, each writing its settings while
 // the settings file is still open. The partner inputs from outside (WSJT-X, the session bus) come
-// up after the windows and go before them.
+// up after the windows and go before them. The windows hidden at start (about card, help) are made
+// after the main window's first paint, so that they do not delay it, yet keep their place in that
+// order.
 class Program {
 public:
     // The links' waits and intervals; tests shorten them.
@@ -59,17 +62,18 @@ public:
     void destroyWindows();
 
     // The parts of the run; a window is null before createWindows, after destroyWindows and when
-    // its creation failed.
+    // its creation failed. The windows hidden at start (about, help) are made after the main
+    // window's first paint, or here when asked for earlier.
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
     MapPlaces& mapPlaces() const { return *mapPlaces_; }
     ParameterSettings& parameters() const { return *parameters_; }
     TFormA* mainWindow() const { return mainWindow_; }
-    TFormHelpAbout* aboutWindow() const { return aboutWindow_; }
+    TFormHelpAbout* aboutWindow() const;
     TForm1* mercatorWindow() const { return mercatorWindow_; }
     TForm10* beamWindow() const { return beamWindow_; }
     TF_Rotor* rotorLink() const { return rotorLink_; }
-    TFormHilfe* helpWindow() const { return helpWindow_; }
+    TFormHilfe* helpWindow() const;
     TForm2* crosshairWindow() const { return crosshairWindow_; }
     TForm3* parameterWindow() const { return parameterWindow_; }
     TForm4* entryWindow() const { return entryWindow_; }
@@ -83,6 +87,11 @@ private:
     // destroyed.
     template <typename Window, typename... Collaborators>
     void create(Window*& instance, Collaborators&&... collaborators);
+    // Keeps the window's place in the order of windows, and creates it there later.
+    template <typename Window, typename... Collaborators>
+    void createLater(Window*& instance, Collaborators... collaborators);
+    template <typename Window, typename... Collaborators>
+    void createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators);
     // The subscriptions that must wait for windows created later: the maps' to the target and to
     // the parameters after the crosshair window's.
     void connectWindows();
@@ -99,7 +108,8 @@ private:
     void watchOwnLog();
 
     struct Created {
-        QObject* window;
+        // None for a window not made (yet).
+        QObject* window = nullptr;
         std::function<void()> formDestroy;  // empty for windows that keep no settings
         std::function<void()> forget;       // clears the window's pointer here
     };
@@ -111,7 +121,9 @@ private:
     std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows
     // Read once the main window has opened the settings file; the parameter window writes them back.
     std::unique_ptr<ParameterSettings> parameters_;
+    // In the order of creation at start, which shut-down reverses.
     std::vector<Created> windows_;
+    std::unique_ptr<LaterWindows> laterWindows_;
     TFormA* mainWindow_ = nullptr;
     TFormHelpAbout* aboutWindow_ = nullptr;
     TForm1* mercatorWindow_ = nullptr;

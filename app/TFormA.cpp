@@ -235,8 +235,8 @@ void TFormA::FormCreate()
     const auto keepData = qScopeGuard([this, &data] { session_.setReferenceData(std::move(data)); });
     const QString karten = folders.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
-    // No map needs it, so it is read while the windows come up.
-    data.callsignTable.loadWith([path = karten + QStringLiteral("Rufzeichen.txt")] { return CallsignTable::load(path); });
+    // No map needs it, so it is read after the first paint (or at its first use, when earlier).
+    data.callsignTable.readWith([path = karten + QStringLiteral("Rufzeichen.txt")] { return CallsignTable::load(path); });
     ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
     data.countryList.clear();
     data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));

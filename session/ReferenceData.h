@@ -19,7 +19,7 @@ struct ReferenceData {
     std::unique_ptr<CountryRaster> countryRaster = std::make_unique<CountryRaster>();  // all zero until read
     QStringList countryList;
     std::vector<CityRecord> cityTable;
-    // Empty when Karten/Rufzeichen.txt is missing; read beside the start, as only a partner's
+    // Empty when Karten/Rufzeichen.txt is missing; read after the start, as only a partner's
     // callsign needs it.
     LoadedLater<CallsignTable> callsignTable;
 

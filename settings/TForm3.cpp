@@ -137,7 +137,14 @@ TForm3::TForm3(Session& session, ParameterSettings& settings, TFormA* mainWindow
     }
     // The main window's menu shows and hides it; closing it only hides it.
     if (mainWindow_)
-        connect(mainWindow_, &TFormA::parametersRequested, this, [this] { setVisible(!isVisible()); });
+        connect(mainWindow_, &TFormA::parametersRequested, this, [this] {
+            setVisible(!isVisible());
+            // The keyboard comes along, to the first of the window's controls.
+            if (isVisible()) {
+                raise();
+                activateWindow();
+            }
+        });
     ErrorBox::guard([this] { FormCreate(); });
 }
 

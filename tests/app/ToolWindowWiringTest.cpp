@@ -9,6 +9,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +72,27 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     ASSERT_TRUE(formHelpAbout()->isVisible());
     EXPECT_EQ(formHelpAbout()->pos(),
               QPoint((formA()->clientWidth() - 449) / 2 + 101, (formA()->clientHeight() - 297) / 2 + 57));
+}
+
+// A tool window opened from the menu has the keyboard at once.
+TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
+{
+    folder.start();
+    formA()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
+    const struct {
+        QAction* item;
+        const char* title;
+    } cases[] = {{formA()->Parameter1, "Parameter"}, {formA()->dxSpotsItem, "DX-Spots"}};
+    for (const auto& c : cases) {
+        c.item->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            const QWidget* focus = QApplication::focusWidget();
+            return focus && focus->window()->windowTitle() == QLatin1String(c.title);
+        })) << c.title;
+        formA()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
+    }
 }
 
 // The entry window's place is kept for the map shown and written with the map's section.
