@@ -90,8 +90,9 @@ QStringList RotorMacros::statusLines(const Status& status)
     QStringList lines{QString::number(tenths(status.azimuth)), QString::number(tenths(status.elevation)),
                       QString::number(status.motion), zero, zero, status.positionRead ? QStringLiteral("1") : zero, zero,
                       QString::number(status.minAzimuth), QString::number(status.maxAzimuth), QStringLiteral("1")};
-    if (status.goalAzimuth)
-        lines << QString::number(tenths(*status.goalAzimuth)) << QString::number(status.goalCount);
+    if (status.goalAzimuth || status.goalCount > 0)
+        lines << QString::number(tenths(status.goalAzimuth.value_or(RotorState::noReadingAzimuth)))
+              << QString::number(status.goalCount);
     return lines;
 }
 
@@ -122,6 +123,8 @@ RotorMacros::StatusResult RotorMacros::parseStatus(const QStringList& lines, Rot
         const auto count = parseInteger(lines[11]);
         if (goal && count) {
             parsed.rotorGoalAzimuth = *goal / 10.0;
+            if (*parsed.rotorGoalAzimuth == RotorState::noReadingAzimuth)
+                parsed.rotorGoalAzimuth.reset();
             parsed.rotorGoalCount = *count;
         }
     }

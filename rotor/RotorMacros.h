@@ -51,7 +51,9 @@ public:
         // reported azimuth is real and may replace a stale target.
         bool positionRead = false;
         // The azimuth the rotator was last sent, by whichever client, and how many targets it has
-        // been sent: lines 11 and 12, which a reader that knows only ten lines passes over.
+        // been sent: lines 11 and 12, which a reader that knows only ten lines passes over. Once a
+        // target has been sent they are always there: a goal given up (a stop) goes out as the
+        // azimuth RotorState::noReadingAzimuth.
         std::optional<double> goalAzimuth = std::nullopt;
         int goalCount = 0;
     };

@@ -23,6 +23,8 @@ struct RotorState {
     // them.
     std::optional<double> rotorGoalAzimuth;
     int rotorGoalCount = 0;
+    // That goal, while another client (a logger, a tracker) set it rather than this program.
+    std::optional<double> rotorForeignGoal;
     bool rotorConnected = false;
     QString rotorProgramFolder;  // with trailing "/"; empty until read
 

@@ -69,6 +69,7 @@ void TF_Rotor::FormCreate()
     targetAzimuth_ = 0;
     targetElevation_ = 0;
     sendPending_ = false;
+    foreignGoal_.reset();
     rotorMacroLines.clear();
     Timer1->start();
     // Without a session bus the program runs as a pure calculator, without a rotor.
@@ -147,6 +148,9 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
 {
     RotorState state = session_.rotorState();
     const RotorMacros::StatusResult result = RotorMacros::parseStatus(macro, state);
+    if (result == RotorMacros::StatusResult::Complete)
+        state.rotorForeignGoal = foreignGoal_.update(state.rotorGoalAzimuth, state.rotorGoalCount,
+                                                     state.rotorMinAzimuth, state.rotorMaxAzimuth);
     session_.setRotorState(state);
     if (result != RotorMacros::StatusResult::Complete)
         return;
@@ -160,7 +164,8 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
     // conversation is closed) is dropped silently.
     try {
         rotorMacroLines = RotorMacros::targetLines(targetAzimuth_, targetElevation_);
-        DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
+        if (DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines)))
+            foreignGoal_.sent(targetAzimuth_);
     } catch (const std::exception&) {
     }
 }
@@ -171,7 +176,9 @@ void TF_Rotor::DdeClientConv1Close()
     const bool wasConnected = state.rotorConnected;
     DdeClientConv1->disconnectFromServer();
     state.rotorConnected = false;
+    state.rotorForeignGoal.reset();
     session_.setRotorState(state);
+    foreignGoal_.reset();
     rotorMutex.reset();
     // No status will come: nothing may go on showing the last one.
     if (wasConnected)
@@ -185,6 +192,8 @@ void TF_Rotor::park()
         emit parkAnswered(QStringLiteral("Kein Rotorprogramm verbunden"));
         return;
     }
+    // The park position is the rotor program's choice, but the target is this program's own.
+    foreignGoal_.expectOwn();
     const QString service = DdeNames::busName(DdeNames::programService(path));
     QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/Rotor"), QStringLiteral("corvane.Rotor"),
                                                        QStringLiteral("Park"));

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "rotor/ForeignGoal.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
@@ -100,4 +102,5 @@ private:
     double targetAzimuth_ = 0;               // degrees
     double targetElevation_ = 0;             // degrees
     bool sendPending_ = false;               // the target goes out with the next reply
+    ForeignGoal foreignGoal_;                // tells this program's targets from other clients'
 };

@@ -4,6 +4,7 @@
 #include "rotor/TForm6.h"
 
 #include "app/TFormA.h"
+#include "base/Rounding.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
 #include "partner/GridLocator.h"
@@ -38,6 +39,12 @@ constexpr int labelLeft = 189;           // pixels
 constexpr int designedLabelWidth = 23;   // pixels
 constexpr int locatorLength = 6;         // characters
 constexpr int squareLocatorLength = 4;   // characters of a square locator such as JO31
+constexpr int controlGap = 6;            // pixels between the arrow panels, and before the foreign target
+
+QString foreignGoalText(double azimuth)
+{
+    return QStringLiteral("Fremdziel %1°").arg(roundHalfEven(azimuth));
+}
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
 const QColor yellow(255, 255, 0);
@@ -95,7 +102,20 @@ TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, const 
     const int labelWidth = std::max(designedLabelWidth, Label1->fontMetrics().horizontalAdvance(Label1->text()) + 4);
     Label1->setGeometry(panelBorder + labelLeft, panelBorder, labelWidth, controlHeight);
     // The panel sizes itself to its controls and its border.
-    resize(panelBorder + labelLeft + labelWidth + panelBorder, panelBorder + controlHeight + panelBorder);
+    ownControlsWidth_ = panelBorder + labelLeft + labelWidth + panelBorder;
+    resize(ownControlsWidth_, panelBorder + controlHeight + panelBorder);
+
+    // Looks like "Grad"; wide enough for any azimuth, so that the panel keeps its width while the
+    // goal changes.
+    ForeignGoalLabel = new QLabel(this);
+    ForeignGoalLabel->setObjectName(QStringLiteral("ForeignGoalLabel"));
+    ForeignGoalLabel->setAlignment(Qt::AlignCenter);
+    ForeignGoalLabel->setAutoFillBackground(true);
+    ForeignGoalLabel->setPalette(labelPalette);
+    ForeignGoalLabel->setToolTip(QStringLiteral("Ziel, das ein anderes Programm dem Rotor gegeben hat"));
+    const int goalWidth = ForeignGoalLabel->fontMetrics().horizontalAdvance(foreignGoalText(-888)) + 8;
+    ForeignGoalLabel->setGeometry(ownControlsWidth_ - panelBorder + controlGap, panelBorder, goalWidth, controlHeight);
+    ForeignGoalLabel->hide();
 
     // A zero-size cancel button: Esc anywhere in the main window clicks it while the panel shows.
     Button1 = new QPushButton(QStringLiteral("Button1"), PanelStart);
@@ -363,6 +383,7 @@ void TForm6::UpdateRotorDisplay()
     // Where the antenna is going, whichever program sent it there (a logger, a tracker, this one).
     PanelStart->setToolTip(rotor.rotorGoalAzimuth ? QStringLiteral("Ziel des Rotors: %1°").arg(AzimuthEntry::display(*rotor.rotorGoalAzimuth))
                                                   : QString());
+    showForeignGoal(rotor.rotorForeignGoal);
     shownMotion_ = rotor.rotorMotion;
     setPanelColor(PanelLinks, shownMotion_ == -1 ? green : red);
     setPanelColor(PanelRechts, shownMotion_ == 1 ? green : red);
@@ -387,6 +408,18 @@ void TForm6::UpdateRotorDisplay()
         if (!rotorLink_->sendPending())
             rotorLink_->withdrawTarget();
     }
+}
+
+void TForm6::showForeignGoal(std::optional<double> goal)
+{
+    if (goal)
+        ForeignGoalLabel->setText(foreignGoalText(*goal));
+    if (ForeignGoalLabel->isHidden() != bool(goal))
+        return;
+    ForeignGoalLabel->setVisible(bool(goal));
+    resize(goal ? ForeignGoalLabel->geometry().right() + 1 + panelBorder : ownControlsWidth_, height());
+    if (mainWindow_)
+        centreInClientArea();
 }
 
 void TForm6::centreInClientArea()

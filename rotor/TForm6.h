@@ -75,6 +75,8 @@ public:
     QLabel* PanelRechts = nullptr;
     QLineEdit* Edit_Azimut = nullptr;
     QLabel* Label1 = nullptr;
+    // Beside "Grad", only while another client's target is the rotor's goal: "Fremdziel 85°".
+    QLabel* ForeignGoalLabel = nullptr;
     QPushButton* Button1 = nullptr;  // the cancel button, clicked by Esc
 
     bool rotorFirstStatus = true;
@@ -101,6 +103,10 @@ private:
     void focusField();
     // At the bottom centre of the main window's client area.
     void centreInClientArea();
+    // Shows or hides the foreign target beside "Grad"; the panel widens by the label and back.
+    void showForeignGoal(std::optional<double> goal);
+
+    int ownControlsWidth_ = 0;  // the panel without the foreign target, pixels
 
     std::optional<double> pressedTarget_;  // chosen by the panel pressed last, degrees
 };

@@ -129,7 +129,20 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
 
 QString RotorBridge::stop()
 {
-    return rotator_.stop();
+    return withoutGoal(rotator_.stop());
+}
+
+QString RotorBridge::park()
+{
+    return withoutGoal(rotator_.park());
+}
+
+QString RotorBridge::withoutGoal(const QString& failure)
+{
+    // The status stops naming a goal that the antenna no longer heads for.
+    if (failure.isEmpty())
+        goal_.reset();
+    return failure;
 }
 
 void RotorBridge::sendStatus()

@@ -47,8 +47,11 @@ public:
     // elevation, degrees. An angle that is not a finite number is refused. Returns why the
     // target was refused, empty on success.
     QString turnTo(double azimuth, double elevation);
-    // Returns why the rotator could not be stopped, empty on success.
+    // Returns why the rotator could not be stopped, empty on success. A stopped rotator has no
+    // goal any more.
     QString stop();
+    // The rotator's own park; returns why it refused, empty on success. Its goal is then unknown.
+    QString park();
     // Where the targets from Corvane go instead of straight to turnTo: the path that every
     // client's heading takes. Returns whether the target is taken.
     void routeTargets(std::function<bool(double azimuth, double elevation)> route) { route_ = std::move(route); }
@@ -60,6 +63,8 @@ private:
     bool executeMacro(const QString& macro);
     bool takeHello(const QString& title);
     void sendStatus();
+    // After a stop or park: no goal when the rotator took it. Returns the failure as given.
+    QString withoutGoal(const QString& failure);
     // The registered ends cut to what the rotator accepts now.
     TravelRange currentTravel();
     void updateTravel();

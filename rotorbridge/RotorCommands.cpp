@@ -128,7 +128,7 @@ RotorCommands::Answer RotorCommands::park(const QString& client)
     }
     pacer_.forget();
     log_.write(QStringLiteral("Parken von %1 (Parkposition des Rotors).").arg(client));
-    const QString failure = rotator_.park();
+    const QString failure = bridge_.park();
     if (!failure.isEmpty())
         log_.write(QStringLiteral("Parken abgelehnt: %1").arg(failure));
     return failure;

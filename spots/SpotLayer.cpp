@@ -73,7 +73,11 @@ void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
             const bool isNew = spots_.isNew(spot);
             painter.fillRect(at.x() - markerSize / 2, at.y() - markerSize / 2, markerSize, markerSize,
                              isNew ? newColour : heardColour);
-            painter.drawImage(at.x() + markerSize, at.y() - markerSize - 4, label(spot.call, isNew, painter.font()));
+            // Right of the marker, or left of it where the call would run off the picture's edge.
+            const QImage& call = label(spot.call, isNew, painter.font());
+            const int right = at.x() + markerSize;  // pixels
+            painter.drawImage(right + call.width() > picture.right() + 1 ? at.x() - markerSize - call.width() : right,
+                              std::max(picture.top(), at.y() - markerSize - 4), call);
         }
     }
     painter.restore();

@@ -10,10 +10,15 @@ void SpotList::add(const Spot& spot)
     const auto same = std::find_if(markers_.begin(), markers_.end(), [&](const Spot& marker) {
         return marker.source == spot.source && marker.call == spot.call;
     });
-    if (same != markers_.end())
+    if (same != markers_.end()) {
         *same = spot;
-    else
+    } else {
         markers_.push_back(spot);
+        if (int(markers_.size()) > maximumMarkers)
+            markers_.erase(std::min_element(markers_.begin(), markers_.end(), [](const Spot& a, const Spot& b) {
+                return a.heardAt < b.heardAt;
+            }));
+    }
     if (spot.source == Spot::Source::Cluster) {
         clusterSpots_.push_front(spot);
         if (int(clusterSpots_.size()) > listedClusterSpots)

@@ -12,11 +12,14 @@
 
 // The stations to show: every call heard in the last 15 minutes on the maps (one marker a call
 // and source, moved and renewed by each new decode or spot, fading out as it ages), and the last
-// 200 cluster spots for the spot list, newest first.
+// 200 cluster spots for the spot list, newest first. The maps hold at most maximumMarkers: a
+// cluster flooding new calls would otherwise make every redraw longer without end.
 class SpotList {
 public:
     static constexpr qint64 lifetimeSeconds = 15 * 60;
     static constexpr int listedClusterSpots = 200;
+    // The markers whose drawing fits a redraw's budget; beyond them the least recently heard goes.
+    static constexpr int maximumMarkers = 2000;
 
     void add(const Spot& spot);
     // WSJT-X's Clear: the decodes of that instance go.

@@ -134,6 +134,12 @@ TEST(RotorMacros, StatusRoundTripsThroughItsLines)
     EXPECT_EQ(RotorMacros::parseStatus(goalLines, state), RotorMacros::StatusResult::Complete);
     EXPECT_EQ(state.rotorGoalAzimuth, 85.5);
     EXPECT_EQ(state.rotorGoalCount, 7);
+
+    withGoal.goalAzimuth.reset();
+    const QStringList givenUp = RotorMacros::statusLines(withGoal);
+    EXPECT_EQ(givenUp.mid(10), QStringList({"-100000", "7"})) << "a goal given up after a stop";
+    EXPECT_EQ(RotorMacros::parseStatus(givenUp, state), RotorMacros::StatusResult::Complete);
+    EXPECT_EQ(state.rotorGoalAzimuth, std::nullopt);
 }
 
 // Fields 1-9 of a status: azimuth and elevation in degrees, then the integers.

@@ -16,8 +16,10 @@
 #include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QUdpSocket>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,13 +47,22 @@ protected:
     }
 };
 
+// A typed locator turns the rotator; a target another client sends over PstRotator UDP shows in
+// the panel until that client stops the rotor.
 TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
 {
     ASSERT_TRUE(folder.copyBuiltKarten());
     // Own station at Berlin, 13.4 degrees east, 52.5 degrees north.
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
-    const RotorProgramRun registration =
-        RotorProgramRun::of({QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1")});
+    quint16 pstPort = 0;
+    {
+        QUdpSocket probe;  // a port free now
+        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+        pstPort = probe.localPort();
+    }
+    const RotorProgramRun registration = RotorProgramRun::of(
+        {QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1"), QStringLiteral("--pst"),
+         QStringLiteral("127.0.0.1:%1").arg(pstPort), QStringLiteral("--n1mm"), QStringLiteral("aus")});
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
 
     folder.start();
@@ -71,6 +82,19 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
         [&] { return form6()->Edit_Azimut->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN)); }));
     EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
     EXPECT_NEAR(form1()->drawState().mercatorLineDirection.value_or(0), goal, 1.5);
+    EXPECT_TRUE(form6()->ForeignGoalLabel->isHidden()) << "the panel's own target is no foreign one";
+
+    QUdpSocket pstClient;
+    const auto pst = [&](const char* datagram) {
+        pstClient.writeDatagram(QByteArray(datagram), QHostAddress::LocalHost, pstPort);
+    };
+    pst("<PST><AZIMUTH>85</AZIMUTH></PST>");
+    ASSERT_TRUE(waitFor([] { return form6()->ForeignGoalLabel->text() == QStringLiteral("Fremdziel 85°"); }));
+    EXPECT_FALSE(form6()->ForeignGoalLabel->isHidden());
+    ASSERT_TRUE(waitFor([&] { return form6()->Edit_Azimut->text().trimmed().toInt() > std::lround(goal) + 2; }))
+        << "the antenna is shown on its way";
+    pst("<PST><STOP>1</STOP></PST>");
+    EXPECT_TRUE(waitFor([] { return form6()->ForeignGoalLabel->isHidden(); })) << "a stop gives the goal up";
 }
 
 } // namespace

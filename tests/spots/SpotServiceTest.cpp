@@ -154,6 +154,32 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
     EXPECT_NEAR(qRed(image.pixel(projection.pixelOf({139, 35.5}))), 255 * 3 / 8, 2);
 }
 
+// A call is drawn whole wherever its marker lies: beside the right or top edge it moves inside.
+TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
+{
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const MercatorProjection projection(world, {720, 360});
+    const auto callPixels = [&](const char* grid) {
+        SpotService service(calls, [] { return noon; }, 10);
+        service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ K1ABC %1").arg(QLatin1String(grid)));
+        QImage image(720, 360, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        QPainter painter(&image);
+        SpotLayer(service).draw(painter, projection);
+        painter.end();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixel(x, y) != qRgb(0, 0, 255) && image.pixel(x, y) != qRgb(255, 255, 0);  // not the marker's
+        return count;
+    };
+    const int whole = callPixels("JJ00");  // the middle of the map
+    ASSERT_GT(whole, 20);
+    for (const char* grid : {"RL99", "AL09", "JR09"})  // beside the right, left and top edges
+        EXPECT_EQ(callPixels(grid), whole) << grid;
+}
+
 } // namespace
 
 #include "spots/DxSpotsWindow.h"

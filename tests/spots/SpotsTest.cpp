@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const CallsignTable& calls()
@@ -162,6 +164,35 @@ TEST(SpotList, RenewedByCallFadingClearedAndListedNewestFirst)
     ASSERT_EQ(int(list.clusterSpots().size()), SpotList::listedClusterSpots);
     EXPECT_EQ(list.clusterSpots().front().call, QStringLiteral("K249AB"));
     EXPECT_EQ(list.clusterSpots().back().call, QStringLiteral("K50AB"));
+}
+
+// A flood of new calls keeps the markers at their bound, dropping the least recently heard; a call
+// heard again stays.
+TEST(SpotList, AFloodOfNewCallsDropsTheLeastRecentlyHeard)
+{
+    SpotList list;
+    const auto add = [&](const QString& call, qint64 at) {
+        Spot s;
+        s.source = Spot::Source::Cluster;
+        s.call = call;
+        s.heardAt = at;
+        list.add(s);
+    };
+    add(QStringLiteral("VK2ABC"), 100);
+    add(QStringLiteral("JA1XYZ"), 0);
+    for (int i = 0; i < SpotList::maximumMarkers; ++i) {
+        add(QStringLiteral("K%1AB").arg(i), 200 + i);
+        add(QStringLiteral("VK2ABC"), 200 + i);
+    }
+    const std::vector<Spot>& markers = list.markers();
+    ASSERT_EQ(int(markers.size()), SpotList::maximumMarkers);
+    const auto has = [&](const QString& call) {
+        return std::any_of(markers.begin(), markers.end(), [&](const Spot& s) { return s.call == call; });
+    };
+    EXPECT_TRUE(has(QStringLiteral("VK2ABC")));
+    EXPECT_FALSE(has(QStringLiteral("JA1XYZ")));
+    EXPECT_FALSE(has(QStringLiteral("K0AB"))) << "the oldest of the flood went next";
+    EXPECT_TRUE(has(QStringLiteral("K%1AB").arg(SpotList::maximumMarkers - 1)));
 }
 
 } // namespace
