@@ -64,8 +64,9 @@ void redrawOnNews(Session& session, Map* map, const ParameterSettings& parameter
         return;
     QObject::connect(&session, &Session::targetChanged, map, &Map::redrawIfShown);
     QObject::connect(&session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
-    for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::locatorGridChanged,
-                         &ParameterSettings::greylineShownChanged, &ParameterSettings::mapLabelsShownChanged})
+    for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::circleSpacingChanged,
+                         &ParameterSettings::locatorGridChanged, &ParameterSettings::greylineShownChanged,
+                         &ParameterSettings::mapLabelsShownChanged})
         QObject::connect(&parameters, changed, map, &Map::redrawIfShown);
 }
 
@@ -286,9 +287,10 @@ void Program::addMapLayers()
     // Shading first, then what is drawn over it.
     const MapLayer* shading = switched(std::make_unique<GreylineLayer>(now), &ParameterSettings::greylineShown);
     Session& session = *session_;
-    const MapLayer* labels = switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
-                                                                       [&session] { return session.circleSpacingKm(); }),
-                                      &ParameterSettings::mapLabelsShown);
+    const MapLayer* labels =
+        switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
+                                                 [parameters] { return parameters->circleSpacingKm(); }),
+                 &ParameterSettings::mapLabelsShown);
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.

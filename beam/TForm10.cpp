@@ -36,7 +36,6 @@ namespace {
 namespace beamKeys = SettingsKeys::Beam;
 const MapWindow::PlaceKeys placeKeys{MapPlaces::Map::beam, beamKeys::section, beamKeys::locatorX, beamKeys::locatorY,
                                      beamKeys::crosshairX, beamKeys::crosshairY};
-constexpr int defaultCircleSpacingKm = 5000;
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
 QColor crosshairColour(const Session& session)
@@ -81,10 +80,6 @@ void TForm10::FormCreate()
     zoomMargin_ = ini.readInteger(beamKeys::section, beamKeys::zoom, 0);
     if (zoomMargin_ < 0 || zoomMargin_ > 4 * bitmapSide_ / 10)
         zoomMargin_ = 0;
-    const int spacingKm = ini.readInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles,
-                                          defaultCircleSpacingKm);
-    // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
-    session_.setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
     loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
 
@@ -121,7 +116,6 @@ void TForm10::FormDestroy()
     ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
     ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin_);
-    ini.writeInteger(SettingsKeys::Parameter::section, SettingsKeys::Parameter::distanceCircles, session_.circleSpacingKm());
     savePlaces(ini, placeKeys);
     beamBitmap_ = QImage();
     beamMapLoaded_ = false;
@@ -239,7 +233,7 @@ void TForm10::RedrawBeamMap()
     if (!beamMapLoaded_)
         return;
     BeamLayers layers;
-    layers.circleSpacingKm = session_.circleSpacingKm();
+    layers.circleSpacingKm = parameters_.circleSpacingKm();
     if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
     layers.markerSize = session_.cityMarkerSize();

@@ -55,12 +55,6 @@ void Session::setCityMarkerSize(int pixels)
     emit displayChanged();
 }
 
-void Session::setCircleSpacingKm(int km)
-{
-    circleSpacingKm_ = km;
-    emit displayChanged();
-}
-
 void Session::setCrosshairColor(unsigned color)
 {
     crosshairColor_ = color;

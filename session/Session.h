@@ -37,7 +37,6 @@ public:
 
     int cityMarkerSize() const { return cityMarkerSize_; }
     double azimuthDisplayOffset() const { return azimuthDisplayOffset_; }
-    int circleSpacingKm() const { return circleSpacingKm_; }
     unsigned crosshairColor() const { return crosshairColor_; }
     double overlapAngle() const { return overlapAngle_; }
     double elevationDefault() const { return elevationDefault_; }
@@ -64,7 +63,6 @@ public:
     // of a lost link through rotorLinkLost.
     void setRotorState(const RotorState& state);
     void setCityMarkerSize(int pixels);
-    void setCircleSpacingKm(int km);
     void setCrosshairColor(unsigned color);
     void setAzimuthDisplayOffset(double degrees);
     void setOverlapAngle(double degrees);
@@ -85,7 +83,7 @@ signals:
     void rotorStatusChanged();
     // The link to the rotor program that was up is lost: no status will come.
     void rotorLinkLost();
-    // Marker size, circle spacing or crosshair colour changed.
+    // Marker size or crosshair colour changed.
     void displayChanged();
     void azimuthDisplayOffsetChanged();
     void overlapAngleChanged();
@@ -102,7 +100,6 @@ private:
 
     int cityMarkerSize_ = 3;              // pen width of the city and island markers on both maps, pixels
     double azimuthDisplayOffset_ = 0;     // added to the rotor azimuth before the antenna line is drawn, degrees
-    int circleSpacingKm_ = 5000;          // spacing of the distance circles on the beam map, km
     unsigned crosshairColor_ = 0xFFFFFF;  // target crosshair and path on both maps, Windows colour 0x00BBGGRR
     double overlapAngle_ = 0;             // rotor overlap beyond one full turn, degrees; 0 until loaded
     double elevationDefault_ = 3;         // basic setting of the elevation rotor, degrees

@@ -62,6 +62,9 @@ void ParameterSettings::load(const SettingsFile& file)
     // A hand-edited size beyond any sensible dot would make every redraw take seconds.
     const int markerSize = readInteger(parameterKeys::cityMarkerSize, defaultCityMarkerSize);
     setCityMarkerSize(markerSize >= 0 && markerSize <= maxCityMarkerSize ? markerSize : defaultCityMarkerSize);
+    // No circles at all or endless ones: a hand-edited spacing of 0 km or less is refused.
+    const int spacingKm = readInteger(parameterKeys::distanceCircles, defaultCircleSpacingKm);
+    setCircleSpacingKm(spacingKm > 0 ? spacingKm : defaultCircleSpacingKm);
     setElevationAtStart(readBool(parameterKeys::elevationAtStart, false));
     setElevationText(ParameterRules::elevationSetting(readString(parameterKeys::elevation, QStringLiteral("3"))).text);
     setOverlapText(ParameterRules::overlapSetting(readString(parameterKeys::overlap, QStringLiteral("10"))).text);
@@ -103,6 +106,8 @@ void ParameterSettings::save(SettingsFile& file) const
          {std::pair {parameterKeys::greyline, greylineShown_}, std::pair {parameterKeys::mapLabels, mapLabelsShown_}})
         if (on || !file.readString(parameterKeys::section, key, QString()).isEmpty())
             file.writeBool(parameterKeys::section, key, on);
+    // Last of the section, where a file written before has it when it was new.
+    file.writeInteger(parameterKeys::section, parameterKeys::distanceCircles, circleSpacingKm_);
     // The section is written once something is set in it, for the same reason.
     for (const auto& [key, text] :
          {std::pair {clusterKeys::host, cluster_.host}, std::pair {clusterKeys::port, cluster_.port},
@@ -149,6 +154,11 @@ void ParameterSettings::setCitiesShown(OnOff shown)
 void ParameterSettings::setCityMarkerSize(int pixels)
 {
     change(cityMarkerSize_, pixels, &ParameterSettings::cityMarkerSizeChanged);
+}
+
+void ParameterSettings::setCircleSpacingKm(int km)
+{
+    change(circleSpacingKm_, km, &ParameterSettings::circleSpacingChanged);
 }
 
 void ParameterSettings::setElevationAtStart(bool on)

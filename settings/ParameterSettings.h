@@ -36,6 +36,7 @@ public:
 
     static constexpr int defaultCityMarkerSize = 3;  // pixels
     static constexpr int maxCityMarkerSize = 99;     // pixels; larger stored sizes are not taken
+    static constexpr int defaultCircleSpacingKm = 5000;  // km
 
     explicit ParameterSettings(QObject* parent = nullptr);
 
@@ -49,6 +50,7 @@ public:
     OnOff mousePositionShown() const { return mousePosition_; }
     OnOff citiesShown() const { return cities_; }
     int cityMarkerSize() const { return cityMarkerSize_; }  // pixels
+    int circleSpacingKm() const { return circleSpacingKm_; }  // between the beam map's distance circles, km
     // The elevation rotor goes to the basic setting at start instead of staying where it stands.
     bool elevationAtStart() const { return elevationAtStart_; }
     const QString& elevationText() const { return elevationText_; }
@@ -73,6 +75,7 @@ public:
     void setMousePositionShown(OnOff shown);
     void setCitiesShown(OnOff shown);
     void setCityMarkerSize(int pixels);
+    void setCircleSpacingKm(int km);
     void setElevationAtStart(bool on);
     void setElevationText(const QString& text);
     void setOverlapText(const QString& text);
@@ -96,6 +99,7 @@ signals:
     void mousePositionShownChanged();
     void citiesShownChanged();
     void cityMarkerSizeChanged();
+    void circleSpacingChanged();
     void elevationAtStartChanged();
     void elevationChanged();
     void overlapChanged();
@@ -117,6 +121,7 @@ private:
     OnOff mousePosition_ = OnOff::off;
     OnOff cities_ = OnOff::off;
     int cityMarkerSize_ = defaultCityMarkerSize;
+    int circleSpacingKm_ = defaultCircleSpacingKm;
     bool elevationAtStart_ = false;
     QString elevationText_ = QStringLiteral("3");
     QString overlapText_ = QStringLiteral("10");

@@ -282,7 +282,7 @@ void TForm3::showRotorGroups(bool visible)
 void TForm3::FormCreate()
 {
     WindowPlace::restore(this, settings_.windowPlace());
-    Edit1->setText(QString::number(session_.circleSpacingKm()));
+    Edit1->setText(QString::number(settings_.circleSpacingKm()));
     followSettings();
 }
 
@@ -415,7 +415,7 @@ void TForm3::Edit1Exit()
         return;
     }
     markAccepted(Edit1);
-    session_.setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
+    settings_.setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
 }
 
 void TForm3::Edit2KeyPress(int key)

@@ -347,7 +347,7 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
         int circles;
     };
     for (const Case c : {Case{5000, 4}, Case{20038, 0}, Case{0, 0}, Case{7000, 2}}) {
-        stage.session.setCircleSpacingKm(c.spacingKm);
+        stage.parameters.setCircleSpacingKm(c.spacingKm);
         map->RedrawBeamMap();
         const QImage picture = shown();
         // Circles crossed on the way out at 15 degrees, between two spokes.
@@ -495,15 +495,12 @@ TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
     EXPECT_EQ(stage.session.target().distance, before.distance);
 }
 
-TEST_F(TForm10Test, SettingsAreKeptAndARefusedCircleSpacingReplaced)
+TEST_F(TForm10Test, SettingsAreKept)
 {
-    start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n[Parameter]\r\nKreise=-5\r\n");
+    start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n");
     EXPECT_EQ(map->zoomMargin(), 250);
-    EXPECT_EQ(stage.session.circleSpacingKm(), 5000);
-    stage.session.setCircleSpacingKm(700);
     stop();
     SettingsFile settings(stage.folder.iniPath());
-    EXPECT_EQ(settings.readInteger(QStringLiteral("Parameter"), QStringLiteral("Kreise"), 0), 700);
     EXPECT_EQ(settings.readInteger(QStringLiteral("Beam"), QStringLiteral("Zoom"), 0), 250);
     EXPECT_EQ(settings.readInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 0), 321);
 }

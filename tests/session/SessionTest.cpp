@@ -82,7 +82,6 @@ TEST(SessionTest, EachSetterTellsOnlyItsOwnSignal)
         Signal signal;
     } cases[] = {
         {"marker size", [](Session& s) { s.setCityMarkerSize(5); }, &Session::displayChanged},
-        {"circle spacing", [](Session& s) { s.setCircleSpacingKm(700); }, &Session::displayChanged},
         {"crosshair colour", [](Session& s) { s.setCrosshairColor(0xFF); }, &Session::displayChanged},
         {"display offset", [](Session& s) { s.setAzimuthDisplayOffset(-3); }, &Session::azimuthDisplayOffsetChanged},
         {"overlap", [](Session& s) { s.setOverlapAngle(10); }, &Session::overlapAngleChanged},

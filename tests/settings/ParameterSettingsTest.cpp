@@ -27,6 +27,7 @@ QString valueOf(const ParameterSettings& s, const QString& key)
         {QStringLiteral("Elevation"), kept(s.elevationText(), s.elevationDegrees())},
         {QStringLiteral("Ueberlappung"), kept(s.overlapText(), s.overlapDegrees())},
         {QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), QString::number(s.cityMarkerSize())},
+        {QStringLiteral("Kreise"), QString::number(s.circleSpacingKm())},
         {QStringLiteral("LocatorRaster"), QString::number(s.locatorGrid())},
         {QStringLiteral("MausAnzeige_EIN_AUS"), QString::number(ParameterSettings::indexOf(s.mousePositionShown()))},
         {QStringLiteral("Staedte/Inseln_EIN_AUS"), QString::number(ParameterSettings::indexOf(s.citiesShown()))}};
@@ -64,7 +65,7 @@ TEST_F(ParameterSettingsTest, AFirstRunWritesTheDefaultsInTheirOrder)
               QByteArray("[Parameter]\r\nLinks=100\r\nOben=150\r\nMausAnzeige_EIN_AUS=1\r\nStaedte/Inseln_EIN_AUS=1\r\n"
                          "Anzeige Staedte/Inseln Durchmesser=3\r\nElev_Grundst=0\r\nElevation=3\r\nUeberlappung=10\r\n"
                          "Anzeigefehler=\r\nLocatorRaster=1\r\nRotorSofortstart=1\r\nFahrwegoptimierung=1\r\n"
-                         "[WSJT-X]\r\nEmpfang=1\r\nAdresse=127.0.0.1\r\nPort=2237\r\n"));
+                         "Kreise=5000\r\n[WSJT-X]\r\nEmpfang=1\r\nAdresse=127.0.0.1\r\nPort=2237\r\n"));
 }
 
 TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
@@ -119,6 +120,9 @@ TEST_F(ParameterSettingsTest, UnreadableOrOutOfRangeValuesFallBack)
         {"C", "Anzeige Staedte/Inseln Durchmesser=20000", "3"},
         {"C", "Anzeige Staedte/Inseln Durchmesser=-1", "3"},
         {"C", "Anzeige Staedte/Inseln Durchmesser=99", "99"},
+        {"C", "Kreise=-5", "5000"},
+        {"C", "Kreise=0", "5000"},
+        {"C", "Kreise=300", "300"},
         {"C", "LocatorRaster=9", "3"},
         {"C", "LocatorRaster=-4", "-1"},
         {"C", "MausAnzeige_EIN_AUS=5", "1"},
@@ -129,7 +133,7 @@ TEST_F(ParameterSettingsTest, UnreadableOrOutOfRangeValuesFallBack)
         ParameterSettings loaded;
         // Other values first, so that a value never read cannot pass as the default.
         loaded.load(SettingsFile(
-            write("[Parameter]\r\nAnzeigefehler=9\r\nElevation=9\r\nUeberlappung=9\r\nLocatorRaster=0\r\n"
+            write("[Parameter]\r\nAnzeigefehler=9\r\nElevation=9\r\nUeberlappung=9\r\nLocatorRaster=0\r\nKreise=9\r\n"
                   "Anzeige Staedte/Inseln Durchmesser=9\r\nMausAnzeige_EIN_AUS=0\r\nStaedte/Inseln_EIN_AUS=0\r\n")));
         loaded.load(SettingsFile(write(QByteArray("[Parameter]\r\n") + c.line + "\r\n")));
         EXPECT_EQ(valueOf(loaded, QString::fromLatin1(c.line).section(u'=', 0, 0)), QString::fromLatin1(c.expected)) << c.locale << " " << c.line;
@@ -146,6 +150,7 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
         {&ParameterSettings::mousePositionShownChanged, [](auto& s) { s.setMousePositionShown(OnOff::none); }},
         {&ParameterSettings::citiesShownChanged, [](auto& s) { s.setCitiesShown(OnOff::on); }},
         {&ParameterSettings::cityMarkerSizeChanged, [](auto& s) { s.setCityMarkerSize(7); }},
+        {&ParameterSettings::circleSpacingChanged, [](auto& s) { s.setCircleSpacingKm(700); }},
         {&ParameterSettings::elevationAtStartChanged, [](auto& s) { s.setElevationAtStart(true); }},
         {&ParameterSettings::elevationChanged, [](auto& s) { s.setElevationText(QStringLiteral("45")); }},
         {&ParameterSettings::overlapChanged, [](auto& s) { s.setOverlapText(QStringLiteral("20")); }},

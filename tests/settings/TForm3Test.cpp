@@ -91,9 +91,9 @@ TEST_F(ParameterWindowTest, CircleSpacingNeedsThreeCharactersAndAtLeast300Km)
     } const cases[] = {{"299", false, 0},   {"300", true, 300},   {"50", false, 0},
                        {"0300", true, 300}, {"1200", true, 1200}, {"", false, 0}};
     for (const Case& c : cases) {
-        const int before = session.circleSpacingKm();
+        const int before = settings.circleSpacingKm();
         typeAndEnter(control("Edit1"), QString::fromLatin1(c.typed));
-        EXPECT_EQ(session.circleSpacingKm(), c.accepted ? c.km : before) << c.typed;
+        EXPECT_EQ(settings.circleSpacingKm(), c.accepted ? c.km : before) << c.typed;
         EXPECT_EQ(fieldColour(control("Edit1")), c.accepted ? acceptedColour(control("Edit1")) : yellow) << c.typed;
     }
 }
@@ -106,13 +106,13 @@ TEST_F(ParameterWindowTest, Edit1KeepsTheFocusUntilItHoldsAnAcceptedSpacing)
     typeAndEnter(edit, QStringLiteral("299"));
     QTest::keyClick(edit, Qt::Key_Tab);
     EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }));
-    EXPECT_NE(session.circleSpacingKm(), 299);
+    EXPECT_NE(settings.circleSpacingKm(), 299);
 
     typeAndEnter(edit, QStringLiteral("400"));
     QTest::keyClick(edit, Qt::Key_Tab);
     QTest::qWait(20);
     EXPECT_FALSE(edit->hasFocus());
-    EXPECT_EQ(session.circleSpacingKm(), 400);
+    EXPECT_EQ(settings.circleSpacingKm(), 400);
 }
 
 TEST_F(ParameterWindowTest, MarkerSizeTakesTwoToNine)
@@ -134,7 +134,7 @@ TEST_F(ParameterWindowTest, NumberFieldsDropEverythingButDigits)
     showWindow();
     typeAndEnter(control("Edit1"), QStringLiteral("1a,2.-3 4"));
     EXPECT_EQ(control("Edit1")->text(), QStringLiteral("1234"));
-    EXPECT_EQ(session.circleSpacingKm(), 1234);
+    EXPECT_EQ(settings.circleSpacingKm(), 1234);
 }
 
 TEST_F(ParameterWindowTest, OverlapFieldTakesTwoDigitsAndAnEmptyFieldMeansZero)
