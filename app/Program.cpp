@@ -39,7 +39,6 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDateTime>
 #include <QTimer>
@@ -340,10 +339,10 @@ void Program::connectExtras()
         });
     }
     ParameterSettings* parameters = parameters_.get();
-    main->greylineItem->setChecked(parameters->greylineShown());
+    main->showGreylineChecked(parameters->greylineShown());
     QObject::connect(main, &TFormA::greylineToggled, parameters, &ParameterSettings::setGreylineShown);
-    QObject::connect(parameters, &ParameterSettings::greylineShownChanged, main->greylineItem,
-                     [main, parameters] { main->greylineItem->setChecked(parameters->greylineShown()); });
+    QObject::connect(parameters, &ParameterSettings::greylineShownChanged, main,
+                     [main, parameters] { main->showGreylineChecked(parameters->greylineShown()); });
     // Once a minute: the sun has moved on.
     minuteTicker_ = std::make_unique<MinuteTicker>([] { return QDateTime::currentMSecsSinceEpoch(); });
     QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, main, [this] {

@@ -72,9 +72,6 @@ void TFormA::buildControls()
     setCentralWidget(client_);
 
     P_Cursor = new CursorPanel(client_);
-    QLabel** labels[] = {&Label1, &Label2, &Label3, &Label4};
-    for (int i = 0; i < 4; ++i)
-        *labels[i] = P_Cursor->line(i);
 
     StartPanel = new QLabel(QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"), client_);
     StartPanel->setObjectName(QStringLiteral("StartPanel"));
@@ -97,12 +94,14 @@ void TFormA::buildControls()
     connectGuarded(Button1, &QPushButton::clicked, this, &TFormA::Button1Click);
 
     ResizeTimer = new QTimer(this);
+    ResizeTimer->setObjectName(QStringLiteral("ResizeTimer"));
     ResizeTimer->setInterval(50);
     ResizeTimer->setSingleShot(true);
     connectGuarded(ResizeTimer, &QTimer::timeout, this, &TFormA::ResizeTimerTimer);
 
     // Enabled by the program entry once every window exists.
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);
     connectGuarded(Timer1, &QTimer::timeout, this, &TFormA::Timer1Timer);
 
@@ -340,6 +339,11 @@ void TFormA::showMercatorZoomOut(bool shown)
 void TFormA::showFixedStationsItem(bool shown)
 {
     Feststationen1->setVisible(shown);
+}
+
+void TFormA::showGreylineChecked(bool shown)
+{
+    greylineItem->setChecked(shown);
 }
 
 void TFormA::allWindowsCreated()

@@ -33,7 +33,6 @@ public:
 
     TFormA(const QString& executableFolder, Session& session, Logger32Link& logger32Link);
 
-    void FormCreate();
     void FormDestroy();
 
     // The client area below the menu bar, where the map images are shown.
@@ -53,64 +52,21 @@ public:
     QAction* addMapMenuItem(const QString& caption) override;
     void showMercatorZoomOut(bool shown) override;
     void showFixedStationsItem(bool shown);
+    // The check mark of the "Extras" menu's day-and-night item, as the parameters have it.
+    void showGreylineChecked(bool shown);
 
     // Every window exists: the stay-on-top setting may be applied.
     void allWindowsCreated();
+    // The first tick after that: applies the stay-on-top setting of the file.
+    void Timer1Timer();
+    bool isStayOnTop() const;
+    void setStayOnTop(bool on);
 
-    CursorPanel* P_Cursor = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* StartPanel = nullptr;
-    QPushButton* Button1 = nullptr;
-    QTimer* ResizeTimer = nullptr;
-    QTimer* Timer1 = nullptr;
-
-    QAction* Parameter1 = nullptr;
-    QAction* Locator1 = nullptr;
-    QMenu* Karten1 = nullptr;
-    QAction* ZoomMercator = nullptr;
-    QAction* Leer = nullptr;
-    QMenu* Beamkarte1 = nullptr;
-    QAction* Zoom1 = nullptr;
-    QAction* Zoom2 = nullptr;
+    // Read by the rotor panel's whole-program test; private once that test builds the panel alone.
     QAction* Feststationen1 = nullptr;
-    QAction* StayOnTop1 = nullptr;
-    QAction* Logger32 = nullptr;
-    // Beyond the menus above: the rotor's set-up, park and keys, the maps' extras.
-    QMenu* extrasMenu = nullptr;
-    QAction* rotorSetupItem = nullptr;
-    QAction* rotorParkItem = nullptr;
     QAction* shortPathItem = nullptr;  // Alt+J in every window of the program
     QAction* longPathItem = nullptr;   // Alt+L
     QAction* rotorStopItem = nullptr;  // Ctrl+Alt+J
-    QAction* greylineItem = nullptr;   // checkable, follows the parameter window's setting
-    QAction* dxSpotsItem = nullptr;
-    QAction* quitAction = nullptr;  // Ctrl+Q, no menu item
-    QMenu* Hilfe1 = nullptr;
-    QAction* About1 = nullptr;
-    QAction* Hilfe2 = nullptr;
-
-    void ResizeTimerTimer();
-    void Timer1Timer();
-    void Button1Click();
-    void Parameter1Click();
-    void Locator1Click();
-    void Karten1Click();
-    void Beamkarte1Click();
-    void StayOnTop1Click();
-    void Zoom1Click();
-    void Zoom2Click();
-    void ZoomMercatorClick();
-    void Feststationen1Click();
-    void Hilfe2Click();
-    void About1Click();
-    void Logger32Click();
-
-    void buildExtrasMenu();
-    bool isStayOnTop() const;
-    void setStayOnTop(bool on);
 
 signals:
     void parametersRequested();
@@ -143,12 +99,54 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FormCreate();
     // Writes the main window's place and flushes the settings file, then lets it go.
     void saveSettings();
     void buildControls();
     void buildMenu();
+    void buildExtrasMenu();
     void FormResize();
+    void ResizeTimerTimer();
+    void Button1Click();
+    void Parameter1Click();
+    void Locator1Click();
+    void Karten1Click();
+    void Beamkarte1Click();
+    void StayOnTop1Click();
+    void Zoom1Click();
+    void Zoom2Click();
+    void ZoomMercatorClick();
+    void Feststationen1Click();
+    void Hilfe2Click();
+    void About1Click();
+    void Logger32Click();
 
     QString executableFolder_;
     QWidget* client_ = nullptr;
+    CursorPanel* P_Cursor = nullptr;
+    QLabel* StartPanel = nullptr;
+    QPushButton* Button1 = nullptr;
+    QTimer* ResizeTimer = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QAction* Parameter1 = nullptr;
+    QAction* Locator1 = nullptr;
+    QMenu* Karten1 = nullptr;
+    QAction* ZoomMercator = nullptr;
+    QAction* Leer = nullptr;
+    QMenu* Beamkarte1 = nullptr;
+    QAction* Zoom1 = nullptr;
+    QAction* Zoom2 = nullptr;
+    QAction* StayOnTop1 = nullptr;
+    QAction* Logger32 = nullptr;
+    // Beyond the menus above: the rotor's set-up, park and keys, the maps' extras.
+    QMenu* extrasMenu = nullptr;
+    QAction* rotorSetupItem = nullptr;
+    QAction* rotorParkItem = nullptr;
+    QAction* greylineItem = nullptr;  // checkable, follows the parameter window's setting
+    QAction* dxSpotsItem = nullptr;
+    QAction* quitAction = nullptr;  // Ctrl+Q, no menu item
+    QMenu* Hilfe1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Hilfe2 = nullptr;
 };

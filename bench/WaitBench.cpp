@@ -143,12 +143,12 @@ void settle(int ms)
 // new beam map is painted.
 double clickAfterMove(Program& program, const GeoPosition& to)
 {
-    program.mainWindow()->Karten1Click();
+    emit program.mainWindow()->mercatorMapRequested();
     program.session().setOwnPosition(to);
     QApplication::processEvents();
     PaintWatch beam(program.beamWindow()->image());
     const Clock::time_point clicked = Clock::now();
-    program.mainWindow()->Beamkarte1Click();
+    emit program.mainWindow()->beamMapRequested();
     if (!beam.waitForPaint())
         return -1;
     return std::chrono::duration<double, std::milli>(Clock::now() - clicked).count();
@@ -230,7 +230,7 @@ const QString& beamFileForHome()
         const Folder folder(false);
         {
             Run run(folder.path());
-            run.program().mainWindow()->Karten1Click();
+            emit run.program().mainWindow()->mercatorMapRequested();
             run.program().beamWindow()->Beamkarte1Click();
         }
         const QString kept = dir.path() + QStringLiteral("/BeamKarte.bmp");

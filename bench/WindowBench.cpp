@@ -101,7 +101,7 @@ void moveOver(benchmark::State& state, const Run& run, ImageWidget* image)
         state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
         QApplication::processEvents();
     }
-    if (run.mainWindow()->P_Cursor->isHidden())
+    if (run.mainWindow()->cursorPanel().isHidden())
         state.SkipWithError("the cursor panel was not shown");
 }
 
@@ -215,7 +215,7 @@ void MercatorMouseMoveDuringClusterFlood(benchmark::State& state)
             QApplication::processEvents(QEventLoop::AllEvents, int(std::max<qint64>(1, hand.remainingTime())));
     }
     image->removeEventFilter(&clock);
-    if (run.mainWindow()->P_Cursor->isHidden())
+    if (run.mainWindow()->cursorPanel().isHidden())
         state.SkipWithError("the cursor panel was not shown");
     // The mean is the time above; on a shared machine single preemptions weigh on it, the median
     // does not.

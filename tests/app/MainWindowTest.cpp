@@ -59,28 +59,28 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
     const QList<QAction*> top = formA()->menuBar()->actions();
     EXPECT_EQ(captions(top), (QStringList{"Parameter", "Locator", "Mercatorkarte", "Beamkarte", "Feststationen",
                                           "StayOnTop", "Logger32 NOT found", "Extras", "Hilfe"}));
-    EXPECT_FALSE(formA()->Feststationen1->isVisible());
-    EXPECT_EQ(captions(formA()->Karten1->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
-    EXPECT_EQ(captions(formA()->Beamkarte1->actions()), (QStringList{"Zoom +", "Zoom -"}));
-    EXPECT_EQ(captions(formA()->Hilfe1->actions()), (QStringList{"About", "Hilfe"}));
-    EXPECT_EQ(captions(formA()->extrasMenu->actions()),
+    EXPECT_FALSE(mainControl("Feststationen1")->isVisible());
+    EXPECT_EQ(captions(mainControl<QMenu>("Karten1")->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
+    EXPECT_EQ(captions(mainControl<QMenu>("Beamkarte1")->actions()), (QStringList{"Zoom +", "Zoom -"}));
+    EXPECT_EQ(captions(mainControl<QMenu>("Hilfe1")->actions()), (QStringList{"About", "Hilfe"}));
+    EXPECT_EQ(captions(mainControl<QMenu>("extrasMenu")->actions()),
               (QStringList {"Rotor einrichten …", "Rotor parken", "Zum Ziel drehen, kurzer Weg",
                             "Zum Ziel drehen, langer Weg", "Rotor anhalten", "", "Tag und Nacht auf den Karten",
                             "DX-Spots"}));
     // The rotor keys as contest loggers have them, in every window of the program.
     const struct { QAction* item; QKeySequence keys; } rotorKeys[] = {
-        {formA()->shortPathItem, QKeySequence(Qt::ALT | Qt::Key_J)},
-        {formA()->longPathItem, QKeySequence(Qt::ALT | Qt::Key_L)},
-        {formA()->rotorStopItem, QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J)},
+        {mainControl("shortPathItem"), QKeySequence(Qt::ALT | Qt::Key_J)},
+        {mainControl("longPathItem"), QKeySequence(Qt::ALT | Qt::Key_L)},
+        {mainControl("rotorStopItem"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J)},
     };
     for (const auto& key : rotorKeys) {
         EXPECT_EQ(key.item->shortcut(), key.keys) << key.item->objectName().toStdString();
         EXPECT_EQ(key.item->shortcutContext(), Qt::ApplicationShortcut);
     }
     EXPECT_EQ(formA()->windowTitle(), QStringLiteral("Corvane"));
-    EXPECT_EQ(formA()->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
-    EXPECT_EQ(formA()->P_Cursor->size(), QSize(144, 59));
-    EXPECT_TRUE(formA()->P_Cursor->isHidden());
+    EXPECT_EQ(mainControl<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+    EXPECT_EQ(formA()->cursorPanel().size(), QSize(144, 59));
+    EXPECT_TRUE(formA()->cursorPanel().isHidden());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
@@ -92,21 +92,21 @@ TEST_F(MainWindowTest, CursorPanelWidensForALongLineAndForALargerFontOnly)
     const QString distance = QStringLiteral("Entfernung: 0,0Km");
     const QString bearing = QStringLiteral("Antennenwinkel: 90°");
     formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Polen"));
-    EXPECT_EQ(formA()->P_Cursor->width(), 144) << "the designed width holds short lines";
+    EXPECT_EQ(formA()->cursorPanel().width(), 144) << "the designed width holds short lines";
     formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Südgeorgien und die Südlichen Sandwichinseln"));
-    const int wide = formA()->P_Cursor->width();
+    const int wide = formA()->cursorPanel().width();
     EXPECT_GT(wide, 144);
-    EXPECT_EQ(formA()->Label4->width(), wide - formA()->Label4->x());
+    EXPECT_EQ(formA()->cursorPanel().line(3)->width(), wide - formA()->cursorPanel().line(3)->x());
     formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Polen"));
-    EXPECT_EQ(formA()->P_Cursor->width(), 144) << "and shrinks back";
+    EXPECT_EQ(formA()->cursorPanel().width(), 144) << "and shrinks back";
 
-    for (QLabel* label : {formA()->Label1, formA()->Label2, formA()->Label3, formA()->Label4}) {
+    for (QLabel* label : formA()->cursorPanel().findChildren<QLabel*>()) {
         QFont larger = label->font();
         larger.setPointSize(larger.pointSize() * 3);
         label->setFont(larger);
     }
     formA()->cursorPanel().showLines(position, distance, bearing, QStringLiteral("Polen"));
-    EXPECT_GT(formA()->P_Cursor->width(), 144) << "the same lines in a larger font";
+    EXPECT_GT(formA()->cursorPanel().width(), 144) << "the same lines in a larger font";
 }
 
 TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile)
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
     EXPECT_FALSE(formA()->isStayOnTop()) << "applied only by the first tick of Timer1";
     formA()->Timer1Timer();
     EXPECT_TRUE(formA()->isStayOnTop());
-    EXPECT_EQ(MenuCaption::shown(formA()->StayOnTop1->text()), QStringLiteral("StayOnTop *"));
+    EXPECT_EQ(MenuCaption::shown(mainControl("StayOnTop1")->text()), QStringLiteral("StayOnTop *"));
     formA()->setGeometry(70, 80, 640, 480);
     folder.stop();
     SettingsFile ini(folder.iniPath());
@@ -252,10 +252,10 @@ TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)
         folder.start();
         formA()->Timer1Timer();
         EXPECT_EQ(formA()->isStayOnTop(), c.onTop) << c.value;
-        EXPECT_EQ(MenuCaption::shown(formA()->StayOnTop1->text()), QString::fromLatin1(c.caption));
-        formA()->StayOnTop1->trigger();
+        EXPECT_EQ(MenuCaption::shown(mainControl("StayOnTop1")->text()), QString::fromLatin1(c.caption));
+        mainControl("StayOnTop1")->trigger();
         EXPECT_EQ(formA()->isStayOnTop(), !c.onTop) << "the menu toggles";
-        EXPECT_EQ(formA()->StayOnTop1->isChecked(), !c.onTop);
+        EXPECT_EQ(mainControl("StayOnTop1")->isChecked(), !c.onTop);
         folder.stop();
     }
 }
@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, ReadOnlySettingsFileGivesErrorBoxesAndShutDownGoesOn)
         QTest::qWait(50);
         if (form7() || form6())
             stillReachable << dialogs.shown.last();
-        if (formA() && formA()->Timer1->isActive())
+        if (formA() && mainControl<QTimer>("Timer1")->isActive())
             stillReachable << QStringLiteral("Timer1");
     };
     folder.stop();
@@ -327,13 +327,13 @@ TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)
 {
     folder.writeReferenceData();
     folder.start();
-    formA()->StartPanel->show();
+    formA()->showStartPrompt();
     form4()->show();
-    formA()->Button1Click();
-    EXPECT_FALSE(formA()->StartPanel->isHidden());
+    control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1")->click();
+    EXPECT_FALSE(mainControl<QLabel>("StartPanel")->isHidden());
     form4()->hide();
-    formA()->Button1Click();
-    EXPECT_TRUE(formA()->StartPanel->isHidden());
+    control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1")->click();
+    EXPECT_TRUE(mainControl<QLabel>("StartPanel")->isHidden());
 }
 
 // The first-run prompt's "OK" has the focus, shows it, and takes Return and keypad Enter.
@@ -349,12 +349,12 @@ TEST(MainWindowFirstRunTest, ReturnAndEnterPressTheOk)
         QTest::keyClicks(control<QLineEdit>(form4(), "E_Locator"), QStringLiteral("JO31MM"));
         QTest::keyClick(control<QLineEdit>(form4(), "E_Locator"), Qt::Key_Return);
         form4()->Timer1Timer();  // the prompt now offers "OK"
-        ASSERT_FALSE(formA()->Button1->isHidden());
+        ASSERT_FALSE(control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1")->isHidden());
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
-        EXPECT_TRUE(formA()->Button1->hasFocus());
+        EXPECT_TRUE(control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1")->hasFocus());
         EXPECT_TRUE(formA()->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
-        QTest::keyClick(formA()->Button1, key);
-        EXPECT_TRUE(formA()->StartPanel->isHidden());
+        QTest::keyClick(control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1"), key);
+        EXPECT_TRUE(mainControl<QLabel>("StartPanel")->isHidden());
         folder.stop();
     }
 }
@@ -364,11 +364,11 @@ TEST_F(MainWindowTest, MenuItemsToggleTheirWindows)
     folder.writeReferenceData();
     folder.start();
     ASSERT_TRUE(form3()->isHidden());
-    formA()->Parameter1->trigger();
+    mainControl("Parameter1")->trigger();
     EXPECT_TRUE(form3()->isVisible());
-    formA()->Parameter1->trigger();
+    mainControl("Parameter1")->trigger();
     EXPECT_TRUE(form3()->isHidden());
-    formA()->Locator1->trigger();
+    mainControl("Locator1")->trigger();
     EXPECT_TRUE(form4()->isVisible());
 }
 
@@ -387,15 +387,15 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     folder.start();
     formA()->show();
     form6()->resize(120, 40);
-    formA()->ResizeTimer->setInterval(10);  // ms
+    mainControl<QTimer>("ResizeTimer")->setInterval(10);  // ms
     QSignalSpy relayouts(formA(), &TFormA::clientAreaResized);
     formA()->setClientSize(700, 400);
-    ASSERT_TRUE(formA()->ResizeTimer->isActive()) << "every resize restarts the timer";
+    ASSERT_TRUE(mainControl<QTimer>("ResizeTimer")->isActive()) << "every resize restarts the timer";
     // One tick, then the resize it causes, then no more.
-    ASSERT_TRUE(
-        QTest::qWaitFor([] { return formA()->clientWidth() == 400 && !formA()->ResizeTimer->isActive(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [] { return formA()->clientWidth() == 400 && !mainControl<QTimer>("ResizeTimer")->isActive(); }, 2000));
     relayouts.clear();
-    EXPECT_FALSE(relayouts.wait(5 * formA()->ResizeTimer->interval()));
+    EXPECT_FALSE(relayouts.wait(5 * mainControl<QTimer>("ResizeTimer")->interval()));
     EXPECT_EQ(form10()->image()->geometry(), QRect(0, 0, 400, 400));
     EXPECT_EQ(formA()->clientWidth(), 400);
     EXPECT_EQ(formA()->clientHeight(), 400);
@@ -412,10 +412,10 @@ TEST_F(MainWindowTest, HelpKeyQuitKeyAndEscapeClosesTheToolWindows)
 {
     folder.writeReferenceData();
     folder.start();
-    EXPECT_EQ(formA()->Hilfe2->shortcut(), QKeySequence(QKeySequence::HelpContents));
-    EXPECT_EQ(formA()->Hilfe2->shortcutContext(), Qt::ApplicationShortcut);
-    EXPECT_EQ(formA()->quitAction->shortcut(), QKeySequence(QKeySequence::Quit));
-    EXPECT_EQ(formA()->quitAction->shortcutContext(), Qt::ApplicationShortcut);
+    EXPECT_EQ(mainControl("Hilfe2")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    EXPECT_EQ(mainControl("Hilfe2")->shortcutContext(), Qt::ApplicationShortcut);
+    EXPECT_EQ(mainControl("quitAction")->shortcut(), QKeySequence(QKeySequence::Quit));
+    EXPECT_EQ(mainControl("quitAction")->shortcutContext(), Qt::ApplicationShortcut);
 
     const QList<QWidget*> toolWindows{form2(), form3(), form4(), form7(), formHilfe(), formHelpAbout()};
     for (QWidget* window : toolWindows) {
@@ -453,7 +453,7 @@ protected:
     {
         QList<QAction*> reachable;
         for (QAction* action : actions)
-            if (!action->isSeparator() && action != formA()->Leer)
+            if (!action->isSeparator() && action != mainControl("Leer"))
                 reachable << action;
         return reachable;
     }
@@ -470,9 +470,9 @@ protected:
 TEST_F(MainWindowKeysTest, EveryItemHasAnAcceleratorOfItsOwnAndNoneIsJOrL)
 {
     start();
-    const QList<QAction*> menus[] = {formA()->menuBar()->actions(), formA()->Karten1->actions(),
-                                     formA()->Beamkarte1->actions(), formA()->extrasMenu->actions(),
-                                     formA()->Hilfe1->actions()};
+    QList<QList<QAction*>> menus {formA()->menuBar()->actions()};
+    for (const char* menu : {"Karten1", "Beamkarte1", "extrasMenu", "Hilfe1"})
+        menus << mainControl<QMenu>(menu)->actions();
     for (const QList<QAction*>& menu : menus) {
         QSet<int> seen;
         for (const QAction* item : items(menu)) {
@@ -485,9 +485,9 @@ TEST_F(MainWindowKeysTest, EveryItemHasAnAcceleratorOfItsOwnAndNoneIsJOrL)
             seen.insert(letter);
         }
     }
-    EXPECT_EQ(captions(formA()->Karten1->actions()).mid(2), (QStringList {"Lettland", "Wales", "Welt"}));
+    EXPECT_EQ(captions(mainControl<QMenu>("Karten1")->actions()).mid(2), (QStringList {"Lettland", "Wales", "Welt"}));
     formA()->setStayOnTop(true);
-    EXPECT_EQ(key(formA()->StayOnTop1), Qt::Key_S) << "the caption keeps its accelerator when it changes";
+    EXPECT_EQ(key(mainControl("StayOnTop1")), Qt::Key_S) << "the caption keeps its accelerator when it changes";
 }
 
 // Alt and an item's letter on the menu bar take the item or open its menu; in an open menu the
@@ -502,7 +502,7 @@ TEST_F(MainWindowKeysTest, AltAndTheLetterOpenTheMenuAndTheLetterTakesTheItem)
         QMenu* menu = top->menu();
         const QList<QAction*> targets = menu ? items(menu->actions()) : QList<QAction*> {top};
         for (QAction* target : targets) {
-            if (target == formA()->ZoomMercator)
+            if (target == mainControl("ZoomMercator"))
                 continue;  // shown only while the map is zoomed in
             QObject::disconnect(target, &QAction::triggered, formA(), nullptr);
             QSignalSpy taken(target, &QAction::triggered);
@@ -525,10 +525,8 @@ TEST_F(MainWindowKeysTest, OpeningAMapsMenuShowsTheMapAndKeepsTheMenuOpen)
 {
     start();
     formA()->show();
-    const struct {
-        QMenu* menu;
-        QWidget* image;
-    } maps[] = {{formA()->Beamkarte1, form10()->image()}, {formA()->Karten1, form1()->image()}};
+    const struct { QMenu* menu; QWidget* image; } maps[] = {{mainControl<QMenu>("Beamkarte1"), form10()->image()},
+                                                            {mainControl<QMenu>("Karten1"), form1()->image()}};
     for (const auto& map : maps) {
         const QSize before = formA()->size();
         formA()->activateWindow();

@@ -34,16 +34,16 @@ TEST_F(ToolWindowWiringTest, TheEntryWindowDrivesTheFirstRunPrompt)
 {
     folder.start();
     form4()->Timer1Timer();
-    EXPECT_FALSE(formA()->StartPanel->isHidden());
-    EXPECT_EQ(formA()->StartPanel->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
-    EXPECT_EQ(formA()->StartPanel->geometry(), QRect(0, 0, formA()->clientWidth(), formA()->clientHeight()));
+    EXPECT_FALSE(mainControl<QLabel>("StartPanel")->isHidden());
+    EXPECT_EQ(mainControl<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+    EXPECT_EQ(mainControl<QLabel>("StartPanel")->geometry(), formA()->clientArea()->rect());
 
     QLineEdit* locator = control<QLineEdit>(form4(), "E_Locator");
     QTest::keyClicks(locator, QStringLiteral("JO31MM"));
     QTest::keyClick(locator, Qt::Key_Return);
     form4()->Timer1Timer();
-    EXPECT_EQ(formA()->StartPanel->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
-    EXPECT_FALSE(formA()->Button1->isHidden());
+    EXPECT_EQ(mainControl<QLabel>("StartPanel")->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+    EXPECT_FALSE(control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1")->isHidden());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -54,12 +54,12 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
     folder.start();
 
-    formA()->Feststationen1->trigger();
+    mainControl("Feststationen1")->trigger();
     EXPECT_TRUE(form7()->isVisible());
-    formA()->Feststationen1->trigger();
+    mainControl("Feststationen1")->trigger();
     EXPECT_FALSE(form7()->isVisible());
 
-    formA()->Hilfe2->trigger();
+    mainControl("Hilfe2")->trigger();
     EXPECT_TRUE(formHilfe()->isVisible());
     EXPECT_EQ(control<QTextBrowser>(formHilfe(), "WB1")->source().toLocalFile(),
               folder.path() + QStringLiteral("Help/Corvane.htm"));
@@ -68,7 +68,7 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     formA()->show();
     formA()->move(101, 57);
     formA()->setClientSize(700, 501);
-    formA()->About1->trigger();
+    mainControl("About1")->trigger();
     ASSERT_TRUE(formHelpAbout()->isVisible());
     EXPECT_EQ(formHelpAbout()->pos(),
               QPoint((formA()->clientWidth() - 449) / 2 + 101, (formA()->clientHeight() - 297) / 2 + 57));
@@ -83,7 +83,7 @@ TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
     const struct {
         QAction* item;
         const char* title;
-    } cases[] = {{formA()->Parameter1, "Parameter"}, {formA()->dxSpotsItem, "DX-Spots"}};
+    } cases[] = {{mainControl("Parameter1"), "Parameter"}, {mainControl("dxSpotsItem"), "DX-Spots"}};
     for (const auto& c : cases) {
         c.item->trigger();
         EXPECT_TRUE(QTest::qWaitFor([&] {

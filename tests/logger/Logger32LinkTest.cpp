@@ -89,7 +89,7 @@ protected:
         return lines;
     }
 
-    QString caption() const { return MenuCaption::shown(formA()->Logger32->text()); }
+    QString caption() const { return MenuCaption::shown(mainControl("Logger32")->text()); }
 };
 
 const QStringList fiveAnnouncements{"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 4|1|h", "Logger32 5|1|h"};
@@ -170,7 +170,7 @@ TEST_F(Logger32LinkTest, SilentOrHungLogger32NeverStallsTheWindow)
         StallMeter meter;
         // A click meanwhile starts no second handshake.
         QTest::qWait(100);
-        formA()->Logger32->trigger();
+        mainControl("Logger32")->trigger();
         ASSERT_TRUE(waitForLink(60000)) << name;
         const qint64 handshakeMs = clock.elapsed();
         EXPECT_EQ(caption(), QStringLiteral("Logger32")) << name;
@@ -237,11 +237,11 @@ TEST_F(Logger32LinkTest, MenuClickDisconnectsAndConnectsAgainFromTheFirstName)
     ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
     received(3);
-    formA()->Logger32->trigger();
+    mainControl("Logger32")->trigger();
     ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 NOT connected"));
     EXPECT_EQ(received(1), QStringList{"Logger32 1|4|0"});
-    formA()->Logger32->trigger();
+    mainControl("Logger32")->trigger();
     ASSERT_TRUE(waitForLink());
     EXPECT_EQ(caption(), QStringLiteral("Logger32 connected"));
     EXPECT_EQ(received(3), (QStringList{"Logger32 1|1|h", "Logger32 1|2|0", "Logger32 1|3|0"}));
@@ -255,7 +255,7 @@ TEST_F(Logger32LinkTest, RepliesLeftOverFromAnEarlierHandshakeDoNotCountForTheNe
     ASSERT_TRUE(waitForLink());
     ASSERT_EQ(caption(), QStringLiteral("Logger32 connected"));
     for (const char* expected : {"Logger32 NOT connected", "Logger32 connected"}) {
-        formA()->Logger32->trigger();
+        mainControl("Logger32")->trigger();
         ASSERT_TRUE(waitForLink());
         EXPECT_EQ(caption(), QString::fromLatin1(expected));
     }

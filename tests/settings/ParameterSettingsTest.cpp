@@ -122,7 +122,6 @@ TEST_F(ParameterSettingsTest, UnreadableOrOutOfRangeValuesFallBack)
         {"C", "Anzeige Staedte/Inseln Durchmesser=99", "99"},
         {"C", "Kreise=-5", "5000"},
         {"C", "Kreise=0", "5000"},
-        {"C", "Kreise=300", "300"},
         {"C", "LocatorRaster=9", "3"},
         {"C", "LocatorRaster=-4", "-1"},
         {"C", "MausAnzeige_EIN_AUS=5", "1"},

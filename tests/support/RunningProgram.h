@@ -17,6 +17,7 @@
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
 #include "settings/TForm3.h"
+#include "support/Controls.h"
 
 // The program a whole-program test runs: set while a ProgramFolder has started one, or while a
 // RunningProgram::Use names one the test made itself. Each window is null while there is none.
@@ -61,4 +62,10 @@ template <typename Control>
 Control* parameterControl(const char* name)
 {
     return form3() ? form3()->findChild<Control*>(QLatin1String(name)) : nullptr;
+}
+
+// A control or menu item of the main window, by its object name; the window keeps them private.
+template <typename Control = QAction> Control* mainControl(const char* name)
+{
+    return control<Control>(formA(), name);
 }
