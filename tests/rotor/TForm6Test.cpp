@@ -148,7 +148,7 @@ TEST_F(TForm6Test, TheFirstStatusWithAReadingDropsAStaleTarget)
     editRotorState(session, [&](RotorState& r) { r.rotorStatus6 = 2; });
     connectedStatus(20);
     EXPECT_EQ(rotorLink.targetAzimuth(), 20) << "the rule acts at the first reading";
-    rotorLink.turnTo(200);
+    sentTarget(200);
     connectedStatus(30);
     EXPECT_EQ(rotorLink.targetAzimuth(), 200) << "and only then";
 }
