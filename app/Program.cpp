@@ -107,6 +107,14 @@ void subscribeBeamMap(TFormA& main, TForm10& map)
     QObject::connect(&main, &TFormA::mercatorMapRequested, &map, &TForm10::hideMap);
 }
 
+// The panel keeps its place in the client area, and the directions list's menu item shows while
+// the panel does.
+void subscribeRotorPanel(TFormA& main, TForm6& panel)
+{
+    QObject::connect(&main, &TFormA::clientAreaResized, &panel, &TForm6::centreInClientArea);
+    QObject::connect(&panel, &TForm6::rotorDisplayShown, &main, &TFormA::showFixedStationsItem);
+}
+
 } // namespace
 
 Program::Program(QString executableFolder, Timing timing)
@@ -183,7 +191,10 @@ void Program::createWindows()
         mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     create(parameterWindow_, shared, *parameters_, mainWindow_, rotorLink_);
     create(entryWindow_, shared, shownMap, *mapPlaces_);
-    create(rotorPanel_, shared, mainWindow_, rotorLink_, *parameters_, *logger32Link_);
+    create(rotorPanel_, shared, mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_, *parameters_,
+           *logger32Link_);
+    if (rotorPanel_ && mainWindow_)
+        subscribeRotorPanel(*mainWindow_, *rotorPanel_);
     create(directionsWindow_, shared, rotorLink_);
     connectWindows();
     connectToolWindows();

@@ -3,7 +3,6 @@
 
 #include "rotor/TForm6.h"
 
-#include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "geo/CoordinateText.h"
 #include "logger/Logger32Link.h"
@@ -52,9 +51,9 @@ const QColor blue(0, 0, 255);
 
 } // namespace
 
-TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, const ParameterSettings& parameters,
+TForm6::TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const ParameterSettings& parameters,
                Logger32Link& logger32Link)
-    : session_(session), mainWindow_(mainWindow), rotorLink_(rotorLink), parameters_(parameters)
+    : session_(session), clientArea_(clientArea), rotorLink_(rotorLink), parameters_(parameters)
 {
     setObjectName(QStringLiteral("Form6"));
     setAutoFillBackground(true);
@@ -132,9 +131,6 @@ TForm6::TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, const 
         connect(rotorLink_, &TF_Rotor::closed, this, &TForm6::HideRotorDisplay);
     }
     connect(&logger32Link, &Logger32Link::bearingReceived, this, &TForm6::takeLogger32Bearing);
-    if (mainWindow_) {
-        connect(mainWindow_, &TFormA::clientAreaResized, this, &TForm6::centreInClientArea);
-    }
 
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -162,7 +158,7 @@ QLabel* TForm6::addPanel(const QString& name, const QString& caption, int left, 
 
 void TForm6::FormCreate()
 {
-    setParent(mainWindow_ ? mainWindow_->clientArea() : nullptr);
+    setParent(clientArea_);
     hide();
 }
 
@@ -373,7 +369,7 @@ void TForm6::takeLogger32Bearing(int bearing)
 void TForm6::HideRotorDisplay()
 {
     hide();
-    mainWindow_->showFixedStationsItem(false);
+    emit rotorDisplayShown(false);
 }
 
 void TForm6::UpdateRotorDisplay()
@@ -394,7 +390,7 @@ void TForm6::UpdateRotorDisplay()
         if (rotor.rotorConnected && isHidden()) {
             show();
             raise();
-            mainWindow_->showFixedStationsItem(true);
+            emit rotorDisplayShown(true);
             focusField();
         }
     } else {
@@ -418,11 +414,12 @@ void TForm6::showForeignGoal(std::optional<double> goal)
         return;
     ForeignGoalLabel->setVisible(bool(goal));
     resize(goal ? ForeignGoalLabel->geometry().right() + 1 + panelBorder : ownControlsWidth_, height());
-    if (mainWindow_)
-        centreInClientArea();
+    centreInClientArea();
 }
 
 void TForm6::centreInClientArea()
 {
-    move((mainWindow_->clientWidth() - width()) / 2, mainWindow_->clientHeight() - clientHeight() - borderWidth());
+    if (!clientArea_)
+        return;
+    move((clientArea_->width() - width()) / 2, clientArea_->height() - clientHeight() - borderWidth());
 }

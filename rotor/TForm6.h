@@ -8,7 +8,6 @@
 #include <optional>
 
 class Session;
-class TFormA;
 class TF_Rotor;
 class ParameterSettings;
 
@@ -21,23 +20,50 @@ struct Partner;
 // The rotor panel: a one-line strip at the bottom centre of the main window's client area. Its
 // arrow panels turn the antenna to either end of the travel or stop it, "Ziel" turns it to the
 // current target, and the direction field takes a bearing or a locator. Hidden until the rotor
-// link is up and reporting.
+// link is up and reporting. Its controls are its own: others reach them by their object names.
 class TForm6 : public QWidget {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
-    TFormA* mainWindow_;
+    QWidget* clientArea_;
     TF_Rotor* rotorLink_;
     const ParameterSettings& parameters_;
 
 public:
     static constexpr int panelBorder = 3;  // pixels around the controls
 
-    TForm6(Session& session, TFormA* mainWindow, TF_Rotor* rotorLink, const ParameterSettings& parameters,
+    // The panel lies in clientArea, the main window's client area (none: a window of its own).
+    TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const ParameterSettings& parameters,
            Logger32Link& logger32Link);
 
-    void FormCreate();
+    // Makes the partner the target as a typed locator does: the crosshair window (with the
+    // partner's country, when it came with one), the visible map, and the rotor at once when the
+    // parameter window says so. The WSJT-X link and the partner interface on the bus come here.
+    void takePartner(const Partner& partner);
+    // Turns to the current target's bearing, or to its long path (the bearing plus 180 degrees),
+    // as the "Ziel" control does; nothing without a target or a rotor.
+    void turnToTarget(bool longPath);
+    // Stops the rotor where it stands, as the "Stop" control does.
+    void stopRotor();
+    // At the bottom centre of the client area, at every change of its size.
+    void centreInClientArea();
 
+    int clientHeight() const { return height() - 2 * borderWidth(); }
+    int borderWidth() const { return panelBorder; }
+
+    // The user is typing into the direction field (yellow): statuses leave its text alone.
+    bool isTyping() const;
+
+signals:
+    // The panel came up with the rotor link or went away: the main window shows or hides the
+    // directions list's menu item with it.
+    void rotorDisplayShown(bool shown);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
     // Mouse handlers of the three panels, dispatched on the sender's tag (1 "<<", 2 "Ziel"/"Stop",
     // 3 ">>"); only the left button acts.
     void PanelMouseDown(QLabel* sender, Qt::MouseButton button);
@@ -49,26 +75,11 @@ public:
     // taken as a locator, a bearing or else a callsign. Logger32 bearings arrive here as text and
     // Enter.
     void Edit_AzimutKeyPress(int& key);
-    // Makes the partner the target as a typed locator does: the crosshair window (with the
-    // partner's country, when it came with one), the visible map, and the rotor at once when the
-    // parameter window says so. The WSJT-X link and the partner interface on the bus come here.
-    void takePartner(const Partner& partner);
-    // Turns to the current target's bearing, or to its long path (the bearing plus 180 degrees),
-    // as the "Ziel" control does; nothing without a target or a rotor.
-    void turnToTarget(bool longPath);
-    // Stops the rotor where it stands, as the "Stop" control does.
-    void stopRotor();
     // Shows the rotor program's latest status, at every status of the rotor link.
     void UpdateRotorDisplay();
-    // Hides the panel and its menu item: the rotor program reported that it has no reading, or the
+    // Hides the panel and tells so: the rotor program reported that it has no reading, or the
     // link to it is lost.
     void HideRotorDisplay();
-
-    int clientHeight() const { return height() - 2 * borderWidth(); }
-    int borderWidth() const { return panelBorder; }
-
-    // The user is typing into the direction field (yellow): statuses leave its text alone.
-    bool isTyping() const;
 
     QLabel* PanelLinks = nullptr;
     QLabel* PanelStart = nullptr;
@@ -81,10 +92,6 @@ public:
 
     bool rotorFirstStatus = true;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
     QLabel* addPanel(const QString& name, const QString& caption, int left, int width, int tag);
     void setTyping(bool typing);
     // Shown yellow while true.
@@ -101,8 +108,6 @@ private:
     void takeLogger32Bearing(int bearing);
     void refuseEntry();
     void focusField();
-    // At the bottom centre of the main window's client area.
-    void centreInClientArea();
     // Shows or hides the foreign target beside "Grad"; the panel widens by the label and back.
     void showForeignGoal(std::optional<double> goal);
 

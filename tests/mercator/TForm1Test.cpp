@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -224,6 +225,21 @@ TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegreeAndARedrawPaintsItAgain)
     // Point 90 of the line lies on the equator 90 degrees west of 7.0417 E: pixel (162, 150), inverted.
     EXPECT_NEAR(circleLongitude(map->drawState().directionLine, 90), -82.9583, 1e-6);
     EXPECT_EQ(shown().pixel(162, 150), inverted(weltColour));
+}
+
+// The map follows the rotor's statuses; one without a reading erases the antenna line.
+TEST_F(TForm1Test, StatusesDrawTheAntennaLineAndTheLostStatusErasesIt)
+{
+    start();
+    const std::optional<double> statuses[] = {90, 135, std::nullopt};  // degrees
+    for (const std::optional<double>& azimuth : statuses) {
+        editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
+        emit stage->session.rotorStatusChanged();
+        EXPECT_EQ(map->drawState().mercatorLineDrawn, azimuth.has_value());
+        if (azimuth) {
+            EXPECT_EQ(map->drawState().mercatorLineDirection, azimuth);
+        }
+    }
 }
 
 TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)

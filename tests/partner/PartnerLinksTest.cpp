@@ -188,9 +188,9 @@ TEST_F(PartnerLinksTest, PanelTakesCallsignsOnlyWhereItRefusedBefore)
 {
     parameters()->setRotorStartImmediately(false);
     const auto enter = [](const QString& text) {
-        form6()->Edit_Azimut->setText(text);
-        int key = 13;
-        form6()->Edit_AzimutKeyPress(key);
+        QLineEdit* field = control<QLineEdit>(form6(), "Edit_Azimut");
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
     };
     enter(QStringLiteral("EA8"));
     EXPECT_EQ(control<QLabel>(form2(), "Label11")->text(), QStringLiteral("Kanarische Inseln"));

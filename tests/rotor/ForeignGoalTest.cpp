@@ -8,6 +8,7 @@
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "support/Controls.h"
 
 #include <QImage>
 #include <QLabel>
@@ -78,7 +79,8 @@ protected:
 TEST_F(ForeignGoalPanelTest, AnotherClientsTargetShowsBesideGradAndLeavesNoTrace)
 {
     status(120, 3);  // a goal from before the link: it may be this program's own from an earlier run
-    EXPECT_TRUE(panel.ForeignGoalLabel->isHidden());
+    QLabel* foreign = control<QLabel>(&panel, "ForeignGoalLabel");
+    EXPECT_TRUE(foreign->isHidden());
     const QImage own = panel.grab().toImage();
     ASSERT_FALSE(own.isNull());
     const struct {
@@ -93,15 +95,16 @@ TEST_F(ForeignGoalPanelTest, AnotherClientsTargetShowsBesideGradAndLeavesNoTrace
     };
     for (const auto& c : cases) {
         status(c.goal, c.goalCount);
-        EXPECT_EQ(panel.ForeignGoalLabel->isHidden(), c.shown.isEmpty()) << c.what;
+        EXPECT_EQ(foreign->isHidden(), c.shown.isEmpty()) << c.what;
         if (c.shown.isEmpty()) {
             EXPECT_EQ(panel.grab().toImage(), own) << c.what;
             continue;
         }
-        EXPECT_EQ(panel.ForeignGoalLabel->text(), c.shown) << c.what;
-        EXPECT_GE(panel.ForeignGoalLabel->x(), panel.Label1->geometry().right() + 1) << c.what;
-        EXPECT_EQ(panel.width(), panel.ForeignGoalLabel->geometry().right() + 1 + TForm6::panelBorder) << c.what;
-        EXPECT_EQ(panel.Edit_Azimut->text(), QStringLiteral(" 40")) << "the antenna is still shown: " << c.what;
+        EXPECT_EQ(foreign->text(), c.shown) << c.what;
+        EXPECT_GE(foreign->x(), control<QLabel>(&panel, "Label1")->geometry().right() + 1) << c.what;
+        EXPECT_EQ(panel.width(), foreign->geometry().right() + 1 + TForm6::panelBorder) << c.what;
+        EXPECT_EQ(control<QLineEdit>(&panel, "Edit_Azimut")->text(), QStringLiteral(" 40"))
+            << "the antenna is still shown: " << c.what;
     }
 }
 

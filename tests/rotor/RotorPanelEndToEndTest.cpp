@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "support/Controls.h"
 #include "support/LinkWait.h"
 #include "support/ProgramFolder.h"
 #include "support/RotorProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
+#include "app/TFormA.h"
 #include "mercator/TForm1.h"
 #include "platform/DdeNames.h"
 #include "rotor/TF_Rotor.h"
@@ -68,9 +70,11 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     folder.start();
     ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); })) << "the panel did not come up";
     parameters()->setRotorStartImmediately(true);
+    QLineEdit* field = control<QLineEdit>(form6(), "Edit_Azimut");
+    QLabel* foreign = control<QLabel>(form6(), "ForeignGoalLabel");
 
-    QTest::keyClicks(form6()->Edit_Azimut, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
-    QTest::keyClick(form6()->Edit_Azimut, Qt::Key_Return);
+    QTest::keyClicks(field, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
+    QTest::keyClick(field, Qt::Key_Return);
     ASSERT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
     EXPECT_NEAR(session()->target().bearing, 20, 5);
     const double goal = rotorLink()->targetAzimuth();
@@ -79,22 +83,29 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     ASSERT_TRUE(waitFor([&] { return std::abs(session()->rotorState().rotorAzimuth.value_or(NAN) - goal) < 1; }))
         << "rotor at " << session()->rotorState().rotorAzimuth.value_or(NAN) << ", goal " << goal;
     ASSERT_TRUE(waitFor(
-        [&] { return form6()->Edit_Azimut->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN)); }));
+        [&] { return field->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN)); }));
     EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
     EXPECT_NEAR(form1()->drawState().mercatorLineDirection.value_or(0), goal, 1.5);
-    EXPECT_TRUE(form6()->ForeignGoalLabel->isHidden()) << "the panel's own target is no foreign one";
+    EXPECT_TRUE(foreign->isHidden()) << "the panel's own target is no foreign one";
 
     QUdpSocket pstClient;
     const auto pst = [&](const char* datagram) {
         pstClient.writeDatagram(QByteArray(datagram), QHostAddress::LocalHost, pstPort);
     };
     pst("<PST><AZIMUTH>85</AZIMUTH></PST>");
-    ASSERT_TRUE(waitFor([] { return form6()->ForeignGoalLabel->text() == QStringLiteral("Fremdziel 85°"); }));
-    EXPECT_FALSE(form6()->ForeignGoalLabel->isHidden());
-    ASSERT_TRUE(waitFor([&] { return form6()->Edit_Azimut->text().trimmed().toInt() > std::lround(goal) + 2; }))
+    ASSERT_TRUE(waitFor([&] { return foreign->text() == QStringLiteral("Fremdziel 85°"); }));
+    EXPECT_FALSE(foreign->isHidden());
+    ASSERT_TRUE(waitFor([&] { return field->text().trimmed().toInt() > std::lround(goal) + 2; }))
         << "the antenna is shown on its way";
     pst("<PST><STOP>1</STOP></PST>");
-    EXPECT_TRUE(waitFor([] { return form6()->ForeignGoalLabel->isHidden(); })) << "a stop gives the goal up";
+    EXPECT_TRUE(waitFor([&] { return foreign->isHidden(); })) << "a stop gives the goal up";
+
+    // The Extras menu's rotor keys reach the panel.
+    formA()->longPathItem->trigger();
+    EXPECT_NEAR(std::fmod(rotorLink()->targetAzimuth() + 720, 360), std::fmod(session()->target().bearing + 180, 360),
+                1e-9);
+    formA()->rotorStopItem->trigger();
+    EXPECT_EQ(rotorLink()->targetAzimuth(), session()->rotorState().rotorAzimuth);
 }
 
 } // namespace

@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -228,6 +229,41 @@ TEST_F(ParameterWindowTest, RotorGroupsAreHiddenAtStartAndLeaveTheirSpace)
     EXPECT_EQ(form->size(), size);
     EXPECT_EQ(control<QGroupBox>("GB_Azimut")->width(), 319);
     EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+// At every status: the rotor's elevation shown, the elevation target the basic setting or where
+// the rotor stands, the rotor groups shown while the link is up and hidden without a reading.
+TEST_F(ParameterWindowTest, RotorStatusesShowTheElevationAndTheRotorGroups)
+{
+    open(true);
+    session.setElevationDefault(7);
+    // The azimuth and the elevation target, degrees.
+    const struct {
+        const char* what;
+        std::optional<double> azimuth;
+        bool connected, atStart;
+        const char* shown;
+        double target;
+        bool groups;
+    } cases[] = {
+        {"a status without the link", 123.4, false, false, "6", 5.5, false},
+        {"the basic elevation", 10, true, true, "30", 7, true},
+        {"where the rotor stands", 10, true, false, "30", 30, true},
+        {"no reading", std::nullopt, true, true, "30", 30, false},
+    };
+    for (const auto& c : cases) {
+        RotorState rotor = session.rotorState();
+        rotor.rotorAzimuth = c.azimuth;
+        rotor.rotorElevation = c.connected ? 30 : 5.5;
+        rotor.rotorConnected = c.connected;
+        session.setRotorState(rotor);  // as a status from the rotor program
+        settings.setElevationAtStart(c.atStart);
+        emit rotorLink->statusReceived();
+        EXPECT_EQ(control("E_IstElevation")->text(), QString::fromLatin1(c.shown)) << c.what;
+        EXPECT_EQ(rotorLink->targetElevation(), c.target) << c.what;
+        EXPECT_EQ(control<QGroupBox>("GB_Azimut")->isHidden(), !c.groups) << c.what;
+        EXPECT_EQ(control<QGroupBox>("GB_Elevation")->isHidden(), !c.groups) << c.what;
+    }
 }
 
 TEST_F(ParameterWindowTest, AnEmptyFileShowsTheDefaults)
