@@ -62,12 +62,6 @@ public:
     bool isStayOnTop() const;
     void setStayOnTop(bool on);
 
-    // Read by the rotor panel's whole-program test; private once that test builds the panel alone.
-    QAction* Feststationen1 = nullptr;
-    QAction* shortPathItem = nullptr;  // Alt+J in every window of the program
-    QAction* longPathItem = nullptr;   // Alt+L
-    QAction* rotorStopItem = nullptr;  // Ctrl+Alt+J
-
 signals:
     void parametersRequested();
     void locatorEntryRequested();
@@ -137,13 +131,17 @@ private:
     QMenu* Beamkarte1 = nullptr;
     QAction* Zoom1 = nullptr;
     QAction* Zoom2 = nullptr;
+    QAction* Feststationen1 = nullptr;
     QAction* StayOnTop1 = nullptr;
     QAction* Logger32 = nullptr;
     // Beyond the menus above: the rotor's set-up, park and keys, the maps' extras.
     QMenu* extrasMenu = nullptr;
     QAction* rotorSetupItem = nullptr;
     QAction* rotorParkItem = nullptr;
-    QAction* greylineItem = nullptr;  // checkable, follows the parameter window's setting
+    QAction* shortPathItem = nullptr;  // Alt+J in every window of the program
+    QAction* longPathItem = nullptr;   // Alt+L
+    QAction* rotorStopItem = nullptr;  // Ctrl+Alt+J
+    QAction* greylineItem = nullptr;   // checkable, follows the parameter window's setting
     QAction* dxSpotsItem = nullptr;
     QAction* quitAction = nullptr;  // Ctrl+Q, no menu item
     QMenu* Hilfe1 = nullptr;

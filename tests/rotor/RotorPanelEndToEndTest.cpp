@@ -101,10 +101,10 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     EXPECT_TRUE(waitFor([&] { return foreign->isHidden(); })) << "a stop gives the goal up";
 
     // The Extras menu's rotor keys reach the panel.
-    formA()->longPathItem->trigger();
+    mainControl("longPathItem")->trigger();
     EXPECT_NEAR(std::fmod(rotorLink()->targetAzimuth() + 720, 360), std::fmod(session()->target().bearing + 180, 360),
                 1e-9);
-    formA()->rotorStopItem->trigger();
+    mainControl("rotorStopItem")->trigger();
     EXPECT_EQ(rotorLink()->targetAzimuth(), session()->rotorState().rotorAzimuth);
 }
 
