@@ -80,10 +80,8 @@ TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
     folder.start();
     formA()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
-    const struct {
-        QAction* item;
-        const char* title;
-    } cases[] = {{mainControl("Parameter1"), "Parameter"}, {mainControl("dxSpotsItem"), "DX-Spots"}};
+    const struct { QAction* item; const char* title; } cases[] = {{mainControl("Parameter1"), "Parameter"},
+                                                                  {mainControl("dxSpotsItem"), "DX-Spots"}};
     for (const auto& c : cases) {
         c.item->trigger();
         EXPECT_TRUE(QTest::qWaitFor([&] {
