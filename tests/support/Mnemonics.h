@@ -3,22 +3,22 @@
 
 #pragma once
 
+#include "widgets/MenuCaption.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
 
-// The underlined letters of a window's labels, buttons and group titles, lower-cased, in the order
-// found: "&&" is a plain ampersand, not a mark.
+// The underlined letters of a window's labels, buttons and group titles, in upper case, in the
+// order found.
 inline QString mnemonicsOf(const QWidget& window)
 {
     QString letters;
-    const auto take = [&](QString text) {
-        text.replace(QStringLiteral("&&"), QString());
-        const qsizetype mark = text.indexOf(u'&');
-        if (mark >= 0 && mark + 1 < text.size())
-            letters += text.at(mark + 1).toLower();
+    const auto take = [&](const QString& text) {
+        if (const QChar letter = MenuCaption::accelerator(text); !letter.isNull())
+            letters += letter;
     };
     for (const QLabel* label : window.findChildren<QLabel*>())
         take(label->text());
