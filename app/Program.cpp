@@ -69,22 +69,6 @@ void redrawOnNews(Session& session, Map* map, const ParameterSettings& parameter
         QObject::connect(&parameters, changed, map, &Map::redrawIfShown);
 }
 
-// The session carries the parameters the maps and the rotor link draw and turn with; it takes
-// them from the settings now and at every change.
-void shareWithSession(const ParameterSettings& parameters, Session& session)
-{
-    const auto share = [&parameters, &session] {
-        session.setCityMarkerSize(parameters.cityMarkerSize());
-        session.setElevationDefault(parameters.elevationDegrees());
-        session.setOverlapAngle(parameters.overlapDegrees());
-        session.setAzimuthDisplayOffset(parameters.displayOffsetDegrees());
-    };
-    share();
-    for (auto changed : {&ParameterSettings::cityMarkerSizeChanged, &ParameterSettings::elevationChanged,
-                         &ParameterSettings::overlapChanged, &ParameterSettings::displayOffsetChanged})
-        QObject::connect(&parameters, changed, &session, share);
-}
-
 // The main window's commands for a map, subscribed as soon as the map exists, so that the maps
 // take their parts of a command in the order they were made, and before the windows after them.
 // Each window's part runs on its own, so that a failure in one leaves the others' parts done.
@@ -172,7 +156,6 @@ void Program::createWindows()
     create(mainWindow_, executableFolder_, shared, *logger32Link_);
     if (const SettingsFile* ini = shared.iniFile())
         parameters_->load(*ini);
-    shareWithSession(*parameters_, shared);
     TFormA* main = mainWindow_;
     createLater(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
         return QRect(main->pos(), QSize(main->clientWidth(), main->clientHeight()));

@@ -47,7 +47,7 @@ QColor crosshairColour(const Session& session)
 
 TForm10::TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
                  int bitmapSide)
-    : MapWindow(session, host, places, QStringLiteral("BeamKarte")), parameters_(parameters), bitmapSide_(bitmapSide)
+    : MapWindow(session, host, places, parameters, QStringLiteral("BeamKarte")), bitmapSide_(bitmapSide)
 {
     BeamKarte = image();
     BeamKarte->hide();
@@ -236,7 +236,7 @@ void TForm10::RedrawBeamMap()
     layers.circleSpacingKm = parameters_.circleSpacingKm();
     if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
-    layers.markerSize = session_.cityMarkerSize();
+    layers.markerSize = parameters_.cityMarkerSize();
     layers.own = session_.ownPosition();
     picture().paint(layers);
     if (const std::unique_ptr<MapProjection> shown = projection())
@@ -259,7 +259,7 @@ void TForm10::DrawBeamLine()
     if (!beamMapLoaded_ || !azimuth)
         return;
     DrawState& drawn = drawState_;
-    drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
+    drawn.antennaDirection = *azimuth + parameters_.displayOffsetDegrees();
     if (!drawn.beamLineDrawn)
         drawn.beamLineDirection.reset();
     if (drawn.beamLineDirection && std::fabs(*drawn.beamLineDirection - drawn.antennaDirection) < 1)
@@ -277,7 +277,7 @@ void TForm10::EraseBeamLine()
     if (!drawn.beamLineDrawn || !drawn.beamLineDirection)
         return;
     if (const auto azimuth = session_.rotorState().rotorAzimuth)
-        drawn.antennaDirection = *azimuth + session_.azimuthDisplayOffset();
+        drawn.antennaDirection = *azimuth + parameters_.displayOffsetDegrees();
     picture().invertAntennaLine(*drawn.beamLineDirection);
     BeamKarte->update();
 }

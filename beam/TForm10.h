@@ -15,7 +15,6 @@ class BeamMapWriter;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
-class ParameterSettings;
 
 // The beam map window: an azimuthal-equidistant map centred on the own station, built from the
 // world map and cached as Karten/BeamKarte.bmp, and built again when the own station moves. The
@@ -24,7 +23,6 @@ class ParameterSettings;
 // is shown.
 class TForm10 : public MapWindow {
     Q_OBJECT
-    const ParameterSettings& parameters_;
 
 public:
     static constexpr int defaultBitmapSide = 2500;  // pixels

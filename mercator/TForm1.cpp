@@ -51,7 +51,7 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 } // namespace
 
 TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters)
-    : MapWindow(session, host, places, QStringLiteral("Karte")), parameters_(parameters)
+    : MapWindow(session, host, places, parameters, QStringLiteral("Karte"))
 {
     Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
@@ -205,7 +205,7 @@ void TForm1::RedrawMap()
     layers.whole = zoomStack_.front();
     if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
-    layers.markerSize = session_.cityMarkerSize();
+    layers.markerSize = parameters_.cityMarkerSize();
     layers.gridLevel = parameters_.locatorGrid();
     layers.targetShown = crosshairWindow_ && crosshairWindow_->isVisible();
     layers.own = session_.ownPosition();
@@ -227,7 +227,7 @@ void TForm1::DrawDirectionLine()
     DrawState& drawn = drawState_;
     if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack_.empty())
         return;
-    const double direction = *azimuth + session_.azimuthDisplayOffset();  // degrees
+    const double direction = *azimuth + parameters_.displayOffsetDegrees();  // degrees
     if (drawn.mercatorLineDirection && std::fabs(*drawn.mercatorLineDirection - direction) < 1)
         return;
     EraseDirectionLine();

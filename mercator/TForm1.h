@@ -14,7 +14,6 @@
 #include <vector>
 
 class MercatorPicture;
-class ParameterSettings;
 class QAction;
 class QMouseEvent;
 
@@ -26,7 +25,6 @@ class TForm1 : public MapWindow {
     Q_OBJECT
     // The crosshair data window, made after this window: the target is drawn while it is open.
     const QWidget* crosshairWindow_ = nullptr;
-    const ParameterSettings& parameters_;
 
 public:
     TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters);

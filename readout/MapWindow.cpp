@@ -9,17 +9,21 @@
 #include "geo/MapLayer.h"
 #include "geo/MapProjection.h"
 #include "session/Session.h"
+#include "settings/ParameterSettings.h"
 #include "widgets/ImageWidget.h"
 
 #include <QPainter>
 
-MapWindow::MapWindow(Session& session, MapHost& host, MapPlaces& places, const QString& imageName)
-    : session_(session), host_(host), places_(places)
+MapWindow::MapWindow(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+                     const QString& imageName)
+    : session_(session), host_(host), places_(places), parameters_(parameters)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     image_ = new ImageWidget(this);
     image_->setObjectName(imageName);
-    connect(&session_, &Session::displayChanged, this, &MapWindow::redrawIfShown);
+    connect(&session_, &Session::crosshairColorChanged, this, &MapWindow::redrawIfShown);
+    connect(&parameters_, &ParameterSettings::cityMarkerSizeChanged, this, &MapWindow::redrawIfShown);
+    connect(&parameters_, &ParameterSettings::displayOffsetChanged, this, &MapWindow::redrawIfShown);
     connect(&session_, &Session::rotorStatusChanged, this, &MapWindow::followRotor);
     connect(&session_, &Session::rotorLinkLost, this, [this] { eraseAntennaLine(); });
 }

@@ -18,6 +18,7 @@
 class ImageWidget;
 class MapLayer;
 class MapProjection;
+class ParameterSettings;
 class QImage;
 class Session;
 class MapHost;
@@ -59,7 +60,8 @@ signals:
 
 protected:
     // The places are shared with the tool windows, which move to them while this map is shown.
-    MapWindow(Session& session, MapHost& host, MapPlaces& places, const QString& imageName);
+    MapWindow(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+              const QString& imageName);
 
     // The pixels of the map now shown; null while there is no picture.
     virtual std::unique_ptr<MapProjection> projection() = 0;
@@ -89,6 +91,7 @@ protected:
     Session& session_;
     MapHost& host_;
     MapPlaces& places_;
+    const ParameterSettings& parameters_;
     DrawState drawState_;  // the antenna line on this map's picture
 
 private:

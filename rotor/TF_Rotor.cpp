@@ -204,9 +204,9 @@ void TF_Rotor::park()
     });
 }
 
-double TF_Rotor::OptimiseRotorTarget(double azimuth, bool optimise) const
+double TF_Rotor::OptimiseRotorTarget(double azimuth, double overlap, bool optimise) const
 {
-    return OptimisedPath::rotorTarget(azimuth, session_.rotorState().travel(), session_.overlapAngle(), optimise);
+    return OptimisedPath::rotorTarget(azimuth, session_.rotorState().travel(), overlap, optimise);
 }
 
 void TF_Rotor::turnTo(double azimuth)

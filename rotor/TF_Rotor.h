@@ -55,9 +55,10 @@ public:
     // Either conversation has closed: the link is lost.
     void DdeClientConv1Close();
 
-    // The azimuth to command for a target azimuth, degrees: the shorter way round when optimise is
-    // set (OptimisedPath::rotorTarget).
-    double OptimiseRotorTarget(double azimuth, bool optimise) const;
+    // The azimuth to command for a target azimuth, degrees: the shorter way round, through the
+    // overlap beyond the travel ends (degrees), when optimise is set (OptimisedPath::rotorTarget).
+    // The caller hands in the parameters in force, so that a change takes effect at the next target.
+    double OptimiseRotorTarget(double azimuth, double overlap, bool optimise) const;
     // The rotor turns to the azimuth: it goes out with the reply to the next status, degrees.
     void turnTo(double azimuth);
     // The rotor stops where it stands: its reported azimuth goes out as the target.

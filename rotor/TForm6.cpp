@@ -237,7 +237,7 @@ void TForm6::PanelMouseDown(QLabel* sender, Qt::MouseButton button)
         if (rotor.rotorMotion != 0)
             pressedTarget_ = rotor.rotorAzimuth;
         else if (session_.target().distance > 0)
-            pressedTarget_ = rotorLink_->OptimiseRotorTarget(session_.target().bearing, parameters_.optimisedPath());
+            pressedTarget_ = rotorTargetFor(session_.target().bearing);
         break;
     case rechtsTag:
         pressedTarget_ = shownMotion_ != 1 ? double(rotor.rotorMaxAzimuth) - 1 : rotor.rotorAzimuth;
@@ -326,7 +326,13 @@ void TForm6::takePartner(const Partner& partner)
     session_.setTarget(partner.place.longitude, partner.place.latitude, partner.country, partner.prefix);
     focusField();
     if (parameters_.rotorStartImmediately())
-        rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(session_.target().bearing, parameters_.optimisedPath()));
+        rotorLink_->turnTo(rotorTargetFor(session_.target().bearing));
+}
+
+// By the path rule with the parameters in force.
+double TForm6::rotorTargetFor(double azimuth) const
+{
+    return rotorLink_->OptimiseRotorTarget(azimuth, parameters_.overlapDegrees(), parameters_.optimisedPath());
 }
 
 // Nothing moves: the target falls back to where the rotor stands, without a message.
@@ -339,7 +345,7 @@ void TForm6::takeBearing(int bearing)
 {
     const RotorState& rotor = session_.rotorState();
     const double azimuth = OptimisedPath::intoRange(bearing, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, 360);
-    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(azimuth, parameters_.optimisedPath()));
+    rotorLink_->turnTo(rotorTargetFor(azimuth));
 }
 
 void TForm6::turnToTarget(bool longPath)
@@ -348,7 +354,7 @@ void TForm6::turnToTarget(bool longPath)
     if (!session_.rotorState().rotorConnected || target.distance <= 0)
         return;
     const double bearing = longPath ? std::fmod(target.bearing + 180, 360.0) : target.bearing;  // degrees
-    rotorLink_->turnTo(rotorLink_->OptimiseRotorTarget(bearing, parameters_.optimisedPath()));
+    rotorLink_->turnTo(rotorTargetFor(bearing));
 }
 
 void TForm6::stopRotor()

@@ -104,6 +104,8 @@ private:
     // bearing the rotor target; anything else leaves the rotor where it stands.
     void takeLocator(const QString& locator);
     void takeBearing(int bearing);
+    // The azimuth to command for a target azimuth, degrees.
+    double rotorTargetFor(double azimuth) const;
     // A bearing from Logger32 takes the road of one typed and confirmed here, degrees.
     void takeLogger32Bearing(int bearing);
     void refuseEntry();

@@ -49,39 +49,15 @@ void Session::clearTarget()
     setTarget(TargetInfo());
 }
 
-void Session::setCityMarkerSize(int pixels)
-{
-    cityMarkerSize_ = pixels;
-    emit displayChanged();
-}
-
 void Session::setCrosshairColor(unsigned color)
 {
     crosshairColor_ = color;
-    emit displayChanged();
+    emit crosshairColorChanged();
 }
 
 void Session::setRotorState(const RotorState& state)
 {
     rotorState_ = state;
-}
-
-void Session::setAzimuthDisplayOffset(double degrees)
-{
-    azimuthDisplayOffset_ = degrees;
-    emit azimuthDisplayOffsetChanged();
-}
-
-void Session::setOverlapAngle(double degrees)
-{
-    overlapAngle_ = degrees;
-    emit overlapAngleChanged();
-}
-
-void Session::setElevationDefault(double degrees)
-{
-    elevationDefault_ = degrees;
-    emit elevationDefaultChanged();
 }
 
 void Session::setFolders(const ProgramFolders& folders)

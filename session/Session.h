@@ -15,7 +15,7 @@
 class SettingsFile;
 
 // What the windows of one run share: the two stations, the target, the rotor's values, the
-// display settings, the program's folders and its reference data. One instance, made by the
+// crosshair colour, the program's folders and its reference data. One instance, made by the
 // program entry before the windows; it is changed only through its setters, and the windows
 // learn of changes through its signals instead of telling each other.
 class Session : public QObject {
@@ -35,11 +35,7 @@ public:
     // As the rotor program reports it; written by the rotor link alone.
     const RotorState& rotorState() const { return rotorState_; }
 
-    int cityMarkerSize() const { return cityMarkerSize_; }
-    double azimuthDisplayOffset() const { return azimuthDisplayOffset_; }
     unsigned crosshairColor() const { return crosshairColor_; }
-    double overlapAngle() const { return overlapAngle_; }
-    double elevationDefault() const { return elevationDefault_; }
 
     const ProgramFolders& folders() const { return folders_; }
     // Open from the main window's creation to its destruction; null outside it.
@@ -62,11 +58,7 @@ public:
     // Only the rotor link calls it; it tells of a complete status through rotorStatusChanged and
     // of a lost link through rotorLinkLost.
     void setRotorState(const RotorState& state);
-    void setCityMarkerSize(int pixels);
     void setCrosshairColor(unsigned color);
-    void setAzimuthDisplayOffset(double degrees);
-    void setOverlapAngle(double degrees);
-    void setElevationDefault(double degrees);
     void setFolders(const ProgramFolders& folders);
     // The session does not own the file: the main window opens and closes it.
     void setIniFile(SettingsFile* file);
@@ -83,11 +75,7 @@ signals:
     void rotorStatusChanged();
     // The link to the rotor program that was up is lost: no status will come.
     void rotorLinkLost();
-    // Marker size or crosshair colour changed.
-    void displayChanged();
-    void azimuthDisplayOffsetChanged();
-    void overlapAngleChanged();
-    void elevationDefaultChanged();
+    void crosshairColorChanged();
     void currentMapNameChanged();
 
 private:
@@ -98,11 +86,7 @@ private:
     QString targetPrefix_;
     RotorState rotorState_;
 
-    int cityMarkerSize_ = 3;              // pen width of the city and island markers on both maps, pixels
-    double azimuthDisplayOffset_ = 0;     // added to the rotor azimuth before the antenna line is drawn, degrees
     unsigned crosshairColor_ = 0xFFFFFF;  // target crosshair and path on both maps, Windows colour 0x00BBGGRR
-    double overlapAngle_ = 0;             // rotor overlap beyond one full turn, degrees; 0 until loaded
-    double elevationDefault_ = 3;         // basic setting of the elevation rotor, degrees
 
     ProgramFolders folders_;
     SettingsFile* iniFile_ = nullptr;

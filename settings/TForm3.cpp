@@ -485,7 +485,7 @@ void TForm3::takeRotorStatus()
         return;
     }
     E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
-    rotorLink_->setTargetElevation(settings_.elevationAtStart() ? session_.elevationDefault() : rotor.rotorElevation);
+    rotorLink_->setTargetElevation(settings_.elevationAtStart() ? settings_.elevationDegrees() : rotor.rotorElevation);
     if (rotor.rotorConnected)
         showRotorGroups(true);
 }

@@ -320,7 +320,7 @@ TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
                      "[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
     folder.start();
     EXPECT_EQ(form10()->zoomMargin(), 0);
-    EXPECT_EQ(session()->cityMarkerSize(), 3);
+    EXPECT_EQ(parameters()->cityMarkerSize(), 3);
 }
 
 TEST_F(MainWindowTest, OkOnThePromptWaitsForTheEntryWindow)

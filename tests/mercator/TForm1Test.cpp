@@ -429,4 +429,16 @@ TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWor
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
+// A new display deviation turns the antenna line (degrees); a new marker size redraws the map.
+TEST_F(TForm1Test, DisplayDeviationAndMarkerSizeRedrawTheShownMap)
+{
+    start();
+    editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = 90; });
+    stage->parameters.setDisplayOffsetText(QStringLiteral("-2.5"));
+    EXPECT_DOUBLE_EQ(map->drawState().mercatorLineDirection.value_or(0), 87.5);
+    map->image()->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
+    stage->parameters.setCityMarkerSize(7);
+    EXPECT_NE(shown().pixel(3, 3), qRgb(1, 2, 3));
+}
+
 } // namespace

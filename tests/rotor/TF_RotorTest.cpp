@@ -21,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QDBusConnection>
 #include <QFile>
+#include <QLocale>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -90,7 +91,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     // A target waits for the next status. The rotor panel sets the elevation on every status,
     // here to the parameter window's basic setting.
     parameters()->setElevationAtStart(true);
-    session()->setElevationDefault(12.75);
+    parameters()->setElevationText(QLocale().toString(12.75));
     rotorLink()->turnTo(12.25);
     QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());

@@ -39,7 +39,6 @@ protected:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         session.setOwnPosition({13.4, 52.5});
-        session.setOverlapAngle(0);
         parameters.setOptimisedPath(false);
         parameters.setRotorStartImmediately(false);
         build();
@@ -173,12 +172,12 @@ TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
 
-    // With the optimised path the bearing goes the shorter way round.
+    // With the optimised path the bearing goes the shorter way round, into the overlap.
     parameters.setOptimisedPath(true);
-    session.setOverlapAngle(10);
-    connectedStatus(400);
-    enter(QStringLiteral("50"));
-    EXPECT_EQ(rotorLink.targetAzimuth(), 410);
+    parameters.setOverlapText(QStringLiteral("10"));
+    connectedStatus(440);
+    enter(QStringLiteral("95"));
+    EXPECT_EQ(rotorLink.targetAzimuth(), 449) << "455 lies in the overlap: held inside the end";
 }
 
 TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)

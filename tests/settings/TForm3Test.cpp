@@ -236,7 +236,7 @@ TEST_F(ParameterWindowTest, RotorGroupsAreHiddenAtStartAndLeaveTheirSpace)
 TEST_F(ParameterWindowTest, RotorStatusesShowTheElevationAndTheRotorGroups)
 {
     open(true);
-    session.setElevationDefault(7);
+    settings.setElevationText(QStringLiteral("7"));
     // The azimuth and the elevation target, degrees.
     const struct {
         const char* what;
