@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 
 namespace {
 
@@ -72,17 +74,6 @@ TEST_F(BeamBitmapGeneratorTest, ThreadsDoNotChangeASingleByte)
     const QImage alone = generator.rows(0, 300, 1);
     EXPECT_EQ(generator.rows(0, 300, 3), alone);
     EXPECT_EQ(generator.rows(100, 7, 4), alone.copy(0, 100, 300, 7));
-}
-
-TEST_F(BeamBitmapGeneratorTest, RegionalMapLeavesWhatItDoesNotCoverWhite)
-{
-    QImage europe(70, 38, QImage::Format_RGB32);
-    europe.fill(qRgb(0, 128, 0));
-    const BeamBitmapGenerator regional(jo31mm, europe, {72, 34, 45, -25}, polar, 300);
-    QRgb colour = 0;
-    EXPECT_TRUE(regional.colourAt(150, 150, colour));
-    EXPECT_EQ(colour, qRgb(0, 128, 0));
-    EXPECT_FALSE(regional.colourAt(150, 290, colour));
 }
 
 // The picture as the extended-precision evaluation gives it, pixel by pixel: the reference that
@@ -153,23 +144,40 @@ TEST_P(FastRowsTest, EveryPixelIsTheExtendedPrecisionOne)
 INSTANTIATE_TEST_SUITE_P(Stations, FastRowsTest, testing::ValuesIn(stations),
                          [](const testing::TestParamInfo<Station>& info) { return std::string(info.param.name); });
 
-TEST(BeamBitmapFinishTest, RimIsBlackAndOnlyTheCornersGetTheOutsideColour)
+// The rim, drawn with integer lines: closed against the four-way flood fill, every pixel within a
+// pixel of the circle and the points of every degree on it; only the corners get the outside
+// colour, and the thin white ring inside the rim and the picture inside it stay.
+TEST(BeamBitmapFinishTest, RimIsClosedOnTheCircleAndOnlyTheCornersGetTheOutsideColour)
 {
-    QImage picture(300, 300, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.setPixel(150, 150, qRgb(1, 2, 3));
-    const QRgb outside = qRgb(240, 240, 240);
-    BeamBitmapGenerator::finish(picture, outside);
-    EXPECT_EQ(picture.pixel(150, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.pixel(0, 150), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.pixel(BeamView::polar(150, 45, 150)), qRgb(0, 0, 0));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(299, 0), QPoint(0, 299), QPoint(299, 299), QPoint(10, 10)})
-        EXPECT_EQ(picture.pixel(corner), outside) << corner.x() << "," << corner.y();
-    // The thin white ring inside the rim and the picture inside it stay.
-    EXPECT_EQ(picture.pixel(150, 2), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(298, 150), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(150, 299), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(150, 150), qRgb(1, 2, 3));
+    const QRgb outside = qRgb(240, 240, 240), black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    for (const int side : {300, 2500}) {  // pixels
+        SCOPED_TRACE(side);
+        const int centre = side / 2;
+        QImage picture(side, side, QImage::Format_RGB32);
+        picture.fill(white);
+        picture.setPixel(centre, centre, qRgb(1, 2, 3));
+        BeamBitmapGenerator::finish(picture, outside);
+        EXPECT_EQ(picture.pixel(centre, centre), qRgb(1, 2, 3));
+        for (const QPoint ring : {QPoint(centre, 2), QPoint(side - 2, centre), QPoint(centre, side - 1)})
+            EXPECT_EQ(picture.pixel(ring), white) << ring.x() << "," << ring.y();
+        const int last = side - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last), QPoint(10, 10)})
+            EXPECT_EQ(picture.pixel(corner), outside) << corner.x() << "," << corner.y();
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                if (picture.pixel(x, y) == black) {
+                    ASSERT_LE(std::fabs(std::hypot(x - centre, y - centre) - centre), 1.0) << x << "," << y;
+                }
+            }
+        }
+        // The points on the right and bottom edge lie one pixel beyond the picture.
+        for (int degrees = 0; degrees < 360; ++degrees) {
+            const QPoint point = BeamView::polar(centre, degrees, centre);
+            if (picture.valid(point)) {
+                EXPECT_EQ(picture.pixel(point), black) << degrees;
+            }
+        }
+    }
 }
 
 } // namespace

@@ -59,8 +59,13 @@ protected:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ASSERT_TRUE(world.save(stage.folder.kartenPath(QStringLiteral("Welt.bmp")), "BMP"));
-        stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
+        writeWorld();
         ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
+    }
+
+    void writeWorld() const
+    {
+        stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
     }
 
     void TearDown() override { stop(); }
@@ -141,47 +146,49 @@ protected:
     std::unique_ptr<TForm10> map;
 };
 
-TEST_F(TForm10Test, WithoutACacheFileTheBeamMapIsBuiltInPlaceAndShown)
+// Without a cache file, or with one not recorded for the own station, choosing the beam map
+// builds it in place, shows it and writes it; a second choice builds nothing more.
+TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
 {
-    start({}, 300);
-    stage.session.setCurrentMapName(QStringLiteral("Europa"));
-    stage.session.setCrosshairColor(magentaWindows);
-    map->Beamkarte1Click();
+    for (const bool cached : {false, true}) {
+        SCOPED_TRACE(cached ? "a cache without recorded position" : "no cache");
+        stop();
+        writeWorld();
+        QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
+        if (cached)
+            writeBeamBitmap({300, 300}, false);
+        start({}, 300);
+        ASSERT_TRUE(!cached || map->beamBitmap().pixel(150, 150) == grey);
+        stage.session.setCurrentMapName(QStringLiteral("Europa"));
+        stage.session.setCrosshairColor(magentaWindows);
+        map->Beamkarte1Click();
 
-    ASSERT_TRUE(recordedAs(own));
-    EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
-    EXPECT_EQ(stage.session.currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
-    const QImage file = saved();
-    ASSERT_EQ(file.size(), QSize(300, 300));
-    EXPECT_EQ(file.pixel(150, 150), world.pixel(ownOnWorld));
-    EXPECT_EQ(file.pixel(150, 150 - 30), magenta) << "the north polar cap";
-    EXPECT_EQ(file.pixel(150, 0), black) << "the rim";
-    EXPECT_EQ(file.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
-    EXPECT_TRUE(map->beamMapLoaded());
-    EXPECT_EQ(stage.mercatorImageShown, false);
-    EXPECT_FALSE(map->image()->isHidden());
-    EXPECT_EQ(stage.clientArea()->size(), map->image()->size());
-    EXPECT_EQ(map->image()->size(), QSize(500, 500)) << "building leaves the image at its size";
-}
+        ASSERT_TRUE(recordedAs(own));
+        EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
+        EXPECT_EQ(stage.session.currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
+        const QImage file = saved();
+        ASSERT_EQ(file.size(), QSize(300, 300));
+        EXPECT_EQ(file.pixel(150, 150), world.pixel(ownOnWorld));
+        EXPECT_EQ(file.pixel(150, 150 - 30), magenta) << "the north polar cap";
+        EXPECT_EQ(file.pixel(150, 0), black) << "the rim";
+        EXPECT_EQ(file.pixel(0, 0), QApplication::palette().color(QPalette::Button).rgb());
+        EXPECT_EQ(map->beamBitmap(), file);
+        EXPECT_TRUE(map->beamMapLoaded());
+        EXPECT_EQ(stage.mercatorImageShown, false);
+        EXPECT_FALSE(map->image()->isHidden());
+        EXPECT_EQ(stage.clientArea()->size(), map->image()->size());
+        EXPECT_EQ(map->image()->size(), QSize(500, 500)) << "building leaves the image at its size";
 
-TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
-{
-    writeBeamBitmap({300, 300}, false);
-    start({}, 300);
-    ASSERT_EQ(map->beamBitmap().pixel(150, 150), grey);
-    map->Beamkarte1Click();
-    EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(ownOnWorld));
-    ASSERT_TRUE(recordedAs(own));
-    const QDateTime built = QFileInfo(map->beamMapPath()).lastModified();
-
-    // Without the world map, a second build would fail and say so.
-    ASSERT_TRUE(QFile::remove(stage.folder.kartenPath(QStringLiteral("Welt.inf"))));
-    map->RedrawBeamMap();
-    map->hideMap();  // the Mercator map is chosen
-    map->Beamkarte1Click();
-    EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(ownOnWorld));
-    EXPECT_EQ(QFileInfo(map->beamMapPath()).lastModified(), built);
-    EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
+        // Without the world map, a second build would fail and say so.
+        const QDateTime built = QFileInfo(map->beamMapPath()).lastModified();
+        ASSERT_TRUE(QFile::remove(stage.folder.kartenPath(QStringLiteral("Welt.inf"))));
+        map->RedrawBeamMap();
+        map->hideMap();  // the Mercator map is chosen
+        map->Beamkarte1Click();
+        EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(ownOnWorld));
+        EXPECT_EQ(QFileInfo(map->beamMapPath()).lastModified(), built);
+        EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
+    }
 }
 
 TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)

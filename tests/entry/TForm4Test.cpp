@@ -48,6 +48,14 @@ protected:
     }
 
     QLineEdit* field(const char* name) const { return control<QLineEdit>(window.get(), name); }
+    // A station's decimal and DMS fields, longitude first: "7,0417 51,5208 07°02'30\" 51°31'15\"".
+    QString shownPosition(const char* suffix) const
+    {
+        QStringList texts;
+        for (const char* name : {"E_LangDez", "E_BreitDez", "E_LangGrad", "E_BreitGrad"})
+            texts << field((QByteArray(name) + suffix).constData())->text();
+        return texts.join(u' ');
+    }
     QGroupBox* group(const char* name) const { return control<QGroupBox>(window.get(), name); }
     Session& session() { return world.session; }
     QByteArray iniText() const { return world.folder.readFile(QStringLiteral("Corvane.ini")); }
@@ -95,10 +103,7 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
 
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isEdited(field("E_Locator")));
-    EXPECT_EQ(field("E_LangDez")->text(), QStringLiteral("7,0417"));
-    EXPECT_EQ(field("E_BreitDez")->text(), QStringLiteral("51,5208"));
-    EXPECT_EQ(field("E_LangGrad")->text(), QStringLiteral("07°02'30\""));
-    EXPECT_EQ(field("E_BreitGrad")->text(), QStringLiteral("51°31'15\""));
+    EXPECT_EQ(shownPosition(""), QStringLiteral("7,0417 51,5208 07°02'30\" 51°31'15\""));
     EXPECT_NEAR(session().ownPosition().longitude, 7.0416667, 1e-6);
     EXPECT_FALSE(session().target().isSet());  // the own station is no target
     // From now on the window is for partners: the next partner cannot move the own station.
@@ -128,8 +133,7 @@ TEST_F(TForm4Test, PartnerLocatorTypedInLowerCaseBecomesTheTarget)
     QTest::keyClick(field("E_Locator2"), Qt::Key_Return);
 
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(field("E_LangDez2")->text(), QStringLiteral("7,0417"));
-    EXPECT_EQ(field("E_BreitGrad2")->text(), QStringLiteral("51°31'15\""));
+    EXPECT_EQ(shownPosition("2"), QStringLiteral("7,0417 51,5208 07°02'30\" 51°31'15\""));
     EXPECT_NEAR(session().target().longitude, 7.0416667, 1e-6);
     EXPECT_NEAR(session().target().latitude, 51.5208333, 1e-6);
     EXPECT_NEAR(session().target().bearing, 258.4741, 1e-3);   // degrees, independent haversine/atan2 value
@@ -172,35 +176,28 @@ TEST_F(TForm4Test, TypedAndPastedTextTakeTheSameRoad)
     EXPECT_EQ(locator->text(), QStringLiteral("QF56OD"));
 }
 
-struct PartnerEntry {
-    const char* field;
-    const char* typed;
-    const char* longitudeDecimal;
-    const char* latitudeDecimal;
-    const char* longitudeDms;
-    const char* latitudeDms;
-};
 
 TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
 {
-    const PartnerEntry entries[] = {
-        {"E_LangDez2", "190", "-170,0000", "0,0000", "-170°00'00\"", "00°00'00\""},
-        {"E_BreitDez2", "-90", "-170,0000", "90,0000", "-170°00'00\"", "90°00'00\""},
-        {"E_LangGrad2", "7 2 30", "7,0417", "90,0000", "07°02'30\"", "90°00'00\""},
-        {"E_BreitGrad2", "-33°52'", "7,0417", "-33,8667", "07°02'30\"", "-33°52'00\""},
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* shown;
+    } entries[] = {
+        {"E_LangDez2", "190", "-170,0000 0,0000 -170°00'00\" 00°00'00\""},
+        {"E_BreitDez2", "-90", "-170,0000 90,0000 -170°00'00\" 90°00'00\""},
+        {"E_LangGrad2", "7 2 30", "7,0417 90,0000 07°02'30\" 90°00'00\""},
+        {"E_BreitGrad2", "-33°52'", "7,0417 -33,8667 07°02'30\" -33°52'00\""},
     };
     buildAtBerlin();
-    for (const PartnerEntry& entry : entries) {
+    for (const auto& entry : entries) {
         SCOPED_TRACE(entry.field);
         QLineEdit* typedInto = field(entry.field);
         type(typedInto, QString::fromUtf8(entry.typed));
         EXPECT_TRUE(window->isEdited(typedInto));
         QTest::keyClick(typedInto, Qt::Key_Return);
         EXPECT_FALSE(window->isEdited(typedInto));
-        EXPECT_EQ(field("E_LangDez2")->text(), QString::fromUtf8(entry.longitudeDecimal));
-        EXPECT_EQ(field("E_BreitDez2")->text(), QString::fromUtf8(entry.latitudeDecimal));
-        EXPECT_EQ(field("E_LangGrad2")->text(), QString::fromUtf8(entry.longitudeDms));
-        EXPECT_EQ(field("E_BreitGrad2")->text(), QString::fromUtf8(entry.latitudeDms));
+        EXPECT_EQ(shownPosition("2"), QString::fromUtf8(entry.shown));
         EXPECT_EQ(session().target().longitude, session().partnerPosition().longitude);
         EXPECT_EQ(session().target().latitude, session().partnerPosition().latitude);
     }
