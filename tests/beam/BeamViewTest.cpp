@@ -20,7 +20,7 @@ TEST(BeamViewTest, PolarPointsRoundAroundTheCentre)
     EXPECT_EQ(BeamView::polar(250, 45, 100), QPoint(321, 179));
 }
 
-TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistanceWithinValidViews)
+TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistanceAndInvalidViewsShowNothing)
 {
     struct Case {
         int margin;
