@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-#include <QString>
+#include <cmath>
+
 
 namespace {
 
@@ -27,47 +27,46 @@ class BeamBitmapGeneratorTest : public testing::Test {
 protected:
     QImage map = numberedWorld();
     BeamBitmapGenerator generator{jo31mm, map, wholeWorld, polar, 300};
-
-    bool at(int x, int y, QRgb& colour) const { return generator.colourAt(x, y, colour); }
 };
 
-TEST_F(BeamBitmapGeneratorTest, CentreTakesTheOwnStationsMapPixel)
+// Where the pixels sample the map: the own station at the centre, east to the right along the
+// great circle, the polar caps in the crosshair colour; nothing beyond 20001 km nor off a regional
+// map.
+TEST_F(BeamBitmapGeneratorTest, PixelsSampleTheMapAlongTheGreatCircles)
 {
-    QRgb colour = 0;
-    ASSERT_TRUE(at(150, 150, colour));
-    EXPECT_EQ(colour, worldPixelAt(map, jo31mm.longitude, jo31mm.latitude));
-}
-
-TEST_F(BeamBitmapGeneratorTest, PolarCapsTakeTheCrosshairColourAndTheDiscEdgeStaysWhite)
-{
-    QRgb colour = 0;
-    // Straight up, about 4000 km: across 87 degrees north.
-    ASSERT_TRUE(at(150, 150 - 30, colour));
-    EXPECT_EQ(colour, polar);
-    // Straight down, about 12700 km: near 63 degrees south, still on the map.
-    ASSERT_TRUE(at(150, 150 + 95, colour));
-    EXPECT_NE(colour, polar);
-    // Straight down, about 13400 km: below 64.5 degrees south.
-    ASSERT_TRUE(at(150, 150 + 100, colour));
-    EXPECT_EQ(colour, polar);
-    // Beyond 20001 km nothing is sampled: the rim's top and the corners.
-    EXPECT_FALSE(at(150, 0, colour));
-    EXPECT_FALSE(at(0, 0, colour));
-}
-
-TEST_F(BeamBitmapGeneratorTest, RightOfTheCentreIsEastAlongTheGreatCircle)
-{
-    // 90 degrees east of a station on the equator lies on the equator, 90 degrees of longitude away.
+    QImage europe(70, 38, QImage::Format_RGB32);
+    europe.fill(qRgb(0, 128, 0));
     const BeamBitmapGenerator onEquator({10, 0}, map, wholeWorld, polar, 300);
-    QRgb colour = 0;
-    ASSERT_TRUE(onEquator.colourAt(150 + 75, 150, colour));
-    EXPECT_EQ(colour, worldPixelAt(map, 100, 0));
-    ASSERT_TRUE(onEquator.colourAt(150 - 75, 150, colour));
-    EXPECT_EQ(colour, worldPixelAt(map, -80, 0));
-    // From 100 degrees west, 120 degrees further west wraps to 140 east.
     const BeamBitmapGenerator western({-100, 0}, map, wholeWorld, polar, 300);
-    ASSERT_TRUE(western.colourAt(150 - 100, 150, colour));
-    EXPECT_EQ(colour, worldPixelAt(map, 140, 0));
+    const BeamBitmapGenerator regional(jo31mm, europe, {72, 34, 45, -25}, polar, 300);
+    enum Expect { is, isNot, nothing };
+    const struct {
+        const char* name;
+        const BeamBitmapGenerator& from;
+        QPoint pixel;
+        Expect expect;
+        QRgb colour;
+    } cases[] = {
+        {"centre", generator, {150, 150}, is, worldPixelAt(map, jo31mm.longitude, jo31mm.latitude)},
+        {"up, about 4000 km: across 87 N", generator, {150, 120}, is, polar},
+        {"down, about 12700 km: near 63 S, still on the map", generator, {150, 245}, isNot, polar},
+        {"down, about 13400 km: below 64.5 S", generator, {150, 250}, is, polar},
+        {"the rim's top, beyond 20001 km", generator, {150, 0}, nothing, 0},
+        {"a corner", generator, {0, 0}, nothing, 0},
+        // 90 degrees east of a station on the equator lies on the equator, 90 degrees of longitude away.
+        {"east on the equator", onEquator, {225, 150}, is, worldPixelAt(map, 100, 0)},
+        {"west on the equator", onEquator, {75, 150}, is, worldPixelAt(map, -80, 0)},
+        {"120 W of 100 W wraps to 140 E", western, {50, 150}, is, worldPixelAt(map, 140, 0)},
+        {"regional map, centre", regional, {150, 150}, is, qRgb(0, 128, 0)},
+        {"regional map, beyond it", regional, {150, 290}, nothing, 0},
+    };
+    for (const auto& c : cases) {
+        QRgb colour = 0;
+        ASSERT_EQ(c.from.colourAt(c.pixel.x(), c.pixel.y(), colour), c.expect != nothing) << c.name;
+        if (c.expect != nothing) {
+            EXPECT_EQ(colour == c.colour, c.expect == is) << c.name;
+        }
+    }
 }
 
 TEST_F(BeamBitmapGeneratorTest, ThreadsDoNotChangeASingleByte)
@@ -75,17 +74,6 @@ TEST_F(BeamBitmapGeneratorTest, ThreadsDoNotChangeASingleByte)
     const QImage alone = generator.rows(0, 300, 1);
     EXPECT_EQ(generator.rows(0, 300, 3), alone);
     EXPECT_EQ(generator.rows(100, 7, 4), alone.copy(0, 100, 300, 7));
-}
-
-TEST_F(BeamBitmapGeneratorTest, RegionalMapLeavesWhatItDoesNotCoverWhite)
-{
-    QImage europe(70, 38, QImage::Format_RGB32);
-    europe.fill(qRgb(0, 128, 0));
-    const BeamBitmapGenerator regional(jo31mm, europe, {72, 34, 45, -25}, polar, 300);
-    QRgb colour = 0;
-    EXPECT_TRUE(regional.colourAt(150, 150, colour));
-    EXPECT_EQ(colour, qRgb(0, 128, 0));
-    EXPECT_FALSE(regional.colourAt(150, 290, colour));
 }
 
 // The picture as the extended-precision evaluation gives it, pixel by pixel: the reference that
@@ -103,28 +91,28 @@ QImage referencePicture(const BeamBitmapGenerator& generator)
 }
 
 struct Station {
-    const char* name;
-    GeoPosition own;  // degrees
+    const char* name;  // the test's name
+    GeoPosition own;   // degrees
     int side;         // pixels
 };
 
 // Both poles, the meridians at 0 and 180, latitudes whose pixels meet the polar limits, and
 // stations beside the world map's pixel edges.
 const Station stations[] = {
-    {"north pole", {0, 90}, 500},
-    {"south pole", {0, -90}, 500},
-    {"null island", {0, 0}, 500},
-    {"10 N 179.95 W", {-179.95, 10}, 500},
-    {"0 N 180 E", {180, 0}, 500},
-    {"33.87 S 151.21 E", {151.21, -33.87}, 500},
-    {"45.05 N 7.05 E", {7.05, 45.05}, 500},
-    {"64.5 S 0 E", {0, -64.5}, 500},
-    {"84.5 N 179 E", {179, 84.5}, 500},
+    {"NorthPole", {0, 90}, 500},
+    {"SouthPole", {0, -90}, 500},
+    {"NullIsland", {0, 0}, 500},
+    {"N10_W179_95", {-179.95, 10}, 500},
+    {"N0_E180", {180, 0}, 500},
+    {"S33_87_E151_21", {151.21, -33.87}, 500},
+    {"N45_05_E7_05", {7.05, 45.05}, 500},
+    {"S64_5_E0", {0, -64.5}, 500},
+    {"N84_5_E179", {179, 84.5}, 500},
     {"JO31MM", {7.0417, 51.5208}, 500},
-    {"western, odd side", {-100, 40}, 401},
-    {"near the north pole", {-45, 89.999}, 500},
-    {"south pole, odd side", {123.4, -90}, 333},
-    {"north pole, 200 E of Greenwich", {-160, 90}, 512},
+    {"WesternOddSide", {-100, 40}, 401},
+    {"NearTheNorthPole", {-45, 89.999}, 500},
+    {"SouthPoleOddSide", {123.4, -90}, 333},
+    {"NorthPole200EOfGreenwich", {-160, 90}, 512},
 };
 
 void PrintTo(const Station& station, std::ostream* out)
@@ -154,29 +142,42 @@ TEST_P(FastRowsTest, EveryPixelIsTheExtendedPrecisionOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Stations, FastRowsTest, testing::ValuesIn(stations),
-                         [](const testing::TestParamInfo<Station>& info) {
-                             QString name = QString::fromLatin1(info.param.name);
-                             name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"));
-                             return name.toStdString();
-                         });
+                         [](const testing::TestParamInfo<Station>& info) { return std::string(info.param.name); });
 
-TEST(BeamBitmapFinishTest, RimIsBlackAndOnlyTheCornersGetTheOutsideColour)
+// The rim, drawn with integer lines: closed against the four-way flood fill, every pixel within a
+// pixel of the circle and the points of every degree on it; only the corners get the outside
+// colour, and the thin white ring inside the rim and the picture inside it stay.
+TEST(BeamBitmapFinishTest, RimIsClosedOnTheCircleAndOnlyTheCornersGetTheOutsideColour)
 {
-    QImage picture(300, 300, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    picture.setPixel(150, 150, qRgb(1, 2, 3));
-    const QRgb outside = qRgb(240, 240, 240);
-    BeamBitmapGenerator::finish(picture, outside);
-    EXPECT_EQ(picture.pixel(150, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.pixel(0, 150), qRgb(0, 0, 0));
-    EXPECT_EQ(picture.pixel(BeamView::polar(150, 45, 150)), qRgb(0, 0, 0));
-    for (const QPoint corner : {QPoint(0, 0), QPoint(299, 0), QPoint(0, 299), QPoint(299, 299), QPoint(10, 10)})
-        EXPECT_EQ(picture.pixel(corner), outside) << corner.x() << "," << corner.y();
-    // The thin white ring inside the rim and the picture inside it stay.
-    EXPECT_EQ(picture.pixel(150, 2), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(298, 150), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(150, 299), qRgb(255, 255, 255));
-    EXPECT_EQ(picture.pixel(150, 150), qRgb(1, 2, 3));
+    const QRgb outside = qRgb(240, 240, 240), black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    for (const int side : {300, 2500}) {  // pixels
+        SCOPED_TRACE(side);
+        const int centre = side / 2;
+        QImage picture(side, side, QImage::Format_RGB32);
+        picture.fill(white);
+        picture.setPixel(centre, centre, qRgb(1, 2, 3));
+        BeamBitmapGenerator::finish(picture, outside);
+        EXPECT_EQ(picture.pixel(centre, centre), qRgb(1, 2, 3));
+        for (const QPoint ring : {QPoint(centre, 2), QPoint(side - 2, centre), QPoint(centre, side - 1)})
+            EXPECT_EQ(picture.pixel(ring), white) << ring.x() << "," << ring.y();
+        const int last = side - 1;
+        for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last), QPoint(10, 10)})
+            EXPECT_EQ(picture.pixel(corner), outside) << corner.x() << "," << corner.y();
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                if (picture.pixel(x, y) == black) {
+                    ASSERT_LE(std::fabs(std::hypot(x - centre, y - centre) - centre), 1.0) << x << "," << y;
+                }
+            }
+        }
+        // The points on the right and bottom edge lie one pixel beyond the picture.
+        for (int degrees = 0; degrees < 360; ++degrees) {
+            const QPoint point = BeamView::polar(centre, degrees, centre);
+            if (picture.valid(point)) {
+                EXPECT_EQ(picture.pixel(point), black) << degrees;
+            }
+        }
+    }
 }
 
 } // namespace

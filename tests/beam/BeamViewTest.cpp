@@ -20,7 +20,7 @@ TEST(BeamViewTest, PolarPointsRoundAroundTheCentre)
     EXPECT_EQ(BeamView::polar(250, 45, 100), QPoint(321, 179));
 }
 
-TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistance)
+TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistanceAndInvalidViewsShowNothing)
 {
     struct Case {
         int margin;
@@ -38,10 +38,7 @@ TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistance)
     const BeamView::Spot centre = BeamView(500, 2500, 0).spotAt({250, 250});
     EXPECT_EQ(double(centre.bearing), 90);
     EXPECT_EQ(double(centre.distanceKm), 0);
-}
-
-TEST(BeamViewTest, NothingToShowWithoutABitmapOrWithTooWideAMargin)
-{
+    // Nothing to show without a bitmap or with too wide a margin.
     EXPECT_FALSE(BeamView(500, 0, 0).valid());
     EXPECT_FALSE(BeamView(500, 100, 50).valid());
     EXPECT_FALSE(BeamView(1, 100, 0).valid());

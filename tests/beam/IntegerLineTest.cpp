@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "beam/BeamBitmapGenerator.h"
-#include "beam/BeamView.h"
 #include "beam/IntegerLine.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -50,27 +47,6 @@ TEST(IntegerLineTest, SetsEveryPixelUpToTheEndPointInEveryOctant)
         image.fill(white);
         IntegerLine::draw(image, c.from, c.to, black);
         EXPECT_EQ(blackPixels(image), c.pixels) << c.from.x() << "," << c.from.y() << " to " << c.to.x() << "," << c.to.y();
-    }
-}
-
-// The rim of a full-size picture: closed against the four-way flood fill, every pixel within a
-// pixel of the circle, and the points of every degree on it.
-TEST(IntegerLineTest, RimOfTheFullPictureIsClosedAndOnTheCircle)
-{
-    constexpr int side = 2500, centre = side / 2;  // pixels
-    QImage picture(side, side, QImage::Format_RGB32);
-    picture.fill(white);
-    BeamBitmapGenerator::finish(picture, qRgb(240, 240, 240));
-    EXPECT_EQ(picture.pixel(centre, centre), white);
-    EXPECT_EQ(picture.pixel(centre, 2), white);
-    for (const QPoint& p : blackPixels(picture))
-        EXPECT_LE(std::fabs(std::hypot(p.x() - centre, p.y() - centre) - centre), 1.0) << p.x() << "," << p.y();
-    // The points on the right and bottom edge lie one pixel beyond the picture.
-    for (int degrees = 0; degrees < 360; ++degrees) {
-        const QPoint point = BeamView::polar(centre, degrees, centre);
-        if (picture.valid(point)) {
-            EXPECT_EQ(picture.pixel(point), black) << degrees;
-        }
     }
 }
 

@@ -16,6 +16,12 @@ class PositionFormsTest : public testing::Test {
 protected:
     void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
 
+    // Confirms a field of the station over the fixture's texts and positions.
+    PositionForms::Outcome confirm(int tag, PositionForms::Station station)
+    {
+        return PositionForms::confirm(tag, station, ownTexts, own, partnerTexts, partner);
+    }
+
     PositionTexts ownTexts;
     PositionTexts partnerTexts;
     GeoPosition own;
@@ -47,8 +53,7 @@ TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
         SCOPED_TRACE(std::string(c.longitude) + " / " + c.latitude);
         partnerTexts.longitudeDecimal = QString::fromUtf8(c.longitude);
         partnerTexts.latitudeDecimal = QString::fromUtf8(c.latitude);
-        EXPECT_EQ(PositionForms::confirm(PositionForms::decimalTag, PositionForms::Station::partner, ownTexts, own, partnerTexts, partner),
-                  PositionForms::Outcome::rewritten);
+        EXPECT_EQ(confirm(PositionForms::decimalTag, PositionForms::Station::partner), PositionForms::Outcome::rewritten);
         EXPECT_EQ(partnerTexts.longitudeDecimal, QString::fromUtf8(c.longitudeDecimal));
         EXPECT_EQ(partnerTexts.latitudeDecimal, QString::fromUtf8(c.latitudeDecimal));
         EXPECT_EQ(partnerTexts.longitudeDms, QString::fromUtf8(c.longitudeDms));
@@ -81,7 +86,7 @@ TEST_F(PositionFormsTest, OnlyTheConfirmedStationIsReadBack)
         partner = {13.4, 52.5};
         PositionForms::rewrite(partner, partnerTexts);
         for (int confirmation = 0; confirmation < 3; ++confirmation)
-            PositionForms::confirm(c.tag, c.station, ownTexts, own, partnerTexts, partner);
+            confirm(c.tag, c.station);
         if (c.ownReadBack) {
             // What the shown texts hold: 4 decimals, or whole seconds cut at each of the 3 reads.
             EXPECT_NE(own.latitude, exact.latitude);
@@ -100,7 +105,7 @@ TEST_F(PositionFormsTest, DecimalConfirmOfTheOwnFieldsKeepsOnlyTheShownDecimals)
     ownTexts.longitudeDecimal = QStringLiteral("7,0417");
     ownTexts.latitudeDecimal = QStringLiteral("51,5208");
     partner = {13.4, 52.5};
-    PositionForms::confirm(PositionForms::decimalTag, PositionForms::Station::own, ownTexts, own, partnerTexts, partner);
+    confirm(PositionForms::decimalTag, PositionForms::Station::own);
     EXPECT_DOUBLE_EQ(own.longitude, 7.0417);
     EXPECT_DOUBLE_EQ(own.latitude, 51.5208);
     EXPECT_EQ(partnerTexts.locator, QStringLiteral("JO62QM"));
@@ -133,7 +138,7 @@ TEST_F(PositionFormsTest, LocatorsConvertToTheSubsquareCentreOrLeaveThePositionU
         const bool ownTyped = c.tag == PositionForms::ownLocatorTag;
         (ownTyped ? ownTexts : partnerTexts).locator = QString::fromUtf8(c.typed);
         const auto station = ownTyped ? PositionForms::Station::own : PositionForms::Station::partner;
-        EXPECT_EQ(PositionForms::confirm(c.tag, station, ownTexts, own, partnerTexts, partner), c.outcome);
+        EXPECT_EQ(confirm(c.tag, station), c.outcome);
         const GeoPosition& typed = ownTyped ? own : partner;
         EXPECT_NEAR(typed.longitude, c.longitude, 1e-6);
         EXPECT_NEAR(typed.latitude, c.latitude, 1e-6);
@@ -150,7 +155,7 @@ TEST_F(PositionFormsTest, NonDigitInLocatorPositionThreeChangesNothing)
     own = {13.4, 52.5};
     ownTexts.locator = QStringLiteral("JOA1MM");
     ownTexts.longitudeDecimal = QStringLiteral("unchanged");
-    EXPECT_THROW(PositionForms::confirm(PositionForms::ownLocatorTag, PositionForms::Station::own, ownTexts, own, partnerTexts, partner), AppError);
+    EXPECT_THROW(confirm(PositionForms::ownLocatorTag, PositionForms::Station::own), AppError);
     EXPECT_DOUBLE_EQ(own.longitude, 13.4);
     EXPECT_DOUBLE_EQ(own.latitude, 52.5);
     EXPECT_EQ(ownTexts.locator, QStringLiteral("JOA1MM"));
@@ -183,7 +188,7 @@ TEST_F(PositionFormsTest, FoldingKeepsTheHalfOpenRangesAndCopesWithExtremeValues
 
     // A typed overflow reads as infinity.
     partnerTexts.longitudeDecimal = QStringLiteral("1e400");
-    PositionForms::confirm(PositionForms::decimalTag, PositionForms::Station::partner, ownTexts, own, partnerTexts, partner);
+    confirm(PositionForms::decimalTag, PositionForms::Station::partner);
     EXPECT_EQ(partnerTexts.longitudeDecimal, QStringLiteral("0,0000"));
 }
 

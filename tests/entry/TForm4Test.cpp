@@ -2,7 +2,6 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "entry/TForm4.h"
-#include "app/SettingsFile.h"
 #include "platform/Dialogs.h"
 #include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
@@ -49,6 +48,14 @@ protected:
     }
 
     QLineEdit* field(const char* name) const { return control<QLineEdit>(window.get(), name); }
+    // A station's decimal and DMS fields, longitude first: "7,0417 51,5208 07°02'30\" 51°31'15\"".
+    QString shownPosition(const char* suffix) const
+    {
+        QStringList texts;
+        for (const char* name : {"E_LangDez", "E_BreitDez", "E_LangGrad", "E_BreitGrad"})
+            texts << field((QByteArray(name) + suffix).constData())->text();
+        return texts.join(u' ');
+    }
     QGroupBox* group(const char* name) const { return control<QGroupBox>(window.get(), name); }
     Session& session() { return world.session; }
     QByteArray iniText() const { return world.folder.readFile(QStringLiteral("Corvane.ini")); }
@@ -72,6 +79,7 @@ protected:
     std::unique_ptr<TForm4> window;
 };
 
+// At the first run an incomplete own locator is not taken; a whole one closes the window.
 TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnFields)
 {
     build();
@@ -85,16 +93,17 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     EXPECT_EQ(prompts.size(), 1);
     ASSERT_TRUE(window->isVisible());
 
-    QTest::keyClicks(field("E_Locator"), QStringLiteral("JO31MM"));
+    QTest::keyClicks(field("E_Locator"), QStringLiteral("JO31M"));  // incomplete: Enter does nothing
+    QTest::keyClick(field("E_Locator"), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEdited(field("E_Locator")));
+    EXPECT_EQ(session().ownPosition().longitude, 0.0);
+    QTest::keyClicks(field("E_Locator"), QStringLiteral("M"));
     QTest::keyClick(field("E_Locator"), Qt::Key_Return);
 
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isEdited(field("E_Locator")));
-    EXPECT_EQ(field("E_LangDez")->text(), QStringLiteral("7,0417"));
-    EXPECT_EQ(field("E_BreitDez")->text(), QStringLiteral("51,5208"));
-    EXPECT_EQ(field("E_LangGrad")->text(), QStringLiteral("07°02'30\""));
-    EXPECT_EQ(field("E_BreitGrad")->text(), QStringLiteral("51°31'15\""));
+    EXPECT_EQ(shownPosition(""), QStringLiteral("7,0417 51,5208 07°02'30\" 51°31'15\""));
     EXPECT_NEAR(session().ownPosition().longitude, 7.0416667, 1e-6);
     EXPECT_FALSE(session().target().isSet());  // the own station is no target
     // From now on the window is for partners: the next partner cannot move the own station.
@@ -117,28 +126,14 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-TEST_F(TForm4Test, EnterOnAnIncompleteOwnLocatorDoesNothing)
-{
-    build();
-    window->Timer1Timer();
-    QTest::keyClicks(field("E_Locator"), QStringLiteral("JO31M"));
-    QTest::keyClick(field("E_Locator"), Qt::Key_Return);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->isEdited(field("E_Locator")));
-    EXPECT_EQ(session().ownPosition().longitude, 0.0);
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-}
-
 TEST_F(TForm4Test, PartnerLocatorTypedInLowerCaseBecomesTheTarget)
 {
     buildAtBerlin();
     QTest::keyClicks(field("E_Locator2"), QStringLiteral("jo31mm"));
-    EXPECT_EQ(field("E_Locator2")->text(), QStringLiteral("JO31MM"));
     QTest::keyClick(field("E_Locator2"), Qt::Key_Return);
 
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(field("E_LangDez2")->text(), QStringLiteral("7,0417"));
-    EXPECT_EQ(field("E_BreitGrad2")->text(), QStringLiteral("51°31'15\""));
+    EXPECT_EQ(shownPosition("2"), QStringLiteral("7,0417 51,5208 07°02'30\" 51°31'15\""));
     EXPECT_NEAR(session().target().longitude, 7.0416667, 1e-6);
     EXPECT_NEAR(session().target().latitude, 51.5208333, 1e-6);
     EXPECT_NEAR(session().target().bearing, 258.4741, 1e-3);   // degrees, independent haversine/atan2 value
@@ -147,32 +142,29 @@ TEST_F(TForm4Test, PartnerLocatorTypedInLowerCaseBecomesTheTarget)
     EXPECT_DOUBLE_EQ(session().ownPosition().longitude, 13.4);
 }
 
-TEST_F(TForm4Test, LocatorFieldsTakeOnlyLettersAndDigits)
-{
-    buildAtBerlin();
-    QTest::keyClicks(field("E_Locator2"), QStringLiteral("j-o 3.1m,mx"));
-    EXPECT_EQ(field("E_Locator2")->text(), QStringLiteral("JO31MM"));
-}
-
-// Ctrl+V pastes through the rules a typed key takes; copy, select all and undo work as usual.
-TEST_F(TForm4Test, PastedTextTakesTheRoadOfTypedKeys)
+// A locator field takes only letters and digits, in upper case, up to six; Ctrl+V pastes through
+// the rules a typed key takes; copy, select all and undo work as usual.
+TEST_F(TForm4Test, TypedAndPastedTextTakeTheSameRoad)
 {
     buildAtBerlin();
     QLineEdit* locator = field("E_Locator2");
     const struct {
-        const char* clipboard;
+        const char* text;
+        bool pasted;
         const char* shown;
     } cases[] = {
-        {"jo62qm", "JO62QM"},
-        {" JO-31 mm \n", "JO31MM"},
-        {"!!", ""},
-        {"qf56odxyz", "QF56OD"},
+        {"jo31mm", false, "JO31MM"}, {"j-o 3.1m,mx", false, "JO31MM"}, {"jo62qm", true, "JO62QM"},
+        {" JO-31 mm \n", true, "JO31MM"}, {"!!", true, ""}, {"qf56odxyz", true, "QF56OD"},
     };
     for (const auto& c : cases) {
         locator->clear();
-        QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
-        QTest::keyClick(locator, Qt::Key_V, Qt::ControlModifier);
-        EXPECT_EQ(locator->text(), QLatin1String(c.shown)) << c.clipboard;
+        if (c.pasted) {
+            QGuiApplication::clipboard()->setText(QString::fromLatin1(c.text));
+            QTest::keyClick(locator, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(locator, QString::fromLatin1(c.text));
+        }
+        EXPECT_EQ(locator->text(), QLatin1String(c.shown)) << c.text;
     }
     QTest::keyClick(locator, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(locator->selectedText(), QStringLiteral("QF56OD"));
@@ -184,54 +176,43 @@ TEST_F(TForm4Test, PastedTextTakesTheRoadOfTypedKeys)
     EXPECT_EQ(locator->text(), QStringLiteral("QF56OD"));
 }
 
-struct PartnerEntry {
-    const char* field;
-    const char* typed;
-    const char* longitudeDecimal;
-    const char* latitudeDecimal;
-    const char* longitudeDms;
-    const char* latitudeDms;
-};
 
 TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
 {
-    const PartnerEntry entries[] = {
-        {"E_LangDez2", "190", "-170,0000", "0,0000", "-170°00'00\"", "00°00'00\""},
-        {"E_BreitDez2", "-90", "-170,0000", "90,0000", "-170°00'00\"", "90°00'00\""},
-        {"E_LangGrad2", "7 2 30", "7,0417", "90,0000", "07°02'30\"", "90°00'00\""},
-        {"E_BreitGrad2", "-33°52'", "7,0417", "-33,8667", "07°02'30\"", "-33°52'00\""},
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* shown;
+    } entries[] = {
+        {"E_LangDez2", "190", "-170,0000 0,0000 -170°00'00\" 00°00'00\""},
+        {"E_BreitDez2", "-90", "-170,0000 90,0000 -170°00'00\" 90°00'00\""},
+        {"E_LangGrad2", "7 2 30", "7,0417 90,0000 07°02'30\" 90°00'00\""},
+        {"E_BreitGrad2", "-33°52'", "7,0417 -33,8667 07°02'30\" -33°52'00\""},
     };
     buildAtBerlin();
-    for (const PartnerEntry& entry : entries) {
+    for (const auto& entry : entries) {
         SCOPED_TRACE(entry.field);
         QLineEdit* typedInto = field(entry.field);
         type(typedInto, QString::fromUtf8(entry.typed));
         EXPECT_TRUE(window->isEdited(typedInto));
         QTest::keyClick(typedInto, Qt::Key_Return);
         EXPECT_FALSE(window->isEdited(typedInto));
-        EXPECT_EQ(field("E_LangDez2")->text(), QString::fromUtf8(entry.longitudeDecimal));
-        EXPECT_EQ(field("E_BreitDez2")->text(), QString::fromUtf8(entry.latitudeDecimal));
-        EXPECT_EQ(field("E_LangGrad2")->text(), QString::fromUtf8(entry.longitudeDms));
-        EXPECT_EQ(field("E_BreitGrad2")->text(), QString::fromUtf8(entry.latitudeDms));
+        EXPECT_EQ(shownPosition("2"), QString::fromUtf8(entry.shown));
         EXPECT_EQ(session().target().longitude, session().partnerPosition().longitude);
         EXPECT_EQ(session().target().latitude, session().partnerPosition().latitude);
     }
 }
 
+// A key without a character (Delete) marks the field edited too; a partner at 0, 0 is none.
 TEST_F(TForm4Test, PartnerAtZeroZeroShowsNoLocatorAndSetsNoTarget)
-{
-    buildAtBerlin();
-    type(field("E_LangDez2"), QStringLiteral("0"));
-    QTest::keyClick(field("E_LangDez2"), Qt::Key_Return);
-    EXPECT_EQ(field("E_Locator2")->text(), QString());
-    EXPECT_FALSE(session().target().isSet());
-}
-
-TEST_F(TForm4Test, KeyDownWithoutACharacterMarksTheFieldEdited)
 {
     buildAtBerlin();
     QTest::keyClick(field("E_LangDez2"), Qt::Key_Delete);
     EXPECT_TRUE(window->isEdited(field("E_LangDez2")));
+    type(field("E_LangDez2"), QStringLiteral("0"));
+    QTest::keyClick(field("E_LangDez2"), Qt::Key_Return);
+    EXPECT_EQ(field("E_Locator2")->text(), QString());
+    EXPECT_FALSE(session().target().isSet());
 }
 
 // Leaving a locator field with a refused text: an incomplete one warns and keeps the position, one
@@ -262,14 +243,6 @@ TEST_F(TForm4Test, LeavingARefusedLocatorKeepsThePosition)
     }
 }
 
-TEST_F(TForm4Test, OwnPositionIsSavedAsShown)
-{
-    buildAtBerlin();
-    window->FormDestroy();
-    EXPECT_TRUE(iniText().contains("U_L\xe4nge=13,4000\r\n"));
-    EXPECT_TRUE(iniText().contains("U_Breite=52,5000\r\n"));
-}
-
 // Partner entries in every form leave the own position exactly as it was: only a confirmed own
 // field may change it.
 TEST_F(TForm4Test, OwnPositionStaysBitIdenticalThroughPartnerEntries)
@@ -290,7 +263,8 @@ TEST_F(TForm4Test, OwnPositionStaysBitIdenticalThroughPartnerEntries)
             EXPECT_EQ(session().ownPosition().latitude, before.latitude) << name;
         }
     }
-    window->FormDestroy();
+    window->FormDestroy();  // saved as shown
+    EXPECT_TRUE(iniText().contains("U_L\xe4nge=7,0417\r\n"));
     EXPECT_TRUE(iniText().contains("U_Breite=51,5208\r\n"));
 }
 
@@ -310,7 +284,7 @@ TEST_F(TForm4Test, ARefusedValueKeepsTheFocusInItsField)
     QObject::connect(&answer, &QTimer::timeout, [&] {
         if (QWidget* box = QApplication::activeModalWidget()) {
             answer.stop();
-            shown = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->text();
+            shown = control<QLabel>(box, "qt_msgbox_label")->text();
             QTest::keyClick(box, Qt::Key_Return);
         }
     });

@@ -159,30 +159,27 @@ TEST(MercatorPicture, InvertingTwiceRestoresEveryPixel)
     EXPECT_EQ(canvas, original);
 }
 
-TEST(MercatorPicture, ZoomedViewCopiesItsPartOfTheBitmap)
+// A view copies its part of the bitmap, enlarged as the view asks; what lies beyond the bitmap
+// stays white.
+TEST(MercatorPicture, ViewCopiesItsPartOfTheBitmap)
 {
     // Bitmap 360 x 180 over the world, each pixel's red and green its column and row halves.
     QImage bitmap(worldSize, QImage::Format_RGB32);
     for (int y = 0; y < bitmap.height(); ++y)
         for (int x = 0; x < bitmap.width(); ++x)
             bitmap.setPixel(x, y, qRgb(x / 2, y, 0));
-    QImage canvas = whiteCanvas(QSize(180, 90));
+    QImage zoomed = whiteCanvas(QSize(180, 90));
     // 0..90 E, 0..45 N: bitmap columns 180..269, rows 45..89, shown twice enlarged.
-    MercatorPicture(canvas, QSize(180, 90), MapView{45, 0, 90, 0}).copyMapPart(bitmap, world);
-    EXPECT_EQ(canvas.pixel(0, 0), qRgb(90, 45, 0));
-    EXPECT_EQ(canvas.pixel(179, 89), qRgb(134, 89, 0));
-}
+    MercatorPicture(zoomed, QSize(180, 90), MapView{45, 0, 90, 0}).copyMapPart(bitmap, world);
+    EXPECT_EQ(zoomed.pixel(0, 0), qRgb(90, 45, 0));
+    EXPECT_EQ(zoomed.pixel(179, 89), qRgb(134, 89, 0));
 
-TEST(MercatorPicture, AViewBeyondTheBitmapLeavesTheRestWhite)
-{
-    QImage bitmap(worldSize, QImage::Format_RGB32);
-    bitmap.fill(Qt::blue);
-    QImage canvas(QSize(100, 100), QImage::Format_RGB32);
-    canvas.fill(Qt::green);
-    // 150 E .. 210 E: the right half lies east of the bitmap.
-    MercatorPicture(canvas, QSize(100, 100), MapView{30, -30, 210, 150}).copyMapPart(bitmap, world);
-    EXPECT_EQ(canvas.pixel(10, 50), qRgb(0, 0, 255));
-    EXPECT_EQ(canvas.pixel(90, 50), qRgb(255, 255, 255));
+    QImage beyond(QSize(100, 100), QImage::Format_RGB32);
+    beyond.fill(Qt::green);
+    // 150 E .. 210 E: the right half lies east of the bitmap; pixel (10, 50) shows 156 E, 0 N.
+    MercatorPicture(beyond, QSize(100, 100), MapView{30, -30, 210, 150}).copyMapPart(bitmap, world);
+    EXPECT_EQ(beyond.pixel(10, 50), qRgb(168, 90, 0));
+    EXPECT_EQ(beyond.pixel(90, 50), qRgb(255, 255, 255));
 }
 
 TEST(MercatorPicture, CityMarkerIsARoundDotOfItsDiameter)

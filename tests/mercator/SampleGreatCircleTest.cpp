@@ -9,39 +9,33 @@
 
 namespace {
 
-struct SampleCase {
-    double ownLatitude, ownLongitude, direction;
-    int point;
-    double latitude, longitude;  // expected, degrees
-};
-
-class SampleGreatCircleTable : public testing::TestWithParam<SampleCase> {};
-
-TEST_P(SampleGreatCircleTable, PointLiesWhereSphericalGeometrySaysItDoes)
+TEST(SampleGreatCircle, PointLiesWhereSphericalGeometrySaysItDoes)
 {
-    const SampleCase& c = GetParam();
-    CirclePoints points{};
-    SampleGreatCircle(c.direction, c.ownLongitude, c.ownLatitude, points);
-    // The longitude's cosine is held as a double; near 0 and 180 degrees its arccosine magnifies
-    // that rounding to some 1e-6 degrees.
-    EXPECT_NEAR(circleLatitude(points, c.point), c.latitude, 1e-9);
-    EXPECT_NEAR(circleLongitude(points, c.point), c.longitude, 1e-5);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SampleGreatCircleTable,
-    testing::Values(
+    const struct {
+        double ownLatitude, ownLongitude, direction;
+        int point;
+        double latitude, longitude;  // expected, degrees
+    } cases[] = {
         // Due east from 51.5 N 7 E: a quarter circle reaches the equator 90 degrees further east,
         // the half circle ends at the antipode.
-        SampleCase{51.5, 7, 90, 90, 0, 97}, SampleCase{51.5, 7, 90, 180, -51.5, -173},
-        // Due west: the equator 90 degrees further west.
-        SampleCase{51.5, 7, -90, 90, 0, -83},
+        {51.5, 7, 90, 90, 0, 97}, {51.5, 7, 90, 180, -51.5, -173},
+        {51.5, 7, -90, 90, 0, -83},  // due west: the equator 90 degrees further west
         // Due south along the meridian, one degree of arc per point.
-        SampleCase{51.5, 7, 180, 1, 50.5, 7}, SampleCase{51.5, 7, 180, 60, -8.5, 7},
+        {51.5, 7, 180, 1, 50.5, 7}, {51.5, 7, 180, 60, -8.5, 7},
         // Due north over the pole: beyond it the circle runs down the opposite meridian.
-        SampleCase{51.5, 7, 0, 30, 81.5, 7}, SampleCase{51.5, 7, 0, 50, 78.5, -173},
+        {51.5, 7, 0, 30, 81.5, 7}, {51.5, 7, 0, 50, 78.5, -173},
         // From the equator at 170 E due east: 180 is written as -180.
-        SampleCase{0, 170, 90, 10, 0, -180}, SampleCase{0, 170, 90, 20, 0, -170}));
+        {0, 170, 90, 10, 0, -180}, {0, 170, 90, 20, 0, -170},
+    };
+    for (const auto& c : cases) {
+        CirclePoints points{};
+        SampleGreatCircle(c.direction, c.ownLongitude, c.ownLatitude, points);
+        // The longitude's cosine is held as a double; near 0 and 180 degrees its arccosine
+        // magnifies that rounding to some 1e-6 degrees.
+        EXPECT_NEAR(circleLatitude(points, c.point), c.latitude, 1e-9) << c.direction << " point " << c.point;
+        EXPECT_NEAR(circleLongitude(points, c.point), c.longitude, 1e-5) << c.direction << " point " << c.point;
+    }
+}
 
 TEST(SampleGreatCircle, LongitudesStayWithinTheMap)
 {

@@ -114,48 +114,19 @@ protected:
     std::unique_ptr<TForm1> map;
 };
 
-TEST_F(TForm1Test, StartLoadsTheSavedMapAndListsEveryMap)
-{
-    ini += "[Mercator]\r\naktuelle Karte=Europa\r\n";
-    start();
-    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
-    ASSERT_EQ(map->zoomDepth(), 1);
-    EXPECT_DOUBLE_EQ(double(map->shownView().top), 72);
-    EXPECT_DOUBLE_EQ(double(map->shownView().left), -25);
-    EXPECT_EQ(shown().pixel(300, 150), europaColour);
-    EXPECT_FALSE(stage->zoomOutShown);
-
-    QStringList items;
-    for (QAction* item : stage->menu.actions())
-        items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
-    EXPECT_EQ(items, QStringList({QStringLiteral("K1=Europa*"), QStringLiteral("K2=Kanada"), QStringLiteral("K3=Welt")}));
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-}
-
-TEST_F(TForm1Test, ChoosingTheLoadedMapDoesNothingNotEvenARedrawAnotherLoadsItWhole)
+// Choosing the loaded map does nothing, not even a redraw; a map that cannot be loaded leaves the
+// map loaded before; another map is loaded whole.
+TEST_F(TForm1Test, ChoosingAMapLoadsItWholeOrLeavesTheMapLoadedBefore)
 {
     start();
     drag({100, 50}, {250, 120});
     ASSERT_EQ(map->zoomDepth(), 2);
+    const MapView zoomed = map->shownView();
     map->image()->canvas().setPixel(5, 5, qRgb(1, 2, 3));
     mapItem(QStringLiteral("Welt"))->trigger();
     EXPECT_EQ(map->zoomDepth(), 2);
     EXPECT_EQ(shown().pixel(5, 5), qRgb(1, 2, 3));
 
-    mapItem(QStringLiteral("Europa"))->trigger();
-    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
-    EXPECT_EQ(map->zoomDepth(), 1);
-    EXPECT_FALSE(stage->zoomOutShown);
-    EXPECT_EQ(shown().pixel(300, 150), europaColour);
-    EXPECT_TRUE(mapItem(QStringLiteral("Europa"))->isChecked());
-    EXPECT_FALSE(mapItem(QStringLiteral("Welt"))->isChecked());
-}
-
-TEST_F(TForm1Test, AMapThatCannotBeLoadedLeavesTheMapLoadedBefore)
-{
-    start();
-    drag({100, 50}, {250, 120});
-    const MapView zoomed = map->shownView();
     // Kanada.Nord.inf is listed as Kanada, and choosing it looks for Kanada.inf: no box.
     mapItem(QStringLiteral("Kanada"))->trigger();
     EXPECT_TRUE(mapItem(QStringLiteral("Kanada"))->isChecked());
@@ -165,7 +136,6 @@ TEST_F(TForm1Test, AMapThatCannotBeLoadedLeavesTheMapLoadedBefore)
     mapItem(QStringLiteral("Europa"))->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|"))) << dialogs.shown[0].toStdString();
-
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Welt"));
     EXPECT_EQ(map->mapBitmap().size(), QSize(360, 180));
     ASSERT_EQ(map->zoomDepth(), 2);
@@ -173,6 +143,14 @@ TEST_F(TForm1Test, AMapThatCannotBeLoadedLeavesTheMapLoadedBefore)
     map->RedrawMap();
     EXPECT_EQ(shown().pixel(300, 150), weltColour);
 
+    stage->folder.writeFile(QStringLiteral("Karten/Europa.inf"), europaCalibration);
+    mapItem(QStringLiteral("Europa"))->trigger();
+    EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
+    EXPECT_EQ(map->zoomDepth(), 1);
+    EXPECT_FALSE(stage->zoomOutShown);
+    EXPECT_EQ(shown().pixel(300, 150), europaColour);
+    EXPECT_TRUE(mapItem(QStringLiteral("Europa"))->isChecked());
+    EXPECT_FALSE(mapItem(QStringLiteral("Welt"))->isChecked());
     stage->folder.writeFile(QStringLiteral("Karten/Kanada.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
     mapItem(QStringLiteral("Kanada"))->trigger();
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Kanada"));
@@ -194,13 +172,15 @@ TEST_F(TForm1Test, ABrokenDefaultMapAtStartLeavesAWorkingWindowWithoutMap)
     EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
 }
 
-TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegreeAndARedrawPaintsItAgain)
+// The map follows the rotor's statuses: the line moves only for a whole degree, one without a
+// reading erases it, and a redraw paints it again.
+TEST_F(TForm1Test, DirectionLineFollowsTheStatusesAndARedrawPaintsItAgain)
 {
     start();
     const QImage withoutLine = shown();
-    const auto rotorAt = [this](double azimuth) {
+    const auto rotorAt = [this](std::optional<double> azimuth) {
         editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
-        map->DrawDirectionLine();
+        emit stage->session.rotorStatusChanged();
     };
     rotorAt(90);
     ASSERT_TRUE(map->drawState().mercatorLineDrawn);
@@ -213,7 +193,7 @@ TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegreeAndARedrawPaintsItAgain)
     EXPECT_NE(shown(), at90);
     EXPECT_DOUBLE_EQ(map->drawState().mercatorLineDirection.value_or(0), 91);
 
-    map->EraseDirectionLine();
+    rotorAt(std::nullopt);
     EXPECT_FALSE(map->drawState().mercatorLineDrawn);
     EXPECT_EQ(shown(), withoutLine);
 
@@ -225,21 +205,6 @@ TEST_F(TForm1Test, DirectionLineMovesOnlyForAWholeDegreeAndARedrawPaintsItAgain)
     // Point 90 of the line lies on the equator 90 degrees west of 7.0417 E: pixel (162, 150), inverted.
     EXPECT_NEAR(circleLongitude(map->drawState().directionLine, 90), -82.9583, 1e-6);
     EXPECT_EQ(shown().pixel(162, 150), inverted(weltColour));
-}
-
-// The map follows the rotor's statuses; one without a reading erases the antenna line.
-TEST_F(TForm1Test, StatusesDrawTheAntennaLineAndTheLostStatusErasesIt)
-{
-    start();
-    const std::optional<double> statuses[] = {90, 135, std::nullopt};  // degrees
-    for (const std::optional<double>& azimuth : statuses) {
-        editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
-        emit stage->session.rotorStatusChanged();
-        EXPECT_EQ(map->drawState().mercatorLineDrawn, azimuth.has_value());
-        if (azimuth) {
-            EXPECT_EQ(map->drawState().mercatorLineDirection, azimuth);
-        }
-    }
 }
 
 TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
@@ -256,16 +221,21 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
     EXPECT_EQ(shown().pixel(10, 75), red);   // and at 45 N
 }
 
-TEST_F(TForm1Test, GridFollowsTheParameterWindow)
+// The grid follows the parameters; a layer is drawn where the projection puts its position.
+TEST_F(TForm1Test, GridFollowsTheParametersAndLayersAreDrawnWhereTheProjectionPutsThem)
 {
     start();
     stage->parameters.setLocatorGrid(1);  // "grob": every 20 and 10 degrees
+    const DotLayer layer({90, 45});
+    map->addLayer(layer);
     map->RedrawMap();
     const QImage picture = shown();
     EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));  // 60 W
     EXPECT_EQ(picture.pixel(50, 17), qRgb(0, 0, 0));  // 80 N
     EXPECT_EQ(picture.pixel(110, 5), weltColour);
     EXPECT_EQ(picture.pixel(0, 5), weltColour);  // the map's edge carries no line
+    EXPECT_EQ(picture.pixel(450, 75), red);      // 600 x 300 pixels for the whole world
+    EXPECT_EQ(picture.pixel(451, 75), weltColour);
 }
 
 TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
@@ -291,16 +261,6 @@ TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
     QTest::mouseMove(map->image(), QPoint(300, 150));
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(line(0)->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
-}
-
-TEST_F(TForm1Test, LayersAreDrawnWhereTheProjectionPutsThem)
-{
-    start();
-    const DotLayer layer({90, 45});
-    map->addLayer(layer);
-    map->RedrawMap();
-    EXPECT_EQ(shown().pixel(450, 75), red);  // 600 x 300 pixels for the whole world
-    EXPECT_EQ(shown().pixel(451, 75), weltColour);
 }
 
 TEST_F(TForm1Test, ClickMakesThePointTheTarget)
@@ -399,20 +359,18 @@ TEST_F(TForm1Test, TooNarrowARectangleIsRefused)
     EXPECT_EQ(shown(), before);
 }
 
-// Map names stored with another letter case find their files; a stored map that cannot be loaded
-// gives way to the world map, with the check mark on what is shown, and stays the saved choice, so
-// that it is tried again next time. Each case is a run of its own.
-TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWorld)
+// The stored map is loaded whole at start and listed checked among every map. Map names stored
+// with another letter case find their files; a stored map that cannot be loaded gives way to the
+// world map, with the check mark on what is shown, and stays the saved choice, so that it is tried
+// again next time. Each case is a run of its own.
+TEST_F(TForm1Test, StartLoadsTheStoredMapIgnoringLetterCaseOrFallsBackToTheWorld)
 {
     const struct {
         const char* stored;
         const char* loaded;
         const char* saved;
-    } cases[] = {{"europa", "Europa", "Europa"},
-                 {"EUROPA", "Europa", "Europa"},
-                 {"welt", "Welt", "Welt"},
-                 {"Atlantis", "Welt", "Atlantis"},
-                 {"Kanada", "Welt", "Kanada"}};
+    } cases[] = {{"Europa", "Europa", "Europa"}, {"europa", "Europa", "Europa"}, {"EUROPA", "Europa", "Europa"},
+                 {"welt", "Welt", "Welt"},       {"Atlantis", "Welt", "Atlantis"}, {"Kanada", "Welt", "Kanada"}};
     const QByteArray base = ini;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
@@ -420,9 +378,18 @@ TEST_F(TForm1Test, StoredMapNamesIgnoreLetterCaseAndAMissingMapFallsBackToTheWor
         writeMaps();
         ini = base + "[Mercator]\r\naktuelle Karte=" + c.stored + "\r\n";
         start();
+        const bool europa = QByteArray(c.loaded) == "Europa";
         EXPECT_EQ(stage->session.currentMapName(), QString::fromUtf8(c.loaded));
-        EXPECT_TRUE(mapItem(QString::fromUtf8(c.loaded))->isChecked());
-        EXPECT_NE(shown().pixel(300, 150), qRgb(0, 0, 0));
+        ASSERT_EQ(map->zoomDepth(), 1);
+        EXPECT_DOUBLE_EQ(double(map->shownView().top), europa ? 72 : 90);
+        EXPECT_DOUBLE_EQ(double(map->shownView().left), europa ? -25 : -180);
+        EXPECT_EQ(shown().pixel(300, 150), europa ? europaColour : weltColour);
+        EXPECT_FALSE(stage->zoomOutShown);
+        QStringList items;
+        for (QAction* item : stage->menu.actions())
+            items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+        EXPECT_EQ(items.join(u' '), europa ? QStringLiteral("K1=Europa* K2=Kanada K3=Welt")
+                                           : QStringLiteral("K1=Europa K2=Kanada K3=Welt*"));
         stop();
         EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini")).contains(QByteArray("aktuelle Karte=") + c.saved + "\r\n"));
     }

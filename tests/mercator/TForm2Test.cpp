@@ -110,7 +110,9 @@ TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-TEST_F(TForm2Test, CancelledColourDialogChangesNothing)
+// A cancelled colour dialog changes nothing; a chosen colour is written at once and read at the
+// next start.
+TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
 {
     build();
     const QByteArray before = iniText();
@@ -118,16 +120,11 @@ TEST_F(TForm2Test, CancelledColourDialogChangesNothing)
     EXPECT_EQ(dialogs.shown, QStringList {QStringLiteral("color||")});
     EXPECT_EQ(world.session.crosshairColor(), 0xFFFFFFu);
     EXPECT_EQ(iniText(), before);
-}
 
-TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
-{
     dialogs.colorAnswers.push_back(0x0000FFu);  // red
-    build();
     click("Button1");
     EXPECT_EQ(world.session.crosshairColor(), 0x0000FFu);
     EXPECT_TRUE(iniText().contains("Fadenkreuzfarbe=255\r\n"));
-
     world.session.setCrosshairColor(0xFFFFFFu);
     world.open();  // the file read anew
     window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places);

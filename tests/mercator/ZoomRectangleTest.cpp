@@ -11,44 +11,40 @@ namespace {
 const MapView world{90, -90, 180, -180};
 const QSize bitmap(1200, 600), image(600, 300);
 
-struct ZoomCase {
-    int startX, startY, endX;
-    QRect rectangle;
-    bool accepted;
-    long double top, bottom, left, right;  // degrees, when accepted
-};
-
-class ZoomRectangleTable : public testing::TestWithParam<ZoomCase> {};
-
-TEST_P(ZoomRectangleTable, RectangleAndView)
+TEST(ZoomRectangle, RectangleAndView)
 {
-    const ZoomCase& c = GetParam();
-    const QRect rectangle = ZoomRectangle::rectangle(c.startX, c.startY, c.endX, bitmap);
-    EXPECT_EQ(rectangle, c.rectangle);
-    const std::optional<MapView> view = ZoomRectangle::zoomedView(rectangle, world, image, world);
-    ASSERT_EQ(view.has_value(), c.accepted);
-    if (!view)
-        return;
-    EXPECT_NEAR(double(view->top), double(c.top), 1e-12);
-    EXPECT_NEAR(double(view->bottom), double(c.bottom), 1e-12);
-    EXPECT_NEAR(double(view->left), double(c.left), 1e-12);
-    EXPECT_NEAR(double(view->right), double(c.right), 1e-12);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ZoomRectangleTable,
-    testing::Values(
+    const struct {
+        int startX, startY, endX;
+        QRect rectangle;
+        bool accepted;
+        long double top, bottom, left, right;  // degrees, when accepted
+    } cases[] = {
         // Height from the bitmap's aspect: 600 * 150 / 1200 = 75 pixels.
-        ZoomCase{100, 50, 250, QRect(100, 50, 150, 75), true, 60, 15, -120, -30},
+        {100, 50, 250, QRect(100, 50, 150, 75), true, 60, 15, -120, -30},
         // Right to left: the same rectangle, its top where the button went down.
-        ZoomCase{250, 50, 100, QRect(100, 50, 150, 75), true, 60, 15, -120, -30},
+        {250, 50, 100, QRect(100, 50, 150, 75), true, 60, 15, -120, -30},
         // Reaching below the map's bottom: moved north, same size.
-        ZoomCase{100, 280, 250, QRect(100, 280, 150, 75), true, -45, -90, -120, -30},
+        {100, 280, 250, QRect(100, 280, 150, 75), true, -45, -90, -120, -30},
         // 47 pixels are 28.2 degrees, less than 8 % of 360; 48 pixels are exactly 28.8.
-        ZoomCase{100, 50, 147, QRect(100, 50, 47, 24), false, 0, 0, 0, 0},
-        ZoomCase{100, 50, 148, QRect(100, 50, 48, 24), true, 60, 45.6L, -120, -91.2L},
+        {100, 50, 147, QRect(100, 50, 47, 24), false, 0, 0, 0, 0},
+        {100, 50, 148, QRect(100, 50, 48, 24), true, 60, 45.6L, -120, -91.2L},
         // Halves round to even: 600 * 45 / 1200 = 22.5 -> 22.
-        ZoomCase{0, 0, 45, QRect(0, 0, 45, 22), false, 0, 0, 0, 0}));
+        {0, 0, 45, QRect(0, 0, 45, 22), false, 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.startX << "," << c.startY << " to " << c.endX);
+        const QRect rectangle = ZoomRectangle::rectangle(c.startX, c.startY, c.endX, bitmap);
+        EXPECT_EQ(rectangle, c.rectangle);
+        const std::optional<MapView> view = ZoomRectangle::zoomedView(rectangle, world, image, world);
+        ASSERT_EQ(view.has_value(), c.accepted);
+        if (view) {
+            EXPECT_NEAR(double(view->top), double(c.top), 1e-12);
+            EXPECT_NEAR(double(view->bottom), double(c.bottom), 1e-12);
+            EXPECT_NEAR(double(view->left), double(c.left), 1e-12);
+            EXPECT_NEAR(double(view->right), double(c.right), 1e-12);
+        }
+    }
+}
 
 TEST(ZoomRectangle, ZoomingWithinAZoomedViewUsesItsCoordinates)
 {

@@ -35,8 +35,7 @@ TEST(MapLabelLayer, OwnStationOnTheMercatorMapCompassBearingsAndDistancesOnTheBe
 {
     const MapLabelLayer layer([] { return GeoPosition{7.0, 51.5}; }, [] { return 5000; });
 
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const MapView world{90, -90, 180, -180};
     const MercatorProjection mercator(world, {720, 360});
     const QImage map = drawn(layer, mercator, {720, 360});
     const QPoint own = mercator.pixelOf({7.0, 51.5});
