@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 class DirectionsFileTest : public testing::Test {
@@ -63,38 +65,42 @@ TEST_F(DirectionsFileTest, AMissingFileIsNoListAndAnUnreadableOneIsAnError)
     EXPECT_THROW(DirectionsFile::read(path()), AppError);
 }
 
-TEST_F(DirectionsFileTest, AFailedWriteLeavesTheOldFileWhole)
+// A failed write throws and leaves the old list whole, with no temporary file behind: a character
+// without a Windows-1252 form (it would be stored as "?"), a missing folder, a full disk, and a
+// read-only file (the owner's write bit, also for root), refused like the settings file.
+TEST_F(DirectionsFileTest, AFailedWriteKeepsTheOldList)
 {
     const QByteArray old = "ALT\t10\t0\r\n";
-    writeBytes(old);
-    // A character without a Windows-1252 form would be stored as "?".
-    EXPECT_THROW(DirectionsFile::write(path(), {QStringLiteral("NEU\t1\t0"), QStringLiteral("SP\u0141\t2\t0")}), AppError);
-    EXPECT_EQ(readBytes(), old);
-    EXPECT_THROW(DirectionsFile::write(dir.filePath(QStringLiteral("fehlt/Data.txt")), {QStringLiteral("A\t1\t0")}), AppError);
-    // No temporary file is left behind.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Data.txt")});
-}
-
-// A full disk and a read-only file (the owner's write bit, also for root) are refused like
-// the settings file, and the old list stays.
-TEST_F(DirectionsFileTest, AFullDiskOrAReadOnlyFileKeepsTheOldList)
-{
-    const QByteArray old = "ALT\t10\t0\r\n";
-    const QStringList many(500, QStringLiteral("NEUER EINTRAG\t123.4\t5"));
-    writeBytes(old);
-    try {
-        const FileSizeLimit full(1000);
-        DirectionsFile::write(path(), many);
-        ADD_FAILURE() << "a full disk was taken for a success";
-    } catch (const AppError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("Datenträger voll oder Schreibfehler"))) << error.what();
+    const QStringList one {QStringLiteral("NEU\t1\t0")};
+    const struct { const char* what; std::function<void()> write; const char* says; } cases[] = {
+        {"no Windows-1252 form",
+         [&] { DirectionsFile::write(path(), QStringList(one) << QStringLiteral("SP\u0141\t2\t0")); }, ""},
+        {"missing folder", [&] { DirectionsFile::write(dir.filePath(QStringLiteral("fehlt/Data.txt")), one); }, ""},
+        {"full disk",
+         [&] {
+             const FileSizeLimit full(1000);
+             DirectionsFile::write(path(), QStringList(500, QStringLiteral("NEUER EINTRAG\t123.4\t5")));
+         },
+         "Datenträger voll oder Schreibfehler"},
+        {"read-only",
+         [&] {
+             QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteGroup | QFile::WriteOther);
+             DirectionsFile::write(path(), one);
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        writeBytes(old);
+        try {
+            c.write();
+            ADD_FAILURE() << c.what << ": taken for a success";
+        } catch (const AppError& error) {
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(c.says))) << c.what << ": " << error.what();
+        }
+        EXPECT_EQ(readBytes(), old) << c.what;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Data.txt")})
+            << c.what;
     }
-    EXPECT_EQ(readBytes(), old);
-
-    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteGroup | QFile::WriteOther);
-    EXPECT_THROW(DirectionsFile::write(path(), {QStringLiteral("NEU\t1\t0")}), AppError);
-    EXPECT_EQ(readBytes(), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Data.txt")});
 }
 
 } // namespace

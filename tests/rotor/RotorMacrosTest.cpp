@@ -12,10 +12,11 @@
 #include <limits>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
-TEST(RotorMacros, TargetTenthsRoundHalfToEven)
+TEST(RotorMacros, TargetTenthsRoundHalfToEvenWithinTheIntegerRange)
 {
     const struct {
         double degrees;
@@ -28,18 +29,9 @@ TEST(RotorMacros, TargetTenthsRoundHalfToEven)
         const QStringList lines = RotorMacros::targetLines(c.degrees, 0);
         EXPECT_EQ(lines, (QStringList{QString::fromLatin1(c.line), QStringLiteral("0"), QStringLiteral("0")})) << c.degrees;
     }
-}
-
-TEST(RotorMacros, TargetBeyondTheIntegerRangeIsRefused)
-{
+    // Beyond the integer range there is no line to write.
     for (const double degrees : {1e12, -1e12, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
         EXPECT_THROW(RotorMacros::tenths(degrees), AppError) << degrees;
-}
-
-TEST(RotorMacros, TextEndsEveryLineWithCrLf)
-{
-    EXPECT_EQ(RotorMacros::text(RotorMacros::helloLines(QStringLiteral("Corvane"))), QStringLiteral("ZD Corvane\r\n"));
-    EXPECT_EQ(RotorMacros::text(RotorMacros::targetLines(12.3, 5.5)), QStringLiteral("123\r\n55\r\n0\r\n"));
 }
 
 TEST(RotorMacros, LinesSplitAtEveryLineBreakAndStopAtNul)
@@ -59,7 +51,7 @@ TEST(RotorMacros, LinesSplitAtEveryLineBreakAndStopAtNul)
         EXPECT_EQ(RotorMacros::lines(c.text), c.lines) << c.text.toStdString();
 }
 
-TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTail)
+TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTailAndBusNamesAreSanitised)
 {
     const struct {
         const char* path;
@@ -79,30 +71,23 @@ TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTail)
         EXPECT_EQ(DdeNames::ownService(path), QLatin1String(c.ownService)) << c.path;
         EXPECT_EQ(DdeNames::programService(path), QLatin1String(c.programService)) << c.path;
     }
-}
-
-TEST(RotorMacros, BusNamesAreSanitised)
-{
-    const struct {
-        const char* service;
-        const char* busName;
-    } cases[] = {
-        {"Corvane", "dde.Corvane"}, {"Rotor.v2", "dde.Rotor_v2"}, {"3D-Rotor", "dde._3D_Rotor"}, {"Größe", "dde.Gr__e"}, {"", "dde._"},
+    const std::pair<const char*, const char*> buses[] = {
+        {"Corvane", "dde.Corvane"}, {"Rotor.v2", "dde.Rotor_v2"}, {"3D-Rotor", "dde._3D_Rotor"}, {"Größe", "dde.Gr__e"},
+        {"", "dde._"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DdeNames::busName(QString::fromUtf8(c.service)), QLatin1String(c.busName)) << c.service;
+    for (const auto& [service, busName] : buses)
+        EXPECT_EQ(DdeNames::busName(QString::fromUtf8(service)), QLatin1String(busName)) << service;
     EXPECT_EQ(DdeNames::objectPath(QStringLiteral("AntDaten")), QStringLiteral("/AntDaten"));
 }
 
-TEST(RotorMacros, HelloTitleOnlyFromAZdLine)
+// A hello is "ZD" and the title, a target three lines of tenths of a degree; every line ends in CR LF.
+TEST(RotorMacros, HelloTitleOnlyFromAZdLineAndTargetFromTenths)
 {
+    EXPECT_EQ(RotorMacros::text(RotorMacros::helloLines(QStringLiteral("Corvane"))), QStringLiteral("ZD Corvane\r\n"));
+    EXPECT_EQ(RotorMacros::text(RotorMacros::targetLines(12.3, 5.5)), QStringLiteral("123\r\n55\r\n0\r\n"));
     EXPECT_EQ(RotorMacros::helloTitle({QStringLiteral("ZD Corvane")}), QStringLiteral("Corvane"));
     EXPECT_FALSE(RotorMacros::helloTitle({QStringLiteral("1234")}));
     EXPECT_FALSE(RotorMacros::helloTitle({}));
-}
-
-TEST(RotorMacros, TargetParsedFromTenths)
-{
     const auto target = RotorMacros::parseTarget({QStringLiteral("-123"), QStringLiteral("55"), QStringLiteral("0")});
     ASSERT_TRUE(target);
     EXPECT_DOUBLE_EQ(target->azimuth, -12.3);
