@@ -67,6 +67,7 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
          QStringLiteral("127.0.0.1:%1").arg(pstPort), QStringLiteral("--n1mm"), QStringLiteral("aus")});
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
 
+    folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
     folder.start();
     ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); })) << "the panel did not come up";
     parameters()->setRotorStartImmediately(true);
