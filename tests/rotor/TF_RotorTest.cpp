@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "RotorProgramOnBus.h"
+
 #include "support/LinkWait.h"
 #include "support/PrivateBus.h"
 #include "support/ScriptedDialogs.h"
@@ -10,7 +12,6 @@
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeNames.h"
 #include "platform/DdeServer.h"
-#include "platform/NamedMutex.h"
 #include "platform/Registry.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
@@ -33,12 +34,6 @@ const RotorLinkTiming fastLink{40, 30000, 500};
 constexpr int twoTicksMs = 100;
 const QString hello = QStringLiteral("ZD corvane_rotor_tests\r\n");
 const QString statusMacro = QStringLiteral("1234\r\n55\r\n0\r\n0\r\n0\r\n1\r\n0\r\n-180\r\n540\r\n1\r\n");
-
-bool mutexFree()
-{
-    NamedMutex probe(TF_Rotor::mutexName);
-    return probe.tryLock();
-}
 
 // The rotor link alone with the rotor panel over it, as the program builds them, in a folder and
 // registry of their own. The registry names a rotor program "FakeRotor.exe" with no file at that
@@ -118,7 +113,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
     EXPECT_EQ(macros.takeFirst(), hello);
     EXPECT_EQ(rotor().rotorProgramFolder, world.folder.path());
-    EXPECT_FALSE(mutexFree());
+    EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
 
     sendStatus(QStringLiteral("1234\r\n55\r\n1\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n"));
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
@@ -157,7 +152,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     peer.reset();
     ASSERT_TRUE(waitFor([this] { return !rotor().rotorConnected; }));
     // A new attempt may hold it for the moment it takes; it must not keep it.
-    EXPECT_TRUE(waitFor(mutexFree));
+    EXPECT_TRUE(waitFor(RotorProgramOnBus::linkMutexFree));
 }
 
 TEST_F(TF_RotorTest, StatusIsTakenWhileNotConnected)
@@ -186,7 +181,7 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     QTest::qWait(twoTicksMs);  // past the next connection tick
     EXPECT_TRUE(rotor().rotorConnected);
     EXPECT_EQ(macros.size(), 1);
-    EXPECT_FALSE(mutexFree());
+    EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
 
     sendStatus(statusMacro);  // the first status takes over its azimuth
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
