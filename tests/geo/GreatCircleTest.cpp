@@ -72,9 +72,7 @@ TEST(GreatCircleBearing, RangeAboveZeroUpTo360PolesMeridiansAndDegenerateCasesEx
 TEST(GreatCircleBearing, LatitudesBeyondThePolesKeepTheFormulasResult)
 {
     constexpr double meridian = 7;  // both points on it, degrees east
-    const struct {
-        double lat1, lat2, bearing;
-    } cases[] = {{1000, 50, 360}, {50, 1000, 180}, {50, -1000, 360}};
+    const struct { double lat1, lat2, bearing; } cases[] = {{1000, 50, 360}, {50, 1000, 180}, {50, -1000, 360}};
     for (const auto& c : cases) {
         EXPECT_NEAR(greatCircleBearing(meridian, c.lat1, meridian, c.lat2), c.bearing, 1e-4) << c.lat1 << " " << c.lat2;
         EXPECT_NEAR(GreatCircleFrom(meridian, c.lat1).bearingTo(meridian, c.lat2), c.bearing, 1e-4) << c.lat1;
@@ -98,9 +96,7 @@ TEST(GreatCircleFrom, DistanceAndBearingTogetherEqualTheSeparateResults)
 {
     std::mt19937_64 random(4711);
     std::uniform_real_distribution<double> latitude(-90, 90), longitude(-180, 180);
-    struct Pair {
-        double lat1, lon1, lat2, lon2;
-    };
+    struct Pair { double lat1, lon1, lat2, lon2; };
     std::vector<Pair> pairs = {{51.5, 7, 90, 123.4}, {51.5, 7, -51.5, -173}, {0, 180, 0, -180}, {90, 0, 10, 50},
                                {50, 7, 40, 7},       {51.5, 7, 51.5, 7},     {10, 20, 1000, 1000}};
     for (int i = 0; i < 20000; ++i)

@@ -115,11 +115,7 @@ TEST_F(Logger32LinkTest, WithoutLogger32TheLinkIsNotFound)
 TEST_F(Logger32LinkTest, HandshakeOutcomes)
 {
     using S = Logger32Link::State;
-    const struct {
-        QStringList arguments;
-        S state;
-        QStringList sent;
-    } cases[] = {
+    const struct { QStringList arguments; S state; QStringList sent; } cases[] = {
         {{"--ack", "1", "--replies", "3,100"}, S::Connected, handshake},
         {{"--ack", "3", "--replies", "3,100"}, S::Connected,
          {"Logger32 1|1|h", "Logger32 2|1|h", "Logger32 3|1|h", "Logger32 3|2|0", "Logger32 3|3|0"}},
@@ -155,10 +151,7 @@ TEST_F(Logger32LinkTest, HandshakeOutcomes)
 // The main window appears within a second and its event loop never stalls.
 TEST_F(Logger32LinkTest, SilentOrHungLogger32NeverStallsTheWindow)
 {
-    const struct {
-        QStringList arguments;
-        QStringList sent;
-    } cases[] = {
+    const struct { QStringList arguments; QStringList sent; } cases[] = {
         {{"--ack", "0"}, fiveAnnouncements},
         // Hung at the first message: every later one waits in vain for its answer.
         {{"--hang"}, {"Logger32 1|1|h"}},
@@ -201,10 +194,7 @@ TEST_F(Logger32LinkTest, BearingsInRangeAreTaken)
 
 TEST_F(Logger32LinkTest, BearingsPostedRightAfterTheLastReplyAreTakenAtOnce)
 {
-    const struct {
-        QString replies;
-        QList<int> bearings;
-    } cases[] = {
+    const struct { QString replies; QList<int> bearings; } cases[] = {
         {"3,100,101:45", {45}},
         {"3,100,101:361,101:-1,101:360,101:0", {360, 0}},
         // Other leftovers go the same way and change nothing.

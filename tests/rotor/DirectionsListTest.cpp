@@ -48,11 +48,7 @@ TEST_F(DirectionsListTest, LoadSortsTheLinesAndShowsTheirIdentifiers)
 TEST_F(DirectionsListTest, SavedRecordsReplaceTheirRowOrGoInAtTheirPlace)
 {
     const DirectionsList list = loaded();
-    struct Case {
-        int row;
-        const char* line;
-        QStringList expected;
-    };
+    struct Case { int row; const char* line; QStringList expected; };
     const Case cases[] = {
         {0, "BAKE\t301\t0", {"BAKE\t301\t0", "ohne", "relais\t15\t0"}},
         {-1, "Nord\t5\t10", {"Bake\t300\t0", "Nord\t5\t10", "ohne", "relais\t15\t0"}},

@@ -45,12 +45,7 @@ TEST(OptimisedPath, RotorTargetPicksTheWay)
         EXPECT_EQ(OptimisedPath::rotorTarget(c.bearing, c.travel, c.overlap, c.optimise), c.expected) << c.what;
 }
 
-struct ListCase {
-    const char* what;
-    double azimuth;
-    OptimisedPath::Travel travel;
-    double expected;
-};
+struct ListCase { const char* what; double azimuth; OptimisedPath::Travel travel; double expected; };
 
 const ListCase listCases[] = {
     {"near stays", 200, {100, 0, 450}, 200},
@@ -67,9 +62,7 @@ TEST(OptimisedPath, ListTargetPicksTheWay)
         EXPECT_EQ(OptimisedPath::listTarget(c.azimuth, c.travel), c.expected) << c.what;
 }
 
-struct RangeCase {
-    double value, lower, upper, period, expected;
-};
+struct RangeCase { double value, lower, upper, period, expected; };
 
 const RangeCase rangeCases[] = {
     {-30, 0, 450, 360, 330},

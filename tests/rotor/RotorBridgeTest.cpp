@@ -222,11 +222,7 @@ TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const QString nobody = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
     closed.close();
-    struct Refusal {
-        QStringList arguments;
-        int exitCode;
-        QString says;
-    };
+    struct Refusal { QStringList arguments; int exitCode; QString says; };
     const Refusal refusals[] = {
         {{"--register", "--model", "999999"}, 2, "Hamlib kennt kein Rotormodell 999999"},
         {{"--register", "--model", "2", "--device", nobody}, 1, "lässt sich nicht öffnen"},

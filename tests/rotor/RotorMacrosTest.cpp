@@ -18,10 +18,7 @@ namespace {
 
 TEST(RotorMacros, TargetTenthsRoundHalfToEvenWithinTheIntegerRange)
 {
-    const struct {
-        double degrees;
-        const char* line;
-    } cases[] = {
+    const struct { double degrees; const char* line; } cases[] = {
         {12.25, "122"}, {12.75, "128"}, {-12.3, "-123"}, {-12.25, "-122"}, {0.05, "0"}, {0.15, "2"},
         {359.95, "3600"}, {-180, "-1800"}, {540, "5400"},
     };
@@ -36,10 +33,7 @@ TEST(RotorMacros, TargetTenthsRoundHalfToEvenWithinTheIntegerRange)
 
 TEST(RotorMacros, LinesSplitAtEveryLineBreakAndStopAtNul)
 {
-    const struct {
-        QString text;
-        QStringList lines;
-    } cases[] = {
+    const struct { QString text; QStringList lines; } cases[] = {
         {QStringLiteral("1\r\n2\r\n"), {"1", "2"}},
         {QStringLiteral("1\r2\n3"), {"1", "2", "3"}},
         {QStringLiteral("1\r\n\r\n3\r\n"), {"1", "", "3"}},
@@ -144,11 +138,7 @@ TEST(RotorMacros, StatusStoresLineByLine)
 {
     using R = RotorMacros::StatusResult;
     constexpr std::optional<double> none;
-    const struct {
-        QStringList lines;
-        R result;
-        Fields fields;
-    } cases[] = {
+    const struct { QStringList lines; R result; Fields fields; } cases[] = {
         {{"1234", "55", "1", "0", "0", "0", "0", "-180", "540", "1"}, R::Complete, {123.4, 5.5, 1, 0, 0, 0, 0, -180, 540}},
         {{"1234", "55", "1", "0", "0", "0", "0", "-180", "540", "0"}, R::Complete, {123.4, 5.5, 1, 0, 0, 0, 0, -180, 540}},
         {{"-5", "-12", "-1", "4", "5", "6", "7", "8", "9", "1", "extra"}, R::Complete, {-0.5, -1.2, -1, 4, 5, 6, 7, 8, 9}},

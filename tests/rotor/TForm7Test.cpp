@@ -143,12 +143,7 @@ TEST_F(TForm7Test, NewRecordStartsAtTheAntennaDirectionAndIsSavedAtItsSortedPlac
 
 TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
 {
-    struct Case {
-        const char* azimuth;
-        const char* elevation;
-        int minAzimuth, maxAzimuth;
-        const char* stored;
-    };
+    struct Case { const char* azimuth; const char* elevation; int minAzimuth, maxAzimuth; const char* stored; };
     const Case cases[] = {{"500", "200", 0, 450, "X1\t140\t20"}, {"270", "-10", -180, 180, "X1\t-90\t170"},
                           {"  12.6", "0", 0, 450, "X1\t13\t0"},
                           {"1e300", "1e300", 0, 450, nullptr}};
