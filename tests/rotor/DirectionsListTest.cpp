@@ -49,29 +49,27 @@ protected:
     }
 };
 
+// A CR LF file reads and writes back byte for byte: records, lines that follow no record form, and
+// Windows-1252 bytes, the unassigned 0x81 too. Any line end reads, and CR LF is written.
 TEST_F(DirectionsFileTest, ReadAndWriteKeepEveryByteOfACrLfFile)
 {
-    // Records, lines that follow no record form, and Windows-1252 bytes, the unassigned 0x81 too.
-    const QByteArray bytes = "ABC\r\nBAKE\t-90\t5\r\nRELAIS NORD\t15\t0\r\nX\tnur Azimut\r\n"
-                             "Z\xe4hler \x80\x81\t400\t180\r\n\r\n\t\t\r\n";
-    writeBytes(bytes);
-    const auto lines = DirectionsFile::read(path());
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->size(), 7);
-    EXPECT_EQ(lines->at(4), QStringLiteral("Zähler €\u0081\t400\t180"));
-    DirectionsFile::write(path(), *lines);
-    EXPECT_EQ(readBytes(), bytes);
-}
-
-TEST_F(DirectionsFileTest, AnyLineEndReadsAndCrLfIsWritten)
-{
-    writeBytes("A\t1\t0\nB\t2\t0\rC\t3\t0\r\nD\t4\t0");
-    const auto lines = DirectionsFile::read(path());
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (QStringList{QStringLiteral("A\t1\t0"), QStringLiteral("B\t2\t0"), QStringLiteral("C\t3\t0"),
-                                   QStringLiteral("D\t4\t0")}));
-    DirectionsFile::write(path(), *lines);
-    EXPECT_EQ(readBytes(), QByteArray("A\t1\t0\r\nB\t2\t0\r\nC\t3\t0\r\nD\t4\t0\r\n"));
+    const QByteArray crLf = "ABC\r\nBAKE\t-90\t5\r\nRELAIS NORD\t15\t0\r\nX\tnur Azimut\r\n"
+                            "Z\xe4hler \x80\x81\t400\t180\r\n\r\n\t\t\r\n";
+    const struct { QByteArray bytes; QStringList lines; QByteArray written; } cases[] = {
+        {crLf,
+         {"ABC", "BAKE\t-90\t5", "RELAIS NORD\t15\t0", "X\tnur Azimut", QStringLiteral("Zähler €\u0081\t400\t180"), "", "\t\t"},
+         crLf},
+        {"A\t1\t0\nB\t2\t0\rC\t3\t0\r\nD\t4\t0", {"A\t1\t0", "B\t2\t0", "C\t3\t0", "D\t4\t0"},
+         "A\t1\t0\r\nB\t2\t0\r\nC\t3\t0\r\nD\t4\t0\r\n"},
+    };
+    for (const auto& c : cases) {
+        writeBytes(c.bytes);
+        const auto lines = DirectionsFile::read(path());
+        ASSERT_TRUE(lines);
+        EXPECT_EQ(*lines, c.lines);
+        DirectionsFile::write(path(), *lines);
+        EXPECT_EQ(readBytes(), c.written);
+    }
 }
 
 TEST_F(DirectionsFileTest, AMissingFileIsNoListAndAnUnreadableOneIsAnError)
