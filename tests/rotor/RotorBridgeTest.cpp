@@ -116,7 +116,7 @@ protected:
         EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
         EXPECT_LT(rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth);
 
-        const double step = *rotor.rotorAzimuth + 30 < rotor.rotorMaxAzimuth ? 30 : -30;  // degrees
+        const double step = *rotor.rotorAzimuth + 10 < rotor.rotorMaxAzimuth ? 10 : -10;  // degrees
         const double goal = *rotor.rotorAzimuth + step;
         rotorLink()->setTargetElevation(10);
         rotorLink()->turnTo(goal);
