@@ -93,18 +93,13 @@ protected:
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
     }
 
-    void edit(const QString& identifier, const QString& azimuth, const QString& elevation) const
-    {
-        field("E_Kennung")->setText(identifier);
-        field("E_Azimut")->setText(azimuth);
-        field("E_Elevation")->setText(elevation);
-    }
-
     // A new record as the user enters and saves it.
     void saveNew(const char* identifier, const char* azimuth, const char* elevation) const
     {
         window->Neu1Click();
-        edit(QString::fromLatin1(identifier), QString::fromLatin1(azimuth), QString::fromLatin1(elevation));
+        field("E_Kennung")->setText(QString::fromLatin1(identifier));
+        field("E_Azimut")->setText(QString::fromLatin1(azimuth));
+        field("E_Elevation")->setText(QString::fromLatin1(elevation));
         button("Speichern")->click();
     }
 };
