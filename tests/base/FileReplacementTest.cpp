@@ -130,10 +130,7 @@ TEST_F(FileReplacementTest, TheOwnersWriteBitMarksAFileReadOnlyEvenForRoot)
 // Only the copies a killed save leaves, marked as ours, go; a user's look-alike names stay.
 TEST_F(FileReplacementTest, LeftoversOfAKilledSaveAreRemovedAndNothingElse)
 {
-    const struct {
-        const char* name;
-        bool removed;
-    } cases[] = {
+    const struct { const char* name; bool removed; } cases[] = {
         {".Corvane.ini.corvane-neu-a1B2c3", true}, {".Corvane.ini.corvane-neu-000000", true},
         {"Corvane.ini", false}, {"Corvane.ini.bak", false}, {"Corvane.ini.backup", false},
         {"Corvane.ini.a1B2c3", false}, {"Corvane.ini.XXXXXX", false}, {"Corvane.ini.Sicher", false},

@@ -40,9 +40,7 @@ double bearingDifference(double a, double b)
 
 TEST(GreatCircleReference, PublishedPairsToSixDecimals)
 {
-    const struct {
-        double lat1, lon1, lat2, lon2, km, bearing;
-    } cases[] = {
+    const struct { double lat1, lon1, lat2, lon2, km, bearing; } cases[] = {
         {51.5, 7.0, 48.85, 2.35, 443.607251, 230.140731},
         {51.5208333, 7.0416667, -33.87, 151.21, 16561.636565, 69.658787},
     };

@@ -36,57 +36,38 @@ TEST(GreatCircleDistance, KnownDistancesAndNoTargetMarkerOfPointTwo)
 }
 
 // Due north takes the "west" branch, 360 - A with A a rounding error from 0, so it rounds to 360.
-TEST(GreatCircleBearing, RangeAboveZeroUpTo360AndZeroForSamePoint)
-{
-    const struct { double lat1, lon1, lat2, lon2, bearing, tolerance; } cases[] = {
-        {50, 7, 60, 7, 360, 1e-5}, {-30, -70, 10, -70, 360, 1e-5}, {50, 7, 40, 7, 180, 1e-5},
-        {0, 0, 0, 90, 90, 1e-12}, {0, 0, 0, -90, 270, 1e-12}, {51.5, 7, 48.85, 2.35, 230.1, 0.05},
-        {51.5, 7, 51.5, 7, 0, 0}, {-33.87, 151.21, -33.87, 151.21, 0, 0},
-    };
-    for (const auto& c : cases) {
-        const double bearing = greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2);
-        EXPECT_NEAR(bearing, c.bearing, c.tolerance) << c.lat2 << " " << c.lon2;
-        EXPECT_EQ(std::nearbyint(bearing), std::nearbyint(c.bearing)) << c.lat2 << " " << c.lon2;
-        EXPECT_LE(bearing, 360.0);
-    }
-}
-
-} // namespace
-
-namespace {
-
-// Cases where floating point would leave the formula's divisor or sign a rounding error away
-// from the truth: answered exactly.
-TEST(GreatCircleBearing, PolesMeridiansAndDegenerateCasesAreExact)
+// Where floating point would leave the formula's divisor or sign a rounding error away from the
+// truth, the answer is exact (tolerance 0).
+TEST(GreatCircleBearing, RangeAboveZeroUpTo360PolesMeridiansAndDegenerateCasesExact)
 {
     const struct {
         const char* what;
-        double lat1, lon1, lat2, lon2, bearing;
+        double lat1, lon1, lat2, lon2, bearing, tolerance;  // degrees
     } cases[] = {
-        {"target at the north pole", 51.5, 7, 90, 123.4, 360},
-        {"target at the north pole, west of the meridian", 51.5, 7, 90, -173, 360},
-        {"target at the south pole", 51.5, 7, -90, 0, 180},
-        {"due north", 50, 7, 60, 7, 360},
-        {"due north across the date line", 10, 180, 20, -180, 360},
-        {"due south", 50, 7, 40, 7, 180},
-        {"the same point", 51.5, 7, 51.5, 7, 0},
-        {"the same point, other longitude spelling", 0, 180, 0, -180, 0},
-        {"the antipode", 51.5, 7, -51.5, -173, 0},
-        {"the antipode on the equator", 0, 0, 0, 180, 0},
-        {"own station at the north pole", 90, 0, 10, 50, 0},
-        {"own station at the south pole", -90, 0, 10, 50, 0},
+        {"due north from the south", -30, -70, 10, -70, 360, 1e-5}, {"east", 0, 0, 0, 90, 90, 1e-12},
+        {"west", 0, 0, 0, -90, 270, 1e-12}, {"Dortmund to Paris", 51.5, 7, 48.85, 2.35, 230.1, 0.05},
+        {"target at the north pole", 51.5, 7, 90, 123.4, 360, 0},
+        {"target at the north pole, west of the meridian", 51.5, 7, 90, -173, 360, 0},
+        {"target at the south pole", 51.5, 7, -90, 0, 180, 0}, {"due north", 50, 7, 60, 7, 360, 0},
+        {"due north across the date line", 10, 180, 20, -180, 360, 0}, {"due south", 50, 7, 40, 7, 180, 0},
+        {"the same point", 51.5, 7, 51.5, 7, 0, 0}, {"the same point in Sydney", -33.87, 151.21, -33.87, 151.21, 0, 0},
+        {"the same point, other longitude spelling", 0, 180, 0, -180, 0, 0},
+        {"the antipode", 51.5, 7, -51.5, -173, 0, 0}, {"the antipode on the equator", 0, 0, 0, 180, 0, 0},
+        {"own station at the north pole", 90, 0, 10, 50, 0, 0}, {"own station at the south pole", -90, 0, 10, 50, 0, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2), c.bearing) << c.what;
+    for (const auto& c : cases) {
+        const double bearing = greatCircleBearing(c.lon1, c.lat1, c.lon2, c.lat2);
+        EXPECT_NEAR(bearing, c.bearing, c.tolerance) << c.what;
+        EXPECT_EQ(std::nearbyint(bearing), std::nearbyint(c.bearing)) << c.what;
+        EXPECT_LE(bearing, 360.0) << c.what;
+    }
 }
 
 // Beyond the poles (1000 stands for "no position") nothing is exact: the formula's result stays.
 TEST(GreatCircleBearing, LatitudesBeyondThePolesKeepTheFormulasResult)
 {
     constexpr double meridian = 7;  // both points on it, degrees east
-    const struct {
-        double lat1, lat2, bearing;
-    } cases[] = {{1000, 50, 360}, {50, 1000, 180}, {50, -1000, 360}};
+    const struct { double lat1, lat2, bearing; } cases[] = {{1000, 50, 360}, {50, 1000, 180}, {50, -1000, 360}};
     for (const auto& c : cases) {
         EXPECT_NEAR(greatCircleBearing(meridian, c.lat1, meridian, c.lat2), c.bearing, 1e-4) << c.lat1 << " " << c.lat2;
         EXPECT_NEAR(GreatCircleFrom(meridian, c.lat1).bearingTo(meridian, c.lat2), c.bearing, 1e-4) << c.lat1;
@@ -110,9 +91,7 @@ TEST(GreatCircleFrom, DistanceAndBearingTogetherEqualTheSeparateResults)
 {
     std::mt19937_64 random(4711);
     std::uniform_real_distribution<double> latitude(-90, 90), longitude(-180, 180);
-    struct Pair {
-        double lat1, lon1, lat2, lon2;
-    };
+    struct Pair { double lat1, lon1, lat2, lon2; };
     std::vector<Pair> pairs = {{51.5, 7, 90, 123.4}, {51.5, 7, -51.5, -173}, {0, 180, 0, -180}, {90, 0, 10, 50},
                                {50, 7, 40, 7},       {51.5, 7, 51.5, 7},     {10, 20, 1000, 1000}};
     for (int i = 0; i < 20000; ++i)

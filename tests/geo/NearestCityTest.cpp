@@ -25,21 +25,17 @@ TEST(FindNearestCity, StrictlyNearerWinsSoEarlierEntryWinsTies)
     EXPECT_FALSE(findNearestCity(cities, std::nan(""), 7.0, 6).has_value());
 }
 
-// A position that is not finite has no nearest city, wherever the search starts.
-TEST(FindNearestCity, NoCityForAPositionThatIsNotFinite)
+// A position that is not finite has no nearest city, wherever the search starts; nor has any
+// position in an empty table.
+TEST(FindNearestCity, NoCityForAPositionThatIsNotFiniteOrInAnEmptyTable)
 {
     const std::vector<CityRecord> cities = {{QStringLiteral("Essen"), 51.45, 7.01}, {QStringLiteral("Berlin"), 52.52, 13.40}};
-    const double odd[] = {std::nan(""), HUGE_VAL, -HUGE_VAL};
-    for (const double value : odd) {
+    for (const double value : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
         EXPECT_FALSE(findNearestCity(cities, value, 7.0, 0).has_value()) << value;
         EXPECT_FALSE(findNearestCity(cities, 51.5, value, 1).has_value()) << value;
     }
-}
-
-TEST(FindNearestCity, EmptyTableGivesNoCity)
-{
-    EXPECT_FALSE(findNearestCity({}, 51.5, 7.0, 0).has_value());
-    EXPECT_FALSE(findNearestCity({}, 51.5, 7.0, 3).has_value());
+    for (const int lastIndex : {0, 3})
+        EXPECT_FALSE(findNearestCity({}, 51.5, 7.0, lastIndex).has_value()) << lastIndex;
 }
 
 } // namespace

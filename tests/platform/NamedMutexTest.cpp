@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,25 +14,19 @@
 namespace {
 
 // Restores $XDG_RUNTIME_DIR when the test ends.
-class RuntimeFolder {
-public:
-    RuntimeFolder() : saved_(qgetenv("XDG_RUNTIME_DIR")), wasSet_(qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) { }
-    ~RuntimeFolder()
-    {
-        if (wasSet_)
-            qputenv("XDG_RUNTIME_DIR", saved_);
+auto runtimeFolderRestored()
+{
+    return qScopeGuard([saved = qgetenv("XDG_RUNTIME_DIR"), wasSet = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")] {
+        if (wasSet)
+            qputenv("XDG_RUNTIME_DIR", saved);
         else
             qunsetenv("XDG_RUNTIME_DIR");
-    }
-
-private:
-    QByteArray saved_;
-    bool wasSet_;
-};
+    });
+}
 
 TEST(NamedMutexTest, LocksLiveInAFolderOnlyTheUserCanWrite)
 {
-    const RuntimeFolder restore;
+    const auto restore = runtimeFolderRestored();
     qunsetenv("XDG_RUNTIME_DIR");
     const QFileInfo folder(NamedMutex::lockFolder());
     EXPECT_NE(QDir(folder.filePath()).canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
@@ -45,7 +40,7 @@ TEST(NamedMutexTest, LocksLiveInAFolderOnlyTheUserCanWrite)
 // A lock is free only when its file opens and nobody holds it.
 TEST(NamedMutexTest, ALockThatCannotBeOpenedCountsAsTaken)
 {
-    const RuntimeFolder restore;
+    const auto restore = runtimeFolderRestored();
     QTemporaryDir runtime;
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     ASSERT_TRUE(QDir(runtime.path()).mkdir(QStringLiteral("Versperrt.lock")));  // opens for no one, root included

@@ -22,11 +22,7 @@ TEST(RegistryTest, AValueAlreadyThereIsNotWrittenAgain)
         ASSERT_TRUE(settings.open(QIODevice::ReadWrite));
         ASSERT_TRUE(settings.setFileTime(old, QFileDevice::FileModificationTime));
     };
-    struct Case {
-        const char* name;
-        QString value;
-        bool written;
-    };
+    struct Case { const char* name; QString value; bool written; };
     ASSERT_TRUE(Registry::writeString(company, QStringLiteral("Path"), QStringLiteral("/opt/corvane/")));
     for (const Case& c : {Case {"the same", QStringLiteral("/opt/corvane/"), false},
                           Case {"another", QStringLiteral("/home/dl1abc/Corvane, neu/"), true},

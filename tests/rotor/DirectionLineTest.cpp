@@ -8,8 +8,6 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace {
 
 struct FieldsCase {
@@ -22,34 +20,32 @@ struct FieldsCase {
     const char* editElevation;
 };
 
-void PrintTo(const FieldsCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
-
-class DirectionLineFieldsTest : public testing::TestWithParam<FieldsCase> {};
-
-TEST_P(DirectionLineFieldsTest, SplitsAtTheTabs)
-{
-    const FieldsCase& c = GetParam();
-    const QString line = QString::fromLatin1(c.line);
-    EXPECT_EQ(DirectionLine::identifier(line), QString::fromLatin1(c.identifier));
-    EXPECT_EQ(DirectionLine::clickAzimuth(line), QString::fromLatin1(c.clickAzimuth));
-    EXPECT_EQ(DirectionLine::clickElevation(line), QString::fromLatin1(c.clickElevation));
-    const DirectionLine::Fields fields = DirectionLine::editFields(line);
-    EXPECT_EQ(fields.identifier, QString::fromLatin1(c.editIdentifier));
-    EXPECT_EQ(fields.azimuth, QString::fromLatin1(c.editAzimuth));
-    EXPECT_EQ(fields.elevation, QString::fromLatin1(c.editElevation));
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, DirectionLineFieldsTest, testing::Values(
-    FieldsCase{"RELAIS NORD\t15\t0", "RELAIS NORD", "15", "0", "RELAIS NORD", "15", "0"},
-    FieldsCase{"ABC", "", "", "", "ABC", "", ""},
-    FieldsCase{"X\t10", "X", "10", "", "X", "10", ""},
-    FieldsCase{"X\t10\t5\tRest", "X", "10", "5\tRest", "X", "10", "5\tRest"},
-    FieldsCase{"\t\t", "", "", "", "", "", ""},
-    FieldsCase{"", "", "", "", "", "", ""},
+const FieldsCase fieldsCases[] = {
+    {"RELAIS NORD\t15\t0", "RELAIS NORD", "15", "0", "RELAIS NORD", "15", "0"},
+    {"ABC", "", "", "", "ABC", "", ""},
+    {"X\t10", "X", "10", "", "X", "10", ""},
+    {"X\t10\t5\tRest", "X", "10", "5\tRest", "X", "10", "5\tRest"},
+    {"\t\t", "", "", "", "", "", ""},
+    {"", "", "", "", "", "", ""},
     // A click reads at most 50 characters after each TAB.
-    FieldsCase{"L\t0000000000000000000000000000000000000000000000000012\t7", "L",
-               "00000000000000000000000000000000000000000000000000", "", "L",
-               "0000000000000000000000000000000000000000000000000012", "7"}));
+    {"L\t0000000000000000000000000000000000000000000000000012\t7", "L",
+     "00000000000000000000000000000000000000000000000000", "", "L", "0000000000000000000000000000000000000000000000000012",
+     "7"}};
+
+TEST(DirectionLine, SplitsAtTheTabs)
+{
+    const auto text = [](const char* latin1) { return QString::fromLatin1(latin1); };
+    for (const FieldsCase& c : fieldsCases) {
+        const QString line = text(c.line);
+        EXPECT_EQ(DirectionLine::identifier(line), text(c.identifier)) << c.line;
+        EXPECT_EQ(DirectionLine::clickAzimuth(line), text(c.clickAzimuth)) << c.line;
+        EXPECT_EQ(DirectionLine::clickElevation(line), text(c.clickElevation)) << c.line;
+        const DirectionLine::Fields fields = DirectionLine::editFields(line);
+        EXPECT_EQ(fields.identifier, text(c.editIdentifier)) << c.line;
+        EXPECT_EQ(fields.azimuth, text(c.editAzimuth)) << c.line;
+        EXPECT_EQ(fields.elevation, text(c.editElevation)) << c.line;
+    }
+}
 
 TEST(DirectionLine, EditorNumbersAreDecimalWithAPointAndNothingAfter)
 {

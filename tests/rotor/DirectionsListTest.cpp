@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "rotor/DirectionsFile.h"
 #include "rotor/DirectionsList.h"
 
 #include "base/AppError.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,28 +13,109 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
-class DirectionsListTest : public testing::Test {
+// The list file Data.txt in a folder of its own.
+class DirectionsFileTest : public testing::Test {
 protected:
     QTemporaryDir dir;
     QString path() const { return dir.filePath(QStringLiteral("Data.txt")); }
 
-    void write(const QByteArray& bytes) const
+    void writeBytes(const QByteArray& bytes) const
     {
         QFile file(path());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    QByteArray readBytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+// The list model over the file.
+class DirectionsListTest : public DirectionsFileTest {
+protected:
     // A list loaded from "relais\t15\t0", "Bake\t300\t0" and a line without TAB, sorted.
     DirectionsList loaded() const
     {
-        write("relais\t15\t0\r\nBake\t300\t0\r\nohne\r\n");
+        writeBytes("relais\t15\t0\r\nBake\t300\t0\r\nohne\r\n");
         DirectionsList list;
         EXPECT_EQ(list.load(path()), DirectionsList::Loaded::read);
         return list;
     }
 };
+
+// A CR LF file reads and writes back byte for byte: records, lines that follow no record form, and
+// Windows-1252 bytes, the unassigned 0x81 too. Any line end reads, and CR LF is written.
+TEST_F(DirectionsFileTest, ReadAndWriteKeepEveryByteOfACrLfFile)
+{
+    const QByteArray crLf = "ABC\r\nBAKE\t-90\t5\r\nRELAIS NORD\t15\t0\r\nX\tnur Azimut\r\n"
+                            "Z\xe4hler \x80\x81\t400\t180\r\n\r\n\t\t\r\n";
+    const struct { QByteArray bytes; QStringList lines; QByteArray written; } cases[] = {
+        {crLf,
+         {"ABC", "BAKE\t-90\t5", "RELAIS NORD\t15\t0", "X\tnur Azimut", QStringLiteral("Zähler €\u0081\t400\t180"), "", "\t\t"},
+         crLf},
+        {"A\t1\t0\nB\t2\t0\rC\t3\t0\r\nD\t4\t0", {"A\t1\t0", "B\t2\t0", "C\t3\t0", "D\t4\t0"},
+         "A\t1\t0\r\nB\t2\t0\r\nC\t3\t0\r\nD\t4\t0\r\n"},
+    };
+    for (const auto& c : cases) {
+        writeBytes(c.bytes);
+        const auto lines = DirectionsFile::read(path());
+        ASSERT_TRUE(lines);
+        EXPECT_EQ(*lines, c.lines);
+        DirectionsFile::write(path(), *lines);
+        EXPECT_EQ(readBytes(), c.written);
+    }
+}
+
+TEST_F(DirectionsFileTest, AMissingFileIsNoListAndAnUnreadableOneIsAnError)
+{
+    EXPECT_FALSE(DirectionsFile::read(path()));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data.txt")));  // exists, cannot be read as a file
+    EXPECT_THROW(DirectionsFile::read(path()), AppError);
+}
+
+// A failed write throws and leaves the old list whole, with no temporary file behind: a character
+// without a Windows-1252 form (it would be stored as "?"), a missing folder, a full disk, and a
+// read-only file (the owner's write bit, also for root), refused like the settings file.
+TEST_F(DirectionsFileTest, AFailedWriteKeepsTheOldList)
+{
+    const QByteArray old = "ALT\t10\t0\r\n";
+    const QStringList one {QStringLiteral("NEU\t1\t0")};
+    const struct { const char* what; std::function<void()> write; const char* says; } cases[] = {
+        {"no Windows-1252 form",
+         [&] { DirectionsFile::write(path(), QStringList(one) << QStringLiteral("SP\u0141\t2\t0")); }, ""},
+        {"missing folder", [&] { DirectionsFile::write(dir.filePath(QStringLiteral("fehlt/Data.txt")), one); }, ""},
+        {"full disk",
+         [&] {
+             const FileSizeLimit full(1000);
+             DirectionsFile::write(path(), QStringList(500, QStringLiteral("NEUER EINTRAG\t123.4\t5")));
+         },
+         "Datenträger voll oder Schreibfehler"},
+        {"read-only",
+         [&] {
+             QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteGroup | QFile::WriteOther);
+             DirectionsFile::write(path(), one);
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        writeBytes(old);
+        try {
+            c.write();
+            ADD_FAILURE() << c.what << ": taken for a success";
+        } catch (const AppError& error) {
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(c.says))) << c.what << ": " << error.what();
+        }
+        EXPECT_EQ(readBytes(), old) << c.what;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {QStringLiteral("Data.txt")})
+            << c.what;
+    }
+}
 
 TEST_F(DirectionsListTest, LoadSortsTheLinesAndShowsTheirIdentifiers)
 {
@@ -48,11 +131,7 @@ TEST_F(DirectionsListTest, LoadSortsTheLinesAndShowsTheirIdentifiers)
 TEST_F(DirectionsListTest, SavedRecordsReplaceTheirRowOrGoInAtTheirPlace)
 {
     const DirectionsList list = loaded();
-    struct Case {
-        int row;
-        const char* line;
-        QStringList expected;
-    };
+    struct Case { int row; const char* line; QStringList expected; };
     const Case cases[] = {
         {0, "BAKE\t301\t0", {"BAKE\t301\t0", "ohne", "relais\t15\t0"}},
         {-1, "Nord\t5\t10", {"Bake\t300\t0", "Nord\t5\t10", "ohne", "relais\t15\t0"}},
@@ -86,4 +165,4 @@ TEST_F(DirectionsListTest, AMissingFileKeepsTheLinesAndAnUnreadableOneBlocksSavi
     EXPECT_TRUE(QFileInfo(path()).isDir()) << "nothing written";
 }
 
-}  // namespace
+} // namespace

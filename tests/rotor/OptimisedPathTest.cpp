@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include <cmath>
 #include <limits>
 
@@ -21,89 +19,71 @@ struct RotorCase {
     double expected;
 };
 
-void PrintTo(const RotorCase& c, std::ostream* os) { *os << c.what; }
+const RotorCase rotorCases[] = {
+    {"one turn further is shorter", 50, {400, 0, 450}, 10, true, 410},
+    {"optimisation off", 50, {400, 0, 450}, 10, false, 50},
+    {"off leaves even a target beyond the ends", 500, {10, 0, 450}, 0, false, 500},
+    {"half a turn away stays", 180, {0, 0, 450}, 0, true, 180},
+    {"less than half a turn stays", 270, {100, 0, 450}, 0, true, 270},
+    {"one turn back within the overlap, raised inside the left end", 350, {10, 0, 450}, 15, true, 1},
+    {"the left-end comparison is strict", 350, {10, 0, 450}, 10, true, 350},
+    {"the right-end comparison is strict", 100, {400, 0, 450}, 10, true, 100},
+    {"the overlap carries past the right end: held inside", 100, {300, 0, 450}, 20, true, 449},
+    {"one turn back, travel below zero", 290, {-80, -90, 450}, 0, true, -70},
+    {"travel -180..180: the only way", 170, {-170, -180, 180}, 0, true, 170},
+    {"travel -180..180: overlap past the left end", 170, {-170, -180, 180}, 15, true, -179},
+    {"no status yet: far from -10000, no room either way", 90, {-10000, 0, 0}, 0, true, 1},
+    {"one turn further fits but is the long way", 90, {-160, -180, 540}, 10, true, 90},
+    {"a Logger32 bearing at the left end stays", 45, {-180, -180, 540}, 10, true, 45},
+    {"the bearing itself beyond the widened ends: one turn further", 45, {300, 90, 450}, 10, true, 405},
+    {"the nearer of two fitting turns", 10, {-300, -360, 540}, 0, true, -350},
+    {"extreme travel ends do not overflow", 90, {-1000, -2147483647 - 1, 2147483647}, 0, true, -270}};
 
-class RotorTargetTest : public testing::TestWithParam<RotorCase> {};
-
-TEST_P(RotorTargetTest, PicksTheWay)
+TEST(OptimisedPath, RotorTargetPicksTheWay)
 {
-    const RotorCase& c = GetParam();
-    EXPECT_EQ(OptimisedPath::rotorTarget(c.bearing, c.travel, c.overlap, c.optimise), c.expected);
+    for (const RotorCase& c : rotorCases)
+        EXPECT_EQ(OptimisedPath::rotorTarget(c.bearing, c.travel, c.overlap, c.optimise), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RotorTargetTest, testing::Values(
-    RotorCase{"one turn further is shorter", 50, {400, 0, 450}, 10, true, 410},
-    RotorCase{"optimisation off", 50, {400, 0, 450}, 10, false, 50},
-    RotorCase{"off leaves even a target beyond the ends", 500, {10, 0, 450}, 0, false, 500},
-    RotorCase{"half a turn away stays", 180, {0, 0, 450}, 0, true, 180},
-    RotorCase{"less than half a turn stays", 270, {100, 0, 450}, 0, true, 270},
-    RotorCase{"one turn back within the overlap, raised inside the left end", 350, {10, 0, 450}, 15, true, 1},
-    RotorCase{"the left-end comparison is strict", 350, {10, 0, 450}, 10, true, 350},
-    RotorCase{"the right-end comparison is strict", 100, {400, 0, 450}, 10, true, 100},
-    RotorCase{"the overlap carries past the right end: held inside", 100, {300, 0, 450}, 20, true, 449},
-    RotorCase{"one turn back, travel below zero", 290, {-80, -90, 450}, 0, true, -70},
-    RotorCase{"travel -180..180: the only way", 170, {-170, -180, 180}, 0, true, 170},
-    RotorCase{"travel -180..180: overlap past the left end", 170, {-170, -180, 180}, 15, true, -179},
-    RotorCase{"no status yet: far from -10000, no room either way", 90, {-10000, 0, 0}, 0, true, 1},
-    RotorCase{"one turn further fits but is the long way", 90, {-160, -180, 540}, 10, true, 90},
-    RotorCase{"a Logger32 bearing at the left end stays", 45, {-180, -180, 540}, 10, true, 45},
-    RotorCase{"the bearing itself beyond the widened ends: one turn further", 45, {300, 90, 450}, 10, true, 405},
-    RotorCase{"the nearer of two fitting turns", 10, {-300, -360, 540}, 0, true, -350},
-    RotorCase{"extreme travel ends do not overflow", 90, {-1000, -2147483647 - 1, 2147483647}, 0, true, -270}));
+struct ListCase { const char* what; double azimuth; OptimisedPath::Travel travel; double expected; };
 
-struct ListCase {
-    const char* what;
-    double azimuth;
-    OptimisedPath::Travel travel;
-    double expected;
-};
+const ListCase listCases[] = {
+    {"near stays", 200, {100, 0, 450}, 200},
+    {"one turn further", 50, {400, 0, 450}, 410},
+    {"no overlap: the right end is strict", 90, {400, 0, 450}, 90},
+    {"one turn back", 350, {10, -30, 450}, -10},
+    {"no room: unchanged, never clamped", 350, {10, 0, 450}, 350},
+    {"one turn further fits but is the long way", 45, {-180, -180, 540}, 45},
+    {"the nearer of two fitting turns", 10, {-300, -360, 540}, -350}};
 
-void PrintTo(const ListCase& c, std::ostream* os) { *os << c.what; }
-
-class ListTargetTest : public testing::TestWithParam<ListCase> {};
-
-TEST_P(ListTargetTest, PicksTheWay)
+TEST(OptimisedPath, ListTargetPicksTheWay)
 {
-    const ListCase& c = GetParam();
-    EXPECT_EQ(OptimisedPath::listTarget(c.azimuth, c.travel), c.expected);
+    for (const ListCase& c : listCases)
+        EXPECT_EQ(OptimisedPath::listTarget(c.azimuth, c.travel), c.expected) << c.what;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ListTargetTest, testing::Values(
-    ListCase{"near stays", 200, {100, 0, 450}, 200},
-    ListCase{"one turn further", 50, {400, 0, 450}, 410},
-    ListCase{"no overlap: the right end is strict", 90, {400, 0, 450}, 90},
-    ListCase{"one turn back", 350, {10, -30, 450}, -10},
-    ListCase{"no room: unchanged, never clamped", 350, {10, 0, 450}, 350},
-    ListCase{"one turn further fits but is the long way", 45, {-180, -180, 540}, 45},
-    ListCase{"the nearer of two fitting turns", 10, {-300, -360, 540}, -350}));
+struct RangeCase { double value, lower, upper, period, expected; };
 
-struct RangeCase {
-    double value, lower, upper, period, expected;
-};
+const RangeCase rangeCases[] = {
+    {-30, 0, 450, 360, 330},
+    {500, 0, 450, 360, 140},
+    {270, -180, 180, 360, -90},
+    {450, 0, 450, 360, 450},
+    {810, 0, 450, 360, 450},
+    {-720, 0, 450, 360, 0},
+    {12.5, 0, 450, 360, 12.5},
+    {90, 0, 0, 360, 90},  // no travel known yet
+    {200, 0, 180, 180, 20},
+    {-10, 0, 180, 180, 170},
+    {180, 0, 180, 180, 180},
+    {360, 0, 180, 180, 180}};
 
-void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.value << " into " << c.lower << ".." << c.upper; }
-
-class IntoRangeTest : public testing::TestWithParam<RangeCase> {};
-
-TEST_P(IntoRangeTest, StepsByWholePeriods)
+TEST(IntoRange, StepsByWholePeriods)
 {
-    const RangeCase& c = GetParam();
-    EXPECT_DOUBLE_EQ(OptimisedPath::intoRange(c.value, c.lower, c.upper, c.period), c.expected);
+    for (const RangeCase& c : rangeCases)
+        EXPECT_DOUBLE_EQ(OptimisedPath::intoRange(c.value, c.lower, c.upper, c.period), c.expected)
+            << c.value << " into " << c.lower << ".." << c.upper;
 }
-
-INSTANTIATE_TEST_SUITE_P(Table, IntoRangeTest, testing::Values(
-    RangeCase{-30, 0, 450, 360, 330},
-    RangeCase{500, 0, 450, 360, 140},
-    RangeCase{270, -180, 180, 360, -90},
-    RangeCase{450, 0, 450, 360, 450},
-    RangeCase{810, 0, 450, 360, 450},
-    RangeCase{-720, 0, 450, 360, 0},
-    RangeCase{12.5, 0, 450, 360, 12.5},
-    RangeCase{90, 0, 0, 360, 90},  // no travel known yet
-    RangeCase{200, 0, 180, 180, 20},
-    RangeCase{-10, 0, 180, 180, 170},
-    RangeCase{180, 0, 180, 180, 180},
-    RangeCase{360, 0, 180, 180, 180}));
 
 TEST(IntoRange, HugeAndNonFiniteValuesEndAtOnce)
 {

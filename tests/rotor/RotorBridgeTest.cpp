@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "RotorProgramOnBus.h"
+
 #include "support/LinkWait.h"
 #include "support/ProgramFolder.h"
 #include "support/RotorProgramRun.h"
 #include "support/ScriptedDialogs.h"
 
-#include "platform/DdeNames.h"
 #include "platform/NamedMutex.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
@@ -23,13 +24,23 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <functional>
 
 namespace {
 
-const QString rotorBus = DdeNames::busName(QStringLiteral("CorvaneRotor"));
+// Asks a rotctld for its position: command "p", answered by azimuth and elevation lines.
+double rotctldAzimuth(quint16 port)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    if (!socket.waitForConnected(2000))
+        return NAN;
+    socket.write("p\n");
+    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) {
+    }
+    return socket.readLine().trimmed().toDouble();
+}
 
 // The started program's link window with the real rotor program, which the link itself starts
 // from the registered path, driving a Hamlib rotator.
@@ -47,7 +58,7 @@ protected:
 
     void TearDown() override
     {
-        stopRotorProgram();
+        RotorProgramOnBus::stop();
         folder.stop();
         if (rotctld.state() != QProcess::NotRunning) {
             rotctld.terminate();
@@ -62,20 +73,6 @@ protected:
         ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
     }
 
-    static bool rotorProgramRunning()
-    {
-        return QDBusConnection::sessionBus().interface()->isServiceRegistered(rotorBus);
-    }
-
-    static void stopRotorProgram()
-    {
-        const auto pid = QDBusConnection::sessionBus().interface()->servicePid(rotorBus);
-        if (!pid.isValid())
-            return;
-        ::kill(pid_t(pid.value()), SIGTERM);
-        waitFor([] { return !rotorProgramRunning(); }, 10000);
-    }
-
     // The number of connection ticks of the program's rotor link has reached count since the call.
     static bool connectionTicks(int count)
     {
@@ -83,14 +80,31 @@ protected:
         return waitFor([&] { return ticks.count() >= count; });
     }
 
+    // Starts rotctld with the dummy rotator on a free port and waits until it answers; the port.
+    quint16 startRotctld()
+    {
+        QTcpServer probe;
+        EXPECT_TRUE(probe.listen(QHostAddress::LocalHost));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        rotctld.setArguments({QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
+                              QStringLiteral("-t"), QString::number(port)});
+        rotctld.setProgram(QStringLiteral("rotctld"));
+        rotctld.start();
+        EXPECT_TRUE(rotctld.waitForStarted(5000)) << "rotctld not found";
+        EXPECT_TRUE(waitFor([&] { return !std::isnan(rotctldAzimuth(port)); }, 10000));
+        return port;
+    }
+
+    // The rotor program enters the rotctld at the port as its rotator (Hamlib's network model).
+    void registerRotctld(quint16 port)
+    {
+        registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
+                              QStringLiteral("127.0.0.1:%1").arg(port)});
+    }
+
     // What the rotor program has written to its log (in the folder's state home).
     QByteArray rotorProgramLog() const { return folder.readFile(QStringLiteral("state/Corvane/CorvaneRotor.log")); }
-
-    static bool mutexFree()
-    {
-        NamedMutex probe(TF_Rotor::mutexName);
-        return probe.tryLock();
-    }
 
     // Connects, receives statuses, turns the rotor to a target, and loses the link with the
     // rotor program. rotatorAzimuth reads the rotator's own azimuth, degrees.
@@ -99,10 +113,10 @@ protected:
         folder.start();
         const RotorState& rotor = session()->rotorState();
         ASSERT_TRUE(waitFor([&] { return rotor.rotorConnected && rotor.rotorAzimuth; }));
-        EXPECT_FALSE(mutexFree());
+        EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
         EXPECT_LT(rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth);
 
-        const double step = *rotor.rotorAzimuth + 30 < rotor.rotorMaxAzimuth ? 30 : -30;  // degrees
+        const double step = *rotor.rotorAzimuth + 10 < rotor.rotorMaxAzimuth ? 10 : -10;  // degrees
         const double goal = *rotor.rotorAzimuth + step;
         rotorLink()->setTargetElevation(10);
         rotorLink()->turnTo(goal);
@@ -111,9 +125,9 @@ protected:
             << "rotator at " << rotatorAzimuth() << ", reported " << rotor.rotorAzimuth.value_or(NAN);
         ASSERT_TRUE(waitFor([&] { return std::abs(rotor.rotorAzimuth.value_or(NAN) - goal) < 1; }));
 
-        stopRotorProgram();
+        RotorProgramOnBus::stop();
         ASSERT_TRUE(waitFor([&] { return !rotor.rotorConnected; }));
-        EXPECT_TRUE(mutexFree());
+        EXPECT_TRUE(RotorProgramOnBus::linkMutexFree());
     }
 };
 
@@ -123,32 +137,10 @@ TEST_F(RotorBridgeTest, DummyRotatorFollowsTheTarget)
     runLink([] { return session()->rotorState().rotorAzimuth.value_or(NAN); });
 }
 
-// Asks a rotctld for its position: command "p", answered by azimuth and elevation lines.
-double rotctldAzimuth(quint16 port)
-{
-    QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), port);
-    if (!socket.waitForConnected(2000))
-        return NAN;
-    socket.write("p\n");
-    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) {
-    }
-    return socket.readLine().trimmed().toDouble();
-}
-
 TEST_F(RotorBridgeTest, RotctldRotatorFollowsTheTarget)
 {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    rotctld.start(QStringLiteral("rotctld"), {QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"),
-                                              QStringLiteral("127.0.0.1"), QStringLiteral("-t"), QString::number(port)});
-    ASSERT_TRUE(rotctld.waitForStarted(5000)) << "rotctld not found";
-    ASSERT_TRUE(waitFor([&] { return !std::isnan(rotctldAzimuth(port)); }, 10000));
-
-    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
-                          QStringLiteral("127.0.0.1:%1").arg(port)});
+    const quint16 port = startRotctld();
+    registerRotctld(port);
     runLink([port] { return rotctldAzimuth(port); });
 }
 
@@ -161,7 +153,7 @@ TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
     folder.start();
     ASSERT_TRUE(connectionTicks(2));
     EXPECT_FALSE(session()->rotorState().rotorConnected);
-    EXPECT_FALSE(rotorProgramRunning());
+    EXPECT_FALSE(RotorProgramOnBus::running());
     EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
 
     other.reset();
@@ -176,7 +168,7 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
     EXPECT_FALSE(session()->rotorState().rotorConnected);
     EXPECT_FALSE(session()->rotorState().rotorAzimuth);
     EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
-    EXPECT_FALSE(rotorProgramRunning());
+    EXPECT_FALSE(RotorProgramOnBus::running());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -184,20 +176,10 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 // itself and the program reads real azimuths again within 10 s, without a new rotor program.
 TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
 {
-    QTcpServer probe;
-    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    const QStringList arguments{QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
-                                QStringLiteral("-t"), QString::number(port)};
-    rotctld.start(QStringLiteral("rotctld"), arguments);
-    ASSERT_TRUE(rotctld.waitForStarted(5000)) << "rotctld not found";
-    ASSERT_TRUE(waitFor([&] { return !std::isnan(rotctldAzimuth(port)); }, 10000));
-    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
-                          QStringLiteral("127.0.0.1:%1").arg(port)});
+    registerRotctld(startRotctld());
     folder.start();
     ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorStatus6 == 1; }));
-    const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value();
+    const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(RotorProgramOnBus::busName()).value();
 
     const qint64 logBefore = rotorProgramLog().size();
     rotctld.kill();
@@ -205,14 +187,14 @@ TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
     ASSERT_TRUE(waitFor([] { return !session()->rotorState().rotorAzimuth; }, 10000));
     // The rotor program has tried to reopen the rotator in vain before rotctld comes back.
     ASSERT_TRUE(waitFor([&] { return rotorProgramLog().mid(logBefore).contains("neuer Versuch folgt"); }, 10000));
-    rotctld.start(QStringLiteral("rotctld"), arguments);
+    rotctld.start();  // on the same port
     ASSERT_TRUE(rotctld.waitForStarted(5000));
     QElapsedTimer back;
     back.start();
     const RotorState& rotor = session()->rotorState();
     ASSERT_TRUE(waitFor([&] { return rotor.rotorAzimuth && rotor.rotorStatus6 == 1; }, 10000));
     std::printf("real azimuth again %lld ms after rotctld came back\n", static_cast<long long>(back.elapsed()));
-    EXPECT_EQ(QDBusConnection::sessionBus().interface()->servicePid(rotorBus).value(), rotorPid);
+    EXPECT_EQ(QDBusConnection::sessionBus().interface()->servicePid(RotorProgramOnBus::busName()).value(), rotorPid);
     EXPECT_TRUE(session()->rotorState().rotorConnected);
     ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); }));
 }
@@ -240,11 +222,7 @@ TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const QString nobody = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
     closed.close();
-    struct Refusal {
-        QStringList arguments;
-        int exitCode;
-        QString says;
-    };
+    struct Refusal { QStringList arguments; int exitCode; QString says; };
     const Refusal refusals[] = {
         {{"--register", "--model", "999999"}, 2, "Hamlib kennt kein Rotormodell 999999"},
         {{"--register", "--model", "2", "--device", nobody}, 1, "lässt sich nicht öffnen"},

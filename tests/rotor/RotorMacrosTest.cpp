@@ -12,15 +12,13 @@
 #include <limits>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace {
 
-TEST(RotorMacros, TargetTenthsRoundHalfToEven)
+TEST(RotorMacros, TargetTenthsRoundHalfToEvenWithinTheIntegerRange)
 {
-    const struct {
-        double degrees;
-        const char* line;
-    } cases[] = {
+    const struct { double degrees; const char* line; } cases[] = {
         {12.25, "122"}, {12.75, "128"}, {-12.3, "-123"}, {-12.25, "-122"}, {0.05, "0"}, {0.15, "2"},
         {359.95, "3600"}, {-180, "-1800"}, {540, "5400"},
     };
@@ -28,26 +26,14 @@ TEST(RotorMacros, TargetTenthsRoundHalfToEven)
         const QStringList lines = RotorMacros::targetLines(c.degrees, 0);
         EXPECT_EQ(lines, (QStringList{QString::fromLatin1(c.line), QStringLiteral("0"), QStringLiteral("0")})) << c.degrees;
     }
-}
-
-TEST(RotorMacros, TargetBeyondTheIntegerRangeIsRefused)
-{
+    // Beyond the integer range there is no line to write.
     for (const double degrees : {1e12, -1e12, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
         EXPECT_THROW(RotorMacros::tenths(degrees), AppError) << degrees;
 }
 
-TEST(RotorMacros, TextEndsEveryLineWithCrLf)
-{
-    EXPECT_EQ(RotorMacros::text(RotorMacros::helloLines(QStringLiteral("Corvane"))), QStringLiteral("ZD Corvane\r\n"));
-    EXPECT_EQ(RotorMacros::text(RotorMacros::targetLines(12.3, 5.5)), QStringLiteral("123\r\n55\r\n0\r\n"));
-}
-
 TEST(RotorMacros, LinesSplitAtEveryLineBreakAndStopAtNul)
 {
-    const struct {
-        QString text;
-        QStringList lines;
-    } cases[] = {
+    const struct { QString text; QStringList lines; } cases[] = {
         {QStringLiteral("1\r\n2\r\n"), {"1", "2"}},
         {QStringLiteral("1\r2\n3"), {"1", "2", "3"}},
         {QStringLiteral("1\r\n\r\n3\r\n"), {"1", "", "3"}},
@@ -59,7 +45,7 @@ TEST(RotorMacros, LinesSplitAtEveryLineBreakAndStopAtNul)
         EXPECT_EQ(RotorMacros::lines(c.text), c.lines) << c.text.toStdString();
 }
 
-TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTail)
+TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTailAndBusNamesAreSanitised)
 {
     const struct {
         const char* path;
@@ -79,30 +65,23 @@ TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTail)
         EXPECT_EQ(DdeNames::ownService(path), QLatin1String(c.ownService)) << c.path;
         EXPECT_EQ(DdeNames::programService(path), QLatin1String(c.programService)) << c.path;
     }
-}
-
-TEST(RotorMacros, BusNamesAreSanitised)
-{
-    const struct {
-        const char* service;
-        const char* busName;
-    } cases[] = {
-        {"Corvane", "dde.Corvane"}, {"Rotor.v2", "dde.Rotor_v2"}, {"3D-Rotor", "dde._3D_Rotor"}, {"Größe", "dde.Gr__e"}, {"", "dde._"},
+    const std::pair<const char*, const char*> buses[] = {
+        {"Corvane", "dde.Corvane"}, {"Rotor.v2", "dde.Rotor_v2"}, {"3D-Rotor", "dde._3D_Rotor"}, {"Größe", "dde.Gr__e"},
+        {"", "dde._"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(DdeNames::busName(QString::fromUtf8(c.service)), QLatin1String(c.busName)) << c.service;
+    for (const auto& [service, busName] : buses)
+        EXPECT_EQ(DdeNames::busName(QString::fromUtf8(service)), QLatin1String(busName)) << service;
     EXPECT_EQ(DdeNames::objectPath(QStringLiteral("AntDaten")), QStringLiteral("/AntDaten"));
 }
 
-TEST(RotorMacros, HelloTitleOnlyFromAZdLine)
+// A hello is "ZD" and the title, a target three lines of tenths of a degree; every line ends in CR LF.
+TEST(RotorMacros, HelloTitleOnlyFromAZdLineAndTargetFromTenths)
 {
+    EXPECT_EQ(RotorMacros::text(RotorMacros::helloLines(QStringLiteral("Corvane"))), QStringLiteral("ZD Corvane\r\n"));
+    EXPECT_EQ(RotorMacros::text(RotorMacros::targetLines(12.3, 5.5)), QStringLiteral("123\r\n55\r\n0\r\n"));
     EXPECT_EQ(RotorMacros::helloTitle({QStringLiteral("ZD Corvane")}), QStringLiteral("Corvane"));
     EXPECT_FALSE(RotorMacros::helloTitle({QStringLiteral("1234")}));
     EXPECT_FALSE(RotorMacros::helloTitle({}));
-}
-
-TEST(RotorMacros, TargetParsedFromTenths)
-{
     const auto target = RotorMacros::parseTarget({QStringLiteral("-123"), QStringLiteral("55"), QStringLiteral("0")});
     ASSERT_TRUE(target);
     EXPECT_DOUBLE_EQ(target->azimuth, -12.3);
@@ -159,11 +138,7 @@ TEST(RotorMacros, StatusStoresLineByLine)
 {
     using R = RotorMacros::StatusResult;
     constexpr std::optional<double> none;
-    const struct {
-        QStringList lines;
-        R result;
-        Fields fields;
-    } cases[] = {
+    const struct { QStringList lines; R result; Fields fields; } cases[] = {
         {{"1234", "55", "1", "0", "0", "0", "0", "-180", "540", "1"}, R::Complete, {123.4, 5.5, 1, 0, 0, 0, 0, -180, 540}},
         {{"1234", "55", "1", "0", "0", "0", "0", "-180", "540", "0"}, R::Complete, {123.4, 5.5, 1, 0, 0, 0, 0, -180, 540}},
         {{"-5", "-12", "-1", "4", "5", "6", "7", "8", "9", "1", "extra"}, R::Complete, {-0.5, -1.2, -1, 4, 5, 6, 7, 8, 9}},

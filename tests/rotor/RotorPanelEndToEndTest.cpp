@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "RotorProgramOnBus.h"
+
 #include "support/Controls.h"
 #include "support/LinkWait.h"
 #include "support/ProgramFolder.h"
@@ -9,23 +11,17 @@
 
 #include "app/TFormA.h"
 #include "mercator/TForm1.h"
-#include "platform/DdeNames.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
 
-#include <QCheckBox>
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <csignal>
 
 namespace {
 
@@ -38,13 +34,7 @@ protected:
 
     void TearDown() override
     {
-        // The rotor program was started by the link; end it by the pid that owns its bus name.
-        QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
-        const QString rotorBus = DdeNames::busName(QStringLiteral("CorvaneRotor"));
-        if (const auto pid = bus->servicePid(rotorBus); pid.isValid()) {
-            ::kill(pid_t(pid.value()), SIGTERM);
-            waitFor([&] { return !bus->isServiceRegistered(rotorBus); }, 10000);
-        }
+        RotorProgramOnBus::stop();  // the link started it
         folder.stop();
     }
 };
@@ -67,6 +57,7 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
          QStringLiteral("127.0.0.1:%1").arg(pstPort), QStringLiteral("--n1mm"), QStringLiteral("aus")});
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
 
+    folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
     folder.start();
     ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); })) << "the panel did not come up";
     parameters()->setRotorStartImmediately(true);

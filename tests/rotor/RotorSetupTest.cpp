@@ -3,6 +3,7 @@
 
 #include "rotor/RotorSetup.h"
 #include "rotor/RotorSetupWindow.h"
+#include "support/Controls.h"
 #include "support/Mnemonics.h"
 #include "support/RotorProgramRun.h"
 
@@ -11,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -58,37 +61,39 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
     RotorSetupWindow window(rotorProgramPath());
     window.open();
     QSignalSpy finished(&window, &RotorSetupWindow::finished);
-    auto* search = window.findChild<QLineEdit*>(QStringLiteral("Suche"));
-    auto* models = window.findChild<QListWidget*>(QStringLiteral("Modelle"));
-    auto* device = window.findChild<QLineEdit*>(QStringLiteral("Geraet"));
-    ASSERT_TRUE(search && models && device);
+    auto* search = control<QLineEdit>(&window, "Suche");
+    auto* device = control<QLineEdit>(&window, "Geraet");
     // Each underlined letter reaches one field or button.
     const QString letters = mnemonicsOf(window);
     for (const QChar letter : letters)
         EXPECT_EQ(letters.count(letter), 1) << letters.toStdString();
+    // Runs a check or the registration to its end: whether it succeeded, none when it never ended.
+    const auto outcome = [&](void (RotorSetupWindow::*step)()) -> std::optional<bool> {
+        (window.*step)();
+        if (!finished.wait(25000))
+            return std::nullopt;
+        return finished.takeFirst().first().toBool();
+    };
+    const auto nothingRegistered = [] {
+        return RotorProgramRun::of({QStringLiteral("--show")}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen"));
+    };
 
     search->setText(QStringLiteral("net rotctl"));
-    ASSERT_EQ(models->count(), 1);
+    ASSERT_EQ(control<QListWidget>(&window, "Modelle")->count(), 1);
     device->setText(QStringLiteral("unbekannt.invalid:4533"));
-    window.check();
-    ASSERT_TRUE(finished.wait(25000));
-    EXPECT_FALSE(finished.takeFirst().first().toBool());
+    EXPECT_EQ(outcome(&RotorSetupWindow::check), false);
     EXPECT_TRUE(window.answer().contains(QStringLiteral("lässt sich nicht öffnen"))) << window.answer().toStdString();
     EXPECT_TRUE(window.answer().contains(QStringLiteral("Nichts eingetragen.")));
-    EXPECT_TRUE(RotorProgramRun::of({QStringLiteral("--show")}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen")));
+    EXPECT_TRUE(nothingRegistered());
 
     search->setText(QStringLiteral("hamlib dummy"));
     device->clear();
-    window.check();
-    ASSERT_TRUE(finished.wait(25000));
-    EXPECT_TRUE(finished.takeFirst().first().toBool()) << window.answer().toStdString();
+    EXPECT_EQ(outcome(&RotorSetupWindow::check), true) << window.answer().toStdString();
     EXPECT_TRUE(window.answer().contains(QStringLiteral("Prüfung gelungen")));
-    EXPECT_TRUE(RotorProgramRun::of({QStringLiteral("--show")}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen")));
+    EXPECT_TRUE(nothingRegistered());
 
-    window.findChild<QLineEdit*>(QStringLiteral("Totzone"))->setText(QStringLiteral("4"));
-    window.apply();
-    ASSERT_TRUE(finished.wait(25000));
-    EXPECT_TRUE(finished.takeFirst().first().toBool()) << window.answer().toStdString();
+    control<QLineEdit>(&window, "Totzone")->setText(QStringLiteral("4"));
+    EXPECT_EQ(outcome(&RotorSetupWindow::apply), true) << window.answer().toStdString();
     const RotorSetup stored = RotorSetup::registered();
     EXPECT_EQ(stored.model, QStringLiteral("1"));
     EXPECT_EQ(stored.deadBand, QStringLiteral("4"));

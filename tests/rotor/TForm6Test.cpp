@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "logger/Logger32Link.h"
+#include "rotor/RotorMacros.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
@@ -11,6 +12,7 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -65,6 +67,16 @@ protected:
         editRotorState(session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
         rotorLink.cancelTarget();  // falls back to where the rotor stands, unsent
         editRotorState(session, [&](RotorState& r) { r.rotorAzimuth = standing; });
+    }
+
+    // A status macro as the rotor program sends it, with the antenna standing at 40 degrees, travel
+    // 0 to 450 degrees, and the goal it reports.
+    void goalStatus(std::optional<double> goal, int goalCount)
+    {
+        RotorMacros::Status status {40, 0, 0, 0, 450, true};
+        status.goalAzimuth = goal;
+        status.goalCount = goalCount;
+        rotorLink.AntDatenExecuteMacro(QStringLiteral(":1.99"), RotorMacros::statusLines(status));
     }
 
     void connectedStatus(double azimuth, int minAzimuth = 0, int maxAzimuth = 450)
@@ -375,6 +387,37 @@ TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
     rotorLink.cancelTarget();
     command("shortPathCommand")->trigger();
     EXPECT_FALSE(rotorLink.sendPending());
+}
+
+TEST_F(TForm6Test, AnotherClientsTargetShowsBesideGradAndLeavesNoTrace)
+{
+    goalStatus(120, 3);  // a goal from before the link: it may be this program's own from an earlier run
+    QLabel* foreign = arrow("ForeignGoalLabel");
+    EXPECT_TRUE(foreign->isHidden());
+    const QImage own = panel->grab().toImage();
+    ASSERT_FALSE(own.isNull());
+    const struct {
+        const char* what;
+        std::optional<double> goal;  // degrees
+        int goalCount;
+        QString shown;  // empty: the panel as without a foreign target
+    } cases[] = {
+        {"another client's target", 85, 4, QStringLiteral("Fremdziel 85°")},
+        {"the tracker moves it on", 300.4, 5, QStringLiteral("Fremdziel 300°")},
+        {"a stop gives the goal up", std::nullopt, 5, {}},
+    };
+    for (const auto& c : cases) {
+        goalStatus(c.goal, c.goalCount);
+        EXPECT_EQ(foreign->isHidden(), c.shown.isEmpty()) << c.what;
+        if (c.shown.isEmpty()) {
+            EXPECT_EQ(panel->grab().toImage(), own) << c.what;
+            continue;
+        }
+        EXPECT_EQ(foreign->text(), c.shown) << c.what;
+        EXPECT_GE(foreign->x(), arrow("Label1")->geometry().right() + 1) << c.what;
+        EXPECT_EQ(panel->width(), foreign->geometry().right() + 1 + TForm6::panelBorder) << c.what;
+        EXPECT_EQ(field()->text(), QStringLiteral(" 40")) << "the antenna is still shown: " << c.what;
+    }
 }
 
 } // namespace

@@ -48,7 +48,7 @@ protected:
         window = std::make_unique<TForm7>(world.session, link.get());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        editRotorState([](RotorState& r) {
+        editRotorState(world.session, [](RotorState& r) {
             r.rotorAzimuth = 10;
             r.rotorElevation = 4;
             r.rotorMinAzimuth = 0;
@@ -63,19 +63,13 @@ protected:
             link->FormDestroy();
     }
 
-    template <typename Edit>
-    void editRotorState(Edit edit)
-    {
-        ::editRotorState(world.session, edit);
-    }
-
     QByteArray readFile(const QString& relativePath) const { return world.folder.readFile(relativePath); }
 
     // The rotor link has found the rotor program, with this Data.txt beside it.
     void load(const QByteArray& bytes)
     {
         world.folder.writeFile(dataFile, bytes);
-        editRotorState([&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Rotor/"); });
+        editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Rotor/"); });
         window->LoadDirections();
     }
 
@@ -99,11 +93,14 @@ protected:
         QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(row)).center());
     }
 
-    void edit(const QString& identifier, const QString& azimuth, const QString& elevation) const
+    // A new record as the user enters and saves it.
+    void saveNew(const char* identifier, const char* azimuth, const char* elevation) const
     {
-        field("E_Kennung")->setText(identifier);
-        field("E_Azimut")->setText(azimuth);
-        field("E_Elevation")->setText(elevation);
+        window->Neu1Click();
+        field("E_Kennung")->setText(QString::fromLatin1(identifier));
+        field("E_Azimut")->setText(QString::fromLatin1(azimuth));
+        field("E_Elevation")->setText(QString::fromLatin1(elevation));
+        button("Speichern")->click();
     }
 };
 
@@ -116,9 +113,7 @@ TEST_F(TForm7Test, LoadsSortedAndKeepsLinesThatAreNoRecords)
     EXPECT_TRUE(editor()->isHidden());
 
     // A save writes every line back, the one without TABs too.
-    window->Neu1Click();
-    edit(QStringLiteral("DB0XY"), QStringLiteral("200"), QStringLiteral("0"));
-    button("Speichern")->click();
+    saveNew("DB0XY", "200", "0");
     EXPECT_EQ(readFile(dataFile), QByteArray("abc\r\nBAKE\t-90\t5\r\nDB0XY\t200\t0\r\nRELAIS NORD\t15\t0\r\n"));
 }
 
@@ -143,24 +138,17 @@ TEST_F(TForm7Test, NewRecordStartsAtTheAntennaDirectionAndIsSavedAtItsSortedPlac
 
 TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
 {
-    struct Case {
-        const char* azimuth;
-        const char* elevation;
-        int minAzimuth, maxAzimuth;
-        const char* stored;
-    };
+    struct Case { const char* azimuth; const char* elevation; int minAzimuth, maxAzimuth; const char* stored; };
     const Case cases[] = {{"500", "200", 0, 450, "X1\t140\t20"}, {"270", "-10", -180, 180, "X1\t-90\t170"},
                           {"  12.6", "0", 0, 450, "X1\t13\t0"},
                           {"1e300", "1e300", 0, 450, nullptr}};
     for (const Case& c : cases) {
         load("");
-        editRotorState([&](RotorState& r) {
+        editRotorState(world.session, [&](RotorState& r) {
             r.rotorMinAzimuth = c.minAzimuth;
             r.rotorMaxAzimuth = c.maxAzimuth;
         });
-        window->Neu1Click();
-        edit(QStringLiteral("X1"), QString::fromLatin1(c.azimuth), QString::fromLatin1(c.elevation));
-        window->SpeichernClick();
+        saveNew("X1", c.azimuth, c.elevation);
         ASSERT_EQ(window->directions().size(), 1) << c.azimuth;
         if (c.stored) {
             EXPECT_EQ(window->directions().lines().at(0), QString::fromLatin1(c.stored));
@@ -185,9 +173,7 @@ TEST_F(TForm7Test, UnreadableNumbersAndShortIdentifiersSaveNothing)
     };
     for (const auto& [identifier, azimuth, elevation, warning] : cases) {
         dialogs.shown.clear();
-        window->Neu1Click();
-        edit(QString::fromLatin1(identifier), QString::fromLatin1(azimuth), QString::fromLatin1(elevation));
-        window->SpeichernClick();
+        saveNew(identifier, azimuth, elevation);
         EXPECT_EQ(dialogs.shown, warning ? QStringList{QString::fromUtf8(warning)} : QStringList()) << azimuth;
         EXPECT_FALSE(editor()->isHidden());
         EXPECT_EQ(readFile(dataFile), before);
@@ -221,7 +207,7 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
 TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
 {
     load("FERN\t-30\t12\r\nNAH\t50\t0\r\nZ\tx\t0\r\nZZ\t20\tx\r\n");
-    editRotorState([&](RotorState& r) { r.rotorAzimuth = 400; });
+    editRotorState(world.session, [&](RotorState& r) { r.rotorAzimuth = 400; });
     click(1);  // 50 is 350 degrees away: one turn further, 410
     EXPECT_EQ(link->targetAzimuth(), 410);
     EXPECT_EQ(link->targetElevation(), 0);
@@ -282,9 +268,7 @@ TEST_F(TForm7Test, AListThatCannotBeReadIsNeverOverwritten)
     window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
 
-    window->Neu1Click();
-    edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
-    button("Speichern")->click();
+    saveNew("NEU", "5", "0");
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown.first().startsWith(QStringLiteral("error|Corvane|Die Datei "))) << dialogs.shown.first().toStdString();
     EXPECT_TRUE(QFileInfo(world.folder.path() + dataFile).isDir());
@@ -294,12 +278,10 @@ TEST_F(TForm7Test, WithoutAFileTheListHeldMovesToTheNewPlaceOnSave)
 {
     load("ALT\t1\t0\r\n");
     ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Neu")));
-    editRotorState([&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Neu/"); });
+    editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Neu/"); });
     window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
-    window->Neu1Click();
-    edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
-    window->SpeichernClick();
+    saveNew("NEU", "5", "0");
     EXPECT_EQ(readFile(QStringLiteral("Neu/Data.txt")), QByteArray("ALT\t1\t0\r\nNEU\t5\t0\r\n"));
 }
 
@@ -312,20 +294,14 @@ TEST_F(TForm7Test, AnInstalledRotorProgramsListIsTheUsersOwn)
     ASSERT_TRUE(QDir().mkpath(program + ProgramLayout::installedDataFromProgram + QStringLiteral("/Karten")));
     world.folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
     qputenv("XDG_DATA_HOME", QFile::encodeName(world.folder.path() + QStringLiteral("daten")));
-    editRotorState([&](RotorState& r) { r.rotorProgramFolder = program; });
+    editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = program; });
     window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
-    window->Neu1Click();
-    edit(QStringLiteral("NEU"), QStringLiteral("5"), QStringLiteral("0"));
-    window->SpeichernClick();
+    saveNew("NEU", "5", "0");
     qunsetenv("XDG_DATA_HOME");
     EXPECT_EQ(readFile(QStringLiteral("daten/Corvane/Data.txt")), QByteArray("NEU\t5\t0\r\n"));
     EXPECT_EQ(readFile(QStringLiteral("usr/lib/corvane/Data.txt")), QByteArray("FREMD\t1\t0\r\n"));
 }
-
-} // namespace
-
-namespace {
 
 // The rotor link's reload reads Data.txt again only when its path, time or size changed.
 TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
@@ -340,21 +316,18 @@ TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     };
 
-    rewrite("NEU\t1\t0\r\n", written);  // same size and time: taken for unchanged
-    window->LoadDirectionsIfChanged();
-    EXPECT_EQ(rows(), QStringList{QStringLiteral("ALT")});
-
-    rewrite("NEU\t1\t0\r\n", written.addSecs(1));
-    window->LoadDirectionsIfChanged();
-    EXPECT_EQ(rows(), QStringList{QStringLiteral("NEU")});
-
-    rewrite("NEUER\t1\t0\r\n", written.addSecs(1));
-    window->LoadDirectionsIfChanged();
-    EXPECT_EQ(rows(), QStringList{QStringLiteral("NEUER")});
+    const struct { const char* bytes; int laterSecs; const char* shown; } cases[] = {
+        {"NEU\t1\t0\r\n", 0, "ALT"},  // same size and time: taken for unchanged
+        {"NEU\t1\t0\r\n", 1, "NEU"}, {"NEUER\t1\t0\r\n", 1, "NEUER"}};
+    for (const auto& c : cases) {
+        rewrite(c.bytes, written.addSecs(c.laterSecs));
+        window->LoadDirectionsIfChanged();
+        EXPECT_EQ(rows(), QStringList {QString::fromLatin1(c.shown)}) << c.bytes;
+    }
 
     ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Anders")));
     world.folder.writeFile(QStringLiteral("Anders/Data.txt"), "ANDERS\t1\t0\r\n");
-    editRotorState([&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Anders/"); });
+    editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Anders/"); });
     window->LoadDirectionsIfChanged();
     EXPECT_EQ(rows(), QStringList{QStringLiteral("ANDERS")});
 }

@@ -15,12 +15,7 @@ namespace {
 // never grouped.
 TEST(FixedPointTextTest, FollowsTheDefaultLocaleWithoutGrouping)
 {
-    struct Case {
-        QLocale locale;
-        double value;
-        int decimals;
-        const char* text;
-    };
+    struct Case { QLocale locale; double value; int decimals; const char* text; };
     const Case cases[] = {
         {QLocale(QLocale::German, QLocale::Germany), 13386.04, 1, "13386,0"},
         {QLocale(QLocale::English, QLocale::UnitedStates), 13386.04, 1, "13386.0"},

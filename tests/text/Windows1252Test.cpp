@@ -18,10 +18,7 @@ TEST(Windows1252Test, EveryByteRoundTripsAndTheHighControlsAreTheirLetters)
 
 TEST(TextLinesTest, AllLineEndsAndTheLastLine)
 {
-    const struct {
-        QString text;
-        QStringList lines;
-    } cases[] = {
+    const struct { QString text; QStringList lines; } cases[] = {
         {QString(), {}},
         {QStringLiteral("a"), {QStringLiteral("a")}},
         {QStringLiteral("a\r\n"), {QStringLiteral("a")}},

@@ -13,15 +13,6 @@ struct RingCase {
     QPolygonF expected;
 };
 
-void PrintTo(const RingCase& c, std::ostream* os) { *os << c.what; }
-
-class ClosedRingTest : public testing::TestWithParam<RingCase> {};
-
-TEST_P(ClosedRingTest, IsContinuousAndCentred)
-{
-    EXPECT_EQ(AntimeridianRing::closedRing(GetParam().input), GetParam().expected);
-}
-
 const RingCase ringCases[] = {
     {"ordinary ring stays", QPolygonF({{10, 50}, {20, 50}, {20, 40}, {10, 50}}),
      QPolygonF({{10, 50}, {20, 50}, {20, 40}, {10, 50}})},
@@ -39,7 +30,11 @@ const RingCase ringCases[] = {
      QPolygonF({{170, 80}, {260, 85}, {370, 85}, {460, 80}, {530, 80}, {530, 90}, {170, 90}}).translated(-360, 0)},
 };
 
-INSTANTIATE_TEST_SUITE_P(Rings, ClosedRingTest, testing::ValuesIn(ringCases));
+TEST(AntimeridianRingTest, ClosedRingIsContinuousAndCentred)
+{
+    for (const RingCase& c : ringCases)
+        EXPECT_EQ(AntimeridianRing::closedRing(c.input), c.expected) << c.what;
+}
 
 TEST(AntimeridianRingTest, ContinuousLineNeverStepsMoreThanHalfATurn)
 {
