@@ -104,7 +104,6 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
     }
 }
 
-
 TEST_F(TFormHelpAboutTest, CardComesUpCentredOverTheMainWindow)
 {
     // A client area wider and one narrower than the card (449 x 297 pixels); odd differences
