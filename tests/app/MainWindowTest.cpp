@@ -3,6 +3,10 @@
 
 #include "app/CursorPanel.h"
 #include "app/SettingsFile.h"
+#include "app/TFormA.h"
+#include "logger/Logger32Link.h"
+#include "session/Session.h"
+#include "support/Controls.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -21,6 +25,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 
 namespace {
@@ -67,17 +72,50 @@ protected:
     ScriptedDialogs dialogs;
 };
 
-TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
+// The main window alone over a throw-away folder with small reference data, for what concerns it only.
+class MainWindowAloneTest : public testing::Test {
+protected:
+    void open(const QByteArray& ini = {})
+    {
+        close();
+        folder.writeReferenceData();
+        if (!ini.isNull())
+            folder.writeFile(QStringLiteral("Corvane.ini"), ini);
+        window = std::make_unique<TFormA>(folder.path(), session, logger32);
+    }
+    void close() const
+    {
+        if (window)
+            window->FormDestroy();
+    }
+    void TearDown() override { close(); }
+    template <typename Control = QAction> Control* item(const char* name) const
+    {
+        return control<Control>(window.get(), name);
+    }
+
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    Session session;
+    Logger32Link logger32 {[] {
+        Logger32Timing timing;
+        timing.disconnectPause = 10;  // ms
+        return timing;
+    }()};
+    std::unique_ptr<TFormA> window;
+};
+
+TEST_F(MainWindowAloneTest, MenuBarHasEveryItemWithItsCaption)
 {
-    start();
-    EXPECT_EQ(captions(formA()->menuBar()->actions()),
+    open();
+    EXPECT_EQ(captions(window->menuBar()->actions()),
               (QStringList {"Parameter", "Locator", "Mercatorkarte", "Beamkarte", "Feststationen", "StayOnTop",
                             "Logger32 NOT found", "Extras", "Hilfe"}));
-    EXPECT_FALSE(mainControl("Feststationen1")->isVisible());
-    EXPECT_EQ(captions(mainControl<QMenu>("Karten1")->actions()).mid(0, 2), (QStringList{"Zoom -", "-------------"}));
-    EXPECT_EQ(captions(mainControl<QMenu>("Beamkarte1")->actions()), (QStringList{"Zoom +", "Zoom -"}));
-    EXPECT_EQ(captions(mainControl<QMenu>("Hilfe1")->actions()), (QStringList{"About", "Hilfe"}));
-    EXPECT_EQ(captions(mainControl<QMenu>("extrasMenu")->actions()),
+    EXPECT_FALSE(item("Feststationen1")->isVisible());
+    EXPECT_EQ(captions(item<QMenu>("Karten1")->actions()).mid(0, 2), (QStringList {"Zoom -", "-------------"}));
+    EXPECT_EQ(captions(item<QMenu>("Beamkarte1")->actions()), (QStringList {"Zoom +", "Zoom -"}));
+    EXPECT_EQ(captions(item<QMenu>("Hilfe1")->actions()), (QStringList {"About", "Hilfe"}));
+    EXPECT_EQ(captions(item<QMenu>("extrasMenu")->actions()),
               (QStringList {"Rotor einrichten …", "Rotor parken", "Zum Ziel drehen, kurzer Weg",
                             "Zum Ziel drehen, langer Weg", "Rotor anhalten", "", "Tag und Nacht auf den Karten",
                             "DX-Spots"}));
@@ -93,13 +131,13 @@ TEST_F(MainWindowTest, MenuBarHasEveryItemWithItsCaption)
         {"quitAction", QKeySequence(QKeySequence::Quit)},
     };
     for (const auto& key : rotorKeys) {
-        EXPECT_EQ(mainControl(key.item)->shortcut(), key.keys) << key.item;
-        EXPECT_EQ(mainControl(key.item)->shortcutContext(), Qt::ApplicationShortcut) << key.item;
+        EXPECT_EQ(item(key.item)->shortcut(), key.keys) << key.item;
+        EXPECT_EQ(item(key.item)->shortcutContext(), Qt::ApplicationShortcut) << key.item;
     }
-    EXPECT_EQ(formA()->windowTitle(), QStringLiteral("Corvane"));
-    EXPECT_EQ(mainControl<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
-    EXPECT_EQ(formA()->cursorPanel().size(), QSize(144, 59));
-    EXPECT_TRUE(formA()->cursorPanel().isHidden());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane"));
+    EXPECT_EQ(item<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+    EXPECT_EQ(window->cursorPanel().size(), QSize(144, 59));
+    EXPECT_TRUE(window->cursorPanel().isHidden());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
@@ -223,7 +261,7 @@ TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
     }
 }
 
-TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)
+TEST_F(MainWindowAloneTest, StayOnTopFollowsTheSettingAndTheMenu)
 {
     const struct {
         const char* value;
@@ -234,14 +272,13 @@ TEST_F(MainWindowTest, StayOnTopFollowsTheSettingAndTheMenu)
                  {"yes", false, "StayOnTop  "},
                  {"0", false, "StayOnTop  "}};
     for (const auto& c : cases) {
-        start(QByteArray("[Main]\r\nStayOnTop=") + c.value + "\r\n");
-        formA()->Timer1Timer();
-        EXPECT_EQ(formA()->isStayOnTop(), c.onTop) << c.value;
-        EXPECT_EQ(MenuCaption::shown(mainControl("StayOnTop1")->text()), QString::fromLatin1(c.caption));
-        mainControl("StayOnTop1")->trigger();
-        EXPECT_EQ(formA()->isStayOnTop(), !c.onTop) << "the menu toggles";
-        EXPECT_EQ(mainControl("StayOnTop1")->isChecked(), !c.onTop);
-        folder.stop();
+        open(QByteArray("[Main]\r\nStayOnTop=") + c.value + "\r\n");
+        window->Timer1Timer();
+        EXPECT_EQ(window->isStayOnTop(), c.onTop) << c.value;
+        EXPECT_EQ(MenuCaption::shown(item("StayOnTop1")->text()), QString::fromLatin1(c.caption));
+        item("StayOnTop1")->trigger();
+        EXPECT_EQ(window->isStayOnTop(), !c.onTop) << "the menu toggles";
+        EXPECT_EQ(item("StayOnTop1")->isChecked(), !c.onTop);
     }
 }
 
