@@ -160,8 +160,8 @@ TEST(CursorPanelTest, WidensForALongLineAndForALargerFontOnly)
 
     QFont larger = panel.line(0)->font();
     larger.setPointSize(larger.pointSize() * 3);
-    for (QLabel* label : panel.findChildren<QLabel*>())
-        label->setFont(larger);
+    for (int line = 0; line < CursorPanelFit::lineCount; ++line)
+        panel.line(line)->setFont(larger);
     EXPECT_GT(show("Polen"), 144) << "the same lines in a larger font";
 }
 
