@@ -38,29 +38,19 @@ QStringList captions(const QList<QAction*>& actions)
     return texts;
 }
 
-class MainWindowTest : public testing::Test {
+// A throw-away program folder with small reference data; the boxes shown are recorded.
+class MainWindowFolderTest : public testing::Test {
 protected:
-    void SetUp() override
+    MainWindowFolderTest()
     {
         folder.writeReferenceData();
-        // Where creation fails, shut-down waits the Logger32 link's pause after its leave.
+        // Shut-down after a failed creation waits the Logger32 link's pause after its leave.
         folder.timing.logger32Link.disconnectPause = 10;  // ms
     }
-
-    // Starts the program, over this settings file when one is given.
-    void start(const QByteArray& ini = {})
+    void writeIni(const QByteArray& ini) const
     {
         if (!ini.isNull())
             folder.writeFile(QStringLiteral("Corvane.ini"), ini);
-        folder.start();
-    }
-    // With the beam map's cached bitmap there, the beam map is shown at start and opening its
-    // menu asks nothing.
-    void writeBeamBitmap() const
-    {
-        QImage bitmap(50, 50, QImage::Format_RGB32);
-        bitmap.fill(Qt::white);
-        ASSERT_TRUE(bitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
     }
     // A value of the settings file as the run left it.
     QString saved(const char* section, const char* key) const
@@ -72,21 +62,40 @@ protected:
     ScriptedDialogs dialogs;
 };
 
-// The main window alone over a throw-away folder with small reference data, for what concerns it only.
-class MainWindowAloneTest : public testing::Test {
+// The whole program, for start-up, shut-down and the windows working together.
+class MainWindowTest : public MainWindowFolderTest {
+protected:
+    // Starts the program, over this settings file when one is given.
+    void start(const QByteArray& ini = {})
+    {
+        writeIni(ini);
+        folder.start();
+    }
+    // With the beam map's cached bitmap there, the beam map is shown at start and opening its
+    // menu asks nothing.
+    void writeBeamBitmap() const
+    {
+        QImage bitmap(50, 50, QImage::Format_RGB32);
+        bitmap.fill(Qt::white);
+        ASSERT_TRUE(bitmap.save(folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+    }
+};
+
+// The main window alone, for what concerns it only.
+class MainWindowAloneTest : public MainWindowFolderTest {
 protected:
     void open(const QByteArray& ini = {})
     {
         close();
-        folder.writeReferenceData();
-        if (!ini.isNull())
-            folder.writeFile(QStringLiteral("Corvane.ini"), ini);
+        writeIni(ini);
         window = std::make_unique<TFormA>(folder.path(), session, logger32);
     }
-    void close() const
+    // Saves as at shut-down and lets the window go.
+    void close()
     {
         if (window)
             window->FormDestroy();
+        window.reset();
     }
     void TearDown() override { close(); }
     template <typename Control = QAction> Control* item(const char* name) const
@@ -94,14 +103,8 @@ protected:
         return control<Control>(window.get(), name);
     }
 
-    ScriptedDialogs dialogs;
-    ProgramFolder folder;
     Session session;
-    Logger32Link logger32 {[] {
-        Logger32Timing timing;
-        timing.disconnectPause = 10;  // ms
-        return timing;
-    }()};
+    Logger32Link logger32 {folder.timing.logger32Link};
     std::unique_ptr<TFormA> window;
 };
 
@@ -196,14 +199,14 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("[Locator]\r\nU_L\xE4nge="));
 }
 
-TEST_F(MainWindowTest, BoundsAndStayOnTopSurviveARestart)
+TEST_F(MainWindowAloneTest, BoundsAndStayOnTopSurviveARestart)
 {
-    start("[Main]\r\nLinks=50\r\nOben=60\r\nBreit=700\r\nHoch=400\r\nStayOnTop=2\r\n");
-    EXPECT_EQ(formA()->geometry(), QRect(50, 60, 700, 400));
-    EXPECT_FALSE(formA()->isStayOnTop()) << "applied only by the first tick of Timer1";
-    formA()->Timer1Timer();
-    formA()->setGeometry(70, 80, 640, 480);
-    folder.stop();
+    open("[Main]\r\nLinks=50\r\nOben=60\r\nBreit=700\r\nHoch=400\r\nStayOnTop=2\r\n");
+    EXPECT_EQ(window->geometry(), QRect(50, 60, 700, 400));
+    EXPECT_FALSE(window->isStayOnTop()) << "applied only by the first tick of Timer1";
+    window->Timer1Timer();
+    window->setGeometry(70, 80, 640, 480);
+    close();
     EXPECT_EQ(saved("Main", "Links"), QStringLiteral("70"));
     EXPECT_EQ(saved("Main", "Hoch"), QStringLiteral("480"));
     EXPECT_EQ(saved("Main", "StayOnTop"), QStringLiteral("1"));
@@ -225,17 +228,17 @@ TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsToldAndKept)
 
 // A run killed between writing and renaming leaves a full temporary copy; the next start removes
 // it, and only it.
-TEST_F(MainWindowTest, StartRemovesTheCopiesOfAKilledSave)
+TEST_F(MainWindowAloneTest, StartRemovesTheCopiesOfAKilledSave)
 {
     const QString copy = QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ");
     folder.writeFile(copy, "[Main]\r\nLinks=5");
     folder.writeFile(QStringLiteral("Corvane.ini.alt"), "eigene Sicherung");
     folder.writeFile(QStringLiteral("Corvane.ini.backup"), "eigene Sicherung");
-    start("[Main]\r\nLinks=50\r\n");
+    open("[Main]\r\nLinks=50\r\n");
     EXPECT_FALSE(QFile::exists(folder.path() + copy));
     EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.alt")));
     EXPECT_TRUE(QFile::exists(folder.path() + QStringLiteral("Corvane.ini.backup")));
-    EXPECT_EQ(formA()->x(), 50);
+    EXPECT_EQ(window->x(), 50);
 }
 
 // Extreme bounds in the file (hand-edited or damaged) neither overflow nor put any window off
@@ -392,7 +395,6 @@ class MainWindowKeysTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        MainWindowTest::SetUp();
         // Map names whose first letters clash with each other and with the rotor keys.
         for (const char* map : {"Welt", "Wales", "Lettland"})
             folder.writeFile(QStringLiteral("Karten/%1.inf").arg(QLatin1String(map)), "");
