@@ -6,16 +6,17 @@
 
 #include "app/SettingsFile.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
 
 namespace {
+
+constexpr int deadlineMs = 20000;  // for a start or an end; a passing test waits only as long as it takes
 
 // Runs the real executable, copied into a throw-away program folder.
 class ProgramRunTest : public testing::Test {
@@ -38,27 +39,21 @@ protected:
         ASSERT_TRUE(process.waitForStarted());
     }
 
-    // The registry value is written during the main window's creation; the handler for SIGTERM
-    // comes once every window exists, just before the message loop.
-    void waitUntilRunning(const QProcess& process)
-    {
-        const QString registry = folder.path() + QStringLiteral("config/Corvane.conf");
-        QElapsedTimer clock;
-        clock.start();
-        while (!(QFile::exists(registry) && catchesSigterm(process.processId())) && clock.elapsed() < 20000)
-            QThread::msleep(20);
-        ASSERT_TRUE(QFile::exists(registry));
-        ASSERT_TRUE(catchesSigterm(process.processId()));
-    }
-
-    // The process reaches its message loop instead of ending as a second instance.
+    // The process reaches its message loop instead of ending as a second instance: the handler for
+    // SIGTERM comes once every window exists, just before the loop (the registry value is written
+    // before, during the main window's creation).
     static bool comesUp(QProcess& process)
     {
-        QElapsedTimer clock;
-        clock.start();
-        while (process.state() == QProcess::Running && !catchesSigterm(process.processId()) && clock.elapsed() < 20000)
-            process.waitForFinished(20);
-        return process.state() == QProcess::Running && catchesSigterm(process.processId());
+        const auto up = [&] { return process.state() == QProcess::Running && catchesSigterm(process.processId()); };
+        return QTest::qWaitFor([&] { return up() || process.state() != QProcess::Running; }, deadlineMs) && up();
+    }
+
+    // Ends the process as a desktop session does; it exits normally.
+    static void terminate(QProcess& process)
+    {
+        ::kill(pid_t(process.processId()), SIGTERM);
+        ASSERT_TRUE(process.waitForFinished(deadlineMs));
+        EXPECT_EQ(process.exitCode(), 0);
     }
 
     // The process's mask of caught signals, from /proc, has the bit of SIGTERM.
@@ -78,7 +73,7 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
 {
     QProcess first;
     launch(first);
-    waitUntilRunning(first);
+    ASSERT_TRUE(comesUp(first));
 
     QProcess second;
     launch(second);
@@ -88,13 +83,10 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
     EXPECT_FALSE(QFile::exists(folder.iniPath())) << "the second instance writes nothing";
     EXPECT_EQ(first.state(), QProcess::Running);
 
-    ::kill(pid_t(first.processId()), SIGTERM);
-    ASSERT_TRUE(first.waitForFinished(20000));
-    EXPECT_EQ(first.exitCode(), 0);
+    terminate(first);
     SettingsFile ini(folder.iniPath());
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 0), 600);
     EXPECT_EQ(ini.readInteger(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), 0), 600);
-
     const QSettings registry(folder.path() + QStringLiteral("config/Corvane.conf"), QSettings::IniFormat);
     EXPECT_EQ(registry.value(QStringLiteral("Pfad")).toString(), folder.path());
 }
@@ -110,13 +102,7 @@ TEST_F(ProgramRunTest, AStartRightAfterClosingOpensItsWindow)
     ASSERT_TRUE(logger32.waitForStarted(5000));
     QByteArray heard;
     const auto hear = [&](const QByteArray& what) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!heard.contains(what) && clock.elapsed() < 20000) {
-            logger32.waitForReadyRead(100);
-            heard += logger32.readAll();
-        }
-        return heard.contains(what);
+        return QTest::qWaitFor([&] { return (heard += logger32.readAll()).contains(what); }, deadlineMs);
     };
     ASSERT_TRUE(hear("ready"));
     QProcess first;
@@ -129,10 +115,9 @@ TEST_F(ProgramRunTest, AStartRightAfterClosingOpensItsWindow)
     QProcess next;
     launch(next);
     EXPECT_TRUE(comesUp(next)) << "starts normally instead of exiting as a second instance";
-    ASSERT_TRUE(first.waitForFinished(20000));
+    ASSERT_TRUE(first.waitForFinished(deadlineMs));
     EXPECT_EQ(first.exitCode(), 0);
-    ::kill(pid_t(next.processId()), SIGTERM);
-    ASSERT_TRUE(next.waitForFinished(20000));
+    terminate(next);
     logger32.terminate();
     logger32.waitForFinished(5000);
 }
@@ -141,16 +126,14 @@ TEST_F(ProgramRunTest, LockOfACrashedInstanceIsReleased)
 {
     QProcess crashed;
     launch(crashed);
-    waitUntilRunning(crashed);
+    ASSERT_TRUE(comesUp(crashed));
     crashed.kill();
     ASSERT_TRUE(crashed.waitForFinished(10000));
 
     QProcess next;
     launch(next);
     EXPECT_TRUE(comesUp(next)) << "starts normally instead of exiting as a second instance";
-    ::kill(pid_t(next.processId()), SIGTERM);
-    ASSERT_TRUE(next.waitForFinished(20000));
-    EXPECT_EQ(next.exitCode(), 0);
+    terminate(next);
     EXPECT_TRUE(QFile::exists(folder.iniPath()));
 }
 

@@ -4,11 +4,9 @@
 // The whole program's wiring between the main window and the tool windows it does not own: the
 // menu items that show them, the first-run prompt, the places kept for the shown map.
 
-#include "support/Controls.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -17,6 +15,8 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -29,22 +29,39 @@ protected:
 };
 
 // The entry window asks for the prompt over the main window's client area until the own locator
-// is given, then for the hint with its OK.
+// is given, then for the hint with its OK, which has the focus, shows it, takes Return and keypad
+// Enter, and waits while the entry window is open.
 TEST_F(ToolWindowWiringTest, TheEntryWindowDrivesTheFirstRunPrompt)
 {
-    folder.start();
-    form4()->Timer1Timer();
-    EXPECT_FALSE(mainControl<QLabel>("StartPanel")->isHidden());
-    EXPECT_EQ(mainControl<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
-    EXPECT_EQ(mainControl<QLabel>("StartPanel")->geometry(), formA()->clientArea()->rect());
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QFile::remove(folder.iniPath());  // a first run each time
+        folder.start();
+        formA()->show();
+        auto* prompt = mainControl<QLabel>("StartPanel");
+        auto* ok = control<QPushButton>(prompt, "Button1");
+        form4()->Timer1Timer();
+        EXPECT_FALSE(prompt->isHidden());
+        EXPECT_EQ(prompt->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
+        EXPECT_EQ(prompt->geometry(), formA()->clientArea()->rect());
 
-    QLineEdit* locator = control<QLineEdit>(form4(), "E_Locator");
-    QTest::keyClicks(locator, QStringLiteral("JO31MM"));
-    QTest::keyClick(locator, Qt::Key_Return);
-    form4()->Timer1Timer();
-    EXPECT_EQ(mainControl<QLabel>("StartPanel")->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
-    EXPECT_FALSE(control<QPushButton>(mainControl<QLabel>("StartPanel"), "Button1")->isHidden());
-    EXPECT_TRUE(dialogs.shown.isEmpty());
+        QTest::keyClicks(control<QLineEdit>(form4(), "E_Locator"), QStringLiteral("JO31MM"));
+        QTest::keyClick(control<QLineEdit>(form4(), "E_Locator"), Qt::Key_Return);
+        form4()->Timer1Timer();
+        EXPECT_EQ(prompt->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+        ASSERT_FALSE(ok->isHidden());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
+        EXPECT_TRUE(ok->hasFocus());
+        EXPECT_TRUE(formA()->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
+
+        form4()->show();
+        ok->click();
+        EXPECT_FALSE(prompt->isHidden()) << "OK waits for the entry window";
+        form4()->hide();
+        QTest::keyClick(ok, key);
+        EXPECT_TRUE(prompt->isHidden());
+        folder.stop();
+    }
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
 }
 
 TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
@@ -54,15 +71,30 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
     folder.start();
 
-    mainControl("Feststationen1")->trigger();
-    EXPECT_TRUE(form7()->isVisible());
-    mainControl("Feststationen1")->trigger();
-    EXPECT_FALSE(form7()->isVisible());
-
-    mainControl("Hilfe2")->trigger();
-    EXPECT_TRUE(formHilfe()->isVisible());
+    const struct {
+        const char* item;
+        std::function<QWidget*()> window;
+        bool toggles;  // a second click hides it again
+    } cases[] = {{"Parameter1", form3, true},
+                 {"Locator1", form4, false},
+                 {"Feststationen1", form7, true},
+                 {"Hilfe2", formHilfe, false}};
+    for (const auto& c : cases) {
+        EXPECT_TRUE(!c.toggles || c.window()->isHidden()) << c.item;
+        mainControl(c.item)->trigger();
+        EXPECT_TRUE(c.window()->isVisible()) << c.item;
+        if (c.toggles) {
+            mainControl(c.item)->trigger();
+            EXPECT_TRUE(c.window()->isHidden()) << c.item;
+        }
+    }
     EXPECT_EQ(control<QTextBrowser>(formHilfe(), "WB1")->source().toLocalFile(),
               folder.path() + QStringLiteral("Help/Corvane.htm"));
+
+    // The day-and-night item is checked by the parameters, and unchecks them.
+    parameters()->setGreylineShown(true);
+    mainControl("greylineItem")->trigger();
+    EXPECT_FALSE(parameters()->greylineShown());
 
     // The about card comes up centred over the main window's client area.
     formA()->show();
@@ -80,14 +112,12 @@ TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
     folder.start();
     formA()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
-    const struct { QAction* item; const char* title; } cases[] = {{mainControl("Parameter1"), "Parameter"},
-                                                                  {mainControl("dxSpotsItem"), "DX-Spots"}};
-    for (const auto& c : cases) {
-        c.item->trigger();
-        EXPECT_TRUE(QTest::qWaitFor([&] {
+    for (const auto& [item, title] : {std::pair {"Parameter1", "Parameter"}, std::pair {"dxSpotsItem", "DX-Spots"}}) {
+        mainControl(item)->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([title = title] {
             const QWidget* focus = QApplication::focusWidget();
-            return focus && focus->window()->windowTitle() == QLatin1String(c.title);
-        })) << c.title;
+            return focus && focus->window()->windowTitle() == QLatin1String(title);
+        })) << title;
         formA()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
     }

@@ -18,38 +18,33 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 namespace {
 
-struct Watched {
-    const char* name;
-    std::function<QWidget*()> window;
-};
+const char* const names[] = {"main window", "position entry", "crosshair data", "parameters", "help"};
 
-const Watched watched[] = {
-    {"main window", [] { return static_cast<QWidget*>(formA()); }},
-    {"position entry", [] { return static_cast<QWidget*>(form4()); }},
-    {"crosshair data", [] { return static_cast<QWidget*>(form2()); }},
-    {"parameters", [] { return static_cast<QWidget*>(form3()); }},
-    {"help", [] { return static_cast<QWidget*>(formHilfe()); }},
-};
+// The windows that remember their place, in the order of their names.
+std::vector<QWidget*> watched()
+{
+    return {formA(), form4(), form2(), form3(), formHilfe()};
+}
 
 std::vector<QPoint> places()
 {
     std::vector<QPoint> result;
-    for (const Watched& w : watched)
-        result.push_back(WindowPlace::of(w.window()));
+    for (const QWidget* window : watched())
+        result.push_back(WindowPlace::of(window));
     return result;
 }
 
 bool framed()
 {
-    for (const Watched& w : watched)
-        if (w.window()->frameGeometry() == w.window()->geometry())
-            return false;
-    return true;
+    const std::vector<QWidget*> windows = watched();
+    return std::all_of(windows.begin(), windows.end(),
+                       [](const QWidget* w) { return w->frameGeometry() != w->geometry(); });
 }
 
 // Runs the event loop until the places are as the test waits for and have stopped changing (the
@@ -73,10 +68,10 @@ std::vector<QPoint> settledPlaces(const std::function<bool(const std::vector<QPo
 // that is never reported does not hold the test up longer than two seconds).
 std::vector<QPoint> showAll()
 {
-    for (const Watched& w : watched)
-        w.window()->show();
-    for (const Watched& w : watched)
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(w.window())) << w.name;
+    for (QWidget* window : watched())
+        window->show();
+    for (size_t i = 0; i < std::size(names); ++i)
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(watched()[i])) << names[i];
     return settledPlaces([](const std::vector<QPoint>&) { return framed(); }, 2000);
 }
 
@@ -94,12 +89,10 @@ TEST(WindowPlacesTest, EveryRememberingWindowComesBackWhereItWasSaved)
     // The user drags every window somewhere else, through the window manager.
     folder.start();
     const std::vector<QPoint> shown = showAll();
-    for (size_t i = 0; i < std::size(watched); ++i) {
-        const int x = 40 + 90 * int(i);
-        const int y = 60 + 70 * int(i);
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowmove"), QString::number(watched[i].window()->winId()),
-                                                      QString::number(x), QString::number(y)});
-    }
+    for (size_t i = 0; i < std::size(names); ++i)
+        QProcess::execute(QStringLiteral("xdotool"),
+                          {QStringLiteral("windowmove"), QString::number(watched()[i]->winId()),
+                           QString::number(40 + 90 * int(i)), QString::number(60 + 70 * int(i))});
     // Moved, and the tool windows have taken their new places in, as they do every 100 ms.
     const std::vector<QPoint> moved = settledPlaces(
         [&shown](const std::vector<QPoint>& now) {
@@ -116,11 +109,11 @@ TEST(WindowPlacesTest, EveryRememberingWindowComesBackWhereItWasSaved)
 
     for (int start = 1; start <= 5; ++start) {
         folder.start();
-        for (const Watched& w : watched)
-            w.window()->show();
+        for (QWidget* window : watched())
+            window->show();
         const std::vector<QPoint> now = settledPlaces([&moved](const std::vector<QPoint>& now) { return now == moved; }, 10000);
         for (size_t i = 0; i < now.size(); ++i)
-            EXPECT_EQ(now[i], moved[i]) << watched[i].name << " at start " << start;
+            EXPECT_EQ(now[i], moved[i]) << names[i] << " at start " << start;
         folder.stop();
         EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), saved) << "after start " << start;
     }

@@ -7,10 +7,10 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QUrlQuery>
 #include <gtest/gtest.h>
@@ -71,12 +71,10 @@ TEST_F(TFormHelpAboutTest, CardShowsTheBuildVersionAndTheExecutableDate)
 {
     EXPECT_TRUE(card->isHidden());
     EXPECT_EQ(card->windowTitle(), QStringLiteral("Über diese Version / About this Version"));
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$")).match(VersionInfo::ReadFileVersion()).hasMatch());
-
-    const QDate executableDate = VersionInfo::fileDate(QCoreApplication::applicationFilePath());
-    ASSERT_TRUE(executableDate.isValid());
-    EXPECT_EQ(label("LabelVer")->text(), QStringLiteral("Version: ") + VersionInfo::ReadFileVersion()
-                                                   + QStringLiteral(" vom / dated ") + executableDate.toString(QStringLiteral("dd.MM.yy")));
+    const QDate executableDate = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    EXPECT_EQ(label("LabelVer")->text(),
+              QStringLiteral("Version: " PROJECT_VERSION " vom / dated ") +
+                  executableDate.toString(QStringLiteral("dd.MM.yy")));
 }
 
 TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
@@ -103,7 +101,6 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
         EXPECT_GE(c.label->x(), 5) << "text runs into the bevel";
     }
 }
-
 
 TEST_F(TFormHelpAboutTest, CardComesUpCentredOverTheMainWindow)
 {

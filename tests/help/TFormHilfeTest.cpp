@@ -22,11 +22,15 @@ namespace {
 // The help window alone over a program folder that holds the real help page.
 class TFormHilfeTest : public testing::Test {
 protected:
+    // Builds the window small enough that the page scrolls.
     void SetUp() override
     {
         QFile page(qEnvironmentVariable("CORVANE_SOURCE_DIR") + QStringLiteral("/help/Corvane.htm"));
         ASSERT_TRUE(page.open(QIODevice::ReadOnly));
         world.folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
+        world.folder.writeFile(QStringLiteral("Corvane.ini"),
+                               "[Hilfe]\r\nTop=40\r\nLinks=30\r\nBreite=420\r\nH\xf6he=300\r\n");
+        build();
     }
 
     void build()
@@ -35,16 +39,7 @@ protected:
         window = std::make_unique<TFormHilfe>(world.session);
     }
 
-    // Builds a window small enough that the page scrolls.
-    void buildSmall()
-    {
-        world.folder.writeFile(QStringLiteral("Corvane.ini"), "[Hilfe]\r\nTop=40\r\nLinks=30\r\nBreite=420\r\nH\xf6he=300\r\n");
-        build();
-    }
-
     QString helpPage() const { return world.folder.path() + QStringLiteral("Help/Corvane.htm"); }
-    // As the menu item "Hilfe" asks for help.
-    void showHelpFromMenu() { window->showHelpPage(); }
 
     QTextBrowser* browser() const { return control<QTextBrowser>(window.get(), "WB1"); }
     QPushButton* button(const char* name) const { return control<QPushButton>(window.get(), name); }
@@ -92,10 +87,9 @@ protected:
 
 TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 {
-    buildSmall();
     ASSERT_TRUE(window->isHidden());
 
-    showHelpFromMenu();
+    window->showHelpPage();  // as the menu item "Hilfe" asks for help
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(browser()->source().toLocalFile(), helpPage());
     EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
@@ -103,13 +97,12 @@ TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
     EXPECT_EQ(scrollPosition(), 0);
 
     browser()->verticalScrollBar()->setValue(anchorPosition(QStringLiteral("Dateien")));
-    showHelpFromMenu();
+    window->showHelpPage();
     EXPECT_EQ(scrollPosition(), 0);
 }
 
 TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 {
-    buildSmall();
     window->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
 
     EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Rotor"));
@@ -119,13 +112,12 @@ TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 
 TEST_F(TFormHilfeTest, BackAndForwardWithNothingInThatDirectionDoNothing)
 {
-    buildSmall();
     window->show();
     QTest::mouseClick(button("B_Back"), Qt::LeftButton);
     QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
     EXPECT_TRUE(browser()->source().isEmpty());
 
-    showHelpFromMenu();
+    window->showHelpPage();
     const QUrl shown = browser()->source();
     QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
     EXPECT_EQ(browser()->source(), shown);
@@ -134,8 +126,7 @@ TEST_F(TFormHilfeTest, BackAndForwardWithNothingInThatDirectionDoNothing)
 
 TEST_F(TFormHilfeTest, BackReturnsFromAnInPageLinkAndForwardGoesThereAgain)
 {
-    buildSmall();
-    showHelpFromMenu();
+    window->showHelpPage();
     const QString file = browser()->source().toLocalFile();
     const int parameterSection = anchorPosition(QStringLiteral("Parameter"));
 
@@ -158,8 +149,7 @@ TEST_F(TFormHilfeTest, BackReturnsFromAnInPageLinkAndForwardGoesThereAgain)
 
 TEST_F(TFormHilfeTest, CloseOnlyHidesAndTheHistoryStays)
 {
-    buildSmall();
-    showHelpFromMenu();
+    window->showHelpPage();
     clickLink(QStringLiteral("#Rotor"));
     const QUrl shown = browser()->source();
 
@@ -173,19 +163,17 @@ TEST_F(TFormHilfeTest, CloseOnlyHidesAndTheHistoryStays)
 
 TEST_F(TFormHilfeTest, BrowserFillsTheWindowBelowTheButtons)
 {
-    buildSmall();
     EXPECT_EQ(button("B_Close")->geometry(), QRect(0, 0, 73, 25));
     EXPECT_EQ(button("B_Back")->geometry(), QRect(72, 0, 105, 25));
     EXPECT_EQ(button("B_Forward")->geometry(), QRect(176, 0, 105, 25));
 
-    showHelpFromMenu();
+    window->showHelpPage();
     window->resize(517, 333);
     EXPECT_EQ(browser()->geometry(), QRect(0, 25, 517, 308));
 }
 
 TEST_F(TFormHilfeTest, GeometryRoundTripsThroughSectionHilfe)
 {
-    buildSmall();
     EXPECT_EQ(window->geometry(), QRect(30, 40, 420, 300));
 
     window->setGeometry(61, 52, 703, 404);
@@ -201,6 +189,7 @@ TEST_F(TFormHilfeTest, GeometryRoundTripsThroughSectionHilfe)
 
 TEST_F(TFormHilfeTest, WithoutSettingsTheWindowTakesItsDefaultBounds)
 {
+    QFile::remove(world.folder.iniPath());
     build();
     // The default 850 pixels are wider than the 800 of the test screen: cut to it, moved to its
     // left edge, top and height kept.

@@ -6,13 +6,12 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -95,11 +94,10 @@ protected:
         program.start(executable, {});
         ASSERT_TRUE(program.waitForStarted(10000));
         QDBusConnection bus = QDBusConnection::sessionBus();
-        QElapsedTimer clock;
-        clock.start();
-        while (!bus.interface()->isServiceRegistered(busName) && program.state() == QProcess::Running && clock.elapsed() < 30000)
-            QThread::msleep(50);
-        ASSERT_TRUE(bus.interface()->isServiceRegistered(busName)) << program.readAllStandardError().toStdString();
+        const auto registered = [&bus] { return bool(bus.interface()->isServiceRegistered(busName)); };
+        ASSERT_TRUE(QTest::qWaitFor([&] { return registered() || program.state() != QProcess::Running; }, 30000) &&
+                    registered())
+            << program.readAllStandardError().toStdString();
 
         QDBusMessage call = QDBusMessage::createMethodCall(busName, QStringLiteral("/Partner"), QStringLiteral("de.corvane.Partner"),
                                                            QStringLiteral("SetPartner"));
@@ -112,9 +110,7 @@ protected:
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitCode(), 0);
         // The name goes with the process; the next run must not find it still there.
-        clock.restart();
-        while (bus.interface()->isServiceRegistered(busName) && clock.elapsed() < 5000)
-            QThread::msleep(20);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !registered(); }, 5000));
     }
 };
 

@@ -58,10 +58,9 @@ inline TForm6* form6() { return RunningProgram::get() ? RunningProgram::get()->r
 inline TForm7* form7() { return RunningProgram::get() ? RunningProgram::get()->directionsWindow() : nullptr; }
 
 // A control of the parameter window, by its object name; the window keeps its controls private.
-template <typename Control>
-Control* parameterControl(const char* name)
+template <typename Control> Control* parameterControl(const char* name)
 {
-    return form3() ? form3()->findChild<Control*>(QLatin1String(name)) : nullptr;
+    return control<Control>(form3(), name);
 }
 
 // A control or menu item of the main window, by its object name; the window keeps them private.
