@@ -15,11 +15,9 @@
 #include <QDBusConnection>
 #include <QFile>
 #include <QNetworkDatagram>
-#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
@@ -302,24 +300,10 @@ namespace {
 TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
 {
     constexpr int speedUp = 20;
-    // Hamlib waits for the stand-in's answers: it runs in a thread of its own.
-    QThread thread;
-    std::atomic<FakeRotctld*> standIn = nullptr;
-    QObject::connect(&thread, &QThread::started, [&] {
-        auto* rotctld = new FakeRotctld;
-        rotctld->degreesPerSecond = 6 * speedUp;
-        QObject::connect(
-            &thread, &QThread::finished, rotctld, [rotctld] { delete rotctld; }, Qt::DirectConnection);
-        standIn = rotctld;
-    });
-    thread.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return standIn.load() != nullptr; }, 3000));
-    const auto stopThread = qScopeGuard([&] {
-        thread.quit();
-        thread.wait();
-    });
+    FakeRotctld standIn;
+    standIn.degreesPerSecond = 6 * speedUp;
     Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
-                    {2, standIn.load()->device(), {}});
+                    {2, standIn.device(), {}});
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket tracker;
     tracker.connectToHost(QHostAddress::LocalHost, station.rotctld.port());

@@ -3,6 +3,7 @@
 
 #include "FakeRotctld.h"
 
+#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -10,18 +11,35 @@
 #include <cmath>
 
 FakeRotctld::FakeRotctld(quint16 port)
+    : server_(new QTcpServer)
 {
     sinceTarget_.start();
-    connect(this, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = nextPendingConnection()) {
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                while (socket->canReadLine())
-                    answer(socket, socket->readLine().trimmed());
+    server_->moveToThread(&thread_);
+    // Deleted on its own thread as that ends.
+    QObject::connect(&thread_, &QThread::finished, server_, [server = server_] { delete server; }, Qt::DirectConnection);
+    thread_.start();
+    QMetaObject::invokeMethod(
+        server_,
+        [this, port] {
+            QObject::connect(server_, &QTcpServer::newConnection, server_, [this] {
+                while (QTcpSocket* socket = server_->nextPendingConnection()) {
+                    QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+                    QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                        while (socket->canReadLine())
+                            answer(socket, socket->readLine().trimmed());
+                    });
+                }
             });
-        }
-    });
-    listen(QHostAddress::LocalHost, port);
+            if (server_->listen(QHostAddress::LocalHost, port))
+                port_ = server_->serverPort();
+        },
+        Qt::BlockingQueuedConnection);
+}
+
+FakeRotctld::~FakeRotctld()
+{
+    thread_.quit();
+    thread_.wait();
 }
 
 QString FakeRotctld::device() const
@@ -31,12 +49,19 @@ QString FakeRotctld::device() const
 
 double FakeRotctld::azimuth() const
 {
+    const QMutexLocker lock(&mutex_);
+    return azimuthLocked();
+}
+
+double FakeRotctld::azimuthLocked() const
+{
     const double travelled = degreesPerSecond * double(sinceTarget_.elapsed()) / 1000;
     return target_ >= start_ ? std::min(target_, start_ + travelled) : std::max(target_, start_ - travelled);
 }
 
 void FakeRotctld::setAzimuth(double azimuth)
 {
+    const QMutexLocker lock(&mutex_);
     start_ = target_ = azimuth;
 }
 
@@ -52,15 +77,17 @@ void FakeRotctld::answer(QTcpSocket* socket, const QByteArray& line)
         reply = QByteArray::number(azimuth() + wobble, 'f', 2) + "\n0.00\n";
     } else if (line.startsWith("P ")) {
         const QList<QByteArray> fields = line.split(' ');
-        start_ = azimuth();
+        const QMutexLocker lock(&mutex_);
+        start_ = azimuthLocked();
         target_ = fields.value(1).toDouble();
         sinceTarget_.start();
     } else if (line == "S") {
         setAzimuth(azimuth());
     }
-    if (stallMs <= 0) {
+    const int stall = stallMs;
+    if (stall <= 0) {
         socket->write(reply);
         return;
     }
-    QTimer::singleShot(stallMs, socket, [socket, reply] { socket->write(reply); });
+    QTimer::singleShot(stall, socket, [socket, reply] { socket->write(reply); });
 }

@@ -10,11 +10,14 @@
 #include "platform/DdeServer.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
+#include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/RotorProgram.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,6 +26,13 @@
 
 namespace {
 
+// The rotor program runs five times faster than in life: a status every 100 ms, the reopening
+// pauses a fifth as long. The motion rules count readings, so the stand-in's rotator turns five
+// times as fast where motion is checked: each reading then sees the same degrees as in life.
+constexpr int speedUp = 5;
+const RotorBridgeTiming fast{500 / speedUp,
+                             {RotatorKeeper::defaultPauses[0] / speedUp, RotatorKeeper::defaultPauses[1] / speedUp,
+                              RotatorKeeper::defaultPauses[2] / speedUp}};
 
 // One status as the rotor program sent it, with where the stand-in's rotator stood when it came.
 struct Received {
@@ -30,9 +40,9 @@ struct Received {
     double trueAzimuth;  // degrees
 };
 
-// The real rotor program against a stand-in rotctld, watched by a probe that takes Corvane's
-// place: the probe serves "AntDaten" under the service "Probe" and greets the rotor program with
-// "ZD Probe", so the statuses come to it.
+// The rotor program's parts, wired as the program runs them, against a stand-in rotctld, watched
+// by a probe that takes Corvane's place: the probe serves "AntDaten" under the service "Probe" and
+// greets the rotor program with "ZD Probe", so the statuses come to it.
 class RotorProgramTest : public testing::Test {
 protected:
     QTemporaryDir home;
@@ -41,10 +51,14 @@ protected:
     std::vector<Received> statuses;
     std::unique_ptr<DdeServer> probe;
     std::unique_ptr<DdeClientConversation> toRotor;
-    QProcess rotor;
+    BridgeLog bridgeLog{home.path() + QStringLiteral("/CorvaneRotor.log")};
+    std::unique_ptr<HamlibRotator> rotator;
+    std::unique_ptr<RotorProgram> rotor;
 
     void SetUp() override
     {
+        // The registry (Corvane's path rules) is the test folder's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
         probe = std::make_unique<DdeServer>(probeBus, QStringLiteral("Probe"), QStringLiteral("AntDaten"),
                                             [this](const QString&, const QString& macro) {
                                                 RotorState state;
@@ -58,10 +72,7 @@ protected:
 
     void TearDown() override
     {
-        if (rotor.state() != QProcess::NotRunning) {
-            rotor.terminate();
-            rotor.waitForFinished(5000);
-        }
+        rotor.reset();
         toRotor.reset();
         probe.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("probe"));
@@ -70,13 +81,15 @@ protected:
     // Starts the rotor program for the stand-in (or the device given) and greets it.
     void startRotor(const QString& device)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
-        rotor.setProcessEnvironment(environment);
-        rotor.start(rotorProgramPath(), {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
-        ASSERT_TRUE(waitFor([&] { return toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")); }, 10000))
-            << rotor.readAllStandardError().toStdString();
+        BridgeOptions options;
+        options.model = 2;
+        options.device = device;
+        options.links.pst.off = options.links.n1mm.off = true;
+        rotator = std::make_unique<HamlibRotator>(HamlibRotator::Setup{options.model, device, {}});
+        rotor = std::make_unique<RotorProgram>(QDBusConnection::sessionBus(), QStringLiteral("CorvaneRotor"), *rotator,
+                                               options, bridgeLog, fast);
+        ASSERT_EQ(rotor->start(), RotorBridge::StartResult::Started);
+        ASSERT_TRUE(toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")));
         ASSERT_TRUE(toRotor->executeAsync(QStringLiteral("ZD Probe\r\n")));
         ASSERT_TRUE(waitFor([&] { return !statuses.empty(); }, 5000));
     }
@@ -85,7 +98,7 @@ protected:
     std::vector<Received> collect(size_t count)
     {
         const size_t first = statuses.size();
-        waitFor([&] { return statuses.size() >= first + count; }, int(count) * 1000 + 5000);
+        waitFor([&] { return statuses.size() >= first + count; }, int(count) * 1000 / speedUp + 5000);
         return {statuses.begin() + std::ptrdiff_t(first), statuses.end()};
     }
 
@@ -102,7 +115,7 @@ protected:
         QString output;  // the reply, or the error text
     };
     // A method of the shell interface, called as an operator would with busctl ("--": negative
-    // numbers are no options). The event loop runs meanwhile, so the stand-in rotctld answers.
+    // numbers are no options). The event loop runs meanwhile, so the rotor program answers.
     static BusReply call(const QStringList& arguments)
     {
         QProcess process;
@@ -117,7 +130,7 @@ protected:
 
     std::string log() const
     {
-        QFile file(home.path() + QStringLiteral("/state/Corvane/CorvaneRotor.log"));
+        QFile file(bridgeLog.path());
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 };
@@ -140,6 +153,7 @@ TEST_F(RotorProgramTest, ATurningRotatorReportsItsDirectionUntilItStops)
 {
     rotctld.setAzimuth(100);
     rotctld.jitter = 0.5;
+    rotctld.degreesPerSecond = 6 * speedUp;
     startRotor(rotctld.device());
     for (const double goal : {130.0, 100.0}) {
         const int direction = goal > rotctld.azimuth() ? 1 : -1;
@@ -173,7 +187,7 @@ TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
         EXPECT_FALSE(r.status.rotorAzimuth);
         EXPECT_EQ(r.status.rotorStatus6, 0);
     }
-    EXPECT_EQ(rotor.state(), QProcess::Running);
+    EXPECT_TRUE(probeBus.interface()->isServiceRegistered(QStringLiteral("dde.CorvaneRotor")).value());
 
     FakeRotctld late(port);
     ASSERT_TRUE(late.isListening());
@@ -193,7 +207,7 @@ TEST_F(RotorProgramTest, AStrangersHelloDoesNotTakeTheStatuses)
         QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/RotServConv"),
                                                            QStringLiteral("dde.Conversation"), QStringLiteral("Execute"));
         call << QStringLiteral("ZD Nobody\r\n");
-        const QDBusMessage reply = strangerBus.call(call, QDBus::Block, 5000);
+        const QDBusMessage reply = strangerBus.call(call, QDBus::BlockWithGui, 5000);
         EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage);
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("stranger"));
