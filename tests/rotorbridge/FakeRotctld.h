@@ -4,7 +4,7 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QMutex>
+#include <QRecursiveMutex>
 #include <QThread>
 
 #include <atomic>
@@ -15,9 +15,9 @@ class QTcpSocket;
 
 // A stand-in rotctld on the loopback: answers the commands Hamlib's network rotator sends
 // ("\dump_state", "p", "P az el", "S", "q") as rotctld does. Its rotator turns at a fixed rate
-// towards the last "P" target; every reading carries a random wobble, and answers can be held
-// back for a while (a stall). It answers on a thread of its own, so that a Hamlib rotator in the
-// test's thread, which waits for every answer, gets them. Angles in degrees.
+// towards the last "P" target; every reading carries a random wobble. It answers on a thread of
+// its own, so that a Hamlib rotator in the test's thread, which waits for each answer, gets it.
+// Angles in degrees.
 class FakeRotctld {
 public:
     // port 0: any free port.
@@ -26,25 +26,20 @@ public:
 
     std::atomic<double> jitter{0};  // wobble of each reading, up to ± this many degrees
     std::atomic<double> degreesPerSecond{6};
-    std::atomic<int> stallMs{0};        // every answer waits this long
-    std::atomic<int> positionReads{0};  // "p" commands answered
 
     bool isListening() const { return port_ != 0; }
-    quint16 port() const { return port_; }
     QString device() const;  // "127.0.0.1:<port>"
     // Where the rotator stands now, without wobble.
     double azimuth() const;
     void setAzimuth(double azimuth);
 
 private:
-    // On the server's thread.
-    void answer(QTcpSocket* socket, const QByteArray& line);
-    double azimuthLocked() const;
+    void answer(QTcpSocket* socket, const QByteArray& line);  // on the server's thread
 
     QThread thread_;
     QTcpServer* server_;  // lives on thread_
-    quint16 port_ = 0;    // 0 while not listening
-    mutable QMutex mutex_;  // guards the rotator's motion below
+    quint16 port_;        // 0: not listening
+    mutable QRecursiveMutex mutex_;  // guards the rotator's motion below
     double start_ = 0;   // azimuth at the last target, degrees
     double target_ = 0;  // degrees
     QElapsedTimer sinceTarget_;
