@@ -22,7 +22,7 @@ public:
     // Pauses before the next opening attempt, ms: after one failed attempt in a row, after two,
     // and after three or more. Tests shorten them.
     using Pauses = std::array<qint64, 3>;
-    static constexpr Pauses defaultPauses{1000, 2000, 5000};
+    static constexpr Pauses defaultPauses {1000, 2000, 5000};
 
     RotatorKeeper(HamlibRotator& rotator, BridgeLog& log, Pauses pauses = defaultPauses);
 

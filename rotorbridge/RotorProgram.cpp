@@ -8,15 +8,11 @@
 
 RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRotator& rotator,
                            const BridgeOptions& options, BridgeLog& log, RotorBridgeTiming timing)
-    : bus_(bus),
-      links_(options.links),
-      log_(log),
+    : bus_(bus), links_(options.links), log_(log),
       bridge_(bus, service, rotator, options.minAzimuth, options.maxAzimuth, log, timing),
       commands_(bridge_, rotator, &PathSettings::recorded,
                 {links_.deadBand, links_.leastIntervalMs, links_.parkAzimuth, links_.parkElevation}, log),
-      scripting_(bridge_, commands_),
-      faults_(log),
-      partner_(bus, commands_, log),
+      scripting_(bridge_, commands_), faults_(log), partner_(bus, commands_, log),
       rotctld_(commands_, faults_, options.model,
                QStringLiteral("Corvane %1").arg(HamlibRotator::modelName(options.model))),
       pst_(commands_, faults_,
@@ -48,9 +44,10 @@ void RotorProgram::serveClients()
         if (endpoint.off)
             return;
         const QString error = listen();
-        log_.write(error.isEmpty()
-                       ? QStringLiteral("%1 auf %2.").arg(what, endpoint.text())
-                       : QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.").arg(what, endpoint.text(), error));
+        log_.write(
+            error.isEmpty()
+                ? QStringLiteral("%1 auf %2.").arg(what, endpoint.text())
+                : QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.").arg(what, endpoint.text(), error));
     };
     if (links_.rotctld)
         open(QStringLiteral("rotctld-Server"), *links_.rotctld, [this] { return rotctld_.listen(*links_.rotctld); });

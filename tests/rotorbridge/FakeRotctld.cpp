@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-FakeRotctld::FakeRotctld(quint16 port)
-    : server_(new QTcpServer)
+FakeRotctld::FakeRotctld(quint16 port) : server_(new QTcpServer)
 {
     sinceTarget_.start();
     QObject::connect(server_, &QTcpServer::newConnection, server_, [this] {
@@ -25,7 +24,8 @@ FakeRotctld::FakeRotctld(quint16 port)
     port_ = server_->listen(QHostAddress::LocalHost, port) ? server_->serverPort() : 0;
     // The server and its connections go to the thread and are deleted there as it ends.
     server_->moveToThread(&thread_);
-    QObject::connect(&thread_, &QThread::finished, server_, [server = server_] { delete server; }, Qt::DirectConnection);
+    QObject::connect(
+        &thread_, &QThread::finished, server_, [server = server_] { delete server; }, Qt::DirectConnection);
     thread_.start();
 }
 

@@ -24,8 +24,8 @@ public:
     explicit FakeRotctld(quint16 port = 0);
     ~FakeRotctld();
 
-    std::atomic<double> jitter{0};  // wobble of each reading, up to ± this many degrees
-    std::atomic<double> degreesPerSecond{6};
+    std::atomic<double> jitter {0};  // wobble of each reading, up to ± this many degrees
+    std::atomic<double> degreesPerSecond {6};
 
     bool isListening() const { return port_ != 0; }
     QString device() const;  // "127.0.0.1:<port>"
@@ -37,11 +37,11 @@ private:
     void answer(QTcpSocket* socket, const QByteArray& line);  // on the server's thread
 
     QThread thread_;
-    QTcpServer* server_;  // lives on thread_
-    quint16 port_;        // 0: not listening
+    QTcpServer* server_;             // lives on thread_
+    quint16 port_;                   // 0: not listening
     mutable QRecursiveMutex mutex_;  // guards the rotator's motion below
-    double start_ = 0;   // azimuth at the last target, degrees
-    double target_ = 0;  // degrees
+    double start_ = 0;               // azimuth at the last target, degrees
+    double target_ = 0;              // degrees
     QElapsedTimer sinceTarget_;
-    std::mt19937 random_{12345};  // on the server's thread only
+    std::mt19937 random_ {12345};  // on the server's thread only
 };

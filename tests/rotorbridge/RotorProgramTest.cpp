@@ -30,7 +30,7 @@ namespace {
 // pauses a fifth as long. The motion rules count readings, so the stand-in's rotator turns five
 // times as fast where motion is checked: each reading then sees the same degrees as in life.
 constexpr int speedUp = 5;
-const RotorBridgeTiming fast{500 / speedUp, {1000 / speedUp, 2000 / speedUp, 5000 / speedUp}};  // ms
+const RotorBridgeTiming fast {500 / speedUp, {1000 / speedUp, 2000 / speedUp, 5000 / speedUp}};  // ms
 
 // One status as the rotor program sent it, with where the stand-in's rotator stood when it came.
 struct Received {
@@ -49,7 +49,7 @@ protected:
     std::vector<Received> statuses;
     std::unique_ptr<DdeServer> probe;
     std::unique_ptr<DdeClientConversation> toRotor;
-    BridgeLog bridgeLog{home.path() + QStringLiteral("/CorvaneRotor.log")};
+    BridgeLog bridgeLog {home.path() + QStringLiteral("/CorvaneRotor.log")};
     std::unique_ptr<HamlibRotator> rotator;
     std::unique_ptr<RotorProgram> rotor;
 
@@ -80,7 +80,7 @@ protected:
         options.model = 2;
         options.device = device;
         options.links.pst.off = options.links.n1mm.off = true;
-        rotator = std::make_unique<HamlibRotator>(HamlibRotator::Setup{options.model, device, {}});
+        rotator = std::make_unique<HamlibRotator>(HamlibRotator::Setup {options.model, device, {}});
         rotor = std::make_unique<RotorProgram>(QDBusConnection::sessionBus(), QStringLiteral("CorvaneRotor"), *rotator,
                                                options, bridgeLog, fast);
         ASSERT_EQ(rotor->start(), RotorBridge::StartResult::Started);
