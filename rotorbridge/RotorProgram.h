@@ -16,7 +16,6 @@
 #include <QDBusConnection>
 
 class BridgeLog;
-class HamlibRotator;
 
 // The running rotor program's parts, wired as it runs them: the link to Corvane, the one way of
 // every client's heading to the rotator, the operator's shell interface and the other clients'
