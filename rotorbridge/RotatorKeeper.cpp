@@ -5,16 +5,16 @@
 
 #include "rotorbridge/BridgeLog.h"
 
-RotatorKeeper::RotatorKeeper(HamlibRotator& rotator, BridgeLog& log)
+RotatorKeeper::RotatorKeeper(HamlibRotator& rotator, BridgeLog& log, Pauses pauses)
     : rotator_(rotator),
-      log_(log)
+      log_(log),
+      pauses_(pauses)
 {
 }
 
-qint64 RotatorKeeper::reopenPause(int failedOpens)
+qint64 RotatorKeeper::reopenPause(int failedOpens, const Pauses& pauses)
 {
-    constexpr qint64 pauses[] = {1000, 2000, 5000};  // ms
-    constexpr int last = int(std::size(pauses)) - 1;
+    constexpr int last = int(std::tuple_size_v<Pauses>) - 1;
     return pauses[failedOpens < 1 ? 0 : failedOpens > last + 1 ? last : failedOpens - 1];
 }
 
@@ -41,7 +41,7 @@ bool RotatorKeeper::open()
 std::optional<HamlibRotator::Position> RotatorKeeper::read()
 {
     if (!rotator_.isOpen()) {
-        if (sinceAttempt_.isValid() && sinceAttempt_.elapsed() < reopenPause(failedOpens_))
+        if (sinceAttempt_.isValid() && sinceAttempt_.elapsed() < reopenPause(failedOpens_, pauses_))
             return std::nullopt;
         if (!open())
             return std::nullopt;

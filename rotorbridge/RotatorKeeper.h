@@ -7,6 +7,7 @@
 
 #include <QElapsedTimer>
 
+#include <array>
 #include <optional>
 
 class BridgeLog;
@@ -18,12 +19,15 @@ class BridgeLog;
 class RotatorKeeper {
 public:
     static constexpr int failuresBeforeReopen = 3;  // failed readings in a row
+    // Pauses before the next opening attempt, ms: after one failed attempt in a row, after two,
+    // and after three or more. Tests shorten them.
+    using Pauses = std::array<qint64, 3>;
+    static constexpr Pauses defaultPauses {1000, 2000, 5000};
 
-    RotatorKeeper(HamlibRotator& rotator, BridgeLog& log);
+    RotatorKeeper(HamlibRotator& rotator, BridgeLog& log, Pauses pauses = defaultPauses);
 
-    // Pause before the next opening attempt after that many failed ones in a row, ms:
-    // 1000, 2000, then 5000 for every further attempt.
-    static qint64 reopenPause(int failedOpens);
+    // Pause before the next opening attempt after that many failed ones in a row, ms.
+    static qint64 reopenPause(int failedOpens, const Pauses& pauses = defaultPauses);
 
     // Opens the rotator now; on failure the next attempt follows after the first pause.
     bool open();
@@ -35,6 +39,7 @@ public:
 private:
     HamlibRotator& rotator_;
     BridgeLog& log_;
+    Pauses pauses_;
     int failedReads_ = 0;
     int failedOpens_ = 0;
     QElapsedTimer sinceAttempt_;  // since the last opening attempt

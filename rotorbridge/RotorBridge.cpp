@@ -12,27 +12,21 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr int statusIntervalMs = 500;
-
-} // namespace
-
 RotorBridge::RotorBridge(QDBusConnection bus, const QString& service, HamlibRotator& rotator,
                          std::optional<int> wantedMinimum, std::optional<int> wantedMaximum, BridgeLog& log,
-                         QObject* parent)
+                         RotorBridgeTiming timing, QObject* parent)
     : QObject(parent),
       bus_(bus),
       rotator_(rotator),
       log_(log),
-      keeper_(rotator, log),
+      keeper_(rotator, log, timing.reopenPauses),
       wantedMinimum_(wantedMinimum),
       wantedMaximum_(wantedMaximum),
       server_(new DdeServer(bus, service, QStringLiteral("RotServConv"),
                             [this](const QString&, const QString& macro) { return executeMacro(macro); }, this)),
       corvane_(new DdeClientConversation(bus, this))
 {
-    statusTimer_.setInterval(statusIntervalMs);
+    statusTimer_.setInterval(timing.statusInterval);
     connect(&statusTimer_, &QTimer::timeout, this, &RotorBridge::sendStatus);
     connect(corvane_, &DdeClientConversation::closed, this, [this] {
         log_.write(QStringLiteral("%1 hat die Verbindung beendet.").arg(corvaneTitle_));

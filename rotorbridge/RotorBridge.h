@@ -19,17 +19,27 @@ class BridgeLog;
 class DdeClientConversation;
 class DdeServer;
 
+// The rotor link's intervals on the rotor program's side; tests shorten them.
+struct RotorBridgeTiming {
+    // Between two readings of the rotator and two statuses, ms. MotionDetector counts readings
+    // and is tuned to this pace: a test that shortens it speeds its rotator up alike.
+    int statusInterval = 500;
+    RotatorKeeper::Pauses reopenPauses = RotatorKeeper::defaultPauses;
+};
+
 // The rotor program's link to Corvane: serves the topic "RotServConv" under its own service;
 // on a hello "ZD <title>" it opens a conversation to (title, "AntDaten"), sends the rotator's
-// status there every 500 ms and turns the rotator to the targets it receives. The rotator is read
-// at every status step, also while no Corvane listens, so that a lost rotator is reopened.
+// status there every status interval (500 ms) and turns the rotator to the targets it receives.
+// The rotator is read at every status step, also while no Corvane listens, so that a lost rotator
+// is reopened.
 class RotorBridge : public QObject {
     Q_OBJECT
 public:
     // wantedMinimum, wantedMaximum: the travel ends the user registered, whole degrees; they are
     // cut to what the rotator accepts.
     RotorBridge(QDBusConnection bus, const QString& service, HamlibRotator& rotator, std::optional<int> wantedMinimum,
-                std::optional<int> wantedMaximum, BridgeLog& log, QObject* parent = nullptr);
+                std::optional<int> wantedMaximum, BridgeLog& log, RotorBridgeTiming timing = {},
+                QObject* parent = nullptr);
 
     enum class StartResult {
         Started,

@@ -7,15 +7,9 @@
 #include "platform/TerminationSignals.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/BridgeOptions.h"
-#include "rotorbridge/CorvanePartner.h"
-#include "rotorbridge/FaultLog.h"
 #include "rotorbridge/HamlibRotator.h"
-#include "rotorbridge/N1mmListener.h"
-#include "rotorbridge/PstListener.h"
-#include "rotorbridge/RotctldServer.h"
 #include "rotorbridge/RotorBridge.h"
-#include "rotorbridge/RotorCommands.h"
-#include "rotorbridge/RotorScripting.h"
+#include "rotorbridge/RotorProgram.h"
 #include "rotorbridge/TravelRange.h"
 
 #include <QCoreApplication>
@@ -105,22 +99,6 @@ int registerRotor(const BridgeOptions& options, bool store)
     return 0;
 }
 
-// Opens the clients' ports; a port that is taken is logged and left out, never fatal.
-void serveClients(const LinkOptions& links, RotctldServer& rotctld, PstListener& pst, N1mmListener& n1mm, BridgeLog& log)
-{
-    const auto open = [&log](const QString& what, const Endpoint& endpoint, const std::function<QString()>& listen) {
-        if (endpoint.off)
-            return;
-        const QString error = listen();
-        log.write(error.isEmpty() ? QStringLiteral("%1 auf %2.").arg(what, endpoint.text())
-                                  : QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.").arg(what, endpoint.text(), error));
-    };
-    if (links.rotctld)
-        open(QStringLiteral("rotctld-Server"), *links.rotctld, [&] { return rotctld.listen(*links.rotctld); });
-    open(QStringLiteral("PstRotator-UDP"), links.pst, [&] { return pst.listen(links.pst); });
-    open(QStringLiteral("N1MM-UDP"), links.n1mm, [&] { return n1mm.listen(links.n1mm); });
-}
-
 int runBridge(QCoreApplication& application, const BridgeOptions& options)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -137,17 +115,9 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
     if (const QString error = rotator.check(); !error.isEmpty())
         return fail(error + u'.', 2);
     BridgeLog log(BridgeLog::defaultPath());
-    RotorBridge bridge(bus, service, rotator, options.minAzimuth, options.maxAzimuth, log);
-    RotorCommands commands(bridge, rotator, &PathSettings::recorded,
-                           {options.links.deadBand, options.links.leastIntervalMs, options.links.parkAzimuth,
-                            options.links.parkElevation},
-                           log);
-    bridge.routeTargets([&commands](double azimuth, double elevation) {
-        return commands.turnToAzimuth(azimuth, elevation, QStringLiteral("Corvane")).isEmpty();
-    });
-    RotorScripting scripting(bridge, commands);
-    bus.registerObject(RotorScripting::objectPath, &scripting, QDBusConnection::ExportScriptableSlots);
-    switch (bridge.start()) {
+    RotorProgram program(bus, service, rotator, options, log);
+    RotorBridge& bridge = program.bridge();
+    switch (program.start()) {
     case RotorBridge::StartResult::EmptyTravel:
         return fail(QStringLiteral("Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.")
                         .arg(options.minAzimuth ? QString::number(*options.minAzimuth) + u'°' : QStringLiteral("Rotor"),
@@ -158,12 +128,6 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
     case RotorBridge::StartResult::Started:
         break;
     }
-    FaultLog faults(log);
-    CorvanePartner partner(bus, commands, log);
-    RotctldServer rotctld(commands, faults, options.model, QStringLiteral("Corvane %1").arg(HamlibRotator::modelName(options.model)));
-    PstListener pst(commands, faults, [&partner](const QString& locator, const QString& client) { partner.request(locator, client); });
-    N1mmListener n1mm(commands, faults, options.links.n1mmAnnounce);
-    serveClients(options.links, rotctld, pst, n1mm, log);
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, &QCoreApplication::quit);
     QObject::connect(&bridge, &RotorBridge::busLost, &application, [&log] {

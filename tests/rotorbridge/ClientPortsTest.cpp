@@ -15,11 +15,9 @@
 #include <QDBusConnection>
 #include <QFile>
 #include <QNetworkDatagram>
-#include <QScopeGuard>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
@@ -31,13 +29,14 @@
 namespace {
 
 constexpr double parkAzimuth = 200;  // degrees
+constexpr int statusIntervalMs = 50;  // a tenth of the program's: the tests wait for readings, not for its pace
 
 // The rotor program's client side in this process over a rotator (Hamlib's dummy, or a stand-in
 // rotctld), its ports on the loopback at free ports; the PstRotator answers come to `answers`.
 struct Station {
     explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}})
         : rotator(setup), bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances),
-                                 rotator, {}, {}, log),
+                                 rotator, {}, {}, log, {statusIntervalMs}),
           commands(
               bridge, rotator, [] { return PathSettings {}; }, rules, log),
           faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test")),
@@ -278,7 +277,7 @@ TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
             tcp.readAll();
         }
     });
-    // The rotator is read at every status, every 500 ms: new readings must keep coming.
+    // The rotator is read at every status: new readings must keep coming.
     station.commands.turnToAzimuth(300, 0, QStringLiteral("Test"));
     const double first = station.commands.position()->azimuth;
     const bool moving = QTest::qWaitFor([&] { return station.commands.position()->azimuth > first + 1; }, 5000);
@@ -296,30 +295,16 @@ TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
 
 namespace {
 
-// Gpredict-style tracking through the rotctld server to a 6 degrees/s stand-in rotator, twenty
-// times faster than life (an update every 50 ms instead of every second, the least interval and
+// Gpredict-style tracking through the rotctld server to a 6 degrees/s stand-in rotator, fifty
+// times faster than life (an update every 20 ms instead of every second, the least interval and
 // the rotator's speed scaled alike): sixty updates stand for one minute.
 TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
 {
-    constexpr int speedUp = 20;
-    // Hamlib waits for the stand-in's answers: it runs in a thread of its own.
-    QThread thread;
-    std::atomic<FakeRotctld*> standIn = nullptr;
-    QObject::connect(&thread, &QThread::started, [&] {
-        auto* rotctld = new FakeRotctld;
-        rotctld->degreesPerSecond = 6 * speedUp;
-        QObject::connect(
-            &thread, &QThread::finished, rotctld, [rotctld] { delete rotctld; }, Qt::DirectConnection);
-        standIn = rotctld;
-    });
-    thread.start();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return standIn.load() != nullptr; }, 3000));
-    const auto stopThread = qScopeGuard([&] {
-        thread.quit();
-        thread.wait();
-    });
+    constexpr int speedUp = 50;
+    FakeRotctld standIn;
+    standIn.degreesPerSecond = 6 * speedUp;
     Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
-                    {2, standIn.load()->device(), {}});
+                    {2, standIn.device(), {}});
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket tracker;
     tracker.connectToHost(QHostAddress::LocalHost, station.rotctld.port());

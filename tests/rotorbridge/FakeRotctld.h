@@ -4,36 +4,44 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QTcpServer>
+#include <QRecursiveMutex>
+#include <QThread>
 
+#include <atomic>
 #include <random>
+
+class QTcpServer;
+class QTcpSocket;
 
 // A stand-in rotctld on the loopback: answers the commands Hamlib's network rotator sends
 // ("\dump_state", "p", "P az el", "S", "q") as rotctld does. Its rotator turns at a fixed rate
-// towards the last "P" target; every reading carries a random wobble, and answers can be held
-// back for a while (a stall). Angles in degrees.
-class FakeRotctld : public QTcpServer {
-    Q_OBJECT
+// towards the last "P" target; every reading carries a random wobble. It answers on a thread of
+// its own, so that a Hamlib rotator in the test's thread, which waits for each answer, gets it.
+// Angles in degrees.
+class FakeRotctld {
 public:
     // port 0: any free port.
     explicit FakeRotctld(quint16 port = 0);
+    ~FakeRotctld();
 
-    double jitter = 0;           // wobble of each reading, up to ± this many degrees
-    double degreesPerSecond = 6;
-    int stallMs = 0;             // every answer waits this long
-    int positionReads = 0;       // "p" commands answered
+    std::atomic<double> jitter {0};  // wobble of each reading, up to ± this many degrees
+    std::atomic<double> degreesPerSecond {6};
 
-    quint16 port() const { return serverPort(); }
+    bool isListening() const { return port_ != 0; }
     QString device() const;  // "127.0.0.1:<port>"
     // Where the rotator stands now, without wobble.
     double azimuth() const;
     void setAzimuth(double azimuth);
 
 private:
-    void answer(QTcpSocket* socket, const QByteArray& line);
+    void answer(QTcpSocket* socket, const QByteArray& line);  // on the server's thread
 
-    double start_ = 0;   // azimuth at the last target, degrees
-    double target_ = 0;  // degrees
+    QThread thread_;
+    QTcpServer* server_;             // lives on thread_
+    quint16 port_;                   // 0: not listening
+    mutable QRecursiveMutex mutex_;  // guards the rotator's motion below
+    double start_ = 0;               // azimuth at the last target, degrees
+    double target_ = 0;              // degrees
     QElapsedTimer sinceTarget_;
-    std::mt19937 random_{12345};
+    std::mt19937 random_ {12345};  // on the server's thread only
 };

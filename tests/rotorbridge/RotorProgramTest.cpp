@@ -10,11 +10,14 @@
 #include "platform/DdeServer.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/RotorState.h"
+#include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/RotorProgram.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -23,6 +26,11 @@
 
 namespace {
 
+// The rotor program runs five times faster than in life: a status every 100 ms, the reopening
+// pauses a fifth as long. The motion rules count readings, so the stand-in's rotator turns five
+// times as fast where motion is checked: each reading then sees the same degrees as in life.
+constexpr int speedUp = 5;
+const RotorBridgeTiming fast {500 / speedUp, {1000 / speedUp, 2000 / speedUp, 5000 / speedUp}};  // ms
 
 // One status as the rotor program sent it, with where the stand-in's rotator stood when it came.
 struct Received {
@@ -30,9 +38,9 @@ struct Received {
     double trueAzimuth;  // degrees
 };
 
-// The real rotor program against a stand-in rotctld, watched by a probe that takes Corvane's
-// place: the probe serves "AntDaten" under the service "Probe" and greets the rotor program with
-// "ZD Probe", so the statuses come to it.
+// The rotor program's parts, wired as the program runs them, against a stand-in rotctld, watched
+// by a probe that takes Corvane's place: the probe serves "AntDaten" under the service "Probe" and
+// greets the rotor program with "ZD Probe", so the statuses come to it.
 class RotorProgramTest : public testing::Test {
 protected:
     QTemporaryDir home;
@@ -41,7 +49,9 @@ protected:
     std::vector<Received> statuses;
     std::unique_ptr<DdeServer> probe;
     std::unique_ptr<DdeClientConversation> toRotor;
-    QProcess rotor;
+    BridgeLog bridgeLog {home.path() + QStringLiteral("/CorvaneRotor.log")};
+    std::unique_ptr<HamlibRotator> rotator;
+    std::unique_ptr<RotorProgram> rotor;
 
     void SetUp() override
     {
@@ -58,10 +68,6 @@ protected:
 
     void TearDown() override
     {
-        if (rotor.state() != QProcess::NotRunning) {
-            rotor.terminate();
-            rotor.waitForFinished(5000);
-        }
         toRotor.reset();
         probe.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("probe"));
@@ -70,13 +76,15 @@ protected:
     // Starts the rotor program for the stand-in (or the device given) and greets it.
     void startRotor(const QString& device)
     {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
-        environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
-        rotor.setProcessEnvironment(environment);
-        rotor.start(rotorProgramPath(), {QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"), device});
-        ASSERT_TRUE(waitFor([&] { return toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")); }, 10000))
-            << rotor.readAllStandardError().toStdString();
+        BridgeOptions options;
+        options.model = 2;
+        options.device = device;
+        options.links.pst.off = options.links.n1mm.off = true;
+        rotator = std::make_unique<HamlibRotator>(HamlibRotator::Setup {options.model, device, {}});
+        rotor = std::make_unique<RotorProgram>(QDBusConnection::sessionBus(), QStringLiteral("CorvaneRotor"), *rotator,
+                                               options, bridgeLog, fast);
+        ASSERT_EQ(rotor->start(), RotorBridge::StartResult::Started);
+        ASSERT_TRUE(toRotor->connectTo(QStringLiteral("CorvaneRotor"), QStringLiteral("RotServConv")));
         ASSERT_TRUE(toRotor->executeAsync(QStringLiteral("ZD Probe\r\n")));
         ASSERT_TRUE(waitFor([&] { return !statuses.empty(); }, 5000));
     }
@@ -85,7 +93,7 @@ protected:
     std::vector<Received> collect(size_t count)
     {
         const size_t first = statuses.size();
-        waitFor([&] { return statuses.size() >= first + count; }, int(count) * 1000 + 5000);
+        waitFor([&] { return statuses.size() >= first + count; }, int(count) * 1000 / speedUp + 5000);
         return {statuses.begin() + std::ptrdiff_t(first), statuses.end()};
     }
 
@@ -102,7 +110,7 @@ protected:
         QString output;  // the reply, or the error text
     };
     // A method of the shell interface, called as an operator would with busctl ("--": negative
-    // numbers are no options). The event loop runs meanwhile, so the stand-in rotctld answers.
+    // numbers are no options). The event loop runs meanwhile, so the rotor program answers.
     static BusReply call(const QStringList& arguments)
     {
         QProcess process;
@@ -117,30 +125,25 @@ protected:
 
     std::string log() const
     {
-        QFile file(home.path() + QStringLiteral("/state/Corvane/CorvaneRotor.log"));
+        QFile file(bridgeLog.path());
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 };
 
-TEST_F(RotorProgramTest, AStandingRotatorThatWobblesReportsNoMotion)
+// A standing rotator that wobbles reports no motion; a turning one its direction until it stops.
+TEST_F(RotorProgramTest, TheMotionFollowsTheRotatorAndNotItsWobble)
 {
     rotctld.setAzimuth(100);
     rotctld.jitter = 0.5;
+    rotctld.degreesPerSecond = 6 * speedUp;
     startRotor(rotctld.device());
-    const std::vector<Received> received = collect(16);
-    ASSERT_GE(received.size(), 16u);
-    for (const Received& r : received) {
+    const std::vector<Received> standing = collect(16);
+    ASSERT_GE(standing.size(), 16u);
+    for (const Received& r : standing) {
         EXPECT_EQ(r.status.rotorStatus6, 1);
         EXPECT_NEAR(r.status.rotorAzimuth.value_or(NAN), 100, 0.6);
         EXPECT_EQ(r.status.rotorMotion, 0) << "at " << r.status.rotorAzimuth.value_or(NAN);
     }
-}
-
-TEST_F(RotorProgramTest, ATurningRotatorReportsItsDirectionUntilItStops)
-{
-    rotctld.setAzimuth(100);
-    rotctld.jitter = 0.5;
-    startRotor(rotctld.device());
     for (const double goal : {130.0, 100.0}) {
         const int direction = goal > rotctld.azimuth() ? 1 : -1;
         const double from = rotctld.azimuth();
@@ -173,7 +176,10 @@ TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
         EXPECT_FALSE(r.status.rotorAzimuth);
         EXPECT_EQ(r.status.rotorStatus6, 0);
     }
-    EXPECT_EQ(rotor.state(), QProcess::Running);
+    EXPECT_TRUE(probeBus.interface()->isServiceRegistered(QStringLiteral("dde.CorvaneRotor")).value());
+    const BusReply stop = call({QStringLiteral("Stop")});  // a stop without an open rotator is an error
+    EXPECT_FALSE(stop.ok);
+    EXPECT_TRUE(stop.output.contains(QStringLiteral("Rotor nicht geöffnet"))) << stop.output.toStdString();
 
     FakeRotctld late(port);
     ASSERT_TRUE(late.isListening());
@@ -193,7 +199,7 @@ TEST_F(RotorProgramTest, AStrangersHelloDoesNotTakeTheStatuses)
         QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/RotServConv"),
                                                            QStringLiteral("dde.Conversation"), QStringLiteral("Execute"));
         call << QStringLiteral("ZD Nobody\r\n");
-        const QDBusMessage reply = strangerBus.call(call, QDBus::Block, 5000);
+        const QDBusMessage reply = strangerBus.call(call, QDBus::BlockWithGui, 5000);
         EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage);
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("stranger"));
@@ -240,14 +246,6 @@ TEST_F(RotorProgramTest, OnlyFiniteTargetsReachTheRotator)
         EXPECT_TRUE(rotctld.azimuth() >= 0 && rotctld.azimuth() <= 450) << c.azimuth << " led to " << rotctld.azimuth();
     }
     EXPECT_NE(log().find("keine endliche Zahl"), std::string::npos) << log();
-}
-
-TEST_F(RotorProgramTest, StopWithoutAnOpenRotatorIsAnError)
-{
-    startRotor(QStringLiteral("127.0.0.1:%1").arg(freePort()));
-    const BusReply reply = call({QStringLiteral("Stop")});
-    EXPECT_FALSE(reply.ok);
-    EXPECT_TRUE(reply.output.contains(QStringLiteral("Rotor nicht geöffnet"))) << reply.output.toStdString();
 }
 
 // Travel ranges the rotor program refuses with exit code 2 and a message.
