@@ -7,6 +7,7 @@
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "support/Controls.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/RadioGroup.h"
 
@@ -60,7 +61,7 @@ protected:
 
     template <typename Control = QLineEdit> Control* control(const char* name) const
     {
-        return form->findChild<Control*>(QLatin1String(name));
+        return ::control<Control>(form.get(), name);
     }
 
     // Empties the field with the keys a user would press, then types the text and Enter.

@@ -184,6 +184,7 @@ TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
 
 #include "spots/DxSpotsWindow.h"
 #include "spots/HamBand.h"
+#include "support/Controls.h"
 
 #include <QComboBox>
 #include <QTableWidget>
@@ -222,7 +223,7 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     service.setWorked(worked);
     DxSpotsWindow window(service, [] { return GeoPosition{13.4, 52.5}; });
     window.show();
-    auto* table = window.findChild<QTableWidget*>(QStringLiteral("Spots"));
+    auto* table = control<QTableWidget>(&window, "Spots");
     ASSERT_TRUE(table);
     ASSERT_EQ(table->rowCount(), 2);
     const QStringList first = {table->item(0, 0)->text(), table->item(0, 2)->text(), table->item(0, 3)->text(),
@@ -253,7 +254,7 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     ASSERT_EQ(chosen.size(), 3);
     EXPECT_EQ(chosen[2][0].toString(), QStringLiteral("JA1XYZ"));
 
-    window.findChild<QComboBox*>(QStringLiteral("Band"))->setCurrentText(QStringLiteral("20m"));
+    control<QComboBox>(&window, "Band")->setCurrentText(QStringLiteral("20m"));
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("JA1XYZ"));
 }
