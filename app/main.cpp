@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "app/FontWarmUp.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "platform/GermanTranslation.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv)
     if (!instanceMutex.tryLock())
         return 0;
 
+    // The font configuration loads beside the connection to the display and the windows' creation.
+    const FontWarmUp fonts;
     QApplication application(argc, argv);
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));

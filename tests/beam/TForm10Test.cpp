@@ -164,6 +164,9 @@ TEST_F(TForm10Test, ACacheWithoutRecordedPositionIsBuiltAnewOnce)
 {
     writeBeamBitmap({300, 300}, false);
     start({}, 300);
+    EXPECT_FALSE(map->beamMapLoaded()) << "hidden at start, the cache is read after the first paint";
+    stage.clientArea()->show();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return map->beamMapLoaded(); }, 5000));
     ASSERT_EQ(map->beamBitmap().pixel(150, 150), grey);
     map->Beamkarte1Click();
     EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(ownOnWorld));
