@@ -7,7 +7,9 @@
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
+#include "base/AppError.h"
 #include "geo/CoordinateText.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
@@ -17,6 +19,7 @@
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -25,9 +28,11 @@
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -66,7 +71,6 @@ void TForm1::FormCreate()
     drawState_.mercatorLineDrawn = false;
 
     const SettingsFile& ini = *session_.iniFile();
-    Karte->createScreenSurface();
     Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
                                            ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
                       .size());
@@ -82,6 +86,11 @@ void TForm1::FormCreate()
         kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
     loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    // Hidden behind the beam map: its drawing surface and the map's pixels (tens of megabytes) wait
+    // until the main window has been painted, or until the map is shown before.
+    preparationDue_ = !mercatorShown;
+    if (mercatorShown)
+        Karte->createScreenSurface();
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
@@ -99,6 +108,32 @@ void TForm1::FormCreate()
     Karte->setVisible(mercatorShown);
     resize(host_.clientArea()->size());
     move(0, 0);
+    if (preparationDue_) {
+        const QPointer<TForm1> self(this);
+        AfterFirstPaint::run(Karte->window(), [self] {
+            if (self)
+                self->prepare();
+        });
+    }
+}
+
+void TForm1::prepare()
+{
+    if (!preparationDue_)
+        return;
+    preparationDue_ = false;
+    Karte->createScreenSurface();
+    ErrorBox::guard([this] { decodePending(); });
+}
+
+void TForm1::decodePending()
+{
+    if (pendingBitmap_.isEmpty())
+        return;
+    const QString path = std::exchange(pendingBitmap_, QString());
+    mapBitmap_ = DecodedBitmaps::read(path);
+    if (mapBitmap_.isNull())
+        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(path));
 }
 
 void TForm1::FormDestroy()
@@ -149,10 +184,11 @@ void TForm1::LoadMap(const QString& name)
 {
     if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name);
+    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name, preparationDue_);
     if (!map)
         return;
     mapBitmap_ = std::move(map->bitmap);
+    pendingBitmap_ = mapBitmap_.isNull() ? map->bitmapPath : QString();
     session_.setCurrentMapName(name);
     zoomStack_.assign(1, map->whole);
     host_.showMercatorZoomOut(false);
@@ -169,11 +205,14 @@ MercatorPicture TForm1::picture()
 
 void TForm1::setMapShown(bool shown)
 {
+    if (shown)
+        prepare();
     Karte->setVisible(shown);
 }
 
 void TForm1::showInMainWindow()
 {
+    prepare();
     Karte->show();
     host_.setClientSize(Karte->width(), Karte->height());
     RedrawMap();
@@ -198,6 +237,7 @@ std::unique_ptr<MapProjection> TForm1::projection()
 
 void TForm1::RedrawMap()
 {
+    prepare();
     if (!hasMapBitmap() || zoomStack_.empty())
         return;
     MapLayers layers;
