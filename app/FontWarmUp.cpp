@@ -8,7 +8,9 @@
 // The configuration loaded here becomes the process's current one, which Qt's font database
 // takes up when it needs fonts; should Qt ask before it is ready, it loads one itself and one of
 // the two is dropped.
-FontWarmUp::FontWarmUp() : thread_([] { FcInit(); }) {}
+FontWarmUp::FontWarmUp() : thread_([] { FcInit(); })
+{
+}
 
 FontWarmUp::~FontWarmUp()
 {

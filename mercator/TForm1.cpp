@@ -65,6 +65,12 @@ TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const Paramet
     ErrorBox::guard([this] { FormCreate(); });
 }
 
+QString TForm1::storedMapName(const SettingsFile& ini, const QString& kartenFolder)
+{
+    return MapCatalogue::spelledAsInFolder(kartenFolder,
+                                           ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+}
+
 void TForm1::FormCreate()
 {
     session_.clearTarget();
@@ -82,8 +88,7 @@ void TForm1::FormCreate()
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
     session_.setOwnPosition(own);
 
-    wantedMapName_ = MapCatalogue::spelledAsInFolder(
-        kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+    wantedMapName_ = storedMapName(ini, kartenFolder(session_));
     loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
     // Hidden behind the beam map: its drawing surface and the map's pixels (tens of megabytes) wait

@@ -15,6 +15,7 @@
 
 class MercatorPicture;
 class ParameterSettings;
+class SettingsFile;
 class QAction;
 class QMouseEvent;
 
@@ -38,6 +39,8 @@ public:
     // Loads the map pair Karten/name.bmp and name.inf; nothing for the map already loaded or a
     // missing file. A malformed pair throws and leaves the map loaded before in place.
     void LoadMap(const QString& name);
+    // The map the settings choose for the start, spelled as the folder Karten spells it.
+    static QString storedMapName(const SettingsFile& ini, const QString& kartenFolder);
 
     // The main window's menu chose this map: it is shown at its own size.
     void showInMainWindow();
