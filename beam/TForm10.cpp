@@ -19,7 +19,6 @@
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
-#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -28,7 +27,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -92,12 +90,7 @@ void TForm10::FormCreate()
     if (mercatorShown) {
         // Hidden: its drawing surface and the cached picture (tens of megabytes) wait until the
         // main window has been painted, or until the beam map is needed before.
-        preparationDue_ = true;
-        const QPointer<TForm10> self(this);
-        AfterFirstPaint::run(BeamKarte->window(), [self] {
-            if (self)
-                self->prepare();
-        });
+        putOffUntilFirstPaint();
         return;
     }
     BeamKarte->createScreenSurface();
@@ -131,13 +124,9 @@ bool TForm10::readCachedMap()
     return true;
 }
 
-void TForm10::prepare()
+void TForm10::loadPutOff()
 {
-    if (!preparationDue_)
-        return;
-    preparationDue_ = false;
-    BeamKarte->createScreenSurface();
-    ErrorBox::guard([this] { readCachedMap(); });
+    readCachedMap();
 }
 
 void TForm10::FormDestroy()

@@ -66,9 +66,8 @@ private:
     void hideBeamImage();
     // Loads the cached picture; false when there is none. Throws AppError when it cannot be read.
     bool readCachedMap();
-    // Makes the drawing surface and loads the cached picture of a beam map hidden at start, once;
-    // a failure is shown.
-    void prepare();
+    // The cached picture of a beam map hidden at start.
+    void loadPutOff() override;
     BeamPicture picture();
     BeamView view() const;
     std::unique_ptr<MapProjection> projection() override;
@@ -96,7 +95,6 @@ private:
     bool beamMapLoaded_ = false;  // the drawing operations do nothing while false
     int zoomMargin_ = 0;          // bitmap pixels cut from each side of beamBitmap_ when shown
 
-    bool preparationDue_ = false;  // hidden at start: surface and cached picture not made yet
     bool generating_ = false;
     BeamMapWriter* writer_ = nullptr;
     std::optional<GeoPosition> bitmapFor_;  // the own position beamBitmap was made for

@@ -310,7 +310,13 @@ void StartAgainstBareQWidget(benchmark::State& state)
                                          "Mercator map at start, beam file there"};
     state.SetLabel(labels[state.range(0)]);
 }
-BENCHMARK(StartAgainstBareQWidget)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(11)->UseManualTime();
+BENCHMARK(StartAgainstBareQWidget)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(11)
+    ->UseManualTime();
 
 // The first click of a fresh process, with the station moved to each of the stations in turn.
 void BeamClickCold(benchmark::State& state)

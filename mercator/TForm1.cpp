@@ -19,7 +19,6 @@
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
-#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -28,7 +27,6 @@
 
 #include <QAction>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -67,8 +65,8 @@ TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const Paramet
 
 QString TForm1::storedMapName(const SettingsFile& ini, const QString& kartenFolder)
 {
-    return MapCatalogue::spelledAsInFolder(kartenFolder,
-                                           ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+    return MapCatalogue::spelledAsInFolder(
+        kartenFolder, ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
 }
 
 void TForm1::FormCreate()
@@ -91,11 +89,14 @@ void TForm1::FormCreate()
     wantedMapName_ = storedMapName(ini, kartenFolder(session_));
     loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    Karte->setParent(host_.clientArea());
+    Karte->move(0, 0);
     // Hidden behind the beam map: its drawing surface and the map's pixels (tens of megabytes) wait
     // until the main window has been painted, or until the map is shown before.
-    preparationDue_ = !mercatorShown;
     if (mercatorShown)
         Karte->createScreenSurface();
+    else
+        putOffUntilFirstPaint();
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
@@ -108,30 +109,12 @@ void TForm1::FormCreate()
     buildMapMenu(session_.currentMapName().isEmpty() ? wantedMapName_ : session_.currentMapName());
     mapStartup_ = false;
 
-    Karte->setParent(host_.clientArea());
-    Karte->move(0, 0);
     Karte->setVisible(mercatorShown);
     resize(host_.clientArea()->size());
     move(0, 0);
-    if (preparationDue_) {
-        const QPointer<TForm1> self(this);
-        AfterFirstPaint::run(Karte->window(), [self] {
-            if (self)
-                self->prepare();
-        });
-    }
 }
 
-void TForm1::prepare()
-{
-    if (!preparationDue_)
-        return;
-    preparationDue_ = false;
-    Karte->createScreenSurface();
-    ErrorBox::guard([this] { decodePending(); });
-}
-
-void TForm1::decodePending()
+void TForm1::loadPutOff()
 {
     if (pendingBitmap_.isEmpty())
         return;
@@ -189,7 +172,7 @@ void TForm1::LoadMap(const QString& name)
 {
     if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name, preparationDue_);
+    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name, preparationDue());
     if (!map)
         return;
     mapBitmap_ = std::move(map->bitmap);

@@ -66,11 +66,8 @@ signals:
 
 private:
     void FormCreate();
-    // Makes the drawing surface and decodes the map of a Mercator map hidden at start, once; a
-    // failure is shown.
-    void prepare();
     // Decodes the bitmap whose decoding was put off; throws AppError when it cannot be read.
-    void decodePending();
+    void loadPutOff() override;
     void buildMapMenu(const QString& wantedName);
     void KartenwahlClick(QAction* sender);
     std::unique_ptr<MapProjection> projection() override;
@@ -89,7 +86,6 @@ private:
     ImageWidget* Karte = nullptr;
     QImage mapBitmap_;                     // RGB32
     QString pendingBitmap_;                // the file of a map loaded without its pixels yet
-    bool preparationDue_ = false;          // hidden at start: surface and pixels not made yet
     std::vector<MapView> zoomStack_;       // entry 0 the whole map, the last the current view
     bool mapStartup_ = true;               // a load during creation does not redraw
     int dragStartX_ = 0, dragStartY_ = 0;  // image pixels where the left button went down
