@@ -70,7 +70,6 @@ void TForm10::FormCreate()
     drawState_.beamLineDrawn = false;
 
     const SettingsFile& ini = *session_.iniFile();
-    BeamKarte->createScreenSurface();
     beamBitmap_ = QImage();
     beamMapLoaded_ = false;
 
@@ -88,23 +87,46 @@ void TForm10::FormCreate()
     BeamKarte->setParent(host_.clientArea());
     BeamKarte->move(0, 0);
     BeamKarte->setVisible(!mercatorShown);
-    const auto showMercator = [this] {
-        BeamKarte->hide();
-        host_.showMercatorImage(true);
-    };
-    FileReplacement::removeLeftovers(beamMapPath());
-    if (!QFile::exists(beamMapPath())) {
-        showMercator();
+    if (mercatorShown) {
+        // Hidden: its drawing surface and the cached picture (tens of megabytes) wait until the
+        // main window has been painted, or until the beam map is needed before.
+        putOffUntilFirstPaint();
         return;
     }
-    QImage loaded = BmpReader::read(beamMapPath());
-    if (loaded.isNull()) {
-        showMercator();
-        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
+    BeamKarte->createScreenSurface();
+    try {
+        if (readCachedMap())
+            return;
+    } catch (...) {
+        hideBeamImage();
+        throw;
     }
+    hideBeamImage();
+}
+
+void TForm10::hideBeamImage()
+{
+    BeamKarte->hide();
+    host_.showMercatorImage(true);
+}
+
+bool TForm10::readCachedMap()
+{
+    FileReplacement::removeLeftovers(beamMapPath());
+    if (!QFile::exists(beamMapPath()))
+        return false;
+    QImage loaded = BmpReader::read(beamMapPath());
+    if (loaded.isNull())
+        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
     beamBitmap_ = std::move(loaded);
     beamMapLoaded_ = true;
-    bitmapFor_ = BeamMapCache::recordedPosition(ini);
+    bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());
+    return true;
+}
+
+void TForm10::loadPutOff()
+{
+    readCachedMap();
 }
 
 void TForm10::FormDestroy()
@@ -138,6 +160,7 @@ void TForm10::Beamkarte1Click()
 
 bool TForm10::currentBitmap()
 {
+    prepare();
     const auto same = [](const std::optional<GeoPosition>& a, const GeoPosition& b) {
         return a && a->longitude == b.longitude && a->latitude == b.latitude;
     };
@@ -160,6 +183,7 @@ bool TForm10::currentBitmap()
 
 void TForm10::GenerateBeamMap()
 {
+    prepare();
     // The picture is drawn into beamBitmap_'s memory, which the write of the last one may still read.
     writer_->abandon();
     BeamMapCache::build(beamBitmap_, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),

@@ -60,6 +60,12 @@ public:
 
 private:
     void FormCreate();
+    // Shows the Mercator map in place of the beam map.
+    void hideBeamImage();
+    // Loads the cached picture; false when there is none. Throws AppError when it cannot be read.
+    bool readCachedMap();
+    // The cached picture of a beam map hidden at start.
+    void loadPutOff() override;
     BeamPicture picture();
     BeamView view() const;
     std::unique_ptr<MapProjection> projection() override;

@@ -13,4 +13,7 @@ class BmpReader {
 public:
     // A null image when the file cannot be read.
     static QImage read(const QString& path);
+    // True for a file of the common case, all its rows there: read() then gives its image unless
+    // memory runs out. Reads only the headers.
+    static bool decodesItself(const QString& path);
 };

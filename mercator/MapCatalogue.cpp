@@ -4,6 +4,7 @@
 #include "mercator/MapCatalogue.h"
 
 #include "base/AppError.h"
+#include "mercator/BmpReader.h"
 #include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCalibration.h"
 
@@ -47,7 +48,7 @@ QString MapCatalogue::spelledAsInFolder(const QString& kartenFolder, const QStri
     return name;
 }
 
-std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder, const QString& name)
+std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder, const QString& name, bool decodeLater)
 {
     const QString base = kartenFolder + name;
     const QString infPath = base + QStringLiteral(".inf");
@@ -59,6 +60,9 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder,
     map.whole = MapCalibration::readFile(infPath);
     if (!onTheGlobe(map.whole) || map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
         throw AppError(QStringLiteral("Die Kalibrierdatei %1 beschreibt kein Kartenrechteck").arg(infPath));
+    map.bitmapPath = bmpPath;
+    if (decodeLater && BmpReader::decodesItself(bmpPath))
+        return map;
     map.bitmap = DecodedBitmaps::read(bmpPath);
     if (map.bitmap.isNull())
         throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));

@@ -16,8 +16,9 @@ class MapCatalogue {
 public:
     // A map read from its two files: the bitmap in RGB32 and the whole map's rectangle.
     struct Map {
-        QImage bitmap;
+        QImage bitmap;  // null while its decoding is put off
         MapView whole;
+        QString bitmapPath;
     };
 
     // Menu captions, one per ".inf" file of the folder (hidden ones included), sorted by file name:
@@ -30,6 +31,7 @@ public:
 
     // Reads kartenFolder + name + ".inf" and ".bmp". Nothing when either file is missing; throws
     // AppError when the calibration is malformed or the bitmap cannot be read, so a caller keeps
-    // the map it has.
-    static std::optional<Map> read(const QString& kartenFolder, const QString& name);
+    // the map it has. With decodeLater, a bitmap that BmpReader decodes itself is only checked, not
+    // decoded: the caller decodes bitmapPath when it first needs the pixels.
+    static std::optional<Map> read(const QString& kartenFolder, const QString& name, bool decodeLater = false);
 };

@@ -7,7 +7,9 @@
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
+#include "base/AppError.h"
 #include "geo/CoordinateText.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
@@ -28,6 +30,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -60,13 +63,18 @@ TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const Paramet
     ErrorBox::guard([this] { FormCreate(); });
 }
 
+QString TForm1::storedMapName(const SettingsFile& ini, const QString& kartenFolder)
+{
+    return MapCatalogue::spelledAsInFolder(
+        kartenFolder, ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+}
+
 void TForm1::FormCreate()
 {
     session_.clearTarget();
     drawState_.mercatorLineDrawn = false;
 
     const SettingsFile& ini = *session_.iniFile();
-    Karte->createScreenSurface();
     Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
                                            ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
                       .size());
@@ -78,10 +86,17 @@ void TForm1::FormCreate()
         ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
     session_.setOwnPosition(own);
 
-    wantedMapName_ = MapCatalogue::spelledAsInFolder(
-        kartenFolder(session_), ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
+    wantedMapName_ = storedMapName(ini, kartenFolder(session_));
     loadPlaces(ini, placeKeys);
     const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    Karte->setParent(host_.clientArea());
+    Karte->move(0, 0);
+    // Hidden behind the beam map: its drawing surface and the map's pixels (tens of megabytes) wait
+    // until the main window has been painted, or until the map is shown before.
+    if (mercatorShown)
+        Karte->createScreenSurface();
+    else
+        putOffUntilFirstPaint();
 
     // A broken map pair is reported; a stored map that cannot be loaded gives way to the world
     // map rather than an empty window. Without either the window still takes its place, so that
@@ -94,11 +109,19 @@ void TForm1::FormCreate()
     buildMapMenu(session_.currentMapName().isEmpty() ? wantedMapName_ : session_.currentMapName());
     mapStartup_ = false;
 
-    Karte->setParent(host_.clientArea());
-    Karte->move(0, 0);
     Karte->setVisible(mercatorShown);
     resize(host_.clientArea()->size());
     move(0, 0);
+}
+
+void TForm1::loadPutOff()
+{
+    if (pendingBitmap_.isEmpty())
+        return;
+    const QString path = std::exchange(pendingBitmap_, QString());
+    mapBitmap_ = DecodedBitmaps::read(path);
+    if (mapBitmap_.isNull())
+        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(path));
 }
 
 void TForm1::FormDestroy()
@@ -149,10 +172,11 @@ void TForm1::LoadMap(const QString& name)
 {
     if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name);
+    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name, preparationDue());
     if (!map)
         return;
     mapBitmap_ = std::move(map->bitmap);
+    pendingBitmap_ = mapBitmap_.isNull() ? map->bitmapPath : QString();
     session_.setCurrentMapName(name);
     zoomStack_.assign(1, map->whole);
     host_.showMercatorZoomOut(false);
@@ -169,11 +193,14 @@ MercatorPicture TForm1::picture()
 
 void TForm1::setMapShown(bool shown)
 {
+    if (shown)
+        prepare();
     Karte->setVisible(shown);
 }
 
 void TForm1::showInMainWindow()
 {
+    prepare();
     Karte->show();
     host_.setClientSize(Karte->width(), Karte->height());
     RedrawMap();
@@ -198,6 +225,7 @@ std::unique_ptr<MapProjection> TForm1::projection()
 
 void TForm1::RedrawMap()
 {
+    prepare();
     if (!hasMapBitmap() || zoomStack_.empty())
         return;
     MapLayers layers;

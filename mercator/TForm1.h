@@ -14,6 +14,8 @@
 #include <vector>
 
 class MercatorPicture;
+class ParameterSettings;
+class SettingsFile;
 class QAction;
 class QMouseEvent;
 
@@ -36,6 +38,8 @@ public:
     // Loads the map pair Karten/name.bmp and name.inf; nothing for the map already loaded or a
     // missing file. A malformed pair throws and leaves the map loaded before in place.
     void LoadMap(const QString& name);
+    // The map the settings choose for the start, spelled as the folder Karten spells it.
+    static QString storedMapName(const SettingsFile& ini, const QString& kartenFolder);
 
     // The main window's menu chose this map: it is shown at its own size.
     void showInMainWindow();
@@ -61,6 +65,8 @@ signals:
 
 private:
     void FormCreate();
+    // Decodes the bitmap whose decoding was put off; throws AppError when it cannot be read.
+    void loadPutOff() override;
     void buildMapMenu(const QString& wantedName);
     void KartenwahlClick(QAction* sender);
     std::unique_ptr<MapProjection> projection() override;
@@ -78,6 +84,7 @@ private:
 
     ImageWidget* Karte = nullptr;
     QImage mapBitmap_;                     // RGB32
+    QString pendingBitmap_;                // the file of a map loaded without its pixels yet
     std::vector<MapView> zoomStack_;       // entry 0 the whole map, the last the current view
     bool mapStartup_ = true;               // a load during creation does not redraw
     int dragStartX_ = 0, dragStartY_ = 0;  // image pixels where the left button went down

@@ -10,9 +10,12 @@
 #include "geo/MapProjection.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "widgets/AfterFirstPaint.h"
+#include "widgets/ErrorBox.h"
 #include "widgets/ImageWidget.h"
 
 #include <QPainter>
+#include <QPointer>
 
 MapWindow::MapWindow(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
                      const QString& imageName)
@@ -37,6 +40,25 @@ void MapWindow::redrawIfShown()
 {
     if (mapShown())
         redraw();
+}
+
+void MapWindow::putOffUntilFirstPaint()
+{
+    preparationDue_ = true;
+    const QPointer<MapWindow> self(this);
+    AfterFirstPaint::run(image_->window(), [self] {
+        if (self)
+            self->prepare();
+    });
+}
+
+void MapWindow::prepare()
+{
+    if (!preparationDue_)
+        return;
+    preparationDue_ = false;
+    image_->createScreenSurface();
+    ErrorBox::guard([this] { loadPutOff(); });
 }
 
 void MapWindow::addLayer(const MapLayer& layer)

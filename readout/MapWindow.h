@@ -83,6 +83,16 @@ protected:
     // Draws the layers onto the picture.
     void drawLayers(QImage& canvas, const MapProjection& projection) const;
 
+    // For a map hidden at start: its drawing surface and what loadPutOff() loads are made once the
+    // main window has been painted, so that a picture nobody sees yet does not hold up the first.
+    void putOffUntilFirstPaint();
+    // Makes what was put off, once; the map calls it itself when it is needed before. A failure
+    // is shown.
+    void prepare();
+    bool preparationDue() const { return preparationDue_; }
+    // Loads what the map put off (its picture's pixels); throws AppError when they cannot be read.
+    virtual void loadPutOff() { }
+
     // Read and write this map's tool-window places in its section.
     void loadPlaces(const SettingsFile& ini, const PlaceKeys& keys);
     void savePlaces(SettingsFile& ini, const PlaceKeys& keys) const;
@@ -99,6 +109,7 @@ private:
     void followRotor();
 
     ImageWidget* image_ = nullptr;
+    bool preparationDue_ = false;  // hidden at start: surface and picture not made yet
     std::vector<const MapLayer*> layers_;
     CursorReadout cursorReadout_;
 };

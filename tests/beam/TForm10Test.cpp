@@ -150,7 +150,8 @@ protected:
 // builds it in place, shows it and writes it; a second choice builds nothing more.
 TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
 {
-    for (const bool cached : {false, true}) {
+    // The cached row first: the cache is read after the stage's first paint, which only one row gets.
+    for (const bool cached : {true, false}) {
         SCOPED_TRACE(cached ? "a cache without recorded position" : "no cache");
         stop();
         writeWorld();
@@ -158,7 +159,12 @@ TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
         if (cached)
             writeBeamBitmap({300, 300}, false);
         start({}, 300);
-        ASSERT_TRUE(!cached || map->beamBitmap().pixel(150, 150) == grey);
+        if (cached) {
+            EXPECT_FALSE(map->beamMapLoaded()) << "hidden at start, the cache is read after the first paint";
+            stage.clientArea()->show();
+            ASSERT_TRUE(QTest::qWaitFor([this] { return map->beamMapLoaded(); }, 5000));
+            ASSERT_EQ(map->beamBitmap().pixel(150, 150), grey);
+        }
         stage.session.setCurrentMapName(QStringLiteral("Europa"));
         stage.session.setCrosshairColor(magentaWindows);
         map->Beamkarte1Click();

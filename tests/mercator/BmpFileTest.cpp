@@ -60,6 +60,7 @@ TEST(BmpFileTest, WrittenBytesAreQtsAndReadPixelsAreQts)
         file.write(ours);
         file.close();
         const QImage read = BmpReader::read(path);
+        EXPECT_EQ(BmpReader::decodesItself(path), c.width <= 32767) << "wider ones are left to Qt";
         EXPECT_EQ(read.format(), QImage::Format_RGB32);
         EXPECT_EQ(read, QImage(path, "BMP")) << c.width << " x " << c.height;
         EXPECT_EQ(read, image);
@@ -90,12 +91,14 @@ TEST(BmpFileTest, OtherKindsReadAsQtReadsThem)
         file.close();
         const QImage qt(path, "BMP");
         const QImage read = BmpReader::read(path);
+        EXPECT_FALSE(BmpReader::decodesItself(path)) << c.name;
         EXPECT_EQ(read.isNull(), qt.isNull()) << c.name;
         if (!qt.isNull() && c.whole) {
             EXPECT_EQ(read, qt.convertToFormat(QImage::Format_RGB32)) << c.name;
         }
     }
     EXPECT_TRUE(BmpReader::read(QStringLiteral("/nonexistent/b.bmp")).isNull());
+    EXPECT_FALSE(BmpReader::decodesItself(QStringLiteral("/nonexistent/b.bmp")));
 }
 
 TEST(BmpFileTest, AnAbandonedWriteStopsBeforeTheRows)

@@ -408,4 +408,26 @@ TEST_F(TForm1Test, DisplayDeviationAndMarkerSizeRedrawTheShownMap)
     EXPECT_NE(shown().pixel(3, 3), qRgb(1, 2, 3));
 }
 
+TEST_F(TForm1Test, HiddenAtStartTheMapIsDecodedAfterTheFirstPaintOrWhenShownBefore)
+{
+    const QByteArray base = ini;
+    for (const bool paintFirst : {true, false}) {
+        SCOPED_TRACE(paintFirst ? "first paint" : "shown before");
+        stage = std::make_unique<MapStage>();
+        writeMaps();
+        stage->open(base + "[Main]\r\nMercatorkarte=0\r\n[Mercator]\r\naktuelle Karte=Europa\r\n");
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters);
+        EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
+        EXPECT_TRUE(map->mapBitmap().isNull());
+        if (paintFirst)
+            stage->clientArea()->show();
+        else
+            map->setMapShown(true);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !map->mapBitmap().isNull(); }, 5000));
+        EXPECT_EQ(map->mapBitmap().pixel(70, 38), europaColour);
+        stop();
+    }
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
 } // namespace
