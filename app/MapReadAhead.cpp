@@ -11,8 +11,8 @@
 
 #include <QFileInfo>
 
-MapReadAhead::MapReadAhead(const QString& executableFolder)
-    : thread_([executableFolder] {
+MapReadAhead::MapReadAhead(const QString& executableFolder, DecodedBitmaps& bitmaps)
+    : thread_([executableFolder, &bitmaps] {
           const ProgramLayout layout = ProgramLayout::of(executableFolder);
           const SettingsFile ini(layout.writableFolder() + QStringLiteral("Corvane.ini"));
           if (!ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true))
@@ -21,7 +21,7 @@ MapReadAhead::MapReadAhead(const QString& executableFolder)
           const QString name = karten + TForm1::storedMapName(ini, karten);
           // Only a map the window will load: both its files there.
           if (QFileInfo::exists(name + QStringLiteral(".inf")) && QFileInfo::exists(name + QStringLiteral(".bmp")))
-              DecodedBitmaps::read(name + QStringLiteral(".bmp"));
+              bitmaps.read(name + QStringLiteral(".bmp"));
       })
 {
 }

@@ -7,13 +7,15 @@
 
 #include <thread>
 
-// Decodes the map the Mercator window shows at start on a thread of its own, begun before the
-// connection to the display: the window then takes the decoded bitmap (DecodedBitmaps) instead of
-// decoding its tens of megabytes itself. Nothing is read ahead when the beam map is shown at
+class DecodedBitmaps;
+
+// Decodes the map the Mercator window shows at start into bitmaps on a thread of its own, begun
+// before the windows are made: the window then takes the decoded bitmap instead of decoding its
+// tens of megabytes itself. Nothing is read ahead when the beam map is shown at
 // start. The destructor waits for the thread.
 class MapReadAhead {
 public:
-    explicit MapReadAhead(const QString& executableFolder);
+    MapReadAhead(const QString& executableFolder, DecodedBitmaps& bitmaps);
     ~MapReadAhead();
 
     MapReadAhead(const MapReadAhead&) = delete;

@@ -4,6 +4,7 @@
 #include "app/Program.h"
 
 #include "app/LaterWindows.h"
+#include "app/MapReadAhead.h"
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
@@ -12,6 +13,7 @@
 #include "help/TFormHelpAbout.h"
 #include "help/TFormHilfe.h"
 #include "logger/Logger32Link.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/TForm1.h"
 #include "mercator/ShownMap.h"
 #include "mercator/TForm2.h"
@@ -104,6 +106,8 @@ void subscribeRotorPanel(TFormA& main, TForm6& panel)
 Program::Program(QString executableFolder, Timing timing)
     : executableFolder_(std::move(executableFolder)),
       timing_(timing),
+      bitmaps_(std::make_unique<DecodedBitmaps>()),
+      readAhead_(std::make_unique<MapReadAhead>(executableFolder_, *bitmaps_)),
       session_(std::make_unique<Session>()),
       logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
       mapPlaces_(std::make_unique<MapPlaces>()),
@@ -160,10 +164,10 @@ void Program::createWindows()
     createLater(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
         return QRect(main->pos(), QSize(main->clientWidth(), main->clientHeight()));
     }) : TFormHelpAbout::ClientArea());
-    create(mercatorWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_);
+    create(mercatorWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_, *bitmaps_);
     if (mercatorWindow_)
         subscribeMercatorMap(*mainWindow_, *mercatorWindow_);
-    create(beamWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_);
+    create(beamWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_, *bitmaps_);
     if (beamWindow_)
         subscribeBeamMap(*mainWindow_, *beamWindow_);
     create(rotorLink_, shared, timing_.rotorLink);

@@ -2,7 +2,6 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "app/FontWarmUp.h"
-#include "app/MapReadAhead.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "platform/GermanTranslation.h"
@@ -22,11 +21,9 @@ int main(int argc, char** argv)
         return 0;
 
     // The font configuration loads beside the connection to the display and the windows'
-    // creation, the map shown first beside the main window's creation. Qt takes the thread that
-    // first makes a Qt object as its main thread: the map's thread starts after the application.
+    // creation; the map shown first is read ahead by the program beside the windows' creation.
     const FontWarmUp fonts;
     QApplication application(argc, argv);
-    const MapReadAhead map(QApplication::applicationDirPath());
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));

@@ -46,11 +46,11 @@ void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
     settings.writeString(beamKeys::section, beamKeys::centreLatitude, text(own.latitude));
 }
 
-void BeamMapCache::build(QImage& picture, const QString& kartenFolder, const GeoPosition& own, QRgb polarColour,
-                         QRgb outside, int side)
+void BeamMapCache::build(QImage& picture, DecodedBitmaps& bitmaps, const QString& kartenFolder, const GeoPosition& own,
+                         QRgb polarColour, QRgb outside, int side)
 {
     // The decoded world map is shared with the Mercator window when it shows the same.
-    const std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder, world);
+    const std::optional<MapCatalogue::Map> map = MapCatalogue::read(bitmaps, kartenFolder, world);
     if (!map)
         throw AppError(QStringLiteral("Die Weltkarte %1Welt.bmp mit Welt.inf fehlt; die Beamkarte bleibt, wie sie ist").arg(kartenFolder));
     const BeamBitmapGenerator generator(own, map->bitmap, map->whole, polarColour, side);

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <optional>
 
+class DecodedBitmaps;
 class SettingsFile;
 
 // The cached beam bitmap Karten/BeamKarte.bmp and the own position it was built for, which the
@@ -24,11 +25,11 @@ public:
     static void record(SettingsFile& settings, const GeoPosition& own);
 
     // The finished picture around own, side x side pixels, sampled from the world map "Welt" of
-    // kartenFolder on every core: polar caps in polarColour, the outside of the rim in outside.
+    // kartenFolder (decoded through bitmaps) on every core: polar caps in polarColour, the outside of the rim in outside.
     // Drawn into picture, whose memory is used again when it fits. Throws AppError, leaving
     // picture as it was, when the world map cannot be read.
-    static void build(QImage& picture, const QString& kartenFolder, const GeoPosition& own, QRgb polarColour,
-                      QRgb outside, int side);
+    static void build(QImage& picture, DecodedBitmaps& bitmaps, const QString& kartenFolder, const GeoPosition& own,
+                      QRgb polarColour, QRgb outside, int side);
 
     // Writes the picture as a BMP file through a temporary file, keeping the old one on failure;
     // throws AppError then. Once abandon is set the write stops and the old file stays: false.

@@ -46,8 +46,9 @@ QColor crosshairColour(const Session& session)
 } // namespace
 
 TForm10::TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
-                 int bitmapSide)
-    : MapWindow(session, host, places, parameters, QStringLiteral("BeamKarte")), bitmapSide_(bitmapSide)
+                 DecodedBitmaps& bitmaps, int bitmapSide)
+    : MapWindow(session, host, places, parameters, QStringLiteral("BeamKarte")), bitmaps_(bitmaps),
+      bitmapSide_(bitmapSide)
 {
     BeamKarte = image();
     BeamKarte->hide();
@@ -186,7 +187,7 @@ void TForm10::GenerateBeamMap()
     prepare();
     // The picture is drawn into beamBitmap_'s memory, which the write of the last one may still read.
     writer_->abandon();
-    BeamMapCache::build(beamBitmap_, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
+    BeamMapCache::build(beamBitmap_, bitmaps_, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
                         crosshairColour(session_).rgb(), QApplication::palette().color(QPalette::Button).rgb(),
                         bitmapSide_);
     beamMapLoaded_ = true;

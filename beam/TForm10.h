@@ -12,6 +12,7 @@
 #include <optional>
 
 class BeamMapWriter;
+class DecodedBitmaps;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
@@ -29,7 +30,7 @@ public:
 
     // bitmapSide: the side of a built beam bitmap, pixels; tests build smaller ones.
     TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
-            int bitmapSide = defaultBitmapSide);
+            DecodedBitmaps& bitmaps, int bitmapSide = defaultBitmapSide);
 
     void FormDestroy();
 
@@ -87,6 +88,7 @@ private:
     void saveIfBehind();
     void fileWritten(const GeoPosition& own);
 
+    DecodedBitmaps& bitmaps_;  // the world map, shared with the Mercator window
     ImageWidget* BeamKarte = nullptr;
     const int bitmapSide_;        // pixels
     QImage beamBitmap_;           // RGB32; empty until loaded or generated

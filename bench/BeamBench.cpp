@@ -10,6 +10,7 @@
 #include "beam/BeamBitmapGenerator.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCatalogue.h"
 
 #include <benchmark/benchmark.h>
@@ -27,7 +28,8 @@ constexpr int side = 2500;               // pixels of the beam bitmap
 const MapCatalogue::Map& world()
 {
     static const MapCatalogue::Map loaded = [] {
-        std::optional<MapCatalogue::Map> map = MapCatalogue::read(karten, QStringLiteral("Welt"));
+        DecodedBitmaps bitmaps;
+        std::optional<MapCatalogue::Map> map = MapCatalogue::read(bitmaps, karten, QStringLiteral("Welt"));
         if (!map) {
             std::fprintf(stderr, "Welt.bmp/Welt.inf missing in %s: build the target karten first\n", qPrintable(karten));
             std::exit(1);
@@ -63,10 +65,11 @@ void BuildBeamMap(benchmark::State& state)
     const int pictureSide = int(state.range(0));
     const bool reused = state.range(1) == 1;
     QImage picture;
+    DecodedBitmaps bitmaps;  // the world map decoded once, as in the program
     for (auto _ : state) {
         if (!reused)
             picture = QImage();
-        BeamMapCache::build(picture, karten, own, qRgb(255, 255, 255), qRgb(240, 240, 240), pictureSide);
+        BeamMapCache::build(picture, bitmaps, karten, own, qRgb(255, 255, 255), qRgb(240, 240, 240), pictureSide);
         benchmark::DoNotOptimize(picture.constBits());
     }
     state.counters["side"] = pictureSide;

@@ -7,6 +7,7 @@
 
 #include "app/ReferenceDataLoader.h"
 #include "mercator/LocatorGrid.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
 
@@ -29,7 +30,8 @@ struct World {
 const World& world()
 {
     static const World loaded = [] {
-        std::optional<MapCatalogue::Map> map = MapCatalogue::read(karten, QStringLiteral("Welt"));
+        DecodedBitmaps bitmaps;
+        std::optional<MapCatalogue::Map> map = MapCatalogue::read(bitmaps, karten, QStringLiteral("Welt"));
         if (!map) {
             std::fprintf(stderr, "Welt.bmp/Welt.inf missing in %s: build the target karten first\n", qPrintable(karten));
             std::exit(1);

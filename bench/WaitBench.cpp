@@ -17,7 +17,6 @@
 
 #include "BuiltMaps.h"
 #include "app/FontWarmUp.h"
-#include "app/MapReadAhead.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
@@ -398,9 +397,6 @@ int main(int argc, char** argv)
     if (corvane)
         fonts.emplace();
     QApplication application(argc, argv);
-    std::optional<MapReadAhead> map;
-    if (corvane)
-        map.emplace(QString::fromLocal8Bit(argv[3]));
     const QStringList arguments = QApplication::arguments();
     if (arguments.value(1) == QStringLiteral("--child")) {
         const QString mode = arguments.value(2);

@@ -8,6 +8,7 @@
 #include "FuzzFolder.h"
 
 #include "base/AppError.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCatalogue.h"
 
 #include <QImage>
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(bitmapWritten);
     folder.write(QStringLiteral("Karte.inf"), QByteArray(reinterpret_cast<const char*>(data), int(size)));
     try {
-        const auto map = MapCatalogue::read(folder.folder(), QStringLiteral("Karte"));
+        DecodedBitmaps bitmaps;  // fresh: a new input of the same size may carry the same time
+        const auto map = MapCatalogue::read(bitmaps, folder.folder(), QStringLiteral("Karte"));
         FUZZ_CHECK(map.has_value());
         const MapView& v = map->whole;
         FUZZ_CHECK(std::isfinite(v.top) && std::isfinite(v.bottom) && std::isfinite(v.left) && std::isfinite(v.right));

@@ -7,6 +7,7 @@
 #include "FuzzFolder.h"
 
 #include "base/AppError.h"
+#include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCatalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -15,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     folder.write(QStringLiteral("Karte.inf"), "72.00N 25.50W\r\n34.00N 45.00E\r\n");
     folder.write(QStringLiteral("Karte.bmp"), QByteArray(reinterpret_cast<const char*>(data), int(size)));
     try {
-        const auto map = MapCatalogue::read(folder.folder(), QStringLiteral("Karte"));
+        DecodedBitmaps bitmaps;  // fresh: a new input of the same size may carry the same time
+        const auto map = MapCatalogue::read(bitmaps, folder.folder(), QStringLiteral("Karte"));
         FUZZ_CHECK(map.has_value());
         FUZZ_CHECK(!map->bitmap.isNull() && map->bitmap.width() > 0 && map->bitmap.height() > 0);
         FUZZ_CHECK(map->bitmap.format() == QImage::Format_RGB32);

@@ -48,7 +48,8 @@ QString MapCatalogue::spelledAsInFolder(const QString& kartenFolder, const QStri
     return name;
 }
 
-std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder, const QString& name, bool decodeLater)
+std::optional<MapCatalogue::Map> MapCatalogue::read(DecodedBitmaps& bitmaps, const QString& kartenFolder, const QString& name,
+                                                  bool decodeLater)
 {
     const QString base = kartenFolder + name;
     const QString infPath = base + QStringLiteral(".inf");
@@ -63,7 +64,7 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(const QString& kartenFolder,
     map.bitmapPath = bmpPath;
     if (decodeLater && BmpReader::decodesItself(bmpPath))
         return map;
-    map.bitmap = DecodedBitmaps::read(bmpPath);
+    map.bitmap = bitmaps.read(bmpPath);
     if (map.bitmap.isNull())
         throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
     return map;

@@ -11,6 +11,8 @@
 
 #include <optional>
 
+class DecodedBitmaps;
+
 // The maps in the folder Karten: each a bitmap name.bmp with its calibration text name.inf.
 class MapCatalogue {
 public:
@@ -29,9 +31,10 @@ public:
     // no map of that name is there.
     static QString spelledAsInFolder(const QString& kartenFolder, const QString& name);
 
-    // Reads kartenFolder + name + ".inf" and ".bmp". Nothing when either file is missing; throws
+    // Reads kartenFolder + name + ".inf" and ".bmp", the bitmap through bitmaps. Nothing when either file is missing; throws
     // AppError when the calibration is malformed or the bitmap cannot be read, so a caller keeps
     // the map it has. With decodeLater, a bitmap that BmpReader decodes itself is only checked, not
     // decoded: the caller decodes bitmapPath when it first needs the pixels.
-    static std::optional<Map> read(const QString& kartenFolder, const QString& name, bool decodeLater = false);
+    static std::optional<Map> read(DecodedBitmaps& bitmaps, const QString& kartenFolder, const QString& name,
+                                   bool decodeLater = false);
 };

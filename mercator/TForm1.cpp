@@ -53,8 +53,9 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters)
-    : MapWindow(session, host, places, parameters, QStringLiteral("Karte"))
+TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+               DecodedBitmaps& bitmaps)
+    : MapWindow(session, host, places, parameters, QStringLiteral("Karte")), bitmaps_(bitmaps)
 {
     Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
@@ -119,7 +120,7 @@ void TForm1::loadPutOff()
     if (pendingBitmap_.isEmpty())
         return;
     const QString path = std::exchange(pendingBitmap_, QString());
-    mapBitmap_ = DecodedBitmaps::read(path);
+    mapBitmap_ = bitmaps_.read(path);
     if (mapBitmap_.isNull())
         throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(path));
 }
@@ -172,7 +173,7 @@ void TForm1::LoadMap(const QString& name)
 {
     if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(kartenFolder(session_), name, preparationDue());
+    std::optional<MapCatalogue::Map> map = MapCatalogue::read(bitmaps_, kartenFolder(session_), name, preparationDue());
     if (!map)
         return;
     mapBitmap_ = std::move(map->bitmap);

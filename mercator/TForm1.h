@@ -13,6 +13,7 @@
 
 #include <vector>
 
+class DecodedBitmaps;
 class MercatorPicture;
 class ParameterSettings;
 class SettingsFile;
@@ -29,7 +30,8 @@ class TForm1 : public MapWindow {
     const QWidget* crosshairWindow_ = nullptr;
 
 public:
-    TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters);
+    TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+           DecodedBitmaps& bitmaps);
     // The crosshair data window, made after the map, once it exists.
     void setCrosshairWindow(const QWidget* crosshairWindow);
 
@@ -82,6 +84,7 @@ private:
     // Removes the zoom rectangle shown, by inverting it once more.
     void removeDragRect();
 
+    DecodedBitmaps& bitmaps_;  // shared with the beam map's generator
     ImageWidget* Karte = nullptr;
     QImage mapBitmap_;                     // RGB32
     QString pendingBitmap_;                // the file of a map loaded without its pixels yet

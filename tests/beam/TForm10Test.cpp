@@ -86,7 +86,7 @@ protected:
     {
         stage.open(ini + more);
         stage.session.setOwnPosition(own);
-        map = std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, bitmapSide);
+        map = std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, stage.bitmaps, bitmapSide);
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }

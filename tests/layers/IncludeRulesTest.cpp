@@ -162,6 +162,14 @@ TEST(IncludeRules, ForbiddenConstructsAppearOnlyWhereAllowed)
          QRegularExpression(QStringLiteral("^(extern\\s+)?(T(Form|F_)\\w+|Session|Program)\\s*\\*\\s*\\w+\\s*(=[^;]*)?;"),
                             QRegularExpression::MultilineOption),
          {}},
+        // State is handed to whoever uses it; a variable at namespace scope is only what a signal
+        // handler (its pipe) or the dialog seam (the boxes tests put in) cannot have handed in.
+        {"no mutable state at namespace scope",
+         QRegularExpression(QStringLiteral("^(?!(constexpr|const|static const|static constexpr|inline constexpr|using|"
+                                           "namespace|class|struct|enum|template|typedef|friend|return)\\b)"
+                                           "[A-Za-z_][\\w:<>, *&]*[\\s*&]+\\w+(\\[[^\\]]*\\])?\\s*(=[^;(]*|\\{[^}]*\\})?;$"),
+                            QRegularExpression::MultilineOption),
+         {"platform/Dialogs.cpp", "platform/TerminationSignals.cpp"}},
         // The session's rotor state is the rotor link's to write.
         {"only the rotor link writes the rotor state", QRegularExpression(QStringLiteral("\\bsetRotorState\\s*\\(")),
          {"rotor/TF_Rotor.cpp", "session/Session.h", "session/Session.cpp"}},

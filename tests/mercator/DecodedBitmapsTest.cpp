@@ -28,14 +28,15 @@ TEST(DecodedBitmapsTest, ThreadsReadingAtOnceShareOneDecodingUntilTheFileChanges
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Welt.bmp"));
+    DecodedBitmaps bitmaps;
     const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
     for (const auto& [colour, changed] :
          {std::pair {qRgb(10, 20, 30), first}, std::pair {qRgb(40, 50, 60), first.addSecs(5)}}) {
         writeBitmap(path, colour, changed);
         std::vector<std::future<QImage>> readers;
         for (int i = 0; i < 4; ++i)
-            readers.push_back(std::async(std::launch::async, [&path] { return DecodedBitmaps::read(path); }));
-        const QImage own = DecodedBitmaps::read(path);
+            readers.push_back(std::async(std::launch::async, [&] { return bitmaps.read(path); }));
+        const QImage own = bitmaps.read(path);
         EXPECT_EQ(own.pixel(600, 500), colour);
         for (std::future<QImage>& reader : readers)
             EXPECT_EQ(reader.get().constBits(), own.constBits()) << "one decoding, shared";

@@ -4,6 +4,7 @@
 #include "mercator/MapCatalogue.h"
 
 #include "base/AppError.h"
+#include "mercator/DecodedBitmaps.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -17,6 +18,7 @@ namespace {
 class MapCatalogueTest : public testing::Test {
 protected:
     QString folder() const { return dir.path() + u'/'; }
+    DecodedBitmaps bitmaps;
 
     void write(const QString& name, const QByteArray& bytes) const
     {
@@ -72,12 +74,12 @@ TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
             writeBitmap(QStringLiteral("Kaputt.bmp"));
         else
             write(QStringLiteral("Kaputt.bmp"), "BM kein Bild");
-        EXPECT_THROW(MapCatalogue::read(folder(), QStringLiteral("Kaputt")), AppError) << c.calibration.left(80).constData();
+        EXPECT_THROW(MapCatalogue::read(bitmaps, folder(), QStringLiteral("Kaputt")), AppError) << c.calibration.left(80).constData();
     }
     // The whole globe, edges included, is a map.
     write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
     writeBitmap(QStringLiteral("Welt.bmp"));
-    EXPECT_TRUE(MapCatalogue::read(folder(), QStringLiteral("Welt")).has_value());
+    EXPECT_TRUE(MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt")).has_value());
 }
 
 TEST_F(MapCatalogueTest, AMapIsDecodedOnceUntilItsFileChanges)
@@ -96,8 +98,8 @@ TEST_F(MapCatalogueTest, AMapIsDecodedOnceUntilItsFileChanges)
     for (const Case c : {Case{"rewritten, same size", {40, 20}, false, qRgb(255, 0, 0)},
                          Case{"another size", {41, 20}, false, qRgb(0, 255, 0)},
                          Case{"same size and time", {41, 20}, true, qRgb(0, 0, 255)}}) {
-        const std::optional<MapCatalogue::Map> first = MapCatalogue::read(folder(), QStringLiteral("Welt"));
-        const std::optional<MapCatalogue::Map> again = MapCatalogue::read(folder(), QStringLiteral("Welt"));
+        const std::optional<MapCatalogue::Map> first = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
+        const std::optional<MapCatalogue::Map> again = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
         ASSERT_TRUE(first && again) << c.name;
         EXPECT_EQ(first->bitmap.constBits(), again->bitmap.constBits()) << c.name << ": shared, not decoded again";
 
@@ -109,7 +111,7 @@ TEST_F(MapCatalogueTest, AMapIsDecodedOnceUntilItsFileChanges)
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(c.sameTime ? changed : changed.addSecs(2), QFileDevice::FileModificationTime));
         file.close();
-        const std::optional<MapCatalogue::Map> changedMap = MapCatalogue::read(folder(), QStringLiteral("Welt"));
+        const std::optional<MapCatalogue::Map> changedMap = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
         ASSERT_TRUE(changedMap) << c.name;
         EXPECT_EQ(changedMap->bitmap.pixel(0, 0), c.sameTime ? first->bitmap.pixel(0, 0) : c.colour) << c.name;
     }

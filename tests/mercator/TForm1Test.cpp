@@ -71,7 +71,7 @@ protected:
     void start()
     {
         stage->open(ini);
-        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters);
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters, stage->bitmaps);
         map->setCrosshairWindow(&crosshair);
         stage->setClientSize(600, 300);
         map->fillClientArea();
@@ -416,7 +416,7 @@ TEST_F(TForm1Test, HiddenAtStartTheMapIsDecodedAfterTheFirstPaintOrWhenShownBefo
         stage = std::make_unique<MapStage>();
         writeMaps();
         stage->open(base + "[Main]\r\nMercatorkarte=0\r\n[Mercator]\r\naktuelle Karte=Europa\r\n");
-        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters);
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters, stage->bitmaps);
         EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
         EXPECT_TRUE(map->mapBitmap().isNull());
         if (paintFirst)

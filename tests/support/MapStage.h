@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/MapHost.h"
+#include "mercator/DecodedBitmaps.h"
 #include "settings/ParameterSettings.h"
 #include "support/WindowSession.h"
 
@@ -37,6 +38,7 @@ public:
     void showMercatorImage(bool shown) override { mercatorImageShown = shown; }
 
     ParameterSettings parameters;
+    DecodedBitmaps bitmaps;
     QMenu menu;                              // the maps' items of the Mercator map menu
     bool zoomOutShown = true;                // the Mercator menu's "Zoom -", shown until a map is loaded
     std::optional<bool> mercatorImageShown;  // as the beam map last told
