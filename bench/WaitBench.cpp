@@ -54,7 +54,6 @@ double msSinceMain(Clock::time_point at)
     return std::chrono::duration<double, std::milli>(at - mainEntered).count();
 }
 
-const GeoPosition home {7.0417, 51.5208};  // degrees, JO31MM
 // Stations the beam map is built for after a move; the dump compares all of them.
 const GeoPosition moves[] = {{151.21, -33.87}, {-100, 40}, {0, 90}, {180, 0}, {-45, 89.999}, {7.05, 45.05}};
 

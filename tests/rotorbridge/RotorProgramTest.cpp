@@ -212,7 +212,7 @@ TEST_F(RotorProgramTest, TheShellCommandsTurnAndReadTheRotor)
     rotctld.setAzimuth(10);
     rotctld.degreesPerSecond = 60;
     startRotor(rotctld.device());
-    const auto busctl = [this](const QStringList& arguments) { return call(arguments).output; };
+    const auto busctl = [](const QStringList& arguments) { return call(arguments).output; };
     ASSERT_EQ(busctl({QStringLiteral("Azimuth")}), QStringLiteral("d 10"));
     busctl({QStringLiteral("TurnTo"), QStringLiteral("dd"), QStringLiteral("45"), QStringLiteral("0")});
     ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() == 45; }, 5000));

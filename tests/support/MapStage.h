@@ -17,7 +17,7 @@
 // What a map window works with, without the rest of the program: a window session over a
 // throw-away folder with small reference data, the parameters read from its settings, and a host
 // of plain widgets in the main window's place: a client area with a cursor panel, and a menu.
-class MapStage : public WindowSession, public MapHost {
+class MapStage final : public WindowSession, public MapHost {
 public:
     static constexpr int cursorPanelMs = 40;  // the cursor panel's time after the last mouse move, ms
 
