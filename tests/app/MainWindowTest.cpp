@@ -185,8 +185,7 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
         {"Locator", "U_Länge", "U_Breite"},
         {"Mercator", "Hoch", "Breit", "aktuelle Karte", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzAnzeigePos_X", "FadenkreuzAnzeigePos_Y"},
         {"Beam", "Hoch", "Breit", "Zoom", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzanzeigePos_X", "FadenkreuzanzeigePos_Y"},
-        {"Parameter", "Links", "Oben", "MausAnzeige_EIN_AUS", "Staedte/Inseln_EIN_AUS", "Anzeige Staedte/Inseln Durchmesser",
-         "Kreise", "LocatorRaster", "Elev_Grundst", "Elevation", "Ueberlappung", "Anzeigefehler", "RotorSofortstart", "Fahrwegoptimierung"},
+        {"Parameter", "Links", "Kreise"},  // every key, in order: ParameterSettingsTest
         {"Hilfe", "Top", "Links", "Breite", "Höhe"},
     };
     const QString missing = QStringLiteral("\x01");
@@ -347,13 +346,6 @@ TEST_F(MainWindowTest, AProgramFolderThatCannotBeEnteredGivesErrorsButNoCrash)
     EXPECT_NE(form7(), nullptr) << "the other windows are still created";
     program.destroyWindows();
     EXPECT_EQ(formA(), nullptr);
-}
-
-TEST_F(MainWindowTest, HandEditedSettingsOutOfRangeAreNotTaken)
-{
-    start("[Beam]\r\nZoom=2147483647\r\n[Parameter]\r\nAnzeige Staedte/Inseln Durchmesser=20000\r\n");
-    EXPECT_EQ(form10()->zoomMargin(), 0);
-    EXPECT_EQ(parameters()->cityMarkerSize(), 3);
 }
 
 TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRotorPanel)

@@ -86,7 +86,6 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
     terminate(first);
     SettingsFile ini(folder.iniPath());
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 0), 600);
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), 0), 600);
     const QSettings registry(folder.path() + QStringLiteral("config/Corvane.conf"), QSettings::IniFormat);
     EXPECT_EQ(registry.value(QStringLiteral("Pfad")).toString(), folder.path());
 }

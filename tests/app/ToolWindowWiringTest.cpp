@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 // The whole program's wiring between the main window and the tool windows it does not own: the
-// menu items that show them, the first-run prompt, the places kept for the shown map.
+// menu items that show them and the first-run prompt.
 
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
@@ -121,19 +121,6 @@ TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
         formA()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
     }
-}
-
-// The entry window's place is kept for the map shown and written with the map's section.
-TEST_F(ToolWindowWiringTest, TheEntryWindowsPlaceIsRememberedForTheShownMap)
-{
-    folder.start();
-    form4()->show();
-    form4()->setGeometry(QRect(QPoint(321, 234), form4()->size()));  // the client area, as the place is kept
-    form4()->PositionstimerTimer();
-    EXPECT_EQ(RunningProgram::get()->mapPlaces().place(MapPlaces::Tool::entry, MapPlaces::Map::mercator),
-              QPoint(321, 234));
-    folder.stop();
-    EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("LocatorPos_X=321\r\n"));
 }
 
 }  // namespace

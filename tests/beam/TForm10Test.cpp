@@ -439,35 +439,18 @@ TEST_F(TForm10Test, ZoomStepsStayWithinTheirBoundsAndRedrawOnlyWhenAllowed)
     EXPECT_EQ(map->zoomMargin(), 50);
 }
 
-TEST_F(TForm10Test, MouseReadOutFollowsTheCursorAndHides)
+// Bearing and distance are read off the picture; where the panel goes and when it hides is the
+// Mercator map's test, as both maps share the panel.
+TEST_F(TForm10Test, MouseReadOutShowsWhatThePictureShowsAndHidesBeyondIt)
 {
     startOnBeamMap();
-    struct Case {
-        QPoint mouse;
-        const char* bearing;
-    };
-    // 100 pixels from the centre of the 400-pixel image: half the way to the antipode.
-    const Case cases[] = {{{centre, centre - 100}, "Antennenwinkel: 0°"},
-                          {{centre + 100, centre}, "Antennenwinkel: 90°"},
-                          {{centre, centre + 100}, "Antennenwinkel: 180°"},
-                          {{centre - 100, centre}, "Antennenwinkel: 270°"},
-                          {{centre, centre}, "Antennenwinkel: 90°"}};
-    for (const Case& c : cases) {
-        stage.cursorPanel().hide();
-        QTest::mouseMove(map->image(), c.mouse);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return panel().isVisible(); }, 1000)) << c.bearing;
-        EXPECT_EQ(line(2), QString::fromUtf8(c.bearing));
-        if (c.mouse != QPoint(centre, centre)) {
-            EXPECT_EQ(line(1), QStringLiteral("Entfernung: 10018,8Km")) << c.bearing;
-        }
-    }
+    // 100 pixels east of the centre of the 400-pixel image: half the way to the antipode.
+    QTest::mouseMove(map->image(), {centre + 100, centre});
+    ASSERT_TRUE(panel().isVisible());
+    EXPECT_EQ(line(1), QStringLiteral("Entfernung: 10018,8Km"));
+    EXPECT_EQ(line(2), QStringLiteral("Antennenwinkel: 90°"));
+    QTest::mouseMove(map->image(), {centre, centre});
     EXPECT_EQ(line(0), QStringLiteral("7,04°O 51,52°N JO31MM"));
-    EXPECT_EQ(panel().pos(), QPoint(centre + 10, centre + 10));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel().isHidden(); }, 2000)) << "a while after the last move";
-
-    QTest::mouseMove(map->image(), {centre + 180, centre});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return panel().isVisible(); }, 1000));
-    EXPECT_LT(panel().x(), centre + 180) << "flips left near the right edge";
     QTest::mouseMove(map->image(), {5, 5});
     EXPECT_TRUE(panel().isHidden()) << "beyond 20000 km";
 
@@ -493,13 +476,15 @@ TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
     EXPECT_EQ(stage.session.target().distance, before.distance);
 }
 
-TEST_F(TForm10Test, SettingsAreKept)
+TEST_F(TForm10Test, SettingsAreKeptAndAHandEditedZoomOutOfRangeIsNotTaken)
 {
     start("[Beam]\r\nZoom=250\r\nHoch=321\r\nBreit=322\r\n");
     EXPECT_EQ(map->zoomMargin(), 250);
     stop();
     const QByteArray saved = stage.folder.readFile(QStringLiteral("Corvane.ini"));
     EXPECT_TRUE(saved.contains("Zoom=250\r\n") && saved.contains("Hoch=321\r\n")) << saved.constData();
+    start("[Beam]\r\nZoom=2147483647\r\n");
+    EXPECT_EQ(map->zoomMargin(), 0);
 }
 
 } // namespace

@@ -84,16 +84,6 @@ TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
     EXPECT_DOUBLE_EQ(world.session.target().longitude, 7.47);
 }
 
-TEST_F(TForm2Test, OfEquallyNearCitiesTheEarlierInTheTableWins)
-{
-    world.folder.writeFile(QStringLiteral("Karten/Citys.txt"), "Nord\t10\t0\r\nSued\t-10\t0\r\n");
-    build();
-    world.session.setTarget(TargetInfo {0.0, 0.0, 0.0, 0.0});
-    window->ShowTargetData();
-    EXPECT_EQ(text("Label12"), QStringLiteral("Nord"));
-    EXPECT_EQ(window->nearestCityIndex(), 0);
-}
-
 TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
 {
     world.folder.writeFile(QStringLiteral("Karten/Citys.txt"), "");
