@@ -445,6 +445,7 @@ TEST_F(TForm10Test, MouseReadOutShowsWhatThePictureShowsAndHidesBeyondIt)
 {
     startOnBeamMap();
     // 100 pixels east of the centre of the 400-pixel image: half the way to the antipode.
+    stage.cursorPanel().hide();
     QTest::mouseMove(map->image(), {centre + 100, centre});
     ASSERT_TRUE(panel().isVisible());
     EXPECT_EQ(line(1), QStringLiteral("Entfernung: 10018,8Km"));
