@@ -65,6 +65,12 @@ protected:
         field->clear();
         QTest::keyClicks(field, text);
     }
+    // Types the text into the named field and confirms it with Enter.
+    void confirm(const char* name, const QString& text) const
+    {
+        type(field(name), text);
+        QTest::keyClick(field(name), Qt::Key_Return);
+    }
 
     // Moves the focus from field to the next control, as the user does with the mouse.
     static void leave(QLineEdit* field, QWidget* next)
@@ -193,8 +199,7 @@ TEST_F(TForm4Test, PartnerAtZeroZeroShowsNoLocatorAndSetsNoTarget)
     buildAtBerlin();
     QTest::keyClick(field("E_LangDez2"), Qt::Key_Delete);
     EXPECT_TRUE(window->isEdited(field("E_LangDez2")));
-    type(field("E_LangDez2"), QStringLiteral("0"));
-    QTest::keyClick(field("E_LangDez2"), Qt::Key_Return);
+    confirm("E_LangDez2", QStringLiteral("0"));
     EXPECT_EQ(field("E_Locator2")->text(), QString());
     EXPECT_FALSE(session().target().isSet());
 }
@@ -239,8 +244,7 @@ TEST_F(TForm4Test, OwnPositionStaysBitIdenticalThroughPartnerEntries)
     const std::pair<const char*, const char*> entries[] = {
         {"E_LangDez2", "13,4"}, {"E_BreitGrad2", "52 30"}, {"E_Locator2", "JO62QM"}};
     for (const auto& [name, typed] : entries) {
-        type(field(name), QString::fromUtf8(typed));
-        QTest::keyClick(field(name), Qt::Key_Return);
+        confirm(name, QString::fromUtf8(typed));
         EXPECT_EQ(session().ownPosition().longitude, before.longitude) << name;
         EXPECT_EQ(session().ownPosition().latitude, before.latitude) << name;
     }
@@ -285,8 +289,7 @@ TEST_F(TForm4Test, ARefusedValueKeepsTheFocusInItsField)
 TEST_F(TForm4Test, APartnerLocatorIsTheTargetAndTheOwnStationCanBeChangedFromTheContextMenu)
 {
     buildAtBerlin();
-    type(field("E_Locator2"), QStringLiteral("jo31mm"));
-    QTest::keyClick(field("E_Locator2"), Qt::Key_Return);
+    confirm("E_Locator2", QStringLiteral("jo31mm"));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(shownPosition("2"), QStringLiteral("7,0417 51,5208 07°02'30\" 51°31'15\""));
     EXPECT_NEAR(session().target().bearing, 258.4741, 1e-3);   // degrees from Berlin, independent haversine/atan2 value
@@ -314,10 +317,8 @@ TEST_F(TForm4Test, APartnerLocatorIsTheTargetAndTheOwnStationCanBeChangedFromThe
     EXPECT_FALSE(group("GroupBox1")->isHidden());
     EXPECT_FALSE(group("GroupBox2")->isHidden());
 
-    type(field("E_LangDez"), QStringLiteral("-0,1"));  // London
-    QTest::keyClick(field("E_LangDez"), Qt::Key_Return);
-    type(field("E_BreitDez"), QStringLiteral("51,5"));
-    QTest::keyClick(field("E_BreitDez"), Qt::Key_Return);
+    confirm("E_LangDez", QStringLiteral("-0,1"));  // London
+    confirm("E_BreitDez", QStringLiteral("51,5"));
     EXPECT_DOUBLE_EQ(session().ownPosition().longitude, -0.1);
     EXPECT_DOUBLE_EQ(session().ownPosition().latitude, 51.5);
     EXPECT_TRUE(group("GroupBox1")->isHidden()) << "the change is done";

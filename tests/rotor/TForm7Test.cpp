@@ -65,12 +65,18 @@ protected:
 
     QByteArray readFile(const QString& relativePath) const { return world.folder.readFile(relativePath); }
 
+    // The rotor link has found the rotor program in this folder and the list loads from there.
+    void useFolder(const QString& folder)
+    {
+        editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = folder; });
+        window->LoadDirections();
+    }
+
     // The rotor link has found the rotor program, with this Data.txt beside it.
     void load(const QByteArray& bytes)
     {
         world.folder.writeFile(dataFile, bytes);
-        editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Rotor/"); });
-        window->LoadDirections();
+        useFolder(world.folder.path() + QStringLiteral("Rotor/"));
     }
 
     QListWidget* list() const { return control<QListWidget>(window.get(), "RG"); }
@@ -267,8 +273,7 @@ TEST_F(TForm7Test, WithoutAFileTheListHeldMovesToTheNewPlaceOnSave)
 {
     load("ALT\t1\t0\r\n");
     ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Neu")));
-    editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = world.folder.path() + QStringLiteral("Neu/"); });
-    window->LoadDirections();
+    useFolder(world.folder.path() + QStringLiteral("Neu/"));
     EXPECT_TRUE(rows().isEmpty());
     saveNew("NEU", "5", "0");
     EXPECT_EQ(readFile(QStringLiteral("Neu/Data.txt")), QByteArray("ALT\t1\t0\r\nNEU\t5\t0\r\n"));
@@ -283,8 +288,7 @@ TEST_F(TForm7Test, AnInstalledRotorProgramsListIsTheUsersOwn)
     ASSERT_TRUE(QDir().mkpath(program + ProgramLayout::installedDataFromProgram + QStringLiteral("/Karten")));
     world.folder.writeFile(QStringLiteral("usr/lib/corvane/Data.txt"), "FREMD\t1\t0\r\n");
     qputenv("XDG_DATA_HOME", QFile::encodeName(world.folder.path() + QStringLiteral("daten")));
-    editRotorState(world.session, [&](RotorState& r) { r.rotorProgramFolder = program; });
-    window->LoadDirections();
+    useFolder(program);
     EXPECT_TRUE(rows().isEmpty());
     saveNew("NEU", "5", "0");
     qunsetenv("XDG_DATA_HOME");
