@@ -69,13 +69,6 @@ TEST_F(DirectionsFileTest, ReadAndWriteKeepEveryByteOfACrLfFile)
     }
 }
 
-TEST_F(DirectionsFileTest, AMissingFileIsNoListAndAnUnreadableOneIsAnError)
-{
-    EXPECT_FALSE(DirectionsFile::read(path()));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Data.txt")));  // exists, cannot be read as a file
-    EXPECT_THROW(DirectionsFile::read(path()), AppError);
-}
-
 // A failed write throws and leaves the old list whole, with no temporary file behind: a character
 // without a Windows-1252 form (it would be stored as "?") and a missing folder. A full disk and a
 // read-only file are refused by the file replacement that every saved file goes through.
