@@ -168,27 +168,42 @@ void Program::createWindows()
         subscribeBeamMap(*mainWindow_, *beamWindow_);
     create(rotorLink_, shared, timing_.rotorLink);
     createLater(helpWindow_, std::ref(shared));
+    // The tool windows hidden at start, and what only they and the partners need, come after the
+    // first paint in their order of old; the maps take the crosshair window and subscribe to the
+    // session after it, as when it was made here.
     const ShownMap shownMap(mercatorWindow_, beamWindow_);
-    create(crosshairWindow_, shared, shownMap, *mapPlaces_);
-    if (mercatorWindow_)
-        mercatorWindow_->setCrosshairWindow(crosshairWindow_);
-    create(parameterWindow_, shared, *parameters_, mainWindow_, rotorLink_);
-    create(entryWindow_, shared, shownMap, *mapPlaces_);
+    createLater(crosshairWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
+    laterWindows_->add([this] {
+        if (mercatorWindow_)
+            mercatorWindow_->setCrosshairWindow(crosshairWindow_);
+    });
+    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_), mainWindow_, rotorLink_);
+    // At the first run (no own station yet) the entry window asks for it at once.
+    const GeoPosition own = shared.ownPosition();
+    if (own.longitude == 0.0 && own.latitude == 0.0) {
+        create(entryWindow_, shared, shownMap, *mapPlaces_);
+        connectEntryWindow();
+    } else {
+        createLater(entryWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
+        laterWindows_->add([this] { connectEntryWindow(); });
+    }
     create(rotorPanel_, shared, mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_, *parameters_,
            *logger32Link_);
     if (rotorPanel_ && mainWindow_)
         subscribeRotorPanel(*mainWindow_, *rotorPanel_);
-    create(directionsWindow_, shared, rotorLink_);
-    connectWindows();
+    createLater(directionsWindow_, std::ref(shared), rotorLink_);
     connectToolWindows();
-    ErrorBox::guard([this] {
-        partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
-        connectPartnerLinks();
-    });
     ErrorBox::guard([this] {
         addMapLayers();
         connectExtras();
-        connectSpotSources();
+    });
+    laterWindows_->add([this] {
+        connectWindows();
+        ErrorBox::guard([this] {
+            partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
+            connectPartnerLinks();
+        });
+        ErrorBox::guard([this] { connectSpotSources(); });
     });
     if (!mainWindow_) {
         laterWindows_->createAll();
@@ -216,6 +231,42 @@ TFormHilfe* Program::helpWindow() const
     return helpWindow_;
 }
 
+TForm2* Program::crosshairWindow() const
+{
+    laterWindows_->createAll();
+    return crosshairWindow_;
+}
+
+TForm3* Program::parameterWindow() const
+{
+    laterWindows_->createAll();
+    return parameterWindow_;
+}
+
+TForm4* Program::entryWindow() const
+{
+    laterWindows_->createAll();
+    return entryWindow_;
+}
+
+TForm7* Program::directionsWindow() const
+{
+    laterWindows_->createAll();
+    return directionsWindow_;
+}
+
+PartnerLinks* Program::partnerLinks() const
+{
+    laterWindows_->createAll();
+    return partnerLinks_.get();
+}
+
+SpotService* Program::spots() const
+{
+    laterWindows_->createAll();
+    return spots_.get();
+}
+
 void Program::connectWindows()
 {
     redrawOnNews(*session_, mercatorWindow_, *parameters_);
@@ -227,22 +278,20 @@ void Program::connectToolWindows()
     TFormA* main = mainWindow_;
     if (!main)
         return;
-    if (TForm4* entry = entryWindow_) {
-        QObject::connect(main, &TFormA::locatorEntryRequested, entry, &TForm4::toggleFromMenu);
-        QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
-        QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
-        // The first-run prompt stays while the entry window is open.
-        QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
-            if (!entry->isVisible())
-                main->hideStartPrompt();
-        });
-        if (mercatorWindow_)
-            QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
-    }
-    if (TForm7* directions = directionsWindow_)
-        QObject::connect(main, &TFormA::fixedStationsRequested, directions,
-                         [directions] { directions->setVisible(!directions->isVisible()); });
-    // Made at this request when the first paint has not made them yet.
+    // A request that comes before the first paint makes the windows put off until then.
+    QObject::connect(main, &TFormA::locatorEntryRequested, main, [this] {
+        if (TForm4* entry = entryWindow())
+            entry->toggleFromMenu();
+    });
+    QObject::connect(main, &TFormA::fixedStationsRequested, main, [this] {
+        if (TForm7* directions = directionsWindow())
+            directions->setVisible(!directions->isVisible());
+    });
+    // The parameter window answers the request itself once made: asked again then.
+    QObject::connect(main, &TFormA::parametersRequested, main, [this, main] {
+        if (laterWindows_->createAll())
+            emit main->parametersRequested();
+    });
     QObject::connect(main, &TFormA::helpRequested, main, [this] {
         if (TFormHilfe* help = helpWindow())
             help->showHelpPage();
@@ -251,6 +300,23 @@ void Program::connectToolWindows()
         if (TFormHelpAbout* about = aboutWindow())
             about->show();
     });
+}
+
+void Program::connectEntryWindow()
+{
+    TFormA* main = mainWindow_;
+    TForm4* entry = entryWindow_;
+    if (!main || !entry)
+        return;
+    QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
+    QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
+    // The first-run prompt stays while the entry window is open.
+    QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
+        if (!entry->isVisible())
+            main->hideStartPrompt();
+    });
+    if (mercatorWindow_)
+        QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
 }
 
 void Program::connectPartnerLinks()
@@ -263,6 +329,10 @@ void Program::connectPartnerLinks()
                      [links, parameters] { links->listen(parameters->wsjtx()); });
     if (parameterWindow_)
         QObject::connect(links, &PartnerLinks::wsjtxStateChanged, parameterWindow_, &TForm3::showWsjtxState);
+    if (spots_) {
+        QObject::connect(links->wsjtxLink, &WsjtxLink::decoded, spots_.get(), &SpotService::takeDecode);
+        QObject::connect(links->wsjtxLink, &WsjtxLink::cleared, spots_.get(), &SpotService::takeClear);
+    }
     links->listen(parameters->wsjtx());
 }
 
@@ -287,10 +357,9 @@ void Program::addMapLayers()
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.
-    PartnerLinks* links = partnerLinks_.get();
-    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_, [links](const QString& partner) {
-        if (links)
-            links->take(partner);
+    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_, [this](const QString& partner) {
+        if (partnerLinks_)
+            partnerLinks_->take(partner);
     }));
     const MapLayer* heard = mapLayers_.back().get();
     for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
@@ -299,10 +368,6 @@ void Program::addMapLayers()
         for (const MapLayer* layer : {shading, labels, heard})
             map->addLayer(*layer);
         QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
-    }
-    if (partnerLinks_) {
-        QObject::connect(partnerLinks_->wsjtxLink, &WsjtxLink::decoded, spots_.get(), &SpotService::takeDecode);
-        QObject::connect(partnerLinks_->wsjtxLink, &WsjtxLink::cleared, spots_.get(), &SpotService::takeClear);
     }
 }
 
@@ -350,17 +415,21 @@ void Program::connectExtras()
         }
     });
     minuteTicker_->setRunning(true);
-    if (spots_) {
-        dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
-        QObject::connect(main, &TFormA::dxSpotsRequested, dxSpotsWindow_.get(), [this] {
+    if (spots_)
+        // Made when first asked for: hidden until then, it keeps no place.
+        QObject::connect(main, &TFormA::dxSpotsRequested, main, [this, main] {
+            if (!dxSpotsWindow_) {
+                dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
+                QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, main,
+                                 [this](const QString& partner) {
+                                     if (partnerLinks_)
+                                         partnerLinks_->take(partner);
+                                 });
+            }
             dxSpotsWindow_->show();
             dxSpotsWindow_->raise();
             dxSpotsWindow_->activateWindow();
         });
-        if (partnerLinks_)
-            QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, partnerLinks_.get(),
-                             [this](const QString& partner) { partnerLinks_->take(partner); });
-    }
 }
 
 void Program::connectSpotSources()
