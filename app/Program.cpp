@@ -91,12 +91,13 @@ void subscribeBeamMap(TFormA& main, TForm10& map)
     QObject::connect(&main, &TFormA::mercatorMapRequested, &map, &TForm10::hideMap);
 }
 
-// The panel keeps its place in the client area, and the directions list's menu item shows while
-// the panel does.
+// The panel keeps its place in the client area, taken at once when it comes after the client area's
+// first sizes, and the directions list's menu item shows while the panel does.
 void subscribeRotorPanel(TFormA& main, TForm6& panel)
 {
     QObject::connect(&main, &TFormA::clientAreaResized, &panel, &TForm6::centreInClientArea);
     QObject::connect(&panel, &TForm6::rotorDisplayShown, &main, &TFormA::showFixedStationsItem);
+    panel.centreInClientArea();
 }
 
 } // namespace
@@ -187,10 +188,13 @@ void Program::createWindows()
         createLater(entryWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
         laterWindows_->add([this] { connectEntryWindow(); });
     }
-    create(rotorPanel_, shared, mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_, *parameters_,
-           *logger32Link_);
-    if (rotorPanel_ && mainWindow_)
-        subscribeRotorPanel(*mainWindow_, *rotorPanel_);
+    // The rotor panel is hidden until the rotor program answers.
+    createLater(rotorPanel_, std::ref(shared), mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_,
+                std::cref(*parameters_), std::ref(*logger32Link_));
+    laterWindows_->add([this] {
+        if (rotorPanel_ && mainWindow_)
+            subscribeRotorPanel(*mainWindow_, *rotorPanel_);
+    });
     createLater(directionsWindow_, std::ref(shared), rotorLink_);
     connectToolWindows();
     ErrorBox::guard([this] {
@@ -247,6 +251,12 @@ TForm4* Program::entryWindow() const
 {
     laterWindows_->createAll();
     return entryWindow_;
+}
+
+TForm6* Program::rotorPanel() const
+{
+    laterWindows_->createAll();
+    return rotorPanel_;
 }
 
 TForm7* Program::directionsWindow() const
@@ -385,11 +395,14 @@ void Program::connectExtras()
         }
         rotorSetupWindow_->open();
     });
-    if (rotorPanel_) {
-        TForm6* panel = rotorPanel_;
-        QObject::connect(main, &TFormA::rotorTurnRequested, panel, &TForm6::turnToTarget);
-        QObject::connect(main, &TFormA::rotorStopRequested, panel, &TForm6::stopRotor);
-    }
+    QObject::connect(main, &TFormA::rotorTurnRequested, main, [this](bool longPath) {
+        if (TForm6* panel = rotorPanel())
+            panel->turnToTarget(longPath);
+    });
+    QObject::connect(main, &TFormA::rotorStopRequested, main, [this] {
+        if (TForm6* panel = rotorPanel())
+            panel->stopRotor();
+    });
     if (rotorLink_) {
         QObject::connect(main, &TFormA::rotorParkRequested, rotorLink_, &TF_Rotor::park);
         QObject::connect(rotorLink_, &TF_Rotor::parkAnswered, main, [](const QString& refusal) {

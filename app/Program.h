@@ -63,8 +63,8 @@ public:
 
     // The parts of the run; a window is null before createWindows, after destroyWindows and when
     // its creation failed. The windows hidden at start (about, help, crosshair data, parameters,
-    // directions list, and the position entry but at the first run) are made after the main
-    // window's first paint, or here when asked for earlier.
+    // the rotor panel, the directions list, and the position entry but at the first run) are made
+    // after the main window's first paint, or here when asked for earlier.
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
     MapPlaces& mapPlaces() const { return *mapPlaces_; }
@@ -78,7 +78,7 @@ public:
     TForm2* crosshairWindow() const;
     TForm3* parameterWindow() const;
     TForm4* entryWindow() const;
-    TForm6* rotorPanel() const { return rotorPanel_; }
+    TForm6* rotorPanel() const;
     TForm7* directionsWindow() const;
     // Made after the first paint too, or here when asked for earlier; the spots' sources with them.
     PartnerLinks* partnerLinks() const;
