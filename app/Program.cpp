@@ -224,46 +224,40 @@ void Program::createWindows()
     });
 }
 
+// The part is read once what was put off has been made: passed by reference.
+template <typename Part> Part* Program::made(Part* const& part) const
+{
+    laterWindows_->createAll();
+    return part;
+}
+
 TFormHelpAbout* Program::aboutWindow() const
 {
-    laterWindows_->createAll();
-    return aboutWindow_;
+    return made(aboutWindow_);
 }
-
 TFormHilfe* Program::helpWindow() const
 {
-    laterWindows_->createAll();
-    return helpWindow_;
+    return made(helpWindow_);
 }
-
 TForm2* Program::crosshairWindow() const
 {
-    laterWindows_->createAll();
-    return crosshairWindow_;
+    return made(crosshairWindow_);
 }
-
 TForm3* Program::parameterWindow() const
 {
-    laterWindows_->createAll();
-    return parameterWindow_;
+    return made(parameterWindow_);
 }
-
 TForm4* Program::entryWindow() const
 {
-    laterWindows_->createAll();
-    return entryWindow_;
+    return made(entryWindow_);
 }
-
 TForm6* Program::rotorPanel() const
 {
-    laterWindows_->createAll();
-    return rotorPanel_;
+    return made(rotorPanel_);
 }
-
 TForm7* Program::directionsWindow() const
 {
-    laterWindows_->createAll();
-    return directionsWindow_;
+    return made(directionsWindow_);
 }
 
 PartnerLinks* Program::partnerLinks() const

@@ -92,6 +92,8 @@ private:
     // Keeps the window's place in the order of windows, and creates it there later.
     template <typename Window, typename... Collaborators>
     void createLater(Window*& instance, Collaborators... collaborators);
+    // A part made after the first paint, made first when it is still put off.
+    template <typename Part> Part* made(Part* const& part) const;
     template <typename Window, typename... Collaborators>
     void createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators);
     // The subscriptions that must wait for windows created later: the maps' to the target and to
