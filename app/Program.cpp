@@ -214,10 +214,9 @@ void Program::createWindows()
         return;
     }
     laterWindows_->createAfterFirstPaint(mainWindow_);
-    // What the first picture does not need comes after it: the window Logger32 answers to, the
-    // callsign table, then the own log, which needs it.
+    // What the first picture does not need comes after it: the callsign table, then the own log,
+    // which needs it.
     AfterFirstPaint::run(mainWindow_, [this] {
-        logger32Link_->openWindow();
         session_->referenceData().callsignTable.startReading();
         if (spots_)
             watchOwnLog();

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/BusWarmUp.h"
 #include "app/FontWarmUp.h"
 #include "app/MapReadAhead.h"
 #include "app/Program.h"
@@ -23,13 +22,11 @@ int main(int argc, char** argv)
         return 0;
 
     // The font configuration loads beside the connection to the display and the windows'
-    // creation, the map shown first and the session bus's connection beside the main window's
-    // creation. Qt takes the thread that first makes a Qt object as its main thread: the map's
-    // and the bus's threads start after the application.
+    // creation, the map shown first beside the main window's creation. Qt takes the thread that
+    // first makes a Qt object as its main thread: the map's thread starts after the application.
     const FontWarmUp fonts;
     QApplication application(argc, argv);
     const MapReadAhead map(QApplication::applicationDirPath());
-    const BusWarmUp bus;
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));

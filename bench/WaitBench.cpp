@@ -16,7 +16,6 @@
 // builds byte for byte.
 
 #include "BuiltMaps.h"
-#include "app/BusWarmUp.h"
 #include "app/FontWarmUp.h"
 #include "app/MapReadAhead.h"
 #include "app/Program.h"
@@ -400,11 +399,8 @@ int main(int argc, char** argv)
         fonts.emplace();
     QApplication application(argc, argv);
     std::optional<MapReadAhead> map;
-    std::optional<BusWarmUp> bus;
-    if (corvane) {
+    if (corvane)
         map.emplace(QString::fromLocal8Bit(argv[3]));
-        bus.emplace();
-    }
     const QStringList arguments = QApplication::arguments();
     if (arguments.value(1) == QStringLiteral("--child")) {
         const QString mode = arguments.value(2);

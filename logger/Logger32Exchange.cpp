@@ -8,7 +8,9 @@
 #include <QCoreApplication>
 
 Logger32Exchange::Logger32Exchange(std::function<void(const Message&)> dispatch, QObject* parent)
-    : QObject(parent), dispatch_(std::move(dispatch))
+    : QObject(parent),
+      window_(ErrorBox::programTitle, QCoreApplication::applicationPid()),
+      dispatch_(std::move(dispatch))
 {
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);  // the pauses are part of the protocol's timing
@@ -18,15 +20,7 @@ Logger32Exchange::Logger32Exchange(std::function<void(const Message&)> dispatch,
         if (step)
             step();
     });
-}
-
-MessageWindow& Logger32Exchange::window()
-{
-    if (!window_) {
-        window_ = std::make_unique<MessageWindow>(ErrorBox::programTitle, QCoreApplication::applicationPid());
-        connect(window_.get(), &MessageWindow::posted, this, &Logger32Exchange::onPosted);
-    }
-    return *window_;
+    connect(&window_, &MessageWindow::posted, this, &Logger32Exchange::onPosted);
 }
 
 void Logger32Exchange::findWindow(const QString& windowName, int timeoutMs, std::function<void(qint64)> next)
@@ -42,7 +36,6 @@ void Logger32Exchange::pause(int ms, Step next)
 
 void Logger32Exchange::send(qint64 window, const QString& name, qint64 wParam, qint64 lParam, int timeoutMs, Step next)
 {
-    openWindow();  // the answer is posted to it
     MessageWindow::sendMessage(window, name, wParam, lParam, timeoutMs, this,
                                guarded([next = std::move(next)](qint64) { next(); }));
 }
@@ -50,7 +43,7 @@ void Logger32Exchange::send(qint64 window, const QString& name, qint64 wParam, q
 void Logger32Exchange::take(int timeoutMs, Reply next)
 {
     Message message;
-    if (window().takePosted(message)) {
+    if (window_.takePosted(message)) {
         next(message);
         return;
     }
@@ -70,7 +63,7 @@ void Logger32Exchange::onPosted()
         const Reply waiter = std::move(waiter_);
         waiter_ = nullptr;
         Message message;
-        window().takePosted(message);
+        window_.takePosted(message);
         waiter(message);
     } else if (!holding_) {
         release();
@@ -86,13 +79,13 @@ void Logger32Exchange::release()
 {
     holding_ = false;
     Message message;
-    while (window().takePosted(message))
+    while (window_.takePosted(message))
         dispatch_(message);
 }
 
 void Logger32Exchange::dropOne()
 {
-    window().dropPosted();
+    window_.dropPosted();
 }
 
 void Logger32Exchange::cancel()

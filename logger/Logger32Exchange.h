@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 // The waiting steps of the Logger32 exchanges, run on the event loop instead of in place: a
@@ -29,10 +28,7 @@ public:
     explicit Logger32Exchange(std::function<void(const Message&)> dispatch, QObject* parent = nullptr);
 
     // The main window as Logger32 sees it.
-    qint64 ownHandle() { return window().handle(); }
-    // Puts the window Logger32 posts to on the bus; the first message sent does it too. Put off
-    // at start: no peer looks for it before the program has asked Logger32.
-    void openWindow() { window(); }
+    qint64 ownHandle() const { return window_.handle(); }
 
     void findWindow(const QString& windowName, int timeoutMs, std::function<void(qint64)> next);
     void pause(int ms, Step next);
@@ -55,9 +51,7 @@ private:
     // Runs `next` when the bus answers, unless the step was cancelled meanwhile.
     MessageWindow::Answer guarded(std::function<void(qint64)> next);
 
-    MessageWindow& window();
-
-    std::unique_ptr<MessageWindow> window_;
+    MessageWindow window_;
     std::function<void(const Message&)> dispatch_;
     QTimer timer_;
     Step onTimer_;

@@ -46,10 +46,6 @@ public:
     // The link counts as up until Logger32 is missing or has refused.
     bool isUp() const { return state_ == State::Start || state_ == State::Connected; }
 
-    // Puts the window Logger32 answers to on the bus (the program does it after the first paint);
-    // a handshake does it first when it comes earlier.
-    void openWindow() { exchange_.openWindow(); }
-
     // Both return at once; the work goes on from the event loop.
     void ConnectLogger32();
     void DisconnectLogger32();
