@@ -170,8 +170,8 @@ void Program::createWindows()
     create(rotorLink_, shared, timing_.rotorLink);
     createLater(helpWindow_, std::ref(shared));
     // The tool windows hidden at start, and what only they and the partners need, come after the
-    // first paint in their order of old; the maps take the crosshair window and subscribe to the
-    // session after it, as when it was made here.
+    // first paint, in the order they were made in before; the maps take the crosshair window and
+    // subscribe to the session after it, as when it was made here.
     const ShownMap shownMap(mercatorWindow_, beamWindow_);
     createLater(crosshairWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
     laterWindows_->add([this] {
