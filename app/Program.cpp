@@ -93,12 +93,13 @@ void subscribeBeamMap(TFormA& main, TForm10& map)
     QObject::connect(&main, &TFormA::mercatorMapRequested, &map, &TForm10::hideMap);
 }
 
-// The panel keeps its place in the client area, and the directions list's menu item shows while
-// the panel does.
+// The panel keeps its place in the client area, taken at once when it comes after the client area's
+// first sizes, and the directions list's menu item shows while the panel does.
 void subscribeRotorPanel(TFormA& main, TForm6& panel)
 {
     QObject::connect(&main, &TFormA::clientAreaResized, &panel, &TForm6::centreInClientArea);
     QObject::connect(&panel, &TForm6::rotorDisplayShown, &main, &TFormA::showFixedStationsItem);
+    panel.centreInClientArea();
 }
 
 } // namespace
@@ -172,27 +173,45 @@ void Program::createWindows()
         subscribeBeamMap(*mainWindow_, *beamWindow_);
     create(rotorLink_, shared, timing_.rotorLink);
     createLater(helpWindow_, std::ref(shared));
+    // The tool windows hidden at start, and what only they and the partners need, come after the
+    // first paint, in the order they were made in before; the maps take the crosshair window and
+    // subscribe to the session after it, as when it was made here.
     const ShownMap shownMap(mercatorWindow_, beamWindow_);
-    create(crosshairWindow_, shared, shownMap, *mapPlaces_);
-    if (mercatorWindow_)
-        mercatorWindow_->setCrosshairWindow(crosshairWindow_);
-    create(parameterWindow_, shared, *parameters_, mainWindow_, rotorLink_);
-    create(entryWindow_, shared, shownMap, *mapPlaces_);
-    create(rotorPanel_, shared, mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_, *parameters_,
-           *logger32Link_);
-    if (rotorPanel_ && mainWindow_)
-        subscribeRotorPanel(*mainWindow_, *rotorPanel_);
-    create(directionsWindow_, shared, rotorLink_);
-    connectWindows();
-    connectToolWindows();
-    ErrorBox::guard([this] {
-        partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
-        connectPartnerLinks();
+    createLater(crosshairWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
+    laterWindows_->add([this] {
+        if (mercatorWindow_)
+            mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     });
+    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_), mainWindow_, rotorLink_);
+    // At the first run (no own station yet) the entry window asks for it at once.
+    const GeoPosition own = shared.ownPosition();
+    if (own.longitude == 0.0 && own.latitude == 0.0) {
+        create(entryWindow_, shared, shownMap, *mapPlaces_);
+        connectEntryWindow();
+    } else {
+        createLater(entryWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
+        laterWindows_->add([this] { connectEntryWindow(); });
+    }
+    // The rotor panel is hidden until the rotor program answers.
+    createLater(rotorPanel_, std::ref(shared), mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_,
+                std::cref(*parameters_), std::ref(*logger32Link_));
+    laterWindows_->add([this] {
+        if (rotorPanel_ && mainWindow_)
+            subscribeRotorPanel(*mainWindow_, *rotorPanel_);
+    });
+    createLater(directionsWindow_, std::ref(shared), rotorLink_);
+    connectToolWindows();
     ErrorBox::guard([this] {
         addMapLayers();
         connectExtras();
-        connectSpotSources();
+    });
+    laterWindows_->add([this] {
+        connectWindows();
+        ErrorBox::guard([this] {
+            partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
+            connectPartnerLinks();
+        });
+        ErrorBox::guard([this] { connectSpotSources(); });
     });
     if (!mainWindow_) {
         laterWindows_->createAll();
@@ -208,16 +227,52 @@ void Program::createWindows()
     });
 }
 
-TFormHelpAbout* Program::aboutWindow() const
+// The part is read once what was put off has been made: passed by reference.
+template <typename Part> Part* Program::made(Part* const& part) const
 {
     laterWindows_->createAll();
-    return aboutWindow_;
+    return part;
 }
 
+TFormHelpAbout* Program::aboutWindow() const
+{
+    return made(aboutWindow_);
+}
 TFormHilfe* Program::helpWindow() const
 {
+    return made(helpWindow_);
+}
+TForm2* Program::crosshairWindow() const
+{
+    return made(crosshairWindow_);
+}
+TForm3* Program::parameterWindow() const
+{
+    return made(parameterWindow_);
+}
+TForm4* Program::entryWindow() const
+{
+    return made(entryWindow_);
+}
+TForm6* Program::rotorPanel() const
+{
+    return made(rotorPanel_);
+}
+TForm7* Program::directionsWindow() const
+{
+    return made(directionsWindow_);
+}
+
+PartnerLinks* Program::partnerLinks() const
+{
     laterWindows_->createAll();
-    return helpWindow_;
+    return partnerLinks_.get();
+}
+
+SpotService* Program::spots() const
+{
+    laterWindows_->createAll();
+    return spots_.get();
 }
 
 void Program::connectWindows()
@@ -231,22 +286,20 @@ void Program::connectToolWindows()
     TFormA* main = mainWindow_;
     if (!main)
         return;
-    if (TForm4* entry = entryWindow_) {
-        QObject::connect(main, &TFormA::locatorEntryRequested, entry, &TForm4::toggleFromMenu);
-        QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
-        QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
-        // The first-run prompt stays while the entry window is open.
-        QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
-            if (!entry->isVisible())
-                main->hideStartPrompt();
-        });
-        if (mercatorWindow_)
-            QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
-    }
-    if (TForm7* directions = directionsWindow_)
-        QObject::connect(main, &TFormA::fixedStationsRequested, directions,
-                         [directions] { directions->setVisible(!directions->isVisible()); });
-    // Made at this request when the first paint has not made them yet.
+    // A request that comes before the first paint makes the windows put off until then.
+    QObject::connect(main, &TFormA::locatorEntryRequested, main, [this] {
+        if (TForm4* entry = entryWindow())
+            entry->toggleFromMenu();
+    });
+    QObject::connect(main, &TFormA::fixedStationsRequested, main, [this] {
+        if (TForm7* directions = directionsWindow())
+            directions->setVisible(!directions->isVisible());
+    });
+    // The parameter window answers the request itself once made: asked again then.
+    QObject::connect(main, &TFormA::parametersRequested, main, [this, main] {
+        if (laterWindows_->createAll())
+            emit main->parametersRequested();
+    });
     QObject::connect(main, &TFormA::helpRequested, main, [this] {
         if (TFormHilfe* help = helpWindow())
             help->showHelpPage();
@@ -255,6 +308,23 @@ void Program::connectToolWindows()
         if (TFormHelpAbout* about = aboutWindow())
             about->show();
     });
+}
+
+void Program::connectEntryWindow()
+{
+    TFormA* main = mainWindow_;
+    TForm4* entry = entryWindow_;
+    if (!main || !entry)
+        return;
+    QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
+    QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
+    // The first-run prompt stays while the entry window is open.
+    QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
+        if (!entry->isVisible())
+            main->hideStartPrompt();
+    });
+    if (mercatorWindow_)
+        QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
 }
 
 void Program::connectPartnerLinks()
@@ -267,6 +337,10 @@ void Program::connectPartnerLinks()
                      [links, parameters] { links->listen(parameters->wsjtx()); });
     if (parameterWindow_)
         QObject::connect(links, &PartnerLinks::wsjtxStateChanged, parameterWindow_, &TForm3::showWsjtxState);
+    if (spots_) {
+        QObject::connect(links->wsjtxLink, &WsjtxLink::decoded, spots_.get(), &SpotService::takeDecode);
+        QObject::connect(links->wsjtxLink, &WsjtxLink::cleared, spots_.get(), &SpotService::takeClear);
+    }
     links->listen(parameters->wsjtx());
 }
 
@@ -291,10 +365,9 @@ void Program::addMapLayers()
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.
-    PartnerLinks* links = partnerLinks_.get();
-    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_, [links](const QString& partner) {
-        if (links)
-            links->take(partner);
+    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_, [this](const QString& partner) {
+        if (partnerLinks_)
+            partnerLinks_->take(partner);
     }));
     const MapLayer* heard = mapLayers_.back().get();
     for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
@@ -303,10 +376,6 @@ void Program::addMapLayers()
         for (const MapLayer* layer : {shading, labels, heard})
             map->addLayer(*layer);
         QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
-    }
-    if (partnerLinks_) {
-        QObject::connect(partnerLinks_->wsjtxLink, &WsjtxLink::decoded, spots_.get(), &SpotService::takeDecode);
-        QObject::connect(partnerLinks_->wsjtxLink, &WsjtxLink::cleared, spots_.get(), &SpotService::takeClear);
     }
 }
 
@@ -324,11 +393,14 @@ void Program::connectExtras()
         }
         rotorSetupWindow_->open();
     });
-    if (rotorPanel_) {
-        TForm6* panel = rotorPanel_;
-        QObject::connect(main, &TFormA::rotorTurnRequested, panel, &TForm6::turnToTarget);
-        QObject::connect(main, &TFormA::rotorStopRequested, panel, &TForm6::stopRotor);
-    }
+    QObject::connect(main, &TFormA::rotorTurnRequested, main, [this](bool longPath) {
+        if (TForm6* panel = rotorPanel())
+            panel->turnToTarget(longPath);
+    });
+    QObject::connect(main, &TFormA::rotorStopRequested, main, [this] {
+        if (TForm6* panel = rotorPanel())
+            panel->stopRotor();
+    });
     if (rotorLink_) {
         QObject::connect(main, &TFormA::rotorParkRequested, rotorLink_, &TF_Rotor::park);
         QObject::connect(rotorLink_, &TF_Rotor::parkAnswered, main, [](const QString& refusal) {
@@ -354,17 +426,21 @@ void Program::connectExtras()
         }
     });
     minuteTicker_->setRunning(true);
-    if (spots_) {
-        dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
-        QObject::connect(main, &TFormA::dxSpotsRequested, dxSpotsWindow_.get(), [this] {
+    if (spots_)
+        // Made when first asked for: hidden until then, it keeps no place.
+        QObject::connect(main, &TFormA::dxSpotsRequested, main, [this, main] {
+            if (!dxSpotsWindow_) {
+                dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
+                QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, main,
+                                 [this](const QString& partner) {
+                                     if (partnerLinks_)
+                                         partnerLinks_->take(partner);
+                                 });
+            }
             dxSpotsWindow_->show();
             dxSpotsWindow_->raise();
             dxSpotsWindow_->activateWindow();
         });
-        if (partnerLinks_)
-            QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, partnerLinks_.get(),
-                             [this](const QString& partner) { partnerLinks_->take(partner); });
-    }
 }
 
 void Program::connectSpotSources()

@@ -42,9 +42,9 @@ class TFormHilfe;
 // them) in their fixed order, each handed what it works with and running its creation handler
 // before the next exists, and destroys them in the reverse order, each writing its settings while
 // the settings file is still open. The partner inputs from outside (WSJT-X, the session bus) come
-// up after the windows and go before them. The windows hidden at start (about card, help) are made
-// after the main window's first paint, so that they do not delay it, yet keep their place in that
-// order.
+// up after the windows and go before them. The windows hidden at start (about card, help and the
+// tool windows) and the partner inputs are made after the main window's first paint, so that they
+// do not delay it, yet keep their place in that order.
 class Program {
 public:
     // The links' waits and intervals; tests shorten them.
@@ -64,8 +64,9 @@ public:
     void destroyWindows();
 
     // The parts of the run; a window is null before createWindows, after destroyWindows and when
-    // its creation failed. The windows hidden at start (about, help) are made after the main
-    // window's first paint, or here when asked for earlier.
+    // its creation failed. The windows hidden at start (about, help, crosshair data, parameters,
+    // the rotor panel, the directions list, and the position entry but at the first run) are made
+    // after the main window's first paint, or here when asked for earlier.
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
     MapPlaces& mapPlaces() const { return *mapPlaces_; }
@@ -76,13 +77,14 @@ public:
     TForm10* beamWindow() const { return beamWindow_; }
     TF_Rotor* rotorLink() const { return rotorLink_; }
     TFormHilfe* helpWindow() const;
-    TForm2* crosshairWindow() const { return crosshairWindow_; }
-    TForm3* parameterWindow() const { return parameterWindow_; }
-    TForm4* entryWindow() const { return entryWindow_; }
-    TForm6* rotorPanel() const { return rotorPanel_; }
-    TForm7* directionsWindow() const { return directionsWindow_; }
-    PartnerLinks* partnerLinks() const { return partnerLinks_.get(); }
-    SpotService* spots() const { return spots_.get(); }
+    TForm2* crosshairWindow() const;
+    TForm3* parameterWindow() const;
+    TForm4* entryWindow() const;
+    TForm6* rotorPanel() const;
+    TForm7* directionsWindow() const;
+    // Made after the first paint too, or here when asked for earlier; the spots' sources with them.
+    PartnerLinks* partnerLinks() const;
+    SpotService* spots() const;
 
 private:
     // Creates one window from its collaborators; its pointer here is cleared again when it is
@@ -92,13 +94,17 @@ private:
     // Keeps the window's place in the order of windows, and creates it there later.
     template <typename Window, typename... Collaborators>
     void createLater(Window*& instance, Collaborators... collaborators);
+    // A part made after the first paint, made first when it is still put off.
+    template <typename Part> Part* made(Part* const& part) const;
     template <typename Window, typename... Collaborators>
     void createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators);
     // The subscriptions that must wait for windows created later: the maps' to the target and to
     // the parameters after the crosshair window's.
     void connectWindows();
-    // The main window's menu and first-run prompt to the tool windows that answer them.
+    // The main window's menu to the tool windows that answer it, made first when still put off.
     void connectToolWindows();
+    // The entry window's first-run prompt to the main window, and a click on the map that hides it.
+    void connectEntryWindow();
     // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
     void connectPartnerLinks();
     // The main window's extras: rotor set-up, park and keys; the sun on the maps; the spots.

@@ -51,6 +51,9 @@ void Session::clearTarget()
 
 void Session::setCrosshairColor(unsigned color)
 {
+    // The maps redraw on the signal: the colour read at start, unchanged, costs no redraw.
+    if (color == crosshairColor_)
+        return;
     crosshairColor_ = color;
     emit crosshairColorChanged();
 }

@@ -14,12 +14,17 @@ namespace {
 
 const QByteArray storedHelpPlace("[Hilfe]\r\nLinks=40\r\nTop=30\r\nBreite=300\r\nH\xf6he=200\r\n");
 
+const QWidget* madeWindow(const QString& name)
+{
+    for (const QWidget* window : QApplication::allWidgets())
+        if (window->objectName() == name)
+            return window;
+    return nullptr;
+}
+
 bool helpWindowMade()
 {
-    for (const QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("FormHilfe"))
-            return true;
-    return false;
+    return madeWindow(QStringLiteral("FormHilfe"));
 }
 
 // The [Hilfe] section of a settings file, its head included.
@@ -90,6 +95,43 @@ TEST(LaterWindowsTest, AWindowNeverMadeWritesItsPlaceAsOneMadeAtStart)
     }
     EXPECT_FALSE(sections[false].isEmpty());
     EXPECT_EQ(sections[false], sections[true]);
+}
+
+// The tool windows and the rotor panel, hidden at start, come after the first paint too, all of
+// them, or with the first menu item that asks for one, which then shows it; at the first run the
+// entry window is there at once, to ask for the own station.
+TEST(LaterWindowsTest, ToolWindowsHiddenAtStartComeAfterTheFirstPaintOrWithTheirMenuItem)
+{
+    const QString toolWindows[] = {QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("Form4"),
+                                   QStringLiteral("Form6"), QStringLiteral("Form7")};
+    const struct {
+        const char* item;  // none: the first paint makes them
+        bool firstRun;
+        const char* shown;
+    } cases[] = {{nullptr, false, nullptr},
+                 {nullptr, true, nullptr},
+                 {"Parameter1", false, "Form3"},
+                 {"Locator1", false, "Form4"},
+                 {"Feststationen1", false, "Form7"}};
+    for (const auto& c : cases) {
+        const QString name = QString::fromLatin1(c.item ? c.item : c.firstRun ? "first run" : "first paint");
+        ProgramFolder folder;
+        folder.writeReferenceData();
+        if (!c.firstRun)
+            folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n");
+        folder.start();
+        for (const QString& window : toolWindows)
+            EXPECT_EQ(madeWindow(window) != nullptr, c.firstRun && window == QStringLiteral("Form4"))
+                << qPrintable(name);
+        if (c.item)
+            mainControl(c.item)->trigger();
+        else
+            folder.program()->mainWindow()->show();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return madeWindow(QStringLiteral("Form7")); }, 5000)) << qPrintable(name);
+        for (const QString& window : toolWindows)
+            EXPECT_EQ(madeWindow(window)->isVisible(), window == QLatin1String(c.shown)) << qPrintable(name + window);
+        folder.stop();
+    }
 }
 
 }  // namespace

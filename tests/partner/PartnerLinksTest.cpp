@@ -77,6 +77,7 @@ protected:
                                                                        "[Parameter]\r\nRotorSofortstart=1\r\nFahrwegoptimierung=0\r\n"
                                                                        "[WSJT-X]\r\nPort=%1\r\n").arg(port).toLatin1());
         folder.start();
+        folder.program()->partnerLinks();  // on the bus at once, not after the first paint
         editRotorState([](RotorState& r) {
             r.rotorAzimuth = 100;
             r.rotorMinAzimuth = 0;
