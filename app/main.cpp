@@ -21,14 +21,15 @@ int main(int argc, char** argv)
         return 0;
 
     // The font configuration loads beside the connection to the display and the windows'
-    // creation; the map shown first is read ahead by the program beside the windows' creation.
+    // creation. The program comes right after the application (Qt takes the thread that first
+    // makes a Qt object as its main thread), so that it reads the map shown first ahead at once.
     const FontWarmUp fonts;
     QApplication application(argc, argv);
+    Program program(QApplication::applicationDirPath());
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     GermanTranslation::install(application, QString());
-    Program program(QApplication::applicationDirPath());
     program.createWindows();
     if (program.mainWindow())
         QObject::connect(program.mainWindow(), &TFormA::settingsSaved, [&instanceMutex] { instanceMutex.unlock(); });

@@ -188,11 +188,12 @@ int childBare()
 
 int childStart(const QString& folder, bool beam)
 {
+    // As main() does: the program first, so that the map shown first is read ahead at once.
+    Program program(folder);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     GermanTranslation::install(*qApp, QString());
     // The watches go on as soon as the windows exist: the main window shows in its constructor
     // at the earliest.
-    Program program(folder);
     program.createWindows();
     PaintWatch window(program.mainWindow());
     PaintWatch map(program.beamWindow()->image());
