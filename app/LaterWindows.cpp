@@ -17,11 +17,10 @@ void LaterWindows::createAfterFirstPaint(QWidget* window)
     AfterFirstPaint::run(window, [this] { createAll(); });
 }
 
-bool LaterWindows::createAll()
+void LaterWindows::createAll()
 {
     // A creation may ask for a window of the list again (through an accessor): taken out first.
     const std::vector<std::function<void()>> pending = std::exchange(pending_, {});
     for (const auto& create : pending)
         create();
-    return !pending.empty();
 }

@@ -16,8 +16,8 @@ public:
     void add(std::function<void()> create);
     // Creates them after the first paint of window.
     void createAfterFirstPaint(QWidget* window);
-    // Creates every window not created yet; false when there was none.
-    bool createAll();
+    // Creates every window not created yet.
+    void createAll();
 
 private:
     std::vector<std::function<void()>> pending_;

@@ -182,7 +182,7 @@ void Program::createWindows()
         if (mercatorWindow_)
             mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     });
-    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_), mainWindow_, rotorLink_);
+    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_), rotorLink_);
     // At the first run (no own station yet) the entry window asks for it at once.
     const GeoPosition own = shared.ownPosition();
     if (own.longitude == 0.0 && own.latitude == 0.0) {
@@ -295,10 +295,9 @@ void Program::connectToolWindows()
         if (TForm7* directions = directionsWindow())
             directions->setVisible(!directions->isVisible());
     });
-    // The parameter window answers the request itself once made: asked again then.
-    QObject::connect(main, &TFormA::parametersRequested, main, [this, main] {
-        if (laterWindows_->createAll())
-            emit main->parametersRequested();
+    QObject::connect(main, &TFormA::parametersRequested, main, [this] {
+        if (TForm3* parameters = parameterWindow())
+            parameters->toggleFromMenu();
     });
     QObject::connect(main, &TFormA::helpRequested, main, [this] {
         if (TFormHilfe* help = helpWindow())

@@ -4,7 +4,6 @@
 #include "settings/TForm3.h"
 
 #include "app/SettingsFile.h"
-#include "app/TFormA.h"
 #include "base/Rounding.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
@@ -118,8 +117,8 @@ void showText(QLineEdit* edit, const QString& text)
 
 } // namespace
 
-TForm3::TForm3(Session& session, ParameterSettings& settings, TFormA* mainWindow, TF_Rotor* rotorLink)
-    : session_(session), settings_(settings), mainWindow_(mainWindow), rotorLink_(rotorLink)
+TForm3::TForm3(Session& session, ParameterSettings& settings, TF_Rotor* rotorLink)
+    : session_(session), settings_(settings), rotorLink_(rotorLink)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
@@ -135,17 +134,17 @@ TForm3::TForm3(Session& session, ParameterSettings& settings, TFormA* mainWindow
         connect(rotorLink_, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
         connect(rotorLink_, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
     }
-    // The main window's menu shows and hides it; closing it only hides it.
-    if (mainWindow_)
-        connect(mainWindow_, &TFormA::parametersRequested, this, [this] {
-            setVisible(!isVisible());
-            // The keyboard comes along, to the first of the window's controls.
-            if (isVisible()) {
-                raise();
-                activateWindow();
-            }
-        });
     ErrorBox::guard([this] { FormCreate(); });
+}
+
+void TForm3::toggleFromMenu()
+{
+    setVisible(!isVisible());
+    // The keyboard comes along, to the first of the window's controls.
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
 }
 
 TForm3::~TForm3()

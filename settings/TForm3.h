@@ -9,7 +9,6 @@
 
 class ParameterSettings;
 class Session;
-class TFormA;
 class TF_Rotor;
 
 class QCheckBox;
@@ -27,16 +26,17 @@ class TForm3 : public QWidget {
     // What this window works with, handed in by the program.
     Session& session_;
     ParameterSettings& settings_;
-    TFormA* mainWindow_;
     TF_Rotor* rotorLink_;
 
 public:
-    TForm3(Session& session, ParameterSettings& settings, TFormA* mainWindow, TF_Rotor* rotorLink);
+    TForm3(Session& session, ParameterSettings& settings, TF_Rotor* rotorLink);
     ~TForm3() override;
 
     void FormCreate();
     void FormDestroy();
     void FormClose();
+    // The main window's menu item: shows it with the keyboard in it, or hides it.
+    void toggleFromMenu();
 
     // The two rotor groups show while the rotor panel does; hidden ones leave their space empty.
     void showRotorGroups(bool visible);

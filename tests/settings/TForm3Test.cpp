@@ -48,7 +48,7 @@ protected:
     {
         if (withRotorLink)
             rotorLink = std::make_unique<TF_Rotor>(session, RotorLinkTiming {3600000});  // no connection attempt
-        form = std::make_unique<TForm3>(session, settings, nullptr, rotorLink.get());
+        form = std::make_unique<TForm3>(session, settings, rotorLink.get());
     }
 
     // Opens the window as the user sees it, with the rotor groups and the keyboard.
