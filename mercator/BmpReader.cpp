@@ -31,32 +31,33 @@ struct Layout {
     qint64 bytesPerRow;    // bytes, rounded up to whole 32-bit words
 };
 
-// The layout from the file's first bytes (at least the headers, size bytes in all), or nothing
-// for any other kind of file.
-std::optional<Layout> layoutOf(const uchar* file, qint64 size)
+// The layout from the file's first bytes (available of them, at least the headers) and its whole
+// size in bytes, or nothing for any other kind of file or one cut short.
+std::optional<Layout> layoutOf(const uchar* file, qint64 available, qint64 fileSize)
 {
     constexpr int headers = 14 + 40;  // file header and the Windows info header, bytes
-    if (size < headers || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 || get16(file + 26) != 1 ||
+    if (available < headers || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 || get16(file + 26) != 1 ||
         get16(file + 28) != 24 || get32(file + 30) != 0)
         return std::nullopt;
     const qint32 width = qint32(get32(file + 18)), height = qint32(get32(file + 22));
     const quint32 offset = get32(file + 10);
     if (width <= 0 || height <= 0 || width > 32767 || height > 32767 || offset < headers)
         return std::nullopt;
-    return Layout {width, height, offset, ((qint64(width) * 24 + 31) / 32) * 4};
+    const qint64 bytesPerRow = ((qint64(width) * 24 + 31) / 32) * 4;
+    if (offset + bytesPerRow * height > fileSize)
+        return std::nullopt;
+    return Layout {width, height, offset, bytesPerRow};
 }
 
 // The 24-bit file this reader decodes itself, or a null image for anything else.
 QImage decode24(const uchar* file, qint64 size)
 {
-    const std::optional<Layout> layout = layoutOf(file, size);
+    const std::optional<Layout> layout = layoutOf(file, size, size);
     if (!layout)
         return {};
     const qint32 width = layout->width, height = layout->height;
     const quint32 offset = layout->offset;
     const qint64 bytesPerRow = layout->bytesPerRow;
-    if (offset + bytesPerRow * height > size)
-        return {};
     QImage image = LargeImage::rgb32(width, height);
     if (image.isNull())
         return {};
@@ -110,6 +111,5 @@ bool BmpReader::decodesItself(const QString& path)
         return false;
     const QByteArray headers = file.read(14 + 40);
     const auto* bytes = reinterpret_cast<const uchar*>(headers.constData());
-    const std::optional<Layout> layout = layoutOf(bytes, headers.size());
-    return layout && layout->offset + layout->bytesPerRow * layout->height <= file.size();
+    return layoutOf(bytes, headers.size(), file.size()).has_value();
 }

@@ -48,8 +48,8 @@ QString MapCatalogue::spelledAsInFolder(const QString& kartenFolder, const QStri
     return name;
 }
 
-std::optional<MapCatalogue::Map> MapCatalogue::read(DecodedBitmaps& bitmaps, const QString& kartenFolder, const QString& name,
-                                                  bool decodeLater)
+std::optional<MapCatalogue::Map> MapCatalogue::read(DecodedBitmaps& bitmaps, const QString& kartenFolder,
+                                                  const QString& name, bool decodeLater)
 {
     const QString base = kartenFolder + name;
     const QString infPath = base + QStringLiteral(".inf");
@@ -64,8 +64,14 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(DecodedBitmaps& bitmaps, con
     map.bitmapPath = bmpPath;
     if (decodeLater && BmpReader::decodesItself(bmpPath))
         return map;
-    map.bitmap = bitmaps.read(bmpPath);
-    if (map.bitmap.isNull())
-        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
+    map.bitmap = decode(bitmaps, bmpPath);
     return map;
+}
+
+QImage MapCatalogue::decode(DecodedBitmaps& bitmaps, const QString& bmpPath)
+{
+    QImage bitmap = bitmaps.read(bmpPath);
+    if (bitmap.isNull())
+        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
+    return bitmap;
 }

@@ -31,10 +31,13 @@ public:
     // no map of that name is there.
     static QString spelledAsInFolder(const QString& kartenFolder, const QString& name);
 
-    // Reads kartenFolder + name + ".inf" and ".bmp", the bitmap through bitmaps. Nothing when either file is missing; throws
-    // AppError when the calibration is malformed or the bitmap cannot be read, so a caller keeps
-    // the map it has. With decodeLater, a bitmap that BmpReader decodes itself is only checked, not
-    // decoded: the caller decodes bitmapPath when it first needs the pixels.
+    // Reads kartenFolder + name + ".inf" and ".bmp", the bitmap through bitmaps. Nothing when
+    // either file is missing; throws AppError when the calibration is malformed or the bitmap
+    // cannot be read, so a caller keeps the map it has. With decodeLater, a bitmap that BmpReader
+    // decodes itself is only checked, not decoded: the caller decodes bitmapPath when it first
+    // needs the pixels.
     static std::optional<Map> read(DecodedBitmaps& bitmaps, const QString& kartenFolder, const QString& name,
                                    bool decodeLater = false);
+    // The map bitmap at bmpPath through bitmaps; throws AppError when it cannot be read.
+    static QImage decode(DecodedBitmaps& bitmaps, const QString& bmpPath);
 };

@@ -7,9 +7,7 @@
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsKeys.h"
-#include "base/AppError.h"
 #include "geo/CoordinateText.h"
-#include "mercator/DecodedBitmaps.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
@@ -120,9 +118,7 @@ void TForm1::loadPutOff()
     if (pendingBitmap_.isEmpty())
         return;
     const QString path = std::exchange(pendingBitmap_, QString());
-    mapBitmap_ = bitmaps_.read(path);
-    if (mapBitmap_.isNull())
-        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(path));
+    mapBitmap_ = MapCatalogue::decode(bitmaps_, path);
 }
 
 void TForm1::FormDestroy()
