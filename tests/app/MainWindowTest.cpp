@@ -123,19 +123,16 @@ TEST_F(MainWindowAloneTest, MenuBarHasEveryItemWithItsCaption)
                             "Zum Ziel drehen, langer Weg", "Rotor anhalten", "", "Tag und Nacht auf den Karten",
                             "DX-Spots"}));
     // The rotor keys as contest loggers have them, F1 for the help and Ctrl+Q to quit: in every window.
-    const struct {
-        const char* item;
-        QKeySequence keys;
-    } rotorKeys[] = {
-        {"shortPathItem", QKeySequence(Qt::ALT | Qt::Key_J)},
-        {"longPathItem", QKeySequence(Qt::ALT | Qt::Key_L)},
-        {"rotorStopItem", QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J)},
-        {"Hilfe2", QKeySequence(QKeySequence::HelpContents)},
-        {"quitAction", QKeySequence(QKeySequence::Quit)},
+    const std::pair<const char*, QKeySequence> rotorKeys[] = {
+        {"shortPathItem", Qt::ALT | Qt::Key_J},
+        {"longPathItem", Qt::ALT | Qt::Key_L},
+        {"rotorStopItem", Qt::CTRL | Qt::ALT | Qt::Key_J},
+        {"Hilfe2", QKeySequence::HelpContents},
+        {"quitAction", QKeySequence::Quit},
     };
-    for (const auto& key : rotorKeys) {
-        EXPECT_EQ(item(key.item)->shortcut(), key.keys) << key.item;
-        EXPECT_EQ(item(key.item)->shortcutContext(), Qt::ApplicationShortcut) << key.item;
+    for (const auto& [name, keys] : rotorKeys) {
+        EXPECT_EQ(item(name)->shortcut(), keys) << name;
+        EXPECT_EQ(item(name)->shortcutContext(), Qt::ApplicationShortcut) << name;
     }
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane"));
     EXPECT_EQ(item<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
@@ -183,15 +180,18 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     const QStringList keys[] = {
         {"Main", "Links", "Oben", "Breit", "Hoch", "StayOnTop"},
         {"Locator", "U_Länge", "U_Breite"},
-        {"Mercator", "Hoch", "Breit", "aktuelle Karte", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzAnzeigePos_X", "FadenkreuzAnzeigePos_Y"},
-        {"Beam", "Hoch", "Breit", "Zoom", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzanzeigePos_X", "FadenkreuzanzeigePos_Y"},
+        {"Mercator", "Hoch", "Breit", "aktuelle Karte", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzAnzeigePos_X",
+         "FadenkreuzAnzeigePos_Y"},
+        {"Beam", "Hoch", "Breit", "Zoom", "LocatorPos_X", "LocatorPos_Y", "FadenkreuzanzeigePos_X",
+         "FadenkreuzanzeigePos_Y"},
         {"Parameter", "Links", "Kreise"},  // every key, in order: ParameterSettingsTest
         {"Hilfe", "Top", "Links", "Breite", "Höhe"},
     };
     const QString missing = QStringLiteral("\x01");
     for (const QStringList& section : keys)
         for (const QString& key : section.mid(1))
-            EXPECT_NE(ini.readString(section[0], key, missing), missing) << section[0].toStdString() << "/" << key.toStdString();
+            EXPECT_NE(ini.readString(section[0], key, missing), missing)
+                << section[0].toStdString() << "/" << key.toStdString();
     EXPECT_EQ(saved("Main", "Links"), QStringLiteral("36"));
     EXPECT_EQ(saved("Main", "StayOnTop"), QStringLiteral("0"));
     EXPECT_EQ(saved("Mercator", "aktuelle Karte"), QStringLiteral("Welt"));
@@ -241,12 +241,10 @@ TEST_F(MainWindowAloneTest, StartRemovesTheCopiesOfAKilledSave)
 TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
 {
     for (const char* extreme : {"2147483647", "-2147483648"}) {
-        const QByteArray v(extreme);
-        start("[Main]\r\nLinks=" + v + "\r\nOben=" + v + "\r\nBreit=" + v + "\r\nHoch=" + v +
-              "\r\n[Mercator]\r\nBreit=" + v + "\r\nHoch=" + v + "\r\nLocatorPos_X=" + v + "\r\nLocatorPos_Y=" + v +
-              "\r\nFadenkreuzAnzeigePos_X=" + v + "\r\nFadenkreuzAnzeigePos_Y=" + v + "\r\n[Parameter]\r\nLinks=" + v +
-              "\r\nOben=" + v + "\r\n[Hilfe]\r\nLinks=" + v + "\r\nTop=" + v + "\r\nBreite=" + v + "\r\nH\xF6he=" + v +
-              "\r\n");
+        start(QByteArray("[Main]\r\nLinks=@\r\nOben=@\r\nBreit=@\r\nHoch=@\r\n[Mercator]\r\nBreit=@\r\nHoch=@\r\n"
+                         "LocatorPos_X=@\r\nLocatorPos_Y=@\r\nFadenkreuzAnzeigePos_X=@\r\nFadenkreuzAnzeigePos_Y=@\r\n"
+                         "[Parameter]\r\nLinks=@\r\nOben=@\r\n[Hilfe]\r\nLinks=@\r\nTop=@\r\nBreite=@\r\nH\xF6he=@\r\n")
+                  .replace('@', extreme));
         const QRect area = WindowGeometry::availableArea();
         for (const QWidget* window : std::initializer_list<QWidget*> {formA(), formHilfe(), form3(), form4(), form2()})
             EXPECT_TRUE(area.contains(window->geometry())) << extreme << ' ' << window->objectName().toStdString();
@@ -261,22 +259,14 @@ TEST_F(MainWindowTest, ExtremeBoundsInTheFileKeepEveryWindowOnTheScreen)
 
 TEST_F(MainWindowAloneTest, StayOnTopFollowsTheSettingAndTheMenu)
 {
-    const struct {
-        const char* value;
-        bool onTop;
-        const char* caption;
-    } cases[] = {{"1", true, "StayOnTop *"},
-                 {"2", true, "StayOnTop *"},
-                 {"yes", false, "StayOnTop  "},
-                 {"0", false, "StayOnTop  "}};
-    for (const auto& c : cases) {
-        open(QByteArray("[Main]\r\nStayOnTop=") + c.value + "\r\n");
+    for (const auto& [value, onTop] : {std::pair {"1", true}, {"2", true}, {"yes", false}, {"0", false}}) {
+        open(QByteArray("[Main]\r\nStayOnTop=") + value + "\r\n");
         window->Timer1Timer();
-        EXPECT_EQ(window->isStayOnTop(), c.onTop) << c.value;
-        EXPECT_EQ(MenuCaption::shown(item("StayOnTop1")->text()), QString::fromLatin1(c.caption));
+        EXPECT_EQ(window->isStayOnTop(), onTop) << value;
+        EXPECT_EQ(MenuCaption::shown(item("StayOnTop1")->text()), onTop ? "StayOnTop *" : "StayOnTop  ");
         item("StayOnTop1")->trigger();
-        EXPECT_EQ(window->isStayOnTop(), !c.onTop) << "the menu toggles";
-        EXPECT_EQ(item("StayOnTop1")->isChecked(), !c.onTop);
+        EXPECT_EQ(window->isStayOnTop(), !onTop) << "the menu toggles";
+        EXPECT_EQ(item("StayOnTop1")->isChecked(), !onTop);
     }
 }
 
@@ -338,7 +328,8 @@ TEST_F(MainWindowTest, AProgramFolderThatCannotBeEnteredGivesErrorsButNoCrash)
     const RunningProgram::Use running(program);
     program.createWindows();
     ASSERT_FALSE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Der Ordner "))) << dialogs.shown[0].toStdString();
+    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Der Ordner ")))
+        << dialogs.shown[0].toStdString();
     EXPECT_NE(form7(), nullptr) << "the other windows are still created";
     program.destroyWindows();
     EXPECT_EQ(formA(), nullptr);
@@ -371,11 +362,12 @@ TEST_F(MainWindowTest, EscapeClosesTheToolWindows)
     for (QWidget* window :
          std::initializer_list<QWidget*> {form2(), form3(), form4(), form7(), formHilfe(), formHelpAbout()}) {
         ASSERT_TRUE(window);
+        SCOPED_TRACE(window->objectName().toStdString());
         window->show();
         window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << window->objectName().toStdString();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window, Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }, 1000)) << window->objectName().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }, 1000));
     }
 }
 
@@ -469,16 +461,16 @@ TEST_F(MainWindowKeysTest, AltAndTheLetterOpenTheMenuAndTheLetterTakesTheItem)
 TEST_F(MainWindowKeysTest, OpeningAMapsMenuShowsTheMapAndKeepsTheMenuOpen)
 {
     formA()->show();
-    const struct { QMenu* menu; QWidget* image; } maps[] = {{mainControl<QMenu>("Beamkarte1"), form10()->image()},
-                                                            {mainControl<QMenu>("Karten1"), form1()->image()}};
-    for (const auto& map : maps) {
+    for (const auto& [menu, image] : {std::pair {mainControl<QMenu>("Beamkarte1"), form10()->image()},
+                                      {mainControl<QMenu>("Karten1"), form1()->image()}}) {
+        SCOPED_TRACE(menu->objectName().toStdString());
         const QSize before = formA()->size();
         activateMainWindow();
-        QTest::keyClick(formA(), key(map.menu->menuAction()), Qt::AltModifier);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return map.image->isVisible() && formA()->size() != before; }, 2000))
-            << map.menu->objectName().toStdString();
-        EXPECT_TRUE(map.menu->isVisible()) << map.menu->objectName().toStdString();
-        QTest::keyClick(map.menu, Qt::Key_Escape);
+        QTest::keyClick(formA(), key(menu->menuAction()), Qt::AltModifier);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&, image = image] { return image->isVisible() && formA()->size() != before; }, 2000));
+        EXPECT_TRUE(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 
 #include <sys/stat.h>
@@ -26,7 +27,7 @@ class SettingsFileTest : public testing::Test {
 protected:
     QTemporaryDir dir;
     QString path = dir.path() + QStringLiteral("/Corvane.ini");
-    SettingsFile ini{path};
+    SettingsFile ini {path};
 
     void writeRaw(const QByteArray& bytes)
     {
@@ -43,20 +44,18 @@ protected:
 
 TEST_F(SettingsFileTest, IntegerValuesAndFallbacks)
 {
-    const struct {
-        const char* text;
-        int expected;  // 77 is the default
-    } cases[] = {
-        {"42", 42}, {"-17", -17}, {"+5", 5}, {"0x1F", 31}, {"0X1f", 31}, {"$FF", 255}, {"-$10", -16},
-        {"0xFFFFFF", 16777215}, {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-        {"2147483648", 77}, {"", 77}, {"yes", 77}, {"12abc", 77}, {"1.5", 77}, {"0x", 77}, {"$", 77},
-        {"--3", 77}, {" 9 ", 9},
+    using Cases = std::initializer_list<std::pair<const char*, int>>;  // 77 is the default
+    const Cases cases = {
+        {"42", 42},    {"-17", -17}, {"+5", 5},          {"0x1F", 31},  {"0X1f", 31}, {"$FF", 255},
+        {"-$10", -16}, {" 9 ", 9},   {"2147483648", 77}, {"12abc", 77}, {"", 77},     {"yes", 77},
+        {"1.5", 77},   {"0x", 77},   {"$", 77},          {"--3", 77},
     };
-    for (const auto& c : cases) {
-        writeRaw(QByteArray("[Main]\r\nWert=") + c.text + "\r\n");
-        EXPECT_EQ(SettingsFile(path).readInteger(QStringLiteral("Main"), QStringLiteral("Wert"), 77), c.expected)
-            << c.text;
-    }
+    const Cases limits = {{"0xFFFFFF", 16777215}, {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}};
+    for (const Cases& table : {cases, limits})
+        for (const auto& [text, expected] : table) {
+            writeRaw(QByteArray("[Main]\r\nWert=") + text + "\r\n");
+            EXPECT_EQ(SettingsFile(path).readInteger("Main", "Wert", 77), expected) << text;
+        }
 }
 
 TEST_F(SettingsFileTest, BooleanValues)
@@ -66,14 +65,12 @@ TEST_F(SettingsFileTest, BooleanValues)
         bool defaultValue;
         bool expected;
     } cases[] = {
-        {"1", false, true}, {"0", true, false}, {"2", false, true}, {"-1", false, true},
-        {"yes", true, true}, {"yes", false, false}, {"", true, true}, {"true", false, false},
+        {"1", false, true},  {"0", true, false},    {"2", false, true}, {"-1", false, true},
+        {"yes", true, true}, {"yes", false, false}, {"", true, true},   {"true", false, false},
     };
     for (const auto& c : cases) {
         writeRaw(QByteArray("[Main]\r\nStayOnTop=") + c.text + "\r\n");
-        EXPECT_EQ(SettingsFile(path).readBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), c.defaultValue),
-                  c.expected)
-            << c.text;
+        EXPECT_EQ(SettingsFile(path).readBool("Main", "StayOnTop", c.defaultValue), c.expected) << c.text;
     }
 }
 
@@ -81,44 +78,44 @@ TEST_F(SettingsFileTest, NamesMatchWithoutCaseAndStringsFollowTheirRules)
 {
     writeRaw("; comment\r\n[mercator]\r\nAKTUELLE KARTE=\r\nHoch = 300 \r\n[Parameter]\r\n"
              "Staedte/Inseln_EIN_AUS=0\r\nAnzeige Staedte/Inseln Durchmesser=4\r\n");
-    EXPECT_EQ(ini.readString(QStringLiteral("Mercator"), QStringLiteral("aktuelle Karte"), QStringLiteral("Welt")), QString());
-    EXPECT_EQ(ini.readString(QStringLiteral("Mercator"), QStringLiteral("Fehlt"), QStringLiteral("Welt")), QStringLiteral("Welt"));
-    EXPECT_EQ(ini.readInteger(QStringLiteral("MERCATOR"), QStringLiteral("hoch"), 0), 300);
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Parameter"), QStringLiteral("Staedte/Inseln_EIN_AUS"), 1), 0);
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Parameter"), QStringLiteral("Anzeige Staedte/Inseln Durchmesser"), 3), 4);
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 500), 500);
+    EXPECT_EQ(ini.readString("Mercator", "aktuelle Karte", "Welt"), QString());
+    EXPECT_EQ(ini.readString("Mercator", "Fehlt", "Welt"), QStringLiteral("Welt"));
+    EXPECT_EQ(ini.readInteger("MERCATOR", "hoch", 0), 300);
+    EXPECT_EQ(ini.readInteger("Parameter", "Staedte/Inseln_EIN_AUS", 1), 0);
+    EXPECT_EQ(ini.readInteger("Parameter", "Anzeige Staedte/Inseln Durchmesser", 3), 4);
+    EXPECT_EQ(ini.readInteger("Beam", "Hoch", 500), 500);
 }
 
 TEST_F(SettingsFileTest, LongStringsAreCutTo2047Characters)
 {
-    ini.writeString(QStringLiteral("Main"), QStringLiteral("Lang"), QString(3000, u'x'));
-    EXPECT_EQ(ini.readString(QStringLiteral("Main"), QStringLiteral("Lang"), QString()).size(), 2047);
+    ini.writeString("Main", "Lang", QString(3000, u'x'));
+    EXPECT_EQ(ini.readString("Main", "Lang", QString()).size(), 2047);
 }
 
 TEST_F(SettingsFileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt)
 {
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36), 36);
+    EXPECT_EQ(ini.readInteger("Main", "Links", 36), 36);
     EXPECT_FALSE(QFile::exists(path));
-    ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 12);
+    ini.writeInteger("Main", "Links", 12);
     EXPECT_EQ(raw(), QByteArray("[Main]\r\nLinks=12\r\n"));
 }
 
 TEST_F(SettingsFileTest, UmlautKeysAreWindows1252OnDiskAndRoundTrip)
 {
-    ini.writeString(QStringLiteral("Locator"), QStringLiteral("U_Länge"), QStringLiteral("7,0417"));
-    ini.writeInteger(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), 600);
+    ini.writeString("Locator", "U_Länge", "7,0417");
+    ini.writeInteger("Hilfe", "Höhe", 600);
     EXPECT_EQ(raw(), QByteArray("[Locator]\r\nU_L\xE4nge=7,0417\r\n[Hilfe]\r\nH\xF6he=600\r\n"));
-    EXPECT_EQ(ini.readString(QStringLiteral("Locator"), QStringLiteral("U_LÄNGE"), QString()), QStringLiteral("7,0417"));
-    EXPECT_EQ(ini.readInteger(QStringLiteral("hilfe"), QStringLiteral("Höhe"), 0), 600);
+    EXPECT_EQ(ini.readString("Locator", "U_LÄNGE", QString()), QStringLiteral("7,0417"));
+    EXPECT_EQ(ini.readInteger("hilfe", "Höhe", 0), 600);
 }
 
 TEST_F(SettingsFileTest, WritesReplaceInPlaceAndKeepOtherLinesByteExact)
 {
     writeRaw("[Main]\r\nLinks=1\r\n; keep me \x80\x81\r\n\r\n[Beam]\r\nZoom=3\r\n");
-    ini.writeInteger(QStringLiteral("main"), QStringLiteral("LINKS"), 2);
-    ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 5);
-    ini.writeInteger(QStringLiteral("Beam"), QStringLiteral("Hoch"), 500);
-    EXPECT_EQ(raw(), QByteArray("[Main]\r\nLINKS=2\r\n; keep me \x80\x81\r\nOben=5\r\n\r\n[Beam]\r\nZoom=3\r\nHoch=500\r\n"));
+    ini.writeInteger("main", "LINKS", 2);
+    ini.writeInteger("Main", "Oben", 5);
+    ini.writeInteger("Beam", "Hoch", 500);
+    EXPECT_EQ(raw(), "[Main]\r\nLINKS=2\r\n; keep me \x80\x81\r\nOben=5\r\n\r\n[Beam]\r\nZoom=3\r\nHoch=500\r\n");
 }
 
 TEST_F(SettingsFileTest, ASectionOrKeyHeldTwiceReadsAndWritesTheFirst)
@@ -134,32 +131,28 @@ TEST_F(SettingsFileTest, ASectionOrKeyHeldTwiceReadsAndWritesTheFirst)
     for (const auto& c : cases) {
         writeRaw(c.file);
         SettingsFile file(path);
-        EXPECT_EQ(file.readString(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), QString()), QLatin1String(c.before))
-            << c.file;
-        file.writeString(QStringLiteral("Hilfe"), QStringLiteral("Höhe"), QStringLiteral("600 ä"));
-        EXPECT_EQ(file.readString(QStringLiteral("hilfe"), QStringLiteral("HÖHE"), QString()), QStringLiteral("600 ä"))
-            << c.file;
-        EXPECT_EQ(SettingsFile(path).readString(QStringLiteral("hilfe"), QStringLiteral("HÖHE"), QString()),
-                  QStringLiteral("600 ä"))
-            << c.file;
+        EXPECT_EQ(file.readString("Hilfe", "Höhe", QString()), QLatin1String(c.before)) << c.file;
+        file.writeString("Hilfe", "Höhe", "600 ä");
+        EXPECT_EQ(file.readString("hilfe", "HÖHE", QString()), QStringLiteral("600 ä")) << c.file;
+        EXPECT_EQ(SettingsFile(path).readString("hilfe", "HÖHE", QString()), QStringLiteral("600 ä")) << c.file;
     }
 }
 
 TEST_F(SettingsFileTest, LineBreaksInValuesCannotForgeKeys)
 {
-    ini.writeString(QStringLiteral("Mercator"), QStringLiteral("aktuelle Karte"), QStringLiteral("Welt\r\n[Main]\r\nLinks=9"));
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36), 36);
+    ini.writeString("Mercator", "aktuelle Karte", "Welt\r\n[Main]\r\nLinks=9");
+    EXPECT_EQ(ini.readInteger("Main", "Links", 36), 36);
 }
 
 TEST_F(SettingsFileTest, FailedWriteThrowsAndLeavesTheFileAsItWas)
 {
     writeRaw("[Main]\r\nLinks=1\r\n");
     QFile::setPermissions(path, QFile::ReadOwner);
-    EXPECT_THROW(ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2), AppError);
+    EXPECT_THROW(ini.writeInteger("Main", "Links", 2), AppError);
     EXPECT_EQ(raw(), QByteArray("[Main]\r\nLinks=1\r\n"));
 
     SettingsFile inMissingFolder(dir.path() + QStringLiteral("/fehlt/Corvane.ini"));
-    EXPECT_THROW(inMissingFolder.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2), AppError);
+    EXPECT_THROW(inMissingFolder.writeInteger("Main", "Links", 2), AppError);
 }
 
 // The file is replaced only when a value changes, and while writes are held only at flush().
@@ -170,13 +163,10 @@ TEST_F(SettingsFileTest, OnlyChangesReachTheFileAndHeldWritesGoOnce)
         std::function<void(SettingsFile&)> write;
         bool replaced;
     } cases[] = {
-        {"the same value", [](SettingsFile& f) { f.writeInteger(QStringLiteral("main"), QStringLiteral("LINKS"), 1); },
-         false},
-        {"the same bool", [](SettingsFile& f) { f.writeBool(QStringLiteral("Main"), QStringLiteral("Links"), true); },
-         false},
-        {"a new value", [](SettingsFile& f) { f.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), 2); },
-         true},
-        {"a new key", [](SettingsFile& f) { f.writeInteger(QStringLiteral("Main"), QStringLiteral("Oben"), 1); }, true},
+        {"the same value", [](SettingsFile& f) { f.writeInteger("main", "LINKS", 1); }, false},
+        {"the same bool", [](SettingsFile& f) { f.writeBool("Main", "Links", true); }, false},
+        {"a new value", [](SettingsFile& f) { f.writeInteger("Main", "Links", 2); }, true},
+        {"a new key", [](SettingsFile& f) { f.writeInteger("Main", "Oben", 1); }, true},
     };
     for (const auto& c : cases) {
         writeRaw("[Main]\r\nLinks=1\r\n");
@@ -191,12 +181,12 @@ TEST_F(SettingsFileTest, OnlyChangesReachTheFileAndHeldWritesGoOnce)
     file.holdWrites();
     const ino_t inode = inodeOf(path);
     for (int window = 0; window < 8; ++window)
-        file.writeInteger(QStringLiteral("Fenster%1").arg(window), QStringLiteral("Links"), window);
+        file.writeInteger(QStringLiteral("Fenster%1").arg(window), "Links", window);
     EXPECT_EQ(inodeOf(path), inode) << "nothing written before the flush";
-    EXPECT_EQ(file.readInteger(QStringLiteral("Fenster7"), QStringLiteral("Links"), 0), 7);
+    EXPECT_EQ(file.readInteger("Fenster7", "Links", 0), 7);
     file.flush();
     EXPECT_NE(inodeOf(path), inode);
-    EXPECT_EQ(SettingsFile(path).readInteger(QStringLiteral("Fenster7"), QStringLiteral("Links"), 0), 7);
+    EXPECT_EQ(SettingsFile(path).readInteger("Fenster7", "Links", 0), 7);
     const auto flushed = inodeOf(path);
     file.flush();
     EXPECT_EQ(inodeOf(path), flushed) << "nothing left to write";
@@ -226,8 +216,8 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWritten)
         SettingsFile file(path);
         EXPECT_FALSE(file.isReadable()) << c.what;
         EXPECT_TRUE(file.unreadableMessage().contains(path)) << c.what;
-        EXPECT_EQ(file.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36), 36) << c.what;
-        file.writeBool(QStringLiteral("Main"), QStringLiteral("StayOnTop"), false);
+        EXPECT_EQ(file.readInteger("Main", "Links", 36), 36) << c.what;
+        file.writeBool("Main", "StayOnTop", false);
         file.flush();
         EXPECT_EQ(inodeOf(path), before) << c.what;
     }
@@ -240,14 +230,13 @@ TEST_F(SettingsFileTest, RandomBytesNeverCrashTheReader)
     QRandomGenerator random(20261208);
     const QByteArray alphabet("[]=;\r\n \t$0x-+9aZ\xE4\x80\xFF");
     for (int round = 0; round < 300; ++round) {
-        const QByteArray bytes = randomBytes(random, 400, alphabet);
-        writeRaw(bytes);
+        writeRaw(randomBytes(random, 400, alphabet));
         SettingsFile ini(path);
-        ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 36);
-        ini.readString(QStringLiteral("x"), QStringLiteral(""), QString());
-        ini.writeInteger(QStringLiteral("Main"), QStringLiteral("Links"), round);
-        EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), -1), round);
+        ini.readInteger("Main", "Links", 36);
+        ini.readString("x", "", QString());
+        ini.writeInteger("Main", "Links", round);
+        EXPECT_EQ(ini.readInteger("Main", "Links", -1), round);
     }
 }
 
-} // namespace
+}  // namespace

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "beam/TForm10.h"
 #include "app/CursorPanel.h"
 #include "app/SettingsFile.h"
 #include "beam/BeamMapCache.h"
-#include "beam/TForm10.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
 #include "support/MapStage.h"
@@ -24,8 +24,10 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -36,8 +38,8 @@ const QRgb black = qRgb(0, 0, 0);
 const QRgb red = qRgb(255, 0, 0);
 constexpr int shownSide = 400;  // pixels of the shown image
 constexpr int centre = shownSide / 2;
-const GeoPosition own{7.0417, 51.5208};
-const GeoPosition sydney{151.21, -33.87};  // degrees
+const GeoPosition own {7.0417, 51.5208};
+const GeoPosition sydney {151.21, -33.87};  // degrees
 // Where the world map, 360 x 180 pixels of a degree each from 180 W and 90 N, shows the own
 // station and Sydney: what a beam bitmap built for them shows at its centre.
 const QPoint ownOnWorld(187, 38);
@@ -86,7 +88,8 @@ protected:
     {
         stage.open(ini + more);
         stage.session.setOwnPosition(own);
-        map = std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, stage.bitmaps, bitmapSide);
+        map =
+            std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, stage.bitmaps, bitmapSide);
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
@@ -115,28 +118,27 @@ protected:
     // The file is written after the picture is shown; true once the position beside it is recorded.
     bool recordedAs(const GeoPosition& position) const
     {
-        return QTest::qWaitFor([&] {
-            const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*stage.session.iniFile());
-            return recorded && recorded->longitude == position.longitude && recorded->latitude == position.latitude;
-        }, 5000);
+        return QTest::qWaitFor(
+            [&] {
+                const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*stage.session.iniFile());
+                return recorded && recorded->longitude == position.longitude && recorded->latitude == position.latitude;
+            },
+            5000);
     }
 
     // The beam map file as written, in the bitmap's format; null when it cannot be read.
     QImage saved() const
     {
-        return QImage(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP").convertToFormat(QImage::Format_RGB32);
+        return QImage(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP")
+            .convertToFormat(QImage::Format_RGB32);
     }
     std::string boxes() const { return dialogs.shown.join(u'\n').toStdString(); }
     QImage shown() const { return map->image()->canvas().copy(0, 0, shownSide, shownSide); }
-    const CursorPanel& panel() { return stage.cursorPanel(); }
-    QString line(int index) { return stage.cursorPanel().line(index)->text(); }
     static int count(const QImage& image, QRgb colour)
     {
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixel(x, y) == colour;
-        return n;
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);  // 32-bit pixels, rows without padding
+        const auto* pixels = reinterpret_cast<const QRgb*>(rgb.constBits());
+        return int(std::count(pixels, pixels + rgb.width() * rgb.height(), colour));
     }
 
     QImage world = numberedWorld();
@@ -204,7 +206,8 @@ TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
     stage.session.setOwnPosition(sydney);
     ASSERT_EQ(map->beamBitmap().size(), QSize(300, 300));
     EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(sydneyOnWorld));
-    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15)) << "and shown at once";
+    EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15))
+        << "and shown at once";
     ASSERT_TRUE(recordedAs(sydney));
     EXPECT_EQ(saved(), map->beamBitmap());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
@@ -244,25 +247,22 @@ TEST_F(TForm10Test, AQuitDuringTheWriteLeavesTheFileAndItsPositionInAgreement)
 
 TEST_F(TForm10Test, WithoutTheWorldMapTheFailureIsShownOnceAndTheCacheKept)
 {
-    struct Case {
-        const char* name;
-        bool cached;  // a file made for another position
-    };
-    for (const Case c : {Case{"no cache", false}, Case{"cache of another station", true}}) {
+    for (const bool cached : {false, true}) {  // a file made for another position
+        SCOPED_TRACE(cached ? "cache of another station" : "no cache");
         ScriptedDialogs boxes;
         QFile::remove(stage.folder.kartenPath(QStringLiteral("Welt.inf")));
         QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
-        if (c.cached)
+        if (cached)
             writeBeamBitmap({300, 300}, false);
         start({}, 100);
         map->Beamkarte1Click();
         map->RedrawBeamMap();
-        ASSERT_EQ(boxes.shown.size(), 1) << c.name;
+        ASSERT_EQ(boxes.shown.size(), 1);
         EXPECT_TRUE(boxes.shown[0].startsWith(QStringLiteral("error|"))) << boxes.shown[0].toStdString();
         EXPECT_TRUE(boxes.shown[0].contains(QStringLiteral("Welt"))) << boxes.shown[0].toStdString();
-        EXPECT_EQ(QFile::exists(map->beamMapPath()), c.cached) << c.name;
-        EXPECT_EQ(map->image()->isHidden(), !c.cached) << c.name << ": what there is, is shown";
-        EXPECT_EQ(saved().isNull() ? 0 : saved().pixel(150, 150), c.cached ? grey : 0) << c.name;
+        EXPECT_EQ(QFile::exists(map->beamMapPath()), cached);
+        EXPECT_EQ(map->image()->isHidden(), !cached) << "what there is, is shown";
+        EXPECT_EQ(saved().isNull() ? 0 : saved().pixel(150, 150), cached ? grey : 0);
         stop();
     }
 }
@@ -289,30 +289,24 @@ TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlac
 
 TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
 {
-    const struct {
-        const char* name;
-        const char* file;  // null: none; empty: a readable bitmap
-        bool beamShown;
-        bool errorShown;
-    } cases[] = {
-        {"readable", "", true, false},
-        {"missing", nullptr, false, false},
-        {"garbage", "BM not a bitmap", false, true},
-    };
-    for (const auto& c : cases) {
+    // The file: null none, empty a readable bitmap.
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"", true, false}, {nullptr, false, false}, {"BM not a bitmap", false, true}};
+    for (const auto& [file, beamShown, errorShown] : cases) {
+        SCOPED_TRACE(file ? file : "missing");
         ScriptedDialogs boxes;
         QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
-        if (c.file && !*c.file)
+        if (file && !*file)
             writeBeamBitmap({50, 50}, false);
-        else if (c.file)
-            stage.folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), c.file);
+        else if (file)
+            stage.folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), file);
         stage.mercatorImageShown.reset();
         start("[Main]\r\nMercatorkarte=0\r\n");
-        EXPECT_EQ(!map->image()->isHidden(), c.beamShown) << c.name;
+        EXPECT_EQ(!map->image()->isHidden(), beamShown);
         // The Mercator map, hidden by the setting, is shown again when the beam map cannot be.
-        EXPECT_EQ(stage.mercatorImageShown, c.beamShown ? std::nullopt : std::optional(true)) << c.name;
-        EXPECT_EQ(map->beamMapLoaded(), c.beamShown) << c.name;
-        EXPECT_EQ(boxes.shown.size() == 1, c.errorShown) << c.name;
+        EXPECT_EQ(stage.mercatorImageShown, beamShown ? std::nullopt : std::optional(true));
+        EXPECT_EQ(map->beamMapLoaded(), beamShown);
+        EXPECT_EQ(boxes.shown.size() == 1, errorShown);
         stop();
     }
 }
@@ -320,14 +314,11 @@ TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
 TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
 {
     startOnBeamMap();
-    struct Case {
-        double distanceKm;
-        bool drawn;
-    };
-    for (const Case c : {Case{0, false}, Case{3, false}, Case{5, false}, Case{6, true}, Case{6000, true}}) {
-        stage.session.setTarget(TargetInfo{10, 50, 90, c.distanceKm});
+    const std::pair<double, bool> cases[] = {{0, false}, {3, false}, {5, false}, {6, true}, {6000, true}};
+    for (const auto& [distanceKm, drawn] : cases) {
+        stage.session.setTarget(TargetInfo {10, 50, 90, distanceKm});
         map->RedrawBeamMap();
-        EXPECT_EQ(count(shown(), magenta) > 0, c.drawn) << c.distanceKm;
+        EXPECT_EQ(count(shown(), magenta) > 0, drawn) << distanceKm;
     }
     // 6000 km due east, 59.9 pixels: the path through half the distance and the arc at the distance.
     const double radius = 6000 / antipodeKm * centre;  // pixels
@@ -340,12 +331,9 @@ TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
 TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
 {
     startOnBeamMap();
-    struct Case {
-        int spacingKm;
-        int circles;
-    };
-    for (const Case c : {Case{5000, 4}, Case{20038, 0}, Case{0, 0}, Case{7000, 2}}) {
-        stage.parameters.setCircleSpacingKm(c.spacingKm);
+    const std::pair<int, int> cases[] = {{5000, 4}, {20038, 0}, {0, 0}, {7000, 2}};  // spacing km, circles
+    for (const auto& [spacingKm, circles] : cases) {
+        stage.parameters.setCircleSpacingKm(spacingKm);
         map->RedrawBeamMap();
         const QImage picture = shown();
         // Circles crossed on the way out at 15 degrees, between two spokes.
@@ -356,7 +344,7 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
             crossed += dark && !onLine;
             onLine = dark;
         }
-        EXPECT_EQ(crossed, c.circles) << c.spacingKm;
+        EXPECT_EQ(crossed, circles) << spacingKm;
         EXPECT_EQ(picture.pixel(250, 113), black) << "a spoke, at 30 degrees";
         EXPECT_EQ(picture.pixel(at(15, 100)), grey) << "between two spokes";
     }
@@ -415,23 +403,19 @@ TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
 TEST_F(TForm10Test, ZoomStepsStayWithinTheirBoundsAndRedrawOnlyWhenAllowed)
 {
     startOnBeamMap();
-    struct Step {
-        bool in;
-        int margin;
-        bool redrawn;
+    // The 500-pixel bitmap zooms in steps of 50 up to 200: in or out, margin, redrawn.
+    const std::tuple<bool, int, bool> steps[] = {
+        {true, 50, true},   {true, 100, true},  {true, 150, true}, {true, 200, true}, {true, 200, false},
+        {false, 150, true}, {false, 100, true}, {false, 50, true}, {false, 0, true},  {false, 0, true},
     };
-    // The 500-pixel bitmap zooms in steps of 50 up to 200.
-    const Step steps[] = {{true, 50, true},   {true, 100, true},  {true, 150, true}, {true, 200, true},
-                          {true, 200, false}, {false, 150, true}, {false, 100, true}, {false, 50, true},
-                          {false, 0, true},   {false, 0, true}};
-    for (const Step& s : steps) {
+    for (const auto& [in, margin, redrawn] : steps) {
         map->image()->canvas().setPixel(3, 3, qRgb(1, 2, 3));  // gone after a redraw
-        if (s.in)
+        if (in)
             map->ZoomPlusClick();
         else
             map->ZoomMinusClick();
-        EXPECT_EQ(map->zoomMargin(), s.margin);
-        EXPECT_EQ(shown().pixel(3, 3) != qRgb(1, 2, 3), s.redrawn) << s.margin;
+        EXPECT_EQ(map->zoomMargin(), margin);
+        EXPECT_EQ(shown().pixel(3, 3) != qRgb(1, 2, 3), redrawn) << margin;
     }
     map->ZoomPlusClick();
     map->ZoomPlusClick();
@@ -445,19 +429,20 @@ TEST_F(TForm10Test, MouseReadOutShowsWhatThePictureShowsAndHidesBeyondIt)
 {
     startOnBeamMap();
     // 100 pixels east of the centre of the 400-pixel image: half the way to the antipode.
-    stage.cursorPanel().hide();
+    CursorPanel& panel = stage.cursorPanel();
+    panel.hide();
     QTest::mouseMove(map->image(), {centre + 100, centre});
-    ASSERT_TRUE(panel().isVisible());
-    EXPECT_EQ(line(1), QStringLiteral("Entfernung: 10018,8Km"));
-    EXPECT_EQ(line(2), QStringLiteral("Antennenwinkel: 90°"));
+    ASSERT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.line(1)->text(), QStringLiteral("Entfernung: 10018,8Km"));
+    EXPECT_EQ(panel.line(2)->text(), QStringLiteral("Antennenwinkel: 90°"));
     QTest::mouseMove(map->image(), {centre, centre});
-    EXPECT_EQ(line(0), QStringLiteral("7,04°O 51,52°N JO31MM"));
+    EXPECT_EQ(panel.line(0)->text(), QStringLiteral("7,04°O 51,52°N JO31MM"));
     QTest::mouseMove(map->image(), {5, 5});
-    EXPECT_TRUE(panel().isHidden()) << "beyond 20000 km";
+    EXPECT_TRUE(panel.isHidden()) << "beyond 20000 km";
 
     stage.parameters.setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(map->image(), {centre + 20, centre + 20});
-    EXPECT_TRUE(panel().isHidden());
+    EXPECT_TRUE(panel.isHidden());
 }
 
 TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
@@ -488,4 +473,4 @@ TEST_F(TForm10Test, SettingsAreKeptAndAHandEditedZoomOutOfRangeIsNotTaken)
     EXPECT_EQ(map->zoomMargin(), 0);
 }
 
-} // namespace
+}  // namespace
