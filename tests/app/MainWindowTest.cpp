@@ -157,7 +157,6 @@ TEST(CursorPanelTest, WidensForALongLineAndForALargerFontOnly)
     EXPECT_GT(wide, 144);
     EXPECT_EQ(panel.line(3)->width(), wide - panel.line(3)->x());
     EXPECT_EQ(show("Polen"), 144) << "and shrinks back";
-
     QFont larger = panel.line(0)->font();
     larger.setPointSize(larger.pointSize() * 3);
     for (int line = 0; line < CursorPanelFit::lineCount; ++line)
@@ -175,7 +174,6 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     session()->referenceData().lookupCountry(0, 0, name, prefix);
     EXPECT_EQ(name + u'|' + prefix, QStringLiteral("Nullinsel|N0"));
     folder.stop();
-
     SettingsFile ini(folder.iniPath());
     const QStringList keys[] = {
         {"Main", "Links", "Oben", "Breit", "Hoch", "StayOnTop"},

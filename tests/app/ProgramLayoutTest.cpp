@@ -89,7 +89,6 @@ TEST_F(ProgramLayoutTest, OnlyTheUserFolderIsCreatedAPortableFolderStaysAsItIs)
     const ProgramLayout installed = ProgramLayout::of(program, environment());
     ASSERT_TRUE(installed.makeWritableFolder());
     EXPECT_TRUE(QDir(home + QStringLiteral(".local/share/Corvane/Karten")).exists());
-
     const QString portable = root.path() + QStringLiteral("/tragbar/");
     make(portable);
     ASSERT_TRUE(ProgramLayout::of(portable, environment()).makeWritableFolder());

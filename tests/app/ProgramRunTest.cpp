@@ -74,7 +74,6 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
     QProcess first;
     launch(first);
     ASSERT_TRUE(comesUp(first));
-
     QProcess second;
     launch(second);
     ASSERT_TRUE(second.waitForFinished(10000));
@@ -82,7 +81,6 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_FALSE(QFile::exists(folder.iniPath())) << "the second instance writes nothing";
     EXPECT_EQ(first.state(), QProcess::Running);
-
     terminate(first);
     SettingsFile ini(folder.iniPath());
     EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 0), 600);
@@ -107,7 +105,6 @@ TEST_F(ProgramRunTest, AStartRightAfterClosingOpensItsWindow)
     QProcess first;
     launch(first);
     ASSERT_TRUE(hear("|3|0")) << "the link to Logger32 comes up: " << heard.toStdString();
-
     ::kill(pid_t(first.processId()), SIGTERM);  // as closing the main window
     ASSERT_TRUE(hear("|4|0")) << "the leave begins: " << heard.toStdString();
     EXPECT_EQ(first.state(), QProcess::Running) << "still in its leave";
@@ -128,7 +125,6 @@ TEST_F(ProgramRunTest, LockOfACrashedInstanceIsReleased)
     ASSERT_TRUE(comesUp(crashed));
     crashed.kill();
     ASSERT_TRUE(crashed.waitForFinished(10000));
-
     QProcess next;
     launch(next);
     EXPECT_TRUE(comesUp(next)) << "starts normally instead of exiting as a second instance";

@@ -150,7 +150,6 @@ TEST_F(SettingsFileTest, FailedWriteThrowsAndLeavesTheFileAsItWas)
     QFile::setPermissions(path, QFile::ReadOwner);
     EXPECT_THROW(ini.writeInteger("Main", "Links", 2), AppError);
     EXPECT_EQ(raw(), QByteArray("[Main]\r\nLinks=1\r\n"));
-
     SettingsFile inMissingFolder(dir.path() + QStringLiteral("/fehlt/Corvane.ini"));
     EXPECT_THROW(inMissingFolder.writeInteger("Main", "Links", 2), AppError);
 }
@@ -175,7 +174,6 @@ TEST_F(SettingsFileTest, OnlyChangesReachTheFileAndHeldWritesGoOnce)
         c.write(file);
         EXPECT_EQ(inodeOf(path) != inode, c.replaced) << c.what;
     }
-
     writeRaw("[Main]\r\nLinks=1\r\n");
     SettingsFile file(path);
     file.holdWrites();

@@ -43,7 +43,6 @@ TEST_F(ToolWindowWiringTest, TheEntryWindowDrivesTheFirstRunPrompt)
         EXPECT_FALSE(prompt->isHidden());
         EXPECT_EQ(prompt->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
         EXPECT_EQ(prompt->geometry(), formA()->clientArea()->rect());
-
         QTest::keyClicks(control<QLineEdit>(form4(), "E_Locator"), QStringLiteral("JO31MM"));
         QTest::keyClick(control<QLineEdit>(form4(), "E_Locator"), Qt::Key_Return);
         form4()->Timer1Timer();
@@ -52,7 +51,6 @@ TEST_F(ToolWindowWiringTest, TheEntryWindowDrivesTheFirstRunPrompt)
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
         EXPECT_TRUE(ok->hasFocus());
         EXPECT_TRUE(formA()->testAttribute(Qt::WA_KeyboardFocusChange)) << "no focus frame";
-
         form4()->show();
         ok->click();
         EXPECT_FALSE(prompt->isHidden()) << "OK waits for the entry window";
@@ -70,7 +68,6 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
     folder.start();
-
     const struct {
         const char* item;
         std::function<QWidget*()> window;
@@ -90,12 +87,10 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     }
     EXPECT_EQ(control<QTextBrowser>(formHilfe(), "WB1")->source().toLocalFile(),
               folder.path() + QStringLiteral("Help/Corvane.htm"));
-
     // The day-and-night item is checked by the parameters, and unchecks them.
     parameters()->setGreylineShown(true);
     mainControl("greylineItem")->trigger();
     EXPECT_FALSE(parameters()->greylineShown());
-
     // The about card comes up centred over the main window's client area.
     formA()->show();
     formA()->move(101, 57);

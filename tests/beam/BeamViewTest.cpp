@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "beam/AzimuthalProjection.h"
 #include "beam/BeamView.h"
+#include "beam/AzimuthalProjection.h"
 #include "geo/GreatCircle.h"
 
 #include <gtest/gtest.h>
@@ -13,27 +13,22 @@ const long double rimKm = AzimuthalProjection::antipodeKm;
 
 TEST(BeamViewTest, PolarPointsRoundAroundTheCentre)
 {
-    EXPECT_EQ(BeamView::polar(250, 0, 100), QPoint(250, 150));
-    EXPECT_EQ(BeamView::polar(250, 90, 100), QPoint(350, 250));
-    EXPECT_EQ(BeamView::polar(250, 180, 100), QPoint(250, 350));
-    EXPECT_EQ(BeamView::polar(250, 270, 100), QPoint(150, 250));
-    EXPECT_EQ(BeamView::polar(250, 45, 100), QPoint(321, 179));
+    const std::pair<int, QPoint> cases[] = {
+        {0, {250, 150}}, {90, {350, 250}}, {180, {250, 350}}, {270, {150, 250}}, {45, {321, 179}}};
+    for (const auto& [bearing, point] : cases)
+        EXPECT_EQ(BeamView::polar(250, bearing, 100), point) << bearing;
 }
 
 TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistanceAndInvalidViewsShowNothing)
 {
-    struct Case {
-        int margin;
-        long double magnification;
-    };
-    const Case cases[] = {{0, 1}, {250, 1.25L}, {500, 2500.0L / 1500}, {750, 2.5L}, {1000, 5}};
-    for (const Case& c : cases) {
-        const BeamView view(500, 2500, c.margin);
+    const std::pair<int, long double> cases[] = {{0, 1}, {250, 1.25L}, {500, 2500.0L / 1500}, {750, 2.5L}, {1000, 5}};
+    for (const auto& [margin, magnification] : cases) {
+        const BeamView view(500, 2500, margin);
         ASSERT_TRUE(view.valid());
-        EXPECT_NEAR(double(view.magnification()), double(c.magnification), 1e-12);
+        EXPECT_NEAR(double(view.magnification()), double(magnification), 1e-12);
         const BeamView::Spot top = view.spotAt({250, 0});
         EXPECT_NEAR(double(top.bearing), 0, 1e-12);
-        EXPECT_NEAR(double(top.distanceKm), double(rimKm / c.magnification), 1e-6) << c.margin;
+        EXPECT_NEAR(double(top.distanceKm), double(rimKm / magnification), 1e-6) << margin;
     }
     const BeamView::Spot centre = BeamView(500, 2500, 0).spotAt({250, 250});
     EXPECT_EQ(double(centre.bearing), 90);
@@ -47,16 +42,16 @@ TEST(BeamViewTest, ZoomStepsMagnifyAndShortenTheReadDistanceAndInvalidViewsShowN
 
 TEST(BeamViewTest, PlacedPositionsReadBackAtTheirBearingAndDistance)
 {
-    const GeoPosition own{7.0417, 51.5208};
+    const GeoPosition own {7.0417, 51.5208};
     const BeamView view(800, 2500, 500);
-    for (const GeoPosition city : {GeoPosition{-74.006, 40.7128}, GeoPosition{13.4, 52.52}, GeoPosition{139.69, 35.69}}) {
-        const QPoint pixel = view.pixelOf(own, city.longitude, city.latitude);
-        const BeamView::Spot spot = view.spotAt(pixel);
+    for (const GeoPosition city : {GeoPosition {-74.006, 40.7128}, {13.4, 52.52}, {139.69, 35.69}}) {
+        const BeamView::Spot spot = view.spotAt(view.pixelOf(own, city.longitude, city.latitude));
         const long double km = greatCircleDistance(own.longitude, own.latitude, city.longitude, city.latitude);
         // Within the rounding to a whole pixel.
         EXPECT_NEAR(double(spot.distanceKm), double(km), double(1 / view.pixelsPerKm() / view.magnification()));
-        EXPECT_NEAR(double(spot.bearing), greatCircleBearing(own.longitude, own.latitude, city.longitude, city.latitude), 1.0);
+        EXPECT_NEAR(double(spot.bearing),
+                    greatCircleBearing(own.longitude, own.latitude, city.longitude, city.latitude), 1.0);
     }
 }
 
-} // namespace
+}  // namespace

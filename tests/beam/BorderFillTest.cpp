@@ -31,14 +31,12 @@ TEST(BorderFillTest, FillsFromTheSeedUpToTheBorderColourOnly)
     EXPECT_EQ(outside.pixel(19, 19), grey);
     EXPECT_EQ(outside.pixel(5, 5), black);
     EXPECT_EQ(outside.pixel(7, 7), white);
-
     // Inside, over a pixel that already has the fill colour.
     QImage inside = boxed();
     BorderFill::fill(inside, {9, 9}, black, grey);
     EXPECT_EQ(inside.pixel(6, 6), grey);
     EXPECT_EQ(inside.pixel(13, 13), grey);
     EXPECT_EQ(inside.pixel(4, 4), white);
-
     // A seed on the border or outside the picture changes nothing.
     QImage unchanged = boxed();
     for (const QPoint seed : {QPoint(5, 5), QPoint(-1, 3), QPoint(20, 3)})

@@ -11,24 +11,12 @@ namespace {
 
 const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
 
-std::vector<QPoint> blackPixels(const QImage& image)
-{
-    std::vector<QPoint> found;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (image.pixel(x, y) == black)
-                found.emplace_back(x, y);
-    return found;
-}
-
-struct Case {
-    QPoint from, to;
-    std::vector<QPoint> pixels;  // row by row, left to right
-};
-
 TEST(IntegerLineTest, SetsEveryPixelUpToTheEndPointInEveryOctant)
 {
-    const Case cases[] = {
+    const struct {
+        QPoint from, to;
+        std::vector<QPoint> pixels;  // row by row, left to right
+    } cases[] = {
         {{1, 1}, {1, 1}, {}},
         {{0, 0}, {3, 0}, {{0, 0}, {1, 0}, {2, 0}}},
         {{3, 0}, {0, 0}, {{1, 0}, {2, 0}, {3, 0}}},
@@ -42,12 +30,17 @@ TEST(IntegerLineTest, SetsEveryPixelUpToTheEndPointInEveryOctant)
         // Outside the image nothing is set, inside the rest of the line is.
         {{-2, 1}, {3, 1}, {{0, 1}, {1, 1}, {2, 1}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         QImage image(8, 8, QImage::Format_RGB32);
         image.fill(white);
         IntegerLine::draw(image, c.from, c.to, black);
-        EXPECT_EQ(blackPixels(image), c.pixels) << c.from.x() << "," << c.from.y() << " to " << c.to.x() << "," << c.to.y();
+        std::vector<QPoint> drawn;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == black)
+                    drawn.emplace_back(x, y);
+        EXPECT_EQ(drawn, c.pixels) << c.from.x() << "," << c.from.y() << " to " << c.to.x() << "," << c.to.y();
     }
 }
 
-} // namespace
+}  // namespace

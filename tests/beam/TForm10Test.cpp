@@ -170,7 +170,6 @@ TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
         stage.session.setCurrentMapName(QStringLiteral("Europa"));
         stage.session.setCrosshairColor(magentaWindows);
         map->Beamkarte1Click();
-
         ASSERT_TRUE(recordedAs(own));
         EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
         EXPECT_EQ(stage.session.currentMapName(), QStringLiteral("Europa")) << "the Mercator window keeps its map";
@@ -186,7 +185,6 @@ TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
         EXPECT_FALSE(map->image()->isHidden());
         EXPECT_EQ(stage.clientArea()->size(), map->image()->size());
         EXPECT_EQ(map->image()->size(), QSize(500, 500)) << "building leaves the image at its size";
-
         // Without the world map, a second build would fail and say so.
         const QDateTime built = QFileInfo(map->beamMapPath()).lastModified();
         ASSERT_TRUE(QFile::remove(stage.folder.kartenPath(QStringLiteral("Welt.inf"))));
@@ -227,7 +225,6 @@ TEST_F(TForm10Test, AFailedSaveShowsThePictureBuiltAndTheFileIsTriedAgainAtTheNe
     EXPECT_EQ(shown().pixel(centre - 20, centre + 20), map->beamBitmap().pixel(150 - 15, 150 + 15)) << "is shown";
     EXPECT_EQ(saved().pixel(250, 250), grey) << "the old file is whole";
     EXPECT_TRUE(recordedAs(own));
-
     map->Beamkarte1Click();
     ASSERT_TRUE(recordedAs(sydney)) << "the next choice writes the file";
     EXPECT_EQ(saved(), map->beamBitmap());
@@ -282,7 +279,6 @@ TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlac
     EXPECT_EQ(stage.places.place(MapPlaces::Tool::crosshair, MapPlaces::Map::beam), QPoint(41, 51));
     EXPECT_FALSE(stage.session.iniFile()->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
     EXPECT_GT(count(map->image()->canvas(), grey), 10000) << "the cached bitmap is shown";
-
     map->hideMap();
     EXPECT_TRUE(map->image()->isHidden());
 }
@@ -358,7 +354,6 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
     map->RedrawBeamMap();
     EXPECT_EQ(shown().pixel(dortmund), red);
     EXPECT_EQ(shown().pixel(sydneyPixel), red);
-
     // A layer is drawn where the projection puts its position.
     const DotLayer layer(sydney);
     map->addLayer(layer);
@@ -373,7 +368,6 @@ TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
     const QImage original = shown();
     map->DrawBeamLine();
     EXPECT_EQ(shown(), original) << "no line before the first rotor status";
-
     const auto rotorAt = [this](double azimuth) {
         editRotorState(stage.session, [&](RotorState& r) { r.rotorAzimuth = azimuth; });
         map->DrawBeamLine();
@@ -384,16 +378,13 @@ TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
     EXPECT_EQ(at45.pixel(285, 115), qRgb(255 - 200, 255 - 200, 255 - 200)) << "120 pixels to the north-east";
     EXPECT_TRUE(map->drawState().beamLineDrawn);
     EXPECT_DOUBLE_EQ(map->drawState().beamLineDirection.value_or(0), 45);
-
     rotorAt(45.9);  // less than a degree: nothing happens
     EXPECT_EQ(shown(), at45);
-
     rotorAt(100);
     EXPECT_EQ(shown().pixel(285, 115), grey);
     EXPECT_NE(shown().pixel(318, 221), grey) << "120 pixels at 100 degrees";
     map->EraseBeamLine();
     EXPECT_EQ(shown(), original);
-
     map->DrawBeamLine();  // still marked as drawn: erased once more, which draws it again
     map->RedrawBeamMap();
     EXPECT_FALSE(map->drawState().beamLineDrawn);
@@ -439,7 +430,6 @@ TEST_F(TForm10Test, MouseReadOutShowsWhatThePictureShowsAndHidesBeyondIt)
     EXPECT_EQ(panel.line(0)->text(), QStringLiteral("7,04°O 51,52°N JO31MM"));
     QTest::mouseMove(map->image(), {5, 5});
     EXPECT_TRUE(panel.isHidden()) << "beyond 20000 km";
-
     stage.parameters.setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(map->image(), {centre + 20, centre + 20});
     EXPECT_TRUE(panel.isHidden());
@@ -455,7 +445,6 @@ TEST_F(TForm10Test, ClickMakesTheScreenPositionTheTarget)
     EXPECT_NEAR(stage.session.target().latitude, 0, 1e-9);
     EXPECT_NEAR(stage.session.target().longitude, 97.0417, 1e-9);
     EXPECT_EQ(shown().pixel(250, centre), magenta) << "redrawn with the path";
-
     const TargetInfo before = stage.session.target();
     QTest::mouseClick(map->image(), Qt::LeftButton, {}, {3, 3});
     EXPECT_EQ(stage.session.target().longitude, before.longitude) << "outside the disc nothing happens";

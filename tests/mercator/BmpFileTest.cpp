@@ -52,7 +52,6 @@ TEST(BmpFileTest, WrittenBytesAreQtsAndReadPixelsAreQts)
         const QByteArray expected = qtBytes(image);
         EXPECT_EQ(ours, expected) << c.width << " x " << c.height;
         EXPECT_EQ(BmpWriter::fileSize(c.width, c.height), expected.size());
-
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("b.bmp"));
         QFile file(path);

@@ -11,29 +11,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(MapCalibrationTest, CornerLineGivesLatitudeAndLongitude)
 {
-    const struct {
-        const char* line;
-        double latitude;   // degrees
-        double longitude;  // degrees
-    } cases[] = {
-        {"52.30N 7.25E", 52.3, 7.25},
-        {"7.25E 52.30N", 52.3, 7.25},
-        {"10,50S; 20,00W", -10.5, -20.0},
-        {"45.33N 0.00E", 45.0 + 19.0 / 60.0, 0.0},  // hundredths cut to whole minutes
-        {"72.00N 25.50W", 72.0, -25.5},
-        {"90.00S 180.00E", -90.0, 180.0},
-        {"52.05n 13.95e", 52.05, 13.95},   // lower case, a one-digit minute
-        {"50.00°N : 8.40°E", 50.0, 8.4},  // degree signs, colons and blanks are dropped
+    // Line, latitude and longitude in degrees. Hundredths are cut to whole minutes (45.33N); lower case and a
+    // one-digit minute are read (52.05n); degree signs, colons and blanks are dropped.
+    const std::tuple<const char*, double, double> cases[] = {
+        {"52.30N 7.25E", 52.3, 7.25},     {"7.25E 52.30N", 52.3, 7.25},
+        {"10,50S; 20,00W", -10.5, -20.0}, {"45.33N 0.00E", 45.0 + 19.0 / 60.0, 0.0},
+        {"72.00N 25.50W", 72.0, -25.5},   {"90.00S 180.00E", -90.0, 180.0},
+        {"52.05n 13.95e", 52.05, 13.95},  {"50.00°N : 8.40°E", 50.0, 8.4},
     };
-    for (const auto& c : cases) {
+    for (const auto& [line, expectedLatitude, expectedLongitude] : cases) {
         QString longitude, latitude;
-        MapCalibration::ParseCornerLine(QString::fromUtf8(c.line), longitude, latitude);
-        EXPECT_NEAR(dmsTextToDegrees(latitude), c.latitude, 1e-12) << c.line;
-        EXPECT_NEAR(dmsTextToDegrees(longitude), c.longitude, 1e-12) << c.line;
+        MapCalibration::ParseCornerLine(QString::fromUtf8(line), longitude, latitude);
+        EXPECT_NEAR(dmsTextToDegrees(latitude), expectedLatitude, 1e-12) << line;
+        EXPECT_NEAR(dmsTextToDegrees(longitude), expectedLongitude, 1e-12) << line;
     }
 }
 
@@ -66,11 +62,8 @@ TEST(MapCalibrationTest, FileGivesNorthWestThenSouthEastCornerWithAnyLineEnd)
         file.write(QByteArray("72.00N 25.00W") + end + "34.00N 45.00E" + end + "ignored" + end);
         file.close();
         const MapView view = MapCalibration::readFile(file.fileName());
-        EXPECT_EQ(view.top, 72.0L);
-        EXPECT_EQ(view.left, -25.0L);
-        EXPECT_EQ(view.bottom, 34.0L);
-        EXPECT_EQ(view.right, 45.0L);
+        EXPECT_EQ(std::tuple(view.top, view.left, view.bottom, view.right), std::tuple(72.0L, -25.0L, 34.0L, 45.0L));
     }
 }
 
-} // namespace
+}  // namespace

@@ -102,7 +102,6 @@ TEST_F(MapCatalogueTest, AMapIsDecodedOnceUntilItsFileChanges)
         const std::optional<MapCatalogue::Map> again = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
         ASSERT_TRUE(first && again) << c.name;
         EXPECT_EQ(first->bitmap.constBits(), again->bitmap.constBits()) << c.name << ": shared, not decoded again";
-
         const QDateTime changed = QFileInfo(path).lastModified();
         QImage next(c.size, QImage::Format_RGB32);
         next.fill(c.colour);

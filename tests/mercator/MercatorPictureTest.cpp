@@ -116,7 +116,6 @@ TEST(MercatorPicture, ALineCrossingTheDateLineIsTwoPieces)
     EXPECT_GE(pieces[0].last().x(), 350);
     EXPECT_LE(pieces[1].first().x(), 10);
     EXPECT_EQ(pieces[1].last(), QPoint(7, 142));
-
     picture.drawCircle(own, points, Qt::red, 3);
     // No stroke joins the two ends across the map: around the row where the circle crosses, the
     // map between 20 W and 140 E stays untouched.
@@ -148,7 +147,6 @@ TEST(MercatorPicture, InvertingTwiceRestoresEveryPixel)
     const GeoPosition own{7.0417, 51.5208};
     CirclePoints points{};
     SampleGreatCircle(-120, own.longitude, own.latitude, points);
-
     picture.invertCircle(own, points);
     picture.invertFocusRect(QRect(30, 40, 101, 57));
     EXPECT_NE(canvas, original);
@@ -173,7 +171,6 @@ TEST(MercatorPicture, ViewCopiesItsPartOfTheBitmap)
     MercatorPicture(zoomed, QSize(180, 90), MapView{45, 0, 90, 0}).copyMapPart(bitmap, world);
     EXPECT_EQ(zoomed.pixel(0, 0), qRgb(90, 45, 0));
     EXPECT_EQ(zoomed.pixel(179, 89), qRgb(134, 89, 0));
-
     QImage beyond(QSize(100, 100), QImage::Format_RGB32);
     beyond.fill(Qt::green);
     // 150 E .. 210 E: the right half lies east of the bitmap; pixel (10, 50) shows 156 E, 0 N.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/CursorPanel.h"
 #include "mercator/TForm1.h"
+#include "app/CursorPanel.h"
 #include "support/DotLayer.h"
 #include "support/MapStage.h"
 #include "support/RotorStateEdit.h"
@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -87,10 +88,10 @@ protected:
         map.reset();
     }
 
-    QAction* mapItem(const QString& caption) const
+    QAction* mapItem(const char* caption) const
     {
         for (QAction* item : map->mapItems())
-            if (item->text() == caption)
+            if (item->text() == QLatin1String(caption))
                 return item;
         return nullptr;
     }
@@ -104,8 +105,6 @@ protected:
         QTest::mouseMove(map->image(), to);
         QTest::mouseRelease(map->image(), Qt::LeftButton, keys, to);
     }
-
-    static int clickThreshold() { return QGuiApplication::primaryScreen()->size().width() / 20; }
 
     QByteArray ini;
     ScriptedDialogs dialogs;
@@ -123,17 +122,16 @@ TEST_F(TForm1Test, ChoosingAMapLoadsItWholeOrLeavesTheMapLoadedBefore)
     ASSERT_EQ(map->zoomDepth(), 2);
     const MapView zoomed = map->shownView();
     map->image()->canvas().setPixel(5, 5, qRgb(1, 2, 3));
-    mapItem(QStringLiteral("Welt"))->trigger();
+    mapItem("Welt")->trigger();
     EXPECT_EQ(map->zoomDepth(), 2);
     EXPECT_EQ(shown().pixel(5, 5), qRgb(1, 2, 3));
-
     // Kanada.Nord.inf is listed as Kanada, and choosing it looks for Kanada.inf: no box.
-    mapItem(QStringLiteral("Kanada"))->trigger();
-    EXPECT_TRUE(mapItem(QStringLiteral("Kanada"))->isChecked());
+    mapItem("Kanada")->trigger();
+    EXPECT_TRUE(mapItem("Kanada")->isChecked());
     EXPECT_TRUE(dialogs.shown.isEmpty());
     // A malformed calibration is reported.
     stage->folder.writeFile(QStringLiteral("Karten/Europa.inf"), "72.00N\r\n34.00N 45.00E\r\n");
-    mapItem(QStringLiteral("Europa"))->trigger();
+    mapItem("Europa")->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|"))) << dialogs.shown[0].toStdString();
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Welt"));
@@ -142,17 +140,16 @@ TEST_F(TForm1Test, ChoosingAMapLoadsItWholeOrLeavesTheMapLoadedBefore)
     EXPECT_EQ(map->shownView().left, zoomed.left);
     map->RedrawMap();
     EXPECT_EQ(shown().pixel(300, 150), weltColour);
-
     stage->folder.writeFile(QStringLiteral("Karten/Europa.inf"), europaCalibration);
-    mapItem(QStringLiteral("Europa"))->trigger();
+    mapItem("Europa")->trigger();
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
     EXPECT_EQ(map->zoomDepth(), 1);
     EXPECT_FALSE(stage->zoomOutShown);
     EXPECT_EQ(shown().pixel(300, 150), europaColour);
-    EXPECT_TRUE(mapItem(QStringLiteral("Europa"))->isChecked());
-    EXPECT_FALSE(mapItem(QStringLiteral("Welt"))->isChecked());
+    EXPECT_TRUE(mapItem("Europa")->isChecked());
+    EXPECT_FALSE(mapItem("Welt")->isChecked());
     stage->folder.writeFile(QStringLiteral("Karten/Kanada.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
-    mapItem(QStringLiteral("Kanada"))->trigger();
+    mapItem("Kanada")->trigger();
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Kanada"));
 }
 
@@ -165,8 +162,7 @@ TEST_F(TForm1Test, ABrokenDefaultMapAtStartLeavesAWorkingWindowWithoutMap)
     EXPECT_EQ(map->image()->parentWidget(), stage->clientArea());
     drag({100, 50}, {250, 120});  // no map: the mouse does nothing
     EXPECT_EQ(map->zoomDepth(), 0);
-
-    mapItem(QStringLiteral("Europa"))->trigger();
+    mapItem("Europa")->trigger();
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
     stop();
     EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini")).contains("aktuelle Karte=Europa"));
@@ -186,17 +182,14 @@ TEST_F(TForm1Test, DirectionLineFollowsTheStatusesAndARedrawPaintsItAgain)
     ASSERT_TRUE(map->drawState().mercatorLineDrawn);
     const QImage at90 = shown();
     EXPECT_NE(at90, withoutLine);
-
     rotorAt(90.5);
     EXPECT_EQ(shown(), at90);
     rotorAt(91);
     EXPECT_NE(shown(), at90);
     EXPECT_DOUBLE_EQ(map->drawState().mercatorLineDirection.value_or(0), 91);
-
     rotorAt(std::nullopt);
     EXPECT_FALSE(map->drawState().mercatorLineDrawn);
     EXPECT_EQ(shown(), withoutLine);
-
     // A redraw paints the line again, westwards from the own station.
     editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = 270; });
     map->RedrawMap();
@@ -212,7 +205,7 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
     start();
     editRotorState(stage->session, [&](RotorState& r) { r.rotorAzimuth = 45; });
     stage->session.setCrosshairColor(0x0000FF);  // red
-    stage->session.setTarget(TargetInfo{90, 45, 45, 1000});
+    stage->session.setTarget(TargetInfo {90, 45, 45, 1000});
     crosshair.show();
     map->RedrawMap();
     EXPECT_FALSE(map->drawState().mercatorLineDrawn);
@@ -232,7 +225,7 @@ TEST_F(TForm1Test, GridFollowsTheParametersAndLayersAreDrawnWhereTheProjectionPu
     // Where the lines of each grid lie is the picture's test; here one line of "grob" and one space.
     EXPECT_EQ(picture.pixel(100, 5), qRgb(0, 0, 0));  // 60 W
     EXPECT_EQ(picture.pixel(110, 5), weltColour);
-    EXPECT_EQ(picture.pixel(450, 75), red);      // 600 x 300 pixels for the whole world
+    EXPECT_EQ(picture.pixel(450, 75), red);  // 600 x 300 pixels for the whole world
     EXPECT_EQ(picture.pixel(451, 75), weltColour);
 }
 
@@ -249,13 +242,12 @@ TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)
     EXPECT_EQ(line(3)->text(), QStringLiteral("Nullinsel"));
     EXPECT_TRUE(panel.isVisible());
     EXPECT_EQ(panel.pos(), QPoint(310, 160));
-
     QTest::mouseMove(map->image(), QPoint(590, 295));  // near the corner: the panel moves to the other side
     EXPECT_EQ(line(0)->text().left(16), QStringLiteral("174,00°O 87,00°S"));
     EXPECT_EQ(panel.pos(), QPoint(590 - 144 - 10, 295 - 59 - 10));
     EXPECT_TRUE(QTest::qWaitFor([&] { return panel.isHidden(); }, 2000));
-
-    stage->parameters.setMousePositionShown(ParameterSettings::OnOff::off);  // "Aus": the lines follow the mouse, the panel stays hidden
+    // "Aus": the lines follow the mouse, the panel stays hidden.
+    stage->parameters.setMousePositionShown(ParameterSettings::OnOff::off);
     QTest::mouseMove(map->image(), QPoint(300, 150));
     EXPECT_FALSE(panel.isVisible());
     EXPECT_EQ(line(0)->text(), QStringLiteral("0,00°O 0,00°N JJ00AA"));
@@ -283,12 +275,10 @@ TEST_F(TForm1Test, DragZoomsInAndRightClickZoomsOut)
     start();
     QTest::mouseClick(map->image(), Qt::RightButton);  // on the whole map: nothing
     EXPECT_EQ(map->zoomDepth(), 1);
-
     drag({100, 50}, {250, 120});  // 120 W .. 30 W, 60 N .. 15 N
     ASSERT_EQ(map->zoomDepth(), 2);
     EXPECT_NEAR(double(map->shownView().left), -120, 1e-12);
     EXPECT_TRUE(stage->zoomOutShown);
-
     drag({1, 1}, {301, 151});
     EXPECT_EQ(map->zoomDepth(), 3);
     QTest::mouseClick(map->image(), Qt::RightButton);
@@ -315,15 +305,14 @@ TEST_F(TForm1Test, DragShowsOneFocusRectangleThatFollowsTheMouse)
                                   y == 50 && x >= 100 && x < 250, y == 124 && x >= 100 && x < 250};
             const bool onOutline = sides[0] || sides[1] || sides[2] || sides[3];
             const QRgb pixel = after.pixel(x, y);
-            EXPECT_TRUE(pixel == before.pixel(x, y) || (onOutline && pixel == inverted(before.pixel(x, y)))) << x << ", " << y;
+            EXPECT_TRUE(pixel == before.pixel(x, y) || (onOutline && pixel == inverted(before.pixel(x, y))))
+                << x << ", " << y;
             for (int side = 0; side < 4; ++side)
                 changed[side] += sides[side] && after.pixel(x, y) == inverted(before.pixel(x, y));
         }
     }
-    EXPECT_GE(changed[0], 75 / 3);
-    EXPECT_GE(changed[1], 75 / 3);
-    EXPECT_GE(changed[2], 150 / 3);
-    EXPECT_GE(changed[3], 150 / 3);
+    for (int side = 0; side < 4; ++side)
+        EXPECT_GE(changed[side], (side < 2 ? 75 : 150) / 3) << side;
     QTest::mouseRelease(map->image(), Qt::LeftButton, Qt::NoModifier, QPoint(250, 120));
 }
 
@@ -345,7 +334,7 @@ TEST_F(TForm1Test, ModifiedDragNeitherMovesThePanelNorDrawsARectangle)
 TEST_F(TForm1Test, TooNarrowARectangleIsRefused)
 {
     start();
-    const int width = clickThreshold();
+    const int width = QGuiApplication::primaryScreen()->size().width() / 20;
     if (width >= 48)
         GTEST_SKIP() << "on this screen every rectangle narrower than 8 % of the map counts as a click";
     const QImage before = shown();
@@ -363,21 +352,20 @@ TEST_F(TForm1Test, TooNarrowARectangleIsRefused)
 // again next time. Each case is a run of its own.
 TEST_F(TForm1Test, StartLoadsTheStoredMapIgnoringLetterCaseOrFallsBackToTheWorld)
 {
-    const struct {
-        const char* stored;
-        const char* loaded;
-        const char* saved;
-    } cases[] = {{"Europa", "Europa", "Europa"}, {"europa", "Europa", "Europa"}, {"EUROPA", "Europa", "Europa"},
-                 {"welt", "Welt", "Welt"},       {"Atlantis", "Welt", "Atlantis"}, {"Kanada", "Welt", "Kanada"}};
+    // The map name stored, loaded and saved.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Europa", "Europa", "Europa"}, {"europa", "Europa", "Europa"},   {"EUROPA", "Europa", "Europa"},
+        {"welt", "Welt", "Welt"},       {"Atlantis", "Welt", "Atlantis"}, {"Kanada", "Welt", "Kanada"},
+    };
     const QByteArray base = ini;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.stored);
+    for (const auto& [stored, loaded, saved] : cases) {
+        SCOPED_TRACE(stored);
         stage = std::make_unique<MapStage>();
         writeMaps();
-        ini = base + "[Mercator]\r\naktuelle Karte=" + c.stored + "\r\n";
+        ini = base + "[Mercator]\r\naktuelle Karte=" + stored + "\r\n";
         start();
-        const bool europa = QByteArray(c.loaded) == "Europa";
-        EXPECT_EQ(stage->session.currentMapName(), QString::fromUtf8(c.loaded));
+        const bool europa = QByteArray(loaded) == "Europa";
+        EXPECT_EQ(stage->session.currentMapName(), QString::fromUtf8(loaded));
         ASSERT_EQ(map->zoomDepth(), 1);
         EXPECT_DOUBLE_EQ(double(map->shownView().top), europa ? 72 : 90);
         EXPECT_DOUBLE_EQ(double(map->shownView().left), europa ? -25 : -180);
@@ -386,10 +374,10 @@ TEST_F(TForm1Test, StartLoadsTheStoredMapIgnoringLetterCaseOrFallsBackToTheWorld
         QStringList items;
         for (QAction* item : stage->menu.actions())
             items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
-        EXPECT_EQ(items.join(u' '), europa ? QStringLiteral("K1=Europa* K2=Kanada K3=Welt")
-                                           : QStringLiteral("K1=Europa K2=Kanada K3=Welt*"));
+        EXPECT_EQ(items.join(u' '), europa ? "K1=Europa* K2=Kanada K3=Welt" : "K1=Europa K2=Kanada K3=Welt*");
         stop();
-        EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini")).contains(QByteArray("aktuelle Karte=") + c.saved + "\r\n"));
+        EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini"))
+                        .contains(QByteArray("aktuelle Karte=") + saved + "\r\n"));
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
@@ -428,4 +416,4 @@ TEST_F(TForm1Test, HiddenAtStartTheMapIsDecodedAfterTheFirstPaintOrWhenShownBefo
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-} // namespace
+}  // namespace

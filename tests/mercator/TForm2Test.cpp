@@ -52,7 +52,6 @@ TEST_F(TForm2Test, LabelsDescribeAKnownTarget)
     build();
     ASSERT_TRUE(window->isHidden());
     targetJJ00AA();
-
     ASSERT_TRUE(window->isVisible());
     // Expected distances and bearing from an independent haversine / atan2 computation.
     const std::pair<const char*, const char*> shown[] = {
@@ -69,7 +68,6 @@ TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
     build();
     targetJJ00AA();
     click("Label12");
-
     EXPECT_DOUBLE_EQ(world.session.target().latitude, 51.51);
     EXPECT_DOUBLE_EQ(world.session.target().longitude, 7.47);
     EXPECT_EQ(text("Label4"), QStringLiteral("9502"));
@@ -77,7 +75,6 @@ TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
     EXPECT_EQ(text("Label12"), QStringLiteral("Dortmund"));
     EXPECT_EQ(text("Label13"), QStringLiteral("0"));
     EXPECT_EQ(text("Label11"), QString());  // no country in the tiny raster there
-
     // The caption "Stadt:" reacts the same way.
     world.session.clearTarget();
     click("Label32");
@@ -90,7 +87,6 @@ TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
     build();
     ASSERT_TRUE(world.session.referenceData().cityTable.empty());
     targetJJ00AA();
-
     EXPECT_EQ(text("Label4"), QStringLiteral("10014"));
     EXPECT_EQ(text("Label12"), QString());
     EXPECT_EQ(text("Label13"), QString());
@@ -110,7 +106,6 @@ TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
     EXPECT_EQ(dialogs.shown, QStringList {QStringLiteral("color||")});
     EXPECT_EQ(world.session.crosshairColor(), 0xFFFFFFu);
     EXPECT_EQ(iniText(), before);
-
     dialogs.colorAnswers.push_back(0x0000FFu);  // red
     click("Button1");
     EXPECT_EQ(world.session.crosshairColor(), 0x0000FFu);
