@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <tuple>
 
 namespace {
 
@@ -22,10 +24,7 @@ const QWidget* madeWindow(const QString& name)
     return nullptr;
 }
 
-bool helpWindowMade()
-{
-    return madeWindow(QStringLiteral("FormHilfe"));
-}
+const auto helpWindowMade = [] { return madeWindow(QStringLiteral("FormHilfe")) != nullptr; };
 
 // The [Hilfe] section of a settings file, its head included.
 QByteArray helpSection(const QByteArray& file)
@@ -43,12 +42,8 @@ QByteArray helpSection(const QByteArray& file)
 // one never made keeps its stored place byte for byte.
 TEST(LaterWindowsTest, AWindowMadeLateBehavesAsOneMadeAtStart)
 {
-    const struct {
-        const char* name;
-        std::function<void(Program&)> act;
-        bool madeBeforeShutDown;
-        bool helpShown;
-    } cases[] = {
+    // What is done, whether the help window is then made, and whether it is shown.
+    const std::tuple<const char*, std::function<void(Program&)>, bool, bool> cases[] = {
         {"never made before shut-down", [](Program&) {}, false, false},
         {"made when asked for", [](Program& program) { program.helpWindow(); }, true, false},
         {"made by the main window's request", [](Program& program) { emit program.mainWindow()->helpRequested(); },
@@ -60,23 +55,24 @@ TEST(LaterWindowsTest, AWindowMadeLateBehavesAsOneMadeAtStart)
          },
          true, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, act, madeBeforeShutDown, helpShown] : cases) {
+        SCOPED_TRACE(name);
         ProgramFolder folder;
         folder.writeReferenceData();
         folder.writeFile(QStringLiteral("Corvane.ini"), storedHelpPlace);
         folder.start();
         Program& program = *folder.program();
-        EXPECT_FALSE(helpWindowMade()) << c.name << ": made before the first paint";
-        c.act(program);
-        EXPECT_EQ(helpWindowMade(), c.madeBeforeShutDown) << c.name;
-        if (c.madeBeforeShutDown) {
-            EXPECT_EQ(program.helpWindow()->geometry(), QRect(40, 30, 300, 200)) << c.name;
-            EXPECT_EQ(program.helpWindow()->isVisible(), c.helpShown) << c.name;
+        EXPECT_FALSE(helpWindowMade()) << "made before the first paint";
+        act(program);
+        EXPECT_EQ(helpWindowMade(), madeBeforeShutDown);
+        if (madeBeforeShutDown) {
+            EXPECT_EQ(program.helpWindow()->geometry(), QRect(40, 30, 300, 200));
+            EXPECT_EQ(program.helpWindow()->isVisible(), helpShown);
             program.helpWindow()->hide();
         }
-        EXPECT_NE(program.aboutWindow(), nullptr) << c.name;
+        EXPECT_NE(program.aboutWindow(), nullptr);
         folder.stop();
-        EXPECT_EQ(helpSection(folder.readFile(QStringLiteral("Corvane.ini"))), storedHelpPlace) << c.name;
+        EXPECT_EQ(helpSection(folder.readFile(QStringLiteral("Corvane.ini"))), storedHelpPlace);
     }
 }
 
@@ -102,34 +98,29 @@ TEST(LaterWindowsTest, AWindowNeverMadeWritesItsPlaceAsOneMadeAtStart)
 // entry window is there at once, to ask for the own station.
 TEST(LaterWindowsTest, ToolWindowsHiddenAtStartComeAfterTheFirstPaintOrWithTheirMenuItem)
 {
-    const QString toolWindows[] = {QStringLiteral("Form2"), QStringLiteral("Form3"), QStringLiteral("Form4"),
-                                   QStringLiteral("Form6"), QStringLiteral("Form7")};
-    const struct {
-        const char* item;  // none: the first paint makes them
-        bool firstRun;
-        const char* shown;
-    } cases[] = {{nullptr, false, nullptr},
-                 {nullptr, true, nullptr},
-                 {"Parameter1", false, "Form3"},
-                 {"Locator1", false, "Form4"},
-                 {"Feststationen1", false, "Form7"}};
-    for (const auto& c : cases) {
-        const QString name = QString::fromLatin1(c.item ? c.item : c.firstRun ? "first run" : "first paint");
+    const char* const toolWindows[] = {"Form2", "Form3", "Form4", "Form6", "Form7"};
+    // The menu item (none: the first paint makes them), a first run, and the window shown.
+    const std::tuple<const char*, bool, const char*> cases[] = {{nullptr, false, nullptr},
+                                                                {nullptr, true, nullptr},
+                                                                {"Parameter1", false, "Form3"},
+                                                                {"Locator1", false, "Form4"},
+                                                                {"Feststationen1", false, "Form7"}};
+    for (const auto& [item, firstRun, shown] : cases) {
+        SCOPED_TRACE(item ? item : firstRun ? "first run" : "first paint");
         ProgramFolder folder;
         folder.writeReferenceData();
-        if (!c.firstRun)
+        if (!firstRun)
             folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n");
         folder.start();
-        for (const QString& window : toolWindows)
-            EXPECT_EQ(madeWindow(window) != nullptr, c.firstRun && window == QStringLiteral("Form4"))
-                << qPrintable(name);
-        if (c.item)
-            mainControl(c.item)->trigger();
+        for (const char* window : toolWindows)
+            EXPECT_EQ(madeWindow(window) != nullptr, firstRun && window == std::string("Form4")) << window;
+        if (item)
+            mainControl(item)->trigger();
         else
             folder.program()->mainWindow()->show();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return madeWindow(QStringLiteral("Form7")); }, 5000)) << qPrintable(name);
-        for (const QString& window : toolWindows)
-            EXPECT_EQ(madeWindow(window)->isVisible(), window == QLatin1String(c.shown)) << qPrintable(name + window);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return madeWindow(QStringLiteral("Form7")); }, 5000));
+        for (const char* window : toolWindows)
+            EXPECT_EQ(madeWindow(window)->isVisible(), shown && window == std::string(shown)) << window;
         folder.stop();
     }
 }

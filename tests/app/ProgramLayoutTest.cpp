@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <unistd.h>
 
 namespace {
@@ -20,6 +22,7 @@ protected:
     QString home = root.path() + QStringLiteral("/home/");
     QString program = root.path() + QStringLiteral("/usr/lib/corvane/");
     QString data = QDir::cleanPath(program + ProgramLayout::installedDataFromProgram) + u'/';
+    QString user = home + QStringLiteral(".local/share/Corvane/");  // the default user folder
 
     void make(const QString& folder) { ASSERT_TRUE(QDir().mkpath(folder)); }
 
@@ -35,51 +38,41 @@ protected:
 
 TEST_F(ProgramLayoutTest, MapsBesideTheExecutableMakeAPortableFolderElseTheInstallationsDataIsRead)
 {
-    struct Case {
-        const char* name;
-        bool kartenBeside;
-        bool installedData;
-        bool installed;
-    };
-    const Case cases[] = {
+    // Karten beside the executable, the installation's data there, and whether that is an installed copy.
+    const std::tuple<const char*, bool, bool, bool> cases[] = {
         {"portable folder", true, false, false},
         {"installed copy", false, true, true},
         {"portable folder inside an installation's tree", true, true, false},
         {"neither: as today, read and written beside the executable", false, false, false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, kartenBeside, installedData, installed] : cases) {
+        SCOPED_TRACE(name);
         QDir(root.path() + QStringLiteral("/usr")).removeRecursively();
         make(program);
-        if (c.kartenBeside)
+        if (kartenBeside)
             make(program + QStringLiteral("Karten"));
-        if (c.installedData)
+        if (installedData)
             make(data + QStringLiteral("Karten"));
         const ProgramLayout layout = ProgramLayout::of(program, environment());
-        EXPECT_EQ(layout.installed(), c.installed);
+        EXPECT_EQ(layout.installed(), installed);
         EXPECT_EQ(layout.programFolder(), program);
-        EXPECT_EQ(layout.dataFolder(), c.installed ? data : program);
-        EXPECT_EQ(layout.writableFolder(), c.installed ? home + QStringLiteral(".local/share/Corvane/") : program);
+        EXPECT_EQ(layout.dataFolder(), installed ? data : program);
+        EXPECT_EQ(layout.writableFolder(), installed ? user : program);
     }
 }
 
 TEST_F(ProgramLayoutTest, TheUserFolderFollowsXdgDataHomeWhenItIsAbsolute)
 {
-    struct Case {
-        const char* name;
-        QString xdgDataHome;  // null: unset
-        QString expected;
+    // XDG_DATA_HOME (null: unset) and the folder it gives.
+    const std::tuple<const char*, QString, QString> cases[] = {
+        {"unset", QString(), user},
+        {"empty", QStringLiteral(""), user},
+        {"relative, which the rules call invalid", QStringLiteral("daten"), user},
+        {"absolute, with a trailing slash", root.path() + QStringLiteral("/xdg/"),
+         root.path() + QStringLiteral("/xdg/Corvane/")},
     };
-    const Case cases[] = {
-        {"unset", QString(), home + QStringLiteral(".local/share/Corvane/")},
-        {"empty", QStringLiteral(""), home + QStringLiteral(".local/share/Corvane/")},
-        {"relative, which the rules call invalid", QStringLiteral("daten"), home + QStringLiteral(".local/share/Corvane/")},
-        {"absolute, with a trailing slash", root.path() + QStringLiteral("/xdg/"), root.path() + QStringLiteral("/xdg/Corvane/")},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ProgramLayout::userFolder(environment(c.xdgDataHome)), c.expected);
-    }
+    for (const auto& [name, xdgDataHome, expected] : cases)
+        EXPECT_EQ(ProgramLayout::userFolder(environment(xdgDataHome)), expected) << name;
 }
 
 TEST_F(ProgramLayoutTest, OnlyTheUserFolderIsCreatedAPortableFolderStaysAsItIs)
@@ -88,7 +81,7 @@ TEST_F(ProgramLayoutTest, OnlyTheUserFolderIsCreatedAPortableFolderStaysAsItIs)
     make(data + QStringLiteral("Karten"));
     const ProgramLayout installed = ProgramLayout::of(program, environment());
     ASSERT_TRUE(installed.makeWritableFolder());
-    EXPECT_TRUE(QDir(home + QStringLiteral(".local/share/Corvane/Karten")).exists());
+    EXPECT_TRUE(QDir(user + QStringLiteral("Karten")).exists());
     const QString portable = root.path() + QStringLiteral("/tragbar/");
     make(portable);
     ASSERT_TRUE(ProgramLayout::of(portable, environment()).makeWritableFolder());
@@ -106,7 +99,7 @@ TEST_F(ProgramLayoutTest, APortableFolderTheUserCannotWriteSendsTheFilesToTheUse
     QFile::setPermissions(portable, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_FALSE(layout.installed());
     EXPECT_EQ(layout.dataFolder(), portable);
-    EXPECT_EQ(layout.writableFolder(), home + QStringLiteral(".local/share/Corvane/"));
+    EXPECT_EQ(layout.writableFolder(), user);
 }
 
-} // namespace
+}  // namespace

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -33,21 +34,18 @@ protected:
 TEST_F(ReferenceDataLoaderTest, RasterIsReadToItsExactSize)
 {
     const int cell = 511 * 619 + 268;
-    const struct {
-        int size;
-        bool readable;
-    } cases[] = {{633237, true}, {633237 + 1000, true}, {633236, false}, {0, false}};
-    for (const auto& c : cases) {
-        QByteArray bytes(c.size, '\0');
-        if (c.size > cell)
+    for (const auto& [size, readable] :
+         {std::pair {633237, true}, {633237 + 1000, true}, {633236, false}, {0, false}}) {
+        QByteArray bytes(size, '\0');
+        if (size > cell)
             bytes[cell] = 5;
         const QString path = write(QStringLiteral("raster.arr"), bytes);
         raster->data()[cell] = 9;  // left from an earlier read
-        if (c.readable) {
+        if (readable) {
             ReferenceDataLoader::readCountryRaster(path, *raster);
-            EXPECT_EQ(raster->at(511, 268), 5) << c.size;
+            EXPECT_EQ(raster->at(511, 268), 5) << size;
         } else {
-            EXPECT_THROW(ReferenceDataLoader::readCountryRaster(path, *raster), AppError) << c.size;
+            EXPECT_THROW(ReferenceDataLoader::readCountryRaster(path, *raster), AppError) << size;
             EXPECT_EQ(raster->at(511, 268), 0) << "a failed read leaves the raster all zero";
         }
     }
@@ -65,11 +63,8 @@ TEST_F(ReferenceDataLoaderTest, CountryListHasOneEntryPerLineInAllEndings)
 
 TEST_F(ReferenceDataLoaderTest, CityLines)
 {
-    const struct {
-        QString line;
-        QString name;
-        double latitude, longitude;
-    } cases[] = {
+    // The line, and the name, latitude and longitude read from it.
+    const std::tuple<QString, QString, double, double> cases[] = {
         {QStringLiteral("Berlin\t52,52\t13,40"), QStringLiteral("Berlin"), 52.52, 13.40},
         {QStringLiteral("Sydney\t-33.87\t151.21\tmehr\tFelder"), QStringLiteral("Sydney"), -33.87, 151.21},
         {QStringLiteral("Ohne Tab"), QStringLiteral("Ohne Tab"), 0, 0},
@@ -79,21 +74,22 @@ TEST_F(ReferenceDataLoaderTest, CityLines)
         {QStringLiteral("Unendlich\tinf\tnan"), QStringLiteral("Unendlich"), 0, 0},
         {QString(60, u'n') + QStringLiteral("\t1\t2"), QString(50, u'n'), 1, 2},
     };
-    for (const auto& c : cases) {
-        const CityRecord city = ReferenceDataLoader::parseCityLine(c.line);
-        EXPECT_EQ(city.name, c.name) << c.line.toStdString();
-        EXPECT_DOUBLE_EQ(city.latitude, c.latitude) << c.line.toStdString();
-        EXPECT_DOUBLE_EQ(city.longitude, c.longitude) << c.line.toStdString();
+    for (const auto& [line, name, latitude, longitude] : cases) {
+        SCOPED_TRACE(line.toStdString());
+        const CityRecord city = ReferenceDataLoader::parseCityLine(line);
+        EXPECT_EQ(city.name, name);
+        EXPECT_DOUBLE_EQ(city.latitude, latitude);
+        EXPECT_DOUBLE_EQ(city.longitude, longitude);
     }
 }
 
 TEST_F(ReferenceDataLoaderTest, CityTableHasOneRecordPerLineInFileOrder)
 {
-    const auto cities = ReferenceDataLoader::readCityTable(write(QStringLiteral("c.txt"), "K\xF6ln\t50,94\t6,96\r\n\r\nWien\t48.21\t16.37"));
-    ASSERT_EQ(cities.size(), 3u);
-    EXPECT_EQ(cities[0].name, QStringLiteral("Köln"));
-    EXPECT_EQ(cities[1].name, QString());
-    EXPECT_EQ(cities[2].name, QStringLiteral("Wien"));
+    QStringList names;
+    for (const CityRecord& city : ReferenceDataLoader::readCityTable(
+             write(QStringLiteral("c.txt"), "K\xF6ln\t50,94\t6,96\r\n\r\nWien\t48.21\t16.37")))
+        names << city.name;
+    EXPECT_EQ(names, (QStringList {"Köln", "", "Wien"}));
     EXPECT_THROW(ReferenceDataLoader::readCityTable(dir.path() + QStringLiteral("/fehlt.txt")), AppError);
 }
 
@@ -115,8 +111,9 @@ TEST_F(ReferenceDataLoaderTest, RandomBytesNeverCrashTheLoaders)
         ReferenceDataLoader::readCountryRaster(write(QStringLiteral("random.arr"), rasterBytes), *raster);
         QString name, prefix;
         for (int i = 0; i < 50; ++i)
-            CountryLookup(*raster, list).lookupCountry(random.generateDouble() * 400 - 200, random.generateDouble() * 200 - 100, name, prefix);
+            CountryLookup(*raster, list)
+                .lookupCountry(random.generateDouble() * 400 - 200, random.generateDouble() * 200 - 100, name, prefix);
     }
 }
 
-} // namespace
+}  // namespace

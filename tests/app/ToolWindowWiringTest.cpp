@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -68,21 +69,20 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     folder.writeFile(QStringLiteral("Help/Corvane.htm"), page.readAll());
     folder.start();
-    const struct {
-        const char* item;
-        std::function<QWidget*()> window;
-        bool toggles;  // a second click hides it again
-    } cases[] = {{"Parameter1", form3, true},
-                 {"Locator1", form4, false},
-                 {"Feststationen1", form7, true},
-                 {"Hilfe2", formHilfe, false}};
-    for (const auto& c : cases) {
-        EXPECT_TRUE(!c.toggles || c.window()->isHidden()) << c.item;
-        mainControl(c.item)->trigger();
-        EXPECT_TRUE(c.window()->isVisible()) << c.item;
-        if (c.toggles) {
-            mainControl(c.item)->trigger();
-            EXPECT_TRUE(c.window()->isHidden()) << c.item;
+    // The menu item, its window, and whether a second click hides it again.
+    const std::tuple<const char*, std::function<QWidget*()>, bool> cases[] = {
+        {"Parameter1", form3, true},
+        {"Locator1", form4, false},
+        {"Feststationen1", form7, true},
+        {"Hilfe2", formHilfe, false},
+    };
+    for (const auto& [item, window, toggles] : cases) {
+        EXPECT_TRUE(!toggles || window()->isHidden()) << item;
+        mainControl(item)->trigger();
+        EXPECT_TRUE(window()->isVisible()) << item;
+        if (toggles) {
+            mainControl(item)->trigger();
+            EXPECT_TRUE(window()->isHidden()) << item;
         }
     }
     EXPECT_EQ(control<QTextBrowser>(formHilfe(), "WB1")->source().toLocalFile(),

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A picture whose every pixel differs from its neighbours, so that a swapped channel, row or
@@ -23,6 +25,14 @@ QImage patterned(int width, int height)
     return image;
 }
 
+// The path of a file b.bmp of these bytes in the folder.
+QString written(const QTemporaryDir& dir, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(QStringLiteral("b.bmp")));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    return file.fileName();
+}
+
 QByteArray qtBytes(const QImage& image)
 {
     QByteArray bytes;
@@ -34,34 +44,28 @@ QByteArray qtBytes(const QImage& image)
 
 TEST(BmpFileTest, WrittenBytesAreQtsAndReadPixelsAreQts)
 {
-    struct Case {
-        int width, height;
-        int dotsPerMeter;  // 0: none set
-    };
-    // Widths with each of the four row paddings, one row and one column, and a batch of rows
-    // larger than the writer's buffer.
-    for (const Case c : {Case {1, 1, 0}, Case {2, 3, 3780}, Case {3, 7, 2834}, Case {4, 2, 0}, Case {5, 5, 1000},
-                         Case {301, 17, 3780}, Case {40000, 9, 3780}}) {
-        QImage image = patterned(c.width, c.height);
-        image.setDotsPerMeterX(c.dotsPerMeter);
-        image.setDotsPerMeterY(c.dotsPerMeter);
+    // Width and height with each of the four row paddings, one row and one column, and a batch of rows
+    // larger than the writer's buffer; dots per metre, 0 for none set.
+    const std::tuple<int, int, int> cases[] = {{1, 1, 0},    {2, 3, 3780},    {3, 7, 2834},    {4, 2, 0},
+                                               {5, 5, 1000}, {301, 17, 3780}, {40000, 9, 3780}};
+    for (const auto& [width, height, dotsPerMeter] : cases) {
+        SCOPED_TRACE(testing::Message() << width << " x " << height);
+        QImage image = patterned(width, height);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
         QByteArray ours;
         QBuffer buffer(&ours);
         buffer.open(QIODevice::WriteOnly);
         ASSERT_EQ(BmpWriter::write(image, buffer), BmpWriter::Outcome::written);
         const QByteArray expected = qtBytes(image);
-        EXPECT_EQ(ours, expected) << c.width << " x " << c.height;
-        EXPECT_EQ(BmpWriter::fileSize(c.width, c.height), expected.size());
+        EXPECT_EQ(ours, expected);
+        EXPECT_EQ(BmpWriter::fileSize(width, height), expected.size());
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("b.bmp"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(ours);
-        file.close();
+        const QString path = written(dir, ours);
         const QImage read = BmpReader::read(path);
-        EXPECT_EQ(BmpReader::decodesItself(path), c.width <= 32767) << "wider ones are left to Qt";
+        EXPECT_EQ(BmpReader::decodesItself(path), width <= 32767) << "wider ones are left to Qt";
         EXPECT_EQ(read.format(), QImage::Format_RGB32);
-        EXPECT_EQ(read, QImage(path, "BMP")) << c.width << " x " << c.height;
+        EXPECT_EQ(read, QImage(path, "BMP"));
         EXPECT_EQ(read, image);
     }
 }
@@ -78,22 +82,19 @@ TEST(BmpFileTest, OtherKindsReadAsQtReadsThem)
         QByteArray bytes;
         bool whole;  // Qt leaves the rows of a short file unset: only whether it reads is compared
     };
-    for (const Case& c :
+    for (const auto& [name, bytes, readWhole] :
          {Case {"8 bits", qtBytes(indexed), true}, Case {"top row first", topDown, true},
           Case {"cut short", whole.left(whole.size() - 10), false}, Case {"header only", whole.left(54), false},
           Case {"not a bitmap", QByteArray("BM nothing"), true}, Case {"empty", QByteArray(), true}}) {
+        SCOPED_TRACE(name);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("b.bmp"));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(c.bytes);
-        file.close();
+        const QString path = written(dir, bytes);
         const QImage qt(path, "BMP");
         const QImage read = BmpReader::read(path);
-        EXPECT_FALSE(BmpReader::decodesItself(path)) << c.name;
-        EXPECT_EQ(read.isNull(), qt.isNull()) << c.name;
-        if (!qt.isNull() && c.whole) {
-            EXPECT_EQ(read, qt.convertToFormat(QImage::Format_RGB32)) << c.name;
+        EXPECT_FALSE(BmpReader::decodesItself(path));
+        EXPECT_EQ(read.isNull(), qt.isNull());
+        if (!qt.isNull() && readWhole) {
+            EXPECT_EQ(read, qt.convertToFormat(QImage::Format_RGB32));
         }
     }
     EXPECT_TRUE(BmpReader::read(QStringLiteral("/nonexistent/b.bmp")).isNull());

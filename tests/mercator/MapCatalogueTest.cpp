@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 class MapCatalogueTest : public testing::Test {
@@ -27,10 +29,10 @@ protected:
         file.write(bytes);
     }
 
-    void writeBitmap(const QString& name) const
+    void writeBitmap(const QString& name, QSize size = {40, 20}, QRgb colour = qRgb(0, 0, 255)) const
     {
-        QImage image(40, 20, QImage::Format_RGB32);
-        image.fill(Qt::blue);
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
         ASSERT_TRUE(image.save(folder() + name, "BMP"));
     }
 
@@ -50,15 +52,13 @@ TEST_F(MapCatalogueTest, CaptionsAreTheNamesUpToTheFirstPoint)
 TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
 {
     const QByteArray huge(400, '9');  // reads as infinity
-    const struct {
-        QByteArray calibration;
-        bool validBitmap;
-    } cases[] = {
-        {"72.00N\r\n34.00N 45.00E\r\n", true},               // one hemisphere letter
-        {"72.00N 25.50W\r\n", true},                         // second line missing
-        {"34.00N 25.50W\r\n72.00N 45.00E\r\n", true},       // north edge south of the south edge
-        {"72.00N 25.50W\r\n34.00N 25.50W\r\n", true},       // no width
-        {"72.00N 25.50W\r\n34.00N 45.00E\r\n", false},      // bitmap not readable
+    // The calibration, and whether the bitmap is valid.
+    const std::pair<QByteArray, bool> cases[] = {
+        {"72.00N\r\n34.00N 45.00E\r\n", true},          // one hemisphere letter
+        {"72.00N 25.50W\r\n", true},                    // second line missing
+        {"34.00N 25.50W\r\n72.00N 45.00E\r\n", true},   // north edge south of the south edge
+        {"72.00N 25.50W\r\n34.00N 25.50W\r\n", true},   // no width
+        {"72.00N 25.50W\r\n34.00N 45.00E\r\n", false},  // bitmap not readable
         // Corners off the globe or not finite, each otherwise in the right order.
         {huge + ".00N 25.50W\r\n34.00N 45.00E\r\n", true},
         {"72.00N 25.50W\r\n" + huge + ".00S 45.00E\r\n", true},
@@ -68,13 +68,14 @@ TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
         {"72.00N 180.60W\r\n34.00N 45.00E\r\n", true},
         {"72.00N 25.50W\r\n90.60S 180.60E\r\n", true},
     };
-    for (const auto& c : cases) {
-        write(QStringLiteral("Kaputt.inf"), c.calibration);
-        if (c.validBitmap)
+    for (const auto& [calibration, validBitmap] : cases) {
+        write(QStringLiteral("Kaputt.inf"), calibration);
+        if (validBitmap)
             writeBitmap(QStringLiteral("Kaputt.bmp"));
         else
             write(QStringLiteral("Kaputt.bmp"), "BM kein Bild");
-        EXPECT_THROW(MapCatalogue::read(bitmaps, folder(), QStringLiteral("Kaputt")), AppError) << c.calibration.left(80).constData();
+        EXPECT_THROW(MapCatalogue::read(bitmaps, folder(), QStringLiteral("Kaputt")), AppError)
+            << calibration.left(80).constData();
     }
     // The whole globe, edges included, is a map.
     write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
@@ -86,34 +87,29 @@ TEST_F(MapCatalogueTest, AMapIsDecodedOnceUntilItsFileChanges)
 {
     write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
     const QString path = folder() + QStringLiteral("Welt.bmp");
-    struct Case {
-        const char* name;
-        QSize size;
-        bool sameTime;  // the file's time of change put back as it was
-        QRgb colour;    // of the new file
+    writeBitmap(QStringLiteral("Welt.bmp"));
+    // The new file's size and colour; whether its time of change is put back as it was.
+    const std::tuple<const char*, QSize, QRgb, bool> cases[] = {
+        {"rewritten, same size", {40, 20}, qRgb(255, 0, 0), false},
+        {"another size", {41, 20}, qRgb(0, 255, 0), false},
+        {"same size and time", {41, 20}, qRgb(0, 0, 255), true},
     };
-    QImage image(40, 20, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    ASSERT_TRUE(image.save(path, "BMP"));
-    for (const Case c : {Case{"rewritten, same size", {40, 20}, false, qRgb(255, 0, 0)},
-                         Case{"another size", {41, 20}, false, qRgb(0, 255, 0)},
-                         Case{"same size and time", {41, 20}, true, qRgb(0, 0, 255)}}) {
-        const std::optional<MapCatalogue::Map> first = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
-        const std::optional<MapCatalogue::Map> again = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
-        ASSERT_TRUE(first && again) << c.name;
-        EXPECT_EQ(first->bitmap.constBits(), again->bitmap.constBits()) << c.name << ": shared, not decoded again";
+    for (const auto& [name, size, colour, sameTime] : cases) {
+        SCOPED_TRACE(name);
+        const auto read = [this] { return MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt")); };
+        const std::optional<MapCatalogue::Map> first = read(), again = read();
+        ASSERT_TRUE(first && again);
+        EXPECT_EQ(first->bitmap.constBits(), again->bitmap.constBits()) << "shared, not decoded again";
         const QDateTime changed = QFileInfo(path).lastModified();
-        QImage next(c.size, QImage::Format_RGB32);
-        next.fill(c.colour);
-        ASSERT_TRUE(next.save(path, "BMP"));
+        writeBitmap(QStringLiteral("Welt.bmp"), size, colour);
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(c.sameTime ? changed : changed.addSecs(2), QFileDevice::FileModificationTime));
+        ASSERT_TRUE(file.setFileTime(sameTime ? changed : changed.addSecs(2), QFileDevice::FileModificationTime));
         file.close();
-        const std::optional<MapCatalogue::Map> changedMap = MapCatalogue::read(bitmaps, folder(), QStringLiteral("Welt"));
-        ASSERT_TRUE(changedMap) << c.name;
-        EXPECT_EQ(changedMap->bitmap.pixel(0, 0), c.sameTime ? first->bitmap.pixel(0, 0) : c.colour) << c.name;
+        const std::optional<MapCatalogue::Map> changedMap = read();
+        ASSERT_TRUE(changedMap);
+        EXPECT_EQ(changedMap->bitmap.pixel(0, 0), sameTime ? first->bitmap.pixel(0, 0) : colour);
     }
 }
 
-} // namespace
+}  // namespace
