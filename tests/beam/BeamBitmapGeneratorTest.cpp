@@ -11,22 +11,22 @@
 
 #include <cmath>
 
-
 namespace {
 
-const GeoPosition jo31mm{7.0417, 51.5208};  // degrees
-const MapView wholeWorld{90, -90, 180, -180};
+const GeoPosition jo31mm {7.0417, 51.5208};  // degrees
+const MapView wholeWorld {90, -90, 180, -180};
 const QRgb polar = qRgb(255, 0, 255);
 
 QRgb worldPixelAt(const QImage& map, double longitude, double latitude)
 {
-    return map.pixel(lonToMapBitmapX(wholeWorld, map.width(), longitude), latToMapBitmapY(wholeWorld, map.height(), latitude));
+    return map.pixel(lonToMapBitmapX(wholeWorld, map.width(), longitude),
+                     latToMapBitmapY(wholeWorld, map.height(), latitude));
 }
 
 class BeamBitmapGeneratorTest : public testing::Test {
 protected:
     QImage map = numberedWorld();
-    BeamBitmapGenerator generator{jo31mm, map, wholeWorld, polar, 300};
+    BeamBitmapGenerator generator {jo31mm, map, wholeWorld, polar, 300};
 };
 
 // Where the pixels sample the map: the own station at the centre, east to the right along the
@@ -93,7 +93,7 @@ QImage referencePicture(const BeamBitmapGenerator& generator)
 struct Station {
     const char* name;  // the test's name
     GeoPosition own;   // degrees
-    int side;         // pixels
+    int side;          // pixels
 };
 
 // Both poles, the meridians at 0 and 180, latitudes whose pixels meet the polar limits, and
@@ -115,12 +115,7 @@ const Station stations[] = {
     {"NorthPole200EOfGreenwich", {-160, 90}, 512},
 };
 
-void PrintTo(const Station& station, std::ostream* out)
-{
-    *out << station.name;
-}
-
-class FastRowsTest : public testing::TestWithParam<Station> {};
+class FastRowsTest : public testing::TestWithParam<Station> { };
 
 TEST_P(FastRowsTest, EveryPixelIsTheExtendedPrecisionOne)
 {
@@ -180,4 +175,4 @@ TEST(BeamBitmapFinishTest, RimIsClosedOnTheCircleAndOnlyTheCornersGetTheOutsideC
     }
 }
 
-} // namespace
+}  // namespace

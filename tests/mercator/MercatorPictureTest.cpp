@@ -11,26 +11,18 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 // A picture of the whole world at one pixel per degree.
-const MapView world{90, -90, 180, -180};
+const MapView world {90, -90, 180, -180};
 const QSize worldSize(360, 180);
 
 QImage whiteCanvas(QSize size = worldSize)
 {
     QImage canvas(size, QImage::Format_RGB32);
     canvas.fill(Qt::white);
-    return canvas;
-}
-
-QImage noiseCanvas()
-{
-    QImage canvas(worldSize, QImage::Format_RGB32);
-    QRandomGenerator random(42);
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            canvas.setPixel(x, y, random.generate() | 0xFF000000u);
     return canvas;
 }
 
@@ -51,10 +43,10 @@ TEST(MercatorPicture, FieldGridOnTheWorldEveryTwentyAndTenDegrees)
         if (isBlack(canvas, 5, y))
             rows.push_back(y);
     std::vector<int> meridianColumns, parallelRows;
-    for (int x = 20; x <= 340; x += 20)
-        meridianColumns.push_back(x);
-    for (int y = 10; y <= 170; y += 10)
-        parallelRows.push_back(y);
+    for (int line = 1; line <= 17; ++line) {
+        meridianColumns.push_back(20 * line);
+        parallelRows.push_back(10 * line);
+    }
     EXPECT_EQ(columns, meridianColumns);
     EXPECT_EQ(rows, parallelRows);
 }
@@ -80,33 +72,27 @@ QImage paintedGrid(QImage canvas, QSize shown, const MapView& view, int level)
 
 TEST(MercatorPicture, GridWrittenIntoTheRowsSetsThePaintersPixels)
 {
-    struct Case {
-        const char* name;
-        MapView view;
-        QSize shown;  // pixels, on a larger surface
-    };
-    const Case cases[] = {
+    // The view and the pixels it is shown on, on a larger surface.
+    const std::tuple<const char*, MapView, QSize> cases[] = {
         {"world on a full-HD screen", world, {1920, 1080}},
         {"world, odd size", world, {1001, 499}},
         {"Europe zoomed", {72, 34, 45, -25}, {900, 700}},
         {"two subsquares wide, lines on the edges", {51.5, 51.375, 7.1666666666666667, 7}, {640, 480}},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, view, shown] : cases)
         for (int level = LocatorGrid::none; level <= LocatorGrid::subsquares; ++level) {
-            QImage canvas(c.shown + QSize(37, 23), QImage::Format_RGB32);
-            canvas.fill(Qt::white);
-            const QImage expected = paintedGrid(canvas, c.shown, c.view, level);
-            MercatorPicture(canvas, c.shown, c.view).drawLocatorGrid(level);
-            EXPECT_EQ(canvas, expected) << c.name << ", level " << level;
+            QImage canvas = whiteCanvas(shown + QSize(37, 23));
+            const QImage expected = paintedGrid(canvas, shown, view, level);
+            MercatorPicture(canvas, shown, view).drawLocatorGrid(level);
+            EXPECT_EQ(canvas, expected) << name << ", level " << level;
         }
-    }
 }
 
 TEST(MercatorPicture, ALineCrossingTheDateLineIsTwoPieces)
 {
     // Due east from 51.5 N 7 E the circle reaches the antipode at 173 W.
-    const GeoPosition own{7, 51.5};
-    CirclePoints points{};
+    const GeoPosition own {7, 51.5};
+    CirclePoints points {};
     SampleGreatCircle(90, own.longitude, own.latitude, points);
     QImage canvas = whiteCanvas();
     MercatorPicture picture(canvas, worldSize, world);
@@ -129,23 +115,27 @@ TEST(MercatorPicture, ALineCrossingTheDateLineIsTwoPieces)
 
 TEST(MercatorPicture, AnUndefinedPointOpensAGap)
 {
-    const GeoPosition own{0, 0};
-    CirclePoints points{};
+    const GeoPosition own {0, 0};
+    CirclePoints points {};
     SampleGreatCircle(0, own.longitude, own.latitude, points);  // point 90 is the north pole
     QImage canvas = whiteCanvas();
     const std::vector<QPolygon> pieces = MercatorPicture(canvas, worldSize, world).linePieces(own, points);
     ASSERT_EQ(pieces.size(), 2u);
-    EXPECT_EQ(pieces[0].size(), 90);   // own station and points 1..89
-    EXPECT_EQ(pieces[1].size(), 90);   // points 91..180
+    EXPECT_EQ(pieces[0].size(), 90);  // own station and points 1..89
+    EXPECT_EQ(pieces[1].size(), 90);  // points 91..180
 }
 
 TEST(MercatorPicture, InvertingTwiceRestoresEveryPixel)
 {
-    const QImage original = noiseCanvas();
-    QImage canvas = original;
+    QImage canvas(worldSize, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            canvas.setPixel(x, y, random.generate() | 0xFF000000u);
+    const QImage original = canvas;
     MercatorPicture picture(canvas, worldSize, world);
-    const GeoPosition own{7.0417, 51.5208};
-    CirclePoints points{};
+    const GeoPosition own {7.0417, 51.5208};
+    CirclePoints points {};
     SampleGreatCircle(-120, own.longitude, own.latitude, points);
     picture.invertCircle(own, points);
     picture.invertFocusRect(QRect(30, 40, 101, 57));
@@ -168,13 +158,13 @@ TEST(MercatorPicture, ViewCopiesItsPartOfTheBitmap)
             bitmap.setPixel(x, y, qRgb(x / 2, y, 0));
     QImage zoomed = whiteCanvas(QSize(180, 90));
     // 0..90 E, 0..45 N: bitmap columns 180..269, rows 45..89, shown twice enlarged.
-    MercatorPicture(zoomed, QSize(180, 90), MapView{45, 0, 90, 0}).copyMapPart(bitmap, world);
+    MercatorPicture(zoomed, QSize(180, 90), MapView {45, 0, 90, 0}).copyMapPart(bitmap, world);
     EXPECT_EQ(zoomed.pixel(0, 0), qRgb(90, 45, 0));
     EXPECT_EQ(zoomed.pixel(179, 89), qRgb(134, 89, 0));
     QImage beyond(QSize(100, 100), QImage::Format_RGB32);
     beyond.fill(Qt::green);
     // 150 E .. 210 E: the right half lies east of the bitmap; pixel (10, 50) shows 156 E, 0 N.
-    MercatorPicture(beyond, QSize(100, 100), MapView{30, -30, 210, 150}).copyMapPart(bitmap, world);
+    MercatorPicture(beyond, QSize(100, 100), MapView {30, -30, 210, 150}).copyMapPart(bitmap, world);
     EXPECT_EQ(beyond.pixel(10, 50), qRgb(168, 90, 0));
     EXPECT_EQ(beyond.pixel(90, 50), qRgb(255, 255, 255));
 }
@@ -182,7 +172,8 @@ TEST(MercatorPicture, ViewCopiesItsPartOfTheBitmap)
 TEST(MercatorPicture, CityMarkerIsARoundDotOfItsDiameter)
 {
     QImage canvas = whiteCanvas();
-    MercatorPicture(canvas, worldSize, world).drawCityMarkers({CityRecord{QStringLiteral("Dortmund"), 51.5, 7.5}}, 5, Qt::red);
+    MercatorPicture(canvas, worldSize, world)
+        .drawCityMarkers({CityRecord {QStringLiteral("Dortmund"), 51.5, 7.5}}, 5, Qt::red);
     // 7.5 E 51.5 N lies at pixel (187.5, 38.5), rounded half to even to (188, 38).
     const QRgb red = qRgb(255, 0, 0);
     int count = 0;
@@ -195,4 +186,4 @@ TEST(MercatorPicture, CityMarkerIsARoundDotOfItsDiameter)
     EXPECT_NE(canvas.pixel(186, 36), red);
 }
 
-} // namespace
+}  // namespace

@@ -39,6 +39,12 @@ protected:
     void targetJJ00AA() { world.session.setTarget(1.0 / 24, 1.0 / 48); }
 
     QString text(const char* label) const { return control<QLabel>(window.get(), label)->text(); }
+    using Texts = std::initializer_list<std::pair<const char*, const char*>>;  // label, text
+    void expectTexts(Texts labels) const
+    {
+        for (const auto& [label, expected] : labels)
+            EXPECT_EQ(text(label), QString::fromUtf8(expected)) << label;
+    }
     void click(const char* name) const { QTest::mouseClick(control<QWidget>(window.get(), name), Qt::LeftButton); }
     QByteArray iniText() const { return world.folder.readFile(QStringLiteral("Corvane.ini")); }
 
@@ -54,13 +60,12 @@ TEST_F(TForm2Test, LabelsDescribeAKnownTarget)
     targetJJ00AA();
     ASSERT_TRUE(window->isVisible());
     // Expected distances and bearing from an independent haversine / atan2 computation.
-    const std::pair<const char*, const char*> shown[] = {
+    const Texts shown = {
         {"Label1", "0,04167"}, {"Label2", "0,02083"},   {"Label3", "JJ00AA"},
         {"Label4", "10014"},   {"Label5", "270"},       {"Label11", "Nullinsel"},
         {"Label14", "N0"},     {"Label12", "Dortmund"}, {"Label13", "5774"},
     };
-    for (const auto& [label, expected] : shown)
-        EXPECT_EQ(text(label), QString::fromUtf8(expected)) << label;
+    expectTexts(shown);
 }
 
 TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
@@ -70,11 +75,8 @@ TEST_F(TForm2Test, ClickOnTheCityMakesItTheTarget)
     click("Label12");
     EXPECT_DOUBLE_EQ(world.session.target().latitude, 51.51);
     EXPECT_DOUBLE_EQ(world.session.target().longitude, 7.47);
-    EXPECT_EQ(text("Label4"), QStringLiteral("9502"));
-    EXPECT_EQ(text("Label5"), QStringLiteral("322"));
-    EXPECT_EQ(text("Label12"), QStringLiteral("Dortmund"));
-    EXPECT_EQ(text("Label13"), QStringLiteral("0"));
-    EXPECT_EQ(text("Label11"), QString());  // no country in the tiny raster there
+    // No country in the tiny raster there.
+    expectTexts({{"Label4", "9502"}, {"Label5", "322"}, {"Label12", "Dortmund"}, {"Label13", "0"}, {"Label11", ""}});
     // The caption "Stadt:" reacts the same way.
     world.session.clearTarget();
     click("Label32");
@@ -87,9 +89,7 @@ TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
     build();
     ASSERT_TRUE(world.session.referenceData().cityTable.empty());
     targetJJ00AA();
-    EXPECT_EQ(text("Label4"), QStringLiteral("10014"));
-    EXPECT_EQ(text("Label12"), QString());
-    EXPECT_EQ(text("Label13"), QString());
+    expectTexts({{"Label4", "10014"}, {"Label12", ""}, {"Label13", ""}});
     const TargetInfo before = world.session.target();
     click("Label12");
     EXPECT_EQ(world.session.target().longitude, before.longitude);
