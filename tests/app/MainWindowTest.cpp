@@ -353,7 +353,6 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     EXPECT_EQ(form6()->pos(), QPoint((400 - 120) / 2, 400 - form6()->clientHeight() - form6()->borderWidth()));
 }
 
-// Esc closes every tool window.
 TEST_F(MainWindowTest, EscapeClosesTheToolWindows)
 {
     start();
@@ -380,7 +379,6 @@ protected:
         start();
         formA()->showFixedStationsItem(true);
     }
-
     // The items the keys can reach: the inert divider and separators have no accelerator.
     static QList<QAction*> items(const QList<QAction*>& actions)
     {
@@ -390,13 +388,11 @@ protected:
                 reachable << action;
         return reachable;
     }
-
     static Qt::Key key(const QAction* action)
     {
         const QKeySequence mnemonic = QKeySequence::mnemonic(action->text());
         return mnemonic.isEmpty() ? Qt::Key_unknown : mnemonic[0].key();
     }
-
     void activateMainWindow() const
     {
         formA()->activateWindow();

@@ -25,7 +25,6 @@ protected:
     QString user = home + QStringLiteral(".local/share/Corvane/");  // the default user folder
 
     void make(const QString& folder) { ASSERT_TRUE(QDir().mkpath(folder)); }
-
     QProcessEnvironment environment(const QString& xdgDataHome = QString()) const
     {
         QProcessEnvironment environment;

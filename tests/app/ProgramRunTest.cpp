@@ -29,7 +29,6 @@ protected:
         folder.writeReferenceData();
         ASSERT_TRUE(QFile::copy(qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/Corvane"), executable));
     }
-
     void launch(QProcess& process)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -38,7 +37,6 @@ protected:
         process.start(executable, {});
         ASSERT_TRUE(process.waitForStarted());
     }
-
     // The process reaches its message loop instead of ending as a second instance: the handler for
     // SIGTERM comes once every window exists, just before the loop (the registry value is written
     // before, during the main window's creation).
@@ -47,7 +45,6 @@ protected:
         const auto up = [&] { return process.state() == QProcess::Running && catchesSigterm(process.processId()); };
         return QTest::qWaitFor([&] { return up() || process.state() != QProcess::Running; }, deadlineMs) && up();
     }
-
     // Ends the process as a desktop session does; it exits normally.
     static void terminate(QProcess& process)
     {
@@ -55,7 +52,6 @@ protected:
         ASSERT_TRUE(process.waitForFinished(deadlineMs));
         EXPECT_EQ(process.exitCode(), 0);
     }
-
     // The process's mask of caught signals, from /proc, has the bit of SIGTERM.
     static bool catchesSigterm(qint64 pid)
     {
@@ -132,4 +128,4 @@ TEST_F(ProgramRunTest, LockOfACrashedInstanceIsReleased)
     EXPECT_TRUE(QFile::exists(folder.iniPath()));
 }
 
-} // namespace
+}  // namespace

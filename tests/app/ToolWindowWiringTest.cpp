@@ -101,7 +101,6 @@ TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)
               QPoint((formA()->clientWidth() - 449) / 2 + 101, (formA()->clientHeight() - 297) / 2 + 57));
 }
 
-// A tool window opened from the menu has the keyboard at once.
 TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
 {
     folder.start();

@@ -42,7 +42,6 @@ TEST(AzimuthalProjectionTest, CentreIsTheOwnStationAndTheRimItsAntipode)
     }
 }
 
-// Every point put at its great-circle bearing and distance comes back as itself.
 TEST(AzimuthalProjectionTest, KnownBearingsAndDistancesGiveThePointBack)
 {
     // The own station and a point.

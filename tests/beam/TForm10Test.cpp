@@ -64,14 +64,11 @@ protected:
         writeWorld();
         ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
     }
-
     void writeWorld() const
     {
         stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
     }
-
     void TearDown() override { stop(); }
-
     // A grey cached bitmap, recorded as made for the own station unless told otherwise.
     void writeBeamBitmap(QSize size = {500, 500}, bool recorded = true)
     {
@@ -81,7 +78,6 @@ protected:
         if (recorded)
             ini += "[Beam]\r\nMittelpunkt_L\xe4nge=7.0417\r\nMittelpunkt_Breite=51.5208\r\n";
     }
-
     // Builds the map over the settings as the program does: the own station is read by the
     // Mercator map before, and a new target or own station has it redraw.
     void start(const QByteArray& more = {}, int bitmapSide = TForm10::defaultBitmapSide)
@@ -93,7 +89,6 @@ protected:
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
-
     // Starts with the cached grey bitmap shown 400 x 400 pixels, no cities, crosshair magenta.
     void startOnBeamMap(int bitmapSide = TForm10::defaultBitmapSide)
     {
@@ -107,14 +102,12 @@ protected:
         stage.session.setCrosshairColor(magentaWindows);
         map->RedrawBeamMap();
     }
-
     void stop()
     {
         if (map)
             stage.close([this] { map->FormDestroy(); });
         map.reset();
     }
-
     // The file is written after the picture is shown; true once the position beside it is recorded.
     bool recordedAs(const GeoPosition& position) const
     {
@@ -125,7 +118,6 @@ protected:
             },
             5000);
     }
-
     // The beam map file as written, in the bitmap's format; null when it cannot be read.
     QImage saved() const
     {

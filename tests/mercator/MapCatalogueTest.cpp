@@ -28,7 +28,6 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
-
     void writeBitmap(const QString& name, QSize size = {40, 20}, QRgb colour = qRgb(0, 0, 255)) const
     {
         QImage image(size, QImage::Format_RGB32);

@@ -47,9 +47,7 @@ protected:
         writeMaps();
         ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
     }
-
     void TearDown() override { stop(); }
-
     void writeMaps() const
     {
         writeMap(QStringLiteral("Welt"), QSize(360, 180), weltColour, weltCalibration);
@@ -57,7 +55,6 @@ protected:
         writeMap(QStringLiteral("Kanada"), QSize(100, 50), qRgb(128, 128, 128));
         stage->folder.writeFile(QStringLiteral("Karten/Kanada.Nord.inf"), "70.00N 140.00W\r\n45.00N 50.00W\r\n");
     }
-
     // A map bitmap of one colour, with its calibration file unless that is empty.
     void writeMap(const QString& name, QSize size, QRgb colour, const QByteArray& calibration = {}) const
     {
@@ -67,7 +64,6 @@ protected:
         if (!calibration.isEmpty())
             stage->folder.writeFile(QStringLiteral("Karten/") + name + QStringLiteral(".inf"), calibration);
     }
-
     // Builds the map over the settings, without grid and cities.
     void start()
     {
@@ -80,14 +76,12 @@ protected:
         stage->parameters.setCitiesShown(ParameterSettings::OnOff::off);
         map->RedrawMap();
     }
-
     void stop()
     {
         if (map)
             stage->close([this] { map->FormDestroy(); });
         map.reset();
     }
-
     QAction* mapItem(const char* caption) const
     {
         for (QAction* item : map->mapItems())
@@ -95,10 +89,8 @@ protected:
                 return item;
         return nullptr;
     }
-
     QImage shown() const { return map->image()->canvas().copy(0, 0, 600, 300); }
     QLabel* line(int index) const { return stage->cursorPanel().line(index); }
-
     void drag(QPoint from, QPoint to, Qt::KeyboardModifiers keys = Qt::NoModifier) const
     {
         QTest::mousePress(map->image(), Qt::LeftButton, keys, from);
@@ -213,7 +205,6 @@ TEST_F(TForm1Test, OwnStationAtZeroZeroDrawsNoDirectionLineButTheTargetLine)
     EXPECT_EQ(shown().pixel(10, 75), red);   // and at 45 N
 }
 
-// The grid follows the parameters; a layer is drawn where the projection puts its position.
 TEST_F(TForm1Test, GridFollowsTheParametersAndLayersAreDrawnWhereTheProjectionPutsThem)
 {
     start();

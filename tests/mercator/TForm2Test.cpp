@@ -26,18 +26,15 @@ protected:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         world.folder.writeReferenceData();
     }
-
     void build()
     {
         world.open();
         world.session.setOwnPosition({90, 0});
         window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places);
     }
-
     // The partner's locator JJ00AA, as the entry window sets it: its centre, 1/24 degree east
     // and 1/48 degree north.
     void targetJJ00AA() { world.session.setTarget(1.0 / 24, 1.0 / 48); }
-
     QString text(const char* label) const { return control<QLabel>(window.get(), label)->text(); }
     using Texts = std::initializer_list<std::pair<const char*, const char*>>;  // label, text
     void expectTexts(Texts labels) const
