@@ -52,6 +52,7 @@ protected:
         if (!ini.isNull())
             folder.writeFile(QStringLiteral("Corvane.ini"), ini);
     }
+    std::string boxes() const { return dialogs.shown.join(u'\n').toStdString(); }
     // A value of the settings file as the run left it.
     QString saved(const char* section, const char* key) const
     {
@@ -138,7 +139,7 @@ TEST_F(MainWindowAloneTest, MenuBarHasEveryItemWithItsCaption)
     EXPECT_EQ(item<QLabel>("StartPanel")->text(), QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"));
     EXPECT_EQ(window->cursorPanel().size(), QSize(144, 59));
     EXPECT_TRUE(window->cursorPanel().isHidden());
-    EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
 }
 
 // The cursor panel alone, in a client area with the main window's font.
@@ -148,8 +149,7 @@ TEST(CursorPanelTest, WidensForALongLineAndForALargerFontOnly)
     client.setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     CursorPanel panel(&client);
     const auto show = [&panel](const char* country) {
-        panel.showLines(QStringLiteral("7,04°O 51,52°N"), QStringLiteral("Entfernung: 0,0Km"),
-                        QStringLiteral("Antennenwinkel: 90°"), QString::fromUtf8(country));
+        panel.showLines("7,04°O 51,52°N", "Entfernung: 0,0Km", "Antennenwinkel: 90°", country);
         return panel.width();
     };
     EXPECT_EQ(show("Polen"), 144) << "the designed width holds short lines";
@@ -188,8 +188,7 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     const QString missing = QStringLiteral("\x01");
     for (const QStringList& section : keys)
         for (const QString& key : section.mid(1))
-            EXPECT_NE(ini.readString(section[0], key, missing), missing)
-                << section[0].toStdString() << "/" << key.toStdString();
+            EXPECT_NE(ini.readString(section[0], key, missing), missing) << qPrintable(section[0] + u'/' + key);
     EXPECT_EQ(saved("Main", "Links"), QStringLiteral("36"));
     EXPECT_EQ(saved("Main", "StayOnTop"), QStringLiteral("0"));
     EXPECT_EQ(saved("Mercator", "aktuelle Karte"), QStringLiteral("Welt"));
@@ -216,8 +215,7 @@ TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsToldAndKept)
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), folder.iniPath()));
     start();
     ASSERT_FALSE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(dialogs.shown.front().contains(QStringLiteral("kann nicht gelesen werden")))
-        << dialogs.shown.front().toStdString();
+    EXPECT_TRUE(dialogs.shown.front().contains(QStringLiteral("kann nicht gelesen werden"))) << boxes();
     formA()->move(formA()->x() + 40, formA()->y() + 30);
     folder.stop();
     EXPECT_EQ(QFileInfo(folder.iniPath()).symLinkTarget(), QStringLiteral("/proc/self/mem"));
@@ -272,7 +270,7 @@ TEST_F(MainWindowTest, MissingRasterShowsOneErrorAndSkipsTheRestOfCreation)
 {
     QFile::remove(folder.kartenPath(QStringLiteral("Landeskennung.arr")));
     start("[Main]\r\nLinks=50\r\n");
-    ASSERT_EQ(dialogs.shown.size(), 1) << dialogs.shown.join(u'\n').toStdString();
+    ASSERT_EQ(dialogs.shown.size(), 1) << boxes();
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Datei nicht gefunden: ")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("Landeskennung.arr.")));
     EXPECT_EQ(formA()->geometry(), QRect(313, 179, 870, 640));
@@ -313,9 +311,8 @@ TEST_F(MainWindowTest, ASettingsFileThatCannotBeWrittenAtQuittingGivesOneBox)
         }
         dialogs.whileShown = {};
         EXPECT_TRUE(stillReachable.isEmpty()) << stillReachable.join(u'\n').toStdString();
-        ASSERT_EQ(dialogs.shown.size(), 1) << dialogs.shown.join(u'\n').toStdString();
-        EXPECT_TRUE(dialogs.shown.front().startsWith(QStringLiteral("error|Corvane|Die Einstellungsdatei ")))
-            << dialogs.shown.front().toStdString();
+        ASSERT_EQ(dialogs.shown.size(), 1) << boxes();
+        EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Die Einstellungsdatei "))) << boxes();
         EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), ini) << fullDisk;
     }
 }
@@ -326,8 +323,7 @@ TEST_F(MainWindowTest, AProgramFolderThatCannotBeEnteredGivesErrorsButNoCrash)
     const RunningProgram::Use running(program);
     program.createWindows();
     ASSERT_FALSE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Der Ordner ")))
-        << dialogs.shown[0].toStdString();
+    EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Der Ordner "))) << boxes();
     EXPECT_NE(form7(), nullptr) << "the other windows are still created";
     program.destroyWindows();
     EXPECT_EQ(formA(), nullptr);

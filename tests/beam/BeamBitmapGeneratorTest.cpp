@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -40,13 +41,8 @@ TEST_F(BeamBitmapGeneratorTest, PixelsSampleTheMapAlongTheGreatCircles)
     const BeamBitmapGenerator western({-100, 0}, map, wholeWorld, polar, 300);
     const BeamBitmapGenerator regional(jo31mm, europe, {72, 34, 45, -25}, polar, 300);
     enum Expect { is, isNot, nothing };
-    const struct {
-        const char* name;
-        const BeamBitmapGenerator& from;
-        QPoint pixel;
-        Expect expect;
-        QRgb colour;
-    } cases[] = {
+    // The generator, its pixel, and whether that is, is not or has no colour at all of the expected one.
+    const std::tuple<const char*, const BeamBitmapGenerator&, QPoint, Expect, QRgb> cases[] = {
         {"centre", generator, {150, 150}, is, worldPixelAt(map, jo31mm.longitude, jo31mm.latitude)},
         {"up, about 4000 km: across 87 N", generator, {150, 120}, is, polar},
         {"down, about 12700 km: near 63 S, still on the map", generator, {150, 245}, isNot, polar},
@@ -60,11 +56,11 @@ TEST_F(BeamBitmapGeneratorTest, PixelsSampleTheMapAlongTheGreatCircles)
         {"regional map, centre", regional, {150, 150}, is, qRgb(0, 128, 0)},
         {"regional map, beyond it", regional, {150, 290}, nothing, 0},
     };
-    for (const auto& c : cases) {
-        QRgb colour = 0;
-        ASSERT_EQ(c.from.colourAt(c.pixel.x(), c.pixel.y(), colour), c.expect != nothing) << c.name;
-        if (c.expect != nothing) {
-            EXPECT_EQ(colour == c.colour, c.expect == is) << c.name;
+    for (const auto& [name, from, pixel, expect, colour] : cases) {
+        QRgb sampled = 0;
+        ASSERT_EQ(from.colourAt(pixel.x(), pixel.y(), sampled), expect != nothing) << name;
+        if (expect != nothing) {
+            EXPECT_EQ(sampled == colour, expect == is) << name;
         }
     }
 }

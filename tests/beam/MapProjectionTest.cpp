@@ -9,18 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace {
 
 const GeoPosition equator {0, 0};
 const GeoPosition jo31mm {7.0417, 51.5208};
-
-struct KnownPixel {
-    const char* map;
-    std::shared_ptr<const MapProjection> projection;
-    QPoint pixel;
-    std::optional<GeoPosition> position;  // none where the picture shows no place
-};
 
 // Whole world 360 x 180 pixels: one degree a pixel. Europe 72 N .. 34 N, 25 W .. 45 E over
 // 700 x 380 pixels: ten pixels a degree. Beam map 400 pixels wide around 0 N 0 E, unzoomed: the
@@ -36,7 +30,8 @@ const std::shared_ptr<const MapProjection> beamAtHome =
 
 TEST(MapProjectionTest, KnownPixelsShowKnownPositions)
 {
-    const KnownPixel cases[] = {
+    // The projection, a pixel, and the position it shows: none where the picture shows no place.
+    const std::tuple<const char*, std::shared_ptr<const MapProjection>, QPoint, std::optional<GeoPosition>> cases[] = {
         {"world centre", world, {180, 90}, GeoPosition {0, 0}},
         {"world top left", world, {0, 0}, GeoPosition {-180, 90}},
         {"world 90 E 45 S", world, {270, 135}, GeoPosition {90, -45}},
@@ -48,15 +43,15 @@ TEST(MapProjectionTest, KnownPixelsShowKnownPositions)
         {"beam corner beyond 20000 km", beam, {2, 2}, std::nullopt},
         {"zoomed beam centre", beamAtHome, {200, 200}, jo31mm},
     };
-    for (const KnownPixel& c : cases) {
-        const std::optional<GeoPosition> position = c.projection->positionAt(c.pixel);
-        ASSERT_EQ(position.has_value(), c.position.has_value()) << c.map;
-        if (!position)
+    for (const auto& [name, projection, pixel, position] : cases) {
+        const std::optional<GeoPosition> shown = projection->positionAt(pixel);
+        ASSERT_EQ(shown.has_value(), position.has_value()) << name;
+        if (!shown)
             continue;
-        EXPECT_NEAR(position->longitude, c.position->longitude, 1e-6) << c.map;  // degrees, 0.1 m
-        EXPECT_NEAR(position->latitude, c.position->latitude, 1e-6) << c.map;
-        if (c.position->latitude != 90) {  // every pixel column shows the pole
-            EXPECT_EQ(c.projection->pixelOf(*c.position), c.pixel) << c.map;
+        EXPECT_NEAR(shown->longitude, position->longitude, 1e-6) << name;  // degrees, 0.1 m
+        EXPECT_NEAR(shown->latitude, position->latitude, 1e-6) << name;
+        if (position->latitude != 90) {  // every pixel column shows the pole
+            EXPECT_EQ(projection->pixelOf(*position), pixel) << name;
         }
     }
 }

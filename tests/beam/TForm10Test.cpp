@@ -80,12 +80,11 @@ protected:
     }
     // Builds the map over the settings as the program does: the own station is read by the
     // Mercator map before, and a new target or own station has it redraw.
-    void start(const QByteArray& more = {}, int bitmapSide = TForm10::defaultBitmapSide)
+    void start(const QByteArray& more = {}, int side = TForm10::defaultBitmapSide)  // of the bitmap, pixels
     {
         stage.open(ini + more);
         stage.session.setOwnPosition(own);
-        map =
-            std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, stage.bitmaps, bitmapSide);
+        map = std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, stage.bitmaps, side);
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
@@ -111,18 +110,16 @@ protected:
     // The file is written after the picture is shown; true once the position beside it is recorded.
     bool recordedAs(const GeoPosition& position) const
     {
-        return QTest::qWaitFor(
-            [&] {
-                const std::optional<GeoPosition> recorded = BeamMapCache::recordedPosition(*stage.session.iniFile());
-                return recorded && recorded->longitude == position.longitude && recorded->latitude == position.latitude;
-            },
-            5000);
+        const auto recorded = [&] {
+            const std::optional<GeoPosition> at = BeamMapCache::recordedPosition(*stage.session.iniFile());
+            return at && at->longitude == position.longitude && at->latitude == position.latitude;
+        };
+        return QTest::qWaitFor(recorded, 5000);
     }
     // The beam map file as written, in the bitmap's format; null when it cannot be read.
     QImage saved() const
     {
-        return QImage(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP")
-            .convertToFormat(QImage::Format_RGB32);
+        return QImage(stage.folder.kartenPath("BeamKarte.bmp"), "BMP").convertToFormat(QImage::Format_RGB32);
     }
     std::string boxes() const { return dialogs.shown.join(u'\n').toStdString(); }
     QImage shown() const { return map->image()->canvas().copy(0, 0, shownSide, shownSide); }

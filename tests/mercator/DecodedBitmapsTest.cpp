@@ -14,16 +14,6 @@
 
 namespace {
 
-void writeBitmap(const QString& path, QRgb colour, const QDateTime& changed)
-{
-    QImage image(1200, 1000, QImage::Format_RGB32);  // large enough to be decoded on two threads
-    image.fill(colour);
-    ASSERT_TRUE(image.save(path, "BMP"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
-}
-
 TEST(DecodedBitmapsTest, ThreadsReadingAtOnceShareOneDecodingUntilTheFileChanges)
 {
     QTemporaryDir dir;
@@ -32,7 +22,13 @@ TEST(DecodedBitmapsTest, ThreadsReadingAtOnceShareOneDecodingUntilTheFileChanges
     const QDateTime first = QDateTime::currentDateTime().addSecs(-60);
     for (const auto& [colour, changed] :
          {std::pair {qRgb(10, 20, 30), first}, std::pair {qRgb(40, 50, 60), first.addSecs(5)}}) {
-        writeBitmap(path, colour, changed);
+        QImage image(1200, 1000, QImage::Format_RGB32);  // large enough to be decoded on two threads
+        image.fill(colour);
+        ASSERT_TRUE(image.save(path, "BMP"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
+        file.close();
         std::vector<std::future<QImage>> readers;
         for (int i = 0; i < 4; ++i)
             readers.push_back(std::async(std::launch::async, [&] { return bitmaps.read(path); }));

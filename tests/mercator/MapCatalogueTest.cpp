@@ -73,8 +73,7 @@ TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
             writeBitmap(QStringLiteral("Kaputt.bmp"));
         else
             write(QStringLiteral("Kaputt.bmp"), "BM kein Bild");
-        EXPECT_THROW(MapCatalogue::read(bitmaps, folder(), QStringLiteral("Kaputt")), AppError)
-            << calibration.left(80).constData();
+        EXPECT_THROW(MapCatalogue::read(bitmaps, folder(), "Kaputt"), AppError) << calibration.left(80).constData();
     }
     // The whole globe, edges included, is a map.
     write(QStringLiteral("Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");

@@ -172,8 +172,7 @@ TEST(MercatorPicture, ViewCopiesItsPartOfTheBitmap)
 TEST(MercatorPicture, CityMarkerIsARoundDotOfItsDiameter)
 {
     QImage canvas = whiteCanvas();
-    MercatorPicture(canvas, worldSize, world)
-        .drawCityMarkers({CityRecord {QStringLiteral("Dortmund"), 51.5, 7.5}}, 5, Qt::red);
+    MercatorPicture(canvas, worldSize, world).drawCityMarkers({CityRecord {"Dortmund", 51.5, 7.5}}, 5, Qt::red);
     // 7.5 E 51.5 N lies at pixel (187.5, 38.5), rounded half to even to (188, 38).
     const QRgb red = qRgb(255, 0, 0);
     int count = 0;

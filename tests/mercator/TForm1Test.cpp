@@ -367,8 +367,7 @@ TEST_F(TForm1Test, StartLoadsTheStoredMapIgnoringLetterCaseOrFallsBackToTheWorld
             items << item->objectName() + u'=' + item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
         EXPECT_EQ(items.join(u' '), europa ? "K1=Europa* K2=Kanada K3=Welt" : "K1=Europa K2=Kanada K3=Welt*");
         stop();
-        EXPECT_TRUE(stage->folder.readFile(QStringLiteral("Corvane.ini"))
-                        .contains(QByteArray("aktuelle Karte=") + saved + "\r\n"));
+        EXPECT_TRUE(stage->folder.readFile("Corvane.ini").contains("aktuelle Karte=" + QByteArray(saved) + "\r\n"));
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
