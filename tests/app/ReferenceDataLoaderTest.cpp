@@ -63,7 +63,6 @@ TEST_F(ReferenceDataLoaderTest, CountryListHasOneEntryPerLineInAllEndings)
 
 TEST_F(ReferenceDataLoaderTest, CityLines)
 {
-    // The line, and the name, latitude and longitude read from it.
     const std::tuple<QString, QString, double, double> cases[] = {
         {QStringLiteral("Berlin\t52,52\t13,40"), QStringLiteral("Berlin"), 52.52, 13.40},
         {QStringLiteral("Sydney\t-33.87\t151.21\tmehr\tFelder"), QStringLiteral("Sydney"), -33.87, 151.21},

@@ -44,7 +44,6 @@ TEST(AzimuthalProjectionTest, CentreIsTheOwnStationAndTheRimItsAntipode)
 
 TEST(AzimuthalProjectionTest, KnownBearingsAndDistancesGiveThePointBack)
 {
-    // The own station and a point.
     const std::pair<GeoPosition, GeoPosition> cases[] = {
         {jo31mm, {-74.006, 40.7128}},       // New York
         {jo31mm, {151.2093, -33.8688}},     // Sydney, over 16000 km

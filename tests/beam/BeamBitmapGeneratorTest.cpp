@@ -154,13 +154,11 @@ TEST(BeamBitmapFinishTest, RimIsClosedOnTheCircleAndOnlyTheCornersGetTheOutsideC
         const int last = side - 1;
         for (const QPoint corner : {QPoint(0, 0), QPoint(last, 0), QPoint(0, last), QPoint(last, last), QPoint(10, 10)})
             EXPECT_EQ(picture.pixel(corner), outside) << corner.x() << "," << corner.y();
-        for (int y = 0; y < side; ++y) {
-            for (int x = 0; x < side; ++x) {
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
                 if (picture.pixel(x, y) == black) {
                     ASSERT_LE(std::fabs(std::hypot(x - centre, y - centre) - centre), 1.0) << x << "," << y;
                 }
-            }
-        }
         // The points on the right and bottom edge lie one pixel beyond the picture.
         for (int degrees = 0; degrees < 360; ++degrees) {
             const QPoint point = BeamView::polar(centre, degrees, centre);

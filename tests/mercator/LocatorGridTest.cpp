@@ -13,7 +13,6 @@ const MapView world {90, -90, 180, -180};
 
 TEST(LocatorGrid, LinesStrictlyInsideTheView)
 {
-    // View, level, and how many meridians and parallels.
     const std::tuple<MapView, int, std::size_t, std::size_t> cases[] = {
         {world, LocatorGrid::none, 0, 0},
         {world, LocatorGrid::squares, 179, 166},                // -178..178 and -80..85

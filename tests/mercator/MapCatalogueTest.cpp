@@ -51,7 +51,6 @@ TEST_F(MapCatalogueTest, CaptionsAreTheNamesUpToTheFirstPoint)
 TEST_F(MapCatalogueTest, BrokenPairsAreRefused)
 {
     const QByteArray huge(400, '9');  // reads as infinity
-    // The calibration, and whether the bitmap is valid.
     const std::pair<QByteArray, bool> cases[] = {
         {"72.00N\r\n34.00N 45.00E\r\n", true},          // one hemisphere letter
         {"72.00N 25.50W\r\n", true},                    // second line missing

@@ -290,7 +290,7 @@ TEST_F(TForm1Test, DragShowsOneFocusRectangleThatFollowsTheMouse)
     QTest::mouseMove(map->image(), QPoint(250, 120));
     const QImage after = shown();
     int changed[4] = {};  // on the left, right, top and bottom side
-    for (int y = 0; y < 300; ++y) {
+    for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 600; ++x) {
             const bool sides[] = {x == 100 && y >= 50 && y < 125, x == 249 && y >= 50 && y < 125,
                                   y == 50 && x >= 100 && x < 250, y == 124 && x >= 100 && x < 250};
@@ -301,7 +301,6 @@ TEST_F(TForm1Test, DragShowsOneFocusRectangleThatFollowsTheMouse)
             for (int side = 0; side < 4; ++side)
                 changed[side] += sides[side] && after.pixel(x, y) == inverted(before.pixel(x, y));
         }
-    }
     for (int side = 0; side < 4; ++side)
         EXPECT_GE(changed[side], (side < 2 ? 75 : 150) / 3) << side;
     QTest::mouseRelease(map->image(), Qt::LeftButton, Qt::NoModifier, QPoint(250, 120));
@@ -343,7 +342,6 @@ TEST_F(TForm1Test, TooNarrowARectangleIsRefused)
 // again next time. Each case is a run of its own.
 TEST_F(TForm1Test, StartLoadsTheStoredMapIgnoringLetterCaseOrFallsBackToTheWorld)
 {
-    // The map name stored, loaded and saved.
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"Europa", "Europa", "Europa"}, {"europa", "Europa", "Europa"},   {"EUROPA", "Europa", "Europa"},
         {"welt", "Welt", "Welt"},       {"Atlantis", "Welt", "Atlantis"}, {"Kanada", "Welt", "Kanada"},
