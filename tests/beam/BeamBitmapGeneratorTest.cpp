@@ -72,20 +72,6 @@ TEST_F(BeamBitmapGeneratorTest, ThreadsDoNotChangeASingleByte)
     EXPECT_EQ(generator.rows(100, 7, 4), alone.copy(0, 100, 300, 7));
 }
 
-// The picture as the extended-precision evaluation gives it, pixel by pixel: the reference that
-// the fast rows must meet exactly.
-QImage referencePicture(const BeamBitmapGenerator& generator)
-{
-    QImage picture(generator.side(), generator.side(), QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    for (int y = 0; y < picture.height(); ++y) {
-        QRgb* const line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x)
-            generator.colourAt(x, y, line[x]);
-    }
-    return picture;
-}
-
 struct Station {
     const char* name;  // the test's name
     GeoPosition own;   // degrees
@@ -121,7 +107,15 @@ TEST_P(FastRowsTest, EveryPixelIsTheExtendedPrecisionOne)
     world = world.convertToFormat(QImage::Format_RGB32);
     const Station& station = GetParam();
     const BeamBitmapGenerator generator(station.own, world, wholeWorld, polar, station.side);
-    const QImage reference = referencePicture(generator);
+    // The picture as the extended-precision evaluation gives it, pixel by pixel: the reference that
+    // the fast rows must meet exactly.
+    QImage reference(station.side, station.side, QImage::Format_RGB32);
+    reference.fill(Qt::white);
+    for (int y = 0; y < station.side; ++y) {
+        QRgb* const line = reinterpret_cast<QRgb*>(reference.scanLine(y));
+        for (int x = 0; x < station.side; ++x)
+            generator.colourAt(x, y, line[x]);
+    }
     const QImage fast = generator.rows(0, station.side, 2);
     int differing = 0;
     QPoint first(-1, -1);

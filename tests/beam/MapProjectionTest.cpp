@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <optional>
 #include <tuple>
 
 namespace {
@@ -19,29 +19,25 @@ const GeoPosition jo31mm {7.0417, 51.5208};
 // Whole world 360 x 180 pixels: one degree a pixel. Europe 72 N .. 34 N, 25 W .. 45 E over
 // 700 x 380 pixels: ten pixels a degree. Beam map 400 pixels wide around 0 N 0 E, unzoomed: the
 // rim at the antipode 200 pixels from the centre, so 100 pixels are a quarter of a great circle.
-const std::shared_ptr<const MapProjection> world =
-    std::make_shared<MercatorProjection>(MapView {90, -90, 180, -180}, QSize(360, 180));
-const std::shared_ptr<const MapProjection> europe =
-    std::make_shared<MercatorProjection>(MapView {72, 34, 45, -25}, QSize(700, 380));
-const std::shared_ptr<const MapProjection> beam =
-    std::make_shared<BeamProjection>(BeamView(400, 500, 0), AzimuthalProjection(equator));
-const std::shared_ptr<const MapProjection> beamAtHome =
-    std::make_shared<BeamProjection>(BeamView(400, 2500, 500), AzimuthalProjection(jo31mm));
+const MercatorProjection world(MapView {90, -90, 180, -180}, QSize(360, 180));
+const MercatorProjection europe(MapView {72, 34, 45, -25}, QSize(700, 380));
+const BeamProjection beam(BeamView(400, 500, 0), AzimuthalProjection(equator));
+const BeamProjection beamAtHome(BeamView(400, 2500, 500), AzimuthalProjection(jo31mm));
 
 TEST(MapProjectionTest, KnownPixelsShowKnownPositions)
 {
     // The projection, a pixel, and the position it shows: none where the picture shows no place.
-    const std::tuple<const char*, std::shared_ptr<const MapProjection>, QPoint, std::optional<GeoPosition>> cases[] = {
-        {"world centre", world, {180, 90}, GeoPosition {0, 0}},
-        {"world top left", world, {0, 0}, GeoPosition {-180, 90}},
-        {"world 90 E 45 S", world, {270, 135}, GeoPosition {90, -45}},
-        {"Europe 0 E 50 N", europe, {250, 220}, GeoPosition {0, 50}},
-        {"beam centre", beam, {200, 200}, equator},
-        {"beam quarter east", beam, {300, 200}, GeoPosition {90, 0}},
-        {"beam quarter west", beam, {100, 200}, GeoPosition {-90, 0}},
-        {"beam north pole", beam, {200, 100}, GeoPosition {0, 90}},
-        {"beam corner beyond 20000 km", beam, {2, 2}, std::nullopt},
-        {"zoomed beam centre", beamAtHome, {200, 200}, jo31mm},
+    const std::tuple<const char*, const MapProjection*, QPoint, std::optional<GeoPosition>> cases[] = {
+        {"world centre", &world, {180, 90}, GeoPosition {0, 0}},
+        {"world top left", &world, {0, 0}, GeoPosition {-180, 90}},
+        {"world 90 E 45 S", &world, {270, 135}, GeoPosition {90, -45}},
+        {"Europe 0 E 50 N", &europe, {250, 220}, GeoPosition {0, 50}},
+        {"beam centre", &beam, {200, 200}, equator},
+        {"beam quarter east", &beam, {300, 200}, GeoPosition {90, 0}},
+        {"beam quarter west", &beam, {100, 200}, GeoPosition {-90, 0}},
+        {"beam north pole", &beam, {200, 100}, GeoPosition {0, 90}},
+        {"beam corner beyond 20000 km", &beam, {2, 2}, std::nullopt},
+        {"zoomed beam centre", &beamAtHome, {200, 200}, jo31mm},
     };
     for (const auto& [name, projection, pixel, position] : cases) {
         const std::optional<GeoPosition> shown = projection->positionAt(pixel);
@@ -58,7 +54,7 @@ TEST(MapProjectionTest, KnownPixelsShowKnownPositions)
 
 TEST(MapProjectionTest, PixelsComeBackFromTheirPositions)
 {
-    const std::shared_ptr<const MapProjection> maps[] = {world, europe, beam, beamAtHome};
+    const MapProjection* const maps[] = {&world, &europe, &beam, &beamAtHome};
     const QPoint pixels[] = {{1, 1}, {37, 150}, {123, 45}, {199, 201}, {250, 310}, {333, 77}, {359, 179}};
     for (const auto& map : maps)
         for (const QPoint pixel : pixels)
@@ -69,12 +65,12 @@ TEST(MapProjectionTest, PixelsComeBackFromTheirPositions)
 
 TEST(MapProjectionTest, OnlyTheBeamMapMeasuresBearingAndDistanceOnThePicture)
 {
-    EXPECT_FALSE(world->measuredAt({100, 100}));
-    const std::optional<MapProjection::Measured> east = beam->measuredAt({300, 200});
+    EXPECT_FALSE(world.measuredAt({100, 100}));
+    const std::optional<MapProjection::Measured> east = beam.measuredAt({300, 200});
     ASSERT_TRUE(east);
     EXPECT_EQ(double(east->bearing), 90);
     EXPECT_NEAR(double(east->distanceKm), double(AzimuthalProjection::antipodeKm / 2), 1e-9);
-    EXPECT_FALSE(beam->measuredAt({2, 2}));
+    EXPECT_FALSE(beam.measuredAt({2, 2}));
     EXPECT_FALSE(BeamProjection(BeamView(400, 0, 0), AzimuthalProjection(equator)).positionAt({200, 200}))
         << "without a bitmap nothing is shown";
 }

@@ -40,10 +40,8 @@ protected:
 
 TEST_F(MapCatalogueTest, CaptionsAreTheNamesUpToTheFirstPoint)
 {
-    write(QStringLiteral("Welt.inf"), "");
-    write(QStringLiteral("Europa.Nord.inf"), "");
-    write(QStringLiteral(".Versteckt.inf"), "");
-    write(QStringLiteral("Welt.bmp"), "");
+    for (const char* name : {"Welt.inf", "Europa.Nord.inf", ".Versteckt.inf", "Welt.bmp"})
+        write(name, "");
     EXPECT_EQ(MapCatalogue::menuCaptions(folder()),
               QStringList({QString(), QStringLiteral("Europa"), QStringLiteral("Welt")}));
 }

@@ -108,8 +108,7 @@ TEST_F(TForm2Test, ChosenColourIsWrittenAtOnceAndReadAtTheNextStart)
     EXPECT_EQ(world.session.crosshairColor(), 0x0000FFu);
     EXPECT_TRUE(iniText().contains("Fadenkreuzfarbe=255\r\n"));
     world.session.setCrosshairColor(0xFFFFFFu);
-    world.open();  // the file read anew
-    window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places);
+    build();  // the file read anew
     EXPECT_EQ(world.session.crosshairColor(), 0x0000FFu);
 }
 
