@@ -100,11 +100,10 @@ TEST(LaterWindowsTest, ToolWindowsHiddenAtStartComeAfterTheFirstPaintOrWithTheir
 {
     const char* const toolWindows[] = {"Form2", "Form3", "Form4", "Form6", "Form7"};
     // The menu item (none: the first paint makes them), a first run, and the window shown.
-    const std::tuple<const char*, bool, const char*> cases[] = {{nullptr, false, nullptr},
-                                                                {nullptr, true, nullptr},
-                                                                {"Parameter1", false, "Form3"},
-                                                                {"Locator1", false, "Form4"},
-                                                                {"Feststationen1", false, "Form7"}};
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {nullptr, false, nullptr},    {nullptr, true, nullptr},           {"Parameter1", false, "Form3"},
+        {"Locator1", false, "Form4"}, {"Feststationen1", false, "Form7"},
+    };
     for (const auto& [item, firstRun, shown] : cases) {
         SCOPED_TRACE(item ? item : firstRun ? "first run" : "first paint");
         ProgramFolder folder;

@@ -11,6 +11,7 @@
 
 #include <climits>
 #include <functional>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -60,17 +61,13 @@ TEST_F(SettingsFileTest, IntegerValuesAndFallbacks)
 
 TEST_F(SettingsFileTest, BooleanValues)
 {
-    const struct {
-        const char* text;
-        bool defaultValue;
-        bool expected;
-    } cases[] = {
+    const std::tuple<const char*, bool, bool> cases[] = {
         {"1", false, true},  {"0", true, false},    {"2", false, true}, {"-1", false, true},
         {"yes", true, true}, {"yes", false, false}, {"", true, true},   {"true", false, false},
     };
-    for (const auto& c : cases) {
-        writeRaw(QByteArray("[Main]\r\nStayOnTop=") + c.text + "\r\n");
-        EXPECT_EQ(SettingsFile(path).readBool("Main", "StayOnTop", c.defaultValue), c.expected) << c.text;
+    for (const auto& [text, defaultValue, expected] : cases) {
+        writeRaw(QByteArray("[Main]\r\nStayOnTop=") + text + "\r\n");
+        EXPECT_EQ(SettingsFile(path).readBool("Main", "StayOnTop", defaultValue), expected) << text;
     }
 }
 
@@ -120,21 +117,20 @@ TEST_F(SettingsFileTest, WritesReplaceInPlaceAndKeepOtherLinesByteExact)
 
 TEST_F(SettingsFileTest, ASectionOrKeyHeldTwiceReadsAndWritesTheFirst)
 {
-    const struct {
-        const char* file;
-        const char* before;  // what "Höhe" in [Hilfe] reads before the write
-    } cases[] = {
+    // The file, and what "Höhe" in [Hilfe] reads before the write.
+    const std::pair<const char*, const char*> cases[] = {
         {"[Hilfe]\r\nH\xF6he=1\r\n[Main]\r\n[Hilfe]\r\nH\xF6he=2\r\n", "1"},
         {"[Hilfe]\r\nH\xF6he=1\r\nH\xF6he=2\r\n", "1"},
         {"[Hilfe]\r\nTop=5\r\n[HILFE]\r\nH\xF6he=2\r\n", "2"},
     };
-    for (const auto& c : cases) {
-        writeRaw(c.file);
+    for (const auto& [text, before] : cases) {
+        SCOPED_TRACE(text);
+        writeRaw(text);
         SettingsFile file(path);
-        EXPECT_EQ(file.readString("Hilfe", "Höhe", QString()), QLatin1String(c.before)) << c.file;
+        EXPECT_EQ(file.readString("Hilfe", "Höhe", QString()), QLatin1String(before));
         file.writeString("Hilfe", "Höhe", "600 ä");
-        EXPECT_EQ(file.readString("hilfe", "HÖHE", QString()), QStringLiteral("600 ä")) << c.file;
-        EXPECT_EQ(SettingsFile(path).readString("hilfe", "HÖHE", QString()), QStringLiteral("600 ä")) << c.file;
+        EXPECT_EQ(file.readString("hilfe", "HÖHE", QString()), QStringLiteral("600 ä"));
+        EXPECT_EQ(SettingsFile(path).readString("hilfe", "HÖHE", QString()), QStringLiteral("600 ä"));
     }
 }
 
@@ -157,22 +153,18 @@ TEST_F(SettingsFileTest, FailedWriteThrowsAndLeavesTheFileAsItWas)
 // The file is replaced only when a value changes, and while writes are held only at flush().
 TEST_F(SettingsFileTest, OnlyChangesReachTheFileAndHeldWritesGoOnce)
 {
-    const struct {
-        const char* what;
-        std::function<void(SettingsFile&)> write;
-        bool replaced;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void(SettingsFile&)>, bool> cases[] = {
         {"the same value", [](SettingsFile& f) { f.writeInteger("main", "LINKS", 1); }, false},
         {"the same bool", [](SettingsFile& f) { f.writeBool("Main", "Links", true); }, false},
         {"a new value", [](SettingsFile& f) { f.writeInteger("Main", "Links", 2); }, true},
         {"a new key", [](SettingsFile& f) { f.writeInteger("Main", "Oben", 1); }, true},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, write, replaced] : cases) {
         writeRaw("[Main]\r\nLinks=1\r\n");
         SettingsFile file(path);
         const ino_t inode = inodeOf(path);
-        c.write(file);
-        EXPECT_EQ(inodeOf(path) != inode, c.replaced) << c.what;
+        write(file);
+        EXPECT_EQ(inodeOf(path) != inode, replaced) << what;
     }
     writeRaw("[Main]\r\nLinks=1\r\n");
     SettingsFile file(path);
@@ -194,10 +186,8 @@ TEST_F(SettingsFileTest, OnlyChangesReachTheFileAndHeldWritesGoOnce)
 // rebuilt from nothing; the message names it.
 TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWritten)
 {
-    const struct {
-        const char* what;
-        std::function<bool()> make;  // false: not possible here
-    } cases[] = {
+    // What makes the file unreadable; false where that is not possible here.
+    const std::pair<const char*, std::function<bool()>> cases[] = {
         {"an I/O error on reading", [this] { return QFile::link(QStringLiteral("/proc/self/mem"), path); }},
         {"no read permission",
          [this] {
@@ -206,18 +196,19 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWritten)
              return !QFile(path).open(QIODevice::ReadOnly);  // root reads it all the same
          }},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
         QFile::remove(path);
-        if (!c.make())
+        if (!make())
             continue;
         const ino_t before = inodeOf(path);
         SettingsFile file(path);
-        EXPECT_FALSE(file.isReadable()) << c.what;
-        EXPECT_TRUE(file.unreadableMessage().contains(path)) << c.what;
-        EXPECT_EQ(file.readInteger("Main", "Links", 36), 36) << c.what;
+        EXPECT_FALSE(file.isReadable());
+        EXPECT_TRUE(file.unreadableMessage().contains(path));
+        EXPECT_EQ(file.readInteger("Main", "Links", 36), 36);
         file.writeBool("Main", "StayOnTop", false);
         file.flush();
-        EXPECT_EQ(inodeOf(path), before) << c.what;
+        EXPECT_EQ(inodeOf(path), before);
     }
     QFile::remove(path);
     EXPECT_TRUE(SettingsFile(path).isReadable()) << "a missing file is a first run";

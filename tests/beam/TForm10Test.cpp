@@ -45,6 +45,7 @@ const GeoPosition sydney {151.21, -33.87};  // degrees
 const QPoint ownOnWorld(187, 38);
 const QPoint sydneyOnWorld(331, 124);
 constexpr double antipodeKm = 6378.145 * M_PI;  // half the earth's circumference, km: the rim
+const QByteArray worldCalibration = "90.00N 180.00W\r\n90.00S 180.00E\r\n";
 
 // The image pixel at a bearing (degrees) and radius (pixels) from the centre, without zoom.
 QPoint at(double bearing, double radius)
@@ -61,12 +62,8 @@ protected:
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ASSERT_TRUE(world.save(stage.folder.kartenPath(QStringLiteral("Welt.bmp")), "BMP"));
-        writeWorld();
+        stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), worldCalibration);
         ini = "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n";
-    }
-    void writeWorld() const
-    {
-        stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
     }
     void TearDown() override { stop(); }
     // A grey cached bitmap, recorded as made for the own station unless told otherwise.
@@ -145,7 +142,7 @@ TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
     for (const bool cached : {true, false}) {
         SCOPED_TRACE(cached ? "a cache without recorded position" : "no cache");
         stop();
-        writeWorld();
+        stage.folder.writeFile(QStringLiteral("Karten/Welt.inf"), worldCalibration);
         QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
         if (cached)
             writeBeamBitmap({300, 300}, false);
@@ -335,8 +332,7 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
     }
     // Dortmund, 29.7 km east of the own station, is drawn at the centre; Sydney, 16562 km away
     // at 69.7 degrees, near the rim.
-    const QPoint dortmund(centre, centre);
-    const QPoint sydneyPixel(355, 143);
+    const QPoint dortmund(centre, centre), sydneyPixel(355, 143);
     EXPECT_NE(shown().pixel(dortmund), red);
     EXPECT_NE(shown().pixel(sydneyPixel), red);
     stage.parameters.setCitiesShown(ParameterSettings::OnOff::on);

@@ -28,7 +28,6 @@ TEST(DecodedBitmapsTest, ThreadsReadingAtOnceShareOneDecodingUntilTheFileChanges
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(changed, QFileDevice::FileModificationTime));
-        file.close();
         std::vector<std::future<QImage>> readers;
         for (int i = 0; i < 4; ++i)
             readers.push_back(std::async(std::launch::async, [&] { return bitmaps.read(path); }));
