@@ -78,8 +78,7 @@ TEST_F(ProgramRunTest, SecondInstanceExitsAtOnceAndFirstSavesOnTermination)
     EXPECT_FALSE(QFile::exists(folder.iniPath())) << "the second instance writes nothing";
     EXPECT_EQ(first.state(), QProcess::Running);
     terminate(first);
-    SettingsFile ini(folder.iniPath());
-    EXPECT_EQ(ini.readInteger(QStringLiteral("Main"), QStringLiteral("Breit"), 0), 600);
+    EXPECT_EQ(SettingsFile(folder.iniPath()).readInteger("Main", "Breit", 0), 600);
     const QSettings registry(folder.path() + QStringLiteral("config/Corvane.conf"), QSettings::IniFormat);
     EXPECT_EQ(registry.value(QStringLiteral("Pfad")).toString(), folder.path());
 }

@@ -64,14 +64,14 @@ TEST_F(ReferenceDataLoaderTest, CountryListHasOneEntryPerLineInAllEndings)
 TEST_F(ReferenceDataLoaderTest, CityLines)
 {
     const std::tuple<QString, QString, double, double> cases[] = {
-        {QStringLiteral("Berlin\t52,52\t13,40"), QStringLiteral("Berlin"), 52.52, 13.40},
-        {QStringLiteral("Sydney\t-33.87\t151.21\tmehr\tFelder"), QStringLiteral("Sydney"), -33.87, 151.21},
-        {QStringLiteral("Ohne Tab"), QStringLiteral("Ohne Tab"), 0, 0},
+        {"Berlin\t52,52\t13,40", "Berlin", 52.52, 13.40},
+        {"Sydney\t-33.87\t151.21\tmehr\tFelder", "Sydney", -33.87, 151.21},
+        {"Ohne Tab", "Ohne Tab", 0, 0},
         {QString(), QString(), 0, 0},
-        {QStringLiteral("Nur Breite\t10"), QStringLiteral("Nur Breite"), 10, 0},
-        {QStringLiteral("Kaputt\tabc\t1e1"), QStringLiteral("Kaputt"), 0, 10},
-        {QStringLiteral("Unendlich\tinf\tnan"), QStringLiteral("Unendlich"), 0, 0},
-        {QString(60, u'n') + QStringLiteral("\t1\t2"), QString(50, u'n'), 1, 2},
+        {"Nur Breite\t10", "Nur Breite", 10, 0},
+        {"Kaputt\tabc\t1e1", "Kaputt", 0, 10},
+        {"Unendlich\tinf\tnan", "Unendlich", 0, 0},
+        {QString(60, u'n') + "\t1\t2", QString(50, u'n'), 1, 2},
     };
     for (const auto& [line, name, latitude, longitude] : cases) {
         SCOPED_TRACE(line.toStdString());
