@@ -46,22 +46,18 @@ TEST(RotorMacros, LinesSplitAtEveryLineBreakAndStopAtNul)
 
 TEST(RotorMacros, ApplicationTitleIsTheBaseNameWithLowerCaseTailAndBusNamesAreSanitised)
 {
-    const struct {
-        const char* path;
-        const char* title;
-        const char* ownService;
-        const char* programService;
-    } cases[] = {
+    // The program's path, its title, and the services it serves and is reached under.
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
         {"/opt/corvane/Corvane", "Corvane", "Corvane", "Corvane"},
         {"/opt/corvane/CORVANE.EXE", "Corvane", "CORVANE", "CORVANE"},
         {"/opt/x/corvane_rotor_tests", "corvane_rotor_tests", "corvane_rotor_tests", "corvane_rotor_tests"},
         {"C:/Velt/Rotor.v2.exe", "Rotor", "Rotor", "Rotor.v2"},
         {"/opt/x/CorvaneRotor", "Corvanerotor", "CorvaneRotor", "CorvaneRotor"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(RotorMacros::applicationTitle(c.path), QLatin1String(c.title)) << c.path;
-        EXPECT_EQ(DdeNames::ownService(c.path), QLatin1String(c.ownService)) << c.path;
-        EXPECT_EQ(DdeNames::programService(c.path), QLatin1String(c.programService)) << c.path;
+    for (const auto& [path, title, ownService, programService] : cases) {
+        EXPECT_EQ(RotorMacros::applicationTitle(path), QLatin1String(title)) << path;
+        EXPECT_EQ(DdeNames::ownService(path), QLatin1String(ownService)) << path;
+        EXPECT_EQ(DdeNames::programService(path), QLatin1String(programService)) << path;
     }
     const std::pair<const char*, const char*> buses[] = {
         {"Corvane", "dde.Corvane"},

@@ -46,15 +46,12 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     ASSERT_TRUE(folder.copyBuiltKarten());
     // Own station at Berlin, 13.4 degrees east, 52.5 degrees north.
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
-    quint16 pstPort = 0;
-    {
-        QUdpSocket probe;  // a port free now
-        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
-        pstPort = probe.localPort();
-    }
+    QUdpSocket probe;  // for a port free now
+    ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+    const quint16 pstPort = probe.localPort();
+    probe.close();
     const RotorProgramRun registration = RotorProgramRun::of(
-        {QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1"), QStringLiteral("--pst"),
-         QStringLiteral("127.0.0.1:%1").arg(pstPort), QStringLiteral("--n1mm"), QStringLiteral("aus")});
+        {"--register", "--model", "1", "--pst", QStringLiteral("127.0.0.1:%1").arg(pstPort), "--n1mm", "aus"});
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
 
     folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
@@ -73,8 +70,9 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
 
     ASSERT_TRUE(waitFor([&] { return std::abs(session()->rotorState().rotorAzimuth.value_or(NAN) - goal) < 1; }))
         << "rotor at " << session()->rotorState().rotorAzimuth.value_or(NAN) << ", goal " << goal;
-    ASSERT_TRUE(waitFor(
-        [&] { return field->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN)); }));
+    ASSERT_TRUE(waitFor([&] {
+        return field->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN));
+    }));
     EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
     EXPECT_NEAR(form1()->drawState().mercatorLineDirection.value_or(0), goal, 1.5);
     EXPECT_TRUE(foreign->isHidden()) << "the panel's own target is no foreign one";
@@ -99,4 +97,4 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     EXPECT_EQ(rotorLink()->targetAzimuth(), session()->rotorState().rotorAzimuth);
 }
 
-} // namespace
+}  // namespace

@@ -31,7 +31,7 @@
 namespace {
 
 // Connection attempts every 40 ms, a silent rotor program gone after 500 ms; 100 ms are two ticks.
-const RotorLinkTiming fastLink{40, 30000, 500};
+const RotorLinkTiming fastLink {40, 30000, 500};
 constexpr int twoTicksMs = 100;
 const QString hello = QStringLiteral("ZD corvane_rotor_tests\r\n");
 const QString statusMacro = QStringLiteral("1234\r\n55\r\n0\r\n0\r\n0\r\n1\r\n0\r\n-180\r\n540\r\n1\r\n");
@@ -51,6 +51,7 @@ protected:
     std::unique_ptr<TForm6> panel;
 
     const RotorState& rotor() const { return world.session.rotorState(); }
+    static QString ownService() { return DdeNames::ownService(QCoreApplication::applicationFilePath()); }
 
     // A scripted rotor program on the connection: it serves "RotServConv" under the service the
     // registry path names and records the macros it gets.
@@ -95,7 +96,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(servePeer(peerBus));
         startLink();
         statusLink = std::make_unique<DdeClientConversation>(peerBus);
-        ASSERT_TRUE(statusLink->connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), TF_Rotor::serverTopic));
+        ASSERT_TRUE(statusLink->connectTo(ownService(), TF_Rotor::serverTopic));
     }
 
     void TearDown() override
@@ -169,7 +170,7 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     {
         QDBusConnection foreign = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("foreign"));
         DdeClientConversation call(foreign);
-        ASSERT_TRUE(call.connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), TF_Rotor::serverTopic));
+        ASSERT_TRUE(call.connectTo(ownService(), TF_Rotor::serverTopic));
         ASSERT_TRUE(call.executeAsync(QStringLiteral("hallo\r\n")));
         QTest::qWait(twoTicksMs);
     }
@@ -231,8 +232,7 @@ TEST_F(TF_RotorLinkTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
 {
     ASSERT_FALSE(PrivateBus::address().isEmpty());
     QDBusConnection other = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("name-taker"));
-    DdeServer squatter(other, DdeNames::ownService(QCoreApplication::applicationFilePath()), TF_Rotor::serverTopic,
-                       [](const QString&, const QString&) { return true; });
+    DdeServer squatter(other, ownService(), TF_Rotor::serverTopic, [](const QString&, const QString&) { return true; });
     ASSERT_TRUE(squatter.registerService());
     ASSERT_NO_FATAL_FAILURE(servePeer(other));
     startLink();
@@ -242,9 +242,9 @@ TEST_F(TF_RotorLinkTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
 
     squatter.unregisterService();
     ASSERT_TRUE(waitFor([&] { return link->AntDaten->isRegistered() && !macros.isEmpty(); }));
-    EXPECT_EQ(macros, QStringList{hello});
+    EXPECT_EQ(macros, QStringList {hello});
     peer.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("name-taker"));
 }
 
-} // namespace
+}  // namespace

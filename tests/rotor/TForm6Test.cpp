@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "rotor/TForm6.h"
 #include "logger/Logger32Link.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/TF_Rotor.h"
-#include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
 #include "support/Controls.h"
@@ -25,6 +25,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -85,6 +87,10 @@ protected:
         status(azimuth, 0, minAzimuth, maxAzimuth);
     }
 
+    // The link's target, degrees, and whether it waits to be sent.
+    using Target = std::pair<double, bool>;
+    Target target() const { return {rotorLink.targetAzimuth(), rotorLink.sendPending()}; }
+
     QLineEdit* field() const { return control<QLineEdit>(panel.get(), "Edit_Azimut"); }
     QLabel* arrow(const char* name) const { return control<QLabel>(panel.get(), name); }
     void enter(const QString& text) const
@@ -139,22 +145,21 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
 // meant and goes out. The rule acts only once.
 TEST_F(TForm6Test, TheFirstStatusWithAReadingDropsAStaleTarget)
 {
-    // The target after the first status, degrees.
-    const struct { const char* what; bool pending; int status6; double target; } cases[] = {
+    // What, whether the target waits to be sent, status field 6, and the target after the first status (degrees).
+    const std::tuple<const char*, bool, int, double> cases[] = {
         {"a stale target", false, 1, 10},
         {"a target waiting to be sent", true, 1, 270},
         {"no reading yet: the rule waits", false, 0, 270},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, pending, status6, azimuth] : cases) {
         build();
-        if (c.pending)
+        if (pending)
             rotorLink.turnTo(270);
         else
             sentTarget(270);
-        editRotorState(session, [&](RotorState& r) { r.rotorStatus6 = c.status6; });
+        editRotorState(session, [&, status6 = status6](RotorState& r) { r.rotorStatus6 = status6; });
         connectedStatus(10);
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.what;
-        EXPECT_EQ(rotorLink.sendPending(), c.pending) << c.what;
+        EXPECT_EQ(target(), Target(azimuth, pending)) << what;
     }
     editRotorState(session, [&](RotorState& r) { r.rotorStatus6 = 2; });
     connectedStatus(20);
@@ -169,20 +174,15 @@ TEST_F(TForm6Test, TheFirstStatusWithAReadingDropsAStaleTarget)
 TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
 {
     connectedStatus(10);
-    // The target, degrees.
-    const struct {
-        const char* typed;
-        double target;
-        bool sent;
-    } cases[] = {{"-30", 330, true}, {"12A", 10, false}, {"JO31", 10, false}};
-    for (const auto& c : cases) {
+    // What is typed, and the target (degrees) and whether it is sent.
+    const std::pair<const char*, Target> cases[] = {{"-30", {330, true}}, {"12A", {10, false}}, {"JO31", {10, false}}};
+    for (const auto& [typed, expected] : cases) {
         // Before a bearing nothing waits to be sent; a refused entry withdraws what waits.
         rotorLink.turnTo(10);
-        if (c.sent)
+        if (expected.second)
             rotorLink.cancelTarget();
-        enter(QString::fromLatin1(c.typed));
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.typed;
-        EXPECT_EQ(rotorLink.sendPending(), c.sent) << c.typed;
+        enter(QString::fromLatin1(typed));
+        EXPECT_EQ(target(), expected) << typed;
         EXPECT_NE(field()->palette().color(QPalette::Base), yellow);
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
@@ -235,8 +235,7 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     EXPECT_NEAR(session.target().longitude, 7.0417, 1e-4);  // the square's centre, degrees
     EXPECT_NEAR(session.target().latitude, 51.5208, 1e-4);
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(rotorLink.targetAzimuth(), session.target().bearing);
-    EXPECT_TRUE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(session.target().bearing, true));
 
     // Pasted text passes no key filter; a lower-case locator is taken all the same.
     QTest::keyClick(field(), Qt::Key_Backspace);  // starts an entry
@@ -250,8 +249,7 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     rotorLink.cancelTarget();  // back to 10 degrees, where the rotor stands, unsent
     enter(QStringLiteral("PM95VQ"));
     EXPECT_GT(session.target().distance, 8000);
-    EXPECT_EQ(rotorLink.targetAzimuth(), 10);
-    EXPECT_FALSE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(10, false));
 }
 
 TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
@@ -259,8 +257,7 @@ TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
     connectedStatus(10, -180, 180);
     emit logger32Link.bearingReceived(270);
     EXPECT_EQ(field()->text(), QStringLiteral("270"));
-    EXPECT_EQ(rotorLink.targetAzimuth(), -90);
-    EXPECT_TRUE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(-90, true));
     emit logger32Link.bearingReceived(90);
     EXPECT_EQ(rotorLink.targetAzimuth(), 90);
 
@@ -277,8 +274,7 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     EXPECT_EQ(arrow("PanelLinks")->frameShadow(), QFrame::Sunken);
     EXPECT_FALSE(rotorLink.sendPending());
     QTest::mouseRelease(arrow("PanelLinks"), Qt::LeftButton);
-    EXPECT_EQ(rotorLink.targetAzimuth(), -179);
-    EXPECT_TRUE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(-179, true));
     EXPECT_EQ(arrow("PanelLinks")->frameShadow(), QFrame::Raised);
 
     // Pressed again while the rotor already turns that way: stop.
@@ -292,34 +288,32 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     // Only the left button acts.
     rotorLink.cancelTarget();
     QTest::mouseClick(arrow("PanelRechts"), Qt::RightButton);
-    EXPECT_EQ(rotorLink.targetAzimuth(), 150);
-    EXPECT_FALSE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(150, false));
 }
 
 // "<<" and ">>" turn to one degree inside the travel ends, exact at the extremes of int too; the
 // mouse presses them, and so does Space once Tab has reached them.
 TEST_F(TForm6Test, ArrowsStopOneDegreeInsideTheTravelEnds)
 {
-    // Travel ends and the target, degrees.
-    const struct { const char* panel; bool space; int minAzimuth, maxAzimuth; double target; } cases[] = {
+    // The arrow, whether Space presses it, the travel ends and the target; degrees.
+    const std::tuple<const char*, bool, int, int, double> cases[] = {
         {"PanelLinks", false, INT_MIN, INT_MAX, double(INT_MIN) + 1},
         {"PanelRechts", false, INT_MIN, INT_MAX, double(INT_MAX) - 1},
         {"PanelLinks", true, -180, 540, -179},
         {"PanelRechts", true, -180, 540, 539},
     };
-    for (const auto& c : cases) {
-        connectedStatus(100, c.minAzimuth, c.maxAzimuth);
+    for (const auto& [name, space, minAzimuth, maxAzimuth, azimuth] : cases) {
+        connectedStatus(100, minAzimuth, maxAzimuth);
         rotorLink.cancelTarget();
-        QLabel* pressed = arrow(c.panel);
-        if (c.space) {
+        QLabel* pressed = arrow(name);
+        if (space) {
             QTest::keyPress(pressed, Qt::Key_Space);
-            EXPECT_EQ(pressed->frameShadow(), QFrame::Sunken) << c.panel;
+            EXPECT_EQ(pressed->frameShadow(), QFrame::Sunken) << name;
             QTest::keyRelease(pressed, Qt::Key_Space);
         } else {
             QTest::mouseClick(pressed, Qt::LeftButton);
         }
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.panel << " space " << c.space;
-        EXPECT_TRUE(rotorLink.sendPending()) << c.panel;
+        EXPECT_EQ(target(), Target(azimuth, true)) << name << " space " << space;
     }
     for (const char* name : {"PanelLinks", "PanelStart", "PanelRechts"})
         EXPECT_EQ(arrow(name)->focusPolicy(), Qt::TabFocus) << name;
@@ -330,8 +324,7 @@ TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)
     connectedStatus(10);
     rotorLink.turnTo(33);
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);  // no target set: unchanged, still marked
-    EXPECT_EQ(rotorLink.targetAzimuth(), 33);
-    EXPECT_TRUE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(33, true));
 
     session.setTarget(151.21, -33.87);  // Sydney
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);
@@ -368,18 +361,18 @@ TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
     const double bearing = session.target().bearing;
     ASSERT_NEAR(bearing, 180, 0.5);
     const auto command = [this](const char* name) { return control<QAction>(panel.get(), name); };
-    const struct { const char* what; std::function<void()> key; double target; } cases[] = {  // degrees
+    // What, the key, and the target, degrees.
+    const std::tuple<const char*, std::function<void()>, double> cases[] = {
         {"short path", [&] { panel->turnToTarget(false); }, bearing},
         {"long path", [&] { panel->turnToTarget(true); }, bearing - 180},
         {"stop", [&] { panel->stopRotor(); }, 100},
         {"long path, context menu", [&] { command("longPathCommand")->trigger(); }, bearing - 180},
         {"stop, context menu", [&] { command("stopCommand")->trigger(); }, 100},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, key, azimuth] : cases) {
         rotorLink.cancelTarget();
-        c.key();
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.what;
-        EXPECT_TRUE(rotorLink.sendPending()) << c.what;
+        key();
+        EXPECT_EQ(target(), Target(azimuth, true)) << what;
     }
     EXPECT_EQ(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
 
@@ -397,28 +390,25 @@ TEST_F(TForm6Test, AnotherClientsTargetShowsBesideGradAndLeavesNoTrace)
     EXPECT_TRUE(foreign->isHidden());
     const QImage own = panel->grab().toImage();
     ASSERT_FALSE(own.isNull());
-    const struct {
-        const char* what;
-        std::optional<double> goal;  // degrees
-        int goalCount;
-        QString shown;  // empty: the panel as without a foreign target
-    } cases[] = {
+    // What, the goal (degrees) and goal count, and what is shown (empty: the panel as without a foreign target).
+    const std::tuple<const char*, std::optional<double>, int, QString> cases[] = {
         {"another client's target", 85, 4, QStringLiteral("Fremdziel 85°")},
         {"the tracker moves it on", 300.4, 5, QStringLiteral("Fremdziel 300°")},
         {"a stop gives the goal up", std::nullopt, 5, {}},
     };
-    for (const auto& c : cases) {
-        goalStatus(c.goal, c.goalCount);
-        EXPECT_EQ(foreign->isHidden(), c.shown.isEmpty()) << c.what;
-        if (c.shown.isEmpty()) {
-            EXPECT_EQ(panel->grab().toImage(), own) << c.what;
+    for (const auto& [what, goal, goalCount, shown] : cases) {
+        SCOPED_TRACE(what);
+        goalStatus(goal, goalCount);
+        EXPECT_EQ(foreign->isHidden(), shown.isEmpty());
+        if (shown.isEmpty()) {
+            EXPECT_EQ(panel->grab().toImage(), own);
             continue;
         }
-        EXPECT_EQ(foreign->text(), c.shown) << c.what;
-        EXPECT_GE(foreign->x(), arrow("Label1")->geometry().right() + 1) << c.what;
-        EXPECT_EQ(panel->width(), foreign->geometry().right() + 1 + TForm6::panelBorder) << c.what;
-        EXPECT_EQ(field()->text(), QStringLiteral(" 40")) << "the antenna is still shown: " << c.what;
+        EXPECT_EQ(foreign->text(), shown);
+        EXPECT_GE(foreign->x(), arrow("Label1")->geometry().right() + 1);
+        EXPECT_EQ(panel->width(), foreign->geometry().right() + 1 + TForm6::panelBorder);
+        EXPECT_EQ(field()->text(), QStringLiteral(" 40")) << "the antenna is still shown";
     }
 }
 
-} // namespace
+}  // namespace

@@ -60,10 +60,7 @@ struct Station {
         return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000);
     }
 
-    void sendTo(quint16 port, const QByteArray& datagram)
-    {
-        sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
-    }
+    void sendTo(quint16 port, const QByteArray& bytes) { sender.writeDatagram(bytes, QHostAddress::LocalHost, port); }
 
     // Connects a client to the rotctld server.
     bool connectToRotctld(QTcpSocket& client)
@@ -144,9 +141,8 @@ TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 {
     Station station;
     ASSERT_TRUE(station.positionKnown());
-    station.sendTo(station.pst.port(), "<PST>AZ?</PST>");
-    station.sendTo(station.pst.port(), "<PST>EL?</PST>");
-    station.sendTo(station.pst.port(), "<PST><QRA>KN34BJ</QRA></PST>");
+    for (const char* datagram : {"<PST>AZ?</PST>", "<PST>EL?</PST>", "<PST><QRA>KN34BJ</QRA></PST>"})
+        station.sendTo(station.pst.port(), datagram);
     QByteArrayList received;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
