@@ -99,12 +99,6 @@ protected:
         return port;
     }
 
-    // The rotor program enters the rotctld at the port as its rotator (Hamlib's network model).
-    void registerRotctld(quint16 port)
-    {
-        registerRotorProgram({"--model", "2", "--device", QStringLiteral("127.0.0.1:%1").arg(port)});
-    }
-
     // What the rotor program has written to its log (in the folder's state home).
     QByteArray rotorProgramLog() const { return folder.readFile(QStringLiteral("state/Corvane/CorvaneRotor.log")); }
 
@@ -142,7 +136,8 @@ TEST_F(RotorBridgeTest, DummyRotatorFollowsTheTarget)
 TEST_F(RotorBridgeTest, RotctldRotatorFollowsTheTarget)
 {
     const quint16 port = startRotctld();
-    registerRotctld(port);
+    registerRotorProgram(
+        {"--model", "2", "--device", QStringLiteral("127.0.0.1:%1").arg(port)});  // Hamlib's network model
     runLink([port] { return rotctldAzimuth(port); });
 }
 
@@ -152,7 +147,6 @@ TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
     auto other = std::make_unique<NamedMutex>(TF_Rotor::mutexName);
     ASSERT_TRUE(other->tryLock());
     ASSERT_NO_FATAL_FAILURE(expectNoLinkAfterTwoAttempts());
-
     other.reset();
     ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
 }
@@ -168,12 +162,11 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 // itself and the program reads real azimuths again within 10 s, without a new rotor program.
 TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
 {
-    registerRotctld(startRotctld());
+    registerRotorProgram({"--model", "2", "--device", QStringLiteral("127.0.0.1:%1").arg(startRotctld())});
     folder.start();
     ASSERT_TRUE(
         waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorStatus6 == 1; }));
     const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(RotorProgramOnBus::busName()).value();
-
     const qint64 logBefore = rotorProgramLog().size();
     rotctld.kill();
     rotctld.waitForFinished(5000);
@@ -225,7 +218,6 @@ TEST_F(RotorBridgeTest, RegistrationStoresWhatItIsGivenAndRefusesWhatCannotWork)
         EXPECT_TRUE(result.output.contains(QStringLiteral("Nichts eingetragen."))) << result.output.toStdString();
         EXPECT_EQ(run({"--show"}).output, shown) << "changed by " << arguments.join(u' ').toStdString();
     }
-
     // The cut range is what the running rotor program reports.
     folder.start();
     ASSERT_TRUE(

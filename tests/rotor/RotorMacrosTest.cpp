@@ -105,7 +105,6 @@ TEST(RotorMacros, StatusRoundTripsThroughItsLines)
     EXPECT_EQ(RotorMacros::parseStatus(lines, state), RotorMacros::StatusResult::Complete);
     EXPECT_EQ(fieldsOf(state), (Fields {123.4, 5.5, 1, 0, 0, 1, 0, -180, 540}));
     EXPECT_EQ(state.rotorGoalCount, 0) << "ten lines leave the goal unreported";
-
     RotorMacros::Status withGoal {123.4, 5.5, 1, -180, 540, true};
     withGoal.goalAzimuth = 85.5;
     withGoal.goalCount = 7;
@@ -114,7 +113,6 @@ TEST(RotorMacros, StatusRoundTripsThroughItsLines)
     EXPECT_EQ(RotorMacros::parseStatus(goalLines, state), RotorMacros::StatusResult::Complete);
     EXPECT_EQ(state.rotorGoalAzimuth, 85.5);
     EXPECT_EQ(state.rotorGoalCount, 7);
-
     withGoal.goalAzimuth.reset();
     EXPECT_EQ(RotorMacros::statusLines(withGoal).mid(10), QStringList({"-100000", "7"}))
         << "a goal given up after a stop";

@@ -80,7 +80,6 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
     const auto nothingRegistered = [] {
         return RotorProgramRun::of({"--show"}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen"));
     };
-
     search->setText(QStringLiteral("net rotctl"));
     ASSERT_EQ(control<QListWidget>(&window, "Modelle")->count(), 1);
     device->setText(QStringLiteral("unbekannt.invalid:4533"));
@@ -88,13 +87,11 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
     EXPECT_TRUE(window.answer().contains(QStringLiteral("lässt sich nicht öffnen"))) << window.answer().toStdString();
     EXPECT_TRUE(window.answer().contains(QStringLiteral("Nichts eingetragen.")));
     EXPECT_TRUE(nothingRegistered());
-
     search->setText(QStringLiteral("hamlib dummy"));
     device->clear();
     EXPECT_EQ(outcome(&RotorSetupWindow::check), true) << window.answer().toStdString();
     EXPECT_TRUE(window.answer().contains(QStringLiteral("Prüfung gelungen")));
     EXPECT_TRUE(nothingRegistered());
-
     control<QLineEdit>(&window, "Totzone")->setText(QStringLiteral("4"));
     EXPECT_EQ(outcome(&RotorSetupWindow::apply), true) << window.answer().toStdString();
     const RotorSetup stored = RotorSetup::registered();

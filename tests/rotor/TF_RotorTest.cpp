@@ -57,13 +57,12 @@ protected:
     // registry path names and records the macros it gets.
     void servePeer(const QDBusConnection& bus)
     {
-        ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"),
-                                          world.folder.path() + QStringLiteral("FakeRotor.exe")));
-        peer = std::make_unique<DdeServer>(bus, QStringLiteral("FakeRotor"), QStringLiteral("RotServConv"),
-                                           [this](const QString&, const QString& macro) {
-                                               macros << macro;
-                                               return true;
-                                           });
+        ASSERT_TRUE(Registry::writeString("Velt", "Program", world.folder.path() + "FakeRotor.exe"));
+        peer =
+            std::make_unique<DdeServer>(bus, "FakeRotor", "RotServConv", [this](const QString&, const QString& macro) {
+                macros << macro;
+                return true;
+            });
         ASSERT_TRUE(peer->registerService());
     }
 
@@ -116,28 +115,23 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     EXPECT_EQ(macros.takeFirst(), hello);
     EXPECT_EQ(rotor().rotorProgramFolder, world.folder.path());
     EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
-
     sendStatus(QStringLiteral("1234\r\n55\r\n1\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n"));
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
-
     // A target waits for the next status. A subscriber to the statuses sets the elevation, as the
     // parameter window does with its basic setting, and the reply carries it.
     QObject::connect(link.get(), &TF_Rotor::statusReceived, [this] { link->setTargetElevation(12.75); });
     link->turnTo(12.25);
     QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
-
     // A status with a line that is no integer is not answered.
     sendStatus(QStringLiteral("1000\r\n55\r\nx\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n"));
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 100; }));
     EXPECT_TRUE(link->sendPending());
-
     // Seven lines are a status; the reply carries the target.
     sendStatus(QStringLiteral("1100\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
     ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
     EXPECT_EQ(macros.takeFirst(), QStringLiteral("122\r\n128\r\n0\r\n"));
     EXPECT_FALSE(link->sendPending());
-
     // A target that cannot be written as a number is dropped without a box.
     link->turnTo(1e300);
     sendStatus(QStringLiteral("1200\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
@@ -145,7 +139,6 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     // The rotor program goes: the link is lost and the mutex released for the next attempt.
     peer.reset();
     ASSERT_TRUE(waitFor([this] { return !rotor().rotorConnected; }));
@@ -179,7 +172,6 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     EXPECT_TRUE(rotor().rotorConnected);
     EXPECT_EQ(macros.size(), 1);
     EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
-
     sendStatus(statusMacro);  // the first status takes over its azimuth
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
     link->turnTo(90);
@@ -201,7 +193,6 @@ TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTheSilenceLimit)
     EXPECT_GE(silence.elapsed(), fastLink.silenceLimit - 100);
     EXPECT_TRUE(panel->isHidden());
     ASSERT_TRUE(waitFor([&] { return macros.count(hello) == 2; }, 5000));
-
     // Statuses again: the panel comes back.
     sendStatus(statusMacro);
     ASSERT_TRUE(waitFor([this] { return !panel->isHidden(); }));

@@ -114,7 +114,6 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     QSignalSpy shown(panel.get(), &TForm6::rotorDisplayShown);
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(panel->parentWidget(), &clientArea);
-
     status(123.4, 1, -180, 540);
     EXPECT_TRUE(panel->isHidden());  // a status alone, without the link, shows nothing
     EXPECT_TRUE(shown.isEmpty());
@@ -186,7 +185,6 @@ TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
         EXPECT_NE(field()->palette().color(QPalette::Base), yellow);
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     // With the optimised path the bearing goes the shorter way round, into the overlap.
     parameters.setOptimisedPath(true);
     parameters.setOverlapText(QStringLiteral("10"));
@@ -212,7 +210,6 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
     QTest::keyClicks(field(), QStringLiteral("4"));
     connectedStatus(130);
     EXPECT_EQ(field()->text(), QStringLiteral("45X"));
-
     // Enter on an empty field only ends the entry.
     field()->clear();
     rotorLink.turnTo(77);
@@ -236,14 +233,12 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     EXPECT_NEAR(session.target().latitude, 51.5208, 1e-4);
     EXPECT_TRUE(dialogs.shown.isEmpty());
     EXPECT_EQ(target(), Target(session.target().bearing, true));
-
     // Pasted text passes no key filter; a lower-case locator is taken all the same.
     QTest::keyClick(field(), Qt::Key_Backspace);  // starts an entry
     field()->setText(QStringLiteral("jo62qm"));
     QTest::keyClick(field(), Qt::Key_Return);
     EXPECT_NEAR(session.target().longitude, 13.375, 1e-4);
     EXPECT_NEAR(session.target().latitude, 52.5208, 1e-4);
-
     // Without immediate start the locator only becomes the target.
     parameters.setRotorStartImmediately(false);
     rotorLink.cancelTarget();  // back to 10 degrees, where the rotor stands, unsent
@@ -260,7 +255,6 @@ TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
     EXPECT_EQ(target(), Target(-90, true));
     emit logger32Link.bearingReceived(90);
     EXPECT_EQ(rotorLink.targetAzimuth(), 90);
-
     // Once the panel is gone (it goes before the link at shut-down), bearings have nowhere to go.
     panel.reset();
     emit logger32Link.bearingReceived(270);
@@ -276,7 +270,6 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     QTest::mouseRelease(arrow("PanelLinks"), Qt::LeftButton);
     EXPECT_EQ(target(), Target(-179, true));
     EXPECT_EQ(arrow("PanelLinks")->frameShadow(), QFrame::Raised);
-
     // Pressed again while the rotor already turns that way: stop.
     status(200, 1, -180, 540);
     QTest::mouseClick(arrow("PanelRechts"), Qt::LeftButton);
@@ -284,7 +277,6 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     status(150, -1, -180, 540);
     QTest::mouseClick(arrow("PanelLinks"), Qt::LeftButton);
     EXPECT_EQ(rotorLink.targetAzimuth(), 150);
-
     // Only the left button acts.
     rotorLink.cancelTarget();
     QTest::mouseClick(arrow("PanelRechts"), Qt::RightButton);
@@ -325,12 +317,10 @@ TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)
     rotorLink.turnTo(33);
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);  // no target set: unchanged, still marked
     EXPECT_EQ(target(), Target(33, true));
-
     session.setTarget(151.21, -33.87);  // Sydney
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);
     EXPECT_NEAR(rotorLink.targetAzimuth(), 75.06, 0.01);  // Berlin to Sydney, degrees
     EXPECT_EQ(rotorLink.targetAzimuth(), session.target().bearing);
-
     status(80, 1);
     ASSERT_EQ(arrow("PanelStart")->text(), QStringLiteral("Stop"));
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);
@@ -343,7 +333,6 @@ TEST_F(TForm6Test, EscStartsANewEntryAnywhereInTheMainWindow)
     control<QPushButton>(panel.get(), "Button1")->click();
     EXPECT_TRUE(panel->isTyping());
     EXPECT_EQ(field()->text(), QString());
-
     field()->setText(QStringLiteral("12"));
     clientArea.show();
     clientArea.activateWindow();
@@ -375,7 +364,6 @@ TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
         EXPECT_EQ(target(), Target(azimuth, true)) << what;
     }
     EXPECT_EQ(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
-
     // Without a target there is nothing to turn to.
     session.clearTarget();
     rotorLink.cancelTarget();

@@ -83,7 +83,6 @@ protected:
     QLineEdit* field(const char* name) const { return control<QLineEdit>(window.get(), name); }
     QGroupBox* editor() const { return control<QGroupBox>(window.get(), "GroupBox1"); }
     QPushButton* button(const char* name) const { return control<QPushButton>(window.get(), name); }
-    QAction* menuItem(const char* name) const { return control<QAction>(window.get(), name); }
 
     // The link's target: azimuth and elevation, degrees.
     std::pair<double, double> target() const { return {link->targetAzimuth(), link->targetElevation()}; }
@@ -124,12 +123,11 @@ TEST_F(TForm7Test, LoadsSortedAndKeepsLinesThatAreNoRecords)
 TEST_F(TForm7Test, NewRecordStartsAtTheAntennaDirectionAndIsSavedAtItsSortedPlace)
 {
     load("B\t1\t0\r\nD\t3\t0\r\n");
-    menuItem("Neu2")->trigger();
+    control<QAction>(window.get(), "Neu2")->trigger();
     EXPECT_FALSE(editor()->isHidden());
     EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("10"));
     EXPECT_EQ(field("E_Elevation")->text(), QStringLiteral("4"));
     EXPECT_EQ(window->selectedRow(), -1);
-
     QTest::keyClicks(field("E_Kennung"), QStringLiteral("c\tx"));  // upper case, no TAB
     EXPECT_EQ(field("E_Kennung")->text(), QStringLiteral("CX"));
     button("Speichern")->click();
@@ -191,7 +189,6 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
     EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("200"));
     // The double click withdraws the target the click had set.
     EXPECT_EQ(target(), std::pair(10.0, 4.0));
-
     field("E_Azimut")->setText(QStringLiteral("50"));
     window->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
     window->SpeichernClick();
@@ -212,14 +209,12 @@ TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
     click(0);  // -30 is brought into the travel first: 330
     EXPECT_EQ(target(), std::pair(330.0, 12.0));
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     // An unreadable azimuth leaves the targets; an unreadable elevation keeps the new azimuth.
     click(2);
     EXPECT_EQ(dialogs.shown, QStringList {QStringLiteral("error|Corvane|'x' ist kein gültiger Gleitkommawert.")});
     EXPECT_EQ(link->targetAzimuth(), 330);
     click(3);
     EXPECT_EQ(target(), std::pair(380.0, 12.0));
-
     // The entry already selected turns the rotor again (with one entry there is no other to pick),
     // and so does a selection moved with the keyboard.
     link->cancelTarget();
@@ -231,9 +226,8 @@ TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
     EXPECT_EQ(link->targetAzimuth(), 400);
     QTest::keyClick(list(), Qt::Key_Up);  // to "NAH"
     EXPECT_EQ(link->targetAzimuth(), 410);
-
     link->cancelTarget();
-    menuItem("RotorSTOP1")->trigger();
+    control<QAction>(window.get(), "RotorSTOP1")->trigger();
     EXPECT_EQ(target(), std::pair(400.0, 4.0));
     EXPECT_TRUE(link->sendPending());
 }
@@ -243,7 +237,6 @@ TEST_F(TForm7Test, DeleteAsksFirstAndRemovesOnlyOnYes)
     load("BAKE\t1\t0\r\nREST\t2\t0\r\n");
     window->LoeschenClick();  // nothing selected
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     click(0);
     dialogs.confirmAnswers = {false, true};
     button("B_Loeschen")->click();
@@ -262,7 +255,6 @@ TEST_F(TForm7Test, AListThatCannotBeReadIsNeverOverwritten)
     ASSERT_TRUE(QDir(world.folder.path()).mkdir(dataFile));  // now present but unreadable
     window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
-
     saveNew("NEU", "5", "0");
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown.first().startsWith(QStringLiteral("error|Corvane|Die Datei ")))
@@ -309,7 +301,6 @@ TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     };
-
     // The file written, its time in seconds after the first, and the row shown; the same size and
     // time are taken for unchanged.
     const std::tuple<const char*, int, const char*> cases[] = {

@@ -122,7 +122,6 @@ TEST(N1mmMessage, ReadsTurnsAndStopsAndAnnouncesInTenths)
     EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><goazi>360.5</goazi></N1MMRotor>").fault, F::OutOfRange);
     EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><goazi>inf</goazi></N1MMRotor>").fault, F::Malformed);
     EXPECT_EQ(N1mmMessage::parse("<N1MMRotor><rotor>Beam</rotor></N1MMRotor>").fault, F::Malformed);
-
     const std::pair<double, QByteArray> announced[] = {
         {146, "Beam @ 1460"}, {-10, "Beam @ 3500"}, {359.99, "Beam @ 0"}, {405.5, "Beam @ 455"}};
     for (const auto& [azimuth, text] : announced)

@@ -134,7 +134,6 @@ TEST_F(BridgeOptionsTest, RegisterTakesOnlyWhatItIsGivenAndARunFillsTheRestFromT
     ASSERT_TRUE(first) << error.toStdString();
     EXPECT_EQ(first->action, BridgeOptions::Action::Register);
     ASSERT_TRUE(first->save(QStringLiteral("/opt/rotor/CorvaneRotor")));
-
     const auto run = parse({"--max-az", "360"});
     ASSERT_TRUE(run);
     EXPECT_EQ(run->action, BridgeOptions::Action::Run);
@@ -143,7 +142,6 @@ TEST_F(BridgeOptionsTest, RegisterTakesOnlyWhatItIsGivenAndARunFillsTheRestFromT
     EXPECT_EQ(run->conf, (QStringList {"timeout=500", "retry=1"}));
     EXPECT_EQ(run->minAzimuth, -90);
     EXPECT_EQ(run->maxAzimuth, 360);
-
     const auto second = parse({"--register", "--model", "1"});
     ASSERT_TRUE(second);
     EXPECT_TRUE(second->device.isEmpty());

@@ -143,10 +143,9 @@ TEST_F(RotorProgramTest, TheMotionFollowsTheRotatorAndNotItsWobble)
         const std::vector<Received> after = collect(6);
         // The statuses while it turned: its direction from the second on.
         std::vector<int> turning;
-        for (const Received& r : statuses) {
+        for (const Received& r : statuses)
             if (r.trueAzimuth != from && r.trueAzimuth != goal)
                 turning.push_back(r.status.rotorMotion);
-        }
         ASSERT_GE(turning.size(), 6u);
         for (size_t i = 1; i < turning.size(); ++i)
             EXPECT_EQ(turning[i], direction) << "status " << i << " of the turn to " << goal;
