@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "spots/SpotService.h"
+#include "mercator/MercatorProjection.h"
 #include "partner/CallsignTable.h"
 #include "spots/AdifWatcher.h"
-#include "spots/SpotService.h"
+#include "spots/DxSpotsWindow.h"
+#include "spots/HamBand.h"
+#include "spots/SpotLayer.h"
+#include "support/Controls.h"
 #include "support/StallMeter.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QSaveFile>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -24,6 +33,16 @@ const CallsignTable& calls()
 }
 
 constexpr qint64 noon = 1796904000;  // 2026-12-10 12:00 UTC
+const MapView world {90, -90, 180, -180};
+
+// A log that holds Japan (DXCC 339) only.
+AdifLog::Worked japanWorked()
+{
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    return worked;
+}
 
 TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
 {
@@ -55,10 +74,7 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
 
     // Without a log nothing is new; with one, what it lacks is.
     EXPECT_FALSE(service.isNew(markers[0]));
-    AdifLog::Worked worked;
-    worked.dxcc = {339};
-    worked.records = 1;
-    service.setWorked(worked);
+    service.setWorked(japanWorked());
     EXPECT_TRUE(service.isNew(markers[0]));
     EXPECT_FALSE(service.isNew(markers[1]));
 
@@ -102,16 +118,6 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
     EXPECT_TRUE(watcher.worked().dxcc.isEmpty());
 }
 
-} // namespace
-
-#include "mercator/MercatorProjection.h"
-#include "spots/SpotLayer.h"
-
-#include <QImage>
-#include <QPainter>
-
-namespace {
-
 // Markers where the projection puts the places, magenta for an entity the log lacks, fading with age.
 TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
 {
@@ -119,13 +125,8 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
     SpotService service(calls, [&] { return now; }, 10);
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));  // (151, -33.5)
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1XYZ PM95"));  // (139, 35.5)
-    AdifLog::Worked worked;
-    worked.dxcc = {339};
-    worked.records = 1;
-    service.setWorked(worked);
+    service.setWorked(japanWorked());
     const SpotLayer layer(service);
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
     const MercatorProjection projection(world, {720, 360});
     const auto drawn = [&] {
         QImage image(720, 360, QImage::Format_RGB32);
@@ -157,8 +158,6 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
 // A call is drawn whole wherever its marker lies: beside the right or top edge it moves inside.
 TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
 {
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
     const MercatorProjection projection(world, {720, 360});
     const auto callPixels = [&](const char* grid) {
         SpotService service(calls, [] { return noon; }, 10);
@@ -179,17 +178,6 @@ TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
     for (const char* grid : {"RL99", "AL09", "JR09"})  // beside the right, left and top edges
         EXPECT_EQ(callPixels(grid), whole) << grid;
 }
-
-} // namespace
-
-#include "spots/DxSpotsWindow.h"
-#include "spots/HamBand.h"
-#include "support/Controls.h"
-
-#include <QComboBox>
-#include <QTableWidget>
-
-namespace {
 
 TEST(HamBand, FrequenciesToBands)
 {
@@ -217,10 +205,7 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     };
     spot("JA1XYZ", 14025, "", 11 * 60 + 58);
     spot("VK2ABC", 7074, "QF56", 11 * 60 + 59);
-    AdifLog::Worked worked;
-    worked.dxcc = {339};
-    worked.records = 1;
-    service.setWorked(worked);
+    service.setWorked(japanWorked());
     DxSpotsWindow window(service, [] { return GeoPosition{13.4, 52.5}; });
     window.show();
     auto* table = control<QTableWidget>(&window, "Spots");
