@@ -166,7 +166,6 @@ TEST_F(TForm4Test, TypedAndPastedTextTakeTheSameRoad)
     EXPECT_EQ(locator->text(), QStringLiteral("QF56OD"));
 }
 
-
 TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
 {
     const struct {

@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>

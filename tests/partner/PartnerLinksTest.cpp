@@ -19,7 +19,6 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QCheckBox>
-#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -28,7 +27,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>

@@ -6,10 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QColorDialog>
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QMessageBox>
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>

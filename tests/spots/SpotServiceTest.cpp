@@ -12,8 +12,6 @@
 #include "support/StallMeter.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
