@@ -22,20 +22,13 @@ protected:
         return PositionForms::confirm(tag, station, ownTexts, own, partnerTexts, partner);
     }
 
-    PositionTexts ownTexts;
-    PositionTexts partnerTexts;
-    GeoPosition own;
-    GeoPosition partner;
+    PositionTexts ownTexts, partnerTexts;
+    GeoPosition own, partner;
 };
 
 struct DecimalCase {
-    const char* longitude;
-    const char* latitude;
-    const char* longitudeDecimal;
-    const char* latitudeDecimal;
-    const char* longitudeDms;
-    const char* latitudeDms;
-    const char* locator;
+    const char *longitude, *latitude;                                                       // typed
+    const char *longitudeDecimal, *latitudeDecimal, *longitudeDms, *latitudeDms, *locator;  // shown
 };
 
 TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
@@ -115,8 +108,7 @@ struct LocatorCase {
     int tag;
     const char* typed;
     PositionForms::Outcome outcome;
-    double longitude;  // degrees east of the station whose locator was typed
-    double latitude;   // degrees north
+    double longitude, latitude;  // degrees east and north of the station whose locator was typed
     const char* locatorShown;
 };
 

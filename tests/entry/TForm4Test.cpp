@@ -169,9 +169,7 @@ TEST_F(TForm4Test, TypedAndPastedTextTakeTheSameRoad)
 TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
 {
     const struct {
-        const char* field;
-        const char* typed;
-        const char* shown;
+        const char *field, *typed, *shown;
     } entries[] = {
         {"E_LangDez2", "190", "-170,0000 0,0000 -170°00'00\" 00°00'00\""},
         {"E_BreitDez2", "-90", "-170,0000 90,0000 -170°00'00\" 90°00'00\""},
@@ -208,9 +206,7 @@ TEST_F(TForm4Test, PartnerAtZeroZeroShowsNoLocatorAndSetsNoTarget)
 TEST_F(TForm4Test, LeavingARefusedLocatorKeepsThePosition)
 {
     const struct {
-        const char* typed;
-        const char* box;
-        const char* shown;
+        const char *typed, *box, *shown;
         bool edited;
     } cases[] = {
         {"JO31M", "warning|Corvane|ungültiger Locator", "", false},

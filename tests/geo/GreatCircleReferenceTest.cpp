@@ -20,8 +20,7 @@ const GeographicLib::Geodesic sphere(6378145.0, 0.0);  // radius in metres, flat
 constexpr double halfCircumferenceKm = 6378.145 * M_PI;
 
 struct Reference {
-    double km;
-    double bearing;  // degrees in (-180, 180] as GeographicLib gives them, turned into (0, 360]
+    double km, bearing;  // bearing: degrees in (-180, 180] as GeographicLib gives them, turned into (0, 360]
 };
 
 Reference reference(double lat1, double lon1, double lat2, double lon2)

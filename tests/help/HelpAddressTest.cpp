@@ -10,8 +10,7 @@ namespace {
 TEST(HelpAddressTest, TrimRemovesBlanksAndControlCharactersAtBothEndsOnly)
 {
     const struct {
-        const char16_t* text;
-        const char16_t* trimmed;
+        const char16_t *text, *trimmed;
     } cases[] = {
         {u"", u""},
         {u"   ", u""},

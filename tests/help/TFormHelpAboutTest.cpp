@@ -82,8 +82,7 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
     EXPECT_EQ(card->size(), QSize(449, 297));
     const struct {
         QLabel* label;
-        int top;  // pixels
-        int pixelSize;
+        int top, pixelSize;  // pixels
     } labels[] = {
         {label("LabelVer"), 16, 16}, {label("Label1"), 64, 13}, {label("Label2"), 80, 13},
         {label("Label3"), 96, 13},   {label("Label4"), 112, 13}, {label("Label5"), 128, 13},

@@ -263,10 +263,7 @@ TEST(WsjtxSettingsTest, MissingOrUnusableKeysReadAsTheDefaults)
 TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
 {
     const struct {
-        const char* place;
-        const char* date;
-        const char* rise;
-        const char* set;  // or the start of the refusal, with rise empty
+        const char *place, *date, *rise, *set;  // set: or the start of the refusal, with rise empty
     } cases[] = {
         {"JO31", "2026-12-08", "07:24", "15:23"},
         {"-33.5 151.0", "2026-12-21", "18:43", "09:05"},   // Sydney: the morning's rise falls on the UTC day before

@@ -32,8 +32,7 @@ const CallsignTable& table()
 TEST(CallsignLookupTest, FindsTheEntityOfTheCall)
 {
     const struct {
-        const char* call;
-        const char* entity;  // nullptr: no entity
+        const char *call, *entity;  // entity nullptr: none
     } cases[] = {
         {"VK2ABC", "Australien"},
         {"EA8", "Kanarische Inseln"},  // the longest prefix wins over EA

@@ -46,8 +46,7 @@ TEST(NamedMutexTest, ALockThatCannotBeOpenedCountsAsTaken)
     ASSERT_TRUE(QDir(runtime.path()).mkdir(QStringLiteral("Versperrt.lock")));  // opens for no one, root included
     const struct {
         const char* name;
-        bool heldElsewhere;
-        bool taken;
+        bool heldElsewhere, taken;
     } cases[] = {{"Frei", false, false}, {"Gehalten", true, true}, {"Versperrt", false, true}};
     for (const auto& c : cases) {
         NamedMutex other(QString::fromLatin1(c.name));
