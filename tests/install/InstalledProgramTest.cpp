@@ -116,23 +116,23 @@ protected:
 
 TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThePortableExecutable)
 {
-    struct Case {
+    // Left empty, XDG_DATA_HOME is unset; settings: the one settings file the run leaves; userFolder:
+    // the folder for the user's files, present only for an installed run.
+    const struct {
         const char* name;
-        QString executable;
-        QString xdgDataHome;  // empty: unset
-        QString settings;     // the one settings file the run leaves
-        QString userFolder;   // the folder for the user's files: present only for an installed run
+        QString executable, xdgDataHome, settings, userFolder;
         bool installed;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"installed, started through the launcher in bin/", prefix + QStringLiteral("/bin/Corvane"), QString(),
-         home + QStringLiteral("/.local/share/Corvane/Corvane.ini"), home + QStringLiteral("/.local/share/Corvane"), true},
-        {"installed, with XDG_DATA_HOME set", prefix + QStringLiteral("/bin/Corvane"), scratch.path() + QStringLiteral("/daten"),
-         scratch.path() + QStringLiteral("/daten/Corvane/Corvane.ini"), scratch.path() + QStringLiteral("/daten/Corvane"), true},
+         home + QStringLiteral("/.local/share/Corvane/Corvane.ini"), home + QStringLiteral("/.local/share/Corvane"),
+         true},
+        {"installed, with XDG_DATA_HOME set", prefix + QStringLiteral("/bin/Corvane"),
+         scratch.path() + QStringLiteral("/daten"), scratch.path() + QStringLiteral("/daten/Corvane/Corvane.ini"),
+         scratch.path() + QStringLiteral("/daten/Corvane"), true},
         {"portable folder", portable + QStringLiteral("/Corvane"), QString(), portable + QStringLiteral("/Corvane.ini"),
          home + QStringLiteral("/.local/share/Corvane"), false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(portable + QStringLiteral("/Corvane.ini"));
         QDir(scratch.path() + QStringLiteral("/daten")).removeRecursively();
