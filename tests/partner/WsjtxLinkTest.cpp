@@ -20,11 +20,9 @@ using namespace WsjtxDatagrams;
 
 QNetworkInterface loopback()
 {
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface& candidate : interfaces) {
+    for (const QNetworkInterface& candidate : QNetworkInterface::allInterfaces())
         if (candidate.flags().testFlag(QNetworkInterface::IsLoopBack))
             return candidate;
-    }
     return {};
 }
 
