@@ -99,8 +99,7 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     EXPECT_EQ(prompts.size(), 1);
     ASSERT_TRUE(window->isVisible());
 
-    QTest::keyClicks(field("E_Locator"), QStringLiteral("JO31M"));  // incomplete: Enter does nothing
-    QTest::keyClick(field("E_Locator"), Qt::Key_Return);
+    confirm("E_Locator", QStringLiteral("JO31M"));  // incomplete: Enter does nothing
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEdited(field("E_Locator")));
     EXPECT_EQ(session().ownPosition().longitude, 0.0);
@@ -118,8 +117,7 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     window->toggleFromMenu();
     ASSERT_TRUE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return field("E_Locator2")->hasFocus(); }, 1000));
-    QTest::keyClicks(field("E_Locator2"), QStringLiteral("JO62QM"));
-    QTest::keyClick(field("E_Locator2"), Qt::Key_Return);
+    confirm("E_Locator2", QStringLiteral("JO62QM"));
     EXPECT_NEAR(session().ownPosition().longitude, 7.0416667, 1e-6);
     EXPECT_TRUE(session().target().isSet());
     window->toggleFromMenu();

@@ -32,15 +32,6 @@ QStringList listing(const QString& folder)
     return files;
 }
 
-QStringList settingsFilesBelow(const QString& folder)
-{
-    QStringList found;
-    for (QDirIterator it(folder, {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();)
-        found << QDir::cleanPath(it.next());
-    return found;
-}
-
 // The build installed into a throw-away DESTDIR with the prefix /usr, a portable folder made
 // from the same installed files, and a throw-away home for the user who starts them.
 class InstalledProgramTest : public testing::Test {
@@ -140,7 +131,12 @@ TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThe
 
         runAsUser(c.executable, c.xdgDataHome);
 
-        EXPECT_EQ(settingsFilesBelow(scratch.path()), QStringList{c.settings});
+        QStringList settingsFiles;
+        for (QDirIterator it(scratch.path(), {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden,
+                             QDirIterator::Subdirectories);
+             it.hasNext();)
+            settingsFiles << QDir::cleanPath(it.next());
+        EXPECT_EQ(settingsFiles, QStringList {c.settings});
         const QSettings settings(c.settings, QSettings::IniFormat);
         EXPECT_EQ(settings.value(QStringLiteral("Main/Breit")).toInt(), 600) << "written at shut-down";
         EXPECT_EQ(listing(scratch.path() + QStringLiteral("/dest")), installedBefore) << "nothing written under the prefix";

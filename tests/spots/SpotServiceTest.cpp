@@ -51,13 +51,12 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("DL1ABC JA1XYZ -12"));  // names no place
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ ZZ9ZZZ"));          // unknown, no grid
-    for (int i = 0; i < 1000; ++i) {
-        ClusterLine line;
-        line.call = QStringLiteral("JA1XYZ");
-        line.frequencyKhz = 14025;
-        line.minuteOfDay = 12 * 60 + 30;  // later than now: yesterday's spot
+    ClusterLine line;
+    line.call = QStringLiteral("JA1XYZ");
+    line.frequencyKhz = 14025;
+    line.minuteOfDay = 12 * 60 + 30;  // later than now: yesterday's spot
+    for (int i = 0; i < 1000; ++i)
         service.takeClusterSpot(line, QStringLiteral("dxc.example"));
-    }
     ASSERT_TRUE(changed.wait(1000));
     QTest::qWait(60);
     EXPECT_EQ(changed.size(), 1);
