@@ -104,7 +104,6 @@ TEST(WindowPlacesTest, EveryRememberingWindowComesBackWhereItWasSaved)
         10000);
     folder.stop();
     const QByteArray saved = folder.readFile(QStringLiteral("Corvane.ini"));
-
     for (int start = 1; start <= 5; ++start) {
         folder.start();
         for (QWidget* window : watched())

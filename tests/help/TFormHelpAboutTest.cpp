@@ -124,7 +124,6 @@ TEST_F(TFormHelpAboutTest, CardHidesWhenItLosesTheFocus)
     showCard();
     mainWindow.activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([this] { return card->isHidden(); }));
-
     showCard();
     QTest::mouseClick(button("B_Close"), Qt::LeftButton);
     EXPECT_TRUE(card->isHidden());
@@ -140,7 +139,6 @@ TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
     QTest::mouseClick(button("Button2"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-
     ASSERT_EQ(recorder.urls.size(), 2);
     EXPECT_EQ(recorder.urls[0], QUrl(QStringLiteral("https://corvane.example.org")));
     EXPECT_TRUE(button("Button3")->text().endsWith(QStringLiteral("corvane.example.org")));

@@ -51,7 +51,6 @@ protected:
                       {QStringLiteral("--install"), QStringLiteral(CORVANE_BINARY_DIR), QStringLiteral("--prefix"), QStringLiteral("/usr")});
         ASSERT_TRUE(install.waitForFinished(120000));
         ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-
         for (const QString& folder : {QStringLiteral("Karten"), QStringLiteral("Help")}) {
             ASSERT_TRUE(QDir().mkpath(portable + u'/' + folder));
             for (const QString& name : QDir(prefix + QStringLiteral("/share/corvane/") + folder).entryList(QDir::Files))
@@ -78,7 +77,6 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         if (!xdgDataHome.isEmpty())
             environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgDataHome);
-
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(scratch.path());
@@ -89,13 +87,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return registered() || program.state() != QProcess::Running; }, 30000) &&
                     registered())
             << program.readAllStandardError().toStdString();
-
         QDBusMessage call = QDBusMessage::createMethodCall(busName, QStringLiteral("/Partner"), QStringLiteral("de.corvane.Partner"),
                                                            QStringLiteral("SetPartner"));
         call << QStringLiteral("VK2ABC");
         const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
         EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-
         ASSERT_GT(program.processId(), 0) << "ended by itself";
         ::kill(pid_t(program.processId()), SIGTERM);
         ASSERT_TRUE(program.waitForFinished(20000));
@@ -128,9 +124,7 @@ TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThe
         QFile::remove(portable + QStringLiteral("/Corvane.ini"));
         QDir(scratch.path() + QStringLiteral("/daten")).removeRecursively();
         const QStringList installedBefore = listing(scratch.path() + QStringLiteral("/dest"));
-
         runAsUser(c.executable, c.xdgDataHome);
-
         QStringList settingsFiles;
         for (QDirIterator it(scratch.path(), {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden,
                              QDirIterator::Subdirectories);

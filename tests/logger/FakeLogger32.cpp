@@ -48,7 +48,6 @@ int main(int argc, char** argv)
     for (const QString& bearing : parser.value(QStringLiteral("bearings")).split(u',', Qt::SkipEmptyParts))
         bearings << bearing.toLongLong();
     const bool hang = parser.isSet(QStringLiteral("hang"));
-
     MessageWindow window(QStringLiteral("Logger32"), 777);
     if (!window.isRegistered())
         return 1;

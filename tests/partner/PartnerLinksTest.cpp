@@ -120,7 +120,6 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     SignalCatcher catcher;
     ASSERT_TRUE(script.connect(PartnerScripting::serviceName, PartnerScripting::objectPath, interfaceName,
                                QStringLiteral("TargetChanged"), &catcher, SLOT(targetChanged(double, double, double, double))));
-
     const QDBusMessage reply = callSetPartner(QStringLiteral("JO31MM"));
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     ASSERT_EQ(reply.arguments().size(), 2);
@@ -134,7 +133,6 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     EXPECT_TRUE(rotorLink()->sendPending());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !catcher.received.isEmpty(); }, 5000));
     EXPECT_DOUBLE_EQ(catcher.received.last()[2], session()->target().bearing);
-
     EXPECT_EQ(property(QStringLiteral("OwnLocator")).toString(), QStringLiteral("JO62QM"));
     EXPECT_DOUBLE_EQ(property(QStringLiteral("Bearing")).toDouble(), session()->target().bearing);
     EXPECT_DOUBLE_EQ(property(QStringLiteral("Distance")).toDouble(), session()->target().distance);
@@ -234,7 +232,6 @@ TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
     address->setText(QStringLiteral("127.0.0.1"));
     QTest::keyClick(address, Qt::Key_Return);
     EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit"));
-
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
     EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("aus"));
     folder.stop();
@@ -310,7 +307,6 @@ TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !spots->spots().clusterSpots().empty(); }, 5000));
     EXPECT_EQ(spots->spots().clusterSpots().front().call, QStringLiteral("VK2ABC"));
     EXPECT_EQ(parameterControl<QLabel>("L_ClusterZustand")->text(), QStringLiteral("Cluster: verbunden"));
-
     QUdpSocket sender;
     const QByteArray datagram = WsjtxDatagrams::decode(2, QStringLiteral("CQ JA1XYZ PM95"));
     ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(port)), datagram.size());

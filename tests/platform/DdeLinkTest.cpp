@@ -61,7 +61,6 @@ TEST_F(DdeLinkTest, ConversationOpensOnlyToARegisteredServiceWhateverItsCase)
     DdeClientConversation conversation(clientBus);
     EXPECT_FALSE(conversation.connectTo(QStringLiteral("Corvane"), QStringLiteral("AntDaten")));
     EXPECT_FALSE(conversation.executeAsync(QStringLiteral("ZD X\r\n")));
-
     auto antDaten = server(QStringLiteral("corvane"), serverBus);
     ASSERT_TRUE(antDaten->registerService());
     ASSERT_TRUE(conversation.connectTo(QStringLiteral("Corvane"), QStringLiteral("AntDaten")));

@@ -47,7 +47,6 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
     qint64 now = noon;
     SpotService service(calls, [&] { return now; }, 20);
     QSignalSpy changed(&service, &SpotService::changed);
-
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("DL1ABC JA1XYZ -12"));  // names no place
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ ZZ9ZZZ"));          // unknown, no grid
@@ -60,7 +59,6 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
     ASSERT_TRUE(changed.wait(1000));
     QTest::qWait(60);
     EXPECT_EQ(changed.size(), 1);
-
     const auto& markers = service.spots().markers();
     ASSERT_EQ(markers.size(), 2u);
     EXPECT_EQ(markers[0].call, QStringLiteral("VK2ABC"));
@@ -74,7 +72,6 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
     service.setWorked(japanWorked());
     EXPECT_TRUE(service.isNew(markers[0]));
     EXPECT_FALSE(service.isNew(markers[1]));
-
     service.takeClear(QStringLiteral("WSJT-X"));
     EXPECT_EQ(service.spots().markers().size(), 1u);
 }
@@ -96,7 +93,6 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
     while (big.size() < 50'000'000)
         big += qso;
     write(big);
-
     AdifWatcher watcher(calls());
     QSignalSpy changed(&watcher, &AdifWatcher::workedChanged);
     StallMeter stalls;
@@ -104,10 +100,8 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !changed.isEmpty(); }, 20000));  // no nested loop: the meter sees it
     EXPECT_LT(stalls.longestGapMs(), 100);
     EXPECT_EQ(watcher.worked().dxcc, QSet<int>{339});
-
     write("<CALL:6>VK2ABC<EOR><CALL:6>DL1ABC<EOR>");
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.worked().dxcc == QSet<int>({150, 230}); }, 5000));
-
     QSignalSpy failed(&watcher, &AdifWatcher::readFailed);
     watcher.watch(folder.filePath(QStringLiteral("missing.adi")));
     ASSERT_TRUE(failed.wait(5000));
@@ -146,7 +140,6 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
     EXPECT_TRUE(clickable.takeClick(projection.pixelOf({139, 35.5}), projection));
     EXPECT_FALSE(clickable.takeClick(projection.pixelOf({0, 0}), projection));
     EXPECT_EQ(picked, (QStringList{"QF56", "PM95"}));
-
     now += 10 * 60;  // two thirds of the lifetime gone: a third of the colour left
     image = drawn();
     EXPECT_NEAR(qRed(image.pixel(projection.pixelOf({139, 35.5}))), 255 * 3 / 8, 2);
@@ -213,7 +206,6 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     EXPECT_EQ(first, QStringList({"11:59", "VK2ABC", "Australien", "neu"}));
     EXPECT_EQ(table->item(1, 6)->text(), QString());  // Japan is in the log
     EXPECT_TRUE(table->item(1, 5)->text().endsWith(QLatin1String(" km")));
-
     QSignalSpy chosen(&window, &DxSpotsWindow::partnerChosen);
     emit table->cellDoubleClicked(0, 2);
     emit table->cellDoubleClicked(1, 2);
@@ -235,7 +227,6 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     QTest::keyClick(table, Qt::Key_Return);
     ASSERT_EQ(chosen.size(), 3);
     EXPECT_EQ(chosen[2][0].toString(), QStringLiteral("JA1XYZ"));
-
     control<QComboBox>(&window, "Band")->setCurrentText(QStringLiteral("20m"));
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("JA1XYZ"));

@@ -295,7 +295,6 @@ TEST(MinuteTicker, TicksOnFullMinutesOfTheClockUntilStopped)
     };
     for (const auto& c : cases)
         EXPECT_EQ(MinuteTicker::delayToNext(c.now, 60000), c.delay) << c.now;
-
     MinuteTicker ticker([] { return QDateTime::currentMSecsSinceEpoch(); }, 40);
     QSignalSpy ticks(&ticker, &MinuteTicker::tick);
     ticker.setRunning(true);
