@@ -22,25 +22,27 @@ TEST(HelpAddressTest, TrimRemovesBlanksAndControlCharactersAtBothEndsOnly)
         EXPECT_EQ(HelpAddress::trimBlanksAndControls(QString::fromUtf16(c.text)), QString::fromUtf16(c.trimmed));
 }
 
-// An empty anchor is the top of the page (an empty fragment, not none); an anchor without a page
-// stays on the shown file; a hash in a folder name belongs to the file.
 TEST(HelpAddressTest, PageAndAnchorMakeTheAddress)
 {
     const QString help = QStringLiteral("/opt/Corvane/Help/Corvane.htm");
     const struct {
+        const char* what;
         QString page, anchor, shown, file, fragment;
     } cases[] = {
-        {help, QString(), QString(), help, QString()},
-        {QString(), QStringLiteral("Rotor"), help, help, QStringLiteral("Rotor")},
-        {QStringLiteral("/home/dl#1/Help/Corvane.htm"), QStringLiteral("Beamkarte"), QString(),
-         QStringLiteral("/home/dl#1/Help/Corvane.htm"), QStringLiteral("Beamkarte")},
+        {"an empty anchor is the top of the page", help, QString(), QString(), help, QString()},
+        {"an anchor without a page stays on the shown file", QString(), QStringLiteral("Rotor"), help, help,
+         QStringLiteral("Rotor")},
+        {"a hash in a folder name belongs to the file", QStringLiteral("/home/dl#1/Help/Corvane.htm"),
+         QStringLiteral("Beamkarte"), QString(), QStringLiteral("/home/dl#1/Help/Corvane.htm"),
+         QStringLiteral("Beamkarte")},
     };
     for (const auto& c : cases) {
-        const QUrl shown = c.shown.isEmpty() ? QUrl() : QUrl::fromLocalFile(c.shown);
-        const QUrl url = HelpAddress::toUrl(c.page, c.anchor, shown);
-        EXPECT_EQ(url.toLocalFile(), c.file) << c.anchor.toStdString();
-        EXPECT_TRUE(url.hasFragment()) << c.anchor.toStdString();
-        EXPECT_EQ(url.fragment(), c.fragment) << c.anchor.toStdString();
+        SCOPED_TRACE(c.what);
+        const QUrl url =
+            HelpAddress::toUrl(c.page, c.anchor, c.shown.isEmpty() ? QUrl() : QUrl::fromLocalFile(c.shown));
+        EXPECT_EQ(url.toLocalFile(), c.file);
+        EXPECT_TRUE(url.hasFragment());  // an empty fragment, not none, for the top of the page
+        EXPECT_EQ(url.fragment(), c.fragment);
     }
 }
 
