@@ -4,7 +4,6 @@
 #include "app/Program.h"
 
 #include "app/LaterWindows.h"
-#include "app/MapReadAhead.h"
 #include "app/MapPlaces.h"
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
@@ -108,7 +107,6 @@ Program::Program(QString executableFolder, Timing timing)
     : executableFolder_(std::move(executableFolder)),
       timing_(timing),
       bitmaps_(std::make_unique<DecodedBitmaps>()),
-      readAhead_(std::make_unique<MapReadAhead>(executableFolder_, *bitmaps_)),
       session_(std::make_unique<Session>()),
       logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
       mapPlaces_(std::make_unique<MapPlaces>()),

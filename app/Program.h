@@ -14,7 +14,6 @@
 
 class DecodedBitmaps;
 class LaterWindows;
-class MapReadAhead;
 class MapLayer;
 class MapPlaces;
 class MinuteTicker;
@@ -124,10 +123,8 @@ private:
 
     QString executableFolder_;
     Timing timing_;
-    // The maps decoded once per run, shared by both map windows; the one shown at start is read
-    // ahead while the windows are made.
+    // The maps decoded once per run, shared by both map windows.
     std::unique_ptr<DecodedBitmaps> bitmaps_;
-    std::unique_ptr<MapReadAhead> readAhead_;
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
     std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows

@@ -21,8 +21,7 @@ int main(int argc, char** argv)
         return 0;
 
     // The font configuration loads beside the connection to the display and the windows'
-    // creation. The program comes right after the application (Qt takes the thread that first
-    // makes a Qt object as its main thread), so that it reads the map shown first ahead at once.
+    // creation (Qt takes the thread that first makes a Qt object as its main thread).
     const FontWarmUp fonts;
     QApplication application(argc, argv);
     Program program(QApplication::applicationDirPath());

@@ -188,7 +188,7 @@ int childBare()
 
 int childStart(const QString& folder, bool beam)
 {
-    // As main() does: the program first, so that the map shown first is read ahead at once.
+    // As main() does.
     Program program(folder);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     GermanTranslation::install(*qApp, QString());

@@ -33,7 +33,7 @@ QImage DecodedBitmaps::read(const QString& path)
         if (!running.valid())
             decoding_.push_back({file, mine.get_future().share()});
     }
-    // Another thread (the start's read-ahead) decodes this file already: its result is waited for.
+    // Another thread decodes this file already: its result is waited for.
     if (running.valid())
         return running.get();
     QImage bitmap = BmpReader::read(path);

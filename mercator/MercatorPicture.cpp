@@ -5,12 +5,15 @@
 
 #include "geo/MapTransforms.h"
 #include "mercator/LocatorGrid.h"
+#include "mercator/MappedBmp.h"
+#include "mercator/StretchSampling.h"
 
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -65,7 +68,10 @@ double MercatorPicture::halfTurnDirection(double degrees)
 
 void MercatorPicture::paintMap(const MapLayers& layers)
 {
-    copyMapPart(*layers.bitmap, layers.whole);
+    if (layers.bitmap)
+        copyMapPart(*layers.bitmap, layers.whole);
+    else if (layers.file)
+        copyMapPart(*layers.file, layers.whole);
     if (layers.cities)
         drawCityMarkers(*layers.cities, std::max(0, layers.markerSize), Qt::red);
     drawLocatorGrid(layers.gridLevel);
@@ -82,19 +88,47 @@ QPoint MercatorPicture::toPixel(double longitude, double latitude) const
     return {lonToViewX(view_, size_.width(), longitude), latToViewY(view_, size_.height(), latitude)};
 }
 
+QRect MercatorPicture::startCopy(QSize bitmapSize, const MapView& whole)
+{
+    const QPoint topLeft(lonToMapBitmapX(whole, bitmapSize.width(), view_.left),
+                         latToMapBitmapY(whole, bitmapSize.height(), view_.top));
+    const QPoint bottomRight(lonToMapBitmapX(whole, bitmapSize.width(), view_.right),
+                             latToMapBitmapY(whole, bitmapSize.height(), view_.bottom));
+    const QRect source(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    if (!QRect(QPoint(0, 0), bitmapSize).contains(source)) {
+        QPainter painter(&canvas_);
+        preparePainter(painter, size_);
+        painter.fillRect(QRect(QPoint(0, 0), size_), Qt::white);
+    }
+    return source;
+}
+
 void MercatorPicture::copyMapPart(const QImage& bitmap, const MapView& whole)
 {
-    const QPoint topLeft(lonToMapBitmapX(whole, bitmap.width(), view_.left),
-                         latToMapBitmapY(whole, bitmap.height(), view_.top));
-    const QPoint bottomRight(lonToMapBitmapX(whole, bitmap.width(), view_.right),
-                             latToMapBitmapY(whole, bitmap.height(), view_.bottom));
-    const QRect source(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    const QRect source = startCopy(bitmap.size(), whole);
     QPainter painter(&canvas_);
     preparePainter(painter, size_);
-    const QRect target(QPoint(0, 0), size_);
-    if (!bitmap.rect().contains(source))
-        painter.fillRect(target, Qt::white);
-    painter.drawImage(target, bitmap, source);
+    painter.drawImage(QRect(QPoint(0, 0), size_), bitmap, source);
+}
+
+void MercatorPicture::copyMapPart(const MappedBmp& file, const MapView& whole)
+{
+    const QRect source = startCopy(file.size(), whole);
+    const QRect shown(QPoint(0, 0), size_);
+    const StretchSampling sampling(canvas_.size(), shown, shown, file.size(), source);
+    std::vector<std::pair<int, int>> columns;  // surface column, file column
+    for (int x = 0; x < int(sampling.columns().size()); ++x)
+        if (sampling.columns()[std::size_t(x)] >= 0)
+            columns.emplace_back(x, sampling.columns()[std::size_t(x)] * 3);
+    for (int y = 0; y < int(sampling.rows().size()); ++y) {
+        const int row = sampling.rows()[std::size_t(y)];
+        if (row < 0)
+            continue;
+        const uchar* const in = file.row(row);
+        QRgb* const out = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+        for (const auto& [x, byte] : columns)
+            out[x] = qRgb(in[byte + 2], in[byte + 1], in[byte]);
+    }
 }
 
 void MercatorPicture::drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color)

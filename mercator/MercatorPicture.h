@@ -17,11 +17,13 @@
 
 #include <vector>
 
+class MappedBmp;
 class QPen;
 
 // What a full redraw of the Mercator map paints, bottom to top.
 struct MapLayers {
     const QImage* bitmap = nullptr;  // the whole map, RGB32
+    const MappedBmp* file = nullptr; // the whole map's file, its pixels read from there without a bitmap
     MapView whole;                   // the whole map's rectangle
     const std::vector<CityRecord>* cities = nullptr;  // markers; none when null
     int markerSize = 3;              // city marker diameter, pixels
@@ -44,6 +46,8 @@ public:
     // Copies the view's part of the whole map's bitmap, stretched over the picture; parts of the
     // view beyond the bitmap stay white.
     void copyMapPart(const QImage& bitmap, const MapView& whole);
+    // The same pixels, read straight from the map's file where they are shown.
+    void copyMapPart(const MappedBmp& file, const MapView& whole);
     // A round dot of markerSize pixels diameter at every city, in table order.
     void drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color);
     // Black one-pixel grid lines of a LocatorGrid level.
@@ -70,6 +74,9 @@ public:
 
 private:
     QPoint toPixel(double longitude, double latitude) const;
+    // Begins a copy from a whole map's bitmap of bitmapSize pixels: the picture turns white where
+    // the view reaches beyond the bitmap. The part of the bitmap the view shows.
+    QRect startCopy(QSize bitmapSize, const MapView& whole);
     void strokePieces(const std::vector<QPolygon>& pieces, const QPen& pen, bool invert);
 
     QImage& canvas_;

@@ -10,6 +10,7 @@
 #include "geo/CoordinateText.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
+#include "mercator/MappedBmp.h"
 #include "mercator/MercatorPicture.h"
 #include "mercator/MercatorProjection.h"
 #include "mercator/ZoomRectangle.h"
@@ -17,6 +18,7 @@
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -25,6 +27,7 @@
 
 #include <QAction>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -61,6 +64,8 @@ TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const Paramet
     connectGuarded(Karte, &ImageWidget::mouseReleased, this, &TForm1::KarteMouseUp);
     ErrorBox::guard([this] { FormCreate(); });
 }
+
+TForm1::~TForm1() = default;
 
 QString TForm1::storedMapName(const SettingsFile& ini, const QString& kartenFolder)
 {
@@ -107,6 +112,15 @@ void TForm1::FormCreate()
     }
     buildMapMenu(session_.currentMapName().isEmpty() ? wantedMapName_ : session_.currentMapName());
     mapStartup_ = false;
+    // Shown at start, the map's first pictures come straight from its file (its tens of megabytes
+    // decoded would hold up the first paint); the bitmap is decoded once the map has been painted.
+    if (mercatorShown && pendingFile_) {
+        const QPointer<TForm1> self(this);
+        AfterFirstPaint::run(Karte, [self] {
+            if (self)
+                ErrorBox::guard([&self] { self->loadPutOff(); });
+        });
+    }
 
     Karte->setVisible(mercatorShown);
     resize(host_.clientArea()->size());
@@ -115,10 +129,16 @@ void TForm1::FormCreate()
 
 void TForm1::loadPutOff()
 {
-    if (pendingBitmap_.isEmpty())
+    if (!pendingFile_)
         return;
-    const QString path = std::exchange(pendingBitmap_, QString());
+    const QString path = pendingFile_->path();
+    pendingFile_.reset();
     mapBitmap_ = MapCatalogue::decode(bitmaps_, path);
+}
+
+QSize TForm1::bitmapSize() const
+{
+    return pendingFile_ ? pendingFile_->size() : mapBitmap_.size();
 }
 
 void TForm1::FormDestroy()
@@ -169,11 +189,18 @@ void TForm1::LoadMap(const QString& name)
 {
     if (name == session_.currentMapName())
         return;
-    std::optional<MapCatalogue::Map> map = MapCatalogue::read(bitmaps_, kartenFolder(session_), name, preparationDue());
+    std::optional<MapCatalogue::Map> map =
+        MapCatalogue::read(bitmaps_, kartenFolder(session_), name, preparationDue() || mapStartup_);
     if (!map)
         return;
     mapBitmap_ = std::move(map->bitmap);
-    pendingBitmap_ = mapBitmap_.isNull() ? map->bitmapPath : QString();
+    pendingFile_.reset();
+    if (mapBitmap_.isNull()) {
+        pendingFile_ = std::make_unique<MappedBmp>(map->bitmapPath);
+        // Changed since its headers were checked: decoded now, or reported.
+        if (!pendingFile_->isValid())
+            loadPutOff();
+    }
     session_.setCurrentMapName(name);
     zoomStack_.assign(1, map->whole);
     host_.showMercatorZoomOut(false);
@@ -208,7 +235,7 @@ void TForm1::showInMainWindow()
 
 std::optional<QSize> TForm1::filledSize(QSize clientArea) const
 {
-    if (!hasMapBitmap())
+    if (!hasMap())
         return std::nullopt;
     return clientArea;
 }
@@ -223,10 +250,13 @@ std::unique_ptr<MapProjection> TForm1::projection()
 void TForm1::RedrawMap()
 {
     prepare();
-    if (!hasMapBitmap() || zoomStack_.empty())
+    if (!hasMap() || zoomStack_.empty())
         return;
     MapLayers layers;
-    layers.bitmap = &mapBitmap_;
+    if (pendingFile_)
+        layers.file = pendingFile_.get();
+    else
+        layers.bitmap = &mapBitmap_;
     layers.whole = zoomStack_.front();
     if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
         layers.cities = &session_.referenceData().cityTable;
@@ -297,7 +327,7 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
                 parameters_.mousePositionShown() == ParameterSettings::OnOff::on ? PanelUse::show : PanelUse::follow);
 
     if (mouse.x() != dragStartX_ && mouse.y() != dragStartY_ && leftDrag) {
-        const QRect rectangle = ZoomRectangle::rectangle(dragStartX_, dragStartY_, mouse.x(), mapBitmap_.size());
+        const QRect rectangle = ZoomRectangle::rectangle(dragStartX_, dragStartY_, mouse.x(), bitmapSize());
         removeDragRect();
         picture().invertFocusRect(rectangle);
         dragRect_ = rectangle;
@@ -327,7 +357,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
             emit targetClicked();
         return;
     }
-    const QRect rectangle = ZoomRectangle::rectangle(dragStartX_, dragStartY_, mouse.x(), mapBitmap_.size());
+    const QRect rectangle = ZoomRectangle::rectangle(dragStartX_, dragStartY_, mouse.x(), bitmapSize());
     const std::optional<MapView> view = ZoomRectangle::zoomedView(rectangle, zoomStack_.back(), Karte->size(), zoomStack_.front());
     if (!view) {
         removeDragRect();

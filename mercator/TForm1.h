@@ -11,9 +11,11 @@
 #include <QImage>
 #include <QRect>
 
+#include <memory>
 #include <vector>
 
 class DecodedBitmaps;
+class MappedBmp;
 class MercatorPicture;
 class ParameterSettings;
 class SettingsFile;
@@ -32,6 +34,7 @@ class TForm1 : public MapWindow {
 public:
     TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
            DecodedBitmaps& bitmaps);
+    ~TForm1() override;
     // The crosshair data window, made after the map, once it exists.
     void setCrosshairWindow(const QWidget* crosshairWindow);
 
@@ -53,8 +56,12 @@ public:
     // Back to the view before the last zoom.
     void Zoom1Click();
 
-    bool hasMapBitmap() const { return !mapBitmap_.isNull(); }
+    // A map is loaded: its bitmap decoded, or its file mapped until the bitmap is decoded.
+    bool hasMap() const { return !mapBitmap_.isNull() || pendingFile_; }
+    // Null while the bitmap's decoding is put off.
     const QImage& mapBitmap() const { return mapBitmap_; }
+    // Pixels of the loaded map, decoded or not.
+    QSize bitmapSize() const;
     int zoomDepth() const { return int(zoomStack_.size()); }
     // The view shown; only while a map is loaded.
     const MapView& shownView() const { return zoomStack_.back(); }
@@ -87,7 +94,9 @@ private:
     DecodedBitmaps& bitmaps_;  // shared with the beam map's generator
     ImageWidget* Karte = nullptr;
     QImage mapBitmap_;                     // RGB32
-    QString pendingBitmap_;                // the file of a map loaded without its pixels yet
+    // The file of a map loaded without its bitmap yet: at start until the window's first paint,
+    // its pixels are taken straight from the file.
+    std::unique_ptr<MappedBmp> pendingFile_;
     std::vector<MapView> zoomStack_;       // entry 0 the whole map, the last the current view
     bool mapStartup_ = true;               // a load during creation does not redraw
     int dragStartX_ = 0, dragStartY_ = 0;  // image pixels where the left button went down

@@ -19,16 +19,13 @@ TEST(FileErrorText, NamesRealFailuresInGerman)
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Ordner")));
     using A = FileErrorText::Access;
-
     QFile missing(dir.filePath(QStringLiteral("fehlt.txt")));
     ASSERT_FALSE(missing.open(QIODevice::ReadOnly));
     EXPECT_EQ(FileErrorText::of(missing, A::reading), QStringLiteral("Datei nicht vorhanden"));
-
     QSaveFile nowhere(dir.filePath(QStringLiteral("gibtsnicht/Corvane.ini")));
     ASSERT_FALSE(nowhere.open(QIODevice::WriteOnly));
     EXPECT_EQ(FileErrorText::of(nowhere, A::writing),
               QStringLiteral("der Ordner %1 ist nicht vorhanden").arg(dir.filePath(QStringLiteral("gibtsnicht"))));
-
     QFile folder(dir.filePath(QStringLiteral("Ordner")));
     if (!folder.open(QIODevice::ReadOnly)) {
         EXPECT_EQ(FileErrorText::of(folder, A::reading), QStringLiteral("Datei lässt sich nicht öffnen"));

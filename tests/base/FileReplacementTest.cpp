@@ -121,7 +121,6 @@ TEST_F(FileReplacementTest, TheOwnersWriteBitMarksAFileReadOnlyEvenForRoot)
     EXPECT_TRUE(FileReplacement::isReadOnly(path));
     EXPECT_THROW(FileReplacement::write(path, "neu", QStringLiteral("Die Datei %1")), AppError);
     EXPECT_EQ(raw(), QByteArray("alt"));
-
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_FALSE(FileReplacement::isReadOnly(path));
     EXPECT_FALSE(FileReplacement::isReadOnly(dir.filePath(QStringLiteral("fehlt.txt"))));
@@ -143,7 +142,6 @@ TEST_F(FileReplacementTest, LeftoversOfAKilledSaveAreRemovedAndNothingElse)
     QDir(dir.path()).mkdir(QStringLiteral(".Corvane.ini.corvane-neu-folder"));
     QFile::link(dir.filePath(QStringLiteral("Corvane.ini")),
                 dir.filePath(QStringLiteral(".Corvane.ini.corvane-neu-linked")));
-
     EXPECT_EQ(FileReplacement::removeLeftovers(path), 2);
     for (const auto& c : cases)
         EXPECT_EQ(QFile::exists(dir.filePath(QString::fromLatin1(c.name))), !c.removed) << c.name;

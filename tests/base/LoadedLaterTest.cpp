@@ -17,8 +17,7 @@ TEST(LoadedLaterTest, ReadsOnceWhenFirstNeeded)
     const struct {
         const char* name;
         std::function<void(LoadedLater<int>&)> before;  // between readWith and the first use
-        int value;
-        int reads;
+        int value, reads;
     } cases[] = {
         {"used without a start", [](LoadedLater<int>&) {}, 42, 1},
         {"started, then used", [](LoadedLater<int>& v) { v.startReading(); }, 42, 1},

@@ -40,13 +40,6 @@ std::vector<QPoint> places()
     return result;
 }
 
-bool framed()
-{
-    const std::vector<QWidget*> windows = watched();
-    return std::all_of(windows.begin(), windows.end(),
-                       [](const QWidget* w) { return w->frameGeometry() != w->geometry(); });
-}
-
 // Runs the event loop until the places are as the test waits for and have stopped changing (the
 // same in three looks 30 ms apart), or the limit has passed; returns the places then.
 std::vector<QPoint> settledPlaces(const std::function<bool(const std::vector<QPoint>&)>& awaited, int limitMs)
@@ -72,7 +65,12 @@ std::vector<QPoint> showAll()
         window->show();
     for (size_t i = 0; i < std::size(names); ++i)
         EXPECT_TRUE(QTest::qWaitForWindowExposed(watched()[i])) << names[i];
-    return settledPlaces([](const std::vector<QPoint>&) { return framed(); }, 2000);
+    const auto framed = [](const std::vector<QPoint>&) {
+        const std::vector<QWidget*> windows = watched();
+        return std::all_of(windows.begin(), windows.end(),
+                           [](const QWidget* w) { return w->frameGeometry() != w->geometry(); });
+    };
+    return settledPlaces(framed, 2000);
 }
 
 // Under a window manager, every window that remembers its place comes back exactly where it was
@@ -106,7 +104,6 @@ TEST(WindowPlacesTest, EveryRememberingWindowComesBackWhereItWasSaved)
         10000);
     folder.stop();
     const QByteArray saved = folder.readFile(QStringLiteral("Corvane.ini"));
-
     for (int start = 1; start <= 5; ++start) {
         folder.start();
         for (QWidget* window : watched())

@@ -22,25 +22,16 @@ protected:
         return PositionForms::confirm(tag, station, ownTexts, own, partnerTexts, partner);
     }
 
-    PositionTexts ownTexts;
-    PositionTexts partnerTexts;
-    GeoPosition own;
-    GeoPosition partner;
-};
-
-struct DecimalCase {
-    const char* longitude;
-    const char* latitude;
-    const char* longitudeDecimal;
-    const char* latitudeDecimal;
-    const char* longitudeDms;
-    const char* latitudeDms;
-    const char* locator;
+    PositionTexts ownTexts, partnerTexts;
+    GeoPosition own, partner;
 };
 
 TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
 {
-    const DecimalCase cases[] = {
+    const struct {
+        const char *longitude, *latitude;                                                       // typed
+        const char *longitudeDecimal, *latitudeDecimal, *longitudeDms, *latitudeDms, *locator;  // shown
+    } cases[] = {
         {"190", "0", "-170,0000", "0,0000", "-170°00'00\"", "00°00'00\"", "AJ50AA"},
         {"0", "-90", "0,0000", "90,0000", "00°00'00\"", "90°00'00\"", "JS00AA"},
         {"-180", "91", "180,0000", "-89,0000", "180°00'00\"", "-89°00'00\"", "SA01AA"},
@@ -49,7 +40,7 @@ TEST_F(PositionFormsTest, DecimalPartnerIsFoldedIntoRangeAndRewrittenInAllForms)
         {"0", "0", "0,0000", "0,0000", "00°00'00\"", "00°00'00\"", ""},
         {"abc", "", "0,0000", "0,0000", "00°00'00\"", "00°00'00\"", ""},
     };
-    for (const DecimalCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.longitude) + " / " + c.latitude);
         partnerTexts.longitudeDecimal = QString::fromUtf8(c.longitude);
         partnerTexts.latitudeDecimal = QString::fromUtf8(c.latitude);
@@ -111,19 +102,16 @@ TEST_F(PositionFormsTest, DecimalConfirmOfTheOwnFieldsKeepsOnlyTheShownDecimals)
     EXPECT_EQ(partnerTexts.locator, QStringLiteral("JO62QM"));
 }
 
-struct LocatorCase {
-    int tag;
-    const char* typed;
-    PositionForms::Outcome outcome;
-    double longitude;  // degrees east of the station whose locator was typed
-    double latitude;   // degrees north
-    const char* locatorShown;
-};
-
 TEST_F(PositionFormsTest, LocatorsConvertToTheSubsquareCentreOrLeaveThePositionUnchanged)
 {
     using O = PositionForms::Outcome;
-    const LocatorCase cases[] = {
+    const struct {
+        int tag;
+        const char* typed;
+        PositionForms::Outcome outcome;
+        double longitude, latitude;  // degrees east and north of the station whose locator was typed
+        const char* locatorShown;
+    } cases[] = {
         {PositionForms::ownLocatorTag, "JO31MM", O::rewritten, 7.0416667, 51.5208333, "JO31MM"},
         {PositionForms::partnerLocatorTag, "jo31mm", O::rewritten, 7.0416667, 51.5208333, "JO31MM"},
         {PositionForms::partnerLocatorTag, "AA00AA", O::rewritten, -179.9583333, -89.9791667, "AA00AA"},
@@ -132,7 +120,7 @@ TEST_F(PositionFormsTest, LocatorsConvertToTheSubsquareCentreOrLeaveThePositionU
         {PositionForms::ownLocatorTag, "JO31M", O::invalidLocator, 13.4, 52.5, "JO62QM"},
         {PositionForms::partnerLocatorTag, "JO31MMX", O::invalidLocator, 13.4, 52.5, "JO62QM"},
     };
-    for (const LocatorCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
         own = partner = {13.4, 52.5};
         const bool ownTyped = c.tag == PositionForms::ownLocatorTag;

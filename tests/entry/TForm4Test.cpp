@@ -94,19 +94,15 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     EXPECT_FALSE(group("GroupBox1")->isHidden());
     EXPECT_TRUE(group("GroupBox2")->isHidden());
     ASSERT_TRUE(control<QTimer>(window.get(), "Timer1")->isActive());
-
     window->Timer1Timer();  // the prompt covers the main window, the entry window comes up
     EXPECT_EQ(prompts.size(), 1);
     ASSERT_TRUE(window->isVisible());
-
-    QTest::keyClicks(field("E_Locator"), QStringLiteral("JO31M"));  // incomplete: Enter does nothing
-    QTest::keyClick(field("E_Locator"), Qt::Key_Return);
+    confirm("E_Locator", QStringLiteral("JO31M"));  // incomplete: Enter does nothing
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isEdited(field("E_Locator")));
     EXPECT_EQ(session().ownPosition().longitude, 0.0);
     QTest::keyClicks(field("E_Locator"), QStringLiteral("M"));
     QTest::keyClick(field("E_Locator"), Qt::Key_Return);
-
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->isEdited(field("E_Locator")));
     EXPECT_EQ(shownPosition(""), QStringLiteral("7,0417 51,5208 07°02'30\" 51°31'15\""));
@@ -118,13 +114,11 @@ TEST_F(TForm4Test, FirstRunOwnLocatorPlusEnterClosesTheWindowAndFillsTheOwnField
     window->toggleFromMenu();
     ASSERT_TRUE(window->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([this] { return field("E_Locator2")->hasFocus(); }, 1000));
-    QTest::keyClicks(field("E_Locator2"), QStringLiteral("JO62QM"));
-    QTest::keyClick(field("E_Locator2"), Qt::Key_Return);
+    confirm("E_Locator2", QStringLiteral("JO62QM"));
     EXPECT_NEAR(session().ownPosition().longitude, 7.0416667, 1e-6);
     EXPECT_TRUE(session().target().isSet());
     window->toggleFromMenu();
     EXPECT_FALSE(window->isVisible());
-
     window->Timer1Timer();
     EXPECT_EQ(hints.size(), 1);
     EXPECT_EQ(prompts.size(), 1);
@@ -166,13 +160,10 @@ TEST_F(TForm4Test, TypedAndPastedTextTakeTheSameRoad)
     EXPECT_EQ(locator->text(), QStringLiteral("QF56OD"));
 }
 
-
 TEST_F(TForm4Test, PartnerTypedInEveryFormIsRewrittenInTheOthers)
 {
     const struct {
-        const char* field;
-        const char* typed;
-        const char* shown;
+        const char *field, *typed, *shown;
     } entries[] = {
         {"E_LangDez2", "190", "-170,0000 0,0000 -170°00'00\" 00°00'00\""},
         {"E_BreitDez2", "-90", "-170,0000 90,0000 -170°00'00\" 90°00'00\""},
@@ -209,9 +200,7 @@ TEST_F(TForm4Test, PartnerAtZeroZeroShowsNoLocatorAndSetsNoTarget)
 TEST_F(TForm4Test, LeavingARefusedLocatorKeepsThePosition)
 {
     const struct {
-        const char* typed;
-        const char* box;
-        const char* shown;
+        const char *typed, *box, *shown;
         bool edited;
     } cases[] = {
         {"JO31M", "warning|Corvane|ungültiger Locator", "", false},
@@ -295,7 +284,6 @@ TEST_F(TForm4Test, APartnerLocatorIsTheTargetAndTheOwnStationCanBeChangedFromThe
     EXPECT_NEAR(session().target().bearing, 258.4741, 1e-3);   // degrees from Berlin, independent haversine/atan2 value
     EXPECT_NEAR(session().target().distance, 448.9316, 1e-3);  // km
     ASSERT_TRUE(group("GroupBox1")->isHidden());
-
     ASSERT_EQ(window->actions().size(), 1);
     EXPECT_EQ(window->actions().first()->text(), QStringLiteral("Eigenen Standort ändern"));
     EXPECT_EQ(window->contextMenuPolicy(), Qt::ActionsContextMenu);
@@ -316,7 +304,6 @@ TEST_F(TForm4Test, APartnerLocatorIsTheTargetAndTheOwnStationCanBeChangedFromThe
     EXPECT_EQ(items.constLast(), QStringLiteral("Eigenen Standort ändern"));
     EXPECT_FALSE(group("GroupBox1")->isHidden());
     EXPECT_FALSE(group("GroupBox2")->isHidden());
-
     confirm("E_LangDez", QStringLiteral("-0,1"));  // London
     confirm("E_BreitDez", QStringLiteral("51,5"));
     EXPECT_DOUBLE_EQ(session().ownPosition().longitude, -0.1);

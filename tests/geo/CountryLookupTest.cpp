@@ -27,7 +27,6 @@ TEST(CountryLookup, RasterCellsEdgesLineSplittingAndAnEmptyList)
     for (const auto& b : bytes)
         raster->data()[std::size_t(b.run) * CountryRaster::cellsPerRun + b.cell] = std::uint8_t(b.country);
     const CountryLookup lookup(*raster, list);
-
     const struct { double longitude, latitude; const char* name; QString prefix; } cases[] = {
         {0, 0, "Null", ""}, {0, 85.0, "Deutschland", "DL"}, {0, 85.2, "", ""}, {0, -65.0, "Frankreich", "F"},
         {0, -65.3, "", ""}, {-180, 0, "", "Kein Trenner"}, {180, 0, "Tonga", "A3;x"}, {180.2, 0, "", ""},

@@ -20,8 +20,7 @@ const GeographicLib::Geodesic sphere(6378145.0, 0.0);  // radius in metres, flat
 constexpr double halfCircumferenceKm = 6378.145 * M_PI;
 
 struct Reference {
-    double km;
-    double bearing;  // degrees in (-180, 180] as GeographicLib gives them, turned into (0, 360]
+    double km, bearing;  // bearing: degrees in (-180, 180] as GeographicLib gives them, turned into (0, 360]
 };
 
 Reference reference(double lat1, double lon1, double lat2, double lon2)
@@ -68,13 +67,11 @@ TEST(GreatCircleReference, AgreesWithGeographicLibOnRandomPairs)
     constexpr double minimumKm = 1.0;
     constexpr double bearingMinimumKm = 50.0;
     constexpr double poleMarginDegrees = 0.05;
-
     std::mt19937_64 random(19700101);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     // Uniform on the sphere: latitude from the arcsine of a uniform sine.
     auto latitude = [&] { return std::asin(2.0 * unit(random) - 1.0) * 180.0 / M_PI; };
     auto longitude = [&] { return 360.0 * unit(random) - 180.0; };
-
     int distancesCompared = 0, bearingsCompared = 0;
     for (int i = 0; i < 30000; ++i) {
         const double lat1 = latitude(), lon1 = longitude();
@@ -85,7 +82,6 @@ TEST(GreatCircleReference, AgreesWithGeographicLibOnRandomPairs)
             sphere.Direct(lat1, lon1, azimuth, offsetMetres, lat2, lon2, unusedAzimuth);
         else if (i % 3 == 2)
             sphere.Direct(-lat1, lon1 + 180.0, azimuth, offsetMetres, lat2, lon2, unusedAzimuth);
-
         const Reference ref = reference(lat1, lon1, lat2, lon2);
         const double fromAntipodeKm = halfCircumferenceKm - ref.km;
         if (ref.km < minimumKm || fromAntipodeKm < minimumKm)
@@ -93,7 +89,6 @@ TEST(GreatCircleReference, AgreesWithGeographicLibOnRandomPairs)
         SCOPED_TRACE(::testing::Message() << lat1 << " " << lon1 << " -> " << lat2 << " " << lon2);
         ++distancesCompared;
         ASSERT_NEAR(double(greatCircleDistance(lon1, lat1, lon2, lat2)), ref.km, 0.001);
-
         if (ref.km < bearingMinimumKm || fromAntipodeKm < bearingMinimumKm
             || std::fabs(lat1) > 90.0 - poleMarginDegrees)
             continue;

@@ -82,8 +82,7 @@ TEST_F(TFormHelpAboutTest, LabelsAreCentredOnTheCard)
     EXPECT_EQ(card->size(), QSize(449, 297));
     const struct {
         QLabel* label;
-        int top;  // pixels
-        int pixelSize;
+        int top, pixelSize;  // pixels
     } labels[] = {
         {label("LabelVer"), 16, 16}, {label("Label1"), 64, 13}, {label("Label2"), 80, 13},
         {label("Label3"), 96, 13},   {label("Label4"), 112, 13}, {label("Label5"), 128, 13},
@@ -125,7 +124,6 @@ TEST_F(TFormHelpAboutTest, CardHidesWhenItLosesTheFocus)
     showCard();
     mainWindow.activateWindow();
     EXPECT_TRUE(QTest::qWaitFor([this] { return card->isHidden(); }));
-
     showCard();
     QTest::mouseClick(button("B_Close"), Qt::LeftButton);
     EXPECT_TRUE(card->isHidden());
@@ -141,7 +139,6 @@ TEST_F(TFormHelpAboutTest, ButtonsHandTheWebPageAndAMailToTheSystem)
     QTest::mouseClick(button("Button2"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
-
     ASSERT_EQ(recorder.urls.size(), 2);
     EXPECT_EQ(recorder.urls[0], QUrl(QStringLiteral("https://corvane.example.org")));
     EXPECT_TRUE(button("Button3")->text().endsWith(QStringLiteral("corvane.example.org")));

@@ -88,14 +88,12 @@ protected:
 TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 {
     ASSERT_TRUE(window->isHidden());
-
     window->showHelpPage();  // as the menu item "Hilfe" asks for help
     ASSERT_TRUE(window->isVisible());
     EXPECT_EQ(browser()->source().toLocalFile(), helpPage());
     EXPECT_TRUE(browser()->toPlainText().contains(QStringLiteral("Datenquellen und Lizenzen")));
     EXPECT_GT(anchorPosition(QStringLiteral("Beamkarte")), 0);
     EXPECT_EQ(scrollPosition(), 0);
-
     browser()->verticalScrollBar()->setValue(anchorPosition(QStringLiteral("Dateien")));
     window->showHelpPage();
     EXPECT_EQ(scrollPosition(), 0);
@@ -104,7 +102,6 @@ TEST_F(TFormHilfeTest, HelpOpensAtTheTopOfThePageAlsoWhenAskedAgainWhileOpen)
 TEST_F(TFormHilfeTest, PageAndAnchorAreTrimmedBeforeTheLastJump)
 {
     window->ShowHelp(helpPage() + QStringLiteral(" \t"), QStringLiteral(" Rotor\r\n"));
-
     EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Rotor"));
     EXPECT_EQ(scrollPosition(), anchorPosition(QStringLiteral("Rotor")));
     EXPECT_GT(scrollPosition(), 0);
@@ -116,7 +113,6 @@ TEST_F(TFormHilfeTest, BackAndForwardWithNothingInThatDirectionDoNothing)
     QTest::mouseClick(button("B_Back"), Qt::LeftButton);
     QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
     EXPECT_TRUE(browser()->source().isEmpty());
-
     window->showHelpPage();
     const QUrl shown = browser()->source();
     QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
@@ -129,7 +125,6 @@ TEST_F(TFormHilfeTest, BackReturnsFromAnInPageLinkAndForwardGoesThereAgain)
     window->showHelpPage();
     const QString file = browser()->source().toLocalFile();
     const int parameterSection = anchorPosition(QStringLiteral("Parameter"));
-
     const int linkPlace = clickLink(QStringLiteral("#Parameter"));
     EXPECT_EQ(browser()->source().toLocalFile(), file);
     EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Parameter"));
@@ -141,7 +136,6 @@ TEST_F(TFormHilfeTest, BackReturnsFromAnInPageLinkAndForwardGoesThereAgain)
     EXPECT_TRUE(browser()->source().fragment().isEmpty());
     EXPECT_EQ(scrollPosition(), linkPlace);
     EXPECT_LT(scrollPosition(), parameterSection);
-
     QTest::mouseClick(button("B_Forward"), Qt::LeftButton);
     EXPECT_EQ(browser()->source().fragment(), QStringLiteral("Parameter"));
     EXPECT_EQ(scrollPosition(), parameterSection);
@@ -152,7 +146,6 @@ TEST_F(TFormHilfeTest, CloseOnlyHidesAndTheHistoryStays)
     window->showHelpPage();
     clickLink(QStringLiteral("#Rotor"));
     const QUrl shown = browser()->source();
-
     QTest::mouseClick(button("B_Close"), Qt::LeftButton);
     EXPECT_TRUE(window->isHidden());
     window->show();
@@ -166,7 +159,6 @@ TEST_F(TFormHilfeTest, BrowserFillsTheWindowBelowTheButtons)
     EXPECT_EQ(button("B_Close")->geometry(), QRect(0, 0, 73, 25));
     EXPECT_EQ(button("B_Back")->geometry(), QRect(72, 0, 105, 25));
     EXPECT_EQ(button("B_Forward")->geometry(), QRect(176, 0, 105, 25));
-
     window->showHelpPage();
     window->resize(517, 333);
     EXPECT_EQ(browser()->geometry(), QRect(0, 25, 517, 308));
@@ -175,14 +167,12 @@ TEST_F(TFormHilfeTest, BrowserFillsTheWindowBelowTheButtons)
 TEST_F(TFormHilfeTest, GeometryRoundTripsThroughSectionHilfe)
 {
     EXPECT_EQ(window->geometry(), QRect(30, 40, 420, 300));
-
     window->setGeometry(61, 52, 703, 404);
     window->FormDestroy();
     const QByteArray file = world.folder.readFile(QStringLiteral("Corvane.ini"));
     for (const char* line : {"Top=52", "Links=61", "Breite=703", "H\xf6he=404"})
         EXPECT_TRUE(file.contains(line)) << line;
     EXPECT_FALSE(file.contains("H\xc3\xb6he"));
-
     build();  // the file read anew
     EXPECT_EQ(window->geometry(), QRect(61, 52, 703, 404));
 }

@@ -32,15 +32,6 @@ QStringList listing(const QString& folder)
     return files;
 }
 
-QStringList settingsFilesBelow(const QString& folder)
-{
-    QStringList found;
-    for (QDirIterator it(folder, {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-         it.hasNext();)
-        found << QDir::cleanPath(it.next());
-    return found;
-}
-
 // The build installed into a throw-away DESTDIR with the prefix /usr, a portable folder made
 // from the same installed files, and a throw-away home for the user who starts them.
 class InstalledProgramTest : public testing::Test {
@@ -60,7 +51,6 @@ protected:
                       {QStringLiteral("--install"), QStringLiteral(CORVANE_BINARY_DIR), QStringLiteral("--prefix"), QStringLiteral("/usr")});
         ASSERT_TRUE(install.waitForFinished(120000));
         ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
-
         for (const QString& folder : {QStringLiteral("Karten"), QStringLiteral("Help")}) {
             ASSERT_TRUE(QDir().mkpath(portable + u'/' + folder));
             for (const QString& name : QDir(prefix + QStringLiteral("/share/corvane/") + folder).entryList(QDir::Files))
@@ -87,7 +77,6 @@ protected:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         if (!xdgDataHome.isEmpty())
             environment.insert(QStringLiteral("XDG_DATA_HOME"), xdgDataHome);
-
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setWorkingDirectory(scratch.path());
@@ -98,13 +87,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return registered() || program.state() != QProcess::Running; }, 30000) &&
                     registered())
             << program.readAllStandardError().toStdString();
-
         QDBusMessage call = QDBusMessage::createMethodCall(busName, QStringLiteral("/Partner"), QStringLiteral("de.corvane.Partner"),
                                                            QStringLiteral("SetPartner"));
         call << QStringLiteral("VK2ABC");
         const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
         EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-
         ASSERT_GT(program.processId(), 0) << "ended by itself";
         ::kill(pid_t(program.processId()), SIGTERM);
         ASSERT_TRUE(program.waitForFinished(20000));
@@ -116,31 +103,34 @@ protected:
 
 TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThePortableExecutable)
 {
-    struct Case {
+    // Left empty, XDG_DATA_HOME is unset; settings: the one settings file the run leaves; userFolder:
+    // the folder for the user's files, present only for an installed run.
+    const struct {
         const char* name;
-        QString executable;
-        QString xdgDataHome;  // empty: unset
-        QString settings;     // the one settings file the run leaves
-        QString userFolder;   // the folder for the user's files: present only for an installed run
+        QString executable, xdgDataHome, settings, userFolder;
         bool installed;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"installed, started through the launcher in bin/", prefix + QStringLiteral("/bin/Corvane"), QString(),
-         home + QStringLiteral("/.local/share/Corvane/Corvane.ini"), home + QStringLiteral("/.local/share/Corvane"), true},
-        {"installed, with XDG_DATA_HOME set", prefix + QStringLiteral("/bin/Corvane"), scratch.path() + QStringLiteral("/daten"),
-         scratch.path() + QStringLiteral("/daten/Corvane/Corvane.ini"), scratch.path() + QStringLiteral("/daten/Corvane"), true},
+         home + QStringLiteral("/.local/share/Corvane/Corvane.ini"), home + QStringLiteral("/.local/share/Corvane"),
+         true},
+        {"installed, with XDG_DATA_HOME set", prefix + QStringLiteral("/bin/Corvane"),
+         scratch.path() + QStringLiteral("/daten"), scratch.path() + QStringLiteral("/daten/Corvane/Corvane.ini"),
+         scratch.path() + QStringLiteral("/daten/Corvane"), true},
         {"portable folder", portable + QStringLiteral("/Corvane"), QString(), portable + QStringLiteral("/Corvane.ini"),
          home + QStringLiteral("/.local/share/Corvane"), false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(portable + QStringLiteral("/Corvane.ini"));
         QDir(scratch.path() + QStringLiteral("/daten")).removeRecursively();
         const QStringList installedBefore = listing(scratch.path() + QStringLiteral("/dest"));
-
         runAsUser(c.executable, c.xdgDataHome);
-
-        EXPECT_EQ(settingsFilesBelow(scratch.path()), QStringList{c.settings});
+        QStringList settingsFiles;
+        for (QDirIterator it(scratch.path(), {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden,
+                             QDirIterator::Subdirectories);
+             it.hasNext();)
+            settingsFiles << QDir::cleanPath(it.next());
+        EXPECT_EQ(settingsFiles, QStringList {c.settings});
         const QSettings settings(c.settings, QSettings::IniFormat);
         EXPECT_EQ(settings.value(QStringLiteral("Main/Breit")).toInt(), 600) << "written at shut-down";
         EXPECT_EQ(listing(scratch.path() + QStringLiteral("/dest")), installedBefore) << "nothing written under the prefix";

@@ -20,14 +20,6 @@
 
 namespace {
 
-QList<qint64> numbers(const QString& text)
-{
-    QList<qint64> values;
-    for (const QString& part : text.split(u',', Qt::SkipEmptyParts))
-        values << part.toLongLong();
-    return values;
-}
-
 // "w" or "w:l" (lParam 0 when left out).
 std::pair<qint64, qint64> message(const QString& text)
 {
@@ -52,9 +44,10 @@ int main(int argc, char** argv)
     QList<std::pair<qint64, qint64>> replies;
     for (const QString& reply : parser.value(QStringLiteral("replies")).split(u',', Qt::SkipEmptyParts))
         replies << message(reply);
+    QList<qint64> bearings;
+    for (const QString& bearing : parser.value(QStringLiteral("bearings")).split(u',', Qt::SkipEmptyParts))
+        bearings << bearing.toLongLong();
     const bool hang = parser.isSet(QStringLiteral("hang"));
-    const QList<qint64> bearings = numbers(parser.value(QStringLiteral("bearings")));
-
     MessageWindow window(QStringLiteral("Logger32"), 777);
     if (!window.isRegistered())
         return 1;

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 #include <optional>
 #include <tuple>
 
@@ -127,7 +128,7 @@ TEST_F(TForm1Test, ChoosingAMapLoadsItWholeOrLeavesTheMapLoadedBefore)
     ASSERT_EQ(dialogs.shown.size(), 1);
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|"))) << dialogs.shown[0].toStdString();
     EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Welt"));
-    EXPECT_EQ(map->mapBitmap().size(), QSize(360, 180));
+    EXPECT_EQ(map->bitmapSize(), QSize(360, 180));
     ASSERT_EQ(map->zoomDepth(), 2);
     EXPECT_EQ(map->shownView().left, zoomed.left);
     map->RedrawMap();
@@ -382,17 +383,28 @@ TEST_F(TForm1Test, DisplayDeviationAndMarkerSizeRedrawTheShownMap)
     EXPECT_NE(shown().pixel(3, 3), qRgb(1, 2, 3));
 }
 
-TEST_F(TForm1Test, HiddenAtStartTheMapIsDecodedAfterTheFirstPaintOrWhenShownBefore)
+// At start the bitmap is decoded after the main window's first paint, or when a hidden map is
+// shown before; the pictures of a map shown at start come from its file until then.
+TEST_F(TForm1Test, AtStartTheMapIsDecodedAfterTheFirstPaintOrWhenShownBefore)
 {
     const QByteArray base = ini;
-    for (const bool paintFirst : {true, false}) {
-        SCOPED_TRACE(paintFirst ? "first paint" : "shown before");
+    for (const auto& [name, shownAtStart, paintFirst] :
+         {std::tuple("hidden, first paint", "0", true), std::tuple("hidden, shown before", "0", false),
+          std::tuple("shown, first paint", "1", true)}) {
+        SCOPED_TRACE(name);
         stage = std::make_unique<MapStage>();
         writeMaps();
-        stage->open(base + "[Main]\r\nMercatorkarte=0\r\n[Mercator]\r\naktuelle Karte=Europa\r\n");
+        stage->open(base + "[Main]\r\nMercatorkarte=" + shownAtStart + "\r\n[Mercator]\r\naktuelle Karte=Europa\r\n");
         map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters, stage->bitmaps);
         EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
         EXPECT_TRUE(map->mapBitmap().isNull());
+        EXPECT_EQ(map->bitmapSize(), QSize(140, 76));
+        if (*shownAtStart == '1') {
+            stage->setClientSize(600, 300);
+            map->fillClientArea();
+            EXPECT_EQ(shown().pixel(300, 150), europaColour);
+            EXPECT_TRUE(map->mapBitmap().isNull());
+        }
         if (paintFirst)
             stage->clientArea()->show();
         else

@@ -6,29 +6,30 @@
 #include "app/SettingsFile.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerScripting.h"
-#include "rotor/TForm6.h"
 #include "rotor/TF_Rotor.h"
+#include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/TForm3.h"
+#include "spots/SpotService.h"
 #include "support/Controls.h"
-#include "support/RotorStateEdit.h"
 #include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
+#include "support/RotorStateEdit.h"
+#include "support/RunningProgram.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QCheckBox>
-#include <QDBusArgument>
 #include <QDBusConnection>
-
-#include <QFile>
-#include <QTemporaryDir>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -85,24 +86,25 @@ protected:
         });
     }
 
-    QDBusMessage callSetPartner(const QString& partner)
+    // Calls the method as a script does and waits for the reply.
+    QDBusMessage call(const QString& interface, const QString& method, const QList<QVariant>& arguments)
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(PartnerScripting::serviceName, PartnerScripting::objectPath,
-                                                           interfaceName, QStringLiteral("SetPartner"));
-        call << partner;
-        QDBusPendingCall pending = script.asyncCall(call);
+        QDBusMessage message = QDBusMessage::createMethodCall(PartnerScripting::serviceName,
+                                                              PartnerScripting::objectPath, interface, method);
+        message.setArguments(arguments);
+        QDBusPendingCall pending = script.asyncCall(message);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 5000));
         return pending.reply();
     }
-
+    QDBusMessage callSetPartner(const QString& partner)
+    {
+        return call(interfaceName, QStringLiteral("SetPartner"), {partner});
+    }
     QVariant property(const QString& name)
     {
-        QDBusMessage get = QDBusMessage::createMethodCall(PartnerScripting::serviceName, PartnerScripting::objectPath,
-                                                          QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-        get << interfaceName << name;
-        QDBusPendingCall pending = script.asyncCall(get);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 5000));
-        return pending.reply().arguments().value(0).value<QDBusVariant>().variant();
+        const QDBusMessage reply =
+            call(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"), {interfaceName, name});
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
 
     void sendStatus(const QString& dxCall, const QString& dxGrid)
@@ -118,7 +120,6 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     SignalCatcher catcher;
     ASSERT_TRUE(script.connect(PartnerScripting::serviceName, PartnerScripting::objectPath, interfaceName,
                                QStringLiteral("TargetChanged"), &catcher, SLOT(targetChanged(double, double, double, double))));
-
     const QDBusMessage reply = callSetPartner(QStringLiteral("JO31MM"));
     ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
     ASSERT_EQ(reply.arguments().size(), 2);
@@ -132,7 +133,6 @@ TEST_F(PartnerLinksTest, ScriptSetsThePartnerAndHearsTheTargetChange)
     EXPECT_TRUE(rotorLink()->sendPending());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !catcher.received.isEmpty(); }, 5000));
     EXPECT_DOUBLE_EQ(catcher.received.last()[2], session()->target().bearing);
-
     EXPECT_EQ(property(QStringLiteral("OwnLocator")).toString(), QStringLiteral("JO62QM"));
     EXPECT_DOUBLE_EQ(property(QStringLiteral("Bearing")).toDouble(), session()->target().bearing);
     EXPECT_DOUBLE_EQ(property(QStringLiteral("Distance")).toDouble(), session()->target().distance);
@@ -232,7 +232,6 @@ TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
     address->setText(QStringLiteral("127.0.0.1"));
     QTest::keyClick(address, Qt::Key_Return);
     EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("empfangsbereit"));
-
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
     EXPECT_EQ(parameterControl<QLabel>("L_WsjtxZustand")->text(), QStringLiteral("aus"));
     folder.stop();
@@ -256,21 +255,12 @@ TEST(WsjtxSettingsTest, MissingOrUnusableKeysReadAsTheDefaults)
     EXPECT_EQ(read.port, 2237);
 }
 
-} // namespace
-
-#include "PartnerLinksTest.moc"
-
-namespace {
-
 // Times from PyEphem (sun's centre at -0.833 degrees), the place read as SetPartner reads it; the
 // partner stays as it was.
 TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
 {
     const struct {
-        const char* place;
-        const char* date;
-        const char* rise;
-        const char* set;  // or the start of the refusal, with rise empty
+        const char *place, *date, *rise, *set;  // set: or the start of the refusal, with rise empty
     } cases[] = {
         {"JO31", "2026-12-08", "07:24", "15:23"},
         {"-33.5 151.0", "2026-12-21", "18:43", "09:05"},   // Sydney: the morning's rise falls on the UTC day before
@@ -282,12 +272,8 @@ TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
     };
     const TargetInfo before = session()->target();
     for (const auto& c : cases) {
-        QDBusMessage call = QDBusMessage::createMethodCall(PartnerScripting::serviceName, PartnerScripting::objectPath,
-                                                           interfaceName, QStringLiteral("SunTimes"));
-        call << QString::fromUtf8(c.place) << QString::fromUtf8(c.date);
-        QDBusPendingCall pending = script.asyncCall(call);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 5000));
-        const QDBusMessage reply = pending.reply();
+        const QDBusMessage reply =
+            call(interfaceName, QStringLiteral("SunTimes"), {QString::fromUtf8(c.place), QString::fromUtf8(c.date)});
         if (*c.rise) {
             ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage) << c.place << " " << reply.errorMessage().toStdString();
             EXPECT_EQ(reply.arguments(), (QList<QVariant>{QString::fromUtf8(c.rise), QString::fromUtf8(c.set)})) << c.place;
@@ -299,16 +285,6 @@ TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
     EXPECT_EQ(session()->target().longitude, before.longitude);
     EXPECT_EQ(session()->target().latitude, before.latitude);
 }
-
-} // namespace
-
-#include "spots/SpotService.h"
-#include "support/RunningProgram.h"
-
-#include <QTcpServer>
-#include <QTcpSocket>
-
-namespace {
 
 // The cluster set in the parameter window is read, its spots reach the list, and a decode from
 // WSJT-X puts its caller on the maps.
@@ -331,7 +307,6 @@ TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !spots->spots().clusterSpots().empty(); }, 5000));
     EXPECT_EQ(spots->spots().clusterSpots().front().call, QStringLiteral("VK2ABC"));
     EXPECT_EQ(parameterControl<QLabel>("L_ClusterZustand")->text(), QStringLiteral("Cluster: verbunden"));
-
     QUdpSocket sender;
     const QByteArray datagram = WsjtxDatagrams::decode(2, QStringLiteral("CQ JA1XYZ PM95"));
     ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(port)), datagram.size());
@@ -339,3 +314,5 @@ TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
 }
 
 } // namespace
+
+#include "PartnerLinksTest.moc"

@@ -29,90 +29,87 @@ const CallsignTable& table()
     return calls;
 }
 
-struct CallCase {
-    const char* call;
-    const char* entity;  // nullptr: no entity
-};
-
-class CallsignLookupTest : public testing::TestWithParam<CallCase> {};
-
-TEST_P(CallsignLookupTest, FindsTheEntityOfTheCall)
+TEST(CallsignLookupTest, FindsTheEntityOfTheCall)
 {
-    const auto entity = table().lookup(QString::fromLatin1(GetParam().call));
-    if (!GetParam().entity) {
-        EXPECT_FALSE(entity) << entity->name.toStdString();
-        return;
+    const struct {
+        const char *call, *entity;  // entity nullptr: none
+    } cases[] = {
+        {"VK2ABC", "Australien"},
+        {"EA8", "Kanarische Inseln"},  // the longest prefix wins over EA
+        {"ea8bqm", "Kanarische Inseln"},
+        {"EA1ABC", "Spanien"},
+        {"KH6XYZ", "Hawaii"},  // not the United States' K
+        {"K1ABC", "Vereinigte Staaten"},
+        {"VK9MAV", "Australien"},  // exact call beats the longer prefix VK9M
+        {"VK9MX", "Mellish Reef"},
+        {"EA1AK/8", "Kanarische Inseln"},     // exact call with a slash
+        {"EA8/DL1ABC", "Kanarische Inseln"},  // portable: the prefix before the slash
+        {"DL1ABC/EA8", "Kanarische Inseln"},  // or after it, being the shorter part
+        {"DL1ABC/P", "Deutschland"},          // operating marks do not count
+        {"DL1ABC/AM", "Deutschland"},
+        {"DL1ABC/MM", nullptr},  // maritime mobile: at sea, in no entity
+        {"EA8/DL1ABC/MM", nullptr},
+        {"K1ABC/4", "Vereinigte Staaten"},
+        {" dl1abc ", "Deutschland"},
+        {"XX1ABC", nullptr},  // its line had no readable latitude
+        {"QQ1ABC", nullptr},
+        {"", nullptr},
+        {"VK2 ABC", nullptr},
+        {"VK2ABC!", nullptr},
+        {"DL1ABC//P", nullptr},
+        {"/", nullptr},
+        {"DL1ABCDEFGHIJKLMNOPQRS", nullptr},  // longer than any call
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        const auto entity = table().lookup(QString::fromLatin1(c.call));
+        if (!c.entity) {
+            EXPECT_FALSE(entity) << entity->name.toStdString();
+            continue;
+        }
+        ASSERT_TRUE(entity);
+        EXPECT_EQ(entity->name, QString::fromUtf8(c.entity));
     }
-    ASSERT_TRUE(entity);
-    EXPECT_EQ(entity->name, QString::fromUtf8(GetParam().entity));
 }
 
-INSTANTIATE_TEST_SUITE_P(Calls, CallsignLookupTest, testing::Values(
-    CallCase{"VK2ABC", "Australien"},
-    CallCase{"EA8", "Kanarische Inseln"},          // the longest prefix wins over EA
-    CallCase{"ea8bqm", "Kanarische Inseln"},
-    CallCase{"EA1ABC", "Spanien"},
-    CallCase{"KH6XYZ", "Hawaii"},                  // not the United States' K
-    CallCase{"K1ABC", "Vereinigte Staaten"},
-    CallCase{"VK9MAV", "Australien"},              // exact call beats the longer prefix VK9M
-    CallCase{"VK9MX", "Mellish Reef"},
-    CallCase{"EA1AK/8", "Kanarische Inseln"},      // exact call with a slash
-    CallCase{"EA8/DL1ABC", "Kanarische Inseln"},   // portable: the prefix before the slash
-    CallCase{"DL1ABC/EA8", "Kanarische Inseln"},   // or after it, being the shorter part
-    CallCase{"DL1ABC/P", "Deutschland"},           // operating marks do not count
-    CallCase{"DL1ABC/AM", "Deutschland"},
-    CallCase{"DL1ABC/MM", nullptr},                // maritime mobile: at sea, in no entity
-    CallCase{"EA8/DL1ABC/MM", nullptr},
-    CallCase{"K1ABC/4", "Vereinigte Staaten"},
-    CallCase{" dl1abc ", "Deutschland"},
-    CallCase{"XX1ABC", nullptr},                   // its line had no readable latitude
-    CallCase{"QQ1ABC", nullptr},
-    CallCase{"", nullptr},
-    CallCase{"VK2 ABC", nullptr},
-    CallCase{"VK2ABC!", nullptr},
-    CallCase{"DL1ABC//P", nullptr},
-    CallCase{"/", nullptr},
-    CallCase{"DL1ABCDEFGHIJKLMNOPQRS", nullptr}));  // longer than any call
-
-struct TextCase {
-    const char* text;
-    std::optional<GeoPosition> place;  // longitude, latitude
-    const char* country;
-};
-
-class PartnerTextTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(PartnerTextTest, ReadsLocatorsCoordinatesAndCalls)
+TEST(PartnerTextTest, ReadsLocatorsCoordinatesAndCalls)
 {
-    const auto partner = PartnerText(table()).read(QString::fromUtf8(GetParam().text));
-    ASSERT_EQ(partner.has_value(), GetParam().place.has_value());
-    if (!partner)
-        return;
-    EXPECT_NEAR(partner->place.longitude, GetParam().place->longitude, 1e-6);
-    EXPECT_NEAR(partner->place.latitude, GetParam().place->latitude, 1e-6);
-    EXPECT_EQ(partner->country, QString::fromUtf8(GetParam().country));
+    const struct {
+        const char* text;
+        std::optional<GeoPosition> place;  // longitude, latitude
+        const char* country;
+    } cases[] = {
+        {"JO31MM", GeoPosition {7.0416667, 51.5208333}, ""},  // subsquare centre, as the panel
+        {"jo31mm", GeoPosition {7.0416667, 51.5208333}, ""},
+        {"JO31", GeoPosition {7.0, 51.5}, ""},  // square centre, not Japan's JO
+        {"QF56", GeoPosition {151.0, -33.5}, ""},
+        {"RR73", GeoPosition {175.0, 83.5}, ""},
+        {"-33.87 151.21", GeoPosition {151.21, -33.87}, ""},  // latitude first
+        {" 52,5   13,4 ", GeoPosition {13.4, 52.5}, ""},
+        {"91 0", std::nullopt, ""},
+        {"0 181", std::nullopt, ""},
+        {"VK2ABC", GeoPosition {132.33, -23.70}, "Australien"},
+        {"JO", GeoPosition {10.0, 55.0}, ""},                   // field centre, not Japan
+        {"jo31mm55", GeoPosition {7.0458333, 51.5229167}, ""},  // extended square centre
+        {"AA00AA00", GeoPosition {-179.9958333, -89.9979167}, ""},
+        {"JO31MM5", GeoPosition {138.38, 36.40}, "Japan"},  // no locator form: a call
+        {"DL1ABC/MM", std::nullopt, ""},
+        {"JS31", GeoPosition {138.38, 36.40}, "Japan"},    // S is beyond the fields: a call
+        {"XS31", std::nullopt, ""},                        // neither, and no prefix here
+        {"JO31MZ", GeoPosition {138.38, 36.40}, "Japan"},  // Z is beyond the subsquares: a call
+        {"hello world", std::nullopt, ""},
+        {"", std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto partner = PartnerText(table()).read(QString::fromUtf8(c.text));
+        ASSERT_EQ(partner.has_value(), c.place.has_value());
+        if (!partner)
+            continue;
+        EXPECT_NEAR(partner->place.longitude, c.place->longitude, 1e-6);
+        EXPECT_NEAR(partner->place.latitude, c.place->latitude, 1e-6);
+        EXPECT_EQ(partner->country, QString::fromUtf8(c.country));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, PartnerTextTest, testing::Values(
-    TextCase{"JO31MM", GeoPosition{7.0416667, 51.5208333}, ""},  // subsquare centre, as the panel
-    TextCase{"jo31mm", GeoPosition{7.0416667, 51.5208333}, ""},
-    TextCase{"JO31", GeoPosition{7.0, 51.5}, ""},                  // square centre, not Japan's JO
-    TextCase{"QF56", GeoPosition{151.0, -33.5}, ""},
-    TextCase{"RR73", GeoPosition{175.0, 83.5}, ""},
-    TextCase{"-33.87 151.21", GeoPosition{151.21, -33.87}, ""},  // latitude first
-    TextCase{" 52,5   13,4 ", GeoPosition{13.4, 52.5}, ""},
-    TextCase{"91 0", std::nullopt, ""},
-    TextCase{"0 181", std::nullopt, ""},
-    TextCase{"VK2ABC", GeoPosition{132.33, -23.70}, "Australien"},
-    TextCase{"JO", GeoPosition{10.0, 55.0}, ""},                    // field centre, not Japan
-    TextCase{"jo31mm55", GeoPosition{7.0458333, 51.5229167}, ""},  // extended square centre
-    TextCase{"AA00AA00", GeoPosition{-179.9958333, -89.9979167}, ""},
-    TextCase{"JO31MM5", GeoPosition{138.38, 36.40}, "Japan"},      // no locator form: a call
-    TextCase{"DL1ABC/MM", std::nullopt, ""},
-    TextCase{"JS31", GeoPosition{138.38, 36.40}, "Japan"},         // S is beyond the fields: a call
-    TextCase{"XS31", std::nullopt, ""},                            // neither, and no prefix here
-    TextCase{"JO31MZ", GeoPosition{138.38, 36.40}, "Japan"},       // Z is beyond the subsquares: a call
-    TextCase{"hello world", std::nullopt, ""},
-    TextCase{"", std::nullopt, ""}));
 
 } // namespace

@@ -20,11 +20,9 @@ using namespace WsjtxDatagrams;
 
 QNetworkInterface loopback()
 {
-    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface& candidate : interfaces) {
+    for (const QNetworkInterface& candidate : QNetworkInterface::allInterfaces())
         if (candidate.flags().testFlag(QNetworkInterface::IsLoopBack))
             return candidate;
-    }
     return {};
 }
 
@@ -136,8 +134,7 @@ TEST(WsjtxLinkMulticastTest, TwoListenersShareTheGroupAndPort)
     WsjtxSettings settings;
     settings.address = QStringLiteral("239.255.0.1");
     settings.port = 22370 + int(QCoreApplication::applicationPid() % 1000);
-    WsjtxLink first;
-    WsjtxLink second;
+    WsjtxLink first, second;
     first.settleTime = second.settleTime = settleTime;
     if (!first.listen(settings))
         GTEST_SKIP() << "no multicast on this machine";
@@ -159,8 +156,7 @@ TEST(WsjtxLinkMulticastTest, TwoListenersShareTheGroupAndPort)
 TEST(WsjtxLinkSettingsTest, SaysWhenOtherMachinesReachItAndWidensItsBuffer)
 {
     const struct {
-        const char* address;
-        const char* joinOn;
+        const char *address, *joinOn;
         bool openToNetwork;
     } cases[] = {
         {"127.0.0.1", "", false},   {"0.0.0.0", "", true},        {"::", "", true},

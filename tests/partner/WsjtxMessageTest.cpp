@@ -21,8 +21,7 @@ struct DatagramCase {
     std::function<QByteArray()> datagram;
     bool decoded;
     WsjtxMessage::Type type;
-    const char* dxCall;
-    const char* dxGrid;
+    const char *dxCall, *dxGrid;
 };
 
 class WsjtxMessageTest : public testing::TestWithParam<DatagramCase> {};

@@ -46,14 +46,11 @@ TEST(NamedMutexTest, ALockThatCannotBeOpenedCountsAsTaken)
     ASSERT_TRUE(QDir(runtime.path()).mkdir(QStringLiteral("Versperrt.lock")));  // opens for no one, root included
     const struct {
         const char* name;
-        bool heldElsewhere;
-        bool taken;
+        bool heldElsewhere, taken;
     } cases[] = {{"Frei", false, false}, {"Gehalten", true, true}, {"Versperrt", false, true}};
     for (const auto& c : cases) {
         NamedMutex other(QString::fromLatin1(c.name));
-        if (c.heldElsewhere) {
-            ASSERT_TRUE(other.tryLock());
-        }
+        ASSERT_TRUE(!c.heldElsewhere || other.tryLock());
         NamedMutex mutex(QString::fromLatin1(c.name));
         EXPECT_EQ(mutex.tryLock(), !c.taken) << c.name;
     }

@@ -34,7 +34,6 @@ int darkPixels(const QImage& image, QRect box)
 TEST(MapLabelLayer, OwnStationOnTheMercatorMapCompassBearingsAndDistancesOnTheBeamMap)
 {
     const MapLabelLayer layer([] { return GeoPosition{7.0, 51.5}; }, [] { return 5000; });
-
     const MapView world{90, -90, 180, -180};
     const MercatorProjection mercator(world, {720, 360});
     const QImage map = drawn(layer, mercator, {720, 360});

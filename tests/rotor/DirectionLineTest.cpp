@@ -10,53 +10,39 @@
 
 namespace {
 
-struct FieldsCase {
-    const char* line;
-    const char* identifier;     // as the list shows it
-    const char* clickAzimuth;   // as a click reads it
-    const char* clickElevation;
-    const char* editIdentifier; // as the editor shows it
-    const char* editAzimuth;
-    const char* editElevation;
-};
-
-const FieldsCase fieldsCases[] = {
-    {"RELAIS NORD\t15\t0", "RELAIS NORD", "15", "0", "RELAIS NORD", "15", "0"},
-    {"ABC", "", "", "", "ABC", "", ""},
-    {"X\t10", "X", "10", "", "X", "10", ""},
-    {"X\t10\t5\tRest", "X", "10", "5\tRest", "X", "10", "5\tRest"},
-    {"\t\t", "", "", "", "", "", ""},
-    {"", "", "", "", "", "", ""},
-    // A click reads at most 50 characters after each TAB.
-    {"L\t0000000000000000000000000000000000000000000000000012\t7", "L",
-     "00000000000000000000000000000000000000000000000000", "", "L", "0000000000000000000000000000000000000000000000000012",
-     "7"}};
-
 TEST(DirectionLine, SplitsAtTheTabs)
 {
-    const auto text = [](const char* latin1) { return QString::fromLatin1(latin1); };
-    for (const FieldsCase& c : fieldsCases) {
-        const QString line = text(c.line);
-        EXPECT_EQ(DirectionLine::identifier(line), text(c.identifier)) << c.line;
-        EXPECT_EQ(DirectionLine::clickAzimuth(line), text(c.clickAzimuth)) << c.line;
-        EXPECT_EQ(DirectionLine::clickElevation(line), text(c.clickElevation)) << c.line;
-        const DirectionLine::Fields fields = DirectionLine::editFields(line);
-        EXPECT_EQ(fields.identifier, text(c.editIdentifier)) << c.line;
-        EXPECT_EQ(fields.azimuth, text(c.editAzimuth)) << c.line;
-        EXPECT_EQ(fields.elevation, text(c.editElevation)) << c.line;
+    // The identifier as the list shows it, azimuth and elevation as a click reads them, and the three
+    // fields as the editor shows them.
+    const std::pair<QString, QStringList> cases[] = {
+        {"RELAIS NORD\t15\t0", {"RELAIS NORD", "15", "0", "RELAIS NORD", "15", "0"}},
+        {"ABC", {"", "", "", "ABC", "", ""}},
+        {"X\t10", {"X", "10", "", "X", "10", ""}},
+        {"X\t10\t5\tRest", {"X", "10", "5\tRest", "X", "10", "5\tRest"}},
+        {"\t\t", {"", "", "", "", "", ""}},
+        {"", {"", "", "", "", "", ""}},
+        // A click reads at most 50 characters after each TAB.
+        {"L\t0000000000000000000000000000000000000000000000000012\t7",
+         {"L", "00000000000000000000000000000000000000000000000000", "", "L",
+          "0000000000000000000000000000000000000000000000000012", "7"}},
+    };
+    for (const auto& [line, expected] : cases) {
+        const DirectionLine::Fields edit = DirectionLine::editFields(line);
+        EXPECT_EQ((QStringList {DirectionLine::identifier(line), DirectionLine::clickAzimuth(line),
+                                DirectionLine::clickElevation(line), edit.identifier, edit.azimuth, edit.elevation}),
+                  expected)
+            << line.toStdString();
     }
 }
 
 TEST(DirectionLine, EditorNumbersAreDecimalWithAPointAndNothingAfter)
 {
-    const std::pair<const char*, std::optional<double>> cases[] = {
-        {"12.6", 12.6}, {"  15", 15}, {"-30", -30}, {"+5", 5}, {"-3e2", -300}, {"12.", 12}, {".5", 0.5}, {"1E1", 10},
-        {"12,6", std::nullopt}, {"", std::nullopt}, {"15 ", std::nullopt}, {"abc", std::nullopt},
-        {"1e999", std::nullopt}, {"inf", std::nullopt}, {"1.2.3", std::nullopt}, {"0x10", std::nullopt},
-        {"15\n", std::nullopt}, {"15\r", std::nullopt},
-    };
-    for (const auto& [text, value] : cases)
+    const std::pair<const char*, double> read[] = {{"12.6", 12.6}, {"  15", 15}, {"-30", -30}, {"+5", 5},
+                                                   {"-3e2", -300}, {"12.", 12},  {".5", 0.5},  {"1E1", 10}};
+    for (const auto& [text, value] : read)
         EXPECT_EQ(DirectionLine::editorNumber(QString::fromLatin1(text)), value) << text;
+    for (const char* text : {"12,6", "", "15 ", "abc", "1e999", "inf", "1.2.3", "0x10", "15\n", "15\r"})
+        EXPECT_EQ(DirectionLine::editorNumber(QString::fromLatin1(text)), std::nullopt) << text;
 }
 
 TEST(DirectionLine, LocaleNumbersReadTheUsersSeparatorAndReportOthers)
@@ -69,7 +55,8 @@ TEST(DirectionLine, LocaleNumbersReadTheUsersSeparatorAndReportOthers)
             DirectionLine::localeNumber(QString::fromLatin1(text));
             ADD_FAILURE() << text << " was read";
         } catch (const AppError& error) {
-            EXPECT_EQ(error.message(), QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromLatin1(text)));
+            EXPECT_EQ(error.message(),
+                      QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromLatin1(text)));
         }
     }
     QLocale::setDefault(QLocale::c());
@@ -77,15 +64,12 @@ TEST(DirectionLine, LocaleNumbersReadTheUsersSeparatorAndReportOthers)
 
 TEST(DirectionLine, SortsIgnoringCaseAndKeepsEqualLinesInOrder)
 {
-    QStringList lines{QStringLiteral("b\t1\t0"), QStringLiteral("a\t3\t0"), QStringLiteral("A\t3\t0"), QStringLiteral("B\t1\t0"),
-                      QStringLiteral("ABC")};
+    QStringList lines {"b\t1\t0", "a\t3\t0", "A\t3\t0", "B\t1\t0", "ABC"};
     DirectionLine::sort(lines);
-    EXPECT_EQ(lines, (QStringList{QStringLiteral("a\t3\t0"), QStringLiteral("A\t3\t0"), QStringLiteral("ABC"),
-                                  QStringLiteral("b\t1\t0"), QStringLiteral("B\t1\t0")}));
+    EXPECT_EQ(lines, (QStringList {"a\t3\t0", "A\t3\t0", "ABC", "b\t1\t0", "B\t1\t0"}));
     // A new line goes after the lines equal to it.
-    EXPECT_EQ(DirectionLine::insertPosition(lines, QStringLiteral("A\t3\t0")), 2);
-    EXPECT_EQ(DirectionLine::insertPosition(lines, QStringLiteral("0")), 0);
-    EXPECT_EQ(DirectionLine::insertPosition(lines, QStringLiteral("z")), 5);
+    for (const auto& [line, position] : {std::pair {"A\t3\t0", 2}, {"0", 0}, {"z", 5}})
+        EXPECT_EQ(DirectionLine::insertPosition(lines, line), position) << line;
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "rotor/DirectionsFile.h"
 #include "rotor/DirectionsList.h"
+#include "rotor/DirectionsFile.h"
 
 #include "base/AppError.h"
 
@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -52,20 +54,23 @@ TEST_F(DirectionsFileTest, ReadAndWriteKeepEveryByteOfACrLfFile)
 {
     const QByteArray crLf = "ABC\r\nBAKE\t-90\t5\r\nRELAIS NORD\t15\t0\r\nX\tnur Azimut\r\n"
                             "Z\xe4hler \x80\x81\t400\t180\r\n\r\n\t\t\r\n";
-    const struct { QByteArray bytes; QStringList lines; QByteArray written; } cases[] = {
+    // The file, its lines, and the file written from them.
+    const std::tuple<QByteArray, QStringList, QByteArray> cases[] = {
         {crLf,
-         {"ABC", "BAKE\t-90\t5", "RELAIS NORD\t15\t0", "X\tnur Azimut", QStringLiteral("Zähler €\u0081\t400\t180"), "", "\t\t"},
+         {"ABC", "BAKE\t-90\t5", "RELAIS NORD\t15\t0", "X\tnur Azimut", QStringLiteral("Zähler €\u0081\t400\t180"), "",
+          "\t\t"},
          crLf},
-        {"A\t1\t0\nB\t2\t0\rC\t3\t0\r\nD\t4\t0", {"A\t1\t0", "B\t2\t0", "C\t3\t0", "D\t4\t0"},
+        {"A\t1\t0\nB\t2\t0\rC\t3\t0\r\nD\t4\t0",
+         {"A\t1\t0", "B\t2\t0", "C\t3\t0", "D\t4\t0"},
          "A\t1\t0\r\nB\t2\t0\r\nC\t3\t0\r\nD\t4\t0\r\n"},
     };
-    for (const auto& c : cases) {
-        writeBytes(c.bytes);
-        const auto lines = DirectionsFile::read(path());
-        ASSERT_TRUE(lines);
-        EXPECT_EQ(*lines, c.lines);
-        DirectionsFile::write(path(), *lines);
-        EXPECT_EQ(readBytes(), c.written);
+    for (const auto& [bytes, lines, written] : cases) {
+        writeBytes(bytes);
+        const auto read = DirectionsFile::read(path());
+        ASSERT_TRUE(read);
+        EXPECT_EQ(*read, lines);
+        DirectionsFile::write(path(), *read);
+        EXPECT_EQ(readBytes(), written);
     }
 }
 
@@ -103,15 +108,15 @@ TEST_F(DirectionsListTest, LoadSortsTheLinesAndShowsTheirIdentifiers)
 TEST_F(DirectionsListTest, SavedRecordsReplaceTheirRowOrGoInAtTheirPlace)
 {
     const DirectionsList list = loaded();
-    struct Case { int row; const char* line; QStringList expected; };
-    const Case cases[] = {
+    // The row saved (-1: a new record), the record, and the lines after.
+    const std::tuple<int, const char*, QStringList> cases[] = {
         {0, "BAKE\t301\t0", {"BAKE\t301\t0", "ohne", "relais\t15\t0"}},
         {-1, "Nord\t5\t10", {"Bake\t300\t0", "Nord\t5\t10", "ohne", "relais\t15\t0"}},
         {3, "zulu\t1\t0", {"Bake\t300\t0", "ohne", "relais\t15\t0", "zulu\t1\t0"}},
         {-1, "aaa\t1\t0", {"aaa\t1\t0", "Bake\t300\t0", "ohne", "relais\t15\t0"}},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(list.withRecord(c.row, QString::fromLatin1(c.line)), c.expected) << c.line;
+    for (const auto& [row, line, expected] : cases)
+        EXPECT_EQ(list.withRecord(row, QString::fromLatin1(line)), expected) << line;
     EXPECT_EQ(list.withoutRecord(1), QStringList({"Bake\t300\t0", "relais\t15\t0"}));
     EXPECT_EQ(list.withoutRecord(7), list.lines()) << "no such row";
 }
@@ -137,4 +142,4 @@ TEST_F(DirectionsListTest, AMissingFileKeepsTheLinesAndAnUnreadableOneBlocksSavi
     EXPECT_TRUE(QFileInfo(path()).isDir()) << "nothing written";
 }
 
-} // namespace
+}  // namespace

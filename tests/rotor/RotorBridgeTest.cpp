@@ -26,6 +26,7 @@
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -37,8 +38,7 @@ double rotctldAzimuth(quint16 port)
     if (!socket.waitForConnected(2000))
         return NAN;
     socket.write("p\n");
-    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) {
-    }
+    while (!socket.canReadLine() && socket.waitForReadyRead(2000)) { }
     return socket.readLine().trimmed().toDouble();
 }
 
@@ -69,15 +69,21 @@ protected:
     // The rotor program enters its path and rotator options in the registry, as a user does once.
     void registerRotorProgram(const QStringList& options)
     {
-        const RotorProgramRun registration = RotorProgramRun::of(QStringList{QStringLiteral("--register")} + options);
+        const RotorProgramRun registration = RotorProgramRun::of(QStringList {"--register"} + options);
         ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
     }
 
-    // The number of connection ticks of the program's rotor link has reached count since the call.
-    static bool connectionTicks(int count)
+    // Starts the program with connection attempts every 40 ms; after two of them no rotor program
+    // runs and none is linked.
+    void expectNoLinkAfterTwoAttempts()
     {
+        folder.timing.rotorLink.connectInterval = 40;  // ms
+        folder.start();
         const QSignalSpy ticks(rotorLink()->Timer1, &QTimer::timeout);
-        return waitFor([&] { return ticks.count() >= count; });
+        ASSERT_TRUE(waitFor([&] { return ticks.count() >= 2; }));
+        EXPECT_FALSE(session()->rotorState().rotorConnected);
+        EXPECT_FALSE(RotorProgramOnBus::running());
+        EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
     }
 
     // Starts rotctld with the dummy rotator on a free port and waits until it answers; the port.
@@ -87,20 +93,10 @@ protected:
         EXPECT_TRUE(probe.listen(QHostAddress::LocalHost));
         const quint16 port = probe.serverPort();
         probe.close();
-        rotctld.setArguments({QStringLiteral("-m"), QStringLiteral("1"), QStringLiteral("-T"), QStringLiteral("127.0.0.1"),
-                              QStringLiteral("-t"), QString::number(port)});
-        rotctld.setProgram(QStringLiteral("rotctld"));
-        rotctld.start();
+        rotctld.start("rotctld", {"-m", "1", "-T", "127.0.0.1", "-t", QString::number(port)});
         EXPECT_TRUE(rotctld.waitForStarted(5000)) << "rotctld not found";
         EXPECT_TRUE(waitFor([&] { return !std::isnan(rotctldAzimuth(port)); }, 10000));
         return port;
-    }
-
-    // The rotor program enters the rotctld at the port as its rotator (Hamlib's network model).
-    void registerRotctld(quint16 port)
-    {
-        registerRotorProgram({QStringLiteral("--model"), QStringLiteral("2"), QStringLiteral("--device"),
-                              QStringLiteral("127.0.0.1:%1").arg(port)});
     }
 
     // What the rotor program has written to its log (in the folder's state home).
@@ -133,42 +129,32 @@ protected:
 
 TEST_F(RotorBridgeTest, DummyRotatorFollowsTheTarget)
 {
-    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("1")});
+    registerRotorProgram({"--model", "1"});
     runLink([] { return session()->rotorState().rotorAzimuth.value_or(NAN); });
 }
 
 TEST_F(RotorBridgeTest, RotctldRotatorFollowsTheTarget)
 {
     const quint16 port = startRotctld();
-    registerRotctld(port);
+    registerRotorProgram(
+        {"--model", "2", "--device", QStringLiteral("127.0.0.1:%1").arg(port)});  // Hamlib's network model
     runLink([port] { return rotctldAzimuth(port); });
 }
 
 TEST_F(RotorBridgeTest, NoAttemptWhileAnotherProgramHoldsTheLinkMutex)
 {
-    registerRotorProgram({QStringLiteral("--model"), QStringLiteral("1")});
+    registerRotorProgram({"--model", "1"});
     auto other = std::make_unique<NamedMutex>(TF_Rotor::mutexName);
     ASSERT_TRUE(other->tryLock());
-    folder.timing.rotorLink.connectInterval = 40;  // ms
-    folder.start();
-    ASSERT_TRUE(connectionTicks(2));
-    EXPECT_FALSE(session()->rotorState().rotorConnected);
-    EXPECT_FALSE(RotorProgramOnBus::running());
-    EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
-
+    ASSERT_NO_FATAL_FAILURE(expectNoLinkAfterTwoAttempts());
     other.reset();
     ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected; }));
 }
 
 TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 {
-    folder.timing.rotorLink.connectInterval = 40;  // ms
-    folder.start();
-    ASSERT_TRUE(connectionTicks(2));
-    EXPECT_FALSE(session()->rotorState().rotorConnected);
+    ASSERT_NO_FATAL_FAILURE(expectNoLinkAfterTwoAttempts());
     EXPECT_FALSE(session()->rotorState().rotorAzimuth);
-    EXPECT_TRUE(session()->rotorState().rotorProgramFolder.isEmpty());
-    EXPECT_FALSE(RotorProgramOnBus::running());
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -176,11 +162,11 @@ TEST_F(RotorBridgeTest, WithoutRegistryEntryTheProgramRunsWithoutRotor)
 // itself and the program reads real azimuths again within 10 s, without a new rotor program.
 TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
 {
-    registerRotctld(startRotctld());
+    registerRotorProgram({"--model", "2", "--device", QStringLiteral("127.0.0.1:%1").arg(startRotctld())});
     folder.start();
-    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorStatus6 == 1; }));
+    ASSERT_TRUE(
+        waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorStatus6 == 1; }));
     const auto rotorPid = QDBusConnection::sessionBus().interface()->servicePid(RotorProgramOnBus::busName()).value();
-
     const qint64 logBefore = rotorProgramLog().size();
     rotctld.kill();
     rotctld.waitForFinished(5000);
@@ -201,19 +187,15 @@ TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
 
 // What the registration prints and stores, and what it refuses; a refused registration leaves
 // the one before in place.
-class RotorRegistrationTest : public RotorBridgeTest {
-protected:
-    using Result = RotorProgramRun;
-    static Result run(const QStringList& arguments) { return RotorProgramRun::of(arguments); }
-};
-
-TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)
+TEST_F(RotorBridgeTest, RegistrationStoresWhatItIsGivenAndRefusesWhatCannotWork)
 {
-    const Result first = run({"--register", "--model", "1", "--min-az", "-180", "--max-az", "540", "--set-conf", "min_el=0"});
+    const auto run = &RotorProgramRun::of;
+    const RotorProgramRun first =
+        run({"--register", "--model", "1", "--min-az", "-180", "--max-az", "540", "--set-conf", "min_el=0"});
     ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();
-    EXPECT_TRUE(first.output.contains(QStringLiteral("Der Rotor nimmt nur -180° bis 450° an"))) << first.output.toStdString();
-    EXPECT_TRUE(first.output.contains(QStringLiteral("Drehbereich für Corvane: -180° bis 450°")));
-    EXPECT_TRUE(first.output.contains(QStringLiteral("Position: Azimut 0°")));
+    for (const char* says :
+         {"Der Rotor nimmt nur -180° bis 450° an", "Drehbereich für Corvane: -180° bis 450°", "Position: Azimut 0°"})
+        EXPECT_TRUE(first.output.contains(QString::fromUtf8(says))) << first.output.toStdString();
     const QString shown = run({"--show"}).output;
     EXPECT_TRUE(shown.contains(QStringLiteral("Drehbereich: -180° bis 540°"))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("Hamlib-Einstellungen: min_el=0")));
@@ -222,26 +204,26 @@ TEST_F(RotorRegistrationTest, StoresWhatItIsGivenAndRefusesWhatCannotWork)
     ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
     const QString nobody = QStringLiteral("127.0.0.1:%1").arg(closed.serverPort());
     closed.close();
-    struct Refusal { QStringList arguments; int exitCode; QString says; };
-    const Refusal refusals[] = {
+    // Arguments, exit code, and what the output says.
+    const std::tuple<QStringList, int, QString> refusals[] = {
         {{"--register", "--model", "999999"}, 2, "Hamlib kennt kein Rotormodell 999999"},
         {{"--register", "--model", "2", "--device", nobody}, 1, "lässt sich nicht öffnen"},
         {{"--register", "--model", "1", "--set-conf", "gibtsnicht=1"}, 2, "Einstellung 'gibtsnicht=1' nicht möglich"},
         {{"--register", "--model", "1", "--min-az", "460"}, 2, "ist leer"},
     };
-    for (const Refusal& refusal : refusals) {
-        const Result result = run(refusal.arguments);
-        EXPECT_EQ(result.exitCode, refusal.exitCode) << result.output.toStdString();
-        EXPECT_TRUE(result.output.contains(refusal.says)) << result.output.toStdString();
+    for (const auto& [arguments, exitCode, says] : refusals) {
+        const RotorProgramRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, exitCode) << result.output.toStdString();
+        EXPECT_TRUE(result.output.contains(says)) << result.output.toStdString();
         EXPECT_TRUE(result.output.contains(QStringLiteral("Nichts eingetragen."))) << result.output.toStdString();
-        EXPECT_EQ(run({"--show"}).output, shown) << "changed by " << refusal.arguments.join(u' ').toStdString();
+        EXPECT_EQ(run({"--show"}).output, shown) << "changed by " << arguments.join(u' ').toStdString();
     }
-
     // The cut range is what the running rotor program reports.
     folder.start();
-    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorMaxAzimuth != 0; }));
+    ASSERT_TRUE(
+        waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorMaxAzimuth != 0; }));
     EXPECT_EQ(session()->rotorState().rotorMinAzimuth, -180);
     EXPECT_EQ(session()->rotorState().rotorMaxAzimuth, 450);
 }
 
-} // namespace
+}  // namespace

@@ -46,35 +46,30 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     ASSERT_TRUE(folder.copyBuiltKarten());
     // Own station at Berlin, 13.4 degrees east, 52.5 degrees north.
     folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=13,4\r\nU_Breite=52,5\r\n");
-    quint16 pstPort = 0;
-    {
-        QUdpSocket probe;  // a port free now
-        ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
-        pstPort = probe.localPort();
-    }
+    QUdpSocket probe;  // for a port free now
+    ASSERT_TRUE(probe.bind(QHostAddress::LocalHost, 0));
+    const quint16 pstPort = probe.localPort();
+    probe.close();
     const RotorProgramRun registration = RotorProgramRun::of(
-        {QStringLiteral("--register"), QStringLiteral("--model"), QStringLiteral("1"), QStringLiteral("--pst"),
-         QStringLiteral("127.0.0.1:%1").arg(pstPort), QStringLiteral("--n1mm"), QStringLiteral("aus")});
+        {"--register", "--model", "1", "--pst", QStringLiteral("127.0.0.1:%1").arg(pstPort), "--n1mm", "aus"});
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
-
     folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
     folder.start();
     ASSERT_TRUE(waitFor([] { return !form6()->isHidden(); })) << "the panel did not come up";
     parameters()->setRotorStartImmediately(true);
     QLineEdit* field = control<QLineEdit>(form6(), "Edit_Azimut");
     QLabel* foreign = control<QLabel>(form6(), "ForeignGoalLabel");
-
     QTest::keyClicks(field, QStringLiteral("jo99bh"));  // Stockholm, about 20 degrees
     QTest::keyClick(field, Qt::Key_Return);
     ASSERT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
     EXPECT_NEAR(session()->target().bearing, 20, 5);
     const double goal = rotorLink()->targetAzimuth();
     EXPECT_NEAR(std::fmod(goal + 720, 360), session()->target().bearing, 1e-9);
-
     ASSERT_TRUE(waitFor([&] { return std::abs(session()->rotorState().rotorAzimuth.value_or(NAN) - goal) < 1; }))
         << "rotor at " << session()->rotorState().rotorAzimuth.value_or(NAN) << ", goal " << goal;
-    ASSERT_TRUE(waitFor(
-        [&] { return field->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN)); }));
+    ASSERT_TRUE(waitFor([&] {
+        return field->text().trimmed().toInt() == std::lround(session()->rotorState().rotorAzimuth.value_or(NAN));
+    }));
     EXPECT_TRUE(form1()->drawState().mercatorLineDrawn);
     EXPECT_NEAR(form1()->drawState().mercatorLineDirection.value_or(0), goal, 1.5);
     EXPECT_TRUE(foreign->isHidden()) << "the panel's own target is no foreign one";
@@ -90,7 +85,6 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
         << "the antenna is shown on its way";
     pst("<PST><STOP>1</STOP></PST>");
     EXPECT_TRUE(waitFor([&] { return foreign->isHidden(); })) << "a stop gives the goal up";
-
     // The Extras menu's rotor keys reach the panel.
     mainControl("longPathItem")->trigger();
     EXPECT_NEAR(std::fmod(rotorLink()->targetAzimuth() + 720, 360), std::fmod(session()->target().bearing + 180, 360),
@@ -99,4 +93,4 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
     EXPECT_EQ(rotorLink()->targetAzimuth(), session()->rotorState().rotorAzimuth);
 }
 
-} // namespace
+}  // namespace

@@ -15,27 +15,20 @@
 
 // The rotor program as the tests see it from outside: on the session bus under its own name, and
 // the lock a rotor link holds while linked to it.
-namespace RotorProgramOnBus {
+struct RotorProgramOnBus {
+    static QString busName() { return DdeNames::busName(QStringLiteral("CorvaneRotor")); }
+    static bool running() { return QDBusConnection::sessionBus().interface()->isServiceRegistered(busName()); }
 
-inline QString busName() { return DdeNames::busName(QStringLiteral("CorvaneRotor")); }
+    // Ends the rotor program a link started, by the pid that owns its bus name.
+    static void stop()
+    {
+        const auto pid = QDBusConnection::sessionBus().interface()->servicePid(busName());
+        if (!pid.isValid())
+            return;
+        ::kill(pid_t(pid.value()), SIGTERM);
+        waitFor([] { return !running(); }, 10000);
+    }
 
-inline bool running() { return QDBusConnection::sessionBus().interface()->isServiceRegistered(busName()); }
-
-// Ends the rotor program a link started, by the pid that owns its bus name.
-inline void stop()
-{
-    const auto pid = QDBusConnection::sessionBus().interface()->servicePid(busName());
-    if (!pid.isValid())
-        return;
-    ::kill(pid_t(pid.value()), SIGTERM);
-    waitFor([] { return !running(); }, 10000);
-}
-
-// No rotor link holds the lock.
-inline bool linkMutexFree()
-{
-    NamedMutex probe(TF_Rotor::mutexName);
-    return probe.tryLock();
-}
-
-} // namespace RotorProgramOnBus
+    // No rotor link holds the lock.
+    static bool linkMutexFree() { return NamedMutex(TF_Rotor::mutexName).tryLock(); }
+};

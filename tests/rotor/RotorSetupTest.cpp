@@ -24,31 +24,33 @@ TEST(RotorSetup, OptionsForTheRotorProgramOnlyWhereAValueIsGiven)
     setup.model = QStringLiteral("601");
     setup.device = QStringLiteral(" /dev/ttyUSB0 ");
     setup.serialSpeed = QStringLiteral("9600");
-    setup.otherConf = QStringList{QStringLiteral("timeout=500")};
+    setup.otherConf = QStringList {QStringLiteral("timeout=500")};
     setup.minAzimuth = QStringLiteral("-180");
     setup.rotctld = QStringLiteral("4533");
     setup.pst = QStringLiteral("aus");
     setup.deadBand = QStringLiteral("3");
-    EXPECT_EQ(setup.arguments(), QStringList({"--model", "601", "--device", "/dev/ttyUSB0", "--min-az", "-180",
-                                              "--serve-rotctld", "4533", "--pst", "aus", "--dead-band", "3",
-                                              "--set-conf", "serial_speed=9600", "--set-conf", "timeout=500"}));
+    EXPECT_EQ(setup.arguments(),
+              QStringList({"--model", "601", "--device", "/dev/ttyUSB0", "--min-az", "-180", "--serve-rotctld", "4533",
+                           "--pst", "aus", "--dead-band", "3", "--set-conf", "serial_speed=9600", "--set-conf",
+                           "timeout=500"}));
 }
 
 TEST(RotorSetup, ModelsAsTheRotorProgramListsThemAndTheSearch)
 {
-    const auto models = RotorSetup::parseModels(QStringLiteral(
-        "1;Hamlib;Dummy\n2;Hamlib;NET rotctl\nkaputt\n601;Yaesu;GS-232A\n602;Yaesu;GS-232B\n;x;y\n901;SPID;Rot2Prog\n"));
+    const auto models = RotorSetup::parseModels(
+        QStringLiteral("1;Hamlib;Dummy\n2;Hamlib;NET "
+                       "rotctl\nkaputt\n601;Yaesu;GS-232A\n602;Yaesu;GS-232B\n;x;y\n901;SPID;Rot2Prog\n"));
     ASSERT_EQ(models.size(), 5u);
     EXPECT_EQ(models[2].text(), QStringLiteral("601 – Yaesu GS-232A"));
-    const struct { const char* search; std::vector<int> numbers; } cases[] = {
-        {"", {1, 2, 601, 602, 901}}, {"yaesu", {601, 602}}, {"YAESU 232b", {602}}, {"spid", {901}}, {"60", {601, 602}},
-        {"Kenwood", {}},
-    };
-    for (const auto& c : cases) {
+    // A search and the model numbers it finds.
+    const std::pair<const char*, std::vector<int>> cases[] = {{"", {1, 2, 601, 602, 901}}, {"yaesu", {601, 602}},
+                                                              {"YAESU 232b", {602}},       {"spid", {901}},
+                                                              {"60", {601, 602}},          {"Kenwood", {}}};
+    for (const auto& [search, numbers] : cases) {
         std::vector<int> found;
-        for (const auto& model : RotorSetup::matching(models, QString::fromLatin1(c.search)))
+        for (const auto& model : RotorSetup::matching(models, QString::fromLatin1(search)))
             found.push_back(model.number);
-        EXPECT_EQ(found, c.numbers) << c.search;
+        EXPECT_EQ(found, numbers) << search;
     }
 }
 
@@ -76,9 +78,8 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
         return finished.takeFirst().first().toBool();
     };
     const auto nothingRegistered = [] {
-        return RotorProgramRun::of({QStringLiteral("--show")}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen"));
+        return RotorProgramRun::of({"--show"}).output.contains(QStringLiteral("kein Rotorprogramm eingetragen"));
     };
-
     search->setText(QStringLiteral("net rotctl"));
     ASSERT_EQ(control<QListWidget>(&window, "Modelle")->count(), 1);
     device->setText(QStringLiteral("unbekannt.invalid:4533"));
@@ -86,13 +87,11 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
     EXPECT_TRUE(window.answer().contains(QStringLiteral("lässt sich nicht öffnen"))) << window.answer().toStdString();
     EXPECT_TRUE(window.answer().contains(QStringLiteral("Nichts eingetragen.")));
     EXPECT_TRUE(nothingRegistered());
-
     search->setText(QStringLiteral("hamlib dummy"));
     device->clear();
     EXPECT_EQ(outcome(&RotorSetupWindow::check), true) << window.answer().toStdString();
     EXPECT_TRUE(window.answer().contains(QStringLiteral("Prüfung gelungen")));
     EXPECT_TRUE(nothingRegistered());
-
     control<QLineEdit>(&window, "Totzone")->setText(QStringLiteral("4"));
     EXPECT_EQ(outcome(&RotorSetupWindow::apply), true) << window.answer().toStdString();
     const RotorSetup stored = RotorSetup::registered();
@@ -100,4 +99,4 @@ TEST(RotorSetupWindow, ChecksWithoutStoringAndRegistersWhatItShows)
     EXPECT_EQ(stored.deadBand, QStringLiteral("4"));
 }
 
-} // namespace
+}  // namespace

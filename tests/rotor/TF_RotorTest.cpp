@@ -31,7 +31,7 @@
 namespace {
 
 // Connection attempts every 40 ms, a silent rotor program gone after 500 ms; 100 ms are two ticks.
-const RotorLinkTiming fastLink{40, 30000, 500};
+const RotorLinkTiming fastLink {40, 30000, 500};
 constexpr int twoTicksMs = 100;
 const QString hello = QStringLiteral("ZD corvane_rotor_tests\r\n");
 const QString statusMacro = QStringLiteral("1234\r\n55\r\n0\r\n0\r\n0\r\n1\r\n0\r\n-180\r\n540\r\n1\r\n");
@@ -51,18 +51,18 @@ protected:
     std::unique_ptr<TForm6> panel;
 
     const RotorState& rotor() const { return world.session.rotorState(); }
+    static QString ownService() { return DdeNames::ownService(QCoreApplication::applicationFilePath()); }
 
     // A scripted rotor program on the connection: it serves "RotServConv" under the service the
     // registry path names and records the macros it gets.
     void servePeer(const QDBusConnection& bus)
     {
-        ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"),
-                                          world.folder.path() + QStringLiteral("FakeRotor.exe")));
-        peer = std::make_unique<DdeServer>(bus, QStringLiteral("FakeRotor"), QStringLiteral("RotServConv"),
-                                           [this](const QString&, const QString& macro) {
-                                               macros << macro;
-                                               return true;
-                                           });
+        ASSERT_TRUE(Registry::writeString("Velt", "Program", world.folder.path() + "FakeRotor.exe"));
+        peer =
+            std::make_unique<DdeServer>(bus, "FakeRotor", "RotServConv", [this](const QString&, const QString& macro) {
+                macros << macro;
+                return true;
+            });
         ASSERT_TRUE(peer->registerService());
     }
 
@@ -95,7 +95,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(servePeer(peerBus));
         startLink();
         statusLink = std::make_unique<DdeClientConversation>(peerBus);
-        ASSERT_TRUE(statusLink->connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), TF_Rotor::serverTopic));
+        ASSERT_TRUE(statusLink->connectTo(ownService(), TF_Rotor::serverTopic));
     }
 
     void TearDown() override
@@ -115,28 +115,23 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     EXPECT_EQ(macros.takeFirst(), hello);
     EXPECT_EQ(rotor().rotorProgramFolder, world.folder.path());
     EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
-
     sendStatus(QStringLiteral("1234\r\n55\r\n1\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n"));
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
-
     // A target waits for the next status. A subscriber to the statuses sets the elevation, as the
     // parameter window does with its basic setting, and the reply carries it.
     QObject::connect(link.get(), &TF_Rotor::statusReceived, [this] { link->setTargetElevation(12.75); });
     link->turnTo(12.25);
     QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
-
     // A status with a line that is no integer is not answered.
     sendStatus(QStringLiteral("1000\r\n55\r\nx\r\n0\r\n0\r\n0\r\n0\r\n-180\r\n540\r\n1\r\n"));
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 100; }));
     EXPECT_TRUE(link->sendPending());
-
     // Seven lines are a status; the reply carries the target.
     sendStatus(QStringLiteral("1100\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
     ASSERT_TRUE(waitFor([&] { return !macros.isEmpty(); }));
     EXPECT_EQ(macros.takeFirst(), QStringLiteral("122\r\n128\r\n0\r\n"));
     EXPECT_FALSE(link->sendPending());
-
     // A target that cannot be written as a number is dropped without a box.
     link->turnTo(1e300);
     sendStatus(QStringLiteral("1200\r\n55\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
@@ -144,7 +139,6 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     // The rotor program goes: the link is lost and the mutex released for the next attempt.
     peer.reset();
     ASSERT_TRUE(waitFor([this] { return !rotor().rotorConnected; }));
@@ -169,7 +163,7 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     {
         QDBusConnection foreign = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("foreign"));
         DdeClientConversation call(foreign);
-        ASSERT_TRUE(call.connectTo(DdeNames::ownService(QCoreApplication::applicationFilePath()), TF_Rotor::serverTopic));
+        ASSERT_TRUE(call.connectTo(ownService(), TF_Rotor::serverTopic));
         ASSERT_TRUE(call.executeAsync(QStringLiteral("hallo\r\n")));
         QTest::qWait(twoTicksMs);
     }
@@ -178,7 +172,6 @@ TEST_F(TF_RotorTest, AForeignCallerThatLeavesDoesNotCloseTheLink)
     EXPECT_TRUE(rotor().rotorConnected);
     EXPECT_EQ(macros.size(), 1);
     EXPECT_FALSE(RotorProgramOnBus::linkMutexFree());
-
     sendStatus(statusMacro);  // the first status takes over its azimuth
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
     link->turnTo(90);
@@ -200,7 +193,6 @@ TEST_F(TF_RotorTest, ASilentRotorProgramIsTakenForGoneAfterTheSilenceLimit)
     EXPECT_GE(silence.elapsed(), fastLink.silenceLimit - 100);
     EXPECT_TRUE(panel->isHidden());
     ASSERT_TRUE(waitFor([&] { return macros.count(hello) == 2; }, 5000));
-
     // Statuses again: the panel comes back.
     sendStatus(statusMacro);
     ASSERT_TRUE(waitFor([this] { return !panel->isHidden(); }));
@@ -231,8 +223,7 @@ TEST_F(TF_RotorLinkTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
 {
     ASSERT_FALSE(PrivateBus::address().isEmpty());
     QDBusConnection other = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("name-taker"));
-    DdeServer squatter(other, DdeNames::ownService(QCoreApplication::applicationFilePath()), TF_Rotor::serverTopic,
-                       [](const QString&, const QString&) { return true; });
+    DdeServer squatter(other, ownService(), TF_Rotor::serverTopic, [](const QString&, const QString&) { return true; });
     ASSERT_TRUE(squatter.registerService());
     ASSERT_NO_FATAL_FAILURE(servePeer(other));
     startLink();
@@ -242,9 +233,9 @@ TEST_F(TF_RotorLinkTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
 
     squatter.unregisterService();
     ASSERT_TRUE(waitFor([&] { return link->AntDaten->isRegistered() && !macros.isEmpty(); }));
-    EXPECT_EQ(macros, QStringList{hello});
+    EXPECT_EQ(macros, QStringList {hello});
     peer.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("name-taker"));
 }
 
-} // namespace
+}  // namespace

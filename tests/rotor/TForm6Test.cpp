@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "rotor/TForm6.h"
 #include "logger/Logger32Link.h"
 #include "rotor/RotorMacros.h"
 #include "rotor/TF_Rotor.h"
-#include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
 #include "support/Controls.h"
@@ -25,6 +25,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -85,6 +87,10 @@ protected:
         status(azimuth, 0, minAzimuth, maxAzimuth);
     }
 
+    // The link's target, degrees, and whether it waits to be sent.
+    using Target = std::pair<double, bool>;
+    Target target() const { return {rotorLink.targetAzimuth(), rotorLink.sendPending()}; }
+
     QLineEdit* field() const { return control<QLineEdit>(panel.get(), "Edit_Azimut"); }
     QLabel* arrow(const char* name) const { return control<QLabel>(panel.get(), name); }
     void enter(const QString& text) const
@@ -108,7 +114,6 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     QSignalSpy shown(panel.get(), &TForm6::rotorDisplayShown);
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(panel->parentWidget(), &clientArea);
-
     status(123.4, 1, -180, 540);
     EXPECT_TRUE(panel->isHidden());  // a status alone, without the link, shows nothing
     EXPECT_TRUE(shown.isEmpty());
@@ -139,22 +144,21 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
 // meant and goes out. The rule acts only once.
 TEST_F(TForm6Test, TheFirstStatusWithAReadingDropsAStaleTarget)
 {
-    // The target after the first status, degrees.
-    const struct { const char* what; bool pending; int status6; double target; } cases[] = {
+    // What, whether the target waits to be sent, status field 6, and the target after the first status (degrees).
+    const std::tuple<const char*, bool, int, double> cases[] = {
         {"a stale target", false, 1, 10},
         {"a target waiting to be sent", true, 1, 270},
         {"no reading yet: the rule waits", false, 0, 270},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, pending, status6, azimuth] : cases) {
         build();
-        if (c.pending)
+        if (pending)
             rotorLink.turnTo(270);
         else
             sentTarget(270);
-        editRotorState(session, [&](RotorState& r) { r.rotorStatus6 = c.status6; });
+        editRotorState(session, [&, status6 = status6](RotorState& r) { r.rotorStatus6 = status6; });
         connectedStatus(10);
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.what;
-        EXPECT_EQ(rotorLink.sendPending(), c.pending) << c.what;
+        EXPECT_EQ(target(), Target(azimuth, pending)) << what;
     }
     editRotorState(session, [&](RotorState& r) { r.rotorStatus6 = 2; });
     connectedStatus(20);
@@ -169,24 +173,18 @@ TEST_F(TForm6Test, TheFirstStatusWithAReadingDropsAStaleTarget)
 TEST_F(TForm6Test, TypedBearingsWrapIntoTheTravelAndAreMarkedForSending)
 {
     connectedStatus(10);
-    // The target, degrees.
-    const struct {
-        const char* typed;
-        double target;
-        bool sent;
-    } cases[] = {{"-30", 330, true}, {"12A", 10, false}, {"JO31", 10, false}};
-    for (const auto& c : cases) {
+    // What is typed, and the target (degrees) and whether it is sent.
+    const std::pair<const char*, Target> cases[] = {{"-30", {330, true}}, {"12A", {10, false}}, {"JO31", {10, false}}};
+    for (const auto& [typed, expected] : cases) {
         // Before a bearing nothing waits to be sent; a refused entry withdraws what waits.
         rotorLink.turnTo(10);
-        if (c.sent)
+        if (expected.second)
             rotorLink.cancelTarget();
-        enter(QString::fromLatin1(c.typed));
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.typed;
-        EXPECT_EQ(rotorLink.sendPending(), c.sent) << c.typed;
+        enter(QString::fromLatin1(typed));
+        EXPECT_EQ(target(), expected) << typed;
         EXPECT_NE(field()->palette().color(QPalette::Base), yellow);
     }
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     // With the optimised path the bearing goes the shorter way round, into the overlap.
     parameters.setOptimisedPath(true);
     parameters.setOverlapText(QStringLiteral("10"));
@@ -212,7 +210,6 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
     QTest::keyClicks(field(), QStringLiteral("4"));
     connectedStatus(130);
     EXPECT_EQ(field()->text(), QStringLiteral("45X"));
-
     // Enter on an empty field only ends the entry.
     field()->clear();
     rotorLink.turnTo(77);
@@ -235,23 +232,19 @@ TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked
     EXPECT_NEAR(session.target().longitude, 7.0417, 1e-4);  // the square's centre, degrees
     EXPECT_NEAR(session.target().latitude, 51.5208, 1e-4);
     EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_EQ(rotorLink.targetAzimuth(), session.target().bearing);
-    EXPECT_TRUE(rotorLink.sendPending());
-
+    EXPECT_EQ(target(), Target(session.target().bearing, true));
     // Pasted text passes no key filter; a lower-case locator is taken all the same.
     QTest::keyClick(field(), Qt::Key_Backspace);  // starts an entry
     field()->setText(QStringLiteral("jo62qm"));
     QTest::keyClick(field(), Qt::Key_Return);
     EXPECT_NEAR(session.target().longitude, 13.375, 1e-4);
     EXPECT_NEAR(session.target().latitude, 52.5208, 1e-4);
-
     // Without immediate start the locator only becomes the target.
     parameters.setRotorStartImmediately(false);
     rotorLink.cancelTarget();  // back to 10 degrees, where the rotor stands, unsent
     enter(QStringLiteral("PM95VQ"));
     EXPECT_GT(session.target().distance, 8000);
-    EXPECT_EQ(rotorLink.targetAzimuth(), 10);
-    EXPECT_FALSE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(10, false));
 }
 
 TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
@@ -259,11 +252,9 @@ TEST_F(TForm6Test, ABearingFromLogger32TakesTheRoadOfATypedOne)
     connectedStatus(10, -180, 180);
     emit logger32Link.bearingReceived(270);
     EXPECT_EQ(field()->text(), QStringLiteral("270"));
-    EXPECT_EQ(rotorLink.targetAzimuth(), -90);
-    EXPECT_TRUE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(-90, true));
     emit logger32Link.bearingReceived(90);
     EXPECT_EQ(rotorLink.targetAzimuth(), 90);
-
     // Once the panel is gone (it goes before the link at shut-down), bearings have nowhere to go.
     panel.reset();
     emit logger32Link.bearingReceived(270);
@@ -277,10 +268,8 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     EXPECT_EQ(arrow("PanelLinks")->frameShadow(), QFrame::Sunken);
     EXPECT_FALSE(rotorLink.sendPending());
     QTest::mouseRelease(arrow("PanelLinks"), Qt::LeftButton);
-    EXPECT_EQ(rotorLink.targetAzimuth(), -179);
-    EXPECT_TRUE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(-179, true));
     EXPECT_EQ(arrow("PanelLinks")->frameShadow(), QFrame::Raised);
-
     // Pressed again while the rotor already turns that way: stop.
     status(200, 1, -180, 540);
     QTest::mouseClick(arrow("PanelRechts"), Qt::LeftButton);
@@ -288,38 +277,35 @@ TEST_F(TForm6Test, ArrowsTurnToTheTravelEndsOrStopAndTheTargetWaitsForTheRelease
     status(150, -1, -180, 540);
     QTest::mouseClick(arrow("PanelLinks"), Qt::LeftButton);
     EXPECT_EQ(rotorLink.targetAzimuth(), 150);
-
     // Only the left button acts.
     rotorLink.cancelTarget();
     QTest::mouseClick(arrow("PanelRechts"), Qt::RightButton);
-    EXPECT_EQ(rotorLink.targetAzimuth(), 150);
-    EXPECT_FALSE(rotorLink.sendPending());
+    EXPECT_EQ(target(), Target(150, false));
 }
 
 // "<<" and ">>" turn to one degree inside the travel ends, exact at the extremes of int too; the
 // mouse presses them, and so does Space once Tab has reached them.
 TEST_F(TForm6Test, ArrowsStopOneDegreeInsideTheTravelEnds)
 {
-    // Travel ends and the target, degrees.
-    const struct { const char* panel; bool space; int minAzimuth, maxAzimuth; double target; } cases[] = {
+    // The arrow, whether Space presses it, the travel ends and the target; degrees.
+    const std::tuple<const char*, bool, int, int, double> cases[] = {
         {"PanelLinks", false, INT_MIN, INT_MAX, double(INT_MIN) + 1},
         {"PanelRechts", false, INT_MIN, INT_MAX, double(INT_MAX) - 1},
         {"PanelLinks", true, -180, 540, -179},
         {"PanelRechts", true, -180, 540, 539},
     };
-    for (const auto& c : cases) {
-        connectedStatus(100, c.minAzimuth, c.maxAzimuth);
+    for (const auto& [name, space, minAzimuth, maxAzimuth, azimuth] : cases) {
+        connectedStatus(100, minAzimuth, maxAzimuth);
         rotorLink.cancelTarget();
-        QLabel* pressed = arrow(c.panel);
-        if (c.space) {
+        QLabel* pressed = arrow(name);
+        if (space) {
             QTest::keyPress(pressed, Qt::Key_Space);
-            EXPECT_EQ(pressed->frameShadow(), QFrame::Sunken) << c.panel;
+            EXPECT_EQ(pressed->frameShadow(), QFrame::Sunken) << name;
             QTest::keyRelease(pressed, Qt::Key_Space);
         } else {
             QTest::mouseClick(pressed, Qt::LeftButton);
         }
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.panel << " space " << c.space;
-        EXPECT_TRUE(rotorLink.sendPending()) << c.panel;
+        EXPECT_EQ(target(), Target(azimuth, true)) << name << " space " << space;
     }
     for (const char* name : {"PanelLinks", "PanelStart", "PanelRechts"})
         EXPECT_EQ(arrow(name)->focusPolicy(), Qt::TabFocus) << name;
@@ -330,14 +316,11 @@ TEST_F(TForm6Test, ZielTurnsToTheTargetOrStopsAMovingRotor)
     connectedStatus(10);
     rotorLink.turnTo(33);
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);  // no target set: unchanged, still marked
-    EXPECT_EQ(rotorLink.targetAzimuth(), 33);
-    EXPECT_TRUE(rotorLink.sendPending());
-
+    EXPECT_EQ(target(), Target(33, true));
     session.setTarget(151.21, -33.87);  // Sydney
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);
     EXPECT_NEAR(rotorLink.targetAzimuth(), 75.06, 0.01);  // Berlin to Sydney, degrees
     EXPECT_EQ(rotorLink.targetAzimuth(), session.target().bearing);
-
     status(80, 1);
     ASSERT_EQ(arrow("PanelStart")->text(), QStringLiteral("Stop"));
     QTest::mouseClick(arrow("PanelStart"), Qt::LeftButton);
@@ -350,7 +333,6 @@ TEST_F(TForm6Test, EscStartsANewEntryAnywhereInTheMainWindow)
     control<QPushButton>(panel.get(), "Button1")->click();
     EXPECT_TRUE(panel->isTyping());
     EXPECT_EQ(field()->text(), QString());
-
     field()->setText(QStringLiteral("12"));
     clientArea.show();
     clientArea.activateWindow();
@@ -368,21 +350,20 @@ TEST_F(TForm6Test, RotorKeysTurnTheShortOrLongWayAndStop)
     const double bearing = session.target().bearing;
     ASSERT_NEAR(bearing, 180, 0.5);
     const auto command = [this](const char* name) { return control<QAction>(panel.get(), name); };
-    const struct { const char* what; std::function<void()> key; double target; } cases[] = {  // degrees
+    // What, the key, and the target, degrees.
+    const std::tuple<const char*, std::function<void()>, double> cases[] = {
         {"short path", [&] { panel->turnToTarget(false); }, bearing},
         {"long path", [&] { panel->turnToTarget(true); }, bearing - 180},
         {"stop", [&] { panel->stopRotor(); }, 100},
         {"long path, context menu", [&] { command("longPathCommand")->trigger(); }, bearing - 180},
         {"stop, context menu", [&] { command("stopCommand")->trigger(); }, 100},
     };
-    for (const auto& c : cases) {
+    for (const auto& [what, key, azimuth] : cases) {
         rotorLink.cancelTarget();
-        c.key();
-        EXPECT_EQ(rotorLink.targetAzimuth(), c.target) << c.what;
-        EXPECT_TRUE(rotorLink.sendPending()) << c.what;
+        key();
+        EXPECT_EQ(target(), Target(azimuth, true)) << what;
     }
     EXPECT_EQ(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
-
     // Without a target there is nothing to turn to.
     session.clearTarget();
     rotorLink.cancelTarget();
@@ -397,28 +378,25 @@ TEST_F(TForm6Test, AnotherClientsTargetShowsBesideGradAndLeavesNoTrace)
     EXPECT_TRUE(foreign->isHidden());
     const QImage own = panel->grab().toImage();
     ASSERT_FALSE(own.isNull());
-    const struct {
-        const char* what;
-        std::optional<double> goal;  // degrees
-        int goalCount;
-        QString shown;  // empty: the panel as without a foreign target
-    } cases[] = {
+    // What, the goal (degrees) and goal count, and what is shown (empty: the panel as without a foreign target).
+    const std::tuple<const char*, std::optional<double>, int, QString> cases[] = {
         {"another client's target", 85, 4, QStringLiteral("Fremdziel 85°")},
         {"the tracker moves it on", 300.4, 5, QStringLiteral("Fremdziel 300°")},
         {"a stop gives the goal up", std::nullopt, 5, {}},
     };
-    for (const auto& c : cases) {
-        goalStatus(c.goal, c.goalCount);
-        EXPECT_EQ(foreign->isHidden(), c.shown.isEmpty()) << c.what;
-        if (c.shown.isEmpty()) {
-            EXPECT_EQ(panel->grab().toImage(), own) << c.what;
+    for (const auto& [what, goal, goalCount, shown] : cases) {
+        SCOPED_TRACE(what);
+        goalStatus(goal, goalCount);
+        EXPECT_EQ(foreign->isHidden(), shown.isEmpty());
+        if (shown.isEmpty()) {
+            EXPECT_EQ(panel->grab().toImage(), own);
             continue;
         }
-        EXPECT_EQ(foreign->text(), c.shown) << c.what;
-        EXPECT_GE(foreign->x(), arrow("Label1")->geometry().right() + 1) << c.what;
-        EXPECT_EQ(panel->width(), foreign->geometry().right() + 1 + TForm6::panelBorder) << c.what;
-        EXPECT_EQ(field()->text(), QStringLiteral(" 40")) << "the antenna is still shown: " << c.what;
+        EXPECT_EQ(foreign->text(), shown);
+        EXPECT_GE(foreign->x(), arrow("Label1")->geometry().right() + 1);
+        EXPECT_EQ(panel->width(), foreign->geometry().right() + 1 + TForm6::panelBorder);
+        EXPECT_EQ(field()->text(), QStringLiteral(" 40")) << "the antenna is still shown";
     }
 }
 
-} // namespace
+}  // namespace

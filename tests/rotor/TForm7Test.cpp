@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/ProgramLayout.h"
 #include "rotor/TForm7.h"
+#include "app/ProgramLayout.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
-#include "support/RotorStateEdit.h"
 #include "support/Controls.h"
+#include "support/RotorStateEdit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WindowSession.h"
 
@@ -24,6 +24,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -42,9 +44,7 @@ protected:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         ASSERT_TRUE(QDir(world.folder.path()).mkdir(QStringLiteral("Rotor")));
         world.open();
-        RotorLinkTiming quiet;
-        quiet.connectInterval = 3600000;  // ms: no connection attempt while a test runs
-        link = std::make_unique<TF_Rotor>(world.session, quiet);
+        link = std::make_unique<TF_Rotor>(world.session, RotorLinkTiming {3600000});  // ms: no connection attempts
         window = std::make_unique<TForm7>(world.session, link.get());
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -83,7 +83,9 @@ protected:
     QLineEdit* field(const char* name) const { return control<QLineEdit>(window.get(), name); }
     QGroupBox* editor() const { return control<QGroupBox>(window.get(), "GroupBox1"); }
     QPushButton* button(const char* name) const { return control<QPushButton>(window.get(), name); }
-    QAction* menuItem(const char* name) const { return control<QAction>(window.get(), name); }
+
+    // The link's target: azimuth and elevation, degrees.
+    std::pair<double, double> target() const { return {link->targetAzimuth(), link->targetElevation()}; }
 
     QStringList rows() const
     {
@@ -121,16 +123,15 @@ TEST_F(TForm7Test, LoadsSortedAndKeepsLinesThatAreNoRecords)
 TEST_F(TForm7Test, NewRecordStartsAtTheAntennaDirectionAndIsSavedAtItsSortedPlace)
 {
     load("B\t1\t0\r\nD\t3\t0\r\n");
-    menuItem("Neu2")->trigger();
+    control<QAction>(window.get(), "Neu2")->trigger();
     EXPECT_FALSE(editor()->isHidden());
     EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("10"));
     EXPECT_EQ(field("E_Elevation")->text(), QStringLiteral("4"));
     EXPECT_EQ(window->selectedRow(), -1);
-
     QTest::keyClicks(field("E_Kennung"), QStringLiteral("c\tx"));  // upper case, no TAB
     EXPECT_EQ(field("E_Kennung")->text(), QStringLiteral("CX"));
     button("Speichern")->click();
-    EXPECT_EQ(rows(), (QStringList{QStringLiteral("B"), QStringLiteral("CX"), QStringLiteral("D")}));
+    EXPECT_EQ(rows(), (QStringList {QStringLiteral("B"), QStringLiteral("CX"), QStringLiteral("D")}));
     EXPECT_EQ(window->selectedRow(), 1);
     EXPECT_TRUE(editor()->isHidden());
     EXPECT_TRUE(field("E_Kennung")->text().isEmpty());
@@ -139,19 +140,20 @@ TEST_F(TForm7Test, NewRecordStartsAtTheAntennaDirectionAndIsSavedAtItsSortedPlac
 
 TEST_F(TForm7Test, SavedAnglesAreBroughtIntoTheirRanges)
 {
-    struct Case { const char* azimuth; const char* elevation; int minAzimuth, maxAzimuth; const char* stored; };
-    const Case cases[] = {{"500", "200", 0, 450, "X1\t140\t20"},
-                          {"270", "-10", -180, 180, "X1\t-90\t170"},
-                          {"  12.6", "0", 0, 450, "X1\t13\t0"}};
-    for (const Case& c : cases) {
+    // Azimuth and elevation as typed, the travel ends (degrees), and the line stored.
+    const std::tuple<const char*, const char*, int, int, const char*> cases[] = {
+        {"500", "200", 0, 450, "X1\t140\t20"},
+        {"270", "-10", -180, 180, "X1\t-90\t170"},
+        {"  12.6", "0", 0, 450, "X1\t13\t0"}};
+    for (const auto& [azimuth, elevation, minAzimuth, maxAzimuth, stored] : cases) {
         load("");
-        editRotorState(world.session, [&](RotorState& r) {
-            r.rotorMinAzimuth = c.minAzimuth;
-            r.rotorMaxAzimuth = c.maxAzimuth;
+        editRotorState(world.session, [&, min = minAzimuth, max = maxAzimuth](RotorState& r) {
+            r.rotorMinAzimuth = min;
+            r.rotorMaxAzimuth = max;
         });
-        saveNew("X1", c.azimuth, c.elevation);
-        ASSERT_EQ(window->directions().size(), 1) << c.azimuth;
-        EXPECT_EQ(window->directions().lines().at(0), QString::fromLatin1(c.stored));
+        saveNew("X1", azimuth, elevation);
+        ASSERT_EQ(window->directions().size(), 1) << azimuth;
+        EXPECT_EQ(window->directions().lines().at(0), QString::fromLatin1(stored));
     }
 }
 
@@ -169,7 +171,7 @@ TEST_F(TForm7Test, UnreadableNumbersAndShortIdentifiersSaveNothing)
     for (const auto& [identifier, azimuth, elevation, warning] : cases) {
         dialogs.shown.clear();
         saveNew(identifier, azimuth, elevation);
-        EXPECT_EQ(dialogs.shown, warning ? QStringList{QString::fromUtf8(warning)} : QStringList()) << azimuth;
+        EXPECT_EQ(dialogs.shown, warning ? QStringList {QString::fromUtf8(warning)} : QStringList()) << azimuth;
         EXPECT_FALSE(editor()->isHidden());
         EXPECT_EQ(readFile(dataFile), before);
     }
@@ -186,9 +188,7 @@ TEST_F(TForm7Test, DoubleClickEditsTheRecordInPlaceAndTheLastOfEqualIdentifiersI
     EXPECT_EQ(field("E_Kennung")->text(), QStringLiteral("BAKE"));
     EXPECT_EQ(field("E_Azimut")->text(), QStringLiteral("200"));
     // The double click withdraws the target the click had set.
-    EXPECT_EQ(link->targetAzimuth(), 10);
-    EXPECT_EQ(link->targetElevation(), 4);
-
+    EXPECT_EQ(target(), std::pair(10.0, 4.0));
     field("E_Azimut")->setText(QStringLiteral("50"));
     window->LoadDirections();  // the rotor link reloads at its connection attempts meanwhile
     window->SpeichernClick();
@@ -204,22 +204,17 @@ TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
     load("FERN\t-30\t12\r\nNAH\t50\t0\r\nZ\tx\t0\r\nZZ\t20\tx\r\n");
     editRotorState(world.session, [&](RotorState& r) { r.rotorAzimuth = 400; });
     click(1);  // 50 is 350 degrees away: one turn further, 410
-    EXPECT_EQ(link->targetAzimuth(), 410);
-    EXPECT_EQ(link->targetElevation(), 0);
+    EXPECT_EQ(target(), std::pair(410.0, 0.0));
     EXPECT_TRUE(link->sendPending());
     click(0);  // -30 is brought into the travel first: 330
-    EXPECT_EQ(link->targetAzimuth(), 330);
-    EXPECT_EQ(link->targetElevation(), 12);
+    EXPECT_EQ(target(), std::pair(330.0, 12.0));
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     // An unreadable azimuth leaves the targets; an unreadable elevation keeps the new azimuth.
     click(2);
-    EXPECT_EQ(dialogs.shown, QStringList{QStringLiteral("error|Corvane|'x' ist kein gültiger Gleitkommawert.")});
+    EXPECT_EQ(dialogs.shown, QStringList {QStringLiteral("error|Corvane|'x' ist kein gültiger Gleitkommawert.")});
     EXPECT_EQ(link->targetAzimuth(), 330);
     click(3);
-    EXPECT_EQ(link->targetAzimuth(), 380);
-    EXPECT_EQ(link->targetElevation(), 12);
-
+    EXPECT_EQ(target(), std::pair(380.0, 12.0));
     // The entry already selected turns the rotor again (with one entry there is no other to pick),
     // and so does a selection moved with the keyboard.
     link->cancelTarget();
@@ -231,11 +226,9 @@ TEST_F(TForm7Test, AClickTurnsTheAntennaToTheEntry)
     EXPECT_EQ(link->targetAzimuth(), 400);
     QTest::keyClick(list(), Qt::Key_Up);  // to "NAH"
     EXPECT_EQ(link->targetAzimuth(), 410);
-
     link->cancelTarget();
-    menuItem("RotorSTOP1")->trigger();
-    EXPECT_EQ(link->targetAzimuth(), 400);
-    EXPECT_EQ(link->targetElevation(), 4);
+    control<QAction>(window.get(), "RotorSTOP1")->trigger();
+    EXPECT_EQ(target(), std::pair(400.0, 4.0));
     EXPECT_TRUE(link->sendPending());
 }
 
@@ -244,14 +237,14 @@ TEST_F(TForm7Test, DeleteAsksFirstAndRemovesOnlyOnYes)
     load("BAKE\t1\t0\r\nREST\t2\t0\r\n");
     window->LoeschenClick();  // nothing selected
     EXPECT_TRUE(dialogs.shown.isEmpty());
-
     click(0);
     dialogs.confirmAnswers = {false, true};
     button("B_Loeschen")->click();
-    EXPECT_EQ(dialogs.shown.last(), QStringLiteral("confirm|Corvane|Soll der Datensatz: BAKE\nwirklich gelöscht werden?"));
+    EXPECT_EQ(dialogs.shown.last(),
+              QStringLiteral("confirm|Corvane|Soll der Datensatz: BAKE\nwirklich gelöscht werden?"));
     EXPECT_EQ(rows().size(), 2);
     button("B_Loeschen")->click();
-    EXPECT_EQ(rows(), QStringList{QStringLiteral("REST")});
+    EXPECT_EQ(rows(), QStringList {QStringLiteral("REST")});
     EXPECT_EQ(readFile(dataFile), QByteArray("REST\t2\t0\r\n"));
 }
 
@@ -262,10 +255,10 @@ TEST_F(TForm7Test, AListThatCannotBeReadIsNeverOverwritten)
     ASSERT_TRUE(QDir(world.folder.path()).mkdir(dataFile));  // now present but unreadable
     window->LoadDirections();
     EXPECT_TRUE(rows().isEmpty());
-
     saveNew("NEU", "5", "0");
     ASSERT_EQ(dialogs.shown.size(), 1);
-    EXPECT_TRUE(dialogs.shown.first().startsWith(QStringLiteral("error|Corvane|Die Datei "))) << dialogs.shown.first().toStdString();
+    EXPECT_TRUE(dialogs.shown.first().startsWith(QStringLiteral("error|Corvane|Die Datei ")))
+        << dialogs.shown.first().toStdString();
     EXPECT_TRUE(QFileInfo(world.folder.path() + dataFile).isDir());
 }
 
@@ -308,15 +301,15 @@ TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(modified, QFileDevice::FileModificationTime));
     };
-
-    const struct { const char* bytes; int laterSecs; const char* shown; } cases[] = {
-        {"NEU\t1\t0\r\n", 0, "ALT"},  // same size and time: taken for unchanged
-        {"NEU\t1\t0\r\n", 1, "NEU"}, {"NEUER\t1\t0\r\n", 1, "NEUER"}};
-    for (const auto& c : cases) {
-        rewrite(c.bytes, written.addSecs(c.laterSecs));
+    // The file written, its time in seconds after the first, and the row shown; the same size and
+    // time are taken for unchanged.
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"NEU\t1\t0\r\n", 0, "ALT"}, {"NEU\t1\t0\r\n", 1, "NEU"}, {"NEUER\t1\t0\r\n", 1, "NEUER"}};
+    for (const auto& [bytes, laterSecs, shown] : cases) {
+        rewrite(bytes, written.addSecs(laterSecs));
         window->LoadDirectionsIfChanged();
-        EXPECT_EQ(rows(), QStringList {QString::fromLatin1(c.shown)}) << c.bytes;
+        EXPECT_EQ(rows(), QStringList {shown}) << bytes;
     }
 }
 
-} // namespace
+}  // namespace

@@ -28,7 +28,7 @@
 
 namespace {
 
-constexpr double parkAzimuth = 200;  // degrees
+constexpr double parkAzimuth = 200;   // degrees
 constexpr int statusIntervalMs = 50;  // a tenth of the program's: the tests wait for readings, not for its pace
 
 // The rotor program's client side in this process over a rotator (Hamlib's dummy, or a stand-in
@@ -60,9 +60,19 @@ struct Station {
         return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000);
     }
 
-    void sendTo(quint16 port, const QByteArray& datagram)
+    void sendTo(quint16 port, const QByteArray& bytes) { sender.writeDatagram(bytes, QHostAddress::LocalHost, port); }
+
+    // Connects a client to the rotctld server.
+    bool connectToRotctld(QTcpSocket& client)
     {
-        sender.writeDatagram(datagram, QHostAddress::LocalHost, port);
+        client.connectToHost(QHostAddress::LocalHost, rotctld.port());
+        return client.waitForConnected(3000);
+    }
+
+    QByteArray logText() const
+    {
+        QFile file(log.path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no log");
     }
 
     static inline int instances = 0;
@@ -80,79 +90,59 @@ struct Station {
     QUdpSocket sender;
 };
 
-struct DatagramCase {
-    const char* what;
-    bool n1mm;  // to the N1MM port, else to the PstRotator port
-    std::vector<QByteArray> datagrams;
-    std::optional<double> goal;  // degrees, the azimuth last sent to the rotator
-    int sent;                    // commands that reached the rotator
-};
-
-void PrintTo(const DatagramCase& c, std::ostream* os)
+TEST(DatagramPorts, TurnAsTheFormatSays)
 {
-    *os << c.what;
+    const QByteArray pstSentinel = "<PST><AZIMUTH>33</AZIMUTH></PST>";
+    const QByteArray n1mmSentinel = "<N1MMRotor><rotor>Beam</rotor><goazi>33</goazi></N1MMRotor>";
+    const struct {
+        const char* what;
+        bool n1mm;  // to the N1MM port, else to the PstRotator port
+        std::vector<QByteArray> datagrams;
+        std::optional<double> goal;  // degrees, the azimuth last sent to the rotator, in the one command sent
+    } cases[] = {
+        {"PST azimuth", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>"}, 85.0},
+        {"PST decimal comma", false, {"<PST><AZIMUTH>85,5</AZIMUTH></PST>"}, 85.5},
+        {"PST Hamlib 4.6 slip", false, {"<PST><AZIMUTH>85.000000.2</AZIMUTH></PST>"}, 85.0},
+        {"PST both axes with TRACK",
+         false,
+         {"<PST><TRACK>1</TRACK><AZIMUTH>120</AZIMUTH><ELEVATION>25</ELEVATION></PST>"},
+         120.0},
+        {"PST stop forgets the goal", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"}, {}},
+        {"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth},
+        {"PST out of range, NaN, 10 KB and garbage are ignored",
+         false,
+         {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
+          "<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>", "<PST><AZIM", pstSentinel},
+         33.0},
+        {"N1MM heading",
+         true,
+         {"<N1MMRotor><rotor>Beam</rotor><goazi>55.0</goazi><offset>0.0</offset>"
+          "<bidirectional>0</bidirectional><freqband>14</freqband></N1MMRotor>"},
+         55.0},
+        {"N1MM stop", true, {n1mmSentinel, "<N1MMRotor><stop>Beam</stop></N1MMRotor>"}, {}},
+        {"N1MM out of range and garbage are ignored",
+         true,
+         {"<N1MMRotor><goazi>400</goazi></N1MMRotor>", "<N1MMRotor><goazi>1e999</goazi></N1MMRotor>", "\xff\xfe",
+          n1mmSentinel},
+         33.0},
+    };
+    for (const auto& c : cases) {
+        Station station;
+        for (const QByteArray& datagram : c.datagrams)
+            station.sendTo(c.n1mm ? station.n1mm.port() : station.pst.port(), datagram);
+        const RotorCommands& commands = station.commands;
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return commands.sentCount() == 1 && commands.goalAzimuth() == c.goal; }, 3000))
+            << c.what << ": sent " << commands.sentCount() << ", goal " << commands.goalAzimuth().value_or(-1);
+    }
 }
-
-class DatagramPortsTest : public testing::TestWithParam<DatagramCase> { };
-
-const QByteArray pstSentinel = "<PST><AZIMUTH>33</AZIMUTH></PST>";
-const QByteArray n1mmSentinel = "<N1MMRotor><rotor>Beam</rotor><goazi>33</goazi></N1MMRotor>";
-
-TEST_P(DatagramPortsTest, TurnsAsTheFormatSays)
-{
-    Station station;
-    const DatagramCase& c = GetParam();
-    for (const QByteArray& datagram : c.datagrams)
-        station.sendTo(c.n1mm ? station.n1mm.port() : station.pst.port(), datagram);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return station.commands.sentCount() == c.sent && station.commands.goalAzimuth() == c.goal; }, 3000))
-        << "sent " << station.commands.sentCount() << ", goal " << station.commands.goalAzimuth().value_or(-1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, DatagramPortsTest,
-    testing::Values(
-        DatagramCase {"PST azimuth", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>"}, 85.0, 1},
-        DatagramCase {"PST decimal comma", false, {"<PST><AZIMUTH>85,5</AZIMUTH></PST>"}, 85.5, 1},
-        DatagramCase {"PST Hamlib 4.6 slip", false, {"<PST><AZIMUTH>85.000000.2</AZIMUTH></PST>"}, 85.0, 1},
-        DatagramCase {"PST both axes with TRACK",
-                      false,
-                      {"<PST><TRACK>1</TRACK><AZIMUTH>120</AZIMUTH><ELEVATION>25</ELEVATION></PST>"},
-                      120.0,
-                      1},
-        DatagramCase {"PST stop forgets the goal",
-                      false,
-                      {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"},
-                      std::nullopt,
-                      1},
-        DatagramCase {"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth, 1},
-        DatagramCase {"PST out of range, NaN, 10 KB and garbage are ignored",
-                      false,
-                      {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
-                       "<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>", "<PST><AZIM", pstSentinel},
-                      33.0,
-                      1},
-        DatagramCase {"N1MM heading",
-                      true,
-                      {"<N1MMRotor><rotor>Beam</rotor><goazi>55.0</goazi><offset>0.0</offset>"
-                       "<bidirectional>0</bidirectional><freqband>14</freqband></N1MMRotor>"},
-                      55.0,
-                      1},
-        DatagramCase {"N1MM stop", true, {n1mmSentinel, "<N1MMRotor><stop>Beam</stop></N1MMRotor>"}, std::nullopt, 1},
-        DatagramCase {"N1MM out of range and garbage are ignored",
-                      true,
-                      {"<N1MMRotor><goazi>400</goazi></N1MMRotor>", "<N1MMRotor><goazi>1e999</goazi></N1MMRotor>",
-                       "\xff\xfe", n1mmSentinel},
-                      33.0,
-                      1}));
 
 TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 {
     Station station;
     ASSERT_TRUE(station.positionKnown());
-    station.sendTo(station.pst.port(), "<PST>AZ?</PST>");
-    station.sendTo(station.pst.port(), "<PST>EL?</PST>");
-    station.sendTo(station.pst.port(), "<PST><QRA>KN34BJ</QRA></PST>");
+    for (const char* datagram : {"<PST>AZ?</PST>", "<PST>EL?</PST>", "<PST><QRA>KN34BJ</QRA></PST>"})
+        station.sendTo(station.pst.port(), datagram);
     QByteArrayList received;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -201,8 +191,7 @@ TEST(RotctldServer, AnswersAsRotctldDoes)
     Station station;
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket client;
-    client.connectToHost(QHostAddress::LocalHost, station.rotctld.port());
-    ASSERT_TRUE(client.waitForConnected(3000));
+    ASSERT_TRUE(station.connectToRotctld(client));
     const std::pair<QByteArray, QByteArray> cases[] = {
         {"p", "0.00\n0.00\n"},
         {"+\\get_pos", "get_pos:\nAzimuth: 0.00\nElevation: 0.00\nRPRT 0\n"},
@@ -237,10 +226,8 @@ TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
     Station station;
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket silent, greedy, client;
-    for (QTcpSocket* socket : {&silent, &greedy, &client}) {
-        socket->connectToHost(QHostAddress::LocalHost, station.rotctld.port());
-        ASSERT_TRUE(socket->waitForConnected(3000));
-    }
+    for (QTcpSocket* socket : {&silent, &greedy, &client})
+        ASSERT_TRUE(station.connectToRotctld(*socket));
     // The greedy client asks without ever reading: its answers pile up until the server drops it.
     greedy.setReadBufferSize(1);
     QByteArray requests;
@@ -252,9 +239,7 @@ TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
         << "the greedy one is dropped";
     EXPECT_EQ(exchange(client, "P 100 10\n"), "RPRT 0\n") << "the others are served on";
     EXPECT_EQ(silent.state(), QAbstractSocket::ConnectedState);
-    QFile log(station.log.path());
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(log.readAll().contains("liest seine Antworten nicht"));
+    EXPECT_TRUE(station.logText().contains("liest seine Antworten nicht"));
 }
 
 TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
@@ -284,16 +269,10 @@ TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
     flooding = false;
     flood.join();
     EXPECT_TRUE(moving) << "the status loop stalled under the flood";
-    QFile log(station.log.path());
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    const QByteArray text = log.readAll();
+    const QByteArray text = station.logText();
     EXPECT_EQ(text.count("PstRotator: Datagramm unlesbar"), 1);
     EXPECT_EQ(text.count("rotctld: Befehl abgelehnt"), 1);
 }
-
-}  // namespace
-
-namespace {
 
 // Gpredict-style tracking through the rotctld server to a 6 degrees/s stand-in rotator, fifty
 // times faster than life (an update every 20 ms instead of every second, the least interval and
@@ -307,8 +286,7 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
                     {2, standIn.device(), {}});
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket tracker;
-    tracker.connectToHost(QHostAddress::LocalHost, station.rotctld.port());
-    ASSERT_TRUE(tracker.waitForConnected(3000));
+    ASSERT_TRUE(station.connectToRotctld(tracker));
     const auto track = [&](const std::function<double(int)>& azimuth) {
         const int before = station.commands.sentCount();
         for (int update = 0; update < 60; ++update) {

@@ -35,11 +35,6 @@ FakeRotctld::~FakeRotctld()
     thread_.wait();
 }
 
-QString FakeRotctld::device() const
-{
-    return QStringLiteral("127.0.0.1:%1").arg(port_);
-}
-
 double FakeRotctld::azimuth() const
 {
     const QMutexLocker lock(&mutex_);

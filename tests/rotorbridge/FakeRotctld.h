@@ -28,7 +28,7 @@ public:
     std::atomic<double> degreesPerSecond {6};
 
     bool isListening() const { return port_ != 0; }
-    QString device() const;  // "127.0.0.1:<port>"
+    QString device() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
     // Where the rotator stands now, without wobble.
     double azimuth() const;
     void setAzimuth(double azimuth);

@@ -97,14 +97,6 @@ protected:
         return {statuses.begin() + std::ptrdiff_t(first), statuses.end()};
     }
 
-    // A port of the loopback where nothing listens.
-    static quint16 freePort()
-    {
-        QTcpServer probePort;
-        EXPECT_TRUE(probePort.listen(QHostAddress::LocalHost));
-        return probePort.serverPort();
-    }
-
     struct BusReply {
         bool ok;
         QString output;  // the reply, or the error text
@@ -114,10 +106,8 @@ protected:
     static BusReply call(const QStringList& arguments)
     {
         QProcess process;
-        process.start(QStringLiteral("busctl"), QStringList{QStringLiteral("--user"), QStringLiteral("call"),
-                                                            QStringLiteral("--"), QStringLiteral("dde.CorvaneRotor"),
-                                                            QStringLiteral("/Rotor"), QStringLiteral("corvane.Rotor")}
-                                                    + arguments);
+        process.start("busctl",
+                      QStringList {"--user", "call", "--", "dde.CorvaneRotor", "/Rotor", "corvane.Rotor"} + arguments);
         const bool finished = QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 10000);
         const bool ok = finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
         return {ok, QString::fromUtf8(ok ? process.readAllStandardOutput() : process.readAllStandardError()).trimmed()};
@@ -153,10 +143,9 @@ TEST_F(RotorProgramTest, TheMotionFollowsTheRotatorAndNotItsWobble)
         const std::vector<Received> after = collect(6);
         // The statuses while it turned: its direction from the second on.
         std::vector<int> turning;
-        for (const Received& r : statuses) {
+        for (const Received& r : statuses)
             if (r.trueAzimuth != from && r.trueAzimuth != goal)
                 turning.push_back(r.status.rotorMotion);
-        }
         ASSERT_GE(turning.size(), 6u);
         for (size_t i = 1; i < turning.size(); ++i)
             EXPECT_EQ(turning[i], direction) << "status " << i << " of the turn to " << goal;
@@ -168,7 +157,10 @@ TEST_F(RotorProgramTest, TheMotionFollowsTheRotatorAndNotItsWobble)
 
 TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
 {
-    const quint16 port = freePort();
+    QTcpServer closed;  // for a port of the loopback where nothing listens
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
     startRotor(QStringLiteral("127.0.0.1:%1").arg(port));
     const std::vector<Received> down = collect(8);
     ASSERT_FALSE(down.empty());
@@ -177,7 +169,7 @@ TEST_F(RotorProgramTest, ARotatorThatCannotBeOpenedIsRetriedUntilItAnswers)
         EXPECT_EQ(r.status.rotorStatus6, 0);
     }
     EXPECT_TRUE(probeBus.interface()->isServiceRegistered(QStringLiteral("dde.CorvaneRotor")).value());
-    const BusReply stop = call({QStringLiteral("Stop")});  // a stop without an open rotator is an error
+    const BusReply stop = call({"Stop"});  // a stop without an open rotator is an error
     EXPECT_FALSE(stop.ok);
     EXPECT_TRUE(stop.output.contains(QStringLiteral("Rotor nicht geöffnet"))) << stop.output.toStdString();
 
@@ -196,8 +188,9 @@ TEST_F(RotorProgramTest, AStrangersHelloDoesNotTakeTheStatuses)
     startRotor(rotctld.device());
     QDBusConnection strangerBus = QDBusConnection::connectToBus(PrivateBus::address(), QStringLiteral("stranger"));
     {
-        QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/RotServConv"),
-                                                           QStringLiteral("dde.Conversation"), QStringLiteral("Execute"));
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/RotServConv"),
+                                           QStringLiteral("dde.Conversation"), QStringLiteral("Execute"));
         call << QStringLiteral("ZD Nobody\r\n");
         const QDBusMessage reply = strangerBus.call(call, QDBus::BlockWithGui, 5000);
         EXPECT_EQ(reply.type(), QDBusMessage::ErrorMessage);
@@ -213,11 +206,11 @@ TEST_F(RotorProgramTest, TheShellCommandsTurnAndReadTheRotor)
     rotctld.degreesPerSecond = 60;
     startRotor(rotctld.device());
     const auto busctl = [](const QStringList& arguments) { return call(arguments).output; };
-    ASSERT_EQ(busctl({QStringLiteral("Azimuth")}), QStringLiteral("d 10"));
-    busctl({QStringLiteral("TurnTo"), QStringLiteral("dd"), QStringLiteral("45"), QStringLiteral("0")});
+    ASSERT_EQ(busctl({"Azimuth"}), QStringLiteral("d 10"));
+    busctl({"TurnTo", "dd", "45", "0"});
     ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() == 45; }, 5000));
-    ASSERT_TRUE(waitFor([&] { return busctl({QStringLiteral("Azimuth")}) == QStringLiteral("d 45"); }, 5000));
-    EXPECT_EQ(busctl({QStringLiteral("MaxAzimuth")}), QStringLiteral("i 450"));
+    ASSERT_TRUE(waitFor([&] { return busctl({"Azimuth"}) == QStringLiteral("d 45"); }, 5000));
+    EXPECT_EQ(busctl({"MaxAzimuth"}), QStringLiteral("i 450"));
 }
 
 // Angles that are no finite number never reach the rotator, from the bus or anywhere else; a
@@ -227,23 +220,19 @@ TEST_F(RotorProgramTest, OnlyFiniteTargetsReachTheRotator)
     rotctld.setAzimuth(100);
     rotctld.degreesPerSecond = 1000;
     startRotor(rotctld.device());
-    const struct {
-        const char* azimuth;
-        const char* elevation;
-        bool refused;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
+        // azimuth, elevation (degrees), refused
         {"nan", "0", true},   {"inf", "0", true},    {"-inf", "0", true},    {"45", "nan", true},
         {"45", "-inf", true}, {"1e308", "0", false}, {"-1e308", "0", false},
     };
-    for (const auto& c : cases) {
-        const BusReply reply = call({QStringLiteral("TurnTo"), QStringLiteral("dd"), QString::fromLatin1(c.azimuth),
-                                     QString::fromLatin1(c.elevation)});
-        EXPECT_EQ(reply.ok, !c.refused) << c.azimuth << " " << c.elevation << ": " << reply.output.toStdString();
-        if (c.refused) {
+    for (const auto& [azimuth, elevation, refused] : cases) {
+        const BusReply reply = call({"TurnTo", "dd", azimuth, elevation});
+        EXPECT_EQ(reply.ok, !refused) << azimuth << " " << elevation << ": " << reply.output.toStdString();
+        if (refused) {
             EXPECT_TRUE(reply.output.contains(QStringLiteral("keine endliche Zahl"))) << reply.output.toStdString();
         }
         QTest::qWait(50);
-        EXPECT_TRUE(rotctld.azimuth() >= 0 && rotctld.azimuth() <= 450) << c.azimuth << " led to " << rotctld.azimuth();
+        EXPECT_TRUE(rotctld.azimuth() >= 0 && rotctld.azimuth() <= 450) << azimuth << " led to " << rotctld.azimuth();
     }
     EXPECT_NE(log().find("keine endliche Zahl"), std::string::npos) << log();
 }
@@ -252,7 +241,7 @@ TEST_F(RotorProgramTest, OnlyFiniteTargetsReachTheRotator)
 TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
 {
     const QStringList cases[] = {
-        {"--model", "1", "--min-az", "500"},             // above the dummy rotator's own right end
+        {"--model", "1", "--min-az", "500"},  // above the dummy rotator's own right end
         {"--model", "1", "--min-az", "90", "--max-az", "90"},
         {"--model", "1", "--max-az", "-300"},
     };
@@ -267,7 +256,7 @@ TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
 // stores nothing, whatever its outcome; the model list is Hamlib's, by number.
 TEST(RotorBridgeOptionsTest, ACheckStoresNothingAndTheModelsAreListed)
 {
-    const QString shown = RotorProgramRun::of({QStringLiteral("--show")}).output;
+    const QString shown = RotorProgramRun::of({"--show"}).output;
     const struct {
         QStringList arguments;
         int exitCode;
@@ -282,10 +271,10 @@ TEST(RotorBridgeOptionsTest, ACheckStoresNothingAndTheModelsAreListed)
         const RotorProgramRun program = RotorProgramRun::of(c.arguments);
         EXPECT_EQ(program.exitCode, c.exitCode) << program.output.toStdString();
         EXPECT_TRUE(program.output.contains(QString::fromUtf8(c.says))) << program.output.toStdString();
-        EXPECT_EQ(RotorProgramRun::of({QStringLiteral("--show")}).output, shown) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(RotorProgramRun::of({"--show"}).output, shown) << c.arguments.join(u' ').toStdString();
     }
 
-    const RotorProgramRun list = RotorProgramRun::of({QStringLiteral("--list-models")});
+    const RotorProgramRun list = RotorProgramRun::of({"--list-models"});
     ASSERT_EQ(list.exitCode, 0);
     const QStringList lines = list.output.split(u'\n', Qt::SkipEmptyParts);
     EXPECT_TRUE(lines.contains(QStringLiteral("1;Hamlib;Dummy")));
@@ -299,4 +288,4 @@ TEST(RotorBridgeOptionsTest, ACheckStoresNothingAndTheModelsAreListed)
     }
 }
 
-} // namespace
+}  // namespace

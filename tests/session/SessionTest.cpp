@@ -59,16 +59,13 @@ TEST(SessionTest, EachTargetReplacesTheNamesOfTheOneBefore)
     Session shared;
     shared.setOwnPosition(berlin);
     const QSignalSpy targetChanged(&shared, &Session::targetChanged);
-
     shared.setTarget(dortmund.longitude, dortmund.latitude, germany, germanPrefix);
     expectTarget(shared.target(), TargetPoint::seenFrom(berlin, dortmund.longitude, dortmund.latitude));
     EXPECT_EQ(shared.targetPrefix(), germanPrefix);
-
     const TargetInfo measured{151.21, -33.87, 90, 10009};  // bearing (degrees) and distance (km) read off a picture
     shared.setTarget(measured);
     expectTarget(shared.target(), measured);
     EXPECT_TRUE(shared.targetCountry().isEmpty() && shared.targetPrefix().isEmpty());
-
     shared.setTarget(dortmund.longitude, dortmund.latitude, germany, germanPrefix);
     shared.clearTarget();
     EXPECT_FALSE(shared.target().isSet());

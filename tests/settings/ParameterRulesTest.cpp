@@ -12,8 +12,7 @@ TEST(ParameterRulesTest, KeyFilterKeepsDigitsBackspaceEnterAndKeysThatTypeNothin
     struct Case {
         int key;
         const char* text;
-        bool control;
-        bool kept;
+        bool control, kept;
     } const cases[] = {
         {Qt::Key_0, "0", false, true},         {Qt::Key_9, "9", false, true},
         {Qt::Key_Backspace, "\b", false, true}, {Qt::Key_Return, "\r", false, true},

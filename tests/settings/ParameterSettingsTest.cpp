@@ -100,9 +100,7 @@ TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
 TEST_F(ParameterSettingsTest, UnreadableOrOutOfRangeValuesFallBack)
 {
     struct Case {
-        const char* locale;
-        const char* line;
-        const char* expected;
+        const char *locale, *line, *expected;
     } const cases[] = {
         {"C", "Anzeigefehler=-2.5", "-2.5|-2.5"},
         {"C", "Anzeigefehler=-2,5", "|0"},

@@ -108,7 +108,6 @@ TEST_F(ParameterWindowTest, Edit1KeepsTheFocusUntilItHoldsAnAcceptedSpacing)
     typeAndEnter(edit, QStringLiteral("299"));
     QTest::keyClick(edit, Qt::Key_Tab);
     EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }));
-
     typeAndEnter(edit, QStringLiteral("400"));
     QTest::keyClick(edit, Qt::Key_Tab);
     QTest::qWait(20);
@@ -143,7 +142,6 @@ TEST_F(ParameterWindowTest, OverlapFieldTakesTwoDigitsAndAnEmptyFieldMeansZero)
     EXPECT_EQ(overlap->text(), QStringLiteral("12"));
     EXPECT_DOUBLE_EQ(settings.overlapDegrees(), 12);
     EXPECT_EQ(fieldColour(overlap), acceptedColour(overlap));
-
     typeAndEnter(overlap, QString());
     EXPECT_DOUBLE_EQ(settings.overlapDegrees(), 0);
     EXPECT_TRUE(overlap->text().isEmpty());
@@ -196,13 +194,11 @@ TEST_F(ParameterWindowTest, DisplayDeviationAppliesWhenTheWindowItselfIsClosed)
     QTest::keyClicks(offset, QStringLiteral("-3.5"));
     form->hide();  // as the main window's menu does
     EXPECT_DOUBLE_EQ(settings.displayOffsetDegrees(), 0);
-
     form->show();
     offset->setText(QStringLiteral("-3.5"));
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(form->isHidden());
     EXPECT_DOUBLE_EQ(settings.displayOffsetDegrees(), -3.5);
-
     form->show();
     offset->setText(QStringLiteral("-3,5"));
     form->close();

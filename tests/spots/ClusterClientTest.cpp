@@ -10,7 +10,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -44,7 +43,6 @@ TEST(ClusterClient, LogsInReadsSpotsDropsOverlongLinesAndSurvivesAFlood)
     ASSERT_TRUE(cluster.waitForLogin());
     EXPECT_EQ(cluster.received, QByteArray("DL1ABC\r\n"));
     EXPECT_EQ(client.state(), ClusterClient::State::Connected);
-
     cluster.client->write("DX de W3LPL:     14025.0  JA1XYZ       CW 599 PM95                 1234Z\r\n");
     cluster.client->write(QByteArray(10000, 'x'));  // no line end: dropped, with what follows up to the end
     cluster.client->write(" still the long line\r\n");
@@ -86,7 +84,6 @@ TEST(ClusterClient, ReconnectsAfterADropAndBacksOffWhileNobodyListens)
     for (int i = 0; i < 4; ++i)
         EXPECT_GE(attempts[i + 1] - attempts[i], least[i]) << i;
     EXPECT_LT(attempts[4] - attempts[3], 1000);
-
     client.stop();
     EXPECT_EQ(client.state(), ClusterClient::State::Off);
     const auto count = attempts.size();

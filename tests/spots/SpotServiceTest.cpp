@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "spots/SpotService.h"
+#include "mercator/MercatorProjection.h"
 #include "partner/CallsignTable.h"
 #include "spots/AdifWatcher.h"
-#include "spots/SpotService.h"
+#include "spots/DxSpotsWindow.h"
+#include "spots/HamBand.h"
+#include "spots/SpotLayer.h"
+#include "support/Controls.h"
 #include "support/StallMeter.h"
 
-#include <QDir>
-#include <QFile>
+#include <QComboBox>
+#include <QImage>
+#include <QPainter>
 #include <QSaveFile>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -24,27 +31,34 @@ const CallsignTable& calls()
 }
 
 constexpr qint64 noon = 1796904000;  // 2026-12-10 12:00 UTC
+const MapView world {90, -90, 180, -180};
+
+// A log that holds Japan (DXCC 339) only.
+AdifLog::Worked japanWorked()
+{
+    AdifLog::Worked worked;
+    worked.dxcc = {339};
+    worked.records = 1;
+    return worked;
+}
 
 TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
 {
     qint64 now = noon;
     SpotService service(calls, [&] { return now; }, 20);
     QSignalSpy changed(&service, &SpotService::changed);
-
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("DL1ABC JA1XYZ -12"));  // names no place
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ ZZ9ZZZ"));          // unknown, no grid
-    for (int i = 0; i < 1000; ++i) {
-        ClusterLine line;
-        line.call = QStringLiteral("JA1XYZ");
-        line.frequencyKhz = 14025;
-        line.minuteOfDay = 12 * 60 + 30;  // later than now: yesterday's spot
+    ClusterLine line;
+    line.call = QStringLiteral("JA1XYZ");
+    line.frequencyKhz = 14025;
+    line.minuteOfDay = 12 * 60 + 30;  // later than now: yesterday's spot
+    for (int i = 0; i < 1000; ++i)
         service.takeClusterSpot(line, QStringLiteral("dxc.example"));
-    }
     ASSERT_TRUE(changed.wait(1000));
     QTest::qWait(60);
     EXPECT_EQ(changed.size(), 1);
-
     const auto& markers = service.spots().markers();
     ASSERT_EQ(markers.size(), 2u);
     EXPECT_EQ(markers[0].call, QStringLiteral("VK2ABC"));
@@ -55,13 +69,9 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
 
     // Without a log nothing is new; with one, what it lacks is.
     EXPECT_FALSE(service.isNew(markers[0]));
-    AdifLog::Worked worked;
-    worked.dxcc = {339};
-    worked.records = 1;
-    service.setWorked(worked);
+    service.setWorked(japanWorked());
     EXPECT_TRUE(service.isNew(markers[0]));
     EXPECT_FALSE(service.isNew(markers[1]));
-
     service.takeClear(QStringLiteral("WSJT-X"));
     EXPECT_EQ(service.spots().markers().size(), 1u);
 }
@@ -83,7 +93,6 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
     while (big.size() < 50'000'000)
         big += qso;
     write(big);
-
     AdifWatcher watcher(calls());
     QSignalSpy changed(&watcher, &AdifWatcher::workedChanged);
     StallMeter stalls;
@@ -91,26 +100,14 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !changed.isEmpty(); }, 20000));  // no nested loop: the meter sees it
     EXPECT_LT(stalls.longestGapMs(), 100);
     EXPECT_EQ(watcher.worked().dxcc, QSet<int>{339});
-
     write("<CALL:6>VK2ABC<EOR><CALL:6>DL1ABC<EOR>");
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.worked().dxcc == QSet<int>({150, 230}); }, 5000));
-
     QSignalSpy failed(&watcher, &AdifWatcher::readFailed);
     watcher.watch(folder.filePath(QStringLiteral("missing.adi")));
     ASSERT_TRUE(failed.wait(5000));
     EXPECT_TRUE(failed[0][0].toString().startsWith(QStringLiteral("Das Logbuch"))) << failed[0][0].toString().toStdString();
     EXPECT_TRUE(watcher.worked().dxcc.isEmpty());
 }
-
-} // namespace
-
-#include "mercator/MercatorProjection.h"
-#include "spots/SpotLayer.h"
-
-#include <QImage>
-#include <QPainter>
-
-namespace {
 
 // Markers where the projection puts the places, magenta for an entity the log lacks, fading with age.
 TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
@@ -119,13 +116,8 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
     SpotService service(calls, [&] { return now; }, 10);
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));  // (151, -33.5)
     service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1XYZ PM95"));  // (139, 35.5)
-    AdifLog::Worked worked;
-    worked.dxcc = {339};
-    worked.records = 1;
-    service.setWorked(worked);
+    service.setWorked(japanWorked());
     const SpotLayer layer(service);
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
     const MercatorProjection projection(world, {720, 360});
     const auto drawn = [&] {
         QImage image(720, 360, QImage::Format_RGB32);
@@ -148,7 +140,6 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
     EXPECT_TRUE(clickable.takeClick(projection.pixelOf({139, 35.5}), projection));
     EXPECT_FALSE(clickable.takeClick(projection.pixelOf({0, 0}), projection));
     EXPECT_EQ(picked, (QStringList{"QF56", "PM95"}));
-
     now += 10 * 60;  // two thirds of the lifetime gone: a third of the colour left
     image = drawn();
     EXPECT_NEAR(qRed(image.pixel(projection.pixelOf({139, 35.5}))), 255 * 3 / 8, 2);
@@ -157,8 +148,6 @@ TEST(SpotLayer, MarkersAtTheirPlacesInTheirColoursAndFading)
 // A call is drawn whole wherever its marker lies: beside the right or top edge it moves inside.
 TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
 {
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
     const MercatorProjection projection(world, {720, 360});
     const auto callPixels = [&](const char* grid) {
         SpotService service(calls, [] { return noon; }, 10);
@@ -179,17 +168,6 @@ TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
     for (const char* grid : {"RL99", "AL09", "JR09"})  // beside the right, left and top edges
         EXPECT_EQ(callPixels(grid), whole) << grid;
 }
-
-} // namespace
-
-#include "spots/DxSpotsWindow.h"
-#include "spots/HamBand.h"
-#include "support/Controls.h"
-
-#include <QComboBox>
-#include <QTableWidget>
-
-namespace {
 
 TEST(HamBand, FrequenciesToBands)
 {
@@ -217,10 +195,7 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     };
     spot("JA1XYZ", 14025, "", 11 * 60 + 58);
     spot("VK2ABC", 7074, "QF56", 11 * 60 + 59);
-    AdifLog::Worked worked;
-    worked.dxcc = {339};
-    worked.records = 1;
-    service.setWorked(worked);
+    service.setWorked(japanWorked());
     DxSpotsWindow window(service, [] { return GeoPosition{13.4, 52.5}; });
     window.show();
     auto* table = control<QTableWidget>(&window, "Spots");
@@ -231,7 +206,6 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     EXPECT_EQ(first, QStringList({"11:59", "VK2ABC", "Australien", "neu"}));
     EXPECT_EQ(table->item(1, 6)->text(), QString());  // Japan is in the log
     EXPECT_TRUE(table->item(1, 5)->text().endsWith(QLatin1String(" km")));
-
     QSignalSpy chosen(&window, &DxSpotsWindow::partnerChosen);
     emit table->cellDoubleClicked(0, 2);
     emit table->cellDoubleClicked(1, 2);
@@ -253,7 +227,6 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     QTest::keyClick(table, Qt::Key_Return);
     ASSERT_EQ(chosen.size(), 3);
     EXPECT_EQ(chosen[2][0].toString(), QStringLiteral("JA1XYZ"));
-
     control<QComboBox>(&window, "Band")->setCurrentText(QStringLiteral("20m"));
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("JA1XYZ"));

@@ -158,7 +158,6 @@ TEST(SpotList, RenewedByCallFadingClearedAndListedNewestFirst)
     ASSERT_EQ(list.markers().size(), 1u);
     EXPECT_EQ(list.markers()[0].source, Spot::Source::Cluster);
     EXPECT_FALSE(list.expire(1000));
-
     for (int i = 0; i < 250; ++i)
         list.add(spot(qPrintable(QStringLiteral("K%1AB").arg(i)), Spot::Source::Cluster, 1000 + i, "dxc.example"));
     ASSERT_EQ(int(list.clusterSpots().size()), SpotList::listedClusterSpots);

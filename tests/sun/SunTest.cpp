@@ -16,8 +16,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QDateTime>
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextStream>
@@ -29,6 +27,25 @@
 #include <vector>
 
 namespace {
+
+const MapView world {90, -90, 180, -180};
+
+// Seconds since the epoch of a UTC date and time.
+double utc(int year, int month, int day, int hour, int minute)
+{
+    return double(QDateTime(QDate(year, month, day), QTime(hour, minute), Qt::UTC).toSecsSinceEpoch());
+}
+
+// The layer drawn over a picture filled with one colour.
+QImage drawn(const MapLayer& layer, const MapProjection& projection, QSize size, const QColor& fill)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(fill);
+    QPainter painter(&image);
+    layer.draw(painter, projection);
+    painter.end();
+    return image;
+}
 
 // reference.csv is written by tools/sun-reference.py from PyEphem (VSOP87), an ephemeris
 // independent of these formulas: subsolar points from 1950 to 2100, and sunrise/sunset at
@@ -109,8 +126,7 @@ TEST(SunEvents, PolarDaysNightsTheirFirstDaysAndTheDateLine)
 // A sun azimuth against the ephemeris' (PyEphem, Berlin 2026-12-08 12:00 UTC: 194.620 degrees).
 TEST(SolarPosition, AzimuthSeenFromAPlace)
 {
-    const double noon = double(QDateTime(QDate(2026, 12, 8), QTime(12, 0), Qt::UTC).toSecsSinceEpoch());
-    EXPECT_NEAR(SolarPosition::at(noon).azimuthAt({13.4, 52.52}), 194.620, 0.01);
+    EXPECT_NEAR(SolarPosition::at(utc(2026, 12, 8, 12, 0)).azimuthAt({13.4, 52.52}), 194.620, 0.01);
 }
 
 constexpr std::uint32_t grey = 0xFF808080u;
@@ -133,12 +149,8 @@ bool nearEdge(double sinAltitude, double toleranceDegrees)
 
 TEST(TwilightShade, EveryMapPixelTakesTheBandOfItsOwnPlace)
 {
-    const double instants[] = {
-        double(QDateTime(QDate(2026, 6, 21), QTime(8, 24), Qt::UTC).toSecsSinceEpoch()),   // solstice
-        double(QDateTime(QDate(2026, 3, 20), QTime(14, 46), Qt::UTC).toSecsSinceEpoch()),  // equinox
-        double(QDateTime(QDate(2026, 12, 21), QTime(20, 50), Qt::UTC).toSecsSinceEpoch()),
-    };
-    for (double instant : instants) {
+    // At the solstice, the equinox and midwinter.
+    for (double instant : {utc(2026, 6, 21, 8, 24), utc(2026, 3, 20, 14, 46), utc(2026, 12, 21, 20, 50)}) {
         const SolarPosition sun = SolarPosition::at(instant);
         const TwilightShade shade(sun);
 
@@ -202,7 +214,7 @@ TEST(TwilightShade, BandsDarkenStepwiseAndKeepAlpha)
         EXPECT_EQ(TwilightShade::brightness(std::sin(c.altitude * M_PI / 180)), c.kept) << c.altitude;
 
     // The sun in the zenith of (0, 0): the antipode is deep night.
-    const TwilightShade shade(SolarPosition::at(double(QDateTime(QDate(2026, 3, 20), QTime(12, 7), Qt::UTC).toSecsSinceEpoch())));
+    const TwilightShade shade(SolarPosition::at(utc(2026, 3, 20, 12, 7)));
     std::uint32_t pixels[2] = {0x80C0A060u, 0x80C0A060u};
     const double longitudes[2] = {0, 180}, latitude = 0;
     shade.shadeGrid(pixels, 2, 1, 2, longitudes, &latitude);
@@ -214,17 +226,13 @@ TEST(TwilightShade, BandsDarkenStepwiseAndKeepAlpha)
 // magnified beam map, each pixel in the band of the place the projection names for it.
 TEST(GreylineLayer, ShadesBothMapsWherePixelsShowTheirPlaces)
 {
-    const double instant = double(QDateTime(QDate(2026, 6, 21), QTime(18, 0), Qt::UTC).toSecsSinceEpoch());
+    const double instant = utc(2026, 6, 21, 18, 0);
     const SolarPosition sun = SolarPosition::at(instant);
     const GreylineLayer layer([instant] { return instant; });
     // pixelDegrees: how far a pixel's place may lie from its centre, in the sun's altitude.
-    const auto check = [&](const MapProjection& projection, QSize size, const std::function<double(QPoint)>& pixelDegrees) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(QColor(0x80, 0x80, 0x80));
-        {
-            QPainter painter(&image);
-            layer.draw(painter, projection);
-        }
+    const auto check = [&](const MapProjection& projection, QSize size,
+                           const std::function<double(QPoint)>& pixelDegrees) {
+        const QImage image = drawn(layer, projection, size, QColor(0x80, 0x80, 0x80));
         int mismatches = 0, shown = 0;
         for (int y = 0; y < size.height(); ++y)
             for (int x = 0; x < size.width(); ++x) {
@@ -239,9 +247,7 @@ TEST(GreylineLayer, ShadesBothMapsWherePixelsShowTheirPlaces)
         EXPECT_GT(shown, size.width() * size.height() / 20);
         EXPECT_EQ(mismatches, 0);
     };
-    MapView europe;
-    europe.left = -30, europe.right = 60, europe.top = 75, europe.bottom = 25;
-    check(MercatorProjection(europe, {450, 250}), {450, 250}, [](QPoint) { return 0.3; });
+    check(MercatorProjection(MapView {75, 25, 60, -30}, {450, 250}), {450, 250}, [](QPoint) { return 0.3; });
 
     // 2500 px cut by 250 on each side: the antipode 250 px from the centre of a 400 px image.
     const AzimuthalProjection around({7.0, 51.5});
@@ -257,9 +263,7 @@ TEST(GreylineLayer, ShadesBothMapsWherePixelsShowTheirPlaces)
 TEST(GreylineBearings, OnlyInTwilightAtRightAnglesToTheSun)
 {
     const GeoPosition berlin{13.4, 52.52};
-    const auto at = [](int hour, int minute) {
-        return SolarPosition::at(double(QDateTime(QDate(2026, 12, 8), QTime(hour, minute), Qt::UTC).toSecsSinceEpoch()));
-    };
+    const auto at = [](int hour, int minute) { return SolarPosition::at(utc(2026, 12, 8, hour, minute)); };
     const auto twilight = GreylineBearings::at(at(15, 30), berlin);
     ASSERT_TRUE(twilight);
     EXPECT_NEAR(twilight->first, 149.14, 0.02);
@@ -268,30 +272,18 @@ TEST(GreylineBearings, OnlyInTwilightAtRightAnglesToTheSun)
     EXPECT_FALSE(GreylineBearings::at(at(22, 0), berlin));
 
     // Drawn as spokes on the beam map only.
-    const double instant = double(QDateTime(QDate(2026, 12, 8), QTime(15, 30), Qt::UTC).toSecsSinceEpoch());
-    const GreylineLayer spokes([instant] { return instant; });  // on black only the spokes show
+    const GreylineLayer spokes([] { return utc(2026, 12, 8, 15, 30); });  // on black only the spokes show
     const BeamProjection beam(BeamView(401, 2500, 0), AzimuthalProjection(berlin));
-    QImage image(401, 401, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    {
-        QPainter painter(&image);
-        spokes.draw(painter, beam);
-    }
+    const QImage image = drawn(spokes, beam, {401, 401}, Qt::black);
     for (double bearing : {149.14, 329.14}) {
         const double angle = bearing * M_PI / 180;
         const QPoint along(int(std::lround(200 + std::sin(angle) * 120)), int(std::lround(200 - std::cos(angle) * 120)));
         EXPECT_NE(image.pixel(along), qRgb(0, 0, 0)) << bearing;
     }
     EXPECT_EQ(image.pixel(200, 80), qRgb(0, 0, 0));  // due north: no spoke
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
-    QImage flat(360, 180, QImage::Format_RGB32);
-    flat.fill(Qt::black);
-    {
-        QPainter painter(&flat);
-        spokes.draw(painter, MercatorProjection(world, {360, 180}));
-    }
-    EXPECT_EQ(flat, [] { QImage black(360, 180, QImage::Format_RGB32); black.fill(Qt::black); return black; }());
+    QImage black(360, 180, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    EXPECT_EQ(drawn(spokes, MercatorProjection(world, {360, 180}), {360, 180}, Qt::black), black);
 }
 
 // The ticks fall on the clock's full minutes, not a minute after the start; they go on until
@@ -303,7 +295,6 @@ TEST(MinuteTicker, TicksOnFullMinutesOfTheClockUntilStopped)
     };
     for (const auto& c : cases)
         EXPECT_EQ(MinuteTicker::delayToNext(c.now, 60000), c.delay) << c.now;
-
     MinuteTicker ticker([] { return QDateTime::currentMSecsSinceEpoch(); }, 40);
     QSignalSpy ticks(&ticker, &MinuteTicker::tick);
     ticker.setRunning(true);
@@ -317,25 +308,14 @@ TEST(MinuteTicker, TicksOnFullMinutesOfTheClockUntilStopped)
 TEST(SwitchedLayer, DrawsOnlyWhileOn)
 {
     bool on = false;
-    const double instant = 1797840000.0;
-    const GreylineLayer greyline([instant] { return instant; });
+    const GreylineLayer greyline([] { return 1797840000.0; });
     const SwitchedLayer switched(greyline, [&on] { return on; });
-    MapView world;
-    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
     const MercatorProjection projection(world, {360, 180});
-    const auto drawn = [&] {
-        QImage image(360, 180, QImage::Format_RGB32);
-        image.fill(QColor(0x80, 0x80, 0x80));
-        QPainter painter(&image);
-        switched.draw(painter, projection);
-        painter.end();
-        return image;
-    };
-    QImage grey(360, 180, QImage::Format_RGB32);
-    grey.fill(QColor(0x80, 0x80, 0x80));
-    EXPECT_EQ(drawn(), grey);
+    QImage plain(360, 180, QImage::Format_RGB32);
+    plain.fill(QColor(0x80, 0x80, 0x80));
+    EXPECT_EQ(drawn(switched, projection, {360, 180}, QColor(0x80, 0x80, 0x80)), plain);
     on = true;
-    EXPECT_NE(drawn(), grey);
+    EXPECT_NE(drawn(switched, projection, {360, 180}, QColor(0x80, 0x80, 0x80)), plain);
 }
 
 } // namespace

@@ -11,10 +11,8 @@ namespace {
 
 struct Place {
     const char* place;
-    double latitude;   // degrees north
-    double longitude;  // degrees east
-    const char* country;
-    const char* prefix;
+    double latitude, longitude;  // degrees north and east
+    const char *country, *prefix;
 };
 
 // Capitals on every continent, coastal cities whose cell is mostly sea, small states beside

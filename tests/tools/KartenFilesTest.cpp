@@ -158,8 +158,7 @@ TEST(KartenFilesTest, GeneratorWritesTheSameBytesAgainWithinThirtySeconds)
     QTemporaryDir out;
     QElapsedTimer timer;
     timer.start();
-    const int exitCode = QProcess::execute(CORVANE_MAPGEN_PATH,
-                                           {GeneratedKarten::dataFolder(), out.path()});
+    const int exitCode = QProcess::execute(CORVANE_MAPGEN_PATH, {GeneratedKarten::dataFolder(), out.path()});
     EXPECT_LT(timer.elapsed(), 30000);
     ASSERT_EQ(exitCode, 0);
     const QStringList files = QDir(out.path()).entryList(QDir::Files);

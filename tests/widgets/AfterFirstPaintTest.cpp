@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
@@ -32,8 +31,7 @@ TEST(AfterFirstPaintTest, RunsOnceAfterTheFirstPaint)
 {
     const struct {
         const char* name;
-        bool shown;
-        bool deletedBeforeLoop;
+        bool shown, deletedBeforeLoop;
         int runs;
     } cases[] = {
         {"shown and painted", true, false, 1},

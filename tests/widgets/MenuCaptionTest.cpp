@@ -13,9 +13,7 @@ namespace {
 TEST(MenuCaptionTest, MarksTheFirstFreeLetterAndShowsTheCaptionUnchanged)
 {
     const struct {
-        const char* caption;
-        const char* taken;
-        const char* marked;
+        const char *caption, *taken, *marked;
         char16_t accelerator;  // 0: none
     } cases[] = {
         {"Europa", "-", "&Europa", 'E'},

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
+#include "mercator/MappedBmp.h"
+
+#include <optional>
+
+namespace {
+
+quint32 get32(const uchar* at)
+{
+    return quint32(at[0]) | quint32(at[1]) << 8 | quint32(at[2]) << 16 | quint32(at[3]) << 24;
+}
+
+quint16 get16(const uchar* at)
+{
+    return quint16(at[0] | at[1] << 8);
+}
+
+struct Layout {
+    qint32 width, height;  // pixels
+    quint32 offset;        // bytes from the file's start to the bottom row
+    qint64 bytesPerRow;    // bytes
+};
+
+// Nothing for any other kind of file or one cut short.
+std::optional<Layout> layoutOf(const uchar* file, qint64 available, qint64 fileSize)
+{
+    if (available < MappedBmp::headerBytes || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 ||
+        get16(file + 26) != 1 || get16(file + 28) != 24 || get32(file + 30) != 0)
+        return std::nullopt;
+    const qint32 width = qint32(get32(file + 18)), height = qint32(get32(file + 22));
+    const quint32 offset = get32(file + 10);
+    if (width <= 0 || height <= 0 || width > 32767 || height > 32767 || offset < MappedBmp::headerBytes)
+        return std::nullopt;
+    const qint64 bytesPerRow = ((qint64(width) * 24 + 31) / 32) * 4;
+    if (offset + bytesPerRow * height > fileSize)
+        return std::nullopt;
+    return Layout {width, height, offset, bytesPerRow};
+}
+
+}  // namespace
+
+MappedBmp::MappedBmp(const QString& path) : path_(path), file_(path)
+{
+    if (!file_.open(QIODevice::ReadOnly))
+        return;
+    const qint64 size = file_.size();
+    mapped_ = size > 0 ? file_.map(0, size) : nullptr;
+    if (!mapped_)
+        return;
+    const std::optional<Layout> layout = layoutOf(mapped_, size, size);
+    if (!layout)
+        return;
+    width_ = layout->width;
+    height_ = layout->height;
+    bytesPerRow_ = layout->bytesPerRow;
+    dotsPerMeterX_ = qint32(get32(mapped_ + 38));
+    dotsPerMeterY_ = qint32(get32(mapped_ + 42));
+    pixels_ = mapped_ + layout->offset;
+}
+
+MappedBmp::~MappedBmp()
+{
+    if (mapped_)
+        file_.unmap(mapped_);
+}
+
+bool MappedBmp::describesOne(const uchar* headers, qint64 available, qint64 fileSize)
+{
+    return layoutOf(headers, available, fileSize).has_value();
+}
