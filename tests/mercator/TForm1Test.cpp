@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <tuple>
 #include <optional>
 #include <tuple>
 
