@@ -55,4 +55,4 @@ TEST(BorderFillTest, DiagonalGapsDoNotLeak)
     EXPECT_EQ(image.pixel(9, 9), white);
 }
 
-} // namespace
+}  // namespace
