@@ -203,6 +203,10 @@ void Program::createWindows()
         addMapLayers();
         connectExtras();
     });
+    // The Mercator map shown at start is in the window's first picture, not only in the picture of
+    // the first relayout after it.
+    if (mercatorWindow_)
+        ErrorBox::guard([this] { mercatorWindow_->redrawIfShown(); });
     laterWindows_->add([this] {
         connectWindows();
         ErrorBox::guard([this] {

@@ -13,17 +13,38 @@ ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QImage& ImageWidget::canvas()
+{
+    whitenToSize();
+    return canvas_;
+}
+
 void ImageWidget::setCanvas(const QImage& image)
 {
     canvas_ = image;
+    whitened_ = image.size();
     update();
 }
 
 void ImageWidget::createScreenSurface()
 {
-    QImage surface(screenSize(), QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    setCanvas(surface);
+    // Fresh memory costs a page fault per page at its first touch: megabytes of a large screen.
+    canvas_ = QImage(screenSize(), QImage::Format_RGB32);
+    whitened_ = QSize(0, 0);
+    whitenToSize();
+    update();
+}
+
+void ImageWidget::whitenToSize()
+{
+    const QSize reach = size().boundedTo(canvas_.size()).expandedTo(whitened_);
+    if (reach == whitened_)
+        return;
+    QPainter painter(&canvas_);
+    // Right of the part whitened before, then below it.
+    painter.fillRect(whitened_.width(), 0, reach.width() - whitened_.width(), reach.height(), Qt::white);
+    painter.fillRect(0, whitened_.height(), whitened_.width(), reach.height() - whitened_.height(), Qt::white);
+    whitened_ = reach;
 }
 
 QSize ImageWidget::screenSize()
@@ -34,6 +55,7 @@ QSize ImageWidget::screenSize()
 
 void ImageWidget::paintEvent(QPaintEvent*)
 {
+    whitenToSize();
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(QPoint(0, 0), canvas_, rect());

@@ -13,9 +13,11 @@ class ImageWidget : public QWidget {
 public:
     explicit ImageWidget(QWidget* parent = nullptr);
 
-    QImage& canvas() { return canvas_; }
+    // The surface, white where nothing was drawn, as far as the widget ever reached.
+    QImage& canvas();
     void setCanvas(const QImage& image);
-    // A white surface as large as the screen, so the image can grow without a new surface.
+    // A white surface as large as the screen, so the image can grow without a new surface. Its
+    // memory is touched only as far as the widget reaches: the rest turns white when it grows.
     void createScreenSurface();
 
     static QSize screenSize();  // pixels of the primary screen
@@ -32,5 +34,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Whitens the part of the surface up to the widget's size that was never whitened.
+    void whitenToSize();
+
     QImage canvas_;
+    QSize whitened_;  // pixels: the top-left part of the surface that was whitened or given
 };

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "mercator/TForm1.h"
 #include "support/ProgramFolder.h"
+#include "widgets/ImageWidget.h"
 #include "support/RunningProgram.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -122,6 +125,27 @@ TEST(LaterWindowsTest, ToolWindowsHiddenAtStartComeAfterTheFirstPaintOrWithTheir
             EXPECT_EQ(madeWindow(window)->isVisible(), shown && window == std::string(shown)) << window;
         folder.stop();
     }
+}
+
+// The Mercator map shown at start is drawn before the first paint, from its file; its bitmap is
+// decoded after that paint.
+TEST(LaterWindowsTest, TheMapShownAtStartIsInTheFirstPicture)
+{
+    const QRgb sea = qRgb(10, 20, 200);
+    ProgramFolder folder;
+    folder.writeReferenceData();
+    QImage world(360, 180, QImage::Format_RGB32);
+    world.fill(sea);
+    ASSERT_TRUE(world.save(folder.path() + QStringLiteral("Karten/Welt.bmp"), "BMP"));
+    folder.writeFile(QStringLiteral("Karten/Welt.inf"), "90.00N 180.00W\r\n90.00S 180.00E\r\n");
+    folder.writeFile(QStringLiteral("Corvane.ini"), "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n");
+    folder.start();
+    const TForm1& map = *folder.program()->mercatorWindow();
+    EXPECT_TRUE(map.mapBitmap().isNull());
+    EXPECT_EQ(map.image()->canvas().pixel(20, 20), sea);
+    folder.program()->mainWindow()->show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !map.mapBitmap().isNull(); }, 5000));
+    folder.stop();
 }
 
 }  // namespace
