@@ -5,6 +5,8 @@
 
 #include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
+#include "mercator/MappedBmp.h"
+#include "mercator/StretchSampling.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -24,7 +26,14 @@ void preparePainter(QPainter& painter, int side)
 } // namespace
 
 BeamPicture::BeamPicture(QImage& canvas, int side, const QImage& bitmap, int zoomMargin)
-    : canvas_(canvas), side_(side), bitmap_(bitmap), zoomMargin_(zoomMargin), view_(side, bitmap.width(), zoomMargin)
+    : canvas_(canvas), side_(side), bitmap_(&bitmap), bitmapSize_(bitmap.size()), zoomMargin_(zoomMargin),
+      view_(side, bitmap.width(), zoomMargin)
+{
+}
+
+BeamPicture::BeamPicture(QImage& canvas, int side, const MappedBmp& file, int zoomMargin)
+    : canvas_(canvas), side_(side), file_(&file), bitmapSize_(file.size()), zoomMargin_(zoomMargin),
+      view_(side, file.size().width(), zoomMargin)
 {
 }
 
@@ -41,10 +50,16 @@ void BeamPicture::paint(const BeamLayers& layers)
 
 void BeamPicture::copyBitmap()
 {
+    const QRect source(zoomMargin_, zoomMargin_, bitmapSize_.width() - 2 * zoomMargin_,
+                       bitmapSize_.height() - 2 * zoomMargin_);
+    const QRect shown(0, 0, side_, side_);
+    if (file_) {
+        StretchSampling(canvas_.size(), shown, shown, bitmapSize_, source).copyFrom(*file_, canvas_);
+        return;
+    }
     QPainter painter(&canvas_);
     preparePainter(painter, side_);
-    const QRect source(zoomMargin_, zoomMargin_, bitmap_.width() - 2 * zoomMargin_, bitmap_.height() - 2 * zoomMargin_);
-    painter.drawImage(QRect(0, 0, side_, side_), bitmap_, source);
+    painter.drawImage(shown, *bitmap_, source);
 }
 
 void BeamPicture::drawSpokes()

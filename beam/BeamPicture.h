@@ -12,6 +12,8 @@
 
 #include <vector>
 
+class MappedBmp;
+
 // What a full redraw of the beam map paints, bottom to top.
 struct BeamLayers {
     int circleSpacingKm = 5000;                       // km between distance circles
@@ -25,6 +27,8 @@ struct BeamLayers {
 class BeamPicture {
 public:
     BeamPicture(QImage& canvas, int side, const QImage& bitmap, int zoomMargin);
+    // The same picture with the bitmap's pixels read straight from its file where they are shown.
+    BeamPicture(QImage& canvas, int side, const MappedBmp& file, int zoomMargin);
 
     const BeamView& view() const { return view_; }
 
@@ -55,7 +59,9 @@ public:
 private:
     QImage& canvas_;
     int side_;
-    const QImage& bitmap_;
+    const QImage* bitmap_ = nullptr;  // the pixels come from here, or else from file_
+    const MappedBmp* file_ = nullptr;
+    QSize bitmapSize_;  // pixels
     int zoomMargin_;
     BeamView view_;
 };

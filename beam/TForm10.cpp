@@ -16,9 +16,11 @@
 #include "beam/BeamPicture.h"
 #include "beam/BeamProjection.h"
 #include "mercator/BmpReader.h"
+#include "mercator/MappedBmp.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -27,6 +29,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -60,6 +63,8 @@ TForm10::TForm10(Session& session, MapHost& host, MapPlaces& places, const Param
     connect(writer_, &BeamMapWriter::failed, this, [](const GeoPosition&, const QString& message) { ErrorBox::show(message); });
     ErrorBox::guard([this] { FormCreate(); });
 }
+
+TForm10::~TForm10() = default;
 
 QString TForm10::beamMapPath() const
 {
@@ -96,7 +101,7 @@ void TForm10::FormCreate()
     }
     BeamKarte->createScreenSurface();
     try {
-        if (readCachedMap())
+        if (readCachedMap(true))
             return;
     } catch (...) {
         hideBeamImage();
@@ -111,11 +116,26 @@ void TForm10::hideBeamImage()
     host_.showMercatorImage(true);
 }
 
-bool TForm10::readCachedMap()
+bool TForm10::readCachedMap(bool putOff)
 {
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath()))
         return false;
+    if (putOff && BmpReader::decodesItself(beamMapPath())) {
+        shownFile_ = std::make_unique<MappedBmp>(beamMapPath());
+        if (shownFile_->isValid()) {
+            beamMapLoaded_ = true;
+            bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());
+            // Its tens of megabytes decoded would hold up the first paint.
+            const QPointer<TForm10> self(this);
+            AfterFirstPaint::run(BeamKarte, [self] {
+                if (self)
+                    ErrorBox::guard([&self] { self->decodeFile(); });
+            });
+            return true;
+        }
+        shownFile_.reset();
+    }
     QImage loaded = BmpReader::read(beamMapPath());
     if (loaded.isNull())
         throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
@@ -123,6 +143,20 @@ bool TForm10::readCachedMap()
     beamMapLoaded_ = true;
     bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());
     return true;
+}
+
+void TForm10::decodeFile()
+{
+    if (!shownFile_)
+        return;
+    shownFile_.reset();
+    beamMapLoaded_ = false;
+    readCachedMap();
+}
+
+int TForm10::bitmapWidth() const
+{
+    return shownFile_ ? shownFile_->size().width() : beamBitmap_.width();
 }
 
 void TForm10::loadPutOff()
@@ -141,6 +175,7 @@ void TForm10::FormDestroy()
     ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin_);
     savePlaces(ini, placeKeys);
     beamBitmap_ = QImage();
+    shownFile_.reset();
     beamMapLoaded_ = false;
 }
 
@@ -187,6 +222,7 @@ void TForm10::GenerateBeamMap()
     prepare();
     // The picture is drawn into beamBitmap_'s memory, which the write of the last one may still read.
     writer_->abandon();
+    shownFile_.reset();
     BeamMapCache::build(beamBitmap_, bitmaps_, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
                         crosshairColour(session_).rgb(), QApplication::palette().color(QPalette::Button).rgb(),
                         bitmapSide_);
@@ -215,17 +251,19 @@ void TForm10::fileWritten(const GeoPosition& own)
 
 int TForm10::shownMargin() const
 {
-    return std::clamp(zoomMargin_, 0, 4 * beamBitmap_.width() / 10);
+    return std::clamp(zoomMargin_, 0, 4 * bitmapWidth() / 10);
 }
 
 BeamPicture TForm10::picture()
 {
+    if (shownFile_)
+        return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), *shownFile_, shownMargin());
     return BeamPicture(BeamKarte->canvas(), BeamKarte->height(), beamBitmap_, shownMargin());
 }
 
 BeamView TForm10::view() const
 {
-    return BeamView(BeamKarte->height(), beamBitmap_.width(), shownMargin());
+    return BeamView(BeamKarte->height(), bitmapWidth(), shownMargin());
 }
 
 std::unique_ptr<MapProjection> TForm10::projection()
@@ -334,9 +372,9 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
 
 void TForm10::ZoomPlusClick()
 {
-    const int step = beamBitmap_.width() / 10;  // bitmap pixels
+    const int step = bitmapWidth() / 10;  // bitmap pixels
     zoomMargin_ += step;
-    if (zoomMargin_ > 4 * beamBitmap_.width() / 10) {
+    if (zoomMargin_ > 4 * bitmapWidth() / 10) {
         zoomMargin_ -= step;
         return;
     }
@@ -345,7 +383,7 @@ void TForm10::ZoomPlusClick()
 
 void TForm10::ZoomMinusClick()
 {
-    zoomMargin_ = std::max(0, zoomMargin_ - beamBitmap_.width() / 10);
+    zoomMargin_ = std::max(0, zoomMargin_ - bitmapWidth() / 10);
     RedrawBeamMap();
 }
 

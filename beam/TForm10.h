@@ -9,10 +9,12 @@
 
 #include <QImage>
 
+#include <memory>
 #include <optional>
 
 class BeamMapWriter;
 class DecodedBitmaps;
+class MappedBmp;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
@@ -31,6 +33,7 @@ public:
     // bitmapSide: the side of a built beam bitmap, pixels; tests build smaller ones.
     TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
             DecodedBitmaps& bitmaps, int bitmapSide = defaultBitmapSide);
+    ~TForm10() override;
 
     void FormDestroy();
 
@@ -53,7 +56,8 @@ public:
 
     // Program folder path of the cache file.
     QString beamMapPath() const;
-    // RGB32; empty until loaded or generated.
+    // RGB32; empty until loaded or generated, and while the decoding of the file shown at start is
+    // put off.
     const QImage& beamBitmap() const { return beamBitmap_; }
     bool beamMapLoaded() const { return beamMapLoaded_; }
     // Bitmap pixels cut from each side of the beam bitmap when shown.
@@ -64,9 +68,13 @@ private:
     // Shows the Mercator map in place of the beam map.
     void hideBeamImage();
     // Loads the cached picture; false when there is none. Throws AppError when it cannot be read.
-    bool readCachedMap();
+    // Put off, a file of the common kind is only mapped and its decoding left to decodeFile().
+    bool readCachedMap(bool putOff = false);
+    // Decodes the mapped file of the picture shown at start.
+    void decodeFile();
     // The cached picture of a beam map hidden at start.
     void loadPutOff() override;
+    int bitmapWidth() const;  // pixels
     BeamPicture picture();
     BeamView view() const;
     std::unique_ptr<MapProjection> projection() override;
@@ -94,6 +102,8 @@ private:
     QImage beamBitmap_;           // RGB32; empty until loaded or generated
     bool beamMapLoaded_ = false;  // the drawing operations do nothing while false
     int zoomMargin_ = 0;          // bitmap pixels cut from each side of beamBitmap_ when shown
+    // The cached file shown at start, its pixels read from there until the map's first paint.
+    std::unique_ptr<MappedBmp> shownFile_;
 
     bool generating_ = false;
     BeamMapWriter* writer_ = nullptr;

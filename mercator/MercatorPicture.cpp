@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -115,20 +114,7 @@ void MercatorPicture::copyMapPart(const MappedBmp& file, const MapView& whole)
 {
     const QRect source = startCopy(file.size(), whole);
     const QRect shown(QPoint(0, 0), size_);
-    const StretchSampling sampling(canvas_.size(), shown, shown, file.size(), source);
-    std::vector<std::pair<int, int>> columns;  // surface column, file column
-    for (int x = 0; x < int(sampling.columns().size()); ++x)
-        if (sampling.columns()[std::size_t(x)] >= 0)
-            columns.emplace_back(x, sampling.columns()[std::size_t(x)] * 3);
-    for (int y = 0; y < int(sampling.rows().size()); ++y) {
-        const int row = sampling.rows()[std::size_t(y)];
-        if (row < 0)
-            continue;
-        const uchar* const in = file.row(row);
-        QRgb* const out = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
-        for (const auto& [x, byte] : columns)
-            out[x] = qRgb(in[byte + 2], in[byte + 1], in[byte]);
-    }
+    StretchSampling(canvas_.size(), shown, shown, file.size(), source).copyFrom(file, canvas_);
 }
 
 void MercatorPicture::drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color)

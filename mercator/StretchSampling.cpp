@@ -3,8 +3,13 @@
 
 #include "mercator/StretchSampling.h"
 
+#include "mercator/MappedBmp.h"
+
 #include <QImage>
 #include <QPainter>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -54,4 +59,21 @@ StretchSampling::StretchSampling(QSize surfaceSize, const QRect& clip, const QRe
                    source.y(), source.height()},
                   false))
 {
+}
+
+void StretchSampling::copyFrom(const MappedBmp& file, QImage& surface) const
+{
+    std::vector<std::pair<int, int>> columns;  // surface column, byte of the file column in a row
+    for (int x = 0; x < int(columns_.size()); ++x)
+        if (columns_[std::size_t(x)] >= 0)
+            columns.emplace_back(x, columns_[std::size_t(x)] * 3);
+    for (int y = 0; y < int(rows_.size()); ++y) {
+        const int row = rows_[std::size_t(y)];
+        if (row < 0)
+            continue;
+        const uchar* const in = file.row(row);
+        QRgb* const out = reinterpret_cast<QRgb*>(surface.scanLine(y));
+        for (const auto& [x, byte] : columns)
+            out[x] = qRgb(in[byte + 2], in[byte + 1], in[byte]);
+    }
 }

@@ -8,6 +8,9 @@
 
 #include <vector>
 
+class MappedBmp;
+class QImage;
+
 // Which pixel of an RGB32 image QPainter::drawImage shows at each pixel of an RGB32 surface when
 // it stretches a part of the image over a rectangle, unsmoothed and clipped. A picture built from
 // these pixels alone is the one drawImage gives, without the whole image in memory. They are found
@@ -22,6 +25,9 @@ public:
     // Per surface column and row: the image column or row shown there, or -1 where nothing is drawn.
     const std::vector<int>& columns() const { return columns_; }
     const std::vector<int>& rows() const { return rows_; }
+
+    // Copies the pixels the drawing shows, read from the image's file, onto the surface.
+    void copyFrom(const MappedBmp& file, QImage& surface) const;
 
 private:
     std::vector<int> columns_, rows_;

@@ -186,7 +186,8 @@ TEST_F(TForm10Test, WithoutAFittingCacheTheBeamMapIsBuiltOnceInPlaceAndShown)
 TEST_F(TForm10Test, ANewOwnPositionWhileTheBeamMapIsShownRebuildsIt)
 {
     startOnBeamMap(300);
-    ASSERT_EQ(map->beamBitmap().pixel(250, 250), grey) << "the cache recorded for the own station is kept";
+    ASSERT_EQ(shown().pixel(centre + 13, centre - 41), grey) << "the cache recorded for the own station is kept";
+    EXPECT_TRUE(map->beamBitmap().isNull()) << "read from its file until the first paint";
     stage.session.setOwnPosition(sydney);
     ASSERT_EQ(map->beamBitmap().size(), QSize(300, 300));
     EXPECT_EQ(map->beamBitmap().pixel(150, 150), world.pixel(sydneyOnWorld));
@@ -278,9 +279,11 @@ TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
         SCOPED_TRACE(file ? file : "missing");
         ScriptedDialogs boxes;
         QFile::remove(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")));
-        if (file && !*file)
-            writeBeamBitmap({50, 50}, false);
-        else if (file)
+        const QImage cached = world.copy(100, 40, 50, 50);  // recorded for the own station
+        if (file && !*file) {
+            ASSERT_TRUE(cached.save(stage.folder.kartenPath(QStringLiteral("BeamKarte.bmp")), "BMP"));
+            ini += "[Beam]\r\nMittelpunkt_L\xe4nge=7.0417\r\nMittelpunkt_Breite=51.5208\r\n";
+        } else if (file)
             stage.folder.writeFile(QStringLiteral("Karten/BeamKarte.bmp"), file);
         stage.mercatorImageShown.reset();
         start("[Main]\r\nMercatorkarte=0\r\n");
@@ -289,6 +292,17 @@ TEST_F(TForm10Test, StartShowsTheBeamMapOnlyWhenTheFileCanBeRead)
         EXPECT_EQ(stage.mercatorImageShown, beamShown ? std::nullopt : std::optional(true));
         EXPECT_EQ(map->beamMapLoaded(), beamShown);
         EXPECT_EQ(boxes.shown.size() == 1, errorShown);
+        if (beamShown) {
+            // Drawn from its file until the first paint, then from the decoded bitmap: the same picture.
+            EXPECT_TRUE(map->beamBitmap().isNull());
+            map->RedrawBeamMap();
+            const QImage fromFile = map->image()->canvas().copy(map->image()->rect());
+            stage.clientArea()->show();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return map->beamBitmap() == cached; }, 5000));
+            map->RedrawBeamMap();
+            EXPECT_TRUE(map->image()->canvas().copy(map->image()->rect()) == fromFile);
+            stage.clientArea()->hide();
+        }
         stop();
     }
 }
