@@ -68,7 +68,7 @@ public:
             "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n[Parameter]\r\nMausAnzeige_EIN_AUS=0\r\n");
         ini += QByteArray("[Main]\r\nMercatorkarte=") + (beamShown ? "0" : "1") + "\r\n";
         if (!beamFile.isEmpty()) {
-            QFile::copy(beamFile, path() + QStringLiteral("Karten/BeamKarte.bmp"));
+            linkOrCopy(beamFile, path() + QStringLiteral("Karten/BeamKarte.bmp"));
             ini += "[Beam]\r\nMittelpunkt_L\xe4nge=7.0417\r\nMittelpunkt_Breite=51.5208\r\n";
         }
         QFile file(path() + QStringLiteral("Corvane.ini"));
