@@ -5,7 +5,7 @@
 
 #include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 #include "mercator/StretchSampling.h"
 
 #include <QPainter>
@@ -31,7 +31,7 @@ BeamPicture::BeamPicture(QImage& canvas, int side, const QImage& bitmap, int zoo
 {
 }
 
-BeamPicture::BeamPicture(QImage& canvas, int side, const MappedBmp& file, int zoomMargin)
+BeamPicture::BeamPicture(QImage& canvas, int side, const Bmp24File& file, int zoomMargin)
     : canvas_(canvas), side_(side), file_(&file), bitmapSize_(file.size()), zoomMargin_(zoomMargin),
       view_(side, file.size().width(), zoomMargin)
 {

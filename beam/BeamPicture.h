@@ -12,7 +12,7 @@
 
 #include <vector>
 
-class MappedBmp;
+class Bmp24File;
 
 // What a full redraw of the beam map paints, bottom to top.
 struct BeamLayers {
@@ -28,7 +28,7 @@ class BeamPicture {
 public:
     BeamPicture(QImage& canvas, int side, const QImage& bitmap, int zoomMargin);
     // The same picture with the bitmap's pixels read straight from its file where they are shown.
-    BeamPicture(QImage& canvas, int side, const MappedBmp& file, int zoomMargin);
+    BeamPicture(QImage& canvas, int side, const Bmp24File& file, int zoomMargin);
 
     const BeamView& view() const { return view_; }
 
@@ -60,7 +60,7 @@ private:
     QImage& canvas_;
     int side_;
     const QImage* bitmap_ = nullptr;  // the pixels come from here, or else from file_
-    const MappedBmp* file_ = nullptr;
+    const Bmp24File* file_ = nullptr;
     QSize bitmapSize_;  // pixels
     int zoomMargin_;
     BeamView view_;

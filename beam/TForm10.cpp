@@ -16,7 +16,7 @@
 #include "beam/BeamPicture.h"
 #include "beam/BeamProjection.h"
 #include "mercator/BmpReader.h"
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
@@ -122,7 +122,7 @@ bool TForm10::readCachedMap(bool putOff)
     if (!QFile::exists(beamMapPath()))
         return false;
     if (putOff && BmpReader::decodesItself(beamMapPath())) {
-        shownFile_ = std::make_unique<MappedBmp>(beamMapPath());
+        shownFile_ = std::make_unique<Bmp24File>(beamMapPath());
         if (shownFile_->isValid()) {
             beamMapLoaded_ = true;
             bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());

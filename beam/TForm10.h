@@ -14,7 +14,7 @@
 
 class BeamMapWriter;
 class DecodedBitmaps;
-class MappedBmp;
+class Bmp24File;
 class BeamPicture;
 class BeamView;
 class QMouseEvent;
@@ -68,9 +68,9 @@ private:
     // Shows the Mercator map in place of the beam map.
     void hideBeamImage();
     // Loads the cached picture; false when there is none. Throws AppError when it cannot be read.
-    // Put off, a file of the common kind is only mapped and its decoding left to decodeFile().
+    // Put off, a file of the common kind is read where shown and its decoding left to decodeFile().
     bool readCachedMap(bool putOff = false);
-    // Decodes the mapped file of the picture shown at start.
+    // Decodes the file of the picture shown at start.
     void decodeFile();
     // The cached picture of a beam map hidden at start.
     void loadPutOff() override;
@@ -103,7 +103,7 @@ private:
     bool beamMapLoaded_ = false;  // the drawing operations do nothing while false
     int zoomMargin_ = 0;          // bitmap pixels cut from each side of beamBitmap_ when shown
     // The cached file shown at start, its pixels read from there until the map's first paint.
-    std::unique_ptr<MappedBmp> shownFile_;
+    std::unique_ptr<Bmp24File> shownFile_;
 
     bool generating_ = false;
     BeamMapWriter* writer_ = nullptr;

@@ -3,8 +3,8 @@
 
 #include "mercator/BmpReader.h"
 
+#include "mercator/Bmp24File.h"
 #include "mercator/LargeImage.h"
-#include "mercator/MappedBmp.h"
 
 #include <QFile>
 
@@ -14,17 +14,24 @@ namespace {
 
 constexpr qint64 parallelFrom = 4 * 1024 * 1024;  // bytes of pixels in the file
 
-// The 24-bit file this reader decodes itself, or a null image for anything else.
-QImage decode24(const MappedBmp& file)
+// The 24-bit file this reader decodes itself from its mapped rows, or a null image for anything
+// else.
+QImage decode24(const QString& path)
 {
-    if (!file.isValid())
+    const Bmp24File layout(path);
+    if (!layout.isValid())
         return {};
-    const int width = file.size().width(), height = file.size().height();
+    QFile file(path);
+    const uchar* const mapped = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
+    // The file must still be as long as its headers say: a page beyond its end cannot be read.
+    if (!mapped || file.size() < layout.rowOffset(0) + qint64(layout.size().width()) * 3)
+        return {};
+    const int width = layout.size().width(), height = layout.size().height();
     QImage image = LargeImage::rgb32(width, height);
     if (image.isNull())
         return {};
-    image.setDotsPerMeterX(file.dotsPerMeterX());
-    image.setDotsPerMeterY(file.dotsPerMeterY());
+    image.setDotsPerMeterX(layout.dotsPerMeterX());
+    image.setDotsPerMeterY(layout.dotsPerMeterY());
     uchar* const bits = image.bits();
     const qsizetype bytesPerLine = image.bytesPerLine();
     // File rows first .. end - 1 (the bottom row first), in the order they lie in the file.
@@ -32,7 +39,7 @@ QImage decode24(const MappedBmp& file)
         for (int fileRow = first; fileRow < end; ++fileRow) {
             const int y = height - 1 - fileRow;
             QRgb* const pixel = reinterpret_cast<QRgb*>(bits + y * bytesPerLine);
-            const uchar* in = file.row(y);
+            const uchar* in = mapped + layout.rowOffset(y);
             for (int x = 0; x < width; ++x, in += 3)
                 pixel[x] = qRgb(in[2], in[1], in[0]);
         }
@@ -52,7 +59,7 @@ QImage decode24(const MappedBmp& file)
 
 QImage BmpReader::read(const QString& path)
 {
-    QImage image = decode24(MappedBmp(path));
+    QImage image = decode24(path);
     if (!image.isNull())
         return image;
     image = QImage(path, "BMP");
@@ -64,6 +71,6 @@ bool BmpReader::decodesItself(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray headers = file.read(MappedBmp::headerBytes);
-    return MappedBmp::describesOne(reinterpret_cast<const uchar*>(headers.constData()), headers.size(), file.size());
+    const QByteArray headers = file.read(Bmp24File::headerBytes);
+    return Bmp24File::describesOne(reinterpret_cast<const uchar*>(headers.constData()), headers.size(), file.size());
 }

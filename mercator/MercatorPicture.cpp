@@ -5,7 +5,7 @@
 
 #include "geo/MapTransforms.h"
 #include "mercator/LocatorGrid.h"
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 #include "mercator/StretchSampling.h"
 
 #include <QPainter>
@@ -110,7 +110,7 @@ void MercatorPicture::copyMapPart(const QImage& bitmap, const MapView& whole)
     painter.drawImage(QRect(QPoint(0, 0), size_), bitmap, source);
 }
 
-void MercatorPicture::copyMapPart(const MappedBmp& file, const MapView& whole)
+void MercatorPicture::copyMapPart(const Bmp24File& file, const MapView& whole)
 {
     const QRect source = startCopy(file.size(), whole);
     const QRect shown(QPoint(0, 0), size_);

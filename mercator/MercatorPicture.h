@@ -17,13 +17,13 @@
 
 #include <vector>
 
-class MappedBmp;
+class Bmp24File;
 class QPen;
 
 // What a full redraw of the Mercator map paints, bottom to top.
 struct MapLayers {
     const QImage* bitmap = nullptr;  // the whole map, RGB32
-    const MappedBmp* file = nullptr; // the whole map's file, its pixels read from there without a bitmap
+    const Bmp24File* file = nullptr; // the whole map's file, its pixels read from there without a bitmap
     MapView whole;                   // the whole map's rectangle
     const std::vector<CityRecord>* cities = nullptr;  // markers; none when null
     int markerSize = 3;              // city marker diameter, pixels
@@ -47,7 +47,7 @@ public:
     // view beyond the bitmap stay white.
     void copyMapPart(const QImage& bitmap, const MapView& whole);
     // The same pixels, read straight from the map's file where they are shown.
-    void copyMapPart(const MappedBmp& file, const MapView& whole);
+    void copyMapPart(const Bmp24File& file, const MapView& whole);
     // A round dot of markerSize pixels diameter at every city, in table order.
     void drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color);
     // Black one-pixel grid lines of a LocatorGrid level.

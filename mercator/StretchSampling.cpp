@@ -3,7 +3,7 @@
 
 #include "mercator/StretchSampling.h"
 
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 
 #include <QImage>
 #include <QPainter>
@@ -61,17 +61,26 @@ StretchSampling::StretchSampling(QSize surfaceSize, const QRect& clip, const QRe
 {
 }
 
-void StretchSampling::copyFrom(const MappedBmp& file, QImage& surface) const
+void StretchSampling::copyFrom(const Bmp24File& file, QImage& surface) const
 {
     std::vector<std::pair<int, int>> columns;  // surface column, byte of the file column in a row
     for (int x = 0; x < int(columns_.size()); ++x)
         if (columns_[std::size_t(x)] >= 0)
             columns.emplace_back(x, columns_[std::size_t(x)] * 3);
+    // Each row is read once, into the same buffer: reading costs less than touching the pages of a
+    // mapping, and a file cut short since its headers were read only leaves rows as they were.
+    std::vector<uchar> bytes(std::size_t(file.size().width()) * 3);
+    int held = -1;  // the file row in bytes
     for (int y = 0; y < int(rows_.size()); ++y) {
         const int row = rows_[std::size_t(y)];
         if (row < 0)
             continue;
-        const uchar* const in = file.row(row);
+        if (row != held) {
+            held = file.readRow(row, bytes.data()) ? row : -1;
+            if (held < 0)
+                continue;
+        }
+        const uchar* const in = bytes.data();
         QRgb* const out = reinterpret_cast<QRgb*>(surface.scanLine(y));
         for (const auto& [x, byte] : columns)
             out[x] = qRgb(in[byte + 2], in[byte + 1], in[byte]);

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class MappedBmp;
+class Bmp24File;
 class QImage;
 
 // Which pixel of an RGB32 image QPainter::drawImage shows at each pixel of an RGB32 surface when
@@ -26,8 +26,9 @@ public:
     const std::vector<int>& columns() const { return columns_; }
     const std::vector<int>& rows() const { return rows_; }
 
-    // Copies the pixels the drawing shows, read from the image's file, onto the surface.
-    void copyFrom(const MappedBmp& file, QImage& surface) const;
+    // Copies the pixels the drawing shows, read from the image's file, onto the surface; rows the
+    // file no longer holds are left as they were.
+    void copyFrom(const Bmp24File& file, QImage& surface) const;
 
 private:
     std::vector<int> columns_, rows_;

@@ -10,7 +10,7 @@
 #include "geo/CoordinateText.h"
 #include "mercator/LocatorGrid.h"
 #include "mercator/MapCatalogue.h"
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 #include "mercator/MercatorPicture.h"
 #include "mercator/MercatorProjection.h"
 #include "mercator/ZoomRectangle.h"
@@ -196,7 +196,7 @@ void TForm1::LoadMap(const QString& name)
     mapBitmap_ = std::move(map->bitmap);
     pendingFile_.reset();
     if (mapBitmap_.isNull()) {
-        pendingFile_ = std::make_unique<MappedBmp>(map->bitmapPath);
+        pendingFile_ = std::make_unique<Bmp24File>(map->bitmapPath);
         // Changed since its headers were checked: decoded now, or reported.
         if (!pendingFile_->isValid())
             loadPutOff();

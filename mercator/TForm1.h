@@ -15,7 +15,7 @@
 #include <vector>
 
 class DecodedBitmaps;
-class MappedBmp;
+class Bmp24File;
 class MercatorPicture;
 class ParameterSettings;
 class SettingsFile;
@@ -56,7 +56,7 @@ public:
     // Back to the view before the last zoom.
     void Zoom1Click();
 
-    // A map is loaded: its bitmap decoded, or its file mapped until the bitmap is decoded.
+    // A map is loaded: its bitmap decoded, or its file read where needed until then.
     bool hasMap() const { return !mapBitmap_.isNull() || pendingFile_; }
     // Null while the bitmap's decoding is put off.
     const QImage& mapBitmap() const { return mapBitmap_; }
@@ -94,13 +94,13 @@ private:
     DecodedBitmaps& bitmaps_;  // shared with the beam map's generator
     ImageWidget* Karte = nullptr;
     QImage mapBitmap_;                     // RGB32
-    // The file of a map loaded without its bitmap yet: at start until the window's first paint,
-    // its pixels are taken straight from the file.
-    std::unique_ptr<MappedBmp> pendingFile_;
     std::vector<MapView> zoomStack_;       // entry 0 the whole map, the last the current view
     bool mapStartup_ = true;               // a load during creation does not redraw
     int dragStartX_ = 0, dragStartY_ = 0;  // image pixels where the left button went down
     QRect dragRect_;                       // zoom rectangle now shown; empty when none
+    // The file of a map loaded without its bitmap yet: at start until the map's first paint,
+    // its pixels are taken straight from the file.
+    std::unique_ptr<Bmp24File> pendingFile_;
 
     GeoPosition drawnLineStart_;      // own station the drawn direction line starts from
     std::vector<QAction*> mapItems_;  // the maps in the main window's menu

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 
 #include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -26,12 +28,12 @@ struct Layout {
 // Nothing for any other kind of file or one cut short.
 std::optional<Layout> layoutOf(const uchar* file, qint64 available, qint64 fileSize)
 {
-    if (available < MappedBmp::headerBytes || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 ||
+    if (available < Bmp24File::headerBytes || file[0] != 'B' || file[1] != 'M' || get32(file + 14) != 40 ||
         get16(file + 26) != 1 || get16(file + 28) != 24 || get32(file + 30) != 0)
         return std::nullopt;
     const qint32 width = qint32(get32(file + 18)), height = qint32(get32(file + 22));
     const quint32 offset = get32(file + 10);
-    if (width <= 0 || height <= 0 || width > 32767 || height > 32767 || offset < MappedBmp::headerBytes)
+    if (width <= 0 || height <= 0 || width > 32767 || height > 32767 || offset < Bmp24File::headerBytes)
         return std::nullopt;
     const qint64 bytesPerRow = ((qint64(width) * 24 + 31) / 32) * 4;
     if (offset + bytesPerRow * height > fileSize)
@@ -41,32 +43,31 @@ std::optional<Layout> layoutOf(const uchar* file, qint64 available, qint64 fileS
 
 }  // namespace
 
-MappedBmp::MappedBmp(const QString& path) : path_(path), file_(path)
+Bmp24File::Bmp24File(const QString& path) : path_(path), file_(path)
 {
-    if (!file_.open(QIODevice::ReadOnly))
+    if (!file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return;
-    const qint64 size = file_.size();
-    mapped_ = size > 0 ? file_.map(0, size) : nullptr;
-    if (!mapped_)
-        return;
-    const std::optional<Layout> layout = layoutOf(mapped_, size, size);
+    uchar headers[headerBytes];
+    const qint64 got = file_.read(reinterpret_cast<char*>(headers), headerBytes);
+    const std::optional<Layout> layout = layoutOf(headers, got, file_.size());
     if (!layout)
         return;
     width_ = layout->width;
     height_ = layout->height;
+    offset_ = layout->offset;
     bytesPerRow_ = layout->bytesPerRow;
-    dotsPerMeterX_ = qint32(get32(mapped_ + 38));
-    dotsPerMeterY_ = qint32(get32(mapped_ + 42));
-    pixels_ = mapped_ + layout->offset;
+    dotsPerMeterX_ = qint32(get32(headers + 38));
+    dotsPerMeterY_ = qint32(get32(headers + 42));
 }
 
-MappedBmp::~MappedBmp()
+bool Bmp24File::readRow(int y, uchar* into) const
 {
-    if (mapped_)
-        file_.unmap(mapped_);
+    // One call per row and no seek: the file is read at any place without changing its position.
+    const ssize_t bytes = ssize_t(width_) * 3;
+    return isValid() && ::pread(file_.handle(), into, std::size_t(bytes), off_t(rowOffset(y))) == bytes;
 }
 
-bool MappedBmp::describesOne(const uchar* headers, qint64 available, qint64 fileSize)
+bool Bmp24File::describesOne(const uchar* headers, qint64 available, qint64 fileSize)
 {
     return layoutOf(headers, available, fileSize).has_value();
 }

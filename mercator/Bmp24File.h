@@ -8,24 +8,24 @@
 #include <QString>
 #include <QtGlobal>
 
-// An uncompressed 24-bit BMP file with its bottom row first, all its rows there, mapped into
-// memory so that its rows can be used as they lie in the file: pixels are read where they are
-// needed instead of the whole file being decoded first. Any other kind of file is not valid here.
-class MappedBmp {
+// An uncompressed 24-bit BMP file with its bottom row first, all its rows there, whose rows are
+// used as they lie in the file: read one at a time where only some pixels are needed, or mapped
+// whole for a decoding. Any other kind of file is not valid here.
+class Bmp24File {
 public:
-    explicit MappedBmp(const QString& path);
-    ~MappedBmp();
-    MappedBmp(const MappedBmp&) = delete;
-    MappedBmp& operator=(const MappedBmp&) = delete;
+    // Reads only the headers.
+    explicit Bmp24File(const QString& path);
 
-    bool isValid() const { return pixels_ != nullptr; }
+    bool isValid() const { return width_ > 0; }
     const QString& path() const { return path_; }
     QSize size() const { return {width_, height_}; }
     // The resolution the file gives, dots per metre horizontally and vertically.
     qint32 dotsPerMeterX() const { return dotsPerMeterX_; }
     qint32 dotsPerMeterY() const { return dotsPerMeterY_; }
-    // Image row y (0 at the top) as blue, green, red bytes per pixel.
-    const uchar* row(int y) const { return pixels_ + bytesPerRow_ * (height_ - 1 - y); }
+    // Bytes from the file's start to image row y (0 at the top): blue, green, red per pixel.
+    qint64 rowOffset(int y) const { return offset_ + bytesPerRow_ * (height_ - 1 - y); }
+    // Reads image row y into width * 3 bytes; false when the file no longer holds it.
+    bool readRow(int y, uchar* into) const;
 
     // True when the file's first bytes (available of them, at least the headers) describe such a
     // file of fileSize bytes.
@@ -35,9 +35,8 @@ public:
 private:
     QString path_;
     QFile file_;
-    uchar* mapped_ = nullptr;
-    const uchar* pixels_ = nullptr;  // the bottom row
     qint32 width_ = 0, height_ = 0;  // pixels
+    qint64 offset_ = 0;              // bytes from the file's start to the bottom row
     qint64 bytesPerRow_ = 0;         // bytes, rounded up to whole 32-bit words
     qint32 dotsPerMeterX_ = 0, dotsPerMeterY_ = 0;
 };

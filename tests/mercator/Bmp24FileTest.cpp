@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "mercator/MappedBmp.h"
+#include "mercator/Bmp24File.h"
 #include "mercator/MercatorPicture.h"
 
 #include <QImage>
@@ -23,7 +23,7 @@ QImage numbered(QSize size)
 // The map part copied from the file is the one the decoded bitmap gives, pixel for pixel, for
 // shrinking and enlarging views, one pixel per pixel, views beyond the map (white margin), odd
 // sizes, and a surface larger than the shown picture, whose rest stays as it was.
-TEST(MappedBmp, MapPartFromTheFileIsTheBitmapsPicture)
+TEST(Bmp24File, MapPartFromTheFileIsTheBitmapsPicture)
 {
     struct Row {
         const char* name;
@@ -46,7 +46,7 @@ TEST(MappedBmp, MapPartFromTheFileIsTheBitmapsPicture)
         const QImage bitmap = numbered(row.bitmap);
         const QString path = folder.filePath(QString::fromLatin1(row.name) + QStringLiteral(".bmp"));
         ASSERT_TRUE(bitmap.save(path, "BMP"));
-        const MappedBmp file(path);
+        const Bmp24File file(path);
         ASSERT_TRUE(file.isValid());
         ASSERT_EQ(file.size(), row.bitmap);
         QImage decoded(row.shown + QSize(37, 23), QImage::Format_RGB32);
@@ -61,7 +61,7 @@ TEST(MappedBmp, MapPartFromTheFileIsTheBitmapsPicture)
 
 // Only an uncompressed 24-bit file with all its rows is read in place; anything else is left to
 // the decoder.
-TEST(MappedBmp, OnlyWhole24BitFilesAreValid)
+TEST(Bmp24File, OnlyWhole24BitFilesAreValid)
 {
     const QTemporaryDir folder;
     const QString good = folder.filePath(QStringLiteral("good.bmp"));
@@ -77,14 +77,21 @@ TEST(MappedBmp, OnlyWhole24BitFilesAreValid)
     };
     QByteArray eightBit = bytes;
     eightBit[28] = 8;
-    EXPECT_TRUE(MappedBmp(good).isValid());
-    EXPECT_EQ(qRgb(MappedBmp(good).row(2)[2], MappedBmp(good).row(2)[1], MappedBmp(good).row(2)[0]), qRgb(0, 2, 0));
+    EXPECT_TRUE(Bmp24File(good).isValid());
+    const Bmp24File read(good);
+    uchar row[5 * 3];
+    ASSERT_TRUE(read.readRow(2, row));
+    EXPECT_EQ(qRgb(row[5], row[4], row[3]), qRgb(1, 2, 0));
+    // Cut short after its headers were read: the rows beyond its end are not there.
+    QFile::resize(good, bytes.size() - 4);
+    EXPECT_FALSE(read.readRow(0, row));
+    EXPECT_TRUE(read.readRow(2, row));
     for (const auto& [name, content] : {std::pair("cut.bmp", bytes.left(bytes.size() - 1)),
                                         std::pair("8bit.bmp", eightBit), std::pair("empty.bmp", QByteArray())}) {
         SCOPED_TRACE(name);
-        EXPECT_FALSE(MappedBmp(written(name, content)).isValid());
+        EXPECT_FALSE(Bmp24File(written(name, content)).isValid());
     }
-    EXPECT_FALSE(MappedBmp(folder.filePath(QStringLiteral("missing.bmp"))).isValid());
+    EXPECT_FALSE(Bmp24File(folder.filePath(QStringLiteral("missing.bmp"))).isValid());
 }
 
 }  // namespace
