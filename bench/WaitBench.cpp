@@ -314,7 +314,7 @@ BENCHMARK(StartAgainstBareQWidget)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMillisecond)
-    ->Iterations(11)
+    ->Iterations(21)
     ->UseManualTime();
 
 // The first click of a fresh process, with the station moved to each of the stations in turn.
