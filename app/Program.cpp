@@ -220,9 +220,10 @@ void Program::createWindows()
         return;
     }
     laterWindows_->createAfterFirstPaint(mainWindow_);
-    // What the first picture does not need comes after it: the callsign table, then the own log,
-    // which needs it.
+    // What the first picture does not need comes after it: the city list (unless a picture showed
+    // the cities before), the callsign table, then the own log, which needs it.
     AfterFirstPaint::run(mainWindow_, [this] {
+        session_->referenceData().cityTable.startReading();
         session_->referenceData().callsignTable.startReading();
         if (spots_)
             watchOwnLog();

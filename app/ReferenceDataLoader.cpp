@@ -45,6 +45,12 @@ void ReferenceDataLoader::readCountryRaster(const QString& path, CountryRaster& 
     }
 }
 
+void ReferenceDataLoader::requireReadable(const QString& path)
+{
+    QFile file(path);
+    openForReading(file);
+}
+
 QStringList ReferenceDataLoader::readTextLines(const QString& path)
 {
     QFile file(path);

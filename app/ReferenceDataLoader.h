@@ -22,6 +22,8 @@ public:
     static QStringList readCountryList(const QString& path);
     // One record per line: name TAB latitude TAB longitude, "," accepted as decimal point.
     static std::vector<CityRecord> readCityTable(const QString& path);
+    // Throws as the readings do when the file is missing or cannot be opened; reads nothing.
+    static void requireReadable(const QString& path);
     // One line of the city list; a line without TAB is a city of that name at 0, 0.
     static CityRecord parseCityLine(const QString& line);
 

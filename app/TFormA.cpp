@@ -243,7 +243,17 @@ void TFormA::FormCreate()
                                          ini.readInteger(mainKeys::section, mainKeys::top, 136),
                                          ini.readInteger(mainKeys::section, mainKeys::width, 600),
                                          ini.readInteger(mainKeys::section, mainKeys::height, 352)));
-    data.cityTable = ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"));
+    // The city list is only checked here: its thousand lines are read when a picture shows the
+    // cities or the mouse asks for the nearest one. Gone by then, it reads as empty.
+    const QString cities = karten + QStringLiteral("Citys.txt");
+    ReferenceDataLoader::requireReadable(cities);
+    data.cityTable.readWith([cities]() -> std::vector<CityRecord> {
+        try {
+            return ReferenceDataLoader::readCityTable(cities);
+        } catch (const AppError&) {
+            return {};
+        }
+    });
     logger32Link_.ConnectLogger32();
     // Reported last, so that the reference data are read all the same.
     if (!ini.isReadable())

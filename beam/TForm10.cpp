@@ -298,7 +298,7 @@ void TForm10::RedrawBeamMap()
     BeamLayers layers;
     layers.circleSpacingKm = parameters_.circleSpacingKm();
     if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
-        layers.cities = &session_.referenceData().cityTable;
+        layers.cities = &session_.referenceData().cityTable.get();
     layers.markerSize = parameters_.cityMarkerSize();
     layers.own = session_.ownPosition();
     picture().paint(layers);

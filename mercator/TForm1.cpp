@@ -259,7 +259,7 @@ void TForm1::RedrawMap()
         layers.bitmap = &mapBitmap_;
     layers.whole = zoomStack_.front();
     if (parameters_.citiesShown() == ParameterSettings::OnOff::on)
-        layers.cities = &session_.referenceData().cityTable;
+        layers.cities = &session_.referenceData().cityTable.get();
     layers.markerSize = parameters_.cityMarkerSize();
     layers.gridLevel = parameters_.locatorGrid();
     layers.targetShown = crosshairWindow_ && crosshairWindow_->isVisible();

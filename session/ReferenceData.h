@@ -18,7 +18,8 @@
 struct ReferenceData {
     std::unique_ptr<CountryRaster> countryRaster = std::make_unique<CountryRaster>();  // all zero until read
     QStringList countryList;
-    std::vector<CityRecord> cityTable;
+    // Read after the first paint, or at its first use before (a picture showing the cities).
+    LoadedLater<std::vector<CityRecord>> cityTable;
     // Empty when Karten/Rufzeichen.txt is missing; read after the start, as only a partner's
     // callsign needs it.
     LoadedLater<CallsignTable> callsignTable;

@@ -2,11 +2,13 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "mercator/TForm1.h"
+#include "session/Session.h"
 #include "support/ProgramFolder.h"
 #include "widgets/ImageWidget.h"
 #include "support/RunningProgram.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -128,7 +130,7 @@ TEST(LaterWindowsTest, ToolWindowsHiddenAtStartComeAfterTheFirstPaintOrWithTheir
 }
 
 // The Mercator map shown at start is drawn before the first paint, from its file; its bitmap is
-// decoded after that paint.
+// decoded after that paint, and the city list read.
 TEST(LaterWindowsTest, TheMapShownAtStartIsInTheFirstPicture)
 {
     const QRgb sea = qRgb(10, 20, 200);
@@ -143,6 +145,9 @@ TEST(LaterWindowsTest, TheMapShownAtStartIsInTheFirstPicture)
     const TForm1& map = *folder.program()->mercatorWindow();
     EXPECT_TRUE(map.mapBitmap().isNull());
     EXPECT_EQ(map.image()->canvas().pixel(20, 20), sea);
+    // The cities are not shown: their list, there at start, is read after the first paint.
+    ASSERT_TRUE(QFile::remove(folder.path() + QStringLiteral("Karten/Citys.txt")));
+    EXPECT_TRUE(folder.program()->session().referenceData().cityTable.get().empty());
     folder.program()->mainWindow()->show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !map.mapBitmap().isNull(); }, 5000));
     folder.stop();

@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     start();
     EXPECT_EQ(formA()->geometry(), QRect(36, 136, 600, 352));
     EXPECT_FALSE(formA()->isStayOnTop());
-    EXPECT_EQ(session()->referenceData().cityTable.size(), 3u);
+    EXPECT_EQ(session()->referenceData().cityTable.get().size(), 3u);
     QString name, prefix;
     session()->referenceData().lookupCountry(0, 0, name, prefix);
     EXPECT_EQ(name + u'|' + prefix, QStringLiteral("Nullinsel|N0"));
@@ -274,7 +274,7 @@ TEST_F(MainWindowTest, MissingRasterShowsOneErrorAndSkipsTheRestOfCreation)
     EXPECT_TRUE(dialogs.shown[0].startsWith(QStringLiteral("error|Corvane|Datei nicht gefunden: ")));
     EXPECT_TRUE(dialogs.shown[0].endsWith(QStringLiteral("Landeskennung.arr.")));
     EXPECT_EQ(formA()->geometry(), QRect(313, 179, 870, 640));
-    EXPECT_TRUE(session()->referenceData().cityTable.empty());
+    EXPECT_TRUE(session()->referenceData().cityTable.get().empty());
     EXPECT_NE(form7(), nullptr) << "the other windows are still created";
     QString name = QStringLiteral("x"), prefix = QStringLiteral("x");
     session()->referenceData().lookupCountry(0, 0, name, prefix);

@@ -84,7 +84,7 @@ TEST_F(TForm2Test, WithoutCitiesNoCityIsShownAndTheClickDoesNothing)
 {
     world.folder.writeFile(QStringLiteral("Karten/Citys.txt"), "");
     build();
-    ASSERT_TRUE(world.session.referenceData().cityTable.empty());
+    ASSERT_TRUE(world.session.referenceData().cityTable.get().empty());
     targetJJ00AA();
     expectTexts({{"Label4", "10014"}, {"Label12", ""}, {"Label13", ""}});
     const TargetInfo before = world.session.target();
