@@ -15,8 +15,8 @@
 #include "beam/BeamMapWriter.h"
 #include "beam/BeamPicture.h"
 #include "beam/BeamProjection.h"
-#include "mercator/BmpReader.h"
 #include "mercator/Bmp24File.h"
+#include "mercator/BmpReader.h"
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
@@ -121,7 +121,7 @@ bool TForm10::readCachedMap(bool putOff)
     FileReplacement::removeLeftovers(beamMapPath());
     if (!QFile::exists(beamMapPath()))
         return false;
-    if (putOff && BmpReader::decodesItself(beamMapPath())) {
+    if (putOff) {
         shownFile_ = std::make_unique<Bmp24File>(beamMapPath());
         if (shownFile_->isValid()) {
             beamMapLoaded_ = true;

@@ -4,8 +4,8 @@
 #include "mercator/MercatorPicture.h"
 
 #include "geo/MapTransforms.h"
-#include "mercator/LocatorGrid.h"
 #include "mercator/Bmp24File.h"
+#include "mercator/LocatorGrid.h"
 #include "mercator/StretchSampling.h"
 
 #include <QPainter>

@@ -23,7 +23,7 @@ class QPen;
 // What a full redraw of the Mercator map paints, bottom to top.
 struct MapLayers {
     const QImage* bitmap = nullptr;  // the whole map, RGB32
-    const Bmp24File* file = nullptr; // the whole map's file, its pixels read from there without a bitmap
+    const Bmp24File* file = nullptr;  // the whole map's file, its pixels read from there without a bitmap
     MapView whole;                   // the whole map's rectangle
     const std::vector<CityRecord>* cities = nullptr;  // markers; none when null
     int markerSize = 3;              // city marker diameter, pixels
