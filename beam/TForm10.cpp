@@ -20,7 +20,6 @@
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
-#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -29,7 +28,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -127,11 +125,7 @@ bool TForm10::readCachedMap(bool putOff)
             beamMapLoaded_ = true;
             bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());
             // Its tens of megabytes decoded would hold up the first paint.
-            const QPointer<TForm10> self(this);
-            AfterFirstPaint::run(BeamKarte, [self] {
-                if (self)
-                    ErrorBox::guard([&self] { self->decodeFile(); });
-            });
+            loadAfterFirstPaint();
             return true;
         }
         shownFile_.reset();
@@ -145,15 +139,6 @@ bool TForm10::readCachedMap(bool putOff)
     return true;
 }
 
-void TForm10::decodeFile()
-{
-    if (!shownFile_)
-        return;
-    shownFile_.reset();
-    beamMapLoaded_ = false;
-    readCachedMap();
-}
-
 int TForm10::bitmapWidth() const
 {
     return shownFile_ ? shownFile_->size().width() : beamBitmap_.width();
@@ -161,6 +146,14 @@ int TForm10::bitmapWidth() const
 
 void TForm10::loadPutOff()
 {
+    // The file shown at start is decoded in place of being read from; a picture loaded or built
+    // since stays.
+    if (shownFile_) {
+        shownFile_.reset();
+        beamMapLoaded_ = false;
+    } else if (beamMapLoaded_) {
+        return;
+    }
     readCachedMap();
 }
 

@@ -68,11 +68,9 @@ private:
     // Shows the Mercator map in place of the beam map.
     void hideBeamImage();
     // Loads the cached picture; false when there is none. Throws AppError when it cannot be read.
-    // Put off, a file of the common kind is read where shown and its decoding left to decodeFile().
+    // Put off, a file of the common kind is read where shown and its decoding left to loadPutOff().
     bool readCachedMap(bool putOff = false);
-    // Decodes the file of the picture shown at start.
-    void decodeFile();
-    // The cached picture of a beam map hidden at start.
+    // The cached picture of a beam map hidden at start, or the decoding of the one shown.
     void loadPutOff() override;
     int bitmapWidth() const;  // pixels
     BeamPicture picture();

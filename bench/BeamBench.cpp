@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -34,7 +35,7 @@ const MapCatalogue::Map& world()
             std::fprintf(stderr, "Welt.bmp/Welt.inf missing in %s: build the target karten first\n", qPrintable(karten));
             std::exit(1);
         }
-        return *map;
+        return std::move(*map);
     }();
     return loaded;
 }

@@ -15,6 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -36,7 +37,7 @@ const World& world()
             std::fprintf(stderr, "Welt.bmp/Welt.inf missing in %s: build the target karten first\n", qPrintable(karten));
             std::exit(1);
         }
-        return World{*map, ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"))};
+        return World{std::move(*map), ReferenceDataLoader::readCityTable(karten + QStringLiteral("Citys.txt"))};
     }();
     return loaded;
 }

@@ -67,7 +67,11 @@ bool Bmp24File::readRow(int y, uchar* into) const
     return isValid() && ::pread(file_.handle(), into, std::size_t(bytes), off_t(rowOffset(y))) == bytes;
 }
 
-bool Bmp24File::describesOne(const uchar* headers, qint64 available, qint64 fileSize)
+const uchar* Bmp24File::mapWhole()
 {
-    return layoutOf(headers, available, fileSize).has_value();
+    // A page beyond the file's end cannot be read: the file must still be as long as its headers say.
+    const qint64 size = file_.size();
+    if (!isValid() || size < rowOffset(0) + qint64(width_) * 3)
+        return nullptr;
+    return file_.map(0, size);
 }

@@ -26,10 +26,10 @@ public:
     qint64 rowOffset(int y) const { return offset_ + bytesPerRow_ * (height_ - 1 - y); }
     // Reads image row y into width * 3 bytes; false when the file no longer holds it.
     bool readRow(int y, uchar* into) const;
+    // The whole file mapped, for reading rows at rowOffset(); null when it no longer holds all its
+    // rows. The mapping lasts as long as this object.
+    const uchar* mapWhole();
 
-    // True when the file's first bytes (available of them, at least the headers) describe such a
-    // file of fileSize bytes.
-    static bool describesOne(const uchar* headers, qint64 available, qint64 fileSize);
     static constexpr int headerBytes = 14 + 40;  // file header and the Windows info header
 
 private:

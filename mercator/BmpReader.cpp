@@ -6,8 +6,6 @@
 #include "mercator/Bmp24File.h"
 #include "mercator/LargeImage.h"
 
-#include <QFile>
-
 #include <thread>
 
 namespace {
@@ -18,13 +16,9 @@ constexpr qint64 parallelFrom = 4 * 1024 * 1024;  // bytes of pixels in the file
 // else.
 QImage decode24(const QString& path)
 {
-    const Bmp24File layout(path);
-    if (!layout.isValid())
-        return {};
-    QFile file(path);
-    const uchar* const mapped = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
-    // The file must still be as long as its headers say: a page beyond its end cannot be read.
-    if (!mapped || file.size() < layout.rowOffset(0) + qint64(layout.size().width()) * 3)
+    Bmp24File layout(path);
+    const uchar* const mapped = layout.mapWhole();
+    if (!mapped)
         return {};
     const int width = layout.size().width(), height = layout.size().height();
     QImage image = LargeImage::rgb32(width, height);
@@ -64,13 +58,4 @@ QImage BmpReader::read(const QString& path)
         return image;
     image = QImage(path, "BMP");
     return image.isNull() ? image : image.convertToFormat(QImage::Format_RGB32);
-}
-
-bool BmpReader::decodesItself(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray headers = file.read(Bmp24File::headerBytes);
-    return Bmp24File::describesOne(reinterpret_cast<const uchar*>(headers.constData()), headers.size(), file.size());
 }

@@ -8,12 +8,10 @@
 
 // Reads a BMP file into an RGB32 image. The common case, an uncompressed 24-bit file with its
 // bottom row first (every map and the beam bitmap), is decoded here in one pass over the file's
-// mapped rows; every other kind is left to Qt's reader. The pixels are those Qt's reader gives.
+// mapped rows (Bmp24File); every other kind is left to Qt's reader. The pixels are those Qt's reader gives.
 class BmpReader {
 public:
-    // A null image when the file cannot be read.
+    // A null image when the file cannot be read. A file Bmp24File takes (the common case) is
+    // decoded here.
     static QImage read(const QString& path);
-    // True for a file of the common case, all its rows there: read() then gives its image unless
-    // memory runs out. Reads only the headers.
-    static bool decodesItself(const QString& path);
 };

@@ -4,7 +4,7 @@
 #include "mercator/MapCatalogue.h"
 
 #include "base/AppError.h"
-#include "mercator/BmpReader.h"
+#include "mercator/Bmp24File.h"
 #include "mercator/DecodedBitmaps.h"
 #include "mercator/MapCalibration.h"
 
@@ -61,9 +61,12 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(DecodedBitmaps& bitmaps, con
     map.whole = MapCalibration::readFile(infPath);
     if (!onTheGlobe(map.whole) || map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
         throw AppError(QStringLiteral("Die Kalibrierdatei %1 beschreibt kein Kartenrechteck").arg(infPath));
-    map.bitmapPath = bmpPath;
-    if (decodeLater && BmpReader::decodesItself(bmpPath))
-        return map;
+    if (decodeLater) {
+        map.file = std::make_unique<Bmp24File>(bmpPath);
+        if (map.file->isValid())
+            return map;
+        map.file.reset();
+    }
     map.bitmap = decode(bitmaps, bmpPath);
     return map;
 }

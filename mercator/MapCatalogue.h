@@ -4,11 +4,13 @@
 #pragma once
 
 #include "geo/MapView.h"
+#include "mercator/Bmp24File.h"
 
 #include <QImage>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 class DecodedBitmaps;
@@ -20,7 +22,7 @@ public:
     struct Map {
         QImage bitmap;  // null while its decoding is put off
         MapView whole;
-        QString bitmapPath;
+        std::unique_ptr<Bmp24File> file;  // with the decoding put off: the bitmap's file, its headers read
     };
 
     // Menu captions, one per ".inf" file of the folder (hidden ones included), sorted by file name:
@@ -33,9 +35,9 @@ public:
 
     // Reads kartenFolder + name + ".inf" and ".bmp", the bitmap through bitmaps. Nothing when
     // either file is missing; throws AppError when the calibration is malformed or the bitmap
-    // cannot be read, so a caller keeps the map it has. With decodeLater, a bitmap that BmpReader
-    // decodes itself is only checked, not decoded: the caller decodes bitmapPath when it first
-    // needs the pixels.
+    // cannot be read, so a caller keeps the map it has. With decodeLater, a bitmap that Bmp24File
+    // takes is only opened, not decoded: the caller reads its pixels from the file, and decodes it
+    // when it first needs the bitmap.
     static std::optional<Map> read(DecodedBitmaps& bitmaps, const QString& kartenFolder, const QString& name,
                                    bool decodeLater = false);
     // The map bitmap at bmpPath through bitmaps; throws AppError when it cannot be read.

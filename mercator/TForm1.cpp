@@ -18,7 +18,6 @@
 #include "platform/WindowsColor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
-#include "widgets/AfterFirstPaint.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
@@ -27,7 +26,6 @@
 
 #include <QAction>
 #include <QMouseEvent>
-#include <QPointer>
 
 #include <algorithm>
 #include <cmath>
@@ -114,13 +112,8 @@ void TForm1::FormCreate()
     mapStartup_ = false;
     // Shown at start, the map's first pictures come straight from its file (its tens of megabytes
     // decoded would hold up the first paint); the bitmap is decoded once the map has been painted.
-    if (mercatorShown && pendingFile_) {
-        const QPointer<TForm1> self(this);
-        AfterFirstPaint::run(Karte, [self] {
-            if (self)
-                ErrorBox::guard([&self] { self->loadPutOff(); });
-        });
-    }
+    if (mercatorShown && pendingFile_)
+        loadAfterFirstPaint();
 
     Karte->setVisible(mercatorShown);
     resize(host_.clientArea()->size());
@@ -194,13 +187,7 @@ void TForm1::LoadMap(const QString& name)
     if (!map)
         return;
     mapBitmap_ = std::move(map->bitmap);
-    pendingFile_.reset();
-    if (mapBitmap_.isNull()) {
-        pendingFile_ = std::make_unique<Bmp24File>(map->bitmapPath);
-        // Changed since its headers were checked: decoded now, or reported.
-        if (!pendingFile_->isValid())
-            loadPutOff();
-    }
+    pendingFile_ = std::move(map->file);
     session_.setCurrentMapName(name);
     zoomStack_.assign(1, map->whole);
     host_.showMercatorZoomOut(false);

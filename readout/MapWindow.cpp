@@ -45,10 +45,20 @@ void MapWindow::redrawIfShown()
 void MapWindow::putOffUntilFirstPaint()
 {
     preparationDue_ = true;
+    afterFirstPaint(image_->window(), [](MapWindow& map) { map.prepare(); });
+}
+
+void MapWindow::loadAfterFirstPaint()
+{
+    afterFirstPaint(image_, [](MapWindow& map) { ErrorBox::guard([&map] { map.loadPutOff(); }); });
+}
+
+void MapWindow::afterFirstPaint(QWidget* painted, void (*step)(MapWindow&))
+{
     const QPointer<MapWindow> self(this);
-    AfterFirstPaint::run(image_->window(), [self] {
+    AfterFirstPaint::run(painted, [self, step] {
         if (self)
-            self->prepare();
+            step(*self);
     });
 }
 

@@ -86,6 +86,9 @@ protected:
     // For a map hidden at start: its drawing surface and what loadPutOff() loads are made once the
     // main window has been painted, so that a picture nobody sees yet does not hold up the first.
     void putOffUntilFirstPaint();
+    // For the map shown at start, whose first pictures come straight from its file: loadPutOff()
+    // runs once its image has been painted. A failure is shown.
+    void loadAfterFirstPaint();
     // Makes what was put off, once; the map calls it itself when it is needed before. A failure
     // is shown.
     void prepare();
@@ -105,6 +108,8 @@ protected:
     DrawState drawState_;  // the antenna line on this map's picture
 
 private:
+    // Runs step on this map after the first paint of painted, unless the map is gone by then.
+    void afterFirstPaint(QWidget* painted, void (*step)(MapWindow&));
     // Draws the antenna line of a rotor status, or erases it when the status has no reading.
     void followRotor();
 

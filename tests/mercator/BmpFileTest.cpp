@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "mercator/Bmp24File.h"
 #include "mercator/BmpReader.h"
 #include "mercator/BmpWriter.h"
 
@@ -63,7 +64,7 @@ TEST(BmpFileTest, WrittenBytesAreQtsAndReadPixelsAreQts)
         QTemporaryDir dir;
         const QString path = written(dir, ours);
         const QImage read = BmpReader::read(path);
-        EXPECT_EQ(BmpReader::decodesItself(path), width <= 32767) << "wider ones are left to Qt";
+        EXPECT_EQ(Bmp24File(path).isValid(), width <= 32767) << "wider ones are left to Qt";
         EXPECT_EQ(read.format(), QImage::Format_RGB32);
         EXPECT_EQ(read, QImage(path, "BMP"));
         EXPECT_EQ(read, image);
@@ -91,14 +92,14 @@ TEST(BmpFileTest, OtherKindsReadAsQtReadsThem)
         const QString path = written(dir, bytes);
         const QImage qt(path, "BMP");
         const QImage read = BmpReader::read(path);
-        EXPECT_FALSE(BmpReader::decodesItself(path));
+        EXPECT_FALSE(Bmp24File(path).isValid());
         EXPECT_EQ(read.isNull(), qt.isNull());
         if (!qt.isNull() && readWhole) {
             EXPECT_EQ(read, qt.convertToFormat(QImage::Format_RGB32));
         }
     }
     EXPECT_TRUE(BmpReader::read(QStringLiteral("/nonexistent/b.bmp")).isNull());
-    EXPECT_FALSE(BmpReader::decodesItself(QStringLiteral("/nonexistent/b.bmp")));
+    EXPECT_FALSE(Bmp24File(QStringLiteral("/nonexistent/b.bmp")).isValid());
 }
 
 TEST(BmpFileTest, AnAbandonedWriteStopsBeforeTheRows)
