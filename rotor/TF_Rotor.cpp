@@ -17,9 +17,9 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QFileInfo>
-#include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
+#include <QFileInfo>
 #include <QDBusPendingCallWatcher>
 #include <QProcess>
 #include <QTimer>
@@ -185,23 +185,30 @@ void TF_Rotor::DdeClientConv1Close()
         emit closed();
 }
 
-void TF_Rotor::park()
+bool TF_Rotor::callRotorProgram(const QString& method, std::function<void(const QDBusError&)> answered)
 {
     const QString path = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
-    if (path.isEmpty() || !session_.rotorState().rotorConnected) {
-        emit parkAnswered(QStringLiteral("Kein Rotorprogramm verbunden"));
-        return;
-    }
-    // The park position is the rotor program's choice, but the target is this program's own.
-    foreignGoal_.expectOwn();
+    if (path.isEmpty() || !session_.rotorState().rotorConnected)
+        return false;
     const QString service = DdeNames::busName(DdeNames::programService(path));
     QDBusMessage call = QDBusMessage::createMethodCall(service, QStringLiteral("/Rotor"), QStringLiteral("corvane.Rotor"),
-                                                       QStringLiteral("Park"));
+                                                       method);
     auto* watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher] {
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [watcher, answered = std::move(answered)] {
         watcher->deleteLater();
-        emit parkAnswered(watcher->isError() ? watcher->error().message() : QString());
+        answered(watcher->error());
     });
+    return true;
+}
+
+void TF_Rotor::park()
+{
+    // The park position is the rotor program's choice, but the target is this program's own.
+    foreignGoal_.expectOwn();
+    if (!callRotorProgram(QStringLiteral("Park"), [this](const QDBusError& error) {
+            emit parkAnswered(error.isValid() ? error.message() : QString());
+        }))
+        emit parkAnswered(QStringLiteral("Kein Rotorprogramm verbunden"));
 }
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, double overlap, bool optimise) const
@@ -217,8 +224,19 @@ void TF_Rotor::turnTo(double azimuth)
 
 void TF_Rotor::stop()
 {
-    withdrawTarget();
-    sendPending_ = true;
+    // The rotor program stops the rotator at once, outside the pace of the targets; a target
+    // falling back to an older reading would turn the antenna back a little. A rotor program
+    // without that call gets the reported azimuth as its target, as with every rotor program.
+    cancelTarget();
+    const bool asked = callRotorProgram(QStringLiteral("Stop"), [this](const QDBusError& error) {
+        if (error.type() == QDBusError::UnknownObject || error.type() == QDBusError::UnknownInterface ||
+            error.type() == QDBusError::UnknownMethod) {
+            withdrawTarget();
+            sendPending_ = true;
+        }
+    });
+    if (!asked)
+        sendPending_ = true;
 }
 
 void TF_Rotor::withdrawTarget()

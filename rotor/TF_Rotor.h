@@ -9,11 +9,13 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class Session;
 
 class DdeClientConversation;
+class QDBusError;
 class DdeServer;
 class NamedMutex;
 class QTimer;
@@ -93,6 +95,10 @@ signals:
 
 private:
     bool startRotorProgram(const QString& path);
+    // Calls a method of the linked rotor program's "/Rotor" interface without waiting; answered
+    // gets its error (none when it did what was asked). False, and no call, while no rotor
+    // program is linked.
+    bool callRotorProgram(const QString& method, std::function<void(const QDBusError&)> answered);
 
     const RotorLinkTiming timing_;
 

@@ -44,12 +44,27 @@ void CommandPacer::forget()
     waitTimer_.stop();
 }
 
+void CommandPacer::forgetGoal()
+{
+    goal_.reset();
+}
+
+void CommandPacer::observe(const Heading& pointing, bool moving)
+{
+    if (!goal_)
+        return;
+    ++readingsSinceSent_;
+    if (!moving && readingsSinceSent_ > startReadings && !withinDeadBand(*goal_, pointing))
+        goal_.reset();
+}
+
 QString CommandPacer::send(const Heading& heading)
 {
     sinceSent_.start();
     const QString failure = sender_(heading);
     if (failure.isEmpty()) {
         goal_ = heading;
+        readingsSinceSent_ = 0;
         ++sent_;
     }
     return failure;

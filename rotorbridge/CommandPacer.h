@@ -14,12 +14,16 @@
 // Spares the rotator's relays: a heading closer than the dead band to where the antenna is
 // already going (or, with no goal, to where it points) is not sent, and two commands are at
 // least the least interval apart; a newer heading that comes in between replaces the one
-// waiting. Angles in degrees.
+// waiting. A goal counts only while the rotator heads there or stands at it: one it stands away
+// from (stopped on its front panel, turned by hand, back at its rest after a restart) is given
+// up, so that the same heading goes out again. Angles in degrees.
 class CommandPacer : public QObject {
     Q_OBJECT
 public:
     static constexpr double defaultDeadBand = 2;  // degrees
     static constexpr int defaultLeastIntervalMs = 1000;
+    // Readings after a command in which a rotator may still stand before it starts to turn.
+    static constexpr int startReadings = 8;
 
     struct Heading {
         double azimuth;
@@ -41,6 +45,10 @@ public:
     Outcome submit(const Heading& heading, std::optional<Heading> pointing);
     // The antenna was stopped or parked by other means: no goal any more, nothing waiting.
     void forget();
+    // The rotator was opened again: where it heads is unknown; a heading waiting still goes.
+    void forgetGoal();
+    // A reading of the rotator, taken at every status step; moving: it is seen turning.
+    void observe(const Heading& pointing, bool moving);
 
     // The last heading sent, while the antenna may still be going there.
     const std::optional<Heading>& goal() const { return goal_; }
@@ -59,4 +67,5 @@ private:
     QElapsedTimer sinceSent_;
     QTimer waitTimer_;
     int sent_ = 0;
+    int readingsSinceSent_ = 0;
 };

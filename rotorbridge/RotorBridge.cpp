@@ -108,9 +108,9 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
         log_.write(failure);
         return failure;
     }
-    azimuth = std::clamp<double>(azimuth, travel_.minimum, travel_.maximum);
-    if (const auto range = rotator_.elevationRange())
-        elevation = std::clamp(elevation, range->minimum, range->maximum);
+    const HamlibRotator::Position held = heldInRange(azimuth, elevation);
+    azimuth = held.azimuth;
+    elevation = held.elevation;
     const QString failure = rotator_.setPosition(azimuth, elevation);
     if (!failure.isEmpty()) {
         log_.write(QStringLiteral("Ziel %1° / %2° abgelehnt: %3").arg(azimuth).arg(elevation).arg(failure));
@@ -119,6 +119,14 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
     goal_ = azimuth;
     ++goalCount_;
     return failure;
+}
+
+HamlibRotator::Position RotorBridge::heldInRange(double azimuth, double elevation)
+{
+    azimuth = std::clamp<double>(azimuth, travel_.minimum, travel_.maximum);
+    if (const auto range = rotator_.elevationRange())
+        elevation = std::clamp(elevation, range->minimum, range->maximum);
+    return {azimuth, elevation};
 }
 
 QString RotorBridge::stop()
@@ -139,6 +147,11 @@ QString RotorBridge::withoutGoal(const QString& failure)
     return failure;
 }
 
+bool RotorBridge::isCorvane(const QString& connection) const
+{
+    return corvane_->isConnected() && corvane_->serverConnection() == connection;
+}
+
 void RotorBridge::sendStatus()
 {
     if (!bus_.isConnected()) {
@@ -147,14 +160,17 @@ void RotorBridge::sendStatus()
         return;
     }
     last_ = keeper_.read();
-    if (keeper_.takeOpened())
+    if (keeper_.takeOpened()) {
         updateTravel();
+        emit rotatorOpened();
+    }
     RotorMacros::Status status{RotorState::noReadingAzimuth, 0, 0, travel_.minimum, travel_.maximum};
     status.motion = motion_.update(last_ ? std::optional(last_->azimuth) : std::nullopt);
     if (last_) {
         status.positionRead = true;
         status.azimuth = last_->azimuth;
         status.elevation = last_->elevation;
+        emit positionRead(status.motion);
     }
     status.goalAzimuth = goal_;
     status.goalCount = goalCount_;

@@ -57,6 +57,9 @@ public:
     // elevation, degrees. An angle that is not a finite number is refused. Returns why the
     // target was refused, empty on success.
     QString turnTo(double azimuth, double elevation);
+    // The angles turnTo sends for finite ones: held within the travel ends and the elevations the
+    // rotator takes.
+    HamlibRotator::Position heldInRange(double azimuth, double elevation);
     // Returns why the rotator could not be stopped, empty on success. A stopped rotator has no
     // goal any more.
     QString stop();
@@ -66,8 +69,15 @@ public:
     // client's heading takes. Returns whether the target is taken.
     void routeTargets(std::function<bool(double azimuth, double elevation)> route) { route_ = std::move(route); }
 
+    // Whether a bus connection (its unique name) is the Corvane this program is linked with.
+    bool isCorvane(const QString& connection) const;
+
 signals:
     void busLost();
+    // The rotator was (re)opened: where it was sent before is no longer known to hold.
+    void rotatorOpened();
+    // A status step read the rotator (lastPosition); motion -1, 0 or +1 as the status tells it.
+    void positionRead(int motion);
 
 private:
     bool executeMacro(const QString& macro);

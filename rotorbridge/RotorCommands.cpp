@@ -20,13 +20,20 @@ RotorCommands::RotorCommands(RotorBridge& bridge, HamlibRotator& rotator, PathSo
                              QObject* parent)
     : QObject(parent), bridge_(bridge), rotator_(rotator), path_(std::move(path)), rules_(rules), log_(log),
       pacer_(rules.deadBand, rules.leastIntervalMs, [this](const CommandPacer::Heading& heading) {
+          // What goes to the rotator, not what was asked: a huge heading goes as the travel end.
+          const HamlibRotator::Position sent = bridge_.heldInRange(heading.azimuth, heading.elevation);
           log_.write(QStringLiteral("Ziel von %1: Azimut %2°, Elevation %3°.")
                          .arg(heading.client)
-                         .arg(heading.azimuth)
-                         .arg(heading.elevation));
+                         .arg(sent.azimuth)
+                         .arg(sent.elevation));
           return bridge_.turnTo(heading.azimuth, heading.elevation);
       })
 {
+    connect(&bridge_, &RotorBridge::rotatorOpened, this, [this] { pacer_.forgetGoal(); });
+    connect(&bridge_, &RotorBridge::positionRead, this, [this](int motion) {
+        if (const auto position = bridge_.lastPosition())
+            pacer_.observe({position->azimuth, position->elevation, QString()}, motion != 0);
+    });
 }
 
 std::optional<HamlibRotator::Position> RotorCommands::position() const

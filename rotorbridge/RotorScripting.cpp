@@ -6,12 +6,13 @@
 #include "rotorbridge/RotorBridge.h"
 #include "rotorbridge/RotorCommands.h"
 
+#include <QDBusMessage>
+
 const QString RotorScripting::objectPath = QStringLiteral("/Rotor");
 
 namespace {
 
 const QString failedError = QStringLiteral("corvane.Rotor.Error.Failed");
-const QString client = QStringLiteral("Bus /Rotor");  // for the log
 
 } // namespace
 
@@ -50,6 +51,13 @@ int RotorScripting::MaxAzimuth()
     return bridge_.travel().maximum;
 }
 
+QString RotorScripting::client() const
+{
+    // For the log: Corvane's own stop and park come this way too.
+    return calledFromDBus() && bridge_.isCorvane(message().service()) ? QStringLiteral("Corvane")
+                                                                       : QStringLiteral("Bus /Rotor");
+}
+
 void RotorScripting::answer(const QString& failure)
 {
     if (!failure.isEmpty())
@@ -58,15 +66,15 @@ void RotorScripting::answer(const QString& failure)
 
 void RotorScripting::TurnTo(double azimuth, double elevation)
 {
-    answer(commands_.turnToAzimuth(azimuth, elevation, client));
+    answer(commands_.turnToAzimuth(azimuth, elevation, client()));
 }
 
 void RotorScripting::Stop()
 {
-    answer(commands_.stop(client));
+    answer(commands_.stop(client()));
 }
 
 void RotorScripting::Park()
 {
-    answer(commands_.park(client));
+    answer(commands_.park(client()));
 }

@@ -38,6 +38,8 @@ public slots:
 
 private:
     bool positionKnown();
+    // Who called, for the log: "Corvane" or "Bus /Rotor".
+    QString client() const;
 
     void answer(const QString& failure);
 

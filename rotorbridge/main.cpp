@@ -17,6 +17,8 @@
 #include <QDBusConnectionInterface>
 #include <QTextStream>
 
+#include <clocale>
+
 namespace {
 
 int fail(const QString& text, int code)
@@ -147,6 +149,10 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
+    // QCoreApplication takes the C library's locale from the environment, and Hamlib writes and
+    // reads the numbers of every rotator protocol with it: a German locale would send "AZ123,4" and
+    // read "180.02" as 180. Every number on a wire has a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
     QString error;
     const auto options = BridgeOptions::parse(QCoreApplication::arguments(), &error);
     if (!options)

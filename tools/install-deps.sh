@@ -14,27 +14,43 @@ packages=(
   xvfb xauth xdotool imagemagick x11-apps x11-utils fonts-dejavu-core openbox
   qt6-translations-l10n
   desktop-file-utils appstream
+  locales
 )
 case "${1:-}" in
   --sanitizers) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
   --package) packages+=(lintian file) ;;
 esac
+sudo=""
+if [ "$(id -u)" -ne 0 ] && command -v sudo >/dev/null 2>&1; then
+  sudo="sudo"
+fi
+
+# The tests run the programs under a German locale, as most of our users have it.
+german_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  $sudo sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen
+}
+
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-sudo=""
+if [ ${#missing[@]} -eq 0 ]; then
+  german_locale
+  exit 0
+fi
 if [ "$(id -u)" -ne 0 ]; then
-  if ! command -v sudo >/dev/null 2>&1; then
+  if [ -z "$sudo" ]; then
     echo "Missing packages: ${missing[*]}" >&2
     echo "Run this script as root (no sudo on this machine) to install them." >&2
     exit 1
   fi
-  sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q
 $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+german_locale

@@ -189,7 +189,7 @@ TEST_F(RotorBridgeTest, ARestartedRotctldIsReadAgainWithinTenSeconds)
 // the one before in place.
 TEST_F(RotorBridgeTest, RegistrationStoresWhatItIsGivenAndRefusesWhatCannotWork)
 {
-    const auto run = &RotorProgramRun::of;
+    const auto run = [](const QStringList& arguments) { return RotorProgramRun::of(arguments); };
     const RotorProgramRun first =
         run({"--register", "--model", "1", "--min-az", "-180", "--max-az", "540", "--set-conf", "min_el=0"});
     ASSERT_EQ(first.exitCode, 0) << first.output.toStdString();

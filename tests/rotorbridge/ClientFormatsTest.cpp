@@ -166,4 +166,41 @@ TEST(CommandPacer, SparesTheRelays)
     }
 }
 
+// The same heading again after readings of the rotator: spared while the rotator heads for its
+// goal or stands at it, sent again once it stands elsewhere (stopped on its front panel, turned by
+// hand) or was opened anew (a restarted rotctld: its rotator is back at rest).
+TEST(CommandPacer, AGoalTheRotatorNoLongerHeadsForIsGivenUp)
+{
+    constexpr int starting = CommandPacer::startReadings;
+    const struct {
+        const char* what;
+        int readings;
+        double at;     // degrees, where each reading finds the rotator
+        bool moving;   // as each reading finds it
+        bool reopened;
+        int sent;      // commands, the first one included
+    } cases[] = {
+        {"standing at the goal", starting + 5, 100.5, false, false, 1},
+        {"turning towards the goal", starting + 5, 50, true, false, 1},
+        {"not yet started", starting, 0, false, false, 1},
+        {"stopped away from the goal", starting + 1, 50, false, false, 2},
+        {"opened anew", 0, 0, false, true, 2},
+    };
+    for (const auto& c : cases) {
+        int sent = 0;
+        CommandPacer pacer(2, 0, [&](const CommandPacer::Heading&) {
+            ++sent;
+            return QString();
+        });
+        const CommandPacer::Heading target {100, 0, QStringLiteral("Test")};
+        pacer.submit(target, CommandPacer::Heading {0, 0, QString()});
+        for (int i = 0; i < c.readings; ++i)
+            pacer.observe({c.at, 0, QString()}, c.moving);
+        if (c.reopened)
+            pacer.forgetGoal();
+        pacer.submit(target, CommandPacer::Heading {c.at, 0, QString()});
+        EXPECT_EQ(sent, c.sent) << c.what;
+    }
+}
+
 }  // namespace

@@ -13,8 +13,10 @@
 #include "rotorbridge/RotorCommands.h"
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QNetworkDatagram>
+#include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,11 @@
 #include <optional>
 #include <thread>
 
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr double parkAzimuth = 200;   // degrees
@@ -34,12 +41,13 @@ constexpr int statusIntervalMs = 50;  // a tenth of the program's: the tests wai
 // The rotor program's client side in this process over a rotator (Hamlib's dummy, or a stand-in
 // rotctld), its ports on the loopback at free ports; the PstRotator answers come to `answers`.
 struct Station {
-    explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}})
+    explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}},
+                     int idleMs = RotctldServer::defaultIdleMs)
         : rotator(setup), bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances),
                                  rotator, {}, {}, log, {statusIntervalMs}),
           commands(
               bridge, rotator, [] { return PathSettings {}; }, rules, log),
-          faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test")),
+          faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test"), idleMs),
           pst(commands, faults, [this](const QString& locator, const QString&) { locators << locator; }),
           n1mm(commands, faults, Endpoint::local(0), 20)
     {
@@ -206,7 +214,7 @@ TEST(RotctldServer, AnswersAsRotctldDoes)
         {"P 100 91", "RPRT -1\n"},
         {"P nan 0", "RPRT -1\n"},
         {"P 100", "RPRT -1\n"},
-        {"P " + QByteArray(10240, '1') + " 0", "RPRT -1\n"},
+        {"P " + QByteArray(200, '1') + " 0", "RPRT -1\n"},
         {"Z", "RPRT -1\n"},
         {"\\no_such_command", "RPRT -1\n"},
         {"S", "RPRT 0\n"},
@@ -257,7 +265,7 @@ TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
         while (flooding) {
             for (int i = 0; i < 100; ++i)
                 udp.writeDatagram(garbage, QHostAddress::LocalHost, pstPort);
-            tcp.write("P x y\n" + garbage);
+            tcp.write("P x y\n" + garbage.left(200) + '\n');
             tcp.waitForBytesWritten(10);
             tcp.readAll();
         }
@@ -303,6 +311,103 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
     std::printf("commands per minute: following 0.5 degrees/s %d, inside the dead band %d\n", following, standing);
     EXPECT_LE(following, 16) << "one command per dead band of travel, not one per update";
     EXPECT_EQ(standing, 0);
+}
+
+// Connections that are no rotctld client, a browser's form among them, are dropped before
+// anything in them is acted on, and logged once.
+TEST(RotctldServer, HttpRequestsAndEndlessLinesAreDroppedWithoutActing)
+{
+    const std::tuple<const char*, QByteArray, const char*> cases[] = {
+        {"a browser's form",
+         "POST / HTTP/1.1\r\nHost: 127.0.0.1:4533\r\nContent-Type: text/plain\r\nContent-Length: 10\r\n\r\n\nP 180 0\n",
+         "HTTP-Anfrage"},
+        {"a page's preflight", "OPTIONS * HTTP/1.1\r\n", "HTTP-Anfrage"},
+        {"a command in the path", "GET /P%20180%200 HTTP/1.0\n\nP 180 0\n", "HTTP-Anfrage"},
+        {"a header before a command", "Origin: http://example.org\nP 180 0\n", "HTTP-Anfrage"},
+        {"a line without end", QByteArray(1 << 20, 'P'), "Zeile länger als 256 Bytes"},
+    };
+    for (const auto& [what, bytes, logged] : cases) {
+        SCOPED_TRACE(what);
+        Station station;
+        ASSERT_TRUE(station.positionKnown());
+        QTcpSocket client;
+        ASSERT_TRUE(station.connectToRotctld(client));
+        client.write(bytes);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 3000));
+        EXPECT_EQ(station.commands.sentCount(), 0);
+        EXPECT_EQ(station.logText().count(logged), 1) << station.logText().toStdString();
+    }
+}
+
+// A client that sends without ever ending its line costs the server a few KiB, not what it sends.
+TEST(RotctldServer, AnEndlessLineDoesNotGrowTheServer)
+{
+    Station station;
+    const quint16 port = station.rotctld.port();
+    std::atomic<qint64> taken = 0;  // bytes the server took before it dropped the client
+    std::atomic<bool> ended = false;
+    std::thread client([&] {
+        const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+            static const QByteArray chunk(64 * 1024, 'P');
+            for (qint64 total = 0; total < 200 * 1024 * 1024;) {
+                const ssize_t sent = ::send(socket, chunk.constData(), size_t(chunk.size()), MSG_NOSIGNAL);
+                if (sent <= 0)
+                    break;
+                taken = total += sent;
+            }
+        }
+        ::close(socket);
+        ended = true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ended.load(); }, 30000));
+    client.join();
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const long peakMiB = usage.ru_maxrss / 1024;
+    RecordProperty("peakResidentMiB", int(peakMiB));
+    EXPECT_LT(taken, 200 * 1024 * 1024) << "the client was never dropped";
+    EXPECT_LT(peakMiB, 60);
+}
+
+// Idle connections never lock out a client that polls: the longest silent one makes room, and
+// silence (a byte now and then without a line end is silence too) ends a connection.
+TEST(RotctldServer, IdleConnectionsMakeRoomForClientsThatPoll)
+{
+    constexpr int idleMs = 400;
+    Station station({0, 0, parkAzimuth, 0}, {1, {}, {}}, idleMs);
+    ASSERT_TRUE(station.positionKnown());
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < 40; ++i) {
+        idle.push_back(std::make_unique<QTcpSocket>());
+        ASSERT_TRUE(station.connectToRotctld(*idle.back()));
+    }
+    QTest::qWait(50);
+    QProcess rotctl;
+    QElapsedTimer answered;
+    answered.start();
+    rotctl.start(QStringLiteral("rotctl"), {"-m", "2", "-r", QStringLiteral("127.0.0.1:%1").arg(station.rotctld.port()), "p"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rotctl.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(rotctl.exitCode(), 0) << rotctl.readAllStandardError().toStdString();
+    EXPECT_LT(answered.elapsed(), 2000);
+    EXPECT_EQ(rotctl.readAllStandardOutput().simplified(), "0.00 0.00");
+    EXPECT_LE(station.rotctld.clientCount(), RotctldServer::maxClients);
+
+    QTcpSocket trickling, polling;
+    ASSERT_TRUE(station.connectToRotctld(trickling));
+    ASSERT_TRUE(station.connectToRotctld(polling));
+    for (int step = 0; step < 12; ++step) {
+        trickling.write("p");
+        EXPECT_EQ(exchange(polling, "p\n"), "0.00\n0.00\n");
+        QTest::qWait(idleMs / 4);
+    }
+    EXPECT_EQ(trickling.state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(polling.state(), QAbstractSocket::ConnectedState);
+    EXPECT_EQ(station.rotctld.clientCount(), 1);
 }
 
 }  // namespace

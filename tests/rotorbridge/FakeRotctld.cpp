@@ -48,22 +48,33 @@ void FakeRotctld::setAzimuth(double azimuth)
     start_ = target_ = azimuth;
 }
 
+std::vector<FakeRotctld::Command> FakeRotctld::commands() const
+{
+    const QMutexLocker lock(&mutex_);
+    return commands_;
+}
+
 void FakeRotctld::answer(QTcpSocket* socket, const QByteArray& line)
 {
-    QByteArray reply = "RPRT 0\n";
     if (line == "\\dump_state") {
-        reply = "1\n1\nmin_az=-180.000000\nmax_az=450.000000\nmin_el=0.000000\nmax_el=90.000000\nsouth_zero=0\n"
-                "rot_type=AzEl\ndone\n";
-    } else if (line == "p") {
+        socket->write("1\n1\nmin_az=-180.000000\nmax_az=450.000000\nmin_el=0.000000\nmax_el=90.000000\nsouth_zero=0\n"
+                      "rot_type=AzEl\ndone\n");
+        return;
+    }
+    if (line == "p") {
         const double wobble = std::uniform_real_distribution<double>(-jitter, jitter)(random_);
-        reply = QByteArray::number(azimuth() + wobble, 'f', 2) + "\n0.00\n";
-    } else if (line.startsWith("P ")) {
-        const QMutexLocker lock(&mutex_);
+        socket->write(QByteArray::number(azimuth() + wobble, 'f', 2) + '\n' + QByteArray::number(elevation, 'f', 2) +
+                      '\n');
+        return;
+    }
+    const QMutexLocker lock(&mutex_);
+    commands_.push_back({line, std::chrono::steady_clock::now()});
+    if (line.startsWith("P ")) {
         start_ = azimuth();
         target_ = line.split(' ').value(1).toDouble();
         sinceTarget_.start();
     } else if (line == "S") {
-        setAzimuth(azimuth());
+        start_ = target_ = azimuth();
     }
-    socket->write(reply);
+    socket->write("RPRT 0\n");
 }

@@ -7,8 +7,12 @@
 #include <QRecursiveMutex>
 #include <QThread>
 
+#include <QByteArrayList>
+
 #include <atomic>
+#include <chrono>
 #include <random>
+#include <vector>
 
 class QTcpServer;
 class QTcpSocket;
@@ -26,6 +30,14 @@ public:
 
     std::atomic<double> jitter {0};  // wobble of each reading, up to ± this many degrees
     std::atomic<double> degreesPerSecond {6};
+    std::atomic<double> elevation {0};  // reported as it is, degrees
+
+    // A command other than a reading ("P 85.00 0.00", "S"), with when it came.
+    struct Command {
+        QByteArray line;
+        std::chrono::steady_clock::time_point at;
+    };
+    std::vector<Command> commands() const;
 
     bool isListening() const { return port_ != 0; }
     QString device() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
@@ -43,5 +55,6 @@ private:
     double start_ = 0;               // azimuth at the last target, degrees
     double target_ = 0;              // degrees
     QElapsedTimer sinceTarget_;
+    std::vector<Command> commands_;
     std::mt19937 random_ {12345};  // on the server's thread only
 };

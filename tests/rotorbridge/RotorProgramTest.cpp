@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "FakeEasycomm.h"
 #include "FakeRotctld.h"
 #include "support/LinkWait.h"
 #include "support/PrivateBus.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 
 namespace {
@@ -286,6 +288,64 @@ TEST(RotorBridgeOptionsTest, ACheckStoresNothingAndTheModelsAreListed)
         EXPECT_EQ(line.count(u';'), 2) << line.toStdString();
         previous = number;
     }
+}
+
+// The environment of a German station, with a registry of the test's own.
+QProcessEnvironment germanStation(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANG", "LC_ALL"})
+        environment.insert(QString::fromLatin1(name), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
+    return environment;
+}
+
+// Hamlib writes and reads every rotator's numbers with the C library's locale: under a German one
+// the rotor program still reads a rotctld to the hundredth, registers an Easycomm II rotator on a
+// serial line and sends it its target with a decimal point.
+TEST(RotorProgramLocaleTest, NumbersCrossWithADecimalPointUnderAGermanLocale)
+{
+    const std::string numeric = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 missing: tools/install-deps.sh makes it";
+    std::setlocale(LC_NUMERIC, numeric.c_str());
+    QTemporaryDir home;
+    const QProcessEnvironment german = germanStation(home);
+
+    FakeRotctld rotctld;
+    rotctld.setAzimuth(180.02);
+    rotctld.elevation = 32.73;
+    const RotorProgramRun check = RotorProgramRun::of({"--check", "--model", "2", "--device", rotctld.device()}, german);
+    EXPECT_EQ(check.exitCode, 0) << check.output.toStdString();
+    EXPECT_TRUE(check.output.contains(QStringLiteral("Azimut 180.02°, Elevation 32.73°"))) << check.output.toStdString();
+
+    FakeEasycomm easycomm;
+    ASSERT_TRUE(easycomm.isOpen());
+    easycomm.azimuth = 180.02;
+    easycomm.elevation = 32.73;
+    const RotorProgramRun registered =
+        RotorProgramRun::of({"--register", "--model", "202", "--device", easycomm.device()}, german);
+    ASSERT_EQ(registered.exitCode, 0) << registered.output.toStdString();
+    EXPECT_TRUE(registered.output.contains(QStringLiteral("Azimut 180.02°, Elevation 32.73°")))
+        << registered.output.toStdString();
+
+    QProcess running;
+    running.setProcessEnvironment(german);
+    running.setProcessChannelMode(QProcess::ForwardedChannels);
+    running.start(rotorProgramPath(), {});
+    QDBusConnectionInterface* bus = QDBusConnection::sessionBus().interface();
+    ASSERT_TRUE(waitFor([&] { return bus->isServiceRegistered(QStringLiteral("dde.CorvaneRotor")).value(); }, 10000));
+    QDBusMessage turn = QDBusMessage::createMethodCall(QStringLiteral("dde.CorvaneRotor"), QStringLiteral("/Rotor"),
+                                                       QStringLiteral("corvane.Rotor"), QStringLiteral("TurnTo"));
+    turn << 123.4 << 10.5;
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(turn, QDBus::Block, 5000);
+    EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+    EXPECT_TRUE(waitFor([&] { return easycomm.received().contains("AZ123.4 EL10.5"); }, 5000))
+        << easycomm.received().join(" | ").toStdString();
+    running.terminate();
+    EXPECT_TRUE(running.waitForFinished(5000));
+    for (const QByteArray& line : easycomm.received())
+        EXPECT_FALSE(line.contains(',')) << line.toStdString();
 }
 
 }  // namespace

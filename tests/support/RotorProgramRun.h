@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -18,9 +19,11 @@ struct RotorProgramRun {
     int exitCode;
     QString output;  // standard output and error
 
-    static RotorProgramRun of(const QStringList& arguments)
+    static RotorProgramRun of(const QStringList& arguments,
+                              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         QProcess program;
+        program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(rotorProgramPath(), arguments);
         const bool ended = program.waitForFinished(20000);
