@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "../rotorbridge/FakeRotctld.h"
 #include "RotorProgramOnBus.h"
 
 #include "support/Controls.h"
@@ -13,14 +14,17 @@
 #include "mercator/TForm1.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
+#include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 
 namespace {
@@ -91,6 +95,43 @@ TEST_F(RotorPanelEndToEndTest, ATypedLocatorTurnsTheDummyRotator)
                 1e-9);
     mainControl("rotorStopItem")->trigger();
     EXPECT_EQ(rotorLink()->targetAzimuth(), session()->rotorState().rotorAzimuth);
+}
+
+// Every stop of Corvane reaches the rotator as its own stop ("S" to a rotctld) at once, outside
+// the pace of the targets, and no target follows it that would turn the antenna back a little.
+TEST_F(RotorPanelEndToEndTest, EveryStopReachesTheRotatorAtOnce)
+{
+    using namespace std::chrono;
+    FakeRotctld rotctld;
+    rotctld.degreesPerSecond = 20;
+    const RotorProgramRun registration = RotorProgramRun::of(
+        {"--register", "--model", "2", "--device", rotctld.device(), "--pst", "aus", "--n1mm", "aus"});
+    ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
+    folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
+    folder.start();
+    ASSERT_TRUE(waitFor([] { return session()->rotorState().rotorConnected && session()->rotorState().rotorAzimuth; }));
+    const std::pair<const char*, QAction*> stops[] = {
+        {"Extras menu (Ctrl+Alt+J)", mainControl("rotorStopItem")},
+        {"rotor panel", control<QAction>(form6(), "stopCommand")},
+        {"directions list", control<QAction>(form7(), "RotorSTOP1")},
+    };
+    for (const auto& [where, stop] : stops) {
+        SCOPED_TRACE(where);
+        const size_t before = rotctld.commands().size();
+        rotorLink()->turnTo(rotctld.azimuth() + 100);
+        ASSERT_TRUE(waitFor([&] { return rotctld.commands().size() > before; }, 5000));
+        ASSERT_TRUE(rotctld.commands().back().line.startsWith("P "));
+        QTest::qWait(300);  // on its way
+        const auto pressed = steady_clock::now();
+        stop->trigger();
+        ASSERT_TRUE(waitFor([&] { return rotctld.commands().back().line == "S"; }, 5000));
+        EXPECT_LT(duration_cast<milliseconds>(rotctld.commands().back().at - pressed).count(), 100);
+        QTest::qWait(1500);  // the pace of the targets, and more
+        EXPECT_EQ(rotctld.commands().back().line, "S") << "a target after the stop";
+    }
+    QFile log(folder.path() + QStringLiteral("state/Corvane/CorvaneRotor.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(log.readAll().count("Stopp von Corvane."), 3);
 }
 
 }  // namespace

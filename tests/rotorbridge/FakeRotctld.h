@@ -41,6 +41,7 @@ public:
 
     bool isListening() const { return port_ != 0; }
     QString device() const { return QStringLiteral("127.0.0.1:%1").arg(port_); }
+    quint16 port() const { return port_; }
     // Where the rotator stands now, without wobble.
     double azimuth() const;
     void setAzimuth(double azimuth);

@@ -237,6 +237,38 @@ TEST_F(RotorProgramTest, OnlyFiniteTargetsReachTheRotator)
         EXPECT_TRUE(rotctld.azimuth() >= 0 && rotctld.azimuth() <= 450) << azimuth << " led to " << rotctld.azimuth();
     }
     EXPECT_NE(log().find("keine endliche Zahl"), std::string::npos) << log();
+    // The log names what went to the rotator, not what was asked.
+    EXPECT_NE(log().find("Azimut 450°"), std::string::npos) << log();
+    EXPECT_EQ(log().find("Azimut 1e+308°"), std::string::npos) << log();
+}
+
+// A target the rotator no longer heads for is sent again: after rotctld was restarted (its rotator
+// back at rest) and after a stop on the rotator's front panel, which the program does not see.
+TEST_F(RotorProgramTest, ARepeatedTargetTurnsTheRotatorOnceItNoLongerHeadsThere)
+{
+    auto first = std::make_unique<FakeRotctld>();
+    first->degreesPerSecond = 1000;
+    const quint16 port = first->port();
+    startRotor(first->device());
+    const QStringList target {"TurnTo", "dd", "200.5", "20.5"};
+    ASSERT_TRUE(call(target).ok);
+    ASSERT_TRUE(waitFor([&] { return first->azimuth() == 200.5; }, 5000));
+    first.reset();
+    FakeRotctld restarted(port);
+    restarted.degreesPerSecond = 1000;
+    ASSERT_TRUE(waitFor([&] { return statuses.back().status.rotorAzimuth == 0; }, 10000)) << log();
+    ASSERT_TRUE(call(target).ok);
+    ASSERT_TRUE(waitFor([&] { return restarted.azimuth() == 200.5; }, 5000)) << "the restarted rotator stays at rest";
+
+    restarted.setAzimuth(200.5);  // its speed changes from here on
+    restarted.degreesPerSecond = 10 * speedUp;
+    ASSERT_TRUE(call({"TurnTo", "dd", "100", "20.5"}).ok);
+    ASSERT_TRUE(waitFor([&] { return restarted.azimuth() < 190; }, 5000));
+    restarted.setAzimuth(restarted.azimuth());  // stopped on its front panel
+    const double stoppedAt = restarted.azimuth();
+    collect(CommandPacer::startReadings + 2);
+    ASSERT_TRUE(call({"TurnTo", "dd", "100", "20.5"}).ok);
+    EXPECT_TRUE(waitFor([&] { return restarted.azimuth() < stoppedAt - 5; }, 5000)) << "it stays at " << stoppedAt;
 }
 
 // Travel ranges the rotor program refuses with exit code 2 and a message.
