@@ -46,5 +46,5 @@ bool PartnerLinks::take(const QString& text)
 void PartnerLinks::listen(const WsjtxSettings& settings)
 {
     const bool listening = wsjtxLink->listen(settings);
-    emit wsjtxStateChanged(settings.enabled, listening, wsjtxLink->isOpenToNetwork());
+    emit wsjtxStateChanged(settings.enabled, listening, wsjtxLink->isOpenToNetwork(), wsjtxLink->portTaken());
 }

@@ -36,9 +36,9 @@ public:
 
 signals:
     void partnerNamed(const Partner& partner);
-    // Whether the WSJT-X link is switched on, listens, and hears other machines too, after every
-    // listen().
-    void wsjtxStateChanged(bool enabled, bool listening, bool openToNetwork);
+    // Whether the WSJT-X link is switched on, listens, and hears other machines too, and who holds
+    // its port when that is why it does not listen, after every listen().
+    void wsjtxStateChanged(bool enabled, bool listening, bool openToNetwork, const QString& portTaken);
 
 private:
     // The place and entity a text names: the one reading for partners and for the sun's times.

@@ -5,6 +5,8 @@
 
 #include "partner/GridLocator.h"
 #include "partner/WsjtxMessage.h"
+#include "platform/NetworkReach.h"
+#include "platform/PortHolder.h"
 #include "platform/UdpReceiveBuffer.h"
 
 #include <QDebug>
@@ -46,9 +48,13 @@ bool WsjtxLink::listen(const WsjtxSettings& settings)
     pending_.clear();
     settled_.clear();
     openToNetwork_ = false;
+    portTaken_.clear();
     if (!settings.enabled)
         return false;
     if (!bind(settings)) {
+        if (socket_->error() == QAbstractSocket::AddressInUseError)
+            portTaken_ =
+                PortHolder::taken(PortHolder::Protocol::Udp, QHostAddress(settings.address), quint16(settings.port));
         socket_->abort();
         return false;
     }
@@ -59,10 +65,9 @@ bool WsjtxLink::listen(const WsjtxSettings& settings)
 bool WsjtxLink::bind(const WsjtxSettings& settings)
 {
     const QHostAddress address(settings.address);
-    const auto sharing = QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint;
     if (!address.isMulticast()) {
-        openToNetwork_ = !address.isLoopback();
-        return socket_->bind(address, quint16(settings.port), sharing);
+        openToNetwork_ = NetworkReach::beyondLoopback(address);
+        return socket_->bind(address, quint16(settings.port), QUdpSocket::DontShareAddress);
     }
     const QNetworkInterface joinOn = joinInterface(settings.multicastInterface);
     if (!joinOn.isValid())
@@ -79,7 +84,8 @@ bool WsjtxLink::bind(const WsjtxSettings& settings)
     const QHostAddress bound = address;
     openToNetwork_ = !joinOn.flags().testFlag(QNetworkInterface::IsLoopBack);
 #endif
-    return socket_->bind(bound, quint16(settings.port), sharing) && socket_->joinMulticastGroup(address, joinOn);
+    return socket_->bind(bound, quint16(settings.port), QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint) &&
+        socket_->joinMulticastGroup(address, joinOn);
 }
 
 bool WsjtxLink::isListening() const

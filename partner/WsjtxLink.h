@@ -16,9 +16,11 @@ struct WsjtxMessage;
 // station being worked once it has settled. WSJT-X sends a status for every key typed into its DX call field, so a partner
 // counts only after it has stayed the same for settleTime: the rotor never chases "VK2", "VK2A",
 // "VK2AB" on the way to "VK2ABC". The partner is the DX grid when it is a locator, else the DX
-// call when the grid is empty. The socket shares its address and port, so that other listeners
-// (GridTracker, a logger) can bind beside it. Every datagram that does not decode is dropped.
-// A multicast group is joined on the loopback interface unless the settings name another.
+// call when the grid is empty. A unicast port is bound exclusively: a second program (or a second
+// copy of this one) that binds it later fails visibly instead of silently taking the datagrams.
+// A multicast group shares its address and port, so that other listeners (GridTracker, a logger)
+// can join beside it; it is joined on the loopback interface unless the settings name another.
+// Every datagram that does not decode is dropped.
 class WsjtxLink : public QObject {
     Q_OBJECT
 public:
@@ -35,6 +37,9 @@ public:
     // Whether datagrams from other machines reach the link: listening on an address other than
     // the loopback, or on a group joined beyond it.
     bool isOpenToNetwork() const { return isListening() && openToNetwork_; }
+    // Why the last listen() failed when another socket holds the port: "Port 2237 belegt von
+    // wsjtx (PID 4711)" or "Port 2237 belegt"; empty otherwise.
+    const QString& portTaken() const { return portTaken_; }
     // The socket's receive buffer as the kernel granted it, bytes.
     int receiveBufferSize() const;
 
@@ -59,4 +64,5 @@ private:
     QString pending_;  // partner of the latest status, empty for none
     QString settled_;  // partner last announced
     bool openToNetwork_ = false;
+    QString portTaken_;
 };

@@ -3,6 +3,8 @@
 
 #include "rotorbridge/DatagramPort.h"
 
+#include "platform/PortHolder.h"
+
 #include <QTimer>
 
 DatagramPort::DatagramPort(Handler handler, QObject* parent) : QObject(parent), handler_(std::move(handler))
@@ -12,9 +14,11 @@ DatagramPort::DatagramPort(Handler handler, QObject* parent) : QObject(parent), 
 
 QString DatagramPort::bind(const Endpoint& endpoint)
 {
-    if (!socket_.bind(endpoint.address, endpoint.port))
-        return socket_.errorString();
-    return QString();
+    if (socket_.bind(endpoint.address, endpoint.port, QUdpSocket::DontShareAddress))
+        return QString();
+    if (socket_.error() == QAbstractSocket::AddressInUseError)
+        return PortHolder::taken(PortHolder::Protocol::Udp, endpoint.address, endpoint.port);
+    return socket_.errorString();
 }
 
 void DatagramPort::send(const QByteArray& data, const QHostAddress& address, quint16 port)

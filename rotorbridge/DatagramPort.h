@@ -13,7 +13,8 @@
 
 // A UDP port of the rotor program: bound to an endpoint, it hands each datagram to its handler,
 // a bounded number per turn of the event loop, so that a flood on the port cannot hold up the
-// rotor's status. Datagrams longer than maxBytes are cut there; the handler refuses them.
+// rotor's status. Datagrams longer than maxBytes are cut there; the handler refuses them. The port
+// is bound exclusively: a program that binds it later fails instead of taking the datagrams.
 class DatagramPort : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +25,8 @@ public:
 
     explicit DatagramPort(Handler handler, QObject* parent = nullptr);
 
-    // Binds to the endpoint; returns why not (a port already taken), empty on success.
+    // Binds to the endpoint; returns why not ("Port 12000 belegt von wsjtx (PID 4711)" or the
+    // system's text), empty on success.
     QString bind(const Endpoint& endpoint);
     quint16 port() const { return socket_.localPort(); }
     // Sends a datagram from this port.

@@ -3,6 +3,7 @@
 
 #include "rotorbridge/LinkOptions.h"
 
+#include "platform/NetworkReach.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
 #include "rotorbridge/LenientNumber.h"
@@ -132,11 +133,38 @@ bool LinkOptions::save() const
 
 QStringList LinkOptions::describe() const
 {
-    return {QStringLiteral("rotctld-Server: %1").arg(rotctld ? rotctld->text() : QStringLiteral("aus")),
-            QStringLiteral("PstRotator-UDP: %1").arg(pst.text()),
-            QStringLiteral("N1MM-UDP: %1, Meldungen an %2").arg(n1mm.text(), n1mmAnnounce.text()),
-            QStringLiteral("Parkposition: %1")
-                .arg(parkAzimuth ? QStringLiteral("Azimut %1°, Elevation %2°").arg(*parkAzimuth).arg(parkElevation)
-                                 : QStringLiteral("die des Rotors")),
-            QStringLiteral("Totzone: %1°, Mindestabstand der Befehle: %2 ms").arg(deadBand).arg(leastIntervalMs)};
+    QStringList lines {
+        QStringLiteral("rotctld-Server: %1").arg(rotctld ? rotctld->text() : QStringLiteral("aus")),
+        QStringLiteral("PstRotator-UDP: %1").arg(pst.text()),
+        QStringLiteral("N1MM-UDP: %1, Meldungen an %2").arg(n1mm.text(), n1mmAnnounce.text()),
+        QStringLiteral("Parkposition: %1")
+            .arg(parkAzimuth ? QStringLiteral("Azimut %1°, Elevation %2°").arg(*parkAzimuth).arg(parkElevation)
+                             : QStringLiteral("die des Rotors")),
+        QStringLiteral("Totzone: %1°, Mindestabstand der Befehle: %2 ms").arg(deadBand).arg(leastIntervalMs)};
+    for (const Listener& listener : listeners()) {
+        if (const QString warning = listener.networkWarning(); !warning.isEmpty())
+            lines << warning;
+    }
+    return lines;
+}
+
+std::vector<LinkOptions::Listener> LinkOptions::listeners() const
+{
+    std::vector<Listener> served;
+    if (rotctld)
+        served.push_back({Listener::Kind::Rotctld, QStringLiteral("rotctld-Server"), *rotctld});
+    if (!pst.off)
+        served.push_back({Listener::Kind::Pst, QStringLiteral("PstRotator-UDP"), pst});
+    if (!n1mm.off)
+        served.push_back({Listener::Kind::N1mm, QStringLiteral("N1MM-UDP"), n1mm});
+    return served;
+}
+
+QString LinkOptions::Listener::networkWarning() const
+{
+    if (!NetworkReach::beyondLoopback(endpoint.address))
+        return QString();
+    return QStringLiteral("Achtung: %1 auf %2 empfangsbereit, auch aus dem Netz, ohne Anmeldung (andere Rechner "
+                          "besser über einen SSH-Tunnel)")
+        .arg(name, endpoint.text());
 }

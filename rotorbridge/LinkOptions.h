@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 class QCommandLineParser;
 
@@ -17,6 +18,19 @@ class QCommandLineParser;
 // on the loopback), the N1MM announcements, the park position, dead band and least interval.
 // Registered and read back like the rotator's options.
 struct LinkOptions {
+    // A port the rotor program serves, named as the log and the check name it.
+    struct Listener {
+        enum class Kind { Rotctld, Pst, N1mm };
+        Kind kind;
+        QString name;  // "rotctld-Server", "PstRotator-UDP", "N1MM-UDP"
+        Endpoint endpoint;
+
+        // For an address beyond the loopback, which other machines reach, the warning with the
+        // WSJT-X link's words ("Achtung: rotctld-Server auf 0.0.0.0:4533 empfangsbereit, auch aus
+        // dem Netz, ohne Anmeldung …"); empty otherwise.
+        QString networkWarning() const;
+    };
+
     std::optional<Endpoint> rotctld;  // nothing: no rotctld server
     Endpoint pst = Endpoint::local(12000);
     Endpoint n1mm = Endpoint::local(12040);
@@ -33,5 +47,8 @@ struct LinkOptions {
     static std::optional<LinkOptions> read(const QCommandLineParser& parser, bool registering, QString* error);
     static std::optional<LinkOptions> stored(QString* error);
     bool save() const;
+    // One line a setting, then the network warning of each port that other machines reach.
     QStringList describe() const;
+    // The ports switched on: the rotctld server (TCP), the PstRotator and N1MM ports (UDP).
+    std::vector<Listener> listeners() const;
 };

@@ -3,6 +3,7 @@
 
 #include "rotorbridge/RotorProgram.h"
 
+#include "platform/PortHolder.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/HamlibRotator.h"
 
@@ -40,17 +41,30 @@ RotorBridge::StartResult RotorProgram::start()
 
 void RotorProgram::serveClients()
 {
-    const auto open = [this](const QString& what, const Endpoint& endpoint, const std::function<QString()>& listen) {
-        if (endpoint.off)
-            return;
-        const QString error = listen();
-        log_.write(
-            error.isEmpty()
-                ? QStringLiteral("%1 auf %2.").arg(what, endpoint.text())
-                : QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.").arg(what, endpoint.text(), error));
-    };
-    if (links_.rotctld)
-        open(QStringLiteral("rotctld-Server"), *links_.rotctld, [this] { return rotctld_.listen(*links_.rotctld); });
-    open(QStringLiteral("PstRotator-UDP"), links_.pst, [this] { return pst_.listen(links_.pst); });
-    open(QStringLiteral("N1MM-UDP"), links_.n1mm, [this] { return n1mm_.listen(links_.n1mm); });
+    for (const LinkOptions::Listener& listener : links_.listeners()) {
+        if (const QString error = listen(listener); !error.isEmpty()) {
+            log_.write(QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.")
+                           .arg(listener.name, listener.endpoint.text(), error));
+            continue;
+        }
+        log_.write(QStringLiteral("%1 auf %2.").arg(listener.name, listener.endpoint.text()));
+        if (const QString warning = listener.networkWarning(); !warning.isEmpty())
+            log_.write(warning);
+    }
+}
+
+QString RotorProgram::listen(const LinkOptions::Listener& listener)
+{
+    const Endpoint& endpoint = listener.endpoint;
+    switch (listener.kind) {
+    case LinkOptions::Listener::Kind::Rotctld:
+        if (const QString error = rotctld_.listen(endpoint); !error.isEmpty())
+            return PortHolder::explain(PortHolder::Protocol::Tcp, endpoint.address, endpoint.port, error);
+        return QString();
+    case LinkOptions::Listener::Kind::Pst:
+        return pst_.listen(endpoint);
+    case LinkOptions::Listener::Kind::N1mm:
+        return n1mm_.listen(endpoint);
+    }
+    return QString();
 }

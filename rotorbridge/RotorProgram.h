@@ -37,6 +37,8 @@ public:
 
 private:
     void serveClients();
+    // Opens one client port; returns why not, empty on success.
+    QString listen(const LinkOptions::Listener& listener);
 
     QDBusConnection bus_;
     LinkOptions links_;

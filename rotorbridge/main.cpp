@@ -8,6 +8,7 @@
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/BridgeOptions.h"
 #include "rotorbridge/HamlibRotator.h"
+#include "rotorbridge/PortTrial.h"
 #include "rotorbridge/RotorBridge.h"
 #include "rotorbridge/RotorProgram.h"
 #include "rotorbridge/TravelRange.h"
@@ -64,12 +65,14 @@ int listModels()
 }
 
 // Opens the rotator once and reads its position; only when that works and the options are
-// stored (a check stores nothing).
+// stored (a check stores nothing). A client port that is taken is said, not fatal: the running
+// rotor program goes on without it too.
 int registerRotor(const BridgeOptions& options, bool store)
 {
     if (HamlibRotator::modelName(options.model).isEmpty())
         return fail(QStringLiteral("Hamlib kennt kein Rotormodell %1. Nichts eingetragen.").arg(options.model), 2);
-    print(QStringList{QStringLiteral("Einstellungen:")} + options.describe() + options.links.describe());
+    print(QStringList {QStringLiteral("Einstellungen:")} + options.describe() + options.links.describe() +
+          PortTrial::run(options.links));
     HamlibRotator rotator(setupOf(options));
     if (const QString error = rotator.check(); !error.isEmpty())
         return fail(error + QStringLiteral(". Nichts eingetragen."), 2);

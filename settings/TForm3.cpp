@@ -507,12 +507,12 @@ void TForm3::E_WsjtxPortKeyPress(int key)
     }
 }
 
-void TForm3::showWsjtxState(bool enabled, bool listening, bool openToNetwork)
+void TForm3::showWsjtxState(bool enabled, bool listening, bool openToNetwork, const QString& portTaken)
 {
     if (!enabled)
         L_WsjtxZustand->setText(QStringLiteral("aus"));
     else if (!listening)
-        L_WsjtxZustand->setText(QStringLiteral("nicht nutzbar"));
+        L_WsjtxZustand->setText(portTaken.isEmpty() ? QStringLiteral("nicht nutzbar") : portTaken);
     else
         L_WsjtxZustand->setText(openToNetwork ? QStringLiteral("empfangsbereit, auch aus dem Netz")
                                               : QStringLiteral("empfangsbereit"));

@@ -42,8 +42,9 @@ public:
     void showRotorGroups(bool visible);
     // The cluster link's and the log's state, in German, below their fields.
     void showClusterState(const QString& state);
-    // Tells in the group whether the link listens, and whether other machines reach it.
-    void showWsjtxState(bool enabled, bool listening, bool openToNetwork = false);
+    // Tells in the group whether the link listens, and whether other machines reach it; when it
+    // does not listen because its port is taken, portTaken says so ("Port 2237 belegt").
+    void showWsjtxState(bool enabled, bool listening, bool openToNetwork = false, const QString& portTaken = QString());
 
 protected:
     void closeEvent(QCloseEvent* event) override;

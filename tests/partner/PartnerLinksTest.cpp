@@ -17,6 +17,7 @@
 #include "support/RotorStateEdit.h"
 #include "support/RunningProgram.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TakenPort.h"
 
 #include <QCheckBox>
 #include <QDBusConnection>
@@ -239,6 +240,22 @@ TEST_F(PartnerLinksTest, ParameterGroupMovesTheLinkAndKeepsItsSettings)
     EXPECT_FALSE(ini.readBool(WsjtxSettings::section, QStringLiteral("Empfang"), true));
     EXPECT_EQ(ini.readString(WsjtxSettings::section, QStringLiteral("Adresse"), QString()), QStringLiteral("127.0.0.1"));
     EXPECT_EQ(ini.readInteger(WsjtxSettings::section, QStringLiteral("Port"), 0), newPort);
+}
+
+// A port another program holds (sharing its address, as WSJT-X listeners often do) is not shared
+// silently: the parameter window names the holder.
+TEST_F(PartnerLinksTest, ATakenPortIsSaidWithItsHolder)
+{
+    auto* portField = parameterControl<QLineEdit>("E_WsjtxPort");
+    auto* state = parameterControl<QLabel>("L_WsjtxZustand");
+    QUdpSocket holder;
+    ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+    portField->setText(QString::number(holder.localPort()));
+    QTest::keyClick(portField, Qt::Key_Return);
+    EXPECT_EQ(state->text(), takenByThisProcess(holder.localPort()));
+    portField->setText(QString::number(freeUdpPort()));
+    QTest::keyClick(portField, Qt::Key_Return);
+    EXPECT_EQ(state->text(), QStringLiteral("empfangsbereit"));
 }
 
 TEST(WsjtxSettingsTest, MissingOrUnusableKeysReadAsTheDefaults)

@@ -5,6 +5,7 @@
 
 #include "partner/WsjtxLink.h"
 #include "support/RandomBytes.h"
+#include "support/TakenPort.h"
 
 #include <QElapsedTimer>
 #include <QNetworkInterface>
@@ -185,6 +186,31 @@ TEST(WsjtxLinkSettingsTest, SaysWhenOtherMachinesReachItAndWidensItsBuffer)
     EXPECT_FALSE(link.listen(settings));
 }
 
+// A unicast port is the link's alone: a second program binding it later, sharing the address,
+// fails instead of taking the decodes. A port another program holds already is said with its holder.
+TEST(WsjtxLinkSettingsTest, AUnicastPortIsHeldAloneAndATakenOneIsSaid)
+{
+    const auto shared = QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint;
+    const char* addresses[] = {"127.0.0.1", "0.0.0.0"};
+    for (const char* address : addresses) {
+        SCOPED_TRACE(address);
+        WsjtxLink link;
+        WsjtxSettings settings;
+        settings.address = QString::fromLatin1(address);
+        settings.port = 0;
+        ASSERT_TRUE(link.listen(settings));
+        EXPECT_EQ(link.portTaken(), QString());
+        QUdpSocket intruder;
+        EXPECT_FALSE(intruder.bind(QHostAddress::LocalHost, link.localPort(), shared));
+
+        QUdpSocket holder;
+        ASSERT_TRUE(holder.bind(QHostAddress::LocalHost, 0, shared));
+        settings.port = holder.localPort();
+        EXPECT_FALSE(link.listen(settings));
+        EXPECT_EQ(link.portTaken(), takenByThisProcess(holder.localPort()));
+    }
+}
+
 TEST(WsjtxLinkSettingsTest, OffOrUnusableAddressMeansNotListening)
 {
     WsjtxLink link;
@@ -196,6 +222,7 @@ TEST(WsjtxLinkSettingsTest, OffOrUnusableAddressMeansNotListening)
     settings.address = QStringLiteral("192.0.2.1");  // documentation range, no address of this machine
     EXPECT_FALSE(link.listen(settings));
     EXPECT_FALSE(link.isListening());
+    EXPECT_EQ(link.portTaken(), QString()) << "not listening, but not for a taken port";
 }
 
 } // namespace

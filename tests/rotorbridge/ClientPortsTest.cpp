@@ -180,6 +180,25 @@ TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePositi
     EXPECT_TRUE(logger.receiveDatagram().data().startsWith("Beam @ "));
 }
 
+// A second program that binds a port of ours later, sharing the address as the old listeners
+// did, must fail instead of taking our datagrams.
+TEST(DatagramPorts, AreHeldAloneAgainstALaterSharedBind)
+{
+    Station station;
+    const struct {
+        const char* what;
+        quint16 port;
+    } cases[] = {{"PstRotator", station.pst.port()}, {"N1MM", station.n1mm.port()}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QUdpSocket intruder;
+        EXPECT_FALSE(
+            intruder.bind(QHostAddress::LocalHost, c.port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+        EXPECT_FALSE(
+            intruder.bind(QHostAddress::AnyIPv4, c.port, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+    }
+}
+
 // Sends lines to the rotctld server and collects the answer up to the marker line's answer.
 QByteArray exchange(QTcpSocket& socket, const QByteArray& lines)
 {

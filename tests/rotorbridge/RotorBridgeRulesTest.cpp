@@ -177,7 +177,9 @@ TEST_F(BridgeOptionsTest, ClientPortsAndMotionRulesAreRegisteredAndReadBack)
     EXPECT_EQ(run->links.describe(),
               (QStringList {"rotctld-Server: 0.0.0.0:4533", "PstRotator-UDP: aus",
                             "N1MM-UDP: aus, Meldungen an 127.0.0.1:13010", "Parkposition: Azimut 180°, Elevation 5°",
-                            "Totzone: 1.5°, Mindestabstand der Befehle: 2000 ms"}));
+                            "Totzone: 1.5°, Mindestabstand der Befehle: 2000 ms",
+                            "Achtung: rotctld-Server auf 0.0.0.0:4533 empfangsbereit, auch aus dem Netz, ohne "
+                            "Anmeldung (andere Rechner besser über einen SSH-Tunnel)"}));
     EXPECT_EQ(BridgeOptions::stored(&error).links.n1mm.port, 12041) << "a run's options are not stored";
 }
 

@@ -6,6 +6,7 @@
 #include "support/LinkWait.h"
 #include "support/PrivateBus.h"
 #include "support/RotorProgramRun.h"
+#include "support/TakenPort.h"
 
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeServer.h"
@@ -21,6 +22,7 @@
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -75,13 +77,21 @@ protected:
         QDBusConnection::disconnectFromBus(QStringLiteral("probe"));
     }
 
+    // The client ports of most tests: all of them off.
+    static LinkOptions quietLinks()
+    {
+        LinkOptions links;
+        links.pst.off = links.n1mm.off = true;
+        return links;
+    }
+
     // Starts the rotor program for the stand-in (or the device given) and greets it.
-    void startRotor(const QString& device)
+    void startRotor(const QString& device, const LinkOptions& links = quietLinks())
     {
         BridgeOptions options;
         options.model = 2;
         options.device = device;
-        options.links.pst.off = options.links.n1mm.off = true;
+        options.links = links;
         rotator = std::make_unique<HamlibRotator>(HamlibRotator::Setup {options.model, device, {}});
         rotor = std::make_unique<RotorProgram>(QDBusConnection::sessionBus(), QStringLiteral("CorvaneRotor"), *rotator,
                                                options, bridgeLog, fast);
@@ -271,6 +281,32 @@ TEST_F(RotorProgramTest, ARepeatedTargetTurnsTheRotatorOnceItNoLongerHeadsThere)
     EXPECT_TRUE(waitFor([&] { return restarted.azimuth() < stoppedAt - 5; }, 5000)) << "it stays at " << stoppedAt;
 }
 
+// A client port that another program holds is logged with its holder and left out; one that
+// other machines reach is logged with the warning.
+TEST_F(RotorProgramTest, TheLogSaysWhichPortIsTakenAndWhichReachesTheNetwork)
+{
+    QTcpServer rotctldHolder;
+    ASSERT_TRUE(rotctldHolder.listen(QHostAddress::LocalHost, 0));
+    QUdpSocket pstHolder;
+    ASSERT_TRUE(pstHolder.bind(QHostAddress::LocalHost, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+    LinkOptions links;
+    links.rotctld = Endpoint::local(rotctldHolder.serverPort());
+    links.pst = Endpoint::local(pstHolder.localPort());
+    links.n1mm = {QHostAddress(QHostAddress::AnyIPv4), 0, false};
+    startRotor(rotctld.device(), links);
+    const QString lines[] = {
+        QStringLiteral("rotctld-Server auf 127.0.0.1:%1 nicht möglich (%2); ohne ihn weiter.")
+            .arg(QString::number(rotctldHolder.serverPort()), takenByThisProcess(rotctldHolder.serverPort())),
+        QStringLiteral("PstRotator-UDP auf 127.0.0.1:%1 nicht möglich (%2); ohne ihn weiter.")
+            .arg(QString::number(pstHolder.localPort()), takenByThisProcess(pstHolder.localPort())),
+        QStringLiteral("N1MM-UDP auf 0.0.0.0:0.\n"),
+        QStringLiteral("Achtung: N1MM-UDP auf 0.0.0.0:0 empfangsbereit, auch aus dem Netz, ohne Anmeldung"),
+    };
+    const QString text = QString::fromStdString(log());
+    for (const QString& line : lines)
+        EXPECT_TRUE(text.contains(line)) << line.toStdString() << "\n" << text.toStdString();
+}
+
 // Travel ranges the rotor program refuses with exit code 2 and a message.
 TEST(RotorBridgeOptionsTest, ATravelRangeThatIsNoRangeIsRefused)
 {
@@ -378,6 +414,97 @@ TEST(RotorProgramLocaleTest, NumbersCrossWithADecimalPointUnderAGermanLocale)
     EXPECT_TRUE(running.waitForFinished(5000));
     for (const QByteArray& line : easycomm.received())
         EXPECT_FALSE(line.contains(',')) << line.toStdString();
+}
+
+// A port free now (TCP and UDP alike, for a moment).
+quint16 freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// Every listener on an address beyond the loopback is warned of in the settings that "--check"
+// (like "--register" and "--show") prints; the check goes on where such an address is not this
+// machine's.
+TEST(RotorBridgeOptionsTest, AListenerThatOtherMachinesReachIsWarnedOf)
+{
+    const QString port = QString::number(freePort());
+    const struct {
+        const char* option;
+        const char* host;
+        const char* name;  // as the settings name the port
+        bool warned;
+    } cases[] = {
+        {"--serve-rotctld", "127.0.0.1", "rotctld-Server", false},
+        {"--pst", "[::1]", "PstRotator-UDP", false},
+        {"--n1mm", "127.0.0.2", "N1MM-UDP", false},
+        {"--serve-rotctld", "0.0.0.0", "rotctld-Server", true},
+        {"--pst", "[::]", "PstRotator-UDP", true},
+        {"--n1mm", "0.0.0.0", "N1MM-UDP", true},
+        {"--pst", "192.168.1.5", "PstRotator-UDP", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.option << " " << c.host);
+        const QString endpoint = QString::fromLatin1(c.host) + u':' + port;
+        QStringList arguments {"--check", "--model", "1", "--pst", "aus", "--n1mm", "aus"};
+        arguments << QString::fromLatin1(c.option) << endpoint;
+        const RotorProgramRun program = RotorProgramRun::of(arguments);
+        EXPECT_EQ(program.exitCode, 0) << program.output.toStdString();
+        EXPECT_TRUE(program.output.contains(QStringLiteral("%1: %2").arg(QLatin1String(c.name), endpoint)))
+            << program.output.toStdString();
+        EXPECT_EQ(program.output.contains(
+                      QStringLiteral("Achtung: %1 auf %2 empfangsbereit, auch aus dem Netz, ohne Anmeldung")
+                          .arg(QLatin1String(c.name), endpoint)),
+                  c.warned)
+            << program.output.toStdString();
+        EXPECT_EQ(program.output.contains(QStringLiteral("auch aus dem Netz")), c.warned);
+    }
+}
+
+// "--check" and "--register" try the ports they would serve: one another program holds is named
+// with its holder (here this test), and the rotator is still checked and registered; "--show"
+// warns as the check did.
+TEST(RotorBridgeOptionsTest, TheCheckNamesATakenPortAndTheShowWarnsOfTheNetwork)
+{
+    QTemporaryDir config;
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QTcpServer rotctldHolder;
+    ASSERT_TRUE(rotctldHolder.listen(QHostAddress::LocalHost, 0));
+    QUdpSocket n1mmHolder;
+    ASSERT_TRUE(n1mmHolder.bind(QHostAddress::AnyIPv4, 0, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint));
+    const QString rotctldPort = QString::number(rotctldHolder.serverPort());
+    const QString n1mmPort = QString::number(n1mmHolder.localPort());
+    const QString pstPort = QString::number(freePort());
+    const QStringList options {"--model", "1",      "--serve-rotctld", rotctldPort,
+                               "--n1mm",  n1mmPort, "--pst",           "0.0.0.0:" + pstPort};
+    const struct {
+        const char* action;
+        const char* verdict;
+    } cases[] = {{"--check", "Prüfung gelungen. Nichts eingetragen."}, {"--register", "Eingetragen: "}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.action);
+        const RotorProgramRun program = RotorProgramRun::of(QStringList {QString::fromLatin1(c.action)} + options);
+        EXPECT_EQ(program.exitCode, 0) << program.output.toStdString();
+        for (const QString& said :
+             {QStringLiteral("rotctld-Server auf 127.0.0.1:%1 nicht möglich: %2")
+                  .arg(rotctldPort, takenByThisProcess(rotctldHolder.serverPort())),
+              QStringLiteral("N1MM-UDP auf 127.0.0.1:%1 nicht möglich: %2")
+                  .arg(n1mmPort, takenByThisProcess(n1mmHolder.localPort())),
+              QStringLiteral("Achtung: PstRotator-UDP auf 0.0.0.0:%1 empfangsbereit, auch aus dem Netz, "
+                             "ohne Anmeldung")
+                  .arg(pstPort),
+              QString::fromUtf8(c.verdict)})
+            EXPECT_TRUE(program.output.contains(said)) << said.toStdString() << "\n" << program.output.toStdString();
+        EXPECT_FALSE(program.output.contains(QStringLiteral("PstRotator-UDP auf 0.0.0.0:%1 nicht").arg(pstPort)))
+            << "its port is free";
+    }
+    const RotorProgramRun shown = RotorProgramRun::of({"--show"});
+    EXPECT_TRUE(shown.output.contains(
+        QStringLiteral("Achtung: PstRotator-UDP auf 0.0.0.0:%1 empfangsbereit, auch aus dem Netz").arg(pstPort)))
+        << shown.output.toStdString();
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
@@ -253,6 +254,18 @@ TEST_F(ParameterWindowTest, RotorStatusesShowTheElevationAndTheRotorGroups)
         EXPECT_EQ(control<QGroupBox>("GB_Azimut")->isHidden(), !c.groups) << c.what;
         EXPECT_EQ(control<QGroupBox>("GB_Elevation")->isHidden(), !c.groups) << c.what;
     }
+}
+
+// Who holds the WSJT-X port shows whole in the state's row, at its longest: a process name of 15
+// characters and a seven-digit PID.
+TEST_F(ParameterWindowTest, TheWsjtxStateShowsWholeWhoHoldsItsPort)
+{
+    open();
+    const QString longest = QStringLiteral("Port 65535 belegt von corvane_partner (PID 4194304)");
+    form->showWsjtxState(true, false, false, longest);
+    auto* state = control<QLabel>("L_WsjtxZustand");
+    EXPECT_EQ(state->text(), longest);
+    EXPECT_LE(state->fontMetrics().horizontalAdvance(longest), state->contentsRect().width());
 }
 
 TEST_F(ParameterWindowTest, AnEmptyFileShowsTheDefaults)

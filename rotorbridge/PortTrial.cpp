@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
+#include "rotorbridge/PortTrial.h"
+
+#include "platform/PortHolder.h"
+#include "rotorbridge/DatagramPort.h"
+
+#include <QTcpServer>
+
+namespace {
+
+// Why the listener's port cannot be opened; empty when it can.
+QString tryPort(const LinkOptions::Listener& listener)
+{
+    const Endpoint& endpoint = listener.endpoint;
+    if (listener.kind != LinkOptions::Listener::Kind::Rotctld)
+        return DatagramPort([](const QNetworkDatagram&) {}).bind(endpoint);
+    QTcpServer server;
+    if (server.listen(endpoint.address, endpoint.port))
+        return QString();
+    if (server.serverError() == QAbstractSocket::AddressInUseError)
+        return PortHolder::taken(PortHolder::Protocol::Tcp, endpoint.address, endpoint.port);
+    return server.errorString();
+}
+
+}  // namespace
+
+QStringList PortTrial::run(const LinkOptions& links)
+{
+    QStringList lines;
+    for (const LinkOptions::Listener& listener : links.listeners()) {
+        if (const QString error = tryPort(listener); !error.isEmpty())
+            lines << QStringLiteral("%1 auf %2 nicht möglich: %3").arg(listener.name, listener.endpoint.text(), error);
+    }
+    return lines;
+}
