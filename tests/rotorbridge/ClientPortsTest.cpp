@@ -1,94 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "ClientStation.h"
 #include "FakeRotctld.h"
 
-#include "rotorbridge/BridgeLog.h"
-#include "rotorbridge/FaultLog.h"
-#include "rotorbridge/HamlibRotator.h"
 #include "rotorbridge/N1mmListener.h"
-#include "rotorbridge/PstListener.h"
-#include "rotorbridge/RotctldServer.h"
-#include "rotorbridge/RotorBridge.h"
-#include "rotorbridge/RotorCommands.h"
 
-#include <QDBusConnection>
-#include <QFile>
 #include <QNetworkDatagram>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
 #include <optional>
 #include <thread>
 
 namespace {
 
-constexpr double parkAzimuth = 200;   // degrees
-constexpr int statusIntervalMs = 50;  // a tenth of the program's: the tests wait for readings, not for its pace
-
-// The rotor program's client side in this process over a rotator (Hamlib's dummy, or a stand-in
-// rotctld), its ports on the loopback at free ports; the PstRotator answers come to `answers`.
-struct Station {
-    explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}})
-        : rotator(setup), bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances),
-                                 rotator, {}, {}, log, {statusIntervalMs}),
-          commands(
-              bridge, rotator, [] { return PathSettings {}; }, rules, log),
-          faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test")),
-          pst(commands, faults, [this](const QString& locator, const QString&) { locators << locator; }),
-          n1mm(commands, faults, Endpoint::local(0), 20)
-    {
-        EXPECT_EQ(bridge.start(), RotorBridge::StartResult::Started);
-        EXPECT_EQ(rotctld.listen(Endpoint::local(0)), QString());
-        EXPECT_EQ(n1mm.listen(Endpoint::local(0)), QString());
-        // PstRotator answers to the port above its own: take two free neighbours.
-        for (quint16 port = 24000 + quint16(instances * 7 % 2000);; port += 2) {
-            if (answers.bind(QHostAddress::LocalHost, port + 1) && pst.listen(Endpoint::local(port)).isEmpty())
-                break;
-            answers.close();
-        }
-    }
-
-    // Waits for the first reading of the rotator.
-    bool positionKnown()
-    {
-        return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000);
-    }
-
-    void sendTo(quint16 port, const QByteArray& bytes) { sender.writeDatagram(bytes, QHostAddress::LocalHost, port); }
-
-    // Connects a client to the rotctld server.
-    bool connectToRotctld(QTcpSocket& client)
-    {
-        client.connectToHost(QHostAddress::LocalHost, rotctld.port());
-        return client.waitForConnected(3000);
-    }
-
-    QByteArray logText() const
-    {
-        QFile file(log.path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no log");
-    }
-
-    static inline int instances = 0;
-    QTemporaryDir folder;
-    BridgeLog log {folder.path() + QStringLiteral("/CorvaneRotor.log")};
-    HamlibRotator rotator;
-    RotorBridge bridge;
-    RotorCommands commands;
-    FaultLog faults;
-    RotctldServer rotctld;
-    QStringList locators;
-    PstListener pst;
-    N1mmListener n1mm;
-    QUdpSocket answers;
-    QUdpSocket sender;
-};
+constexpr double parkAzimuth = ClientStation::parkAzimuth;  // degrees
 
 TEST(DatagramPorts, TurnAsTheFormatSays)
 {
@@ -109,6 +39,8 @@ TEST(DatagramPorts, TurnAsTheFormatSays)
          120.0},
         {"PST stop forgets the goal", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"}, {}},
         {"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth},
+        {"PST bare stop", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST>STOP</PST>"}, {}},
+        {"PST bare park, lower case", false, {"<PST>park</PST>"}, parkAzimuth},
         {"PST out of range, NaN, 10 KB and garbage are ignored",
          false,
          {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
@@ -127,7 +59,7 @@ TEST(DatagramPorts, TurnAsTheFormatSays)
          33.0},
     };
     for (const auto& c : cases) {
-        Station station;
+        ClientStation station;
         for (const QByteArray& datagram : c.datagrams)
             station.sendTo(c.n1mm ? station.n1mm.port() : station.pst.port(), datagram);
         const RotorCommands& commands = station.commands;
@@ -139,7 +71,7 @@ TEST(DatagramPorts, TurnAsTheFormatSays)
 
 TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     for (const char* datagram : {"<PST>AZ?</PST>", "<PST>EL?</PST>", "<PST><QRA>KN34BJ</QRA></PST>"})
         station.sendTo(station.pst.port(), datagram);
@@ -157,7 +89,7 @@ TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 
 TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePosition)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());  // the dummy stands at 0 degrees
     QUdpSocket logger;
     ASSERT_TRUE(logger.bind(QHostAddress::LocalHost, 0));
@@ -188,7 +120,7 @@ QByteArray exchange(QTcpSocket& socket, const QByteArray& lines)
 
 TEST(RotctldServer, AnswersAsRotctldDoes)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket client;
     ASSERT_TRUE(station.connectToRotctld(client));
@@ -223,7 +155,7 @@ TEST(RotctldServer, AnswersAsRotctldDoes)
 
 TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket silent, greedy, client;
     for (QTcpSocket* socket : {&silent, &greedy, &client})
@@ -244,7 +176,7 @@ TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
 
 TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     std::atomic<bool> flooding = true;
     const quint16 pstPort = station.pst.port(), rotctldPort = station.rotctld.port();
@@ -282,8 +214,9 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
     constexpr int speedUp = 50;
     FakeRotctld standIn;
     standIn.degreesPerSecond = 6 * speedUp;
-    Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
-                    {2, standIn.device(), {}});
+    ClientStation station(
+        {CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
+        {2, standIn.device(), {}});
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket tracker;
     ASSERT_TRUE(station.connectToRotctld(tracker));
