@@ -3,6 +3,8 @@
 
 #include "rotorbridge/HamlibRotator.h"
 
+#include "rotorbridge/HamlibTexts.h"
+
 #include <QFile>
 
 #include <hamlib/rotator.h>
@@ -176,9 +178,38 @@ bool HamlibRotator::canPark() const
 QString HamlibRotator::park()
 {
     if (!open_)
-        return QStringLiteral("Rotor nicht geöffnet");
+        return notOpen;
     const int code = rot_park(rot_);
     return code == RIG_OK ? QString() : errorText(code);
+}
+
+QString HamlibRotator::reset(int kind)
+{
+    if (!open_)
+        return notOpen;
+    const int code = rot_reset(rot_, rot_reset_t(kind));
+    return code == RIG_OK ? QString() : errorText(code);
+}
+
+HamlibRotator::Status HamlibRotator::status()
+{
+    if (!open_)
+        return {-RIG_EIO, 0};
+    rot_status_t flags = ROT_STATUS_NONE;
+    const int code = rot_get_status(rot_, &flags);
+    return {code, code == RIG_OK ? unsigned(flags) : 0};
+}
+
+QByteArray HamlibRotator::capabilities(Range azimuth, Range elevation)
+{
+    QString error;
+    ROT* rot = open_ ? rot_ : configured(&error);
+    if (!rot)
+        return QByteArray();
+    const QByteArray text = HamlibTexts::capabilities(rot, azimuth, elevation);
+    if (rot != rot_)
+        rot_cleanup(rot);
+    return text;
 }
 
 std::optional<HamlibRotator::Range> HamlibRotator::azimuthRange()

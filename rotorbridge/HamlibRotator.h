@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -64,6 +65,18 @@ public:
     bool canPark() const;
     // Returns Hamlib's reason when the rotator refuses to park, empty on success.
     QString park();
+    // Resets the rotator's controller; kind: Hamlib's kind of reset (1: all). Returns Hamlib's
+    // reason when the rotator refuses, empty on success.
+    QString reset(int kind);
+
+    struct Status {
+        int code;        // 0, else Hamlib's error code (negative; -11 where the backend tells none)
+        unsigned flags;  // Hamlib's ROT_STATUS_* flags
+    };
+    Status status();
+    // The capabilities of the model as Hamlib's rotctld lists them (\dump_caps), with these
+    // azimuths and elevations; empty when Hamlib does not know the model.
+    QByteArray capabilities(Range azimuth, Range elevation);
 
     // The azimuths and elevations the rotator accepts: from the open rotator (a rotctld tells its
     // own), else from the model and settings. Nothing when neither says.

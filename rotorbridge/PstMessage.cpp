@@ -36,10 +36,18 @@ PstMessage PstMessage::parse(QByteArrayView datagram)
         else if (*into < 0 || *into > maximum)
             message.fault = Fault::OutOfRange;
     };
-    if (xml->text.compare(QLatin1String("AZ?"), Qt::CaseInsensitive) == 0)
+    // The root's own text: a query, or the bare form of a stop or park some senders use.
+    const auto says = [&](const char* word) {
+        return xml->text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+    };
+    if (says("AZ?"))
         message.asksAzimuth = true;
-    else if (xml->text.compare(QLatin1String("EL?"), Qt::CaseInsensitive) == 0)
+    else if (says("EL?"))
         message.asksElevation = true;
+    else if (says("STOP"))
+        message.stop = true;
+    else if (says("PARK"))
+        message.park = true;
     else if (!xml->text.isEmpty())
         message.fault = Fault::Malformed;
     for (const auto& [name, value] : xml->children) {

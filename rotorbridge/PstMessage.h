@@ -9,8 +9,9 @@
 #include <optional>
 
 // One PstRotator datagram: "<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><ELEVATION>25</ELEVATION>
-// </PST>", both with "<TRACK>", "<STOP>1</STOP>", "<PARK>1</PARK>", "<QRA>KN34BJ</QRA>", or the
-// queries "<PST>AZ?</PST>" and "<PST>EL?</PST>". Angles in degrees.
+// </PST>", both with "<TRACK>", "<STOP>1</STOP>", "<PARK>1</PARK>", "<QRA>KN34BJ</QRA>", the bare
+// "<PST>STOP</PST>" and "<PST>PARK</PST>", or the queries "<PST>AZ?</PST>" and "<PST>EL?</PST>".
+// Angles in degrees.
 class PstMessage {
 public:
     static constexpr int maxBytes = 1024;        // a longer datagram is no PstRotator message

@@ -120,13 +120,15 @@ void RotctldServer::serve(QTcpSocket* socket, Client* client)
     }
     for (int handled = 0; handled < linesPerTurn && !client->lines.isEmpty(); ++handled) {
         const RotctldSession::Reply reply = client->session.answer(client->lines.takeFirst());
+        // "RPRT -1" ends a refused command's answer, plain or extended, anywhere in the line's.
+        if (reply.text.contains("RPRT -1\n"))
+            faults_.report(QStringLiteral("rotctld: Befehl abgelehnt"), client->peer);
+        socket->write(reply.text);
         if (reply.close) {
+            // The answers before a "q" in the same line still go out.
             socket->disconnectFromHost();
             return;
         }
-        if (reply.text.startsWith("RPRT -1"))
-            faults_.report(QStringLiteral("rotctld: Befehl abgelehnt"), client->peer);
-        socket->write(reply.text);
     }
     if (socket->bytesToWrite() > maxUnsentBytes) {
         drop(socket, QStringLiteral("rotctld: Client liest seine Antworten nicht, Verbindung getrennt"));

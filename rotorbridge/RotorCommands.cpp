@@ -140,3 +140,40 @@ RotorCommands::Answer RotorCommands::park(const QString& client)
         log_.write(QStringLiteral("Parken abgelehnt: %1").arg(failure));
     return failure;
 }
+
+RotorCommands::Answer RotorCommands::move(Direction direction, const QString& client)
+{
+    const QString mover = client + QStringLiteral(" (Bewegung)");
+    const TravelRange& travel = bridge_.travel();
+    switch (direction) {
+    case Direction::Left:
+        return turnToAzimuth(travel.minimum, elevationToKeep(), mover);
+    case Direction::Right:
+        return turnToAzimuth(travel.maximum, elevationToKeep(), mover);
+    case Direction::Up:
+        return turnElevation(elevationRange().maximum, mover);
+    case Direction::Down:
+        return turnElevation(elevationRange().minimum, mover);
+    }
+    return QString();
+}
+
+RotorCommands::Answer RotorCommands::reset(int kind, const QString& client)
+{
+    log_.write(QStringLiteral("Zurücksetzen (Art %1) von %2.").arg(kind).arg(client));
+    const QString failure = rotator_.reset(kind);
+    if (!failure.isEmpty())
+        log_.write(QStringLiteral("Zurücksetzen von %1 nicht ausgeführt: %2.").arg(client, failure));
+    return failure;
+}
+
+HamlibRotator::Status RotorCommands::status() const
+{
+    return rotator_.status();
+}
+
+QByteArray RotorCommands::capabilities() const
+{
+    const TravelRange& travel = bridge_.travel();
+    return rotator_.capabilities({double(travel.minimum), double(travel.maximum)}, elevationRange());
+}

@@ -73,4 +73,16 @@ private:
     Rules rules_;
     BridgeLog& log_;
     CommandPacer pacer_;
+
+public:
+    enum class Direction { Left, Right, Up, Down };
+    // A move goes on to the travel end that way (to the highest or lowest elevation up or down)
+    // unless stopped before: a heading to that end, so it meets every rule a heading meets.
+    Answer move(Direction direction, const QString& client);
+    // Resets the rotator's controller; kind: Hamlib's kind of reset (1: all).
+    Answer reset(int kind, const QString& client);
+    HamlibRotator::Status status() const;
+    // The capabilities of the rotator's model, with the travel ends and elevations reported to the
+    // clients; empty when they cannot be read.
+    QByteArray capabilities() const;
 };

@@ -64,6 +64,7 @@ TEST(PstMessage, ReadsTheFormatWithItsQuirks)
         const char* datagram;
         std::optional<double> azimuth, elevation;  // degrees
         F fault;
+        bool stop = false, park = false;
     } cases[] = {
         {"<PST><AZIMUTH>85</AZIMUTH></PST>", 85.0, none, F::None},
         {"<PST><ELEVATION>25</ELEVATION></PST>", none, 25.0, F::None},
@@ -78,17 +79,23 @@ TEST(PstMessage, ReadsTheFormatWithItsQuirks)
         {"<PST>WAS?</PST>", none, none, F::Malformed},
         {"<N1MMRotor><goazi>1</goazi></N1MMRotor>", none, none, F::Malformed},
         {"\x01\xff garbage", none, none, F::Malformed},
+        {"<PST><STOP>1</STOP></PST>", none, none, F::None, true},
+        {"<PST>STOP</PST>", none, none, F::None, true},
+        {"<pst> Stop </pst>\r\n", none, none, F::None, true},
+        {"<PST><PARK>1</PARK></PST>", none, none, F::None, false, true},
+        {"<PST>PARK</PST>", none, none, F::None, false, true},
+        {"<PST>park</PST>", none, none, F::None, false, true},
+        {"<PST>STOPP</PST>", none, none, F::Malformed},
+        {"<PST>STOP PARK</PST>", none, none, F::Malformed},
     };
     for (const auto& c : cases) {
         const PstMessage message = PstMessage::parse(c.datagram);
-        EXPECT_EQ(std::tie(message.fault, message.azimuth, message.elevation),
-                  std::tie(c.fault, c.azimuth, c.elevation))
+        EXPECT_EQ(std::tie(message.fault, message.azimuth, message.elevation, message.stop, message.park),
+                  std::tie(c.fault, c.azimuth, c.elevation, c.stop, c.park))
             << c.datagram;
     }
     EXPECT_EQ(PstMessage::parse("<PST><AZIMUTH>" + QByteArray(10240, '8') + "</AZIMUTH></PST>").fault, F::Malformed)
         << "a 10 KB number";
-    EXPECT_TRUE(PstMessage::parse("<PST><STOP>1</STOP></PST>").stop);
-    EXPECT_TRUE(PstMessage::parse("<PST><PARK>1</PARK></PST>").park);
     EXPECT_EQ(PstMessage::parse("<PST><QRA>kn34bj</QRA></PST>").locator, QStringLiteral("KN34BJ"));
     EXPECT_TRUE(PstMessage::parse("<PST>AZ?</PST>").asksAzimuth);
     EXPECT_TRUE(PstMessage::parse("<PST>EL?</PST>").asksElevation);

@@ -1,30 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "ClientStation.h"
 #include "FakeRotctld.h"
 
-#include "rotorbridge/BridgeLog.h"
-#include "rotorbridge/FaultLog.h"
-#include "rotorbridge/HamlibRotator.h"
 #include "rotorbridge/N1mmListener.h"
-#include "rotorbridge/PstListener.h"
-#include "rotorbridge/RotctldServer.h"
-#include "rotorbridge/RotorBridge.h"
-#include "rotorbridge/RotorCommands.h"
 
-#include <QDBusConnection>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QNetworkDatagram>
 #include <QProcess>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
 #include <optional>
 #include <thread>
 
@@ -35,68 +25,7 @@
 
 namespace {
 
-constexpr double parkAzimuth = 200;   // degrees
-constexpr int statusIntervalMs = 50;  // a tenth of the program's: the tests wait for readings, not for its pace
-
-// The rotor program's client side in this process over a rotator (Hamlib's dummy, or a stand-in
-// rotctld), its ports on the loopback at free ports; the PstRotator answers come to `answers`.
-struct Station {
-    explicit Station(RotorCommands::Rules rules = {0, 0, parkAzimuth, 0}, HamlibRotator::Setup setup = {1, {}, {}},
-                     int idleMs = RotctldServer::defaultIdleMs)
-        : rotator(setup), bridge(QDBusConnection::sessionBus(), QStringLiteral("ClientPortsTest%1").arg(++instances),
-                                 rotator, {}, {}, log, {statusIntervalMs}),
-          commands(
-              bridge, rotator, [] { return PathSettings {}; }, rules, log),
-          faults(log), rotctld(commands, faults, 1, QStringLiteral("Corvane Test"), idleMs),
-          pst(commands, faults, [this](const QString& locator, const QString&) { locators << locator; }),
-          n1mm(commands, faults, Endpoint::local(0), 20)
-    {
-        EXPECT_EQ(bridge.start(), RotorBridge::StartResult::Started);
-        EXPECT_EQ(rotctld.listen(Endpoint::local(0)), QString());
-        EXPECT_EQ(n1mm.listen(Endpoint::local(0)), QString());
-        // PstRotator answers to the port above its own: take two free neighbours.
-        for (quint16 port = 24000 + quint16(instances * 7 % 2000);; port += 2) {
-            if (answers.bind(QHostAddress::LocalHost, port + 1) && pst.listen(Endpoint::local(port)).isEmpty())
-                break;
-            answers.close();
-        }
-    }
-
-    // Waits for the first reading of the rotator.
-    bool positionKnown()
-    {
-        return QTest::qWaitFor([&] { return commands.position().has_value(); }, 3000);
-    }
-
-    void sendTo(quint16 port, const QByteArray& bytes) { sender.writeDatagram(bytes, QHostAddress::LocalHost, port); }
-
-    // Connects a client to the rotctld server.
-    bool connectToRotctld(QTcpSocket& client)
-    {
-        client.connectToHost(QHostAddress::LocalHost, rotctld.port());
-        return client.waitForConnected(3000);
-    }
-
-    QByteArray logText() const
-    {
-        QFile file(log.path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("no log");
-    }
-
-    static inline int instances = 0;
-    QTemporaryDir folder;
-    BridgeLog log {folder.path() + QStringLiteral("/CorvaneRotor.log")};
-    HamlibRotator rotator;
-    RotorBridge bridge;
-    RotorCommands commands;
-    FaultLog faults;
-    RotctldServer rotctld;
-    QStringList locators;
-    PstListener pst;
-    N1mmListener n1mm;
-    QUdpSocket answers;
-    QUdpSocket sender;
-};
+constexpr double parkAzimuth = ClientStation::parkAzimuth;  // degrees
 
 TEST(DatagramPorts, TurnAsTheFormatSays)
 {
@@ -117,6 +46,8 @@ TEST(DatagramPorts, TurnAsTheFormatSays)
          120.0},
         {"PST stop forgets the goal", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST><STOP>1</STOP></PST>"}, {}},
         {"PST park", false, {"<PST><PARK>1</PARK></PST>"}, parkAzimuth},
+        {"PST bare stop", false, {"<PST><AZIMUTH>85</AZIMUTH></PST>", "<PST>STOP</PST>"}, {}},
+        {"PST bare park, lower case", false, {"<PST>park</PST>"}, parkAzimuth},
         {"PST out of range, NaN, 10 KB and garbage are ignored",
          false,
          {"<PST><AZIMUTH>361</AZIMUTH></PST>", "<PST><AZIMUTH>nan</AZIMUTH></PST>",
@@ -135,7 +66,7 @@ TEST(DatagramPorts, TurnAsTheFormatSays)
          33.0},
     };
     for (const auto& c : cases) {
-        Station station;
+        ClientStation station;
         for (const QByteArray& datagram : c.datagrams)
             station.sendTo(c.n1mm ? station.n1mm.port() : station.pst.port(), datagram);
         const RotorCommands& commands = station.commands;
@@ -147,7 +78,7 @@ TEST(DatagramPorts, TurnAsTheFormatSays)
 
 TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     for (const char* datagram : {"<PST>AZ?</PST>", "<PST>EL?</PST>", "<PST><QRA>KN34BJ</QRA></PST>"})
         station.sendTo(station.pst.port(), datagram);
@@ -165,7 +96,7 @@ TEST(DatagramPorts, QueriesAreAnsweredToPortPlusOneAndLocatorsGoToCorvane)
 
 TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePosition)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());  // the dummy stands at 0 degrees
     QUdpSocket logger;
     ASSERT_TRUE(logger.bind(QHostAddress::LocalHost, 0));
@@ -184,7 +115,7 @@ TEST(DatagramPorts, N1mmBidirectionalTakesTheNearerEndAndTheLoggerHearsThePositi
 // did, must fail instead of taking our datagrams.
 TEST(DatagramPorts, AreHeldAloneAgainstALaterSharedBind)
 {
-    Station station;
+    ClientStation station;
     const struct {
         const char* what;
         quint16 port;
@@ -215,7 +146,7 @@ QByteArray exchange(QTcpSocket& socket, const QByteArray& lines)
 
 TEST(RotctldServer, AnswersAsRotctldDoes)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket client;
     ASSERT_TRUE(station.connectToRotctld(client));
@@ -244,13 +175,14 @@ TEST(RotctldServer, AnswersAsRotctldDoes)
         EXPECT_EQ(exchange(client, line + '\n'), expected) << line.left(40).toStdString();
     EXPECT_EQ(station.commands.goalAzimuth(), parkAzimuth) << "K turned to the registered park position";
     EXPECT_EQ(station.commands.sentCount(), 4);
-    client.write("q\n");
+    client.write("p;q\n");  // the answers before the goodbye still come
     EXPECT_TRUE(QTest::qWaitFor([&] { return client.state() == QAbstractSocket::UnconnectedState; }, 3000));
+    EXPECT_EQ(client.readAll().count('\n'), 2) << "azimuth and elevation";
 }
 
 TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket silent, greedy, client;
     for (QTcpSocket* socket : {&silent, &greedy, &client})
@@ -271,7 +203,7 @@ TEST(RotctldServer, SilentAndNonReadingClientsHoldOnlyTheirOwnConnection)
 
 TEST(ClientPorts, AFloodOfGarbageLeavesTheStatusLoopRunningAndLogsOnce)
 {
-    Station station;
+    ClientStation station;
     ASSERT_TRUE(station.positionKnown());
     std::atomic<bool> flooding = true;
     const quint16 pstPort = station.pst.port(), rotctldPort = station.rotctld.port();
@@ -309,8 +241,9 @@ TEST(ClientPorts, TrackingInSmallStepsSendsFewCommandsAndNoneInsideTheDeadBand)
     constexpr int speedUp = 50;
     FakeRotctld standIn;
     standIn.degreesPerSecond = 6 * speedUp;
-    Station station({CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
-                    {2, standIn.device(), {}});
+    ClientStation station(
+        {CommandPacer::defaultDeadBand, CommandPacer::defaultLeastIntervalMs / speedUp, parkAzimuth, 0},
+        {2, standIn.device(), {}});
     ASSERT_TRUE(station.positionKnown());
     QTcpSocket tracker;
     ASSERT_TRUE(station.connectToRotctld(tracker));
@@ -347,7 +280,7 @@ TEST(RotctldServer, HttpRequestsAndEndlessLinesAreDroppedWithoutActing)
     };
     for (const auto& [what, bytes, logged] : cases) {
         SCOPED_TRACE(what);
-        Station station;
+        ClientStation station;
         ASSERT_TRUE(station.positionKnown());
         QTcpSocket client;
         ASSERT_TRUE(station.connectToRotctld(client));
@@ -361,7 +294,7 @@ TEST(RotctldServer, HttpRequestsAndEndlessLinesAreDroppedWithoutActing)
 // A client that sends without ever ending its line costs the server a few KiB, not what it sends.
 TEST(RotctldServer, AnEndlessLineDoesNotGrowTheServer)
 {
-    Station station;
+    ClientStation station;
     const quint16 port = station.rotctld.port();
     std::atomic<qint64> taken = 0;  // bytes the server took before it dropped the client
     std::atomic<bool> ended = false;
@@ -398,7 +331,7 @@ TEST(RotctldServer, AnEndlessLineDoesNotGrowTheServer)
 TEST(RotctldServer, IdleConnectionsMakeRoomForClientsThatPoll)
 {
     constexpr int idleMs = 400;
-    Station station({0, 0, parkAzimuth, 0}, {1, {}, {}}, idleMs);
+    ClientStation station({0, 0, parkAzimuth, 0}, {1, {}, {}}, {}, {}, idleMs);
     ASSERT_TRUE(station.positionKnown());
     std::vector<std::unique_ptr<QTcpSocket>> idle;
     for (int i = 0; i < 40; ++i) {
