@@ -26,6 +26,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -125,7 +126,9 @@ TEST_F(RotorPanelEndToEndTest, EveryStopReachesTheRotatorAtOnce)
         const auto pressed = steady_clock::now();
         stop->trigger();
         ASSERT_TRUE(waitFor([&] { return rotctld.commands().back().line == "S"; }, 5000));
-        EXPECT_LT(duration_cast<milliseconds>(rotctld.commands().back().at - pressed).count(), 100);
+        const auto latency = duration_cast<microseconds>(rotctld.commands().back().at - pressed).count();
+        std::printf("%s: stop at the rotator %.1f ms after the key\n", where, double(latency) / 1000);
+        EXPECT_LT(latency, 100000);
         QTest::qWait(1500);  // the pace of the targets, and more
         EXPECT_EQ(rotctld.commands().back().line, "S") << "a target after the stop";
     }
