@@ -296,7 +296,7 @@ void Program::connectToolWindows()
     });
     QObject::connect(main, &TFormA::fixedStationsRequested, main, [this] {
         if (TForm7* directions = directionsWindow())
-            directions->setVisible(!directions->isVisible());
+            directions->toggleFromMenu();
     });
     QObject::connect(main, &TFormA::parametersRequested, main, [this] {
         if (TForm3* parameters = parameterWindow())

@@ -84,6 +84,9 @@ void TFormA::buildControls()
     QFont promptFont = StartPanel->font();
     promptFont.setPixelSize(19);
     StartPanel->setFont(promptFont);
+    // "Menü und Hilfe mit rechter Maustaste": the menu bar's items, "Hilfe" among them.
+    StartPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+    StartPanel->addActions(menuBar()->actions());
     StartPanel->hide();
 
     Button1 = new QPushButton(QStringLiteral("OK"), StartPanel);

@@ -166,12 +166,20 @@ bool TForm6::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Edit_Azimut && event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
-        ErrorBox::guard([this] { Edit_AzimutKeyDown(); });
+        // Shortcuts that no menu took, such as Alt+N, neither wipe the azimuth nor type into it.
+        // A paste and Delete change the text: they start an entry as a typed character does.
+        const bool paste = keyEvent->matches(QKeySequence::Paste);
+        if (!paste && (keyEvent->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return keyEvent->modifiers().testFlag(Qt::AltModifier) && !keyEvent->text().isEmpty() &&
+                keyEvent->text().at(0).isPrint();
         // The character the key types. Control characters other than Backspace and Enter (Tab,
         // Esc, Delete) type nothing here and keep their usual meaning.
         const int typed = keyEvent->text().isEmpty() ? 0 : keyEvent->text().at(0).unicode();
         const bool typesCharacter = typed >= ' ' ? typed != 0x7F : typed == AzimuthEntry::backspaceKey || typed == AzimuthEntry::enterKey;
-        if (!typesCharacter)
+        // Modifiers alone, function keys and keys that move the caret leave the azimuth shown.
+        if (typesCharacter || paste || keyEvent->key() == Qt::Key_Delete)
+            ErrorBox::guard([this] { Edit_AzimutKeyDown(); });
+        if (!typesCharacter || paste)
             return false;
         int key = typed;
         ErrorBox::guard([&] { Edit_AzimutKeyPress(key); });
@@ -420,12 +428,13 @@ void TForm6::showForeignGoal(std::optional<double> goal)
         return;
     ForeignGoalLabel->setVisible(bool(goal));
     resize(goal ? ForeignGoalLabel->geometry().right() + 1 + panelBorder : ownControlsWidth_, height());
-    centreInClientArea();
 }
 
 void TForm6::centreInClientArea()
 {
     if (!clientArea_)
         return;
-    move((clientArea_->width() - width()) / 2, clientArea_->height() - clientHeight() - borderWidth());
+    // Centred by its own controls: the foreign target widens the panel to the right only, so that
+    // no control moves under the mouse when it comes or goes.
+    move((clientArea_->width() - ownControlsWidth_) / 2, clientArea_->height() - clientHeight() - borderWidth());
 }

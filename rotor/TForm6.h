@@ -45,7 +45,8 @@ public:
     void turnToTarget(bool longPath);
     // Stops the rotor where it stands, as the "Stop" control does.
     void stopRotor();
-    // At the bottom centre of the client area, at every change of its size.
+    // Its own controls at the bottom centre of the client area, at every change of its size; the
+    // foreign target beside "Grad" moves none of them.
     void centreInClientArea();
 
     int clientHeight() const { return height() - 2 * borderWidth(); }

@@ -91,9 +91,10 @@ void TForm7::buildControls()
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    Neu2 = MainMenu1->addAction(QStringLiteral("Neu"));
+    // Letters of their own for Alt; J and L stay free for the rotor keys of every window.
+    Neu2 = MainMenu1->addAction(QStringLiteral("&Neu"));
     Neu2->setObjectName(QStringLiteral("Neu2"));
-    RotorSTOP1 = MainMenu1->addAction(QStringLiteral("Rotor STOP"));
+    RotorSTOP1 = MainMenu1->addAction(QStringLiteral("&Rotor STOP"));
     RotorSTOP1->setObjectName(QStringLiteral("RotorSTOP1"));
     layout->setMenuBar(MainMenu1);
 
@@ -168,6 +169,17 @@ bool TForm7::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void TForm7::toggleFromMenu()
+{
+    setVisible(!isVisible());
+    if (!isVisible())
+        return;
+    // The keyboard comes along, to the list: the arrow keys choose an entry, Alt and a letter the menu.
+    raise();
+    activateWindow();
+    RG->setFocus();
+}
+
 void TForm7::FormActivate()
 {
     selectRow(-1);
@@ -190,9 +202,14 @@ int TForm7::selectedRow() const
 void TForm7::selectRow(int row)
 {
     const QSignalBlocker blocker(RG);
-    RG->setCurrentRow(row);
-    if (row < 0)
-        RG->clearSelection();
+    if (row >= 0) {
+        RG->setCurrentRow(row);
+        return;
+    }
+    // Nothing chosen and no row under the cursor, also when the list takes the keyboard next: the
+    // first arrow key chooses the first entry.
+    RG->setCurrentIndex(QModelIndex());
+    RG->clearSelection();
 }
 
 void TForm7::LoadDirections()

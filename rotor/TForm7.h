@@ -33,6 +33,8 @@ public:
 
     void FormCreate();
     void FormActivate();
+    // The main window's "Feststationen": shows the window with the keyboard on the list, or hides it.
+    void toggleFromMenu();
     // Reloads the list from the rotor program's folder; called at creation and after every save
     // and delete. Never throws: a file that cannot be read leaves the list empty and blocks
     // saving until it can be read again.

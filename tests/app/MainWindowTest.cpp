@@ -14,17 +14,21 @@
 #include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -140,6 +144,43 @@ TEST_F(MainWindowAloneTest, MenuBarHasEveryItemWithItsCaption)
     EXPECT_EQ(window->cursorPanel().size(), QSize(144, 59));
     EXPECT_TRUE(window->cursorPanel().isHidden());
     EXPECT_TRUE(dialogs.shown.isEmpty()) << boxes();
+}
+
+// "Menü und Hilfe mit rechter Maustaste" holds: a right click on the first-run prompt, or the menu
+// key on its OK, opens the menu bar's items as a context menu, "Hilfe" with them.
+TEST_F(MainWindowAloneTest, TheFirstRunPromptOpensTheMainMenuOnARightClick)
+{
+    open();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->showStartPrompt();
+    window->showStartHint();
+    auto* prompt = item<QLabel>("StartPanel");
+    ASSERT_EQ(prompt->text(), QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+    auto* ok = control<QPushButton>(prompt, "Button1");
+    const QPoint click = prompt->mapTo(window.get(), QPoint(prompt->width() / 3, prompt->height() / 3));
+    // What, and how it opens the menu.
+    const std::pair<const char*, std::function<void()>> cases[] = {
+        {"a right click on the prompt", [&] { QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, click); }},
+        {"the menu key on OK",
+         [&] {
+             QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2), ok->mapToGlobal(QPoint(2, 2)));
+             QApplication::sendEvent(ok, &menuKey);
+         }},
+    };
+    for (const auto& [what, open] : cases) {
+        SCOPED_TRACE(what);
+        QList<QAction*> items;
+        QTimer::singleShot(0, [&items] {
+            if (QWidget* popup = QApplication::activePopupWidget()) {
+                items = popup->actions();
+                popup->close();
+            }
+        });
+        open();
+        EXPECT_EQ(items, window->menuBar()->actions());
+        EXPECT_TRUE(items.contains(item<QMenu>("Hilfe1")->menuAction()));
+    }
 }
 
 // The cursor panel alone, in a client area with the main window's font.
@@ -334,7 +375,6 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     writeBeamBitmap();
     start("[Main]\r\nMercatorkarte=0\r\n");
     formA()->show();
-    form6()->resize(120, 40);
     auto* resizeTimer = mainControl<QTimer>("ResizeTimer");
     resizeTimer->setInterval(10);  // ms
     QSignalSpy relayouts(formA(), &TFormA::clientAreaResized);
@@ -346,7 +386,8 @@ TEST_F(MainWindowTest, RelayoutInBeamModeMakesTheClientAreaSquareAndCentresTheRo
     EXPECT_FALSE(relayouts.wait(5 * resizeTimer->interval()));
     EXPECT_EQ(form10()->image()->geometry(), QRect(0, 0, 400, 400));
     EXPECT_EQ(QSize(formA()->clientWidth(), formA()->clientHeight()), QSize(400, 400));
-    EXPECT_EQ(form6()->pos(), QPoint((400 - 120) / 2, 400 - form6()->clientHeight() - form6()->borderWidth()));
+    EXPECT_EQ(form6()->pos(),
+              QPoint((400 - form6()->width()) / 2, 400 - form6()->clientHeight() - form6()->borderWidth()));
 }
 
 TEST_F(MainWindowTest, EscapeClosesTheToolWindows)

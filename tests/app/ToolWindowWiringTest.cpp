@@ -106,11 +106,18 @@ TEST_F(ToolWindowWiringTest, MenuItemsGiveTheirToolWindowTheKeyboard)
     folder.start();
     formA()->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));
-    for (const auto& [item, title] : {std::pair {"Parameter1", "Parameter"}, std::pair {"dxSpotsItem", "DX-Spots"}}) {
+    // The menu item, the window's title, and the control with the keyboard (none: any of the window's).
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"Parameter1", "Parameter", nullptr},
+        {"Feststationen1", "Richtungen", "RG"},
+        {"dxSpotsItem", "DX-Spots", nullptr},
+    };
+    for (const auto& [item, title, control] : cases) {
         mainControl(item)->trigger();
-        EXPECT_TRUE(QTest::qWaitFor([title = title] {
+        EXPECT_TRUE(QTest::qWaitFor([title = title, control = control] {
             const QWidget* focus = QApplication::focusWidget();
-            return focus && focus->window()->windowTitle() == QLatin1String(title);
+            return focus && focus->window()->windowTitle() == QLatin1String(title) &&
+                (!control || focus->objectName() == QLatin1String(control));
         })) << title;
         formA()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(formA()));

@@ -12,6 +12,8 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -197,7 +199,7 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
 {
     connectedStatus(123);
     ASSERT_EQ(field()->text(), QStringLiteral("123"));
-    QTest::keyClick(field(), Qt::Key_Right);  // a key that types nothing
+    QTest::keyClick(field(), Qt::Key_Backspace);
     EXPECT_TRUE(panel->isTyping());
     EXPECT_EQ(field()->palette().color(QPalette::Base), yellow);
     EXPECT_EQ(field()->text(), QString());
@@ -218,6 +220,60 @@ TEST_F(TForm6Test, TheFirstKeyWipesTheAzimuthAndStatusesLeaveTheTypedTextAlone)
     EXPECT_EQ(rotorLink.targetAzimuth(), 77);
     connectedStatus(359.6);
     EXPECT_EQ(field()->text(), QStringLiteral("360"));
+}
+
+// Only a key that types a character (or Backspace, Delete, a paste) starts an entry; the rotor
+// keys, other shortcuts, modifiers alone and keys that move the caret leave the azimuth shown.
+TEST_F(TForm6Test, OnlyKeysThatTypeStartAnEntry)
+{
+    // The rotor keys as the main window's menu has them, in every window.
+    const QKeySequence rotorKeys[] = {Qt::ALT | Qt::Key_J, Qt::ALT | Qt::Key_L, Qt::CTRL | Qt::ALT | Qt::Key_J};
+    int fired = 0;
+    for (const QKeySequence& keys : rotorKeys) {
+        auto* action = new QAction(&clientArea);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        clientArea.addAction(action);
+        QObject::connect(action, &QAction::triggered, action, [&fired] { ++fired; });
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("JO31MM"));
+    clientArea.show();
+    // What, the key and its modifiers, then the text shown, whether an entry began, and whether a
+    // rotor key fired.
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers, QString, bool, bool> cases[] = {
+        {"Alt+J", Qt::Key_J, Qt::AltModifier, QStringLiteral("123"), false, true},
+        {"Alt+L", Qt::Key_L, Qt::AltModifier, QStringLiteral("123"), false, true},
+        {"Ctrl+Alt+J", Qt::Key_J, Qt::ControlModifier | Qt::AltModifier, QStringLiteral("123"), false, true},
+        {"Alt+N, no shortcut", Qt::Key_N, Qt::AltModifier, QStringLiteral("123"), false, false},
+        {"Ctrl+A, select all", Qt::Key_A, Qt::ControlModifier, QStringLiteral("123"), false, false},
+        {"Alt alone", Qt::Key_Alt, Qt::NoModifier, QStringLiteral("123"), false, false},
+        {"Shift alone", Qt::Key_Shift, Qt::NoModifier, QStringLiteral("123"), false, false},
+        {"Right arrow", Qt::Key_Right, Qt::NoModifier, QStringLiteral("123"), false, false},
+        {"F5", Qt::Key_F5, Qt::NoModifier, QStringLiteral("123"), false, false},
+        {"a digit", Qt::Key_5, Qt::NoModifier, QStringLiteral("5"), true, false},
+        {"a letter", Qt::Key_J, Qt::NoModifier, QStringLiteral("J"), true, false},
+        {"Shift and a letter", Qt::Key_J, Qt::ShiftModifier, QStringLiteral("J"), true, false},
+        {"Backspace", Qt::Key_Backspace, Qt::NoModifier, QString(), true, false},
+        {"Delete", Qt::Key_Delete, Qt::NoModifier, QString(), true, false},
+        {"Ctrl+V, a paste", Qt::Key_V, Qt::ControlModifier, QStringLiteral("JO31MM"), true, false},
+    };
+    for (const auto& [what, key, modifiers, shown, typing, rotorKey] : cases) {
+        SCOPED_TRACE(what);
+        build();
+        connectedStatus(123);
+        clientArea.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&clientArea));
+        ASSERT_TRUE(field()->hasFocus());
+        fired = 0;
+        QTest::keyClick(field(), key, modifiers);
+        EXPECT_EQ(field()->text(), shown);
+        EXPECT_EQ(panel->isTyping(), typing);
+        EXPECT_EQ(field()->palette().color(QPalette::Base) == yellow, typing);
+        EXPECT_EQ(fired, rotorKey ? 1 : 0);
+        connectedStatus(130);
+        EXPECT_EQ(field()->text(), typing ? shown : QStringLiteral("130"))
+            << "a status rewrites only a field not typed in";
+    }
 }
 
 TEST_F(TForm6Test, ALocatorInLowerCaseBecomesTheTargetAndStartsTheRotorWhenAsked)
@@ -396,6 +452,43 @@ TEST_F(TForm6Test, AnotherClientsTargetShowsBesideGradAndLeavesNoTrace)
         EXPECT_GE(foreign->x(), arrow("Label1")->geometry().right() + 1);
         EXPECT_EQ(panel->width(), foreign->geometry().right() + 1 + TForm6::panelBorder);
         EXPECT_EQ(field()->text(), QStringLiteral(" 40")) << "the antenna is still shown";
+    }
+}
+
+// The panel's controls stay where they are in the client area while another client's target
+// shows beside "Grad" or goes, and when the client area is laid out again meanwhile: a click aimed
+// at one never lands on another.
+TEST_F(TForm6Test, TheControlsStandStillWhileAnotherClientsTargetComesAndGoes)
+{
+    clientArea.resize(600, 300);
+    goalStatus(120, 3);
+    panel->centreInClientArea();
+    const auto places = [this] {
+        QList<QRect> rects;
+        for (const char* name : {"PanelLinks", "PanelStart", "PanelRechts", "Edit_Azimut", "Label1"}) {
+            const QWidget* control = panel->findChild<QWidget*>(QString::fromLatin1(name));
+            rects << QRect(control->mapTo(&clientArea, QPoint(0, 0)), control->size());
+        }
+        return rects;
+    };
+    const QList<QRect> before = places();
+    ASSERT_TRUE(arrow("ForeignGoalLabel")->isHidden());
+    ASSERT_EQ(panel->x(), (600 - panel->width()) / 2) << "centred";
+    // What, the goal (degrees) and goal count, and whether the foreign target shows.
+    const std::tuple<const char*, std::optional<double>, int, bool, bool> cases[] = {
+        {"another client's target shows", 85, 4, true, false},
+        {"and the client area is laid out again", 85, 4, true, true},
+        {"the target goes", std::nullopt, 5, false, false},
+        {"and comes again", 300, 6, true, false},
+    };
+    for (const auto& [what, goal, goalCount, shown, relayout] : cases) {
+        SCOPED_TRACE(what);
+        goalStatus(goal, goalCount);
+        if (relayout)
+            panel->centreInClientArea();
+        EXPECT_EQ(arrow("ForeignGoalLabel")->isHidden(), !shown);
+        EXPECT_EQ(places(), before);
+        EXPECT_LE(panel->geometry().right(), clientArea.width() - 1) << "the label lies inside the client area";
     }
 }
 

@@ -9,6 +9,7 @@
 #include "support/RotorStateEdit.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WindowSession.h"
+#include "widgets/MenuCaption.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -19,10 +20,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <tuple>
 #include <utility>
@@ -310,6 +314,51 @@ TEST_F(TForm7Test, TheLinkReloadsOnlyAChangedList)
         window->LoadDirectionsIfChanged();
         EXPECT_EQ(rows(), QStringList {shown}) << bytes;
     }
+}
+
+// Opened from the main window's menu (Alt+F), the list has the keyboard: the arrow keys choose an
+// entry and the menu's items answer to Alt and their letters, each its own and neither J nor L,
+// which turn the rotor from every window.
+TEST_F(TForm7Test, OpenedFromTheMenuTheListHasTheKeyboardAndTheMenuItsLetters)
+{
+    load("BAKE\t-90\t5\r\nRELAIS NORD\t15\t0\r\n");
+    // The keyboard is in the main window, where Alt+F opens the list.
+    window->hide();
+    QWidget mainWindow;
+    mainWindow.show();
+    mainWindow.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainWindow));
+    window->toggleFromMenu();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return list()->hasFocus(); }, 1000));
+    EXPECT_EQ(window->selectedRow(), -1) << "nothing chosen by opening";
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(window->selectedRow(), 0);
+    EXPECT_EQ(target(), std::make_pair(270.0, 5.0));
+
+    const auto* menuBar = control<QMenuBar>(window.get(), "MainMenu1");
+    QString letters;
+    for (const QAction* item : menuBar->actions()) {
+        const QChar letter = MenuCaption::accelerator(item->text());
+        EXPECT_FALSE(letter.isNull() || letters.contains(letter) || letter == u'J' || letter == u'L')
+            << item->text().toStdString();
+        letters += letter;
+    }
+    // The item, its caption, its key, and what shows that it was taken.
+    const std::tuple<const char*, const char*, Qt::Key, std::function<bool()>> cases[] = {
+        {"RotorSTOP1", "Rotor STOP", Qt::Key_R, [this] { return target() == std::make_pair(10.0, 4.0); }},
+        {"Neu2", "Neu", Qt::Key_N, [this] { return !editor()->isHidden() && field("E_Kennung")->hasFocus(); }},
+    };
+    for (const auto& [name, caption, key, taken] : cases) {
+        SCOPED_TRACE(name);
+        QAction* item = control<QAction>(window.get(), name);
+        EXPECT_EQ(MenuCaption::shown(item->text()), QString::fromUtf8(caption));
+        QSignalSpy triggered(item, &QAction::triggered);
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        EXPECT_EQ(triggered.count(), 1);
+        EXPECT_TRUE(taken());
+    }
+    window->toggleFromMenu();
+    EXPECT_TRUE(window->isHidden());
 }
 
 }  // namespace
