@@ -456,9 +456,7 @@ void Program::connectSpotSources()
     });
     if (TForm3* window = parameterWindow_)
         QObject::connect(cluster_.get(), &ClusterClient::stateChanged, window, [window](ClusterClient::State state) {
-            static const QString texts[] = {QString(), QStringLiteral("Cluster: verbindet …"), QStringLiteral("Cluster: verbunden"),
-                                            QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt")};
-            window->showClusterState(texts[int(state)]);
+            window->showClusterState(ClusterClient::stateText(state));
         });
     const auto startCluster = [this, parameters] {
         const ParameterSettings::Cluster& cluster = parameters->cluster();
@@ -478,12 +476,18 @@ void Program::watchOwnLog()
         ownLog_ = std::make_unique<AdifWatcher>(session_->referenceData().callsignTable);
         QObject::connect(ownLog_.get(), &AdifWatcher::workedChanged, spots_.get(), [this] {
             spots_->setWorked(ownLog_->worked());
-            if (parameterWindow_ && ownLog_->worked().records > 0)
-                parameterWindow_->showClusterState(QStringLiteral("Logbuch: %1 QSOs gelesen").arg(ownLog_->worked().records));
+            if (!parameterWindow_)
+                return;
+            // A log without QSOs has said so through readFailed; no log chosen says nothing.
+            const qint64 records = ownLog_->worked().records;
+            if (records > 0)
+                parameterWindow_->showLogState(QStringLiteral("Logbuch: %1 QSOs gelesen").arg(records));
+            else if (parameters_->logPath().isEmpty())
+                parameterWindow_->showLogState(QString());
         });
         QObject::connect(ownLog_.get(), &AdifWatcher::readFailed, spots_.get(), [this](const QString& reason) {
             if (parameterWindow_)
-                parameterWindow_->showClusterState(reason);
+                parameterWindow_->showLogState(reason);
         });
     }
     ownLog_->watch(path);

@@ -2,7 +2,9 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 // Cost of reading the own log: a 100,000-QSO ADIF file as loggers export it, half of the QSOs
-// without a DXCC field so that their calls go through the callsign table.
+// without a DXCC field so that their calls go through the callsign table; and the peak memory
+// of reading a log of gigabytes from a file (run it alone, so that the peak is its own:
+// --benchmark_filter=Gigabytes).
 
 #include "mercator/MercatorProjection.h"
 #include "partner/CallsignTable.h"
@@ -11,13 +13,16 @@
 #include "spots/SpotService.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QString>
+#include <QTemporaryFile>
 
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -47,6 +52,56 @@ void BM_ReadAdifLog100k(benchmark::State& state)
     state.counters["MB"] = double(log.size()) / 1e6;
 }
 BENCHMARK(BM_ReadAdifLog100k)->Unit(benchmark::kMillisecond);
+
+long peakMemoryKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A log of three gigabytes written to the temporary folder, 60,000 different calls in turn, read
+// from the file as the program reads the own log, and removed again.
+void BM_ReadAdifLogOfGigabytes(benchmark::State& state)
+{
+    const CallsignTable calls = CallsignTable::load(QStringLiteral(CORVANE_PROGRAM_DIR "/Karten/Rufzeichen.txt"));
+    const char* prefixes[] = {"DL", "JA", "VK", "K", "EA8", "PY", "ZS", "UA9",
+                              "VE", "LU", "W",  "G", "F",   "I",  "SP", "OH"};
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/corvane-bench-XXXXXX.adi"));
+    if (!file.open()) {
+        state.SkipWithError("no temporary file");
+        return;
+    }
+    const qint64 size = qint64(3) << 30;  // bytes
+    QByteArray block;
+    int qso = 0;
+    while (file.size() < size) {
+        block.clear();
+        for (int i = 0; i < 10000; ++i, ++qso) {
+            const QByteArray call =
+                prefixes[qso % 16] + QByteArray::number(qso / 16 % 10) + QByteArray::number(qso % 3750, 36).toUpper();
+            block += "<CALL:" + QByteArray::number(call.size()) + ">" + call
+                     + " <QSO_DATE:8>20260101 <TIME_ON:6>120000 <BAND:3>20m <MODE:3>FT8 <RST_SENT:3>-10 "
+                       "<RST_RCVD:3>-12 <GRIDSQUARE:4>JO31 <COMMENT:24>tnx fer the nice QSO 73 <EOR>\n";
+        }
+        if (file.write(block) != block.size()) {
+            state.SkipWithError("temporary folder full");
+            return;
+        }
+    }
+    file.flush();
+    const long before = peakMemoryKb();
+    AdifLog::Worked worked;
+    for (auto _ : state) {
+        file.seek(0);
+        worked = AdifLog::read(file, calls);
+    }
+    state.counters["GB"] = double(file.size()) / 1e9;
+    state.counters["QSOs"] = double(worked.records);
+    state.counters["peakMB_before"] = double(before) / 1024;
+    state.counters["peakMB"] = double(peakMemoryKb()) / 1024;
+}
+BENCHMARK(BM_ReadAdifLogOfGigabytes)->Unit(benchmark::kSecond)->Iterations(1);
 
 // What 2,000 spots add to a full-screen redraw of the world map: the layer drawn over a picture.
 void BM_DrawTwoThousandSpots(benchmark::State& state)

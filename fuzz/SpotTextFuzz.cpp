@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 // What other programs send about stations on the air: an ADIF log, a DX-cluster line, a decoded
-// message. Properties: the log's QSO count never exceeds its "<EOR>" marks, a spot line read is
-// within its bound and has a call and a time of day, a caller read has a call and at most a
-// four-character grid.
+// message. Properties: the log's QSO count never exceeds its "<EOR>" marks and reading stops
+// within it (before its end where a field is cut off), a spot line read is within its bound and
+// has a call and a time of day, a caller read has a call and at most a four-character grid.
 #include "FuzzCheck.h"
 
 #include "partner/CallsignTable.h"
@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const AdifLog::Worked worked = AdifLog::read(bytes, calls);
     FUZZ_CHECK(worked.records <= bytes.toUpper().count("<EOR>"));
+    FUZZ_CHECK(worked.bytesRead <= bytes.size() && (worked.bytesRead < bytes.size() || !worked.cutOff));
 
     if (const auto line = ClusterLine::parse(bytes)) {
         FUZZ_CHECK(bytes.size() <= ClusterLine::maximumBytes);

@@ -12,7 +12,16 @@
 
 namespace {
 
-enum Field { nameField, prefixField, latitudeField, longitudeField, aliasField, fieldCount, dxccField = fieldCount };
+enum Field {
+    nameField,
+    prefixField,
+    latitudeField,
+    longitudeField,
+    aliasField,
+    fieldCount,
+    dxccField = fieldCount,
+    extentField
+};
 
 bool isOperatingMark(const QString& part)
 {
@@ -31,11 +40,15 @@ CallsignTable CallsignTable::fromText(const QString& text)
             continue;
         bool latitudeOk = false;
         bool longitudeOk = false;
-        const Entity entity{fields[nameField], fields[prefixField], fields[latitudeField].toDouble(&latitudeOk),
-                            fields[longitudeField].toDouble(&longitudeOk),
-                            fields.size() > dxccField ? fields[dxccField].toInt() : 0};
+        Entity entity{fields[nameField], fields[prefixField], fields[latitudeField].toDouble(&latitudeOk),
+                      fields[longitudeField].toDouble(&longitudeOk),
+                      fields.size() > dxccField ? fields[dxccField].toInt() : 0};
         if (!latitudeOk || !longitudeOk)
             continue;
+        bool extentOk = false;
+        const double extent = fields.size() > extentField ? fields[extentField].toDouble(&extentOk) : 0;
+        if (extentOk && extent >= 0)
+            entity.extentKm = extent;
         const int index = int(table.entities_.size());
         table.entities_.push_back(entity);
         for (const QString& alias : fields[aliasField].split(' ', Qt::SkipEmptyParts)) {

@@ -19,14 +19,17 @@ public:
         double latitude;  // degrees north
         double longitude; // degrees east
         int dxcc = 0;     // the DXCC entity number; 0 where the list does not give it
+        // The distance from the centre within which most of the entity's land lies, km; negative
+        // where the list does not give it.
+        double extentKm = -1;
     };
 
     static constexpr int maxCallLength = 20;  // characters; longer texts are no call
 
     CallsignTable() = default;
-    // Lines "name;prefix;latitude;longitude;aliases[;dxcc]" (aliases blank-separated, "=" before
-    // exact calls, then the DXCC entity number); lines with fewer fields or unreadable numbers are
-    // left out.
+    // Lines "name;prefix;latitude;longitude;aliases[;dxcc[;extent]]" (aliases blank-separated, "="
+    // before exact calls, then the DXCC entity number and the extent in km, empty where not known);
+    // lines with fewer fields or unreadable coordinates are left out.
     static CallsignTable fromText(const QString& text);
     // The file in Windows-1252; a missing or unreadable file gives an empty table.
     static CallsignTable load(const QString& path);

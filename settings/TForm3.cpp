@@ -26,6 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
@@ -41,7 +42,7 @@ const QRect azimutRect(border, border + 170, fullWidth, 72);
 const QRect elevationRect(border, border + 242, fullWidth, 52);
 const QRect wsjtxRect(border, border + 294, fullWidth, 70);
 const QRect sunRect(border, border + 364, fullWidth, 40);
-const QRect clusterRect(border, border + 404, fullWidth, 88);
+const QRect clusterRect(border, border + 404, fullWidth, 124);
 
 const QColor typingColour(255, 255, 0);
 
@@ -238,7 +239,10 @@ void TForm3::buildControls()
     B_Logbuch->setGeometry(rightOf(E_Logbuch), 40, 24, editHeight);
     L_ClusterZustand = new QLabel(GB_Cluster);
     L_ClusterZustand->setObjectName(QStringLiteral("L_ClusterZustand"));
-    L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, editHeight);
+    // Three lines: the cluster's state and the log's, which may run over two.
+    L_ClusterZustand->setWordWrap(true);
+    L_ClusterZustand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, 3 * editHeight);
 
     showRotorGroups(false);
     setFixedSize(border + fullWidth + border, clusterRect.bottom() + 1 + border);
@@ -473,7 +477,23 @@ void TForm3::takeCluster()
 
 void TForm3::showClusterState(const QString& state)
 {
-    L_ClusterZustand->setText(state);
+    clusterState_ = state;
+    showStates();
+}
+
+void TForm3::showLogState(const QString& state)
+{
+    logState_ = state;
+    showStates();
+}
+
+void TForm3::showStates()
+{
+    QStringList lines;
+    for (const QString& state : {clusterState_, logState_})
+        if (!state.isEmpty())
+            lines << state;
+    L_ClusterZustand->setText(lines.join(u'\n'));
 }
 
 void TForm3::takeRotorStatus()

@@ -40,8 +40,10 @@ public:
 
     // The two rotor groups show while the rotor panel does; hidden ones leave their space empty.
     void showRotorGroups(bool visible);
-    // The cluster link's and the log's state, in German, below their fields.
+    // The cluster link's and the log's state, in German, below their fields: one line each,
+    // so that the cluster's changes leave the log's word standing; empty for none.
     void showClusterState(const QString& state);
+    void showLogState(const QString& state);
     // Tells in the group whether the link listens, and whether other machines reach it; when it
     // does not listen because its port is taken, portTaken says so ("Port 2237 belegt").
     void showWsjtxState(bool enabled, bool listening, bool openToNetwork = false, const QString& portTaken = QString());
@@ -73,6 +75,7 @@ private:
     void applyDisplayOffset();
     // A status of the rotor link: the elevation shown and the one to send, and the rotor groups.
     void takeRotorStatus();
+    void showStates();
 
     // The fields under the shared key filter and the yellow-while-typing rule.
     std::array<QLineEdit*, 5> numberFields() const;
@@ -106,7 +109,8 @@ private:
     QLineEdit* E_ClusterCall = nullptr;
     QLineEdit* E_Logbuch = nullptr;
     QPushButton* B_Logbuch = nullptr;
-    QLabel* L_ClusterZustand = nullptr;
+    QLabel* L_ClusterZustand = nullptr;  // the cluster's state, then the log's
+    QString clusterState_, logState_;
     QLineEdit* E_WsjtxAdresse = nullptr;
     QLineEdit* E_WsjtxPort = nullptr;
     QLabel* L_WsjtxZustand = nullptr;

@@ -5,7 +5,23 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+// A log without a QSO, and where reading it stopped, in German.
+QString noQsoText(const QString& path, const AdifLog::Worked& worked, qint64 size)
+{
+    const QLocale locale;
+    const QString text = QStringLiteral("Das Logbuch %1 enthält kein QSO (gelesen bis Byte %2 von %3")
+                             .arg(path, locale.toString(worked.bytesRead), locale.toString(size));
+    if (worked.cutOff)
+        return text + QStringLiteral(": dort beginnt ein Feld, das über das Dateiende hinausreicht)");
+    return text + u')';
+}
+
+} // namespace
 
 AdifWatcher::AdifWatcher(const CallsignTable& calls, QObject* parent)
     : QObject(parent), calls_(calls)
@@ -56,7 +72,10 @@ void AdifWatcher::read()
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return Result{{}, QStringLiteral("Das Logbuch %1 kann nicht gelesen werden: %2").arg(path, file.errorString())};
-        return Result{AdifLog::read(file.readAll(), calls), QString()};
+        Result result{AdifLog::read(file, calls), QString()};
+        if (result.worked.records == 0)
+            result.error = noQsoText(path, result.worked, file.size());
+        return result;
     }));
 }
 

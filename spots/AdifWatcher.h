@@ -15,8 +15,9 @@
 class CallsignTable;
 
 // Keeps the worked entities of the own log current: reads the ADIF file on a worker thread when
-// it is chosen and again whenever the logger changes or replaces it, so that even a 50 MB log
-// never holds up the window. A file that cannot be read gives an empty list and a reason.
+// it is chosen and again whenever the logger changes or replaces it, so that even a log of
+// gigabytes never holds up the window. A file that cannot be read, or that holds no QSO, gives an
+// empty list and a reason.
 class AdifWatcher : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
 
 signals:
     void workedChanged();
-    // The file could not be read: the reason in German.
+    // The file could not be read or holds no QSO: the reason in German.
     void readFailed(const QString& reason);
 
 private:

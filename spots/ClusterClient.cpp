@@ -6,17 +6,16 @@
 #include <QTcpSocket>
 #include <QTimer>
 
-#include <utility>
+#include <algorithm>
 
-ClusterClient::ClusterClient(std::vector<int> retryDelays, QObject* parent)
-    : QObject(parent), socket_(new QTcpSocket(this)), retryTimer_(new QTimer(this)), retryDelays_(std::move(retryDelays))
+ClusterClient::ClusterClient(ClusterTiming timing, QObject* parent)
+    : QObject(parent), socket_(new QTcpSocket(this)), retryTimer_(new QTimer(this)), timing_(timing),
+      nextWaitMs_(timing.firstWaitMs)
 {
-    if (retryDelays_.empty())
-        retryDelays_.push_back(30000);
     retryTimer_->setSingleShot(true);
     connect(retryTimer_, &QTimer::timeout, this, &ClusterClient::connectNow);
     connect(socket_, &QTcpSocket::connected, this, [this] {
-        attempt_ = 0;
+        session_.start();
         setState(State::Connected);
     });
     connect(socket_, &QTcpSocket::readyRead, this, &ClusterClient::readLines);
@@ -37,10 +36,17 @@ void ClusterClient::start(const QString& host, quint16 port, const QString& call
     stop();
     host_ = host;
     port_ = port;
-    call_ = call;
-    if (host_.isEmpty() || port_ == 0)
+    call_ = call.trimmed();
+    if (host_.isEmpty() || port_ == 0) {
+        host_.clear();
         return;
-    attempt_ = 0;
+    }
+    if (call_.isEmpty()) {
+        host_.clear();
+        setState(State::NoCall);
+        return;
+    }
+    nextWaitMs_ = timing_.firstWaitMs;
     connectNow();
 }
 
@@ -49,7 +55,25 @@ void ClusterClient::stop()
     retryTimer_->stop();
     host_.clear();
     socket_->abort();
+    session_.invalidate();
     setState(State::Off);
+}
+
+QString ClusterClient::stateText(State state)
+{
+    switch (state) {
+    case State::Off:
+        return QString();
+    case State::NoCall:
+        return QStringLiteral("Cluster: ohne Rufzeichen keine Anmeldung");
+    case State::Connecting:
+        return QStringLiteral("Cluster: verbindet …");
+    case State::Connected:
+        return QStringLiteral("Cluster: verbunden");
+    case State::Waiting:
+        return QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt");
+    }
+    return QString();
 }
 
 void ClusterClient::connectNow()
@@ -59,6 +83,7 @@ void ClusterClient::connectNow()
     pending_.clear();
     discarding_ = false;
     loggedIn_ = false;
+    session_.invalidate();
     setState(State::Connecting);
     socket_->abort();
     socket_->connectToHost(host_, port_);
@@ -68,10 +93,13 @@ void ClusterClient::dropped()
 {
     if (host_.isEmpty() || retryTimer_->isActive())
         return;
-    const std::size_t step = std::min(attempt_, retryDelays_.size() - 1);
-    ++attempt_;
+    // A session that lasted was a good one: the waits start again from the first.
+    if (session_.isValid() && session_.elapsed() >= timing_.shortSessionMs)
+        nextWaitMs_ = timing_.firstWaitMs;
+    session_.invalidate();
     setState(State::Waiting);
-    retryTimer_->start(retryDelays_[step]);
+    retryTimer_->start(nextWaitMs_);
+    nextWaitMs_ = int(std::min<qint64>(2 * qint64(nextWaitMs_), timing_.longestWaitMs));
 }
 
 void ClusterClient::readLines()

@@ -27,11 +27,15 @@ std::optional<ClusterLine> ClusterLine::parse(const QByteArray& bytes)
     if (hhmm / 100 > 23 || hhmm % 100 > 59 || !DecodeText::isCall(line.call))
         return std::nullopt;
     line.minuteOfDay = hhmm / 100 * 60 + hhmm % 100;
-    static const QRegularExpression square(QStringLiteral("\\b([A-R]{2}[0-9]{2}(?:[A-X]{2})?)\\b"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    // A square followed by a propagation mode is the spotter's: "JO90KE<ES>FN42HN" names the
+    // spotter's square, the mode, then the spotted station's.
+    static const QRegularExpression square(
+        QStringLiteral("\\b([A-R]{2}[0-9]{2}(?:[A-X]{2})?)\\b(\\s*<[A-Z0-9]{1,5}>)?"),
+        QRegularExpression::CaseInsensitiveOption);
     for (auto it = square.globalMatch(line.comment); it.hasNext();) {
-        const QString found = it.next().captured(1).toUpper();
-        if (DecodeText::isGrid(found.left(4))) {
+        const QRegularExpressionMatch match = it.next();
+        const QString found = match.captured(1).toUpper();
+        if (!match.hasCaptured(2) && DecodeText::isGrid(found.left(4))) {
             line.grid = found;
             break;
         }

@@ -12,7 +12,8 @@
 //   "DX de DL1ABC:    14025.0  JA1XYZ       CW 599 PM95                 1234Z"
 // spotter, frequency (kHz), the spotted call, a free comment and the time (UTC, HHMM then "Z");
 // some clusters add the spotter's square after the time. A square in the comment is taken as
-// the spotted station's.
+// the spotted station's, except one followed by a propagation mode: in "JO90KE<ES>FN42HN" (six
+// metres and up) the first square is the spotter's and the second the spotted station's.
 class ClusterLine {
 public:
     static constexpr int maximumBytes = 256;  // a spot line is about 80; longer lines are dropped
@@ -21,7 +22,7 @@ public:
     double frequencyKhz = 0;
     QString call;
     QString comment;
-    QString grid;         // first four- or six-character square in the comment; empty if none
+    QString grid;         // the spotted station's four- or six-character square; empty if none
     int minuteOfDay = 0;  // UTC, 0 to 1439
 
     static std::optional<ClusterLine> parse(const QByteArray& line);

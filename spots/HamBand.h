@@ -6,10 +6,11 @@
 #include <QString>
 #include <QStringList>
 
-// The amateur bands of IARU region 1 a spot's frequency falls in, as the spot list filters them.
+// The amateur bands of the ADIF band table, the ranges every logger exchanges, so that a spot
+// lands in its band whatever IARU region it was heard in (40 m is 7.0 to 7.3 MHz).
 class HamBand {
 public:
-    // "20m" for 14025 kHz; empty outside the bands.
+    // "20m" for 14025 kHz; empty outside the bands. Both edges belong to the band.
     static QString of(double frequencyKhz);
     // Every band's name, longest wave first.
     static QStringList names();

@@ -3,10 +3,25 @@
 
 #include "spots/SpotPlacer.h"
 
+#include "geo/GreatCircle.h"
 #include "partner/CallsignTable.h"
 #include "partner/GridLocator.h"
 
-std::optional<Spot> SpotPlacer::place(const QString& call, const QString& grid) const
+namespace {
+
+// The square lies farther outside the entity than the entity reaches.
+bool contradicts(const CallsignTable::Entity& entity, const GeoPosition& square)
+{
+    if (entity.extentKm < 0)
+        return false;  // the list gives no extent: nothing to hold the square against
+    const long double distance =
+        greatCircleDistance(entity.longitude, entity.latitude, square.longitude, square.latitude);
+    return distance > 2 * entity.extentKm + SpotPlacer::squareSlackKm;
+}
+
+} // namespace
+
+std::optional<Spot> SpotPlacer::place(const QString& call, const QString& grid, Square square) const
 {
     Spot spot;
     spot.call = call;
@@ -19,8 +34,11 @@ std::optional<Spot> SpotPlacer::place(const QString& call, const QString& grid) 
         spot.dxcc = entity->dxcc;
         spot.place = {entity->longitude, entity->latitude};
     }
-    if (const auto square = grid.isEmpty() ? std::nullopt : GridLocator::centre(grid)) {
-        spot.place = *square;
+    auto centre = grid.isEmpty() ? std::nullopt : GridLocator::centre(grid);
+    if (centre && square == Square::FromComment && entity && contradicts(*entity, *centre))
+        centre.reset();
+    if (centre) {
+        spot.place = *centre;
         spot.placedByGrid = true;
         spot.grid = grid.toUpper();
     } else if (!entity) {

@@ -46,7 +46,7 @@ void SpotService::takeClear(const QString& clientId)
 
 void SpotService::takeClusterSpot(const ClusterLine& line, const QString& host)
 {
-    auto spot = SpotPlacer(calls_()).place(line.call, line.grid.left(6));
+    auto spot = SpotPlacer(calls_()).place(line.call, line.grid.left(6), SpotPlacer::Square::FromComment);
     if (!spot)
         return;
     spot->source = Spot::Source::Cluster;

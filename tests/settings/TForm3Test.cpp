@@ -313,4 +313,38 @@ TEST_F(ParameterWindowTest, EditsReachTheSettingsAndTheWindowFollowsThem)
         EXPECT_TRUE(written.contains(line)) << line;
 }
 
+// The cluster's state and the log's share the label a line each: a change of one leaves the
+// other standing, and neither is cut off.
+TEST_F(ParameterWindowTest, ClusterAndLogStatesStandSideBySide)
+{
+    openShown();
+    auto* label = control<QLabel>("L_ClusterZustand");
+    ASSERT_TRUE(label);
+    const QString noQso =
+        QStringLiteral("Das Logbuch /home/dl1abc/log.adi enthält kein QSO (gelesen bis Byte 0 von 30: "
+                       "dort beginnt ein Feld, das über das Dateiende hinausreicht)");
+    const struct { const char* name; std::optional<QString> cluster, log; QString shown; } steps[] = {
+        {"log read", std::nullopt, QStringLiteral("Logbuch: 3 QSOs gelesen"),
+         QStringLiteral("Logbuch: 3 QSOs gelesen")},
+        {"cluster connects", QStringLiteral("Cluster: verbunden"), std::nullopt,
+         QStringLiteral("Cluster: verbunden\nLogbuch: 3 QSOs gelesen")},
+        {"log without QSOs", std::nullopt, noQso, QStringLiteral("Cluster: verbunden\n") + noQso},
+        {"cluster lost", QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt"), std::nullopt,
+         QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt\n") + noQso},
+        {"cluster off", QString(), std::nullopt, noQso},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        if (step.cluster)
+            form->showClusterState(*step.cluster);
+        if (step.log)
+            form->showLogState(*step.log);
+        EXPECT_EQ(label->text(), step.shown);
+        const QRect needed = label->fontMetrics().boundingRect(
+            QRect(0, 0, label->width(), 1000), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.height(), label->height());
+        EXPECT_LE(label->mapTo(form.get(), QPoint(0, label->height())).y(), form->height());
+    }
+}
+
 } // namespace

@@ -12,6 +12,9 @@
 #include "support/StallMeter.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QLocale>
+#include <QRandomGenerator>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
@@ -26,7 +29,8 @@ namespace {
 const CallsignTable& calls()
 {
     static const CallsignTable table = CallsignTable::fromText(QStringLiteral(
-        "Australien;VK;-23.70;132.33;VK;150\r\nJapan;JA;36.40;138.38;JA;339\r\nDeutschland;DL;51.00;10.00;DL;230\r\n"));
+        "Australien;VK;-23.70;132.33;VK;150\r\nJapan;JA;36.40;138.38;JA;339\r\nDeutschland;DL;51.00;10.00;DL;230\r\n"
+        "Vereinigte Staaten;K;37.53;-91.67;K N W AA;291;1922\r\n"));
     return table;
 }
 
@@ -76,6 +80,30 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
     EXPECT_EQ(service.spots().markers().size(), 1u);
 }
 
+// A six-metre spot names the spotter's square first: the spotted station lands at the second.
+// A square in a comment that lies far outside the call's entity leaves the spot at the entity.
+TEST(SpotService, ClusterSpotsLandAtTheSpottedStation)
+{
+    const struct { const char* line; bool byGrid; double longitude, latitude; } cases[] = {
+        {"DX de SP9XYZ:    50313.0  K1ABC        JO90KE<ES>FN42HN            0304Z", true, -71.375, 42.5625},
+        {"DX de SP9XYZ:    50313.0  K1ABC        hrd in JO90KE               0304Z", false, -91.67, 37.53},
+        {"DX de SP9XYZ:    50313.0  K1ABC        hrd in FN42HN               0304Z", true, -71.375, 42.5625},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        SpotService service(calls, [] { return noon; }, 10);
+        const auto line = ClusterLine::parse(c.line);
+        ASSERT_TRUE(line);
+        service.takeClusterSpot(*line, QStringLiteral("dxc.example"));
+        ASSERT_EQ(service.spots().clusterSpots().size(), 1u);
+        const Spot& spot = service.spots().clusterSpots().front();
+        EXPECT_EQ(spot.country, QStringLiteral("Vereinigte Staaten"));
+        EXPECT_EQ(spot.placedByGrid, c.byGrid);
+        EXPECT_NEAR(spot.place.longitude, c.longitude, 1e-9);
+        EXPECT_NEAR(spot.place.latitude, c.latitude, 1e-9);
+    }
+}
+
 TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
 {
     QTemporaryDir folder;
@@ -107,6 +135,42 @@ TEST(AdifWatcher, ReadsOnAWorkerAndAgainWhenTheLoggerReplacesTheFile)
     ASSERT_TRUE(failed.wait(5000));
     EXPECT_TRUE(failed[0][0].toString().startsWith(QStringLiteral("Das Logbuch"))) << failed[0][0].toString().toStdString();
     EXPECT_TRUE(watcher.worked().dxcc.isEmpty());
+}
+
+// A file without a QSO says so in German, with where reading stopped, and no entity is kept.
+TEST(AdifWatcher, ALogWithoutQsosSaysSoAndWhereReadingStopped)
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QRandomGenerator random(1231);
+    QByteArray noise(4096, '\0');
+    for (char& b : noise)
+        b = char(random.bounded(256));
+    const struct { const char* name; QByteArray content; const char* where; } cases[] = {
+        {"random bytes", noise, "(gelesen bis Byte 4.096 von 4.096)"},
+        {"first tag claims two billion", "<CALL:2000000000>DL1ABC <EOR>\n",
+         "(gelesen bis Byte 0 von 30: dort beginnt ein Feld, das über das Dateiende hinausreicht)"},
+        {"header only", "<ADIF_VER:5>3.1.4 <EOH>\n", "(gelesen bis Byte 24 von 24)"},
+        {"empty", "", "(gelesen bis Byte 0 von 0)"},
+    };
+    QTemporaryDir folder;
+    AdifWatcher watcher(calls());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = folder.filePath(QString::fromLatin1(c.name) + QStringLiteral(".adi"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(c.content), c.content.size());
+        file.close();
+        QSignalSpy failed(&watcher, &AdifWatcher::readFailed);
+        QSignalSpy changed(&watcher, &AdifWatcher::workedChanged);
+        watcher.watch(path);
+        ASSERT_TRUE(changed.wait(5000));
+        ASSERT_EQ(failed.size(), 1);
+        EXPECT_EQ(failed[0][0].toString(),
+                  QStringLiteral("Das Logbuch %1 enthält kein QSO %2").arg(path, QString::fromUtf8(c.where)));
+        EXPECT_EQ(watcher.worked().records, 0);
+        EXPECT_TRUE(watcher.worked().dxcc.isEmpty());
+    }
 }
 
 // Markers where the projection puts the places, magenta for an entity the log lacks, fading with age.
@@ -169,14 +233,27 @@ TEST(SpotLayer, ACallAtAnEdgeOfThePictureIsDrawnWhole)
         EXPECT_EQ(callPixels(grid), whole) << grid;
 }
 
+// The ADIF band table: every band with its edges, whatever region the spot comes from.
 TEST(HamBand, FrequenciesToBands)
 {
     const struct { double khz; const char* band; } cases[] = {
-        {1840, "160m"}, {3573, "80m"}, {7074, "40m"}, {10136, "30m"}, {14025, "20m"}, {14350, "20m"}, {14351, ""},
-        {18100, "17m"}, {21074, "15m"}, {24915, "12m"}, {28074, "10m"}, {50313, "6m"}, {144174, "2m"}, {100, ""},
+        {135.7, "2190m"}, {137.9, ""},        {475, "630m"},         {502, "560m"},          {1840, "160m"},
+        {1999, "160m"},   {3573, "80m"},      {3850, "80m"},         {4000, "80m"},          {4000.1, ""},
+        {5060, "60m"},    {5357, "60m"},      {7074, "40m"},         {7250, "40m"},          {7300, "40m"},
+        {7300.1, ""},     {10136, "30m"},     {14025, "20m"},        {14350, "20m"},         {14351, ""},
+        {18100, "17m"},   {21074, "15m"},     {24915, "12m"},        {28074, "10m"},         {40680, "8m"},
+        {50313, "6m"},    {54000, "6m"},      {54000.1, "5m"},       {69900, "5m"},          {70200, "4m"},
+        {144174, "2m"},   {147000, "2m"},     {223500, "1.25m"},     {432100, "70cm"},       {903000, "33cm"},
+        {1296200, "23cm"}, {2320000, "13cm"}, {3400100, "9cm"},      {5760100, "6cm"},       {10368100, "3cm"},
+        {24048100, "1.25cm"}, {47088100, "6mm"}, {76032100, "4mm"},  {122250000, "2.5mm"},   {134928000, "2mm"},
+        {241920000, "1mm"}, {300000000, "submm"}, {7500000001.0, ""}, {100, ""},             {2500, ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(HamBand::of(c.khz), QLatin1String(c.band)) << c.khz;
+    const QStringList names = HamBand::names();
+    EXPECT_EQ(names.size(), 33);
+    EXPECT_EQ(names.front(), QStringLiteral("2190m"));
+    EXPECT_EQ(names.back(), QStringLiteral("submm"));
 }
 
 // The list shows the cluster's spots newest first with the way from the own station, filters by

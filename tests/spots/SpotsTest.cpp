@@ -8,9 +8,13 @@
 #include "spots/SpotList.h"
 #include "spots/SpotPlacer.h"
 
+#include <QIODevice>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -21,7 +25,8 @@ const CallsignTable& calls()
         "Japan;JA;36.40;138.38;7J 7K 8J JA JR;339\r\n"
         "Deutschland;DL;51.00;10.00;DA DL DJ DK;230\r\n"
         "Kanarische Inseln;EA8;28.32;-15.85;EA8 EB8;29\r\n"
-        "Vereinigte Staaten;K;37.53;-91.67;K N W AA;291\r\n"
+        "Vereinigte Staaten;K;37.53;-91.67;K N W AA;291;1922\r\n"
+        "Monaco;3A;43.73;7.40;3A;260;4\r\n"
         "Altes Format;XX;1.00;2.00;XX\r\n"));
     return table;
 }
@@ -66,6 +71,10 @@ TEST(ClusterLine, SpotLinesAsClustersSendThem)
         {"DX de EA8BQM:   28495.5  K1ABC        up 5 pse jn45ab            2359Z", "EA8BQM", 28495.5, "K1ABC", "JN45AB", 1439},
         {"dx de dl1abc:   1840  ja1xyz  0000Z", "DL1ABC", 1840, "JA1XYZ", "", 0},
         {"DX de DL1ABC:    14025.0  JA1XYZ       tnx RR73                    1234Z", "DL1ABC", 14025.0, "JA1XYZ", "", 754},
+        // Six metres and up: the spotter's square, the propagation mode, then the spotted station's.
+        {"DX de SP9XYZ:    50313.0  K1ABC   JO90KE<ES>FN42HN  0304Z", "SP9XYZ", 50313.0, "K1ABC", "FN42HN", 184},
+        {"DX de SP9XYZ:    50313.0  K1ABC   jo90 <tr> fn42 -10dB  0304Z", "SP9XYZ", 50313.0, "K1ABC", "FN42", 184},
+        {"DX de SP9XYZ:   144300.0  K1ABC   JO90KE<EME>  0304Z", "SP9XYZ", 144300.0, "K1ABC", "", 184},
         {"DX de DL1ABC:    14025.0  JA1XYZ       CW                          2460Z", nullptr, 0, nullptr, nullptr, 0},
         {"DX de DL1ABC:    14025.0  JA1XYZ       CW", nullptr, 0, nullptr, nullptr, 0},
         {"WWV de W0MU <18>:   SFI=150, A=5, K=1", nullptr, 0, nullptr, nullptr, 0},
@@ -112,6 +121,94 @@ TEST(AdifLog, EntitiesFromTheDxccFieldElseTheCall)
     EXPECT_FALSE(old.contains(339, QStringLiteral("JA")));
 }
 
+// Where reading stops: at the end, or at the tag of a field longer than the rest of the log, also
+// when tags and fields run across the reader's chunks.
+TEST(AdifLog, ReadingStopsAtTheEndOrWhereAFieldIsCutOff)
+{
+    const QByteArray pad(AdifLog::chunkBytes - 3, ' ');  // the next tag starts 3 bytes before a chunk's end
+    const struct { const char* name; QByteArray log; qint64 records, bytesRead; bool cutOff; } cases[] = {
+        {"no tags", "no QSO here\n", 0, 12, false},
+        {"first tag claims two billion", "<CALL:2000000000>JA1XYZ<EOR>", 0, 0, true},
+        {"cut after one QSO", "<CALL:6>JA1XYZ<EOR><CALL:60>DL1ABC<EOR>", 1, 19, true},
+        {"a tag over a chunk's end", pad + "<CALL:6>JA1XYZ<EOR>", 1, pad.size() + 19, false},
+        {"a field over a chunk's end", pad + "<CALL:6>JA1XY" + QByteArray(AdifLog::chunkBytes, ' ') + "<EOR>", 1,
+         pad.size() + 13 + AdifLog::chunkBytes + 5, false},
+        {"cut field whose tag is in the chunk before", pad + "<CALL:99>JA1", 0, pad.size(), true},
+        {"a stray bracket before a chunk's end", QByteArray(AdifLog::chunkBytes - 1, ' ') + "< <CALL:6>JA1XYZ<EOR>", 1,
+         AdifLog::chunkBytes + 20, false},
+        {"a bracket without an end is free text", "<" + QByteArray(300, 'A') + "> <CALL:6>JA1XYZ<EOR>", 1, 322, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AdifLog::Worked worked = AdifLog::read(c.log, calls());
+        EXPECT_EQ(worked.records, c.records);
+        EXPECT_EQ(worked.bytesRead, c.bytesRead);
+        EXPECT_EQ(worked.cutOff, c.cutOff);
+    }
+}
+
+// QSOs of every length, so that each byte of a tag or a call lands on a chunk's edge once.
+TEST(AdifLog, QsosAcrossChunkEdgesAreAllRead)
+{
+    const char* callsOf[] = {"JA1XYZ", "VK2ABC", "dl1abc", "EA8BQM", "K1ABC"};
+    QByteArray log("<ADIF_VER:5>3.1.4<EOH>\n");
+    const int qsos = 20000;
+    for (int i = 0; i < qsos; ++i) {
+        const QByteArray call(callsOf[i % 5]);
+        log += "<CALL:" + QByteArray::number(call.size()) + ">" + call + QByteArray(i % 97, ' ')
+               + "<COMMENT:" + QByteArray::number(i % 13) + ">" + QByteArray(i % 13, '<') + "<EOR>\n";
+    }
+    ASSERT_GT(log.size(), 4 * AdifLog::chunkBytes);
+    const AdifLog::Worked worked = AdifLog::read(log, calls());
+    EXPECT_EQ(worked.records, qsos);
+    EXPECT_EQ(worked.dxcc, QSet<int>({339, 150, 230, 29, 291}));
+    EXPECT_EQ(worked.bytesRead, log.size());
+}
+
+// An ADIF log of any size, made up while it is read: the same QSO again and again.
+class EndlessLog : public QIODevice {
+public:
+    explicit EndlessLog(qint64 size) : size_(size) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    static QByteArray qso() { return "<CALL:6>JA1XYZ <BAND:3>20m <MODE:3>FT8 <QSO_DATE:8>20260101 <EOR>\n"; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        static const QByteArray pattern = qso().repeated(4096);
+        const qint64 count = std::min({maxSize, size_ - made_, qint64(pattern.size())});
+        const qint64 from = made_ % qso().size();
+        const qint64 first = std::min(count, qint64(pattern.size()) - from);
+        std::memcpy(data, pattern.constData() + from, std::size_t(first));
+        made_ += first;
+        return first;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 size_;
+    qint64 made_ = 0;
+};
+
+long peakMemoryKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// A log is read as a stream: a quarter of a gigabyte of it leaves the peak memory where it was.
+TEST(AdifLog, AHugeLogTakesLittleMemory)
+{
+    const qint64 size = qint64(256) << 20;  // bytes
+    const long before = peakMemoryKb();
+    EndlessLog log(size);
+    const AdifLog::Worked worked = AdifLog::read(log, calls());
+    EXPECT_EQ(worked.records, size / EndlessLog::qso().size());
+    EXPECT_EQ(worked.dxcc, QSet<int>{339});
+    EXPECT_LT(peakMemoryKb() - before, 32 * 1024);
+}
+
 TEST(SpotPlacer, GridFirstThenEntityAndNothingAtSea)
 {
     const SpotPlacer placer(calls());
@@ -132,6 +229,31 @@ TEST(SpotPlacer, GridFirstThenEntityAndNothingAtSea)
         EXPECT_NEAR(spot->place.longitude, c.longitude, 1e-9) << c.call;
         EXPECT_NEAR(spot->place.latitude, c.latitude, 1e-9) << c.call;
         EXPECT_EQ(spot->country, QLatin1String(c.country)) << c.call;
+    }
+}
+
+// A square in a spotter's comment that lies far outside the call's entity is somebody else's:
+// the spot goes to its entity's centre. A square the station sent itself is always taken.
+TEST(SpotPlacer, ACommentSquareFarOutsideTheEntityIsNotUsed)
+{
+    const SpotPlacer placer(calls());
+    const struct { const char* call; const char* grid; SpotPlacer::Square square; bool byGrid; } cases[] = {
+        {"K1ABC", "FN42HN", SpotPlacer::Square::FromComment, true},    // Massachusetts
+        {"K1ABC", "JO90KE", SpotPlacer::Square::FromComment, false},   // Poland
+        {"K1ABC", "JO90KE", SpotPlacer::Square::Sent, true},
+        {"K1ABC", "CM87", SpotPlacer::Square::FromComment, true},      // San Francisco, beyond the extent but near
+        {"K1ABC", "BL11", SpotPlacer::Square::FromComment, false},     // Hawaii, 6,450 km away
+        {"3A2MW", "JN33", SpotPlacer::Square::FromComment, true},       // beside a tiny entity
+        {"3A2MW", "JN45", SpotPlacer::Square::FromComment, false},     // Milan, 240 km away
+        {"JA1XYZ", "JO90", SpotPlacer::Square::FromComment, true},     // no extent known: taken
+        {"ZZ9ZZZ", "JO90", SpotPlacer::Square::FromComment, true},     // no entity: the square is all there is
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.call) + " " + c.grid);
+        const auto spot = placer.place(QString::fromLatin1(c.call), QString::fromLatin1(c.grid), c.square);
+        ASSERT_TRUE(spot);
+        EXPECT_EQ(spot->placedByGrid, c.byGrid);
+        EXPECT_EQ(spot->grid, c.byGrid ? QString::fromLatin1(c.grid) : QString());
     }
 }
 

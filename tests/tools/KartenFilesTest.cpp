@@ -5,6 +5,8 @@
 
 #include "mercator/MapCalibration.h"
 #include "partner/CallsignTable.h"
+#include "spots/ClusterLine.h"
+#include "spots/SpotPlacer.h"
 #include "tools/mapgen/CsvTable.h"
 
 #include <QDir>
@@ -150,6 +152,42 @@ TEST(KartenFilesTest, CallsignListFindsTheEntitiesOfRealCalls)
         const auto found = calls.lookup(QString::fromLatin1(call));
         ASSERT_TRUE(found) << call;
         EXPECT_EQ(found->name, QString::fromUtf8(entity)) << call;
+    }
+}
+
+// Each entity's extent reaches most of its land, and France's is not stretched to the overseas
+// departments the map counts to it, so that a spot's square can be held against the call: the
+// six-metre line from Poland places K1ABC in the United States.
+TEST(KartenFilesTest, EntityExtentsPlaceCommentSquaresOnlyNearTheirEntity)
+{
+    const CallsignTable calls = CallsignTable::load(GeneratedKarten::folder() + QStringLiteral("Rufzeichen.txt"));
+    const struct { const char* call; double leastKm, mostKm; } extents[] = {
+        {"K1ABC", 1500, 2500}, {"DL1ABC", 250, 500}, {"VK2ABC", 1300, 2200}, {"KH6XYZ", 200, 500},
+        {"EA8BQM", 100, 350},  {"F5ABC", 350, 700},  {"3A2MW", 0, 20},
+    };
+    for (const auto& e : extents) {
+        SCOPED_TRACE(e.call);
+        const auto entity = calls.lookup(QString::fromLatin1(e.call));
+        ASSERT_TRUE(entity);
+        EXPECT_GE(entity->extentKm, e.leastKm);
+        EXPECT_LE(entity->extentKm, e.mostKm);
+    }
+    const SpotPlacer placer(calls);
+    const struct { const char* line; const char* country; const char* grid; } spots[] = {
+        {"DX de SP9XYZ:    50313.0  K1ABC        JO90KE<ES>FN42HN            0304Z", "Vereinigte Staaten", "FN42HN"},
+        {"DX de SP9XYZ:    50313.0  K1ABC        hrd in JO90KE               0304Z", "Vereinigte Staaten", ""},
+        {"DX de W3LPL:     14025.0  DL1ABC       CW 599 JO62                 1234Z", "Deutschland", "JO62"},
+        {"DX de W3LPL:     14025.0  DL1ABC       CW 599 FN20                 1234Z", "Deutschland", ""},
+        {"DX de DL1ABC:     7074.0  VK6ABC       FT8 OF78                    0005Z", "Australien", "OF78"},
+    };
+    for (const auto& s : spots) {
+        SCOPED_TRACE(s.line);
+        const auto line = ClusterLine::parse(s.line);
+        ASSERT_TRUE(line);
+        const auto spot = placer.place(line->call, line->grid, SpotPlacer::Square::FromComment);
+        ASSERT_TRUE(spot);
+        EXPECT_EQ(spot->country, QString::fromUtf8(s.country));
+        EXPECT_EQ(spot->grid, QLatin1String(s.grid));
     }
 }
 

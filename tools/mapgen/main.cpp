@@ -70,7 +70,7 @@ void generate(const QString& dataDir, const QString& outDir)
               QByteArray(reinterpret_cast<const char*>(raster->data()), int(CountryRaster::byteCount)));
     writeFile(outDir + "/Laenderliste.txt", Windows1252::encode(catalogue.countryListText()));
     writeFile(outDir + "/Citys.txt", Windows1252::encode(CityListBuilder::build(cities, dxcc, catalogue, *raster)));
-    writeFile(outDir + "/Rufzeichen.txt", Windows1252::encode(CallsignListBuilder::build(dxcc, catalogue)));
+    writeFile(outDir + "/Rufzeichen.txt", Windows1252::encode(CallsignListBuilder::build(dxcc, catalogue, *raster)));
 
     const MapRenderer renderer(world);
     for (const MapSheet& sheet : sheets) {
