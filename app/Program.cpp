@@ -392,6 +392,8 @@ void Program::connectExtras()
             if (program.isEmpty())
                 program = QApplication::applicationDirPath() + QStringLiteral("/CorvaneRotor");
             rotorSetupWindow_ = std::make_unique<RotorSetupWindow>(program);
+            // Opened from the menu, it comes above the tool windows, which stay on top.
+            rotorSetupWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
         }
         rotorSetupWindow_->open();
     });
@@ -433,6 +435,7 @@ void Program::connectExtras()
         QObject::connect(main, &TFormA::dxSpotsRequested, main, [this, main] {
             if (!dxSpotsWindow_) {
                 dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
+                dxSpotsWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
                 QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, main,
                                  [this](const QString& partner) {
                                      if (partnerLinks_)

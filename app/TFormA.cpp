@@ -17,7 +17,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/MenuCaption.h"
-#include "widgets/WindowGeometry.h"
+#include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -239,10 +239,10 @@ void TFormA::FormCreate()
     ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
     data.countryList.clear();
     data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));
-    setGeometry(WindowGeometry::onScreen(ini.readInteger(mainKeys::section, mainKeys::left, 36),
-                                         ini.readInteger(mainKeys::section, mainKeys::top, 136),
-                                         ini.readInteger(mainKeys::section, mainKeys::width, 600),
-                                         ini.readInteger(mainKeys::section, mainKeys::height, 352)));
+    WindowPlace::restore(this, ini.readInteger(mainKeys::section, mainKeys::left, 36),
+                         ini.readInteger(mainKeys::section, mainKeys::top, 136),
+                         ini.readInteger(mainKeys::section, mainKeys::width, 600),
+                         ini.readInteger(mainKeys::section, mainKeys::height, 352));
     // The city list is only checked here: its thousand lines are read when a picture shows the
     // cities or the mouse asks for the nearest one. Gone by then, it reads as empty.
     const QString cities = karten + QStringLiteral("Citys.txt");

@@ -192,6 +192,7 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     EXPECT_EQ(saved("Main", "Links"), QStringLiteral("36"));
     EXPECT_EQ(saved("Main", "StayOnTop"), QStringLiteral("0"));
     EXPECT_EQ(saved("Mercator", "aktuelle Karte"), QStringLiteral("Welt"));
+    EXPECT_EQ(saved("Mercator", "FadenkreuzAnzeigePos_X"), QString()) << "never shown: no place taken yet";
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("[Locator]\r\nU_L\xE4nge="));
 }
 
