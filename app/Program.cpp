@@ -93,9 +93,11 @@ void subscribeBeamMap(TFormA& main, TForm10& map)
 }
 
 // The panel keeps its place in the client area, taken at once when it comes after the client area's
-// first sizes, and the directions list's menu item shows while the panel does.
+// first sizes, and shows whole however small the window is made; the directions list's menu item
+// shows while the panel does.
 void subscribeRotorPanel(TFormA& main, TForm6& panel)
 {
+    main.keepWhole(&panel);
     QObject::connect(&main, &TFormA::clientAreaResized, &panel, &TForm6::centreInClientArea);
     QObject::connect(&panel, &TForm6::rotorDisplayShown, &main, &TFormA::showFixedStationsItem);
     panel.centreInClientArea();

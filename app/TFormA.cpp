@@ -17,14 +17,16 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/MenuCaption.h"
+#include "widgets/OverflowMenus.h"
 #include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QScopeGuard>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <utility>
@@ -174,6 +176,8 @@ void TFormA::buildMenu()
     quitAction->setShortcutContext(Qt::ApplicationShortcut);
     addAction(quitAction);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    // A narrow window (the beam map's square) puts the last items into the overflow button.
+    new OverflowMenus(bar);
 }
 
 void TFormA::buildExtrasMenu()
@@ -297,6 +301,20 @@ int TFormA::clientWidth() const
 int TFormA::clientHeight() const
 {
     return client_->height();
+}
+
+void TFormA::keepWhole(QWidget* child)
+{
+    keptWhole_ = child;
+    child->installEventFilter(this);
+    client_->setMinimumSize(child->size());
+}
+
+bool TFormA::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == keptWhole_ && event->type() == QEvent::Resize)
+        client_->setMinimumSize(keptWhole_->size());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormA::setClientSize(int width, int height)
