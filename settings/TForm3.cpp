@@ -11,6 +11,7 @@
 #include "settings/ParameterSettings.h"
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/GlyphOverhang.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
@@ -27,6 +28,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -239,6 +242,7 @@ void TForm3::buildControls()
     L_ClusterZustand = new QLabel(GB_Cluster);
     L_ClusterZustand->setObjectName(QStringLiteral("L_ClusterZustand"));
     L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, editHeight);
+    L_ClusterZustand->setWordWrap(true);
 
     showRotorGroups(false);
     setFixedSize(border + fullWidth + border, clusterRect.bottom() + 1 + border);
@@ -474,6 +478,15 @@ void TForm3::takeCluster()
 void TForm3::showClusterState(const QString& state)
 {
     L_ClusterZustand->setText(state);
+    // A long text (an error naming a path) wraps: the label, its group and the window take the
+    // lines' height in the font at hand. Pixels.
+    const int needed = std::max(editHeight,
+                                L_ClusterZustand->heightForWidth(L_ClusterZustand->width()) +
+                                    2 * GlyphOverhang::of(L_ClusterZustand->font()));
+    const int grown = needed - L_ClusterZustand->height();
+    L_ClusterZustand->resize(L_ClusterZustand->width(), needed);
+    GB_Cluster->resize(GB_Cluster->width(), GB_Cluster->height() + grown);
+    setFixedSize(width(), height() + grown);
 }
 
 void TForm3::takeRotorStatus()
