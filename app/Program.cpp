@@ -93,9 +93,11 @@ void subscribeBeamMap(TFormA& main, TForm10& map)
 }
 
 // The panel keeps its place in the client area, taken at once when it comes after the client area's
-// first sizes, and the directions list's menu item shows while the panel does.
+// first sizes, and shows whole however small the window is made; the directions list's menu item
+// shows while the panel does.
 void subscribeRotorPanel(TFormA& main, TForm6& panel)
 {
+    main.keepWhole(&panel);
     QObject::connect(&main, &TFormA::clientAreaResized, &panel, &TForm6::centreInClientArea);
     QObject::connect(&panel, &TForm6::rotorDisplayShown, &main, &TFormA::showFixedStationsItem);
     panel.centreInClientArea();
@@ -392,6 +394,8 @@ void Program::connectExtras()
             if (program.isEmpty())
                 program = QApplication::applicationDirPath() + QStringLiteral("/CorvaneRotor");
             rotorSetupWindow_ = std::make_unique<RotorSetupWindow>(program);
+            // Opened from the menu, it comes above the tool windows, which stay on top.
+            rotorSetupWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
         }
         rotorSetupWindow_->open();
     });
@@ -433,6 +437,7 @@ void Program::connectExtras()
         QObject::connect(main, &TFormA::dxSpotsRequested, main, [this, main] {
             if (!dxSpotsWindow_) {
                 dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
+                dxSpotsWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
                 QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, main,
                                  [this](const QString& partner) {
                                      if (partnerLinks_)

@@ -171,8 +171,15 @@ bool SettingsFile::parseInteger(const QString& text, int& value)
 
 int SettingsFile::readInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    int value = defaultValue;
-    return parseInteger(readString(section, key, QString()), value) ? value : defaultValue;
+    return readOptionalInteger(section, key).value_or(defaultValue);
+}
+
+std::optional<int> SettingsFile::readOptionalInteger(const QString& section, const QString& key) const
+{
+    int value = 0;
+    if (!parseInteger(readString(section, key, QString()), value))
+        return std::nullopt;
+    return value;
 }
 
 bool SettingsFile::readBool(const QString& section, const QString& key, bool defaultValue) const

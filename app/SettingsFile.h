@@ -32,6 +32,8 @@ public:
 
     // Decimal, or hexadecimal with "0x" or "$"; anything else yields the default.
     int readInteger(const QString& section, const QString& key, int defaultValue) const;
+    // The same without a default: nothing for a missing key or one that holds no integer.
+    std::optional<int> readOptionalInteger(const QString& section, const QString& key) const;
     // Any integer other than 0 is true; a value that is not an integer yields the default.
     bool readBool(const QString& section, const QString& key, bool defaultValue) const;
     // A missing key yields the default, a present but empty one an empty text.

@@ -17,14 +17,16 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/MenuCaption.h"
-#include "widgets/WindowGeometry.h"
+#include "widgets/OverflowMenus.h"
+#include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QScopeGuard>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <utility>
@@ -177,6 +179,8 @@ void TFormA::buildMenu()
     quitAction->setShortcutContext(Qt::ApplicationShortcut);
     addAction(quitAction);
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
+    // A narrow window (the beam map's square) puts the last items into the overflow button.
+    new OverflowMenus(bar);
 }
 
 void TFormA::buildExtrasMenu()
@@ -242,10 +246,10 @@ void TFormA::FormCreate()
     ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
     data.countryList.clear();
     data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));
-    setGeometry(WindowGeometry::onScreen(ini.readInteger(mainKeys::section, mainKeys::left, 36),
-                                         ini.readInteger(mainKeys::section, mainKeys::top, 136),
-                                         ini.readInteger(mainKeys::section, mainKeys::width, 600),
-                                         ini.readInteger(mainKeys::section, mainKeys::height, 352)));
+    WindowPlace::restore(this, ini.readInteger(mainKeys::section, mainKeys::left, 36),
+                         ini.readInteger(mainKeys::section, mainKeys::top, 136),
+                         ini.readInteger(mainKeys::section, mainKeys::width, 600),
+                         ini.readInteger(mainKeys::section, mainKeys::height, 352));
     // The city list is only checked here: its thousand lines are read when a picture shows the
     // cities or the mouse asks for the nearest one. Gone by then, it reads as empty.
     const QString cities = karten + QStringLiteral("Citys.txt");
@@ -300,6 +304,20 @@ int TFormA::clientWidth() const
 int TFormA::clientHeight() const
 {
     return client_->height();
+}
+
+void TFormA::keepWhole(QWidget* child)
+{
+    keptWhole_ = child;
+    child->installEventFilter(this);
+    client_->setMinimumSize(child->size());
+}
+
+bool TFormA::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == keptWhole_ && event->type() == QEvent::Resize)
+        client_->setMinimumSize(keptWhole_->size());
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormA::setClientSize(int width, int height)

@@ -40,6 +40,9 @@ public:
     int clientWidth() const;
     int clientHeight() const;
     void setClientSize(int width, int height) override;
+    // The client area never gets smaller than this child of it (the rotor panel), so that the
+    // child shows whole, whatever size it takes.
+    void keepWhole(QWidget* child);
     CursorPanel& cursorPanel() override { return *P_Cursor; }
     void showMercatorImage(bool shown) override { emit mercatorImageShown(shown); }
 
@@ -89,6 +92,7 @@ signals:
     void mercatorImageShown(bool shown);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -117,6 +121,7 @@ private:
 
     QString executableFolder_;
     QWidget* client_ = nullptr;
+    QWidget* keptWhole_ = nullptr;  // the client area's smallest size
     CursorPanel* P_Cursor = nullptr;
     QLabel* StartPanel = nullptr;
     QPushButton* Button1 = nullptr;

@@ -216,9 +216,9 @@ void TForm10::GenerateBeamMap()
     // The picture is drawn into beamBitmap_'s memory, which the write of the last one may still read.
     writer_->abandon();
     shownFile_.reset();
-    BeamMapCache::build(beamBitmap_, bitmaps_, session_.folders().programFolder + QStringLiteral("Karten/"), session_.ownPosition(),
-                        crosshairColour(session_).rgb(), QApplication::palette().color(QPalette::Button).rgb(),
-                        bitmapSide_);
+    BeamMapCache::build(beamBitmap_, bitmaps_, session_.folders().dataFolder + QStringLiteral("Karten/"),
+                        session_.ownPosition(), crosshairColour(session_).rgb(),
+                        QApplication::palette().color(QPalette::Button).rgb(), bitmapSide_);
     beamMapLoaded_ = true;
     bitmapFor_ = session_.ownPosition();
     fileBehind_ = true;

@@ -104,6 +104,10 @@ int letterNumber(const QString& locator, int index)
     return charAt(locator, index).unicode() - 'A';
 }
 
+// Relative error a position may carry from its text through a double: eight units in the last
+// place of a double (2^-50), far below a thousandth of a second for any angle on the sphere.
+constexpr long double representationAllowance = 1.0L / (1LL << 50);
+
 } // namespace
 
 double parseDecimal(const QString& text)
@@ -174,17 +178,23 @@ QString positionToLocator(double longitude, double latitude)
 QString degreesToDmsText(double degrees)
 {
     const long double x = degrees;
-    const long double wholeDegrees = std::trunc(x);
-    const long double minutes = std::fabs(x - wholeDegrees) * 60.0L;
-    const long double seconds = (minutes - std::trunc(minutes)) * 60.0L;
+    // Whole seconds of arc, cut toward zero once the value's representation error is allowed for:
+    // a text typed as whole seconds is stored as the nearest double, up to a few units in its last
+    // place below the whole second (at 180 degrees about 1e-10 s), and must read back as typed.
+    const long double exactSeconds = std::fabs(x) * 3600.0L;
+    const long double wholeSeconds = std::floor(exactSeconds + exactSeconds * representationAllowance);
+    const long double seconds = std::fmod(wholeSeconds, 60.0L);
+    const long double secondsOfDegree = std::fmod(wholeSeconds, 3600.0L);
+    const long double minutes = (secondsOfDegree - seconds) / 60.0L;
+    const long double wholeDegrees = (wholeSeconds - secondsOfDegree) / 3600.0L;
 
     // The sign is tested on the value, not on the whole degrees, so -0.5 keeps its "-".
     QString text = x < 0.0L ? QStringLiteral("-") : QString();
-    text += twoDigits(std::fabs(wholeDegrees));
+    text += twoDigits(wholeDegrees);
     text += QChar(0x00B0);
-    text += twoDigits(std::trunc(minutes));
+    text += twoDigits(minutes);
     text += QLatin1Char('\'');
-    text += twoDigits(std::trunc(seconds));
+    text += twoDigits(seconds);
     text += QLatin1Char('"');
     return text;
 }

@@ -27,7 +27,8 @@ void locatorToPosition(const QString& locator, double& longitude, double& latitu
 // one step at most and never clamped, so longitude 180 gives the first letter "S".
 QString positionToLocator(double longitude, double latitude);
 
-// Degrees as text like 07°30'00" or -00°30'00": seconds are cut, not rounded.
+// Degrees as text like 07°30'00" or -00°30'00": seconds are cut, not rounded, once the double's
+// representation error is allowed for, so that a whole-second text reads back as typed.
 QString degreesToDmsText(double degrees);
 
 // Reads degree, minute and second fields separated by any characters other than digits and "-"

@@ -11,7 +11,7 @@
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/PlacedButton.h"
-#include "widgets/WindowGeometry.h"
+#include "widgets/WindowPlace.h"
 
 #include <QPushButton>
 #include <QTextBrowser>
@@ -51,10 +51,10 @@ TFormHilfe::TFormHilfe(Session& session)
 void TFormHilfe::FormCreate()
 {
     const SettingsFile& ini = *session_.iniFile();
-    setGeometry(WindowGeometry::onScreen(ini.readInteger(hilfeKeys::section, hilfeKeys::left, 100),
-                                         ini.readInteger(hilfeKeys::section, hilfeKeys::top, 75),
-                                         ini.readInteger(hilfeKeys::section, hilfeKeys::width, 850),
-                                         ini.readInteger(hilfeKeys::section, hilfeKeys::height, 600)));
+    WindowPlace::restore(this, ini.readInteger(hilfeKeys::section, hilfeKeys::left, 100),
+                         ini.readInteger(hilfeKeys::section, hilfeKeys::top, 75),
+                         ini.readInteger(hilfeKeys::section, hilfeKeys::width, 850),
+                         ini.readInteger(hilfeKeys::section, hilfeKeys::height, 600));
 }
 
 void TFormHilfe::FormResize()

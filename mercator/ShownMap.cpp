@@ -5,7 +5,12 @@
 
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
+#include "widgets/FreePlace.h"
+#include "widgets/ImageWidget.h"
 #include "widgets/WindowPlace.h"
+
+#include <QApplication>
+#include <QScreen>
 
 ShownMap::ShownMap(const TForm1* mercatorWindow, const TForm10* beamWindow)
     : mercatorWindow_(mercatorWindow), beamWindow_(beamWindow)
@@ -22,10 +27,55 @@ bool ShownMap::beam() const
     return beamWindow_ && beamWindow_->mapShown();
 }
 
-void ShownMap::restore(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const
+MapPlaces::Map ShownMap::map() const
 {
-    const QPoint at = places.place(tool, mercator() ? MapPlaces::Map::mercator : MapPlaces::Map::beam);
-    WindowPlace::restore(window, at);
+    return mercator() ? MapPlaces::Map::mercator : MapPlaces::Map::beam;
+}
+
+void ShownMap::restore(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
+{
+    if (const auto place = places.place(tool, map()))
+        WindowPlace::restore(window, *place);
+    else if (window->isVisible())
+        takeFreePlace(window, places, tool);
+}
+
+void ShownMap::beforeShowing(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
+{
+    if (!places.place(tool, map()))
+        takeFreePlace(window, places, tool);
+}
+
+void ShownMap::takeFreePlace(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
+{
+    const QPoint place = freePlace(window);
+    places.setPlace(tool, map(), place);
+    WindowPlace::restore(window, place);
+}
+
+QPoint ShownMap::freePlace(QWidget* window) const
+{
+    const MapWindow* map = mercator() ? static_cast<const MapWindow*>(mercatorWindow_) : beamWindow_;
+    if (!map)
+        return MapPlaces::designedPlace;
+    const QWidget* image = map->image();
+    const QWidget* main = image->window();
+    // A window not shown yet has no frame: it is taken to be framed as the main window is.
+    const QWidget* framed = window->isVisible() ? window : main;
+    const QRect client = framed->geometry();
+    const QRect frame = framed->frameGeometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    const QSize size = WindowPlace::settledSize(window);
+    QList<QRect> others;
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (other != window && other != main && other->isVisible() && other->windowType() != Qt::Popup)
+            others << other->frameGeometry();
+    }
+    const QPoint corner =
+        FreePlace::beside(main->frameGeometry(), size.grownBy(margins), others,
+                          image->mapToGlobal(image->rect().center()), main->screen()->availableGeometry());
+    return corner + QPoint(margins.left(), margins.top());
 }
 
 void ShownMap::remember(const QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
@@ -37,7 +87,7 @@ void ShownMap::remember(const QWidget* window, MapPlaces& places, MapPlaces::Too
         places.setPlace(tool, MapPlaces::Map::beam, at);
 }
 
-void ShownMap::restoreOnSwitch(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const
+void ShownMap::restoreOnSwitch(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const
 {
     const auto restorePlace = [shown = *this, window, &places, tool] { shown.restore(window, places, tool); };
     if (mercatorWindow_)

@@ -19,14 +19,24 @@ public:
     bool mercator() const;
     bool beam() const;
 
-    // Moves the tool window to its place for the shown map.
-    void restore(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const;
+    // Moves the tool window to its place for the shown map. Without one (a first start) a window
+    // on the screen takes a free place beside the main window, which becomes its place; a hidden
+    // one takes it when it is shown (beforeShowing).
+    void restore(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const;
+    // A hidden tool window about to be shown takes a free place when it has none for the shown map.
+    void beforeShowing(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const;
     // Keeps the tool window's position as its place for every visible map image.
     void remember(const QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const;
     // Restores the tool window's place whenever the main window switches to the other map.
-    void restoreOnSwitch(QWidget* window, const MapPlaces& places, MapPlaces::Tool tool) const;
+    void restoreOnSwitch(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const;
 
 private:
+    MapPlaces::Map map() const;
+    void takeFreePlace(QWidget* window, MapPlaces& places, MapPlaces::Tool tool) const;
+    // Beside the main window, clear of the program's other windows and of the map's centre
+    // (FreePlace); the corner of the client area, as places are kept.
+    QPoint freePlace(QWidget* window) const;
+
     const TForm1* mercatorWindow_;
     const TForm10* beamWindow_;
 };

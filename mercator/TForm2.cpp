@@ -150,6 +150,8 @@ void TForm2::showSun()
 void TForm2::ShowTargetData(const QString& country, const QString& prefix)
 {
     const TargetInfo& target = session_.target();
+    if (isHidden())
+        shownMap_.beforeShowing(this, places_, MapPlaces::Tool::crosshair);
     show();
     raise();
     Label1->setText(FixedPointText::format(target.longitude, 5));

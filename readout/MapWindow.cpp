@@ -159,19 +159,21 @@ void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection) cons
 void MapWindow::loadPlaces(const SettingsFile& ini, const PlaceKeys& keys)
 {
     places_.setPlace(MapPlaces::Tool::entry, keys.map,
-                     {ini.readInteger(keys.section, keys.locatorX, 5),
-                      ini.readInteger(keys.section, keys.locatorY, 350)});
-    places_.setPlace(MapPlaces::Tool::crosshair, keys.map,
-                     {ini.readInteger(keys.section, keys.crosshairX, 5),
-                      ini.readInteger(keys.section, keys.crosshairY, 350)});
+                     QPoint(ini.readInteger(keys.section, keys.locatorX, MapPlaces::designedPlace.x()),
+                            ini.readInteger(keys.section, keys.locatorY, MapPlaces::designedPlace.y())));
+    const auto x = ini.readOptionalInteger(keys.section, keys.crosshairX);
+    const auto y = ini.readOptionalInteger(keys.section, keys.crosshairY);
+    places_.setPlace(MapPlaces::Tool::crosshair, keys.map, x && y ? std::optional(QPoint(*x, *y)) : std::nullopt);
 }
 
 void MapWindow::savePlaces(SettingsFile& ini, const PlaceKeys& keys) const
 {
-    const QPoint entry = places_.place(MapPlaces::Tool::entry, keys.map);
-    const QPoint crosshair = places_.place(MapPlaces::Tool::crosshair, keys.map);
-    ini.writeInteger(keys.section, keys.locatorX, entry.x());
-    ini.writeInteger(keys.section, keys.locatorY, entry.y());
-    ini.writeInteger(keys.section, keys.crosshairX, crosshair.x());
-    ini.writeInteger(keys.section, keys.crosshairY, crosshair.y());
+    const auto write = [&](MapPlaces::Tool tool, const QString& xKey, const QString& yKey) {
+        // A place never taken is written empty, so that the next start looks for a free one again.
+        const auto place = places_.place(tool, keys.map);
+        ini.writeString(keys.section, xKey, place ? QString::number(place->x()) : QString());
+        ini.writeString(keys.section, yKey, place ? QString::number(place->y()) : QString());
+    };
+    write(MapPlaces::Tool::entry, keys.locatorX, keys.locatorY);
+    write(MapPlaces::Tool::crosshair, keys.crosshairX, keys.crosshairY);
 }

@@ -14,6 +14,7 @@
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
+#include "widgets/WholeGlyphRows.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -101,6 +102,7 @@ void TForm7::buildControls()
     RG = new QListWidget(this);
     RG->setObjectName(QStringLiteral("RG"));
     RG->setFixedSize(scaled(185), scaled(225));
+    RG->setItemDelegate(new WholeGlyphRows(RG));
     layout->addWidget(RG, 0, Qt::AlignTop);
 
 

@@ -11,6 +11,7 @@
 #include "settings/ParameterSettings.h"
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
+#include "widgets/GlyphOverhang.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
 #include "widgets/RadioGroup.h"
@@ -29,12 +30,15 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // Window layout, pixels: a 5 pixel border around the groups.
 constexpr int border = 5;
 constexpr int fullWidth = 319;
 constexpr int editHeight = 18;
+constexpr int statesHeight = 3 * editHeight;  // the cluster's state and the log's, which may run over two
 const QRect groupBox1Rect(border, border, 170, 170);
 const QRect groupBox3Rect(border + 176, border, 143, 118);
 const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
@@ -242,7 +246,7 @@ void TForm3::buildControls()
     // Three lines: the cluster's state and the log's, which may run over two.
     L_ClusterZustand->setWordWrap(true);
     L_ClusterZustand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, 3 * editHeight);
+    L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, statesHeight);
 
     showRotorGroups(false);
     setFixedSize(border + fullWidth + border, clusterRect.bottom() + 1 + border);
@@ -494,6 +498,14 @@ void TForm3::showStates()
         if (!state.isEmpty())
             lines << state;
     L_ClusterZustand->setText(lines.join(u'\n'));
+    // Three lines are laid out; more (an error naming a long path) make the label, its group and
+    // the window grow with them, in the font at hand, and shrink back after. Pixels.
+    const int needed = std::max(statesHeight, L_ClusterZustand->heightForWidth(L_ClusterZustand->width()) +
+                                                  2 * GlyphOverhang::of(L_ClusterZustand->font()));
+    const int grown = needed - L_ClusterZustand->height();
+    L_ClusterZustand->resize(L_ClusterZustand->width(), needed);
+    GB_Cluster->resize(GB_Cluster->width(), GB_Cluster->height() + grown);
+    setFixedSize(width(), height() + grown);
 }
 
 void TForm3::takeRotorStatus()

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
-#include <QSize>
 
 // Window bounds from the settings file made safe to apply: whatever a hand-edited or damaged file
 // holds (INT_MIN, INT_MAX), the window ends up whole on the screen, and no arithmetic on the
@@ -18,9 +18,15 @@ public:
 
     // The same against the screen area that windows may take (all screens, without task bars).
     static QRect onScreen(int left, int top, int width, int height);
-    // Where a window of the given size goes when the file asks for x, y.
-    static QPoint position(int x, int y, const QSize& size);
 
     // The screen area that windows may take.
     static QRect availableArea();
+
+    // How far a framed window moves so that its title bar (the frame's top titleHeight pixels)
+    // lies on the screens' available areas: nothing when it does already; otherwise the frame
+    // moves as little as needed to lie inside the screen it overlaps most (or, overlapping none,
+    // the nearest one). Pixels.
+    static QPoint titleBarShift(const QRect& frame, int titleHeight, const QList<QRect>& screens);
+    // The available areas of the screens there are now.
+    static QList<QRect> screenAreas();
 };

@@ -3,8 +3,10 @@
 
 #include "widgets/WindowPlace.h"
 
+#include "widgets/TitleBarGuard.h"
 #include "widgets/WindowGeometry.h"
 
+#include <QLayout>
 #include <QWidget>
 
 QPoint WindowPlace::of(const QWidget* window)
@@ -12,7 +14,24 @@ QPoint WindowPlace::of(const QWidget* window)
     return window->geometry().topLeft();
 }
 
+QSize WindowPlace::settledSize(QWidget* window)
+{
+    window->ensurePolished();
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    return window->size();
+}
+
 void WindowPlace::restore(QWidget* window, const QPoint& place)
 {
-    window->setGeometry(QRect(WindowGeometry::position(place.x(), place.y(), window->size()), window->size()));
+    const QSize size = settledSize(window);
+    window->setGeometry(
+        QRect(WindowGeometry::onScreen(place.x(), place.y(), size.width(), size.height()).topLeft(), size));
+    TitleBarGuard::watch(window);
+}
+
+void WindowPlace::restore(QWidget* window, int left, int top, int width, int height)
+{
+    window->setGeometry(WindowGeometry::onScreen(left, top, width, height));
+    TitleBarGuard::watch(window);
 }

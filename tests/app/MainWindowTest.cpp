@@ -5,6 +5,7 @@
 #include "app/SettingsFile.h"
 #include "app/TFormA.h"
 #include "logger/Logger32Link.h"
+#include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "support/Controls.h"
 #include "support/FileSizeLimit.h"
@@ -26,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -233,6 +235,7 @@ TEST_F(MainWindowTest, FirstRunWithoutSettingsUsesDefaultsAndLeavesACompleteFile
     EXPECT_EQ(saved("Main", "Links"), QStringLiteral("36"));
     EXPECT_EQ(saved("Main", "StayOnTop"), QStringLiteral("0"));
     EXPECT_EQ(saved("Mercator", "aktuelle Karte"), QStringLiteral("Welt"));
+    EXPECT_EQ(saved("Mercator", "FadenkreuzAnzeigePos_X"), QString()) << "never shown: no place taken yet";
     EXPECT_TRUE(folder.readFile(QStringLiteral("Corvane.ini")).contains("[Locator]\r\nU_L\xE4nge="));
 }
 
@@ -458,6 +461,40 @@ TEST_F(MainWindowKeysTest, EveryItemHasAnAcceleratorOfItsOwnAndNoneIsJOrL)
     EXPECT_EQ(captions(mainControl<QMenu>("Karten1")->actions()).mid(2), (QStringList {"Lettland", "Wales", "Welt"}));
     formA()->setStayOnTop(true);
     EXPECT_EQ(key(mainControl("StayOnTop1")), Qt::Key_S) << "the caption keeps its accelerator when it changes";
+}
+
+// Made as small as it goes, the window still shows the rotor panel whole, also when the panel
+// grows (another program's goal beside it); the menus whose items went into the menu bar's
+// overflow button open below that button, not beyond the window's edge.
+TEST_F(MainWindowKeysTest, ANarrowWindowShowsTheRotorPanelWholeAndOpensOverflowedMenusBelowTheOverflowButton)
+{
+    formA()->show();
+    form6()->show();                   // as while the rotor program is linked
+    for (const int wider : {0, 80}) {  // pixels
+        SCOPED_TRACE(wider);
+        form6()->resize(form6()->width() + wider, form6()->height());
+        formA()->resize(150, 100);
+        // Its lower border may lie below the client area, as the panel is placed.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [] {
+                return form6()->x() >= 0 && form6()->geometry().right() < formA()->clientWidth() && form6()->y() >= 0;
+            },
+            2000))
+            << "client area " << formA()->clientWidth() << "x" << formA()->clientHeight() << ", panel "
+            << form6()->width() << "x" << form6()->height() << " at " << form6()->x() << "," << form6()->y();
+    }
+    const auto* overflow = formA()->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    ASSERT_TRUE(overflow && overflow->isVisible());
+    for (QMenu* menu : {mainControl<QMenu>("Hilfe1"), mainControl<QMenu>("extrasMenu")}) {
+        SCOPED_TRACE(menu->objectName().toStdString());
+        activateMainWindow();
+        QTest::keyClick(formA(), key(menu->menuAction()), Qt::AltModifier);
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000));
+        const QPoint below = overflow->mapToGlobal(QPoint(overflow->width(), overflow->height()));
+        EXPECT_EQ(menu->geometry().top(), below.y());
+        EXPECT_LE(menu->geometry().left(), below.x() - std::min(menu->width(), below.x())) << "beyond the button";
+        QTest::keyClick(menu, Qt::Key_Escape);
+    }
 }
 
 // Alt and an item's letter on the menu bar take the item or open its menu; in an open menu the

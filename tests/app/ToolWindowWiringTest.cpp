@@ -7,10 +7,17 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
+#include "app/SettingsFile.h"
+#include "beam/TForm10.h"
+#include "mercator/TForm1.h"
+#include "mercator/TForm2.h"
+#include "widgets/ImageWidget.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -61,6 +68,38 @@ TEST_F(ToolWindowWiringTest, TheEntryWindowDrivesTheFirstRunPrompt)
         folder.stop();
     }
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.shown.join(u'\n').toStdString();
+}
+
+// At a first start the crosshair window takes a place clear of the entry window and the map's
+// centre, for each map, which it then keeps; a place from the file stays as it is.
+TEST_F(ToolWindowWiringTest, AtAFirstStartTheCrosshairWindowStandsClearOfTheEntryWindowAndTheMapsCentre)
+{
+    ASSERT_TRUE(folder.copyBuiltKarten());
+    folder.start();
+    formA()->show();
+    form4()->show();
+    for (const char* map : {"Karten1", "Beamkarte1"}) {
+        SCOPED_TRACE(map);
+        emit mainControl<QMenu>(map)->aboutToShow();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [map] { return (QByteArray(map) == "Karten1" ? form1()->mapShown() : form10()->mapShown()); }));
+        session()->setTarget(13.4, 52.5);
+        ASSERT_TRUE(form2()->isVisible());
+        const QRect crosshair = form2()->frameGeometry();
+        EXPECT_FALSE(crosshair.intersects(form4()->frameGeometry()));
+        const QWidget* image = form1()->mapShown() ? static_cast<QWidget*>(form1()->image()) : form10()->image();
+        EXPECT_FALSE(crosshair.contains(image->mapToGlobal(image->rect().center())));
+    }
+    const QPoint taken = form2()->geometry().topLeft();
+    folder.stop();
+    SettingsFile saved(folder.iniPath());
+    EXPECT_EQ(saved.readInteger(QStringLiteral("Beam"), QStringLiteral("FadenkreuzanzeigePos_X"), -1), taken.x());
+    EXPECT_EQ(saved.readInteger(QStringLiteral("Beam"), QStringLiteral("FadenkreuzanzeigePos_Y"), -1), taken.y());
+    folder.writeFile(QStringLiteral("Corvane.ini"),
+                     "[Mercator]\r\nFadenkreuzAnzeigePos_X=7\r\nFadenkreuzAnzeigePos_Y=20\r\n");
+    folder.start();
+    session()->setTarget(13.4, 52.5);
+    EXPECT_EQ(form2()->geometry().topLeft(), QPoint(7, 20));
 }
 
 TEST_F(ToolWindowWiringTest, MenuItemsShowTheirToolWindows)

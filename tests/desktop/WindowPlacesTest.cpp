@@ -8,14 +8,21 @@
 #include "app/TFormA.h"
 #include "entry/TForm4.h"
 #include "help/TFormHilfe.h"
+#include "mercator/TForm1.h"
 #include "mercator/TForm2.h"
+#include "platform/Dialogs.h"
 #include "settings/TForm3.h"
+#include "widgets/ErrorBox.h"
+#include "widgets/ImageWidget.h"
+#include "widgets/WindowGeometry.h"
 #include "widgets/WindowPlace.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -114,6 +121,114 @@ TEST(WindowPlacesTest, EveryRememberingWindowComesBackWhereItWasSaved)
         folder.stop();
         EXPECT_EQ(folder.readFile(QStringLiteral("Corvane.ini")), saved) << "after start " << start;
     }
+}
+
+// The top-level windows from the bottom of the window manager's stack to its top.
+QList<WId> stacking()
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    xprop.waitForFinished(5000);
+    const QString reply = QString::fromLatin1(xprop.readAllStandardOutput());
+    QList<WId> windows;
+    for (const QString& id : reply.mid(reply.indexOf(u'#') + 1).split(u',', Qt::SkipEmptyParts))
+        windows << id.trimmed().toULongLong(nullptr, 16);
+    return windows;
+}
+
+// Places saved where the client area starts at the screen's corner (a larger or scaled screen)
+// bring every window back with its title bar on the screen.
+TEST(WindowPlacesTest, EveryTitleBarComesBackOnTheScreen)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        GTEST_SKIP() << "needs an X server with a window manager (tests/desktop/under-openbox.sh)";
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    folder.writeReferenceData();
+    folder.writeFile(
+        QStringLiteral("Corvane.ini"),
+        "[Locator]\r\nU_L\xe4nge=7,0417\r\nU_Breite=51,5208\r\n"
+        "[Main]\r\nLinks=0\r\nOben=0\r\n[Parameter]\r\nLinks=0\r\nOben=0\r\n[Hilfe]\r\nTop=0\r\nLinks=0\r\n"
+        "[Mercator]\r\nLocatorPos_X=0\r\nLocatorPos_Y=0\r\nFadenkreuzAnzeigePos_X=0\r\nFadenkreuzAnzeigePos_Y=0\r\n");
+    folder.start();
+    const auto onScreen = [](const std::vector<QPoint>&) {
+        const std::vector<QWidget*> windows = watched();
+        return std::all_of(windows.begin(), windows.end(), [](const QWidget* w) {
+            return w->frameGeometry() != w->geometry() && w->frameGeometry().top() >= 0 &&
+                w->frameGeometry().left() >= 0;
+        });
+    };
+    for (QWidget* window : watched())
+        window->show();
+    settledPlaces(onScreen, 5000);
+    for (size_t i = 0; i < std::size(names); ++i) {
+        const QWidget* window = watched()[i];
+        EXPECT_EQ(WindowGeometry::titleBarShift(window->frameGeometry(),
+                                                window->geometry().top() - window->frameGeometry().top(),
+                                                WindowGeometry::screenAreas()),
+                  QPoint())
+            << names[i] << " framed at " << window->frameGeometry().top();
+    }
+    folder.stop();
+}
+
+// At a first start the crosshair window stands clear of the entry window and the map's centre;
+// what the menu opens comes above those tool windows, which stay on top.
+TEST(WindowPlacesTest, TheToolWindowsStackNeitherOnEachOtherNorOverTheMenusWindows)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb"))
+        GTEST_SKIP() << "needs an X server with a window manager (tests/desktop/under-openbox.sh)";
+    ScriptedDialogs dialogs;
+    ProgramFolder folder;
+    folder.writeReferenceData();
+    folder.start();
+    formA()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
+    form4()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form4()));
+    session()->setTarget(13.4, 52.5);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form2()));
+    settledPlaces([](const std::vector<QPoint>&) { return form2()->frameGeometry() != form2()->geometry(); }, 2000);
+    const QRect crosshair = form2()->frameGeometry();
+    EXPECT_FALSE(crosshair.intersects(form4()->frameGeometry())) << "over the entry window";
+    const QWidget* map = form1()->image();
+    EXPECT_FALSE(crosshair.contains(map->mapToGlobal(map->rect().center()))) << "over the map's centre";
+
+    const QList<WId> toolWindows {form4()->winId(), form2()->winId()};
+    for (const char* item : {"rotorSetupItem", "dxSpotsItem"}) {
+        mainControl(item)->trigger();
+        const QWidget* opened = QApplication::activeWindow();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            opened = QApplication::activeWindow();
+            return opened && opened != formA() && stacking().contains(opened->winId());
+        })) << item;
+        const QList<WId> stack = stacking();
+        for (const WId tool : toolWindows)
+            EXPECT_GT(stack.indexOf(opened->winId()), stack.indexOf(tool)) << item << ": under a tool window";
+    }
+    // So does a box the main window shows (the real one, read while it is open).
+    Dialogs::install(nullptr);
+    formA()->activateWindow();
+    QList<WId> stackWithBox;
+    WId box = 0;
+    QTimer::singleShot(0, [&] {
+        const bool stacked = QTest::qWaitFor([&] {
+            const QWidget* shown = QApplication::activeModalWidget();
+            return shown && stacking().contains(shown->winId());
+        });
+        if (QWidget* shown = QApplication::activeModalWidget()) {
+            EXPECT_TRUE(stacked);
+            box = shown->winId();
+            stackWithBox = stacking();
+            shown->close();
+        }
+    });
+    Dialogs::current().information(ErrorBox::programTitle, QStringLiteral("Hinweis"));
+    Dialogs::install(&dialogs);
+    ASSERT_NE(box, WId(0)) << "no box";
+    for (const WId tool : toolWindows)
+        EXPECT_GT(stackWithBox.indexOf(box), stackWithBox.indexOf(tool)) << "box under a tool window";
+    folder.stop();
 }
 
 } // namespace

@@ -79,13 +79,35 @@ TEST_F(PositionFormsTest, OnlyTheConfirmedStationIsReadBack)
         for (int confirmation = 0; confirmation < 3; ++confirmation)
             confirm(c.tag, c.station);
         if (c.ownReadBack) {
-            // What the shown texts hold: 4 decimals, or whole seconds cut at each of the 3 reads.
+            // What the shown texts hold: 4 decimals, or the position cut to whole seconds.
             EXPECT_NE(own.latitude, exact.latitude);
             EXPECT_NEAR(own.latitude, exact.latitude, 3.0 / 3600);
         } else {
             EXPECT_EQ(own.longitude, exact.longitude);
             EXPECT_EQ(own.latitude, exact.latitude);
             EXPECT_EQ(ownTexts.latitudeDecimal, QStringLiteral("51,5208"));
+        }
+    }
+}
+
+// A degree-minute-second text typed as whole seconds stays as typed however often it is confirmed.
+TEST_F(PositionFormsTest, WholeSecondTextsStayAsTypedAtEveryConfirmation)
+{
+    const struct {
+        const char *longitude, *latitude;
+    } cases[] = {
+        {"02°21'08\"", "48°51'24\""},  {"-179°59'59\"", "-89°59'59\""}, {"180°00'00\"", "90°00'00\""},
+        {"-00°00'01\"", "00°00'01\""}, {"13°24'36\"", "52°31'12\""},    {"-74°00'22\"", "40°42'46\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.longitude) + " / " + c.latitude);
+        partnerTexts.longitudeDms = QString::fromUtf8(c.longitude);
+        partnerTexts.latitudeDms = QString::fromUtf8(c.latitude);
+        for (int confirmation = 1; confirmation <= 5; ++confirmation) {
+            SCOPED_TRACE(confirmation);
+            confirm(PositionForms::dmsTag, PositionForms::Station::partner);
+            EXPECT_EQ(partnerTexts.longitudeDms.toStdString(), c.longitude);
+            EXPECT_EQ(partnerTexts.latitudeDms.toStdString(), c.latitude);
         }
     }
 }

@@ -4,6 +4,7 @@
 #include "base/AppError.h"
 #include "geo/CoordinateText.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -85,6 +86,28 @@ TEST(DegreesToDmsText, CutsSecondsAndSignsSmallNegatives)
     };
     for (const auto& c : cases)
         EXPECT_EQ(degreesToDmsText(c.degrees), u(c.text));
+}
+
+// Every whole-second text from -180°00'00" to 180°00'00" reads back as typed, and so stays as typed
+// however often it is confirmed: the cut allows for the double's representation error.
+TEST(DegreesToDmsText, EveryWholeSecondTextReadsBackAsTyped)
+{
+    const int secondsTo180 = 180 * 3600;
+    QStringList drifted;
+    for (const bool negative : {false, true}) {
+        // -00°00'00" reads as 0, which is written without a sign.
+        for (int total = negative ? 1 : 0; total <= secondsTo180; ++total) {
+            const QString text = QStringLiteral("%1%2°%3'%4\"")
+                                     .arg(negative ? QStringLiteral("-") : QString())
+                                     .arg(total / 3600, 2, 10, QLatin1Char('0'))
+                                     .arg(total / 60 % 60, 2, 10, QLatin1Char('0'))
+                                     .arg(total % 60, 2, 10, QLatin1Char('0'));
+            const QString back = degreesToDmsText(dmsTextToDegrees(text));
+            if (back != text)
+                drifted << text + QStringLiteral(" -> ") + back;
+        }
+    }
+    EXPECT_EQ(drifted.size(), 0) << drifted.mid(0, 10).join(QStringLiteral(", ")).toStdString();
 }
 
 TEST(DmsTextToDegrees, AnySeparatorMissingFieldsZeroSignOfDegreesForAll)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "InstalledTree.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -20,43 +22,28 @@ namespace {
 
 const QString busName = QStringLiteral("de.corvane.Corvane");
 
-// Every file below a folder with its size and modification time, to see whether a run wrote there.
-QStringList listing(const QString& folder)
-{
-    QStringList files;
-    for (QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories); it.hasNext();) {
-        const QFileInfo file(it.next());
-        files << QStringLiteral("%1 %2 %3").arg(file.filePath()).arg(file.size()).arg(file.lastModified().toMSecsSinceEpoch());
-    }
-    files.sort();
-    return files;
-}
-
 // The build installed into a throw-away DESTDIR with the prefix /usr, a portable folder made
 // from the same installed files, and a throw-away home for the user who starts them.
 class InstalledProgramTest : public testing::Test {
 protected:
     QTemporaryDir scratch;
-    QString prefix = scratch.path() + QStringLiteral("/dest/usr");
+    InstalledTree tree {scratch.path()};
+    QString prefix = tree.prefix();
     QString portable = scratch.path() + QStringLiteral("/tragbar");
     QString home = scratch.path() + QStringLiteral("/home");
 
     void SetUp() override
     {
-        QProcess install;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DESTDIR"), scratch.path() + QStringLiteral("/dest"));
-        install.setProcessEnvironment(environment);
-        install.start(QStringLiteral(CORVANE_CMAKE_COMMAND),
-                      {QStringLiteral("--install"), QStringLiteral(CORVANE_BINARY_DIR), QStringLiteral("--prefix"), QStringLiteral("/usr")});
-        ASSERT_TRUE(install.waitForFinished(120000));
-        ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
+        const QString failure = tree.install();
+        ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
         for (const QString& folder : {QStringLiteral("Karten"), QStringLiteral("Help")}) {
             ASSERT_TRUE(QDir().mkpath(portable + u'/' + folder));
-            for (const QString& name : QDir(prefix + QStringLiteral("/share/corvane/") + folder).entryList(QDir::Files))
-                ASSERT_TRUE(QFile::copy(prefix + QStringLiteral("/share/corvane/") + folder + u'/' + name, portable + u'/' + folder + u'/' + name));
+            for (const QString& name : QDir(tree.dataFolder() + u'/' + folder).entryList(QDir::Files))
+                ASSERT_TRUE(QFile::copy(tree.dataFolder() + u'/' + folder + u'/' + name,
+                                        portable + u'/' + folder + u'/' + name));
         }
-        ASSERT_TRUE(QFile::copy(prefix + QStringLiteral("/lib/corvane/Corvane"), portable + QStringLiteral("/Corvane")));
+        ASSERT_TRUE(
+            QFile::copy(tree.programFolder() + QStringLiteral("/Corvane"), portable + QStringLiteral("/Corvane")));
     }
 
     // Starts the program as the user of the throw-away home, names a partner by callsign over the
@@ -123,7 +110,7 @@ TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThe
         SCOPED_TRACE(c.name);
         QFile::remove(portable + QStringLiteral("/Corvane.ini"));
         QDir(scratch.path() + QStringLiteral("/daten")).removeRecursively();
-        const QStringList installedBefore = listing(scratch.path() + QStringLiteral("/dest"));
+        const QStringList installedBefore = tree.files();
         runAsUser(c.executable, c.xdgDataHome);
         QStringList settingsFiles;
         for (QDirIterator it(scratch.path(), {QStringLiteral("Corvane.ini")}, QDir::Files | QDir::Hidden,
@@ -133,7 +120,7 @@ TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThe
         EXPECT_EQ(settingsFiles, QStringList {c.settings});
         const QSettings settings(c.settings, QSettings::IniFormat);
         EXPECT_EQ(settings.value(QStringLiteral("Main/Breit")).toInt(), 600) << "written at shut-down";
-        EXPECT_EQ(listing(scratch.path() + QStringLiteral("/dest")), installedBefore) << "nothing written under the prefix";
+        EXPECT_EQ(tree.files(), installedBefore) << "nothing written under the prefix";
         // The beam map's cache has its folder ready beside the settings.
         EXPECT_EQ(QFileInfo(c.userFolder + QStringLiteral("/Karten")).isDir(), c.installed);
         EXPECT_EQ(QFileInfo::exists(c.userFolder), c.installed);

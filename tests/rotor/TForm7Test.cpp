@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -359,6 +360,29 @@ TEST_F(TForm7Test, OpenedFromTheMenuTheListHasTheKeyboardAndTheMenuItsLetters)
     }
     window->toggleFromMenu();
     EXPECT_TRUE(window->isHidden());
+}
+
+// Every row is tall enough for its glyphs in any size of the font: the dots of Ö and Ü and the
+// descenders lie inside the row, as the text is centred in it.
+TEST_F(TForm7Test, RowsShowTheDotsOfUmlautsWhole)
+{
+    load("\xd6STERREICH\t135\t0\r\n\xdc"
+         "BUNG\t20\t0\r\ngjpqy\t10\t0\r\n");
+    QListWidget* rows = list();
+    for (const int points : {7, 8, 9, 10, 11, 12, 14}) {
+        SCOPED_TRACE(points);
+        QFont font = rows->font();
+        font.setPointSize(points);
+        rows->setFont(font);
+        const QFontMetrics metrics(font);
+        for (int row = 0; row < rows->count(); ++row) {
+            const QRect rect = rows->visualItemRect(rows->item(row));
+            const QRect glyphs = metrics.tightBoundingRect(rows->item(row)->text());
+            const int baseline = rect.top() + (rect.height() - metrics.height()) / 2 + metrics.ascent();
+            EXPECT_GE(baseline + glyphs.top(), rect.top()) << rows->item(row)->text().toStdString();
+            EXPECT_LE(baseline + glyphs.bottom(), rect.bottom()) << rows->item(row)->text().toStdString();
+        }
+    }
 }
 
 }  // namespace

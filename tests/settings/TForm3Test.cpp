@@ -347,4 +347,34 @@ TEST_F(ParameterWindowTest, ClusterAndLogStatesStandSideBySide)
     }
 }
 
+// A long state text (an error naming a path) shows whole: it wraps, and the label, its group
+// and the window grow with it, and shrink back for a short one.
+TEST_F(ParameterWindowTest, AStateTextShowsWholeHoweverLong)
+{
+    open();
+    auto* label = control<QLabel>("L_ClusterZustand");
+    auto* group = control<QGroupBox>("GB_Cluster");
+    const int designedHeight = form->height();
+    const QString texts[] = {
+        QStringLiteral("Cluster: verbunden"),
+        QStringLiteral("Das Logbuch /home/funker/Dokumente/Amateurfunk/Logbücher/DL1ABC-2026.adi kann nicht gelesen "
+                       "werden: Die Datei oder das Verzeichnis konnte nicht gefunden werden"),
+        QStringLiteral("Das Logbuch /home/funker/Dokumente/Amateurfunk kann nicht gelesen werden: Ist ein Ordner"),
+        QStringLiteral("Logbuch: 100001 QSOs gelesen"),
+    };
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        form->showClusterState(text);
+        const QRect needed =
+            label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+        EXPECT_LE(needed.width(), label->width());
+        EXPECT_LE(needed.height(), label->height());
+        EXPECT_LT(label->geometry().bottom(), group->height());
+        EXPECT_LT(group->geometry().bottom(), form->height());
+        if (needed.height() <= label->fontMetrics().height()) {
+            EXPECT_EQ(form->height(), designedHeight) << "one line: the designed size";
+        }
+    }
+}
+
 } // namespace
