@@ -190,6 +190,20 @@ private:
     qint64 made_ = 0;
 };
 
+// AddressSanitizer keeps freed memory in quarantine (up to 256 MiB), so there the peak of a
+// process that allocates and frees as it streams says nothing about what it holds.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool peakIsHeld = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool peakIsHeld = false;
+#else
+constexpr bool peakIsHeld = true;
+#endif
+#else
+constexpr bool peakIsHeld = true;
+#endif
+
 long peakMemoryKb()
 {
     rusage usage{};
@@ -206,7 +220,9 @@ TEST(AdifLog, AHugeLogTakesLittleMemory)
     const AdifLog::Worked worked = AdifLog::read(log, calls());
     EXPECT_EQ(worked.records, size / EndlessLog::qso().size());
     EXPECT_EQ(worked.dxcc, QSet<int>{339});
-    EXPECT_LT(peakMemoryKb() - before, 32 * 1024);
+    if (peakIsHeld) {
+        EXPECT_LT(peakMemoryKb() - before, 32 * 1024);
+    }
 }
 
 TEST(SpotPlacer, GridFirstThenEntityAndNothingAtSea)
