@@ -20,6 +20,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QUdpSocket>
 #include <gtest/gtest.h>
@@ -106,7 +107,8 @@ TEST_F(RotorPanelEndToEndTest, EveryStopReachesTheRotatorAtOnce)
     FakeRotctld rotctld;
     rotctld.degreesPerSecond = 20;
     const RotorProgramRun registration = RotorProgramRun::of(
-        {"--register", "--model", "2", "--device", rotctld.device(), "--pst", "aus", "--n1mm", "aus"});
+        {"--register", "--model", "2", "--device", rotctld.device(), "--pst", "aus", "--n1mm", "aus",
+         "--least-interval", "100"});
     ASSERT_EQ(registration.exitCode, 0) << registration.output.toStdString();
     folder.timing.rotorLink.connectInterval = 200;  // ms: a tenth of the program's
     folder.start();
@@ -122,14 +124,18 @@ TEST_F(RotorPanelEndToEndTest, EveryStopReachesTheRotatorAtOnce)
         rotorLink()->turnTo(rotctld.azimuth() + 100);
         ASSERT_TRUE(waitFor([&] { return rotctld.commands().size() > before; }, 5000));
         ASSERT_TRUE(rotctld.commands().back().line.startsWith("P "));
-        QTest::qWait(300);  // on its way
+        const double from = rotctld.azimuth();
+        ASSERT_TRUE(waitFor([&] { return rotctld.azimuth() > from + 2; }, 5000)) << "on its way";
         const auto pressed = steady_clock::now();
         stop->trigger();
         ASSERT_TRUE(waitFor([&] { return rotctld.commands().back().line == "S"; }, 5000));
         const auto latency = duration_cast<microseconds>(rotctld.commands().back().at - pressed).count();
         std::printf("%s: stop at the rotator %.1f ms after the key\n", where, double(latency) / 1000);
         EXPECT_LT(latency, 100000);
-        QTest::qWait(1500);  // the pace of the targets, and more
+        // A target after the stop would go with the reply to the next status and reach the rotator
+        // within the least interval (100 ms), before the status after it (500 ms).
+        QSignalSpy statuses(rotorLink(), &TF_Rotor::statusReceived);
+        ASSERT_TRUE(waitFor([&] { return statuses.count() >= 3; }, 5000));
         EXPECT_EQ(rotctld.commands().back().line, "S") << "a target after the stop";
     }
     QFile log(folder.path() + QStringLiteral("state/Corvane/CorvaneRotor.log"));

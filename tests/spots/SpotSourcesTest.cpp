@@ -55,7 +55,7 @@ TEST_F(SpotSourcesTest, AClusterWithoutCallIsNotDialledAndTheWindowSaysSo)
 {
     start(QString());
     EXPECT_EQ(shown(), QStringLiteral("Cluster: ohne Rufzeichen keine Anmeldung"));
-    QTest::qWait(200);
+    QTest::qWait(50);  // a dial reaches the loopback server within this
     EXPECT_EQ(connections, 0);
     parameters()->setCluster(
         {QStringLiteral("127.0.0.1"), QString::number(cluster.serverPort()), QStringLiteral("DL1ABC")});
