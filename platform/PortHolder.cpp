@@ -128,12 +128,6 @@ QString PortHolder::taken(Protocol protocol, const QHostAddress& address, quint1
     return find(protocol, address, port).value_or(anonymous).text();
 }
 
-QString PortHolder::explain(Protocol protocol, const QHostAddress& address, quint16 port, const QString& systemText)
-{
-    const auto holder = find(protocol, address, port);
-    return holder ? holder->text() : systemText;
-}
-
 QString PortHolder::text() const
 {
     if (pid == 0)

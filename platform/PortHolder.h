@@ -23,10 +23,6 @@ public:
     // What a listener says when the system refused its port as taken: the holder's text where
     // the system shows the holder, else "Port 2237 belegt".
     static QString taken(Protocol protocol, const QHostAddress& address, quint16 port);
-    // Why a listener could not bind, when only the system's text is known: the holder's text when
-    // the system shows the port taken, else the system's own text.
-    static QString explain(Protocol protocol, const QHostAddress& address, quint16 port, const QString& systemText);
-
     // "Port 2237 belegt von wsjtx (PID 4711)", or "Port 2237 belegt" without a process.
     QString text() const;
 

@@ -3,8 +3,8 @@
 
 #include "rotorbridge/PortTrial.h"
 
-#include "platform/PortHolder.h"
 #include "rotorbridge/DatagramPort.h"
+#include "rotorbridge/RotctldServer.h"
 
 #include <QTcpServer>
 
@@ -17,11 +17,7 @@ QString tryPort(const LinkOptions::Listener& listener)
     if (listener.kind != LinkOptions::Listener::Kind::Rotctld)
         return DatagramPort([](const QNetworkDatagram&) {}).bind(endpoint);
     QTcpServer server;
-    if (server.listen(endpoint.address, endpoint.port))
-        return QString();
-    if (server.serverError() == QAbstractSocket::AddressInUseError)
-        return PortHolder::taken(PortHolder::Protocol::Tcp, endpoint.address, endpoint.port);
-    return server.errorString();
+    return RotctldServer::listenOn(server, endpoint);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "rotorbridge/RotctldServer.h"
 
+#include "platform/PortHolder.h"
 #include "rotorbridge/FaultLog.h"
 #include "rotorbridge/HttpLines.h"
 #include "rotorbridge/LineReader.h"
@@ -42,12 +43,21 @@ RotctldServer::RotctldServer(RotorCommands& commands, FaultLog& faults, int mode
     connect(&idleCheck_, &QTimer::timeout, this, &RotctldServer::dropIdle);
 }
 
+QString RotctldServer::listenOn(QTcpServer& server, const Endpoint& endpoint)
+{
+    if (server.listen(endpoint.address, endpoint.port))
+        return QString();
+    if (server.serverError() == QAbstractSocket::AddressInUseError)
+        return PortHolder::taken(PortHolder::Protocol::Tcp, endpoint.address, endpoint.port);
+    return server.errorString();
+}
+
 QString RotctldServer::listen(const Endpoint& endpoint)
 {
-    if (!server_.listen(endpoint.address, endpoint.port))
-        return server_.errorString();
-    idleCheck_.start();
-    return QString();
+    const QString error = listenOn(server_, endpoint);
+    if (error.isEmpty())
+        idleCheck_.start();
+    return error;
 }
 
 QList<RotctldServer::Client*> RotctldServer::clients() const

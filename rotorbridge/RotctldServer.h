@@ -36,8 +36,10 @@ public:
     RotctldServer(RotorCommands& commands, FaultLog& faults, int model, QString info, int idleMs = defaultIdleMs,
                   QObject* parent = nullptr);
 
-    // Returns why the endpoint cannot be served, empty on success.
+    // Returns why the endpoint cannot be served (a port taken: by whom), empty on success.
     QString listen(const Endpoint& endpoint);
+    // Opens a TCP server on the endpoint as this server opens its own; returns why not.
+    static QString listenOn(QTcpServer& server, const Endpoint& endpoint);
     quint16 port() const { return server_.serverPort(); }
     int clientCount() const;
 

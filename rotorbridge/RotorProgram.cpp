@@ -3,7 +3,6 @@
 
 #include "rotorbridge/RotorProgram.h"
 
-#include "platform/PortHolder.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/HamlibRotator.h"
 
@@ -58,9 +57,7 @@ QString RotorProgram::listen(const LinkOptions::Listener& listener)
     const Endpoint& endpoint = listener.endpoint;
     switch (listener.kind) {
     case LinkOptions::Listener::Kind::Rotctld:
-        if (const QString error = rotctld_.listen(endpoint); !error.isEmpty())
-            return PortHolder::explain(PortHolder::Protocol::Tcp, endpoint.address, endpoint.port, error);
-        return QString();
+        return rotctld_.listen(endpoint);
     case LinkOptions::Listener::Kind::Pst:
         return pst_.listen(endpoint);
     case LinkOptions::Listener::Kind::N1mm:
