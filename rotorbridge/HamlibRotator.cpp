@@ -200,18 +200,6 @@ HamlibRotator::Status HamlibRotator::status()
     return {code, code == RIG_OK ? unsigned(flags) : 0};
 }
 
-QByteArray HamlibRotator::capabilities(Range azimuth, Range elevation)
-{
-    QString error;
-    ROT* rot = open_ ? rot_ : configured(&error);
-    if (!rot)
-        return QByteArray();
-    const QByteArray text = HamlibTexts::capabilities(rot, azimuth, elevation);
-    if (rot != rot_)
-        rot_cleanup(rot);
-    return text;
-}
-
 std::optional<HamlibRotator::Range> HamlibRotator::azimuthRange()
 {
     return rangeOf(true);
@@ -222,14 +210,28 @@ std::optional<HamlibRotator::Range> HamlibRotator::elevationRange()
     return rangeOf(false);
 }
 
-std::optional<HamlibRotator::Range> HamlibRotator::rangeOf(bool azimuth)
+template <typename Result, typename Read> Result HamlibRotator::fromHandle(Read read, Result orElse)
 {
     QString error;
     ROT* rot = open_ ? rot_ : configured(&error);
     if (!rot)
-        return std::nullopt;
-    const auto result = azimuth ? range(rot->state.min_az, rot->state.max_az) : range(rot->state.min_el, rot->state.max_el);
+        return orElse;
+    Result result = read(rot);
     if (rot != rot_)
         rot_cleanup(rot);
     return result;
+}
+
+std::optional<HamlibRotator::Range> HamlibRotator::rangeOf(bool azimuth)
+{
+    return fromHandle(
+        [azimuth](ROT* rot) {
+            return azimuth ? range(rot->state.min_az, rot->state.max_az) : range(rot->state.min_el, rot->state.max_el);
+        },
+        std::optional<Range>());
+}
+
+QByteArray HamlibRotator::capabilities(Range azimuth, Range elevation)
+{
+    return fromHandle([&](ROT* rot) { return HamlibTexts::capabilities(rot, azimuth, elevation); }, QByteArray());
 }

@@ -88,6 +88,9 @@ private:
 
     // A new Hamlib handle with the setup applied; an error text in *error when that fails.
     s_rot* configured(QString* error) const;
+    // What read gives of the open rotator's handle, else of a handle configured for it alone;
+    // orElse when none can be made.
+    template <typename Result, typename Read> Result fromHandle(Read read, Result orElse);
     std::optional<Range> rangeOf(bool azimuth);
     void release();
 
