@@ -12,6 +12,7 @@
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
+#include "widgets/MenuToggle.h"
 #include "widgets/WindowTimer.h"
 
 #include <QAction>
@@ -355,13 +356,9 @@ void TForm4::showFieldMenu(QLineEdit* field, const QPoint& at)
 
 void TForm4::toggleFromMenu()
 {
-    setVisible(!isVisible());
-    if (!isVisible())
-        return;
     // The keyboard goes to the locator field of the group shown.
-    raise();
-    activateWindow();
-    (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
+    if (MenuToggle::toggle(*this))
+        (GroupBox2->isHidden() ? E_Locator : E_Locator2)->setFocus();
 }
 
 void TForm4::E_Locator2KeyPress(QLineEdit* sender, int& key)

@@ -14,6 +14,7 @@
 #include "widgets/CloseOnEscape.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
+#include "widgets/MenuToggle.h"
 #include "widgets/WholeGlyphRows.h"
 
 #include <QApplication>
@@ -173,13 +174,9 @@ bool TForm7::event(QEvent* event)
 
 void TForm7::toggleFromMenu()
 {
-    setVisible(!isVisible());
-    if (!isVisible())
-        return;
     // The keyboard comes along, to the list: the arrow keys choose an entry, Alt and a letter the menu.
-    raise();
-    activateWindow();
-    RG->setFocus();
+    if (MenuToggle::toggle(*this))
+        RG->setFocus();
 }
 
 void TForm7::FormActivate()

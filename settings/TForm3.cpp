@@ -14,6 +14,7 @@
 #include "widgets/GlyphOverhang.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/ImageWidget.h"
+#include "widgets/MenuToggle.h"
 #include "widgets/RadioGroup.h"
 #include "widgets/WindowPlace.h"
 
@@ -144,12 +145,8 @@ TForm3::TForm3(Session& session, ParameterSettings& settings, TF_Rotor* rotorLin
 
 void TForm3::toggleFromMenu()
 {
-    setVisible(!isVisible());
     // The keyboard comes along, to the first of the window's controls.
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    }
+    MenuToggle::toggle(*this);
 }
 
 TForm3::~TForm3()
