@@ -4,17 +4,17 @@
 #include "app/Program.h"
 
 #include "app/LaterWindows.h"
-#include "app/MapPlaces.h"
-#include "app/SettingsFile.h"
+#include "settings/MapPlaces.h"
+#include "settings/SettingsFile.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "help/TFormHelpAbout.h"
 #include "help/TFormHilfe.h"
 #include "logger/Logger32Link.h"
-#include "mercator/DecodedBitmaps.h"
+#include "mapfiles/DecodedBitmaps.h"
 #include "mercator/TForm1.h"
-#include "mercator/ShownMap.h"
+#include "readout/ShownMap.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerLinks.h"
 #include "rotor/TF_Rotor.h"
@@ -182,7 +182,13 @@ void Program::createWindows()
         if (mercatorWindow_)
             mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     });
-    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_), rotorLink_);
+    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_));
+    laterWindows_->add([this] {
+        if (parameterWindow_ && rotorLink_) {
+            QObject::connect(parameterWindow_, &TForm3::targetElevationChosen, rotorLink_, &TF_Rotor::setTargetElevation);
+            QObject::connect(parameterWindow_, &TForm3::rotorTargetWithdrawn, rotorLink_, &TF_Rotor::withdrawTarget);
+        }
+    });
     // At the first run (no own station yet) the entry window asks for it at once.
     const GeoPosition own = shared.ownPosition();
     if (own.longitude == 0.0 && own.latitude == 0.0) {

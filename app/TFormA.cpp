@@ -3,11 +3,11 @@
 
 #include "app/TFormA.h"
 
-#include "app/CursorPanel.h"
-#include "app/ProgramLayout.h"
-#include "app/ReferenceDataLoader.h"
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "readout/CursorPanel.h"
+#include "startup/ProgramLayout.h"
+#include "startup/ReferenceDataLoader.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "logger/Logger32Link.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/MapHost.h"
+#include "readout/MapHost.h"
 
 #include <QMainWindow>
 

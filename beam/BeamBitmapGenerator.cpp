@@ -9,7 +9,7 @@
 #include "beam/VectorClones.h"
 #include "geo/GreatCircle.h"
 #include "geo/MapTransforms.h"
-#include "mercator/LargeImage.h"
+#include "mapfiles/LargeImage.h"
 
 
 #include <algorithm>

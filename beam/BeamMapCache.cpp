@@ -3,14 +3,14 @@
 
 #include "beam/BeamMapCache.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "beam/BeamBitmapGenerator.h"
 #include "geo/CoordinateText.h"
-#include "mercator/BmpWriter.h"
-#include "mercator/MapCatalogue.h"
+#include "mapfiles/BmpWriter.h"
+#include "mapfiles/MapCatalogue.h"
 
 #include <QLocale>
 

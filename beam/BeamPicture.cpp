@@ -5,8 +5,8 @@
 
 #include "base/Rounding.h"
 #include "beam/AzimuthalProjection.h"
-#include "mercator/Bmp24File.h"
-#include "mercator/StretchSampling.h"
+#include "mapfiles/Bmp24File.h"
+#include "mapfiles/StretchSampling.h"
 
 #include <QPainter>
 #include <QPolygon>

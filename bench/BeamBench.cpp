@@ -6,12 +6,12 @@
 // most likely to differ, and the cost of a full beam map redraw with every city, shown 600 x 600
 // pixels.
 
-#include "app/ReferenceDataLoader.h"
+#include "startup/ReferenceDataLoader.h"
 #include "beam/BeamBitmapGenerator.h"
 #include "beam/BeamMapCache.h"
 #include "beam/BeamPicture.h"
-#include "mercator/DecodedBitmaps.h"
-#include "mercator/MapCatalogue.h"
+#include "mapfiles/DecodedBitmaps.h"
+#include "mapfiles/MapCatalogue.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,10 +5,10 @@
 // world map shown 1200 x 600 pixels with every city and the finest locator grid, and of the full
 // redraw on a whole full-HD screen for each locator grid level.
 
-#include "app/ReferenceDataLoader.h"
+#include "startup/ReferenceDataLoader.h"
 #include "mercator/LocatorGrid.h"
-#include "mercator/DecodedBitmaps.h"
-#include "mercator/MapCatalogue.h"
+#include "mapfiles/DecodedBitmaps.h"
+#include "mapfiles/MapCatalogue.h"
 #include "mercator/MercatorPicture.h"
 
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 // its place), held and written once against one replacement per write, and the reads of a start
 // over a settings file grown to 10 MB.
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

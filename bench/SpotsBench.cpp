@@ -7,7 +7,7 @@
 // --benchmark_filter=Gigabytes).
 
 #include "mercator/MercatorProjection.h"
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 #include "spots/AdifLog.h"
 #include "spots/SpotLayer.h"
 #include "spots/SpotService.h"

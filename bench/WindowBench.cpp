@@ -8,7 +8,7 @@
 
 #include "BuiltMaps.h"
 #include "FloodingCluster.h"
-#include "app/CursorPanel.h"
+#include "readout/CursorPanel.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"

@@ -3,8 +3,8 @@
 
 #include "entry/TForm4.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "entry/PositionForms.h"
 #include "geo/CoordinateText.h"
 #include "platform/Dialogs.h"

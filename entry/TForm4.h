@@ -5,7 +5,7 @@
 
 #include "entry/PositionTexts.h"
 #include "geo/GeoPosition.h"
-#include "mercator/ShownMap.h"
+#include "readout/ShownMap.h"
 
 #include <QSet>
 #include <QWidget>

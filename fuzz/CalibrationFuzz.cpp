@@ -8,8 +8,8 @@
 #include "FuzzFolder.h"
 
 #include "base/AppError.h"
-#include "mercator/DecodedBitmaps.h"
-#include "mercator/MapCatalogue.h"
+#include "mapfiles/DecodedBitmaps.h"
+#include "mapfiles/MapCatalogue.h"
 
 #include <QImage>
 

@@ -7,7 +7,7 @@
 // finds nothing.
 #include "FuzzCheck.h"
 
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
-#include "app/ReferenceDataLoader.h"
+#include "startup/ReferenceDataLoader.h"
 #include "geo/NearestCity.h"
 #include "text/TextLines.h"
 #include "text/Windows1252.h"

@@ -8,7 +8,7 @@
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
-#include "app/ReferenceDataLoader.h"
+#include "startup/ReferenceDataLoader.h"
 #include "base/AppError.h"
 #include "geo/CountryLookup.h"
 #include "text/Windows1252.h"

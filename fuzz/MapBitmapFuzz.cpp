@@ -7,8 +7,8 @@
 #include "FuzzFolder.h"
 
 #include "base/AppError.h"
-#include "mercator/DecodedBitmaps.h"
-#include "mercator/MapCatalogue.h"
+#include "mapfiles/DecodedBitmaps.h"
+#include "mapfiles/MapCatalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

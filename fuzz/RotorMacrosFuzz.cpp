@@ -8,7 +8,7 @@
 
 #include "rotor/OptimisedPath.h"
 #include "rotor/RotorMacros.h"
-#include "rotor/RotorState.h"
+#include "session/RotorState.h"
 
 #include <cmath>
 
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FUZZ_CHECK(state.rotorMinAzimuth <= state.rotorMaxAzimuth);
     if (result == RotorMacros::StatusResult::Ignored)
         FUZZ_CHECK(state.rotorAzimuth == before.rotorAzimuth && state.rotorMinAzimuth == before.rotorMinAzimuth);
-    const OptimisedPath::Travel travel = state.travel();
+    const OptimisedPath::Travel travel = OptimisedPath::Travel::of(state);
     for (const double bearing : {0.0, 90.5, 180.0, 359.9}) {
         for (const bool optimise : {false, true})
             FUZZ_CHECK(std::isfinite(OptimisedPath::rotorTarget(bearing, travel, 10, optimise)));

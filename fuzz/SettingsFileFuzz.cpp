@@ -7,7 +7,7 @@
 #include "FuzzCheck.h"
 #include "FuzzFolder.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -7,7 +7,7 @@
 // has a call and a time of day, a caller read has a call and at most a four-character grid.
 #include "FuzzCheck.h"
 
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 #include "spots/AdifLog.h"
 #include "spots/ClusterLine.h"
 #include "spots/DecodeText.h"

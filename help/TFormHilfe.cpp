@@ -3,8 +3,8 @@
 
 #include "help/TFormHilfe.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "help/HelpAddress.h"
 #include "session/Session.h"
 #include "widgets/CloseOnEscape.h"

@@ -4,9 +4,9 @@
 #include "mercator/MercatorPicture.h"
 
 #include "geo/MapTransforms.h"
-#include "mercator/Bmp24File.h"
+#include "mapfiles/Bmp24File.h"
 #include "mercator/LocatorGrid.h"
-#include "mercator/StretchSampling.h"
+#include "mapfiles/StretchSampling.h"
 
 #include <QPainter>
 #include <QPen>

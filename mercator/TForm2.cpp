@@ -3,8 +3,8 @@
 
 #include "mercator/TForm2.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "base/Rounding.h"
 #include "geo/CoordinateText.h"
 #include "geo/GeoConstants.h"

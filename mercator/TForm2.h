@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "mercator/ShownMap.h"
+#include "readout/ShownMap.h"
 
 #include <QDateTime>
 #include <QWidget>

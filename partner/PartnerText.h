@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 #include "partner/Partner.h"
 
 #include <QString>

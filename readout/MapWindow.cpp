@@ -3,9 +3,9 @@
 
 #include "readout/MapWindow.h"
 
-#include "app/CursorPanel.h"
-#include "app/MapHost.h"
-#include "app/SettingsFile.h"
+#include "readout/CursorPanel.h"
+#include "readout/MapHost.h"
+#include "settings/SettingsFile.h"
 #include "geo/MapLayer.h"
 #include "geo/MapProjection.h"
 #include "session/Session.h"

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/MapPlaces.h"
+#include "settings/MapPlaces.h"
 #include "readout/CursorReadout.h"
 #include "session/DrawState.h"
 

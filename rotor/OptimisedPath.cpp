@@ -3,6 +3,8 @@
 
 #include "rotor/OptimisedPath.h"
 
+#include "session/RotorState.h"
+
 #include <cmath>
 
 namespace {
@@ -67,4 +69,9 @@ double OptimisedPath::intoRange(double value, double lower, double upper, double
         value = shortfall == 0 ? lower : lower - shortfall + period;
     }
     return value;
+}
+
+OptimisedPath::Travel OptimisedPath::Travel::of(const RotorState& state)
+{
+    return {state.rotorAzimuth.value_or(RotorState::noReadingAzimuth), state.rotorMinAzimuth, state.rotorMaxAzimuth};
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+struct RotorState;
+
 // The way the rotor takes to a bearing. A rotor whose travel spans more than one turn (its ends
 // may lie below 0 and above 360 degrees) can reach most bearings two ways; these rules pick the
 // shorter one. All angles in degrees, in the rotor's own azimuth scale.
@@ -13,6 +15,9 @@ public:
         double azimuth;  // current rotor azimuth
         int minAzimuth;  // left end of travel
         int maxAzimuth;  // right end of travel
+
+        // As the rotor program last reported it.
+        static Travel of(const RotorState& state);
     };
 
     // The rotor panel's rule: with optimisation on, a bearing more than half a turn away becomes

@@ -5,7 +5,7 @@
 
 #include "base/AppError.h"
 #include "base/Rounding.h"
-#include "rotor/RotorState.h"
+#include "session/RotorState.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

@@ -55,9 +55,6 @@ TF_Rotor::TF_Rotor(Session& session, RotorLinkTiming timing)
             DdeClientConv1Close();
     });
     connect(DdeClientConv1, &DdeClientConversation::closed, this, [this] { DdeClientConv1Close(); });
-    // The maps, made before this link, follow the rotor through the session.
-    connect(this, &TF_Rotor::statusReceived, &session_, &Session::rotorStatusChanged);
-    connect(this, &TF_Rotor::closed, &session_, &Session::rotorLinkLost);
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -151,12 +148,13 @@ void TF_Rotor::AntDatenExecuteMacro(const QString& sender, const QStringList& ma
     if (result == RotorMacros::StatusResult::Complete)
         state.rotorForeignGoal = foreignGoal_.update(state.rotorGoalAzimuth, state.rotorGoalCount,
                                                      state.rotorMinAzimuth, state.rotorMaxAzimuth);
-    session_.setRotorState(state);
-    if (result != RotorMacros::StatusResult::Complete)
+    if (result != RotorMacros::StatusResult::Complete) {
+        session_.setRotorState(state);
         return;
+    }
     if (sender == DdeClientConv1->serverConnection())
         sinceStatus_.start();
-    emit statusReceived();
+    session_.takeRotorStatus(state);
     if (!sendPending_)
         return;
     sendPending_ = false;
@@ -177,12 +175,13 @@ void TF_Rotor::DdeClientConv1Close()
     DdeClientConv1->disconnectFromServer();
     state.rotorConnected = false;
     state.rotorForeignGoal.reset();
-    session_.setRotorState(state);
     foreignGoal_.reset();
     rotorMutex.reset();
     // No status will come: nothing may go on showing the last one.
     if (wasConnected)
-        emit closed();
+        session_.loseRotorLink(state);
+    else
+        session_.setRotorState(state);
 }
 
 bool TF_Rotor::callRotorProgram(const QString& method, std::function<void(const QDBusError&)> answered)
@@ -213,7 +212,7 @@ void TF_Rotor::park()
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, double overlap, bool optimise) const
 {
-    return OptimisedPath::rotorTarget(azimuth, session_.rotorState().travel(), overlap, optimise);
+    return OptimisedPath::rotorTarget(azimuth, OptimisedPath::Travel::of(session_.rotorState()), overlap, optimise);
 }
 
 void TF_Rotor::turnTo(double azimuth)

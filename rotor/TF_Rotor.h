@@ -31,8 +31,8 @@ struct RotorLinkTiming {
 
 // The rotor link: the DDE link to the rotor-control program. As client it sends the hello and the
 // targets on the topic "RotServConv"; as server it takes the rotor program's status macros on the
-// topic "AntDaten" into the session's rotor state, tells its subscribers, and answers each with the
-// pending target. It alone writes the session's rotor state; the windows ask it to turn or stop.
+// topic "AntDaten" into the session's rotor state, which tells the windows, and answers each with
+// the pending target. It alone writes the session's rotor state; the windows ask it to turn or stop.
 class TF_Rotor : public QObject {
     Q_OBJECT
     // What this window works with, handed in by the program.
@@ -46,16 +46,7 @@ public:
     explicit TF_Rotor(Session& session, RotorLinkTiming timing = {});
     ~TF_Rotor() override;
 
-    void FormCreate();
     void FormDestroy();
-
-    // One connection attempt per connectInterval while not connected.
-    void Timer1Timer();
-    void ConnectRotor();
-    // Handles one status macro; sender is the bus name of the program that sent it.
-    void AntDatenExecuteMacro(const QString& sender, const QStringList& macro);
-    // Either conversation has closed: the link is lost.
-    void DdeClientConv1Close();
 
     // The azimuth to command for a target azimuth, degrees: the shorter way round, through the
     // overlap beyond the travel ends (degrees), when optimise is set (OptimisedPath::rotorTarget).
@@ -78,22 +69,25 @@ public:
     // own); the answer comes as parkAnswered.
     void park();
 
-    QTimer* Timer1;
-    DdeServer* AntDaten;
-    DdeClientConversation* DdeClientConv1;
-
 signals:
     // An attempt to link up begins; rotorState.rotorProgramFolder names the rotor program's folder.
     void connecting();
     void connected();
-    // A complete status is in rotorState; the reply to it goes out when every subscriber is done.
-    void statusReceived();
-    // The link that was up is lost.
-    void closed();
     // The rotor program's answer to park(): empty when it parks, else its reason in German.
     void parkAnswered(const QString& refusal);
 
 private:
+    // Tests deliver statuses and ticks as the bus and the timer would (tests/support).
+    friend class RotorLinkProbe;
+
+    void FormCreate();
+    // One connection attempt per connectInterval while not connected.
+    void Timer1Timer();
+    void ConnectRotor();
+    // Handles one status macro; sender is the bus name of the program that sent it.
+    void AntDatenExecuteMacro(const QString& sender, const QStringList& macro);
+    // Either conversation has closed: the link is lost.
+    void DdeClientConv1Close();
     bool startRotorProgram(const QString& path);
     // Calls a method of the linked rotor program's "/Rotor" interface without waiting; answered
     // gets its error (none when it did what was asked). False, and no call, while no rotor
@@ -101,6 +95,10 @@ private:
     bool callRotorProgram(const QString& method, std::function<void(const QDBusError&)> answered);
 
     const RotorLinkTiming timing_;
+
+    QTimer* Timer1;
+    DdeServer* AntDaten;
+    DdeClientConversation* DdeClientConv1;
 
     std::unique_ptr<NamedMutex> rotorMutex;  // held while connected
     QElapsedTimer lastStart_;                // since the last start of the rotor program

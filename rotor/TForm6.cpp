@@ -127,8 +127,8 @@ TForm6::TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const
     connect(escape, &QShortcut::activated, Button1, &QPushButton::click);
 
     if (rotorLink_) {
-        connect(rotorLink_, &TF_Rotor::statusReceived, this, &TForm6::UpdateRotorDisplay);
-        connect(rotorLink_, &TF_Rotor::closed, this, &TForm6::HideRotorDisplay);
+        connect(&session_, &Session::rotorStatusChanged, this, &TForm6::UpdateRotorDisplay);
+        connect(&session_, &Session::rotorLinkLost, this, &TForm6::HideRotorDisplay);
     }
     connect(&logger32Link, &Logger32Link::bearingReceived, this, &TForm6::takeLogger32Bearing);
 

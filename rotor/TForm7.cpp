@@ -3,7 +3,7 @@
 
 #include "rotor/TForm7.h"
 
-#include "app/ProgramLayout.h"
+#include "startup/ProgramLayout.h"
 #include "base/Rounding.h"
 #include "platform/Dialogs.h"
 #include "rotor/DirectionLine.h"
@@ -243,7 +243,7 @@ void TForm7::storeLines(const QStringList& lines)
 
 double TForm7::OptimiseListTarget(double azimuth) const
 {
-    return OptimisedPath::listTarget(azimuth, session_.rotorState().travel());
+    return OptimisedPath::listTarget(azimuth, OptimisedPath::Travel::of(session_.rotorState()));
 }
 
 void TForm7::withdrawTarget()

@@ -3,8 +3,8 @@
 
 #include "rotorbridge/PathSettings.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
 #include "settings/ParameterRules.h"

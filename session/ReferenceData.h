@@ -6,7 +6,7 @@
 #include "base/LoadedLater.h"
 #include "geo/CityRecord.h"
 #include "geo/CountryRaster.h"
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 
 #include <QString>
 #include <QStringList>

@@ -3,7 +3,7 @@
 
 #include "session/Session.h"
 
-#include "readout/TargetPoint.h"
+#include "geo/TargetPoint.h"
 
 #include <utility>
 
@@ -61,6 +61,18 @@ void Session::setCrosshairColor(unsigned color)
 void Session::setRotorState(const RotorState& state)
 {
     rotorState_ = state;
+}
+
+void Session::takeRotorStatus(const RotorState& state)
+{
+    rotorState_ = state;
+    emit rotorStatusChanged();
+}
+
+void Session::loseRotorLink(const RotorState& state)
+{
+    rotorState_ = state;
+    emit rotorLinkLost();
 }
 
 void Session::setFolders(const ProgramFolders& folders)

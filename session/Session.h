@@ -5,7 +5,7 @@
 
 #include "geo/GeoPosition.h"
 #include "geo/TargetInfo.h"
-#include "rotor/RotorState.h"
+#include "session/RotorState.h"
 #include "session/ProgramFolders.h"
 #include "session/ReferenceData.h"
 
@@ -55,9 +55,14 @@ public:
     // A target whose bearing and distance were measured on a picture.
     void setTarget(const TargetInfo& measured);
     void clearTarget();
-    // Only the rotor link calls it; it tells of a complete status through rotorStatusChanged and
-    // of a lost link through rotorLinkLost.
+    // Only the rotor link calls these. setRotorState keeps what the link learns on the way (the
+    // rotor program's folder, a status still incomplete) without telling anyone;
+    // takeRotorStatus keeps a complete status and tells of it through rotorStatusChanged, and
+    // loseRotorLink keeps the state of a link that was up and is lost and tells of it through
+    // rotorLinkLost.
     void setRotorState(const RotorState& state);
+    void takeRotorStatus(const RotorState& state);
+    void loseRotorLink(const RotorState& state);
     void setCrosshairColor(unsigned color);
     void setFolders(const ProgramFolders& folders);
     // The session does not own the file: the main window opens and closes it.
@@ -71,7 +76,8 @@ signals:
     void partnerPositionChanged();
     // Set or cleared.
     void targetChanged();
-    // The rotor program sent a complete status (rotorState).
+    // The rotor program sent a complete status (rotorState); the rotor link answers it once every
+    // subscriber is done, so a target set here goes out with that answer.
     void rotorStatusChanged();
     // The link to the rotor program that was up is lost: no status will come.
     void rotorLinkLost();

@@ -3,8 +3,8 @@
 
 #include "settings/ParameterSettings.h"
 
-#include "app/SettingsFile.h"
-#include "app/SettingsKeys.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsKeys.h"
 #include "settings/ParameterRules.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "partner/WsjtxSettings.h"
+#include "settings/WsjtxSettings.h"
 
 #include <QObject>
 #include <QPoint>

@@ -3,9 +3,8 @@
 
 #include "settings/TForm3.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "base/Rounding.h"
-#include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/ParameterRules.h"
 #include "settings/ParameterSettings.h"
@@ -123,8 +122,8 @@ void showText(QLineEdit* edit, const QString& text)
 
 } // namespace
 
-TForm3::TForm3(Session& session, ParameterSettings& settings, TF_Rotor* rotorLink)
-    : session_(session), settings_(settings), rotorLink_(rotorLink)
+TForm3::TForm3(Session& session, ParameterSettings& settings)
+    : session_(session), settings_(settings)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Parameter"));
@@ -136,10 +135,8 @@ TForm3::TForm3(Session& session, ParameterSettings& settings, TF_Rotor* rotorLin
     narrow.setStretch(QFont::Condensed);
     setFont(narrow);
     buildControls();
-    if (rotorLink_) {
-        connect(rotorLink_, &TF_Rotor::statusReceived, this, &TForm3::takeRotorStatus);
-        connect(rotorLink_, &TF_Rotor::closed, this, [this] { showRotorGroups(false); });
-    }
+    connect(&session_, &Session::rotorStatusChanged, this, &TForm3::takeRotorStatus);
+    connect(&session_, &Session::rotorLinkLost, this, [this] { showRotorGroups(false); });
     ErrorBox::guard([this] { FormCreate(); });
 }
 
@@ -452,8 +449,7 @@ void TForm3::EditElevationKeyPress(int key)
     if (!ParameterRules::isEnter(key) || EditElevation->text().isEmpty())
         return;
     markAccepted(EditElevation);
-    if (rotorLink_)
-        rotorLink_->withdrawTarget();  // only the elevation is to move
+    emit rotorTargetWithdrawn();  // only the elevation is to move
     settings_.setElevationText(EditElevation->text());
 }
 
@@ -462,12 +458,9 @@ void TForm3::CB_ElevationClick()
     // The field is enabled before its text is read, so that an unreadable text can still be corrected.
     settings_.setElevationAtStart(CB_Elevation->isChecked());
     if (CB_Elevation->isChecked()) {
-        const double elevation = ParameterRules::toInteger(EditElevation->text());
-        if (rotorLink_)
-            rotorLink_->setTargetElevation(elevation);
+        emit targetElevationChosen(ParameterRules::toInteger(EditElevation->text()));
     } else {
-        if (rotorLink_)
-            rotorLink_->setTargetElevation(session_.rotorState().rotorElevation);
+        emit targetElevationChosen(session_.rotorState().rotorElevation);
     }
 }
 
@@ -513,7 +506,7 @@ void TForm3::takeRotorStatus()
         return;
     }
     E_IstElevation->setText(QString::number(roundHalfEven(rotor.rotorElevation)));
-    rotorLink_->setTargetElevation(settings_.elevationAtStart() ? settings_.elevationDegrees() : rotor.rotorElevation);
+    emit targetElevationChosen(settings_.elevationAtStart() ? settings_.elevationDegrees() : rotor.rotorElevation);
     if (rotor.rotorConnected)
         showRotorGroups(true);
 }

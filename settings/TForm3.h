@@ -9,7 +9,6 @@
 
 class ParameterSettings;
 class Session;
-class TF_Rotor;
 
 class QCheckBox;
 class QGroupBox;
@@ -26,10 +25,9 @@ class TForm3 : public QWidget {
     // What this window works with, handed in by the program.
     Session& session_;
     ParameterSettings& settings_;
-    TF_Rotor* rotorLink_;
 
 public:
-    TForm3(Session& session, ParameterSettings& settings, TF_Rotor* rotorLink);
+    TForm3(Session& session, ParameterSettings& settings);
     ~TForm3() override;
 
     void FormCreate();
@@ -47,6 +45,13 @@ public:
     // Tells in the group whether the link listens, and whether other machines reach it; when it
     // does not listen because its port is taken, portTaken says so ("Port 2237 belegt").
     void showWsjtxState(bool enabled, bool listening, bool openToNetwork = false, const QString& portTaken = QString());
+
+signals:
+    // The elevation the rotor is to take with every target from now on, degrees; the program
+    // hands it to the rotor link.
+    void targetElevationChosen(double elevation);
+    // Only the elevation is to move: the pending azimuth falls back to where the rotor stands.
+    void rotorTargetWithdrawn();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

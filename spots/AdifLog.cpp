@@ -3,7 +3,7 @@
 
 #include "spots/AdifLog.h"
 
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 
 #include <QBuffer>
 #include <QHash>

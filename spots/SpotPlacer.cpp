@@ -4,7 +4,7 @@
 #include "spots/SpotPlacer.h"
 
 #include "geo/GreatCircle.h"
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 #include "partner/GridLocator.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/CursorPanel.h"
-#include "app/SettingsFile.h"
+#include "readout/CursorPanel.h"
+#include "settings/SettingsFile.h"
 #include "app/TFormA.h"
 #include "logger/Logger32Link.h"
 #include "rotor/TForm6.h"

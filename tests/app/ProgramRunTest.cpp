@@ -4,7 +4,7 @@
 #include "support/PrivateBus.h"
 #include "support/ProgramFolder.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QFile>
 #include <QProcess>

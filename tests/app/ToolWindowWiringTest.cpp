@@ -7,7 +7,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "beam/TForm10.h"
 #include "mercator/TForm1.h"
 #include "mercator/TForm2.h"

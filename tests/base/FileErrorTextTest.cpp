@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "base/FileErrorText.h"
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "base/AppError.h"
 
 #include <QDir>

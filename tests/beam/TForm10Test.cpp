@@ -2,8 +2,8 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "beam/TForm10.h"
-#include "app/CursorPanel.h"
-#include "app/SettingsFile.h"
+#include "readout/CursorPanel.h"
+#include "settings/SettingsFile.h"
 #include "beam/BeamMapCache.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"

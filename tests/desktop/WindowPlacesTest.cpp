@@ -4,7 +4,7 @@
 #include "support/ProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 
-#include "app/MapPlaces.h"
+#include "settings/MapPlaces.h"
 #include "app/TFormA.h"
 #include "entry/TForm4.h"
 #include "help/TFormHilfe.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "settings/ParameterSettings.h"
 
 #include <QFile>

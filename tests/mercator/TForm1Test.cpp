@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "mercator/TForm1.h"
-#include "app/CursorPanel.h"
+#include "readout/CursorPanel.h"
 #include "support/DotLayer.h"
 #include "support/MapStage.h"
 #include "support/RotorStateEdit.h"

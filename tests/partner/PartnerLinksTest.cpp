@@ -3,7 +3,7 @@
 
 #include "WsjtxDatagrams.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerScripting.h"
 #include "rotor/TF_Rotor.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 #include "partner/GridLocator.h"
 #include "partner/PartnerText.h"
 

@@ -12,6 +12,7 @@
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "session/Session.h"
+#include "support/RotorLinkProbe.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -79,7 +80,7 @@ protected:
     {
         folder.timing.rotorLink.connectInterval = 40;  // ms
         folder.start();
-        const QSignalSpy ticks(rotorLink()->Timer1, &QTimer::timeout);
+        const QSignalSpy ticks(&RotorLinkProbe::timer(*rotorLink()), &QTimer::timeout);
         ASSERT_TRUE(waitFor([&] { return ticks.count() >= 2; }));
         EXPECT_FALSE(session()->rotorState().rotorConnected);
         EXPECT_FALSE(RotorProgramOnBus::running());

@@ -4,7 +4,7 @@
 #include "rotor/RotorMacros.h"
 #include "base/AppError.h"
 #include "platform/DdeNames.h"
-#include "rotor/RotorState.h"
+#include "session/RotorState.h"
 
 #include <gtest/gtest.h>
 

@@ -134,7 +134,7 @@ TEST_F(RotorPanelEndToEndTest, EveryStopReachesTheRotatorAtOnce)
         EXPECT_LT(latency, 100000);
         // A target after the stop would go with the reply to the next status and reach the rotator
         // within the least interval (100 ms), before the status after it (500 ms).
-        QSignalSpy statuses(rotorLink(), &TF_Rotor::statusReceived);
+        QSignalSpy statuses(session(), &Session::rotorStatusChanged);
         ASSERT_TRUE(waitFor([&] { return statuses.count() >= 3; }, 5000));
         EXPECT_EQ(rotctld.commands().back().line, "S") << "a target after the stop";
     }

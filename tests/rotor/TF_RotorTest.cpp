@@ -17,6 +17,7 @@
 #include "rotor/TForm6.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
+#include "support/RotorLinkProbe.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -119,7 +120,7 @@ TEST_F(TF_RotorTest, HelloThenTargetsOnlyAsRepliesToStatusesThenLossReleasesTheM
     ASSERT_TRUE(waitFor([this] { return rotor().rotorAzimuth == 123.4; }));
     // A target waits for the next status. A subscriber to the statuses sets the elevation, as the
     // parameter window does with its basic setting, and the reply carries it.
-    QObject::connect(link.get(), &TF_Rotor::statusReceived, [this] { link->setTargetElevation(12.75); });
+    QObject::connect(&world.session, &Session::rotorStatusChanged, [this] { link->setTargetElevation(12.75); });
     link->turnTo(12.25);
     QTest::qWait(twoTicksMs);
     EXPECT_TRUE(macros.isEmpty());
@@ -210,7 +211,7 @@ TEST_F(TF_RotorLinkTest, AFailingRotorProgramIsNotStartedAtEveryTick)
     ASSERT_TRUE(Registry::writeString(QStringLiteral("Velt"), QStringLiteral("Program"), program));
     startLink(RotorLinkTiming {});
     for (int tick = 0; tick < 3; ++tick)
-        link->Timer1Timer();
+        RotorLinkProbe::tick(*link);
     ASSERT_TRUE(waitFor([&] { return QFile::exists(starts); }));
     QTest::qWait(twoTicksMs);
     EXPECT_EQ(world.folder.readFile(QStringLiteral("starts.txt")), QByteArray("start\n"));
@@ -228,11 +229,11 @@ TEST_F(TF_RotorLinkTest, ATakenOwnServiceIsRegisteredAtALaterAttempt)
     ASSERT_NO_FATAL_FAILURE(servePeer(other));
     startLink();
     QTest::qWait(twoTicksMs);
-    EXPECT_FALSE(link->AntDaten->isRegistered());
+    EXPECT_FALSE(RotorLinkProbe::serviceRegistered(*link));
     EXPECT_TRUE(macros.isEmpty()) << "no hello while statuses would reach the other program";
 
     squatter.unregisterService();
-    ASSERT_TRUE(waitFor([&] { return link->AntDaten->isRegistered() && !macros.isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return RotorLinkProbe::serviceRegistered(*link) && !macros.isEmpty(); }));
     EXPECT_EQ(macros, QStringList {hello});
     peer.reset();
     QDBusConnection::disconnectFromBus(QStringLiteral("name-taker"));

@@ -10,6 +10,7 @@
 #include "support/Controls.h"
 #include "support/RotorStateEdit.h"
 #include "support/ScriptedDialogs.h"
+#include "support/RotorLinkProbe.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -61,7 +62,7 @@ protected:
             r.rotorMinAzimuth = minAzimuth;
             r.rotorMaxAzimuth = maxAzimuth;
         });
-        emit rotorLink.statusReceived();
+        session.takeRotorStatus(session.rotorState());
     }
 
     // A target that went out before, degrees: nothing waits to be sent.
@@ -80,7 +81,7 @@ protected:
         RotorMacros::Status status {40, 0, 0, 0, 450, true};
         status.goalAzimuth = goal;
         status.goalCount = goalCount;
-        rotorLink.AntDatenExecuteMacro(QStringLiteral(":1.99"), RotorMacros::statusLines(status));
+        RotorLinkProbe::deliverStatus(rotorLink, QStringLiteral(":1.99"), RotorMacros::statusLines(status));
     }
 
     void connectedStatus(double azimuth, int minAzimuth = 0, int maxAzimuth = 450)
@@ -137,7 +138,7 @@ TEST_F(TForm6Test, HiddenUntilAStatusFindsTheLinkUpThenShowsTheRotorControls)
     EXPECT_TRUE(panel->isHidden());
     EXPECT_EQ(shown.takeFirst(), QVariantList {false});
     connectedStatus(100);
-    emit rotorLink.closed();
+    session.loseRotorLink(session.rotorState());
     EXPECT_TRUE(panel->isHidden()) << "the link is lost";
 }
 

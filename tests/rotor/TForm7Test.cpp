@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "rotor/TForm7.h"
-#include "app/ProgramLayout.h"
+#include "startup/ProgramLayout.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "support/Controls.h"

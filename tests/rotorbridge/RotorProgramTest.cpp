@@ -11,7 +11,7 @@
 #include "platform/DdeClientConversation.h"
 #include "platform/DdeServer.h"
 #include "rotor/RotorMacros.h"
-#include "rotor/RotorState.h"
+#include "session/RotorState.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/RotorProgram.h"
 

@@ -3,7 +3,7 @@
 
 #include "session/Session.h"
 
-#include "readout/TargetPoint.h"
+#include "geo/TargetPoint.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

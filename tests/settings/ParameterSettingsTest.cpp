@@ -3,7 +3,7 @@
 
 #include "settings/ParameterSettings.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <QFile>
 #include <QHash>

@@ -3,7 +3,7 @@
 
 #include "settings/TForm3.h"
 
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 #include "rotor/TF_Rotor.h"
 #include "session/Session.h"
 #include "settings/ParameterSettings.h"
@@ -49,7 +49,11 @@ protected:
     {
         if (withRotorLink)
             rotorLink = std::make_unique<TF_Rotor>(session, RotorLinkTiming {3600000});  // no connection attempt
-        form = std::make_unique<TForm3>(session, settings, rotorLink.get());
+        form = std::make_unique<TForm3>(session, settings);
+        if (rotorLink) {  // as the program wires them
+            QObject::connect(form.get(), &TForm3::targetElevationChosen, rotorLink.get(), &TF_Rotor::setTargetElevation);
+            QObject::connect(form.get(), &TForm3::rotorTargetWithdrawn, rotorLink.get(), &TF_Rotor::withdrawTarget);
+        }
     }
 
     // Opens the window as the user sees it, with the rotor groups and the keyboard.
@@ -246,9 +250,8 @@ TEST_F(ParameterWindowTest, RotorStatusesShowTheElevationAndTheRotorGroups)
         rotor.rotorAzimuth = c.azimuth;
         rotor.rotorElevation = c.connected ? 30 : 5.5;
         rotor.rotorConnected = c.connected;
-        session.setRotorState(rotor);  // as a status from the rotor program
         settings.setElevationAtStart(c.atStart);
-        emit rotorLink->statusReceived();
+        session.takeRotorStatus(rotor);  // as a status from the rotor program
         EXPECT_EQ(control("E_IstElevation")->text(), QString::fromLatin1(c.shown)) << c.what;
         EXPECT_EQ(rotorLink->targetElevation(), c.target) << c.what;
         EXPECT_EQ(control<QGroupBox>("GB_Azimut")->isHidden(), !c.groups) << c.what;

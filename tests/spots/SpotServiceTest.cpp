@@ -3,7 +3,7 @@
 
 #include "spots/SpotService.h"
 #include "mercator/MercatorProjection.h"
-#include "partner/CallsignTable.h"
+#include "geo/CallsignTable.h"
 #include "spots/AdifWatcher.h"
 #include "spots/DxSpotsWindow.h"
 #include "spots/HamBand.h"

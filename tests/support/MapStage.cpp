@@ -3,8 +3,8 @@
 
 #include "support/MapStage.h"
 
-#include "app/CursorPanel.h"
-#include "app/SettingsFile.h"
+#include "readout/CursorPanel.h"
+#include "settings/SettingsFile.h"
 
 #include <QFont>
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "app/MapHost.h"
-#include "mercator/DecodedBitmaps.h"
+#include "readout/MapHost.h"
+#include "mapfiles/DecodedBitmaps.h"
 #include "settings/ParameterSettings.h"
 #include "support/WindowSession.h"
 

@@ -3,8 +3,8 @@
 
 #include "support/WindowSession.h"
 
-#include "app/ReferenceDataLoader.h"
-#include "app/SettingsFile.h"
+#include "startup/ReferenceDataLoader.h"
+#include "settings/SettingsFile.h"
 
 #include <QFile>
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/MapPlaces.h"
+#include "settings/MapPlaces.h"
 #include "session/Session.h"
 #include "support/ProgramFolder.h"
 

@@ -3,7 +3,7 @@
 
 #include "GeneratedKarten.h"
 
-#include "app/ReferenceDataLoader.h"
+#include "startup/ReferenceDataLoader.h"
 
 GeneratedKarten::GeneratedKarten() : raster_(std::make_unique<CountryRaster>())
 {

@@ -3,8 +3,8 @@
 
 #include "GeneratedKarten.h"
 
-#include "mercator/MapCalibration.h"
-#include "partner/CallsignTable.h"
+#include "mapfiles/MapCalibration.h"
+#include "geo/CallsignTable.h"
 #include "spots/ClusterLine.h"
 #include "spots/SpotPlacer.h"
 #include "tools/mapgen/CsvTable.h"
