@@ -3,10 +3,8 @@
 
 #include "app/Program.h"
 
-#include "app/LaterWindows.h"
-#include "settings/MapPlaces.h"
-#include "settings/SettingsFile.h"
 #include "app/TFormA.h"
+#include "app/WindowList.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "help/TFormHelpAbout.h"
@@ -21,54 +19,29 @@
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "session/Session.h"
-#include "settings/ParameterSettings.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 #include "settings/TForm3.h"
 #include "geo/SwitchedLayer.h"
 #include "partner/WsjtxLink.h"
-#include "platform/Registry.h"
-#include "platform/RegistryKeys.h"
 #include "readout/MapLabelLayer.h"
 #include "rotor/RotorSetupWindow.h"
-#include "spots/AdifWatcher.h"
-#include "spots/ClusterClient.h"
 #include "spots/DxSpotsWindow.h"
 #include "spots/SpotLayer.h"
 #include "spots/SpotService.h"
+#include "spots/SpotSources.h"
+#include "startup/Startup.h"
 #include "sun/GreylineLayer.h"
 #include "sun/MinuteTicker.h"
 #include "widgets/AfterFirstPaint.h"
-#include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 
 #include <QApplication>
 #include <QDateTime>
-#include <QTimer>
 
-#include <type_traits>
 #include <utility>
 
 namespace {
-
-template <typename T, typename = void>
-struct HasFormDestroy : std::false_type {};
-template <typename T>
-struct HasFormDestroy<T, std::void_t<decltype(std::declval<T&>().FormDestroy())>> : std::true_type {};
-
-// A map redraws for a new target or own station after the crosshair window, made after it, has
-// come up for them (slots run in the order they were connected): it draws the target only while
-// that window is open. The parameters that change what a map draws come after it too.
-template <typename Map>
-void redrawOnNews(Session& session, Map* map, const ParameterSettings& parameters)
-{
-    if (!map)
-        return;
-    QObject::connect(&session, &Session::targetChanged, map, &Map::redrawIfShown);
-    QObject::connect(&session, &Session::ownPositionChanged, map, &Map::redrawIfShown);
-    for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::circleSpacingChanged,
-                         &ParameterSettings::locatorGridChanged, &ParameterSettings::greylineShownChanged,
-                         &ParameterSettings::mapLabelsShownChanged})
-        QObject::connect(&parameters, changed, map, &Map::redrawIfShown);
-}
 
 // The main window's commands for a map, subscribed as soon as the map exists, so that the maps
 // take their parts of a command in the order they were made, and before the windows after them.
@@ -111,9 +84,8 @@ Program::Program(QString executableFolder, Timing timing)
       bitmaps_(std::make_unique<DecodedBitmaps>()),
       session_(std::make_unique<Session>()),
       logger32Link_(std::make_unique<Logger32Link>(timing_.logger32Link)),
-      mapPlaces_(std::make_unique<MapPlaces>()),
-      parameters_(std::make_unique<ParameterSettings>()),
-      laterWindows_(std::make_unique<LaterWindows>())
+      settings_(std::make_unique<SettingsStore>()),
+      windows_(std::make_unique<WindowList>())
 {
 }
 
@@ -122,68 +94,52 @@ Program::~Program()
     destroyWindows();
 }
 
-template <typename Window, typename... Collaborators>
-void Program::create(Window*& instance, Collaborators&&... collaborators)
-{
-    windows_.emplace_back();
-    createInSlot(windows_.size() - 1, instance, std::forward<Collaborators>(collaborators)...);
-}
-
-// The collaborators are kept as copies until the window is made; a shared part goes in as std::ref.
-template <typename Window, typename... Collaborators>
-void Program::createLater(Window*& instance, Collaborators... collaborators)
-{
-    const std::size_t slot = windows_.size();
-    windows_.emplace_back();
-    laterWindows_->add([this, slot, &instance, collaborators...] { createInSlot(slot, instance, collaborators...); });
-}
-
-// Window constructors run their creation handler; a failure there skips the rest of that handler
-// only, so the window still exists.
-template <typename Window, typename... Collaborators>
-void Program::createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators)
-{
-    instance = nullptr;
-    Window* window = nullptr;
-    ErrorBox::guard([&] { window = new Window(std::forward<Collaborators>(collaborators)...); });
-    if (!window)
-        return;
-    instance = window;
-    Created created{window, {}, [&instance] { instance = nullptr; }};
-    if constexpr (HasFormDestroy<Window>::value)
-        created.formDestroy = [window] { window->FormDestroy(); };
-    windows_[slot] = std::move(created);
-}
-
 void Program::createWindows()
 {
     Session& shared = *session_;
-    create(mainWindow_, executableFolder_, shared, *logger32Link_);
-    if (const SettingsFile* ini = shared.iniFile())
-        parameters_->load(*ini);
+    SettingsStore& stored = *settings_;
+    WindowList& windows = *windows_;
+    const Startup startup(executableFolder_);
+    shared.setFolders(startup.folders());
+    // The settings exist from here on, also when a step of the start-up fails: every window reads
+    // and writes its sections through them.
+    settingsFile_ = std::make_unique<SettingsFile>(startup.settingsPath());
+    stored.load(*settingsFile_);
+    shared.setOwnPosition(stored.ownStation.position());
+    windows.create(mainWindow_, shared, *logger32Link_, stored.mainWindow);
     TFormA* main = mainWindow_;
-    createLater(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
+    ErrorBox::guard([&] {
+        startup.run(shared, *settingsFile_,
+                    {[main] {
+                         if (main)
+                             main->restorePlace();
+                     },
+                     [this] { logger32Link_->ConnectLogger32(); }});
+    });
+    windows.createLater(aboutWindow_, main ? TFormHelpAbout::ClientArea([main] {
         return QRect(main->pos(), QSize(main->clientWidth(), main->clientHeight()));
     }) : TFormHelpAbout::ClientArea());
-    create(mercatorWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_, *bitmaps_);
+    windows.create(mercatorWindow_, shared, *mainWindow_, stored.mercator, stored.mainWindow, stored.parameters,
+                   *bitmaps_);
     if (mercatorWindow_)
         subscribeMercatorMap(*mainWindow_, *mercatorWindow_);
-    create(beamWindow_, shared, *mainWindow_, *mapPlaces_, *parameters_, *bitmaps_);
+    windows.create(beamWindow_, shared, *mainWindow_, stored.beam, stored.mainWindow, stored.parameters, *bitmaps_);
     if (beamWindow_)
         subscribeBeamMap(*mainWindow_, *beamWindow_);
-    create(rotorLink_, shared, timing_.rotorLink);
-    createLater(helpWindow_, std::ref(shared));
+    windows.create(rotorLink_, shared, timing_.rotorLink);
+    windows.createLater(helpWindow_, std::ref(shared), std::ref(stored.help));
     // The tool windows hidden at start, and what only they and the partners need, come after the
     // first paint, in the order they were made in before; the maps take the crosshair window and
     // subscribe to the session after it, as when it was made here.
     const ShownMap shownMap(mercatorWindow_, beamWindow_);
-    createLater(crosshairWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
-    laterWindows_->add([this] {
+    windows.createLater(crosshairWindow_, std::ref(shared), shownMap, std::ref(stored.places),
+                        std::ref(stored.mainWindow));
+    windows.addLater([this] {
         if (mercatorWindow_)
             mercatorWindow_->setCrosshairWindow(crosshairWindow_);
     });
-    createLater(parameterWindow_, std::ref(shared), std::ref(*parameters_));
-    laterWindows_->add([this] {
+    windows.createLater(parameterWindow_, std::ref(shared), std::ref(stored.parameters));
+    windows.addLater([this] {
         if (parameterWindow_ && rotorLink_) {
             QObject::connect(parameterWindow_, &TForm3::targetElevationChosen, rotorLink_, &TF_Rotor::setTargetElevation);
             QObject::connect(parameterWindow_, &TForm3::rotorTargetWithdrawn, rotorLink_, &TF_Rotor::withdrawTarget);
@@ -192,20 +148,21 @@ void Program::createWindows()
     // At the first run (no own station yet) the entry window asks for it at once.
     const GeoPosition own = shared.ownPosition();
     if (own.longitude == 0.0 && own.latitude == 0.0) {
-        create(entryWindow_, shared, shownMap, *mapPlaces_);
+        windows.create(entryWindow_, shared, shownMap, stored.places, stored.ownStation);
         connectEntryWindow();
     } else {
-        createLater(entryWindow_, std::ref(shared), shownMap, std::ref(*mapPlaces_));
-        laterWindows_->add([this] { connectEntryWindow(); });
+        windows.createLater(entryWindow_, std::ref(shared), shownMap, std::ref(stored.places),
+                            std::ref(stored.ownStation));
+        windows.addLater([this] { connectEntryWindow(); });
     }
     // The rotor panel is hidden until the rotor program answers.
-    createLater(rotorPanel_, std::ref(shared), mainWindow_ ? mainWindow_->clientArea() : nullptr, rotorLink_,
-                std::cref(*parameters_), std::ref(*logger32Link_));
-    laterWindows_->add([this] {
+    windows.createLater(rotorPanel_, std::ref(shared), main ? main->clientArea() : nullptr, rotorLink_,
+                        std::cref(stored.parameters), std::ref(*logger32Link_));
+    windows.addLater([this] {
         if (rotorPanel_ && mainWindow_)
             subscribeRotorPanel(*mainWindow_, *rotorPanel_);
     });
-    createLater(directionsWindow_, std::ref(shared), rotorLink_);
+    windows.createLater(directionsWindow_, std::ref(shared), rotorLink_);
     connectToolWindows();
     ErrorBox::guard([this] {
         addMapLayers();
@@ -215,34 +172,44 @@ void Program::createWindows()
     // the first relayout after it.
     if (mercatorWindow_)
         ErrorBox::guard([this] { mercatorWindow_->redrawIfShown(); });
-    laterWindows_->add([this] {
-        connectWindows();
+    windows.addLater([this] {
+        connectMapRedraws();
         ErrorBox::guard([this] {
             partnerLinks_ = std::make_unique<PartnerLinks>(*session_);
             connectPartnerLinks();
         });
         ErrorBox::guard([this] { connectSpotSources(); });
     });
-    if (!mainWindow_) {
-        laterWindows_->createAll();
+    if (!main) {
+        windows.createAll();
         return;
     }
-    laterWindows_->createAfterFirstPaint(mainWindow_);
+    windows.createAfterFirstPaint(main);
     // What the first picture does not need comes after it: the city list (unless a picture showed
     // the cities before), the callsign table, then the own log, which needs it.
-    AfterFirstPaint::run(mainWindow_, [this] {
+    AfterFirstPaint::run(main, [this] {
         session_->referenceData().cityTable.startReading();
         session_->referenceData().callsignTable.startReading();
-        if (spots_)
-            watchOwnLog();
+        if (spotSources_)
+            spotSources_->watchOwnLog();
     });
 }
 
 // The part is read once what was put off has been made: passed by reference.
 template <typename Part> Part* Program::made(Part* const& part) const
 {
-    laterWindows_->createAll();
+    windows_->createAll();
     return part;
+}
+
+MapPlaces& Program::mapPlaces() const
+{
+    return settings_->places;
+}
+
+ParameterSettings& Program::parameters() const
+{
+    return settings_->parameters;
 }
 
 TFormHelpAbout* Program::aboutWindow() const
@@ -276,20 +243,34 @@ TForm7* Program::directionsWindow() const
 
 PartnerLinks* Program::partnerLinks() const
 {
-    laterWindows_->createAll();
+    windows_->createAll();
     return partnerLinks_.get();
 }
 
 SpotService* Program::spots() const
 {
-    laterWindows_->createAll();
+    windows_->createAll();
     return spots_.get();
 }
 
-void Program::connectWindows()
+// A map redraws for a new target or own station after the crosshair window, made after it, has
+// come up for them (slots run in the order they were connected): it draws the target only while
+// that window is open. What a map follows from its own creation on is MapWindow's.
+void Program::connectMapRedraws()
 {
-    redrawOnNews(*session_, mercatorWindow_, *parameters_);
-    redrawOnNews(*session_, beamWindow_, *parameters_);
+    const ParameterSettings& parameters = settings_->parameters;
+    for (MapWindow* map : std::initializer_list<MapWindow*> {mercatorWindow_, beamWindow_}) {
+        if (!map)
+            continue;
+        QObject::connect(session_.get(), &Session::targetChanged, map, &MapWindow::redrawIfShown);
+        QObject::connect(session_.get(), &Session::ownPositionChanged, map, &MapWindow::redrawIfShown);
+        for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::circleSpacingChanged,
+                             &ParameterSettings::locatorGridChanged, &ParameterSettings::greylineShownChanged,
+                             &ParameterSettings::mapLabelsShownChanged})
+            QObject::connect(&parameters, changed, map, &MapWindow::redrawIfShown);
+        if (spots_)
+            QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
+    }
 }
 
 void Program::connectToolWindows()
@@ -340,7 +321,7 @@ void Program::connectEntryWindow()
 void Program::connectPartnerLinks()
 {
     PartnerLinks* links = partnerLinks_.get();
-    const ParameterSettings* parameters = parameters_.get();
+    const ParameterSettings* parameters = &settings_->parameters;
     if (rotorPanel_)
         QObject::connect(links, &PartnerLinks::partnerNamed, rotorPanel_, &TForm6::takePartner);
     QObject::connect(parameters, &ParameterSettings::wsjtxChanged, links,
@@ -357,7 +338,7 @@ void Program::connectPartnerLinks()
 void Program::addMapLayers()
 {
     const auto now = [] { return double(QDateTime::currentSecsSinceEpoch()); };
-    const ParameterSettings* parameters = parameters_.get();
+    const ParameterSettings* parameters = &settings_->parameters;
     const auto switched = [&](std::unique_ptr<MapLayer> layer, bool (ParameterSettings::*setting)() const) {
         const MapLayer& drawn = *layer;
         mapLayers_.push_back(std::move(layer));
@@ -381,11 +362,9 @@ void Program::addMapLayers()
     }));
     const MapLayer* heard = mapLayers_.back().get();
     for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
-        if (!map)
-            continue;
-        for (const MapLayer* layer : {shading, labels, heard})
-            map->addLayer(*layer);
-        QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
+        if (map)
+            for (const MapLayer* layer : {shading, labels, heard})
+                map->addLayer(*layer);
     }
 }
 
@@ -396,10 +375,7 @@ void Program::connectExtras()
         return;
     QObject::connect(main, &TFormA::rotorSetupRequested, main, [this] {
         if (!rotorSetupWindow_) {
-            QString program = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
-            if (program.isEmpty())
-                program = QApplication::applicationDirPath() + QStringLiteral("/CorvaneRotor");
-            rotorSetupWindow_ = std::make_unique<RotorSetupWindow>(program);
+            rotorSetupWindow_ = std::make_unique<RotorSetupWindow>(RotorSetupWindow::registeredProgram());
             // Opened from the menu, it comes above the tool windows, which stay on top.
             rotorSetupWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
         }
@@ -415,12 +391,9 @@ void Program::connectExtras()
     });
     if (rotorLink_) {
         QObject::connect(main, &TFormA::rotorParkRequested, rotorLink_, &TF_Rotor::park);
-        QObject::connect(rotorLink_, &TF_Rotor::parkAnswered, main, [](const QString& refusal) {
-            if (!refusal.isEmpty())
-                ErrorBox::show(QStringLiteral("Parken nicht möglich: %1").arg(refusal));
-        });
+        QObject::connect(rotorLink_, &TF_Rotor::parkRefused, main, [](const QString& message) { ErrorBox::show(message); });
     }
-    ParameterSettings* parameters = parameters_.get();
+    ParameterSettings* parameters = &settings_->parameters;
     main->showGreylineChecked(parameters->greylineShown());
     QObject::connect(main, &TFormA::greylineToggled, parameters, &ParameterSettings::setGreylineShown);
     QObject::connect(parameters, &ParameterSettings::greylineShownChanged, main,
@@ -430,7 +403,7 @@ void Program::connectExtras()
     QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, main, [this] {
         if (crosshairWindow_ && crosshairWindow_->isVisible())
             crosshairWindow_->showSun();
-        if (parameters_->greylineShown()) {
+        if (settings_->parameters.greylineShown()) {
             if (mercatorWindow_)
                 mercatorWindow_->redrawIfShown();
             if (beamWindow_)
@@ -458,50 +431,15 @@ void Program::connectExtras()
 
 void Program::connectSpotSources()
 {
-    const ParameterSettings* parameters = parameters_.get();
     if (!spots_)
         return;
-    cluster_ = std::make_unique<ClusterClient>();
-    QObject::connect(cluster_.get(), &ClusterClient::spotReceived, spots_.get(), [this, parameters](const ClusterLine& line) {
-        spots_->takeClusterSpot(line, parameters->cluster().hostName());
-    });
-    if (TForm3* window = parameterWindow_)
-        QObject::connect(cluster_.get(), &ClusterClient::stateChanged, window, [window](ClusterClient::State state) {
-            window->showClusterState(ClusterClient::stateText(state));
-        });
-    const auto startCluster = [this, parameters] {
-        const ParameterSettings::Cluster& cluster = parameters->cluster();
-        cluster_->start(cluster.hostName(), cluster.portNumber(), cluster.login());
-    };
-    QObject::connect(parameters, &ParameterSettings::clusterChanged, cluster_.get(), startCluster);
-    startCluster();
-    QObject::connect(parameters, &ParameterSettings::logChanged, spots_.get(), [this] { watchOwnLog(); });
-}
-
-void Program::watchOwnLog()
-{
-    const QString path = parameters_->logPath();
-    if (!ownLog_) {
-        if (path.isEmpty())
-            return;
-        ownLog_ = std::make_unique<AdifWatcher>(session_->referenceData().callsignTable);
-        QObject::connect(ownLog_.get(), &AdifWatcher::workedChanged, spots_.get(), [this] {
-            spots_->setWorked(ownLog_->worked());
-            if (!parameterWindow_)
-                return;
-            // A log without QSOs has said so through readFailed; no log chosen says nothing.
-            const qint64 records = ownLog_->worked().records;
-            if (records > 0)
-                parameterWindow_->showLogState(QStringLiteral("Logbuch: %1 QSOs gelesen").arg(records));
-            else if (parameters_->logPath().isEmpty())
-                parameterWindow_->showLogState(QString());
-        });
-        QObject::connect(ownLog_.get(), &AdifWatcher::readFailed, spots_.get(), [this](const QString& reason) {
-            if (parameterWindow_)
-                parameterWindow_->showLogState(reason);
-        });
+    spotSources_ = std::make_unique<SpotSources>(*spots_, settings_->parameters,
+                                                 [this]() -> const CallsignTable& { return session_->referenceData().callsignTable; });
+    if (TForm3* window = parameterWindow_) {
+        QObject::connect(spotSources_.get(), &SpotSources::clusterStateChanged, window, &TForm3::showClusterState);
+        QObject::connect(spotSources_.get(), &SpotSources::logStateChanged, window, &TForm3::showLogState);
     }
-    ownLog_->watch(path);
+    spotSources_->start();
 }
 
 int Program::run()
@@ -513,34 +451,27 @@ int Program::run()
     return QApplication::exec();
 }
 
-void Program::destroyWindows()
+void Program::destroyWindows(const std::function<void()>& saved)
 {
+    if (shutDown_)
+        return;
+    shutDown_ = true;
     // A window never made saves its place as one made at start does.
-    laterWindows_->createAll();
+    windows_->createAll();
     // The extras go first: they hold the maps' layers and listen to windows about to go.
     minuteTicker_.reset();
-    cluster_.reset();
-    ownLog_.reset();
+    spotSources_.reset();
     dxSpotsWindow_.reset();
     rotorSetupWindow_.reset();
     // Every window saves its place on the way out: the file is written once, at the end.
-    if (session_->iniFile())
-        session_->iniFile()->holdWrites();
+    if (settingsFile_)
+        settingsFile_->holdWrites();
     partnerLinks_.reset();
-    // No timer runs once shut-down begins: an error box shown by a FormDestroy runs an event
-    // loop, and nothing may then work on windows that are half gone.
-    for (const Created& created : windows_)
-        if (created.window)
-            for (QTimer* timer : created.window->findChildren<QTimer*>())
-                timer->stop();
-    while (!windows_.empty()) {
-        Created last = std::move(windows_.back());
-        windows_.pop_back();
-        if (!last.window)
-            continue;
-        if (last.formDestroy)
-            ErrorBox::guard(last.formDestroy);
-        last.forget();
-        delete last.window;
-    }
+    windows_->destroyAll();
+    if (!settingsFile_)
+        return;
+    ErrorBox::guard([this] { settingsFile_->flush(); });
+    if (saved)
+        saved();
+    logger32Link_->shutdown();
 }

@@ -13,19 +13,19 @@
 #include <vector>
 
 class DecodedBitmaps;
-class LaterWindows;
+class DxSpotsWindow;
 class MapLayer;
 class MapPlaces;
 class MinuteTicker;
-class RotorSetupWindow;
-class SpotService;
-class DxSpotsWindow;
-class ClusterClient;
-class AdifWatcher;
 class ParameterSettings;
 class PartnerLinks;
-class QObject;
+class RotorSetupWindow;
 class Session;
+class SettingsFile;
+class SettingsStore;
+class SpotService;
+class SpotSources;
+class WindowList;
 class TForm1;
 class TForm10;
 class TForm2;
@@ -37,13 +37,14 @@ class TFormA;
 class TFormHelpAbout;
 class TFormHilfe;
 
-// The program entry: makes the session, then creates the eleven windows (the rotor link among
-// them) in their fixed order, each handed what it works with and running its creation handler
-// before the next exists, and destroys them in the reverse order, each writing its settings while
-// the settings file is still open. The partner inputs from outside (WSJT-X, the session bus) come
-// up after the windows and go before them. The windows hidden at start (about card, help and the
-// tool windows) and the partner inputs are made after the main window's first paint, so that they
-// do not delay it, yet keep their place in that order.
+// The program entry: makes the session, runs the start-up (folders, settings file, reference
+// data), reads the settings, then creates the eleven windows (the rotor link among them) in their
+// fixed order, each handed what it works with and running its creation handler before the next
+// exists, and destroys them in the reverse order, each writing its settings, before the settings
+// file is written once. The partner inputs from outside (WSJT-X, the session bus) come up after
+// the windows and go before them. The windows hidden at start (about card, help and the tool
+// windows) and the partner inputs are made after the main window's first paint, so that they do
+// not delay it, yet keep their place in that order.
 class Program {
 public:
     // The links' waits and intervals; tests shorten them.
@@ -60,7 +61,9 @@ public:
     void createWindows();
     // Runs the message loop until the main window closes; returns the loop's exit code.
     int run();
-    void destroyWindows();
+    // Once: the windows go, the settings file is written, saved() runs (a new start may begin),
+    // and only then is Logger32 left, which may take seconds.
+    void destroyWindows(const std::function<void()>& saved = {});
 
     // The parts of the run; a window is null before createWindows, after destroyWindows and when
     // its creation failed. The windows hidden at start (about, help, crosshair data, parameters,
@@ -68,8 +71,9 @@ public:
     // after the main window's first paint, or here when asked for earlier.
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
-    MapPlaces& mapPlaces() const { return *mapPlaces_; }
-    ParameterSettings& parameters() const { return *parameters_; }
+    SettingsStore& settings() const { return *settings_; }
+    MapPlaces& mapPlaces() const;
+    ParameterSettings& parameters() const;
     TFormA* mainWindow() const { return mainWindow_; }
     TFormHelpAbout* aboutWindow() const;
     TForm1* mercatorWindow() const { return mercatorWindow_; }
@@ -86,20 +90,11 @@ public:
     SpotService* spots() const;
 
 private:
-    // Creates one window from its collaborators; its pointer here is cleared again when it is
-    // destroyed.
-    template <typename Window, typename... Collaborators>
-    void create(Window*& instance, Collaborators&&... collaborators);
-    // Keeps the window's place in the order of windows, and creates it there later.
-    template <typename Window, typename... Collaborators>
-    void createLater(Window*& instance, Collaborators... collaborators);
     // A part made after the first paint, made first when it is still put off.
     template <typename Part> Part* made(Part* const& part) const;
-    template <typename Window, typename... Collaborators>
-    void createInSlot(std::size_t slot, Window*& instance, Collaborators&&... collaborators);
-    // The subscriptions that must wait for windows created later: the maps' to the target and to
-    // the parameters after the crosshair window's.
-    void connectWindows();
+    // The subscriptions that must wait for windows created later: the maps' redraws after the
+    // crosshair window's.
+    void connectMapRedraws();
     // The main window's menu to the tool windows that answer it, made first when still put off.
     void connectToolWindows();
     // The entry window's first-run prompt to the main window, and a click on the map that hides it.
@@ -112,14 +107,6 @@ private:
     void addMapLayers();
     // The DX cluster and the own log, as the parameters name them.
     void connectSpotSources();
-    void watchOwnLog();
-
-    struct Created {
-        // None for a window not made (yet).
-        QObject* window = nullptr;
-        std::function<void()> formDestroy;  // empty for windows that keep no settings
-        std::function<void()> forget;       // clears the window's pointer here
-    };
 
     QString executableFolder_;
     Timing timing_;
@@ -127,12 +114,10 @@ private:
     std::unique_ptr<DecodedBitmaps> bitmaps_;
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
-    std::unique_ptr<MapPlaces> mapPlaces_;  // the tool windows' places, shared by the maps and those windows
-    // Read once the main window has opened the settings file; the parameter window writes them back.
-    std::unique_ptr<ParameterSettings> parameters_;
-    // In the order of creation at start, which shut-down reverses.
-    std::vector<Created> windows_;
-    std::unique_ptr<LaterWindows> laterWindows_;
+    std::unique_ptr<SettingsFile> settingsFile_;  // opened at start, written once at shut-down
+    std::unique_ptr<SettingsStore> settings_;     // every section, read at start; gone before the file
+    std::unique_ptr<WindowList> windows_;
+    bool shutDown_ = false;
     TFormA* mainWindow_ = nullptr;
     TFormHelpAbout* aboutWindow_ = nullptr;
     TForm1* mercatorWindow_ = nullptr;
@@ -148,8 +133,7 @@ private:
     std::vector<std::unique_ptr<MapLayer>> mapLayers_;  // made before the maps draw them, gone after the maps
     std::unique_ptr<MinuteTicker> minuteTicker_;
     std::unique_ptr<SpotService> spots_;
+    std::unique_ptr<SpotSources> spotSources_;
     std::unique_ptr<DxSpotsWindow> dxSpotsWindow_;
-    std::unique_ptr<ClusterClient> cluster_;
-    std::unique_ptr<AdifWatcher> ownLog_;  // made when a log is first chosen: it needs the callsign table
     std::unique_ptr<RotorSetupWindow> rotorSetupWindow_;  // made when first asked for
 };

@@ -4,16 +4,9 @@
 #include "app/TFormA.h"
 
 #include "readout/CursorPanel.h"
-#include "startup/ProgramLayout.h"
-#include "startup/ReferenceDataLoader.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
-#include "base/AppError.h"
-#include "base/FileReplacement.h"
 #include "logger/Logger32Link.h"
-#include "platform/Registry.h"
-#include "platform/RegistryKeys.h"
 #include "session/Session.h"
+#include "settings/MainWindowSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
 #include "widgets/MenuCaption.h"
@@ -21,20 +14,15 @@
 #include "widgets/WindowPlace.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTimer>
 
-#include <utility>
 
 
 namespace {
-
-namespace mainKeys = SettingsKeys::Main;
 
 QString logger32Caption(Logger32Link::State state)
 {
@@ -53,10 +41,10 @@ QString logger32Caption(Logger32Link::State state)
 
 } // namespace
 
-TFormA::TFormA(const QString& executableFolder, Session& session, Logger32Link& logger32Link)
+TFormA::TFormA(Session& session, Logger32Link& logger32Link, MainWindowSettings& settings)
     : session_(session),
       logger32Link_(logger32Link),
-      executableFolder_(executableFolder)
+      settings_(settings)
 {
     setWindowTitle(ErrorBox::programTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -65,7 +53,12 @@ TFormA::TFormA(const QString& executableFolder, Session& session, Logger32Link& 
     setGeometry(designedLeft, designedTop, designedWidth, designedHeight);
     buildMenu();
     buildControls();
-    ErrorBox::guard([this] { FormCreate(); });
+}
+
+void TFormA::restorePlace()
+{
+    const QRect& place = settings_.bounds();
+    WindowPlace::restore(this, place.x(), place.y(), place.width(), place.height());
 }
 
 void TFormA::buildControls()
@@ -110,8 +103,9 @@ void TFormA::buildControls()
     Timer1->setInterval(500);
     connectGuarded(Timer1, &QTimer::timeout, this, &TFormA::Timer1Timer);
 
-    connect(&logger32Link_, &Logger32Link::changed, this,
-            [this] { Logger32->setText(logger32Caption(logger32Link_.state())); });
+    const auto showLogger32 = [this] { Logger32->setText(logger32Caption(logger32Link_.state())); };
+    showLogger32();
+    connect(&logger32Link_, &Logger32Link::changed, this, showLogger32);
 }
 
 void TFormA::buildMenu()
@@ -216,84 +210,10 @@ void TFormA::buildExtrasMenu()
     connect(dxSpotsItem, &QAction::triggered, this, &TFormA::dxSpotsRequested);
 }
 
-void TFormA::FormCreate()
-{
-    const ProgramLayout layout = ProgramLayout::of(executableFolder_);
-    ProgramFolders folders;
-    folders.programFolder = layout.programFolder();
-    folders.dataFolder = layout.dataFolder();
-    folders.writableFolder = layout.writableFolder();
-    session_.setFolders(folders);
-    const bool writableFolderMade = layout.makeWritableFolder();
-    // The settings object comes first, although the file opens in a later step: every window
-    // created after this one reads and writes through it, also when a step below fails.
-    session_.setIniFile(new SettingsFile(folders.writableFolder + QStringLiteral("Corvane.ini")));
-    SettingsFile& ini = *session_.iniFile();
-    // Copies left by a run killed in the middle of a save; this is the only instance running.
-    FileReplacement::removeLeftovers(ini.path());
-    if (!QDir::setCurrent(folders.programFolder))
-        throw AppError(
-            QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(folders.programFolder));
-    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, folders.programFolder);
-    Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile, ini.path());
-    // What is read goes into the session also when a later step fails.
-    ReferenceData data;
-    const auto keepData = qScopeGuard([this, &data] { session_.setReferenceData(std::move(data)); });
-    const QString karten = folders.dataFolder + QStringLiteral("Karten/");
-    // The callsign list only adds a way to name partners: without it the lookups find nothing.
-    // No map needs it, so it is read after the first paint (or at its first use, when earlier).
-    data.callsignTable.readWith([path = karten + QStringLiteral("Rufzeichen.txt")] { return CallsignTable::load(path); });
-    ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
-    data.countryList.clear();
-    data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));
-    WindowPlace::restore(this, ini.readInteger(mainKeys::section, mainKeys::left, 36),
-                         ini.readInteger(mainKeys::section, mainKeys::top, 136),
-                         ini.readInteger(mainKeys::section, mainKeys::width, 600),
-                         ini.readInteger(mainKeys::section, mainKeys::height, 352));
-    // The city list is only checked here: its thousand lines are read when a picture shows the
-    // cities or the mouse asks for the nearest one. Gone by then, it reads as empty.
-    const QString cities = karten + QStringLiteral("Citys.txt");
-    ReferenceDataLoader::requireReadable(cities);
-    data.cityTable.readWith([cities]() -> std::vector<CityRecord> {
-        try {
-            return ReferenceDataLoader::readCityTable(cities);
-        } catch (const AppError&) {
-            return {};
-        }
-    });
-    logger32Link_.ConnectLogger32();
-    // Reported last, so that the reference data are read all the same.
-    if (!ini.isReadable())
-        throw AppError(ini.unreadableMessage());
-    if (!writableFolderMade)
-        throw AppError(
-            QStringLiteral("Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert")
-                .arg(folders.writableFolder));
-}
-
 void TFormA::FormDestroy()
 {
-    // The settings are saved first and the program then makes room for a new start; only then
-    // does the leave from Logger32 run (seconds with a slow or hung Logger32).
-    ErrorBox::guard([this] { saveSettings(); });
-    emit settingsSaved();
-    logger32Link_.shutdown();
-}
-
-void TFormA::saveSettings()
-{
-    if (!session_.iniFile())
-        return;
-    // The settings file goes away even when a write fails, so that no later window writes to it.
-    const std::unique_ptr<SettingsFile> file(session_.iniFile());
-    session_.setIniFile(nullptr);
-    const QRect bounds = geometry();
-    file->writeInteger(mainKeys::section, mainKeys::left, bounds.left());
-    file->writeInteger(mainKeys::section, mainKeys::top, bounds.top());
-    file->writeInteger(mainKeys::section, mainKeys::width, bounds.width());
-    file->writeInteger(mainKeys::section, mainKeys::height, bounds.height());
-    file->writeBool(mainKeys::section, mainKeys::stayOnTop, isStayOnTop());
-    file->flush();
+    settings_.setBounds(geometry());
+    settings_.setStayOnTop(isStayOnTop());
 }
 
 int TFormA::clientWidth() const
@@ -408,8 +328,7 @@ void TFormA::ResizeTimerTimer()
 void TFormA::Timer1Timer()
 {
     Timer1->stop();
-    const SettingsFile* ini = session_.iniFile();
-    const bool onTop = ini && ini->readBool(mainKeys::section, mainKeys::stayOnTop, false);
+    const bool onTop = settings_.stayOnTop();
     StayOnTop1->setChecked(onTop);
     setStayOnTop(onTop);
 }

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class MainWindowSettings;
 class Session;
 
 class CursorPanel;
@@ -25,14 +26,18 @@ class TFormA : public QMainWindow, public MapHost {
     // What this window works with, handed in by the program.
     Session& session_;
     Logger32Link& logger32Link_;  // the "Logger32" menu item shows its state
+    MainWindowSettings& settings_;
 
 public:
-    // Designed bounds, kept when the settings cannot be read at creation.
+    // Designed bounds, kept when the stored place cannot be taken.
     static constexpr int designedLeft = 313, designedTop = 179;   // screen pixels
     static constexpr int designedWidth = 870, designedHeight = 640;  // pixels
 
-    TFormA(const QString& executableFolder, Session& session, Logger32Link& logger32Link);
+    TFormA(Session& session, Logger32Link& logger32Link, MainWindowSettings& settings);
 
+    // Takes the stored place; a start-up that fails before leaves the designed one.
+    void restorePlace();
+    // Writes the window's place and the stay-on-top choice.
     void FormDestroy();
 
     // The client area below the menu bar, where the map images are shown.
@@ -85,8 +90,6 @@ signals:
     void rotorStopRequested();
     void greylineToggled(bool shown);
     void dxSpotsRequested();
-    // At shut-down, once the settings file is written: a new start may begin.
-    void settingsSaved();
     // The client area has kept its new size for a moment: the map shown fills it again.
     void clientAreaResized();
     void mercatorImageShown(bool shown);
@@ -97,9 +100,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void FormCreate();
-    // Writes the main window's place and flushes the settings file, then lets it go.
-    void saveSettings();
     void buildControls();
     void buildMenu();
     void buildExtrasMenu();
@@ -119,7 +119,6 @@ private:
     void About1Click();
     void Logger32Click();
 
-    QString executableFolder_;
     QWidget* client_ = nullptr;
     QWidget* keptWhole_ = nullptr;  // the client area's smallest size
     CursorPanel* P_Cursor = nullptr;

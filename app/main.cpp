@@ -30,14 +30,12 @@ int main(int argc, char** argv)
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     GermanTranslation::install(application, QString());
     program.createWindows();
-    if (program.mainWindow())
-        QObject::connect(program.mainWindow(), &TFormA::settingsSaved, [&instanceMutex] { instanceMutex.unlock(); });
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, [&program] {
         if (program.mainWindow())
             program.mainWindow()->close();
     });
     const int exitCode = program.run();
-    program.destroyWindows();
+    program.destroyWindows([&instanceMutex] { instanceMutex.unlock(); });
     return exitCode;
 }

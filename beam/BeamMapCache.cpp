@@ -3,48 +3,17 @@
 
 #include "beam/BeamMapCache.h"
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "beam/BeamBitmapGenerator.h"
-#include "geo/CoordinateText.h"
 #include "mapfiles/BmpWriter.h"
 #include "mapfiles/MapCatalogue.h"
 
-#include <QLocale>
-
 namespace {
 
-namespace beamKeys = SettingsKeys::Beam;
 const QString world = QStringLiteral("Welt");
 
-// A recorded degree value; false when missing.
-bool readDegrees(const SettingsFile& settings, const QString& key, double& degrees)
-{
-    const QString text = settings.readString(beamKeys::section, key, QString());
-    degrees = parseDecimal(text);
-    return !text.isEmpty();
-}
-
 } // namespace
-
-std::optional<GeoPosition> BeamMapCache::recordedPosition(const SettingsFile& settings)
-{
-    GeoPosition recorded;
-    if (!readDegrees(settings, beamKeys::centreLongitude, recorded.longitude)
-        || !readDegrees(settings, beamKeys::centreLatitude, recorded.latitude))
-        return std::nullopt;
-    return recorded;
-}
-
-void BeamMapCache::record(SettingsFile& settings, const GeoPosition& own)
-{
-    // The shortest text that reads back as the same double.
-    const auto text = [](double degrees) { return QString::number(degrees, 'g', QLocale::FloatingPointShortest); };
-    settings.writeString(beamKeys::section, beamKeys::centreLongitude, text(own.longitude));
-    settings.writeString(beamKeys::section, beamKeys::centreLatitude, text(own.latitude));
-}
 
 void BeamMapCache::build(QImage& picture, DecodedBitmaps& bitmaps, const QString& kartenFolder, const GeoPosition& own,
                          QRgb polarColour, QRgb outside, int side)

@@ -12,18 +12,11 @@
 #include <optional>
 
 class DecodedBitmaps;
-class SettingsFile;
 
 // The cached beam bitmap Karten/BeamKarte.bmp and the own position it was built for, which the
 // settings file keeps beside it, so that a picture never shows another station's view.
 class BeamMapCache {
 public:
-    // The position recorded in section "Beam"; nothing when it is missing (a file from a version
-    // that recorded none).
-    static std::optional<GeoPosition> recordedPosition(const SettingsFile& settings);
-    // Records the position in full precision.
-    static void record(SettingsFile& settings, const GeoPosition& own);
-
     // The finished picture around own, side x side pixels, sampled from the world map "Welt" of
     // kartenFolder (decoded through bitmaps) on every core: polar caps in polarColour, the outside of the rim in outside.
     // Drawn into picture, whose memory is used again when it fits. Throws AppError, leaving

@@ -4,9 +4,8 @@
 #include "beam/TForm10.h"
 
 #include "readout/MapHost.h"
-#include "settings/MapPlaces.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/BeamSettings.h"
+#include "settings/MainWindowSettings.h"
 #include "base/AppError.h"
 #include "base/FileReplacement.h"
 #include "base/Rounding.h"
@@ -34,9 +33,6 @@
 
 namespace {
 
-namespace beamKeys = SettingsKeys::Beam;
-const MapWindow::PlaceKeys placeKeys{MapPlaces::Map::beam, beamKeys::section, beamKeys::locatorX, beamKeys::locatorY,
-                                     beamKeys::crosshairX, beamKeys::crosshairY};
 constexpr double targetPathFromKm = 5;      // nearer targets get no path, km
 
 QColor crosshairColour(const Session& session)
@@ -46,9 +42,10 @@ QColor crosshairColour(const Session& session)
 
 } // namespace
 
-TForm10::TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
-                 DecodedBitmaps& bitmaps, int bitmapSide)
-    : MapWindow(session, host, places, parameters, QStringLiteral("BeamKarte")), bitmaps_(bitmaps),
+TForm10::TForm10(Session& session, MapHost& host, BeamSettings& settings, MainWindowSettings& mainSettings,
+                 const ParameterSettings& parameters, DecodedBitmaps& bitmaps, int bitmapSide)
+    : MapWindow(session, host, parameters, QStringLiteral("BeamKarte")), settings_(settings),
+      mainSettings_(mainSettings), bitmaps_(bitmaps),
       bitmapSide_(bitmapSide)
 {
     BeamKarte = image();
@@ -73,18 +70,16 @@ void TForm10::FormCreate()
 {
     drawState_.beamLineDrawn = false;
 
-    const SettingsFile& ini = *session_.iniFile();
     beamBitmap_ = QImage();
     beamMapLoaded_ = false;
 
-    BeamKarte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(beamKeys::section, beamKeys::width, 500),
-                                               ini.readInteger(beamKeys::section, beamKeys::height, 500)).size());
+    const QSize stored = settings_.imageSize();
+    BeamKarte->resize(WindowGeometry::onScreen(0, 0, stored.width(), stored.height()).size());
     // A hand-edited margin outside the zoom range reads as no zoom; it must not overflow below.
-    zoomMargin_ = ini.readInteger(beamKeys::section, beamKeys::zoom, 0);
+    zoomMargin_ = settings_.zoom();
     if (zoomMargin_ < 0 || zoomMargin_ > 4 * bitmapSide_ / 10)
         zoomMargin_ = 0;
-    loadPlaces(ini, placeKeys);
-    const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    const bool mercatorShown = mainSettings_.mercatorShown();
 
     // Placed in the main window before the file is read, so that an unreadable file still leaves
     // exactly one map image there: the Mercator map.
@@ -123,7 +118,7 @@ bool TForm10::readCachedMap(bool putOff)
         shownFile_ = std::make_unique<Bmp24File>(beamMapPath());
         if (shownFile_->isValid()) {
             beamMapLoaded_ = true;
-            bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());
+            bitmapFor_ = settings_.cacheCentre();
             // Its tens of megabytes decoded would hold up the first paint.
             loadAfterFirstPaint();
             return true;
@@ -135,7 +130,7 @@ bool TForm10::readCachedMap(bool putOff)
         throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
     beamBitmap_ = std::move(loaded);
     beamMapLoaded_ = true;
-    bitmapFor_ = BeamMapCache::recordedPosition(*session_.iniFile());
+    bitmapFor_ = settings_.cacheCentre();
     return true;
 }
 
@@ -162,11 +157,9 @@ void TForm10::FormDestroy()
     // A quit while the picture is being written waits for the file, so that it and the position
     // recorded beside it agree.
     writer_->finish();
-    SettingsFile& ini = *session_.iniFile();
-    ini.writeInteger(beamKeys::section, beamKeys::height, BeamKarte->height());
-    ini.writeInteger(beamKeys::section, beamKeys::width, BeamKarte->width());
-    ini.writeInteger(beamKeys::section, beamKeys::zoom, zoomMargin_);
-    savePlaces(ini, placeKeys);
+    settings_.setImageSize(BeamKarte->size());
+    settings_.setZoom(zoomMargin_);
+    settings_.savePlaces();
     beamBitmap_ = QImage();
     shownFile_.reset();
     beamMapLoaded_ = false;
@@ -184,7 +177,7 @@ void TForm10::Beamkarte1Click()
     host_.setClientSize(BeamKarte->width(), BeamKarte->height());
     RedrawBeamMap();
     emit mapChosen();
-    session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, false);
+    mainSettings_.setMercatorShown(false);
 }
 
 bool TForm10::currentBitmap()
@@ -236,8 +229,7 @@ void TForm10::saveIfBehind()
 void TForm10::fileWritten(const GeoPosition& own)
 {
     fileBehind_ = false;
-    if (session_.iniFile())
-        BeamMapCache::record(*session_.iniFile(), own);
+    settings_.setCacheCentre(own);
 }
 
 // ---- Drawing --------------------------------------------------------------------------------

@@ -13,7 +13,9 @@
 #include <optional>
 
 class BeamMapWriter;
+class BeamSettings;
 class DecodedBitmaps;
+class MainWindowSettings;
 class Bmp24File;
 class BeamPicture;
 class BeamView;
@@ -31,8 +33,8 @@ public:
     static constexpr int defaultBitmapSide = 2500;  // pixels
 
     // bitmapSide: the side of a built beam bitmap, pixels; tests build smaller ones.
-    TForm10(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
-            DecodedBitmaps& bitmaps, int bitmapSide = defaultBitmapSide);
+    TForm10(Session& session, MapHost& host, BeamSettings& settings, MainWindowSettings& mainSettings,
+            const ParameterSettings& parameters, DecodedBitmaps& bitmaps, int bitmapSide = defaultBitmapSide);
     ~TForm10() override;
 
     void FormDestroy();
@@ -64,6 +66,8 @@ public:
     int zoomMargin() const { return zoomMargin_; }
 
 private:
+    BeamSettings& settings_;
+    MainWindowSettings& mainSettings_;  // which map the main window shows
     void FormCreate();
     // Shows the Mercator map in place of the beam map.
     void hideBeamImage();

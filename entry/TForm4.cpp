@@ -3,8 +3,7 @@
 
 #include "entry/TForm4.h"
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/OwnStationSettings.h"
 #include "entry/PositionForms.h"
 #include "geo/CoordinateText.h"
 #include "platform/Dialogs.h"
@@ -34,7 +33,6 @@
 
 namespace {
 
-namespace locatorKeys = SettingsKeys::Locator;
 const char* const tagProperty = "Tag";
 
 constexpr int enterKey = 13;
@@ -73,8 +71,8 @@ int typedCode(const QKeyEvent* event)
 
 } // namespace
 
-TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places)
-    : session_(session), shownMap_(shownMap), places_(places)
+TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places, OwnStationSettings& ownStation)
+    : session_(session), shownMap_(shownMap), places_(places), ownStation_(ownStation)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Locatoreingabe"));
@@ -325,8 +323,7 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
 
 void TForm4::ownStationMoved(const GeoPosition& position)
 {
-    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    ownStation_.setTexts(E_LangDez->text(), E_BreitDez->text());
     session_.setOwnPosition(position);
     // The own station is confirmed: a change from the context menu is done, and after the first
     // run's entry the window is for partners at once, as from the next start on (a partner typed
@@ -386,8 +383,8 @@ void TForm4::E_Exit(QLineEdit* sender)
 
 void TForm4::FormCreate()
 {
-    E_LangDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::longitude, QStringLiteral("0")));
-    E_BreitDez->setText(session_.iniFile()->readString(locatorKeys::section, locatorKeys::latitude, QStringLiteral("0")));
+    E_LangDez->setText(ownStation_.longitudeText());
+    E_BreitDez->setText(ownStation_.latitudeText());
     shownMap_.restore(this, places_, MapPlaces::Tool::entry);
     if (session_.ownPosition().longitude == 0.0 && session_.ownPosition().latitude == 0.0) {
         GroupBox1->show();
@@ -401,8 +398,7 @@ void TForm4::FormCreate()
 
 void TForm4::FormDestroy()
 {
-    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::longitude, E_LangDez->text());
-    session_.iniFile()->writeString(locatorKeys::section, locatorKeys::latitude, E_BreitDez->text());
+    ownStation_.setTexts(E_LangDez->text(), E_BreitDez->text());
 }
 
 void TForm4::Timer1Timer()

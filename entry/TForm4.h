@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QWidget>
 
+class OwnStationSettings;
 class Session;
 
 class QAction;
@@ -28,9 +29,10 @@ class TForm4 : public QWidget {
     Session& session_;
     const ShownMap shownMap_;
     MapPlaces& places_;
+    OwnStationSettings& ownStation_;
 
 public:
-    TForm4(Session& session, ShownMap shownMap, MapPlaces& places);
+    TForm4(Session& session, ShownMap shownMap, MapPlaces& places, OwnStationSettings& ownStation);
 
     void FormCreate();
     void FormDestroy();

@@ -3,8 +3,7 @@
 
 #include "help/TFormHilfe.h"
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/HelpSettings.h"
 #include "help/HelpAddress.h"
 #include "session/Session.h"
 #include "widgets/CloseOnEscape.h"
@@ -16,15 +15,8 @@
 #include <QPushButton>
 #include <QTextBrowser>
 
-
-namespace {
-
-namespace hilfeKeys = SettingsKeys::Hilfe;
-
-} // namespace
-
-TFormHilfe::TFormHilfe(Session& session)
-    : session_(session)
+TFormHilfe::TFormHilfe(Session& session, HelpSettings& settings)
+    : session_(session), settings_(settings)
 {
     setObjectName(QStringLiteral("FormHilfe"));
     setWindowTitle(QStringLiteral("Hilfe"));
@@ -50,11 +42,8 @@ TFormHilfe::TFormHilfe(Session& session)
 
 void TFormHilfe::FormCreate()
 {
-    const SettingsFile& ini = *session_.iniFile();
-    WindowPlace::restore(this, ini.readInteger(hilfeKeys::section, hilfeKeys::left, 100),
-                         ini.readInteger(hilfeKeys::section, hilfeKeys::top, 75),
-                         ini.readInteger(hilfeKeys::section, hilfeKeys::width, 850),
-                         ini.readInteger(hilfeKeys::section, hilfeKeys::height, 600));
+    const QRect& place = settings_.bounds();
+    WindowPlace::restore(this, place.x(), place.y(), place.width(), place.height());
 }
 
 void TFormHilfe::FormResize()
@@ -70,12 +59,7 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 
 void TFormHilfe::FormDestroy()
 {
-    const QRect bounds = geometry();
-    SettingsFile& ini = *session_.iniFile();
-    ini.writeInteger(hilfeKeys::section, hilfeKeys::top, bounds.top());
-    ini.writeInteger(hilfeKeys::section, hilfeKeys::left, bounds.left());
-    ini.writeInteger(hilfeKeys::section, hilfeKeys::width, bounds.width());
-    ini.writeInteger(hilfeKeys::section, hilfeKeys::height, bounds.height());
+    settings_.setBounds(geometry());
 }
 
 void TFormHilfe::B_CloseClick()

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class HelpSettings;
 class Session;
 
 class QPushButton;
@@ -17,9 +18,10 @@ class TFormHilfe : public QWidget {
     Q_OBJECT
     // What this window works with, handed in by the program.
     Session& session_;
+    HelpSettings& settings_;
 
 public:
-    explicit TFormHilfe(Session& session);
+    TFormHilfe(Session& session, HelpSettings& settings);
 
     void FormCreate();
     void FormResize();

@@ -4,9 +4,8 @@
 #include "mercator/TForm1.h"
 
 #include "readout/MapHost.h"
-#include "settings/MapPlaces.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/MainWindowSettings.h"
+#include "settings/MercatorSettings.h"
 #include "geo/CoordinateText.h"
 #include "mapfiles/Bmp24File.h"
 #include "mercator/LocatorGrid.h"
@@ -33,9 +32,6 @@
 
 namespace {
 
-namespace mercatorKeys = SettingsKeys::Mercator;
-const MapWindow::PlaceKeys placeKeys{MapPlaces::Map::mercator, mercatorKeys::section, mercatorKeys::locatorX,
-                                     mercatorKeys::locatorY, mercatorKeys::crosshairX, mercatorKeys::crosshairY};
 const QString defaultMapName = QStringLiteral("Welt");  // the world map, present in every Karten folder
 
 QString kartenFolder(const Session& session)
@@ -52,9 +48,10 @@ bool heldExactly(const QMouseEvent* event, Qt::MouseButtons buttons, Qt::Keyboar
 
 } // namespace
 
-TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
-               DecodedBitmaps& bitmaps)
-    : MapWindow(session, host, places, parameters, QStringLiteral("Karte")), bitmaps_(bitmaps)
+TForm1::TForm1(Session& session, MapHost& host, MercatorSettings& settings, MainWindowSettings& mainSettings,
+               const ParameterSettings& parameters, DecodedBitmaps& bitmaps)
+    : MapWindow(session, host, parameters, QStringLiteral("Karte")), settings_(settings), mainSettings_(mainSettings),
+      bitmaps_(bitmaps)
 {
     Karte = image();
     connectGuarded(Karte, &ImageWidget::mouseMoved, this, &TForm1::KarteMouseMove);
@@ -65,32 +62,18 @@ TForm1::TForm1(Session& session, MapHost& host, MapPlaces& places, const Paramet
 
 TForm1::~TForm1() = default;
 
-QString TForm1::storedMapName(const SettingsFile& ini, const QString& kartenFolder)
-{
-    return MapCatalogue::spelledAsInFolder(
-        kartenFolder, ini.readString(mercatorKeys::section, mercatorKeys::mapName, defaultMapName));
-}
-
 void TForm1::FormCreate()
 {
     session_.clearTarget();
     drawState_.mercatorLineDrawn = false;
 
-    const SettingsFile& ini = *session_.iniFile();
-    Karte->resize(WindowGeometry::onScreen(0, 0, ini.readInteger(mercatorKeys::section, mercatorKeys::width, 600),
-                                           ini.readInteger(mercatorKeys::section, mercatorKeys::height, 300))
-                      .size());
+    const QSize stored = settings_.imageSize();
+    Karte->resize(WindowGeometry::onScreen(0, 0, stored.width(), stored.height()).size());
 
-    GeoPosition own;
-    own.longitude = parseDecimal(
-        ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::longitude, QStringLiteral("0")));
-    own.latitude = parseDecimal(
-        ini.readString(SettingsKeys::Locator::section, SettingsKeys::Locator::latitude, QStringLiteral("0")));
-    session_.setOwnPosition(own);
-
-    wantedMapName_ = storedMapName(ini, kartenFolder(session_));
-    loadPlaces(ini, placeKeys);
-    const bool mercatorShown = ini.readBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    // The map the settings choose for the start, spelled as the folder Karten spells it.
+    wantedMapName_ =
+        MapCatalogue::spelledAsInFolder(kartenFolder(session_), settings_.mapName().value_or(defaultMapName));
+    const bool mercatorShown = mainSettings_.mercatorShown();
     Karte->setParent(host_.clientArea());
     Karte->move(0, 0);
     // Hidden behind the beam map: its drawing surface and the map's pixels (tens of megabytes) wait
@@ -136,15 +119,13 @@ QSize TForm1::bitmapSize() const
 
 void TForm1::FormDestroy()
 {
-    SettingsFile& ini = *session_.iniFile();
     const QString& current = session_.currentMapName();
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::height, Karte->height());
-    ini.writeInteger(mercatorKeys::section, mercatorKeys::width, Karte->width());
+    settings_.setImageSize(Karte->size());
     // Without a loaded map, or with the world map shown only in place of the stored one, the choice
     // read at start is kept, so a map missing once is tried again next time.
     const bool keepStored = current.isEmpty() || (showingFallback_ && current == defaultMapName);
-    ini.writeString(mercatorKeys::section, mercatorKeys::mapName, keepStored ? wantedMapName_ : current);
-    savePlaces(ini, placeKeys);
+    settings_.setMapName(keepStored ? wantedMapName_ : current);
+    settings_.savePlaces();
 }
 
 // ---- Map catalogue --------------------------------------------------------------------------
@@ -216,7 +197,7 @@ void TForm1::showInMainWindow()
     host_.setClientSize(Karte->width(), Karte->height());
     RedrawMap();
     emit mapChosen();
-    session_.iniFile()->writeBool(SettingsKeys::Main::section, SettingsKeys::Main::mercatorShown, true);
+    mainSettings_.setMercatorShown(true);
     host_.showMercatorZoomOut(zoomDepth() > 1);
 }
 

@@ -18,7 +18,8 @@ class DecodedBitmaps;
 class Bmp24File;
 class MercatorPicture;
 class ParameterSettings;
-class SettingsFile;
+class MainWindowSettings;
+class MercatorSettings;
 class QAction;
 class QMouseEvent;
 
@@ -32,8 +33,8 @@ class TForm1 : public MapWindow {
     const QWidget* crosshairWindow_ = nullptr;
 
 public:
-    TForm1(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
-           DecodedBitmaps& bitmaps);
+    TForm1(Session& session, MapHost& host, MercatorSettings& settings, MainWindowSettings& mainSettings,
+           const ParameterSettings& parameters, DecodedBitmaps& bitmaps);
     ~TForm1() override;
     // The crosshair data window, made after the map, once it exists.
     void setCrosshairWindow(const QWidget* crosshairWindow);
@@ -43,8 +44,6 @@ public:
     // Loads the map pair Karten/name.bmp and name.inf; nothing for the map already loaded or a
     // missing file. A malformed pair throws and leaves the map loaded before in place.
     void LoadMap(const QString& name);
-    // The map the settings choose for the start, spelled as the folder Karten spells it.
-    static QString storedMapName(const SettingsFile& ini, const QString& kartenFolder);
 
     // The main window's menu chose this map: it is shown at its own size.
     void showInMainWindow();
@@ -73,6 +72,8 @@ signals:
     void targetClicked();
 
 private:
+    MercatorSettings& settings_;
+    MainWindowSettings& mainSettings_;  // which map the main window shows
     void FormCreate();
     // Decodes the bitmap whose decoding was put off; throws AppError when it cannot be read.
     void loadPutOff() override;

@@ -3,8 +3,7 @@
 
 #include "mercator/TForm2.h"
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
+#include "settings/MainWindowSettings.h"
 #include "base/Rounding.h"
 #include "geo/CoordinateText.h"
 #include "geo/GeoConstants.h"
@@ -33,8 +32,6 @@
 
 namespace {
 
-namespace mainKeys = SettingsKeys::Main;
-
 // One row of a group: fixed caption, filled label, optional unit.
 QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, const QString& unit = QString())
 {
@@ -54,8 +51,8 @@ QLabel* addRow(QGridLayout* grid, const QString& caption, const QString& name, c
 
 } // namespace
 
-TForm2::TForm2(Session& session, ShownMap shownMap, MapPlaces& places)
-    : session_(session), shownMap_(shownMap), places_(places)
+TForm2::TForm2(Session& session, ShownMap shownMap, MapPlaces& places, MainWindowSettings& mainSettings)
+    : session_(session), shownMap_(shownMap), places_(places), mainSettings_(mainSettings)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
@@ -120,8 +117,7 @@ TForm2::TForm2(Session& session, ShownMap shownMap, MapPlaces& places)
 void TForm2::FormCreate()
 {
     shownMap_.restore(this, places_, MapPlaces::Tool::crosshair);
-    session_.setCrosshairColor(
-        unsigned(session_.iniFile()->readInteger(mainKeys::section, mainKeys::crosshairColour, 0xFFFFFF)));
+    session_.setCrosshairColor(mainSettings_.crosshairColour());
 }
 
 
@@ -199,7 +195,7 @@ void TForm2::Button1Click()
     if (!chosen)
         return;
     session_.setCrosshairColor(*chosen);
-    session_.iniFile()->writeInteger(mainKeys::section, mainKeys::crosshairColour, int(*chosen));
+    mainSettings_.setCrosshairColour(*chosen);
 }
 
 void TForm2::PositionstimerTimer()

@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class MainWindowSettings;
 class Session;
 
 class QGroupBox;
@@ -26,9 +27,10 @@ class TForm2 : public QWidget {
     Session& session_;
     const ShownMap shownMap_;
     MapPlaces& places_;
+    MainWindowSettings& mainSettings_;  // the crosshair colour is kept with the main window
 
 public:
-    TForm2(Session& session, ShownMap shownMap, MapPlaces& places);
+    TForm2(Session& session, ShownMap shownMap, MapPlaces& places, MainWindowSettings& mainSettings);
 
     void FormCreate();
 

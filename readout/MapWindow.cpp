@@ -5,7 +5,6 @@
 
 #include "readout/CursorPanel.h"
 #include "readout/MapHost.h"
-#include "settings/SettingsFile.h"
 #include "geo/MapLayer.h"
 #include "geo/MapProjection.h"
 #include "session/Session.h"
@@ -17,9 +16,9 @@
 #include <QPainter>
 #include <QPointer>
 
-MapWindow::MapWindow(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+MapWindow::MapWindow(Session& session, MapHost& host, const ParameterSettings& parameters,
                      const QString& imageName)
-    : session_(session), host_(host), places_(places), parameters_(parameters)
+    : session_(session), host_(host), parameters_(parameters)
 {
     setWindowFlags(Qt::FramelessWindowHint);
     image_ = new ImageWidget(this);
@@ -154,26 +153,4 @@ void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection) cons
     QPainter painter(&canvas);
     for (const MapLayer* layer : layers_)
         layer->draw(painter, projection);
-}
-
-void MapWindow::loadPlaces(const SettingsFile& ini, const PlaceKeys& keys)
-{
-    places_.setPlace(MapPlaces::Tool::entry, keys.map,
-                     QPoint(ini.readInteger(keys.section, keys.locatorX, MapPlaces::designedPlace.x()),
-                            ini.readInteger(keys.section, keys.locatorY, MapPlaces::designedPlace.y())));
-    const auto x = ini.readOptionalInteger(keys.section, keys.crosshairX);
-    const auto y = ini.readOptionalInteger(keys.section, keys.crosshairY);
-    places_.setPlace(MapPlaces::Tool::crosshair, keys.map, x && y ? std::optional(QPoint(*x, *y)) : std::nullopt);
-}
-
-void MapWindow::savePlaces(SettingsFile& ini, const PlaceKeys& keys) const
-{
-    const auto write = [&](MapPlaces::Tool tool, const QString& xKey, const QString& yKey) {
-        // A place never taken is written empty, so that the next start looks for a free one again.
-        const auto place = places_.place(tool, keys.map);
-        ini.writeString(keys.section, xKey, place ? QString::number(place->x()) : QString());
-        ini.writeString(keys.section, yKey, place ? QString::number(place->y()) : QString());
-    };
-    write(MapPlaces::Tool::entry, keys.locatorX, keys.locatorY);
-    write(MapPlaces::Tool::crosshair, keys.crosshairX, keys.crosshairY);
 }

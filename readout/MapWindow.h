@@ -3,7 +3,6 @@
 
 #pragma once
 
-#include "settings/MapPlaces.h"
 #include "readout/CursorReadout.h"
 #include "session/DrawState.h"
 
@@ -22,7 +21,6 @@ class ParameterSettings;
 class QImage;
 class Session;
 class MapHost;
-class SettingsFile;
 
 // What both map windows do, the Mercator map and the beam map: an image in the host's (the main
 // window's) client area that fills it, the cursor panel over it, a click that makes
@@ -44,15 +42,6 @@ public:
     // The host's client area has a new size; the image takes it while the map is shown.
     void fillClientArea();
 
-    // The settings keys of the tool windows' places in a map's section.
-    struct PlaceKeys {
-        MapPlaces::Map map;
-        const QString& section;
-        const QString& locatorX;
-        const QString& locatorY;
-        const QString& crosshairX;
-        const QString& crosshairY;
-    };
 
 signals:
     // The main window switched to this map: the tool windows take their places for it.
@@ -60,7 +49,7 @@ signals:
 
 protected:
     // The places are shared with the tool windows, which move to them while this map is shown.
-    MapWindow(Session& session, MapHost& host, MapPlaces& places, const ParameterSettings& parameters,
+    MapWindow(Session& session, MapHost& host, const ParameterSettings& parameters,
               const QString& imageName);
 
     // The pixels of the map now shown; null while there is no picture.
@@ -96,14 +85,9 @@ protected:
     // Loads what the map put off (its picture's pixels); throws AppError when they cannot be read.
     virtual void loadPutOff() { }
 
-    // Read and write this map's tool-window places in its section.
-    void loadPlaces(const SettingsFile& ini, const PlaceKeys& keys);
-    void savePlaces(SettingsFile& ini, const PlaceKeys& keys) const;
-
     // What the map works with, handed in by the program.
     Session& session_;
     MapHost& host_;
-    MapPlaces& places_;
     const ParameterSettings& parameters_;
     DrawState drawState_;  // the antenna line on this map's picture
 

@@ -4,10 +4,13 @@
 #include "rotor/RotorSetupWindow.h"
 
 #include "platform/DdeNames.h"
+#include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 
 #include "widgets/CloseOnEscape.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusReply>
@@ -47,6 +50,12 @@ QLabel* buddyLabel(const QString& caption, QWidget* buddy)
 }
 
 } // namespace
+
+QString RotorSetupWindow::registeredProgram()
+{
+    const QString program = Registry::readString(RegistryKeys::Rotor::company, RegistryKeys::Rotor::program);
+    return program.isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/CorvaneRotor") : program;
+}
 
 RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     : QWidget(parent, Qt::Window),

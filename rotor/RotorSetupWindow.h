@@ -29,6 +29,9 @@ public:
     // rotorProgram: the CorvaneRotor executable to run.
     explicit RotorSetupWindow(QString rotorProgram, QWidget* parent = nullptr);
 
+    // The rotor program registered last, or else the one beside this program.
+    static QString registeredProgram();
+
     // Fills the fields from the registration and the model list from Hamlib, then shows the window.
     void open();
 

@@ -204,10 +204,14 @@ void TF_Rotor::park()
 {
     // The park position is the rotor program's choice, but the target is this program's own.
     foreignGoal_.expectOwn();
-    if (!callRotorProgram(QStringLiteral("Park"), [this](const QDBusError& error) {
-            emit parkAnswered(error.isValid() ? error.message() : QString());
+    const auto refused = [this](const QString& reason) {
+        emit parkRefused(QStringLiteral("Parken nicht möglich: %1").arg(reason));
+    };
+    if (!callRotorProgram(QStringLiteral("Park"), [refused](const QDBusError& error) {
+            if (error.isValid())
+                refused(error.message());
         }))
-        emit parkAnswered(QStringLiteral("Kein Rotorprogramm verbunden"));
+        refused(QStringLiteral("Kein Rotorprogramm verbunden"));
 }
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, double overlap, bool optimise) const

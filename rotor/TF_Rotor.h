@@ -66,15 +66,15 @@ public:
     double targetElevation() const { return targetElevation_; }  // degrees
     bool sendPending() const { return sendPending_; }
     // Asks the rotor program to park the rotator (its registered park position, or the rotator's
-    // own); the answer comes as parkAnswered.
+    // own); a refusal comes as parkRefused.
     void park();
 
 signals:
     // An attempt to link up begins; rotorState.rotorProgramFolder names the rotor program's folder.
     void connecting();
     void connected();
-    // The rotor program's answer to park(): empty when it parks, else its reason in German.
-    void parkAnswered(const QString& refusal);
+    // The rotor program did not park: why, in German, for a box ("Parken nicht möglich: …").
+    void parkRefused(const QString& message);
 
 private:
     // Tests deliver statuses and ticks as the bus and the timer would (tests/support).

@@ -3,11 +3,10 @@
 
 #include "rotorbridge/PathSettings.h"
 
-#include "settings/SettingsFile.h"
-#include "settings/SettingsKeys.h"
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
-#include "settings/ParameterRules.h"
+#include "settings/ParameterSettings.h"
+#include "settings/SettingsFile.h"
 
 #include <QFileInfo>
 
@@ -19,13 +18,14 @@ PathSettings PathSettings::recorded()
 
 PathSettings PathSettings::fromFile(const QString& path)
 {
-    namespace keys = SettingsKeys::Parameter;
     PathSettings settings;
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return settings;
-    const SettingsFile ini(path);
-    settings.optimise = ini.readBool(keys::section, keys::optimisedPath, true);
-    settings.overlap =
-        ParameterRules::overlapSetting(ini.readString(keys::section, keys::overlap, QStringLiteral("10"))).value;
+    // Read only: nothing here changes a parameter, so nothing is written.
+    SettingsFile file(path);
+    ParameterSettings parameters;
+    parameters.load(file);
+    settings.optimise = parameters.optimisedPath();
+    settings.overlap = parameters.overlapDegrees();
     return settings;
 }

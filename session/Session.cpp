@@ -80,11 +80,6 @@ void Session::setFolders(const ProgramFolders& folders)
     folders_ = folders;
 }
 
-void Session::setIniFile(SettingsFile* file)
-{
-    iniFile_ = file;
-}
-
 void Session::setCurrentMapName(const QString& name)
 {
     currentMapName_ = name;

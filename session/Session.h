@@ -12,8 +12,6 @@
 #include <QObject>
 #include <QString>
 
-class SettingsFile;
-
 // What the windows of one run share: the two stations, the target, the rotor's values, the
 // crosshair colour, the program's folders and its reference data. One instance, made by the
 // program entry before the windows; it is changed only through its setters, and the windows
@@ -38,8 +36,6 @@ public:
     unsigned crosshairColor() const { return crosshairColor_; }
 
     const ProgramFolders& folders() const { return folders_; }
-    // Open from the main window's creation to its destruction; null outside it.
-    SettingsFile* iniFile() const { return iniFile_; }
     // Mercator map now loaded; empty before the first load.
     const QString& currentMapName() const { return currentMapName_; }
     const ReferenceData& referenceData() const { return referenceData_; }
@@ -65,8 +61,6 @@ public:
     void loseRotorLink(const RotorState& state);
     void setCrosshairColor(unsigned color);
     void setFolders(const ProgramFolders& folders);
-    // The session does not own the file: the main window opens and closes it.
-    void setIniFile(SettingsFile* file);
     void setCurrentMapName(const QString& name);
     void setReferenceData(ReferenceData data);
 
@@ -95,7 +89,6 @@ private:
     unsigned crosshairColor_ = 0xFFFFFF;  // target crosshair and path on both maps, Windows colour 0x00BBGGRR
 
     ProgramFolders folders_;
-    SettingsFile* iniFile_ = nullptr;
     QString currentMapName_;
     ReferenceData referenceData_;
 };

@@ -31,9 +31,7 @@ bool ParameterSettings::Cluster::operator==(const Cluster& other) const
     return host == other.host && port == other.port && call == other.call;
 }
 
-ParameterSettings::ParameterSettings(QObject* parent) : QObject(parent)
-{
-}
+ParameterSettings::ParameterSettings() = default;
 
 int ParameterSettings::indexOf(OnOff choice)
 {
@@ -45,7 +43,7 @@ ParameterSettings::OnOff ParameterSettings::onOffAt(int index)
     return index == 0 ? OnOff::on : index == 1 ? OnOff::off : OnOff::none;
 }
 
-void ParameterSettings::load(const SettingsFile& file)
+void ParameterSettings::read(const SettingsFile& file)
 {
     const auto readInteger = [&file](const QString& key, int defaultValue) {
         return file.readInteger(parameterKeys::section, key, defaultValue);
@@ -87,7 +85,7 @@ void ParameterSettings::load(const SettingsFile& file)
         emit wsjtxChanged();
 }
 
-void ParameterSettings::save(SettingsFile& file) const
+void ParameterSettings::write(SettingsFile& file) const
 {
     file.writeInteger(parameterKeys::section, parameterKeys::left, windowPlace_.x());
     file.writeInteger(parameterKeys::section, parameterKeys::top, windowPlace_.y());

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "settings/SettingsSection.h"
 #include "settings/WsjtxSettings.h"
 
 #include <QObject>
@@ -16,7 +17,7 @@ class SettingsFile;
 // shut-down. Every setter signals only a real change, one signal per value. The texts of the
 // elevation, overlap and display deviation are kept as typed, so that the file keeps them as the
 // user wrote them; their degrees follow from the text by the rules of ParameterRules.
-class ParameterSettings : public QObject {
+class ParameterSettings : public SettingsSection {
     Q_OBJECT
 public:
     // A choice of the "Ein" / "Aus" groups; none while the stored index selects neither.
@@ -38,13 +39,7 @@ public:
     static constexpr int maxCityMarkerSize = 99;     // pixels; larger stored sizes are not taken
     static constexpr int defaultCircleSpacingKm = 5000;  // km
 
-    explicit ParameterSettings(QObject* parent = nullptr);
-
-    // Reads the three sections; values missing or out of range take their defaults, whatever
-    // was in force before.
-    void load(const SettingsFile& file);
-    // Writes them; keys that were never on or set stay out of a file that does not hold them.
-    void save(SettingsFile& file) const;
+    ParameterSettings();
 
     QPoint windowPlace() const { return windowPlace_; }  // the parameter window's, screen pixels
     OnOff mousePositionShown() const { return mousePosition_; }
@@ -113,6 +108,14 @@ signals:
     void logChanged();
     // Enabled, address or port: the WSJT-X link is to listen anew as wsjtx() says.
     void wsjtxChanged();
+
+protected:
+    // Reads the three sections; values missing or out of range take their defaults, whatever
+    // was in force before.
+    void read(const SettingsFile& file) override;
+    // Writes them; keys that were never on or set stay out of a file that does not hold them.
+    // The setters write nothing: the parameter window has them written at shut-down.
+    void write(SettingsFile& file) const override;
 
 private:
     template <typename T> void change(T& value, const T& changed, void (ParameterSettings::*signal)());

@@ -3,7 +3,6 @@
 
 #include "settings/TForm3.h"
 
-#include "settings/SettingsFile.h"
 #include "base/Rounding.h"
 #include "session/Session.h"
 #include "settings/ParameterRules.h"
@@ -336,8 +335,7 @@ void TForm3::FormDestroy()
     settings_.setOverlapText(E_Ueberlappung->text());
     settings_.setDisplayOffsetText(E_AziFehl->text());
     settings_.setWindowPlace(WindowPlace::of(this));
-    if (SettingsFile* ini = session_.iniFile())
-        settings_.save(*ini);
+    settings_.save();
 }
 
 // The display deviation takes effect only when the user closes the window with its own button;

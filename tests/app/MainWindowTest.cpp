@@ -14,6 +14,8 @@
 #include "widgets/ImageWidget.h"
 #include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
+#include "settings/MainWindowSettings.h"
+#include "startup/Startup.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -95,7 +97,11 @@ protected:
     {
         close();
         writeIni(ini);
-        window = std::make_unique<TFormA>(folder.path(), session, logger32);
+        file = std::make_unique<SettingsFile>(folder.iniPath());
+        settings.load(*file);
+        window = std::make_unique<TFormA>(session, logger32, settings);
+        window->restorePlace();
+        logger32.ConnectLogger32();  // as the start-up does
     }
     // Saves as at shut-down and lets the window go.
     void close()
@@ -112,6 +118,8 @@ protected:
 
     Session session;
     Logger32Link logger32 {folder.timing.logger32Link};
+    std::unique_ptr<SettingsFile> file;
+    MainWindowSettings settings;
     std::unique_ptr<TFormA> window;
 };
 
@@ -267,13 +275,17 @@ TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsToldAndKept)
 
 // A run killed between writing and renaming leaves a full temporary copy; the next start removes
 // it (which names are ours and which the user's is the file replacement's test).
-TEST_F(MainWindowAloneTest, StartRemovesTheCopiesOfAKilledSave)
+TEST_F(MainWindowFolderTest, StartRemovesTheCopiesOfAKilledSave)
 {
     const QString copy = QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ");
     folder.writeFile(copy, "[Main]\r\nLinks=5");
-    open("[Main]\r\nLinks=50\r\n");
+    writeIni("[Main]\r\nLinks=50\r\n");
+    Session session;
+    const Startup startup(folder.path());
+    const SettingsFile file(startup.settingsPath());
+    startup.run(session, file, {[] {}, [] {}});
     EXPECT_FALSE(QFile::exists(folder.path() + copy));
-    EXPECT_EQ(window->x(), 50);
+    EXPECT_EQ(file.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0), 50);
 }
 
 // Extreme bounds in the file (hand-edited or damaged) neither overflow nor put any window off

@@ -81,7 +81,8 @@ protected:
     {
         stage.open(ini + more);
         stage.session.setOwnPosition(own);
-        map = std::make_unique<TForm10>(stage.session, stage, stage.places, stage.parameters, stage.bitmaps, side);
+        map = std::make_unique<TForm10>(stage.session, stage, stage.store.beam, stage.store.mainWindow, stage.parameters,
+                                        stage.bitmaps, side);
         QObject::connect(&stage.session, &Session::targetChanged, map.get(), &MapWindow::redrawIfShown);
         QObject::connect(&stage.session, &Session::ownPositionChanged, map.get(), &MapWindow::redrawIfShown);
     }
@@ -108,7 +109,7 @@ protected:
     bool recordedAs(const GeoPosition& position) const
     {
         const auto recorded = [&] {
-            const std::optional<GeoPosition> at = BeamMapCache::recordedPosition(*stage.session.iniFile());
+            const std::optional<GeoPosition>& at = stage.store.beam.cacheCentre();
             return at && at->longitude == position.longitude && at->latitude == position.latitude;
         };
         return QTest::qWaitFor(recorded, 5000);
@@ -264,7 +265,7 @@ TEST_F(TForm10Test, SwitchingWithTheCachedFileShowsTheBeamMapAtItsRememberedPlac
     EXPECT_EQ(chosen.count(), 1) << "the tool windows move to their places for the beam map";
     EXPECT_EQ(stage.places.place(MapPlaces::Tool::entry, MapPlaces::Map::beam), QPoint(21, 31));
     EXPECT_EQ(stage.places.place(MapPlaces::Tool::crosshair, MapPlaces::Map::beam), QPoint(41, 51));
-    EXPECT_FALSE(stage.session.iniFile()->readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
+    EXPECT_FALSE(stage.ini().readBool(QStringLiteral("Main"), QStringLiteral("Mercatorkarte"), true));
     EXPECT_GT(count(map->image()->canvas(), grey), 10000) << "the cached bitmap is shown";
     map->hideMap();
     EXPECT_TRUE(map->image()->isHidden());

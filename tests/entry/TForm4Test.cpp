@@ -37,7 +37,7 @@ protected:
     {
         world.open();
         world.session.setOwnPosition(own);
-        window = std::make_unique<TForm4>(world.session, ShownMap(nullptr, nullptr), world.places);
+        window = std::make_unique<TForm4>(world.session, ShownMap(nullptr, nullptr), world.places, world.store.ownStation);
     }
 
     // The own station at Berlin, 13.4 degrees east, 52.5 degrees north; the window shown.

@@ -36,7 +36,8 @@ TEST(HelpPageTest, WhatIsOffAtAFirstStartIsDescribedWithItsSwitch)
 {
     QTemporaryDir folder;
     ParameterSettings firstStart;
-    firstStart.load(SettingsFile(folder.path() + QStringLiteral("/Corvane.ini")));
+    SettingsFile none(folder.path() + QStringLiteral("/Corvane.ini"));
+    firstStart.load(none);
     const QStringList paragraphs = helpParagraphs();
     ASSERT_GT(paragraphs.size(), 50);
     const struct {

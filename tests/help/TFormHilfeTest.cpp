@@ -36,7 +36,7 @@ protected:
     void build()
     {
         world.open();
-        window = std::make_unique<TFormHilfe>(world.session);
+        window = std::make_unique<TFormHilfe>(world.session, world.store.help);
     }
 
     QString helpPage() const { return world.folder.path() + QStringLiteral("Help/Corvane.htm"); }

@@ -68,7 +68,8 @@ protected:
     void start()
     {
         stage->open(ini);
-        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters, stage->bitmaps);
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->store.mercator, stage->store.mainWindow,
+                                       stage->parameters, stage->bitmaps);
         map->setCrosshairWindow(&crosshair);
         stage->setClientSize(600, 300);
         map->fillClientArea();
@@ -394,7 +395,8 @@ TEST_F(TForm1Test, AtStartTheMapIsDecodedAfterTheFirstPaintOrWhenShownBefore)
         stage = std::make_unique<MapStage>();
         writeMaps();
         stage->open(base + "[Main]\r\nMercatorkarte=" + shownAtStart + "\r\n[Mercator]\r\naktuelle Karte=Europa\r\n");
-        map = std::make_unique<TForm1>(stage->session, *stage, stage->places, stage->parameters, stage->bitmaps);
+        map = std::make_unique<TForm1>(stage->session, *stage, stage->store.mercator, stage->store.mainWindow,
+                                       stage->parameters, stage->bitmaps);
         EXPECT_EQ(stage->session.currentMapName(), QStringLiteral("Europa"));
         EXPECT_TRUE(map->mapBitmap().isNull());
         EXPECT_EQ(map->bitmapSize(), QSize(140, 76));

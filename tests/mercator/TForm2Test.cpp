@@ -30,7 +30,7 @@ protected:
     {
         world.open();
         world.session.setOwnPosition({90, 0});
-        window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places);
+        window = std::make_unique<TForm2>(world.session, ShownMap(nullptr, nullptr), world.places, world.store.mainWindow);
     }
     // The partner's locator JJ00AA, as the entry window sets it: its centre, 1/24 degree east
     // and 1/48 degree north.

@@ -60,7 +60,7 @@ TEST_F(ParameterSettingsTest, AFirstRunWritesTheDefaultsInTheirOrder)
 {
     SettingsFile ini(path);
     settings.load(ini);
-    settings.save(ini);
+    settings.save();
     EXPECT_EQ(read(),
               QByteArray("[Parameter]\r\nLinks=100\r\nOben=150\r\nMausAnzeige_EIN_AUS=1\r\nStaedte/Inseln_EIN_AUS=1\r\n"
                          "Anzeige Staedte/Inseln Durchmesser=3\r\nElev_Grundst=0\r\nElevation=3\r\nUeberlappung=10\r\n"
@@ -82,17 +82,19 @@ TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
     EXPECT_EQ(settings.cluster().portNumber(), 7300);
     EXPECT_DOUBLE_EQ(settings.displayOffsetDegrees(), 1.5);
     EXPECT_EQ(settings.wsjtx().multicastInterface, QStringLiteral("eth0"));
-    settings.save(ini);
+    settings.save();
     EXPECT_EQ(read(), stored);
 
     // Switched off again, the greyline and the cluster keep their keys; never set, they get none.
     settings.setMapLabelsShown(false);
     settings.setCluster({});
-    settings.save(ini);
+    settings.save();
     EXPECT_TRUE(
         read().contains("Kartenbeschriftung=0\r\n[DX-Cluster]\r\nHost=\r\nPort=\r\nRufzeichen=\r\nLogbuch=\r\n"));
     SettingsFile fresh(write("[Parameter]\r\n"));
-    ParameterSettings().save(fresh);
+    ParameterSettings defaults;
+    defaults.load(fresh);
+    defaults.save();
     EXPECT_FALSE(read().contains("Graulinie") || read().contains("Kartenbeschriftung") ||
                  read().contains("DX-Cluster"));
 }
@@ -129,10 +131,12 @@ TEST_F(ParameterSettingsTest, UnreadableOrOutOfRangeValuesFallBack)
         QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
         ParameterSettings loaded;
         // Other values first, so that a value never read cannot pass as the default.
-        loaded.load(SettingsFile(
+        SettingsFile others(
             write("[Parameter]\r\nAnzeigefehler=9\r\nElevation=9\r\nUeberlappung=9\r\nLocatorRaster=0\r\nKreise=9\r\n"
-                  "Anzeige Staedte/Inseln Durchmesser=9\r\nMausAnzeige_EIN_AUS=0\r\nStaedte/Inseln_EIN_AUS=0\r\n")));
-        loaded.load(SettingsFile(write(QByteArray("[Parameter]\r\n") + c.line + "\r\n")));
+                  "Anzeige Staedte/Inseln Durchmesser=9\r\nMausAnzeige_EIN_AUS=0\r\nStaedte/Inseln_EIN_AUS=0\r\n"));
+        loaded.load(others);
+        SettingsFile one(write(QByteArray("[Parameter]\r\n") + c.line + "\r\n"));
+        loaded.load(one);
         EXPECT_EQ(valueOf(loaded, QString::fromLatin1(c.line).section(u'=', 0, 0)), QString::fromLatin1(c.expected)) << c.locale << " " << c.line;
     }
 }
@@ -168,18 +172,20 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
     };
     for (const Case& c : cases) {
         ParameterSettings changed;
+        SettingsFile file(path);
+        file.holdWrites();  // one write instead of one per key
+        changed.load(file);
         QSignalSpy spy(&changed, c.signal);
         c.change(changed);
         c.change(changed);
         EXPECT_EQ(spy.count(), 1) << &c - cases;
         // Loading what is in force tells of no change; loading the defaults undoes the one made.
-        SettingsFile ini(path);
-        ini.holdWrites();  // one write instead of one per key
-        changed.save(ini);
-        ini.flush();
-        changed.load(ini);
+        changed.save();
+        file.flush();
+        changed.load(file);
         EXPECT_EQ(spy.count(), 1) << &c - cases;
-        changed.load(SettingsFile(dir.filePath(QStringLiteral("none.ini"))));
+        SettingsFile none(dir.filePath(QStringLiteral("none.ini")));
+        changed.load(none);
         EXPECT_EQ(spy.count(), 2) << &c - cases;
         QFile::remove(path);
     }

@@ -274,7 +274,8 @@ TEST_F(ParameterWindowTest, TheWsjtxStateShowsWholeWhoHoldsItsPort)
 TEST_F(ParameterWindowTest, AnEmptyFileShowsTheDefaults)
 {
     QTemporaryDir dir;
-    settings.load(SettingsFile(dir.filePath(QStringLiteral("Corvane.ini"))));
+    SettingsFile empty(dir.filePath(QStringLiteral("Corvane.ini")));
+    settings.load(empty);
     open();
     EXPECT_EQ(form->pos(), QPoint(100, 150));
     EXPECT_EQ(control<RadioGroup>("RG_MausPos")->itemIndex(), 1);
@@ -295,7 +296,7 @@ TEST_F(ParameterWindowTest, EditsReachTheSettingsAndTheWindowFollowsThem)
 {
     QTemporaryDir dir;
     SettingsFile ini(dir.filePath(QStringLiteral("Corvane.ini")));
-    session.setIniFile(&ini);
+    settings.load(ini);
     openShown();
     typeAndEnter(control("Edit2"), QStringLiteral("7"));
     control<RadioGroup>("RG_MausPos")->button(0)->click();
@@ -306,7 +307,6 @@ TEST_F(ParameterWindowTest, EditsReachTheSettingsAndTheWindowFollowsThem)
     settings.setGreylineShown(true);                        // as the main window's menu item does
     EXPECT_TRUE(control<QCheckBox>("CB_Graulinie")->isChecked());
     form->FormDestroy();
-    session.setIniFile(nullptr);
     QFile file(ini.path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray written = file.readAll();

@@ -25,17 +25,16 @@ void MapStage::open(const QByteArray& ini)
 {
     folder.writeFile(QStringLiteral("Corvane.ini"), ini);
     WindowSession::open();
-    parameters.load(this->ini());
 }
 
 void MapStage::close(const std::function<void()>& save)
 {
-    if (!session.iniFile())
+    if (!opened() || closed_)
         return;
+    closed_ = true;
     ini().holdWrites();
     if (save)
         save();
-    session.setIniFile(nullptr);
     ini().flush();
 }
 

@@ -37,7 +37,7 @@ public:
     void showMercatorZoomOut(bool shown) override { zoomOutShown = shown; }
     void showMercatorImage(bool shown) override { mercatorImageShown = shown; }
 
-    ParameterSettings parameters;
+    ParameterSettings& parameters = store.parameters;
     DecodedBitmaps bitmaps;
     QMenu menu;                              // the maps' items of the Mercator map menu
     bool zoomOutShown = true;                // the Mercator menu's "Zoom -", shown until a map is loaded
@@ -45,5 +45,6 @@ public:
 
 private:
     std::unique_ptr<QWidget> client_;
+    bool closed_ = false;
     CursorPanel* panel_ = nullptr;
 };

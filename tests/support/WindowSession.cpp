@@ -10,10 +10,7 @@
 
 WindowSession::WindowSession() = default;
 
-WindowSession::~WindowSession()
-{
-    session.setIniFile(nullptr);
-}
+WindowSession::~WindowSession() = default;
 
 void WindowSession::open()
 {
@@ -23,7 +20,8 @@ void WindowSession::open()
     folders.writableFolder = folder.path();
     session.setFolders(folders);
     ini_ = std::make_unique<SettingsFile>(folder.iniPath());
-    session.setIniFile(ini_.get());
+    store.load(*ini_);
+    session.setOwnPosition(store.ownStation.position());
     ReferenceData data;
     const QString karten = folder.path() + QStringLiteral("Karten/");
     if (QFile::exists(karten + QStringLiteral("Landeskennung.arr"))) {

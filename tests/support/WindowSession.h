@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "settings/MapPlaces.h"
+#include "settings/SettingsStore.h"
 #include "session/Session.h"
 #include "support/ProgramFolder.h"
 
@@ -12,8 +12,8 @@
 class SettingsFile;
 
 // What a window built alone works with: a session over a throw-away program folder, its
-// Corvane.ini as the settings file, the reference data under Karten/ and the tool windows'
-// places. Write the files first, then open().
+// Corvane.ini as the settings file read into a settings store, the own station from it, the
+// reference data under Karten/. Write the files first, then open().
 class WindowSession {
 public:
     WindowSession();
@@ -21,11 +21,13 @@ public:
 
     // Points the session's folders at the folder and reads the settings file and Karten/.
     void open();
+    bool opened() const { return ini_ != nullptr; }
     SettingsFile& ini() const { return *ini_; }
 
     ProgramFolder folder;
     Session session;
-    MapPlaces places;
+    SettingsStore store;
+    MapPlaces& places = store.places;
 
 private:
     std::unique_ptr<SettingsFile> ini_;
