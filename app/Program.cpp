@@ -3,8 +3,9 @@
 
 #include "app/Program.h"
 
+#include "app/MainWindowWiring.h"
+#include "app/MapLayers.h"
 #include "app/TFormA.h"
-#include "app/WindowList.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
 #include "help/TFormHelpAbout.h"
@@ -20,18 +21,13 @@
 #include "rotor/TForm7.h"
 #include "session/Session.h"
 #include "settings/SettingsFile.h"
-#include "settings/SettingsStore.h"
 #include "settings/TForm3.h"
-#include "geo/SwitchedLayer.h"
 #include "partner/WsjtxLink.h"
-#include "readout/MapLabelLayer.h"
 #include "rotor/RotorSetupWindow.h"
 #include "spots/DxSpotsWindow.h"
-#include "spots/SpotLayer.h"
 #include "spots/SpotService.h"
 #include "spots/SpotSources.h"
 #include "startup/Startup.h"
-#include "sun/GreylineLayer.h"
 #include "sun/MinuteTicker.h"
 #include "widgets/AfterFirstPaint.h"
 #include "widgets/GuardedConnection.h"
@@ -40,43 +36,6 @@
 #include <QDateTime>
 
 #include <utility>
-
-namespace {
-
-// The main window's commands for a map, subscribed as soon as the map exists, so that the maps
-// take their parts of a command in the order they were made, and before the windows after them.
-// Each window's part runs on its own, so that a failure in one leaves the others' parts done.
-void subscribeMercatorMap(TFormA& main, TForm1& map)
-{
-    connectGuarded(&main, &TFormA::clientAreaResized, static_cast<MapWindow*>(&map), &MapWindow::fillClientArea);
-    connectGuarded(&main, &TFormA::mercatorMapRequested, &map, &TForm1::showInMainWindow);
-    connectGuarded(&main, &TFormA::mercatorZoomOutRequested, &map, &TForm1::Zoom1Click);
-    // The beam map shows or hides the Mercator map's image through the main window, at its
-    // creation too: subscribed before the beam map is made.
-    QObject::connect(&main, &TFormA::mercatorImageShown, &map, &TForm1::setMapShown);
-}
-
-void subscribeBeamMap(TFormA& main, TForm10& map)
-{
-    connectGuarded(&main, &TFormA::clientAreaResized, static_cast<MapWindow*>(&map), &MapWindow::fillClientArea);
-    connectGuarded(&main, &TFormA::beamMapRequested, &map, &TForm10::Beamkarte1Click);
-    connectGuarded(&main, &TFormA::beamZoomInRequested, &map, &TForm10::ZoomPlusClick);
-    connectGuarded(&main, &TFormA::beamZoomOutRequested, &map, &TForm10::ZoomMinusClick);
-    QObject::connect(&main, &TFormA::mercatorMapRequested, &map, &TForm10::hideMap);
-}
-
-// The panel keeps its place in the client area, taken at once when it comes after the client area's
-// first sizes, and shows whole however small the window is made; the directions list's menu item
-// shows while the panel does.
-void subscribeRotorPanel(TFormA& main, TForm6& panel)
-{
-    main.keepWhole(&panel);
-    QObject::connect(&main, &TFormA::clientAreaResized, &panel, &TForm6::centreInClientArea);
-    QObject::connect(&panel, &TForm6::rotorDisplayShown, &main, &TFormA::showFixedStationsItem);
-    panel.centreInClientArea();
-}
-
-} // namespace
 
 Program::Program(QString executableFolder, Timing timing)
     : executableFolder_(std::move(executableFolder)),
@@ -122,10 +81,10 @@ void Program::createWindows()
     windows.create(mercatorWindow_, shared, *mainWindow_, stored.mercator, stored.mainWindow, stored.parameters,
                    *bitmaps_);
     if (mercatorWindow_)
-        subscribeMercatorMap(*mainWindow_, *mercatorWindow_);
+        MainWindowWiring::subscribeMercatorMap(*mainWindow_, *mercatorWindow_);
     windows.create(beamWindow_, shared, *mainWindow_, stored.beam, stored.mainWindow, stored.parameters, *bitmaps_);
     if (beamWindow_)
-        subscribeBeamMap(*mainWindow_, *beamWindow_);
+        MainWindowWiring::subscribeBeamMap(*mainWindow_, *beamWindow_);
     windows.create(rotorLink_, shared, timing_.rotorLink);
     windows.createLater(helpWindow_, std::ref(shared), std::ref(stored.help));
     // The tool windows hidden at start, and what only they and the partners need, come after the
@@ -160,7 +119,7 @@ void Program::createWindows()
                         std::cref(stored.parameters), std::ref(*logger32Link_));
     windows.addLater([this] {
         if (rotorPanel_ && mainWindow_)
-            subscribeRotorPanel(*mainWindow_, *rotorPanel_);
+            MainWindowWiring::subscribeRotorPanel(*mainWindow_, *rotorPanel_);
     });
     windows.createLater(directionsWindow_, std::ref(shared), rotorLink_);
     connectToolWindows();
@@ -195,64 +154,6 @@ void Program::createWindows()
     });
 }
 
-// The part is read once what was put off has been made: passed by reference.
-template <typename Part> Part* Program::made(Part* const& part) const
-{
-    windows_->createAll();
-    return part;
-}
-
-MapPlaces& Program::mapPlaces() const
-{
-    return settings_->places;
-}
-
-ParameterSettings& Program::parameters() const
-{
-    return settings_->parameters;
-}
-
-TFormHelpAbout* Program::aboutWindow() const
-{
-    return made(aboutWindow_);
-}
-TFormHilfe* Program::helpWindow() const
-{
-    return made(helpWindow_);
-}
-TForm2* Program::crosshairWindow() const
-{
-    return made(crosshairWindow_);
-}
-TForm3* Program::parameterWindow() const
-{
-    return made(parameterWindow_);
-}
-TForm4* Program::entryWindow() const
-{
-    return made(entryWindow_);
-}
-TForm6* Program::rotorPanel() const
-{
-    return made(rotorPanel_);
-}
-TForm7* Program::directionsWindow() const
-{
-    return made(directionsWindow_);
-}
-
-PartnerLinks* Program::partnerLinks() const
-{
-    windows_->createAll();
-    return partnerLinks_.get();
-}
-
-SpotService* Program::spots() const
-{
-    windows_->createAll();
-    return spots_.get();
-}
-
 // A map redraws for a new target or own station after the crosshair window, made after it, has
 // come up for them (slots run in the order they were connected): it draws the target only while
 // that window is open. What a map follows from its own creation on is MapWindow's.
@@ -270,6 +171,12 @@ void Program::connectMapRedraws()
             QObject::connect(&parameters, changed, map, &MapWindow::redrawIfShown);
         if (spots_)
             QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
+        // Once a minute the sun has moved on.
+        if (minuteTicker_)
+            QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, map, [map, &parameters] {
+                if (parameters.greylineShown())
+                    map->redrawIfShown();
+            });
     }
 }
 
@@ -303,19 +210,8 @@ void Program::connectToolWindows()
 
 void Program::connectEntryWindow()
 {
-    TFormA* main = mainWindow_;
-    TForm4* entry = entryWindow_;
-    if (!main || !entry)
-        return;
-    QObject::connect(entry, &TForm4::startPromptDue, main, &TFormA::showStartPrompt);
-    QObject::connect(entry, &TForm4::startHintDue, main, &TFormA::showStartHint);
-    // The first-run prompt stays while the entry window is open.
-    QObject::connect(main, &TFormA::startPromptConfirmed, entry, [main, entry] {
-        if (!entry->isVisible())
-            main->hideStartPrompt();
-    });
-    if (mercatorWindow_)
-        QObject::connect(mercatorWindow_, &TForm1::targetClicked, entry, &QWidget::hide);
+    if (mainWindow_ && entryWindow_)
+        MainWindowWiring::subscribeEntryWindow(*mainWindow_, *entryWindow_, mercatorWindow_);
 }
 
 void Program::connectPartnerLinks()
@@ -337,35 +233,17 @@ void Program::connectPartnerLinks()
 
 void Program::addMapLayers()
 {
-    const auto now = [] { return double(QDateTime::currentSecsSinceEpoch()); };
-    const ParameterSettings* parameters = &settings_->parameters;
-    const auto switched = [&](std::unique_ptr<MapLayer> layer, bool (ParameterSettings::*setting)() const) {
-        const MapLayer& drawn = *layer;
-        mapLayers_.push_back(std::move(layer));
-        mapLayers_.push_back(
-            std::make_unique<SwitchedLayer>(drawn, [parameters, setting] { return (parameters->*setting)(); }));
-        return mapLayers_.back().get();
-    };
-    // Shading first, then what is drawn over it.
-    const MapLayer* shading = switched(std::make_unique<GreylineLayer>(now), &ParameterSettings::greylineShown);
     Session& session = *session_;
-    const MapLayer* labels =
-        switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
-                                                 [parameters] { return parameters->circleSpacingKm(); }),
-                 &ParameterSettings::mapLabelsShown);
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.
-    mapLayers_.push_back(std::make_unique<SpotLayer>(*spots_, [this](const QString& partner) {
+    mapLayers_ = std::make_unique<MapLayers>(session, settings_->parameters, *spots_, [this](const QString& partner) {
         if (partnerLinks_)
             partnerLinks_->take(partner);
-    }));
-    const MapLayer* heard = mapLayers_.back().get();
-    for (MapWindow* map : std::initializer_list<MapWindow*>{mercatorWindow_, beamWindow_}) {
+    });
+    for (MapWindow* map : std::initializer_list<MapWindow*> {mercatorWindow_, beamWindow_})
         if (map)
-            for (const MapLayer* layer : {shading, labels, heard})
-                map->addLayer(*layer);
-    }
+            mapLayers_->addTo(*map);
 }
 
 void Program::connectExtras()
@@ -398,17 +276,11 @@ void Program::connectExtras()
     QObject::connect(main, &TFormA::greylineToggled, parameters, &ParameterSettings::setGreylineShown);
     QObject::connect(parameters, &ParameterSettings::greylineShownChanged, main,
                      [main, parameters] { main->showGreylineChecked(parameters->greylineShown()); });
-    // Once a minute: the sun has moved on.
+    // Once a minute the sun has moved on; the maps follow it too (connectMapRedraws).
     minuteTicker_ = std::make_unique<MinuteTicker>([] { return QDateTime::currentMSecsSinceEpoch(); });
     QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, main, [this] {
         if (crosshairWindow_ && crosshairWindow_->isVisible())
             crosshairWindow_->showSun();
-        if (settings_->parameters.greylineShown()) {
-            if (mercatorWindow_)
-                mercatorWindow_->redrawIfShown();
-            if (beamWindow_)
-                beamWindow_->redrawIfShown();
-        }
     });
     minuteTicker_->setRunning(true);
     if (spots_)

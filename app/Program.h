@@ -3,8 +3,10 @@
 
 #pragma once
 
+#include "app/WindowList.h"
 #include "logger/Logger32Link.h"
 #include "rotor/TF_Rotor.h"
+#include "settings/SettingsStore.h"
 
 #include <QString>
 
@@ -14,18 +16,14 @@
 
 class DecodedBitmaps;
 class DxSpotsWindow;
-class MapLayer;
-class MapPlaces;
+class MapLayers;
 class MinuteTicker;
-class ParameterSettings;
 class PartnerLinks;
 class RotorSetupWindow;
 class Session;
 class SettingsFile;
-class SettingsStore;
 class SpotService;
 class SpotSources;
-class WindowList;
 class TForm1;
 class TForm10;
 class TForm2;
@@ -72,26 +70,30 @@ public:
     Session& session() const { return *session_; }
     Logger32Link& logger32Link() const { return *logger32Link_; }
     SettingsStore& settings() const { return *settings_; }
-    MapPlaces& mapPlaces() const;
-    ParameterSettings& parameters() const;
+    MapPlaces& mapPlaces() const { return settings_->places; }
+    ParameterSettings& parameters() const { return settings_->parameters; }
     TFormA* mainWindow() const { return mainWindow_; }
-    TFormHelpAbout* aboutWindow() const;
+    TFormHelpAbout* aboutWindow() const { return made(aboutWindow_); }
     TForm1* mercatorWindow() const { return mercatorWindow_; }
     TForm10* beamWindow() const { return beamWindow_; }
     TF_Rotor* rotorLink() const { return rotorLink_; }
-    TFormHilfe* helpWindow() const;
-    TForm2* crosshairWindow() const;
-    TForm3* parameterWindow() const;
-    TForm4* entryWindow() const;
-    TForm6* rotorPanel() const;
-    TForm7* directionsWindow() const;
+    TFormHilfe* helpWindow() const { return made(helpWindow_); }
+    TForm2* crosshairWindow() const { return made(crosshairWindow_); }
+    TForm3* parameterWindow() const { return made(parameterWindow_); }
+    TForm4* entryWindow() const { return made(entryWindow_); }
+    TForm6* rotorPanel() const { return made(rotorPanel_); }
+    TForm7* directionsWindow() const { return made(directionsWindow_); }
     // Made after the first paint too, or here when asked for earlier; the spots' sources with them.
-    PartnerLinks* partnerLinks() const;
-    SpotService* spots() const;
+    PartnerLinks* partnerLinks() const { return made(partnerLinks_).get(); }
+    SpotService* spots() const { return made(spots_).get(); }
 
 private:
-    // A part made after the first paint, made first when it is still put off.
-    template <typename Part> Part* made(Part* const& part) const;
+    // A part made after the first paint, made first when it is still put off; read once it is made.
+    template <typename Part> const Part& made(const Part& part) const
+    {
+        windows_->createAll();
+        return part;
+    }
     // The subscriptions that must wait for windows created later: the maps' redraws after the
     // crosshair window's.
     void connectMapRedraws();
@@ -130,7 +132,7 @@ private:
     TForm6* rotorPanel_ = nullptr;
     TForm7* directionsWindow_ = nullptr;
     std::unique_ptr<PartnerLinks> partnerLinks_;
-    std::vector<std::unique_ptr<MapLayer>> mapLayers_;  // made before the maps draw them, gone after the maps
+    std::unique_ptr<MapLayers> mapLayers_;  // made before the maps draw them, gone after the maps
     std::unique_ptr<MinuteTicker> minuteTicker_;
     std::unique_ptr<SpotService> spots_;
     std::unique_ptr<SpotSources> spotSources_;
