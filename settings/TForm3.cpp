@@ -134,7 +134,7 @@ TForm3::TForm3(Session& session, ParameterSettings& settings)
     narrow.setStretch(QFont::Condensed);
     setFont(narrow);
     buildControls();
-    connect(&session_, &Session::rotorStatusChanged, this, &TForm3::takeRotorStatus);
+    connect(&session_, &Session::rotorStatusChanged, this, &TForm3::showRotorStatus);
     connect(&session_, &Session::rotorLinkLost, this, [this] { showRotorGroups(false); });
     ErrorBox::guard([this] { FormCreate(); });
 }
@@ -496,7 +496,7 @@ void TForm3::showStates()
     setFixedSize(width(), height() + grown);
 }
 
-void TForm3::takeRotorStatus()
+void TForm3::showRotorStatus()
 {
     const RotorState& rotor = session_.rotorState();
     if (!rotor.rotorAzimuth) {

@@ -79,7 +79,7 @@ private:
     void takeCluster();
     void applyDisplayOffset();
     // A status of the rotor link: the elevation shown and the one to send, and the rotor groups.
-    void takeRotorStatus();
+    void showRotorStatus();
     void showStates();
 
     // The fields under the shared key filter and the yellow-while-typing rule.

@@ -9,10 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -150,7 +153,8 @@ TEST(IncludeRules, ForbiddenConstructsAppearOnlyWhereAllowed)
                             QRegularExpression::MultilineOption),
          {"platform/Dialogs.cpp", "platform/TerminationSignals.cpp"}},
         // The session's rotor state is the rotor link's to write.
-        {"only the rotor link writes the rotor state", QRegularExpression(QStringLiteral("\\bsetRotorState\\s*\\(")),
+        {"only the rotor link writes the rotor state",
+         QRegularExpression(QStringLiteral("\\b(setRotorState|takeRotorStatus|loseRotorLink)\\s*\\(")),
          {"rotor/TF_Rotor.cpp", "session/Session.h", "session/Session.cpp"}},
     };
     for (const auto& r : rules) {
@@ -165,6 +169,92 @@ TEST(IncludeRules, ForbiddenConstructsAppearOnlyWhereAllowed)
         }
         EXPECT_TRUE(found.isEmpty()) << r.rule << ":\n" << found.join(u'\n').toStdString();
     }
+}
+
+// The folder ("room") of a program source, and the rooms its includes name.
+QString roomOf(const QString& file) { return file.section(u'/', 0, 0); }
+
+QMap<QString, QSet<QString>> roomIncludes()
+{
+    static const QRegularExpression include(QStringLiteral("^\\s*#\\s*include\\s*\"(\\w+)/"),
+                                            QRegularExpression::MultilineOption);
+    QMap<QString, QSet<QString>> includes;
+    for (const QString& file : programSources())
+        includes[roomOf(file)];
+    for (const QString& file : programSources()) {
+        QFile source(sourceRoot() + file);
+        source.open(QIODevice::ReadOnly);
+        for (auto it = include.globalMatch(QString::fromUtf8(source.readAll())); it.hasNext();) {
+            const QString named = it.next().captured(1);
+            if (named != roomOf(file) && includes.contains(named))
+                includes[roomOf(file)].insert(named);
+        }
+    }
+    return includes;
+}
+
+// The rooms from the bottom up, as docs/architecture.md lists them: a room comes after every room
+// it includes. Empty when the includes go round in a circle.
+QStringList roomOrder(const QMap<QString, QSet<QString>>& includes)
+{
+    QMap<QString, int> level;
+    for (int pass = 0; pass <= includes.size() && level.size() < includes.size(); ++pass)
+        for (auto it = includes.cbegin(); it != includes.cend(); ++it) {
+            int above = 0;
+            bool known = true;
+            for (const QString& below : it.value())
+                known = known && level.contains(below), above = std::max(above, level.value(below) + 1);
+            if (known && !level.contains(it.key()))
+                level.insert(it.key(), above);
+        }
+    if (level.size() < includes.size())
+        return {};
+    QStringList lines;
+    for (int at = 0; lines.size() < includes.size(); ++at)
+        for (auto it = includes.cbegin(); it != includes.cend(); ++it)
+            if (level.value(it.key()) == at) {
+                QStringList below = it.value().values();
+                below.sort();
+                lines << QStringLiteral("- `%2/` (%1)%3").arg(at).arg(it.key(), below.isEmpty() ? QString() : QStringLiteral(" → ") + below.join(QStringLiteral(", ")));
+            }
+    return lines;
+}
+
+// Every room stands above the rooms it includes, so that a room can be read, built and tested
+// knowing only those below it: no include goes round in a circle, none reaches up into the
+// composition root app/, and the architecture notes list the rooms in that order.
+TEST(IncludeRules, RoomsIncludeEachOtherInOneOrderWithTheCompositionRootOnTop)
+{
+    const QMap<QString, QSet<QString>> includes = roomIncludes();
+    ASSERT_GT(includes.size(), 15);
+    for (auto it = includes.cbegin(); it != includes.cend(); ++it)
+        EXPECT_FALSE(it.value().contains(QStringLiteral("app"))) << it.key().toStdString() << " includes app/";
+    const QStringList order = roomOrder(includes);
+    ASSERT_FALSE(order.isEmpty()) << "the rooms' includes go round in a circle";
+    QFile notes(sourceRoot() + QStringLiteral("docs/architecture.md"));
+    ASSERT_TRUE(notes.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(notes.readAll());
+    const QString begin = QStringLiteral("<!-- room order -->\n"), end = QStringLiteral("<!-- /room order -->");
+    const qsizetype from = text.indexOf(begin) + begin.size(), to = text.indexOf(end);
+    ASSERT_TRUE(from >= begin.size() && to >= from) << "docs/architecture.md holds no room order";
+    EXPECT_EQ(text.mid(from, to - from).toStdString(), (order.join(u'\n') + u'\n').toStdString())
+        << "docs/architecture.md lists the rooms in another order";
+}
+
+// Settings are read and written only through their typed sections in settings/: no other room
+// names a key or reads or writes the settings file itself.
+TEST(IncludeRules, OnlyTheSettingsRoomReadsAndWritesKeys)
+{
+    static const QRegularExpression raw(QStringLiteral("SettingsKeys|(\\.|->)(read(Optional)?Integer|readBool|readString|"
+                                                       "write(Integer|Bool|String))\\s*\\("));
+    QStringList found;
+    for (const QString& file : programSources()) {
+        QFile source(sourceRoot() + file);
+        source.open(QIODevice::ReadOnly);
+        if (roomOf(file) != QStringLiteral("settings") && raw.match(QString::fromUtf8(source.readAll())).hasMatch())
+            found << file;
+    }
+    EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
 }
 
 // Files that reach no window header, or not the one named (the files given are not counted
