@@ -15,7 +15,6 @@
 #include "widgets/MenuCaption.h"
 #include "widgets/WindowGeometry.h"
 #include "settings/MainWindowSettings.h"
-#include "startup/Startup.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -271,21 +270,6 @@ TEST_F(MainWindowTest, ASettingsFileThatCannotBeReadIsToldAndKept)
     formA()->move(formA()->x() + 40, formA()->y() + 30);
     folder.stop();
     EXPECT_EQ(QFileInfo(folder.iniPath()).symLinkTarget(), QStringLiteral("/proc/self/mem"));
-}
-
-// A run killed between writing and renaming leaves a full temporary copy; the next start removes
-// it (which names are ours and which the user's is the file replacement's test).
-TEST_F(MainWindowFolderTest, StartRemovesTheCopiesOfAKilledSave)
-{
-    const QString copy = QStringLiteral(".Corvane.ini.corvane-neu-Xa91bQ");
-    folder.writeFile(copy, "[Main]\r\nLinks=5");
-    writeIni("[Main]\r\nLinks=50\r\n");
-    Session session;
-    const Startup startup(folder.path());
-    const SettingsFile file(startup.settingsPath());
-    startup.run(session, file, {[] {}, [] {}});
-    EXPECT_FALSE(QFile::exists(folder.path() + copy));
-    EXPECT_EQ(file.readInteger(QStringLiteral("Main"), QStringLiteral("Links"), 0), 50);
 }
 
 // Extreme bounds in the file (hand-edited or damaged) neither overflow nor put any window off
