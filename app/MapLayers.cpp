@@ -34,7 +34,8 @@ const MapLayer* MapLayers::switched(std::unique_ptr<MapLayer> layer, const Param
 {
     const MapLayer& drawn = *layer;
     owned_.push_back(std::move(layer));
-    owned_.push_back(std::make_unique<SwitchedLayer>(drawn, [&parameters, setting] { return (parameters.*setting)(); }));
+    owned_.push_back(
+        std::make_unique<SwitchedLayer>(drawn, [&parameters, setting] { return (parameters.*setting)(); }));
     return owned_.back().get();
 }
 

@@ -50,9 +50,11 @@ public:
     void destroyAll();
 
 private:
-    template <typename T, typename = void> struct HasFormDestroy : std::false_type {};
+    template <typename T, typename = void> struct HasFormDestroy : std::false_type {
+    };
     template <typename T>
-    struct HasFormDestroy<T, std::void_t<decltype(std::declval<T&>().FormDestroy())>> : std::true_type {};
+    struct HasFormDestroy<T, std::void_t<decltype(std::declval<T&>().FormDestroy())>> : std::true_type {
+    };
 
     struct Slot {
         QObject* window = nullptr;          // none for a window not made (yet)

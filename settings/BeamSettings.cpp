@@ -18,11 +18,11 @@ bool samePlace(const std::optional<GeoPosition>& a, const std::optional<GeoPosit
     return a.has_value() == b.has_value() && (!a || (a->longitude == b->longitude && a->latitude == b->latitude));
 }
 
-} // namespace
+}  // namespace
 
 BeamSettings::BeamSettings(MapPlaces& places)
-    : MapSettings({MapPlaces::Map::beam, keys::section, keys::width, keys::height, QSize(500, 500), keys::locatorX, keys::locatorY,
-                   keys::crosshairX, keys::crosshairY},
+    : MapSettings({MapPlaces::Map::beam, keys::section, keys::width, keys::height, QSize(500, 500), keys::locatorX,
+                   keys::locatorY, keys::crosshairX, keys::crosshairY},
                   places)
 {
 }
@@ -52,8 +52,8 @@ void BeamSettings::read(const SettingsFile& file)
     const QString longitude = file.readString(keys::section, keys::centreLongitude, QString());
     const QString latitude = file.readString(keys::section, keys::centreLatitude, QString());
     cacheCentre_ = longitude.isEmpty() || latitude.isEmpty()
-                       ? std::nullopt
-                       : std::optional(GeoPosition {parseDecimal(longitude), parseDecimal(latitude)});
+        ? std::nullopt
+        : std::optional(GeoPosition {parseDecimal(longitude), parseDecimal(latitude)});
 }
 
 void BeamSettings::writeCacheCentre(SettingsFile& file) const

@@ -17,8 +17,9 @@ void HelpSettings::setBounds(const QRect& bounds)
 
 void HelpSettings::read(const SettingsFile& file)
 {
-    bounds_ = QRect(file.readInteger(keys::section, keys::left, 100), file.readInteger(keys::section, keys::top, 75),
-                    file.readInteger(keys::section, keys::width, 850), file.readInteger(keys::section, keys::height, 600));
+    bounds_ =
+        QRect(file.readInteger(keys::section, keys::left, 100), file.readInteger(keys::section, keys::top, 75),
+              file.readInteger(keys::section, keys::width, 850), file.readInteger(keys::section, keys::height, 600));
 }
 
 void HelpSettings::write(SettingsFile& file) const

@@ -42,8 +42,9 @@ void MainWindowSettings::setCrosshairColour(unsigned colour)
 
 void MainWindowSettings::read(const SettingsFile& file)
 {
-    bounds_ = QRect(file.readInteger(keys::section, keys::left, 36), file.readInteger(keys::section, keys::top, 136),
-                    file.readInteger(keys::section, keys::width, 600), file.readInteger(keys::section, keys::height, 352));
+    bounds_ =
+        QRect(file.readInteger(keys::section, keys::left, 36), file.readInteger(keys::section, keys::top, 136),
+              file.readInteger(keys::section, keys::width, 600), file.readInteger(keys::section, keys::height, 352));
     stayOnTop_ = file.readBool(keys::section, keys::stayOnTop, false);
     mercatorShown_ = file.readBool(keys::section, keys::mercatorShown, true);
     crosshairColour_ = unsigned(file.readInteger(keys::section, keys::crosshairColour, 0xFFFFFF));

@@ -9,8 +9,8 @@
 namespace keys = SettingsKeys::Mercator;
 
 MercatorSettings::MercatorSettings(MapPlaces& places)
-    : MapSettings({MapPlaces::Map::mercator, keys::section, keys::width, keys::height, QSize(600, 300), keys::locatorX, keys::locatorY,
-                   keys::crosshairX, keys::crosshairY},
+    : MapSettings({MapPlaces::Map::mercator, keys::section, keys::width, keys::height, QSize(600, 300), keys::locatorX,
+                   keys::locatorY, keys::crosshairX, keys::crosshairY},
                   places)
 {
 }

@@ -7,14 +7,14 @@
 
 void SettingsStore::load(SettingsFile& file)
 {
-    for (SettingsSection* section : std::initializer_list<SettingsSection*> {&mainWindow, &ownStation, &mercator, &beam,
-                                                                             &help, &parameters})
+    for (SettingsSection* section :
+         std::initializer_list<SettingsSection*> {&mainWindow, &ownStation, &mercator, &beam, &help, &parameters})
         section->load(file);
 }
 
 void SettingsStore::save()
 {
-    for (SettingsSection* section : std::initializer_list<SettingsSection*> {&ownStation, &parameters, &help, &beam,
-                                                                             &mercator, &mainWindow})
+    for (SettingsSection* section :
+         std::initializer_list<SettingsSection*> {&ownStation, &parameters, &help, &beam, &mercator, &mainWindow})
         section->save();
 }

@@ -14,9 +14,8 @@ SpotSources::SpotSources(SpotService& spots, const ParameterSettings& parameters
                          std::function<const CallsignTable&()> calls)
     : spots_(spots), parameters_(parameters), calls_(std::move(calls)), cluster_(std::make_unique<ClusterClient>())
 {
-    connect(cluster_.get(), &ClusterClient::spotReceived, this, [this](const ClusterLine& line) {
-        spots_.takeClusterSpot(line, parameters_.cluster().hostName());
-    });
+    connect(cluster_.get(), &ClusterClient::spotReceived, this,
+            [this](const ClusterLine& line) { spots_.takeClusterSpot(line, parameters_.cluster().hostName()); });
     connect(cluster_.get(), &ClusterClient::stateChanged, this,
             [this](ClusterClient::State state) { emit clusterStateChanged(ClusterClient::stateText(state)); });
 }

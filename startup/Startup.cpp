@@ -46,7 +46,8 @@ void Startup::run(Session& session, const SettingsFile& settings, const Steps& s
     const QString karten = folders_.dataFolder + QStringLiteral("Karten/");
     // The callsign list only adds a way to name partners: without it the lookups find nothing.
     // No map needs it, so it is read after the first paint (or at its first use, when earlier).
-    data.callsignTable.readWith([path = karten + QStringLiteral("Rufzeichen.txt")] { return CallsignTable::load(path); });
+    data.callsignTable.readWith(
+        [path = karten + QStringLiteral("Rufzeichen.txt")] { return CallsignTable::load(path); });
     ReferenceDataLoader::readCountryRaster(karten + QStringLiteral("Landeskennung.arr"), *data.countryRaster);
     data.countryList = ReferenceDataLoader::readCountryList(karten + QStringLiteral("Laenderliste.txt"));
     steps.placeMainWindow();

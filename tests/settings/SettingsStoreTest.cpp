@@ -19,7 +19,8 @@ namespace {
 // in the order older versions wrote them, umlauts in Windows-1252, a section held twice (the first
 // copy counts), and a section and a key of no version at all.
 const QByteArray fullFile =
-    "[Main]\r\nLinks=50\r\nOben=60\r\nBreit=700\r\nHoch=400\r\nStayOnTop=1\r\nMercatorkarte=0\r\nFadenkreuzfarbe=255\r\n"
+    "[Main]\r\nLinks=50\r\nOben=60\r\nBreit=700\r\nHoch=400\r\nStayOnTop=1\r\nMercatorkarte=0\r\nFadenkreuzfarbe="
+    "255\r\n"
     "[Locator]\r\nU_L\xE4nge=13,4000\r\nU_Breite=52,5000\r\n"
     "[Parameter]\r\nOben=200\r\nLinks=300\r\nMausAnzeige_EIN_AUS=0\r\nStaedte/Inseln_EIN_AUS=1\r\n"
     "Anzeige Staedte/Inseln Durchmesser=5\r\nElev_Grundst=1\r\nElevation=12\r\nUeberlappung=25\r\n"
@@ -27,7 +28,8 @@ const QByteArray fullFile =
     "Kartenbeschriftung=0\r\nKreise=1200\r\n"
     "[Mercator]\r\nHoch=334\r\nBreit=600\r\naktuelle Karte=Europa\r\nLocatorPos_X=5\r\nLocatorPos_Y=350\r\n"
     "FadenkreuzAnzeigePos_X=646\r\nFadenkreuzAnzeigePos_Y=136\r\n"
-    "[Beam]\r\nHoch=500\r\nBreit=500\r\nZoom=250\r\nLocatorPos_X=5\r\nLocatorPos_Y=350\r\nFadenkreuzanzeigePos_X=546\r\n"
+    "[Beam]\r\nHoch=500\r\nBreit=500\r\nZoom=250\r\nLocatorPos_X=5\r\nLocatorPos_Y=350\r\nFadenkreuzanzeigePos_X="
+    "546\r\n"
     "FadenkreuzanzeigePos_Y=136\r\nMittelpunkt_L\xE4nge=13.4\r\nMittelpunkt_Breite=52.5\r\n"
     "[Hilfe]\r\nTop=75\r\nLinks=100\r\nBreite=850\r\nH\xF6he=600\r\n"
     "[DX-Cluster]\r\nHost=dx.example\r\nPort=7300\r\nRufzeichen=DL1ABC\r\nLogbuch=/home/dl1abc/log.adi\r\n"
@@ -88,10 +90,13 @@ TEST_F(SettingsStoreTest, EachSetterSignalsItsOwnValueOnceAndWritesItsKeys)
         std::function<void(Store&)> set;
         QByteArray written;  // the file after the change, from none
     } cases[] = {
-        {"boundsChanged()", [](Store& s) { return &s.mainWindow; }, [](Store& s) { s.mainWindow.setBounds({1, 2, 3, 4}); },
+        {"boundsChanged()", [](Store& s) { return &s.mainWindow; },
+         [](Store& s) {
+             s.mainWindow.setBounds({1, 2, 3, 4});
+         },
          "[Main]\r\nLinks=1\r\nOben=2\r\nBreit=3\r\nHoch=4\r\n"},
-        {"stayOnTopChanged()", [](Store& s) { return &s.mainWindow; }, [](Store& s) { s.mainWindow.setStayOnTop(true); },
-         "[Main]\r\nStayOnTop=1\r\n"},
+        {"stayOnTopChanged()", [](Store& s) { return &s.mainWindow; },
+         [](Store& s) { s.mainWindow.setStayOnTop(true); }, "[Main]\r\nStayOnTop=1\r\n"},
         {"mercatorShownChanged()", [](Store& s) { return &s.mainWindow; },
          [](Store& s) { s.mainWindow.setMercatorShown(false); }, "[Main]\r\nMercatorkarte=0\r\n"},
         {"crosshairColourChanged()", [](Store& s) { return &s.mainWindow; },
@@ -101,12 +106,22 @@ TEST_F(SettingsStoreTest, EachSetterSignalsItsOwnValueOnceAndWritesItsKeys)
          "[Locator]\r\nU_L\xE4nge=7,5\r\nU_Breite=0\r\n"},
         {"mapNameChanged()", [](Store& s) { return &s.mercator; },
          [](Store& s) { s.mercator.setMapName(QStringLiteral("Welt")); }, "[Mercator]\r\naktuelle Karte=Welt\r\n"},
-        {"imageSizeChanged()", [](Store& s) { return &s.beam; }, [](Store& s) { s.beam.setImageSize({640, 480}); },
+        {"imageSizeChanged()", [](Store& s) { return &s.beam; },
+         [](Store& s) {
+             s.beam.setImageSize({640, 480});
+         },
          "[Beam]\r\nHoch=480\r\nBreit=640\r\n"},
-        {"zoomChanged()", [](Store& s) { return &s.beam; }, [](Store& s) { s.beam.setZoom(25); }, "[Beam]\r\nZoom=25\r\n"},
-        {"cacheCentreChanged()", [](Store& s) { return &s.beam; }, [](Store& s) { s.beam.setCacheCentre({-0.1, 51.5}); },
+        {"zoomChanged()", [](Store& s) { return &s.beam; }, [](Store& s) { s.beam.setZoom(25); },
+         "[Beam]\r\nZoom=25\r\n"},
+        {"cacheCentreChanged()", [](Store& s) { return &s.beam; },
+         [](Store& s) {
+             s.beam.setCacheCentre({-0.1, 51.5});
+         },
          "[Beam]\r\nMittelpunkt_L\xE4nge=-0.1\r\nMittelpunkt_Breite=51.5\r\n"},
-        {"boundsChanged()", [](Store& s) { return &s.help; }, [](Store& s) { s.help.setBounds({5, 6, 7, 8}); },
+        {"boundsChanged()", [](Store& s) { return &s.help; },
+         [](Store& s) {
+             s.help.setBounds({5, 6, 7, 8});
+         },
          "[Hilfe]\r\nTop=6\r\nLinks=5\r\nBreite=7\r\nH\xF6he=8\r\n"},
     };
     for (const auto& c : cases) {
@@ -119,8 +134,8 @@ TEST_F(SettingsStoreTest, EachSetterSignalsItsOwnValueOnceAndWritesItsKeys)
         std::vector<std::unique_ptr<QSignalSpy>> spies;
         const QMetaObject* meta = section->metaObject();
         for (int i = 0; i < meta->methodCount(); ++i)
-            if (meta->method(i).methodType() == QMetaMethod::Signal && meta->method(i).name() != "destroyed"
-                && meta->method(i).name() != "objectNameChanged")
+            if (meta->method(i).methodType() == QMetaMethod::Signal && meta->method(i).name() != "destroyed" &&
+                meta->method(i).name() != "objectNameChanged")
                 spies.push_back(std::make_unique<QSignalSpy>(section, meta->method(i)));
         c.set(store);
         c.set(store);
@@ -130,4 +145,4 @@ TEST_F(SettingsStoreTest, EachSetterSignalsItsOwnValueOnceAndWritesItsKeys)
     }
 }
 
-} // namespace
+}  // namespace

@@ -62,4 +62,4 @@ TEST(StartupTest, ReachesTheStepsItCanAndReportsTheFirstFailure)
     }
 }
 
-} // namespace
+}  // namespace
