@@ -330,7 +330,7 @@ void Program::destroyWindows(const std::function<void()>& saved)
     shutDown_ = true;
     // A window never made saves its place as one made at start does.
     windows_->createAll();
-    // The extras go first: they hold the maps' layers and listen to windows about to go.
+    // The extras go first: they listen to windows about to go.
     minuteTicker_.reset();
     spotSources_.reset();
     dxSpotsWindow_.reset();

@@ -123,8 +123,6 @@ void TF_Rotor::ConnectRotor()
     state.rotorConnected = DdeClientConv1->executeAsync(RotorMacros::text(rotorMacroLines));
     session_.setRotorState(state);
     sinceStatus_.start();
-    if (state.rotorConnected)
-        emit connected();
 }
 
 bool TF_Rotor::startRotorProgram(const QString& path)

@@ -72,7 +72,6 @@ public:
 signals:
     // An attempt to link up begins; rotorState.rotorProgramFolder names the rotor program's folder.
     void connecting();
-    void connected();
     // The rotor program did not park: why, in German, for a box ("Parken nicht möglich: …").
     void parkRefused(const QString& message);
 

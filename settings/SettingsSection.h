@@ -7,10 +7,11 @@
 
 class SettingsFile;
 
-// One section of the settings file as typed values with a change signal each. load() reads the
-// section and keeps the file; the sections' setters then write their keys at once (the file leaves
-// unchanged bytes alone and holds its writes at shut-down) and signal only a real change. save()
-// writes every key of the section. Before load() the values are the defaults and nothing is written.
+// One section of the settings file as typed values with a change signal each, signalled only on a
+// real change. load() reads the section and keeps the file; save() writes every key of it. The
+// window sections' setters also write their keys at once (the file leaves unchanged bytes alone and
+// holds its writes at shut-down); the parameters are written by save() when their window goes.
+// Before load() the values are the defaults and nothing is written.
 class SettingsSection : public QObject {
     Q_OBJECT
 public:
