@@ -93,11 +93,10 @@ private:
     // program is linked.
     bool callRotorProgram(const QString& method, std::function<void(const QDBusError&)> answered);
 
-    const RotorLinkTiming timing_;
-
     QTimer* Timer1;
     DdeServer* AntDaten;
     DdeClientConversation* DdeClientConv1;
+    const RotorLinkTiming timing_;
 
     std::unique_ptr<NamedMutex> rotorMutex;  // held while connected
     QElapsedTimer lastStart_;                // since the last start of the rotor program
