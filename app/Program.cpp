@@ -4,7 +4,7 @@
 #include "app/Program.h"
 
 #include "app/MainWindowWiring.h"
-#include "app/MapLayers.h"
+#include "app/MapOverlays.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
@@ -237,7 +237,7 @@ void Program::addMapLayers()
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.
-    mapLayers_ = std::make_unique<MapLayers>(session, settings_->parameters, *spots_, [this](const QString& partner) {
+    mapLayers_ = std::make_unique<MapOverlays>(session, settings_->parameters, *spots_, [this](const QString& partner) {
         if (partnerLinks_)
             partnerLinks_->take(partner);
     });

@@ -16,7 +16,7 @@
 
 class DecodedBitmaps;
 class DxSpotsWindow;
-class MapLayers;
+class MapOverlays;
 class MinuteTicker;
 class PartnerLinks;
 class RotorSetupWindow;
@@ -132,7 +132,7 @@ private:
     TForm6* rotorPanel_ = nullptr;
     TForm7* directionsWindow_ = nullptr;
     std::unique_ptr<PartnerLinks> partnerLinks_;
-    std::unique_ptr<MapLayers> mapLayers_;  // made before the maps draw them, gone after the maps
+    std::unique_ptr<MapOverlays> mapLayers_;  // made before the maps draw them, gone after the maps
     std::unique_ptr<MinuteTicker> minuteTicker_;
     std::unique_ptr<SpotService> spots_;
     std::unique_ptr<SpotSources> spotSources_;

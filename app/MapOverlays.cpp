@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
-#include "app/MapLayers.h"
+#include "app/MapOverlays.h"
 
 #include "geo/SwitchedLayer.h"
 #include "readout/MapLabelLayer.h"
@@ -15,8 +15,8 @@
 
 #include <utility>
 
-MapLayers::MapLayers(const Session& session, const ParameterSettings& parameters, const SpotService& spots,
-                     std::function<void(const QString&)> partnerClicked)
+MapOverlays::MapOverlays(const Session& session, const ParameterSettings& parameters, const SpotService& spots,
+                         std::function<void(const QString&)> partnerClicked)
 {
     const auto now = [] { return double(QDateTime::currentSecsSinceEpoch()); };
     drawn_.push_back(switched(std::make_unique<GreylineLayer>(now), parameters, &ParameterSettings::greylineShown));
@@ -27,10 +27,10 @@ MapLayers::MapLayers(const Session& session, const ParameterSettings& parameters
     drawn_.push_back(owned_.back().get());
 }
 
-MapLayers::~MapLayers() = default;
+MapOverlays::~MapOverlays() = default;
 
-const MapLayer* MapLayers::switched(std::unique_ptr<MapLayer> layer, const ParameterSettings& parameters,
-                                    bool (ParameterSettings::*setting)() const)
+const MapLayer* MapOverlays::switched(std::unique_ptr<MapLayer> layer, const ParameterSettings& parameters,
+                                      bool (ParameterSettings::*setting)() const)
 {
     const MapLayer& drawn = *layer;
     owned_.push_back(std::move(layer));
@@ -39,7 +39,7 @@ const MapLayer* MapLayers::switched(std::unique_ptr<MapLayer> layer, const Param
     return owned_.back().get();
 }
 
-void MapLayers::addTo(MapWindow& map) const
+void MapOverlays::addTo(MapWindow& map) const
 {
     for (const MapLayer* layer : drawn_)
         map.addLayer(*layer);

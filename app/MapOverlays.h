@@ -18,11 +18,11 @@ class SpotService;
 // The layers drawn over both maps, made once and shared: the twilight shading with the greyline's
 // spokes (while the greyline is on), the labels (while they are on), and the stations heard, whose
 // markers name their partner when clicked. The shading comes first, what is drawn over it after.
-class MapLayers {
+class MapOverlays {
 public:
-    MapLayers(const Session& session, const ParameterSettings& parameters, const SpotService& spots,
-              std::function<void(const QString&)> partnerClicked);
-    ~MapLayers();
+    MapOverlays(const Session& session, const ParameterSettings& parameters, const SpotService& spots,
+                std::function<void(const QString&)> partnerClicked);
+    ~MapOverlays();
 
     void addTo(MapWindow& map) const;
 
