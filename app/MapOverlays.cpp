@@ -10,6 +10,7 @@
 #include "settings/ParameterSettings.h"
 #include "spots/SpotLayer.h"
 #include "sun/GreylineLayer.h"
+#include "sun/GreylineSpokes.h"
 
 #include <QDateTime>
 
@@ -20,6 +21,7 @@ MapOverlays::MapOverlays(const Session& session, const ParameterSettings& parame
 {
     const auto now = [] { return double(QDateTime::currentSecsSinceEpoch()); };
     drawn_.push_back(switched(std::make_unique<GreylineLayer>(now), parameters, &ParameterSettings::greylineShown));
+    drawn_.push_back(switched(std::make_unique<GreylineSpokes>(now), parameters, &ParameterSettings::greylineShown));
     drawn_.push_back(switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
                                                               [&parameters] { return parameters.circleSpacingKm(); }),
                               parameters, &ParameterSettings::mapLabelsShown));

@@ -37,15 +37,19 @@ BeamPicture::BeamPicture(QImage& canvas, int side, const Bmp24File& file, int zo
 {
 }
 
-void BeamPicture::paint(const BeamLayers& layers)
+void BeamPicture::paint(const BeamLayers& layers, const std::function<void(MapLayer::Stage)>& drawLayers)
 {
     if (!view_.valid())
         return;
     copyBitmap();
+    if (drawLayers)
+        drawLayers(MapLayer::Stage::shading);
     drawSpokes();
     drawCircles(layers.circleSpacingKm);
     if (layers.cities)
         drawCityDots(*layers.cities, layers.markerSize, layers.own);
+    if (drawLayers)
+        drawLayers(MapLayer::Stage::marks);
 }
 
 void BeamPicture::copyBitmap()

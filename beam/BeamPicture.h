@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "geo/MapLayer.h"
+
 #include "beam/BeamView.h"
 #include "geo/CityRecord.h"
 #include "geo/GeoPosition.h"
@@ -10,6 +12,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <functional>
 #include <vector>
 
 class Bmp24File;
@@ -33,8 +36,10 @@ public:
     const BeamView& view() const { return view_; }
 
     // Paints the picture anew from the bitmap up; the target path and the antenna line are not
-    // among the layers.
-    void paint(const BeamLayers& layers);
+    // among the layers. The layers over the map of the shading and marks stages are drawn at their
+    // place (drawLayers, when given): the shading right over the bitmap, the marks after the spokes,
+    // circles and cities.
+    void paint(const BeamLayers& layers, const std::function<void(MapLayer::Stage)>& drawLayers = {});
 
     // The shown part of the bitmap, stretched over the picture.
     void copyBitmap();

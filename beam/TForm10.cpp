@@ -286,11 +286,15 @@ void TForm10::RedrawBeamMap()
         layers.cities = &session_.referenceData().cityTable.get();
     layers.markerSize = parameters_.cityMarkerSize();
     layers.own = session_.ownPosition();
-    picture().paint(layers);
-    if (const std::unique_ptr<MapProjection> shown = projection())
-        drawLayers(BeamKarte->canvas(), *shown);
+    const std::unique_ptr<MapProjection> shown = projection();
+    const auto layersAt = [&](MapLayer::Stage stage) {
+        if (shown)
+            drawLayers(BeamKarte->canvas(), *shown, stage);
+    };
+    picture().paint(layers, layersAt);
     if (session_.target().distance > targetPathFromKm)
         DrawTargetPath();
+    layersAt(MapLayer::Stage::labels);
     drawState_.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }

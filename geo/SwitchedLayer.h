@@ -13,6 +13,8 @@ class SwitchedLayer : public MapLayer {
 public:
     SwitchedLayer(const MapLayer& layer, std::function<bool()> on) : layer_(layer), on_(std::move(on)) { }
 
+    Stage stage() const override { return layer_.stage(); }
+
     void draw(QPainter& painter, const MapProjection& projection) const override
     {
         if (on_())

@@ -65,21 +65,28 @@ double MercatorPicture::halfTurnDirection(double degrees)
     return direction;
 }
 
-void MercatorPicture::paintMap(const MapLayers& layers)
+void MercatorPicture::paintMap(const MapLayers& layers, const std::function<void(MapLayer::Stage)>& drawLayers)
 {
+    const auto layersAt = [&drawLayers](MapLayer::Stage stage) {
+        if (drawLayers)
+            drawLayers(stage);
+    };
     if (layers.bitmap)
         copyMapPart(*layers.bitmap, layers.whole);
     else if (layers.file)
         copyMapPart(*layers.file, layers.whole);
+    layersAt(MapLayer::Stage::shading);
     if (layers.cities)
         drawCityMarkers(*layers.cities, std::max(0, layers.markerSize), Qt::red);
     drawLocatorGrid(layers.gridLevel);
+    layersAt(MapLayer::Stage::marks);
     if (layers.targetShown) {
         CirclePoints targetLine;
         SampleGreatCircle(halfTurnDirection(layers.target.bearing), layers.own.longitude, layers.own.latitude, targetLine);
         drawCircle(layers.own, targetLine, layers.crosshairColour, targetLineWidth);
         drawCrosshair(layers.target.longitude, layers.target.latitude, layers.crosshairColour);
     }
+    layersAt(MapLayer::Stage::labels);
 }
 
 QPoint MercatorPicture::toPixel(double longitude, double latitude) const

@@ -5,6 +5,7 @@
 
 #include "geo/CityRecord.h"
 #include "geo/GeoPosition.h"
+#include "geo/MapLayer.h"
 #include "geo/MapView.h"
 #include "geo/TargetInfo.h"
 #include "mercator/SampleGreatCircle.h"
@@ -15,6 +16,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <vector>
 
 class Bmp24File;
@@ -41,7 +43,9 @@ public:
     MercatorPicture(QImage& canvas, QSize size, const MapView& view);
 
     // Paints the picture anew from the bitmap up; the direction line is not among the layers.
-    void paintMap(const MapLayers& layers);
+    // The layers over the map are drawn at their stage (drawLayers, when given): the shading right
+    // over the bitmap, the marks after the grid and cities, the labels last.
+    void paintMap(const MapLayers& layers, const std::function<void(MapLayer::Stage)>& drawLayers = {});
 
     // Copies the view's part of the whole map's bitmap, stretched over the picture; parts of the
     // view beyond the bitmap stay white.

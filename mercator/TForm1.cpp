@@ -234,8 +234,8 @@ void TForm1::RedrawMap()
     layers.own = session_.ownPosition();
     layers.target = session_.target();
     layers.crosshairColour = WindowsColor::toQColor(session_.crosshairColor());
-    picture().paintMap(layers);
-    drawLayers(Karte->canvas(), MercatorProjection(zoomStack_.back(), Karte->size()));
+    const MercatorProjection projection(zoomStack_.back(), Karte->size());
+    picture().paintMap(layers, [&](MapLayer::Stage stage) { drawLayers(Karte->canvas(), projection, stage); });
     dragRect_ = QRect();  // the copy has painted over any zoom rectangle
     drawState_.mercatorLineDrawn = false;
     drawState_.mercatorLineDirection.reset();

@@ -146,11 +146,12 @@ bool MapWindow::makeTarget(QPoint pixel, const MapProjection& projection)
     return true;
 }
 
-void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection) const
+void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection, MapLayer::Stage stage) const
 {
     if (layers_.empty())
         return;
     QPainter painter(&canvas);
     for (const MapLayer* layer : layers_)
-        layer->draw(painter, projection);
+        if (layer->stage() == stage)
+            layer->draw(painter, projection);
 }

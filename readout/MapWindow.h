@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "geo/MapLayer.h"
 #include "readout/CursorReadout.h"
 #include "session/DrawState.h"
 
@@ -15,7 +16,6 @@
 #include <vector>
 
 class ImageWidget;
-class MapLayer;
 class MapProjection;
 class ParameterSettings;
 class QImage;
@@ -69,8 +69,8 @@ protected:
     void placeCursorPanel(QPoint mouse);
     // Makes the place at an image pixel the target; false where the picture shows none.
     bool makeTarget(QPoint pixel, const MapProjection& projection);
-    // Draws the layers onto the picture.
-    void drawLayers(QImage& canvas, const MapProjection& projection) const;
+    // Draws the layers of a stage onto the picture, in the order they were added.
+    void drawLayers(QImage& canvas, const MapProjection& projection, MapLayer::Stage stage) const;
 
     // For a map hidden at start: its drawing surface and what loadPutOff() loads are made once the
     // main window has been painted, so that a picture nobody sees yet does not hold up the first.

@@ -23,6 +23,7 @@ public:
     // picked: what a click on a marker hands on, the square the station gave or else its call.
     explicit SpotLayer(const SpotService& spots, std::function<void(const QString& partner)> picked = {});
 
+    Stage stage() const override { return Stage::marks; }
     void draw(QPainter& painter, const MapProjection& projection) const override;
     bool takeClick(QPoint pixel, const MapProjection& projection) const override;
 

@@ -3,25 +3,13 @@
 
 #include "sun/GreylineLayer.h"
 
-#include "sun/GreylineBearings.h"
 #include "sun/TwilightShade.h"
 
 #include <QImage>
 #include <QPainter>
-#include <QPen>
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 #include <vector>
-
-namespace {
-
-const QColor spokeColour(255, 170, 0);  // orange: neither a map line nor the target's path
-constexpr int spokeWidth = 2;           // pixels
-constexpr double radians = 3.14159265358979323846 / 180;
-
-} // namespace
 
 GreylineLayer::GreylineLayer(Clock clock) : clock_(std::move(clock))
 {
@@ -46,20 +34,5 @@ void GreylineLayer::draw(QPainter& painter, const MapProjection& projection) con
         shade.shadeGrid(pixels, width, height, stride, longitudes.data(), latitudes.data());
     } else if (const auto disc = projection.disc()) {
         shade.shadeDisc(pixels, width, height, stride, disc->centre, disc->centreX, disc->centreY, disc->antipodeRadius);
-        drawSpokes(painter, sun, *disc);
     }
-}
-
-void GreylineLayer::drawSpokes(QPainter& painter, const SolarPosition& sun, const MapProjection::Disc& disc)
-{
-    const auto bearings = GreylineBearings::at(sun, disc.centre);
-    if (!bearings)
-        return;
-    const double length = std::min(disc.antipodeRadius, std::max(disc.centreX, disc.centreY));  // pixels
-    const QPointF centre(disc.centreX, disc.centreY);
-    painter.save();
-    painter.setPen(QPen(spokeColour, spokeWidth, Qt::DashLine));
-    for (double bearing : {bearings->first, bearings->second})
-        painter.drawLine(centre, centre + QPointF(std::sin(bearing * radians), -std::cos(bearing * radians)) * length);
-    painter.restore();
 }

@@ -7,7 +7,10 @@
 #include "beam/BeamMapCache.h"
 #include "support/DotLayer.h"
 #include "support/FileSizeLimit.h"
+#include "geo/SwitchedLayer.h"
+#include "sun/GreylineLayer.h"
 #include "support/MapStage.h"
+#include "support/NightDifference.h"
 #include "support/RotorStateEdit.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/ImageWidget.h"
@@ -323,6 +326,26 @@ TEST_F(TForm10Test, TargetPathIsDrawnOnlyBeyondFiveKm)
     EXPECT_EQ(shown().pixel(at(90, radius)), magenta);
     EXPECT_EQ(shown().pixel(at(90 + 29, radius)), magenta);
     EXPECT_EQ(shown().pixel(at(90 + 40, radius)), grey);
+}
+
+// With the night shading on, the target's path keeps its colour: it is drawn over the night, not
+// under it (2026-12-21 20:00 UTC, the path 6000 km east all in the dark).
+TEST_F(TForm10Test, TheTargetsPathKeepsItsColourOverTheNight)
+{
+    startOnBeamMap();
+    bool night = false;
+    const GreylineLayer shading([] { return 1797883200.0; });
+    const SwitchedLayer switched(shading, [&night] { return night; });
+    map->addLayer(switched);
+    stage.session.setTarget(TargetInfo {10, 50, 90, 6000});
+    map->RedrawBeamMap();
+    const QImage day = shown();
+    night = true;
+    map->RedrawBeamMap();
+    const NightDifference difference = NightDifference::of(day, shown(), magenta);
+    EXPECT_GT(difference.marked, 100);
+    EXPECT_EQ(difference.kept, difference.marked);
+    EXPECT_GT(difference.darkened, 10000) << "the night is shaded";
 }
 
 TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)

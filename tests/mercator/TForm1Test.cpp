@@ -4,7 +4,10 @@
 #include "mercator/TForm1.h"
 #include "readout/CursorPanel.h"
 #include "support/DotLayer.h"
+#include "geo/SwitchedLayer.h"
+#include "sun/GreylineLayer.h"
 #include "support/MapStage.h"
+#include "support/NightDifference.h"
 #include "support/RotorStateEdit.h"
 #include "support/ScriptedDialogs.h"
 #include "widgets/ImageWidget.h"
@@ -219,6 +222,28 @@ TEST_F(TForm1Test, GridFollowsTheParametersAndLayersAreDrawnWhereTheProjectionPu
     EXPECT_EQ(picture.pixel(110, 5), weltColour);
     EXPECT_EQ(picture.pixel(450, 75), red);  // 600 x 300 pixels for the whole world
     EXPECT_EQ(picture.pixel(451, 75), weltColour);
+}
+
+// With the night shading on, the target's path and crosshair keep their colour: they are drawn over
+// the night, not under it (2026-12-21 20:00 UTC, the path to central Asia all in the dark).
+TEST_F(TForm1Test, TheTargetsPathKeepsItsColourOverTheNight)
+{
+    start();
+    bool night = false;
+    const GreylineLayer shading([] { return 1797883200.0; });
+    const SwitchedLayer switched(shading, [&night] { return night; });
+    map->addLayer(switched);
+    stage->session.setCrosshairColor(0xFF00FF);  // magenta
+    stage->session.setTarget(100, 40);
+    crosshair.show();
+    map->RedrawMap();
+    const QImage day = shown();
+    night = true;
+    map->RedrawMap();
+    const NightDifference difference = NightDifference::of(day, shown(), qRgb(255, 0, 255));
+    EXPECT_GT(difference.marked, 500);
+    EXPECT_EQ(difference.kept, difference.marked);
+    EXPECT_GT(difference.darkened, 50000) << "the night is shaded";
 }
 
 TEST_F(TForm1Test, CursorPanelDescribesThePointUnderTheMouse)

@@ -6,6 +6,7 @@
 #include "mercator/MercatorProjection.h"
 #include "sun/GreylineBearings.h"
 #include "sun/GreylineLayer.h"
+#include "sun/GreylineSpokes.h"
 #include "sun/MinuteTicker.h"
 #include "geo/SwitchedLayer.h"
 #include "sun/SolarPosition.h"
@@ -272,7 +273,7 @@ TEST(GreylineBearings, OnlyInTwilightAtRightAnglesToTheSun)
     EXPECT_FALSE(GreylineBearings::at(at(22, 0), berlin));
 
     // Drawn as spokes on the beam map only.
-    const GreylineLayer spokes([] { return utc(2026, 12, 8, 15, 30); });  // on black only the spokes show
+    const GreylineSpokes spokes([] { return utc(2026, 12, 8, 15, 30); });
     const BeamProjection beam(BeamView(401, 2500, 0), AzimuthalProjection(berlin));
     const QImage image = drawn(spokes, beam, {401, 401}, Qt::black);
     for (double bearing : {149.14, 329.14}) {
