@@ -17,14 +17,39 @@
 namespace {
 
 constexpr double antipodeKm = double(earthRadiusKm * geo_detail::pi);
-constexpr int edgeMargin = 10;     // pixels between the disc's edge and the middle of a label
+constexpr int rimGap = 3;           // pixels between a label and the disc's rim
+constexpr int spokeGap = 3;         // pixels between a label and its spoke
 constexpr int ownMarkerRadius = 4;  // pixels
 
-// The text centred on a point.
-void centredText(QPainter& painter, QPointF at, const QString& text)
+// Black text with a one-pixel white halo, so that it reads on land, sea, day and night; at the
+// baseline's left end.
+void haloText(QPainter& painter, QPointF at, const QString& text)
+{
+    painter.setPen(Qt::white);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx != 0 || dy != 0)
+                painter.drawText(at + QPointF(dx, dy), text);
+    painter.setPen(Qt::black);
+    painter.drawText(at, text);
+}
+
+// A spoke's label beside it, on the clockwise side, as far out as its box stays inside the rim
+// (radius, pixels). Bearing in degrees.
+void spokeLabel(QPainter& painter, QPointF centre, double radius, int bearing, const QString& text)
 {
     const QFontMetrics metrics(painter.font());
-    painter.drawText(QPointF(at.x() - metrics.horizontalAdvance(text) / 2.0, at.y() + metrics.ascent() / 2.0 - 1), text);
+    const double halfWidth = (metrics.horizontalAdvance(text) + 2) / 2.0;  // pixels, halo included
+    const double halfHeight = (metrics.ascent() + metrics.descent() + 2) / 2.0;
+    const double angle = bearing * double(degToRad);
+    const QPointF out(std::sin(angle), -std::cos(angle)), across(std::cos(angle), std::sin(angle));
+    // The box's half extents along the spoke and across it.
+    const double along = std::abs(out.x()) * halfWidth + std::abs(out.y()) * halfHeight;
+    const double aside = std::abs(across.x()) * halfWidth + std::abs(across.y()) * halfHeight + spokeGap;
+    const double reach = radius - rimGap;
+    const double distance = std::sqrt(std::max(0.0, reach * reach - 4 * aside * aside)) - along;
+    const QPointF middle = centre + out * distance + across * aside;
+    haloText(painter, QPointF(middle.x() - halfWidth + 1, middle.y() + halfHeight - 1 - metrics.descent()), text);
 }
 
 } // namespace
@@ -48,24 +73,21 @@ void MapLabelLayer::draw(QPainter& painter, const MapProjection& projection) con
     } else if (const auto disc = projection.disc()) {
         const QPointF centre(disc->centreX, disc->centreY);
         // At the disc's edge, or at the picture's where a zoom has cut the edge off.
-        const double edge = std::min(disc->antipodeRadius, std::min(disc->centreX, disc->centreY)) - edgeMargin;
-        painter.setPen(Qt::black);
+        const double edge = std::min(disc->antipodeRadius, std::min(disc->centreX, disc->centreY));
         static const char* const compass[] = {"N", "O", "S", "W"};
         for (int spoke = 0; spoke < 12; ++spoke) {
             const int bearing = 30 * spoke;  // degrees
-            const double angle = bearing * double(degToRad);
-            const QPointF at(centre.x() + std::sin(angle) * edge, centre.y() - std::cos(angle) * edge);
-            centredText(painter, at, bearing % 90 == 0 ? QString::fromLatin1(compass[bearing / 90])
-                                                       : QStringLiteral("%1°").arg(bearing));
+            spokeLabel(painter, centre, edge, bearing,
+                       bearing % 90 == 0 ? QString::fromLatin1(compass[bearing / 90]) : QStringLiteral("%1°").arg(bearing));
         }
         const int spacing = circleSpacingKm_();
         const QLocale german(QLocale::German, QLocale::Germany);
         const QFontMetrics metrics(painter.font());
         for (int n = 1; spacing > 0 && double(n) * spacing < antipodeKm; ++n) {
             const double radius = disc->antipodeRadius * n * spacing / antipodeKm;  // pixels
-            if (radius > edge - metrics.height())
+            if (radius > edge - 2 * metrics.height())
                 break;
-            painter.drawText(QPointF(centre.x() + 3, centre.y() - radius - 2), german.toString(n * spacing) + QStringLiteral(" km"));
+            haloText(painter, QPointF(centre.x() + 3, centre.y() - radius - 2), german.toString(n * spacing) + QStringLiteral(" km"));
         }
     }
     painter.restore();
