@@ -167,7 +167,7 @@ void Program::connectMapRedraws()
         QObject::connect(session_.get(), &Session::ownPositionChanged, map, &MapWindow::redrawIfShown);
         for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::circleSpacingChanged,
                              &ParameterSettings::locatorGridChanged, &ParameterSettings::greylineShownChanged,
-                             &ParameterSettings::mapLabelsShownChanged})
+                             &ParameterSettings::mapLabelsShownChanged, &ParameterSettings::openingAngleChanged})
             QObject::connect(&parameters, changed, map, &MapWindow::redrawIfShown);
         if (spots_)
             QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);

@@ -117,6 +117,22 @@ void BeamPicture::drawTargetPath(double bearing, double distanceKm, const QColor
     painter.drawPolyline(arc);
 }
 
+void BeamPicture::fillSector(double direction, double openingAngle, const QColor& colour)
+{
+    if (!view_.valid())
+        return;
+    QPainter painter(&canvas_);
+    preparePainter(painter, side_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    const double radius = double((antennaLineKm * view_.magnification() + pathBeyondKm) * view_.pixelsPerKm());  // pixels
+    const QPointF centre(view_.centre(), view_.centre());
+    // Qt counts angles anticlockwise from east in sixteenths of a degree.
+    painter.drawPie(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
+                    int(std::lround((90 - direction - openingAngle / 2) * 16)), int(std::lround(openingAngle * 16)));
+}
+
 void BeamPicture::invertAntennaLine(double direction)
 {
     if (!view_.valid())

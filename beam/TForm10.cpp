@@ -272,6 +272,8 @@ void TForm10::eraseAntennaLine()
 {
     EraseBeamLine();
     drawState_.beamLineDrawn = false;
+    if (sectorBehind())
+        redrawIfShown();
 }
 
 void TForm10::RedrawBeamMap()
@@ -295,6 +297,9 @@ void TForm10::RedrawBeamMap()
     if (session_.target().distance > targetPathFromKm)
         DrawTargetPath();
     layersAt(MapLayer::Stage::labels);
+    drawnSector_ = wantedSector();
+    if (drawnSector_)
+        picture().fillSector(*drawnSector_, parameters_.openingAngleDegrees(), sectorColour);
     drawState_.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }
@@ -310,6 +315,9 @@ void TForm10::DrawBeamLine()
     const auto azimuth = session_.rotorState().rotorAzimuth;  // degrees
     if (!beamMapLoaded_ || !azimuth)
         return;
+    // The beam is part of the picture: moved, the picture is drawn anew, the line after it.
+    if (sectorBehind())
+        RedrawBeamMap();
     DrawState& drawn = drawState_;
     drawn.antennaDirection = *azimuth + parameters_.displayOffsetDegrees();
     if (!drawn.beamLineDrawn)

@@ -218,6 +218,51 @@ void MercatorPicture::invertCircle(const GeoPosition& own, const CirclePoints& p
                  true);
 }
 
+void MercatorPicture::fillSector(const GeoPosition& own, double direction, double openingAngle, const QColor& colour)
+{
+    // The area in degrees, longitudes unwrapped along each edge so that it is one polygon; the two
+    // edges meet again at the antipode, a turn apart when the area holds a pole, which then closes
+    // it along the pole's edge of the map.
+    const auto edge = [&own](double bearing) {
+        CirclePoints points;
+        SampleGreatCircle(halfTurnDirection(bearing), own.longitude, own.latitude, points);
+        QPolygonF line;
+        double previous = own.longitude;
+        for (int i = 1; i <= 180; ++i) {
+            double longitude = circleLongitude(points, i);
+            if (std::isnan(longitude))
+                continue;
+            longitude += 360.0 * std::round((previous - longitude) / 360.0);
+            line << QPointF(longitude, circleLatitude(points, i));
+            previous = longitude;
+        }
+        return line;
+    };
+    const QPolygonF left = edge(direction - openingAngle / 2), right = edge(direction + openingAngle / 2);
+    if (left.isEmpty() || right.isEmpty())
+        return;
+    QPolygonF area;
+    area << QPointF(own.longitude, own.latitude) << left;
+    if (std::fabs(left.last().x() - right.last().x()) > 180) {
+        const double pole = std::cos((direction - 180) * 3.14159265358979323846 / 180) > 0 ? -90 : 90;  // degrees
+        area << QPointF(left.last().x(), pole) << QPointF(right.last().x(), pole);
+    }
+    for (auto it = right.crbegin(); it != right.crend(); ++it)
+        area << *it;
+    const double pixelsPerDegreeX = size_.width() / (view_.right - view_.left);
+    const double pixelsPerDegreeY = size_.height() / (view_.top - view_.bottom);
+    QPolygonF pixels;
+    for (const QPointF& degrees : area)
+        pixels << QPointF((degrees.x() - view_.left) * pixelsPerDegreeX, (view_.top - degrees.y()) * pixelsPerDegreeY);
+    QPainter painter(&canvas_);
+    preparePainter(painter, size_);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    // The map shows one turn of longitudes: the area as far as it reaches into the turns either side.
+    for (int turn = -1; turn <= 1; ++turn)
+        painter.drawPolygon(pixels.translated(turn * 360 * pixelsPerDegreeX, 0), Qt::WindingFill);
+}
+
 void MercatorPicture::drawCrosshair(double longitude, double latitude, const QColor& color)
 {
     QPainter painter(&canvas_);

@@ -60,6 +60,9 @@ public:
     void drawCircle(const GeoPosition& own, const CirclePoints& points, const QColor& color, int width);
     // The same, with an inverting pen three pixels wide: drawing it twice restores every pixel.
     void invertCircle(const GeoPosition& own, const CirclePoints& points);
+    // The antenna's beam: the area between the two half great circles that leave the own station
+    // half the opening angle either side of the direction (degrees), filled translucent.
+    void fillSector(const GeoPosition& own, double direction, double openingAngle, const QColor& colour);
     // One-pixel vertical and horizontal line through a position, degrees.
     void drawCrosshair(double longitude, double latitude, const QColor& color);
     // A dotted rectangle drawn by inversion, so that drawing it again removes it.

@@ -236,6 +236,9 @@ void TForm1::RedrawMap()
     layers.crosshairColour = WindowsColor::toQColor(session_.crosshairColor());
     const MercatorProjection projection(zoomStack_.back(), Karte->size());
     picture().paintMap(layers, [&](MapLayer::Stage stage) { drawLayers(Karte->canvas(), projection, stage); });
+    drawnSector_ = wantedSector();
+    if (drawnSector_)
+        picture().fillSector(layers.own, *drawnSector_, parameters_.openingAngleDegrees(), sectorColour);
     dragRect_ = QRect();  // the copy has painted over any zoom rectangle
     drawState_.mercatorLineDrawn = false;
     drawState_.mercatorLineDirection.reset();
@@ -250,6 +253,11 @@ void TForm1::DrawDirectionLine()
     DrawState& drawn = drawState_;
     if (!azimuth || (own.latitude == 0 && own.longitude == 0) || zoomStack_.empty())
         return;
+    // The beam is part of the picture: moved, the picture is drawn anew, the line with it.
+    if (sectorBehind()) {
+        RedrawMap();
+        return;
+    }
     const double direction = *azimuth + parameters_.displayOffsetDegrees();  // degrees
     if (drawn.mercatorLineDirection && std::fabs(*drawn.mercatorLineDirection - direction) < 1)
         return;
@@ -261,6 +269,13 @@ void TForm1::DrawDirectionLine()
     drawn.drawnDirectionLine = drawn.directionLine;
     drawnLineStart_ = own;
     Karte->update();
+}
+
+void TForm1::eraseAntennaLine()
+{
+    EraseDirectionLine();
+    if (sectorBehind())
+        redrawIfShown();
 }
 
 void TForm1::EraseDirectionLine()

@@ -82,7 +82,7 @@ private:
     std::unique_ptr<MapProjection> projection() override;
     void redraw() override { RedrawMap(); }
     void drawAntennaLine() override { DrawDirectionLine(); }
-    void eraseAntennaLine() override { EraseDirectionLine(); }
+    void eraseAntennaLine() override;
     std::optional<QSize> filledSize(QSize clientArea) const override;
     MercatorPicture picture();
 

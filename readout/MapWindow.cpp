@@ -16,6 +16,8 @@
 #include <QPainter>
 #include <QPointer>
 
+#include <cmath>
+
 MapWindow::MapWindow(Session& session, MapHost& host, const ParameterSettings& parameters,
                      const QString& imageName)
     : session_(session), host_(host), parameters_(parameters)
@@ -28,6 +30,24 @@ MapWindow::MapWindow(Session& session, MapHost& host, const ParameterSettings& p
     connect(&parameters_, &ParameterSettings::displayOffsetChanged, this, &MapWindow::redrawIfShown);
     connect(&session_, &Session::rotorStatusChanged, this, &MapWindow::followRotor);
     connect(&session_, &Session::rotorLinkLost, this, [this] { eraseAntennaLine(); });
+}
+
+const QColor MapWindow::sectorColour(255, 210, 0, 90);
+
+std::optional<double> MapWindow::wantedSector() const
+{
+    const RotorState& rotor = session_.rotorState();
+    if (parameters_.openingAngleDegrees() <= 0 || !rotor.rotorConnected || !rotor.rotorAzimuth)
+        return std::nullopt;
+    return *rotor.rotorAzimuth + parameters_.displayOffsetDegrees();
+}
+
+bool MapWindow::sectorBehind() const
+{
+    const std::optional<double> wanted = wantedSector();
+    if (!wanted || !drawnSector_)
+        return wanted.has_value() != drawnSector_.has_value();
+    return std::fabs(*wanted - *drawnSector_) >= 1;
 }
 
 bool MapWindow::mapShown() const

@@ -7,6 +7,7 @@
 #include "readout/CursorReadout.h"
 #include "session/DrawState.h"
 
+#include <QColor>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -82,6 +83,15 @@ protected:
     // is shown.
     void prepare();
     bool preparationDue() const { return preparationDue_; }
+
+    static const QColor sectorColour;  // the antenna's beam, translucent
+    // The direction the antenna's beam is to be drawn in now (the antenna's, degrees); none while
+    // no opening angle is set or the rotor gives no reading.
+    std::optional<double> wantedSector() const;
+    // The beam in the picture no longer matches the antenna (it moved a degree or more, or is to
+    // go): a full redraw is due.
+    bool sectorBehind() const;
+    std::optional<double> drawnSector_;  // the direction of the beam in the picture, degrees
     // Loads what the map put off (its picture's pixels); throws AppError when they cannot be read.
     virtual void loadPutOff() { }
 

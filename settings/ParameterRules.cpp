@@ -4,6 +4,7 @@
 #include "settings/ParameterRules.h"
 
 #include "base/AppError.h"
+#include "settings/ParameterSettings.h"
 
 #include <QLocale>
 
@@ -79,6 +80,13 @@ bool ParameterRules::acceptsCircleSpacing(const QString& text)
     bool ok = false;
     const int km = text.toInt(&ok, 10);
     return ok && km >= minCircleSpacingKm;
+}
+
+bool ParameterRules::acceptsOpeningAngle(const QString& text)
+{
+    bool ok = false;
+    const int degrees = text.toInt(&ok);
+    return ok && !text.contains(u'+') && !text.contains(u'-') && degrees >= 0 && degrees <= ParameterSettings::maxOpeningAngle;
 }
 
 bool ParameterRules::acceptsMarkerSize(const QString& text)

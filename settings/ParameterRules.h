@@ -43,4 +43,6 @@ public:
     static bool acceptsCircleSpacing(const QString& text);
     // City markers: the first character is "2" to "9".
     static bool acceptsMarkerSize(const QString& text);
+    // An opening angle of 0 to 180 degrees, as digits.
+    static bool acceptsOpeningAngle(const QString& text);
 };

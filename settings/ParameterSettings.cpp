@@ -73,6 +73,8 @@ void ParameterSettings::read(const SettingsFile& file)
     setOptimisedPath(readBool(parameterKeys::optimisedPath, true));
     setGreylineShown(readBool(parameterKeys::greyline, false));
     setMapLabelsShown(readBool(parameterKeys::mapLabels, false));
+    const int openingAngle = readInteger(parameterKeys::openingAngle, 0);
+    setOpeningAngleDegrees(openingAngle >= 0 && openingAngle <= maxOpeningAngle ? openingAngle : 0);
     setCluster({file.readString(clusterKeys::section, clusterKeys::host, QString()),
                 file.readString(clusterKeys::section, clusterKeys::port, QString()),
                 file.readString(clusterKeys::section, clusterKeys::call, QString())});
@@ -104,6 +106,8 @@ void ParameterSettings::write(SettingsFile& file) const
          {std::pair {parameterKeys::greyline, greylineShown_}, std::pair {parameterKeys::mapLabels, mapLabelsShown_}})
         if (on || !file.readString(parameterKeys::section, key, QString()).isEmpty())
             file.writeBool(parameterKeys::section, key, on);
+    if (openingAngle_ != 0 || !file.readString(parameterKeys::section, parameterKeys::openingAngle, QString()).isEmpty())
+        file.writeInteger(parameterKeys::section, parameterKeys::openingAngle, openingAngle_);
     // Last of the section, where a file written before has it when it was new.
     file.writeInteger(parameterKeys::section, parameterKeys::distanceCircles, circleSpacingKm_);
     // The section is written once something is set in it, for the same reason.
@@ -152,6 +156,11 @@ void ParameterSettings::setCitiesShown(OnOff shown)
 void ParameterSettings::setCityMarkerSize(int pixels)
 {
     change(cityMarkerSize_, pixels, &ParameterSettings::cityMarkerSizeChanged);
+}
+
+void ParameterSettings::setOpeningAngleDegrees(int degrees)
+{
+    change(openingAngle_, degrees, &ParameterSettings::openingAngleChanged);
 }
 
 void ParameterSettings::setCircleSpacingKm(int km)

@@ -38,6 +38,7 @@ public:
     static constexpr int defaultCityMarkerSize = 3;  // pixels
     static constexpr int maxCityMarkerSize = 99;     // pixels; larger stored sizes are not taken
     static constexpr int defaultCircleSpacingKm = 5000;  // km
+    static constexpr int maxOpeningAngle = 180;          // degrees
 
     ParameterSettings();
 
@@ -60,6 +61,8 @@ public:
     bool optimisedPath() const { return optimisedPath_; }
     bool greylineShown() const { return greylineShown_; }
     bool mapLabelsShown() const { return mapLabelsShown_; }
+    // The antenna's opening angle, degrees, drawn as a sector around the antenna line; 0: none.
+    int openingAngleDegrees() const { return openingAngle_; }
     const Cluster& cluster() const { return cluster_; }
     // The own log (ADIF) as typed, and as a path: empty for none.
     const QString& logText() const { return logText_; }
@@ -80,6 +83,7 @@ public:
     void setOptimisedPath(bool on);
     void setGreylineShown(bool shown);
     void setMapLabelsShown(bool shown);
+    void setOpeningAngleDegrees(int degrees);
     void setCluster(const Cluster& cluster);
     void setLogText(const QString& text);
     void setWsjtxEnabled(bool enabled);
@@ -104,6 +108,7 @@ signals:
     void optimisedPathChanged();
     void greylineShownChanged();
     void mapLabelsShownChanged();
+    void openingAngleChanged();
     void clusterChanged();
     void logChanged();
     // Enabled, address or port: the WSJT-X link is to listen anew as wsjtx() says.
@@ -133,6 +138,7 @@ private:
     bool rotorStartImmediately_ = true;
     bool optimisedPath_ = true;
     bool greylineShown_ = false;
+    int openingAngle_ = 0;  // degrees
     bool mapLabelsShown_ = false;
     Cluster cluster_;
     QString logText_;

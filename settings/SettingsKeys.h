@@ -83,6 +83,9 @@ inline const QString greyline = QStringLiteral("Graulinie");
 // 1: the own station marked on the Mercator map, compass, spoke bearings and circle distances on
 // the beam map.
 inline const QString mapLabels = QStringLiteral("Kartenbeschriftung");
+// The antenna's opening angle, degrees, drawn as a sector around the antenna line on both maps;
+// 0: none.
+inline const QString openingAngle = QStringLiteral("Oeffnungswinkel");
 }
 
 // The DX cluster and the own log, for the stations heard on the air.

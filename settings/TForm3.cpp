@@ -44,8 +44,8 @@ const QRect groupBox2Rect(border + 176, border + 117, 143, 53);
 const QRect azimutRect(border, border + 170, fullWidth, 72);
 const QRect elevationRect(border, border + 242, fullWidth, 52);
 const QRect wsjtxRect(border, border + 294, fullWidth, 70);
-const QRect sunRect(border, border + 364, fullWidth, 40);
-const QRect clusterRect(border, border + 404, fullWidth, 124);
+const QRect sunRect(border, border + 364, fullWidth, 62);
+const QRect clusterRect(border, border + 426, fullWidth, 124);
 
 const QColor typingColour(255, 255, 0);
 
@@ -154,9 +154,9 @@ TForm3::~TForm3()
     E_WsjtxPort->removeEventFilter(this);
 }
 
-std::array<QLineEdit*, 5> TForm3::numberFields() const
+std::array<QLineEdit*, 6> TForm3::numberFields() const
 {
-    return {Edit1, Edit2, EditElevation, E_IstElevation, E_Ueberlappung};
+    return {Edit1, Edit2, EditElevation, E_IstElevation, E_Ueberlappung, E_Oeffnung};
 }
 
 void TForm3::buildControls()
@@ -221,6 +221,9 @@ void TForm3::buildControls()
     GB_Sonne = addGroup(this, "GB_Sonne", QStringLiteral("Sonne und Beschriftung"), sunRect);
     CB_Graulinie = addCheckBox(GB_Sonne, "CB_Graulinie", QStringLiteral("Tag und Nacht zeigen"), {8, 16});
     CB_Beschriftung = addCheckBox(GB_Sonne, "CB_Beschriftung", QStringLiteral("Karten beschriften"), {170, 16});
+    E_Oeffnung = addEdit(GB_Sonne, "E_Oeffnung", QStringLiteral("0"), 3, 30);
+    E_Oeffnung->move(addLabel(GB_Sonne, QStringLiteral("Öffnungswinkel der Antenne:"), 8, 38), 38);
+    addLabel(GB_Sonne, QStringLiteral("deg (0: aus)"), rightOf(E_Oeffnung), 38);
 
     GB_Cluster = addGroup(this, "GB_Cluster", QStringLiteral("DX-Cluster und Logbuch"), clusterRect);
     E_ClusterHost = addEdit(GB_Cluster, "E_ClusterHost", QString(), 100, 96);
@@ -313,6 +316,8 @@ void TForm3::followSettings()
     follow(&ParameterSettings::rotorStartImmediatelyChanged,
            [this, &s] { CB_RotSofort->setChecked(s.rotorStartImmediately()); });
     follow(&ParameterSettings::optimisedPathChanged, [this, &s] { CB_Optimiert->setChecked(s.optimisedPath()); });
+    follow(&ParameterSettings::openingAngleChanged,
+           [this, &s] { showText(E_Oeffnung, QString::number(s.openingAngleDegrees())); });
     follow(&ParameterSettings::greylineShownChanged, [this, &s] { CB_Graulinie->setChecked(s.greylineShown()); });
     follow(&ParameterSettings::mapLabelsShownChanged, [this, &s] { CB_Beschriftung->setChecked(s.mapLabelsShown()); });
     follow(&ParameterSettings::clusterChanged, [this, &s] {
@@ -393,6 +398,8 @@ void TForm3::keyPressed(QLineEdit* edit, int key)
         Edit2KeyPress(key);
     else if (edit == E_Ueberlappung)
         E_UeberlappungKeyPress(key);
+    else if (edit == E_Oeffnung)
+        E_OeffnungKeyPress(key);
     else if (edit == E_WsjtxPort)
         E_WsjtxPortKeyPress(key);
     else
@@ -415,6 +422,18 @@ void TForm3::Edit1Exit()
     }
     markAccepted(Edit1);
     settings_.setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
+}
+
+void TForm3::E_OeffnungKeyPress(int key)
+{
+    if (!ParameterRules::isEnter(key)) {
+        markTyping(E_Oeffnung);
+        return;
+    }
+    if (!ParameterRules::acceptsOpeningAngle(E_Oeffnung->text()))
+        return;  // stays yellow; the old angle stays in force
+    markAccepted(E_Oeffnung);
+    settings_.setOpeningAngleDegrees(ParameterRules::toInteger(E_Oeffnung->text()));
 }
 
 void TForm3::Edit2KeyPress(int key)

@@ -70,6 +70,7 @@ private:
     void Edit1Exit();
     void Edit2KeyPress(int key);
     void E_UeberlappungKeyPress(int key);
+    void E_OeffnungKeyPress(int key);
     void EditElevationKeyPress(int key);
     void CB_ElevationClick();
     // The WSJT-X group: the box applies at once, address and port on Enter when usable (an
@@ -83,13 +84,14 @@ private:
     void showStates();
 
     // The fields under the shared key filter and the yellow-while-typing rule.
-    std::array<QLineEdit*, 5> numberFields() const;
+    std::array<QLineEdit*, 6> numberFields() const;
 
     QGroupBox* GroupBox1 = nullptr;  // "für beide Karten"
     RadioGroup* RG_MausPos = nullptr;        // 0 "Ein", 1 "Aus"
     RadioGroup* RG_StaedteInseln = nullptr;  // 0 "Ein", 1 "Aus"
     QGroupBox* GB_Staedtekreise = nullptr;
     QLineEdit* Edit2 = nullptr;      // city marker size, pixels
+    QLineEdit* E_Oeffnung = nullptr;  // the antenna's opening angle, degrees
     QLineEdit* E_AziFehl = nullptr;  // display deviation of the rotor, degrees
     QGroupBox* GroupBox3 = nullptr;  // "Mercatorkarte"
     RadioGroup* GB_LocRaster = nullptr;  // 0 none, 1 fields, 2 squares, 3 subsquares

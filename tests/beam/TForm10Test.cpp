@@ -385,6 +385,41 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
     EXPECT_EQ(shown().pixel(sydneyPixel), red);
 }
 
+// With an opening angle set, the antenna's beam is a translucent wedge around the antenna line that
+// follows the rotor and goes with the link; without one the picture has no wedge at all.
+TEST_F(TForm10Test, TheAntennasBeamFollowsTheRotorAndGoesWithTheLink)
+{
+    startOnBeamMap();
+    const QImage plain = shown();
+    const auto status = [this](double azimuth, bool connected) {
+        RotorState rotor = stage.session.rotorState();
+        rotor.rotorAzimuth = azimuth;
+        rotor.rotorConnected = connected;
+        stage.session.takeRotorStatus(rotor);
+    };
+    const auto covered = [&](double bearing) {
+        const QPoint pixel = at(bearing, centre / 2);
+        return shown().pixel(pixel) != plain.pixel(pixel);
+    };
+    status(90, true);
+    EXPECT_FALSE(covered(80)) << "no opening angle: no beam";
+    stage.parameters.setOpeningAngleDegrees(60);
+    map->RedrawBeamMap();
+    status(90, true);
+    EXPECT_TRUE(covered(70) && covered(110));
+    EXPECT_FALSE(covered(130) || covered(50));
+    status(200, true);
+    EXPECT_TRUE(covered(180) && covered(220)) << "it follows the rotor";
+    EXPECT_FALSE(covered(110));
+    RotorState lost = stage.session.rotorState();
+    lost.rotorConnected = false;
+    stage.session.loseRotorLink(lost);
+    EXPECT_FALSE(covered(180) || covered(220)) << "it goes with the link";
+    stage.parameters.setOpeningAngleDegrees(0);
+    map->RedrawBeamMap();
+    EXPECT_EQ(shown(), plain);
+}
+
 TEST_F(TForm10Test, AntennaLineDrawnTwiceRestoresThePicture)
 {
     startOnBeamMap();

@@ -74,7 +74,7 @@ TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
         "[Parameter]\r\nOben=200\r\nLinks=300\r\nMausAnzeige_EIN_AUS=0\r\nStaedte/Inseln_EIN_AUS=0\r\n"
         "Anzeige Staedte/Inseln Durchmesser=5\r\nKreise=1200\r\nElev_Grundst=1\r\nElevation=12\r\nUeberlappung=25\r\n"
         "Anzeigefehler=1.5\r\nLocatorRaster=3\r\nRotorSofortstart=0\r\nFahrwegoptimierung=0\r\nGraulinie=0\r\n"
-        "Kartenbeschriftung=1\r\n[DX-Cluster]\r\nHost=dx.example\r\nPort=7300\r\nRufzeichen=DL1ABC\r\nLogbuch=\r\n"
+        "Kartenbeschriftung=1\r\nOeffnungswinkel=60\r\n[DX-Cluster]\r\nHost=dx.example\r\nPort=7300\r\nRufzeichen=DL1ABC\r\nLogbuch=\r\n"
         "[WSJT-X]\r\nEmpfang=0\r\nAdresse=239.255.0.1\r\nPort=2238\r\nSchnittstelle=eth0\r\n";
     SettingsFile ini(write(stored));
     settings.load(ini);
@@ -82,6 +82,7 @@ TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
     EXPECT_EQ(settings.cluster().portNumber(), 7300);
     EXPECT_DOUBLE_EQ(settings.displayOffsetDegrees(), 1.5);
     EXPECT_EQ(settings.wsjtx().multicastInterface, QStringLiteral("eth0"));
+    EXPECT_EQ(settings.openingAngleDegrees(), 60);
     settings.save();
     EXPECT_EQ(read(), stored);
 
@@ -90,12 +91,12 @@ TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
     settings.setCluster({});
     settings.save();
     EXPECT_TRUE(
-        read().contains("Kartenbeschriftung=0\r\n[DX-Cluster]\r\nHost=\r\nPort=\r\nRufzeichen=\r\nLogbuch=\r\n"));
+        read().contains("Kartenbeschriftung=0\r\nOeffnungswinkel=60\r\n[DX-Cluster]\r\nHost=\r\nPort=\r\nRufzeichen=\r\nLogbuch=\r\n"));
     SettingsFile fresh(write("[Parameter]\r\n"));
     ParameterSettings defaults;
     defaults.load(fresh);
     defaults.save();
-    EXPECT_FALSE(read().contains("Graulinie") || read().contains("Kartenbeschriftung") ||
+    EXPECT_FALSE(read().contains("Graulinie") || read().contains("Kartenbeschriftung") || read().contains("Oeffnungswinkel") ||
                  read().contains("DX-Cluster"));
 }
 
@@ -161,6 +162,7 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
         {&ParameterSettings::optimisedPathChanged, [](auto& s) { s.setOptimisedPath(false); }},
         {&ParameterSettings::greylineShownChanged, [](auto& s) { s.setGreylineShown(true); }},
         {&ParameterSettings::mapLabelsShownChanged, [](auto& s) { s.setMapLabelsShown(true); }},
+        {&ParameterSettings::openingAngleChanged, [](auto& s) { s.setOpeningAngleDegrees(60); }},
         {&ParameterSettings::clusterChanged,
          [](auto& s) {
              s.setCluster({QStringLiteral("dx"), {}, {}});
