@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <tuple>
 
 namespace {
@@ -118,6 +119,35 @@ TEST(MercatorPicture, AnUndefinedPointOpensAGap)
     ASSERT_EQ(pieces.size(), 2u);
     EXPECT_EQ(pieces[0].size(), 90);  // own station and points 1..89
     EXPECT_EQ(pieces[1].size(), 90);  // points 91..180
+}
+
+// The antenna's beam covers what lies within half the opening angle of its direction, seen from
+// the own station, all the way to the antipode: across the date line and over a pole too. Points
+// are taken on great circles from the own station (bearing, degrees of arc).
+TEST(MercatorPicture, TheBeamCoversWhatLiesWithinHalfTheOpeningAngle)
+{
+    const GeoPosition own {7.0417, 51.5208};
+    const struct {
+        double direction, opening;  // degrees
+        double bearing;
+        int arc;
+        bool covered;
+    } cases[] = {
+        {90, 60, 90, 30, true},  {90, 60, 115, 60, true}, {90, 60, 130, 30, false},    {90, 60, 75, 150, true},
+        {0, 60, 0, 60, true},    {0, 60, 20, 80, true},   {0, 60, 90, 30, false},      {180, 60, 180, 120, true},
+        {180, 60, 0, 30, false}, {-120, 40, -120, 100, true}, {-120, 40, -90, 100, false},
+    };
+    for (const auto& c : cases) {
+        QImage canvas(worldSize, QImage::Format_RGB32);
+        canvas.fill(Qt::gray);
+        MercatorPicture(canvas, worldSize, world).fillSector(own, c.direction, c.opening, QColor(255, 210, 0, 90));
+        CirclePoints points {};
+        SampleGreatCircle(MercatorPicture::halfTurnDirection(c.bearing), own.longitude, own.latitude, points);
+        const QPoint at(int(std::floor(circleLongitude(points, c.arc) + 180)),
+                        int(std::floor(90 - circleLatitude(points, c.arc))));
+        EXPECT_EQ(canvas.pixel(at) != QColor(Qt::gray).rgb(), c.covered)
+            << c.direction << '/' << c.opening << " at " << c.bearing << ',' << c.arc;
+    }
 }
 
 TEST(MercatorPicture, InvertingTwiceRestoresEveryPixel)
