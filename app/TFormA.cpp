@@ -57,8 +57,8 @@ TFormA::TFormA(Session& session, Logger32Link& logger32Link, MainWindowSettings&
 
 void TFormA::restorePlace()
 {
-    const QRect& place = settings_.bounds();
-    WindowPlace::restore(this, place.x(), place.y(), place.width(), place.height());
+    const WindowBounds& place = settings_.bounds();
+    WindowPlace::restore(this, place.left, place.top, place.width, place.height);
 }
 
 void TFormA::buildControls()
@@ -212,7 +212,7 @@ void TFormA::buildExtrasMenu()
 
 void TFormA::FormDestroy()
 {
-    settings_.setBounds(geometry());
+    settings_.setBounds(WindowBounds::of(geometry()));
     settings_.setStayOnTop(isStayOnTop());
 }
 

@@ -42,8 +42,8 @@ TFormHilfe::TFormHilfe(Session& session, HelpSettings& settings)
 
 void TFormHilfe::FormCreate()
 {
-    const QRect& place = settings_.bounds();
-    WindowPlace::restore(this, place.x(), place.y(), place.width(), place.height());
+    const WindowBounds& place = settings_.bounds();
+    WindowPlace::restore(this, place.left, place.top, place.width, place.height);
 }
 
 void TFormHilfe::FormResize()
@@ -59,7 +59,7 @@ void TFormHilfe::resizeEvent(QResizeEvent* event)
 
 void TFormHilfe::FormDestroy()
 {
-    settings_.setBounds(geometry());
+    settings_.setBounds(WindowBounds::of(geometry()));
 }
 
 void TFormHilfe::B_CloseClick()

@@ -8,7 +8,7 @@
 
 namespace keys = SettingsKeys::Hilfe;
 
-void HelpSettings::setBounds(const QRect& bounds)
+void HelpSettings::setBounds(const WindowBounds& bounds)
 {
     if (change(bounds_, bounds))
         emit boundsChanged();
@@ -17,16 +17,15 @@ void HelpSettings::setBounds(const QRect& bounds)
 
 void HelpSettings::read(const SettingsFile& file)
 {
-    bounds_ =
-        QRect(file.readInteger(keys::section, keys::left, 100), file.readInteger(keys::section, keys::top, 75),
-              file.readInteger(keys::section, keys::width, 850), file.readInteger(keys::section, keys::height, 600));
+    bounds_ = {file.readInteger(keys::section, keys::left, 100), file.readInteger(keys::section, keys::top, 75),
+               file.readInteger(keys::section, keys::width, 850), file.readInteger(keys::section, keys::height, 600)};
 }
 
 void HelpSettings::write(SettingsFile& file) const
 {
     // The top edge first, as the file has always had it.
-    file.writeInteger(keys::section, keys::top, bounds_.top());
-    file.writeInteger(keys::section, keys::left, bounds_.left());
-    file.writeInteger(keys::section, keys::width, bounds_.width());
-    file.writeInteger(keys::section, keys::height, bounds_.height());
+    file.writeInteger(keys::section, keys::top, bounds_.top);
+    file.writeInteger(keys::section, keys::left, bounds_.left);
+    file.writeInteger(keys::section, keys::width, bounds_.width);
+    file.writeInteger(keys::section, keys::height, bounds_.height);
 }

@@ -5,14 +5,14 @@
 
 #include "settings/SettingsSection.h"
 
-#include <QRect>
+#include "settings/WindowBounds.h"
 
 // Section "Hilfe": the help window's place and size, screen pixels.
 class HelpSettings : public SettingsSection {
     Q_OBJECT
 public:
-    const QRect& bounds() const { return bounds_; }
-    void setBounds(const QRect& bounds);
+    const WindowBounds& bounds() const { return bounds_; }
+    void setBounds(const WindowBounds& bounds);
 
 signals:
     void boundsChanged();
@@ -22,5 +22,5 @@ protected:
     void write(SettingsFile& file) const override;
 
 private:
-    QRect bounds_ {100, 75, 850, 600};
+    WindowBounds bounds_ {100, 75, 850, 600};
 };

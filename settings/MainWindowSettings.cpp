@@ -8,7 +8,7 @@
 
 namespace keys = SettingsKeys::Main;
 
-void MainWindowSettings::setBounds(const QRect& bounds)
+void MainWindowSettings::setBounds(const WindowBounds& bounds)
 {
     if (change(bounds_, bounds))
         emit boundsChanged();
@@ -42,9 +42,8 @@ void MainWindowSettings::setCrosshairColour(unsigned colour)
 
 void MainWindowSettings::read(const SettingsFile& file)
 {
-    bounds_ =
-        QRect(file.readInteger(keys::section, keys::left, 36), file.readInteger(keys::section, keys::top, 136),
-              file.readInteger(keys::section, keys::width, 600), file.readInteger(keys::section, keys::height, 352));
+    bounds_ = {file.readInteger(keys::section, keys::left, 36), file.readInteger(keys::section, keys::top, 136),
+               file.readInteger(keys::section, keys::width, 600), file.readInteger(keys::section, keys::height, 352)};
     stayOnTop_ = file.readBool(keys::section, keys::stayOnTop, false);
     mercatorShown_ = file.readBool(keys::section, keys::mercatorShown, true);
     crosshairColour_ = unsigned(file.readInteger(keys::section, keys::crosshairColour, 0xFFFFFF));
@@ -52,10 +51,10 @@ void MainWindowSettings::read(const SettingsFile& file)
 
 void MainWindowSettings::writeBounds(SettingsFile& file) const
 {
-    file.writeInteger(keys::section, keys::left, bounds_.left());
-    file.writeInteger(keys::section, keys::top, bounds_.top());
-    file.writeInteger(keys::section, keys::width, bounds_.width());
-    file.writeInteger(keys::section, keys::height, bounds_.height());
+    file.writeInteger(keys::section, keys::left, bounds_.left);
+    file.writeInteger(keys::section, keys::top, bounds_.top);
+    file.writeInteger(keys::section, keys::width, bounds_.width);
+    file.writeInteger(keys::section, keys::height, bounds_.height);
 }
 
 void MainWindowSettings::write(SettingsFile& file) const

@@ -5,7 +5,7 @@
 
 #include "settings/SettingsSection.h"
 
-#include <QRect>
+#include "settings/WindowBounds.h"
 
 // Section "Main": the main window's place and size (screen pixels), whether it stays above the
 // other programs' windows, which map it shows, and the colour of the crosshair and the target
@@ -13,12 +13,12 @@
 class MainWindowSettings : public SettingsSection {
     Q_OBJECT
 public:
-    const QRect& bounds() const { return bounds_; }
+    const WindowBounds& bounds() const { return bounds_; }
     bool stayOnTop() const { return stayOnTop_; }
     bool mercatorShown() const { return mercatorShown_; }  // false: the beam map
     unsigned crosshairColour() const { return crosshairColour_; }
 
-    void setBounds(const QRect& bounds);
+    void setBounds(const WindowBounds& bounds);
     void setStayOnTop(bool on);
     void setMercatorShown(bool shown);
     void setCrosshairColour(unsigned colour);
@@ -36,7 +36,7 @@ protected:
 private:
     void writeBounds(SettingsFile& file) const;
 
-    QRect bounds_ {36, 136, 600, 352};
+    WindowBounds bounds_ {36, 136, 600, 352};
     bool stayOnTop_ = false;
     bool mercatorShown_ = true;
     unsigned crosshairColour_ = 0xFFFFFF;

@@ -64,14 +64,14 @@ TEST_F(SettingsStoreTest, AFullFileLoadedAndSavedKeepsEveryByte)
     SettingsFile file(path);
     SettingsStore store;
     store.load(file);
-    EXPECT_EQ(store.mainWindow.bounds(), QRect(50, 60, 700, 400)) << "the first copy of a section counts";
+    EXPECT_EQ(store.mainWindow.bounds(), (WindowBounds {50, 60, 700, 400})) << "the first copy of a section counts";
     EXPECT_EQ(store.ownStation.longitudeText(), QStringLiteral("13,4000"));
     EXPECT_DOUBLE_EQ(store.ownStation.position().latitude, 52.5);
     EXPECT_EQ(store.mercator.mapName(), QStringLiteral("Europa"));
     EXPECT_EQ(store.places.place(MapPlaces::Tool::entry, MapPlaces::Map::mercator), QPoint(5, 350));
     EXPECT_EQ(store.places.place(MapPlaces::Tool::crosshair, MapPlaces::Map::beam), QPoint(546, 136));
     EXPECT_DOUBLE_EQ(store.beam.cacheCentre()->longitude, 13.4);
-    EXPECT_EQ(store.help.bounds(), QRect(100, 75, 850, 600));
+    EXPECT_EQ(store.help.bounds(), (WindowBounds {100, 75, 850, 600}));
     EXPECT_EQ(store.mainWindow.crosshairColour(), 255u);
     file.holdWrites();
     store.save();
