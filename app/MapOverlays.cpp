@@ -25,7 +25,9 @@ MapOverlays::MapOverlays(const Session& session, const ParameterSettings& parame
     drawn_.push_back(switched(std::make_unique<MapLabelLayer>([&session] { return session.ownPosition(); },
                                                               [&parameters] { return parameters.circleSpacingKm(); }),
                               parameters, &ParameterSettings::mapLabelsShown));
-    owned_.push_back(std::make_unique<SpotLayer>(spots, std::move(partnerClicked)));
+    owned_.push_back(std::make_unique<SpotLayer>(spots, std::move(partnerClicked), [&parameters] {
+        return SpotFilter(parameters.mapBand(), parameters.mapAgeMinutes());
+    }));
     drawn_.push_back(owned_.back().get());
 }
 

@@ -16,8 +16,9 @@ class Session;
 class SpotService;
 
 // The layers drawn over both maps, made once and shared: the twilight shading and the greyline's
-// spokes (while the greyline is on), the labels (while they are on), and the stations heard, whose
-// markers name their partner when clicked. Each map draws them at their stage (MapLayer::Stage).
+// spokes (while the greyline is on), the labels (while they are on), and the stations heard that
+// pass the maps' band and age filter, whose markers name their partner when clicked. Each map
+// draws them at their stage (MapLayer::Stage).
 class MapOverlays {
 public:
     MapOverlays(const Session& session, const ParameterSettings& parameters, const SpotService& spots,

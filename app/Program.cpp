@@ -167,7 +167,8 @@ void Program::connectMapRedraws()
         QObject::connect(session_.get(), &Session::ownPositionChanged, map, &MapWindow::redrawIfShown);
         for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::circleSpacingChanged,
                              &ParameterSettings::locatorGridChanged, &ParameterSettings::greylineShownChanged,
-                             &ParameterSettings::mapLabelsShownChanged, &ParameterSettings::openingAngleChanged})
+                             &ParameterSettings::mapLabelsShownChanged, &ParameterSettings::openingAngleChanged,
+                             &ParameterSettings::mapBandChanged, &ParameterSettings::mapAgeChanged})
             QObject::connect(&parameters, changed, map, &MapWindow::redrawIfShown);
         if (spots_)
             QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
@@ -227,6 +228,7 @@ void Program::connectPartnerLinks()
     if (spots_) {
         QObject::connect(links->wsjtxLink, &WsjtxLink::decoded, spots_.get(), &SpotService::takeDecode);
         QObject::connect(links->wsjtxLink, &WsjtxLink::cleared, spots_.get(), &SpotService::takeClear);
+        QObject::connect(links->wsjtxLink, &WsjtxLink::tuned, spots_.get(), &SpotService::takeTuning);
     }
     links->listen(parameters->wsjtx());
 }
@@ -287,7 +289,8 @@ void Program::connectExtras()
         // Made when first asked for: hidden until then, it keeps no place.
         QObject::connect(main, &TFormA::dxSpotsRequested, main, [this, main] {
             if (!dxSpotsWindow_) {
-                dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, [this] { return session_->ownPosition(); });
+                dxSpotsWindow_ = std::make_unique<DxSpotsWindow>(*spots_, settings_->parameters,
+                                                                 [this] { return session_->ownPosition(); });
                 dxSpotsWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
                 QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, main,
                                  [this](const QString& partner) {

@@ -2,13 +2,16 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 // Cost of reading the own log: a 100,000-QSO ADIF file as loggers export it, half of the QSOs
-// without a DXCC field so that their calls go through the callsign table; and the peak memory
-// of reading a log of gigabytes from a file (run it alone, so that the peak is its own:
-// --benchmark_filter=Gigabytes).
+// without a DXCC field so that their calls go through the callsign table; the peak memory of
+// reading a log of gigabytes from a file (run it alone, so that the peak is its own:
+// --benchmark_filter=Gigabytes); and what 2,000 spots add to a map's redraw, spread over the world
+// or crowded over Europe and the US east coast as on a busy FT8 band, their calls placed so that
+// none overlaps.
 
 #include "mercator/MercatorProjection.h"
 #include "geo/CallsignTable.h"
 #include "spots/AdifLog.h"
+#include "spots/SpotFilter.h"
 #include "spots/SpotLayer.h"
 #include "spots/SpotService.h"
 
@@ -133,6 +136,51 @@ void BM_DrawTwoThousandSpots(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DrawTwoThousandSpots)->Unit(benchmark::kMillisecond);
+
+// 2,000 stations decoded on 20 m, two of three over Europe and the rest over the US east coast,
+// each at the centre of its grid square as FT8 gives it, drawn over the world map shown 1200 x 600
+// pixels (the Mercator window) and over a full-HD screen: most calls find no free side.
+void BM_DrawTwoThousandSpotsInClumps(benchmark::State& state)
+{
+    const CallsignTable calls = CallsignTable::load(QStringLiteral(CORVANE_PROGRAM_DIR "/Karten/Rufzeichen.txt"));
+    const qint64 now = 1796904000;
+    SpotService service([&calls]() -> const CallsignTable& { return calls; }, [now] { return now; });
+    service.takeTuning(QStringLiteral("WSJT-X"), 14074);
+    const char* europe[] = {"DL", "F",  "G",  "I",  "SP", "OK", "PA", "ON",
+                            "EA", "OH", "SM", "LA", "HA", "YO", "UR", "S5"};
+    const char* eastCoast[] = {"K", "W", "N", "AA"};
+    QRandomGenerator random(11);
+    for (int i = 0; i < 2000; ++i) {
+        const bool inEurope = i % 3 != 0;
+        // Degrees: Europe from 10 W to 30 E and 36 to 60 N, the coast from 85 to 70 W and 33 to 45 N.
+        const double longitude = inEurope ? -10 + random.bounded(40.0) : -85 + random.bounded(15.0);
+        const double latitude = inEurope ? 36 + random.bounded(24.0) : 33 + random.bounded(12.0);
+        const int field = int((longitude + 180) / 20), square = int((longitude + 180) / 2) % 10;
+        const QString grid = QStringLiteral("%1%2%3%4")
+                                 .arg(QChar('A' + field), QChar('A' + int((latitude + 90) / 10)))
+                                 .arg(square)
+                                 .arg(int(latitude + 90) % 10);
+        const QString call = QLatin1String(inEurope ? europe[i % 16] : eastCoast[i % 4]) + QString::number(i % 10) +
+            QChar('A' + i / 676) + QChar('A' + i / 26 % 26) + QChar('A' + i % 26);
+        service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ %1 %2").arg(call, grid));
+    }
+    if (service.spots().markers().size() != 2000u) {
+        state.SkipWithError("not every decode became a marker");
+        return;
+    }
+    const SpotLayer layer(service, {}, [] { return SpotFilter(QStringLiteral("20m"), 15); });
+    MapView world;
+    world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
+    const QSize size = state.range(0) == 1200 ? QSize(1200, 600) : QSize(1920, 1080);  // pixels
+    const MercatorProjection projection(world, size);
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    for (auto _ : state) {
+        QPainter painter(&picture);
+        layer.draw(painter, projection);
+    }
+}
+BENCHMARK(BM_DrawTwoThousandSpotsInClumps)->Arg(1200)->Arg(1920)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -128,6 +128,7 @@ void WsjtxLink::take(const WsjtxMessage& message)
     }
     if (message.type != WsjtxMessage::Status)
         return;
+    emit tuned(message.clientId, double(message.dialFrequencyHz) / 1000);
     const QString grid = message.dxGrid.trimmed().toUpper();
     const QString call = message.dxCall.trimmed().toUpper();
     QString partner;

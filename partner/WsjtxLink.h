@@ -52,6 +52,8 @@ signals:
     void decoded(const QString& clientId, const QString& text);
     // The instance cleared its band activity.
     void cleared(const QString& clientId);
+    // The instance's status: its radio is tuned to that dial frequency, kHz.
+    void tuned(const QString& clientId, double dialFrequencyKhz);
 
 private:
     bool bind(const WsjtxSettings& settings);

@@ -25,10 +25,9 @@ void readHeartbeat(QDataStream& in, WsjtxMessage& message)
 
 void readStatus(QDataStream& in, WsjtxMessage& message)
 {
-    quint64 dialFrequency = 0;  // Hz
     bool txEnabled = false, transmitting = false, decoding = false;
     quint32 rxOffset = 0, txOffset = 0;  // Hz
-    in >> dialFrequency;
+    in >> message.dialFrequencyHz;
     readUtf8(in);  // mode
     message.dxCall = readUtf8(in);
     readUtf8(in);  // report

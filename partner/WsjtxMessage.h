@@ -24,6 +24,8 @@ struct WsjtxMessage {
     quint32 maximumSchema = 0;
     QString version;
     QString revision;
+    // Status: the frequency the radio is tuned to.
+    quint64 dialFrequencyHz = 0;
     // Status and QSO Logged: the station being worked.
     QString dxCall;
     QString dxGrid;

@@ -8,6 +8,7 @@
 #include "settings/ParameterRules.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -79,6 +80,8 @@ void ParameterSettings::read(const SettingsFile& file)
                 file.readString(clusterKeys::section, clusterKeys::port, QString()),
                 file.readString(clusterKeys::section, clusterKeys::call, QString())});
     setLogText(file.readString(clusterKeys::section, clusterKeys::log, QString()));
+    setMapBand(file.readString(clusterKeys::section, clusterKeys::mapBand, QString()).trimmed());
+    setMapAgeMinutes(file.readInteger(clusterKeys::section, clusterKeys::mapAge, 0));
     const WsjtxSettings wsjtx = WsjtxSettings::read(file);
     const bool wsjtxDiffers = wsjtx.enabled != wsjtx_.enabled || wsjtx.address != wsjtx_.address ||
         wsjtx.port != wsjtx_.port || wsjtx.multicastInterface != wsjtx_.multicastInterface;
@@ -113,9 +116,12 @@ void ParameterSettings::write(SettingsFile& file) const
     // The section is written once something is set in it, for the same reason.
     for (const auto& [key, text] :
          {std::pair {clusterKeys::host, cluster_.host}, std::pair {clusterKeys::port, cluster_.port},
-          std::pair {clusterKeys::call, cluster_.call}, std::pair {clusterKeys::log, logText_}})
+          std::pair {clusterKeys::call, cluster_.call}, std::pair {clusterKeys::log, logText_},
+          std::pair {clusterKeys::mapBand, mapBand_}})
         if (!text.isEmpty() || !file.readString(clusterKeys::section, key, QString()).isEmpty())
             file.writeString(clusterKeys::section, key, text);
+    if (mapAgeMinutes_ != 0 || !file.readString(clusterKeys::section, clusterKeys::mapAge, QString()).isEmpty())
+        file.writeInteger(clusterKeys::section, clusterKeys::mapAge, mapAgeMinutes_);
     wsjtx_.write(file);
 }
 
@@ -236,4 +242,17 @@ void ParameterSettings::setWsjtxAddress(const QString& address)
 void ParameterSettings::setWsjtxPort(int port)
 {
     change(wsjtx_.port, port, &ParameterSettings::wsjtxChanged);
+}
+
+void ParameterSettings::setMapBand(const QString& band)
+{
+    change(mapBand_, band, &ParameterSettings::mapBandChanged);
+}
+
+void ParameterSettings::setMapAgeMinutes(int minutes)
+{
+    // An age the maps do not offer is no limit.
+    const bool offered =
+        std::find(std::begin(mapAgeChoices), std::end(mapAgeChoices), minutes) != std::end(mapAgeChoices);
+    change(mapAgeMinutes_, offered ? minutes : 0, &ParameterSettings::mapAgeChanged);
 }

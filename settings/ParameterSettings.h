@@ -13,10 +13,11 @@
 class SettingsFile;
 
 // The display and rotor choices of sections "Parameter", "DX-Cluster" and "WSJT-X": read once at
-// start, changed by the parameter window (and the main window's greyline item), written back at
-// shut-down. Every setter signals only a real change, one signal per value. The texts of the
-// elevation, overlap and display deviation are kept as typed, so that the file keeps them as the
-// user wrote them; their degrees follow from the text by the rules of ParameterRules.
+// start, changed by the parameter window (and the main window's greyline item, the DX-Spots
+// window's filter for the maps), written back at shut-down. Every setter signals only a real
+// change, one signal per value. The texts of the elevation, overlap and display deviation are
+// kept as typed, so that the file keeps them as the user wrote them; their degrees follow from
+// the text by the rules of ParameterRules.
 class ParameterSettings : public SettingsSection {
     Q_OBJECT
 public:
@@ -39,6 +40,8 @@ public:
     static constexpr int maxCityMarkerSize = 99;     // pixels; larger stored sizes are not taken
     static constexpr int defaultCircleSpacingKm = 5000;  // km
     static constexpr int maxOpeningAngle = 180;          // degrees
+    // The age limits the maps offer for spots, minutes; 0 is none.
+    static constexpr int mapAgeChoices[] = {0, 5, 15, 30, 60};
 
     ParameterSettings();
 
@@ -68,6 +71,10 @@ public:
     const QString& logText() const { return logText_; }
     QString logPath() const { return logText_.trimmed(); }
     const WsjtxSettings& wsjtx() const { return wsjtx_; }
+    // The band the maps show spots of, as stored ("20m"); empty for all bands.
+    const QString& mapBand() const { return mapBand_; }
+    // The maps show the spots heard within so many minutes, one of mapAgeChoices; 0 for any age.
+    int mapAgeMinutes() const { return mapAgeMinutes_; }
 
     void setWindowPlace(QPoint place) { windowPlace_ = place; }
     void setMousePositionShown(OnOff shown);
@@ -89,6 +96,8 @@ public:
     void setWsjtxEnabled(bool enabled);
     void setWsjtxAddress(const QString& address);
     void setWsjtxPort(int port);
+    void setMapBand(const QString& band);
+    void setMapAgeMinutes(int minutes);  // one that is not of mapAgeChoices sets none
 
     // The index a radio group of "Ein" / "Aus" shows for a choice, and back.
     static int indexOf(OnOff choice);
@@ -113,6 +122,8 @@ signals:
     void logChanged();
     // Enabled, address or port: the WSJT-X link is to listen anew as wsjtx() says.
     void wsjtxChanged();
+    void mapBandChanged();
+    void mapAgeChanged();
 
 protected:
     // Reads the three sections; values missing or out of range take their defaults, whatever
@@ -143,4 +154,6 @@ private:
     Cluster cluster_;
     QString logText_;
     WsjtxSettings wsjtx_;
+    QString mapBand_;
+    int mapAgeMinutes_ = 0;
 };

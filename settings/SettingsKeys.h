@@ -95,6 +95,8 @@ inline const QString host = QStringLiteral("Host");            // empty: no clus
 inline const QString port = QStringLiteral("Port");            // TCP port of the cluster's telnet service
 inline const QString call = QStringLiteral("Rufzeichen");      // the login call
 inline const QString log = QStringLiteral("Logbuch");          // path of the own log, ADIF; empty: none
+inline const QString mapBand = QStringLiteral("Kartenband");    // the one band the maps show spots of; empty: all
+inline const QString mapAge = QStringLiteral("Kartenalter");    // the maps show spots heard within it, minutes; 0: any
 }
 
 // The help window.

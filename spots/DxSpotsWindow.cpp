@@ -7,6 +7,7 @@
 #include "spots/HamBand.h"
 #include "spots/SpotService.h"
 
+#include "settings/ParameterSettings.h"
 #include "widgets/CloseOnEscape.h"
 
 #include <QComboBox>
@@ -16,15 +17,19 @@
 #include <QLabel>
 #include <QLocale>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
 namespace {
 
 enum Column { utcColumn, frequencyColumn, callColumn, countryColumn, bearingColumn, distanceColumn, newColumn, columns };
+
+const int filterSpacing = 16;  // pixels between the list's filter and the maps'
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
@@ -36,15 +41,23 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignL
 
 } // namespace
 
-DxSpotsWindow::DxSpotsWindow(const SpotService& spots, std::function<GeoPosition()> ownPosition, QWidget* parent)
-    : QWidget(parent, Qt::Tool), spots_(spots), ownPosition_(std::move(ownPosition)), band_(new QComboBox),
-      table_(new QTableWidget(0, columns))
+DxSpotsWindow::DxSpotsWindow(const SpotService& spots, ParameterSettings& parameters,
+                             std::function<GeoPosition()> ownPosition, QWidget* parent)
+    : QWidget(parent, Qt::Tool), spots_(spots), parameters_(parameters), ownPosition_(std::move(ownPosition)),
+      band_(new QComboBox), mapBand_(new QComboBox), mapAge_(new QComboBox), table_(new QTableWidget(0, columns))
 {
     setWindowTitle(QStringLiteral("DX-Spots"));
     closeOnEscape(this);
     band_->setObjectName(QStringLiteral("Band"));
     band_->addItem(QStringLiteral("alle Bänder"));
     band_->addItems(HamBand::names());
+    mapBand_->setObjectName(QStringLiteral("Kartenband"));
+    mapBand_->addItem(QStringLiteral("alle"));
+    mapBand_->addItems(HamBand::names());
+    mapAge_->setObjectName(QStringLiteral("Kartenalter"));
+    for (const int minutes : ParameterSettings::mapAgeChoices)
+        mapAge_->addItem(minutes ? QStringLiteral("%1 min").arg(minutes) : QStringLiteral("alle"), minutes);
+    showMapFilter();
     table_->setObjectName(QStringLiteral("Spots"));
     table_->setHorizontalHeaderLabels({QStringLiteral("UTC"), QStringLiteral("Frequenz"), QStringLiteral("Rufzeichen"),
                                        QStringLiteral("Land"), QStringLiteral("Richtung"), QStringLiteral("Entfernung"),
@@ -60,6 +73,14 @@ DxSpotsWindow::DxSpotsWindow(const SpotService& spots, std::function<GeoPosition
     label->setBuddy(band_);
     filter->addWidget(label);
     filter->addWidget(band_);
+    filter->addSpacing(filterSpacing);
+    for (const auto& [text, box] :
+         {std::pair {QStringLiteral("&Karte: Band"), mapBand_}, std::pair {QStringLiteral("Karte: &Alter"), mapAge_}}) {
+        auto* mapLabel = new QLabel(text);
+        mapLabel->setBuddy(box);
+        filter->addWidget(mapLabel);
+        filter->addWidget(box);
+    }
     filter->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filter);
@@ -67,6 +88,12 @@ DxSpotsWindow::DxSpotsWindow(const SpotService& spots, std::function<GeoPosition
     resize(620, 420);
 
     connect(band_, &QComboBox::currentIndexChanged, this, &DxSpotsWindow::refresh);
+    connect(mapBand_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { parameters_.setMapBand(index > 0 ? mapBand_->currentText() : QString()); });
+    connect(mapAge_, &QComboBox::currentIndexChanged, this,
+            [this] { parameters_.setMapAgeMinutes(mapAge_->currentData().toInt()); });
+    connect(&parameters_, &ParameterSettings::mapBandChanged, this, &DxSpotsWindow::showMapFilter);
+    connect(&parameters_, &ParameterSettings::mapAgeChanged, this, &DxSpotsWindow::showMapFilter);
     connect(&spots_, &SpotService::changed, this, [this] {
         if (isVisible())
             refresh();
@@ -83,6 +110,14 @@ void DxSpotsWindow::choose(int row)
 {
     if (const QTableWidgetItem* call = row >= 0 ? table_->item(row, callColumn) : nullptr)
         emit partnerChosen(call->data(Qt::UserRole).toString());
+}
+
+void DxSpotsWindow::showMapFilter()
+{
+    // Shown, not chosen: a band the list does not know stays stored while "alle" shows.
+    const QSignalBlocker bandBlocked(mapBand_), ageBlocked(mapAge_);
+    mapBand_->setCurrentIndex(std::max(0, mapBand_->findText(parameters_.mapBand(), Qt::MatchFixedString)));
+    mapAge_->setCurrentIndex(std::max(0, mapAge_->findData(parameters_.mapAgeMinutes())));
 }
 
 void DxSpotsWindow::refresh()

@@ -9,17 +9,21 @@
 
 #include <functional>
 
+class ParameterSettings;
 class QComboBox;
 class QTableWidget;
 class SpotService;
 
 // "DX-Spots": the last 200 spots of the DX cluster, newest first: UTC, frequency, call, country,
 // bearing and distance from the own station, an entity the own log lacks marked "neu"; a band
-// filter. A double click, or Enter on the chosen row, makes the spotted station the partner.
+// filter for the list. Beside it the filter of the maps' spots, kept in the parameters: one band
+// or all, and an age limit. A double click, or Enter on the chosen row, makes the spotted station
+// the partner.
 class DxSpotsWindow : public QWidget {
     Q_OBJECT
 public:
-    DxSpotsWindow(const SpotService& spots, std::function<GeoPosition()> ownPosition, QWidget* parent = nullptr);
+    DxSpotsWindow(const SpotService& spots, ParameterSettings& parameters, std::function<GeoPosition()> ownPosition,
+                  QWidget* parent = nullptr);
 
     // Fills the list anew from the spots; called on every change while the window is shown.
     void refresh();
@@ -33,9 +37,14 @@ protected:
 
 private:
     void choose(int row);
+    // The maps' filter as the parameters hold it.
+    void showMapFilter();
 
     const SpotService& spots_;
+    ParameterSettings& parameters_;
     std::function<GeoPosition()> ownPosition_;
     QComboBox* band_;
+    QComboBox* mapBand_;
+    QComboBox* mapAge_;
     QTableWidget* table_;
 };

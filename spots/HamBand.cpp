@@ -30,7 +30,7 @@ constexpr Band bands[] = {
 QString HamBand::of(double frequencyKhz)
 {
     for (const Band& band : bands)
-        if (frequencyKhz >= band.lowKhz && frequencyKhz <= band.highKhz)
+        if (Range {band.lowKhz, band.highKhz}.contains(frequencyKhz))
             return QString::fromLatin1(band.name);
     return QString();
 }
@@ -41,4 +41,12 @@ QStringList HamBand::names()
     for (const Band& band : bands)
         names << QString::fromLatin1(band.name);
     return names;
+}
+
+std::optional<HamBand::Range> HamBand::range(const QString& name)
+{
+    for (const Band& band : bands)
+        if (name.compare(QLatin1String(band.name), Qt::CaseInsensitive) == 0)
+            return Range {band.lowKhz, band.highKhz};
+    return std::nullopt;
 }

@@ -21,7 +21,7 @@ struct Spot {
     QString country;            // entity name; empty when the call's entity is not known
     QString prefix;             // entity main prefix
     int dxcc = 0;               // entity number; 0 when not known
-    double frequencyKhz = 0;    // cluster spots; 0 for decodes
+    double frequencyKhz = 0;    // the cluster's, or the dial of the decoding radio; 0 when not known
     QString comment;            // cluster comment, or the decoded message
     qint64 heardAt = 0;         // UTC seconds since 1970 of the last decode or spot
 };

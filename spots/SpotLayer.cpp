@@ -4,15 +4,18 @@
 #include "spots/SpotLayer.h"
 
 #include "geo/MapProjection.h"
+#include "spots/LabelPlacer.h"
 #include "spots/SpotService.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,10 +23,18 @@ const QColor heardColour(255, 255, 0);  // yellow: worked before, or no log chos
 const QColor newColour(255, 64, 255);   // magenta: an entity the own log lacks
 constexpr int opacitySteps = 8;         // fading in steps: fewer changes of the painter's state
 
+// A marker's square around its centre pixel.
+QRect square(QPoint at)
+{
+    return {at.x() - SpotLayer::markerSize / 2, at.y() - SpotLayer::markerSize / 2, SpotLayer::markerSize,
+            SpotLayer::markerSize};
+}
+
 } // namespace
 
-SpotLayer::SpotLayer(const SpotService& spots, std::function<void(const QString&)> picked)
-    : spots_(spots), picked_(std::move(picked))
+SpotLayer::SpotLayer(const SpotService& spots, std::function<void(const QString&)> picked,
+                     std::function<SpotFilter()> filter)
+    : spots_(spots), picked_(std::move(picked)), filter_(std::move(filter))
 {
 }
 
@@ -32,11 +43,13 @@ bool SpotLayer::takeClick(QPoint pixel, const MapProjection& projection) const
     if (!picked_)
         return false;
     // The freshest marker under the mouse, a pixel or two around it included.
+    const SpotFilter shown = filter();
+    const qint64 now = spots_.now();
     const Spot* hit = nullptr;
     for (const Spot& spot : spots_.spots().markers()) {
         const QPoint at = projection.pixelOf(spot.place);
         if (std::abs(at.x() - pixel.x()) <= markerSize && std::abs(at.y() - pixel.y()) <= markerSize
-            && (!hit || spot.heardAt > hit->heardAt))
+            && (!hit || spot.heardAt > hit->heardAt) && shown.passes(spot, now))
             hit = &spot;
     }
     if (!hit)
@@ -52,34 +65,68 @@ void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
         return;
     const qint64 now = spots_.now();
     const QRect picture = painter.viewport();
+    const SpotFilter shown = filter();
     for (auto& labels : labels_)
         if (labels.size() > 2 * int(markers.size()) + 256)
             labels.clear();  // calls no longer heard
-    painter.save();
-    // Faintest first, so that fresh spots lie on top.
-    for (int step = 1; step <= opacitySteps; ++step) {
-        bool opacitySet = false;
-        for (const Spot& spot : markers) {
-            const int spotStep = int(std::ceil(SpotList::opacity(spot, now) * opacitySteps));
-            if (spotStep != step)
-                continue;
-            const QPoint at = projection.pixelOf(spot.place);
-            if (!picture.adjusted(-60, -10, 10, 10).contains(at))
-                continue;
-            if (!opacitySet) {
-                painter.setOpacity(double(step) / opacitySteps);
-                opacitySet = true;
-            }
-            const bool isNew = spots_.isNew(spot);
-            painter.fillRect(at.x() - markerSize / 2, at.y() - markerSize / 2, markerSize, markerSize,
-                             isNew ? newColour : heardColour);
-            // Right of the marker, or left of it where the call would run off the picture's edge.
-            const QImage& call = label(spot.call, isNew, painter.font());
-            const int right = at.x() + markerSize;  // pixels
-            painter.drawImage(right + call.width() > picture.right() + 1 ? at.x() - markerSize - call.width() : right,
-                              std::max(picture.top(), at.y() - markerSize - 4), call);
-        }
+    struct Drawn {
+        const Spot* spot;
+        QPoint at;
+        int step;  // of opacity, 1 to opacitySteps
+        bool isNew;
+        QRect label;  // null while the call has no place
+    };
+    std::vector<Drawn> drawn;
+    drawn.reserve(markers.size());
+    for (const Spot& spot : markers) {
+        const QPoint at = projection.pixelOf(spot.place);
+        const int step = int(std::ceil(SpotList::opacity(spot, now) * opacitySteps));
+        if (step > 0 && picture.contains(at) && shown.passes(spot, now))
+            drawn.push_back({&spot, at, step, spots_.isNew(spot), QRect()});
     }
+    // Faintest first, so that fresh markers lie on top.
+    std::stable_sort(drawn.begin(), drawn.end(), [](const Drawn& a, const Drawn& b) { return a.step < b.step; });
+    // The calls find their places in the order of precedence: the entities the log lacks, then the freshest.
+    std::vector<Drawn*> byPrecedence;
+    byPrecedence.reserve(drawn.size());
+    for (Drawn& marker : drawn)
+        byPrecedence.push_back(&marker);
+    std::stable_sort(byPrecedence.begin(), byPrecedence.end(), [](const Drawn* a, const Drawn* b) {
+        return a->isNew != b->isNew ? a->isNew : a->spot->heardAt > b->spot->heardAt;
+    });
+    // No call hides a marker, its own or another's. Each place once: spots without a square of
+    // their own share their entity's centre by the hundred.
+    std::vector<QPoint> places;
+    places.reserve(drawn.size());
+    for (const Drawn& marker : drawn)
+        places.push_back(marker.at);
+    const auto byRow = [](QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); };
+    std::sort(places.begin(), places.end(), byRow);
+    places.erase(std::unique(places.begin(), places.end()), places.end());
+    LabelPlacer placer(picture, markerSize);
+    for (const QPoint at : places)
+        placer.reserve(square(at));
+    for (Drawn* marker : byPrecedence)
+        if (const auto place =
+                placer.place(marker->at, label(marker->spot->call, marker->isNew, painter.font()).size()))
+            marker->label = *place;
+
+    painter.save();
+    int opacityStep = 0;
+    const auto setOpacity = [&](int step) {
+        if (step != opacityStep)
+            painter.setOpacity(double(step) / opacitySteps);
+        opacityStep = step;
+    };
+    for (const Drawn& marker : drawn) {
+        setOpacity(marker.step);
+        painter.fillRect(square(marker.at), marker.isNew ? newColour : heardColour);
+    }
+    for (const Drawn& marker : drawn)
+        if (!marker.label.isNull()) {
+            setOpacity(marker.step);
+            painter.drawImage(marker.label.topLeft(), label(marker.spot->call, marker.isNew, painter.font()));
+        }
     painter.restore();
 }
 
@@ -89,16 +136,19 @@ const QImage& SpotLayer::label(const QString& call, bool isNew, const QFont& fon
     auto found = labels.find(call);
     if (found != labels.end())
         return *found;
+    // Cut to the ink of the call: capitals and digits leave much of the font's line empty, room
+    // that neighbouring calls can use. One pixel more each way for the shadow and the smoothing.
     const QFontMetrics metrics(font);
-    QImage image(metrics.horizontalAdvance(call) + 2, metrics.height() + 1, QImage::Format_ARGB32_Premultiplied);
+    const QRect ink = metrics.tightBoundingRect(call);
+    QImage image(ink.width() + 2, ink.height() + 2, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
     // A dark shadow keeps the call readable on light land and bright day alike.
     painter.setPen(Qt::black);
-    painter.drawText(1, metrics.ascent() + 1, call);
+    painter.drawText(1 - ink.left(), 1 - ink.top(), call);
     painter.setPen(isNew ? newColour : heardColour);
-    painter.drawText(0, metrics.ascent(), call);
+    painter.drawText(-ink.left(), -ink.top(), call);
     painter.end();
     return *labels.insert(call, image);
 }

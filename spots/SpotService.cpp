@@ -33,6 +33,7 @@ void SpotService::takeDecode(const QString& clientId, const QString& text)
         return;
     spot->source = Spot::Source::Wsjtx;
     spot->origin = clientId;
+    spot->frequencyKhz = dialKhz_.value(clientId);
     spot->comment = text;
     spot->heardAt = clock_();
     add(std::move(*spot));
@@ -42,6 +43,11 @@ void SpotService::takeClear(const QString& clientId)
 {
     spots_.clearWsjtx(clientId);
     announce();
+}
+
+void SpotService::takeTuning(const QString& clientId, double dialFrequencyKhz)
+{
+    dialKhz_.insert(clientId, dialFrequencyKhz);
 }
 
 void SpotService::takeClusterSpot(const ClusterLine& line, const QString& host)

@@ -7,6 +7,7 @@
 #include "spots/ClusterLine.h"
 #include "spots/SpotList.h"
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
@@ -32,6 +33,8 @@ public:
 
     void takeDecode(const QString& clientId, const QString& text);
     void takeClear(const QString& clientId);
+    // The dial frequency of a WSJT-X instance, kHz: its later decodes lie on that band.
+    void takeTuning(const QString& clientId, double dialFrequencyKhz);
     void takeClusterSpot(const ClusterLine& line, const QString& host);
     // The entities of the own log; an empty log (none chosen) marks no spot as new.
     void setWorked(const AdifLog::Worked& worked);
@@ -52,6 +55,7 @@ private:
     Clock clock_;
     SpotList spots_;
     AdifLog::Worked worked_;
+    QHash<QString, double> dialKhz_;  // by WSJT-X instance
     QTimer announceTimer_;
     QTimer expireTimer_;
 };

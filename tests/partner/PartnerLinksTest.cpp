@@ -304,7 +304,7 @@ TEST_F(PartnerLinksTest, SunTimesAtAPlaceOnADateOrAGermanRefusal)
 }
 
 // The cluster set in the parameter window is read, its spots reach the list, and a decode from
-// WSJT-X puts its caller on the maps.
+// WSJT-X puts its caller on the maps, on the band WSJT-X is tuned to.
 TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
 {
     QTcpServer cluster;
@@ -325,9 +325,11 @@ TEST_F(PartnerLinksTest, ClusterSpotsAndDecodedCallersReachTheSpots)
     EXPECT_EQ(spots->spots().clusterSpots().front().call, QStringLiteral("VK2ABC"));
     EXPECT_EQ(parameterControl<QLabel>("L_ClusterZustand")->text(), QStringLiteral("Cluster: verbunden"));
     QUdpSocket sender;
-    const QByteArray datagram = WsjtxDatagrams::decode(2, QStringLiteral("CQ JA1XYZ PM95"));
-    ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(port)), datagram.size());
+    for (const QByteArray& datagram :
+         {WsjtxDatagrams::status(2, QString(), QString()), WsjtxDatagrams::decode(2, QStringLiteral("CQ JA1XYZ PM95"))})
+        ASSERT_EQ(sender.writeDatagram(datagram, QHostAddress::LocalHost, quint16(port)), datagram.size());
     ASSERT_TRUE(QTest::qWaitFor([&] { return spots->spots().markers().size() == 2; }, 5000));
+    EXPECT_DOUBLE_EQ(spots->spots().markers().back().frequencyKhz, 14074) << "on the dial of the status before";
 }
 
 } // namespace

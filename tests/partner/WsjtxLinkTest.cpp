@@ -117,13 +117,17 @@ TEST_F(WsjtxLinkTest, FloodOfForeignDatagramsNeitherActsNorBlocks)
     EXPECT_LT(clock.elapsed(), 5000);
 }
 
-TEST_F(WsjtxLinkTest, PassesOnDecodesAndClearsAtOnce)
+TEST_F(WsjtxLinkTest, PassesOnDecodesClearsAndTheDialAtOnce)
 {
     QSignalSpy decoded(&link, &WsjtxLink::decoded);
     QSignalSpy cleared(&link, &WsjtxLink::cleared);
+    QSignalSpy tuned(&link, &WsjtxLink::tuned);
+    send(status(3, "", "", QStringLiteral("JTDX")));
     send(decode(2, QStringLiteral("CQ VK2ABC QF56"), false, QStringLiteral("JTDX")));
     send(clear(3));
     ASSERT_TRUE(cleared.wait(2000));
+    ASSERT_EQ(tuned.size(), 1);
+    EXPECT_EQ(tuned[0], (QList<QVariant>{QStringLiteral("JTDX"), 14074.0}));
     ASSERT_EQ(decoded.size(), 1);
     EXPECT_EQ(decoded[0], (QList<QVariant>{QStringLiteral("JTDX"), QStringLiteral("CQ VK2ABC QF56")}));
     EXPECT_EQ(cleared[0].first().toString(), QStringLiteral("WSJT-X"));

@@ -171,6 +171,8 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
         {&ParameterSettings::wsjtxChanged, [](auto& s) { s.setWsjtxEnabled(false); }},
         {&ParameterSettings::wsjtxChanged, [](auto& s) { s.setWsjtxAddress(QStringLiteral("0.0.0.0")); }},
         {&ParameterSettings::wsjtxChanged, [](auto& s) { s.setWsjtxPort(2238); }},
+        {&ParameterSettings::mapBandChanged, [](auto& s) { s.setMapBand(QStringLiteral("20m")); }},
+        {&ParameterSettings::mapAgeChanged, [](auto& s) { s.setMapAgeMinutes(15); }},
     };
     for (const Case& c : cases) {
         ParameterSettings changed;
@@ -190,6 +192,48 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
         changed.load(none);
         EXPECT_EQ(spy.count(), 2) << &c - cases;
         QFile::remove(path);
+    }
+}
+
+// The maps' band and age limit join section DX-Cluster once set to other than all bands and any
+// age (a file of before keeps its bytes: AStoredFileIsWrittenBackByteForByte); once there they
+// stay, and they read back. An age the maps do not offer is none.
+TEST_F(ParameterSettingsTest, TheMapsFilterIsWrittenOnceSetAndReadsBack)
+{
+    const QByteArray parameters = "[Parameter]\r\nKreise=5000\r\n";
+    const QByteArray cluster = "[DX-Cluster]\r\nHost=dx.example\r\n";
+    // written: section DX-Cluster after the change; band and minutes: as read back.
+    const struct { const char* name; QByteArray stored; std::function<void(ParameterSettings&)> change;
+                   QByteArray written; const char* band; int minutes; } cases[] = {
+        {"nothing set", parameters, [](auto&) {}, "", "", 0},
+        {"all bands and any age set", cluster, [](auto& s) { s.setMapBand({}); s.setMapAgeMinutes(0); }, cluster, "",
+         0},
+        {"a band", parameters, [](auto& s) { s.setMapBand(QStringLiteral("20m")); },
+         "[DX-Cluster]\r\nKartenband=20m\r\n", "20m", 0},
+        {"an age beside the cluster", cluster, [](auto& s) { s.setMapAgeMinutes(60); }, cluster + "Kartenalter=60\r\n",
+         "", 60},
+        {"an age not offered", cluster, [](auto& s) { s.setMapAgeMinutes(10); }, cluster, "", 0},
+        {"back to all and any", cluster + "Kartenband=20m\r\nKartenalter=5\r\n",
+         [](auto& s) { s.setMapBand({}); s.setMapAgeMinutes(0); }, cluster + "Kartenband=\r\nKartenalter=0\r\n", "", 0},
+        {"hand-edited", cluster + "Kartenband=7m\r\nKartenalter=7\r\n", [](auto&) {},
+         cluster + "Kartenband=7m\r\nKartenalter=0\r\n", "7m", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SettingsFile ini(write(c.stored));
+        ParameterSettings loaded;
+        loaded.load(ini);
+        c.change(loaded);
+        loaded.save();
+        const QByteArray bytes = read();
+        const qsizetype from = bytes.indexOf("[DX-Cluster]");
+        const QByteArray section = from < 0 ? QByteArray() : bytes.mid(from, bytes.indexOf('[', from + 1) - from);
+        EXPECT_EQ(section, c.written);
+        ParameterSettings reread;
+        SettingsFile again(path);
+        reread.load(again);
+        EXPECT_EQ(reread.mapBand(), QString::fromLatin1(c.band));
+        EXPECT_EQ(reread.mapAgeMinutes(), c.minutes);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "spots/DxSpotsWindow.h"
 #include "spots/HamBand.h"
 #include "spots/SpotLayer.h"
+#include "settings/ParameterSettings.h"
 #include "support/Controls.h"
 #include "support/StallMeter.h"
 
@@ -23,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -78,6 +81,15 @@ TEST(SpotService, DecodesAndSpotsBecomeMarkersAnnouncedOncePerInterval)
     EXPECT_FALSE(service.isNew(markers[1]));
     service.takeClear(QStringLiteral("WSJT-X"));
     EXPECT_EQ(service.spots().markers().size(), 1u);
+
+    // A decode lies on the dial its instance reported last; another instance's is not known.
+    service.takeTuning(QStringLiteral("WSJT-X"), 14074);
+    service.takeTuning(QStringLiteral("WSJT-X"), 7074);
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ VK2ABC QF56"));
+    service.takeDecode(QStringLiteral("JTDX"), QStringLiteral("CQ DL1ABC JO31"));
+    ASSERT_EQ(markers.size(), 3u);
+    EXPECT_DOUBLE_EQ(markers[1].frequencyKhz, 7074);
+    EXPECT_DOUBLE_EQ(markers[2].frequencyKhz, 0);
 }
 
 // A six-metre spot names the spotter's square first: the spotted station lands at the second.
@@ -273,7 +285,8 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     spot("JA1XYZ", 14025, "", 11 * 60 + 58);
     spot("VK2ABC", 7074, "QF56", 11 * 60 + 59);
     service.setWorked(japanWorked());
-    DxSpotsWindow window(service, [] { return GeoPosition{13.4, 52.5}; });
+    ParameterSettings parameters;
+    DxSpotsWindow window(service, parameters, [] { return GeoPosition{13.4, 52.5}; });
     window.show();
     auto* table = control<QTableWidget>(&window, "Spots");
     ASSERT_TRUE(table);
@@ -307,6 +320,41 @@ TEST(DxSpotsWindow, ListsFiltersMarksAndHandsOnThePartner)
     control<QComboBox>(&window, "Band")->setCurrentText(QStringLiteral("20m"));
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->item(1, 2)->text(), QStringLiteral("JA1XYZ"));
+}
+
+// The maps' filter beside the list's: its boxes show what the parameters hold and set it; a band
+// the boxes do not know shows as "alle" and stays stored until another is chosen.
+TEST(DxSpotsWindow, TheMapsFilterShowsAndSetsTheParameters)
+{
+    SpotService service(calls, [] { return noon; }, 10);
+    ParameterSettings parameters;
+    parameters.setMapAgeMinutes(30);
+    DxSpotsWindow window(service, parameters, [] { return GeoPosition {}; });
+    auto* band = control<QComboBox>(&window, "Kartenband");
+    auto* age = control<QComboBox>(&window, "Kartenalter");
+    ASSERT_EQ(band->count(), 1 + HamBand::names().size());
+    EXPECT_EQ(band->itemText(0), QStringLiteral("alle"));
+    EXPECT_EQ(age->count(), 5);
+    EXPECT_EQ(age->itemText(0) + u'|' + age->itemText(4), QStringLiteral("alle|60 min"));
+    const struct { const char* name; std::function<void()> change; const char *bandShown, *ageShown, *bandStored;
+                   int ageStored; } cases[] = {
+        {"as stored", [] {}, "alle", "30 min", "", 30},
+        {"a band chosen", [&] { band->setCurrentText(QStringLiteral("20m")); }, "20m", "30 min", "20m", 30},
+        {"no age limit chosen", [&] { age->setCurrentIndex(0); }, "20m", "alle", "20m", 0},
+        {"set elsewhere", [&] { parameters.setMapBand(QStringLiteral("40M")); }, "40m", "alle", "40M", 0},
+        {"an unknown band", [&] { parameters.setMapBand(QStringLiteral("7m")); }, "alle", "alle", "7m", 0},
+        {"an age chosen", [&] { age->setCurrentText(QStringLiteral("5 min")); }, "alle", "5 min", "7m", 5},
+        {"all bands chosen", [&] { band->setCurrentText(QStringLiteral("6m")); band->setCurrentIndex(0); },
+         "alle", "5 min", "", 5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.change();
+        EXPECT_EQ(band->currentText(), QString::fromUtf8(c.bandShown));
+        EXPECT_EQ(age->currentText(), QString::fromUtf8(c.ageShown));
+        EXPECT_EQ(parameters.mapBand(), QString::fromUtf8(c.bandStored));
+        EXPECT_EQ(parameters.mapAgeMinutes(), c.ageStored);
+    }
 }
 
 } // namespace

@@ -5,8 +5,13 @@
 #include "support/RunningProgram.h"
 #include "support/ScriptedDialogs.h"
 
+#include "spots/SpotService.h"
+#include "widgets/ImageWidget.h"
+
 #include <QLabel>
+#include <QDateTime>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -80,6 +85,33 @@ TEST_F(SpotSourcesTest, ALogWithoutQsosSaysSoInTheWindow)
                                          "dort beginnt ein Feld, das über das Dateiende hinausreicht)")
                               .arg(folder.path());
     ASSERT_TRUE(QTest::qWaitFor([&] { return shown() == connected + noQso; }, 5000)) << qPrintable(shown());
+}
+
+// The Mercator map redraws when the maps' band or age limit changes: a spot on 20 m heard ten
+// minutes ago goes with a 40 m band or a five-minute limit and comes back without them.
+TEST_F(SpotSourcesTest, TheMapRedrawsWhenItsFilterChanges)
+{
+    ASSERT_TRUE(folder.copyBuiltKarten());
+    start(QString());
+    formA()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(formA()));
+    SpotService* spots = folder.program()->spots();
+    QSignalSpy changed(spots, &SpotService::changed);
+    const int tenMinutesAgo = int((QDateTime::currentSecsSinceEpoch() - 10 * 60) % 86400 / 60);  // minute of the day
+    spots->takeClusterSpot({{}, 14025, QStringLiteral("DL1ABC"), {}, QStringLiteral("JO31"), tenMinutesAgo},
+                           QStringLiteral("dxc.example"));
+    ASSERT_TRUE(changed.wait(2000));
+    const auto picture = [] { return form1()->image()->canvas().copy(); };
+    const QImage withSpot = picture();
+    const struct { const char* name; const char* band; int minutes; bool drawn; } cases[] = {
+        {"40 m", "40m", 0, false}, {"20 m", "20m", 0, true}, {"five minutes", "20m", 5, false},
+        {"an hour", "", 60, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        parameters()->setMapBand(QString::fromLatin1(c.band));
+        parameters()->setMapAgeMinutes(c.minutes);
+        EXPECT_EQ(picture() == withSpot, c.drawn);
+    }
 }
 
 } // namespace
