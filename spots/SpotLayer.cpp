@@ -137,18 +137,22 @@ const QImage& SpotLayer::label(const QString& call, bool isNew, const QFont& fon
     if (found != labels.end())
         return *found;
     // Cut to the ink of the call: capitals and digits leave much of the font's line empty, room
-    // that neighbouring calls can use. One pixel more each way for the shadow and the smoothing.
+    // that neighbouring calls can use. One pixel more on each side for the halo.
     const QFontMetrics metrics(font);
     const QRect ink = metrics.tightBoundingRect(call);
     QImage image(ink.width() + 2, ink.height() + 2, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);
-    // A dark shadow keeps the call readable on light land and bright day alike.
+    // A dark halo all round keeps the call readable on light land, sea, day and night alike.
+    const QPoint at(1 - ink.left(), 1 - ink.top());
     painter.setPen(Qt::black);
-    painter.drawText(1 - ink.left(), 1 - ink.top(), call);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx != 0 || dy != 0)
+                painter.drawText(at + QPoint(dx, dy), call);
     painter.setPen(isNew ? newColour : heardColour);
-    painter.drawText(-ink.left(), -ink.top(), call);
+    painter.drawText(at, call);
     painter.end();
     return *labels.insert(call, image);
 }

@@ -141,10 +141,10 @@ TEST(SpotFilter, BandAndAgeDecide)
     EXPECT_TRUE(SpotFilter().passes(Spot(), noon));
 }
 
-QImage drawnBy(const SpotLayer& layer, const MercatorProjection& projection)
+QImage drawnBy(const SpotLayer& layer, const MercatorProjection& projection, QColor ground = Qt::black)
 {
     QImage image(720, 360, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    image.fill(ground);
     QPainter painter(&image);
     layer.draw(painter, projection);
     return image;
@@ -278,6 +278,30 @@ TEST(SpotLayer, CallsAtOnePlaceTakeTheFourSidesByPrecedence)
         EXPECT_NEAR(c.found.second, c.blue, 4);
     }
     EXPECT_EQ(image.pixel(at), qRgb(255, 255, 0)) << "the freshest marker on top";
+}
+
+// A call reads on a light map too: a dark halo lies on every side of its letters, not a shadow on
+// one side only.
+TEST(SpotLayer, ACallHasADarkHaloOnEverySide)
+{
+    SpotService service(calls, [] { return noon; }, 10);
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1AAA PM95"));
+    const MercatorProjection projection(world, {720, 360});
+    const QImage image = drawnBy(SpotLayer(service), projection, Qt::white);
+    const QPoint at = projection.pixelOf({139, 35.5});
+    const auto yellow = [](QRgb pixel) { return qRed(pixel) > 200 && qGreen(pixel) > 200 && qBlue(pixel) < 100; };
+    const auto dark = [](QRgb pixel) { return qGray(pixel) < 64; };
+    int letters = 0, haloed = 0;
+    for (int y = at.y() - 20; y <= at.y() + 20; ++y)
+        for (int x = at.x() + 4; x <= at.x() + 80; ++x) {
+            if (!yellow(image.pixel(x, y)) || !yellow(image.pixel(x + 1, y)))
+                continue;
+            ++letters;
+            // The pixel left of a letter's stroke and the one above it, where no shadow falls.
+            haloed += !yellow(image.pixel(x - 1, y)) && dark(image.pixel(x - 1, y));
+        }
+    ASSERT_GT(letters, 10) << "the call is drawn right of its marker";
+    EXPECT_GT(haloed, 3);
 }
 
 }  // namespace
