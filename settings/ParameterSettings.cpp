@@ -81,7 +81,7 @@ void ParameterSettings::read(const SettingsFile& file)
                 file.readString(clusterKeys::section, clusterKeys::call, QString())});
     setLogText(file.readString(clusterKeys::section, clusterKeys::log, QString()));
     setMapBand(file.readString(clusterKeys::section, clusterKeys::mapBand, QString()).trimmed());
-    setMapAgeMinutes(file.readInteger(clusterKeys::section, clusterKeys::mapAge, 0));
+    setMapAgeMinutes(file.readInteger(clusterKeys::section, clusterKeys::mapAge, defaultMapAgeMinutes));
     const WsjtxSettings wsjtx = WsjtxSettings::read(file);
     const bool wsjtxDiffers = wsjtx.enabled != wsjtx_.enabled || wsjtx.address != wsjtx_.address ||
         wsjtx.port != wsjtx_.port || wsjtx.multicastInterface != wsjtx_.multicastInterface;
@@ -120,7 +120,8 @@ void ParameterSettings::write(SettingsFile& file) const
           std::pair {clusterKeys::mapBand, mapBand_}})
         if (!text.isEmpty() || !file.readString(clusterKeys::section, key, QString()).isEmpty())
             file.writeString(clusterKeys::section, key, text);
-    if (mapAgeMinutes_ != 0 || !file.readString(clusterKeys::section, clusterKeys::mapAge, QString()).isEmpty())
+    if (mapAgeMinutes_ != defaultMapAgeMinutes
+        || !file.readString(clusterKeys::section, clusterKeys::mapAge, QString()).isEmpty())
         file.writeInteger(clusterKeys::section, clusterKeys::mapAge, mapAgeMinutes_);
     wsjtx_.write(file);
 }
@@ -254,5 +255,5 @@ void ParameterSettings::setMapAgeMinutes(int minutes)
     // An age the maps do not offer is no limit.
     const bool offered =
         std::find(std::begin(mapAgeChoices), std::end(mapAgeChoices), minutes) != std::end(mapAgeChoices);
-    change(mapAgeMinutes_, offered ? minutes : 0, &ParameterSettings::mapAgeChanged);
+    change(mapAgeMinutes_, offered ? minutes : defaultMapAgeMinutes, &ParameterSettings::mapAgeChanged);
 }

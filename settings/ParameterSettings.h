@@ -42,6 +42,7 @@ public:
     static constexpr int maxOpeningAngle = 180;          // degrees
     // The age limits the maps offer for spots, minutes; 0 is none.
     static constexpr int mapAgeChoices[] = {0, 5, 15, 30, 60};
+    static constexpr int defaultMapAgeMinutes = 15;  // the maps' spots, as they always were
 
     ParameterSettings();
 
@@ -155,5 +156,5 @@ private:
     QString logText_;
     WsjtxSettings wsjtx_;
     QString mapBand_;
-    int mapAgeMinutes_ = 0;
+    int mapAgeMinutes_ = defaultMapAgeMinutes;
 };

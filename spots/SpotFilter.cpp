@@ -3,11 +3,18 @@
 
 #include "spots/SpotFilter.h"
 
+#include "spots/SpotList.h"
+
 #include <algorithm>
 
 SpotFilter::SpotFilter(const QString& band, int maximumAgeMinutes)
     : band_(HamBand::range(band.trimmed())), maximumAgeSeconds_(std::max(0, maximumAgeMinutes) * qint64(60))
 {
+}
+
+qint64 SpotFilter::fadeSeconds() const
+{
+    return maximumAgeSeconds_ > 0 ? maximumAgeSeconds_ : SpotList::lifetimeSeconds;
 }
 
 bool SpotFilter::passes(const Spot& spot, qint64 now) const

@@ -21,6 +21,8 @@ public:
 
     // Heard on the band and less than the maximum age before now (UTC seconds since 1970).
     bool passes(const Spot& spot, qint64 now) const;
+    // How long a marker takes to fade out: the maximum age, or a marker's whole lifetime.
+    qint64 fadeSeconds() const;
 
 private:
     std::optional<HamBand::Range> band_;

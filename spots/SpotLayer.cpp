@@ -80,7 +80,7 @@ void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
     drawn.reserve(markers.size());
     for (const Spot& spot : markers) {
         const QPoint at = projection.pixelOf(spot.place);
-        const int step = int(std::ceil(SpotList::opacity(spot, now) * opacitySteps));
+        const int step = int(std::ceil(SpotList::opacity(spot, now, shown.fadeSeconds()) * opacitySteps));
         if (step > 0 && picture.contains(at) && shown.passes(spot, now))
             drawn.push_back({&spot, at, step, spots_.isNew(spot), QRect()});
     }

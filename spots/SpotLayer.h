@@ -4,6 +4,7 @@
 #pragma once
 
 #include "geo/MapLayer.h"
+#include "settings/ParameterSettings.h"
 #include "spots/SpotFilter.h"
 
 #include <QHash>
@@ -25,7 +26,8 @@ public:
     static constexpr int markerSize = 5;  // pixels
 
     // picked: what a click on a marker hands on, the square the station gave or else its call.
-    // filter: asked at every redraw; without one every spot is drawn.
+    // filter: asked at every redraw; without one every band is drawn and the last 15 minutes, as a
+    // map shows them by default.
     explicit SpotLayer(const SpotService& spots, std::function<void(const QString& partner)> picked = {},
                        std::function<SpotFilter()> filter = {});
 
@@ -37,7 +39,10 @@ private:
     // The call written once in its colour, then copied at every redraw: a map full of spots is
     // redrawn at every change, and laying out text costs several times a copy.
     const QImage& label(const QString& call, bool isNew, const QFont& font) const;
-    SpotFilter filter() const { return filter_ ? filter_() : SpotFilter(); }
+    SpotFilter filter() const
+    {
+        return filter_ ? filter_() : SpotFilter(QString(), ParameterSettings::defaultMapAgeMinutes);
+    }
 
     const SpotService& spots_;
     std::function<void(const QString&)> picked_;

@@ -44,8 +44,8 @@ bool SpotList::expire(qint64 now)
     return markers_.size() != before;
 }
 
-double SpotList::opacity(const Spot& spot, qint64 now)
+double SpotList::opacity(const Spot& spot, qint64 now, qint64 fadeSeconds)
 {
     const double age = double(now - spot.heardAt);  // seconds
-    return std::clamp(1.0 - age / double(lifetimeSeconds), 0.0, 1.0);
+    return std::clamp(1.0 - age / double(std::max<qint64>(1, fadeSeconds)), 0.0, 1.0);
 }

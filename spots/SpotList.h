@@ -16,7 +16,8 @@
 // cluster flooding new calls would otherwise make every redraw longer without end.
 class SpotList {
 public:
-    static constexpr qint64 lifetimeSeconds = 15 * 60;
+    // A marker is kept an hour after it was last heard, the longest age a map offers to show.
+    static constexpr qint64 lifetimeSeconds = 60 * 60;
     static constexpr int listedClusterSpots = 200;
     // The markers whose drawing fits a redraw's budget; beyond them the least recently heard goes.
     static constexpr int maximumMarkers = 2000;
@@ -29,8 +30,8 @@ public:
 
     const std::vector<Spot>& markers() const { return markers_; }
     const std::deque<Spot>& clusterSpots() const { return clusterSpots_; }
-    // Opacity of a marker: 1 when just heard, falling to 0 at the end of its lifetime.
-    static double opacity(const Spot& spot, qint64 now);
+    // Opacity of a marker: 1 when just heard, falling to 0 when it is fadeSeconds old.
+    static double opacity(const Spot& spot, qint64 now, qint64 fadeSeconds);
 
 private:
     std::vector<Spot> markers_;

@@ -172,7 +172,7 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
         {&ParameterSettings::wsjtxChanged, [](auto& s) { s.setWsjtxAddress(QStringLiteral("0.0.0.0")); }},
         {&ParameterSettings::wsjtxChanged, [](auto& s) { s.setWsjtxPort(2238); }},
         {&ParameterSettings::mapBandChanged, [](auto& s) { s.setMapBand(QStringLiteral("20m")); }},
-        {&ParameterSettings::mapAgeChanged, [](auto& s) { s.setMapAgeMinutes(15); }},
+        {&ParameterSettings::mapAgeChanged, [](auto& s) { s.setMapAgeMinutes(30); }},
     };
     for (const Case& c : cases) {
         ParameterSettings changed;
@@ -197,7 +197,7 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
 
 // The maps' band and age limit join section DX-Cluster once set to other than all bands and any
 // age (a file of before keeps its bytes: AStoredFileIsWrittenBackByteForByte); once there they
-// stay, and they read back. An age the maps do not offer is none.
+// stay, and they read back. An age the maps do not offer reads as the default, 15 minutes.
 TEST_F(ParameterSettingsTest, TheMapsFilterIsWrittenOnceSetAndReadsBack)
 {
     const QByteArray parameters = "[Parameter]\r\nKreise=5000\r\n";
@@ -205,18 +205,19 @@ TEST_F(ParameterSettingsTest, TheMapsFilterIsWrittenOnceSetAndReadsBack)
     // written: section DX-Cluster after the change; band and minutes: as read back.
     const struct { const char* name; QByteArray stored; std::function<void(ParameterSettings&)> change;
                    QByteArray written; const char* band; int minutes; } cases[] = {
-        {"nothing set", parameters, [](auto&) {}, "", "", 0},
-        {"all bands and any age set", cluster, [](auto& s) { s.setMapBand({}); s.setMapAgeMinutes(0); }, cluster, "",
-         0},
+        {"nothing set", parameters, [](auto&) {}, "", "", 15},
+        {"all bands and the default age set", cluster,
+         [](auto& s) { s.setMapBand({}); s.setMapAgeMinutes(15); }, cluster, "", 15},
+        {"any age", cluster, [](auto& s) { s.setMapAgeMinutes(0); }, cluster + "Kartenalter=0\r\n", "", 0},
         {"a band", parameters, [](auto& s) { s.setMapBand(QStringLiteral("20m")); },
-         "[DX-Cluster]\r\nKartenband=20m\r\n", "20m", 0},
+         "[DX-Cluster]\r\nKartenband=20m\r\n", "20m", 15},
         {"an age beside the cluster", cluster, [](auto& s) { s.setMapAgeMinutes(60); }, cluster + "Kartenalter=60\r\n",
          "", 60},
-        {"an age not offered", cluster, [](auto& s) { s.setMapAgeMinutes(10); }, cluster, "", 0},
+        {"an age not offered", cluster, [](auto& s) { s.setMapAgeMinutes(10); }, cluster, "", 15},
         {"back to all and any", cluster + "Kartenband=20m\r\nKartenalter=5\r\n",
          [](auto& s) { s.setMapBand({}); s.setMapAgeMinutes(0); }, cluster + "Kartenband=\r\nKartenalter=0\r\n", "", 0},
         {"hand-edited", cluster + "Kartenband=7m\r\nKartenalter=7\r\n", [](auto&) {},
-         cluster + "Kartenband=7m\r\nKartenalter=0\r\n", "7m", 0},
+         cluster + "Kartenband=7m\r\nKartenalter=15\r\n", "7m", 15},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

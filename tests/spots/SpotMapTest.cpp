@@ -304,4 +304,22 @@ TEST(SpotLayer, ACallHasADarkHaloOnEverySide)
     EXPECT_GT(haloed, 3);
 }
 
+// Markers are kept an hour: a map shows the last 15 minutes by default, and all of that hour when
+// asked for 30, 60 minutes or every age, each fading over the time it shows.
+TEST(SpotLayer, TheAgeLimitDecidesHowLongAMarkerShows)
+{
+    qint64 now = noon - 40 * 60;
+    SpotService service(calls, [&] { return now; }, 10);
+    service.takeDecode(QStringLiteral("WSJT-X"), QStringLiteral("CQ JA1AAA PM95"));
+    now = noon;
+    const MercatorProjection projection(world, {720, 360});
+    const QPoint at = projection.pixelOf({139, 35.5});
+    const struct { int minutes; bool drawn; } cases[] = {{-1, false}, {15, false}, {30, false}, {60, true}, {0, true}};
+    for (const auto& c : cases) {
+        const SpotLayer layer = c.minutes < 0 ? SpotLayer(service)
+                                              : SpotLayer(service, {}, [&c] { return SpotFilter(QString(), c.minutes); });
+        EXPECT_EQ(drawnBy(layer, projection).pixel(at) != qRgb(0, 0, 0), c.drawn) << c.minutes;
+    }
+}
+
 }  // namespace

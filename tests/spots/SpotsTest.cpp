@@ -289,8 +289,9 @@ TEST(SpotList, RenewedByCallFadingClearedAndListedNewestFirst)
     list.add(spot("VK2ABC", Spot::Source::Wsjtx, 600));    // renewed, one marker
     list.add(spot("VK2ABC", Spot::Source::Cluster, 700, "dxc.example"));  // a cluster marker of its own
     ASSERT_EQ(list.markers().size(), 3u);
-    EXPECT_DOUBLE_EQ(SpotList::opacity(list.markers()[0], 600 + 450), 0.5);
-    EXPECT_TRUE(list.expire(900));  // JA1XYZ heard at 0 is gone after 15 minutes
+    EXPECT_DOUBLE_EQ(SpotList::opacity(list.markers()[0], 600 + 450, 900), 0.5);  // fading over 15 minutes
+    EXPECT_FALSE(list.expire(900)) << "kept an hour";
+    EXPECT_TRUE(list.expire(3600));  // JA1XYZ heard at 0 is gone after an hour
     ASSERT_EQ(list.markers().size(), 2u);
     list.clearWsjtx(QStringLiteral("WSJT-X"));
     ASSERT_EQ(list.markers().size(), 1u);
