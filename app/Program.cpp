@@ -65,7 +65,7 @@ void Program::createWindows()
     settingsFile_ = std::make_unique<SettingsFile>(startup.settingsPath());
     stored.load(*settingsFile_);
     shared.setOwnPosition(stored.ownStation.position());
-    windows.create(mainWindow_, shared, *logger32Link_, stored.mainWindow);
+    windows.create(mainWindow_, *logger32Link_, stored.mainWindow);
     TFormA* main = mainWindow_;
     ErrorBox::guard([&] {
         startup.run(shared, *settingsFile_,

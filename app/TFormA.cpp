@@ -5,7 +5,6 @@
 
 #include "readout/CursorPanel.h"
 #include "logger/Logger32Link.h"
-#include "session/Session.h"
 #include "settings/MainWindowSettings.h"
 #include "widgets/ErrorBox.h"
 #include "widgets/GuardedConnection.h"
@@ -41,9 +40,8 @@ QString logger32Caption(Logger32Link::State state)
 
 } // namespace
 
-TFormA::TFormA(Session& session, Logger32Link& logger32Link, MainWindowSettings& settings)
-    : session_(session),
-      logger32Link_(logger32Link),
+TFormA::TFormA(Logger32Link& logger32Link, MainWindowSettings& settings)
+    : logger32Link_(logger32Link),
       settings_(settings)
 {
     setWindowTitle(ErrorBox::programTitle);

@@ -8,7 +8,6 @@
 #include <QMainWindow>
 
 class MainWindowSettings;
-class Session;
 
 class CursorPanel;
 class Logger32Link;
@@ -24,7 +23,6 @@ class QTimer;
 class TFormA : public QMainWindow, public MapHost {
     Q_OBJECT
     // What this window works with, handed in by the program.
-    Session& session_;
     Logger32Link& logger32Link_;  // the "Logger32" menu item shows its state
     MainWindowSettings& settings_;
 
@@ -33,7 +31,7 @@ public:
     static constexpr int designedLeft = 313, designedTop = 179;   // screen pixels
     static constexpr int designedWidth = 870, designedHeight = 640;  // pixels
 
-    TFormA(Session& session, Logger32Link& logger32Link, MainWindowSettings& settings);
+    TFormA(Logger32Link& logger32Link, MainWindowSettings& settings);
 
     // Takes the stored place; a start-up that fails before leaves the designed one.
     void restorePlace();

@@ -98,7 +98,7 @@ protected:
         writeIni(ini);
         file = std::make_unique<SettingsFile>(folder.iniPath());
         settings.load(*file);
-        window = std::make_unique<TFormA>(session, logger32, settings);
+        window = std::make_unique<TFormA>(logger32, settings);
         window->restorePlace();
         logger32.ConnectLogger32();  // as the start-up does
     }
@@ -115,7 +115,6 @@ protected:
         return control<Control>(window.get(), name);
     }
 
-    Session session;
     Logger32Link logger32 {folder.timing.logger32Link};
     std::unique_ptr<SettingsFile> file;
     MainWindowSettings settings;
