@@ -117,6 +117,11 @@ void BeamPicture::drawTargetPath(double bearing, double distanceKm, const QColor
     painter.drawPolyline(arc);
 }
 
+long double BeamPicture::antennaLineLength() const
+{
+    return (antennaLineKm * view_.magnification() + pathBeyondKm) * view_.pixelsPerKm();
+}
+
 void BeamPicture::fillSector(double direction, double openingAngle, const QColor& colour)
 {
     if (!view_.valid())
@@ -126,7 +131,7 @@ void BeamPicture::fillSector(double direction, double openingAngle, const QColor
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    const double radius = double((antennaLineKm * view_.magnification() + pathBeyondKm) * view_.pixelsPerKm());  // pixels
+    const double radius = double(antennaLineLength());
     const QPointF centre(view_.centre(), view_.centre());
     // Qt counts angles anticlockwise from east in sixteenths of a degree.
     painter.drawPie(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),
@@ -141,6 +146,6 @@ void BeamPicture::invertAntennaLine(double direction)
     preparePainter(painter, side_);
     painter.setCompositionMode(QPainter::RasterOp_NotDestination);
     painter.setPen(QPen(Qt::black, pathWidth));
-    const long double length = (antennaLineKm * view_.magnification() + pathBeyondKm) * view_.pixelsPerKm();  // pixels
+    const long double length = antennaLineLength();
     painter.drawLine(view_.polar(direction, length), QPoint(view_.centre(), view_.centre()));
 }

@@ -65,6 +65,8 @@ public:
     static constexpr int antennaLineKm = 20000;  // length of the antenna line at magnification 1
 
 private:
+    // How far the antenna line and the antenna's beam reach from the centre, pixels.
+    long double antennaLineLength() const;
     QImage& canvas_;
     int side_;
     const QImage* bitmap_ = nullptr;  // the pixels come from here, or else from file_

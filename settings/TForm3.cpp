@@ -395,11 +395,11 @@ void TForm3::keyPressed(QLineEdit* edit, int key)
     if (edit == Edit1)
         Edit1KeyPress(key);
     else if (edit == Edit2)
-        Edit2KeyPress(key);
+        takeWholeNumber(Edit2, key, ParameterRules::acceptsMarkerSize, &ParameterSettings::setCityMarkerSize);
     else if (edit == E_Ueberlappung)
         E_UeberlappungKeyPress(key);
     else if (edit == E_Oeffnung)
-        E_OeffnungKeyPress(key);
+        takeWholeNumber(E_Oeffnung, key, ParameterRules::acceptsOpeningAngle, &ParameterSettings::setOpeningAngleDegrees);
     else if (edit == E_WsjtxPort)
         E_WsjtxPortKeyPress(key);
     else
@@ -424,28 +424,16 @@ void TForm3::Edit1Exit()
     settings_.setCircleSpacingKm(ParameterRules::toInteger(Edit1->text()));
 }
 
-void TForm3::E_OeffnungKeyPress(int key)
+void TForm3::takeWholeNumber(QLineEdit* edit, int key, bool (*accepts)(const QString&), void (ParameterSettings::*set)(int))
 {
     if (!ParameterRules::isEnter(key)) {
-        markTyping(E_Oeffnung);
+        markTyping(edit);
         return;
     }
-    if (!ParameterRules::acceptsOpeningAngle(E_Oeffnung->text()))
-        return;  // stays yellow; the old angle stays in force
-    markAccepted(E_Oeffnung);
-    settings_.setOpeningAngleDegrees(ParameterRules::toInteger(E_Oeffnung->text()));
-}
-
-void TForm3::Edit2KeyPress(int key)
-{
-    if (!ParameterRules::isEnter(key)) {
-        markTyping(Edit2);
-        return;
-    }
-    if (!ParameterRules::acceptsMarkerSize(Edit2->text()))
-        return;  // stays yellow; the old size stays in force
-    markAccepted(Edit2);
-    settings_.setCityMarkerSize(ParameterRules::toInteger(Edit2->text()));
+    if (!accepts(edit->text()))
+        return;  // stays yellow; the old value stays in force
+    markAccepted(edit);
+    (settings_.*set)(ParameterRules::toInteger(edit->text()));
 }
 
 void TForm3::E_UeberlappungKeyPress(int key)

@@ -68,9 +68,9 @@ private:
     void keyPressed(QLineEdit* edit, int key);
     void Edit1KeyPress(int key);
     void Edit1Exit();
-    void Edit2KeyPress(int key);
     void E_UeberlappungKeyPress(int key);
-    void E_OeffnungKeyPress(int key);
+    // A field of a whole number: typing marks it, Enter applies an accepted text to the setting.
+    void takeWholeNumber(QLineEdit* edit, int key, bool (*accepts)(const QString&), void (ParameterSettings::*set)(int));
     void EditElevationKeyPress(int key);
     void CB_ElevationClick();
     // The WSJT-X group: the box applies at once, address and port on Enter when usable (an
