@@ -72,8 +72,9 @@ TEST(MapLabelLayer, SpokeLabelsStandBesideTheirSpokeInsideTheRimWithAHalo)
                 const QRgb pixel = picture.pixel(x, y);
                 dark += qGray(pixel) < 64;
                 light += qGray(pixel) > 192;
-                if (pixel != grey)
+                if (pixel != grey) {
                     EXPECT_LT(std::hypot(x - 300, y - 300), c.rim - 1) << x << ',' << y;
+                }
             }
         EXPECT_GT(dark, 12 * 8) << "twelve labels";
         EXPECT_GT(light, dark) << "each with its halo";
