@@ -297,9 +297,9 @@ void TForm10::RedrawBeamMap()
     if (session_.target().distance > targetPathFromKm)
         DrawTargetPath();
     layersAt(MapLayer::Stage::labels);
-    drawnSector_ = wantedSector();
-    if (drawnSector_)
-        picture().fillSector(*drawnSector_, parameters_.openingAngleDegrees(), sectorColour);
+    drawSector([this](double direction, const QColor& colour) {
+        picture().fillSector(direction, parameters_.openingAngleDegrees(), colour);
+    });
     drawState_.beamLineDrawn = false;  // the copy has painted over any antenna line
     BeamKarte->update();
 }

@@ -236,9 +236,9 @@ void TForm1::RedrawMap()
     layers.crosshairColour = WindowsColor::toQColor(session_.crosshairColor());
     const MercatorProjection projection(zoomStack_.back(), Karte->size());
     picture().paintMap(layers, [&](MapLayer::Stage stage) { drawLayers(Karte->canvas(), projection, stage); });
-    drawnSector_ = wantedSector();
-    if (drawnSector_)
-        picture().fillSector(layers.own, *drawnSector_, parameters_.openingAngleDegrees(), sectorColour);
+    drawSector([&](double direction, const QColor& colour) {
+        picture().fillSector(layers.own, direction, parameters_.openingAngleDegrees(), colour);
+    });
     dragRect_ = QRect();  // the copy has painted over any zoom rectangle
     drawState_.mercatorLineDrawn = false;
     drawState_.mercatorLineDirection.reset();

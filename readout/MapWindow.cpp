@@ -32,22 +32,41 @@ MapWindow::MapWindow(Session& session, MapHost& host, const ParameterSettings& p
     connect(&session_, &Session::rotorLinkLost, this, [this] { eraseAntennaLine(); });
 }
 
-const QColor MapWindow::sectorColour(255, 210, 0, 90);
+void MapWindow::drawSector(const std::function<void(double, const QColor&)>& fill)
+{
+    static const QColor colour(255, 210, 0, 90);
+    static const QColor longPathColour(255, 210, 0, 40);
+    drawnSector_ = wantedSector();
+    if (!drawnSector_)
+        return;
+    fill(drawnSector_->direction, colour);
+    if (drawnSector_->longPath)
+        fill(drawnSector_->direction + 180, longPathColour);
+}
 
-std::optional<double> MapWindow::wantedSector() const
+bool MapWindow::Sector::operator==(const Sector& other) const
+{
+    return longPath == other.longPath && std::fabs(direction - other.direction) < 1;
+}
+
+std::optional<MapWindow::Sector> MapWindow::wantedSector() const
 {
     const RotorState& rotor = session_.rotorState();
     if (parameters_.openingAngleDegrees() <= 0 || !rotor.rotorConnected || !rotor.rotorAzimuth)
         return std::nullopt;
-    return *rotor.rotorAzimuth + parameters_.displayOffsetDegrees();
+    const double direction = *rotor.rotorAzimuth + parameters_.displayOffsetDegrees();  // degrees
+    const TargetInfo& target = session_.target();
+    // Degrees between the antenna and the target's short path, 0 to 180.
+    const double offTarget = std::fabs(std::remainder(direction - target.bearing, 360.0));
+    return Sector{direction, target.isSet() && offTarget > 90};
 }
 
 bool MapWindow::sectorBehind() const
 {
-    const std::optional<double> wanted = wantedSector();
+    const std::optional<Sector> wanted = wantedSector();
     if (!wanted || !drawnSector_)
         return wanted.has_value() != drawnSector_.has_value();
-    return std::fabs(*wanted - *drawnSector_) >= 1;
+    return !(*wanted == *drawnSector_);
 }
 
 bool MapWindow::mapShown() const

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -84,14 +85,14 @@ protected:
     void prepare();
     bool preparationDue() const { return preparationDue_; }
 
-    static const QColor sectorColour;  // the antenna's beam, translucent
-    // The direction the antenna's beam is to be drawn in now (the antenna's, degrees); none while
-    // no opening angle is set or the rotor gives no reading.
-    std::optional<double> wantedSector() const;
-    // The beam in the picture no longer matches the antenna (it moved a degree or more, or is to
-    // go): a full redraw is due.
+    // Draws the antenna's beam as it is now with fill(direction in degrees, colour): translucent
+    // around the antenna's direction, and fainter at the opposite bearing, where the beam goes on
+    // past the antipode, while the antenna points nearer the target's long path than its short one.
+    // Nothing while no opening angle is set or the rotor gives no reading.
+    void drawSector(const std::function<void(double, const QColor&)>& fill);
+    // The beam in the picture no longer matches the antenna (it moved a degree or more, took or
+    // left the long path, or is to go): a full redraw is due.
     bool sectorBehind() const;
-    std::optional<double> drawnSector_;  // the direction of the beam in the picture, degrees
     // Loads what the map put off (its picture's pixels); throws AppError when they cannot be read.
     virtual void loadPutOff() { }
 
@@ -102,6 +103,15 @@ protected:
     DrawState drawState_;  // the antenna line on this map's picture
 
 private:
+    // The antenna's beam as drawn: its direction and whether its long path is drawn too.
+    struct Sector {
+        double direction = 0;   // degrees clockwise from north
+        bool longPath = false;  // the antenna serves the target's long path
+        bool operator==(const Sector& other) const;
+    };
+    std::optional<Sector> wantedSector() const;
+    std::optional<Sector> drawnSector_;  // the beam in the picture
+
     // Runs step on this map after the first paint of painted, unless the map is gone by then.
     void afterFirstPaint(QWidget* painted, void (*step)(MapWindow&));
     // Draws the antenna line of a rotor status, or erases it when the status has no reading.

@@ -386,7 +386,8 @@ TEST_F(TForm10Test, CirclesSpokesCityDotsAndLayers)
 }
 
 // With an opening angle set, the antenna's beam is a translucent wedge around the antenna line that
-// follows the rotor and goes with the link; without one the picture has no wedge at all.
+// follows the rotor and goes with the link, fainter the other way round while the antenna serves
+// the target's long path; without one the picture has no wedge at all.
 TEST_F(TForm10Test, TheAntennasBeamFollowsTheRotorAndGoesWithTheLink)
 {
     startOnBeamMap();
@@ -397,10 +398,13 @@ TEST_F(TForm10Test, TheAntennasBeamFollowsTheRotorAndGoesWithTheLink)
         rotor.rotorConnected = connected;
         stage.session.takeRotorStatus(rotor);
     };
-    const auto covered = [&](double bearing) {
+    const auto change = [&](double bearing) {
         const QPoint pixel = at(bearing, centre / 2);
-        return shown().pixel(pixel) != plain.pixel(pixel);
+        const QRgb now = shown().pixel(pixel), before = plain.pixel(pixel);
+        return std::abs(qRed(now) - qRed(before)) + std::abs(qGreen(now) - qGreen(before)) +
+               std::abs(qBlue(now) - qBlue(before));
     };
+    const auto covered = [&](double bearing) { return change(bearing) != 0; };
     status(90, true);
     EXPECT_FALSE(covered(80)) << "no opening angle: no beam";
     stage.parameters.setOpeningAngleDegrees(60);
@@ -411,6 +415,17 @@ TEST_F(TForm10Test, TheAntennasBeamFollowsTheRotorAndGoesWithTheLink)
     status(200, true);
     EXPECT_TRUE(covered(180) && covered(220)) << "it follows the rotor";
     EXPECT_FALSE(covered(110));
+    // The antenna turned away from the target serves its long path: the beam's way on past the
+    // antipode is drawn too, fainter; with the target ahead it is not.
+    stage.session.setTarget(TargetInfo {10, 50, 35, 6000});
+    map->RedrawBeamMap();
+    EXPECT_TRUE(covered(5) && covered(45)) << "the long path's beam";
+    EXPECT_LT(change(5), change(185)) << "fainter than the beam itself";
+    stage.session.setTarget(TargetInfo {10, 50, 215, 6000});
+    map->RedrawBeamMap();
+    EXPECT_FALSE(covered(5) || covered(45));
+    stage.session.clearTarget();
+    map->RedrawBeamMap();
     RotorState lost = stage.session.rotorState();
     lost.rotorConnected = false;
     stage.session.loseRotorLink(lost);
