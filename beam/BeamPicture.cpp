@@ -58,7 +58,7 @@ void BeamPicture::copyBitmap()
                        bitmapSize_.height() - 2 * zoomMargin_);
     const QRect shown(0, 0, side_, side_);
     if (file_) {
-        StretchSampling(canvas_.size(), shown, shown, bitmapSize_, source).copyFrom(*file_, canvas_);
+        StretchSampling::copyShown(*file_, source, canvas_, shown);
         return;
     }
     QPainter painter(&canvas_);
@@ -131,7 +131,8 @@ void BeamPicture::fillSector(double direction, double openingAngle, const QColor
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    const double radius = double(antennaLineLength());
+    // As far as the antenna line, but not beyond the map's rim, the antipode.
+    const double radius = double(std::min(antennaLineLength(), view_.radiusOf(AzimuthalProjection::antipodeKm)));
     const QPointF centre(view_.centre(), view_.centre());
     // Qt counts angles anticlockwise from east in sixteenths of a degree.
     painter.drawPie(QRectF(centre - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius)),

@@ -53,7 +53,7 @@ public:
     // The path from the centre to 200 km beyond the target and a 60 degree arc at its distance.
     void drawTargetPath(double bearing, double distanceKm, const QColor& colour);
     // The antenna's beam: a wedge from the centre half the opening angle either side of the
-    // direction (degrees), as long as the antenna line, filled translucent.
+    // direction (degrees), as long as the antenna line within the map's rim, filled translucent.
     void fillSector(double direction, double openingAngle, const QColor& colour);
     // The antenna line from the centre in a direction (degrees), drawn with an inverting pen three
     // pixels wide: drawing it twice restores every pixel.

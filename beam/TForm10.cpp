@@ -351,7 +351,7 @@ void TForm10::BeamKarteMouseMove(QMouseEvent* event)
         return;
     // Without a choice the panel keeps its state, but its lines follow the mouse.
     const ParameterSettings::OnOff choice = parameters_.mousePositionShown();
-    readOut(event->position().toPoint(), *shown,
+    readOut(ImageWidget::pixelAt(event), *shown,
             choice == ParameterSettings::OnOff::on
                 ? PanelUse::show
                 : (choice == ParameterSettings::OnOff::none ? PanelUse::follow : PanelUse::none));
@@ -364,7 +364,7 @@ void TForm10::BeamKarteMouseDown(QMouseEvent* event)
         return;
     }
     if (const std::unique_ptr<MapProjection> shown = projection())
-        makeTarget(event->position().toPoint(), *shown);
+        makeTarget(ImageWidget::pixelAt(event), *shown);
 }
 
 void TForm10::ZoomPlusClick()

@@ -9,6 +9,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -59,6 +60,16 @@ StretchSampling::StretchSampling(QSize surfaceSize, const QRect& clip, const QRe
                    source.y(), source.height()},
                   false))
 {
+}
+
+void StretchSampling::copyShown(const Bmp24File& file, const QRect& source, QImage& surface, const QRect& shown)
+{
+    const qreal ratio = surface.devicePixelRatio();
+    const QPoint topLeft(int(std::floor(shown.left() * ratio)), int(std::floor(shown.top() * ratio)));
+    const QPoint end(int(std::ceil((shown.left() + shown.width()) * ratio)),
+                     int(std::ceil((shown.top() + shown.height()) * ratio)));
+    const QRect device(topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y()));
+    StretchSampling(surface.size(), device, device, file.size(), source).copyFrom(file, surface);
 }
 
 void StretchSampling::copyFrom(const Bmp24File& file, QImage& surface) const

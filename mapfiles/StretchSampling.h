@@ -29,6 +29,9 @@ public:
     // Copies the pixels the drawing shows, read from the image's file, onto the surface; rows the
     // file no longer holds are left as they were.
     void copyFrom(const Bmp24File& file, QImage& surface) const;
+    // Stretches the source part of the file over the shown rectangle of the surface, clipped to it,
+    // as drawImage does at the surface's device pixel ratio; shown is in the surface's logical pixels.
+    static void copyShown(const Bmp24File& file, const QRect& source, QImage& surface, const QRect& shown);
 
 private:
     std::vector<int> columns_, rows_;

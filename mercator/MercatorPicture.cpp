@@ -119,9 +119,7 @@ void MercatorPicture::copyMapPart(const QImage& bitmap, const MapView& whole)
 
 void MercatorPicture::copyMapPart(const Bmp24File& file, const MapView& whole)
 {
-    const QRect source = startCopy(file.size(), whole);
-    const QRect shown(QPoint(0, 0), size_);
-    StretchSampling(canvas_.size(), shown, shown, file.size(), source).copyFrom(file, canvas_);
+    StretchSampling::copyShown(file, startCopy(file.size(), whole), canvas_, QRect(QPoint(0, 0), size_));
 }
 
 void MercatorPicture::drawCityMarkers(const std::vector<CityRecord>& cities, int markerSize, const QColor& color)
@@ -139,26 +137,33 @@ void MercatorPicture::drawCityMarkers(const std::vector<CityRecord>& cities, int
 void MercatorPicture::drawLocatorGrid(int level)
 {
     // Written straight into the rows: at the finest level a painter stroke per line costs several
-    // times the rest of the redraw. The pixels are those of one-pixel lines across the picture.
+    // times the rest of the redraw. The pixels are those of one-pixel lines across the picture,
+    // each line as many device pixels thick as one pixel covers on the surface.
     const QRgb black = qRgb(0, 0, 0);
-    const int width = std::min(size_.width(), canvas_.width()), height = std::min(size_.height(), canvas_.height());
+    const qreal ratio = canvas_.devicePixelRatio();
+    const auto device = [ratio](int pixel) { return int(std::floor(pixel * ratio)); };
+    const int width = std::min(device(size_.width()), canvas_.width());
+    const int height = std::min(device(size_.height()), canvas_.height());
     // Parallels first: a row they fill needs no meridian pixels, and at the finest level on a
     // small scale they fill almost every row.
     std::vector<bool> filled(std::size_t(std::max(height, 0)), false);
     for (const double latitude : LocatorGrid::parallels(view_, level)) {
         const int y = latToViewY(view_, size_.height(), latitude);
-        if (y >= 0 && y < height && !filled[std::size_t(y)]) {
-            QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(y));
+        for (int row = std::max(device(y), 0); row < std::min(device(y + 1), height); ++row) {
+            if (filled[std::size_t(row)])
+                continue;
+            QRgb* const line = reinterpret_cast<QRgb*>(canvas_.scanLine(row));
             std::fill(line, line + width, black);
-            filled[std::size_t(y)] = true;
+            filled[std::size_t(row)] = true;
         }
     }
-    std::vector<int> columns;  // pixels
+    std::vector<int> columns;  // device pixels
     for (const double longitude : LocatorGrid::meridians(view_, level)) {
         const int x = lonToViewX(view_, size_.width(), longitude);
-        // Lines closer than a pixel fall on the same column; each is set once.
-        if (x >= 0 && x < width && (columns.empty() || columns.back() != x))
-            columns.push_back(x);
+        // Lines closer than a pixel fall on the same columns; each is set once.
+        for (int column = std::max(device(x), 0); column < std::min(device(x + 1), width); ++column)
+            if (columns.empty() || columns.back() != column)
+                columns.push_back(column);
     }
     if (columns.empty())
         return;

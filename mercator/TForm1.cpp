@@ -299,7 +299,7 @@ void TForm1::KarteMouseMove(QMouseEvent* event)
     if (heldExactly(event, Qt::LeftButton, Qt::ShiftModifier) || heldExactly(event, Qt::LeftButton, Qt::AltModifier)
         || heldExactly(event, Qt::LeftButton, Qt::ControlModifier))
         return;
-    const QPoint mouse = event->position().toPoint();
+    const QPoint mouse = ImageWidget::pixelAt(event);
     const bool leftDrag = heldExactly(event, Qt::LeftButton);
     // While a button drags, the panel follows the mouse with the lines it has; otherwise its lines
     // follow the mouse whatever the choice, and "Ein" shows it.
@@ -324,8 +324,9 @@ void TForm1::KarteMouseDown(QMouseEvent* event)
         Zoom1Click();
         return;
     }
-    dragStartX_ = int(event->position().x());
-    dragStartY_ = int(event->position().y());
+    const QPoint mouse = ImageWidget::pixelAt(event);
+    dragStartX_ = mouse.x();
+    dragStartY_ = mouse.y();
     dragRect_ = QRect();
 }
 
@@ -333,7 +334,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || zoomStack_.empty())
         return;
-    const QPoint mouse = event->position().toPoint();
+    const QPoint mouse = ImageWidget::pixelAt(event);
     if (std::abs(dragStartX_ - mouse.x()) < ImageWidget::screenSize().width() / 20) {
         // A click: the point becomes the target; the rotor turns only when the user says so.
         if (makeTarget(mouse, MercatorProjection(zoomStack_.back(), Karte->size())))

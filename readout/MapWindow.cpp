@@ -25,6 +25,7 @@ MapWindow::MapWindow(Session& session, MapHost& host, const ParameterSettings& p
     setWindowFlags(Qt::FramelessWindowHint);
     image_ = new ImageWidget(this);
     image_->setObjectName(imageName);
+    connect(image_, &ImageWidget::surfaceRenewed, this, &MapWindow::redrawIfShown);
     connect(&session_, &Session::crosshairColorChanged, this, &MapWindow::redrawIfShown);
     connect(&parameters_, &ParameterSettings::cityMarkerSizeChanged, this, &MapWindow::redrawIfShown);
     connect(&parameters_, &ParameterSettings::displayOffsetChanged, this, &MapWindow::redrawIfShown);
@@ -190,6 +191,8 @@ void MapWindow::drawLayers(QImage& canvas, const MapProjection& projection, MapL
     if (layers_.empty())
         return;
     QPainter painter(&canvas);
+    // The surface reaches beyond the picture: layers keep to the part the image shows.
+    painter.setClipRect(QRect(QPoint(0, 0), image_->size()));
     for (const MapLayer* layer : layers_)
         if (layer->stage() == stage)
             layer->draw(painter, projection);

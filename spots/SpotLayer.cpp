@@ -64,7 +64,7 @@ void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
     if (markers.empty())
         return;
     const qint64 now = spots_.now();
-    const QRect picture = painter.viewport();
+    const QRect picture = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : painter.viewport();
     const SpotFilter shown = filter();
     for (auto& labels : labels_)
         if (labels.size() > 2 * int(markers.size()) + 256)
@@ -108,7 +108,7 @@ void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
         placer.reserve(square(at));
     for (Drawn* marker : byPrecedence)
         if (const auto place =
-                placer.place(marker->at, label(marker->spot->call, marker->isNew, painter.font()).size()))
+                placer.place(marker->at, label(marker->spot->call, marker->isNew, painter).deviceIndependentSize().toSize()))
             marker->label = *place;
 
     painter.save();
@@ -125,22 +125,33 @@ void SpotLayer::draw(QPainter& painter, const MapProjection& projection) const
     for (const Drawn& marker : drawn)
         if (!marker.label.isNull()) {
             setOpacity(marker.step);
-            painter.drawImage(marker.label.topLeft(), label(marker.spot->call, marker.isNew, painter.font()));
+            painter.drawImage(marker.label.topLeft(), label(marker.spot->call, marker.isNew, painter));
         }
     painter.restore();
 }
 
-const QImage& SpotLayer::label(const QString& call, bool isNew, const QFont& font) const
+const QImage& SpotLayer::label(const QString& call, bool isNew, const QPainter& onto) const
 {
+    // Drawn at the surface's device pixel ratio, so that calls are as sharp as the screen.
+    const qreal ratio = onto.device()->devicePixelRatioF();
+    if (ratio != labelRatio_) {
+        for (auto& labels : labels_)
+            labels.clear();
+        labelRatio_ = ratio;
+    }
     QHash<QString, QImage>& labels = labels_[isNew ? 1 : 0];
     auto found = labels.find(call);
     if (found != labels.end())
         return *found;
+    const QFont& font = onto.font();
     // Cut to the ink of the call: capitals and digits leave much of the font's line empty, room
     // that neighbouring calls can use. One pixel more on each side for the halo.
     const QFontMetrics metrics(font);
     const QRect ink = metrics.tightBoundingRect(call);
-    QImage image(ink.width() + 2, ink.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    // Rounded up, so that the label's logical size never falls short of its ink.
+    QImage image(int(std::ceil((ink.width() + 2) * ratio)), int(std::ceil((ink.height() + 2) * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setFont(font);

@@ -38,7 +38,7 @@ public:
 private:
     // The call written once in its colour, then copied at every redraw: a map full of spots is
     // redrawn at every change, and laying out text costs several times a copy.
-    const QImage& label(const QString& call, bool isNew, const QFont& font) const;
+    const QImage& label(const QString& call, bool isNew, const QPainter& onto) const;
     SpotFilter filter() const
     {
         return filter_ ? filter_() : SpotFilter(QString(), ParameterSettings::defaultMapAgeMinutes);
@@ -48,4 +48,5 @@ private:
     std::function<void(const QString&)> picked_;
     std::function<SpotFilter()> filter_;
     mutable QHash<QString, QImage> labels_[2];  // by call: [0] heard before, [1] new
+    mutable qreal labelRatio_ = 1;              // the device pixel ratio the labels were drawn at
 };

@@ -18,15 +18,30 @@
 # dbus, python3, and the German locale de_DE.UTF-8.
 # WALK_KEEP=1 keeps the temporary folder for a look at what went wrong; WALK_TRACE=1 prints each
 # step of the walk with the seconds since its start.
+#
+# For looking at the maps in other light and on other screens (the defaults give the walk above):
+#   WALK_TIME='2027-12-22 00:00:00'  the stopped wall clock, UTC
+#   WALK_SCALE=2                     Qt's scale factor; the screen grows with it
+#   WALK_PARTNER=QF56OD              the partner's locator
+#   WALK_OPENING=60                  the antenna's opening angle, degrees; the antenna is then
+#                                    turned to the partner (short path) before the map shots,
+#                                    and the clock runs from WALK_TIME
+#   WALK_SPOTS=300                   a DX cluster on loopback sends this many spots on 20 m,
+#                                    heard in the last 15 minutes all over the world
 set -euo pipefail
 
-fake_time='2027-03-20 12:00:00'
+fake_time=${WALK_TIME:-2027-03-20 12:00:00}
+scale=${WALK_SCALE:-1}
+partner=${WALK_PARTNER:-JN58TD}
+opening=${WALK_OPENING:-0}
+spots=${WALK_SPOTS:-0}
 # The executables' modification date, which the about card shows: the same for every build.
 file_time='2027-03-01 12:00:00 UTC'
-screen='1280x900x24'
+scaled() { python3 -c "import sys; print(round($1 * float(sys.argv[1])))" "$scale"; }
+screen="$(scaled 1280)x$(scaled 900)x24"
 # Where the mouse waits while a shot is taken, in pixels: the top right corner, where no window
 # opens.
-park_x=1275
+park_x=$(scaled 1275)
 park_y=4
 poll_seconds=0.2
 quiet_polls=5          # a shot is taken after this many unchanged polls (1 s)
@@ -182,8 +197,11 @@ inner() {
   done
 
   # The wall clock stands still (maps with the sun's light and shadow do not change between
-  # shots); the monotonic clock runs, so the program's timers work.
-  faketime --exclude-monotonic -f "$fake_time" ./Corvane >>"$work/walk.log" 2>&1 &
+  # shots); the monotonic clock runs, so the program's timers work. Hamlib's dummy rotator moves
+  # by the wall clock: to turn the antenna, the clock starts at that time and runs.
+  local clock=$fake_time
+  [ "$opening" = 0 ] || clock="@$fake_time"
+  faketime --exclude-monotonic -f "$clock" ./Corvane >>"$work/walk.log" 2>&1 &
   local faketime_pid=$!
   main_window=$(wait_window '^Corvane$')
   wait_rotor_panel
@@ -194,9 +212,11 @@ inner() {
   main_keys alt+o
   window=$(wait_window '^Locatoreingabe$')
   activate "$window"
-  xdotool type --delay 80 JN58TD
+  xdotool type --delay 80 "$partner"
   xdotool key Return
   wait_window '^Fadenkreuzdaten$' >/dev/null
+  # With a beam to show, the antenna turns to the partner; the shot waits until it stands.
+  [ "$opening" = 0 ] || main_keys alt+j
   shot entry-partner
   activate "$window"
   xdotool key Escape
@@ -297,6 +317,7 @@ self=$(readlink -f "${BASH_SOURCE[0]}")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/corvane-walk.XXXXXX")
 cleanup() {
+  [ -n "${cluster_pid:-}" ] && kill "$cluster_pid" 2>/dev/null
   [ -f "$work/walk.log" ] && cp "$work/walk.log" "$out/walk.log"
   if [ "${WALK_KEEP:-0}" = 1 ]; then echo "kept $work" >&2; else rm -rf "$work"; fi
 }
@@ -311,6 +332,50 @@ home="$work/home"
 mkdir -p "$home/.config" "$home/.local/share" "$home/.cache" "$work/runtime"
 chmod 700 "$work/runtime"
 
+# A DX cluster on loopback for WALK_SPOTS: it asks for the call, then sends its spots and keeps
+# the line open. It writes its port to the file given.
+cluster_host= cluster_port=7300
+if [ "$spots" != 0 ]; then
+  python3 - "$spots" "$fake_time" "$work/cluster.port" >>"$work/cluster.log" 2>&1 <<'PYTHON' &
+import datetime, random, socket, sys, time
+count, now = int(sys.argv[1]), datetime.datetime.fromisoformat(sys.argv[2])
+rng = random.Random(7)
+# Prefixes with a square in their country, weighted towards where a busy band is busiest.
+places = [("DL", "JO"), ("G", "IO"), ("F", "JN"), ("I", "JN"), ("EA", "IN"), ("SP", "KO"), ("OK", "JO"),
+          ("PA", "JO"), ("ON", "JO"), ("OH", "KP"), ("SM", "JO"), ("LA", "JP"), ("YO", "KN"), ("UA", "KO"),
+          ("K", "FN"), ("W", "EM"), ("N", "DM"), ("VE", "FN"), ("JA", "PM"), ("VK", "QF"), ("ZL", "RF"),
+          ("PY", "GG"), ("LU", "GF"), ("ZS", "KG"), ("5B", "KM"), ("A6", "LL"), ("VU", "MK"), ("BY", "OM"),
+          ("HL", "PM"), ("KH6", "BL"), ("CE", "FF"), ("TF", "HP"), ("VP8", "GD"), ("9J", "KH"), ("EA8", "IL")]
+weights = [9, 6, 6, 5, 4, 4, 3, 3, 3, 2, 2, 2, 2, 4, 9, 8, 6, 3, 5, 2, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1]
+lines = []
+for i in range(count):
+    prefix, field = rng.choices(places, weights)[0]
+    call = "%s%d%s" % (prefix, rng.randint(1, 9), "".join(rng.choice("ABCDEFGHIJKLMNOPQRSTUVWXYZ") for _ in range(3)))
+    square = "%s%d%d" % (field, rng.randint(0, 9), rng.randint(0, 9))
+    heard = now - datetime.timedelta(minutes=rng.randint(0, 14))
+    lines.append("DX de DL0XYZ:    %7.1f  %-12s FT8 -%02d dB %s%s%04dZ\r\n" % (
+        14074.0 + rng.randint(0, 2900) / 1000.0, call, rng.randint(1, 24), square, " " * 12,
+        heard.hour * 100 + heard.minute))
+server = socket.socket()
+server.bind(("127.0.0.1", 0))
+server.listen(4)
+with open(sys.argv[3], "w") as port:
+    port.write(str(server.getsockname()[1]))
+while True:
+    peer, _ = server.accept()
+    peer.sendall(b"login: ")
+    peer.recv(256)
+    peer.sendall("".join(lines).encode("ascii"))
+PYTHON
+  cluster_pid=$!
+  for _ in $(seq 50); do [ -s "$work/cluster.port" ] && break; sleep 0.1; done
+  [ -s "$work/cluster.port" ] || die "the DX cluster on loopback did not start"
+  cluster_host=127.0.0.1 cluster_port=$(cat "$work/cluster.port")
+fi
+# The antenna's opening angle, written only when the walk asks for one.
+opening_key=()
+[ "$opening" = 0 ] || opening_key=("Oeffnungswinkel=$opening")
+
 # Windows-1252 and CR LF, as the program writes them ("\xe4" is ä, "\xf6" is ö). The rotor does
 # not turn on its own when a partner is entered: a turning antenna would change the shots.
 printf '%s\r\n' \
@@ -319,21 +384,23 @@ printf '%s\r\n' \
   '[Parameter]' 'Links=100' 'Oben=150' 'MausAnzeige_EIN_AUS=0' 'Staedte/Inseln_EIN_AUS=0' \
   'Anzeige Staedte/Inseln Durchmesser=3' 'Elev_Grundst=0' 'Elevation=3' 'Ueberlappung=10' \
   'Anzeigefehler=0' 'LocatorRaster=1' 'RotorSofortstart=0' 'Fahrwegoptimierung=1' 'Kreise=2000' \
-  'Graulinie=1' 'Kartenbeschriftung=1' \
+  'Graulinie=1' 'Kartenbeschriftung=1' ${opening_key[@]+"${opening_key[@]}"} \
   '[Mercator]' 'Hoch=334' 'Breit=600' 'aktuelle Karte=Welt' 'LocatorPos_X=5' 'LocatorPos_Y=350' \
   'FadenkreuzAnzeigePos_X=646' 'FadenkreuzAnzeigePos_Y=136' \
   '[Beam]' 'Hoch=500' 'Breit=500' 'Zoom=0' 'LocatorPos_X=5' 'LocatorPos_Y=350' \
   'FadenkreuzanzeigePos_X=546' 'FadenkreuzanzeigePos_Y=136' \
   '[Hilfe]' 'Top=75' 'Links=100' 'Breite=850' $'H\xf6he=600' \
   '[WSJT-X]' 'Empfang=0' 'Adresse=127.0.0.1' 'Port=2237' \
-  '[DX-Cluster]' 'Host=' 'Port=7300' 'Rufzeichen=DL1ABC' 'Logbuch=' \
+  '[DX-Cluster]' "Host=$cluster_host" "Port=$cluster_port" 'Rufzeichen=DL1ABC' 'Logbuch=' \
   >"$work/prog/Corvane.ini"
 # The directions list beside the rotor program: identifier, azimuth and elevation in degrees.
 printf '%s\r\n' $'Bake DB0ABC\t120\t0' $'K\xf6ln Relais\t250\t0' $'Kontest Nord\t15\t5' >"$work/prog/Data.txt"
 
 walk_env=(env -i "PATH=$PATH" "HOME=$home" "XDG_CONFIG_HOME=$home/.config" "XDG_DATA_HOME=$home/.local/share"
   "XDG_CACHE_HOME=$home/.cache" "XDG_RUNTIME_DIR=$work/runtime" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 TZ=UTC
-  QT_QPA_PLATFORM=xcb "WALK_TRACE=${WALK_TRACE:-0}")
+  QT_QPA_PLATFORM=xcb "WALK_TRACE=${WALK_TRACE:-0}" "WALK_PARTNER=$partner" "WALK_OPENING=$opening"
+  "WALK_TIME=$fake_time" "WALK_SCALE=$scale")
+[ "$scale" = 1 ] || walk_env+=("QT_SCALE_FACTOR=$scale")
 # The dummy rotor, registered as the user does; it listens on no UDP port, so that walks running
 # side by side do not meet.
 "${walk_env[@]}" "$work/prog/CorvaneRotor" --register --model 1 --pst aus --n1mm aus --n1mm-announce aus \

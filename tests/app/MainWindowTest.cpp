@@ -490,6 +490,11 @@ TEST_F(MainWindowKeysTest, ANarrowWindowShowsTheRotorPanelWholeAndOpensOverflowe
         EXPECT_LE(menu->geometry().left(), below.x() - std::min(menu->width(), below.x())) << "beyond the button";
         QTest::keyClick(menu, Qt::Key_Escape);
     }
+    // The rotor keys of a menu in the overflow work as before.
+    activateMainWindow();
+    QSignalSpy turns(formA(), &TFormA::rotorTurnRequested);
+    QTest::keyClick(formA(), Qt::Key_J, Qt::AltModifier);
+    EXPECT_EQ(turns.count(), 1);
 }
 
 // Alt and an item's letter on the menu bar take the item or open its menu; in an open menu the
