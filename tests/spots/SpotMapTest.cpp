@@ -199,7 +199,7 @@ TEST(SpotLayer, DrawsOnlyTheSpotsTheFilterPasses)
 }
 
 // Three hundred calls crowded over Europe, seen 20 pixels to the degree: no call covers a marker,
-// each marker's square shows whole in one colour.
+// each marker's square shows whole in one colour, and no call runs off the picture.
 TEST(SpotLayer, NoCallCoversAMarker)
 {
     qint64 now = noon;
@@ -232,6 +232,21 @@ TEST(SpotLayer, NoCallCoversAMarker)
     };
     for (const Spot& spot : service.spots().markers())
         EXPECT_TRUE(whole(projection.pixelOf(spot.place))) << spot.call.toStdString();
+    // On a surface larger than the picture, the calls keep to the part the painter may paint:
+    // the picture is the one drawn on a surface of its own size, none cut at its edge.
+    const QRect shown(0, 0, 600, 480);
+    QImage larger(1000, 600, QImage::Format_RGB32);
+    larger.fill(Qt::black);
+    QPainter clipped(&larger);
+    clipped.setClipRect(shown);
+    SpotLayer(service).draw(clipped, projection);
+    clipped.end();
+    QImage own(shown.size(), QImage::Format_RGB32);
+    own.fill(Qt::black);
+    QPainter whole600(&own);
+    SpotLayer(service).draw(whole600, projection);
+    whole600.end();
+    EXPECT_EQ(larger.copy(shown), own);
 }
 
 // Five calls at one place: the entity the log lacks wins the right side although heard first, then
