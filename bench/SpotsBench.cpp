@@ -139,7 +139,8 @@ BENCHMARK(BM_DrawTwoThousandSpots)->Unit(benchmark::kMillisecond);
 
 // 2,000 stations decoded on 20 m, two of three over Europe and the rest over the US east coast,
 // each at the centre of its grid square as FT8 gives it, drawn over the world map shown 1200 x 600
-// pixels (the Mercator window) and over a full-HD screen: most calls find no free side.
+// pixels (the Mercator window) and over a full-HD screen, on a screen of ratio 1 and of ratio 2:
+// most calls find no free side.
 void BM_DrawTwoThousandSpotsInClumps(benchmark::State& state)
 {
     const CallsignTable calls = CallsignTable::load(QStringLiteral(CORVANE_PROGRAM_DIR "/Karten/Rufzeichen.txt"));
@@ -173,14 +174,20 @@ void BM_DrawTwoThousandSpotsInClumps(benchmark::State& state)
     world.left = -180, world.right = 180, world.top = 90, world.bottom = -90;
     const QSize size = state.range(0) == 1200 ? QSize(1200, 600) : QSize(1920, 1080);  // pixels
     const MercatorProjection projection(world, size);
-    QImage picture(size, QImage::Format_RGB32);
+    const int ratio = int(state.range(1));  // device pixels per pixel
+    QImage picture(size * ratio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::darkBlue);
     for (auto _ : state) {
         QPainter painter(&picture);
         layer.draw(painter, projection);
     }
 }
-BENCHMARK(BM_DrawTwoThousandSpotsInClumps)->Arg(1200)->Arg(1920)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DrawTwoThousandSpotsInClumps)
+    ->Args({1200, 1})
+    ->Args({1920, 1})
+    ->Args({1200, 2})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
