@@ -95,7 +95,8 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
     const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Die eingetragenen Optionen zeigen und beenden."));
     const QCommandLineOption check(QStringLiteral("check"), QStringLiteral("Den Rotor mit genau diesen Optionen einmal öffnen und seine Position lesen, nichts eintragen."));
     const QCommandLineOption listModels(QStringLiteral("list-models"), QStringLiteral("Die Rotormodelle zeigen, die Hamlib kennt (Nummer;Hersteller;Modell), und beenden."));
-    parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show, check, listModels});
+    const QCommandLineOption webPassword(QStringLiteral("set-web-password"), QStringLiteral("Das Passwort der Webseite von der Standardeingabe lesen (am Terminal zweimal gefragt), nur seinen gesalzenen Schlüssel speichern und beenden."));
+    parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show, check, listModels, webPassword});
     LinkOptions::declare(parser);
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
@@ -111,9 +112,9 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
         return std::nullopt;
     }
     const int actions = int(parser.isSet(registerOption)) + int(parser.isSet(show)) + int(parser.isSet(check))
-                        + int(parser.isSet(listModels));
+                        + int(parser.isSet(listModels)) + int(parser.isSet(webPassword));
     if (actions > 1) {
-        *error = QStringLiteral("--register, --show, --check und --list-models schließen einander aus");
+        *error = QStringLiteral("--register, --show, --check, --list-models und --set-web-password schließen einander aus");
         return std::nullopt;
     }
 
@@ -135,6 +136,7 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
                       : parser.isSet(check)        ? Action::Check
                       : parser.isSet(show)         ? Action::Show
                       : parser.isSet(listModels)   ? Action::ListModels
+                      : parser.isSet(webPassword)  ? Action::SetWebPassword
                                                    : Action::Run;
     return options;
 }

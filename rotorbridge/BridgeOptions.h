@@ -23,6 +23,7 @@ struct BridgeOptions {
         Show,      // print the stored options, then end
         Check,     // open the rotator with these options and read its position, store nothing
         ListModels,  // print the rotator models Hamlib knows, then end
+        SetWebPassword,  // read the web page's password from standard input, store its key, then end
     };
 
     Action action = Action::Run;

@@ -12,6 +12,8 @@
 #include "rotorbridge/RotorBridge.h"
 #include "rotorbridge/RotorProgram.h"
 #include "rotorbridge/TravelRange.h"
+#include "rotorbridge/WebPassword.h"
+#include "rotorbridge/WebPasswordPrompt.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -104,6 +106,20 @@ int registerRotor(const BridgeOptions& options, bool store)
     return 0;
 }
 
+// Stores the key of the web page's password read from standard input.
+int setWebPassword()
+{
+    QString error;
+    const auto password = WebPasswordPrompt::read(stdin, stdout, &error);
+    if (!password)
+        return fail(error + QStringLiteral(". Nichts gespeichert."), 2);
+    const QString path = WebPassword::defaultPath();
+    if (const QString refused = WebPassword::save(path, *password); !refused.isEmpty())
+        return fail(refused + QStringLiteral(". Nichts gespeichert."), 2);
+    print({QStringLiteral("Passwort der Webseite gespeichert (nur sein Schlüssel): %1").arg(path)});
+    return 0;
+}
+
 int runBridge(QCoreApplication& application, const BridgeOptions& options)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
@@ -169,6 +185,8 @@ int main(int argc, char** argv)
         return registerRotor(*options, false);
     case BridgeOptions::Action::ListModels:
         return listModels();
+    case BridgeOptions::Action::SetWebPassword:
+        return setWebPassword();
     case BridgeOptions::Action::Run:
         break;
     }

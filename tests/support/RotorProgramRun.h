@@ -19,13 +19,17 @@ struct RotorProgramRun {
     int exitCode;
     QString output;  // standard output and error
 
+    // input: what the program reads on its standard input, which then ends.
     static RotorProgramRun of(const QStringList& arguments,
-                              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+                              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                              const QByteArray& input = {})
     {
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(rotorProgramPath(), arguments);
+        program.write(input);
+        program.closeWriteChannel();
         const bool ended = program.waitForFinished(20000);
         return {ended ? program.exitCode() : -1, QString::fromUtf8(program.readAll())};
     }
