@@ -7,6 +7,7 @@
 #include "geo/CoordinateText.h"
 #include "text/TextLines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -26,7 +27,7 @@ QString takeValue(QString& rest, const QString& line)
     while (letter < rest.size() && !hemispheres.contains(rest[letter]))
         ++letter;
     if (letter == rest.size())
-        throw malformed(line, QStringLiteral("weniger als zwei Himmelsrichtungen"));
+        throw malformed(line, QCoreApplication::translate("MapCalibration", "weniger als zwei Himmelsrichtungen"));
     const QString value = rest.left(letter + 1);
     rest.remove(0, letter + 1);
     return value;
@@ -62,7 +63,7 @@ void MapCalibration::ParseCornerLine(const QString& line, QString& longitudeText
         const bool isLongitude = value.endsWith('E') || value.endsWith('W');
         QString& target = isLongitude ? longitude : latitude;
         if (!target.isEmpty())
-            throw malformed(line, QStringLiteral("zwei Werte derselben Art"));
+            throw malformed(line, QCoreApplication::translate("MapCalibration", "zwei Werte derselben Art"));
         target = value;
     }
     longitudeText = degreeMinuteText(longitude, 'W', line);
@@ -73,7 +74,8 @@ MapView MapCalibration::readFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Kalibrierdatei %1 kann nicht gelesen werden").arg(path));
+        throw AppError(
+            QCoreApplication::translate("MapCalibration", "Kalibrierdatei %1 kann nicht gelesen werden").arg(path));
     // CR LF, CR or LF end a line, as in the other data files.
     const QStringList lines = TextLines::split(QString::fromLatin1(file.readAll()));
     const QString first = lines.value(0);

@@ -7,6 +7,7 @@
 #include "text/TextLines.h"
 #include "text/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <climits>
@@ -258,6 +259,6 @@ void SettingsFile::flush()
 void SettingsFile::store()
 {
     FileReplacement::write(path_, Windows1252::encode(lines_->join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
-                           QStringLiteral("Die Einstellungsdatei %1"));
+                           QCoreApplication::translate("SettingsFile", "Die Einstellungsdatei %1"));
     changed_ = false;
 }

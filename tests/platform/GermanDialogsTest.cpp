@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "platform/Dialogs.h"
-#include "platform/GermanTranslation.h"
+#include "platform/ProgramLanguage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -46,7 +46,7 @@ TEST(GermanDialogsTest, ConfirmationAndMessageBoxesSpeakGerman)
     Dialogs::install(nullptr);
     for (const bool translated : {false, true}) {
         SCOPED_TRACE(translated ? "with Qt's translation" : "without");
-        ASSERT_TRUE(!translated || GermanTranslation::install(*qApp, QString()));
+        ASSERT_TRUE(!translated || ProgramLanguage::install(*qApp, Language::german, QString()));
         bool answer = false;
         whileModal([&] { answer = Dialogs::current().confirm(QStringLiteral("Corvane"), QStringLiteral("Wirklich?")); },
                    [](QWidget* box) {
@@ -64,7 +64,7 @@ TEST(GermanDialogsTest, ConfirmationAndMessageBoxesSpeakGerman)
 
 TEST(GermanDialogsTest, TheColourDialogIsGermanWithTheTranslation)
 {
-    if (!GermanTranslation::install(*qApp, QString()))
+    if (!ProgramLanguage::install(*qApp, Language::german, QString()))
         GTEST_SKIP() << "Qt's German translation is not installed";
     Dialogs::install(nullptr);
     whileModal([] { Dialogs::current().chooseColor(0x0000ff); }, [](QWidget* box) {
@@ -72,7 +72,7 @@ TEST(GermanDialogsTest, TheColourDialogIsGermanWithTheTranslation)
         EXPECT_TRUE(buttonTexts(box).contains(QStringLiteral("Abbrechen"))) << buttonTexts(box).join(u',').toStdString();
         static_cast<QDialog*>(box)->reject();
     });
-    EXPECT_FALSE(GermanTranslation::install(*qApp, QStringLiteral("/no/such/folder")));
+    EXPECT_FALSE(ProgramLanguage::install(*qApp, Language::german, QString(), QStringLiteral("/no/such/folder")));
 }
 
 } // namespace
