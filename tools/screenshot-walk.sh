@@ -16,6 +16,8 @@
 #
 # Needs: faketime, xvfb, xauth, openbox, xdotool, x11-utils (xmessage, xprop), imagemagick,
 # dbus, python3, and the German locale de_DE.UTF-8.
+# WALK_LANGUAGE=en walks the English program (Corvane --lang en) on a 1600x1000 screen, for a
+# look at the English windows; two builds are compared by the German walk.
 # WALK_KEEP=1 keeps the temporary folder for a look at what went wrong; WALK_TRACE=1 prints each
 # step of the walk with the seconds since its start.
 set -euo pipefail
@@ -28,6 +30,11 @@ screen='1280x900x24'
 # opens.
 park_x=1275
 park_y=4
+language=${WALK_LANGUAGE:-de}
+if [ "$language" = en ]; then
+  screen='1600x1000x24'
+  park_x=1595
+fi
 poll_seconds=0.2
 quiet_polls=5          # a shot is taken after this many unchanged polls (1 s)
 settle_limit_polls=150 # and after 30 s at the latest, with a warning
@@ -42,6 +49,25 @@ die() {
 
 warn() {
   echo "screenshot-walk: $*" >&2
+}
+
+# A window's title in the walk's language, by its German one.
+title() {
+  if [ "$language" != en ]; then
+    echo "$1"
+    return
+  fi
+  case $1 in
+    Locatoreingabe) echo 'Locator entry' ;;
+    Fadenkreuzdaten) echo 'Crosshair data' ;;
+    Parameter) echo 'Parameters' ;;
+    Richtungen) echo 'Directions' ;;
+    Hilfe) echo 'Help' ;;
+    'Über diese Version') echo 'About this Version' ;;
+    DX-Spots) echo 'DX spots' ;;
+    'Rotor einrichten') echo 'Rotor set-up' ;;
+    *) echo "$1" ;;
+  esac
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -183,7 +209,9 @@ inner() {
 
   # The wall clock stands still (maps with the sun's light and shadow do not change between
   # shots); the monotonic clock runs, so the program's timers work.
-  faketime --exclude-monotonic -f "$fake_time" ./Corvane >>"$work/walk.log" 2>&1 &
+  local options=()
+  [ "$language" = en ] && options=(--lang en)
+  faketime --exclude-monotonic -f "$fake_time" ./Corvane "${options[@]}" >>"$work/walk.log" 2>&1 &
   local faketime_pid=$!
   main_window=$(wait_window '^Corvane$')
   wait_rotor_panel
@@ -192,15 +220,15 @@ inner() {
   # A partner by locator: the path and target on the map, and the crosshair data window.
   local window
   main_keys alt+o
-  window=$(wait_window '^Locatoreingabe$')
+  window=$(wait_window "^$(title 'Locatoreingabe')\$")
   activate "$window"
   xdotool type --delay 80 JN58TD
   xdotool key Return
-  wait_window '^Fadenkreuzdaten$' >/dev/null
+  wait_window "^$(title 'Fadenkreuzdaten')\$" >/dev/null
   shot entry-partner
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Locatoreingabe$'
+  wait_window_gone "^$(title 'Locatoreingabe')\$"
   shot crosshair-data
 
   # The beam map opens with its menu; "Zoom +" enlarges it.
@@ -214,47 +242,47 @@ inner() {
   shot mercator-europa
 
   main_keys alt+p
-  window=$(wait_window '^Parameter$')
+  window=$(wait_window "^$(title 'Parameter')\$")
   shot parameter
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Parameter$'
+  wait_window_gone "^$(title 'Parameter')\$"
 
   # The directions list ("Feststationen") is in the menu while the rotor panel shows.
   main_keys alt+f
-  window=$(wait_window '^Richtungen$')
+  window=$(wait_window "^$(title 'Richtungen')\$")
   shot directions
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Richtungen$'
+  wait_window_gone "^$(title 'Richtungen')\$"
 
   main_keys F1
-  window=$(wait_window '^Hilfe$')
+  window=$(wait_window "^$(title 'Hilfe')\$")
   shot help
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Hilfe$'
+  wait_window_gone "^$(title 'Hilfe')\$"
 
   main_keys alt+h a
-  window=$(wait_window '^Über diese Version')
+  window=$(wait_window "^$(title 'Über diese Version')")
   shot about keep-focus
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Über diese Version'
+  wait_window_gone "^$(title 'Über diese Version')"
 
   main_keys alt+e d
-  window=$(wait_window '^DX-Spots$')
+  window=$(wait_window "^$(title 'DX-Spots')\$")
   shot dx-spots
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^DX-Spots$'
+  wait_window_gone "^$(title 'DX-Spots')\$"
 
   main_keys alt+e e
-  window=$(wait_window '^Rotor einrichten$')
+  window=$(wait_window "^$(title 'Rotor einrichten')\$")
   shot rotor-setup
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Rotor einrichten$'
+  wait_window_gone "^$(title 'Rotor einrichten')\$"
 
   # Closing the main window ends the program, which saves its settings on the way out.
   main_keys alt+F4
@@ -333,7 +361,7 @@ printf '%s\r\n' $'Bake DB0ABC\t120\t0' $'K\xf6ln Relais\t250\t0' $'Kontest Nord\
 
 walk_env=(env -i "PATH=$PATH" "HOME=$home" "XDG_CONFIG_HOME=$home/.config" "XDG_DATA_HOME=$home/.local/share"
   "XDG_CACHE_HOME=$home/.cache" "XDG_RUNTIME_DIR=$work/runtime" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 TZ=UTC
-  QT_QPA_PLATFORM=xcb "WALK_TRACE=${WALK_TRACE:-0}")
+  QT_QPA_PLATFORM=xcb "WALK_TRACE=${WALK_TRACE:-0}" "WALK_LANGUAGE=$language")
 # The dummy rotor, registered as the user does; it listens on no UDP port, so that walks running
 # side by side do not meet.
 "${walk_env[@]}" "$work/prog/CorvaneRotor" --register --model 1 --pst aus --n1mm aus --n1mm-announce aus \

@@ -28,6 +28,125 @@
     </message>
 </context>
 <context>
+    <name>BridgeOptions</name>
+    <message>
+        <source>Ungültiges Rotormodell: &apos;%1&apos;</source>
+        <translation>Invalid rotator model: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Ungültige Einstellung &apos;%1&apos;: erwartet wird NAME=WERT</source>
+        <translation>Invalid setting &apos;%1&apos;: NAME=VALUE expected</translation>
+    </message>
+    <message>
+        <source>Ungültiger Winkel für --%1: &apos;%2&apos;</source>
+        <translation>Invalid angle for --%1: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Das linke Ende (%1) muss kleiner sein als das rechte (%2)</source>
+        <translation>The left end (%1) must be less than the right one (%2)</translation>
+    </message>
+    <message>
+        <source>Rotorsteuerung für Corvane: meldet Azimut und Elevation eines Hamlib-Rotors an Corvane und fährt ihn auf dessen Ziele.</source>
+        <translation>Rotor control for Corvane: reports azimuth and elevation of a Hamlib rotator to Corvane and turns it to Corvane&apos;s targets.</translation>
+    </message>
+    <message>
+        <source>Diese Hilfe.</source>
+        <translation>This help.</translation>
+    </message>
+    <message>
+        <source>Hamlib-Rotormodell (1 = Dummy, 2 = rotctld über TCP; rotctl -l listet alle).</source>
+        <translation>Hamlib rotator model (1 = dummy, 2 = rotctld over TCP; rotctl -l lists all).</translation>
+    </message>
+    <message>
+        <source>Gerät: serielle Schnittstelle oder host:port für rotctld.</source>
+        <translation>Device: serial port, or host:port for rotctld.</translation>
+    </message>
+    <message>
+        <source>pfad</source>
+        <translation>path</translation>
+    </message>
+    <message>
+        <source>Hamlib-Einstellung wie bei rotctl -C, z. B. serial_speed=9600 (mehrfach möglich).</source>
+        <translation>Hamlib setting as with rotctl -C, e.g. serial_speed=9600 (may be given more than once).</translation>
+    </message>
+    <message>
+        <source>name=wert</source>
+        <translation>name=value</translation>
+    </message>
+    <message>
+        <source>Linkes Ende des Drehbereichs in Grad.</source>
+        <translation>Left end of the travel range in degrees.</translation>
+    </message>
+    <message>
+        <source>grad</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Rechtes Ende des Drehbereichs in Grad.</source>
+        <translation>Right end of the travel range in degrees.</translation>
+    </message>
+    <message>
+        <source>Genau diese Optionen und diesen Pfad für Corvane eintragen (die übrigen auf ihre Vorgabe), den Rotor einmal öffnen und beenden.</source>
+        <translation>Register exactly these options and this path for Corvane (the others at their defaults), open the rotator once and end.</translation>
+    </message>
+    <message>
+        <source>Die eingetragenen Optionen zeigen und beenden.</source>
+        <translation>Show the options registered and end.</translation>
+    </message>
+    <message>
+        <source>Den Rotor mit genau diesen Optionen einmal öffnen und seine Position lesen, nichts eintragen.</source>
+        <translation>Open the rotator once with exactly these options and read its position, registering nothing.</translation>
+    </message>
+    <message>
+        <source>Die Rotormodelle zeigen, die Hamlib kennt (Nummer;Hersteller;Modell), und beenden.</source>
+        <translation>Show the rotator models Hamlib knows (number;maker;model) and end.</translation>
+    </message>
+    <message>
+        <source>Unbekanntes Argument: %1</source>
+        <translation>Unknown argument: %1</translation>
+    </message>
+    <message>
+        <source>--register, --show, --check und --list-models schließen einander aus</source>
+        <translation>--register, --show, --check and --list-models exclude one another</translation>
+    </message>
+    <message>
+        <source>Ende des Rotors</source>
+        <translation>the rotator&apos;s end</translation>
+    </message>
+    <message>
+        <source>%1 bis %2</source>
+        <translation>%1 to %2</translation>
+    </message>
+    <message>
+        <source>wie der Rotor ihn angibt</source>
+        <translation>as the rotator gives it</translation>
+    </message>
+    <message>
+        <source>Rotormodell: %1%2</source>
+        <translation>Rotator model: %1%2</translation>
+    </message>
+    <message>
+        <source>Gerät: %1</source>
+        <translation>Device: %1</translation>
+    </message>
+    <message>
+        <source>Vorgabe des Modells</source>
+        <translation>the model&apos;s default</translation>
+    </message>
+    <message>
+        <source>Hamlib-Einstellungen: %1</source>
+        <translation>Hamlib settings: %1</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Drehbereich: %1</source>
+        <translation>Travel range: %1</translation>
+    </message>
+</context>
+<context>
     <name>ClusterClient</name>
     <message>
         <source>Cluster: ohne Rufzeichen keine Anmeldung</source>
@@ -80,6 +199,17 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     <message>
         <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+</context>
+<context>
+    <name>CorvanePartner</name>
+    <message>
+        <source>Locator %1 von %2 abgelehnt: Corvane nimmt ihn nicht an (%3).</source>
+        <translation>Locator %1 from %2 refused: Corvane does not take it (%3).</translation>
+    </message>
+    <message>
+        <source>Locator %1 von %2 ist Corvanes Partner, Richtung %3°.</source>
+        <translation>Locator %1 from %2 is Corvane&apos;s partner, bearing %3°.</translation>
     </message>
 </context>
 <context>
@@ -186,6 +316,24 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
 </context>
 <context>
+    <name>Endpoint</name>
+    <message>
+        <source>Ungültige Adresse &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>Invalid address &apos;%1&apos; in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Ungültiger Port in &apos;%1&apos;: erwartet wird [ADRESSE:]PORT mit PORT 1 bis 65535 oder &apos;aus&apos;</source>
+        <translation>Invalid port in &apos;%1&apos;: [ADDRESS:]PORT with PORT 1 to 65535, or &apos;off&apos;, expected</translation>
+    </message>
+</context>
+<context>
+    <name>FaultLog</name>
+    <message>
+        <source>%1: %2 (höchstens eine Meldung dieser Art je Minute)</source>
+        <translation>%1: %2 (at most one message of this kind a minute)</translation>
+    </message>
+</context>
+<context>
     <name>FileErrorText</name>
     <message>
         <source>der Ordner %1 ist nicht vorhanden</source>
@@ -260,10 +408,128 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
 </context>
 <context>
+    <name>HamlibRotator</name>
+    <message>
+        <source>Rotor nicht geöffnet</source>
+        <translation>Rotator not open</translation>
+    </message>
+    <message>
+        <source>Hamlib kennt kein Rotormodell %1</source>
+        <translation>Hamlib knows no rotator model %1</translation>
+    </message>
+    <message>
+        <source>Einstellung &apos;%1&apos; nicht möglich: %2</source>
+        <translation>Setting &apos;%1&apos; not possible: %2</translation>
+    </message>
+    <message>
+        <source>Gerät %1</source>
+        <translation>Device %1</translation>
+    </message>
+    <message>
+        <source>Einstellung &apos;%1&apos; hat nicht die Form NAME=WERT</source>
+        <translation>Setting &apos;%1&apos; does not have the form NAME=VALUE</translation>
+    </message>
+    <message>
+        <source>Rotor (Modell %1, Gerät &apos;%2&apos;) lässt sich nicht öffnen: %3</source>
+        <translation>Rotator (model %1, device &apos;%2&apos;) cannot be opened: %3</translation>
+    </message>
+</context>
+<context>
     <name>LanguageMenu</name>
     <message>
         <source>Die gewählte Sprache gilt ab dem nächsten Start von Corvane.</source>
         <translation>The language chosen applies from the next start of Corvane.</translation>
+    </message>
+</context>
+<context>
+    <name>LinkOptions</name>
+    <message>
+        <source>[adresse:]port</source>
+        <translation>[address:]port</translation>
+    </message>
+    <message>
+        <source>rotctld-kompatiblen TCP-Server anbieten (Adresse 127.0.0.1, wenn keine genannt ist).</source>
+        <translation>Offer a rotctld-compatible TCP server (address 127.0.0.1 when none is given).</translation>
+    </message>
+    <message>
+        <source>[adresse:]port|aus</source>
+        <translation>[address:]port|off</translation>
+    </message>
+    <message>
+        <source>PstRotator-UDP-Port (Vorgabe 127.0.0.1:12000; Antworten an Port + 1).</source>
+        <translation>PstRotator UDP port (default 127.0.0.1:12000; answers to port + 1).</translation>
+    </message>
+    <message>
+        <source>N1MM-Rotor-UDP-Port (Vorgabe 127.0.0.1:12040).</source>
+        <translation>N1MM rotor UDP port (default 127.0.0.1:12040).</translation>
+    </message>
+    <message>
+        <source>Ziel der N1MM-Positionsmeldungen (Vorgabe 127.0.0.1:13010).</source>
+        <translation>Where the N1MM position reports go (default 127.0.0.1:13010).</translation>
+    </message>
+    <message>
+        <source>grad</source>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>Parkposition: Azimut (ohne: die Parkposition des Rotors).</source>
+        <translation>Park position: azimuth (without: the rotator&apos;s own park position).</translation>
+    </message>
+    <message>
+        <source>Parkposition: Elevation (Vorgabe 0).</source>
+        <translation>Park position: elevation (default 0).</translation>
+    </message>
+    <message>
+        <source>Totzone: näher liegende Ziele werden nicht gesendet (Vorgabe 2).</source>
+        <translation>Dead band: nearer targets are not sent (default 2).</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Mindestabstand zweier Befehle an den Rotor (Vorgabe 1000).</source>
+        <translation>Least interval between two commands to the rotator (default 1000).</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert für --%1: &apos;%2&apos; (erwartet %3 bis %4)</source>
+        <translation>Invalid value for --%1: &apos;%2&apos; (%3 to %4 expected)</translation>
+    </message>
+    <message>
+        <source>rotctld-Server: %1</source>
+        <translation>rotctld server: %1</translation>
+    </message>
+    <message>
+        <source>PstRotator-UDP: %1</source>
+        <translation>PstRotator UDP: %1</translation>
+    </message>
+    <message>
+        <source>N1MM-UDP: %1, Meldungen an %2</source>
+        <translation>N1MM UDP: %1, reports to %2</translation>
+    </message>
+    <message>
+        <source>Parkposition: %1</source>
+        <translation>Park position: %1</translation>
+    </message>
+    <message>
+        <source>Azimut %1°, Elevation %2°</source>
+        <translation>azimuth %1°, elevation %2°</translation>
+    </message>
+    <message>
+        <source>die des Rotors</source>
+        <translation>the rotator&apos;s</translation>
+    </message>
+    <message>
+        <source>Totzone: %1°, Mindestabstand der Befehle: %2 ms</source>
+        <translation>Dead band: %1°, least interval between commands: %2 ms</translation>
+    </message>
+    <message>
+        <source>Achtung: %1 auf %2 empfangsbereit, auch aus dem Netz, ohne Anmeldung (andere Rechner besser über einen SSH-Tunnel)</source>
+        <translation>Caution: %1 on %2 listening, also from the network, without login (other computers better through an SSH tunnel)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
     </message>
 </context>
 <context>
@@ -290,6 +556,36 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     <message>
         <source>Die Karte %1 kann nicht gelesen werden</source>
         <translation>The map %1 cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>MapLabelLayer</name>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>N1mmListener</name>
+    <message>
+        <source>N1MM: Datagramm unlesbar, nicht beachtet</source>
+        <translation>N1MM: datagram unreadable, ignored</translation>
+    </message>
+    <message>
+        <source>N1MM: Richtung außerhalb 0° bis 360°, nicht beachtet</source>
+        <translation>N1MM: bearing outside 0° to 360°, ignored</translation>
     </message>
 </context>
 <context>
@@ -326,6 +622,24 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
 </context>
 <context>
+    <name>PortTrial</name>
+    <message>
+        <source>%1 auf %2 nicht möglich: %3</source>
+        <translation>%1 on %2 not possible: %3</translation>
+    </message>
+</context>
+<context>
+    <name>PstListener</name>
+    <message>
+        <source>PstRotator: Datagramm unlesbar, nicht beachtet</source>
+        <translation>PstRotator: datagram unreadable, ignored</translation>
+    </message>
+    <message>
+        <source>PstRotator: Winkel außerhalb 0° bis 360° (Elevation bis 180°), nicht beachtet</source>
+        <translation>PstRotator: angle outside 0° to 360° (elevation up to 180°), ignored</translation>
+    </message>
+</context>
+<context>
     <name>ReferenceDataLoader</name>
     <message>
         <source>Datei nicht gefunden: %1</source>
@@ -341,10 +655,172 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
 </context>
 <context>
+    <name>RotatorKeeper</name>
+    <message>
+        <source>Rotor wieder geöffnet.</source>
+        <translation>Rotator open again.</translation>
+    </message>
+    <message>
+        <source>Rotor geöffnet.</source>
+        <translation>Rotator open.</translation>
+    </message>
+    <message>
+        <source>; neuer Versuch folgt.</source>
+        <translation>; trying again.</translation>
+    </message>
+    <message>
+        <source>Rotorposition nicht lesbar.</source>
+        <translation>Rotator position unreadable.</translation>
+    </message>
+    <message>
+        <source>Verbindung zum Rotor verloren; er wird neu geöffnet.</source>
+        <translation>Link to the rotator lost; opening it anew.</translation>
+    </message>
+</context>
+<context>
+    <name>RotctldServer</name>
+    <message>
+        <source>rotctld: alle Plätze belegt, die am längsten stille Verbindung getrennt</source>
+        <translation>rotctld: all places taken, the connection silent longest closed</translation>
+    </message>
+    <message>
+        <source>rotctld: Client schweigt, Verbindung getrennt</source>
+        <translation>rotctld: client silent, connection closed</translation>
+    </message>
+    <message>
+        <source>rotctld: Zeile länger als %1 Bytes, Verbindung getrennt</source>
+        <translation>rotctld: line longer than %1 bytes, connection closed</translation>
+    </message>
+    <message>
+        <source>rotctld: HTTP-Anfrage (etwa von einer Webseite), nichts ausgeführt, Verbindung getrennt</source>
+        <translation>rotctld: HTTP request (from a web page, say), nothing done, connection closed</translation>
+    </message>
+    <message>
+        <source>rotctld: Befehl abgelehnt</source>
+        <translation>rotctld: command refused</translation>
+    </message>
+    <message>
+        <source>rotctld: Client liest seine Antworten nicht, Verbindung getrennt</source>
+        <translation>rotctld: client does not read its answers, connection closed</translation>
+    </message>
+</context>
+<context>
+    <name>RotorBridge</name>
+    <message>
+        <source>%1 hat die Verbindung beendet.</source>
+        <translation>%1 ended the link.</translation>
+    </message>
+    <message>
+        <source>Drehbereich %1° bis %2° ist leer; es bleibt %3° bis %4°.</source>
+        <translation>Travel range %1° to %2° is empty; %3° to %4° stays.</translation>
+    </message>
+    <message>
+        <source>Drehbereich auf %1° bis %2° gekürzt: mehr nimmt der Rotor nicht an.</source>
+        <translation>Travel range cut to %1° to %2°: the rotator takes no more.</translation>
+    </message>
+    <message>
+        <source>Hallo von &apos;%1&apos;, aber kein Server &apos;%1&apos; mit dem Thema AntDaten erreichbar.</source>
+        <translation>Hello from &apos;%1&apos;, but no server &apos;%1&apos; with the topic AntDaten reachable.</translation>
+    </message>
+    <message>
+        <source>Verbunden mit %1.</source>
+        <translation>Connected to %1.</translation>
+    </message>
+    <message>
+        <source>Ziel %1° / %2° abgelehnt: keine endliche Zahl</source>
+        <translation>Target %1° / %2° refused: not a finite number</translation>
+    </message>
+    <message>
+        <source>Ziel %1° / %2° abgelehnt: %3</source>
+        <translation>Target %1° / %2° refused: %3</translation>
+    </message>
+</context>
+<context>
+    <name>RotorCommands</name>
+    <message>
+        <source>Ziel von %1: Azimut %2°, Elevation %3°.</source>
+        <translation>Target from %1: azimuth %2°, elevation %3°.</translation>
+    </message>
+    <message>
+        <source>Ziel %1° / %2° abgelehnt: keine endliche Zahl</source>
+        <translation>Target %1° / %2° refused: not a finite number</translation>
+    </message>
+    <message>
+        <source>%1 (von %2)</source>
+        <translation>%1 (from %2)</translation>
+    </message>
+    <message>
+        <source>Rotor nimmt das Ziel nicht an</source>
+        <translation>Rotator does not take the target</translation>
+    </message>
+    <message>
+        <source>Azimut des Rotors unbekannt</source>
+        <translation>Rotator&apos;s azimuth unknown</translation>
+    </message>
+    <message>
+        <source>Stopp von %1.</source>
+        <translation>Stop from %1.</translation>
+    </message>
+    <message>
+        <source>Stopp von %1 nicht ausgeführt: %2.</source>
+        <translation>Stop from %1 not done: %2.</translation>
+    </message>
+    <message>
+        <source> (Parkposition)</source>
+        <translation> (park position)</translation>
+    </message>
+    <message>
+        <source>keine Parkposition eingetragen, und der Rotor parkt nicht selbst</source>
+        <translation>no park position registered, and the rotator does not park itself</translation>
+    </message>
+    <message>
+        <source>Parken von %1 abgelehnt: %2.</source>
+        <translation>Parking from %1 refused: %2.</translation>
+    </message>
+    <message>
+        <source>Parken von %1 (Parkposition des Rotors).</source>
+        <translation>Parking from %1 (the rotator&apos;s park position).</translation>
+    </message>
+    <message>
+        <source>Parken abgelehnt: %1</source>
+        <translation>Parking refused: %1</translation>
+    </message>
+    <message>
+        <source> (Bewegung)</source>
+        <translation> (movement)</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen (Art %1) von %2.</source>
+        <translation>Reset (kind %1) from %2.</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen von %1 nicht ausgeführt: %2.</source>
+        <translation>Reset from %1 not done: %2.</translation>
+    </message>
+</context>
+<context>
     <name>RotorMacros</name>
     <message>
         <source>&apos;%1&apos; ist kein gültiger Integerwert</source>
         <translation>&apos;%1&apos; is not a valid whole number</translation>
+    </message>
+</context>
+<context>
+    <name>RotorProgram</name>
+    <message>
+        <source>%1 auf %2 nicht möglich (%3); ohne ihn weiter.</source>
+        <translation>%1 on %2 not possible (%3); going on without it.</translation>
+    </message>
+    <message>
+        <source>%1 auf %2.</source>
+        <translation>%1 on %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RotorScripting</name>
+    <message>
+        <source>Rotorposition nicht lesbar</source>
+        <translation>Rotator position unreadable</translation>
     </message>
 </context>
 <context>
@@ -606,7 +1082,7 @@ The rotor program is restarted with the new settings.</translation>
     </message>
     <message>
         <source>für beide Karten</source>
-        <translation>both maps</translation>
+        <translation>for both maps</translation>
     </message>
     <message>
         <source>Anzeige Mausposition</source>
@@ -1005,6 +1481,89 @@ wirklich gelöscht werden?</source>
     <message>
         <source>Version: %1 vom / dated %2</source>
         <translation>Version: %1 dated %2</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Es ist kein Rotorprogramm eingetragen.</source>
+        <translation>No rotor program is registered.</translation>
+    </message>
+    <message>
+        <source>Programm: %1</source>
+        <translation>Program: %1</translation>
+    </message>
+    <message>
+        <source>Eingetragener Wert nicht lesbar: %1.</source>
+        <translation>Registered value unreadable: %1.</translation>
+    </message>
+    <message>
+        <source>Hamlib kennt kein Rotormodell %1. Nichts eingetragen.</source>
+        <translation>Hamlib knows no rotator model %1. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Einstellungen:</source>
+        <translation>Settings:</translation>
+    </message>
+    <message>
+        <source>. Nichts eingetragen.</source>
+        <translation>. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen.</source>
+        <translation>The rotator is open, but its position is unreadable. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.</source>
+        <translation>Travel range %1° to %2° is empty: the left end must lie below the right one. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Position: Azimut %1°, Elevation %2°</source>
+        <translation>Position: azimuth %1°, elevation %2°</translation>
+    </message>
+    <message>
+        <source>Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.</source>
+        <translation>The rotator takes only %1° to %2°: the travel range is cut to that.</translation>
+    </message>
+    <message>
+        <source>Drehbereich für Corvane: %1° bis %2°</source>
+        <translation>Travel range for Corvane: %1° to %2°</translation>
+    </message>
+    <message>
+        <source>Prüfung gelungen. Nichts eingetragen.</source>
+        <translation>Check passed. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Eintrag in der Registry nicht möglich.</source>
+        <translation>Cannot write to the registry.</translation>
+    </message>
+    <message>
+        <source>Eingetragen: %1</source>
+        <translation>Registered: %1</translation>
+    </message>
+    <message>
+        <source>Kein D-Bus-Sitzungsbus erreichbar.</source>
+        <translation>No D-Bus session bus reachable.</translation>
+    </message>
+    <message>
+        <source>Läuft bereits.</source>
+        <translation>Already running.</translation>
+    </message>
+    <message>
+        <source>Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.</source>
+        <translation>Travel range %1 to %2 is empty: the left end must lie below the right one.</translation>
+    </message>
+    <message>
+        <source>Verbindung zum Sitzungsbus verloren.</source>
+        <translation>Link to the session bus lost.</translation>
+    </message>
+    <message>
+        <source>Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.</source>
+        <translation>Rotator model %1, travel range %2° to %3°, waiting for Corvane.</translation>
+    </message>
+    <message>
+        <source>Beendet.</source>
+        <translation>Ended.</translation>
     </message>
 </context>
 </TS>
