@@ -17,7 +17,8 @@ const QString hemispheres = QStringLiteral("ENSW");
 
 AppError malformed(const QString& line, const QString& reason)
 {
-    return AppError(QStringLiteral("Kalibrierzeile \"%1\" ist ungültig: %2").arg(line, reason));
+    return AppError(
+        QCoreApplication::translate("MapCalibration", "Kalibrierzeile \"%1\" ist ungültig: %2").arg(line, reason));
 }
 
 // Cuts the text up to and including the first hemisphere letter off the front of rest.
@@ -42,7 +43,8 @@ QString degreeMinuteText(QString value, QChar negativeLetter, const QString& lin
         value.prepend('-');
     value.chop(1);
     if (!number.match(value).hasMatch())
-        throw malformed(line, QStringLiteral("\"%1\" hat nicht zwei Nachkommastellen").arg(value));
+        throw malformed(
+            line, QCoreApplication::translate("MapCalibration", "\"%1\" hat nicht zwei Nachkommastellen").arg(value));
     const int hundredths = value.right(2).toInt();
     value.chop(2);
     return value + QString::number(hundredths * 60 / 100);

@@ -72,11 +72,11 @@ int showRegistered()
     const BridgeOptions options = BridgeOptions::stored(&error);
     const QString program = BridgeOptions::storedProgram();
     if (program.isEmpty())
-        return fail(QCoreApplication::translate("main", "Es ist kein Rotorprogramm eingetragen."), 1);
-    print(QStringList {QCoreApplication::translate("main", "Programm: %1").arg(program)} + options.describe() +
+        return fail(QCoreApplication::translate("CorvaneRotor", "Es ist kein Rotorprogramm eingetragen."), 1);
+    print(QStringList {QCoreApplication::translate("CorvaneRotor", "Programm: %1").arg(program)} + options.describe() +
           options.links.describe());
     if (!error.isEmpty())
-        return fail(QCoreApplication::translate("main", "Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
     return 0;
 }
 
@@ -96,52 +96,53 @@ int listModels()
 int registerRotor(const BridgeOptions& options, bool store)
 {
     if (HamlibRotator::modelName(options.model).isEmpty())
-        return fail(QCoreApplication::translate("main", "Hamlib kennt kein Rotormodell %1. Nichts eingetragen.")
+        return fail(QCoreApplication::translate("CorvaneRotor", "Hamlib kennt kein Rotormodell %1. Nichts eingetragen.")
                         .arg(options.model),
                     2);
-    print(QStringList {QCoreApplication::translate("main", "Einstellungen:")} + options.describe() +
+    print(QStringList {QCoreApplication::translate("CorvaneRotor", "Einstellungen:")} + options.describe() +
           options.links.describe() + PortTrial::run(options.links));
     HamlibRotator rotator(setupOf(options));
     if (const QString error = rotator.check(); !error.isEmpty())
-        return fail(error + QCoreApplication::translate("main", ". Nichts eingetragen."), 2);
+        return fail(error + QCoreApplication::translate("CorvaneRotor", ". Nichts eingetragen."), 2);
     if (const QString error = rotator.open(); !error.isEmpty())
-        return fail(error + QCoreApplication::translate("main", ". Nichts eingetragen."), 1);
+        return fail(error + QCoreApplication::translate("CorvaneRotor", ". Nichts eingetragen."), 1);
     const auto position = rotator.position();
     if (!position)
-        return fail(QCoreApplication::translate(
-                        "main", "Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen."),
-                    1);
+        return fail(
+            QCoreApplication::translate(
+                "CorvaneRotor", "Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen."),
+            1);
     const auto accepted = rotator.azimuthRange();
     const TravelRange travel =
         TravelRange::effective(options.minAzimuth, options.maxAzimuth, accepted);
     if (!travel.isRange())
         return fail(
             QCoreApplication::translate(
-                "main",
+                "CorvaneRotor",
                 "Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.")
                 .arg(travel.minimum)
                 .arg(travel.maximum),
             2);
-    QStringList report {QCoreApplication::translate("main", "Position: Azimut %1°, Elevation %2°")
+    QStringList report {QCoreApplication::translate("CorvaneRotor", "Position: Azimut %1°, Elevation %2°")
                             .arg(position->azimuth)
                             .arg(position->elevation)};
     if (travel.cut)
         report << QCoreApplication::translate(
-                      "main", "Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.")
+                      "CorvaneRotor", "Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.")
                       .arg(accepted->minimum)
                       .arg(accepted->maximum);
-    report << QCoreApplication::translate("main", "Drehbereich für Corvane: %1° bis %2°")
+    report << QCoreApplication::translate("CorvaneRotor", "Drehbereich für Corvane: %1° bis %2°")
                   .arg(travel.minimum)
                   .arg(travel.maximum);
     print(report);
     if (!store) {
-        print({QCoreApplication::translate("main", "Prüfung gelungen. Nichts eingetragen.")});
+        print({QCoreApplication::translate("CorvaneRotor", "Prüfung gelungen. Nichts eingetragen.")});
         return 0;
     }
     const QString program = QCoreApplication::applicationFilePath();
     if (!options.save(program))
-        return fail(QCoreApplication::translate("main", "Eintrag in der Registry nicht möglich."), 1);
-    print({QCoreApplication::translate("main", "Eingetragen: %1").arg(program)});
+        return fail(QCoreApplication::translate("CorvaneRotor", "Eintrag in der Registry nicht möglich."), 1);
+    print({QCoreApplication::translate("CorvaneRotor", "Eingetragen: %1").arg(program)});
     return 0;
 }
 
@@ -149,12 +150,12 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return fail(QCoreApplication::translate("main", "Kein D-Bus-Sitzungsbus erreichbar."), 1);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Kein D-Bus-Sitzungsbus erreichbar."), 1);
     // Corvane may start this program again while a first start is still coming up; the rotator
     // must not be opened twice.
     const QString service = DdeNames::programService(QCoreApplication::applicationFilePath());
     if (bus.interface()->isServiceRegistered(DdeNames::busName(service)))
-        return fail(QCoreApplication::translate("main", "Läuft bereits."), 0);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Läuft bereits."), 0);
 
     HamlibRotator rotator(setupOf(options));
     // A setup that Hamlib refuses never gets better; a rotator that does not answer may.
@@ -166,29 +167,30 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
     switch (program.start()) {
     case RotorBridge::StartResult::EmptyTravel:
         return fail(
-            QCoreApplication::translate("main",
+            QCoreApplication::translate("CorvaneRotor",
                                         "Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.")
                 .arg(options.minAzimuth ? QString::number(*options.minAzimuth) + u'°' : QStringLiteral("Rotor"),
                      options.maxAzimuth ? QString::number(*options.maxAzimuth) + u'°' : QStringLiteral("Rotor")),
             2);
     case RotorBridge::StartResult::AlreadyServed:
-        return fail(QCoreApplication::translate("main", "Läuft bereits."), 0);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Läuft bereits."), 0);
     case RotorBridge::StartResult::Started:
         break;
     }
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, &QCoreApplication::quit);
     QObject::connect(&bridge, &RotorBridge::busLost, &application, [&log] {
-        log.write(QCoreApplication::translate("main", "Verbindung zum Sitzungsbus verloren."));
+        log.write(QCoreApplication::translate("CorvaneRotor", "Verbindung zum Sitzungsbus verloren."));
         QCoreApplication::exit(1);
     });
-    log.write(QCoreApplication::translate("main", "Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.")
-                  .arg(options.model)
-                  .arg(bridge.travel().minimum)
-                  .arg(bridge.travel().maximum));
+    log.write(
+        QCoreApplication::translate("CorvaneRotor", "Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.")
+            .arg(options.model)
+            .arg(bridge.travel().minimum)
+            .arg(bridge.travel().maximum));
     const int exitCode = QCoreApplication::exec();
     bridge.stop();
-    log.write(QCoreApplication::translate("main", "Beendet."));
+    log.write(QCoreApplication::translate("CorvaneRotor", "Beendet."));
     return exitCode;
 }
 

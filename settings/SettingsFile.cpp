@@ -90,8 +90,9 @@ QString SettingsFile::unreadableMessage() const
 {
     if (isReadable())
         return {};
-    return QStringLiteral("Die Einstellungsdatei %1 kann nicht gelesen werden; sie bleibt unverändert, und "
-                          "Einstellungen werden in diesem Lauf nicht gespeichert")
+    return QCoreApplication::translate("SettingsFile",
+                                       "Die Einstellungsdatei %1 kann nicht gelesen werden; sie bleibt unverändert, "
+                                       "und Einstellungen werden in diesem Lauf nicht gespeichert")
         .arg(path_);
 }
 

@@ -213,6 +213,89 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
 </context>
 <context>
+    <name>CorvaneRotor</name>
+    <message>
+        <source>Es ist kein Rotorprogramm eingetragen.</source>
+        <translation>No rotor program is registered.</translation>
+    </message>
+    <message>
+        <source>Programm: %1</source>
+        <translation>Program: %1</translation>
+    </message>
+    <message>
+        <source>Eingetragener Wert nicht lesbar: %1.</source>
+        <translation>Registered value unreadable: %1.</translation>
+    </message>
+    <message>
+        <source>Hamlib kennt kein Rotormodell %1. Nichts eingetragen.</source>
+        <translation>Hamlib knows no rotator model %1. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Einstellungen:</source>
+        <translation>Settings:</translation>
+    </message>
+    <message>
+        <source>. Nichts eingetragen.</source>
+        <translation>. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen.</source>
+        <translation>The rotator is open, but its position is unreadable. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.</source>
+        <translation>Travel range %1° to %2° is empty: the left end must lie below the right one. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Position: Azimut %1°, Elevation %2°</source>
+        <translation>Position: azimuth %1°, elevation %2°</translation>
+    </message>
+    <message>
+        <source>Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.</source>
+        <translation>The rotator takes only %1° to %2°: the travel range is cut to that.</translation>
+    </message>
+    <message>
+        <source>Drehbereich für Corvane: %1° bis %2°</source>
+        <translation>Travel range for Corvane: %1° to %2°</translation>
+    </message>
+    <message>
+        <source>Prüfung gelungen. Nichts eingetragen.</source>
+        <translation>Check passed. Nothing registered.</translation>
+    </message>
+    <message>
+        <source>Eintrag in der Registry nicht möglich.</source>
+        <translation>Cannot write to the registry.</translation>
+    </message>
+    <message>
+        <source>Eingetragen: %1</source>
+        <translation>Registered: %1</translation>
+    </message>
+    <message>
+        <source>Kein D-Bus-Sitzungsbus erreichbar.</source>
+        <translation>No D-Bus session bus reachable.</translation>
+    </message>
+    <message>
+        <source>Läuft bereits.</source>
+        <translation>Already running.</translation>
+    </message>
+    <message>
+        <source>Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.</source>
+        <translation>Travel range %1 to %2 is empty: the left end must lie below the right one.</translation>
+    </message>
+    <message>
+        <source>Verbindung zum Sitzungsbus verloren.</source>
+        <translation>Link to the session bus lost.</translation>
+    </message>
+    <message>
+        <source>Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.</source>
+        <translation>Rotator model %1, travel range %2° to %3°, waiting for Corvane.</translation>
+    </message>
+    <message>
+        <source>Beendet.</source>
+        <translation>Ended.</translation>
+    </message>
+</context>
+<context>
     <name>CursorReadout</name>
     <message>
         <source>°O </source>
@@ -546,6 +629,14 @@ Bearing and distance to the other station on a world map and a beam map, and tur
         <source>Kalibrierdatei %1 kann nicht gelesen werden</source>
         <translation>Calibration file %1 cannot be read</translation>
     </message>
+    <message>
+        <source>Kalibrierzeile &quot;%1&quot; ist ungültig: %2</source>
+        <translation>Calibration line &quot;%1&quot; is invalid: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; hat nicht zwei Nachkommastellen</source>
+        <translation>&quot;%1&quot; does not have two decimal places</translation>
+    </message>
 </context>
 <context>
     <name>MapCatalogue</name>
@@ -575,6 +666,17 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     <message>
         <source>W</source>
         <translation>W</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBoxDialogs</name>
+    <message>
+        <source>&amp;Ja</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nein</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -947,6 +1049,10 @@ The rotor program is restarted with the new settings.</translation>
     <message>
         <source>Die Einstellungsdatei %1</source>
         <translation>The settings file %1</translation>
+    </message>
+    <message>
+        <source>Die Einstellungsdatei %1 kann nicht gelesen werden; sie bleibt unverändert, und Einstellungen werden in diesem Lauf nicht gespeichert</source>
+        <translation>The settings file %1 cannot be read; it stays unchanged, and settings are not saved in this run</translation>
     </message>
 </context>
 <context>
@@ -1481,89 +1587,6 @@ wirklich gelöscht werden?</source>
     <message>
         <source>Version: %1 vom / dated %2</source>
         <translation>Version: %1 dated %2</translation>
-    </message>
-</context>
-<context>
-    <name>main</name>
-    <message>
-        <source>Es ist kein Rotorprogramm eingetragen.</source>
-        <translation>No rotor program is registered.</translation>
-    </message>
-    <message>
-        <source>Programm: %1</source>
-        <translation>Program: %1</translation>
-    </message>
-    <message>
-        <source>Eingetragener Wert nicht lesbar: %1.</source>
-        <translation>Registered value unreadable: %1.</translation>
-    </message>
-    <message>
-        <source>Hamlib kennt kein Rotormodell %1. Nichts eingetragen.</source>
-        <translation>Hamlib knows no rotator model %1. Nothing registered.</translation>
-    </message>
-    <message>
-        <source>Einstellungen:</source>
-        <translation>Settings:</translation>
-    </message>
-    <message>
-        <source>. Nichts eingetragen.</source>
-        <translation>. Nothing registered.</translation>
-    </message>
-    <message>
-        <source>Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen.</source>
-        <translation>The rotator is open, but its position is unreadable. Nothing registered.</translation>
-    </message>
-    <message>
-        <source>Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.</source>
-        <translation>Travel range %1° to %2° is empty: the left end must lie below the right one. Nothing registered.</translation>
-    </message>
-    <message>
-        <source>Position: Azimut %1°, Elevation %2°</source>
-        <translation>Position: azimuth %1°, elevation %2°</translation>
-    </message>
-    <message>
-        <source>Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.</source>
-        <translation>The rotator takes only %1° to %2°: the travel range is cut to that.</translation>
-    </message>
-    <message>
-        <source>Drehbereich für Corvane: %1° bis %2°</source>
-        <translation>Travel range for Corvane: %1° to %2°</translation>
-    </message>
-    <message>
-        <source>Prüfung gelungen. Nichts eingetragen.</source>
-        <translation>Check passed. Nothing registered.</translation>
-    </message>
-    <message>
-        <source>Eintrag in der Registry nicht möglich.</source>
-        <translation>Cannot write to the registry.</translation>
-    </message>
-    <message>
-        <source>Eingetragen: %1</source>
-        <translation>Registered: %1</translation>
-    </message>
-    <message>
-        <source>Kein D-Bus-Sitzungsbus erreichbar.</source>
-        <translation>No D-Bus session bus reachable.</translation>
-    </message>
-    <message>
-        <source>Läuft bereits.</source>
-        <translation>Already running.</translation>
-    </message>
-    <message>
-        <source>Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.</source>
-        <translation>Travel range %1 to %2 is empty: the left end must lie below the right one.</translation>
-    </message>
-    <message>
-        <source>Verbindung zum Sitzungsbus verloren.</source>
-        <translation>Link to the session bus lost.</translation>
-    </message>
-    <message>
-        <source>Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.</source>
-        <translation>Rotator model %1, travel range %2° to %3°, waiting for Corvane.</translation>
-    </message>
-    <message>
-        <source>Beendet.</source>
-        <translation>Ended.</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <utility>
 
 namespace {
 
@@ -124,6 +125,36 @@ TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThe
         // The beam map's cache has its folder ready beside the settings.
         EXPECT_EQ(QFileInfo(c.userFolder + QStringLiteral("/Karten")).isDir(), c.installed);
         EXPECT_EQ(QFileInfo::exists(c.userFolder), c.installed);
+    }
+}
+
+// Both languages are installed: the English translation and help page beside the German page, the
+// manual pages in English with their German translation; the installed program finds its
+// translation through the launcher.
+TEST_F(InstalledProgramTest, BothLanguagesAreInstalled)
+{
+    const QString data = tree.dataFolder();
+    const QString man = prefix + QStringLiteral("/share/man");
+    for (const QString& file :
+         {data + QStringLiteral("/translations/corvane_en.qm"), data + QStringLiteral("/Help/Corvane.htm"),
+          data + QStringLiteral("/Help/Corvane_en.htm"), man + QStringLiteral("/man1/Corvane.1.gz"),
+          man + QStringLiteral("/man1/CorvaneRotor.1.gz"), man + QStringLiteral("/de/man1/Corvane.1.gz"),
+          man + QStringLiteral("/de/man1/CorvaneRotor.1.gz")})
+        EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    for (const auto& [language, usage] :
+         {std::pair {"en", "Usage: Corvane [--lang de|en]"}, std::pair {"de", "Aufruf: Corvane [--lang de|en]"}}) {
+        SCOPED_TRACE(language);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(prefix + QStringLiteral("/bin/Corvane"),
+                      {QStringLiteral("--lang"), QString::fromLatin1(language), QStringLiteral("--help")});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_TRUE(program.readAllStandardOutput().startsWith(usage));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -59,6 +60,23 @@ TEST(GermanDialogsTest, ConfirmationAndMessageBoxesSpeakGerman)
                        EXPECT_EQ(buttonTexts(box), QStringList{QStringLiteral("OK")});
                        QTest::keyClick(box, Qt::Key_Enter);
                    });
+    }
+}
+
+// With the program's English translation the same boxes say Yes and No.
+TEST(GermanDialogsTest, TheEnglishProgramsBoxesSayYesAndNo)
+{
+    Dialogs::install(nullptr);
+    ASSERT_TRUE(ProgramLanguage::install(
+        *qApp, Language::english, qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/translations")));
+    whileModal([] { Dialogs::current().confirm(QStringLiteral("Corvane"), QStringLiteral("Really?")); },
+               [](QWidget* box) {
+                   EXPECT_EQ(buttonTexts(box), (QStringList {QStringLiteral("&No"), QStringLiteral("&Yes")}));
+                   QTest::keyClick(box, Qt::Key_Escape);
+               });
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
     }
 }
 
