@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <utility>
 
 namespace {
 
@@ -142,19 +141,42 @@ TEST_F(InstalledProgramTest, BothLanguagesAreInstalled)
           man + QStringLiteral("/de/man1/CorvaneRotor.1.gz")})
         EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
 
+    // The language the settings store, and --lang over it.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-    for (const auto& [language, usage] :
-         {std::pair {"en", "Usage: Corvane [--lang de|en]"}, std::pair {"de", "Aufruf: Corvane [--lang de|en]"}}) {
-        SCOPED_TRACE(language);
+    const QString settings = home + QStringLiteral("/.local/share/Corvane/Corvane.ini");
+    const struct {
+        const char* name;
+        QByteArray stored;  // [Parameter] lines of the settings; empty: no settings file
+        QStringList options;
+        const char* usage;
+    } cases[] = {
+        {"no settings", {}, {}, "Aufruf: Corvane [--lang de|en]"},
+        {"English stored", "Sprache=English\r\n", {}, "Usage: Corvane [--lang de|en]"},
+        {"German stored", "Sprache=Deutsch\r\n", {}, "Aufruf: Corvane [--lang de|en]"},
+        {"English asked for", {}, {QStringLiteral("--lang"), QStringLiteral("en")}, "Usage: Corvane [--lang de|en]"},
+        {"German asked for over English stored",
+         "Sprache=English\r\n",
+         {QStringLiteral("--lang=de")},
+         "Aufruf: Corvane [--lang de|en]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(settings);
+        if (!c.stored.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
+            QFile file(settings);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("[Parameter]\r\n" + c.stored);
+        }
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(prefix + QStringLiteral("/bin/Corvane"),
-                      {QStringLiteral("--lang"), QString::fromLatin1(language), QStringLiteral("--help")});
+        program.start(prefix + QStringLiteral("/bin/Corvane"), c.options + QStringList {QStringLiteral("--help")});
         ASSERT_TRUE(program.waitForFinished(20000));
         EXPECT_EQ(program.exitCode(), 0);
-        EXPECT_TRUE(program.readAllStandardOutput().startsWith(usage));
+        const QByteArray output = program.readAllStandardOutput();
+        EXPECT_TRUE(output.startsWith(c.usage)) << output.toStdString();
     }
 }
 
