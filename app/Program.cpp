@@ -13,17 +13,18 @@
 #include "logger/Logger32Link.h"
 #include "mapfiles/DecodedBitmaps.h"
 #include "mercator/TForm1.h"
-#include "readout/ShownMap.h"
 #include "mercator/TForm2.h"
 #include "partner/PartnerLinks.h"
+#include "partner/WsjtxLink.h"
+#include "readout/ShownMap.h"
+#include "rotor/RotorSetupWindow.h"
 #include "rotor/TF_Rotor.h"
 #include "rotor/TForm6.h"
 #include "rotor/TForm7.h"
 #include "session/Session.h"
+#include "settings/LanguageMenu.h"
 #include "settings/SettingsFile.h"
 #include "settings/TForm3.h"
-#include "partner/WsjtxLink.h"
-#include "rotor/RotorSetupWindow.h"
 #include "spots/DxSpotsWindow.h"
 #include "spots/SpotService.h"
 #include "spots/SpotSources.h"
@@ -53,17 +54,38 @@ Program::~Program()
     destroyWindows();
 }
 
+void Program::loadSettings()
+{
+    if (settingsFile_)
+        return;
+    startup_ = std::make_unique<Startup>(executableFolder_);
+    // The settings exist from here on, also when a step of the start-up fails: every window reads
+    // and writes its sections through them.
+    settingsFile_ = std::make_unique<SettingsFile>(startup_->settingsPath());
+    settings_->load(*settingsFile_);
+}
+
+Language Program::storedLanguage()
+{
+    loadSettings();
+    return settings_->parameters.language();
+}
+
+QString Program::translationsFolder()
+{
+    loadSettings();
+    return startup_->folders().translationsFolder();
+}
+
 void Program::createWindows()
 {
     Session& shared = *session_;
     SettingsStore& stored = *settings_;
     WindowList& windows = *windows_;
-    const Startup startup(executableFolder_);
+    windowsCreated_ = true;
+    loadSettings();
+    const Startup& startup = *startup_;
     shared.setFolders(startup.folders());
-    // The settings exist from here on, also when a step of the start-up fails: every window reads
-    // and writes its sections through them.
-    settingsFile_ = std::make_unique<SettingsFile>(startup.settingsPath());
-    stored.load(*settingsFile_);
     shared.setOwnPosition(stored.ownStation.position());
     windows.create(mainWindow_, *logger32Link_, stored.mainWindow);
     TFormA* main = mainWindow_;
@@ -274,6 +296,8 @@ void Program::connectExtras()
         QObject::connect(rotorLink_, &TF_Rotor::parkRefused, main, [](const QString& message) { ErrorBox::show(message); });
     }
     ParameterSettings* parameters = &settings_->parameters;
+    // The language from the next start, under a caption that reads the same in both.
+    main->addExtrasMenu(new LanguageMenu(*parameters, startup_->folders().translationsFolder(), main));
     main->showGreylineChecked(parameters->greylineShown());
     QObject::connect(main, &TFormA::greylineToggled, parameters, &ParameterSettings::setGreylineShown);
     QObject::connect(parameters, &ParameterSettings::greylineShownChanged, main,
@@ -328,7 +352,8 @@ int Program::run()
 
 void Program::destroyWindows(const std::function<void()>& saved)
 {
-    if (shutDown_)
+    // A run that ends before its windows (asked for its options only) writes nothing.
+    if (shutDown_ || !windowsCreated_)
         return;
     shutDown_ = true;
     // A window never made saves its place as one made at start does.

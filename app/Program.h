@@ -5,6 +5,7 @@
 
 #include "app/WindowList.h"
 #include "logger/Logger32Link.h"
+#include "platform/ProgramLanguage.h"
 #include "rotor/TF_Rotor.h"
 #include "settings/SettingsStore.h"
 
@@ -24,6 +25,7 @@ class Session;
 class SettingsFile;
 class SpotService;
 class SpotSources;
+class Startup;
 class TForm1;
 class TForm10;
 class TForm2;
@@ -55,6 +57,13 @@ public:
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
+
+    // The settings file read, before any window: the language the windows speak is stored in it.
+    // createWindows reads it when this was not called before.
+    void loadSettings();
+    Language storedLanguage();
+    // Where the program's translations lie.
+    QString translationsFolder();
 
     void createWindows();
     // Runs the message loop until the main window closes; returns the loop's exit code.
@@ -116,9 +125,11 @@ private:
     std::unique_ptr<DecodedBitmaps> bitmaps_;
     std::unique_ptr<Session> session_;  // made before the windows, gone after them
     std::unique_ptr<Logger32Link> logger32Link_;  // made before the windows, gone after them
+    std::unique_ptr<Startup> startup_;            // the folders, found before the settings are read
     std::unique_ptr<SettingsFile> settingsFile_;  // opened at start, written once at shut-down
     std::unique_ptr<SettingsStore> settings_;     // every section, read at start; gone before the file
     std::unique_ptr<WindowList> windows_;
+    bool windowsCreated_ = false;
     bool shutDown_ = false;
     TFormA* mainWindow_ = nullptr;
     TFormHelpAbout* aboutWindow_ = nullptr;

@@ -66,7 +66,7 @@ void TFormA::buildControls()
 
     P_Cursor = new CursorPanel(client_);
 
-    StartPanel = new QLabel(QStringLiteral("eigenen Locator eingeben, dann Eingabetaste"), client_);
+    StartPanel = new QLabel(tr("eigenen Locator eingeben, dann Eingabetaste"), client_);
     StartPanel->setObjectName(QStringLiteral("StartPanel"));
     StartPanel->setAlignment(Qt::AlignCenter);
     StartPanel->setAutoFillBackground(true);
@@ -137,17 +137,16 @@ void TFormA::buildMenu()
 
     // Each caption underlines a character of its own within its menu ("&"); J and L stay free for
     // the rotor keys Alt+J and Alt+L of the "Extras" menu.
-    Parameter1 = topAction(QStringLiteral("Parameter1"), QStringLiteral("&Parameter"), &TFormA::Parameter1Click);
+    Parameter1 = topAction(QStringLiteral("Parameter1"), tr("&Parameter"), &TFormA::Parameter1Click);
     Locator1 = topAction(QStringLiteral("Locator1"), QStringLiteral("L&ocator"), &TFormA::Locator1Click);
-    Karten1 = topMenu(QStringLiteral("Karten1"), QStringLiteral("&Mercatorkarte"), &TFormA::Karten1Click);
+    Karten1 = topMenu(QStringLiteral("Karten1"), tr("&Mercatorkarte"), &TFormA::Karten1Click);
     ZoomMercator =
         subItem(Karten1, QStringLiteral("ZoomMercator"), QStringLiteral("Zoom &-"), &TFormA::ZoomMercatorClick);
     Leer = subItem(Karten1, QStringLiteral("Leer"), QStringLiteral("-------------"), nullptr);
-    Beamkarte1 = topMenu(QStringLiteral("Beamkarte1"), QStringLiteral("&Beamkarte"), &TFormA::Beamkarte1Click);
+    Beamkarte1 = topMenu(QStringLiteral("Beamkarte1"), tr("&Beamkarte"), &TFormA::Beamkarte1Click);
     Zoom1 = subItem(Beamkarte1, QStringLiteral("Zoom1"), QStringLiteral("Zoom &+"), &TFormA::Zoom1Click);
     Zoom2 = subItem(Beamkarte1, QStringLiteral("Zoom2"), QStringLiteral("Zoom &-"), &TFormA::Zoom2Click);
-    Feststationen1 =
-        topAction(QStringLiteral("Feststationen1"), QStringLiteral("&Feststationen"), &TFormA::Feststationen1Click);
+    Feststationen1 = topAction(QStringLiteral("Feststationen1"), tr("&Feststationen"), &TFormA::Feststationen1Click);
     Feststationen1->setVisible(false);
     StayOnTop1 = topAction(QStringLiteral("StayOnTop1"), QStringLiteral("&StayOnTop"), &TFormA::StayOnTop1Click);
     StayOnTop1->setCheckable(true);
@@ -159,9 +158,9 @@ void TFormA::buildMenu()
     });
     Logger32 = topAction(QStringLiteral("Logger32"), QStringLiteral("Logger32"), &TFormA::Logger32Click);
     buildExtrasMenu();
-    Hilfe1 = topMenu(QStringLiteral("Hilfe1"), QStringLiteral("&Hilfe"), nullptr);
+    Hilfe1 = topMenu(QStringLiteral("Hilfe1"), tr("&Hilfe"), nullptr);
     About1 = subItem(Hilfe1, QStringLiteral("About1"), QStringLiteral("&About"), &TFormA::About1Click);
-    Hilfe2 = subItem(Hilfe1, QStringLiteral("Hilfe2"), QStringLiteral("&Hilfe"), &TFormA::Hilfe2Click);
+    Hilfe2 = subItem(Hilfe1, QStringLiteral("Hilfe2"), tr("&Hilfe"), &TFormA::Hilfe2Click);
     // F1 opens the help and Ctrl+Q ends the program as its close button does, in every window.
     Hilfe2->setShortcut(QKeySequence::HelpContents);
     Hilfe2->setShortcutContext(Qt::ApplicationShortcut);
@@ -187,18 +186,18 @@ void TFormA::buildExtrasMenu()
         action->setShortcutContext(Qt::ApplicationShortcut);
         return action;
     };
-    rotorSetupItem = item(QStringLiteral("rotorSetupItem"), QStringLiteral("Rotor &einrichten …"));
-    rotorParkItem = item(QStringLiteral("rotorParkItem"), QStringLiteral("Rotor &parken"));
-    shortPathItem = item(QStringLiteral("shortPathItem"), QStringLiteral("Zum Ziel drehen, &kurzer Weg"),
-                         QKeySequence(Qt::ALT | Qt::Key_J));
-    longPathItem = item(QStringLiteral("longPathItem"), QStringLiteral("Zum Ziel drehen, la&nger Weg"),
-                        QKeySequence(Qt::ALT | Qt::Key_L));
-    rotorStopItem = item(QStringLiteral("rotorStopItem"), QStringLiteral("Rotor &anhalten"),
-                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
+    rotorSetupItem = item(QStringLiteral("rotorSetupItem"), tr("Rotor &einrichten …"));
+    rotorParkItem = item(QStringLiteral("rotorParkItem"), tr("Rotor &parken"));
+    shortPathItem =
+        item(QStringLiteral("shortPathItem"), tr("Zum Ziel drehen, &kurzer Weg"), QKeySequence(Qt::ALT | Qt::Key_J));
+    longPathItem =
+        item(QStringLiteral("longPathItem"), tr("Zum Ziel drehen, la&nger Weg"), QKeySequence(Qt::ALT | Qt::Key_L));
+    rotorStopItem =
+        item(QStringLiteral("rotorStopItem"), tr("Rotor &anhalten"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_J));
     extrasMenu->addSeparator();
-    greylineItem = item(QStringLiteral("greylineItem"), QStringLiteral("&Tag und Nacht auf den Karten"));
+    greylineItem = item(QStringLiteral("greylineItem"), tr("&Tag und Nacht auf den Karten"));
     greylineItem->setCheckable(true);
-    dxSpotsItem = item(QStringLiteral("dxSpotsItem"), QStringLiteral("&DX-Spots"));
+    dxSpotsItem = item(QStringLiteral("dxSpotsItem"), tr("&DX-Spots"));
     connect(rotorSetupItem, &QAction::triggered, this, &TFormA::rotorSetupRequested);
     connect(rotorParkItem, &QAction::triggered, this, &TFormA::rotorParkRequested);
     connect(shortPathItem, &QAction::triggered, this, [this] { emit rotorTurnRequested(false); });
@@ -206,6 +205,12 @@ void TFormA::buildExtrasMenu()
     connect(rotorStopItem, &QAction::triggered, this, &TFormA::rotorStopRequested);
     connect(greylineItem, &QAction::toggled, this, &TFormA::greylineToggled);
     connect(dxSpotsItem, &QAction::triggered, this, &TFormA::dxSpotsRequested);
+}
+
+void TFormA::addExtrasMenu(QMenu* menu)
+{
+    extrasMenu->addSeparator();
+    extrasMenu->addMenu(menu);
 }
 
 void TFormA::FormDestroy()
@@ -254,7 +259,7 @@ void TFormA::showStartPrompt()
 
 void TFormA::showStartHint()
 {
-    StartPanel->setText(QStringLiteral("Menü und Hilfe mit rechter Maustaste"));
+    StartPanel->setText(tr("Menü und Hilfe mit rechter Maustaste"));
     Button1->show();
     // As if reached with the keyboard, so that the button shows its focus frame.
     activateWindow();

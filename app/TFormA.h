@@ -56,6 +56,8 @@ public:
     void hideStartPrompt();
 
     QAction* addMapMenuItem(const QString& caption) override;
+    // A menu of its own at the end of the "Extras" menu, after a line.
+    void addExtrasMenu(QMenu* menu);
     void showMercatorZoomOut(bool shown) override;
     void showFixedStationsItem(bool shown);
     // The check mark of the "Extras" menu's day-and-night item, as the parameters have it.

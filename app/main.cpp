@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Corvane-Entwickler
 
+#include "app/CommandLine.h"
 #include "app/FontWarmUp.h"
 #include "app/Program.h"
 #include "app/TFormA.h"
-#include "platform/GermanTranslation.h"
 #include "platform/NamedMutex.h"
+#include "platform/ProgramLanguage.h"
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <QFont>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -28,7 +31,18 @@ int main(int argc, char** argv)
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
-    GermanTranslation::install(application, QString());
+    // The language told for this run over the stored one; the texts of the options follow it.
+    const CommandLine commandLine(QApplication::arguments());
+    ProgramLanguage::install(application, commandLine.language().value_or(program.storedLanguage()),
+                             program.translationsFolder());
+    if (!commandLine.error().isEmpty()) {
+        std::fputs(qPrintable(commandLine.error() + u'\n' + CommandLine::helpText()), stderr);
+        return 2;
+    }
+    if (commandLine.helpAsked()) {
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return 0;
+    }
     program.createWindows();
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, [&program] {

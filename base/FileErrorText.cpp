@@ -3,6 +3,7 @@
 
 #include "base/FileErrorText.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString FileErrorText::of(const QFileDevice& file, Access access)
@@ -12,34 +13,36 @@ QString FileErrorText::of(const QFileDevice& file, Access access)
     // A missing right shows as a failure to open; name the right that is missing.
     if (error == QFileDevice::OpenError || error == QFileDevice::PermissionsError || error == QFileDevice::WriteError) {
         if (access == Access::reading && info.exists() && !info.isReadable())
-            return QStringLiteral("keine Leseberechtigung");
+            return QCoreApplication::translate("FileErrorText", "keine Leseberechtigung");
         if (access == Access::writing && !QFileInfo::exists(info.path()))
-            return QStringLiteral("der Ordner %1 ist nicht vorhanden").arg(info.path());
+            return QCoreApplication::translate("FileErrorText", "der Ordner %1 ist nicht vorhanden").arg(info.path());
         if (access == Access::writing && !QFileInfo(info.path()).isWritable())
-            return QStringLiteral("keine Schreibberechtigung im Ordner %1").arg(info.path());
+            return QCoreApplication::translate("FileErrorText", "keine Schreibberechtigung im Ordner %1")
+                .arg(info.path());
         if (access == Access::writing && info.exists() && !info.isWritable())
-            return QStringLiteral("die Datei ist schreibgeschützt");
+            return QCoreApplication::translate("FileErrorText", "die Datei ist schreibgeschützt");
     }
     switch (error) {
     case QFileDevice::ReadError:
-        return QStringLiteral("Lesefehler");
+        return QCoreApplication::translate("FileErrorText", "Lesefehler");
     case QFileDevice::WriteError:
     case QFileDevice::ResourceError:
-        return QStringLiteral("Datenträger voll oder Schreibfehler");
+        return QCoreApplication::translate("FileErrorText", "Datenträger voll oder Schreibfehler");
     case QFileDevice::OpenError:
-        return info.exists() || access == Access::writing ? QStringLiteral("Datei lässt sich nicht öffnen")
-                                                          : QStringLiteral("Datei nicht vorhanden");
+        return info.exists() || access == Access::writing
+            ? QCoreApplication::translate("FileErrorText", "Datei lässt sich nicht öffnen")
+            : QCoreApplication::translate("FileErrorText", "Datei nicht vorhanden");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("keine Berechtigung");
+        return QCoreApplication::translate("FileErrorText", "keine Berechtigung");
     case QFileDevice::RenameError:
-        return QStringLiteral("Datei lässt sich nicht umbenennen");
+        return QCoreApplication::translate("FileErrorText", "Datei lässt sich nicht umbenennen");
     case QFileDevice::RemoveError:
-        return QStringLiteral("Datei lässt sich nicht entfernen");
+        return QCoreApplication::translate("FileErrorText", "Datei lässt sich nicht entfernen");
     case QFileDevice::TimeOutError:
-        return QStringLiteral("Zeitüberschreitung");
+        return QCoreApplication::translate("FileErrorText", "Zeitüberschreitung");
     case QFileDevice::AbortError:
-        return QStringLiteral("Vorgang abgebrochen");
+        return QCoreApplication::translate("FileErrorText", "Vorgang abgebrochen");
     default:
-        return QStringLiteral("unbekannter Fehler");
+        return QCoreApplication::translate("FileErrorText", "unbekannter Fehler");
     }
 }

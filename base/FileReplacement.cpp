@@ -6,6 +6,7 @@
 #include "base/AppError.h"
 #include "base/FileErrorText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -19,8 +20,6 @@
 #else
 #include <unistd.h>
 #endif
-
-const QString FileReplacement::writeFailure = QStringLiteral("Datenträger voll oder Schreibfehler");
 
 bool FileReplacement::isReadOnly(const QString& path)
 {
@@ -62,9 +61,10 @@ void FileReplacement::write(const QString& path, const QByteArray& bytes, const 
 bool FileReplacement::write(const QString& path, const std::function<Produced(QIODevice&)>& produce, const QString& what)
 {
     if (isReadOnly(path))
-        throw AppError(QStringLiteral("%1 ist schreibgeschützt").arg(what.arg(path)));
+        throw AppError(QCoreApplication::translate("FileReplacement", "%1 ist schreibgeschützt").arg(what.arg(path)));
     const auto failed = [&](const QString& reason) {
-        return AppError(QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(what.arg(path), reason));
+        return AppError(QCoreApplication::translate("FileReplacement", "%1 kann nicht geschrieben werden: %2")
+                            .arg(what.arg(path), reason));
     };
     // A file kept as a link elsewhere stays a link: the file it points to is replaced.
     QFileInfo target(path);
@@ -80,8 +80,9 @@ bool FileReplacement::write(const QString& path, const std::function<Produced(QI
     const Produced produced = produce(file);
     if (produced == Produced::abandoned)
         return false;
+    // A failed write says this instead of the operating system's often empty reason.
     if (produced == Produced::failed || !file.flush() || file.error() != QFileDevice::NoError || !syncToDisk(file))
-        throw failed(writeFailure);
+        throw failed(QCoreApplication::translate("FileReplacement", "Datenträger voll oder Schreibfehler"));
     // The file keeps its permissions; a new one gets the usual ones of a user's file.
     file.setPermissions(target.exists() ? target.permissions()
                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -89,7 +90,7 @@ bool FileReplacement::write(const QString& path, const std::function<Produced(QI
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(file.fileName()).toStdString()),
                             std::filesystem::path(QFile::encodeName(target.filePath()).toStdString()), error);
     if (error)
-        throw failed(writeFailure);
+        throw failed(QCoreApplication::translate("FileReplacement", "Datenträger voll oder Schreibfehler"));
     file.setAutoRemove(false);
     return true;
 }

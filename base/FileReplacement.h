@@ -15,9 +15,6 @@ class QIODevice;
 // one reached the disk.
 class FileReplacement {
 public:
-    // What a failed write tells the user instead of the operating system's often empty reason.
-    static const QString writeFailure;  // "Datenträger voll oder Schreibfehler"
-
     // Writes bytes as the new content of path. `what` names the file for the user with a "%1"
     // for the path ("Die Datei %1"). Throws AppError when the file is read-only, and when the
     // temporary file cannot be created, written in full, flushed or renamed; the old file is then

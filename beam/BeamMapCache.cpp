@@ -9,6 +9,8 @@
 #include "mapfiles/BmpWriter.h"
 #include "mapfiles/MapCatalogue.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString world = QStringLiteral("Welt");
@@ -21,7 +23,10 @@ void BeamMapCache::build(QImage& picture, DecodedBitmaps& bitmaps, const QString
     // The decoded world map is shared with the Mercator window when it shows the same.
     const std::optional<MapCatalogue::Map> map = MapCatalogue::read(bitmaps, kartenFolder, world);
     if (!map)
-        throw AppError(QStringLiteral("Die Weltkarte %1Welt.bmp mit Welt.inf fehlt; die Beamkarte bleibt, wie sie ist").arg(kartenFolder));
+        throw AppError(
+            QCoreApplication::translate(
+                "BeamMapCache", "Die Weltkarte %1Welt.bmp mit Welt.inf fehlt; die Beamkarte bleibt, wie sie ist")
+                .arg(kartenFolder));
     const BeamBitmapGenerator generator(own, map->bitmap, map->whole, polarColour, side);
     generator.generate(picture, BeamBitmapGenerator::availableThreads());
     BeamBitmapGenerator::finish(picture, outside);
@@ -43,5 +48,5 @@ bool BeamMapCache::save(const QImage& picture, const QString& path, const std::a
             }
             return FileReplacement::Produced::failed;
         },
-        QStringLiteral("Die Beamkarte %1"));
+        QCoreApplication::translate("BeamMapCache", "Die Beamkarte %1"));
 }

@@ -127,7 +127,7 @@ bool TForm10::readCachedMap(bool putOff)
     }
     QImage loaded = BmpReader::read(beamMapPath());
     if (loaded.isNull())
-        throw AppError(QStringLiteral("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
+        throw AppError(tr("Die Beamkarte %1 kann nicht gelesen werden").arg(beamMapPath()));
     beamBitmap_ = std::move(loaded);
     beamMapLoaded_ = true;
     bitmapFor_ = settings_.cacheCentre();

@@ -20,7 +20,7 @@
 #include "app/Program.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
-#include "platform/GermanTranslation.h"
+#include "platform/ProgramLanguage.h"
 #include "session/Session.h"
 #include "widgets/ImageWidget.h"
 
@@ -191,7 +191,7 @@ int childStart(const QString& folder, bool beam)
     // As main() does.
     Program program(folder);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
-    GermanTranslation::install(*qApp, QString());
+    ProgramLanguage::install(*qApp, Language::german, QString());
     // The watches go on as soon as the windows exist: the main window shows in its constructor
     // at the earliest.
     program.createWindows();

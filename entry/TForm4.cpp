@@ -75,7 +75,7 @@ TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places, OwnStatio
     : session_(session), shownMap_(shownMap), places_(places), ownStation_(ownStation)
 {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Locatoreingabe"));
+    setWindowTitle(tr("Locatoreingabe"));
     closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setProperty(tagProperty, int(PositionForms::decimalTag));
@@ -83,9 +83,9 @@ TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places, OwnStatio
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);  // border width, pixels
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    GroupBox1 = buildGroup(QStringLiteral("Eigener Standort"), ownFields(), PositionForms::ownLocatorTag);
+    GroupBox1 = buildGroup(tr("Eigener Standort"), ownFields(), PositionForms::ownLocatorTag);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox2 = buildGroup(QStringLiteral("Partnerstandort"), partnerFields(), PositionForms::partnerLocatorTag);
+    GroupBox2 = buildGroup(tr("Partnerstandort"), partnerFields(), PositionForms::partnerLocatorTag);
     GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
     layout->addWidget(GroupBox1);
     layout->addWidget(GroupBox2);
@@ -105,7 +105,7 @@ TForm4::TForm4(Session& session, ShownMap shownMap, MapPlaces& places, OwnStatio
     connectGuarded(Positionstimer, &WindowTimer::timeout, this, &TForm4::PositionstimerTimer);
     Positionstimer->start();
 
-    OwnStationAction = new QAction(QStringLiteral("Eigenen Standort ändern"), this);
+    OwnStationAction = new QAction(tr("Eigenen Standort ändern"), this);
     connectGuarded(OwnStationAction, &QAction::triggered, this, &TForm4::ChangeOwnStation);
     addAction(OwnStationAction);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -138,13 +138,13 @@ QGroupBox* TForm4::buildGroup(const QString& title, const Fields& fields, int lo
         grid->addWidget(field, row + 1, column);
     };
     const QString suffix = locatorTag == PositionForms::ownLocatorTag ? QString() : QStringLiteral("2");
-    addField(fields.longitudeDecimal, QStringLiteral("E_LangDez") + suffix, QStringLiteral("östl. Länge (Dezi)"),
+    addField(fields.longitudeDecimal, QStringLiteral("E_LangDez") + suffix, tr("östl. Länge (Dezi)"),
              PositionForms::decimalTag, 0, 0, maxCoordinateLength);
-    addField(fields.latitudeDecimal, QStringLiteral("E_BreitDez") + suffix, QStringLiteral("nördll. Breite (Dezi)"),
+    addField(fields.latitudeDecimal, QStringLiteral("E_BreitDez") + suffix, tr("nördll. Breite (Dezi)"),
              PositionForms::decimalTag, 0, 1, maxCoordinateLength);
-    addField(fields.longitudeDms, QStringLiteral("E_LangGrad") + suffix, QStringLiteral("östl. Länge (Grad)"),
+    addField(fields.longitudeDms, QStringLiteral("E_LangGrad") + suffix, tr("östl. Länge (Grad)"),
              PositionForms::dmsTag, 2, 0, maxCoordinateLength);
-    addField(fields.latitudeDms, QStringLiteral("E_BreitGrad") + suffix, QStringLiteral("nördl. Breite (Grad)"),
+    addField(fields.latitudeDms, QStringLiteral("E_BreitGrad") + suffix, tr("nördl. Breite (Grad)"),
              PositionForms::dmsTag, 2, 1, maxCoordinateLength);
     addField(fields.locator, QStringLiteral("E_Locator") + suffix, QStringLiteral("Locator"), locatorTag, 4, 0,
              locatorLength);
@@ -302,7 +302,7 @@ void TForm4::E_KeyPress(QObject* sender, int& key)
         setEdited(field, false);
     refused_ = outcome == PositionForms::Outcome::invalidLocator;
     if (refused_)
-        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("ungültiger Locator"));
+        Dialogs::current().warning(ErrorBox::programTitle, tr("ungültiger Locator"));
     showTexts(own, ownFields());
     showTexts(partner, partnerFields());
 

@@ -5,6 +5,8 @@
 
 #include "base/AppError.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -95,7 +97,8 @@ int locatorDigit(const QString& locator, int index)
 {
     const QChar c = charAt(locator, index);
     if (!isAsciiDigit(c))
-        throw AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(c.isNull() ? QString() : QString(c)));
+        throw AppError(QCoreApplication::translate("CoordinateText", "'%1' ist kein gültiger Integerwert")
+                           .arg(c.isNull() ? QString() : QString(c)));
     return c.unicode() - '0';
 }
 

@@ -55,7 +55,7 @@ TFormHelpAbout::TFormHelpAbout(ClientArea mainClientArea)
     : mainClientArea_(std::move(mainClientArea))
 {
     setObjectName(QStringLiteral("FormHelpAbout"));
-    setWindowTitle(QStringLiteral("Über diese Version / About this Version"));
+    setWindowTitle(tr("Über diese Version / About this Version"));
     closeOnEscape(this);
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     QPalette colours(skyBlue);  // bevel shades follow the card's colour
@@ -76,9 +76,10 @@ TFormHelpAbout::TFormHelpAbout(ClientArea mainClientArea)
     Label3 = addLabel(Panel1, "Label3", 96, 13);
     Label4 = addLabel(Panel1, "Label4", 112, 13);
     Label5 = addLabel(Panel1, "Label5", 128, 13);
-    B_Close = addPlacedButton(Panel1, "B_Close", QStringLiteral("Schließen / Close"), QRect(136, 160, 185, 25));
-    Button3 = addPlacedButton(Panel1, "Button3", QStringLiteral("Gehe zu / Goto ") + webAddress.host(), QRect(88, 208, 281, 25));
-    Button2 = addPlacedButton(Panel1, "Button2", QStringLiteral("Sende Email an / Send email to: Corvane"), QRect(88, 248, 281, 25));
+    B_Close = addPlacedButton(Panel1, "B_Close", tr("Schließen / Close"), QRect(136, 160, 185, 25));
+    Button3 = addPlacedButton(Panel1, "Button3", tr("Gehe zu / Goto ") + webAddress.host(), QRect(88, 208, 281, 25));
+    Button2 =
+        addPlacedButton(Panel1, "Button2", tr("Sende Email an / Send email to: Corvane"), QRect(88, 248, 281, 25));
     connectGuarded(B_Close, &QPushButton::clicked, this, &TFormHelpAbout::B_CloseClick);
     connectGuarded(Button3, &QPushButton::clicked, this, &TFormHelpAbout::Button3Click);
     connectGuarded(Button2, &QPushButton::clicked, this, &TFormHelpAbout::Button2Click);
@@ -92,10 +93,10 @@ void TFormHelpAbout::FormCreate()
     const QDate date = VersionInfo::fileDate(QCoreApplication::applicationFilePath());
     placeCentred(LabelVer, VersionInfo::versionLine(version, date, QLocale()), width());
     placeCentred(Label1, QStringLiteral("Corvane"), width());
-    placeCentred(Label2, QStringLiteral("Großkreis, Karte und Rotor für Funkamateure"), width());
-    placeCentred(Label3, QStringLiteral("Freie Software"), width());
-    placeCentred(Label4, QStringLiteral("für Linux und Windows"), width());
-    placeCentred(Label5, QStringLiteral("Kontakt: ") + mailAddress.path(), width());
+    placeCentred(Label2, tr("Großkreis, Karte und Rotor für Funkamateure"), width());
+    placeCentred(Label3, tr("Freie Software"), width());
+    placeCentred(Label4, tr("für Linux und Windows"), width());
+    placeCentred(Label5, tr("Kontakt: ") + mailAddress.path(), width());
 }
 
 // Centres the card over the main window each time it is shown; the divisions truncate toward zero.

@@ -19,7 +19,7 @@ TFormHilfe::TFormHilfe(Session& session, HelpSettings& settings)
     : session_(session), settings_(settings)
 {
     setObjectName(QStringLiteral("FormHilfe"));
-    setWindowTitle(QStringLiteral("Hilfe"));
+    setWindowTitle(tr("Hilfe"));
     closeOnEscape(this);
     // System menu and maximise box, no minimise box; above the other windows.
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -93,7 +93,9 @@ void TFormHilfe::ShowHelp(const QString& page, const QString& anchor)
 
 void TFormHilfe::showHelpPage()
 {
-    ShowHelp(session_.folders().dataFolder + QStringLiteral("Help/Corvane.htm"), QString());
+    // The page in the language of the run.
+    ShowHelp(session_.folders().dataFolder + QStringLiteral("Help/") + tr("Corvane.htm", "file name of the help page"),
+             QString());
 }
 
 void TFormHilfe::navigate(const QString& page, const QString& anchor)

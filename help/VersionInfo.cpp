@@ -3,6 +3,7 @@
 
 #include "help/VersionInfo.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -23,5 +24,6 @@ QDate VersionInfo::fileDate(const QString& path)
 
 QString VersionInfo::versionLine(const QString& version, const QDate& date, const QLocale& locale)
 {
-    return QStringLiteral("Version: ") + version + QStringLiteral(" vom / dated ") + locale.toString(date, QLocale::ShortFormat);
+    return QCoreApplication::translate("VersionInfo", "Version: %1 vom / dated %2")
+        .arg(version, locale.toString(date, QLocale::ShortFormat));
 }

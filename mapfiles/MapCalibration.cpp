@@ -7,6 +7,7 @@
 #include "geo/CoordinateText.h"
 #include "text/TextLines.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -16,7 +17,8 @@ const QString hemispheres = QStringLiteral("ENSW");
 
 AppError malformed(const QString& line, const QString& reason)
 {
-    return AppError(QStringLiteral("Kalibrierzeile \"%1\" ist ungültig: %2").arg(line, reason));
+    return AppError(
+        QCoreApplication::translate("MapCalibration", "Kalibrierzeile \"%1\" ist ungültig: %2").arg(line, reason));
 }
 
 // Cuts the text up to and including the first hemisphere letter off the front of rest.
@@ -26,7 +28,7 @@ QString takeValue(QString& rest, const QString& line)
     while (letter < rest.size() && !hemispheres.contains(rest[letter]))
         ++letter;
     if (letter == rest.size())
-        throw malformed(line, QStringLiteral("weniger als zwei Himmelsrichtungen"));
+        throw malformed(line, QCoreApplication::translate("MapCalibration", "weniger als zwei Himmelsrichtungen"));
     const QString value = rest.left(letter + 1);
     rest.remove(0, letter + 1);
     return value;
@@ -41,7 +43,8 @@ QString degreeMinuteText(QString value, QChar negativeLetter, const QString& lin
         value.prepend('-');
     value.chop(1);
     if (!number.match(value).hasMatch())
-        throw malformed(line, QStringLiteral("\"%1\" hat nicht zwei Nachkommastellen").arg(value));
+        throw malformed(
+            line, QCoreApplication::translate("MapCalibration", "\"%1\" hat nicht zwei Nachkommastellen").arg(value));
     const int hundredths = value.right(2).toInt();
     value.chop(2);
     return value + QString::number(hundredths * 60 / 100);
@@ -62,7 +65,7 @@ void MapCalibration::ParseCornerLine(const QString& line, QString& longitudeText
         const bool isLongitude = value.endsWith('E') || value.endsWith('W');
         QString& target = isLongitude ? longitude : latitude;
         if (!target.isEmpty())
-            throw malformed(line, QStringLiteral("zwei Werte derselben Art"));
+            throw malformed(line, QCoreApplication::translate("MapCalibration", "zwei Werte derselben Art"));
         target = value;
     }
     longitudeText = degreeMinuteText(longitude, 'W', line);
@@ -73,7 +76,8 @@ MapView MapCalibration::readFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Kalibrierdatei %1 kann nicht gelesen werden").arg(path));
+        throw AppError(
+            QCoreApplication::translate("MapCalibration", "Kalibrierdatei %1 kann nicht gelesen werden").arg(path));
     // CR LF, CR or LF end a line, as in the other data files.
     const QStringList lines = TextLines::split(QString::fromLatin1(file.readAll()));
     const QString first = lines.value(0);

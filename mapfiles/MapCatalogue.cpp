@@ -8,6 +8,7 @@
 #include "mapfiles/DecodedBitmaps.h"
 #include "mapfiles/MapCalibration.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -60,7 +61,9 @@ std::optional<MapCatalogue::Map> MapCatalogue::read(DecodedBitmaps& bitmaps, con
     Map map;
     map.whole = MapCalibration::readFile(infPath);
     if (!onTheGlobe(map.whole) || map.whole.top <= map.whole.bottom || map.whole.right <= map.whole.left)
-        throw AppError(QStringLiteral("Die Kalibrierdatei %1 beschreibt kein Kartenrechteck").arg(infPath));
+        throw AppError(
+            QCoreApplication::translate("MapCatalogue", "Die Kalibrierdatei %1 beschreibt kein Kartenrechteck")
+                .arg(infPath));
     if (decodeLater) {
         map.file = std::make_unique<Bmp24File>(bmpPath);
         if (map.file->isValid())
@@ -75,6 +78,7 @@ QImage MapCatalogue::decode(DecodedBitmaps& bitmaps, const QString& bmpPath)
 {
     QImage bitmap = bitmaps.read(bmpPath);
     if (bitmap.isNull())
-        throw AppError(QStringLiteral("Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
+        throw AppError(
+            QCoreApplication::translate("MapCatalogue", "Die Karte %1 kann nicht gelesen werden").arg(bmpPath));
     return bitmap;
 }

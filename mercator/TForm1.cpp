@@ -346,7 +346,7 @@ void TForm1::KarteMouseUp(QMouseEvent* event)
     if (!view) {
         removeDragRect();
         Karte->update();
-        Dialogs::current().information(ErrorBox::programTitle, QStringLiteral("zu großer Zoomfaktor"));
+        Dialogs::current().information(ErrorBox::programTitle, tr("zu großer Zoomfaktor"));
         return;
     }
     zoomStack_.push_back(*view);

@@ -55,43 +55,42 @@ TForm2::TForm2(Session& session, ShownMap shownMap, MapPlaces& places, MainWindo
     : session_(session), shownMap_(shownMap), places_(places), mainSettings_(mainSettings)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Fadenkreuzdaten"));
+    setWindowTitle(tr("Fadenkreuzdaten"));
     closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Basisdaten"), this);
+    GroupBox1 = new QGroupBox(tr("Basisdaten"), this);
     auto* basis = new QGridLayout(GroupBox1);
-    Label1 = addRow(basis, QStringLiteral("Länge:"), QStringLiteral("Label1"));
-    Label2 = addRow(basis, QStringLiteral("Breite:"), QStringLiteral("Label2"));
+    Label1 = addRow(basis, tr("Länge:"), QStringLiteral("Label1"));
+    Label2 = addRow(basis, tr("Breite:"), QStringLiteral("Label2"));
     Label3 = addRow(basis, QStringLiteral("Locator"), QStringLiteral("Label3"));
-    Label4 = addRow(basis, QStringLiteral("Entfernung:"), QStringLiteral("Label4"), QStringLiteral("km"));
-    Label5 = addRow(basis, QStringLiteral("Winkel:"), QStringLiteral("Label5"), QStringLiteral("deg"));
-    longDistance = addRow(basis, QStringLiteral("Langer Weg:"), QStringLiteral("longDistance"), QStringLiteral("km"));
-    longBearing = addRow(basis, QStringLiteral("Winkel langer Weg:"), QStringLiteral("longBearing"), QStringLiteral("deg"));
+    Label4 = addRow(basis, tr("Entfernung:"), QStringLiteral("Label4"), QStringLiteral("km"));
+    Label5 = addRow(basis, tr("Winkel:"), QStringLiteral("Label5"), QStringLiteral("deg"));
+    longDistance = addRow(basis, tr("Langer Weg:"), QStringLiteral("longDistance"), QStringLiteral("km"));
+    longBearing = addRow(basis, tr("Winkel langer Weg:"), QStringLiteral("longBearing"), QStringLiteral("deg"));
     basis->setColumnMinimumWidth(1, 80);  // pixels, room for -179,99999
     basis->setColumnStretch(3, 1);        // units stay beside their values
     layout->addWidget(GroupBox1);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("Cursorposition"), this);
+    GroupBox2 = new QGroupBox(tr("Cursorposition"), this);
     auto* cursor = new QGridLayout(GroupBox2);
-    Label11 = addRow(cursor, QStringLiteral("Land:"), QStringLiteral("Label11"));
-    Label14 = addRow(cursor, QStringLiteral("Kenner:"), QStringLiteral("Label14"));
-    Label12 = addRow(cursor, QStringLiteral("Stadt:"), QStringLiteral("Label12"));
+    Label11 = addRow(cursor, tr("Land:"), QStringLiteral("Label11"));
+    Label14 = addRow(cursor, tr("Kenner:"), QStringLiteral("Label14"));
+    Label12 = addRow(cursor, tr("Stadt:"), QStringLiteral("Label12"));
     Label32 = qobject_cast<QLabel*>(cursor->itemAtPosition(cursor->rowCount() - 1, 0)->widget());
     Label32->setObjectName(QStringLiteral("Label32"));
-    Label13 = addRow(cursor, QStringLiteral("Entf: Cursor zur nächsten Stadt:"), QStringLiteral("Label13"),
-                     QStringLiteral("km"));
+    Label13 = addRow(cursor, tr("Entf: Cursor zur nächsten Stadt:"), QStringLiteral("Label13"), QStringLiteral("km"));
     cursor->setColumnStretch(3, 1);
     layout->addWidget(GroupBox2);
 
-    sunGroup = new QGroupBox(QStringLiteral("Sonne (UTC)"), this);
+    sunGroup = new QGroupBox(tr("Sonne (UTC)"), this);
     auto* sun = new QGridLayout(sunGroup);
-    ownSun = addRow(sun, QStringLiteral("Auf-/Untergang hier:"), QStringLiteral("ownSun"));
-    targetSun = addRow(sun, QStringLiteral("Auf-/Untergang Ziel:"), QStringLiteral("targetSun"));
-    greyline = addRow(sun, QStringLiteral("Graulinie:"), QStringLiteral("greyline"));
+    ownSun = addRow(sun, tr("Auf-/Untergang hier:"), QStringLiteral("ownSun"));
+    targetSun = addRow(sun, tr("Auf-/Untergang Ziel:"), QStringLiteral("targetSun"));
+    greyline = addRow(sun, tr("Graulinie:"), QStringLiteral("greyline"));
     sun->setColumnStretch(3, 1);
     layout->addWidget(sunGroup);
     for (QLabel* city : {Label32, Label12}) {

@@ -7,6 +7,7 @@
 #include "sun/SunEvents.h"
 #include "session/Session.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 
 #include <utility>
@@ -83,12 +84,14 @@ double PartnerScripting::SetPartner(const QString& partner, double& distance)
         return 0;
     };
     if (partner.size() > longestPartnerText)
-        return refuse(QStringLiteral("'%1' ist zu lang (%2 Zeichen, höchstens %3)")
+        return refuse(QCoreApplication::translate("PartnerScripting", "'%1' ist zu lang (%2 Zeichen, höchstens %3)")
                           .arg(quoted(partner))
                           .arg(partner.size())
                           .arg(longestPartnerText));
     if (!taker_(partner))
-        return refuse(QStringLiteral("'%1' ist weder Locator noch Koordinate noch Rufzeichen").arg(quoted(partner)));
+        return refuse(
+            QCoreApplication::translate("PartnerScripting", "'%1' ist weder Locator noch Koordinate noch Rufzeichen")
+                .arg(quoted(partner)));
     announceTarget();
     distance = session_.target().distance;
     return session_.target().bearing;
@@ -103,16 +106,19 @@ QString PartnerScripting::SunTimes(const QString& place, const QString& date, QS
         return QString();
     };
     if (place.size() > longestPartnerText)
-        return refuse(QStringLiteral("'%1' ist zu lang (%2 Zeichen, höchstens %3)")
+        return refuse(QCoreApplication::translate("PartnerScripting", "'%1' ist zu lang (%2 Zeichen, höchstens %3)")
                           .arg(quoted(place))
                           .arg(place.size())
                           .arg(longestPartnerText));
     const QDate day = date.size() == 10 ? QDate::fromString(date, QStringLiteral("yyyy-MM-dd")) : QDate();
     if (!day.isValid())
-        return refuse(QStringLiteral("'%1' ist kein Datum der Form JJJJ-MM-TT").arg(quoted(date)));
+        return refuse(QCoreApplication::translate("PartnerScripting", "'%1' ist kein Datum der Form JJJJ-MM-TT")
+                          .arg(quoted(date)));
     const std::optional<GeoPosition> at = reader_(place);
     if (!at)
-        return refuse(QStringLiteral("'%1' ist weder Locator noch Koordinate noch Rufzeichen").arg(quoted(place)));
+        return refuse(
+            QCoreApplication::translate("PartnerScripting", "'%1' ist weder Locator noch Koordinate noch Rufzeichen")
+                .arg(quoted(place)));
     const SunEvents events = SunEvents::on(day, *at);
     set = events.setText();
     return events.riseText();

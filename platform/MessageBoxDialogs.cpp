@@ -8,22 +8,25 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 
 namespace {
 
-// A box whose buttons are named in German by the program itself, so that they read German even
-// where Qt's translation is missing. Returns the button pressed.
+// A box whose buttons are named by the program itself, so that they read German even where Qt's
+// translation is missing, and English in the English program. Returns the button pressed.
 QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString& caption, const QString& text,
                                  QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, caption, text, buttons, QApplication::activeWindow());
     const std::pair<QMessageBox::StandardButton, const char*> names[] = {
-        {QMessageBox::Ok, "OK"}, {QMessageBox::Yes, "&Ja"}, {QMessageBox::No, "&Nein"}};
+        {QMessageBox::Ok, "OK"},
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("MessageBoxDialogs", "&Ja")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("MessageBoxDialogs", "&Nein")}};
     for (const auto& [button, name] : names) {
         if (QAbstractButton* shown = box.button(button))
-            shown->setText(QString::fromUtf8(name));
+            shown->setText(QCoreApplication::translate("MessageBoxDialogs", name));
     }
     // Return and Enter press the first button, as in the boxes of the system the program came from.
     box.setDefaultButton(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok);

@@ -3,6 +3,7 @@
 
 #include "platform/PortHolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
@@ -131,6 +132,7 @@ QString PortHolder::taken(Protocol protocol, const QHostAddress& address, quint1
 QString PortHolder::text() const
 {
     if (pid == 0)
-        return QStringLiteral("Port %1 belegt").arg(port);
-    return QStringLiteral("Port %1 belegt von %2 (PID %3)").arg(QString::number(port), name, QString::number(pid));
+        return QCoreApplication::translate("PortHolder", "Port %1 belegt").arg(port);
+    return QCoreApplication::translate("PortHolder", "Port %1 belegt von %2 (PID %3)")
+        .arg(QString::number(port), name, QString::number(pid));
 }

@@ -4,6 +4,7 @@
 #include "platform/UdpReceiveBuffer.h"
 
 #include <QAbstractSocket>
+#include <QCoreApplication>
 #include <QVariant>
 
 int UdpReceiveBuffer::granted(QAbstractSocket& socket)
@@ -14,7 +15,7 @@ int UdpReceiveBuffer::granted(QAbstractSocket& socket)
 QString UdpReceiveBuffer::enlarge(QAbstractSocket& socket)
 {
     socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, wantedBytes);
-    return QStringLiteral("UDP-Empfangspuffer Port %1: %2 KB erbeten, %3 KB erhalten")
+    return QCoreApplication::translate("UdpReceiveBuffer", "UDP-Empfangspuffer Port %1: %2 KB erbeten, %3 KB erhalten")
         .arg(socket.localPort())
         .arg(wantedBytes / 1024)
         .arg(granted(socket) / 1024);

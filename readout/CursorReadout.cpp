@@ -7,6 +7,8 @@
 #include "geo/CoordinateText.h"
 #include "text/FixedPointText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 const GreatCircleFrom& CursorReadout::from(const GeoPosition& own)
@@ -37,16 +39,16 @@ CursorReadout::Lines CursorReadout::linesOf(double longitude, double latitude, c
     Lines lines;
     lines.position.reserve(32);
     FixedPointText::append(lines.position, std::fabs(longitude), 2);
-    lines.position += QStringView(longitude >= 0 ? u"°O " : u"°W ");
+    lines.position += longitude >= 0 ? QCoreApplication::translate("CursorReadout", "°O ") : QStringLiteral("°W ");
     FixedPointText::append(lines.position, std::fabs(latitude), 2);
     lines.position += QStringView(latitude >= 0 ? u"°N " : u"°S ");
     lines.position += positionToLocator(longitude, latitude);
     lines.distance.reserve(24);
-    lines.distance += QStringView(u"Entfernung: ");
+    lines.distance += QCoreApplication::translate("CursorReadout", "Entfernung: ");
     FixedPointText::append(lines.distance, distanceKm, 1);
     lines.distance += QStringView(u"Km");
     lines.bearing.reserve(24);
-    lines.bearing += QStringView(u"Antennenwinkel: ");
+    lines.bearing += QCoreApplication::translate("CursorReadout", "Antennenwinkel: ");
     lines.bearing += QString::number(roundHalfEven(bearing));
     lines.bearing += u'°';
     lines.country = countryName;

@@ -6,6 +6,7 @@
 #include "geo/GeoConstants.h"
 #include "geo/MapProjection.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QPainter>
@@ -74,11 +75,14 @@ void MapLabelLayer::draw(QPainter& painter, const MapProjection& projection) con
         const QPointF centre(disc->centreX, disc->centreY);
         // At the disc's edge, or at the picture's where a zoom has cut the edge off.
         const double edge = std::min(disc->antipodeRadius, std::min(disc->centreX, disc->centreY));
-        static const char* const compass[] = {"N", "O", "S", "W"};
+        static const char* const compass[] = {
+            QT_TRANSLATE_NOOP("MapLabelLayer", "N"), QT_TRANSLATE_NOOP("MapLabelLayer", "O"),
+            QT_TRANSLATE_NOOP("MapLabelLayer", "S"), QT_TRANSLATE_NOOP("MapLabelLayer", "W")};
         for (int spoke = 0; spoke < 12; ++spoke) {
             const int bearing = 30 * spoke;  // degrees
             spokeLabel(painter, centre, edge, bearing,
-                       bearing % 90 == 0 ? QString::fromLatin1(compass[bearing / 90]) : QStringLiteral("%1°").arg(bearing));
+                       bearing % 90 == 0 ? QCoreApplication::translate("MapLabelLayer", compass[bearing / 90])
+                                         : QStringLiteral("%1°").arg(bearing));
         }
         const int spacing = circleSpacingKm_();
         const QLocale german(QLocale::German, QLocale::Germany);

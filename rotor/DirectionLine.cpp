@@ -6,6 +6,7 @@
 #include "base/AppError.h"
 #include "settings/ParameterRules.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -66,7 +67,7 @@ double DirectionLine::localeNumber(const QString& text)
 {
     const auto value = ParameterRules::readLocaleNumber(text);
     if (!value || !std::isfinite(*value))
-        throw AppError(QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text));
+        throw AppError(QCoreApplication::translate("DirectionLine", "'%1' ist kein gültiger Gleitkommawert").arg(text));
     return *value;
 }
 

@@ -9,6 +9,7 @@
 #include "text/TextLines.h"
 #include "text/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 const QString DirectionsFile::fileName = QStringLiteral("Data.txt");
@@ -19,7 +20,8 @@ std::optional<QStringList> DirectionsFile::read(const QString& path)
     if (!file.exists())
         return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, FileErrorText::of(file, FileErrorText::Access::reading)));
+        throw AppError(QCoreApplication::translate("DirectionsFile", "Die Datei %1 kann nicht gelesen werden: %2")
+                           .arg(path, FileErrorText::of(file, FileErrorText::Access::reading)));
     return TextLines::split(Windows1252::decode(file.readAll()));
 }
 
@@ -29,9 +31,11 @@ void DirectionsFile::write(const QString& path, const QStringList& lines)
     for (const QString& line : lines) {
         const QByteArray encoded = Windows1252::encode(line);
         if (Windows1252::decode(encoded) != line)
-            throw AppError(QStringLiteral("Der Eintrag \"%1\" enthält Zeichen, die in %2 nicht gespeichert werden können")
-                               .arg(line.section(u'\t', 0, 0), fileName));
+            throw AppError(
+                QCoreApplication::translate(
+                    "DirectionsFile", "Der Eintrag \"%1\" enthält Zeichen, die in %2 nicht gespeichert werden können")
+                    .arg(line.section(u'\t', 0, 0), fileName));
         bytes += encoded + "\r\n";
     }
-    FileReplacement::write(path, bytes, QStringLiteral("Die Datei %1"));
+    FileReplacement::write(path, bytes, QCoreApplication::translate("DirectionsFile", "Die Datei %1"));
 }

@@ -8,6 +8,8 @@
 #include "rotor/DirectionLine.h"
 #include "rotor/DirectionsFile.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 DirectionsList::Loaded DirectionsList::load(const QString& path)
@@ -70,6 +72,7 @@ QStringList DirectionsList::withoutRecord(int row) const
 void DirectionsList::store(const QString& path, const QStringList& lines) const
 {
     if (!loadError_.isEmpty())
-        throw AppError(loadError_ + QStringLiteral("; die Liste wird nicht gespeichert"));
+        throw AppError(loadError_ +
+                       QCoreApplication::translate("DirectionsList", "; die Liste wird nicht gespeichert"));
     DirectionsFile::write(path, lines);
 }

@@ -7,6 +7,7 @@
 #include "base/Rounding.h"
 #include "session/RotorState.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -64,7 +65,7 @@ int RotorMacros::tenths(double degrees)
 {
     const double scaled = degrees * 10;
     if (!std::isfinite(scaled) || scaled < double(INT_MIN) || scaled > double(INT_MAX))
-        throw AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(scaled));
+        throw AppError(QCoreApplication::translate("RotorMacros", "'%1' ist kein gültiger Integerwert").arg(scaled));
     return roundHalfEven(scaled);
 }
 

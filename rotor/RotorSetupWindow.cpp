@@ -58,26 +58,22 @@ QString RotorSetupWindow::registeredProgram()
 }
 
 RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      rotorProgram_(std::move(rotorProgram)),
-      search_(field(QStringLiteral("Suche"), QStringLiteral("Hersteller oder Modell"))),
-      modelList_(new QListWidget),
-      device_(field(QStringLiteral("Geraet"), QStringLiteral("/dev/ttyUSB0 oder localhost:4533"))),
-      serialSpeed_(new QComboBox),
-      minAzimuth_(field(QStringLiteral("LinkesEnde"), QStringLiteral("wie der Rotor"))),
-      maxAzimuth_(field(QStringLiteral("RechtesEnde"), QStringLiteral("wie der Rotor"))),
-      rotctld_(field(QStringLiteral("Rotctld"), QStringLiteral("aus, z. B. 4533"))),
+    : QWidget(parent, Qt::Window), rotorProgram_(std::move(rotorProgram)),
+      search_(field(QStringLiteral("Suche"), tr("Hersteller oder Modell"))), modelList_(new QListWidget),
+      device_(field(QStringLiteral("Geraet"), tr("/dev/ttyUSB0 oder localhost:4533"))), serialSpeed_(new QComboBox),
+      minAzimuth_(field(QStringLiteral("LinkesEnde"), tr("wie der Rotor"))),
+      maxAzimuth_(field(QStringLiteral("RechtesEnde"), tr("wie der Rotor"))),
+      rotctld_(field(QStringLiteral("Rotctld"), tr("aus, z. B. 4533"))),
       pst_(field(QStringLiteral("Pst"), QStringLiteral("127.0.0.1:12000"))),
       n1mm_(field(QStringLiteral("N1mm"), QStringLiteral("127.0.0.1:12040"))),
-      parkAzimuth_(field(QStringLiteral("ParkAzimut"), QStringLiteral("die des Rotors"))),
+      parkAzimuth_(field(QStringLiteral("ParkAzimut"), tr("die des Rotors"))),
       parkElevation_(field(QStringLiteral("ParkElevation"), QStringLiteral("0"))),
       deadBand_(field(QStringLiteral("Totzone"), QStringLiteral("2"))),
       leastInterval_(field(QStringLiteral("Mindestabstand"), QStringLiteral("1000"))),
-      checkButton_(new QPushButton(QStringLiteral("&Prüfen"))),
-      applyButton_(new QPushButton(QStringLiteral("Ü&bernehmen"))),
+      checkButton_(new QPushButton(tr("&Prüfen"))), applyButton_(new QPushButton(tr("Ü&bernehmen"))),
       answer_(new QPlainTextEdit)
 {
-    setWindowTitle(QStringLiteral("Rotor einrichten"));
+    setWindowTitle(tr("Rotor einrichten"));
     closeOnEscape(this);
     modelList_->setObjectName(QStringLiteral("Modelle"));
     serialSpeed_->setObjectName(QStringLiteral("Geschwindigkeit"));
@@ -91,30 +87,30 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
 
     auto* rotator = new QGroupBox(QStringLiteral("Rotor"));
     auto* rotatorForm = new QFormLayout(rotator);
-    rotatorForm->addRow(QStringLiteral("&Suche:"), search_);
-    rotatorForm->addRow(QStringLiteral("&Modell:"), modelList_);
-    rotatorForm->addRow(QStringLiteral("&Gerät oder host:port:"), device_);
-    rotatorForm->addRow(QStringLiteral("Serielle Gesch&windigkeit (Baud):"), serialSpeed_);
+    rotatorForm->addRow(tr("&Suche:"), search_);
+    rotatorForm->addRow(tr("&Modell:"), modelList_);
+    rotatorForm->addRow(tr("&Gerät oder host:port:"), device_);
+    rotatorForm->addRow(tr("Serielle Gesch&windigkeit (Baud):"), serialSpeed_);
     auto* travel = new QHBoxLayout;
     travel->addWidget(minAzimuth_);
-    travel->addWidget(new QLabel(QStringLiteral("bis")));
+    travel->addWidget(new QLabel(tr("bis")));
     travel->addWidget(maxAzimuth_);
-    rotatorForm->addRow(buddyLabel(QStringLiteral("&Drehbereich (Grad):"), minAzimuth_), travel);
+    rotatorForm->addRow(buddyLabel(tr("&Drehbereich (Grad):"), minAzimuth_), travel);
 
-    auto* clients = new QGroupBox(QStringLiteral("Andere Programme und Bewegung"));
+    auto* clients = new QGroupBox(tr("Andere Programme und Bewegung"));
     auto* clientForm = new QFormLayout(clients);
-    clientForm->addRow(QStringLiteral("rotctld-Ser&ver ([Adresse:]Port):"), rotctld_);
-    clientForm->addRow(QStringLiteral("Pst&Rotator-UDP ([Adresse:]Port oder aus):"), pst_);
-    clientForm->addRow(QStringLiteral("N1MM-&UDP ([Adresse:]Port oder aus):"), n1mm_);
+    clientForm->addRow(tr("rotctld-Ser&ver ([Adresse:]Port):"), rotctld_);
+    clientForm->addRow(tr("Pst&Rotator-UDP ([Adresse:]Port oder aus):"), pst_);
+    clientForm->addRow(tr("N1MM-&UDP ([Adresse:]Port oder aus):"), n1mm_);
     auto* park = new QHBoxLayout;
     park->addWidget(parkAzimuth_);
     park->addWidget(new QLabel(QStringLiteral("Elevation")));
     park->addWidget(parkElevation_);
-    clientForm->addRow(buddyLabel(QStringLiteral("P&arkposition Azimut (Grad):"), parkAzimuth_), park);
-    clientForm->addRow(QStringLiteral("&Totzone (Grad):"), deadBand_);
-    clientForm->addRow(QStringLiteral("Mindestabstand der Befe&hle (ms):"), leastInterval_);
+    clientForm->addRow(buddyLabel(tr("P&arkposition Azimut (Grad):"), parkAzimuth_), park);
+    clientForm->addRow(tr("&Totzone (Grad):"), deadBand_);
+    clientForm->addRow(tr("Mindestabstand der Befe&hle (ms):"), leastInterval_);
 
-    auto* closeButton = new QPushButton(QStringLiteral("S&chließen"));
+    auto* closeButton = new QPushButton(tr("S&chließen"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(checkButton_);
     buttons->addWidget(applyButton_);
@@ -134,7 +130,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     connect(&process_, &QProcess::finished, this, &RotorSetupWindow::ended);
     connect(&process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart) {
-            answer_->setPlainText(QStringLiteral("Das Rotorprogramm %1 lässt sich nicht starten.").arg(rotorProgram_));
+            answer_->setPlainText(tr("Das Rotorprogramm %1 lässt sich nicht starten.").arg(rotorProgram_));
             checkButton_->setEnabled(true);
             applyButton_->setEnabled(true);
             emit finished(false);
@@ -152,7 +148,7 @@ void RotorSetupWindow::open()
             models_ = RotorSetup::parseModels(QString::fromUtf8(list.readAllStandardOutput()));
     }
     fill(RotorSetup::registered());
-    answer_->setPlainText(models_.empty() ? QStringLiteral("Das Rotorprogramm %1 nennt keine Rotormodelle.").arg(rotorProgram_)
+    answer_->setPlainText(models_.empty() ? tr("Das Rotorprogramm %1 nennt keine Rotormodelle.").arg(rotorProgram_)
                                           : QString());
     show();
     raise();
@@ -229,8 +225,8 @@ void RotorSetupWindow::run(const QString& action)
     action_ = action;
     checkButton_->setEnabled(false);
     applyButton_->setEnabled(false);
-    answer_->setPlainText(action == QLatin1String("--check") ? QStringLiteral("Der Rotor wird geöffnet …")
-                                                             : QStringLiteral("Wird eingetragen …"));
+    answer_->setPlainText(action == QLatin1String("--check") ? tr("Der Rotor wird geöffnet …")
+                                                             : tr("Wird eingetragen …"));
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(rotorProgram_, QStringList{action} + edited().arguments());
     // A serial device that never answers must not keep the window waiting forever.
@@ -246,9 +242,9 @@ void RotorSetupWindow::ended(int exitCode, QProcess::ExitStatus status)
     QString text = QString::fromUtf8(process_.readAll()).trimmed();
     text.remove(QStringLiteral("CorvaneRotor: "));
     if (status != QProcess::NormalExit)
-        text += QStringLiteral("\nDas Rotorprogramm hat nicht rechtzeitig geantwortet. Nichts eingetragen.");
+        text += tr("\nDas Rotorprogramm hat nicht rechtzeitig geantwortet. Nichts eingetragen.");
     if (succeeded && action_ == QLatin1String("--register")) {
-        text += QStringLiteral("\nDas Rotorprogramm wird mit den neuen Einstellungen neu gestartet.");
+        text += tr("\nDas Rotorprogramm wird mit den neuen Einstellungen neu gestartet.");
         shown_ = RotorSetup::registered();
         endRunningRotorProgram();
     }

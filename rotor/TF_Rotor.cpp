@@ -203,13 +203,13 @@ void TF_Rotor::park()
     // The park position is the rotor program's choice, but the target is this program's own.
     foreignGoal_.expectOwn();
     const auto refused = [this](const QString& reason) {
-        emit parkRefused(QStringLiteral("Parken nicht möglich: %1").arg(reason));
+        emit parkRefused(QCoreApplication::translate("TF_Rotor", "Parken nicht möglich: %1").arg(reason));
     };
     if (!callRotorProgram(QStringLiteral("Park"), [refused](const QDBusError& error) {
             if (error.isValid())
                 refused(error.message());
         }))
-        refused(QStringLiteral("Kein Rotorprogramm verbunden"));
+        refused(QCoreApplication::translate("TF_Rotor", "Kein Rotorprogramm verbunden"));
 }
 
 double TF_Rotor::OptimiseRotorTarget(double azimuth, double overlap, bool optimise) const

@@ -42,7 +42,7 @@ constexpr int controlGap = 6;            // pixels between the arrow panels, and
 
 QString foreignGoalText(double azimuth)
 {
-    return QStringLiteral("Fremdziel %1°").arg(roundHalfEven(azimuth));
+    return QCoreApplication::translate("TForm6", "Fremdziel %1°").arg(roundHalfEven(azimuth));
 }
 const QColor red(255, 0, 0);
 const QColor green(0, 255, 0);
@@ -61,7 +61,7 @@ TForm6::TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const
     palette.setColor(QPalette::Window, blue);
     setPalette(palette);
     PanelLinks = addPanel(QStringLiteral("PanelLinks"), QStringLiteral("<<"), 0, 27, linksTag);
-    PanelStart = addPanel(QStringLiteral("PanelStart"), QStringLiteral("Ziel"), 33, 46, startTag);
+    PanelStart = addPanel(QStringLiteral("PanelStart"), tr("Ziel"), 33, 46, startTag);
     PanelRechts = addPanel(QStringLiteral("PanelRechts"), QStringLiteral(">>"), 85, 26, rechtsTag);
     // The long path and the rotor keys, on the panel's context menu too.
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -72,9 +72,11 @@ TForm6::TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const
         connect(action, &QAction::triggered, this, handler);
         addAction(action);
     };
-    command(QStringLiteral("shortPathCommand"), QStringLiteral("Zum Ziel drehen, kurzer Weg (Alt+J)"), [this] { turnToTarget(false); });
-    command(QStringLiteral("longPathCommand"), QStringLiteral("Zum Ziel drehen, langer Weg (Alt+L)"), [this] { turnToTarget(true); });
-    command(QStringLiteral("stopCommand"), QStringLiteral("Rotor anhalten (Strg+Alt+J)"), [this] { stopRotor(); });
+    command(QStringLiteral("shortPathCommand"), tr("Zum Ziel drehen, kurzer Weg (Alt+J)"),
+            [this] { turnToTarget(false); });
+    command(QStringLiteral("longPathCommand"), tr("Zum Ziel drehen, langer Weg (Alt+L)"),
+            [this] { turnToTarget(true); });
+    command(QStringLiteral("stopCommand"), tr("Rotor anhalten (Strg+Alt+J)"), [this] { stopRotor(); });
 
     Edit_Azimut = new QLineEdit(QStringLiteral("JO40HC"), this);
     Edit_Azimut->setObjectName(QStringLiteral("Edit_Azimut"));
@@ -89,7 +91,7 @@ TForm6::TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const
     Edit_Azimut->setTextMargins(0, 0, 0, 0);
     Edit_Azimut->installEventFilter(this);
 
-    Label1 = new QLabel(QStringLiteral("Grad"), this);
+    Label1 = new QLabel(tr("Grad"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setAutoFillBackground(true);
@@ -111,7 +113,7 @@ TForm6::TForm6(Session& session, QWidget* clientArea, TF_Rotor* rotorLink, const
     ForeignGoalLabel->setAlignment(Qt::AlignCenter);
     ForeignGoalLabel->setAutoFillBackground(true);
     ForeignGoalLabel->setPalette(labelPalette);
-    ForeignGoalLabel->setToolTip(QStringLiteral("Ziel, das ein anderes Programm dem Rotor gegeben hat"));
+    ForeignGoalLabel->setToolTip(tr("Ziel, das ein anderes Programm dem Rotor gegeben hat"));
     const int goalWidth = ForeignGoalLabel->fontMetrics().horizontalAdvance(foreignGoalText(-888)) + 8;
     ForeignGoalLabel->setGeometry(ownControlsWidth_ - panelBorder + controlGap, panelBorder, goalWidth, controlHeight);
     ForeignGoalLabel->hide();
@@ -389,10 +391,11 @@ void TForm6::HideRotorDisplay()
 void TForm6::UpdateRotorDisplay()
 {
     const RotorState& rotor = session_.rotorState();
-    PanelStart->setText(rotor.rotorMotion == 0 ? QStringLiteral("Ziel") : QStringLiteral("Stop"));
+    PanelStart->setText(rotor.rotorMotion == 0 ? tr("Ziel") : QStringLiteral("Stop"));
     // Where the antenna is going, whichever program sent it there (a logger, a tracker, this one).
-    PanelStart->setToolTip(rotor.rotorGoalAzimuth ? QStringLiteral("Ziel des Rotors: %1°").arg(AzimuthEntry::display(*rotor.rotorGoalAzimuth))
-                                                  : QString());
+    PanelStart->setToolTip(rotor.rotorGoalAzimuth
+                               ? tr("Ziel des Rotors: %1°").arg(AzimuthEntry::display(*rotor.rotorGoalAzimuth))
+                               : QString());
     showForeignGoal(rotor.rotorForeignGoal);
     shownMotion_ = rotor.rotorMotion;
     setPanelColor(PanelLinks, shownMotion_ == -1 ? green : red);

@@ -71,7 +71,7 @@ TForm7::TForm7(Session& session, TF_Rotor* rotorLink)
     : session_(session), rotorLink_(rotorLink)
 {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Richtungen"));
+    setWindowTitle(tr("Richtungen"));
     closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     buildControls();
@@ -94,7 +94,7 @@ void TForm7::buildControls()
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     // Letters of their own for Alt; J and L stay free for the rotor keys of every window.
-    Neu2 = MainMenu1->addAction(QStringLiteral("&Neu"));
+    Neu2 = MainMenu1->addAction(tr("&Neu"));
     Neu2->setObjectName(QStringLiteral("Neu2"));
     RotorSTOP1 = MainMenu1->addAction(QStringLiteral("&Rotor STOP"));
     RotorSTOP1->setObjectName(QStringLiteral("RotorSTOP1"));
@@ -106,8 +106,7 @@ void TForm7::buildControls()
     RG->setItemDelegate(new WholeGlyphRows(RG));
     layout->addWidget(RG, 0, Qt::AlignTop);
 
-
-    GroupBox1 = new QGroupBox(QStringLiteral("Datensatz"), this);
+    GroupBox1 = new QGroupBox(tr("Datensatz"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     // At least the designed size; wider where the captions need it in the font at hand.
     GroupBox1->setMinimumSize(scaled(209), scaled(225));
@@ -122,12 +121,12 @@ void TForm7::buildControls()
         editor->addWidget(label, row, column, 1, span);
         editor->addWidget(edit, row + 1, column, 1, span);
     };
-    Cap = new QCheckBox(QStringLiteral("Nur Großbuchstaben"), GroupBox1);
+    Cap = new QCheckBox(tr("Nur Großbuchstaben"), GroupBox1);
     Cap->setObjectName(QStringLiteral("Cap"));
     Cap->setChecked(true);
     editor->addWidget(Cap, 0, 0, 1, 2);
-    addEdit(E_Kennung, QStringLiteral("E_Kennung"), QStringLiteral("Rufzeichen oder Kennung"), 1, 0, 2);
-    addEdit(E_Azimut, QStringLiteral("E_Azimut"), QStringLiteral("Azimut"), 3, 0, 1);
+    addEdit(E_Kennung, QStringLiteral("E_Kennung"), tr("Rufzeichen oder Kennung"), 1, 0, 2);
+    addEdit(E_Azimut, QStringLiteral("E_Azimut"), tr("Azimut"), 3, 0, 1);
     addEdit(E_Elevation, QStringLiteral("E_Elevation"), QStringLiteral("Elevation"), 3, 1, 1);
     auto* buttons = new QHBoxLayout;
     const auto addButton = [&](QPushButton*& button, const QString& name, const QString& caption) {
@@ -135,9 +134,9 @@ void TForm7::buildControls()
         button->setObjectName(name);
         buttons->addWidget(button);
     };
-    addButton(Speichern, QStringLiteral("Speichern"), QStringLiteral("Speichern"));
-    addButton(Abbrechen, QStringLiteral("Abbrechen"), QStringLiteral("Abbrechen"));
-    addButton(B_Loeschen, QStringLiteral("B_Loeschen"), QStringLiteral("Löschen"));
+    addButton(Speichern, QStringLiteral("Speichern"), tr("Speichern"));
+    addButton(Abbrechen, QStringLiteral("Abbrechen"), tr("Abbrechen"));
+    addButton(B_Loeschen, QStringLiteral("B_Loeschen"), tr("Löschen"));
     editor->setRowStretch(5, 1);
     editor->addLayout(buttons, 6, 0, 1, 2);
     GroupBox1->hide();
@@ -309,7 +308,7 @@ void TForm7::SpeichernClick()
 {
     const auto azimuth = DirectionLine::editorNumber(E_Azimut->text());
     if (!azimuth) {
-        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Azimutwinkel"));
+        Dialogs::current().warning(ErrorBox::programTitle, tr("Fehler im Azimutwinkel"));
         return;
     }
     const RotorState& rotor = session_.rotorState();
@@ -317,7 +316,7 @@ void TForm7::SpeichernClick()
         wholeDegrees(OptimisedPath::intoRange(*azimuth, rotor.rotorMinAzimuth, rotor.rotorMaxAzimuth, fullTurn)));
     const auto elevation = DirectionLine::editorNumber(E_Elevation->text());
     if (!elevation) {
-        Dialogs::current().warning(ErrorBox::programTitle, QStringLiteral("Fehler im Elevationswinkel"));
+        Dialogs::current().warning(ErrorBox::programTitle, tr("Fehler im Elevationswinkel"));
         return;
     }
     E_Elevation->setText(wholeDegrees(OptimisedPath::intoRange(*elevation, 0, elevationTurn, elevationTurn)));
@@ -344,8 +343,7 @@ void TForm7::LoeschenClick()
     const int row = selectedRow();
     if (!directions_.contains(row))
         return;
-    const QString question = QStringLiteral("Soll der Datensatz: ") + RG->item(row)->text()
-                             + QStringLiteral("\nwirklich gelöscht werden?");
+    const QString question = tr("Soll der Datensatz: %1\nwirklich gelöscht werden?").arg(RG->item(row)->text());
     if (!Dialogs::current().confirm(ErrorBox::programTitle, question))
         return;
     storeLines(directions_.withoutRecord(row));

@@ -8,6 +8,7 @@
 #include "rotorbridge/HamlibRotator.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -34,7 +35,7 @@ std::optional<BridgeOptions> fromTexts(const Texts& texts, QString* error)
     if (!texts.model.isEmpty()) {
         const auto number = integer(texts.model);
         if (!number || *number <= 0) {
-            *error = QStringLiteral("Ungültiges Rotormodell: '%1'").arg(texts.model);
+            *error = QCoreApplication::translate("BridgeOptions", "Ungültiges Rotormodell: '%1'").arg(texts.model);
             return std::nullopt;
         }
         options.model = *number;
@@ -42,7 +43,8 @@ std::optional<BridgeOptions> fromTexts(const Texts& texts, QString* error)
     options.device = texts.device;
     for (const QString& setting : texts.conf) {
         if (setting.indexOf(u'=') <= 0 || setting.contains(u'\n')) {
-            *error = QStringLiteral("Ungültige Einstellung '%1': erwartet wird NAME=WERT").arg(setting);
+            *error = QCoreApplication::translate("BridgeOptions", "Ungültige Einstellung '%1': erwartet wird NAME=WERT")
+                         .arg(setting);
             return std::nullopt;
         }
     }
@@ -52,14 +54,17 @@ std::optional<BridgeOptions> fromTexts(const Texts& texts, QString* error)
             return true;
         end = integer(text);
         if (!end)
-            *error = QStringLiteral("Ungültiger Winkel für --%1: '%2'").arg(QLatin1String(option), text);
+            *error = QCoreApplication::translate("BridgeOptions", "Ungültiger Winkel für --%1: '%2'")
+                         .arg(QLatin1String(option), text);
         return end.has_value();
     };
     if (!readEnd(texts.minimum, "min-az", options.minAzimuth) || !readEnd(texts.maximum, "max-az", options.maxAzimuth))
         return std::nullopt;
     if (options.minAzimuth && options.maxAzimuth && *options.minAzimuth >= *options.maxAzimuth) {
-        *error = QStringLiteral("Das linke Ende (%1) muss kleiner sein als das rechte (%2)")
-                     .arg(*options.minAzimuth).arg(*options.maxAzimuth);
+        *error =
+            QCoreApplication::translate("BridgeOptions", "Das linke Ende (%1) muss kleiner sein als das rechte (%2)")
+                .arg(*options.minAzimuth)
+                .arg(*options.maxAzimuth);
         return std::nullopt;
     }
     return options;
@@ -83,19 +88,55 @@ Texts storedTexts()
 std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, QString* error)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Rotorsteuerung für Corvane: meldet Azimut und Elevation eines Hamlib-Rotors an Corvane und fährt ihn auf dessen Ziele."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Diese Hilfe."));
-    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Hamlib-Rotormodell (1 = Dummy, 2 = rotctld über TCP; rotctl -l listet alle)."), QStringLiteral("n"));
-    const QCommandLineOption device(QStringLiteral("device"), QStringLiteral("Gerät: serielle Schnittstelle oder host:port für rotctld."), QStringLiteral("pfad"));
-    const QCommandLineOption conf(QStringLiteral("set-conf"), QStringLiteral("Hamlib-Einstellung wie bei rotctl -C, z. B. serial_speed=9600 (mehrfach möglich)."), QStringLiteral("name=wert"));
-    const QCommandLineOption minimum(QStringLiteral("min-az"), QStringLiteral("Linkes Ende des Drehbereichs in Grad."), QStringLiteral("grad"));
-    const QCommandLineOption maximum(QStringLiteral("max-az"), QStringLiteral("Rechtes Ende des Drehbereichs in Grad."), QStringLiteral("grad"));
-    const QCommandLineOption registerOption(QStringLiteral("register"), QStringLiteral("Genau diese Optionen und diesen Pfad für Corvane eintragen (die übrigen auf ihre Vorgabe), den Rotor einmal öffnen und beenden."));
-    const QCommandLineOption show(QStringLiteral("show"), QStringLiteral("Die eingetragenen Optionen zeigen und beenden."));
-    const QCommandLineOption check(QStringLiteral("check"), QStringLiteral("Den Rotor mit genau diesen Optionen einmal öffnen und seine Position lesen, nichts eintragen."));
-    const QCommandLineOption listModels(QStringLiteral("list-models"), QStringLiteral("Die Rotormodelle zeigen, die Hamlib kennt (Nummer;Hersteller;Modell), und beenden."));
-    const QCommandLineOption webPassword(QStringLiteral("set-web-password"), QStringLiteral("Das Passwort der Webseite von der Standardeingabe lesen (am Terminal zweimal gefragt), nur seinen gesalzenen Schlüssel speichern und beenden."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("BridgeOptions",
+                                    "Rotorsteuerung für Corvane: meldet Azimut und Elevation eines Hamlib-Rotors an "
+                                    "Corvane und fährt ihn auf dessen Ziele."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QCoreApplication::translate("BridgeOptions", "Diese Hilfe."));
+    const QCommandLineOption model(
+        QStringLiteral("model"),
+        QCoreApplication::translate("BridgeOptions",
+                                    "Hamlib-Rotormodell (1 = Dummy, 2 = rotctld über TCP; rotctl -l listet alle)."),
+        QStringLiteral("n"));
+    const QCommandLineOption device(
+        QStringLiteral("device"),
+        QCoreApplication::translate("BridgeOptions", "Gerät: serielle Schnittstelle oder host:port für rotctld."),
+        QCoreApplication::translate("BridgeOptions", "pfad"));
+    const QCommandLineOption conf(
+        QStringLiteral("set-conf"),
+        QCoreApplication::translate(
+            "BridgeOptions", "Hamlib-Einstellung wie bei rotctl -C, z. B. serial_speed=9600 (mehrfach möglich)."),
+        QCoreApplication::translate("BridgeOptions", "name=wert"));
+    const QCommandLineOption minimum(
+        QStringLiteral("min-az"), QCoreApplication::translate("BridgeOptions", "Linkes Ende des Drehbereichs in Grad."),
+        QCoreApplication::translate("BridgeOptions", "grad"));
+    const QCommandLineOption maximum(
+        QStringLiteral("max-az"),
+        QCoreApplication::translate("BridgeOptions", "Rechtes Ende des Drehbereichs in Grad."),
+        QCoreApplication::translate("BridgeOptions", "grad"));
+    const QCommandLineOption registerOption(
+        QStringLiteral("register"),
+        QCoreApplication::translate("BridgeOptions",
+                                    "Genau diese Optionen und diesen Pfad für Corvane eintragen (die übrigen auf ihre "
+                                    "Vorgabe), den Rotor einmal öffnen und beenden."));
+    const QCommandLineOption show(
+        QStringLiteral("show"),
+        QCoreApplication::translate("BridgeOptions", "Die eingetragenen Optionen zeigen und beenden."));
+    const QCommandLineOption check(
+        QStringLiteral("check"),
+        QCoreApplication::translate(
+            "BridgeOptions",
+            "Den Rotor mit genau diesen Optionen einmal öffnen und seine Position lesen, nichts eintragen."));
+    const QCommandLineOption listModels(
+        QStringLiteral("list-models"),
+        QCoreApplication::translate(
+            "BridgeOptions", "Die Rotormodelle zeigen, die Hamlib kennt (Nummer;Hersteller;Modell), und beenden."));
+    const QCommandLineOption webPassword(
+        QStringLiteral("set-web-password"),
+        QCoreApplication::translate("BridgeOptions",
+                                    "Das Passwort der Webseite von der Standardeingabe lesen (am Terminal zweimal "
+                                    "gefragt), nur seinen gesalzenen Schlüssel speichern und beenden."));
     parser.addOptions({help, model, device, conf, minimum, maximum, registerOption, show, check, listModels, webPassword});
     LinkOptions::declare(parser);
     if (!parser.parse(arguments)) {
@@ -108,13 +149,15 @@ std::optional<BridgeOptions> BridgeOptions::parse(const QStringList& arguments, 
         return std::nullopt;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        *error = QStringLiteral("Unbekanntes Argument: %1").arg(parser.positionalArguments().first());
+        *error = QCoreApplication::translate("BridgeOptions", "Unbekanntes Argument: %1")
+                     .arg(parser.positionalArguments().first());
         return std::nullopt;
     }
     const int actions = int(parser.isSet(registerOption)) + int(parser.isSet(show)) + int(parser.isSet(check))
                         + int(parser.isSet(listModels)) + int(parser.isSet(webPassword));
     if (actions > 1) {
-        *error = QStringLiteral("--register, --show, --check, --list-models und --set-web-password schließen einander aus");
+        *error = QCoreApplication::translate("BridgeOptions",
+                                             "--register, --show, --check, --list-models und --set-web-password schließen einander aus");
         return std::nullopt;
     }
 
@@ -170,13 +213,20 @@ bool BridgeOptions::save(const QString& programPath) const
 QStringList BridgeOptions::describe() const
 {
     const auto end = [](const std::optional<int>& degrees) {
-        return degrees ? QStringLiteral("%1°").arg(*degrees) : QStringLiteral("Ende des Rotors");
+        return degrees ? QStringLiteral("%1°").arg(*degrees)
+                       : QCoreApplication::translate("BridgeOptions", "Ende des Rotors");
     };
-    const QString travel = minAzimuth || maxAzimuth ? QStringLiteral("%1 bis %2").arg(end(minAzimuth), end(maxAzimuth))
-                                                    : QStringLiteral("wie der Rotor ihn angibt");
+    const QString travel = minAzimuth || maxAzimuth
+        ? QCoreApplication::translate("BridgeOptions", "%1 bis %2").arg(end(minAzimuth), end(maxAzimuth))
+        : QCoreApplication::translate("BridgeOptions", "wie der Rotor ihn angibt");
     const QString name = HamlibRotator::modelName(model);
-    return {QStringLiteral("Rotormodell: %1%2").arg(model).arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)),
-            QStringLiteral("Gerät: %1").arg(device.isEmpty() ? QStringLiteral("Vorgabe des Modells") : device),
-            QStringLiteral("Hamlib-Einstellungen: %1").arg(conf.isEmpty() ? QStringLiteral("keine") : conf.join(QStringLiteral(", "))),
-            QStringLiteral("Drehbereich: %1").arg(travel)};
+    return {QCoreApplication::translate("BridgeOptions", "Rotormodell: %1%2")
+                .arg(model)
+                .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name)),
+            QCoreApplication::translate("BridgeOptions", "Gerät: %1")
+                .arg(device.isEmpty() ? QCoreApplication::translate("BridgeOptions", "Vorgabe des Modells") : device),
+            QCoreApplication::translate("BridgeOptions", "Hamlib-Einstellungen: %1")
+                .arg(conf.isEmpty() ? QCoreApplication::translate("BridgeOptions", "keine")
+                                    : conf.join(QStringLiteral(", "))),
+            QCoreApplication::translate("BridgeOptions", "Drehbereich: %1").arg(travel)};
 }

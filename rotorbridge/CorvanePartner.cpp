@@ -6,6 +6,7 @@
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/RotorCommands.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -35,13 +36,15 @@ void CorvanePartner::request(const QString& locator, const QString& client)
         done->deleteLater();
         const QDBusPendingReply<double, double> reply = *done;
         if (reply.isError()) {
-            log_.write(QStringLiteral("Locator %1 von %2 abgelehnt: Corvane nimmt ihn nicht an (%3).")
+            log_.write(QCoreApplication::translate("CorvanePartner",
+                                                   "Locator %1 von %2 abgelehnt: Corvane nimmt ihn nicht an (%3).")
                            .arg(locator, client, reply.error().message()));
             return;
         }
-        log_.write(QStringLiteral("Locator %1 von %2 ist Corvanes Partner, Richtung %3°.")
-                       .arg(locator, client)
-                       .arg(reply.argumentAt<0>()));
+        log_.write(
+            QCoreApplication::translate("CorvanePartner", "Locator %1 von %2 ist Corvanes Partner, Richtung %3°.")
+                .arg(locator, client)
+                .arg(reply.argumentAt<0>()));
         commands_.turnToBearing(reply.argumentAt<0>(), std::nullopt, client);
     });
 }

@@ -3,6 +3,8 @@
 
 #include "rotorbridge/Endpoint.h"
 
+#include <QCoreApplication>
+
 std::optional<Endpoint> Endpoint::parse(const QString& text, QString* error)
 {
     const QString trimmed = text.trimmed();
@@ -16,7 +18,7 @@ std::optional<Endpoint> Endpoint::parse(const QString& text, QString* error)
         if (host.startsWith(u'[') && host.endsWith(u']'))
             host = host.mid(1, host.size() - 2);
         if (!endpoint.address.setAddress(host)) {
-            *error = QStringLiteral("Ungültige Adresse '%1' in '%2'").arg(host, text);
+            *error = QCoreApplication::translate("Endpoint", "Ungültige Adresse '%1' in '%2'").arg(host, text);
             return std::nullopt;
         }
         portText = trimmed.mid(colon + 1);
@@ -24,8 +26,10 @@ std::optional<Endpoint> Endpoint::parse(const QString& text, QString* error)
     bool ok = false;
     const uint port = portText.toUInt(&ok);
     if (!ok || port == 0 || port > 65535) {
-        *error = QStringLiteral("Ungültiger Port in '%1': erwartet wird [ADRESSE:]PORT mit PORT 1 bis 65535 oder 'aus'")
-                     .arg(text);
+        *error =
+            QCoreApplication::translate(
+                "Endpoint", "Ungültiger Port in '%1': erwartet wird [ADRESSE:]PORT mit PORT 1 bis 65535 oder 'aus'")
+                .arg(text);
         return std::nullopt;
     }
     endpoint.port = quint16(port);

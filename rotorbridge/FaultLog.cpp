@@ -5,6 +5,8 @@
 
 #include "rotorbridge/BridgeLog.h"
 
+#include <QCoreApplication>
+
 FaultLog::FaultLog(BridgeLog& log, qint64 quiet) : log_(log), quiet_(quiet)
 {
 }
@@ -15,6 +17,7 @@ bool FaultLog::report(const QString& kind, const QString& detail)
     if (last.isValid() && last.elapsed() < quiet_)
         return false;
     last.start();
-    log_.write(QStringLiteral("%1: %2 (höchstens eine Meldung dieser Art je Minute)").arg(kind, detail));
+    log_.write(QCoreApplication::translate("FaultLog", "%1: %2 (höchstens eine Meldung dieser Art je Minute)")
+                   .arg(kind, detail));
     return true;
 }

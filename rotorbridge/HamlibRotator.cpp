@@ -5,6 +5,7 @@
 
 #include "rotorbridge/HamlibTexts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <hamlib/rotator.h>
@@ -13,6 +14,12 @@
 #include <cmath>
 
 namespace {
+
+// What every call on a rotator that is not open answers.
+QString notOpen()
+{
+    return QCoreApplication::translate("HamlibRotator", "Rotor nicht geöffnet");
+}
 
 QString errorText(int code)
 {
@@ -28,8 +35,6 @@ std::optional<HamlibRotator::Range> range(double minimum, double maximum)
 }
 
 } // namespace
-
-const QString HamlibRotator::notOpen = QStringLiteral("Rotor nicht geöffnet");
 
 HamlibRotator::HamlibRotator(Setup setup)
     : setup_(std::move(setup))
@@ -74,24 +79,27 @@ s_rot* HamlibRotator::configured(QString* error) const
 {
     ROT* rot = rot_init(setup_.model);
     if (!rot) {
-        *error = QStringLiteral("Hamlib kennt kein Rotormodell %1").arg(setup_.model);
+        *error = QCoreApplication::translate("HamlibRotator", "Hamlib kennt kein Rotormodell %1").arg(setup_.model);
         return nullptr;
     }
     const auto set = [&](const char* name, const QByteArray& value, const QString& shown) {
         const token_t token = rot_token_lookup(rot, name);
         const int code = token == RIG_CONF_END ? -RIG_EINVAL : rot_set_conf(rot, token, value.constData());
         if (code != RIG_OK)
-            *error = QStringLiteral("Einstellung '%1' nicht möglich: %2").arg(shown, errorText(code));
+            *error = QCoreApplication::translate("HamlibRotator", "Einstellung '%1' nicht möglich: %2")
+                         .arg(shown, errorText(code));
         return code == RIG_OK;
     };
-    bool ok = setup_.device.isEmpty()
-              || set("rot_pathname", QFile::encodeName(setup_.device), QStringLiteral("Gerät %1").arg(setup_.device));
+    bool ok = setup_.device.isEmpty() ||
+        set("rot_pathname", QFile::encodeName(setup_.device),
+            QCoreApplication::translate("HamlibRotator", "Gerät %1").arg(setup_.device));
     for (int i = 0; ok && i < setup_.conf.size(); ++i) {
         const QString& setting = setup_.conf[i];
         const int equals = setting.indexOf(u'=');
         ok = equals > 0 && set(setting.left(equals).toUtf8().constData(), setting.mid(equals + 1).toUtf8(), setting);
         if (equals <= 0)
-            *error = QStringLiteral("Einstellung '%1' hat nicht die Form NAME=WERT").arg(setting);
+            *error = QCoreApplication::translate("HamlibRotator", "Einstellung '%1' hat nicht die Form NAME=WERT")
+                         .arg(setting);
     }
     if (!ok) {
         rot_cleanup(rot);
@@ -118,7 +126,7 @@ QString HamlibRotator::open()
     const int code = rot_open(rot_);
     if (code != RIG_OK) {
         release();
-        return QStringLiteral("Rotor (Modell %1, Gerät '%2') lässt sich nicht öffnen: %3")
+        return QCoreApplication::translate("HamlibRotator", "Rotor (Modell %1, Gerät '%2') lässt sich nicht öffnen: %3")
             .arg(setup_.model)
             .arg(setup_.device, errorText(code));
     }
@@ -157,7 +165,7 @@ std::optional<HamlibRotator::Position> HamlibRotator::position()
 QString HamlibRotator::setPosition(double azimuth, double elevation)
 {
     if (!open_)
-        return notOpen;
+        return notOpen();
     const int code = rot_set_position(rot_, azimuth_t(azimuth), elevation_t(elevation));
     return code == RIG_OK ? QString() : errorText(code);
 }
@@ -165,7 +173,7 @@ QString HamlibRotator::setPosition(double azimuth, double elevation)
 QString HamlibRotator::stop()
 {
     if (!open_)
-        return notOpen;
+        return notOpen();
     const int code = rot_stop(rot_);
     return code == RIG_OK ? QString() : errorText(code);
 }
@@ -178,7 +186,7 @@ bool HamlibRotator::canPark() const
 QString HamlibRotator::park()
 {
     if (!open_)
-        return notOpen;
+        return notOpen();
     const int code = rot_park(rot_);
     return code == RIG_OK ? QString() : errorText(code);
 }
@@ -186,7 +194,7 @@ QString HamlibRotator::park()
 QString HamlibRotator::reset(int kind)
 {
     if (!open_)
-        return notOpen;
+        return notOpen();
     const int code = rot_reset(rot_, rot_reset_t(kind));
     return code == RIG_OK ? QString() : errorText(code);
 }

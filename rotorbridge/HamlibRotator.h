@@ -84,8 +84,6 @@ public:
     std::optional<Range> elevationRange();
 
 private:
-    static const QString notOpen;  // "Rotor nicht geöffnet"
-
     // A new Hamlib handle with the setup applied; an error text in *error when that fails.
     s_rot* configured(QString* error) const;
     // What read gives of the open rotator's handle, else of a handle configured for it alone;

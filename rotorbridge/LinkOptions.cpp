@@ -9,6 +9,7 @@
 #include "rotorbridge/LenientNumber.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <cmath>
 
@@ -25,17 +26,23 @@ struct Setting {
 };
 
 const Setting settings[] = {
-    {"serve-rotctld", rotorKeys::rotctld, "[adresse:]port",
-     "rotctld-kompatiblen TCP-Server anbieten (Adresse 127.0.0.1, wenn keine genannt ist)."},
-    {"pst", rotorKeys::pst, "[adresse:]port|aus",
-     "PstRotator-UDP-Port (Vorgabe 127.0.0.1:12000; Antworten an Port + 1)."},
-    {"n1mm", rotorKeys::n1mm, "[adresse:]port|aus", "N1MM-Rotor-UDP-Port (Vorgabe 127.0.0.1:12040)."},
-    {"n1mm-announce", rotorKeys::n1mmAnnounce, "[adresse:]port|aus",
-     "Ziel der N1MM-Positionsmeldungen (Vorgabe 127.0.0.1:13010)."},
-    {"park-az", rotorKeys::parkAzimuth, "grad", "Parkposition: Azimut (ohne: die Parkposition des Rotors)."},
-    {"park-el", rotorKeys::parkElevation, "grad", "Parkposition: Elevation (Vorgabe 0)."},
-    {"dead-band", rotorKeys::deadBand, "grad", "Totzone: näher liegende Ziele werden nicht gesendet (Vorgabe 2)."},
-    {"least-interval", rotorKeys::leastInterval, "ms", "Mindestabstand zweier Befehle an den Rotor (Vorgabe 1000)."},
+    {"serve-rotctld", rotorKeys::rotctld, QT_TRANSLATE_NOOP("LinkOptions", "[adresse:]port"),
+     QT_TRANSLATE_NOOP("LinkOptions",
+                       "rotctld-kompatiblen TCP-Server anbieten (Adresse 127.0.0.1, wenn keine genannt ist).")},
+    {"pst", rotorKeys::pst, QT_TRANSLATE_NOOP("LinkOptions", "[adresse:]port|aus"),
+     QT_TRANSLATE_NOOP("LinkOptions", "PstRotator-UDP-Port (Vorgabe 127.0.0.1:12000; Antworten an Port + 1).")},
+    {"n1mm", rotorKeys::n1mm, QT_TRANSLATE_NOOP("LinkOptions", "[adresse:]port|aus"),
+     QT_TRANSLATE_NOOP("LinkOptions", "N1MM-Rotor-UDP-Port (Vorgabe 127.0.0.1:12040).")},
+    {"n1mm-announce", rotorKeys::n1mmAnnounce, QT_TRANSLATE_NOOP("LinkOptions", "[adresse:]port|aus"),
+     QT_TRANSLATE_NOOP("LinkOptions", "Ziel der N1MM-Positionsmeldungen (Vorgabe 127.0.0.1:13010).")},
+    {"park-az", rotorKeys::parkAzimuth, QT_TRANSLATE_NOOP("LinkOptions", "grad"),
+     QT_TRANSLATE_NOOP("LinkOptions", "Parkposition: Azimut (ohne: die Parkposition des Rotors).")},
+    {"park-el", rotorKeys::parkElevation, QT_TRANSLATE_NOOP("LinkOptions", "grad"),
+     QT_TRANSLATE_NOOP("LinkOptions", "Parkposition: Elevation (Vorgabe 0).")},
+    {"dead-band", rotorKeys::deadBand, QT_TRANSLATE_NOOP("LinkOptions", "grad"),
+     QT_TRANSLATE_NOOP("LinkOptions", "Totzone: näher liegende Ziele werden nicht gesendet (Vorgabe 2).")},
+    {"least-interval", rotorKeys::leastInterval, QT_TRANSLATE_NOOP("LinkOptions", "ms"),
+     QT_TRANSLATE_NOOP("LinkOptions", "Mindestabstand zweier Befehle an den Rotor (Vorgabe 1000).")},
 };
 
 using Texts = QStringList;  // one per setting, empty where not given
@@ -57,7 +64,7 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
             return true;
         const auto value = LenientNumber::read(texts[index]);
         if (!value || *value < minimum || *value > maximum) {
-            *error = QStringLiteral("Ungültiger Wert für --%1: '%2' (erwartet %3 bis %4)")
+            *error = QCoreApplication::translate("LinkOptions", "Ungültiger Wert für --%1: '%2' (erwartet %3 bis %4)")
                          .arg(QLatin1String(settings[index].option), texts[index])
                          .arg(minimum)
                          .arg(maximum);
@@ -91,8 +98,9 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
 void LinkOptions::declare(QCommandLineParser& parser)
 {
     for (const Setting& setting : settings)
-        parser.addOption(QCommandLineOption(QLatin1String(setting.option), QString::fromUtf8(setting.help),
-                                            QLatin1String(setting.valueName)));
+        parser.addOption(QCommandLineOption(QLatin1String(setting.option),
+                                            QCoreApplication::translate("LinkOptions", setting.help),
+                                            QCoreApplication::translate("LinkOptions", setting.valueName)));
 }
 
 std::optional<LinkOptions> LinkOptions::read(const QCommandLineParser& parser, bool registering, QString* error)
@@ -133,14 +141,19 @@ bool LinkOptions::save() const
 
 QStringList LinkOptions::describe() const
 {
-    QStringList lines {
-        QStringLiteral("rotctld-Server: %1").arg(rotctld ? rotctld->text() : QStringLiteral("aus")),
-        QStringLiteral("PstRotator-UDP: %1").arg(pst.text()),
-        QStringLiteral("N1MM-UDP: %1, Meldungen an %2").arg(n1mm.text(), n1mmAnnounce.text()),
-        QStringLiteral("Parkposition: %1")
-            .arg(parkAzimuth ? QStringLiteral("Azimut %1°, Elevation %2°").arg(*parkAzimuth).arg(parkElevation)
-                             : QStringLiteral("die des Rotors")),
-        QStringLiteral("Totzone: %1°, Mindestabstand der Befehle: %2 ms").arg(deadBand).arg(leastIntervalMs)};
+    QStringList lines {QCoreApplication::translate("LinkOptions", "rotctld-Server: %1")
+                           .arg(rotctld ? rotctld->text() : QCoreApplication::translate("LinkOptions", "aus")),
+                       QCoreApplication::translate("LinkOptions", "PstRotator-UDP: %1").arg(pst.text()),
+                       QCoreApplication::translate("LinkOptions", "N1MM-UDP: %1, Meldungen an %2")
+                           .arg(n1mm.text(), n1mmAnnounce.text()),
+                       QCoreApplication::translate("LinkOptions", "Parkposition: %1")
+                           .arg(parkAzimuth ? QCoreApplication::translate("LinkOptions", "Azimut %1°, Elevation %2°")
+                                                  .arg(*parkAzimuth)
+                                                  .arg(parkElevation)
+                                            : QCoreApplication::translate("LinkOptions", "die des Rotors")),
+                       QCoreApplication::translate("LinkOptions", "Totzone: %1°, Mindestabstand der Befehle: %2 ms")
+                           .arg(deadBand)
+                           .arg(leastIntervalMs)};
     for (const Listener& listener : listeners()) {
         if (const QString warning = listener.networkWarning(); !warning.isEmpty())
             lines << warning;
@@ -164,7 +177,8 @@ QString LinkOptions::Listener::networkWarning() const
 {
     if (!NetworkReach::beyondLoopback(endpoint.address))
         return QString();
-    return QStringLiteral("Achtung: %1 auf %2 empfangsbereit, auch aus dem Netz, ohne Anmeldung (andere Rechner "
-                          "besser über einen SSH-Tunnel)")
+    return QCoreApplication::translate("LinkOptions",
+                                       "Achtung: %1 auf %2 empfangsbereit, auch aus dem Netz, ohne "
+                                       "Anmeldung (andere Rechner besser über einen SSH-Tunnel)")
         .arg(name, endpoint.text());
 }

@@ -7,6 +7,8 @@
 #include "rotorbridge/N1mmMessage.h"
 #include "rotorbridge/RotorCommands.h"
 
+#include <QCoreApplication>
+
 N1mmListener::N1mmListener(RotorCommands& commands, FaultLog& faults, Endpoint announceTo, int announceMs,
                            QObject* parent)
     : QObject(parent), commands_(commands), faults_(faults), announceTo_(std::move(announceTo)),
@@ -28,10 +30,12 @@ void N1mmListener::take(const QNetworkDatagram& datagram)
     const N1mmMessage message = N1mmMessage::parse(datagram.data());
     switch (message.fault) {
     case N1mmMessage::Fault::Malformed:
-        faults_.report(QStringLiteral("N1MM: Datagramm unlesbar, nicht beachtet"), client);
+        faults_.report(QCoreApplication::translate("N1mmListener", "N1MM: Datagramm unlesbar, nicht beachtet"), client);
         return;
     case N1mmMessage::Fault::OutOfRange:
-        faults_.report(QStringLiteral("N1MM: Richtung außerhalb 0° bis 360°, nicht beachtet"), client);
+        faults_.report(
+            QCoreApplication::translate("N1mmListener", "N1MM: Richtung außerhalb 0° bis 360°, nicht beachtet"),
+            client);
         return;
     case N1mmMessage::Fault::None:
         break;

@@ -6,6 +6,7 @@
 #include "rotorbridge/DatagramPort.h"
 #include "rotorbridge/RotctldServer.h"
 
+#include <QCoreApplication>
 #include <QTcpServer>
 
 namespace {
@@ -27,7 +28,8 @@ QStringList PortTrial::run(const LinkOptions& links)
     QStringList lines;
     for (const LinkOptions::Listener& listener : links.listeners()) {
         if (const QString error = tryPort(listener); !error.isEmpty())
-            lines << QStringLiteral("%1 auf %2 nicht möglich: %3").arg(listener.name, listener.endpoint.text(), error);
+            lines << QCoreApplication::translate("PortTrial", "%1 auf %2 nicht möglich: %3")
+                         .arg(listener.name, listener.endpoint.text(), error);
     }
     return lines;
 }

@@ -7,6 +7,8 @@
 #include "rotorbridge/PstMessage.h"
 #include "rotorbridge/RotorCommands.h"
 
+#include <QCoreApplication>
+
 PstListener::PstListener(RotorCommands& commands, FaultLog& faults, PartnerRequest partner, QObject* parent)
     : QObject(parent), commands_(commands), faults_(faults), partner_(std::move(partner)),
       port_([this](const QNetworkDatagram& datagram) { take(datagram); })
@@ -25,11 +27,14 @@ void PstListener::take(const QNetworkDatagram& datagram)
     const PstMessage message = PstMessage::parse(datagram.data());
     switch (message.fault) {
     case PstMessage::Fault::Malformed:
-        faults_.report(QStringLiteral("PstRotator: Datagramm unlesbar, nicht beachtet"), client);
+        faults_.report(QCoreApplication::translate("PstListener", "PstRotator: Datagramm unlesbar, nicht beachtet"),
+                       client);
         return;
     case PstMessage::Fault::OutOfRange:
-        faults_.report(QStringLiteral("PstRotator: Winkel außerhalb 0° bis 360° (Elevation bis 180°), nicht beachtet"),
-                       client);
+        faults_.report(
+            QCoreApplication::translate(
+                "PstListener", "PstRotator: Winkel außerhalb 0° bis 360° (Elevation bis 180°), nicht beachtet"),
+            client);
         return;
     case PstMessage::Fault::None:
         break;

@@ -5,6 +5,8 @@
 
 #include "rotorbridge/BridgeLog.h"
 
+#include <QCoreApplication>
+
 RotatorKeeper::RotatorKeeper(HamlibRotator& rotator, BridgeLog& log, Pauses pauses)
     : rotator_(rotator),
       log_(log),
@@ -23,7 +25,8 @@ bool RotatorKeeper::open()
     sinceAttempt_.start();
     const QString error = rotator_.open();
     if (error.isEmpty()) {
-        log_.write(everOpened_ ? QStringLiteral("Rotor wieder geöffnet.") : QStringLiteral("Rotor geöffnet."));
+        log_.write(everOpened_ ? QCoreApplication::translate("RotatorKeeper", "Rotor wieder geöffnet.")
+                               : QCoreApplication::translate("RotatorKeeper", "Rotor geöffnet."));
         everOpened_ = true;
         failedOpens_ = 0;
         failedReads_ = 0;
@@ -33,7 +36,7 @@ bool RotatorKeeper::open()
     }
     ++failedOpens_;
     if (error != lastOpenError_)
-        log_.write(error + QStringLiteral("; neuer Versuch folgt."));
+        log_.write(error + QCoreApplication::translate("RotatorKeeper", "; neuer Versuch folgt."));
     lastOpenError_ = error;
     return false;
 }
@@ -51,9 +54,10 @@ std::optional<HamlibRotator::Position> RotatorKeeper::read()
         return position;
     }
     if (++failedReads_ == 1)
-        log_.write(QStringLiteral("Rotorposition nicht lesbar."));
+        log_.write(QCoreApplication::translate("RotatorKeeper", "Rotorposition nicht lesbar."));
     if (failedReads_ >= failuresBeforeReopen) {
-        log_.write(QStringLiteral("Verbindung zum Rotor verloren; er wird neu geöffnet."));
+        log_.write(
+            QCoreApplication::translate("RotatorKeeper", "Verbindung zum Rotor verloren; er wird neu geöffnet."));
         rotator_.close();
         failedReads_ = 0;
         // Counted as one failed opening, so the first new attempt follows after the first pause.

@@ -9,6 +9,7 @@
 #include "rotorbridge/LineReader.h"
 #include "rotorbridge/RotctldSession.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTcpSocket>
 
@@ -83,7 +84,9 @@ void RotctldServer::accept()
             Client* longestSilent = *std::max_element(present.begin(), present.end(), [](Client* a, Client* b) {
                 return a->sinceHeard.elapsed() < b->sinceHeard.elapsed();
             });
-            drop(longestSilent->socket(), QStringLiteral("rotctld: alle Plätze belegt, die am längsten stille Verbindung getrennt"));
+            drop(longestSilent->socket(),
+                 QCoreApplication::translate(
+                     "RotctldServer", "rotctld: alle Plätze belegt, die am längsten stille Verbindung getrennt"));
         }
         socket->setReadBufferSize(readBufferBytes);
         const QString peer = QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort());
@@ -105,7 +108,8 @@ void RotctldServer::dropIdle()
 {
     for (Client* client : clients())
         if (client->sinceHeard.elapsed() > idleMs_)
-            drop(client->socket(), QStringLiteral("rotctld: Client schweigt, Verbindung getrennt"));
+            drop(client->socket(),
+                 QCoreApplication::translate("RotctldServer", "rotctld: Client schweigt, Verbindung getrennt"));
 }
 
 void RotctldServer::serve(QTcpSocket* socket, Client* client)
@@ -116,12 +120,17 @@ void RotctldServer::serve(QTcpSocket* socket, Client* client)
     if (client->lines.size() < linesPerTurn) {
         const LineReader::Result read = client->reader.feed(socket->read(readBufferBytes));
         if (read.overlong > 0) {
-            drop(socket, QStringLiteral("rotctld: Zeile länger als %1 Bytes, Verbindung getrennt").arg(LineReader::maxLine));
+            drop(socket,
+                 QCoreApplication::translate("RotctldServer", "rotctld: Zeile länger als %1 Bytes, Verbindung getrennt")
+                     .arg(LineReader::maxLine));
             return;
         }
         // Nothing of a connection that carries an HTTP request is acted on, whatever came first.
         if (std::any_of(read.lines.begin(), read.lines.end(), HttpLines::isHttp)) {
-            drop(socket, QStringLiteral("rotctld: HTTP-Anfrage (etwa von einer Webseite), nichts ausgeführt, Verbindung getrennt"));
+            drop(socket,
+                 QCoreApplication::translate(
+                     "RotctldServer",
+                     "rotctld: HTTP-Anfrage (etwa von einer Webseite), nichts ausgeführt, Verbindung getrennt"));
             return;
         }
         if (!read.lines.isEmpty())
@@ -132,7 +141,7 @@ void RotctldServer::serve(QTcpSocket* socket, Client* client)
         const RotctldSession::Reply reply = client->session.answer(client->lines.takeFirst());
         // "RPRT -1" ends a refused command's answer, plain or extended, anywhere in the line's.
         if (reply.text.contains("RPRT -1\n"))
-            faults_.report(QStringLiteral("rotctld: Befehl abgelehnt"), client->peer);
+            faults_.report(QCoreApplication::translate("RotctldServer", "rotctld: Befehl abgelehnt"), client->peer);
         socket->write(reply.text);
         if (reply.close) {
             // The answers before a "q" in the same line still go out.
@@ -141,7 +150,9 @@ void RotctldServer::serve(QTcpSocket* socket, Client* client)
         }
     }
     if (socket->bytesToWrite() > maxUnsentBytes) {
-        drop(socket, QStringLiteral("rotctld: Client liest seine Antworten nicht, Verbindung getrennt"));
+        drop(socket,
+             QCoreApplication::translate("RotctldServer",
+                                         "rotctld: Client liest seine Antworten nicht, Verbindung getrennt"));
         return;
     }
     // The rest waits for the next turn: the other clients and the status come first.

@@ -9,6 +9,8 @@
 #include "session/RotorState.h"
 #include "rotorbridge/BridgeLog.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -29,7 +31,7 @@ RotorBridge::RotorBridge(QDBusConnection bus, const QString& service, HamlibRota
     statusTimer_.setInterval(timing.statusInterval);
     connect(&statusTimer_, &QTimer::timeout, this, &RotorBridge::sendStatus);
     connect(corvane_, &DdeClientConversation::closed, this, [this] {
-        log_.write(QStringLiteral("%1 hat die Verbindung beendet.").arg(corvaneTitle_));
+        log_.write(QCoreApplication::translate("RotorBridge", "%1 hat die Verbindung beendet.").arg(corvaneTitle_));
     });
 }
 
@@ -56,8 +58,12 @@ void RotorBridge::updateTravel()
     const TravelRange travel = currentTravel();
     // Ends that cross would make every target unreachable: keep the ones in use.
     if (!travel.isRange()) {
-        log_.write(QStringLiteral("Drehbereich %1° bis %2° ist leer; es bleibt %3° bis %4°.")
-                       .arg(travel.minimum).arg(travel.maximum).arg(travel_.minimum).arg(travel_.maximum));
+        log_.write(
+            QCoreApplication::translate("RotorBridge", "Drehbereich %1° bis %2° ist leer; es bleibt %3° bis %4°.")
+                .arg(travel.minimum)
+                .arg(travel.maximum)
+                .arg(travel_.minimum)
+                .arg(travel_.maximum));
         return;
     }
     adoptTravel(travel);
@@ -67,8 +73,10 @@ void RotorBridge::adoptTravel(const TravelRange& travel)
 {
     const bool changed = travel.minimum != travel_.minimum || travel.maximum != travel_.maximum || travel.cut != travel_.cut;
     if (changed && travel.cut)
-        log_.write(QStringLiteral("Drehbereich auf %1° bis %2° gekürzt: mehr nimmt der Rotor nicht an.")
-                       .arg(travel.minimum).arg(travel.maximum));
+        log_.write(QCoreApplication::translate("RotorBridge",
+                                               "Drehbereich auf %1° bis %2° gekürzt: mehr nimmt der Rotor nicht an.")
+                       .arg(travel.minimum)
+                       .arg(travel.maximum));
     travel_ = travel;
 }
 
@@ -90,11 +98,13 @@ bool RotorBridge::takeHello(const QString& title)
     // Only a hello whose sender answers replaces the conversation: a stranger's hello leaves a
     // working link alone.
     if (!corvane_->connectTo(title, QStringLiteral("AntDaten"))) {
-        log_.write(QStringLiteral("Hallo von '%1', aber kein Server '%1' mit dem Thema AntDaten erreichbar.").arg(title));
+        log_.write(QCoreApplication::translate(
+                       "RotorBridge", "Hallo von '%1', aber kein Server '%1' mit dem Thema AntDaten erreichbar.")
+                       .arg(title));
         return false;
     }
     corvaneTitle_ = title;
-    log_.write(QStringLiteral("Verbunden mit %1.").arg(title));
+    log_.write(QCoreApplication::translate("RotorBridge", "Verbunden mit %1.").arg(title));
     return true;
 }
 
@@ -104,7 +114,9 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
     // command, from the bus, a macro or a listener, is refused here unless both angles are numbers.
     if (!std::isfinite(azimuth) || !std::isfinite(elevation)) {
         const QString failure =
-            QStringLiteral("Ziel %1° / %2° abgelehnt: keine endliche Zahl").arg(azimuth).arg(elevation);
+            QCoreApplication::translate("RotorBridge", "Ziel %1° / %2° abgelehnt: keine endliche Zahl")
+                .arg(azimuth)
+                .arg(elevation);
         log_.write(failure);
         return failure;
     }
@@ -113,7 +125,10 @@ QString RotorBridge::turnTo(double azimuth, double elevation)
     elevation = held.elevation;
     const QString failure = rotator_.setPosition(azimuth, elevation);
     if (!failure.isEmpty()) {
-        log_.write(QStringLiteral("Ziel %1° / %2° abgelehnt: %3").arg(azimuth).arg(elevation).arg(failure));
+        log_.write(QCoreApplication::translate("RotorBridge", "Ziel %1° / %2° abgelehnt: %3")
+                       .arg(azimuth)
+                       .arg(elevation)
+                       .arg(failure));
         return failure;
     }
     goal_ = azimuth;

@@ -7,6 +7,8 @@
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/RotorBridge.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -22,7 +24,7 @@ RotorCommands::RotorCommands(RotorBridge& bridge, HamlibRotator& rotator, PathSo
       pacer_(rules.deadBand, rules.leastIntervalMs, [this](const CommandPacer::Heading& heading) {
           // What goes to the rotator, not what was asked: a huge heading goes as the travel end.
           const HamlibRotator::Position sent = bridge_.heldInRange(heading.azimuth, heading.elevation);
-          log_.write(QStringLiteral("Ziel von %1: Azimut %2°, Elevation %3°.")
+          log_.write(QCoreApplication::translate("RotorCommands", "Ziel von %1: Azimut %2°, Elevation %3°.")
                          .arg(heading.client)
                          .arg(sent.azimuth)
                          .arg(sent.elevation));
@@ -89,8 +91,10 @@ RotorCommands::Answer RotorCommands::turnToAzimuth(double azimuth, double elevat
 RotorCommands::Answer RotorCommands::refusedAsNoNumber(double azimuth, double elevation, const QString& client)
 {
     // The same words as the rotator side's own refusal, which every command passes as well.
-    const QString reason = QStringLiteral("Ziel %1° / %2° abgelehnt: keine endliche Zahl").arg(azimuth).arg(elevation);
-    log_.write(QStringLiteral("%1 (von %2)").arg(reason, client));
+    const QString reason = QCoreApplication::translate("RotorCommands", "Ziel %1° / %2° abgelehnt: keine endliche Zahl")
+                               .arg(azimuth)
+                               .arg(elevation);
+    log_.write(QCoreApplication::translate("RotorCommands", "%1 (von %2)").arg(reason, client));
     return reason;
 }
 
@@ -100,7 +104,7 @@ RotorCommands::Answer RotorCommands::submit(double azimuth, double elevation, co
     if (const auto position = bridge_.lastPosition())
         pointing = CommandPacer::Heading {position->azimuth, position->elevation, QString()};
     if (pacer_.submit({azimuth, elevation, client}, pointing) == CommandPacer::Outcome::Failed)
-        return QStringLiteral("Rotor nimmt das Ziel nicht an");
+        return QCoreApplication::translate("RotorCommands", "Rotor nimmt das Ziel nicht an");
     return QString();
 }
 
@@ -110,40 +114,43 @@ RotorCommands::Answer RotorCommands::turnElevation(double elevation, const QStri
     if (!azimuth && bridge_.lastPosition())
         azimuth = bridge_.lastPosition()->azimuth;
     if (!azimuth)
-        return QStringLiteral("Azimut des Rotors unbekannt");
+        return QCoreApplication::translate("RotorCommands", "Azimut des Rotors unbekannt");
     return turnToAzimuth(*azimuth, elevation, client);
 }
 
 RotorCommands::Answer RotorCommands::stop(const QString& client)
 {
     pacer_.forget();
-    log_.write(QStringLiteral("Stopp von %1.").arg(client));
+    log_.write(QCoreApplication::translate("RotorCommands", "Stopp von %1.").arg(client));
     const QString failure = bridge_.stop();
     if (!failure.isEmpty())
-        log_.write(QStringLiteral("Stopp von %1 nicht ausgeführt: %2.").arg(client, failure));
+        log_.write(
+            QCoreApplication::translate("RotorCommands", "Stopp von %1 nicht ausgeführt: %2.").arg(client, failure));
     return failure;
 }
 
 RotorCommands::Answer RotorCommands::park(const QString& client)
 {
     if (rules_.parkAzimuth)
-        return turnToAzimuth(*rules_.parkAzimuth, rules_.parkElevation, client + QStringLiteral(" (Parkposition)"));
+        return turnToAzimuth(*rules_.parkAzimuth, rules_.parkElevation,
+                             client + QCoreApplication::translate("RotorCommands", " (Parkposition)"));
     if (!rotator_.canPark()) {
-        const QString reason = QStringLiteral("keine Parkposition eingetragen, und der Rotor parkt nicht selbst");
-        log_.write(QStringLiteral("Parken von %1 abgelehnt: %2.").arg(client, reason));
+        const QString reason = QCoreApplication::translate(
+            "RotorCommands", "keine Parkposition eingetragen, und der Rotor parkt nicht selbst");
+        log_.write(QCoreApplication::translate("RotorCommands", "Parken von %1 abgelehnt: %2.").arg(client, reason));
         return reason;
     }
     pacer_.forget();
-    log_.write(QStringLiteral("Parken von %1 (Parkposition des Rotors).").arg(client));
+    log_.write(QCoreApplication::translate("RotorCommands", "Parken von %1 (Parkposition des Rotors).").arg(client));
     const QString failure = bridge_.park();
     if (!failure.isEmpty())
-        log_.write(QStringLiteral("Parken abgelehnt: %1").arg(failure));
+        log_.write(QCoreApplication::translate("RotorCommands", "Parken abgelehnt: %1").arg(failure));
     return failure;
 }
 
 RotorCommands::Answer RotorCommands::move(Direction direction, const QString& client)
 {
-    const QString mover = client + QStringLiteral(" (Bewegung)");
+    const QString mover = client + QCoreApplication::translate("RotorCommands", " (Bewegung)");
     const TravelRange& travel = bridge_.travel();
     switch (direction) {
     case Direction::Left:
@@ -160,10 +167,11 @@ RotorCommands::Answer RotorCommands::move(Direction direction, const QString& cl
 
 RotorCommands::Answer RotorCommands::reset(int kind, const QString& client)
 {
-    log_.write(QStringLiteral("Zurücksetzen (Art %1) von %2.").arg(kind).arg(client));
+    log_.write(QCoreApplication::translate("RotorCommands", "Zurücksetzen (Art %1) von %2.").arg(kind).arg(client));
     const QString failure = rotator_.reset(kind);
     if (!failure.isEmpty())
-        log_.write(QStringLiteral("Zurücksetzen von %1 nicht ausgeführt: %2.").arg(client, failure));
+        log_.write(QCoreApplication::translate("RotorCommands", "Zurücksetzen von %1 nicht ausgeführt: %2.")
+                       .arg(client, failure));
     return failure;
 }
 

@@ -6,6 +6,8 @@
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/HamlibRotator.h"
 
+#include <QCoreApplication>
+
 RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRotator& rotator,
                            const BridgeOptions& options, BridgeLog& log, RotorBridgeTiming timing)
     : bus_(bus), links_(options.links), log_(log),
@@ -42,11 +44,12 @@ void RotorProgram::serveClients()
 {
     for (const LinkOptions::Listener& listener : links_.listeners()) {
         if (const QString error = listen(listener); !error.isEmpty()) {
-            log_.write(QStringLiteral("%1 auf %2 nicht möglich (%3); ohne ihn weiter.")
+            log_.write(QCoreApplication::translate("RotorProgram", "%1 auf %2 nicht möglich (%3); ohne ihn weiter.")
                            .arg(listener.name, listener.endpoint.text(), error));
             continue;
         }
-        log_.write(QStringLiteral("%1 auf %2.").arg(listener.name, listener.endpoint.text()));
+        log_.write(
+            QCoreApplication::translate("RotorProgram", "%1 auf %2.").arg(listener.name, listener.endpoint.text()));
         if (const QString warning = listener.networkWarning(); !warning.isEmpty())
             log_.write(warning);
     }

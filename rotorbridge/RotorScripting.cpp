@@ -6,6 +6,7 @@
 #include "rotorbridge/RotorBridge.h"
 #include "rotorbridge/RotorCommands.h"
 
+#include <QCoreApplication>
 #include <QDBusMessage>
 
 const QString RotorScripting::objectPath = QStringLiteral("/Rotor");
@@ -27,7 +28,7 @@ bool RotorScripting::positionKnown()
 {
     if (bridge_.lastPosition())
         return true;
-    sendErrorReply(failedError, QStringLiteral("Rotorposition nicht lesbar"));
+    sendErrorReply(failedError, QCoreApplication::translate("RotorScripting", "Rotorposition nicht lesbar"));
     return false;
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/XdgFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -65,7 +66,7 @@ QString WebPassword::defaultPath()
 QString WebPassword::refusal(const QString& password)
 {
     if (password.size() < minimumLength)
-        return QStringLiteral("Das Passwort muss mindestens %1 Zeichen lang sein").arg(minimumLength);
+        return QCoreApplication::translate("WebPassword", "Das Passwort muss mindestens %1 Zeichen lang sein").arg(minimumLength);
     return QString();
 }
 
@@ -74,13 +75,13 @@ QString WebPassword::save(const QString& path, const QString& password)
     if (const QString refused = refusal(password); !refused.isEmpty())
         return refused;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return QStringLiteral("Ordner %1 kann nicht angelegt werden").arg(QFileInfo(path).absolutePath());
+        return QCoreApplication::translate("WebPassword", "Ordner %1 kann nicht angelegt werden").arg(QFileInfo(path).absolutePath());
     QSaveFile file(path);
     // The file is the user's alone before anything is written into it.
     if (!file.open(QIODevice::WriteOnly) ||
         !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         file.write(hashLine(password) + '\n') < 0 || !file.commit())
-        return QStringLiteral("%1 kann nicht geschrieben werden: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("WebPassword", "%1 kann nicht geschrieben werden: %2").arg(path, file.errorString());
     return QString();
 }
 

@@ -3,6 +3,8 @@
 
 #include "rotorbridge/WebPasswordPrompt.h"
 
+#include <QCoreApplication>
+
 #include <termios.h>
 #include <unistd.h>
 
@@ -30,28 +32,28 @@ std::optional<QString> WebPasswordPrompt::read(std::FILE* in, std::FILE* out, QS
     if (!isatty(fd) || tcgetattr(fd, &saved) != 0) {
         const auto password = line(in);
         if (!password)
-            *error = QStringLiteral("Kein Passwort auf der Standardeingabe");
+            *error = QCoreApplication::translate("WebPasswordPrompt", "Kein Passwort auf der Standardeingabe");
         return password;
     }
     termios silent = saved;
     silent.c_lflag &= ~tcflag_t(ECHO);
     tcsetattr(fd, TCSAFLUSH, &silent);
-    const auto ask = [&](const char* prompt) {
-        std::fputs(prompt, out);
+    const auto ask = [&](const QString& prompt) {
+        std::fputs(prompt.toLocal8Bit().constData(), out);
         std::fflush(out);
         const auto answer = line(in);
         std::fputc('\n', out);
         return answer;
     };
-    const auto first = ask("Passwort für die Webseite: ");
-    const auto second = first ? ask("Noch einmal: ") : std::nullopt;
+    const auto first = ask(QCoreApplication::translate("WebPasswordPrompt", "Passwort für die Webseite: "));
+    const auto second = first ? ask(QCoreApplication::translate("WebPasswordPrompt", "Noch einmal: ")) : std::nullopt;
     tcsetattr(fd, TCSAFLUSH, &saved);
     if (!first || !second) {
-        *error = QStringLiteral("Eingabe abgebrochen");
+        *error = QCoreApplication::translate("WebPasswordPrompt", "Eingabe abgebrochen");
         return std::nullopt;
     }
     if (*first != *second) {
-        *error = QStringLiteral("Die beiden Eingaben sind verschieden");
+        *error = QCoreApplication::translate("WebPasswordPrompt", "Die beiden Eingaben sind verschieden");
         return std::nullopt;
     }
     return first;

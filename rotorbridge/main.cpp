@@ -4,6 +4,9 @@
 // CorvaneRotor: the rotor-control program beside Corvane. Talks the rotor macros to Corvane over
 // the session bus and drives a Hamlib rotator.
 #include "platform/DdeNames.h"
+#include "platform/ProgramLanguage.h"
+#include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
 #include "platform/TerminationSignals.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/BridgeOptions.h"
@@ -14,15 +17,37 @@
 #include "rotorbridge/TravelRange.h"
 #include "rotorbridge/WebPassword.h"
 #include "rotorbridge/WebPasswordPrompt.h"
+#include "settings/ParameterSettings.h"
+#include "settings/SettingsFile.h"
+#include "startup/ProgramLayout.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <clocale>
 
 namespace {
+
+// The rotor program speaks the language Corvane's settings choose (the settings file Corvane
+// registered); German, its own, without them. The German program installs nothing, so that its
+// output stays as it was.
+void installLanguage(QCoreApplication& application)
+{
+    const QString settingsPath =
+        Registry::readString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile);
+    if (settingsPath.isEmpty() || !QFileInfo::exists(settingsPath))
+        return;
+    SettingsFile file(settingsPath);
+    ParameterSettings parameters;
+    parameters.load(file);
+    if (parameters.language() == Language::english)
+        ProgramLanguage::install(application, Language::english,
+                                 ProgramLayout::of(QCoreApplication::applicationDirPath()).dataFolder() +
+                                     QStringLiteral("translations/"));
+}
 
 int fail(const QString& text, int code)
 {
@@ -49,10 +74,11 @@ int showRegistered()
     const BridgeOptions options = BridgeOptions::stored(&error);
     const QString program = BridgeOptions::storedProgram();
     if (program.isEmpty())
-        return fail(QStringLiteral("Es ist kein Rotorprogramm eingetragen."), 1);
-    print(QStringList{QStringLiteral("Programm: %1").arg(program)} + options.describe() + options.links.describe());
+        return fail(QCoreApplication::translate("CorvaneRotor", "Es ist kein Rotorprogramm eingetragen."), 1);
+    print(QStringList {QCoreApplication::translate("CorvaneRotor", "Programm: %1").arg(program)} + options.describe() +
+          options.links.describe());
     if (!error.isEmpty())
-        return fail(QStringLiteral("Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
     return 0;
 }
 
@@ -72,37 +98,53 @@ int listModels()
 int registerRotor(const BridgeOptions& options, bool store)
 {
     if (HamlibRotator::modelName(options.model).isEmpty())
-        return fail(QStringLiteral("Hamlib kennt kein Rotormodell %1. Nichts eingetragen.").arg(options.model), 2);
-    print(QStringList {QStringLiteral("Einstellungen:")} + options.describe() + options.links.describe() +
-          PortTrial::run(options.links));
+        return fail(QCoreApplication::translate("CorvaneRotor", "Hamlib kennt kein Rotormodell %1. Nichts eingetragen.")
+                        .arg(options.model),
+                    2);
+    print(QStringList {QCoreApplication::translate("CorvaneRotor", "Einstellungen:")} + options.describe() +
+          options.links.describe() + PortTrial::run(options.links));
     HamlibRotator rotator(setupOf(options));
     if (const QString error = rotator.check(); !error.isEmpty())
-        return fail(error + QStringLiteral(". Nichts eingetragen."), 2);
+        return fail(error + QCoreApplication::translate("CorvaneRotor", ". Nichts eingetragen."), 2);
     if (const QString error = rotator.open(); !error.isEmpty())
-        return fail(error + QStringLiteral(". Nichts eingetragen."), 1);
+        return fail(error + QCoreApplication::translate("CorvaneRotor", ". Nichts eingetragen."), 1);
     const auto position = rotator.position();
     if (!position)
-        return fail(QStringLiteral("Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen."), 1);
+        return fail(
+            QCoreApplication::translate(
+                "CorvaneRotor", "Der Rotor ist geöffnet, aber seine Position ist nicht lesbar. Nichts eingetragen."),
+            1);
     const auto accepted = rotator.azimuthRange();
     const TravelRange travel =
         TravelRange::effective(options.minAzimuth, options.maxAzimuth, accepted);
     if (!travel.isRange())
-        return fail(QStringLiteral("Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.")
-                        .arg(travel.minimum).arg(travel.maximum), 2);
-    QStringList report{QStringLiteral("Position: Azimut %1°, Elevation %2°").arg(position->azimuth).arg(position->elevation)};
+        return fail(
+            QCoreApplication::translate(
+                "CorvaneRotor",
+                "Drehbereich %1° bis %2° ist leer: das linke Ende muss unter dem rechten liegen. Nichts eingetragen.")
+                .arg(travel.minimum)
+                .arg(travel.maximum),
+            2);
+    QStringList report {QCoreApplication::translate("CorvaneRotor", "Position: Azimut %1°, Elevation %2°")
+                            .arg(position->azimuth)
+                            .arg(position->elevation)};
     if (travel.cut)
-        report << QStringLiteral("Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.")
-                      .arg(accepted->minimum).arg(accepted->maximum);
-    report << QStringLiteral("Drehbereich für Corvane: %1° bis %2°").arg(travel.minimum).arg(travel.maximum);
+        report << QCoreApplication::translate(
+                      "CorvaneRotor", "Der Rotor nimmt nur %1° bis %2° an: der Drehbereich wird darauf gekürzt.")
+                      .arg(accepted->minimum)
+                      .arg(accepted->maximum);
+    report << QCoreApplication::translate("CorvaneRotor", "Drehbereich für Corvane: %1° bis %2°")
+                  .arg(travel.minimum)
+                  .arg(travel.maximum);
     print(report);
     if (!store) {
-        print({QStringLiteral("Prüfung gelungen. Nichts eingetragen.")});
+        print({QCoreApplication::translate("CorvaneRotor", "Prüfung gelungen. Nichts eingetragen.")});
         return 0;
     }
     const QString program = QCoreApplication::applicationFilePath();
     if (!options.save(program))
-        return fail(QStringLiteral("Eintrag in der Registry nicht möglich."), 1);
-    print({QStringLiteral("Eingetragen: %1").arg(program)});
+        return fail(QCoreApplication::translate("CorvaneRotor", "Eintrag in der Registry nicht möglich."), 1);
+    print({QCoreApplication::translate("CorvaneRotor", "Eingetragen: %1").arg(program)});
     return 0;
 }
 
@@ -111,12 +153,14 @@ int setWebPassword()
 {
     QString error;
     const auto password = WebPasswordPrompt::read(stdin, stdout, &error);
+    const QString nothingStored = QCoreApplication::translate("CorvaneRotor", ". Nichts gespeichert.");
     if (!password)
-        return fail(error + QStringLiteral(". Nichts gespeichert."), 2);
+        return fail(error + nothingStored, 2);
     const QString path = WebPassword::defaultPath();
     if (const QString refused = WebPassword::save(path, *password); !refused.isEmpty())
-        return fail(refused + QStringLiteral(". Nichts gespeichert."), 2);
-    print({QStringLiteral("Passwort der Webseite gespeichert (nur sein Schlüssel): %1").arg(path)});
+        return fail(refused + nothingStored, 2);
+    print({QCoreApplication::translate("CorvaneRotor", "Passwort der Webseite gespeichert (nur sein Schlüssel): %1")
+               .arg(path)});
     return 0;
 }
 
@@ -124,12 +168,12 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return fail(QStringLiteral("Kein D-Bus-Sitzungsbus erreichbar."), 1);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Kein D-Bus-Sitzungsbus erreichbar."), 1);
     // Corvane may start this program again while a first start is still coming up; the rotator
     // must not be opened twice.
     const QString service = DdeNames::programService(QCoreApplication::applicationFilePath());
     if (bus.interface()->isServiceRegistered(DdeNames::busName(service)))
-        return fail(QStringLiteral("Läuft bereits."), 0);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Läuft bereits."), 0);
 
     HamlibRotator rotator(setupOf(options));
     // A setup that Hamlib refuses never gets better; a rotator that does not answer may.
@@ -140,26 +184,31 @@ int runBridge(QCoreApplication& application, const BridgeOptions& options)
     RotorBridge& bridge = program.bridge();
     switch (program.start()) {
     case RotorBridge::StartResult::EmptyTravel:
-        return fail(QStringLiteral("Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.")
-                        .arg(options.minAzimuth ? QString::number(*options.minAzimuth) + u'°' : QStringLiteral("Rotor"),
-                             options.maxAzimuth ? QString::number(*options.maxAzimuth) + u'°' : QStringLiteral("Rotor")),
-                    2);
+        return fail(
+            QCoreApplication::translate("CorvaneRotor",
+                                        "Drehbereich %1 bis %2 ist leer: das linke Ende muss unter dem rechten liegen.")
+                .arg(options.minAzimuth ? QString::number(*options.minAzimuth) + u'°' : QStringLiteral("Rotor"),
+                     options.maxAzimuth ? QString::number(*options.maxAzimuth) + u'°' : QStringLiteral("Rotor")),
+            2);
     case RotorBridge::StartResult::AlreadyServed:
-        return fail(QStringLiteral("Läuft bereits."), 0);
+        return fail(QCoreApplication::translate("CorvaneRotor", "Läuft bereits."), 0);
     case RotorBridge::StartResult::Started:
         break;
     }
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &application, &QCoreApplication::quit);
     QObject::connect(&bridge, &RotorBridge::busLost, &application, [&log] {
-        log.write(QStringLiteral("Verbindung zum Sitzungsbus verloren."));
+        log.write(QCoreApplication::translate("CorvaneRotor", "Verbindung zum Sitzungsbus verloren."));
         QCoreApplication::exit(1);
     });
-    log.write(QStringLiteral("Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.")
-                  .arg(options.model).arg(bridge.travel().minimum).arg(bridge.travel().maximum));
+    log.write(
+        QCoreApplication::translate("CorvaneRotor", "Rotormodell %1, Drehbereich %2° bis %3°, wartet auf Corvane.")
+            .arg(options.model)
+            .arg(bridge.travel().minimum)
+            .arg(bridge.travel().maximum));
     const int exitCode = QCoreApplication::exec();
     bridge.stop();
-    log.write(QStringLiteral("Beendet."));
+    log.write(QCoreApplication::translate("CorvaneRotor", "Beendet."));
     return exitCode;
 }
 
@@ -172,6 +221,7 @@ int main(int argc, char** argv)
     // reads the numbers of every rotator protocol with it: a German locale would send "AZ123,4" and
     // read "180.02" as 180. Every number on a wire has a decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    installLanguage(application);
     QString error;
     const auto options = BridgeOptions::parse(QCoreApplication::arguments(), &error);
     if (!options)

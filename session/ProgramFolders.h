@@ -10,4 +10,7 @@ struct ProgramFolders {
     QString programFolder;   // folder of the executable
     QString dataFolder;      // Karten/ and Help/ are read here
     QString writableFolder;  // Corvane.ini and Karten/BeamKarte.bmp are written here
+
+    // The program's translations (corvane_en.qm) are read here.
+    QString translationsFolder() const { return dataFolder + QStringLiteral("translations/"); }
 };

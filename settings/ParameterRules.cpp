@@ -6,6 +6,7 @@
 #include "base/AppError.h"
 #include "settings/ParameterSettings.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -30,7 +31,7 @@ int ParameterRules::toInteger(const QString& text)
     bool ok = false;
     const int value = text.trimmed().toInt(&ok, 10);
     if (!ok)
-        throw AppError(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+        throw AppError(QCoreApplication::translate("ParameterRules", "'%1' ist kein gültiger Integerwert").arg(text));
     return value;
 }
 

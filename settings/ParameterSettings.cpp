@@ -76,6 +76,12 @@ void ParameterSettings::read(const SettingsFile& file)
     setMapLabelsShown(readBool(parameterKeys::mapLabels, false));
     const int openingAngle = readInteger(parameterKeys::openingAngle, 0);
     setOpeningAngleDegrees(openingAngle >= 0 && openingAngle <= maxOpeningAngle ? openingAngle : 0);
+    // Any other value, as a missing key, is German.
+    setLanguage(readString(parameterKeys::language, parameterKeys::german)
+                            .trimmed()
+                            .compare(parameterKeys::english, Qt::CaseInsensitive) == 0
+                    ? Language::english
+                    : Language::german);
     setCluster({file.readString(clusterKeys::section, clusterKeys::host, QString()),
                 file.readString(clusterKeys::section, clusterKeys::port, QString()),
                 file.readString(clusterKeys::section, clusterKeys::call, QString())});
@@ -111,6 +117,10 @@ void ParameterSettings::write(SettingsFile& file) const
             file.writeBool(parameterKeys::section, key, on);
     if (openingAngle_ != 0 || !file.readString(parameterKeys::section, parameterKeys::openingAngle, QString()).isEmpty())
         file.writeInteger(parameterKeys::section, parameterKeys::openingAngle, openingAngle_);
+    if (language_ != Language::german ||
+        !file.readString(parameterKeys::section, parameterKeys::language, QString()).isEmpty())
+        file.writeString(parameterKeys::section, parameterKeys::language,
+                         language_ == Language::english ? parameterKeys::english : parameterKeys::german);
     // Last of the section, where a file written before has it when it was new.
     file.writeInteger(parameterKeys::section, parameterKeys::distanceCircles, circleSpacingKm_);
     // The section is written once something is set in it, for the same reason.
@@ -163,6 +173,11 @@ void ParameterSettings::setCitiesShown(OnOff shown)
 void ParameterSettings::setCityMarkerSize(int pixels)
 {
     change(cityMarkerSize_, pixels, &ParameterSettings::cityMarkerSizeChanged);
+}
+
+void ParameterSettings::setLanguage(Language language)
+{
+    change(language_, language, &ParameterSettings::languageChanged);
 }
 
 void ParameterSettings::setOpeningAngleDegrees(int degrees)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "platform/ProgramLanguage.h"
 #include "settings/SettingsSection.h"
 #include "settings/WsjtxSettings.h"
 
@@ -76,6 +77,8 @@ public:
     const QString& mapBand() const { return mapBand_; }
     // The maps show the spots heard within so many minutes, one of mapAgeChoices; 0 for any age.
     int mapAgeMinutes() const { return mapAgeMinutes_; }
+    // The language of the user interface from the next start.
+    Language language() const { return language_; }
 
     void setWindowPlace(QPoint place) { windowPlace_ = place; }
     void setMousePositionShown(OnOff shown);
@@ -99,6 +102,7 @@ public:
     void setWsjtxPort(int port);
     void setMapBand(const QString& band);
     void setMapAgeMinutes(int minutes);  // one that is not of mapAgeChoices sets none
+    void setLanguage(Language language);
 
     // The index a radio group of "Ein" / "Aus" shows for a choice, and back.
     static int indexOf(OnOff choice);
@@ -125,6 +129,7 @@ signals:
     void wsjtxChanged();
     void mapBandChanged();
     void mapAgeChanged();
+    void languageChanged();
 
 protected:
     // Reads the three sections; values missing or out of range take their defaults, whatever
@@ -157,4 +162,5 @@ private:
     WsjtxSettings wsjtx_;
     QString mapBand_;
     int mapAgeMinutes_ = defaultMapAgeMinutes;
+    Language language_ = Language::german;
 };

@@ -7,6 +7,7 @@
 #include "text/TextLines.h"
 #include "text/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <climits>
@@ -89,8 +90,9 @@ QString SettingsFile::unreadableMessage() const
 {
     if (isReadable())
         return {};
-    return QStringLiteral("Die Einstellungsdatei %1 kann nicht gelesen werden; sie bleibt unverändert, und "
-                          "Einstellungen werden in diesem Lauf nicht gespeichert")
+    return QCoreApplication::translate("SettingsFile",
+                                       "Die Einstellungsdatei %1 kann nicht gelesen werden; sie bleibt unverändert, "
+                                       "und Einstellungen werden in diesem Lauf nicht gespeichert")
         .arg(path_);
 }
 
@@ -258,6 +260,6 @@ void SettingsFile::flush()
 void SettingsFile::store()
 {
     FileReplacement::write(path_, Windows1252::encode(lines_->join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")),
-                           QStringLiteral("Die Einstellungsdatei %1"));
+                           QCoreApplication::translate("SettingsFile", "Die Einstellungsdatei %1"));
     changed_ = false;
 }

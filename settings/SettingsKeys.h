@@ -86,6 +86,10 @@ inline const QString mapLabels = QStringLiteral("Kartenbeschriftung");
 // The antenna's opening angle, degrees, drawn as a sector around the antenna line on both maps;
 // 0: none.
 inline const QString openingAngle = QStringLiteral("Oeffnungswinkel");
+// The language of the user interface from the next start: "Deutsch" (also when missing) or "English".
+inline const QString language = QStringLiteral("Sprache");
+inline const QString german = QStringLiteral("Deutsch");
+inline const QString english = QStringLiteral("English");
 }
 
 // The DX cluster and the own log, for the stations heard on the air.

@@ -5,6 +5,7 @@
 
 #include "base/Rounding.h"
 #include "session/Session.h"
+#include "settings/LanguageMenu.h"
 #include "settings/ParameterRules.h"
 #include "settings/ParameterSettings.h"
 #include "widgets/CloseOnEscape.h"
@@ -125,7 +126,7 @@ TForm3::TForm3(Session& session, ParameterSettings& settings)
     : session_(session), settings_(settings)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Parameter"));
+    setWindowTitle(tr("Parameter"));
     closeOnEscape(this);
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     // The main window's font, narrowed: the group sizes are fixed in pixels and the common
@@ -161,56 +162,56 @@ std::array<QLineEdit*, 6> TForm3::numberFields() const
 
 void TForm3::buildControls()
 {
-    GroupBox1 = addGroup(this, "GroupBox1", QStringLiteral("für beide Karten"), groupBox1Rect);
-    RG_MausPos = new RadioGroup(QStringLiteral("Anzeige Mausposition"), {QStringLiteral("Ein"), QStringLiteral("Aus")}, 2, GroupBox1);
+    GroupBox1 = addGroup(this, "GroupBox1", tr("für beide Karten"), groupBox1Rect);
+    RG_MausPos = new RadioGroup(tr("Anzeige Mausposition"), {tr("Ein"), tr("Aus")}, 2, GroupBox1);
     RG_MausPos->setObjectName(QStringLiteral("RG_MausPos"));
     RG_MausPos->setGeometry(5, 15, 160, 38);
-    RG_StaedteInseln = new RadioGroup(QStringLiteral("Anzeige Städte/Inseln"), {QStringLiteral("Ein"), QStringLiteral("Aus")}, 2, GroupBox1);
+    RG_StaedteInseln = new RadioGroup(tr("Anzeige Städte/Inseln"), {tr("Ein"), tr("Aus")}, 2, GroupBox1);
     RG_StaedteInseln->setObjectName(QStringLiteral("RG_StaedteInseln"));
     RG_StaedteInseln->setGeometry(5, 55, 160, 38);
-    GB_Staedtekreise = addGroup(GroupBox1, "GB_Staedtekreise", QStringLiteral("Anzeige Städte/Inseln"), QRect(5, 95, 160, 44));
+    GB_Staedtekreise = addGroup(GroupBox1, "GB_Staedtekreise", tr("Anzeige Städte/Inseln"), QRect(5, 95, 160, 44));
     Edit2 = addEdit(GB_Staedtekreise, "Edit2", QStringLiteral("3"), 1, 20);
-    Edit2->move(addLabel(GB_Staedtekreise, QStringLiteral("Kreisdurchmesser:"), 8, 18), 18);
+    Edit2->move(addLabel(GB_Staedtekreise, tr("Kreisdurchmesser:"), 8, 18), 18);
     E_AziFehl = addEdit(GroupBox1, "E_AziFehl", QString(), 0, 36);
-    E_AziFehl->move(addLabel(GroupBox1, QStringLiteral("Anzeigeabweichung"), 8, 145), 145);
+    E_AziFehl->move(addLabel(GroupBox1, tr("Anzeigeabweichung"), 8, 145), 145);
     addLabel(GroupBox1, QStringLiteral("deg"), rightOf(E_AziFehl), 145);
 
-    GroupBox3 = addGroup(this, "GroupBox3", QStringLiteral("Mercatorkarte"), groupBox3Rect);
-    GB_LocRaster = new RadioGroup(QStringLiteral("Locatorraster"),
-                                  {QStringLiteral("kein"), QStringLiteral("grob (z.B. JO)"), QStringLiteral("mittel (z.B. JO45)"),
-                                   QStringLiteral("fein (z.B. JO45RT)")},
-                                  1, GroupBox3);
+    GroupBox3 = addGroup(this, "GroupBox3", tr("Mercatorkarte"), groupBox3Rect);
+    GB_LocRaster = new RadioGroup(
+        tr("Locatorraster"), {tr("kein"), tr("grob (z.B. JO)"), tr("mittel (z.B. JO45)"), tr("fein (z.B. JO45RT)")}, 1,
+        GroupBox3);
     GB_LocRaster->setObjectName(QStringLiteral("GB_LocRaster"));
     GB_LocRaster->setGeometry(5, 15, 133, 98);
 
-    GroupBox2 = addGroup(this, "GroupBox2", QStringLiteral("Beamkarte"), groupBox2Rect);
+    GroupBox2 = addGroup(this, "GroupBox2", tr("Beamkarte"), groupBox2Rect);
     Edit1 = addEdit(GroupBox2, "Edit1", QStringLiteral("5000"), 0, 34);
-    Edit1->move(addLabel(GroupBox2, QStringLiteral("Entfernungskreise:"), 6, 24), 24);
+    Edit1->move(addLabel(GroupBox2, tr("Entfernungskreise:"), 6, 24), 24);
     addLabel(GroupBox2, QStringLiteral("km"), rightOf(Edit1), 24);
 
-    GB_Azimut = addGroup(this, "GB_Azimut", QStringLiteral("Azimutrotor"), azimutRect);
-    CB_RotSofort = addCheckBox(GB_Azimut, "CB_RotSofort", QStringLiteral("Rotorstart nach Locatoreingabe sofort"), {8, 19});
-    CB_Optimiert = addCheckBox(GB_Azimut, "CB_Optimiert", QStringLiteral("optimierter Fahrweg"), {8, 44});
+    GB_Azimut = addGroup(this, "GB_Azimut", tr("Azimutrotor"), azimutRect);
+    CB_RotSofort = addCheckBox(GB_Azimut, "CB_RotSofort", tr("Rotorstart nach Locatoreingabe sofort"), {8, 19});
+    CB_Optimiert = addCheckBox(GB_Azimut, "CB_Optimiert", tr("optimierter Fahrweg"), {8, 44});
     E_Ueberlappung = addEdit(GB_Azimut, "E_Ueberlappung", QStringLiteral("15"), 2, 24);
-    E_Ueberlappung->move(addLabel(GB_Azimut, QStringLiteral("Überlappungswinkel"), 170, 43), 43);
+    E_Ueberlappung->move(addLabel(GB_Azimut, tr("Überlappungswinkel"), 170, 43), 43);
     addLabel(GB_Azimut, QStringLiteral("deg"), rightOf(E_Ueberlappung), 43);
 
-    GB_Elevation = addGroup(this, "GB_Elevation", QStringLiteral("Elevationsrotor"), elevationRect);
+    GB_Elevation = addGroup(this, "GB_Elevation", tr("Elevationsrotor"), elevationRect);
     // Two lines in 52 pixels: the box a little lower than its natural height would need.
-    CB_Elevation = addCheckBox(GB_Elevation, "CB_Elevation", QStringLiteral("Elevation bei Programmstart auf Grundeinstellung"), {8, 16});
+    CB_Elevation =
+        addCheckBox(GB_Elevation, "CB_Elevation", tr("Elevation bei Programmstart auf Grundeinstellung"), {8, 16});
     CB_Elevation->resize(CB_Elevation->width(), 16);
     EditElevation = addEdit(GB_Elevation, "EditElevation", QStringLiteral("3"), 3, 30);
-    EditElevation->move(addLabel(GB_Elevation, QStringLiteral("Grundeinstellung = "), 8, 32), 32);
+    EditElevation->move(addLabel(GB_Elevation, tr("Grundeinstellung = "), 8, 32), 32);
     E_IstElevation = addEdit(GB_Elevation, "E_IstElevation", QString(), 3, 30);
     E_IstElevation->setEnabled(false);
-    E_IstElevation->move(addLabel(GB_Elevation, QStringLiteral("Grad            Ist :"), rightOf(EditElevation), 32), 32);
-    addLabel(GB_Elevation, QStringLiteral("Grad"), rightOf(E_IstElevation), 32);
+    E_IstElevation->move(addLabel(GB_Elevation, tr("Grad            Ist :"), rightOf(EditElevation), 32), 32);
+    addLabel(GB_Elevation, tr("Grad"), rightOf(E_IstElevation), 32);
 
     GB_Wsjtx = addGroup(this, "GB_Wsjtx", QStringLiteral("WSJT-X / JTDX"), wsjtxRect);
-    CB_Wsjtx = addCheckBox(GB_Wsjtx, "CB_Wsjtx", QStringLiteral("Partner über UDP übernehmen"), {8, 16});
+    CB_Wsjtx = addCheckBox(GB_Wsjtx, "CB_Wsjtx", tr("Partner über UDP übernehmen"), {8, 16});
     CB_Wsjtx->resize(CB_Wsjtx->width(), 16);
     E_WsjtxAdresse = addEdit(GB_Wsjtx, "E_WsjtxAdresse", QString(), 39, 90);
-    E_WsjtxAdresse->move(addLabel(GB_Wsjtx, QStringLiteral("Adresse:"), 8, 32), 32);
+    E_WsjtxAdresse->move(addLabel(GB_Wsjtx, tr("Adresse:"), 8, 32), 32);
     E_WsjtxPort = addEdit(GB_Wsjtx, "E_WsjtxPort", QString(), 5, 40);
     E_WsjtxPort->move(addLabel(GB_Wsjtx, QStringLiteral("Port:"), rightOf(E_WsjtxAdresse) + 4, 32), 32);
     L_WsjtxZustand = new QLabel(GB_Wsjtx);
@@ -218,14 +219,14 @@ void TForm3::buildControls()
     // A row of its own: "empfangsbereit, auch aus dem Netz" is wider than the room beside the port.
     L_WsjtxZustand->setGeometry(8, 50, fullWidth - 16, editHeight);
 
-    GB_Sonne = addGroup(this, "GB_Sonne", QStringLiteral("Sonne und Beschriftung"), sunRect);
-    CB_Graulinie = addCheckBox(GB_Sonne, "CB_Graulinie", QStringLiteral("Tag und Nacht zeigen"), {8, 16});
-    CB_Beschriftung = addCheckBox(GB_Sonne, "CB_Beschriftung", QStringLiteral("Karten beschriften"), {170, 16});
+    GB_Sonne = addGroup(this, "GB_Sonne", tr("Sonne und Beschriftung"), sunRect);
+    CB_Graulinie = addCheckBox(GB_Sonne, "CB_Graulinie", tr("Tag und Nacht zeigen"), {8, 16});
+    CB_Beschriftung = addCheckBox(GB_Sonne, "CB_Beschriftung", tr("Karten beschriften"), {170, 16});
     E_Oeffnung = addEdit(GB_Sonne, "E_Oeffnung", QStringLiteral("0"), 3, 30);
-    E_Oeffnung->move(addLabel(GB_Sonne, QStringLiteral("Öffnungswinkel der Antenne:"), 8, 38), 38);
-    addLabel(GB_Sonne, QStringLiteral("deg (0: aus)"), rightOf(E_Oeffnung), 38);
+    E_Oeffnung->move(addLabel(GB_Sonne, tr("Öffnungswinkel der Antenne:"), 8, 38), 38);
+    addLabel(GB_Sonne, tr("deg (0: aus)"), rightOf(E_Oeffnung), 38);
 
-    GB_Cluster = addGroup(this, "GB_Cluster", QStringLiteral("DX-Cluster und Logbuch"), clusterRect);
+    GB_Cluster = addGroup(this, "GB_Cluster", tr("DX-Cluster und Logbuch"), clusterRect);
     E_ClusterHost = addEdit(GB_Cluster, "E_ClusterHost", QString(), 100, 96);
     E_ClusterHost->move(addLabel(GB_Cluster, QStringLiteral("Cluster:"), 8, 16), 16);
     E_ClusterPort = addEdit(GB_Cluster, "E_ClusterPort", QString(), 5, 40);
@@ -233,7 +234,7 @@ void TForm3::buildControls()
     E_ClusterCall = addEdit(GB_Cluster, "E_ClusterCall", QString(), 20, 64);
     E_ClusterCall->move(addLabel(GB_Cluster, QStringLiteral("Call:"), rightOf(E_ClusterPort) + 4, 16), 16);
     E_Logbuch = addEdit(GB_Cluster, "E_Logbuch", QString(), 0, 196);
-    E_Logbuch->move(addLabel(GB_Cluster, QStringLiteral("Logbuch (ADIF):"), 8, 40), 40);
+    E_Logbuch->move(addLabel(GB_Cluster, tr("Logbuch (ADIF):"), 8, 40), 40);
     B_Logbuch = new QPushButton(QStringLiteral("…"), GB_Cluster);
     B_Logbuch->setObjectName(QStringLiteral("B_Logbuch"));
     B_Logbuch->setGeometry(rightOf(E_Logbuch), 40, 24, editHeight);
@@ -243,6 +244,11 @@ void TForm3::buildControls()
     L_ClusterZustand->setWordWrap(true);
     L_ClusterZustand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     L_ClusterZustand->setGeometry(8, 63, fullWidth - 16, statesHeight);
+
+    // The language is chosen from the window's context menu: the groups fill the window, whose
+    // size stays as it was laid out.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction((new LanguageMenu(settings_, session_.folders().translationsFolder(), this))->menuAction());
 
     showRotorGroups(false);
     setFixedSize(border + fullWidth + border, clusterRect.bottom() + 1 + border);
@@ -267,8 +273,8 @@ void TForm3::buildControls()
         connect(edit, &QLineEdit::editingFinished, this, &TForm3::takeCluster);
     connect(E_Logbuch, &QLineEdit::editingFinished, this, [this] { settings_.setLogText(E_Logbuch->text()); });
     connect(B_Logbuch, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Logbuch wählen"), E_Logbuch->text(),
-                                                          QStringLiteral("ADIF (*.adi *.ADI);;Alle Dateien (*)"));
+        const QString path = QFileDialog::getOpenFileName(this, tr("Logbuch wählen"), E_Logbuch->text(),
+                                                          tr("ADIF (*.adi *.ADI);;Alle Dateien (*)"));
         if (path.isEmpty())
             return;
         E_Logbuch->setText(path);
@@ -537,10 +543,9 @@ void TForm3::E_WsjtxPortKeyPress(int key)
 void TForm3::showWsjtxState(bool enabled, bool listening, bool openToNetwork, const QString& portTaken)
 {
     if (!enabled)
-        L_WsjtxZustand->setText(QStringLiteral("aus"));
+        L_WsjtxZustand->setText(tr("aus"));
     else if (!listening)
-        L_WsjtxZustand->setText(portTaken.isEmpty() ? QStringLiteral("nicht nutzbar") : portTaken);
+        L_WsjtxZustand->setText(portTaken.isEmpty() ? tr("nicht nutzbar") : portTaken);
     else
-        L_WsjtxZustand->setText(openToNetwork ? QStringLiteral("empfangsbereit, auch aus dem Netz")
-                                              : QStringLiteral("empfangsbereit"));
+        L_WsjtxZustand->setText(openToNetwork ? tr("empfangsbereit, auch aus dem Netz") : tr("empfangsbereit"));
 }

@@ -3,6 +3,7 @@
 
 #include "spots/AdifWatcher.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -14,10 +15,12 @@ namespace {
 QString noQsoText(const QString& path, const AdifLog::Worked& worked, qint64 size)
 {
     const QLocale locale;
-    const QString text = QStringLiteral("Das Logbuch %1 enthält kein QSO (gelesen bis Byte %2 von %3")
-                             .arg(path, locale.toString(worked.bytesRead), locale.toString(size));
+    const QString text =
+        QCoreApplication::translate("AdifWatcher", "Das Logbuch %1 enthält kein QSO (gelesen bis Byte %2 von %3")
+            .arg(path, locale.toString(worked.bytesRead), locale.toString(size));
     if (worked.cutOff)
-        return text + QStringLiteral(": dort beginnt ein Feld, das über das Dateiende hinausreicht)");
+        return text +
+            QCoreApplication::translate("AdifWatcher", ": dort beginnt ein Feld, das über das Dateiende hinausreicht)");
     return text + u')';
 }
 
@@ -71,7 +74,9 @@ void AdifWatcher::read()
     reading_.setFuture(QtConcurrent::run([path, &calls] {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return Result{{}, QStringLiteral("Das Logbuch %1 kann nicht gelesen werden: %2").arg(path, file.errorString())};
+            return Result {{},
+                           QCoreApplication::translate("AdifWatcher", "Das Logbuch %1 kann nicht gelesen werden: %2")
+                               .arg(path, file.errorString())};
         Result result{AdifLog::read(file, calls), QString()};
         if (result.worked.records == 0)
             result.error = noQsoText(path, result.worked, file.size());

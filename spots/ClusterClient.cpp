@@ -3,6 +3,7 @@
 
 #include "spots/ClusterClient.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -65,13 +66,13 @@ QString ClusterClient::stateText(State state)
     case State::Off:
         return QString();
     case State::NoCall:
-        return QStringLiteral("Cluster: ohne Rufzeichen keine Anmeldung");
+        return QCoreApplication::translate("ClusterClient", "Cluster: ohne Rufzeichen keine Anmeldung");
     case State::Connecting:
-        return QStringLiteral("Cluster: verbindet …");
+        return QCoreApplication::translate("ClusterClient", "Cluster: verbindet …");
     case State::Connected:
-        return QStringLiteral("Cluster: verbunden");
+        return QCoreApplication::translate("ClusterClient", "Cluster: verbunden");
     case State::Waiting:
-        return QStringLiteral("Cluster: Verbindung verloren, neuer Versuch folgt");
+        return QCoreApplication::translate("ClusterClient", "Cluster: Verbindung verloren, neuer Versuch folgt");
     }
     return QString();
 }

@@ -46,22 +46,21 @@ DxSpotsWindow::DxSpotsWindow(const SpotService& spots, ParameterSettings& parame
     : QWidget(parent, Qt::Tool), spots_(spots), parameters_(parameters), ownPosition_(std::move(ownPosition)),
       band_(new QComboBox), mapBand_(new QComboBox), mapAge_(new QComboBox), table_(new QTableWidget(0, columns))
 {
-    setWindowTitle(QStringLiteral("DX-Spots"));
+    setWindowTitle(tr("DX-Spots"));
     closeOnEscape(this);
     band_->setObjectName(QStringLiteral("Band"));
-    band_->addItem(QStringLiteral("alle Bänder"));
+    band_->addItem(tr("alle Bänder"));
     band_->addItems(HamBand::names());
     mapBand_->setObjectName(QStringLiteral("Kartenband"));
-    mapBand_->addItem(QStringLiteral("alle"));
+    mapBand_->addItem(tr("alle"));
     mapBand_->addItems(HamBand::names());
     mapAge_->setObjectName(QStringLiteral("Kartenalter"));
     for (const int minutes : ParameterSettings::mapAgeChoices)
-        mapAge_->addItem(minutes ? QStringLiteral("%1 min").arg(minutes) : QStringLiteral("alle"), minutes);
+        mapAge_->addItem(minutes ? tr("%1 min").arg(minutes) : tr("alle"), minutes);
     showMapFilter();
     table_->setObjectName(QStringLiteral("Spots"));
-    table_->setHorizontalHeaderLabels({QStringLiteral("UTC"), QStringLiteral("Frequenz"), QStringLiteral("Rufzeichen"),
-                                       QStringLiteral("Land"), QStringLiteral("Richtung"), QStringLiteral("Entfernung"),
-                                       QStringLiteral("neu")});
+    table_->setHorizontalHeaderLabels({QStringLiteral("UTC"), tr("Frequenz"), tr("Rufzeichen"), tr("Land"),
+                                       tr("Richtung"), tr("Entfernung"), tr("neu")});
     table_->verticalHeader()->hide();
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,13 +68,13 @@ DxSpotsWindow::DxSpotsWindow(const SpotService& spots, ParameterSettings& parame
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* filter = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("&Band:"));
+    auto* label = new QLabel(tr("&Band:"));
     label->setBuddy(band_);
     filter->addWidget(label);
     filter->addWidget(band_);
     filter->addSpacing(filterSpacing);
     for (const auto& [text, box] :
-         {std::pair {QStringLiteral("&Karte: Band"), mapBand_}, std::pair {QStringLiteral("Karte: &Alter"), mapAge_}}) {
+         {std::pair {tr("&Karte: Band"), mapBand_}, std::pair {tr("Karte: &Alter"), mapAge_}}) {
         auto* mapLabel = new QLabel(text);
         mapLabel->setBuddy(box);
         filter->addWidget(mapLabel);
@@ -150,8 +149,9 @@ void DxSpotsWindow::refresh()
         table_->setItem(row, callColumn, call);
         table_->setItem(row, countryColumn, cell(spot.country));
         table_->setItem(row, bearingColumn, cell(QStringLiteral("%1°").arg(std::lround(way.bearing) % 360), right));
-        table_->setItem(row, distanceColumn, cell(QStringLiteral("%1 km").arg(locale.toString(double(way.distanceKm), 'f', 0)), right));
-        table_->setItem(row, newColumn, cell(spots_.isNew(spot) ? QStringLiteral("neu") : QString()));
+        table_->setItem(row, distanceColumn,
+                        cell(tr("%1 km").arg(locale.toString(double(way.distanceKm), 'f', 0)), right));
+        table_->setItem(row, newColumn, cell(spots_.isNew(spot) ? tr("neu") : QString()));
     }
 }
 

@@ -8,6 +8,8 @@
 #include "spots/ClusterClient.h"
 #include "spots/SpotService.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 SpotSources::SpotSources(SpotService& spots, const ParameterSettings& parameters,
@@ -47,7 +49,8 @@ void SpotSources::watchOwnLog()
             // A log without QSOs has said so through readFailed; no log chosen says nothing.
             const qint64 records = ownLog_->worked().records;
             if (records > 0)
-                emit logStateChanged(QStringLiteral("Logbuch: %1 QSOs gelesen").arg(records));
+                emit logStateChanged(
+                    QCoreApplication::translate("SpotSources", "Logbuch: %1 QSOs gelesen").arg(records));
             else if (parameters_.logPath().isEmpty())
                 emit logStateChanged(QString());
         });

@@ -8,6 +8,7 @@
 #include "text/TextLines.h"
 #include "text/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cmath>
@@ -17,9 +18,11 @@ namespace {
 void openForReading(QFile& file)
 {
     if (!file.exists())
-        throw AppError(QStringLiteral("Datei nicht gefunden: %1").arg(file.fileName()));
+        throw AppError(
+            QCoreApplication::translate("ReferenceDataLoader", "Datei nicht gefunden: %1").arg(file.fileName()));
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("Datei %1 kann nicht gelesen werden: %2").arg(file.fileName(), FileErrorText::of(file, FileErrorText::Access::reading)));
+        throw AppError(QCoreApplication::translate("ReferenceDataLoader", "Datei %1 kann nicht gelesen werden: %2")
+                           .arg(file.fileName(), FileErrorText::of(file, FileErrorText::Access::reading)));
 }
 
 // A field that is not a finite number as a whole reads as 0, as a parse error is not reported.
@@ -40,8 +43,10 @@ void ReferenceDataLoader::readCountryRaster(const QString& path, CountryRaster& 
     const qint64 got = file.read(reinterpret_cast<char*>(raster.data()), qint64(CountryRaster::byteCount));
     if (got != qint64(CountryRaster::byteCount)) {
         raster.clear();
-        throw AppError(QStringLiteral("Lesefehler in %1: die Datei ist kürzer als %2 Bytes")
-                           .arg(path).arg(CountryRaster::byteCount));
+        throw AppError(
+            QCoreApplication::translate("ReferenceDataLoader", "Lesefehler in %1: die Datei ist kürzer als %2 Bytes")
+                .arg(path)
+                .arg(CountryRaster::byteCount));
     }
 }
 

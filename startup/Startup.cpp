@@ -12,6 +12,7 @@
 #include "startup/ProgramLayout.h"
 #include "startup/ReferenceDataLoader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QScopeGuard>
 
@@ -37,7 +38,8 @@ void Startup::run(Session& session, const SettingsFile& settings, const Steps& s
     FileReplacement::removeLeftovers(settings.path());
     if (!QDir::setCurrent(folders_.programFolder))
         throw AppError(
-            QStringLiteral("Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden").arg(folders_.programFolder));
+            QCoreApplication::translate("Startup", "Der Ordner %1 kann nicht zum aktuellen Ordner gemacht werden")
+                .arg(folders_.programFolder));
     Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::path, folders_.programFolder);
     Registry::writeString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile, settings.path());
     // What is read goes into the session also when a later step fails.
@@ -68,6 +70,7 @@ void Startup::run(Session& session, const SettingsFile& settings, const Steps& s
         throw AppError(settings.unreadableMessage());
     if (!writableFolderMade_)
         throw AppError(
-            QStringLiteral("Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert")
+            QCoreApplication::translate(
+                "Startup", "Der Ordner %1 kann nicht angelegt werden; Einstellungen werden nicht gespeichert")
                 .arg(folders_.writableFolder));
 }

@@ -5,6 +5,7 @@
 
 #include "sun/SolarPosition.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 #include <algorithm>
@@ -80,7 +81,8 @@ QString SunEvents::setText() const
 QString SunEvents::text(const std::optional<double>& moment) const
 {
     if (!moment)
-        return upAtMidnight_ ? QStringLiteral("Polartag") : QStringLiteral("Polarnacht");
+        return upAtMidnight_ ? QCoreApplication::translate("SunEvents", "Polartag")
+                             : QCoreApplication::translate("SunEvents", "Polarnacht");
     // To the nearest minute, but never into the next date.
     const int minute = std::min(static_cast<int>(std::lround((*moment - dayStart_) / 60)), 24 * 60 - 1);
     return QTime(minute / 60, minute % 60).toString(QStringLiteral("HH:mm"));

@@ -12,7 +12,7 @@ packages=(
   libhamlib-dev libhamlib-utils libfontconfig-dev
   dbus-daemon
   xvfb xauth xdotool imagemagick x11-apps x11-utils fonts-dejavu-core openbox
-  qt6-translations-l10n
+  qt6-translations-l10n qt6-l10n-tools
   desktop-file-utils appstream
   locales
 )

@@ -16,6 +16,8 @@
 #
 # Needs: faketime, xvfb, xauth, openbox, xdotool, x11-utils (xmessage, xprop), imagemagick,
 # dbus, python3, and the German locale de_DE.UTF-8.
+# WALK_LANGUAGE=en walks the English program (Corvane --lang en) on a 1600x1000 screen, for a
+# look at the English windows; two builds are compared by the German walk.
 # WALK_KEEP=1 keeps the temporary folder for a look at what went wrong; WALK_TRACE=1 prints each
 # step of the walk with the seconds since its start.
 #
@@ -43,6 +45,11 @@ screen="$(scaled 1280)x$(scaled 900)x24"
 # opens.
 park_x=$(scaled 1275)
 park_y=4
+language=${WALK_LANGUAGE:-de}
+if [ "$language" = en ]; then
+  screen='1600x1000x24'
+  park_x=1595
+fi
 poll_seconds=0.2
 quiet_polls=5          # a shot is taken after this many unchanged polls (1 s)
 settle_limit_polls=150 # and after 30 s at the latest, with a warning
@@ -57,6 +64,25 @@ die() {
 
 warn() {
   echo "screenshot-walk: $*" >&2
+}
+
+# A window's title in the walk's language, by its German one.
+title() {
+  if [ "$language" != en ]; then
+    echo "$1"
+    return
+  fi
+  case $1 in
+    Locatoreingabe) echo 'Locator entry' ;;
+    Fadenkreuzdaten) echo 'Crosshair data' ;;
+    Parameter) echo 'Parameters' ;;
+    Richtungen) echo 'Directions' ;;
+    Hilfe) echo 'Help' ;;
+    'Über diese Version') echo 'About this Version' ;;
+    DX-Spots) echo 'DX spots' ;;
+    'Rotor einrichten') echo 'Rotor set-up' ;;
+    *) echo "$1" ;;
+  esac
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -201,7 +227,9 @@ inner() {
   # by the wall clock: to turn the antenna, the clock starts at that time and runs.
   local clock=$fake_time
   [ "$opening" = 0 ] || clock="@$fake_time"
-  faketime --exclude-monotonic -f "$clock" ./Corvane >>"$work/walk.log" 2>&1 &
+  local options=()
+  [ "$language" = en ] && options=(--lang en)
+  faketime --exclude-monotonic -f "$clock" ./Corvane "${options[@]}" >>"$work/walk.log" 2>&1 &
   local faketime_pid=$!
   main_window=$(wait_window '^Corvane$')
   wait_rotor_panel
@@ -210,17 +238,17 @@ inner() {
   # A partner by locator: the path and target on the map, and the crosshair data window.
   local window
   main_keys alt+o
-  window=$(wait_window '^Locatoreingabe$')
+  window=$(wait_window "^$(title 'Locatoreingabe')\$")
   activate "$window"
   xdotool type --delay 80 "$partner"
   xdotool key Return
-  wait_window '^Fadenkreuzdaten$' >/dev/null
+  wait_window "^$(title 'Fadenkreuzdaten')\$" >/dev/null
   # With a beam to show, the antenna turns to the partner; the shot waits until it stands.
   [ "$opening" = 0 ] || main_keys alt+j
   shot entry-partner
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Locatoreingabe$'
+  wait_window_gone "^$(title 'Locatoreingabe')\$"
   shot crosshair-data
 
   # The beam map opens with its menu; "Zoom +" enlarges it.
@@ -234,47 +262,47 @@ inner() {
   shot mercator-europa
 
   main_keys alt+p
-  window=$(wait_window '^Parameter$')
+  window=$(wait_window "^$(title 'Parameter')\$")
   shot parameter
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Parameter$'
+  wait_window_gone "^$(title 'Parameter')\$"
 
   # The directions list ("Feststationen") is in the menu while the rotor panel shows.
   main_keys alt+f
-  window=$(wait_window '^Richtungen$')
+  window=$(wait_window "^$(title 'Richtungen')\$")
   shot directions
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Richtungen$'
+  wait_window_gone "^$(title 'Richtungen')\$"
 
   main_keys F1
-  window=$(wait_window '^Hilfe$')
+  window=$(wait_window "^$(title 'Hilfe')\$")
   shot help
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Hilfe$'
+  wait_window_gone "^$(title 'Hilfe')\$"
 
   main_keys alt+h a
-  window=$(wait_window '^Über diese Version')
+  window=$(wait_window "^$(title 'Über diese Version')")
   shot about keep-focus
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Über diese Version'
+  wait_window_gone "^$(title 'Über diese Version')"
 
   main_keys alt+e d
-  window=$(wait_window '^DX-Spots$')
+  window=$(wait_window "^$(title 'DX-Spots')\$")
   shot dx-spots
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^DX-Spots$'
+  wait_window_gone "^$(title 'DX-Spots')\$"
 
   main_keys alt+e e
-  window=$(wait_window '^Rotor einrichten$')
+  window=$(wait_window "^$(title 'Rotor einrichten')\$")
   shot rotor-setup
   activate "$window"
   xdotool key Escape
-  wait_window_gone '^Rotor einrichten$'
+  wait_window_gone "^$(title 'Rotor einrichten')\$"
 
   # Closing the main window ends the program, which saves its settings on the way out.
   main_keys alt+F4
@@ -399,7 +427,7 @@ printf '%s\r\n' $'Bake DB0ABC\t120\t0' $'K\xf6ln Relais\t250\t0' $'Kontest Nord\
 walk_env=(env -i "PATH=$PATH" "HOME=$home" "XDG_CONFIG_HOME=$home/.config" "XDG_DATA_HOME=$home/.local/share"
   "XDG_CACHE_HOME=$home/.cache" "XDG_RUNTIME_DIR=$work/runtime" LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 TZ=UTC
   QT_QPA_PLATFORM=xcb "WALK_TRACE=${WALK_TRACE:-0}" "WALK_PARTNER=$partner" "WALK_OPENING=$opening"
-  "WALK_TIME=$fake_time" "WALK_SCALE=$scale")
+  "WALK_TIME=$fake_time" "WALK_SCALE=$scale" "WALK_LANGUAGE=$language")
 [ "$scale" = 1 ] || walk_env+=("QT_SCALE_FACTOR=$scale")
 # The dummy rotor, registered as the user does; it listens on no UDP port, so that walks running
 # side by side do not meet.

@@ -127,4 +127,57 @@ TEST_F(InstalledProgramTest, SettingsGoToTheUsersFolderWhenInstalledAndBesideThe
     }
 }
 
+// Both languages are installed: the English translation and help page beside the German page, the
+// manual pages in English with their German translation; the installed program finds its
+// translation through the launcher.
+TEST_F(InstalledProgramTest, BothLanguagesAreInstalled)
+{
+    const QString data = tree.dataFolder();
+    const QString man = prefix + QStringLiteral("/share/man");
+    for (const QString& file :
+         {data + QStringLiteral("/translations/corvane_en.qm"), data + QStringLiteral("/Help/Corvane.htm"),
+          data + QStringLiteral("/Help/Corvane_en.htm"), man + QStringLiteral("/man1/Corvane.1.gz"),
+          man + QStringLiteral("/man1/CorvaneRotor.1.gz"), man + QStringLiteral("/de/man1/Corvane.1.gz"),
+          man + QStringLiteral("/de/man1/CorvaneRotor.1.gz")})
+        EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
+
+    // The language the settings store, and --lang over it.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    const QString settings = home + QStringLiteral("/.local/share/Corvane/Corvane.ini");
+    const struct {
+        const char* name;
+        QByteArray stored;  // [Parameter] lines of the settings; empty: no settings file
+        QStringList options;
+        const char* usage;
+    } cases[] = {
+        {"no settings", {}, {}, "Aufruf: Corvane [--lang de|en]"},
+        {"English stored", "Sprache=English\r\n", {}, "Usage: Corvane [--lang de|en]"},
+        {"German stored", "Sprache=Deutsch\r\n", {}, "Aufruf: Corvane [--lang de|en]"},
+        {"English asked for", {}, {QStringLiteral("--lang"), QStringLiteral("en")}, "Usage: Corvane [--lang de|en]"},
+        {"German asked for over English stored",
+         "Sprache=English\r\n",
+         {QStringLiteral("--lang=de")},
+         "Aufruf: Corvane [--lang de|en]"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(settings);
+        if (!c.stored.isEmpty()) {
+            ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).path()));
+            QFile file(settings);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("[Parameter]\r\n" + c.stored);
+        }
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(prefix + QStringLiteral("/bin/Corvane"), c.options + QStringList {QStringLiteral("--help")});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitCode(), 0);
+        const QByteArray output = program.readAllStandardOutput();
+        EXPECT_TRUE(output.startsWith(c.usage)) << output.toStdString();
+    }
+}
+
 } // namespace

@@ -2,13 +2,14 @@
 // Copyright (C) 2026 Corvane-Entwickler
 
 #include "platform/Dialogs.h"
-#include "platform/GermanTranslation.h"
+#include "platform/ProgramLanguage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,7 +47,7 @@ TEST(GermanDialogsTest, ConfirmationAndMessageBoxesSpeakGerman)
     Dialogs::install(nullptr);
     for (const bool translated : {false, true}) {
         SCOPED_TRACE(translated ? "with Qt's translation" : "without");
-        ASSERT_TRUE(!translated || GermanTranslation::install(*qApp, QString()));
+        ASSERT_TRUE(!translated || ProgramLanguage::install(*qApp, Language::german, QString()));
         bool answer = false;
         whileModal([&] { answer = Dialogs::current().confirm(QStringLiteral("Corvane"), QStringLiteral("Wirklich?")); },
                    [](QWidget* box) {
@@ -62,9 +63,26 @@ TEST(GermanDialogsTest, ConfirmationAndMessageBoxesSpeakGerman)
     }
 }
 
+// With the program's English translation the same boxes say Yes and No.
+TEST(GermanDialogsTest, TheEnglishProgramsBoxesSayYesAndNo)
+{
+    Dialogs::install(nullptr);
+    ASSERT_TRUE(ProgramLanguage::install(
+        *qApp, Language::english, qEnvironmentVariable("CORVANE_PROGRAM_DIR") + QStringLiteral("/translations")));
+    whileModal([] { Dialogs::current().confirm(QStringLiteral("Corvane"), QStringLiteral("Really?")); },
+               [](QWidget* box) {
+                   EXPECT_EQ(buttonTexts(box), (QStringList {QStringLiteral("&No"), QStringLiteral("&Yes")}));
+                   QTest::keyClick(box, Qt::Key_Escape);
+               });
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
 TEST(GermanDialogsTest, TheColourDialogIsGermanWithTheTranslation)
 {
-    if (!GermanTranslation::install(*qApp, QString()))
+    if (!ProgramLanguage::install(*qApp, Language::german, QString()))
         GTEST_SKIP() << "Qt's German translation is not installed";
     Dialogs::install(nullptr);
     whileModal([] { Dialogs::current().chooseColor(0x0000ff); }, [](QWidget* box) {
@@ -72,7 +90,7 @@ TEST(GermanDialogsTest, TheColourDialogIsGermanWithTheTranslation)
         EXPECT_TRUE(buttonTexts(box).contains(QStringLiteral("Abbrechen"))) << buttonTexts(box).join(u',').toStdString();
         static_cast<QDialog*>(box)->reject();
     });
-    EXPECT_FALSE(GermanTranslation::install(*qApp, QStringLiteral("/no/such/folder")));
+    EXPECT_FALSE(ProgramLanguage::install(*qApp, Language::german, QString(), QStringLiteral("/no/such/folder")));
 }
 
 } // namespace

@@ -18,6 +18,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTcpServer>
 #include <QTemporaryDir>
@@ -367,6 +369,48 @@ QProcessEnvironment germanStation(const QTemporaryDir& home)
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path() + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_STATE_HOME"), home.path() + QStringLiteral("/state"));
     return environment;
+}
+
+// The rotor program speaks the language of the settings file Corvane registered: English with
+// [Parameter] Sprache=English, German without the key, without a file and without a registered one.
+TEST(RotorProgramLanguageTest, SpeaksTheLanguageCorvanesSettingsChoose)
+{
+    struct Case {
+        const char* name;
+        const char* settings;  // Corvane.ini; null: none registered
+        const char* help;      // a line of --help
+        const char* refusal;   // the refusal of an unknown model
+    } const cases[] = {
+        {"English chosen", "[Parameter]\r\nSprache=English\r\n", "Rotor control for Corvane",
+         "Hamlib knows no rotator model 99999. Nothing registered."},
+        {"German chosen", "[Parameter]\r\nSprache=Deutsch\r\n", "Rotorsteuerung für Corvane",
+         "Hamlib kennt kein Rotormodell 99999. Nichts eingetragen."},
+        {"no key", "[Parameter]\r\nKreise=5000\r\n", "Rotorsteuerung für Corvane",
+         "Hamlib kennt kein Rotormodell 99999. Nichts eingetragen."},
+        {"no settings registered", nullptr, "Rotorsteuerung für Corvane",
+         "Hamlib kennt kein Rotormodell 99999. Nichts eingetragen."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir home;
+        const QProcessEnvironment german = germanStation(home);
+        if (c.settings) {
+            const QString ini = home.filePath(QStringLiteral("Corvane.ini"));
+            QFile file(ini);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.settings);
+            file.close();
+            ASSERT_TRUE(QDir().mkpath(home.filePath(QStringLiteral("config"))));
+            QFile registry(home.filePath(QStringLiteral("config/Corvane.conf")));
+            ASSERT_TRUE(registry.open(QIODevice::WriteOnly));
+            registry.write("[General]\nEinstellungsdatei=" + ini.toUtf8() + '\n');
+        }
+        const RotorProgramRun help = RotorProgramRun::of({"--help"}, german);
+        EXPECT_TRUE(help.output.contains(QString::fromUtf8(c.help))) << help.output.toStdString();
+        const RotorProgramRun refused = RotorProgramRun::of({"--check", "--model", "99999"}, german);
+        EXPECT_EQ(refused.exitCode, 2);
+        EXPECT_TRUE(refused.output.contains(QString::fromUtf8(c.refusal))) << refused.output.toStdString();
+    }
 }
 
 // Hamlib writes and reads every rotator's numbers with the C library's locale: under a German one

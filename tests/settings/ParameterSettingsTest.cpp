@@ -100,6 +100,40 @@ TEST_F(ParameterSettingsTest, AStoredFileIsWrittenBackByteForByte)
                  read().contains("DX-Cluster"));
 }
 
+// The language: German when the key is missing or names no other; the key is written only once
+// chosen, so that a file of before keeps its bytes, and then with the value's own spelling.
+TEST_F(ParameterSettingsTest, TheLanguageIsGermanUnlessEnglishIsStored)
+{
+    struct Case {
+        const char* stored;  // the [Parameter] lines
+        Language chosen;     // set after reading
+        Language read;
+        const char* written;  // the key's line after saving; empty: none
+    } const cases[] = {
+        {"Kreise=5000\r\n", Language::german, Language::german, ""},
+        {"Kreise=5000\r\n", Language::english, Language::german, "Sprache=English\r\n"},
+        {"Sprache=English\r\nKreise=5000\r\n", Language::english, Language::english, "Sprache=English\r\n"},
+        {"Sprache= english \r\nKreise=5000\r\n", Language::german, Language::english, "Sprache=Deutsch\r\n"},
+        {"Sprache=Deutsch\r\nKreise=5000\r\n", Language::german, Language::german, "Sprache=Deutsch\r\n"},
+        {"Sprache=Englisch\r\nKreise=5000\r\n", Language::german, Language::german, "Sprache=Deutsch\r\n"},
+        {"Sprache=\r\nKreise=5000\r\n", Language::german, Language::german, "Sprache=\r\nKreise"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored);
+        SettingsFile ini(write(QByteArray("[Parameter]\r\n") + c.stored));
+        ParameterSettings settings;
+        settings.load(ini);
+        EXPECT_EQ(settings.language(), c.read);
+        settings.setLanguage(c.chosen);
+        settings.save();
+        const QByteArray lines = read();
+        if (*c.written)
+            EXPECT_TRUE(lines.contains(c.written)) << lines.toStdString();
+        else
+            EXPECT_FALSE(lines.contains("Sprache=")) << lines.toStdString();
+    }
+}
+
 TEST_F(ParameterSettingsTest, UnreadableOrOutOfRangeValuesFallBack)
 {
     struct Case {
@@ -163,6 +197,7 @@ TEST_F(ParameterSettingsTest, EachValueSignalsOncePerRealChange)
         {&ParameterSettings::greylineShownChanged, [](auto& s) { s.setGreylineShown(true); }},
         {&ParameterSettings::mapLabelsShownChanged, [](auto& s) { s.setMapLabelsShown(true); }},
         {&ParameterSettings::openingAngleChanged, [](auto& s) { s.setOpeningAngleDegrees(60); }},
+        {&ParameterSettings::languageChanged, [](auto& s) { s.setLanguage(Language::english); }},
         {&ParameterSettings::clusterChanged,
          [](auto& s) {
              s.setCluster({QStringLiteral("dx"), {}, {}});
