@@ -163,9 +163,12 @@ void RotorSetupWindow::fill(const RotorSetup& setup)
     serialSpeed_->setCurrentText(setup.serialSpeed);
     minAzimuth_->setText(setup.minAzimuth);
     maxAzimuth_->setText(setup.maxAzimuth);
-    rotctld_->setText(setup.rotctld);
-    pst_->setText(setup.pst);
-    n1mm_->setText(setup.n1mm);
+    // A port switched off is stored as "aus"; the field says it in the user's language, and the
+    // rotor program takes either word.
+    const auto port = [this](const QString& stored) { return stored == QLatin1String("aus") ? tr("aus") : stored; };
+    rotctld_->setText(port(setup.rotctld));
+    pst_->setText(port(setup.pst));
+    n1mm_->setText(port(setup.n1mm));
     parkAzimuth_->setText(setup.parkAzimuth);
     parkElevation_->setText(setup.parkElevation);
     deadBand_->setText(setup.deadBand);

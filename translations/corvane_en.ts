@@ -1055,6 +1055,10 @@ Das Rotorprogramm wird mit den neuen Einstellungen neu gestartet.</source>
         <translation>
 The rotor program is restarted with the new settings.</translation>
     </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>

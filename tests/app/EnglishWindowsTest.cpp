@@ -75,8 +75,10 @@ void collectTexts(QWidget* widget, QList<std::pair<QString, QString>>& texts)
         add(button->text());
     if (auto* box = qobject_cast<QGroupBox*>(widget))
         add(box->title());
-    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         add(edit->placeholderText());
+        add(edit->text());  // a value the window fills in, such as a port switched off
+    }
     if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
         for (const QString& line : edit->toPlainText().split(u'\n'))
             add(line);
