@@ -21,6 +21,7 @@ inline const QString minAzimuth = QStringLiteral("RotorMinAzimuth");
 inline const QString maxAzimuth = QStringLiteral("RotorMaxAzimuth");
 // The clients' listeners, "[ADDRESS:]PORT" or "aus"; empty for the default.
 inline const QString rotctld = QStringLiteral("ServeRotctld");
+inline const QString web = QStringLiteral("ServeWeb");  // the web page's [address:]port; empty: none
 inline const QString pst = QStringLiteral("ServePst");
 inline const QString n1mm = QStringLiteral("ServeN1mm");
 inline const QString n1mmAnnounce = QStringLiteral("N1mmAnnounce");

@@ -43,6 +43,10 @@ const Setting settings[] = {
      QT_TRANSLATE_NOOP("LinkOptions", "Totzone: näher liegende Ziele werden nicht gesendet (Vorgabe 2).")},
     {"least-interval", rotorKeys::leastInterval, QT_TRANSLATE_NOOP("LinkOptions", "ms"),
      QT_TRANSLATE_NOOP("LinkOptions", "Mindestabstand zweier Befehle an den Rotor (Vorgabe 1000).")},
+    {"serve-web", rotorKeys::web, QT_TRANSLATE_NOOP("LinkOptions", "[adresse:]port"),
+     QT_TRANSLATE_NOOP("LinkOptions",
+                       "Die Webseite des Rotors anbieten (Adresse 127.0.0.1, wenn keine genannt ist; andere "
+                       "Adressen nur mit Passwort).")},
 };
 
 using Texts = QStringList;  // one per setting, empty where not given
@@ -73,13 +77,19 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
         into = *value;
         return true;
     };
-    if (!texts[0].isEmpty()) {
-        Endpoint rotctld;
-        if (!endpoint(0, rotctld))
-            return std::nullopt;
-        if (!rotctld.off)
-            options.rotctld = rotctld;
-    }
+    // A port served only when one is given.
+    const auto optionalEndpoint = [&](int index, std::optional<Endpoint>& into) {
+        Endpoint given;
+        if (texts[index].isEmpty())
+            return true;
+        if (!endpoint(index, given))
+            return false;
+        if (!given.off)
+            into = given;
+        return true;
+    };
+    if (!optionalEndpoint(0, options.rotctld) || !optionalEndpoint(8, options.web))
+        return std::nullopt;
     if (!endpoint(1, options.pst) || !endpoint(2, options.n1mm) || !endpoint(3, options.n1mmAnnounce))
         return std::nullopt;
     double parkAzimuth = 0;
@@ -132,7 +142,8 @@ bool LinkOptions::save() const
                              parkAzimuth ? QString::number(*parkAzimuth) : QString(),
                              QString::number(parkElevation),
                              QString::number(deadBand),
-                             QString::number(leastIntervalMs)};
+                             QString::number(leastIntervalMs),
+                             web ? web->text() : QString()};
     bool ok = true;
     for (int i = 0; i < texts.size(); ++i)
         ok = Registry::writeString(rotorKeys::company, settings[i].key, texts[i]) && ok;
@@ -154,6 +165,9 @@ QStringList LinkOptions::describe() const
                        QCoreApplication::translate("LinkOptions", "Totzone: %1°, Mindestabstand der Befehle: %2 ms")
                            .arg(deadBand)
                            .arg(leastIntervalMs)};
+    // Said only once switched on, so that the lines of a registration without it stay as they were.
+    if (web)
+        lines << QCoreApplication::translate("LinkOptions", "Webseite: %1").arg(web->text());
     for (const Listener& listener : listeners()) {
         if (const QString warning = listener.networkWarning(); !warning.isEmpty())
             lines << warning;
@@ -170,12 +184,15 @@ std::vector<LinkOptions::Listener> LinkOptions::listeners() const
         served.push_back({Listener::Kind::Pst, QStringLiteral("PstRotator-UDP"), pst});
     if (!n1mm.off)
         served.push_back({Listener::Kind::N1mm, QStringLiteral("N1MM-UDP"), n1mm});
+    if (web)
+        served.push_back({Listener::Kind::Web, QStringLiteral("Webseite"), *web});
     return served;
 }
 
 QString LinkOptions::Listener::networkWarning() const
 {
-    if (!NetworkReach::beyondLoopback(endpoint.address))
+    // The web page asks for its password beyond the loopback.
+    if (kind == Kind::Web || !NetworkReach::beyondLoopback(endpoint.address))
         return QString();
     return QCoreApplication::translate("LinkOptions",
                                        "Achtung: %1 auf %2 empfangsbereit, auch aus dem Netz, ohne "

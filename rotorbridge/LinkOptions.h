@@ -20,9 +20,9 @@ class QCommandLineParser;
 struct LinkOptions {
     // A port the rotor program serves, named as the log and the check name it.
     struct Listener {
-        enum class Kind { Rotctld, Pst, N1mm };
+        enum class Kind { Rotctld, Pst, N1mm, Web };
         Kind kind;
-        QString name;  // "rotctld-Server", "PstRotator-UDP", "N1MM-UDP"
+        QString name;  // "rotctld-Server", "PstRotator-UDP", "N1MM-UDP", "Webseite"
         Endpoint endpoint;
 
         // For an address beyond the loopback, which other machines reach, the warning with the
@@ -39,6 +39,7 @@ struct LinkOptions {
     double parkElevation = 0;           // degrees
     double deadBand = 2;                // degrees
     int leastIntervalMs = 1000;
+    std::optional<Endpoint> web;  // nothing: no web page
 
     // Declares the options on the parser.
     static void declare(QCommandLineParser& parser);
@@ -49,6 +50,7 @@ struct LinkOptions {
     bool save() const;
     // One line a setting, then the network warning of each port that other machines reach.
     QStringList describe() const;
-    // The ports switched on: the rotctld server (TCP), the PstRotator and N1MM ports (UDP).
+    // The ports switched on: the rotctld server (TCP), the PstRotator and N1MM ports (UDP), the
+    // web page (TCP).
     std::vector<Listener> listeners() const;
 };

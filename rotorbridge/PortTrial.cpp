@@ -15,7 +15,7 @@ namespace {
 QString tryPort(const LinkOptions::Listener& listener)
 {
     const Endpoint& endpoint = listener.endpoint;
-    if (listener.kind != LinkOptions::Listener::Kind::Rotctld)
+    if (listener.kind == LinkOptions::Listener::Kind::Pst || listener.kind == LinkOptions::Listener::Kind::N1mm)
         return DatagramPort([](const QNetworkDatagram&) {}).bind(endpoint);
     QTcpServer server;
     return RotctldServer::listenOn(server, endpoint);

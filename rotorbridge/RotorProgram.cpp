@@ -3,6 +3,10 @@
 
 #include "rotorbridge/RotorProgram.h"
 
+#include "rotorbridge/WebPassword.h"
+
+#include <QDateTime>
+
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/HamlibRotator.h"
 
@@ -19,8 +23,14 @@ RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRo
                QStringLiteral("Corvane %1").arg(HamlibRotator::modelName(options.model))),
       pst_(commands_, faults_,
            [this](const QString& locator, const QString& client) { partner_.request(locator, client); }),
-      n1mm_(commands_, faults_, links_.n1mmAnnounce)
+      n1mm_(commands_, faults_, links_.n1mmAnnounce),
+      web_(commands_,
+           {WebPassword::defaultPath(), [] { return QDateTime::currentMSecsSinceEpoch(); },
+            [this](const QString& partner) { partner_.request(partner, QStringLiteral("Web")); }},
+           log)
 {
+    // Every reading goes to the open web pages.
+    QObject::connect(&bridge_, &RotorBridge::positionRead, &web_, &WebFace::publish);
     bridge_.routeTargets([this](double azimuth, double elevation) {
         return commands_.turnToAzimuth(azimuth, elevation, QStringLiteral("Corvane")).isEmpty();
     });
@@ -65,6 +75,8 @@ QString RotorProgram::listen(const LinkOptions::Listener& listener)
         return pst_.listen(endpoint);
     case LinkOptions::Listener::Kind::N1mm:
         return n1mm_.listen(endpoint);
+    case LinkOptions::Listener::Kind::Web:
+        return web_.listen(endpoint);
     }
     return QString();
 }

@@ -9,6 +9,7 @@
 #include "rotorbridge/N1mmListener.h"
 #include "rotorbridge/PstListener.h"
 #include "rotorbridge/RotctldServer.h"
+#include "rotorbridge/WebFace.h"
 #include "rotorbridge/RotorBridge.h"
 #include "rotorbridge/RotorCommands.h"
 #include "rotorbridge/RotorScripting.h"
@@ -34,6 +35,8 @@ public:
     RotorBridge::StartResult start();
 
     RotorBridge& bridge() { return bridge_; }
+    // The web page's port once served (one chosen by the system for port 0); 0 while not served.
+    quint16 webPort() const { return web_.port(); }
 
 private:
     void serveClients();
@@ -51,4 +54,5 @@ private:
     RotctldServer rotctld_;
     PstListener pst_;
     N1mmListener n1mm_;
+    WebFace web_;
 };

@@ -626,6 +626,14 @@ Bearing and distance to the other station on a world map and a beam map, and tur
         <source>aus</source>
         <translation>off</translation>
     </message>
+    <message>
+        <source>Die Webseite des Rotors anbieten (Adresse 127.0.0.1, wenn keine genannt ist; andere Adressen nur mit Passwort).</source>
+        <translation>Serve the rotor&apos;s web page (address 127.0.0.1 unless one is named; other addresses only with a password).</translation>
+    </message>
+    <message>
+        <source>Webseite: %1</source>
+        <translation>Web page: %1</translation>
+    </message>
 </context>
 <context>
     <name>MapCalibration</name>
@@ -1603,6 +1611,61 @@ wirklich gelöscht werden?</source>
     <message>
         <source>Version: %1 vom / dated %2</source>
         <translation>Version: %1 dated %2</translation>
+    </message>
+</context>
+<context>
+    <name>WebFace</name>
+    <message>
+        <source>ohne Passwort (CorvaneRotor --set-web-password) nur auf dem eigenen Rechner</source>
+        <translation>without a password (CorvaneRotor --set-web-password) only on this machine</translation>
+    </message>
+    <message>
+        <source>außerhalb des eigenen Rechners nur über HTTPS, das hier noch fehlt</source>
+        <translation>beyond this machine only over HTTPS, which is still missing here</translation>
+    </message>
+    <message>
+        <source>Port belegt</source>
+        <translation>port taken</translation>
+    </message>
+    <message>
+        <source>Bitte anmelden</source>
+        <translation>Please log in</translation>
+    </message>
+    <message>
+        <source>Fremde Herkunft</source>
+        <translation>Foreign origin</translation>
+    </message>
+    <message>
+        <source>Ohne gültiges Token</source>
+        <translation>Without a valid token</translation>
+    </message>
+    <message>
+        <source>Web: Anmeldung von %1 abgewiesen, noch %2 s Wartezeit nach Fehlversuchen.</source>
+        <translation>Web: login from %1 refused, %2 s left to wait after failed attempts.</translation>
+    </message>
+    <message>
+        <source>Zu viele Fehlversuche, bitte warten</source>
+        <translation>Too many failed attempts, please wait</translation>
+    </message>
+    <message>
+        <source>Web: falsches Passwort von %1%2.</source>
+        <translation>Web: wrong password from %1%2.</translation>
+    </message>
+    <message>
+        <source>, nächster Versuch in %1 s</source>
+        <translation>, next try in %1 s</translation>
+    </message>
+    <message>
+        <source>Falsches Passwort</source>
+        <translation>Wrong password</translation>
+    </message>
+    <message>
+        <source>Web: angemeldet von %1.</source>
+        <translation>Web: logged in from %1.</translation>
+    </message>
+    <message>
+        <source>Kein Winkel: %1</source>
+        <translation>No angle: %1</translation>
     </message>
 </context>
 <context>

@@ -13,15 +13,21 @@
 #include "rotor/RotorMacros.h"
 #include "session/RotorState.h"
 #include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/LoginThrottle.h"
 #include "rotorbridge/RotorProgram.h"
+#include "rotorbridge/WebPassword.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -552,3 +558,134 @@ TEST(RotorBridgeOptionsTest, TheCheckNamesATakenPortAndTheShowWarnsOfTheNetwork)
 }
 
 }  // namespace
+
+namespace {
+
+// One HTTP exchange on a fresh connection, as a browser or a script sends it: status, headers and
+// body of the answer (status 0 when none came).
+struct HttpAnswer {
+    int status = 0;
+    QByteArray headers, body;
+};
+
+HttpAnswer exchange(quint16 port, const QByteArray& request)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(2000))
+        return {};
+    socket.write(request);
+    QByteArray received;
+    // The answer is whole once its body is as long as its Content-Length says.
+    const auto whole = [&received] {
+        const int end = received.indexOf("\r\n\r\n");
+        if (end < 0)
+            return false;
+        const QRegularExpressionMatch length =
+            QRegularExpression(QStringLiteral("(?i)content-length: *(\\d+)")).match(QString::fromLatin1(received.left(end)));
+        return !length.hasMatch() || received.size() - end - 4 >= length.captured(1).toInt();
+    };
+    const bool ended = QTest::qWaitFor([&] {
+        received += socket.readAll();
+        return whole() || socket.state() != QAbstractSocket::ConnectedState;
+    }, 10000);
+    const int end = received.indexOf("\r\n\r\n");
+    if (!ended || !received.startsWith("HTTP/1.1 ") || end < 0)
+        return {};
+    return {received.mid(9, 3).toInt(), received.left(end), received.mid(end + 4)};
+}
+
+QByteArray post(const QByteArray& path, const QByteArray& headers, const QByteArray& body)
+{
+    return "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers + "Content-Length: " +
+           QByteArray::number(body.size()) + "\r\n\r\n" + body;
+}
+
+}  // namespace
+
+// With a password set, the page turns the antenna only for a browser logged in on the page itself:
+// every request without the session, its token or the page's own Origin is refused and turns
+// nothing, and guessing the password is slowed down.
+TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
+{
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    ASSERT_EQ(WebPassword::save(WebPassword::defaultPath(), QStringLiteral("Antenne-Nord")), QString());
+    LinkOptions links = quietLinks();
+    links.web = Endpoint::local(0);
+    startRotor(rotctld.device(), links);
+    const quint16 port = rotor->webPort();
+    ASSERT_NE(port, 0);
+    const auto turns = [this] {
+        int count = 0;
+        for (const FakeRotctld::Command& command : rotctld.commands())
+            count += command.line.startsWith("P ");
+        return count;
+    };
+    const QByteArray origin = "Origin: http://127.0.0.1\r\n";
+
+    const HttpAnswer wrong = exchange(port, post("/login", origin, "password=Antenne-Sued"));
+    EXPECT_EQ(wrong.status, 401);
+    const HttpAnswer login = exchange(port, post("/login", origin, "password=Antenne-Nord"));
+    ASSERT_EQ(login.status, 200) << login.body.toStdString();
+    const QByteArray id = QRegularExpression(QStringLiteral("corvane_session=([0-9a-f]{32})"))
+                              .match(QString::fromLatin1(login.headers)).captured(1).toLatin1();
+    const QByteArray token = QJsonDocument::fromJson(login.body).object().value(QStringLiteral("token")).toString().toLatin1();
+    ASSERT_EQ(id.size(), 32);
+    EXPECT_TRUE(login.headers.contains("HttpOnly; SameSite=Strict"));
+    EXPECT_TRUE(login.headers.contains("Content-Security-Policy: default-src 'none'"));
+    const QByteArray cookie = "Cookie: corvane_session=" + id + "\r\n";
+    const QByteArray withToken = "X-Corvane-Token: " + token + "\r\n";
+    const QByteArray turn = R"({"target":"123"})";
+
+    const struct {
+        const char* what;
+        QByteArray request;
+        int status;
+    } refused[] = {
+        {"no cookie", post("/api/turn", origin + withToken, turn), 401},
+        {"a stale cookie", post("/api/turn", "Cookie: corvane_session=" + QByteArray(32, '0') + "\r\n" + origin + withToken, turn), 401},
+        {"no token", post("/api/turn", cookie + origin, turn), 403},
+        {"a wrong token", post("/api/turn", cookie + origin + "X-Corvane-Token: " + QByteArray(32, 'f') + "\r\n", turn), 403},
+        {"a foreign Origin", post("/api/turn", cookie + "Origin: http://evil.example\r\n" + withToken, turn), 403},
+        {"no Origin", post("/api/turn", cookie + withToken, turn), 403},
+        {"a form posted from another page", post("/api/turn", cookie + "Origin: null\r\nContent-Type: application/x-www-form-urlencoded\r\n", "target=123"), 403},
+        {"a stop without token", post("/api/stop", cookie + origin, ""), 403},
+        {"a rotctld command posted to the page", post("/", "Content-Type: text/plain\r\n", "P 123 0\n"), 404},
+        {"a login from another page", post("/login", "Origin: http://evil.example\r\n", "password=Antenne-Nord"), 403},
+        {"a state without session", "GET /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", 401},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.what);
+        const HttpAnswer answer = exchange(port, c.request);
+        EXPECT_EQ(answer.status, c.status) << answer.body.toStdString();
+    }
+    QTest::qWait(300);
+    EXPECT_EQ(turns(), 0) << "nothing turned";
+
+    const HttpAnswer taken = exchange(port, post("/api/turn", cookie + origin + withToken, turn));
+    EXPECT_EQ(taken.status, 204) << taken.body.toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return turns() == 1; }, 3000));
+    EXPECT_EQ(exchange(port, post("/logout", cookie + origin + withToken, "")).status, 204);
+    EXPECT_EQ(exchange(port, post("/api/turn", cookie + origin + withToken, turn)).status, 401) << "logged out";
+
+    // A guesser sending 1,000 passwords down one connection: after five wrong ones each try
+    // waits, and the right one too.
+    QTcpSocket guesser;
+    guesser.connectToHost(QHostAddress::LocalHost, port);
+    ASSERT_TRUE(guesser.waitForConnected(2000));
+    for (int i = 0; i < 1000; ++i)
+        guesser.write(post("/login", origin, "password=falsch" + QByteArray::number(i)));
+    QByteArray answers;
+    const auto count = [&answers](const QByteArray& statusLine) { return int(answers.count(statusLine)); };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        answers += guesser.readAll();
+        return count("HTTP/1.1 401") + count("HTTP/1.1 429") >= 1000;
+    }, 60000));
+    // The waits run meanwhile (1 s, 2 s, ...): a few more passwords are tried as each one ends.
+    EXPECT_GE(count("HTTP/1.1 401"), LoginThrottle::freeFailures);
+    EXPECT_LE(count("HTTP/1.1 401"), LoginThrottle::freeFailures + 5);
+    EXPECT_EQ(exchange(port, post("/login", origin, "password=Antenne-Nord")).status, 429);
+    EXPECT_EQ(turns(), 1);
+    qputenv("XDG_DATA_HOME", savedData);
+}

@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
+#include "rotorbridge/WebFace.h"
+
+#include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/LenientNumber.h"
+#include "rotorbridge/RotorCommands.h"
+#include "rotorbridge/WebPassword.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTcpServer>
+#include <QUrlQuery>
+#include <QWebSocket>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+constexpr int mostLivePages = 100;
+const QString client = QStringLiteral("Web");
+
+// Every answer: nothing from elsewhere may be loaded, framed or sniffed.
+const std::pair<QByteArray, QByteArray> securityHeaders[] = {
+    {"Content-Security-Policy",
+     "default-src 'none'; script-src 'self'; style-src 'self'; img-src 'self'; connect-src 'self'; "
+     "form-action 'self'; frame-ancestors 'none'; base-uri 'none'"},
+    {"X-Content-Type-Options", "nosniff"},
+    {"Referrer-Policy", "no-referrer"},
+    {"Cache-Control", "no-store"},
+    {"X-Frame-Options", "DENY"},
+};
+
+QHttpServerResponse staticFile(const QString& name, const QByteArray& type)
+{
+    QFile file(QStringLiteral(":/web/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QHttpServerResponse(QHttpServerResponse::StatusCode::NotFound);
+    return QHttpServerResponse(type, file.readAll());
+}
+
+QHttpServerResponse json(const QJsonObject& object, QHttpServerResponse::StatusCode status =
+                                                        QHttpServerResponse::StatusCode::Ok)
+{
+    return QHttpServerResponse("application/json", QJsonDocument(object).toJson(QJsonDocument::Compact), status);
+}
+
+QHttpServerResponse refused(QHttpServerResponse::StatusCode status, const QString& why)
+{
+    return json({{QStringLiteral("error"), why}}, status);
+}
+
+}  // namespace
+
+const QByteArray WebFace::tokenHeader = "X-Corvane-Token";
+
+WebFace::WebFace(RotorCommands& commands, Setup setup, BridgeLog& log, QObject* parent)
+    : QObject(parent), commands_(commands), setup_(std::move(setup)), log_(log), sessions_(setup_.clock),
+      throttle_(setup_.clock)
+{
+    addRoutes();
+    connect(&server_, &QHttpServer::newWebSocketConnection, this, &WebFace::takeWebSocket);
+}
+
+WebFace::~WebFace() = default;
+
+QString WebFace::listen(const Endpoint& endpoint)
+{
+    endpoint_ = endpoint;
+    const bool loopback = endpoint.address.isLoopback();
+    if (!loopback && WebPassword::load(setup_.passwordPath).isEmpty())
+        return QCoreApplication::translate("WebFace", "ohne Passwort (CorvaneRotor --set-web-password) nur auf dem eigenen Rechner");
+    if (!loopback)
+        return QCoreApplication::translate("WebFace", "außerhalb des eigenen Rechners nur über HTTPS, das hier noch fehlt");
+    port_ = server_.listen(endpoint.address, endpoint.port);
+    if (port_ == 0)
+        return server_.servers().isEmpty() ? QCoreApplication::translate("WebFace", "Port belegt") : server_.servers().front()->errorString();
+    return QString();
+}
+
+void WebFace::addRoutes()
+{
+    using Method = QHttpServerRequest::Method;
+    using Status = QHttpServerResponse::StatusCode;
+    server_.route(QStringLiteral("/"), Method::Get, [] { return staticFile(QStringLiteral("index.html"), "text/html; charset=utf-8"); });
+    server_.route(QStringLiteral("/app.js"), Method::Get, [] { return staticFile(QStringLiteral("app.js"), "text/javascript; charset=utf-8"); });
+    server_.route(QStringLiteral("/style.css"), Method::Get, [] { return staticFile(QStringLiteral("style.css"), "text/css; charset=utf-8"); });
+    server_.route(QStringLiteral("/login"), Method::Post, [this](const QHttpServerRequest& request) { return login(request); });
+    server_.route(QStringLiteral("/api/session"), Method::Get, [this](const QHttpServerRequest& request) {
+        const WebSessions::Session* session = sessionOf(request);
+        if (!session)
+            return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
+        QHttpServerResponse response = json({{QStringLiteral("token"), QString::fromLatin1(session->token)}});
+        response.addHeader("Set-Cookie", WebSessions::cookie(*session, false));
+        return response;
+    });
+    server_.route(QStringLiteral("/api/state"), Method::Get, [this](const QHttpServerRequest& request) {
+        if (!sessionOf(request))
+            return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
+        return QHttpServerResponse("application/json", stateJson());
+    });
+    server_.route(QStringLiteral("/api/turn"), Method::Post, [this](const QHttpServerRequest& request) { return turn(request, false); });
+    server_.route(QStringLiteral("/api/longpath"), Method::Post, [this](const QHttpServerRequest& request) { return turn(request, true); });
+    server_.route(QStringLiteral("/api/stop"), Method::Post, [this](const QHttpServerRequest& request) {
+        if (auto refusedNow = refusal(request))
+            return std::move(*refusedNow);
+        return answer(commands_.stop(client));
+    });
+    server_.route(QStringLiteral("/api/park"), Method::Post, [this](const QHttpServerRequest& request) {
+        if (auto refusedNow = refusal(request))
+            return std::move(*refusedNow);
+        return answer(commands_.park(client));
+    });
+    server_.route(QStringLiteral("/logout"), Method::Post, [this](const QHttpServerRequest& request) {
+        if (auto refusedNow = refusal(request))
+            return std::move(*refusedNow);
+        sessions_.close(WebSessions::idIn(request.value("Cookie")));
+        QHttpServerResponse response(Status::NoContent);
+        response.addHeader("Set-Cookie", WebSessions::endingCookie(false));
+        return response;
+    });
+    server_.afterRequest([](QHttpServerResponse&& response) {
+        for (const auto& [name, value] : securityHeaders)
+            response.setHeader(name, value);
+        return std::move(response);
+    });
+}
+
+const WebSessions::Session* WebFace::sessionOf(const QHttpServerRequest& request)
+{
+    if (const WebSessions::Session* session = sessions_.use(WebSessions::idIn(request.value("Cookie"))))
+        return session;
+    // Without a password the page needs no login: a session is made for it.
+    return open() ? &sessions_.open() : nullptr;
+}
+
+bool WebFace::open() const
+{
+    return endpoint_.address.isLoopback() && WebPassword::load(setup_.passwordPath).isEmpty();
+}
+
+bool WebFace::sameOrigin(const QHttpServerRequest& request) const
+{
+    const QByteArray host = request.value("Host");
+    return !host.isEmpty() && request.value("Origin") == "http://" + host;
+}
+
+std::optional<QHttpServerResponse> WebFace::refusal(const QHttpServerRequest& request)
+{
+    using Status = QHttpServerResponse::StatusCode;
+    if (!sessions_.use(WebSessions::idIn(request.value("Cookie"))))
+        return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
+    if (!sameOrigin(request))
+        return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Fremde Herkunft"));
+    if (!sessions_.allows(WebSessions::idIn(request.value("Cookie")), request.value(tokenHeader)))
+        return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Ohne gültiges Token"));
+    return std::nullopt;
+}
+
+QHttpServerResponse WebFace::login(const QHttpServerRequest& request)
+{
+    using Status = QHttpServerResponse::StatusCode;
+    const QString from = request.remoteAddress().toString();
+    if (!sameOrigin(request))
+        return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Fremde Herkunft"));
+    if (const qint64 wait = throttle_.waitMs(request.remoteAddress()); wait > 0) {
+        log_.write(QCoreApplication::translate("WebFace", "Web: Anmeldung von %1 abgewiesen, noch %2 s Wartezeit nach Fehlversuchen.")
+                       .arg(from).arg((wait + 999) / 1000));
+        QHttpServerResponse response = refused(Status::TooManyRequests, QCoreApplication::translate("WebFace", "Zu viele Fehlversuche, bitte warten"));
+        response.addHeader("Retry-After", QByteArray::number((wait + 999) / 1000));
+        return response;
+    }
+    // A form body: "password=..." with spaces as '+'.
+    QByteArray body = request.body();
+    body.replace('+', "%20");
+    const QString password = QUrlQuery(QString::fromUtf8(body)).queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
+    const QByteArray stored = WebPassword::load(setup_.passwordPath);
+    if (stored.isEmpty() || !WebPassword::matches(password, stored)) {
+        const qint64 wait = throttle_.failed(request.remoteAddress());
+        log_.write(QCoreApplication::translate("WebFace", "Web: falsches Passwort von %1%2.")
+                       .arg(from, wait > 0 ? QCoreApplication::translate("WebFace", ", nächster Versuch in %1 s").arg(wait / 1000)
+                                           : QString()));
+        return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Falsches Passwort"));
+    }
+    throttle_.succeeded(request.remoteAddress());
+    const WebSessions::Session& session = sessions_.open();
+    log_.write(QCoreApplication::translate("WebFace", "Web: angemeldet von %1.").arg(from));
+    QHttpServerResponse response = json({{QStringLiteral("token"), QString::fromLatin1(session.token)}});
+    response.addHeader("Set-Cookie", WebSessions::cookie(session, false));
+    return response;
+}
+
+QHttpServerResponse WebFace::turn(const QHttpServerRequest& request, bool longPath)
+{
+    if (auto refusedNow = refusal(request))
+        return std::move(*refusedNow);
+    const QString target =
+        QJsonDocument::fromJson(request.body()).object().value(QStringLiteral("target")).toString().trimmed();
+    if (const std::optional<double> bearing = LenientNumber::read(target))
+        return answer(commands_.turnToBearing(longPath ? *bearing + 180 : *bearing, std::nullopt, client));
+    if (longPath || !setup_.partner || target.isEmpty() || target.size() > 20)
+        return answer(QCoreApplication::translate("WebFace", "Kein Winkel: %1").arg(target.left(20)));
+    setup_.partner(target);
+    return answer(QString());
+}
+
+QHttpServerResponse WebFace::answer(const QString& refusedWhy) const
+{
+    if (refusedWhy.isEmpty())
+        return QHttpServerResponse(QHttpServerResponse::StatusCode::NoContent);
+    return refused(QHttpServerResponse::StatusCode::UnprocessableEntity, refusedWhy);
+}
+
+QByteArray WebFace::stateJson() const
+{
+    QJsonObject state;
+    // Hundredths of a degree, as the rotator gives them.
+    const auto angle = [](double degrees) { return std::round(degrees * 100) / 100; };
+    if (const auto position = commands_.position()) {
+        state[QStringLiteral("azimuth")] = angle(position->azimuth);
+        state[QStringLiteral("elevation")] = angle(position->elevation);
+    }
+    if (const auto goal = commands_.goalAzimuth())
+        state[QStringLiteral("goal")] = angle(*goal);
+    state[QStringLiteral("minimum")] = commands_.travel().minimum;
+    state[QStringLiteral("maximum")] = commands_.travel().maximum;
+    return QJsonDocument(state).toJson(QJsonDocument::Compact);
+}
+
+void WebFace::takeWebSocket()
+{
+    while (server_.hasPendingWebSocketConnections()) {
+        std::unique_ptr<QWebSocket> socket = server_.nextPendingWebSocketConnection();
+        const QNetworkRequest handshake = socket->request();
+        const QByteArray host = handshake.rawHeader("Host");
+        const bool allowed = int(live_.size()) < mostLivePages && !host.isEmpty() &&
+                             socket->origin().toUtf8() == "http://" + host &&
+                             sessions_.use(WebSessions::idIn(handshake.rawHeader("Cookie")));
+        if (!allowed) {
+            socket->close(QWebSocketProtocol::CloseCodePolicyViolated);
+            socket.release()->deleteLater();
+            continue;
+        }
+        QWebSocket* page = socket.get();
+        connect(page, &QWebSocket::disconnected, this, [this, page] {
+            const auto found = std::find_if(live_.begin(), live_.end(), [page](const auto& held) { return held.get() == page; });
+            if (found != live_.end()) {
+                found->release()->deleteLater();
+                live_.erase(found);
+            }
+        });
+        page->sendTextMessage(QString::fromUtf8(stateJson()));
+        live_.push_back(std::move(socket));
+    }
+}
+
+void WebFace::publish()
+{
+    if (live_.empty())
+        return;
+    const QString state = QString::fromUtf8(stateJson());
+    for (const auto& page : live_)
+        page->sendTextMessage(state);
+}

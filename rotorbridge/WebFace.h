@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Corvane-Entwickler
+
+#pragma once
+
+#include "rotorbridge/Endpoint.h"
+#include "rotorbridge/LoginThrottle.h"
+#include "rotorbridge/WebSessions.h"
+
+#include <QHttpServer>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class BridgeLog;
+class QWebSocket;
+class RotorCommands;
+
+// The rotor's web page: a browser logs in with the stored password and then sees the azimuth live
+// and turns, stops and parks the antenna through the same rules as every other client. Every file
+// comes from the program itself under a strict Content-Security-Policy; every request that
+// changes something needs the session cookie, the session's token in the X-Corvane-Token header and
+// an Origin of the page itself, else it gets 401 or 403 and changes nothing.
+class WebFace : public QObject {
+    Q_OBJECT
+public:
+    struct Setup {
+        QString passwordPath;             // the stored key of the password
+        std::function<qint64()> clock;    // ms, never going back
+        // Where a locator or callsign typed into the page goes (Corvane makes it the partner and
+        // turns there); empty: only azimuths are taken.
+        std::function<void(const QString&)> partner;
+    };
+    static const QByteArray tokenHeader;
+
+    WebFace(RotorCommands& commands, Setup setup, BridgeLog& log, QObject* parent = nullptr);
+    ~WebFace() override;
+
+    // Serves the page there; returns why not, empty on success. Beyond the loopback only a set
+    // password is accepted.
+    QString listen(const Endpoint& endpoint);
+    quint16 port() const { return port_; }
+    // Sends the rotor's state to every open page; the program calls it at every reading.
+    void publish();
+    // Whether the page asks for no password: on the loopback while none is set, as the other
+    // clients' ports.
+    bool open() const;
+    int liveCount() const { return int(live_.size()); }
+
+private:
+    // The session a request belongs to; null without a live one.
+    const WebSessions::Session* sessionOf(const QHttpServerRequest& request);
+    // Why a changing request is refused: 401 without a session, 403 without its token or with
+    // a foreign Origin; nothing when it may go ahead.
+    std::optional<QHttpServerResponse> refusal(const QHttpServerRequest& request);
+    bool sameOrigin(const QHttpServerRequest& request) const;
+    QHttpServerResponse login(const QHttpServerRequest& request);
+    QHttpServerResponse turn(const QHttpServerRequest& request, bool longPath);
+    QHttpServerResponse answer(const QString& refused) const;
+    QByteArray stateJson() const;
+    void takeWebSocket();
+    void addRoutes();
+
+    RotorCommands& commands_;
+    Setup setup_;
+    BridgeLog& log_;
+    QHttpServer server_;
+    WebSessions sessions_;
+    LoginThrottle throttle_;
+    Endpoint endpoint_;
+    quint16 port_ = 0;
+    std::vector<std::unique_ptr<QWebSocket>> live_;
+};
