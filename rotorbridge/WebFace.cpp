@@ -3,6 +3,7 @@
 
 #include "rotorbridge/WebFace.h"
 
+#include "rotorbridge/BoundedTcpServer.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/LenientNumber.h"
 #include "rotorbridge/RotorCommands.h"
@@ -77,9 +78,18 @@ QString WebFace::listen(const Endpoint& endpoint)
         return QCoreApplication::translate("WebFace", "ohne Passwort (CorvaneRotor --set-web-password) nur auf dem eigenen Rechner");
     if (!loopback)
         return QCoreApplication::translate("WebFace", "außerhalb des eigenen Rechners nur über HTTPS, das hier noch fehlt");
-    port_ = server_.listen(endpoint.address, endpoint.port);
-    if (port_ == 0)
-        return server_.servers().isEmpty() ? QCoreApplication::translate("WebFace", "Port belegt") : server_.servers().front()->errorString();
+    auto* tcp = new BoundedTcpServer(BoundedTcpServer::defaultMaxBytes, this);
+    if (!tcp->listen(endpoint.address, endpoint.port)) {
+        const QString error = tcp->errorString();
+        delete tcp;
+        return error;
+    }
+    connect(tcp, &BoundedTcpServer::cut, this, [this](const QHostAddress& client) {
+        log_.write(QCoreApplication::translate("WebFace", "Web: Verbindung von %1 getrennt, sie schickte mehr als 1 MiB.")
+                       .arg(client.toString()));
+    });
+    server_.bind(tcp);
+    port_ = tcp->serverPort();
     return QString();
 }
 

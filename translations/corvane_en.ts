@@ -1624,10 +1624,6 @@ wirklich gelöscht werden?</source>
         <translation>beyond this machine only over HTTPS, which is still missing here</translation>
     </message>
     <message>
-        <source>Port belegt</source>
-        <translation>port taken</translation>
-    </message>
-    <message>
         <source>Bitte anmelden</source>
         <translation>Please log in</translation>
     </message>
@@ -1666,6 +1662,10 @@ wirklich gelöscht werden?</source>
     <message>
         <source>Kein Winkel: %1</source>
         <translation>No angle: %1</translation>
+    </message>
+    <message>
+        <source>Web: Verbindung von %1 getrennt, sie schickte mehr als 1 MiB.</source>
+        <translation>Web: connection from %1 cut, it sent more than 1 MiB.</translation>
     </message>
 </context>
 <context>
