@@ -16,23 +16,25 @@
 
 int main(int argc, char** argv)
 {
-    // A second start ends at once, silently, before any window exists. The lock is held until
-    // the settings are saved at shut-down; what follows (the leave from Logger32) may take
-    // seconds and must not keep a new start out.
-    NamedMutex instanceMutex(QStringLiteral("Corvane"));
-    if (!instanceMutex.tryLock())
-        return 0;
-
     // The font configuration loads beside the connection to the display and the windows'
     // creation (Qt takes the thread that first makes a Qt object as its main thread).
     const FontWarmUp fonts;
     QApplication application(argc, argv);
+    const CommandLine commandLine(QApplication::arguments());
+    // A second start ends at once, silently, before any window exists; help and a wrong option
+    // are answered also while the program runs. The lock is held until the settings are saved
+    // at shut-down; what follows (the leave from Logger32) may take seconds and must not keep a
+    // new start out.
+    NamedMutex instanceMutex(QStringLiteral("Corvane"));
+    const bool answerOnly = commandLine.helpAsked() || !commandLine.error().isEmpty();
+    if (!answerOnly && !instanceMutex.tryLock())
+        return 0;
+
     Program program(QApplication::applicationDirPath());
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
     // The language told for this run over the stored one; the texts of the options follow it.
-    const CommandLine commandLine(QApplication::arguments());
     ProgramLanguage::install(application, commandLine.language().value_or(program.storedLanguage()),
                              program.translationsFolder());
     if (!commandLine.error().isEmpty()) {

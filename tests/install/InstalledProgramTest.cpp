@@ -3,6 +3,8 @@
 
 #include "InstalledTree.h"
 
+#include "platform/NamedMutex.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -141,10 +143,18 @@ TEST_F(InstalledProgramTest, BothLanguagesAreInstalled)
           man + QStringLiteral("/de/man1/CorvaneRotor.1.gz")})
         EXPECT_TRUE(QFileInfo::exists(file)) << file.toStdString();
 
-    // The language the settings store, and --lang over it.
+    // The language the settings store, and --lang over it, also while another start runs (its
+    // lock held here, in a runtime folder of this test's own).
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home);
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+    const QString runtime = home + QStringLiteral("/runtime");
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    NamedMutex running(QStringLiteral("Corvane"));
+    ASSERT_TRUE(running.tryLock());
     const QString settings = home + QStringLiteral("/.local/share/Corvane/Corvane.ini");
     const struct {
         const char* name;
