@@ -13,6 +13,7 @@
 #include <QFont>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -34,9 +35,12 @@ int main(int argc, char** argv)
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
-    // The language told for this run over the stored one; the texts of the options follow it.
+    // The language told for this run over the stored one; the texts of the options follow it, and
+    // the rotor program this run starts (CORVANE_LANGUAGE, inherited) speaks it too.
     ProgramLanguage::install(application, commandLine.language().value_or(program.storedLanguage()),
                              program.translationsFolder());
+    if (const std::optional<Language> told = commandLine.language())
+        qputenv("CORVANE_LANGUAGE", *told == Language::english ? "en" : "de");
     if (!commandLine.error().isEmpty()) {
         std::fputs(qPrintable(commandLine.error() + u'\n' + CommandLine::helpText()), stderr);
         return 2;

@@ -28,22 +28,26 @@
 #include <QTextStream>
 
 #include <clocale>
+#include <optional>
 
 namespace {
 
 // The rotor program speaks the language Corvane's settings choose (the settings file Corvane
-// registered); German, its own, without them. The German program installs nothing, so that its
-// output stays as it was.
+// registered), or the one of the Corvane run that started it; German, its own, without them. The
+// German program installs nothing, so that its output stays as it was.
 void installLanguage(QCoreApplication& application)
 {
+    // A Corvane run told its language on its command line passes it on to the program it starts.
+    std::optional<Language> language = ProgramLanguage::fromCode(qEnvironmentVariable("CORVANE_LANGUAGE"));
     const QString settingsPath =
         Registry::readString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile);
-    if (settingsPath.isEmpty() || !QFileInfo::exists(settingsPath))
-        return;
-    SettingsFile file(settingsPath);
-    ParameterSettings parameters;
-    parameters.load(file);
-    if (parameters.language() == Language::english)
+    if (!language && !settingsPath.isEmpty() && QFileInfo::exists(settingsPath)) {
+        SettingsFile file(settingsPath);
+        ParameterSettings parameters;
+        parameters.load(file);
+        language = parameters.language();
+    }
+    if (language == Language::english)
         ProgramLanguage::install(application, Language::english,
                                  ProgramLayout::of(QCoreApplication::applicationDirPath()).dataFolder() +
                                      QStringLiteral("translations/"));

@@ -380,7 +380,8 @@ QProcessEnvironment germanStation(const QTemporaryDir& home)
 }
 
 // The rotor program speaks the language of the settings file Corvane registered: English with
-// [Parameter] Sprache=English, German without the key, without a file and without a registered one.
+// [Parameter] Sprache=English, German without the key, without a file and without a registered one;
+// started by a Corvane run told its language with --lang, that one.
 TEST(RotorProgramLanguageTest, SpeaksTheLanguageCorvanesSettingsChoose)
 {
     struct Case {
@@ -388,6 +389,7 @@ TEST(RotorProgramLanguageTest, SpeaksTheLanguageCorvanesSettingsChoose)
         const char* settings;  // Corvane.ini; null: none registered
         const char* help;      // a line of --help
         const char* refusal;   // the refusal of an unknown model
+        const char* runLanguage = nullptr;  // CORVANE_LANGUAGE, as Corvane started with --lang passes it
     } const cases[] = {
         {"English chosen", "[Parameter]\r\nSprache=English\r\n", "Rotor control for Corvane",
          "Hamlib knows no rotator model 99999. Nothing registered."},
@@ -397,11 +399,17 @@ TEST(RotorProgramLanguageTest, SpeaksTheLanguageCorvanesSettingsChoose)
          "Hamlib kennt kein Rotormodell 99999. Nichts eingetragen."},
         {"no settings registered", nullptr, "Rotorsteuerung für Corvane",
          "Hamlib kennt kein Rotormodell 99999. Nichts eingetragen."},
+        {"English for Corvane's run over German chosen", "[Parameter]\r\nSprache=Deutsch\r\n", "Rotor control for Corvane",
+         "Hamlib knows no rotator model 99999. Nothing registered.", "en"},
+        {"German for Corvane's run over English chosen", "[Parameter]\r\nSprache=English\r\n",
+         "Rotorsteuerung für Corvane", "Hamlib kennt kein Rotormodell 99999. Nichts eingetragen.", "de"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir home;
-        const QProcessEnvironment german = germanStation(home);
+        QProcessEnvironment german = germanStation(home);
+        if (c.runLanguage)
+            german.insert(QStringLiteral("CORVANE_LANGUAGE"), QString::fromLatin1(c.runLanguage));
         if (c.settings) {
             const QString ini = home.filePath(QStringLiteral("Corvane.ini"));
             QFile file(ini);
