@@ -12,25 +12,32 @@
 #include <QApplication>
 #include <QFont>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 int main(int argc, char** argv)
 {
-    // The font configuration loads beside the connection to the display and the windows'
-    // creation (Qt takes the thread that first makes a Qt object as its main thread).
-    const FontWarmUp fonts;
-    QApplication application(argc, argv);
-    const CommandLine commandLine(QApplication::arguments());
-    // A second start ends at once, silently, before any window exists; help and a wrong option
-    // are answered also while the program runs. The lock is held until the settings are saved
-    // at shut-down; what follows (the leave from Logger32) may take seconds and must not keep a
-    // new start out.
+    // A second start ends at once, silently, before anything else is made, unless it asks for the
+    // help, which is answered also while the program runs. The lock is held until the settings
+    // are saved at shut-down; what follows (the leave from Logger32) may take seconds and must not
+    // keep a new start out.
+    const bool helpAsked = std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, "-h") == 0 || std::strcmp(argument, "--help") == 0;
+    });
     NamedMutex instanceMutex(QStringLiteral("Corvane"));
-    const bool answerOnly = commandLine.helpAsked() || !commandLine.error().isEmpty();
-    if (!answerOnly && !instanceMutex.tryLock())
+    const bool first = instanceMutex.tryLock();
+    if (!first && !helpAsked)
         return 0;
 
+    // The font configuration loads beside the connection to the display and the windows'
+    // creation (Qt takes the thread that first makes a Qt object as its main thread).
+    std::optional<FontWarmUp> fonts;
+    if (first)
+        fonts.emplace();
+    QApplication application(argc, argv);
+    const CommandLine commandLine(QApplication::arguments());
     Program program(QApplication::applicationDirPath());
     // Ties the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.corvane.Corvane"));
@@ -45,7 +52,7 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(commandLine.error() + u'\n' + CommandLine::helpText()), stderr);
         return 2;
     }
-    if (commandLine.helpAsked()) {
+    if (commandLine.helpAsked() || !first) {
         std::fputs(qPrintable(CommandLine::helpText()), stdout);
         return 0;
     }
