@@ -26,6 +26,7 @@ const TextOption textOptions[] = {
     {"min-az", rotorKeys::minAzimuth, &RotorSetup::minAzimuth},
     {"max-az", rotorKeys::maxAzimuth, &RotorSetup::maxAzimuth},
     {"serve-rotctld", rotorKeys::rotctld, &RotorSetup::rotctld},
+    {"serve-web", rotorKeys::web, &RotorSetup::web},
     {"pst", rotorKeys::pst, &RotorSetup::pst},
     {"n1mm", rotorKeys::n1mm, &RotorSetup::n1mm},
     {"n1mm-announce", rotorKeys::n1mmAnnounce, &RotorSetup::n1mmAnnounce},

@@ -27,6 +27,7 @@ struct RotorSetup {
     QStringList otherConf; // further Hamlib settings NAME=VALUE, kept as stored
     QString minAzimuth, maxAzimuth;           // travel ends, degrees
     QString rotctld, pst, n1mm, n1mmAnnounce;  // "[address:]port", "aus" or empty
+    QString web;                                // the web page's "[address:]port"; empty: none
     QString parkAzimuth, parkElevation;       // degrees
     QString deadBand;                          // degrees
     QString leastInterval;                     // ms

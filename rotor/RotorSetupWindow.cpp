@@ -64,6 +64,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
       minAzimuth_(field(QStringLiteral("LinkesEnde"), tr("wie der Rotor"))),
       maxAzimuth_(field(QStringLiteral("RechtesEnde"), tr("wie der Rotor"))),
       rotctld_(field(QStringLiteral("Rotctld"), tr("aus, z. B. 4533"))),
+      web_(field(QStringLiteral("Web"), tr("aus, z. B. 8765"))),
       pst_(field(QStringLiteral("Pst"), QStringLiteral("127.0.0.1:12000"))),
       n1mm_(field(QStringLiteral("N1mm"), QStringLiteral("127.0.0.1:12040"))),
       parkAzimuth_(field(QStringLiteral("ParkAzimut"), tr("die des Rotors"))),
@@ -100,6 +101,7 @@ RotorSetupWindow::RotorSetupWindow(QString rotorProgram, QWidget* parent)
     auto* clients = new QGroupBox(tr("Andere Programme und Bewegung"));
     auto* clientForm = new QFormLayout(clients);
     clientForm->addRow(tr("rotctld-Ser&ver ([Adresse:]Port):"), rotctld_);
+    clientForm->addRow(tr("W&ebseite ([Adresse:]Port):"), web_);
     clientForm->addRow(tr("Pst&Rotator-UDP ([Adresse:]Port oder aus):"), pst_);
     clientForm->addRow(tr("N1MM-&UDP ([Adresse:]Port oder aus):"), n1mm_);
     auto* park = new QHBoxLayout;
@@ -167,6 +169,7 @@ void RotorSetupWindow::fill(const RotorSetup& setup)
     // rotor program takes either word.
     const auto port = [this](const QString& stored) { return stored == QLatin1String("aus") ? tr("aus") : stored; };
     rotctld_->setText(port(setup.rotctld));
+    web_->setText(port(setup.web));
     pst_->setText(port(setup.pst));
     n1mm_->setText(port(setup.n1mm));
     parkAzimuth_->setText(setup.parkAzimuth);
@@ -202,6 +205,7 @@ RotorSetup RotorSetupWindow::edited() const
     setup.minAzimuth = minAzimuth_->text();
     setup.maxAzimuth = maxAzimuth_->text();
     setup.rotctld = rotctld_->text();
+    setup.web = web_->text();
     setup.pst = pst_->text();
     setup.n1mm = n1mm_->text();
     setup.parkAzimuth = parkAzimuth_->text();

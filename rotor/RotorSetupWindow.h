@@ -68,6 +68,7 @@ private:
     QLineEdit* minAzimuth_;
     QLineEdit* maxAzimuth_;
     QLineEdit* rotctld_;
+    QLineEdit* web_;
     QLineEdit* pst_;
     QLineEdit* n1mm_;
     QLineEdit* parkAzimuth_;

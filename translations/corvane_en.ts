@@ -1067,6 +1067,14 @@ The rotor program is restarted with the new settings.</translation>
         <source>aus</source>
         <translation>off</translation>
     </message>
+    <message>
+        <source>aus, z. B. 8765</source>
+        <translation>off, e.g. 8765</translation>
+    </message>
+    <message>
+        <source>W&amp;ebseite ([Adresse:]Port):</source>
+        <translation>&amp;Web page ([address:]port):</translation>
+    </message>
 </context>
 <context>
     <name>SettingsFile</name>

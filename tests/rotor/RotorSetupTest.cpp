@@ -27,12 +27,13 @@ TEST(RotorSetup, OptionsForTheRotorProgramOnlyWhereAValueIsGiven)
     setup.otherConf = QStringList {QStringLiteral("timeout=500")};
     setup.minAzimuth = QStringLiteral("-180");
     setup.rotctld = QStringLiteral("4533");
+    setup.web = QStringLiteral("8765");
     setup.pst = QStringLiteral("aus");
     setup.deadBand = QStringLiteral("3");
     EXPECT_EQ(setup.arguments(),
               QStringList({"--model", "601", "--device", "/dev/ttyUSB0", "--min-az", "-180", "--serve-rotctld", "4533",
-                           "--pst", "aus", "--dead-band", "3", "--set-conf", "serial_speed=9600", "--set-conf",
-                           "timeout=500"}));
+                           "--serve-web", "8765", "--pst", "aus", "--dead-band", "3", "--set-conf",
+                           "serial_speed=9600", "--set-conf", "timeout=500"}));
 }
 
 TEST(RotorSetup, ModelsAsTheRotorProgramListsThemAndTheSearch)
