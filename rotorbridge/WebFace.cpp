@@ -100,6 +100,9 @@ void WebFace::addRoutes()
     server_.route(QStringLiteral("/"), Method::Get, [] { return staticFile(QStringLiteral("index.html"), "text/html; charset=utf-8"); });
     server_.route(QStringLiteral("/app.js"), Method::Get, [] { return staticFile(QStringLiteral("app.js"), "text/javascript; charset=utf-8"); });
     server_.route(QStringLiteral("/style.css"), Method::Get, [] { return staticFile(QStringLiteral("style.css"), "text/css; charset=utf-8"); });
+    // The live readings' WebSocket: the server upgrades a request only once a route has taken
+    // it, and answers nothing here; takeWebSocket then checks the session and Origin.
+    server_.route(QStringLiteral("/live"), Method::Get, [](const QHttpServerRequest&, QHttpServerResponder&&) {});
     server_.route(QStringLiteral("/login"), Method::Post, [this](const QHttpServerRequest& request) { return login(request); });
     server_.route(QStringLiteral("/api/session"), Method::Get, [this](const QHttpServerRequest& request) {
         const WebSessions::Session* session = sessionOf(request);

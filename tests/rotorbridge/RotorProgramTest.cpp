@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
+#include <QWebSocket>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -690,6 +691,25 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
     EXPECT_EQ(exchange(port, "GET /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\n" + cookie + "\r\n").status, 200);
     QTest::qWait(300);
     EXPECT_EQ(turns(), 0) << "nothing turned";
+
+    // The live readings: a WebSocket of the page itself gets the state at once and at every
+    // reading; one opened from another page is closed without a word.
+    const auto openLive = [port, &id](QWebSocket& socket, const QByteArray& from) {
+        QNetworkRequest request(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(port)));
+        request.setRawHeader("Cookie", "corvane_session=" + id);
+        request.setRawHeader("Origin", from);
+        socket.open(request);
+    };
+    QWebSocket live, stranger;
+    QStringList received, toStranger;
+    QObject::connect(&live, &QWebSocket::textMessageReceived, [&received](const QString& text) { received << text; });
+    QObject::connect(&stranger, &QWebSocket::textMessageReceived, [&toStranger](const QString& text) { toStranger << text; });
+    openLive(live, "http://127.0.0.1:" + QByteArray::number(port));
+    openLive(stranger, "http://evil.example");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.size() >= 3; }, 5000)) << "the state at once and at readings";
+    EXPECT_TRUE(received.value(0).contains(QStringLiteral("\"azimuth\":"))) << received.value(0).toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stranger.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_TRUE(toStranger.isEmpty());
 
     const HttpAnswer taken = exchange(port, post("/api/turn", cookie + origin + withToken, turn));
     EXPECT_EQ(taken.status, 204) << taken.body.toStdString();
