@@ -714,6 +714,14 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
     const HttpAnswer taken = exchange(port, post("/api/turn", cookie + origin + withToken, turn));
     EXPECT_EQ(taken.status, 204) << taken.body.toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return turns() == 1; }, 3000));
+    const auto stops = [this] {
+        int count = 0;
+        for (const FakeRotctld::Command& command : rotctld.commands())
+            count += command.line == "S";
+        return count;
+    };
+    EXPECT_EQ(exchange(port, post("/api/stop", cookie + origin + withToken, "")).status, 204);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stops() == 1; }, 3000)) << "a stop reaches the rotator as S";
     EXPECT_EQ(exchange(port, post("/logout", cookie + origin + withToken, "")).status, 204);
     EXPECT_EQ(exchange(port, post("/api/turn", cookie + origin + withToken, turn)).status, 401) << "logged out";
 
