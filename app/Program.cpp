@@ -5,6 +5,7 @@
 
 #include "app/MainWindowWiring.h"
 #include "app/MapOverlays.h"
+#include "app/MapRedraws.h"
 #include "app/TFormA.h"
 #include "beam/TForm10.h"
 #include "entry/TForm4.h"
@@ -178,29 +179,12 @@ void Program::createWindows()
 
 // A map redraws for a new target or own station after the crosshair window, made after it, has
 // come up for them (slots run in the order they were connected): it draws the target only while
-// that window is open. What a map follows from its own creation on is MapWindow's.
+// that window is open.
 void Program::connectMapRedraws()
 {
-    const ParameterSettings& parameters = settings_->parameters;
-    for (MapWindow* map : std::initializer_list<MapWindow*> {mercatorWindow_, beamWindow_}) {
-        if (!map)
-            continue;
-        QObject::connect(session_.get(), &Session::targetChanged, map, &MapWindow::redrawIfShown);
-        QObject::connect(session_.get(), &Session::ownPositionChanged, map, &MapWindow::redrawIfShown);
-        for (auto changed : {&ParameterSettings::citiesShownChanged, &ParameterSettings::circleSpacingChanged,
-                             &ParameterSettings::locatorGridChanged, &ParameterSettings::greylineShownChanged,
-                             &ParameterSettings::mapLabelsShownChanged, &ParameterSettings::openingAngleChanged,
-                             &ParameterSettings::mapBandChanged, &ParameterSettings::mapAgeChanged})
-            QObject::connect(&parameters, changed, map, &MapWindow::redrawIfShown);
-        if (spots_)
-            QObject::connect(spots_.get(), &SpotService::changed, map, &MapWindow::redrawIfShown);
-        // Once a minute the sun has moved on.
-        if (minuteTicker_)
-            QObject::connect(minuteTicker_.get(), &MinuteTicker::tick, map, [map, &parameters] {
-                if (parameters.greylineShown())
-                    map->redrawIfShown();
-            });
-    }
+    for (MapWindow* map : std::initializer_list<MapWindow*> {mercatorWindow_, beamWindow_})
+        if (map)
+            MapRedraws::follow(*map, *session_, settings_->parameters, spots_.get(), minuteTicker_.get());
 }
 
 void Program::connectToolWindows()
@@ -209,26 +193,11 @@ void Program::connectToolWindows()
     if (!main)
         return;
     // A request that comes before the first paint makes the windows put off until then.
-    QObject::connect(main, &TFormA::locatorEntryRequested, main, [this] {
-        if (TForm4* entry = entryWindow())
-            entry->toggleFromMenu();
-    });
-    QObject::connect(main, &TFormA::fixedStationsRequested, main, [this] {
-        if (TForm7* directions = directionsWindow())
-            directions->toggleFromMenu();
-    });
-    QObject::connect(main, &TFormA::parametersRequested, main, [this] {
-        if (TForm3* parameters = parameterWindow())
-            parameters->toggleFromMenu();
-    });
-    QObject::connect(main, &TFormA::helpRequested, main, [this] {
-        if (TFormHilfe* help = helpWindow())
-            help->showHelpPage();
-    });
-    QObject::connect(main, &TFormA::aboutRequested, main, [this] {
-        if (TFormHelpAbout* about = aboutWindow())
-            about->show();
-    });
+    answer(&TFormA::locatorEntryRequested, &Program::entryWindow, &TForm4::toggleFromMenu);
+    answer(&TFormA::fixedStationsRequested, &Program::directionsWindow, &TForm7::toggleFromMenu);
+    answer(&TFormA::parametersRequested, &Program::parameterWindow, &TForm3::toggleFromMenu);
+    answer(&TFormA::helpRequested, &Program::helpWindow, &TFormHilfe::showHelpPage);
+    answer(&TFormA::aboutRequested, &Program::aboutWindow, &TFormHelpAbout::show);
 }
 
 void Program::connectEntryWindow()
@@ -261,10 +230,7 @@ void Program::addMapLayers()
     spots_ = std::make_unique<SpotService>([&session]() -> const CallsignTable& { return session.referenceData().callsignTable; },
                                            [] { return QDateTime::currentSecsSinceEpoch(); });
     // A click on a marker makes that station the partner as if its square or call were typed.
-    mapLayers_ = std::make_unique<MapOverlays>(session, settings_->parameters, *spots_, [this](const QString& partner) {
-        if (partnerLinks_)
-            partnerLinks_->take(partner);
-    });
+    mapLayers_ = std::make_unique<MapOverlays>(session, settings_->parameters, *spots_, [this](const QString& partner) { takePartner(partner); });
     for (MapWindow* map : std::initializer_list<MapWindow*> {mercatorWindow_, beamWindow_})
         if (map)
             mapLayers_->addTo(*map);
@@ -317,15 +283,18 @@ void Program::connectExtras()
                                                                  [this] { return session_->ownPosition(); });
                 dxSpotsWindow_->setWindowFlag(Qt::WindowStaysOnTopHint);
                 QObject::connect(dxSpotsWindow_.get(), &DxSpotsWindow::partnerChosen, main,
-                                 [this](const QString& partner) {
-                                     if (partnerLinks_)
-                                         partnerLinks_->take(partner);
-                                 });
+                                 [this](const QString& partner) { takePartner(partner); });
             }
             dxSpotsWindow_->show();
             dxSpotsWindow_->raise();
             dxSpotsWindow_->activateWindow();
         });
+}
+
+void Program::takePartner(const QString& partner)
+{
+    if (partnerLinks_)
+        partnerLinks_->take(partner);
 }
 
 void Program::connectSpotSources()

@@ -108,6 +108,15 @@ private:
     void connectMapRedraws();
     // The main window's menu to the tool windows that answer it, made first when still put off.
     void connectToolWindows();
+    // One request of the menu to the window that answers it.
+    template <typename Window, typename Action>
+    void answer(void (TFormA::*request)(), Window* (Program::*window)() const, Action action)
+    {
+        QObject::connect(mainWindow_, request, mainWindow_, [this, window, action] {
+            if (Window* made = (this->*window)())
+                (made->*action)();
+        });
+    }
     // The entry window's first-run prompt to the main window, and a click on the map that hides it.
     void connectEntryWindow();
     // Wires the partner inputs to the windows that take partners and keep the WSJT-X settings.
@@ -116,6 +125,8 @@ private:
     void connectExtras();
     // The layers drawn over both maps, each while its setting is on.
     void addMapLayers();
+    // A station clicked on a map or chosen among the spots, taken as if its square or call were typed.
+    void takePartner(const QString& partner);
     // The DX cluster and the own log, as the parameters name them.
     void connectSpotSources();
 

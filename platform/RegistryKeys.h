@@ -22,6 +22,8 @@ inline const QString maxAzimuth = QStringLiteral("RotorMaxAzimuth");
 // The clients' listeners, "[ADDRESS:]PORT" or "aus"; empty for the default.
 inline const QString rotctld = QStringLiteral("ServeRotctld");
 inline const QString web = QStringLiteral("ServeWeb");  // the web page's [address:]port; empty: none
+inline const QString webCertificate = QStringLiteral("WebCert");  // the page's certificate file; empty: the one made
+inline const QString webKey = QStringLiteral("WebKey");           // its private key file
 inline const QString pst = QStringLiteral("ServePst");
 inline const QString n1mm = QStringLiteral("ServeN1mm");
 inline const QString n1mmAnnounce = QStringLiteral("N1mmAnnounce");

@@ -3,21 +3,40 @@
 
 #include "rotorbridge/BoundedTcpServer.h"
 
-#include <QTcpSocket>
+#include <QSslSocket>
 
 #include <memory>
 
-BoundedTcpServer::BoundedTcpServer(qint64 maxBytes, QObject* parent) : QTcpServer(parent), maxBytes_(maxBytes)
+BoundedTcpServer::BoundedTcpServer(qint64 maxBytes, QObject* parent) : QSslServer(parent), maxBytes_(maxBytes)
 {
+    // An encrypted connection is counted from its handshake on, before the HTTP server takes it.
+    connect(this, &QSslServer::startedEncryptionHandshake, this, [this](QSslSocket* socket) { bound(socket); });
+}
+
+void BoundedTcpServer::encrypt(const QSslConfiguration& configuration)
+{
+    setSslConfiguration(configuration);
+    setHandshakeTimeout(handshakeMs);
+    encrypted_ = true;
 }
 
 void BoundedTcpServer::incomingConnection(qintptr descriptor)
 {
+    if (encrypted_) {
+        QSslServer::incomingConnection(descriptor);
+        return;
+    }
     auto* socket = new QTcpSocket(this);
     if (!socket->setSocketDescriptor(descriptor)) {
         delete socket;
         return;
     }
+    bound(socket);
+    addPendingConnection(socket);
+}
+
+void BoundedTcpServer::bound(QTcpSocket* socket)
+{
     // Connected before the HTTP server takes the socket, so this runs first at every arrival and
     // sees what came before it is read away.
     struct Count {
@@ -39,5 +58,4 @@ void BoundedTcpServer::incomingConnection(qintptr descriptor)
             QMetaObject::invokeMethod(socket, &QTcpSocket::abort, Qt::QueuedConnection);
         }
     });
-    addPendingConnection(socket);
 }

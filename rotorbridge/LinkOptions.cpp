@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cmath>
 
@@ -46,7 +47,12 @@ const Setting settings[] = {
     {"serve-web", rotorKeys::web, QT_TRANSLATE_NOOP("LinkOptions", "[adresse:]port"),
      QT_TRANSLATE_NOOP("LinkOptions",
                        "Die Webseite des Rotors anbieten (Adresse 127.0.0.1, wenn keine genannt ist; andere "
-                       "Adressen nur mit Passwort).")},
+                       "Adressen nur mit Passwort und über HTTPS).")},
+    {"web-cert", rotorKeys::webCertificate, QT_TRANSLATE_NOOP("LinkOptions", "datei"),
+     QT_TRANSLATE_NOOP("LinkOptions",
+                       "Zertifikat der Webseite (PEM; ohne: ein selbst signiertes, beim ersten Gebrauch gemacht).")},
+    {"web-key", rotorKeys::webKey, QT_TRANSLATE_NOOP("LinkOptions", "datei"),
+     QT_TRANSLATE_NOOP("LinkOptions", "Privater Schlüssel zum Zertifikat der Webseite (PEM, ohne Passwort).")},
 };
 
 using Texts = QStringList;  // one per setting, empty where not given
@@ -99,6 +105,14 @@ std::optional<LinkOptions> fromTexts(const Texts& texts, QString* error)
         return std::nullopt;
     if (!texts[4].isEmpty())
         options.parkAzimuth = parkAzimuth;
+    // Files are named in full, so that the program finds them from any working folder.
+    const auto file = [](const QString& path) { return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath(); };
+    options.webCertificate = file(texts[9]);
+    options.webKey = file(texts[10]);
+    if (options.webCertificate.isEmpty() != options.webKey.isEmpty()) {
+        *error = QCoreApplication::translate("LinkOptions", "--web-cert und --web-key nur zusammen");
+        return std::nullopt;
+    }
     options.leastIntervalMs = int(std::lround(interval));
     return options;
 }
@@ -143,7 +157,9 @@ bool LinkOptions::save() const
                              QString::number(parkElevation),
                              QString::number(deadBand),
                              QString::number(leastIntervalMs),
-                             web ? web->text() : QString()};
+                             web ? web->text() : QString(),
+                             webCertificate,
+                             webKey};
     bool ok = true;
     for (int i = 0; i < texts.size(); ++i)
         ok = Registry::writeString(rotorKeys::company, settings[i].key, texts[i]) && ok;
@@ -168,11 +184,18 @@ QStringList LinkOptions::describe() const
     // Said only once switched on, so that the lines of a registration without it stay as they were.
     if (web)
         lines << QCoreApplication::translate("LinkOptions", "Webseite: %1").arg(web->text());
+    if (!webCertificate.isEmpty())
+        lines << QCoreApplication::translate("LinkOptions", "Zertifikat der Webseite: %1, Schlüssel %2").arg(webCertificate, webKey);
     for (const Listener& listener : listeners()) {
         if (const QString warning = listener.networkWarning(); !warning.isEmpty())
             lines << warning;
     }
     return lines;
+}
+
+bool LinkOptions::webEncrypted() const
+{
+    return web && (!web->address.isLoopback() || !webCertificate.isEmpty());
 }
 
 std::vector<LinkOptions::Listener> LinkOptions::listeners() const

@@ -40,6 +40,11 @@ struct LinkOptions {
     double deadBand = 2;                // degrees
     int leastIntervalMs = 1000;
     std::optional<Endpoint> web;  // nothing: no web page
+    QString webCertificate;       // the page's certificate and key files (PEM); empty: one made for it
+    QString webKey;
+
+    // Whether the web page is served over HTTPS: beyond the loopback always, on it with a certificate.
+    bool webEncrypted() const;
 
     // Declares the options on the parser.
     static void declare(QCommandLineParser& parser);

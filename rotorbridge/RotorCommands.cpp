@@ -48,6 +48,11 @@ std::optional<double> RotorCommands::goalAzimuth() const
     return pacer_.goal() ? std::optional(pacer_.goal()->azimuth) : std::nullopt;
 }
 
+QString RotorCommands::goalClient() const
+{
+    return pacer_.goal() ? pacer_.goal()->client : QString();
+}
+
 const TravelRange& RotorCommands::travel() const
 {
     return bridge_.travel();

@@ -54,6 +54,8 @@ public:
     std::optional<HamlibRotator::Position> position() const;
     // The azimuth the antenna is going to (or last went to).
     std::optional<double> goalAzimuth() const;
+    // Who gave that goal ("Corvane", "rotctld", "Web", …); empty without a goal.
+    QString goalClient() const;
     // The travel ends reported to Corvane and the clients, whole degrees.
     const TravelRange& travel() const;
     // The elevations the rotator takes; 0 to 90 degrees where it does not say.

@@ -3,14 +3,17 @@
 
 #include "rotorbridge/RotorProgram.h"
 
-#include "rotorbridge/WebPassword.h"
-
-#include <QDateTime>
-
+#include "platform/Registry.h"
+#include "platform/RegistryKeys.h"
+#include "rotor/DirectionsFile.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/HamlibRotator.h"
+#include "rotorbridge/WebPassword.h"
+#include "startup/ProgramLayout.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
 
 RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRotator& rotator,
                            const BridgeOptions& options, BridgeLog& log, RotorBridgeTiming timing)
@@ -26,7 +29,9 @@ RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRo
       n1mm_(commands_, faults_, links_.n1mmAnnounce),
       web_(commands_,
            {WebPassword::defaultPath(), [] { return QDateTime::currentMSecsSinceEpoch(); },
-            [this](const QString& partner) { partner_.request(partner, QStringLiteral("Web")); }},
+            [this](const QString& partner) { partner_.request(partner, QStringLiteral("Web")); },
+            links_.webCertificate, links_.webKey, beamMapPath(),
+            ProgramLayout::of(QCoreApplication::applicationDirPath()).writableFolder() + DirectionsFile::fileName},
            log)
 {
     // Every reading goes to the open web pages.
@@ -34,6 +39,13 @@ RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRo
     bridge_.routeTargets([this](double azimuth, double elevation) {
         return commands_.turnToAzimuth(azimuth, elevation, QStringLiteral("Corvane")).isEmpty();
     });
+}
+
+QString RotorProgram::beamMapPath()
+{
+    // Corvane keeps its beam map beside the settings file it registered.
+    const QString settings = Registry::readString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile);
+    return settings.isEmpty() ? QString() : QFileInfo(settings).absolutePath() + QStringLiteral("/Karten/BeamKarte.bmp");
 }
 
 RotorProgram::~RotorProgram()

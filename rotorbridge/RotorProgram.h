@@ -39,6 +39,8 @@ public:
     quint16 webPort() const { return web_.port(); }
 
 private:
+    // Corvane's beam map, for the web page; empty while Corvane has registered no settings file.
+    static QString beamMapPath();
     void serveClients();
     // Opens one client port; returns why not, empty on success.
     QString listen(const LinkOptions::Listener& listener);

@@ -3,17 +3,21 @@
 
 #include "rotorbridge/WebFace.h"
 
+#include "rotor/DirectionLine.h"
 #include "rotorbridge/BoundedTcpServer.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/LenientNumber.h"
 #include "rotorbridge/RotorCommands.h"
+#include "rotorbridge/WebCertificate.h"
+#include "rotorbridge/WebPage.h"
 #include "rotorbridge/WebPassword.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTcpServer>
+#include <QSslConfiguration>
 #include <QUrlQuery>
 #include <QWebSocket>
 
@@ -62,7 +66,7 @@ const QByteArray WebFace::tokenHeader = "X-Corvane-Token";
 
 WebFace::WebFace(RotorCommands& commands, Setup setup, BridgeLog& log, QObject* parent)
     : QObject(parent), commands_(commands), setup_(std::move(setup)), log_(log), sessions_(setup_.clock),
-      throttle_(setup_.clock)
+      throttle_(setup_.clock), beamPicture_(setup_.beamMapPath)
 {
     addRoutes();
     connect(&server_, &QHttpServer::newWebSocketConnection, this, &WebFace::takeWebSocket);
@@ -76,20 +80,29 @@ QString WebFace::listen(const Endpoint& endpoint)
     const bool loopback = endpoint.address.isLoopback();
     if (!loopback && WebPassword::load(setup_.passwordPath).isEmpty())
         return QCoreApplication::translate("WebFace", "ohne Passwort (CorvaneRotor --set-web-password) nur auf dem eigenen Rechner");
-    if (!loopback)
-        return QCoreApplication::translate("WebFace", "außerhalb des eigenen Rechners nur über HTTPS, das hier noch fehlt");
-    auto* tcp = new BoundedTcpServer(BoundedTcpServer::defaultMaxBytes, this);
-    if (!tcp->listen(endpoint.address, endpoint.port)) {
-        const QString error = tcp->errorString();
-        delete tcp;
-        return error;
+    auto tcp = std::make_unique<BoundedTcpServer>(BoundedTcpServer::defaultMaxBytes);
+    if (!loopback || !setup_.certificatePath.isEmpty()) {
+        QString error;
+        const auto pair = WebCertificate::obtain(setup_.certificatePath, setup_.keyPath, endpoint.address, &error);
+        if (!pair)
+            return error;
+        QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+        tls.setLocalCertificate(pair->certificate);
+        tls.setPrivateKey(pair->key);
+        tls.setProtocol(QSsl::TlsV1_2OrLater);
+        tcp->encrypt(tls);
     }
-    connect(tcp, &BoundedTcpServer::cut, this, [this](const QHostAddress& client) {
+    if (!tcp->listen(endpoint.address, endpoint.port))
+        return tcp->errorString();
+    connect(tcp.get(), &BoundedTcpServer::cut, this, [this](const QHostAddress& client) {
         log_.write(QCoreApplication::translate("WebFace", "Web: Verbindung von %1 getrennt, sie schickte mehr als 1 MiB.")
                        .arg(client.toString()));
     });
-    server_.bind(tcp);
+    secure_ = tcp->encrypted();
+    const HamlibRotator::Range elevations = commands_.elevationRange();
+    elevated_ = elevations.maximum > elevations.minimum;
     port_ = tcp->serverPort();
+    server_.bind(tcp.release());
     return QString();
 }
 
@@ -97,7 +110,7 @@ void WebFace::addRoutes()
 {
     using Method = QHttpServerRequest::Method;
     using Status = QHttpServerResponse::StatusCode;
-    server_.route(QStringLiteral("/"), Method::Get, [] { return staticFile(QStringLiteral("index.html"), "text/html; charset=utf-8"); });
+    server_.route(QStringLiteral("/"), Method::Get, [] { return QHttpServerResponse("text/html; charset=utf-8", WebPage::index()); });
     server_.route(QStringLiteral("/app.js"), Method::Get, [] { return staticFile(QStringLiteral("app.js"), "text/javascript; charset=utf-8"); });
     server_.route(QStringLiteral("/style.css"), Method::Get, [] { return staticFile(QStringLiteral("style.css"), "text/css; charset=utf-8"); });
     // The live readings' WebSocket: the server upgrades a request only once a route has taken
@@ -109,7 +122,7 @@ void WebFace::addRoutes()
         if (!session)
             return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
         QHttpServerResponse response = json({{QStringLiteral("token"), QString::fromLatin1(session->token)}});
-        response.addHeader("Set-Cookie", WebSessions::cookie(*session, false));
+        response.addHeader("Set-Cookie", WebSessions::cookie(*session, secure_));
         return response;
     });
     server_.route(QStringLiteral("/api/state"), Method::Get, [this](const QHttpServerRequest& request) {
@@ -117,6 +130,20 @@ void WebFace::addRoutes()
             return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
         return QHttpServerResponse("application/json", stateJson());
     });
+    server_.route(QStringLiteral("/beam.png"), Method::Get, [this](const QHttpServerRequest& request) {
+        if (!sessionOf(request))
+            return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
+        const QByteArray png = beamPicture_.png();
+        if (png.isEmpty())
+            return QHttpServerResponse(Status::NotFound);
+        return QHttpServerResponse("image/png", png);
+    });
+    server_.route(QStringLiteral("/api/presets"), Method::Get, [this](const QHttpServerRequest& request) {
+        if (!sessionOf(request))
+            return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
+        return presets();
+    });
+    server_.route(QStringLiteral("/api/preset"), Method::Post, [this](const QHttpServerRequest& request) { return turnToPreset(request); });
     server_.route(QStringLiteral("/api/turn"), Method::Post, [this](const QHttpServerRequest& request) { return turn(request, false); });
     server_.route(QStringLiteral("/api/longpath"), Method::Post, [this](const QHttpServerRequest& request) { return turn(request, true); });
     server_.route(QStringLiteral("/api/stop"), Method::Post, [this](const QHttpServerRequest& request) {
@@ -134,7 +161,7 @@ void WebFace::addRoutes()
             return std::move(*refusedNow);
         sessions_.close(WebSessions::idIn(request.value("Cookie")));
         QHttpServerResponse response(Status::NoContent);
-        response.addHeader("Set-Cookie", WebSessions::endingCookie(false));
+        response.addHeader("Set-Cookie", WebSessions::endingCookie(secure_));
         return response;
     });
     server_.afterRequest([](QHttpServerResponse&& response) {
@@ -157,10 +184,10 @@ bool WebFace::open() const
     return endpoint_.address.isLoopback() && WebPassword::load(setup_.passwordPath).isEmpty();
 }
 
-bool WebFace::sameOrigin(const QHttpServerRequest& request) const
+// The page's own scheme and the host the browser asked for; a page elsewhere names its own.
+bool WebFace::sameOrigin(const QByteArray& origin, const QByteArray& host) const
 {
-    const QByteArray host = request.value("Host");
-    return !host.isEmpty() && request.value("Origin") == "http://" + host;
+    return !host.isEmpty() && origin == (secure_ ? "https://" : "http://") + host;
 }
 
 std::optional<QHttpServerResponse> WebFace::refusal(const QHttpServerRequest& request)
@@ -168,7 +195,7 @@ std::optional<QHttpServerResponse> WebFace::refusal(const QHttpServerRequest& re
     using Status = QHttpServerResponse::StatusCode;
     if (!sessions_.use(WebSessions::idIn(request.value("Cookie"))))
         return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Bitte anmelden"));
-    if (!sameOrigin(request))
+    if (!sameOrigin(request.value("Origin"), request.value("Host")))
         return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Fremde Herkunft"));
     if (!sessions_.allows(WebSessions::idIn(request.value("Cookie")), request.value(tokenHeader)))
         return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Ohne gültiges Token"));
@@ -179,7 +206,7 @@ QHttpServerResponse WebFace::login(const QHttpServerRequest& request)
 {
     using Status = QHttpServerResponse::StatusCode;
     const QString from = request.remoteAddress().toString();
-    if (!sameOrigin(request))
+    if (!sameOrigin(request.value("Origin"), request.value("Host")))
         return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Fremde Herkunft"));
     if (const qint64 wait = throttle_.waitMs(request.remoteAddress()); wait > 0) {
         log_.write(QCoreApplication::translate("WebFace", "Web: Anmeldung von %1 abgewiesen, noch %2 s Wartezeit nach Fehlversuchen.")
@@ -204,7 +231,7 @@ QHttpServerResponse WebFace::login(const QHttpServerRequest& request)
     const WebSessions::Session& session = sessions_.open();
     log_.write(QCoreApplication::translate("WebFace", "Web: angemeldet von %1.").arg(from));
     QHttpServerResponse response = json({{QStringLiteral("token"), QString::fromLatin1(session.token)}});
-    response.addHeader("Set-Cookie", WebSessions::cookie(session, false));
+    response.addHeader("Set-Cookie", WebSessions::cookie(session, secure_));
     return response;
 }
 
@@ -220,6 +247,35 @@ QHttpServerResponse WebFace::turn(const QHttpServerRequest& request, bool longPa
         return answer(QCoreApplication::translate("WebFace", "Kein Winkel: %1").arg(target.left(20)));
     setup_.partner(target);
     return answer(QString());
+}
+
+QHttpServerResponse WebFace::presets()
+{
+    if (directions_.changedSince(setup_.directionsPath))
+        directions_.load(setup_.directionsPath);
+    QJsonArray list;
+    for (const QString& line : directions_.lines())
+        list.append(QJsonObject {{QStringLiteral("name"), DirectionLine::identifier(line)},
+                                 {QStringLiteral("azimuth"), DirectionLine::clickAzimuth(line).trimmed()},
+                                 {QStringLiteral("elevation"), DirectionLine::clickElevation(line).trimmed()}});
+    return QHttpServerResponse("application/json", QJsonDocument(list).toJson(QJsonDocument::Compact));
+}
+
+QHttpServerResponse WebFace::turnToPreset(const QHttpServerRequest& request)
+{
+    if (auto refusedNow = refusal(request))
+        return std::move(*refusedNow);
+    // The entry as the page last listed it, read again should the file have changed since.
+    if (directions_.changedSince(setup_.directionsPath))
+        directions_.load(setup_.directionsPath);
+    const int index = QJsonDocument::fromJson(request.body()).object().value(QStringLiteral("index")).toInt(-1);
+    if (!directions_.contains(index))
+        return answer(QCoreApplication::translate("WebFace", "Keine solche Richtung"));
+    const QString line = directions_.lines().at(index);
+    const std::optional<double> azimuth = LenientNumber::read(DirectionLine::clickAzimuth(line).trimmed());
+    if (!azimuth)
+        return answer(QCoreApplication::translate("WebFace", "Kein Winkel: %1").arg(DirectionLine::clickAzimuth(line).left(20)));
+    return answer(commands_.turnToBearing(*azimuth, LenientNumber::read(DirectionLine::clickElevation(line).trimmed()), client));
 }
 
 QHttpServerResponse WebFace::answer(const QString& refusedWhy) const
@@ -240,6 +296,10 @@ QByteArray WebFace::stateJson() const
     }
     if (const auto goal = commands_.goalAzimuth())
         state[QStringLiteral("goal")] = angle(*goal);
+    // Another client's goal is named, so that the operator knows who turns the antenna.
+    if (const QString from = commands_.goalClient(); !from.isEmpty() && from != client)
+        state[QStringLiteral("goalFrom")] = from;
+    state[QStringLiteral("elevated")] = elevated_;
     state[QStringLiteral("minimum")] = commands_.travel().minimum;
     state[QStringLiteral("maximum")] = commands_.travel().maximum;
     return QJsonDocument(state).toJson(QJsonDocument::Compact);
@@ -252,7 +312,7 @@ void WebFace::takeWebSocket()
         const QNetworkRequest handshake = socket->request();
         const QByteArray host = handshake.rawHeader("Host");
         const bool allowed = int(live_.size()) < mostLivePages && !host.isEmpty() &&
-                             socket->origin().toUtf8() == "http://" + host &&
+                             sameOrigin(socket->origin().toUtf8(), host) &&
                              sessions_.use(WebSessions::idIn(handshake.rawHeader("Cookie")));
         if (!allowed) {
             socket->close(QWebSocketProtocol::CloseCodePolicyViolated);

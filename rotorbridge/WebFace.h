@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "rotor/DirectionsList.h"
+#include "rotorbridge/BeamPicture.h"
 #include "rotorbridge/Endpoint.h"
 #include "rotorbridge/LoginThrottle.h"
 #include "rotorbridge/WebSessions.h"
@@ -32,15 +34,21 @@ public:
         // Where a locator or callsign typed into the page goes (Corvane makes it the partner and
         // turns there); empty: only azimuths are taken.
         std::function<void(const QString&)> partner;
+        // The TLS pair the user gave; empty: the one made for the page (WebCertificate).
+        QString certificatePath;
+        QString keyPath;
+        QString beamMapPath;     // Corvane's beam map (BMP); empty or missing: none on the page
+        QString directionsPath;  // the directions list (Data.txt), the page's presets
     };
     static const QByteArray tokenHeader;
 
     WebFace(RotorCommands& commands, Setup setup, BridgeLog& log, QObject* parent = nullptr);
     ~WebFace() override;
 
-    // Serves the page there; returns why not, empty on success. Beyond the loopback only a set
-    // password is accepted.
+    // Serves the page there; returns why not, empty on success. Beyond the loopback only with a
+    // password set and only over HTTPS; on the loopback over HTTPS too when a certificate is given.
     QString listen(const Endpoint& endpoint);
+    bool secure() const { return secure_; }
     quint16 port() const { return port_; }
     // Sends the rotor's state to every open page; the program calls it at every reading.
     void publish();
@@ -55,9 +63,12 @@ private:
     // Why a changing request is refused: 401 without a session, 403 without its token or with
     // a foreign Origin; nothing when it may go ahead.
     std::optional<QHttpServerResponse> refusal(const QHttpServerRequest& request);
-    bool sameOrigin(const QHttpServerRequest& request) const;
+    bool sameOrigin(const QByteArray& origin, const QByteArray& host) const;
     QHttpServerResponse login(const QHttpServerRequest& request);
     QHttpServerResponse turn(const QHttpServerRequest& request, bool longPath);
+    // The directions list's entries as the page's presets: name, azimuth and elevation texts.
+    QHttpServerResponse presets();
+    QHttpServerResponse turnToPreset(const QHttpServerRequest& request);
     QHttpServerResponse answer(const QString& refused) const;
     QByteArray stateJson() const;
     void takeWebSocket();
@@ -71,5 +82,9 @@ private:
     LoginThrottle throttle_;
     Endpoint endpoint_;
     quint16 port_ = 0;
+    bool secure_ = false;
     std::vector<std::unique_ptr<QWebSocket>> live_;
+    BeamPicture beamPicture_;
+    DirectionsList directions_;
+    bool elevated_ = false;  // whether the rotator turns in elevation too
 };

@@ -15,6 +15,7 @@
 #include "rotorbridge/RotorBridge.h"
 #include "rotorbridge/RotorProgram.h"
 #include "rotorbridge/TravelRange.h"
+#include "rotorbridge/WebCertificate.h"
 #include "rotorbridge/WebPassword.h"
 #include "rotorbridge/WebPasswordPrompt.h"
 #include "settings/ParameterSettings.h"
@@ -66,6 +67,20 @@ void print(const QStringList& lines)
         out << line << Qt::endl;
 }
 
+// The fingerprint of the web page's certificate, for the user to compare with the browser's; the
+// certificate is made here when the page needs one and none is kept yet.
+QStringList webCertificateLines(const LinkOptions& links)
+{
+    if (!links.webEncrypted())
+        return {};
+    QString error;
+    const auto pair = WebCertificate::obtain(links.webCertificate, links.webKey, links.web->address, &error);
+    if (!pair)
+        return {QCoreApplication::translate("CorvaneRotor", "Zertifikat der Webseite: %1").arg(error)};
+    return {QCoreApplication::translate("CorvaneRotor", "Fingerabdruck des Zertifikats der Webseite (SHA-256): %1")
+                .arg(pair->fingerprint())};
+}
+
 HamlibRotator::Setup setupOf(const BridgeOptions& options)
 {
     return {options.model, options.device, options.conf};
@@ -80,7 +95,7 @@ int showRegistered()
     if (program.isEmpty())
         return fail(QCoreApplication::translate("CorvaneRotor", "Es ist kein Rotorprogramm eingetragen."), 1);
     print(QStringList {QCoreApplication::translate("CorvaneRotor", "Programm: %1").arg(program)} + options.describe() +
-          options.links.describe());
+          options.links.describe() + webCertificateLines(options.links));
     if (!error.isEmpty())
         return fail(QCoreApplication::translate("CorvaneRotor", "Eingetragener Wert nicht lesbar: %1.").arg(error), 1);
     return 0;
@@ -106,7 +121,7 @@ int registerRotor(const BridgeOptions& options, bool store)
                         .arg(options.model),
                     2);
     print(QStringList {QCoreApplication::translate("CorvaneRotor", "Einstellungen:")} + options.describe() +
-          options.links.describe() + PortTrial::run(options.links));
+          options.links.describe() + webCertificateLines(options.links) + PortTrial::run(options.links));
     HamlibRotator rotator(setupOf(options));
     if (const QString error = rotator.check(); !error.isEmpty())
         return fail(error + QCoreApplication::translate("CorvaneRotor", ". Nichts eingetragen."), 2);

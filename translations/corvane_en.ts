@@ -306,6 +306,14 @@ Bearing and distance to the other station on a world map and a beam map, and tur
         <source>Passwort der Webseite gespeichert (nur sein Schlüssel): %1</source>
         <translation>Web page password stored (only its key): %1</translation>
     </message>
+    <message>
+        <source>Zertifikat der Webseite: %1</source>
+        <translation>Web page certificate: %1</translation>
+    </message>
+    <message>
+        <source>Fingerabdruck des Zertifikats der Webseite (SHA-256): %1</source>
+        <translation>Fingerprint of the web page's certificate (SHA-256): %1</translation>
+    </message>
 </context>
 <context>
     <name>CursorReadout</name>
@@ -627,12 +635,32 @@ Bearing and distance to the other station on a world map and a beam map, and tur
         <translation>off</translation>
     </message>
     <message>
-        <source>Die Webseite des Rotors anbieten (Adresse 127.0.0.1, wenn keine genannt ist; andere Adressen nur mit Passwort).</source>
-        <translation>Serve the rotor&apos;s web page (address 127.0.0.1 unless one is named; other addresses only with a password).</translation>
-    </message>
-    <message>
         <source>Webseite: %1</source>
         <translation>Web page: %1</translation>
+    </message>
+    <message>
+        <source>Die Webseite des Rotors anbieten (Adresse 127.0.0.1, wenn keine genannt ist; andere Adressen nur mit Passwort und über HTTPS).</source>
+        <translation>Serve the rotor's web page (address 127.0.0.1 when none is given; other addresses only with a password and over HTTPS).</translation>
+    </message>
+    <message>
+        <source>datei</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Zertifikat der Webseite (PEM; ohne: ein selbst signiertes, beim ersten Gebrauch gemacht).</source>
+        <translation>Certificate of the web page (PEM; without: a self-signed one, made at first use).</translation>
+    </message>
+    <message>
+        <source>Privater Schlüssel zum Zertifikat der Webseite (PEM, ohne Passwort).</source>
+        <translation>Private key of the web page's certificate (PEM, without a passphrase).</translation>
+    </message>
+    <message>
+        <source>--web-cert und --web-key nur zusammen</source>
+        <translation>--web-cert and --web-key only together</translation>
+    </message>
+    <message>
+        <source>Zertifikat der Webseite: %1, Schlüssel %2</source>
+        <translation>Web page certificate: %1, key %2</translation>
     </message>
 </context>
 <context>
@@ -1622,14 +1650,45 @@ wirklich gelöscht werden?</source>
     </message>
 </context>
 <context>
+    <name>WebCertificate</name>
+    <message>
+        <source>Ordner %1 kann nicht angelegt werden</source>
+        <translation>Folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>openssl fehlt, um ein Zertifikat zu machen (Paket openssl, oder --web-cert und --web-key)</source>
+        <translation>openssl is missing to make a certificate (package openssl, or --web-cert and --web-key)</translation>
+    </message>
+    <message>
+        <source>Zertifikat nicht gemacht: %1</source>
+        <translation>Certificate not made: %1</translation>
+    </message>
+    <message>
+        <source>%1 kann nicht geschrieben werden</source>
+        <translation>%1 cannot be written</translation>
+    </message>
+    <message>
+        <source>--web-cert und --web-key nur zusammen</source>
+        <translation>--web-cert and --web-key only together</translation>
+    </message>
+    <message>
+        <source>%1 nicht lesbar</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 enthält kein Zertifikat (PEM)</source>
+        <translation>%1 holds no certificate (PEM)</translation>
+    </message>
+    <message>
+        <source>%1 enthält keinen privaten Schlüssel (PEM, EC oder RSA, ohne Passwort)</source>
+        <translation>%1 holds no private key (PEM, EC or RSA, without a passphrase)</translation>
+    </message>
+</context>
+<context>
     <name>WebFace</name>
     <message>
         <source>ohne Passwort (CorvaneRotor --set-web-password) nur auf dem eigenen Rechner</source>
         <translation>without a password (CorvaneRotor --set-web-password) only on this machine</translation>
-    </message>
-    <message>
-        <source>außerhalb des eigenen Rechners nur über HTTPS, das hier noch fehlt</source>
-        <translation>beyond this machine only over HTTPS, which is still missing here</translation>
     </message>
     <message>
         <source>Bitte anmelden</source>
@@ -1674,6 +1733,118 @@ wirklich gelöscht werden?</source>
     <message>
         <source>Web: Verbindung von %1 getrennt, sie schickte mehr als 1 MiB.</source>
         <translation>Web: connection from %1 cut, it sent more than 1 MiB.</translation>
+    </message>
+    <message>
+        <source>Keine solche Richtung</source>
+        <translation>No such direction</translation>
+    </message>
+</context>
+<context>
+    <name>WebPage</name>
+    <message>
+        <source>Passwort</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Anmelden</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Antennenrichtung</source>
+        <translation>Antenna direction</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Beam-Karte um die eigene Station</source>
+        <translation>Beam map around the own station</translation>
+    </message>
+    <message>
+        <source>Azimut</source>
+        <translation>Azimuth</translation>
+    </message>
+    <message>
+        <source>Elevation</source>
+        <translation>Elevation</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Bewegung</source>
+        <translation>Motion</translation>
+    </message>
+    <message>
+        <source>Winkel, Locator oder Rufzeichen</source>
+        <translation>Bearing, locator or callsign</translation>
+    </message>
+    <message>
+        <source>Drehen</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Langer Weg</source>
+        <translation>Long path</translation>
+    </message>
+    <message>
+        <source>Stopp</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Parken</source>
+        <translation>Park</translation>
+    </message>
+    <message>
+        <source>Richtungen</source>
+        <translation>Directions</translation>
+    </message>
+    <message>
+        <source>Abmelden</source>
+        <translation>Log out</translation>
+    </message>
+    <message>
+        <source>steht</source>
+        <translation>standing</translation>
+    </message>
+    <message>
+        <source>im Uhrzeigersinn</source>
+        <translation>clockwise</translation>
+    </message>
+    <message>
+        <source>gegen den Uhrzeigersinn</source>
+        <translation>anticlockwise</translation>
+    </message>
+    <message>
+        <source>Fremdziel von %1</source>
+        <translation>target of %1</translation>
+    </message>
+    <message>
+        <source>Bitte neu anmelden</source>
+        <translation>Please log in again</translation>
+    </message>
+    <message>
+        <source>Abgemeldet</source>
+        <translation>Logged out</translation>
+    </message>
+    <message>
+        <source>de</source>
+        <comment>language code of the page</comment>
+        <translation>en</translation>
     </message>
 </context>
 <context>

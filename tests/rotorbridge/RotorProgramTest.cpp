@@ -15,6 +15,7 @@
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/LoginThrottle.h"
 #include "rotorbridge/RotorProgram.h"
+#include "rotorbridge/WebCertificate.h"
 #include "rotorbridge/WebPassword.h"
 
 #include <QDBusConnection>
@@ -26,7 +27,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QNetworkInterface>
 #include <QRegularExpression>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -579,12 +582,22 @@ struct HttpAnswer {
     QByteArray headers, body;
 };
 
-HttpAnswer exchange(quint16 port, const QByteArray& request)
+// Over TLS when encrypted, taking the page's own certificate as a browser does once told to.
+HttpAnswer exchange(quint16 port, const QByteArray& request, const QHostAddress& host = QHostAddress(QHostAddress::LocalHost),
+                    bool encrypted = false)
 {
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, port);
-    if (!socket.waitForConnected(2000))
-        return {};
+    QSslSocket socket;
+    if (encrypted) {
+        socket.setPeerVerifyMode(QSslSocket::VerifyNone);
+        socket.connectToHostEncrypted(host.toString(), port);
+        // The page runs in this thread: its side of the handshake needs the events.
+        if (!QTest::qWaitFor([&socket] { return socket.isEncrypted(); }, 5000))
+            return {};
+    } else {
+        socket.connectToHost(host, port);
+        if (!socket.waitForConnected(2000))
+            return {};
+    }
     socket.write(request);
     QByteArray received;
     // The answer is whole once its body is as long as its Content-Length says.
@@ -611,9 +624,9 @@ HttpAnswer exchange(quint16 port, const QByteArray& request)
     return {received.mid(9, 3).toInt(), received.left(end), received.mid(end + 4)};
 }
 
-QByteArray post(const QByteArray& path, const QByteArray& headers, const QByteArray& body)
+QByteArray post(const QByteArray& path, const QByteArray& headers, const QByteArray& body, const QByteArray& host = "127.0.0.1")
 {
-    return "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n" + headers + "Content-Length: " +
+    return "POST " + path + " HTTP/1.1\r\nHost: " + host + "\r\n" + headers + "Content-Length: " +
            QByteArray::number(body.size()) + "\r\n\r\n" + body;
 }
 
@@ -735,5 +748,76 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
     EXPECT_LE(statuses[401], LoginThrottle::freeFailures + 8);
     EXPECT_EQ(exchange(port, post("/login", origin, "password=Antenne-Nord")).status, 429);
     EXPECT_EQ(turns(), 1);
+    qputenv("XDG_DATA_HOME", savedData);
+}
+
+// Beyond the loopback the page is not served without a password, and with one only over HTTPS:
+// its certificate made at first use is the one --show names, its cookie is Secure, an Origin of
+// plain HTTP is foreign, and a plain request gets no page. The directions list is its presets.
+TEST_F(RotorProgramTest, TheWebPageBeyondTheLoopbackIsEncryptedAndAsksForAPassword)
+{
+    QHostAddress outside;
+    for (const QHostAddress& address : QNetworkInterface::allAddresses())
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            outside = address;
+    if (outside.isNull())
+        GTEST_SKIP() << "this machine has no address beyond the loopback";
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    LinkOptions links = quietLinks();
+    links.web = Endpoint {outside, 0, false};
+    startRotor(rotctld.device(), links);
+    EXPECT_EQ(rotor->webPort(), 0) << "no password, no page";
+    QFile log(home.path() + QStringLiteral("/CorvaneRotor.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(log.readAll()).contains(QStringLiteral("ohne Passwort")));
+    rotor.reset();
+
+    ASSERT_EQ(WebPassword::save(WebPassword::defaultPath(), QStringLiteral("Antenne-Nord")), QString());
+    // The list beside the rotor program, as in a portable folder: here the tests' own.
+    QFile directions(QCoreApplication::applicationDirPath() + QStringLiteral("/Data.txt"));
+    const std::unique_ptr<QFile, bool (*)(QFile*)> removed(&directions, [](QFile* file) { return file->remove(); });
+    ASSERT_TRUE(directions.open(QIODevice::WriteOnly));
+    directions.write("DL NORD\t15\t0\r\nW1AW\t292,5\t0\r\n");
+    directions.close();
+    startRotor(rotctld.device(), links);
+    const quint16 port = rotor->webPort();
+    ASSERT_NE(port, 0);
+    const QByteArray host = outside.toString().toLatin1() + ":" + QByteArray::number(port);
+    QString error;
+    const auto pair = WebCertificate::obtain({}, {}, outside, &error);
+    ASSERT_TRUE(pair) << error.toStdString();
+    EXPECT_TRUE(QFile::permissions(WebCertificate::defaultKeyPath()) ==
+                (QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser));
+    QSslSocket probeTls;
+    probeTls.setPeerVerifyMode(QSslSocket::VerifyNone);
+    probeTls.connectToHostEncrypted(outside.toString(), port);
+    ASSERT_TRUE(QTest::qWaitFor([&probeTls] { return probeTls.isEncrypted(); }, 5000));
+    EXPECT_EQ(probeTls.peerCertificate(), pair->certificate) << "the certificate --show names";
+    probeTls.abort();
+
+    const auto over = [&](const QByteArray& request) { return exchange(port, request, outside, true); };
+    EXPECT_EQ(exchange(port, "GET / HTTP/1.1\r\nHost: " + host + "\r\n\r\n", outside).status, 0) << "plain HTTP";
+    EXPECT_EQ(over("GET / HTTP/1.1\r\nHost: " + host + "\r\n\r\n").status, 200);
+    EXPECT_EQ(over(post("/login", "Origin: http://" + host + "\r\n", "password=Antenne-Nord", host)).status, 403);
+    const HttpAnswer login = over(post("/login", "Origin: https://" + host + "\r\n", "password=Antenne-Nord", host));
+    ASSERT_EQ(login.status, 200) << login.body.toStdString();
+    EXPECT_TRUE(login.headers.contains("HttpOnly; SameSite=Strict; Secure"));
+    const QByteArray id = QRegularExpression(QStringLiteral("corvane_session=([0-9a-f]{32})"))
+                              .match(QString::fromLatin1(login.headers)).captured(1).toLatin1();
+    const QByteArray token = QJsonDocument::fromJson(login.body).object().value(QStringLiteral("token")).toString().toLatin1();
+    const QByteArray session = "Cookie: corvane_session=" + id + "\r\nX-Corvane-Token: " + token + "\r\n";
+
+    const HttpAnswer presets = over("GET /api/presets HTTP/1.1\r\nHost: " + host + "\r\nCookie: corvane_session=" + id + "\r\n\r\n");
+    EXPECT_EQ(presets.body.toStdString(),
+              R"([{"azimuth":"15","elevation":"0","name":"DL NORD"},{"azimuth":"292,5","elevation":"0","name":"W1AW"}])");
+    EXPECT_EQ(over(post("/api/preset", "Origin: http://" + host + "\r\n" + session, R"({"index":1})", host)).status, 403);
+    EXPECT_EQ(over(post("/api/preset", "Origin: https://" + host + "\r\n" + session, R"({"index":1})", host)).status, 204);
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        for (const FakeRotctld::Command& command : rotctld.commands())
+            if (command.line.startsWith("P "))
+                return command.line.startsWith("P 292.5") || command.line.startsWith("P -67.5");
+        return false;
+    }, 3000)) << "the preset's bearing, with a decimal comma as the list keeps it: " << rotctld.commands().back().line.toStdString();
     qputenv("XDG_DATA_HOME", savedData);
 }
