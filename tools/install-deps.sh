@@ -10,12 +10,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6dbus6 libqt6opengl6-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
   libhamlib-dev libhamlib-utils libfontconfig-dev
-  qt6-httpserver-dev qt6-websockets-dev
+  qt6-httpserver-dev qt6-websockets-dev openssl
   dbus-daemon
   xvfb xauth xdotool imagemagick x11-apps x11-utils fonts-dejavu-core openbox
   qt6-translations-l10n qt6-l10n-tools
   desktop-file-utils appstream
   locales
+  chromium chromium-driver python3-selenium  # the rotor's web page, tested in a real browser
 )
 case "${1:-}" in
   --sanitizers) packages+=(clang-14 libclang-rt-14-dev llvm-14) ;;
