@@ -4,9 +4,8 @@
 #include "rotorbridge/BeamPicture.h"
 
 #include "mapfiles/Bmp24File.h"
+#include "rotorbridge/PngEncoder.h"
 
-#include <QBuffer>
-#include <QImage>
 
 #include <algorithm>
 #include <utility>
@@ -29,21 +28,22 @@ QByteArray BeamPicture::png()
     // Every n-th pixel of every n-th row: the map's lines stay as sharp as the picture's size allows.
     const QSize size = file.size();
     const int step = std::max(1, (std::max(size.width(), size.height()) + side - 1) / side);
-    QImage picture(size.width() / step, size.height() / step, QImage::Format_RGB32);
+    const int width = size.width() / step, height = size.height() / step;
+    QByteArray rgb(qsizetype(width) * height * 3, '\0');
     std::vector<uchar> row(size_t(size.width()) * 3);
-    for (int y = 0; y < picture.height(); ++y) {
+    for (int y = 0; y < height; ++y) {
         if (!file.readRow(y * step, row.data())) {
             made_ = FileStamp();  // read again at the next request: the file is being written
             return png_;
         }
-        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            const uchar* pixel = row.data() + size_t(x) * step * 3;
-            line[x] = qRgb(pixel[2], pixel[1], pixel[0]);
+        char* into = rgb.data() + qsizetype(y) * width * 3;
+        for (int x = 0; x < width; ++x) {
+            const uchar* pixel = row.data() + size_t(x) * step * 3;  // blue, green, red
+            into[3 * x] = char(pixel[2]);
+            into[3 * x + 1] = char(pixel[1]);
+            into[3 * x + 2] = char(pixel[0]);
         }
     }
-    QBuffer buffer(&png_);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
+    png_ = PngEncoder::encode(width, height, rgb);
     return png_;
 }

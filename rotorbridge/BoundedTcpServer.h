@@ -3,35 +3,19 @@
 
 #pragma once
 
-#include <QSslServer>
+#include "rotorbridge/ByteBound.h"
 
-class QTcpSocket;
+#include <QTcpServer>
 
-// A TCP server whose connections end once their client has sent more than a bound: the HTTP server
-// above it keeps a request's whole body in memory, and a hostile client would send gigabytes. Plain
-// unless given a TLS configuration; then every connection is encrypted before it is handed on.
-class BoundedTcpServer : public QSslServer {
-    Q_OBJECT
+// A plain TCP server whose connections end once their client has sent more than a bound.
+class BoundedTcpServer : public QTcpServer {
 public:
-    static constexpr qint64 defaultMaxBytes = 1 << 20;  // bytes a connection may send, requests and frames together
-    static constexpr int handshakeMs = 10000;           // a TLS handshake not done by then is given up
-
-    explicit BoundedTcpServer(qint64 maxBytes = defaultMaxBytes, QObject* parent = nullptr);
-
-    void encrypt(const QSslConfiguration& configuration);
-    bool encrypted() const { return encrypted_; }
-
-signals:
-    // A connection sent too much and was cut.
-    void cut(const QHostAddress& client);
+    BoundedTcpServer(qint64 maxBytes, ByteBound::Cut cut, QObject* parent = nullptr);
 
 protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
-    // Counts what the socket's client sends and cuts it beyond the bound.
-    void bound(QTcpSocket* socket);
-
     qint64 maxBytes_;
-    bool encrypted_ = false;
+    ByteBound::Cut cut_;
 };

@@ -26,19 +26,31 @@ RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRo
                QStringLiteral("Corvane %1").arg(HamlibRotator::modelName(options.model))),
       pst_(commands_, faults_,
            [this](const QString& locator, const QString& client) { partner_.request(locator, client); }),
-      n1mm_(commands_, faults_, links_.n1mmAnnounce),
-      web_(commands_,
-           {WebPassword::defaultPath(), [] { return QDateTime::currentMSecsSinceEpoch(); },
-            [this](const QString& partner) { partner_.request(partner, QStringLiteral("Web")); },
-            links_.webCertificate, links_.webKey, beamMapPath(),
-            ProgramLayout::of(QCoreApplication::applicationDirPath()).writableFolder() + DirectionsFile::fileName},
-           log)
+      n1mm_(commands_, faults_, links_.n1mmAnnounce)
 {
-    // Every reading goes to the open web pages.
-    QObject::connect(&bridge_, &RotorBridge::positionRead, &web_, &WebFace::publish);
     bridge_.routeTargets([this](double azimuth, double elevation) {
         return commands_.turnToAzimuth(azimuth, elevation, QStringLiteral("Corvane")).isEmpty();
     });
+}
+
+QString RotorProgram::serveWeb(const Endpoint& endpoint)
+{
+    // Made only when served: its HTTP, WebSocket and TLS libraries cost memory a rotor without a
+    // page need not pay.
+    web_ = std::make_unique<WebFace>(
+        commands_,
+        WebFace::Setup {WebPassword::defaultPath(), [] { return QDateTime::currentMSecsSinceEpoch(); },
+                        [this](const QString& partner) { partner_.request(partner, QStringLiteral("Web")); },
+                        links_.webCertificate, links_.webKey, beamMapPath(),
+                        ProgramLayout::of(QCoreApplication::applicationDirPath()).writableFolder() + DirectionsFile::fileName},
+        log_);
+    if (const QString error = web_->listen(endpoint); !error.isEmpty()) {
+        web_.reset();
+        return error;
+    }
+    // Every reading goes to the open web pages.
+    QObject::connect(&bridge_, &RotorBridge::positionRead, web_.get(), &WebFace::publish);
+    return QString();
 }
 
 QString RotorProgram::beamMapPath()
@@ -88,7 +100,7 @@ QString RotorProgram::listen(const LinkOptions::Listener& listener)
     case LinkOptions::Listener::Kind::N1mm:
         return n1mm_.listen(endpoint);
     case LinkOptions::Listener::Kind::Web:
-        return web_.listen(endpoint);
+        return serveWeb(endpoint);
     }
     return QString();
 }

@@ -36,11 +36,12 @@ public:
 
     RotorBridge& bridge() { return bridge_; }
     // The web page's port once served (one chosen by the system for port 0); 0 while not served.
-    quint16 webPort() const { return web_.port(); }
+    quint16 webPort() const { return web_ ? web_->port() : 0; }
 
 private:
     // Corvane's beam map, for the web page; empty while Corvane has registered no settings file.
     static QString beamMapPath();
+    QString serveWeb(const Endpoint& endpoint);
     void serveClients();
     // Opens one client port; returns why not, empty on success.
     QString listen(const LinkOptions::Listener& listener);
@@ -56,5 +57,5 @@ private:
     RotctldServer rotctld_;
     PstListener pst_;
     N1mmListener n1mm_;
-    WebFace web_;
+    std::unique_ptr<WebFace> web_;  // while the page is served
 };

@@ -4,6 +4,7 @@
 #include "rotorbridge/WebFace.h"
 
 #include "rotor/DirectionLine.h"
+#include "rotorbridge/BoundedSslServer.h"
 #include "rotorbridge/BoundedTcpServer.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/LenientNumber.h"
@@ -80,7 +81,11 @@ QString WebFace::listen(const Endpoint& endpoint)
     const bool loopback = endpoint.address.isLoopback();
     if (!loopback && WebPassword::load(setup_.passwordPath).isEmpty())
         return QCoreApplication::translate("WebFace", "ohne Passwort (CorvaneRotor --set-web-password) nur auf dem eigenen Rechner");
-    auto tcp = std::make_unique<BoundedTcpServer>(BoundedTcpServer::defaultMaxBytes);
+    const ByteBound::Cut cut = [this](const QHostAddress& client) {
+        log_.write(QCoreApplication::translate("WebFace", "Web: Verbindung von %1 getrennt, sie schickte mehr als 1 MiB.")
+                       .arg(client.toString()));
+    };
+    std::unique_ptr<QTcpServer> tcp;
     if (!loopback || !setup_.certificatePath.isEmpty()) {
         QString error;
         const auto pair = WebCertificate::obtain(setup_.certificatePath, setup_.keyPath, endpoint.address, &error);
@@ -90,18 +95,16 @@ QString WebFace::listen(const Endpoint& endpoint)
         tls.setLocalCertificate(pair->certificate);
         tls.setPrivateKey(pair->key);
         tls.setProtocol(QSsl::TlsV1_2OrLater);
-        tcp->encrypt(tls);
+        tcp = std::make_unique<BoundedSslServer>(tls, ByteBound::defaultMaxBytes, cut);
+        secure_ = true;
+    } else {
+        tcp = std::make_unique<BoundedTcpServer>(ByteBound::defaultMaxBytes, cut);
     }
     if (!tcp->listen(endpoint.address, endpoint.port))
         return tcp->errorString();
-    connect(tcp.get(), &BoundedTcpServer::cut, this, [this](const QHostAddress& client) {
-        log_.write(QCoreApplication::translate("WebFace", "Web: Verbindung von %1 getrennt, sie schickte mehr als 1 MiB.")
-                       .arg(client.toString()));
-    });
-    secure_ = tcp->encrypted();
+    port_ = tcp->serverPort();
     const HamlibRotator::Range elevations = commands_.elevationRange();
     elevated_ = elevations.maximum > elevations.minimum;
-    port_ = tcp->serverPort();
     server_.bind(tcp.release());
     return QString();
 }
