@@ -29,6 +29,7 @@
 namespace {
 
 constexpr int mostLivePages = 100;
+constexpr size_t mostPendingLogins = 4;
 const QString client = QStringLiteral("Web");
 
 // Every answer: nothing from elsewhere may be loaded, framed or sniffed.
@@ -69,6 +70,8 @@ WebFace::WebFace(RotorCommands& commands, Setup setup, BridgeLog& log, QObject* 
     : QObject(parent), commands_(commands), setup_(std::move(setup)), log_(log), sessions_(setup_.clock),
       throttle_(setup_.clock), beamPicture_(setup_.beamMapPath)
 {
+    // One check at a time: a flood of logins costs one core at most.
+    checker_.setMaxThreadCount(1);
     addRoutes();
     connect(&server_, &QHttpServer::newWebSocketConnection, this, &WebFace::takeWebSocket);
 }
@@ -119,7 +122,9 @@ void WebFace::addRoutes()
     // The live readings' WebSocket: the server upgrades a request only once a route has taken
     // it, and answers nothing here; takeWebSocket then checks the session and Origin.
     server_.route(QStringLiteral("/live"), Method::Get, [](const QHttpServerRequest&, QHttpServerResponder&&) {});
-    server_.route(QStringLiteral("/login"), Method::Post, [this](const QHttpServerRequest& request) { return login(request); });
+    server_.route(QStringLiteral("/login"), Method::Post, [this](const QHttpServerRequest& request, QHttpServerResponder&& responder) {
+        login(request, std::move(responder));
+    });
     server_.route(QStringLiteral("/api/session"), Method::Get, [this](const QHttpServerRequest& request) {
         const WebSessions::Session* session = sessionOf(request);
         if (!session)
@@ -205,37 +210,78 @@ std::optional<QHttpServerResponse> WebFace::refusal(const QHttpServerRequest& re
     return std::nullopt;
 }
 
-QHttpServerResponse WebFace::login(const QHttpServerRequest& request)
+void WebFace::login(const QHttpServerRequest& request, QHttpServerResponder&& responder)
 {
     using Status = QHttpServerResponse::StatusCode;
     const QString from = request.remoteAddress().toString();
     if (!sameOrigin(request.value("Origin"), request.value("Host")))
-        return refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Fremde Herkunft"));
-    if (const qint64 wait = throttle_.waitMs(request.remoteAddress()); wait > 0) {
-        log_.write(QCoreApplication::translate("WebFace", "Web: Anmeldung von %1 abgewiesen, noch %2 s Wartezeit nach Fehlversuchen.")
-                       .arg(from).arg((wait + 999) / 1000));
+        return reply(responder, refused(Status::Forbidden, QCoreApplication::translate("WebFace", "Fremde Herkunft")));
+    const qint64 wait = throttle_.waitMs(request.remoteAddress());
+    // Only a few logins wait for their check at a time; more would only queue up work.
+    if (wait > 0 || pendingLogins_.size() >= mostPendingLogins) {
+        const qint64 seconds = std::max<qint64>(1, (wait + 999) / 1000);
+        if (wait > 0)
+            log_.write(QCoreApplication::translate("WebFace", "Web: Anmeldung von %1 abgewiesen, noch %2 s Wartezeit nach Fehlversuchen.")
+                           .arg(from)
+                           .arg(seconds));
         QHttpServerResponse response = refused(Status::TooManyRequests, QCoreApplication::translate("WebFace", "Zu viele Fehlversuche, bitte warten"));
-        response.addHeader("Retry-After", QByteArray::number((wait + 999) / 1000));
-        return response;
+        response.addHeader("Retry-After", QByteArray::number(seconds));
+        return reply(responder, response);
     }
     // A form body: "password=..." with spaces as '+'.
     QByteArray body = request.body();
     body.replace('+', "%20");
     const QString password = QUrlQuery(QString::fromUtf8(body)).queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded);
     const QByteArray stored = WebPassword::load(setup_.passwordPath);
-    if (stored.isEmpty() || !WebPassword::matches(password, stored)) {
-        const qint64 wait = throttle_.failed(request.remoteAddress());
+    const int id = nextLogin_++;
+    QTcpSocket* socket = responder.socket();
+    pendingLogins_[id] = std::make_unique<PendingLogin>(PendingLogin {std::move(responder), socket, request.remoteAddress()});
+    checker_.start([this, id, password, stored] {
+        const bool right = !stored.isEmpty() && WebPassword::matches(password, stored);
+        QMetaObject::invokeMethod(this, [this, id, right] { loginChecked(id, right); }, Qt::QueuedConnection);
+    });
+}
+
+void WebFace::loginChecked(int id, bool right)
+{
+    using Status = QHttpServerResponse::StatusCode;
+    const auto found = pendingLogins_.find(id);
+    if (found == pendingLogins_.end())
+        return;
+    const std::unique_ptr<PendingLogin> pending = std::move(found->second);
+    pendingLogins_.erase(found);
+    const QString from = pending->from.toString();
+    if (!right) {
+        const qint64 wait = throttle_.failed(pending->from);
         log_.write(QCoreApplication::translate("WebFace", "Web: falsches Passwort von %1%2.")
                        .arg(from, wait > 0 ? QCoreApplication::translate("WebFace", ", nächster Versuch in %1 s").arg(wait / 1000)
                                            : QString()));
-        return refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Falsches Passwort"));
+    } else {
+        throttle_.succeeded(pending->from);
     }
-    throttle_.succeeded(request.remoteAddress());
+    // A browser gone meanwhile gets no answer, and no session is opened for it.
+    if (!pending->socket || pending->socket->state() != QAbstractSocket::ConnectedState)
+        return;
+    if (!right)
+        return reply(pending->responder, refused(Status::Unauthorized, QCoreApplication::translate("WebFace", "Falsches Passwort")));
     const WebSessions::Session& session = sessions_.open();
     log_.write(QCoreApplication::translate("WebFace", "Web: angemeldet von %1.").arg(from));
-    QHttpServerResponse response = json({{QStringLiteral("token"), QString::fromLatin1(session.token)}});
-    response.addHeader("Set-Cookie", WebSessions::cookie(session, secure_));
-    return response;
+    reply(pending->responder, json({{QStringLiteral("token"), QString::fromLatin1(session.token)}}),
+          WebSessions::cookie(session, secure_));
+}
+
+void WebFace::reply(QHttpServerResponder& responder, const QHttpServerResponse& response, const QByteArray& cookie)
+{
+    responder.writeStatusLine(QHttpServerResponder::StatusCode(response.statusCode()));
+    responder.writeHeader("Content-Type", response.mimeType());
+    responder.writeHeader("Content-Length", QByteArray::number(response.data().size()));
+    for (const QByteArray& retry : response.headers("Retry-After"))
+        responder.writeHeader("Retry-After", retry);
+    if (!cookie.isEmpty())
+        responder.writeHeader("Set-Cookie", cookie);
+    for (const auto& [name, value] : securityHeaders)
+        responder.writeHeader(name, value);
+    responder.writeBody(response.data());
 }
 
 QHttpServerResponse WebFace::turn(const QHttpServerRequest& request, bool longPath)

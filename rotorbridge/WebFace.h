@@ -11,8 +11,12 @@
 
 #include <QHttpServer>
 #include <QObject>
+#include <QPointer>
+#include <QTcpSocket>
+#include <QThreadPool>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -64,7 +68,13 @@ private:
     // a foreign Origin; nothing when it may go ahead.
     std::optional<QHttpServerResponse> refusal(const QHttpServerRequest& request);
     bool sameOrigin(const QByteArray& origin, const QByteArray& host) const;
-    QHttpServerResponse login(const QHttpServerRequest& request);
+    // A login is checked on a thread of its own (the key derivation takes a good part of a second,
+    // which the rotor's readings and stops must not wait for) and answered when it is done.
+    void login(const QHttpServerRequest& request, QHttpServerResponder&& responder);
+    void loginChecked(int id, bool right);
+    // Answers through the responder with the headers every answer has.
+    static void reply(QHttpServerResponder& responder, const QHttpServerResponse& response,
+                      const QByteArray& cookie = QByteArray());
     QHttpServerResponse turn(const QHttpServerRequest& request, bool longPath);
     // The directions list's entries as the page's presets: name, azimuth and elevation texts.
     QHttpServerResponse presets();
@@ -87,4 +97,13 @@ private:
     BeamPicture beamPicture_;
     DirectionsList directions_;
     bool elevated_ = false;  // whether the rotator turns in elevation too
+    struct PendingLogin {
+        QHttpServerResponder responder;
+        QPointer<QTcpSocket> socket;  // gone when the browser went away meanwhile
+        QHostAddress from;
+    };
+    std::map<int, std::unique_ptr<PendingLogin>> pendingLogins_;
+    int nextLogin_ = 0;
+    // Last, so that it is gone first: its threads end before the logins they answer.
+    QThreadPool checker_;
 };

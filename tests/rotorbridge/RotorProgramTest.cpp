@@ -738,6 +738,23 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
     EXPECT_EQ(exchange(port, post("/logout", cookie + origin + withToken, "")).status, 204);
     EXPECT_EQ(exchange(port, post("/api/turn", cookie + origin + withToken, turn)).status, 401) << "logged out";
 
+    // A password is checked beside the page: meanwhile the page answers at once, a browser gone
+    // before its answer costs nothing, and a login beyond the few waiting is told to wait.
+    std::vector<std::unique_ptr<QTcpSocket>> logins;
+    for (int i = 0; i < 4; ++i) {
+        logins.push_back(std::make_unique<QTcpSocket>());
+        logins.back()->connectToHost(QHostAddress::LocalHost, port);
+        logins.back()->write(post("/login", origin, "password=Antenne-Nord"));
+    }
+    QTest::qWait(200);
+    logins.front()->abort();
+    EXPECT_EQ(exchange(port, post("/login", origin, "password=Antenne-Nord")).status, 429) << "a fifth waiting login";
+    QElapsedTimer answered;
+    answered.start();
+    EXPECT_EQ(exchange(port, "GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n").status, 200);
+    EXPECT_LT(answered.elapsed(), 250) << "ms while passwords are checked";
+    for (size_t i = 1; i < logins.size(); ++i)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return logins[i]->peek(16).startsWith("HTTP/1.1 200"); }, 20000)) << i;
     // A guesser trying 1,000 passwords: each is refused, after five wrong ones each try waits
     // (1 s, 2 s, ... run meanwhile: a few more are tried as each ends), and the right one too.
     std::map<int, int> statuses;  // HTTP status: how many
