@@ -727,6 +727,13 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
     const HttpAnswer taken = exchange(port, post("/api/turn", cookie + origin + withToken, turn));
     EXPECT_EQ(taken.status, 204) << taken.body.toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return turns() == 1; }, 3000));
+    const auto state = [&] {
+        return exchange(port, "GET /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\n" + cookie + "\r\n").body;
+    };
+    EXPECT_FALSE(state().contains("goalFrom")) << "the page's own target";
+    ASSERT_TRUE(toRotor->executeAsync(QStringLiteral("2000\r\n0\r\n0\r\n")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return state().contains(R"("goal":200,"goalFrom":"Corvane")"); }, 3000))
+        << "another program's target is named: " << state().toStdString();
     const auto stops = [this] {
         int count = 0;
         for (const FakeRotctld::Command& command : rotctld.commands())
@@ -764,7 +771,7 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
     EXPECT_GE(statuses[401], LoginThrottle::freeFailures);
     EXPECT_LE(statuses[401], LoginThrottle::freeFailures + 8);
     EXPECT_EQ(exchange(port, post("/login", origin, "password=Antenne-Nord")).status, 429);
-    EXPECT_EQ(turns(), 1);
+    EXPECT_EQ(turns(), 2) << "the page's 123 and Corvane's 200, nothing since";
     qputenv("XDG_DATA_HOME", savedData);
 }
 
