@@ -8,6 +8,7 @@
 #include "rotorbridge/BoundedTcpServer.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/LenientNumber.h"
+#include "rotorbridge/RotctldServer.h"
 #include "rotorbridge/RotorCommands.h"
 #include "rotorbridge/WebCertificate.h"
 #include "rotorbridge/WebPage.h"
@@ -103,8 +104,9 @@ QString WebFace::listen(const Endpoint& endpoint)
     } else {
         tcp = std::make_unique<BoundedTcpServer>(ByteBound::defaultMaxBytes, cut);
     }
-    if (!tcp->listen(endpoint.address, endpoint.port))
-        return tcp->errorString();
+    // Opened as the rotctld server opens its port: a port taken names its holder.
+    if (const QString error = RotctldServer::listenOn(*tcp, endpoint); !error.isEmpty())
+        return error;
     port_ = tcp->serverPort();
     const HamlibRotator::Range elevations = commands_.elevationRange();
     elevated_ = elevations.maximum > elevations.minimum;

@@ -777,7 +777,8 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
 
 // Beyond the loopback the page is not served without a password, and with one only over HTTPS:
 // its certificate made at first use is the one --show names, its cookie is Secure, an Origin of
-// plain HTTP is foreign, and a plain request gets no page. The directions list is its presets.
+// plain HTTP is foreign, and a plain request gets no page. The directions list is its presets. A
+// port another program holds is not served, its holder named.
 TEST_F(RotorProgramTest, TheWebPageBeyondTheLoopbackIsEncryptedAndAsksForAPassword)
 {
     QHostAddress outside;
@@ -795,6 +796,15 @@ TEST_F(RotorProgramTest, TheWebPageBeyondTheLoopbackIsEncryptedAndAsksForAPasswo
     QFile log(home.path() + QStringLiteral("/CorvaneRotor.log"));
     ASSERT_TRUE(log.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(log.readAll()).contains(QStringLiteral("ohne Passwort")));
+    rotor.reset();
+    // A second program on the port: the page is not served, and the log names who holds it.
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::LocalHost));
+    LinkOptions taken = quietLinks();
+    taken.web = Endpoint::local(holder.serverPort());
+    startRotor(rotctld.device(), taken);
+    EXPECT_EQ(rotor->webPort(), 0);
+    EXPECT_TRUE(QString::fromUtf8(log.readAll()).contains(takenByThisProcess(holder.serverPort()))) << "the holder named";
     rotor.reset();
 
     ASSERT_EQ(WebPassword::save(WebPassword::defaultPath(), QStringLiteral("Antenne-Nord")), QString());
