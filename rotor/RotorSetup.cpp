@@ -27,6 +27,8 @@ const TextOption textOptions[] = {
     {"max-az", rotorKeys::maxAzimuth, &RotorSetup::maxAzimuth},
     {"serve-rotctld", rotorKeys::rotctld, &RotorSetup::rotctld},
     {"serve-web", rotorKeys::web, &RotorSetup::web},
+    {"web-cert", rotorKeys::webCertificate, &RotorSetup::webCertificate},
+    {"web-key", rotorKeys::webKey, &RotorSetup::webKey},
     {"pst", rotorKeys::pst, &RotorSetup::pst},
     {"n1mm", rotorKeys::n1mm, &RotorSetup::n1mm},
     {"n1mm-announce", rotorKeys::n1mmAnnounce, &RotorSetup::n1mmAnnounce},

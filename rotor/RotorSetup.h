@@ -28,6 +28,7 @@ struct RotorSetup {
     QString minAzimuth, maxAzimuth;           // travel ends, degrees
     QString rotctld, pst, n1mm, n1mmAnnounce;  // "[address:]port", "aus" or empty
     QString web;                                // the web page's "[address:]port"; empty: none
+    QString webCertificate, webKey;             // the page's own certificate files, kept as stored
     QString parkAzimuth, parkElevation;       // degrees
     QString deadBand;                          // degrees
     QString leastInterval;                     // ms

@@ -27,12 +27,15 @@ TEST(RotorSetup, OptionsForTheRotorProgramOnlyWhereAValueIsGiven)
     setup.otherConf = QStringList {QStringLiteral("timeout=500")};
     setup.minAzimuth = QStringLiteral("-180");
     setup.rotctld = QStringLiteral("4533");
-    setup.web = QStringLiteral("8765");
+    setup.web = QStringLiteral("0.0.0.0:8765");
+    setup.webCertificate = QStringLiteral("/etc/station/web.crt");
+    setup.webKey = QStringLiteral("/etc/station/web.key");
     setup.pst = QStringLiteral("aus");
     setup.deadBand = QStringLiteral("3");
     EXPECT_EQ(setup.arguments(),
               QStringList({"--model", "601", "--device", "/dev/ttyUSB0", "--min-az", "-180", "--serve-rotctld", "4533",
-                           "--serve-web", "8765", "--pst", "aus", "--dead-band", "3", "--set-conf",
+                           "--serve-web", "0.0.0.0:8765", "--web-cert", "/etc/station/web.crt", "--web-key",
+                           "/etc/station/web.key", "--pst", "aus", "--dead-band", "3", "--set-conf",
                            "serial_speed=9600", "--set-conf", "timeout=500"}));
 }
 
