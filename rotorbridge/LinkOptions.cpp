@@ -208,7 +208,7 @@ std::vector<LinkOptions::Listener> LinkOptions::listeners() const
     if (!n1mm.off)
         served.push_back({Listener::Kind::N1mm, QStringLiteral("N1MM-UDP"), n1mm});
     if (web)
-        served.push_back({Listener::Kind::Web, QStringLiteral("Webseite"), *web});
+        served.push_back({Listener::Kind::Web, QCoreApplication::translate("LinkOptions", "Webseite"), *web});
     return served;
 }
 

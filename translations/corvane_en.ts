@@ -312,7 +312,7 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
     <message>
         <source>Fingerabdruck des Zertifikats der Webseite (SHA-256): %1</source>
-        <translation>Fingerprint of the web page's certificate (SHA-256): %1</translation>
+        <translation>Fingerprint of the web page&apos;s certificate (SHA-256): %1</translation>
     </message>
 </context>
 <context>
@@ -640,7 +640,7 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
     <message>
         <source>Die Webseite des Rotors anbieten (Adresse 127.0.0.1, wenn keine genannt ist; andere Adressen nur mit Passwort und über HTTPS).</source>
-        <translation>Serve the rotor's web page (address 127.0.0.1 when none is given; other addresses only with a password and over HTTPS).</translation>
+        <translation>Serve the rotor&apos;s web page (address 127.0.0.1 when none is given; other addresses only with a password and over HTTPS).</translation>
     </message>
     <message>
         <source>datei</source>
@@ -652,7 +652,7 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     </message>
     <message>
         <source>Privater Schlüssel zum Zertifikat der Webseite (PEM, ohne Passwort).</source>
-        <translation>Private key of the web page's certificate (PEM, without a passphrase).</translation>
+        <translation>Private key of the web page&apos;s certificate (PEM, without a passphrase).</translation>
     </message>
     <message>
         <source>--web-cert und --web-key nur zusammen</source>
@@ -661,6 +661,10 @@ Bearing and distance to the other station on a world map and a beam map, and tur
     <message>
         <source>Zertifikat der Webseite: %1, Schlüssel %2</source>
         <translation>Web page certificate: %1, key %2</translation>
+    </message>
+    <message>
+        <source>Webseite</source>
+        <translation>Web page</translation>
     </message>
 </context>
 <context>
