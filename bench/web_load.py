@@ -3,11 +3,14 @@
 # Copyright (C) 2026 Corvane-Entwickler
 """Load of the rotor's web page: PAGES logged-in pages follow the live readings over their
 WebSockets while Hamlib's dummy rotator (behind rotctld) turns, for SECONDS. Prints the rotor
-program's share of one core, its resident memory (now and at its peak) and how far apart the pages
-get the same reading. Run on a session bus of its own:
+program's share of one core, its resident memory (now and at its peak), how long a reading takes
+from rotctld (its time-stamped log) to a page, and how far apart the pages get the same reading.
+Run on a session bus of its own:
 
   dbus-run-session -- bench/web_load.py build/program/CorvaneRotor [PAGES] [SECONDS]"""
 import base64
+import bisect
+import datetime
 import json
 import os
 import re
@@ -88,7 +91,9 @@ def main():
         shutil.copy(program, folder)
         program = folder + '/' + os.path.basename(program)
         rotctld_port, web_port = free_port(), free_port()
-        rotctld = subprocess.Popen(['rotctld', '-m', '1', '-t', str(rotctld_port), '-T', '127.0.0.1'])
+        rotctld_log = open(work + '/rotctld.log', 'w')
+        rotctld = subprocess.Popen(['rotctld', '-m', '1', '-t', str(rotctld_port), '-T', '127.0.0.1', '-vvvvv', '-Z'],
+                                   stdout=rotctld_log, stderr=subprocess.STDOUT)
         subprocess.run([program, '--register', '--model', '2', '--device', '127.0.0.1:%d' % rotctld_port,
                         '--serve-web', '127.0.0.1:%d' % web_port], env=env, check=True, capture_output=True)
         subprocess.run([program, '--set-web-password'], env=env, input=PASSWORD + '\n', text=True, check=True,
@@ -106,13 +111,17 @@ def main():
                                                       'X-Corvane-Token': token, 'Content-Type': 'application/json'})
             urllib.request.urlopen(request).close()
             arrivals = {page.fileno(): [] for page, _ in sockets}  # page: when each message came
+            first_page = []  # wall-clock times of the first page's messages
             cpu_before, started = cpu_seconds(rotor.pid), time.monotonic()
             while time.monotonic() - started < seconds:
                 ready, _, _ = select.select([page for page, _ in sockets], [], [], 0.5)
                 now = time.monotonic()
+                wall = time.time()
                 for page in ready:
                     texts, buffers[page.fileno()] = frames(buffers[page.fileno()] + page.recv(65536))
                     arrivals[page.fileno()] += [now] * len(texts)
+                    if page is sockets[0][0]:
+                        first_page += [wall] * len(texts)
             used = cpu_seconds(rotor.pid) - cpu_before
             elapsed = time.monotonic() - started
             rss, peak = memory(rotor.pid)
@@ -123,6 +132,18 @@ def main():
             print('%d pages for %.0f s: %d readings reached every page' % (pages, elapsed, count))
             print('CorvaneRotor: %.2f %% of one core; resident %.1f MB (%.1f MB before the pages), peak %.1f MB'
                   % (100 * used / elapsed, rss, idle_rss, peak))
+            # Each position rotctld gave, to the first message of the first page after it.
+            read = [datetime.datetime.strptime(line[:31], '%Y-%m-%dT%H:%M:%S.%f%z').timestamp()
+                for line in open(work + '/rotctld.log', encoding='latin-1') if 'rot_get_position: got' in line]
+            delays = []
+            for at in read:
+                k = bisect.bisect_left(first_page, at)
+                if first_page and at >= first_page[0] and k < len(first_page):
+                    delays.append((first_page[k] - at) * 1000)
+            delays.sort()
+            if delays:
+                print('a reading from rotctld to the page: median %.1f ms, worst %.1f ms (%d readings)'
+                      % (delays[len(delays) // 2], delays[-1], len(delays)))
             if spreads:
                 print('the same reading at the first and the last page: median %.1f ms, worst %.1f ms apart'
                       % (spreads[len(spreads) // 2], spreads[-1]))
