@@ -4,19 +4,25 @@
 """The rotor program's web page in headless Chromium, against Hamlib's own rotctld (dummy rotator)
 behind the rotor program: a wrong password is refused, the right one logs in, 123 typed and "turn"
 reaches rotctld as a position, the reading follows the rotator, "stop" reaches it as a stop, a
-preset turns it, the beam map is shown, logout ends the session. The English page with --lang.
+preset turns it, the beam map is shown, logout ends the session. The English page on a phone;
+the page beyond the loopback over HTTPS.
 
 Usage: web_page_browser_test.py CORVANEROTOR [SCREENSHOT_FOLDER]
 Run it on a session bus of its own (dbus-run-session); it makes its own home folder."""
+import hashlib
+import http.client
 import os
 import re
 import shutil
 import socket
+import ssl
 import struct
 import subprocess
 import sys
 import tempfile
 import time
+import urllib.error
+import urllib.request
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -52,7 +58,7 @@ def beam_bitmap(path, side=400):
 class Station:
     """rotctld, the rotor program registered for it with its web page, and their folders."""
 
-    def __init__(self, program, work, language=None):
+    def __init__(self, program, work, language=None, address='127.0.0.1'):
         self.work = work
         self.rotctld_port = free_port()
         self.web_port = free_port()
@@ -80,16 +86,18 @@ class Station:
         os.makedirs(self.env['XDG_CONFIG_HOME'])
         with open(os.path.join(self.env['XDG_CONFIG_HOME'], 'Corvane.conf'), 'w') as f:
             f.write('[General]\nEinstellungsdatei=%s\n' % os.path.join(corvane, 'Corvane.ini'))
-        self.run(['--register', '--model', '2', '--device', '127.0.0.1:%d' % self.rotctld_port,
-                  '--serve-web', '127.0.0.1:%d' % self.web_port])
+        registered = self.run(['--register', '--model', '2', '--device', '127.0.0.1:%d' % self.rotctld_port,
+                               '--serve-web', '%s:%d' % (address, self.web_port)])
+        shown = re.search(r'\(SHA-256\): ([0-9A-F:]+)', registered)
+        self.fingerprint = shown.group(1) if shown else None
         self.run(['--set-web-password'], PASSWORD + '\n')
         self.log = open(os.path.join(work, 'rotor.log'), 'w')
         self.rotor = subprocess.Popen([self.program], env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
-        self.url = 'http://127.0.0.1:%d/' % self.web_port
+        self.url = '%s://%s:%d/' % ('http' if address == '127.0.0.1' else 'https', address, self.web_port)
         deadline = time.time() + 15
         while time.time() < deadline:
             try:
-                socket.create_connection(('127.0.0.1', self.web_port), 0.5).close()
+                socket.create_connection((address, self.web_port), 0.5).close()
                 return
             except OSError:
                 time.sleep(0.1)
@@ -99,6 +107,7 @@ class Station:
         done = subprocess.run([self.program] + arguments, env=self.env, input=given, text=True,
                               capture_output=True, timeout=60)
         assert done.returncode == 0, done.stdout + done.stderr
+        return done.stdout
 
     def rotctld_said(self, pattern):
         with open(os.path.join(self.work, 'rotctld.log'), encoding='latin-1') as f:
@@ -113,11 +122,14 @@ class Station:
                 process.kill()
 
 
-def browser(width, height, phone=False):
+def browser(width, height, phone=False, self_signed=False):
     options = webdriver.ChromeOptions()
     for argument in ('--headless=new', '--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage',
                      '--window-size=%d,%d' % (width, height)):
         options.add_argument(argument)
+    # As a user who compared the fingerprint and accepted the certificate.
+    if self_signed:
+        options.add_argument('--ignore-certificate-errors')
     # A window is at least 500 px wide: a phone's screen is emulated, as its browser shows pages.
     if phone:
         options.add_experimental_option('mobileEmulation', {
@@ -217,8 +229,56 @@ def english_phone_page(program, shots):
             station.close()
 
 
+def outside_address():
+    """An address of this machine beyond the loopback, or None."""
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        try:
+            s.connect(('192.0.2.1', 9))  # no packet is sent: only the route is looked up
+            address = s.getsockname()[0]
+        except OSError:
+            return None
+    return None if address.startswith('127.') else address
+
+
+def https_page(program):
+    """Beyond the loopback: HTTPS with the certificate made at first use, whose fingerprint
+    --register printed; plain HTTP gets no page; the live reading comes over wss."""
+    address = outside_address()
+    if not address:
+        print('skipped: no address beyond the loopback')
+        return
+    with tempfile.TemporaryDirectory() as work:
+        station = Station(program, work, address=address)
+        driver = browser(1280, 800, self_signed=True)
+        wait = WebDriverWait(driver, 20, 0.05)
+        try:
+            served = ssl.get_server_certificate((address, station.web_port))
+            fingerprint = hashlib.sha256(ssl.PEM_cert_to_DER_cert(served)).hexdigest().upper()
+            check(station.fingerprint == ':'.join(re.findall('..', fingerprint)),
+                  'the certificate served is the one whose fingerprint --register printed')
+            try:
+                urllib.request.urlopen('http://%s:%d/' % (address, station.web_port), timeout=5)
+                check(False, 'plain HTTP gets no page')
+            except (urllib.error.URLError, ConnectionError, TimeoutError, http.client.HTTPException):
+                check(True, 'plain HTTP gets no page')
+            driver.get(station.url)
+            wait.until(lambda d: d.find_element(By.ID, 'password').is_displayed())
+            driver.find_element(By.ID, 'password').send_keys(PASSWORD)
+            driver.find_element(By.ID, 'login').click()
+            wait.until(lambda d: d.find_element(By.ID, 'turn').is_displayed())
+            check(driver.get_cookie('corvane_session')['secure'], 'the session cookie is Secure')
+            driver.find_element(By.ID, 'target').send_keys('90')
+            driver.find_element(By.ID, 'turn').click()
+            wait.until(lambda d: (reading(d) or 0) >= 3)
+            check(True, 'over HTTPS the reading follows the rotator (%s)' % reading(driver))
+        finally:
+            driver.quit()
+            station.close()
+
+
 if __name__ == '__main__':
     program = os.path.abspath(sys.argv[1])
     shots = sys.argv[2] if len(sys.argv) > 2 else None
     german_page(program, shots)
     english_phone_page(program, shots)
+    https_page(program)
