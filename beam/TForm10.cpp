@@ -63,7 +63,7 @@ TForm10::~TForm10() = default;
 
 QString TForm10::beamMapPath() const
 {
-    return session_.folders().writableFolder + QStringLiteral("Karten/BeamKarte.bmp");
+    return session_.folders().beamMapFile();
 }
 
 void TForm10::FormCreate()

@@ -6,6 +6,7 @@
 #include "base/AppError.h"
 #include "base/FileErrorText.h"
 #include "base/FileReplacement.h"
+#include "startup/ProgramLayout.h"
 #include "text/TextLines.h"
 #include "text/Windows1252.h"
 
@@ -13,6 +14,11 @@
 #include <QFile>
 
 const QString DirectionsFile::fileName = QStringLiteral("Data.txt");
+
+QString DirectionsFile::besideRotorProgram(const QString& rotorProgramFolder)
+{
+    return ProgramLayout::of(rotorProgramFolder).writableFolder() + fileName;
+}
 
 std::optional<QStringList> DirectionsFile::read(const QString& path)
 {

@@ -14,6 +14,10 @@ class DirectionsFile {
 public:
     static const QString fileName;  // "Data.txt"
 
+    // The list of the rotor program in that folder: beside it, or in the user's own folder when that
+    // program is installed and its folder is not the user's to write.
+    static QString besideRotorProgram(const QString& rotorProgramFolder);
+
     // The file's lines; nothing when there is no file. Throws AppError when the file exists but
     // cannot be read, so that an unreadable list is never taken for an empty one.
     static std::optional<QStringList> read(const QString& path);

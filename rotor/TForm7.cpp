@@ -186,9 +186,7 @@ void TForm7::FormActivate()
 
 QString TForm7::dataPath() const
 {
-    // The list lives beside the rotor program, or in the user's own folder when that program is
-    // installed and its folder is not the user's to write.
-    return ProgramLayout::of(session_.rotorState().rotorProgramFolder).writableFolder() + DirectionsFile::fileName;
+    return DirectionsFile::besideRotorProgram(session_.rotorState().rotorProgramFolder);
 }
 
 int TForm7::selectedRow() const

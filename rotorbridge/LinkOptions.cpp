@@ -7,6 +7,7 @@
 #include "platform/Registry.h"
 #include "platform/RegistryKeys.h"
 #include "rotorbridge/LenientNumber.h"
+#include "rotorbridge/WebCertificate.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -195,7 +196,7 @@ QStringList LinkOptions::describe() const
 
 bool LinkOptions::webEncrypted() const
 {
-    return web && (!web->address.isLoopback() || !webCertificate.isEmpty());
+    return web && WebCertificate::needed(web->address, webCertificate);
 }
 
 std::vector<LinkOptions::Listener> LinkOptions::listeners() const

@@ -3,28 +3,20 @@
 
 #include "rotorbridge/PathSettings.h"
 
-#include "platform/Registry.h"
-#include "platform/RegistryKeys.h"
+#include "rotorbridge/CorvaneSettings.h"
 #include "settings/ParameterSettings.h"
-#include "settings/SettingsFile.h"
-
-#include <QFileInfo>
 
 PathSettings PathSettings::recorded()
 {
-    const QString path = Registry::readString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile);
-    return fromFile(path);
+    return fromFile(CorvaneSettings::path());
 }
 
 PathSettings PathSettings::fromFile(const QString& path)
 {
     PathSettings settings;
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return settings;
-    // Read only: nothing here changes a parameter, so nothing is written.
-    SettingsFile file(path);
     ParameterSettings parameters;
-    parameters.load(file);
+    if (!CorvaneSettings::loadParameters(path, parameters))
+        return settings;
     settings.optimise = parameters.optimisedPath();
     settings.overlap = parameters.overlapDegrees();
     return settings;

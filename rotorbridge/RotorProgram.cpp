@@ -3,17 +3,14 @@
 
 #include "rotorbridge/RotorProgram.h"
 
-#include "platform/Registry.h"
-#include "platform/RegistryKeys.h"
 #include "rotor/DirectionsFile.h"
 #include "rotorbridge/BridgeLog.h"
+#include "rotorbridge/CorvaneSettings.h"
 #include "rotorbridge/HamlibRotator.h"
 #include "rotorbridge/WebPassword.h"
-#include "startup/ProgramLayout.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFileInfo>
 
 RotorProgram::RotorProgram(QDBusConnection bus, const QString& service, HamlibRotator& rotator,
                            const BridgeOptions& options, BridgeLog& log, RotorBridgeTiming timing)
@@ -41,8 +38,8 @@ QString RotorProgram::serveWeb(const Endpoint& endpoint)
         commands_,
         WebFace::Setup {WebPassword::defaultPath(), [] { return QDateTime::currentMSecsSinceEpoch(); },
                         [this](const QString& partner) { partner_.request(partner, QStringLiteral("Web")); },
-                        links_.webCertificate, links_.webKey, beamMapPath(),
-                        ProgramLayout::of(QCoreApplication::applicationDirPath()).writableFolder() + DirectionsFile::fileName},
+                        links_.webCertificate, links_.webKey, CorvaneSettings::beamMap(),
+                        DirectionsFile::besideRotorProgram(QCoreApplication::applicationDirPath())},
         log_);
     if (const QString error = web_->listen(endpoint); !error.isEmpty()) {
         web_.reset();
@@ -51,13 +48,6 @@ QString RotorProgram::serveWeb(const Endpoint& endpoint)
     // Every reading goes to the open web pages.
     QObject::connect(&bridge_, &RotorBridge::positionRead, web_.get(), &WebFace::publish);
     return QString();
-}
-
-QString RotorProgram::beamMapPath()
-{
-    // Corvane keeps its beam map beside the settings file it registered.
-    const QString settings = Registry::readString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile);
-    return settings.isEmpty() ? QString() : QFileInfo(settings).absolutePath() + QStringLiteral("/Karten/BeamKarte.bmp");
 }
 
 RotorProgram::~RotorProgram()

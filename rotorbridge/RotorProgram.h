@@ -37,10 +37,9 @@ public:
     RotorBridge& bridge() { return bridge_; }
     // The web page's port once served (one chosen by the system for port 0); 0 while not served.
     quint16 webPort() const { return web_ ? web_->port() : 0; }
+    int webLoginsWaiting() const { return web_ ? web_->loginsWaiting() : 0; }
 
 private:
-    // Corvane's beam map, for the web page; empty while Corvane has registered no settings file.
-    static QString beamMapPath();
     QString serveWeb(const Endpoint& endpoint);
     void serveClients();
     // Opens one client port; returns why not, empty on success.

@@ -30,6 +30,11 @@ bool privateFile(const QString& path)
 
 }  // namespace
 
+bool WebCertificate::needed(const QHostAddress& served, const QString& certificatePath)
+{
+    return !served.isLoopback() || !certificatePath.isEmpty();
+}
+
 QString WebCertificate::defaultCertificatePath()
 {
     return dataFolder() + QStringLiteral("CorvaneRotor-web.crt");

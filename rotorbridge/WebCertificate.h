@@ -18,6 +18,10 @@ public:
     QSslCertificate certificate;
     QSslKey key;
 
+    // Whether a page served there is encrypted: beyond the loopback always, on it when the user
+    // gave a certificate.
+    static bool needed(const QHostAddress& served, const QString& certificatePath);
+
     // ~/.local/share/Corvane/CorvaneRotor-web.crt and .key
     static QString defaultCertificatePath();
     static QString defaultKeyPath();

@@ -90,7 +90,7 @@ QString WebFace::listen(const Endpoint& endpoint)
                        .arg(client.toString()));
     };
     std::unique_ptr<QTcpServer> tcp;
-    if (!loopback || !setup_.certificatePath.isEmpty()) {
+    if (WebCertificate::needed(endpoint.address, setup_.certificatePath)) {
         QString error;
         const auto pair = WebCertificate::obtain(setup_.certificatePath, setup_.keyPath, endpoint.address, &error);
         if (!pair)
@@ -118,7 +118,8 @@ void WebFace::addRoutes()
 {
     using Method = QHttpServerRequest::Method;
     using Status = QHttpServerResponse::StatusCode;
-    server_.route(QStringLiteral("/"), Method::Get, [] { return QHttpServerResponse("text/html; charset=utf-8", WebPage::index()); });
+    // The language is the run's: the document is filled in once.
+    server_.route(QStringLiteral("/"), Method::Get, [page = WebPage::index()] { return QHttpServerResponse("text/html; charset=utf-8", page); });
     server_.route(QStringLiteral("/app.js"), Method::Get, [] { return staticFile(QStringLiteral("app.js"), "text/javascript; charset=utf-8"); });
     server_.route(QStringLiteral("/style.css"), Method::Get, [] { return staticFile(QStringLiteral("style.css"), "text/css; charset=utf-8"); });
     // The live readings' WebSocket: the server upgrades a request only once a route has taken
@@ -300,12 +301,17 @@ QHttpServerResponse WebFace::turn(const QHttpServerRequest& request, bool longPa
     return answer(QString());
 }
 
-QHttpServerResponse WebFace::presets()
+const DirectionsList& WebFace::directions()
 {
     if (directions_.changedSince(setup_.directionsPath))
         directions_.load(setup_.directionsPath);
+    return directions_;
+}
+
+QHttpServerResponse WebFace::presets()
+{
     QJsonArray list;
-    for (const QString& line : directions_.lines())
+    for (const QString& line : directions().lines())
         list.append(QJsonObject {{QStringLiteral("name"), DirectionLine::identifier(line)},
                                  {QStringLiteral("azimuth"), DirectionLine::clickAzimuth(line).trimmed()},
                                  {QStringLiteral("elevation"), DirectionLine::clickElevation(line).trimmed()}});
@@ -317,12 +323,11 @@ QHttpServerResponse WebFace::turnToPreset(const QHttpServerRequest& request)
     if (auto refusedNow = refusal(request))
         return std::move(*refusedNow);
     // The entry as the page last listed it, read again should the file have changed since.
-    if (directions_.changedSince(setup_.directionsPath))
-        directions_.load(setup_.directionsPath);
+    const DirectionsList& list = directions();
     const int index = QJsonDocument::fromJson(request.body()).object().value(QStringLiteral("index")).toInt(-1);
-    if (!directions_.contains(index))
+    if (!list.contains(index))
         return answer(QCoreApplication::translate("WebFace", "Keine solche Richtung"));
-    const QString line = directions_.lines().at(index);
+    const QString line = list.lines().at(index);
     const std::optional<double> azimuth = LenientNumber::read(DirectionLine::clickAzimuth(line).trimmed());
     if (!azimuth)
         return answer(QCoreApplication::translate("WebFace", "Kein Winkel: %1").arg(DirectionLine::clickAzimuth(line).left(20)));

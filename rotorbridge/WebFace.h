@@ -59,7 +59,8 @@ public:
     // Whether the page asks for no password: on the loopback while none is set, as the other
     // clients' ports.
     bool open() const;
-    int liveCount() const { return int(live_.size()); }
+    // Logins whose password is being checked or waits for its check.
+    int loginsWaiting() const { return int(pendingLogins_.size()); }
 
 private:
     // The session a request belongs to; null without a live one.
@@ -76,6 +77,8 @@ private:
     static void reply(QHttpServerResponder& responder, const QHttpServerResponse& response,
                       const QByteArray& cookie = QByteArray());
     QHttpServerResponse turn(const QHttpServerRequest& request, bool longPath);
+    // The directions list, read again when its file has changed.
+    const DirectionsList& directions();
     // The directions list's entries as the page's presets: name, azimuth and elevation texts.
     QHttpServerResponse presets();
     QHttpServerResponse turnToPreset(const QHttpServerRequest& request);

@@ -5,11 +5,10 @@
 // the session bus and drives a Hamlib rotator.
 #include "platform/DdeNames.h"
 #include "platform/ProgramLanguage.h"
-#include "platform/Registry.h"
-#include "platform/RegistryKeys.h"
 #include "platform/TerminationSignals.h"
 #include "rotorbridge/BridgeLog.h"
 #include "rotorbridge/BridgeOptions.h"
+#include "rotorbridge/CorvaneSettings.h"
 #include "rotorbridge/HamlibRotator.h"
 #include "rotorbridge/PortTrial.h"
 #include "rotorbridge/RotorBridge.h"
@@ -18,14 +17,13 @@
 #include "rotorbridge/WebCertificate.h"
 #include "rotorbridge/WebPassword.h"
 #include "rotorbridge/WebPasswordPrompt.h"
+#include "session/ProgramFolders.h"
 #include "settings/ParameterSettings.h"
-#include "settings/SettingsFile.h"
 #include "startup/ProgramLayout.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QFileInfo>
 #include <QTextStream>
 
 #include <clocale>
@@ -40,18 +38,12 @@ void installLanguage(QCoreApplication& application)
 {
     // A Corvane run told its language on its command line passes it on to the program it starts.
     std::optional<Language> language = ProgramLanguage::fromCode(qEnvironmentVariable("CORVANE_LANGUAGE"));
-    const QString settingsPath =
-        Registry::readString(RegistryKeys::Corvane::company, RegistryKeys::Corvane::settingsFile);
-    if (!language && !settingsPath.isEmpty() && QFileInfo::exists(settingsPath)) {
-        SettingsFile file(settingsPath);
-        ParameterSettings parameters;
-        parameters.load(file);
+    if (ParameterSettings parameters; !language && CorvaneSettings::loadParameters(CorvaneSettings::path(), parameters))
         language = parameters.language();
-    }
     if (language == Language::english)
         ProgramLanguage::install(application, Language::english,
-                                 ProgramLayout::of(QCoreApplication::applicationDirPath()).dataFolder() +
-                                     QStringLiteral("translations/"));
+                                 ProgramFolders::translationsIn(
+                                     ProgramLayout::of(QCoreApplication::applicationDirPath()).dataFolder()));
 }
 
 int fail(const QString& text, int code)

@@ -12,5 +12,9 @@ struct ProgramFolders {
     QString writableFolder;  // Corvane.ini and Karten/BeamKarte.bmp are written here
 
     // The program's translations (corvane_en.qm) are read here.
-    QString translationsFolder() const { return dataFolder + QStringLiteral("translations/"); }
+    QString translationsFolder() const { return translationsIn(dataFolder); }
+    static QString translationsIn(const QString& dataFolder) { return dataFolder + QStringLiteral("translations/"); }
+    // The beam map's cache: Corvane writes it, the rotor's web page shows it.
+    QString beamMapFile() const { return beamMapIn(writableFolder); }
+    static QString beamMapIn(const QString& writableFolder) { return writableFolder + QStringLiteral("Karten/BeamKarte.bmp"); }
 };

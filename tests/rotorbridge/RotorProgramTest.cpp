@@ -702,7 +702,9 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
         idle.back()->connectToHost(QHostAddress::LocalHost, port);
     }
     EXPECT_EQ(exchange(port, "GET /api/state HTTP/1.1\r\nHost: 127.0.0.1\r\n" + cookie + "\r\n").status, 200);
-    QTest::qWait(300);
+    // A turn held back by the pacer would have gone out by the third reading from now.
+    const size_t seen = statuses.size();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return statuses.size() >= seen + 3; }, 5000));
     EXPECT_EQ(turns(), 0) << "nothing turned";
 
     // The live readings: a WebSocket of the page itself gets the state at once and at every
@@ -753,7 +755,7 @@ TEST_F(RotorProgramTest, TheWebPageTurnsOnlyForALoggedInBrowserOnThePageItself)
         logins.back()->connectToHost(QHostAddress::LocalHost, port);
         logins.back()->write(post("/login", origin, "password=Antenne-Nord"));
     }
-    QTest::qWait(200);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return rotor->webLoginsWaiting() == 4; }, 5000));
     logins.front()->abort();
     EXPECT_EQ(exchange(port, post("/login", origin, "password=Antenne-Nord")).status, 429) << "a fifth waiting login";
     QElapsedTimer answered;

@@ -184,10 +184,9 @@ def german_page(program, shots):
             driver.find_element(By.ID, 'stop').click()
             wait.until(lambda d: station.rotctld_said(r'rot_stop called'))
             check(True, 'stop reaches rotctld as a stop')
-            time.sleep(1.0)
-            stopped = reading(driver)
-            time.sleep(1.5)
-            check(abs((reading(driver) or 0) - stopped) < 0.2, 'the rotator stands after the stop')
+            # The page says so once two readings in a row are the same.
+            wait.until(lambda d: d.find_element(By.ID, 'motion').text == 'steht')
+            check(True, 'the rotator stands after the stop (%s)' % reading(driver))
 
             presets[0].click()
             wait.until(lambda d: station.rotctld_said(r'rot_set_position called az=15\.00'))
