@@ -174,6 +174,7 @@ void RotorBridge::sendStatus()
         emit busLost();
         return;
     }
+    const bool hadReading = last_.has_value();
     last_ = keeper_.read();
     if (keeper_.takeOpened()) {
         updateTravel();
@@ -186,6 +187,8 @@ void RotorBridge::sendStatus()
         status.azimuth = last_->azimuth;
         status.elevation = last_->elevation;
         emit positionRead(status.motion);
+    } else if (hadReading) {
+        emit positionLost();
     }
     status.goalAzimuth = goal_;
     status.goalCount = goalCount_;

@@ -78,6 +78,8 @@ signals:
     void rotatorOpened();
     // A status step read the rotator (lastPosition); motion -1, 0 or +1 as the status tells it.
     void positionRead(int motion);
+    // A status step found no reading where the one before had one.
+    void positionLost();
 
 private:
     bool executeMacro(const QString& macro);

@@ -45,8 +45,9 @@ QString RotorProgram::serveWeb(const Endpoint& endpoint)
         web_.reset();
         return error;
     }
-    // Every reading goes to the open web pages.
+    // Every reading goes to the open web pages, and so does its loss: they show no stale azimuth.
     QObject::connect(&bridge_, &RotorBridge::positionRead, web_.get(), &WebFace::publish);
+    QObject::connect(&bridge_, &RotorBridge::positionLost, web_.get(), &WebFace::publish);
     return QString();
 }
 

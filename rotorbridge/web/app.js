@@ -35,7 +35,10 @@
     $('goal').textContent = degrees(state.goal);
     for (const element of document.querySelectorAll('.elevated')) element.hidden = !state.elevated;
     $('foreignGoal').textContent = state.goalFrom ? t('Fremdziel von %1').replace('%1', state.goalFrom) : '';
-    if (state.azimuth !== undefined) {
+    if (state.azimuth === undefined) {
+      lastAzimuth = null;
+      $('motion').textContent = '–';
+    } else {
       $('needle').setAttribute('transform', `rotate(${state.azimuth} 100 100)`);
       $('beamLine').setAttribute('transform', `rotate(${state.azimuth} 100 100)`);
       if (lastAzimuth !== null) {

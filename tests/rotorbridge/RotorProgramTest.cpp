@@ -857,3 +857,37 @@ TEST_F(RotorProgramTest, TheWebPageBeyondTheLoopbackIsEncryptedAndAsksForAPasswo
     }, 3000)) << "the preset's bearing, with a decimal comma as the list keeps it: " << rotctld.commands().back().line.toStdString();
     qputenv("XDG_DATA_HOME", savedData);
 }
+
+// An open page shows no azimuth while the rotator cannot be read (rotctld stopped), and the
+// readings again once it is back.
+TEST_F(RotorProgramTest, TheWebPageShowsNoStaleAzimuthWhileTheRotatorIsGone)
+{
+    const QByteArray savedData = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));  // no password: the loopback page is open
+    auto away = std::make_unique<FakeRotctld>();
+    const quint16 rotatorPort = away->port();
+    LinkOptions links = quietLinks();
+    links.web = Endpoint::local(0);
+    startRotor(away->device(), links);
+    const quint16 port = rotor->webPort();
+    const HttpAnswer session = exchange(port, "GET /api/session HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    const QByteArray id = QRegularExpression(QStringLiteral("corvane_session=([0-9a-f]{32})"))
+                              .match(QString::fromLatin1(session.headers)).captured(1).toLatin1();
+    QWebSocket live;
+    QStringList received;
+    QObject::connect(&live, &QWebSocket::textMessageReceived, [&received](const QString& text) { received << text; });
+    QNetworkRequest request(QUrl(QStringLiteral("ws://127.0.0.1:%1/live").arg(port)));
+    request.setRawHeader("Cookie", "corvane_session=" + id);
+    request.setRawHeader("Origin", "http://127.0.0.1:" + QByteArray::number(port));
+    live.open(request);
+    const auto lastHasAzimuth = [&received] {
+        return !received.isEmpty() && received.last().contains(QStringLiteral("\"azimuth\":"));
+    };
+    EXPECT_TRUE(QTest::qWaitFor(lastHasAzimuth, 5000));
+    away.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty() && !lastHasAzimuth(); }, 5000))
+        << "the page is told the reading is gone";
+    FakeRotctld back(rotatorPort);
+    EXPECT_TRUE(QTest::qWaitFor(lastHasAzimuth, 10000)) << "and gets readings again";
+    qputenv("XDG_DATA_HOME", savedData);
+}
