@@ -35,6 +35,8 @@
     $('goal').textContent = degrees(state.goal);
     for (const element of document.querySelectorAll('.elevated')) element.hidden = !state.elevated;
     $('foreignGoal').textContent = state.goalFrom ? t('Fremdziel von %1').replace('%1', state.goalFrom) : '';
+    // Without a reading the antenna's direction is unknown: the needle and the beam line go.
+    for (const id of ['needle', 'beamLine']) $(id).setAttribute('visibility', state.azimuth === undefined ? 'hidden' : 'visible');
     if (state.azimuth === undefined) {
       lastAzimuth = null;
       $('motion').textContent = '–';

@@ -223,6 +223,11 @@ def english_phone_page(program, shots):
             check(width <= 390, 'one column, no sideways scrolling (%d px)' % width)
             if shots:
                 driver.save_screenshot(os.path.join(shots, 'rotor-web-390x844.png'))
+            station.rotctld.terminate()
+            station.rotctld.wait()
+            wait.until(lambda d: d.find_element(By.ID, 'azimuth').text == '–')
+            check(driver.find_element(By.ID, 'needle').get_attribute('visibility') == 'hidden',
+                  'rotctld stopped: no azimuth and no needle on the page')
         finally:
             driver.quit()
             station.close()
